@@ -1,0 +1,12 @@
+include(GoogleTest)
+# qx_add_test(name LABELS l1 [l2] SOURCES s1 ... LIBS lib1 ...)
+# One GoogleTest executable; each test case becomes a CTest test with the labels.
+function(qx_add_test name)
+  cmake_parse_arguments(ARG "" "" "LABELS;SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main qx_warnings)
+  target_compile_definitions(${name} PRIVATE QX_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES LABELS "${ARG_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
