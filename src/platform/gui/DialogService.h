@@ -64,6 +64,11 @@ public:
     virtual int messageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
 };
 
+/// Splits a filter in the dialogs' format, "description|patterns|..." (for
+/// example "FIR files (*.csv)|*.Csv|FIR files (*.txt)|*.Txt"). A trailing
+/// description without patterns is dropped.
+std::vector<FileFilter> parseFilter(const std::string& filter);
+
 /// The service in use: the Qt dialogs unless a test has put in its own.
 DialogService& dialogs();
 /// Puts in a replacement (not owned); nullptr goes back to the Qt dialogs.

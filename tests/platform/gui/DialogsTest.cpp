@@ -48,3 +48,23 @@ TEST(ExceptionBoxTest, ShowsTheMessageWithAFullStopAndAnErrorIcon)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FileFilterTest, SplitsDescriptionAndPatternPairs)
+{
+    using F = qx::FileFilter;
+    struct Case { const char* filter; std::vector<F> expected; };
+    const Case cases[] = {
+        {"*.prs|*.prs", {F{"*.prs", "*.prs"}}},
+        {"FIR files (*.csv)|*.Csv|FIR files (*.txt)|*.Txt", {F{"FIR files (*.csv)", "*.Csv"}, F{"FIR files (*.txt)", "*.Txt"}}},
+        {"Pictures|*.png;*.jpg", {F{"Pictures", "*.png;*.jpg"}}},
+        {"", {}},
+        {"Lonely", {}},
+        {"A|*.a|B", {F{"A", "*.a"}}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(qx::parseFilter(c.filter), c.expected) << c.filter;
+}
+
+} // namespace
