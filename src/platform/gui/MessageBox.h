@@ -36,9 +36,4 @@ namespace qx {
 /// button pressed (IDCANCEL when the box is closed otherwise).
 int messageBox(const std::string& text, const std::string& caption, unsigned flags);
 
-/// The caption that ShowMessage and the exception box use; the application
-/// object sets it from its Title.
-void setMessageBoxTitle(const std::string& title);
-const std::string& messageBoxTitle();
-
 } // namespace qx

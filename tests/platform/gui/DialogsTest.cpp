@@ -1,4 +1,4 @@
-#include "platform/gui/ExceptionBox.h"
+#include "platform/gui/Application.h"
 #include "platform/gui/MessageBox.h"
 #include "platform/gui/ScriptedDialogService.h"
 
@@ -15,7 +15,7 @@ TEST(MessageBoxTest, GoesThroughTheReplacedServiceWithTextCaptionAndFlags)
 
     EXPECT_EQ(qx::messageBox("Replace it?", "Save", MB_YESNO | MB_ICONWARNING), IDNO);
     EXPECT_EQ(qx::messageBox("Password Error!!", "", MB_OK | MB_ICONINFORMATION), IDOK);
-    qx::setMessageBoxTitle("Editor");
+    Application->SetTitle("Editor");
     ShowMessage("Done");
 
     ASSERT_EQ(dialogs.messageBoxes.size(), 3u);
@@ -25,26 +25,16 @@ TEST(MessageBoxTest, GoesThroughTheReplacedServiceWithTextCaptionAndFlags)
     EXPECT_EQ(dialogs.messageBoxes[2].flags, MB_OK);
 }
 
-TEST(ExceptionBoxTest, ShowsTheMessageWithAFullStopAndAnErrorIcon)
+TEST(ExceptionBoxTest, AnExceptionEscapingAHandlerIsShownThroughTheDialogService)
 {
     qx::ScriptedDialogService dialogs;
-    qx::setMessageBoxTitle("Editor");
-    struct Case { std::exception_ptr error; const char* shown; };
-    const Case cases[] = {
-        {std::make_exception_ptr(std::runtime_error("'-25.+' is not a valid integer value")), "'-25.+' is not a valid integer value."},
-        {std::make_exception_ptr(std::runtime_error("Stopped.")), "Stopped."},
-        {std::make_exception_ptr(std::runtime_error("Stop!")), "Stop!"},
-        {std::make_exception_ptr(42), ""},
-    };
-    for (const Case& c : cases)
-        qx::showException(c.error);
+    Application->SetTitle("Editor");
+    qx::guarded(nullptr, [] { throw std::runtime_error("'-25.+' is not a valid integer value"); });
 
-    ASSERT_EQ(dialogs.messageBoxes.size(), std::size(cases));
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        EXPECT_EQ(dialogs.messageBoxes[i].text, cases[i].shown);
-        EXPECT_EQ(dialogs.messageBoxes[i].caption, "Editor");
-        EXPECT_EQ(dialogs.messageBoxes[i].flags, MB_OK | MB_ICONERROR);
-    }
+    ASSERT_EQ(dialogs.messageBoxes.size(), 1u);
+    EXPECT_EQ(dialogs.messageBoxes[0].text, "'-25.+' is not a valid integer value.");
+    EXPECT_EQ(dialogs.messageBoxes[0].caption, "Editor");
+    EXPECT_EQ(dialogs.messageBoxes[0].flags, MB_OK | MB_ICONERROR);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "platform/gui/TClipboard.h"
-#include "platform/gui/TIniFile.h"
+#include "platform/gui/Clipboard.h"
+#include "platform/gui/IniFile.h"
 
 #include <QImage>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "platform/gui/TClipboard.h"
+#include "platform/gui/Clipboard.h"
 
 #include <QByteArray>
 #include <QClipboard>

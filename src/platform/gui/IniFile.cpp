@@ -1,4 +1,4 @@
-#include "platform/gui/TIniFile.h"
+#include "platform/gui/IniFile.h"
 
 #include <QString>
 

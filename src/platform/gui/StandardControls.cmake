@@ -1,0 +1,10 @@
+# Sources of the standard controls, menus, common dialogs and the other
+# services beside the core (included by CMakeLists.txt).
+target_sources(qx_platform_gui PRIVATE
+  DialogService.cpp
+  MessageBox.cpp
+  QtDialogService.cpp
+  RtfReader.cpp
+  ScriptedDialogService.cpp
+  Clipboard.cpp
+  IniFile.cpp)
