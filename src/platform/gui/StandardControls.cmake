@@ -8,3 +8,14 @@ target_sources(qx_platform_gui PRIVATE
   ScriptedDialogService.cpp
   Clipboard.cpp
   IniFile.cpp)
+target_sources(qx_platform_gui PRIVATE
+  Button.cpp
+  CheckBox.cpp
+  ComboBox.cpp
+  Edit.cpp
+  ItemStrings.cpp
+  Label.cpp
+  QtConversions.cpp
+  RadioButton.cpp
+  StandardClasses.cpp
+  UpDown.cpp)
