@@ -12,109 +12,122 @@ namespace qx {
 
 namespace {
 
-FileResult failure(FileStatus status, std::string_view what, const std::filesystem::path& path, int error) {
-  return {status, kFileErrorText, std::string(what) + " " + path.string() + ": " + std::strerror(error)};
+FileResult failure(FileStatus status, std::string_view what, const std::filesystem::path& path, int error)
+{
+    return {status, kFileErrorText, std::string(what) + " " + path.string() + ": " + std::strerror(error)};
 }
 
 // Closes the descriptor on every path out.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) {
-      ::close(fd_);
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
     }
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  int release() { return std::exchange(fd_, -1); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
 
- private:
-  int fd_;
+private:
+    int fd_;
 };
 
-bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) {
-      continue;
+bool writeAll(int fd, std::span<const std::uint8_t> bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(n));
     }
-    if (n <= 0) {
-      return false;
-    }
-    bytes = bytes.subspan(static_cast<std::size_t>(n));
-  }
-  return true;
+    return true;
 }
 
 // The mode a newly created file would get, or the target's own mode when it
 // already exists, so that replacing a file keeps its permissions.
-mode_t modeFor(const std::filesystem::path& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-    return st.st_mode & 07777;
-  }
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+mode_t modeFor(const std::filesystem::path& path)
+{
+    struct stat st
+    {
+    };
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        return st.st_mode & 07777;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
-}  // namespace
+} // namespace
 
-FileRead readFileLimited(const std::filesystem::path& path, std::size_t limit) {
-  FileRead read;
-  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  struct stat st {};
-  if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) {
-    read.result = failure(FileStatus::CannotOpen, "cannot open", path, errno);
+FileRead readFileLimited(const std::filesystem::path& path, std::size_t limit)
+{
+    FileRead read;
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat st
+    {
+    };
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) {
+        read.result = failure(FileStatus::CannotOpen, "cannot open", path, errno);
+        return read;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        read.result = failure(FileStatus::CannotOpen, "not a regular file", path, EINVAL);
+        return read;
+    }
+    read.bytes.resize(limit + 1);
+    std::size_t have = 0;
+    while (have < read.bytes.size()) {
+        const ssize_t n = ::read(fd.get(), read.bytes.data() + have, read.bytes.size() - have);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            read.result = failure(FileStatus::CannotOpen, "cannot read", path, errno);
+            read.bytes.clear();
+            return read;
+        }
+        if (n == 0) {
+            break;
+        }
+        have += static_cast<std::size_t>(n);
+    }
+    read.bytes.resize(have);
     return read;
-  }
-  if (!S_ISREG(st.st_mode)) {
-    read.result = failure(FileStatus::CannotOpen, "not a regular file", path, EINVAL);
-    return read;
-  }
-  read.bytes.resize(limit + 1);
-  std::size_t have = 0;
-  while (have < read.bytes.size()) {
-    const ssize_t n = ::read(fd.get(), read.bytes.data() + have, read.bytes.size() - have);
-    if (n < 0 && errno == EINTR) {
-      continue;
-    }
-    if (n < 0) {
-      read.result = failure(FileStatus::CannotOpen, "cannot read", path, errno);
-      read.bytes.clear();
-      return read;
-    }
-    if (n == 0) {
-      break;
-    }
-    have += static_cast<std::size_t>(n);
-  }
-  read.bytes.resize(have);
-  return read;
 }
 
-FileResult writeFileReplacing(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-  std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-  Descriptor fd(::mkstemp(temp.data()));
-  if (fd.get() < 0) {
-    return failure(FileStatus::CannotWrite, "cannot create a file in the folder of", path, errno);
-  }
-  const bool written = ::fchmod(fd.get(), modeFor(path)) == 0 && writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
-  const int writeError = errno;
-  const bool closed = ::close(fd.release()) == 0;
-  if (!written || !closed) {
-    ::unlink(temp.c_str());
-    return failure(FileStatus::CannotWrite, "cannot write", path, written ? errno : writeError);
-  }
-  if (::rename(temp.c_str(), path.c_str()) != 0) {
-    const int renameError = errno;
-    ::unlink(temp.c_str());
-    return failure(FileStatus::CannotWrite, "cannot replace", path, renameError);
-  }
-  return {};
+FileResult writeFileReplacing(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
+{
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    Descriptor fd(::mkstemp(temp.data()));
+    if (fd.get() < 0) {
+        return failure(FileStatus::CannotWrite, "cannot create a file in the folder of", path, errno);
+    }
+    const bool written =
+        ::fchmod(fd.get(), modeFor(path)) == 0 && writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
+    const int writeError = errno;
+    const bool closed = ::close(fd.release()) == 0;
+    if (!written || !closed) {
+        ::unlink(temp.c_str());
+        return failure(FileStatus::CannotWrite, "cannot write", path, written ? errno : writeError);
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        const int renameError = errno;
+        ::unlink(temp.c_str());
+        return failure(FileStatus::CannotWrite, "cannot replace", path, renameError);
+    }
+    return {};
 }
 
-}  // namespace qx
+} // namespace qx

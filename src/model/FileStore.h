@@ -14,28 +14,31 @@
 
 namespace qx {
 
-enum class FileStatus {
-  Ok,
-  CannotOpen,   // missing, unreadable or not a regular file
-  WrongSize,    // not the exact size of its format
-  BadMarker,    // does not begin with the file marker
-  CannotWrite,  // creating, writing or replacing the target failed
+enum class FileStatus
+{
+    Ok,
+    CannotOpen,  // missing, unreadable or not a regular file
+    WrongSize,   // not the exact size of its format
+    BadMarker,   // does not begin with the file marker
+    CannotWrite, // creating, writing or replacing the target failed
 };
 
 // Text id that the caller translates and shows when a file is refused or
 // cannot be written.
 inline constexpr std::string_view kFileErrorText = "SID_INFO_ERROR_FILE";
 
-struct FileResult {
-  FileStatus status = FileStatus::Ok;
-  std::string_view textId;  // empty when Ok
-  std::string detail;       // system reason, for a log; empty when Ok
-  bool ok() const { return status == FileStatus::Ok; }
+struct FileResult
+{
+    FileStatus status = FileStatus::Ok;
+    std::string_view textId; // empty when Ok
+    std::string detail;      // system reason, for a log; empty when Ok
+    bool ok() const { return status == FileStatus::Ok; }
 };
 
-struct FileRead {
-  FileResult result;
-  std::vector<std::uint8_t> bytes;
+struct FileRead
+{
+    FileResult result;
+    std::vector<std::uint8_t> bytes;
 };
 
 // Reads the whole file, but never more than limit + 1 bytes: enough to tell
@@ -46,4 +49,4 @@ FileRead readFileLimited(const std::filesystem::path& path, std::size_t limit);
 // unless every step succeeded.
 FileResult writeFileReplacing(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
-}  // namespace qx
+} // namespace qx

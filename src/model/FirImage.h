@@ -23,8 +23,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 inline constexpr int kFirSlots = 2048;
 inline constexpr std::size_t kFirSlotSize = 4;
-inline constexpr std::size_t kFirAreaSize = kFirSlots * kFirSlotSize;  // 8192
-inline constexpr std::size_t kFirImageSize = kFirAreaSize * kChannelCount;  // 98304
+inline constexpr std::size_t kFirAreaSize = kFirSlots * kFirSlotSize;      // 8192
+inline constexpr std::size_t kFirImageSize = kFirAreaSize * kChannelCount; // 98304
 inline constexpr std::uint32_t kFirEndMarker = 0xFFFFFFFFU;
 // A coefficient above this (or not finite) is refused when an image is read.
 inline constexpr float kFirCoefficientLimit = 50.0F;
@@ -46,16 +46,18 @@ void encodeFirArea(const FirChannelBuffer& coeffs, int count, std::span<std::uin
 Bytes encodeFirImage(const FirBuffers& buffers, const FirCounts& counts);
 Bytes emptyFirImage();
 
-enum class FirAreaKind {
-  Coefficients,  // read into the buffer, end markers as zeros
-  Impulse,       // end marker, or a refused value, in slot 0
-  Error,         // a refused value in a later slot: the buffer became a unit impulse
+enum class FirAreaKind
+{
+    Coefficients, // read into the buffer, end markers as zeros
+    Impulse,      // end marker, or a refused value, in slot 0
+    Error,        // a refused value in a later slot: the buffer became a unit impulse
 };
 
-struct FirAreaRead {
-  FirAreaKind kind = FirAreaKind::Coefficients;
-  int errorSlot = -1;
-  friend bool operator==(const FirAreaRead&, const FirAreaRead&) = default;
+struct FirAreaRead
+{
+    FirAreaKind kind = FirAreaKind::Coefficients;
+    int errorSlot = -1;
+    friend bool operator==(const FirAreaRead&, const FirAreaRead&) = default;
 };
 
 // Reads one channel area into the buffer. A slot holding FF FF FF FF ends
@@ -77,31 +79,38 @@ float getFloatLe(std::span<const std::uint8_t> bytes, std::size_t offset);
 inline constexpr std::size_t kFirBlockSize = 52;
 inline constexpr int kFirBlockCount = static_cast<int>((kFirImageSize + kFirBlockSize - 1) / kFirBlockSize);
 
-struct FirBlockPosition {
-  int block;
-  int offset;  // byte offset of the position within the block's data
-  friend constexpr bool operator==(FirBlockPosition, FirBlockPosition) = default;
+struct FirBlockPosition
+{
+    int block;
+    int offset; // byte offset of the position within the block's data
+    friend constexpr bool operator==(FirBlockPosition, FirBlockPosition) = default;
 };
 
 // Where channel c (0-11) starts; c = 12 gives the end of the image.
-constexpr FirBlockPosition firChannelStart(int c) {
-  const std::size_t byte = kFirAreaSize * static_cast<std::size_t>(c);
-  return {static_cast<int>(byte / kFirBlockSize), static_cast<int>(byte % kFirBlockSize)};
+constexpr FirBlockPosition firChannelStart(int c)
+{
+    const std::size_t byte = kFirAreaSize * static_cast<std::size_t>(c);
+    return {static_cast<int>(byte / kFirBlockSize), static_cast<int>(byte % kFirBlockSize)};
 }
 
 // The block holding channel c's last byte. It is the next channel's start
 // block whenever that channel starts inside a block, which every channel
 // after the first does.
-constexpr int firChannelLastBlock(int c) {
-  return static_cast<int>((kFirAreaSize * static_cast<std::size_t>(c + 1) - 1) / kFirBlockSize);
+constexpr int firChannelLastBlock(int c)
+{
+    return static_cast<int>((kFirAreaSize * static_cast<std::size_t>(c + 1) - 1) / kFirBlockSize);
 }
 
 // Bytes of block b within one coefficient set: [begin, end), end clipped to
 // the image (the last block has 24 bytes inside it).
-constexpr std::size_t firBlockBegin(int b) { return kFirBlockSize * static_cast<std::size_t>(b); }
-constexpr std::size_t firBlockEndInImage(int b) {
-  const std::size_t end = firBlockBegin(b) + kFirBlockSize;
-  return end < kFirImageSize ? end : kFirImageSize;
+constexpr std::size_t firBlockBegin(int b)
+{
+    return kFirBlockSize * static_cast<std::size_t>(b);
+}
+constexpr std::size_t firBlockEndInImage(int b)
+{
+    const std::size_t end = firBlockBegin(b) + kFirBlockSize;
+    return end < kFirImageSize ? end : kFirImageSize;
 }
 
 // Coefficient memory: set s (0 current settings, 1-20 stored presets) at
@@ -109,18 +118,20 @@ constexpr std::size_t firBlockEndInImage(int b) {
 inline constexpr std::size_t kFirSetStride = 0x18000;
 inline constexpr std::size_t kFirSectorSize = 4096;
 
-struct FirSectors {
-  std::array<int, 2> sector;
-  int count;
+struct FirSectors
+{
+    std::array<int, 2> sector;
+    int count;
 };
 
 // The sectors cleared when channel c of set s becomes a unit impulse: both
 // sectors of an input's area, the first sector of an output's area (outputs
 // hold at most 1024 coefficients).
-constexpr FirSectors firChannelSectors(int set, int c) {
-  const int base = static_cast<int>(kFirSetStride / kFirSectorSize) * set;
-  const int first = base + static_cast<int>(kFirAreaSize / kFirSectorSize) * c;
-  return c < kInputCount ? FirSectors{{first, first + 1}, 2} : FirSectors{{first, 0}, 1};
+constexpr FirSectors firChannelSectors(int set, int c)
+{
+    const int base = static_cast<int>(kFirSetStride / kFirSectorSize) * set;
+    const int first = base + static_cast<int>(kFirAreaSize / kFirSectorSize) * c;
+    return c < kInputCount ? FirSectors{{first, first + 1}, 2} : FirSectors{{first, 0}, 1};
 }
 
-}  // namespace qx
+} // namespace qx

@@ -23,16 +23,20 @@ inline constexpr std::string_view kFileMarker = "***QX-73BV012***";
 inline constexpr std::size_t kFileMarkerSize = 16;
 inline constexpr std::size_t kPresetFileSize = kFileMarkerSize + rec::kPresetParamsSize + kFirImageSize + 2;
 
+static_assert(kPresetFileSize == 99566);
+
 using PresetParameters = std::array<std::uint8_t, rec::kPresetParamsSize>;
 
-struct PresetFileContents {
-  PresetParameters parameters{};
-  Bytes firImage;  // kFirImageSize bytes
+struct PresetFileContents
+{
+    PresetParameters parameters{};
+    Bytes firImage; // kFirImageSize bytes
 };
 
-struct PresetFileDecode {
-  FileResult result;
-  PresetFileContents contents;  // filled only when result.ok()
+struct PresetFileDecode
+{
+    FileResult result;
+    PresetFileContents contents; // filled only when result.ok()
 };
 
 // Marker, parameters and coefficient image, without the closing CR LF.
@@ -45,10 +49,11 @@ PresetFileDecode decodePresetFile(std::span<const std::uint8_t> file);
 // Record bytes 2-1245 := the parameters; every other record byte is kept.
 void applyPresetParameters(UnitRecord& record, const PresetParameters& parameters);
 
-struct PresetFileTake {
-  FileResult result;
-  // How each channel's coefficients were read; meaningful only when ok.
-  std::array<FirAreaRead, kChannelCount> firReads{};
+struct PresetFileTake
+{
+    FileResult result;
+    // How each channel's coefficients were read; meaningful only when ok.
+    std::array<FirAreaRead, kChannelCount> firReads{};
 };
 
 // Takes a preset file into the record (bytes 2-1245) and the coefficient
@@ -56,9 +61,10 @@ struct PresetFileTake {
 PresetFileTake takePresetFile(std::span<const std::uint8_t> file, UnitRecord& record, FirBuffers& buffers);
 PresetFileTake openPresetFile(const std::filesystem::path& path, UnitRecord& record, FirBuffers& buffers);
 // Writes the complete file; on failure the old file is left as it was.
-FileResult savePresetFile(const std::filesystem::path& path, const UnitRecord& record, const FirBuffers& buffers);
+FileResult savePresetFile(const std::filesystem::path& path, const UnitRecord& record,
+                          const FirBuffers& buffers);
 
 // True when the bytes begin with the file marker.
 bool hasFileMarker(std::span<const std::uint8_t> file);
 
-}  // namespace qx
+} // namespace qx

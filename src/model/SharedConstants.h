@@ -18,30 +18,30 @@ inline constexpr std::string_view kDefaultDeviceAddress = "192.168.1.101";
 inline constexpr int kDspCapacity = 8181;
 inline constexpr int kFirTapBudget = 12288;
 inline constexpr float kSamplesPerMs = 48.0F;
-inline constexpr float kSpeedOfSound = 343.5F;  // metres per second
+inline constexpr float kSpeedOfSound = 343.5F; // metres per second
 // 2^(1/30): thirty frequency-index steps per octave.
 inline constexpr double kFrequencyStepRatio = 1.023373891996775;
 
 inline constexpr int kQIndexMax = 100;
 inline constexpr std::array<double, kQIndexMax + 1> kQTable = {
-    0.4,  0.42, 0.45, 0.47, 0.5,  0.53, 0.56, 0.59, 0.63, 0.67,  //
-    0.71, 0.75, 0.79, 0.84, 0.89, 0.94, 1,    1.06, 1.12, 1.19,  //
-    1.26, 1.3,  1.4,  1.5,  1.6,  1.7,  1.8,  1.9,  2,    2.1,   //
-    2.2,  2.4,  2.5,  2.7,  2.8,  3,    3.2,  3.4,  3.6,  3.8,   //
-    4,    4.2,  4.5,  4.8,  5,    5.3,  5.7,  6,    6.3,  6.7,   //
-    7.1,  7.6,  8,    8.5,  9,    9.5,  10.1, 10.7, 11.3, 12,    //
-    12.7, 13.5, 14,   15,   16,   17,   18,   19,   20,   21,    //
-    23,   24,   25,   27,   29,   30,   32,   34,   36,   38,    //
-    40,   43,   45,   48,   51,   54,   57,   60,   64,   68,    //
-    72,   76,   81,   85,   91,   96,   102,  108,  114,  121,   //
+    0.4,  0.42, 0.45, 0.47, 0.5,  0.53, 0.56, 0.59, 0.63, 0.67, //
+    0.71, 0.75, 0.79, 0.84, 0.89, 0.94, 1,    1.06, 1.12, 1.19, //
+    1.26, 1.3,  1.4,  1.5,  1.6,  1.7,  1.8,  1.9,  2,    2.1,  //
+    2.2,  2.4,  2.5,  2.7,  2.8,  3,    3.2,  3.4,  3.6,  3.8,  //
+    4,    4.2,  4.5,  4.8,  5,    5.3,  5.7,  6,    6.3,  6.7,  //
+    7.1,  7.6,  8,    8.5,  9,    9.5,  10.1, 10.7, 11.3, 12,   //
+    12.7, 13.5, 14,   15,   16,   17,   18,   19,   20,   21,   //
+    23,   24,   25,   27,   29,   30,   32,   34,   36,   38,   //
+    40,   43,   45,   48,   51,   54,   57,   60,   64,   68,   //
+    72,   76,   81,   85,   91,   96,   102,  108,  114,  121,  //
     128};
 
 inline constexpr std::array<std::string_view, 4> kFrequencySuffixes = {"HZ", "Hz", "hZ", "hz"};
 inline constexpr std::array<std::string_view, 2> kKiloSuffixes = {"k", "K"};
 inline constexpr std::array<std::string_view, 4> kGainSuffixes = {"dB", "DB", "db", "Db"};
 inline constexpr std::array<std::string_view, 4> kTimeSuffixes = {"ms", "Ms", "mS", "MS"};
-inline constexpr std::array<std::string_view, 10> kDelaySuffixes = {
-    "ms", "Ms", "mS", "MS", "m", "M", "ft", "Ft", "fT", "FT"};
+inline constexpr std::array<std::string_view, 10> kDelaySuffixes = {"ms", "Ms", "mS", "MS", "m",
+                                                                    "M",  "ft", "Ft", "fT", "FT"};
 
 inline constexpr int kRatioIndexMax = 15;
 inline constexpr std::array<std::string_view, kRatioIndexMax + 1> kRatioTexts = {
@@ -75,9 +75,10 @@ inline constexpr std::array<std::array<float, 5>, 8> kButterworthDampings = {{
     {0, 0.3902F, 1.1111F, 1.6629F, 1.9616F},
 }};
 
-struct BesselPair {
-  float a;
-  float b;
+struct BesselPair
+{
+    float a;
+    float b;
 };
 // Bessel rows, order 1-8: pair 0 holds the first-order coefficient (odd
 // orders), pairs 1-4 the (a, b) of the second-order stages.
@@ -92,11 +93,12 @@ inline constexpr std::array<std::array<BesselPair, 5>, 8> kBesselCoefficients = 
     {{{0, 0}, {1.1112F, 0.3126F}, {0.9754F, 0.2979F}, {0.7202F, 0.2621F}, {0.3728F, 0.2087F}}},
 }};
 
-struct Rgb {
-  std::uint8_t r;
-  std::uint8_t g;
-  std::uint8_t b;
-  friend constexpr bool operator==(Rgb, Rgb) = default;
+struct Rgb
+{
+    std::uint8_t r;
+    std::uint8_t g;
+    std::uint8_t b;
+    friend constexpr bool operator==(Rgb, Rgb) = default;
 };
 
 namespace colors {
@@ -114,18 +116,17 @@ inline constexpr Rgb kCream{255, 251, 240};
 inline constexpr Rgb kOlive{128, 128, 0};
 inline constexpr Rgb kGrey{128, 128, 128};
 inline constexpr Rgb kNavy{0, 0, 128};
-}  // namespace colors
+} // namespace colors
 
 inline constexpr std::array<Rgb, 14> kPlotColors = {
-    colors::kRed,    colors::kYellow, colors::kFuchsia, colors::kAqua,  colors::kLime,
-    colors::kBlue,   colors::kSkyBlue, colors::kPurple, colors::kTeal,  colors::kMaroon,
-    colors::kCream,  colors::kOlive,  colors::kGrey,    colors::kNavy};
+    colors::kRed,   colors::kYellow,  colors::kFuchsia, colors::kAqua, colors::kLime,
+    colors::kBlue,  colors::kSkyBlue, colors::kPurple,  colors::kTeal, colors::kMaroon,
+    colors::kCream, colors::kOlive,   colors::kGrey,    colors::kNavy};
 
 // By channel: InA-InD, then Out1-Out8.
 inline constexpr std::array<Rgb, 12> kChannelColors = {
-    colors::kPurple, colors::kOlive, colors::kTeal,    colors::kMaroon,
-    colors::kRed,    colors::kLime,  colors::kYellow,  colors::kBlue,
-    colors::kFuchsia, colors::kAqua, colors::kSkyBlue, colors::kCream};
+    colors::kPurple, colors::kOlive, colors::kTeal,    colors::kMaroon, colors::kRed,     colors::kLime,
+    colors::kYellow, colors::kBlue,  colors::kFuchsia, colors::kAqua,   colors::kSkyBlue, colors::kCream};
 
 // Segment thresholds in dB of the two level meter scales, and the steps of
 // the gain-reduction meters.
@@ -140,14 +141,27 @@ inline constexpr double kPhaseDisplayFactor = kPhaseStep / kPhaseRange * (kPhase
 
 // Table readers: the index is clamped into the table.
 template <typename Table>
-constexpr const typename Table::value_type& clampedEntry(const Table& table, int index) {
-  const int last = static_cast<int>(table.size()) - 1;
-  return table[static_cast<std::size_t>(std::clamp(index, 0, last))];
+constexpr const typename Table::value_type& clampedEntry(const Table& table, int index)
+{
+    const int last = static_cast<int>(table.size()) - 1;
+    return table[static_cast<std::size_t>(std::clamp(index, 0, last))];
 }
 
-constexpr int peqTypeFilterCode(int peqType) { return clampedEntry(kPeqTypeFilterCodes, peqType); }
-constexpr int slopeResponseRow(int slopeCode) { return clampedEntry(kSlopeResponseRows, slopeCode); }
-constexpr std::string_view ratioText(int ratioIndex) { return clampedEntry(kRatioTexts, ratioIndex); }
-constexpr double ratioValue(int ratioIndex) { return clampedEntry(kRatioValues, ratioIndex); }
+constexpr int peqTypeFilterCode(int peqType)
+{
+    return clampedEntry(kPeqTypeFilterCodes, peqType);
+}
+constexpr int slopeResponseRow(int slopeCode)
+{
+    return clampedEntry(kSlopeResponseRows, slopeCode);
+}
+constexpr std::string_view ratioText(int ratioIndex)
+{
+    return clampedEntry(kRatioTexts, ratioIndex);
+}
+constexpr double ratioValue(int ratioIndex)
+{
+    return clampedEntry(kRatioValues, ratioIndex);
+}
 
-}  // namespace qx
+} // namespace qx

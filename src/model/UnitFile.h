@@ -26,38 +26,47 @@ inline constexpr int kStoredPresetCount = 20;
 inline constexpr std::size_t kMemoryHeaderSize = 21;
 // Preset-number byte, then record bytes 0-1244 as the processor sent them.
 inline constexpr std::size_t kStoredPresetImageSize = 1246;
-inline constexpr std::uint8_t kEmptyPresetByte = 0x64;  // 'd'
+inline constexpr std::uint8_t kEmptyPresetByte = 0x64; // 'd'
 inline constexpr std::size_t kPresetBlockSize = kStoredPresetImageSize + kFirImageSize + 2;
 inline constexpr std::size_t kUnitFileHeaderEnd = kFileMarkerSize + kMemoryHeaderSize;
 inline constexpr std::size_t kUnitFileSize = kUnitFileHeaderEnd + kPresetBlockSize * kStoredPresetCount;
+static_assert(kPresetBlockSize == 99552);
+static_assert(kUnitFileSize == 1991077);
+
 // Text id shown when a unit file is refused for download.
 inline constexpr std::string_view kUnitFileErrorText = "SID_INFO_ERROR_DOWNLAOD";
 
 using MemoryHeader = std::array<std::uint8_t, kMemoryHeaderSize>;
 using StoredPresetImage = std::array<std::uint8_t, kStoredPresetImageSize>;
 
-struct UnitFileParts {
-  const MemoryHeader& header;
-  const std::array<StoredPresetImage, kStoredPresetCount>& presetImages;
-  const std::array<bool, kStoredPresetCount>& presetUsed;
-  // One FIR coefficient image per preset. An image of another size than
-  // kFirImageSize is cut or filled up with 0xFF, so the file keeps its size.
-  const std::array<Bytes, kStoredPresetCount>& firImages;
+struct UnitFileParts
+{
+    const MemoryHeader& header;
+    const std::array<StoredPresetImage, kStoredPresetCount>& presetImages;
+    const std::array<bool, kStoredPresetCount>& presetUsed;
+    // One FIR coefficient image per preset. An image of another size than
+    // kFirImageSize is cut or filled up with 0xFF, so the file keeps its size.
+    const std::array<Bytes, kStoredPresetCount>& firImages;
 };
 
 Bytes encodeUnitFile(const UnitFileParts& parts);
 
-struct UnitFileContents {
-  MemoryHeader header{};
-  Bytes blocks;  // kStoredPresetCount blocks of kPresetBlockSize bytes
-  std::span<const std::uint8_t, kPresetBlockSize> block(int k) const {
-    return std::span(blocks).subspan(kPresetBlockSize * static_cast<std::size_t>(k)).first<kPresetBlockSize>();
-  }
+struct UnitFileContents
+{
+    MemoryHeader header{};
+    Bytes blocks; // kStoredPresetCount blocks of kPresetBlockSize bytes
+    std::span<const std::uint8_t, kPresetBlockSize> block(int k) const
+    {
+        return std::span(blocks)
+            .subspan(kPresetBlockSize * static_cast<std::size_t>(k))
+            .first<kPresetBlockSize>();
+    }
 };
 
-struct UnitFileDecode {
-  FileResult result;
-  UnitFileContents contents;  // filled only when result.ok()
+struct UnitFileDecode
+{
+    FileResult result;
+    UnitFileContents contents; // filled only when result.ok()
 };
 
 UnitFileDecode decodeUnitFile(std::span<const std::uint8_t> file);
@@ -70,4 +79,4 @@ FileResult openUnitFile(const std::filesystem::path& path, UnitFileContents& int
 // the path is looked at, so a folder name never cuts the path.
 std::filesystem::path unitFileName(const std::filesystem::path& chosen);
 
-}  // namespace qx
+} // namespace qx

@@ -45,7 +45,7 @@ inline constexpr std::size_t kInLinkMask = 102;
 // Within an output channel record.
 inline constexpr std::size_t kOutName = 0;
 inline constexpr std::size_t kOutRouteMask = 8;
-inline constexpr std::size_t kOutMixLevels = 10;  // + 2 n for input n
+inline constexpr std::size_t kOutMixLevels = 10; // + 2 n for input n
 inline constexpr std::size_t kOutFilter = 18;
 inline constexpr std::size_t kOutBands = 34;
 inline constexpr std::size_t kOutCompressor = 70;
@@ -87,7 +87,7 @@ inline constexpr std::size_t kDynThreshold = 8;
 inline constexpr std::size_t kInputMuteMask = 1216;
 inline constexpr std::size_t kOutputMuteMask = 1218;
 inline constexpr std::size_t kSourceSelectMask = 1220;
-inline constexpr std::size_t kPeqBypassMasks = 1222;  // + 2 c for channel c
+inline constexpr std::size_t kPeqBypassMasks = 1222; // + 2 c for channel c
 inline constexpr std::size_t kTestSignalKind = 1246;
 inline constexpr std::size_t kSineIndex = 1248;
 inline constexpr std::size_t kToneAttenuation = 1249;
@@ -101,39 +101,84 @@ inline constexpr std::size_t kOutputEqBypassMask = 1258;
 inline constexpr std::size_t kPresetParamsStart = 2;
 inline constexpr std::size_t kPresetParamsSize = 1244;
 
-constexpr std::size_t input(int n) { return kInputsStart + kInputSize * static_cast<std::size_t>(n); }
-constexpr std::size_t output(int i) { return kOutputsStart + kOutputSize * static_cast<std::size_t>(i); }
-// Start of channel c's record (0-3 inputs, 4-11 outputs).
-constexpr std::size_t channel(int c) { return c < kInputCount ? input(c) : output(c - kInputCount); }
-constexpr std::size_t inputBand(int n, int b) { return input(n) + kInBands + kBandSize * static_cast<std::size_t>(b); }
-constexpr std::size_t outputBand(int i, int b) {
-  return output(i) + kOutBands + kBandSize * static_cast<std::size_t>(b);
+constexpr std::size_t input(int n)
+{
+    return kInputsStart + kInputSize * static_cast<std::size_t>(n);
 }
-constexpr std::size_t outputFilter(int i) { return output(i) + kOutFilter; }
-constexpr std::size_t peqBypassMask(int c) { return kPeqBypassMasks + 2 * static_cast<std::size_t>(c); }
+constexpr std::size_t output(int i)
+{
+    return kOutputsStart + kOutputSize * static_cast<std::size_t>(i);
+}
+// Start of channel c's record (0-3 inputs, 4-11 outputs).
+constexpr std::size_t channel(int c)
+{
+    return c < kInputCount ? input(c) : output(c - kInputCount);
+}
+constexpr std::size_t inputBand(int n, int b)
+{
+    return input(n) + kInBands + kBandSize * static_cast<std::size_t>(b);
+}
+constexpr std::size_t outputBand(int i, int b)
+{
+    return output(i) + kOutBands + kBandSize * static_cast<std::size_t>(b);
+}
+constexpr std::size_t outputFilter(int i)
+{
+    return output(i) + kOutFilter;
+}
+constexpr std::size_t peqBypassMask(int c)
+{
+    return kPeqBypassMasks + 2 * static_cast<std::size_t>(c);
+}
 // The word holding channel c's FIR coefficient count: an input's tap count,
 // an output's FIR taps word.
-constexpr std::size_t firCount(int c) {
-  return c < kInputCount ? input(c) + kInFirTapCount : outputFilter(c - kInputCount) + kFilterFirTaps;
-}
-}  // namespace rec
-
-constexpr std::uint16_t readWord(std::span<const std::uint8_t> bytes, std::size_t offset) {
-  return static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
+constexpr std::size_t firCount(int c)
+{
+    return c < kInputCount ? input(c) + kInFirTapCount : outputFilter(c - kInputCount) + kFilterFirTaps;
 }
 
-constexpr void writeWord(std::span<std::uint8_t> bytes, std::size_t offset, unsigned value) {
-  bytes[offset] = static_cast<std::uint8_t>(value & 0xFFU);
-  bytes[offset + 1] = static_cast<std::uint8_t>((value >> 8) & 0xFFU);
+static_assert(input(kInputCount) == kOutputsStart);
+static_assert(output(kOutputCount) == kInputMuteMask);
+static_assert(peqBypassMask(kChannelCount) == kTestSignalKind);
+static_assert(kPresetParamsStart + kPresetParamsSize == kTestSignalKind);
+static_assert(kOutputEqBypassMask + 2 == kRecordSize);
+} // namespace rec
+
+// The processor sends its parameter image in 26 pieces of 50 bytes; image
+// bytes from 1260 on mean nothing and travel as zeros.
+inline constexpr int kParameterPieceCount = 26;
+inline constexpr std::size_t kParameterPieceSize = 50;
+
+constexpr std::array<std::uint8_t, kParameterPieceSize> parameterPieceData(const UnitRecord& record,
+                                                                           int piece)
+{
+    std::array<std::uint8_t, kParameterPieceSize> data{};
+    for (std::size_t k = 0; k < kParameterPieceSize; ++k) {
+        const std::size_t at = kParameterPieceSize * static_cast<std::size_t>(piece) + k;
+        data[k] = at < kRecordSize ? record[at] : 0;
+    }
+    return data;
+}
+
+constexpr std::uint16_t readWord(std::span<const std::uint8_t> bytes, std::size_t offset)
+{
+    return static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
+}
+
+constexpr void writeWord(std::span<std::uint8_t> bytes, std::size_t offset, unsigned value)
+{
+    bytes[offset] = static_cast<std::uint8_t>(value & 0xFFU);
+    bytes[offset + 1] = static_cast<std::uint8_t>((value >> 8) & 0xFFU);
 }
 
 // Copies the text into the field, padding with NUL bytes; no terminator
 // when the text fills the field.
 constexpr void writeText(std::span<std::uint8_t> bytes, std::size_t offset, std::size_t size,
-                         std::string_view text) {
-  for (std::size_t k = 0; k < size; ++k) {
-    bytes[offset + k] = k < text.size() ? static_cast<std::uint8_t>(text[k]) : 0;
-  }
+                         std::string_view text)
+{
+    for (std::size_t k = 0; k < size; ++k) {
+        bytes[offset + k] = k < text.size() ? static_cast<std::uint8_t>(text[k]) : 0;
+    }
 }
 
-}  // namespace qx
+} // namespace qx

@@ -15,10 +15,15 @@ inline constexpr int kFreqIndexMax = 300;
 inline constexpr int kGainIndexMax = 240;
 inline constexpr int kGainIndexZeroDb = 120;
 inline constexpr int kGainWordMax = 400;
-inline constexpr int kGainWordZeroDb = 280;  // also the top of the mix-level scale
+inline constexpr int kGainWordZeroDb = 280; // also the top of the mix-level scale
 inline constexpr int kDelaySamplesMax = 32640;
 
-enum DelayUnit : int { kDelayUnitMs = 0, kDelayUnitMetres = 1, kDelayUnitFeet = 2 };
+enum DelayUnit : int
+{
+    kDelayUnitMs = 0,
+    kDelayUnitMetres = 1,
+    kDelayUnitFeet = 2
+};
 
 // Fader position p = gain word - 280, the word clamped to 0-400.
 int gainWordToPosition(int gainWord);
@@ -28,7 +33,7 @@ double faderPositionToDb(int position);
 // Delay value in the given unit of a number of samples: ms, metres or feet;
 // 0 for an unknown unit. DelayToSamples is its inverse.
 double samplesToDelay(int samples, int unit);
-}  // namespace qx
+} // namespace qx
 
 int FreqToIndex(double hz);
 double IndexToFreq(int index);
