@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <random>
 #include <utility>
 
 namespace qx {
@@ -52,19 +54,37 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
     return true;
 }
 
-// The mode a newly created file would get, or the target's own mode when it
-// already exists, so that replacing a file keeps its permissions.
-mode_t modeFor(const std::filesystem::path& path)
+// Replacing a file keeps its permissions; a new file gets the usual mode
+// under the process's umask, applied when the temporary file is created.
+bool keepModeOf(const std::filesystem::path& path, int fd)
 {
     struct stat st
     {
     };
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-        return st.st_mode & 07777;
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return true;
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return ::fchmod(fd, st.st_mode & 07777) == 0;
+}
+
+// Creates a new file beside the target under a name no other file has.
+int createTemporary(const std::filesystem::path& path, std::string& name)
+{
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    constexpr int kAttempts = 64;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        char suffix[24];
+        std::snprintf(suffix, sizeof suffix, ".%016llx", static_cast<unsigned long long>(random()));
+        name = (folder / ("." + path.filename().string() + suffix)).string();
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
 }
 
 } // namespace
@@ -107,15 +127,12 @@ FileRead readFileLimited(const std::filesystem::path& path, std::size_t limit)
 
 FileResult writeFileReplacing(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
 {
-    const std::filesystem::path folder =
-        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    Descriptor fd(::mkstemp(temp.data()));
+    std::string temp;
+    Descriptor fd(createTemporary(path, temp));
     if (fd.get() < 0) {
         return failure(FileStatus::CannotWrite, "cannot create a file in the folder of", path, errno);
     }
-    const bool written =
-        ::fchmod(fd.get(), modeFor(path)) == 0 && writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
+    const bool written = keepModeOf(path, fd.get()) && writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
     const int writeError = errno;
     const bool closed = ::close(fd.release()) == 0;
     if (!written || !closed) {

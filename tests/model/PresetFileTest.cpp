@@ -236,4 +236,18 @@ TEST(PresetFile, ReplacingKeepsThePermissionsOfTheOldFile)
     EXPECT_EQ(qxtest::readBytes(dir / "live.prs").size(), qx::kPresetFileSize);
 }
 
+
+TEST(PresetFile, NewFileGetsTheUsualModeUnderTheUmask)
+{
+    qxtest::TempDir dir;
+    const mode_t previous = ::umask(027);
+    const bool saved =
+        qx::savePresetFile(dir / "new.prs", qx::kFactoryDefaultRecord, qx::unitImpulseBuffers()).ok();
+    ::umask(previous);
+    ASSERT_TRUE(saved);
+    using std::filesystem::perms;
+    EXPECT_EQ(std::filesystem::status(dir / "new.prs").permissions(),
+              perms::owner_read | perms::owner_write | perms::group_read);
+}
+
 } // namespace
