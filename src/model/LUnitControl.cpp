@@ -26,7 +26,15 @@ void LUnitControl::LoadFactoryDefault()
 
 const qx::StoredPresetImage& LUnitControl::storedPresetImage(int preset) const
 {
-    return presets_.at(static_cast<std::size_t>(preset - 1));
+    static constexpr qx::StoredPresetImage kEmptySlot = [] {
+        qx::StoredPresetImage image{};
+        image.fill(qx::kEmptyPresetByte);
+        return image;
+    }();
+    if (preset < 1 || preset > qx::kStoredPresetCount) {
+        return kEmptySlot;
+    }
+    return presets_[static_cast<std::size_t>(preset - 1)];
 }
 
 void LUnitControl::stagePiece(std::span<const std::uint8_t> payload)
@@ -79,6 +87,9 @@ bool LUnitControl::IsPresetUsed(int p) const
 
 qx::Bytes LUnitControl::EncodeFirBlock(int k, const qx::FirBuffers& buffers) const
 {
+    if (k < 0 || k >= qx::kStoredPresetCount) {
+        return qx::emptyFirImage();
+    }
     const qx::StoredPresetImage& image = storedPresetImage(k + 1);
     return qx::encodeFirImage(buffers, qx::firCountsOf(std::span(image).subspan(1)));
 }

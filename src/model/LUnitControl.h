@@ -32,7 +32,8 @@ public:
     const qx::UnitRecord& record() const { return record_; }
     qx::UnitRecord& record() { return record_; }
     const qx::MemoryHeader& memoryHeader() const { return memoryHeader_; }
-    // Stored preset image of preset p (1-20).
+    // Stored preset image of preset p (1-20); an empty slot's image ('d'
+    // bytes) for any other number.
     const qx::StoredPresetImage& storedPresetImage(int preset) const;
 
     // Reply 36: byte 0 the piece number n, then up to 50 data bytes for
@@ -49,7 +50,7 @@ public:
     bool IsPresetUsed(int p) const;
 
     // FIR coefficient image of preset index k (0-19), counts from its stored
-    // preset image.
+    // preset image; the empty image for any other k.
     qx::Bytes EncodeFirBlock(int k, const qx::FirBuffers& buffers) const;
     static qx::Bytes EncodeEmptyFirBlock();
     // The preset file of the current record without its closing CR LF.

@@ -149,6 +149,10 @@ TEST(LUnitControl, FirBlockUsesTheCountsOfThatStoredPreset)
     EXPECT_EQ(qx::getFloatLe(block, 4), 0.5F);
     EXPECT_EQ(block[8], 0xFF) << "only two coefficients";
     EXPECT_EQ(LUnitControl::EncodeEmptyFirBlock(), qx::Bytes(qx::kFirImageSize, 0xFF));
+    for (int k : {-1, 20, 1000}) {
+        EXPECT_EQ(model.EncodeFirBlock(k, buffers), LUnitControl::EncodeEmptyFirBlock()) << k;
+        EXPECT_EQ(model.storedPresetImage(k + 1)[0], 'd') << k;
+    }
 }
 
 TEST(LUnitControl, WriteUnitFileUnderItsName)

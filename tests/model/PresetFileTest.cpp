@@ -236,7 +236,6 @@ TEST(PresetFile, ReplacingKeepsThePermissionsOfTheOldFile)
     EXPECT_EQ(qxtest::readBytes(dir / "live.prs").size(), qx::kPresetFileSize);
 }
 
-
 TEST(PresetFile, NewFileGetsTheUsualModeUnderTheUmask)
 {
     qxtest::TempDir dir;
