@@ -96,9 +96,9 @@ const FormatArg& FormatReader::NextArg()
 std::int64_t FormatReader::NextInteger()
 {
     const FormatArg& arg = NextArg();
-    if (arg.kind() != FormatArg::Kind::Integer)
+    if (arg.ValueKind() != FormatArg::Kind::Integer)
         Invalid();
-    return arg.integer();
+    return arg.Integer();
 }
 
 // A width or precision: digits, "*" (-1 for a negative argument) or nothing (-1).
@@ -187,11 +187,11 @@ std::string FormatReader::Floating(const Conversion& c)
 {
     const FormatArg& arg = NextArg();
     double value = 0.0;
-    if (arg.kind() == FormatArg::Kind::Floating)
-        value = arg.floating();
-    else if (arg.kind() == FormatArg::Kind::Integer)
-        value = arg.isUnsigned64() ? static_cast<double>(static_cast<std::uint64_t>(arg.integer()))
-                                   : static_cast<double>(arg.integer());
+    if (arg.ValueKind() == FormatArg::Kind::Floating)
+        value = arg.Floating();
+    else if (arg.ValueKind() == FormatArg::Kind::Integer)
+        value = arg.IsUnsigned64() ? static_cast<double>(static_cast<std::uint64_t>(arg.Integer()))
+                                   : static_cast<double>(arg.Integer());
     else
         Invalid();
     return Printf(Spec(c, "", c.type), value);
@@ -237,15 +237,15 @@ std::string FormatReader::Convert(const Conversion& c)
         return Floating(c);
     case 's': {
         const FormatArg& arg = NextArg();
-        if (arg.kind() != FormatArg::Kind::Text)
+        if (arg.ValueKind() != FormatArg::Kind::Text)
             Invalid();
-        return Text(c, arg.text());
+        return Text(c, arg.Text());
     }
     case 'p': {
         const FormatArg& arg = NextArg();
-        if (arg.kind() != FormatArg::Kind::Pointer)
+        if (arg.ValueKind() != FormatArg::Kind::Pointer)
             Invalid();
-        return Printf(Spec(c, "", 'p'), arg.pointer());
+        return Printf(Spec(c, "", 'p'), arg.Pointer());
     }
     default:
         Invalid();  // "%n" and unknown conversions

@@ -28,13 +28,13 @@ public:
     FormatArg(std::string_view text) : kind_(Kind::Text), text_(text) {}
     FormatArg(const void* pointer) : kind_(Kind::Pointer), pointer_(pointer) {}
 
-    Kind kind() const { return kind_; }
-    std::int64_t integer() const { return integer_; }
-    // True for a 64-bit unsigned value, whose bits `integer` holds.
-    bool isUnsigned64() const { return unsigned_; }
-    double floating() const { return floating_; }
-    std::string_view text() const { return text_; }
-    const void* pointer() const { return pointer_; }
+    Kind ValueKind() const { return kind_; }
+    std::int64_t Integer() const { return integer_; }
+    // True for a 64-bit unsigned value, whose bits Integer() holds.
+    bool IsUnsigned64() const { return unsigned_; }
+    double Floating() const { return floating_; }
+    std::string_view Text() const { return text_; }
+    const void* Pointer() const { return pointer_; }
 
 private:
     Kind kind_;

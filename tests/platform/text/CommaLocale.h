@@ -13,7 +13,7 @@ public:
     CommaLocale(const CommaLocale&) = delete;
     CommaLocale& operator=(const CommaLocale&) = delete;
 
-    const std::string& failure() const { return failure_; }
+    const std::string& Failure() const { return failure_; }
 
 private:
     std::string failure_;

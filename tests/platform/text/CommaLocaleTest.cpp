@@ -13,8 +13,8 @@ namespace {
 TEST(CommaLocale, NumbersKeepTheDecimalPoint)
 {
     const CommaLocale locale;
-    if (!locale.failure().empty())
-        GTEST_SKIP() << locale.failure();
+    if (!locale.Failure().empty())
+        GTEST_SKIP() << locale.Failure();
 
     EXPECT_EQ(qx::CLocaleAtof("1.5"), 1.5);
     EXPECT_EQ(qx::CLocaleAtof("1,5"), 1.0);
