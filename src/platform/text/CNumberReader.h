@@ -23,7 +23,7 @@ double CLocaleStrtod(std::string_view text, std::size_t* consumed = nullptr);
 // atof: the value of the leading number, 0 when there is none.
 double CLocaleAtof(std::string_view text);
 
-// atol of the original 32-bit platform: leading white space, an optional sign
+// atol with a 32-bit long: leading white space, an optional sign
 // and decimal digits; 0 when there are no digits; beyond the 32-bit range the
 // result is held at INT32_MIN or INT32_MAX (as strtol does).
 std::int32_t CLocaleAtol(std::string_view text);

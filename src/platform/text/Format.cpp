@@ -57,25 +57,25 @@ private:
 };
 
 template <typename T>
-std::string Printf(const std::string& spec, T value)
+std::string Printf(const std::string& pattern, T value)
 {
     const CLocaleScope locale;
-    const int length = std::snprintf(nullptr, 0, spec.c_str(), value);
+    const int length = std::snprintf(nullptr, 0, pattern.c_str(), value);
     if (length < 0)
         return {};
     std::string out(static_cast<std::size_t>(length), '\0');
-    std::snprintf(out.data(), out.size() + 1, spec.c_str(), value);
+    std::snprintf(out.data(), out.size() + 1, pattern.c_str(), value);
     return out;
 }
 
-std::string Spec(const Conversion& c, std::string_view length, char type)
+std::string PrintfPattern(const Conversion& c, std::string_view length, char type)
 {
-    std::string spec = "%" + c.flags;
+    std::string pattern = "%" + c.flags;
     if (c.width >= 0)
-        spec += std::to_string(c.width);
+        pattern += std::to_string(c.width);
     if (c.precision >= 0)
-        spec += "." + std::to_string(c.precision);
-    return spec.append(length) + type;
+        pattern += "." + std::to_string(c.precision);
+    return pattern.append(length) + type;
 }
 
 bool FormatReader::Accept(std::string_view token)
@@ -157,7 +157,7 @@ Conversion FormatReader::ReadConversion()
     return c;
 }
 
-// The value cut to the size the conversion reads, as the 32-bit platform's printf does.
+// The value cut to the size the conversion reads, as printf does with 32-bit int and long.
 template <typename T64, typename T32, typename T16, typename T8>
 T64 Narrow(std::int64_t value, IntSize size)
 {
@@ -177,10 +177,10 @@ T64 Narrow(std::int64_t value, IntSize size)
 std::string FormatReader::Integer(const Conversion& c, bool isSigned)
 {
     const std::int64_t value = NextInteger();
-    const std::string spec = Spec(c, "ll", c.type);
+    const std::string pattern = PrintfPattern(c, "ll", c.type);
     if (isSigned)
-        return Printf(spec, Narrow<long long, std::int32_t, std::int16_t, std::int8_t>(value, c.size));
-    return Printf(spec, Narrow<unsigned long long, std::uint32_t, std::uint16_t, std::uint8_t>(value, c.size));
+        return Printf(pattern, Narrow<long long, std::int32_t, std::int16_t, std::int8_t>(value, c.size));
+    return Printf(pattern, Narrow<unsigned long long, std::uint32_t, std::uint16_t, std::uint8_t>(value, c.size));
 }
 
 std::string FormatReader::Floating(const Conversion& c)
@@ -194,7 +194,7 @@ std::string FormatReader::Floating(const Conversion& c)
                                    : static_cast<double>(arg.Integer());
     else
         Invalid();
-    return Printf(Spec(c, "", c.type), value);
+    return Printf(PrintfPattern(c, "", c.type), value);
 }
 
 std::string FormatReader::Text(const Conversion& c, std::string_view text) const
@@ -245,7 +245,7 @@ std::string FormatReader::Convert(const Conversion& c)
         const FormatArg& arg = NextArg();
         if (arg.ValueKind() != FormatArg::Kind::Pointer)
             Invalid();
-        return Printf(Spec(c, "", 'p'), arg.Pointer());
+        return Printf(PrintfPattern(c, "", 'p'), arg.Pointer());
     }
     default:
         Invalid();  // "%n" and unknown conversions

@@ -53,8 +53,8 @@ std::string FormatArgs(std::string_view format, std::initializer_list<FormatArg>
 // decimal point. Conversions: d i u o x X c (whole numbers), f F e E g G a A
 // (floating values; whole numbers are accepted too), s (text), p (pointer)
 // and %%; flags "-+ #0", width and precision, each also "*" (taken from a
-// whole-number argument); the length modifiers hh h l ll j z t L are read as
-// on the original 32-bit platform (int and long have 32 bits, ll 64).
+// whole-number argument); the length modifiers hh h l ll j z t L are read
+// with 32-bit int and long (ll, j, z and t have 64 bits).
 // A conversion that does not fit its argument, a missing argument, "%n" or an
 // unfinished conversion throws EConvertError "Format '<format>' invalid or
 // incompatible with argument". Arguments beyond the last conversion are ignored.
