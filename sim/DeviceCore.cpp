@@ -1,9 +1,9 @@
 #include "DeviceCore.h"
 
-#include "FactoryImage.h"
 #include "ImageBytes.h"
 #include "link/CmMcs.h"
 #include "link/LCmd.h"
+#include "model/FactoryDefault.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -26,15 +26,15 @@ std::string Hex(std::uint8_t value)
 
 int Side(int channel)
 {
-    return IsInput(channel) ? 0 : kInputs;
+    return IsInput(channel) ? 0 : kInputCount;
 }
 int SideSize(int channel)
 {
-    return IsInput(channel) ? kInputs : kOutputs;
+    return IsInput(channel) ? kInputCount : kOutputCount;
 }
 std::size_t LinkOffset(int channel)
 {
-    return ChannelBase(channel) + (IsInput(channel) ? kInLink : kOutLink);
+    return rec::channel(channel) + (IsInput(channel) ? rec::kInLinkMask : rec::kOutLinkMask);
 }
 } // namespace
 
@@ -61,7 +61,7 @@ const DeviceCore::Handler DeviceCore::kHandlers[] = {
     {0x23, 0, &DeviceCore::FactoryReset},
     {0x24, 1, &DeviceCore::SelectStored},
     {0x25, 2, &DeviceCore::DownloadPiece},
-    {0x26, kPresetNameSize, &DeviceCore::PresetName},
+    {0x26, rec::kPresetNameSize, &DeviceCore::PresetName},
     {0x27, 1, &DeviceCore::ReadCurrentPiece},
     {0x28, 1, &DeviceCore::ReadStoredPiece},
     {0x29, 1, &DeviceCore::ReadPresetName},
@@ -69,7 +69,7 @@ const DeviceCore::Handler DeviceCore::kHandlers[] = {
     {0x2C, 0, &DeviceCore::LockStatus},
     {0x2D, 5, &DeviceCore::SubmitPassword},
     {0x2F, 5, &DeviceCore::SetLockCommand},
-    {0x30, 1 + kDynamicsSize, &DeviceCore::Compressor},
+    {0x30, 1 + rec::kDynamicsSize, &DeviceCore::Compressor},
     {0x31, 4, &DeviceCore::LowPass},
     {0x32, 4, &DeviceCore::HighPass},
     {0x33, 9, &DeviceCore::Peq},
@@ -81,11 +81,11 @@ const DeviceCore::Handler DeviceCore::kHandlers[] = {
     {0x3A, 2, &DeviceCore::Matrix},
     {0x3B, 2, &DeviceCore::LinkMask},
     {0x3C, 2, &DeviceCore::EqBypass},
-    {0x3D, 1 + kNameSize, &DeviceCore::ChannelName},
-    {0x3F, 1 + kDynamicsSize, &DeviceCore::Limiter},
+    {0x3D, 1 + rec::kChannelNameSize, &DeviceCore::ChannelName},
+    {0x3F, 1 + rec::kDynamicsSize, &DeviceCore::Limiter},
     {0x40, 0, &DeviceCore::Meters},
     {0x41, 4, &DeviceCore::Mix},
-    {0x4B, 1 + kFilterFirSize, &DeviceCore::FirDesign},
+    {0x4B, 1 + kFirDesignSize, &DeviceCore::FirDesign},
     {0x4C, 2, &DeviceCore::OutputMode},
     {0x4D, 2, &DeviceCore::AnalogDigital},
     {0x4E, kFirBlockHeader, &DeviceCore::FirBlock},
@@ -141,14 +141,14 @@ void DeviceCore::StoreCurrentAs(int preset)
 {
     Image& image = stored_[static_cast<std::size_t>(preset - 1)];
     image = current_;
-    image[kStatusByte] = 0xFF;
+    image[rec::kStatus] = 0xFF;
     coefficients_.CopySet(0, preset);
 }
 
 void DeviceCore::SeedPreset(int preset, std::string_view name)
 {
     StoreCurrentAs(preset);
-    WriteText(stored_[static_cast<std::size_t>(preset - 1)], kPresetName, name, kPresetNameSize);
+    writeText(stored_[static_cast<std::size_t>(preset - 1)], rec::kPresetName, rec::kPresetNameSize, name);
 }
 
 std::span<const std::uint8_t> DeviceCore::StoredImage(int preset) const
@@ -158,7 +158,7 @@ std::span<const std::uint8_t> DeviceCore::StoredImage(int preset) const
 
 bool DeviceCore::IsPresetUsed(int preset) const
 {
-    return stored_[static_cast<std::size_t>(preset - 1)][kStatusByte] == 0xFF;
+    return stored_[static_cast<std::size_t>(preset - 1)][rec::kStatus] == 0xFF;
 }
 
 DeviceCore::Result DeviceCore::Error(std::string text)
@@ -169,7 +169,7 @@ DeviceCore::Result DeviceCore::Error(std::string text)
 
 bool DeviceCore::ValidChannel(int channel)
 {
-    if (channel < kChannels)
+    if (channel < kChannelCount)
         return true;
     Error("channel " + std::to_string(channel) + " out of range");
     return false;
@@ -177,7 +177,7 @@ bool DeviceCore::ValidChannel(int channel)
 
 bool DeviceCore::ValidOutput(int channel)
 {
-    if (channel >= kInputs && channel < kChannels)
+    if (channel >= kInputCount && channel < kChannelCount)
         return true;
     Error("channel " + std::to_string(channel) + " is not an output");
     return false;
@@ -189,11 +189,11 @@ std::uint16_t DeviceCore::LinkGroup(int channel) const
     const int k = channel - side;
     const auto own = static_cast<std::uint16_t>(1u << k);
     std::uint16_t group = own;
-    if (ReadWord(current_, LinkOffset(channel)) & own) {
-        group = ReadWord(current_, LinkOffset(channel));
+    if (readWord(current_, LinkOffset(channel)) & own) {
+        group = readWord(current_, LinkOffset(channel));
     } else {
         for (int j = 0; j < k; ++j) {
-            const std::uint16_t mask = ReadWord(current_, LinkOffset(side + j));
+            const std::uint16_t mask = readWord(current_, LinkOffset(side + j));
             if (mask & own) {
                 group = mask;
                 break;
@@ -219,10 +219,10 @@ template <typename Write> void DeviceCore::ForGroup(int channel, Write write)
 void DeviceCore::LoadFactory()
 {
     current_.fill(0);
-    std::copy(FactoryImage().begin(), FactoryImage().end(), current_.begin());
+    std::copy(kFactoryDefaultRecord.begin(), kFactoryDefaultRecord.end(), current_.begin());
     for (Image& image : stored_) {
         image = current_;
-        image[kStatusByte] = 0;
+        image[rec::kStatus] = 0;
     }
     coefficients_.EraseAll();
     currentPreset_ = 0;
@@ -230,9 +230,10 @@ void DeviceCore::LoadFactory()
 
 void DeviceCore::RecallPreset(int preset)
 {
-    const auto& source = preset == 0 ? std::span<const std::uint8_t>(FactoryImage()) : StoredImage(preset);
-    std::copy(source.begin() + kPresetName, source.begin() + kStoredPresetBytes + 1,
-              current_.begin() + kPresetName);
+    const auto& source =
+        preset == 0 ? std::span<const std::uint8_t>(kFactoryDefaultRecord) : StoredImage(preset);
+    std::copy(source.begin() + rec::kPresetName, source.begin() + kStoredPresetBytes + 1,
+              current_.begin() + rec::kPresetName);
     if (preset == 0)
         coefficients_.ClearSet(0);
     else
@@ -265,13 +266,13 @@ DeviceCore::Result DeviceCore::CurrentPresetNumber(Payload)
 
 DeviceCore::Result DeviceCore::DelayUnit(Payload p)
 {
-    WriteWord(current_, kDelayUnit, p[0]);
+    writeWord(current_, rec::kDelayUnit, p[0]);
     return Reply{kAck, {}};
 }
 
 DeviceCore::Result DeviceCore::ReadHeader(Payload p)
 {
-    const std::size_t address = ReadWord(p, 0);
+    const std::size_t address = readWord(p, 0);
     const std::size_t length = p[2];
     if (address + length > header_.size())
         return Error("memory read past the header");
@@ -281,7 +282,7 @@ DeviceCore::Result DeviceCore::ReadHeader(Payload p)
 
 DeviceCore::Result DeviceCore::WriteHeader(Payload p)
 {
-    const std::size_t address = ReadWord(p, 0);
+    const std::size_t address = readWord(p, 0);
     const std::size_t length = p[2];
     if (p.size() - 3 < length || address + length > header_.size())
         return Error("memory write past the header or the payload");
@@ -330,7 +331,7 @@ DeviceCore::Result DeviceCore::SelectStored(Payload p)
 
 void DeviceCore::StorePiece(Image& image, int piece, Payload data)
 {
-    const std::size_t first = kPieceSize * static_cast<std::size_t>(piece);
+    const std::size_t first = kParameterPieceSize * static_cast<std::size_t>(piece);
     const std::size_t n = std::min(data.size(), image.size() - first);
     std::copy_n(data.begin(), n, image.begin() + static_cast<std::ptrdiff_t>(first));
 }
@@ -347,7 +348,7 @@ DeviceCore::Result DeviceCore::DownloadPiece(Payload p)
 
 DeviceCore::Result DeviceCore::PresetName(Payload p)
 {
-    std::copy_n(p.begin(), kPresetNameSize, current_.begin() + kPresetName);
+    std::copy_n(p.begin(), rec::kPresetNameSize, current_.begin() + rec::kPresetName);
     return Reply{kAck, {}};
 }
 
@@ -355,7 +356,7 @@ namespace {
 Bytes PieceReply(std::span<const std::uint8_t> image, std::uint8_t piece)
 {
     Bytes out{piece};
-    const auto data = image.subspan(kPieceSize * piece, kPieceSize);
+    const auto data = image.subspan(kParameterPieceSize * piece, kParameterPieceSize);
     out.insert(out.end(), data.begin(), data.end());
     return out;
 }
@@ -382,7 +383,7 @@ DeviceCore::Result DeviceCore::ReadPresetName(Payload p)
     if (p[0] >= kStoredPresets)
         return Error("name of preset index " + std::to_string(p[0]));
     Bytes out{p[0]};
-    const auto name = StoredImage(p[0] + 1).subspan(kPresetName, kPresetNameSize);
+    const auto name = StoredImage(p[0] + 1).subspan(rec::kPresetName, rec::kPresetNameSize);
     out.insert(out.end(), name.begin(), name.end());
     return Reply{41, out};
 }
@@ -395,16 +396,16 @@ DeviceCore::Result DeviceCore::CopyChannel(Payload p)
         return std::nullopt;
     if (IsInput(s) != IsInput(t))
         return Error("channel copy across inputs and outputs");
-    const std::size_t from = ChannelBase(s);
-    const std::size_t to = ChannelBase(t);
-    const std::size_t first = IsInput(s) ? kInBands : kOutFilter;
+    const std::size_t from = rec::channel(s);
+    const std::size_t to = rec::channel(t);
+    const std::size_t first = IsInput(s) ? rec::kInBands : rec::kOutFilter;
     const std::size_t bytes = 2 * (IsInput(s) ? kWordsAfterInputName : kWordsAfterOutputName);
     std::copy_n(current_.begin() + static_cast<std::ptrdiff_t>(from + first), bytes,
                 current_.begin() + static_cast<std::ptrdiff_t>(to + first));
-    WriteWord(current_, kPeqBypass + 2 * static_cast<std::size_t>(t),
-              ReadWord(current_, kPeqBypass + 2 * static_cast<std::size_t>(s)));
-    const std::size_t eqBypass = IsInput(s) ? kInputEqBypass : kOutputEqBypass;
-    const bool sourceBypassed = ReadWord(current_, eqBypass) & (1u << (s - Side(s)));
+    writeWord(current_, rec::kPeqBypassMasks + 2 * static_cast<std::size_t>(t),
+              readWord(current_, rec::kPeqBypassMasks + 2 * static_cast<std::size_t>(s)));
+    const std::size_t eqBypass = IsInput(s) ? rec::kInputEqBypassMask : rec::kOutputEqBypassMask;
+    const bool sourceBypassed = readWord(current_, eqBypass) & (1u << (s - Side(s)));
     SetWordBit(current_, eqBypass, t - Side(t), sourceBypassed);
     coefficients_.CopyChannel(0, s, t);
     return Reply{kAck, {}};
@@ -441,20 +442,20 @@ DeviceCore::Result DeviceCore::Dynamics(Payload p, std::size_t offset)
     if (!ValidOutput(p[0]))
         return std::nullopt;
     ForGroup(p[0], [&](int c) {
-        std::copy_n(p.begin() + 1, kDynamicsSize,
-                    current_.begin() + static_cast<std::ptrdiff_t>(ChannelBase(c) + offset));
+        std::copy_n(p.begin() + 1, rec::kDynamicsSize,
+                    current_.begin() + static_cast<std::ptrdiff_t>(rec::channel(c) + offset));
     });
     return Reply{kAck, {}};
 }
 
 DeviceCore::Result DeviceCore::Compressor(Payload p)
 {
-    return Dynamics(p, kOutComp);
+    return Dynamics(p, rec::kOutCompressor);
 }
 
 DeviceCore::Result DeviceCore::Limiter(Payload p)
 {
-    return Dynamics(p, kOutLimit);
+    return Dynamics(p, rec::kOutLimiter);
 }
 
 DeviceCore::Result DeviceCore::PassFilter(Payload p, std::size_t wordOffset, std::size_t slopeOffset)
@@ -464,8 +465,8 @@ DeviceCore::Result DeviceCore::PassFilter(Payload p, std::size_t wordOffset, std
     if (IsInput(p[0]))
         return Reply{kAck, {}}; // inputs have no crossover filters
     ForGroup(p[0], [&](int c) {
-        const std::size_t filter = ChannelBase(c) + kOutFilter;
-        WriteWord(current_, filter + wordOffset, ReadWord(p, 1));
+        const std::size_t filter = rec::channel(c) + rec::kOutFilter;
+        writeWord(current_, filter + wordOffset, readWord(p, 1));
         current_[filter + slopeOffset] = p[3];
     });
     return Reply{kAck, {}};
@@ -473,12 +474,12 @@ DeviceCore::Result DeviceCore::PassFilter(Payload p, std::size_t wordOffset, std
 
 DeviceCore::Result DeviceCore::LowPass(Payload p)
 {
-    return PassFilter(p, kFilterLowPass, kFilterLowPassSlope);
+    return PassFilter(p, rec::kFilterLowPassFreq, rec::kFilterLowPassSlope);
 }
 
 DeviceCore::Result DeviceCore::HighPass(Payload p)
 {
-    return PassFilter(p, kFilterHighPass, kFilterHighPassSlope);
+    return PassFilter(p, rec::kFilterHighPassFreq, rec::kFilterHighPassSlope);
 }
 
 DeviceCore::Result DeviceCore::Peq(Payload p)
@@ -487,14 +488,14 @@ DeviceCore::Result DeviceCore::Peq(Payload p)
     const int band = p[1];
     if (!ValidChannel(channel))
         return std::nullopt;
-    if (band >= (IsInput(channel) ? kInputBands : kOutputBands))
+    if (band >= (IsInput(channel) ? kInputBandCount : kOutputBandCount))
         return Error("band " + std::to_string(band) + " out of range");
     ForGroup(channel, [&](int c) {
-        const std::size_t bands = ChannelBase(c) + (IsInput(c) ? kInBands : kOutBands);
-        std::copy_n(p.begin() + 2, kBandSize,
+        const std::size_t bands = rec::channel(c) + (IsInput(c) ? rec::kInBands : rec::kOutBands);
+        std::copy_n(p.begin() + 2, rec::kBandSize,
                     current_.begin() +
-                        static_cast<std::ptrdiff_t>(bands + kBandSize * static_cast<std::size_t>(band)));
-        SetWordBit(current_, kPeqBypass + 2 * static_cast<std::size_t>(c), band, p[8] != 0);
+                        static_cast<std::ptrdiff_t>(bands + rec::kBandSize * static_cast<std::size_t>(band)));
+        SetWordBit(current_, rec::kPeqBypassMasks + 2 * static_cast<std::size_t>(c), band, p[8] != 0);
     });
     return Reply{kAck, {}};
 }
@@ -505,24 +506,24 @@ DeviceCore::Result DeviceCore::ChannelWord(Payload p, std::size_t inputOffset, s
     if (!ValidChannel(p[0]))
         return std::nullopt;
     ForGroup(p[0], [&](int c) {
-        WriteWord(current_, ChannelBase(c) + (IsInput(c) ? inputOffset : outputOffset), value);
+        writeWord(current_, rec::channel(c) + (IsInput(c) ? inputOffset : outputOffset), value);
     });
     return Reply{kAck, {}};
 }
 
 DeviceCore::Result DeviceCore::Gain(Payload p)
 {
-    return ChannelWord(p, kInGain, kOutGain, ReadWord(p, 1));
+    return ChannelWord(p, rec::kInGain, rec::kOutGain, readWord(p, 1));
 }
 
 DeviceCore::Result DeviceCore::Polarity(Payload p)
 {
-    return ChannelWord(p, kInPolarity, kOutPolarity, p[1] != 0 ? 1 : 0);
+    return ChannelWord(p, rec::kInPolarity, rec::kOutPolarity, p[1] != 0 ? 1 : 0);
 }
 
 DeviceCore::Result DeviceCore::Delay(Payload p)
 {
-    return ChannelWord(p, kInDelay, kOutDelay, ReadWord(p, 1));
+    return ChannelWord(p, rec::kInDelay, rec::kOutDelay, readWord(p, 1));
 }
 
 DeviceCore::Result DeviceCore::Mute(Payload p)
@@ -530,15 +531,15 @@ DeviceCore::Result DeviceCore::Mute(Payload p)
     const int c = p[0];
     if (!ValidChannel(c))
         return std::nullopt;
-    SetWordBit(current_, IsInput(c) ? kInputMute : kOutputMute, c - Side(c), p[1] != 0);
+    SetWordBit(current_, IsInput(c) ? rec::kInputMuteMask : rec::kOutputMuteMask, c - Side(c), p[1] != 0);
     return Reply{kAck, {}};
 }
 
 DeviceCore::Result DeviceCore::WorkMode(Payload p)
 {
-    WriteWord(current_, kTestSignal, p[0]);
-    current_[kSineIndex] = p[1];
-    current_[kToneAttenuation] = p[2];
+    writeWord(current_, rec::kTestSignalKind, p[0]);
+    current_[rec::kSineIndex] = p[1];
+    current_[rec::kToneAttenuation] = p[2];
     return Reply{kAck, {}};
 }
 
@@ -546,7 +547,7 @@ DeviceCore::Result DeviceCore::Matrix(Payload p)
 {
     if (!ValidOutput(p[0]))
         return std::nullopt;
-    WriteWord(current_, ChannelBase(p[0]) + kOutRoute, p[1]);
+    writeWord(current_, rec::channel(p[0]) + rec::kOutRouteMask, p[1]);
     return Reply{kAck, {}};
 }
 
@@ -554,7 +555,7 @@ DeviceCore::Result DeviceCore::LinkMask(Payload p)
 {
     if (!ValidChannel(p[0]))
         return std::nullopt;
-    WriteWord(current_, LinkOffset(p[0]), p[1]);
+    writeWord(current_, LinkOffset(p[0]), p[1]);
     return Reply{kAck, {}};
 }
 
@@ -563,7 +564,8 @@ DeviceCore::Result DeviceCore::EqBypass(Payload p)
     const int c = p[0];
     if (!ValidChannel(c))
         return std::nullopt;
-    SetWordBit(current_, IsInput(c) ? kInputEqBypass : kOutputEqBypass, c - Side(c), p[1] != 0);
+    SetWordBit(current_, IsInput(c) ? rec::kInputEqBypassMask : rec::kOutputEqBypassMask, c - Side(c),
+               p[1] != 0);
     return Reply{kAck, {}};
 }
 
@@ -571,8 +573,8 @@ DeviceCore::Result DeviceCore::ChannelName(Payload p)
 {
     if (!ValidChannel(p[0]))
         return std::nullopt;
-    std::copy_n(p.begin() + 1, kNameSize,
-                current_.begin() + static_cast<std::ptrdiff_t>(ChannelBase(p[0]) + kName));
+    std::copy_n(p.begin() + 1, rec::kChannelNameSize,
+                current_.begin() + static_cast<std::ptrdiff_t>(rec::channel(p[0]) + rec::kInName));
     return Reply{kAck, {}};
 }
 
@@ -586,9 +588,10 @@ DeviceCore::Result DeviceCore::Mix(Payload p)
 {
     if (!ValidOutput(p[0]))
         return std::nullopt;
-    if (p[1] >= kInputs)
+    if (p[1] >= kInputCount)
         return Error("mix input " + std::to_string(p[1]) + " out of range");
-    WriteWord(current_, ChannelBase(p[0]) + kOutMix + 2 * static_cast<std::size_t>(p[1]), ReadWord(p, 2));
+    writeWord(current_, rec::channel(p[0]) + rec::kOutMixLevels + 2 * static_cast<std::size_t>(p[1]),
+              readWord(p, 2));
     return Reply{kAck, {}};
 }
 
@@ -597,8 +600,9 @@ DeviceCore::Result DeviceCore::FirDesign(Payload p)
     if (!ValidOutput(p[0]))
         return std::nullopt;
     ForGroup(p[0], [&](int c) {
-        std::copy_n(p.begin() + 1, kFilterFirSize,
-                    current_.begin() + static_cast<std::ptrdiff_t>(ChannelBase(c) + kOutFilter + kFilterFir));
+        std::copy_n(p.begin() + 1, kFirDesignSize,
+                    current_.begin() +
+                        static_cast<std::ptrdiff_t>(rec::channel(c) + rec::kOutFilter + rec::kFilterFirType));
     });
     return Reply{kAck, {}};
 }
@@ -607,7 +611,7 @@ DeviceCore::Result DeviceCore::OutputMode(Payload p)
 {
     if (!ValidOutput(p[0]))
         return std::nullopt;
-    WriteWord(current_, ChannelBase(p[0]) + kOutFilter + kFilterMode, p[1]);
+    writeWord(current_, rec::channel(p[0]) + rec::kOutFilter + rec::kFilterMode, p[1]);
     return Reply{kAck, {}};
 }
 
@@ -615,7 +619,7 @@ DeviceCore::Result DeviceCore::AnalogDigital(Payload p)
 {
     if (p[0] > 1)
         return Error("analog/digital selection of side " + std::to_string(p[0]));
-    WriteWord(current_, p[0] == 0 ? kInputSelect : kOutputSelect, p[1]);
+    writeWord(current_, p[0] == 0 ? rec::kInputSelect : rec::kOutputSelect, p[1]);
     return Reply{kAck, {}};
 }
 
@@ -623,7 +627,7 @@ DeviceCore::Result DeviceCore::WriteFirBlock(int set, int channel, int block, Pa
 {
     if (!ValidChannel(channel))
         return std::nullopt;
-    const int count = std::min<int>(ReadWord(rest, 0), kMaxFirCoefficients);
+    const int count = std::min<int>(readWord(rest, 0), kMaxFirCoefficients);
     const int values = FirBlockValueCount(block, count);
     const auto floats = rest.subspan(2);
     if (values <= 0 || floats.size() != 4 * static_cast<std::size_t>(values))
@@ -647,15 +651,15 @@ DeviceCore::Result DeviceCore::InputFirBypass(Payload p)
     if (!ValidChannel(p[0]))
         return std::nullopt;
     if (IsInput(p[0]))
-        ForGroup(p[0], [&](int c) { WriteWord(current_, ChannelBase(c) + kInFirBypass, p[1]); });
+        ForGroup(p[0], [&](int c) { writeWord(current_, rec::channel(c) + rec::kInFirBypass, p[1]); });
     return Reply{kAck, {}};
 }
 
 DeviceCore::Result DeviceCore::ReadFirBlock(Payload p)
 {
     const int set = p[0];
-    const int block = ReadWord(p, 1);
-    if (set >= kCoefficientSets || block >= kReadBlocks)
+    const int block = readWord(p, 1);
+    if (set >= kCoefficientSets || block >= kFirBlockCount)
         return Error("coefficient read of set " + std::to_string(set) + " block " + std::to_string(block));
     Bytes out{0, static_cast<std::uint8_t>(block >> 8), static_cast<std::uint8_t>(block & 0xFF)};
     const Bytes data = coefficients_.ReadBlock(set, block);
@@ -665,8 +669,8 @@ DeviceCore::Result DeviceCore::ReadFirBlock(Payload p)
 
 DeviceCore::Result DeviceCore::EraseSector(Payload p)
 {
-    if (!coefficients_.EraseSector(ReadWord(p, 0)))
-        return Error("erase of sector " + std::to_string(ReadWord(p, 0)));
+    if (!coefficients_.EraseSector(readWord(p, 0)))
+        return Error("erase of sector " + std::to_string(readWord(p, 0)));
     return Reply{kAck, {}};
 }
 
@@ -681,7 +685,7 @@ DeviceCore::Result DeviceCore::SourceSelect(Payload p)
 {
     if (!ValidChannel(p[0]))
         return std::nullopt;
-    SetWordBit(current_, kSourceSelect, p[0], p[1] != 0);
+    SetWordBit(current_, rec::kSourceSelectMask, p[0], p[1] != 0);
     return Reply{kAck, {}};
 }
 

@@ -36,7 +36,7 @@ std::array<std::uint8_t, layout::kMeterSize> MeterGenerator::Next()
         break;
     }
     ++step_;
-    for (int c = 0; c < layout::kChannels; ++c)
+    for (int c = 0; c < kChannelCount; ++c)
         out[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(static_cast<std::int8_t>(level));
     for (std::size_t i = 12; i < 28; ++i)
         out[i] = static_cast<std::uint8_t>(static_cast<std::int8_t>(reduction));

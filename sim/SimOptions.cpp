@@ -76,8 +76,8 @@ CoefficientOverride ParseCoefficient(std::string_view text)
     const auto [set, rest] = Split(where, ':');
     const auto [channel, slot] = Split(rest, ':');
     return {static_cast<int>(ParseNumber(set, 0, layout::kCoefficientSets - 1)),
-            static_cast<int>(ParseNumber(channel, 0, layout::kChannels - 1)),
-            static_cast<int>(ParseNumber(slot, 0, layout::kCoefficientSlots - 1)), ParseFloat(value)};
+            static_cast<int>(ParseNumber(channel, 0, kChannelCount - 1)),
+            static_cast<int>(ParseNumber(slot, 0, kFirSlots - 1)), ParseFloat(value)};
 }
 
 void ParseUsedPresets(std::vector<int>& out, std::string_view text)

@@ -1,10 +1,9 @@
-#include "FactoryImage.h"
 #include "SimClient.h"
+#include "model/FactoryDefault.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <bit>
 #include <functional>
 #include <string>
 
@@ -14,17 +13,17 @@ using namespace layout;
 
 std::uint16_t Word(const DeviceCore& d, std::size_t offset)
 {
-    return ReadWord(d.CurrentImage(), offset);
+    return readWord(d.CurrentImage(), offset);
 }
 
 std::size_t Out(int i, std::size_t field)
 {
-    return ChannelBase(kInputs + i) + field;
+    return rec::channel(kInputCount + i) + field;
 }
 
 std::size_t In(int n, std::size_t field)
 {
-    return ChannelBase(n) + field;
+    return rec::channel(n) + field;
 }
 
 std::string Text(std::span<const std::uint8_t> bytes)
@@ -35,16 +34,13 @@ std::string Text(std::span<const std::uint8_t> bytes)
 // Coefficient k of a channel in a set, as stored (little-endian float).
 float Coefficient(const DeviceCore& d, int set, int channel, std::size_t k)
 {
-    const auto area = d.Coefficients().Set(set).subspan(kChannelAreaSize * static_cast<std::size_t>(channel));
-    const std::uint32_t bits = static_cast<std::uint32_t>(area[4 * k]) | (area[4 * k + 1] << 8) |
-                               (area[4 * k + 2] << 16) | (static_cast<std::uint32_t>(area[4 * k + 3]) << 24);
-    return std::bit_cast<float>(bits);
+    return getFloatLe(d.Coefficients().Set(set), kFirAreaSize * static_cast<std::size_t>(channel) + 4 * k);
 }
 
 bool SlotErased(const DeviceCore& d, int set, int channel, std::size_t k)
 {
     const auto area =
-        d.Coefficients().Set(set).subspan(kChannelAreaSize * static_cast<std::size_t>(channel) + 4 * k, 4);
+        d.Coefficients().Set(set).subspan(kFirAreaSize * static_cast<std::size_t>(channel) + 4 * k, 4);
     return std::all_of(area.begin(), area.end(), [](std::uint8_t b) { return b == 0xFF; });
 }
 
@@ -71,7 +67,7 @@ TEST(DeviceCoreCommands, EveryCommandGetsItsReplyAndEffect)
          Bytes{'Q', 'X', '-', '7', '3', 'B', ' ', 'V', '0', '1', '2'}, nullptr},
         {"0x14 current preset", CM_MCS_CMD(1, 0x14), 20, Bytes{0}, nullptr},
         {"0x15 delay unit into word 1250", CM_MCS_DELAYUNIT(1, 2), 1, Bytes{},
-         [](const DeviceCore& d) { return Word(d, kDelayUnit) == 2; }},
+         [](const DeviceCore& d) { return Word(d, rec::kDelayUnit) == 2; }},
         {"0x19 reads the 21-byte memory header", CM_MCS_READ_EEPROM(1, 0, 21), 25, Bytes(21, 0), nullptr},
         {"0x1A writes header bytes", CM_MCS_WRITE_EEPROM(1, 1, 3, Bytes{7, 8, 9}), 1, Bytes{},
          [](const DeviceCore& d) {
@@ -113,75 +109,78 @@ TEST(DeviceCoreCommands, EveryCommandGetsItsReplyAndEffect)
         {"0x2F sets a permanent lock", CM_MCS_SET_LOCK(1, "1234", 1), 1, Bytes{}, nullptr},
         {"0x30 compressor of an output", CM_MCS_COMP(1, 5, kComp), 1, Bytes{},
          [](const DeviceCore& d) {
-             return Word(d, Out(1, kOutComp)) == 3 && Word(d, Out(1, kOutComp + 8)) == 150;
+             return Word(d, Out(1, rec::kOutCompressor)) == 3 &&
+                    Word(d, Out(1, rec::kOutCompressor + 8)) == 150;
          }},
         {"0x30 on an input is refused", CM_MCS_COMP(1, 2, kComp), -1, std::nullopt, nullptr},
         {"0x31 low-pass word and slope", CM_MCS_LOW_PASS(1, 6, 250, 4), 1, Bytes{},
          [](const DeviceCore& d) {
-             return Word(d, Out(2, kOutFilter + kFilterLowPass)) == 250 &&
-                    d.CurrentImage()[Out(2, kOutFilter + kFilterLowPassSlope)] == 4;
+             return Word(d, Out(2, rec::kOutFilter + rec::kFilterLowPassFreq)) == 250 &&
+                    d.CurrentImage()[Out(2, rec::kOutFilter + rec::kFilterLowPassSlope)] == 4;
          }},
         {"0x32 high-pass word and slope", CM_MCS_HIGH_PASS(1, 6, 20, 9), 1, Bytes{},
          [](const DeviceCore& d) {
-             return Word(d, Out(2, kOutFilter + kFilterHighPass)) == 20 &&
-                    d.CurrentImage()[Out(2, kOutFilter + kFilterHighPassSlope)] == 9;
+             return Word(d, Out(2, rec::kOutFilter + rec::kFilterHighPassFreq)) == 20 &&
+                    d.CurrentImage()[Out(2, rec::kOutFilter + rec::kFilterHighPassSlope)] == 9;
          }},
         {"0x32 on an input is acknowledged and stores nothing", CM_MCS_HIGH_PASS(1, 1, 20, 9), 1, Bytes{},
          [](const DeviceCore& d) {
-             return std::equal(FactoryImage().begin(), FactoryImage().end(), d.CurrentImage().begin());
+             return std::equal(kFactoryDefaultRecord.begin(), kFactoryDefaultRecord.end(),
+                               d.CurrentImage().begin());
          }},
         {"0x33 PEQ band and its bypass bit", CM_MCS_PEQ(1, 1, 13, 130, 200, 40, 2, 1), 1, Bytes{},
          [](const DeviceCore& d) {
-             const std::size_t band = In(1, kInBands + 13 * kBandSize);
+             const std::size_t band = In(1, rec::kInBands + 13 * rec::kBandSize);
              return Word(d, band) == 130 && Word(d, band + 2) == 200 && d.CurrentImage()[band + 4] == 40 &&
-                    d.CurrentImage()[band + 5] == 2 && Word(d, kPeqBypass + 2) == 1u << 13;
+                    d.CurrentImage()[band + 5] == 2 && Word(d, rec::kPeqBypassMasks + 2) == 1u << 13;
          }},
         {"0x33 band 6 of an output is refused", CM_MCS_PEQ(1, 4, 6, 130, 200, 40, 2, 1), -1, std::nullopt,
          nullptr},
         {"0x34 gain word", CM_MCS_GAIN(1, 4, 300), 1, Bytes{},
-         [](const DeviceCore& d) { return Word(d, Out(0, kOutGain)) == 300; }},
+         [](const DeviceCore& d) { return Word(d, Out(0, rec::kOutGain)) == 300; }},
         {"0x35 mute bit of an output", CM_MCS_MUTE(1, 11, 1), 1, Bytes{},
-         [](const DeviceCore& d) { return Word(d, kOutputMute) == 0x80; }},
+         [](const DeviceCore& d) { return Word(d, rec::kOutputMuteMask) == 0x80; }},
         {"0x36 polarity stored as 0 or 1", CM_MCS_CMD(1, 0x36, 2, 5), 1, Bytes{},
-         [](const DeviceCore& d) { return Word(d, In(2, kInPolarity)) == 1; }},
+         [](const DeviceCore& d) { return Word(d, In(2, rec::kInPolarity)) == 1; }},
         {"0x38 delay samples", CM_MCS_DELAY(1, 0, 480), 1, Bytes{},
-         [](const DeviceCore& d) { return Word(d, In(0, kInDelay)) == 480; }},
+         [](const DeviceCore& d) { return Word(d, In(0, rec::kInDelay)) == 480; }},
         {"0x39 test signal bytes 1246-1249", CM_MCS_WORK_MODE(1, 3, 17, 40), 1, Bytes{},
          [](const DeviceCore& d) {
-             return Word(d, kTestSignal) == 3 && d.CurrentImage()[kSineIndex] == 17 &&
-                    d.CurrentImage()[kToneAttenuation] == 40;
+             return Word(d, rec::kTestSignalKind) == 3 && d.CurrentImage()[rec::kSineIndex] == 17 &&
+                    d.CurrentImage()[rec::kToneAttenuation] == 40;
          }},
         {"0x3A route mask of an output", CM_MCS_MATRIX(1, 7, 0x0F), 1, Bytes{},
-         [](const DeviceCore& d) { return Word(d, Out(3, kOutRoute)) == 0x0F; }},
+         [](const DeviceCore& d) { return Word(d, Out(3, rec::kOutRouteMask)) == 0x0F; }},
         {"0x3B link mask", CM_MCS_CMD(1, 0x3B, 0, 3), 1, Bytes{},
-         [](const DeviceCore& d) { return Word(d, In(0, kInLink)) == 3; }},
+         [](const DeviceCore& d) { return Word(d, In(0, rec::kInLinkMask)) == 3; }},
         {"0x3C EQ bypass bit of an output", CM_MCS_CMD(1, 0x3C, 5, 1), 1, Bytes{},
-         [](const DeviceCore& d) { return Word(d, kOutputEqBypass) == 2; }},
+         [](const DeviceCore& d) { return Word(d, rec::kOutputEqBypassMask) == 2; }},
         {"0x3D channel name", CM_MCS_CHANNEL_NAME(1, 3, "Sub Left"), 1, Bytes{},
-         [](const DeviceCore& d) { return Text(d.CurrentImage().subspan(In(3, kName), 8)) == "Sub Left"; }},
+         [](const DeviceCore&
+                d) { return Text(d.CurrentImage().subspan(In(3, rec::kInName), 8)) == "Sub Left"; }},
         {"0x3F limiter of an output", CM_MCS_LIMIT(1, 11, kComp), 1, Bytes{},
-         [](const DeviceCore& d) { return Word(d, Out(7, kOutLimit + 2)) == 100; }},
+         [](const DeviceCore& d) { return Word(d, Out(7, rec::kOutLimiter + 2)) == 100; }},
         {"0x40 meters: 34 bytes", CM_MCS_CMD(1, 0x40), 64, std::nullopt, nullptr},
         {"0x41 mix level", CM_MCS_MIX(1, 4, 3, 200), 1, Bytes{},
-         [](const DeviceCore& d) { return Word(d, Out(0, kOutMix + 6)) == 200; }},
+         [](const DeviceCore& d) { return Word(d, Out(0, rec::kOutMixLevels + 6)) == 200; }},
         {"0x41 input 4 is refused", CM_MCS_MIX(1, 4, 4, 200), -1, std::nullopt, nullptr},
         {"0x4B FIR design into filter bytes 8-15", CM_MCS_FIR(1, 8, 1, 3, 100, 200, 24), 1, Bytes{},
          [](const DeviceCore& d) {
-             const std::size_t f = Out(4, kOutFilter);
+             const std::size_t f = Out(4, rec::kOutFilter);
              return d.CurrentImage()[f + 8] == 1 && d.CurrentImage()[f + 9] == 3 && Word(d, f + 10) == 100 &&
                     Word(d, f + 14) == 24;
          }},
         {"0x4C output mode word", CM_MCS_CMD(1, 0x4C, 9, 1), 1, Bytes{},
-         [](const DeviceCore& d) { return Word(d, Out(5, kOutFilter)) == 1; }},
+         [](const DeviceCore& d) { return Word(d, Out(5, rec::kOutFilter)) == 1; }},
         {"0x4D output select word", CM_MCS_CMD(1, 0x4D, 1, 1), 1, Bytes{},
-         [](const DeviceCore& d) { return Word(d, kOutputSelect) == 1; }},
+         [](const DeviceCore& d) { return Word(d, rec::kOutputSelect) == 1; }},
         {"0x4E coefficients into set 0, the rest erased", CM_MCS_EXT_FIR(1, 2, 0, 3, kTaps), 1, Bytes{},
          [](const DeviceCore& d) {
              return Coefficient(d, 0, 2, 0) == 0.5f && Coefficient(d, 0, 2, 2) == 0.125f &&
                     SlotErased(d, 0, 2, 3);
          }},
         {"0x4F input FIR bypass", CM_MCS_CMD(1, 0x4F, 1, 0), 1, Bytes{},
-         [](const DeviceCore& d) { return Word(d, In(1, kInFirBypass)) == 0; }},
+         [](const DeviceCore& d) { return Word(d, In(1, rec::kInFirBypass)) == 0; }},
         {"0x56 block reply: number high byte first", CM_MCS_CMD(1, 0x56, 0, 0x62, 0x07), 86, std::nullopt,
          nullptr},
         {"0x56 block 1891 is refused", CM_MCS_CMD(1, 0x56, 0, 0x63, 0x07), -1, std::nullopt, nullptr},
@@ -190,7 +189,7 @@ TEST(DeviceCoreCommands, EveryCommandGetsItsReplyAndEffect)
         {"0x5A coefficients into a preset's set", CM_MCS_FIR_EXT_EEPROM(1, 7, 10, 0, 3, kTaps), 1, Bytes{},
          [](const DeviceCore& d) { return Coefficient(d, 7, 10, 1) == 0.25f && SlotErased(d, 0, 10, 0); }},
         {"0x5B source select bit", CM_MCS_CMD(1, 0x5B, 9, 1), 1, Bytes{},
-         [](const DeviceCore& d) { return Word(d, kSourceSelect) == 1u << 9; }},
+         [](const DeviceCore& d) { return Word(d, rec::kSourceSelectMask) == 1u << 9; }},
         {"0x04 restart: no answer", CM_MCS_MCU_RESET(1), -1, std::nullopt, nullptr},
         {"an unknown command is not answered", CM_MCS_CMD(1, 0x77), -1, std::nullopt, nullptr},
         {"a short payload is not answered", CM_MCS_CMD(1, 0x34, 4), -1, std::nullopt, nullptr},
@@ -259,12 +258,12 @@ TEST(DeviceCoreLinkGroups, ChannelCommandReachesEveryMemberOfTheGroup)
     client.Ask(CM_MCS_CMD(1, 0x3B, 0, 0x03)); // InA heads InA and InB
     client.Ask(CM_MCS_CMD(1, 0x3B, 1, 0x00));
     client.Ask(CM_MCS_DELAY(1, 1, 480)); // edited on the member
-    EXPECT_EQ(Word(client.Core(), In(0, kInDelay)), 480) << "the head follows its member";
-    EXPECT_EQ(Word(client.Core(), In(1, kInDelay)), 480);
-    EXPECT_EQ(Word(client.Core(), In(2, kInDelay)), 0) << "channels outside the group stay";
+    EXPECT_EQ(Word(client.Core(), In(0, rec::kInDelay)), 480) << "the head follows its member";
+    EXPECT_EQ(Word(client.Core(), In(1, rec::kInDelay)), 480);
+    EXPECT_EQ(Word(client.Core(), In(2, rec::kInDelay)), 0) << "channels outside the group stay";
 
     client.Ask(CM_MCS_MUTE(1, 0, 1));
-    EXPECT_EQ(Word(client.Core(), kInputMute), 1) << "mute is a single-channel setting";
+    EXPECT_EQ(Word(client.Core(), rec::kInputMuteMask), 1) << "mute is a single-channel setting";
 }
 
 TEST(DeviceCoreLinkGroups, SwitchOffAppliesToTheNamedChannelOnly)
@@ -273,8 +272,8 @@ TEST(DeviceCoreLinkGroups, SwitchOffAppliesToTheNamedChannelOnly)
     client.Ask(CM_MCS_CMD(1, 0x3B, 4, 0x03));
     client.Ask(CM_MCS_CMD(1, 0x3B, 5, 0x00));
     client.Ask(CM_MCS_GAIN(1, 5, 300));
-    EXPECT_EQ(Word(client.Core(), Out(0, kOutGain)), 280);
-    EXPECT_EQ(Word(client.Core(), Out(1, kOutGain)), 300);
+    EXPECT_EQ(Word(client.Core(), Out(0, rec::kOutGain)), 280);
+    EXPECT_EQ(Word(client.Core(), Out(1, rec::kOutGain)), 300);
 }
 
 TEST(DeviceCoreLinkGroups, BrokenMasksStillWriteTheEditedChannel)
@@ -282,7 +281,7 @@ TEST(DeviceCoreLinkGroups, BrokenMasksStillWriteTheEditedChannel)
     SimClient client;
     client.Ask(CM_MCS_CMD(1, 0x3B, 6, 0x00)); // Out3 in no group at all
     client.Ask(CM_MCS_GAIN(1, 6, 123));
-    EXPECT_EQ(Word(client.Core(), Out(2, kOutGain)), 123);
+    EXPECT_EQ(Word(client.Core(), Out(2, rec::kOutGain)), 123);
 }
 
 TEST(DeviceCoreChannelCopy, CopiesSettingsButKeepsIdentity)
@@ -294,14 +293,14 @@ TEST(DeviceCoreChannelCopy, CopiesSettingsButKeepsIdentity)
     client.Ask(CM_MCS_EXT_FIR(1, 4, 0, 3, kTaps));
     client.Ask(CM_MCS_CMD(1, 0x2A, 4, 6));
     const DeviceCore& d = client.Core();
-    EXPECT_EQ(Word(d, Out(2, kOutGain)), 300) << "gain copied";
-    EXPECT_EQ(Word(d, Out(2, kOutBands + 2 * kBandSize + 2)), 99) << "PEQ band copied";
-    EXPECT_EQ(Word(d, kPeqBypass + 2 * 6), 1u << 2) << "PEQ bypass word copied";
-    EXPECT_EQ(Word(d, kOutputEqBypass), 0b101) << "EQ bypass bit copied";
+    EXPECT_EQ(Word(d, Out(2, rec::kOutGain)), 300) << "gain copied";
+    EXPECT_EQ(Word(d, Out(2, rec::kOutBands + 2 * rec::kBandSize + 2)), 99) << "PEQ band copied";
+    EXPECT_EQ(Word(d, rec::kPeqBypassMasks + 2 * 6), 1u << 2) << "PEQ bypass word copied";
+    EXPECT_EQ(Word(d, rec::kOutputEqBypassMask), 0b101) << "EQ bypass bit copied";
     EXPECT_EQ(Coefficient(d, 0, 6, 1), 0.25f) << "coefficient area copied";
-    EXPECT_EQ(Text(d.CurrentImage().subspan(Out(2, kName), 4)), "Out3") << "name kept";
-    EXPECT_EQ(Word(d, Out(2, kOutRoute)), 4) << "route mask kept";
-    EXPECT_EQ(Word(d, Out(2, kOutLink)), 4) << "link mask kept";
+    EXPECT_EQ(Text(d.CurrentImage().subspan(Out(2, rec::kInName), 4)), "Out3") << "name kept";
+    EXPECT_EQ(Word(d, Out(2, rec::kOutRouteMask)), 4) << "route mask kept";
+    EXPECT_EQ(Word(d, Out(2, rec::kOutLinkMask)), 4) << "link mask kept";
 }
 
 TEST(DeviceCoreLock, PasswordUnlocksAndPermanentLockReturnsOnTheNextConnection)

@@ -34,7 +34,7 @@ public:
         std::vector<std::uint8_t> image;
         for (std::uint8_t piece = 0; piece < layout::kPieceCount; ++piece) {
             const auto reply = Ask(CM_MCS_CMD(Id(), code, piece));
-            if (!reply || reply->Payload().size() != 1 + layout::kPieceSize || reply->Payload()[0] != piece)
+            if (!reply || reply->Payload().size() != 1 + kParameterPieceSize || reply->Payload()[0] != piece)
                 return {};
             image.insert(image.end(), reply->Payload().begin() + 1, reply->Payload().end());
         }
@@ -46,13 +46,13 @@ public:
     // slot ends the channel; both read back as erased memory.
     std::vector<std::uint8_t> ReadCoefficientSet(std::uint8_t set)
     {
-        std::vector<std::uint8_t> image(layout::kCoefficientSetSize, 0xFF);
+        std::vector<std::uint8_t> image(kFirImageSize, 0xFF);
         int cachedBlock = -1;
         std::vector<std::uint8_t> block;
-        for (int c = 0; c < layout::kChannels; ++c) {
-            for (std::size_t slot = 0; slot < layout::kCoefficientSlots; ++slot) {
-                const std::size_t at = layout::kChannelAreaSize * static_cast<std::size_t>(c) + 4 * slot;
-                const int b = static_cast<int>(at / layout::kReadBlockSize);
+        for (int c = 0; c < kChannelCount; ++c) {
+            for (std::size_t slot = 0; slot < kFirSlots; ++slot) {
+                const std::size_t at = kFirAreaSize * static_cast<std::size_t>(c) + 4 * slot;
+                const int b = static_cast<int>(at / kFirBlockSize);
                 if (b != cachedBlock) {
                     const auto reply = Ask(CM_MCS_CMD(Id(), 0x56, set, static_cast<std::uint8_t>(b & 0xFF),
                                                       static_cast<std::uint8_t>(b >> 8)));
@@ -62,7 +62,7 @@ public:
                     cachedBlock = b;
                     ++blocksRead_;
                 }
-                const std::size_t offset = at % layout::kReadBlockSize;
+                const std::size_t offset = at % kFirBlockSize;
                 const bool erased = std::all_of(block.begin() + static_cast<std::ptrdiff_t>(offset),
                                                 block.begin() + static_cast<std::ptrdiff_t>(offset + 4),
                                                 [](std::uint8_t x) { return x == 0xFF; });

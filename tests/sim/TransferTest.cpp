@@ -1,7 +1,7 @@
 // The editor's multi-command exchanges played against the simulated processor.
 
-#include "FactoryImage.h"
 #include "SimClient.h"
+#include "model/FactoryDefault.h"
 
 #include <gtest/gtest.h>
 
@@ -45,11 +45,11 @@ TEST(StateLoad, FreshSimulatorReadsBackTheFactoryRecordAndErasedCoefficients)
         EXPECT_EQ(std::string(name->Payload().begin() + 1, name->Payload().end()), "Default Preset");
     }
     const auto coefficients = client.ReadCoefficientSet(0);
-    EXPECT_EQ(coefficients, Bytes(kCoefficientSetSize, 0xFF)) << "every channel is a unit impulse";
+    EXPECT_EQ(coefficients, Bytes(kFirImageSize, 0xFF)) << "every channel is a unit impulse";
     EXPECT_EQ(client.BlocksRead(), 12) << "one start block per impulse channel";
     const auto image = client.ReadImage(0x27);
     ASSERT_EQ(image.size(), kImageSize);
-    EXPECT_TRUE(std::equal(FactoryImage().begin(), FactoryImage().end(), image.begin()));
+    EXPECT_TRUE(std::equal(kFactoryDefaultRecord.begin(), kFactoryDefaultRecord.end(), image.begin()));
 }
 
 TEST(StateLoad, CoefficientsWithEndMarkersReadBackExactly)
@@ -74,7 +74,7 @@ TEST(StoreRecall, RoundTripRestoresSettingsAndCoefficients)
 
     client.Ask(CM_MCS_CMD(1, 0x20, 0));
     EXPECT_NE(client.ReadImage(0x27), storedImage) << "recall of F00 brings the factory settings back";
-    EXPECT_EQ(client.ReadCoefficientSet(0), Bytes(kCoefficientSetSize, 0xFF));
+    EXPECT_EQ(client.ReadCoefficientSet(0), Bytes(kFirImageSize, 0xFF));
 
     client.Ask(CM_MCS_CMD(1, 0x20, 4));
     EXPECT_EQ(client.ReadImage(0x27), storedImage) << "recall of U04 restores what was stored";
@@ -93,8 +93,8 @@ TEST(StoreRecall, FactoryDefaultClearsPresetsAndCoefficients)
     client.Ask(CM_MCS_CMD(1, 0x23));
     EXPECT_EQ(client.Ask(CM_MCS_CMD(1, 0x22))->Payload(), Bytes(20, 0));
     EXPECT_EQ(client.Ask(CM_MCS_CMD(1, 0x14))->Payload(), Bytes{0});
-    EXPECT_EQ(client.ReadCoefficientSet(0), Bytes(kCoefficientSetSize, 0xFF));
-    EXPECT_EQ(client.ReadCoefficientSet(2), Bytes(kCoefficientSetSize, 0xFF));
+    EXPECT_EQ(client.ReadCoefficientSet(0), Bytes(kFirImageSize, 0xFF));
+    EXPECT_EQ(client.ReadCoefficientSet(2), Bytes(kFirImageSize, 0xFF));
 }
 
 // A unit file's worth of data read from a processor: header, stored images, coefficient sets.
@@ -128,23 +128,21 @@ UnitData Upload(SimClient& client)
 // channels are erased sector by sector, the others sent as blocks.
 void DownloadCoefficients(SimClient& client, int preset, const Bytes& image)
 {
-    for (int c = 0; c < kChannels; ++c) {
-        const std::size_t area = kChannelAreaSize * static_cast<std::size_t>(c);
+    for (int c = 0; c < kChannelCount; ++c) {
+        const std::size_t area = kFirAreaSize * static_cast<std::size_t>(c);
         std::vector<float> values;
-        for (std::size_t k = 0; k < kCoefficientSlots; ++k) {
+        for (std::size_t k = 0; k < kFirSlots; ++k) {
             const std::uint8_t* w = &image[area + 4 * k];
             if (w[0] == 0xFF && w[1] == 0xFF && w[2] == 0xFF && w[3] == 0xFF)
                 break;
-            values.push_back(
-                std::bit_cast<float>(static_cast<std::uint32_t>(w[0] | w[1] << 8 | w[2] << 16 | w[3] << 24)));
+            values.push_back(getFloatLe(image, area + 4 * k));
         }
         if (!values.empty()) {
             SendChannel(client, c, values, preset);
             continue;
         }
-        const std::size_t first =
-            (kCoefficientSetSize * static_cast<std::size_t>(preset) + area) / kSectorSize;
-        for (std::size_t s = first; s < first + kChannelAreaSize / kSectorSize; ++s)
+        const std::size_t first = (kFirImageSize * static_cast<std::size_t>(preset) + area) / kFirSectorSize;
+        for (std::size_t s = first; s < first + kFirAreaSize / kFirSectorSize; ++s)
             client.Ask(
                 CM_MCS_CMD(1, 0x58, static_cast<std::uint8_t>(s & 0xFF), static_cast<std::uint8_t>(s >> 8)));
     }
@@ -157,10 +155,10 @@ void Download(SimClient& client, const UnitData& unit)
     for (std::size_t i = 0; i < unit.used.size(); ++i) {
         const auto index = static_cast<std::uint8_t>(unit.used[i] - 1);
         for (std::uint8_t piece = 0; piece < kPieceCount; ++piece) {
-            const int size =
-                piece == kPieceCount - 1 ? static_cast<int>(kLastPieceSize) : static_cast<int>(kPieceSize);
-            const auto data =
-                std::span(unit.images[i]).subspan(kPieceSize * piece, static_cast<std::size_t>(size));
+            const int size = piece == kPieceCount - 1 ? static_cast<int>(kLastPieceSize)
+                                                      : static_cast<int>(kParameterPieceSize);
+            const auto data = std::span(unit.images[i])
+                                  .subspan(kParameterPieceSize * piece, static_cast<std::size_t>(size));
             const auto reply = client.Ask(CM_MCS_DOWNLOAD(1, index, piece, size, data));
             ASSERT_TRUE(reply && reply->Code() == 37 && reply->Payload() == Bytes{piece});
         }
