@@ -153,7 +153,7 @@ private:
     std::array<Image, layout::kStoredPresets> stored_{};
     int currentPreset_ = 0;
     int selectedPreset_ = 0; // stored preset opened for reading, 0 for none
-    std::array<std::uint8_t, layout::kMemoryHeaderSize> header_{};
+    qx::MemoryHeader header_{};
     CoefficientMemory coefficients_;
     Lock lock_;
     MeterGenerator meters_;

@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "model/FirImage.h"
+#include "model/UnitFile.h"
 #include "model/UnitRecord.h"
 
 namespace qx::sim::layout {
@@ -18,15 +19,14 @@ inline constexpr std::size_t kLastPieceSize = 45; // piece 25 of a preset downlo
 // FIR design settings of the output filter record: type, window, three words.
 inline constexpr std::size_t kFirDesignSize = rec::kFilterSize - rec::kFilterFirType;
 
-// Bytes of a stored preset image that belong to the preset.
-inline constexpr std::size_t kStoredPresetBytes = 1245;
-inline constexpr int kStoredPresets = 20;
+// Bytes of a stored preset image that belong to the preset (after its number byte).
+inline constexpr std::size_t kStoredPresetBytes = kStoredPresetImageSize - 1;
+inline constexpr int kStoredPresets = kStoredPresetCount;
 
 // Coefficient memory: set 0 is the current settings, set p stored preset p.
 inline constexpr int kCoefficientSets = kStoredPresets + 1;
 inline constexpr std::size_t kCoefficientMemorySize = kFirSetStride * kCoefficientSets;
 
-inline constexpr std::size_t kMemoryHeaderSize = 21;
 inline constexpr std::size_t kMeterSize = 34;
 
 constexpr bool IsInput(int channel)
