@@ -1,6 +1,10 @@
 #include "FrameLog.h"
 
+#include "Responder.h"
+
 #include <cstdio>
+#include <deque>
+#include <istream>
 #include <ostream>
 
 namespace qx::sim {
@@ -88,5 +92,35 @@ std::optional<TraceEntry> ParseTraceLine(std::string_view line)
         return TraceEntry{direction, std::move(*bytes)};
     }
     return std::nullopt;
+}
+
+std::vector<std::string> ReplayTrace(std::istream& trace, Responder& responder)
+{
+    std::vector<std::string> differences;
+    std::deque<std::vector<std::uint8_t>> pending; // sent by the responder, not yet matched
+    int lineNumber = 0;
+    for (std::string line; std::getline(trace, line);) {
+        ++lineNumber;
+        const auto entry = ParseTraceLine(line);
+        if (!entry)
+            continue;
+        if (entry->direction == TraceEntry::Direction::Received) {
+            for (const auto& write : responder.OnFrame(entry->bytes).writes)
+                pending.push_back(write);
+            continue;
+        }
+        const std::string where = "line " + std::to_string(lineNumber) + ": ";
+        if (pending.empty()) {
+            differences.push_back(where + "nothing sent, trace has " + HexBytes(entry->bytes));
+            continue;
+        }
+        if (pending.front() != entry->bytes)
+            differences.push_back(where + "sent " + HexBytes(pending.front()) + ", trace has " +
+                                  HexBytes(entry->bytes));
+        pending.pop_front();
+    }
+    for (const auto& extra : pending)
+        differences.push_back("sent beyond the trace: " + HexBytes(extra));
+    return differences;
 }
 } // namespace qx::sim

@@ -43,8 +43,14 @@ private:
     std::chrono::steady_clock::time_point start_;
 };
 
+class Responder;
+
 std::string HexBytes(std::span<const std::uint8_t> bytes);
 // Reads a "Recv:" or "Sent:" line, with or without its timestamp; nothing for any
 // other line or for a line whose bytes are not hex pairs.
 std::optional<TraceEntry> ParseTraceLine(std::string_view line);
+
+// Plays the received frames of a trace into the responder and compares what
+// it sends with the trace's sent frames; returns one text per difference.
+std::vector<std::string> ReplayTrace(std::istream& trace, Responder& responder);
 } // namespace qx::sim
