@@ -22,6 +22,15 @@ extern "C" void OnSignal(int)
         gServer->Stop();
 }
 
+// Lets the signal handlers reach the server while it exists.
+struct SignalTarget
+{
+    explicit SignalTarget(qx::sim::SimServer& server) { gServer = &server; }
+    ~SignalTarget() { gServer = nullptr; }
+    SignalTarget(const SignalTarget&) = delete;
+    SignalTarget& operator=(const SignalTarget&) = delete;
+};
+
 int Run(const qx::sim::SimOptions& options)
 {
     qx::sim::DeviceCore core(options.device);
@@ -39,19 +48,18 @@ int Run(const qx::sim::SimOptions& options)
     }
     qx::sim::Responder responder(core, options.faults, log.get());
     qx::sim::SimServer server(responder);
+    // Handlers first: a caller may signal as soon as it has read the transport lines.
+    const SignalTarget target(server);
+    std::signal(SIGTERM, OnSignal);
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGPIPE, SIG_IGN);
     if (options.tcpPort)
         std::cout << "tcp 127.0.0.1:" << server.ListenTcp(*options.tcpPort) << "\n";
     if (options.pty)
         std::cout << "pty " << server.OpenPty() << "\n";
     std::cout.flush();
     server.WatchStandardInput();
-
-    gServer = &server;
-    std::signal(SIGTERM, OnSignal);
-    std::signal(SIGINT, OnSignal);
-    std::signal(SIGPIPE, SIG_IGN);
     server.Run();
-    gServer = nullptr;
     for (const auto& error : responder.ProtocolErrors())
         std::cerr << "qx73b-sim: protocol error: " << error << "\n";
     return 0;

@@ -1,19 +1,16 @@
 // The qx73b-sim program as the tests and a developer start it.
 
 #include "FrameLog.h"
+#include "StreamClient.h"
 #include "link/CmMcs.h"
 
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
 #include <fcntl.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -24,9 +21,6 @@ extern char** environ;
 
 namespace qx::sim::test {
 namespace {
-// Guards reads against a program that never answers; the tests never wait this long.
-constexpr int kReadGuardMs = 5000;
-using Bytes = std::vector<std::uint8_t>;
 
 struct Program
 {
@@ -86,28 +80,9 @@ std::string ReadLine(int fd)
 // Sends one command and reads one reply frame.
 Bytes Ask(int fd, const LCmd& command)
 {
-    const Bytes frame = EncodeFrame(command, 1);
-    if (::write(fd, frame.data(), frame.size()) != static_cast<ssize_t>(frame.size()))
-        return {};
-    Bytes reply;
-    while (reply.size() < 5 || reply.size() < reply[4] + 8u) {
-        pollfd p{fd, POLLIN, 0};
-        std::uint8_t byte = 0;
-        if (::poll(&p, 1, kReadGuardMs) <= 0 || ::read(fd, &byte, 1) != 1)
-            return {};
-        reply.push_back(byte);
-    }
-    return reply;
-}
-
-int ConnectLoopback(std::uint16_t port)
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 ? fd : -1;
+    Write(fd, command);
+    const auto read = ReadFrames(fd, 1);
+    return read.frames.empty() ? Bytes{} : read.frames.front();
 }
 
 class ProgramTest : public ::testing::Test
@@ -141,12 +116,8 @@ TEST_F(ProgramTest, PrintsItsTransportsServesThemLogsAndEndsWithItsInput)
     EXPECT_EQ(std::string(model.Payload().begin(), model.Payload().end()), "QX-73B V012 test");
     ::close(socket);
 
-    const int serial = ::open(pty.substr(4).c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    const int serial = OpenTerminal(pty.substr(4));
     ASSERT_GE(serial, 0);
-    termios raw{};
-    ::tcgetattr(serial, &raw);
-    ::cfmakeraw(&raw);
-    ::tcsetattr(serial, TCSANOW, &raw);
     EXPECT_EQ(LCmd(Ask(serial, CM_MCS_CMD(1, 0x14)), 1).Code(), 20);
     ::close(serial);
 

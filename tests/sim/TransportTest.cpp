@@ -1,106 +1,19 @@
 // Scripted exchanges over the simulator's TCP and pseudo-terminal transports.
 
-#include "CommandFrameSplitter.h"
 #include "DeviceCore.h"
 #include "FrameLog.h"
 #include "Responder.h"
 #include "SimServer.h"
+#include "StreamClient.h"
 #include "link/CmMcs.h"
 
 #include <gtest/gtest.h>
-
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <termios.h>
-#include <unistd.h>
 
 #include <sstream>
 #include <thread>
 
 namespace qx::sim::test {
 namespace {
-// Guards a read against a simulator that never answers; the tests never wait this long.
-constexpr int kReadGuardMs = 5000;
-
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-int ConnectLoopback(std::uint16_t port)
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-int OpenTerminal(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (fd >= 0) {
-        termios raw{};
-        ::tcgetattr(fd, &raw);
-        ::cfmakeraw(&raw);
-        ::tcsetattr(fd, TCSANOW, &raw);
-    }
-    return fd;
-}
-
-// Reads until `count` frames arrived, the peer closed, or the guard expired.
-struct ReadResult
-{
-    std::vector<Bytes> frames;
-    bool closed = false;
-};
-
-ReadResult ReadFrames(int fd, std::size_t count)
-{
-    ReadResult result;
-    CommandFrameSplitter splitter; // replies have the same outline as commands
-    while (result.frames.size() < count) {
-        pollfd p{fd, POLLIN, 0};
-        if (::poll(&p, 1, kReadGuardMs) <= 0)
-            break;
-        std::uint8_t buffer[256];
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n <= 0) {
-            result.closed = true;
-            break;
-        }
-        for (auto& f : splitter.Push(std::span(buffer, static_cast<std::size_t>(n))))
-            result.frames.push_back(std::move(f));
-    }
-    return result;
-}
-
-void Write(int fd, const LCmd& command)
-{
-    const Bytes frame = EncodeFrame(command, 1);
-    ASSERT_EQ(::write(fd, frame.data(), frame.size()), static_cast<ssize_t>(frame.size()));
-}
-
 struct Step
 {
     LCmd command;
