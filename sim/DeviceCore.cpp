@@ -230,7 +230,7 @@ void DeviceCore::LoadFactory()
 
 void DeviceCore::RecallPreset(int preset)
 {
-    const auto& source =
+    const auto source =
         preset == 0 ? std::span<const std::uint8_t>(kFactoryDefaultRecord) : StoredImage(preset);
     std::copy(source.begin() + rec::kPresetName, source.begin() + kStoredPresetBytes + 1,
               current_.begin() + rec::kPresetName);
