@@ -46,11 +46,6 @@ Argb presetAt(const std::vector<Argb>& colors, const std::vector<float>& positio
     return colors.back();
 }
 
-bool validPreset(std::span<const Argb> colors, std::span<const float> positions)
-{
-    return colors.size() >= 2 && colors.size() == positions.size();
-}
-
 } // namespace
 
 Argb interpolate(Argb a, Argb b, double t, bool gamma)
@@ -63,6 +58,29 @@ Argb interpolate(Argb a, Argb b, double t, bool gamma)
     };
     const int alpha = static_cast<int>(std::lround(alphaOf(a) + (alphaOf(b) - alphaOf(a)) * t));
     return makeArgb(alpha, mix(redOf(a), redOf(b)), mix(greenOf(a), greenOf(b)), mix(blueOf(a), blueOf(b)));
+}
+
+void GradientBlend::setBlend(std::span<const float> factors, std::span<const float> positions)
+{
+    if (factors.size() != positions.size() || factors.empty())
+        return;
+    m_factors.assign(factors.begin(), factors.end());
+    m_positions.assign(positions.begin(), positions.end());
+}
+
+void GradientBlend::setPresets(std::span<const Argb> colors, std::span<const float> positions)
+{
+    if (colors.size() < 2 || colors.size() != positions.size())
+        return;
+    m_presetColors.assign(colors.begin(), colors.end());
+    m_presetPositions.assign(positions.begin(), positions.end());
+}
+
+Argb GradientBlend::colorAt(double t, Argb from, Argb to, bool gamma) const
+{
+    if (!m_presetColors.empty())
+        return presetAt(m_presetColors, m_presetPositions, t, gamma);
+    return interpolate(from, to, blendAt(m_factors, m_positions, t), gamma);
 }
 
 void Brush::fill(QPainter& painter, const QPainterPath& area) const
@@ -193,28 +211,7 @@ LinearGradientBrush::LinearGradientBrush(PointF point1, PointF point2, Argb colo
 {
 }
 
-void LinearGradientBrush::SetBlend(std::span<const float> factors, std::span<const float> positions)
-{
-    if (factors.size() != positions.size() || factors.empty())
-        return;
-    m_factors.assign(factors.begin(), factors.end());
-    m_positions.assign(positions.begin(), positions.end());
-}
-
-void LinearGradientBrush::SetInterpolationColors(std::span<const Argb> colors, std::span<const float> positions)
-{
-    if (!validPreset(colors, positions))
-        return;
-    m_presetColors.assign(colors.begin(), colors.end());
-    m_presetPositions.assign(positions.begin(), positions.end());
-}
-
-Argb LinearGradientBrush::colorAt(float t) const
-{
-    if (!m_presetColors.empty())
-        return presetAt(m_presetColors, m_presetPositions, t, m_gamma);
-    return interpolate(m_color1, m_color2, blendAt(m_factors, m_positions, t), m_gamma);
-}
+Argb LinearGradientBrush::colorAt(float t) const { return m_blend.colorAt(t, m_color1, m_color2, m_gamma); }
 
 QTransform LinearGradientBrush::unitToWorld() const
 {
@@ -267,28 +264,9 @@ void PathGradientBrush::SetSurroundColors(std::span<const Argb> colors)
         m_surround = colors.front();
 }
 
-void PathGradientBrush::SetBlend(std::span<const float> factors, std::span<const float> positions)
-{
-    if (factors.size() != positions.size() || factors.empty())
-        return;
-    m_factors.assign(factors.begin(), factors.end());
-    m_positions.assign(positions.begin(), positions.end());
-}
-
-void PathGradientBrush::SetInterpolationColors(std::span<const Argb> colors, std::span<const float> positions)
-{
-    if (!validPreset(colors, positions))
-        return;
-    m_presetColors.assign(colors.begin(), colors.end());
-    m_presetPositions.assign(positions.begin(), positions.end());
-}
-
 Argb PathGradientBrush::colorAtScale(double s) const
 {
-    const double t = 1.0 - s; // 0 at the outline, 1 at the centre
-    if (!m_presetColors.empty())
-        return presetAt(m_presetColors, m_presetPositions, t, false);
-    return interpolate(m_surround, m_center, blendAt(m_factors, m_positions, t), false);
+    return m_blend.colorAt(1.0 - s, m_surround, m_center, false); // 0 at the outline, 1 at the centre
 }
 
 Argb PathGradientBrush::colorAt(QPointF p) const

@@ -17,6 +17,22 @@ namespace qx::gdiplus {
 
 class Image;
 
+// Blend factors or preset colours along a gradient, shared by the gradient brushes.
+class GradientBlend
+{
+public:
+    // factors[i] is the share of the end colour at positions[i] (0 .. 1).
+    void setBlend(std::span<const float> factors, std::span<const float> positions);
+    // Preset colours at positions; they replace the two colours and the blend.
+    void setPresets(std::span<const Argb> colors, std::span<const float> positions);
+    Argb colorAt(double t, Argb from, Argb to, bool gamma) const;
+
+private:
+    std::vector<float> m_factors, m_positions;
+    std::vector<Argb> m_presetColors;
+    std::vector<float> m_presetPositions;
+};
+
 class Brush
 {
 public:
@@ -66,9 +82,15 @@ public:
     void SetGammaCorrection(bool on) { m_gamma = on; }
     bool GetGammaCorrection() const { return m_gamma; }
     // factors[i] is the share of color2 at positions[i] (0 .. 1 along the gradient).
-    void SetBlend(std::span<const float> factors, std::span<const float> positions);
+    void SetBlend(std::span<const float> factors, std::span<const float> positions)
+    {
+        m_blend.setBlend(factors, positions);
+    }
     // Preset colours at positions; they replace the two colours and the blend.
-    void SetInterpolationColors(std::span<const Argb> colors, std::span<const float> positions);
+    void SetInterpolationColors(std::span<const Argb> colors, std::span<const float> positions)
+    {
+        m_blend.setPresets(colors, positions);
+    }
     void SetWrapMode(WrapMode mode) { m_wrap = mode; }
     QBrush qBrush(const QRectF& area) const override;
 
@@ -83,9 +105,7 @@ private:
     bool m_scaled = false;
     Argb m_color1, m_color2;
     bool m_gamma = false;
-    std::vector<float> m_factors, m_positions;
-    std::vector<Argb> m_presetColors;
-    std::vector<float> m_presetPositions;
+    GradientBlend m_blend;
     WrapMode m_wrap = WrapMode::Tile;
 };
 
@@ -112,9 +132,15 @@ public:
     PointF GetCenterPoint() const { return {float(m_centerPoint.x()), float(m_centerPoint.y())}; }
     void SetSurroundColors(std::span<const Argb> colors);
     // factors[i] is the share of the centre colour at positions[i] (0 outline .. 1 centre).
-    void SetBlend(std::span<const float> factors, std::span<const float> positions);
+    void SetBlend(std::span<const float> factors, std::span<const float> positions)
+    {
+        m_blend.setBlend(factors, positions);
+    }
     // Preset colours at positions from the outline (0) to the centre (1).
-    void SetInterpolationColors(std::span<const Argb> colors, std::span<const float> positions);
+    void SetInterpolationColors(std::span<const Argb> colors, std::span<const float> positions)
+    {
+        m_blend.setPresets(colors, positions);
+    }
     void SetWrapMode(WrapMode) {} // always clamped: nothing is painted outside the path
 
     void fill(QPainter& painter, const QPainterPath& area) const override;
@@ -131,9 +157,7 @@ private:
     QPointF m_centerPoint;
     Argb m_center = 0xFF000000u;
     Argb m_surround = 0xFFFFFFFFu;
-    std::vector<float> m_factors, m_positions;
-    std::vector<Argb> m_presetColors;
-    std::vector<float> m_presetPositions;
+    GradientBlend m_blend;
 };
 
 // Colour between a and b at t, in linear light when gamma is set (gamma 2.2).

@@ -1,6 +1,7 @@
 #include "platform/gdiplus/Font.h"
 
 #include "platform/gui/canvas/GraphicsObjects.h"
+#include "platform/gui/canvas/TextWrap.h"
 
 #include <QFontMetricsF>
 #include <QStringList>
@@ -62,23 +63,6 @@ QString withoutPrefix(const QString& text)
     return out;
 }
 
-QStringList wrap(const QString& line, double width, const QFontMetricsF& m)
-{
-    QStringList out;
-    QString current;
-    for (const QString& word : line.split(' ')) {
-        const QString candidate = current.isEmpty() ? word : current + ' ' + word;
-        if (!current.isEmpty() && m.horizontalAdvance(candidate) > width) {
-            out << current;
-            current = word;
-        } else {
-            current = candidate;
-        }
-    }
-    out << current;
-    return out;
-}
-
 // Cuts a line to the width by the trimming; cut forces the ellipsis of text left out below it.
 QString trim(QString line, double width, StringTrimming trimming, const QFontMetricsF& m, bool cut = false)
 {
@@ -114,7 +98,8 @@ TextLayout layoutText(const std::string& text, const Font& font, const RectF& la
     all.replace("\r\n", "\n");
     const bool wraps = width > 0 && !(format.FormatFlags & StringFormatFlagsNoWrap);
     for (const QString& line : all.split('\n')) {
-        const QStringList parts = wraps ? wrap(line, width, m) : QStringList{line};
+        const QStringList parts =
+            wraps ? qx::wrapWords(line, width, [&](const QString& t) { return m.horizontalAdvance(t); }) : QStringList{line};
         out.lines.insert(out.lines.end(), parts.begin(), parts.end());
     }
     if (layout.Height > 0) {

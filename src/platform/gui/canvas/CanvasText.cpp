@@ -1,6 +1,7 @@
 // Text of TCanvas: TextOut, TextRect, measuring and the system's DrawText rules.
 #include "platform/gui/canvas/Canvas.h"
 #include "platform/gui/canvas/QtBridge.h"
+#include "platform/gui/canvas/TextWrap.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -49,24 +50,6 @@ QStringList splitLines(const QString& text)
     normal.replace("\r\n", "\n");
     normal.replace('\r', '\n');
     return normal.split('\n');
-}
-
-// Greedy word wrap at spaces; a word wider than the width stands alone on its line.
-QStringList wrapLine(const QString& line, int width, const QFontMetrics& metrics)
-{
-    QStringList lines;
-    QString current;
-    for (const QString& word : line.split(' ')) {
-        const QString candidate = current.isEmpty() ? word : current + ' ' + word;
-        if (!current.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
-            lines << current;
-            current = word;
-        } else {
-            current = candidate;
-        }
-    }
-    lines << current;
-    return lines;
 }
 
 QString elideEnd(const QString& line, int width, const QFontMetrics& metrics)
@@ -161,7 +144,9 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags)
         lines << one;
     } else {
         for (const QString& line : splitLines(stripped.text))
-            lines << ((flags & DT_WORDBREAK) ? wrapLine(line, r.Width(), metrics) : QStringList{line});
+            lines << ((flags & DT_WORDBREAK)
+                          ? qx::wrapWords(line, r.Width(), [&](const QString& t) { return metrics.horizontalAdvance(t); })
+                          : QStringList{line});
     }
     int widest = 0;
     for (QString& line : lines) {
