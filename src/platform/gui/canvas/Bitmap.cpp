@@ -2,6 +2,7 @@
 
 #include "platform/gui/canvas/QtBridge.h"
 #include "platform/image/BmpCodec.h"
+#include "platform/image/Image.h"
 
 #include <cstring>
 
@@ -206,7 +207,7 @@ qx::Image TBitmap::ToImage() const
 
 bool TBitmap::LoadFromBytes(qx::ByteView bytes, std::string* error)
 {
-    qx::DecodeResult decoded = bytes.empty() ? qx::DecodeResult{qx::Image{}, {}} : qx::decodeBmp(bytes);
+    qx::DecodeResult decoded = qx::decodeImage(bytes);
     if (!decoded) {
         if (error)
             *error = decoded.error;

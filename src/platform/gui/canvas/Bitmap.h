@@ -38,6 +38,7 @@ public:
     int Width() const override { return m_image.width(); }
     int Height() const override { return m_image.height(); }
     bool Empty() const override { return m_image.isNull(); }
+    // BMP bytes, and also PNG or JPEG (the artwork is kept as PNG).
     bool LoadFromBytes(qx::ByteView bytes, std::string* error = nullptr) override;
     qx::Bytes SaveToBytes() const override; // BMP, 32 bits with alpha for pf32bit, else 24
 
