@@ -35,6 +35,8 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) { event->accept(); }
 void ControlWidget::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
 void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 void ControlWidget::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+void ControlWidget::keyPressEvent(QKeyEvent* event) { event->accept(); }
+void ControlWidget::keyReleaseEvent(QKeyEvent* event) { event->accept(); }
 
 QPainter* activePainter(const TControl* control)
 {
@@ -99,9 +101,49 @@ ControlBridge::ControlBridge(TControl* control, QWidget* widget) : QObject(widge
     widget->setMouseTracking(true);
 }
 
+namespace {
+
+// The control that owns a widget: its own, or the nearest one above it.
+TControl* owningControl(QWidget* widget)
+{
+    for (QWidget* w = widget; w; w = w->parentWidget())
+        if (TControl* c = controlOf(w))
+            return c;
+    return nullptr;
+}
+
+} // namespace
+
+bool ControlBridge::propagated(QEvent* event) const
+{
+    // Qt passes input a widget ignores on to its parent; a control gets only
+    // its own input, as a window of its own would.
+    auto* widget = static_cast<QWidget*>(parent());
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        QWidget* focus = QApplication::focusWidget();
+        return focus && owningControl(focus) != control_;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel: {
+        if (QWidget::mouseGrabber())
+            return owningControl(QWidget::mouseGrabber()) != control_;
+        const QPoint pos = static_cast<QSinglePointEvent*>(event)->position().toPoint();
+        QWidget* hit = widget->childAt(pos);
+        return hit && owningControl(hit) != control_;
+    }
+    default:
+        return false;
+    }
+}
+
 bool ControlBridge::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != parent())
+    if (watched != parent() || propagated(event))
         return false;
     bool eaten = false;
     guarded(control_, [&] {

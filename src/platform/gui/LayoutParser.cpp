@@ -242,7 +242,7 @@ private:
     {
         while (true) {
             if (tok_.kind == Tok::End)
-                fail("'" + std::string(closing) + "' expected");
+                fail("'" + std::string(closing) + "' expected" + (obj.name.empty() ? "" : " for " + obj.name));
             if (isWord(closing)) {
                 advance();
                 endOfLine();
