@@ -4,6 +4,7 @@
 #include "platform/gui/ControlWidget.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/MessagePump.h"
+#include "platform/gui/canvas/Canvas.h"
 #include "platform/sync/MessageQueue.h"
 
 #include <QCursor>
@@ -13,9 +14,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#ifdef QX_HAVE_CANVAS
 #include <QFont>
-#endif
 
 namespace qx {
 
@@ -23,19 +22,7 @@ namespace {
 
 PopupPresenter gPopupPresenter = nullptr;
 
-QColor qColor(TColor color)
-{
-#ifdef QX_HAVE_CANVAS
-    return QColor::fromRgba(argbFromColor(color));
-#else
-    switch (color) {
-    case clBtnFace: return QColor(240, 240, 240);
-    case clWindow: return Qt::white;
-    case clWindowText: return Qt::black;
-    default: return QColor(int(color & 0xFF), int(color >> 8 & 0xFF), int(color >> 16 & 0xFF));
-    }
-#endif
-}
+QColor qColor(TColor color) { return QColor::fromRgba(argbFromColor(color)); }
 
 Qt::CursorShape qtCursor(TCursor cursor)
 {
@@ -87,6 +74,7 @@ TControl::TControl(TComponent* AOwner, QWidget* AWidget) : TComponent(AOwner), w
 
 TControl::~TControl()
 {
+    canvas_.reset();
     MarkDestroying();
     if (parent_)
         parent_->RemoveControl(this);
@@ -272,9 +260,9 @@ void TControl::SetPopupMenu(TPopupMenu* Value)
 
 void TControl::applyFont()
 {
-#ifdef QX_HAVE_CANVAS
     widget_->setFont(qx::toQFont(font_));
-#endif
+    if (canvas_)
+        canvas_->Font() = font_;
     // Children that take their parent's font follow.
     if (auto* self = dynamic_cast<TWinControl*>(this))
         for (TControl* child : self->controls_)
@@ -660,9 +648,16 @@ void TWinControl::EnableAlign()
         Realign();
 }
 
+void TWinControl::Loaded()
+{
+    TControl::Loaded();
+    Realign();
+}
+
 void TWinControl::Realign()
 {
-    if (alignDisabled_ > 0 || aligning_)
+    // A layout being read is laid out once it is complete.
+    if (alignDisabled_ > 0 || aligning_ || Loading())
         return;
     aligning_ = true;
     try {
@@ -815,10 +810,18 @@ std::intptr_t SendMessage(TWinControl* Window, unsigned Msg, std::uintptr_t WPar
 
 // ---- drawn controls ----
 
-TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {}
+void TControl::makeCanvas()
+{
+    canvas_ = std::make_unique<TCanvas>();
+    canvas_->Font() = font_;
+}
+
+TCanvas* qx::controlCanvas(const TControl* control) { return control->canvas_.get(); }
+
+TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) { makeCanvas(); }
 
 void TGraphicControl::PaintWindow() { Paint(); }
 
-TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {}
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) { makeCanvas(); }
 
 void TCustomControl::PaintWindow() { Paint(); }
