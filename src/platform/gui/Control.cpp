@@ -599,6 +599,10 @@ int TWinControl::TabOrder() const
 
 void TWinControl::SetTabOrder(int Value)
 {
+    if (Loading()) {
+        readTabOrder_ = Value;
+        return;
+    }
     if (!parent_)
         return;
     auto& list = parent_->tabList_;
@@ -651,6 +655,21 @@ void TWinControl::EnableAlign()
 void TWinControl::Loaded()
 {
     TControl::Loaded();
+    // Children read with a tab order take those places; the others keep the
+    // order they were made in.
+    std::vector<TWinControl*> unordered;
+    std::vector<TWinControl*> ordered;
+    for (TWinControl* c : tabList_)
+        (c->readTabOrder_ >= 0 ? ordered : unordered).push_back(c);
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](TWinControl* a, TWinControl* b) { return a->readTabOrder_ < b->readTabOrder_; });
+    tabList_ = unordered;
+    for (TWinControl* c : ordered) {
+        const auto at = std::min<std::size_t>(static_cast<std::size_t>(c->readTabOrder_), tabList_.size());
+        tabList_.insert(tabList_.begin() + static_cast<std::ptrdiff_t>(at), c);
+        c->readTabOrder_ = -1;
+    }
+    applyTabOrder();
     Realign();
 }
 

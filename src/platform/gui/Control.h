@@ -306,6 +306,7 @@ private:
     std::vector<TWinControl*> tabList_;
     std::unique_ptr<qx::MessageQueue> queue_;
     bool tabStop_ = false;
+    int readTabOrder_ = -1; // the tab order a layout gave, applied once it is read
     int alignDisabled_ = 0;
     bool aligning_ = false;
 };
