@@ -1,11 +1,8 @@
 #include "platform/gui/Label.h"
 
-#include "platform/gui/ControlWidget.h"
-#include "platform/gui/QtConversions.h"
+#include "platform/gui/canvas/Canvas.h"
 
-#include <QFontMetrics>
-#include <QPainter>
-#include <QWidget>
+#include <QImage>
 
 TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner)
 {
@@ -65,37 +62,50 @@ void TLabel::TextChanged()
 
 void TLabel::FontChanged() { adjustBounds(); }
 
-int TLabel::textFlags() const
+unsigned TLabel::textFlags() const
 {
-    int flags = static_cast<int>(qx::qtAlignment(alignment_, layout_));
-    if (wordWrap_)
-        flags |= Qt::TextWordWrap;
-    flags |= showAccelChar_ ? Qt::TextShowMnemonic : 0;
-    return flags;
+    unsigned flags = alignment_ == taRightJustify ? DT_RIGHT : alignment_ == taCenter ? DT_CENTER : DT_LEFT;
+    flags |= wordWrap_ ? DT_WORDBREAK : 0;
+    flags |= showAccelChar_ ? 0 : DT_NOPREFIX;
+    return flags | DT_EXPANDTABS;
 }
 
 void TLabel::adjustBounds()
 {
     if (!autoSize_ || Loading())
         return;
-    const QFontMetrics metrics(Widget()->font());
-    const QString text = Caption().empty() ? QStringLiteral(" ") : qx::toQt(Caption());
-    const int wrapWidth = wordWrap_ ? Width() : 100000;
-    const QRect needed = metrics.boundingRect(QRect(0, 0, wrapWidth, 100000), textFlags() & ~Qt::AlignBottom & ~Qt::AlignVCenter, text);
-    const int w = wordWrap_ ? Width() : needed.width();
-    const int left = alignment_ == taRightJustify && !wordWrap_ ? Left() + Width() - w : Left();
-    SetBounds(left, Top(), w, needed.height());
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    TCanvas canvas(&scratch);
+    canvas.Font() = Font();
+    TRect r{0, 0, wordWrap_ ? Width() : 0, 0};
+    const std::string text = Caption().empty() ? std::string(" ") : Caption();
+    canvas.DrawText(text, r, textFlags() | DT_CALCRECT);
+    const int left = alignment_ == taRightJustify && !wordWrap_ ? Left() + Width() - r.Right : Left();
+    SetBounds(left, Top(), r.Right, r.Bottom);
 }
 
 void TLabel::Paint()
 {
-    QPainter* painter = qx::activePainter(this);
-    if (!painter)
+    TCanvas* canvas = Canvas();
+    if (!canvas)
         return;
-    const QRect area(0, 0, Width(), Height());
-    if (!transparent_)
-        painter->fillRect(area, qx::qtColorOf(Color()));
-    painter->setFont(Widget()->font());
-    painter->setPen(qx::qtColorOf(Enabled() ? Font().Color : TColor(0xFF000010)));
-    painter->drawText(area, textFlags(), qx::toQt(Caption()));
+    TRect area = ClientRect();
+    if (!transparent_) {
+        canvas->Brush().Color = Color();
+        canvas->Brush().Style = bsSolid;
+        canvas->FillRect(area);
+    }
+    canvas->Brush().Style = bsClear;
+    canvas->Font() = Font();
+    if (!Enabled())
+        canvas->Font().Color = clGrayText;
+    unsigned flags = textFlags();
+    if (layout_ != tlTop) {
+        // Place the measured text block at the centre or the bottom.
+        TRect measured = area;
+        canvas->DrawText(Caption(), measured, flags | DT_CALCRECT);
+        const int offset = area.Height() - measured.Height();
+        area.Top += layout_ == tlCenter ? offset / 2 : offset;
+    }
+    canvas->DrawText(Caption(), area, flags);
 }

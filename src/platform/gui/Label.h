@@ -33,7 +33,7 @@ protected:
     void FontChanged() override;
 
 private:
-    int textFlags() const;
+    unsigned textFlags() const;
     void adjustBounds();
 
     TAlignment alignment_ = taLeftJustify;
