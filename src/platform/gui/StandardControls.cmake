@@ -19,3 +19,15 @@ target_sources(qx_platform_gui PRIVATE
   RadioButton.cpp
   StandardClasses.cpp
   UpDown.cpp)
+target_sources(qx_platform_gui PRIVATE
+  GroupBox.cpp
+  Image.cpp
+  ListBox.cpp
+  Memo.cpp
+  PaintBox.cpp
+  Panel.cpp
+  PictureResources.cpp
+  ScrollBox.cpp
+  Shape.cpp
+  SpeedButton.cpp
+  StatusBar.cpp)
