@@ -1,5 +1,6 @@
 #include "platform/gui/Panel.h"
 
+#include "platform/gui/PaintHelpers.h"
 #include "platform/gui/canvas/Canvas.h"
 #include "platform/gui/canvas/Edges.h"
 
@@ -43,9 +44,7 @@ void TPanel::Paint()
     bevel(*canvas, r, bevelOuter_, bevelWidth_);
     Frame3D(*canvas, r, Color(), Color(), borderWidth_);
     bevel(*canvas, r, bevelInner_, bevelWidth_);
-    canvas->Brush().Color = Color();
-    canvas->Brush().Style = bsSolid;
-    canvas->FillRect(r);
+    qx::fillThenClearBrush(*canvas, r, Color());
     if (Caption().empty())
         return;
     canvas->Brush().Style = bsClear;

@@ -1,6 +1,7 @@
 #include "platform/gui/SpeedButton.h"
 
 #include "platform/gui/PictureResources.h"
+#include "platform/gui/PaintHelpers.h"
 #include "platform/gui/canvas/Canvas.h"
 #include "platform/gui/canvas/Edges.h"
 #include "platform/gui/canvas/Picture.h"
@@ -55,9 +56,7 @@ void TSpeedButton::Paint()
     if (!canvas)
         return;
     TRect r = ClientRect();
-    canvas->Brush().Color = Color();
-    canvas->Brush().Style = bsSolid;
-    canvas->FillRect(r);
+    qx::fillThenClearBrush(*canvas, r, Color());
     if (pressed_)
         DrawEdge(*canvas, r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
     else if (!flat_ || hot_)

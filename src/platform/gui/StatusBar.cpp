@@ -1,5 +1,6 @@
 #include "platform/gui/StatusBar.h"
 
+#include "platform/gui/PaintHelpers.h"
 #include "platform/gui/canvas/Canvas.h"
 #include "platform/gui/canvas/Edges.h"
 
@@ -24,9 +25,7 @@ void TStatusBar::Paint()
     if (!canvas)
         return;
     TRect r = ClientRect();
-    canvas->Brush().Color = Color();
-    canvas->Brush().Style = bsSolid;
-    canvas->FillRect(r);
+    qx::fillThenClearBrush(*canvas, r, Color());
     DrawEdge(*canvas, r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
     if (!simplePanel_)
         return;
