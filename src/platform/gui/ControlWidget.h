@@ -52,4 +52,7 @@ private:
     bool reinjecting_ = false;
 };
 
+/// The Qt shape of a standard cursor (crHandPoint ...).
+Qt::CursorShape qtCursor(int cursor);
+
 } // namespace qx

@@ -4,14 +4,21 @@
 #include "platform/gui/CheckBox.h"
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/CoreClasses.h"
+#include "platform/gui/ColorDialog.h"
 #include "platform/gui/Edit.h"
+#include "platform/gui/FontDialog.h"
+#include "platform/gui/HintWindow.h"
 #include "platform/gui/GroupBox.h"
 #include "platform/gui/Image.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/ListBox.h"
+#include "platform/gui/MainMenu.h"
+#include "platform/gui/MenuItem.h"
 #include "platform/gui/Memo.h"
+#include "platform/gui/OpenDialog.h"
 #include "platform/gui/PaintBox.h"
 #include "platform/gui/Panel.h"
+#include "platform/gui/PopupMenu.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/RadioButton.h"
 #include "platform/gui/ScrollBox.h"
@@ -214,6 +221,58 @@ void registerButtons()
         .event("OnClick", &TUpDown::OnClick);
 }
 
+void registerMenus()
+{
+    registerClass<TMenuItem, TComponent>("TMenuItem")
+        .property("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
+        .property("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked).defaultValue(false)
+        .property("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled).defaultValue(true)
+        .property("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible).defaultValue(true)
+        .property("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem).defaultValue(false)
+        .property("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex).defaultValue(0)
+        .property("AutoCheck", &TMenuItem::AutoCheck, &TMenuItem::SetAutoCheck).defaultValue(false)
+        .property("Hint", &TMenuItem::Hint, &TMenuItem::SetHint)
+        .event("OnClick", &TMenuItem::OnClick);
+    registerClass<TMenu, TComponent>("TMenu");
+    registerClass<TMainMenu, TMenu>("TMainMenu");
+    registerClass<TPopupMenu, TMenu>("TPopupMenu")
+        .property("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup).defaultValue(true)
+        .event("OnPopup", &TPopupMenu::OnPopup);
+    registerClass<TControl, TComponent>("TControl")
+        .component<TPopupMenu>("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
+    installPopupMenus();
+}
+
+void registerDialogs()
+{
+    registerEnum<TOpenOption>(
+        "TOpenOption",
+        {{"ofReadOnly", ofReadOnly}, {"ofOverwritePrompt", ofOverwritePrompt}, {"ofHideReadOnly", ofHideReadOnly},
+         {"ofNoChangeDir", ofNoChangeDir}, {"ofShowHelp", ofShowHelp}, {"ofNoValidate", ofNoValidate},
+         {"ofAllowMultiSelect", ofAllowMultiSelect}, {"ofExtensionDifferent", ofExtensionDifferent},
+         {"ofPathMustExist", ofPathMustExist}, {"ofFileMustExist", ofFileMustExist}, {"ofCreatePrompt", ofCreatePrompt},
+         {"ofShareAware", ofShareAware}, {"ofNoReadOnlyReturn", ofNoReadOnlyReturn},
+         {"ofNoTestFileCreate", ofNoTestFileCreate}, {"ofNoNetworkButton", ofNoNetworkButton},
+         {"ofNoLongNames", ofNoLongNames}, {"ofOldStyleDialog", ofOldStyleDialog},
+         {"ofNoDereferenceLinks", ofNoDereferenceLinks}, {"ofEnableIncludeNotify", ofEnableIncludeNotify},
+         {"ofEnableSizing", ofEnableSizing}, {"ofDontAddToRecent", ofDontAddToRecent},
+         {"ofForceShowHidden", ofForceShowHidden}});
+    registerClass<TOpenDialog, TComponent>("TOpenDialog")
+        .property("FileName", &TOpenDialog::FileName, &TOpenDialog::SetFileName)
+        .property("Filter", &TOpenDialog::Filter, &TOpenDialog::SetFilter)
+        .property("FilterIndex", &TOpenDialog::FilterIndex, &TOpenDialog::SetFilterIndex).defaultValue(1)
+        .property("InitialDir", &TOpenDialog::InitialDir, &TOpenDialog::SetInitialDir)
+        .property("DefaultExt", &TOpenDialog::DefaultExt, &TOpenDialog::SetDefaultExt)
+        .property("Title", &TOpenDialog::Title, &TOpenDialog::SetTitle)
+        .property("Options", &TOpenDialog::Options, &TOpenDialog::SetOptions)
+        .defaultValue(TOpenOptions{ofHideReadOnly, ofEnableSizing});
+    registerClass<TSaveDialog, TOpenDialog>("TSaveDialog");
+    registerClass<TColorDialog, TComponent>("TColorDialog")
+        .color("Color", &TColorDialog::Color, &TColorDialog::SetColor).colorDefault(clBlack);
+    registerClass<TFontDialog, TComponent>("TFontDialog").font("Font", &TFontDialog::Font, &TFontDialog::SetFont);
+    registerClass<THintWindow, TCustomControl>("THintWindow");
+}
+
 } // namespace
 
 void registerStandardClasses()
@@ -227,6 +286,8 @@ void registerStandardClasses()
         registerContainers();
         registerGraphicControls();
         registerLists();
+        registerMenus();
+        registerDialogs();
     });
 }
 

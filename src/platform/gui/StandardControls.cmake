@@ -31,3 +31,13 @@ target_sources(qx_platform_gui PRIVATE
   Shape.cpp
   SpeedButton.cpp
   StatusBar.cpp)
+target_sources(qx_platform_gui PRIVATE
+  ColorDialog.cpp
+  FontDialog.cpp
+  HintWindow.cpp
+  MainMenu.cpp
+  Menu.cpp
+  MenuItem.cpp
+  OpenDialog.cpp
+  PopupMenu.cpp
+  Screen.cpp)
