@@ -26,6 +26,7 @@
 #include "platform/gui/SpeedButton.h"
 #include "platform/gui/StatusBar.h"
 #include "platform/gui/UpDown.h"
+#include "platform/gui/ValueListEditor.h"
 
 #include <mutex>
 
@@ -221,6 +222,16 @@ void registerButtons()
         .event("OnClick", &TUpDown::OnClick);
 }
 
+void registerGrids()
+{
+    registerClass<TValueListEditor, TWinControl>("TValueListEditor")
+        .strings("Strings", &TValueListEditor::Strings)
+        .strings("TitleCaptions", &TValueListEditor::TitleCaptions)
+        .strings("ColWidths", &TValueListEditor::ColWidths)
+        .property("TabStop", &TValueListEditor::TabStop, &TValueListEditor::SetTabStop).defaultValue(true)
+        .event("OnSelectCell", &TValueListEditor::OnSelectCell);
+}
+
 void registerMenus()
 {
     registerClass<TMenuItem, TComponent>("TMenuItem")
@@ -287,6 +298,7 @@ void registerStandardClasses()
         registerGraphicControls();
         registerLists();
         registerMenus();
+        registerGrids();
         registerDialogs();
     });
 }

@@ -40,4 +40,5 @@ target_sources(qx_platform_gui PRIVATE
   MenuItem.cpp
   OpenDialog.cpp
   PopupMenu.cpp
-  Screen.cpp)
+  Screen.cpp
+  ValueListEditor.cpp)
