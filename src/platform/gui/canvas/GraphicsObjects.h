@@ -19,6 +19,8 @@ enum TPenStyle
     psDashDotDot,
     psClear,
     psInsideFrame,
+    psUserStyle,
+    psAlternate, // every other pixel (thin pens)
 };
 
 // How the pen's colour meets the pixels already there.

@@ -2,6 +2,9 @@
 
 #include "platform/gui/canvas/Edges.h"
 
+#include <QImage>
+#include <QPainter>
+
 namespace {
 
 using CanvasShapes = CanvasFixture;
@@ -83,6 +86,10 @@ TEST_F(CanvasShapes, DashedThinPensFollowTheStylePatterns)
     canvas().MoveTo(0, 0);
     canvas().LineTo(14, 0);
     EXPECT_EQ(row(0, clBlack, 0, 15), "###...###...##.");
+    canvas().Pen().Style = psAlternate;
+    canvas().MoveTo(0, 2);
+    canvas().LineTo(9, 2);
+    EXPECT_EQ(row(2, clBlack, 0, 10), "#.#.#.#.#.");
 }
 
 TEST_F(CanvasShapes, XorAndNotPenModesUndoThemselves)
@@ -197,6 +204,26 @@ TEST_F(CanvasShapes, PolygonRegionAndOriginMoveTogether)
     EXPECT_EQ(at(0, 0), clLime) << "reading goes through the same origin";
     canvas().MoveOrigin(-5, -6);
     EXPECT_EQ(at(5, 6), clLime);
+}
+
+TEST_F(CanvasShapes, CanvasOnALentPainterGivesItBackUnchanged)
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(3, 0);
+    {
+        TCanvas lent(painter);
+        lent.MoveOrigin(0, 4);
+        lent.SetClipRect(Rect(0, 0, 2, 2));
+        lent.Brush().Color = clRed;
+        lent.FillRect(Rect(0, 0, 5, 5));
+    }
+    EXPECT_EQ(painter.worldTransform().dx(), 3);
+    EXPECT_FALSE(painter.hasClipping());
+    painter.end();
+    EXPECT_EQ(image.pixel(3, 4), 0xFFFF0000u) << "drawn through the painter's own offset";
+    EXPECT_EQ(image.pixel(5, 4), 0xFFFFFFFFu) << "clipped";
 }
 
 TEST_F(CanvasShapes, HatchBrushLeavesTheBackgroundBetweenItsLines)
