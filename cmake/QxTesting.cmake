@@ -3,7 +3,7 @@ include(GoogleTest)
 # One GoogleTest executable; each test case becomes a CTest test with the labels.
 function(qx_add_test name)
   cmake_parse_arguments(ARG "" "" "LABELS;SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/LsanSuppressions.cpp)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main qx_warnings)
   target_compile_definitions(${name} PRIVATE QX_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
   gtest_discover_tests(${name}
