@@ -193,6 +193,29 @@ TEST_F(CanvasShapes, ClippingToARegionLimitsEveryDrawing)
     EXPECT_EQ(at(0, 0), clBlue);
 }
 
+TEST_F(CanvasShapes, RegionsCombine)
+{
+    const TRegion a = TRegion::FromRect(Rect(0, 0, 4, 4));
+    const TRegion b = TRegion::FromRect(Rect(2, 2, 6, 6));
+    const struct
+    {
+        TRegion region;
+        bool at1, at3, at5;
+    } table[] = {{a.United(b), true, true, true},
+                 {a.Intersected(b), false, true, false},
+                 {a.Subtracted(b), true, false, false},
+                 {a.Xored(b), true, false, true}};
+    for (const auto& entry : table) {
+        EXPECT_EQ(entry.region.Contains({1, 1}), entry.at1);
+        EXPECT_EQ(entry.region.Contains({3, 3}), entry.at3);
+        EXPECT_EQ(entry.region.Contains({5, 5}), entry.at5);
+    }
+    const TRegion rounded = TRegion::FromRoundRect(Rect(0, 0, 20, 20), 10, 10);
+    EXPECT_FALSE(rounded.Contains({0, 0})) << "the corner is cut";
+    EXPECT_TRUE(rounded.Contains({10, 0}));
+    EXPECT_EQ(rounded.BoundingRect(), Rect(0, 0, 20, 20));
+}
+
 TEST_F(CanvasShapes, PolygonRegionAndOriginMoveTogether)
 {
     const TPoint triangle[] = {{0, 0}, {8, 0}, {0, 8}};
