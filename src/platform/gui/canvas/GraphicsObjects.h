@@ -128,7 +128,8 @@ private:
 namespace qx {
 
 // The installed free font standing in for a font name (Tahoma, MS Sans Serif and Arial:
-// Liberation Sans; Verdana: DejaVu Sans; any other name: Liberation Sans).
+// Liberation Sans; Verdana: DejaVu Sans; Times New Roman: Liberation Serif; any other name:
+// Liberation Sans). Characters the font lacks (Chinese) come from any installed font that has them.
 std::string mappedFontFamily(const std::string& name);
 
 // The Qt font for a TFont, sized in pixels so that it is independent of the screen.
