@@ -366,13 +366,24 @@ void TCanvas::Polygon(std::span<const TPoint> points)
 {
     if (points.size() < 2 || !Painter())
         return;
-    QPolygon polygon;
+    // A pixel is filled when its top-left corner point lies inside, or on a left or top
+    // edge: shifted so that Qt's sample at the pixel centre falls just right of and below it.
+    constexpr double shift = 0.5 - 1.0 / 32;
+    QPolygonF polygon;
     for (const TPoint& p : points)
-        polygon << QPoint(p.X, p.Y);
-    setPenOnPainter();
-    setBrushOnPainter(true);
-    m_active->drawPolygon(polygon, PolyFillMode == fmWinding ? Qt::WindingFill : Qt::OddEvenFill);
-    resetComposition();
+        polygon << QPointF(p.X + shift, p.Y + shift);
+    if (!m_brush.IsClear()) {
+        m_active->setPen(Qt::NoPen);
+        setBrushOnPainter(true);
+        m_active->drawPolygon(polygon, PolyFillMode == fmWinding ? Qt::WindingFill : Qt::OddEvenFill);
+    }
+    if (m_pen.IsClear())
+        return;
+    const TPoint saved = m_penPos;
+    std::vector<TPoint> closed(points.begin(), points.end());
+    closed.push_back(points.front());
+    Polyline(closed);
+    m_penPos = saved;
 }
 
 void TCanvas::drawArcShape(int kind, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)

@@ -110,6 +110,28 @@ TEST_F(CanvasShapes, XorAndNotPenModesUndoThemselves)
     EXPECT_EQ(at(3, 0), RGB(245, 235, 225));
 }
 
+TEST_F(CanvasShapes, PolygonFillLeavesOutTheRightAndBottomEdges)
+{
+    canvas().Pen().Style = psClear;
+    canvas().Brush().Color = clBlack;
+    const TPoint arrow[] = {{10, 12}, {7, 8}, {14, 8}}; // a drop-down arrow at (10, 10)
+    canvas().Polygon(arrow);
+    EXPECT_EQ(row(8, clBlack, 6, 16), ".#######..");
+    EXPECT_EQ(row(9, clBlack, 6, 16), "..#####...");
+    EXPECT_EQ(row(10, clBlack, 6, 16), "...###....");
+    EXPECT_EQ(row(11, clBlack, 6, 16), "....#.....");
+    EXPECT_EQ(row(12, clBlack, 6, 16), "..........");
+
+    canvas().Pen().Style = psSolid;
+    canvas().Pen().Color = clRed;
+    canvas().Brush().Color = clBlue;
+    const TPoint square[] = {{1, 1}, {5, 1}, {5, 5}, {1, 5}};
+    canvas().Polygon(square);
+    EXPECT_EQ(row(1, clRed, 0, 7), ".#####.") << "the outline takes in every vertex";
+    EXPECT_EQ(row(3, clBlue, 0, 7), "..###..");
+    EXPECT_EQ(row(5, clRed, 0, 7), ".#####.");
+}
+
 TEST_F(CanvasShapes, Frame3DDrawsTopLeftThenBottomRight)
 {
     TRect r = Rect(2, 2, 8, 8);
