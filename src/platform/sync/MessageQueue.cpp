@@ -1,0 +1,132 @@
+#include "platform/sync/MessageQueue.h"
+
+#include <utility>
+
+namespace qx {
+
+struct MessageQueue::Request
+{
+    enum class State { Waiting, Running, Done, Abandoned };
+
+    WindowMessage message;
+    bool synchronous = false;
+    State state = State::Waiting;
+    std::intptr_t result = 0;
+};
+
+MessageQueue::MessageQueue(Handler handler)
+    : handler_(std::move(handler)), owner_(std::this_thread::get_id())
+{
+}
+
+MessageQueue::~MessageQueue()
+{
+    // Release every sender still waiting; their messages will not be handled.
+    std::lock_guard lock(mutex_);
+    for (auto& request : queue_)
+        request->state = Request::State::Abandoned;
+    queue_.clear();
+    done_.notify_all();
+}
+
+void MessageQueue::setWakeUp(std::function<void()> wakeUp)
+{
+    std::lock_guard lock(mutex_);
+    wakeUp_ = std::move(wakeUp);
+}
+
+void MessageQueue::enqueue(std::shared_ptr<Request> request)
+{
+    std::function<void()> wakeUp;
+    {
+        std::lock_guard lock(mutex_);
+        queue_.push_back(std::move(request));
+        wakeUp = wakeUp_;
+    }
+    if (wakeUp)
+        wakeUp();
+}
+
+void MessageQueue::postMessage(WindowMessage message)
+{
+    auto request = std::make_shared<Request>();
+    request->message = std::move(message);
+    enqueue(std::move(request));
+}
+
+std::optional<std::intptr_t> MessageQueue::sendMessage(WindowMessage message, std::stop_token cancel)
+{
+    if (isOwnerThread())
+        return handler_(message);
+    if (cancel.stop_requested())
+        return std::nullopt;
+
+    auto request = std::make_shared<Request>();
+    request->message = std::move(message);
+    request->synchronous = true;
+    enqueue(request);
+
+    std::unique_lock lock(mutex_);
+    const bool finished = done_.wait(lock, cancel, [&] {
+        return request->state == Request::State::Done || request->state == Request::State::Abandoned;
+    });
+    if (finished && request->state == Request::State::Done)
+        return request->result;
+    // Cancelled: a waiting request is dropped; a running one finishes on the
+    // GUI thread with its own copy of the message, and its result is ignored.
+    if (request->state == Request::State::Waiting)
+        request->state = Request::State::Abandoned;
+    return std::nullopt;
+}
+
+std::size_t MessageQueue::dispatchPending()
+{
+    std::deque<std::shared_ptr<Request>> batch;
+    {
+        std::lock_guard lock(mutex_);
+        batch.swap(queue_);
+    }
+    std::size_t handled = 0;
+    while (!batch.empty()) {
+        std::shared_ptr<Request> request = std::move(batch.front());
+        batch.pop_front();
+        {
+            std::lock_guard lock(mutex_);
+            if (request->state == Request::State::Abandoned)
+                continue;
+            request->state = Request::State::Running;
+        }
+        std::intptr_t result = 0;
+        try {
+            result = handler_(request->message);
+        } catch (...) {
+            // A handler that throws still releases its sender, then the
+            // exception goes on to the loop's own handler. Later messages of
+            // this batch go back to the front of the queue, in order.
+            std::lock_guard lock(mutex_);
+            request->state = Request::State::Done;
+            done_.notify_all();
+            queue_.insert(queue_.begin(), batch.begin(), batch.end());
+            throw;
+        }
+        ++handled;
+        std::lock_guard lock(mutex_);
+        request->result = result;
+        request->state = Request::State::Done;
+        if (request->synchronous)
+            done_.notify_all();
+    }
+    return handled;
+}
+
+std::size_t MessageQueue::pendingCount() const
+{
+    std::lock_guard lock(mutex_);
+    std::size_t count = 0;
+    for (const auto& request : queue_)
+        if (request->state == Request::State::Waiting)
+            ++count;
+    return count;
+}
+
+} // namespace qx
