@@ -146,6 +146,14 @@ QPainter* TCanvas::Painter()
     return m_active->isActive() ? m_active : nullptr;
 }
 
+TPoint TCanvas::deviceOffset() const
+{
+    if (!m_active)
+        return m_origin;
+    const QTransform t = m_active->worldTransform();
+    return {static_cast<int>(std::lround(t.dx())), static_cast<int>(std::lround(t.dy()))};
+}
+
 QImage* TCanvas::Image() const
 {
     return m_device && m_device->devType() == QInternal::Image ? static_cast<QImage*>(m_device) : nullptr;
@@ -237,7 +245,8 @@ void TCanvas::setBrushOnPainter(bool fill)
         m_active->setBrush(Qt::NoBrush);
         return;
     }
-    m_active->setBrushOrigin(-m_origin.X, -m_origin.Y);
+    const TPoint offset = deviceOffset();
+    m_active->setBrushOrigin(-offset.X, -offset.Y);
     if (m_brush.Bitmap && !m_brush.Bitmap->Empty())
         m_active->setBrush(QBrush(m_brush.Bitmap->Image()));
     else if (m_brush.Style == bsSolid)
@@ -429,8 +438,9 @@ void TCanvas::DrawFocusRect(const TRect& r)
     if (r.IsEmpty() || !Painter())
         return;
     std::vector<TPoint> frame;
+    const TPoint offset = deviceOffset();
     const auto add = [&](int x, int y) {
-        if ((x + m_origin.X + y + m_origin.Y) % 2 == 0)
+        if ((x + offset.X + y + offset.Y) % 2 == 0)
             frame.push_back({x, y});
     };
     for (int x = r.Left; x < r.Right; ++x) {
@@ -452,8 +462,9 @@ void TCanvas::DrawFocusRect(const TRect& r)
 TColor TCanvas::Pixel(int x, int y)
 {
     const QImage* image = Image();
-    const int dx = x + m_origin.X;
-    const int dy = y + m_origin.Y;
+    const TPoint offset = deviceOffset();
+    const int dx = x + offset.X;
+    const int dy = y + offset.Y;
     if (!image || !image->rect().contains(dx, dy))
         return clNone;
     return qx::fromQRgb(image->pixel(dx, dy));
@@ -473,7 +484,8 @@ TRect TCanvas::ClipRect()
         return {};
     if (m_active->hasClipping())
         return qx::fromQRect(m_active->clipBoundingRect().toAlignedRect());
-    return Bounds(-m_origin.X, -m_origin.Y, m_device->width(), m_device->height());
+    const TPoint offset = deviceOffset();
+    return Bounds(-offset.X, -offset.Y, m_device->width(), m_device->height());
 }
 
 void TCanvas::SetClipRect(const TRect& r)
@@ -492,9 +504,10 @@ void TCanvas::ExcludeClipRect(const TRect& r)
 {
     if (!Painter())
         return;
+    const TPoint offset = deviceOffset();
     const QRegion current = m_active->hasClipping()
                                 ? m_active->clipRegion()
-                                : QRegion(-m_origin.X, -m_origin.Y, m_device->width(), m_device->height());
+                                : QRegion(-offset.X, -offset.Y, m_device->width(), m_device->height());
     m_active->setClipRegion(current.subtracted(QRegion(qx::toQRect(r))), Qt::ReplaceClip);
 }
 
@@ -502,17 +515,19 @@ void TCanvas::SelectClipRegion(const TRegion* region)
 {
     if (!Painter())
         return;
+    const TPoint offset = deviceOffset();
     if (!region)
         m_active->setClipping(false);
     else
-        m_active->setClipRegion(region->qRegion().translated(-m_origin.X, -m_origin.Y), Qt::ReplaceClip);
+        m_active->setClipRegion(region->qRegion().translated(-offset.X, -offset.Y), Qt::ReplaceClip);
 }
 
 void TCanvas::IntersectClipRegion(const TRegion& region)
 {
     if (!Painter())
         return;
-    const QRegion logical = region.qRegion().translated(-m_origin.X, -m_origin.Y);
+    const TPoint offset = deviceOffset();
+    const QRegion logical = region.qRegion().translated(-offset.X, -offset.Y);
     m_active->setClipRegion(logical, m_active->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
 }
 

@@ -177,6 +177,8 @@ private:
         TFont font;
         TPoint origin;
     };
+    // Where the canvas's (0, 0) lies on the device.
+    TPoint deviceOffset() const;
     void fillRectRaw(const TRect& r, TColor color);
     void fillPixelsWithPen(std::span<const TPoint> pixels);
     void drawThinLine(TPoint from, TPoint to);

@@ -90,7 +90,8 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& srcRect)
     if (!image)
         return;
     TRect deviceSrc = srcRect;
-    OffsetRect(deviceSrc, source.m_origin.X, source.m_origin.Y);
+    const TPoint offset = source.deviceOffset();
+    OffsetRect(deviceSrc, offset.X, offset.Y);
     BlitImage(dest, *image, deviceSrc);
 }
 

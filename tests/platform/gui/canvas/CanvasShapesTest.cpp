@@ -263,6 +263,8 @@ TEST_F(CanvasShapes, CanvasOnALentPainterGivesItBackUnchanged)
         lent.SetClipRect(Rect(0, 0, 2, 2));
         lent.Brush().Color = clRed;
         lent.FillRect(Rect(0, 0, 5, 5));
+        EXPECT_EQ(lent.Pixel(0, 0), clRed) << "read through the painter's offset and the origin";
+        EXPECT_EQ(lent.ClipRect(), Rect(0, 0, 2, 2));
     }
     EXPECT_EQ(painter.worldTransform().dx(), 3);
     EXPECT_FALSE(painter.hasClipping());
