@@ -132,6 +132,28 @@ TEST_F(CanvasShapes, PolygonFillLeavesOutTheRightAndBottomEdges)
     EXPECT_EQ(row(5, clRed, 0, 7), ".#####.");
 }
 
+TEST_F(CanvasShapes, EllipsesAndArcsStayInsideTheirBox)
+{
+    canvas().Pen().Color = clBlack;
+    canvas().Brush().Color = clRed;
+    canvas().Ellipse(0, 0, 11, 11);
+    EXPECT_EQ(at(5, 5), clRed);
+    EXPECT_EQ(at(0, 0), clWhite) << "corners stay outside";
+    EXPECT_EQ(at(5, 0), clBlack) << "the outline touches the top";
+    EXPECT_EQ(at(5, 10), clBlack) << "and the last row inside the box";
+    EXPECT_EQ(column(11, clWhite, 0, 12), std::string(12, '#')) << "nothing right of the box";
+
+    canvas().Brush().Color = clBlue;
+    canvas().Pie(12, 12, 24, 24, 24, 18, 18, 12); // 3 o'clock to 12 o'clock, counter-clockwise
+    EXPECT_EQ(at(21, 14), clBlue) << "the upper right quarter is filled";
+    EXPECT_EQ(at(15, 21), clWhite);
+    EXPECT_EQ(at(15, 14), clWhite);
+    canvas().Brush().Style = bsClear;
+    canvas().Arc(0, 12, 12, 24, 0, 18, 12, 18); // from 9 o'clock to 3 o'clock: the lower half
+    EXPECT_EQ(at(6, 12), clWhite) << "an arc counter-clockwise from 9 o'clock runs through the bottom";
+    EXPECT_EQ(at(6, 22), clBlack);
+}
+
 TEST_F(CanvasShapes, Frame3DDrawsTopLeftThenBottomRight)
 {
     TRect r = Rect(2, 2, 8, 8);
