@@ -2,12 +2,18 @@
 // Recording stand-ins for the main window: every command is kept as the frame
 // the send router would put on the wire, with its urgent flag.
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
+#include <map>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "link/LCmd.h"
+#include "model/ExchangeHost.h"
 #include "model/UnitHost.h"
 
 namespace qxtest {
@@ -57,6 +63,78 @@ public:
     {
         rows.emplace_back(preset, name);
     }
+};
+
+// A reply frame: 10 02 id 00 length code payload 10 03 checksum.
+inline Frame replyFrame(std::uint8_t id, std::uint8_t code, const std::vector<std::uint8_t>& payload)
+{
+    return qx::frame::Build(id, 0, code, payload);
+}
+
+// The main window as the exchanges see it: sends are recorded (and handed to
+// `onSend` when set), timers and progress are kept as plain values, and the
+// window calls are written to `calls` in order.
+class FakeExchangeHost : public qx::ExchangeHost
+{
+public:
+    std::uint8_t deviceId = 1;
+    bool usb = false;
+    std::vector<Sent> sent;
+    std::function<void(const Frame&)> onSend;
+    std::vector<std::string> calls;
+    std::map<qx::ExchangeTimer, bool> timers;
+    int linkTimeout = 0;
+    int linkRetries = 0;
+    bool keepAliveSuppressed = true;
+    int position = 0;
+    int maximum = 100;
+    std::string statusText;
+    int unlockReplyState = -1;
+    bool lockModeVisible = false;
+    int loadUnitToFormCount = 0;
+
+    bool timer(qx::ExchangeTimer t) const
+    {
+        const auto it = timers.find(t);
+        return it != timers.end() && it->second;
+    }
+
+    std::uint8_t GetDeviceId() const override { return deviceId; }
+    void SendCommand(const LCmd& command, bool urgent) override
+    {
+        sent.push_back({EncodeFrame(command, 1), urgent});
+        if (onSend) {
+            onSend(sent.back().frame);
+        }
+    }
+    void SetLinkTimeout(int ms) override { linkTimeout = ms; }
+    void SetLinkRetries(int count) override { linkRetries = count; }
+    void SetKeepAliveSuppressed(bool suppressed) override { keepAliveSuppressed = suppressed; }
+    bool IsUsbLink() const override { return usb; }
+    void SetTimerEnabled(qx::ExchangeTimer t, bool enabled) override { timers[t] = enabled; }
+    int ProgressPosition() const override { return position; }
+    int ProgressMax() const override { return maximum; }
+    void SetProgressPosition(int p) override { position = std::clamp(p, 0, maximum); }
+    void SetProgressMax(int m) override { maximum = m; }
+    void SetStatusText(std::string_view id) override { statusText = id; }
+    void CloseProgressWindow() override { calls.emplace_back("CloseProgressWindow"); }
+    void NotifyConnectResult(int result) override
+    {
+        calls.push_back("NotifyConnectResult " + std::to_string(result));
+    }
+    void ShowOnline() override { calls.emplace_back("ShowOnline"); }
+    void ShowModelError(std::string_view id) override
+    {
+        calls.push_back("ShowModelError " + std::string(id));
+    }
+    void SetLockModeVisible(bool visible) override { lockModeVisible = visible; }
+    void SetUnlockReplyState(int state) override { unlockReplyState = state; }
+    void LoadUnitToForm() override
+    {
+        ++loadUnitToFormCount;
+        calls.emplace_back("LoadUnitToForm");
+    }
+    void ReenableLinkControls() override { calls.emplace_back("ReenableLinkControls"); }
 };
 
 } // namespace qxtest
