@@ -1,6 +1,5 @@
 #pragma once
-// Recording stand-ins for the main window: every command is kept as the frame
-// the send router would put on the wire, with its urgent flag.
+// Recording stand-ins for the main window's services.
 
 #include <algorithm>
 #include <cstdint>
@@ -43,20 +42,32 @@ inline Frame commandFrame(std::uint8_t id, std::uint8_t code, std::initializer_l
     return f;
 }
 
-class FakeUnitHost : public qx::UnitHost
+// Every command as the frame the send router would put on the wire, also
+// handed to `onSend` when set.
+struct SendLog
+{
+    std::vector<Sent> sent;
+    std::function<void(const Frame&)> onSend;
+
+    void record(const LCmd& command, bool urgent)
+    {
+        sent.push_back({EncodeFrame(command, 1), urgent});
+        if (onSend) {
+            onSend(sent.back().frame);
+        }
+    }
+};
+
+class FakeUnitHost : public qx::UnitHost, public SendLog
 {
 public:
     std::uint8_t deviceId = 1;
     bool busy = false;
-    std::vector<Sent> sent;
     std::vector<int> curveMarks;
     std::vector<std::pair<int, qx::PresetName>> rows;
 
     std::uint8_t GetDeviceId() const override { return deviceId; }
-    void SendCommand(const LCmd& command, bool urgent) override
-    {
-        sent.push_back({EncodeFrame(command, 1), urgent});
-    }
+    void SendCommand(const LCmd& command, bool urgent) override { record(command, urgent); }
     bool IsBusy() const override { return busy; }
     void MarkCurveChanged(int channel) override { curveMarks.push_back(channel); }
     void ShowPresetRowName(int preset, const qx::PresetName& name) override
@@ -71,16 +82,13 @@ inline Frame replyFrame(std::uint8_t id, std::uint8_t code, const std::vector<st
     return qx::frame::Build(id, 0, code, payload);
 }
 
-// The main window as the exchanges see it: sends are recorded (and handed to
-// `onSend` when set), timers and progress are kept as plain values, and the
-// window calls are written to `calls` in order.
-class FakeExchangeHost : public qx::ExchangeHost
+// The main window as the exchanges see it: sends are recorded, timers and progress are kept as plain values,
+// and the window calls are written to `calls` in order.
+class FakeExchangeHost : public qx::ExchangeHost, public SendLog
 {
 public:
     std::uint8_t deviceId = 1;
     bool usb = false;
-    std::vector<Sent> sent;
-    std::function<void(const Frame&)> onSend;
     std::vector<std::string> calls;
     std::map<qx::ExchangeTimer, bool> timers;
     int linkTimeout = 0;
@@ -100,13 +108,7 @@ public:
     }
 
     std::uint8_t GetDeviceId() const override { return deviceId; }
-    void SendCommand(const LCmd& command, bool urgent) override
-    {
-        sent.push_back({EncodeFrame(command, 1), urgent});
-        if (onSend) {
-            onSend(sent.back().frame);
-        }
-    }
+    void SendCommand(const LCmd& command, bool urgent) override { record(command, urgent); }
     void SetLinkTimeout(int ms) override { linkTimeout = ms; }
     void SetLinkRetries(int count) override { linkRetries = count; }
     void SetKeepAliveSuppressed(bool suppressed) override { keepAliveSuppressed = suppressed; }
