@@ -83,7 +83,7 @@ public:
     void SetMute(int c, std::uint8_t on);
     void SetMatrixRoute(int c, int input, bool on);
     void SetMixLevel(int c, int input, std::uint16_t level);
-    // Windows-1252 bytes, NUL-padded.
+    // Windows-1252 bytes, NUL-padded (channelNameFromText makes them from typed text).
     void SetChannelName(int c, const qx::ChannelName& name);
     void SetLinkMask(int c, std::uint16_t mask);
 
@@ -117,7 +117,8 @@ public:
     void SetPresetFlags(std::span<const std::uint8_t> payload);
     bool IsPresetUsed(int p) const;
     void MarkPresetUsed(int p);
-    // Record bytes 2-15 := the first 14 bytes (Windows-1252), NUL-padded
+    // Record bytes 2-15 := the first 14 bytes (Windows-1252; presetNameFromText
+    // makes them from typed text), NUL-padded
     // when fewer are given.
     void SetPresetName(std::span<const std::uint8_t> bytes);
     // Every row of the store and recall dialogs gets "Default Preset".
