@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "ExchangeFixture.h"
+#include "model/FactoryDefault.h"
 
 namespace {
 
@@ -309,6 +311,43 @@ TEST_F(ReplyDispatcherTest, ProgressIsWantedOnlyWhileSomethingRuns)
     EXPECT_TRUE(dispatcher.ProgressWanted());
     deliver(89, {1});
     EXPECT_FALSE(dispatcher.ProgressWanted());
+}
+
+// Random replies in every phase of a connection: whatever arrives, nothing
+// reads past a payload (the sanitizer builds check) and the record changes
+// only through a complete, asked-for sequence of pieces.
+TEST_F(ReplyDispatcherTest, RandomRepliesInEveryPhaseAreHarmless)
+{
+    std::mt19937 random(20261210);
+    const std::vector<std::uint8_t> codes = {1,  2,  16, 19, 20, 25, 34, 36, 37,
+                                             40, 41, 44, 45, 64, 86, 89, 0,  255};
+    for (int round = 0; round < 200; ++round) {
+        switch (round % 4) {
+        case 0:
+            dispatcher.BeginConnect();
+            break;
+        case 1:
+            goOnline();
+            break;
+        case 2:
+            goOnline();
+            deliver(44, {0, 0, 0, 0, 0, 0, 0}); // loading: the flags are asked
+            break;
+        default:
+            dispatcher.LinkClosed();
+            break;
+        }
+        dispatcher.state().ackStep = static_cast<int>(random() % 12);
+        dispatcher.state().transferKind = (random() % 2) != 0 ? qx::kTransferPresetFile : qx::kTransferNone;
+        for (int k = 0; k < 50; ++k) {
+            std::vector<std::uint8_t> payload(random() % 80);
+            for (auto& b : payload) {
+                b = static_cast<std::uint8_t>(random());
+            }
+            deliver(codes[random() % codes.size()], payload);
+        }
+    }
+    EXPECT_EQ(unit.record(), qx::kFactoryDefaultRecord) << "no piece was asked for";
 }
 
 } // namespace
