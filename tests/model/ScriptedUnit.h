@@ -24,8 +24,9 @@ struct ScriptedUnit
     std::uint8_t currentPreset = 0;
     std::string model = "QX-73B V012";
     std::vector<std::uint8_t> lockStatus = {0, 0, 0, 0, 0, 0, 0};
-    int copies = 1;       // each answer delivered this many times
-    int shortenCode = -1; // the first answer with this code loses its last byte
+    int copies = 1;                         // each answer delivered this many times
+    int shortenCode = -1;                   // the first answer with this code loses its last byte
+    std::function<bool(const Frame&)> hold; // requests left unanswered
 
     std::deque<Frame> requests;
 
@@ -85,6 +86,9 @@ struct ScriptedUnit
             const Frame request = requests.front();
             requests.pop_front();
             ++answered;
+            if (hold && hold(request)) {
+                continue;
+            }
             for (Frame reply : answer(request)) {
                 if (reply[5] == shortenCode && reply.size() > qx::frame::kMinSize) {
                     shortenCode = -1;

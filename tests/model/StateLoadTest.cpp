@@ -15,7 +15,6 @@
 namespace {
 
 using qx::ExchangeTimer;
-using qxtest::commandFrame;
 using qxtest::FakeExchangeHost;
 using qxtest::Sent;
 
@@ -296,39 +295,22 @@ TEST_F(FullLoadTest, ReconnectAfterLossInTheMiddleLoadsCleanly)
     EXPECT_EQ(fir, expectedFir);
 }
 
-TEST_F(FullLoadTest, PieceProgressAndNextRequest)
+TEST_F(FullLoadTest, PieceBeforeTheLastAsksForTheLastAndTheLastShowsTheState)
 {
+    processor.hold = [](const qxtest::Frame& request) { return request[5] == 0x27 && request[6] == 25; };
     connectAndLoad();
-    // Reload: 0x22 urgent through step 6, then walk up to piece 24.
-    dispatcher.state().ackStep = 6;
-    processor.requests.clear();
-    host.onSend = nullptr;
-    deliver(1, {});
-    EXPECT_EQ(host.sent.back(), command(0x22, {}, true));
-    deliver(34, processor.flags);
-    deliver(20, {4});
-    std::vector<std::uint8_t> name(15, 'x');
-    for (std::uint8_t n = 0; n < 20; ++n) {
-        name[0] = n;
-        deliver(41, name);
-    }
-    processor.attach(host);
-    host.sent.clear();
-    // Answer the readback only; stop at the first piece request.
-    processor.requests.push_back(commandFrame(1, 0x56, {0, 0, 0}));
-    while (!processor.requests.empty() && processor.requests.front()[5] == 0x56) {
-        processor.run(dispatcher, 1);
-    }
-    host.onSend = nullptr;
-    for (std::uint8_t n = 0; n < 25; ++n) {
-        const auto data = qx::parameterPieceData(processor.record, n);
-        std::vector<std::uint8_t> payload{n};
-        payload.insert(payload.end(), data.begin(), data.end());
-        deliver(36, payload);
-    }
     EXPECT_EQ(host.sent.back(), command(0x27, {25}, true));
     EXPECT_EQ(host.position, 24);
-    EXPECT_EQ(host.loadUnitToFormCount, 1) << "only the first load so far";
+    EXPECT_EQ(host.maximum, 26);
+    EXPECT_EQ(host.statusText, "SID_UPLOAD_PARAMETER");
+    EXPECT_EQ(host.loadUnitToFormCount, 0);
+    EXPECT_EQ(unit.record(), qx::kFactoryDefaultRecord) << "decoded only with the last piece";
+
+    processor.hold = nullptr;
+    processor.requests.push_back(host.sent.back().frame);
+    processor.run(dispatcher);
+    EXPECT_EQ(host.loadUnitToFormCount, 1);
+    EXPECT_EQ(qx::readWord(unit.record(), qx::rec::output(3) + qx::rec::kOutGain), 123);
 }
 
 } // namespace
