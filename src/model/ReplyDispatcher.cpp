@@ -38,7 +38,9 @@ void ReplyDispatcher::send(const LCmd& command, bool urgent)
 void ReplyDispatcher::OnDeviceReply(std::span<const std::uint8_t> frame)
 {
     const LCmd reply(frame, 1);
-    if (reply.DeviceId() != host_.GetDeviceId()) {
+    // A frame without its markers comes from no device, also when the
+    // device id is 0.
+    if (!frame::HasMarkers(frame) || reply.DeviceId() != host_.GetDeviceId()) {
         host_.SetTimerEnabled(ExchangeTimer::ComScan, true);
         return;
     }
@@ -132,7 +134,7 @@ void ReplyDispatcher::onAcknowledge()
     case kStepRecall:
         host_.SetTimerEnabled(ExchangeTimer::PresetLoadCount, false);
         progressToMax();
-        host_.CloseProgressWindow();
+        endTransfer();
         host_.SetLinkTimeout(kTimeoutStateLoad);
         stateLoad_.StartFirReadback();
         break;
@@ -145,7 +147,7 @@ void ReplyDispatcher::onAcknowledge()
     case kStepStored:
         progressToMax();
         send(CM_MCS_CMD(id, request::kKeepAlive), false);
-        host_.CloseProgressWindow();
+        endTransfer();
         host_.SetTimerEnabled(ExchangeTimer::InLevelDet, true);
         break;
     case kStepFactoryDefault:
@@ -194,7 +196,8 @@ void ReplyDispatcher::onTransferEnd(std::span<const std::uint8_t> payload)
     endTransfer();
 }
 
-// A finished transfer also cancels a progress window still waiting to be shown.
+// Closes the progress window; a finished exchange also cancels a show still
+// pending, so no modal window is left up that nothing would close.
 void ReplyDispatcher::endTransfer()
 {
     host_.SetTimerEnabled(ExchangeTimer::ProcessShow, false);

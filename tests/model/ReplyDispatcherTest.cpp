@@ -54,6 +54,12 @@ TEST_F(ReplyDispatcherTest, MalformedFramesDoNothing)
     }
     EXPECT_TRUE(host.sent.empty());
     EXPECT_EQ(dispatcher.state().ackStep, 3);
+
+    // Without its end marker a frame would parse as code 0x10 from id 0.
+    dispatcher.BeginConnect();
+    dispatcher.OnDeviceReply(Frame{0x10, 0x02, 0x00, 0x00, 0x01, 0x10, 0x10, 0x04, 0x17});
+    EXPECT_TRUE(dispatcher.state().connecting);
+    EXPECT_TRUE(host.sent.empty());
 }
 
 struct ShortReply
@@ -85,6 +91,7 @@ TEST_F(ReplyDispatcherTest, StoreAcknowledgementsChain)
     goOnline();
     dispatcher.state().currentPreset = 7;
     dispatcher.state().ackStep = 2;
+    host.timers[ExchangeTimer::ProcessShow] = true;
     deliver(1, {});
     EXPECT_EQ(takeSent(), std::vector<Sent>{command(0x21, {7}, true)});
     EXPECT_EQ(host.linkTimeout, 10000);
@@ -96,6 +103,7 @@ TEST_F(ReplyDispatcherTest, StoreAcknowledgementsChain)
     EXPECT_EQ(host.position, host.maximum);
     EXPECT_EQ(host.calls, std::vector<std::string>{"CloseProgressWindow"});
     EXPECT_TRUE(host.timer(ExchangeTimer::InLevelDet));
+    EXPECT_FALSE(host.timer(ExchangeTimer::ProcessShow)) << "a pending show is cancelled";
     EXPECT_EQ(dispatcher.state().ackStep, 0);
 
     deliver(1, {});
