@@ -101,6 +101,20 @@ TEST(Modal, EscDoesNotCloseADialogAndTheCloseBoxGivesCancel)
     EXPECT_EQ(escapes, 1);
 }
 
+TEST(Modal, OnActivateRunsWhenTheDialogComesUp)
+{
+    TForm dialog(nullptr);
+    dialog.AfterConstruction();
+    std::vector<std::string> events;
+    dialog.OnShow = [&](TObject*) { events.push_back("show"); };
+    dialog.OnActivate = [&](TObject*) {
+        events.push_back("activate");
+        dialog.SetModalResult(mrOk);
+    };
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_EQ(events, (std::vector<std::string>{"show", "activate"}));
+}
+
 TEST(Modal, AVisibleFormCannotBeShownModally)
 {
     TForm form(nullptr);
@@ -147,6 +161,19 @@ TEST(FormCreation, ScreenCentrePositionIsAppliedAtTheFirstShow)
                                           screen.y() + (screen.height() - 100) / 2,
                                           screen.x() + (screen.width() - 200) / 2 + 200,
                                           screen.y() + (screen.height() - 100) / 2 + 100}));
+}
+
+TEST(FormCreation, OnDestroyRunsWhileTheFormIsWhole)
+{
+    std::string seen;
+    {
+        TApplication app;
+        TForm* dialog = nullptr;
+        app.CreateForm(dialog);
+        dialog->SetCaption("Progress");
+        dialog->OnDestroy = [&](TObject*) { seen = dialog->Caption(); };
+    }
+    EXPECT_EQ(seen, "Progress");
 }
 
 TEST(ApplicationObject, NumbersAreReadTheCWay)
