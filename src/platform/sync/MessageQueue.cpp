@@ -42,6 +42,10 @@ void MessageQueue::enqueue(std::shared_ptr<Request> request)
     std::function<void()> wakeUp;
     {
         std::lock_guard lock(mutex_);
+        // A sender counts as waiting from here: the queue may be destroyed
+        // before it gets back to wait, and must not be freed under it.
+        if (request->synchronous)
+            ++waiters_;
         queue_.push_back(std::move(request));
         wakeUp = wakeUp_;
     }
@@ -69,7 +73,6 @@ std::optional<std::intptr_t> MessageQueue::sendMessage(WindowMessage message, st
     enqueue(request);
 
     std::unique_lock lock(mutex_);
-    ++waiters_;
     const bool finished = done_.wait(lock, cancel, [&] {
         return request->state == Request::State::Done || request->state == Request::State::Abandoned;
     });
