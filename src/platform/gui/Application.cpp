@@ -112,7 +112,8 @@ void TApplication::HandleException(TObject* Sender)
         else
             ShowException(e);
     } catch (...) {
-        const std::runtime_error unknown("Unknown exception");
+        // Any other thrown object shows as an exception with an empty message.
+        const std::runtime_error unknown("");
         if (OnException)
             OnException(Sender, unknown);
         else
@@ -122,8 +123,10 @@ void TApplication::HandleException(TObject* Sender)
 
 void TApplication::ShowException(const std::exception& E)
 {
+    // A full stop is added after a message ending in a letter, digit or the
+    // like; one ending in '.', '!', ')' and other punctuation stays as it is.
     std::string message = E.what();
-    if (!message.empty() && message.back() != '.')
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
         message += '.';
     qx::presenter()(title_, message);
 }

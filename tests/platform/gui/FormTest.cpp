@@ -176,6 +176,39 @@ TEST(FormCreation, OnDestroyRunsWhileTheFormIsWhole)
     EXPECT_EQ(seen, "Progress");
 }
 
+TEST(ApplicationObject, TheExceptionBoxEndsAMessageWithAFullStopWhereTheClassLibraryDoes)
+{
+    struct Case
+    {
+        const char* thrown;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"'' is not a valid integer value", "'' is not a valid integer value."},
+        {"Ends with a stop.", "Ends with a stop."},
+        {"Password Error!!", "Password Error!!"},
+        {"(in brackets)", "(in brackets)"},
+        {"", ""},
+    };
+    std::vector<std::string> shown;
+    qx::setExceptionPresenter([&](const std::string&, const std::string& m) { shown.push_back(m); });
+    for (const Case& c : cases) {
+        try {
+            throw std::runtime_error(c.thrown);
+        } catch (...) {
+            Application->HandleException(nullptr);
+        }
+        EXPECT_EQ(shown.back(), c.shown);
+    }
+    try {
+        throw 42;
+    } catch (...) {
+        Application->HandleException(nullptr);
+    }
+    EXPECT_EQ(shown.back(), "") << "any other thrown object shows an empty message";
+    qx::setExceptionPresenter(nullptr);
+}
+
 TEST(ApplicationObject, NumbersAreReadTheCWay)
 {
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
