@@ -466,7 +466,8 @@ void TControl::handleMouse(TMessage& Message)
     }
     default:
         if (controlStyle_.Contains(csDoubleClicks)) {
-            if (button == mbLeft)
+            // The second press of a double click: no click follows its release.
+            if (button == mbLeft && controlStyle_.Contains(csClickEvents))
                 DblClick();
             MouseDown(button, shift << ssDouble, x, y);
         } else {
