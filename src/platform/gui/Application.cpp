@@ -38,8 +38,12 @@ void initApplication(int& argc, char** argv)
 {
     if (Application)
         return;
-    if (!QCoreApplication::instance())
+    if (!QCoreApplication::instance()) {
+        // Layouts are in pixels of the design size: no scaling by screen resolution.
+        if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
+            qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
         gQtApplication = std::make_unique<QApplication>(argc, argv);
+    }
     // Qt takes the locale from the environment; numbers are read and written the C way.
     std::setlocale(LC_NUMERIC, "C");
     Application = new TApplication;
