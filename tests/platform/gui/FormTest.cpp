@@ -115,6 +115,30 @@ TEST(Modal, OnActivateRunsWhenTheDialogComesUp)
     EXPECT_EQ(events, (std::vector<std::string>{"show", "activate"}));
 }
 
+TEST(Focus, EnterAndExitFollowTheFocusInsideTheForm)
+{
+    registerTestClasses();
+    TForm form(nullptr);
+    auto* a = new TTestButton(&form);
+    auto* b = new TTestButton(&form);
+    std::string seen;
+    for (auto [control, name] : {std::pair{a, "a"}, std::pair{b, "b"}}) {
+        control->SetParent(&form);
+        control->SetTabStop(true);
+        control->OnEnter = [&seen, name = std::string(name)](TObject*) { seen += "enter " + name + " "; };
+        control->OnExit = [&seen, name = std::string(name)](TObject*) { seen += "exit " + name + " "; };
+    }
+    form.OnActivate = [&](TObject*) {
+        a->SetFocus();
+        b->SetFocus();
+        form.SetModalResult(mrOk);
+    };
+    form.AfterConstruction();
+    form.ShowModal();
+    EXPECT_EQ(seen, "enter a exit a enter b ");
+    EXPECT_EQ(form.ActiveControl(), b) << "the form keeps its active control when hidden";
+}
+
 TEST(Modal, AVisibleFormCannotBeShownModally)
 {
     TForm form(nullptr);
