@@ -467,7 +467,8 @@ void TControl::handleMouse(TMessage& Message)
     }
     default:
         if (controlStyle_.Contains(csDoubleClicks)) {
-            if (button == mbLeft)
+            // The second press of a double click: no click follows its release.
+            if (button == mbLeft && controlStyle_.Contains(csClickEvents))
                 DblClick();
             MouseDown(button, shift << ssDouble, x, y);
         } else {
@@ -537,8 +538,9 @@ void TWinControl::InsertControl(TControl* AControl)
     if (AControl->isWindowed()) {
         controls_.push_back(AControl);
         AControl->widget_->raise();
+        if (!tabList_.empty())
+            QWidget::setTabOrder(tabList_.back()->widget_, AControl->widget_);
         tabList_.push_back(static_cast<TWinControl*>(AControl));
-        applyTabOrder();
     } else {
         auto firstWindowed = std::find_if(controls_.begin(), controls_.end(), [](TControl* c) { return c->isWindowed(); });
         if (firstWindowed != controls_.end())
@@ -662,6 +664,10 @@ void TWinControl::Loaded()
     std::vector<TWinControl*> ordered;
     for (TWinControl* c : tabList_)
         (c->readTabOrder_ >= 0 ? ordered : unordered).push_back(c);
+    if (ordered.empty()) {
+        Realign();
+        return;
+    }
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](TWinControl* a, TWinControl* b) { return a->readTabOrder_ < b->readTabOrder_; });
     tabList_ = unordered;

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QWidget>
 
+class QPainter;
 class TControl;
 
 namespace qx {
@@ -54,5 +55,9 @@ private:
 
 /// The Qt shape of a standard cursor (crHandPoint ...).
 Qt::CursorShape qtCursor(int cursor);
+
+/// The painter of a drawn control's paint in progress (its canvas's), nullptr
+/// outside painting.
+QPainter* activePainter(const TControl* control);
 
 } // namespace qx

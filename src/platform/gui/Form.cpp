@@ -42,6 +42,11 @@ void TForm::AfterConstruction()
     }
 }
 
+void TForm::BeforeDestruction()
+{
+    qx::guarded(this, [&] { qx::fire(OnDestroy, this); });
+}
+
 void TForm::DoCreate()
 {
     qx::guarded(this, [&] { qx::fire(OnCreate, this); });
@@ -121,8 +126,10 @@ void TForm::Release()
 {
     QPointer<QWidget> widget = widget_;
     QTimer::singleShot(0, [widget] {
-        if (widget)
-            delete dynamic_cast<TForm*>(qx::controlOf(widget));
+        if (auto* form = widget ? dynamic_cast<TForm*>(qx::controlOf(widget)) : nullptr) {
+            form->BeforeDestruction();
+            delete form;
+        }
     });
 }
 

@@ -42,6 +42,8 @@ public:
     void LoadLayout(const std::string& ResourceName);
     /// Raises OnCreate, then shows the form when its Visible was set.
     virtual void AfterConstruction();
+    /// Raises OnDestroy.
+    void BeforeDestruction() override;
 
     void SetVisible(bool Value) override;
     void Show();
