@@ -21,6 +21,7 @@
 #include "platform/gui/PopupMenu.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/RadioButton.h"
+#include "platform/gui/RichEdit.h"
 #include "platform/gui/ScrollBox.h"
 #include "platform/gui/Shape.h"
 #include "platform/gui/SpeedButton.h"
@@ -143,6 +144,14 @@ void registerLists()
         .property("TabStop", &TMemo::TabStop, &TMemo::SetTabStop).defaultValue(true)
         .colorDefault(clWindow)
         .event("OnChange", &TMemo::OnChange);
+
+    registerClass<TRichEdit, TWinControl>("TRichEdit")
+        .property("PlainText", &TRichEdit::PlainText, &TRichEdit::SetPlainText).defaultValue(false)
+        .property("WordWrap", &TRichEdit::WordWrap, &TRichEdit::SetWordWrap).defaultValue(true)
+        .property("ReadOnly", &TRichEdit::ReadOnly, &TRichEdit::SetReadOnly).defaultValue(false)
+        .property("ScrollBars", &TRichEdit::ScrollBars, &TRichEdit::SetScrollBars).defaultValue(ssNone)
+        .property("TabStop", &TRichEdit::TabStop, &TRichEdit::SetTabStop).defaultValue(true)
+        .colorDefault(clWindow);
 
     registerClass<TListBox, TWinControl>("TListBox")
         .strings("Items", &TListBox::Items)

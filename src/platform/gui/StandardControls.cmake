@@ -40,5 +40,6 @@ target_sources(qx_platform_gui PRIVATE
   MenuItem.cpp
   OpenDialog.cpp
   PopupMenu.cpp
+  RichEdit.cpp
   Screen.cpp
   ValueListEditor.cpp)
