@@ -63,10 +63,7 @@ void TRichEdit::SetReadOnly(bool Value) { edit()->setReadOnly(Value); }
 void TRichEdit::SetScrollBars(TScrollStyle Value)
 {
     scrollBars_ = Value;
-    const bool vertical = Value == ssVertical || Value == ssBoth;
-    const bool horizontal = Value == ssHorizontal || Value == ssBoth;
-    edit()->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    edit()->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    qx::applyScrollBars(edit(), Value);
 }
 
 int TRichEdit::FormatRange(TCanvas& Canvas, const TRect& TargetTwips, int First, int Last) const
