@@ -16,6 +16,7 @@
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/Memo.h"
 #include "platform/gui/OpenDialog.h"
+#include "platform/gui/PageControl.h"
 #include "platform/gui/PaintBox.h"
 #include "platform/gui/Panel.h"
 #include "platform/gui/PopupMenu.h"
@@ -96,6 +97,14 @@ void registerContainers()
     registerClass<TScrollBox, TWinControl>("TScrollBox")
         .object("VertScrollBar", &TScrollBox::VertScrollBar)
         .object("HorzScrollBar", &TScrollBox::HorzScrollBar);
+
+    registerClass<TTabSheet, TWinControl>("TTabSheet")
+        .property("TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible).defaultValue(true);
+    registerClass<TPageControl, TWinControl>("TPageControl")
+        .component<TTabSheet>("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage)
+        .property("TabStop", &TPageControl::TabStop, &TPageControl::SetTabStop).defaultValue(true)
+        .event("OnChange", &TPageControl::OnChange)
+        .event("OnChanging", &TPageControl::OnChanging);
 
     registerClass<TStatusBar, TCustomControl>("TStatusBar")
         .property("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel).defaultValue(false)

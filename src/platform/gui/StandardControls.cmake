@@ -39,6 +39,7 @@ target_sources(qx_platform_gui PRIVATE
   Menu.cpp
   MenuItem.cpp
   OpenDialog.cpp
+  PageControl.cpp
   PopupMenu.cpp
   RichEdit.cpp
   Screen.cpp
