@@ -20,6 +20,7 @@
 #include "platform/gui/PaintBox.h"
 #include "platform/gui/Panel.h"
 #include "platform/gui/PopupMenu.h"
+#include "platform/gui/PrintDialog.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/RadioButton.h"
 #include "platform/gui/RichEdit.h"
@@ -300,6 +301,7 @@ void registerDialogs()
         .color("Color", &TColorDialog::Color, &TColorDialog::SetColor).colorDefault(clBlack);
     registerClass<TFontDialog, TComponent>("TFontDialog").font("Font", &TFontDialog::Font, &TFontDialog::SetFont);
     registerClass<THintWindow, TCustomControl>("THintWindow");
+    registerClass<TPrintDialog, TComponent>("TPrintDialog");
 }
 
 } // namespace

@@ -41,6 +41,9 @@ target_sources(qx_platform_gui PRIVATE
   OpenDialog.cpp
   PageControl.cpp
   PopupMenu.cpp
+  PrintDialog.cpp
+  Printer.cpp
   RichEdit.cpp
   Screen.cpp
   ValueListEditor.cpp)
+target_link_libraries(qx_platform_gui PUBLIC Qt6::PrintSupport)
