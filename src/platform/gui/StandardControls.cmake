@@ -45,5 +45,6 @@ target_sources(qx_platform_gui PRIVATE
   Printer.cpp
   RichEdit.cpp
   Screen.cpp
+  SpecialFolders.cpp
   ValueListEditor.cpp)
 target_link_libraries(qx_platform_gui PUBLIC Qt6::PrintSupport)
