@@ -144,9 +144,11 @@ bool allFinite(const BiquadCoefficients& c)
            std::isfinite(c.a2);
 }
 
-// The correction that moves the principal phase onto the branch each
-// stage's curve follows.
-double correctedPhase(double phi, const BiquadSettings& s, double frequency)
+} // namespace
+
+namespace qx {
+
+double CorrectBiquadPhase(double phi, const BiquadSettings& s, double frequency)
 {
     switch (s.filterCode) {
     case qx::kFilterHighPass2:
@@ -179,7 +181,7 @@ double correctedPhase(double phi, const BiquadSettings& s, double frequency)
     }
 }
 
-} // namespace
+} // namespace qx
 
 bool PlotSection::DesignBiquad(const qx::BiquadSettings& stage, qx::BiquadCoefficients& out)
 {
@@ -221,7 +223,7 @@ void PlotSection::ComputeBiquadResponse()
         const double hi = (ni * dr - nr * di) / dd;
         const double phi = guard.PrincipalPhase(hr, hi, qx::kPhaseDisplayFactor);
         const double frequency = grid.angle[i] * qx::kNyquist / qx::kPi;
-        curve_[i] = guard.Phase(correctedPhase(phi, stage, frequency));
+        curve_[i] = guard.Phase(qx::CorrectBiquadPhase(phi, stage, frequency));
     }
     nonFinite_ = guard.Replaced();
 }
