@@ -45,8 +45,9 @@ void directBiquadCurve(const BiquadSettings& stage, PlotView view, Curve& curve)
             point = decibels(std::hypot(nr, ni) / std::hypot(dr, di));
         } else {
             const double dd = dr * dr + di * di;
-            const double phi = phaseUnits((nr * dr + ni * di) / dd, (ni * dr - nr * di) / dd, kPhaseDisplayFactor);
-            point = CorrectBiquadPhase(phi, shown, w * kNyquist / kPi);
+            const double phi =
+                phaseUnits((nr * dr + ni * di) / dd, (ni * dr - nr * di) / dd, kPhaseDisplayFactor);
+            point = correctBiquadPhase(phi, shown, w * kNyquist / kPi);
         }
     }
 }
@@ -75,7 +76,7 @@ void directSum(std::span<const Curve> sections, PlotView view, Curve& total)
         for (const Curve& section : sections) {
             s += section[i];
         }
-        total[i] = view == PlotView::Phase ? WrapPhase(s) : s;
+        total[i] = view == PlotView::Phase ? wrapPhase(s) : s;
     }
 }
 

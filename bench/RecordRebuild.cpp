@@ -38,8 +38,8 @@ void peqSteps(const UnitRecord& record, int channel, std::vector<RebuildStep>& s
     const int bands = channel < kInputCount ? kInputBandCount : kOutputBandCount;
     const unsigned bypassMask = readWord(record, rec::peqBypassMask(channel));
     for (int b = 0; b < bands; ++b) {
-        const std::size_t at = channel < kInputCount ? rec::inputBand(channel, b)
-                                                     : rec::outputBand(channel - kInputCount, b);
+        const std::size_t at =
+            channel < kInputCount ? rec::inputBand(channel, b) : rec::outputBand(channel - kInputCount, b);
         const double frequency = IndexToFreq(readWord(record, at + rec::kBandFreq));
         const double q = IndexToQ(record[at + rec::kBandQ]);
         if ((bypassMask >> b) & 1U) {
@@ -47,13 +47,14 @@ void peqSteps(const UnitRecord& record, int channel, std::vector<RebuildStep>& s
             continue;
         }
         const auto gain = static_cast<double>(IndexToGain(readWord(record, at + rec::kBandGain)));
-        steps.push_back(
-            biquadStep(channel, b, {peqTypeFilterCode(record[at + rec::kBandType]), frequency, gain, q, 0.0F, 0.0F}));
+        steps.push_back(biquadStep(
+            channel, b, {peqTypeFilterCode(record[at + rec::kBandType]), frequency, gain, q, 0.0F, 0.0F}));
     }
 }
 
 // One side's crossover: stages 34-38 by slope row, added into the side's total.
-void crossoverSteps(int channel, bool highPass, int slopeCode, double frequency, std::vector<RebuildStep>& steps)
+void crossoverSteps(int channel, bool highPass, int slopeCode, double frequency,
+                    std::vector<RebuildStep>& steps)
 {
     const int total = highPass ? Plot::kHighPassSection : Plot::kLowPassSection;
     const int firstOrder = highPass ? kFilterHighPass1Scaled : kFilterLowPass1Scaled;
@@ -116,7 +117,8 @@ void crossoverSteps(int channel, bool highPass, int slopeCode, double frequency,
     steps.push_back(otherStep(RebuildStep::Kind::SumStages, channel, total));
 }
 
-void outputSteps(const UnitRecord& record, const FirBuffers& buffers, int channel, std::vector<RebuildStep>& steps)
+void outputSteps(const UnitRecord& record, const FirBuffers& buffers, int channel,
+                 std::vector<RebuildStep>& steps)
 {
     const std::size_t filter = rec::outputFilter(channel - kInputCount);
     const unsigned mode = readWord(record, filter + rec::kFilterMode);
@@ -149,7 +151,8 @@ void outputSteps(const UnitRecord& record, const FirBuffers& buffers, int channe
     }
 }
 
-void inputSteps(const UnitRecord& record, const FirBuffers& buffers, int channel, std::vector<RebuildStep>& steps)
+void inputSteps(const UnitRecord& record, const FirBuffers& buffers, int channel,
+                std::vector<RebuildStep>& steps)
 {
     if (readWord(record, rec::input(channel) + rec::kInFirBypass) != 0) {
         steps.push_back(biquadStep(channel, Plot::kHighPassSection, kFlatReset));
@@ -157,8 +160,8 @@ void inputSteps(const UnitRecord& record, const FirBuffers& buffers, int channel
     }
     const int count = std::min<int>(readWord(record, rec::input(channel) + rec::kInFirTapCount), kFirSlots);
     RebuildStep step = otherStep(RebuildStep::Kind::FirCoefficients, channel, Plot::kHighPassSection);
-    step.coefficients =
-        std::span<const float>(buffers[static_cast<std::size_t>(channel)]).first(static_cast<std::size_t>(count));
+    step.coefficients = std::span<const float>(buffers[static_cast<std::size_t>(channel)])
+                            .first(static_cast<std::size_t>(count));
     steps.push_back(step);
 }
 
@@ -202,7 +205,7 @@ void runOnPlots(std::span<const RebuildStep> steps, PlotArray& plots)
 {
     for (const RebuildStep& step : steps) {
         Plot& plot = plots[static_cast<std::size_t>(step.plot)];
-        PlotSection& section = plot.Section(step.section);
+        PlotSection& section = plot.section(step.section);
         switch (step.kind) {
         case RebuildStep::Kind::Biquad: {
             const BiquadSettings& s = step.biquad;
@@ -219,17 +222,17 @@ void runOnPlots(std::span<const RebuildStep> steps, PlotArray& plots)
         case RebuildStep::Kind::SumStages: {
             Curve sum{};
             for (int s = 0; s < Plot::kStageCount; ++s) {
-                const CurveView stage = plot.Curve(Plot::kFirstStageSection + s);
+                const CurveView stage = plot.curve(Plot::kFirstStageSection + s);
                 std::transform(sum.begin(), sum.end(), stage.begin(), sum.begin(), std::plus<>());
             }
-            section.SetCurve(sum);
+            section.setCurve(sum);
             break;
         }
         case RebuildStep::Kind::ChannelSum:
             plot.DrawSum(step.plot);
             break;
         case RebuildStep::Kind::CopyTotal:
-            section.SetCurve(plots[static_cast<std::size_t>(step.sourcePlot)].Curve(Plot::kSumSection));
+            section.setCurve(plots[static_cast<std::size_t>(step.sourcePlot)].curve(Plot::kSumSection));
             break;
         }
     }
@@ -274,7 +277,8 @@ UnitRecord busyRecord()
     for (int c = 0; c < kChannelCount; ++c) {
         const int bands = c < kInputCount ? kInputBandCount : kOutputBandCount;
         for (int b = 0; b < bands; ++b) {
-            const std::size_t at = c < kInputCount ? rec::inputBand(c, b) : rec::outputBand(c - kInputCount, b);
+            const std::size_t at =
+                c < kInputCount ? rec::inputBand(c, b) : rec::outputBand(c - kInputCount, b);
             writeWord(r, at + rec::kBandGain, static_cast<unsigned>(60 + (b * 37 + c * 11) % 121));
             r[at + rec::kBandQ] = static_cast<std::uint8_t>((b * 7 + c) % 60);
             r[at + rec::kBandType] = static_cast<std::uint8_t>((b + c) % (kPeqTypeMax + 1));

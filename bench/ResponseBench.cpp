@@ -76,11 +76,11 @@ void BM_BandEdit(benchmark::State& state)
     qx::bench::DirectPlots direct(view);
     for (int b = 0; b < kBandCount; ++b) {
         const qx::BiquadSettings s = bandSettings(b, 3.0);
-        plot->Section(b).SetPeq(s.gain, s.frequency, s.q, s.filterCode);
+        plot->section(b).SetPeq(s.gain, s.frequency, s.q, s.filterCode);
         qx::bench::directBiquadCurve(s, view, direct.at(0, b));
     }
     for (int n = 0; n < Plot::kSumSection; ++n) {
-        plot->Section(n).SetView(view);
+        plot->section(n).setView(view);
     }
     const int band = 6;
     const qx::BiquadSettings edited = bandSettings(band, -7.5);
@@ -92,17 +92,17 @@ void BM_BandEdit(benchmark::State& state)
     double gain = -7.5;
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
-        plot->Section(band).SetPeq(gain, edited.frequency, edited.q, edited.filterCode);
+        plot->section(band).SetPeq(gain, edited.frequency, edited.q, edited.filterCode);
         plot->DrawSum(kInputChannel);
-        benchmark::DoNotOptimize(plot->Curve(Plot::kSumSection).data());
+        benchmark::DoNotOptimize(plot->curve(Plot::kSumSection).data());
         gain = gain == -7.5 ? -7.4 : -7.5; // every pass computes anew
     }
     setSpeedup(state, referenceMs,
                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    plot->Section(band).SetPeq(edited.gain, edited.frequency, edited.q, edited.filterCode);
+    plot->section(band).SetPeq(edited.gain, edited.frequency, edited.q, edited.filterCode);
     plot->DrawSum(kInputChannel);
     report(state, referenceMs,
-           qx::bench::maxDifference(plot->Curve(Plot::kSumSection), direct.at(0, Plot::kSumSection), view));
+           qx::bench::maxDifference(plot->curve(Plot::kSumSection), direct.at(0, Plot::kSumSection), view));
 }
 
 void BM_FirResponse(benchmark::State& state)
@@ -114,15 +114,15 @@ void BM_FirResponse(benchmark::State& state)
     qx::Curve expected{};
     const double referenceMs = millisecondsOf([&] { qx::bench::directFirCurve(taps, view, expected); });
     PlotSection section;
-    section.SetView(view);
+    section.setView(view);
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
         section.SetFirCoefficients(coefficients);
-        benchmark::DoNotOptimize(section.Curve().data());
+        benchmark::DoNotOptimize(section.curve().data());
     }
     setSpeedup(state, referenceMs,
                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    report(state, referenceMs, qx::bench::maxDifference(section.Curve(), expected, view));
+    report(state, referenceMs, qx::bench::maxDifference(section.curve(), expected, view));
 }
 
 void BM_RecordRebuild(benchmark::State& state)
@@ -147,11 +147,12 @@ void BM_RecordRebuild(benchmark::State& state)
     double worst = 0.0;
     for (int c = 0; c < qx::kChannelCount; ++c) {
         const auto& p = (*plots)[static_cast<std::size_t>(c)];
-        worst = std::max(worst, qx::bench::maxDifference(p.Curve(Plot::kSumSection),
-                                                          direct->at(c, Plot::kSumSection), view));
+        worst = std::max(worst, qx::bench::maxDifference(p.curve(Plot::kSumSection),
+                                                         direct->at(c, Plot::kSumSection), view));
         const int overview = c < qx::kInputCount ? qx::bench::kInputOverview : qx::bench::kOutputOverview;
-        worst = std::max(worst, qx::bench::maxDifference((*plots)[static_cast<std::size_t>(overview)].Curve(c),
-                                                          direct->at(overview, c), view));
+        worst =
+            std::max(worst, qx::bench::maxDifference((*plots)[static_cast<std::size_t>(overview)].curve(c),
+                                                     direct->at(overview, c), view));
     }
     report(state, referenceMs, worst);
 }
@@ -171,7 +172,8 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     if (failed) {
-        std::fprintf(stderr, "a benchmark's result differs from the direct evaluation beyond the tolerance\n");
+        std::fprintf(stderr,
+                     "a benchmark's result differs from the direct evaluation beyond the tolerance\n");
     }
     return failed ? 1 : 0;
 }

@@ -64,7 +64,7 @@ BiquadCoefficients lowPassPrototype(const BiquadSettings& s, double k)
 // Unnormalised B and A of a stage; false for an unknown code.
 bool unnormalised(const BiquadSettings& s, BiquadCoefficients& c)
 {
-    const double k = std::tan(qx::kPi * s.frequency / 48000.0);
+    const double k = std::tan(qx::kPi * s.frequency / qx::kSampleRate);
     const double kq = k / s.q;
     const double v = std::pow(10.0, std::fabs(s.gain) / 20.0);
     const double sv = std::pow(10.0, std::fabs(s.gain) / 40.0);
@@ -148,7 +148,7 @@ bool allFinite(const BiquadCoefficients& c)
 
 namespace qx {
 
-double CorrectBiquadPhase(double phi, const BiquadSettings& s, double frequency)
+double correctBiquadPhase(double phi, const BiquadSettings& s, double frequency)
 {
     switch (s.filterCode) {
     case qx::kFilterHighPass2:
@@ -215,15 +215,15 @@ void PlotSection::ComputeBiquadResponse()
         const double dr = c.a0 + c.a1 * grid.cos1[i] + c.a2 * grid.cos2[i];
         const double di = 0.0 + c.a1 * grid.sin1[i] + c.a2 * grid.sin2[i];
         if (!phase) {
-            curve_[i] = guard.Decibels(std::sqrt(nr * nr + ni * ni) / std::sqrt(dr * dr + di * di));
+            curve_[i] = guard.decibels(std::sqrt(nr * nr + ni * ni) / std::sqrt(dr * dr + di * di));
             continue;
         }
         const double dd = dr * dr + di * di;
         const double hr = (nr * dr + ni * di) / dd;
         const double hi = (ni * dr - nr * di) / dd;
-        const double phi = guard.PrincipalPhase(hr, hi, qx::kPhaseDisplayFactor);
+        const double phi = guard.principalPhase(hr, hi, qx::kPhaseDisplayFactor);
         const double frequency = grid.angle[i] * qx::kNyquist / qx::kPi;
-        curve_[i] = guard.Phase(qx::CorrectBiquadPhase(phi, stage, frequency));
+        curve_[i] = guard.phase(qx::correctBiquadPhase(phi, stage, frequency));
     }
-    nonFinite_ = guard.Replaced();
+    nonFinite_ = guard.replaced();
 }

@@ -56,6 +56,6 @@ inline constexpr BiquadCoefficients kFlatBiquad{};
 
 // Moves a principal phase phi (units of 10 degrees, -9..9) at the given grid
 // frequency onto the branch that the stage's curve follows.
-double CorrectBiquadPhase(double phi, const BiquadSettings& stage, double frequency);
+double correctBiquadPhase(double phi, const BiquadSettings& stage, double frequency);
 
 } // namespace qx

@@ -4,7 +4,7 @@
 
 namespace qx {
 
-double CurvePointGuard::Decibels(double ratio)
+double CurvePointGuard::decibels(double ratio)
 {
     const double db = 20.0 * std::log10(ratio);
     if (std::isnan(db)) {
@@ -21,7 +21,7 @@ double CurvePointGuard::Decibels(double ratio)
     return db;
 }
 
-double CurvePointGuard::Phase(double units)
+double CurvePointGuard::phase(double units)
 {
     if (!std::isfinite(units)) {
         ++replaced_;
@@ -30,15 +30,15 @@ double CurvePointGuard::Phase(double units)
     return units;
 }
 
-double CurvePointGuard::PrincipalPhase(double re, double im, double factor)
+double CurvePointGuard::principalPhase(double re, double im, double factor)
 {
     if (re == 0.0 && im == 0.0) {
         return 0.0;
     }
-    return Phase(std::atan(im / re) * factor);
+    return phase(std::atan(im / re) * factor);
 }
 
-double WrapPhase(double units)
+double wrapPhase(double units)
 {
     if (units > kPhaseLimit) {
         const double r = std::remainder(units, kPhaseTurn);

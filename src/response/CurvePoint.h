@@ -24,13 +24,13 @@ class CurvePointGuard
 public:
     // 20 log10(ratio): below the floor (a zero response included) gives the
     // floor; above the ceiling gives the ceiling.
-    double Decibels(double ratio);
+    double decibels(double ratio);
     // A phase point already in phase units; an undefined one gives 0.
-    double Phase(double units);
+    double phase(double units);
     // arctan(im / re) times factor; the phase of a zero response is 0.
-    double PrincipalPhase(double re, double im, double factor);
+    double principalPhase(double re, double im, double factor);
 
-    int Replaced() const { return replaced_; }
+    int replaced() const { return replaced_; }
 
 private:
     int replaced_ = 0;
@@ -38,6 +38,6 @@ private:
 
 // A summed phase wrapped into -18..18 by whole turns; a positive sum that
 // lands on the boundary shows as +18, a negative one as -18.
-double WrapPhase(double units);
+double wrapPhase(double units);
 
 } // namespace qx

@@ -44,7 +44,7 @@ double idealLowPass(int i, double edge)
 
 } // namespace
 
-double FirWindowValue(int window, int i, int tapCount)
+double firWindowValue(int window, int i, int tapCount)
 {
     const double x = kTwoPi * i / tapCount;
     switch (window) {
@@ -110,7 +110,7 @@ bool DesignFirTaps(const qx::FirSettings& design, std::vector<double>& taps)
                          : std::sin(i * high) / (i * qx::kPiValue) - std::sin(i * low) / (i * qx::kPiValue);
             break;
         }
-        taps[static_cast<std::size_t>(i + h)] = tap * qx::FirWindowValue(design.window, i, n);
+        taps[static_cast<std::size_t>(i + h)] = tap * qx::firWindowValue(design.window, i, n);
     }
     return true;
 }

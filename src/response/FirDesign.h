@@ -30,7 +30,7 @@ struct FirSettings
 // Window index (0-10) at tap offset i (-N/2..N/2) of an N-tap design.
 // Window 5 equals window 7, whose constant term is 0.335768 (peak 0.98).
 // An index outside 0..10 gives 0.
-double FirWindowValue(int window, int i, int tapCount);
+double firWindowValue(int window, int i, int tapCount);
 
 } // namespace qx
 

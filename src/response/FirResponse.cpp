@@ -24,8 +24,7 @@ struct Lanes
 
 // The recurrence b_k = x_k + 2 cos(w) b_(k+1) - b_(k+2) from the last tap
 // down, carried as b and d = b_k - b_(k+1) (or b_k + b_(k+1) near pi).
-template <bool NearPi>
-void runRecurrence(std::span<const double> taps, Lanes& lanes)
+template <bool NearPi> void runRecurrence(std::span<const double> taps, Lanes& lanes)
 {
     lanes.b.fill(0.0);
     lanes.d.fill(0.0);
@@ -99,7 +98,8 @@ void evaluateRange(std::span<const double> taps, const GoertzelTerms& terms, int
         std::array<double, kLanes> sumRe{};
         std::array<double, kLanes> sumIm{};
         for (std::size_t begin = 0, m = 0; begin < taps.size(); begin += kBlock, ++m) {
-            runRecurrence<NearPi>(taps.subspan(begin, std::min<std::size_t>(kBlock, taps.size() - begin)), lanes);
+            runRecurrence<NearPi>(taps.subspan(begin, std::min<std::size_t>(kBlock, taps.size() - begin)),
+                                  lanes);
             for (std::size_t lane = 0; lane < kLanes; ++lane) {
                 const std::size_t at = points[lane];
                 // S = b_0 - e^(jw) b_1, written with d_0 and lambda.
@@ -121,7 +121,7 @@ void evaluateRange(std::span<const double> taps, const GoertzelTerms& terms, int
 
 } // namespace
 
-void EvaluateFirSum(std::span<const double> allTaps, const GoertzelTerms& terms,
+void evaluateFirSum(std::span<const double> allTaps, const GoertzelTerms& terms,
                     std::span<double, kGridSize> re, std::span<double, kGridSize> im)
 {
     const auto taps = allTaps.first(std::min<std::size_t>(allTaps.size(), kMaxFirTaps));
@@ -129,19 +129,19 @@ void EvaluateFirSum(std::span<const double> allTaps, const GoertzelTerms& terms,
     evaluateRange<true>(taps, terms, terms.nearPiStart, kGridSize, re, im);
 }
 
-int ComputeFirResponse(std::span<const double> taps, PlotView view, Curve& curve)
+int computeFirResponse(std::span<const double> taps, PlotView view, Curve& curve)
 {
     const FrequencyGrid& grid = frequencyGrid();
     std::array<double, kGridSize> re{};
     std::array<double, kGridSize> im{};
     const bool phase = view == PlotView::Phase;
-    EvaluateFirSum(taps, phase ? grid.half : grid.full, re, im);
+    evaluateFirSum(taps, phase ? grid.half : grid.full, re, im);
     CurvePointGuard guard;
     for (std::size_t i = 0; i < curve.size(); ++i) {
-        curve[i] = phase ? guard.PrincipalPhase(re[i], im[i], kPhaseDisplayFactor) * 2.0
-                         : guard.Decibels(std::sqrt(re[i] * re[i] + im[i] * im[i]));
+        curve[i] = phase ? guard.principalPhase(re[i], im[i], kPhaseDisplayFactor) * 2.0
+                         : guard.decibels(std::sqrt(re[i] * re[i] + im[i] * im[i]));
     }
-    return guard.Replaced();
+    return guard.replaced();
 }
 
 } // namespace qx

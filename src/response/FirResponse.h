@@ -17,13 +17,13 @@ namespace qx {
 
 // re[i] + j im[i] = S at each angle of the terms' grid (full or half
 // angles); taps beyond 4097 are left out.
-void EvaluateFirSum(std::span<const double> taps, const GoertzelTerms& terms, std::span<double, kGridSize> re,
+void evaluateFirSum(std::span<const double> taps, const GoertzelTerms& terms, std::span<double, kGridSize> re,
                     std::span<double, kGridSize> im);
 
 // Magnitude view: 20 log10 |S(w)|. Phase view: the phase of S at half the
 // angle, doubled: for a linear-phase list the true phase wrapped into
 // -18..18 (units of 10 degrees). Returns the count of points without a
 // finite value.
-int ComputeFirResponse(std::span<const double> taps, PlotView view, Curve& curve);
+int computeFirResponse(std::span<const double> taps, PlotView view, Curve& curve);
 
 } // namespace qx

@@ -59,10 +59,10 @@ const FrequencyGrid& frequencyGrid()
     return grid;
 }
 
-double LogFrequencyIndex(double hz)
+double logFrequencyIndex(double hz)
 {
-    const double f = hz > 0.0 ? std::min(hz, std::numeric_limits<double>::max())
-                              : std::numeric_limits<double>::min();
+    const double f =
+        hz > 0.0 ? std::min(hz, std::numeric_limits<double>::max()) : std::numeric_limits<double>::min();
     return kGridSize * std::log10(f) / std::log10(kNyquist);
 }
 

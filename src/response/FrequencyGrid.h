@@ -48,6 +48,6 @@ const FrequencyGrid& frequencyGrid();
 // The grid's x unit of a frequency: 4096 log10(f) / log10(24000), so grid
 // point i sits at x = i. A frequency at or below 0 (or NaN) maps to the x of
 // the smallest positive double, far left of any graph, so it stays finite.
-double LogFrequencyIndex(double hz);
+double logFrequencyIndex(double hz);
 
 } // namespace qx

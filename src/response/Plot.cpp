@@ -5,8 +5,8 @@
 
 Plot::Plot()
 {
-    for (auto& section : sections_) {
-        section = std::make_unique<PlotSection>();
+    for (auto& s : sections_) {
+        s = std::make_unique<PlotSection>();
     }
 }
 
@@ -20,46 +20,46 @@ std::size_t checkedSection(int n)
 }
 } // namespace
 
-PlotSection& Plot::Section(int n)
+PlotSection& Plot::section(int n)
 {
     return *sections_[checkedSection(n)];
 }
 
-const PlotSection& Plot::Section(int n) const
+const PlotSection& Plot::section(int n) const
 {
     return *sections_[checkedSection(n)];
 }
 
 bool Plot::DrawSum(int channel)
 {
-    if (channel < 0 || channel >= kChannelCount) {
+    if (channel < 0 || channel >= kChannelNumberCount) {
         return false;
     }
     qx::Curve sum{};
     for (int n = 0; n < kSumSection; ++n) {
-        const qx::CurveView curve = Curve(n);
+        const qx::CurveView points = curve(n);
         for (std::size_t i = 0; i < sum.size(); ++i) {
-            sum[i] += curve[i];
+            sum[i] += points[i];
         }
     }
     if (view_ == qx::PlotView::Phase) {
         for (double& s : sum) {
-            s = qx::WrapPhase(s);
+            s = qx::wrapPhase(s);
         }
     }
-    Section(kSumSection).SetCurve(sum);
+    section(kSumSection).setCurve(sum);
     return true;
 }
 
 void Plot::SetPhaseMode(std::uint8_t view)
 {
     view_ = view == 0 ? qx::PlotView::Magnitude : qx::PlotView::Phase;
-    for (auto& section : sections_) {
-        section->SetView(view_);
+    for (auto& s : sections_) {
+        s->setView(view_);
     }
 }
 
-double Plot::SectionPosition(int n) const
+double Plot::sectionPosition(int n) const
 {
-    return qx::LogFrequencyIndex(Section(n).Biquad().frequency);
+    return qx::logFrequencyIndex(section(n).biquad().frequency);
 }

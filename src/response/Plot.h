@@ -28,15 +28,15 @@ public:
     static constexpr int kFirstStageSection = 34;
     static constexpr int kStageCount = 5;
     static constexpr int kFirstOverlaySection = 39;
-    static constexpr int kChannelCount = 14; // 12 channels and the two overviews
+    static constexpr int kChannelNumberCount = 14; // 12 channels and the two overviews
 
     // 48 flat sections in magnitude view.
     Plot();
 
     // Section n (0-47); std::out_of_range for any other number.
-    PlotSection& Section(int n);
-    const PlotSection& Section(int n) const;
-    qx::CurveView Curve(int n) const { return Section(n).Curve(); }
+    PlotSection& section(int n);
+    const PlotSection& section(int n) const;
+    qx::CurveView curve(int n) const { return section(n).curve(); }
 
     // Adds sections 0-32 point by point into section 33; in phase view each
     // sum is wrapped into -18..18. False, and nothing done, for a channel
@@ -46,11 +46,11 @@ public:
     // 0 magnitude, any other value phase: sets the view of every section,
     // effective at each section's next computation.
     void SetPhaseMode(std::uint8_t view);
-    qx::PlotView View() const { return view_; }
+    qx::PlotView view() const { return view_; }
 
     // x of section n's frequency on the grid's log axis (the handle
     // position); std::out_of_range for a section outside 0..47.
-    double SectionPosition(int n) const;
+    double sectionPosition(int n) const;
 
 private:
     qx::PlotView view_ = qx::PlotView::Magnitude;

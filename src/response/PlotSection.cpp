@@ -40,12 +40,12 @@ void PlotSection::SetFirCoefficients(std::span<const float> coefficients)
     ComputeFirCoefficientResponse(taps);
 }
 
-void PlotSection::SetCurve(qx::CurveView points)
+void PlotSection::setCurve(qx::CurveView points)
 {
     qx::CurvePointGuard guard;
     std::transform(points.begin(), points.end(), curve_.begin(),
-                   [&guard](double v) { return std::isfinite(v) ? v : guard.Phase(v); });
-    nonFinite_ = guard.Replaced();
+                   [&guard](double v) { return std::isfinite(v) ? v : guard.phase(v); });
+    nonFinite_ = guard.replaced();
 }
 
 void PlotSection::ComputeFirDesignResponse()
@@ -65,9 +65,9 @@ void PlotSection::ComputeFirCoefficientResponse(std::span<const double> taps)
     const bool finite = std::all_of(taps.begin(), taps.end(), [](double t) { return std::isfinite(t); });
     if (taps.empty() || !finite) {
         // No taps (a tap count below 1), or taps without a value: the one-tap impulse.
-        qx::ComputeFirResponse(kImpulse, view_, curve_);
+        qx::computeFirResponse(kImpulse, view_, curve_);
         nonFinite_ = finite ? 0 : qx::kGridSize; // none of the points is the list's response
         return;
     }
-    nonFinite_ = qx::ComputeFirResponse(taps, view_, curve_);
+    nonFinite_ = qx::computeFirResponse(taps, view_, curve_);
 }

@@ -29,17 +29,17 @@ public:
     void SetFirCoefficients(std::span<const float> coefficients);
     // Replaces the curve by given points (a copy of another channel's total
     // or a sum of stages), each made finite.
-    void SetCurve(qx::CurveView points);
+    void setCurve(qx::CurveView points);
 
     // Takes effect at the section's next computation.
-    void SetView(qx::PlotView view) { view_ = view; }
+    void setView(qx::PlotView view) { view_ = view; }
 
-    qx::CurveView Curve() const { return curve_; }
-    qx::PlotView View() const { return view_; }
-    const qx::BiquadSettings& Biquad() const { return biquad_; }
-    const qx::FirSettings& Fir() const { return fir_; }
+    qx::CurveView curve() const { return curve_; }
+    qx::PlotView view() const { return view_; }
+    const qx::BiquadSettings& biquad() const { return biquad_; }
+    const qx::FirSettings& fir() const { return fir_; }
     // Points of the last computation that had no finite value.
-    int NonFinitePoints() const { return nonFinite_; }
+    int nonFinitePoints() const { return nonFinite_; }
 
     // Writes the coefficients of the stage. An unknown filter code, or a
     // stage whose coefficients would not be finite (Q = 0 for codes 1-6 and

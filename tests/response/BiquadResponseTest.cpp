@@ -121,16 +121,16 @@ double shownPhase(const Stage& st, Complex h, long double frequency)
 std::vector<double> curveOf(const Stage& st, qx::PlotView view)
 {
     PlotSection section;
-    section.SetView(view);
+    section.setView(view);
     section.SetBiquad(st.gain, st.frequency, st.q, st.code, st.a, st.b);
-    EXPECT_EQ(section.NonFinitePoints(), 0);
-    return {section.Curve().begin(), section.Curve().end()};
+    EXPECT_EQ(section.nonFinitePoints(), 0);
+    return {section.curve().begin(), section.curve().end()};
 }
 
 void expectMatchesPrototype(const Stage& st)
 {
-    SCOPED_TRACE(testing::Message() << "code " << st.code << " f0 " << st.frequency << " g " << st.gain << " Q "
-                                    << st.q << " a " << st.a << " b " << st.b);
+    SCOPED_TRACE(testing::Message() << "code " << st.code << " f0 " << st.frequency << " g " << st.gain
+                                    << " Q " << st.q << " a " << st.a << " b " << st.b);
     const std::vector<double> magnitude = curveOf(st, qx::PlotView::Magnitude);
     const std::vector<double> phase = curveOf(st, qx::PlotView::Phase);
     const long double k = std::tan(kPiL * st.frequency / 48000.0L);
@@ -139,7 +139,8 @@ void expectMatchesPrototype(const Stage& st)
         const long double w = gridAngle(i);
         const Complex h = prototype(st, Complex(0.0L, std::tan(w / 2) / k));
         const auto at = static_cast<std::size_t>(i);
-        ASSERT_NEAR(magnitude[at], static_cast<double>(20.0L * std::log10(std::abs(h))), 1e-6) << "point " << i;
+        ASSERT_NEAR(magnitude[at], static_cast<double>(20.0L * std::log10(std::abs(h))), 1e-6)
+            << "point " << i;
         const long double frequency = w * 24000.0L / kPiL;
         const bool nearBranch = std::fabs(h.real()) < 1e-7L * std::abs(h) ||
                                 std::fabs(frequency - st.frequency) < 1e-9L * st.frequency;
@@ -167,10 +168,10 @@ TEST(BiquadResponse, EveryCodeMatchesItsAnaloguePrototype)
 TEST(BiquadResponse, CrossoverStagesMatchPrototypesIncludingTheirZeroCases)
 {
     const Stage stages[] = {
-        {11, 500, 0, 0.71, 0.756F, 0},   {14, 500, 0, 0.71, 0.756F, 0},    {12, 2000, 0, 0, 1.4142F, 0},
-        {15, 2000, 0, 0, 0.7654F, 0},     {13, 2000, 0, 0, 1.3397F, 0.4889F}, {16, 80, 0, 0, 0.9996F, 0.4772F},
-        {13, 2000, 0, 0.71, 1.0F, 0},     {13, 2000, 0, 0, 0.5937F, 0},       {16, 2000, 0, 0.71, 1.0F, 0},
-        {11, 500, 0, 0.71, 0, 0},         {14, 500, 0, 0.71, 0, 0},           {13, 2000, 0, 0.71, 0, 0},
+        {11, 500, 0, 0.71, 0.756F, 0}, {14, 500, 0, 0.71, 0.756F, 0},      {12, 2000, 0, 0, 1.4142F, 0},
+        {15, 2000, 0, 0, 0.7654F, 0},  {13, 2000, 0, 0, 1.3397F, 0.4889F}, {16, 80, 0, 0, 0.9996F, 0.4772F},
+        {13, 2000, 0, 0.71, 1.0F, 0},  {13, 2000, 0, 0, 0.5937F, 0},       {16, 2000, 0, 0.71, 1.0F, 0},
+        {11, 500, 0, 0.71, 0, 0},      {14, 500, 0, 0.71, 0, 0},           {13, 2000, 0, 0.71, 0, 0},
     };
     for (const Stage& st : stages) {
         expectMatchesPrototype(st);
@@ -200,8 +201,8 @@ TEST(BiquadResponse, ButterworthLowPassIsThreeDecibelsDownAtItsCutOff)
 
 TEST(BiquadResponse, BypassedAndZeroGainStagesAreFlat)
 {
-    const Stage flat[] = {{10, 1000, 0, 0.4, 0, 0},  {10, 32000, 0, 0.05, 0, 0}, {1, 1000, 0, 1, 0, 0},
-                          {2, 100, 0, 0.71, 0, 0},   {3, 8000, 0, 3, 0, 0},      {10, 1000, 12, 2, 0, 0},
+    const Stage flat[] = {{10, 1000, 0, 0.4, 0, 0}, {10, 32000, 0, 0.05, 0, 0}, {1, 1000, 0, 1, 0, 0},
+                          {2, 100, 0, 0.71, 0, 0},  {3, 8000, 0, 3, 0, 0},      {10, 1000, 12, 2, 0, 0},
                           {18, 1000, 0, 0.4, 0, 0}};
     for (const Stage& st : flat) {
         for (qx::PlotView view : {qx::PlotView::Magnitude, qx::PlotView::Phase}) {
@@ -264,9 +265,9 @@ TEST(BiquadResponse, UndefinedDesignsGiveTheFlatStage)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const Stage undefined[] = {
-        {0, 1000, 6, 1, 0, 0},     {19, 1000, 6, 1, 0, 0},   {-3, 1000, 6, 1, 0, 0}, {1, 1000, 6, 0, 0, 0},
-        {4, 1000, 0, 0, 0, 0},     {5, 1000, 0, -0.0, 0, 0}, {6, 1000, 0, 0, 0, 0},  {17, 1000, 0, 0, 0, 0},
-        {1, nan, 6, 1, 0, 0},      {2, 1000, nan, 1, 0, 0},  {3, 1000, 6, nan, 0, 0}, {18, 1000, 1e9, 1, 0, 0},
+        {0, 1000, 6, 1, 0, 0}, {19, 1000, 6, 1, 0, 0},   {-3, 1000, 6, 1, 0, 0},  {1, 1000, 6, 0, 0, 0},
+        {4, 1000, 0, 0, 0, 0}, {5, 1000, 0, -0.0, 0, 0}, {6, 1000, 0, 0, 0, 0},   {17, 1000, 0, 0, 0, 0},
+        {1, nan, 6, 1, 0, 0},  {2, 1000, nan, 1, 0, 0},  {3, 1000, 6, nan, 0, 0}, {18, 1000, 1e9, 1, 0, 0},
     };
     for (const Stage& st : undefined) {
         qx::BiquadCoefficients c{2, 2, 2, 2, 2, 2};
@@ -289,7 +290,7 @@ TEST(BiquadResponse, UnknownCodeDoesNotReuseAnotherSectionsStage)
     peak.SetPeq(12, 1000, 1, 1);
     PlotSection unknown;
     unknown.SetPeq(12, 1000, 1, 42);
-    for (double v : unknown.Curve()) {
+    for (double v : unknown.curve()) {
         ASSERT_EQ(v, 0.0);
     }
 }
@@ -299,14 +300,14 @@ TEST(BiquadResponse, ZeroResponseIsFlooredAndHugeGainCapped)
     // A low-pass at 0 Hz passes nothing.
     PlotSection closed;
     closed.SetPeq(0, 0, 0.71, 5);
-    for (double v : closed.Curve()) {
+    for (double v : closed.curve()) {
         ASSERT_TRUE(std::isfinite(v));
         ASSERT_LE(v, -200.0);
         ASSERT_GE(v, qx::kMagnitudeFloorDb);
     }
     PlotSection loud;
     loud.SetPeq(6000, 1000, 1, 18);
-    EXPECT_EQ(loud.Curve()[0], qx::kMagnitudeCeilingDb);
+    EXPECT_EQ(loud.curve()[0], qx::kMagnitudeCeilingDb);
 }
 
 } // namespace

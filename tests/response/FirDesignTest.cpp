@@ -73,7 +73,7 @@ TEST(FirDesign, WindowsFollowTheirDefinitions)
         const auto definition = windowDefinition(window);
         for (int n : {7, 8, 255, 256, 1024}) {
             for (int i = -n / 2; i <= n / 2; ++i) {
-                ASSERT_NEAR(qx::FirWindowValue(window, i, n), definition(i + n / 2.0, n), 1e-12)
+                ASSERT_NEAR(qx::firWindowValue(window, i, n), definition(i + n / 2.0, n), 1e-12)
                     << "window " << window << " N " << n << " i " << i;
             }
         }
@@ -82,17 +82,17 @@ TEST(FirDesign, WindowsFollowTheirDefinitions)
 
 TEST(FirDesign, WindowValuesOfNote)
 {
-    EXPECT_EQ(qx::FirWindowValue(1, 128, 256), 0.0);
-    EXPECT_EQ(qx::FirWindowValue(1, -128, 256), 0.0);
-    EXPECT_EQ(qx::FirWindowValue(2, 128, 256), 0.0);
-    EXPECT_EQ(qx::FirWindowValue(2, -128, 256), 0.0);
-    EXPECT_NEAR(qx::FirWindowValue(7, 0, 256), 0.98, 1e-15);
-    EXPECT_NEAR(qx::FirWindowValue(7, 128, 256), -0.02, 1e-15);
+    EXPECT_EQ(qx::firWindowValue(1, 128, 256), 0.0);
+    EXPECT_EQ(qx::firWindowValue(1, -128, 256), 0.0);
+    EXPECT_EQ(qx::firWindowValue(2, 128, 256), 0.0);
+    EXPECT_EQ(qx::firWindowValue(2, -128, 256), 0.0);
+    EXPECT_NEAR(qx::firWindowValue(7, 0, 256), 0.98, 1e-15);
+    EXPECT_NEAR(qx::firWindowValue(7, 128, 256), -0.02, 1e-15);
     for (int i = -50; i <= 50; ++i) {
-        ASSERT_EQ(qx::FirWindowValue(5, i, 101), qx::FirWindowValue(7, i, 101)) << i;
+        ASSERT_EQ(qx::firWindowValue(5, i, 101), qx::firWindowValue(7, i, 101)) << i;
     }
-    EXPECT_EQ(qx::FirWindowValue(11, 0, 256), 0.0);
-    EXPECT_EQ(qx::FirWindowValue(-1, 0, 256), 0.0);
+    EXPECT_EQ(qx::firWindowValue(11, 0, 256), 0.0);
+    EXPECT_EQ(qx::firWindowValue(-1, 0, 256), 0.0);
 }
 
 TEST(FirDesign, TapsAreTheWindowedIdealResponses)
@@ -157,11 +157,16 @@ TEST(FirDesign, BadSettings)
         std::size_t size;
     };
     const Case cases[] = {
-        {{qx::kFirLowPass, -1, 0, 1000, 256}, false, 0},  {{qx::kFirLowPass, 11, 0, 1000, 256}, false, 0},
-        {{qx::kFirLowPass, 255, 0, 1000, 256}, false, 0}, {{-1, 0, 0, 1000, 256}, false, 0},
-        {{4, 0, 0, 1000, 256}, false, 0},                  {{qx::kFirLowPass, 0, 0, 1000, 0}, true, 1},
-        {{qx::kFirBandPass, 3, 0, 1000, -7}, true, 1},     {{qx::kFirLowPass, 0, 0, 1000, 100000}, true, 4097},
-        {{qx::kFirLowPass, 0, 0, 1000, 4097}, true, 4097}, {{qx::kFirLowPass, 0, 0, 1000, 1}, true, 1},
+        {{qx::kFirLowPass, -1, 0, 1000, 256}, false, 0},
+        {{qx::kFirLowPass, 11, 0, 1000, 256}, false, 0},
+        {{qx::kFirLowPass, 255, 0, 1000, 256}, false, 0},
+        {{-1, 0, 0, 1000, 256}, false, 0},
+        {{4, 0, 0, 1000, 256}, false, 0},
+        {{qx::kFirLowPass, 0, 0, 1000, 0}, true, 1},
+        {{qx::kFirBandPass, 3, 0, 1000, -7}, true, 1},
+        {{qx::kFirLowPass, 0, 0, 1000, 100000}, true, 4097},
+        {{qx::kFirLowPass, 0, 0, 1000, 4097}, true, 4097},
+        {{qx::kFirLowPass, 0, 0, 1000, 1}, true, 1},
     };
     for (const Case& c : cases) {
         std::vector<double> taps{5.0};

@@ -68,26 +68,32 @@ std::vector<double> coefficientCurve(const std::vector<double>& taps, qx::PlotVi
 {
     const std::vector<float> coefficients(taps.begin(), taps.end());
     PlotSection section;
-    section.SetView(view);
+    section.setView(view);
     section.SetFirCoefficients(coefficients);
-    EXPECT_EQ(section.NonFinitePoints(), 0);
-    return {section.Curve().begin(), section.Curve().end()};
+    EXPECT_EQ(section.nonFinitePoints(), 0);
+    return {section.curve().begin(), section.curve().end()};
 }
 
 std::vector<double> designCurve(const qx::FirSettings& d, qx::PlotView view)
 {
     PlotSection section;
-    section.SetView(view);
+    section.setView(view);
     section.SetFirDesign(d.type, d.window, d.lowCut, d.highCut, d.tapCount);
-    return {section.Curve().begin(), section.Curve().end()};
+    return {section.curve().begin(), section.curve().end()};
 }
 
 // The sums the curves come from, at every grid point.
 TEST(FirResponse, SumsMatchTheDirectDft)
 {
     const std::vector<std::vector<double>> lists = {
-        {1.0}, {0.5, -0.25}, {0.2, 0.6, 0.2}, randomTaps(5, 1), randomTaps(33, 2), randomTaps(2048, 3),
-        designed({qx::kFirLowPass, 9, 0, 1000, 2048}), designed({qx::kFirHighPass, 4, 50, 0, 1023}),
+        {1.0},
+        {0.5, -0.25},
+        {0.2, 0.6, 0.2},
+        randomTaps(5, 1),
+        randomTaps(33, 2),
+        randomTaps(2048, 3),
+        designed({qx::kFirLowPass, 9, 0, 1000, 2048}),
+        designed({qx::kFirHighPass, 4, 50, 0, 1023}),
     };
     const qx::FrequencyGrid& grid = qx::frequencyGrid();
     for (const auto& taps : lists) {
@@ -98,7 +104,7 @@ TEST(FirResponse, SumsMatchTheDirectDft)
         for (const qx::GoertzelTerms* terms : {&grid.full, &grid.half}) {
             std::array<double, qx::kGridSize> re{};
             std::array<double, qx::kGridSize> im{};
-            qx::EvaluateFirSum(taps, *terms, re, im);
+            qx::evaluateFirSum(taps, *terms, re, im);
             for (int i : checkedPoints(taps.size())) {
                 // At the grid's own angle: this checks the sum, not the grid.
                 const long double angle = grid.angle[static_cast<std::size_t>(i)];
@@ -172,10 +178,11 @@ TEST(FirResponse, LowPassDesignPassesBelowAndHalvesAtItsEdge)
         ASSERT_NEAR(rect[i], 0.0, 1.0) << grid.frequency[i];
     }
     const std::size_t edge = 2805;
-    const auto hann = designCurve({qx::kFirLowPass, 2, 0, grid.frequency[edge], 1023}, qx::PlotView::Magnitude);
+    const auto hann =
+        designCurve({qx::kFirLowPass, 2, 0, grid.frequency[edge], 1023}, qx::PlotView::Magnitude);
     EXPECT_NEAR(hann[edge], 20 * std::log10(0.5), 0.01);
     EXPECT_NEAR(hann[0], 0.0, 1e-3);
-    EXPECT_LT(hann[static_cast<std::size_t>(qx::LogFrequencyIndex(2000.0))], -60.0);
+    EXPECT_LT(hann[static_cast<std::size_t>(qx::logFrequencyIndex(2000.0))], -60.0);
 }
 
 TEST(FirResponse, NuttallAsBuiltLowersThePassBandByTheWindowPeak)
@@ -184,7 +191,7 @@ TEST(FirResponse, NuttallAsBuiltLowersThePassBandByTheWindowPeak)
     const auto nuttall = designCurve({qx::kFirLowPass, 7, 0, 5000, 1024}, qx::PlotView::Magnitude);
     const auto sine = designCurve({qx::kFirLowPass, 5, 0, 5000, 1024}, qx::PlotView::Magnitude);
     const auto reference = designCurve({qx::kFirLowPass, 9, 0, 5000, 1024}, qx::PlotView::Magnitude);
-    const auto at = static_cast<std::size_t>(qx::LogFrequencyIndex(1000.0));
+    const auto at = static_cast<std::size_t>(qx::logFrequencyIndex(1000.0));
     EXPECT_NEAR(nuttall[at] - reference[at], 20 * std::log10(0.98), 0.01);
     EXPECT_EQ(nuttall, sine);
 }
@@ -192,8 +199,8 @@ TEST(FirResponse, NuttallAsBuiltLowersThePassBandByTheWindowPeak)
 TEST(FirResponse, HighPassDesignStopsBelowAndPassesAbove)
 {
     const auto curve = designCurve({qx::kFirHighPass, 10, 1000, 0, 1023}, qx::PlotView::Magnitude);
-    EXPECT_LT(curve[static_cast<std::size_t>(qx::LogFrequencyIndex(300.0))], -80.0);
-    EXPECT_NEAR(curve[static_cast<std::size_t>(qx::LogFrequencyIndex(5000.0))], 0.0, 0.01);
+    EXPECT_LT(curve[static_cast<std::size_t>(qx::logFrequencyIndex(300.0))], -80.0);
+    EXPECT_NEAR(curve[static_cast<std::size_t>(qx::logFrequencyIndex(5000.0))], 0.0, 0.01);
 }
 
 TEST(FirResponse, DesignPhaseIsTheTruePhaseOfALinearPhaseFilter)
@@ -215,7 +222,7 @@ TEST(FirResponse, DesignPhaseIsTheTruePhaseOfALinearPhaseFilter)
     // The same as the coefficient response of the designed taps.
     const auto taps = designed({qx::kFirLowPass, 2, 0, 3000, n});
     qx::Curve fromTaps{};
-    qx::ComputeFirResponse(taps, qx::PlotView::Phase, fromTaps);
+    qx::computeFirResponse(taps, qx::PlotView::Phase, fromTaps);
     EXPECT_TRUE(std::equal(fromTaps.begin(), fromTaps.end(), phase.begin()));
 }
 
@@ -224,7 +231,7 @@ TEST(FirResponse, EvenDesignLeavesItsLastTapOut)
     const auto taps = designed({qx::kFirBandPass, 3, 300, 3000, 256});
     ASSERT_EQ(taps.size(), 256U);
     qx::Curve fromTaps{};
-    qx::ComputeFirResponse(taps, qx::PlotView::Magnitude, fromTaps);
+    qx::computeFirResponse(taps, qx::PlotView::Magnitude, fromTaps);
     const auto curve = designCurve({qx::kFirBandPass, 3, 300, 3000, 256}, qx::PlotView::Magnitude);
     EXPECT_TRUE(std::equal(fromTaps.begin(), fromTaps.end(), curve.begin()));
 }
@@ -247,8 +254,8 @@ TEST(FirResponse, CoefficientsWithoutValueGiveAFlaggedFlatCurve)
     const float bad[] = {0.5F, std::numeric_limits<float>::quiet_NaN(), 0.25F};
     PlotSection section;
     section.SetFirCoefficients(bad);
-    EXPECT_EQ(section.NonFinitePoints(), qx::kGridSize);
-    for (double v : section.Curve()) {
+    EXPECT_EQ(section.nonFinitePoints(), qx::kGridSize);
+    for (double v : section.curve()) {
         ASSERT_EQ(v, 0.0);
     }
 }
@@ -260,8 +267,8 @@ TEST(FirResponse, LongListsAreCutToTheBufferSize)
     coefficients[4500] = 1.0F; // beyond 4097 taps: not part of the response
     PlotSection section;
     section.SetFirCoefficients(coefficients);
-    EXPECT_EQ(section.Fir().tapCount, qx::kMaxFirTaps);
-    for (double v : section.Curve()) {
+    EXPECT_EQ(section.fir().tapCount, qx::kMaxFirTaps);
+    for (double v : section.curve()) {
         ASSERT_EQ(v, 0.0);
     }
 }

@@ -52,21 +52,21 @@ TEST(FrequencyGrid, LogFrequencyIndexMatchesGridPositions)
 {
     const qx::FrequencyGrid& grid = qx::frequencyGrid();
     for (int i : {0, 1, 966, 2805, 4095}) {
-        EXPECT_NEAR(qx::LogFrequencyIndex(grid.frequency[static_cast<std::size_t>(i)]), i, 1e-9);
+        EXPECT_NEAR(qx::logFrequencyIndex(grid.frequency[static_cast<std::size_t>(i)]), i, 1e-9);
     }
-    EXPECT_NEAR(qx::LogFrequencyIndex(1000.0), 4096.0 * 3.0 / std::log10(24000.0), 1e-12);
-    EXPECT_NEAR(qx::LogFrequencyIndex(1000.0), 2805.3, 0.05);
+    EXPECT_NEAR(qx::logFrequencyIndex(1000.0), 4096.0 * 3.0 / std::log10(24000.0), 1e-12);
+    EXPECT_NEAR(qx::logFrequencyIndex(1000.0), 2805.3, 0.05);
     // 32000 Hz (a flat reset) lies beyond the right end.
-    EXPECT_GT(qx::LogFrequencyIndex(32000.0), 4096.0);
+    EXPECT_GT(qx::logFrequencyIndex(32000.0), 4096.0);
 }
 
 TEST(FrequencyGrid, LogFrequencyIndexStaysFiniteForBadFrequencies)
 {
     for (double hz : {0.0, -5.0, std::numeric_limits<double>::quiet_NaN(),
                       std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
-        EXPECT_TRUE(std::isfinite(qx::LogFrequencyIndex(hz))) << hz;
+        EXPECT_TRUE(std::isfinite(qx::logFrequencyIndex(hz))) << hz;
     }
-    EXPECT_LT(qx::LogFrequencyIndex(0.0), -100000.0);
+    EXPECT_LT(qx::logFrequencyIndex(0.0), -100000.0);
 }
 
 } // namespace
