@@ -56,19 +56,27 @@ struct BlockPhasors
     std::vector<double> im;
 };
 
+// Powers of e^(-j kBlock w) by repeated multiplication in extended
+// precision: thousands of radians of turn stay exact to double precision.
 BlockPhasors makePhasors(const std::array<double, kGridSize>& angles, double scale)
 {
     BlockPhasors p;
     p.re.resize(static_cast<std::size_t>(kMaxBlocks) * kGridSize);
     p.im.resize(p.re.size());
-    for (int m = 0; m < kMaxBlocks; ++m) {
-        for (int i = 0; i < kGridSize; ++i) {
-            // In extended precision: the turn reaches thousands of radians.
-            const long double turn =
-                -static_cast<long double>(m * kBlock) * angles[static_cast<std::size_t>(i)] * scale;
+    for (int i = 0; i < kGridSize; ++i) {
+        const long double step =
+            -static_cast<long double>(kBlock) * angles[static_cast<std::size_t>(i)] * scale;
+        const long double stepRe = std::cos(step);
+        const long double stepIm = std::sin(step);
+        long double re = 1.0L;
+        long double im = 0.0L;
+        for (int m = 0; m < kMaxBlocks; ++m) {
             const auto at = static_cast<std::size_t>(m * kGridSize + i);
-            p.re[at] = static_cast<double>(std::cos(turn));
-            p.im[at] = static_cast<double>(std::sin(turn));
+            p.re[at] = static_cast<double>(re);
+            p.im[at] = static_cast<double>(im);
+            const long double nextRe = re * stepRe - im * stepIm;
+            im = re * stepIm + im * stepRe;
+            re = nextRe;
         }
     }
     return p;
