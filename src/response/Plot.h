@@ -40,7 +40,8 @@ public:
 
     // Adds sections 0-32 point by point into section 33; in phase view each
     // sum is wrapped into -18..18. False, and nothing done, for a channel
-    // outside 0..13.
+    // outside 0..13. Drawing the total in the channel's colour comes with
+    // the graph control.
     bool DrawSum(int channel);
 
     // 0 magnitude, any other value phase: sets the view of every section,

@@ -5,9 +5,7 @@
 // section's curve at once, so only the section that changed costs anything.
 // Every curve point is finite.
 
-#include <cstdint>
 #include <span>
-#include <vector>
 
 #include "response/BiquadDesign.h"
 #include "response/CurvePoint.h"
@@ -43,7 +41,9 @@ public:
 
     // Writes the coefficients of the stage. An unknown filter code, or a
     // stage whose coefficients would not be finite (Q = 0 for codes 1-6 and
-    // 17, a NaN or huge input), gives the flat stage and false.
+    // 17, a NaN or huge input), gives the flat stage and false. Code 11 with
+    // a = 0 and code 13 with b = 0 give the limits of their prototypes: flat,
+    // and the first-order 1 / (1 + a's).
     static bool DesignBiquad(const qx::BiquadSettings& stage, qx::BiquadCoefficients& out);
 
 private:
