@@ -11,11 +11,25 @@
 #include <QWidget>
 
 #include <stdexcept>
+#include <vector>
 
 struct TForm::ModalLoop
 {
     QEventLoop loop;
 };
+
+namespace {
+
+// The modal loops running, innermost last.
+std::vector<QEventLoop*> gModalLoops;
+
+} // namespace
+
+void qx::endModalLoops()
+{
+    for (QEventLoop* loop : gModalLoops)
+        loop->exit();
+}
 
 TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner)
 {
@@ -149,6 +163,7 @@ int TForm::ShowModal()
     widget_->setWindowModality(Qt::ApplicationModal);
     ModalLoop loop;
     loop_ = &loop;
+    gModalLoops.push_back(&loop.loop);
     try {
         Show();
         while (true) {
@@ -162,10 +177,12 @@ int TForm::ShowModal()
                 break;
         }
     } catch (...) {
+        gModalLoops.pop_back();
         loop_ = nullptr;
         modal_ = false;
         throw;
     }
+    gModalLoops.pop_back();
     loop_ = nullptr;
     modal_ = false;
     Hide();

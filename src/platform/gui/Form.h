@@ -129,6 +129,10 @@ TForm* GetParentForm(const TControl* Control);
 
 namespace qx {
 
+/// Makes every running modal loop look at its form again (the application
+/// is ending: they return mrCancel).
+void endModalLoops();
+
 /// Makes a form of class T owned by AOwner and raises its OnCreate.
 template <class T>
 T* newForm(TComponent* AOwner)

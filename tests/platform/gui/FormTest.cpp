@@ -233,6 +233,24 @@ TEST(ApplicationObject, TheExceptionBoxEndsAMessageWithAFullStopWhereTheClassLib
     qx::setExceptionPresenter(nullptr);
 }
 
+TEST(ApplicationObject, TerminateEndsTheModalLoopsWithCancel)
+{
+    TApplication app;
+    TApplication* saved = Application;
+    Application = &app;
+    TForm outer(nullptr);
+    TForm inner(nullptr);
+    outer.AfterConstruction();
+    inner.AfterConstruction();
+    int innerResult = -1;
+    outer.OnShow = [&](TObject*) { innerResult = inner.ShowModal(); };
+    inner.OnShow = [&](TObject*) { app.Terminate(); };
+    const int outerResult = outer.ShowModal();
+    Application = saved;
+    EXPECT_EQ(innerResult, mrCancel);
+    EXPECT_EQ(outerResult, mrCancel);
+}
+
 TEST(ApplicationObject, NumbersAreReadTheCWay)
 {
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
