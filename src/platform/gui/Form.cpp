@@ -140,10 +140,16 @@ void TForm::Release()
 {
     QPointer<QWidget> widget = widget_;
     QTimer::singleShot(0, [widget] {
-        if (auto* form = widget ? dynamic_cast<TForm*>(qx::controlOf(widget)) : nullptr) {
-            form->BeforeDestruction();
-            delete form;
+        auto* form = widget ? dynamic_cast<TForm*>(qx::controlOf(widget)) : nullptr;
+        if (!form)
+            return;
+        if (form->modal_) {
+            // Its modal loop is still on the stack: it goes once the loop ends.
+            form->releaseAfterModal_ = true;
+            return;
         }
+        form->BeforeDestruction();
+        delete form;
     });
 }
 
@@ -187,6 +193,10 @@ int TForm::ShowModal()
     modal_ = false;
     Hide();
     widget_->setWindowModality(Qt::NonModal);
+    if (releaseAfterModal_) {
+        releaseAfterModal_ = false;
+        Release();
+    }
     return modalResult_;
 }
 

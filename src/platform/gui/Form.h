@@ -112,6 +112,7 @@ private:
     bool keyPreview_ = false;
     bool created_ = false;
     bool shownOnce_ = false;
+    bool releaseAfterModal_ = false;
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
     TPosition position_ = poDesigned;

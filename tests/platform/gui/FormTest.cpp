@@ -139,6 +139,28 @@ TEST(Focus, EnterAndExitFollowTheFocusInsideTheForm)
     EXPECT_EQ(form.ActiveControl(), b) << "the form keeps its active control when hidden";
 }
 
+TEST(Modal, AFormReleasedInsideItsModalLoopGoesAfterTheLoop)
+{
+    auto* dialog = new TForm(nullptr);
+    dialog->AfterConstruction();
+    bool destroyed = false;
+    dialog->OnDestroy = [&](TObject*) { destroyed = true; };
+    int ticks = 0;
+    TTimer timer(nullptr);
+    timer.SetInterval(1);
+    timer.OnTimer = [&](TObject*) {
+        if (++ticks == 1)
+            dialog->Release();
+        else if (ticks == 3)
+            dialog->SetModalResult(mrOk);
+    };
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    EXPECT_FALSE(destroyed) << "not while its modal loop ran";
+    timer.SetEnabled(false);
+    Application->ProcessMessages();
+    EXPECT_TRUE(destroyed);
+}
+
 TEST(Modal, AVisibleFormCannotBeShownModally)
 {
     TForm form(nullptr);
