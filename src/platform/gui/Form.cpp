@@ -68,9 +68,13 @@ void TForm::DoCreate()
 
 void TForm::SetVisible(bool Value)
 {
-    if (Loading() || !created_) {
+    if (Loading() || (!created_ && !Value)) {
         visible_ = Value; // shown once the form is made
         return;
+    }
+    if (!created_) {
+        // Shown by code before anyone finished making it: finish it first.
+        AfterConstruction();
     }
     if (Value == visible_)
         return;

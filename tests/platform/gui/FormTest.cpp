@@ -184,6 +184,18 @@ TEST(FormCreation, OnCreateRunsOnceTheFormIsMadeAndVisibleFormsShow)
     EXPECT_TRUE(form->Widget()->isVisible());
 }
 
+TEST(FormCreation, AFormShownByCodeRightAfterNewIsFinishedFirst)
+{
+    TForm dialog(nullptr);
+    int created = 0;
+    dialog.OnCreate = [&](TObject*) { ++created; };
+    dialog.OnShow = [&](TObject*) { dialog.SetModalResult(mrOk); };
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_EQ(created, 1);
+    dialog.AfterConstruction();
+    EXPECT_EQ(created, 1) << "OnCreate runs once";
+}
+
 TEST(FormCreation, AnExceptionInOnCreateIsShownAndTheFormIsStillMade)
 {
     std::vector<std::string> shown;
