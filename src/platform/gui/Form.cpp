@@ -247,6 +247,22 @@ void TForm::SetWindowState(TWindowState Value)
     }
 }
 
+void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    applySizeLimits();
+}
+
+void TForm::applySizeLimits()
+{
+    if (borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin) {
+        widget_->setMinimumSize(0, 0);
+        widget_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        widget_->setFixedSize(width_, height_);
+    }
+}
+
 void TForm::applyWindowFlags()
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
@@ -267,6 +283,7 @@ void TForm::applyWindowFlags()
     }
     if (formStyle_ == fsStayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
+    applySizeLimits();
     const bool wasVisible = widget_->isVisible();
     widget_->setWindowFlags(flags);
     if (wasVisible)

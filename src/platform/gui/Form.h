@@ -46,6 +46,8 @@ public:
     void BeforeDestruction() override;
 
     void SetVisible(bool Value) override;
+    /// A form whose border style is not sizeable keeps the size given here.
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void Show();
     void Hide();
     /// Shows the form modally and runs a nested loop until ModalResult is set
@@ -104,6 +106,7 @@ private:
     friend class qx::ControlBridge;
 
     void applyWindowFlags();
+    void applySizeLimits();
     void placeOnScreen();
     void closeModal();
 

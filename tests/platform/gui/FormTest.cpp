@@ -285,6 +285,21 @@ TEST(ApplicationObject, TerminateEndsTheModalLoopsWithCancel)
     EXPECT_EQ(outerResult, mrCancel);
 }
 
+TEST(FormCreation, OnlySizeableBorderStylesLetTheUserResize)
+{
+    const std::pair<TFormBorderStyle, bool> cases[] = {
+        {bsSizeable, true}, {bsSizeToolWin, true}, {bsSingle, false}, {bsDialog, false}, {bsNone, false},
+        {bsToolWindow, false}};
+    for (const auto& [style, sizeable] : cases) {
+        TForm form(nullptr);
+        form.SetBorderStyle(style);
+        form.SetBounds(10, 10, 300, 200);
+        const QWidget* w = form.Widget();
+        EXPECT_EQ(w->minimumSize() != w->maximumSize(), sizeable) << "border style " << style;
+        EXPECT_EQ(form.Width(), 300);
+    }
+}
+
 TEST(ApplicationObject, NumbersAreReadTheCWay)
 {
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
