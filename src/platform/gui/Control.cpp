@@ -24,7 +24,9 @@ PopupPresenter gPopupPresenter = nullptr;
 
 QColor qColor(TColor color) { return QColor::fromRgba(argbFromColor(color)); }
 
-Qt::CursorShape qtCursor(TCursor cursor)
+} // namespace
+
+Qt::CursorShape qtCursor(int cursor)
 {
     switch (cursor) {
     case crNone: return Qt::BlankCursor;
@@ -46,7 +48,6 @@ Qt::CursorShape qtCursor(TCursor cursor)
     }
 }
 
-} // namespace
 
 TControl* controlOf(const QWidget* widget)
 {
