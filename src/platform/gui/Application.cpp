@@ -88,6 +88,7 @@ void TApplication::Run()
 void TApplication::Terminate()
 {
     terminated_ = true;
+    qx::endModalLoops();
     QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::None));
 }
 

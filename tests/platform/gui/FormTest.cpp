@@ -139,6 +139,28 @@ TEST(Focus, EnterAndExitFollowTheFocusInsideTheForm)
     EXPECT_EQ(form.ActiveControl(), b) << "the form keeps its active control when hidden";
 }
 
+TEST(Modal, AFormReleasedInsideItsModalLoopGoesAfterTheLoop)
+{
+    auto* dialog = new TForm(nullptr);
+    dialog->AfterConstruction();
+    bool destroyed = false;
+    dialog->OnDestroy = [&](TObject*) { destroyed = true; };
+    int ticks = 0;
+    TTimer timer(nullptr);
+    timer.SetInterval(1);
+    timer.OnTimer = [&](TObject*) {
+        if (++ticks == 1)
+            dialog->Release();
+        else if (ticks == 3)
+            dialog->SetModalResult(mrOk);
+    };
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    EXPECT_FALSE(destroyed) << "not while its modal loop ran";
+    timer.SetEnabled(false);
+    Application->ProcessMessages();
+    EXPECT_TRUE(destroyed);
+}
+
 TEST(Modal, AVisibleFormCannotBeShownModally)
 {
     TForm form(nullptr);
@@ -160,6 +182,18 @@ TEST(FormCreation, OnCreateRunsOnceTheFormIsMadeAndVisibleFormsShow)
     form->AfterConstruction();
     EXPECT_EQ(form->created, 1);
     EXPECT_TRUE(form->Widget()->isVisible());
+}
+
+TEST(FormCreation, AFormShownByCodeRightAfterNewIsFinishedFirst)
+{
+    TForm dialog(nullptr);
+    int created = 0;
+    dialog.OnCreate = [&](TObject*) { ++created; };
+    dialog.OnShow = [&](TObject*) { dialog.SetModalResult(mrOk); };
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_EQ(created, 1);
+    dialog.AfterConstruction();
+    EXPECT_EQ(created, 1) << "OnCreate runs once";
 }
 
 TEST(FormCreation, AnExceptionInOnCreateIsShownAndTheFormIsStillMade)
@@ -231,6 +265,39 @@ TEST(ApplicationObject, TheExceptionBoxEndsAMessageWithAFullStopWhereTheClassLib
     }
     EXPECT_EQ(shown.back(), "") << "any other thrown object shows an empty message";
     qx::setExceptionPresenter(nullptr);
+}
+
+TEST(ApplicationObject, TerminateEndsTheModalLoopsWithCancel)
+{
+    TApplication app;
+    TApplication* saved = Application;
+    Application = &app;
+    TForm outer(nullptr);
+    TForm inner(nullptr);
+    outer.AfterConstruction();
+    inner.AfterConstruction();
+    int innerResult = -1;
+    outer.OnShow = [&](TObject*) { innerResult = inner.ShowModal(); };
+    inner.OnShow = [&](TObject*) { app.Terminate(); };
+    const int outerResult = outer.ShowModal();
+    Application = saved;
+    EXPECT_EQ(innerResult, mrCancel);
+    EXPECT_EQ(outerResult, mrCancel);
+}
+
+TEST(FormCreation, OnlySizeableBorderStylesLetTheUserResize)
+{
+    const std::pair<TFormBorderStyle, bool> cases[] = {
+        {bsSizeable, true}, {bsSizeToolWin, true}, {bsSingle, false}, {bsDialog, false}, {bsNone, false},
+        {bsToolWindow, false}};
+    for (const auto& [style, sizeable] : cases) {
+        TForm form(nullptr);
+        form.SetBorderStyle(style);
+        form.SetBounds(10, 10, 300, 200);
+        const QWidget* w = form.Widget();
+        EXPECT_EQ(w->minimumSize() != w->maximumSize(), sizeable) << "border style " << style;
+        EXPECT_EQ(form.Width(), 300);
+    }
 }
 
 TEST(ApplicationObject, NumbersAreReadTheCWay)
