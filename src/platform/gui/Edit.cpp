@@ -102,6 +102,12 @@ void TEdit::SetAlignment(TAlignment Value)
     edit()->setAlignment(qx::qtAlignment(Value) | Qt::AlignVCenter);
 }
 
+void TEdit::SetImeMode(TImeMode Value)
+{
+    imeMode_ = Value;
+    edit()->setAttribute(Qt::WA_InputMethodEnabled, Value != imDisable && Value != imClose);
+}
+
 bool TEdit::ReadOnly() const { return edit()->isReadOnly(); }
 void TEdit::SetReadOnly(bool Value) { edit()->setReadOnly(Value); }
 

@@ -46,6 +46,10 @@ void registerEnums()
                                {{"ssNone", ssNone}, {"ssHorizontal", ssHorizontal}, {"ssVertical", ssVertical}, {"ssBoth", ssBoth}});
     registerEnum<TEditCharCase>("TEditCharCase",
                                 {{"ecNormal", ecNormal}, {"ecUpperCase", ecUpperCase}, {"ecLowerCase", ecLowerCase}});
+    registerEnum<TImeMode>("TImeMode", {{"imDisable", imDisable}, {"imClose", imClose}, {"imOpen", imOpen},
+                                        {"imDontCare", imDontCare}, {"imSAlpha", imSAlpha}, {"imAlpha", imAlpha},
+                                        {"imHira", imHira}, {"imSKata", imSKata}, {"imKata", imKata},
+                                        {"imChinese", imChinese}, {"imSHanguel", imSHanguel}, {"imHanguel", imHanguel}});
     registerEnum<TComboBoxStyle>("TComboBoxStyle",
                                  {{"csDropDown", csDropDown}, {"csSimple", csSimple}, {"csDropDownList", csDropDownList},
                                   {"csOwnerDrawFixed", csOwnerDrawFixed}, {"csOwnerDrawVariable", csOwnerDrawVariable}});
@@ -191,6 +195,7 @@ void registerTextControls()
         .property("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly).defaultValue(false)
         .property("NumbersOnly", &TEdit::NumbersOnly, &TEdit::SetNumbersOnly).defaultValue(false)
         .property("AutoSelect", &TEdit::AutoSelect, &TEdit::SetAutoSelect).defaultValue(true)
+        .property("ImeMode", &TEdit::ImeMode, &TEdit::SetImeMode).defaultValue(imDontCare)
         .property("TabStop", &TEdit::TabStop, &TEdit::SetTabStop).defaultValue(true)
         .colorDefault(clWindow)
         .event("OnChange", &TEdit::OnChange);
