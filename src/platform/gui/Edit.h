@@ -11,9 +11,9 @@ enum TImeMode {
 };
 
 /// A one-line edit box. OnChange follows every change of the text, typed or
-/// written from code. MaxLength limits typing (and cuts a longer text
-/// written from code); CharCase turns the letters as they come; a
-/// PasswordChar shows every character as that one.
+/// written from code. MaxLength limits typing and pasting (a longer text
+/// written from code is kept, as the system's box keeps it); CharCase turns
+/// the letters as they come; a PasswordChar shows every character as that one.
 class TEdit : public TWinControl
 {
 public:
