@@ -251,6 +251,9 @@ TEST(ScreenTest, ReportsTheScreenAndKeepsTheProgramsCursor)
 
     Screen()->SetCursors(99, QCursor(Qt::PointingHandCursor));
     EXPECT_EQ(Screen()->Cursors(99).shape(), Qt::PointingHandCursor);
+    TWinControl control(nullptr);
+    control.SetCursor(99);
+    EXPECT_EQ(control.Widget()->cursor().shape(), Qt::PointingHandCursor) << "a control shows a registered cursor";
     EXPECT_EQ(Screen()->Cursors(crHourGlass).shape(), Qt::WaitCursor);
     Screen()->SetCursor(crHourGlass);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
