@@ -209,6 +209,9 @@ void TJvHidDevice::StartThread()
 {
     if (!FData || !FIsPluggedIn || !FIsCheckedOut || !FHasReadWriteAccess || FDataThread)
         return;
+    // Open the read handle here, so the reports that come from now on are
+    // queued for the thread even before it first reads.
+    OpenFileEx(omhRead);
     FDataThread = new TJvHidDeviceReadThread(this);
     FDataThread->Resume();
 }

@@ -94,7 +94,7 @@ void TJvHidDeviceReadThread::Execute(std::stop_token stop)
             HandOver(qx::kHidReadErrorMessage, static_cast<std::intptr_t>(FErr), 0, stop);
             // A device that is gone fails every read at once: wait a slice
             // before the next try rather than spin.
-            Device->FBackend->sleep(slice, stop);
+            Device->FBackend->sleep(std::chrono::milliseconds(Device->ThreadSleepTime()), stop);
             continue;
         }
         if (outcome.bytes == 0)
