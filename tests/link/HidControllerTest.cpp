@@ -136,6 +136,50 @@ TEST_F(HidFixture, TwoNoticesForOnePlugReportOneChange)
     EXPECT_EQ(controller->Devices().size(), 1u);
 }
 
+TEST_F(HidFixture, ArrivalAndRemovalSeeTheDeviceMarkedForQueries)
+{
+    std::vector<std::wstring> names;
+    auto seen = [&](TJvHidDevice* device) {
+        EXPECT_TRUE(device->IsEnumerated());
+        names.push_back(device->ProductName());
+    };
+    controller->SetOnArrival(TJvHidPlugEvent::of(&seen));
+    controller->SetOnRemoval(TJvHidPlugEvent::of(&seen));
+    auto keyboard = bus.plug(keyboardSpec("/fake/k"));
+    pump();
+    keyboard->unplug();
+    pump();
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"Keyboard", L"Keyboard"})) << "removal gives the cached name";
+    EXPECT_TRUE(controller->Devices().empty());
+    EXPECT_EQ(controller->Version(), "1.0.34");
+    controller->SetVersion("9.9");
+    EXPECT_EQ(controller->Version(), "1.0.34") << "the version cannot be written";
+    EXPECT_EQ(controller->HidVersion(), "fake");
+}
+
+TEST_F(HidFixture, ANoticeArrivingDuringAScanDoesNotScanAgain)
+{
+    int scans = 0;
+    auto changed = [&](TJvHidDeviceController*) {
+        // A handler that runs a message loop while another device comes.
+        if (++scans == 1) {
+            bus.plug(keyboardSpec("/fake/second"));
+            window.dispatchPending();
+        }
+    };
+    bus.plug(keyboardSpec("/fake/first"));
+    pump();
+    controller->SetOnDeviceChange(TJvHidNotifyEvent::of(&changed));
+    EXPECT_EQ(scans, 0) << "the device was listed already: no change";
+    scans = 0;
+    window.postMessage({WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, -1, {}});
+    pump();
+    EXPECT_EQ(scans, 1);
+    EXPECT_EQ(controller->Devices().size(), 1u) << "the notice met during the scan was passed over";
+    controller->DeviceChange();
+    EXPECT_EQ(controller->Devices().size(), 2u);
+}
+
 TEST_F(HidFixture, ScansAndEnumerationNeverOpenOtherDevices)
 {
     auto keyboard = bus.plug(keyboardSpec("/fake/hidraw3"));
