@@ -44,8 +44,8 @@ public:
     /// For OnEnumerate: checks out the device at `index` when it is the
     /// processor's and none is held yet. Always true: the enumeration goes on.
     bool Enumerate(TJvHidDevice* device, int index);
-    /// For OnDeviceData: the frame bytes of a report from the held device;
-    /// empty for a report of any other device.
+    /// For OnDeviceData: the frame bytes of a report from the held device,
+    /// pointing into `data`; empty for a report of any other device.
     std::span<const std::uint8_t> Frame(const TJvHidDevice* device, const std::uint8_t* data, std::uint16_t size) const;
     /// For OnDeviceUnplug: checks the held device in and returns true; any
     /// other device changes nothing.

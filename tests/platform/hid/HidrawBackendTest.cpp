@@ -30,3 +30,16 @@ TEST(HidrawBackend, PathsThatAreNoHidInterfaceAreRefusedBeforeAnyOpen)
 }
 
 } // namespace
+
+namespace {
+
+TEST(HidrawBackend, ChangeWatchStartsAndStopsPromptly)
+{
+    qx::hid::HidrawBackend backend({{0x0168, 0x0821}}, std::chrono::milliseconds(10000));
+    auto watch = backend.watchChanges([] {});
+    ASSERT_TRUE(watch);
+    watch.reset(); // ends its thread at once, not after the poll interval
+    SUCCEED();
+}
+
+} // namespace
