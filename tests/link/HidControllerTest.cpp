@@ -22,7 +22,7 @@ TEST_F(HidFixture, ProcessorIsFoundWrittenToReadAndLetGo)
 {
     bindProgram();
     pump();
-    auto device = bus.plug(processorSpec("/fake/hidraw0"));
+    auto device = bus.plug(processorProfile("/fake/hidraw0"));
     std::vector<std::vector<std::uint8_t>> written;
     device->setOutputHandler([&](std::vector<std::uint8_t> report) { written.push_back(std::move(report)); });
     pump();
@@ -69,8 +69,8 @@ TEST_F(HidFixture, ProcessorIsFoundWrittenToReadAndLetGo)
 TEST_F(HidFixture, OnlyTheFirstMatchingDeviceIsTakenAndOthersChangeNothing)
 {
     bindProgram();
-    auto first = bus.plug(processorSpec("/fake/hidraw0"));
-    auto second = bus.plug(processorSpec("/fake/hidraw1"));
+    auto first = bus.plug(processorProfile("/fake/hidraw0"));
+    auto second = bus.plug(processorProfile("/fake/hidraw1"));
     pump();
     ASSERT_EQ(controller->Devices().size(), 2u);
     TJvHidDevice* held = port.Device();
@@ -98,7 +98,7 @@ TEST_F(HidFixture, UnplugOfTheHeldDeviceComesBeforeRemovalAndKeepsItUntilCheckIn
 {
     recorder.checkInOnUnplug = false;
     bindProgram();
-    auto device = bus.plug(processorSpec("/fake/hidraw0"));
+    auto device = bus.plug(processorProfile("/fake/hidraw0"));
     pump();
     TJvHidDevice* held = port.Device();
     ASSERT_NE(held, nullptr);
@@ -129,7 +129,7 @@ TEST_F(HidFixture, TwoNoticesForOnePlugReportOneChange)
     bindProgram();
     pump();
     recorder.events.clear();
-    bus.plug(keyboardSpec("/fake/hidraw3"));
+    bus.plug(keyboardProfile("/fake/hidraw3"));
     window.postMessage({WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0, {}});
     pump();
     EXPECT_EQ(recorder.events, std::vector<std::string>{"change"});
@@ -145,7 +145,7 @@ TEST_F(HidFixture, ArrivalAndRemovalSeeTheDeviceMarkedForQueries)
     };
     controller->SetOnArrival(TJvHidPlugEvent::of(&seen));
     controller->SetOnRemoval(TJvHidPlugEvent::of(&seen));
-    auto keyboard = bus.plug(keyboardSpec("/fake/k"));
+    auto keyboard = bus.plug(keyboardProfile("/fake/k"));
     pump();
     keyboard->unplug();
     pump();
@@ -163,11 +163,11 @@ TEST_F(HidFixture, ANoticeArrivingDuringAScanDoesNotScanAgain)
     auto changed = [&](TJvHidDeviceController*) {
         // A handler that runs a message loop while another device comes.
         if (++scans == 1) {
-            bus.plug(keyboardSpec("/fake/second"));
+            bus.plug(keyboardProfile("/fake/second"));
             window.dispatchPending();
         }
     };
-    bus.plug(keyboardSpec("/fake/first"));
+    bus.plug(keyboardProfile("/fake/first"));
     pump();
     controller->SetOnDeviceChange(TJvHidNotifyEvent::of(&changed));
     EXPECT_EQ(scans, 0) << "the device was listed already: no change";
@@ -182,8 +182,8 @@ TEST_F(HidFixture, ANoticeArrivingDuringAScanDoesNotScanAgain)
 
 TEST_F(HidFixture, ScansAndEnumerationNeverOpenOtherDevices)
 {
-    auto keyboard = bus.plug(keyboardSpec("/fake/hidraw3"));
-    auto processor = bus.plug(processorSpec("/fake/hidraw0"));
+    auto keyboard = bus.plug(keyboardProfile("/fake/hidraw3"));
+    auto processor = bus.plug(processorProfile("/fake/hidraw0"));
     bindProgram();
     pump();
     controller->DeviceChange();
@@ -195,9 +195,9 @@ TEST_F(HidFixture, ScansAndEnumerationNeverOpenOtherDevices)
 
 TEST_F(HidFixture, EnumerateOffersPluggedDevicesUntilTheHandlerSaysStop)
 {
-    bus.plug(keyboardSpec("/fake/a"));
-    bus.plug(keyboardSpec("/fake/b"));
-    bus.plug(keyboardSpec("/fake/c"));
+    bus.plug(keyboardProfile("/fake/a"));
+    bus.plug(keyboardProfile("/fake/b"));
+    bus.plug(keyboardProfile("/fake/c"));
     pump();
     EXPECT_EQ(controller->Enumerate(), 1) << "without a handler: 1 when any device is plugged in";
 
@@ -219,8 +219,8 @@ TEST_F(HidFixture, EnumerateOffersPluggedDevicesUntilTheHandlerSaysStop)
 
 TEST_F(HidFixture, CheckOutVariants)
 {
-    bus.plug(keyboardSpec("/fake/a"));
-    bus.plug(processorSpec("/fake/b"));
+    bus.plug(keyboardProfile("/fake/a"));
+    bus.plug(processorProfile("/fake/b"));
     pump();
     TJvHidDevice* device = reinterpret_cast<TJvHidDevice*>(this);
     for (int index : {-1, 2}) {
@@ -277,7 +277,7 @@ TEST_F(HidFixture, OnlyDevicesStillCarryingTheOldHandlerTakeANewOne)
     recorder.enumerateOnChange = false;
     controller->SetOnDeviceDataError(TJvHidDataErrorEvent::bind<&HidRecorder::DataError>(&recorder));
     bindProgram();
-    bus.plug(processorSpec("/fake/a"));
+    bus.plug(processorProfile("/fake/a"));
     pump();
     TJvHidDevice* device = controller->Devices().at(0);
     EXPECT_FALSE(device->OnDataError()) << "a device made by a scan does not take the data-error handler";
@@ -300,7 +300,7 @@ TEST_F(HidFixture, OnlyDevicesStillCarryingTheOldHandlerTakeANewOne)
 
 TEST_F(HidFixture, ThreadSleepTimeTakesTenToTenThousand)
 {
-    bus.plug(keyboardSpec("/fake/a"));
+    bus.plug(keyboardProfile("/fake/a"));
     pump();
     TJvHidDevice* device = controller->Devices().at(0);
     const struct
@@ -316,10 +316,10 @@ TEST_F(HidFixture, ThreadSleepTimeTakesTenToTenThousand)
 
 TEST_F(HidFixture, NumberedAndUnnumberedReportsArriveWithTheirIdInFront)
 {
-    hid::FakeDeviceSpec mouse = keyboardSpec("/fake/mouse");
+    hid::FakeDeviceProfile mouse = keyboardProfile("/fake/mouse");
     mouse.reportDescriptor = hid::test::kNumberedReports;
     auto mouseSide = bus.plug(mouse);
-    auto processor = bus.plug(processorSpec("/fake/p"));
+    auto processor = bus.plug(processorProfile("/fake/p"));
     controller->SetOnDeviceData(TJvHidDataEvent::bind<&HidRecorder::Data>(&recorder));
     pump();
     TJvHidDevice* m = nullptr;
@@ -344,7 +344,7 @@ TEST_F(HidFixture, NumberedAndUnnumberedReportsArriveWithTheirIdInFront)
 TEST_F(HidFixture, EmptyingOnDataStopsTheThreadAndANewHandlerStartsOne)
 {
     bindProgram();
-    auto device = bus.plug(processorSpec("/fake/a"));
+    auto device = bus.plug(processorProfile("/fake/a"));
     pump();
     TJvHidDevice* held = port.Device();
     ASSERT_NE(held, nullptr);
@@ -363,7 +363,7 @@ TEST_F(HidFixture, ReadThreadWaitsASliceBetweenFailedReads)
 {
     recorder.checkInOnUnplug = false;
     bindProgram();
-    auto device = bus.plug(processorSpec("/fake/a"));
+    auto device = bus.plug(processorProfile("/fake/a"));
     pump();
     TJvHidDevice* held = port.Device();
     ASSERT_NE(held, nullptr);
@@ -389,7 +389,7 @@ TEST_F(HidFixture, ReadThreadWaitsASliceBetweenFailedReads)
 TEST_F(HidFixture, CheckInWhileTheThreadWaitsInItsHandOverDoesNotDeadlock)
 {
     bindProgram();
-    auto device = bus.plug(processorSpec("/fake/a"));
+    auto device = bus.plug(processorProfile("/fake/a"));
     pump();
     TJvHidDevice* held = port.Device();
     ASSERT_NE(held, nullptr);
@@ -409,7 +409,7 @@ TEST_F(HidFixture, DestroyingAHeldDeviceLeavesAFreshOneInItsPlace)
 {
     recorder.enumerateOnChange = false;
     bindProgram();
-    auto device = bus.plug(processorSpec("/fake/a"));
+    auto device = bus.plug(processorProfile("/fake/a"));
     pump();
     TJvHidDevice* held = nullptr;
     ASSERT_TRUE(controller->CheckOutByIndex(held, 0));
@@ -431,8 +431,8 @@ TEST_F(HidFixture, DestroyingAHeldDeviceLeavesAFreshOneInItsPlace)
 TEST_F(HidFixture, ControllerEndUnplugsHeldDevicesForTheirHolder)
 {
     bindProgram();
-    bus.plug(processorSpec("/fake/a"));
-    bus.plug(keyboardSpec("/fake/b"));
+    bus.plug(processorProfile("/fake/a"));
+    bus.plug(keyboardProfile("/fake/b"));
     pump();
     ASSERT_NE(port.Device(), nullptr);
     recorder.events.clear();
@@ -444,7 +444,7 @@ TEST_F(HidFixture, ControllerEndUnplugsHeldDevicesForTheirHolder)
 TEST_F(HidFixture, WithoutHidSupportNothingIsFound)
 {
     bus.setAvailable(false);
-    bus.plug(processorSpec("/fake/a"));
+    bus.plug(processorProfile("/fake/a"));
     TJvHidDeviceController without(window, bus);
     pump();
     without.DeviceChange();

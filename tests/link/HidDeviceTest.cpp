@@ -28,9 +28,9 @@ TEST(HidErrorString, TextsOfHidStatuses)
 class HidDevice : public HidFixture
 {
 protected:
-    TJvHidDevice* plugAndTake(hid::FakeDeviceSpec spec)
+    TJvHidDevice* plugAndTake(hid::FakeDeviceProfile profile)
     {
-        sides.push_back(bus.plug(std::move(spec)));
+        sides.push_back(bus.plug(std::move(profile)));
         controller->DeviceChange();
         TJvHidDevice* device = nullptr;
         EXPECT_TRUE(controller->CheckOutByIndex(device, static_cast<int>(controller->Devices().size()) - 1));
@@ -54,11 +54,11 @@ TEST_F(HidDevice, SerialNumberIsNotTakenWhenItRepeatsTheLanguageList)
     };
     int n = 0;
     for (const auto& c : cases) {
-        hid::FakeDeviceSpec spec = keyboardSpec("/fake/" + std::to_string(n++));
-        spec.serialNumber = L"SN-42";
+        hid::FakeDeviceProfile profile = keyboardProfile("/fake/" + std::to_string(n++));
+        profile.serialNumber = L"SN-42";
         if (c.languages)
-            spec.indexedStrings[0] = *c.languages;
-        TJvHidDevice* device = plugAndTake(spec);
+            profile.indexedStrings[0] = *c.languages;
+        TJvHidDevice* device = plugAndTake(profile);
         ASSERT_NE(device, nullptr);
         EXPECT_EQ(device->SerialNumber(), c.expected) << c.rule;
         controller->CheckIn(device);
@@ -67,7 +67,7 @@ TEST_F(HidDevice, SerialNumberIsNotTakenWhenItRepeatsTheLanguageList)
 
 TEST_F(HidDevice, InaccessibleDevicesOpenNothingAndAnswerNotPluggedIn)
 {
-    auto side = bus.plug(keyboardSpec("/fake/k"));
+    auto side = bus.plug(keyboardProfile("/fake/k"));
     controller->DeviceChange();
     TJvHidDevice* device = controller->Devices().at(0);
     std::uint32_t value = 0;
@@ -86,7 +86,7 @@ TEST_F(HidDevice, InaccessibleDevicesOpenNothingAndAnswerNotPluggedIn)
 
 TEST_F(HidDevice, CheckedOutDeviceAnswersQueriesWithItsParameters)
 {
-    TJvHidDevice* device = plugAndTake(keyboardSpec("/fake/k"));
+    TJvHidDevice* device = plugAndTake(keyboardProfile("/fake/k"));
     ASSERT_NE(device, nullptr);
     EXPECT_EQ(device->VendorName(), L"Keys Inc.");
     EXPECT_EQ(device->GetCaps().InputReportByteLength, 9);
@@ -120,10 +120,10 @@ TEST_F(HidDevice, CheckedOutDeviceAnswersQueriesWithItsParameters)
 
 TEST_F(HidDevice, FeatureReportsAndServicesTheSystemLacks)
 {
-    hid::FakeDeviceSpec spec = keyboardSpec("/fake/k");
-    spec.indexedStrings[0] = L"\x0409\x0407";
-    spec.indexedStrings[3] = L"Stra\u00dfe \u20ac";
-    TJvHidDevice* device = plugAndTake(spec);
+    hid::FakeDeviceProfile profile = keyboardProfile("/fake/k");
+    profile.indexedStrings[0] = L"\x0409\x0407";
+    profile.indexedStrings[3] = L"Stra\u00dfe \u20ac";
+    TJvHidDevice* device = plugAndTake(profile);
     ASSERT_NE(device, nullptr);
 
     const std::uint8_t set[4] = {5, 1, 2, 3};
@@ -149,10 +149,10 @@ TEST_F(HidDevice, FeatureReportsAndServicesTheSystemLacks)
 
 TEST_F(HidDevice, DeviceWithoutAccessOpensForQueriesOnlyAndRunsNoThread)
 {
-    hid::FakeDeviceSpec spec = processorSpec("/fake/p");
-    spec.readWriteAccess = false;
+    hid::FakeDeviceProfile profile = processorProfile("/fake/p");
+    profile.readWriteAccess = false;
     controller->SetOnDeviceData(TJvHidDataEvent::bind<&HidRecorder::Data>(&recorder));
-    TJvHidDevice* device = plugAndTake(spec);
+    TJvHidDevice* device = plugAndTake(profile);
     ASSERT_NE(device, nullptr);
     EXPECT_FALSE(device->HasReadWriteAccess());
     EXPECT_EQ(device->GetCaps().OutputReportByteLength, 65) << "queries still answer";

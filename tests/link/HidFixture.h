@@ -62,27 +62,27 @@ struct HidRecorder
     void Arrival(TJvHidDevice*) { events.push_back("arrival"); }
 };
 
-inline hid::FakeDeviceSpec processorSpec(const std::string& path)
+inline hid::FakeDeviceProfile processorProfile(const std::string& path)
 {
-    hid::FakeDeviceSpec spec;
-    spec.vendorId = kProcessorVendorId;
-    spec.productId = kProcessorProductId;
-    spec.path = path;
-    spec.reportDescriptor = hid::test::kVendor64;
-    spec.product = L"QX-73B";
-    return spec;
+    hid::FakeDeviceProfile profile;
+    profile.vendorId = kProcessorVendorId;
+    profile.productId = kProcessorProductId;
+    profile.path = path;
+    profile.reportDescriptor = hid::test::kVendor64;
+    profile.product = L"QX-73B";
+    return profile;
 }
 
-inline hid::FakeDeviceSpec keyboardSpec(const std::string& path)
+inline hid::FakeDeviceProfile keyboardProfile(const std::string& path)
 {
-    hid::FakeDeviceSpec spec;
-    spec.vendorId = 0x046D;
-    spec.productId = 0xC31C;
-    spec.path = path;
-    spec.reportDescriptor = hid::test::kKeyboard;
-    spec.manufacturer = L"Keys Inc.";
-    spec.product = L"Keyboard";
-    return spec;
+    hid::FakeDeviceProfile profile;
+    profile.vendorId = 0x7777;
+    profile.productId = 0x6001;
+    profile.path = path;
+    profile.reportDescriptor = hid::test::kKeyboard;
+    profile.manufacturer = L"Keys Inc.";
+    profile.product = L"Keyboard";
+    return profile;
 }
 
 class HidFixture : public ::testing::Test

@@ -38,7 +38,7 @@ class ProcessorPort : public HidFixture
 TEST_F(ProcessorPort, OversizedFramesAndDevicesWithoutOutputReportCountAsFailedWrites)
 {
     bindProgram();
-    auto device = bus.plug(processorSpec("/fake/a"));
+    auto device = bus.plug(processorProfile("/fake/a"));
     int written = 0;
     device->setOutputHandler([&](std::vector<std::uint8_t>) { ++written; });
     pump();
@@ -51,7 +51,7 @@ TEST_F(ProcessorPort, OversizedFramesAndDevicesWithoutOutputReportCountAsFailedW
     device->unplug();
     pump();
 
-    hid::FakeDeviceSpec inputOnly = processorSpec("/fake/b");
+    hid::FakeDeviceProfile inputOnly = processorProfile("/fake/b");
     inputOnly.reportDescriptor = {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x75, 0x08, 0x95, 0x40, 0x81, 0x02, 0xC0};
     auto second = bus.plug(inputOnly);
     second->setOutputHandler([&](std::vector<std::uint8_t>) { ++written; });
@@ -66,7 +66,7 @@ TEST_F(ProcessorPort, OversizedFramesAndDevicesWithoutOutputReportCountAsFailedW
 TEST_F(ProcessorPort, WriterThreadAndUnplugMeetSafely)
 {
     bindProgram();
-    auto device = bus.plug(processorSpec("/fake/a"));
+    auto device = bus.plug(processorProfile("/fake/a"));
     pump();
     ASSERT_NE(port.Device(), nullptr);
     std::atomic<bool> stop{false};

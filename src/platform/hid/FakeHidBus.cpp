@@ -118,17 +118,17 @@ public:
 
     std::optional<std::vector<std::uint8_t>> reportDescriptor() override
     {
-        if (device_->spec_.reportDescriptor.empty())
+        if (device_->profile_.reportDescriptor.empty())
             return std::nullopt;
-        return device_->spec_.reportDescriptor;
+        return device_->profile_.reportDescriptor;
     }
-    std::optional<std::wstring> manufacturer() override { return text(device_->spec_.manufacturer); }
-    std::optional<std::wstring> product() override { return text(device_->spec_.product); }
-    std::optional<std::wstring> serialNumber() override { return text(device_->spec_.serialNumber); }
+    std::optional<std::wstring> manufacturer() override { return text(device_->profile_.manufacturer); }
+    std::optional<std::wstring> product() override { return text(device_->profile_.product); }
+    std::optional<std::wstring> serialNumber() override { return text(device_->profile_.serialNumber); }
     std::optional<std::wstring> indexedString(int index) override
     {
-        const auto found = device_->spec_.indexedStrings.find(index);
-        if (found == device_->spec_.indexedStrings.end())
+        const auto found = device_->profile_.indexedStrings.find(index);
+        if (found == device_->profile_.indexedStrings.end())
             return std::nullopt;
         return found->second;
     }
@@ -147,8 +147,8 @@ private:
     FakeHidDevice::Reader reader_;
 };
 
-FakeHidDevice::FakeHidDevice(FakeHidBus& bus, FakeDeviceSpec spec, std::string instanceKey)
-    : bus_(bus), spec_(std::move(spec)), instanceKey_(std::move(instanceKey))
+FakeHidDevice::FakeHidDevice(FakeHidBus& bus, FakeDeviceProfile profile, std::string instanceKey)
+    : bus_(bus), profile_(std::move(profile)), instanceKey_(std::move(instanceKey))
 {
 }
 
@@ -235,13 +235,13 @@ FakeHidBus::FakeHidBus() = default;
 
 FakeHidBus::~FakeHidBus() = default;
 
-std::shared_ptr<FakeHidDevice> FakeHidBus::plug(FakeDeviceSpec spec)
+std::shared_ptr<FakeHidDevice> FakeHidBus::plug(FakeDeviceProfile profile)
 {
     std::shared_ptr<FakeHidDevice> device;
     {
         std::lock_guard lock(mutex_);
         ++plugCount_;
-        device.reset(new FakeHidDevice(*this, std::move(spec), "fake:" + std::to_string(plugCount_)));
+        device.reset(new FakeHidDevice(*this, std::move(profile), "fake:" + std::to_string(plugCount_)));
         devices_.push_back(device);
     }
     notify();
@@ -268,19 +268,19 @@ bool FakeHidBus::available() const
 
 DeviceInfo FakeHidBus::infoOf(const FakeHidDevice& device)
 {
-    const FakeDeviceSpec& spec = device.spec();
+    const FakeDeviceProfile& profile = device.profile();
     DeviceInfo info;
-    info.path = spec.path;
+    info.path = profile.path;
     info.instanceKey = device.instanceKey_;
     info.identified = true;
-    info.vendorId = spec.vendorId;
-    info.productId = spec.productId;
-    info.versionNumber = spec.versionNumber;
-    info.readWriteAccess = spec.readWriteAccess;
-    info.manufacturer = spec.manufacturer;
-    info.product = spec.product;
-    info.serialNumber = spec.serialNumber;
-    info.reportDescriptor = spec.reportDescriptor;
+    info.vendorId = profile.vendorId;
+    info.productId = profile.productId;
+    info.versionNumber = profile.versionNumber;
+    info.readWriteAccess = profile.readWriteAccess;
+    info.manufacturer = profile.manufacturer;
+    info.product = profile.product;
+    info.serialNumber = profile.serialNumber;
+    info.reportDescriptor = profile.reportDescriptor;
     info.properties.subsystem = "hid";
     info.properties.busType = "USB";
     return info;
@@ -301,7 +301,7 @@ std::shared_ptr<FakeHidDevice> FakeHidBus::find(const std::string& path) const
 {
     std::lock_guard lock(mutex_);
     for (const auto& device : devices_)
-        if (device->spec().path == path)
+        if (device->profile().path == path)
             return device;
     return nullptr;
 }
@@ -318,7 +318,7 @@ OpenResult FakeHidBus::open(const std::string& path, Access access)
         result.connection = makeQueryConnection(infoOf(*device));
         return result;
     }
-    if (!device->spec().readWriteAccess) {
+    if (!device->profile().readWriteAccess) {
         result.error = {EACCES, path + ": permission denied", false};
         return result;
     }

@@ -17,7 +17,7 @@ namespace qx::hid {
 class FakeHidBus;
 
 /// What a fake device shows the system when it is plugged in.
-struct FakeDeviceSpec
+struct FakeDeviceProfile
 {
     std::uint16_t vendorId = 0;
     std::uint16_t productId = 0;
@@ -40,7 +40,7 @@ class FakeHidDevice
 public:
     using OutputHandler = std::function<void(std::vector<std::uint8_t> report)>;
 
-    const FakeDeviceSpec& spec() const { return spec_; }
+    const FakeDeviceProfile& profile() const { return profile_; }
 
     /// Receives every output report written, report id first, on the
     /// writing thread. Must not call back into a connection.
@@ -63,11 +63,11 @@ public:
 private:
     friend class FakeHidBus;
     friend class FakeConnection;
-    FakeHidDevice(FakeHidBus& bus, FakeDeviceSpec spec, std::string instanceKey);
+    FakeHidDevice(FakeHidBus& bus, FakeDeviceProfile profile, std::string instanceKey);
 
     struct Reader;
     FakeHidBus& bus_;
-    const FakeDeviceSpec spec_;
+    const FakeDeviceProfile profile_;
     const std::string instanceKey_;
     mutable std::mutex mutex_;
     bool pluggedIn_ = true;
@@ -87,7 +87,7 @@ public:
     ~FakeHidBus() override;
 
     /// Plugs a device in. A device plugged in again later is a new device.
-    std::shared_ptr<FakeHidDevice> plug(FakeDeviceSpec spec);
+    std::shared_ptr<FakeHidDevice> plug(FakeDeviceProfile profile);
     /// Makes the bus unusable, as a system without HID support.
     void setAvailable(bool available);
     /// Slices the read thread waited through sleep(), in milliseconds.

@@ -11,9 +11,9 @@ using namespace std::chrono_literals;
 using qx::hid::Access;
 using qx::hid::FakeHidBus;
 
-qx::hid::FakeDeviceSpec spec(const char* path)
+qx::hid::FakeDeviceProfile profile(const char* path)
 {
-    qx::hid::FakeDeviceSpec s;
+    qx::hid::FakeDeviceProfile s;
     s.vendorId = 0x0168;
     s.productId = 0x0821;
     s.path = path;
@@ -25,21 +25,21 @@ TEST(FakeHidBus, DevicesAppearAndDisappearWithNoticesToWatchers)
     FakeHidBus bus;
     int notices = 0;
     auto watch = bus.watchChanges([&] { ++notices; });
-    auto device = bus.plug(spec("/fake/a"));
+    auto device = bus.plug(profile("/fake/a"));
     ASSERT_EQ(bus.enumerate().size(), 1u);
     EXPECT_EQ(bus.enumerate()[0].path, "/fake/a");
     device->unplug();
     EXPECT_TRUE(bus.enumerate().empty());
     EXPECT_EQ(notices, 2);
     watch.reset();
-    bus.plug(spec("/fake/b"));
+    bus.plug(profile("/fake/b"));
     EXPECT_EQ(notices, 2) << "a dropped watch hears nothing more";
 }
 
 TEST(FakeHidBus, OutputReportsReachTheDeviceAndInputReportsEveryReader)
 {
     FakeHidBus bus;
-    auto device = bus.plug(spec("/fake/a"));
+    auto device = bus.plug(profile("/fake/a"));
     std::vector<std::vector<std::uint8_t>> written;
     device->setOutputHandler([&](std::vector<std::uint8_t> report) { written.push_back(std::move(report)); });
     auto connection = bus.open("/fake/a", Access::ReadWrite).connection;
@@ -64,7 +64,7 @@ TEST(FakeHidBus, OutputReportsReachTheDeviceAndInputReportsEveryReader)
 TEST(FakeHidBus, QueryOpenNeverCountsAsAnOpen)
 {
     FakeHidBus bus;
-    auto s = spec("/fake/a");
+    auto s = profile("/fake/a");
     s.readWriteAccess = false;
     auto device = bus.plug(s);
     EXPECT_EQ(bus.open("/fake/a", Access::ReadWrite).error.error, EACCES);

@@ -16,7 +16,7 @@ TEST(HidrawBackend, ListsWithoutOpeningAndRefusesTransfersWithOtherDevices)
         }
     }
     EXPECT_TRUE(backend.isOpenable(0x0168, 0x0821));
-    EXPECT_FALSE(backend.isOpenable(0x046D, 0xC077));
+    EXPECT_FALSE(backend.isOpenable(0x7777, 0x6002));
 }
 
 TEST(HidrawBackend, PathsThatAreNoHidInterfaceAreRefusedBeforeAnyOpen)
