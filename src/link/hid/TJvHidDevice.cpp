@@ -129,9 +129,9 @@ qx::hid::OpenError TJvHidDevice::LastOpenError() const
 
 std::shared_ptr<qx::hid::Connection> TJvHidDevice::SyncHandle()
 {
+    std::lock_guard lock(FHandleLock);
     if (!Accessible())
         return nullptr;
-    std::lock_guard lock(FHandleLock);
     if (!FHidFileHandle) {
         const std::string& path = FPnPInfo->DevicePath();
         qx::hid::OpenResult opened = FBackend->open(path, qx::hid::Access::ReadWrite);
@@ -148,9 +148,9 @@ std::shared_ptr<qx::hid::Connection> TJvHidDevice::SyncHandle()
 
 std::shared_ptr<qx::hid::Connection> TJvHidDevice::OpenHandleEx(TJvHidOpenExMode Mode)
 {
+    std::lock_guard lock(FHandleLock);
     if (!Accessible())
         return nullptr;
-    std::lock_guard lock(FHandleLock);
     auto& handle = Mode == omhRead ? FHidOverlappedRead : FHidOverlappedWrite;
     if (!handle)
         handle = FBackend->open(FPnPInfo->DevicePath(), Mode == omhRead ? qx::hid::Access::Read : qx::hid::Access::Write)
@@ -239,8 +239,8 @@ bool TJvHidDevice::CheckOut()
 
 void TJvHidDevice::Unplug()
 {
+    FIsPluggedIn = false; // first, so no other thread opens a handle again
     CloseAllHandles();
-    FIsPluggedIn = false;
     const TJvHidPlugEvent handler = FUnplug;
     FUnplug = {};
     if (handler)

@@ -268,12 +268,15 @@ void TJvHidDeviceController::CheckIn(TJvHidDevice*& HidDev)
     if (!device || !device->IsCheckedOut())
         return; // checking in twice must not upset the counters
     device->StopThread();
-    device->CloseAllHandles();
     if (device->IsPluggedIn()) {
+        // Not accessible from here on, so a writer on another thread
+        // cannot open a handle again after they are closed.
         device->FIsCheckedOut = false;
+        device->CloseAllHandles();
         --FNumCheckedOutDevices;
         ++FNumCheckedInDevices;
     } else {
+        device->CloseAllHandles();
         delete device; // leaves the list as it goes
     }
 }

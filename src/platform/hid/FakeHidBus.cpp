@@ -354,9 +354,11 @@ void FakeHidBus::notify()
 
 bool FakeHidBus::sleep(std::chrono::milliseconds slice, std::stop_token stop)
 {
-    std::lock_guard lock(mutex_);
-    sleeps_.push_back(slice.count());
-    return !stop.stop_requested();
+    {
+        std::lock_guard lock(mutex_);
+        sleeps_.push_back(slice.count());
+    }
+    return Backend::sleep(slice, std::move(stop));
 }
 
 } // namespace qx::hid

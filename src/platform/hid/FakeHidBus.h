@@ -98,7 +98,7 @@ public:
     std::vector<DeviceInfo> enumerate() override;
     OpenResult open(const std::string& path, Access access) override;
     std::unique_ptr<ChangeWatch> watchChanges(std::function<void()> changed) override;
-    /// Records the slice and returns at once, unless stopped.
+    /// Records the slice, then waits it out as the system would.
     bool sleep(std::chrono::milliseconds slice, std::stop_token stop) override;
 
 private:
