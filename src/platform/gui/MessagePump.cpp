@@ -1,0 +1,101 @@
+#include "platform/gui/MessagePump.h"
+
+#include "platform/gui/Application.h"
+#include "platform/sync/MessageQueue.h"
+
+#include <QSocketNotifier>
+
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <stdexcept>
+
+namespace qx {
+
+namespace {
+
+/// Wakes the GUI thread's loop from any thread through an eventfd: a worker
+/// only makes a system call and touches no memory the GUI thread uses, and
+/// any number of wake-ups before the loop looks make one pass.
+class Waker
+{
+public:
+    Waker() : fd_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC))
+    {
+        if (fd_ < 0)
+            throw std::runtime_error("Cannot create the message loop's wake-up event");
+        notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read);
+        QObject::connect(notifier_, &QSocketNotifier::activated, [this] {
+            std::uint64_t count = 0;
+            [[maybe_unused]] const auto got = read(fd_, &count, sizeof count);
+            MessagePump::instance().dispatchAll();
+        });
+    }
+
+    void wake() const
+    {
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const auto put = write(fd_, &one, sizeof one);
+    }
+
+private:
+    int fd_;
+    QSocketNotifier* notifier_;
+};
+
+Waker& waker()
+{
+    // Made on the GUI thread by the first window's queue, kept to the end.
+    static Waker* instance = new Waker;
+    return *instance;
+}
+
+} // namespace
+
+MessagePump& MessagePump::instance()
+{
+    static MessagePump pump;
+    return pump;
+}
+
+void MessagePump::add(MessageQueue* queue)
+{
+    waker();
+    queues_.push_back(queue);
+    queue->setWakeUp([] { waker().wake(); });
+}
+
+void MessagePump::remove(MessageQueue* queue)
+{
+    queues_.erase(std::remove(queues_.begin(), queues_.end(), queue), queues_.end());
+}
+
+void MessagePump::wake() { waker().wake(); }
+
+std::size_t MessagePump::dispatchAll()
+{
+    std::size_t handled = 0;
+    // A handler may run a nested loop (a modal form, a message box): that
+    // loop must be woken to go on with the messages behind the running one.
+    if (std::any_of(queues_.begin(), queues_.end(), [](MessageQueue* q) { return q->pendingCount() > 0; }))
+        wake();
+    // A handler may destroy windows (and their queues) or open a modal loop
+    // that dispatches again, so the list is copied and each entry checked.
+    const std::vector<MessageQueue*> snapshot = queues_;
+    for (MessageQueue* queue : snapshot) {
+        if (std::find(queues_.begin(), queues_.end(), queue) == queues_.end())
+            continue;
+        try {
+            handled += queue->dispatchPending();
+        } catch (...) {
+            wake();
+            if (Application)
+                Application->HandleException(nullptr);
+        }
+    }
+    return handled;
+}
+
+} // namespace qx
