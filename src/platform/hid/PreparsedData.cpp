@@ -94,20 +94,20 @@ PreparsedData::PreparsedData(ReportDescriptor descriptor) : descriptor_(std::mov
         if (field.isButton()) {
             HIDP_BUTTON_CAPS caps;
             fillLink(caps, field, descriptor_);
-            if (field.usageRange || field.isVariable()) {
-                const auto n = static_cast<std::uint32_t>(field.isVariable() ? field.count : field.usages.size());
+            // One index per element of a variable field, per usage of an array.
+            const auto n = static_cast<std::uint32_t>(field.isVariable() ? field.count : field.usages.size());
+            caps.ReportCount = static_cast<std::uint16_t>(field.count);
+            auto usageAt = [&](std::uint32_t i) { return field.isVariable() ? field.usageOf(i) : field.usages[i]; };
+            if (field.usageRange && n > 0) {
                 caps.IsRange = true;
-                caps.ReportCount = static_cast<std::uint16_t>(field.count);
-                caps.Range = {idOf(field.usageOf(0)), idOf(field.usageOf(n - 1)), field.dataIndexMin,
+                caps.Range = {idOf(usageAt(0)), idOf(usageAt(n - 1)), field.dataIndexMin,
                               static_cast<std::uint16_t>(field.dataIndexMin + n - 1)};
-                caps.IsRange = field.usageRange || n > 1;
                 buttonCaps_[t].push_back(caps);
             } else {
-                for (std::uint32_t i = 0; i < field.usages.size(); ++i) {
+                for (std::uint32_t i = 0; i < n; ++i) {
                     const auto index = static_cast<std::uint16_t>(field.dataIndexMin + i);
-                    caps.UsagePage = pageOf(field.usages[i]);
-                    caps.ReportCount = static_cast<std::uint16_t>(field.count);
-                    caps.Range = {idOf(field.usages[i]), idOf(field.usages[i]), index, index};
+                    caps.UsagePage = pageOf(usageAt(i));
+                    caps.Range = {idOf(usageAt(i)), idOf(usageAt(i)), index, index};
                     buttonCaps_[t].push_back(caps);
                 }
             }
@@ -123,8 +123,8 @@ PreparsedData::PreparsedData(ReportDescriptor descriptor) : descriptor_(std::mov
         caps.LogicalMax = field.logicalMax;
         caps.PhysicalMin = field.physicalMin;
         caps.PhysicalMax = field.physicalMax;
-        const std::uint32_t caps_count = field.isValueArray() ? 1 : field.count;
-        for (std::uint32_t i = 0; i < caps_count; ++i) {
+        const std::uint32_t capsCount = field.isValueArray() ? 1 : field.count;
+        for (std::uint32_t i = 0; i < capsCount; ++i) {
             const auto index = static_cast<std::uint16_t>(field.dataIndexMin + i);
             caps.ReportCount = static_cast<std::uint16_t>(field.isValueArray() ? field.count : 1);
             caps.UsagePage = pageOf(field.usageOf(i));

@@ -201,3 +201,41 @@ TEST(PreparsedData, VendorReportIsOneValueArray)
 }
 
 } // namespace
+
+namespace {
+
+TEST(PreparsedData, ButtonCapsAreRangesOrOnePerListedUsage)
+{
+    HIDP_BUTTON_CAPS caps[4];
+    std::uint16_t count = 4;
+    ASSERT_EQ(preparsed(d::kNumberedReports).getSpecificButtonCaps(HidP_Input, 0x09, 0, 0, caps, count),
+              HIDP_STATUS_SUCCESS);
+    ASSERT_EQ(count, 1);
+    EXPECT_TRUE(caps[0].IsRange);
+    EXPECT_EQ(caps[0].ReportID, 1);
+    EXPECT_EQ(caps[0].Range.UsageMin, 1);
+    EXPECT_EQ(caps[0].Range.UsageMax, 3);
+    EXPECT_EQ(caps[0].Range.DataIndexMax - caps[0].Range.DataIndexMin, 2);
+    EXPECT_EQ(caps[0].LinkCollection, 1) << "inside the pointer collection";
+
+    // Three buttons named one by one: 1, 5 and 9 of the button page.
+    const std::vector<std::uint8_t> listed = {0x05, 0x09, 0x09, 0x01, 0x09, 0x05, 0x09, 0x09, 0x15, 0x00,
+                                              0x25, 0x01, 0x75, 0x01, 0x95, 0x03, 0x81, 0x02};
+    count = 4;
+    ASSERT_EQ(preparsed(listed).getSpecificButtonCaps(HidP_Input, 0, 0, 0, caps, count), HIDP_STATUS_SUCCESS);
+    ASSERT_EQ(count, 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(caps[i].IsRange);
+        EXPECT_EQ(caps[i].Range.UsageMin, caps[i].Range.UsageMax);
+    }
+    EXPECT_EQ(caps[1].Range.UsageMin, 5);
+    EXPECT_EQ(caps[2].Range.DataIndexMin, 2);
+    count = 4;
+    EXPECT_EQ(preparsed(listed).getSpecificButtonCaps(HidP_Input, 0, 0, 5, caps, count), HIDP_STATUS_SUCCESS);
+    EXPECT_EQ(count, 1) << "asking for one usage";
+    count = 4;
+    EXPECT_EQ(preparsed(listed).getSpecificButtonCaps(HidP_Output, 0, 0, 0, caps, count),
+              HIDP_STATUS_USAGE_NOT_FOUND);
+}
+
+} // namespace
