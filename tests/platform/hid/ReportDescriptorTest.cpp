@@ -239,3 +239,60 @@ TEST(PreparsedData, ButtonCapsAreRangesOrOnePerListedUsage)
 }
 
 } // namespace
+
+namespace {
+
+// Descriptors come from devices: whatever bytes they hold, parsing and
+// reading reports by them stays inside the buffers (run under the address
+// sanitizer to see it).
+TEST(PreparsedData, ArbitraryDescriptorsAndReportsStayInBounds)
+{
+    std::uint32_t seed = 12345;
+    auto next = [&] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<std::uint8_t>(seed >> 16);
+    };
+    // Item prefixes that make the parser do something, mixed with noise.
+    const std::uint8_t prefixes[] = {0x05, 0x09, 0x19, 0x29, 0x15, 0x25, 0x75, 0x95, 0x81, 0x91,
+                                     0xB1, 0xA1, 0xC0, 0x85, 0xA4, 0xB4, 0x06, 0x0A, 0x27, 0xFE};
+    int parsed = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<std::uint8_t> bytes;
+        const int items = 1 + next() % 24;
+        for (int i = 0; i < items; ++i) {
+            bytes.push_back(next() % 4 == 0 ? next() : prefixes[next() % sizeof prefixes]);
+            bytes.push_back(next() % 16);
+            if (next() % 3 == 0)
+                bytes.push_back(next());
+        }
+        auto result = ReportDescriptor::parse(bytes);
+        if (!result.descriptor)
+            continue;
+        ++parsed;
+        const PreparsedData data(std::move(*result.descriptor));
+        HIDP_CAPS caps;
+        data.getCaps(caps);
+        for (HIDP_REPORT_TYPE type : {HidP_Input, HidP_Output, HidP_Feature}) {
+            const std::size_t length = data.descriptor().reportByteLength(static_cast<ReportType>(type));
+            if (length == 0)
+                continue;
+            std::vector<std::uint8_t> report(length);
+            for (auto& b : report)
+                b = next();
+            USAGE usages[64];
+            std::uint32_t n = 64;
+            data.getUsages(type, 0, 0, usages, n, report);
+            HIDP_DATA list[64];
+            n = 64;
+            data.getData(type, list, n, report);
+            std::uint32_t value = 0;
+            data.getUsageValue(type, 0, 0, 0, value, report);
+            const USAGE press[] = {1, 2, 3};
+            n = 3;
+            data.setUsages(type, 0x09, 0, press, n, report);
+        }
+    }
+    EXPECT_GT(parsed, 100) << "enough descriptors parsed to exercise the readers";
+}
+
+} // namespace
