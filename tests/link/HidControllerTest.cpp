@@ -431,12 +431,16 @@ TEST_F(HidFixture, DestroyingAHeldDeviceLeavesAFreshOneInItsPlace)
 TEST_F(HidFixture, ControllerEndUnplugsHeldDevicesForTheirHolder)
 {
     bindProgram();
-    bus.plug(processorProfile("/fake/a"));
+    auto processor = bus.plug(processorProfile("/fake/a"));
     bus.plug(keyboardProfile("/fake/b"));
     pump();
     ASSERT_NE(port.Device(), nullptr);
+    processor->sendInputReport(processorReport({1}));
+    ASSERT_TRUE(waitForHandOver());
     recorder.events.clear();
-    controller.reset();
+    controller.reset(); // with the read thread waiting in a hand-over
+    pump();
+    EXPECT_TRUE(recorder.reports.empty());
     EXPECT_EQ(recorder.events, std::vector<std::string>{"unplug"});
     EXPECT_EQ(port.Device(), nullptr) << "the holder checked it in";
 }
