@@ -1,0 +1,52 @@
+#pragma once
+// Whole-file reading and writing for the preset and unit files. Writing goes
+// to a temporary file in the target's folder that is renamed over the target
+// only after every byte is written and flushed, so a failed save never
+// leaves a damaged or partial file behind.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qx {
+
+enum class FileStatus
+{
+    Ok,
+    CannotOpen,  // missing, unreadable or not a regular file
+    WrongSize,   // not the exact size of its format
+    BadMarker,   // does not begin with the file marker
+    CannotWrite, // creating, writing or replacing the target failed
+};
+
+// Text id that the caller translates and shows when a file is refused or
+// cannot be written.
+inline constexpr std::string_view kFileErrorText = "SID_INFO_ERROR_FILE";
+
+struct FileResult
+{
+    FileStatus status = FileStatus::Ok;
+    std::string_view textId; // empty when Ok
+    std::string detail;      // system reason, for a log; empty when Ok
+    bool ok() const { return status == FileStatus::Ok; }
+};
+
+struct FileRead
+{
+    FileResult result;
+    std::vector<std::uint8_t> bytes;
+};
+
+// Reads the whole file, but never more than limit + 1 bytes: enough to tell
+// that a file is larger than its format allows without reading all of it.
+FileRead readFileLimited(const std::filesystem::path& path, std::size_t limit);
+
+// Writes the bytes as the file's new contents; the old file stays untouched
+// unless every step succeeded.
+FileResult writeFileReplacing(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+} // namespace qx
