@@ -16,6 +16,7 @@ public:
         : FramingLink({kKeepAliveTimeoutMs}, deviceId, owner, clock)
     {
     }
+    ~LCommProc() override { Shutdown(); }
 
 protected:
     unsigned FrameMessageId() const override

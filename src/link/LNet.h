@@ -11,6 +11,7 @@ public:
         : DeliveredLink(owner, writer, clock, 0)
     {
     }
+    ~LNet() override { Shutdown(); }
 };
 
 /// The USB HID link: as LNet, writing through the owner's HID device, and
@@ -24,4 +25,5 @@ public:
         : DeliveredLink(owner, writer, clock, kExtraPeriods)
     {
     }
+    ~LUsb() override { Shutdown(); }
 };

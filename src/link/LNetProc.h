@@ -13,6 +13,7 @@ public:
         : FramingLink({kKeepAliveTimeoutMs}, deviceId, owner, writer, clock)
     {
     }
+    ~LNetProc() override { Shutdown(); }
 };
 
 /// The USB link object the main window creates.
@@ -25,4 +26,5 @@ public:
         : FramingLink({kKeepAliveTimeoutMs}, deviceId, owner, writer, clock)
     {
     }
+    ~LUsbProc() override { Shutdown(); }
 };

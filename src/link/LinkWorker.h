@@ -69,8 +69,9 @@ protected:
     /// when the thread cannot be started. `watchFd` >= 0 makes the input
     /// event follow that descriptor.
     bool StartWorker(int watchFd = -1);
-    /// Stops and joins the worker; every destructor that owns something the
-    /// worker uses calls it first.
+    /// Stops and joins the worker. The destructor of every class that can be
+    /// the most derived one calls it first, so the worker never runs into a
+    /// half-destroyed object.
     void Shutdown();
 
     /// Runs on the GUI thread right before the worker starts.

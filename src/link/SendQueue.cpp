@@ -41,6 +41,9 @@ bool sameTarget(const Frame& a, const Frame& b)
     const std::size_t wanted = addressingBytes(a[kCodeOffset]);
     if (wanted == kWholePayload)
         return a == b;
+    // The length byte counts the code too.
+    if (a[kLengthOffset] < wanted + 1 || b[kLengthOffset] < wanted + 1)
+        return false;
     const std::size_t end = kPayloadOffset + wanted;
     if (a.size() < end || b.size() < end)
         return false;
