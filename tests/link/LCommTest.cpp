@@ -106,6 +106,33 @@ TEST_F(SerialLinkTest, AFreeResendWithNothingPendingWritesNothing)
     EXPECT_EQ(owner.errors().size(), 1u) << "the free resend was used up by the idle time-out";
 }
 
+TEST_F(SerialLinkTest, AnAnsweredFrameIsWrittenAgainAtTheNextTimeOut)
+{
+    open();
+    const Frame request = command(0x14);
+    link->SendFrame(request, true);
+    received(request.size());
+    pty.write(reply(0x14, {3}));
+    ASSERT_TRUE(owner.waitForSent(1));
+    link->settle();
+    tick(800);
+    EXPECT_EQ(received(request.size()), request) << "only a newer frame ends the resending";
+}
+
+TEST_F(SerialLinkTest, KeepAlivePollsWithATwoSecondTimeOut)
+{
+    open();
+    link->SetTimeout(60000);
+    link->SendFrame(command(0x10), true);
+    received(9);
+    pty.write(reply(0x10));
+    ASSERT_TRUE(owner.waitForSent(1));
+    link->settle();
+    tick(2000);
+    EXPECT_EQ(received(9), command(0x12));
+    EXPECT_EQ(link->Timeout(), LCommProc::kKeepAliveTimeoutMs);
+}
+
 TEST_F(SerialLinkTest, AnEightByteFrameWithLengthZeroIsNotAReply)
 {
     open();
