@@ -77,6 +77,6 @@ private:
     std::vector<std::uint8_t> payload_;
 };
 
-// Mode 1: the command frame. Mode 0: the payload alone. Any other mode, or a payload
-// too long for the length byte: an empty sequence.
+// Mode 1: the command frame, or an empty sequence when the payload is too long for
+// the length byte. Mode 0: the payload alone. Any other mode: an empty sequence.
 std::vector<std::uint8_t> EncodeFrame(const LCmd& command, int mode);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "DeviceCore.h"
+#include "FaultPlan.h"
+
+namespace qx::sim {
+class FrameLog;
+
+// What goes back for one received frame: the writes in order, after a delay,
+// and what happens to the connection afterwards.
+struct Exchange
+{
+    std::vector<Bytes> writes;
+    int delayMs = 0;
+    bool close = false;   // the connection drops (a fault)
+    bool restart = false; // the processor restarts: a network or USB connection drops
+};
+
+// Puts the device core behind the fault plan: turns each received command
+// frame into the bytes to write back, and logs both directions.
+class Responder
+{
+public:
+    explicit Responder(DeviceCore& core, FaultPlan faults = {}, FrameLog* log = nullptr);
+
+    Exchange OnFrame(std::span<const std::uint8_t> frame);
+
+    FaultPlan& Faults() { return faults_; }
+    DeviceCore& Core() { return core_; }
+    const std::vector<std::string>& ProtocolErrors() const { return errors_; }
+
+private:
+    std::vector<Bytes> AnswerFrames(const Outcome& outcome) const;
+    Bytes EncodeReply(std::uint8_t command, const Reply& reply) const;
+    std::vector<Bytes> Writes(const std::vector<Bytes>& frames) const;
+
+    DeviceCore& core_;
+    FaultPlan faults_;
+    FrameLog* log_;
+    int framesForUs_ = 0;
+    std::vector<std::string> errors_;
+};
+} // namespace qx::sim

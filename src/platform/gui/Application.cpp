@@ -1,0 +1,129 @@
+#include "platform/gui/Application.h"
+
+#include "platform/gui/MessagePump.h"
+#include "platform/gui/Timer.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <clocale>
+#include <memory>
+
+TApplication* Application = nullptr;
+
+namespace qx {
+
+namespace {
+
+void showInMessageBox(const std::string& title, const std::string& message)
+{
+    QMessageBox box(QMessageBox::Critical, QString::fromStdString(title), QString::fromStdString(message),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+ExceptionPresenter& presenter()
+{
+    static ExceptionPresenter p = showInMessageBox;
+    return p;
+}
+
+std::unique_ptr<QApplication> gQtApplication;
+
+} // namespace
+
+void setExceptionPresenter(ExceptionPresenter p) { presenter() = p ? std::move(p) : showInMessageBox; }
+
+void initApplication(int& argc, char** argv)
+{
+    if (Application)
+        return;
+    if (!QCoreApplication::instance())
+        gQtApplication = std::make_unique<QApplication>(argc, argv);
+    // Qt takes the locale from the environment; numbers are read and written the C way.
+    std::setlocale(LC_NUMERIC, "C");
+    Application = new TApplication;
+}
+
+void doneApplication()
+{
+    delete Application;
+    Application = nullptr;
+    gQtApplication.reset();
+}
+
+} // namespace qx
+
+TApplication::TApplication() : TComponent(nullptr) {}
+
+TApplication::~TApplication()
+{
+    MarkDestroying();
+    DestroyComponents();
+    if (Application == this)
+        Application = nullptr;
+}
+
+void TApplication::formCreated(TForm* form)
+{
+    if (!mainForm_)
+        mainForm_ = form;
+}
+
+void TApplication::Run()
+{
+    if (running_)
+        return;
+    running_ = true;
+    if (mainForm_)
+        mainForm_->Show();
+    while (!terminated_)
+        HandleMessage();
+    running_ = false;
+}
+
+void TApplication::Terminate()
+{
+    terminated_ = true;
+    QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::None));
+}
+
+void TApplication::ProcessMessages()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    qx::MessagePump::instance().dispatchAll();
+    qx::fireDueTimers();
+}
+
+void TApplication::HandleMessage()
+{
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    qx::fireDueTimers();
+}
+
+void TApplication::HandleException(TObject* Sender)
+{
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        if (OnException)
+            OnException(Sender, e);
+        else
+            ShowException(e);
+    } catch (...) {
+        const std::runtime_error unknown("Unknown exception");
+        if (OnException)
+            OnException(Sender, unknown);
+        else
+            ShowException(unknown);
+    }
+}
+
+void TApplication::ShowException(const std::exception& E)
+{
+    std::string message = E.what();
+    if (!message.empty() && message.back() != '.')
+        message += '.';
+    qx::presenter()(title_, message);
+}

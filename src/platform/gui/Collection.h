@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/gui/Component.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TCollection;
+
+/// An item of a collection property (a column, a band, a channel); its
+/// published properties are registered like a component's.
+class TCollectionItem : public TPersistent
+{
+public:
+    explicit TCollectionItem(TCollection* ACollection) : collection_(ACollection) {}
+    TCollection* Collection() const { return collection_; }
+    int Index() const;
+
+private:
+    TCollection* collection_;
+};
+
+/// An owned, ordered list of items of one class.
+class TCollection : public TPersistent
+{
+public:
+    using ItemFactory = std::function<std::unique_ptr<TCollectionItem>(TCollection&)>;
+
+    explicit TCollection(ItemFactory Factory) : factory_(std::move(Factory)) {}
+    ~TCollection() override;
+
+    int Count() const { return static_cast<int>(items_.size()); }
+    TCollectionItem* Items(int Index) const { return items_.at(static_cast<std::size_t>(Index)).get(); }
+    TCollectionItem* Add();
+    void Delete(int Index);
+    void Clear();
+    int IndexOf(const TCollectionItem* Item) const;
+
+    /// Raised after items are added, deleted or cleared.
+    std::function<void(TCollection&)> OnChange;
+
+private:
+    void changed();
+
+    ItemFactory factory_;
+    std::vector<std::unique_ptr<TCollectionItem>> items_;
+};
+
+namespace qx {
+
+/// A collection whose items are of class Item (constructible from the collection).
+template <class Item>
+TCollection::ItemFactory itemsOf()
+{
+    return [](TCollection& c) { return std::make_unique<Item>(&c); };
+}
+
+} // namespace qx

@@ -1,0 +1,287 @@
+#include "platform/gui/Form.h"
+
+#include "platform/gui/Application.h"
+#include "platform/gui/ControlWidget.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+#include <stdexcept>
+
+struct TForm::ModalLoop
+{
+    QEventLoop loop;
+};
+
+TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    visible_ = false;
+    SetBounds(0, 0, 320, 240);
+    applyWindowFlags();
+}
+
+TForm::~TForm()
+{
+    if (loop_)
+        loop_->loop.exit();
+}
+
+void TForm::AfterConstruction()
+{
+    if (created_)
+        return;
+    created_ = true;
+    DoCreate();
+    if (visible_) {
+        visible_ = false;
+        Show();
+    }
+}
+
+void TForm::DoCreate()
+{
+    qx::guarded(this, [&] { qx::fire(OnCreate, this); });
+}
+
+void TForm::SetVisible(bool Value)
+{
+    if (Loading() || !created_) {
+        visible_ = Value; // shown once the form is made
+        return;
+    }
+    if (Value == visible_)
+        return;
+    visible_ = Value;
+    if (Value) {
+        if (!shownOnce_) {
+            shownOnce_ = true;
+            placeOnScreen();
+        }
+        DoShow();
+        switch (windowState_) {
+        case wsMaximized: widget_->showMaximized(); break;
+        case wsMinimized: widget_->showMinimized(); break;
+        default: widget_->show(); break;
+        }
+        widget_->raise();
+        widget_->activateWindow();
+    } else {
+        widget_->hide();
+        DoHide();
+    }
+}
+
+void TForm::Show()
+{
+    SetVisible(true);
+    widget_->raise();
+}
+
+void TForm::Hide() { SetVisible(false); }
+
+void TForm::DoShow() { qx::fire(OnShow, this); }
+void TForm::DoHide() { qx::fire(OnHide, this); }
+void TForm::DoClose(TCloseAction& Action) { qx::fire(OnClose, this, Action); }
+void TForm::Paint() { qx::fire(OnPaint, this); }
+
+bool TForm::CloseQuery()
+{
+    bool canClose = true;
+    qx::fire(OnCloseQuery, this, canClose);
+    return canClose;
+}
+
+void TForm::Close()
+{
+    if (modal_) {
+        SetModalResult(mrCancel);
+        return;
+    }
+    if (!CloseQuery())
+        return;
+    TCloseAction action = caHide;
+    DoClose(action);
+    if (action == caNone)
+        return;
+    if (Application && Application->MainForm() == this)
+        Application->Terminate();
+    else if (action == caHide)
+        Hide();
+    else if (action == caMinimize)
+        SetWindowState(wsMinimized);
+    else
+        Release();
+}
+
+void TForm::Release()
+{
+    QPointer<QWidget> widget = widget_;
+    QTimer::singleShot(0, [widget] {
+        if (widget)
+            delete dynamic_cast<TForm*>(qx::controlOf(widget));
+    });
+}
+
+void TForm::SetModalResult(TModalResult Value)
+{
+    modalResult_ = Value;
+    if (loop_ && Value != mrNone)
+        loop_->loop.exit();
+}
+
+int TForm::ShowModal()
+{
+    if (visible_ || !enabled_ || modal_)
+        throw std::logic_error("Cannot make a visible window modal");
+    modal_ = true;
+    modalResult_ = mrNone;
+    widget_->setWindowModality(Qt::ApplicationModal);
+    ModalLoop loop;
+    loop_ = &loop;
+    try {
+        Show();
+        while (true) {
+            if (modalResult_ == mrNone && !(Application && Application->Terminated()))
+                loop.loop.exec();
+            if (Application && Application->Terminated())
+                modalResult_ = mrCancel;
+            else if (modalResult_ != mrNone)
+                closeModal();
+            if (modalResult_ != mrNone)
+                break;
+        }
+    } catch (...) {
+        loop_ = nullptr;
+        modal_ = false;
+        throw;
+    }
+    loop_ = nullptr;
+    modal_ = false;
+    Hide();
+    widget_->setWindowModality(Qt::NonModal);
+    return modalResult_;
+}
+
+void TForm::closeModal()
+{
+    TCloseAction action = caNone;
+    if (CloseQuery()) {
+        action = caHide;
+        DoClose(action);
+    }
+    if (action == caNone)
+        modalResult_ = mrNone;
+    else if (action == caFree)
+        Release();
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle Value)
+{
+    borderStyle_ = Value;
+    applyWindowFlags();
+}
+
+void TForm::SetBorderIcons(TBorderIcons Value)
+{
+    borderIcons_ = Value;
+    applyWindowFlags();
+}
+
+void TForm::SetFormStyle(TFormStyle Value)
+{
+    formStyle_ = Value;
+    applyWindowFlags();
+}
+
+void TForm::SetWindowState(TWindowState Value)
+{
+    windowState_ = Value;
+    if (!visible_ || !created_)
+        return;
+    switch (Value) {
+    case wsMaximized: widget_->showMaximized(); break;
+    case wsMinimized: widget_->showMinimized(); break;
+    default: widget_->showNormal(); break;
+    }
+}
+
+void TForm::applyWindowFlags()
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    switch (borderStyle_) {
+    case bsNone: flags |= Qt::FramelessWindowHint; break;
+    case bsToolWindow:
+    case bsSizeToolWin: flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint; break;
+    default: flags |= Qt::WindowTitleHint; break;
+    }
+    if (borderIcons_.Contains(biSystemMenu))
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    const bool dialog = borderStyle_ == bsDialog || borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin;
+    if (!dialog && borderIcons_.Contains(biSystemMenu)) {
+        if (borderIcons_.Contains(biMinimize))
+            flags |= Qt::WindowMinimizeButtonHint;
+        if (borderIcons_.Contains(biMaximize))
+            flags |= Qt::WindowMaximizeButtonHint;
+    }
+    if (formStyle_ == fsStayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    const bool wasVisible = widget_->isVisible();
+    widget_->setWindowFlags(flags);
+    if (wasVisible)
+        widget_->show();
+}
+
+void TForm::placeOnScreen()
+{
+    QRect area;
+    TForm* centreOn = nullptr;
+    switch (position_) {
+    case poScreenCenter:
+    case poDesktopCenter:
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            area = screen->availableGeometry();
+        break;
+    case poMainFormCenter:
+        centreOn = Application ? Application->MainForm() : nullptr;
+        break;
+    case poOwnerFormCenter:
+        centreOn = dynamic_cast<TForm*>(Owner());
+        break;
+    default:
+        return;
+    }
+    if (centreOn && centreOn != this)
+        area = centreOn->widget_->geometry();
+    else if (area.isNull())
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            area = screen->availableGeometry();
+    if (!area.isNull())
+        SetBounds(area.x() + (area.width() - width_) / 2, area.y() + (area.height() - height_) / 2, width_, height_);
+}
+
+TWinControl* TForm::ActiveControl() const
+{
+    QWidget* focus = widget_->focusWidget();
+    for (QWidget* w = focus; w && w != widget_; w = w->parentWidget())
+        if (auto* control = dynamic_cast<TWinControl*>(qx::controlOf(w)))
+            return control;
+    return nullptr;
+}
+
+void TForm::SetActiveControl(TWinControl* Control)
+{
+    if (Control)
+        Control->Widget()->setFocus(Qt::OtherFocusReason);
+}
+
+TForm* GetParentForm(const TControl* Control)
+{
+    const TControl* top = Control;
+    while (top && top->Parent())
+        top = top->Parent();
+    return dynamic_cast<TForm*>(const_cast<TControl*>(top));
+}

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "platform/gui/Control.h"
+
+#include <functional>
+
+using TModalResult = int;
+enum : TModalResult {
+    mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7,
+    mrClose = 8, mrAll = 12, mrNoToAll = 13, mrYesToAll = 14
+};
+
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = qx::EnumSet<TBorderIcon>;
+enum TPosition {
+    poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
+    poMainFormCenter, poOwnerFormCenter
+};
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+/// A top-level window. Forms start hidden. A subclass loads its layout in
+/// its constructor (LoadLayout) and is made by Application->CreateForm or
+/// qx::newForm, which raise OnCreate once it is fully constructed.
+///
+/// The close box and Esc do only what the form's handlers say: the close box
+/// calls Close(), Esc is an ordinary key.
+class TForm : public TCustomControl
+{
+public:
+    explicit TForm(TComponent* AOwner);
+    ~TForm() override;
+
+    /// Loads the layout resource of that name into this form: controls,
+    /// properties, handlers and fields (see LayoutLoader.h). Throws
+    /// qx::LayoutError.
+    void LoadLayout(const std::string& ResourceName);
+    /// Raises OnCreate, then shows the form when its Visible was set.
+    virtual void AfterConstruction();
+
+    void SetVisible(bool Value) override;
+    void Show();
+    void Hide();
+    /// Shows the form modally and runs a nested loop until ModalResult is set
+    /// and the form agrees to close. Timers, posted messages and messages sent
+    /// from other threads keep being handled meanwhile.
+    int ShowModal();
+    /// Asks the form to close: OnCloseQuery, then OnClose with its action.
+    void Close();
+    /// Destroys the form at the next pass of the loop.
+    void Release();
+    bool CloseQuery();
+
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult Value);
+    bool Modal() const { return modal_; }
+
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool Value) { keyPreview_ = Value; }
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle Value);
+    TBorderIcons BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(TBorderIcons Value);
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition Value) { position_ = Value; }
+    TFormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(TFormStyle Value);
+    TWindowState WindowState() const { return windowState_; }
+    void SetWindowState(TWindowState Value);
+    bool AutoScroll() const { return autoScroll_; }
+    void SetAutoScroll(bool Value) { autoScroll_ = Value; }
+    /// Layout scaling by screen resolution; always off here, the value is kept.
+    bool Scaled() const { return false; }
+    void SetScaled(bool) {}
+
+    TWinControl* ActiveControl() const;
+    void SetActiveControl(TWinControl* Control);
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+    TNotifyEvent OnPaint;
+
+protected:
+    virtual void DoCreate();
+    virtual void DoShow();
+    virtual void DoHide();
+    virtual void DoClose(TCloseAction& Action);
+    void Paint() override;
+
+private:
+    friend class qx::ControlBridge;
+
+    void applyWindowFlags();
+    void placeOnScreen();
+    void closeModal();
+
+    TModalResult modalResult_ = mrNone;
+    bool modal_ = false;
+    bool keyPreview_ = false;
+    bool created_ = false;
+    bool shownOnce_ = false;
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
+    TPosition position_ = poDesigned;
+    TFormStyle formStyle_ = fsNormal;
+    TWindowState windowState_ = wsNormal;
+    bool autoScroll_ = false;
+    struct ModalLoop;
+    ModalLoop* loop_ = nullptr;
+};
+
+using TCustomForm = TForm;
+
+/// The form that holds a control, nullptr when it is on none.
+TForm* GetParentForm(const TControl* Control);
+
+namespace qx {
+
+/// Makes a form of class T owned by AOwner and raises its OnCreate.
+template <class T>
+T* newForm(TComponent* AOwner)
+{
+    T* form = new T(AOwner);
+    form->AfterConstruction();
+    return form;
+}
+
+} // namespace qx

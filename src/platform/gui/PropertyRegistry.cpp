@@ -1,0 +1,470 @@
+#include "platform/gui/PropertyRegistry.h"
+
+#include <charconv>
+#include <cmath>
+#include <sstream>
+
+namespace qx {
+
+namespace {
+
+std::string quoted(const std::string& s)
+{
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+    }
+    return out + '"';
+}
+
+std::string joined(const std::vector<std::string>& items, bool quote)
+{
+    std::string out;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i)
+            out += ", ";
+        out += quote ? quoted(items[i]) : items[i];
+    }
+    return out;
+}
+
+} // namespace
+
+std::string toText(const PropertyValue& value)
+{
+    struct Visitor
+    {
+        std::string operator()(std::monostate) const { return {}; }
+        std::string operator()(bool b) const { return b ? "True" : "False"; }
+        std::string operator()(std::int64_t i) const { return std::to_string(i); }
+        std::string operator()(double d) const
+        {
+            std::ostringstream s;
+            s.imbue(std::locale::classic());
+            s.precision(17);
+            s << d;
+            std::string t = s.str();
+            if (t.find_first_of(".eEn") == std::string::npos)
+                t += ".0";
+            return t;
+        }
+        std::string operator()(const std::string& s) const { return quoted(s); }
+        std::string operator()(const Ident& i) const { return i.name; }
+        std::string operator()(const IdentSet& s) const { return "[" + joined(s.names, false) + "]"; }
+        std::string operator()(const StringLines& l) const { return "(" + joined(l.lines, true) + ")"; }
+    };
+    return std::visit(Visitor{}, value);
+}
+
+// ---- classes ----
+
+ClassInfo::ClassInfo(std::string name, const ClassInfo* parent)
+    : name_(std::move(name)), parent_(parent), depth_(parent ? parent->depth() + 1 : 0)
+{
+}
+
+bool ClassInfo::inheritsFrom(const ClassInfo& other) const
+{
+    for (const ClassInfo* c = this; c; c = c->parent_)
+        if (c == &other)
+            return true;
+    return false;
+}
+
+const PropertyInfo* ClassInfo::findProperty(std::string_view name, bool reading) const
+{
+    for (const ClassInfo* c = this; c; c = c->parent_)
+        for (const PropertyInfo& p : c->properties_)
+            if (sameText(p.name, name))
+                return &p;
+    if (reading)
+        for (const ClassInfo* c = this; c; c = c->parent_)
+            for (const PropertyInfo& p : c->properties_)
+                for (const std::string& old : p.oldNames)
+                    if (sameText(old, name))
+                        return &p;
+    return nullptr;
+}
+
+std::vector<const PropertyInfo*> ClassInfo::properties() const
+{
+    std::vector<const PropertyInfo*> all = parent_ ? parent_->properties() : std::vector<const PropertyInfo*>{};
+    for (const PropertyInfo& p : properties_) {
+        auto it = std::find_if(all.begin(), all.end(), [&](const PropertyInfo* q) { return sameText(q->name, p.name); });
+        if (it != all.end())
+            *it = &p; // re-published with other settings
+        else
+            all.push_back(&p);
+    }
+    return all;
+}
+
+const MethodInfo* ClassInfo::findMethod(std::string_view name) const
+{
+    for (const ClassInfo* c = this; c; c = c->parent_)
+        for (const MethodInfo& m : c->methods_)
+            if (m.name == name)
+                return &m;
+    return nullptr;
+}
+
+std::vector<const FieldInfo*> ClassInfo::fields() const
+{
+    std::vector<const FieldInfo*> all = parent_ ? parent_->fields() : std::vector<const FieldInfo*>{};
+    for (const FieldInfo& f : fields_)
+        all.push_back(&f);
+    return all;
+}
+
+ClassRegistry& ClassRegistry::instance()
+{
+    static ClassRegistry registry;
+    return registry;
+}
+
+ClassInfo& ClassRegistry::add(std::type_index type, const std::string& name, const ClassInfo* parent)
+{
+    auto it = byName_.find(name);
+    if (it != byName_.end())
+        return *it->second;
+    auto info = std::make_unique<ClassInfo>(name, parent);
+    ClassInfo& ref = *info;
+    byName_.emplace(name, std::move(info));
+    byType_[type] = &ref;
+    return ref;
+}
+
+const ClassInfo* ClassRegistry::find(std::string_view name) const
+{
+    auto it = byName_.find(name);
+    if (it != byName_.end())
+        return it->second.get();
+    for (const auto& [key, info] : byName_)
+        if (sameText(key, name))
+            return info.get();
+    return nullptr;
+}
+
+const ClassInfo* ClassRegistry::find(std::type_index type) const
+{
+    auto it = byType_.find(type);
+    return it == byType_.end() ? nullptr : it->second;
+}
+
+const ClassInfo* ClassRegistry::classOf(const TObject& object) const
+{
+    if (const ClassInfo* exact = find(typeid(object)))
+        return exact;
+    const ClassInfo* best = nullptr;
+    for (const auto& [name, info] : byName_)
+        if (info->isInstance && (!best || info->depth() > best->depth()) && info->isInstance(object))
+            best = info.get();
+    return best;
+}
+
+std::optional<int> ClassRegistry::EnumInfo::valueOf(std::string_view name) const
+{
+    for (const auto& [n, v] : values)
+        if (sameText(n, name))
+            return v;
+    return std::nullopt;
+}
+
+const std::string* ClassRegistry::EnumInfo::nameOf(int value) const
+{
+    for (const auto& [n, v] : values)
+        if (v == value)
+            return &n;
+    return nullptr;
+}
+
+void ClassRegistry::addEnum(std::type_index type, EnumInfo info) { enums_[type] = std::move(info); }
+
+const ClassRegistry::EnumInfo* ClassRegistry::findEnum(std::type_index type) const
+{
+    auto it = enums_.find(type);
+    return it == enums_.end() ? nullptr : &it->second;
+}
+
+// ---- paths ----
+
+namespace {
+
+std::vector<std::string_view> splitPath(std::string_view path)
+{
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t dot = path.find('.', start);
+        parts.push_back(path.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start));
+        if (dot == std::string_view::npos)
+            break;
+        start = dot + 1;
+    }
+    return parts;
+}
+
+std::string join(const std::vector<std::string_view>& parts, std::size_t from, std::size_t to)
+{
+    std::string s;
+    for (std::size_t i = from; i < to; ++i) {
+        if (i > from)
+            s += '.';
+        s += parts[i];
+    }
+    return s;
+}
+
+const ClassInfo& classInfoOf(const TPersistent& object)
+{
+    const ClassInfo* info = ClassRegistry::instance().classOf(object);
+    if (!info)
+        throw PropertyError("Class " + object.ClassName() + " has no published properties");
+    return *info;
+}
+
+} // namespace
+
+PropertyTarget resolvePropertyPath(TPersistent& object, std::string_view path, bool reading)
+{
+    const auto parts = splitPath(path);
+    TPersistent* current = &object;
+    std::size_t i = 0;
+    while (i < parts.size()) {
+        const ClassInfo& info = classInfoOf(*current);
+        // The longest run of steps that names a property ("Font.Name" is one).
+        const PropertyInfo* found = nullptr;
+        std::size_t used = 0;
+        for (std::size_t n = parts.size() - i; n > 0 && !found; --n)
+            if ((found = info.findProperty(join(parts, i, i + n), reading)))
+                used = n;
+        if (found && i + used == parts.size())
+            return {current, found};
+        if (found && !found->isLeaf()) {
+            current = found->object(*current);
+            if (!current)
+                throw PropertyError("Property " + found->name + " of " + info.name() + " is empty");
+            i += used;
+            continue;
+        }
+        auto* component = dynamic_cast<TComponent*>(current);
+        TComponent* child = component ? component->FindComponent(parts[i]) : nullptr;
+        if (!child || i + 1 == parts.size())
+            throw PropertyError("Class " + info.name() + " has no property " + std::string(parts[i]));
+        current = child;
+        ++i;
+    }
+    throw PropertyError("Empty property path");
+}
+
+PropertyValue getProperty(TPersistent& object, std::string_view path)
+{
+    PropertyTarget t = resolvePropertyPath(object, path);
+    const PropertyInfo& p = *t.property;
+    if (p.getComponent) {
+        TComponent* c = p.getComponent(*t.object);
+        return c ? PropertyValue(Ident{c->Name()}) : PropertyValue(Ident{"nil"});
+    }
+    if (!p.get)
+        throw PropertyError("Property " + p.name + " cannot be read as a value");
+    return p.get(*t.object);
+}
+
+void setProperty(TPersistent& object, std::string_view path, const PropertyValue& value, bool reading)
+{
+    PropertyTarget t = resolvePropertyPath(object, path, reading);
+    const PropertyInfo& p = *t.property;
+    if (!p.set)
+        throw PropertyError("Property " + p.name + " cannot be set from a value");
+    p.set(*t.object, value);
+}
+
+// ---- conversions ----
+
+namespace detail {
+
+namespace {
+
+[[noreturn]] void wrongValue(const PropertyValue& v, const std::string& expected)
+{
+    throw PropertyError("Invalid property value " + toText(v) + ": " + expected + " expected");
+}
+
+const ClassRegistry::EnumInfo& enumInfo(std::type_index type)
+{
+    const auto* info = ClassRegistry::instance().findEnum(type);
+    if (!info)
+        throw std::logic_error(std::string("enumeration not registered: ") + type.name());
+    return *info;
+}
+
+struct NamedColor
+{
+    const char* name;
+    TColor value;
+};
+
+const NamedColor kColors[] = {
+    {"clNone", clNone},
+    {"clBlack", clBlack},
+    {"clWhite", clWhite},
+    {"clRed", clRed},
+    {"clWindow", clWindow},
+    {"clWindowText", clWindowText},
+    {"clBtnFace", clBtnFace},
+#ifdef QX_HAVE_CANVAS
+    {"clDefault", clDefault}, {"clMaroon", clMaroon}, {"clGreen", clGreen}, {"clOlive", clOlive},
+    {"clNavy", clNavy}, {"clPurple", clPurple}, {"clTeal", clTeal}, {"clGray", clGray},
+    {"clSilver", clSilver}, {"clLime", clLime}, {"clYellow", clYellow}, {"clBlue", clBlue},
+    {"clFuchsia", clFuchsia}, {"clAqua", clAqua}, {"clMoneyGreen", clMoneyGreen}, {"clSkyBlue", clSkyBlue},
+    {"clCream", clCream}, {"clMedGray", clMedGray}, {"clScrollBar", clScrollBar},
+    {"clBackground", clBackground}, {"clActiveCaption", clActiveCaption},
+    {"clInactiveCaption", clInactiveCaption}, {"clMenu", clMenu}, {"clWindowFrame", clWindowFrame},
+    {"clMenuText", clMenuText}, {"clCaptionText", clCaptionText}, {"clActiveBorder", clActiveBorder},
+    {"clInactiveBorder", clInactiveBorder}, {"clAppWorkSpace", clAppWorkSpace},
+    {"clHighlight", clHighlight}, {"clHighlightText", clHighlightText}, {"clBtnShadow", clBtnShadow},
+    {"clGrayText", clGrayText}, {"clBtnText", clBtnText}, {"clInactiveCaptionText", clInactiveCaptionText},
+    {"clBtnHighlight", clBtnHighlight}, {"cl3DDkShadow", cl3DDkShadow}, {"cl3DLight", cl3DLight},
+    {"clInfoText", clInfoText}, {"clInfoBk", clInfoBk}, {"clHotLight", clHotLight},
+    {"clGradientActiveCaption", clGradientActiveCaption},
+    {"clGradientInactiveCaption", clGradientInactiveCaption}, {"clMenuHighlight", clMenuHighlight},
+    {"clMenuBar", clMenuBar},
+#endif
+};
+
+const std::pair<const char*, TFontStyles> kFontStyles[] = {
+    {"fsBold", 1}, {"fsItalic", 2}, {"fsUnderline", 4}, {"fsStrikeOut", 8}};
+
+} // namespace
+
+bool asBool(const PropertyValue& v)
+{
+    if (const bool* b = std::get_if<bool>(&v))
+        return *b;
+    wrongValue(v, "True or False");
+}
+
+std::int64_t asInteger(const PropertyValue& v, std::int64_t min, std::int64_t max)
+{
+    const std::int64_t* i = std::get_if<std::int64_t>(&v);
+    if (!i)
+        wrongValue(v, "a whole number");
+    if (*i < min || *i > max)
+        wrongValue(v, "a number from " + std::to_string(min) + " to " + std::to_string(max));
+    return *i;
+}
+
+double asFloat(const PropertyValue& v)
+{
+    if (const double* d = std::get_if<double>(&v))
+        return *d;
+    if (const std::int64_t* i = std::get_if<std::int64_t>(&v))
+        return static_cast<double>(*i);
+    wrongValue(v, "a number");
+}
+
+std::string asString(const PropertyValue& v)
+{
+    if (const std::string* s = std::get_if<std::string>(&v))
+        return *s;
+    wrongValue(v, "a string");
+}
+
+int enumValue(std::type_index type, const PropertyValue& v)
+{
+    const auto& info = enumInfo(type);
+    if (const Ident* i = std::get_if<Ident>(&v))
+        if (auto value = info.valueOf(i->name))
+            return *value;
+    wrongValue(v, "a value of " + info.typeName);
+}
+
+PropertyValue enumIdent(std::type_index type, int value)
+{
+    const auto& info = enumInfo(type);
+    if (const std::string* name = info.nameOf(value))
+        return Ident{*name};
+    return static_cast<std::int64_t>(value);
+}
+
+std::uint64_t setBits(std::type_index type, const PropertyValue& v)
+{
+    const auto& info = enumInfo(type);
+    const IdentSet* s = std::get_if<IdentSet>(&v);
+    if (!s)
+        wrongValue(v, "a set of " + info.typeName);
+    std::uint64_t bits = 0;
+    for (const std::string& name : s->names) {
+        auto value = info.valueOf(name);
+        if (!value)
+            wrongValue(Ident{name}, "a value of " + info.typeName);
+        bits |= std::uint64_t{1} << *value;
+    }
+    return bits;
+}
+
+PropertyValue setIdents(std::type_index type, std::uint64_t bits)
+{
+    IdentSet s;
+    for (const auto& [name, value] : enumInfo(type).values)
+        if (value >= 0 && value < 64 && (bits >> value & 1))
+            s.names.push_back(name);
+    return s;
+}
+
+const std::string& enumTypeName(std::type_index type) { return enumInfo(type).typeName; }
+
+TColor asColor(const PropertyValue& v)
+{
+    if (const std::int64_t* i = std::get_if<std::int64_t>(&v)) {
+        if (*i < INT32_MIN || *i > UINT32_MAX)
+            wrongValue(v, "a colour");
+        return static_cast<TColor>(*i);
+    }
+    if (const Ident* i = std::get_if<Ident>(&v))
+        for (const NamedColor& c : kColors)
+            if (sameText(c.name, i->name))
+                return c.value;
+    wrongValue(v, "a colour");
+}
+
+PropertyValue colorValue(TColor color)
+{
+    for (const NamedColor& c : kColors)
+        if (c.value == color)
+            return Ident{c.name};
+    return static_cast<std::int64_t>(color);
+}
+
+TFontStyles asFontStyles(const PropertyValue& v)
+{
+    const IdentSet* s = std::get_if<IdentSet>(&v);
+    if (!s)
+        wrongValue(v, "a set of TFontStyle");
+    TFontStyles styles = 0;
+    for (const std::string& name : s->names) {
+        auto it = std::find_if(std::begin(kFontStyles), std::end(kFontStyles),
+                               [&](const auto& p) { return sameText(p.first, name); });
+        if (it == std::end(kFontStyles))
+            wrongValue(Ident{name}, "a value of TFontStyle");
+        styles = static_cast<TFontStyles>(styles | it->second);
+    }
+    return styles;
+}
+
+PropertyValue fontStylesValue(TFontStyles styles)
+{
+    IdentSet s;
+    for (const auto& [name, bit] : kFontStyles)
+        if (styles & bit)
+            s.names.emplace_back(name);
+    return s;
+}
+
+} // namespace detail
+} // namespace qx

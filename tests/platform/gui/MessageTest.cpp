@@ -1,0 +1,160 @@
+#include "platform/gui/Application.h"
+#include "platform/gui/Timer.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <stop_token>
+#include <thread>
+
+namespace {
+
+constexpr unsigned WM_LINK_FRAME = 1360;
+constexpr unsigned WM_LINK_ERROR = 1361;
+
+/// A window that records the messages it handles; a hook may act on them.
+class TMessageForm : public TForm
+{
+public:
+    using TForm::TForm;
+
+    void Dispatch(TMessage& Message) override
+    {
+        if (Message.Msg < WM_USER) {
+            TForm::Dispatch(Message);
+            return;
+        }
+        handled.push_back(Message.Msg);
+        if (Message.Data)
+            lastData = *Message.Data;
+        Message.Result = static_cast<std::intptr_t>(Message.WParam * 2);
+        if (onMessage)
+            onMessage(Message);
+    }
+
+    std::vector<unsigned> handled;
+    std::vector<std::uint8_t> lastData;
+    std::function<void(TMessage&)> onMessage;
+};
+
+// Runs the loop until done() holds; every pass handles what is waiting.
+template <class F>
+void runUntil(F done)
+{
+    while (!done())
+        Application->HandleMessage();
+}
+
+TEST(WindowMessages, PostIsHandledAtTheNextPassSendAtOnce)
+{
+    TMessageForm form(nullptr);
+    PostMessage(&form, WM_LINK_ERROR, 3, 0);
+    EXPECT_TRUE(form.handled.empty()) << "a posted message waits for the loop";
+    EXPECT_EQ(SendMessage(&form, WM_USER + 1, 21, 0), 42) << "a send on the GUI thread is a direct call";
+    EXPECT_EQ(form.handled, std::vector<unsigned>{WM_USER + 1});
+    Application->ProcessMessages();
+    EXPECT_EQ(form.handled, (std::vector<unsigned>{WM_USER + 1, WM_LINK_ERROR}));
+}
+
+TEST(WindowMessages, CrossThreadSendIsHandledInsideANestedModalLoop)
+{
+    TMessageForm mainForm(nullptr);
+    TForm dialog(nullptr);
+    dialog.AfterConstruction();
+    bool handledWhileModal = false;
+    mainForm.onMessage = [&](TMessage& m) {
+        if (m.Msg != WM_LINK_FRAME)
+            return;
+        handledWhileModal = dialog.Modal();
+        dialog.SetModalResult(mrOk); // a reply closes the progress window
+    };
+
+    std::optional<std::intptr_t> result;
+    std::jthread worker;
+    dialog.OnShow = [&](TObject*) {
+        worker = std::jthread([&](std::stop_token stop) {
+            result = mainForm.sendMessage(qx::WindowMessage{WM_LINK_FRAME, 5, 17, {0x10, 0x02, 0x01}}, stop);
+        });
+    };
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    worker.join();
+    EXPECT_TRUE(handledWhileModal);
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(*result, 10);
+    EXPECT_EQ(mainForm.lastData, (std::vector<std::uint8_t>{0x10, 0x02, 0x01}));
+    EXPECT_FALSE(dialog.Visible());
+}
+
+TEST(WindowMessages, PostedMessagesAndTimersRunInsideAModalLoop)
+{
+    TMessageForm mainForm(nullptr);
+    TForm dialog(nullptr);
+    dialog.AfterConstruction();
+    TTimer timer(nullptr);
+    timer.SetInterval(1);
+    int ticks = 0;
+    timer.OnTimer = [&](TObject*) {
+        if (++ticks == 1)
+            PostMessage(&mainForm, WM_LINK_ERROR, 0, 0);
+    };
+    mainForm.onMessage = [&](TMessage&) { dialog.Close(); };
+    EXPECT_EQ(dialog.ShowModal(), mrCancel) << "Close on a modal form sets mrCancel";
+    EXPECT_GE(ticks, 1);
+    EXPECT_EQ(mainForm.handled, std::vector<unsigned>{WM_LINK_ERROR});
+}
+
+TEST(WindowMessages, CancellingReleasesAWorkerBlockedInSend)
+{
+    TMessageForm form(nullptr);
+    std::stop_source owner;
+    std::atomic<bool> returned{false};
+    std::optional<std::intptr_t> result = 1;
+    std::thread worker([&] {
+        result = form.sendMessage(qx::WindowMessage{WM_LINK_FRAME, 1, 0, {}}, owner.get_token());
+        returned = true;
+    });
+    while (form.PendingMessages() == 0)
+        std::this_thread::yield();
+    EXPECT_FALSE(returned);
+    owner.request_stop(); // the link closes: its worker must not wait for the GUI thread
+    worker.join();
+    EXPECT_FALSE(result.has_value());
+    Application->ProcessMessages();
+    EXPECT_TRUE(form.handled.empty()) << "a cancelled send that had not started is never handled";
+}
+
+TEST(WindowMessages, DestroyingTheWindowReleasesAWorkerBlockedInSend)
+{
+    auto form = std::make_unique<TMessageForm>(nullptr);
+    std::optional<std::intptr_t> result = 1;
+    std::thread worker([&, target = static_cast<qx::MessageTarget*>(form.get())] {
+        result = target->sendMessage(qx::WindowMessage{WM_LINK_FRAME, 1, 0, {}}, {});
+    });
+    while (form->PendingMessages() == 0)
+        std::this_thread::yield();
+    form.reset();
+    worker.join();
+    EXPECT_FALSE(result.has_value());
+}
+
+TEST(WindowMessages, AnExceptionFromAHandlerIsShownAndTheLoopGoesOn)
+{
+    std::vector<std::string> shown;
+    qx::setExceptionPresenter([&](const std::string&, const std::string& message) { shown.push_back(message); });
+    TMessageForm form(nullptr);
+    form.onMessage = [](TMessage& m) {
+        if (m.WParam == 1)
+            throw std::runtime_error("Reply too short");
+    };
+    PostMessage(&form, WM_USER, 1, 0);
+    PostMessage(&form, WM_USER, 2, 0);
+    runUntil([&] { return form.handled.size() == 2; });
+    EXPECT_EQ(shown, std::vector<std::string>{"Reply too short."});
+    qx::setExceptionPresenter(nullptr);
+}
+
+} // namespace

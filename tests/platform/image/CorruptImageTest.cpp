@@ -1,0 +1,90 @@
+// Truncated and corrupted picture data must give an error (or, for a flipped pixel byte,
+// a picture of the declared size), never a crash or a read outside the input.
+#include "platform/image/BmpCodec.h"
+#include "platform/image/JpegCodec.h"
+#include "platform/image/PngCodec.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Codec
+{
+    const char* name;
+    qx::Bytes file;
+    std::size_t trailer = 0; // closing bytes that carry no picture data
+};
+
+std::vector<Codec> codecs()
+{
+    qx::Image image(9, 6);
+    for (std::size_t i = 0; i < image.pixels.size(); ++i)
+        image.pixels[i] = 0x80000000u | static_cast<std::uint32_t>(i * 0x030507);
+    image.hasAlpha = true;
+    return {{"png", qx::encodePng(image).bytes, 12}, // the end chunk
+            {"jpeg", qx::encodeJpeg(image, 80).bytes},
+            {"progressive jpeg", qx::encodeJpeg(image, 80, true).bytes},
+            {"bmp", qx::encodeBmp(image).bytes}};
+}
+
+// Each decode copies its input into a buffer of exactly that size, so the address
+// sanitizer catches any read past the end.
+qx::DecodeResult decodeCopy(const qx::Bytes& bytes, std::size_t length)
+{
+    const qx::Bytes copy(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length));
+    return qx::decodeImage(copy);
+}
+
+TEST(CorruptImage, EveryTruncationIsAnErrorOrEmpty)
+{
+    for (const Codec& codec : codecs()) {
+        for (std::size_t length = 0; length < codec.file.size(); ++length) {
+            const qx::DecodeResult result = decodeCopy(codec.file, length);
+            if (length == 0) {
+                EXPECT_TRUE(result && result.image->empty()) << codec.name << ": zero bytes are empty";
+                continue;
+            }
+            if (length >= codec.file.size() - codec.trailer) {
+                EXPECT_TRUE(result && result.image->width == 9) << codec.name << ": only the end chunk is cut";
+                continue;
+            }
+            EXPECT_FALSE(result) << codec.name << " cut to " << length << " of " << codec.file.size();
+            EXPECT_TRUE(result || !result.error.empty());
+        }
+    }
+}
+
+TEST(CorruptImage, FlippedBytesNeverBreakTheDecoder)
+{
+    std::uint32_t seed = 7;
+    for (const Codec& codec : codecs()) {
+        for (int round = 0; round < 400; ++round) {
+            qx::Bytes bad = codec.file;
+            for (int flips = 0; flips < 1 + round % 4; ++flips) {
+                seed = seed * 1664525u + 1013904223u;
+                bad[seed % bad.size()] ^= static_cast<std::uint8_t>(1 + (seed >> 24) % 255);
+            }
+            const qx::DecodeResult result = decodeCopy(bad, bad.size());
+            if (result) {
+                EXPECT_EQ(result.image->pixels.size(),
+                          static_cast<std::size_t>(result.image->width) * result.image->height)
+                    << codec.name;
+            } else {
+                EXPECT_FALSE(result.error.empty()) << codec.name;
+            }
+        }
+    }
+}
+
+TEST(CorruptImage, ForgedHugeSizesAreRefused)
+{
+    qx::Bytes bmp = qx::encodeBmp(qx::Image(2, 2)).bytes;
+    bmp[21] = 0x7F; // width 0x7F000002
+    EXPECT_FALSE(qx::decodeBmp(bmp));
+    qx::Bytes png = qx::encodePng(qx::Image(2, 2)).bytes;
+    png[16] = 0x00;
+    png[17] = 0xFF; // width 0x00FF0002: the header's checksum no longer matches either
+    EXPECT_FALSE(qx::decodePng(png));
+}
+
+} // namespace

@@ -1,0 +1,50 @@
+#include "CommaLocale.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kInstalledNames[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "de_DE"};
+
+bool SwitchTo(const char* name)
+{
+    return std::setlocale(LC_ALL, name) != nullptr && std::string_view(std::localeconv()->decimal_point) == ",";
+}
+
+}  // namespace
+
+CommaLocale::CommaLocale()
+{
+    for (const char* name : kInstalledNames)
+        if (SwitchTo(name))
+            return;
+
+    std::error_code error;
+    std::string pattern = (std::filesystem::temp_directory_path(error) / "qx-comma-locale-XXXXXX").string();
+    if (error || ::mkdtemp(pattern.data()) == nullptr) {
+        failure_ = "cannot make a temporary folder for a locale";
+        return;
+    }
+    folder_ = pattern;
+    const std::string command = "localedef -i de_DE -f UTF-8 '" + folder_ + "/de_DE.UTF-8' >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) {
+        failure_ = "no locale with a comma decimal point is installed and localedef could not make one";
+        return;
+    }
+    ::setenv("LOCPATH", folder_.c_str(), 1);
+    if (!SwitchTo("de_DE.UTF-8"))
+        failure_ = "the locale made by localedef does not load";
+}
+
+CommaLocale::~CommaLocale()
+{
+    std::setlocale(LC_ALL, "C");
+    if (!folder_.empty()) {
+        ::unsetenv("LOCPATH");
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+// Switches the process to a locale whose decimal separator is ",", making one
+// from the system's locale sources in a temporary folder when none is
+// installed, and restores the "C" locale when it goes. Empty reason when the
+// switch worked, else why not.
+class CommaLocale {
+public:
+    CommaLocale();
+    ~CommaLocale();
+    CommaLocale(const CommaLocale&) = delete;
+    CommaLocale& operator=(const CommaLocale&) = delete;
+
+    const std::string& Failure() const { return failure_; }
+
+private:
+    std::string failure_;
+    std::string folder_;
+};

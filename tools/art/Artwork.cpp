@@ -1,0 +1,200 @@
+#include "Artwork.h"
+
+#include "platform/gdiplus/Graphics.h"
+#include "platform/gui/canvas/Bitmap.h"
+#include "platform/image/PngCodec.h"
+
+#include <QPainter>
+#include <QTransform>
+
+#include <array>
+
+namespace qx::art {
+
+namespace {
+
+using namespace qx::gdiplus;
+
+enum class State
+{
+    Normal,
+    Hot,
+    Down,
+    StayDown,
+    Disabled,
+};
+
+struct ThumbColours
+{
+    Argb top, middle, bottom, border, indicator;
+};
+
+ThumbColours thumbColours(State state)
+{
+    switch (state) {
+    case State::Hot:
+        return {0xFFEEF2F6u, 0xFF9AA3ACu, 0xFF5C6670u, 0xFF2A3A4Au, 0xFF5CC8FFu};
+    case State::Down:
+    case State::StayDown:
+        return {0xFFB8BCC0u, 0xFF6C7278u, 0xFF3A3F44u, 0xFF1A1D20u, 0xFFFFA040u};
+    case State::Disabled:
+        return {0xFFD0D0D0u, 0xFFB4B4B4u, 0xFF9C9C9Cu, 0xFF808080u, 0xFFC8C8C8u};
+    case State::Normal:
+        break;
+    }
+    return {0xFFE2E4E6u, 0xFF8E9296u, 0xFF50555Au, 0xFF25282Bu, 0xFFFFFFFFu};
+}
+
+// A fader cap 16 wide and 29 tall: a glossy body with grip lines and a centre indicator.
+QImage verticalThumb(State state)
+{
+    const ThumbColours c = thumbColours(state);
+    TBitmap bitmap(16, 29);
+    bitmap.SetPixelFormat(pf32bit);
+    bitmap.Image().fill(Qt::transparent);
+    {
+        Graphics g(bitmap);
+        g.SetSmoothingMode(SmoothingMode::AntiAlias);
+        g.SetPixelOffsetMode(PixelOffsetMode::Half);
+        GraphicsPath body;
+        body.AddArc(0.5f, 0.5f, 5, 5, 180, 90);
+        body.AddArc(10.5f, 0.5f, 5, 5, 270, 90);
+        body.AddArc(10.5f, 23.5f, 5, 5, 0, 90);
+        body.AddArc(0.5f, 23.5f, 5, 5, 90, 90);
+        body.CloseFigure();
+        LinearGradientBrush fill(RectF{0, 0, 16, 29}, c.top, c.bottom, LinearGradientMode::Vertical);
+        const Argb colours[] = {c.top, c.middle, c.bottom, c.middle, c.top};
+        const float positions[] = {0.0f, 0.45f, 0.5f, 0.55f, 1.0f};
+        fill.SetInterpolationColors(colours, positions);
+        g.FillPath(fill, body);
+        g.DrawPath(Pen(c.border), body);
+        const Pen light(0x70FFFFFFu), dark(0x60000000u);
+        for (const float y : {5.0f, 8.0f, 20.0f, 23.0f}) {
+            g.DrawLine(dark, 3, y, 13, y);
+            g.DrawLine(light, 3, y + 1, 13, y + 1);
+        }
+        g.FillRectangle(SolidBrush(c.indicator), RectF{2, 13.5f, 12, 2});
+    }
+    return bitmap.Image().convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage horizontalThumb(State state)
+{
+    return verticalThumb(state).transformed(QTransform().rotate(-90));
+}
+
+struct FaceColours
+{
+    Argb top, bottom, border, highlight;
+};
+
+FaceColours faceColours(State state)
+{
+    switch (state) {
+    case State::Hot:
+        return {0xFF6E7A88u, 0xFF3A424Cu, 0xFF4FA3E0u, 0xFF9AA8B8u};
+    case State::Down:
+        return {0xFF262B31u, 0xFF3E464Fu, 0xFF14181Cu, 0xFF262B31u};
+    case State::StayDown:
+        return {0xFF2F6E9Eu, 0xFF1C4567u, 0xFF66B8F0u, 0xFF4F8EBEu};
+    case State::Disabled:
+        return {0xFF5E5E5Eu, 0xFF565656u, 0xFF444444u, 0xFF5E5E5Eu};
+    case State::Normal:
+        break;
+    }
+    return {0xFF5A6470u, 0xFF2E343Cu, 0xFF1A1E22u, 0xFF7E8894u};
+}
+
+// A button face 80 x 30 on the key colour, drawn without smoothing so the key stays exact.
+QImage buttonFace(State state)
+{
+    const FaceColours c = faceColours(state);
+    TBitmap bitmap(80, 30);
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Brush().Color = clTeal;
+    canvas.FillRect(Rect(0, 0, 80, 30));
+    {
+        Graphics g(bitmap);
+        g.SetPixelOffsetMode(PixelOffsetMode::Half);
+        GraphicsPath face;
+        face.AddArc(0, 0, 8, 8, 180, 90);
+        face.AddArc(71, 0, 8, 8, 270, 90);
+        face.AddArc(71, 21, 8, 8, 0, 90);
+        face.AddArc(0, 21, 8, 8, 90, 90);
+        face.CloseFigure();
+        g.FillPath(LinearGradientBrush(RectF{0, 0, 80, 30}, c.top, c.bottom, LinearGradientMode::Vertical), face);
+        g.DrawPath(Pen(c.border), face);
+        g.DrawLine(Pen(c.highlight), 4, 1, 75, 1);
+    }
+    return bitmap.Image().convertToFormat(QImage::Format_RGB32);
+}
+
+struct Entry
+{
+    Artwork artwork;
+    QImage (*paint)(State);
+    State state;
+};
+
+const std::array<Entry, 13> kEntries = {{
+    {{"fader-thumb-v.png", 16, 29, true}, verticalThumb, State::Normal},
+    {{"fader-thumb-v-hot.png", 16, 29, true}, verticalThumb, State::Hot},
+    {{"fader-thumb-v-down.png", 16, 29, true}, verticalThumb, State::Down},
+    {{"fader-thumb-v-disabled.png", 16, 29, true}, verticalThumb, State::Disabled},
+    {{"fader-thumb-h.png", 29, 16, true}, horizontalThumb, State::Normal},
+    {{"fader-thumb-h-hot.png", 29, 16, true}, horizontalThumb, State::Hot},
+    {{"fader-thumb-h-down.png", 29, 16, true}, horizontalThumb, State::Down},
+    {{"fader-thumb-h-disabled.png", 29, 16, true}, horizontalThumb, State::Disabled},
+    {{"button-up.png", 80, 30, false}, buttonFace, State::Normal},
+    {{"button-hot.png", 80, 30, false}, buttonFace, State::Hot},
+    {{"button-down.png", 80, 30, false}, buttonFace, State::Down},
+    {{"button-staydown.png", 80, 30, false}, buttonFace, State::StayDown},
+    {{"button-disabled.png", 80, 30, false}, buttonFace, State::Disabled},
+}};
+
+std::array<Artwork, kEntries.size()> artworkList()
+{
+    std::array<Artwork, kEntries.size()> list{};
+    for (std::size_t i = 0; i < kEntries.size(); ++i)
+        list[i] = kEntries[i].artwork;
+    return list;
+}
+
+} // namespace
+
+std::span<const Artwork> artworks()
+{
+    static const auto list = artworkList();
+    return list;
+}
+
+const Artwork* findArtwork(const std::string& name)
+{
+    for (const Artwork& a : artworks())
+        if (name == a.name)
+            return &a;
+    return nullptr;
+}
+
+QImage paintArtwork(const Artwork& artwork)
+{
+    for (const Entry& e : kEntries)
+        if (std::string(e.artwork.name) == artwork.name)
+            return e.paint(e.state);
+    return {};
+}
+
+std::vector<std::uint8_t> encodeArtwork(const Artwork& artwork)
+{
+    const QImage image = paintArtwork(artwork).convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull())
+        return {};
+    qx::Image pixels(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            pixels.setPixel(x, y, image.pixel(x, y));
+    pixels.hasAlpha = artwork.alpha;
+    return qx::encodePng(pixels, 9).bytes;
+}
+
+} // namespace qx::art
