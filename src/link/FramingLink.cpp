@@ -46,8 +46,6 @@ void FramingLink<Base>::SendFrameLocked(const Frame& frame, bool urgent, std::in
         responseStart_ = now;
         this->HandToWorker(frame);
     }
-    if (frame.size() > frame::kCodeOffset)
-        lastCode_ = frame[frame::kCodeOffset];
 }
 
 template <class Base>

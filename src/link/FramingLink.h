@@ -22,7 +22,7 @@ struct FramingOptions
 /// of each reply frame to the owner (message 1360 with the response time),
 /// the send queue, and the keep-alive poll of an idle link.
 ///
-/// Busy, the queue, the last code, the keep-alive state and the device id are
+/// Busy, the queue, the keep-alive state and the device id are
 /// shared by the GUI thread and the worker under one lock, which is never
 /// held while the owner handles a frame: its handler sends the next commands.
 template <class Base>
@@ -89,7 +89,6 @@ private:
     mutable std::mutex mutex_;
     bool busy_ = false;
     bool keepAliveSuppressed_ = false;
-    std::uint8_t lastCode_ = 0;
     int deviceId_;
     SendQueue queue_;
     std::int64_t keepAliveDue_ = LinkWorker::kNever;

@@ -140,6 +140,20 @@ TEST_F(NetLinkTest, QueuedFramesGoOutOneAnswerAtATime)
     EXPECT_EQ(writer.writes(), (std::vector<Frame>{gain(4, 300), gain(4, 302), gain(5, 200)}));
 }
 
+TEST_F(NetLinkTest, PlainSendsFollowTheNonUrgentRule)
+{
+    open();
+    link->SendFrame(command(0x10), true);
+    link->Send(gain(4, 1));
+    link->Send(gain(4, 2));
+    ASSERT_TRUE(writer.waitForWrites(1));
+    answerAndWait(reply(0x10));
+    ASSERT_TRUE(writer.waitForWrites(2));
+    EXPECT_EQ(writer.writes().at(1), gain(4, 2));
+    answerAndWait(reply(0x34));
+    EXPECT_FALSE(link->IsBusy());
+}
+
 TEST_F(NetLinkTest, UrgentFramesAreSentInOrderEachAfterTheLastAnswer)
 {
     open();
