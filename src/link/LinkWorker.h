@@ -99,7 +99,6 @@ protected:
     std::optional<std::intptr_t> SendToOwner(WindowMessage message);
     bool StopRequested() const { return stop_.stop_requested(); }
 
-    MessageTarget& Owner() const { return owner_; }
     Clock& LinkClock() const { return clock_; }
 
 private:
