@@ -172,6 +172,17 @@ TEST_F(SerialLinkTest, AHungUpLineIsReportedAndEndsTheWorker)
     EXPECT_EQ(owner.posted().size(), 1u);
 }
 
+TEST_F(SerialLinkTest, AFailedWaitIsReported)
+{
+    open();
+    link->failWait = true;
+    link->SendFrame(command(0x10, {}, 9), true);
+    ASSERT_TRUE(owner.waitForErrors(1));
+    EXPECT_EQ(owner.errors()[0].code, 6);
+    EXPECT_EQ(owner.errors()[0].extra, 9);
+    EXPECT_TRUE(eventually([&] { return !link->IsOpen(); }));
+}
+
 TEST_F(SerialLinkTest, CloseIsCleanAndReleasesThePort)
 {
     open();

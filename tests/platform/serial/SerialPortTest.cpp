@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <thread>
 #include <vector>
 
 #include <unistd.h>
@@ -65,6 +66,24 @@ TEST_F(SerialPortTest, BytesPassUnchangedBothWays)
         got.insert(got.end(), buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(*n));
     }
     EXPECT_EQ(got, frame);
+}
+
+TEST_F(SerialPortTest, WritesEveryByteOfALongWriteAndReportsAWriteThatCannotComplete)
+{
+    ASSERT_TRUE(port.configure({}));
+    // Far more than the line buffers hold: the write must wait for room.
+    std::vector<std::uint8_t> bytes(200000);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 7);
+    std::vector<std::uint8_t> got;
+    std::thread reader([&] { got = pty.readAvailable(bytes.size()); });
+    EXPECT_TRUE(port.writeAll(bytes, 5000));
+    reader.join();
+    EXPECT_EQ(got, bytes);
+
+    pty.closeController();
+    EXPECT_FALSE(port.writeAll(bytes, 5000));
+    EXPECT_FALSE(port.error().empty());
 }
 
 TEST_F(SerialPortTest, ReadsNothingWhenNothingWaitsAndFailsWhenTheOtherEndIsGone)
