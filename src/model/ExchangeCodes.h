@@ -61,6 +61,8 @@ constexpr std::size_t minimumPayload(std::uint8_t code)
         return 1;
     case kPresetFlags:
         return 20;
+    case kMemoryData: // the memory header asked for
+        return 21;
     case kPresetName:
         return 15;
     case kLockStatus:

@@ -71,7 +71,7 @@ struct ShortReply
 TEST_F(ReplyDispatcherTest, RepliesShorterThanTheirHandlerReadsAreDropped)
 {
     const std::vector<ShortReply> table = {{20, 1},  {34, 20}, {41, 15}, {44, 7},  {45, 2},
-                                           {64, 34}, {86, 55}, {89, 1},  {36, 51}, {40, 51}};
+                                           {64, 34}, {86, 55}, {89, 1},  {36, 51}, {40, 51}, {25, 21}};
     for (const ShortReply& r : table) {
         goOnline();
         dispatcher.state().transferKind = qx::kTransferPresetFile;

@@ -253,4 +253,141 @@ TEST_F(TransferSimTest, UnitUploadedIntoAFileAndDownloadedIntoABlankProcessor)
     EXPECT_TRUE(again == first);
 }
 
+struct LossCase
+{
+    const char* transfer;
+    std::function<void()> start;
+    std::vector<int> dropAt; // frames after the start
+};
+
+// The link drops at each point of each transfer: nothing of it is left, and
+// the next connection loads the processor's state as usual.
+TEST_F(TransferSimTest, LinkLostInTheMiddleOfEachTransfer)
+{
+    seedPresets();
+    connectAndRun();
+    upload(dir / "unit.unt");
+    host.files[FileDialog::SavePreset] = dir / "state.prs";
+    dispatcher.presetFile().SavePresetFile();
+    host.files[FileDialog::OpenPreset] = dir / "state.prs";
+    host.files[FileDialog::OpenUnit] = dir / "unit.unt";
+
+    const std::vector<LossCase> cases = {
+        {"store", [this] { dispatcher.presets().StorePreset(9, qx::presetNameFromText("Lost")); },
+         {1, 2}},
+        {"recall", [this] { dispatcher.presets().RecallPreset(3); }, {1, 2, 30, 70}},
+        {"preset file", [this] { dispatcher.presetFile().OpenClick(); }, {1, 100, 300}},
+        {"upload", [this] { dispatcher.upload().UploadUnit(); }, {1, 2, 3, 20, 60, 120}},
+        {"download",
+         [this] {
+             dispatcher.download().DownloadUnitFile();
+             run();
+         },
+         {1, 2, 3, 10, 30, 200}},
+        {"factory default",
+         [this] {
+             dispatcher.presets().LoadFactoryDefault();
+             run();
+         },
+         {1, 2, 10, 30, 40}},
+    };
+    for (const LossCase& c : cases) {
+        for (const int frame : c.dropAt) {
+            const std::string what = std::string(c.transfer) + " at frame " + std::to_string(frame);
+            if (!linkOpen) {
+                connectAndRun();
+            }
+            dropLinkAtFrame(frame);
+            c.start();
+            EXPECT_FALSE(linkOpen) << what;
+            fireTimers();
+            expectClean(what);
+            EXPECT_FALSE(host.timer(ExchangeTimer::Upload)) << what;
+
+            responder.Faults().closeAtFrame = 0;
+            host.loadUnitToFormCount = 0;
+            connectAndRun();
+            EXPECT_EQ(host.loadUnitToFormCount, 1) << what;
+            EXPECT_TRUE(dispatcher.state().online) << what;
+            expectLoadedFromSim();
+            expectClean(what + ", then connected again");
+        }
+    }
+    EXPECT_FALSE(unit.IsPresetUsed(9)) << "the lost store marked nothing";
+}
+
+TEST_F(TransferSimTest, RepeatedAnswersDoNotRepeatTheTransfers)
+{
+    seedPresets();
+    connectAndRun();
+    upload(dir / "plain.unt");
+    responder.Faults().duplicate.all = true;
+    upload(dir / "twice.unt");
+    EXPECT_TRUE(qxtest::readBytes(dir / "twice.unt") == qxtest::readBytes(dir / "plain.unt"));
+
+    const qx::sim::DeviceCore original = core;
+    core = qx::sim::DeviceCore();
+    connectAndRun();
+    download(dir / "twice.unt");
+    expectClean("download");
+    EXPECT_TRUE(responder.ProtocolErrors().empty());
+    for (int p : {3, 7}) {
+        EXPECT_TRUE(core.IsPresetUsed(p));
+        EXPECT_TRUE(std::equal(core.StoredImage(p).begin(), core.StoredImage(p).begin() + 1245,
+                               original.StoredImage(p).begin()));
+        EXPECT_EQ(simCoefficients(p), coefficientsOf(original, p));
+    }
+
+    connectAndRun();
+    dispatcher.presets().StorePreset(0, qx::presetNameFromText("Twice"));
+    EXPECT_TRUE(core.IsPresetUsed(1));
+    expectClean("store");
+}
+
+struct ShortCase
+{
+    const char* transfer;
+    std::uint8_t command; // whose answer loses a byte
+    std::function<void()> start;
+};
+
+// An answer one byte short is dropped: the transfer waits for the link's
+// time-out, the model keeps what it had, and the next connection works.
+TEST_F(TransferSimTest, ShortAnswersStallTheTransferWithoutDamage)
+{
+    seedPresets();
+    connectAndRun();
+    upload(dir / "unit.unt");
+    host.files[FileDialog::OpenUnit] = dir / "unit.unt";
+    const std::vector<ShortCase> cases = {
+        {"upload header", 0x19, [this] { dispatcher.upload().UploadUnit(); }},
+        {"upload piece", 0x28, [this] { dispatcher.upload().UploadUnit(); }},
+        {"upload block", 0x56, [this] { dispatcher.upload().UploadUnit(); }},
+        {"download piece", 0x25,
+         [this] {
+             dispatcher.download().DownloadUnitFile();
+             run();
+         }},
+    };
+    for (const ShortCase& c : cases) {
+        if (!linkOpen) {
+            connectAndRun();
+        }
+        const qx::UnitRecord before = unit.record();
+        responder.Faults().payloadDelta[c.command] = -(c.command == 0x19 ? 21 : 1);
+        c.start();
+        fireTimers();
+        EXPECT_TRUE(dispatcher.ProgressWanted()) << c.transfer;
+        EXPECT_EQ(unit.record(), before) << c.transfer;
+        EXPECT_FALSE(host.timer(ExchangeTimer::Upload)) << c.transfer;
+
+        dispatcher.LinkClosed(); // the link's retries ran out
+        linkOpen = false;
+        responder.Faults().payloadDelta.clear();
+        expectClean(c.transfer);
+        connectAndRun();
+        expectLoadedFromSim();
+    }
+}
+
 } // namespace
