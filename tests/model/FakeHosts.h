@@ -29,6 +29,16 @@ struct Sent
     friend bool operator==(const Sent&, const Sent&) = default;
 };
 
+// Code and payload of a command frame that was sent.
+inline std::uint8_t codeOf(const Sent& s)
+{
+    return s.frame[5];
+}
+inline std::vector<std::uint8_t> payloadOf(const Sent& s)
+{
+    return {s.frame.begin() + 6, s.frame.end() - 3};
+}
+
 // A command frame written out by hand: 10 02 00 id length code payload 10 03
 // and the exclusive OR of everything before it.
 inline Frame commandFrame(std::uint8_t id, std::uint8_t code, std::initializer_list<std::uint8_t> payload)

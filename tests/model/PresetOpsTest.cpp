@@ -22,14 +22,8 @@ using qx::ExchangeTimer;
 using qx::FileDialog;
 using qxtest::Sent;
 
-std::uint8_t code(const Sent& s)
-{
-    return s.frame[5];
-}
-std::vector<std::uint8_t> payload(const Sent& s)
-{
-    return {s.frame.begin() + 6, s.frame.end() - 3};
-}
+using qxtest::codeOf;
+using qxtest::payloadOf;
 
 class PresetOpsTest : public qxtest::ExchangeFixture
 {
@@ -47,7 +41,7 @@ protected:
         const std::vector<Sent> all = allSent();
         std::vector<Sent> out;
         std::copy_if(all.begin(), all.end(), std::back_inserter(out),
-                     [c](const Sent& s) { return code(s) == c; });
+                     [c](const Sent& s) { return codeOf(s) == c; });
         return out;
     }
 
@@ -180,7 +174,7 @@ TEST_F(PresetOpsTest, FactoryPresetFileBurstInOrder)
 
     std::map<std::uint8_t, int> counts;
     for (const Sent& s : sent) {
-        ++counts[code(s)];
+        ++counts[codeOf(s)];
     }
     EXPECT_EQ(counts[0x5B], 12);
     EXPECT_EQ(counts[0x33], 56 + 48);
@@ -188,16 +182,16 @@ TEST_F(PresetOpsTest, FactoryPresetFileBurstInOrder)
     EXPECT_EQ(counts[0x4B], 8);
     std::vector<int> sectors;
     for (const Sent& s : sentWithCode(0x58)) {
-        sectors.push_back(payload(s)[0] | (payload(s)[1] << 8));
+        sectors.push_back(payloadOf(s)[0] | (payloadOf(s)[1] << 8));
     }
     EXPECT_EQ(sectors, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 12, 14, 16, 18, 20, 22}));
     const std::vector<Sent> modes = sentWithCode(0x4C);
     ASSERT_EQ(modes.size(), 16U);
-    EXPECT_EQ(payload(modes[0]), (std::vector<std::uint8_t>{4, 0})) << "IIR while the preset loads";
-    EXPECT_EQ(payload(modes[15]), (std::vector<std::uint8_t>{11, 2})) << "the file's mode at the end";
+    EXPECT_EQ(payloadOf(modes[0]), (std::vector<std::uint8_t>{4, 0})) << "IIR while the preset loads";
+    EXPECT_EQ(payloadOf(modes[15]), (std::vector<std::uint8_t>{11, 2})) << "the file's mode at the end";
     const std::vector<Sent> bypass = sentWithCode(0x4F);
     ASSERT_EQ(bypass.size(), 8U);
-    EXPECT_EQ(payload(bypass[4]), (std::vector<std::uint8_t>{0, 1}));
+    EXPECT_EQ(payloadOf(bypass[4]), (std::vector<std::uint8_t>{0, 1}));
 
     EXPECT_EQ(dispatcher.state().transferKind, qx::kTransferPresetFile);
     EXPECT_EQ(host.maximum, 1910);
@@ -230,12 +224,12 @@ TEST_F(PresetOpsTest, CoefficientsOfAnOpenedFile)
 
     const std::vector<Sent> blocks = sentWithCode(0x4E);
     ASSERT_EQ(blocks.size(), 2U);
-    EXPECT_EQ(payload(blocks[0]).size(), 4 + 3 * 4U);
-    EXPECT_EQ(payload(blocks[0])[0], 0);
-    EXPECT_EQ(payload(blocks[1])[0], 7);
+    EXPECT_EQ(payloadOf(blocks[0]).size(), 4 + 3 * 4U);
+    EXPECT_EQ(payloadOf(blocks[0])[0], 0);
+    EXPECT_EQ(payloadOf(blocks[1])[0], 7);
     std::vector<int> sectors;
     for (const Sent& s : sentWithCode(0x58)) {
-        sectors.push_back(payload(s)[0]);
+        sectors.push_back(payloadOf(s)[0]);
     }
     EXPECT_TRUE(std::count(sectors.begin(), sectors.end(), 12) == 1) << "output 3's sector is erased";
     EXPECT_TRUE(std::count(sectors.begin(), sectors.end(), 0) == 0) << "input A holds coefficients";

@@ -22,14 +22,8 @@ using qx::FileDialog;
 using qxtest::Frame;
 using qxtest::Sent;
 
-std::uint8_t code(const Sent& s)
-{
-    return s.frame[5];
-}
-std::vector<std::uint8_t> payload(const Sent& s)
-{
-    return {s.frame.begin() + 6, s.frame.end() - 3};
-}
+using qxtest::codeOf;
+using qxtest::payloadOf;
 
 class UnitTransferTest : public qxtest::ExchangeFixture
 {
@@ -73,7 +67,7 @@ protected:
         EXPECT_EQ(host.maximum, 600);
         EXPECT_TRUE(host.timer(ExchangeTimer::PresetLoadCount));
         deliver(1, {});
-        ASSERT_EQ(code(takeSent().at(0)), 0x1A);
+        ASSERT_EQ(codeOf(takeSent().at(0)), 0x1A);
         EXPECT_EQ(host.maximum, 38280);
         deliver(1, {});
     }
@@ -88,8 +82,8 @@ TEST_F(UnitTransferTest, EveryPieceGoesToTheSlotBeingWritten)
     for (int piece = 0; piece <= 25; ++piece) {
         const std::vector<Sent> sent = takeSent();
         ASSERT_EQ(sent.size(), 1U) << piece;
-        ASSERT_EQ(code(sent[0]), 0x25);
-        const std::vector<std::uint8_t> p = payload(sent[0]);
+        ASSERT_EQ(codeOf(sent[0]), 0x25);
+        const std::vector<std::uint8_t> p = payloadOf(sent[0]);
         EXPECT_EQ(p[0], piece);
         EXPECT_EQ(p[1], 1) << "slot 2 is preset index 1";
         const std::size_t size = piece < 25 ? 50 : 45;
@@ -107,8 +101,8 @@ TEST_F(UnitTransferTest, EveryPieceGoesToTheSlotBeingWritten)
     // Slots 3 and 4 are empty: +24 each, then slot 5's first piece.
     const std::vector<Sent> next = takeSent();
     ASSERT_EQ(next.size(), 1U);
-    EXPECT_EQ(payload(next[0])[0], 0);
-    EXPECT_EQ(payload(next[0])[1], 4);
+    EXPECT_EQ(payloadOf(next[0])[0], 0);
+    EXPECT_EQ(payloadOf(next[0])[1], 4);
     EXPECT_EQ(dispatcher.state().downloadSlot, 5);
     EXPECT_EQ(host.position, 25 + 26 + 48 + 1);
 }
@@ -156,11 +150,11 @@ TEST_F(UnitTransferTest, CoefficientsGoIntoTheirPresetFromABufferOfTheDownloadsO
     startDownload(file);
     const std::vector<Sent> sent = takeSent();
     std::vector<Sent> blocks;
-    std::copy_if(sent.begin(), sent.end(), std::back_inserter(blocks), [](const Sent& s) { return code(s) == 0x5A; });
+    std::copy_if(sent.begin(), sent.end(), std::back_inserter(blocks), [](const Sent& s) { return codeOf(s) == 0x5A; });
     ASSERT_EQ(blocks.size(), 2U);
-    EXPECT_EQ(payload(blocks[0]).size(), 5 + 12 * 4U);
-    EXPECT_EQ(payload(blocks[1]).size(), 5 + 1 * 4U);
-    const std::vector<std::uint8_t> last = payload(blocks[1]);
+    EXPECT_EQ(payloadOf(blocks[0]).size(), 5 + 12 * 4U);
+    EXPECT_EQ(payloadOf(blocks[1]).size(), 5 + 1 * 4U);
+    const std::vector<std::uint8_t> last = payloadOf(blocks[1]);
     EXPECT_EQ((std::vector<std::uint8_t>(last.begin(), last.begin() + 5)),
               (std::vector<std::uint8_t>{3, 5, 1, 13, 0})) << "preset 3, channel 5, block 1 of 13";
     EXPECT_EQ(fir, before) << "the main window's buffers keep the current coefficients";
@@ -257,8 +251,8 @@ protected:
         for (int guard = 0; guard < 100000 && !host.sent.empty(); ++guard) {
             const Sent request = host.sent.front();
             host.sent.erase(host.sent.begin());
-            const std::vector<std::uint8_t> p = payload(request);
-            switch (code(request)) {
+            const std::vector<std::uint8_t> p = payloadOf(request);
+            switch (codeOf(request)) {
             case 0x19:
                 deliver(25, std::vector<std::uint8_t>(21, 0x33));
                 break;
