@@ -390,4 +390,32 @@ TEST_F(TransferSimTest, ShortAnswersStallTheTransferWithoutDamage)
     }
 }
 
+TEST_F(TransferSimTest, MeterPollShowsTheSimulatorsMeters)
+{
+    connectAndRun();
+    ASSERT_TRUE(host.timer(ExchangeTimer::InLevelDet));
+    core.SetMeterPattern({qx::sim::MeterPattern::Levels::Hot, 100.0});
+    dispatcher.meters().OnMeterPollTimer();
+    run();
+    ASSERT_TRUE(host.meterFrame.has_value());
+    qx::MeterFrame hot;
+    hot.level.fill(8);
+    hot.compEngaged.fill(true);
+    hot.limitEngaged.fill(true);
+    hot.compReduction.fill(8);
+    hot.limitReduction.fill(8);
+    EXPECT_EQ(*host.meterFrame, hot);
+    EXPECT_EQ(host.dspText, "DSP:100.0%");
+    EXPECT_EQ(host.dspStyle, qx::DspLabelStyle::Alarm);
+
+    core.SetMeterPattern({qx::sim::MeterPattern::Levels::Quiet, 35.0});
+    for (int k = 0; k < 3; ++k) {
+        dispatcher.meters().OnMeterPollTimer();
+        run();
+    }
+    EXPECT_EQ(host.meterFrame->level[0], 1);
+    EXPECT_EQ(host.dspText, "DSP:35.0%");
+    EXPECT_EQ(host.dspStyle, qx::DspLabelStyle::Calm);
+}
+
 } // namespace
