@@ -1,10 +1,10 @@
 #include "platform/gui/Application.h"
 
+#include "platform/gui/MessageBox.h"
 #include "platform/gui/MessagePump.h"
 #include "platform/gui/Timer.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <clocale>
 #include <memory>
@@ -15,11 +15,10 @@ namespace qx {
 
 namespace {
 
+// Through the dialog service, so that a test's stand-in sees the box.
 void showInMessageBox(const std::string& title, const std::string& message)
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromStdString(title), QString::fromStdString(message),
-                    QMessageBox::Ok);
-    box.exec();
+    messageBox(message, title, MB_OK | MB_ICONERROR);
 }
 
 ExceptionPresenter& presenter()
@@ -38,8 +37,12 @@ void initApplication(int& argc, char** argv)
 {
     if (Application)
         return;
-    if (!QCoreApplication::instance())
+    if (!QCoreApplication::instance()) {
+        // Layouts are in pixels of the design size: no scaling by screen resolution.
+        if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
+            qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
         gQtApplication = std::make_unique<QApplication>(argc, argv);
+    }
     // Qt takes the locale from the environment; numbers are read and written the C way.
     std::setlocale(LC_NUMERIC, "C");
     Application = new TApplication;
@@ -85,6 +88,7 @@ void TApplication::Run()
 void TApplication::Terminate()
 {
     terminated_ = true;
+    qx::endModalLoops();
     QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::None));
 }
 
@@ -112,7 +116,8 @@ void TApplication::HandleException(TObject* Sender)
         else
             ShowException(e);
     } catch (...) {
-        const std::runtime_error unknown("Unknown exception");
+        // Any other thrown object shows as an exception with an empty message.
+        const std::runtime_error unknown("");
         if (OnException)
             OnException(Sender, unknown);
         else
@@ -122,8 +127,10 @@ void TApplication::HandleException(TObject* Sender)
 
 void TApplication::ShowException(const std::exception& E)
 {
+    // A full stop is added after a message ending in a letter, digit or the
+    // like; one ending in '.', '!', ')' and other punctuation stays as it is.
     std::string message = E.what();
-    if (!message.empty() && message.back() != '.')
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
         message += '.';
     qx::presenter()(title_, message);
 }

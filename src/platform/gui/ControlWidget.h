@@ -17,8 +17,6 @@ class ControlWidget : public QWidget
 {
 public:
     explicit ControlWidget(QWidget* parent = nullptr);
-    /// The painter of the paint in progress, nullptr outside painting.
-    QPainter* painter() const { return painter_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,9 +26,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-
-private:
-    QPainter* painter_ = nullptr;
 };
 
 /// Installed on every control's widget: input, focus, size and close events
@@ -58,7 +53,11 @@ private:
     bool reinjecting_ = false;
 };
 
-/// The painter of a control's paint in progress, nullptr outside painting.
+/// The Qt shape of a standard cursor (crHandPoint ...).
+Qt::CursorShape qtCursor(int cursor);
+
+/// The painter of a drawn control's paint in progress (its canvas's), nullptr
+/// outside painting.
 QPainter* activePainter(const TControl* control);
 
 } // namespace qx

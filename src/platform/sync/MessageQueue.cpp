@@ -22,11 +22,13 @@ MessageQueue::MessageQueue(Handler handler)
 MessageQueue::~MessageQueue()
 {
     // Release every sender still waiting; their messages will not be handled.
-    std::lock_guard lock(mutex_);
+    // The senders wake up inside this queue's lock, so it must outlive them.
+    std::unique_lock lock(mutex_);
     for (auto& request : queue_)
         request->state = Request::State::Abandoned;
     queue_.clear();
     done_.notify_all();
+    left_.wait(lock, [&] { return waiters_ == 0; });
 }
 
 void MessageQueue::setWakeUp(std::function<void()> wakeUp)
@@ -40,6 +42,10 @@ void MessageQueue::enqueue(std::shared_ptr<Request> request)
     std::function<void()> wakeUp;
     {
         std::lock_guard lock(mutex_);
+        // A sender counts as waiting from here: the queue may be destroyed
+        // before it gets back to wait, and must not be freed under it.
+        if (request->synchronous)
+            ++waiters_;
         queue_.push_back(std::move(request));
         wakeUp = wakeUp_;
     }
@@ -70,6 +76,8 @@ std::optional<std::intptr_t> MessageQueue::sendMessage(WindowMessage message, st
     const bool finished = done_.wait(lock, cancel, [&] {
         return request->state == Request::State::Done || request->state == Request::State::Abandoned;
     });
+    if (--waiters_ == 0)
+        left_.notify_all();
     if (finished && request->state == Request::State::Done)
         return request->result;
     // Cancelled: a waiting request is dropped; a running one finishes on the
@@ -81,17 +89,22 @@ std::optional<std::intptr_t> MessageQueue::sendMessage(WindowMessage message, st
 
 std::size_t MessageQueue::dispatchPending()
 {
-    std::deque<std::shared_ptr<Request>> batch;
+    // Messages are taken one at a time, so that a handler that runs a nested
+    // loop lets that loop handle the messages queued behind its own, in order.
+    std::size_t budget = 0;
     {
         std::lock_guard lock(mutex_);
-        batch.swap(queue_);
+        budget = queue_.size();
     }
     std::size_t handled = 0;
-    while (!batch.empty()) {
-        std::shared_ptr<Request> request = std::move(batch.front());
-        batch.pop_front();
+    for (; budget > 0; --budget) {
+        std::shared_ptr<Request> request;
         {
             std::lock_guard lock(mutex_);
+            if (queue_.empty())
+                break;
+            request = std::move(queue_.front());
+            queue_.pop_front();
             if (request->state == Request::State::Abandoned)
                 continue;
             request->state = Request::State::Running;
@@ -101,12 +114,10 @@ std::size_t MessageQueue::dispatchPending()
             result = handler_(request->message);
         } catch (...) {
             // A handler that throws still releases its sender, then the
-            // exception goes on to the loop's own handler. Later messages of
-            // this batch go back to the front of the queue, in order.
+            // exception goes on to the loop's own handler; later messages stay queued.
             std::lock_guard lock(mutex_);
             request->state = Request::State::Done;
             done_.notify_all();
-            queue_.insert(queue_.begin(), batch.begin(), batch.end());
             throw;
         }
         ++handled;

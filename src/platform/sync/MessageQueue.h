@@ -24,6 +24,8 @@ public:
 
     /// The queue belongs to the thread that creates it.
     explicit MessageQueue(Handler handler);
+    /// Releases every sender still waiting (their sends return nullopt) and
+    /// returns once they have all let go of the queue.
     ~MessageQueue() override;
 
     MessageQueue(const MessageQueue&) = delete;
@@ -37,7 +39,9 @@ public:
     std::optional<std::intptr_t> sendMessage(WindowMessage message, std::stop_token cancel) override;
 
     /// GUI thread: handles the messages queued before this call; returns how
-    /// many were handled. Messages queued by the handlers wait for the next call.
+    /// many were handled. Messages queued by the handlers wait for the next
+    /// call; a nested call from a handler goes on with the messages queued
+    /// behind the running one.
     std::size_t dispatchPending();
 
     /// Messages queued and not yet handled or abandoned.
@@ -53,6 +57,8 @@ private:
     std::thread::id owner_;
     mutable std::mutex mutex_;
     std::condition_variable_any done_;
+    std::condition_variable left_;
+    int waiters_ = 0;
     std::deque<std::shared_ptr<Request>> queue_;
     std::function<void()> wakeUp_;
 };

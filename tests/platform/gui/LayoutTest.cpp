@@ -60,6 +60,10 @@ TEST_F(LayoutTest, BuildsTheNestedControlsWithTheirProperties)
     const TRect top = form->pnlTop->BoundsRect();
     EXPECT_EQ(top, (TRect{0, 0, 400, 60}));
 
+    // Bottom bars stack by the positions the layout gives, not by the order of its lines.
+    EXPECT_EQ(find<TTestPanel>("pnlStatus")->BoundsRect(), (TRect{0, 280, 400, 300}));
+    EXPECT_EQ(find<TTestPanel>("pnlBar")->BoundsRect(), (TRect{0, 250, 400, 280}));
+
     auto* label = find<TTestLabel>("lbTitle");
     EXPECT_EQ(label->Font().Style, 1); // fsBold
     EXPECT_EQ(label->Font().Name, "Tahoma") << "the rest of the font comes from the parent";
@@ -90,7 +94,7 @@ TEST_F(LayoutTest, PropertiesBySimpleAndDottedPath)
     qx::setProperty(*form, "lbTitle.Font.Height", std::int64_t{-16});
     EXPECT_EQ(find<TTestLabel>("lbTitle")->Font().Height(), -16);
     qx::setProperty(*form, "pnlTop.Align", qx::Ident{"alBottom"});
-    EXPECT_EQ(form->pnlTop->Top(), 300 - 60);
+    EXPECT_EQ(form->pnlTop->Top(), 300 - 20 - 30 - 60) << "above the bars already at the bottom";
 
     EXPECT_EQ(qx::getProperty(*form, "lstItems.Anchors"),
               qx::PropertyValue(qx::IdentSet{{"akLeft", "akTop", "akRight", "akBottom"}}));
@@ -206,6 +210,29 @@ TEST_P(BadLayoutTest, FailsWithFileLineAndReason)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, BadLayoutTest, ::testing::ValuesIn(kBadLayouts));
+
+TEST(DamagedLayout, EveryTruncationGivesALoadErrorNeverACrash)
+{
+    registerTestClasses();
+    const std::string text = readData("TestForm.layout");
+    // Only the final line break may go.
+    for (std::size_t n = 0; n + 1 < text.size(); ++n) {
+        TTestForm root(nullptr);
+        try {
+            qx::loadLayoutText(root, text.substr(0, n), "TestForm.layout");
+            ADD_FAILURE() << "a layout cut after " << n << " bytes loaded";
+        } catch (const qx::LayoutError&) {
+        }
+    }
+}
+
+TEST(DamagedLayout, DeepNestingIsRefused)
+{
+    std::string text;
+    for (int i = 0; i < 100000; ++i)
+        text += "object p" + std::to_string(i) + ": TTestPanel\n";
+    EXPECT_THROW(qx::parseLayout(text, "Deep.layout"), qx::LayoutError);
+}
 
 TEST(LayoutRoot, FieldsMustFindTheirControls)
 {
