@@ -15,7 +15,7 @@ constexpr std::uint8_t kUnitHeaderLength = 20;
 } // namespace
 
 ReplyDispatcher::ReplyDispatcher(ExchangeHost& host, LUnitControl& unit, FirBuffers& firBuffers)
-    : host_(host), unit_(unit), stateLoad_(host, state_, unit, firBuffers), meters_(host, host),
+    : host_(host), stateLoad_(host, state_, unit, firBuffers), meters_(host, host),
       presets_(host, state_, unit, meters_), presetFile_(host, state_, unit, firBuffers, meters_),
       upload_(host, state_, unit, meters_), download_(host, state_, meters_)
 {

@@ -68,7 +68,6 @@ private:
     void send(const LCmd& command, bool urgent);
 
     ExchangeHost& host_;
-    LUnitControl& unit_;
     ExchangeState state_;
     StateLoad stateLoad_;
     MeterMonitor meters_;
