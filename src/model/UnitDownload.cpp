@@ -49,9 +49,6 @@ void UnitDownload::DownloadUnitFile()
         return;
     }
     file_ = std::move(contents);
-    if (!scratch_) {
-        scratch_ = std::make_unique<FirChannelBuffer>();
-    }
     active_ = true;
     awaitedPiece_ = -1;
     state_.unitFileHeader = file_->header;
@@ -118,6 +115,12 @@ void UnitDownload::OnDownloadPieceReply(std::span<const std::uint8_t> payload)
 
 void UnitDownload::DownloadPresetFir(int k, std::span<const std::uint8_t, kPresetBlockSize> block)
 {
+    if (k < 0 || k >= kStoredPresetCount) {
+        return;
+    }
+    if (!scratch_) {
+        scratch_ = std::make_unique<FirChannelBuffer>();
+    }
     const int preset = k + 1;
     const FirCounts counts = firCountsOf(block.subspan(1, kStoredPresetImageSize - 1));
     const CommandSender send = [this](const LCmd& command, bool urgent) { host_.SendCommand(command, urgent); };
