@@ -326,3 +326,112 @@ TEST(ApplicationObject, TheFirstFormMadeIsTheMainFormAndClosingItEndsTheLoop)
 }
 
 } // namespace
+
+namespace {
+
+/// A push button as the control families write them: Enter clicks the
+/// default button, Esc the cancel button, Alt with its letter any of them.
+class TDialogButton : public TCustomControl
+{
+public:
+    TDialogButton(TComponent* owner, TModalResult result, bool isDefault, bool isCancel, char16_t accelerator)
+        : TCustomControl(owner), result_(result), default_(isDefault), cancel_(isCancel), accelerator_(accelerator)
+    {
+    }
+
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == CM_DIALOGKEY && KeyDataToShiftState(m.LParam).Empty() &&
+            ((m.WParam == VK_RETURN && default_) || (m.WParam == VK_ESCAPE && cancel_))) {
+            GetParentForm(this)->SetModalResult(result_);
+            m.Result = 1;
+            return;
+        }
+        if (m.Msg == CM_DIALOGCHAR && m.WParam == accelerator_) {
+            GetParentForm(this)->SetModalResult(result_);
+            m.Result = 1;
+            return;
+        }
+        TCustomControl::WndProc(m);
+    }
+
+private:
+    TModalResult result_;
+    bool default_, cancel_;
+    char16_t accelerator_;
+};
+
+/// A control that keeps every key (as a multi-line memo keeps Enter).
+class TKeyEater : public TCustomControl
+{
+public:
+    using TCustomControl::TCustomControl;
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == WM_GETDLGCODE) {
+            m.Result = DLGC_WANTALLKEYS;
+            return;
+        }
+        TCustomControl::WndProc(m);
+    }
+};
+
+struct DialogKeyCase
+{
+    const char* name;
+    bool focusEater;
+    int qtKey;
+    const char* text;
+    Qt::KeyboardModifiers mods;
+    TModalResult expected; // mrNone: the dialog stays
+};
+
+void PrintTo(const DialogKeyCase& c, std::ostream* os) { *os << c.name; }
+
+const DialogKeyCase kDialogKeys[] = {
+    {"Enter clicks the default button", false, Qt::Key_Return, "\r", Qt::NoModifier, mrOk},
+    {"Esc clicks the cancel button", false, Qt::Key_Escape, "\x1b", Qt::NoModifier, mrCancel},
+    {"Shift+Enter is no dialog key", false, Qt::Key_Return, "\r", Qt::ShiftModifier, mrNone},
+    {"a control that wants all keys keeps Enter", true, Qt::Key_Return, "\r", Qt::NoModifier, mrNone},
+    {"Alt with the accelerator clicks the button", false, Qt::Key_N, "n", Qt::AltModifier, mrNo},
+    {"the accelerator letter alone is typed", false, Qt::Key_N, "n", Qt::NoModifier, mrNone},
+};
+
+class DialogKeyTest : public ::testing::TestWithParam<DialogKeyCase>
+{
+};
+
+TEST_P(DialogKeyTest, GoesToTheFormsButtonsUnlessTheControlKeepsIt)
+{
+    const DialogKeyCase& c = GetParam();
+    TForm dialog(nullptr);
+    auto* panel = new TTestPanel(&dialog);
+    panel->SetParent(&dialog);
+    for (auto* button : {new TDialogButton(&dialog, mrOk, true, false, u'o'),
+                         new TDialogButton(&dialog, mrCancel, false, true, u'c'),
+                         new TDialogButton(&dialog, mrNo, false, false, u'n')})
+        button->SetParent(panel); // nested: the form's broadcast reaches them
+    auto* eater = new TKeyEater(&dialog);
+    eater->SetParent(&dialog);
+    auto* plain = new TTestButton(&dialog);
+    plain->SetParent(&dialog);
+    std::vector<char16_t> typed;
+    for (TWinControl* target : {static_cast<TWinControl*>(eater), static_cast<TWinControl*>(plain)})
+        target->OnKeyPress = [&](TObject*, char16_t& key) { typed.push_back(key); };
+
+    TWinControl* target = c.focusEater ? static_cast<TWinControl*>(eater) : plain;
+    TModalResult result = mrNone;
+    dialog.OnShow = [&](TObject*) {
+        pressKey(target, c.qtKey, QString::fromLatin1(c.text), c.mods);
+        result = dialog.ModalResult();
+        dialog.SetModalResult(mrAbort);
+    };
+    dialog.AfterConstruction();
+    dialog.ShowModal();
+    EXPECT_EQ(result, c.expected);
+    EXPECT_EQ(typed.empty(), c.expected != mrNone) << "a key taken by a button types nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DialogKeyTest, ::testing::ValuesIn(kDialogKeys));
+
+} // namespace
