@@ -16,6 +16,7 @@
 #include <stdexcept>
 
 #include <QFont>
+#include <QPainter>
 
 namespace qx {
 
@@ -782,6 +783,24 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
         broadcast(Message);
+        break;
+    case WM_ERASEBKGND:
+        if (auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam)) {
+            canvas->SaveState();
+            canvas->Brush().Color = color_;
+            canvas->Brush().Style = bsSolid;
+            canvas->FillRect(ClientRect());
+            canvas->RestoreState();
+            Message.Result = 1;
+        }
+        break;
+    case WM_PRINTCLIENT:
+        if (auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam))
+            if (QPainter* painter = canvas->Painter()) {
+                // The control's own drawing, without background or children.
+                widget_->render(painter, QPoint(), QRegion(), {});
+                Message.Result = 1;
+            }
         break;
     default:
         TControl::Dispatch(Message);

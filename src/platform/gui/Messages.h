@@ -23,7 +23,8 @@ enum : unsigned {
     WM_ERASEBKGND = 0x0014, WM_GETDLGCODE = 0x0087, WM_KEYDOWN = 0x0100, WM_KEYUP = 0x0101, WM_CHAR = 0x0102,
     WM_MOUSEMOVE = 0x0200, WM_LBUTTONDOWN = 0x0201, WM_LBUTTONUP = 0x0202, WM_LBUTTONDBLCLK = 0x0203,
     WM_RBUTTONDOWN = 0x0204, WM_RBUTTONUP = 0x0205, WM_RBUTTONDBLCLK = 0x0206, WM_MBUTTONDOWN = 0x0207,
-    WM_MBUTTONUP = 0x0208, WM_MBUTTONDBLCLK = 0x0209, WM_MOUSEWHEEL = 0x020A, WM_USER = 0x0400,
+    WM_MBUTTONUP = 0x0208, WM_MBUTTONDBLCLK = 0x0209, WM_MOUSEWHEEL = 0x020A, WM_PRINTCLIENT = 0x0318,
+    WM_USER = 0x0400,
     CM_BASE = 0xB000, CM_DIALOGKEY = CM_BASE + 5, CM_DIALOGCHAR = CM_BASE + 6,
     CM_PARENTFONTCHANGED = CM_BASE + 8, CM_PARENTCOLORCHANGED = CM_BASE + 9, CM_VISIBLECHANGED = CM_BASE + 11,
     CM_ENABLEDCHANGED = CM_BASE + 12, CM_COLORCHANGED = CM_BASE + 13, CM_FONTCHANGED = CM_BASE + 14,
@@ -42,6 +43,11 @@ namespace qx {
 /// Alt held during a mouse message (our own flag; the system reads it from the keyboard).
 inline constexpr unsigned kMkAlt = 0x20;
 } // namespace qx
+
+// WM_ERASEBKGND and WM_PRINTCLIENT carry in WParam the TCanvas* to draw on
+// (where the system passes a device context): a control that shows its
+// parent through itself asks the parent to draw its background and its
+// client area there.
 
 // Key messages (WM_KEYDOWN, WM_KEYUP, WM_CHAR, CM_DIALOGKEY, CM_DIALOGCHAR)
 // carry the shift state in LParam: KeyDataToShiftState reads it.
