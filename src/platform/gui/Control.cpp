@@ -5,6 +5,7 @@
 #include "platform/gui/Form.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/MessagePump.h"
+#include "platform/gui/Screen.h"
 #include "platform/gui/canvas/Canvas.h"
 #include "platform/sync/MessageQueue.h"
 
@@ -26,7 +27,9 @@ PopupPresenter gPopupPresenter = nullptr;
 
 QColor qColor(TColor color) { return QColor::fromRgba(argbFromColor(color)); }
 
-Qt::CursorShape qtCursor(TCursor cursor)
+} // namespace
+
+Qt::CursorShape qtCursor(int cursor)
 {
     switch (cursor) {
     case crNone: return Qt::BlankCursor;
@@ -48,7 +51,6 @@ Qt::CursorShape qtCursor(TCursor cursor)
     }
 }
 
-} // namespace
 
 TControl* controlOf(const QWidget* widget)
 {
@@ -252,7 +254,7 @@ void TControl::SetCursor(TCursor Value)
     if (Value == crDefault)
         widget_->unsetCursor();
     else
-        widget_->setCursor(qx::qtCursor(Value));
+        widget_->setCursor(Screen()->Cursors(Value)); // registered numbers too
 }
 
 void TControl::SetPopupMenu(TPopupMenu* Value)

@@ -53,6 +53,9 @@ private:
     bool reinjecting_ = false;
 };
 
+/// The Qt shape of a standard cursor (crHandPoint ...).
+Qt::CursorShape qtCursor(int cursor);
+
 /// The painter of a drawn control's paint in progress (its canvas's), nullptr
 /// outside painting.
 QPainter* activePainter(const TControl* control);
