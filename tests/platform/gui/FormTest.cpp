@@ -161,6 +161,24 @@ TEST(Modal, AFormReleasedInsideItsModalLoopGoesAfterTheLoop)
     EXPECT_TRUE(destroyed);
 }
 
+TEST(Focus, TheActiveControlOfALayoutHasTheFocusWhenTheFormShows)
+{
+    registerTestClasses();
+    TTestForm form(nullptr);
+    const std::string text = "object fmTest: TTestForm\n  ActiveControl = btnOK\n"
+                             "  object pnlTop: TTestPanel\n    TabStop = True\n  end\n"
+                             "  object btnOK: TTestButton\n    TabStop = True\n  end\nend\n";
+    qx::loadLayoutText(form, text, "Active.layout");
+    TWinControl* focused = nullptr;
+    form.OnActivate = [&](TObject*) {
+        focused = form.ActiveControl();
+        form.SetModalResult(mrOk);
+    };
+    form.AfterConstruction();
+    form.ShowModal();
+    EXPECT_EQ(focused, form.btnOK);
+}
+
 TEST(Modal, AVisibleFormCannotBeShownModally)
 {
     TForm form(nullptr);
