@@ -1,5 +1,6 @@
 #include "TestControls.h"
 
+#include "platform/gui/Button.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/LayoutLoader.h"
 #include "platform/gui/Timer.h"
@@ -451,5 +452,52 @@ TEST_P(DialogKeyTest, GoesToTheFormsButtonsUnlessTheControlKeepsIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DialogKeyTest, ::testing::ValuesIn(kDialogKeys));
+
+} // namespace
+
+namespace {
+
+TEST(DialogButtons, EnterClicksTheDefaultOrFocusedButtonAndEscTheCancelButton)
+{
+    struct Case
+    {
+        const char* name;
+        int qtKey;
+        bool focusOnNo;
+        TModalResult expected;
+    };
+    const Case cases[] = {
+        {"Enter from another control clicks the default button", Qt::Key_Return, false, mrOk},
+        {"Enter on a button clicks that button", Qt::Key_Return, true, mrNo},
+        {"Esc clicks the cancel button", Qt::Key_Escape, false, mrCancel},
+    };
+    for (const Case& c : cases) {
+        TForm dialog(nullptr);
+        auto* ok = new TButton(&dialog);
+        ok->SetDefault(true);
+        ok->SetModalResult(mrOk);
+        auto* cancel = new TButton(&dialog);
+        cancel->SetCancel(true);
+        cancel->SetModalResult(mrCancel);
+        auto* no = new TButton(&dialog);
+        no->SetModalResult(mrNo);
+        auto* other = new TTestButton(&dialog);
+        other->SetTabStop(true);
+        for (TWinControl* control : {static_cast<TWinControl*>(ok), static_cast<TWinControl*>(cancel),
+                                     static_cast<TWinControl*>(no), static_cast<TWinControl*>(other)})
+            control->SetParent(&dialog);
+        TWinControl* target = c.focusOnNo ? static_cast<TWinControl*>(no) : other;
+        TModalResult result = mrNone;
+        dialog.OnActivate = [&](TObject*) {
+            target->SetFocus();
+            pressKey(target, c.qtKey);
+            result = dialog.ModalResult();
+            dialog.SetModalResult(mrAbort);
+        };
+        dialog.AfterConstruction();
+        dialog.ShowModal();
+        EXPECT_EQ(result, c.expected) << c.name;
+    }
+}
 
 } // namespace
