@@ -2,6 +2,7 @@
 
 #include "platform/gui/Button.h"
 #include "platform/gui/Keys.h"
+#include "platform/gui/Memo.h"
 #include "platform/gui/LayoutLoader.h"
 #include "platform/gui/Timer.h"
 
@@ -459,17 +460,19 @@ namespace {
 
 TEST(DialogButtons, EnterClicksTheDefaultOrFocusedButtonAndEscTheCancelButton)
 {
+    enum class Focus { Other, NoButton, Memo };
     struct Case
     {
         const char* name;
         int qtKey;
-        bool focusOnNo;
+        Focus focus;
         TModalResult expected;
     };
     const Case cases[] = {
-        {"Enter from another control clicks the default button", Qt::Key_Return, false, mrOk},
-        {"Enter on a button clicks that button", Qt::Key_Return, true, mrNo},
-        {"Esc clicks the cancel button", Qt::Key_Escape, false, mrCancel},
+        {"Enter from another control clicks the default button", Qt::Key_Return, Focus::Other, mrOk},
+        {"Enter on a button clicks that button", Qt::Key_Return, Focus::NoButton, mrNo},
+        {"Esc clicks the cancel button", Qt::Key_Escape, Focus::Other, mrCancel},
+        {"a memo keeps Enter", Qt::Key_Return, Focus::Memo, mrNone},
     };
     for (const Case& c : cases) {
         TForm dialog(nullptr);
@@ -481,12 +484,13 @@ TEST(DialogButtons, EnterClicksTheDefaultOrFocusedButtonAndEscTheCancelButton)
         cancel->SetModalResult(mrCancel);
         auto* no = new TButton(&dialog);
         no->SetModalResult(mrNo);
-        auto* other = new TTestButton(&dialog);
+        TWinControl* other = c.focus == Focus::Memo ? static_cast<TWinControl*>(new TMemo(&dialog))
+                                                    : new TTestButton(&dialog);
         other->SetTabStop(true);
         for (TWinControl* control : {static_cast<TWinControl*>(ok), static_cast<TWinControl*>(cancel),
-                                     static_cast<TWinControl*>(no), static_cast<TWinControl*>(other)})
+                                     static_cast<TWinControl*>(no), other})
             control->SetParent(&dialog);
-        TWinControl* target = c.focusOnNo ? static_cast<TWinControl*>(no) : other;
+        TWinControl* target = c.focus == Focus::NoButton ? static_cast<TWinControl*>(no) : other;
         TModalResult result = mrNone;
         dialog.OnActivate = [&](TObject*) {
             target->SetFocus();
