@@ -1,0 +1,153 @@
+#pragma once
+// TRzComboBox: the combo box with colours for focused, disabled and read-only states, a
+// read-only mode, incremental search with a 1500 ms timeout in the list styles, wheel
+// stepping and a Values list parallel to Items.
+
+#include "controls/buttons/rz/RzCommon.h"
+#include "platform/gui/ComboBox.h"
+#include "platform/gui/Strings.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TTimer;
+
+class TRzComboBox : public TComboBox
+{
+public:
+    /// The search string is forgotten this long after the last typed key.
+    static constexpr unsigned kSearchDelayMs = 1500;
+
+    explicit TRzComboBox(TComponent* AOwner);
+    ~TRzComboBox() override;
+
+    bool AllowEdit() const { return allowEdit_; }
+    void SetAllowEdit(bool Value) { allowEdit_ = Value; }
+    bool AutoComplete() const { return autoComplete_; }
+    void SetAutoComplete(bool Value) { autoComplete_ = Value; }
+    bool BeepOnInvalidKey() const { return beepOnInvalidKey_; }
+    void SetBeepOnInvalidKey(bool Value) { beepOnInvalidKey_ = Value; }
+    TColor DisabledColor() const { return disabledColor_; }
+    void SetDisabledColor(TColor Value);
+    int DropDownWidth() const { return dropDownWidth_; }
+    void SetDropDownWidth(int Value) { dropDownWidth_ = Value; }
+    TColor FlatButtonColor() const { return flatButtonColor_; }
+    void SetFlatButtonColor(TColor Value) { change(flatButtonColor_, Value); }
+    bool FlatButtons() const { return flatButtons_; }
+    void SetFlatButtons(bool Value) { change(flatButtons_, Value); }
+    TColor FocusColor() const { return focusColor_; }
+    void SetFocusColor(TColor Value);
+    TColor FrameColor() const { return frameColor_; }
+    void SetFrameColor(TColor Value) { change(frameColor_, Value); }
+    std::uint16_t FrameControllerNotifications() const { return notifications_; }
+    void SetFrameControllerNotifications(std::uint16_t Value) { notifications_ = Value; }
+    TColor FrameHotColor() const { return frameHotColor_; }
+    void SetFrameHotColor(TColor Value) { change(frameHotColor_, Value); }
+    bool FrameHotTrack() const { return frameHotTrack_; }
+    void SetFrameHotTrack(bool Value);
+    TFrameStyle FrameHotStyle() const { return frameHotStyle_; }
+    void SetFrameHotStyle(TFrameStyle Value) { change(frameHotStyle_, Value); }
+    TSides FrameSides() const { return frameSides_; }
+    void SetFrameSides(TSides Value) { change(frameSides_, Value); }
+    TFrameStyle FrameStyle() const { return frameStyle_; }
+    void SetFrameStyle(TFrameStyle Value) { change(frameStyle_, Value); }
+    bool FrameVisible() const { return frameVisible_; }
+    void SetFrameVisible(bool Value) { change(frameVisible_, Value); }
+    TFramingPreference FramingPreference() const { return framingPreference_; }
+    void SetFramingPreference(TFramingPreference Value) { framingPreference_ = Value; }
+    bool KeepSearchCase() const { return keepSearchCase_; }
+    void SetKeepSearchCase(bool Value) { keepSearchCase_ = Value; }
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool Value);
+    TColor ReadOnlyColor() const { return readOnlyColor_; }
+    void SetReadOnlyColor(TColor Value);
+    bool ReadOnlyColorOnFocus() const { return readOnlyColorOnFocus_; }
+    void SetReadOnlyColorOnFocus(bool Value) { readOnlyColorOnFocus_ = Value; }
+    bool TabOnEnter() const { return tabOnEnter_; }
+    void SetTabOnEnter(bool Value) { tabOnEnter_ = Value; }
+    TStrings* Values() { return &values_; }
+
+    // Item methods.
+    int Add(const std::string& S) { return Items()->Add(S); }
+    void Delete(int Index) { Items()->Delete(Index); }
+    void ClearItems() { Items()->Clear(); }
+    int IndexOf(const std::string& S) const { return Items()->IndexOf(S); }
+    int Count() const { return Items()->Count(); }
+    bool FindItem(const std::string& S);
+    bool FindClosestItem(const std::string& S);
+    /// The first item that begins with text, ignoring case; -1 when none.
+    int FindPrefix(const std::string& Text) const;
+    void ClearSearchString() { searchString_.clear(); }
+    const std::string& SearchString() const { return searchString_; }
+    void ClearItemsValues();
+    void AddItemValue(const std::string& Item, const std::string& Value);
+    /// The value of item i: its Values entry when not empty, else the item text.
+    std::string ValueOfItem(int Index) const;
+    std::string Value() const;
+    void SetValue(const std::string& Value) { setValue(Value, false); }
+
+    TNotifyEvent OnMatch;
+    TNotifyEvent OnNotInList;
+
+protected:
+    /// A key that matches nothing: beeps when BeepOnInvalidKey.
+    virtual void InvalidKey();
+    void KeyPress(char16_t& Key) override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void EnabledChanged() override;
+    void ColorChanged() override;
+    void Change() override;
+    void Click() override;
+
+private:
+    template <class T>
+    void change(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Invalidate();
+    }
+    bool listStyle() const { return Style() != csDropDown && Style() != csSimple; }
+    bool listMatch(const std::string& text);
+    void searchBackspace();
+    void restartSearchTimer();
+    void searchTimerFired();
+    void updateColor();
+    void setValue(const std::string& v, bool force);
+    void pick(int index);
+
+    bool allowEdit_ = true, autoComplete_ = true, beepOnInvalidKey_ = true;
+    TColor disabledColor_ = clBtnFace;
+    int dropDownWidth_ = 0;
+    TColor flatButtonColor_ = clBtnFace;
+    bool flatButtons_ = false;
+    TColor focusColor_ = clWindow, frameColor_ = clBtnShadow, frameHotColor_ = clBtnShadow;
+    std::uint16_t notifications_ = kAllFrameControllerNotifications;
+    bool frameHotTrack_ = false;
+    TFrameStyle frameHotStyle_ = fsFlatBold;
+    TSides frameSides_ = kAllSides;
+    TFrameStyle frameStyle_ = fsFlat;
+    bool frameVisible_ = false;
+    TFramingPreference framingPreference_ = fpXPThemes;
+    bool keepSearchCase_ = false;
+    bool readOnly_ = false;
+    TColor readOnlyColor_ = clInfoBk;
+    bool readOnlyColorOnFocus_ = false;
+    bool tabOnEnter_ = false;
+    TStringList values_;
+
+    std::string searchString_;
+    int keyCount_ = 0;
+    std::unique_ptr<TTimer> searchTimer_;
+    TColor normalColor_ = clWindow;
+    bool hasFocus_ = false;
+    bool updatingColor_ = false;
+    std::string value_;
+    bool inSetValue_ = false;
+    bool forceSetValue_ = false;
+};
