@@ -103,8 +103,8 @@ bool isBox(TGradientDirection d)
 int edgeAt(const TPoint& p1, const TPoint& p2, int v, bool solveForY)
 {
     if (solveForY)
-        return p2.Y - static_cast<int>(static_cast<double>(p2.Y - p1.Y) / (p2.X - p1.X) * (p2.X - v));
-    return p2.X - static_cast<int>(static_cast<double>(p2.X - p1.X) / (p2.Y - p1.Y) * (p2.Y - v));
+        return static_cast<int>(p2.Y - static_cast<double>(p2.Y - p1.Y) / (p2.X - p1.X) * (p2.X - v));
+    return static_cast<int>(p2.X - static_cast<double>(p2.X - p1.X) / (p2.Y - p1.Y) * (p2.Y - v));
 }
 
 } // namespace
