@@ -12,6 +12,8 @@ struct HslCase
     qx::rz::Hsl hsl;
 };
 
+void PrintTo(const HslCase& c, std::ostream* os) { *os << "colour " << c.color; }
+
 class ColorToHslTest : public testing::TestWithParam<HslCase> {};
 
 TEST_P(ColorToHslTest, GivesTheHueSaturationAndLuminanceOnTheScaleOf240)
@@ -34,6 +36,8 @@ struct ColorCase
     TColor result;
     TColor expected;
 };
+
+void PrintTo(const ColorCase& c, std::ostream* os) { *os << c.what; }
 
 class ColorArithmeticTest : public testing::TestWithParam<ColorCase> {};
 

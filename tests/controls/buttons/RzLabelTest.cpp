@@ -30,6 +30,8 @@ struct AngleCase
     int set, stored;
 };
 
+void PrintTo(const AngleCase& c, std::ostream* os) { *os << c.set << " stores " << c.stored; }
+
 class LabelAngleTest : public testing::TestWithParam<AngleCase> {};
 
 TEST_P(LabelAngleTest, IsNormalisedInto0To359)

@@ -58,6 +58,8 @@ struct LedCase
     std::vector<TColor> segments;
 };
 
+void PrintTo(const LedCase& c, std::ostream* os) { *os << "value " << c.value; }
+
 class DefaultLedMeterTest : public testing::TestWithParam<LedCase> {};
 
 TEST_P(DefaultLedMeterTest, LightsTheZonesInTheirColours)
