@@ -41,6 +41,19 @@ void TRzBorder::SetFlatColorAdjustment(int Value)
     }
 }
 
+void TRzBorder::ApplyFrameControllerSettings()
+{
+    if (const TRzFrameController* fc = FrameController())
+        qx::rz::applyPanelFrameSettings(*this, *fc, notifications_);
+}
+
+void TRzBorder::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TGraphicControl::Notification(AComponent, Operation);
+    if (Operation == opRemove)
+        frameLink_.removed(AComponent);
+}
+
 TRect TRzBorder::BorderClientRect() const
 {
     TRect r = ClientRect();

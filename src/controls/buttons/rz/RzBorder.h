@@ -2,6 +2,7 @@
 // TRzBorder, a configurable frame, and TRzMeter, a border showing a value between Min and
 // Max as a bar or as LED segments in three colour zones.
 
+#include "controls/buttons/rz/RzFrameController.h"
 #include "controls/buttons/rz/RzGrafx.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/canvas/Bitmap.h"
@@ -9,7 +10,7 @@
 #include <cstdint>
 
 /// A non-windowed frame: outer and inner frame styles, border rings and flat colours.
-class TRzBorder : public TGraphicControl
+class TRzBorder : public TGraphicControl, public IRzFrameControllerClient
 {
 public:
     explicit TRzBorder(TComponent* AOwner);
@@ -36,6 +37,9 @@ public:
     void SetFlatColorAdjustment(int Value);
     std::uint16_t FrameControllerNotifications() const { return notifications_; }
     void SetFrameControllerNotifications(std::uint16_t Value) { notifications_ = Value; }
+    TRzFrameController* FrameController() const { return frameLink_.get(); }
+    void SetFrameController(TRzFrameController* Value) { frameLink_.set(Value); }
+    void ApplyFrameControllerSettings() override;
 
     /// The area inside the borders; empty (all 0) when the borders leave nothing.
     TRect BorderClientRect() const;
@@ -44,6 +48,7 @@ protected:
     void Paint() override;
     /// The colour passed to the border painter as the face.
     virtual TColor FillColor() const { return 0xFFFF; }
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
     template <class T>
     void change(T& field, T value)
@@ -66,6 +71,7 @@ private:
     TColor flatColor_ = clBtnShadow;
     int flatColorAdjustment_ = 30;
     std::uint16_t notifications_ = kAllFrameControllerNotifications;
+    qx::rz::FrameControllerLink frameLink_{*this};
 };
 
 enum TRzMeterType { mtNormal, mtBar3D, mtLED };

@@ -4,6 +4,7 @@
 #include "controls/buttons/rz/RzBorder.h"
 #include "controls/buttons/rz/RzButton.h"
 #include "controls/buttons/rz/RzCmboBx.h"
+#include "controls/buttons/rz/RzFrameController.h"
 #include "controls/buttons/rz/RzLabel.h"
 #include "controls/buttons/rz/RzPanel.h"
 #include "controls/buttons/rz/RzShapeButton.h"
@@ -61,6 +62,19 @@ void registerEnums()
          {"cpLowerLeft", cpLowerLeft}, {"cpLowerCenter", cpLowerCenter}, {"cpLowerRight", cpLowerRight}});
     registerEnum<TRotation>("TRotation", {{"roNone", roNone}, {"roFlat", roFlat}, {"roCurve", roCurve}});
     registerEnum<TRzCondenseCaption>("TRzCondenseCaption", {{"ccNone", ccNone}, {"ccAtEnd", ccAtEnd}, {"ccWithinPath", ccWithinPath}});
+    registerEnum<TRzPathType>("TRzPathType", {{"ptIniFile", ptIniFile}, {"ptRegistry", ptRegistry}});
+    registerEnum<TRzRegKey>("TRzRegKey",
+        {{"hkeyClassesRoot", hkeyClassesRoot}, {"hkeyCurrentUser", hkeyCurrentUser}, {"hkeyLocalMachine", hkeyLocalMachine},
+         {"hkeyUsers", hkeyUsers}, {"hkeyPerformanceData", hkeyPerformanceData}, {"hkeyCurrentConfig", hkeyCurrentConfig},
+         {"hkeyDynData", hkeyDynData}});
+    registerEnum<TRzRegAccessKey>("TRzRegAccessKey",
+        {{"keyQueryValue", keyQueryValue}, {"keySetValue", keySetValue}, {"keyCreateSubKey", keyCreateSubKey},
+         {"keyEnumerateSubKeys", keyEnumerateSubKeys}, {"keyNotify", keyNotify}, {"keyCreateLink", keyCreateLink},
+         {"keyRead", keyRead}, {"keyWrite", keyWrite}, {"keyExecute", keyExecute}, {"keyAllAccess", keyAllAccess}});
+    registerEnum<TRzSpecialFolder>("TRzSpecialFolder",
+        {{"sfNone", sfNone}, {"sfUserAppDataRoaming", sfUserAppDataRoaming}, {"sfUserAppDataLocal", sfUserAppDataLocal},
+         {"sfUserDocuments", sfUserDocuments}, {"sfProgramData", sfProgramData}});
+    registerEnum<TRzIniFileEncoding>("TRzIniFileEncoding", {{"feDefault", feDefault}, {"feUTF8", feUTF8}, {"feUnicode", feUnicode}});
     registerEnum<TRzCaptionPosition>("TRzCaptionPosition", {{"cpCentered", cpCentered}, {"cpXY", cpXY}});
 }
 
@@ -78,7 +92,8 @@ void borderProperties(ClassBuilder<C>& b)
         .color("FlatColor", &C::FlatColor, &C::SetFlatColor).colorDefault(clBtnShadow)
         .property("FlatColorAdjustment", &C::FlatColorAdjustment, &C::SetFlatColorAdjustment).defaultValue(30)
         .property("FrameControllerNotifications", &C::FrameControllerNotifications, &C::SetFrameControllerNotifications)
-        .defaultValue(std::uint16_t{0xFFFF});
+        .defaultValue(std::uint16_t{0xFFFF})
+        .template component<TRzFrameController>("FrameController", &C::FrameController, &C::SetFrameController);
 }
 
 template <class C>
@@ -267,6 +282,40 @@ void registerButtons()
         .property("ParentFont", &TRzShapeButton::ParentFont, &TRzShapeButton::SetParentFont).defaultValue(true);
 }
 
+void registerSettings()
+{
+    registerClass<TRzRegIniFile, TComponent>("TRzRegIniFile")
+        .property("FileEncoding", &TRzRegIniFile::FileEncoding, &TRzRegIniFile::SetFileEncoding).defaultValue(feDefault)
+        .property("Path", &TRzRegIniFile::Path, &TRzRegIniFile::SetPath).defaultValue(std::string())
+        .property("PathType", &TRzRegIniFile::PathType, &TRzRegIniFile::SetPathType).defaultValue(ptIniFile)
+        .property("RegKey", &TRzRegIniFile::RegKey, &TRzRegIniFile::SetRegKey).defaultValue(hkeyCurrentUser)
+        .property("RegAccess", &TRzRegIniFile::RegAccess, &TRzRegIniFile::SetRegAccess).defaultValue(TRzRegAccess{keyAllAccess})
+        .property("SpecialFolder", &TRzRegIniFile::SpecialFolder, &TRzRegIniFile::SetSpecialFolder).defaultValue(sfNone);
+
+    using F = TRzFrameController;
+    registerClass<F, TComponent>("TRzFrameController")
+        .color("Color", &F::Color, &F::SetColor).colorDefault(clWindow)
+        .color("DisabledColor", &F::DisabledColor, &F::SetDisabledColor).colorDefault(clBtnFace)
+        .color("ReadOnlyColor", &F::ReadOnlyColor, &F::SetReadOnlyColor).colorDefault(clInfoBk)
+        .property("ReadOnlyColorOnFocus", &F::ReadOnlyColorOnFocus, &F::SetReadOnlyColorOnFocus).defaultValue(false)
+        .color("FlatButtonColor", &F::FlatButtonColor, &F::SetFlatButtonColor).colorDefault(clBtnFace)
+        .property("FlatButtons", &F::FlatButtons, &F::SetFlatButtons).defaultValue(true)
+        .color("FocusColor", &F::FocusColor, &F::SetFocusColor).colorDefault(clWindow)
+        .color("FrameColor", &F::FrameColor, &F::SetFrameColor).colorDefault(clBtnShadow)
+        .color("FrameHotColor", &F::FrameHotColor, &F::SetFrameHotColor).colorDefault(clBtnShadow)
+        .property("FrameHotStyle", &F::FrameHotStyle, &F::SetFrameHotStyle).defaultValue(fsFlatBold)
+        .property("FrameHotTrack", &F::FrameHotTrack, &F::SetFrameHotTrack).defaultValue(false)
+        .property("FrameSides", &F::FrameSides, &F::SetFrameSides).defaultValue(kAllSides)
+        .property("FrameStyle", &F::FrameStyle, &F::SetFrameStyle).defaultValue(fsFlat)
+        .property("FrameVisible", &F::FrameVisible, &F::SetFrameVisible).defaultValue(false)
+        .property("FramingPreference", &F::FramingPreference, &F::SetFramingPreference).defaultValue(fpXPThemes)
+        .property("ParentColor", &F::ParentColor, &F::SetParentColor).defaultValue(false)
+        .component<TRzRegIniFile>("RegIniFile", &F::RegIniFile, &F::SetRegIniFile)
+        .property("FrameFlat", &F::FrameHotTrack, &F::ReadOldFrameFlat).stored(false)
+        .property("FrameFocusStyle", &F::FrameHotStyle, &F::ReadOldFrameFocusStyle).stored(false)
+        .property("FrameFlatStyle", &F::FrameStyle, [](F&, TFrameStyle) {}).stored(false);
+}
+
 void registerComboBox()
 {
     registerClass<TRzComboBox, TComboBox>("TRzComboBox")
@@ -294,6 +343,10 @@ void registerComboBox()
         .property("ReadOnlyColorOnFocus", &TRzComboBox::ReadOnlyColorOnFocus, &TRzComboBox::SetReadOnlyColorOnFocus).defaultValue(false)
         .property("TabOnEnter", &TRzComboBox::TabOnEnter, &TRzComboBox::SetTabOnEnter).defaultValue(false)
         .strings("Values", &TRzComboBox::Values)
+        .component<TRzFrameController>("FrameController", &TRzComboBox::FrameController, &TRzComboBox::SetFrameController)
+        .property("FrameFlat", &TRzComboBox::FrameHotTrack, &TRzComboBox::ReadOldFrameFlat).stored(false)
+        .property("FrameFocusStyle", &TRzComboBox::FrameHotStyle, &TRzComboBox::ReadOldFrameFocusStyle).stored(false)
+        .property("FrameFlatStyle", &TRzComboBox::FrameStyle, [](TRzComboBox&, TFrameStyle) {}).stored(false)
         .event("OnMatch", &TRzComboBox::OnMatch)
         .event("OnNotInList", &TRzComboBox::OnNotInList)
         .color("Color", &TRzComboBox::Color, &TRzComboBox::SetColor).colorDefault(clWindow);
@@ -310,6 +363,7 @@ void registerRzClasses()
         registerPanels();
         registerLabelAndBorder();
         registerButtons();
+        registerSettings();
         registerComboBox();
     });
 }

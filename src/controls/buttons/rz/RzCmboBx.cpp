@@ -55,6 +55,13 @@ TRzComboBox::TRzComboBox(TComponent* AOwner) : TComboBox(AOwner), searchTimer_(s
 
 TRzComboBox::~TRzComboBox() = default;
 
+void TRzComboBox::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComboBox::Notification(AComponent, Operation);
+    if (Operation == opRemove)
+        frameLink_.removed(AComponent);
+}
+
 void TRzComboBox::SetDisabledColor(TColor Value)
 {
     disabledColor_ = Value;
@@ -75,15 +82,21 @@ void TRzComboBox::SetReadOnlyColor(TColor Value)
 
 void TRzComboBox::SetFrameHotTrack(bool Value)
 {
-    if (frameHotTrack_ == Value)
+    if (frame_.hotTrack == Value)
         return;
-    frameHotTrack_ = Value;
+    frame_.hotTrack = Value;
     if (Value) {
-        frameVisible_ = true;
+        frame_.visible = true;
         if (!Loading())
-            frameSides_ = kAllSides;
+            frame_.sides = kAllSides;
     }
     Invalidate();
+}
+
+void TRzComboBox::ReadOldFrameFlat(bool Value)
+{
+    SetFrameHotTrack(Value);
+    frame_.readOldFrameFlat(Value);
 }
 
 void TRzComboBox::SetReadOnly(bool Value)

@@ -4,6 +4,7 @@
 // stepping and a Values list parallel to Items.
 
 #include "controls/buttons/rz/RzCommon.h"
+#include "controls/buttons/rz/RzFrameController.h"
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/Strings.h"
 
@@ -42,20 +43,25 @@ public:
     void SetFrameColor(TColor Value) { change(frameColor_, Value); }
     std::uint16_t FrameControllerNotifications() const { return notifications_; }
     void SetFrameControllerNotifications(std::uint16_t Value) { notifications_ = Value; }
+    TRzFrameController* FrameController() const { return frameLink_.get(); }
+    void SetFrameController(TRzFrameController* Value) { frameLink_.set(Value); }
+    /// Old property names of earlier versions, accepted when reading a layout.
+    void ReadOldFrameFlat(bool Value);
+    void ReadOldFrameFocusStyle(TFrameStyle Value) { frame_.hotStyle = Value; }
     TColor FrameHotColor() const { return frameHotColor_; }
     void SetFrameHotColor(TColor Value) { change(frameHotColor_, Value); }
-    bool FrameHotTrack() const { return frameHotTrack_; }
+    bool FrameHotTrack() const { return frame_.hotTrack; }
     void SetFrameHotTrack(bool Value);
-    TFrameStyle FrameHotStyle() const { return frameHotStyle_; }
-    void SetFrameHotStyle(TFrameStyle Value) { change(frameHotStyle_, Value); }
-    TSides FrameSides() const { return frameSides_; }
-    void SetFrameSides(TSides Value) { change(frameSides_, Value); }
-    TFrameStyle FrameStyle() const { return frameStyle_; }
-    void SetFrameStyle(TFrameStyle Value) { change(frameStyle_, Value); }
-    bool FrameVisible() const { return frameVisible_; }
-    void SetFrameVisible(bool Value) { change(frameVisible_, Value); }
-    TFramingPreference FramingPreference() const { return framingPreference_; }
-    void SetFramingPreference(TFramingPreference Value) { framingPreference_ = Value; }
+    TFrameStyle FrameHotStyle() const { return frame_.hotStyle; }
+    void SetFrameHotStyle(TFrameStyle Value) { change(frame_.hotStyle, Value); }
+    TSides FrameSides() const { return frame_.sides; }
+    void SetFrameSides(TSides Value) { change(frame_.sides, Value); }
+    TFrameStyle FrameStyle() const { return frame_.style; }
+    void SetFrameStyle(TFrameStyle Value) { change(frame_.style, Value); }
+    bool FrameVisible() const { return frame_.visible; }
+    void SetFrameVisible(bool Value) { change(frame_.visible, Value); }
+    TFramingPreference FramingPreference() const { return frame_.framingPreference; }
+    void SetFramingPreference(TFramingPreference Value) { frame_.framingPreference = Value; }
     bool KeepSearchCase() const { return keepSearchCase_; }
     void SetKeepSearchCase(bool Value) { keepSearchCase_ = Value; }
     bool ReadOnly() const { return readOnly_; }
@@ -102,6 +108,7 @@ protected:
     void ColorChanged() override;
     void Change() override;
     void Click() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     template <class T>
@@ -128,12 +135,7 @@ private:
     bool flatButtons_ = false;
     TColor focusColor_ = clWindow, frameColor_ = clBtnShadow, frameHotColor_ = clBtnShadow;
     std::uint16_t notifications_ = kAllFrameControllerNotifications;
-    bool frameHotTrack_ = false;
-    TFrameStyle frameHotStyle_ = fsFlatBold;
-    TSides frameSides_ = kAllSides;
-    TFrameStyle frameStyle_ = fsFlat;
-    bool frameVisible_ = false;
-    TFramingPreference framingPreference_ = fpXPThemes;
+    qx::rz::FrameLook frame_;
     bool keepSearchCase_ = false;
     bool readOnly_ = false;
     TColor readOnlyColor_ = clInfoBk;
@@ -150,4 +152,5 @@ private:
     std::string value_;
     bool inSetValue_ = false;
     bool forceSetValue_ = false;
+    qx::rz::FrameControllerLink frameLink_{*this};
 };

@@ -45,6 +45,27 @@ namespace qx::rz {
 /// Themes are never on: the desktop theme engine reports none.
 inline constexpr bool kThemesEnabled = false;
 
+/// The frame settings a frame controller and a combo box both hold.
+struct FrameLook
+{
+    bool hotTrack = false;
+    TFrameStyleEx hotStyle = fsFlatBold;
+    TSides sides = kAllSides;
+    TFrameStyleEx style = fsFlat;
+    bool visible = false;
+    TFramingPreference framingPreference = fpXPThemes;
+
+    /// An old layout's "FrameFlat": hot tracking, and when on the status and lowered styles.
+    void readOldFrameFlat(bool on)
+    {
+        hotTrack = on;
+        if (on) {
+            style = fsStatus;
+            hotStyle = fsLowered;
+        }
+    }
+};
+
 struct Hsl
 {
     std::uint8_t h = 0, s = 0, l = 0;

@@ -80,6 +80,19 @@ void TRzLabel::SetFlyByEnabled(bool Value)
     Invalidate();
 }
 
+void TRzLabel::ApplyFrameControllerSettings()
+{
+    if (const TRzFrameController* fc = FrameController())
+        qx::rz::applyPanelFrameSettings(*this, *fc, notifications_);
+}
+
+void TRzLabel::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TLabel::Notification(AComponent, Operation);
+    if (Operation == opRemove)
+        frameLink_.removed(AComponent);
+}
+
 void TRzLabel::Loaded()
 {
     TLabel::Loaded();

@@ -3,6 +3,7 @@
 // or arc text, blinking on the shared blink timer, a hover colour and caption condensing.
 
 #include "controls/buttons/rz/RzBlinkingControlsList.h"
+#include "controls/buttons/rz/RzFrameController.h"
 #include "platform/gui/Label.h"
 
 #include <cstdint>
@@ -15,7 +16,7 @@ enum TCenterPoint {
 enum TRotation { roNone, roFlat, roCurve };
 enum TRzCondenseCaption { ccNone, ccAtEnd, ccWithinPath };
 
-class TRzLabel : public TLabel, public IRzBlinkClient
+class TRzLabel : public TLabel, public IRzBlinkClient, public IRzFrameControllerClient
 {
 public:
     explicit TRzLabel(TComponent* AOwner);
@@ -56,6 +57,9 @@ public:
     void SetFlatColorAdjustment(int Value) { change(flatColorAdjustment_, Value); }
     std::uint16_t FrameControllerNotifications() const { return notifications_; }
     void SetFrameControllerNotifications(std::uint16_t Value) { notifications_ = Value; }
+    TRzFrameController* FrameController() const { return frameLink_.get(); }
+    void SetFrameController(TRzFrameController* Value) { frameLink_.set(Value); }
+    void ApplyFrameControllerSettings() override;
     TCenterPoint CenterPoint() const { return centerPoint_; }
     void SetCenterPoint(TCenterPoint Value) { change(centerPoint_, Value); }
     TColor FlyByColor() const { return flyByColor_; }
@@ -88,6 +92,7 @@ protected:
     void Paint() override;
     void Dispatch(TMessage& Message) override;
     void FontChanged() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     template <class T>
@@ -129,4 +134,5 @@ private:
     int textMargin_ = 0;
     TRzCondenseCaption condenseCaption_ = ccNone;
     TColor currentColor_ = clWindowText;
+    qx::rz::FrameControllerLink frameLink_{*this};
 };

@@ -70,6 +70,19 @@ void TRzCustomPanel::invalidateTransparentChildren()
     }
 }
 
+void TRzCustomPanel::ApplyFrameControllerSettings()
+{
+    if (const TRzFrameController* fc = FrameController())
+        qx::rz::applyPanelFrameSettings(*this, *fc, notifications_);
+}
+
+void TRzCustomPanel::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation == opRemove)
+        frameLink_.removed(AComponent);
+}
+
 void TRzCustomPanel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
     if (Align() == alBottom && AHeight != Height())
@@ -271,6 +284,12 @@ TRzCustomGroupBox::TRzCustomGroupBox(TComponent* AOwner) : TRzCustomPanel(AOwner
     SetAlignment(taLeftJustify);
     SetAlignmentVertical(avTop);
     SetHeight(105);
+}
+
+void TRzCustomGroupBox::ApplyFrameControllerSettings()
+{
+    if (groupStyle_ == gsCustom)
+        TRzCustomPanel::ApplyFrameControllerSettings();
 }
 
 void TRzCustomGroupBox::SetCaptionFont(const TFont& Value)

@@ -4,6 +4,7 @@
 // band in one of six group styles.
 
 #include "controls/buttons/rz/RzCommon.h"
+#include "controls/buttons/rz/RzFrameController.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/ControlEnums.h"
 #include "platform/gui/Strings.h"
@@ -14,7 +15,7 @@
 enum TRzGridStyle { gsDots, gsDottedLines, gsSolidLines };
 enum TRzGroupBoxStyle { gsStandard, gsCustom, gsTopLine, gsFlat, gsBanner, gsUnderline };
 
-class TRzCustomPanel : public TCustomControl
+class TRzCustomPanel : public TCustomControl, public IRzFrameControllerClient
 {
 public:
     explicit TRzCustomPanel(TComponent* AOwner);
@@ -45,6 +46,9 @@ public:
     void SetFlatColorAdjustment(int Value) { change(flatColorAdjustment_, Value); }
     std::uint16_t FrameControllerNotifications() const { return notifications_; }
     void SetFrameControllerNotifications(std::uint16_t Value) { notifications_ = Value; }
+    TRzFrameController* FrameController() const { return frameLink_.get(); }
+    void SetFrameController(TRzFrameController* Value) { frameLink_.set(Value); }
+    void ApplyFrameControllerSettings() override;
     bool FullRepaint() const { return fullRepaint_; }
     void SetFullRepaint(bool Value) { fullRepaint_ = Value; }
     TRzGradientColorStyle GradientColorStyle() const { return gradientColorStyle_; }
@@ -98,6 +102,7 @@ protected:
     void Paint() override;
     void EnabledChanged() override;
     void TextChanged() override { Invalidate(); }
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
     TRzPanelBorder border() const;
     void gradientColors(TColor& start, TColor& stop) const;
@@ -146,6 +151,7 @@ private:
     bool windowCreated_ = false;
     /// The children's enabled states saved when the panel was disabled.
     TStringList enabledList_;
+    qx::rz::FrameControllerLink frameLink_{*this};
 };
 
 class TRzPanel : public TRzCustomPanel
@@ -166,6 +172,8 @@ public:
     /// The caption font; follows Font until it is set apart.
     const TFont& CaptionFont() const { return captionFontChanged_ ? captionFont_ : Font(); }
     void SetCaptionFont(const TFont& Value);
+    /// Applied only in the custom group style.
+    void ApplyFrameControllerSettings() override;
 
 protected:
     void Paint() override;
