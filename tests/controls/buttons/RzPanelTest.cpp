@@ -161,3 +161,28 @@ TEST_F(PanelTest, OldPropertyNamesAreAcceptedWhenReading)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PanelTest, AlignedChildrenStayInsideTheBordersAndTheCaptionBand)
+{
+    auto* panel = make<TRzPanel>();
+    panel->SetBounds(0, 0, 100, 80);
+    auto* inside = make<TRzPanel>(panel);
+    inside->SetAlign(alClient);
+    EXPECT_EQ(inside->BoundsRect(), (TRect{2, 2, 98, 78})) << "inside the raised border";
+    panel->SetBorderOuter(fsNone);
+    EXPECT_EQ(inside->BoundsRect(), (TRect{0, 0, 100, 80}));
+
+    auto* box = make<TRzGroupBox>();
+    box->SetBounds(0, 0, 100, 80);
+    box->SetGroupStyle(gsCustom);
+    auto* child = make<TRzPanel>(box);
+    child->SetAlign(alClient);
+    EXPECT_EQ(child->BoundsRect(), (TRect{2, 2, 98, 78})) << "custom style: 2 pixels in";
+    box->SetCaption("Title");
+    box->Realign();
+    EXPECT_GT(child->Top(), 2) << "and below the caption";
+}
+
+} // namespace

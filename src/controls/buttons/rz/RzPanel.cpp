@@ -1,6 +1,7 @@
 #include "controls/buttons/rz/RzPanel.h"
 
 #include "controls/buttons/rz/RzGrafx.h"
+#include "platform/gui/canvas/Bitmap.h"
 #include "platform/gui/PropertyRegistry.h"
 
 #include <QWidget>
@@ -81,6 +82,12 @@ void TRzCustomPanel::Notification(TComponent* AComponent, TOperation Operation)
     TCustomControl::Notification(AComponent, Operation);
     if (Operation == opRemove)
         frameLink_.removed(AComponent);
+}
+
+void TRzCustomPanel::AdjustClientRect(TRect& Rect) const
+{
+    InflateRect(Rect, -borderWidth_, -borderWidth_);
+    Rect = AdjustBorderRect(Rect, borderOuter_, borderInner_, borderSides_, bevelWidth_);
 }
 
 void TRzCustomPanel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
@@ -290,6 +297,32 @@ void TRzCustomGroupBox::ApplyFrameControllerSettings()
 {
     if (groupStyle_ == gsCustom)
         TRzCustomPanel::ApplyFrameControllerSettings();
+}
+
+void TRzCustomGroupBox::AdjustClientRect(TRect& Rect) const
+{
+    TRzCustomPanel::AdjustClientRect(Rect);
+    TBitmap measure(1, 1);
+    measure.Canvas().Font() = Font();
+    const int h = measure.Canvas().TextHeight("Yy");
+    switch (groupStyle_) {
+    case gsStandard:
+    case gsFlat: {
+        const int a = h / 2 - 1;
+        Rect.Top += a < BorderWidth() ? a : h - BorderWidth();
+        const int inset = groupStyle_ == gsStandard ? 2 : 1;
+        InflateRect(Rect, -inset, -inset);
+        break;
+    }
+    case gsCustom:
+        if (!Caption().empty())
+            Rect.Top += h;
+        InflateRect(Rect, -2, -2);
+        break;
+    case gsTopLine: Rect.Top += h; break;
+    case gsBanner: Rect.Top += bannerHeight_ ? bannerHeight_ : h + 8; break;
+    case gsUnderline: Rect.Top += h + 4; break;
+    }
 }
 
 void TRzCustomGroupBox::SetCaptionFont(const TFont& Value)

@@ -27,11 +27,11 @@ public:
     int BevelWidth() const { return bevelWidth_; }
     void SetBevelWidth(int Value) { change(bevelWidth_, Value); }
     TFrameStyleEx BorderInner() const { return borderInner_; }
-    void SetBorderInner(TFrameStyleEx Value) { change(borderInner_, Value); }
+    void SetBorderInner(TFrameStyleEx Value) { changeAligned(borderInner_, Value); }
     TFrameStyleEx BorderOuter() const { return borderOuter_; }
-    void SetBorderOuter(TFrameStyleEx Value) { change(borderOuter_, Value); }
+    void SetBorderOuter(TFrameStyleEx Value) { changeAligned(borderOuter_, Value); }
     TSides BorderSides() const { return borderSides_; }
-    void SetBorderSides(TSides Value) { change(borderSides_, Value); }
+    void SetBorderSides(TSides Value) { changeAligned(borderSides_, Value); }
     TColor BorderColor() const { return borderColor_; }
     void SetBorderColor(TColor Value) { change(borderColor_, Value); }
     TColor BorderHighlight() const { return borderHighlight_; }
@@ -39,7 +39,7 @@ public:
     TColor BorderShadow() const { return borderShadow_; }
     void SetBorderShadow(TColor Value) { change(borderShadow_, Value); }
     int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int Value) { change(borderWidth_, Value); }
+    void SetBorderWidth(int Value) { changeAligned(borderWidth_, Value); }
     TColor FlatColor() const { return flatColor_; }
     void SetFlatColor(TColor Value) { change(flatColor_, Value); }
     int FlatColorAdjustment() const { return flatColorAdjustment_; }
@@ -103,6 +103,8 @@ protected:
     void EnabledChanged() override;
     void TextChanged() override { Invalidate(); }
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    /// Aligned children stay inside the borders.
+    void AdjustClientRect(TRect& Rect) const override;
 
     TRzPanelBorder border() const;
     void gradientColors(TColor& start, TColor& stop) const;
@@ -117,6 +119,16 @@ protected:
         if (field == value)
             return;
         field = value;
+        Invalidate();
+    }
+    /// A change of the borders or the caption band: the children are aligned again.
+    template <class T>
+    void changeAligned(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Realign();
         Invalidate();
     }
 
@@ -166,9 +178,9 @@ public:
     explicit TRzCustomGroupBox(TComponent* AOwner);
 
     int BannerHeight() const { return bannerHeight_; }
-    void SetBannerHeight(int Value) { change(bannerHeight_, Value); }
+    void SetBannerHeight(int Value) { changeAligned(bannerHeight_, Value); }
     TRzGroupBoxStyle GroupStyle() const { return groupStyle_; }
-    void SetGroupStyle(TRzGroupBoxStyle Value) { change(groupStyle_, Value); }
+    void SetGroupStyle(TRzGroupBoxStyle Value) { changeAligned(groupStyle_, Value); }
     /// The caption font; follows Font until it is set apart.
     const TFont& CaptionFont() const { return captionFontChanged_ ? captionFont_ : Font(); }
     void SetCaptionFont(const TFont& Value);
@@ -176,6 +188,8 @@ public:
     void ApplyFrameControllerSettings() override;
 
 protected:
+    /// Below the caption band of the group style as well.
+    void AdjustClientRect(TRect& Rect) const override;
     void Paint() override;
 
 private:
