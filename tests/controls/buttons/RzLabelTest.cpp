@@ -151,3 +151,22 @@ TEST_F(LabelTest, TextStylesDrawTheirShadows)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LabelTest, AutoSizeGrowsByTheBorders)
+{
+    auto* label = make<TRzLabel>();
+    label->SetCaption("Gain");
+    const int w = label->Width(), h = label->Height();
+    label->SetBorderOuter(fsRaised);
+    EXPECT_EQ(label->Width(), w + 4) << "2 on each side";
+    EXPECT_EQ(label->Height(), h + 4);
+    label->SetBorderSides(TSides{sdLeft});
+    EXPECT_EQ(label->Width(), w + 2);
+    EXPECT_EQ(label->Height(), h);
+    label->SetAngle(90);
+    EXPECT_EQ(label->Width(), h) << "turned upright";
+}
+
+} // namespace

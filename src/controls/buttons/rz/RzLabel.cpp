@@ -1,5 +1,7 @@
 #include "controls/buttons/rz/RzLabel.h"
 
+#include "platform/gui/canvas/Bitmap.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -27,6 +29,7 @@ void TRzLabel::SetAngle(int Value)
     angle_ = Value;
     if (angle_ != 0 && rotation_ == roNone)
         rotation_ = roFlat;
+    adjustSize();
     Repaint();
 }
 
@@ -96,6 +99,7 @@ void TRzLabel::Notification(TComponent* AComponent, TOperation Operation)
 void TRzLabel::Loaded()
 {
     TLabel::Loaded();
+    adjustSize();
     if (rotation_ == roNone && angle_ != 0)
         rotation_ = roFlat;
     fontColor_ = currentColor_ = Font().Color;
@@ -115,9 +119,65 @@ void TRzLabel::setBlinkState(bool On)
     Repaint();
 }
 
+void TRzLabel::TextChanged()
+{
+    TLabel::TextChanged();
+    adjustSize();
+}
+
+void TRzLabel::adjustSize()
+{
+    if (!AutoSize() || ComponentState().Contains(csReading) || Loading())
+        return;
+    TRect r = AdjustBorderRect(ClientRect(), borderOuter_, borderInner_, borderSides_, bevelWidth_);
+    InflateRect(r, -borderWidth_, -borderWidth_);
+    OffsetRect(r, -r.Left, -r.Top);
+    TBitmap screen(1, 1);
+    TCanvas& canvas = screen.Canvas();
+    canvas.Font() = Font();
+    unsigned flags = DT_CALCRECT | DT_EXPANDTABS | (WordWrap() ? DT_WORDBREAK : 0u);
+    if (condenseCaption_ == ccAtEnd)
+        flags |= DT_END_ELLIPSIS;
+    else if (condenseCaption_ == ccWithinPath)
+        flags |= DT_PATH_ELLIPSIS;
+    canvas.DrawText(Caption().empty() ? std::string(" ") : Caption(), r, flags);
+    int w = r.Right, h = r.Bottom;
+    auto grow = [&](int n) {
+        if (borderSides_.Contains(sdLeft)) w += n;
+        if (borderSides_.Contains(sdRight)) w += n;
+        if (borderSides_.Contains(sdTop)) h += n;
+        if (borderSides_.Contains(sdBottom)) h += n;
+    };
+    grow(FrameStyleInset(borderOuter_, bevelWidth_));
+    grow(borderWidth_);
+    w += 2 * textMargin_;
+    h += 2 * textMargin_;
+    grow(FrameStyleInset(borderInner_, bevelWidth_));
+    if (rotation_ == roNone && textStyle_ == tsShadow) {
+        w += shadowDepth_;
+        h += shadowDepth_;
+    }
+    if (rotation_ == roFlat && angle_ != 0 && angle_ != 180) {
+        if (textStyle_ == tsShadow) {
+            w += shadowDepth_ / 2;
+            h += shadowDepth_ / 2;
+        }
+        double d = (angle_ % 90) * std::numbers::pi / 180;
+        if (angle_ == 90 || angle_ == 270)
+            d += std::numbers::pi / 2;
+        const int rw = static_cast<int>(std::lround(w * std::cos(d) + h * std::sin(d)));
+        const int rh = static_cast<int>(std::lround(w * std::sin(d) + h * std::cos(d)));
+        w = rw;
+        h = rh;
+    }
+    const int left = Alignment() == taRightJustify ? Left() + Width() - w : Left();
+    SetBounds(left, Top(), w, h);
+}
+
 void TRzLabel::FontChanged()
 {
     TLabel::FontChanged();
+    adjustSize();
     if (!Loading() && !blinking_)
         fontColor_ = currentColor_ = Font().Color;
 }

@@ -34,13 +34,13 @@ public:
     std::uint16_t BlinkIntervalOn() const;
     void SetBlinkIntervalOn(std::uint16_t Value);
     int BevelWidth() const { return bevelWidth_; }
-    void SetBevelWidth(int Value) { change(bevelWidth_, Value); }
+    void SetBevelWidth(int Value) { resize(bevelWidth_, Value); }
     TFrameStyleEx BorderInner() const { return borderInner_; }
-    void SetBorderInner(TFrameStyleEx Value) { change(borderInner_, Value); }
+    void SetBorderInner(TFrameStyleEx Value) { resize(borderInner_, Value); }
     TFrameStyleEx BorderOuter() const { return borderOuter_; }
-    void SetBorderOuter(TFrameStyleEx Value) { change(borderOuter_, Value); }
+    void SetBorderOuter(TFrameStyleEx Value) { resize(borderOuter_, Value); }
     TSides BorderSides() const { return borderSides_; }
-    void SetBorderSides(TSides Value) { change(borderSides_, Value); }
+    void SetBorderSides(TSides Value) { resize(borderSides_, Value); }
     TColor BorderColor() const { return borderColor_; }
     void SetBorderColor(TColor Value) { change(borderColor_, Value); }
     TColor BorderHighlight() const { return borderHighlight_; }
@@ -48,7 +48,7 @@ public:
     TColor BorderShadow() const { return borderShadow_; }
     void SetBorderShadow(TColor Value) { change(borderShadow_, Value); }
     int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int Value) { change(borderWidth_, Value); }
+    void SetBorderWidth(int Value) { resize(borderWidth_, Value); }
     TRzCondenseCaption CondenseCaption() const { return condenseCaption_; }
     void SetCondenseCaption(TRzCondenseCaption Value);
     TColor FlatColor() const { return flatColor_; }
@@ -92,6 +92,7 @@ protected:
     void Paint() override;
     void Dispatch(TMessage& Message) override;
     void FontChanged() override;
+    void TextChanged() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
@@ -103,6 +104,17 @@ private:
         field = value;
         Invalidate();
     }
+    /// The border setters store and size the label again; they do not repaint by themselves.
+    template <class T>
+    void resize(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        adjustSize();
+    }
+    /// With AutoSize: the text's extent grown by the borders, margins and shadow.
+    void adjustSize();
     void setBlinkState(bool On);
     TRzPanelBorder border() const;
     void drawFlatText(TCanvas& canvas, TRect r);
