@@ -179,3 +179,55 @@ TEST(ComboValues, AValueListParallelToTheItems)
 }
 
 } // namespace
+
+namespace {
+
+class ComboCompleteTest : public testing::Test, protected qx::test::FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        combo = make<TCountingComboBox>();
+        combo->SetStyle(csDropDown);
+        for (const char* item : {"BW -6", "BL -6", "BW -12"})
+            combo->Add(item);
+        combo->OnChange = logger("change");
+        combo->OnMatch = logger("match");
+        combo->SetFocus();
+    }
+    void type(char c, int key) { qx::test::typeKey(*combo, key, std::string(1, c)); }
+    TCountingComboBox* combo = nullptr;
+};
+
+TEST_F(ComboCompleteTest, TypingCompletesFromTheFirstMatchingItem)
+{
+    type('b', Qt::Key_B);
+    EXPECT_EQ(combo->Text(), "BW -6");
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    type('l', Qt::Key_L);
+    EXPECT_EQ(combo->Text(), "BL -6");
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(log, (Log{"change", "match", "change", "match"}));
+}
+
+TEST_F(ComboCompleteTest, WithoutAMatchTheKeyIsTypedOrRefused)
+{
+    type('x', Qt::Key_X);
+    EXPECT_EQ(combo->Text(), "x") << "AllowEdit: typed as it is";
+    combo->SetText({});
+    combo->SetAllowEdit(false);
+    type('x', Qt::Key_X);
+    EXPECT_EQ(combo->Text(), "");
+    EXPECT_EQ(combo->beeps, 1);
+}
+
+TEST_F(ComboCompleteTest, BackspaceOnAnEmptyTextOnlySignals)
+{
+    qx::test::typeKey(*combo, Qt::Key_Backspace, "\b");
+    EXPECT_EQ(combo->beeps, 1);
+    EXPECT_TRUE(log.empty());
+    combo->ForceText("BW");
+    EXPECT_EQ(combo->Text(), "BW") << "forced text is not completed";
+}
+
+} // namespace

@@ -4,6 +4,8 @@
 #include "platform/gui/Timer.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 
 #include <algorithm>
 #include <cctype>
@@ -50,6 +52,7 @@ TRzComboBox::TRzComboBox(TComponent* AOwner) : TComboBox(AOwner), searchTimer_(s
     searchTimer_->SetInterval(kSearchDelayMs);
     searchTimer_->OnTimer = [this](TObject*) { searchTimerFired(); };
     normalColor_ = Color();
+    disableToolkitCompletion();
     values_.OnChange = [this](TObject*) { setValue(Value(), true); };
 }
 
@@ -223,6 +226,113 @@ void TRzComboBox::searchBackspace()
     searchString_.clear();
 }
 
+void TRzComboBox::disableToolkitCompletion()
+{
+    // The combo completes typed text by its own rules.
+    auto* box = static_cast<QComboBox*>(Widget());
+    if (box->isEditable() && box->completer())
+        box->setCompleter(nullptr);
+}
+
+void TRzComboBox::ForceText(const std::string& Value)
+{
+    if (Text() == Value)
+        return;
+    const bool saved = autoComplete_;
+    autoComplete_ = false;
+    SetText(Value);
+    autoComplete_ = saved;
+}
+
+bool TRzComboBox::autoCompleteMatch(const std::string& text)
+{
+    const int before = ItemIndex();
+    const int i = FindPrefix(text);
+    if (i < 0)
+        return false;
+    auto* edit = static_cast<QComboBox*>(Widget())->lineEdit();
+    if (keepSearchCase_) {
+        const std::string item = Items()->Get(i);
+        SetText(text + item.substr(std::min(text.size(), item.size())));
+    } else {
+        SetItemIndex(-1);
+        SetItemIndex(i);
+    }
+    Click();
+    Change();
+    if (edit) {
+        const int typed = QString::fromStdString(text).size();
+        edit->setSelection(edit->text().size(), typed - edit->text().size());
+    }
+    if (ItemIndex() != before)
+        qx::fire(OnMatch, this);
+    return true;
+}
+
+void TRzComboBox::editableBackspace(char16_t& Key)
+{
+    auto* edit = static_cast<QComboBox*>(Widget())->lineEdit();
+    if (!edit)
+        return;
+    const QString text = edit->text();
+    const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    QString search = text.left(edit->hasSelectedText() ? start : text.size());
+    if (search.isEmpty()) {
+        InvalidKey();
+        Key = 0;
+        return;
+    }
+    if (edit->cursorPosition() >= search.size() || edit->hasSelectedText()) {
+        search.chop(1);
+    } else if (allowEdit_) {
+        search.remove(start - 1, 1);
+    }
+    searchString_ = search.toStdString();
+    Key = 0;
+    if (searchString_.empty()) {
+        SetItemIndex(-1);
+        SetText({});
+        Click();
+        Change();
+        return;
+    }
+    if (!autoCompleteMatch(searchString_)) {
+        ForceText(searchString_);
+        Change();
+    }
+}
+
+void TRzComboBox::editableKey(char16_t& Key)
+{
+    disableToolkitCompletion();
+    if (Key == VK_BACK) {
+        editableBackspace(Key);
+        return;
+    }
+    TComboBox::KeyPress(Key);
+    if (Key < 32)
+        return;
+    auto* edit = static_cast<QComboBox*>(Widget())->lineEdit();
+    if (!edit)
+        return;
+    QString typed = edit->text();
+    int caret = edit->cursorPosition();
+    if (edit->hasSelectedText()) {
+        caret = edit->selectionStart();
+        typed.remove(caret, edit->selectedText().size());
+    }
+    typed.insert(caret, QChar(Key));
+    const std::string before = searchString_;
+    searchString_ = typed.toStdString();
+    if (autoCompleteMatch(searchString_)) {
+        Key = 0;
+    } else if (!allowEdit_) {
+        InvalidKey();
+        searchString_ = before;
+        Key = 0;
+    }
+}
+
 void TRzComboBox::KeyPress(char16_t& Key)
 {
     if (readOnly_) {
@@ -230,7 +340,10 @@ void TRzComboBox::KeyPress(char16_t& Key)
         return;
     }
     if (!listStyle()) {
-        TComboBox::KeyPress(Key);
+        if (autoComplete_)
+            editableKey(Key);
+        else
+            TComboBox::KeyPress(Key);
         return;
     }
     if (Key == VK_BACK) {

@@ -85,6 +85,8 @@ public:
     /// The first item that begins with text, ignoring case; -1 when none.
     int FindPrefix(const std::string& Text) const;
     void ClearSearchString() { searchString_.clear(); }
+    /// Sets Text (when it differs) without completing it from the list.
+    void ForceText(const std::string& Value);
     const std::string& SearchString() const { return searchString_; }
     void ClearItemsValues();
     void AddItemValue(const std::string& Item, const std::string& Value);
@@ -121,6 +123,11 @@ private:
     }
     bool listStyle() const { return Style() != csDropDown && Style() != csSimple; }
     bool listMatch(const std::string& text);
+    /// Completes typed text from the first item it begins; false when none does.
+    bool autoCompleteMatch(const std::string& text);
+    void editableKey(char16_t& Key);
+    void editableBackspace(char16_t& Key);
+    void disableToolkitCompletion();
     void searchBackspace();
     void restartSearchTimer();
     void searchTimerFired();
