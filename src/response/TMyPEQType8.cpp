@@ -195,6 +195,7 @@ void TMyPEQType8::SetTypeValue(int row, int type)
 {
     if (Row* r = rowAt(row)) {
         r->type->SetItemIndex(std::clamp(type, 0, static_cast<int>(typeNames_.size()) - 1));
+        r->typeGiven = true;
         Change();
     }
 }
@@ -219,6 +220,7 @@ void TMyPEQType8::SetEqParamValue(int row, double hz, double qStep, double db, i
     const double limit = variant_.gainScale.limitDb;
     showGain(*r, std::isfinite(db) && std::abs(db) <= limit ? db : GetGainValue(row));
     r->type->SetItemIndex(std::clamp(type, 0, static_cast<int>(typeNames_.size()) - 1));
+    r->typeGiven = true;
     r->bypassed = bypass != 0 ? 1 : 0;
     r->qStep = peq::qStepFromValue(qStep);
     r->q->SetText(peq::qText(r->qStep));
@@ -322,9 +324,11 @@ void TMyPEQType8::GainExit(TObject* Sender) { enterGain(Sender); }
 
 void TMyPEQType8::PeqTypeChange(TObject* Sender)
 {
-    if (!rowAt(rowOf(Sender))) {
+    Row* r = rowAt(rowOf(Sender));
+    if (!r) {
         return;
     }
+    r->typeGiven = true;
     touchRow(rowOf(Sender));
     Change();
 }
@@ -500,10 +504,11 @@ void TMyPEQType8::RePaint()
         row.frequency->SetBounds(40, top - 1, boxWidth, row.frequency->Height());
         row.q->SetBounds(w + 48, top - 1, boxWidth, row.q->Height());
         row.gain->SetBounds(2 * w + 56, top - 1, boxWidth, row.gain->Height());
-        row.type->SetBounds(3 * w + 64, top - 1, w + 8, h);
+        // A drop-down list keeps the height its font gives it.
+        row.type->SetBounds(3 * w + 64, top - 1, w + 8, row.type->Height());
         row.bypass->SetBounds(4 * w + 78, top - 1, w - 14, row.gain->Height());
-        // A grid laid out again keeps its rows' types; a new one starts with type 0.
-        fillTypeList(row, std::max(row.type->ItemIndex(), 0));
+        // Rows given a type keep it; the others start with type 0.
+        fillTypeList(row, row.typeGiven ? row.type->ItemIndex() : 0);
         row.bypass->SetCaption(bypassName_);
     }
     snapshotColour_ = rows_[0].frequency->Font().Color;

@@ -131,6 +131,7 @@ private:
         int qStep = 0;
         int gainStep = 0;
         std::uint8_t bypassed = 0;
+        bool typeGiven = false; // by code or by the user: a relayout keeps it
     };
 
     static bool validRow(int row) { return row >= 0 && row < kRows; }

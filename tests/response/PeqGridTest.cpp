@@ -276,7 +276,8 @@ TEST_F(PeqGrid, NamesAndLanguage)
     EXPECT_EQ(g.BypassButton(0)->Caption(), "AUS");
     g.SetBounds(0, 0, 560, 400);
     g.RePaint();
-    EXPECT_EQ(g.GetTypeValue(0), 5) << "a later relayout keeps the rows' types";
+    EXPECT_EQ(g.GetTypeValue(0), 5) << "a later relayout keeps the types given";
+    EXPECT_EQ(g.GetTypeValue(1), 0) << "and starts the others with type 0";
 }
 
 TEST_F(PeqGrid, TwinGrid)
