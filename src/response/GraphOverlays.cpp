@@ -56,11 +56,6 @@ void LMyFFTDrawHpLp6dB::DrawBlock(double y, double x, TColor colour, int number,
     SetBlockPosition(ScreenX(x), ScreenY(y), number);
     h.kind = kind;
     h.hidden = hidden;
-    if (finitePoint(h.sx, h.sy)) {
-        TCanvas& c = composite_.Canvas();
-        c.Pen().Width = 1;
-        drawHandle(c, h, h.point.X, h.point.Y);
-    }
 }
 
 void LMyFFTDrawHpLp6dB::SetBlockParameter(int number, double frequency, double gain, double q, int filterCode)
@@ -154,7 +149,6 @@ bool LMyFFTDrawHpLp6dB::SetParameterDisplay(bool on)
 void LMyFFTDrawHpLp6dB::DrawParam(int type, double gain, double x, float frequency, double q, TColor colour)
 {
     selected_ = {type, gain, x, frequency, q, colour};
-    ShowParam(composite_.Canvas(), rules_.selected(type), gain, x, frequency, q, colour);
 }
 
 void LMyFFTDrawHpLp6dB::ShowParam(TCanvas& c, qx::BandTextClass textClass, double gain, double x, float frequency,
@@ -205,10 +199,10 @@ void LMyFFTDrawHpLp6dB::DrawCurveFill(int /*type*/, const double* curve, int cou
 {
     count = curve ? std::clamp(count, 0, kMaxFillPoints) : 0;
     std::copy(curve, curve + count, selectedCurve_.begin());
-    fillBandCurve(composite_.Canvas(), selectedCurve_.data(), count, false);
+    std::fill(selectedCurve_.begin() + count, selectedCurve_.end(), 0.0);
 }
 
-void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int count, bool strokeCurveOnly)
+void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int count)
 {
     namespace gp = qx::gdiplus;
     gp::Graphics g(canvas);
@@ -227,19 +221,24 @@ void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int 
         if (!finitePoint(px, py)) {
             continue; // a point without a value is left out of the outline
         }
-        points.push_back({static_cast<float>(qx::pixelOf(px)),
-                          static_cast<float>(qx::pixelOf(py))});
+        const gp::PointF p{static_cast<float>(qx::pixelOf(px)), static_cast<float>(qx::pixelOf(py))};
+        // One point per pixel column is enough for a translucent area, and
+        // the points far left of the page only lead up to it: one is kept.
+        if (!points.empty() && (p.X == points.back().X || (px < -W && p.X < 0))) {
+            points.back() = p;
+            continue;
+        }
+        points.push_back(p);
     }
     if (points.empty()) {
         return;
     }
     gp::GraphicsPath path(gp::FillMode::Alternate);
-    path.AddCurve(points);
+    // A spline through points one pixel apart is the polyline through them.
+    path.AddLines(points);
     const gp::Pen pen(kFillColour, 1.0F);
     const gp::SolidBrush brush(kFillColour);
-    if (strokeCurveOnly) {
-        g.DrawPath(pen, path);
-    }
+    g.DrawPath(pen, path); // only the curve is outlined
     auto X = [&](double v) { return static_cast<float>(ScreenX(v)); };
     auto Y = [&](double v) { return static_cast<float>(ScreenY(v)); };
     const float left = X(kFillLeftX);
@@ -265,9 +264,6 @@ void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int 
         }
         break;
     }
-    if (!strokeCurveOnly) {
-        g.DrawPath(pen, path);
-    }
     g.FillPath(brush, path);
 }
 
@@ -278,7 +274,7 @@ void LMyFFTDrawHpLp6dB::CuveDisplayPaint(TCanvas& c)
     }
     ShowParam(c, rules_.selected(selected_.type), selected_.gain, selected_.x, selected_.frequency, selected_.q,
               selected_.colour);
-    fillBandCurve(c, selectedCurve_.data(), kMaxFillPoints, true);
+    fillBandCurve(c, selectedCurve_.data(), kMaxFillPoints);
 }
 
 // ---- free text and marker line
@@ -286,7 +282,6 @@ void LMyFFTDrawHpLp6dB::CuveDisplayPaint(TCanvas& c)
 void LMyFFTDrawHpLp6dB::DrawTextA(int x, int y, int size, TColor colour, const char* fontName, const char* text)
 {
     text_ = {x, y, size, colour, fontName ? fontName : "", text ? text : ""};
-    TextPaint(composite_.Canvas());
 }
 
 void LMyFFTDrawHpLp6dB::TextPaint(TCanvas& c)
@@ -307,12 +302,11 @@ void LMyFFTDrawHpLp6dB::DrawLine(double x, TColor colour, bool marker)
     line_.colour = colour;
     line_.marker = marker;
     line_.shown = true;
-    drawMarkerLine(composite_.Canvas(), psDash);
 }
 
-void LMyFFTDrawHpLp6dB::LinePaint(TCanvas& c) { drawMarkerLine(c, psDot); }
+void LMyFFTDrawHpLp6dB::LinePaint(TCanvas& c) { drawMarkerLine(c); }
 
-void LMyFFTDrawHpLp6dB::drawMarkerLine(TCanvas& c, TPenStyle style)
+void LMyFFTDrawHpLp6dB::drawMarkerLine(TCanvas& c)
 {
     const double dx = ScreenX(line_.x);
     const double my = ScreenY(-3.0);
@@ -321,7 +315,7 @@ void LMyFFTDrawHpLp6dB::drawMarkerLine(TCanvas& c, TPenStyle style)
     }
     const int X = qx::pixelOf(dx);
     c.Pen().Width = 1;
-    c.Pen().Style = style;
+    c.Pen().Style = psDot;
     c.Pen().Color = clRed;
     c.MoveTo(X, 0);
     c.LineTo(X, Height() - 10);

@@ -187,7 +187,10 @@ void LMyFFTDrawHpLp6dB::DrawOnePlot(const TPlotListMember& member)
         }
         switch (member.style) {
         case TMyPlotStyle::Line:
-            c.LineTo(X, Y);
+            // Several points fall on one pixel: a line to where the pen is adds nothing.
+            if (c.PenPos().X != X || c.PenPos().Y != Y) {
+                c.LineTo(X, Y);
+            }
             break;
         case TMyPlotStyle::FilledSquares:
         case TMyPlotStyle::OpenSquares:
@@ -253,14 +256,38 @@ void LMyFFTDrawHpLp6dB::DrawAllPlots()
     if (!Visible()) {
         return;
     }
+    drawBackground();
+    for (const TPlotListMember& m : plots_.Members()) {
+        DrawOnePlot(m);
+    }
+}
+
+LMyFFTDrawHpLp6dB::BackgroundKey LMyFFTDrawHpLp6dB::backgroundKey() const
+{
+    return {GetPlotWidth(),   GetPlotHeight(),  Color(),           gridColor_,        axisColor_,
+            axisStyle_,       scale_.xMin,      scale_.xMax,       scale_.yMin,       scale_.yMax,
+            scale_.xFormat,   scale_.yFormat,   showHorzGrid_,     showVertGrid_,     showHorzTicks_,
+            showVertTicks_,   horzTickLength_,  vertTickLength_,   numHorzGrid_,      numVertGrid_,
+            fftNumber_,       sampleRate_};
+}
+
+void LMyFFTDrawHpLp6dB::drawBackground()
+{
+    // The grid, ticks and axis lines change only with the settings; they are
+    // drawn once and copied for every redraw of the curves.
+    const BackgroundKey key = backgroundKey();
+    if (background_ && *background_ == key) {
+        TCanvas& c = mainPage().Canvas();
+        c.CopyMode = cmSrcCopy;
+        c.Draw(0, 0, backgroundImage_);
+        return;
+    }
     mainPage().Fill(Color());
     DrawGrid();
     DrawTicks();
     DrawAxis();
-    for (const TPlotListMember& m : plots_.Members()) {
-        DrawOnePlot(m);
-    }
-    composeMainPage();
+    backgroundImage_ = mainPage().Bitmap(); // a deep copy: the page is being painted on
+    background_ = key;
 }
 
 void LMyFFTDrawHpLp6dB::composeMainPage()

@@ -16,7 +16,9 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/gui/PaintBox.h"
@@ -108,7 +110,9 @@ public:
     void CalculateLogMaxMin() { scale_.calculateLogMaxMin(); }
     void SetXYMinMax(double xMin, double xMax, double yMin, double yMax);
 
-    // Band handles (0-49), band text and overlays. Numbers outside 0-49 are ignored.
+    // Band handles (0-49), band text and overlays. Numbers outside 0-49 are
+    // ignored. They are remembered and painted onto the copy of the main page
+    // at every page update, so what is placed shows from the next update.
     void DrawBlock(double y, double x, TColor colour, int number, bool hidden, int kind) override;
     void SetBlockParameter(int number, double frequency, double gain, double q, int filterCode) override;
     void SetBlockPosition(double sx, double sy, int number);
@@ -281,6 +285,11 @@ private:
     bool layOutPages();
     void afterSeriesChange();
     void DrawOnePlot(const TPlotListMember& member);
+    using BackgroundKey = std::tuple<int, int, TColor, TColor, TColor, TMyAxisStyle, double, double, double, double,
+                                     TMyAxisFormat, TMyAxisFormat, bool, bool, bool, bool, int, int, int, int,
+                                     TFFTNumber, TSampleRate>;
+    BackgroundKey backgroundKey() const;
+    void drawBackground();
     // The data values of the grid lines (and ticks); vertical ones say whether they are bright.
     void forEachHorizontalLine(const std::function<void(double)>& at) const;
     void forEachVerticalLine(const std::function<void(double, bool)>& at) const;
@@ -288,8 +297,8 @@ private:
     void composeMainPage();
     void copyToScreen(const TBitmap& bitmap, const TRect& placement);
     void drawHandle(TCanvas& canvas, const Handle& h, int sx, int sy);
-    void fillBandCurve(TCanvas& canvas, const double* curve, int count, bool strokeCurveOnly);
-    void drawMarkerLine(TCanvas& canvas, TPenStyle style);
+    void fillBandCurve(TCanvas& canvas, const double* curve, int count);
+    void drawMarkerLine(TCanvas& canvas);
     void setFontSizeBack(TCanvas& canvas) { canvas.Font().SetSize(text_.size); }
     double xOfFrequency(double log10Hz) const { return qx::frequencyIndex(log10Hz, fftNumber_, sampleRate_); }
 
@@ -297,6 +306,8 @@ private:
     TPlotList plots_;
     std::array<TPaintPage, PageCount> pages_;
     TBitmap composite_; // the main page with the overlays
+    TBitmap backgroundImage_; // the main page's grid and axes, and what they were drawn for
+    std::optional<BackgroundKey> background_;
     TBitmap screen_;
     qx::GraphScale scale_;
     int paintedWidth_ = 0, paintedHeight_ = 0;
