@@ -84,6 +84,24 @@ TEST_F(PeqGrid, LayoutOfAnOutputGrid)
     EXPECT_EQ(g.GainBox(0)->Text(), "0.0dB");
 }
 
+TEST_F(PeqGrid, TitlesAndSteppersChangeTheLayout)
+{
+    TMyPEQType8& g = makeGrid();
+    g.SetTitleVisable(true);
+    g.SetBounds(0, 0, 452, 273); // a new size lays the rows out again
+    g.RePaint();
+    EXPECT_TRUE(g.TitleLabel(1)->Visible());
+    EXPECT_EQ(g.TitleLabel(1)->Caption(), "Frequency");
+    EXPECT_EQ(g.TitleLabel(0)->Left(), 12);
+    EXPECT_EQ(g.TitleLabel(2)->Left(), 16 + 76 + 33);
+    EXPECT_EQ(g.TitleLabel(2)->Width(), 76 - 15);
+    EXPECT_EQ(g.NumberLabel(0)->Top(), 15 + 13 + 8) << "13 pixels for the titles";
+    g.SetUpdownVisable(true);
+    g.SetBounds(0, 0, 452, 260);
+    g.RePaint();
+    EXPECT_EQ(g.FrequencyBox(0)->Width(), 76 - 20);
+}
+
 TEST_F(PeqGrid, ChannelNumberIsClamped)
 {
     TMyPEQType8& g = makeGrid();
