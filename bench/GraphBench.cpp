@@ -74,7 +74,8 @@ double curveOnlyMs()
         plot.section(kEditedBand).SetPeq(i % 2 == 0 ? -7.5 : -7.4, 1000.0, 1.4, 1);
         plot.DrawSum(0);
     }
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() / kPasses;
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() /
+           kPasses;
 }
 
 void BM_BandEditWithRedraw(benchmark::State& state)

@@ -14,9 +14,15 @@
 namespace {
 using qx::BandTextClass;
 
-bool validHandle(int number) { return number >= 0 && number < LMyFFTDrawHpLp6dB::kHandleCount; }
+bool validHandle(int number)
+{
+    return number >= 0 && number < LMyFFTDrawHpLp6dB::kHandleCount;
+}
 
-bool finitePoint(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
+bool finitePoint(double x, double y)
+{
+    return std::isfinite(x) && std::isfinite(y);
+}
 
 // The PEQ type whose text a handle shows: the type the section's filter code
 // stands for; a code of no PEQ type (a bypassed band's flat code) counts as
@@ -126,8 +132,8 @@ void LMyFFTDrawHpLp6dB::BlockPaint(TCanvas& c)
         drawHandle(c, h, qx::pixelOf(sx), qx::pixelOf(sy));
         const bool selected = h.x == selected_.x && h.y == selected_.gain;
         if (h.kind == 1 && parameterDisplay_ && !selected) {
-            ShowParam(c, HandleTextClass(h.filterCode), h.gain, h.x, static_cast<float>(h.frequency),
-                      h.q, clWhite);
+            ShowParam(c, HandleTextClass(h.filterCode), h.gain, h.x, static_cast<float>(h.frequency), h.q,
+                      clWhite);
         }
     }
     c.Pen().Width = 1;
@@ -151,8 +157,8 @@ void LMyFFTDrawHpLp6dB::DrawParam(int type, double gain, double x, float frequen
     selected_ = {type, gain, x, frequency, q, colour};
 }
 
-void LMyFFTDrawHpLp6dB::ShowParam(TCanvas& c, qx::BandTextClass textClass, double gain, double x, float frequency,
-                                  double q, TColor colour)
+void LMyFFTDrawHpLp6dB::ShowParam(TCanvas& c, qx::BandTextClass textClass, double gain, double x,
+                                  float frequency, double q, TColor colour)
 {
     const double dx = ScreenX(x);
     const double dy = ScreenY(gain);
@@ -272,14 +278,15 @@ void LMyFFTDrawHpLp6dB::CuveDisplayPaint(TCanvas& c)
     if (!curveDisplay_) {
         return;
     }
-    ShowParam(c, rules_.selected(selected_.type), selected_.gain, selected_.x, selected_.frequency, selected_.q,
-              selected_.colour);
+    ShowParam(c, rules_.selected(selected_.type), selected_.gain, selected_.x, selected_.frequency,
+              selected_.q, selected_.colour);
     fillBandCurve(c, selectedCurve_.data(), kMaxFillPoints);
 }
 
 // ---- free text and marker line
 
-void LMyFFTDrawHpLp6dB::DrawTextA(int x, int y, int size, TColor colour, const char* fontName, const char* text)
+void LMyFFTDrawHpLp6dB::DrawTextA(int x, int y, int size, TColor colour, const char* fontName,
+                                  const char* text)
 {
     text_ = {x, y, size, colour, fontName ? fontName : "", text ? text : ""};
 }
@@ -304,7 +311,10 @@ void LMyFFTDrawHpLp6dB::DrawLine(double x, TColor colour, bool marker)
     line_.shown = true;
 }
 
-void LMyFFTDrawHpLp6dB::LinePaint(TCanvas& c) { drawMarkerLine(c); }
+void LMyFFTDrawHpLp6dB::LinePaint(TCanvas& c)
+{
+    drawMarkerLine(c);
+}
 
 void LMyFFTDrawHpLp6dB::drawMarkerLine(TCanvas& c)
 {

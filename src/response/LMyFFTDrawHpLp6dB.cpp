@@ -95,8 +95,8 @@ bool LMyFFTDrawHpLp6dB::FFTDraw(const double* y, int count, int number, TColor c
     return FFTDraw(x.data(), y, count, number, colour, style);
 }
 
-bool LMyFFTDrawHpLp6dB::FFTDraw(const double* y, int count, double xFirst, double xLast, int number, TColor colour,
-                                TMyPlotStyle style)
+bool LMyFFTDrawHpLp6dB::FFTDraw(const double* y, int count, double xFirst, double xLast, int number,
+                                TColor colour, TMyPlotStyle style)
 {
     std::vector<double> x(y ? static_cast<std::size_t>(std::max(count, 0)) : 0);
     const double step = count > 1 ? (xLast - xFirst) / (count - 1) : 0.0;
@@ -201,7 +201,8 @@ void LMyFFTDrawHpLp6dB::DrawOnePlot(const TPlotListMember& member)
     c.Pen().Width = 2;
     c.Pen().Style = psSolid;
     c.Pen().Color = member.colour;
-    const bool filled = member.style == TMyPlotStyle::FilledSquares || member.style == TMyPlotStyle::LineFilledSquares;
+    const bool filled =
+        member.style == TMyPlotStyle::FilledSquares || member.style == TMyPlotStyle::LineFilledSquares;
     c.Brush().Style = bsSolid;
     c.Brush().Color = filled ? member.colour : Color();
     const int p = pointSize_;
@@ -270,7 +271,10 @@ void LMyFFTDrawHpLp6dB::Paint()
     TPaintBox::Paint();
 }
 
-void LMyFFTDrawHpLp6dB::UpdateCurvePage() { UpdatePaintPage(mainPage()); }
+void LMyFFTDrawHpLp6dB::UpdateCurvePage()
+{
+    UpdatePaintPage(mainPage());
+}
 
 void LMyFFTDrawHpLp6dB::Redraw()
 {
@@ -304,11 +308,10 @@ void LMyFFTDrawHpLp6dB::DrawAllPlots()
 
 LMyFFTDrawHpLp6dB::BackgroundKey LMyFFTDrawHpLp6dB::backgroundKey() const
 {
-    return {GetPlotWidth(),   GetPlotHeight(),  Color(),           gridColor_,        axisColor_,
-            axisStyle_,       scale_.xMin,      scale_.xMax,       scale_.yMin,       scale_.yMax,
-            scale_.xFormat,   scale_.yFormat,   showHorzGrid_,     showVertGrid_,     showHorzTicks_,
-            showVertTicks_,   horzTickLength_,  vertTickLength_,   numHorzGrid_,      numVertGrid_,
-            fftNumber_,       sampleRate_};
+    return {GetPlotWidth(), GetPlotHeight(), Color(),        gridColor_,     axisColor_,      axisStyle_,
+            scale_.xMin,    scale_.xMax,     scale_.yMin,    scale_.yMax,    scale_.xFormat,  scale_.yFormat,
+            showHorzGrid_,  showVertGrid_,   showHorzTicks_, showVertTicks_, horzTickLength_, vertTickLength_,
+            numHorzGrid_,   numVertGrid_,    fftNumber_,     sampleRate_};
 }
 
 void LMyFFTDrawHpLp6dB::drawBackground()
@@ -421,7 +424,10 @@ bool LMyFFTDrawHpLp6dB::SetPlotWidth(int width)
 
 // ---- property setters
 
-void LMyFFTDrawHpLp6dB::Change() { qx::fire(OnChange, this); }
+void LMyFFTDrawHpLp6dB::Change()
+{
+    qx::fire(OnChange, this);
+}
 
 void LMyFFTDrawHpLp6dB::redrawIf(void (LMyFFTDrawHpLp6dB::*step)())
 {

@@ -31,7 +31,13 @@
 
 namespace qx {
 // Which lines a band's parameter text has.
-enum class BandTextClass { None, FrequencyOnly, QAndFrequency, QFrequencyGain };
+enum class BandTextClass
+{
+    None,
+    FrequencyOnly,
+    QAndFrequency,
+    QFrequencyGain
+};
 
 // The text classes of a graph class, by PEQ type: for handles and the selected band.
 struct BandTextRules
@@ -125,8 +131,8 @@ public:
     qx::BandTextClass HandleTextClass(double filterCode) const;
     qx::BandTextClass SelectedTextClass(int type) const { return rules_.selected(type); }
     void DrawParam(int type, double gain, double x, float frequency, double q, TColor colour) override;
-    void ShowParam(TCanvas& canvas, qx::BandTextClass textClass, double gain, double x, float frequency, double q,
-                   TColor colour);
+    void ShowParam(TCanvas& canvas, qx::BandTextClass textClass, double gain, double x, float frequency,
+                   double q, TColor colour);
     void DrawCurveFill(int type, const double* curve, int count) override;
     void SetCurveDisplay(bool on) override { curveDisplay_ = on; }
     void CuveDisplayPaint(TCanvas& canvas);
@@ -236,8 +242,19 @@ public:
     // What the control shows, the size of the control.
     const TBitmap& Screen() const { return screen_; }
     const qx::GraphScale& Scale() const { return scale_; }
-    enum PageIndex { MainPage, XLabelPage, YLabelPage, PlotTitlePage, XTitlePage, YTitlePage, RightMarginPage,
-                     YTitleScratchPage, CoordinatePage, PageCount };
+    enum PageIndex
+    {
+        MainPage,
+        XLabelPage,
+        YLabelPage,
+        PlotTitlePage,
+        XTitlePage,
+        YTitlePage,
+        RightMarginPage,
+        YTitleScratchPage,
+        CoordinatePage,
+        PageCount
+    };
     const TPaintPage& Page(PageIndex i) const { return pages_[i]; }
 
 protected:
@@ -285,9 +302,9 @@ private:
     bool layOutPages();
     void afterSeriesChange();
     void DrawOnePlot(const TPlotListMember& member);
-    using BackgroundKey = std::tuple<int, int, TColor, TColor, TColor, TMyAxisStyle, double, double, double, double,
-                                     TMyAxisFormat, TMyAxisFormat, bool, bool, bool, bool, int, int, int, int,
-                                     TFFTNumber, TSampleRate>;
+    using BackgroundKey = std::tuple<int, int, TColor, TColor, TColor, TMyAxisStyle, double, double, double,
+                                     double, TMyAxisFormat, TMyAxisFormat, bool, bool, bool, bool, int, int,
+                                     int, int, TFFTNumber, TSampleRate>;
     BackgroundKey backgroundKey() const;
     void drawBackground();
     // The data values of the grid lines (and ticks); vertical ones say whether they are bright.
@@ -305,7 +322,7 @@ private:
     qx::BandTextRules rules_;
     TPlotList plots_;
     std::array<TPaintPage, PageCount> pages_;
-    TBitmap composite_; // the main page with the overlays
+    TBitmap composite_;       // the main page with the overlays
     TBitmap backgroundImage_; // the main page's grid and axes, and what they were drawn for
     std::optional<BackgroundKey> background_;
     TBitmap screen_;

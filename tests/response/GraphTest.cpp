@@ -11,16 +11,25 @@
 
 namespace {
 
-using qx::test::GraphOnForm;
 using qx::test::basePixel;
+using qx::test::GraphOnForm;
 using qx::test::kAxisColour;
 using qx::test::kGridColour;
 
 constexpr int kFreeColumn = 40; // between the left edge and the 20 Hz line
 
-int row(const LMyFFTDrawHpLp6dB& g, double y) { return static_cast<int>(g.ScreenY(y)); }
-int column(const LMyFFTDrawHpLp6dB& g, double x) { return static_cast<int>(g.ScreenX(x)); }
-double indexOf(double hz) { return 4096 * std::log10(hz) / std::log10(24000.0); }
+int row(const LMyFFTDrawHpLp6dB& g, double y)
+{
+    return static_cast<int>(g.ScreenY(y));
+}
+int column(const LMyFFTDrawHpLp6dB& g, double x)
+{
+    return static_cast<int>(g.ScreenX(x));
+}
+double indexOf(double hz)
+{
+    return 4096 * std::log10(hz) / std::log10(24000.0);
+}
 
 TEST(Graph, ConstructorValues)
 {

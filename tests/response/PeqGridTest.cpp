@@ -26,8 +26,7 @@ protected:
     PeqGrid() : form_(std::make_unique<TForm>(nullptr)) {}
 
     // A grid as the forms load an output grid: 452 x 260, six rows.
-    template <class Grid = TMyPEQType8>
-    Grid& makeGrid()
+    template <class Grid = TMyPEQType8> Grid& makeGrid()
     {
         auto* grid = new Grid(form_.get());
         grid->SetParent(form_.get());
