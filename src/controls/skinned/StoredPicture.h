@@ -16,7 +16,8 @@ public:
     StoredPicture(const StoredPicture&) = delete;
     StoredPicture& operator=(const StoredPicture&) = delete;
 
-    bool Empty() const override { return isEmpty_; }
+    // A picture without bytes is empty whatever else it was told.
+    bool Empty() const override { return isEmpty_ || data_.empty(); }
     int Width() const override { return width_; }
     int Height() const override { return height_; }
     const Bytes& Data() const { return data_; }
