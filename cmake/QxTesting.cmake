@@ -1,9 +1,14 @@
 include(GoogleTest)
-# qx_add_test(name LABELS l1 [l2] SOURCES s1 ... LIBS lib1 ...)
+# qx_add_test(name LABELS label SOURCES s1 ... LIBS lib1 ...)
 # One GoogleTest executable; each test case becomes a CTest test with the labels.
 function(qx_add_test name)
   cmake_parse_arguments(ARG "" "" "LABELS;SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
+  # Discovered tests take one label: a list would not survive into their properties.
+  list(LENGTH ARG_LABELS label_count)
+  if(NOT label_count EQUAL 1)
+    message(FATAL_ERROR "qx_add_test(${name}): give exactly one label")
+  endif()
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/LsanSuppressions.cpp)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main qx_warnings)
   target_compile_definitions(${name} PRIVATE QX_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
   gtest_discover_tests(${name}

@@ -6,7 +6,7 @@ PACKAGES="cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
   libhidapi-dev libudev-dev libpng-dev zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fonts-dejavu-core iproute2 util-linux"
+  fonts-liberation fonts-dejavu-core fonts-droid-fallback iproute2 util-linux"
 
 missing=""
 for p in $PACKAGES; do

@@ -13,7 +13,6 @@ namespace qx::gdiplus {
 Font::Font(const std::string& family, float emSize, int style, Unit unit) : m_size(emSize), m_unit(unit)
 {
     m_font = QFont(QString::fromStdString(qx::mappedFontFamily(family)));
-    m_font.setStyleStrategy(QFont::NoFontMerging);
     m_font.setKerning(false);
     m_font.setBold(style & FontStyleBold);
     m_font.setItalic(style & FontStyleItalic);

@@ -38,6 +38,20 @@ TEST_F(GdiplusFill, BlendPositionsShapeTheGradient)
     EXPECT_TRUE(near(brush.colorAt(0.75f), 0xFF80FF80u, 1));
 }
 
+TEST_F(GdiplusFill, DiagonalGradientsRunCornerToCorner)
+{
+    {
+        Graphics g(bitmap);
+        g.FillRectangle(LinearGradientBrush(RectF{0, 0, 40, 20}, 0xFF000000u, 0xFFFFFFFFu,
+                                            LinearGradientMode::ForwardDiagonal),
+                        RectF{0, 0, 40, 20});
+    }
+    EXPECT_LT(greenOf(at(1, 1)), 24) << "the start colour at the top-left corner";
+    EXPECT_GT(greenOf(at(38, 18)), 230) << "the end colour at the bottom-right corner";
+    EXPECT_TRUE(near(at(38, 1), 0xFF808080u, 10)) << "the other diagonal is the middle colour";
+    EXPECT_TRUE(near(at(1, 18), 0xFF808080u, 10));
+}
+
 TEST_F(GdiplusFill, AntiAliasedTranslucentFillBlendsOverTheBackground)
 {
     {

@@ -99,6 +99,8 @@ TCanvas::TCanvas() = default;
 
 TCanvas::TCanvas(QPaintDevice* device) : m_device(device) {}
 
+TCanvas::TCanvas(QPainter& painter) { Attach(painter); }
+
 TCanvas::~TCanvas() { Detach(); }
 
 void TCanvas::Attach(QPaintDevice* device)
@@ -107,11 +109,23 @@ void TCanvas::Attach(QPaintDevice* device)
     m_device = device;
 }
 
+void TCanvas::Attach(QPainter& painter)
+{
+    Detach();
+    m_device = painter.device();
+    m_active = &painter;
+    m_active->save();
+    m_origin = {};
+}
+
 void TCanvas::Detach()
 {
-    if (m_painter && m_painter->isActive())
-        m_painter->end();
-    m_painter.reset();
+    if (m_active && !m_owned)
+        m_active->restore();
+    if (m_owned && m_owned->isActive())
+        m_owned->end();
+    m_owned.reset();
+    m_active = nullptr;
     m_device = nullptr;
     m_origin = {};
     m_saved.clear();
@@ -121,14 +135,23 @@ QPainter* TCanvas::Painter()
 {
     if (!m_device)
         return nullptr;
-    if (!m_painter) {
-        m_painter = std::make_unique<QPainter>(m_device);
-        m_painter->setRenderHint(QPainter::Antialiasing, false);
-        m_painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-        m_painter->setRenderHint(QPainter::TextAntialiasing, true);
-        m_painter->translate(m_origin.X, m_origin.Y);
+    if (!m_active) {
+        m_owned = std::make_unique<QPainter>(m_device);
+        m_active = m_owned.get();
+        m_active->setRenderHint(QPainter::Antialiasing, false);
+        m_active->setRenderHint(QPainter::SmoothPixmapTransform, false);
+        m_active->setRenderHint(QPainter::TextAntialiasing, true);
+        m_active->translate(m_origin.X, m_origin.Y);
     }
-    return m_painter->isActive() ? m_painter.get() : nullptr;
+    return m_active->isActive() ? m_active : nullptr;
+}
+
+TPoint TCanvas::deviceOffset() const
+{
+    if (!m_active)
+        return m_origin;
+    const QTransform t = m_active->worldTransform();
+    return {static_cast<int>(std::lround(t.dx())), static_cast<int>(std::lround(t.dy()))};
 }
 
 QImage* TCanvas::Image() const
@@ -138,8 +161,8 @@ QImage* TCanvas::Image() const
 
 void TCanvas::resetComposition()
 {
-    if (m_painter)
-        m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (m_active)
+        m_active->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 bool TCanvas::applyPenMode(TColor& color)
@@ -156,7 +179,7 @@ bool TCanvas::applyPenMode(TColor& color)
     default:
         break;
     }
-    m_painter->setCompositionMode(penComposition(m_pen.Mode));
+    m_active->setCompositionMode(penComposition(m_pen.Mode));
     return true;
 }
 
@@ -164,7 +187,7 @@ void TCanvas::fillRectRaw(const TRect& r, TColor color)
 {
     if (r.IsEmpty() || color == clNone || !Painter())
         return;
-    m_painter->fillRect(qx::toQRect(r), qx::toQColor(color));
+    m_active->fillRect(qx::toQRect(r), qx::toQColor(color));
 }
 
 void TCanvas::fillPixelsWithPen(std::span<const TPoint> pixels)
@@ -178,7 +201,7 @@ void TCanvas::fillPixelsWithPen(std::span<const TPoint> pixels)
         std::size_t j = i + 1;
         while (j < pixels.size() && pixels[j].Y == pixels[i].Y && pixels[j].X == pixels[j - 1].X + 1)
             ++j;
-        m_painter->fillRect(QRect(pixels[i].X, pixels[i].Y, static_cast<int>(j - i), 1), q);
+        m_active->fillRect(QRect(pixels[i].X, pixels[i].Y, static_cast<int>(j - i), 1), q);
         i = j;
     }
     resetComposition();
@@ -199,7 +222,7 @@ void TCanvas::setPenOnPainter()
 {
     TColor color = m_pen.Color;
     if (m_pen.IsClear() || !applyPenMode(color)) {
-        m_painter->setPen(Qt::NoPen);
+        m_active->setPen(Qt::NoPen);
         return;
     }
     QPen pen(qx::toQColor(color), std::max(m_pen.Width, 1));
@@ -213,22 +236,23 @@ void TCanvas::setPenOnPainter()
             pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
         }
     }
-    m_painter->setPen(pen);
+    m_active->setPen(pen);
 }
 
 void TCanvas::setBrushOnPainter(bool fill)
 {
     if (!fill || m_brush.IsClear()) {
-        m_painter->setBrush(Qt::NoBrush);
+        m_active->setBrush(Qt::NoBrush);
         return;
     }
-    m_painter->setBrushOrigin(-m_origin.X, -m_origin.Y);
+    const TPoint offset = deviceOffset();
+    m_active->setBrushOrigin(-offset.X, -offset.Y);
     if (m_brush.Bitmap && !m_brush.Bitmap->Empty())
-        m_painter->setBrush(QBrush(m_brush.Bitmap->Image()));
+        m_active->setBrush(QBrush(m_brush.Bitmap->Image()));
     else if (m_brush.Style == bsSolid)
-        m_painter->setBrush(qx::toQColor(m_brush.Color));
+        m_active->setBrush(qx::toQColor(m_brush.Color));
     else
-        m_painter->setBrush(QBrush(hatchPattern(m_brush.Style, qx::toQColor(m_brush.Color))));
+        m_active->setBrush(QBrush(hatchPattern(m_brush.Style, qx::toQColor(m_brush.Color))));
 }
 
 void TCanvas::MoveTo(int x, int y)
@@ -248,7 +272,7 @@ void TCanvas::LineTo(int x, int y)
         return;
     }
     setPenOnPainter();
-    m_painter->drawLine(from.X, from.Y, x, y);
+    m_active->drawLine(from.X, from.Y, x, y);
     resetComposition();
 }
 
@@ -297,7 +321,7 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
     const QRegion frame = QRegion(qx::toQRect(o)).subtracted(QRegion(qx::toQRect(Rect(o.Left + w, o.Top + w,
                                                                                       o.Right - w, o.Bottom - w))));
     for (const QRect& band : frame)
-        m_painter->fillRect(band, q);
+        m_active->fillRect(band, q);
     resetComposition();
 }
 
@@ -309,9 +333,9 @@ void TCanvas::FillRect(const TRect& r)
         fillRectRaw(r, m_brush.Color);
         return;
     }
-    m_painter->setPen(Qt::NoPen);
+    m_active->setPen(Qt::NoPen);
     setBrushOnPainter(true);
-    m_painter->drawRect(qx::toQRect(r));
+    m_active->drawRect(qx::toQRect(r));
 }
 
 void TCanvas::FrameRect(const TRect& r)
@@ -332,7 +356,7 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom)
         return;
     setPenOnPainter();
     setBrushOnPainter(true);
-    m_painter->drawEllipse(box.adjusted(0, 0, -1, -1));
+    m_active->drawEllipse(box.adjusted(0, 0, -1, -1));
     resetComposition();
 }
 
@@ -343,7 +367,7 @@ void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidt
         return;
     setPenOnPainter();
     setBrushOnPainter(true);
-    m_painter->drawRoundedRect(QRectF(box.adjusted(0, 0, -1, -1)), cornerWidth / 2.0, cornerHeight / 2.0);
+    m_active->drawRoundedRect(QRectF(box.adjusted(0, 0, -1, -1)), cornerWidth / 2.0, cornerHeight / 2.0);
     resetComposition();
 }
 
@@ -351,13 +375,24 @@ void TCanvas::Polygon(std::span<const TPoint> points)
 {
     if (points.size() < 2 || !Painter())
         return;
-    QPolygon polygon;
+    // A pixel is filled when its top-left corner point lies inside, or on a left or top
+    // edge: shifted so that Qt's sample at the pixel centre falls just right of and below it.
+    constexpr double shift = 0.5 - 1.0 / 32;
+    QPolygonF polygon;
     for (const TPoint& p : points)
-        polygon << QPoint(p.X, p.Y);
-    setPenOnPainter();
-    setBrushOnPainter(true);
-    m_painter->drawPolygon(polygon, PolyFillMode == fmWinding ? Qt::WindingFill : Qt::OddEvenFill);
-    resetComposition();
+        polygon << QPointF(p.X + shift, p.Y + shift);
+    if (!m_brush.IsClear()) {
+        m_active->setPen(Qt::NoPen);
+        setBrushOnPainter(true);
+        m_active->drawPolygon(polygon, PolyFillMode == fmWinding ? Qt::WindingFill : Qt::OddEvenFill);
+    }
+    if (m_pen.IsClear())
+        return;
+    const TPoint saved = m_penPos;
+    std::vector<TPoint> closed(points.begin(), points.end());
+    closed.push_back(points.front());
+    Polyline(closed);
+    m_penPos = saved;
 }
 
 void TCanvas::drawArcShape(int kind, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
@@ -375,11 +410,11 @@ void TCanvas::drawArcShape(int kind, int x1, int y1, int x2, int y2, int x3, int
     setPenOnPainter();
     setBrushOnPainter(kind != 0);
     if (kind == 0)
-        m_painter->drawArc(ellipse, a, s);
+        m_active->drawArc(ellipse, a, s);
     else if (kind == 1)
-        m_painter->drawPie(ellipse, a, s);
+        m_active->drawPie(ellipse, a, s);
     else
-        m_painter->drawChord(ellipse, a, s);
+        m_active->drawChord(ellipse, a, s);
     resetComposition();
 }
 
@@ -403,8 +438,9 @@ void TCanvas::DrawFocusRect(const TRect& r)
     if (r.IsEmpty() || !Painter())
         return;
     std::vector<TPoint> frame;
+    const TPoint offset = deviceOffset();
     const auto add = [&](int x, int y) {
-        if ((x + m_origin.X + y + m_origin.Y) % 2 == 0)
+        if ((x + offset.X + y + offset.Y) % 2 == 0)
             frame.push_back({x, y});
     };
     for (int x = r.Left; x < r.Right; ++x) {
@@ -417,17 +453,18 @@ void TCanvas::DrawFocusRect(const TRect& r)
         if (r.Width() > 1)
             add(r.Right - 1, y);
     }
-    m_painter->setCompositionMode(QPainter::RasterOp_NotDestination);
+    m_active->setCompositionMode(QPainter::RasterOp_NotDestination);
     for (const TPoint& p : frame)
-        m_painter->fillRect(QRect(p.X, p.Y, 1, 1), Qt::black);
+        m_active->fillRect(QRect(p.X, p.Y, 1, 1), Qt::black);
     resetComposition();
 }
 
 TColor TCanvas::Pixel(int x, int y)
 {
     const QImage* image = Image();
-    const int dx = x + m_origin.X;
-    const int dy = y + m_origin.Y;
+    const TPoint offset = deviceOffset();
+    const int dx = x + offset.X;
+    const int dy = y + offset.Y;
     if (!image || !image->rect().contains(dx, dy))
         return clNone;
     return qx::fromQRgb(image->pixel(dx, dy));
@@ -436,7 +473,7 @@ TColor TCanvas::Pixel(int x, int y)
 void TCanvas::SetPixel(int x, int y, TColor color)
 {
     if (Painter())
-        m_painter->setCompositionMode(QPainter::CompositionMode_Source);
+        m_active->setCompositionMode(QPainter::CompositionMode_Source);
     fillRectRaw(Rect(x, y, x + 1, y + 1), color);
     resetComposition();
 }
@@ -445,66 +482,70 @@ TRect TCanvas::ClipRect()
 {
     if (!Painter())
         return {};
-    if (m_painter->hasClipping())
-        return qx::fromQRect(m_painter->clipBoundingRect().toAlignedRect());
-    return Bounds(-m_origin.X, -m_origin.Y, m_device->width(), m_device->height());
+    if (m_active->hasClipping())
+        return qx::fromQRect(m_active->clipBoundingRect().toAlignedRect());
+    const TPoint offset = deviceOffset();
+    return Bounds(-offset.X, -offset.Y, m_device->width(), m_device->height());
 }
 
 void TCanvas::SetClipRect(const TRect& r)
 {
     if (Painter())
-        m_painter->setClipRect(qx::toQRect(r), Qt::ReplaceClip);
+        m_active->setClipRect(qx::toQRect(r), Qt::ReplaceClip);
 }
 
 void TCanvas::IntersectClipRect(const TRect& r)
 {
     if (Painter())
-        m_painter->setClipRect(qx::toQRect(r), m_painter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+        m_active->setClipRect(qx::toQRect(r), m_active->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
 }
 
 void TCanvas::ExcludeClipRect(const TRect& r)
 {
     if (!Painter())
         return;
-    const QRegion current = m_painter->hasClipping()
-                                ? m_painter->clipRegion()
-                                : QRegion(-m_origin.X, -m_origin.Y, m_device->width(), m_device->height());
-    m_painter->setClipRegion(current.subtracted(QRegion(qx::toQRect(r))), Qt::ReplaceClip);
+    const TPoint offset = deviceOffset();
+    const QRegion current = m_active->hasClipping()
+                                ? m_active->clipRegion()
+                                : QRegion(-offset.X, -offset.Y, m_device->width(), m_device->height());
+    m_active->setClipRegion(current.subtracted(QRegion(qx::toQRect(r))), Qt::ReplaceClip);
 }
 
 void TCanvas::SelectClipRegion(const TRegion* region)
 {
     if (!Painter())
         return;
+    const TPoint offset = deviceOffset();
     if (!region)
-        m_painter->setClipping(false);
+        m_active->setClipping(false);
     else
-        m_painter->setClipRegion(region->qRegion().translated(-m_origin.X, -m_origin.Y), Qt::ReplaceClip);
+        m_active->setClipRegion(region->qRegion().translated(-offset.X, -offset.Y), Qt::ReplaceClip);
 }
 
 void TCanvas::IntersectClipRegion(const TRegion& region)
 {
     if (!Painter())
         return;
-    const QRegion logical = region.qRegion().translated(-m_origin.X, -m_origin.Y);
-    m_painter->setClipRegion(logical, m_painter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    const TPoint offset = deviceOffset();
+    const QRegion logical = region.qRegion().translated(-offset.X, -offset.Y);
+    m_active->setClipRegion(logical, m_active->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
 }
 
-bool TCanvas::HasClipping() { return Painter() && m_painter->hasClipping(); }
+bool TCanvas::HasClipping() { return Painter() && m_active->hasClipping(); }
 
 void TCanvas::MoveOrigin(int dx, int dy)
 {
     m_origin.X += dx;
     m_origin.Y += dy;
-    if (m_painter)
-        m_painter->translate(dx, dy);
+    if (m_active)
+        m_active->translate(dx, dy);
 }
 
 void TCanvas::SaveState()
 {
     m_saved.push_back({m_pen, m_brush, m_font, m_origin});
     if (Painter())
-        m_painter->save();
+        m_active->save();
 }
 
 void TCanvas::RestoreState()
@@ -518,5 +559,5 @@ void TCanvas::RestoreState()
     m_origin = s.origin;
     m_saved.pop_back();
     if (Painter())
-        m_painter->restore();
+        m_active->restore();
 }

@@ -76,8 +76,13 @@ public:
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
+    // On a painter that is already drawing (a control's paint handler): the canvas draws
+    // through it and gives it back in the state it had at Detach (or destruction).
+    explicit TCanvas(QPainter& painter);
+
     // Drawing begins on the device at the first call and ends at Detach (or destruction).
     void Attach(QPaintDevice* device);
+    void Attach(QPainter& painter);
     void Detach();
     QPaintDevice* Device() const { return m_device; }
     bool HandleAllocated() const { return m_device != nullptr; }
@@ -172,6 +177,8 @@ private:
         TFont font;
         TPoint origin;
     };
+    // Where the canvas's (0, 0) lies on the device.
+    TPoint deviceOffset() const;
     void fillRectRaw(const TRect& r, TColor color);
     void fillPixelsWithPen(std::span<const TPoint> pixels);
     void drawThinLine(TPoint from, TPoint to);
@@ -183,7 +190,8 @@ private:
     void drawTextLine(int x, int y, const std::string& text, int underlineIndex, bool opaque);
 
     QPaintDevice* m_device = nullptr;
-    std::unique_ptr<QPainter> m_painter;
+    std::unique_ptr<QPainter> m_owned; // a painter of our own on m_device
+    QPainter* m_active = nullptr;      // m_owned, or a painter lent by Attach
     TPen m_pen;
     TBrush m_brush;
     TFont m_font;

@@ -71,15 +71,15 @@ void TCanvas::BlitImage(const TRect& dest, const QImage& image, const TRect& src
         FillRect(qx::fromQRect(target));
         return;
     }
-    m_painter->setCompositionMode(op.mode);
+    m_active->setCompositionMode(op.mode);
     if (op.kind == RasterOp::Fill) {
-        m_painter->fillRect(target, op.fill);
+        m_active->fillRect(target, op.fill);
     } else {
         QImage part = sourcePart(image, dest, src);
         // Raster operations combine colour bits only; an opaque source keeps the alpha intact.
         if (op.mode != QPainter::CompositionMode_Source)
             part = part.convertToFormat(QImage::Format_RGB32);
-        m_painter->drawImage(target, part);
+        m_active->drawImage(target, part);
     }
     resetComposition();
 }
@@ -90,7 +90,8 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& srcRect)
     if (!image)
         return;
     TRect deviceSrc = srcRect;
-    OffsetRect(deviceSrc, source.m_origin.X, source.m_origin.Y);
+    const TPoint offset = source.deviceOffset();
+    OffsetRect(deviceSrc, offset.X, offset.Y);
     BlitImage(dest, *image, deviceSrc);
 }
 
@@ -99,14 +100,14 @@ void TCanvas::BlitMasked(const TRect& dest, const TBitmap& image, const TRect& s
     if (image.Empty() || mask.Empty() || !Painter())
         return;
     const QImage picture = qx::withMask(sourcePart(image.Image(), dest, src), sourcePart(mask.Image(), dest, src));
-    m_painter->drawImage(qx::toQRect(dest), picture);
+    m_active->drawImage(qx::toQRect(dest), picture);
 }
 
 void TCanvas::BlitTransparent(const TRect& dest, const TBitmap& image, const TRect& src, TColor key)
 {
     if (image.Empty() || !Painter())
         return;
-    m_painter->drawImage(qx::toQRect(dest), qx::withColorKey(sourcePart(image.Image(), dest, src), key));
+    m_active->drawImage(qx::toQRect(dest), qx::withColorKey(sourcePart(image.Image(), dest, src), key));
 }
 
 void TCanvas::Draw(int x, int y, const TGraphic& graphic)

@@ -90,26 +90,26 @@ void TCanvas::drawTextLine(int x, int y, const std::string& text, int underlineI
     const QFont font = qx::toQFont(m_font);
     const QFontMetrics metrics(font);
     const QString line = QString::fromStdString(text);
-    m_painter->save();
-    m_painter->translate(x, y);
+    m_active->save();
+    m_active->translate(x, y);
     if (m_font.Orientation != 0)
-        m_painter->rotate(-m_font.Orientation / 10.0);
+        m_active->rotate(-m_font.Orientation / 10.0);
     const int width = metrics.horizontalAdvance(line);
     if (opaque && !m_brush.IsClear())
-        m_painter->fillRect(QRect(0, 0, width, metrics.height()), qx::toQColor(m_brush.Color));
+        m_active->fillRect(QRect(0, 0, width, metrics.height()), qx::toQColor(m_brush.Color));
     if (m_font.Color != clNone) {
-        m_painter->setFont(font);
-        m_painter->setPen(qx::toQColor(m_font.Color));
-        m_painter->drawText(QPoint(0, metrics.ascent()), line);
+        m_active->setFont(font);
+        m_active->setPen(qx::toQColor(m_font.Color));
+        m_active->drawText(QPoint(0, metrics.ascent()), line);
         if (underlineIndex >= 0 && underlineIndex < line.size()) {
             const int from = metrics.horizontalAdvance(line.left(underlineIndex));
             const int to = metrics.horizontalAdvance(line.left(underlineIndex + 1));
             const int at = metrics.ascent() + std::max(metrics.underlinePos(), 1);
-            m_painter->fillRect(QRect(from, at, std::max(to - from, 1), std::max(metrics.lineWidth(), 1)),
+            m_active->fillRect(QRect(from, at, std::max(to - from, 1), std::max(metrics.lineWidth(), 1)),
                                 qx::toQColor(m_font.Color));
         }
     }
-    m_painter->restore();
+    m_active->restore();
 }
 
 void TCanvas::TextOut(int x, int y, const std::string& text)
@@ -122,12 +122,12 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text)
 {
     if (!Painter())
         return;
-    m_painter->save();
-    m_painter->setClipRect(qx::toQRect(r), m_painter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    m_active->save();
+    m_active->setClipRect(qx::toQRect(r), m_active->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     if (!m_brush.IsClear())
-        m_painter->fillRect(qx::toQRect(r), qx::toQColor(m_brush.Color));
+        m_active->fillRect(qx::toQRect(r), qx::toQColor(m_brush.Color));
     drawTextLine(x, y, text, -1, false);
-    m_painter->restore();
+    m_active->restore();
 }
 
 int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags)
@@ -171,9 +171,9 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags)
     else if ((flags & DT_SINGLELINE) && (flags & DT_BOTTOM))
         top = r.Bottom - height;
     if (Painter()) {
-        m_painter->save();
+        m_active->save();
         if (!(flags & DT_NOCLIP))
-            m_painter->setClipRect(qx::toQRect(r), m_painter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+            m_active->setClipRect(qx::toQRect(r), m_active->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
         int y = top;
         int underline = stripped.underline;
         for (const QString& line : lines) {
@@ -187,7 +187,7 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags)
             underline = underline >= 0 ? std::max<int>(-1, underline - static_cast<int>(line.size()) - 1) : -1;
             y += lineHeight;
         }
-        m_painter->restore();
+        m_active->restore();
     }
     return (flags & DT_SINGLELINE) && (flags & (DT_VCENTER | DT_BOTTOM)) ? top - r.Top + height : height;
 }

@@ -27,13 +27,14 @@ std::string mappedFontFamily(const std::string& name)
         key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (key == "verdana" || key == "dejavu sans")
         return "DejaVu Sans";
+    if (key == "times new roman" || key == "liberation serif")
+        return "Liberation Serif";
     return "Liberation Sans";
 }
 
 QFont toQFont(const TFont& font)
 {
     QFont q(QString::fromStdString(mappedFontFamily(font.Name)));
-    q.setStyleStrategy(QFont::NoFontMerging);
     q.setHintingPreference(QFont::PreferFullHinting);
     q.setBold(font.Style & fsBold);
     q.setItalic(font.Style & fsItalic);

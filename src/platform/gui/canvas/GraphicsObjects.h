@@ -19,6 +19,8 @@ enum TPenStyle
     psDashDotDot,
     psClear,
     psInsideFrame,
+    psUserStyle,
+    psAlternate, // every other pixel (thin pens)
 };
 
 // How the pen's colour meets the pixels already there.
@@ -126,7 +128,8 @@ private:
 namespace qx {
 
 // The installed free font standing in for a font name (Tahoma, MS Sans Serif and Arial:
-// Liberation Sans; Verdana: DejaVu Sans; any other name: Liberation Sans).
+// Liberation Sans; Verdana: DejaVu Sans; Times New Roman: Liberation Serif; any other name:
+// Liberation Sans). Characters the font lacks (Chinese) come from any installed font that has them.
 std::string mappedFontFamily(const std::string& name);
 
 // The Qt font for a TFont, sized in pixels so that it is independent of the screen.

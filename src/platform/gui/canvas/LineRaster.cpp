@@ -36,6 +36,7 @@ std::span<const int> dashPattern(TPenStyle style)
     static constexpr std::array<int, 2> dot = {3, 3};
     static constexpr std::array<int, 4> dashDot = {9, 6, 3, 6};
     static constexpr std::array<int, 6> dashDotDot = {9, 3, 3, 3, 3, 3};
+    static constexpr std::array<int, 2> alternate = {1, 1};
     switch (style) {
     case psDash:
         return dash;
@@ -45,6 +46,8 @@ std::span<const int> dashPattern(TPenStyle style)
         return dashDot;
     case psDashDotDot:
         return dashDotDot;
+    case psAlternate:
+        return alternate;
     default:
         return {};
     }

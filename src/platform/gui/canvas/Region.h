@@ -1,6 +1,6 @@
 #pragma once
 // A clipping region in pixels: rectangles, rounded rectangles, ellipses and polygons,
-// combined by union, intersection and difference.
+// combined by union, intersection, difference and exclusive or.
 
 #include "platform/gui/canvas/Geometry.h"
 
@@ -29,6 +29,7 @@ public:
     TRegion United(const TRegion& other) const { return TRegion(m_region.united(other.m_region)); }
     TRegion Intersected(const TRegion& other) const { return TRegion(m_region.intersected(other.m_region)); }
     TRegion Subtracted(const TRegion& other) const { return TRegion(m_region.subtracted(other.m_region)); }
+    TRegion Xored(const TRegion& other) const { return TRegion(m_region.xored(other.m_region)); }
     void Offset(int dx, int dy) { m_region.translate(dx, dy); }
 
     bool IsEmpty() const { return m_region.isEmpty(); }

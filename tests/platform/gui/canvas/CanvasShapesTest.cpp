@@ -2,6 +2,9 @@
 
 #include "platform/gui/canvas/Edges.h"
 
+#include <QImage>
+#include <QPainter>
+
 namespace {
 
 using CanvasShapes = CanvasFixture;
@@ -83,6 +86,10 @@ TEST_F(CanvasShapes, DashedThinPensFollowTheStylePatterns)
     canvas().MoveTo(0, 0);
     canvas().LineTo(14, 0);
     EXPECT_EQ(row(0, clBlack, 0, 15), "###...###...##.");
+    canvas().Pen().Style = psAlternate;
+    canvas().MoveTo(0, 2);
+    canvas().LineTo(9, 2);
+    EXPECT_EQ(row(2, clBlack, 0, 10), "#.#.#.#.#.");
 }
 
 TEST_F(CanvasShapes, XorAndNotPenModesUndoThemselves)
@@ -101,6 +108,50 @@ TEST_F(CanvasShapes, XorAndNotPenModesUndoThemselves)
     canvas().MoveTo(0, 0);
     canvas().LineTo(10, 0);
     EXPECT_EQ(at(3, 0), RGB(245, 235, 225));
+}
+
+TEST_F(CanvasShapes, PolygonFillLeavesOutTheRightAndBottomEdges)
+{
+    canvas().Pen().Style = psClear;
+    canvas().Brush().Color = clBlack;
+    const TPoint arrow[] = {{10, 12}, {7, 8}, {14, 8}}; // a drop-down arrow at (10, 10)
+    canvas().Polygon(arrow);
+    EXPECT_EQ(row(8, clBlack, 6, 16), ".#######..");
+    EXPECT_EQ(row(9, clBlack, 6, 16), "..#####...");
+    EXPECT_EQ(row(10, clBlack, 6, 16), "...###....");
+    EXPECT_EQ(row(11, clBlack, 6, 16), "....#.....");
+    EXPECT_EQ(row(12, clBlack, 6, 16), "..........");
+
+    canvas().Pen().Style = psSolid;
+    canvas().Pen().Color = clRed;
+    canvas().Brush().Color = clBlue;
+    const TPoint square[] = {{1, 1}, {5, 1}, {5, 5}, {1, 5}};
+    canvas().Polygon(square);
+    EXPECT_EQ(row(1, clRed, 0, 7), ".#####.") << "the outline takes in every vertex";
+    EXPECT_EQ(row(3, clBlue, 0, 7), "..###..");
+    EXPECT_EQ(row(5, clRed, 0, 7), ".#####.");
+}
+
+TEST_F(CanvasShapes, EllipsesAndArcsStayInsideTheirBox)
+{
+    canvas().Pen().Color = clBlack;
+    canvas().Brush().Color = clRed;
+    canvas().Ellipse(0, 0, 11, 11);
+    EXPECT_EQ(at(5, 5), clRed);
+    EXPECT_EQ(at(0, 0), clWhite) << "corners stay outside";
+    EXPECT_EQ(at(5, 0), clBlack) << "the outline touches the top";
+    EXPECT_EQ(at(5, 10), clBlack) << "and the last row inside the box";
+    EXPECT_EQ(column(11, clWhite, 0, 12), std::string(12, '#')) << "nothing right of the box";
+
+    canvas().Brush().Color = clBlue;
+    canvas().Pie(12, 12, 24, 24, 24, 18, 18, 12); // 3 o'clock to 12 o'clock, counter-clockwise
+    EXPECT_EQ(at(21, 14), clBlue) << "the upper right quarter is filled";
+    EXPECT_EQ(at(15, 21), clWhite);
+    EXPECT_EQ(at(15, 14), clWhite);
+    canvas().Brush().Style = bsClear;
+    canvas().Arc(0, 12, 12, 24, 0, 18, 12, 18); // from 9 o'clock to 3 o'clock: the lower half
+    EXPECT_EQ(at(6, 12), clWhite) << "an arc counter-clockwise from 9 o'clock runs through the bottom";
+    EXPECT_EQ(at(6, 22), clBlack);
 }
 
 TEST_F(CanvasShapes, Frame3DDrawsTopLeftThenBottomRight)
@@ -186,6 +237,29 @@ TEST_F(CanvasShapes, ClippingToARegionLimitsEveryDrawing)
     EXPECT_EQ(at(0, 0), clBlue);
 }
 
+TEST_F(CanvasShapes, RegionsCombine)
+{
+    const TRegion a = TRegion::FromRect(Rect(0, 0, 4, 4));
+    const TRegion b = TRegion::FromRect(Rect(2, 2, 6, 6));
+    const struct
+    {
+        TRegion region;
+        bool at1, at3, at5;
+    } table[] = {{a.United(b), true, true, true},
+                 {a.Intersected(b), false, true, false},
+                 {a.Subtracted(b), true, false, false},
+                 {a.Xored(b), true, false, true}};
+    for (const auto& entry : table) {
+        EXPECT_EQ(entry.region.Contains({1, 1}), entry.at1);
+        EXPECT_EQ(entry.region.Contains({3, 3}), entry.at3);
+        EXPECT_EQ(entry.region.Contains({5, 5}), entry.at5);
+    }
+    const TRegion rounded = TRegion::FromRoundRect(Rect(0, 0, 20, 20), 10, 10);
+    EXPECT_FALSE(rounded.Contains({0, 0})) << "the corner is cut";
+    EXPECT_TRUE(rounded.Contains({10, 0}));
+    EXPECT_EQ(rounded.BoundingRect(), Rect(0, 0, 20, 20));
+}
+
 TEST_F(CanvasShapes, PolygonRegionAndOriginMoveTogether)
 {
     const TPoint triangle[] = {{0, 0}, {8, 0}, {0, 8}};
@@ -197,6 +271,28 @@ TEST_F(CanvasShapes, PolygonRegionAndOriginMoveTogether)
     EXPECT_EQ(at(0, 0), clLime) << "reading goes through the same origin";
     canvas().MoveOrigin(-5, -6);
     EXPECT_EQ(at(5, 6), clLime);
+}
+
+TEST_F(CanvasShapes, CanvasOnALentPainterGivesItBackUnchanged)
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(3, 0);
+    {
+        TCanvas lent(painter);
+        lent.MoveOrigin(0, 4);
+        lent.SetClipRect(Rect(0, 0, 2, 2));
+        lent.Brush().Color = clRed;
+        lent.FillRect(Rect(0, 0, 5, 5));
+        EXPECT_EQ(lent.Pixel(0, 0), clRed) << "read through the painter's offset and the origin";
+        EXPECT_EQ(lent.ClipRect(), Rect(0, 0, 2, 2));
+    }
+    EXPECT_EQ(painter.worldTransform().dx(), 3);
+    EXPECT_FALSE(painter.hasClipping());
+    painter.end();
+    EXPECT_EQ(image.pixel(3, 4), 0xFFFF0000u) << "drawn through the painter's own offset";
+    EXPECT_EQ(image.pixel(5, 4), 0xFFFFFFFFu) << "clipped";
 }
 
 TEST_F(CanvasShapes, HatchBrushLeavesTheBackgroundBetweenItsLines)

@@ -26,6 +26,8 @@ TEST_F(CanvasText, FontNamesMapToInstalledFreeFonts)
                  {"MS Sans Serif", "Liberation Sans"},
                  {"Arial", "Liberation Sans"},
                  {"Verdana", "DejaVu Sans"},
+                 {"Times New Roman", "Liberation Serif"},
+                 {"Some Other Font", "Liberation Sans"},
                  {"VERDANA", "DejaVu Sans"}};
     for (const auto& entry : table) {
         TFont font;
