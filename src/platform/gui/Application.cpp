@@ -1,10 +1,10 @@
 #include "platform/gui/Application.h"
 
+#include "platform/gui/MessageBox.h"
 #include "platform/gui/MessagePump.h"
 #include "platform/gui/Timer.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <clocale>
 #include <memory>
@@ -15,11 +15,10 @@ namespace qx {
 
 namespace {
 
+// Through the dialog service, so that a test's stand-in sees the box.
 void showInMessageBox(const std::string& title, const std::string& message)
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromStdString(title), QString::fromStdString(message),
-                    QMessageBox::Ok);
-    box.exec();
+    messageBox(message, title, MB_OK | MB_ICONERROR);
 }
 
 ExceptionPresenter& presenter()

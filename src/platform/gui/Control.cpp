@@ -4,6 +4,7 @@
 #include "platform/gui/ControlWidget.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/MessagePump.h"
+#include "platform/gui/canvas/Canvas.h"
 #include "platform/sync/MessageQueue.h"
 
 #include <QCursor>
@@ -13,9 +14,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#ifdef QX_HAVE_CANVAS
 #include <QFont>
-#endif
 
 namespace qx {
 
@@ -23,19 +22,7 @@ namespace {
 
 PopupPresenter gPopupPresenter = nullptr;
 
-QColor qColor(TColor color)
-{
-#ifdef QX_HAVE_CANVAS
-    return QColor::fromRgba(argbFromColor(color));
-#else
-    switch (color) {
-    case clBtnFace: return QColor(240, 240, 240);
-    case clWindow: return Qt::white;
-    case clWindowText: return Qt::black;
-    default: return QColor(int(color & 0xFF), int(color >> 8 & 0xFF), int(color >> 16 & 0xFF));
-    }
-#endif
-}
+QColor qColor(TColor color) { return QColor::fromRgba(argbFromColor(color)); }
 
 Qt::CursorShape qtCursor(TCursor cursor)
 {
@@ -87,6 +74,7 @@ TControl::TControl(TComponent* AOwner, QWidget* AWidget) : TComponent(AOwner), w
 
 TControl::~TControl()
 {
+    canvas_.reset();
     MarkDestroying();
     if (parent_)
         parent_->RemoveControl(this);
@@ -272,9 +260,9 @@ void TControl::SetPopupMenu(TPopupMenu* Value)
 
 void TControl::applyFont()
 {
-#ifdef QX_HAVE_CANVAS
     widget_->setFont(qx::toQFont(font_));
-#endif
+    if (canvas_)
+        canvas_->Font() = font_;
     // Children that take their parent's font follow.
     if (auto* self = dynamic_cast<TWinControl*>(this))
         for (TControl* child : self->controls_)
@@ -611,6 +599,10 @@ int TWinControl::TabOrder() const
 
 void TWinControl::SetTabOrder(int Value)
 {
+    if (Loading()) {
+        readTabOrder_ = Value;
+        return;
+    }
     if (!parent_)
         return;
     auto& list = parent_->tabList_;
@@ -660,9 +652,31 @@ void TWinControl::EnableAlign()
         Realign();
 }
 
+void TWinControl::Loaded()
+{
+    TControl::Loaded();
+    // Children read with a tab order take those places; the others keep the
+    // order they were made in.
+    std::vector<TWinControl*> unordered;
+    std::vector<TWinControl*> ordered;
+    for (TWinControl* c : tabList_)
+        (c->readTabOrder_ >= 0 ? ordered : unordered).push_back(c);
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](TWinControl* a, TWinControl* b) { return a->readTabOrder_ < b->readTabOrder_; });
+    tabList_ = unordered;
+    for (TWinControl* c : ordered) {
+        const auto at = std::min<std::size_t>(static_cast<std::size_t>(c->readTabOrder_), tabList_.size());
+        tabList_.insert(tabList_.begin() + static_cast<std::ptrdiff_t>(at), c);
+        c->readTabOrder_ = -1;
+    }
+    applyTabOrder();
+    Realign();
+}
+
 void TWinControl::Realign()
 {
-    if (alignDisabled_ > 0 || aligning_)
+    // A layout being read is laid out once it is complete.
+    if (alignDisabled_ > 0 || aligning_ || Loading())
         return;
     aligning_ = true;
     try {
@@ -815,10 +829,18 @@ std::intptr_t SendMessage(TWinControl* Window, unsigned Msg, std::uintptr_t WPar
 
 // ---- drawn controls ----
 
-TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {}
+void TControl::makeCanvas()
+{
+    canvas_ = std::make_unique<TCanvas>();
+    canvas_->Font() = font_;
+}
+
+TCanvas* qx::controlCanvas(const TControl* control) { return control->canvas_.get(); }
+
+TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) { makeCanvas(); }
 
 void TGraphicControl::PaintWindow() { Paint(); }
 
-TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {}
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) { makeCanvas(); }
 
 void TCustomControl::PaintWindow() { Paint(); }

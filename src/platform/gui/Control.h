@@ -13,11 +13,14 @@
 class QWidget;
 class TCanvas;
 class TPopupMenu;
+class TControl;
 class TWinControl;
 
 namespace qx {
 class ControlBridge;
 class MessageQueue;
+/// The canvas a drawn control paints on, nullptr for other controls.
+TCanvas* controlCanvas(const TControl* control);
 } // namespace qx
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
@@ -184,6 +187,9 @@ protected:
     /// Draws the control; the base draws nothing.
     virtual void PaintWindow() {}
 
+    /// Gives the control a canvas that draws on it during paints.
+    void makeCanvas();
+
     /// True while the control is read from a layout or destroyed: change
     /// events are not raised then.
     bool Loading() const { return ComponentState().Contains(csLoading); }
@@ -192,6 +198,7 @@ private:
     friend class TWinControl;
     friend class TForm;
     friend class qx::ControlBridge;
+    friend TCanvas* qx::controlCanvas(const TControl* control);
 
     void handleMouse(TMessage& Message);
     void applyGeometry();
@@ -202,6 +209,7 @@ private:
 
     QWidget* widget_ = nullptr;
     qx::ControlBridge* bridge_ = nullptr;
+    std::unique_ptr<TCanvas> canvas_;
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     TAlign align_ = alNone;
@@ -258,6 +266,7 @@ public:
 
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void Dispatch(TMessage& Message) override;
+    void Loaded() override;
 
     // Window messages from any thread (see Messages.h for the GUI thread).
     void postMessage(qx::WindowMessage Message) override;
@@ -297,6 +306,7 @@ private:
     std::vector<TWinControl*> tabList_;
     std::unique_ptr<qx::MessageQueue> queue_;
     bool tabStop_ = false;
+    int readTabOrder_ = -1; // the tab order a layout gave, applied once it is read
     int alignDisabled_ = 0;
     bool aligning_ = false;
 };
@@ -308,14 +318,11 @@ class TGraphicControl : public TControl
 public:
     explicit TGraphicControl(TComponent* AOwner);
     /// The canvas to draw on inside Paint().
-    TCanvas* Canvas() const { return canvas_; }
+    TCanvas* Canvas() const { return qx::controlCanvas(this); }
 
 protected:
     virtual void Paint() {}
     void PaintWindow() override;
-
-private:
-    TCanvas* canvas_ = nullptr;
 };
 
 /// A windowed control drawn by its own Paint().
@@ -323,14 +330,11 @@ class TCustomControl : public TWinControl
 {
 public:
     explicit TCustomControl(TComponent* AOwner);
-    TCanvas* Canvas() const { return canvas_; }
+    TCanvas* Canvas() const { return qx::controlCanvas(this); }
 
 protected:
     virtual void Paint() {}
     void PaintWindow() override;
-
-private:
-    TCanvas* canvas_ = nullptr;
 };
 
 namespace qx {

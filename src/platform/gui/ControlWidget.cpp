@@ -4,12 +4,12 @@
 #include "platform/gui/Control.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/Keys.h"
+#include "platform/gui/canvas/Canvas.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QWheelEvent>
 
 namespace qx {
@@ -24,10 +24,13 @@ void ControlWidget::paintEvent(QPaintEvent*)
     TControl* control = controlOf(this);
     if (!control)
         return;
-    QPainter p(this);
-    painter_ = &p;
+    // The control's canvas draws on this widget for the length of the paint.
+    TCanvas* canvas = controlCanvas(control);
+    if (canvas)
+        canvas->Attach(this);
     guarded(control, [&] { control->Perform(WM_PAINT); });
-    painter_ = nullptr;
+    if (canvas)
+        canvas->Detach();
 }
 
 // A window keeps its mouse input: nothing goes on to the parent.
@@ -37,12 +40,6 @@ void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) { event->accept();
 void ControlWidget::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
 void ControlWidget::keyPressEvent(QKeyEvent* event) { event->accept(); }
 void ControlWidget::keyReleaseEvent(QKeyEvent* event) { event->accept(); }
-
-QPainter* activePainter(const TControl* control)
-{
-    auto* widget = dynamic_cast<ControlWidget*>(control->Widget());
-    return widget ? widget->painter() : nullptr;
-}
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QWidget>
 
-class QPainter;
 class TControl;
 
 namespace qx {
@@ -17,8 +16,6 @@ class ControlWidget : public QWidget
 {
 public:
     explicit ControlWidget(QWidget* parent = nullptr);
-    /// The painter of the paint in progress, nullptr outside painting.
-    QPainter* painter() const { return painter_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,9 +25,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-
-private:
-    QPainter* painter_ = nullptr;
 };
 
 /// Installed on every control's widget: input, focus, size and close events
@@ -57,8 +51,5 @@ private:
     TControl* control_;
     bool reinjecting_ = false;
 };
-
-/// The painter of a control's paint in progress, nullptr outside painting.
-QPainter* activePainter(const TControl* control);
 
 } // namespace qx

@@ -3,41 +3,53 @@
 #include "platform/gui/Application.h"
 #include "platform/sync/MessageQueue.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QObject>
-#include <QPointer>
+#include <QSocketNotifier>
+
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
+#include <cstdint>
+#include <stdexcept>
 
 namespace qx {
 
 namespace {
 
-const QEvent::Type kWakeEvent = static_cast<QEvent::Type>(QEvent::User + 0x51);
-
-/// Lives on the GUI thread; its event dispatches the queues.
-class Waker : public QObject
+/// Wakes the GUI thread's loop from any thread through an eventfd: a worker
+/// only makes a system call and touches no memory the GUI thread uses, and
+/// any number of wake-ups before the loop looks make one pass.
+class Waker
 {
 public:
-    std::atomic<bool> pending{false};
-
-protected:
-    void customEvent(QEvent* event) override
+    Waker() : fd_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC))
     {
-        if (event->type() != kWakeEvent)
-            return;
-        pending = false;
-        MessagePump::instance().dispatchAll();
+        if (fd_ < 0)
+            throw std::runtime_error("Cannot create the message loop's wake-up event");
+        notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read);
+        QObject::connect(notifier_, &QSocketNotifier::activated, [this] {
+            std::uint64_t count = 0;
+            [[maybe_unused]] const auto got = read(fd_, &count, sizeof count);
+            MessagePump::instance().dispatchAll();
+        });
     }
+
+    void wake() const
+    {
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const auto put = write(fd_, &one, sizeof one);
+    }
+
+private:
+    int fd_;
+    QSocketNotifier* notifier_;
 };
 
-Waker* waker()
+Waker& waker()
 {
-    // Made on the GUI thread by the first window's queue.
+    // Made on the GUI thread by the first window's queue, kept to the end.
     static Waker* instance = new Waker;
-    return instance;
+    return *instance;
 }
 
 } // namespace
@@ -52,7 +64,7 @@ void MessagePump::add(MessageQueue* queue)
 {
     waker();
     queues_.push_back(queue);
-    queue->setWakeUp([this] { wake(); });
+    queue->setWakeUp([] { waker().wake(); });
 }
 
 void MessagePump::remove(MessageQueue* queue)
@@ -60,12 +72,7 @@ void MessagePump::remove(MessageQueue* queue)
     queues_.erase(std::remove(queues_.begin(), queues_.end(), queue), queues_.end());
 }
 
-void MessagePump::wake()
-{
-    Waker* w = waker();
-    if (!w->pending.exchange(true))
-        QCoreApplication::postEvent(w, new QEvent(kWakeEvent));
-}
+void MessagePump::wake() { waker().wake(); }
 
 std::size_t MessagePump::dispatchAll()
 {

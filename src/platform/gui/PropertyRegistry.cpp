@@ -317,7 +317,6 @@ const NamedColor kColors[] = {
     {"clWindow", clWindow},
     {"clWindowText", clWindowText},
     {"clBtnFace", clBtnFace},
-#ifdef QX_HAVE_CANVAS
     {"clDefault", clDefault}, {"clMaroon", clMaroon}, {"clGreen", clGreen}, {"clOlive", clOlive},
     {"clNavy", clNavy}, {"clPurple", clPurple}, {"clTeal", clTeal}, {"clGray", clGray},
     {"clSilver", clSilver}, {"clLime", clLime}, {"clYellow", clYellow}, {"clBlue", clBlue},
@@ -334,7 +333,6 @@ const NamedColor kColors[] = {
     {"clGradientActiveCaption", clGradientActiveCaption},
     {"clGradientInactiveCaption", clGradientInactiveCaption}, {"clMenuHighlight", clMenuHighlight},
     {"clMenuBar", clMenuBar},
-#endif
 };
 
 const std::pair<const char*, TFontStyles> kFontStyles[] = {

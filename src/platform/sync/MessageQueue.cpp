@@ -22,11 +22,13 @@ MessageQueue::MessageQueue(Handler handler)
 MessageQueue::~MessageQueue()
 {
     // Release every sender still waiting; their messages will not be handled.
-    std::lock_guard lock(mutex_);
+    // The senders wake up inside this queue's lock, so it must outlive them.
+    std::unique_lock lock(mutex_);
     for (auto& request : queue_)
         request->state = Request::State::Abandoned;
     queue_.clear();
     done_.notify_all();
+    left_.wait(lock, [&] { return waiters_ == 0; });
 }
 
 void MessageQueue::setWakeUp(std::function<void()> wakeUp)
@@ -67,9 +69,12 @@ std::optional<std::intptr_t> MessageQueue::sendMessage(WindowMessage message, st
     enqueue(request);
 
     std::unique_lock lock(mutex_);
+    ++waiters_;
     const bool finished = done_.wait(lock, cancel, [&] {
         return request->state == Request::State::Done || request->state == Request::State::Abandoned;
     });
+    if (--waiters_ == 0)
+        left_.notify_all();
     if (finished && request->state == Request::State::Done)
         return request->result;
     // Cancelled: a waiting request is dropped; a running one finishes on the

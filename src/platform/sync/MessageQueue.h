@@ -24,6 +24,8 @@ public:
 
     /// The queue belongs to the thread that creates it.
     explicit MessageQueue(Handler handler);
+    /// Releases every sender still waiting (their sends return nullopt) and
+    /// returns once they have all let go of the queue.
     ~MessageQueue() override;
 
     MessageQueue(const MessageQueue&) = delete;
@@ -53,6 +55,8 @@ private:
     std::thread::id owner_;
     mutable std::mutex mutex_;
     std::condition_variable_any done_;
+    std::condition_variable left_;
+    int waiters_ = 0;
     std::deque<std::shared_ptr<Request>> queue_;
     std::function<void()> wakeUp_;
 };

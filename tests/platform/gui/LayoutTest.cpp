@@ -60,6 +60,10 @@ TEST_F(LayoutTest, BuildsTheNestedControlsWithTheirProperties)
     const TRect top = form->pnlTop->BoundsRect();
     EXPECT_EQ(top, (TRect{0, 0, 400, 60}));
 
+    // Bottom bars stack by the positions the layout gives, not by the order of its lines.
+    EXPECT_EQ(find<TTestPanel>("pnlStatus")->BoundsRect(), (TRect{0, 280, 400, 300}));
+    EXPECT_EQ(find<TTestPanel>("pnlBar")->BoundsRect(), (TRect{0, 250, 400, 280}));
+
     auto* label = find<TTestLabel>("lbTitle");
     EXPECT_EQ(label->Font().Style, 1); // fsBold
     EXPECT_EQ(label->Font().Name, "Tahoma") << "the rest of the font comes from the parent";
@@ -90,7 +94,7 @@ TEST_F(LayoutTest, PropertiesBySimpleAndDottedPath)
     qx::setProperty(*form, "lbTitle.Font.Height", std::int64_t{-16});
     EXPECT_EQ(find<TTestLabel>("lbTitle")->Font().Height(), -16);
     qx::setProperty(*form, "pnlTop.Align", qx::Ident{"alBottom"});
-    EXPECT_EQ(form->pnlTop->Top(), 300 - 60);
+    EXPECT_EQ(form->pnlTop->Top(), 300 - 20 - 30 - 60) << "above the bars already at the bottom";
 
     EXPECT_EQ(qx::getProperty(*form, "lstItems.Anchors"),
               qx::PropertyValue(qx::IdentSet{{"akLeft", "akTop", "akRight", "akBottom"}}));

@@ -1,0 +1,195 @@
+#include "platform/gui/ComboBox.h"
+
+#include "platform/gui/Application.h"
+#include "platform/gui/ItemStrings.h"
+#include "platform/gui/QtConversions.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace {
+
+/// Tells the control when its list opens and closes.
+class ComboWidget : public QComboBox
+{
+public:
+    std::function<void()> droppingDown;
+    std::function<void()> closedUp;
+
+    void showPopup() override
+    {
+        if (droppingDown)
+            droppingDown();
+        QComboBox::showPopup();
+    }
+    void hidePopup() override
+    {
+        QComboBox::hidePopup();
+        if (closedUp)
+            closedUp();
+    }
+};
+
+} // namespace
+
+TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new ComboWidget)
+{
+    SetControlStyle(ControlStyle() - TControlStyle{csClickEvents, csSetCaption});
+    SetTabStop(true);
+    SetColor(clWindow);
+    auto* box = static_cast<ComboWidget*>(combo());
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->droppingDown = [this] { qx::guarded(this, [this] { qx::fire(OnDropDown, this); }); };
+    box->closedUp = [this] { qx::guarded(this, [this] { qx::fire(OnCloseUp, this); }); };
+    QObject::connect(box, &QComboBox::activated, box, [this](int index) { userPicked(index); });
+    QObject::connect(box->lineEdit(), &QLineEdit::textEdited, box, [this](const QString& t) { userTyped(t); });
+
+    qx::ItemStrings::Access access;
+    access.count = [box] { return box->count(); };
+    access.get = [box](int i) { return qx::fromQt(box->itemText(i)); };
+    access.insert = [box](int i, const std::string& s) {
+        // Qt picks the first item added to an empty box; the list control does not.
+        const int before = box->currentIndex();
+        const QString edited = box->currentText();
+        box->insertItem(i, qx::toQt(s));
+        if (before == -1 && box->currentIndex() != -1) {
+            const QSignalBlocker block(box);
+            box->setCurrentIndex(-1);
+            if (box->isEditable())
+                box->setEditText(edited);
+        }
+    };
+    access.remove = [box](int i) { box->removeItem(i); };
+    access.clear = [box] { box->clear(); };
+    access.put = [box](int i, const std::string& s) { box->setItemText(i, qx::toQt(s)); };
+    items_ = std::make_unique<qx::ItemStrings>(std::move(access));
+    items_->OnChange = [this](TObject*) { itemsChanged(); };
+    SetBounds(0, 0, 145, 21);
+}
+
+TComboBox::~TComboBox() = default;
+
+QComboBox* TComboBox::combo() const { return static_cast<QComboBox*>(Widget()); }
+
+void TComboBox::SetStyle(TComboBoxStyle Value)
+{
+    style_ = Value;
+    const bool editable = Value == csDropDown || Value == csSimple;
+    if (editable == combo()->isEditable())
+        return;
+    const QSignalBlocker block(combo());
+    combo()->setEditable(editable);
+    if (editable) {
+        combo()->setInsertPolicy(QComboBox::NoInsert);
+        combo()->lineEdit()->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
+        QObject::connect(combo()->lineEdit(), &QLineEdit::textEdited, combo(),
+                         [this](const QString& t) { userTyped(t); });
+    }
+    itemsChanged();
+}
+
+int TComboBox::ItemIndex() const { return combo()->currentIndex(); }
+
+void TComboBox::SetItemIndex(int Value)
+{
+    if (Value < -1 || Value >= combo()->count())
+        Value = -1;
+    {
+        const QSignalBlocker block(combo());
+        combo()->setCurrentIndex(Value);
+    }
+    fromWidget_ = true;
+    SetText(Value >= 0 ? Items()->Get(Value) : std::string());
+    fromWidget_ = false;
+}
+
+void TComboBox::SetDropDownCount(int Value)
+{
+    dropDownCount_ = Value;
+    combo()->setMaxVisibleItems(std::max(Value, 1));
+}
+
+void TComboBox::SetMaxLength(int Value)
+{
+    maxLength_ = std::max(Value, 0);
+    if (combo()->lineEdit())
+        combo()->lineEdit()->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
+}
+
+bool TComboBox::DroppedDown() const { return combo()->view()->isVisible(); }
+
+void TComboBox::SetDroppedDown(bool Value)
+{
+    if (Value)
+        combo()->showPopup();
+    else
+        combo()->hidePopup();
+}
+
+void TComboBox::SelectAll()
+{
+    if (combo()->lineEdit())
+        combo()->lineEdit()->selectAll();
+}
+
+void TComboBox::Clear()
+{
+    Items()->Clear();
+    SetText({});
+}
+
+void TComboBox::TextChanged()
+{
+    if (fromWidget_)
+        return;
+    const QSignalBlocker block(combo());
+    if (combo()->isEditable())
+        combo()->setEditText(qx::toQt(Text()));
+    else
+        combo()->setCurrentIndex(Items()->IndexOf(Text()));
+}
+
+void TComboBox::itemsChanged()
+{
+    // Removing or replacing the picked item changes the shown text.
+    const std::string shown = combo()->isEditable() ? qx::fromQt(combo()->currentText())
+                                                    : (ItemIndex() >= 0 ? Items()->Get(ItemIndex()) : std::string());
+    fromWidget_ = true;
+    SetText(shown);
+    fromWidget_ = false;
+}
+
+void TComboBox::userPicked(int index)
+{
+    qx::guarded(this, [&] {
+        fromWidget_ = true;
+        SetText(index >= 0 ? Items()->Get(index) : std::string());
+        fromWidget_ = false;
+        Click();
+        Select();
+    });
+}
+
+void TComboBox::userTyped(const QString& text)
+{
+    qx::guarded(this, [&] {
+        fromWidget_ = true;
+        SetText(qx::fromQt(text));
+        fromWidget_ = false;
+        Change();
+    });
+}
+
+void TComboBox::Change() { qx::fire(OnChange, this); }
+
+void TComboBox::Select()
+{
+    if (OnSelect)
+        OnSelect(this);
+    else
+        Change();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/gui/Control.h"
+#include "platform/gui/Strings.h"
+
+#include <memory>
+
+class QComboBox;
+class QString;
+
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+
+/// A combo box: a list of items to pick from, with an edit field in the
+/// drop-down style.
+///
+/// Only the user raises events. Picking an item (with the mouse, the keys or
+/// the wheel) raises OnClick and then OnSelect, or OnChange when OnSelect is
+/// not assigned; typing in the edit field raises OnChange. Writing ItemIndex
+/// or Text from code raises nothing. A wheel handler that sets Handled keeps
+/// the wheel from changing the item.
+class TComboBox : public TWinControl
+{
+public:
+    explicit TComboBox(TComponent* AOwner);
+    ~TComboBox() override;
+
+    TComboBoxStyle Style() const { return style_; }
+    void SetStyle(TComboBoxStyle Value);
+
+    TStrings* Items() const { return items_.get(); }
+    /// The picked item, -1 for none.
+    int ItemIndex() const;
+    void SetItemIndex(int Value);
+
+    int DropDownCount() const { return dropDownCount_; }
+    void SetDropDownCount(int Value);
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int Value);
+
+    bool DroppedDown() const;
+    void SetDroppedDown(bool Value);
+    void SelectAll();
+    void Clear();
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnSelect;
+    TNotifyEvent OnDropDown;
+    TNotifyEvent OnCloseUp;
+
+protected:
+    virtual void Change();
+    virtual void Select();
+    void TextChanged() override;
+
+private:
+    QComboBox* combo() const;
+    void userPicked(int index);
+    void userTyped(const QString& text);
+    void itemsChanged();
+
+    std::unique_ptr<TStrings> items_;
+    TComboBoxStyle style_ = csDropDown;
+    int dropDownCount_ = 8;
+    int maxLength_ = 0;
+    bool fromWidget_ = false;
+};

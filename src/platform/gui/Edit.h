@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/gui/Control.h"
+#include "platform/gui/ControlEnums.h"
+
+class QLineEdit;
+
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
+/// A one-line edit box. OnChange follows every change of the text, typed or
+/// written from code. MaxLength limits typing (and cuts a longer text
+/// written from code); CharCase turns the letters as they come; a
+/// PasswordChar shows every character as that one.
+class TEdit : public TWinControl
+{
+public:
+    explicit TEdit(TComponent* AOwner);
+
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int Value);
+    TEditCharCase CharCase() const { return charCase_; }
+    void SetCharCase(TEditCharCase Value);
+    /// 0 shows the text as it is.
+    char16_t PasswordChar() const { return passwordChar_; }
+    void SetPasswordChar(char16_t Value);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment Value);
+    bool ReadOnly() const;
+    void SetReadOnly(bool Value);
+    bool NumbersOnly() const { return numbersOnly_; }
+    void SetNumbersOnly(bool Value);
+    /// Select the whole text when the box is entered with the keyboard.
+    bool AutoSelect() const { return autoSelect_; }
+    void SetAutoSelect(bool Value) { autoSelect_ = Value; }
+
+    int SelStart() const;
+    /// Puts the caret there and selects nothing.
+    void SetSelStart(int Value);
+    int SelLength() const;
+    void SetSelLength(int Value);
+    std::string SelText() const;
+    void SelectAll();
+    void Clear() { SetText({}); }
+
+    TNotifyEvent OnChange;
+
+protected:
+    virtual void Change();
+    void TextChanged() override;
+    void DoEnter() override;
+
+private:
+    QLineEdit* edit() const;
+    std::string cased(const std::string& text) const;
+    void userEdited();
+
+    int maxLength_ = 0;
+    TEditCharCase charCase_ = ecNormal;
+    char16_t passwordChar_ = 0;
+    TAlignment alignment_ = taLeftJustify;
+    bool numbersOnly_ = false;
+    bool autoSelect_ = true;
+    bool fromWidget_ = false;
+};

@@ -1,0 +1,33 @@
+# Sources of the standard controls, menus, common dialogs and the other
+# services beside the core (included by CMakeLists.txt).
+target_sources(qx_platform_gui PRIVATE
+  DialogService.cpp
+  MessageBox.cpp
+  QtDialogService.cpp
+  RtfReader.cpp
+  ScriptedDialogService.cpp
+  Clipboard.cpp
+  IniFile.cpp)
+target_sources(qx_platform_gui PRIVATE
+  Button.cpp
+  CheckBox.cpp
+  ComboBox.cpp
+  Edit.cpp
+  ItemStrings.cpp
+  Label.cpp
+  QtConversions.cpp
+  RadioButton.cpp
+  StandardClasses.cpp
+  UpDown.cpp)
+target_sources(qx_platform_gui PRIVATE
+  GroupBox.cpp
+  Image.cpp
+  ListBox.cpp
+  Memo.cpp
+  PaintBox.cpp
+  Panel.cpp
+  PictureResources.cpp
+  ScrollBox.cpp
+  Shape.cpp
+  SpeedButton.cpp
+  StatusBar.cpp)

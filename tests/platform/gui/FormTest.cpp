@@ -1,0 +1,177 @@
+#include "TestControls.h"
+
+#include "platform/gui/Keys.h"
+#include "platform/gui/LayoutLoader.h"
+#include "platform/gui/Timer.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+
+#include <clocale>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// The window system's close box.
+void pressCloseBox(TForm& form)
+{
+    QCloseEvent close;
+    QApplication::sendEvent(form.Widget(), &close);
+}
+
+struct CloseCase
+{
+    const char* name;
+    bool canClose;
+    TCloseAction action;
+    bool visibleAfter;
+};
+
+void PrintTo(const CloseCase& c, std::ostream* os) { *os << c.name; }
+
+const CloseCase kCloseCases[] = {
+    {"default action hides", true, caHide, false},
+    {"OnCloseQuery refuses", false, caHide, true},
+    {"caNone keeps the form", true, caNone, true},
+    {"caMinimize keeps it shown", true, caMinimize, true},
+};
+
+class CloseBoxTest : public ::testing::TestWithParam<CloseCase>
+{
+};
+
+TEST_P(CloseBoxTest, DoesWhatTheHandlersSay)
+{
+    const CloseCase& c = GetParam();
+    TForm form(nullptr);
+    form.AfterConstruction();
+    int queries = 0, closes = 0;
+    form.OnCloseQuery = [&](TObject*, bool& canClose) {
+        ++queries;
+        canClose = c.canClose;
+    };
+    form.OnClose = [&](TObject*, TCloseAction& action) {
+        ++closes;
+        EXPECT_EQ(action, caHide) << "the action offered is caHide";
+        action = c.action;
+    };
+    form.Show();
+    pressCloseBox(form);
+    EXPECT_EQ(queries, 1);
+    EXPECT_EQ(closes, c.canClose ? 1 : 0);
+    EXPECT_EQ(form.Visible(), c.visibleAfter);
+    EXPECT_EQ(form.Widget()->isVisible(), c.visibleAfter) << "Qt does not hide the window by itself";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CloseBoxTest, ::testing::ValuesIn(kCloseCases));
+
+TEST(Modal, ModalResultFromAHandlerEndsTheLoopAfterCloseQuery)
+{
+    TForm dialog(nullptr);
+    dialog.AfterConstruction();
+    int queries = 0;
+    dialog.OnCloseQuery = [&](TObject*, bool& canClose) { canClose = ++queries > 1; };
+    TTimer press(nullptr);
+    press.SetInterval(1);
+    press.OnTimer = [&](TObject*) { dialog.SetModalResult(mrOk); }; // the OK button, twice
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_EQ(queries, 2) << "a refused close keeps the modal loop running";
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_FALSE(dialog.Modal());
+}
+
+TEST(Modal, EscDoesNotCloseADialogAndTheCloseBoxGivesCancel)
+{
+    registerTestClasses();
+    TTestForm dialog(nullptr);
+    dialog.AfterConstruction();
+    int escapes = 0;
+    dialog.OnKeyDown = [&](TObject*, Word& key, TShiftState) {
+        if (key != VK_ESCAPE)
+            return;
+        ++escapes;
+        pressCloseBox(dialog);
+    };
+    dialog.OnShow = [&](TObject*) { pressKey(&dialog, Qt::Key_Escape); };
+    EXPECT_EQ(dialog.ShowModal(), mrCancel);
+    EXPECT_EQ(escapes, 1);
+}
+
+TEST(Modal, AVisibleFormCannotBeShownModally)
+{
+    TForm form(nullptr);
+    form.AfterConstruction();
+    form.Show();
+    EXPECT_THROW(form.ShowModal(), std::logic_error);
+}
+
+TEST(FormCreation, OnCreateRunsOnceTheFormIsMadeAndVisibleFormsShow)
+{
+    registerTestClasses();
+    TTestForm* form = nullptr;
+    const std::string text = "object fmTest: TTestForm\n  Visible = True\n  OnCreate = FormCreate\n"
+                             "  object pnlTop: TTestPanel\n    object btnOK: TTestButton\n    end\n  end\nend\n";
+    std::unique_ptr<TTestForm> owner(form = new TTestForm(nullptr));
+    qx::loadLayoutText(*form, text, "Visible.layout");
+    EXPECT_EQ(form->created, 0);
+    EXPECT_FALSE(form->Widget()->isVisible()) << "not shown while it is being made";
+    form->AfterConstruction();
+    EXPECT_EQ(form->created, 1);
+    EXPECT_TRUE(form->Widget()->isVisible());
+}
+
+TEST(FormCreation, AnExceptionInOnCreateIsShownAndTheFormIsStillMade)
+{
+    std::vector<std::string> shown;
+    qx::setExceptionPresenter([&](const std::string&, const std::string& m) { shown.push_back(m); });
+    TForm form(nullptr);
+    form.OnCreate = [](TObject*) { throw std::runtime_error("No string table"); };
+    form.AfterConstruction();
+    EXPECT_EQ(shown, std::vector<std::string>{"No string table."});
+    qx::setExceptionPresenter(nullptr);
+}
+
+TEST(FormCreation, ScreenCentrePositionIsAppliedAtTheFirstShow)
+{
+    TForm dialog(nullptr);
+    dialog.SetBounds(0, 0, 200, 100);
+    dialog.SetPosition(poScreenCenter);
+    dialog.AfterConstruction();
+    dialog.Show();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(dialog.BoundsRect(), (TRect{screen.x() + (screen.width() - 200) / 2,
+                                          screen.y() + (screen.height() - 100) / 2,
+                                          screen.x() + (screen.width() - 200) / 2 + 200,
+                                          screen.y() + (screen.height() - 100) / 2 + 100}));
+}
+
+TEST(ApplicationObject, NumbersAreReadTheCWay)
+{
+    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+    EXPECT_EQ(std::strtod("1.5", nullptr), 1.5);
+}
+
+TEST(ApplicationObject, TheFirstFormMadeIsTheMainFormAndClosingItEndsTheLoop)
+{
+    TApplication app;
+    TForm* first = nullptr;
+    TForm* second = nullptr;
+    app.CreateForm(first);
+    app.CreateForm(second);
+    EXPECT_EQ(app.MainForm(), first);
+    EXPECT_EQ(first->Owner(), &app);
+    EXPECT_EQ(app.ComponentCount(), 2);
+    EXPECT_EQ(app.Components(1), second);
+    first->OnShow = [&](TObject*) { first->Close(); };
+    TApplication* saved = Application;
+    Application = &app;
+    app.Run();
+    Application = saved;
+    EXPECT_TRUE(app.Terminated());
+}
+
+} // namespace

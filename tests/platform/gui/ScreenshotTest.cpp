@@ -1,0 +1,64 @@
+#include "WindowScreenshot.h"
+
+#include "platform/gui/Form.h"
+#include "platform/gui/Label.h"
+#include "platform/gui/PropertyRegistry.h"
+#include "platform/gui/StandardClasses.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+/// A window class of the test's own, made by name as the program's windows are.
+class TScreenshotTestForm : public TForm
+{
+public:
+    explicit TScreenshotTestForm(TComponent* AOwner) : TForm(AOwner)
+    {
+        SetClientWidth(240);
+        SetClientHeight(120);
+        SetColor(clBlue);
+        auto* label = new TLabel(this);
+        label->SetParent(this);
+        label->SetCaption("Test window");
+    }
+};
+
+TEST(ScreenshotTest, RendersARegisteredWindowClassAtItsDesignSize)
+{
+    qx::registerStandardClasses();
+    qx::registerClass<TScreenshotTestForm, TForm>("TScreenshotTestForm");
+    const QImage image = qx::WindowScreenshot::render("TScreenshotTestForm");
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(240, 120));
+    EXPECT_EQ(QColor(image.pixel(230, 110)), QColor(Qt::blue)) << "the form's colour";
+
+    EXPECT_THROW(qx::WindowScreenshot::render("TNoSuchWindow"), std::runtime_error);
+    EXPECT_THROW(qx::WindowScreenshot::render("TLabel"), std::runtime_error) << "not a window";
+}
+
+TEST(ScreenshotTest, TheToolWritesAPngOfAWindow)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath("window.png");
+    QProcess tool;
+    tool.start(QX_SCREENSHOT_TOOL, {"TForm", png, QX_TEST_DATA_DIR "/ScreenshotTest.layout"});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+
+    const QImage image(png);
+    ASSERT_FALSE(image.isNull()) << "no PNG written";
+    EXPECT_EQ(image.size(), QSize(320, 200));
+    EXPECT_EQ(QColor(image.pixel(315, 5)), QColor(Qt::red));
+
+    tool.start(QX_SCREENSHOT_TOOL, {"TNoSuchWindow", dir.filePath("none.png")});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitCode(), 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath("none.png")));
+}
+
+} // namespace

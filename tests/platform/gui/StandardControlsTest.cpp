@@ -1,0 +1,356 @@
+#include "platform/gui/Button.h"
+#include "platform/gui/CheckBox.h"
+#include "platform/gui/ComboBox.h"
+#include "platform/gui/Edit.h"
+#include "platform/gui/Form.h"
+#include "platform/gui/Keys.h"
+#include "platform/gui/Label.h"
+#include "platform/gui/RadioButton.h"
+#include "platform/gui/StandardClasses.h"
+#include "platform/gui/UpDown.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <string>
+#include <vector>
+
+namespace {
+
+/// A shown form to put controls on, and a log of the events they raise.
+class ControlsTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        qx::registerStandardClasses();
+        form_ = std::make_unique<TForm>(nullptr);
+        form_->SetBounds(0, 0, 400, 300);
+        form_->Show();
+    }
+
+    template <class T>
+    T* make(TWinControl* parent = nullptr)
+    {
+        auto* control = new T(form_.get());
+        control->SetParent(parent ? parent : form_.get());
+        return control;
+    }
+
+    TNotifyEvent logger(const std::string& name)
+    {
+        return [this, name](TObject*) { log_.push_back(name); };
+    }
+
+    std::unique_ptr<TForm> form_;
+    std::vector<std::string> log_;
+};
+
+using Log = std::vector<std::string>;
+
+// ---- combo box ----
+
+class ComboBoxTest : public ControlsTest
+{
+protected:
+    void SetUp() override
+    {
+        ControlsTest::SetUp();
+        combo_ = make<TComboBox>();
+        for (const char* item : {"IIR", "FIR", "Mixed"})
+            combo_->Items()->Add(item);
+        combo_->OnChange = logger("change");
+        combo_->OnClick = logger("click");
+    }
+    QComboBox* widget() const { return static_cast<QComboBox*>(combo_->Widget()); }
+    void wheel(int delta)
+    {
+        QWheelEvent event(QPointF(5, 5), QPointF(combo_->ClientToScreen({5, 5}).X, combo_->ClientToScreen({5, 5}).Y),
+                          QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(widget(), &event);
+    }
+
+    TComboBox* combo_ = nullptr;
+};
+
+TEST_F(ComboBoxTest, AddingItemsPicksNothing)
+{
+    EXPECT_EQ(combo_->ItemIndex(), -1);
+    EXPECT_EQ(combo_->Text(), "");
+}
+
+TEST_F(ComboBoxTest, WritesFromCodeRaiseNoEvent)
+{
+    for (const auto style : {csDropDown, csDropDownList}) {
+        combo_->SetStyle(style);
+        combo_->Items()->SetLines({"IIR", "FIR", "Mixed"});
+        combo_->SetItemIndex(1);
+        EXPECT_EQ(combo_->ItemIndex(), 1);
+        EXPECT_EQ(combo_->Text(), "FIR");
+        combo_->SetText("Mixed");
+        EXPECT_EQ(combo_->Text(), "Mixed");
+        combo_->SetItemIndex(-1);
+        EXPECT_EQ(combo_->Text(), "");
+    }
+    EXPECT_EQ(log_, Log{});
+}
+
+TEST_F(ComboBoxTest, PickingByTheUserRaisesClickThenSelectOrElseChange)
+{
+    combo_->SetStyle(csDropDownList);
+    combo_->SetItemIndex(0);
+    QTest::keyClick(widget(), Qt::Key_Down);
+    EXPECT_EQ(combo_->ItemIndex(), 1);
+    EXPECT_EQ(combo_->Text(), "FIR");
+    EXPECT_EQ(log_, (Log{"click", "change"}));
+
+    log_.clear();
+    combo_->OnSelect = logger("select");
+    QTest::keyClick(widget(), Qt::Key_Down);
+    EXPECT_EQ(combo_->ItemIndex(), 2);
+    EXPECT_EQ(log_, (Log{"click", "select"})) << "OnSelect takes the place of OnChange";
+}
+
+TEST_F(ComboBoxTest, TypingRaisesChange)
+{
+    combo_->SetStyle(csDropDown);
+    widget()->lineEdit()->setFocus();
+    QTest::keyClicks(widget()->lineEdit(), "ab");
+    EXPECT_EQ(combo_->Text(), "ab");
+    EXPECT_EQ(log_, (Log{"change", "change"}));
+}
+
+TEST_F(ComboBoxTest, AHandledWheelLeavesTheItemAlone)
+{
+    combo_->SetStyle(csDropDownList);
+    combo_->SetItemIndex(1);
+    struct Case { bool handled; int expectedIndex; Log expectedLog; };
+    for (const Case& c : {Case{true, 1, {"wheel"}}, Case{false, 0, {"wheel", "click", "change"}}}) {
+        log_.clear();
+        combo_->OnMouseWheel = [&](TObject*, TShiftState, int delta, TPoint, bool& handled) {
+            EXPECT_EQ(delta, 120);
+            log_.push_back("wheel");
+            handled = c.handled;
+        };
+        wheel(120);
+        EXPECT_EQ(combo_->ItemIndex(), c.expectedIndex) << "handled " << c.handled;
+        EXPECT_EQ(log_, c.expectedLog) << "handled " << c.handled;
+    }
+}
+
+// ---- radio buttons and check boxes ----
+
+class RadioButtonTest : public ControlsTest
+{
+protected:
+    void SetUp() override
+    {
+        ControlsTest::SetUp();
+        for (const char* name : {"a", "b", "c"}) {
+            auto* radio = make<TRadioButton>();
+            radio->OnClick = logger(name);
+            radios_.push_back(radio);
+        }
+    }
+    std::vector<bool> checked() const
+    {
+        std::vector<bool> states;
+        for (auto* r : radios_)
+            states.push_back(r->Checked());
+        return states;
+    }
+
+    std::vector<TRadioButton*> radios_;
+};
+
+TEST_F(RadioButtonTest, CheckingFromCodeUnchecksTheSiblingsAndRaisesClick)
+{
+    struct Step { int index; bool value; std::vector<bool> expected; Log log; };
+    const Step steps[] = {
+        {0, true, {true, false, false}, {"a"}},
+        {2, true, {false, false, true}, {"c"}},
+        {2, true, {false, false, true}, {}},   // already checked: nothing
+        {2, false, {false, false, false}, {}}, // unchecking raises nothing
+    };
+    for (const Step& s : steps) {
+        log_.clear();
+        radios_[static_cast<std::size_t>(s.index)]->SetChecked(s.value);
+        EXPECT_EQ(checked(), s.expected) << "radio " << s.index << " := " << s.value;
+        EXPECT_EQ(log_, s.log) << "radio " << s.index << " := " << s.value;
+    }
+}
+
+TEST_F(RadioButtonTest, TheUsersClickChecksOnceAndKeepsTheButtonChecked)
+{
+    radios_[0]->SetChecked(true);
+    log_.clear();
+    QTest::mouseClick(radios_[1]->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(checked(), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(log_, Log{"b"});
+
+    log_.clear();
+    QTest::mouseClick(radios_[1]->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(checked(), (std::vector<bool>{false, true, false})) << "a checked radio stays checked";
+    EXPECT_EQ(log_, Log{});
+}
+
+TEST_F(RadioButtonTest, ButtonsOfAnotherParentAreNotTouched)
+{
+    auto* panel = make<TWinControl>();
+    auto* inPanel = make<TRadioButton>(panel);
+    radios_[0]->SetChecked(true);
+    inPanel->SetChecked(true);
+    EXPECT_TRUE(radios_[0]->Checked());
+    radios_[1]->SetChecked(true);
+    EXPECT_TRUE(inPanel->Checked());
+}
+
+TEST_F(ControlsTest, CheckBoxRaisesClickForEveryChangeOfState)
+{
+    auto* box = make<TCheckBox>();
+    box->OnClick = logger("click");
+    box->SetChecked(true);
+    box->SetChecked(true);
+    EXPECT_EQ(log_, Log{"click"});
+    QTest::mouseClick(box->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(box->Checked());
+    EXPECT_EQ(log_, (Log{"click", "click"}));
+}
+
+TEST_F(ControlsTest, ButtonClickSetsTheFormsModalResultBeforeOnClick)
+{
+    auto* button = make<TButton>();
+    button->SetModalResult(mrOk);
+    button->OnClick = [&](TObject*) { log_.push_back("click " + std::to_string(form_->ModalResult())); };
+    QTest::mouseClick(button->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(log_, Log{"click 1"});
+}
+
+// ---- up-down ----
+
+class UpDownTest : public ControlsTest
+{
+protected:
+    struct Raised
+    {
+        int positionBefore;
+        int newValue;
+        TUpDownDirection direction;
+        bool operator==(const Raised&) const = default;
+    };
+
+    void SetUp() override
+    {
+        ControlsTest::SetUp();
+        upDown_ = make<TUpDown>();
+        upDown_->SetMin(-280);
+        upDown_->SetMax(0);
+        upDown_->SetPosition(-10);
+        upDown_->OnChangingEx = [this](TObject* sender, bool& allow, std::int16_t value, TUpDownDirection dir) {
+            EXPECT_EQ(sender, upDown_);
+            raised_.push_back({upDown_->Position(), value, dir});
+            allow = allow_;
+        };
+        upDown_->OnClick = [this](TObject*, TUDBtnType button) { clicks_.push_back(button); };
+    }
+
+    TUpDown* upDown_ = nullptr;
+    std::vector<Raised> raised_;
+    std::vector<TUDBtnType> clicks_;
+    bool allow_ = true;
+};
+
+TEST_F(UpDownTest, WritesFromCodeRaiseChangingExBeforeThePositionChanges)
+{
+    struct Case { int write; bool allow; int expectedPosition; std::vector<Raised> expectedRaised; };
+    const Case cases[] = {
+        {-20, true, -20, {{-10, -20, updNone}}},
+        {-10, true, -10, {}},                       // same position: nothing
+        {-30, false, -10, {{-10, -30, updNone}}},   // refused: the old position stays
+        {50, true, 0, {{-10, 50, updNone}}},        // kept in range
+        {-1000, true, -280, {{-10, -1000, updNone}}},
+        {40000, true, 0, {{-10, -25536, updNone}}}, // NewValue is a signed 16-bit number
+    };
+    for (const Case& c : cases) {
+        const auto handler = std::exchange(upDown_->OnChangingEx, nullptr);
+        upDown_->SetPosition(-10);
+        upDown_->OnChangingEx = handler;
+        raised_.clear();
+        allow_ = c.allow;
+        upDown_->SetPosition(c.write);
+        EXPECT_EQ(upDown_->Position(), c.expectedPosition) << "write " << c.write;
+        EXPECT_EQ(raised_, c.expectedRaised) << "write " << c.write;
+        EXPECT_TRUE(clicks_.empty());
+    }
+}
+
+TEST_F(UpDownTest, ArrowClicksStepByIncrementAndStayInRange)
+{
+    upDown_->SetIncrement(5);
+    upDown_->SetPosition(-5);
+    raised_.clear();
+    QTest::mouseClick(upDown_->Widget()->findChild<QToolButton*>("next"), Qt::LeftButton);
+    EXPECT_EQ(upDown_->Position(), 0);
+    QTest::mouseClick(upDown_->Widget()->findChild<QToolButton*>("next"), Qt::LeftButton);
+    EXPECT_EQ(upDown_->Position(), 0) << "at Max the position stays";
+    upDown_->ArrowClick(btPrev);
+    EXPECT_EQ(upDown_->Position(), -5);
+    EXPECT_EQ(raised_, (std::vector<Raised>{{-5, 0, updUp}, {0, 5, updUp}, {0, -5, updDown}}))
+        << "the value raised may lie outside Min..Max";
+    EXPECT_EQ(clicks_, (std::vector<TUDBtnType>{btNext, btNext, btPrev}));
+
+    allow_ = false;
+    upDown_->ArrowClick(btPrev);
+    EXPECT_EQ(upDown_->Position(), -5);
+    EXPECT_EQ(clicks_.size(), 3u) << "a refused step is no click";
+}
+
+// ---- edit and label ----
+
+TEST_F(ControlsTest, EditKeepsItsRulesForTypedText)
+{
+    auto* edit = make<TEdit>();
+    edit->SetMaxLength(4);
+    edit->SetCharCase(ecUpperCase);
+    edit->OnChange = logger("change");
+    edit->SetFocus();
+    QTest::keyClicks(edit->Widget(), "ab12x");
+    EXPECT_EQ(edit->Text(), "AB12");
+    EXPECT_EQ(log_.size(), 4u) << "one change per accepted character";
+
+    edit->SetText("xy");
+    EXPECT_EQ(edit->Text(), "XY") << "code's text is turned too";
+    edit->SetSelStart(static_cast<int>(edit->Text().size()));
+    EXPECT_EQ(edit->SelStart(), 2);
+    EXPECT_EQ(edit->SelLength(), 0);
+    edit->SelectAll();
+    EXPECT_EQ(edit->SelText(), "XY");
+
+    Word seen = 0;
+    edit->OnKeyDown = [&](TObject*, Word& key, TShiftState) { seen = key; };
+    QTest::keyClick(edit->Widget(), Qt::Key_Return);
+    EXPECT_EQ(seen, VK_RETURN);
+}
+
+TEST_F(ControlsTest, AutoSizedLabelFollowsItsText)
+{
+    auto* label = make<TLabel>();
+    label->SetCaption("Short");
+    const int shortWidth = label->Width();
+    label->SetCaption("A much longer caption");
+    EXPECT_GT(label->Width(), shortWidth);
+
+    label->SetAutoSize(false);
+    label->SetCaption("x");
+    EXPECT_GT(label->Width(), shortWidth) << "without AutoSize the size stays";
+}
+
+} // namespace
