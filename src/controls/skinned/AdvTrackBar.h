@@ -3,6 +3,7 @@
 // the thumb (page steps repeated by a timer), jumps and thumb drags, drawn as a track line
 // with a thumb picture. A write of Position from code raises OnChange as a user move does.
 
+#include "controls/skinned/ChangedValue.h"
 #include "controls/skinned/GDIPicture.h"
 #include "controls/skinned/TrackBarSettings.h"
 #include "controls/skinned/TrackBarTypes.h"
@@ -125,10 +126,8 @@ private:
     template <class T>
     void storeAndInvalidate(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        if (qx::storeChanged(field, value))
+            Invalidate();
     }
 
     int position_ = 0, min_ = 0, max_ = 10, pageSize_ = 1;

@@ -3,6 +3,7 @@
 // the position label. Each raises OnChange after a change that the fader must repaint for;
 // some take sizes from their pictures.
 
+#include "controls/skinned/ChangedValue.h"
 #include "controls/skinned/GDIPicture.h"
 #include "controls/skinned/TrackBarTypes.h"
 #include "platform/gui/Component.h"
@@ -27,10 +28,8 @@ protected:
     template <class T>
     void update(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
+        if (qx::storeChanged(field, value))
+            Changed();
     }
     // An owned picture whose changes run the given rule.
     static std::unique_ptr<TGDIPPicture> makePicture(std::function<void()> rule);
