@@ -16,7 +16,7 @@ bool startsWithNoCase(const std::string& text, std::string_view prefix)
 {
     return text.size() >= prefix.size() &&
            std::equal(prefix.begin(), prefix.end(), text.begin(),
-                      [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
+                      [](char p, char t) { return std::toupper(static_cast<unsigned char>(t)) == p; });
 }
 
 } // namespace
