@@ -1,6 +1,9 @@
 #include "controls/skinned/SkinnedClasses.h"
 
+#include "controls/skinned/AdvProgressBar.h"
 #include "controls/skinned/AdvTrackBar.h"
+#include "controls/skinned/GDIPFill.h"
+#include "controls/skinned/GDIPPictureContainer.h"
 #include "platform/gui/PropertyRegistry.h"
 
 #include <mutex>
@@ -220,8 +223,155 @@ void registerTrackBar()
     registerClass<TAdvTrackBar, TCustomTrackBar>("TAdvTrackBar");
 }
 
+void registerFillEnums()
+{
+    registerEnum<TAdvGradientType>(
+        "TAdvGradientType", {{"gtSolid", gtSolid}, {"gtRadial", gtRadial}, {"gtVertical", gtVertical},
+                             {"gtHorizontal", gtHorizontal}, {"gtForwardDiagonal", gtForwardDiagonal},
+                             {"gtBackwardDiagonal", gtBackwardDiagonal}, {"gtAngle", gtAngle}, {"gtHatch", gtHatch},
+                             {"gtPath", gtPath}, {"gtTexture", gtTexture}, {"gtNone", gtNone}});
+    registerEnum<TFillRoundingType>("TFillRoundingType", {{"rtNone", rtNone}, {"rtTop", rtTop}, {"rtBottom", rtBottom},
+                                                         {"rtBoth", rtBoth}, {"rtLeft", rtLeft}, {"rtRight", rtRight}});
+    registerEnum<TShadowType>("TShadowType",
+                              {{"stRightBottom", stRightBottom}, {"stBottom", stBottom}, {"stSurround", stSurround}});
+    registerEnum<TGlowMode>("TGlowMode", {{"gmNone", gmNone}, {"gmGradient", gmGradient}, {"gmRadial", gmRadial},
+                                         {"gmRadialGradient", gmRadialGradient}});
+    registerEnum<TFillPicturePosition>(
+        "TFillPicturePosition",
+        {{"ppTopLeft", ppTopLeft}, {"ppTopCenter", ppTopCenter}, {"ppTopRight", ppTopRight},
+         {"ppBottomLeft", ppBottomLeft}, {"ppBottomCenter", ppBottomCenter}, {"ppBottomRight", ppBottomRight},
+         {"ppTiled", ppTiled}, {"ppStretched", ppStretched}, {"ppCenterLeft", ppCenterLeft},
+         {"ppCenterCenter", ppCenterCenter}, {"ppCenterRight", ppCenterRight}, {"ppCustom", ppCustom}});
+    registerEnum<TFillPictureMode>("TFillPictureMode", {{"pmInsideFill", pmInsideFill}, {"pmOutsideFill", pmOutsideFill}});
+    registerEnum<TFillPictureSize>("TFillPictureSize", {{"psOriginal", psOriginal}, {"psCustom", psCustom}});
+    registerEnum<TPictureMode>("TPictureMode", {{"pmStretch", pmStretch}, {"pmNormal", pmNormal}});
+    static const char* const kHatchNames[] = {
+        "Horizontal", "Vertical", "ForwardDiagonal", "BackwardDiagonal", "Cross", "DiagonalCross", "05Percent",
+        "10Percent", "20Percent", "25Percent", "30Percent", "40Percent", "50Percent", "60Percent", "70Percent",
+        "75Percent", "80Percent", "90Percent", "LightDownwardDiagonal", "LightUpwardDiagonal",
+        "DarkDownwardDiagonal", "DarkUpwardDiagonal", "WideDownwardDiagonal", "WideUpwardDiagonal",
+        "LightVertical", "LightHorizontal", "NarrowVertical", "NarrowHorizontal", "DarkVertical", "DarkHorizontal",
+        "DashedDownwardDiagonal", "DashedUpwardDiagonal", "DashedHorizontal", "DashedVertical", "SmallConfetti",
+        "LargeConfetti", "ZigZag", "Wave", "DiagonalBrick", "HorizontalBrick", "Weave", "Plaid", "Divot",
+        "DottedGrid", "DottedDiamond", "Shingle", "Trellis", "Sphere", "SmallGrid", "SmallCheckerBoard",
+        "LargeCheckerBoard", "OutlinedDiamond", "SolidDiamond", "Total"};
+    std::vector<std::pair<std::string, gdiplus::HatchStyle>> hatches;
+    for (std::size_t i = 0; i < std::size(kHatchNames); ++i)
+        hatches.emplace_back(std::string("HatchStyle") + kHatchNames[i], static_cast<gdiplus::HatchStyle>(i));
+    registerEnum<gdiplus::HatchStyle>("HatchStyle", std::move(hatches));
+}
+
+void registerFill()
+{
+    using T = TGDIPFill;
+    auto b = registerClass<T>("TGDIPFill");
+    b.color("Color", &T::Color, &T::SetColor).colorDefault(0xC0C0C0)
+        .color("ColorTo", &T::ColorTo, &T::SetColorTo).colorDefault(0x808080)
+        .color("ColorMirror", &T::ColorMirror, &T::SetColorMirror).colorDefault(clNone)
+        .color("ColorMirrorTo", &T::ColorMirrorTo, &T::SetColorMirrorTo).colorDefault(clNone)
+        .property("GradientType", &T::GradientType, &T::SetGradientType).defaultValue(gtVertical)
+        .property("GradientMirrorType", &T::GradientMirrorType, &T::SetGradientMirrorType).defaultValue(gtSolid)
+        .property("HatchStyle", &T::HatchStyle, &T::SetHatchStyle).defaultValue(gdiplus::HatchStyle::Horizontal)
+        .property("HatchStyleMirror", &T::HatchStyleMirror, &T::SetHatchStyleMirror)
+        .defaultValue(gdiplus::HatchStyle::Horizontal)
+        .property("BackGroundPictureAspectRatio", &T::BackGroundPictureAspectRatio, &T::SetBackGroundPictureAspectRatio)
+        .defaultValue(false)
+        .property("BackGroundPictureMode", &T::BackGroundPictureMode, &T::SetBackGroundPictureMode)
+        .defaultValue(pmOutsideFill)
+        .property("BackGroundPicturePosition", &T::BackGroundPicturePosition, &T::SetBackGroundPicturePosition)
+        .defaultValue(ppTopLeft)
+        .property("BackGroundPictureLeft", &T::BackGroundPictureLeft, &T::SetBackGroundPictureLeft).defaultValue(0)
+        .property("BackGroundPictureTop", &T::BackGroundPictureTop, &T::SetBackGroundPictureTop).defaultValue(0)
+        .property("BackGroundPictureAspectMode", &T::BackGroundPictureAspectMode, &T::SetBackGroundPictureAspectMode)
+        .defaultValue(pmStretch)
+        .property("PicturePosition", &T::PicturePosition, &T::SetPicturePosition).defaultValue(ppTopLeft)
+        .property("PictureLeft", &T::PictureLeft, &T::SetPictureLeft).defaultValue(0)
+        .property("PictureTop", &T::PictureTop, &T::SetPictureTop).defaultValue(0)
+        .property("PictureSize", &T::PictureSize, &T::SetPictureSize).defaultValue(psOriginal)
+        .property("PictureWidth", &T::PictureWidth, &T::SetPictureWidth).defaultValue(50)
+        .property("PictureHeight", &T::PictureHeight, &T::SetPictureHeight).defaultValue(50)
+        .property("PictureAspectRatio", &T::PictureAspectRatio, &T::SetPictureAspectRatio).defaultValue(false)
+        .property("PictureAspectMode", &T::PictureAspectMode, &T::SetPictureAspectMode).defaultValue(pmStretch)
+        .property("Opacity", &T::Opacity, &T::SetOpacity).defaultValue(255)
+        .property("OpacityTo", &T::OpacityTo, &T::SetOpacityTo).defaultValue(255)
+        .property("OpacityMirror", &T::OpacityMirror, &T::SetOpacityMirror).defaultValue(255)
+        .property("OpacityMirrorTo", &T::OpacityMirrorTo, &T::SetOpacityMirrorTo).defaultValue(255)
+        .color("BorderColor", &T::BorderColor, &T::SetBorderColor).colorDefault(clNone)
+        .property("BorderOpacity", &T::BorderOpacity, &T::SetBorderOpacity).defaultValue(255)
+        .property("BorderWidth", &T::BorderWidth, &T::SetBorderWidth).defaultValue(1)
+        .property("Rounding", &T::Rounding, &T::SetRounding).defaultValue(0)
+        .property("RoundingType", &T::RoundingType, &T::SetRoundingType).defaultValue(rtBoth)
+        .color("ShadowColor", &T::ShadowColor, &T::SetShadowColor).colorDefault(0x808080)
+        .property("ShadowOffset", &T::ShadowOffset, &T::SetShadowOffset).defaultValue(0)
+        .property("ShadowType", &T::ShadowType, &T::SetShadowType).defaultValue(stRightBottom)
+        .property("Angle", &T::Angle, &T::SetAngle).defaultValue(0)
+        .event("OnChange", &T::OnChange)
+        .property("Glow", &T::Glow, &T::SetGlow).defaultValue(gmNone)
+        .color("GlowGradientColor", &T::GlowGradientColor, &T::SetGlowGradientColor).colorDefault(0xFFFFFF)
+        .color("GlowRadialColor", &T::GlowRadialColor, &T::SetGlowRadialColor).colorDefault(0xFFFFFF);
+    addPicture(b, "BackGroundPicture", &T::BackGroundPicture);
+    addPicture(b, "Picture", &T::Picture);
+}
+
+void registerPictureContainer()
+{
+    auto item = registerClass<TPictureItem>("TPictureItem");
+    item.property("Name", &TPictureItem::Name, &TPictureItem::SetName)
+        .property("Tag", &TPictureItem::Tag, &TPictureItem::SetTag)
+        .defaultValue(0);
+    addPicture(item, "Picture", &TPictureItem::Picture);
+    registerClass<TGDIPPictureContainer, TComponent>("TGDIPPictureContainer")
+        .collection("Items", [](TGDIPPictureContainer& c) { return &c.Items(); })
+        .property("Version", &TGDIPPictureContainer::Version, &TGDIPPictureContainer::SetVersion)
+        .stored(false);
+}
+
+void registerProgressBar()
+{
+    using T = TAdvProgressBar;
+    registerEnum<TGaugeOrientation>("TGaugeOrientation", {{"goHorizontal", goHorizontal}, {"goVertical", goVertical}});
+    registerClass<T, TGraphicControl>("TAdvProgressBar")
+        .color("Level0Color", &T::Level0Color, &T::SetLevel0Color).colorDefault(0x00FF00)
+        .color("Level0ColorTo", &T::Level0ColorTo, &T::SetLevel0ColorTo).colorDefault(0xE1FFE1)
+        .color("Level1Color", &T::Level1Color, &T::SetLevel1Color).colorDefault(0x00FFFF)
+        .color("Level1ColorTo", &T::Level1ColorTo, &T::SetLevel1ColorTo).colorDefault(0xCAFFFF)
+        .color("Level2Color", &T::Level2Color, &T::SetLevel2Color).colorDefault(0x53A9FF)
+        .color("Level2ColorTo", &T::Level2ColorTo, &T::SetLevel2ColorTo).colorDefault(0xA8D3FF)
+        .color("Level3Color", &T::Level3Color, &T::SetLevel3Color).colorDefault(0x0000FF)
+        .color("Level3ColorTo", &T::Level3ColorTo, &T::SetLevel3ColorTo).colorDefault(0xCACAFF)
+        .property("Level1Perc", &T::Level1Perc, &T::SetLevel1Perc).defaultValue(70)
+        .property("Level2Perc", &T::Level2Perc, &T::SetLevel2Perc).defaultValue(90)
+        .color("BorderColor", &T::BorderColor, &T::SetBorderColor).colorDefault(0x808080)
+        .property("ShowBorder", &T::ShowBorder, &T::SetShowBorder).defaultValue(true)
+        .property("Stacked", &T::Stacked, &T::SetStacked).defaultValue(false)
+        .property("ShowPercentage", &T::ShowPercentage, &T::SetShowPercentage).defaultValue(true)
+        .font("Font", &T::Font, &T::SetFont)
+        .property("CompletionSmooth", &T::CompletionSmooth, &T::SetCompletionSmooth).defaultValue(false)
+        .property("ShowGradient", &T::ShowGradient, &T::SetShowGradient).defaultValue(true)
+        .property("Steps", &T::Steps, &T::SetSteps).defaultValue(8)
+        .property("Min", &T::Min, &T::SetMin).defaultValue(0)
+        .property("Max", &T::Max, &T::SetMax).defaultValue(100)
+        .property("Position", &T::Position, &T::SetPosition).defaultValue(50)
+        .color("BackgroundColor", &T::BackgroundColor, &T::SetBackgroundColor).colorDefault(0xFFFFFF)
+        .property("Orientation", &T::Orientation, &T::SetOrientation).defaultValue(goHorizontal)
+        .property("ShowPosition", &T::ShowPosition, &T::SetShowPosition).defaultValue(true)
+        .property("Rounded", &T::Rounded, &T::SetRounded).defaultValue(true)
+        .property("Format", &T::Format, &T::SetFormat).defaultValue(std::string())
+        .property("Animated", &T::Animated, &T::SetAnimated).defaultValue(false)
+        .property("Infinite", &T::Infinite, &T::SetInfinite).defaultValue(false)
+        .property("InfiniteInterval", &T::InfiniteInterval, &T::SetInfiniteInterval).defaultValue(50)
+        .color("Level0BkColor", &T::Level0BkColor, &T::SetLevel0BkColor).colorDefault(clNone)
+        .color("Level1BkColor", &T::Level1BkColor, &T::SetLevel1BkColor).colorDefault(clNone)
+        .color("Level2BkColor", &T::Level2BkColor, &T::SetLevel2BkColor).colorDefault(clNone)
+        .property("Version", &T::Version, &T::SetVersion).stored(false);
+}
+
 void registerAll()
 {
+    registerFillEnums();
+    registerFill();
+    registerPictureContainer();
+    registerProgressBar();
     registerTrackBarEnums();
     registerThumb();
     registerSlider();
