@@ -1,5 +1,6 @@
 #include "controls/skinned/SkinnedClasses.h"
 
+#include "controls/skinned/AdvOfficeImage.h"
 #include "controls/skinned/AdvProgressBar.h"
 #include "controls/skinned/AdvTrackBar.h"
 #include "controls/skinned/GDIPFill.h"
@@ -366,8 +367,27 @@ void registerProgressBar()
         .property("Version", &T::Version, &T::SetVersion).stored(false);
 }
 
+void registerOfficeImage()
+{
+    using H = TAdvHintInfo;
+    auto hint = registerClass<H>("TAdvHintInfo");
+    hint.property("ShowHelp", &H::ShowHelp, &H::SetShowHelp).defaultValue(false)
+        .strings("Notes", [](H& h) -> TStrings* { return &h.Notes(); })
+        .property("Title", &H::Title, &H::SetTitle);
+    addPicture(hint, "Picture", &H::Picture);
+    using T = TAdvOfficeImage;
+    auto image = registerClass<T, TGraphicControl>("TAdvOfficeImage");
+    image.object("OfficeHint", [](T& t) -> TPersistent* { return &t.OfficeHint(); })
+        .property("Center", &T::Center, &T::SetCenter).defaultValue(true)
+        .property("Stretch", &T::Stretch, &T::SetStretch).defaultValue(false)
+        .property("ShowHint", &T::ShowHint, &T::SetShowHint).defaultValue(false)
+        .property("Version", &T::Version, &T::SetVersion).stored(false);
+    addPicture(image, "Picture", &T::Picture);
+}
+
 void registerAll()
 {
+    registerOfficeImage();
     registerFillEnums();
     registerFill();
     registerPictureContainer();
