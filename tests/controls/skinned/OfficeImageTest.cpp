@@ -46,8 +46,9 @@ TEST_P(OfficeImagePlacement, DrawsWhereTheSettingsSay)
     target.Canvas().FillRect(Rect(0, 0, 630, 113));
     image.DrawPicture(target.Canvas());
     EXPECT_TRUE(reddish(target.Canvas().Pixel(c.inside.X, c.inside.Y)));
-    if (c.outside.X >= 0)
+    if (c.outside.X >= 0) {
         EXPECT_EQ(target.Canvas().Pixel(c.outside.X, c.outside.Y), clWhite);
+    }
 }
 
 // 600 x 100 centred in 630 x 113 lies at (15, 6).
