@@ -3,9 +3,11 @@
 #include "controls/skinned/AdvOfficeImage.h"
 #include "controls/skinned/AdvProgressBar.h"
 #include "controls/skinned/AdvTrackBar.h"
+#include "controls/skinned/CurvyControls.h"
 #include "controls/skinned/GDIPFill.h"
 #include "controls/skinned/GDIPPictureContainer.h"
 #include "platform/gui/PropertyRegistry.h"
+#include "platform/gui/StandardClasses.h"
 
 #include <mutex>
 
@@ -385,8 +387,64 @@ void registerOfficeImage()
     addPicture(image, "Picture", &T::Picture);
 }
 
+void registerCurvyEdit()
+{
+    registerEnum<TControlPosition>("TControlPosition", {{"cpLeftInControl", cpLeftInControl},
+                                                       {"cpRightInControl", cpRightInControl},
+                                                       {"cpLeft", cpLeft}, {"cpRight", cpRight}});
+    using B = TCurvyControl;
+    auto button = registerClass<B>("TCurvyControl");
+    button.property("DropDown", &B::DropDown, &B::SetDropDown).defaultValue(false)
+        .property("Hint", &B::Hint, &B::SetHint)
+        .property("ImageIndex", &B::ImageIndex, &B::SetImageIndex).defaultValue(-1)
+        .property("ImageIndexHover", &B::ImageIndexHover, &B::SetImageIndexHover).defaultValue(-1)
+        .property("ImageIndexDown", &B::ImageIndexDown, &B::SetImageIndexDown).defaultValue(-1)
+        .property("Position", &B::Position, &B::SetPosition).defaultValue(cpRightInControl);
+    addPicture(button, "Picture", &B::Picture);
+    addPicture(button, "PictureHover", &B::PictureHover);
+    addPicture(button, "PictureDown", &B::PictureDown);
+
+    using P = TCurvyPanel;
+    registerClass<P, TCustomControl>("TCurvyPanel")
+        .property("Rounding", &P::Rounding, &P::SetRounding).defaultValue(8)
+        .color("BorderColor", &P::BorderColor, &P::SetBorderColor).colorDefault(0x808080)
+        .color("Color", &P::Color, &P::SetColor).colorDefault(clWindow);
+    using C = TCurvyControlPanel;
+    registerClass<C, P>("TCurvyControlPanel")
+        .collection("Controls", [](C& c) -> TCollection* { return &c.Controls(); })
+        .event("OnControlClick", &C::OnControlClick)
+        .property("Version", &C::Version, &C::SetVersion).stored(false);
+    using E = TCurvyEdit;
+    registerClass<E, C>("TCurvyEdit")
+        .property("Alignment", &E::Alignment, &E::SetAlignment).defaultValue(taLeftJustify)
+        .property("AutoSelect", &E::AutoSelect, &E::SetAutoSelect).defaultValue(true)
+        .property("CharCase", &E::CharCase, &E::SetCharCase).defaultValue(ecNormal)
+        .property("MaxLength", &E::MaxLength, &E::SetMaxLength).defaultValue(0)
+        .property("NumbersOnly", &E::NumbersOnly, &E::SetNumbersOnly).defaultValue(false)
+        .property("ReadOnly", &E::ReadOnly, &E::SetReadOnly).defaultValue(false)
+        .property("TabStop", &E::TabStop, &E::SetTabStop).defaultValue(true)
+        .property("Text", &E::Text, &E::SetText)
+        .property("Enabled", &E::Enabled, &E::SetEnabled).defaultValue(true)
+        .property("EmptyText", &E::EmptyText, &E::SetEmptyText)
+        .event("OnChange", &E::OnChange)
+        .event("OnClick", &E::OnClick)
+        .event("OnDblClick", &E::OnDblClick)
+        .event("OnEnter", &E::OnEnter)
+        .event("OnExit", &E::OnExit)
+        .event("OnKeyDown", &E::OnKeyDown)
+        .event("OnKeyPress", &E::OnKeyPress)
+        .event("OnKeyUp", &E::OnKeyUp)
+        .event("OnMouseDown", &E::OnMouseDown)
+        .event("OnMouseMove", &E::OnMouseMove)
+        .event("OnMouseUp", &E::OnMouseUp)
+        .event("OnMouseEnter", &E::OnMouseEnter)
+        .event("OnMouseLeave", &E::OnMouseLeave);
+}
+
 void registerAll()
 {
+    registerStandardClasses();
+    registerCurvyEdit();
     registerOfficeImage();
     registerFillEnums();
     registerFill();
