@@ -1,6 +1,7 @@
 // The rounded value box: size and inner-edit placement, text and caret, forwarded events, and
 // the painted rounded body (anti-aliased edges compared with a tolerance).
 
+#include "ColorNear.h"
 #include "controls/skinned/CurvyControls.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/Keys.h"
@@ -135,16 +136,6 @@ TEST_F(CurvyEditTest, MouseOnTheFrameRaisesNothingInsideTheEditItDoes)
     EXPECT_TRUE(events.empty());
     box->Edit().Perform(WM_LBUTTONDOWN, MK_LBUTTON, 3 | 4 << 16);
     EXPECT_EQ(events, std::vector<std::string>{"mousedown 3,4"}) << "in the inner edit's coordinates";
-}
-
-::testing::AssertionResult near(TColor actual, TColor expected, int tolerance)
-{
-    const int d = std::max({std::abs(GetRValue(actual) - GetRValue(expected)),
-                            std::abs(GetGValue(actual) - GetGValue(expected)),
-                            std::abs(GetBValue(actual) - GetBValue(expected))});
-    if (d <= tolerance)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << std::hex << "got 0x" << actual << ", expected 0x" << expected;
 }
 
 TEST_F(CurvyEditTest, PaintsARoundedBodyWithBorderAndShadow)

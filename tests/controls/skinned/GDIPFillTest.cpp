@@ -1,6 +1,7 @@
 // The fill descriptor: bodies, gradients with gamma correction, hatches, pictures, shadow,
 // focus outline and the settings-file round trip.
 
+#include "ColorNear.h"
 #include "controls/skinned/GDIPFill.h"
 #include "platform/gdiplus/Brush.h"
 #include "platform/gdiplus/Graphics.h"
@@ -42,16 +43,6 @@ protected:
     TBitmap bitmap;
     TGDIPFill fill;
 };
-
-::testing::AssertionResult near(TColor actual, TColor expected, int tolerance)
-{
-    const int d = std::max({std::abs(GetRValue(actual) - GetRValue(expected)),
-                            std::abs(GetGValue(actual) - GetGValue(expected)),
-                            std::abs(GetBValue(actual) - GetBValue(expected))});
-    if (d <= tolerance)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << std::hex << "got 0x" << actual << ", expected 0x" << expected;
-}
 
 // One channel between a and b at t, mixed in linear light (gamma 2.2).
 int gammaMix(int a, int b, double t)
