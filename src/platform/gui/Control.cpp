@@ -4,6 +4,7 @@
 #include "platform/gui/ControlWidget.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/MessagePump.h"
+#include "platform/gui/Screen.h"
 #include "platform/gui/canvas/Canvas.h"
 #include "platform/sync/MessageQueue.h"
 
@@ -24,7 +25,9 @@ PopupPresenter gPopupPresenter = nullptr;
 
 QColor qColor(TColor color) { return QColor::fromRgba(argbFromColor(color)); }
 
-Qt::CursorShape qtCursor(TCursor cursor)
+} // namespace
+
+Qt::CursorShape qtCursor(int cursor)
 {
     switch (cursor) {
     case crNone: return Qt::BlankCursor;
@@ -46,7 +49,6 @@ Qt::CursorShape qtCursor(TCursor cursor)
     }
 }
 
-} // namespace
 
 TControl* controlOf(const QWidget* widget)
 {
@@ -250,7 +252,7 @@ void TControl::SetCursor(TCursor Value)
     if (Value == crDefault)
         widget_->unsetCursor();
     else
-        widget_->setCursor(qx::qtCursor(Value));
+        widget_->setCursor(Screen()->Cursors(Value)); // registered numbers too
 }
 
 void TControl::SetPopupMenu(TPopupMenu* Value)
@@ -466,7 +468,8 @@ void TControl::handleMouse(TMessage& Message)
     }
     default:
         if (controlStyle_.Contains(csDoubleClicks)) {
-            if (button == mbLeft)
+            // The second press of a double click: no click follows its release.
+            if (button == mbLeft && controlStyle_.Contains(csClickEvents))
                 DblClick();
             MouseDown(button, shift << ssDouble, x, y);
         } else {
@@ -536,8 +539,9 @@ void TWinControl::InsertControl(TControl* AControl)
     if (AControl->isWindowed()) {
         controls_.push_back(AControl);
         AControl->widget_->raise();
+        if (!tabList_.empty())
+            QWidget::setTabOrder(tabList_.back()->widget_, AControl->widget_);
         tabList_.push_back(static_cast<TWinControl*>(AControl));
-        applyTabOrder();
     } else {
         auto firstWindowed = std::find_if(controls_.begin(), controls_.end(), [](TControl* c) { return c->isWindowed(); });
         if (firstWindowed != controls_.end())
@@ -661,6 +665,10 @@ void TWinControl::Loaded()
     std::vector<TWinControl*> ordered;
     for (TWinControl* c : tabList_)
         (c->readTabOrder_ >= 0 ? ordered : unordered).push_back(c);
+    if (ordered.empty()) {
+        Realign();
+        return;
+    }
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](TWinControl* a, TWinControl* b) { return a->readTabOrder_ < b->readTabOrder_; });
     tabList_ = unordered;

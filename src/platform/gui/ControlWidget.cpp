@@ -33,6 +33,12 @@ void ControlWidget::paintEvent(QPaintEvent*)
         canvas->Detach();
 }
 
+QPainter* activePainter(const TControl* control)
+{
+    TCanvas* canvas = controlCanvas(control);
+    return canvas && canvas->HandleAllocated() ? canvas->Painter() : nullptr;
+}
+
 // A window keeps its mouse input: nothing goes on to the parent.
 void ControlWidget::mousePressEvent(QMouseEvent* event) { event->accept(); }
 void ControlWidget::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
@@ -175,6 +181,11 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event)
             break;
         case QEvent::ContextMenu:
             eaten = contextMenu(event);
+            break;
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+            if (auto* form = dynamic_cast<TForm*>(control_))
+                qx::fire(event->type() == QEvent::WindowActivate ? form->OnActivate : form->OnDeactivate, form);
             break;
         default:
             break;

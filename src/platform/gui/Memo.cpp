@@ -63,10 +63,7 @@ void TMemo::join(const std::vector<std::string>& lines)
 void TMemo::SetScrollBars(TScrollStyle Value)
 {
     scrollBars_ = Value;
-    const bool vertical = Value == ssVertical || Value == ssBoth;
-    const bool horizontal = Value == ssHorizontal || Value == ssBoth;
-    edit()->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    edit()->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    qx::applyScrollBars(edit(), Value);
 }
 
 bool TMemo::ReadOnly() const { return edit()->isReadOnly(); }

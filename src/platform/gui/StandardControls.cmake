@@ -31,3 +31,20 @@ target_sources(qx_platform_gui PRIVATE
   Shape.cpp
   SpeedButton.cpp
   StatusBar.cpp)
+target_sources(qx_platform_gui PRIVATE
+  ColorDialog.cpp
+  FontDialog.cpp
+  HintWindow.cpp
+  MainMenu.cpp
+  Menu.cpp
+  MenuItem.cpp
+  OpenDialog.cpp
+  PageControl.cpp
+  PopupMenu.cpp
+  PrintDialog.cpp
+  Printer.cpp
+  RichEdit.cpp
+  Screen.cpp
+  SpecialFolders.cpp
+  ValueListEditor.cpp)
+target_link_libraries(qx_platform_gui PUBLIC Qt6::PrintSupport)

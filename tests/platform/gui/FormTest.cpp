@@ -101,6 +101,66 @@ TEST(Modal, EscDoesNotCloseADialogAndTheCloseBoxGivesCancel)
     EXPECT_EQ(escapes, 1);
 }
 
+TEST(Modal, OnActivateRunsWhenTheDialogComesUp)
+{
+    TForm dialog(nullptr);
+    dialog.AfterConstruction();
+    std::vector<std::string> events;
+    dialog.OnShow = [&](TObject*) { events.push_back("show"); };
+    dialog.OnActivate = [&](TObject*) {
+        events.push_back("activate");
+        dialog.SetModalResult(mrOk);
+    };
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_EQ(events, (std::vector<std::string>{"show", "activate"}));
+}
+
+TEST(Focus, EnterAndExitFollowTheFocusInsideTheForm)
+{
+    registerTestClasses();
+    TForm form(nullptr);
+    auto* a = new TTestButton(&form);
+    auto* b = new TTestButton(&form);
+    std::string seen;
+    for (auto [control, name] : {std::pair{a, "a"}, std::pair{b, "b"}}) {
+        control->SetParent(&form);
+        control->SetTabStop(true);
+        control->OnEnter = [&seen, name = std::string(name)](TObject*) { seen += "enter " + name + " "; };
+        control->OnExit = [&seen, name = std::string(name)](TObject*) { seen += "exit " + name + " "; };
+    }
+    form.OnActivate = [&](TObject*) {
+        a->SetFocus();
+        b->SetFocus();
+        form.SetModalResult(mrOk);
+    };
+    form.AfterConstruction();
+    form.ShowModal();
+    EXPECT_EQ(seen, "enter a exit a enter b ");
+    EXPECT_EQ(form.ActiveControl(), b) << "the form keeps its active control when hidden";
+}
+
+TEST(Modal, AFormReleasedInsideItsModalLoopGoesAfterTheLoop)
+{
+    auto* dialog = new TForm(nullptr);
+    dialog->AfterConstruction();
+    bool destroyed = false;
+    dialog->OnDestroy = [&](TObject*) { destroyed = true; };
+    int ticks = 0;
+    TTimer timer(nullptr);
+    timer.SetInterval(1);
+    timer.OnTimer = [&](TObject*) {
+        if (++ticks == 1)
+            dialog->Release();
+        else if (ticks == 3)
+            dialog->SetModalResult(mrOk);
+    };
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    EXPECT_FALSE(destroyed) << "not while its modal loop ran";
+    timer.SetEnabled(false);
+    Application->ProcessMessages();
+    EXPECT_TRUE(destroyed);
+}
+
 TEST(Modal, AVisibleFormCannotBeShownModally)
 {
     TForm form(nullptr);
@@ -122,6 +182,18 @@ TEST(FormCreation, OnCreateRunsOnceTheFormIsMadeAndVisibleFormsShow)
     form->AfterConstruction();
     EXPECT_EQ(form->created, 1);
     EXPECT_TRUE(form->Widget()->isVisible());
+}
+
+TEST(FormCreation, AFormShownByCodeRightAfterNewIsFinishedFirst)
+{
+    TForm dialog(nullptr);
+    int created = 0;
+    dialog.OnCreate = [&](TObject*) { ++created; };
+    dialog.OnShow = [&](TObject*) { dialog.SetModalResult(mrOk); };
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_EQ(created, 1);
+    dialog.AfterConstruction();
+    EXPECT_EQ(created, 1) << "OnCreate runs once";
 }
 
 TEST(FormCreation, AnExceptionInOnCreateIsShownAndTheFormIsStillMade)
@@ -147,6 +219,85 @@ TEST(FormCreation, ScreenCentrePositionIsAppliedAtTheFirstShow)
                                           screen.y() + (screen.height() - 100) / 2,
                                           screen.x() + (screen.width() - 200) / 2 + 200,
                                           screen.y() + (screen.height() - 100) / 2 + 100}));
+}
+
+TEST(FormCreation, OnDestroyRunsWhileTheFormIsWhole)
+{
+    std::string seen;
+    {
+        TApplication app;
+        TForm* dialog = nullptr;
+        app.CreateForm(dialog);
+        dialog->SetCaption("Progress");
+        dialog->OnDestroy = [&](TObject*) { seen = dialog->Caption(); };
+    }
+    EXPECT_EQ(seen, "Progress");
+}
+
+TEST(ApplicationObject, TheExceptionBoxEndsAMessageWithAFullStopWhereTheClassLibraryDoes)
+{
+    struct Case
+    {
+        const char* thrown;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"'' is not a valid integer value", "'' is not a valid integer value."},
+        {"Ends with a stop.", "Ends with a stop."},
+        {"Password Error!!", "Password Error!!"},
+        {"(in brackets)", "(in brackets)"},
+        {"", ""},
+    };
+    std::vector<std::string> shown;
+    qx::setExceptionPresenter([&](const std::string&, const std::string& m) { shown.push_back(m); });
+    for (const Case& c : cases) {
+        try {
+            throw std::runtime_error(c.thrown);
+        } catch (...) {
+            Application->HandleException(nullptr);
+        }
+        EXPECT_EQ(shown.back(), c.shown);
+    }
+    try {
+        throw 42;
+    } catch (...) {
+        Application->HandleException(nullptr);
+    }
+    EXPECT_EQ(shown.back(), "") << "any other thrown object shows an empty message";
+    qx::setExceptionPresenter(nullptr);
+}
+
+TEST(ApplicationObject, TerminateEndsTheModalLoopsWithCancel)
+{
+    TApplication app;
+    TApplication* saved = Application;
+    Application = &app;
+    TForm outer(nullptr);
+    TForm inner(nullptr);
+    outer.AfterConstruction();
+    inner.AfterConstruction();
+    int innerResult = -1;
+    outer.OnShow = [&](TObject*) { innerResult = inner.ShowModal(); };
+    inner.OnShow = [&](TObject*) { app.Terminate(); };
+    const int outerResult = outer.ShowModal();
+    Application = saved;
+    EXPECT_EQ(innerResult, mrCancel);
+    EXPECT_EQ(outerResult, mrCancel);
+}
+
+TEST(FormCreation, OnlySizeableBorderStylesLetTheUserResize)
+{
+    const std::pair<TFormBorderStyle, bool> cases[] = {
+        {bsSizeable, true}, {bsSizeToolWin, true}, {bsSingle, false}, {bsDialog, false}, {bsNone, false},
+        {bsToolWindow, false}};
+    for (const auto& [style, sizeable] : cases) {
+        TForm form(nullptr);
+        form.SetBorderStyle(style);
+        form.SetBounds(10, 10, 300, 200);
+        const QWidget* w = form.Widget();
+        EXPECT_EQ(w->minimumSize() != w->maximumSize(), sizeable) << "border style " << style;
+        EXPECT_EQ(form.Width(), 300);
+    }
 }
 
 TEST(ApplicationObject, NumbersAreReadTheCWay)
