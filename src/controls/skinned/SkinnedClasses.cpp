@@ -5,6 +5,7 @@
 #include "controls/skinned/AdvTrackBar.h"
 #include "controls/skinned/CurvyControls.h"
 #include "controls/skinned/GDIPFill.h"
+#include "controls/skinned/RTFLabel.h"
 #include "controls/skinned/GDIPPictureContainer.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/StandardClasses.h"
@@ -441,10 +442,22 @@ void registerCurvyEdit()
         .event("OnMouseLeave", &E::OnMouseLeave);
 }
 
+void registerRtfLabel()
+{
+    using T = TRTFLabel;
+    registerClass<T, TGraphicControl>("TRTFLabel")
+        .property("RichText", &T::RichText, static_cast<void (T::*)(const std::string&)>(&T::SetRichText))
+        .property("WordWrap", &T::WordWrap, &T::SetWordWrap).defaultValue(false)
+        .property("Transparent", &T::Transparent, &T::SetTransparent).defaultValue(false)
+        .color("Color", &T::Color, &T::SetColor).colorDefault(clWindow)
+        .property("Version", &T::Version, &T::SetVersion).stored(false);
+}
+
 void registerAll()
 {
     registerStandardClasses();
     registerCurvyEdit();
+    registerRtfLabel();
     registerOfficeImage();
     registerFillEnums();
     registerFill();
