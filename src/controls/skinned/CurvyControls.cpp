@@ -17,7 +17,7 @@ using namespace qx::gdiplus;
 TCurvyPanel::TCurvyPanel(TComponent* AOwner) : TCustomControl(AOwner)
 {
     SetControlStyle(ControlStyle() << csAcceptsControls);
-    SetColor(clWindow);
+    TCustomControl::SetColor(clNone);
     SetBounds(Left(), Top(), 200, 100);
 }
 
@@ -37,7 +37,13 @@ void TCurvyPanel::SetBorderColor(TColor Value)
     Invalidate();
 }
 
-void TCurvyPanel::ColorChanged() { Invalidate(); }
+void TCurvyPanel::SetColor(TColor Value)
+{
+    if (Value == bodyColor_)
+        return;
+    bodyColor_ = Value;
+    BodyColorChanged();
+}
 
 void TCurvyPanel::Paint()
 {
@@ -327,9 +333,9 @@ void TCurvyEdit::UpdateEditPosition()
     edit_->SetBounds(left, 5, std::max(0, width), 18);
 }
 
-void TCurvyEdit::ColorChanged()
+void TCurvyEdit::BodyColorChanged()
 {
-    TCurvyControlPanel::ColorChanged();
+    TCurvyControlPanel::BodyColorChanged();
     if (edit_)
         edit_->SetColor(Color());
 }

@@ -20,6 +20,10 @@ class TCurvyPanel : public TCustomControl
 public:
     explicit TCurvyPanel(TComponent* AOwner);
 
+    // The body colour. The control itself stays without a colour so that its window shows the
+    // parent outside the rounded outline.
+    TColor Color() const { return bodyColor_; }
+    void SetColor(TColor Value);
     int Rounding() const { return rounding_; }
     void SetRounding(int Value);
     TColor BorderColor() const { return borderColor_; }
@@ -32,11 +36,12 @@ public:
 
 protected:
     void Paint() override;
-    void ColorChanged() override;
+    virtual void BodyColorChanged() { Invalidate(); }
 
     int indentLeft_ = 0, indentRight_ = 0;
 
 private:
+    TColor bodyColor_ = clWindow;
     int rounding_ = 8;
     TColor borderColor_ = 0x808080;
     static constexpr TColor kShadowColor = 0xD9D9D9;
@@ -188,7 +193,7 @@ public:
 
 protected:
     void UpdateEditPosition() override;
-    void ColorChanged() override;
+    void BodyColorChanged() override;
     void FontChanged() override;
     void Resize() override;
 
