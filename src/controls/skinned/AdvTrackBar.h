@@ -123,6 +123,8 @@ private:
     void pointerLeft();
     void repaintThumb() { Invalidate(); }
     void drawBackground(TCanvas& canvas);
+    // Tick lines of the automatic tick style (no texts or images).
+    void drawTicks(TCanvas& canvas);
     template <class T>
     void storeAndInvalidate(T& field, const T& value)
     {

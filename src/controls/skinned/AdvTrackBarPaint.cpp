@@ -5,6 +5,8 @@
 #include "controls/skinned/TrackBarDrawing.h"
 #include "platform/gui/canvas/Canvas.h"
 
+#include <algorithm>
+
 namespace {
 
 // The colours of one state of the slider.
@@ -55,6 +57,7 @@ void TCustomTrackBar::PaintTo(TCanvas& canvas)
 {
     qx::paintGuarded(canvas, [&] { drawBackground(canvas); });
     qx::paintGuarded(canvas, [&] { DrawSlider(canvas); });
+    qx::paintGuarded(canvas, [&] { drawTicks(canvas); });
     qx::paintGuarded(canvas, [&] { DrawThumb(canvas); });
     if (Focused() && showFocus_) {
         TRect r = ClientRect();
@@ -158,4 +161,51 @@ void TCustomTrackBar::DrawThumb(TCanvas& canvas)
     picture->GetImageSizes();
     const TRect r = GetThumbRect();
     canvas.Draw(r.Left, r.Top, *picture);
+}
+
+void TCustomTrackBar::drawTicks(TCanvas& canvas)
+{
+    const TTrackBarTick& t = *tickMark_;
+    if (t.Size() <= 0 || t.Style() != tsAuto)
+        return;
+    const TRect sides[] = {GetTopLeftTickRect(), GetBottomRightTickRect()};
+    const TRect& any = ticksOn(tmTopLeft) ? sides[0] : sides[1];
+    const int stripStart = vertical() ? any.Top : any.Left;
+    int last = (std::max(Width(), Height()) - 2 * stripStart) / 2;
+    if (t.ShowText() || max_ < last)
+        last = max_;
+    const double k = last == min_ ? 0.0 : double(TravelLength()) / (last - min_);
+    const TColor colour = Enabled() ? t.Color() : t.ColorDisabled();
+    canvas.Pen().Style = psSolid;
+    canvas.Pen().Width = 1;
+    int drawn = -1000000;
+    for (int i = min_; i <= last; ++i) {
+        const int o = static_cast<int>((i - min_) * k);
+        if (o < drawn + 2)
+            continue;
+        drawn = o;
+        if (t.ShowImageAtThumbOnly() && i != position_)
+            continue;
+        if (t.ShowImageAtSteps() > 1 && i % t.ShowImageAtSteps() != 0)
+            continue;
+        for (const TTickMark side : {tmTopLeft, tmBottomRight}) {
+            if (!ticksOn(side))
+                continue;
+            const TRect& strip = sides[side == tmTopLeft ? 0 : 1];
+            const auto tick = [&](int along, TColor c) {
+                canvas.Pen().Color = c;
+                if (vertical()) {
+                    canvas.MoveTo(strip.Left, along);
+                    canvas.LineTo(strip.Left + t.Size(), along);
+                } else {
+                    canvas.MoveTo(along, strip.Top);
+                    canvas.LineTo(along, strip.Top + t.Size());
+                }
+            };
+            const int at = vertical() ? strip.Bottom - o : strip.Left + o;
+            tick(at, colour);
+            if (t.Line3D())
+                tick(vertical() ? at - 1 : at + 1, BlendColor(colour, clWhite, 10));
+        }
+    }
 }

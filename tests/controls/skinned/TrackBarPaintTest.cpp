@@ -163,3 +163,23 @@ TEST_F(FaderPaint, CompletedPartBelowTheThumbMiddle)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FaderTicks, AutomaticTicksBelowTheSlider)
+{
+    TAdvTrackBar fader(nullptr);
+    fader.SetBounds(0, 0, 150, 26);
+    // Default thumb 10 long: strip x 8 .. 142, y 22 .. 26; 10 ticks 13.4 pixels apart.
+    EXPECT_EQ(fader.GetBottomRightTickRect(), Rect(8, 22, 142, 26));
+    TBitmap bitmap(150, 26);
+    bitmap.Canvas().Brush().Color = clWhite;
+    bitmap.Canvas().FillRect(Rect(0, 0, 150, 26));
+    fader.PaintTo(bitmap.Canvas());
+    for (const int x : {8, 21, 34, 142})
+        EXPECT_EQ(bitmap.Canvas().Pixel(x, 24), clBlack) << "tick at x " << x;
+    EXPECT_EQ(bitmap.Canvas().Pixel(9, 24), clWhite);
+    EXPECT_EQ(bitmap.Canvas().Pixel(8, 21), clWhite) << "ticks are Size (4) long from the strip's top";
+}
+
+} // namespace
