@@ -3,6 +3,7 @@
 #include "controls/skinned/AdvTrackBar.h"
 #include "controls/skinned/PaintGuard.h"
 #include "controls/skinned/TrackBarDrawing.h"
+#include "controls/skinned/TrackBarThumbShape.h"
 #include "platform/gui/canvas/Canvas.h"
 
 #include <algorithm>
@@ -150,16 +151,30 @@ void TCustomTrackBar::DrawThumb(TCanvas& canvas)
     if (t.Size() < 1 || (!t.ShowAtMinMax() && (position_ == min_ || position_ == max_)))
         return;
     TGDIPPicture* picture = &t.Picture();
-    if (thumbDown_ && !t.PictureDown().Empty())
-        picture = &t.PictureDown();
-    else if (!thumbDown_ && thumbHot_ && !t.PictureHot().Empty())
-        picture = &t.PictureHot();
-    if (!Enabled() && !t.PictureDisabled().Empty())
-        picture = &t.PictureDisabled();
-    if (picture->Empty())
-        return;
-    picture->GetImageSizes();
+    qx::ThumbLook look{t.Color(), t.ColorTo(), t.ColorMirror(), t.ColorMirrorTo(), t.BorderColor(), t.Gradient(),
+                       t.GradientMirror()};
+    if (thumbDown_) {
+        if (!t.PictureDown().Empty())
+            picture = &t.PictureDown();
+        look = {t.ColorDown(), t.ColorDownTo(), t.ColorMirrorDown(), t.ColorMirrorDownTo(), t.BorderColorDown(),
+                t.Gradient(), t.GradientMirror()};
+    } else if (thumbHot_) {
+        if (!t.PictureHot().Empty())
+            picture = &t.PictureHot();
+        look = {t.ColorHot(), t.ColorHotTo(), t.ColorMirrorHot(), t.ColorMirrorHotTo(), t.BorderColorHot(),
+                t.Gradient(), t.GradientMirror()};
+    }
+    if (!Enabled()) {
+        if (!t.PictureDisabled().Empty())
+            picture = &t.PictureDisabled();
+        look = {t.ColorDisabled(), t.ColorDisabledTo(), t.ColorMirrorDisabled(), t.ColorMirrorDisabledTo(),
+                t.BorderColorDisabled(), t.Gradient(), t.GradientMirror()};
+    }
     const TRect r = GetThumbRect();
+    if (picture->Empty())
+        return qx::drawThumbShape(canvas, r, look,
+                                  {t.Shape(), t.Style(), tickMark_->Position(), vertical(), t.Size()});
+    picture->GetImageSizes();
     canvas.Draw(r.Left, r.Top, *picture);
 }
 

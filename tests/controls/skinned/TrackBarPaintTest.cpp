@@ -178,8 +178,76 @@ TEST(FaderTicks, AutomaticTicksBelowTheSlider)
     fader.PaintTo(bitmap.Canvas());
     for (const int x : {8, 21, 34, 142})
         EXPECT_EQ(bitmap.Canvas().Pixel(x, 24), clBlack) << "tick at x " << x;
-    EXPECT_EQ(bitmap.Canvas().Pixel(9, 24), clWhite);
-    EXPECT_EQ(bitmap.Canvas().Pixel(8, 21), clWhite) << "ticks are Size (4) long from the strip's top";
+    EXPECT_EQ(bitmap.Canvas().Pixel(30, 24), clWhite) << "between ticks";
+    EXPECT_EQ(bitmap.Canvas().Pixel(21, 21), clWhite) << "ticks are Size (4) long from the strip's top";
+}
+
+} // namespace
+
+#include "controls/skinned/TrackBarThumbShape.h"
+
+namespace {
+
+struct PolygonCase
+{
+    const char* name;
+    qx::ThumbShapeSpec spec;
+    std::vector<TPoint> expected;
+};
+
+void PrintTo(const PolygonCase& c, std::ostream* os) { *os << c.name; }
+
+class ThumbPolygon : public ::testing::TestWithParam<PolygonCase>
+{};
+
+TEST_P(ThumbPolygon, VerticesOfTheOutline)
+{
+    // L 10, T 20, R 30, B 26: w = 10, h = 3.
+    EXPECT_EQ(qx::thumbPolygon(Rect(10, 20, 30, 26), GetParam().spec), GetParam().expected);
+}
+
+const PolygonCase kPolygons[] = {
+    {"pointer pointing right", {tsPointer, tstOffice2007, tmBottomRight, true, 20},
+     {{10, 20}, {27, 20}, {30, 23}, {27, 26}, {10, 26}}},
+    {"pointer pointing left", {tsPointer, tstOffice2007, tmTopLeft, true, 20},
+     {{13, 20}, {30, 20}, {30, 26}, {13, 26}, {10, 23}}},
+    {"pointer pointing down", {tsPointer, tstOffice2007, tmBottomRight, false, 6},
+     {{10, 20}, {30, 20}, {30, 16}, {20, 26}, {10, 16}}},
+    {"triangle kind 0", {tsTriangle, tstOffice2007, tmTopLeft, true, 20}, {{10, 26}, {10, 20}, {30, 23}}},
+    {"triangle kind 3", {tsTriangle, tstOffice2007, tmBottomRight, false, 6}, {{10, 20}, {30, 20}, {20, 26}}},
+    {"left triangle on a vertical fader is kind 2", {tsTriangleLeft, tstOffice2007, tmBoth, true, 20},
+     {{10, 26}, {20, 20}, {30, 26}}},
+    {"angled pointer kind 4", {tsPointerRightUp, tstOffice2007, tmBoth, true, 20},
+     {{10, 20}, {30, 20}, {27, 26}, {13, 26}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, ThumbPolygon, ::testing::ValuesIn(kPolygons));
+
+TEST(FaderThumbShape, DrawnOnlyWithoutAPicture)
+{
+    TAdvTrackBar fader(nullptr);
+    fader.SetBounds(0, 0, 150, 26);
+    fader.TickMark().SetStyle(tsNone);
+    TBitmap bitmap(150, 26);
+    auto paint = [&] {
+        bitmap.Canvas().Brush().Color = clFuchsia;
+        bitmap.Canvas().FillRect(Rect(0, 0, 150, 26));
+        fader.PaintTo(bitmap.Canvas());
+    };
+    const TRect thumb = fader.GetThumbRect();
+    const TPoint inside{thumb.Left + 3, thumb.Top + thumb.Height() / 2 - 3};
+    paint();
+    EXPECT_NE(bitmap.Canvas().Pixel(inside.X, inside.Y), clFuchsia) << "the default pointer, glossy";
+    fader.Thumb().SetShape(tsRectangle);
+    fader.Thumb().SetStyle(tstCustom);
+    paint();
+    EXPECT_EQ(bitmap.Canvas().Pixel(inside.X, inside.Y), clFuchsia) << "a custom rectangle draws nothing";
+    fader.Thumb().SetShape(tsRound);
+    fader.Thumb().SetColorMirror(clNone);
+    fader.Thumb().SetColor(clRed);
+    fader.Thumb().SetColorTo(clRed);
+    paint();
+    EXPECT_EQ(bitmap.Canvas().Pixel(thumb.Left + thumb.Width() / 2, thumb.Top + 3), clRed) << "banded fill";
 }
 
 } // namespace
