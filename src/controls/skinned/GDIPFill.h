@@ -115,6 +115,11 @@ public:
     void SaveToFile(const std::string& fileName, const std::string& section) const;
     void LoadFromFile(const std::string& fileName, const std::string& section);
 
+    // The clipboard under the format "GDI+ Fill": the published settings written as a layout
+    // text of a saver object, pictures as hex data. Loading without that format changes nothing.
+    void SaveToClipBoard() const;
+    void LoadFromClipBoard();
+
     TNotifyEvent OnChange;
 
 private:

@@ -319,3 +319,36 @@ TEST(FillAssign, CopiesSettingsAndPicturesButNotFocus)
 }
 
 } // namespace
+
+#include "platform/gui/Clipboard.h"
+
+namespace {
+
+TEST(FillClipboard, RoundTripUnderItsOwnFormat)
+{
+    Clipboard()->Clear();
+    TGDIPFill target;
+    target.SetColor(clLime);
+    target.LoadFromClipBoard();
+    EXPECT_EQ(target.Color(), clLime) << "nothing on the clipboard: unchanged";
+
+    TGDIPFill source;
+    source.SetColor(clRed);
+    source.SetColorMirror(clNone);
+    source.SetGradientType(gtHatch);
+    source.SetHatchStyle(qx::gdiplus::HatchStyle::Weave);
+    source.SetRounding(5);
+    source.SetGlow(gmRadial);
+    source.Picture().LoadFromStream(checkerPng());
+    source.SaveToClipBoard();
+    EXPECT_TRUE(Clipboard()->HasFormat(RegisterClipboardFormat("GDI+ Fill")));
+    target.LoadFromClipBoard();
+    EXPECT_EQ(target.Color(), clRed);
+    EXPECT_EQ(target.GradientType(), gtHatch);
+    EXPECT_EQ(target.HatchStyle(), qx::gdiplus::HatchStyle::Weave);
+    EXPECT_EQ(target.Rounding(), 5);
+    EXPECT_EQ(target.Glow(), gmRadial);
+    EXPECT_EQ(target.Picture().Data(), source.Picture().Data());
+}
+
+} // namespace
