@@ -1,6 +1,7 @@
 #include "controls/skinned/AdvTrackBar.h"
 
 #include "controls/skinned/Rounding.h"
+#include "controls/skinned/TrackHintWindow.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/Timer.h"
 
@@ -20,6 +21,7 @@ TCustomTrackBar::TCustomTrackBar(TComponent* AOwner)
     SetTabStop(true);
     SetColor(clNone);
     SetControlStyle(ControlStyle() >> csDoubleClicks);
+    trackHint_ = ShowHint();
     const TNotifyEvent invalidate = [this](TObject*) { Invalidate(); };
     for (qx::TrackBarSettings* s : std::initializer_list<qx::TrackBarSettings*>{
              thumb_.get(), slider_.get(), tickMark_.get(), buttons_.get(), trackLabel_.get()})
@@ -435,6 +437,8 @@ void TCustomTrackBar::MouseMove(TShiftState Shift, int X, int Y)
         const double pixels = vertical() ? s.Bottom - w - Y + thumbCenterOffsetY_ + w / 2
                                          : X - s.Left - thumbCenterOffsetX_ - w / 2;
         const int v = positionFromPixels(pixels, length);
+        if (v != position_ && trackHint_ && v != hintTickIndex_)
+            showDragHint(v, X, Y);
         sliderButtonDown_ = false;
         SetPosition(v);
         return;
@@ -464,6 +468,20 @@ void TCustomTrackBar::MouseMove(TShiftState Shift, int X, int Y)
     }
 }
 
+void TCustomTrackBar::showDragHint(int value, int x, int y)
+{
+    hintTickIndex_ = value;
+    std::string text = std::to_string(value);
+    qx::fire(OnGetTrackHint, this, value, text);
+    if (!hintWindow_)
+        hintWindow_ = new TTrackHintWindow(this);
+    TRect r = hintWindow_->CalcHintRect(100, text);
+    const TPoint screen = ClientToScreen(TPoint{x, y});
+    OffsetRect(r, screen.X + 10, screen.Y);
+    hintWindow_->ActivateHint(r, text);
+    trackHintShow_ = true;
+}
+
 void TCustomTrackBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     if (repeatTimer_)
@@ -471,6 +489,10 @@ void TCustomTrackBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
     sliderButtonDown_ = false;
     const TPoint p{X, Y};
     if (Button == mbLeft) {
+        if (trackHintShow_) {
+            hintWindow_->ReleaseHandle();
+            trackHintShow_ = false;
+        }
         sliding_ = false;
         if (thumbDown_) {
             thumbDown_ = false;

@@ -9,11 +9,15 @@
 #include "controls/skinned/TrackBarTypes.h"
 #include "platform/gui/Control.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
 class TCanvas;
 class TTimer;
+class TTrackHintWindow;
+
+using TTrackHintEvent = std::function<void(TObject* Sender, int Position, std::string& HintStr)>;
 
 class TCustomTrackBar : public TCustomControl
 {
@@ -35,6 +39,12 @@ public:
     void SetMoveOnClick(TMoveOnClick Value) { moveOnClick_ = Value; }
     bool ShowFocus() const { return showFocus_; }
     void SetShowFocus(bool Value) { showFocus_ = Value; }
+    // Shows the value in a hint window while the thumb is dragged.
+    bool TrackHint() const { return trackHint_; }
+    void SetTrackHint(bool Value) { trackHint_ = Value; }
+    // The drag hint window, null until a hint was first shown.
+    TTrackHintWindow* TrackHintWindow() const { return hintWindow_; }
+    bool TrackHintShowing() const { return trackHintShow_; }
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool Value);
     std::string Version() const { return "1.6.3.0"; }
@@ -85,6 +95,7 @@ public:
     void Loaded() override;
 
     TNotifyEvent OnChange;
+    TTrackHintEvent OnGetTrackHint;
 
 protected:
     virtual void RepeatTimerTick();
@@ -120,6 +131,7 @@ private:
     int clampPosition(int v) const;
     int positionFromPixels(double pixels, int length) const;
     void startRepeatTimer();
+    void showDragHint(int value, int x, int y);
     void pointerLeft();
     void repaintThumb() { Invalidate(); }
     void drawBackground(TCanvas& canvas);
@@ -156,6 +168,10 @@ private:
     TPoint sliderDownPt_;
     bool minButtonHot_ = false, minButtonDown_ = false, maxButtonHot_ = false, maxButtonDown_ = false;
     TTimer* repeatTimer_ = nullptr;
+    bool trackHint_ = false;
+    int hintTickIndex_ = -1;
+    TTrackHintWindow* hintWindow_ = nullptr;
+    bool trackHintShow_ = false;
     static constexpr int kBorderWidth = 1;
     static constexpr int kOffset = 2;
 };

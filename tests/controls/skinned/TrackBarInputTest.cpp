@@ -236,3 +236,33 @@ TEST_F(FaderFixture, EqualMinAndMaxStepOnEveryPress)
 }
 
 } // namespace
+
+#include "controls/skinned/TrackHintWindow.h"
+
+namespace {
+
+TEST_F(FaderFixture, DragHintShowsOnlyNewValues)
+{
+    fader->SetTrackHint(true);
+    fader->OnGetTrackHint = [](TObject*, int, std::string& text) { text += " dB"; };
+    press(14, 40);
+    move(14, 34);
+    ASSERT_NE(fader->TrackHintWindow(), nullptr);
+    EXPECT_TRUE(fader->TrackHintShowing());
+    EXPECT_EQ(fader->TrackHintWindow()->HintText(), "36 dB");
+    release(14, 34);
+    EXPECT_FALSE(fader->TrackHintShowing()) << "the release hides it";
+
+    // A new drag starting at the value where the last one ended shows nothing until it changes.
+    const TRect thumb = fader->GetThumbRect();
+    const int centre = thumb.Top + thumb.Height() / 2;
+    press(14, centre);
+    move(14, centre);
+    EXPECT_FALSE(fader->TrackHintShowing());
+    move(14, centre - 1);
+    EXPECT_TRUE(fader->TrackHintShowing());
+    EXPECT_EQ(fader->TrackHintWindow()->HintText(), "42 dB");
+    release(14, centre - 1);
+}
+
+} // namespace
