@@ -26,7 +26,7 @@ void solidFill(TCanvas& canvas, const TRect& r, TColor color)
 
 int percentOf(int value, int min, int max)
 {
-    return min == max ? 0 : qx::roundEven(double(value) / (max - min) * 100);
+    return min == max ? 0 : qx::roundEven(double(value) / (double(max) - min) * 100);
 }
 
 } // namespace
@@ -282,14 +282,14 @@ void TAdvProgressBar::SetPosition(int Value)
 void TAdvProgressBar::SetMax(int Value)
 {
     max_ = Value;
-    maxIncrement_ = (max_ - min_) / 100;
+    maxIncrement_ = qx::saturate((std::int64_t{max_} - min_) / 100);
     Invalidate();
 }
 
 void TAdvProgressBar::SetMin(int Value)
 {
     min_ = Value;
-    maxIncrement_ = (max_ - min_) / 100;
+    maxIncrement_ = qx::saturate((std::int64_t{max_} - min_) / 100);
     Invalidate();
 }
 

@@ -97,13 +97,13 @@ bool TCustomTrackBar::CanChangeThumbPointer(const TTrackBarThumb&, TThumbPointer
 void TCustomTrackBar::StepDown()
 {
     if (position_ > min_)
-        SetPosition(position_ - buttons_->Step());
+        SetPosition(qx::addSaturated(position_, -buttons_->Step()));
 }
 
 void TCustomTrackBar::StepUp()
 {
     if (position_ < max_)
-        SetPosition(position_ + buttons_->Step());
+        SetPosition(qx::addSaturated(position_, buttons_->Step()));
 }
 
 int TCustomTrackBar::GetThumbLength() const { return thumb_->Width(); }
@@ -232,14 +232,15 @@ int TCustomTrackBar::TravelLength() const
 
 double TCustomTrackBar::pixelsPerUnit() const
 {
-    return max_ == min_ ? 0.0 : double(TravelLength()) / (max_ - min_);
+    return max_ == min_ ? 0.0 : double(TravelLength()) / (double(max_) - min_);
 }
 
 TRect TCustomTrackBar::GetThumbRect() const
 {
     const TRect s = SlideArea();
     const int width = thumb_->Width();
-    const int d = max_ == min_ ? 0 : qx::roundEven(double(TravelLength()) * (position_ - min_) / (max_ - min_));
+    const int d =
+        max_ == min_ ? 0 : qx::roundEven(double(TravelLength()) * (double(position_) - min_) / (double(max_) - min_));
     const int alongStart = vertical() ? s.Bottom - d - width : s.Left + d;
     const int size = thumb_->Size();
     if (thumb_->Shape() == tsLine && thumb_->Picture().Empty()) {
@@ -273,9 +274,9 @@ void TCustomTrackBar::KeyDown(Word& Key, TShiftState Shift)
         return;
     switch (Key) {
     case VK_PRIOR:
-        return SetPosition(position_ + pageSize_);
+        return SetPosition(qx::addSaturated(position_, pageSize_));
     case VK_NEXT:
-        return SetPosition(position_ - pageSize_);
+        return SetPosition(qx::addSaturated(position_, -pageSize_));
     case VK_END:
         return SetPosition(vertical() ? GetMinPosition() : GetMaxPosition());
     case VK_HOME:
@@ -309,7 +310,7 @@ bool TCustomTrackBar::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint Mou
 
 int TCustomTrackBar::positionFromPixels(double pixels, int length) const
 {
-    const int v = qx::roundEven(pixels / length * (max_ - min_) + min_);
+    const int v = qx::roundEven(pixels / length * (double(max_) - min_) + min_);
     const int clamped = clampPosition(v);
     return IsValidPosition(clamped) ? clamped : position_;
 }
@@ -386,21 +387,21 @@ void TCustomTrackBar::PageStepToPress()
     const TRect s = SlideArea();
     const double k = pixelsPerUnit();
     const int offset = ThumbPointerOffset();
-    const int moved = qx::roundEven((position_ - min_) * k);
+    const int moved = qx::roundEven((double(position_) - min_) * k);
     if (vertical()) {
         const int t = s.Bottom - moved;
         const int p = sliderDownPt_.Y;
         const int c = t > p ? p : p + offset;
         if (std::abs(c - t) < k)
             return;
-        SetPosition(t > p ? position_ + pageSize_ : position_ - pageSize_);
+        SetPosition(qx::addSaturated(position_, t > p ? pageSize_ : -pageSize_));
     } else {
         const int t = s.Left + moved;
         const int p = sliderDownPt_.X;
         const int c = t > p ? p - offset : p;
         if (std::abs(c - t) < k)
             return;
-        SetPosition(t > p ? position_ - pageSize_ : position_ + pageSize_);
+        SetPosition(qx::addSaturated(position_, t > p ? -pageSize_ : pageSize_));
     }
 }
 

@@ -2,11 +2,14 @@
 
 #include "controls/skinned/AdvTrackBar.h"
 #include "controls/skinned/PaintGuard.h"
+#include "controls/skinned/Rounding.h"
 #include "controls/skinned/TrackBarDrawing.h"
 #include "controls/skinned/TrackBarThumbShape.h"
 #include "platform/gui/canvas/Canvas.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -189,19 +192,23 @@ void TCustomTrackBar::drawTicks(TCanvas& canvas)
     int last = (std::max(Width(), Height()) - 2 * stripStart) / 2;
     if (t.ShowText() || max_ < last)
         last = max_;
-    const double k = last == min_ ? 0.0 : double(TravelLength()) / (last - min_);
+    const double k = last == min_ ? 0.0 : double(TravelLength()) / (double(last) - min_);
     const TColor colour = Enabled() ? t.Color() : t.ColorDisabled();
     canvas.Pen().Style = psSolid;
     canvas.Pen().Width = 1;
     int drawn = -1000000;
-    for (int i = min_; i <= last; ++i) {
-        const int o = static_cast<int>((i - min_) * k);
-        if (o < drawn + 2)
-            continue;
+    for (std::int64_t i = min_; i <= last;) {
+        const int o = qx::saturate((double(i) - min_) * k);
         drawn = o;
-        if (t.ShowImageAtThumbOnly() && i != position_)
+        // The next value whose tick lies at least 2 pixels further on.
+        std::int64_t next = k > 0 ? min_ + std::int64_t(std::ceil((drawn + 2) / k)) : std::int64_t{last} + 1;
+        if (k > 0 && qx::saturate((double(next) - min_) * k) < drawn + 2)
+            ++next;
+        const std::int64_t value = i;
+        i = std::max(i + 1, next);
+        if (t.ShowImageAtThumbOnly() && value != position_)
             continue;
-        if (t.ShowImageAtSteps() > 1 && i % t.ShowImageAtSteps() != 0)
+        if (t.ShowImageAtSteps() > 1 && value % t.ShowImageAtSteps() != 0)
             continue;
         for (const TTickMark side : {tmTopLeft, tmBottomRight}) {
             if (!ticksOn(side))

@@ -4,6 +4,7 @@
 #include "FaderFixture.h"
 
 #include "platform/gui/Keys.h"
+#include "platform/gui/canvas/Bitmap.h"
 
 namespace {
 
@@ -263,6 +264,37 @@ TEST_F(FaderFixture, DragHintShowsOnlyNewValues)
     EXPECT_TRUE(fader->TrackHintShowing());
     EXPECT_EQ(fader->TrackHintWindow()->HintText(), "42 dB");
     release(14, centre - 1);
+}
+
+} // namespace
+
+#include <limits>
+
+namespace {
+
+TEST_F(FaderFixture, ExtremeRangesFromALayoutStayInRange)
+{
+    constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    fader->SetMin(lo);
+    fader->SetMax(hi);
+    fader->SetPageSize(hi);
+    fader->SetPosition(hi - 5);
+    key(VK_PRIOR);
+    EXPECT_EQ(fader->Position(), hi);
+    fader->SetPosition(lo + 5);
+    key(VK_NEXT);
+    EXPECT_EQ(fader->Position(), lo);
+    fader->SetMoveOnClick(mcMove);
+    press(15, 63);
+    release(15, 63);
+    EXPECT_GT(fader->Position(), lo);
+    press(15, 140);
+    release(15, 140);
+    EXPECT_EQ(fader->Position(), lo);
+    fader->TickMark().SetStyle(tsAuto);
+    fader->TickMark().SetShowText(true);
+    TBitmap bitmap(26, 155);
+    fader->PaintTo(bitmap.Canvas()); // ticks over the whole range, a few pixels apart
 }
 
 } // namespace
