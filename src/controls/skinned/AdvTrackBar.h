@@ -137,6 +137,8 @@ private:
     void drawBackground(TCanvas& canvas);
     // Tick lines of the automatic tick style (no texts or images).
     void drawTicks(TCanvas& canvas);
+    // The min (or max) button: its picture for the state, else a glossy face with a minus or plus.
+    void drawButton(TCanvas& canvas, bool isMin);
     template <class T>
     void storeAndInvalidate(T& field, const T& value)
     {

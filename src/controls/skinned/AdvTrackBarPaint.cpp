@@ -63,6 +63,10 @@ void TCustomTrackBar::PaintTo(TCanvas& canvas)
     qx::paintGuarded(canvas, [&] { DrawSlider(canvas); });
     qx::paintGuarded(canvas, [&] { drawTicks(canvas); });
     qx::paintGuarded(canvas, [&] { DrawThumb(canvas); });
+    qx::paintGuarded(canvas, [&] {
+        drawButton(canvas, true);
+        drawButton(canvas, false);
+    });
     if (Focused() && showFocus_) {
         TRect r = ClientRect();
         r.Right -= 1;
@@ -230,4 +234,60 @@ void TCustomTrackBar::drawTicks(TCanvas& canvas)
                 tick(vertical() ? at - 1 : at + 1, BlendColor(colour, clWhite, 10));
         }
     }
+}
+
+void TCustomTrackBar::drawButton(TCanvas& canvas, bool isMin)
+{
+    const TTrackBarButtons& b = *buttons_;
+    if (!b.Visible())
+        return;
+    const bool down = isMin ? minButtonDown_ : maxButtonDown_;
+    const bool hot = isMin ? minButtonHot_ : maxButtonHot_;
+    const TRect r = isMin ? MinButtonRect() : MaxButtonRect();
+    TGDIPPicture& picture = down  ? (isMin ? b.MinPictureDown() : b.MaxPictureDown())
+                            : hot ? (isMin ? b.MinPictureHot() : b.MaxPictureHot())
+                                  : (isMin ? b.MinPicture() : b.MaxPicture());
+    if (!picture.Empty()) {
+        picture.GetImageSizes();
+        canvas.SaveState();
+        if (!vertical())
+            canvas.IntersectClipRect(r);
+        canvas.Draw(r.Left, r.Top, picture);
+        canvas.RestoreState();
+        return;
+    }
+    const qx::ThumbLook look =
+        down  ? qx::ThumbLook{b.ColorDown(), b.ColorDownTo(), b.ColorMirrorDown(), b.ColorMirrorDownTo(),
+                             b.BorderColorDown(), b.Gradient(), b.GradientMirror()}
+        : hot ? qx::ThumbLook{b.ColorHot(), b.ColorHotTo(), b.ColorMirrorHot(), b.ColorMirrorHotTo(),
+                              b.BorderColorHot(), b.Gradient(), b.GradientMirror()}
+              : qx::ThumbLook{b.Color(), b.ColorTo(), b.ColorMirror(), b.ColorMirrorTo(), b.BorderColor(),
+                              b.Gradient(), b.GradientMirror()};
+    TRect face = r;
+    if (b.Shape() == bsRound) {
+        const int d = b.Size();
+        const int cx = r.Left + r.Width() / 2, cy = r.Top + r.Height() / 2;
+        face = Bounds(cx - d / 2, cy - d / 2, d, d);
+        canvas.SaveState();
+        canvas.IntersectClipRegion(TRegion::FromEllipse(face));
+        qx::drawGlossy(canvas, face, look, look.border, BlendColor(look.border, clWhite, 30), true);
+        canvas.RestoreState();
+    } else {
+        qx::drawGlossy(canvas, face, look, look.border, BlendColor(look.border, clWhite, 30), false);
+    }
+    // The minus or plus glyph: a bar 3 thick, outlined in the fill colour, its middle in the border colour.
+    const int length = (b.Size() / 2 - 4) / 2 * 2 + 4;
+    const int cx = face.Left + face.Width() / 2, cy = face.Top + face.Height() / 2;
+    const bool along = vertical() && b.RotateText();
+    auto bar = [&](bool horizontal) {
+        const TRect g = horizontal ? Bounds(cx - length / 2, cy - 1, length, 3) : Bounds(cx - 1, cy - length / 2, 3, length);
+        canvas.Brush().Style = bsSolid;
+        canvas.Brush().Color = look.border;
+        canvas.Pen().Style = psSolid;
+        canvas.Pen().Color = look.color;
+        canvas.Rectangle(g);
+    };
+    bar(!along);
+    if (!isMin)
+        bar(along);
 }

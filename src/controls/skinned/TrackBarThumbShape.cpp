@@ -122,6 +122,8 @@ void glossyHalf(Graphics& g, const RectF& half, TColor from, TColor to, TGDIPGra
     g.FillRectangle(LinearGradientBrush(half, ArgbFromColor(from), ArgbFromColor(to), m), half);
 }
 
+} // namespace
+
 // The two-half glossy fill with an optional border (round shapes get circles).
 void drawGlossy(TCanvas& canvas, const TRect& r, const ThumbLook& c, TColor border, TColor light, bool round)
 {
@@ -147,6 +149,8 @@ void drawGlossy(TCanvas& canvas, const TRect& r, const ThumbLook& c, TColor bord
         g.DrawRectangle(Pen(ArgbFromColor(light)), box);
     }
 }
+
+namespace {
 
 // The shared fill rule, clipped to the outline region.
 void fillShape(TCanvas& canvas, const TRect& r, const TRegion& outline, const ThumbLook& c, bool glossyBorder)

@@ -298,3 +298,34 @@ TEST_F(FaderFixture, ExtremeRangesFromALayoutStayInRange)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FaderFixture, MinAndMaxButtonsStepOnReleaseInside)
+{
+    fader->Buttons().SetVisible(true);
+    // Min button: the inner rectangle's last 20 pixels at the bottom (y 132 .. 151).
+    EXPECT_EQ(fader->MinButtonRect(), Rect(3, 132, 23, 152));
+    EXPECT_EQ(fader->SlideArea(), Rect(13, 25, 23, 130));
+    move(10, 140);
+    press(10, 140);
+    EXPECT_TRUE(changes.empty()) << "a press changes nothing";
+    release(10, 140);
+    EXPECT_EQ(changes, std::vector<int>{-1});
+    move(10, 10);
+    press(10, 10);
+    move(10, 60); // leaving the max button cancels its step
+    release(10, 10);
+    EXPECT_EQ(changes.size(), 1u);
+    move(10, 140);
+    press(10, 140);
+    advance(400);
+    EXPECT_EQ(changes.back(), -2) << "held with RepeatClick: the first step after 400 ms";
+    release(10, 140);
+    EXPECT_EQ(changes.back(), -3) << "and the release steps";
+    TBitmap bitmap(26, 155);
+    fader->PaintTo(bitmap.Canvas());
+    EXPECT_NE(bitmap.Canvas().Pixel(13, 142), bitmap.Canvas().Pixel(13, 131)) << "the button face is drawn";
+}
+
+} // namespace
