@@ -355,6 +355,8 @@ TGaugeSettings TAdvProgressBar::Settings() const
 
 void TAdvProgressBar::PaintTo(TCanvas& canvas)
 {
+    if (Width() <= 0 || Height() <= 0)
+        return;
     TBitmap bitmap(Width(), Height());
     qx::paintGuarded(bitmap.Canvas(), [&] { PaintLevelGauge(bitmap.Canvas(), ClientRect(), Settings()); });
     bitmap.TransparentMode = tmAuto;

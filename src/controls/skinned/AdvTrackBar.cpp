@@ -3,6 +3,9 @@
 #include "controls/skinned/Rounding.h"
 #include "controls/skinned/TrackHintWindow.h"
 #include "platform/gui/Keys.h"
+#include "platform/gui/canvas/Bitmap.h"
+#include "platform/text/EConvertError.h"
+#include "platform/text/Format.h"
 #include "platform/gui/Timer.h"
 
 #include <cstdlib>
@@ -145,7 +148,12 @@ TRect TCustomTrackBar::MaxButtonRect() const
 TRect TCustomTrackBar::SlideArea() const
 {
     TRect r = InnerRect();
-    (vertical() ? r.Left : r.Top) += slider_->Offset();
+    int& crossStart = vertical() ? r.Left : r.Top;
+    crossStart += slider_->Offset();
+    if (trackLabel_->Visible() && trackLabel_->Position() <= lpTopRight) {
+        const TRect strip = GetLabelRect(false);
+        crossStart += (vertical() ? strip.Width() : strip.Height()) + 1;
+    }
     if (buttons_->Visible()) {
         const int spacing = buttons_->Spacing();
         if (vertical()) {
@@ -207,6 +215,56 @@ TRect TCustomTrackBar::GetBottomRightTickRect() const
     const int offset = ThumbPointerOffset();
     return vertical() ? axisRect(s.Top + offset, s.Bottom - offset, start, start + tickMark_->Size())
                       : axisRect(s.Left + offset, s.Right - offset, start, start + tickMark_->Size());
+}
+
+std::string TCustomTrackBar::GetTrackLabelText() const
+{
+    std::string text;
+    try {
+        text = ::Format(trackLabel_->Format(), position_);
+    } catch (const EConvertError&) {
+        text = trackLabel_->Format();
+    }
+    qx::fire(OnGetTrackLabelText, const_cast<TCustomTrackBar*>(this), position_, text);
+    return text;
+}
+
+TSize TCustomTrackBar::labelTextSize(const std::string& text) const
+{
+    TBitmap scratch(1, 1);
+    scratch.Canvas().Font() = trackLabel_->Font();
+    return scratch.Canvas().TextExtent(text);
+}
+
+TRect TCustomTrackBar::GetLabelRect(bool placed) const
+{
+    std::string text = GetTrackLabelText();
+    if (text.empty() && OnGetTrackLabelText)
+        text = "Pos";
+    const TSize size = labelTextSize(text);
+    const int thickness = size.cy + trackLabel_->Spacing();
+    const TRect inner = InnerRect();
+    const bool top = trackLabel_->Position() <= lpTopRight;
+    int start = (vertical() ? inner.Left : inner.Top) + slider_->Offset();
+    if (!top) {
+        const TRect ticks = GetBottomRightTickRect();
+        start = ticks.Right < 0 ? 0 : (vertical() ? ticks.Right : ticks.Bottom) + 1;
+    }
+    const int alongStart = vertical() ? inner.Top : inner.Left;
+    const int alongEnd = vertical() ? inner.Bottom : inner.Right;
+    TRect r = axisRect(alongStart, alongEnd, start, start + thickness);
+    if (!placed)
+        return r;
+    const int length = size.cx + 5;
+    const TLabelPosition p = trackLabel_->Position();
+    const bool atStart = p == lpTopLeft || p == lpBottomLeft;
+    const bool atEnd = p == lpTopRight || p == lpBottomRight;
+    int from;
+    if (vertical()) // the text runs upward: its start is at the bottom
+        from = atStart ? alongEnd - length : atEnd ? alongStart : alongStart + (alongEnd - alongStart - length) / 2;
+    else
+        from = atStart ? alongStart : atEnd ? alongEnd - length : alongStart + (alongEnd - alongStart - length) / 2;
+    return axisRect(from, from + length, start, start + thickness);
 }
 
 int TCustomTrackBar::ThumbPointerOffset() const

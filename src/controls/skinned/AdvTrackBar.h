@@ -16,8 +16,10 @@
 class TCanvas;
 class TTimer;
 class TTrackHintWindow;
+struct TSize;
 
 using TTrackHintEvent = std::function<void(TObject* Sender, int Position, std::string& HintStr)>;
+using TTrackLabelTextEvent = std::function<void(TObject* Sender, int Position, std::string& Value)>;
 
 class TCustomTrackBar : public TCustomControl
 {
@@ -84,6 +86,11 @@ public:
     virtual TRect GetBottomRightTickRect() const;
     virtual TRect GetThumbRect() const;
     int ThumbPointerOffset() const;
+    // The position label's strip, or with placed its text's place in the strip.
+    TRect GetLabelRect(bool placed) const;
+    // The label text: Format of TrackLabel.Format with Position, then OnGetTrackLabelText; a
+    // pattern the formatter refuses shows as it stands.
+    virtual std::string GetTrackLabelText() const;
     // Slide-area length less the thumb length: the distance the thumb travels.
     int TravelLength() const;
 
@@ -96,6 +103,7 @@ public:
 
     TNotifyEvent OnChange;
     TTrackHintEvent OnGetTrackHint;
+    TTrackLabelTextEvent OnGetTrackLabelText;
 
 protected:
     virtual void RepeatTimerTick();
@@ -137,6 +145,8 @@ private:
     void drawBackground(TCanvas& canvas);
     // Tick lines of the automatic tick style (no texts or images).
     void drawTicks(TCanvas& canvas);
+    void drawLabel(TCanvas& canvas);
+    TSize labelTextSize(const std::string& text) const;
     // The min (or max) button: its picture for the state, else a glossy face with a minus or plus.
     void drawButton(TCanvas& canvas, bool isMin);
     template <class T>

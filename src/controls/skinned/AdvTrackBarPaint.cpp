@@ -60,6 +60,7 @@ void TCustomTrackBar::Paint()
 void TCustomTrackBar::PaintTo(TCanvas& canvas)
 {
     qx::paintGuarded(canvas, [&] { drawBackground(canvas); });
+    qx::paintGuarded(canvas, [&] { drawLabel(canvas); });
     qx::paintGuarded(canvas, [&] { DrawSlider(canvas); });
     qx::paintGuarded(canvas, [&] { drawTicks(canvas); });
     qx::paintGuarded(canvas, [&] { DrawThumb(canvas); });
@@ -290,4 +291,25 @@ void TCustomTrackBar::drawButton(TCanvas& canvas, bool isMin)
     bar(!along);
     if (!isMin)
         bar(along);
+}
+
+void TCustomTrackBar::drawLabel(TCanvas& canvas)
+{
+    if (!trackLabel_->Visible())
+        return;
+    const std::string text = GetTrackLabelText();
+    const TRect r = GetLabelRect(true);
+    canvas.Brush().Style = bsClear;
+    canvas.Font() = trackLabel_->Font();
+    if (vertical()) {
+        canvas.Font().Orientation = 900;
+        canvas.TextOut(r.Left + 3, r.Bottom, text);
+        return;
+    }
+    const TLabelPosition p = trackLabel_->Position();
+    const unsigned horizontal = p == lpTopLeft || p == lpBottomLeft     ? DT_LEFT
+                                : p == lpTopRight || p == lpBottomRight ? DT_RIGHT
+                                                                        : DT_CENTER;
+    TRect box = r;
+    canvas.DrawText(text, box, DT_SINGLELINE | horizontal | (p <= lpTopRight ? DT_VCENTER : DT_BOTTOM));
 }

@@ -251,3 +251,40 @@ TEST(FaderThumbShape, DrawnOnlyWithoutAPicture)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FaderLabel, TopLabelTakesItsStripFromTheSlideArea)
+{
+    TAdvTrackBar fader(nullptr);
+    fader.SetBounds(0, 0, 150, 40);
+    fader.TickMark().SetStyle(tsNone);
+    fader.SetPosition(7);
+    EXPECT_EQ(fader.SlideArea().Top, 13);
+    fader.TrackLabel().SetVisible(true);
+    const TRect strip = fader.GetLabelRect(false);
+    EXPECT_EQ(strip.Top, 13) << "at the inner top plus the slider offset";
+    EXPECT_EQ(fader.SlideArea().Top, 13 + strip.Height() + 1);
+    EXPECT_EQ(fader.GetTrackLabelText(), "Pos: 7");
+    const TRect placed = fader.GetLabelRect(true);
+    EXPECT_EQ(placed.Left + placed.Right, 150) << "centred";
+
+    fader.OnGetTrackLabelText = [](TObject*, int position, std::string& text) { text = std::to_string(position) + " dB"; };
+    EXPECT_EQ(fader.GetTrackLabelText(), "7 dB");
+    fader.TrackLabel().SetFormat("%s");
+    fader.OnGetTrackLabelText = nullptr;
+    EXPECT_EQ(fader.GetTrackLabelText(), "%s") << "a refused pattern shows as it stands";
+
+    fader.TrackLabel().SetFormat("Pos: %d");
+    TBitmap bitmap(150, 40);
+    bitmap.Canvas().Brush().Color = clWhite;
+    bitmap.Canvas().FillRect(Rect(0, 0, 150, 40));
+    fader.PaintTo(bitmap.Canvas());
+    int dark = 0;
+    for (int y = placed.Top; y < placed.Bottom; ++y)
+        for (int x = placed.Left; x < placed.Right; ++x)
+            dark += GetRValue(bitmap.Canvas().Pixel(x, y)) < 100;
+    EXPECT_GT(dark, 5) << "the label text is drawn";
+}
+
+} // namespace
