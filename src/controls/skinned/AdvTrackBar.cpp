@@ -8,12 +8,16 @@
 #include "platform/text/Format.h"
 #include "platform/gui/Timer.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 TCustomTrackBar::TCustomTrackBar(TComponent* AOwner)
     : TCustomControl(AOwner),
       backGround_(std::make_unique<TGDIPPicture>()),
       backGroundDisabled_(std::make_unique<TGDIPPicture>()),
+      rateActive_(std::make_unique<TGDIPPicture>()),
+      rateInActive_(std::make_unique<TGDIPPicture>()),
       thumb_(std::make_unique<TTrackBarThumb>(this)),
       slider_(std::make_unique<TTrackBarSlider>(this)),
       tickMark_(std::make_unique<TTrackBarTick>()),
@@ -31,6 +35,8 @@ TCustomTrackBar::TCustomTrackBar(TComponent* AOwner)
         s->OnChange = invalidate;
     backGround_->OnChange = [this] { Invalidate(); };
     backGroundDisabled_->OnChange = [this] { Invalidate(); };
+    rateActive_->OnChange = [this] { Invalidate(); };
+    rateInActive_->OnChange = [this] { Invalidate(); };
 }
 
 TCustomTrackBar::~TCustomTrackBar() = default;
@@ -386,7 +392,7 @@ void TCustomTrackBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     const bool inMin = buttons_->Visible() && MinButtonRect().Contains(p);
     const bool inMax = buttons_->Visible() && MaxButtonRect().Contains(p);
     const TRect thumb = GetThumbRect();
-    if (!thumb.Contains(p) && Button == mbLeft && moveOnClick_ != mcStep && !inMin && !inMax) {
+    if (!RatingMode() && !thumb.Contains(p) && Button == mbLeft && moveOnClick_ != mcStep && !inMin && !inMax) {
         const int length = TravelLength();
         if (length > 0) {
             const TRect s = SlideArea();
@@ -397,7 +403,7 @@ void TCustomTrackBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
             thumbDown_ = sliding_ = true;
         return;
     }
-    if (Button != mbLeft)
+    if (Button != mbLeft || RatingMode())
         return;
     if (thumb.Contains(p)) {
         if (CanDragThumb()) {
@@ -486,6 +492,8 @@ void TCustomTrackBar::RepeatTimerTick()
 void TCustomTrackBar::MouseMove(TShiftState Shift, int X, int Y)
 {
     TCustomControl::MouseMove(Shift, X, Y);
+    if (RatingMode())
+        return;
     const TPoint p{X, Y};
     if (sliding_) {
         const TRect s = SlideArea();
@@ -547,7 +555,10 @@ void TCustomTrackBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
         repeatTimer_->SetEnabled(false);
     sliderButtonDown_ = false;
     const TPoint p{X, Y};
-    if (Button == mbLeft) {
+    if (RatingMode()) {
+        if (Button == mbLeft)
+            rateAt(p);
+    } else if (Button == mbLeft) {
         if (trackHintShow_) {
             hintWindow_->ReleaseHandle();
             trackHintShow_ = false;
@@ -574,6 +585,43 @@ void TCustomTrackBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
     }
     SetMouseCapture(false);
     TCustomControl::MouseUp(Button, Shift, X, Y);
+}
+
+TPoint TCustomTrackBar::ratingCellSize() const
+{
+    rateActive_->GetImageSizes();
+    rateInActive_->GetImageSizes();
+    return {std::max(rateActive_->Width(), rateInActive_->Width()),
+            std::max(rateActive_->Height(), rateInActive_->Height())};
+}
+
+TRect TCustomTrackBar::RatingCellRect(int value) const
+{
+    const TPoint cell = ratingCellSize();
+    const TRect s = SlideArea();
+    if (value <= min_ || value > max_ || cell.X <= 0 || cell.Y <= 0)
+        return {};
+    const std::int64_t index = std::int64_t{value} - min_ - 1;
+    const std::int64_t perRow = std::max<std::int64_t>(1, s.Width() / cell.X);
+    const std::int64_t top = s.Top + index / perRow * cell.Y;
+    if (top >= s.Bottom)
+        return {};
+    const int left = s.Left + static_cast<int>(index % perRow) * cell.X;
+    return Bounds(left, static_cast<int>(top), cell.X, cell.Y);
+}
+
+void TCustomTrackBar::rateAt(TPoint p)
+{
+    for (std::int64_t v = std::int64_t{min_} + 1; v <= max_; ++v) {
+        const TRect r = RatingCellRect(static_cast<int>(v));
+        if (r.IsEmpty())
+            break;
+        if (r.Contains(p))
+            return SetPosition(static_cast<int>(v));
+    }
+    const TRect first = RatingCellRect(min_ + 1);
+    if (!first.IsEmpty() && p.X >= first.Left - 4 && p.X < first.Left && p.Y >= first.Top && p.Y <= first.Bottom)
+        SetPosition(min_);
 }
 
 void TCustomTrackBar::pointerLeft()

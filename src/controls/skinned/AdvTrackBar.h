@@ -67,6 +67,12 @@ public:
     bool BackGroundStretched() const { return backGroundStretched_; }
     void SetBackGroundStretched(bool Value) { storeAndInvalidate(backGroundStretched_, Value); }
     TGDIPPicture& BackGround() const { return *backGround_; }
+    // With both pictures set the fader shows one cell per value from Min + 1 to Max.
+    TGDIPPicture& RateActive() const { return *rateActive_; }
+    TGDIPPicture& RateInActive() const { return *rateInActive_; }
+    bool RatingMode() const { return !rateActive_->Empty() && !rateInActive_->Empty(); }
+    // The cell of a value; empty when the value has none (below Min + 1 or past the area).
+    TRect RatingCellRect(int value) const;
     TGDIPPicture& BackGroundDisabled() const { return *backGroundDisabled_; }
 
     TTrackBarThumb& Thumb() const { return *thumb_; }
@@ -141,11 +147,15 @@ private:
     void startRepeatTimer();
     void showDragHint(int value, int x, int y);
     void pointerLeft();
+    // A release in rating mode: the value of the cell under p, or Min just left of the first.
+    void rateAt(TPoint p);
     void repaintThumb() { Invalidate(); }
     void drawBackground(TCanvas& canvas);
     // Tick lines of the automatic tick style (no texts or images).
     void drawTicks(TCanvas& canvas);
     void drawLabel(TCanvas& canvas);
+    void drawRatingCells(TCanvas& canvas);
+    TPoint ratingCellSize() const;
     TSize labelTextSize(const std::string& text) const;
     // The min (or max) button: its picture for the state, else a glossy face with a minus or plus.
     void drawButton(TCanvas& canvas, bool isMin);
@@ -165,7 +175,7 @@ private:
     TColor borderColor_ = clNone, borderColorDisabled_ = clNone;
     TGradientDirection direction_ = gdHorizontal;
     bool backGroundStretched_ = false;
-    std::unique_ptr<TGDIPPicture> backGround_, backGroundDisabled_;
+    std::unique_ptr<TGDIPPicture> backGround_, backGroundDisabled_, rateActive_, rateInActive_;
     std::unique_ptr<TTrackBarThumb> thumb_;
     std::unique_ptr<TTrackBarSlider> slider_;
     std::unique_ptr<TTrackBarTick> tickMark_;

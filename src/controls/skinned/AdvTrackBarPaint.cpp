@@ -60,6 +60,10 @@ void TCustomTrackBar::Paint()
 void TCustomTrackBar::PaintTo(TCanvas& canvas)
 {
     qx::paintGuarded(canvas, [&] { drawBackground(canvas); });
+    if (RatingMode()) {
+        qx::paintGuarded(canvas, [&] { drawRatingCells(canvas); });
+        return;
+    }
     qx::paintGuarded(canvas, [&] { drawLabel(canvas); });
     qx::paintGuarded(canvas, [&] { DrawSlider(canvas); });
     qx::paintGuarded(canvas, [&] { drawTicks(canvas); });
@@ -312,4 +316,17 @@ void TCustomTrackBar::drawLabel(TCanvas& canvas)
                                                                         : DT_CENTER;
     TRect box = r;
     canvas.DrawText(text, box, DT_SINGLELINE | horizontal | (p <= lpTopRight ? DT_VCENTER : DT_BOTTOM));
+}
+
+void TCustomTrackBar::drawRatingCells(TCanvas& canvas)
+{
+    for (std::int64_t v = std::int64_t{min_} + 1; v <= max_; ++v) {
+        const TRect r = RatingCellRect(static_cast<int>(v));
+        if (r.IsEmpty())
+            return;
+        if (r.Left <= 0 || r.Bottom <= 0)
+            continue;
+        const TGDIPPicture& picture = position_ < v ? *rateInActive_ : *rateActive_;
+        canvas.Draw(r.Left, r.Top, picture);
+    }
 }

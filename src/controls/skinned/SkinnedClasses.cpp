@@ -226,6 +226,8 @@ void registerTrackBar()
         .object("TrackLabel", [](T& t) -> TPersistent* { return &t.TrackLabel(); })
         .event("OnChange", &T::OnChange);
     addPicture(b, "BackGround", &T::BackGround);
+    addPicture(b, "RateActive", &T::RateActive);
+    addPicture(b, "RateInActive", &T::RateInActive);
     addPicture(b, "BackGroundDisabled", &T::BackGroundDisabled);
     registerClass<TAdvTrackBar, TCustomTrackBar>("TAdvTrackBar");
 }

@@ -5,6 +5,7 @@
 
 #include "controls/skinned/TrackBarDrawing.h"
 #include "platform/gui/canvas/Bitmap.h"
+#include "platform/gui/canvas/Picture.h"
 
 namespace {
 
@@ -285,6 +286,52 @@ TEST(FaderLabel, TopLabelTakesItsStripFromTheSlideArea)
         for (int x = placed.Left; x < placed.Right; ++x)
             dark += GetRValue(bitmap.Canvas().Pixel(x, y)) < 100;
     EXPECT_GT(dark, 5) << "the label text is drawn";
+}
+
+} // namespace
+
+namespace {
+
+qx::Bytes squarePng(TColor colour)
+{
+    TBitmap b(10, 10);
+    b.Canvas().Brush().Color = colour;
+    b.Canvas().FillRect(Rect(0, 0, 10, 10));
+    TPngImage png;
+    png.Assign(b);
+    return png.SaveToBytes();
+}
+
+TEST(FaderRating, CellsShowAndSetThePosition)
+{
+    TAdvTrackBar fader(nullptr);
+    fader.SetBounds(0, 0, 150, 26);
+    fader.SetMax(5);
+    fader.RateActive().LoadFromStream(squarePng(clRed));
+    fader.RateInActive().LoadFromStream(squarePng(clGray));
+    ASSERT_TRUE(fader.RatingMode());
+    // Slide area (3, 13, 147, 23): one row of 10 x 10 cells from x 3.
+    EXPECT_EQ(fader.RatingCellRect(1), Rect(3, 13, 13, 23));
+    EXPECT_EQ(fader.RatingCellRect(5), Rect(43, 13, 53, 23));
+    EXPECT_TRUE(fader.RatingCellRect(0).IsEmpty());
+    fader.SetPosition(2);
+    TBitmap bitmap(150, 26);
+    fader.PaintTo(bitmap.Canvas());
+    EXPECT_EQ(bitmap.Canvas().Pixel(18, 18), clRed) << "value 2 is active";
+    EXPECT_EQ(bitmap.Canvas().Pixel(28, 18), clGray) << "value 3 is not";
+
+    auto click = [&](int x, int y) {
+        const std::intptr_t xy = x | y << 16;
+        fader.Perform(WM_LBUTTONDOWN, MK_LBUTTON, xy);
+        fader.Perform(WM_LBUTTONUP, 0, xy);
+    };
+    click(38, 15);
+    EXPECT_EQ(fader.Position(), 4) << "the cell under the release";
+    click(1, 15);
+    EXPECT_EQ(fader.Position(), 0) << "just left of the first cell: Min";
+    fader.SetMoveOnClick(mcMove);
+    click(100, 15);
+    EXPECT_EQ(fader.Position(), 0) << "no jump in rating mode";
 }
 
 } // namespace
