@@ -11,7 +11,11 @@
 class TCanvas;
 class TTimer;
 
-enum TGaugeOrientation { goHorizontal, goVertical };
+enum TGaugeOrientation
+{
+    goHorizontal,
+    goVertical
+};
 
 // What one paint hands to PaintLevelGauge.
 struct TGaugeSettings
@@ -60,12 +64,15 @@ public:
     int Max() const { return max_; }
     void SetMax(int Value);
 
-#define QX_GAUGE_PROPERTY(Type, Name, field)                                                                           \
-    Type Name() const { return field; }                                                                                \
-    void Set##Name(Type Value)                                                                                         \
-    {                                                                                                                  \
-        field = Value;                                                                                                 \
-        Invalidate();                                                                                                  \
+#define QX_GAUGE_PROPERTY(Type, Name, field)                                                                 \
+    Type Name() const                                                                                        \
+    {                                                                                                        \
+        return field;                                                                                        \
+    }                                                                                                        \
+    void Set##Name(Type Value)                                                                               \
+    {                                                                                                        \
+        field = Value;                                                                                       \
+        Invalidate();                                                                                        \
     }
     QX_GAUGE_PROPERTY(TColor, Level0Color, s_.Level0Color)
     QX_GAUGE_PROPERTY(TColor, Level0ColorTo, s_.Level0ColorTo)
@@ -91,21 +98,54 @@ public:
     QX_GAUGE_PROPERTY(std::string, Format, s_.Format)
     QX_GAUGE_PROPERTY(TFont, Font, s_.Font)
 #undef QX_GAUGE_PROPERTY
-    TColor Level0BkColor() const { return s_.Level0BkColor; }
-    void SetLevel0BkColor(TColor Value) { setBackground(s_.Level0BkColor, Value); }
-    TColor Level1BkColor() const { return s_.Level1BkColor; }
-    void SetLevel1BkColor(TColor Value) { setBackground(s_.Level1BkColor, Value); }
-    TColor Level2BkColor() const { return s_.Level2BkColor; }
-    void SetLevel2BkColor(TColor Value) { setBackground(s_.Level2BkColor, Value); }
+    TColor Level0BkColor() const
+    {
+        return s_.Level0BkColor;
+    }
+    void SetLevel0BkColor(TColor Value)
+    {
+        setBackground(s_.Level0BkColor, Value);
+    }
+    TColor Level1BkColor() const
+    {
+        return s_.Level1BkColor;
+    }
+    void SetLevel1BkColor(TColor Value)
+    {
+        setBackground(s_.Level1BkColor, Value);
+    }
+    TColor Level2BkColor() const
+    {
+        return s_.Level2BkColor;
+    }
+    void SetLevel2BkColor(TColor Value)
+    {
+        setBackground(s_.Level2BkColor, Value);
+    }
 
-    bool Infinite() const { return s_.Infinite; }
+    bool Infinite() const
+    {
+        return s_.Infinite;
+    }
     void SetInfinite(bool Value);
-    bool Animated() const { return animated_; }
+    bool Animated() const
+    {
+        return animated_;
+    }
     void SetAnimated(bool Value);
-    int InfiniteInterval() const { return infiniteInterval_; }
+    int InfiniteInterval() const
+    {
+        return infiniteInterval_;
+    }
     void SetInfiniteInterval(int Value);
-    int InfinitePos() const { return s_.InfinitePos; }
-    std::string Version() const { return "1.2.0.1"; }
+    int InfinitePos() const
+    {
+        return s_.InfinitePos;
+    }
+    std::string Version() const
+    {
+        return "1.2.0.1";
+    }
     void SetVersion(const std::string&) {}
 
     // The settings a paint hands to PaintLevelGauge.
@@ -116,7 +156,10 @@ public:
 protected:
     void Paint() override;
     // The synchronous repaint of a Position write.
-    virtual void PaintNow() { Repaint(); }
+    virtual void PaintNow()
+    {
+        Repaint();
+    }
     virtual void InfiniteTimerTick();
 
 private:

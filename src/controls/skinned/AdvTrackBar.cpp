@@ -3,26 +3,21 @@
 #include "controls/skinned/Rounding.h"
 #include "controls/skinned/TrackHintWindow.h"
 #include "platform/gui/Keys.h"
+#include "platform/gui/Timer.h"
 #include "platform/gui/canvas/Bitmap.h"
 #include "platform/text/EConvertError.h"
 #include "platform/text/Format.h"
-#include "platform/gui/Timer.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
 TCustomTrackBar::TCustomTrackBar(TComponent* AOwner)
-    : TCustomControl(AOwner),
-      backGround_(std::make_unique<TGDIPPicture>()),
-      backGroundDisabled_(std::make_unique<TGDIPPicture>()),
-      rateActive_(std::make_unique<TGDIPPicture>()),
-      rateInActive_(std::make_unique<TGDIPPicture>()),
-      thumb_(std::make_unique<TTrackBarThumb>(this)),
-      slider_(std::make_unique<TTrackBarSlider>(this)),
-      tickMark_(std::make_unique<TTrackBarTick>()),
-      buttons_(std::make_unique<TTrackBarButtons>(this)),
-      trackLabel_(std::make_unique<TTrackBarLabel>())
+    : TCustomControl(AOwner), backGround_(std::make_unique<TGDIPPicture>()),
+      backGroundDisabled_(std::make_unique<TGDIPPicture>()), rateActive_(std::make_unique<TGDIPPicture>()),
+      rateInActive_(std::make_unique<TGDIPPicture>()), thumb_(std::make_unique<TTrackBarThumb>(this)),
+      slider_(std::make_unique<TTrackBarSlider>(this)), tickMark_(std::make_unique<TTrackBarTick>()),
+      buttons_(std::make_unique<TTrackBarButtons>(this)), trackLabel_(std::make_unique<TTrackBarLabel>())
 {
     SetBounds(Left(), Top(), 150, 26);
     SetTabStop(true);
@@ -67,7 +62,10 @@ void TCustomTrackBar::SetPosition(int Value)
     DoChange();
 }
 
-void TCustomTrackBar::DoChange() { qx::fire(OnChange, this); }
+void TCustomTrackBar::DoChange()
+{
+    qx::fire(OnChange, this);
+}
 
 void TCustomTrackBar::SetMin(int Value)
 {
@@ -99,9 +97,15 @@ void TCustomTrackBar::SetOrientation(TTrackBarOrientation Value)
     Invalidate();
 }
 
-void TCustomTrackBar::SetTransparent(bool Value) { storeAndInvalidate(transparent_, Value); }
+void TCustomTrackBar::SetTransparent(bool Value)
+{
+    storeAndInvalidate(transparent_, Value);
+}
 
-bool TCustomTrackBar::CanChangeThumbPointer(const TTrackBarThumb&, TThumbPointer) { return true; }
+bool TCustomTrackBar::CanChangeThumbPointer(const TTrackBarThumb&, TThumbPointer)
+{
+    return true;
+}
 
 void TCustomTrackBar::StepDown()
 {
@@ -115,13 +119,17 @@ void TCustomTrackBar::StepUp()
         SetPosition(qx::addSaturated(position_, buttons_->Step()));
 }
 
-int TCustomTrackBar::GetThumbLength() const { return thumb_->Width(); }
+int TCustomTrackBar::GetThumbLength() const
+{
+    return thumb_->Width();
+}
 
 // ---- geometry ----
 
 TRect TCustomTrackBar::axisRect(int alongStart, int alongEnd, int crossStart, int crossEnd) const
 {
-    return vertical() ? Rect(crossStart, alongStart, crossEnd, alongEnd) : Rect(alongStart, crossStart, alongEnd, crossEnd);
+    return vertical() ? Rect(crossStart, alongStart, crossEnd, alongEnd)
+                      : Rect(alongStart, crossStart, alongEnd, crossEnd);
 }
 
 TRect TCustomTrackBar::InnerRect() const
@@ -215,9 +223,11 @@ TRect TCustomTrackBar::GetBottomRightTickRect() const
     const TRect slider = SliderRect();
     int start = vertical() ? s.Left : s.Top;
     if (slider != kNoRect)
-        start = (vertical() ? slider.Right : slider.Bottom) + tickMark_->Spacing() - (slider_->Border3D() ? 1 : 0);
+        start = (vertical() ? slider.Right : slider.Bottom) + tickMark_->Spacing() -
+                (slider_->Border3D() ? 1 : 0);
     else if (ticksOn(tmTopLeft))
-        start = (vertical() ? GetTopLeftTickRect().Right : GetTopLeftTickRect().Bottom) + 2 * tickMark_->Spacing();
+        start = (vertical() ? GetTopLeftTickRect().Right : GetTopLeftTickRect().Bottom) +
+                2 * tickMark_->Spacing();
     const int offset = ThumbPointerOffset();
     return vertical() ? axisRect(s.Top + offset, s.Bottom - offset, start, start + tickMark_->Size())
                       : axisRect(s.Left + offset, s.Right - offset, start, start + tickMark_->Size());
@@ -267,9 +277,13 @@ TRect TCustomTrackBar::GetLabelRect(bool placed) const
     const bool atEnd = p == lpTopRight || p == lpBottomRight;
     int from;
     if (vertical()) // the text runs upward: its start is at the bottom
-        from = atStart ? alongEnd - length : atEnd ? alongStart : alongStart + (alongEnd - alongStart - length) / 2;
+        from = atStart ? alongEnd - length
+               : atEnd ? alongStart
+                       : alongStart + (alongEnd - alongStart - length) / 2;
     else
-        from = atStart ? alongStart : atEnd ? alongEnd - length : alongStart + (alongEnd - alongStart - length) / 2;
+        from = atStart ? alongStart
+               : atEnd ? alongEnd - length
+                       : alongStart + (alongEnd - alongStart - length) / 2;
     return axisRect(from, from + length, start, start + thickness);
 }
 
@@ -304,7 +318,9 @@ TRect TCustomTrackBar::GetThumbRect() const
     const TRect s = SlideArea();
     const int width = thumb_->Width();
     const int d =
-        max_ == min_ ? 0 : qx::roundEven(double(TravelLength()) * (double(position_) - min_) / (double(max_) - min_));
+        max_ == min_
+            ? 0
+            : qx::roundEven(double(TravelLength()) * (double(position_) - min_) / (double(max_) - min_));
     const int alongStart = vertical() ? s.Bottom - d - width : s.Left + d;
     const int size = thumb_->Size();
     if (thumb_->Shape() == tsLine && thumb_->Picture().Empty()) {
@@ -392,11 +408,13 @@ void TCustomTrackBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     const bool inMin = buttons_->Visible() && MinButtonRect().Contains(p);
     const bool inMax = buttons_->Visible() && MaxButtonRect().Contains(p);
     const TRect thumb = GetThumbRect();
-    if (!RatingMode() && !thumb.Contains(p) && Button == mbLeft && moveOnClick_ != mcStep && !inMin && !inMax) {
+    if (!RatingMode() && !thumb.Contains(p) && Button == mbLeft && moveOnClick_ != mcStep && !inMin &&
+        !inMax) {
         const int length = TravelLength();
         if (length > 0) {
             const TRect s = SlideArea();
-            const double pixels = vertical() ? s.Bottom - thumb_->Width() - Y : X - s.Left - ThumbPointerOffset();
+            const double pixels =
+                vertical() ? s.Bottom - thumb_->Width() - Y : X - s.Left - ThumbPointerOffset();
             SetPosition(positionFromPixels(pixels, length));
         }
         if (moveOnClick_ == mcMoveSlide)
@@ -620,7 +638,8 @@ void TCustomTrackBar::rateAt(TPoint p)
             return SetPosition(static_cast<int>(v));
     }
     const TRect first = RatingCellRect(min_ + 1);
-    if (!first.IsEmpty() && p.X >= first.Left - 4 && p.X < first.Left && p.Y >= first.Top && p.Y <= first.Bottom)
+    if (!first.IsEmpty() && p.X >= first.Left - 4 && p.X < first.Left && p.Y >= first.Top &&
+        p.Y <= first.Bottom)
         SetPosition(min_);
 }
 

@@ -3,6 +3,7 @@
 // the thumb (page steps repeated by a timer), jumps and thumb drags, drawn as a track line
 // with a thumb picture. A write of Position from code raises OnChange as a user move does.
 
+#include "controls/skinned/AdvStyleIF.h"
 #include "controls/skinned/ChangedValue.h"
 #include "controls/skinned/GDIPicture.h"
 #include "controls/skinned/TrackBarSettings.h"
@@ -103,6 +104,9 @@ public:
     // Draws the whole fader onto a canvas of the client size.
     void PaintTo(TCanvas& canvas);
 
+    // Loads one of the predefined colour schemes; tsCustom only resets pictures and offsets.
+    void SetComponentStyle(TVokStyle AStyle);
+
     virtual bool CanChangeThumbPointer(const TTrackBarThumb& thumb, TThumbPointer value);
 
     void Loaded() override;
@@ -159,8 +163,7 @@ private:
     TSize labelTextSize(const std::string& text) const;
     // The min (or max) button: its picture for the state, else a glossy face with a minus or plus.
     void drawButton(TCanvas& canvas, bool isMin);
-    template <class T>
-    void storeAndInvalidate(T& field, const T& value)
+    template <class T> void storeAndInvalidate(T& field, const T& value)
     {
         if (qx::storeChanged(field, value))
             Invalidate();

@@ -21,7 +21,8 @@ struct SliderLook
     TColor border, color, colorTo, completed, completedTo;
 };
 
-void fillPart(TCanvas& canvas, const TRect& r, TColor from, TColor to, TGradientDirection direction, int steps)
+void fillPart(TCanvas& canvas, const TRect& r, TColor from, TColor to, TGradientDirection direction,
+              int steps)
 {
     if (r.IsEmpty())
         return;
@@ -34,7 +35,8 @@ void fillPart(TCanvas& canvas, const TRect& r, TColor from, TColor to, TGradient
     }
 }
 
-void drawPicturePart(TCanvas& canvas, const TGDIPPicture& picture, const TRect& part, const TRect& whole, bool stretch)
+void drawPicturePart(TCanvas& canvas, const TGDIPPicture& picture, const TRect& part, const TRect& whole,
+                     bool stretch)
 {
     if (picture.Empty() || part.IsEmpty())
         return;
@@ -83,12 +85,14 @@ void TCustomTrackBar::PaintTo(TCanvas& canvas)
 void TCustomTrackBar::drawBackground(TCanvas& canvas)
 {
     const bool enabled = Enabled();
-    const TGDIPPicture& picture = enabled || backGroundDisabled_->Empty() ? *backGround_ : *backGroundDisabled_;
+    const TGDIPPicture& picture =
+        enabled || backGroundDisabled_->Empty() ? *backGround_ : *backGroundDisabled_;
     const TColor from = enabled ? Color() : colorDisabled_;
     const TColor to = enabled ? colorTo_ : colorDisabledTo_;
     const TColor border = enabled ? borderColor_ : borderColorDisabled_;
     if (!picture.Empty()) {
-        picture.Draw(canvas, backGroundStretched_ ? ClientRect() : Bounds(0, 0, picture.Width(), picture.Height()));
+        picture.Draw(canvas,
+                     backGroundStretched_ ? ClientRect() : Bounds(0, 0, picture.Width(), picture.Height()));
     } else if (!transparent_) {
         fillPart(canvas, ClientRect(), from, to, direction_, 80);
     }
@@ -108,11 +112,15 @@ void TCustomTrackBar::DrawSlider(TCanvas& canvas)
         return;
     const bool enabled = Enabled();
     const SliderLook look =
-        enabled ? SliderLook{&s.Picture(), &s.PictureCompleted(), s.BorderColor(), s.Color(), s.ColorTo(),
-                             s.ColorCompleted(), s.ColorCompletedTo()}
+        enabled ? SliderLook{&s.Picture(), &s.PictureCompleted(), s.BorderColor(),     s.Color(),
+                             s.ColorTo(),  s.ColorCompleted(),    s.ColorCompletedTo()}
                 : SliderLook{s.PictureDisabled().Empty() ? &s.Picture() : &s.PictureDisabled(),
-                             &s.PictureCompletedDisabled(), s.BorderColorDisabled(), s.ColorDisabled(),
-                             s.ColorDisabledTo(), s.ColorCompletedDisabled(), s.ColorCompletedDisabledTo()};
+                             &s.PictureCompletedDisabled(),
+                             s.BorderColorDisabled(),
+                             s.ColorDisabled(),
+                             s.ColorDisabledTo(),
+                             s.ColorCompletedDisabled(),
+                             s.ColorCompletedDisabledTo()};
     const TRect r = SliderRect();
     TRect completed{}, remaining = r;
     if (look.completed != clNone || !look.completedPicture->Empty()) {
@@ -123,7 +131,8 @@ void TCustomTrackBar::DrawSlider(TCanvas& canvas)
             remaining = {};
         } else if (position_ != min_) {
             completed = vertical() ? Rect(r.Left, c, r.Right, r.Bottom) : Rect(r.Left, r.Top, c, r.Bottom);
-            remaining = vertical() ? Rect(r.Left, r.Top, r.Right, c + 1) : Rect(c - 1, r.Top, r.Right, r.Bottom);
+            remaining =
+                vertical() ? Rect(r.Left, r.Top, r.Right, c + 1) : Rect(c - 1, r.Top, r.Right, r.Bottom);
         }
     }
     const bool hasPicture = !look.picture->Empty();
@@ -163,24 +172,25 @@ void TCustomTrackBar::DrawThumb(TCanvas& canvas)
     if (t.Size() < 1 || (!t.ShowAtMinMax() && (position_ == min_ || position_ == max_)))
         return;
     TGDIPPicture* picture = &t.Picture();
-    qx::ThumbLook look{t.Color(), t.ColorTo(), t.ColorMirror(), t.ColorMirrorTo(), t.BorderColor(), t.Gradient(),
-                       t.GradientMirror()};
+    qx::ThumbLook look{t.Color(),       t.ColorTo(),  t.ColorMirror(),   t.ColorMirrorTo(),
+                       t.BorderColor(), t.Gradient(), t.GradientMirror()};
     if (thumbDown_) {
         if (!t.PictureDown().Empty())
             picture = &t.PictureDown();
-        look = {t.ColorDown(), t.ColorDownTo(), t.ColorMirrorDown(), t.ColorMirrorDownTo(), t.BorderColorDown(),
-                t.Gradient(), t.GradientMirror()};
+        look = {t.ColorDown(),       t.ColorDownTo(), t.ColorMirrorDown(), t.ColorMirrorDownTo(),
+                t.BorderColorDown(), t.Gradient(),    t.GradientMirror()};
     } else if (thumbHot_) {
         if (!t.PictureHot().Empty())
             picture = &t.PictureHot();
-        look = {t.ColorHot(), t.ColorHotTo(), t.ColorMirrorHot(), t.ColorMirrorHotTo(), t.BorderColorHot(),
-                t.Gradient(), t.GradientMirror()};
+        look = {t.ColorHot(),       t.ColorHotTo(), t.ColorMirrorHot(), t.ColorMirrorHotTo(),
+                t.BorderColorHot(), t.Gradient(),   t.GradientMirror()};
     }
     if (!Enabled()) {
         if (!t.PictureDisabled().Empty())
             picture = &t.PictureDisabled();
-        look = {t.ColorDisabled(), t.ColorDisabledTo(), t.ColorMirrorDisabled(), t.ColorMirrorDisabledTo(),
-                t.BorderColorDisabled(), t.Gradient(), t.GradientMirror()};
+        look = {t.ColorDisabled(),         t.ColorDisabledTo(),     t.ColorMirrorDisabled(),
+                t.ColorMirrorDisabledTo(), t.BorderColorDisabled(), t.Gradient(),
+                t.GradientMirror()};
     }
     const TRect r = GetThumbRect();
     if (picture->Empty())
@@ -262,12 +272,12 @@ void TCustomTrackBar::drawButton(TCanvas& canvas, bool isMin)
         return;
     }
     const qx::ThumbLook look =
-        down  ? qx::ThumbLook{b.ColorDown(), b.ColorDownTo(), b.ColorMirrorDown(), b.ColorMirrorDownTo(),
-                             b.BorderColorDown(), b.Gradient(), b.GradientMirror()}
-        : hot ? qx::ThumbLook{b.ColorHot(), b.ColorHotTo(), b.ColorMirrorHot(), b.ColorMirrorHotTo(),
-                              b.BorderColorHot(), b.Gradient(), b.GradientMirror()}
-              : qx::ThumbLook{b.Color(), b.ColorTo(), b.ColorMirror(), b.ColorMirrorTo(), b.BorderColor(),
-                              b.Gradient(), b.GradientMirror()};
+        down ? qx::ThumbLook{b.ColorDown(),       b.ColorDownTo(), b.ColorMirrorDown(), b.ColorMirrorDownTo(),
+                             b.BorderColorDown(), b.Gradient(),    b.GradientMirror()}
+        : hot ? qx::ThumbLook{b.ColorHot(),       b.ColorHotTo(), b.ColorMirrorHot(), b.ColorMirrorHotTo(),
+                              b.BorderColorHot(), b.Gradient(),   b.GradientMirror()}
+              : qx::ThumbLook{b.Color(),       b.ColorTo(),  b.ColorMirror(),   b.ColorMirrorTo(),
+                              b.BorderColor(), b.Gradient(), b.GradientMirror()};
     TRect face = r;
     if (b.Shape() == bsRound) {
         const int d = b.Size();
@@ -285,7 +295,8 @@ void TCustomTrackBar::drawButton(TCanvas& canvas, bool isMin)
     const int cx = face.Left + face.Width() / 2, cy = face.Top + face.Height() / 2;
     const bool along = vertical() && b.RotateText();
     auto bar = [&](bool horizontal) {
-        const TRect g = horizontal ? Bounds(cx - length / 2, cy - 1, length, 3) : Bounds(cx - 1, cy - length / 2, 3, length);
+        const TRect g = horizontal ? Bounds(cx - length / 2, cy - 1, length, 3)
+                                   : Bounds(cx - 1, cy - length / 2, 3, length);
         canvas.Brush().Style = bsSolid;
         canvas.Brush().Color = look.border;
         canvas.Pen().Style = psSolid;

@@ -47,8 +47,19 @@ private:
     static constexpr TColor kShadowColor = 0xD9D9D9;
 };
 
-enum TControlPosition { cpLeftInControl, cpRightInControl, cpLeft, cpRight };
-enum TControlState { csNormal, csHover, csDown };
+enum TControlPosition
+{
+    cpLeftInControl,
+    cpRightInControl,
+    cpLeft,
+    cpRight
+};
+enum TControlState
+{
+    csNormal,
+    csHover,
+    csDown
+};
 
 /// One picture button of the panel.
 class TCurvyControl : public TCollectionItem

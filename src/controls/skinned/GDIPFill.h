@@ -3,9 +3,9 @@
 // optional shadow, a body of one gradient area or an upper and a mirrored lower area, pictures,
 // border, glow and focus outline, anti-aliased and translucent. Persisted in settings files.
 
-#include "controls/skinned/ChangedValue.h"
 #include "controls/skinned/AdvGDIP.h"
 #include "controls/skinned/AdvGDIPPicture.h"
+#include "controls/skinned/ChangedValue.h"
 #include "platform/gui/Component.h"
 #include "platform/gui/Events.h"
 
@@ -14,19 +14,59 @@
 
 class TMemIniFile;
 
-enum TShadowType { stRightBottom, stBottom, stSurround };
-enum TGlowMode { gmNone, gmGradient, gmRadial, gmRadialGradient };
-enum TFillPicturePosition {
-    ppTopLeft, ppTopCenter, ppTopRight, ppBottomLeft, ppBottomCenter, ppBottomRight, ppTiled, ppStretched,
-    ppCenterLeft, ppCenterCenter, ppCenterRight, ppCustom
+enum TShadowType
+{
+    stRightBottom,
+    stBottom,
+    stSurround
 };
-enum TFillPictureMode { pmInsideFill, pmOutsideFill };
-enum TFillPictureSize { psOriginal, psCustom };
-enum TPictureMode { pmStretch, pmNormal };
+enum TGlowMode
+{
+    gmNone,
+    gmGradient,
+    gmRadial,
+    gmRadialGradient
+};
+enum TFillPicturePosition
+{
+    ppTopLeft,
+    ppTopCenter,
+    ppTopRight,
+    ppBottomLeft,
+    ppBottomCenter,
+    ppBottomRight,
+    ppTiled,
+    ppStretched,
+    ppCenterLeft,
+    ppCenterCenter,
+    ppCenterRight,
+    ppCustom
+};
+enum TFillPictureMode
+{
+    pmInsideFill,
+    pmOutsideFill
+};
+enum TFillPictureSize
+{
+    psOriginal,
+    psCustom
+};
+enum TPictureMode
+{
+    pmStretch,
+    pmNormal
+};
 
-#define QX_FILL_PROPERTY(Type, Name, field)                                                                            \
-    Type Name() const { return field; }                                                                                \
-    void Set##Name(Type Value) { update(field, Value); }
+#define QX_FILL_PROPERTY(Type, Name, field)                                                                  \
+    Type Name() const                                                                                        \
+    {                                                                                                        \
+        return field;                                                                                        \
+    }                                                                                                        \
+    void Set##Name(Type Value)                                                                               \
+    {                                                                                                        \
+        update(field, Value);                                                                                \
+    }
 
 class TGDIPFill : public TPersistent
 {
@@ -98,8 +138,8 @@ public:
     // Draws the fill into r. An opacity of 255 takes the fill's own; another value replaces it
     // for this call. Returns the body rectangle after the shadow's share; without a drawing
     // context nothing is drawn and content is left as it was.
-    void Fill(Graphics* graphics, const RectF& r, int borderOpacity, int opacity, int opacityTo, int opacityMirror,
-              int opacityMirrorTo, RectF* content = nullptr);
+    void Fill(Graphics* graphics, const RectF& r, int borderOpacity, int opacity, int opacityTo,
+              int opacityMirror, int opacityMirrorTo, RectF* content = nullptr);
     void Fill(Graphics* graphics, const RectF& r, RectF* content = nullptr)
     {
         Fill(graphics, r, 255, 255, 255, 255, 255, content);
@@ -124,8 +164,7 @@ public:
 
 private:
     void Changed();
-    template <class T>
-    void update(T& field, const T& value)
+    template <class T> void update(T& field, const T& value)
     {
         if (qx::storeChanged(field, value))
             Changed();

@@ -28,9 +28,15 @@ inline int saturate(std::int64_t v)
     return static_cast<int>(v);
 }
 
-inline int roundEven(double v) { return saturate(std::nearbyint(v)); }
+inline int roundEven(double v)
+{
+    return saturate(std::nearbyint(v));
+}
 
 // The sum of two positions without overflow.
-inline int addSaturated(int a, int b) { return saturate(std::int64_t{a} + b); }
+inline int addSaturated(int a, int b)
+{
+    return saturate(std::int64_t{a} + b);
+}
 
 } // namespace qx

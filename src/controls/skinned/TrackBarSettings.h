@@ -25,8 +25,7 @@ public:
 
 protected:
     void Changed() { qx::fire(OnChange, this); }
-    template <class T>
-    void update(T& field, const T& value)
+    template <class T> void update(T& field, const T& value)
     {
         if (qx::storeChanged(field, value))
             Changed();
@@ -37,12 +36,24 @@ protected:
 
 } // namespace qx
 
-#define QX_NOTIFYING(Type, Name, field)                                                                                \
-    Type Name() const { return field; }                                                                                \
-    void Set##Name(Type Value) { update(field, Value); }
-#define QX_PLAIN(Type, Name, field)                                                                                    \
-    Type Name() const { return field; }                                                                                \
-    void Set##Name(Type Value) { field = Value; }
+#define QX_NOTIFYING(Type, Name, field)                                                                      \
+    Type Name() const                                                                                        \
+    {                                                                                                        \
+        return field;                                                                                        \
+    }                                                                                                        \
+    void Set##Name(Type Value)                                                                               \
+    {                                                                                                        \
+        update(field, Value);                                                                                \
+    }
+#define QX_PLAIN(Type, Name, field)                                                                          \
+    Type Name() const                                                                                        \
+    {                                                                                                        \
+        return field;                                                                                        \
+    }                                                                                                        \
+    void Set##Name(Type Value)                                                                               \
+    {                                                                                                        \
+        field = Value;                                                                                       \
+    }
 
 class TTrackBarThumb : public qx::TrackBarSettings
 {

@@ -32,7 +32,8 @@ TEST_F(FaderFixture, PositionWritesRaiseChangeAsDefined)
     fader->SetPosition(500);
     EXPECT_EQ(changes, std::vector<int>{120}) << "clamped to Max, stored before the handler runs";
     fader->SetPosition(500);
-    EXPECT_EQ(changes, (std::vector<int>{120, 120})) << "a request beyond the bound at the bound raises again";
+    EXPECT_EQ(changes, (std::vector<int>{120, 120}))
+        << "a request beyond the bound at the bound raises again";
     fader->SetPosition(-1000);
     EXPECT_EQ(fader->Position(), -600);
 }
@@ -62,10 +63,14 @@ struct KeyCase
     int events;
 };
 
-void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const KeyCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class FaderKeys : public FaderFixture, public ::testing::WithParamInterface<KeyCase>
-{};
+{
+};
 
 TEST_P(FaderKeys, MoveThePositionAsTheKeyTableSays)
 {
@@ -120,7 +125,8 @@ TEST_F(FaderFixture, WheelStepsByOneInBothOrientations)
     changes.clear();
     wheel(120);
     EXPECT_TRUE(changes.empty()) << "the wheel at Max does nothing";
-    EXPECT_EQ(fader->Perform(WM_MOUSEWHEEL, static_cast<std::uintptr_t>(120) << 16, 0), 1) << "reported handled";
+    EXPECT_EQ(fader->Perform(WM_MOUSEWHEEL, static_cast<std::uintptr_t>(120) << 16, 0), 1)
+        << "reported handled";
 }
 
 struct JumpCase
@@ -131,10 +137,14 @@ struct JumpCase
     int expected;
 };
 
-void PrintTo(const JumpCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const JumpCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class FaderJump : public FaderFixture, public ::testing::WithParamInterface<JumpCase>
-{};
+{
+};
 
 TEST_P(FaderJump, PutsTheThumbAtThePress)
 {
@@ -181,7 +191,7 @@ TEST_F(FaderFixture, DragFollowsThePointerAtTheGrabOffset)
     // Thumb at 0 spans y 23 .. 51; its centre is at y 37.
     press(14, 40);
     const std::pair<int, int> steps[] = {
-        {40, 0},    // not moved: no change
+        {40, 0},     // not moved: no change
         {34, 36},    // 6 pixels up, 6 units a pixel
         {-200, 120}, // beyond the top clamps
         {400, -600}, // beyond the bottom clamps
@@ -326,6 +336,33 @@ TEST_F(FaderFixture, MinAndMaxButtonsStepOnReleaseInside)
     TBitmap bitmap(26, 155);
     fader->PaintTo(bitmap.Canvas());
     EXPECT_NE(bitmap.Canvas().Pixel(13, 142), bitmap.Canvas().Pixel(13, 131)) << "the button face is drawn";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FaderFixture, ComponentStylesLoadColoursOrOnlyReset)
+{
+    fader->Slider().SetOffset(4);
+    fader->Thumb().SetColor(123);
+    fader->SetComponentStyle(tsCustom);
+    EXPECT_TRUE(fader->Thumb().Picture().Empty()) << "pictures cleared";
+    EXPECT_EQ(fader->Slider().Offset(), 10);
+    EXPECT_EQ(fader->Thumb().Color(), 123u) << "colours kept";
+
+    fader->SetComponentStyle(tsOffice2003Olive);
+    EXPECT_EQ(fader->Thumb().ColorHot(), 13432063u) << "hot set H1";
+    EXPECT_EQ(fader->Thumb().ColorMirrorTo(), 9224369u);
+    EXPECT_EQ(fader->Buttons().BorderColorDown(), 4548219u) << "down set D1";
+    EXPECT_EQ(fader->Slider().BorderColor(), 9224369u);
+    EXPECT_EQ(fader->TickMark().Color(), 9224369u);
+
+    fader->SetComponentStyle(tsWindows7);
+    EXPECT_EQ(fader->Thumb().ColorMirror(), clNone);
+    EXPECT_EQ(fader->Buttons().ColorMirror(), 16575452u);
+    EXPECT_EQ(fader->Thumb().ColorHot(), 16645114u);
+    EXPECT_EQ(fader->Buttons().ColorDownTo(), 16571329u);
 }
 
 } // namespace

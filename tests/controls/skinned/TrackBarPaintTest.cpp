@@ -18,10 +18,14 @@ struct GradientCase
     std::vector<int> grey; // expected grey level along the gradient, from the rectangle's start
 };
 
-void PrintTo(const GradientCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const GradientCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Gradient : public ::testing::TestWithParam<GradientCase>
-{};
+{
+};
 
 TEST_P(Gradient, DrawsTheBandsOfTheRule)
 {
@@ -40,8 +44,16 @@ TEST_P(Gradient, DrawsTheBandsOfTheRule)
 // Width 11 shortened to 10, 4 bands of 2.5 pixels, each drawn round(2.5) + 1 = 3 wide; colour
 // steps of -63.75 rounded half to even (-127.5 gives -128).
 const GradientCase kGradientCases[] = {
-    {"four horizontal bands", Rect(0, 0, 11, 1), 4, true, {255, 255, 191, 191, 191, 127, 127, 127, 64, 64, 64}},
-    {"four vertical bands", Rect(2, 0, 3, 11), 4, false, {255, 255, 191, 191, 191, 127, 127, 127, 64, 64, 64}},
+    {"four horizontal bands",
+     Rect(0, 0, 11, 1),
+     4,
+     true,
+     {255, 255, 191, 191, 191, 127, 127, 127, 64, 64, 64}},
+    {"four vertical bands",
+     Rect(2, 0, 3, 11),
+     4,
+     false,
+     {255, 255, 191, 191, 191, 127, 127, 127, 64, 64, 64}},
     {"steps 0 draw one band of the start colour", Rect(0, 0, 5, 1), 0, true, {255, 255, 255, 255, 255}},
 };
 
@@ -196,10 +208,14 @@ struct PolygonCase
     std::vector<TPoint> expected;
 };
 
-void PrintTo(const PolygonCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PolygonCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ThumbPolygon : public ::testing::TestWithParam<PolygonCase>
-{};
+{
+};
 
 TEST_P(ThumbPolygon, VerticesOfTheOutline)
 {
@@ -208,17 +224,22 @@ TEST_P(ThumbPolygon, VerticesOfTheOutline)
 }
 
 const PolygonCase kPolygons[] = {
-    {"pointer pointing right", {tsPointer, tstOffice2007, tmBottomRight, true, 20},
+    {"pointer pointing right",
+     {tsPointer, tstOffice2007, tmBottomRight, true, 20},
      {{10, 20}, {27, 20}, {30, 23}, {27, 26}, {10, 26}}},
-    {"pointer pointing left", {tsPointer, tstOffice2007, tmTopLeft, true, 20},
+    {"pointer pointing left",
+     {tsPointer, tstOffice2007, tmTopLeft, true, 20},
      {{13, 20}, {30, 20}, {30, 26}, {13, 26}, {10, 23}}},
-    {"pointer pointing down", {tsPointer, tstOffice2007, tmBottomRight, false, 6},
+    {"pointer pointing down",
+     {tsPointer, tstOffice2007, tmBottomRight, false, 6},
      {{10, 20}, {30, 20}, {30, 16}, {20, 26}, {10, 16}}},
     {"triangle kind 0", {tsTriangle, tstOffice2007, tmTopLeft, true, 20}, {{10, 26}, {10, 20}, {30, 23}}},
     {"triangle kind 3", {tsTriangle, tstOffice2007, tmBottomRight, false, 6}, {{10, 20}, {30, 20}, {20, 26}}},
-    {"left triangle on a vertical fader is kind 2", {tsTriangleLeft, tstOffice2007, tmBoth, true, 20},
+    {"left triangle on a vertical fader is kind 2",
+     {tsTriangleLeft, tstOffice2007, tmBoth, true, 20},
      {{10, 26}, {20, 20}, {30, 26}}},
-    {"angled pointer kind 4", {tsPointerRightUp, tstOffice2007, tmBoth, true, 20},
+    {"angled pointer kind 4",
+     {tsPointerRightUp, tstOffice2007, tmBoth, true, 20},
      {{10, 20}, {30, 20}, {27, 26}, {13, 26}}},
 };
 
@@ -270,7 +291,9 @@ TEST(FaderLabel, TopLabelTakesItsStripFromTheSlideArea)
     const TRect placed = fader.GetLabelRect(true);
     EXPECT_EQ(placed.Left + placed.Right, 150) << "centred";
 
-    fader.OnGetTrackLabelText = [](TObject*, int position, std::string& text) { text = std::to_string(position) + " dB"; };
+    fader.OnGetTrackLabelText = [](TObject*, int position, std::string& text) {
+        text = std::to_string(position) + " dB";
+    };
     EXPECT_EQ(fader.GetTrackLabelText(), "7 dB");
     fader.TrackLabel().SetFormat("%s");
     fader.OnGetTrackLabelText = nullptr;
