@@ -192,6 +192,10 @@ object fmBox: TForm
     BorderColor = clHighlightText
     Alignment = taCenter
     AutoSelect = False
+    HideSelection = False
+    TextHint = "8"
+    ShowHint = True
+    ReadOnly = True
     Font.Name = "Tahoma"
     Font.Height = -11
     Text = "0.0"
@@ -206,6 +210,8 @@ end
     EXPECT_EQ(box->Edit().BoundsRect(), Rect(4, 5, 52, 23));
     EXPECT_EQ(box->Text(), "0.0");
     EXPECT_EQ(box->Alignment(), taCenter);
+    EXPECT_TRUE(box->ReadOnly());
+    EXPECT_TRUE(box->Edit().ReadOnly());
     EXPECT_EQ(box->Edit().Font().Name, "Tahoma");
 }
 
