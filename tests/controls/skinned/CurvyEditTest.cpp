@@ -216,3 +216,22 @@ end
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CurvyEditTest, EnterReachesTheBoxAsKeyThirteen)
+{
+    std::vector<Word> keys;
+    box->OnKeyDown = [&](TObject* sender, Word& key, TShiftState) {
+        EXPECT_EQ(sender, box);
+        keys.push_back(key);
+    };
+    for (const char c : {'a', 'b'})
+        type(c);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QCoreApplication::sendEvent(box->Edit().Widget(), &enter);
+    EXPECT_EQ(keys, (std::vector<Word>{'A', 'B', 13}));
+    EXPECT_EQ(box->Text(), "ab");
+}
+
+} // namespace
