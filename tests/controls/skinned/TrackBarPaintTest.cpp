@@ -358,3 +358,39 @@ TEST(FaderRating, CellsShowAndSetThePosition)
 }
 
 } // namespace
+
+#include <stdexcept>
+
+namespace {
+
+// A fader whose track line fails to draw.
+class FailingSlider : public TAdvTrackBar
+{
+public:
+    using TAdvTrackBar::TAdvTrackBar;
+
+protected:
+    void DrawSlider(TCanvas& canvas) override
+    {
+        canvas.Pen().Color = clRed;
+        canvas.MoveTo(0, 0);
+        canvas.LineTo(5, 0);
+        throw std::runtime_error("broken picture");
+    }
+};
+
+TEST(FaderPaintFailure, AFailingElementDrawsNothingMoreAndThePaintGoesOn)
+{
+    FailingSlider fader(nullptr);
+    fader.SetBounds(0, 0, 150, 26);
+    fader.TickMark().SetStyle(tsNone);
+    TBitmap bitmap(150, 26);
+    bitmap.Canvas().Brush().Color = clWhite;
+    bitmap.Canvas().FillRect(Rect(0, 0, 150, 26));
+    EXPECT_NO_THROW(fader.PaintTo(bitmap.Canvas()));
+    const TRect thumb = fader.GetThumbRect();
+    EXPECT_NE(bitmap.Canvas().Pixel(thumb.Left + 3, thumb.Top + 3), clWhite) << "the thumb is still drawn";
+    EXPECT_EQ(bitmap.Canvas().Pen().Color, clBlack) << "the canvas state is restored after the failure";
+}
+
+} // namespace
