@@ -204,6 +204,15 @@ TRect TCustomTrackBar::SliderRect() const
                       : axisRect(s.Left, s.Right, start, start + slider_->Size());
 }
 
+int TCustomTrackBar::tickStripThickness() const
+{
+    if (!tickMark_->ShowText())
+        return tickMark_->Size();
+    TBitmap scratch(1, 1);
+    scratch.Canvas().Font() = tickMark_->Font();
+    return tickMark_->Size() + scratch.Canvas().TextHeight("gh") + 2 * 2;
+}
+
 TRect TCustomTrackBar::GetTopLeftTickRect() const
 {
     if (!ticksOn(tmTopLeft))
@@ -211,8 +220,9 @@ TRect TCustomTrackBar::GetTopLeftTickRect() const
     const TRect s = SlideArea();
     const int offset = ThumbPointerOffset();
     const int start = vertical() ? s.Left : s.Top;
-    return vertical() ? axisRect(s.Top + offset, s.Bottom - offset, start, start + tickMark_->Size())
-                      : axisRect(s.Left + offset, s.Right - offset, start, start + tickMark_->Size());
+    const int thickness = tickStripThickness();
+    return vertical() ? axisRect(s.Top + offset, s.Bottom - offset, start, start + thickness)
+                      : axisRect(s.Left + offset, s.Right - offset, start, start + thickness);
 }
 
 TRect TCustomTrackBar::GetBottomRightTickRect() const
@@ -229,8 +239,9 @@ TRect TCustomTrackBar::GetBottomRightTickRect() const
         start = (vertical() ? GetTopLeftTickRect().Right : GetTopLeftTickRect().Bottom) +
                 2 * tickMark_->Spacing();
     const int offset = ThumbPointerOffset();
-    return vertical() ? axisRect(s.Top + offset, s.Bottom - offset, start, start + tickMark_->Size())
-                      : axisRect(s.Left + offset, s.Right - offset, start, start + tickMark_->Size());
+    const int thickness = tickStripThickness();
+    return vertical() ? axisRect(s.Top + offset, s.Bottom - offset, start, start + thickness)
+                      : axisRect(s.Left + offset, s.Right - offset, start, start + thickness);
 }
 
 std::string TCustomTrackBar::GetTrackLabelText() const

@@ -21,6 +21,11 @@ struct TSize;
 
 using TTrackHintEvent = std::function<void(TObject* Sender, int Position, std::string& HintStr)>;
 using TTrackLabelTextEvent = std::function<void(TObject* Sender, int Position, std::string& Value)>;
+using TTickMarkTextEvent = std::function<void(TObject* Sender, int Index, std::string& Value)>;
+// May change a tick's length, colours and text, or clear DefaultDraw to draw it itself.
+using TDrawTickEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, TPoint Location, int Position, TTickMark TickPos,
+                       int& Length, TColor& Color, TColor& TextColor, std::string& Text, bool& DefaultDraw)>;
 
 class TCustomTrackBar : public TCustomControl
 {
@@ -114,6 +119,8 @@ public:
     TNotifyEvent OnChange;
     TTrackHintEvent OnGetTrackHint;
     TTrackLabelTextEvent OnGetTrackLabelText;
+    TTickMarkTextEvent OnGetTickMarkText;
+    TDrawTickEvent OnDrawTick;
 
 protected:
     virtual void RepeatTimerTick();
@@ -158,6 +165,9 @@ private:
     // Tick lines of the automatic tick style (no texts or images).
     void drawTicks(TCanvas& canvas);
     void drawLabel(TCanvas& canvas);
+    // The tick strips' thickness: the tick length, plus the text height with tick texts.
+    int tickStripThickness() const;
+    void drawTick(TCanvas& canvas, int value, int offset, TTickMark side, const TRect& strip);
     void drawRatingCells(TCanvas& canvas);
     TPoint ratingCellSize() const;
     TSize labelTextSize(const std::string& text) const;

@@ -209,12 +209,12 @@ void TCustomTrackBar::drawTicks(TCanvas& canvas)
     const TRect& any = ticksOn(tmTopLeft) ? sides[0] : sides[1];
     const int stripStart = vertical() ? any.Top : any.Left;
     int last = (std::max(Width(), Height()) - 2 * stripStart) / 2;
-    if (t.ShowText() || max_ < last)
+    if (OnDrawTick || t.ShowText() || max_ < last)
         last = max_;
     const double k = last == min_ ? 0.0 : double(TravelLength()) / (double(last) - min_);
-    const TColor colour = Enabled() ? t.Color() : t.ColorDisabled();
-    canvas.Pen().Style = psSolid;
-    canvas.Pen().Width = 1;
+    // A drawing handler sees every value, unless the range is too long to walk.
+    constexpr std::int64_t kEveryValueLimit = 100000;
+    const bool everyValue = OnDrawTick && std::int64_t{last} - min_ < kEveryValueLimit;
     int drawn = -1000000;
     for (std::int64_t i = min_; i <= last;) {
         const int o = qx::saturate((double(i) - min_) * k);
@@ -223,31 +223,69 @@ void TCustomTrackBar::drawTicks(TCanvas& canvas)
         std::int64_t next = k > 0 ? min_ + std::int64_t(std::ceil((drawn + 2) / k)) : std::int64_t{last} + 1;
         if (k > 0 && qx::saturate((double(next) - min_) * k) < drawn + 2)
             ++next;
-        const std::int64_t value = i;
-        i = std::max(i + 1, next);
-        if (t.ShowImageAtThumbOnly() && value != position_)
-            continue;
-        if (t.ShowImageAtSteps() > 1 && value % t.ShowImageAtSteps() != 0)
-            continue;
-        for (const TTickMark side : {tmTopLeft, tmBottomRight}) {
-            if (!ticksOn(side))
-                continue;
-            const TRect& strip = sides[side == tmTopLeft ? 0 : 1];
-            const auto tick = [&](int along, TColor c) {
-                canvas.Pen().Color = c;
-                if (vertical()) {
-                    canvas.MoveTo(strip.Left, along);
-                    canvas.LineTo(strip.Left + t.Size(), along);
-                } else {
-                    canvas.MoveTo(along, strip.Top);
-                    canvas.LineTo(along, strip.Top + t.Size());
-                }
-            };
-            const int at = vertical() ? strip.Bottom - o : strip.Left + o;
-            tick(at, colour);
-            if (t.Line3D())
-                tick(vertical() ? at - 1 : at + 1, BlendColor(colour, clWhite, 10));
+        const auto value = static_cast<int>(i);
+        i = everyValue ? i + 1 : std::max(i + 1, next);
+        for (const TTickMark side : {tmTopLeft, tmBottomRight})
+            if (ticksOn(side))
+                drawTick(canvas, value, o, side, sides[side == tmTopLeft ? 0 : 1]);
+    }
+}
+
+void TCustomTrackBar::drawTick(TCanvas& canvas, int value, int offset, TTickMark side, const TRect& strip)
+{
+    const TTrackBarTick& t = *tickMark_;
+    const bool topLeft = side == tmTopLeft;
+    const int at = vertical() ? strip.Bottom - offset : strip.Left + offset;
+    int length = t.Size();
+    TColor colour = Enabled() ? t.Color() : t.ColorDisabled();
+    TColor textColour = t.Font().Color;
+    std::string text;
+    if (t.ShowText()) {
+        text = std::to_string(value);
+        qx::fire(OnGetTickMarkText, this, value, text);
+    }
+    bool draw = true;
+    // The line lies at the strip's edge next to the track; a text takes the rest of the strip.
+    const int lineStart =
+        topLeft ? (vertical() ? strip.Right : strip.Bottom) - length : (vertical() ? strip.Left : strip.Top);
+    const TPoint location = vertical() ? TPoint{lineStart, at} : TPoint{at, lineStart};
+    qx::fire(OnDrawTick, this, &canvas, location, value, side, length, colour, textColour, text, draw);
+    if ((t.ShowImageAtThumbOnly() && value != position_) ||
+        (t.ShowImageAtSteps() > 1 && value % t.ShowImageAtSteps() != 0))
+        draw = false;
+    if (!draw)
+        return;
+    const auto line = [&](int along, TColor c) {
+        canvas.Pen().Style = psSolid;
+        canvas.Pen().Width = 1;
+        canvas.Pen().Color = c;
+        if (vertical()) {
+            canvas.MoveTo(lineStart, along);
+            canvas.LineTo(lineStart + length, along);
+        } else {
+            canvas.MoveTo(along, lineStart);
+            canvas.LineTo(along, lineStart + length);
         }
+    };
+    line(at, colour);
+    if (t.Line3D())
+        line(vertical() ? at - 1 : at + 1, BlendColor(colour, clWhite, 10));
+    if (text.empty())
+        return;
+    canvas.Brush().Style = bsClear;
+    canvas.Font() = t.Font();
+    canvas.Font().Color = textColour;
+    const TSize size = canvas.TextExtent(text);
+    if (!vertical()) {
+        const int y = topLeft ? lineStart - size.cy : lineStart + length;
+        canvas.TextOut(at - size.cx / 2, y, text);
+    } else if (t.RotateFontVert()) {
+        canvas.Font().Orientation = topLeft ? 900 : 2700;
+        const int x = topLeft ? lineStart - size.cy : lineStart + length + size.cy;
+        canvas.TextOut(x, topLeft ? at + size.cx / 2 : at - size.cx / 2, text);
+    } else {
+        const int x = topLeft ? lineStart - size.cx - 1 : lineStart + length + 1;
+        canvas.TextOut(x, at - size.cy / 2, text);
     }
 }
 

@@ -394,3 +394,40 @@ TEST(FaderPaintFailure, AFailingElementDrawsNothingMoreAndThePaintGoesOn)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FaderTicks, TextsAndTheDrawingHandler)
+{
+    TAdvTrackBar fader(nullptr);
+    fader.SetBounds(0, 0, 150, 60);
+    fader.TickMark().SetShowText(true);
+    std::vector<int> seen;
+    fader.OnGetTickMarkText = [](TObject*, int index, std::string& text) {
+        text = "#" + std::to_string(index);
+    };
+    fader.OnDrawTick = [&](TObject*, TCanvas*, TPoint, int position, TTickMark, int&, TColor& colour, TColor&,
+                           std::string& text, bool& draw) {
+        seen.push_back(position);
+        EXPECT_EQ(text, "#" + std::to_string(position));
+        colour = clRed;
+        draw = position != 3;
+    };
+    const TRect strip = fader.GetBottomRightTickRect();
+    EXPECT_GT(strip.Height(), 4) << "the strip holds the texts";
+    TBitmap bitmap(150, 60);
+    bitmap.Canvas().Brush().Color = clWhite;
+    bitmap.Canvas().FillRect(Rect(0, 0, 150, 60));
+    fader.PaintTo(bitmap.Canvas());
+    EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10})) << "every value";
+    const double k = (134.0) / 10;
+    EXPECT_EQ(bitmap.Canvas().Pixel(strip.Left + int(2 * k), strip.Top + 1), clRed) << "the handler's colour";
+    EXPECT_EQ(bitmap.Canvas().Pixel(strip.Left + int(3 * k), strip.Top + 1), clWhite) << "tick 3 suppressed";
+    int dark = 0;
+    for (int y = strip.Top + 4; y < strip.Bottom; ++y)
+        for (int x = strip.Left; x < strip.Right; ++x)
+            dark += GetRValue(bitmap.Canvas().Pixel(x, y)) < 120;
+    EXPECT_GT(dark, 10) << "the texts below the ticks";
+}
+
+} // namespace
