@@ -6,6 +6,7 @@
 #include "WindowScreenshot.h"
 
 #include "app/lock/LockDialogs.h"
+#include "controls/skinned/SkinnedClasses.h"
 #include "model/dialogs/PresetDialogs.h"
 #include "platform/gui/Application.h"
 
@@ -27,6 +28,7 @@ int main(int argc, char** argv)
     try {
         qx::registerPresetDialogs();
         qx::registerLockDialogs();
+        qx::registerSkinnedClasses();
         qx::WindowScreenshot::savePng(argv[1], argv[2], argc == 4 ? argv[3] : "");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "qx73b-screenshot: %s\n", e.what());
