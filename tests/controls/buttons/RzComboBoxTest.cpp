@@ -5,6 +5,9 @@
 #include "platform/gui/Timer.h"
 #include "platform/sync/Clock.h"
 
+#include <QImage>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -228,6 +231,26 @@ TEST_F(ComboCompleteTest, BackspaceOnAnEmptyTextOnlySignals)
     EXPECT_TRUE(log.empty());
     combo->ForceText("BW");
     EXPECT_EQ(combo->Text(), "BW") << "forced text is not completed";
+}
+
+} // namespace
+
+namespace {
+
+class ComboLookTest : public testing::Test, protected qx::test::FormFixture {};
+
+TEST_F(ComboLookTest, FlatButtonsDrawTheDropButtonInTheComboColour)
+{
+    auto* combo = make<TRzComboBox>();
+    combo->SetBounds(10, 10, 145, 21);
+    combo->SetColor(0xFFFFDF);
+    combo->SetFlatButtons(true);
+    const QImage shot = combo->Widget()->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(128, 4)), QColor(0xDF, 0xFF, 0xFF)) << "the button's face";
+    EXPECT_EQ(QColor(shot.pixel(134, 9)), QColor(Qt::black)) << "the arrow";
+    combo->SetReadOnly(true);
+    const QImage hidden = combo->Widget()->grab().toImage();
+    EXPECT_EQ(QColor(hidden.pixel(134, 9)), QColor(0xFF, 0xFF, 0xE1)) << "read-only: the button disappears";
 }
 
 } // namespace
