@@ -105,3 +105,23 @@ TEST_F(RzButtonTest, DisablingAFocusedButtonMovesTheFocusAway)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(RzButtonTest, HotTrackingDrawsARoundedFaceWithAGradient)
+{
+    TRzButton* b = button();
+    b->SetBounds(200, 200, 40, 24);
+    b->SetHotTrack(true);
+    form->SetColor(clWhite);
+    b->SetParent(form.get());
+    const TBitmap face = render(*b);
+    EXPECT_EQ(pixel(face, 0, 0), clFuchsia) << "the corner shows what lies beneath";
+    EXPECT_EQ(pixel(face, 0, 5), ColorDarkenedBy(clWhite, 20)) << "outer ring, left";
+    EXPECT_EQ(pixel(face, 39, 5), ColorLightenedBy(clWhite, 20)) << "outer ring, right";
+    EXPECT_EQ(pixel(face, 1, 5), ColorToRGB(cl3DDkShadow)) << "inner ring in FrameColor";
+    EXPECT_EQ(pixel(face, 20, 21), ColorDarkenedBy(clBtnFace, 30)) << "the face's last row";
+    EXPECT_EQ(pixel(face, 20, 2), ColorLightenedBy(clBtnFace, 30)) << "the gradient's first row";
+}
+
+} // namespace
