@@ -79,3 +79,24 @@ TEST_F(ShapeButtonTest, SettersKeepTheirRanges)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ShapeButtonTest, HintsAndThePointerFollowTheMask)
+{
+    auto* b = make<TRzShapeButton>();
+    b->SetBitmap(shape());
+    b->SetShowHint(true);
+    b->SetCursor(crHandPoint);
+    qx::test::mouseMove(*b, 0, 0, Qt::NoButton);
+    EXPECT_FALSE(b->ShowHint()) << "no hint over a see-through pixel";
+    qx::test::mouseMove(*b, 5, 5, Qt::NoButton);
+    EXPECT_TRUE(b->ShowHint());
+    b->SetPreciseShowHint(false);
+    qx::test::mouseMove(*b, 0, 0, Qt::NoButton);
+    EXPECT_EQ(b->Cursor(), crDefault) << "with PreciseClick the see-through part is not a hand";
+    qx::test::mouseMove(*b, 5, 5, Qt::NoButton);
+    EXPECT_EQ(b->Cursor(), crHandPoint);
+}
+
+} // namespace

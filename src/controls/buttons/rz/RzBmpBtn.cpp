@@ -1,7 +1,7 @@
 #include "controls/buttons/rz/RzBmpBtn.h"
 
 #include "controls/buttons/rz/RzGrafx.h"
-#include "controls/buttons/rz/RzPictures.h"
+#include "controls/buttons/ButtonArt.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/canvas/Edges.h"
 
@@ -22,7 +22,7 @@ void TRzButtonBitmaps::SetPicture(Kind kind, const TBitmap& Value)
 void TRzButtonBitmaps::SetPictureName(Kind kind, const std::string& Value)
 {
     TBitmap loaded;
-    qx::rz::loadPictureResource(loaded, Value);
+    qx::buttons::loadPictureResource(loaded, Value);
     names_[kind] = Value;
     SetPicture(kind, loaded);
 }

@@ -1,6 +1,6 @@
 #include "controls/buttons/rz/RzShapeButton.h"
 
-#include "controls/buttons/rz/RzPictures.h"
+#include "controls/buttons/ButtonArt.h"
 
 #include <QBitmap>
 #include <QRegion>
@@ -67,7 +67,7 @@ void TRzShapeButton::SetBitmap(const TBitmap& Value)
 void TRzShapeButton::SetBitmapResource(const std::string& Value)
 {
     TBitmap loaded;
-    qx::rz::loadPictureResource(loaded, Value);
+    qx::buttons::loadPictureResource(loaded, Value);
     bitmapResource_ = Value;
     SetBitmap(loaded);
 }
@@ -208,9 +208,41 @@ void TRzShapeButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
     dragging_ = true;
 }
 
+void TRzShapeButton::followMask(bool inside)
+{
+    if (preciseShowHint_ && !inside) {
+        if (!hintSaved_) {
+            hintSaved_ = true;
+            savedShowHint_ = ShowHint();
+            savedParentShowHint_ = ParentShowHint();
+            SetShowHint(false);
+            SetParentShowHint(false);
+        }
+        return;
+    }
+    if (!preciseClick_ || inside) {
+        if (hintSaved_) {
+            hintSaved_ = false;
+            SetShowHint(savedShowHint_);
+            SetParentShowHint(savedParentShowHint_);
+        }
+        if (cursorSaved_) {
+            cursorSaved_ = false;
+            SetCursor(savedCursor_);
+        }
+        return;
+    }
+    if (!cursorSaved_) {
+        cursorSaved_ = true;
+        savedCursor_ = Cursor();
+        SetCursor(crDefault);
+    }
+}
+
 void TRzShapeButton::MouseMove(TShiftState Shift, int X, int Y)
 {
     TGraphicControl::MouseMove(Shift, X, Y);
+    followMask(PtInMask(X, Y));
     if (!dragging_)
         return;
     const bool in = hit(X, Y);

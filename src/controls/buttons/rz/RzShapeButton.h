@@ -78,6 +78,8 @@ private:
     void regenerate();
     TBitmap generate(bool down) const;
     bool hit(int X, int Y) const;
+    /// Hints and the pointer's shape follow the mask, not the rectangle.
+    void followMask(bool inside);
     void applyHitMask();
 
     bool autoSize_ = true;
@@ -88,6 +90,9 @@ private:
     TBorderStyle borderStyle_ = bsSingle;
     bool down_ = false, dragging_ = false;
     bool preciseClick_ = true, preciseShowHint_ = true;
+    bool hintSaved_ = false, savedShowHint_ = false, savedParentShowHint_ = true;
+    bool cursorSaved_ = false;
+    TCursor savedCursor_ = crDefault;
     TColor borderColor_ = cl3DDkShadow, bevelHighlightColor_ = clBtnHighlight, bevelShadowColor_ = clBtnShadow;
     TRzCaptionPosition captionPosition_ = cpCentered;
     int captionX_ = 0, captionY_ = 0;

@@ -1,5 +1,6 @@
 #include "controls/buttons/vr/VrButtons.h"
 
+#include "controls/buttons/ButtonArt.h"
 #include "platform/gui/Keys.h"
 
 namespace {
@@ -28,6 +29,20 @@ TVrDemoButton::TVrDemoButton(TComponent* AOwner)
     SetColor(clBtnFace);
     SetTabStop(false);
     font3D_.OnChange = [this](TObject*) { Changed(); };
+}
+
+void TVrDemoButton::SetBitmap(const TBitmap& Value)
+{
+    bitmap_ = Value;
+    Changed();
+}
+
+void TVrDemoButton::SetBitmapResource(const std::string& Value)
+{
+    TBitmap loaded;
+    qx::buttons::loadPictureResource(loaded, Value);
+    bitmapResource_ = Value;
+    SetBitmap(loaded);
 }
 
 void TVrDemoButton::PaintImage()
