@@ -4,6 +4,8 @@
 #include "controls/buttons/rz/RzPanel.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -52,7 +54,10 @@ TEST_F(BmpButtonTest, TakesThePictureSizeAndLeavesTheTransparentColourOut)
         EXPECT_EQ(b->Height(), 8);
         const TBitmap shown = render(*b);
         EXPECT_EQ(pixel(shown, 5, 5), clBlue);
-        EXPECT_EQ(pixel(shown, 0, 0), clWhite) << "the parent's colour shows through " << key;
+        EXPECT_EQ(pixel(shown, 0, 0), clFuchsia) << "what lies beneath shows through " << key;
+        const QImage onForm = form->Widget()->grab(QRect(b->Left(), b->Top(), 10, 8)).toImage();
+        EXPECT_EQ(QColor(onForm.pixel(0, 0)), QColor(Qt::white)) << "on the form: the form's colour";
+        EXPECT_EQ(QColor(onForm.pixel(5, 5)), QColor(Qt::blue));
     }
     EXPECT_EQ(TRzButtonBitmaps().TransparentColor(), clOlive);
 }

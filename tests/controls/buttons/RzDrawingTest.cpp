@@ -211,3 +211,23 @@ TEST(DropDownArrow, IsATriangleBelowTheCentre)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ParentBackground, IsThePartOfTheParentsOwnDrawingUnderTheControl)
+{
+    qx::test::FormFixture f;
+    f.form->SetColor(clNavy);
+    auto* child = f.make<TGraphicControl>();
+    child->SetBounds(30, 20, 8, 6);
+    TBitmap b = canvasOf(8, 6);
+    PaintParentBackgroundOnCanvas(*child, b.Canvas());
+    EXPECT_EQ(pixel(b, 0, 0), clNavy);
+    EXPECT_EQ(pixel(b, 7, 5), clNavy);
+    TGraphicControl orphan(nullptr);
+    TBitmap untouched = canvasOf(2, 2);
+    PaintParentBackgroundOnCanvas(orphan, untouched.Canvas());
+    EXPECT_EQ(pixel(untouched, 0, 0), kBack) << "no parent: nothing";
+}
+
+} // namespace

@@ -5,6 +5,7 @@
 #include "platform/gui/Keys.h"
 #include "platform/gui/canvas/Edges.h"
 
+#include <QPainter>
 #include <QWidget>
 
 #include <memory>
@@ -87,6 +88,8 @@ TRzBmpButton::TRzBmpButton(TComponent* AOwner) : TCustomControl(AOwner)
     SetColor(clBtnFace);
     SetParentFont(true);
     SetTabStop(true);
+    // Borderless: what lies beneath shows through the transparent colour.
+    Widget()->setAutoFillBackground(false);
 }
 
 TRzBmpButton::~TRzBmpButton() = default;
@@ -125,6 +128,7 @@ void TRzBmpButton::SetButtonBorder(TButtonBorder Value)
     if (buttonBorder_ == Value)
         return;
     buttonBorder_ = Value;
+    Widget()->setAutoFillBackground(Value != bbNone);
     fitToBitmap();
     Invalidate();
 }
@@ -410,16 +414,18 @@ void TRzBmpButton::Paint()
         state_ = down_ ? stPressed : stUp;
     }
     TBitmap off(std::max(Width(), 1), std::max(Height(), 1));
+    if (buttonBorder_ == bbNone) {
+        // The toolkit composites the parent's drawing under the face's transparent pixels.
+        off.SetPixelFormat(pf32bit);
+        off.Image().fill(Qt::transparent);
+    }
     TCanvas& canvas = off.Canvas();
     canvas.Font() = Font();
     TRect r = ClientRect();
     canvas.Brush().Color = Color();
     const int bevel = newLook() ? 1 : 2;
     switch (buttonBorder_) {
-    case bbNone:
-        canvas.FillRect(r);
-        PaintParentBackgroundOnCanvas(*this, canvas);
-        break;
+    case bbNone: break;
     case bbSingle:
         canvas.FillRect(r);
         canvas.Brush().Color = clBlack;
@@ -476,6 +482,14 @@ void TRzBmpButton::Paint()
         TRect focus = captionRect;
         InflateRect(focus, 2, 2);
         canvas.DrawFocusRect(focus);
+    }
+    canvas.Detach();
+    if (buttonBorder_ == bbNone) {
+        if (QPainter* p = Canvas()->Painter()) {
+            const TPoint origin = Canvas()->Origin();
+            p->drawImage(QPoint(origin.X, origin.Y), off.Image());
+        }
+        return;
     }
     Canvas()->Draw(0, 0, off);
 }
