@@ -416,8 +416,9 @@ void TRzBmpButton::Paint()
     TBitmap off(std::max(Width(), 1), std::max(Height(), 1));
     if (buttonBorder_ == bbNone) {
         // The toolkit composites the parent's drawing under the face's transparent pixels.
-        off.SetPixelFormat(pf32bit);
-        off.Image().fill(Qt::transparent);
+        QImage clear(off.Width(), off.Height(), QImage::Format_ARGB32_Premultiplied);
+        clear.fill(Qt::transparent);
+        off.Assign(clear);
     }
     TCanvas& canvas = off.Canvas();
     canvas.Font() = Font();
