@@ -5,6 +5,8 @@
 
 #include "WindowScreenshot.h"
 
+#include "controls/buttons/rz/RzClasses.h"
+#include "controls/buttons/vr/VrClasses.h"
 #include "platform/gui/Application.h"
 
 #include <cstdio>
@@ -21,6 +23,8 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     int qtArgc = 1;
     qx::initApplication(qtArgc, argv);
+    qx::registerRzClasses();
+    qx::registerVrClasses();
     int status = 0;
     try {
         qx::WindowScreenshot::savePng(argv[1], argv[2], argc == 4 ? argv[3] : "");

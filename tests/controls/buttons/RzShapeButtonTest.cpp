@@ -2,6 +2,9 @@
 
 #include "controls/buttons/rz/RzShapeButton.h"
 
+#include <QImage>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,6 +54,10 @@ TEST_F(ShapeButtonTest, HitTestFollowsTheMaskAndAnswersOutsideBeyondIt)
     EXPECT_FALSE(b->PtInMask(0, 0)) << "see-through pixel";
     EXPECT_FALSE(b->PtInMask(13, 5)) << "beyond the mask (the AutoSize margin)";
     EXPECT_FALSE(b->PtInMask(-1, 5));
+
+    b->SetBounds(40, 40, 0, 0);
+    const QImage onForm = form->Widget()->grab(QRect(40, 40, 16, 16)).toImage();
+    EXPECT_EQ(QColor(onForm.pixel(5, 5)), QColor(Qt::red)) << "the window's mask lets the shape show";
 
     int clicks = 0;
     b->OnClick = [&](TObject*) { ++clicks; };

@@ -164,13 +164,24 @@ void TRzShapeButton::applyHitMask()
     const QImage& up = bitmapUp_.Image();
     const QRgb key = rgbOf(bitmap_.TransparentColor()) & 0xFFFFFF;
     mask_ = QImage(up.size(), QImage::Format_Mono);
+    // Index 1 is black: the pixels the window keeps.
+    mask_.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     mask_.fill(0);
     for (int y = 0; y < up.height(); ++y)
         for (int x = 0; x < up.width(); ++x)
             mask_.setPixel(x, y, (up.pixel(x, y) & 0xFFFFFF) != key ? 1 : 0);
     // Clicks on see-through pixels go to what lies beneath.
     if (preciseClick_ && !mask_.isNull())
-        Widget()->setMask(QBitmap::fromImage(mask_.convertToFormat(QImage::Format_Mono)));
+        Widget()->setMask(QBitmap::fromImage(mask_));
+}
+
+void TRzShapeButton::SetPreciseClick(bool Value)
+{
+    preciseClick_ = Value;
+    if (!Value)
+        Widget()->clearMask();
+    else if (!mask_.isNull())
+        Widget()->setMask(QBitmap::fromImage(mask_));
 }
 
 void TRzShapeButton::Loaded()

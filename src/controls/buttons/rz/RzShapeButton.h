@@ -37,7 +37,8 @@ public:
     TColor BorderColor() const { return borderColor_; }
     void SetBorderColor(TColor Value) { regenerateOnChange(borderColor_, Value); }
     bool PreciseClick() const { return preciseClick_; }
-    void SetPreciseClick(bool Value) { preciseClick_ = Value; }
+    /// With PreciseClick, clicks on see-through pixels go to what lies beneath.
+    void SetPreciseClick(bool Value);
     bool PreciseShowHint() const { return preciseShowHint_; }
     void SetPreciseShowHint(bool Value) { preciseShowHint_ = Value; }
     TRzCaptionPosition CaptionPosition() const { return captionPosition_; }
