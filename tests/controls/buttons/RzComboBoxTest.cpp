@@ -254,3 +254,26 @@ TEST_F(ComboLookTest, FlatButtonsDrawTheDropButtonInTheComboColour)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ComboListWidth, FitsTheWidestItemAndTheScrollBar)
+{
+    TRzComboBox combo(nullptr);
+    combo.SetWidth(40);
+    TBitmap measure(1, 1);
+    measure.Canvas().Font() = combo.Font();
+    const std::string wide = "A much wider item than the combo";
+    combo.Add(wide);
+    EXPECT_EQ(combo.ListWidth(), measure.Canvas().TextWidth(wide) + 8);
+    for (int i = 0; i < 9; ++i)
+        combo.Add("x");
+    EXPECT_EQ(combo.ListWidth(), measure.Canvas().TextWidth(wide) + 17 + 8) << "10 items, 8 shown: a scroll bar";
+    combo.ClearItems();
+    combo.Add("x");
+    EXPECT_EQ(combo.ListWidth(), 40) << "never narrower than the combo";
+    combo.SetDropDownWidth(300);
+    EXPECT_EQ(combo.ListWidth(), 300);
+}
+
+} // namespace

@@ -3,6 +3,9 @@
 #include "platform/gui/Keys.h"
 #include "platform/gui/Timer.h"
 
+#include "platform/gui/canvas/Bitmap.h"
+
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -463,8 +466,30 @@ void TRzComboBox::KeyPress(char16_t& Key)
     Key = 0;
 }
 
+int TRzComboBox::ListWidth()
+{
+    if (dropDownWidth_ > 0)
+        return dropDownWidth_;
+    TBitmap measure(1, 1);
+    measure.Canvas().Font() = Font();
+    int widest = 0;
+    for (int i = 0; i < Items()->Count(); ++i)
+        widest = std::max(widest, measure.Canvas().TextWidth(Items()->Get(i)));
+    if (Items()->Count() > DropDownCount())
+        widest += kDropButtonWidth;
+    return std::max(widest + 8, Width());
+}
+
+void TRzComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    // The list may open on this press: size it first.
+    static_cast<QComboBox*>(Widget())->view()->setMinimumWidth(ListWidth());
+    TComboBox::MouseDown(Button, Shift, X, Y);
+}
+
 void TRzComboBox::KeyDown(Word& Key, TShiftState Shift)
 {
+    static_cast<QComboBox*>(Widget())->view()->setMinimumWidth(ListWidth());
     if (readOnly_) {
         Key = 0;
         return;

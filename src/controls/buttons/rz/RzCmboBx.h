@@ -86,6 +86,9 @@ public:
     /// The first item that begins with text, ignoring case; -1 when none.
     int FindPrefix(const std::string& Text) const;
     void ClearSearchString() { searchString_.clear(); }
+    /// Width of the dropped list: DropDownWidth when positive, else the widest item (plus a
+    /// scroll bar when not all items fit, plus 8), never narrower than the combo.
+    int ListWidth();
     /// Draws the flat frame and drop button over the toolkit's combo box.
     void PaintOverlay(TCanvas& Canvas);
     /// Sets Text (when it differs) without completing it from the list.
@@ -106,6 +109,7 @@ protected:
     virtual void InvalidKey();
     void KeyPress(char16_t& Key) override;
     void KeyDown(Word& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
     void DoEnter() override;
     void DoExit() override;
