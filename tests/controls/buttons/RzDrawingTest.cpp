@@ -231,3 +231,52 @@ TEST(ParentBackground, IsThePartOfTheParentsOwnDrawingUnderTheControl)
 }
 
 } // namespace
+
+namespace {
+
+TEST(BlockCopies, ReplicateTheSeedAndMirrorTheQuarter)
+{
+    const TColor seed[2][2] = {{clRed, clLime}, {clBlue, clYellow}};
+    TBitmap b = canvasOf(7, 5);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x)
+            b.Canvas().SetPixel(x, y, seed[y][x]);
+    ReplicateBlock(b.Canvas(), 0, 0, 2, 2, 7, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x)
+            EXPECT_EQ(pixel(b, x, y), seed[y % 2][x % 2]) << x << "," << y;
+
+    for (const auto& [w, h] : {std::pair{8, 6}, std::pair{9, 7}, std::pair{10, 5}}) {
+        TBitmap m = canvasOf(w, h);
+        for (int y = 0; y < (h + 1) / 2; ++y)
+            for (int x = 0; x < (w + 1) / 2; ++x)
+                m.Canvas().SetPixel(x, y, RGB(20 * x, 30 * y, 100));
+        MirrorQuadrants(m.Canvas(), 0, 0, w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                EXPECT_EQ(pixel(m, x, y), pixel(m, w - 1 - x, y)) << w << "x" << h << " at " << x << "," << y;
+                EXPECT_EQ(pixel(m, x, y), pixel(m, x, h - 1 - y)) << w << "x" << h << " at " << x << "," << y;
+            }
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(Gradients, CentreAndBoxKindsAreSymmetric)
+{
+    for (const TGradientDirection d : {gdHorizontalCenter, gdVerticalCenter, gdHorizontalBox, gdVerticalBox, gdSquareBox,
+                                       gdBigSquareBox}) {
+        TBitmap b = canvasOf(21, 13);
+        FillGradient(b.Canvas(), {0, 0, 21, 13}, d, clBlack, clWhite, 1);
+        for (int y = 0; y < 13; ++y)
+            for (int x = 0; x < 21; ++x) {
+                ASSERT_EQ(pixel(b, x, y), pixel(b, 20 - x, y)) << d << " at " << x << "," << y;
+                ASSERT_EQ(pixel(b, x, y), pixel(b, x, 12 - y)) << d << " at " << x << "," << y;
+            }
+        EXPECT_EQ(pixel(b, 10, 6), clWhite) << "the stop colour in the middle, " << d;
+    }
+}
+
+} // namespace
