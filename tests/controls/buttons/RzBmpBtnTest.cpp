@@ -210,3 +210,28 @@ TEST_F(BmpButtonTest, SizesAndMargins)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BmpButtonTest, PictureAndCaptionLayout)
+{
+    TRzBmpButton* b = button();
+    b->SetButtonSize(bszNeither);
+    b->SetBounds(0, 0, 80, 30);
+    TBitmap alone = render(*b);
+    EXPECT_EQ(pixel(alone, 35, 12), clBlue) << "no caption: the picture is centred";
+    EXPECT_EQ(pixel(alone, 34, 12), clFuchsia);
+    EXPECT_EQ(pixel(alone, 44, 18), clBlue);
+    EXPECT_EQ(pixel(alone, 45, 18), clFuchsia);
+
+    b->SetCaption("W");
+    b->SetSpacing(-1);
+    TBitmap measure(1, 1);
+    measure.Canvas().Font() = b->Font();
+    const int third = (80 - (10 + measure.Canvas().TextWidth("W"))) / 3;
+    TBitmap thirds = render(*b);
+    EXPECT_EQ(pixel(thirds, third, 12), clBlue) << "margin, picture, spacing and caption in thirds";
+    EXPECT_EQ(pixel(thirds, third - 1, 12), clFuchsia);
+}
+
+} // namespace
