@@ -258,7 +258,7 @@ void TRzLabel::Paint()
     if (rotation_ == roCurve)
         drawArcText(canvas);
     else
-        drawFlatText(canvas, r);
+        drawFlatText(canvas);
     canvas.Font().Orientation = 0;
     canvas.Brush().Style = bsSolid;
 }
@@ -290,11 +290,10 @@ void TRzLabel::drawStyled(TCanvas& canvas, const std::function<void(int dx, int 
     draw(0, 0);
 }
 
-void TRzLabel::drawFlatText(TCanvas& canvas, TRect r)
+void TRzLabel::drawFlatText(TCanvas& canvas)
 {
     TRect t = AdjustBorderRect(ClientRect(), borderOuter_, borderInner_, borderSides_, bevelWidth_);
     InflateRect(t, -(borderWidth_ + textMargin_), -(borderWidth_ + textMargin_));
-    (void)r;
     const unsigned flags = textFlags();
     if (rotation_ == roNone) {
         if (Layout() != tlTop) {

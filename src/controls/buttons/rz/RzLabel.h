@@ -117,7 +117,7 @@ private:
     void adjustSize();
     void setBlinkState(bool On);
     TRzPanelBorder border() const;
-    void drawFlatText(TCanvas& canvas, TRect r);
+    void drawFlatText(TCanvas& canvas);
     void drawArcText(TCanvas& canvas);
     void drawStyled(TCanvas& canvas, const std::function<void(int dx, int dy)>& draw, int shadowOffset);
     unsigned textFlags() const;
