@@ -5,8 +5,10 @@
 
 #include "WindowScreenshot.h"
 
+#include "app/lock/LockDialogs.h"
 #include "controls/buttons/rz/RzClasses.h"
 #include "controls/buttons/vr/VrClasses.h"
+#include "model/dialogs/PresetDialogs.h"
 #include "platform/gui/Application.h"
 
 #include <cstdio>
@@ -23,10 +25,12 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     int qtArgc = 1;
     qx::initApplication(qtArgc, argv);
-    qx::registerRzClasses();
-    qx::registerVrClasses();
     int status = 0;
     try {
+        qx::registerRzClasses();
+        qx::registerVrClasses();
+        qx::registerPresetDialogs();
+        qx::registerLockDialogs();
         qx::WindowScreenshot::savePng(argv[1], argv[2], argc == 4 ? argv[3] : "");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "qx73b-screenshot: %s\n", e.what());

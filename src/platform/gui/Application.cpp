@@ -37,8 +37,12 @@ void initApplication(int& argc, char** argv)
 {
     if (Application)
         return;
-    if (!QCoreApplication::instance())
+    if (!QCoreApplication::instance()) {
+        // Layouts are in pixels of the design size: no scaling by screen resolution.
+        if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
+            qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
         gQtApplication = std::make_unique<QApplication>(argc, argv);
+    }
     // Qt takes the locale from the environment; numbers are read and written the C way.
     std::setlocale(LC_NUMERIC, "C");
     Application = new TApplication;
@@ -84,6 +88,7 @@ void TApplication::Run()
 void TApplication::Terminate()
 {
     terminated_ = true;
+    qx::endModalLoops();
     QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::None));
 }
 
@@ -111,7 +116,8 @@ void TApplication::HandleException(TObject* Sender)
         else
             ShowException(e);
     } catch (...) {
-        const std::runtime_error unknown("Unknown exception");
+        // Any other thrown object shows as an exception with an empty message.
+        const std::runtime_error unknown("");
         if (OnException)
             OnException(Sender, unknown);
         else
@@ -121,8 +127,10 @@ void TApplication::HandleException(TObject* Sender)
 
 void TApplication::ShowException(const std::exception& E)
 {
+    // A full stop is added after a message ending in a letter, digit or the
+    // like; one ending in '.', '!', ')' and other punctuation stays as it is.
     std::string message = E.what();
-    if (!message.empty() && message.back() != '.')
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
         message += '.';
     qx::presenter()(title_, message);
 }

@@ -71,6 +71,10 @@ void TComponent::DestroyComponents()
 {
     while (!components_.empty()) {
         TComponent* c = components_.back();
+        c->BeforeDestruction();
+        // BeforeDestruction may have freed components; take the last one again.
+        if (components_.empty() || components_.back() != c)
+            continue;
         components_.pop_back();
         c->owner_ = nullptr;
         delete c;

@@ -69,6 +69,10 @@ public:
     /// accepts any parent and does nothing.
     virtual void SetParentComponent(TComponent* Parent);
 
+    /// Runs while the object is still whole, just before its owner (or
+    /// Release) destroys it; a plain delete skips it.
+    virtual void BeforeDestruction() {}
+
     /// Asks to be told (Notification with opRemove) when AComponent goes away.
     void FreeNotification(TComponent* AComponent);
     void RemoveFreeNotification(TComponent* AComponent);

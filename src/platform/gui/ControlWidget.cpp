@@ -33,6 +33,12 @@ void ControlWidget::paintEvent(QPaintEvent*)
         canvas->Detach();
 }
 
+QPainter* activePainter(const TControl* control)
+{
+    TCanvas* canvas = controlCanvas(control);
+    return canvas && canvas->HandleAllocated() ? canvas->Painter() : nullptr;
+}
+
 // A window keeps its mouse input: nothing goes on to the parent.
 void ControlWidget::mousePressEvent(QMouseEvent* event) { event->accept(); }
 void ControlWidget::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
@@ -176,6 +182,11 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event)
         case QEvent::ContextMenu:
             eaten = contextMenu(event);
             break;
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+            if (auto* form = dynamic_cast<TForm*>(control_))
+                qx::fire(event->type() == QEvent::WindowActivate ? form->OnActivate : form->OnDeactivate, form);
+            break;
         default:
             break;
         }
@@ -222,6 +233,8 @@ bool ControlBridge::key(QEvent* event)
     if (vk != 0) {
         TMessage m{down ? WM_KEYDOWN : WM_KEYUP, vk, shift, 0, nullptr};
         control_->WndProc(m);
+        if (m.Result == kDialogKeyTaken)
+            return true;
         keyEaten = m.Result != 0;
     }
     if (!down || !typesCharacter(k->text()))

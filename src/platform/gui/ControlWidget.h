@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QWidget>
 
+class QPainter;
 class TControl;
 
 namespace qx {
@@ -51,5 +52,12 @@ private:
     TControl* control_;
     bool reinjecting_ = false;
 };
+
+/// The Qt shape of a standard cursor (crHandPoint ...).
+Qt::CursorShape qtCursor(int cursor);
+
+/// The painter of a drawn control's paint in progress (its canvas's), nullptr
+/// outside painting.
+QPainter* activePainter(const TControl* control);
 
 } // namespace qx

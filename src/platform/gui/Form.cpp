@@ -11,11 +11,25 @@
 #include <QWidget>
 
 #include <stdexcept>
+#include <vector>
 
 struct TForm::ModalLoop
 {
     QEventLoop loop;
 };
+
+namespace {
+
+// The modal loops running, innermost last.
+std::vector<QEventLoop*> gModalLoops;
+
+} // namespace
+
+void qx::endModalLoops()
+{
+    for (QEventLoop* loop : gModalLoops)
+        loop->exit();
+}
 
 TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner)
 {
@@ -42,6 +56,11 @@ void TForm::AfterConstruction()
     }
 }
 
+void TForm::BeforeDestruction()
+{
+    qx::guarded(this, [&] { qx::fire(OnDestroy, this); });
+}
+
 void TForm::DoCreate()
 {
     qx::guarded(this, [&] { qx::fire(OnCreate, this); });
@@ -49,9 +68,13 @@ void TForm::DoCreate()
 
 void TForm::SetVisible(bool Value)
 {
-    if (Loading() || !created_) {
+    if (Loading() || (!created_ && !Value)) {
         visible_ = Value; // shown once the form is made
         return;
+    }
+    if (!created_) {
+        // Shown by code before anyone finished making it: finish it first.
+        AfterConstruction();
     }
     if (Value == visible_)
         return;
@@ -121,8 +144,16 @@ void TForm::Release()
 {
     QPointer<QWidget> widget = widget_;
     QTimer::singleShot(0, [widget] {
-        if (widget)
-            delete dynamic_cast<TForm*>(qx::controlOf(widget));
+        auto* form = widget ? dynamic_cast<TForm*>(qx::controlOf(widget)) : nullptr;
+        if (!form)
+            return;
+        if (form->modal_) {
+            // Its modal loop is still on the stack: it goes once the loop ends.
+            form->releaseAfterModal_ = true;
+            return;
+        }
+        form->BeforeDestruction();
+        delete form;
     });
 }
 
@@ -142,6 +173,7 @@ int TForm::ShowModal()
     widget_->setWindowModality(Qt::ApplicationModal);
     ModalLoop loop;
     loop_ = &loop;
+    gModalLoops.push_back(&loop.loop);
     try {
         Show();
         while (true) {
@@ -155,14 +187,20 @@ int TForm::ShowModal()
                 break;
         }
     } catch (...) {
+        gModalLoops.pop_back();
         loop_ = nullptr;
         modal_ = false;
         throw;
     }
+    gModalLoops.pop_back();
     loop_ = nullptr;
     modal_ = false;
     Hide();
     widget_->setWindowModality(Qt::NonModal);
+    if (releaseAfterModal_) {
+        releaseAfterModal_ = false;
+        Release();
+    }
     return modalResult_;
 }
 
@@ -209,6 +247,22 @@ void TForm::SetWindowState(TWindowState Value)
     }
 }
 
+void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    applySizeLimits();
+}
+
+void TForm::applySizeLimits()
+{
+    if (borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin) {
+        widget_->setMinimumSize(0, 0);
+        widget_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        widget_->setFixedSize(width_, height_);
+    }
+}
+
 void TForm::applyWindowFlags()
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
@@ -229,6 +283,7 @@ void TForm::applyWindowFlags()
     }
     if (formStyle_ == fsStayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
+    applySizeLimits();
     const bool wasVisible = widget_->isVisible();
     widget_->setWindowFlags(flags);
     if (wasVisible)

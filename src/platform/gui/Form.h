@@ -42,8 +42,12 @@ public:
     void LoadLayout(const std::string& ResourceName);
     /// Raises OnCreate, then shows the form when its Visible was set.
     virtual void AfterConstruction();
+    /// Raises OnDestroy.
+    void BeforeDestruction() override;
 
     void SetVisible(bool Value) override;
+    /// A form whose border style is not sizeable keeps the size given here.
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void Show();
     void Hide();
     /// Shows the form modally and runs a nested loop until ModalResult is set
@@ -102,6 +106,7 @@ private:
     friend class qx::ControlBridge;
 
     void applyWindowFlags();
+    void applySizeLimits();
     void placeOnScreen();
     void closeModal();
 
@@ -110,6 +115,7 @@ private:
     bool keyPreview_ = false;
     bool created_ = false;
     bool shownOnce_ = false;
+    bool releaseAfterModal_ = false;
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
     TPosition position_ = poDesigned;
@@ -126,6 +132,10 @@ using TCustomForm = TForm;
 TForm* GetParentForm(const TControl* Control);
 
 namespace qx {
+
+/// Makes every running modal loop look at its form again (the application
+/// is ending: they return mrCancel).
+void endModalLoops();
 
 /// Makes a form of class T owned by AOwner and raises its OnCreate.
 template <class T>

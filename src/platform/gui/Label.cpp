@@ -1,5 +1,6 @@
 #include "platform/gui/Label.h"
 
+#include "platform/gui/PaintHelpers.h"
 #include "platform/gui/canvas/Canvas.h"
 
 #include <QImage>
@@ -90,11 +91,8 @@ void TLabel::Paint()
     if (!canvas)
         return;
     TRect area = ClientRect();
-    if (!transparent_) {
-        canvas->Brush().Color = Color();
-        canvas->Brush().Style = bsSolid;
-        canvas->FillRect(area);
-    }
+    if (!transparent_)
+        qx::fillThenClearBrush(*canvas, area, Color());
     canvas->Brush().Style = bsClear;
     canvas->Font() = Font();
     if (!Enabled())

@@ -226,6 +226,9 @@ private:
     {
         if (!isWord("object"))
             fail("'object' expected");
+        // Windows nest a handful of levels; a deeper file is damaged.
+        if (++depth_ > kMaxDepth)
+            fail("objects nested more than " + std::to_string(kMaxDepth) + " deep");
         LayoutObject obj;
         obj.line = tok_.line;
         advance();
@@ -234,6 +237,7 @@ private:
         obj.className = name("class name");
         endOfLine();
         body(obj, "end");
+        --depth_;
         return obj;
     }
 
@@ -365,9 +369,12 @@ private:
         return l;
     }
 
+    static constexpr int kMaxDepth = 64;
+
     Lexer lexer_;
     std::string file_;
     Token tok_;
+    int depth_ = 0;
 };
 
 } // namespace

@@ -77,6 +77,10 @@ void MessagePump::wake() { waker().wake(); }
 std::size_t MessagePump::dispatchAll()
 {
     std::size_t handled = 0;
+    // A handler may run a nested loop (a modal form, a message box): that
+    // loop must be woken to go on with the messages behind the running one.
+    if (std::any_of(queues_.begin(), queues_.end(), [](MessageQueue* q) { return q->pendingCount() > 0; }))
+        wake();
     // A handler may destroy windows (and their queues) or open a modal loop
     // that dispatches again, so the list is copied and each entry checked.
     const std::vector<MessageQueue*> snapshot = queues_;

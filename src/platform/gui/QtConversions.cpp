@@ -1,6 +1,16 @@
 #include "platform/gui/QtConversions.h"
 
+#include <QAbstractScrollArea>
+
 namespace qx {
+
+void applyScrollBars(QAbstractScrollArea* area, TScrollStyle style)
+{
+    const bool vertical = style == ssVertical || style == ssBoth;
+    const bool horizontal = style == ssHorizontal || style == ssBoth;
+    area->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    area->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
 
 Qt::Alignment qtAlignment(TAlignment alignment)
 {

@@ -6,6 +6,8 @@
 #include "platform/gui/ControlEnums.h"
 
 #include <QRect>
+
+class QAbstractScrollArea;
 #include <QString>
 
 #include <string>
@@ -18,5 +20,8 @@ inline std::string fromQt(const QString& s) { return s.toStdString(); }
 
 Qt::Alignment qtAlignment(TAlignment alignment);
 Qt::Alignment qtAlignment(TAlignment alignment, TTextLayout layout);
+
+/// Shows the scroll bars the style asks for, always, and no others.
+void applyScrollBars(QAbstractScrollArea* area, TScrollStyle style);
 
 } // namespace qx

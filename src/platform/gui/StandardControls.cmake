@@ -19,3 +19,32 @@ target_sources(qx_platform_gui PRIVATE
   RadioButton.cpp
   StandardClasses.cpp
   UpDown.cpp)
+target_sources(qx_platform_gui PRIVATE
+  GroupBox.cpp
+  Image.cpp
+  ListBox.cpp
+  Memo.cpp
+  PaintBox.cpp
+  Panel.cpp
+  PictureResources.cpp
+  ScrollBox.cpp
+  Shape.cpp
+  SpeedButton.cpp
+  StatusBar.cpp)
+target_sources(qx_platform_gui PRIVATE
+  ColorDialog.cpp
+  FontDialog.cpp
+  HintWindow.cpp
+  MainMenu.cpp
+  Menu.cpp
+  MenuItem.cpp
+  OpenDialog.cpp
+  PageControl.cpp
+  PopupMenu.cpp
+  PrintDialog.cpp
+  Printer.cpp
+  RichEdit.cpp
+  Screen.cpp
+  SpecialFolders.cpp
+  ValueListEditor.cpp)
+target_link_libraries(qx_platform_gui PUBLIC Qt6::PrintSupport)

@@ -42,6 +42,10 @@ void MessageQueue::enqueue(std::shared_ptr<Request> request)
     std::function<void()> wakeUp;
     {
         std::lock_guard lock(mutex_);
+        // A sender counts as waiting from here: the queue may be destroyed
+        // before it gets back to wait, and must not be freed under it.
+        if (request->synchronous)
+            ++waiters_;
         queue_.push_back(std::move(request));
         wakeUp = wakeUp_;
     }
@@ -69,7 +73,6 @@ std::optional<std::intptr_t> MessageQueue::sendMessage(WindowMessage message, st
     enqueue(request);
 
     std::unique_lock lock(mutex_);
-    ++waiters_;
     const bool finished = done_.wait(lock, cancel, [&] {
         return request->state == Request::State::Done || request->state == Request::State::Abandoned;
     });
@@ -86,17 +89,22 @@ std::optional<std::intptr_t> MessageQueue::sendMessage(WindowMessage message, st
 
 std::size_t MessageQueue::dispatchPending()
 {
-    std::deque<std::shared_ptr<Request>> batch;
+    // Messages are taken one at a time, so that a handler that runs a nested
+    // loop lets that loop handle the messages queued behind its own, in order.
+    std::size_t budget = 0;
     {
         std::lock_guard lock(mutex_);
-        batch.swap(queue_);
+        budget = queue_.size();
     }
     std::size_t handled = 0;
-    while (!batch.empty()) {
-        std::shared_ptr<Request> request = std::move(batch.front());
-        batch.pop_front();
+    for (; budget > 0; --budget) {
+        std::shared_ptr<Request> request;
         {
             std::lock_guard lock(mutex_);
+            if (queue_.empty())
+                break;
+            request = std::move(queue_.front());
+            queue_.pop_front();
             if (request->state == Request::State::Abandoned)
                 continue;
             request->state = Request::State::Running;
@@ -106,12 +114,10 @@ std::size_t MessageQueue::dispatchPending()
             result = handler_(request->message);
         } catch (...) {
             // A handler that throws still releases its sender, then the
-            // exception goes on to the loop's own handler. Later messages of
-            // this batch go back to the front of the queue, in order.
+            // exception goes on to the loop's own handler; later messages stay queued.
             std::lock_guard lock(mutex_);
             request->state = Request::State::Done;
             done_.notify_all();
-            queue_.insert(queue_.begin(), batch.begin(), batch.end());
             throw;
         }
         ++handled;

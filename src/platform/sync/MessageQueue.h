@@ -39,7 +39,9 @@ public:
     std::optional<std::intptr_t> sendMessage(WindowMessage message, std::stop_token cancel) override;
 
     /// GUI thread: handles the messages queued before this call; returns how
-    /// many were handled. Messages queued by the handlers wait for the next call.
+    /// many were handled. Messages queued by the handlers wait for the next
+    /// call; a nested call from a handler goes on with the messages queued
+    /// behind the running one.
     std::size_t dispatchPending();
 
     /// Messages queued and not yet handled or abandoned.

@@ -1,10 +1,13 @@
 #include "TestControls.h"
 
+#include "platform/gui/canvas/Bitmap.h"
 #include "platform/gui/canvas/Canvas.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPixmap>
 
 #include <memory>
@@ -64,6 +67,22 @@ TEST(Painting, PaintDrawsThroughTheCanvasOnTheControl)
     EXPECT_EQ(pixelOf(image, 39, 29), clRed);
     EXPECT_EQ(pixelOf(image, 35, 20), clRed) << "a non-windowed control lies below its windowed sibling";
     EXPECT_EQ(pixelOf(image, 45, 20), clLime);
+}
+
+TEST(Painting, AParentDrawsItsBackgroundAndClientAreaOnACanvasItIsGiven)
+{
+    // What a see-through control does to show its parent behind itself.
+    TRedBox box(nullptr);
+    box.SetBounds(0, 0, 20, 20);
+    box.SetColor(clYellow);
+    TBitmap under(20, 20);
+    TCanvas& canvas = under.Canvas();
+    EXPECT_EQ(box.Perform(WM_ERASEBKGND, reinterpret_cast<std::uintptr_t>(&canvas)), 1);
+    EXPECT_EQ(pixelOf(under.Image(), 5, 5), clYellow);
+    EXPECT_EQ(box.Perform(WM_PRINTCLIENT, reinterpret_cast<std::uintptr_t>(&canvas)), 1);
+    canvas.Detach();
+    EXPECT_EQ(pixelOf(under.Image(), 5, 5), clRed);
+    EXPECT_EQ(box.Perform(WM_ERASEBKGND, 0), 0) << "no canvas, nothing drawn";
 }
 
 // The order in which the parent's widget stacks the controls, bottom first.
@@ -145,6 +164,65 @@ const AlignCase kAlignCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, AlignTest, ::testing::ValuesIn(kAlignCases));
+
+void doubleClickAt(TControl* control, int x, int y)
+{
+    QWidget* w = control->Widget();
+    const QPointF p(x, y);
+    const QPointF g = w->mapToGlobal(p);
+    clickAt(control, x, y);
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, p, g, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &dbl);
+    QMouseEvent up(QEvent::MouseButtonRelease, p, g, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &up);
+}
+
+TEST(MouseInput, ADoubleClickGivesOneClickOneDoubleClickAndTwoPresses)
+{
+    struct Case
+    {
+        const char* name;
+        TControlStyle style;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"double clicks and click events", {csClickEvents, csDoubleClicks}, "down up click dbl down(double) up "},
+        {"no double clicks: two plain clicks", {csClickEvents}, "down up click down up click "},
+        {"no click events", {csDoubleClicks}, "down up down(double) up "},
+    };
+    for (const Case& c : cases) {
+        TTestPanel panel(nullptr);
+        panel.SetBounds(0, 0, 50, 50);
+        panel.SetControlStyle(c.style);
+        std::string seen;
+        panel.OnMouseDown = [&](TObject*, TMouseButton, TShiftState s, int, int) {
+            seen += s.Contains(ssDouble) ? "down(double) " : "down ";
+        };
+        panel.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { seen += "up "; };
+        panel.OnClick = [&](TObject*) { seen += "click "; };
+        panel.OnDblClick = [&](TObject*) { seen += "dbl "; };
+        doubleClickAt(&panel, 5, 5);
+        EXPECT_EQ(seen, c.expected) << c.name;
+    }
+}
+
+TEST(MouseInput, AReleaseOutsideTheControlIsNoClick)
+{
+    TTestPanel panel(nullptr);
+    panel.SetBounds(0, 0, 50, 50);
+    int clicks = 0;
+    panel.OnClick = [&](TObject*) { ++clicks; };
+    QWidget* w = panel.Widget();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(60, 5), w->mapToGlobal(QPointF(60, 5)), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+    EXPECT_EQ(clicks, 0);
+    clickAt(&panel, 49, 49);
+    EXPECT_EQ(clicks, 1);
+}
 
 TEST(ParentFontAndColor, FollowTheParentUntilSetOnTheControl)
 {

@@ -1,6 +1,8 @@
 #include "TestControls.h"
 
+#include "platform/gui/Button.h"
 #include "platform/gui/Keys.h"
+#include "platform/gui/Memo.h"
 #include "platform/gui/LayoutLoader.h"
 #include "platform/gui/Timer.h"
 
@@ -101,6 +103,84 @@ TEST(Modal, EscDoesNotCloseADialogAndTheCloseBoxGivesCancel)
     EXPECT_EQ(escapes, 1);
 }
 
+TEST(Modal, OnActivateRunsWhenTheDialogComesUp)
+{
+    TForm dialog(nullptr);
+    dialog.AfterConstruction();
+    std::vector<std::string> events;
+    dialog.OnShow = [&](TObject*) { events.push_back("show"); };
+    dialog.OnActivate = [&](TObject*) {
+        events.push_back("activate");
+        dialog.SetModalResult(mrOk);
+    };
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_EQ(events, (std::vector<std::string>{"show", "activate"}));
+}
+
+TEST(Focus, EnterAndExitFollowTheFocusInsideTheForm)
+{
+    registerTestClasses();
+    TForm form(nullptr);
+    auto* a = new TTestButton(&form);
+    auto* b = new TTestButton(&form);
+    std::string seen;
+    for (auto [control, name] : {std::pair{a, "a"}, std::pair{b, "b"}}) {
+        control->SetParent(&form);
+        control->SetTabStop(true);
+        control->OnEnter = [&seen, name = std::string(name)](TObject*) { seen += "enter " + name + " "; };
+        control->OnExit = [&seen, name = std::string(name)](TObject*) { seen += "exit " + name + " "; };
+    }
+    form.OnActivate = [&](TObject*) {
+        a->SetFocus();
+        b->SetFocus();
+        form.SetModalResult(mrOk);
+    };
+    form.AfterConstruction();
+    form.ShowModal();
+    EXPECT_EQ(seen, "enter a exit a enter b ");
+    EXPECT_EQ(form.ActiveControl(), b) << "the form keeps its active control when hidden";
+}
+
+TEST(Modal, AFormReleasedInsideItsModalLoopGoesAfterTheLoop)
+{
+    auto* dialog = new TForm(nullptr);
+    dialog->AfterConstruction();
+    bool destroyed = false;
+    dialog->OnDestroy = [&](TObject*) { destroyed = true; };
+    int ticks = 0;
+    TTimer timer(nullptr);
+    timer.SetInterval(1);
+    timer.OnTimer = [&](TObject*) {
+        if (++ticks == 1)
+            dialog->Release();
+        else if (ticks == 3)
+            dialog->SetModalResult(mrOk);
+    };
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    EXPECT_FALSE(destroyed) << "not while its modal loop ran";
+    timer.SetEnabled(false);
+    Application->ProcessMessages();
+    EXPECT_TRUE(destroyed);
+}
+
+TEST(Focus, TheActiveControlOfALayoutHasTheFocusWhenTheFormShows)
+{
+    registerTestClasses();
+    TTestForm form(nullptr);
+    const std::string text = "object fmTest: TTestForm\n  ActiveControl = btnOK\n"
+                             "  object pnlTop: TTestPanel\n    TabStop = True\n  end\n"
+                             "  object btnOK: TTestButton\n    TabStop = True\n  end\nend\n";
+    qx::loadLayoutText(form, text, "Active.layout");
+    TWinControl* focused = nullptr;
+    form.OnActivate = [&](TObject*) {
+        focused = form.ActiveControl();
+        form.SetModalResult(mrOk);
+    };
+    form.AfterConstruction();
+    form.ShowModal();
+    EXPECT_EQ(focused, form.btnOK);
+}
+
 TEST(Modal, AVisibleFormCannotBeShownModally)
 {
     TForm form(nullptr);
@@ -122,6 +202,18 @@ TEST(FormCreation, OnCreateRunsOnceTheFormIsMadeAndVisibleFormsShow)
     form->AfterConstruction();
     EXPECT_EQ(form->created, 1);
     EXPECT_TRUE(form->Widget()->isVisible());
+}
+
+TEST(FormCreation, AFormShownByCodeRightAfterNewIsFinishedFirst)
+{
+    TForm dialog(nullptr);
+    int created = 0;
+    dialog.OnCreate = [&](TObject*) { ++created; };
+    dialog.OnShow = [&](TObject*) { dialog.SetModalResult(mrOk); };
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_EQ(created, 1);
+    dialog.AfterConstruction();
+    EXPECT_EQ(created, 1) << "OnCreate runs once";
 }
 
 TEST(FormCreation, AnExceptionInOnCreateIsShownAndTheFormIsStillMade)
@@ -149,6 +241,85 @@ TEST(FormCreation, ScreenCentrePositionIsAppliedAtTheFirstShow)
                                           screen.y() + (screen.height() - 100) / 2 + 100}));
 }
 
+TEST(FormCreation, OnDestroyRunsWhileTheFormIsWhole)
+{
+    std::string seen;
+    {
+        TApplication app;
+        TForm* dialog = nullptr;
+        app.CreateForm(dialog);
+        dialog->SetCaption("Progress");
+        dialog->OnDestroy = [&](TObject*) { seen = dialog->Caption(); };
+    }
+    EXPECT_EQ(seen, "Progress");
+}
+
+TEST(ApplicationObject, TheExceptionBoxEndsAMessageWithAFullStopWhereTheClassLibraryDoes)
+{
+    struct Case
+    {
+        const char* thrown;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"'' is not a valid integer value", "'' is not a valid integer value."},
+        {"Ends with a stop.", "Ends with a stop."},
+        {"Password Error!!", "Password Error!!"},
+        {"(in brackets)", "(in brackets)"},
+        {"", ""},
+    };
+    std::vector<std::string> shown;
+    qx::setExceptionPresenter([&](const std::string&, const std::string& m) { shown.push_back(m); });
+    for (const Case& c : cases) {
+        try {
+            throw std::runtime_error(c.thrown);
+        } catch (...) {
+            Application->HandleException(nullptr);
+        }
+        EXPECT_EQ(shown.back(), c.shown);
+    }
+    try {
+        throw 42;
+    } catch (...) {
+        Application->HandleException(nullptr);
+    }
+    EXPECT_EQ(shown.back(), "") << "any other thrown object shows an empty message";
+    qx::setExceptionPresenter(nullptr);
+}
+
+TEST(ApplicationObject, TerminateEndsTheModalLoopsWithCancel)
+{
+    TApplication app;
+    TApplication* saved = Application;
+    Application = &app;
+    TForm outer(nullptr);
+    TForm inner(nullptr);
+    outer.AfterConstruction();
+    inner.AfterConstruction();
+    int innerResult = -1;
+    outer.OnShow = [&](TObject*) { innerResult = inner.ShowModal(); };
+    inner.OnShow = [&](TObject*) { app.Terminate(); };
+    const int outerResult = outer.ShowModal();
+    Application = saved;
+    EXPECT_EQ(innerResult, mrCancel);
+    EXPECT_EQ(outerResult, mrCancel);
+}
+
+TEST(FormCreation, OnlySizeableBorderStylesLetTheUserResize)
+{
+    const std::pair<TFormBorderStyle, bool> cases[] = {
+        {bsSizeable, true}, {bsSizeToolWin, true}, {bsSingle, false}, {bsDialog, false}, {bsNone, false},
+        {bsToolWindow, false}};
+    for (const auto& [style, sizeable] : cases) {
+        TForm form(nullptr);
+        form.SetBorderStyle(style);
+        form.SetBounds(10, 10, 300, 200);
+        const QWidget* w = form.Widget();
+        EXPECT_EQ(w->minimumSize() != w->maximumSize(), sizeable) << "border style " << style;
+        EXPECT_EQ(form.Width(), 300);
+    }
+}
+
 TEST(ApplicationObject, NumbersAreReadTheCWay)
 {
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
@@ -172,6 +343,165 @@ TEST(ApplicationObject, TheFirstFormMadeIsTheMainFormAndClosingItEndsTheLoop)
     app.Run();
     Application = saved;
     EXPECT_TRUE(app.Terminated());
+}
+
+} // namespace
+
+namespace {
+
+/// A push button as the control families write them: Enter clicks the
+/// default button, Esc the cancel button, Alt with its letter any of them.
+class TDialogButton : public TCustomControl
+{
+public:
+    TDialogButton(TComponent* owner, TModalResult result, bool isDefault, bool isCancel, char16_t accelerator)
+        : TCustomControl(owner), result_(result), default_(isDefault), cancel_(isCancel), accelerator_(accelerator)
+    {
+    }
+
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == CM_DIALOGKEY && KeyDataToShiftState(m.LParam).Empty() &&
+            ((m.WParam == VK_RETURN && default_) || (m.WParam == VK_ESCAPE && cancel_))) {
+            GetParentForm(this)->SetModalResult(result_);
+            m.Result = 1;
+            return;
+        }
+        if (m.Msg == CM_DIALOGCHAR && m.WParam == accelerator_) {
+            GetParentForm(this)->SetModalResult(result_);
+            m.Result = 1;
+            return;
+        }
+        TCustomControl::WndProc(m);
+    }
+
+private:
+    TModalResult result_;
+    bool default_, cancel_;
+    char16_t accelerator_;
+};
+
+/// A control that keeps every key (as a multi-line memo keeps Enter).
+class TKeyEater : public TCustomControl
+{
+public:
+    using TCustomControl::TCustomControl;
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == WM_GETDLGCODE) {
+            m.Result = DLGC_WANTALLKEYS;
+            return;
+        }
+        TCustomControl::WndProc(m);
+    }
+};
+
+struct DialogKeyCase
+{
+    const char* name;
+    bool focusEater;
+    int qtKey;
+    const char* text;
+    Qt::KeyboardModifiers mods;
+    TModalResult expected; // mrNone: the dialog stays
+};
+
+void PrintTo(const DialogKeyCase& c, std::ostream* os) { *os << c.name; }
+
+const DialogKeyCase kDialogKeys[] = {
+    {"Enter clicks the default button", false, Qt::Key_Return, "\r", Qt::NoModifier, mrOk},
+    {"Esc clicks the cancel button", false, Qt::Key_Escape, "\x1b", Qt::NoModifier, mrCancel},
+    {"Shift+Enter is no dialog key", false, Qt::Key_Return, "\r", Qt::ShiftModifier, mrNone},
+    {"a control that wants all keys keeps Enter", true, Qt::Key_Return, "\r", Qt::NoModifier, mrNone},
+    {"Alt with the accelerator clicks the button", false, Qt::Key_N, "n", Qt::AltModifier, mrNo},
+    {"the accelerator letter alone is typed", false, Qt::Key_N, "n", Qt::NoModifier, mrNone},
+};
+
+class DialogKeyTest : public ::testing::TestWithParam<DialogKeyCase>
+{
+};
+
+TEST_P(DialogKeyTest, GoesToTheFormsButtonsUnlessTheControlKeepsIt)
+{
+    const DialogKeyCase& c = GetParam();
+    TForm dialog(nullptr);
+    auto* panel = new TTestPanel(&dialog);
+    panel->SetParent(&dialog);
+    for (auto* button : {new TDialogButton(&dialog, mrOk, true, false, u'o'),
+                         new TDialogButton(&dialog, mrCancel, false, true, u'c'),
+                         new TDialogButton(&dialog, mrNo, false, false, u'n')})
+        button->SetParent(panel); // nested: the form's broadcast reaches them
+    auto* eater = new TKeyEater(&dialog);
+    eater->SetParent(&dialog);
+    auto* plain = new TTestButton(&dialog);
+    plain->SetParent(&dialog);
+    std::vector<char16_t> typed;
+    for (TWinControl* target : {static_cast<TWinControl*>(eater), static_cast<TWinControl*>(plain)})
+        target->OnKeyPress = [&](TObject*, char16_t& key) { typed.push_back(key); };
+
+    TWinControl* target = c.focusEater ? static_cast<TWinControl*>(eater) : plain;
+    TModalResult result = mrNone;
+    dialog.OnShow = [&](TObject*) {
+        pressKey(target, c.qtKey, QString::fromLatin1(c.text), c.mods);
+        result = dialog.ModalResult();
+        dialog.SetModalResult(mrAbort);
+    };
+    dialog.AfterConstruction();
+    dialog.ShowModal();
+    EXPECT_EQ(result, c.expected);
+    EXPECT_EQ(typed.empty(), c.expected != mrNone) << "a key taken by a button types nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DialogKeyTest, ::testing::ValuesIn(kDialogKeys));
+
+} // namespace
+
+namespace {
+
+TEST(DialogButtons, EnterClicksTheDefaultOrFocusedButtonAndEscTheCancelButton)
+{
+    enum class Focus { Other, NoButton, Memo };
+    struct Case
+    {
+        const char* name;
+        int qtKey;
+        Focus focus;
+        TModalResult expected;
+    };
+    const Case cases[] = {
+        {"Enter from another control clicks the default button", Qt::Key_Return, Focus::Other, mrOk},
+        {"Enter on a button clicks that button", Qt::Key_Return, Focus::NoButton, mrNo},
+        {"Esc clicks the cancel button", Qt::Key_Escape, Focus::Other, mrCancel},
+        {"a memo keeps Enter", Qt::Key_Return, Focus::Memo, mrNone},
+    };
+    for (const Case& c : cases) {
+        TForm dialog(nullptr);
+        auto* ok = new TButton(&dialog);
+        ok->SetDefault(true);
+        ok->SetModalResult(mrOk);
+        auto* cancel = new TButton(&dialog);
+        cancel->SetCancel(true);
+        cancel->SetModalResult(mrCancel);
+        auto* no = new TButton(&dialog);
+        no->SetModalResult(mrNo);
+        TWinControl* other = c.focus == Focus::Memo ? static_cast<TWinControl*>(new TMemo(&dialog))
+                                                    : new TTestButton(&dialog);
+        other->SetTabStop(true);
+        for (TWinControl* control : {static_cast<TWinControl*>(ok), static_cast<TWinControl*>(cancel),
+                                     static_cast<TWinControl*>(no), other})
+            control->SetParent(&dialog);
+        TWinControl* target = c.focus == Focus::NoButton ? static_cast<TWinControl*>(no) : other;
+        TModalResult result = mrNone;
+        dialog.OnActivate = [&](TObject*) {
+            target->SetFocus();
+            pressKey(target, c.qtKey);
+            result = dialog.ModalResult();
+            dialog.SetModalResult(mrAbort);
+        };
+        dialog.AfterConstruction();
+        dialog.ShowModal();
+        EXPECT_EQ(result, c.expected) << c.name;
+    }
 }
 
 } // namespace

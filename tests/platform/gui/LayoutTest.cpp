@@ -211,6 +211,29 @@ TEST_P(BadLayoutTest, FailsWithFileLineAndReason)
 
 INSTANTIATE_TEST_SUITE_P(Cases, BadLayoutTest, ::testing::ValuesIn(kBadLayouts));
 
+TEST(DamagedLayout, EveryTruncationGivesALoadErrorNeverACrash)
+{
+    registerTestClasses();
+    const std::string text = readData("TestForm.layout");
+    // Only the final line break may go.
+    for (std::size_t n = 0; n + 1 < text.size(); ++n) {
+        TTestForm root(nullptr);
+        try {
+            qx::loadLayoutText(root, text.substr(0, n), "TestForm.layout");
+            ADD_FAILURE() << "a layout cut after " << n << " bytes loaded";
+        } catch (const qx::LayoutError&) {
+        }
+    }
+}
+
+TEST(DamagedLayout, DeepNestingIsRefused)
+{
+    std::string text;
+    for (int i = 0; i < 100000; ++i)
+        text += "object p" + std::to_string(i) + ": TTestPanel\n";
+    EXPECT_THROW(qx::parseLayout(text, "Deep.layout"), qx::LayoutError);
+}
+
 TEST(LayoutRoot, FieldsMustFindTheirControls)
 {
     registerTestClasses();

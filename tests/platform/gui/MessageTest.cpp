@@ -107,6 +107,24 @@ TEST(WindowMessages, PostedMessagesAndTimersRunInsideAModalLoop)
     EXPECT_EQ(mainForm.handled, std::vector<unsigned>{WM_LINK_ERROR});
 }
 
+TEST(WindowMessages, AModalLoopOpenedByAHandlerHandlesTheMessagesQueuedBehindIt)
+{
+    TMessageForm form(nullptr);
+    TForm dialog(nullptr);
+    dialog.AfterConstruction();
+    form.onMessage = [&](TMessage& m) {
+        if (m.WParam == 1)
+            dialog.ShowModal(); // the information dialog of a failed reply
+        else if (m.WParam == 3)
+            dialog.SetModalResult(mrOk);
+    };
+    PostMessage(&form, WM_USER, 1, 0);
+    PostMessage(&form, WM_USER, 2, 0);
+    PostMessage(&form, WM_USER, 3, 0);
+    runUntil([&] { return form.handled.size() == 3 && !dialog.Modal(); });
+    EXPECT_EQ(dialog.ModalResult(), mrOk);
+}
+
 TEST(WindowMessages, CancellingReleasesAWorkerBlockedInSend)
 {
     TMessageForm form(nullptr);

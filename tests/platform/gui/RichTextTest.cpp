@@ -1,7 +1,11 @@
+#include "platform/gui/RichEdit.h"
 #include "platform/gui/RtfReader.h"
+#include "platform/gui/canvas/Canvas.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QWidget>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +60,54 @@ TEST(RtfReaderTest, SurvivesMalformedDocuments)
     QTextDocument doc;
     qx::RtfReader::read("{\\rtf1 \\cf99 x}", doc);
     EXPECT_EQ(doc.toPlainText(), "x");
+}
+
+} // namespace
+
+namespace {
+
+int inkedPixelsOutside(const QImage& image, const QRect& inside)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255) && !inside.contains(x, y))
+                ++count;
+    return count;
+}
+
+int inkedPixels(const QImage& image) { return inkedPixelsOutside(image, QRect()); }
+
+TEST(RichEditTest, RendersARangeIntoATwipsRectangleAndTellsWhereItStopped)
+{
+    TRichEdit edit(nullptr);
+    edit.LoadFromStream("{\\rtf1 \\fs24 First line\\par Second line\\par Third line\\par}");
+    const int count = edit.CharCount();
+    EXPECT_EQ(edit.PlainTextContent(), "First line\nSecond line\nThird line\n");
+
+    QImage image(400, 300, QImage::Format_RGB32);
+    struct Case { TRect twips; bool allFit; };
+    // 1440 twips per inch at 96 pixels per inch: 15 twips per pixel.
+    const Case cases[] = {{{15 * 20, 15 * 10, 15 * 320, 15 * 210}, true}, {{15 * 20, 15 * 10, 15 * 320, 15 * 40}, false}};
+    for (const Case& c : cases) {
+        image.fill(Qt::white);
+        TCanvas canvas(&image);
+        const int next = edit.FormatRange(canvas, c.twips);
+        canvas.Detach();
+        const QRect target(c.twips.Left / 15, c.twips.Top / 15, c.twips.Width() / 15, c.twips.Height() / 15);
+        EXPECT_EQ(inkedPixelsOutside(image, target), 0) << "nothing drawn outside the rectangle";
+        EXPECT_GT(inkedPixels(image), 0) << "the text is drawn";
+        if (c.allFit)
+            EXPECT_EQ(next, count);
+        else
+            EXPECT_TRUE(next > 0 && next < count) << next;
+    }
+    TCanvas canvas(&image);
+    EXPECT_EQ(edit.FormatRange(canvas, {0, 0, 0, 0}), 0) << "an empty rectangle draws nothing";
+    canvas.Detach();
+
+    edit.SetBackgroundColor(clRed);
+    EXPECT_EQ(edit.Widget()->palette().color(QPalette::Base), QColor(Qt::red));
 }
 
 } // namespace

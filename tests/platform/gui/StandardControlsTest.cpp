@@ -5,14 +5,17 @@
 #include "platform/gui/Form.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/Label.h"
+#include "platform/gui/QtConversions.h"
 #include "platform/gui/RadioButton.h"
 #include "platform/gui/StandardClasses.h"
 #include "platform/gui/UpDown.h"
+#include "platform/gui/ValueListEditor.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -123,8 +126,9 @@ TEST_F(ComboBoxTest, TypingRaisesChange)
 {
     combo_->SetStyle(csDropDown);
     widget()->lineEdit()->setFocus();
-    QTest::keyClicks(widget()->lineEdit(), "ab");
-    EXPECT_EQ(combo_->Text(), "ab");
+    QTest::keyClicks(widget()->lineEdit(), "Fi");
+    EXPECT_EQ(combo_->Text(), "Fi") << "no completion from the items";
+    EXPECT_EQ(qx::fromQt(widget()->currentText()), "Fi");
     EXPECT_EQ(log_, (Log{"change", "change"}));
 }
 
@@ -328,6 +332,14 @@ TEST_F(ControlsTest, EditKeepsItsRulesForTypedText)
 
     edit->SetText("xy");
     EXPECT_EQ(edit->Text(), "XY") << "code's text is turned too";
+    edit->SetText("longer than four");
+    EXPECT_EQ(edit->Text(), "LONGER THAN FOUR") << "code may write past MaxLength";
+    QTest::keyClick(edit->Widget(), Qt::Key_End);
+    QTest::keyClicks(edit->Widget(), "z");
+    EXPECT_EQ(edit->Text(), "LONGER THAN FOUR") << "typing may not";
+    QTest::keyClick(edit->Widget(), Qt::Key_Backspace);
+    EXPECT_EQ(edit->Text(), "LONGER THAN FOU") << "deleting may";
+    edit->SetText("xy");
     edit->SetSelStart(static_cast<int>(edit->Text().size()));
     EXPECT_EQ(edit->SelStart(), 2);
     EXPECT_EQ(edit->SelLength(), 0);
@@ -338,6 +350,16 @@ TEST_F(ControlsTest, EditKeepsItsRulesForTypedText)
     edit->OnKeyDown = [&](TObject*, Word& key, TShiftState) { seen = key; };
     QTest::keyClick(edit->Widget(), Qt::Key_Return);
     EXPECT_EQ(seen, VK_RETURN);
+}
+
+TEST_F(ControlsTest, NumbersOnlyEditTakesDigitsOnly)
+{
+    auto* edit = make<TEdit>();
+    edit->SetNumbersOnly(true);
+    edit->SetMaxLength(3);
+    edit->SetFocus();
+    QTest::keyClicks(edit->Widget(), "1a9.25");
+    EXPECT_EQ(edit->Text(), "192");
 }
 
 TEST_F(ControlsTest, AutoSizedLabelFollowsItsText)
@@ -351,6 +373,65 @@ TEST_F(ControlsTest, AutoSizedLabelFollowsItsText)
     label->SetAutoSize(false);
     label->SetCaption("x");
     EXPECT_GT(label->Width(), shortWidth) << "without AutoSize the size stays";
+}
+
+} // namespace
+
+namespace {
+
+// ---- key and value grid ----
+
+class ValueListTest : public ControlsTest
+{
+protected:
+    void SetUp() override
+    {
+        ControlsTest::SetUp();
+        grid_ = make<TValueListEditor>();
+        grid_->SetBounds(0, 0, 250, 200);
+        std::vector<std::string> lines;
+        for (int i = 1; i <= 20; ++i)
+            lines.push_back("     U" + std::string(i < 10 ? "0" : "") + std::to_string(i) + "=  Preset " + std::to_string(i));
+        grid_->Strings()->SetLines(lines);
+        grid_->OnSelectCell = [this](TObject*, int col, int row, bool& canSelect) {
+            selected_.push_back({col, row});
+            canSelect = allow_;
+        };
+    }
+    void clickRow(int row)
+    {
+        auto* table = static_cast<QTableWidget*>(grid_->Widget());
+        const QRect cell = table->visualRect(table->model()->index(row - 1, 1));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    TValueListEditor* grid_ = nullptr;
+    std::vector<std::pair<int, int>> selected_;
+    bool allow_ = true;
+};
+
+TEST_F(ValueListTest, RowsCountFromTheTitleRow)
+{
+    EXPECT_EQ(grid_->RowCount(), 21);
+    EXPECT_EQ(grid_->Keys(5), "     U05");
+    EXPECT_EQ(grid_->Cells(1, 5), "  Preset 5");
+    EXPECT_EQ(grid_->Values("     u07"), "  Preset 7");
+    EXPECT_EQ(grid_->Cells(0, 0), "Key");
+    EXPECT_EQ(grid_->Cells(1, 99), "");
+}
+
+TEST_F(ValueListTest, EverySelectionByTheUserIsRaisedOnce)
+{
+    clickRow(3);
+    clickRow(3);
+    QTest::keyClick(grid_->Widget(), Qt::Key_Down);
+    using Cells = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(selected_, (Cells{{1, 3}, {1, 3}, {1, 4}})) << "a click on the selected cell counts again";
+    EXPECT_EQ(grid_->Row(), 4);
+
+    allow_ = false;
+    clickRow(6);
+    EXPECT_EQ(grid_->Row(), 4) << "a refused cell is not taken";
 }
 
 } // namespace

@@ -1,0 +1,39 @@
+#include "platform/gui/MainMenu.h"
+
+#include "platform/gui/Form.h"
+#include "platform/gui/MenuItem.h"
+
+#include <QMenuBar>
+#include <QWidget>
+
+TMainMenu::TMainMenu(TComponent* AOwner) : TMenu(AOwner)
+{
+    auto* form = dynamic_cast<TForm*>(AOwner);
+    bar_ = new QMenuBar(form ? form->Widget() : nullptr);
+    bar_->setNativeMenuBar(false);
+    Items()->OnItemsChanged = [this] { rebuild(); };
+    rebuild();
+}
+
+TMainMenu::~TMainMenu()
+{
+    Items()->OnItemsChanged = nullptr;
+    Items()->Clear();
+    delete bar_;
+}
+
+int TMainMenu::BarHeight() const { return bar_ ? bar_->sizeHint().height() : 0; }
+
+void TMainMenu::rebuild()
+{
+    if (!bar_)
+        return;
+    bar_->clear();
+    for (int i = 0; i < Items()->Count(); ++i)
+        bar_->addAction(Items()->Items(i)->Action());
+    if (QWidget* parent = bar_->parentWidget()) {
+        bar_->setGeometry(0, 0, parent->width(), BarHeight());
+        bar_->raise();
+        bar_->show();
+    }
+}

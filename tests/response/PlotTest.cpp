@@ -1,0 +1,132 @@
+// The per-graph model: a new plot, sums in both views, phase wrapping,
+// views of the curves and range checks.
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "response/Plot.h"
+
+namespace {
+
+qx::Curve constantCurve(double v)
+{
+    qx::Curve c{};
+    c.fill(v);
+    return c;
+}
+
+TEST(Plot, NewPlotIsFlatInBothViewsAndSumsToZero)
+{
+    Plot plot;
+    for (std::uint8_t view : {0, 1}) {
+        plot.SetPhaseMode(view);
+        for (int n = 0; n < Plot::kSectionCount; ++n) {
+            PlotSection& s = plot.section(n);
+            s.SetPeq(s.biquad().gain, s.biquad().frequency, s.biquad().q, s.biquad().filterCode);
+            for (double v : plot.curve(n)) {
+                ASSERT_EQ(v, 0.0) << "section " << n << " view " << int{view};
+            }
+        }
+        ASSERT_TRUE(plot.DrawSum(0));
+        for (double v : plot.curve(Plot::kSumSection)) {
+            ASSERT_EQ(v, 0.0);
+        }
+    }
+}
+
+TEST(Plot, MagnitudeSumsAreNotWrapped)
+{
+    Plot plot;
+    plot.section(0).SetPeq(12, 1000, 1, 1);
+    plot.section(5).SetPeq(12, 1000, 1, 1);
+    plot.section(33).SetPeq(12, 1000, 1, 1); // the total itself is not summed
+    plot.section(34).SetPeq(12, 1000, 1, 1); // nor are the stages and overlays
+    ASSERT_TRUE(plot.DrawSum(4));
+    EXPECT_NEAR(plot.curve(Plot::kSumSection)[2805], 24.0, 0.05);
+}
+
+TEST(Plot, PhaseSumsAreWrappedByWholeTurns)
+{
+    struct Case
+    {
+        double sum;
+        double shown;
+    };
+    // 100 would show as 28 after only two corrections; it is -8 (+100 = -8 + 3 turns).
+    const Case cases[] = {{40, 4},  {-40, -4},  {18, 18}, {-18, -18}, {60, -12}, {100, -8},
+                          {54, 18}, {-54, -18}, {400, 4}, {-1000, 8}, {0, 0},    {17.5, 17.5}};
+    for (const Case& c : cases) {
+        Plot plot;
+        plot.SetPhaseMode(1);
+        plot.section(3).setCurve(constantCurve(c.sum / 2));
+        plot.section(32).setCurve(constantCurve(c.sum / 2));
+        ASSERT_TRUE(plot.DrawSum(0));
+        EXPECT_DOUBLE_EQ(plot.curve(Plot::kSumSection)[100], c.shown) << c.sum;
+        EXPECT_DOUBLE_EQ(qx::wrapPhase(c.sum), c.shown) << c.sum;
+    }
+}
+
+TEST(Plot, SetPhaseModeTakesEffectAtTheNextComputation)
+{
+    Plot plot;
+    plot.section(2).SetPeq(6, 1000, 1, 1);
+    const double before = plot.curve(2)[2805];
+    plot.SetPhaseMode(1);
+    EXPECT_EQ(plot.curve(2)[2805], before);
+    EXPECT_EQ(plot.section(2).view(), qx::PlotView::Phase);
+    plot.section(2).SetPeq(6, 1000, 1, 1);
+    EXPECT_NEAR(plot.curve(2)[2805], 0.0, 0.05); // a peak's phase crosses 0 at its centre
+    plot.SetPhaseMode(7);
+    EXPECT_EQ(plot.view(), qx::PlotView::Phase);
+    plot.SetPhaseMode(0);
+    EXPECT_EQ(plot.view(), qx::PlotView::Magnitude);
+}
+
+TEST(Plot, CurvesAreViewsOfTheSectionsOwnPoints)
+{
+    Plot plot;
+    const qx::CurveView view = plot.curve(7);
+    plot.section(7).SetPeq(-6, 200, 2, 1);
+    EXPECT_EQ(view.data(), plot.section(7).curve().data());
+    EXPECT_LT(view[static_cast<std::size_t>(qx::logFrequencyIndex(200.0))], -5.9);
+    // Setting one section leaves the others as they were.
+    for (double v : plot.curve(6)) {
+        ASSERT_EQ(v, 0.0);
+    }
+}
+
+TEST(Plot, SectionAndChannelNumbersAreRangeChecked)
+{
+    Plot plot;
+    EXPECT_THROW(plot.section(-1), std::out_of_range);
+    EXPECT_THROW(plot.section(48), std::out_of_range);
+    EXPECT_THROW(plot.sectionPosition(48), std::out_of_range);
+    EXPECT_NO_THROW(plot.section(47));
+    EXPECT_FALSE(plot.DrawSum(-1));
+    EXPECT_FALSE(plot.DrawSum(14));
+    EXPECT_TRUE(plot.DrawSum(13));
+}
+
+TEST(Plot, SectionPositionIsItsFrequencyOnTheLogAxis)
+{
+    Plot plot;
+    EXPECT_NEAR(plot.sectionPosition(0), 2805.3, 0.05); // a new section sits at 1000 Hz
+    plot.section(4).SetBiquad(0, 32000, 0.05, 10, 0, 0);
+    EXPECT_GT(plot.sectionPosition(4), 4096.0); // a flat reset lies beyond the right end
+}
+
+TEST(Plot, CopiedCurvesStayFinite)
+{
+    qx::Curve points = constantCurve(3.0);
+    points[10] = std::numeric_limits<double>::quiet_NaN();
+    points[11] = std::numeric_limits<double>::infinity();
+    Plot plot;
+    plot.section(40).setCurve(points);
+    EXPECT_EQ(plot.curve(40)[10], 0.0);
+    EXPECT_EQ(plot.curve(40)[11], 0.0);
+    EXPECT_EQ(plot.curve(40)[12], 3.0);
+    EXPECT_EQ(plot.section(40).nonFinitePoints(), 2);
+}
+
+} // namespace
