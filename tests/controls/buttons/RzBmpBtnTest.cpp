@@ -235,3 +235,18 @@ TEST_F(BmpButtonTest, PictureAndCaptionLayout)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BmpButtonTest, AcceleratorsPressEnabledButtons)
+{
+    TRzBmpButton* b = button();
+    b->SetCaption("&Mute");
+    form->Perform(CM_DIALOGCHAR, 'm', 0);
+    EXPECT_EQ(log, (Log{"click up"}));
+    b->SetEnabled(false);
+    form->Perform(CM_DIALOGCHAR, 'm', 0);
+    EXPECT_EQ(log.size(), 1u);
+}
+
+} // namespace

@@ -1,6 +1,7 @@
 #include "ButtonsTestSupport.h"
 
 #include "controls/buttons/rz/RzGrafx.h"
+#include "controls/buttons/rz/RzPanel.h"
 
 #include <gtest/gtest.h>
 
@@ -228,6 +229,21 @@ TEST(ParentBackground, IsThePartOfTheParentsOwnDrawingUnderTheControl)
     TBitmap untouched = canvasOf(2, 2);
     PaintParentBackgroundOnCanvas(orphan, untouched.Canvas());
     EXPECT_EQ(pixel(untouched, 0, 0), kBack) << "no parent: nothing";
+
+    // Through a see-through panel to the form; an opaque panel gives its own colour.
+    auto* panel = f.make<TRzPanel>();
+    panel->SetBounds(10, 10, 50, 40);
+    panel->SetTransparent(true);
+    auto* inner = f.make<TGraphicControl>(panel);
+    inner->SetBounds(5, 5, 8, 6);
+    TBitmap through = canvasOf(8, 6);
+    PaintParentBackgroundOnCanvas(*inner, through.Canvas());
+    EXPECT_EQ(pixel(through, 3, 3), clNavy);
+    panel->SetTransparent(false);
+    panel->SetColor(clTeal);
+    TBitmap opaque = canvasOf(8, 6);
+    PaintParentBackgroundOnCanvas(*inner, opaque.Canvas());
+    EXPECT_EQ(pixel(opaque, 3, 3), clTeal);
 }
 
 } // namespace

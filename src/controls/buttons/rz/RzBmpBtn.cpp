@@ -1,6 +1,7 @@
 #include "controls/buttons/rz/RzBmpBtn.h"
 
 #include "controls/buttons/rz/RzGrafx.h"
+#include "controls/buttons/Accelerators.h"
 #include "controls/buttons/ButtonArt.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/canvas/Edges.h"
@@ -239,6 +240,7 @@ void TRzBmpButton::KeyDown(Word& Key, TShiftState Shift)
     TCustomControl::KeyDown(Key, Shift);
     if (Key == VK_RETURN) {
         Click();
+        Key = 0; // taken here: no dialog key follows
     } else if (Key == VK_SPACE && Enabled()) {
         if (!down_) {
             state_ = stPressed;
@@ -309,6 +311,13 @@ void TRzBmpButton::Dispatch(TMessage& Message)
     case WM_ERASEBKGND:
         Message.Result = 1;
         return;
+    case CM_DIALOGCHAR:
+        if (Enabled() && qx::buttons::IsAccel(static_cast<char16_t>(Message.WParam), Caption())) {
+            Click();
+            Message.Result = 1;
+            return;
+        }
+        break;
     default:
         TCustomControl::Dispatch(Message);
     }

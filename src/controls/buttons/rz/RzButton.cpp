@@ -1,6 +1,8 @@
 #include "controls/buttons/rz/RzButton.h"
 
+#include "controls/buttons/Accelerators.h"
 #include "controls/buttons/rz/RzGrafx.h"
+#include "platform/gui/Button.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/canvas/Bitmap.h"
 
@@ -241,6 +243,32 @@ void TRzButton::SetHotTrack(bool Value)
     Invalidate();
 }
 
+bool TRzButton::active() const
+{
+    TForm* form = GetParentForm(this);
+    TControl* focused = form ? form->ActiveControl() : nullptr;
+    if (dynamic_cast<TRzButton*>(focused) || dynamic_cast<TButton*>(focused))
+        return focused == this;
+    return default_;
+}
+
+void TRzButton::Dispatch(TMessage& Message)
+{
+    const bool plain = KeyDataToShiftState(Message.LParam).Empty();
+    if (Message.Msg == CM_DIALOGKEY && plain && CanFocus() &&
+        ((Message.WParam == VK_RETURN && active()) || (Message.WParam == VK_ESCAPE && cancel_))) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    if (Message.Msg == CM_DIALOGCHAR && CanFocus() && qx::buttons::IsAccel(static_cast<char16_t>(Message.WParam), Caption())) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    TRzCustomButton::Dispatch(Message);
+}
+
 bool TRzButton::pressedLook() const { return groupIndex_ != 0 ? (down_ || showDown_) : showDown_; }
 
 void TRzButton::paintHotTrackFace(TCanvas& canvas, TRect& b)
@@ -287,7 +315,7 @@ void TRzButton::paintHotTrackFace(TCanvas& canvas, TRect& b)
             const TColor c = ContrastHueColor(HotTrackColor(), 180);
             PaintGradientRing(canvas, b, gdHorizontalEnd, c, ColorDarkenedBy(c, 30));
         }
-    } else if (groupIndex_ == 0 && (default_ || Focused())) {
+    } else if (groupIndex_ == 0 && (active() || Focused())) {
         TColor h = HighlightColor();
         if (ColorsLookAlike(h, clBtnFace))
             h = ColorDarkenedBy(h, 30);
@@ -321,7 +349,7 @@ void TRzButton::Paint()
 
 void TRzButton::paintClassicFace(TCanvas& canvas, TRect& b)
 {
-    if (groupIndex_ == 0 && ((Focused() && !showDown_) || clicking_)) {
+    if (groupIndex_ == 0 && ((active() && !showDown_) || clicking_)) {
         canvas.Brush().Color = clWindowFrame;
         canvas.FrameRect(b);
         InflateRect(b, -1, -1);

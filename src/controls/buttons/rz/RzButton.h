@@ -120,12 +120,16 @@ protected:
     void KeyDown(Word& Key, TShiftState Shift) override;
     void KeyUp(Word& Key, TShiftState Shift) override;
     void DoExit() override;
+    /// Enter while active (default, or focused), Esc with Cancel, and the caption's accelerator.
+    void Dispatch(TMessage& Message) override;
     void RepaintFace() override { Repaint(); }
     void ButtonClicked() override;
 
 private:
     void notifyGroup();
     bool pressedLook() const;
+    /// Drawn as the default button: focused, or Default while no other button has the focus.
+    bool active() const;
     /// The hot-track face; b becomes the area inside its rings.
     void paintHotTrackFace(TCanvas& canvas, TRect& b);
     void paintClassicFace(TCanvas& canvas, TRect& b);

@@ -4,8 +4,6 @@
 #include "platform/gui/canvas/Bitmap.h"
 
 #include <QImage>
-#include <QPainter>
-#include <QWidget>
 
 #include <algorithm>
 #include <cstdint>
@@ -294,15 +292,15 @@ void DrawQuadBevel(TCanvas& canvas, const MeterQuad& q, int kind, int count)
 void PaintParentBackgroundOnCanvas(const TControl& control, TCanvas& canvas)
 {
     TWinControl* parent = control.Parent();
-    QPainter* painter = canvas.Painter();
-    if (!parent || !painter)
+    if (!parent)
         return;
-    // The parent's own paint (its erase and client drawing), not its children, shifted so
-    // that the control's top-left corner lies at the canvas's origin.
-    const TPoint origin = canvas.Origin();
-    const QRegion area(control.Left(), control.Top(), control.Width(), control.Height());
-    painter->save();
-    parent->Widget()->render(painter, QPoint(origin.X, origin.Y), area,
-                             QWidget::DrawWindowBackground);
-    painter->restore();
+    // The parent erases and draws its client area on the canvas, shifted so that the
+    // control's top-left corner lies at the canvas's origin.
+    canvas.SaveState();
+    canvas.MoveOrigin(-control.Left(), -control.Top());
+    canvas.IntersectClipRect({0, 0, parent->ClientWidth(), parent->ClientHeight()});
+    const auto target = reinterpret_cast<std::uintptr_t>(&canvas);
+    parent->Perform(WM_ERASEBKGND, target);
+    parent->Perform(WM_PRINTCLIENT, target);
+    canvas.RestoreState();
 }

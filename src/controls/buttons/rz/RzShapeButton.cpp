@@ -1,5 +1,6 @@
 #include "controls/buttons/rz/RzShapeButton.h"
 
+#include "controls/buttons/Accelerators.h"
 #include "controls/buttons/ButtonArt.h"
 
 #include <QBitmap>
@@ -276,6 +277,16 @@ void TRzShapeButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
     }
     if (in)
         Click();
+}
+
+void TRzShapeButton::Dispatch(TMessage& Message)
+{
+    if (Message.Msg == CM_DIALOGCHAR && Enabled() && qx::buttons::IsAccel(static_cast<char16_t>(Message.WParam), Caption())) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    TGraphicControl::Dispatch(Message);
 }
 
 void TRzShapeButton::Paint()

@@ -65,6 +65,7 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void TextChanged() override { Invalidate(); }
+    void Dispatch(TMessage& Message) override;
     void FontChanged() override { Invalidate(); }
 
 private:

@@ -1,5 +1,6 @@
 #include "controls/buttons/vr/VrButtons.h"
 
+#include "controls/buttons/Accelerators.h"
 #include "controls/buttons/ButtonArt.h"
 #include "platform/gui/Keys.h"
 
@@ -138,6 +139,8 @@ void TVrDemoButton::KeyUp(Word& Key, TShiftState Shift)
 
 void TVrDemoButton::Dispatch(TMessage& Message)
 {
+    if (Message.Msg == CM_DIALOGCHAR && Enabled() && qx::buttons::IsAccel(static_cast<char16_t>(Message.WParam), Caption()))
+        raiseClick(); // the message goes on: it is not marked handled
     if (Message.Msg == CM_MOUSEENTER || Message.Msg == CM_MOUSELEAVE) {
         TVrCustomImageControl::Dispatch(Message);
         hasMouse_ = Message.Msg == CM_MOUSEENTER;
@@ -272,6 +275,8 @@ void TVrPowerButton::KeyUp(Word& Key, TShiftState Shift)
 
 void TVrPowerButton::Dispatch(TMessage& Message)
 {
+    if (Message.Msg == CM_DIALOGCHAR && Enabled() && qx::buttons::IsAccel(static_cast<char16_t>(Message.WParam), Caption()))
+        TControl::Click(); // no toggle; the message goes on
     switch (Message.Msg) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
