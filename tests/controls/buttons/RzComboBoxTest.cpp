@@ -277,3 +277,16 @@ TEST(ComboListWidth, FitsTheWidestItemAndTheScrollBar)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ComboCompleteTest, LeavingWithATextThatIsNoItemRaisesOnNotInList)
+{
+    combo->OnNotInList = logger("not in list");
+    qx::test::typeKey(*combo, Qt::Key_X, "x");
+    auto* next = make<TRzComboBox>();
+    next->SetFocus();
+    EXPECT_EQ(log.back(), "not in list");
+}
+
+} // namespace
