@@ -170,3 +170,53 @@ TEST_F(LabelTest, AutoSizeGrowsByTheBorders)
 }
 
 } // namespace
+
+namespace {
+
+/// The bounds of the pixels darker than the background.
+TRect inkBounds(const TBitmap& b)
+{
+    TRect r{b.Width(), b.Height(), -1, -1};
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            if (const TColor c = pixel(b, x, y); GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100) {
+                r.Left = std::min(r.Left, x);
+                r.Top = std::min(r.Top, y);
+                r.Right = std::max(r.Right, x + 1);
+                r.Bottom = std::max(r.Bottom, y + 1);
+            }
+    return r;
+}
+
+TEST_F(LabelTest, RotatedTextStandsUprightAndCentred)
+{
+    auto* label = make<TRzLabel>();
+    label->SetAutoSize(false);
+    label->SetTransparent(true);
+    label->SetAlignment(taCenter);
+    label->SetBounds(0, 0, 80, 80);
+    TFont font = label->Font();
+    font.Color = clBlack;
+    label->SetFont(font);
+    label->SetCaption("WWWWW");
+    const TRect flat = inkBounds(render(*label));
+    ASSERT_LT(flat.Left, flat.Right);
+    EXPECT_GT(flat.Width(), flat.Height());
+    EXPECT_NEAR((flat.Left + flat.Right) / 2, 40, 3) << "centred";
+
+    label->SetAngle(90);
+    const TRect upright = inkBounds(render(*label));
+    ASSERT_LT(upright.Top, upright.Bottom);
+    EXPECT_GT(upright.Height(), upright.Width()) << "written upwards";
+    EXPECT_NEAR((upright.Top + upright.Bottom) / 2, 40, 3);
+    EXPECT_NEAR((upright.Left + upright.Right) / 2, 40, 6);
+
+    for (const int angle : {45, 180, 270}) {
+        label->SetAngle(angle);
+        const TRect turned = inkBounds(render(*label));
+        EXPECT_NEAR((turned.Left + turned.Right) / 2, 40, 6) << angle;
+        EXPECT_NEAR((turned.Top + turned.Bottom) / 2, 40, 6) << angle;
+    }
+}
+
+} // namespace
