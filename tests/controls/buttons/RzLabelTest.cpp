@@ -22,6 +22,19 @@ protected:
         clock.advance(ms);
         Application->ProcessMessages();
     }
+    /// A see-through label of a fixed size with its caption in one colour.
+    TRzLabel* plainLabel(int w, int h, TColor color, const std::string& caption)
+    {
+        auto* label = make<TRzLabel>();
+        label->SetAutoSize(false);
+        label->SetTransparent(true);
+        label->SetBounds(0, 0, w, h);
+        TFont font = label->Font();
+        font.Color = color;
+        label->SetFont(font);
+        label->SetCaption(caption);
+        return label;
+    }
     qx::ManualClock clock{0};
 };
 
@@ -59,14 +72,7 @@ TEST_F(LabelTest, FlatRotationResetsTheAngleAndCentre)
 
 TEST_F(LabelTest, ATransparentLabelDrawsOnlyItsCaptionTopLeft)
 {
-    auto* label = make<TRzLabel>();
-    label->SetAutoSize(false);
-    label->SetTransparent(true);
-    label->SetBounds(0, 0, 60, 30);
-    TFont font = label->Font();
-    font.Color = clNavy;
-    label->SetFont(font);
-    label->SetCaption("W");
+    auto* label = plainLabel(60, 30, clNavy, "W");
     const TBitmap b = render(*label);
     int navy = 0;
     for (int y = 0; y < 15; ++y)
@@ -116,13 +122,9 @@ TEST_F(LabelTest, FlyByColourWhileTheMouseIsOver)
 
 TEST_F(LabelTest, ArcTextWithoutRoomDrawsNothing)
 {
-    auto* label = make<TRzLabel>();
-    label->SetAutoSize(false);
-    label->SetTransparent(true);
-    label->SetBounds(0, 0, 4, 4);
+    auto* label = plainLabel(4, 4, clBlack, "Arc");
     label->SetBorderWidth(2);
     label->SetRotation(roCurve);
-    label->SetCaption("Arc");
     const TBitmap b = render(*label);
     EXPECT_EQ(pixel(b, 2, 2), ColorToRGB(clBtnFace)) << "only the border rings";
 
@@ -134,11 +136,7 @@ TEST_F(LabelTest, ArcTextWithoutRoomDrawsNothing)
 
 TEST_F(LabelTest, TextStylesDrawTheirShadows)
 {
-    auto* label = make<TRzLabel>();
-    label->SetAutoSize(false);
-    label->SetTransparent(true);
-    label->SetBounds(0, 0, 40, 20);
-    label->SetCaption("WW");
+    auto* label = plainLabel(40, 20, clBlack, "WW");
     label->SetTextStyle(tsShadow);
     label->SetShadowColor(clRed);
     label->SetShadowDepth(3);
@@ -190,15 +188,8 @@ TRect inkBounds(const TBitmap& b)
 
 TEST_F(LabelTest, RotatedTextStandsUprightAndCentred)
 {
-    auto* label = make<TRzLabel>();
-    label->SetAutoSize(false);
-    label->SetTransparent(true);
+    auto* label = plainLabel(80, 80, clBlack, "WWWWW");
     label->SetAlignment(taCenter);
-    label->SetBounds(0, 0, 80, 80);
-    TFont font = label->Font();
-    font.Color = clBlack;
-    label->SetFont(font);
-    label->SetCaption("WWWWW");
     const TRect flat = inkBounds(render(*label));
     ASSERT_LT(flat.Left, flat.Right);
     EXPECT_GT(flat.Width(), flat.Height());
