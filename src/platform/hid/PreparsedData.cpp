@@ -458,6 +458,15 @@ bool scaleOf(const ReportField& field, Scale& scale)
     return scale.lmax > scale.lmin && scale.pmax > scale.pmin;
 }
 
+// Maps `from` in [fromMin, fromMax] onto [toMin, toMax]. Both spans can reach
+// 2^32 - 1, so their product needs all 64 bits unsigned.
+std::int64_t rescale(std::int64_t from, std::int64_t fromMin, std::int64_t fromMax, std::int64_t toMin,
+                     std::int64_t toMax)
+{
+    const auto product = static_cast<std::uint64_t>(from - fromMin) * static_cast<std::uint64_t>(toMax - toMin);
+    return toMin + static_cast<std::int64_t>(product / static_cast<std::uint64_t>(fromMax - fromMin));
+}
+
 } // namespace
 
 NTSTATUS PreparsedData::getScaledUsageValue(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection, USAGE usage,
@@ -475,7 +484,7 @@ NTSTATUS PreparsedData::getScaledUsageValue(HIDP_REPORT_TYPE type, USAGE page, s
     const std::int64_t logical = field->logicalMin < 0 ? signExtend(raw, field->bitSize) : std::int64_t{raw};
     if (logical < s.lmin || logical > s.lmax)
         return field->hasNullState() ? HIDP_STATUS_NULL : HIDP_STATUS_VALUE_OUT_OF_RANGE;
-    value = static_cast<std::int32_t>((logical - s.lmin) * (s.pmax - s.pmin) / (s.lmax - s.lmin) + s.pmin);
+    value = static_cast<std::int32_t>(rescale(logical, s.lmin, s.lmax, s.pmin, s.pmax));
     return HIDP_STATUS_SUCCESS;
 }
 
@@ -492,7 +501,7 @@ NTSTATUS PreparsedData::setScaledUsageValue(HIDP_REPORT_TYPE type, USAGE page, s
         return HIDP_STATUS_BAD_LOG_PHY_VALUES;
     if (value < s.pmin || value > s.pmax)
         return HIDP_STATUS_VALUE_OUT_OF_RANGE;
-    const std::int64_t logical = (value - s.pmin) * (s.lmax - s.lmin) / (s.pmax - s.pmin) + s.lmin;
+    const std::int64_t logical = rescale(value, s.pmin, s.pmax, s.lmin, s.lmax);
     writeBits(report, element.bitOffset, field->bitSize, static_cast<std::uint32_t>(logical));
     return HIDP_STATUS_SUCCESS;
 }
