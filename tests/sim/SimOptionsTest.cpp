@@ -1,5 +1,7 @@
 #include "SimOptions.h"
 
+#include "model/SharedConstants.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -108,7 +110,7 @@ TEST(SimOptions, BadCommandLinesAreRefusedWithAReason)
     };
     const Case cases[] = {
         {{"--tcp", "0.0.0.0:9761"}, "127.0.0.1 only"},
-        {{"--tcp", "192.168.1.101:9761"}, "127.0.0.1 only"},
+        {{"--tcp", std::string(kDefaultDeviceAddress) + ":9761"}, "127.0.0.1 only"},
         {{"--tcp", "127.0.0.1:70000"}, "bad number"},
         {{"--id", "0"}, "bad number"},
         {{"--id", "255"}, "bad number"},
