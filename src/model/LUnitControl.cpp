@@ -104,6 +104,19 @@ std::uint8_t lowByte(unsigned value)
     return static_cast<std::uint8_t>(value & 0xFFU);
 }
 
+// Writes a crossover filter's frequency word and slope byte into each output
+// of a group; inputs have no crossover.
+auto passFilterWriter(qx::UnitRecord& record, std::size_t frequencyAt, std::size_t slopeAt,
+                      std::uint16_t frequency, std::uint8_t slope)
+{
+    return [&record, frequencyAt, slopeAt, frequency, slope](int m) {
+        if (isOutput(m)) {
+            qx::writeWord(record, filterAt(m) + frequencyAt, frequency);
+            record[filterAt(m) + slopeAt] = slope;
+        }
+    };
+}
+
 std::string_view nameText(std::span<const std::uint8_t> bytes)
 {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
@@ -444,12 +457,8 @@ void LUnitControl::SetHighPass(int c, const qx::OutputFilter& filter)
     if (!isChannel(c)) {
         return;
     }
-    writeGroup(c, [&](int m) {
-        if (isOutput(m)) {
-            qx::writeWord(record_, filterAt(m) + qx::rec::kFilterHighPassFreq, filter.highPassFrequency);
-            record_[filterAt(m) + qx::rec::kFilterHighPassSlope] = filter.highPassSlope;
-        }
-    });
+    writeGroup(c, passFilterWriter(record_, qx::rec::kFilterHighPassFreq, qx::rec::kFilterHighPassSlope,
+                                   filter.highPassFrequency, filter.highPassSlope));
     send(CM_MCS_HIGH_PASS(deviceId(), static_cast<std::uint8_t>(c), filter.highPassFrequency,
                           filter.highPassSlope),
          false);
@@ -461,12 +470,8 @@ void LUnitControl::SetLowPass(int c, const qx::OutputFilter& filter)
     if (!isChannel(c)) {
         return;
     }
-    writeGroup(c, [&](int m) {
-        if (isOutput(m)) {
-            qx::writeWord(record_, filterAt(m) + qx::rec::kFilterLowPassFreq, filter.lowPassFrequency);
-            record_[filterAt(m) + qx::rec::kFilterLowPassSlope] = filter.lowPassSlope;
-        }
-    });
+    writeGroup(c, passFilterWriter(record_, qx::rec::kFilterLowPassFreq, qx::rec::kFilterLowPassSlope,
+                                   filter.lowPassFrequency, filter.lowPassSlope));
     send(CM_MCS_LOW_PASS(deviceId(), static_cast<std::uint8_t>(c), filter.lowPassFrequency,
                          filter.lowPassSlope),
          false);
