@@ -506,18 +506,29 @@ NTSTATUS PreparsedData::setScaledUsageValue(HIDP_REPORT_TYPE type, USAGE page, s
     return HIDP_STATUS_SUCCESS;
 }
 
+// The value array that carries `usage`, when `room` bytes hold all its bits.
+const ReportField* PreparsedData::findValueArray(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection,
+                                                 USAGE usage, std::span<const std::uint8_t> report,
+                                                 std::size_t room, NTSTATUS& status) const
+{
+    const ReportField* field = findValue(type, page, collection, usage, report, status).field;
+    if (!field)
+        return nullptr;
+    if (!field->isValueArray())
+        status = HIDP_STATUS_NOT_VALUE_ARRAY;
+    else if (room * 8 < std::size_t{field->bitSize} * field->count)
+        status = HIDP_STATUS_BUFFER_TOO_SMALL;
+    return status == HIDP_STATUS_SUCCESS ? field : nullptr;
+}
+
 NTSTATUS PreparsedData::getUsageValueArray(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection, USAGE usage,
                                            std::span<std::uint8_t> values, std::span<const std::uint8_t> report) const
 {
     NTSTATUS status;
-    const ReportField* field = findValue(type, page, collection, usage, report, status).field;
+    const ReportField* field = findValueArray(type, page, collection, usage, report, values.size(), status);
     if (!field)
         return status;
-    if (!field->isValueArray())
-        return HIDP_STATUS_NOT_VALUE_ARRAY;
     const std::uint32_t bits = field->bitSize * field->count;
-    if (values.size() * 8 < bits)
-        return HIDP_STATUS_BUFFER_TOO_SMALL;
     std::fill(values.begin(), values.end(), std::uint8_t{0});
     for (std::uint32_t bit = 0; bit < bits; ++bit)
         if (readBits(report, field->bitOffset + bit, 1))
@@ -529,14 +540,10 @@ NTSTATUS PreparsedData::setUsageValueArray(HIDP_REPORT_TYPE type, USAGE page, st
                                            std::span<const std::uint8_t> values, std::span<std::uint8_t> report) const
 {
     NTSTATUS status;
-    const ReportField* field = findValue(type, page, collection, usage, report, status).field;
+    const ReportField* field = findValueArray(type, page, collection, usage, report, values.size(), status);
     if (!field)
         return status;
-    if (!field->isValueArray())
-        return HIDP_STATUS_NOT_VALUE_ARRAY;
     const std::uint32_t bits = field->bitSize * field->count;
-    if (values.size() * 8 < bits)
-        return HIDP_STATUS_BUFFER_TOO_SMALL;
     for (std::uint32_t bit = 0; bit < bits; ++bit)
         writeBits(report, field->bitOffset + bit, 1, (values[bit / 8] >> (bit % 8)) & 1u);
     return HIDP_STATUS_SUCCESS;

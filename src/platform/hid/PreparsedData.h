@@ -64,6 +64,9 @@ private:
     NTSTATUS checkReport(HIDP_REPORT_TYPE type, std::size_t length) const;
     ValueElement findValue(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection, USAGE usage,
                                  std::span<const std::uint8_t> report, NTSTATUS& status) const;
+    const ReportField* findValueArray(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection, USAGE usage,
+                                      std::span<const std::uint8_t> report, std::size_t room,
+                                      NTSTATUS& status) const;
     std::vector<Element> pressed(HIDP_REPORT_TYPE type, std::uint16_t collection,
                                  std::span<const std::uint8_t> report) const;
     NTSTATUS changeButtons(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection, const USAGE* list,
