@@ -119,6 +119,9 @@ TEST(SimOptions, BadCommandLinesAreRefusedWithAReason)
         {{"--latency", "0x10"}, "expected '='"},
         {{"--coefficient", "0:12:0=1"}, "bad number"},
         {{"--coefficient", "0:1:0=abc"}, "bad number"},
+        {{"--coefficient", "0:1:0=1.5x"}, "bad number"},
+        {{"--coefficient", "0:1:0="}, "bad number"},
+        {{"--coefficient", "0:1:0=+-1"}, "bad number"},
         {{"--meter", "loud"}, "unknown meter pattern"},
         {{"--presets-used", "0"}, "bad number"},
     };
