@@ -67,8 +67,8 @@ float ParseFloat(std::string_view text)
     const std::string_view number = text.starts_with('+') ? text.substr(1) : text;
     float value = 0;
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (number.empty() || number.starts_with('-') != text.starts_with('-') || ec != std::errc()
-        || end != number.data() + number.size())
+    if (number.empty() || number.starts_with('-') != text.starts_with('-') || ec != std::errc() ||
+        end != number.data() + number.size())
         throw BadOption("bad number '" + std::string(text) + "'");
     return value;
 }

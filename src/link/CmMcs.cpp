@@ -40,14 +40,16 @@ DynamicsCommand::DynamicsCommand(std::uint8_t id, std::uint8_t code, std::uint8_
         AppendWord(w);
 }
 
-ChannelByteCommand::ChannelByteCommand(std::uint8_t id, std::uint8_t code, std::uint8_t channel, std::uint8_t value)
+ChannelByteCommand::ChannelByteCommand(std::uint8_t id, std::uint8_t code, std::uint8_t channel,
+                                       std::uint8_t value)
     : LCmd(id, code)
 {
     AppendByte(channel);
     AppendByte(value);
 }
 
-ChannelWordCommand::ChannelWordCommand(std::uint8_t id, std::uint8_t code, std::uint8_t channel, std::uint16_t value)
+ChannelWordCommand::ChannelWordCommand(std::uint8_t id, std::uint8_t code, std::uint8_t channel,
+                                       std::uint16_t value)
     : LCmd(id, code)
 {
     AppendByte(channel);

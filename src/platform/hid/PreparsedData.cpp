@@ -396,8 +396,9 @@ struct PreparsedData::ValueElement
     std::uint32_t bitOffset = 0;
 };
 
-PreparsedData::ValueElement PreparsedData::findValue(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection,
-                                                     USAGE usage, std::span<const std::uint8_t> report,
+PreparsedData::ValueElement PreparsedData::findValue(HIDP_REPORT_TYPE type, USAGE page,
+                                                     std::uint16_t collection, USAGE usage,
+                                                     std::span<const std::uint8_t> report,
                                                      NTSTATUS& status) const
 {
     status = checkReport(type, report.size());
@@ -463,7 +464,8 @@ bool scaleOf(const ReportField& field, Scale& scale)
 std::int64_t rescale(std::int64_t from, std::int64_t fromMin, std::int64_t fromMax, std::int64_t toMin,
                      std::int64_t toMax)
 {
-    const auto product = static_cast<std::uint64_t>(from - fromMin) * static_cast<std::uint64_t>(toMax - toMin);
+    const auto product =
+        static_cast<std::uint64_t>(from - fromMin) * static_cast<std::uint64_t>(toMax - toMin);
     return toMin + static_cast<std::int64_t>(product / static_cast<std::uint64_t>(fromMax - fromMin));
 }
 
