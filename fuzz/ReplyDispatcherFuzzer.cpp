@@ -1,0 +1,140 @@
+// The reply dispatcher fed arbitrary frames in every connection state, with
+// the connection events between them: whatever the processor sends, the
+// commands the model answers with are whole frames, and a closed or new link
+// leaves no exchange behind.
+
+#include "FakeHosts.h"
+#include "FuzzInput.h"
+
+#include "model/ExchangeCodes.h"
+#include "model/LUnitControl.h"
+#include "model/ReplyDispatcher.h"
+
+#include <array>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+using namespace qx::reply;
+
+// The codes a handler exists for, and one without a handler.
+constexpr std::array<std::uint8_t, 17> kCodes = {
+    kAck,         kDeviceInfo,  kModel,         kCurrentPreset, kMemoryData,      kPresetFlags,
+    kParameterPiece, kPresetPieceAck, kPresetPiece, kPresetName, kLockStatus, kPasswordResult,
+    kMeters,      kFirBlock,    kTransferEnd,   0,              0x7F};
+
+constexpr std::array<int, 3> kTransferKinds = {qx::kTransferNone, qx::kTransferPresetFile,
+                                               qx::kTransferUnitDownloadFir};
+
+struct Session
+{
+    qxtest::FakeUnitHost unitHost;
+    LUnitControl unit{&unitHost};
+    std::unique_ptr<qx::FirBuffers> fir = std::make_unique<qx::FirBuffers>(qx::unitImpulseBuffers());
+    qxtest::FakeExchangeHost host;
+    qx::ReplyDispatcher dispatcher{host, unit, *fir};
+
+    void deliver(std::uint8_t code, std::span<const std::uint8_t> payload)
+    {
+        dispatcher.OnDeviceReply(qx::frame::Build(host.deviceId, 0, code, payload));
+    }
+
+    void goOnline()
+    {
+        dispatcher.BeginConnect();
+        deliver(kDeviceInfo, {});
+        constexpr std::string_view model = "QX-73B V012";
+        deliver(kModel, std::span(reinterpret_cast<const std::uint8_t*>(model.data()), model.size()));
+    }
+};
+
+// Offline, connecting, closed, online, or online with the state load running.
+void enterConnectionState(Session& s, qxfuzz::InputReader& in)
+{
+    switch (in.byte() % 5) {
+    case 1:
+        s.dispatcher.BeginConnect();
+        break;
+    case 2:
+        s.dispatcher.BeginConnect();
+        s.dispatcher.LinkClosed();
+        break;
+    case 3:
+        s.goOnline();
+        break;
+    case 4:
+        s.goOnline();
+        s.dispatcher.StartStateLoad(in.flag());
+        break;
+    default:
+        break;
+    }
+}
+
+// The exchange the main window may have started: values it sets itself.
+void enterExchange(Session& s, qxfuzz::InputReader& in)
+{
+    qx::ExchangeState& state = s.dispatcher.state();
+    state.ackStep = in.byte() % 11;
+    state.transferKind = kTransferKinds[in.byte() % kTransferKinds.size()];
+    state.presetFirSlot = in.byte() % 21;
+    state.currentPreset = in.byte() % 21;
+    state.downloadSlot = in.byte() % 21;
+    state.uploadSlot = in.byte() % 21;
+    s.host.maximum = in.word();
+    s.host.SetProgressPosition(in.word());
+}
+
+void checkSent(const Session& s)
+{
+    for (const auto& sent : s.host.sent)
+        qxfuzz::check(qx::frame::HasMarkers(sent.frame), "every command sent is a whole frame");
+    for (const auto& sent : s.unitHost.sent)
+        qxfuzz::check(qx::frame::HasMarkers(sent.frame), "every command the model sends is a whole frame");
+}
+
+void runEvents(Session& s, qxfuzz::InputReader& in)
+{
+    while (!in.empty()) {
+        switch (in.byte() % 8) {
+        case 0:
+            s.dispatcher.OnDeviceReply(in.piece());
+            break;
+        case 5:
+            s.dispatcher.BeginConnect();
+            qxfuzz::check(!s.dispatcher.ProgressWanted(), "a new connection starts with no exchange");
+            break;
+        case 6:
+            s.dispatcher.LinkClosed();
+            qxfuzz::check(!s.dispatcher.ProgressWanted(), "a closed link leaves no exchange");
+            break;
+        case 7:
+            s.dispatcher.StartStateLoad(in.flag());
+            break;
+        default: {
+            const std::uint8_t code = kCodes[in.byte() % kCodes.size()];
+            const std::uint8_t id = in.flag() ? s.host.deviceId : in.byte();
+            s.dispatcher.OnDeviceReply(qx::frame::Build(id, 0, code, in.piece()));
+            break;
+        }
+        }
+        checkSent(s);
+        s.host.sent.clear();
+        s.unitHost.sent.clear();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    qxfuzz::InputReader in(data, size);
+    Session s;
+    s.host.deviceId = in.byte() % 4;
+    s.host.usb = in.flag();
+    enterConnectionState(s, in);
+    enterExchange(s, in);
+    runEvents(s, in);
+    return 0;
+}
