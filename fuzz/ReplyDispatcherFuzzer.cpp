@@ -12,6 +12,7 @@
 
 #include <array>
 #include <memory>
+#include <tuple>
 #include <string_view>
 
 namespace {
@@ -94,13 +95,44 @@ void checkSent(const Session& s)
         qxfuzz::check(qx::frame::HasMarkers(sent.frame), "every command the model sends is a whole frame");
 }
 
+bool sameState(const qx::ExchangeState& a, const qx::ExchangeState& b)
+{
+    const auto fields = [](const qx::ExchangeState& x) {
+        return std::tie(x.connecting, x.connected, x.online, x.ackStep, x.transferKind, x.presetFirSlot,
+                        x.currentPreset, x.downloadSlot, x.uploadSlot, x.unitFileHeader);
+    };
+    return fields(a) == fields(b);
+}
+
+// A frame from another device, without its markers, or shorter than its
+// handler reads changes nothing and sends nothing.
+void deliverFrame(Session& s, const qxfuzz::Bytes& frame)
+{
+    const LCmd parsed(frame, 1);
+    const bool ignored = !qx::frame::HasMarkers(frame) || parsed.DeviceId() != s.host.deviceId ||
+                         parsed.Payload().size() < minimumPayload(parsed.Code());
+    const qx::ExchangeState before = s.dispatcher.state();
+    const qx::UnitRecord record = s.unit.record();
+    s.dispatcher.OnDeviceReply(frame);
+    if (ignored) {
+        qxfuzz::check(sameState(before, s.dispatcher.state()), "an ignored frame leaves the exchanges");
+        qxfuzz::check(record == s.unit.record(), "an ignored frame leaves the record");
+        qxfuzz::check(s.host.sent.empty() && s.unitHost.sent.empty(), "an ignored frame is not answered");
+    }
+}
+
 void runEvents(Session& s, qxfuzz::InputReader& in)
 {
+    checkSent(s);
+    s.host.sent.clear();
+    s.unitHost.sent.clear();
     while (!in.empty()) {
         switch (in.byte() % 8) {
-        case 0:
-            s.dispatcher.OnDeviceReply(in.piece());
+        case 0: {
+            const auto piece = in.piece();
+            deliverFrame(s, {piece.begin(), piece.end()});
             break;
+        }
         case 5:
             s.dispatcher.BeginConnect();
             qxfuzz::check(!s.dispatcher.ProgressWanted(), "a new connection starts with no exchange");
@@ -115,7 +147,7 @@ void runEvents(Session& s, qxfuzz::InputReader& in)
         default: {
             const std::uint8_t code = kCodes[in.byte() % kCodes.size()];
             const std::uint8_t id = in.flag() ? s.host.deviceId : in.byte();
-            s.dispatcher.OnDeviceReply(qx::frame::Build(id, 0, code, in.piece()));
+            deliverFrame(s, qx::frame::Build(id, 0, code, in.piece()));
             break;
         }
         }

@@ -8,8 +8,10 @@
 #include "platform/text/EConvertError.h"
 #include "platform/text/FloatFormat.h"
 #include "platform/text/Format.h"
+#include "platform/text/NumberText.h"
 
 #include <bit>
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -84,5 +86,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     (void)FormatFloat(format, value);
     (void)FloatToStrF(value, floatFormat, precision, digits);
+    // Eighteen significant digits carry every double there and back.
+    if (std::isfinite(value)) {
+        const std::string text = FloatToStrF(value, sffExponent, 18, 0);
+        qxfuzz::check(TryStrToFloat(text) == value, "a value written with 18 digits reads back exactly");
+    }
     return 0;
 }
