@@ -1,8 +1,9 @@
-// The HID report-descriptor parser, and the report readers over what it
-// parsed: a descriptor is refused with a reason or gives capabilities that
-// every reader of a received report of that length uses without leaving the
-// report's buffer. The input is a two-byte descriptor length, the
-// descriptor, then the report bytes.
+// The HID report-descriptor parser, and the report readers and writers over
+// what it parsed: a descriptor is refused with a reason or gives
+// capabilities that every reader of a received report, and every writer of a
+// report to send, of that length uses without leaving the report's buffer.
+// The input is a two-byte descriptor length, the descriptor, then the report
+// bytes, which are also the values written.
 
 #include "FuzzInput.h"
 
@@ -41,6 +42,47 @@ void readValues(const PreparsedData& data, HIDP_REPORT_TYPE type, std::uint16_t 
     }
 }
 
+// Writes each value and button the capabilities name, with values from the
+// input, into a report of the capabilities' length.
+void writeReport(const PreparsedData& data, HIDP_REPORT_TYPE type, std::size_t length, std::uint16_t valueCaps,
+                 std::span<const std::uint8_t> bytes)
+{
+    std::vector<std::uint8_t> report(length, 0);
+    qxfuzz::InputReader in(bytes);
+    data.initializeReportForId(type, in.byte(), report);
+
+    std::vector<HIDP_VALUE_CAPS> caps(valueCaps);
+    std::uint16_t count = valueCaps;
+    if (data.getSpecificValueCaps(type, 0, 0, 0, caps.data(), count) == HIDP_STATUS_SUCCESS) {
+        for (std::uint16_t i = 0; i < count; ++i) {
+            const HIDP_VALUE_CAPS& cap = caps[i];
+            const std::uint32_t value = in.word() | static_cast<std::uint32_t>(in.word()) << 16;
+            data.setUsageValue(type, cap.UsagePage, cap.LinkCollection, cap.Range.UsageMin, value, report);
+            data.setScaledUsageValue(type, cap.UsagePage, cap.LinkCollection, cap.Range.UsageMin,
+                                     static_cast<std::int32_t>(value), report);
+            const std::size_t arrayBytes = (static_cast<std::size_t>(cap.BitSize) * cap.ReportCount + 7) / 8;
+            if (arrayBytes <= kMaxList) {
+                std::vector<std::uint8_t> values(arrayBytes, 0x5A);
+                data.setUsageValueArray(type, cap.UsagePage, cap.LinkCollection, cap.Range.UsageMin, values, report);
+            }
+        }
+    }
+
+    // Buttons and values by data index, and buttons by usage.
+    std::vector<HIDP_DATA> list;
+    std::vector<USAGE> usages;
+    while (!in.empty() && list.size() < 64) {
+        list.push_back({in.word(), in.byte()});
+        usages.push_back(in.word());
+    }
+    std::uint32_t listLength = static_cast<std::uint32_t>(list.size());
+    data.setData(type, list.data(), listLength, report);
+    std::uint32_t usageLength = static_cast<std::uint32_t>(usages.size());
+    data.setUsages(type, 0, 0, usages.data(), usageLength, report);
+    usageLength = static_cast<std::uint32_t>(usages.size());
+    data.unsetUsages(type, 0, 0, usages.data(), usageLength, report);
+}
+
 void readReport(const PreparsedData& data, HIDP_REPORT_TYPE type, std::size_t length, std::uint16_t valueCaps,
                 std::span<const std::uint8_t> bytes)
 {
@@ -59,6 +101,7 @@ void readReport(const PreparsedData& data, HIDP_REPORT_TYPE type, std::size_t le
     data.getUsagesEx(type, 0, usages.data(), usageLength, report);
 
     readValues(data, type, valueCaps, report);
+    writeReport(data, type, length, valueCaps, bytes);
 
     // A report of the wrong length is refused, not read.
     std::uint32_t shortLength = 1;
