@@ -5,39 +5,13 @@
 
 #include "FuzzInput.h"
 
-#include "platform/gui/IniFile.h"
+#include "MemoryFile.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
+#include "platform/gui/IniFile.h"
 
 #include <string>
 
 namespace {
-
-// An anonymous memory file, named by its /proc path, that holds `bytes`.
-class MemoryFile
-{
-public:
-    MemoryFile() : fd_(memfd_create("qx-fuzz-ini", 0)) { qxfuzz::check(fd_ >= 0, "a memory file is made"); }
-    ~MemoryFile() { close(fd_); }
-    MemoryFile(const MemoryFile&) = delete;
-    MemoryFile& operator=(const MemoryFile&) = delete;
-
-    std::string path() const { return "/proc/self/fd/" + std::to_string(fd_); }
-    void fill(const std::uint8_t* data, std::size_t size)
-    {
-        qxfuzz::check(ftruncate(fd_, 0) == 0, "the memory file is emptied");
-        std::size_t done = 0;
-        while (done < size) {
-            const ssize_t n = pwrite(fd_, data + done, size - done, static_cast<off_t>(done));
-            qxfuzz::check(n > 0, "the memory file is written");
-            done += static_cast<std::size_t>(n);
-        }
-    }
-
-private:
-    int fd_;
-};
 
 using Contents = std::vector<std::pair<std::string, std::vector<std::string>>>;
 
@@ -61,7 +35,7 @@ Contents readAll(const TMemIniFile& ini)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static MemoryFile file;
+    static qxfuzz::MemoryFile file;
     file.fill(data, size);
     TMemIniFile ini(file.path());
     const Contents read = readAll(ini);

@@ -1,8 +1,12 @@
 // The preset file reader: a refused file changes nothing; an accepted one
 // gives a record that every getter and value scale reads, coefficients
-// within their limit, and a file that is accepted again once written.
+// within their limit, and a file that is accepted again once written. Opened
+// through File > Open while connected, it goes out to the processor as whole
+// frames, or, refused, changes nothing.
 
+#include "DispatcherSession.h"
 #include "FuzzInput.h"
+#include "MemoryFile.h"
 
 #include "model/LUnitControl.h"
 #include "model/PresetFile.h"
@@ -60,6 +64,21 @@ void checkCoefficients(const qx::FirBuffers& buffers)
             qxfuzz::check(std::isfinite(v) && v <= qx::kFirCoefficientLimit, "coefficients read are within the limit");
 }
 
+void openWhileConnected(const qxfuzz::Bytes& file, bool accepted)
+{
+    static qxfuzz::MemoryFile memory;
+    memory.fill(file);
+    qxfuzz::Session s;
+    s.goOnline();
+    s.takeSent();
+    const qx::UnitRecord before = s.unit.record();
+    s.host.files[qx::FileDialog::OpenPreset] = memory.path();
+    s.dispatcher.presetFile().OpenPresetFile();
+    s.takeSent();
+    if (!accepted)
+        qxfuzz::check(s.unit.record() == before, "a refused file opened changes nothing");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -73,6 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const qx::UnitRecord before = record;
     auto buffers = std::make_unique<qx::FirBuffers>(qx::unitImpulseBuffers());
     const qx::PresetFileTake take = qx::takePresetFile(file, record, *buffers);
+    openWhileConnected(file, take.result.ok());
     if (!take.result.ok()) {
         qxfuzz::check(record == before, "a refused file leaves the record");
         qxfuzz::check(!take.result.textId.empty(), "a refused file says why");

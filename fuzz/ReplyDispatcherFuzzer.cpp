@@ -3,12 +3,9 @@
 // commands the model answers with are whole frames, and a closed or new link
 // leaves no exchange behind.
 
-#include "FakeHosts.h"
-#include "FuzzInput.h"
+#include "DispatcherSession.h"
 
 #include "model/ExchangeCodes.h"
-#include "model/LUnitControl.h"
-#include "model/ReplyDispatcher.h"
 
 #include <array>
 #include <memory>
@@ -28,30 +25,8 @@ constexpr std::array<std::uint8_t, 17> kCodes = {
 constexpr std::array<int, 3> kTransferKinds = {qx::kTransferNone, qx::kTransferPresetFile,
                                                qx::kTransferUnitDownloadFir};
 
-struct Session
-{
-    qxtest::FakeUnitHost unitHost;
-    LUnitControl unit{&unitHost};
-    std::unique_ptr<qx::FirBuffers> fir = std::make_unique<qx::FirBuffers>(qx::unitImpulseBuffers());
-    qxtest::FakeExchangeHost host;
-    qx::ReplyDispatcher dispatcher{host, unit, *fir};
-
-    void deliver(std::uint8_t code, std::span<const std::uint8_t> payload)
-    {
-        dispatcher.OnDeviceReply(qx::frame::Build(host.deviceId, 0, code, payload));
-    }
-
-    void goOnline()
-    {
-        dispatcher.BeginConnect();
-        deliver(kDeviceInfo, {});
-        constexpr std::string_view model = "QX-73B V012";
-        deliver(kModel, std::span(reinterpret_cast<const std::uint8_t*>(model.data()), model.size()));
-    }
-};
-
 // Offline, connecting, closed, online, or online with the state load running.
-void enterConnectionState(Session& s, qxfuzz::InputReader& in)
+void enterConnectionState(qxfuzz::Session& s, qxfuzz::InputReader& in)
 {
     switch (in.byte() % 5) {
     case 1:
@@ -74,7 +49,7 @@ void enterConnectionState(Session& s, qxfuzz::InputReader& in)
 }
 
 // The exchange the main window may have started: values it sets itself.
-void enterExchange(Session& s, qxfuzz::InputReader& in)
+void enterExchange(qxfuzz::Session& s, qxfuzz::InputReader& in)
 {
     qx::ExchangeState& state = s.dispatcher.state();
     state.ackStep = in.byte() % 11;
@@ -85,14 +60,6 @@ void enterExchange(Session& s, qxfuzz::InputReader& in)
     state.uploadSlot = in.byte() % 21;
     s.host.maximum = in.word();
     s.host.SetProgressPosition(in.word());
-}
-
-void checkSent(const Session& s)
-{
-    for (const auto& sent : s.host.sent)
-        qxfuzz::check(qx::frame::HasMarkers(sent.frame), "every command sent is a whole frame");
-    for (const auto& sent : s.unitHost.sent)
-        qxfuzz::check(qx::frame::HasMarkers(sent.frame), "every command the model sends is a whole frame");
 }
 
 bool sameState(const qx::ExchangeState& a, const qx::ExchangeState& b)
@@ -106,7 +73,7 @@ bool sameState(const qx::ExchangeState& a, const qx::ExchangeState& b)
 
 // A frame from another device, without its markers, or shorter than its
 // handler reads changes nothing and sends nothing.
-void deliverFrame(Session& s, const qxfuzz::Bytes& frame)
+void deliverFrame(qxfuzz::Session& s, const qxfuzz::Bytes& frame)
 {
     const LCmd parsed(frame, 1);
     const bool ignored = !qx::frame::HasMarkers(frame) || parsed.DeviceId() != s.host.deviceId ||
@@ -121,11 +88,9 @@ void deliverFrame(Session& s, const qxfuzz::Bytes& frame)
     }
 }
 
-void runEvents(Session& s, qxfuzz::InputReader& in)
+void runEvents(qxfuzz::Session& s, qxfuzz::InputReader& in)
 {
-    checkSent(s);
-    s.host.sent.clear();
-    s.unitHost.sent.clear();
+    s.takeSent();
     while (!in.empty()) {
         switch (in.byte() % 8) {
         case 0: {
@@ -151,9 +116,7 @@ void runEvents(Session& s, qxfuzz::InputReader& in)
             break;
         }
         }
-        checkSent(s);
-        s.host.sent.clear();
-        s.unitHost.sent.clear();
+        s.takeSent();
     }
 }
 
@@ -162,7 +125,7 @@ void runEvents(Session& s, qxfuzz::InputReader& in)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     qxfuzz::InputReader in(data, size);
-    Session s;
+    qxfuzz::Session s;
     s.host.deviceId = in.byte() % 4;
     s.host.usb = in.flag();
     enterConnectionState(s, in);

@@ -1,8 +1,12 @@
 // The unit file reader: a file is accepted or refused with a reason; every
 // preset block of an accepted one gives coefficient counts and coefficients
-// within their limits, and writing the read parts gives the file back.
+// within their limits, and writing the read parts gives the file back. Only
+// an accepted file starts a download, which, acknowledged piece by piece,
+// sends whole frames to its end.
 
+#include "DispatcherSession.h"
 #include "FuzzInput.h"
+#include "MemoryFile.h"
 
 #include "model/LUnitControl.h"
 #include "model/UnitFile.h"
@@ -44,6 +48,37 @@ bool isEmptySlot(std::span<const std::uint8_t> image)
     return std::all_of(image.begin(), image.end(), [](std::uint8_t b) { return b == qx::kEmptyPresetByte; });
 }
 
+void downloadWhileConnected(const qxfuzz::Bytes& file, bool accepted)
+{
+    static qxfuzz::MemoryFile memory;
+    memory.fill(file);
+    qxfuzz::Session s;
+    s.goOnline();
+    s.takeSent();
+    qx::UnitDownload& download = s.dispatcher.download();
+    s.host.files[qx::FileDialog::OpenUnit] = memory.path();
+    download.DownloadUnitFile();
+    s.takeSent();
+    qxfuzz::check(download.Active() == accepted, "a download starts exactly for an accepted file");
+    if (!accepted)
+        return;
+    download.DownloadNextPreset(1);
+    // Each stored preset goes out in pieces 0-25, each acknowledged by its number.
+    for (int slot = 0; slot < qx::kStoredPresetCount && s.dispatcher.state().downloadSlot <= qx::kStoredPresetCount;
+         ++slot) {
+        for (std::uint8_t piece = 0; piece < LUnitControl::kPieceCount; ++piece) {
+            s.deliver(qx::reply::kPresetPieceAck, std::span(&piece, 1));
+            s.takeSent();
+        }
+    }
+    qxfuzz::check(s.dispatcher.state().downloadSlot == qx::kStoredPresetCount + 1,
+                  "every stored preset is sent before the coefficients");
+    download.OnBurstEnd();
+    download.OnDownloadEndTimer();
+    s.takeSent();
+    qxfuzz::check(!download.Active(), "the download ends");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -53,6 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const qxfuzz::Bytes file = qxfuzz::fileFromInput(in, valid);
 
     const qx::UnitFileDecode decode = qx::decodeUnitFile(file);
+    downloadWhileConnected(file, decode.result.ok());
     if (!decode.result.ok()) {
         qxfuzz::check(!decode.result.textId.empty(), "a refused file says why");
         return 0;
