@@ -88,11 +88,50 @@ void deliverFrame(qxfuzz::Session& s, const qxfuzz::Bytes& frame)
     }
 }
 
+// What the main window starts itself: preset operations, the unit upload,
+// and the ticks of the timers that drive the exchanges.
+void startOperation(qxfuzz::Session& s, qxfuzz::InputReader& in)
+{
+    switch (in.byte() % 6) {
+    case 0: {
+        qx::PresetName name{};
+        const auto typed = in.take(name.size());
+        std::copy(typed.begin(), typed.end(), name.begin());
+        s.dispatcher.presets().StorePreset(in.byte() % qx::kStoredPresetCount, name);
+        break;
+    }
+    case 1:
+        s.dispatcher.presets().RecallPreset(in.byte() % (qx::kStoredPresetCount + 1));
+        break;
+    case 2:
+        s.dispatcher.presets().LoadFactoryDefault();
+        break;
+    case 3:
+        s.dispatcher.upload().UploadUnit();
+        break;
+    case 4:
+        s.dispatcher.upload().UploadPreset(in.byte() % qx::kStoredPresetCount + 1);
+        break;
+    default:
+        if (s.host.timer(qx::ExchangeTimer::Upload))
+            s.dispatcher.upload().OnUploadTimer();
+        if (s.host.timer(qx::ExchangeTimer::DownloadEnd))
+            s.dispatcher.download().OnDownloadEndTimer();
+        if (s.host.timer(qx::ExchangeTimer::PresetLoadCount))
+            s.dispatcher.presets().OnPresetLoadCountTimer();
+        if (s.host.timer(qx::ExchangeTimer::InLevelDet))
+            s.dispatcher.meters().OnMeterPollTimer();
+        if (s.host.timer(qx::ExchangeTimer::MipsFlash))
+            s.dispatcher.meters().OnMipsFlashTimer();
+        break;
+    }
+}
+
 void runEvents(qxfuzz::Session& s, qxfuzz::InputReader& in)
 {
     s.takeSent();
     while (!in.empty()) {
-        switch (in.byte() % 8) {
+        switch (in.byte() % 9) {
         case 0: {
             const auto piece = in.piece();
             deliverFrame(s, {piece.begin(), piece.end()});
@@ -105,9 +144,15 @@ void runEvents(qxfuzz::Session& s, qxfuzz::InputReader& in)
         case 6:
             s.dispatcher.LinkClosed();
             qxfuzz::check(!s.dispatcher.ProgressWanted(), "a closed link leaves no exchange");
+            qxfuzz::check(!s.dispatcher.upload().Active() && !s.dispatcher.download().Active(),
+                          "a closed link ends the unit transfers");
+            qxfuzz::check(s.host.mainWindowEnabled, "a closed link gives the window back");
             break;
         case 7:
             s.dispatcher.StartStateLoad(in.flag());
+            break;
+        case 8:
+            startOperation(s, in);
             break;
         default: {
             const std::uint8_t code = kCodes[in.byte() % kCodes.size()];
