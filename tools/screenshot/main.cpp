@@ -11,6 +11,7 @@
 #include "controls/skinned/SkinnedClasses.h"
 #include "model/dialogs/PresetDialogs.h"
 #include "platform/gui/Application.h"
+#include "response/ResponseControls.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +34,7 @@ int main(int argc, char** argv)
         qx::registerPresetDialogs();
         qx::registerLockDialogs();
         qx::registerSkinnedClasses();
+        qx::registerResponseControls();
         qx::WindowScreenshot::savePng(argv[1], argv[2], argc == 4 ? argv[3] : "");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "qx73b-screenshot: %s\n", e.what());
