@@ -10,6 +10,7 @@
 #include "platform/gui/HintWindow.h"
 #include "platform/gui/GroupBox.h"
 #include "platform/gui/Image.h"
+#include "platform/gui/ImageList.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/ListBox.h"
 #include "platform/gui/MainMenu.h"
@@ -125,6 +126,11 @@ void registerGraphicControls()
         .property("Center", &TImage::Center, &TImage::SetCenter).defaultValue(false)
         .property("Proportional", &TImage::Proportional, &TImage::SetProportional).defaultValue(false)
         .property("Transparent", &TImage::Transparent, &TImage::SetTransparent).defaultValue(false);
+
+    registerClass<TImageList, TComponent>("TImageList")
+        .property("Width", &TImageList::Width, &TImageList::SetWidth).defaultValue(16)
+        .property("Height", &TImageList::Height, &TImageList::SetHeight).defaultValue(16)
+        .picture("Bitmap", &TImageList::BitmapName, &TImageList::SetBitmapName);
 
     registerClass<TPaintBox, TGraphicControl>("TPaintBox").event("OnPaint", &TPaintBox::OnPaint);
 

@@ -22,6 +22,7 @@ target_sources(qx_platform_gui PRIVATE
 target_sources(qx_platform_gui PRIVATE
   GroupBox.cpp
   Image.cpp
+  ImageList.cpp
   ListBox.cpp
   Memo.cpp
   PaintBox.cpp
