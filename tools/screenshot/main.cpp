@@ -9,6 +9,7 @@
 #include "controls/buttons/rz/RzClasses.h"
 #include "controls/buttons/vr/VrClasses.h"
 #include "controls/skinned/SkinnedClasses.h"
+#include "controls/skinned/StoredPicture.h"
 #include "model/dialogs/PresetDialogs.h"
 #include "platform/gui/Application.h"
 #include "response/ResponseControls.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
         qx::registerPresetDialogs();
         qx::registerLockDialogs();
         qx::registerSkinnedClasses();
+        qx::installArtPictureResolver();
         qx::registerResponseControls();
         qx::WindowScreenshot::savePng(argv[1], argv[2], argc == 4 ? argv[3] : "");
     } catch (const std::exception& e) {

@@ -1,4 +1,5 @@
 #include "controls/skinned/SkinnedClasses.h"
+#include "controls/skinned/StoredPicture.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/CoreClasses.h"
 
@@ -18,6 +19,7 @@ public:
         qx::initApplication(argc, argv);
         qx::registerCoreClasses();
         qx::registerSkinnedClasses();
+        qx::installArtPictureResolver();
     }
     void TearDown() override { qx::doneApplication(); }
 };
