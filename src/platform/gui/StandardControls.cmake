@@ -5,6 +5,7 @@ target_sources(qx_platform_gui PRIVATE
   MessageBox.cpp
   QtDialogService.cpp
   RtfReader.cpp
+  RtfWriter.cpp
   ScriptedDialogService.cpp
   Clipboard.cpp
   IniFile.cpp)
