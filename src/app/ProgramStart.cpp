@@ -2,15 +2,23 @@
 
 #include "app/FMain.h"
 #include "app/SmallWindows.h"
+#include "Artwork.h"
 #include "platform/gui/Application.h"
+#include "platform/gui/PictureResources.h"
 #include "platform/gui/StandardClasses.h"
 
 #include <exception>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
 void qx::registerEditorClasses()
 {
     registerStandardClasses();
+    setPictureResolver([](const std::string& name) {
+        const std::string_view bytes = art::resource(name + ".png");
+        return Bytes(bytes.begin(), bytes.end());
+    });
     registerMainWindow();
     registerSmallWindows();
 }

@@ -247,46 +247,46 @@ def channel_graph(g, s):
                       **({"Enabled": False} if name + s == "rbShowEqFirOut1" else {})))
 
 
-def gain_group(p, s, prefix, left, top):
+def gain_group(p, s, backup, left, top):
+    """The gain group of a channel page, or its mirror on the gain page (backup)."""
     i = tag_of(s)
-    backup = "Backup" if prefix else ""
-    g = p.add(box("rzgGain" + backup + s, left, top, 126 if not backup else 84, 250, cls="TRzGroupBox",
-                  Color="=" + BOX_COLOR))
-    g.add(label("lbGainName" + s if not backup else "lbGainBackupName" + s, 6, 4, s))
+    mirror = "Backup" if backup else ""
+    g = p.add(box("rzgGain" + mirror + s, left, top, 84 if backup else 126, 234 if backup else 250,
+                  cls="TRzGroupBox", Color="=" + BOX_COLOR))
+    g.add(label(("lbGainBackupName" if backup else "lbGainName") + s, 6, 4, s))
     if not backup:
         g.add(label("lbGain" + s, 60, 4, "Gain"))
-    g.add(fader("isGain" + backup + s, 8, 24, 28, 170))
-    g.add(level("pbLevel" + backup + s, 42, 24, 12, 170))
+    fader_height = 150 if backup else 170
+    g.add(fader("isGain" + mirror + s, 8, 24, 28, fader_height))
+    g.add(level("pbLevel" + mirror + s, 42, 24, 12, fader_height))
     if s.startswith("Out"):
-        g.add(level("pbLimit" + backup + s, 58, 24, 12, 12))
-    g.add(edit("cvdGain" + backup + s, 4, 198, 76, "+0.0dB"))
-    g.add(button("rzbPhase" + backup + s, 4 if backup else 82, 222 if backup else 40, 76 if backup else 40,
-                  24 if backup else 30, "Normal", Tag=i))
-    g.add(button("rzbMute" + backup + s, 4 if backup else 82, 222 if backup else 80, 76 if backup else 40,
-                  24 if backup else 30, "Mute", Tag=i))
+        g.add(level("pbLimit" + mirror + s, 58, 24, 12, 12))
+    g.add(edit("cvdGain" + mirror + s, 4, 28 + fader_height, 76, "+0.0dB"))
     if backup:
-        # the mirror buttons sit side by side under the value box
-        g.children[-2].props.update(Width=37)
-        g.children[-1].props.update(Left=43, Width=37)
+        g.add(button("rzbPhaseBackup" + s, 4, 204, 37, 24, "Normal", Tag=i))
+        g.add(button("rzbMuteBackup" + s, 43, 204, 37, 24, "Mute", Tag=i))
+    else:
+        g.add(button("rzbPhase" + s, 78, 40, 44, 30, "Normal", Tag=i))
+        g.add(button("rzbMute" + s, 78, 80, 44, 30, "Mute", Tag=i))
     return g
 
 
 def channel_params(p, s):
     i = tag_of(s)
     out = s.startswith("Out")
-    gain_group(p, s, "", 4, 6)
+    gain_group(p, s, False, 4, 6)
     eq = p.add(box("rzgEq" + s, 136, 6, 560 if out else 600, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
     eq.add(label("lbEq" + s, 8, 4, "EQ Parameter", Font__Style="=[fsBold]"))
     for k, (name, text) in enumerate([("lbEqParam", "Band"), ("lbEqFreq", "Freq"), ("lbEqBw", "Q/BW"),
                                       ("lbEqGain", "Gain")]):
-        eq.add(label(name + s, 8, 28 + 24 * k, text))
+        eq.add(label(name + s, 8, 28 + 24 * k, text, width=88))
     if out:
-        eq.add(Obj("peqPeq" + s, "TMyPEQType8", Left=70, Top=24, Width=480, Height=220, Caption="",
+        eq.add(Obj("peqPeq" + s, "TMyPEQType8", Left=100, Top=24, Width=452, Height=220, Caption="",
                    Color="=" + PAGE_COLOR, Tag=i))
     else:
-        scroll = eq.add(Obj("scbPeq" + s, "TScrollBox", Left=70, Top=24, Width=520, Height=220,
+        scroll = eq.add(Obj("scbPeq" + s, "TScrollBox", Left=100, Top=24, Width=492, Height=220,
                             Color="=" + PAGE_COLOR))
-        scroll.add(Obj("peqPeq" + s, "TMyPEQType8", Left=0, Top=0, Width=500, Height=364, Caption="",
+        scroll.add(Obj("peqPeq" + s, "TMyPEQType8", Left=0, Top=0, Width=470, Height=364, Caption="",
                        Color="=" + PAGE_COLOR, Tag=i))
     x = 700 if out else 740
     filt = p.add(box("rzgFilter" + s, x, 6, 180 if out else 328, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
@@ -309,7 +309,8 @@ def channel_params(p, s):
     fir.add(label("lbShowFirName" + s, 8, y + 46, "Name"))
     fir.add(label("lbNowFirName" + s, 80, y + 46, "FirFilter", width=90))
     opener = "sbOpenFileOut1" if s == "Out1" else "sbOpenFirFile" + s
-    fir.add(Obj(opener, "TSpeedButton", Left=8, Top=y + 70, Width=80, Height=24, Caption="Open...", Tag=i))
+    fir.add(Obj(opener, "TSpeedButton", Left=8, Top=y + 70, Width=80, Height=24, Caption="Open...", Tag=i,
+                ParentFont=False, Font__Color="=clBlack"))
     if out:
         design = p.add(box("rzgFir" + s, 884, 6, 184, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
         design.add(label("lbMode" + s, 6, 6, "Mode"))
@@ -339,10 +340,9 @@ def gain_page(g, p):
     g.add(graph("fftDrawGainIn", 10, 27, 530, 255))
     g.add(graph("fftDrawGainOut", 550, 27, 530, 255))
     p.add(label("lbGainInput", 8, 4, "In", Font__Style="=[fsBold]"))
-    p.add(label("lbGainOutput", 372, 4, "Out", Font__Style="=[fsBold]"))
+    p.add(label("lbGainOutput", 366, 4, "Out", Font__Style="=[fsBold]"))
     for k, s in enumerate(CHANNELS):
-        left = 4 + 88 * k + (16 if k >= 4 else 0)
-        gain_group(p, s, "Backup", left, 22 if True else 0).props.update(Height=236)
+        gain_group(p, s, True, 4 + 88 * k + (10 if k >= 4 else 0), 22)
 
 
 def delay_page(g, p):
@@ -358,16 +358,17 @@ def delay_page(g, p):
                 show = 28 * n - 20
             panel.add(label("lbDelayShow" + s, 4, show, s))
             panel.add(label("lbDelayLine" + s, 40, line, "", width=475, Height=14, Font__Color="=clYellow"))
-            panel.add(Obj("imDelay" + s, "TImage", Left=40, Top=marker, Width=12, Height=14))
+            panel.add(Obj("imDelay" + s, "TImage", Left=40, Top=marker, Width=12, Height=14,
+                          Picture="delay-marker", Transparent=True))
             panel.add(label("lbFftDelayTime" + s, 70, marker + 3, "0.000ms", Font__Color="=clAqua"))
     p.add(label("lbDelayInput", 8, 4, "In", Font__Style="=[fsBold]"))
-    p.add(label("lbDelayOutput", 372, 4, "Out", Font__Style="=[fsBold]"))
+    p.add(label("lbDelayOutput", 366, 4, "Out", Font__Style="=[fsBold]"))
     p.add(label("lbDelayUnit", 900, 4, "Delay Unit"))
     for k in range(3):
-        p.add(button("rzbUnit%d" % k, 980 + 30 * k if False else 970 + 32 * k, 0, 30, 20,
+        p.add(button("rzbUnit%d" % k, 970 + 32 * k, 0, 30, 20,
                      ["ms", "m", "ft"][k], Tag=k))
     for k, s in enumerate(CHANNELS):
-        left = 4 + 88 * k + (16 if k >= 4 else 0)
+        left = 4 + 88 * k + (10 if k >= 4 else 0)
         grp = p.add(box("rzgDelay" + s, left, 22, 84, 236, cls="TRzGroupBox", Color="=" + BOX_COLOR))
         grp.add(label("lbDelayName" + s, 6, 4, s))
         grp.add(fader("isDelay" + s, 26, 24, 28, 180))
@@ -500,8 +501,9 @@ def matrix_page(g, p):
             diagram_item(row, "Matrix" + name, s, caption, left, 3, 50, handler, i)
         row.add(Obj("spMatrixName" + s, "TShape", Left=416, Top=3, Width=58, Height=20, Shape="=stRoundRect",
                     Brush__Color="=$00505050", Pen__Color="=clSilver"))
-        row.add(label("lbMatrixName" + s, 418, 6, s, width=40, Alignment="=taCenter"))
-        row.add(label("lbMatrixChName" + s, 419 + 42, 6, s, width=40, Tag=i, **HAND))
+        # The name label and the channel-name label share the place; the name label stays empty.
+        row.add(label("lbMatrixName" + s, 418, 6, "", width=80))
+        row.add(label("lbMatrixChName" + s, 419, 6, s, width=55, Alignment="=taCenter", Tag=i, **HAND))
     for n, s in enumerate(OUTPUTS, start=1):
         grp = p.add(box("rzgMatrix" + s, 4 + 133 * (n - 1), 6, 129, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
         grp.add(label("lbMatrixOutName" + s, 6, 4, s, Font__Style="=[fsBold]"))
