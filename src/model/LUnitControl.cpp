@@ -6,6 +6,7 @@
 
 #include "link/CmMcs.h"
 #include "model/FactoryDefault.h"
+#include "model/PresetBurst.h"
 #include "model/PresetFile.h"
 #include "model/UnitHost.h"
 
@@ -241,6 +242,23 @@ qx::Bytes LUnitControl::EncodeEmptyFirBlock()
 qx::Bytes LUnitControl::EncodePresetFile(const qx::FirBuffers& buffers) const
 {
     return qx::encodePresetFileWithoutEnd(record_, buffers);
+}
+
+std::optional<std::array<qx::FirAreaRead, qx::kChannelCount>>
+LUnitControl::ApplyPresetFile(std::span<const std::uint8_t> body, qx::FirBuffers& buffers)
+{
+    constexpr std::size_t kBodyRead = qx::rec::kPresetParamsSize + qx::kFirImageSize;
+    if (body.size() < kBodyRead) {
+        return std::nullopt;
+    }
+    std::copy_n(body.begin(), qx::rec::kPresetParamsSize, record_.begin() + qx::rec::kPresetParamsStart);
+    const auto reads = qx::readFirImage(body.subspan(qx::rec::kPresetParamsSize).first<qx::kFirImageSize>(), buffers);
+    if (host_ != nullptr) {
+        qx::UnitHost& host = *host_;
+        qx::sendPresetBurst([&host](const LCmd& command, bool urgent) { host.SendCommand(command, urgent); },
+                            deviceId(), record_, buffers, reads);
+    }
+    return reads;
 }
 
 qx::FileResult

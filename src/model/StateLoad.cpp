@@ -18,14 +18,6 @@ constexpr int kTimeoutDeviceInfo = 100;
 constexpr int kTimeoutDefault = 5000;
 constexpr int kTimeoutNotUsb = 1000;
 
-std::uint8_t lowByte(int value)
-{
-    return static_cast<std::uint8_t>(value & 0xFF);
-}
-std::uint8_t highByte(int value)
-{
-    return static_cast<std::uint8_t>((value >> 8) & 0xFF);
-}
 
 // The handlers read fixed bytes; a payload shorter than its reply's is
 // refused here too, whoever calls.
