@@ -1,0 +1,57 @@
+#include "app/ProgramStart.h"
+
+#include "app/FMain.h"
+#include "app/SmallWindows.h"
+#include "Artwork.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/PictureResources.h"
+#include "platform/gui/StandardClasses.h"
+
+#include <exception>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+void qx::registerEditorClasses()
+{
+    registerStandardClasses();
+    setPictureResolver([](const std::string& name) {
+        const std::string_view bytes = art::resource(name + ".png");
+        return Bytes(bytes.begin(), bytes.end());
+    });
+    registerMainWindow();
+    registerSmallWindows();
+}
+
+// The windows in their order; those whose code is not built yet are named
+// where they come, so the order stays as it is when they are added.
+void qx::createWindows()
+{
+    Application->SetTitle(kApplicationTitle);
+    Application->CreateForm(fmMain);
+    // fmHidData, fmPeqRst
+    Application->CreateForm(fmAbout);
+    // fmRs232Code, fmRs232CodeEnglish, fmLockPassWord, fmLockSetup, fmLimitCalculate, fmNetwork
+    Application->CreateForm(fmProcess);
+    Application->CreateForm(fmInformation);
+    // fmLockMode
+    Application->CreateForm(fmMemo);
+    // fmRecallPreset, fmChannelName, fmStorePreset, fmFactory, fmTest, fmLinkSel, fmChNameList,
+    // fmStoreName, fmNetworkSetup, fmCopy
+    Application->CreateForm(fmExit);
+    // fmSourceSelect, fmInFirPassWord
+}
+
+int qx::runEditor()
+{
+    try {
+        registerEditorClasses();
+        createWindows();
+        Application->Run();
+    } catch (const std::exception& e) {
+        Application->ShowException(e);
+    } catch (...) {
+        Application->ShowException(std::runtime_error(""));
+    }
+    return 0;
+}
