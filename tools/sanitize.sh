@@ -23,4 +23,4 @@ run_isolated ctest --test-dir "$top/build-asan" --output-on-failure -j "$(nproc)
 
 BUILD_DIR="$top/build-tsan" "$top/tools/build.sh" -DQX_SANITIZE=thread -DQX_BUILD_BENCH=OFF
 run_isolated env TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$top/build-tsan" --output-on-failure \
-  -j "$(nproc)" --timeout 600 -L 'link|sync|serial|hid|sim'
+  -j "$(nproc)" --timeout 600 -L 'link|sync|serial|hid|sim|gui'

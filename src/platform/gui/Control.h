@@ -297,6 +297,9 @@ private:
 
     bool isWindowed() const override { return true; }
     void handleKey(TMessage& Message);
+    void broadcast(TMessage& Message);
+    bool dialogKey(Word Key, std::intptr_t KeyData);
+    bool dialogChar(char16_t Key, std::intptr_t KeyData);
     void restack();
     void applyTabOrder();
     void childAnchorsFixed(TControl* child);
@@ -338,6 +341,10 @@ protected:
 };
 
 namespace qx {
+
+/// The Result of a key message taken as a dialog key or accelerator: no
+/// character follows it.
+inline constexpr std::intptr_t kDialogKeyTaken = 2;
 
 /// The control behind a Qt widget, nullptr when there is none.
 TControl* controlOf(const QWidget* widget);
