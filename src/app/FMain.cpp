@@ -3,6 +3,7 @@
 #include "app/SmallWindows.h"
 #include "app/strings/TextTables.h"
 #include "model/LUnitControl.h"
+#include "model/ReplyDispatcher.h"
 #include "model/SharedConstants.h"
 #include "platform/gui/Button.h"
 #include "platform/gui/Control.h"
@@ -86,7 +87,9 @@ void TfmMain::FormCreate(TObject*)
     }
 
     UnitControl = std::make_unique<LUnitControl>(this);
+    Replies = std::make_unique<qx::ReplyDispatcher>(*this, *UnitControl, FirCoeffs);
     Initialising = true;
+    ClearPeqSelection();
     LoadUnitToForm();
     Initialising = false;
 
@@ -100,6 +103,7 @@ void TfmMain::FormCreate(TObject*)
     DeviceAddress = kDefaultAddress;
     if (TMenuItem* m = menuItem("NetworkSetup"))
         m->SetVisible(true);
+    Replies->meters().ResetMeters();
 
     if (auto* rb = qx::findComponent<TRadioButton>(*this, "rbShowEqFirOut1"))
         rb->SetEnabled(true);
@@ -126,14 +130,6 @@ void TfmMain::tmStartConnectTimer(TObject*)
         start->SetEnabled(false);
     if (auto* link = qx::findComponent<TButton>(*this, "rzbMenuLink"))
         link->Click();
-}
-
-void TfmMain::tmProcessShowTimer(TObject*)
-{
-    if (TTimer* show = timer("tmProcessShow"))
-        show->SetEnabled(false);
-    if (fmProcess)
-        fmProcess->ShowModal();
 }
 
 std::string_view TfmMain::Translate(std::string_view id) const { return qx::Translate(Language, id); }
@@ -184,80 +180,6 @@ void TfmMain::SetLinkTimeout(int) {}
 void TfmMain::SetLinkRetries(int) {}
 void TfmMain::SetKeepAliveSuppressed(bool) {}
 
-void TfmMain::SetTimerEnabled(qx::ExchangeTimer which, bool enabled)
-{
-    static constexpr const char* kNames[] = {"tmComScan",  "tmProcessShow", "tmPts",           "tmInLevelDet",
-                                             "tmDisconnect", "tmDownloadEnd", "tmPresetLoadCount"};
-    if (TTimer* t = timer(kNames[static_cast<int>(which)]))
-        t->SetEnabled(enabled);
-}
-
-int TfmMain::ProgressPosition() const { return fmProcess ? fmProcess->Position() : 0; }
-int TfmMain::ProgressMax() const { return fmProcess ? fmProcess->Max() : 0; }
-
-void TfmMain::SetProgressPosition(int position)
-{
-    if (fmProcess)
-        fmProcess->SetPosition(position);
-}
-
-void TfmMain::SetProgressMax(int maximum)
-{
-    if (fmProcess)
-        fmProcess->SetMax(maximum);
-}
-
-void TfmMain::SetStatusText(std::string_view stringId)
-{
-    if (fmProcess && fmProcess->StatusBar)
-        fmProcess->StatusBar->SetSimpleText(std::string(Translate(stringId)));
-}
-
-// The transfer that opened the progress window has ended or failed: the
-// window goes, also when it was still waiting for its show timer.
-void TfmMain::CloseProgressWindow()
-{
-    SetTimerEnabled(qx::ExchangeTimer::ProcessShow, false);
-    if (fmProcess && fmProcess->Visible())
-        fmProcess->Close();
-}
-
-void TfmMain::NotifyConnectResult(int) {}
-
-void TfmMain::ShowOnline()
-{
-    setCaption("rzbMenuLink", "SID_ONLINE");
-    if (TMenuItem* m = menuItem("Connected"))
-        m->SetCaption(std::string(Translate("SID_DISCONNECT")));
-}
-
-void TfmMain::ShowModelError(std::string_view stringId)
-{
-    if (!fmInformation)
-        return;
-    fmInformation->lbMessage->SetCaption(std::string(Translate(stringId)));
-    fmInformation->ShowModal();
-}
-
-void TfmMain::SetLockModeVisible(bool visible)
-{
-    if (TMenuItem* m = menuItem("LockMode"))
-        m->SetVisible(visible);
-}
-
-void TfmMain::SetUnlockReplyState(int) {}
-
-// Filling every control from the model comes with the channel editors.
-void TfmMain::LoadUnitToForm() {}
-
-void TfmMain::ReenableLinkControls()
-{
-    if (TControl* link = control("rzbMenuLink"))
-        link->SetEnabled(true);
-    if (TMenuItem* m = menuItem("Connected"))
-        m->SetEnabled(true);
-}
-
 void TfmMain::setCaption(std::string_view name, std::string_view id)
 {
     if (TMenuItem* m = menuItem(name))
@@ -274,6 +196,16 @@ void qx::registerMainWindow()
         .method("FormResize", &TfmMain::FormResize)
         .method("tmStartConnectTimer", &TfmMain::tmStartConnectTimer)
         .method("tmProcessShowTimer", &TfmMain::tmProcessShowTimer)
+        .method("tmInLevelDetTimer", &TfmMain::tmInLevelDetTimer)
+        .method("tmMipsFlashTimer", &TfmMain::tmMipsFlashTimer)
+        .method("tmPresetLoadCountTimer", &TfmMain::tmPresetLoadCountTimer)
+        .method("tmUploadTimer", &TfmMain::tmUploadTimer)
+        .method("tmDownloadEndTimer", &TfmMain::tmDownloadEndTimer)
+        .method("OpenClick", &TfmMain::OpenClick)
+        .method("SaveClick", &TfmMain::SaveClick)
+        .method("UploadClick", &TfmMain::UploadClick)
+        .method("DownloadClick", &TfmMain::DownloadClick)
+        .method("FactoryDefaultClick", &TfmMain::FactoryDefaultClick)
         .method("rzbMenuInAClick", &TfmMain::rzbMenuInAClick)
         .method("lbMatrixFirInAClick", &TfmMain::lbMatrixFirInAClick)
         .method("lbMatrixDeqInAClick", &TfmMain::lbMatrixDeqInAClick)

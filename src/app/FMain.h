@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,6 +20,9 @@
 
 class LUnitControl;
 class TControl;
+namespace qx {
+class ReplyDispatcher;
+}
 class TMenuItem;
 class TTimer;
 
@@ -49,6 +53,16 @@ public:
     void FormResize(TObject* Sender);
     void tmStartConnectTimer(TObject* Sender);
     void tmProcessShowTimer(TObject* Sender);
+    void tmInLevelDetTimer(TObject* Sender);
+    void tmMipsFlashTimer(TObject* Sender);
+    void tmPresetLoadCountTimer(TObject* Sender);
+    void tmUploadTimer(TObject* Sender);
+    void tmDownloadEndTimer(TObject* Sender);
+    void OpenClick(TObject* Sender);
+    void SaveClick(TObject* Sender);
+    void UploadClick(TObject* Sender);
+    void DownloadClick(TObject* Sender);
+    void FactoryDefaultClick(TObject* Sender);
     void rzbMenuInAClick(TObject* Sender);
     void lbMatrixFirInAClick(TObject* Sender);
     void lbMatrixDeqInAClick(TObject* Sender);
@@ -106,6 +120,27 @@ public:
     void SetUnlockReplyState(int state) override;
     void LoadUnitToForm() override;
     void ReenableLinkControls() override;
+    void ShowProgressWindow(bool modal) override;
+    void ShowInformation(std::string_view stringId) override;
+    void ShowFactoryDialog() override;
+    std::optional<std::filesystem::path> ChooseFile(qx::FileDialog dialog) override;
+    void SetMainWindowEnabled(bool enabled) override;
+    void SetBusy(bool busy) override { Busy = busy; }
+    void ShowCurrentPreset(std::string_view number, const qx::PresetName& name) override;
+    void ClearPeqSelection() override;
+    void ShowOpenedFirFilters() override;
+    void Pause(int milliseconds) override;
+    // qx::MeterView.
+    bool IsDynamicsArmed(int output, bool limiter) const override;
+    void ShowMeters(const qx::MeterFrame& frame) override;
+    void ClearMeters() override;
+    void SetDspText(std::string_view text) override;
+    void SetDspLabelStyle(qx::DspLabelStyle style) override;
+
+    // The connection state: connecting, connected, online, acknowledgement
+    // step, transfer kind, preset slots (held by the reply exchanges).
+    const qx::ExchangeState& Exchange() const;
+    bool IsOnline() const;
 
     // State fields.
     std::unique_ptr<LUnitControl> UnitControl;
@@ -117,7 +152,7 @@ public:
     bool Initialising = false;
     bool ExitConfirmed = false;
     bool Busy = false;
-    qx::ExchangeState Exchange; // Connecting, Connected, Online, AckStep, TransferKind, preset slots
+    std::unique_ptr<qx::ReplyDispatcher> Replies;
     int CurrentPage = 0;
     int ShownCompOutput = 0;
     int ShownGateInput = 0;
@@ -142,6 +177,8 @@ private:
     void setCaption(std::string_view name, std::string_view id);
     void openPageOf(TControl* pageButton);
     void openFixedPage(TObject* Sender, std::string_view button);
+    void stopTimer(std::string_view name);
+    std::filesystem::path lastFolder_;
     bool shareButtonPictures();
 };
 

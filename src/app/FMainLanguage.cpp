@@ -117,8 +117,8 @@ void TfmMain::ApplyLanguage()
 {
     for (const auto& [name, id] : kMenuCaptions)
         setCaption(name, id);
-    setCaption("Connected", Exchange.online ? "SID_DISCONNECT" : "SID_CONNECT");
-    setCaption("rzbMenuLink", Exchange.online ? "SID_ONLINE" : "SID_OFFLINE");
+    setCaption("Connected", IsOnline() ? "SID_DISCONNECT" : "SID_CONNECT");
+    setCaption("rzbMenuLink", IsOnline() ? "SID_ONLINE" : "SID_OFFLINE");
     for (const auto& [name, id] : kSingleCaptions)
         setCaption(name, id);
     for (int c = 0; c < 12; ++c) {

@@ -32,7 +32,7 @@ TEST_F(MainWindowTest, StartsOfflineOnTheGainPageAtTheDesignSize)
     EXPECT_EQ(window->HoverBand, -1);
     EXPECT_EQ(window->ShownCompOutput, 4);
     EXPECT_EQ(window->ShownLimitOutput, 4);
-    EXPECT_FALSE(window->Exchange.connected);
+    EXPECT_FALSE(window->Exchange().connected);
     EXPECT_FLOAT_EQ(window->BypassImpulse, 1.0F);
     for (int c = 0; c < 12; ++c) {
         EXPECT_EQ(window->FirTaps[c], c < 4 ? 2048 : 512) << suffix(c);

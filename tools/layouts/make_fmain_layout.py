@@ -125,9 +125,10 @@ def tag_of(s):
 
 MENU = [
     ("File", "File", True, None, [
-        ("Open", "Open", True, None), ("Save", "Save", True, None), ("N1", "-", True, None),
-        ("Upload", "Upload", True, None), ("Download", "Download", True, None), ("N2", "-", False, None),
-        ("FactoryDefault", "Factory Default", False, None), ("N3", "-", True, None),
+        ("Open", "Open", True, "OpenClick"), ("Save", "Save", True, "SaveClick"), ("N1", "-", True, None),
+        ("Upload", "Upload", True, "UploadClick"), ("Download", "Download", True, "DownloadClick"),
+        ("N2", "-", False, None), ("FactoryDefault", "Factory Default", False, "FactoryDefaultClick"),
+        ("N3", "-", True, None),
         ("Exit", "Exit", True, "ExitClick")]),
     ("Link", "Link", True, None, []),
     ("Copy", "Copy", True, None, []),
@@ -209,12 +210,12 @@ def preset_bar():
     bar.add(label("lAddress", 12, 15, "Address"))
     bar.add(label("lbAddress", 80, 15, "ID 1"))
     bar.add(label("lPreset", 160, 15, "Preset"))
-    bar.add(label("lbPresetNumber", 220, 15, "U00"))
-    bar.add(label("lbPresetName", 270, 15, "Factory Default", width=200))
+    bar.add(label("lbPstNum", 220, 15, "F00"))
+    bar.add(label("lbPstName", 270, 15, "Factory Default", width=200))
     bar.add(button("bStore", 500, 8, 80, 30, "Store"))
     bar.add(button("bRecall", 590, 8, 80, 30, "Recall"))
     bar.add(label("lbLinkName", 700, 15, "Demo", width=160))
-    bar.add(label("lbMips", 900, 15, "DSP 0%", width=120))
+    bar.add(label("lbDspMips", 900, 15, "DSP 0%", width=160))
     return bar
 
 
@@ -548,9 +549,11 @@ def form():
     f.add(Obj("tmStartConnect", "TTimer", Enabled=False, Interval=300, OnTimer="=tmStartConnectTimer"))
     f.add(Obj("tmProcessShow", "TTimer", Enabled=False, Interval=100, OnTimer="=tmProcessShowTimer"))
     f.add(Obj("tmPts", "TTimer", Enabled=False, Interval=1000))
-    f.add(Obj("tmInLevelDet", "TTimer", Enabled=False, Interval=300))
-    for name in ("tmComScan", "tmDisconnect", "tmDownloadEnd", "tmPresetLoadCount"):
-        f.add(Obj(name, "TTimer", Enabled=False, Interval=100))
+    f.add(Obj("tmComScan", "TTimer", Enabled=False, Interval=1))
+    f.add(Obj("tmDisconnect", "TTimer", Enabled=False, Interval=300))
+    for name, interval in (("tmInLevelDet", 300), ("tmMipsFlash", 300), ("tmPresetLoadCount", 10),
+                           ("tmUpload", 300), ("tmDownloadEnd", 1)):
+        f.add(Obj(name, "TTimer", Enabled=False, Interval=interval, OnTimer="=%sTimer" % name))
     f.add(function_bar())
     main = f.add(box("rzgMain", 6, 68, 1112, 629, cls="TRzPanel", Color="=$00202020"))
     main.add(Obj("imLeftUpBase", "TImage", Left=0, Top=0, Width=1082, Height=256))
