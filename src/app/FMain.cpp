@@ -5,7 +5,7 @@
 #include "model/LUnitControl.h"
 #include "model/ReplyDispatcher.h"
 #include "model/SharedConstants.h"
-#include "platform/gui/Button.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
@@ -68,8 +68,11 @@ void TfmMain::FormCreate(TObject*)
         preset->SetTop(626);
     ExtraHeight = 0;
 
-    for (auto& plot : Plots)
-        plot = qx::makeMagnitudePlot();
+    for (int c = 0; c < kPlotCount; ++c) {
+        const std::string graph = c < qx::kChannelCount ? "fftDraw" + qx::channelSuffix(c)
+                                                        : c == qx::kChannelCount ? "fftDrawGainIn" : "fftDrawGainOut";
+        Plots[static_cast<std::size_t>(c)] = qx::makeMagnitudePlot(control(graph));
+    }
 
     Language = std::string(qx::kLanguageEnglish);
     for (const char* item : {"ChineseSimplified", "ChineseTraditional"})
@@ -128,7 +131,7 @@ void TfmMain::tmStartConnectTimer(TObject*)
 {
     if (TTimer* start = timer("tmStartConnect"))
         start->SetEnabled(false);
-    if (auto* link = qx::findComponent<TButton>(*this, "rzbMenuLink"))
+    if (auto* link = qx::findComponent<TRzBmpButton>(*this, "rzbMenuLink"))
         link->Click();
 }
 

@@ -157,8 +157,6 @@ void TfmMain::SetLockModeVisible(bool visible)
 void TfmMain::SetUnlockReplyState(int) {}
 
 // Filling every control from the model comes with the channel editors.
-void TfmMain::LoadUnitToForm() {}
-
 void TfmMain::ReenableLinkControls()
 {
     if (TControl* link = control("rzbMenuLink"))
@@ -231,19 +229,6 @@ void TfmMain::Pause(int milliseconds)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }
-
-// The threshold fader's maximum joins this test with the fader control.
-bool TfmMain::IsDynamicsArmed(int output, bool limiter) const
-{
-    if (!UnitControl || output < 0 || output > 7)
-        return false;
-    const qx::Dynamics d = limiter ? UnitControl->GetLimiter(output + 4) : UnitControl->GetCompressor(output + 4);
-    return d.ratio != 0;
-}
-
-// The level bars and gain-reduction meters come with their controls.
-void TfmMain::ShowMeters(const qx::MeterFrame&) {}
-void TfmMain::ClearMeters() {}
 
 void TfmMain::SetDspText(std::string_view text)
 {

@@ -4,7 +4,8 @@
 
 #include "app/SmallWindows.h"
 #include "model/LUnitControl.h"
-#include "platform/gui/Button.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
+#include "platform/gui/Control.h"
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
@@ -103,7 +104,7 @@ void TfmMain::rzbMenuInAClick(TObject* Sender)
 // Presses the page button as a user would.
 void TfmMain::openPageOf(TControl* pageButton)
 {
-    if (auto* button = dynamic_cast<TButton*>(pageButton))
+    if (auto* button = dynamic_cast<TRzBmpButton*>(pageButton))
         button->Click();
 }
 
@@ -162,7 +163,7 @@ void TfmMain::MemoShowClick(TObject*)
 
 void TfmMain::ConnectedClick(TObject*)
 {
-    if (auto* link = qx::findComponent<TButton>(*this, "rzbMenuLink"))
+    if (auto* link = qx::findComponent<TRzBmpButton>(*this, "rzbMenuLink"))
         link->Click();
 }
 

@@ -3,9 +3,13 @@
 #include "app/FMain.h"
 #include "app/SmallWindows.h"
 #include "Artwork.h"
+#include "controls/buttons/rz/RzClasses.h"
+#include "controls/buttons/vr/VrClasses.h"
+#include "controls/skinned/SkinnedClasses.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/PictureResources.h"
 #include "platform/gui/StandardClasses.h"
+#include "response/ResponseControls.h"
 
 #include <exception>
 #include <stdexcept>
@@ -15,6 +19,10 @@
 void qx::registerEditorClasses()
 {
     registerStandardClasses();
+    registerSkinnedClasses();
+    registerRzClasses();
+    registerVrClasses();
+    registerResponseControls();
     setPictureResolver([](const std::string& name) {
         const std::string_view bytes = art::resource(name + ".png");
         return Bytes(bytes.begin(), bytes.end());

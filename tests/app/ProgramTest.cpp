@@ -5,8 +5,10 @@
 #include "app/FMain.h"
 #include "app/ProgramStart.h"
 #include "app/SmallWindows.h"
-#include "platform/gui/Application.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Button.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Control.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/Timer.h"
@@ -89,7 +91,7 @@ TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
         {"Comp", 12}, {"Delay", 13}, {"Matrix", 15}, {"Gate", 16}, {"Limit", 17}, {"Gain", 14}};
     for (const auto& [page, number] : pages)
         steps.push_back([page, number] {
-            find<TButton>("rzbMenu" + page)->Click();
+            find<TRzBmpButton>("rzbMenu" + page)->Click();
             EXPECT_EQ(fmMain->CurrentPage, number) << page;
             EXPECT_TRUE(find("rzgFft" + page)->Visible()) << page;
             EXPECT_TRUE(find("rzgParam" + page)->Visible()) << page;

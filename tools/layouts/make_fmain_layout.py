@@ -17,17 +17,6 @@ CHANNELS = INPUTS + OUTPUTS
 
 # The family class each role stands for, and the class written meanwhile.
 STAND_IN = {
-    "TRzBmpButton": "TButton",
-    "TVrDemoButton": "TButton",
-    "TVrPowerButton": "TButton",
-    "TRzGroupBox": "TGroupBox",
-    "TRzPanel": "TPanel",
-    "TRzComboBox": "TComboBox",
-    "TAdvTrackBar": "TPanel",
-    "TCurvyEdit": "TEdit",
-    "TRzMeter": "TPanel",
-    "LProgressBar": "TPanel",
-    "LMyFFTDrawHpLp6dB": "TPanel",
     "TMyPEQType8": "TGroupBox",
     "TiXYPlot": "TPanel",
 }
@@ -93,9 +82,18 @@ def button(name, left, top, width, height, caption, cls="TRzBmpButton", **props)
     return Obj(name, cls, Left=left, Top=top, Width=width, Height=height, Caption=caption, **props)
 
 
-def fader(name, left, top, width, height):
-    return Obj(name, "TAdvTrackBar", Left=left, Top=top, Width=width, Height=height,
-               BevelOuter="=bvLowered", Color="=clGray", Caption="")
+def fader(name, left, top, width, height, lo=0, hi=10, position=None):
+    p = dict(Left=left, Top=top, Width=width, Height=height, Min=lo, Max=hi)
+    if height > width:
+        p["Orientation"] = "=trVertical"
+    if position is not None:
+        p["Position"] = position
+    return Obj(name, "TAdvTrackBar", **p)
+
+
+def toggle(name, left, top, width, height, caption, group, **props):
+    """A button that stays down: its own group among its siblings, released by a second press."""
+    return button(name, left, top, width, height, caption, GroupIndex=group, AllowAllUp=True, **props)
 
 
 def edit(name, left, top, width, text):
@@ -107,18 +105,24 @@ def combo(name, left, top, width, items, index=0):
                Items="=(" + ", ".join(q(i) for i in items) + ")", ItemIndex=index)
 
 
-def level(name, left, top, width, height, cls="LProgressBar"):
-    return Obj(name, cls, Left=left, Top=top, Width=width, Height=height, BevelOuter="=bvLowered",
-               Color="=clGreen", Caption="")
+def level(name, left, top, width, height, segments=8):
+    """A level bar of 8 segments (red, yellow, six green) or an indicator of one."""
+    counts = dict(FirstNum=1, SecondNum=1, ThirdNum=6) if segments == 8 else dict(FirstNum=1)
+    return Obj(name, "LProgressBar", Left=left, Top=top, Width=width, Height=height, Max=segments, **counts)
 
 
-def graph(name, left, top, width, height, cls="LMyFFTDrawHpLp6dB"):
-    return Obj(name, cls, Left=left, Top=top, Width=width, Height=height, BevelOuter="=bvLowered",
-               Color="=" + GRAPH_COLOR, Caption="")
+def graph(name, left, top, width, height, cls="LMyFFTDrawHpLp6dB", **props):
+    return Obj(name, cls, Left=left, Top=top, Width=width, Height=height, **props)
 
 
 def tag_of(s):
     return CHANNELS.index(s)
+
+
+SLOPES = ["BW -6", "BL -6", "BW -12", "BL -12", "LR -12", "BW -18", "BL -18", "BW -24", "BL -24", "LR -24",
+          "BW -30", "BL -30", "BW -36", "BL -36", "LR -36", "BW -42", "BL -42", "BW -48", "BL -48", "LR -48"]
+FIR_WINDOWS = ["  RECT  ", "BARTLETT", "HANNING ", "HAMMING ", "BLACKMAN", "  SINE  ", "  SINC  ", "NUTTALL ",
+               " KAISER ", "BLACK-NU", " HARRIS "]
 
 
 # --- the frame -------------------------------------------------------------
@@ -258,17 +262,17 @@ def gain_group(p, s, backup, left, top):
     if not backup:
         g.add(label("lbGain" + s, 60, 4, "Gain"))
     fader_height = 150 if backup else 170
-    g.add(fader("isGain" + mirror + s, 8, 24, 28, fader_height))
+    g.add(fader("isGain" + mirror + s, 8, 24, 28, fader_height, -280, 120, 0))
     g.add(level("pbLevel" + mirror + s, 42, 24, 12, fader_height))
     if s.startswith("Out"):
-        g.add(level("pbLimit" + mirror + s, 58, 24, 12, 12))
+        g.add(level("pbLimit" + mirror + s, 58, 24, 12, 12, segments=1))
     g.add(edit("cvdGain" + mirror + s, 4, 28 + fader_height, 76, "+0.0dB"))
     if backup:
-        g.add(button("rzbPhaseBackup" + s, 4, 204, 37, 24, "Normal", Tag=i))
-        g.add(button("rzbMuteBackup" + s, 43, 204, 37, 24, "Mute", Tag=i))
+        g.add(toggle("rzbPhaseBackup" + s, 4, 204, 37, 24, "Normal", 3, Tag=i))
+        g.add(toggle("rzbMuteBackup" + s, 43, 204, 37, 24, "Mute", 4, Tag=i))
     else:
-        g.add(button("rzbPhase" + s, 78, 40, 44, 30, "Normal", Tag=i))
-        g.add(button("rzbMute" + s, 78, 80, 44, 30, "Mute", Tag=i))
+        g.add(toggle("rzbPhase" + s, 78, 40, 44, 30, "Normal", 3, Tag=i))
+        g.add(toggle("rzbMute" + s, 78, 80, 44, 30, "Mute", 4, Tag=i))
     return g
 
 
@@ -296,15 +300,15 @@ def channel_params(p, s):
         y = 4 + 62 * k
         filt.add(label("lb%sFreq%s" % (name, s), 8, y, text))
         filt.add(label("lb%sSlop%s" % (name, s), 8, y + 22, "Slope"))
-        filt.add(button("rzb%sBypass%s" % (name, s), 8, y + 40, 66, 20, "Bypass", Tag=i))
+        filt.add(toggle("rzb%sBypass%s" % (name, s), 8, y + 40, 66, 20, "Bypass", 5 + k, Tag=i))
         if out:
-            filt.add(fader("is%sFreq%s" % (name, s), 80, y, 90, 18))
+            filt.add(fader("is%sFreq%s" % (name, s), 80, y, 90, 18, 0, 300, 300 * k))
             filt.add(edit("cvd%sFreq%s" % (name, s), 80, y + 20, 90, "20Hz" if k == 0 else "20.0KHz"))
-            filt.add(combo("rzc%sSlop%s" % (name, s), 80, y + 40, 90, ["Bypass", "BW 6dB", "BW 12dB"]))
+            filt.add(combo("rzc%sSlop%s" % (name, s), 80, y + 40, 90, SLOPES, 19))
     y = 128
     fir = filt if out else filt
     fir.add(label("lbFirBypass" + s, 8, y, "FIR"))
-    fir.add(button("rzbFirBypass" + s, 80, y - 2, 66, 20, "Bypass", Tag=i))
+    fir.add(toggle("rzbFirBypass" + s, 80, y - 2, 66, 20, "Bypass", 2, Tag=i, Down=out))
     fir.add(label("lbShowFirTaps" + s, 8, y + 24, "Taps"))
     fir.add(label("lbNowFirTaps" + s, 80, y + 24, "2048" if not out else "512"))
     fir.add(label("lbShowFirName" + s, 8, y + 46, "Name"))
@@ -315,18 +319,18 @@ def channel_params(p, s):
     if out:
         design = p.add(box("rzgFir" + s, 884, 6, 184, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
         design.add(label("lbMode" + s, 6, 6, "Mode"))
-        design.add(combo("rzcMode" + s, 70, 2, 108, ["IIR", "FIR", "IIR+FIR"]))
+        design.add(combo("rzcMode" + s, 70, 2, 108, ["       IIR", "       FIR", "  IIR + FIR"], 2))
         design.add(label("lbFirType" + s, 6, 32, "Type"))
-        design.add(combo("rzcFirType" + s, 70, 28, 108, ["Bypass", "HPF", "LPF", "BPF"]))
+        design.add(combo("rzcFirType" + s, 70, 28, 108, ["BYPASS", "LOW PASS", "HIGH PASS", "BAND PASS"]))
         design.add(label("lbFirWin" + s, 6, 58, "Window"))
-        design.add(combo("rzcFirWin" + s, 70, 54, 108, ["Hamming", "Hanning", "Blackman"]))
+        design.add(combo("rzcFirWin" + s, 70, 54, 108, FIR_WINDOWS, 8))
         design.add(label("lbFirTaps" + s, 6, 84, "Taps"))
-        design.add(combo("rzcFirTaps" + s, 70, 80, 108, ["64", "128", "256", "512"]))
+        design.add(combo("rzcFirTaps" + s, 70, 80, 108, [str(256 + 32 * k) for k in range(25)], 8))
         design.add(label("lbFirLowCut" + s, 6, 110, "HPF"))
-        design.add(fader("isFirLowCut" + s, 70, 108, 108, 18))
+        design.add(fader("isFirLowCut" + s, 70, 108, 108, 18, 88, 299, 110))
         design.add(edit("cvdFirLowCut" + s, 70, 130, 108, "20Hz"))
         design.add(label("lbFirHighCut" + s, 6, 160, "LPF"))
-        design.add(fader("isFirHighCut" + s, 70, 158, 108, 18))
+        design.add(fader("isFirHighCut" + s, 70, 158, 108, 18, 89, 300, 300))
         design.add(edit("cvdFirHighCut" + s, 70, 180, 108, "20.0KHz"))
         design.add(button("bnFirOK" + s, 70, 212, 108, 28, "Apply", Tag=i))
 
@@ -367,12 +371,12 @@ def delay_page(g, p):
     p.add(label("lbDelayUnit", 900, 4, "Delay Unit"))
     for k in range(3):
         p.add(button("rzbUnit%d" % k, 970 + 32 * k, 0, 30, 20,
-                     ["ms", "m", "ft"][k], Tag=k))
+                     ["ms", "m", "ft"][k], Tag=k, GroupIndex=1, Down=k == 0))
     for k, s in enumerate(CHANNELS):
         left = 4 + 88 * k + (10 if k >= 4 else 0)
         grp = p.add(box("rzgDelay" + s, left, 22, 84, 236, cls="TRzGroupBox", Color="=" + BOX_COLOR))
         grp.add(label("lbDelayName" + s, 6, 4, s))
-        grp.add(fader("isDelay" + s, 26, 24, 28, 180))
+        grp.add(fader("isDelay" + s, 26, 24, 28, 180, 0, 32640))
         grp.add(edit("cvdDelay" + s, 4, 208, 76, "0.00ms"))
 
 
@@ -396,17 +400,16 @@ def dynamics_fft(g, kind):
     scale = g.add(box("plLevel%sOut" % kind, 396, 2, 50, 247, cls="TPanel", Color="=" + GRAPH_COLOR))
     scale.add(label("lbHead%sOut" % kind, 2, 2, "Out 1", **SMALL))
     scale.add(level("pbLevel%sOut" % kind, 30, 43, 12, 185))
-    scale.add(level("pbLimit%sOut" % kind, 30, 14, 12, 22))
+    scale.add(level("pbLimit%sOut" % kind, 30, 14, 12, 22, segments=1))
     for name, text, top in zip(SCALE_NAMES, SCALE, SCALE_TOPS):
         scale.add(label(name + kind + "Out", 2, top, text, **SMALL))
     for n in range(1, 9):
         s = "%sOut%d" % (kind, n)
         panel = g.add(box("plLevel" + s, 450 + 80 * (n - 1), 2, 76, 247, cls="TPanel", Color="=" + GRAPH_COLOR))
         panel.add(label("lbName" + s, 2, 2, "Out%d" % n, **SMALL))
-        panel.add(level("pbLimit" + s, 26, 12, 10, 22))
+        panel.add(level("pbLimit" + s, 26, 12, 10, 22, segments=1))
         panel.add(level("pbLevel" + s, 26, 55, 10, 185))
-        panel.add(Obj("rzmGr" + s, "TRzMeter", Left=62, Top=26, Width=10, Height=214, BevelOuter="=bvLowered",
-                      Color="=clMaroon", Caption=""))
+        panel.add(Obj("rzmGr" + s, "TRzMeter", Left=62, Top=26, Width=10, Height=214, Max=9))
         for name, text, top in zip(SCALE_NAMES, SCALE, PANEL_TOPS):
             panel.add(label(name + s, 2, top, text, **SMALL))
         for name, text, top in zip(GR_NAMES, GR, PANEL_TOPS):
@@ -414,22 +417,22 @@ def dynamics_fft(g, kind):
 
 
 def dynamics_params(p, kind):
-    fields = [("Threshold", True, "+0.0dB"), ("Attack", True, "1.0ms"), ("Release", True, "10ms"),
-              ("Ratio", False, "1:1.0"), ("Knee", False, "0dB")]
+    fields = [("Threshold", (-180, 40), "+0.0dB"), ("Attack", (0, 9998), "1.0ms"), ("Release", (0, 2999), "10ms"),
+              ("Ratio", (0, 15), "1:1.0"), ("Knee", (0, 12), "0dB")]
     for n in range(1, 9):
         s = "Out%d" % n
         grp = p.add(box("rzg%s%s" % (kind, s), 4 + 133 * (n - 1), 6, 129, 250, cls="TRzGroupBox",
                         Color="=" + BOX_COLOR))
         grp.add(label("lb%s%s" % (kind, s), 6, 4, s, Font__Style="=[fsBold]"))
-        for k, (field, has_fader, text) in enumerate(fields):
+        for k, (field, (lo, hi), text) in enumerate(fields):
             sub = grp.add(box("rzg%s%s%s" % (kind, field, s), 4, 22 + 45 * k, 121, 43, cls="TRzGroupBox",
                               Color="=" + PAGE_COLOR))
             sub.add(label("lb%s%s%s" % (kind, field, s), 4, 2, field, **SMALL))
-            if has_fader:
-                sub.add(fader("is%s%s%s" % (kind, field, s), 4, 16, 54, 20))
+            if field not in ("Ratio", "Knee"):
+                sub.add(fader("is%s%s%s" % (kind, field, s), 4, 16, 54, 20, lo, hi))
             else:
                 sub.add(Obj("ud%s%s%s" % (kind, field, s), "TUpDown", Left=40, Top=16, Width=18, Height=22,
-                            Min=0, Max=15))
+                            Min=lo, Max=hi))
             sub.add(edit("cvd%s%s%s" % (kind, field, s), 62, 16, 56, text))
 
 
@@ -448,15 +451,16 @@ def gate_page(g, p):
         panel.add(level("pbLevelGate" + s, 32, 32, 10, 208))
         for name, text, top in zip(GATE_NAMES, GATE_SCALE, GATE_TOPS):
             panel.add(label(name + "Gate" + s, 2, top, text, **SMALL))
-    fields = [("Threshold", "-90.0dB"), ("Attack", "1.0ms"), ("Hold", "10ms"), ("Release", "10ms")]
+    fields = [("Threshold", "-90.0dB", -180, 0), ("Attack", "1ms", 0, 998), ("Hold", "10ms", 9, 998),
+              ("Release", "10ms", 9, 2999)]
     for i, s in enumerate(INPUTS):
         grp = p.add(box("rzgGate" + s, 4 + 266 * i, 6, 262, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
         grp.add(label("lbGate" + s, 6, 4, s, Font__Style="=[fsBold]"))
-        for k, (field, text) in enumerate(fields):
+        for k, (field, text, lo, hi) in enumerate(fields):
             sub = grp.add(box("rzgGate%s%s" % (field, s), 4 + 128 * (k % 2), 24 + 112 * (k // 2), 124, 108,
                               cls="TRzGroupBox", Color="=" + PAGE_COLOR))
             sub.add(label("lbGate%s%s" % (field, s), 4, 4, field))
-            sub.add(fader("isGate%s%s" % (field, s), 8, 26, 108, 22))
+            sub.add(fader("isGate%s%s" % (field, s), 8, 26, 108, 22, lo, hi, lo))
             sub.add(edit("cvdGate%s%s" % (field, s), 8, 60, 108, text))
 
 
@@ -510,7 +514,7 @@ def matrix_page(g, p):
         grp.add(label("lbMatrixOutName" + s, 6, 4, s, Font__Style="=[fsBold]"))
         for k, letter in enumerate("ABCD"):
             y = 24 + 56 * k
-            grp.add(button("rzb%sMatrix%s" % (letter, s), 4, y, 36, 24, letter, Tag=k))
+            grp.add(toggle("rzb%sMatrix%s" % (letter, s), 4, y, 36, 24, letter, 1 + k, Tag=k))
             grp.add(edit("cvd%sMatrix%s" % (letter, s), 44, y, 60, "+0.0dB"))
             grp.add(Obj("udMixGain%s%s" % (letter, s), "TUpDown", Left=106, Top=y, Width=18, Height=22,
                         Min=-280, Max=120, Position=0))
