@@ -108,11 +108,17 @@ def combo(name, left, top, width, items, index=0):
 def level(name, left, top, width, height, segments=8):
     """A level bar of 8 segments (red, yellow, six green) or an indicator of one."""
     counts = dict(FirstNum=1, SecondNum=1, ThirdNum=6) if segments == 8 else dict(FirstNum=1)
+    # Unlit segments are dark shades of the lit red, yellow and green.
+    counts.update(FirstColor="=$00000050", SecondColor="=$00005050", ThirdColor="=$00003000")
     return Obj(name, "LProgressBar", Left=left, Top=top, Width=width, Height=height, Max=segments, **counts)
 
 
 def graph(name, left, top, width, height, cls="LMyFFTDrawHpLp6dB", **props):
-    return Obj(name, cls, Left=left, Top=top, Width=width, Height=height, **props)
+    """A response graph with fixed axes: 966..4096 on the frequency grid, -18..18 dB."""
+    p = dict(Left=left, Top=top, Width=width, Height=height, XAutoScale=False, YAutoScale=False,
+             XMin=966, XMax=4096, YMin=-18, YMax=18, NumHorzGrid=11, YLabel="dB")
+    p.update(props)
+    return Obj(name, cls, **p)
 
 
 def tag_of(s):
@@ -429,11 +435,11 @@ def dynamics_params(p, kind):
                               Color="=" + PAGE_COLOR))
             sub.add(label("lb%s%s%s" % (kind, field, s), 4, 2, field, **SMALL))
             if field not in ("Ratio", "Knee"):
-                sub.add(fader("is%s%s%s" % (kind, field, s), 4, 16, 54, 20, lo, hi))
+                sub.add(fader("is%s%s%s" % (kind, field, s), 2, 16, 44, 20, lo, hi))
             else:
-                sub.add(Obj("ud%s%s%s" % (kind, field, s), "TUpDown", Left=40, Top=16, Width=18, Height=22,
+                sub.add(Obj("ud%s%s%s" % (kind, field, s), "TUpDown", Left=26, Top=16, Width=18, Height=22,
                             Min=lo, Max=hi))
-            sub.add(edit("cvd%s%s%s" % (kind, field, s), 62, 16, 56, text))
+            sub.add(edit("cvd%s%s%s" % (kind, field, s), 48, 16, 70, text))
 
 
 def gate_page(g, p):
