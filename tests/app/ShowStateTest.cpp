@@ -241,6 +241,28 @@ TEST_F(ShowStateTest, EditedAndOutOfRangeValuesAreShownClamped)
     EXPECT_FALSE(find("lbOutSelDigital")->Visible());
 }
 
+// The start-up call leaves the gate caption alone; a delay unit beyond the
+// three buttons presses none and the rest of the fill still runs.
+TEST_F(ShowStateTest, StartUpCallAndUnknownDelayUnit)
+{
+    find("lbGateName")->SetCaption("before");
+    window->Initialising = true;
+    window->LoadUnitToForm();
+    EXPECT_EQ(find("lbGateName")->Caption(), "before");
+    window->Initialising = false;
+
+    word(rec::kDelayUnit, 5);
+    word(rec::kOutputSelect, 1);
+    window->LoadUnitToForm();
+    EXPECT_EQ(find("lbGateName")->Caption(), "In A  Gate");
+    EXPECT_TRUE(down("rzbUnit0"));
+    EXPECT_FALSE(down("rzbUnit1"));
+    EXPECT_FALSE(down("rzbUnit2"));
+    EXPECT_TRUE(find<TMenuItem>("OutDigital")->Checked());
+    EXPECT_TRUE(find("lbOutSelDigital")->Visible());
+    EXPECT_FALSE(window->IsBusy());
+}
+
 TEST_F(ShowStateTest, TheFirTapBudgetIsSummedAgainFromNothing)
 {
     struct Case
