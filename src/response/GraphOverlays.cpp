@@ -203,7 +203,7 @@ void LMyFFTDrawHpLp6dB::ShowParam(TCanvas& c, qx::BandTextClass textClass, doubl
 
 void LMyFFTDrawHpLp6dB::DrawCurveFill(int /*type*/, const double* curve, int count)
 {
-    count = std::clamp(count, 0, kMaxFillPoints);
+    count = curve ? std::clamp(count, 0, kMaxFillPoints) : 0;
     std::copy(curve, curve + count, selectedCurve_.begin());
     fillBandCurve(composite_.Canvas(), selectedCurve_.data(), count, false);
 }

@@ -51,7 +51,7 @@ bool LMyFFTDrawHpLp6dB::FFTDraw(const double* x, const double* y, int count, int
 
 bool LMyFFTDrawHpLp6dB::FFTDraw(const double* y, int count, int number, TColor colour, TMyPlotStyle style)
 {
-    std::vector<double> x(static_cast<std::size_t>(std::max(count, 0)));
+    std::vector<double> x(y ? static_cast<std::size_t>(std::max(count, 0)) : 0);
     for (std::size_t i = 0; i < x.size(); ++i) {
         x[i] = static_cast<double>(i);
     }
@@ -61,7 +61,7 @@ bool LMyFFTDrawHpLp6dB::FFTDraw(const double* y, int count, int number, TColor c
 bool LMyFFTDrawHpLp6dB::FFTDraw(const double* y, int count, double xFirst, double xLast, int number, TColor colour,
                                 TMyPlotStyle style)
 {
-    std::vector<double> x(static_cast<std::size_t>(std::max(count, 0)));
+    std::vector<double> x(y ? static_cast<std::size_t>(std::max(count, 0)) : 0);
     const double step = count > 1 ? (xLast - xFirst) / (count - 1) : 0.0;
     for (std::size_t i = 0; i < x.size(); ++i) {
         x[i] = xFirst + static_cast<double>(i) * step;

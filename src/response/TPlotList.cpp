@@ -16,7 +16,8 @@ const TPlotListMember* TPlotList::Find(int number) const
 bool TPlotList::AddOrReplace(const double* x, const double* y, int count, int number, TColor colour,
                              TMyPlotStyle style)
 {
-    const auto n = static_cast<std::size_t>(std::max(count, 0));
+    // No arrays means no points.
+    const auto n = x && y ? static_cast<std::size_t>(std::max(count, 0)) : std::size_t{0};
     if (TPlotListMember* m = Find(number)) {
         m->x.assign(x, x + n);
         m->y.assign(y, y + n);

@@ -75,4 +75,16 @@ TEST(GraphScreenshot, AChannelGraphWithBandsAndHandles)
     EXPECT_GT(grid, 5000);
 }
 
+TEST(GraphScreenshot, ControlsOfALayout)
+{
+    const QImage image =
+        qx::WindowScreenshot::render("TForm", std::string(QX_TEST_DATA_DIR) + "/ResponseControls.layout");
+    ASSERT_EQ(image.size(), QSize(1125, 727));
+    if (const char* dir = std::getenv("QX_SCREENSHOT_DIR")) {
+        image.save(QDir(dir).filePath("response-controls.png"));
+    }
+    // The level bar's lowest segment: unlit green inside its black outline.
+    EXPECT_EQ(image.pixel(500 + 7, 280 + 120), qRgb(0, 128, 0));
+}
+
 } // namespace

@@ -153,6 +153,14 @@ TEST(Graph, SeriesListOrderAndReplacement)
     EXPECT_FALSE(g.GetPlotColor(colour, 7));
     EXPECT_FALSE(g.SetPlotStyle(TMyPlotStyle::Line, 7));
 
+    EXPECT_FALSE(g.FFTDraw(nullptr, 10, 60, clWhite, TMyPlotStyle::Line));
+    ASSERT_TRUE(g.GetPlotNumPoints(count, 60));
+    EXPECT_EQ(count, 0) << "no array, no points";
+    g.FFTDraw(y.data(), -5, 61, clWhite, TMyPlotStyle::Line);
+    ASSERT_TRUE(g.GetPlotNumPoints(count, 61));
+    EXPECT_EQ(count, 0);
+    g.DrawCurveFill(0, nullptr, 4096);
+
     const std::vector<double> ramp = {1.0, 2.0, 3.0};
     g.FFTDraw(ramp.data(), 3, 100.0, 200.0, 50, clWhite, TMyPlotStyle::Line);
     ASSERT_TRUE(g.GetPlotX(x.data(), 50));
