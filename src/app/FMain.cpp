@@ -2,6 +2,8 @@
 
 #include "app/SmallWindows.h"
 #include "app/strings/TextTables.h"
+#include "link/LCommProc.h"
+#include "link/LNetProc.h"
 #include "model/LUnitControl.h"
 #include "model/ReplyDispatcher.h"
 #include "model/SharedConstants.h"
@@ -118,8 +120,20 @@ void TfmMain::FormClose(TObject*, TCloseAction& Action)
         return;
     }
     Action = caHide;
-    // The serial, USB and TCP links are closed and deleted here, in that
-    // order, once the link objects exist.
+    // Each close stops the link's worker (waiting at most 5 s) and drops
+    // the frames still queued.
+    if (ComLink) {
+        ComLink->Close();
+        ComLink.reset();
+    }
+    if (UsbLink) {
+        UsbLink->Close();
+        UsbLink.reset();
+    }
+    if (NetLink) {
+        NetLink->Close();
+        NetLink.reset();
+    }
 }
 
 // Runs 300 ms after start: presses the link button, whose handler opens the

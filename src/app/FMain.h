@@ -18,8 +18,12 @@
 #include <string_view>
 #include <vector>
 
+class LCommProc;
+class LNetProc;
+class LUsbProc;
 class LUnitControl;
 class TControl;
+class TJvHidDevice;
 namespace qx {
 class ReplyDispatcher;
 }
@@ -145,6 +149,11 @@ public:
     // State fields.
     std::unique_ptr<LUnitControl> UnitControl;
     std::array<qx::PlotPtr, kPlotCount> Plots;
+    // The open link; at most one is set.
+    std::unique_ptr<LCommProc> ComLink;
+    std::unique_ptr<LUsbProc> UsbLink;
+    std::unique_ptr<LNetProc> NetLink;
+    TJvHidDevice* HidDevice = nullptr; // taken from the HID controller
     std::string ComPortName;
     int DeviceId = 0;
     std::uint32_t DeviceAddress = 0;

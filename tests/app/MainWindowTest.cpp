@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/MainLayout.h"
+#include "link/LCommProc.h"
 #include "model/LUnitControl.h"
 #include "platform/gui/Button.h"
 #include "platform/gui/Label.h"
@@ -270,6 +271,27 @@ TEST_F(MainWindowTest, DelayTimeLabelsFollowTheirMarkers)
         EXPECT_EQ(time->Left(), marker->Left() + 30) << suffix(c);
         EXPECT_EQ(time->Top(), marker->Top() + marker->Height() / 4) << suffix(c);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, ACloseBeforeTheQuitDialogConfirmsIsRefused)
+{
+    TCloseAction action = caHide;
+    window->FormClose(window.get(), action);
+    EXPECT_EQ(action, caNone);
+}
+
+TEST_F(MainWindowTest, AConfirmedCloseClosesAndDeletesTheLink)
+{
+    window->ComLink = std::make_unique<LCommProc>(*window, 1);
+    window->SetExitConfirmed(true);
+    TCloseAction action = caNone;
+    window->FormClose(window.get(), action);
+    EXPECT_EQ(action, caHide);
+    EXPECT_EQ(window->ComLink, nullptr);
 }
 
 } // namespace
