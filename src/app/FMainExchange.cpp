@@ -131,6 +131,16 @@ void TfmMain::ShowOnline()
 {
     setCaption("rzbMenuLink", "SID_ONLINE");
     setCaption("Connected", "SID_DISCONNECT");
+    std::string where;
+    if (ComLink)
+        where = ComPortName;
+    else if (UsbLink)
+        where = "USB";
+    else if (NetLink)
+        where = "IP : " + std::to_string(DeviceAddress >> 24) + "." + std::to_string((DeviceAddress >> 16) & 0xFF) +
+                "." + std::to_string((DeviceAddress >> 8) & 0xFF) + "." + std::to_string(DeviceAddress & 0xFF);
+    if (TControl* status = control("lbShowIp"))
+        status->SetCaption(where);
 }
 
 // The connection dialog, when it exists, is hidden first (comes with it).

@@ -2,6 +2,7 @@
 
 #include "app/MainLayout.h"
 #include "link/LCommProc.h"
+#include "link/LNetProc.h"
 #include "model/LUnitControl.h"
 #include "platform/gui/Button.h"
 #include "platform/gui/Label.h"
@@ -292,6 +293,22 @@ TEST_F(MainWindowTest, AConfirmedCloseClosesAndDeletesTheLink)
     window->FormClose(window.get(), action);
     EXPECT_EQ(action, caHide);
     EXPECT_EQ(window->ComLink, nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, OnlineNamesTheLinkInTheStatusLabel)
+{
+    window->NetLink = nullptr;
+    window->ShowOnline();
+    EXPECT_EQ(find("rzbMenuLink")->Caption(), "OnLine");
+    EXPECT_EQ(find<TMenuItem>("Connected")->Caption(), "Disconnect");
+    window->ComLink = std::make_unique<LCommProc>(*window, 1);
+    window->ComPortName = "/dev/ttyUSB0";
+    window->ShowOnline();
+    EXPECT_EQ(find("lbShowIp")->Caption(), "/dev/ttyUSB0");
 }
 
 } // namespace

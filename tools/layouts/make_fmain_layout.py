@@ -214,7 +214,8 @@ def preset_bar():
     bar.add(label("lbPstName", 270, 15, "Factory Default", width=200))
     bar.add(button("bStore", 500, 8, 80, 30, "Store"))
     bar.add(button("bRecall", 590, 8, 80, 30, "Recall"))
-    bar.add(label("lbLinkName", 700, 15, "Demo", width=160))
+    bar.add(label("lbStatus", 690, 15, "OffLine", width=90))
+    bar.add(label("lbShowIp", 780, 15, "", width=110))
     bar.add(label("lbDspMips", 900, 15, "DSP 0%", width=160))
     return bar
 
