@@ -190,9 +190,37 @@ void TfmMain::MarkCurveChanged(int channel)
 }
 
 void TfmMain::ShowPresetRowName(int, const qx::PresetName&) {}
-void TfmMain::SetLinkTimeout(int) {}
-void TfmMain::SetLinkRetries(int) {}
-void TfmMain::SetKeepAliveSuppressed(bool) {}
+// The open link: serial, else USB, else TCP.
+qx::LinkWorker* TfmMain::openLink() const
+{
+    if (ComLink)
+        return ComLink.get();
+    if (UsbLink)
+        return UsbLink.get();
+    return NetLink.get();
+}
+
+void TfmMain::SetLinkTimeout(int milliseconds)
+{
+    if (qx::LinkWorker* link = openLink())
+        link->SetTimeout(milliseconds);
+}
+
+void TfmMain::SetLinkRetries(int count)
+{
+    if (qx::LinkWorker* link = openLink())
+        link->SetRetries(count);
+}
+
+void TfmMain::SetKeepAliveSuppressed(bool suppressed)
+{
+    if (ComLink)
+        ComLink->SetKeepAliveSuppressed(suppressed);
+    else if (UsbLink)
+        UsbLink->SetKeepAliveSuppressed(suppressed);
+    else if (NetLink)
+        NetLink->SetKeepAliveSuppressed(suppressed);
+}
 
 void TfmMain::setCaption(std::string_view name, std::string_view id)
 {

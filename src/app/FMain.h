@@ -25,8 +25,9 @@ class LUnitControl;
 class TControl;
 class TJvHidDevice;
 namespace qx {
+class LinkWorker;
 class ReplyDispatcher;
-}
+} // namespace qx
 class TMenuItem;
 class TTimer;
 
@@ -109,7 +110,7 @@ public:
     void SetLinkTimeout(int milliseconds) override;
     void SetLinkRetries(int count) override;
     void SetKeepAliveSuppressed(bool suppressed) override;
-    bool IsUsbLink() const override { return false; }
+    bool IsUsbLink() const override { return UsbLink != nullptr; }
     void SetTimerEnabled(qx::ExchangeTimer timer, bool enabled) override;
     int ProgressPosition() const override;
     int ProgressMax() const override;
@@ -187,6 +188,7 @@ private:
     void openPageOf(TControl* pageButton);
     void openFixedPage(TObject* Sender, std::string_view button);
     void stopTimer(std::string_view name);
+    qx::LinkWorker* openLink() const;
     std::filesystem::path lastFolder_;
     bool shareButtonPictures();
 };

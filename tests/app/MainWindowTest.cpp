@@ -312,3 +312,16 @@ TEST_F(MainWindowTest, OnlineNamesTheLinkInTheStatusLabel)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, LinkSettingsGoToTheOpenLinkAndNowhereWithoutOne)
+{
+    window->SetLinkTimeout(5000); // no link: nothing to set, nothing fails
+    EXPECT_FALSE(window->IsUsbLink());
+    window->ComLink = std::make_unique<LCommProc>(*window, 1);
+    window->SetLinkTimeout(1000);
+    EXPECT_EQ(window->ComLink->Timeout(), 1000);
+}
+
+} // namespace
