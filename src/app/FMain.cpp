@@ -9,12 +9,10 @@
 #include "model/SharedConstants.h"
 #include "platform/gui/Button.h"
 #include "platform/gui/Control.h"
-#include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/PropertyBuilder.h"
 #include "platform/gui/RadioButton.h"
-#include "platform/gui/StatusBar.h"
 #include "platform/gui/Timer.h"
 #include "platform/text/AnsiCodePage.h"
 
@@ -42,8 +40,8 @@ TfmMain::TfmMain(TComponent* Owner) : TForm(Owner)
     PresetFirBlocks.resize(kPresetCount);
 }
 
-// Neither the model nor the plots are released here: they live until the
-// process ends, as the links were already closed by FormClose.
+// The main window lives until the process ends; FormClose has closed the
+// links by then.
 TfmMain::~TfmMain()
 {
     if (fmMain == this)
