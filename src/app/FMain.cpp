@@ -6,6 +6,7 @@
 #include "link/LNetProc.h"
 #include "model/LUnitControl.h"
 #include "model/ReplyDispatcher.h"
+#include "model/dialogs/PresetDialogs.h"
 #include "model/SharedConstants.h"
 #include "platform/gui/Button.h"
 #include "platform/gui/Control.h"
@@ -46,6 +47,10 @@ TfmMain::~TfmMain()
 {
     if (fmMain == this)
         fmMain = nullptr;
+    if (qx::presetDialogHost() == this)
+        qx::setPresetDialogHost(nullptr);
+    if (qx::lockDialogHost() == this)
+        qx::setLockDialogHost(nullptr);
 }
 
 void TfmMain::FormCreate(TObject*)
@@ -86,6 +91,8 @@ void TfmMain::FormCreate(TObject*)
         FirTaps[c] = c < 4 ? 2048 : 512;
     }
 
+    qx::setPresetDialogHost(this);
+    qx::setLockDialogHost(this);
     UnitControl = std::make_unique<LUnitControl>(this);
     Replies = std::make_unique<qx::ReplyDispatcher>(*this, *UnitControl, FirCoeffs);
     Initialising = true;
@@ -187,7 +194,7 @@ void TfmMain::MarkCurveChanged(int channel)
     OverlayRefreshMasks[input ? 12 : 13] |= 1 << channel;
 }
 
-void TfmMain::ShowPresetRowName(int, const qx::PresetName&) {}
+void TfmMain::ShowPresetRowName(int preset, const qx::PresetName& name) { qx::ShowPresetRowName(preset, name); }
 // The open link: serial, else USB, else TCP.
 qx::LinkWorker* TfmMain::openLink() const
 {
@@ -246,6 +253,12 @@ void qx::registerMainWindow()
         .method("UploadClick", &TfmMain::UploadClick)
         .method("DownloadClick", &TfmMain::DownloadClick)
         .method("FactoryDefaultClick", &TfmMain::FactoryDefaultClick)
+        .method("bStoreClick", &TfmMain::bStoreClick)
+        .method("bRecallClick", &TfmMain::bRecallClick)
+        .method("UnitClick", &TfmMain::UnitClick)
+        .method("LockSetupClick", &TfmMain::UnitClick)
+        .method("LockModeClick", &TfmMain::LockModeClick)
+        .method("tmPtsTimer", &TfmMain::tmPtsTimer)
         .method("rzbMenuInAClick", &TfmMain::rzbMenuInAClick)
         .method("lbMatrixFirInAClick", &TfmMain::lbMatrixFirInAClick)
         .method("lbMatrixDeqInAClick", &TfmMain::lbMatrixDeqInAClick)

@@ -4,6 +4,8 @@
 // functions live in the folder of their subsystem; all are declared here.
 
 #include "app/MainPlots.h"
+#include "app/lock/LockDialogHost.h"
+#include "model/dialogs/PresetDialogHost.h"
 #include "model/ExchangeHost.h"
 #include "model/ExchangeState.h"
 #include "model/FirImage.h"
@@ -41,7 +43,11 @@ struct FirDesignSnapshot
     std::int16_t tapsIndex = 0;
 };
 
-class TfmMain : public TForm, public qx::UnitHost, public qx::ExchangeHost
+class TfmMain : public TForm,
+                public qx::UnitHost,
+                public qx::ExchangeHost,
+                public qx::PresetDialogHost,
+                public qx::LockDialogHost
 {
 public:
     static constexpr int kPlotCount = 14;
@@ -68,6 +74,11 @@ public:
     void UploadClick(TObject* Sender);
     void DownloadClick(TObject* Sender);
     void FactoryDefaultClick(TObject* Sender);
+    void bStoreClick(TObject* Sender);
+    void bRecallClick(TObject* Sender);
+    void UnitClick(TObject* Sender);
+    void LockModeClick(TObject* Sender);
+    void tmPtsTimer(TObject* Sender);
     void rzbMenuInAClick(TObject* Sender);
     void lbMatrixFirInAClick(TObject* Sender);
     void lbMatrixDeqInAClick(TObject* Sender);
@@ -135,6 +146,13 @@ public:
     void ClearPeqSelection() override;
     void ShowOpenedFirFilters() override;
     void Pause(int milliseconds) override;
+    // qx::PresetDialogHost and qx::LockDialogHost.
+    bool IsConnected() const override { return Exchange().connected; }
+    void StorePreset(int row, const qx::PresetName& name) override;
+    void RecallPreset(int row) override;
+    void LoadFactoryDefault() override;
+    void StartDisconnect() override;
+    void ResumeStateLoad() override;
     // qx::MeterView.
     bool IsDynamicsArmed(int output, bool limiter) const override;
     void ShowMeters(const qx::MeterFrame& frame) override;
