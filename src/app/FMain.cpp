@@ -2,17 +2,18 @@
 
 #include "app/SmallWindows.h"
 #include "app/strings/TextTables.h"
+#include "link/LCommProc.h"
+#include "link/LNetProc.h"
 #include "model/LUnitControl.h"
 #include "model/ReplyDispatcher.h"
+#include "model/dialogs/PresetDialogs.h"
 #include "model/SharedConstants.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Control.h"
-#include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/PropertyBuilder.h"
 #include "platform/gui/RadioButton.h"
-#include "platform/gui/StatusBar.h"
 #include "platform/gui/Timer.h"
 #include "platform/text/AnsiCodePage.h"
 
@@ -40,12 +41,16 @@ TfmMain::TfmMain(TComponent* Owner) : TForm(Owner)
     PresetFirBlocks.resize(kPresetCount);
 }
 
-// Neither the model nor the plots are released here: they live until the
-// process ends, as the links were already closed by FormClose.
+// The main window lives until the process ends; FormClose has closed the
+// links by then.
 TfmMain::~TfmMain()
 {
     if (fmMain == this)
         fmMain = nullptr;
+    if (qx::presetDialogHost() == this)
+        qx::setPresetDialogHost(nullptr);
+    if (qx::lockDialogHost() == this)
+        qx::setLockDialogHost(nullptr);
 }
 
 void TfmMain::FormCreate(TObject*)
@@ -89,6 +94,8 @@ void TfmMain::FormCreate(TObject*)
         FirTaps[c] = c < 4 ? 2048 : 512;
     }
 
+    qx::setPresetDialogHost(this);
+    qx::setLockDialogHost(this);
     UnitControl = std::make_unique<LUnitControl>(this);
     Replies = std::make_unique<qx::ReplyDispatcher>(*this, *UnitControl, FirCoeffs);
     Initialising = true;
@@ -121,8 +128,20 @@ void TfmMain::FormClose(TObject*, TCloseAction& Action)
         return;
     }
     Action = caHide;
-    // The serial, USB and TCP links are closed and deleted here, in that
-    // order, once the link objects exist.
+    // Each close stops the link's worker (waiting at most 5 s) and drops
+    // the frames still queued.
+    if (ComLink) {
+        ComLink->Close();
+        ComLink.reset();
+    }
+    if (UsbLink) {
+        UsbLink->Close();
+        UsbLink.reset();
+    }
+    if (NetLink) {
+        NetLink->Close();
+        NetLink.reset();
+    }
 }
 
 // Runs 300 ms after start: presses the link button, whose handler opens the
@@ -178,10 +197,38 @@ void TfmMain::MarkCurveChanged(int channel)
     OverlayRefreshMasks[input ? 12 : 13] |= 1 << channel;
 }
 
-void TfmMain::ShowPresetRowName(int, const qx::PresetName&) {}
-void TfmMain::SetLinkTimeout(int) {}
-void TfmMain::SetLinkRetries(int) {}
-void TfmMain::SetKeepAliveSuppressed(bool) {}
+void TfmMain::ShowPresetRowName(int preset, const qx::PresetName& name) { qx::ShowPresetRowName(preset, name); }
+// The open link: serial, else USB, else TCP.
+qx::LinkWorker* TfmMain::openLink() const
+{
+    if (ComLink)
+        return ComLink.get();
+    if (UsbLink)
+        return UsbLink.get();
+    return NetLink.get();
+}
+
+void TfmMain::SetLinkTimeout(int milliseconds)
+{
+    if (qx::LinkWorker* link = openLink())
+        link->SetTimeout(milliseconds);
+}
+
+void TfmMain::SetLinkRetries(int count)
+{
+    if (qx::LinkWorker* link = openLink())
+        link->SetRetries(count);
+}
+
+void TfmMain::SetKeepAliveSuppressed(bool suppressed)
+{
+    if (ComLink)
+        ComLink->SetKeepAliveSuppressed(suppressed);
+    else if (UsbLink)
+        UsbLink->SetKeepAliveSuppressed(suppressed);
+    else if (NetLink)
+        NetLink->SetKeepAliveSuppressed(suppressed);
+}
 
 void TfmMain::setCaption(std::string_view name, std::string_view id)
 {
@@ -209,6 +256,12 @@ void qx::registerMainWindow()
         .method("UploadClick", &TfmMain::UploadClick)
         .method("DownloadClick", &TfmMain::DownloadClick)
         .method("FactoryDefaultClick", &TfmMain::FactoryDefaultClick)
+        .method("bStoreClick", &TfmMain::bStoreClick)
+        .method("bRecallClick", &TfmMain::bRecallClick)
+        .method("UnitClick", &TfmMain::UnitClick)
+        .method("LockSetupClick", &TfmMain::UnitClick)
+        .method("LockModeClick", &TfmMain::LockModeClick)
+        .method("tmPtsTimer", &TfmMain::tmPtsTimer)
         .method("rzbMenuInAClick", &TfmMain::rzbMenuInAClick)
         .method("lbMatrixFirInAClick", &TfmMain::lbMatrixFirInAClick)
         .method("lbMatrixDeqInAClick", &TfmMain::lbMatrixDeqInAClick)

@@ -4,6 +4,8 @@
 // functions live in the folder of their subsystem; all are declared here.
 
 #include "app/MainPlots.h"
+#include "app/lock/LockDialogHost.h"
+#include "model/dialogs/PresetDialogHost.h"
 #include "model/ExchangeHost.h"
 #include "model/ExchangeState.h"
 #include "model/FirImage.h"
@@ -18,11 +20,16 @@
 #include <string_view>
 #include <vector>
 
+class LCommProc;
+class LNetProc;
+class LUsbProc;
 class LUnitControl;
 class TControl;
+class TJvHidDevice;
 namespace qx {
+class LinkWorker;
 class ReplyDispatcher;
-}
+} // namespace qx
 class TMenuItem;
 class TTimer;
 
@@ -36,7 +43,11 @@ struct FirDesignSnapshot
     std::int16_t tapsIndex = 0;
 };
 
-class TfmMain : public TForm, public qx::UnitHost, public qx::ExchangeHost
+class TfmMain : public TForm,
+                public qx::UnitHost,
+                public qx::ExchangeHost,
+                public qx::PresetDialogHost,
+                public qx::LockDialogHost
 {
 public:
     static constexpr int kPlotCount = 14;
@@ -63,6 +74,11 @@ public:
     void UploadClick(TObject* Sender);
     void DownloadClick(TObject* Sender);
     void FactoryDefaultClick(TObject* Sender);
+    void bStoreClick(TObject* Sender);
+    void bRecallClick(TObject* Sender);
+    void UnitClick(TObject* Sender);
+    void LockModeClick(TObject* Sender);
+    void tmPtsTimer(TObject* Sender);
     void rzbMenuInAClick(TObject* Sender);
     void lbMatrixFirInAClick(TObject* Sender);
     void lbMatrixDeqInAClick(TObject* Sender);
@@ -105,7 +121,7 @@ public:
     void SetLinkTimeout(int milliseconds) override;
     void SetLinkRetries(int count) override;
     void SetKeepAliveSuppressed(bool suppressed) override;
-    bool IsUsbLink() const override { return false; }
+    bool IsUsbLink() const override { return UsbLink != nullptr; }
     void SetTimerEnabled(qx::ExchangeTimer timer, bool enabled) override;
     int ProgressPosition() const override;
     int ProgressMax() const override;
@@ -130,6 +146,13 @@ public:
     void ClearPeqSelection() override;
     void ShowOpenedFirFilters() override;
     void Pause(int milliseconds) override;
+    // qx::PresetDialogHost and qx::LockDialogHost.
+    bool IsConnected() const override { return Exchange().connected; }
+    void StorePreset(int row, const qx::PresetName& name) override;
+    void RecallPreset(int row) override;
+    void LoadFactoryDefault() override;
+    void StartDisconnect() override;
+    void ResumeStateLoad() override;
     // qx::MeterView.
     // ---- Showing the unit state and the meters: LoadUnitToForm is defined in
     // model/FMainShowState.cpp; IsDynamicsArmed, ShowMeters and ClearMeters in
@@ -148,6 +171,11 @@ public:
     // State fields.
     std::unique_ptr<LUnitControl> UnitControl;
     std::array<qx::PlotPtr, kPlotCount> Plots;
+    // The open link; at most one is set.
+    std::unique_ptr<LCommProc> ComLink;
+    std::unique_ptr<LUsbProc> UsbLink;
+    std::unique_ptr<LNetProc> NetLink;
+    TJvHidDevice* HidDevice = nullptr; // taken from the HID controller
     std::string ComPortName;
     int DeviceId = 0;
     std::uint32_t DeviceAddress = 0;
@@ -181,6 +209,7 @@ private:
     void openPageOf(TControl* pageButton);
     void openFixedPage(TObject* Sender, std::string_view button);
     void stopTimer(std::string_view name);
+    qx::LinkWorker* openLink() const;
     std::filesystem::path lastFolder_;
     bool shareButtonPictures();
 };

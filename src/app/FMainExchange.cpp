@@ -4,6 +4,13 @@
 #include "app/FMain.h"
 
 #include "app/SmallWindows.h"
+#include "app/lock/FLockMode.h"
+#include "app/lock/FLockPassWord.h"
+#include "app/lock/FLockSetup.h"
+#include "model/dialogs/FFactory.h"
+#include "model/dialogs/FRecallPreset.h"
+#include "model/dialogs/FStorePreset.h"
+#include "model/dialogs/PresetDialogs.h"
 #include "model/LUnitControl.h"
 #include "model/MeterMonitor.h"
 #include "model/NameText.h"
@@ -131,6 +138,16 @@ void TfmMain::ShowOnline()
 {
     setCaption("rzbMenuLink", "SID_ONLINE");
     setCaption("Connected", "SID_DISCONNECT");
+    std::string where;
+    if (ComLink)
+        where = ComPortName;
+    else if (UsbLink)
+        where = "USB";
+    else if (NetLink)
+        where = "IP : " + std::to_string(DeviceAddress >> 24) + "." + std::to_string((DeviceAddress >> 16) & 0xFF) +
+                "." + std::to_string((DeviceAddress >> 8) & 0xFF) + "." + std::to_string(DeviceAddress & 0xFF);
+    if (TControl* status = control("lbShowIp"))
+        status->SetCaption(where);
 }
 
 // The connection dialog, when it exists, is hidden first (comes with it).
@@ -144,8 +161,52 @@ void TfmMain::ShowInformation(std::string_view stringId)
     fmInformation->ShowModal();
 }
 
-// The factory-default dialog comes with the preset dialogs.
-void TfmMain::ShowFactoryDialog() {}
+void TfmMain::ShowFactoryDialog()
+{
+    if (fmFactory)
+        fmFactory->ShowModal();
+}
+
+void TfmMain::bStoreClick(TObject*)
+{
+    if (!fmStorePreset)
+        return;
+    fmStorePreset->lPresetSelect->SetCaption("Store Preset");
+    fmStorePreset->ShowModal();
+}
+
+void TfmMain::bRecallClick(TObject*)
+{
+    if (!fmRecallPreset)
+        return;
+    fmRecallPreset->lPresetSelect->SetCaption("Recall Preset");
+    fmRecallPreset->ShowModal();
+}
+
+void TfmMain::UnitClick(TObject*)
+{
+    if (fmLockSetup)
+        fmLockSetup->ShowModal();
+}
+
+void TfmMain::LockModeClick(TObject*)
+{
+    if (fmLockMode)
+        fmLockMode->ShowModal();
+}
+
+void TfmMain::tmPtsTimer(TObject*)
+{
+    stopTimer("tmPts");
+    if (Exchange().ackStep == 8 && fmLockPassWord)
+        fmLockPassWord->ShowForLockedLoad();
+}
+
+void TfmMain::StorePreset(int row, const qx::PresetName& name) { Replies->presets().StorePreset(row, name); }
+void TfmMain::RecallPreset(int row) { Replies->presets().RecallPreset(row); }
+void TfmMain::LoadFactoryDefault() { Replies->presets().LoadFactoryDefault(); }
+void TfmMain::StartDisconnect() { SetTimerEnabled(qx::ExchangeTimer::Disconnect, true); }
+void TfmMain::ResumeStateLoad() { Replies->StartStateLoad(false); }
 
 void TfmMain::SetLockModeVisible(bool visible)
 {
@@ -153,8 +214,11 @@ void TfmMain::SetLockModeVisible(bool visible)
         m->SetVisible(visible);
 }
 
-// The unlock dialog comes with the operation-lock dialogs.
-void TfmMain::SetUnlockReplyState(int) {}
+void TfmMain::SetUnlockReplyState(int state)
+{
+    if (fmLockPassWord)
+        fmLockPassWord->SetReplyState(static_cast<std::uint8_t>(state));
+}
 
 // Filling every control from the model comes with the channel editors.
 void TfmMain::ReenableLinkControls()

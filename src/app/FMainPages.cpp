@@ -3,6 +3,7 @@
 #include "app/FMain.h"
 
 #include "app/SmallWindows.h"
+#include "link/LCommProc.h"
 #include "model/LUnitControl.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Control.h"
@@ -48,7 +49,8 @@ void TfmMain::rzbMenuInAClick(TObject* Sender)
     const int p = pressed->Tag();
     if (p == CurrentPage || p < 0 || p > 17)
         return;
-    // With a serial link open its next time-out resends for free (comes with the serial link).
+    if (ComLink)
+        ComLink->SetFreeResends(1);
 
     const PageNames old = pageNames(CurrentPage);
     TControl* oldButton = control(old.button);

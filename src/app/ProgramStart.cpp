@@ -2,6 +2,15 @@
 
 #include "app/FMain.h"
 #include "app/SmallWindows.h"
+#include "app/lock/FLockMode.h"
+#include "app/lock/FLockPassWord.h"
+#include "app/lock/FLockSetup.h"
+#include "app/lock/LockDialogs.h"
+#include "model/dialogs/FFactory.h"
+#include "model/dialogs/FRecallPreset.h"
+#include "model/dialogs/FStoreName.h"
+#include "model/dialogs/FStorePreset.h"
+#include "model/dialogs/PresetDialogs.h"
 #include "Artwork.h"
 #include "controls/buttons/rz/RzClasses.h"
 #include "controls/buttons/vr/VrClasses.h"
@@ -29,6 +38,8 @@ void qx::registerEditorClasses()
     });
     registerMainWindow();
     registerSmallWindows();
+    registerPresetDialogs();
+    registerLockDialogs();
 }
 
 // The windows in their order; those whose code is not built yet are named
@@ -39,13 +50,21 @@ void qx::createWindows()
     Application->CreateForm(fmMain);
     // fmHidData, fmPeqRst
     Application->CreateForm(fmAbout);
-    // fmRs232Code, fmRs232CodeEnglish, fmLockPassWord, fmLockSetup, fmLimitCalculate, fmNetwork
+    // fmRs232Code, fmRs232CodeEnglish
+    Application->CreateForm(fmLockPassWord);
+    Application->CreateForm(fmLockSetup);
+    // fmLimitCalculate, fmNetwork
     Application->CreateForm(fmProcess);
     Application->CreateForm(fmInformation);
-    // fmLockMode
+    Application->CreateForm(fmLockMode);
     Application->CreateForm(fmMemo);
-    // fmRecallPreset, fmChannelName, fmStorePreset, fmFactory, fmTest, fmLinkSel, fmChNameList,
-    // fmStoreName, fmNetworkSetup, fmCopy
+    Application->CreateForm(fmRecallPreset);
+    // fmChannelName
+    Application->CreateForm(fmStorePreset);
+    Application->CreateForm(fmFactory);
+    // fmTest, fmLinkSel, fmChNameList
+    Application->CreateForm(fmStoreName);
+    // fmNetworkSetup, fmCopy
     Application->CreateForm(fmExit);
     // fmSourceSelect, fmInFirPassWord
 }

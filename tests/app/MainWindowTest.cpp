@@ -1,6 +1,8 @@
 #include "MainWindowFixture.h"
 
 #include "app/MainLayout.h"
+#include "link/LCommProc.h"
+#include "link/LNetProc.h"
 #include "model/LUnitControl.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Button.h"
@@ -267,6 +269,56 @@ TEST_F(MainWindowTest, DelayTimeLabelsFollowTheirMarkers)
         EXPECT_EQ(time->Left(), marker->Left() + 30) << suffix(c);
         EXPECT_EQ(time->Top(), marker->Top() + marker->Height() / 4) << suffix(c);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, ACloseBeforeTheQuitDialogConfirmsIsRefused)
+{
+    TCloseAction action = caHide;
+    window->FormClose(window.get(), action);
+    EXPECT_EQ(action, caNone);
+}
+
+TEST_F(MainWindowTest, AConfirmedCloseClosesAndDeletesTheLink)
+{
+    window->ComLink = std::make_unique<LCommProc>(*window, 1);
+    window->SetExitConfirmed(true);
+    TCloseAction action = caNone;
+    window->FormClose(window.get(), action);
+    EXPECT_EQ(action, caHide);
+    EXPECT_EQ(window->ComLink, nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, OnlineNamesTheLinkInTheStatusLabel)
+{
+    window->NetLink = nullptr;
+    window->ShowOnline();
+    EXPECT_EQ(find("rzbMenuLink")->Caption(), "OnLine");
+    EXPECT_EQ(find<TMenuItem>("Connected")->Caption(), "Disconnect");
+    window->ComLink = std::make_unique<LCommProc>(*window, 1);
+    window->ComPortName = "/dev/ttyUSB0";
+    window->ShowOnline();
+    EXPECT_EQ(find("lbShowIp")->Caption(), "/dev/ttyUSB0");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, LinkSettingsGoToTheOpenLinkAndNowhereWithoutOne)
+{
+    window->SetLinkTimeout(5000); // no link: nothing to set, nothing fails
+    EXPECT_FALSE(window->IsUsbLink());
+    window->ComLink = std::make_unique<LCommProc>(*window, 1);
+    window->SetLinkTimeout(1000);
+    EXPECT_EQ(window->ComLink->Timeout(), 1000);
 }
 
 } // namespace

@@ -5,9 +5,16 @@
 #include "app/FMain.h"
 #include "app/ProgramStart.h"
 #include "app/SmallWindows.h"
+#include "app/lock/FLockMode.h"
+#include "app/lock/FLockPassWord.h"
+#include "app/lock/FLockSetup.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
-#include "platform/gui/Button.h"
+#include "model/dialogs/FFactory.h"
+#include "model/dialogs/FRecallPreset.h"
+#include "model/dialogs/FStoreName.h"
+#include "model/dialogs/FStorePreset.h"
 #include "platform/gui/Application.h"
+#include "platform/gui/Button.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
@@ -74,8 +81,13 @@ TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
     EXPECT_EQ(Application->Title(), "K-ARX QX-73B DSP Processor Editor V1.0");
     EXPECT_EQ(Application->MainForm(), fmMain);
     EXPECT_EQ(fmMain->Caption(), "K-ARX QX-73B DSP Processor Editor V1.2");
-    for (TForm* window : std::vector<TForm*>{fmAbout, fmProcess, fmInformation, fmMemo, fmExit})
+    const std::vector<TForm*> windows = {fmAbout,        fmLockPassWord, fmLockSetup, fmProcess,
+                                         fmInformation,  fmLockMode,     fmMemo,      fmRecallPreset,
+                                         fmStorePreset,  fmFactory,      fmStoreName, fmExit};
+    for (TForm* window : windows)
         ASSERT_NE(window, nullptr);
+    EXPECT_EQ(qx::presetDialogHost(), fmMain);
+    EXPECT_EQ(qx::lockDialogHost(), fmMain);
 
     std::vector<std::function<void()>> steps;
     steps.push_back([] {

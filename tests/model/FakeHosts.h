@@ -78,6 +78,8 @@ public:
     bool busy = false;
     std::vector<int> curveMarks;
     std::vector<std::pair<int, qx::PresetName>> rows;
+    // Also handed every row name, when set.
+    std::function<void(int, const qx::PresetName&)> onRow;
 
     std::uint8_t GetDeviceId() const override { return deviceId; }
     void SendCommand(const LCmd& command, bool urgent) override { record(command, urgent); }
@@ -86,6 +88,9 @@ public:
     void ShowPresetRowName(int preset, const qx::PresetName& name) override
     {
         rows.emplace_back(preset, name);
+        if (onRow) {
+            onRow(preset, name);
+        }
     }
 };
 
@@ -143,7 +148,15 @@ public:
         calls.push_back("ShowModelError " + std::string(id));
     }
     void SetLockModeVisible(bool visible) override { lockModeVisible = visible; }
-    void SetUnlockReplyState(int state) override { unlockReplyState = state; }
+    // Also handed every password result, when set.
+    std::function<void(int)> onUnlockReplyState;
+    void SetUnlockReplyState(int state) override
+    {
+        unlockReplyState = state;
+        if (onUnlockReplyState) {
+            onUnlockReplyState(state);
+        }
+    }
     void LoadUnitToForm() override
     {
         ++loadUnitToFormCount;

@@ -142,8 +142,8 @@ MENU = [
         ("Exit", "Exit", True, "ExitClick")]),
     ("Link", "Link", True, None, []),
     ("Copy", "Copy", True, None, []),
-    ("Lock", "Lock", True, None, [("Unit", "Unit", True, None), ("InFir", "Input FIR", True, None)]),
-    ("LockMode", "Lock Mode", False, None, []),
+    ("Lock", "Lock", True, None, [("Unit", "Unit", True, "UnitClick"), ("InFir", "Input FIR", True, None)]),
+    ("LockMode", "Lock Mode", False, "LockModeClick", []),
     ("SettingID", "Setting ID", False, "SettingIDClick", []),
     ("NetworkSetup", "Setting ID/IP", True, None, []),
     ("InSelect", "In Select", True, None, [("InAnalog", "Analog", True, "InAnalogClick"),
@@ -161,7 +161,7 @@ MENU = [
     ("Help", "Help", True, None, [
         ("Rs232Code", "RS232 Code Table", True, None), ("N4", "-", False, None),
         ("MemoShow", "Memo Show", False, "MemoShowClick"), ("HidData", "HidData", False, None),
-        ("LockSetup", "Lock", False, None)]),
+        ("LockSetup", "Lock", False, "LockSetupClick")]),
     ("BlockDiagram", "Diagram", False, "BlockDiagramClick", []),
     ("Connect", "Connect", False, None, [("Connected", "Connect", True, "ConnectedClick"),
                                          ("N6", "-", False, None),
@@ -222,9 +222,10 @@ def preset_bar():
     bar.add(label("lPreset", 160, 15, "Preset"))
     bar.add(label("lbPstNum", 220, 15, "F00"))
     bar.add(label("lbPstName", 270, 15, "Factory Default", width=200))
-    bar.add(button("bStore", 500, 8, 80, 30, "Store"))
-    bar.add(button("bRecall", 590, 8, 80, 30, "Recall"))
-    bar.add(label("lbLinkName", 700, 15, "Demo", width=160))
+    bar.add(button("bStore", 500, 8, 80, 30, "Store", OnClick="=bStoreClick"))
+    bar.add(button("bRecall", 590, 8, 80, 30, "Recall", OnClick="=bRecallClick"))
+    bar.add(label("lbStatus", 690, 15, "OffLine", width=90))
+    bar.add(label("lbShowIp", 780, 15, "", width=110))
     bar.add(label("lbDspMips", 900, 15, "DSP 0%", width=160))
     return bar
 
@@ -558,7 +559,7 @@ def form():
     f.add(main_menu())
     f.add(Obj("tmStartConnect", "TTimer", Enabled=False, Interval=300, OnTimer="=tmStartConnectTimer"))
     f.add(Obj("tmProcessShow", "TTimer", Enabled=False, Interval=100, OnTimer="=tmProcessShowTimer"))
-    f.add(Obj("tmPts", "TTimer", Enabled=False, Interval=1000))
+    f.add(Obj("tmPts", "TTimer", Enabled=False, Interval=1000, OnTimer="=tmPtsTimer"))
     f.add(Obj("tmComScan", "TTimer", Enabled=False, Interval=1))
     f.add(Obj("tmDisconnect", "TTimer", Enabled=False, Interval=300))
     for name, interval in (("tmInLevelDet", 300), ("tmMipsFlash", 300), ("tmPresetLoadCount", 10),
