@@ -4,7 +4,7 @@
 
 #include "app/FMain.h"
 #include "controls/skinned/AdvTrackBar.h"
-#include "model/ShownButtons.h"
+#include "model/ShownRzControls.h"
 #include "platform/gui/UpDown.h"
 #include "response/LProgressBar.h"
 

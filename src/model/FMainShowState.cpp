@@ -16,7 +16,7 @@
 #include "model/LUnitControl.h"
 #include "model/NameText.h"
 #include "model/SharedConstants.h"
-#include "model/ShownButtons.h"
+#include "model/ShownRzControls.h"
 #include "model/ShownCurves.h"
 #include "model/ValueScales.h"
 #include "platform/gui/ComboBox.h"
@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -61,16 +62,27 @@ std::string ratioText(int position)
     return i == qx::kRatioIndexMax ? std::string(qx::kRatioTexts[i]) : "1:" + std::string(qx::kRatioTexts[i]);
 }
 
-// The record's band as the response model takes it; every index clamped
-// into its table first.
-qx::CurveBand curveBandOf(const qx::PeqBand& band, bool bypassed)
+// The record's band as the grid shows it, every index clamped into its
+// table first: a band from the processor or a file may hold anything.
+qx::PeqRowValues peqRowOf(const qx::PeqBand& band, bool bypassed)
+{
+    qx::PeqRowValues row;
+    row.frequencyHz = static_cast<float>(IndexToFreq(band.frequency));
+    row.qStep = std::clamp<int>(band.q, 0, qx::kQIndexMax);
+    row.gainDb = (std::clamp<int>(band.gain, 0, qx::kGainIndexMax) - qx::kGainIndexZeroDb) * 0.1;
+    row.type = std::clamp<int>(band.type, 0, kPeqTypeMax);
+    row.bypassed = bypassed;
+    return row;
+}
+
+// The same band as the response model takes it.
+qx::CurveBand curveBandOf(const qx::PeqRowValues& row)
 {
     qx::CurveBand out;
-    out.gainDb = (std::clamp<int>(band.gain, 0, qx::kGainIndexMax) - qx::kGainIndexZeroDb) * 0.1;
-    out.frequencyHz = static_cast<float>(IndexToFreq(band.frequency));
-    out.q = qx::kQTable[static_cast<std::size_t>(std::clamp<int>(band.q, 0, qx::kQIndexMax))];
-    const int type = std::clamp<int>(band.type, 0, kPeqTypeMax);
-    out.filterCode = bypassed ? kBandBypassedCode : qx::kPeqTypeFilterCodes[static_cast<std::size_t>(type)];
+    out.gainDb = row.gainDb;
+    out.frequencyHz = row.frequencyHz;
+    out.q = qx::kQTable[static_cast<std::size_t>(row.qStep)];
+    out.filterCode = row.bypassed ? kBandBypassedCode : qx::kPeqTypeFilterCodes[static_cast<std::size_t>(row.type)];
     return out;
 }
 
@@ -111,7 +123,10 @@ private:
         return qx::isBitmapButton(control) ? control : nullptr;
     }
 
+    std::vector<qx::PeqRowValues> peqRowsOf(int c) const;
+
     void showName(int c);
+    void showPeqGrid(int c);
     void showGate(int c);
     void showInputFir(int c);
     void showGain(int c);
@@ -147,6 +162,7 @@ void FormFiller::showPreset()
 void FormFiller::showInput(int c)
 {
     showName(c);
+    showPeqGrid(c);
     showGate(c);
     showInputFir(c);
     showGain(c);
@@ -163,6 +179,7 @@ void FormFiller::showOutput(int c)
     showOutputFir(c);
     showCrossover(c, true);
     showCrossover(c, false);
+    showPeqGrid(c);
     showDynamics(c, false);
     showDynamics(c, true);
     showGain(c);
@@ -182,6 +199,22 @@ void FormFiller::showName(int c)
     const std::string name = qx::textOfName(unit_.ChannelRecord(c).first(qx::rec::kChannelNameSize));
     label->SetCaption(name);
     menu->SetHint(name);
+}
+
+std::vector<qx::PeqRowValues> FormFiller::peqRowsOf(int c) const
+{
+    std::vector<qx::PeqRowValues> rows;
+    const int bands = c < kOutputFirst ? qx::kInputBandCount : qx::kOutputBandCount;
+    for (int b = 0; b < bands; ++b)
+        rows.push_back(peqRowOf(unit_.GetPeqBand(c, b), unit_.IsPeqBandBypassed(c, b)));
+    return rows;
+}
+
+void FormFiller::showPeqGrid(int c)
+{
+    TControl* grid = find<TControl>("peqPeq" + qx::channelSuffix(c));
+    if (qx::isPeqGrid(grid))
+        qx::showPeqRows(grid, peqRowsOf(c));
 }
 
 // The record holds no gate values: the faders keep their positions and the
@@ -429,9 +462,8 @@ qx::ChannelCurve FormFiller::curveOf(int c) const
 {
     qx::ChannelCurve curve;
     const bool input = c < kOutputFirst;
-    const int bands = input ? qx::kInputBandCount : qx::kOutputBandCount;
-    for (int b = 0; b < bands; ++b)
-        curve.bands.push_back(curveBandOf(unit_.GetPeqBand(c, b), unit_.IsPeqBandBypassed(c, b)));
+    for (const qx::PeqRowValues& row : peqRowsOf(c))
+        curve.bands.push_back(curveBandOf(row));
     const std::span<const float> coefficients(form_.FirCoeffs[static_cast<std::size_t>(c)].data(),
                                               static_cast<std::size_t>(form_.FirTaps[static_cast<std::size_t>(c)]));
     qx::CurveFir& fir = curve.fir;

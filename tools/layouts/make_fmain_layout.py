@@ -17,7 +17,6 @@ CHANNELS = INPUTS + OUTPUTS
 
 # The family class each role stands for, and the class written meanwhile.
 STAND_IN = {
-    "TMyPEQType8": "TGroupBox",
     "TiXYPlot": "TPanel",
 }
 
@@ -294,12 +293,12 @@ def channel_params(p, s):
         eq.add(label(name + s, 8, 28 + 24 * k, text, width=88))
     if out:
         eq.add(Obj("peqPeq" + s, "TMyPEQType8", Left=100, Top=24, Width=452, Height=220, Caption="",
-                   Color="=" + PAGE_COLOR, Tag=i))
+                   Color="=" + PAGE_COLOR, Tag=i, ChannelNumber=6))
     else:
         scroll = eq.add(Obj("scbPeq" + s, "TScrollBox", Left=100, Top=24, Width=492, Height=220,
                             Color="=" + PAGE_COLOR))
         scroll.add(Obj("peqPeq" + s, "TMyPEQType8", Left=0, Top=0, Width=470, Height=364, Caption="",
-                       Color="=" + PAGE_COLOR, Tag=i))
+                       Color="=" + PAGE_COLOR, Tag=i, ChannelNumber=14))
     x = 700 if out else 740
     filt = p.add(box("rzgFilter" + s, x, 6, 180 if out else 328, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
     rows = [("LowCut", "HPF"), ("HighCut", "LPF")]

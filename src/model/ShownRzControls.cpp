@@ -1,7 +1,8 @@
-#include "model/ShownButtons.h"
+#include "model/ShownRzControls.h"
 
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "controls/buttons/rz/RzBorder.h"
+#include "response/TMyPEQType8.h"
 
 bool qx::setButtonDown(TControl* control, bool down)
 {
@@ -26,4 +27,17 @@ bool qx::setMeterValue(TControl* control, int value)
     if (meter)
         meter->SetValue(value);
     return meter != nullptr;
+}
+
+bool qx::isPeqGrid(const TControl* control) { return dynamic_cast<const TMyPEQType8*>(control) != nullptr; }
+
+void qx::showPeqRows(TControl* control, std::span<const PeqRowValues> rows)
+{
+    auto* grid = dynamic_cast<TMyPEQType8*>(control);
+    if (!grid)
+        return;
+    grid->SetNowIndex(0);
+    int row = 0;
+    for (const PeqRowValues& r : rows)
+        grid->SetEqParamValue(row++, r.frequencyHz, r.qStep, r.gainDb, r.type, r.bypassed ? 1 : 0);
 }
