@@ -6,6 +6,7 @@
 
 #include "model/LUnitControl.h"
 #include "model/SharedConstants.h"
+#include "platform/gui/PropertyRegistry.h"
 #include "response/TMyPEQType8.h"
 
 #include <gtest/gtest.h>
@@ -43,6 +44,16 @@ TEST_F(MainWindowTest, PeqGridsShowTheBandsWithTheirIndexesClamped)
     EXPECT_EQ(out3->GetTypeValue(4), 8) << "type held at 8";
     EXPECT_EQ(out3->GetBypassValue(4), 1);
     EXPECT_EQ(out3->GetBypassValue(3), 0);
+}
+
+// The fader family has an enumeration of the same name; the button family's
+// keeps its own values in the one program that holds both.
+TEST(EditorClasses, TheButtonFamilysGradientDirectionsKeepTheirNames)
+{
+    const auto* info = qx::ClassRegistry::instance().findEnum(typeid(TGradientDirection));
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->valueOf("gdVerticalEnd"), static_cast<int>(gdVerticalEnd));
+    EXPECT_FALSE(info->valueOf("gdHorizontalInOut").has_value());
 }
 
 } // namespace

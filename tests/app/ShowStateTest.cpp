@@ -404,4 +404,14 @@ TEST_F(ShowStateTest, AMissingMeterControlEndsTheUpdateThere)
     EXPECT_EQ(bar("pbLevelOut2"), 0);
 }
 
+// The button family has an enumeration of the same name; the fader's keeps
+// its own values in the one program that holds both.
+TEST(EditorClasses, TheFadersGradientDirectionsKeepTheirNames)
+{
+    const auto* info = qx::ClassRegistry::instance().findEnum(typeid(TGradientDirection));
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->valueOf("gdHorizontalInOut"), static_cast<int>(gdHorizontalInOut));
+    EXPECT_FALSE(info->valueOf("gdVerticalEnd").has_value());
+}
+
 } // namespace

@@ -3,7 +3,14 @@
 
 enum TTrackBarOrientation { trHorizontal, trVertical };
 enum TMoveOnClick { mcStep, mcMove, mcMoveSlide };
+// The button family has an enumeration of the same name: this one lives in a
+// namespace of its own so that one program may hold both (two types of one
+// name would share their type identity and their registered value names).
+namespace qx::trackbar {
 enum TGradientDirection { gdHorizontal, gdVertical, gdHorizontalInOut, gdVerticalInOut };
+}
+using TGradientDirection = qx::trackbar::TGradientDirection;
+using enum qx::trackbar::TGradientDirection;
 enum TGDIPGradient { ggRadial, ggVertical, ggDiagonalForward, ggDiagonalBackward };
 enum TThumbShape {
     tsPointer, tsRectangle, tsRoundRect, tsRound, tsLine, tsPointerLeftUp, tsPointerRightUp, tsTriangle,
