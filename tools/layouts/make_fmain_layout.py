@@ -523,7 +523,7 @@ def matrix_page(g, p):
             grp.add(toggle("rzb%sMatrix%s" % (letter, s), 4, y, 36, 24, letter, 1 + k, Tag=k))
             grp.add(edit("cvd%sMatrix%s" % (letter, s), 44, y, 60, "+0.0dB"))
             grp.add(Obj("udMixGain%s%s" % (letter, s), "TUpDown", Left=106, Top=y, Width=18, Height=22,
-                        Min=-280, Max=120, Position=0))
+                        Min=-280, Max=0, Position=0))
 
 
 def pages(main):
