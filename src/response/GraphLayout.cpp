@@ -12,8 +12,8 @@
 namespace {
 // log10 of the labelled frequencies: the first four on a narrow graph, all on a wide one.
 const std::array<double, 10> kFrequencyLabels = {
-    std::log10(20.0),  std::log10(100.0), std::log10(1000.0), std::log10(10000.0), std::log10(20000.0),
-    std::log10(50.0),  std::log10(200.0), std::log10(500.0),  std::log10(2000.0),  std::log10(5000.0)};
+    std::log10(20.0), std::log10(100.0), std::log10(1000.0), std::log10(10000.0), std::log10(20000.0),
+    std::log10(50.0), std::log10(200.0), std::log10(500.0),  std::log10(2000.0),  std::log10(5000.0)};
 constexpr int kWideGraph = 800;
 constexpr int kRightMargin = 10;
 } // namespace
@@ -45,12 +45,14 @@ bool LMyFFTDrawHpLp6dB::layOutPages()
 {
     const int W = Width();
     const int H = Height();
-    int left = -30, yTitleWidth = 0, bottom = H, xTitleTop = H, top = 0, yTitleTextWidth = 0, yTitleTextHeight = 0;
+    int left = -30, yTitleWidth = 0, bottom = H, xTitleTop = H, top = 0, yTitleTextWidth = 0,
+        yTitleTextHeight = 0;
     if (showXLabel_) {
         TCanvas& c = pages_[XLabelPage].Canvas();
         c.Font() = axisLabelFont_;
-        bottom = qx::pixelOf(bottom - 1.2 * c.TextHeight(qx::FormatAxisValue(scale_.xMin, xLabelFormat_, xLabelPrecision_,
-                                                                       xLabelDigits_)));
+        bottom =
+            qx::pixelOf(bottom - 1.2 * c.TextHeight(qx::FormatAxisValue(scale_.xMin, xLabelFormat_,
+                                                                        xLabelPrecision_, xLabelDigits_)));
     }
     if (showXTitle_) {
         TCanvas& c = pages_[XTitlePage].Canvas();
@@ -66,8 +68,8 @@ bool LMyFFTDrawHpLp6dB::layOutPages()
         const int digits = std::max(xLabelDigits_, yLabelDigits_);
         int m = 0;
         for (int e = -100; e <= 100; ++e) {
-            m = std::max(m, c.TextWidth(qx::FormatAxisValue(std::numbers::pi * std::pow(10.0, e), xLabelFormat_,
-                                                            precision, digits)));
+            m = std::max(m, c.TextWidth(qx::FormatAxisValue(std::numbers::pi * std::pow(10.0, e),
+                                                            xLabelFormat_, precision, digits)));
         }
         left += m + 4;
     }
@@ -93,8 +95,8 @@ bool LMyFFTDrawHpLp6dB::layOutPages()
         int m = 0;
         std::string last;
         for (int e = -100; e <= 100; ++e) {
-            last = "x = " + qx::FormatAxisValue(std::numbers::pi * std::pow(10.0, e), yLabelFormat_, yLabelPrecision_,
-                                                yLabelDigits_);
+            last = "x = " + qx::FormatAxisValue(std::numbers::pi * std::pow(10.0, e), yLabelFormat_,
+                                                yLabelPrecision_, yLabelDigits_);
             m = std::max(m, c.TextWidth(last));
         }
         const int h = 2 * c.TextHeight(last) + 10;
@@ -122,8 +124,14 @@ bool LMyFFTDrawHpLp6dB::layOutPages()
     return again;
 }
 
-double LMyFFTDrawHpLp6dB::PlotX(double px) const { return scale_.plotX(px, mainPage().Placement().Left); }
-double LMyFFTDrawHpLp6dB::PlotY(double py) const { return scale_.plotY(py, mainPage().Placement().Top); }
+double LMyFFTDrawHpLp6dB::PlotX(double px) const
+{
+    return scale_.plotX(px, mainPage().Placement().Left);
+}
+double LMyFFTDrawHpLp6dB::PlotY(double py) const
+{
+    return scale_.plotY(py, mainPage().Placement().Top);
+}
 
 // ---- limits
 
@@ -177,8 +185,7 @@ void LMyFFTDrawHpLp6dB::FindYMaxMin()
 namespace {
 // Calls at(v) for every grid value of a logarithmic axis: each decade and
 // `count` lines between decades.
-template <class F>
-void logGridValues(double logMin, double logMax, int count, F at)
+template <class F> void logGridValues(double logMin, double logMax, int count, F at)
 {
     for (double d = std::floor(logMin); d < logMax; d += 1) {
         const double lo = std::pow(10.0, d);
@@ -320,10 +327,11 @@ std::vector<LMyFFTDrawHpLp6dB::AxisLabel> LMyFFTDrawHpLp6dB::XAxisLabels() const
     for (std::size_t i = 0; i < n; ++i) {
         const double l = kFrequencyLabels[i];
         const double v = std::pow(10.0, l);
-        labels.push_back({xOfFrequency(l),
-                          v < 1000 ? qx::FormatAxisValue(v, xLabelFormat_, xLabelPrecision_, xLabelDigits_) + "Hz"
-                                   : qx::FormatAxisValue(v * 0.001, xLabelFormat_, xLabelPrecision_, xLabelDigits_) +
-                                         "KHz"});
+        labels.push_back(
+            {xOfFrequency(l),
+             v < 1000
+                 ? qx::FormatAxisValue(v, xLabelFormat_, xLabelPrecision_, xLabelDigits_) + "Hz"
+                 : qx::FormatAxisValue(v * 0.001, xLabelFormat_, xLabelPrecision_, xLabelDigits_) + "KHz"});
     }
     return labels;
 }
@@ -409,7 +417,8 @@ void LMyFFTDrawHpLp6dB::DrawTitles()
         page.Fill(Color());
         TCanvas& c = page.Canvas();
         c.Font() = axisTitleFont_;
-        c.TextOut((page.Width() - c.TextWidth(xTitle_)) / 2, page.Height() - 3 * c.TextHeight(xTitle_) / 2, xTitle_);
+        c.TextOut((page.Width() - c.TextWidth(xTitle_)) / 2, page.Height() - 3 * c.TextHeight(xTitle_) / 2,
+                  xTitle_);
         UpdatePaintPage(page);
     }
     if (showYTitle_) {

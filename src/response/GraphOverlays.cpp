@@ -14,9 +14,15 @@
 namespace {
 using qx::BandTextClass;
 
-bool validHandle(int number) { return number >= 0 && number < LMyFFTDrawHpLp6dB::kHandleCount; }
+bool validHandle(int number)
+{
+    return number >= 0 && number < LMyFFTDrawHpLp6dB::kHandleCount;
+}
 
-bool finitePoint(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
+bool finitePoint(double x, double y)
+{
+    return std::isfinite(x) && std::isfinite(y);
+}
 
 // The PEQ type whose text a handle shows: the type the section's filter code
 // stands for; a code of no PEQ type (a bypassed band's flat code) counts as
@@ -56,11 +62,6 @@ void LMyFFTDrawHpLp6dB::DrawBlock(double y, double x, TColor colour, int number,
     SetBlockPosition(ScreenX(x), ScreenY(y), number);
     h.kind = kind;
     h.hidden = hidden;
-    if (finitePoint(h.sx, h.sy)) {
-        TCanvas& c = composite_.Canvas();
-        c.Pen().Width = 1;
-        drawHandle(c, h, h.point.X, h.point.Y);
-    }
 }
 
 void LMyFFTDrawHpLp6dB::SetBlockParameter(int number, double frequency, double gain, double q, int filterCode)
@@ -131,8 +132,8 @@ void LMyFFTDrawHpLp6dB::BlockPaint(TCanvas& c)
         drawHandle(c, h, qx::pixelOf(sx), qx::pixelOf(sy));
         const bool selected = h.x == selected_.x && h.y == selected_.gain;
         if (h.kind == 1 && parameterDisplay_ && !selected) {
-            ShowParam(c, HandleTextClass(h.filterCode), h.gain, h.x, static_cast<float>(h.frequency),
-                      h.q, clWhite);
+            ShowParam(c, HandleTextClass(h.filterCode), h.gain, h.x, static_cast<float>(h.frequency), h.q,
+                      clWhite);
         }
     }
     c.Pen().Width = 1;
@@ -154,11 +155,10 @@ bool LMyFFTDrawHpLp6dB::SetParameterDisplay(bool on)
 void LMyFFTDrawHpLp6dB::DrawParam(int type, double gain, double x, float frequency, double q, TColor colour)
 {
     selected_ = {type, gain, x, frequency, q, colour};
-    ShowParam(composite_.Canvas(), rules_.selected(type), gain, x, frequency, q, colour);
 }
 
-void LMyFFTDrawHpLp6dB::ShowParam(TCanvas& c, qx::BandTextClass textClass, double gain, double x, float frequency,
-                                  double q, TColor colour)
+void LMyFFTDrawHpLp6dB::ShowParam(TCanvas& c, qx::BandTextClass textClass, double gain, double x,
+                                  float frequency, double q, TColor colour)
 {
     const double dx = ScreenX(x);
     const double dy = ScreenY(gain);
@@ -205,10 +205,10 @@ void LMyFFTDrawHpLp6dB::DrawCurveFill(int /*type*/, const double* curve, int cou
 {
     count = curve ? std::clamp(count, 0, kMaxFillPoints) : 0;
     std::copy(curve, curve + count, selectedCurve_.begin());
-    fillBandCurve(composite_.Canvas(), selectedCurve_.data(), count, false);
+    std::fill(selectedCurve_.begin() + count, selectedCurve_.end(), 0.0);
 }
 
-void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int count, bool strokeCurveOnly)
+void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int count)
 {
     namespace gp = qx::gdiplus;
     gp::Graphics g(canvas);
@@ -227,19 +227,24 @@ void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int 
         if (!finitePoint(px, py)) {
             continue; // a point without a value is left out of the outline
         }
-        points.push_back({static_cast<float>(qx::pixelOf(px)),
-                          static_cast<float>(qx::pixelOf(py))});
+        const gp::PointF p{static_cast<float>(qx::pixelOf(px)), static_cast<float>(qx::pixelOf(py))};
+        // One point per pixel column is enough for a translucent area, and
+        // the points far left of the page only lead up to it: one is kept.
+        if (!points.empty() && (p.X == points.back().X || (px < -W && p.X < 0))) {
+            points.back() = p;
+            continue;
+        }
+        points.push_back(p);
     }
     if (points.empty()) {
         return;
     }
     gp::GraphicsPath path(gp::FillMode::Alternate);
-    path.AddCurve(points);
+    // A spline through points one pixel apart is the polyline through them.
+    path.AddLines(points);
     const gp::Pen pen(kFillColour, 1.0F);
     const gp::SolidBrush brush(kFillColour);
-    if (strokeCurveOnly) {
-        g.DrawPath(pen, path);
-    }
+    g.DrawPath(pen, path); // only the curve is outlined
     auto X = [&](double v) { return static_cast<float>(ScreenX(v)); };
     auto Y = [&](double v) { return static_cast<float>(ScreenY(v)); };
     const float left = X(kFillLeftX);
@@ -265,9 +270,6 @@ void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int 
         }
         break;
     }
-    if (!strokeCurveOnly) {
-        g.DrawPath(pen, path);
-    }
     g.FillPath(brush, path);
 }
 
@@ -276,17 +278,17 @@ void LMyFFTDrawHpLp6dB::CuveDisplayPaint(TCanvas& c)
     if (!curveDisplay_) {
         return;
     }
-    ShowParam(c, rules_.selected(selected_.type), selected_.gain, selected_.x, selected_.frequency, selected_.q,
-              selected_.colour);
-    fillBandCurve(c, selectedCurve_.data(), kMaxFillPoints, true);
+    ShowParam(c, rules_.selected(selected_.type), selected_.gain, selected_.x, selected_.frequency,
+              selected_.q, selected_.colour);
+    fillBandCurve(c, selectedCurve_.data(), kMaxFillPoints);
 }
 
 // ---- free text and marker line
 
-void LMyFFTDrawHpLp6dB::DrawTextA(int x, int y, int size, TColor colour, const char* fontName, const char* text)
+void LMyFFTDrawHpLp6dB::DrawTextA(int x, int y, int size, TColor colour, const char* fontName,
+                                  const char* text)
 {
     text_ = {x, y, size, colour, fontName ? fontName : "", text ? text : ""};
-    TextPaint(composite_.Canvas());
 }
 
 void LMyFFTDrawHpLp6dB::TextPaint(TCanvas& c)
@@ -307,12 +309,14 @@ void LMyFFTDrawHpLp6dB::DrawLine(double x, TColor colour, bool marker)
     line_.colour = colour;
     line_.marker = marker;
     line_.shown = true;
-    drawMarkerLine(composite_.Canvas(), psDash);
 }
 
-void LMyFFTDrawHpLp6dB::LinePaint(TCanvas& c) { drawMarkerLine(c, psDot); }
+void LMyFFTDrawHpLp6dB::LinePaint(TCanvas& c)
+{
+    drawMarkerLine(c);
+}
 
-void LMyFFTDrawHpLp6dB::drawMarkerLine(TCanvas& c, TPenStyle style)
+void LMyFFTDrawHpLp6dB::drawMarkerLine(TCanvas& c)
 {
     const double dx = ScreenX(line_.x);
     const double my = ScreenY(-3.0);
@@ -321,7 +325,7 @@ void LMyFFTDrawHpLp6dB::drawMarkerLine(TCanvas& c, TPenStyle style)
     }
     const int X = qx::pixelOf(dx);
     c.Pen().Width = 1;
-    c.Pen().Style = style;
+    c.Pen().Style = psDot;
     c.Pen().Color = clRed;
     c.MoveTo(X, 0);
     c.LineTo(X, Height() - 10);

@@ -96,8 +96,14 @@ void repairLog(double& lo, double& hi, double& logLo, double& logHi)
 }
 } // namespace
 
-void GraphScale::repairLogX() { repairLog(xMin, xMax, logXMin, logXMax); }
-void GraphScale::repairLogY() { repairLog(yMin, yMax, logYMin, logYMax); }
+void GraphScale::repairLogX()
+{
+    repairLog(xMin, xMax, logXMin, logXMax);
+}
+void GraphScale::repairLogY()
+{
+    repairLog(yMin, yMax, logYMin, logYMax);
+}
 
 int pixelOf(double v)
 {
@@ -105,9 +111,15 @@ int pixelOf(double v)
     return static_cast<int>(std::clamp(v, -kFar, kFar));
 }
 
-double upperFrequency(TSampleRate rate) { return (static_cast<int>(rate) + 1) * 24000.0; }
+double upperFrequency(TSampleRate rate)
+{
+    return (static_cast<int>(rate) + 1) * 24000.0;
+}
 
-int pointsAcross(TFFTNumber number) { return 256 << static_cast<int>(number); }
+int pointsAcross(TFFTNumber number)
+{
+    return 256 << static_cast<int>(number);
+}
 
 double frequencyIndex(double log10Hz, TFFTNumber number, TSampleRate rate)
 {

@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
+
+#include "platform/gdiplus/Graphics.h"
 
 namespace {
 using qx::BandTextClass;
@@ -22,6 +25,40 @@ BandTextClass ownTextClass(int type)
 }
 
 constexpr qx::BandTextRules kOwnRules{ownTextClass, ownTextClass};
+// The connected lines of a series, stroked as one polyline of width 2 (far
+// quicker than a wide-pen line per point, the same pixels but for the ends).
+class LineRun
+{
+public:
+    LineRun(TCanvas& canvas, TColor colour)
+        : canvas_(canvas), pen_(qx::gdiplus::argbFromColor(colour, 255), 2.0F)
+    {
+    }
+    void add(TPoint from, TPoint to)
+    {
+        if (points_.empty() || points_.back().X != static_cast<float>(from.X) ||
+            points_.back().Y != static_cast<float>(from.Y)) {
+            flush();
+            points_.push_back(point(from));
+        }
+        points_.push_back(point(to));
+    }
+    void flush()
+    {
+        if (points_.size() > 1) {
+            qx::gdiplus::Graphics g(canvas_);
+            g.DrawLines(pen_, points_);
+        }
+        points_.clear();
+    }
+
+private:
+    static qx::gdiplus::PointF point(TPoint p) { return {static_cast<float>(p.X), static_cast<float>(p.Y)}; }
+
+    TCanvas& canvas_;
+    qx::gdiplus::Pen pen_;
+    std::vector<qx::gdiplus::PointF> points_;
+};
 } // namespace
 
 LMyFFTDrawHpLp6dB::LMyFFTDrawHpLp6dB(TComponent* AOwner) : LMyFFTDrawHpLp6dB(AOwner, kOwnRules) {}
@@ -58,8 +95,8 @@ bool LMyFFTDrawHpLp6dB::FFTDraw(const double* y, int count, int number, TColor c
     return FFTDraw(x.data(), y, count, number, colour, style);
 }
 
-bool LMyFFTDrawHpLp6dB::FFTDraw(const double* y, int count, double xFirst, double xLast, int number, TColor colour,
-                                TMyPlotStyle style)
+bool LMyFFTDrawHpLp6dB::FFTDraw(const double* y, int count, double xFirst, double xLast, int number,
+                                TColor colour, TMyPlotStyle style)
 {
     std::vector<double> x(y ? static_cast<std::size_t>(std::max(count, 0)) : 0);
     const double step = count > 1 ? (xLast - xFirst) / (count - 1) : 0.0;
@@ -164,10 +201,12 @@ void LMyFFTDrawHpLp6dB::DrawOnePlot(const TPlotListMember& member)
     c.Pen().Width = 2;
     c.Pen().Style = psSolid;
     c.Pen().Color = member.colour;
-    const bool filled = member.style == TMyPlotStyle::FilledSquares || member.style == TMyPlotStyle::LineFilledSquares;
+    const bool filled =
+        member.style == TMyPlotStyle::FilledSquares || member.style == TMyPlotStyle::LineFilledSquares;
     c.Brush().Style = bsSolid;
     c.Brush().Color = filled ? member.colour : Color();
     const int p = pointSize_;
+    LineRun run(c, member.colour);
     bool penDown = false; // false after a point that could not be drawn: the next one starts anew
     for (std::size_t i = 0; i < member.y.size(); ++i) {
         const double dx = FFTScreenX(member.x[i]);
@@ -187,7 +226,11 @@ void LMyFFTDrawHpLp6dB::DrawOnePlot(const TPlotListMember& member)
         }
         switch (member.style) {
         case TMyPlotStyle::Line:
-            c.LineTo(X, Y);
+            // Several points fall on one pixel: a line to where the pen is adds nothing.
+            if (c.PenPos().X != X || c.PenPos().Y != Y) {
+                run.add(c.PenPos(), {X, Y});
+                c.MoveTo(X, Y);
+            }
             break;
         case TMyPlotStyle::FilledSquares:
         case TMyPlotStyle::OpenSquares:
@@ -201,6 +244,7 @@ void LMyFFTDrawHpLp6dB::DrawOnePlot(const TPlotListMember& member)
             break;
         }
     }
+    run.flush();
     c.Pen().Width = 2;
 }
 
@@ -227,7 +271,10 @@ void LMyFFTDrawHpLp6dB::Paint()
     TPaintBox::Paint();
 }
 
-void LMyFFTDrawHpLp6dB::UpdateCurvePage() { UpdatePaintPage(mainPage()); }
+void LMyFFTDrawHpLp6dB::UpdateCurvePage()
+{
+    UpdatePaintPage(mainPage());
+}
 
 void LMyFFTDrawHpLp6dB::Redraw()
 {
@@ -253,14 +300,37 @@ void LMyFFTDrawHpLp6dB::DrawAllPlots()
     if (!Visible()) {
         return;
     }
+    drawBackground();
+    for (const TPlotListMember& m : plots_.Members()) {
+        DrawOnePlot(m);
+    }
+}
+
+LMyFFTDrawHpLp6dB::BackgroundKey LMyFFTDrawHpLp6dB::backgroundKey() const
+{
+    return {GetPlotWidth(), GetPlotHeight(), Color(),        gridColor_,     axisColor_,      axisStyle_,
+            scale_.xMin,    scale_.xMax,     scale_.yMin,    scale_.yMax,    scale_.xFormat,  scale_.yFormat,
+            showHorzGrid_,  showVertGrid_,   showHorzTicks_, showVertTicks_, horzTickLength_, vertTickLength_,
+            numHorzGrid_,   numVertGrid_,    fftNumber_,     sampleRate_};
+}
+
+void LMyFFTDrawHpLp6dB::drawBackground()
+{
+    // The grid, ticks and axis lines change only with the settings; they are
+    // drawn once and copied for every redraw of the curves.
+    const BackgroundKey key = backgroundKey();
+    if (background_ && *background_ == key) {
+        TCanvas& c = mainPage().Canvas();
+        c.CopyMode = cmSrcCopy;
+        c.Draw(0, 0, backgroundImage_);
+        return;
+    }
     mainPage().Fill(Color());
     DrawGrid();
     DrawTicks();
     DrawAxis();
-    for (const TPlotListMember& m : plots_.Members()) {
-        DrawOnePlot(m);
-    }
-    composeMainPage();
+    backgroundImage_ = mainPage().Bitmap(); // a deep copy: the page is being painted on
+    background_ = key;
 }
 
 void LMyFFTDrawHpLp6dB::composeMainPage()
@@ -354,7 +424,10 @@ bool LMyFFTDrawHpLp6dB::SetPlotWidth(int width)
 
 // ---- property setters
 
-void LMyFFTDrawHpLp6dB::Change() { qx::fire(OnChange, this); }
+void LMyFFTDrawHpLp6dB::Change()
+{
+    qx::fire(OnChange, this);
+}
 
 void LMyFFTDrawHpLp6dB::redrawIf(void (LMyFFTDrawHpLp6dB::*step)())
 {

@@ -16,7 +16,9 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/gui/PaintBox.h"
@@ -29,7 +31,13 @@
 
 namespace qx {
 // Which lines a band's parameter text has.
-enum class BandTextClass { None, FrequencyOnly, QAndFrequency, QFrequencyGain };
+enum class BandTextClass
+{
+    None,
+    FrequencyOnly,
+    QAndFrequency,
+    QFrequencyGain
+};
 
 // The text classes of a graph class, by PEQ type: for handles and the selected band.
 struct BandTextRules
@@ -108,7 +116,9 @@ public:
     void CalculateLogMaxMin() { scale_.calculateLogMaxMin(); }
     void SetXYMinMax(double xMin, double xMax, double yMin, double yMax);
 
-    // Band handles (0-49), band text and overlays. Numbers outside 0-49 are ignored.
+    // Band handles (0-49), band text and overlays. Numbers outside 0-49 are
+    // ignored. They are remembered and painted onto the copy of the main page
+    // at every page update, so what is placed shows from the next update.
     void DrawBlock(double y, double x, TColor colour, int number, bool hidden, int kind) override;
     void SetBlockParameter(int number, double frequency, double gain, double q, int filterCode) override;
     void SetBlockPosition(double sx, double sy, int number);
@@ -121,8 +131,8 @@ public:
     qx::BandTextClass HandleTextClass(double filterCode) const;
     qx::BandTextClass SelectedTextClass(int type) const { return rules_.selected(type); }
     void DrawParam(int type, double gain, double x, float frequency, double q, TColor colour) override;
-    void ShowParam(TCanvas& canvas, qx::BandTextClass textClass, double gain, double x, float frequency, double q,
-                   TColor colour);
+    void ShowParam(TCanvas& canvas, qx::BandTextClass textClass, double gain, double x, float frequency,
+                   double q, TColor colour);
     void DrawCurveFill(int type, const double* curve, int count) override;
     void SetCurveDisplay(bool on) override { curveDisplay_ = on; }
     void CuveDisplayPaint(TCanvas& canvas);
@@ -232,8 +242,19 @@ public:
     // What the control shows, the size of the control.
     const TBitmap& Screen() const { return screen_; }
     const qx::GraphScale& Scale() const { return scale_; }
-    enum PageIndex { MainPage, XLabelPage, YLabelPage, PlotTitlePage, XTitlePage, YTitlePage, RightMarginPage,
-                     YTitleScratchPage, CoordinatePage, PageCount };
+    enum PageIndex
+    {
+        MainPage,
+        XLabelPage,
+        YLabelPage,
+        PlotTitlePage,
+        XTitlePage,
+        YTitlePage,
+        RightMarginPage,
+        YTitleScratchPage,
+        CoordinatePage,
+        PageCount
+    };
     const TPaintPage& Page(PageIndex i) const { return pages_[i]; }
 
 protected:
@@ -281,6 +302,11 @@ private:
     bool layOutPages();
     void afterSeriesChange();
     void DrawOnePlot(const TPlotListMember& member);
+    using BackgroundKey = std::tuple<int, int, TColor, TColor, TColor, TMyAxisStyle, double, double, double,
+                                     double, TMyAxisFormat, TMyAxisFormat, bool, bool, bool, bool, int, int,
+                                     int, int, TFFTNumber, TSampleRate>;
+    BackgroundKey backgroundKey() const;
+    void drawBackground();
     // The data values of the grid lines (and ticks); vertical ones say whether they are bright.
     void forEachHorizontalLine(const std::function<void(double)>& at) const;
     void forEachVerticalLine(const std::function<void(double, bool)>& at) const;
@@ -288,15 +314,17 @@ private:
     void composeMainPage();
     void copyToScreen(const TBitmap& bitmap, const TRect& placement);
     void drawHandle(TCanvas& canvas, const Handle& h, int sx, int sy);
-    void fillBandCurve(TCanvas& canvas, const double* curve, int count, bool strokeCurveOnly);
-    void drawMarkerLine(TCanvas& canvas, TPenStyle style);
+    void fillBandCurve(TCanvas& canvas, const double* curve, int count);
+    void drawMarkerLine(TCanvas& canvas);
     void setFontSizeBack(TCanvas& canvas) { canvas.Font().SetSize(text_.size); }
     double xOfFrequency(double log10Hz) const { return qx::frequencyIndex(log10Hz, fftNumber_, sampleRate_); }
 
     qx::BandTextRules rules_;
     TPlotList plots_;
     std::array<TPaintPage, PageCount> pages_;
-    TBitmap composite_; // the main page with the overlays
+    TBitmap composite_;       // the main page with the overlays
+    TBitmap backgroundImage_; // the main page's grid and axes, and what they were drawn for
+    std::optional<BackgroundKey> background_;
     TBitmap screen_;
     qx::GraphScale scale_;
     int paintedWidth_ = 0, paintedHeight_ = 0;

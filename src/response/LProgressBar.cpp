@@ -32,7 +32,10 @@ int LProgressBar::ZoneOf(int k) const
     return k <= counts_[0] + counts_[1] ? 1 : 2;
 }
 
-TColor LProgressBar::SegmentColor(int k) const { return Segment(k)->Brush().Color; }
+TColor LProgressBar::SegmentColor(int k) const
+{
+    return Segment(k)->Brush().Color;
+}
 
 int LProgressBar::LitCount() const
 {
@@ -166,18 +169,30 @@ namespace qx {
 void registerLevelBarClass()
 {
     registerClass<LProgressBar, TPanel>("LProgressBar")
-        .color("FirstColor", &LProgressBar::GetFirstColor, &LProgressBar::SetFirstColor).colorDefault(128)
-        .color("SecondColor", &LProgressBar::GetSecondColor, &LProgressBar::SetSecondColor).colorDefault(32896)
-        .color("ThirdColor", &LProgressBar::GetThirdColor, &LProgressBar::SetThirdColor).colorDefault(32768)
-        .property("FirstNum", &LProgressBar::GetFirstNum, &LProgressBar::SetFirstNum).defaultValue(1)
-        .property("SecondNum", &LProgressBar::GetSecondNum, &LProgressBar::SetSecondNum).defaultValue(1)
-        .property("ThirdNum", &LProgressBar::GetThirdNum, &LProgressBar::SetThirdNum).defaultValue(3)
-        .property("Position", &LProgressBar::GetPosition, &LProgressBar::SetPosition).defaultValue(0)
-        .property("Max", &LProgressBar::GetMax, &LProgressBar::SetMax).defaultValue(0)
-        .property("Min", &LProgressBar::GetMin, &LProgressBar::SetMin).defaultValue(0)
-        .color("LFirstColor", &LProgressBar::GetLFirstColor, &LProgressBar::SetLFirstColor).colorDefault(255)
-        .color("LSecondColor", &LProgressBar::GetLSecondColor, &LProgressBar::SetLSecondColor).colorDefault(65535)
-        .color("LThirdColor", &LProgressBar::GetLThirdColor, &LProgressBar::SetLThirdColor).colorDefault(65280);
+        .color("FirstColor", &LProgressBar::GetFirstColor, &LProgressBar::SetFirstColor)
+        .colorDefault(128)
+        .color("SecondColor", &LProgressBar::GetSecondColor, &LProgressBar::SetSecondColor)
+        .colorDefault(32896)
+        .color("ThirdColor", &LProgressBar::GetThirdColor, &LProgressBar::SetThirdColor)
+        .colorDefault(32768)
+        .property("FirstNum", &LProgressBar::GetFirstNum, &LProgressBar::SetFirstNum)
+        .defaultValue(1)
+        .property("SecondNum", &LProgressBar::GetSecondNum, &LProgressBar::SetSecondNum)
+        .defaultValue(1)
+        .property("ThirdNum", &LProgressBar::GetThirdNum, &LProgressBar::SetThirdNum)
+        .defaultValue(3)
+        .property("Position", &LProgressBar::GetPosition, &LProgressBar::SetPosition)
+        .defaultValue(0)
+        .property("Max", &LProgressBar::GetMax, &LProgressBar::SetMax)
+        .defaultValue(0)
+        .property("Min", &LProgressBar::GetMin, &LProgressBar::SetMin)
+        .defaultValue(0)
+        .color("LFirstColor", &LProgressBar::GetLFirstColor, &LProgressBar::SetLFirstColor)
+        .colorDefault(255)
+        .color("LSecondColor", &LProgressBar::GetLSecondColor, &LProgressBar::SetLSecondColor)
+        .colorDefault(65535)
+        .color("LThirdColor", &LProgressBar::GetLThirdColor, &LProgressBar::SetLThirdColor)
+        .colorDefault(65280);
 }
 
 } // namespace qx

@@ -13,9 +13,15 @@
 namespace qx::peq {
 
 namespace {
-bool contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, std::string_view part)
+{
+    return text.find(part) != std::string::npos;
+}
 
-void dropLast(std::string& text, std::size_t n) { text.resize(text.size() - std::min(n, text.size())); }
+void dropLast(std::string& text, std::size_t n)
+{
+    text.resize(text.size() - std::min(n, text.size()));
+}
 
 bool onlyOf(const std::string& text, std::string_view allowed)
 {
@@ -38,16 +44,25 @@ int clampStep(double v, int lo, int hi)
 }
 } // namespace
 
-double frequencyOfStep(int step) { return 1000.0 * std::pow(kFrequencyStepRatio, static_cast<double>(step)); }
+double frequencyOfStep(int step)
+{
+    return 1000.0 * std::pow(kFrequencyStepRatio, static_cast<double>(step));
+}
 
 std::string frequencyText(double hz)
 {
     return hz >= 1000 ? Format("%4.2fKHz", hz / 1000) : Format("%4.1fHz", hz);
 }
 
-double qOfStep(int step) { return kQTable[static_cast<std::size_t>(std::clamp(step, 0, kQStepMax))]; }
+double qOfStep(int step)
+{
+    return kQTable[static_cast<std::size_t>(std::clamp(step, 0, kQStepMax))];
+}
 
-std::string qText(int step) { return Format("%1.2f", qOfStep(step)); }
+std::string qText(int step)
+{
+    return Format("%1.2f", qOfStep(step));
+}
 
 std::optional<int> frequencyStepFromText(std::string text)
 {
@@ -123,14 +138,29 @@ int roundedFrequencyStep(double hz, std::string (*format)(double), std::string (
     return clampStep(CLocaleAtof(s), kFrequencyStepMin, kFrequencyStepMax);
 }
 
-std::string twoDecimals(double v) { return Format("%1.2f", v); }
-std::string threeDigits(double v) { return FloatToStrF(v, sffFixed, 3, 2); }
-std::string shortest(double v) { return FloatToStr(v); }
+std::string twoDecimals(double v)
+{
+    return Format("%1.2f", v);
+}
+std::string threeDigits(double v)
+{
+    return FloatToStrF(v, sffFixed, 3, 2);
+}
+std::string shortest(double v)
+{
+    return FloatToStr(v);
+}
 } // namespace
 
-int frequencyStepFromHz(double hz) { return roundedFrequencyStep(hz, twoDecimals, twoDecimals); }
+int frequencyStepFromHz(double hz)
+{
+    return roundedFrequencyStep(hz, twoDecimals, twoDecimals);
+}
 
-int twinFrequencyStepFromHz(double hz) { return roundedFrequencyStep(hz, threeDigits, shortest); }
+int twinFrequencyStepFromHz(double hz)
+{
+    return roundedFrequencyStep(hz, threeDigits, shortest);
+}
 
 int gainStepFromDb(double db)
 {
@@ -156,6 +186,9 @@ int gainStepTruncated(double db, GainScale scale)
     return clampStep(db * scale.stepsPerDb, -limit, limit);
 }
 
-int qStepFromValue(double step) { return clampStep(step, 0, kQStepMax); }
+int qStepFromValue(double step)
+{
+    return clampStep(step, 0, kQStepMax);
+}
 
 } // namespace qx::peq

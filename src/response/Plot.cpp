@@ -13,13 +13,17 @@ Plot::Plot(qx::PlotGraph* graph) : graph_(graph)
 }
 
 namespace {
-constexpr std::array<TColor, 14> kHandleColours = {clRed,    clYellow, clFuchsia, clAqua, clLime,  clBlue, clSkyBlue,
-                                                   clPurple, clTeal,   clMaroon,  clCream, clOlive, clGray, clNavy};
+constexpr std::array<TColor, 14> kHandleColours = {clRed,   clYellow,  clFuchsia, clAqua, clLime,
+                                                   clBlue,  clSkyBlue, clPurple,  clTeal, clMaroon,
+                                                   clCream, clOlive,   clGray,    clNavy};
 constexpr std::array<TColor, Plot::kChannelNumberCount> kChannelColours = {
-    clPurple, clOlive, clTeal, clMaroon, clRed, clLime, clYellow, clBlue, clFuchsia, clAqua, clSkyBlue, clCream,
-    clPurple, clOlive};
+    clPurple, clOlive,   clTeal, clMaroon,  clRed,   clLime,   clYellow,
+    clBlue,   clFuchsia, clAqua, clSkyBlue, clCream, clPurple, clOlive};
 
-bool validSection(int n) { return n >= 0 && n < Plot::kSectionCount; }
+bool validSection(int n)
+{
+    return n >= 0 && n < Plot::kSectionCount;
+}
 
 std::size_t checkedSection(int n)
 {
@@ -110,8 +114,8 @@ bool Plot::ShowSectionCurve(int peqType, int n, float gain, float q, bool show)
         return true;
     }
     if (show) {
-        graph_->DrawParam(peqType, gain, sectionPosition(n), static_cast<float>(section(n).biquad().frequency), q,
-                          clYellow);
+        graph_->DrawParam(peqType, gain, sectionPosition(n),
+                          static_cast<float>(section(n).biquad().frequency), q, clYellow);
         graph_->DrawCurveFill(peqType, curve(n).data(), qx::kGridSize);
     }
     graph_->SetCurveDisplay(show);

@@ -17,7 +17,7 @@ public:
     // true when the number was there already.
     virtual bool FFTDraw(const double* y, int count, int number, TColor colour, TMyPlotStyle style) = 0;
     virtual bool RemovePlot(int number) = 0;
-    // Places band handle `number` at data (x, y) and draws it.
+    // Places band handle `number` at data (x, y); the graph shows it from its next page update.
     virtual void DrawBlock(double y, double x, TColor colour, int number, bool hidden, int kind) = 0;
     // The band parameters a handle's text shows.
     virtual void SetBlockParameter(int number, double frequency, double gain, double q, int filterCode) = 0;

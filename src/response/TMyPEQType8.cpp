@@ -6,9 +6,9 @@
 #include "controls/buttons/rz/RzButton.h"
 #include "controls/buttons/rz/RzCmboBx.h"
 #include "controls/buttons/rz/RzLabel.h"
+#include "model/SharedConstants.h"
 #include "platform/gui/Edit.h"
 #include "platform/gui/Keys.h"
-#include "model/SharedConstants.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/text/FloatFormat.h"
 #include "platform/text/Format.h"
@@ -16,25 +16,29 @@
 namespace {
 namespace peq = qx::peq;
 
-constexpr std::array<TColor, 14> kRowColours = {clRed,    clYellow, clFuchsia, clAqua, clLime,  clBlue, clSkyBlue,
-                                                clPurple, clTeal,   clMaroon,  clCream, clOlive, clGray, clNavy};
+constexpr std::array<TColor, 14> kRowColours = {clRed,   clYellow,  clFuchsia, clAqua, clLime,
+                                                clBlue,  clSkyBlue, clPurple,  clTeal, clMaroon,
+                                                clCream, clOlive,   clGray,    clNavy};
 constexpr int kNumberFontSize = 12;
 constexpr int kBoxMaxLength = 7;
 constexpr int kStepperWidth = 20;
 constexpr int kHiddenTop = 10000;
 constexpr int kTitleHeight = 13;
 
-std::string tenthsGainText(double db) { return Format("%1.1fdB", db); }
+std::string tenthsGainText(double db)
+{
+    return Format("%1.1fdB", db);
+}
 
-const qx::PeqGridVariant kNineTypes{
-    {" Peak       ", " Low Shelf  ", " High Shelf ", " HPF -6dB   ", " HPF -12dB  ", " LPF -6dB   ", " LPF -12dB  ",
-     " Allpass 1  ", " Allpass 2  "},
-    "   BYPASS   ",
-    peq::kTenthsScale,
-    tenthsGainText,
-    peq::gainStepFromDb,
-    peq::frequencyStepFromHz,
-    false};
+const qx::PeqGridVariant kNineTypes{{" Peak       ", " Low Shelf  ", " High Shelf ", " HPF -6dB   ",
+                                     " HPF -12dB  ", " LPF -6dB   ", " LPF -12dB  ", " Allpass 1  ",
+                                     " Allpass 2  "},
+                                    "   BYPASS   ",
+                                    peq::kTenthsScale,
+                                    tenthsGainText,
+                                    peq::gainStepFromDb,
+                                    peq::frequencyStepFromHz,
+                                    false};
 } // namespace
 
 TMyPEQType8::TMyPEQType8(TComponent* AOwner) : TMyPEQType8(AOwner, kNineTypes) {}
@@ -74,14 +78,17 @@ void TMyPEQType8::makeRow(int r)
     font.SetSize(kNumberFontSize);
     font.Color = kRowColours[static_cast<std::size_t>(r) % kRowColours.size()];
     row.number->SetFont(font);
-    auto box = [&](void (TMyPEQType8::*keyDown)(TObject*, Word&, TShiftState), void (TMyPEQType8::*exit)(TObject*)) {
+    auto box = [&](void (TMyPEQType8::*keyDown)(TObject*, Word&, TShiftState),
+                   void (TMyPEQType8::*exit)(TObject*)) {
         auto* edit = new TEdit(this);
         edit->SetParent(this);
         edit->SetTag(r);
         edit->SetAlignment(taCenter);
         edit->SetMaxLength(kBoxMaxLength);
         edit->SetColor(editBackColor_);
-        edit->OnKeyDown = [this, keyDown](TObject* s, Word& k, TShiftState sh) { (this->*keyDown)(s, k, sh); };
+        edit->OnKeyDown = [this, keyDown](TObject* s, Word& k, TShiftState sh) {
+            (this->*keyDown)(s, k, sh);
+        };
         edit->OnExit = [this, exit](TObject* s) { (this->*exit)(s); };
         edit->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
             EditMouseDown(s, b, sh, x, y);
@@ -159,9 +166,15 @@ int TMyPEQType8::GetBypassValue(int row) const
     return r ? r->bypassed : 0;
 }
 
-void TMyPEQType8::showFrequency(Row& row) { row.frequency->SetText(peq::frequencyText(peq::frequencyOfStep(row.frequencyStep))); }
+void TMyPEQType8::showFrequency(Row& row)
+{
+    row.frequency->SetText(peq::frequencyText(peq::frequencyOfStep(row.frequencyStep)));
+}
 
-void TMyPEQType8::showGain(Row& row, double db) { row.gain->SetText(variant_.gainText(db)); }
+void TMyPEQType8::showGain(Row& row, double db)
+{
+    row.gain->SetText(variant_.gainText(db));
+}
 
 void TMyPEQType8::SetFreqValue(int row, double hz)
 {
@@ -236,7 +249,10 @@ void TMyPEQType8::touchRow(int row)
 }
 
 namespace {
-bool isEnter(Word key) { return key == VK_RETURN; }
+bool isEnter(Word key)
+{
+    return key == VK_RETURN;
+}
 
 // A refused entry: the box shows the stored value with the caret at the end.
 void restore(TEdit& box, const std::string& text)
@@ -302,7 +318,10 @@ void TMyPEQType8::FrequencyKeyDown(TObject* Sender, Word& Key, TShiftState)
     }
 }
 
-void TMyPEQType8::FrequencyExit(TObject* Sender) { enterFrequency(Sender); }
+void TMyPEQType8::FrequencyExit(TObject* Sender)
+{
+    enterFrequency(Sender);
+}
 
 void TMyPEQType8::QfactorKeyDown(TObject* Sender, Word& Key, TShiftState)
 {
@@ -311,7 +330,10 @@ void TMyPEQType8::QfactorKeyDown(TObject* Sender, Word& Key, TShiftState)
     }
 }
 
-void TMyPEQType8::QfactorExit(TObject* Sender) { enterQ(Sender); }
+void TMyPEQType8::QfactorExit(TObject* Sender)
+{
+    enterQ(Sender);
+}
 
 void TMyPEQType8::GainKeyDown(TObject* Sender, Word& Key, TShiftState)
 {
@@ -320,7 +342,10 @@ void TMyPEQType8::GainKeyDown(TObject* Sender, Word& Key, TShiftState)
     }
 }
 
-void TMyPEQType8::GainExit(TObject* Sender) { enterGain(Sender); }
+void TMyPEQType8::GainExit(TObject* Sender)
+{
+    enterGain(Sender);
+}
 
 void TMyPEQType8::PeqTypeChange(TObject* Sender)
 {
@@ -360,7 +385,10 @@ void TMyPEQType8::PeqTypeMouseWheel(TObject* Sender, TShiftState Shift, int Whee
     qx::fire(OnPeqTypeMouseWheel, Sender, Shift, WheelDelta, MousePos, Handled);
 }
 
-void TMyPEQType8::colourBypass(Row& row) { row.bypass->SetColor(row.bypassed ? kBypassedColour : bypassBackColor_); }
+void TMyPEQType8::colourBypass(Row& row)
+{
+    row.bypass->SetColor(row.bypassed ? kBypassedColour : bypassBackColor_);
+}
 
 void TMyPEQType8::Change()
 {
@@ -428,7 +456,10 @@ void TMyPEQType8::SetEqTypeString(const std::string& name, int n)
     }
 }
 
-void TMyPEQType8::SetBypassString(const std::string& name) { bypassName_ = name; }
+void TMyPEQType8::SetBypassString(const std::string& name)
+{
+    bypassName_ = name;
+}
 
 void TMyPEQType8::fillTypeList(Row& row, int select)
 {
@@ -481,20 +512,21 @@ void TMyPEQType8::RePaint()
         label->SetVisible(titleVisible_);
         label->SetAlignment(taCenter);
         if (titleVisible_) {
-            label->SetBounds(i == 0 ? 12 : 8 * i + (i - 1) * w + 33, topBottomSpace_, i == 0 ? 20 : w - 15, h);
+            label->SetBounds(i == 0 ? 12 : 8 * i + (i - 1) * w + 33, topBottomSpace_, i == 0 ? 20 : w - 15,
+                             h);
         }
     }
     const int boxWidth = updownVisible_ ? w - kStepperWidth : w;
     for (int r = 0; r < kRows; ++r) {
         Row& row = rows_[static_cast<std::size_t>(r)];
         const bool shown = r < channelNumber_;
-        for (TControl* c : std::initializer_list<TControl*>{row.number, row.frequency, row.q, row.gain, row.type,
-                                                             row.bypass}) {
+        for (TControl* c : std::initializer_list<TControl*>{row.number, row.frequency, row.q, row.gain,
+                                                            row.type, row.bypass}) {
             c->SetVisible(shown);
         }
         if (!shown) {
-            for (TControl* c : std::initializer_list<TControl*>{row.number, row.frequency, row.q, row.gain, row.type,
-                                                                 row.bypass}) {
+            for (TControl* c : std::initializer_list<TControl*>{row.number, row.frequency, row.q, row.gain,
+                                                                row.type, row.bypass}) {
                 c->SetTop(kHiddenTop);
             }
             continue;
@@ -588,7 +620,10 @@ void TMyPEQType8::SetBypassBackColor(TColor v)
 // ---- the twin grid
 
 namespace {
-std::string fifthsGainText(double db) { return FloatToStr(db) + "dB"; }
+std::string fifthsGainText(double db)
+{
+    return FloatToStr(db) + "dB";
+}
 
 int fifthsFromDb(double db)
 {
@@ -600,8 +635,8 @@ int fifthsFromDb(double db)
     return static_cast<int>(std::clamp<long double>(steps, -limit, limit));
 }
 
-const qx::PeqGridVariant kSevenTypes{{" Peak       ", " Low Shelf  ", " High Shelf ", " Low Cut    ", " High Cut   ",
-                                      " Allpass 1  ", " Allpass 2  "},
+const qx::PeqGridVariant kSevenTypes{{" Peak       ", " Low Shelf  ", " High Shelf ", " Low Cut    ",
+                                      " High Cut   ", " Allpass 1  ", " Allpass 2  "},
                                      "   BYPASS   ",
                                      peq::kFifthsScale,
                                      fifthsGainText,
@@ -619,13 +654,20 @@ void registerPeqGridClasses()
     using G = TMyPEQType8;
     registerClass<TMyPEQType8, TRzGroupBox>("TMyPEQType8")
         .event("OnChange", &G::OnChange)
-        .property("UpdownVisable", &G::UpdownVisable, &G::SetUpdownVisable).defaultValue(true)
-        .property("TitleVisable", &G::TitleVisable, &G::SetTitleVisable).defaultValue(false)
-        .property("TopBottomSpace", &G::TopBottomSpace, &G::SetTopBottomSpace).defaultValue(15)
-        .property("ChannelNumber", &G::ChannelNumber, &G::SetChannelNumber).defaultValue(50)
-        .color("LabelColor", &G::LabelColor, &G::SetLabelColor).colorDefault(clBlack)
-        .color("EditBackColor", &G::EditBackColor, &G::SetEditBackColor).colorDefault(clWindow)
-        .color("BypassBackColor", &G::BypassBackColor, &G::SetBypassBackColor).colorDefault(clWindow)
+        .property("UpdownVisable", &G::UpdownVisable, &G::SetUpdownVisable)
+        .defaultValue(true)
+        .property("TitleVisable", &G::TitleVisable, &G::SetTitleVisable)
+        .defaultValue(false)
+        .property("TopBottomSpace", &G::TopBottomSpace, &G::SetTopBottomSpace)
+        .defaultValue(15)
+        .property("ChannelNumber", &G::ChannelNumber, &G::SetChannelNumber)
+        .defaultValue(50)
+        .color("LabelColor", &G::LabelColor, &G::SetLabelColor)
+        .colorDefault(clBlack)
+        .color("EditBackColor", &G::EditBackColor, &G::SetEditBackColor)
+        .colorDefault(clWindow)
+        .color("BypassBackColor", &G::BypassBackColor, &G::SetBypassBackColor)
+        .colorDefault(clWindow)
         .event("OnEditMouseDown", &G::OnEditMouseDown)
         .event("OnPeqTypeMouseWheel", &G::OnPeqTypeMouseWheel);
     registerClass<TMyPEQAllpass2Steps, TMyPEQType8>("TMyPEQAllpass2Steps"); // the same properties

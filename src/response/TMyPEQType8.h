@@ -109,7 +109,8 @@ public:
     void PeqTypeChange(TObject* Sender);
     void ByPassClick(TObject* Sender);
     void EditMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
-    void PeqTypeMouseWheel(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled);
+    void PeqTypeMouseWheel(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos,
+                           bool& Handled);
 
     virtual void Change();
 

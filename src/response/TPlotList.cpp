@@ -4,7 +4,8 @@
 
 TPlotListMember* TPlotList::Find(int number)
 {
-    auto it = std::find_if(members_.begin(), members_.end(), [&](const auto& m) { return m.number == number; });
+    auto it =
+        std::find_if(members_.begin(), members_.end(), [&](const auto& m) { return m.number == number; });
     return it == members_.end() ? nullptr : &*it;
 }
 
@@ -29,7 +30,8 @@ bool TPlotList::AddOrReplace(const double* x, const double* y, int count, int nu
 
 bool TPlotList::Remove(int number)
 {
-    auto it = std::find_if(members_.begin(), members_.end(), [&](const auto& m) { return m.number == number; });
+    auto it =
+        std::find_if(members_.begin(), members_.end(), [&](const auto& m) { return m.number == number; });
     if (it == members_.end()) {
         return false;
     }

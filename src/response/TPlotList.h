@@ -26,7 +26,8 @@ public:
     TPlotListMember* Find(int number);
     const TPlotListMember* Find(int number) const;
     // True when the number was there (points replaced, colour and style kept).
-    bool AddOrReplace(const double* x, const double* y, int count, int number, TColor colour, TMyPlotStyle style);
+    bool AddOrReplace(const double* x, const double* y, int count, int number, TColor colour,
+                      TMyPlotStyle style);
     bool Remove(int number);
     void Clear() { members_.clear(); }
 

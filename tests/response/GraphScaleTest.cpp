@@ -144,7 +144,8 @@ TEST(GraphScale, AxisValuesReadAsTheLabelsWriteThem)
         double v;
         const char* text;
     };
-    for (const Case c : {Case{18, "18"}, Case{-6, "-6"}, Case{0.5, "0.5"}, Case{180, "180"}, Case{20, "20"}}) {
+    for (const Case c :
+         {Case{18, "18"}, Case{-6, "-6"}, Case{0.5, "0.5"}, Case{180, "180"}, Case{20, "20"}}) {
         EXPECT_EQ(qx::FormatAxisValue(c.v, sffGeneral, 5, 4), c.text);
     }
 }

@@ -32,8 +32,8 @@ public:
             double gain, frequency, q;
             int type;
         };
-        const Band bands[] = {{6, 60, 1.4, 0}, {-8, 250, 2, 0}, {4, 1200, 0.7, 0}, {-3, 4000, 3, 0},
-                              {5, 9000, 0.7, 2}};
+        const Band bands[] = {
+            {6, 60, 1.4, 0}, {-8, 250, 2, 0}, {4, 1200, 0.7, 0}, {-3, 4000, 3, 0}, {5, 9000, 0.7, 2}};
         for (int n = 0; n < 5; ++n) {
             const Band& b = bands[n];
             plot_->section(n).SetPeq(b.gain, b.frequency, b.q, b.type == 2 ? 3 : 1);

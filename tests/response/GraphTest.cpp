@@ -11,16 +11,25 @@
 
 namespace {
 
-using qx::test::GraphOnForm;
 using qx::test::basePixel;
+using qx::test::GraphOnForm;
 using qx::test::kAxisColour;
 using qx::test::kGridColour;
 
 constexpr int kFreeColumn = 40; // between the left edge and the 20 Hz line
 
-int row(const LMyFFTDrawHpLp6dB& g, double y) { return static_cast<int>(g.ScreenY(y)); }
-int column(const LMyFFTDrawHpLp6dB& g, double x) { return static_cast<int>(g.ScreenX(x)); }
-double indexOf(double hz) { return 4096 * std::log10(hz) / std::log10(24000.0); }
+int row(const LMyFFTDrawHpLp6dB& g, double y)
+{
+    return static_cast<int>(g.ScreenY(y));
+}
+int column(const LMyFFTDrawHpLp6dB& g, double x)
+{
+    return static_cast<int>(g.ScreenX(x));
+}
+double indexOf(double hz)
+{
+    return 4096 * std::log10(hz) / std::log10(24000.0);
+}
 
 TEST(Graph, ConstructorValues)
 {
@@ -59,6 +68,26 @@ TEST(Graph, LayoutOfAChannelGraph)
     EXPECT_EQ(yLabels.Left, 0);
     EXPECT_EQ(yLabels.Right, main.Left);
     EXPECT_EQ(g.Page(LMyFFTDrawHpLp6dB::RightMarginPage).Placement().Left, 1060);
+}
+
+TEST(Graph, TitlesTakeTheirSpace)
+{
+    GraphOnForm f;
+    LMyFFTDrawHpLp6dB& g = *f.graph;
+    TBitmap measure(10, 10);
+    measure.Canvas().Font() = g.PlotTitleFont();
+    const int titleHeight = measure.Canvas().TextHeight(g.PlotTitle());
+    g.SetShowPlotTitle(true);
+    EXPECT_EQ(g.Page(LMyFFTDrawHpLp6dB::MainPage).Placement().Top, 2 * titleHeight);
+    EXPECT_EQ(g.Page(LMyFFTDrawHpLp6dB::PlotTitlePage).Placement().Bottom, 2 * titleHeight);
+    const int left = g.Page(LMyFFTDrawHpLp6dB::MainPage).Placement().Left;
+    g.SetShowYTitle(true);
+    EXPECT_EQ(g.Page(LMyFFTDrawHpLp6dB::MainPage).Placement().Left, left + 2 * titleHeight);
+    EXPECT_EQ(g.Page(LMyFFTDrawHpLp6dB::YTitlePage).Placement().Right, 2 * titleHeight);
+    const int bottom = g.Page(LMyFFTDrawHpLp6dB::MainPage).Placement().Bottom;
+    g.SetShowXTitle(true);
+    EXPECT_EQ(g.Page(LMyFFTDrawHpLp6dB::MainPage).Placement().Bottom, bottom - 2 * titleHeight);
+    EXPECT_EQ(g.Page(LMyFFTDrawHpLp6dB::XTitlePage).Placement().Bottom, 255);
 }
 
 TEST(Graph, AGraphTooSmallForItsLabelsLaysOutOnceWithoutThem)
@@ -229,6 +258,14 @@ TEST(Graph, AxisLabels)
     EXPECT_EQ(texts(g.YAxisLabels()), (Texts{"+180", "-180"}));
     g.SetYLabelScale(-1.0);
     EXPECT_EQ(texts(g.YAxisLabels()).front(), "+-18") << "the top label keeps its plus";
+
+    // A logarithmic axis labels its inner decades.
+    g.SetYLabelScale(1.0);
+    g.SetYLabel("dB");
+    g.SetYAutoScale(false);
+    g.SetYAxisFormat(TMyAxisFormat::Log);
+    g.SetXYMinMax(g.XMin(), g.XMax(), 1.0, 1000.0);
+    EXPECT_EQ(texts(g.YAxisLabels()), (Texts{"10dB", "100dB"}));
 }
 
 TEST(Graph, LabelsAreWrittenOnTheirPages)

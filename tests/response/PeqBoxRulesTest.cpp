@@ -25,12 +25,13 @@ TEST(PeqBoxRules, TypedFrequencies)
         const char* shown;
     };
     const Case cases[] = {
-        {"2kHz", 200, "2.00KHz"},   {"1.5K", 188, "1.52KHz"},   {"440", 134, "435.3Hz"},   {"1000", 170, "1.00KHz"},
-        {"1000Hz", 170, "1.00KHz"}, {"1000HZ", 170, "1.00KHz"}, {"0.0", 0, "19.7Hz"},      {"99999", 300, "20.16KHz"},
-        {"20", 1, "20.1Hz"},        {"1,5k", 170, "1.00KHz"},   {"Hz", {}, nullptr},       {"2 k", {}, nullptr},
-        {"1.2.3", {}, nullptr},     {"0", {}, nullptr},         {".", {}, nullptr},        {"", {}, nullptr},
-        {"-50", {}, nullptr},       {"abc", {}, nullptr},       {"1e5", {}, nullptr},      {"\xc2\xb5", {}, nullptr},
-        {"9999999", 300, "20.16KHz"},
+        {"2kHz", 200, "2.00KHz"}, {"1.5K", 188, "1.52KHz"},   {"440", 134, "435.3Hz"},
+        {"1000", 170, "1.00KHz"}, {"1000Hz", 170, "1.00KHz"}, {"1000HZ", 170, "1.00KHz"},
+        {"0.0", 0, "19.7Hz"},     {"99999", 300, "20.16KHz"}, {"20", 1, "20.1Hz"},
+        {"1,5k", 170, "1.00KHz"}, {"Hz", {}, nullptr},        {"2 k", {}, nullptr},
+        {"1.2.3", {}, nullptr},   {"0", {}, nullptr},         {".", {}, nullptr},
+        {"", {}, nullptr},        {"-50", {}, nullptr},       {"abc", {}, nullptr},
+        {"1e5", {}, nullptr},     {"\xc2\xb5", {}, nullptr},  {"9999999", 300, "20.16KHz"},
     };
     for (const Case& c : cases) {
         const std::optional<int> step = peq::frequencyStepFromText(c.typed);
@@ -60,9 +61,9 @@ TEST(PeqBoxRules, TypedQ)
         const char* shown;
     };
     const Case cases[] = {
-        {"200", 100, "128.00"}, {"128", 100, "128.00"}, {"0.1", 0, "0.40"}, {"0.4", 0, "0.40"}, {"1", 16, "1.00"},
-        {"0.71", 10, "0.71"},   {".", {}, nullptr},     {"1.2.3", {}, nullptr}, {"0", {}, nullptr}, {"-1", {}, nullptr},
-        {"Q1", {}, nullptr},    {"", {}, nullptr},
+        {"200", 100, "128.00"}, {"128", 100, "128.00"}, {"0.1", 0, "0.40"},  {"0.4", 0, "0.40"},
+        {"1", 16, "1.00"},      {"0.71", 10, "0.71"},   {".", {}, nullptr},  {"1.2.3", {}, nullptr},
+        {"0", {}, nullptr},     {"-1", {}, nullptr},    {"Q1", {}, nullptr}, {"", {}, nullptr},
     };
     for (const Case& c : cases) {
         const std::optional<int> step = peq::qStepFromText(c.typed);
@@ -82,9 +83,9 @@ TEST(PeqBoxRules, TypedGains)
         std::optional<int> step;
     };
     const Case cases[] = {
-        {"3.45dB", 34}, {"-20", -120}, {"20", 120}, {"2.3", 23}, {"3-", 30}, {"-0.7", -7}, {"0", 0}, {"6DB", 60},
-        {"5.", {}},     {"--3", {}},   {"-", {}},   {".", {}},   {"", {}},   {"dB", {}},   {"1.2.3", {}}, {"+3", {}},
-        {"3 dB", {}},
+        {"3.45dB", 34}, {"-20", -120}, {"20", 120},   {"2.3", 23}, {"3-", 30},   {"-0.7", -7},
+        {"0", 0},       {"6DB", 60},   {"5.", {}},    {"--3", {}}, {"-", {}},    {".", {}},
+        {"", {}},       {"dB", {}},    {"1.2.3", {}}, {"+3", {}},  {"3 dB", {}},
     };
     for (const Case& c : cases) {
         const std::optional<int> step = peq::gainStepFromText(c.typed);
@@ -107,9 +108,18 @@ TEST(PeqBoxRules, FrequenciesWrittenByCode)
     };
     const double r = 1.023373891996775;
     const Case cases[] = {
-        {1000, 0},   {1000 * std::pow(r, 12.55), 12}, {1000 * std::pow(r, 12.6), 13}, {1000 * std::pow(r, -3.7), -4},
-        {19.7, -170}, {20160, 130},                   {0, -170},                      {-5, -170},
-        {kNaN, -170}, {kInf, 130},                    {1e300, 130},                   {1e-300, -170},
+        {1000, 0},
+        {1000 * std::pow(r, 12.55), 12},
+        {1000 * std::pow(r, 12.6), 13},
+        {1000 * std::pow(r, -3.7), -4},
+        {19.7, -170},
+        {20160, 130},
+        {0, -170},
+        {-5, -170},
+        {kNaN, -170},
+        {kInf, 130},
+        {1e300, 130},
+        {1e-300, -170},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(peq::frequencyStepFromHz(c.hz), c.step) << c.hz;
@@ -123,7 +133,8 @@ TEST(PeqBoxRules, GainsAndQWrittenByCode)
         double db;
         int step;
     };
-    const Case cases[] = {{-0.7, -7}, {-3.4, -34}, {3.4, 34}, {12, 120}, {50, 120}, {-1e300, -120}, {kNaN, 0}, {0.06, 0}};
+    const Case cases[] = {{-0.7, -7}, {-3.4, -34},    {3.4, 34}, {12, 120},
+                          {50, 120},  {-1e300, -120}, {kNaN, 0}, {0.06, 0}};
     for (const Case& c : cases) {
         EXPECT_EQ(peq::gainStepFromDb(c.db), c.step) << c.db;
     }

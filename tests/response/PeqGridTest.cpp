@@ -26,8 +26,7 @@ protected:
     PeqGrid() : form_(std::make_unique<TForm>(nullptr)) {}
 
     // A grid as the forms load an output grid: 452 x 260, six rows.
-    template <class Grid = TMyPEQType8>
-    Grid& makeGrid()
+    template <class Grid = TMyPEQType8> Grid& makeGrid()
     {
         auto* grid = new Grid(form_.get());
         grid->SetParent(form_.get());
@@ -82,6 +81,24 @@ TEST_F(PeqGrid, LayoutOfAnOutputGrid)
     EXPECT_EQ(g.NumberLabel(1)->Font().Color, clYellow) << "row colours follow the handle colours";
     EXPECT_EQ(g.QBox(0)->Text(), "0.40");
     EXPECT_EQ(g.GainBox(0)->Text(), "0.0dB");
+}
+
+TEST_F(PeqGrid, TitlesAndSteppersChangeTheLayout)
+{
+    TMyPEQType8& g = makeGrid();
+    g.SetTitleVisable(true);
+    g.SetBounds(0, 0, 452, 273); // a new size lays the rows out again
+    g.RePaint();
+    EXPECT_TRUE(g.TitleLabel(1)->Visible());
+    EXPECT_EQ(g.TitleLabel(1)->Caption(), "Frequency");
+    EXPECT_EQ(g.TitleLabel(0)->Left(), 12);
+    EXPECT_EQ(g.TitleLabel(2)->Left(), 16 + 76 + 33);
+    EXPECT_EQ(g.TitleLabel(2)->Width(), 76 - 15);
+    EXPECT_EQ(g.NumberLabel(0)->Top(), 15 + 13 + 8) << "13 pixels for the titles";
+    g.SetUpdownVisable(true);
+    g.SetBounds(0, 0, 452, 260);
+    g.RePaint();
+    EXPECT_EQ(g.FrequencyBox(0)->Width(), 76 - 20);
 }
 
 TEST_F(PeqGrid, ChannelNumberIsClamped)

@@ -191,8 +191,8 @@ TEST(PlotOnGraph, TotalsSectionsAndRemovalsAreDrawnByNumber)
     EXPECT_FALSE(plot.DrawSum(14));
     EXPECT_FALSE(plot.DrawSection(48, 0));
     EXPECT_FALSE(plot.RemoveSection(-1));
-    EXPECT_EQ(graph.calls, (Calls{"FFTDraw 33 4096 255 0", "FFTDraw 33 4096 8388736 0", "FFTDraw 40 4096 65280 0",
-                                  "RemovePlot 40"}));
+    EXPECT_EQ(graph.calls, (Calls{"FFTDraw 33 4096 255 0", "FFTDraw 33 4096 8388736 0",
+                                  "FFTDraw 40 4096 65280 0", "RemovePlot 40"}));
 }
 
 TEST(PlotOnGraph, HandlesCarryTheSectionsPositionColourAndParameters)
@@ -202,7 +202,8 @@ TEST(PlotOnGraph, HandlesCarryTheSectionsPositionColourAndParameters)
     plot.section(16).SetPeq(-4.5, 1000, 2.0, 2);
     ASSERT_TRUE(plot.ShowSectionHandle(16, -4.5F, 1));
     EXPECT_FALSE(plot.ShowSectionHandle(48, 0, 1));
-    EXPECT_EQ(graph.calls, (Calls{"DrawBlock 16 16711935 0 1", "SetBlockParameter 16 2"})) << "fuchsia: 16 = 14 + 2";
+    EXPECT_EQ(graph.calls, (Calls{"DrawBlock 16 16711935 0 1", "SetBlockParameter 16 2"}))
+        << "fuchsia: 16 = 14 + 2";
     EXPECT_NEAR(graph.blockX, 2805.3, 0.05);
     EXPECT_EQ(graph.blockY, -4.5);
     EXPECT_EQ(graph.parameters, (std::vector<double>{1000, -4.5, 2.0}));
@@ -218,8 +219,8 @@ TEST(PlotOnGraph, SectionCurveShownOrHidden)
     EXPECT_EQ(graph.parameters[2], 500.0);
     ASSERT_TRUE(plot.ShowSectionCurve(0, 5, 3.0F, 1.0F, false));
     EXPECT_FALSE(plot.ShowSectionCurve(0, 48, 3.0F, 1.0F, true));
-    EXPECT_EQ(graph.calls, (Calls{"DrawParam 0 65535", "DrawCurveFill 0 4096", "SetCurveDisplay 1",
-                                  "SetCurveDisplay 0"}));
+    EXPECT_EQ(graph.calls,
+              (Calls{"DrawParam 0 65535", "DrawCurveFill 0 4096", "SetCurveDisplay 1", "SetCurveDisplay 0"}));
 }
 
 TEST(PlotOnGraph, APlotWithoutGraphDrawsNothing)

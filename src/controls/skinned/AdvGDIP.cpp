@@ -9,7 +9,10 @@
 
 using namespace qx::gdiplus;
 
-Argb ArgbFromColor(TColor color) { return ArgbFromColorAlpha(255, color); }
+Argb ArgbFromColor(TColor color)
+{
+    return ArgbFromColorAlpha(255, color);
+}
 
 Argb ArgbFromColorAlpha(int alpha, TColor color)
 {
@@ -17,7 +20,10 @@ Argb ArgbFromColorAlpha(int alpha, TColor color)
     return makeArgb(alpha, GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
-Argb ArgbFromRgb(int red, int green, int blue) { return makeArgb(255, red, green, blue); }
+Argb ArgbFromRgb(int red, int green, int blue)
+{
+    return makeArgb(255, red, green, blue);
+}
 
 GraphicsPath BuildRoundedPath(const RectF& r, float radius, TFillRoundingType type)
 {
@@ -116,7 +122,10 @@ std::unique_ptr<Brush> gradientBrush(const TFillParameters& p, Argb c1, Argb c2)
     }
 }
 
-bool isLinear(TAdvGradientType type) { return type >= gtVertical && type <= gtBackwardDiagonal; }
+bool isLinear(TAdvGradientType type)
+{
+    return type >= gtVertical && type <= gtBackwardDiagonal;
+}
 
 } // namespace
 

@@ -12,11 +12,29 @@ class Graphics;
 }
 
 // Ordinal order is kept in settings files.
-enum TAdvGradientType {
-    gtSolid, gtRadial, gtVertical, gtHorizontal, gtForwardDiagonal, gtBackwardDiagonal, gtAngle, gtHatch, gtPath,
-    gtTexture, gtNone
+enum TAdvGradientType
+{
+    gtSolid,
+    gtRadial,
+    gtVertical,
+    gtHorizontal,
+    gtForwardDiagonal,
+    gtBackwardDiagonal,
+    gtAngle,
+    gtHatch,
+    gtPath,
+    gtTexture,
+    gtNone
 };
-enum TFillRoundingType { rtNone, rtTop, rtBottom, rtBoth, rtLeft, rtRight };
+enum TFillRoundingType
+{
+    rtNone,
+    rtTop,
+    rtBottom,
+    rtBoth,
+    rtLeft,
+    rtRight
+};
 
 // Opaque ARGB of a colour, system colours resolved.
 qx::gdiplus::Argb ArgbFromColor(TColor color);

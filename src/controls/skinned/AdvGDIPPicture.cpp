@@ -9,7 +9,6 @@
 
 using namespace qx::gdiplus;
 
-
 namespace {
 
 bool startsWithNoCase(const std::string& text, std::string_view prefix)

@@ -3,7 +3,10 @@
 #include "controls/skinned/PaintGuard.h"
 #include "platform/gui/canvas/Canvas.h"
 
-TAdvHintInfo::TAdvHintInfo() : picture_(std::make_unique<TGDIPPicture>()), notes_(std::make_unique<TStringList>()) {}
+TAdvHintInfo::TAdvHintInfo()
+    : picture_(std::make_unique<TGDIPPicture>()), notes_(std::make_unique<TStringList>())
+{
+}
 
 TAdvHintInfo::~TAdvHintInfo() = default;
 
@@ -21,8 +24,7 @@ void TAdvHintInfo::Assign(const TPersistent& Source)
 }
 
 TAdvOfficeImage::TAdvOfficeImage(TComponent* AOwner)
-    : TGraphicControl(AOwner),
-      picture_(std::make_unique<TGDIPPicture>()),
+    : TGraphicControl(AOwner), picture_(std::make_unique<TGDIPPicture>()),
       officeHint_(std::make_unique<TAdvHintInfo>())
 {
     SetBounds(Left(), Top(), 128, 128);

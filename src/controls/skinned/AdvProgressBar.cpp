@@ -26,7 +26,7 @@ void solidFill(TCanvas& canvas, const TRect& r, TColor color)
 
 int percentOf(int value, int min, int max)
 {
-    return min == max ? 0 : qx::roundEven(double(value) / (max - min) * 100);
+    return min == max ? 0 : qx::roundEven(double(value) / (double(max) - min) * 100);
 }
 
 } // namespace
@@ -99,9 +99,8 @@ void paintLevelBackgrounds(TCanvas& canvas, int w, int h, int c, const TGaugeSet
 
 void paintStacked(TCanvas& canvas, int w, int h, int c, int p, const TGaugeSettings& s)
 {
-    const LevelColours levels[3] = {{s.Level0Color, s.Level0ColorTo},
-                                    {s.Level1Color, s.Level1ColorTo},
-                                    {s.Level2Color, s.Level2ColorTo}};
+    const LevelColours levels[3] = {
+        {s.Level0Color, s.Level0ColorTo}, {s.Level1Color, s.Level1ColorTo}, {s.Level2Color, s.Level2ColorTo}};
     int lengths[3] = {0, 0, 0};
     lengths[0] = qx::roundEven((p < s.Level1Perc ? p : s.Level1Perc) / 100.0 * c);
     if (p >= s.Level1Perc)
@@ -140,12 +139,15 @@ void paintBlocks(TCanvas& canvas, int w, int h, int c, int p, const TGaugeSettin
     const int n = qx::roundEven(c * p / 100.0);
     if (n < 10) {
         if (n > 1)
-            drawBlock(canvas, vertical ? Rect(2, h - n - 1, w - 2, h - 2) : Rect(2, 2, n + 1, h - 2), colours, s);
+            drawBlock(canvas, vertical ? Rect(2, h - n - 1, w - 2, h - 2) : Rect(2, 2, n + 1, h - 2), colours,
+                      s);
         return;
     }
     const int full = n / 9;
     for (int k = 0; k < full; ++k)
-        drawBlock(canvas, vertical ? Rect(2, h - 9 - 9 * k, w - 2, h - 2 - 9 * k) : Rect(2 + 9 * k, 2, 9 + 9 * k, h - 2),
+        drawBlock(canvas,
+                  vertical ? Rect(2, h - 9 - 9 * k, w - 2, h - 2 - 9 * k)
+                           : Rect(2 + 9 * k, 2, 9 + 9 * k, h - 2),
                   colours, s);
     const int rest = n % 9;
     if (rest <= 2)
@@ -168,7 +170,8 @@ bool numericPattern(const std::string& format)
             continue;
         if (++i < format.size() && format[i] == '%')
             continue;
-        while (i < format.size() && std::string_view("-+ #0123456789.").find(format[i]) != std::string_view::npos)
+        while (i < format.size() &&
+               std::string_view("-+ #0123456789.").find(format[i]) != std::string_view::npos)
             ++i;
         if (i >= format.size() || std::string_view("diuxX").find(format[i]) == std::string_view::npos)
             return false;
@@ -248,9 +251,10 @@ void PaintLevelGauge(TCanvas& canvas, const TRect& r, TGaugeSettings s)
 
 TAdvProgressBar::TAdvProgressBar(TComponent* AOwner) : TGraphicControl(AOwner)
 {
-    s_ = TGaugeSettings{0x00FF00, 0xE1FFE1, 0x00FFFF, 0xCAFFFF, 0x53A9FF, 0xA8D3FF, 0x0000FF, 0xCACAFF, 70, 90,
-                        0x808080, clNone, clNone, clNone, true, false, true, true, TFont{}, false, true, 8, 0, 0,
-                        100, 0xFFFFFF, goHorizontal, true, 0, "", false, 0};
+    s_ = TGaugeSettings{0x00FF00, 0xE1FFE1, 0x00FFFF,     0xCAFFFF, 0x53A9FF, 0xA8D3FF, 0x0000FF, 0xCACAFF,
+                        70,       90,       0x808080,     clNone,   clNone,   clNone,   true,     false,
+                        true,     true,     TFont{},      false,    true,     8,        0,        0,
+                        100,      0xFFFFFF, goHorizontal, true,     0,        "",       false,    0};
     s_.Font.Name = "Verdana";
     s_.Font.SetSize(10);
     SetBounds(Left(), Top(), 128, 18);
@@ -270,8 +274,8 @@ void TAdvProgressBar::SetPosition(int Value)
     }
     position_ = Value;
     const int p = percentOf(Value, min_, max_);
-    const bool paint = maxIncrement_ == 0 || Value % maxIncrement_ == 0 || Value / maxIncrement_ != oldBlockPos_ ||
-                       p != oldPos_;
+    const bool paint = maxIncrement_ == 0 || Value % maxIncrement_ == 0 ||
+                       Value / maxIncrement_ != oldBlockPos_ || p != oldPos_;
     if (paint)
         PaintNow();
     oldPos_ = p;
@@ -282,14 +286,14 @@ void TAdvProgressBar::SetPosition(int Value)
 void TAdvProgressBar::SetMax(int Value)
 {
     max_ = Value;
-    maxIncrement_ = (max_ - min_) / 100;
+    maxIncrement_ = qx::saturate((std::int64_t{max_} - min_) / 100);
     Invalidate();
 }
 
 void TAdvProgressBar::SetMin(int Value)
 {
     min_ = Value;
-    maxIncrement_ = (max_ - min_) / 100;
+    maxIncrement_ = qx::saturate((std::int64_t{max_} - min_) / 100);
     Invalidate();
 }
 
@@ -301,7 +305,10 @@ void TAdvProgressBar::setBackground(TColor& field, TColor value)
     Invalidate();
 }
 
-void TAdvProgressBar::updateTimer() { timer_->SetEnabled(s_.Infinite && animated_); }
+void TAdvProgressBar::updateTimer()
+{
+    timer_->SetEnabled(s_.Infinite && animated_);
+}
 
 void TAdvProgressBar::SetInfinite(bool Value)
 {
@@ -355,6 +362,8 @@ TGaugeSettings TAdvProgressBar::Settings() const
 
 void TAdvProgressBar::PaintTo(TCanvas& canvas)
 {
+    if (Width() <= 0 || Height() <= 0)
+        return;
     TBitmap bitmap(Width(), Height());
     qx::paintGuarded(bitmap.Canvas(), [&] { PaintLevelGauge(bitmap.Canvas(), ClientRect(), Settings()); });
     bitmap.TransparentMode = tmAuto;

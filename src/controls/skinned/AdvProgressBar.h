@@ -3,6 +3,7 @@
 // and red with the percentage; Position writes repaint at once (the GUI thread is busy in the
 // transfer loops), but only about once a percent.
 
+#include "controls/skinned/Setting.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/canvas/GraphicsObjects.h"
 
@@ -11,7 +12,11 @@
 class TCanvas;
 class TTimer;
 
-enum TGaugeOrientation { goHorizontal, goVertical };
+enum TGaugeOrientation
+{
+    goHorizontal,
+    goVertical
+};
 
 // What one paint hands to PaintLevelGauge.
 struct TGaugeSettings
@@ -60,37 +65,29 @@ public:
     int Max() const { return max_; }
     void SetMax(int Value);
 
-#define QX_GAUGE_PROPERTY(Type, Name, field)                                                                           \
-    Type Name() const { return field; }                                                                                \
-    void Set##Name(Type Value)                                                                                         \
-    {                                                                                                                  \
-        field = Value;                                                                                                 \
-        Invalidate();                                                                                                  \
-    }
-    QX_GAUGE_PROPERTY(TColor, Level0Color, s_.Level0Color)
-    QX_GAUGE_PROPERTY(TColor, Level0ColorTo, s_.Level0ColorTo)
-    QX_GAUGE_PROPERTY(TColor, Level1Color, s_.Level1Color)
-    QX_GAUGE_PROPERTY(TColor, Level1ColorTo, s_.Level1ColorTo)
-    QX_GAUGE_PROPERTY(TColor, Level2Color, s_.Level2Color)
-    QX_GAUGE_PROPERTY(TColor, Level2ColorTo, s_.Level2ColorTo)
-    QX_GAUGE_PROPERTY(TColor, Level3Color, s_.Level3Color)
-    QX_GAUGE_PROPERTY(TColor, Level3ColorTo, s_.Level3ColorTo)
-    QX_GAUGE_PROPERTY(int, Level1Perc, s_.Level1Perc)
-    QX_GAUGE_PROPERTY(int, Level2Perc, s_.Level2Perc)
-    QX_GAUGE_PROPERTY(TColor, BorderColor, s_.BorderColor)
-    QX_GAUGE_PROPERTY(bool, ShowBorder, s_.ShowBorder)
-    QX_GAUGE_PROPERTY(bool, Stacked, s_.Stacked)
-    QX_GAUGE_PROPERTY(bool, ShowPercentage, s_.ShowPercentage)
-    QX_GAUGE_PROPERTY(bool, CompletionSmooth, s_.CompletionSmooth)
-    QX_GAUGE_PROPERTY(bool, ShowGradient, s_.ShowGradient)
-    QX_GAUGE_PROPERTY(int, Steps, s_.Steps)
-    QX_GAUGE_PROPERTY(TColor, BackgroundColor, s_.BackgroundColor)
-    QX_GAUGE_PROPERTY(TGaugeOrientation, Orientation, s_.Orientation)
-    QX_GAUGE_PROPERTY(bool, ShowPosition, s_.ShowPosition)
-    QX_GAUGE_PROPERTY(bool, Rounded, s_.Rounded)
-    QX_GAUGE_PROPERTY(std::string, Format, s_.Format)
-    QX_GAUGE_PROPERTY(TFont, Font, s_.Font)
-#undef QX_GAUGE_PROPERTY
+    QX_SETTING(TColor, Level0Color, s_.Level0Color, s_.Level0Color = Value; Invalidate())
+    QX_SETTING(TColor, Level0ColorTo, s_.Level0ColorTo, s_.Level0ColorTo = Value; Invalidate())
+    QX_SETTING(TColor, Level1Color, s_.Level1Color, s_.Level1Color = Value; Invalidate())
+    QX_SETTING(TColor, Level1ColorTo, s_.Level1ColorTo, s_.Level1ColorTo = Value; Invalidate())
+    QX_SETTING(TColor, Level2Color, s_.Level2Color, s_.Level2Color = Value; Invalidate())
+    QX_SETTING(TColor, Level2ColorTo, s_.Level2ColorTo, s_.Level2ColorTo = Value; Invalidate())
+    QX_SETTING(TColor, Level3Color, s_.Level3Color, s_.Level3Color = Value; Invalidate())
+    QX_SETTING(TColor, Level3ColorTo, s_.Level3ColorTo, s_.Level3ColorTo = Value; Invalidate())
+    QX_SETTING(int, Level1Perc, s_.Level1Perc, s_.Level1Perc = Value; Invalidate())
+    QX_SETTING(int, Level2Perc, s_.Level2Perc, s_.Level2Perc = Value; Invalidate())
+    QX_SETTING(TColor, BorderColor, s_.BorderColor, s_.BorderColor = Value; Invalidate())
+    QX_SETTING(bool, ShowBorder, s_.ShowBorder, s_.ShowBorder = Value; Invalidate())
+    QX_SETTING(bool, Stacked, s_.Stacked, s_.Stacked = Value; Invalidate())
+    QX_SETTING(bool, ShowPercentage, s_.ShowPercentage, s_.ShowPercentage = Value; Invalidate())
+    QX_SETTING(bool, CompletionSmooth, s_.CompletionSmooth, s_.CompletionSmooth = Value; Invalidate())
+    QX_SETTING(bool, ShowGradient, s_.ShowGradient, s_.ShowGradient = Value; Invalidate())
+    QX_SETTING(int, Steps, s_.Steps, s_.Steps = Value; Invalidate())
+    QX_SETTING(TColor, BackgroundColor, s_.BackgroundColor, s_.BackgroundColor = Value; Invalidate())
+    QX_SETTING(TGaugeOrientation, Orientation, s_.Orientation, s_.Orientation = Value; Invalidate())
+    QX_SETTING(bool, ShowPosition, s_.ShowPosition, s_.ShowPosition = Value; Invalidate())
+    QX_SETTING(bool, Rounded, s_.Rounded, s_.Rounded = Value; Invalidate())
+    QX_SETTING(std::string, Format, s_.Format, s_.Format = Value; Invalidate())
+    QX_SETTING(TFont, Font, s_.Font, s_.Font = Value; Invalidate())
     TColor Level0BkColor() const { return s_.Level0BkColor; }
     void SetLevel0BkColor(TColor Value) { setBackground(s_.Level0BkColor, Value); }
     TColor Level1BkColor() const { return s_.Level1BkColor; }

@@ -4,18 +4,20 @@
 #include "controls/skinned/TrackHintWindow.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/Timer.h"
+#include "platform/gui/canvas/Bitmap.h"
+#include "platform/text/EConvertError.h"
+#include "platform/text/Format.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 TCustomTrackBar::TCustomTrackBar(TComponent* AOwner)
-    : TCustomControl(AOwner),
-      backGround_(std::make_unique<TGDIPPicture>()),
-      backGroundDisabled_(std::make_unique<TGDIPPicture>()),
-      thumb_(std::make_unique<TTrackBarThumb>(this)),
-      slider_(std::make_unique<TTrackBarSlider>(this)),
-      tickMark_(std::make_unique<TTrackBarTick>()),
-      buttons_(std::make_unique<TTrackBarButtons>(this)),
-      trackLabel_(std::make_unique<TTrackBarLabel>())
+    : TCustomControl(AOwner), backGround_(std::make_unique<TGDIPPicture>()),
+      backGroundDisabled_(std::make_unique<TGDIPPicture>()), rateActive_(std::make_unique<TGDIPPicture>()),
+      rateInActive_(std::make_unique<TGDIPPicture>()), thumb_(std::make_unique<TTrackBarThumb>(this)),
+      slider_(std::make_unique<TTrackBarSlider>(this)), tickMark_(std::make_unique<TTrackBarTick>()),
+      buttons_(std::make_unique<TTrackBarButtons>(this)), trackLabel_(std::make_unique<TTrackBarLabel>())
 {
     SetBounds(Left(), Top(), 150, 26);
     SetTabStop(true);
@@ -28,6 +30,8 @@ TCustomTrackBar::TCustomTrackBar(TComponent* AOwner)
         s->OnChange = invalidate;
     backGround_->OnChange = [this] { Invalidate(); };
     backGroundDisabled_->OnChange = [this] { Invalidate(); };
+    rateActive_->OnChange = [this] { Invalidate(); };
+    rateInActive_->OnChange = [this] { Invalidate(); };
 }
 
 TCustomTrackBar::~TCustomTrackBar() = default;
@@ -58,7 +62,10 @@ void TCustomTrackBar::SetPosition(int Value)
     DoChange();
 }
 
-void TCustomTrackBar::DoChange() { qx::fire(OnChange, this); }
+void TCustomTrackBar::DoChange()
+{
+    qx::fire(OnChange, this);
+}
 
 void TCustomTrackBar::SetMin(int Value)
 {
@@ -90,29 +97,39 @@ void TCustomTrackBar::SetOrientation(TTrackBarOrientation Value)
     Invalidate();
 }
 
-void TCustomTrackBar::SetTransparent(bool Value) { storeAndInvalidate(transparent_, Value); }
+void TCustomTrackBar::SetTransparent(bool Value)
+{
+    storeAndInvalidate(transparent_, Value);
+}
 
-bool TCustomTrackBar::CanChangeThumbPointer(const TTrackBarThumb&, TThumbPointer) { return true; }
+bool TCustomTrackBar::CanChangeThumbPointer(const TTrackBarThumb&, TThumbPointer)
+{
+    return true;
+}
 
 void TCustomTrackBar::StepDown()
 {
     if (position_ > min_)
-        SetPosition(position_ - buttons_->Step());
+        SetPosition(qx::addSaturated(position_, -buttons_->Step()));
 }
 
 void TCustomTrackBar::StepUp()
 {
     if (position_ < max_)
-        SetPosition(position_ + buttons_->Step());
+        SetPosition(qx::addSaturated(position_, buttons_->Step()));
 }
 
-int TCustomTrackBar::GetThumbLength() const { return thumb_->Width(); }
+int TCustomTrackBar::GetThumbLength() const
+{
+    return thumb_->Width();
+}
 
 // ---- geometry ----
 
 TRect TCustomTrackBar::axisRect(int alongStart, int alongEnd, int crossStart, int crossEnd) const
 {
-    return vertical() ? Rect(crossStart, alongStart, crossEnd, alongEnd) : Rect(alongStart, crossStart, alongEnd, crossEnd);
+    return vertical() ? Rect(crossStart, alongStart, crossEnd, alongEnd)
+                      : Rect(alongStart, crossStart, alongEnd, crossEnd);
 }
 
 TRect TCustomTrackBar::InnerRect() const
@@ -145,7 +162,12 @@ TRect TCustomTrackBar::MaxButtonRect() const
 TRect TCustomTrackBar::SlideArea() const
 {
     TRect r = InnerRect();
-    (vertical() ? r.Left : r.Top) += slider_->Offset();
+    int& crossStart = vertical() ? r.Left : r.Top;
+    crossStart += slider_->Offset();
+    if (trackLabel_->Visible() && trackLabel_->Position() <= lpTopRight) {
+        const TRect strip = GetLabelRect(false);
+        crossStart += (vertical() ? strip.Width() : strip.Height()) + 1;
+    }
     if (buttons_->Visible()) {
         const int spacing = buttons_->Spacing();
         if (vertical()) {
@@ -182,6 +204,15 @@ TRect TCustomTrackBar::SliderRect() const
                       : axisRect(s.Left, s.Right, start, start + slider_->Size());
 }
 
+int TCustomTrackBar::tickStripThickness() const
+{
+    if (!tickMark_->ShowText())
+        return tickMark_->Size();
+    TBitmap scratch(1, 1);
+    scratch.Canvas().Font() = tickMark_->Font();
+    return tickMark_->Size() + scratch.Canvas().TextHeight("gh") + 2 * 2;
+}
+
 TRect TCustomTrackBar::GetTopLeftTickRect() const
 {
     if (!ticksOn(tmTopLeft))
@@ -189,8 +220,9 @@ TRect TCustomTrackBar::GetTopLeftTickRect() const
     const TRect s = SlideArea();
     const int offset = ThumbPointerOffset();
     const int start = vertical() ? s.Left : s.Top;
-    return vertical() ? axisRect(s.Top + offset, s.Bottom - offset, start, start + tickMark_->Size())
-                      : axisRect(s.Left + offset, s.Right - offset, start, start + tickMark_->Size());
+    const int thickness = tickStripThickness();
+    return vertical() ? axisRect(s.Top + offset, s.Bottom - offset, start, start + thickness)
+                      : axisRect(s.Left + offset, s.Right - offset, start, start + thickness);
 }
 
 TRect TCustomTrackBar::GetBottomRightTickRect() const
@@ -201,12 +233,69 @@ TRect TCustomTrackBar::GetBottomRightTickRect() const
     const TRect slider = SliderRect();
     int start = vertical() ? s.Left : s.Top;
     if (slider != kNoRect)
-        start = (vertical() ? slider.Right : slider.Bottom) + tickMark_->Spacing() - (slider_->Border3D() ? 1 : 0);
+        start = (vertical() ? slider.Right : slider.Bottom) + tickMark_->Spacing() -
+                (slider_->Border3D() ? 1 : 0);
     else if (ticksOn(tmTopLeft))
-        start = (vertical() ? GetTopLeftTickRect().Right : GetTopLeftTickRect().Bottom) + 2 * tickMark_->Spacing();
+        start = (vertical() ? GetTopLeftTickRect().Right : GetTopLeftTickRect().Bottom) +
+                2 * tickMark_->Spacing();
     const int offset = ThumbPointerOffset();
-    return vertical() ? axisRect(s.Top + offset, s.Bottom - offset, start, start + tickMark_->Size())
-                      : axisRect(s.Left + offset, s.Right - offset, start, start + tickMark_->Size());
+    const int thickness = tickStripThickness();
+    return vertical() ? axisRect(s.Top + offset, s.Bottom - offset, start, start + thickness)
+                      : axisRect(s.Left + offset, s.Right - offset, start, start + thickness);
+}
+
+std::string TCustomTrackBar::GetTrackLabelText() const
+{
+    std::string text;
+    try {
+        text = ::Format(trackLabel_->Format(), position_);
+    } catch (const EConvertError&) {
+        text = trackLabel_->Format();
+    }
+    qx::fire(OnGetTrackLabelText, const_cast<TCustomTrackBar*>(this), position_, text);
+    return text;
+}
+
+TSize TCustomTrackBar::labelTextSize(const std::string& text) const
+{
+    TBitmap scratch(1, 1);
+    scratch.Canvas().Font() = trackLabel_->Font();
+    return scratch.Canvas().TextExtent(text);
+}
+
+TRect TCustomTrackBar::GetLabelRect(bool placed) const
+{
+    std::string text = GetTrackLabelText();
+    if (text.empty() && OnGetTrackLabelText)
+        text = "Pos";
+    const TSize size = labelTextSize(text);
+    const int thickness = size.cy + trackLabel_->Spacing();
+    const TRect inner = InnerRect();
+    const bool top = trackLabel_->Position() <= lpTopRight;
+    int start = (vertical() ? inner.Left : inner.Top) + slider_->Offset();
+    if (!top) {
+        const TRect ticks = GetBottomRightTickRect();
+        start = ticks.Right < 0 ? 0 : (vertical() ? ticks.Right : ticks.Bottom) + 1;
+    }
+    const int alongStart = vertical() ? inner.Top : inner.Left;
+    const int alongEnd = vertical() ? inner.Bottom : inner.Right;
+    TRect r = axisRect(alongStart, alongEnd, start, start + thickness);
+    if (!placed)
+        return r;
+    const int length = size.cx + 5;
+    const TLabelPosition p = trackLabel_->Position();
+    const bool atStart = p == lpTopLeft || p == lpBottomLeft;
+    const bool atEnd = p == lpTopRight || p == lpBottomRight;
+    int from;
+    if (vertical()) // the text runs upward: its start is at the bottom
+        from = atStart ? alongEnd - length
+               : atEnd ? alongStart
+                       : alongStart + (alongEnd - alongStart - length) / 2;
+    else
+        from = atStart ? alongStart
+               : atEnd ? alongEnd - length
+                       : alongStart + (alongEnd - alongStart - length) / 2;
+    return axisRect(from, from + length, start, start + thickness);
 }
 
 int TCustomTrackBar::ThumbPointerOffset() const
@@ -232,14 +321,17 @@ int TCustomTrackBar::TravelLength() const
 
 double TCustomTrackBar::pixelsPerUnit() const
 {
-    return max_ == min_ ? 0.0 : double(TravelLength()) / (max_ - min_);
+    return max_ == min_ ? 0.0 : double(TravelLength()) / (double(max_) - min_);
 }
 
 TRect TCustomTrackBar::GetThumbRect() const
 {
     const TRect s = SlideArea();
     const int width = thumb_->Width();
-    const int d = max_ == min_ ? 0 : qx::roundEven(double(TravelLength()) * (position_ - min_) / (max_ - min_));
+    const int d =
+        max_ == min_
+            ? 0
+            : qx::roundEven(double(TravelLength()) * (double(position_) - min_) / (double(max_) - min_));
     const int alongStart = vertical() ? s.Bottom - d - width : s.Left + d;
     const int size = thumb_->Size();
     if (thumb_->Shape() == tsLine && thumb_->Picture().Empty()) {
@@ -273,9 +365,9 @@ void TCustomTrackBar::KeyDown(Word& Key, TShiftState Shift)
         return;
     switch (Key) {
     case VK_PRIOR:
-        return SetPosition(position_ + pageSize_);
+        return SetPosition(qx::addSaturated(position_, pageSize_));
     case VK_NEXT:
-        return SetPosition(position_ - pageSize_);
+        return SetPosition(qx::addSaturated(position_, -pageSize_));
     case VK_END:
         return SetPosition(vertical() ? GetMinPosition() : GetMaxPosition());
     case VK_HOME:
@@ -309,7 +401,7 @@ bool TCustomTrackBar::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint Mou
 
 int TCustomTrackBar::positionFromPixels(double pixels, int length) const
 {
-    const int v = qx::roundEven(pixels / length * (max_ - min_) + min_);
+    const int v = qx::roundEven(pixels / length * (double(max_) - min_) + min_);
     const int clamped = clampPosition(v);
     return IsValidPosition(clamped) ? clamped : position_;
 }
@@ -327,18 +419,20 @@ void TCustomTrackBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     const bool inMin = buttons_->Visible() && MinButtonRect().Contains(p);
     const bool inMax = buttons_->Visible() && MaxButtonRect().Contains(p);
     const TRect thumb = GetThumbRect();
-    if (!thumb.Contains(p) && Button == mbLeft && moveOnClick_ != mcStep && !inMin && !inMax) {
+    if (!RatingMode() && !thumb.Contains(p) && Button == mbLeft && moveOnClick_ != mcStep && !inMin &&
+        !inMax) {
         const int length = TravelLength();
         if (length > 0) {
             const TRect s = SlideArea();
-            const double pixels = vertical() ? s.Bottom - thumb_->Width() - Y : X - s.Left - ThumbPointerOffset();
+            const double pixels =
+                vertical() ? s.Bottom - thumb_->Width() - Y : X - s.Left - ThumbPointerOffset();
             SetPosition(positionFromPixels(pixels, length));
         }
         if (moveOnClick_ == mcMoveSlide)
             thumbDown_ = sliding_ = true;
         return;
     }
-    if (Button != mbLeft)
+    if (Button != mbLeft || RatingMode())
         return;
     if (thumb.Contains(p)) {
         if (CanDragThumb()) {
@@ -386,21 +480,21 @@ void TCustomTrackBar::PageStepToPress()
     const TRect s = SlideArea();
     const double k = pixelsPerUnit();
     const int offset = ThumbPointerOffset();
-    const int moved = qx::roundEven((position_ - min_) * k);
+    const int moved = qx::roundEven((double(position_) - min_) * k);
     if (vertical()) {
         const int t = s.Bottom - moved;
         const int p = sliderDownPt_.Y;
         const int c = t > p ? p : p + offset;
         if (std::abs(c - t) < k)
             return;
-        SetPosition(t > p ? position_ + pageSize_ : position_ - pageSize_);
+        SetPosition(qx::addSaturated(position_, t > p ? pageSize_ : -pageSize_));
     } else {
         const int t = s.Left + moved;
         const int p = sliderDownPt_.X;
         const int c = t > p ? p - offset : p;
         if (std::abs(c - t) < k)
             return;
-        SetPosition(t > p ? position_ - pageSize_ : position_ + pageSize_);
+        SetPosition(qx::addSaturated(position_, t > p ? -pageSize_ : pageSize_));
     }
 }
 
@@ -427,6 +521,8 @@ void TCustomTrackBar::RepeatTimerTick()
 void TCustomTrackBar::MouseMove(TShiftState Shift, int X, int Y)
 {
     TCustomControl::MouseMove(Shift, X, Y);
+    if (RatingMode())
+        return;
     const TPoint p{X, Y};
     if (sliding_) {
         const TRect s = SlideArea();
@@ -488,7 +584,10 @@ void TCustomTrackBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
         repeatTimer_->SetEnabled(false);
     sliderButtonDown_ = false;
     const TPoint p{X, Y};
-    if (Button == mbLeft) {
+    if (RatingMode()) {
+        if (Button == mbLeft)
+            rateAt(p);
+    } else if (Button == mbLeft) {
         if (trackHintShow_) {
             hintWindow_->ReleaseHandle();
             trackHintShow_ = false;
@@ -515,6 +614,44 @@ void TCustomTrackBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
     }
     SetMouseCapture(false);
     TCustomControl::MouseUp(Button, Shift, X, Y);
+}
+
+TPoint TCustomTrackBar::ratingCellSize() const
+{
+    rateActive_->GetImageSizes();
+    rateInActive_->GetImageSizes();
+    return {std::max(rateActive_->Width(), rateInActive_->Width()),
+            std::max(rateActive_->Height(), rateInActive_->Height())};
+}
+
+TRect TCustomTrackBar::RatingCellRect(int value) const
+{
+    const TPoint cell = ratingCellSize();
+    const TRect s = SlideArea();
+    if (value <= min_ || value > max_ || cell.X <= 0 || cell.Y <= 0)
+        return {};
+    const std::int64_t index = std::int64_t{value} - min_ - 1;
+    const std::int64_t perRow = std::max<std::int64_t>(1, s.Width() / cell.X);
+    const std::int64_t top = s.Top + index / perRow * cell.Y;
+    if (top >= s.Bottom)
+        return {};
+    const int left = s.Left + static_cast<int>(index % perRow) * cell.X;
+    return Bounds(left, static_cast<int>(top), cell.X, cell.Y);
+}
+
+void TCustomTrackBar::rateAt(TPoint p)
+{
+    for (std::int64_t v = std::int64_t{min_} + 1; v <= max_; ++v) {
+        const TRect r = RatingCellRect(static_cast<int>(v));
+        if (r.IsEmpty())
+            break;
+        if (r.Contains(p))
+            return SetPosition(static_cast<int>(v));
+    }
+    const TRect first = RatingCellRect(min_ + 1);
+    if (!first.IsEmpty() && p.X >= first.Left - 4 && p.X < first.Left && p.Y >= first.Top &&
+        p.Y <= first.Bottom)
+        SetPosition(min_);
 }
 
 void TCustomTrackBar::pointerLeft()

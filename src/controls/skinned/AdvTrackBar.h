@@ -3,6 +3,7 @@
 // the thumb (page steps repeated by a timer), jumps and thumb drags, drawn as a track line
 // with a thumb picture. A write of Position from code raises OnChange as a user move does.
 
+#include "controls/skinned/AdvStyleIF.h"
 #include "controls/skinned/ChangedValue.h"
 #include "controls/skinned/GDIPicture.h"
 #include "controls/skinned/TrackBarSettings.h"
@@ -16,8 +17,15 @@
 class TCanvas;
 class TTimer;
 class TTrackHintWindow;
+struct TSize;
 
 using TTrackHintEvent = std::function<void(TObject* Sender, int Position, std::string& HintStr)>;
+using TTrackLabelTextEvent = std::function<void(TObject* Sender, int Position, std::string& Value)>;
+using TTickMarkTextEvent = std::function<void(TObject* Sender, int Index, std::string& Value)>;
+// May change a tick's length, colours and text, or clear DefaultDraw to draw it itself.
+using TDrawTickEvent =
+    std::function<void(TObject* Sender, TCanvas* Canvas, TPoint Location, int Position, TTickMark TickPos,
+                       int& Length, TColor& Color, TColor& TextColor, std::string& Text, bool& DefaultDraw)>;
 
 class TCustomTrackBar : public TCustomControl
 {
@@ -65,6 +73,12 @@ public:
     bool BackGroundStretched() const { return backGroundStretched_; }
     void SetBackGroundStretched(bool Value) { storeAndInvalidate(backGroundStretched_, Value); }
     TGDIPPicture& BackGround() const { return *backGround_; }
+    // With both pictures set the fader shows one cell per value from Min + 1 to Max.
+    TGDIPPicture& RateActive() const { return *rateActive_; }
+    TGDIPPicture& RateInActive() const { return *rateInActive_; }
+    bool RatingMode() const { return !rateActive_->Empty() && !rateInActive_->Empty(); }
+    // The cell of a value; empty when the value has none (below Min + 1 or past the area).
+    TRect RatingCellRect(int value) const;
     TGDIPPicture& BackGroundDisabled() const { return *backGroundDisabled_; }
 
     TTrackBarThumb& Thumb() const { return *thumb_; }
@@ -84,11 +98,19 @@ public:
     virtual TRect GetBottomRightTickRect() const;
     virtual TRect GetThumbRect() const;
     int ThumbPointerOffset() const;
+    // The position label's strip, or with placed its text's place in the strip.
+    TRect GetLabelRect(bool placed) const;
+    // The label text: Format of TrackLabel.Format with Position, then OnGetTrackLabelText; a
+    // pattern the formatter refuses shows as it stands.
+    virtual std::string GetTrackLabelText() const;
     // Slide-area length less the thumb length: the distance the thumb travels.
     int TravelLength() const;
 
     // Draws the whole fader onto a canvas of the client size.
     void PaintTo(TCanvas& canvas);
+
+    // Loads one of the predefined colour schemes; tsCustom only resets pictures and offsets.
+    void SetComponentStyle(TVokStyle AStyle);
 
     virtual bool CanChangeThumbPointer(const TTrackBarThumb& thumb, TThumbPointer value);
 
@@ -96,6 +118,9 @@ public:
 
     TNotifyEvent OnChange;
     TTrackHintEvent OnGetTrackHint;
+    TTrackLabelTextEvent OnGetTrackLabelText;
+    TTickMarkTextEvent OnGetTickMarkText;
+    TDrawTickEvent OnDrawTick;
 
 protected:
     virtual void RepeatTimerTick();
@@ -133,12 +158,22 @@ private:
     void startRepeatTimer();
     void showDragHint(int value, int x, int y);
     void pointerLeft();
+    // A release in rating mode: the value of the cell under p, or Min just left of the first.
+    void rateAt(TPoint p);
     void repaintThumb() { Invalidate(); }
     void drawBackground(TCanvas& canvas);
     // Tick lines of the automatic tick style (no texts or images).
     void drawTicks(TCanvas& canvas);
-    template <class T>
-    void storeAndInvalidate(T& field, const T& value)
+    void drawLabel(TCanvas& canvas);
+    // The tick strips' thickness: the tick length, plus the text height with tick texts.
+    int tickStripThickness() const;
+    void drawTick(TCanvas& canvas, int value, int offset, TTickMark side, const TRect& strip);
+    void drawRatingCells(TCanvas& canvas);
+    TPoint ratingCellSize() const;
+    TSize labelTextSize(const std::string& text) const;
+    // The min (or max) button: its picture for the state, else a glossy face with a minus or plus.
+    void drawButton(TCanvas& canvas, bool isMin);
+    template <class T> void storeAndInvalidate(T& field, const T& value)
     {
         if (qx::storeChanged(field, value))
             Invalidate();
@@ -153,7 +188,7 @@ private:
     TColor borderColor_ = clNone, borderColorDisabled_ = clNone;
     TGradientDirection direction_ = gdHorizontal;
     bool backGroundStretched_ = false;
-    std::unique_ptr<TGDIPPicture> backGround_, backGroundDisabled_;
+    std::unique_ptr<TGDIPPicture> backGround_, backGroundDisabled_, rateActive_, rateInActive_;
     std::unique_ptr<TTrackBarThumb> thumb_;
     std::unique_ptr<TTrackBarSlider> slider_;
     std::unique_ptr<TTrackBarTick> tickMark_;

@@ -69,17 +69,16 @@ void TCurvyPanel::PaintTo(TCanvas& canvas)
         fill.Fill(&g, RectF{float(indentLeft_), 0, w - 1 - indentRight_ - indentLeft_, h - 1});
         const Pen shadow(ArgbFromColor(kShadowColor));
         g.DrawLine(shadow, float(rounding_ + indentLeft_), 1, w - rounding_ - indentRight_, 1);
-        g.DrawArc(shadow, RectF{w - rounding_ - 3 - indentRight_, 1, float(rounding_), float(rounding_)}, -90, 90);
+        g.DrawArc(shadow, RectF{w - rounding_ - 3 - indentRight_, 1, float(rounding_), float(rounding_)}, -90,
+                  90);
     });
 }
 
 // ---- picture buttons ----
 
 TCurvyControl::TCurvyControl(TCollection* Collection)
-    : TCollectionItem(Collection),
-      picture_(std::make_unique<TAdvGDIPPicture>()),
-      pictureHover_(std::make_unique<TAdvGDIPPicture>()),
-      pictureDown_(std::make_unique<TAdvGDIPPicture>())
+    : TCollectionItem(Collection), picture_(std::make_unique<TAdvGDIPPicture>()),
+      pictureHover_(std::make_unique<TAdvGDIPPicture>()), pictureDown_(std::make_unique<TAdvGDIPPicture>())
 {
     for (TAdvGDIPPicture* p : {picture_.get(), pictureHover_.get(), pictureDown_.get()})
         p->OnChange = [this] { changed(); };
@@ -116,7 +115,10 @@ int TCurvyControl::ControlWidth() const
     return image + 2 + (dropDown_ ? 5 : 0);
 }
 
-int TCurvyControl::ControlHeight() const { return picture_->Empty() ? 0 : picture_->Height(); }
+int TCurvyControl::ControlHeight() const
+{
+    return picture_->Empty() ? 0 : picture_->Height();
+}
 
 void TCurvyControl::Assign(const TPersistent& Source)
 {
@@ -171,8 +173,8 @@ void TCurvyControlPanel::ControlsChanged()
 int TCurvyControlPanel::LayoutControls(int x, TCanvas* canvas)
 {
     const TCurvyControls& c = *controls_;
-    int start[] = {c.LeftSize + Rounding() / 2, Width() - c.RightSize - c.RightControlSize - Rounding() / 2, 0,
-                   Width() - c.RightSize + 2};
+    int start[] = {c.LeftSize + Rounding() / 2, Width() - c.RightSize - c.RightControlSize - Rounding() / 2,
+                   0, Width() - c.RightSize + 2};
     int hit = -1;
     for (int i = 0; i < c.Count(); ++i) {
         const TCurvyControl& control = *c.Control(i);
@@ -203,7 +205,8 @@ void TCurvyControlPanel::drawControl(TCanvas& canvas, const TCurvyControl& contr
     }
     if (control.DropDown()) {
         g.SetSmoothingMode(SmoothingMode::HighQuality);
-        const std::array<PointF, 3> arrow{PointF{float(x + w), float(y + 5)}, PointF{float(x + w + 6), float(y + 5)},
+        const std::array<PointF, 3> arrow{PointF{float(x + w), float(y + 5)},
+                                          PointF{float(x + w + 6), float(y + 5)},
                                           PointF{float(x + w + 3), float(y + 9)}};
         g.FillPolygon(SolidBrush(0xFF000000u), arrow);
     }
@@ -363,4 +366,7 @@ int utf16Length(const std::string& text)
 
 } // namespace
 
-void TCurvyEdit::CaretToEnd() { edit_->SetSelStart(utf16Length(edit_->Text())); }
+void TCurvyEdit::CaretToEnd()
+{
+    edit_->SetSelStart(utf16Length(edit_->Text()));
+}

@@ -47,8 +47,19 @@ private:
     static constexpr TColor kShadowColor = 0xD9D9D9;
 };
 
-enum TControlPosition { cpLeftInControl, cpRightInControl, cpLeft, cpRight };
-enum TControlState { csNormal, csHover, csDown };
+enum TControlPosition
+{
+    cpLeftInControl,
+    cpRightInControl,
+    cpLeft,
+    cpRight
+};
+enum TControlState
+{
+    csNormal,
+    csHover,
+    csDown
+};
 
 /// One picture button of the panel.
 class TCurvyControl : public TCollectionItem
@@ -174,6 +185,11 @@ public:
     void SetNumbersOnly(bool Value) { edit_->SetNumbersOnly(Value); }
     TEditCharCase CharCase() const { return edit_->CharCase(); }
     void SetCharCase(TEditCharCase Value) { edit_->SetCharCase(Value); }
+    // Kept for the layouts: the platform edit keeps its selection shown and has no cue text.
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool Value) { hideSelection_ = Value; }
+    const std::string& TextHint() const { return textHint_; }
+    void SetTextHint(const std::string& Value) { textHint_ = Value; }
     const std::string& EmptyText() const { return edit_->EmptyText; }
     void SetEmptyText(const std::string& Value) { edit_->EmptyText = Value; }
 
@@ -201,5 +217,7 @@ private:
     void forwardEvents();
 
     TEmptyEdit* edit_ = nullptr;
+    bool hideSelection_ = true;
+    std::string textHint_;
     static constexpr int kBoxHeight = 24;
 };

@@ -55,7 +55,10 @@ void TGDIPFill::Assign(const TPersistent& Source)
 
 namespace {
 
-int resolved(int given, int own) { return given == 255 ? own : given; }
+int resolved(int given, int own)
+{
+    return given == 255 ? own : given;
+}
 
 TRect integerRect(const RectF& r)
 {
@@ -67,7 +70,10 @@ TRect integerRect(const RectF& r)
 class SmoothingScope
 {
 public:
-    SmoothingScope(Graphics& g, SmoothingMode mode) : g_(g), old_(g.GetSmoothingMode()) { g.SetSmoothingMode(mode); }
+    SmoothingScope(Graphics& g, SmoothingMode mode) : g_(g), old_(g.GetSmoothingMode())
+    {
+        g.SetSmoothingMode(mode);
+    }
     ~SmoothingScope() { g_.SetSmoothingMode(old_); }
     SmoothingScope(const SmoothingScope&) = delete;
     SmoothingScope& operator=(const SmoothingScope&) = delete;
@@ -102,18 +108,18 @@ void TGDIPFill::Fill(Graphics* graphics, const RectF& r, int borderOpacity, int 
     RectF body = r;
     if (r.Height == 1 || r.Width == 1) {
         if (border)
-            g.DrawLine(Pen(ArgbFromColorAlpha(borderOpacity, set_.borderColor), float(set_.borderWidth)), r.X, r.Y,
-                       r.X + r.Width, r.Y + r.Height);
+            g.DrawLine(Pen(ArgbFromColorAlpha(borderOpacity, set_.borderColor), float(set_.borderWidth)), r.X,
+                       r.Y, r.X + r.Width, r.Y + r.Height);
     } else {
         body = drawShadow(g, r);
         drawBody(g, body, opacity, opacityTo, opacityMirror, opacityMirrorTo);
         if (set_.backGroundPictureMode == pmInsideFill && set_.gradientType == gtTexture) {
             g.SetClip(BuildRoundedPath(body, float(set_.rounding), set_.roundingType));
             backGroundPicture_->GetImageSizes();
-            drawFillPicture(g, *backGroundPicture_, set_.backGroundPicturePosition, backGroundPicture_->Width(),
-                            backGroundPicture_->Height(), integerRect(body), set_.backGroundPictureLeft,
-                            set_.backGroundPictureTop, set_.backGroundPictureAspectRatio,
-                            set_.backGroundPictureAspectMode);
+            drawFillPicture(g, *backGroundPicture_, set_.backGroundPicturePosition,
+                            backGroundPicture_->Width(), backGroundPicture_->Height(), integerRect(body),
+                            set_.backGroundPictureLeft, set_.backGroundPictureTop,
+                            set_.backGroundPictureAspectRatio, set_.backGroundPictureAspectMode);
             g.ResetClip();
         }
         if (border) {
@@ -129,13 +135,15 @@ void TGDIPFill::Fill(Graphics* graphics, const RectF& r, int borderOpacity, int 
         const SmoothingScope plain(g, SmoothingMode::Default);
         Pen pen(ArgbFromColorAlpha(opacity, FocusColor));
         pen.SetDashStyle(DashStyle::Dot);
-        g.DrawPath(pen, BuildRoundedPath(FocusRect, std::max(0.0f, float(set_.rounding) - b), set_.roundingType));
+        g.DrawPath(pen,
+                   BuildRoundedPath(FocusRect, std::max(0.0f, float(set_.rounding) - b), set_.roundingType));
     }
     if (set_.backGroundPictureMode == pmOutsideFill && set_.gradientType == gtTexture) {
         backGroundPicture_->GetImageSizes();
         drawFillPicture(g, *backGroundPicture_, set_.backGroundPicturePosition, backGroundPicture_->Width(),
                         backGroundPicture_->Height(), integerRect(body), set_.backGroundPictureLeft,
-                        set_.backGroundPictureTop, set_.backGroundPictureAspectRatio, set_.backGroundPictureAspectMode);
+                        set_.backGroundPictureTop, set_.backGroundPictureAspectRatio,
+                        set_.backGroundPictureAspectMode);
     }
     if (!picture_->Empty()) {
         picture_->GetImageSizes();
@@ -154,8 +162,8 @@ RectF TGDIPFill::drawShadow(Graphics& g, RectF r)
     if (o <= 0 || set_.shadowColor == clNone)
         return r;
     if (set_.shadowType == stBottom) {
-        fillRadialHalf(g, RectF{r.X, r.Y + r.Height - 2 * o, r.Width, 2.0f * o}, set_.shadowColor, set_.shadowColor, 0,
-                       255, true, rtBottom);
+        fillRadialHalf(g, RectF{r.X, r.Y + r.Height - 2 * o, r.Width, 2.0f * o}, set_.shadowColor,
+                       set_.shadowColor, 0, 255, true, rtBottom);
         r.Height -= o;
         return r;
     }
@@ -278,8 +286,10 @@ void TGDIPFill::DrawGlow(Graphics& g, const RectF& r)
             const RectF strip{gr.X + 5, stripTop, gr.Width - 10, stripHeight};
             GraphicsPath area;
             area.AddRectangle(strip);
-            const std::array<PointF, 3> left{PointF{gr.X, edgeY}, PointF{gr.X + 5, edgeY}, PointF{gr.X + 5, innerY}};
-            const std::array<PointF, 3> right{PointF{gr.X + gr.Width, edgeY}, PointF{gr.X + gr.Width - 5, edgeY},
+            const std::array<PointF, 3> left{PointF{gr.X, edgeY}, PointF{gr.X + 5, edgeY},
+                                             PointF{gr.X + 5, innerY}};
+            const std::array<PointF, 3> right{PointF{gr.X + gr.Width, edgeY},
+                                              PointF{gr.X + gr.Width - 5, edgeY},
                                               PointF{gr.X + gr.Width - 5, innerY}};
             area.AddPolygon(left);
             area.AddPolygon(right);
@@ -321,29 +331,41 @@ PictureSize AspectFitSize(double pw, double ph, double aw, double ah, TPictureMo
     return {aw, ph * aw / pw};
 }
 
-TRect FillPictureRect(TFillPicturePosition position, int w, int h, const TRect& t, int customLeft, int customTop,
-                      bool aspectRatio, TPictureMode aspectMode)
+TRect FillPictureRect(TFillPicturePosition position, int w, int h, const TRect& t, int customLeft,
+                      int customTop, bool aspectRatio, TPictureMode aspectMode)
 {
     const int centreX = t.Left + (t.Right - t.Left - w) / 2;
     const int middleY = t.Top + (t.Bottom - t.Top - h) / 2;
     switch (position) {
-    case ppTopLeft: return Bounds(t.Left, t.Top, w, h);
-    case ppTopCenter: return Bounds(centreX, t.Top, w, h);
-    case ppTopRight: return Bounds(t.Right - w, t.Top, w, h);
-    case ppBottomLeft: return Bounds(t.Left, t.Bottom - h, w, h);
-    case ppBottomCenter: return Bounds(centreX, t.Bottom - h, w, h);
-    case ppBottomRight: return Bounds(t.Right - w, t.Bottom - h, w, h);
-    case ppCenterLeft: return Bounds(t.Left, middleY, w, h);
-    case ppCenterCenter: return Bounds(centreX, middleY, w, h);
-    case ppCenterRight: return Bounds(t.Right - w, middleY, w, h);
-    case ppCustom: return Bounds(customLeft, customTop, w, h);
-    case ppTiled: return {};
+    case ppTopLeft:
+        return Bounds(t.Left, t.Top, w, h);
+    case ppTopCenter:
+        return Bounds(centreX, t.Top, w, h);
+    case ppTopRight:
+        return Bounds(t.Right - w, t.Top, w, h);
+    case ppBottomLeft:
+        return Bounds(t.Left, t.Bottom - h, w, h);
+    case ppBottomCenter:
+        return Bounds(centreX, t.Bottom - h, w, h);
+    case ppBottomRight:
+        return Bounds(t.Right - w, t.Bottom - h, w, h);
+    case ppCenterLeft:
+        return Bounds(t.Left, middleY, w, h);
+    case ppCenterCenter:
+        return Bounds(centreX, middleY, w, h);
+    case ppCenterRight:
+        return Bounds(t.Right - w, middleY, w, h);
+    case ppCustom:
+        return Bounds(customLeft, customTop, w, h);
+    case ppTiled:
+        return {};
     case ppStretched: {
         PictureSize size{double(t.Width()), double(t.Height())};
         if (aspectRatio)
             size = AspectFitSize(w, h, t.Width(), t.Height(), aspectMode);
-        return Bounds(roundEven(t.Left + (t.Width() - size.width) / 2), roundEven(t.Top + (t.Height() - size.height) / 2),
-                      roundEven(size.width), roundEven(size.height));
+        return Bounds(roundEven(t.Left + (t.Width() - size.width) / 2),
+                      roundEven(t.Top + (t.Height() - size.height) / 2), roundEven(size.width),
+                      roundEven(size.height));
     }
     }
     return {};

@@ -3,9 +3,10 @@
 // optional shadow, a body of one gradient area or an upper and a mirrored lower area, pictures,
 // border, glow and focus outline, anti-aliased and translucent. Persisted in settings files.
 
-#include "controls/skinned/ChangedValue.h"
 #include "controls/skinned/AdvGDIP.h"
 #include "controls/skinned/AdvGDIPPicture.h"
+#include "controls/skinned/ChangedValue.h"
+#include "controls/skinned/Setting.h"
 #include "platform/gui/Component.h"
 #include "platform/gui/Events.h"
 
@@ -14,19 +15,49 @@
 
 class TMemIniFile;
 
-enum TShadowType { stRightBottom, stBottom, stSurround };
-enum TGlowMode { gmNone, gmGradient, gmRadial, gmRadialGradient };
-enum TFillPicturePosition {
-    ppTopLeft, ppTopCenter, ppTopRight, ppBottomLeft, ppBottomCenter, ppBottomRight, ppTiled, ppStretched,
-    ppCenterLeft, ppCenterCenter, ppCenterRight, ppCustom
+enum TShadowType
+{
+    stRightBottom,
+    stBottom,
+    stSurround
 };
-enum TFillPictureMode { pmInsideFill, pmOutsideFill };
-enum TFillPictureSize { psOriginal, psCustom };
-enum TPictureMode { pmStretch, pmNormal };
-
-#define QX_FILL_PROPERTY(Type, Name, field)                                                                            \
-    Type Name() const { return field; }                                                                                \
-    void Set##Name(Type Value) { update(field, Value); }
+enum TGlowMode
+{
+    gmNone,
+    gmGradient,
+    gmRadial,
+    gmRadialGradient
+};
+enum TFillPicturePosition
+{
+    ppTopLeft,
+    ppTopCenter,
+    ppTopRight,
+    ppBottomLeft,
+    ppBottomCenter,
+    ppBottomRight,
+    ppTiled,
+    ppStretched,
+    ppCenterLeft,
+    ppCenterCenter,
+    ppCenterRight,
+    ppCustom
+};
+enum TFillPictureMode
+{
+    pmInsideFill,
+    pmOutsideFill
+};
+enum TFillPictureSize
+{
+    psOriginal,
+    psCustom
+};
+enum TPictureMode
+{
+    pmStretch,
+    pmNormal
+};
 
 class TGDIPFill : public TPersistent
 {
@@ -37,44 +68,52 @@ public:
     TGDIPFill();
     ~TGDIPFill() override;
 
-    QX_FILL_PROPERTY(TColor, Color, set_.color)
-    QX_FILL_PROPERTY(TColor, ColorTo, set_.colorTo)
-    QX_FILL_PROPERTY(TColor, ColorMirror, set_.colorMirror)
-    QX_FILL_PROPERTY(TColor, ColorMirrorTo, set_.colorMirrorTo)
-    QX_FILL_PROPERTY(TAdvGradientType, GradientType, set_.gradientType)
-    QX_FILL_PROPERTY(TAdvGradientType, GradientMirrorType, set_.gradientMirrorType)
-    QX_FILL_PROPERTY(qx::gdiplus::HatchStyle, HatchStyle, set_.hatchStyle)
-    QX_FILL_PROPERTY(qx::gdiplus::HatchStyle, HatchStyleMirror, set_.hatchStyleMirror)
-    QX_FILL_PROPERTY(bool, BackGroundPictureAspectRatio, set_.backGroundPictureAspectRatio)
-    QX_FILL_PROPERTY(TFillPictureMode, BackGroundPictureMode, set_.backGroundPictureMode)
-    QX_FILL_PROPERTY(TFillPicturePosition, BackGroundPicturePosition, set_.backGroundPicturePosition)
-    QX_FILL_PROPERTY(int, BackGroundPictureLeft, set_.backGroundPictureLeft)
-    QX_FILL_PROPERTY(int, BackGroundPictureTop, set_.backGroundPictureTop)
-    QX_FILL_PROPERTY(TPictureMode, BackGroundPictureAspectMode, set_.backGroundPictureAspectMode)
-    QX_FILL_PROPERTY(TFillPicturePosition, PicturePosition, set_.picturePosition)
-    QX_FILL_PROPERTY(int, PictureLeft, set_.pictureLeft)
-    QX_FILL_PROPERTY(int, PictureTop, set_.pictureTop)
-    QX_FILL_PROPERTY(TFillPictureSize, PictureSize, set_.pictureSize)
-    QX_FILL_PROPERTY(int, PictureWidth, set_.pictureWidth)
-    QX_FILL_PROPERTY(int, PictureHeight, set_.pictureHeight)
-    QX_FILL_PROPERTY(bool, PictureAspectRatio, set_.pictureAspectRatio)
-    QX_FILL_PROPERTY(TPictureMode, PictureAspectMode, set_.pictureAspectMode)
-    QX_FILL_PROPERTY(int, Opacity, set_.opacity)
-    QX_FILL_PROPERTY(int, OpacityTo, set_.opacityTo)
-    QX_FILL_PROPERTY(int, OpacityMirror, set_.opacityMirror)
-    QX_FILL_PROPERTY(int, OpacityMirrorTo, set_.opacityMirrorTo)
-    QX_FILL_PROPERTY(TColor, BorderColor, set_.borderColor)
-    QX_FILL_PROPERTY(int, BorderOpacity, set_.borderOpacity)
-    QX_FILL_PROPERTY(int, BorderWidth, set_.borderWidth)
-    QX_FILL_PROPERTY(int, Rounding, set_.rounding)
-    QX_FILL_PROPERTY(TFillRoundingType, RoundingType, set_.roundingType)
-    QX_FILL_PROPERTY(TColor, ShadowColor, set_.shadowColor)
-    QX_FILL_PROPERTY(int, ShadowOffset, set_.shadowOffset)
-    QX_FILL_PROPERTY(TShadowType, ShadowType, set_.shadowType)
-    QX_FILL_PROPERTY(int, Angle, set_.angle)
-    QX_FILL_PROPERTY(TGlowMode, Glow, set_.glow)
-    QX_FILL_PROPERTY(TColor, GlowGradientColor, set_.glowGradientColor)
-    QX_FILL_PROPERTY(TColor, GlowRadialColor, set_.glowRadialColor)
+    QX_SETTING(TColor, Color, set_.color, update(set_.color, Value))
+    QX_SETTING(TColor, ColorTo, set_.colorTo, update(set_.colorTo, Value))
+    QX_SETTING(TColor, ColorMirror, set_.colorMirror, update(set_.colorMirror, Value))
+    QX_SETTING(TColor, ColorMirrorTo, set_.colorMirrorTo, update(set_.colorMirrorTo, Value))
+    QX_SETTING(TAdvGradientType, GradientType, set_.gradientType, update(set_.gradientType, Value))
+    QX_SETTING(TAdvGradientType, GradientMirrorType, set_.gradientMirrorType,
+               update(set_.gradientMirrorType, Value))
+    QX_SETTING(qx::gdiplus::HatchStyle, HatchStyle, set_.hatchStyle, update(set_.hatchStyle, Value))
+    QX_SETTING(qx::gdiplus::HatchStyle, HatchStyleMirror, set_.hatchStyleMirror,
+               update(set_.hatchStyleMirror, Value))
+    QX_SETTING(bool, BackGroundPictureAspectRatio, set_.backGroundPictureAspectRatio,
+               update(set_.backGroundPictureAspectRatio, Value))
+    QX_SETTING(TFillPictureMode, BackGroundPictureMode, set_.backGroundPictureMode,
+               update(set_.backGroundPictureMode, Value))
+    QX_SETTING(TFillPicturePosition, BackGroundPicturePosition, set_.backGroundPicturePosition,
+               update(set_.backGroundPicturePosition, Value))
+    QX_SETTING(int, BackGroundPictureLeft, set_.backGroundPictureLeft,
+               update(set_.backGroundPictureLeft, Value))
+    QX_SETTING(int, BackGroundPictureTop, set_.backGroundPictureTop, update(set_.backGroundPictureTop, Value))
+    QX_SETTING(TPictureMode, BackGroundPictureAspectMode, set_.backGroundPictureAspectMode,
+               update(set_.backGroundPictureAspectMode, Value))
+    QX_SETTING(TFillPicturePosition, PicturePosition, set_.picturePosition,
+               update(set_.picturePosition, Value))
+    QX_SETTING(int, PictureLeft, set_.pictureLeft, update(set_.pictureLeft, Value))
+    QX_SETTING(int, PictureTop, set_.pictureTop, update(set_.pictureTop, Value))
+    QX_SETTING(TFillPictureSize, PictureSize, set_.pictureSize, update(set_.pictureSize, Value))
+    QX_SETTING(int, PictureWidth, set_.pictureWidth, update(set_.pictureWidth, Value))
+    QX_SETTING(int, PictureHeight, set_.pictureHeight, update(set_.pictureHeight, Value))
+    QX_SETTING(bool, PictureAspectRatio, set_.pictureAspectRatio, update(set_.pictureAspectRatio, Value))
+    QX_SETTING(TPictureMode, PictureAspectMode, set_.pictureAspectMode, update(set_.pictureAspectMode, Value))
+    QX_SETTING(int, Opacity, set_.opacity, update(set_.opacity, Value))
+    QX_SETTING(int, OpacityTo, set_.opacityTo, update(set_.opacityTo, Value))
+    QX_SETTING(int, OpacityMirror, set_.opacityMirror, update(set_.opacityMirror, Value))
+    QX_SETTING(int, OpacityMirrorTo, set_.opacityMirrorTo, update(set_.opacityMirrorTo, Value))
+    QX_SETTING(TColor, BorderColor, set_.borderColor, update(set_.borderColor, Value))
+    QX_SETTING(int, BorderOpacity, set_.borderOpacity, update(set_.borderOpacity, Value))
+    QX_SETTING(int, BorderWidth, set_.borderWidth, update(set_.borderWidth, Value))
+    QX_SETTING(int, Rounding, set_.rounding, update(set_.rounding, Value))
+    QX_SETTING(TFillRoundingType, RoundingType, set_.roundingType, update(set_.roundingType, Value))
+    QX_SETTING(TColor, ShadowColor, set_.shadowColor, update(set_.shadowColor, Value))
+    QX_SETTING(int, ShadowOffset, set_.shadowOffset, update(set_.shadowOffset, Value))
+    QX_SETTING(TShadowType, ShadowType, set_.shadowType, update(set_.shadowType, Value))
+    QX_SETTING(int, Angle, set_.angle, update(set_.angle, Value))
+    QX_SETTING(TGlowMode, Glow, set_.glow, update(set_.glow, Value))
+    QX_SETTING(TColor, GlowGradientColor, set_.glowGradientColor, update(set_.glowGradientColor, Value))
+    QX_SETTING(TColor, GlowRadialColor, set_.glowRadialColor, update(set_.glowRadialColor, Value))
 
     TAdvGDIPPicture& BackGroundPicture() const { return *backGroundPicture_; }
     TAdvGDIPPicture& Picture() const { return *picture_; }
@@ -98,8 +137,8 @@ public:
     // Draws the fill into r. An opacity of 255 takes the fill's own; another value replaces it
     // for this call. Returns the body rectangle after the shadow's share; without a drawing
     // context nothing is drawn and content is left as it was.
-    void Fill(Graphics* graphics, const RectF& r, int borderOpacity, int opacity, int opacityTo, int opacityMirror,
-              int opacityMirrorTo, RectF* content = nullptr);
+    void Fill(Graphics* graphics, const RectF& r, int borderOpacity, int opacity, int opacityTo,
+              int opacityMirror, int opacityMirrorTo, RectF* content = nullptr);
     void Fill(Graphics* graphics, const RectF& r, RectF* content = nullptr)
     {
         Fill(graphics, r, 255, 255, 255, 255, 255, content);
@@ -124,8 +163,7 @@ public:
 
 private:
     void Changed();
-    template <class T>
-    void update(T& field, const T& value)
+    template <class T> void update(T& field, const T& value)
     {
         if (qx::storeChanged(field, value))
             Changed();
@@ -169,8 +207,6 @@ private:
     std::unique_ptr<TAdvGDIPPicture> backGroundPicture_, picture_;
     int updateCount_ = 0;
 };
-
-#undef QX_FILL_PROPERTY
 
 namespace qx {
 

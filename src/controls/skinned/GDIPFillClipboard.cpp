@@ -18,7 +18,10 @@ unsigned fillFormat()
     return format;
 }
 
-std::string quoted(const std::string& hex) { return "\"" + hex + "\""; }
+std::string quoted(const std::string& hex)
+{
+    return "\"" + hex + "\"";
+}
 
 } // namespace
 
@@ -31,12 +34,13 @@ void TGDIPFill::SaveToClipBoard() const
         return;
     std::string text = "object Saver: TSaver\n";
     for (const qx::PropertyInfo* p : info->properties()) {
-        if (!p->stored || !p->get || p->type == qx::PropertyType::Event || p->type == qx::PropertyType::Picture)
+        if (!p->stored || !p->get || p->type == qx::PropertyType::Event ||
+            p->type == qx::PropertyType::Picture)
             continue;
         text += "  " + std::string(kPrefix) + p->name + " = " + qx::toText(p->get(self)) + "\n";
     }
-    for (const auto& [name, picture] : {std::pair{"Picture", picture_.get()},
-                                        std::pair{"BackGroundPicture", backGroundPicture_.get()}})
+    for (const auto& [name, picture] :
+         {std::pair{"Picture", picture_.get()}, std::pair{"BackGroundPicture", backGroundPicture_.get()}})
         if (!picture->Empty())
             text += "  " + std::string(kPrefix) + name + std::string(kData) + " = " +
                     quoted(qx::StreamToHexText(picture->Data())) + "\n";
@@ -54,9 +58,10 @@ void TGDIPFill::LoadFromClipBoard()
         if (p.name.compare(0, kPrefix.size(), kPrefix) != 0)
             continue;
         const std::string path = p.name.substr(kPrefix.size());
-        if (path.size() > kData.size() && path.compare(path.size() - kData.size(), kData.size(), kData) == 0) {
+        if (path.size() > kData.size() &&
+            path.compare(path.size() - kData.size(), kData.size(), kData) == 0) {
             const std::string which = path.substr(0, path.size() - kData.size());
-            TAdvGDIPPicture* target = which == "Picture" ? picture_.get()
+            TAdvGDIPPicture* target = which == "Picture"             ? picture_.get()
                                       : which == "BackGroundPicture" ? backGroundPicture_.get()
                                                                      : nullptr;
             if (const auto* hex = std::get_if<std::string>(&p.value); target && hex)

@@ -62,15 +62,16 @@ class Section
 public:
     Section(TMemIniFile& ini, std::string name) : ini_(ini), name_(std::move(name)) {}
 
-    void put(const char* key, long long value) const { ini_.WriteInteger(name_, key, static_cast<int>(value)); }
-    template <class T>
-    void get(const char* key, T& field) const
+    void put(const char* key, long long value) const
+    {
+        ini_.WriteInteger(name_, key, static_cast<int>(value));
+    }
+    template <class T> void get(const char* key, T& field) const
     {
         field = static_cast<T>(ini_.ReadInteger(name_, key, static_cast<int>(field)));
     }
     // An enumeration keeps its value when the file's is out of range.
-    template <class E>
-    void getEnum(const char* key, E& field, int count) const
+    template <class E> void getEnum(const char* key, E& field, int count) const
     {
         const int v = ini_.ReadInteger(name_, key, static_cast<int>(field));
         if (v >= 0 && v < count)
@@ -87,7 +88,8 @@ public:
         const int length = ini_.ReadInteger(name_, lengthKey, 0);
         if (length <= 0)
             return;
-        picture.LoadFromStream(qx::HexTextToStream(ini_.ReadString(name_, key, ""), static_cast<std::size_t>(length)));
+        picture.LoadFromStream(
+            qx::HexTextToStream(ini_.ReadString(name_, key, ""), static_cast<std::size_t>(length)));
     }
 
 private:

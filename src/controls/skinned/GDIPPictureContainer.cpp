@@ -2,7 +2,8 @@
 
 TPictureItem::TPictureItem(TCollection* Collection)
     : TCollectionItem(Collection), picture_(std::make_unique<TAdvGDIPPicture>())
-{}
+{
+}
 
 void TPictureItem::Assign(const TPersistent& Source)
 {
@@ -16,11 +17,15 @@ void TPictureItem::Assign(const TPersistent& Source)
 
 TGDIPPictureContainer::TGDIPPictureContainer(TComponent* AOwner)
     : TComponent(AOwner), items_(std::make_unique<TCollection>(qx::itemsOf<TPictureItem>()))
-{}
+{
+}
 
 TGDIPPictureContainer::~TGDIPPictureContainer() = default;
 
-TPictureItem* TGDIPPictureContainer::Add() { return static_cast<TPictureItem*>(items_->Add()); }
+TPictureItem* TGDIPPictureContainer::Add()
+{
+    return static_cast<TPictureItem*>(items_->Add());
+}
 
 TAdvGDIPPicture* TGDIPPictureContainer::FindPicture(const std::string& name) const
 {

@@ -21,7 +21,10 @@ bool TGDIPPicture::LoadFromFile(const std::string& fileName)
     return true;
 }
 
-void TGDIPPicture::ReadData(qx::ByteView bytes) { setData(bytes); }
+void TGDIPPicture::ReadData(qx::ByteView bytes)
+{
+    setData(bytes);
+}
 
 void TGDIPPicture::Assign(const TGraphic& source)
 {

@@ -48,7 +48,10 @@ private:
     std::ifstream in_;
 };
 
-int le16(const std::uint8_t* p) { return p[0] | p[1] << 8; }
+int le16(const std::uint8_t* p)
+{
+    return p[0] | p[1] << 8;
+}
 std::uint32_t le32(const std::uint8_t* p)
 {
     return static_cast<std::uint32_t>(p[0] | p[1] << 8 | p[2] << 16) | static_cast<std::uint32_t>(p[3]) << 24;
@@ -56,7 +59,8 @@ std::uint32_t le32(const std::uint8_t* p)
 
 std::string upper(std::string s)
 {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return s;
 }
 
@@ -99,7 +103,8 @@ PixelSize ReadPngPixelSize(const std::string& fileName)
     static constexpr std::array<std::uint8_t, 8> kSignature{0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
     ByteReader in(fileName);
     std::array<std::uint8_t, 24> head{};
-    if (in.read(head.data(), head.size()) < head.size() || !std::equal(kSignature.begin(), kSignature.end(), head.begin()))
+    if (in.read(head.data(), head.size()) < head.size() ||
+        !std::equal(kSignature.begin(), kSignature.end(), head.begin()))
         return {};
     return {head[18] << 8 | head[19], head[22] << 8 | head[23]};
 }

@@ -8,8 +8,7 @@
 
 namespace qx {
 
-template <class Draw>
-void paintGuarded(TCanvas& canvas, Draw&& draw)
+template <class Draw> void paintGuarded(TCanvas& canvas, Draw&& draw)
 {
     canvas.SaveState();
     try {

@@ -11,7 +11,8 @@ TRect richTextTargetTwips(const TRect& r, int dpiX, int dpiY)
     const double dx = dpiX == 0 ? 96 : dpiX, dy = dpiY == 0 ? 96 : dpiY;
     const int left = roundEven((r.Left + 1) * 1440 / dx);
     const int top = roundEven((r.Top + 1) * 1440 / dy);
-    return {left, top, left + roundEven((r.Width() - 1) * 1440 / dx), top + roundEven((r.Height() - 1) * 1440 / dy)};
+    return {left, top, left + roundEven((r.Width() - 1) * 1440 / dx),
+            top + roundEven((r.Height() - 1) * 1440 / dy)};
 }
 
 } // namespace qx

@@ -12,7 +12,8 @@ TColor BlendColor(TColor c1, TColor c2, int percent)
     const double p = percent / 100.0;
     const TColor a = ColorToRGB(c1), b = ColorToRGB(c2);
     auto mix = [p](int x, int y) { return qx::roundEven(p * x + (1 - p) * y); };
-    return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)), mix(GetBValue(a), GetBValue(b)));
+    return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)),
+               mix(GetBValue(a), GetBValue(b)));
 }
 
 void DrawGradient(TCanvas& canvas, TColor from, TColor to, bool horizontal, TRect r, int steps)
@@ -42,7 +43,8 @@ void DrawGradient(TCanvas& canvas, TColor from, TColor to, bool horizontal, TRec
     }
 }
 
-void DrawGradientDir(TCanvas& canvas, TColor from, TColor to, TGradientDirection direction, const TRect& r, int steps)
+void DrawGradientDir(TCanvas& canvas, TColor from, TColor to, TGradientDirection direction, const TRect& r,
+                     int steps)
 {
     switch (direction) {
     case gdHorizontal:

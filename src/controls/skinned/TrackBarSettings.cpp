@@ -15,7 +15,10 @@ std::unique_ptr<TGDIPPicture> TrackBarSettings::makePicture(std::function<void()
 
 namespace {
 
-bool isVertical(const TCustomTrackBar* owner) { return owner && owner->Orientation() == trVertical; }
+bool isVertical(const TCustomTrackBar* owner)
+{
+    return owner && owner->Orientation() == trVertical;
+}
 
 } // namespace
 
@@ -70,7 +73,8 @@ void TTrackBarThumb::Assign(const TPersistent& Source)
     const auto* s = dynamic_cast<const TTrackBarThumb*>(&Source);
     if (!s)
         return;
-    color_ = s->color_, colorTo_ = s->colorTo_, colorMirror_ = s->colorMirror_, colorMirrorTo_ = s->colorMirrorTo_;
+    color_ = s->color_, colorTo_ = s->colorTo_, colorMirror_ = s->colorMirror_,
+    colorMirrorTo_ = s->colorMirrorTo_;
     borderColor_ = s->borderColor_;
     colorHot_ = s->colorHot_, colorHotTo_ = s->colorHotTo_, borderColorHot_ = s->borderColorHot_;
     colorMirrorHot_ = s->colorMirrorHot_, colorMirrorHotTo_ = s->colorMirrorHotTo_;
@@ -121,7 +125,8 @@ void TTrackBarSlider::Assign(const TPersistent& Source)
     colorDisabled_ = s->colorDisabled_, colorDisabledTo_ = s->colorDisabledTo_;
     borderColorDisabled_ = s->borderColorDisabled_;
     colorCompleted_ = s->colorCompleted_, colorCompletedTo_ = s->colorCompletedTo_;
-    colorCompletedDisabled_ = s->colorCompletedDisabled_, colorCompletedDisabledTo_ = s->colorCompletedDisabledTo_;
+    colorCompletedDisabled_ = s->colorCompletedDisabled_,
+    colorCompletedDisabledTo_ = s->colorCompletedDisabledTo_;
     size_ = s->size_, rounded_ = s->rounded_;
     SetBorder3D(s->border3D_);
     SetVisible(s->visible_);
@@ -227,7 +232,10 @@ void TTrackBarButtons::Assign(const TPersistent& Source)
 
 // ---- position label ----
 
-TTrackBarLabel::TTrackBarLabel() { font_.Name = "Tahoma"; }
+TTrackBarLabel::TTrackBarLabel()
+{
+    font_.Name = "Tahoma";
+}
 
 void TTrackBarLabel::Assign(const TPersistent& Source)
 {

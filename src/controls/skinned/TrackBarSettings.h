@@ -5,6 +5,7 @@
 
 #include "controls/skinned/ChangedValue.h"
 #include "controls/skinned/GDIPicture.h"
+#include "controls/skinned/Setting.h"
 #include "controls/skinned/TrackBarTypes.h"
 #include "platform/gui/Component.h"
 #include "platform/gui/Events.h"
@@ -25,8 +26,7 @@ public:
 
 protected:
     void Changed() { qx::fire(OnChange, this); }
-    template <class T>
-    void update(T& field, const T& value)
+    template <class T> void update(T& field, const T& value)
     {
         if (qx::storeChanged(field, value))
             Changed();
@@ -37,44 +37,37 @@ protected:
 
 } // namespace qx
 
-#define QX_NOTIFYING(Type, Name, field)                                                                                \
-    Type Name() const { return field; }                                                                                \
-    void Set##Name(Type Value) { update(field, Value); }
-#define QX_PLAIN(Type, Name, field)                                                                                    \
-    Type Name() const { return field; }                                                                                \
-    void Set##Name(Type Value) { field = Value; }
-
 class TTrackBarThumb : public qx::TrackBarSettings
 {
 public:
     explicit TTrackBarThumb(TCustomTrackBar* owner = nullptr);
     void Assign(const TPersistent& Source) override;
 
-    QX_NOTIFYING(TColor, Color, color_)
-    QX_NOTIFYING(TColor, ColorTo, colorTo_)
-    QX_NOTIFYING(TColor, ColorMirror, colorMirror_)
-    QX_NOTIFYING(TColor, ColorMirrorTo, colorMirrorTo_)
-    QX_NOTIFYING(TColor, BorderColor, borderColor_)
-    QX_NOTIFYING(TColor, ColorHot, colorHot_)
-    QX_NOTIFYING(TColor, ColorHotTo, colorHotTo_)
-    QX_NOTIFYING(TColor, BorderColorHot, borderColorHot_)
-    QX_PLAIN(TColor, ColorMirrorHot, colorMirrorHot_)
-    QX_PLAIN(TColor, ColorMirrorHotTo, colorMirrorHotTo_)
-    QX_NOTIFYING(TColor, ColorDown, colorDown_)
-    QX_NOTIFYING(TColor, ColorDownTo, colorDownTo_)
-    QX_NOTIFYING(TColor, BorderColorDown, borderColorDown_)
-    QX_PLAIN(TColor, ColorMirrorDown, colorMirrorDown_)
-    QX_PLAIN(TColor, ColorMirrorDownTo, colorMirrorDownTo_)
-    QX_NOTIFYING(TColor, ColorDisabled, colorDisabled_)
-    QX_NOTIFYING(TColor, ColorDisabledTo, colorDisabledTo_)
-    QX_NOTIFYING(TColor, BorderColorDisabled, borderColorDisabled_)
-    QX_NOTIFYING(TColor, ColorMirrorDisabled, colorMirrorDisabled_)
-    QX_NOTIFYING(TColor, ColorMirrorDisabledTo, colorMirrorDisabledTo_)
-    QX_NOTIFYING(TGDIPGradient, Gradient, gradient_)
-    QX_NOTIFYING(TGDIPGradient, GradientMirror, gradientMirror_)
-    QX_NOTIFYING(TThumbShape, Shape, shape_)
-    QX_NOTIFYING(bool, ShowAtMinMax, showAtMinMax_)
-    QX_NOTIFYING(TThumbStyle, Style, style_)
+    QX_SETTING(TColor, Color, color_, update(color_, Value))
+    QX_SETTING(TColor, ColorTo, colorTo_, update(colorTo_, Value))
+    QX_SETTING(TColor, ColorMirror, colorMirror_, update(colorMirror_, Value))
+    QX_SETTING(TColor, ColorMirrorTo, colorMirrorTo_, update(colorMirrorTo_, Value))
+    QX_SETTING(TColor, BorderColor, borderColor_, update(borderColor_, Value))
+    QX_SETTING(TColor, ColorHot, colorHot_, update(colorHot_, Value))
+    QX_SETTING(TColor, ColorHotTo, colorHotTo_, update(colorHotTo_, Value))
+    QX_SETTING(TColor, BorderColorHot, borderColorHot_, update(borderColorHot_, Value))
+    QX_SETTING(TColor, ColorMirrorHot, colorMirrorHot_, colorMirrorHot_ = Value)
+    QX_SETTING(TColor, ColorMirrorHotTo, colorMirrorHotTo_, colorMirrorHotTo_ = Value)
+    QX_SETTING(TColor, ColorDown, colorDown_, update(colorDown_, Value))
+    QX_SETTING(TColor, ColorDownTo, colorDownTo_, update(colorDownTo_, Value))
+    QX_SETTING(TColor, BorderColorDown, borderColorDown_, update(borderColorDown_, Value))
+    QX_SETTING(TColor, ColorMirrorDown, colorMirrorDown_, colorMirrorDown_ = Value)
+    QX_SETTING(TColor, ColorMirrorDownTo, colorMirrorDownTo_, colorMirrorDownTo_ = Value)
+    QX_SETTING(TColor, ColorDisabled, colorDisabled_, update(colorDisabled_, Value))
+    QX_SETTING(TColor, ColorDisabledTo, colorDisabledTo_, update(colorDisabledTo_, Value))
+    QX_SETTING(TColor, BorderColorDisabled, borderColorDisabled_, update(borderColorDisabled_, Value))
+    QX_SETTING(TColor, ColorMirrorDisabled, colorMirrorDisabled_, update(colorMirrorDisabled_, Value))
+    QX_SETTING(TColor, ColorMirrorDisabledTo, colorMirrorDisabledTo_, update(colorMirrorDisabledTo_, Value))
+    QX_SETTING(TGDIPGradient, Gradient, gradient_, update(gradient_, Value))
+    QX_SETTING(TGDIPGradient, GradientMirror, gradientMirror_, update(gradientMirror_, Value))
+    QX_SETTING(TThumbShape, Shape, shape_, update(shape_, Value))
+    QX_SETTING(bool, ShowAtMinMax, showAtMinMax_, update(showAtMinMax_, Value))
+    QX_SETTING(TThumbStyle, Style, style_, update(style_, Value))
 
     TThumbPointer ThumbPointer() const { return thumbPointer_; }
     void SetThumbPointer(TThumbPointer Value);
@@ -119,23 +112,25 @@ public:
     explicit TTrackBarSlider(TCustomTrackBar* owner = nullptr);
     void Assign(const TPersistent& Source) override;
 
-    QX_NOTIFYING(TColor, Color, color_)
-    QX_NOTIFYING(TColor, ColorTo, colorTo_)
-    QX_NOTIFYING(TColor, BorderColor, borderColor_)
-    QX_NOTIFYING(TColor, ColorDisabled, colorDisabled_)
-    QX_NOTIFYING(TColor, ColorDisabledTo, colorDisabledTo_)
-    QX_NOTIFYING(TColor, BorderColorDisabled, borderColorDisabled_)
-    QX_NOTIFYING(TColor, ColorCompleted, colorCompleted_)
-    QX_NOTIFYING(TColor, ColorCompletedTo, colorCompletedTo_)
-    QX_NOTIFYING(TColor, ColorCompletedDisabled, colorCompletedDisabled_)
-    QX_NOTIFYING(TColor, ColorCompletedDisabledTo, colorCompletedDisabledTo_)
-    QX_NOTIFYING(TGradientDirection, Direction, direction_)
-    QX_NOTIFYING(bool, PictureStretched, pictureStretched_)
-    QX_NOTIFYING(int, Size, size_)
-    QX_NOTIFYING(bool, Border3D, border3D_)
-    QX_NOTIFYING(bool, Rounded, rounded_)
-    QX_NOTIFYING(bool, Visible, visible_)
-    QX_NOTIFYING(int, Offset, offset_)
+    QX_SETTING(TColor, Color, color_, update(color_, Value))
+    QX_SETTING(TColor, ColorTo, colorTo_, update(colorTo_, Value))
+    QX_SETTING(TColor, BorderColor, borderColor_, update(borderColor_, Value))
+    QX_SETTING(TColor, ColorDisabled, colorDisabled_, update(colorDisabled_, Value))
+    QX_SETTING(TColor, ColorDisabledTo, colorDisabledTo_, update(colorDisabledTo_, Value))
+    QX_SETTING(TColor, BorderColorDisabled, borderColorDisabled_, update(borderColorDisabled_, Value))
+    QX_SETTING(TColor, ColorCompleted, colorCompleted_, update(colorCompleted_, Value))
+    QX_SETTING(TColor, ColorCompletedTo, colorCompletedTo_, update(colorCompletedTo_, Value))
+    QX_SETTING(TColor, ColorCompletedDisabled, colorCompletedDisabled_,
+               update(colorCompletedDisabled_, Value))
+    QX_SETTING(TColor, ColorCompletedDisabledTo, colorCompletedDisabledTo_,
+               update(colorCompletedDisabledTo_, Value))
+    QX_SETTING(TGradientDirection, Direction, direction_, update(direction_, Value))
+    QX_SETTING(bool, PictureStretched, pictureStretched_, update(pictureStretched_, Value))
+    QX_SETTING(int, Size, size_, update(size_, Value))
+    QX_SETTING(bool, Border3D, border3D_, update(border3D_, Value))
+    QX_SETTING(bool, Rounded, rounded_, update(rounded_, Value))
+    QX_SETTING(bool, Visible, visible_, update(visible_, Value))
+    QX_SETTING(int, Offset, offset_, update(offset_, Value))
     int Steps() const { return steps_; }
 
     TGDIPPicture& Picture() const { return *picture_; }
@@ -168,18 +163,18 @@ public:
     TTrackBarTick();
     void Assign(const TPersistent& Source) override;
 
-    QX_NOTIFYING(TColor, Color, color_)
-    QX_NOTIFYING(TColor, ColorDisabled, colorDisabled_)
-    QX_NOTIFYING(bool, Line3D, line3D_)
-    QX_NOTIFYING(TTickMark, Position, position_)
-    QX_NOTIFYING(bool, RotateFontVert, rotateFontVert_)
-    QX_NOTIFYING(TTickStyle, Style, style_)
-    QX_NOTIFYING(bool, ShowText, showText_)
-    QX_NOTIFYING(bool, ShowImageAtThumbOnly, showImageAtThumbOnly_)
-    QX_NOTIFYING(int, ShowImageAtSteps, showImageAtSteps_)
-    QX_NOTIFYING(int, Spacing, spacing_)
-    QX_NOTIFYING(int, Size, size_)
-    QX_NOTIFYING(TFont, Font, font_)
+    QX_SETTING(TColor, Color, color_, update(color_, Value))
+    QX_SETTING(TColor, ColorDisabled, colorDisabled_, update(colorDisabled_, Value))
+    QX_SETTING(bool, Line3D, line3D_, update(line3D_, Value))
+    QX_SETTING(TTickMark, Position, position_, update(position_, Value))
+    QX_SETTING(bool, RotateFontVert, rotateFontVert_, update(rotateFontVert_, Value))
+    QX_SETTING(TTickStyle, Style, style_, update(style_, Value))
+    QX_SETTING(bool, ShowText, showText_, update(showText_, Value))
+    QX_SETTING(bool, ShowImageAtThumbOnly, showImageAtThumbOnly_, update(showImageAtThumbOnly_, Value))
+    QX_SETTING(int, ShowImageAtSteps, showImageAtSteps_, update(showImageAtSteps_, Value))
+    QX_SETTING(int, Spacing, spacing_, update(spacing_, Value))
+    QX_SETTING(int, Size, size_, update(size_, Value))
+    QX_SETTING(TFont, Font, font_, update(font_, Value))
 
     TGDIPPicture& Picture() const { return *picture_; }
     TGDIPPicture& PictureDisabled() const { return *pictureDisabled_; }
@@ -205,32 +200,32 @@ public:
     explicit TTrackBarButtons(TCustomTrackBar* owner = nullptr);
     void Assign(const TPersistent& Source) override;
 
-    QX_NOTIFYING(bool, Visible, visible_)
-    QX_NOTIFYING(TColor, Color, color_)
-    QX_NOTIFYING(TColor, ColorTo, colorTo_)
-    QX_NOTIFYING(TColor, ColorHot, colorHot_)
-    QX_NOTIFYING(TColor, ColorHotTo, colorHotTo_)
-    QX_NOTIFYING(TColor, ColorDown, colorDown_)
-    QX_NOTIFYING(TColor, ColorDownTo, colorDownTo_)
-    QX_NOTIFYING(TColor, BorderColor, borderColor_)
-    QX_NOTIFYING(TColor, BorderColorHot, borderColorHot_)
-    QX_NOTIFYING(TColor, BorderColorDown, borderColorDown_)
-    QX_PLAIN(TColor, ColorMirror, colorMirror_)
-    QX_PLAIN(TColor, ColorMirrorTo, colorMirrorTo_)
-    QX_PLAIN(TColor, ColorMirrorHot, colorMirrorHot_)
-    QX_PLAIN(TColor, ColorMirrorHotTo, colorMirrorHotTo_)
-    QX_PLAIN(TColor, ColorMirrorDown, colorMirrorDown_)
-    QX_PLAIN(TColor, ColorMirrorDownTo, colorMirrorDownTo_)
-    QX_NOTIFYING(TGDIPGradient, Gradient, gradient_)
-    QX_NOTIFYING(TGDIPGradient, GradientMirror, gradientMirror_)
-    QX_PLAIN(int, InitRepeatPause, initRepeatPause_)
-    QX_PLAIN(int, RepeatPause, repeatPause_)
-    QX_PLAIN(bool, RepeatClick, repeatClick_)
-    QX_NOTIFYING(bool, RotateText, rotateText_)
-    QX_NOTIFYING(TTrackButtonShape, Shape, shape_)
-    QX_NOTIFYING(int, Spacing, spacing_)
-    QX_PLAIN(int, Step, step_)
-    QX_NOTIFYING(int, Rounding, rounding_)
+    QX_SETTING(bool, Visible, visible_, update(visible_, Value))
+    QX_SETTING(TColor, Color, color_, update(color_, Value))
+    QX_SETTING(TColor, ColorTo, colorTo_, update(colorTo_, Value))
+    QX_SETTING(TColor, ColorHot, colorHot_, update(colorHot_, Value))
+    QX_SETTING(TColor, ColorHotTo, colorHotTo_, update(colorHotTo_, Value))
+    QX_SETTING(TColor, ColorDown, colorDown_, update(colorDown_, Value))
+    QX_SETTING(TColor, ColorDownTo, colorDownTo_, update(colorDownTo_, Value))
+    QX_SETTING(TColor, BorderColor, borderColor_, update(borderColor_, Value))
+    QX_SETTING(TColor, BorderColorHot, borderColorHot_, update(borderColorHot_, Value))
+    QX_SETTING(TColor, BorderColorDown, borderColorDown_, update(borderColorDown_, Value))
+    QX_SETTING(TColor, ColorMirror, colorMirror_, colorMirror_ = Value)
+    QX_SETTING(TColor, ColorMirrorTo, colorMirrorTo_, colorMirrorTo_ = Value)
+    QX_SETTING(TColor, ColorMirrorHot, colorMirrorHot_, colorMirrorHot_ = Value)
+    QX_SETTING(TColor, ColorMirrorHotTo, colorMirrorHotTo_, colorMirrorHotTo_ = Value)
+    QX_SETTING(TColor, ColorMirrorDown, colorMirrorDown_, colorMirrorDown_ = Value)
+    QX_SETTING(TColor, ColorMirrorDownTo, colorMirrorDownTo_, colorMirrorDownTo_ = Value)
+    QX_SETTING(TGDIPGradient, Gradient, gradient_, update(gradient_, Value))
+    QX_SETTING(TGDIPGradient, GradientMirror, gradientMirror_, update(gradientMirror_, Value))
+    QX_SETTING(int, InitRepeatPause, initRepeatPause_, initRepeatPause_ = Value)
+    QX_SETTING(int, RepeatPause, repeatPause_, repeatPause_ = Value)
+    QX_SETTING(bool, RepeatClick, repeatClick_, repeatClick_ = Value)
+    QX_SETTING(bool, RotateText, rotateText_, update(rotateText_, Value))
+    QX_SETTING(TTrackButtonShape, Shape, shape_, update(shape_, Value))
+    QX_SETTING(int, Spacing, spacing_, update(spacing_, Value))
+    QX_SETTING(int, Step, step_, step_ = Value)
+    QX_SETTING(int, Rounding, rounding_, update(rounding_, Value))
 
     int Size() const { return size_; }
     void SetSize(int Value);
@@ -273,11 +268,11 @@ public:
     TTrackBarLabel();
     void Assign(const TPersistent& Source) override;
 
-    QX_NOTIFYING(bool, Visible, visible_)
-    QX_NOTIFYING(TLabelPosition, Position, position_)
-    QX_NOTIFYING(TFont, Font, font_)
-    QX_NOTIFYING(std::string, Format, format_)
-    QX_NOTIFYING(int, Spacing, spacing_)
+    QX_SETTING(bool, Visible, visible_, update(visible_, Value))
+    QX_SETTING(TLabelPosition, Position, position_, update(position_, Value))
+    QX_SETTING(TFont, Font, font_, update(font_, Value))
+    QX_SETTING(std::string, Format, format_, update(format_, Value))
+    QX_SETTING(int, Spacing, spacing_, update(spacing_, Value))
 
 private:
     bool visible_ = false;
@@ -286,6 +281,3 @@ private:
     std::string format_ = "Pos: %d";
     int spacing_ = 4;
 };
-
-#undef QX_NOTIFYING
-#undef QX_PLAIN

@@ -74,40 +74,63 @@ std::vector<TPoint> kindOutline(const TRect& r, const ThumbShapeSpec& s)
     if (s.shape == tsPointerRightUp || s.shape == tsPointerLeftUp) {
         const bool right = s.shape == tsPointerRightUp;
         switch (kind) {
-        case 0: return right ? std::vector<TPoint>{{L, T}, {R, T}, {R, B}, {L + h, B}} : std::vector<TPoint>{{L, T}, {R, T}, {R - h, B}, {L, B}};
-        case 1: return right ? std::vector<TPoint>{{L, T}, {R, T}, {R - h, B}, {L, B}} : std::vector<TPoint>{{L, T}, {R, T}, {R, B}, {L + h, B}};
-        case 2: return right ? std::vector<TPoint>{{L, T + w}, {R, T}, {R, B}, {L, B}} : std::vector<TPoint>{{L, T}, {R, T + w}, {R, B}, {L, B}};
-        case 3: return right ? std::vector<TPoint>{{L, T}, {R, T}, {R, B}, {L, B - w}} : std::vector<TPoint>{{L, T}, {R, T}, {R, B - w}, {L, B}};
-        case 4: return {{L, T}, {R, T}, {R - h, B}, {L + h, B}};
-        default: return right ? std::vector<TPoint>{{L, T + w}, {R, T}, {R, B}, {L, B - w}} : std::vector<TPoint>{{L, T}, {R, T + w}, {R, B - w}, {L, B}};
+        case 0:
+            return right ? std::vector<TPoint>{{L, T}, {R, T}, {R, B}, {L + h, B}}
+                         : std::vector<TPoint>{{L, T}, {R, T}, {R - h, B}, {L, B}};
+        case 1:
+            return right ? std::vector<TPoint>{{L, T}, {R, T}, {R - h, B}, {L, B}}
+                         : std::vector<TPoint>{{L, T}, {R, T}, {R, B}, {L + h, B}};
+        case 2:
+            return right ? std::vector<TPoint>{{L, T + w}, {R, T}, {R, B}, {L, B}}
+                         : std::vector<TPoint>{{L, T}, {R, T + w}, {R, B}, {L, B}};
+        case 3:
+            return right ? std::vector<TPoint>{{L, T}, {R, T}, {R, B}, {L, B - w}}
+                         : std::vector<TPoint>{{L, T}, {R, T}, {R, B - w}, {L, B}};
+        case 4:
+            return {{L, T}, {R, T}, {R - h, B}, {L + h, B}};
+        default:
+            return right ? std::vector<TPoint>{{L, T + w}, {R, T}, {R, B}, {L, B - w}}
+                         : std::vector<TPoint>{{L, T}, {R, T + w}, {R, B - w}, {L, B}};
         }
     }
     switch (kind) {
-    case 0: return {{L, B}, {L, T}, {R, T + h}};
-    case 1: return {{L, T + h}, {R, T}, {R, B}};
-    case 2: return {{L, B}, {L + w, T}, {R, B}};
-    case 3: return {{L, T}, {R, T}, {L + w, B}};
-    default: return {{L, T + h}, {L + w, T}, {R, T + h}, {L + w, B}};
+    case 0:
+        return {{L, B}, {L, T}, {R, T + h}};
+    case 1:
+        return {{L, T + h}, {R, T}, {R, B}};
+    case 2:
+        return {{L, B}, {L + w, T}, {R, B}};
+    case 3:
+        return {{L, T}, {R, T}, {L + w, B}};
+    default:
+        return {{L, T + h}, {L + w, T}, {R, T + h}, {L + w, B}};
     }
 }
 
 TGradientDirection directionOf(TGDIPGradient g)
 {
     switch (g) {
-    case ggRadial: return gdHorizontal;
-    case ggDiagonalForward: return gdHorizontalInOut;
-    default: return gdVertical;
+    case ggRadial:
+        return gdHorizontal;
+    case ggDiagonalForward:
+        return gdHorizontalInOut;
+    default:
+        return gdVertical;
     }
 }
 
-bool set(TColor c) { return c != clNone; }
+bool set(TColor c)
+{
+    return c != clNone;
+}
 
 void glossyHalf(Graphics& g, const RectF& half, TColor from, TColor to, TGDIPGradient mode, bool upper)
 {
     if (mode == ggRadial) {
         g.FillRectangle(SolidBrush(ArgbFromColor(from)), half);
         GraphicsPath ellipse;
-        ellipse.AddEllipse(half.X, upper ? half.Y - (int(half.Height) / 2 - 2) : half.Y, half.Width, half.Height);
+        ellipse.AddEllipse(half.X, upper ? half.Y - (int(half.Height) / 2 - 2) : half.Y, half.Width,
+                           half.Height);
         PathGradientBrush brush(ellipse);
         brush.SetCenterPoint(PointF{half.X + half.Width / 2, upper ? half.Y : half.Bottom()});
         brush.SetCenterColor(ArgbFromColor(to));
@@ -122,22 +145,25 @@ void glossyHalf(Graphics& g, const RectF& half, TColor from, TColor to, TGDIPGra
     g.FillRectangle(LinearGradientBrush(half, ArgbFromColor(from), ArgbFromColor(to), m), half);
 }
 
+} // namespace
+
 // The two-half glossy fill with an optional border (round shapes get circles).
 void drawGlossy(TCanvas& canvas, const TRect& r, const ThumbLook& c, TColor border, TColor light, bool round)
 {
     Graphics g(canvas);
     g.SetSmoothingMode(SmoothingMode::AntiAlias);
     const int h = r.Height() / 2;
-    glossyHalf(g, RectF{float(r.Left), float(r.Top + h - 1), float(r.Width()), float(r.Bottom - (r.Top + h - 1))},
-               c.mirrorTo, c.mirror, c.gradientMirror, false);
-    glossyHalf(g, RectF{float(r.Left), float(r.Top), float(r.Width()), float(r.Bottom - h + 1 - r.Top)}, c.color,
-               c.colorTo, c.gradient, true);
+    glossyHalf(
+        g, RectF{float(r.Left), float(r.Top + h - 1), float(r.Width()), float(r.Bottom - (r.Top + h - 1))},
+        c.mirrorTo, c.mirror, c.gradientMirror, false);
+    glossyHalf(g, RectF{float(r.Left), float(r.Top), float(r.Width()), float(r.Bottom - h + 1 - r.Top)},
+               c.color, c.colorTo, c.gradient, true);
     if (!set(border))
         return;
     if (round) {
         const int side = std::min(r.Width(), r.Height());
-        const RectF square{float(r.Left + (r.Width() - side) / 2), float(r.Top + (r.Height() - side) / 2), float(side),
-                           float(side)};
+        const RectF square{float(r.Left + (r.Width() - side) / 2), float(r.Top + (r.Height() - side) / 2),
+                           float(side), float(side)};
         g.DrawPath(Pen(ArgbFromColor(border)), BuildRoundedPath(square, side / 2.0f, rtBoth));
         const RectF inner{square.X + 1, square.Y + 1, square.Width - 2, square.Height - 2};
         g.DrawPath(Pen(ArgbFromColor(light)), BuildRoundedPath(inner, inner.Width / 2, rtBoth));
@@ -147,6 +173,8 @@ void drawGlossy(TCanvas& canvas, const TRect& r, const ThumbLook& c, TColor bord
         g.DrawRectangle(Pen(ArgbFromColor(light)), box);
     }
 }
+
+namespace {
 
 // The shared fill rule, clipped to the outline region.
 void fillShape(TCanvas& canvas, const TRect& r, const TRegion& outline, const ThumbLook& c, bool glossyBorder)
@@ -259,7 +287,8 @@ void drawThumbShape(TCanvas& canvas, const TRect& r, const ThumbLook& c, const T
     case tsLine: {
         if (!office)
             return;
-        const TColor colours[] = {c.colorTo, c.color, BlendColor(c.color, clWhite, 60), BlendColor(c.color, clWhite, 10)};
+        const TColor colours[] = {c.colorTo, c.color, BlendColor(c.color, clWhite, 60),
+                                  BlendColor(c.color, clWhite, 10)};
         const int m = s.vertical ? r.Top + r.Height() / 2 : r.Left + r.Width() / 2;
         for (int i = 0; i < 4; ++i) {
             canvas.Pen().Color = colours[i];

@@ -31,6 +31,11 @@ struct ThumbShapeSpec
 // The outline of the pointer shape and of the triangle and angled-pointer shapes.
 std::vector<TPoint> thumbPolygon(const TRect& r, const ThumbShapeSpec& spec);
 
+// The two-half glossy fill (upper Color to ColorTo, lower mirror colours) with a border and
+// light outline when the border colour is set: circles for round shapes, else the rectangle.
+void drawGlossy(TCanvas& canvas, const TRect& r, const ThumbLook& look, TColor border, TColor light,
+                bool round);
+
 void drawThumbShape(TCanvas& canvas, const TRect& r, const ThumbLook& look, const ThumbShapeSpec& spec);
 
 } // namespace qx

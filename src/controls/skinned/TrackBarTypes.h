@@ -1,24 +1,85 @@
 #pragma once
 // Enumerations of the fader and its settings objects (ordinal order as the layouts store it).
 
-enum TTrackBarOrientation { trHorizontal, trVertical };
-enum TMoveOnClick { mcStep, mcMove, mcMoveSlide };
+enum TTrackBarOrientation
+{
+    trHorizontal,
+    trVertical
+};
+enum TMoveOnClick
+{
+    mcStep,
+    mcMove,
+    mcMoveSlide
+};
 // The button family has an enumeration of the same name: this one lives in a
 // namespace of its own so that one program may hold both (two types of one
 // name would share their type identity and their registered value names).
 namespace qx::trackbar {
-enum TGradientDirection { gdHorizontal, gdVertical, gdHorizontalInOut, gdVerticalInOut };
-}
+enum TGradientDirection
+{
+    gdHorizontal,
+    gdVertical,
+    gdHorizontalInOut,
+    gdVerticalInOut
+};
+} // namespace qx::trackbar
 using TGradientDirection = qx::trackbar::TGradientDirection;
 using enum qx::trackbar::TGradientDirection;
-enum TGDIPGradient { ggRadial, ggVertical, ggDiagonalForward, ggDiagonalBackward };
-enum TThumbShape {
-    tsPointer, tsRectangle, tsRoundRect, tsRound, tsLine, tsPointerLeftUp, tsPointerRightUp, tsTriangle,
-    tsTriangleLeft, tsTriangleRight
+enum TGDIPGradient
+{
+    ggRadial,
+    ggVertical,
+    ggDiagonalForward,
+    ggDiagonalBackward
 };
-enum TThumbPointer { tpLeft, tpCenter, tpRight };
-enum TThumbStyle { tstOffice2007, tstCustom };
-enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
-enum TTickStyle { tsNone, tsAuto, tsManual };
-enum TTrackButtonShape { bsRound, bsRectangle };
-enum TLabelPosition { lpTopCenter, lpTopLeft, lpTopRight, lpBottomCenter, lpBottomLeft, lpBottomRight };
+enum TThumbShape
+{
+    tsPointer,
+    tsRectangle,
+    tsRoundRect,
+    tsRound,
+    tsLine,
+    tsPointerLeftUp,
+    tsPointerRightUp,
+    tsTriangle,
+    tsTriangleLeft,
+    tsTriangleRight
+};
+enum TThumbPointer
+{
+    tpLeft,
+    tpCenter,
+    tpRight
+};
+enum TThumbStyle
+{
+    tstOffice2007,
+    tstCustom
+};
+enum TTickMark
+{
+    tmBottomRight,
+    tmTopLeft,
+    tmBoth
+};
+enum TTickStyle
+{
+    tsNone,
+    tsAuto,
+    tsManual
+};
+enum TTrackButtonShape
+{
+    bsRound,
+    bsRectangle
+};
+enum TLabelPosition
+{
+    lpTopCenter,
+    lpTopLeft,
+    lpTopRight,
+    lpBottomCenter,
+    lpBottomLeft,
+    lpBottomRight
+};

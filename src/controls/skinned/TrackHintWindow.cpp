@@ -3,7 +3,10 @@
 #include "platform/gui/canvas/Bitmap.h"
 #include "platform/gui/canvas/Canvas.h"
 
-TTrackHintWindow::TTrackHintWindow(TComponent* AOwner) : THintWindow(AOwner) { SetColor(clInfoBk); }
+TTrackHintWindow::TTrackHintWindow(TComponent* AOwner) : THintWindow(AOwner)
+{
+    SetColor(clInfoBk);
+}
 
 TRect TTrackHintWindow::CalcHintRect(int, const std::string& AHint)
 {

@@ -192,6 +192,10 @@ object fmBox: TForm
     BorderColor = clHighlightText
     Alignment = taCenter
     AutoSelect = False
+    HideSelection = False
+    TextHint = "8"
+    ShowHint = True
+    ReadOnly = True
     Font.Name = "Tahoma"
     Font.Height = -11
     Text = "0.0"
@@ -206,7 +210,28 @@ end
     EXPECT_EQ(box->Edit().BoundsRect(), Rect(4, 5, 52, 23));
     EXPECT_EQ(box->Text(), "0.0");
     EXPECT_EQ(box->Alignment(), taCenter);
+    EXPECT_TRUE(box->ReadOnly());
+    EXPECT_TRUE(box->Edit().ReadOnly());
     EXPECT_EQ(box->Edit().Font().Name, "Tahoma");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CurvyEditTest, EnterReachesTheBoxAsKeyThirteen)
+{
+    std::vector<Word> keys;
+    box->OnKeyDown = [&](TObject* sender, Word& key, TShiftState) {
+        EXPECT_EQ(sender, box);
+        keys.push_back(key);
+    };
+    for (const char c : {'a', 'b'})
+        type(c);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QCoreApplication::sendEvent(box->Edit().Widget(), &enter);
+    EXPECT_EQ(keys, (std::vector<Word>{'A', 'B', 13}));
+    EXPECT_EQ(box->Text(), "ab");
 }
 
 } // namespace

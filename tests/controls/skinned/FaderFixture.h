@@ -46,7 +46,10 @@ protected:
     {
         fader->Perform(WM_KEYDOWN, vk, static_cast<std::intptr_t>(shift.bits()));
     }
-    void wheel(int delta) { fader->Perform(WM_MOUSEWHEEL, static_cast<std::uintptr_t>(delta & 0xFFFF) << 16, 0); }
+    void wheel(int delta)
+    {
+        fader->Perform(WM_MOUSEWHEEL, static_cast<std::uintptr_t>(delta & 0xFFFF) << 16, 0);
+    }
     void advance(int ms)
     {
         clock.advance(ms);

@@ -1,8 +1,8 @@
 // The fill descriptor: bodies, gradients with gamma correction, hatches, pictures, shadow,
 // focus outline and the settings-file round trip.
 
-#include "ColorNear.h"
 #include "controls/skinned/GDIPFill.h"
+#include "ColorNear.h"
 #include "platform/gdiplus/Brush.h"
 #include "platform/gdiplus/Graphics.h"
 #include "platform/gui/IniFile.h"
@@ -207,8 +207,8 @@ TEST(FillPlacement, AspectFitSize)
         double w, h;
     };
     const Case cases[] = {
-        {10, 5, 100, 100, pmStretch, 100, 50}, {10, 5, 100, 100, pmNormal, 10, 5},
-        {5, 10, 100, 50, pmStretch, 25, 50},   {0, 10, 100, 50, pmStretch, 0, 0},
+        {10, 5, 100, 100, pmStretch, 100, 50},   {10, 5, 100, 100, pmNormal, 10, 5},
+        {5, 10, 100, 50, pmStretch, 25, 50},     {0, 10, 100, 50, pmStretch, 0, 0},
         {200, 100, 100, 100, pmNormal, 100, 50},
     };
     for (const Case& c : cases) {
@@ -220,7 +220,8 @@ TEST(FillPlacement, AspectFitSize)
               Rect(90, 35, 100, 40));
     EXPECT_EQ(qx::FillPictureRect(ppStretched, 10, 5, Rect(0, 0, 100, 40), 0, 0, true, pmStretch),
               Rect(10, 0, 90, 40));
-    EXPECT_EQ(qx::FillPictureRect(ppCustom, 10, 5, Rect(0, 0, 100, 40), 3, 4, false, pmStretch), Rect(3, 4, 13, 9));
+    EXPECT_EQ(qx::FillPictureRect(ppCustom, 10, 5, Rect(0, 0, 100, 40), 3, 4, false, pmStretch),
+              Rect(3, 4, 13, 9));
 }
 
 TEST(FillHexText, DecodesPairsPresentAndRefusesBadDigits)
@@ -241,8 +242,9 @@ class FillFile : public ::testing::Test
 {
 protected:
     FillFile()
-        : dir(std::filesystem::temp_directory_path() / ("qx-fill-" + std::to_string(::getpid()) + "-" +
-                                                          ::testing::UnitTest::GetInstance()->current_test_info()->name()))
+        : dir(std::filesystem::temp_directory_path() /
+              ("qx-fill-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name()))
     {
         std::filesystem::create_directories(dir);
     }
@@ -291,7 +293,8 @@ TEST_F(FillFile, OutOfRangeEnumerationsKeepTheirValueAndBadHexFails)
 {
     {
         std::ofstream out(path());
-        out << "[Body]\nColor=255\nGradientType=99\nRoundingType=-1\nHatchStyle=53\nPicture=00zz\nPictureDataSize=4\n";
+        out << "[Body]\nColor=255\nGradientType=99\nRoundingType=-1\nHatchStyle=53\nPicture="
+               "00zz\nPictureDataSize=4\n";
     }
     TGDIPFill loaded;
     EXPECT_THROW(loaded.LoadFromFile(path(), "Body"), EConvertError);

@@ -18,7 +18,10 @@ qx::Bytes redJpeg(int w, int h)
     return jpeg.SaveToBytes();
 }
 
-bool reddish(TColor c) { return GetRValue(c) > 200 && GetGValue(c) < 60 && GetBValue(c) < 60; }
+bool reddish(TColor c)
+{
+    return GetRValue(c) > 200 && GetGValue(c) < 60 && GetBValue(c) < 60;
+}
 
 struct PlacementCase
 {
@@ -28,10 +31,14 @@ struct PlacementCase
     TPoint inside, outside; // outside -1: the picture covers the control
 };
 
-void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PlacementCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class OfficeImagePlacement : public ::testing::TestWithParam<PlacementCase>
-{};
+{
+};
 
 TEST_P(OfficeImagePlacement, DrawsWhereTheSettingsSay)
 {

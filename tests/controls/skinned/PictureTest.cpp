@@ -1,13 +1,13 @@
 // The stored-byte pictures: file headers measured without decoding, PNG with alpha, JPEG and
 // BMP through the image layer, colour-key drawing, textures, loading rules and the container.
 
+#include "platform/gui/canvas/Picture.h"
 #include "controls/skinned/AdvGDIPPicture.h"
 #include "controls/skinned/GDIPPictureContainer.h"
 #include "controls/skinned/GDIPicture.h"
 #include "controls/skinned/ImageHeaders.h"
 #include "platform/gdiplus/Graphics.h"
 #include "platform/gui/canvas/Bitmap.h"
-#include "platform/gui/canvas/Picture.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +58,8 @@ protected:
     std::string write(const std::string& name, const qx::Bytes& bytes)
     {
         const std::string path = (dir / name).string();
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return path;
     }
 
@@ -71,7 +71,7 @@ qx::Bytes tiff()
 {
     qx::Bytes b{'I', 'I', 42, 0, 8, 0, 0, 0, 2, 0};
     for (auto [tag, value] : {std::pair{256, 300}, std::pair{257, 20}}) {
-        const qx::Bytes entry{std::uint8_t(tag), std::uint8_t(tag >> 8), 3, 0, 1, 0, 0, 0,
+        const qx::Bytes entry{std::uint8_t(tag),   std::uint8_t(tag >> 8),   3, 0, 1, 0, 0, 0,
                               std::uint8_t(value), std::uint8_t(value >> 8), 0, 0};
         b.insert(b.end(), entry.begin(), entry.end());
     }
@@ -91,7 +91,8 @@ qx::Bytes gif()
 // A JPEG whose only frame marker is C3 (lossless): no size found.
 qx::Bytes jpegC3()
 {
-    return {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x04, 0x00, 0x00, 0xFF, 0xC3, 0x00, 0x0B, 0x08, 0x00, 0x14, 0x01, 0x2C};
+    return {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x04, 0x00, 0x00, 0xFF,
+            0xC3, 0x00, 0x0B, 0x08, 0x00, 0x14, 0x01, 0x2C};
 }
 
 TEST_F(PictureFiles, HeaderReadersMeasureByExtension)
@@ -240,8 +241,8 @@ TEST_F(PictureDrawing, BitmapColourKeyAndSizes)
     {
         Graphics g(target);
         g.SetPixelOffsetMode(qx::gdiplus::PixelOffsetMode::Half);
-        p.GDIPDraw(g, Rect(0, 0, 30, 30));          // natural size, bottom-left colour keyed out
-        p.GDIPDraw(g, RectF{10, 10, 12, 12});       // stretched
+        p.GDIPDraw(g, Rect(0, 0, 30, 30));    // natural size, bottom-left colour keyed out
+        p.GDIPDraw(g, RectF{10, 10, 12, 12}); // stretched
     }
     EXPECT_EQ(at(0, 2), clWhite) << "the key colour is left out";
     EXPECT_EQ(at(2, 2), clBlue);

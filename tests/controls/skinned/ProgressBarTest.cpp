@@ -31,10 +31,14 @@ struct WriteCase
     std::vector<std::pair<int, bool>> writes; // value, repainted
 };
 
-void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const WriteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ProgressWrites : public ::testing::TestWithParam<WriteCase>
-{};
+{
+};
 
 TEST_P(ProgressWrites, RepaintAboutOncePerPercent)
 {
@@ -51,7 +55,9 @@ TEST_P(ProgressWrites, RepaintAboutOncePerPercent)
 const WriteCase kWriteCases[] = {
     // Max 400: increment 4; a write repaints on a block multiple, a new block or a new percentage
     // (10 gives round(2.5) = 2 as 9 did).
-    {"range 400", 400, {{4, true}, {5, false}, {6, true}, {7, false}, {8, true}, {9, false}, {10, false}, {11, true}}},
+    {"range 400",
+     400,
+     {{4, true}, {5, false}, {6, true}, {7, false}, {8, true}, {9, false}, {10, false}, {11, true}}},
     {"range below 100 repaints every write", 26, {{3, true}, {3, true}, {4, true}}},
     {"outside the range clamps without painting", 100, {{101, false}, {-1, false}}},
 };
@@ -114,8 +120,8 @@ TEST_F(GaugePaint, BlocksOfSevenWithGapsAndAShortLastBlock)
     {
         int x;
         bool filled;
-    } columns[] = {{2, true}, {8, true}, {9, false}, {10, false}, {11, true}, {206, true}, {207, false},
-                   {208, false}, {209, true}, {214, true}, {215, false}};
+    } columns[] = {{2, true},    {8, true},    {9, false},  {10, false}, {11, true},  {206, true},
+                   {207, false}, {208, false}, {209, true}, {214, true}, {215, false}};
     for (auto c : columns)
         EXPECT_EQ(paintedAt(431, 41, 50, c.x, 20) == 0x00FF00u, c.filled) << "x " << c.x;
 }

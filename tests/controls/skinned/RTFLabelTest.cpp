@@ -100,7 +100,8 @@ TEST_F(RtfLabelTest, EmptyAndBrokenDocumentsRenderWithoutFailing)
 TEST(RichTextTarget, TwipsOfThePixelRectangle)
 {
     EXPECT_EQ(qx::richTextTargetTwips(Rect(0, 0, 630, 1400), 96, 96), Rect(15, 15, 9450, 21000));
-    EXPECT_EQ(qx::richTextTargetTwips(Rect(0, 0, 630, 1400), 0, 0), Rect(15, 15, 9450, 21000)) << "0 dpi counts as 96";
+    EXPECT_EQ(qx::richTextTargetTwips(Rect(0, 0, 630, 1400), 0, 0), Rect(15, 15, 9450, 21000))
+        << "0 dpi counts as 96";
     // 1440 / 120 = 12 twips a pixel; (1 x 1440 / 120) = 12.
     EXPECT_EQ(qx::richTextTargetTwips(Rect(0, 0, 11, 11), 120, 120), Rect(12, 12, 132, 132));
 }

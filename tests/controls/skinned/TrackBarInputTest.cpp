@@ -4,6 +4,7 @@
 #include "FaderFixture.h"
 
 #include "platform/gui/Keys.h"
+#include "platform/gui/canvas/Bitmap.h"
 
 namespace {
 
@@ -31,7 +32,8 @@ TEST_F(FaderFixture, PositionWritesRaiseChangeAsDefined)
     fader->SetPosition(500);
     EXPECT_EQ(changes, std::vector<int>{120}) << "clamped to Max, stored before the handler runs";
     fader->SetPosition(500);
-    EXPECT_EQ(changes, (std::vector<int>{120, 120})) << "a request beyond the bound at the bound raises again";
+    EXPECT_EQ(changes, (std::vector<int>{120, 120}))
+        << "a request beyond the bound at the bound raises again";
     fader->SetPosition(-1000);
     EXPECT_EQ(fader->Position(), -600);
 }
@@ -61,10 +63,14 @@ struct KeyCase
     int events;
 };
 
-void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const KeyCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class FaderKeys : public FaderFixture, public ::testing::WithParamInterface<KeyCase>
-{};
+{
+};
 
 TEST_P(FaderKeys, MoveThePositionAsTheKeyTableSays)
 {
@@ -119,7 +125,8 @@ TEST_F(FaderFixture, WheelStepsByOneInBothOrientations)
     changes.clear();
     wheel(120);
     EXPECT_TRUE(changes.empty()) << "the wheel at Max does nothing";
-    EXPECT_EQ(fader->Perform(WM_MOUSEWHEEL, static_cast<std::uintptr_t>(120) << 16, 0), 1) << "reported handled";
+    EXPECT_EQ(fader->Perform(WM_MOUSEWHEEL, static_cast<std::uintptr_t>(120) << 16, 0), 1)
+        << "reported handled";
 }
 
 struct JumpCase
@@ -130,10 +137,14 @@ struct JumpCase
     int expected;
 };
 
-void PrintTo(const JumpCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const JumpCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class FaderJump : public FaderFixture, public ::testing::WithParamInterface<JumpCase>
-{};
+{
+};
 
 TEST_P(FaderJump, PutsTheThumbAtThePress)
 {
@@ -180,7 +191,7 @@ TEST_F(FaderFixture, DragFollowsThePointerAtTheGrabOffset)
     // Thumb at 0 spans y 23 .. 51; its centre is at y 37.
     press(14, 40);
     const std::pair<int, int> steps[] = {
-        {40, 0},    // not moved: no change
+        {40, 0},     // not moved: no change
         {34, 36},    // 6 pixels up, 6 units a pixel
         {-200, 120}, // beyond the top clamps
         {400, -600}, // beyond the bottom clamps
@@ -263,6 +274,95 @@ TEST_F(FaderFixture, DragHintShowsOnlyNewValues)
     EXPECT_TRUE(fader->TrackHintShowing());
     EXPECT_EQ(fader->TrackHintWindow()->HintText(), "42 dB");
     release(14, centre - 1);
+}
+
+} // namespace
+
+#include <limits>
+
+namespace {
+
+TEST_F(FaderFixture, ExtremeRangesFromALayoutStayInRange)
+{
+    constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    fader->SetMin(lo);
+    fader->SetMax(hi);
+    fader->SetPageSize(hi);
+    fader->SetPosition(hi - 5);
+    key(VK_PRIOR);
+    EXPECT_EQ(fader->Position(), hi);
+    fader->SetPosition(lo + 5);
+    key(VK_NEXT);
+    EXPECT_EQ(fader->Position(), lo);
+    fader->SetMoveOnClick(mcMove);
+    press(15, 63);
+    release(15, 63);
+    EXPECT_GT(fader->Position(), lo);
+    press(15, 140);
+    release(15, 140);
+    EXPECT_EQ(fader->Position(), lo);
+    fader->TickMark().SetStyle(tsAuto);
+    fader->TickMark().SetShowText(true);
+    TBitmap bitmap(26, 155);
+    fader->PaintTo(bitmap.Canvas()); // ticks over the whole range, a few pixels apart
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FaderFixture, MinAndMaxButtonsStepOnReleaseInside)
+{
+    fader->Buttons().SetVisible(true);
+    // Min button: the inner rectangle's last 20 pixels at the bottom (y 132 .. 151).
+    EXPECT_EQ(fader->MinButtonRect(), Rect(3, 132, 23, 152));
+    EXPECT_EQ(fader->SlideArea(), Rect(13, 25, 23, 130));
+    move(10, 140);
+    press(10, 140);
+    EXPECT_TRUE(changes.empty()) << "a press changes nothing";
+    release(10, 140);
+    EXPECT_EQ(changes, std::vector<int>{-1});
+    move(10, 10);
+    press(10, 10);
+    move(10, 60); // leaving the max button cancels its step
+    release(10, 10);
+    EXPECT_EQ(changes.size(), 1u);
+    move(10, 140);
+    press(10, 140);
+    advance(400);
+    EXPECT_EQ(changes.back(), -2) << "held with RepeatClick: the first step after 400 ms";
+    release(10, 140);
+    EXPECT_EQ(changes.back(), -3) << "and the release steps";
+    TBitmap bitmap(26, 155);
+    fader->PaintTo(bitmap.Canvas());
+    EXPECT_NE(bitmap.Canvas().Pixel(13, 142), bitmap.Canvas().Pixel(13, 131)) << "the button face is drawn";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FaderFixture, ComponentStylesLoadColoursOrOnlyReset)
+{
+    fader->Slider().SetOffset(4);
+    fader->Thumb().SetColor(123);
+    fader->SetComponentStyle(tsCustom);
+    EXPECT_TRUE(fader->Thumb().Picture().Empty()) << "pictures cleared";
+    EXPECT_EQ(fader->Slider().Offset(), 10);
+    EXPECT_EQ(fader->Thumb().Color(), 123u) << "colours kept";
+
+    fader->SetComponentStyle(tsOffice2003Olive);
+    EXPECT_EQ(fader->Thumb().ColorHot(), 13432063u) << "hot set H1";
+    EXPECT_EQ(fader->Thumb().ColorMirrorTo(), 9224369u);
+    EXPECT_EQ(fader->Buttons().BorderColorDown(), 4548219u) << "down set D1";
+    EXPECT_EQ(fader->Slider().BorderColor(), 9224369u);
+    EXPECT_EQ(fader->TickMark().Color(), 9224369u);
+
+    fader->SetComponentStyle(tsWindows7);
+    EXPECT_EQ(fader->Thumb().ColorMirror(), clNone);
+    EXPECT_EQ(fader->Buttons().ColorMirror(), 16575452u);
+    EXPECT_EQ(fader->Thumb().ColorHot(), 16645114u);
+    EXPECT_EQ(fader->Buttons().ColorDownTo(), 16571329u);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "controls/skinned/TrackBarDrawing.h"
 #include "platform/gui/canvas/Bitmap.h"
+#include "platform/gui/canvas/Picture.h"
 
 namespace {
 
@@ -17,10 +18,14 @@ struct GradientCase
     std::vector<int> grey; // expected grey level along the gradient, from the rectangle's start
 };
 
-void PrintTo(const GradientCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const GradientCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Gradient : public ::testing::TestWithParam<GradientCase>
-{};
+{
+};
 
 TEST_P(Gradient, DrawsTheBandsOfTheRule)
 {
@@ -39,8 +44,16 @@ TEST_P(Gradient, DrawsTheBandsOfTheRule)
 // Width 11 shortened to 10, 4 bands of 2.5 pixels, each drawn round(2.5) + 1 = 3 wide; colour
 // steps of -63.75 rounded half to even (-127.5 gives -128).
 const GradientCase kGradientCases[] = {
-    {"four horizontal bands", Rect(0, 0, 11, 1), 4, true, {255, 255, 191, 191, 191, 127, 127, 127, 64, 64, 64}},
-    {"four vertical bands", Rect(2, 0, 3, 11), 4, false, {255, 255, 191, 191, 191, 127, 127, 127, 64, 64, 64}},
+    {"four horizontal bands",
+     Rect(0, 0, 11, 1),
+     4,
+     true,
+     {255, 255, 191, 191, 191, 127, 127, 127, 64, 64, 64}},
+    {"four vertical bands",
+     Rect(2, 0, 3, 11),
+     4,
+     false,
+     {255, 255, 191, 191, 191, 127, 127, 127, 64, 64, 64}},
     {"steps 0 draw one band of the start colour", Rect(0, 0, 5, 1), 0, true, {255, 255, 255, 255, 255}},
 };
 
@@ -195,10 +208,14 @@ struct PolygonCase
     std::vector<TPoint> expected;
 };
 
-void PrintTo(const PolygonCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PolygonCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ThumbPolygon : public ::testing::TestWithParam<PolygonCase>
-{};
+{
+};
 
 TEST_P(ThumbPolygon, VerticesOfTheOutline)
 {
@@ -207,17 +224,22 @@ TEST_P(ThumbPolygon, VerticesOfTheOutline)
 }
 
 const PolygonCase kPolygons[] = {
-    {"pointer pointing right", {tsPointer, tstOffice2007, tmBottomRight, true, 20},
+    {"pointer pointing right",
+     {tsPointer, tstOffice2007, tmBottomRight, true, 20},
      {{10, 20}, {27, 20}, {30, 23}, {27, 26}, {10, 26}}},
-    {"pointer pointing left", {tsPointer, tstOffice2007, tmTopLeft, true, 20},
+    {"pointer pointing left",
+     {tsPointer, tstOffice2007, tmTopLeft, true, 20},
      {{13, 20}, {30, 20}, {30, 26}, {13, 26}, {10, 23}}},
-    {"pointer pointing down", {tsPointer, tstOffice2007, tmBottomRight, false, 6},
+    {"pointer pointing down",
+     {tsPointer, tstOffice2007, tmBottomRight, false, 6},
      {{10, 20}, {30, 20}, {30, 16}, {20, 26}, {10, 16}}},
     {"triangle kind 0", {tsTriangle, tstOffice2007, tmTopLeft, true, 20}, {{10, 26}, {10, 20}, {30, 23}}},
     {"triangle kind 3", {tsTriangle, tstOffice2007, tmBottomRight, false, 6}, {{10, 20}, {30, 20}, {20, 26}}},
-    {"left triangle on a vertical fader is kind 2", {tsTriangleLeft, tstOffice2007, tmBoth, true, 20},
+    {"left triangle on a vertical fader is kind 2",
+     {tsTriangleLeft, tstOffice2007, tmBoth, true, 20},
      {{10, 26}, {20, 20}, {30, 26}}},
-    {"angled pointer kind 4", {tsPointerRightUp, tstOffice2007, tmBoth, true, 20},
+    {"angled pointer kind 4",
+     {tsPointerRightUp, tstOffice2007, tmBoth, true, 20},
      {{10, 20}, {30, 20}, {27, 26}, {13, 26}}},
 };
 
@@ -248,6 +270,164 @@ TEST(FaderThumbShape, DrawnOnlyWithoutAPicture)
     fader.Thumb().SetColorTo(clRed);
     paint();
     EXPECT_EQ(bitmap.Canvas().Pixel(thumb.Left + thumb.Width() / 2, thumb.Top + 3), clRed) << "banded fill";
+}
+
+} // namespace
+
+namespace {
+
+TEST(FaderLabel, TopLabelTakesItsStripFromTheSlideArea)
+{
+    TAdvTrackBar fader(nullptr);
+    fader.SetBounds(0, 0, 150, 40);
+    fader.TickMark().SetStyle(tsNone);
+    fader.SetPosition(7);
+    EXPECT_EQ(fader.SlideArea().Top, 13);
+    fader.TrackLabel().SetVisible(true);
+    const TRect strip = fader.GetLabelRect(false);
+    EXPECT_EQ(strip.Top, 13) << "at the inner top plus the slider offset";
+    EXPECT_EQ(fader.SlideArea().Top, 13 + strip.Height() + 1);
+    EXPECT_EQ(fader.GetTrackLabelText(), "Pos: 7");
+    const TRect placed = fader.GetLabelRect(true);
+    EXPECT_EQ(placed.Left + placed.Right, 150) << "centred";
+
+    fader.OnGetTrackLabelText = [](TObject*, int position, std::string& text) {
+        text = std::to_string(position) + " dB";
+    };
+    EXPECT_EQ(fader.GetTrackLabelText(), "7 dB");
+    fader.TrackLabel().SetFormat("%s");
+    fader.OnGetTrackLabelText = nullptr;
+    EXPECT_EQ(fader.GetTrackLabelText(), "%s") << "a refused pattern shows as it stands";
+
+    fader.TrackLabel().SetFormat("Pos: %d");
+    TBitmap bitmap(150, 40);
+    bitmap.Canvas().Brush().Color = clWhite;
+    bitmap.Canvas().FillRect(Rect(0, 0, 150, 40));
+    fader.PaintTo(bitmap.Canvas());
+    int dark = 0;
+    for (int y = placed.Top; y < placed.Bottom; ++y)
+        for (int x = placed.Left; x < placed.Right; ++x)
+            dark += GetRValue(bitmap.Canvas().Pixel(x, y)) < 100;
+    EXPECT_GT(dark, 5) << "the label text is drawn";
+}
+
+} // namespace
+
+namespace {
+
+qx::Bytes squarePng(TColor colour)
+{
+    TBitmap b(10, 10);
+    b.Canvas().Brush().Color = colour;
+    b.Canvas().FillRect(Rect(0, 0, 10, 10));
+    TPngImage png;
+    png.Assign(b);
+    return png.SaveToBytes();
+}
+
+TEST(FaderRating, CellsShowAndSetThePosition)
+{
+    TAdvTrackBar fader(nullptr);
+    fader.SetBounds(0, 0, 150, 26);
+    fader.SetMax(5);
+    fader.RateActive().LoadFromStream(squarePng(clRed));
+    fader.RateInActive().LoadFromStream(squarePng(clGray));
+    ASSERT_TRUE(fader.RatingMode());
+    // Slide area (3, 13, 147, 23): one row of 10 x 10 cells from x 3.
+    EXPECT_EQ(fader.RatingCellRect(1), Rect(3, 13, 13, 23));
+    EXPECT_EQ(fader.RatingCellRect(5), Rect(43, 13, 53, 23));
+    EXPECT_TRUE(fader.RatingCellRect(0).IsEmpty());
+    fader.SetPosition(2);
+    TBitmap bitmap(150, 26);
+    fader.PaintTo(bitmap.Canvas());
+    EXPECT_EQ(bitmap.Canvas().Pixel(18, 18), clRed) << "value 2 is active";
+    EXPECT_EQ(bitmap.Canvas().Pixel(28, 18), clGray) << "value 3 is not";
+
+    auto click = [&](int x, int y) {
+        const std::intptr_t xy = x | y << 16;
+        fader.Perform(WM_LBUTTONDOWN, MK_LBUTTON, xy);
+        fader.Perform(WM_LBUTTONUP, 0, xy);
+    };
+    click(38, 15);
+    EXPECT_EQ(fader.Position(), 4) << "the cell under the release";
+    click(1, 15);
+    EXPECT_EQ(fader.Position(), 0) << "just left of the first cell: Min";
+    fader.SetMoveOnClick(mcMove);
+    click(100, 15);
+    EXPECT_EQ(fader.Position(), 0) << "no jump in rating mode";
+}
+
+} // namespace
+
+#include <stdexcept>
+
+namespace {
+
+// A fader whose track line fails to draw.
+class FailingSlider : public TAdvTrackBar
+{
+public:
+    using TAdvTrackBar::TAdvTrackBar;
+
+protected:
+    void DrawSlider(TCanvas& canvas) override
+    {
+        canvas.Pen().Color = clRed;
+        canvas.MoveTo(0, 0);
+        canvas.LineTo(5, 0);
+        throw std::runtime_error("broken picture");
+    }
+};
+
+TEST(FaderPaintFailure, AFailingElementDrawsNothingMoreAndThePaintGoesOn)
+{
+    FailingSlider fader(nullptr);
+    fader.SetBounds(0, 0, 150, 26);
+    fader.TickMark().SetStyle(tsNone);
+    TBitmap bitmap(150, 26);
+    bitmap.Canvas().Brush().Color = clWhite;
+    bitmap.Canvas().FillRect(Rect(0, 0, 150, 26));
+    EXPECT_NO_THROW(fader.PaintTo(bitmap.Canvas()));
+    const TRect thumb = fader.GetThumbRect();
+    EXPECT_NE(bitmap.Canvas().Pixel(thumb.Left + 3, thumb.Top + 3), clWhite) << "the thumb is still drawn";
+    EXPECT_EQ(bitmap.Canvas().Pen().Color, clBlack) << "the canvas state is restored after the failure";
+}
+
+} // namespace
+
+namespace {
+
+TEST(FaderTicks, TextsAndTheDrawingHandler)
+{
+    TAdvTrackBar fader(nullptr);
+    fader.SetBounds(0, 0, 150, 60);
+    fader.TickMark().SetShowText(true);
+    std::vector<int> seen;
+    fader.OnGetTickMarkText = [](TObject*, int index, std::string& text) {
+        text = "#" + std::to_string(index);
+    };
+    fader.OnDrawTick = [&](TObject*, TCanvas*, TPoint, int position, TTickMark, int&, TColor& colour, TColor&,
+                           std::string& text, bool& draw) {
+        seen.push_back(position);
+        EXPECT_EQ(text, "#" + std::to_string(position));
+        colour = clRed;
+        draw = position != 3;
+    };
+    const TRect strip = fader.GetBottomRightTickRect();
+    EXPECT_GT(strip.Height(), 4) << "the strip holds the texts";
+    TBitmap bitmap(150, 60);
+    bitmap.Canvas().Brush().Color = clWhite;
+    bitmap.Canvas().FillRect(Rect(0, 0, 150, 60));
+    fader.PaintTo(bitmap.Canvas());
+    EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10})) << "every value";
+    const double k = (134.0) / 10;
+    EXPECT_EQ(bitmap.Canvas().Pixel(strip.Left + int(2 * k), strip.Top + 1), clRed) << "the handler's colour";
+    EXPECT_EQ(bitmap.Canvas().Pixel(strip.Left + int(3 * k), strip.Top + 1), clWhite) << "tick 3 suppressed";
+    int dark = 0;
+    for (int y = strip.Top + 4; y < strip.Bottom; ++y)
+        for (int x = strip.Left; x < strip.Right; ++x)
+            dark += GetRValue(bitmap.Canvas().Pixel(x, y)) < 120;
+    EXPECT_GT(dark, 10) << "the texts below the ticks";
 }
 
 } // namespace
