@@ -92,7 +92,8 @@ def fader(name, left, top, width, height, lo=0, hi=10, position=None):
 
 def toggle(name, left, top, width, height, caption, group, **props):
     """A button that stays down: its own group among its siblings, released by a second press."""
-    return button(name, left, top, width, height, caption, GroupIndex=group, AllowAllUp=True, **props)
+    return button(name, left, top, width, height, caption, GroupIndex=group, AllowAllUp=True,
+                  ButtonBorder="=bbButton", ParentFont=False, Font__Color="=clBlack", **props)
 
 
 def edit(name, left, top, width, text):
