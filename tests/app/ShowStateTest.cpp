@@ -190,6 +190,9 @@ TEST_F(ShowStateTest, EditedAndOutOfRangeValuesAreShownClamped)
     word(rec::kInputMuteMask, 0x0002);
     word(rec::kInputSelect, 1);
     word(rec::kDelayUnit, 2);
+    word(out1 + rec::kOutMixLevels, 400);
+    word(out1 + rec::kOutMixLevels + 2, 100);
+    word(out1 + rec::kOutRouteMask, 0x0A);
     window->LoadUnitToForm();
 
     expectShown({
@@ -231,6 +234,11 @@ TEST_F(ShowStateTest, EditedAndOutOfRangeValuesAreShownClamped)
         {"rzbMuteBackupInA", false, D},
         {"rzbUnit2", true, D},
         {"rzbUnit0", false, D},
+        {"udMixGainAOut1", 0, P},
+        {"udMixGainBOut1", -180, P},
+        {"rzbAMatrixOut1", false, D},
+        {"rzbBMatrixOut1", true, D},
+        {"rzbDMatrixOut1", true, D},
     });
     EXPECT_EQ(find("rzbPhaseInB")->Caption(), window->Translate("SID_PHASE_ON"));
     EXPECT_EQ(find("rzbPhaseInA")->Caption(), window->Translate("SID_PHASE_OFF"));
