@@ -1,0 +1,61 @@
+#include "tests/platform/net/NetTestEnvironment.h"
+
+#include "platform/gui/Application.h"
+#include "platform/gui/CoreClasses.h"
+#include "platform/net/ClientSocket.h"
+#include "platform/net/DialFilter.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace qx::test {
+
+bool pumpUntil(const std::function<bool()>& done)
+{
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > giveUp) {
+            ADD_FAILURE() << "the awaited event did not come";
+            return false;
+        }
+        Application->ProcessMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+namespace {
+
+// One Qt application for the program, and the guard of every network test:
+// a socket may dial the loopback address only. Anything else is refused
+// before a socket exists and fails the test that tried.
+class NetEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "qx_net_tests";
+        static char* argv[] = {name, nullptr};
+        qx::initApplication(argc, argv);
+        qx::registerCoreClasses();
+        qx::registerNetClasses();
+        qx::setDialFilter([](std::uint32_t address, std::uint16_t) {
+            EXPECT_TRUE(qx::isLoopback(address)) << "a test dialled a non-loopback address";
+            return qx::isLoopback(address);
+        });
+    }
+    void TearDown() override
+    {
+        qx::setDialFilter(nullptr);
+        qx::doneApplication();
+    }
+};
+
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new NetEnvironment);
+
+} // namespace
+
+} // namespace qx::test
