@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -17,50 +15,8 @@
 
 namespace {
 
+using qx::test::LoopbackListener;
 using qx::test::pumpUntil;
-
-/// A listening socket on 127.0.0.1 with an ephemeral port.
-class LoopbackListener
-{
-public:
-    LoopbackListener()
-    {
-        fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t len = sizeof a;
-        if (::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(fd_, 4) != 0 ||
-            ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len) != 0)
-            ADD_FAILURE() << "no loopback listener";
-        port_ = ntohs(a.sin_port);
-    }
-    ~LoopbackListener()
-    {
-        if (peer_ >= 0)
-            ::close(peer_);
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int port() const { return port_; }
-    int accept() { return peer_ = ::accept(fd_, nullptr, nullptr); }
-    int peer() const { return peer_; }
-    void closePeer()
-    {
-        ::close(peer_);
-        peer_ = -1;
-    }
-    void stopListening()
-    {
-        ::close(fd_);
-        fd_ = -1;
-    }
-
-private:
-    int fd_ = -1;
-    int peer_ = -1;
-    int port_ = 0;
-};
 
 class ClientSocketTest : public ::testing::Test
 {
@@ -192,8 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"refused", "127.0.0.1", false, false, "error 3 " + std::to_string(ECONNREFUSED)},
         FailureCase{"not an address", "127.0.0.x", true, false, "error 6 " + std::to_string(EINVAL)},
         FailureCase{"dial filter", "127.0.0.2", true, true, "error 3 " + std::to_string(EACCES)}),
-    [](const auto& info) {
-        std::string n = info.param.name;
+    [](const auto& p) {
+        std::string n = p.param.name;
         for (char& ch : n)
             if (ch == ' ')
                 ch = '_';

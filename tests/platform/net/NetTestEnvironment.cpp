@@ -2,10 +2,16 @@
 
 #include "platform/gui/Application.h"
 #include "platform/gui/CoreClasses.h"
+#include "platform/gui/StandardClasses.h"
 #include "platform/net/ClientSocket.h"
 #include "platform/net/DialFilter.h"
 
 #include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <thread>
@@ -26,6 +32,41 @@ bool pumpUntil(const std::function<bool()>& done)
     return true;
 }
 
+LoopbackListener::LoopbackListener()
+{
+    fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof a;
+    if (::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(fd_, 4) != 0 ||
+        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len) != 0)
+        ADD_FAILURE() << "no loopback listener";
+    port_ = ntohs(a.sin_port);
+}
+
+LoopbackListener::~LoopbackListener()
+{
+    if (peer_ >= 0)
+        ::close(peer_);
+    stopListening();
+}
+
+int LoopbackListener::accept() { return peer_ = ::accept(fd_, nullptr, nullptr); }
+
+void LoopbackListener::closePeer()
+{
+    ::close(peer_);
+    peer_ = -1;
+}
+
+void LoopbackListener::stopListening()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+}
+
 namespace {
 
 // One Qt application for the program, and the guard of every network test:
@@ -41,6 +82,7 @@ public:
         static char* argv[] = {name, nullptr};
         qx::initApplication(argc, argv);
         qx::registerCoreClasses();
+        qx::registerStandardClasses();
         qx::registerNetClasses();
         qx::setDialFilter([](std::uint32_t address, std::uint16_t) {
             EXPECT_TRUE(qx::isLoopback(address)) << "a test dialled a non-loopback address";
