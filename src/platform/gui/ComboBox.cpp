@@ -43,6 +43,7 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new ComboWidget)
     auto* box = static_cast<ComboWidget*>(combo());
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr); // typed text stays as typed
     box->droppingDown = [this] { qx::guarded(this, [this] { qx::fire(OnDropDown, this); }); };
     box->closedUp = [this] { qx::guarded(this, [this] { qx::fire(OnCloseUp, this); }); };
     QObject::connect(box, &QComboBox::activated, box, [this](int index) { userPicked(index); });
@@ -85,6 +86,7 @@ void TComboBox::SetStyle(TComboBoxStyle Value)
     combo()->setEditable(editable);
     if (editable) {
         combo()->setInsertPolicy(QComboBox::NoInsert);
+        combo()->setCompleter(nullptr);
         combo()->lineEdit()->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
         QObject::connect(combo()->lineEdit(), &QLineEdit::textEdited, combo(),
                          [this](const QString& t) { userTyped(t); });

@@ -4,6 +4,7 @@
 #include "platform/gui/ControlWidget.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/MessagePump.h"
+#include "platform/gui/Screen.h"
 #include "platform/gui/canvas/Canvas.h"
 #include "platform/sync/MessageQueue.h"
 
@@ -251,7 +252,7 @@ void TControl::SetCursor(TCursor Value)
     if (Value == crDefault)
         widget_->unsetCursor();
     else
-        widget_->setCursor(qx::qtCursor(Value));
+        widget_->setCursor(Screen()->Cursors(Value)); // registered numbers too
 }
 
 void TControl::SetPopupMenu(TPopupMenu* Value)

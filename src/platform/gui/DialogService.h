@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+class QPrinter;
+
 namespace qx {
 
 /// One entry of a file dialog's filter: "Preset files" and "*.prs" (several
@@ -62,6 +64,8 @@ public:
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
     /// flags: one MB_ button set and one MB_ icon; returns the ID of the button pressed.
     virtual int messageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+    /// The print dialog for printer; true when the user goes on to print.
+    virtual bool runPrintDialog(QPrinter& printer) = 0;
 };
 
 /// Splits a filter in the dialogs' format, "description|patterns|..." (for

@@ -4,18 +4,43 @@
 #include "platform/gui/QtConversions.h"
 
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace {
-constexpr int kUnlimited = 32767;
-}
+
+/// The box's rules for typed and pasted text: only digits with NumbersOnly,
+/// and no growing past MaxLength. Text written from code is not checked, as
+/// the system's edit box takes a longer text from code than the user may type.
+class EditRules : public QValidator
+{
+public:
+    explicit EditRules(const TEdit& edit, QObject* parent) : QValidator(parent), edit_(edit) {}
+
+    State validate(QString& input, int&) const override
+    {
+        if (edit_.NumbersOnly() && std::any_of(input.begin(), input.end(), [](QChar c) { return !c.isDigit(); }))
+            return Invalid;
+        const auto length = input.size();
+        const auto before = qx::toQt(edit_.Text()).size();
+        if (edit_.MaxLength() > 0 && length > edit_.MaxLength() && length > before)
+            return Invalid;
+        return Acceptable;
+    }
+
+private:
+    const TEdit& edit_;
+};
+
+} // namespace
 
 TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, new QLineEdit)
 {
     SetControlStyle(ControlStyle() - TControlStyle{csSetCaption});
     SetTabStop(true);
     SetColor(clWindow);
-    edit()->setMaxLength(kUnlimited);
+    edit()->setValidator(new EditRules(*this, edit()));
     QObject::connect(edit(), &QLineEdit::textEdited, edit(), [this] { qx::guarded(this, [this] { userEdited(); }); });
     SetBounds(0, 0, 121, 21);
 }
@@ -56,10 +81,6 @@ void TEdit::TextChanged()
         }
         const QSignalBlocker block(edit());
         edit()->setText(qx::toQt(text));
-        if (qx::fromQt(edit()->text()) != text) {
-            SetText(qx::fromQt(edit()->text())); // cut to MaxLength
-            return;
-        }
     }
     if (!Loading())
         Change();
@@ -74,11 +95,7 @@ void TEdit::DoEnter()
     TWinControl::DoEnter();
 }
 
-void TEdit::SetMaxLength(int Value)
-{
-    maxLength_ = std::max(Value, 0);
-    edit()->setMaxLength(maxLength_ > 0 ? maxLength_ : kUnlimited);
-}
+void TEdit::SetMaxLength(int Value) { maxLength_ = std::max(Value, 0); }
 
 void TEdit::SetCharCase(TEditCharCase Value)
 {
@@ -102,14 +119,16 @@ void TEdit::SetAlignment(TAlignment Value)
     edit()->setAlignment(qx::qtAlignment(Value) | Qt::AlignVCenter);
 }
 
+void TEdit::SetImeMode(TImeMode Value)
+{
+    imeMode_ = Value;
+    edit()->setAttribute(Qt::WA_InputMethodEnabled, Value != imDisable && Value != imClose);
+}
+
 bool TEdit::ReadOnly() const { return edit()->isReadOnly(); }
 void TEdit::SetReadOnly(bool Value) { edit()->setReadOnly(Value); }
 
-void TEdit::SetNumbersOnly(bool Value)
-{
-    numbersOnly_ = Value;
-    edit()->setValidator(Value ? new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit()) : nullptr);
-}
+void TEdit::SetNumbersOnly(bool Value) { numbersOnly_ = Value; }
 
 int TEdit::SelStart() const
 {

@@ -6,11 +6,14 @@
 class QLineEdit;
 
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+enum TImeMode {
+    imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese, imSHanguel, imHanguel
+};
 
 /// A one-line edit box. OnChange follows every change of the text, typed or
-/// written from code. MaxLength limits typing (and cuts a longer text
-/// written from code); CharCase turns the letters as they come; a
-/// PasswordChar shows every character as that one.
+/// written from code. MaxLength limits typing and pasting (a longer text
+/// written from code is kept, as the system's box keeps it); CharCase turns
+/// the letters as they come; a PasswordChar shows every character as that one.
 class TEdit : public TWinControl
 {
 public:
@@ -30,6 +33,9 @@ public:
     bool NumbersOnly() const { return numbersOnly_; }
     void SetNumbersOnly(bool Value);
     /// Select the whole text when the box is entered with the keyboard.
+    /// imDisable and imClose keep the input method away from the box.
+    TImeMode ImeMode() const { return imeMode_; }
+    void SetImeMode(TImeMode Value);
     bool AutoSelect() const { return autoSelect_; }
     void SetAutoSelect(bool Value) { autoSelect_ = Value; }
 
@@ -60,5 +66,6 @@ private:
     TAlignment alignment_ = taLeftJustify;
     bool numbersOnly_ = false;
     bool autoSelect_ = true;
+    TImeMode imeMode_ = imDontCare;
     bool fromWidget_ = false;
 };

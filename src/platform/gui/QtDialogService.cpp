@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 
 namespace qx {
@@ -149,6 +150,12 @@ int QtDialogService::messageBox(const std::string& text, const std::string& capt
         if (button == pressed)
             return id;
     return IDCANCEL;
+}
+
+bool QtDialogService::runPrintDialog(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace qx

@@ -13,6 +13,7 @@ public:
     std::optional<std::uint32_t> chooseColor(std::uint32_t initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+    bool runPrintDialog(QPrinter& printer) override;
 };
 
 } // namespace qx

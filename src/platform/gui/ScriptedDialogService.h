@@ -29,11 +29,13 @@ public:
     std::deque<std::optional<std::uint32_t>> colorAnswers;
     std::deque<std::optional<FontChoice>> fontAnswers;
     std::deque<int> messageBoxAnswers;
+    std::deque<bool> printAnswers;
 
     std::vector<FileDialogRequest> fileRequests;
     std::vector<std::uint32_t> colorRequests;
     std::vector<FontChoice> fontRequests;
     std::vector<MessageBoxCall> messageBoxes;
+    int printDialogs = 0;
 
     std::optional<FileDialogResult> runFileDialog(const FileDialogRequest& request) override
     {
@@ -51,6 +53,15 @@ public:
         return take(fontAnswers);
     }
     int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+    bool runPrintDialog(QPrinter&) override
+    {
+        ++printDialogs;
+        if (printAnswers.empty())
+            return false;
+        const bool answer = printAnswers.front();
+        printAnswers.pop_front();
+        return answer;
+    }
 
 private:
     template <typename T>

@@ -16,9 +16,11 @@
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/Memo.h"
 #include "platform/gui/OpenDialog.h"
+#include "platform/gui/PageControl.h"
 #include "platform/gui/PaintBox.h"
 #include "platform/gui/Panel.h"
 #include "platform/gui/PopupMenu.h"
+#include "platform/gui/PrintDialog.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/RadioButton.h"
 #include "platform/gui/RichEdit.h"
@@ -44,6 +46,10 @@ void registerEnums()
                                {{"ssNone", ssNone}, {"ssHorizontal", ssHorizontal}, {"ssVertical", ssVertical}, {"ssBoth", ssBoth}});
     registerEnum<TEditCharCase>("TEditCharCase",
                                 {{"ecNormal", ecNormal}, {"ecUpperCase", ecUpperCase}, {"ecLowerCase", ecLowerCase}});
+    registerEnum<TImeMode>("TImeMode", {{"imDisable", imDisable}, {"imClose", imClose}, {"imOpen", imOpen},
+                                        {"imDontCare", imDontCare}, {"imSAlpha", imSAlpha}, {"imAlpha", imAlpha},
+                                        {"imHira", imHira}, {"imSKata", imSKata}, {"imKata", imKata},
+                                        {"imChinese", imChinese}, {"imSHanguel", imSHanguel}, {"imHanguel", imHanguel}});
     registerEnum<TComboBoxStyle>("TComboBoxStyle",
                                  {{"csDropDown", csDropDown}, {"csSimple", csSimple}, {"csDropDownList", csDropDownList},
                                   {"csOwnerDrawFixed", csOwnerDrawFixed}, {"csOwnerDrawVariable", csOwnerDrawVariable}});
@@ -96,6 +102,14 @@ void registerContainers()
     registerClass<TScrollBox, TWinControl>("TScrollBox")
         .object("VertScrollBar", &TScrollBox::VertScrollBar)
         .object("HorzScrollBar", &TScrollBox::HorzScrollBar);
+
+    registerClass<TTabSheet, TWinControl>("TTabSheet")
+        .property("TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible).defaultValue(true);
+    registerClass<TPageControl, TWinControl>("TPageControl")
+        .component<TTabSheet>("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage)
+        .property("TabStop", &TPageControl::TabStop, &TPageControl::SetTabStop).defaultValue(true)
+        .event("OnChange", &TPageControl::OnChange)
+        .event("OnChanging", &TPageControl::OnChanging);
 
     registerClass<TStatusBar, TCustomControl>("TStatusBar")
         .property("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel).defaultValue(false)
@@ -181,6 +195,7 @@ void registerTextControls()
         .property("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly).defaultValue(false)
         .property("NumbersOnly", &TEdit::NumbersOnly, &TEdit::SetNumbersOnly).defaultValue(false)
         .property("AutoSelect", &TEdit::AutoSelect, &TEdit::SetAutoSelect).defaultValue(true)
+        .property("ImeMode", &TEdit::ImeMode, &TEdit::SetImeMode).defaultValue(imDontCare)
         .property("TabStop", &TEdit::TabStop, &TEdit::SetTabStop).defaultValue(true)
         .colorDefault(clWindow)
         .event("OnChange", &TEdit::OnChange);
@@ -291,6 +306,7 @@ void registerDialogs()
         .color("Color", &TColorDialog::Color, &TColorDialog::SetColor).colorDefault(clBlack);
     registerClass<TFontDialog, TComponent>("TFontDialog").font("Font", &TFontDialog::Font, &TFontDialog::SetFont);
     registerClass<THintWindow, TCustomControl>("THintWindow");
+    registerClass<TPrintDialog, TComponent>("TPrintDialog");
 }
 
 } // namespace

@@ -39,7 +39,12 @@ target_sources(qx_platform_gui PRIVATE
   Menu.cpp
   MenuItem.cpp
   OpenDialog.cpp
+  PageControl.cpp
   PopupMenu.cpp
+  PrintDialog.cpp
+  Printer.cpp
   RichEdit.cpp
   Screen.cpp
+  SpecialFolders.cpp
   ValueListEditor.cpp)
+target_link_libraries(qx_platform_gui PUBLIC Qt6::PrintSupport)

@@ -8,6 +8,9 @@
 #include "platform/gui/MessageBox.h"
 #include "platform/gui/OpenDialog.h"
 #include "platform/gui/PopupMenu.h"
+#include "platform/gui/PrintDialog.h"
+#include "platform/gui/Printer.h"
+#include "platform/gui/canvas/Canvas.h"
 #include "platform/gui/Screen.h"
 #include "platform/gui/ScriptedDialogService.h"
 #include "platform/gui/StandardClasses.h"
@@ -21,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -247,6 +251,9 @@ TEST(ScreenTest, ReportsTheScreenAndKeepsTheProgramsCursor)
 
     Screen()->SetCursors(99, QCursor(Qt::PointingHandCursor));
     EXPECT_EQ(Screen()->Cursors(99).shape(), Qt::PointingHandCursor);
+    TWinControl control(nullptr);
+    control.SetCursor(99);
+    EXPECT_EQ(control.Widget()->cursor().shape(), Qt::PointingHandCursor) << "a control shows a registered cursor";
     EXPECT_EQ(Screen()->Cursors(crHourGlass).shape(), Qt::WaitCursor);
     Screen()->SetCursor(crHourGlass);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
@@ -273,6 +280,51 @@ TEST(HintWindowTest, MeasuresItsTextAndStaysOnItsMonitor)
     EXPECT_EQ(hint.Top() + hint.Height(), monitor.Bottom);
     EXPECT_EQ(hint.Caption(), "-12");
     hint.ReleaseHandle();
+}
+
+} // namespace
+
+namespace {
+
+// ---- printer ----
+
+TEST(PrinterTest, PrintsPagesIntoAPdfFile)
+{
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("plot.pdf").toStdString();
+    TPrinter printer;
+    printer.SetOutputFileName(file);
+    printer.SetTitle("Plot");
+    printer.SetOrientation(poLandscape);
+    EXPECT_EQ(printer.Orientation(), poLandscape);
+    EXPECT_GT(printer.PaperWidthInches(), printer.PaperHeightInches());
+    EXPECT_GT(printer.PixelsPerInchX(), 0);
+    EXPECT_GT(printer.PageWidth(), printer.PageHeight());
+    EXPECT_THROW(printer.EndDoc(), std::runtime_error);
+
+    printer.BeginDoc();
+    EXPECT_TRUE(printer.Printing());
+    printer.Canvas().Rectangle(100, 100, 1000, 600);
+    printer.NewPage();
+    printer.Canvas().TextOut(100, 100, "page 2");
+    EXPECT_EQ(printer.PageNumber(), 2);
+    printer.EndDoc();
+    EXPECT_FALSE(printer.Printing());
+    EXPECT_THROW(printer.Canvas(), std::runtime_error);
+
+    std::ifstream in(file, std::ios::binary);
+    const std::string pdf{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+}
+
+TEST(PrinterTest, ACancelledPrintDialogSaysSo)
+{
+    qx::ScriptedDialogService dialogs;
+    TPrintDialog dialog(nullptr);
+    EXPECT_FALSE(dialog.Execute());
+    dialogs.printAnswers = {true};
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialogs.printDialogs, 2);
 }
 
 } // namespace

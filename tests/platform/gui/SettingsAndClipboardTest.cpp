@@ -108,3 +108,19 @@ TEST(ClipboardTest, CarriesTextImagesAndRegisteredFormats)
 }
 
 } // namespace
+
+#include "platform/gui/SpecialFolders.h"
+#include "platform/gui/ThemeServices.h"
+
+namespace {
+
+TEST(SpecialFoldersTest, KnownFoldersHaveAPathAndOthersNone)
+{
+    for (const int folder : {CSIDL_PERSONAL, CSIDL_APPDATA, CSIDL_LOCAL_APPDATA})
+        EXPECT_FALSE(qx::specialFolderPath(folder).empty()) << folder;
+    EXPECT_EQ(qx::specialFolderPath(CSIDL_COMMON_APPDATA), "");
+    EXPECT_EQ(qx::specialFolderPath(9999), "");
+    EXPECT_FALSE(ThemeServices()->ThemesEnabled());
+}
+
+} // namespace

@@ -5,6 +5,7 @@
 #include "platform/gui/Form.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/Label.h"
+#include "platform/gui/QtConversions.h"
 #include "platform/gui/RadioButton.h"
 #include "platform/gui/StandardClasses.h"
 #include "platform/gui/UpDown.h"
@@ -125,8 +126,9 @@ TEST_F(ComboBoxTest, TypingRaisesChange)
 {
     combo_->SetStyle(csDropDown);
     widget()->lineEdit()->setFocus();
-    QTest::keyClicks(widget()->lineEdit(), "ab");
-    EXPECT_EQ(combo_->Text(), "ab");
+    QTest::keyClicks(widget()->lineEdit(), "Fi");
+    EXPECT_EQ(combo_->Text(), "Fi") << "no completion from the items";
+    EXPECT_EQ(qx::fromQt(widget()->currentText()), "Fi");
     EXPECT_EQ(log_, (Log{"change", "change"}));
 }
 
@@ -330,6 +332,14 @@ TEST_F(ControlsTest, EditKeepsItsRulesForTypedText)
 
     edit->SetText("xy");
     EXPECT_EQ(edit->Text(), "XY") << "code's text is turned too";
+    edit->SetText("longer than four");
+    EXPECT_EQ(edit->Text(), "LONGER THAN FOUR") << "code may write past MaxLength";
+    QTest::keyClick(edit->Widget(), Qt::Key_End);
+    QTest::keyClicks(edit->Widget(), "z");
+    EXPECT_EQ(edit->Text(), "LONGER THAN FOUR") << "typing may not";
+    QTest::keyClick(edit->Widget(), Qt::Key_Backspace);
+    EXPECT_EQ(edit->Text(), "LONGER THAN FOU") << "deleting may";
+    edit->SetText("xy");
     edit->SetSelStart(static_cast<int>(edit->Text().size()));
     EXPECT_EQ(edit->SelStart(), 2);
     EXPECT_EQ(edit->SelLength(), 0);
@@ -340,6 +350,16 @@ TEST_F(ControlsTest, EditKeepsItsRulesForTypedText)
     edit->OnKeyDown = [&](TObject*, Word& key, TShiftState) { seen = key; };
     QTest::keyClick(edit->Widget(), Qt::Key_Return);
     EXPECT_EQ(seen, VK_RETURN);
+}
+
+TEST_F(ControlsTest, NumbersOnlyEditTakesDigitsOnly)
+{
+    auto* edit = make<TEdit>();
+    edit->SetNumbersOnly(true);
+    edit->SetMaxLength(3);
+    edit->SetFocus();
+    QTest::keyClicks(edit->Widget(), "1a9.25");
+    EXPECT_EQ(edit->Text(), "192");
 }
 
 TEST_F(ControlsTest, AutoSizedLabelFollowsItsText)

@@ -5,12 +5,15 @@
 #include "platform/gui/LayoutLoader.h"
 #include "platform/gui/ListBox.h"
 #include "platform/gui/Memo.h"
+#include "platform/gui/PageControl.h"
 #include "platform/gui/RadioButton.h"
 #include "platform/gui/ScrollBox.h"
 #include "platform/gui/Shape.h"
 #include "platform/gui/StandardClasses.h"
 #include "platform/gui/StatusBar.h"
 #include "platform/gui/UpDown.h"
+
+#include <QTabBar>
 
 #include <gtest/gtest.h>
 
@@ -94,6 +97,59 @@ TEST_F(StandardLayoutTest, UnknownPropertiesOfStandardControlsAreLoadErrors)
     TForm form(nullptr);
     EXPECT_THROW(qx::loadLayoutText(form, "object f: TForm\n object x: TUpDown\n Posit = 3\n end\nend\n", "bad.layout"),
                  qx::LayoutError);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PageControlTest, TabsPickedByTheUserAskFirstAndCodeChoosesSilently)
+{
+    qx::registerStandardClasses();
+    TForm form(nullptr);
+    qx::loadLayoutText(form, R"(object fmPages: TForm
+  ClientWidth = 300
+  ClientHeight = 200
+  object pcPages: TPageControl
+    Width = 300
+    Height = 200
+    object tsControl: TTabSheet
+      Caption = "Control"
+      object lbInside: TLabel
+        Caption = "inside"
+      end
+    end
+    object tsAxes: TTabSheet
+      Caption = "Axes"
+    end
+  end
+end
+)", "pages.layout");
+    auto* pages = qx::findComponent<TPageControl>(form, "pcPages");
+    auto* axes = qx::findComponent<TTabSheet>(form, "tsAxes");
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->PageCount(), 2);
+    EXPECT_EQ(pages->ActivePageIndex(), 0);
+    EXPECT_EQ(axes->PageIndex(), 1);
+    EXPECT_FALSE(axes->Visible());
+
+    std::vector<std::string> log;
+    bool allow = false;
+    pages->OnChanging = [&](TObject*, bool& a) { log.push_back("changing"); a = allow; };
+    pages->OnChange = [&](TObject*) { log.push_back("change"); };
+    pages->SetActivePage(axes);
+    EXPECT_TRUE(axes->Visible());
+    EXPECT_TRUE(log.empty()) << "from code: no events";
+
+    auto* tabs = pages->Widget()->findChild<QTabBar*>();
+    ASSERT_NE(tabs, nullptr);
+    tabs->setCurrentIndex(0); // as a click on the first tab does
+    EXPECT_EQ(pages->ActivePage(), axes) << "refused";
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    allow = true;
+    tabs->setCurrentIndex(0);
+    EXPECT_EQ(pages->ActivePageIndex(), 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"changing", "changing", "change"}));
 }
 
 } // namespace

@@ -1,0 +1,69 @@
+#include "link/LComm.h"
+
+#include <array>
+
+LComm::LComm(qx::MessageTarget& owner, qx::Clock& clock) : LinkWorker(owner, clock, 0) {}
+
+LComm::~LComm()
+{
+    Shutdown();
+}
+
+bool LComm::Open(const std::string& port, int baudRate, int dataBits, int parity, int stopBits)
+{
+    if (baudRate < kMinBaud || baudRate > kMaxBaud) {
+        openError_ = "speed out of range";
+        return false;
+    }
+    if (IsOpen() || port_.isOpen()) {
+        openError_ = "already open";
+        return false;
+    }
+    if (!port_.open(port) || !port_.configure({baudRate, dataBits, parity, stopBits})) {
+        openError_ = port_.error();
+        ClosePort();
+        return false;
+    }
+    port_.purge();
+    if (!StartWorker(port_.fd())) {
+        openError_ = "cannot start the worker";
+        ClosePort();
+        return false;
+    }
+    openError_.clear();
+    return true;
+}
+
+void LComm::Close()
+{
+    LinkWorker::Close();
+    if (!IsOpen())
+        ClosePort();
+}
+
+void LComm::ClosePort()
+{
+    port_.purge();
+    port_.close();
+}
+
+bool LComm::TakeInput()
+{
+    std::array<std::uint8_t, 256> buffer{};
+    for (;;) {
+        const auto got = port_.read(buffer);
+        if (!got)
+            return false;
+        if (*got == 0)
+            return true;
+        for (std::size_t i = 0; i < *got && !StopRequested(); ++i)
+            OnByte(buffer[i]);
+        if (StopRequested())
+            return true;
+    }
+}
+
+bool LComm::WriteFrame(std::span<const std::uint8_t> frame)
+{
+    return port_.writeAll(frame);
+}

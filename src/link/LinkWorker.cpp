@@ -1,0 +1,241 @@
+#include "link/LinkWorker.h"
+
+#include "link/LCmd.h"
+
+#include <algorithm>
+
+namespace qx {
+namespace {
+
+std::uint64_t nextGeneration()
+{
+    static std::atomic<std::uint64_t> counter{0};
+    return ++counter;
+}
+
+} // namespace
+
+LinkWorker::LinkWorker(MessageTarget& owner, Clock& clock, int extraPeriods)
+    : owner_(owner), clock_(clock), generation_(nextGeneration()), policy_(extraPeriods)
+{
+}
+
+LinkWorker::~LinkWorker()
+{
+    Shutdown();
+}
+
+bool LinkWorker::StartWorker(int watchFd)
+{
+    if (open_.load() || (worker_ && worker_->running()))
+        return false;
+    if (worker_)
+        worker_->join();
+    try {
+        events_ = std::make_unique<EventSet>(kEventCount, clock_);
+    } catch (const std::system_error&) {
+        return false;
+    }
+    if (watchFd >= 0)
+        events_->watch(kInputEvent, watchFd);
+    stop_ = std::stop_source();
+    worker_ = std::make_unique<qx::WorkerThread>(clock_);
+    OnOpening();
+    open_ = true;
+    if (!worker_->start([this] { WorkerThread(); })) {
+        open_ = false;
+        worker_.reset();
+        events_.reset();
+        return false;
+    }
+    return true;
+}
+
+void LinkWorker::Close()
+{
+    if (!worker_)
+        return;
+    stop_.request_stop();
+    events_->set(kStopEvent);
+    if (!worker_->waitFinished(kCloseWaitMs)) {
+        OnError(static_cast<int>(LinkError::WorkerStuck), 0);
+        return; // the worker still uses its events; the destructor waits for it
+    }
+    worker_->join();
+    worker_.reset();
+    events_.reset();
+}
+
+void LinkWorker::Shutdown()
+{
+    if (!worker_)
+        return;
+    stop_.request_stop();
+    events_->set(kStopEvent);
+    worker_->join();
+    worker_.reset();
+    events_.reset();
+}
+
+void LinkWorker::Send(std::span<const std::uint8_t> bytes)
+{
+    HandToWorker(bytes);
+}
+
+void LinkWorker::HandToWorker(std::span<const std::uint8_t> bytes)
+{
+    if (!open_.load() || bytes.empty())
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        sendBuffer_.assign(bytes.begin(), bytes.end());
+        pending_ = true;
+    }
+    events_->set(kSendEvent);
+}
+
+void LinkWorker::OnByte(std::uint8_t byte)
+{
+    WindowMessage message;
+    message.id = WM_LINK_BYTE;
+    message.wParam = byte;
+    owner_.postMessage(std::move(message));
+}
+
+void LinkWorker::OnError(int code, int extra)
+{
+    owner_.postMessage(makeLinkErrorMessage({code, extra, generation_}));
+}
+
+void LinkWorker::SetTimeout(int milliseconds)
+{
+    timeoutMs_ = milliseconds;
+}
+
+void LinkWorker::SetRetries(int count)
+{
+    std::lock_guard lock(mutex_);
+    policy_.setRetryLimit(count);
+}
+
+void LinkWorker::ArmFreeResends(int count)
+{
+    std::lock_guard lock(mutex_);
+    policy_.setFreeResends(count);
+}
+
+bool LinkWorker::IsOwnMessage(const WindowMessage& message) const
+{
+    return message.id == WM_LINK_ERROR && readLinkErrorMessage(message).generation == generation_;
+}
+
+void LinkWorker::SignalInput()
+{
+    if (events_)
+        events_->set(kInputEvent);
+}
+
+std::optional<std::intptr_t> LinkWorker::SendToOwner(WindowMessage message)
+{
+    return owner_.sendMessage(std::move(message), stop_.get_token());
+}
+
+WaitResult LinkWorker::WaitForWork(std::int64_t deadlineMs)
+{
+    return events_->waitUntil(deadlineMs);
+}
+
+int LinkWorker::SendBufferByte(std::size_t index) const
+{
+    std::lock_guard lock(mutex_);
+    return index < sendBuffer_.size() ? sendBuffer_[index] : 0;
+}
+
+void LinkWorker::WorkerThread()
+{
+    std::int64_t waitDeadline = clock_.nowMs() + timeoutMs_.load();
+    for (;;) {
+        const WaitResult result = WaitForWork(std::min(waitDeadline, TimerDue()));
+        const std::int64_t now = clock_.nowMs();
+        if (StopRequested() || !HandleWait(result, now, waitDeadline))
+            break;
+    }
+    open_ = false;
+}
+
+// One pass of the worker; false when it must end.
+bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int64_t& waitDeadline)
+{
+    using Kind = WaitResult::Kind;
+    const std::int64_t timeout = timeoutMs_.load();
+    if (result.kind == Kind::Failed) {
+        if (result.index == kInputEvent)
+            OnError(static_cast<int>(LinkError::PortFailed), SendBufferByte(frame::kReplyIdOffset));
+        else
+            OnError(static_cast<int>(LinkError::WaitFailed), SendBufferByte(frame::kCommandIdOffset));
+        return false;
+    }
+    if (result.kind == Kind::TimedOut) {
+        if (now >= TimerDue())
+            TimerTick();
+        if (now < waitDeadline)
+            return true;
+        waitDeadline = now + timeout;
+        return HandleTimeout();
+    }
+    waitDeadline = now + timeout;
+    switch (result.index) {
+    case kInputEvent:
+        if (!TakeInput()) {
+            OnError(static_cast<int>(LinkError::PortFailed), SendBufferByte(frame::kReplyIdOffset));
+            return false;
+        }
+        return true;
+    case kSendEvent:
+        return WritePending(true);
+    default:
+        return false; // stop
+    }
+}
+
+// False when the write failed for good (error 1 posted).
+bool LinkWorker::WritePending(bool newFrame)
+{
+    Frame copy;
+    {
+        std::lock_guard lock(mutex_);
+        if (newFrame)
+            policy_.newFrame();
+        if (!pending_)
+            return true;
+        copy = sendBuffer_;
+    }
+    if (WriteFrame(copy) || !WriteFailureIsFatal())
+        return true;
+    OnError(static_cast<int>(LinkError::PortFailed), SendBufferByte(frame::kReplyIdOffset));
+    return false;
+}
+
+bool LinkWorker::HandleTimeout()
+{
+    ResendPolicy::Action action;
+    {
+        std::lock_guard lock(mutex_);
+        action = policy_.onTimeout();
+        if (action == ResendPolicy::Action::Fail)
+            pending_ = false;
+    }
+    switch (action) {
+    case ResendPolicy::Action::Resend:
+    case ResendPolicy::Action::FreeResend:
+        return WritePending(false);
+    case ResendPolicy::Action::Wait:
+        return true;
+    case ResendPolicy::Action::Fail:
+        OnError(static_cast<int>(LinkError::NoAnswer), SendBufferByte(frame::kCommandIdOffset));
+        return true;
+    }
+    return true;
+}
+
+} // namespace qx

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "link/LinkMessages.h"
+#include "link/ResendPolicy.h"
+#include "link/SendQueue.h"
+#include "platform/sync/Clock.h"
+#include "platform/sync/EventSet.h"
+#include "platform/sync/MessageTarget.h"
+#include "platform/sync/WorkerThread.h"
+
+#include <atomic>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <stop_token>
+
+namespace qx {
+
+/// The worker shared by every link: one thread that writes the frame handed
+/// to it, resends it when no answer comes within the time-out, feeds
+/// received bytes to OnByte and reports failures to the owner with message
+/// 1361. The GUI thread opens, closes and hands frames over; nothing here
+/// holds a lock while the owner handles a message.
+class LinkWorker
+{
+public:
+    static constexpr std::int64_t kCloseWaitMs = 5000;
+    static constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
+
+    virtual ~LinkWorker();
+
+    LinkWorker(const LinkWorker&) = delete;
+    LinkWorker& operator=(const LinkWorker&) = delete;
+
+    /// Stops the worker, waiting at most 5000 ms on the clock; reports error 5
+    /// when it has not ended by then (the object still waits for it when
+    /// destroyed). A worker blocked handing a frame to the owner is released.
+    virtual void Close();
+
+    /// Hands a frame to the worker: it becomes the pending frame and is
+    /// written at once. Ignored unless open, and for an empty frame.
+    virtual void Send(std::span<const std::uint8_t> bytes);
+    void Send(const Frame& frame) { Send(std::span<const std::uint8_t>(frame)); }
+
+    /// Default handling of a received byte: posts message 1359.
+    virtual void OnByte(std::uint8_t byte);
+    /// Posts message 1361 with this link's generation.
+    virtual void OnError(int code, int extra);
+
+    /// Both take effect from the worker's next wait.
+    virtual void SetTimeout(int milliseconds);
+    void SetRetries(int count);
+
+    bool IsOpen() const { return open_.load(); }
+    int Timeout() const { return timeoutMs_.load(); }
+
+    /// Tells this link's own 1361 messages from those of links before it.
+    std::uint64_t Generation() const { return generation_; }
+    bool IsOwnMessage(const WindowMessage& message) const;
+
+protected:
+    enum EventIndex : std::size_t { kInputEvent, kSendEvent, kStopEvent, kEventCount };
+
+    LinkWorker(MessageTarget& owner, Clock& clock, int extraPeriods);
+
+    /// Creates the events and starts the worker; false when already open or
+    /// when the thread cannot be started. `watchFd` >= 0 makes the input
+    /// event follow that descriptor.
+    bool StartWorker(int watchFd = -1);
+    /// Stops and joins the worker. The destructor of every class that can be
+    /// the most derived one calls it first, so the worker never runs into a
+    /// half-destroyed object.
+    void Shutdown();
+
+    /// Runs on the GUI thread right before the worker starts.
+    virtual void OnOpening() {}
+    /// Runs on the worker when the input event is taken; false when the
+    /// input failed (error 1).
+    virtual bool TakeInput() = 0;
+    /// Writes a frame on the worker; false when the write failed.
+    virtual bool WriteFrame(std::span<const std::uint8_t> frame) = 0;
+    /// True when a failed write means the port is gone (error 1, the worker
+    /// ends); otherwise the frame stays pending and the time-outs resend it.
+    virtual bool WriteFailureIsFatal() const { return false; }
+    /// A periodic duty of the worker besides resending (the keep-alive): when
+    /// it is due, and the duty itself.
+    virtual std::int64_t TimerDue() const { return kNever; }
+    virtual void TimerTick() {}
+    /// The worker's wait; a subclass may watch it.
+    virtual WaitResult WaitForWork(std::int64_t deadlineMs);
+
+    /// Makes the frame the pending one and wakes the worker to write it.
+    void HandToWorker(std::span<const std::uint8_t> bytes);
+    void ArmFreeResends(int count);
+    void SignalInput();
+    /// Asks the owner to handle a message and waits; released by Close.
+    std::optional<std::intptr_t> SendToOwner(WindowMessage message);
+    bool StopRequested() const { return stop_.stop_requested(); }
+
+    Clock& LinkClock() const { return clock_; }
+
+private:
+    void WorkerThread();
+    bool HandleWait(const WaitResult& result, std::int64_t now, std::int64_t& waitDeadline);
+    bool WritePending(bool newFrame);
+    bool HandleTimeout();
+    int SendBufferByte(std::size_t index) const;
+
+    MessageTarget& owner_;
+    Clock& clock_;
+    const std::uint64_t generation_;
+    std::atomic<bool> open_{false};
+    std::atomic<int> timeoutMs_{800};
+    std::stop_source stop_;
+    std::unique_ptr<EventSet> events_;
+    std::unique_ptr<qx::WorkerThread> worker_;
+
+    mutable std::mutex mutex_; // guards the send buffer and the policy
+    Frame sendBuffer_;
+    bool pending_ = false;
+    ResendPolicy policy_;
+};
+
+} // namespace qx

@@ -1,0 +1,363 @@
+#include "LinkFakes.h"
+#include "ObservedLink.h"
+
+#include "link/LNetProc.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+#include <memory>
+
+namespace {
+
+using namespace qx::test;
+using qx::Frame;
+using qx::LinkErrorReport;
+using qx::ManualClock;
+
+const Frame kStatusPoll{0x10, 0x02, 0x00, 0x01, 0x01, 0x12, 0x10, 0x03, 0x13};
+
+template <class Link>
+class FramingLinkTest : public ::testing::Test
+{
+protected:
+    std::unique_ptr<ObservedLink<Link>> make()
+    {
+        return std::make_unique<ObservedLink<Link>>(owner, writer, 1, clock);
+    }
+    void open()
+    {
+        link = make();
+        ASSERT_TRUE(link->Open());
+        link->waitForWaits(1);
+    }
+    void answer(const Frame& frame) { ASSERT_TRUE(link->Deliver(frame.data(), frame.size())); }
+    // Answers and waits until the owner has had the frame and the worker
+    // has sent what was queued behind it.
+    void answerAndWait(const Frame& frame)
+    {
+        const std::size_t before = owner.sent().size();
+        answer(frame);
+        ASSERT_TRUE(owner.waitForSent(before + 1));
+        link->settle();
+    }
+    void tick(std::int64_t ms) { link->tick(clock, ms); }
+    std::size_t writes() const { return writer.writes().size(); }
+
+    ManualClock clock;
+    FakeOwner owner;
+    FakeWriter writer;
+    std::unique_ptr<ObservedLink<Link>> link;
+};
+
+using NetLinkTest = FramingLinkTest<LNetProc>;
+using UsbLinkTest = FramingLinkTest<LUsbProc>;
+
+TEST_F(NetLinkTest, ResendsAtEachTimeOutThenReportsNoAnswer)
+{
+    open();
+    const Frame frame = gain(4, 300);
+    link->SendFrame(frame, true);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    link->waitForWaits(2);
+    EXPECT_EQ(link->lastDeadline(), 800) << "the worker waits 800 ms for the answer";
+    tick(800);
+    EXPECT_EQ(writes(), 2u) << "resend at 800 ms";
+    tick(800);
+    EXPECT_EQ(writes(), 3u) << "resend at 1600 ms";
+    EXPECT_TRUE(owner.errors().empty());
+    tick(800);
+    EXPECT_EQ(writes(), 3u);
+    ASSERT_EQ(owner.errors().size(), 1u) << "error 0 at 2400 ms";
+    EXPECT_EQ(owner.errors()[0].code, 0);
+    EXPECT_EQ(owner.errors()[0].extra, 1) << "the device id of the pending frame";
+    EXPECT_EQ(writer.writes(), (std::vector<Frame>(3, frame)));
+}
+
+TEST_F(UsbLinkTest, WaitsFourMorePeriodsAfterItsResends)
+{
+    open();
+    link->SetTimeout(100);
+    link->SetRetries(3);
+    link->SendFrame(command(0x10), true);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    const std::size_t expectedWrites[] = {2, 3, 4, 4, 4, 4, 4}; // at 100 .. 700 ms
+    for (const std::size_t expected : expectedWrites) {
+        tick(100);
+        EXPECT_EQ(writes(), expected);
+        EXPECT_TRUE(owner.errors().empty());
+    }
+    tick(100);
+    ASSERT_EQ(owner.errors().size(), 1u) << "error 0 at 800 ms";
+    EXPECT_EQ(owner.errors()[0].code, 0);
+}
+
+TEST_F(NetLinkTest, AnAnswerDoesNotEndTheResendingOfTheLastFrame)
+{
+    open();
+    const Frame frame = command(0x12);
+    link->SendFrame(frame, false);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    answerAndWait(reply(0x12, {0}));
+    EXPECT_FALSE(link->IsBusy());
+    tick(800);
+    EXPECT_EQ(writer.writes(), (std::vector<Frame>{frame, frame}));
+    answerAndWait(reply(0x12, {0}));
+    EXPECT_EQ(owner.sent().size(), 2u) << "the answer to the resend arrives as an ordinary frame";
+}
+
+TEST_F(NetLinkTest, HandsEachReplyToTheOwnerWithItsResponseTime)
+{
+    open();
+    link->SendFrame(command(0x10), true);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    clock.advance(37);
+    const Frame answered = reply(0x10, {1, 2, 3});
+    answerAndWait(answered);
+    const auto message = owner.sent().at(0);
+    EXPECT_EQ(message.id, WM_LINK_FRAME);
+    EXPECT_EQ(message.data, answered);
+    EXPECT_EQ(message.lParam, 37);
+}
+
+TEST_F(NetLinkTest, QueuedFramesGoOutOneAnswerAtATime)
+{
+    open();
+    // The channel-4 change waiting in the queue is replaced by the newer
+    // channel-4 value, never by channel 5's.
+    link->SendFrame(gain(4, 300), false);
+    link->SendFrame(gain(4, 301), false);
+    link->SendFrame(gain(4, 302), false);
+    link->SendFrame(gain(5, 200), false);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    answerAndWait(reply(0x34));
+    ASSERT_TRUE(writer.waitForWrites(2));
+    answerAndWait(reply(0x34));
+    ASSERT_TRUE(writer.waitForWrites(3));
+    EXPECT_TRUE(link->IsBusy());
+    answerAndWait(reply(0x34));
+    EXPECT_FALSE(link->IsBusy());
+    EXPECT_EQ(writer.writes(), (std::vector<Frame>{gain(4, 300), gain(4, 302), gain(5, 200)}));
+}
+
+TEST_F(NetLinkTest, PlainSendsFollowTheNonUrgentRule)
+{
+    open();
+    link->SendFrame(command(0x10), true);
+    link->Send(gain(4, 1));
+    link->Send(gain(4, 2));
+    ASSERT_TRUE(writer.waitForWrites(1));
+    answerAndWait(reply(0x10));
+    ASSERT_TRUE(writer.waitForWrites(2));
+    EXPECT_EQ(writer.writes().at(1), gain(4, 2));
+    answerAndWait(reply(0x34));
+    EXPECT_FALSE(link->IsBusy());
+}
+
+TEST_F(NetLinkTest, UrgentFramesAreSentInOrderEachAfterTheLastAnswer)
+{
+    open();
+    std::vector<Frame> pieces;
+    for (std::uint8_t piece = 0; piece < 5; ++piece)
+        pieces.push_back(command(0x27, {piece}));
+    for (const auto& piece : pieces)
+        link->SendFrame(piece, true);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        ASSERT_TRUE(writer.waitForWrites(i + 1));
+        EXPECT_EQ(writes(), i + 1) << "the next piece waits for the answer";
+        answerAndWait(reply(36, {static_cast<std::uint8_t>(i)}));
+    }
+    EXPECT_EQ(writer.writes(), pieces);
+}
+
+TEST_F(NetLinkTest, AReplyHandlerSendsTheNextCommandDuringTheHandOver)
+{
+    owner.onSend = [this](const qx::WindowMessage& message) {
+        if (message.data.at(5) == 0x10)
+            link->SendFrame(command(0x13), true);
+    };
+    open();
+    link->SendFrame(command(0x10), true);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    answer(reply(0x10, {0}));
+    ASSERT_TRUE(writer.waitForWrites(2));
+    EXPECT_EQ(writer.writes().at(1), command(0x13));
+}
+
+TEST_F(NetLinkTest, KeepAlivePollsAnIdleLinkTwoSecondsAfterTheLastSend)
+{
+    open();
+    link->SetTimeout(60000);
+    link->SendFrame(command(0x10), true);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    answerAndWait(reply(0x10));
+    clock.advance(1500);
+    link->SendFrame(gain(0, 280), false);
+    ASSERT_TRUE(writer.waitForWrites(2));
+    answerAndWait(reply(0x34));
+    EXPECT_EQ(link->lastDeadline(), 3500) << "the keep-alive period restarts at each SendFrame";
+    tick(2000);
+    ASSERT_TRUE(writer.waitForWrites(3));
+    EXPECT_EQ(writer.writes().at(2), kStatusPoll);
+    EXPECT_EQ(link->Timeout(), LNetProc::kKeepAliveTimeoutMs);
+}
+
+TEST_F(NetLinkTest, KeepAliveStaysQuietWhileBusyOrSuppressed)
+{
+    open();
+    link->SetTimeout(60000);
+    link->SendFrame(command(0x10), true);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    link->KeepAliveTimer(); // busy: must neither send nor queue a poll
+    answerAndWait(reply(0x10));
+    link->SetKeepAliveSuppressed(true);
+    link->KeepAliveTimer();
+    link->SendFrame(command(0x14), true);
+    ASSERT_TRUE(writer.waitForWrites(2));
+    answerAndWait(reply(0x14));
+    EXPECT_EQ(writer.writes(), (std::vector<Frame>{command(0x10), command(0x14)}));
+    EXPECT_EQ(link->Timeout(), 60000);
+
+    link->SetKeepAliveSuppressed(false);
+    link->SetDeviceId(254);
+    link->KeepAliveTimer();
+    ASSERT_TRUE(writer.waitForWrites(3));
+    EXPECT_EQ(writer.writes().at(2), command(0x12, {}, 254)) << "the poll carries the link's device id";
+}
+
+TEST_F(NetLinkTest, CloseDropsTheQueueAndANewLinkStartsEmpty)
+{
+    open();
+    link->SendFrame(command(0x10), true);
+    link->SendFrame(command(0x11), true);
+    link->SendFrame(gain(1, 5), false);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    link->Close();
+    EXPECT_FALSE(link->IsOpen());
+    answer(reply(0x10)); // staged, nobody reads it
+    link->SendFrame(command(0x12), true);
+    EXPECT_EQ(writer.writes(), std::vector<Frame>{command(0x10)});
+    EXPECT_TRUE(owner.posted().empty()) << "a clean close reports nothing";
+
+    FakeWriter second;
+    LNetProc next(owner, second, 1, clock);
+    next.SendFrame(command(0x12), true); // not open: dropped
+    ASSERT_TRUE(next.Open());
+    next.SendFrame(command(0x10), true);
+    ASSERT_TRUE(second.waitForWrites(1));
+    EXPECT_EQ(second.writes(), std::vector<Frame>{command(0x10)});
+}
+
+TEST_F(NetLinkTest, AFailedWaitIsReportedAndCloseThenNeitherWaitsNorReports)
+{
+    open();
+    link->failWait = true;
+    link->SendFrame(command(0x10), true); // wakes the worker into its failing wait
+    ASSERT_TRUE(owner.waitForPosted(1));
+    ASSERT_EQ(owner.errors().size(), 1u);
+    EXPECT_EQ(owner.errors()[0].code, 6);
+    ASSERT_TRUE(eventually([&] { return !link->IsOpen(); }));
+    link->Close(); // the manual clock never moves: a wait here would hang
+    EXPECT_EQ(owner.posted().size(), 1u);
+}
+
+TEST_F(NetLinkTest, AFailedWriteLeavesTheFrameToTheResends)
+{
+    open();
+    writer.failing = true;
+    link->SendFrame(command(0x10), true);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    writer.failing = false;
+    tick(800);
+    EXPECT_EQ(writer.writes(), (std::vector<Frame>{command(0x10), command(0x10)}));
+}
+
+TEST_F(NetLinkTest, RetryCountsBelongToEachLink)
+{
+    open();
+    link->SetRetries(1);
+    link->SendFrame(command(0x10), true);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    tick(800);
+
+    FakeWriter otherWriter;
+    ObservedLink<LNetProc> other(owner, otherWriter, 1, clock);
+    ASSERT_TRUE(other.Open());
+    other.SendFrame(command(0x10), true); // a new frame on another link
+    ASSERT_TRUE(otherWriter.waitForWrites(1));
+    other.waitForWaits(2);
+
+    tick(800);
+    ASSERT_TRUE(owner.waitForErrors(1));
+    EXPECT_EQ(owner.errors()[0].generation, link->Generation()) << "this link's retries were used up";
+    other.Close();
+}
+
+TEST_F(NetLinkTest, ErrorsNameTheirLinkSoAStaleOneIsIgnored)
+{
+    open();
+    link->SetRetries(0);
+    link->SendFrame(command(0x10), true);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    tick(800);
+    ASSERT_EQ(owner.errors().size(), 1u);
+    const qx::WindowMessage stale = owner.posted().at(0);
+    EXPECT_TRUE(link->IsOwnMessage(stale));
+    link->Close();
+
+    LNetProc next(owner, writer, 1, clock);
+    EXPECT_NE(next.Generation(), link->Generation());
+    EXPECT_FALSE(next.IsOwnMessage(stale)) << "a failure of the closed link is not the new link's";
+    EXPECT_EQ(qx::readLinkErrorMessage(stale).code, 0);
+}
+
+TEST(LinkErrorMessage, CarriesCodeExtraAndGeneration)
+{
+    const LinkErrorReport report{6, 0xFE, 123456789};
+    const auto message = qx::makeLinkErrorMessage(report);
+    EXPECT_EQ(message.id, WM_LINK_ERROR);
+    EXPECT_EQ(message.wParam, 6u);
+    const auto back = qx::readLinkErrorMessage(message);
+    EXPECT_EQ(back.code, 6);
+    EXPECT_EQ(back.extra, 0xFE);
+    EXPECT_EQ(back.generation, 123456789u);
+}
+
+TEST(DeliveredLink, StagedBytesHaveACapAndNoneAreKeptPastIt)
+{
+    ManualClock clock;
+    FakeOwner owner;
+    FakeWriter writer;
+    LNetProc link(owner, writer, 1, clock);
+    std::vector<std::uint8_t> bytes(qx::DeliveredLink::kReceiveCap, 0x55);
+    EXPECT_TRUE(link.Deliver(bytes.data(), bytes.size() - 1)) << "a closed link stages bytes";
+    EXPECT_FALSE(link.Deliver(bytes.data(), 2)) << "past the cap nothing is kept";
+    EXPECT_TRUE(link.Deliver(bytes.data(), 1));
+    EXPECT_TRUE(link.Deliver(nullptr, 0));
+}
+
+TEST(PlainLink, TheBaseByteHandlerPostsEachByte)
+{
+    ManualClock clock;
+    FakeOwner owner;
+    FakeWriter writer;
+    LNet link(owner, writer, clock);
+    ASSERT_TRUE(link.Open());
+    EXPECT_FALSE(link.Open()) << "already open";
+    const std::uint8_t bytes[] = {0x10, 0x02, 0xAB};
+    link.Deliver(nullptr, 0); // wakes the worker, changes nothing
+    link.Deliver(bytes, 3);
+    ASSERT_TRUE(owner.waitForPosted(3));
+    const auto posted = owner.posted();
+    ASSERT_EQ(posted.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(posted[i].id, WM_LINK_BYTE);
+        EXPECT_EQ(posted[i].wParam, bytes[i]);
+    }
+    link.Send(std::vector<std::uint8_t>{}); // empty: nothing to write
+    link.Send(command(0x12));
+    ASSERT_TRUE(writer.waitForWrites(1));
+    link.Close();
+}
+
+} // namespace
