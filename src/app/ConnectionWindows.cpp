@@ -1,13 +1,18 @@
 #include "app/FHidData.h"
+#include "app/FNetWorkScan.h"
 #include "app/FNetworkSetup.h"
 
 #include "platform/gui/Button.h"
 #include "platform/gui/Edit.h"
+#include "platform/gui/ComboBox.h"
 #include "platform/gui/GroupBox.h"
+#include "platform/gui/Image.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/ListBox.h"
 #include "platform/gui/PropertyRegistry.h"
+#include "platform/gui/ProgressBar.h"
 #include "platform/gui/RadioButton.h"
+#include "platform/gui/Timer.h"
 
 #include <mutex>
 
@@ -50,6 +55,32 @@ void registerConnectionWindows()
             .field("rbAutoSetting", &TfmNetworkSetup::rbAutoSetting)
             .field("bnSet", &TfmNetworkSetup::bnSet)
             .field("bnExit", &TfmNetworkSetup::bnExit);
+        registerClass<TfmNetwork, TForm>("TfmNetwork")
+            .method("FormShow", &TfmNetwork::FormShow)
+            .method("FormHide", &TfmNetwork::FormHide)
+            .method("btnOKClick", &TfmNetwork::btnOKClick)
+            .method("btnIdClick", &TfmNetwork::btnIdClick)
+            .method("btnExitClick", &TfmNetwork::btnExitClick)
+            .method("tmConnectTimer", &TfmNetwork::tmConnectTimer)
+            .method("tmLinkBrokenTimer", &TfmNetwork::tmLinkBrokenTimer)
+            .method("tmWatchDogTimer", &TfmNetwork::tmWatchDogTimer)
+            .method("tmRunUsbConnectTimer", &TfmNetwork::tmRunUsbConnectTimer)
+            .method("tmRunNetConnectTimer", &TfmNetwork::tmRunNetConnectTimer)
+            .method("tmRunComConnectTimer", &TfmNetwork::tmRunComConnectTimer)
+            .field("imBase", &TfmNetwork::imBase)
+            .field("pbScan", &TfmNetwork::pbScan)
+            .field("lblScan", &TfmNetwork::lblScan)
+            .field("lblDeviceID", &TfmNetwork::lblDeviceID)
+            .field("cbCOM", &TfmNetwork::cbCOM)
+            .field("btnOK", &TfmNetwork::btnOK)
+            .field("btnId", &TfmNetwork::btnId)
+            .field("btnExit", &TfmNetwork::btnExit)
+            .field("tmConnect", &TfmNetwork::tmConnect)
+            .field("tmLinkBroken", &TfmNetwork::tmLinkBroken)
+            .field("tmWatchDog", &TfmNetwork::tmWatchDog)
+            .field("tmRunUsbConnect", &TfmNetwork::tmRunUsbConnect)
+            .field("tmRunNetConnect", &TfmNetwork::tmRunNetConnect)
+            .field("tmRunComConnect", &TfmNetwork::tmRunComConnect);
     });
 }
 
