@@ -20,7 +20,7 @@ namespace qx::test {
 
 bool pumpUntil(const std::function<bool()>& done)
 {
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (!done()) {
         if (std::chrono::steady_clock::now() > giveUp) {
             ADD_FAILURE() << "the awaited event did not come";
