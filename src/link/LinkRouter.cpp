@@ -133,6 +133,12 @@ bool LinkRouter::Has(LinkKind kind) const
     return false;
 }
 
+std::uint64_t LinkRouter::Generation() const
+{
+    const LinkWorker* link = current();
+    return link ? link->Generation() : 0;
+}
+
 bool LinkRouter::IsCurrentLinkMessage(const WindowMessage& message) const
 {
     const LinkWorker* link = current();

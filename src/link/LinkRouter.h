@@ -84,6 +84,8 @@ public:
 
     LinkKind Kind() const;
     bool Has(LinkKind kind) const;
+    /// The generation of the link open now (0 without one): its 1361 messages carry it.
+    std::uint64_t Generation() const;
     /// True when a 1361 message comes from the link open now.
     bool IsCurrentLinkMessage(const WindowMessage& message) const;
 
