@@ -162,6 +162,16 @@ void TfmNetworkSetup::edIp1KeyPress(TObject* Sender, char16_t& Key)
     edit.SelectAll();
 }
 
+void TfmNetworkSetup::SetUpFor(bool online)
+{
+    gbIpSetting->SetEnabled(!online);
+    rbManualSetting->SetEnabled(!online);
+    rbAutoSetting->SetEnabled(!online);
+    const bool editable = !online && !rbAutoSetting->Checked();
+    SetAddressEditable(editable);
+    SetIdEditable(editable);
+}
+
 void TfmNetworkSetup::SetAddressEditable(bool editable)
 {
     for (TEdit* edit : {edIp1, edIp2, edIp3, edIp4}) {

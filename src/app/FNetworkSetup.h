@@ -42,6 +42,10 @@ public:
     void rbManualSettingClick(TObject* Sender);
     void rbAutoSettingClick(TObject* Sender);
 
+    // Before each modal show, by the main window's menu item: while online
+    // nothing can be changed; offline the edits follow the address mode.
+    void SetUpFor(bool online);
+
     // Address edits and id edit enabled with the window colour, or disabled
     // and silver.
     void SetAddressEditable(bool editable);

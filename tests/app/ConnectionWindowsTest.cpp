@@ -224,6 +224,25 @@ TEST_F(NetworkSetupTest, AutomaticModeGreysTheAddressEdits)
     EXPECT_EQ(dialog->edIp1->Color(), clWindow);
 }
 
+TEST_F(NetworkSetupTest, WhileOnlineNothingCanBeChangedWhateverTheMode)
+{
+    for (const bool automatic : {false, true}) {
+        (automatic ? dialog->rbAutoSetting : dialog->rbManualSetting)->SetChecked(true);
+        dialog->SetUpFor(true);
+        EXPECT_FALSE(dialog->gbIpSetting->Enabled());
+        EXPECT_FALSE(dialog->rbManualSetting->Enabled());
+        EXPECT_FALSE(dialog->rbAutoSetting->Enabled());
+        for (TEdit* e : {dialog->edId, dialog->edIp1, dialog->edIp2, dialog->edIp3, dialog->edIp4}) {
+            EXPECT_FALSE(e->Enabled());
+            EXPECT_EQ(e->Color(), clSilver);
+        }
+        dialog->SetUpFor(false);
+        EXPECT_TRUE(dialog->gbIpSetting->Enabled());
+        EXPECT_EQ(dialog->edId->Enabled(), !automatic);
+        EXPECT_EQ(dialog->edIp4->Color(), automatic ? clSilver : clWindow);
+    }
+}
+
 // ---- traffic monitor ----
 
 class TrafficMonitorTest : public ::testing::Test
