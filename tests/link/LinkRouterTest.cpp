@@ -1,4 +1,5 @@
 #include "LinkFakes.h"
+#include "PseudoTerminal.h"
 
 #include "link/CmMcs.h"
 #include "link/LinkRouter.h"
@@ -149,6 +150,28 @@ TEST_F(LinkRouterTest, ShortReadsThatStartOrContinueAFrameAreDelivered)
     EXPECT_EQ(owner.sent()[0].id, WM_LINK_FRAME);
     EXPECT_EQ(owner.sent()[0].data, kReply);
     EXPECT_TRUE(peerHasNothing()) << "no piece was taken for a resend request";
+}
+
+TEST_F(LinkRouterTest, TheSerialLinkComesFirstAndQueuesWhileAFrameAwaitsItsAnswer)
+{
+    connect();
+    PseudoTerminal pty;
+    ASSERT_TRUE(router.OpenCom(pty.devicePath()));
+    router.SetLinkTimeout(60000);
+    ASSERT_EQ(router.Kind(), LinkKind::Serial);
+
+    const auto first = EncodeFrame(CM_MCS_CMD(1, 0x12), 1);
+    const auto second = EncodeFrame(CM_MCS_CMD(1, 0x14), 1);
+    router.SendCommand(CM_MCS_CMD(1, 0x12), false);
+    router.SendCommand(CM_MCS_CMD(1, 0x14), false);
+    EXPECT_EQ(pty.readAvailable(first.size()), first);
+    EXPECT_TRUE(pty.drain().empty()) << "the second waits for the first one's answer";
+    pty.write(kReply);
+    EXPECT_EQ(pty.readAvailable(second.size()), second);
+
+    router.CloseAll();
+    EXPECT_TRUE(traces(LinkKind::Net).empty());
+    EXPECT_TRUE(peerHasNothing()) << "nothing went to the TCP link";
 }
 
 TEST_F(LinkRouterTest, HidReportsAreTracedWithTheirReportId)
