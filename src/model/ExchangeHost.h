@@ -1,11 +1,17 @@
 #pragma once
 // What the reply exchanges need from the main window: the send router and
-// link settings, its one-shot timers, the progress window, and the few
-// windows and controls that the handshake and the state load touch. The main
-// window implements it; tests use a recording fake.
+// link settings, its timers, the progress window, and the few windows,
+// dialogs and controls that the handshake, the state load, the preset
+// operations and the transfers touch. The main window implements it; tests
+// use a recording fake.
 
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string_view>
+
+#include "model/MeterView.h"
+#include "model/RecordFields.h"
 
 class LCmd;
 
@@ -20,9 +26,19 @@ enum class ExchangeTimer
     Disconnect,      // drops the link
     DownloadEnd,     // ends a unit download
     PresetLoadCount, // counts progress while the processor stores or recalls
+    Upload,          // writes the unit file after an upload
+    MipsFlash,       // flashes the DSP load label
 };
 
-class ExchangeHost
+enum class FileDialog
+{
+    OpenPreset, // "*.prs"
+    SavePreset, // "*.prs", asks before replacing a file
+    OpenUnit,   // "*.unt"
+    SaveUnit,   // "*.unt", asks before replacing a file
+};
+
+class ExchangeHost : public MeterView
 {
 public:
     virtual ~ExchangeHost() = default;
@@ -43,6 +59,9 @@ public:
     virtual void SetProgressMax(int maximum) = 0;
     virtual void SetStatusText(std::string_view stringId) = 0;
     virtual void CloseProgressWindow() = 0;
+    // Shows the progress window; a modal show returns when it is closed,
+    // replies being dispatched meanwhile.
+    virtual void ShowProgressWindow(bool modal) = 0;
 
     // Tells the connection dialog how the connection went (1 succeeded).
     virtual void NotifyConnectResult(int result) = 0;
@@ -60,6 +79,28 @@ public:
     // Link button and Connect menu item enabled again, the link button
     // released and pressed.
     virtual void ReenableLinkControls() = 0;
+
+    // The information dialog with the text of the string id, modally.
+    virtual void ShowInformation(std::string_view stringId) = 0;
+    // The factory-default confirmation dialog, modally; its OK calls
+    // PresetCommands::LoadFactoryDefault.
+    virtual void ShowFactoryDialog() = 0;
+    // The file chosen in one of the main window's file dialogs; nothing when
+    // it is cancelled.
+    virtual std::optional<std::filesystem::path> ChooseFile(FileDialog dialog) = 0;
+    // The main window takes input again (and the focus) or refuses it.
+    virtual void SetMainWindowEnabled(bool enabled) = 0;
+    // Sets or clears the busy flag that keeps change handlers from sending.
+    virtual void SetBusy(bool busy) = 0;
+    // The preset number ("U05", "F00") and name labels.
+    virtual void ShowCurrentPreset(std::string_view number, const PresetName& name) = 0;
+    // Releases the selected PEQ band of every channel.
+    virtual void ClearPeqSelection() = 0;
+    // Repaints the channel graphs and names their FIR "FirFilter" after a
+    // preset file was opened.
+    virtual void ShowOpenedFirFilters() = 0;
+    // Waits on the GUI thread, events still handled.
+    virtual void Pause(int milliseconds) = 0;
 
 protected:
     ExchangeHost() = default;

@@ -12,6 +12,18 @@ inline constexpr int kTransferNone = 0;
 inline constexpr int kTransferPresetFile = 12;
 inline constexpr int kTransferUnitDownloadFir = 14;
 
+// Values of ExchangeState::ackStep: what the next acknowledgement starts.
+inline constexpr int kStepIdle = 0;
+inline constexpr int kStepRecall = 1;
+inline constexpr int kStepStore = 2;
+inline constexpr int kStepFactoryDefault = 3;
+inline constexpr int kStepReadStoredPreset = 4;
+inline constexpr int kStepDownloadPresets = 5;
+inline constexpr int kStepReloadState = 6;
+inline constexpr int kStepLocked = 8;
+inline constexpr int kStepStored = 9;
+inline constexpr int kStepDownloadHeader = 10;
+
 struct ExchangeState
 {
     bool connecting = false;

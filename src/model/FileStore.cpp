@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -145,6 +147,20 @@ FileResult writeFileReplacing(const std::filesystem::path& path, std::span<const
         return failure(FileStatus::CannotWrite, "cannot replace", path, renameError);
     }
     return {};
+}
+
+std::filesystem::path nameWithExtension(const std::filesystem::path& chosen, std::string_view extension)
+{
+    const std::string lower = "." + std::string(extension);
+    std::string upper = lower;
+    for (char& ch : upper) {
+        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    }
+    const std::string name = chosen.filename().string();
+    const std::size_t cut = std::min(name.find(lower), name.find(upper));
+    std::filesystem::path result = chosen;
+    result.replace_filename(name.substr(0, cut) + lower);
+    return result;
 }
 
 } // namespace qx

@@ -49,4 +49,10 @@ FileRead readFileLimited(const std::filesystem::path& path, std::size_t limit);
 // unless every step succeeded.
 FileResult writeFileReplacing(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
+// The name a file is saved under: the chosen file name cut before its first
+// "." followed by the extension in lower or upper case, then "." and the
+// lower-case extension appended. Only the last component of the path is
+// looked at, so a folder name never cuts the path.
+std::filesystem::path nameWithExtension(const std::filesystem::path& chosen, std::string_view extension);
+
 } // namespace qx

@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 
 #include "model/FileStore.h"
@@ -131,6 +132,14 @@ public:
     // preset image; the empty image for any other k.
     qx::Bytes EncodeFirBlock(int k, const qx::FirBuffers& buffers) const;
     static qx::Bytes EncodeEmptyFirBlock();
+    // Takes the body of a preset file (what follows its marker; at least
+    // 99548 bytes) into record bytes 2-1245 and the coefficient buffers, and
+    // sends all of it to the processor urgent, whatever the busy flag says.
+    // Returns how each channel's coefficients were read (a value above 50.0
+    // after slot 0 makes the channel an impulse, reported as Error). A
+    // shorter body changes nothing, sends nothing and returns nothing.
+    std::optional<std::array<qx::FirAreaRead, qx::kChannelCount>> ApplyPresetFile(std::span<const std::uint8_t> body,
+                                                                                  qx::FirBuffers& buffers);
     // The preset file of the current record without its closing CR LF.
     qx::Bytes EncodePresetFile(const qx::FirBuffers& buffers) const;
     // Writes the unit file under the name that unitFileName makes of chosen.

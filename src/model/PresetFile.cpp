@@ -82,4 +82,9 @@ FileResult savePresetFile(const std::filesystem::path& path, const UnitRecord& r
     return writeFileReplacing(path, encodePresetFile(record, buffers));
 }
 
+std::filesystem::path presetFileName(const std::filesystem::path& chosen)
+{
+    return nameWithExtension(chosen, "prs");
+}
+
 } // namespace qx

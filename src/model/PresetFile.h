@@ -64,6 +64,10 @@ PresetFileTake openPresetFile(const std::filesystem::path& path, UnitRecord& rec
 FileResult savePresetFile(const std::filesystem::path& path, const UnitRecord& record,
                           const FirBuffers& buffers);
 
+// The name a preset file is saved under: the chosen file name cut before its
+// first ".prs" or ".PRS", then ".prs" appended (last path component only).
+std::filesystem::path presetFileName(const std::filesystem::path& chosen);
+
 // True when the bytes begin with the file marker.
 bool hasFileMarker(std::span<const std::uint8_t> file);
 

@@ -9,24 +9,15 @@ namespace qx {
 namespace {
 constexpr int kTimeoutStateLoad = 5000;
 constexpr int kTimeoutStore = 10000;
-constexpr int kProgressUnitDownload = 38280;
 constexpr int kProgressPresetFileEnd = 11;
 constexpr std::uint16_t kUnitHeaderAddress = 1;
 constexpr std::uint8_t kUnitHeaderLength = 20;
-constexpr int kStepIdle = 0;
-constexpr int kStepRecall = 1;
-constexpr int kStepStore = 2;
-constexpr int kStepFactoryDefault = 3;
-constexpr int kStepReadStoredPreset = 4;
-constexpr int kStepDownloadPresets = 5;
-constexpr int kStepReloadState = 6;
-constexpr int kStepLocked = 8;
-constexpr int kStepStored = 9;
-constexpr int kStepDownloadHeader = 10;
 } // namespace
 
 ReplyDispatcher::ReplyDispatcher(ExchangeHost& host, LUnitControl& unit, FirBuffers& firBuffers)
-    : host_(host), unit_(unit), stateLoad_(host, state_, unit, firBuffers)
+    : host_(host), stateLoad_(host, state_, unit, firBuffers), meters_(host, host),
+      presets_(host, state_, unit, meters_), presetFile_(host, state_, unit, firBuffers, meters_),
+      upload_(host, state_, unit, meters_), download_(host, state_, meters_)
 {
 }
 
@@ -67,7 +58,7 @@ void ReplyDispatcher::dispatch(const LCmd& reply)
         stateLoad_.OnCurrentPresetReply(payload);
         break;
     case reply::kMemoryData:
-        unit_.StoreMemoryHeader(payload);
+        upload_.OnMemoryReply(payload);
         break;
     case reply::kPresetFlags:
         stateLoad_.OnPresetFlagsReply(payload);
@@ -87,19 +78,25 @@ void ReplyDispatcher::dispatch(const LCmd& reply)
         }
         break;
     case reply::kMeters:
-        onMeters();
+        onMeters(payload);
         break;
     case reply::kFirBlock:
         if (state_.presetFirSlot == 0) {
             stateLoad_.OnFirBlockReply(payload);
+        } else {
+            upload_.OnPresetFirBlockReply(payload);
         }
+        break;
+    case reply::kPresetPiece:
+        upload_.OnPresetPieceReply(payload);
+        break;
+    case reply::kPresetPieceAck:
+        download_.OnDownloadPieceReply(payload);
         break;
     case reply::kTransferEnd:
         onTransferEnd(payload);
         break;
     default:
-        // Stored-preset pieces and their acknowledgements belong to the unit
-        // transfers; nothing here asks for them.
         break;
     }
 }
@@ -107,8 +104,7 @@ void ReplyDispatcher::dispatch(const LCmd& reply)
 void ReplyDispatcher::onDeviceInfo()
 {
     if (state_.transferKind == kTransferUnitDownloadFir) {
-        state_.transferKind = kTransferNone;
-        host_.SetTimerEnabled(ExchangeTimer::DownloadEnd, true);
+        download_.OnBurstEnd();
         return;
     }
     stateLoad_.OnDeviceInfoReply();
@@ -145,10 +141,11 @@ void ReplyDispatcher::onAcknowledge()
         state_.ackStep = kStepStored;
         break;
     case kStepStored:
+        presets_.OnStored();
         progressToMax();
         send(CM_MCS_CMD(id, request::kKeepAlive), false);
         endTransfer();
-        host_.SetTimerEnabled(ExchangeTimer::InLevelDet, true);
+        meters_.Start();
         break;
     case kStepFactoryDefault:
     case kStepReloadState:
@@ -156,13 +153,15 @@ void ReplyDispatcher::onAcknowledge()
         stateLoad_.StartStateLoad(true);
         break;
     case kStepReadStoredPreset:
-        host_.SetLinkTimeout(kTimeoutStateLoad);
-        send(CM_MCS_CMD(id, request::kPresetPiece, 0), true);
+        upload_.OnPresetSelected();
+        break;
+    case kStepDownloadPresets:
+        download_.DownloadNextPreset(state_.downloadSlot);
         break;
     case kStepDownloadHeader:
         host_.SetTimerEnabled(ExchangeTimer::PresetLoadCount, false);
         host_.SetProgressPosition(0);
-        host_.SetProgressMax(kProgressUnitDownload);
+        host_.SetProgressMax(kDownloadProgressPresets);
         host_.SetStatusText("SID_DOWNLOAD_PRESET");
         send(CM_MCS_WRITE_EEPROM(id, kUnitHeaderAddress, kUnitHeaderLength,
                                  std::span(state_.unitFileHeader).subspan(1)),
@@ -170,14 +169,13 @@ void ReplyDispatcher::onAcknowledge()
         state_.ackStep = kStepDownloadPresets;
         break;
     default:
-        // kStepDownloadPresets continues the unit download, which sends the
-        // next preset itself.
         break;
     }
 }
 
-void ReplyDispatcher::onMeters()
+void ReplyDispatcher::onMeters(std::span<const std::uint8_t> payload)
 {
+    meters_.OnMeterReply(payload);
     if (state_.transferKind == kTransferPresetFile && host_.ProgressPosition() >= kProgressPresetFileEnd) {
         state_.transferKind = kTransferNone;
         send(CM_MCS_CMD(host_.GetDeviceId(), request::kKeepAlive), false);
@@ -188,6 +186,11 @@ void ReplyDispatcher::onMeters()
 void ReplyDispatcher::onTransferEnd(std::span<const std::uint8_t> payload)
 {
     if (payload[0] != 1 || state_.transferKind == kTransferNone) {
+        return;
+    }
+    if (state_.transferKind == kTransferUnitDownloadFir) {
+        // Ends the download as the answer to its final request does.
+        download_.OnBurstEnd();
         return;
     }
     send(CM_MCS_CMD(host_.GetDeviceId(), request::kKeepAlive), false);
@@ -212,6 +215,9 @@ void ReplyDispatcher::resetExchanges()
     host_.SetTimerEnabled(ExchangeTimer::PresetLoadCount, false);
     host_.SetTimerEnabled(ExchangeTimer::ProcessShow, false);
     stateLoad_.Abandon();
+    presets_.Abandon();
+    upload_.Abandon();
+    download_.Abandon();
 }
 
 void ReplyDispatcher::BeginConnect()
@@ -237,7 +243,8 @@ void ReplyDispatcher::StartStateLoad(bool urgent)
 
 bool ReplyDispatcher::ProgressWanted() const
 {
-    return stateLoad_.Loading() || state_.transferKind != kTransferNone ||
+    return stateLoad_.Loading() || upload_.Active() || download_.Active() ||
+           state_.transferKind != kTransferNone ||
            (state_.ackStep != kStepIdle && state_.ackStep != kStepLocked);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Turns each received frame into a reply and hands it to its handler: the
 // acknowledgement steps that chain multi-command exchanges, the ends of the
-// bulk transfers, and the handshake and state load.
+// bulk transfers, the handshake and state load, the meters, the preset
+// operations and files and the unit transfers. It owns those operations; the
+// main window reaches them through the accessors below.
 //
 // Replies from another device id only report the links' state. A reply
 // shorter than what its handler reads is dropped, as is one that does not
@@ -14,7 +16,12 @@
 
 #include "model/ExchangeState.h"
 #include "model/FirImage.h"
+#include "model/MeterMonitor.h"
+#include "model/PresetCommands.h"
+#include "model/PresetFileTransfer.h"
 #include "model/StateLoad.h"
+#include "model/UnitDownload.h"
+#include "model/UnitUpload.h"
 
 class LCmd;
 class LUnitControl;
@@ -43,12 +50,17 @@ public:
 
     ExchangeState& state() { return state_; }
     const ExchangeState& state() const { return state_; }
+    MeterMonitor& meters() { return meters_; }
+    PresetCommands& presets() { return presets_; }
+    PresetFileTransfer& presetFile() { return presetFile_; }
+    UnitUpload& upload() { return upload_; }
+    UnitDownload& download() { return download_; }
 
 private:
     void dispatch(const LCmd& reply);
     void onAcknowledge();
     void onDeviceInfo();
-    void onMeters();
+    void onMeters(std::span<const std::uint8_t> payload);
     void onTransferEnd(std::span<const std::uint8_t> payload);
     void endTransfer();
     void progressToMax();
@@ -56,9 +68,13 @@ private:
     void send(const LCmd& command, bool urgent);
 
     ExchangeHost& host_;
-    LUnitControl& unit_;
     ExchangeState state_;
     StateLoad stateLoad_;
+    MeterMonitor meters_;
+    PresetCommands presets_;
+    PresetFileTransfer presetFile_;
+    UnitUpload upload_;
+    UnitDownload download_;
 };
 
 } // namespace qx

@@ -18,14 +18,6 @@ constexpr int kTimeoutDeviceInfo = 100;
 constexpr int kTimeoutDefault = 5000;
 constexpr int kTimeoutNotUsb = 1000;
 
-std::uint8_t lowByte(int value)
-{
-    return static_cast<std::uint8_t>(value & 0xFF);
-}
-std::uint8_t highByte(int value)
-{
-    return static_cast<std::uint8_t>((value >> 8) & 0xFF);
-}
 
 // The handlers read fixed bytes; a payload shorter than its reply's is
 // refused here too, whoever calls.
@@ -125,7 +117,7 @@ void StateLoad::OnLockStatusReply(std::span<const std::uint8_t> payload)
     awaiting_ = Awaiting::Nothing;
     host_.SetLockModeVisible(payload[6] != 0);
     if (payload[5] != 0) {
-        state_.ackStep = 8;
+        state_.ackStep = kStepLocked;
         host_.SetTimerEnabled(ExchangeTimer::Pts, true);
     } else {
         StartStateLoad(false);

@@ -71,11 +71,7 @@ FileResult openUnitFile(const std::filesystem::path& path, UnitFileContents& int
 
 std::filesystem::path unitFileName(const std::filesystem::path& chosen)
 {
-    const std::string name = chosen.filename().string();
-    const std::size_t cut = std::min(name.find(".unt"), name.find(".UNT"));
-    std::filesystem::path result = chosen;
-    result.replace_filename(name.substr(0, cut) + ".unt");
-    return result;
+    return nameWithExtension(chosen, "unt");
 }
 
 } // namespace qx

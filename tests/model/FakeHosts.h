@@ -2,6 +2,9 @@
 // Recording stand-ins for the main window's services.
 
 #include <algorithm>
+#include <array>
+#include <filesystem>
+#include <optional>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -25,6 +28,16 @@ struct Sent
     bool urgent;
     friend bool operator==(const Sent&, const Sent&) = default;
 };
+
+// Code and payload of a command frame that was sent.
+inline std::uint8_t codeOf(const Sent& s)
+{
+    return s.frame[5];
+}
+inline std::vector<std::uint8_t> payloadOf(const Sent& s)
+{
+    return {s.frame.begin() + 6, s.frame.end() - 3};
+}
 
 // A command frame written out by hand: 10 02 00 id length code payload 10 03
 // and the exclusive OR of everything before it.
@@ -65,6 +78,8 @@ public:
     bool busy = false;
     std::vector<int> curveMarks;
     std::vector<std::pair<int, qx::PresetName>> rows;
+    // Also handed every row name, when set.
+    std::function<void(int, const qx::PresetName&)> onRow;
 
     std::uint8_t GetDeviceId() const override { return deviceId; }
     void SendCommand(const LCmd& command, bool urgent) override { record(command, urgent); }
@@ -73,6 +88,9 @@ public:
     void ShowPresetRowName(int preset, const qx::PresetName& name) override
     {
         rows.emplace_back(preset, name);
+        if (onRow) {
+            onRow(preset, name);
+        }
     }
 };
 
@@ -130,13 +148,84 @@ public:
         calls.push_back("ShowModelError " + std::string(id));
     }
     void SetLockModeVisible(bool visible) override { lockModeVisible = visible; }
-    void SetUnlockReplyState(int state) override { unlockReplyState = state; }
+    // Also handed every password result, when set.
+    std::function<void(int)> onUnlockReplyState;
+    void SetUnlockReplyState(int state) override
+    {
+        unlockReplyState = state;
+        if (onUnlockReplyState) {
+            onUnlockReplyState(state);
+        }
+    }
     void LoadUnitToForm() override
     {
         ++loadUnitToFormCount;
         calls.emplace_back("LoadUnitToForm");
     }
     void ReenableLinkControls() override { calls.emplace_back("ReenableLinkControls"); }
+
+    // Transfers: dialogs answer from `files` (nothing when the dialog has no
+    // entry); a modal progress window runs `onModalProgress`, as its loop
+    // would dispatch the replies.
+    std::map<qx::FileDialog, std::filesystem::path> files;
+    std::function<void()> onModalProgress;
+    bool mainWindowEnabled = true;
+    bool busyFlag = false;
+    int progressShows = 0;
+    std::vector<std::string> information;
+    std::string presetNumber;
+    qx::PresetName presetName{};
+
+    void ShowProgressWindow(bool modal) override
+    {
+        ++progressShows;
+        calls.push_back(modal ? "ShowProgressWindow modal" : "ShowProgressWindow");
+        if (modal && onModalProgress) {
+            onModalProgress();
+        }
+    }
+    void ShowInformation(std::string_view id) override { information.emplace_back(id); }
+    void ShowFactoryDialog() override { calls.emplace_back("ShowFactoryDialog"); }
+    std::optional<std::filesystem::path> ChooseFile(qx::FileDialog dialog) override
+    {
+        const auto it = files.find(dialog);
+        return it != files.end() ? std::optional(it->second) : std::nullopt;
+    }
+    void SetMainWindowEnabled(bool enabled) override { mainWindowEnabled = enabled; }
+    void SetBusy(bool busy) override { busyFlag = busy; }
+    void ShowCurrentPreset(std::string_view number, const qx::PresetName& name) override
+    {
+        presetNumber = number;
+        presetName = name;
+    }
+    void ClearPeqSelection() override { calls.emplace_back("ClearPeqSelection"); }
+    void ShowOpenedFirFilters() override { calls.emplace_back("ShowOpenedFirFilters"); }
+    void Pause(int) override {}
+
+    // Meters: whether each output's compressor (0-7) and limiter (8-15) is
+    // armed, the last frame shown, the DSP label.
+    std::array<bool, 16> armed = [] {
+        std::array<bool, 16> a{};
+        a.fill(true);
+        return a;
+    }();
+    std::optional<qx::MeterFrame> meterFrame;
+    int meterClears = 0;
+    std::string dspText;
+    qx::DspLabelStyle dspStyle = qx::DspLabelStyle::Calm;
+
+    bool IsDynamicsArmed(int output, bool limiter) const override
+    {
+        return armed[static_cast<std::size_t>(output + (limiter ? 8 : 0))];
+    }
+    void ShowMeters(const qx::MeterFrame& frame) override { meterFrame = frame; }
+    void ClearMeters() override
+    {
+        ++meterClears;
+        meterFrame = qx::MeterFrame{};
+    }
+    void SetDspText(std::string_view text) override { dspText = text; }
+    void SetDspLabelStyle(qx::DspLabelStyle style) override { dspStyle = style; }
 };
 
 } // namespace qxtest

@@ -71,7 +71,7 @@ struct ShortReply
 TEST_F(ReplyDispatcherTest, RepliesShorterThanTheirHandlerReadsAreDropped)
 {
     const std::vector<ShortReply> table = {{20, 1},  {34, 20}, {41, 15}, {44, 7},  {45, 2},
-                                           {64, 34}, {86, 55}, {89, 1},  {36, 51}, {40, 51}};
+                                           {64, 34}, {86, 55}, {89, 1},  {36, 51}, {40, 51}, {25, 21}};
     for (const ShortReply& r : table) {
         goOnline();
         dispatcher.state().transferKind = qx::kTransferPresetFile;
@@ -143,12 +143,12 @@ TEST_F(ReplyDispatcherTest, RecallStepStartsTheReadback)
     EXPECT_EQ(host.position, 0);
 }
 
-TEST_F(ReplyDispatcherTest, StoredPresetAndUnitDownloadSteps)
+TEST_F(ReplyDispatcherTest, UnitDownloadHeaderStep)
 {
     goOnline();
-    dispatcher.state().ackStep = 4;
+    dispatcher.state().ackStep = 4; // no upload has opened a preset
     deliver(1, {});
-    EXPECT_EQ(takeSent(), std::vector<Sent>{command(0x28, {0}, true)});
+    EXPECT_TRUE(takeSent().empty());
 
     for (std::size_t k = 0; k < dispatcher.state().unitFileHeader.size(); ++k) {
         dispatcher.state().unitFileHeader[k] = static_cast<std::uint8_t>(0xA0 + k);
@@ -231,9 +231,15 @@ TEST_F(ReplyDispatcherTest, TransferEndReply)
     for (const TransferEndCase& c : cases) {
         goOnline();
         host.position = 5;
+        host.timers.clear();
         dispatcher.state().transferKind = c.kind;
         deliver(89, {c.byte0});
-        if (c.ends) {
+        if (c.ends && c.kind == qx::kTransferUnitDownloadFir) {
+            // As the answer to the burst's final request: the end timer.
+            EXPECT_TRUE(host.sent.empty());
+            EXPECT_TRUE(host.timer(ExchangeTimer::DownloadEnd));
+            EXPECT_EQ(dispatcher.state().transferKind, qx::kTransferNone);
+        } else if (c.ends) {
             EXPECT_EQ(takeSent(), std::vector<Sent>{command(0x12, {}, false)});
             EXPECT_EQ(host.position, host.maximum);
             EXPECT_EQ(host.calls, std::vector<std::string>{"CloseProgressWindow"});
@@ -252,17 +258,6 @@ TEST_F(ReplyDispatcherTest, PasswordResultGoesToTheUnlockDialog)
     EXPECT_EQ(host.unlockReplyState, -1);
     deliver(45, {0, 1});
     EXPECT_EQ(host.unlockReplyState, 1);
-}
-
-TEST_F(ReplyDispatcherTest, MemoryDataKeepsAtMost21Bytes)
-{
-    std::vector<std::uint8_t> data(40);
-    for (std::size_t k = 0; k < data.size(); ++k) {
-        data[k] = static_cast<std::uint8_t>(k + 1);
-    }
-    deliver(25, data);
-    EXPECT_EQ(unit.memoryHeader()[0], 1);
-    EXPECT_EQ(unit.memoryHeader()[20], 21);
 }
 
 TEST_F(ReplyDispatcherTest, CoefficientBlocksOfAStoredPresetAreNotTheCurrentSettings)

@@ -22,7 +22,28 @@ protected:
     {
         host.onSend = [this](const Frame& f) { outgoing.push_back(f); };
         unitHost.onSend = [this](const Frame& f) { outgoing.push_back(f); };
+        // A modal progress window dispatches the replies until it closes.
+        host.onModalProgress = [this] { run(); };
     }
+
+    // Runs the handler of every enabled timer that ends a transfer or counts
+    // its progress, once each, as their ticks would.
+    void fireTimers()
+    {
+        if (host.timer(qx::ExchangeTimer::Upload)) {
+            dispatcher.upload().OnUploadTimer();
+        }
+        if (host.timer(qx::ExchangeTimer::DownloadEnd)) {
+            dispatcher.download().OnDownloadEndTimer();
+        }
+        if (host.timer(qx::ExchangeTimer::PresetLoadCount)) {
+            dispatcher.presets().OnPresetLoadCountTimer();
+        }
+        run();
+    }
+
+    // The link drops when the processor gets its n-th frame from now.
+    void dropLinkAtFrame(int n) { responder.Faults().closeAtFrame = framesSent + n; }
 
     // Opens a link: clears the exchanges, sends the device-information request.
     void connect()
@@ -39,6 +60,7 @@ protected:
         while (!outgoing.empty() && linkOpen) {
             const Frame frame = outgoing.front();
             outgoing.pop_front();
+            ++framesSent;
             const qx::sim::Exchange exchange = responder.OnFrame(frame);
             for (const auto& write : exchange.writes) {
                 for (const auto& reply : splitter.Push(write)) {
@@ -75,6 +97,7 @@ protected:
     qx::sim::CommandFrameSplitter splitter;
     std::deque<Frame> outgoing;
     bool linkOpen = false;
+    int framesSent = 0;
 };
 
 } // namespace qxtest

@@ -5,6 +5,11 @@
 
 #include "WindowScreenshot.h"
 
+#include "app/lock/LockDialogs.h"
+#include "controls/buttons/rz/RzClasses.h"
+#include "controls/buttons/vr/VrClasses.h"
+#include "controls/skinned/SkinnedClasses.h"
+#include "model/dialogs/PresetDialogs.h"
 #include "platform/gui/Application.h"
 
 #include <cstdio>
@@ -23,6 +28,11 @@ int main(int argc, char** argv)
     qx::initApplication(qtArgc, argv);
     int status = 0;
     try {
+        qx::registerRzClasses();
+        qx::registerVrClasses();
+        qx::registerPresetDialogs();
+        qx::registerLockDialogs();
+        qx::registerSkinnedClasses();
         qx::WindowScreenshot::savePng(argv[1], argv[2], argc == 4 ? argv[3] : "");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "qx73b-screenshot: %s\n", e.what());

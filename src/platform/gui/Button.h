@@ -21,11 +21,16 @@ public:
     void SetCancel(bool Value) { cancel_ = Value; }
 
     void Click() override;
+    /// Enter clicks the focused button, or the Default one when the focus is
+    /// on no button; Esc clicks the Cancel button (CM_DIALOGKEY).
+    void Dispatch(TMessage& Message) override;
 
 protected:
     void TextChanged() override;
 
 private:
+    bool takesDialogKey(const TMessage& Message) const;
+
     TModalResult modalResult_ = mrNone;
     bool default_ = false;
     bool cancel_ = false;

@@ -3,6 +3,7 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/ControlWidget.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/Keys.h"
 #include "platform/gui/MessagePump.h"
 #include "platform/gui/Screen.h"
 #include "platform/gui/canvas/Canvas.h"
@@ -16,6 +17,7 @@
 #include <stdexcept>
 
 #include <QFont>
+#include <QPainter>
 
 namespace qx {
 
@@ -707,6 +709,7 @@ void TWinControl::childAnchorsFixed(TControl* child)
 void TWinControl::AlignControls()
 {
     TRect r = ClientRect();
+    AdjustClientRect(r);
     auto place = [](TControl* c, int l, int t, int w, int h) {
         c->SetBounds(l, t, std::max(w, 0), std::max(h, 0));
     };
@@ -780,9 +783,61 @@ void TWinControl::Dispatch(TMessage& Message)
         Realign();
         Resize();
         break;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+        broadcast(Message);
+        break;
+    case WM_ERASEBKGND:
+        if (auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam)) {
+            canvas->SaveState();
+            canvas->Brush().Color = color_;
+            canvas->Brush().Style = bsSolid;
+            canvas->FillRect(ClientRect());
+            canvas->RestoreState();
+            Message.Result = 1;
+        }
+        break;
+    case WM_PRINTCLIENT:
+        if (auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam))
+            if (QPainter* painter = canvas->Painter()) {
+                // The control's own drawing, without background or children.
+                widget_->render(painter, QPoint(), QRegion(), {});
+                Message.Result = 1;
+            }
+        break;
     default:
         TControl::Dispatch(Message);
     }
+}
+
+void TWinControl::broadcast(TMessage& Message)
+{
+    // Every child, bottom first, until one takes the message.
+    const std::vector<TControl*> children = controls_;
+    for (TControl* child : children) {
+        if (!ContainsControl(child))
+            continue;
+        child->WndProc(Message);
+        if (Message.Result != 0)
+            return;
+    }
+}
+
+bool TWinControl::dialogKey(Word Key, std::intptr_t KeyData)
+{
+    // Enter and Esc that the control does not keep go to the form's buttons.
+    if (Key != VK_RETURN && Key != VK_ESCAPE)
+        return false;
+    if (Perform(WM_GETDLGCODE) & DLGC_WANTALLKEYS)
+        return false;
+    TForm* form = GetParentForm(this);
+    return form && form->Perform(CM_DIALOGKEY, Key, KeyData) != 0;
+}
+
+bool TWinControl::dialogChar(char16_t Key, std::intptr_t KeyData)
+{
+    TForm* form = GetParentForm(this);
+    return form && form->Perform(CM_DIALOGCHAR, Key, KeyData) != 0;
 }
 
 void TWinControl::handleKey(TMessage& Message)
@@ -791,6 +846,14 @@ void TWinControl::handleKey(TMessage& Message)
     const TShiftState shift = TShiftState::fromBits(static_cast<std::uint64_t>(Message.LParam));
     TForm* form = GetParentForm(this);
     const bool preview = form && form != this && form->KeyPreview();
+    if (Message.Msg == WM_CHAR && shift.Contains(ssAlt)) {
+        // Alt with a character is no typing: it is the accelerator of a caption.
+        if (dialogChar(static_cast<char16_t>(Message.WParam), Message.LParam)) {
+            Message.WParam = 0;
+            Message.Result = qx::kDialogKeyTaken;
+        }
+        return;
+    }
     if (Message.Msg == WM_CHAR) {
         char16_t key = static_cast<char16_t>(Message.WParam);
         if (preview)
@@ -806,6 +869,11 @@ void TWinControl::handleKey(TMessage& Message)
         if (key)
             down ? KeyDown(key, shift) : KeyUp(key, shift);
         Message.WParam = key;
+        if (down && key && dialogKey(key, Message.LParam)) {
+            Message.WParam = 0;
+            Message.Result = qx::kDialogKeyTaken;
+            return;
+        }
     }
     Message.Result = Message.WParam == 0 ? 1 : 0;
 }

@@ -290,6 +290,8 @@ protected:
     virtual void DoExit();
     /// Places the aligned children in the client area; then the anchored ones.
     virtual void AlignControls();
+    /// The area the aligned children share; a control with borders takes them off.
+    virtual void AdjustClientRect(TRect&) const {}
 
 private:
     friend class TControl;
@@ -297,6 +299,9 @@ private:
 
     bool isWindowed() const override { return true; }
     void handleKey(TMessage& Message);
+    void broadcast(TMessage& Message);
+    bool dialogKey(Word Key, std::intptr_t KeyData);
+    bool dialogChar(char16_t Key, std::intptr_t KeyData);
     void restack();
     void applyTabOrder();
     void childAnchorsFixed(TControl* child);
@@ -338,6 +343,10 @@ protected:
 };
 
 namespace qx {
+
+/// The Result of a key message taken as a dialog key or accelerator: no
+/// character follows it.
+inline constexpr std::intptr_t kDialogKeyTaken = 2;
 
 /// The control behind a Qt widget, nullptr when there is none.
 TControl* controlOf(const QWidget* widget);

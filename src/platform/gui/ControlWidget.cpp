@@ -233,6 +233,8 @@ bool ControlBridge::key(QEvent* event)
     if (vk != 0) {
         TMessage m{down ? WM_KEYDOWN : WM_KEYUP, vk, shift, 0, nullptr};
         control_->WndProc(m);
+        if (m.Result == kDialogKeyTaken)
+            return true;
         keyEaten = m.Result != 0;
     }
     if (!down || !typesCharacter(k->text()))

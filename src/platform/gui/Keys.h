@@ -12,6 +12,12 @@ enum : Word {
     VK_SUBTRACT = 0x6D, VK_DECIMAL = 0x6E, VK_DIVIDE = 0x6F, VK_F1 = 0x70, VK_F12 = 0x7B
 };
 
+/// The shift state a key message carries in its LParam.
+inline TShiftState KeyDataToShiftState(std::intptr_t KeyData)
+{
+    return TShiftState::fromBits(static_cast<std::uint64_t>(KeyData));
+}
+
 namespace qx {
 
 /// The virtual-key code of a Qt key (Qt::Key), 0 when there is none.

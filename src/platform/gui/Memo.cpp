@@ -74,3 +74,12 @@ void TMemo::SetWordWrap(bool Value)
     wordWrap_ = Value;
     edit()->setLineWrapMode(Value ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
+
+void TMemo::Dispatch(TMessage& Message)
+{
+    if (Message.Msg == WM_GETDLGCODE) {
+        Message.Result = DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS;
+        return;
+    }
+    TWinControl::Dispatch(Message);
+}

@@ -26,6 +26,9 @@ public:
 
     TNotifyEvent OnChange;
 
+    /// Keeps Enter and Esc (WM_GETDLGCODE): they edit the text, no dialog button takes them.
+    void Dispatch(TMessage& Message) override;
+
 private:
     QPlainTextEdit* edit() const;
     std::vector<std::string> split() const;

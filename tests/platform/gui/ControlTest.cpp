@@ -1,5 +1,6 @@
 #include "TestControls.h"
 
+#include "platform/gui/canvas/Bitmap.h"
 #include "platform/gui/canvas/Canvas.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +67,22 @@ TEST(Painting, PaintDrawsThroughTheCanvasOnTheControl)
     EXPECT_EQ(pixelOf(image, 39, 29), clRed);
     EXPECT_EQ(pixelOf(image, 35, 20), clRed) << "a non-windowed control lies below its windowed sibling";
     EXPECT_EQ(pixelOf(image, 45, 20), clLime);
+}
+
+TEST(Painting, AParentDrawsItsBackgroundAndClientAreaOnACanvasItIsGiven)
+{
+    // What a see-through control does to show its parent behind itself.
+    TRedBox box(nullptr);
+    box.SetBounds(0, 0, 20, 20);
+    box.SetColor(clYellow);
+    TBitmap under(20, 20);
+    TCanvas& canvas = under.Canvas();
+    EXPECT_EQ(box.Perform(WM_ERASEBKGND, reinterpret_cast<std::uintptr_t>(&canvas)), 1);
+    EXPECT_EQ(pixelOf(under.Image(), 5, 5), clYellow);
+    EXPECT_EQ(box.Perform(WM_PRINTCLIENT, reinterpret_cast<std::uintptr_t>(&canvas)), 1);
+    canvas.Detach();
+    EXPECT_EQ(pixelOf(under.Image(), 5, 5), clRed);
+    EXPECT_EQ(box.Perform(WM_ERASEBKGND, 0), 0) << "no canvas, nothing drawn";
 }
 
 // The order in which the parent's widget stacks the controls, bottom first.

@@ -1,6 +1,8 @@
 #include "TestControls.h"
 
+#include "platform/gui/Button.h"
 #include "platform/gui/Keys.h"
+#include "platform/gui/Memo.h"
 #include "platform/gui/LayoutLoader.h"
 #include "platform/gui/Timer.h"
 
@@ -159,6 +161,24 @@ TEST(Modal, AFormReleasedInsideItsModalLoopGoesAfterTheLoop)
     timer.SetEnabled(false);
     Application->ProcessMessages();
     EXPECT_TRUE(destroyed);
+}
+
+TEST(Focus, TheActiveControlOfALayoutHasTheFocusWhenTheFormShows)
+{
+    registerTestClasses();
+    TTestForm form(nullptr);
+    const std::string text = "object fmTest: TTestForm\n  ActiveControl = btnOK\n"
+                             "  object pnlTop: TTestPanel\n    TabStop = True\n  end\n"
+                             "  object btnOK: TTestButton\n    TabStop = True\n  end\nend\n";
+    qx::loadLayoutText(form, text, "Active.layout");
+    TWinControl* focused = nullptr;
+    form.OnActivate = [&](TObject*) {
+        focused = form.ActiveControl();
+        form.SetModalResult(mrOk);
+    };
+    form.AfterConstruction();
+    form.ShowModal();
+    EXPECT_EQ(focused, form.btnOK);
 }
 
 TEST(Modal, AVisibleFormCannotBeShownModally)
@@ -323,6 +343,165 @@ TEST(ApplicationObject, TheFirstFormMadeIsTheMainFormAndClosingItEndsTheLoop)
     app.Run();
     Application = saved;
     EXPECT_TRUE(app.Terminated());
+}
+
+} // namespace
+
+namespace {
+
+/// A push button as the control families write them: Enter clicks the
+/// default button, Esc the cancel button, Alt with its letter any of them.
+class TDialogButton : public TCustomControl
+{
+public:
+    TDialogButton(TComponent* owner, TModalResult result, bool isDefault, bool isCancel, char16_t accelerator)
+        : TCustomControl(owner), result_(result), default_(isDefault), cancel_(isCancel), accelerator_(accelerator)
+    {
+    }
+
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == CM_DIALOGKEY && KeyDataToShiftState(m.LParam).Empty() &&
+            ((m.WParam == VK_RETURN && default_) || (m.WParam == VK_ESCAPE && cancel_))) {
+            GetParentForm(this)->SetModalResult(result_);
+            m.Result = 1;
+            return;
+        }
+        if (m.Msg == CM_DIALOGCHAR && m.WParam == accelerator_) {
+            GetParentForm(this)->SetModalResult(result_);
+            m.Result = 1;
+            return;
+        }
+        TCustomControl::WndProc(m);
+    }
+
+private:
+    TModalResult result_;
+    bool default_, cancel_;
+    char16_t accelerator_;
+};
+
+/// A control that keeps every key (as a multi-line memo keeps Enter).
+class TKeyEater : public TCustomControl
+{
+public:
+    using TCustomControl::TCustomControl;
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == WM_GETDLGCODE) {
+            m.Result = DLGC_WANTALLKEYS;
+            return;
+        }
+        TCustomControl::WndProc(m);
+    }
+};
+
+struct DialogKeyCase
+{
+    const char* name;
+    bool focusEater;
+    int qtKey;
+    const char* text;
+    Qt::KeyboardModifiers mods;
+    TModalResult expected; // mrNone: the dialog stays
+};
+
+void PrintTo(const DialogKeyCase& c, std::ostream* os) { *os << c.name; }
+
+const DialogKeyCase kDialogKeys[] = {
+    {"Enter clicks the default button", false, Qt::Key_Return, "\r", Qt::NoModifier, mrOk},
+    {"Esc clicks the cancel button", false, Qt::Key_Escape, "\x1b", Qt::NoModifier, mrCancel},
+    {"Shift+Enter is no dialog key", false, Qt::Key_Return, "\r", Qt::ShiftModifier, mrNone},
+    {"a control that wants all keys keeps Enter", true, Qt::Key_Return, "\r", Qt::NoModifier, mrNone},
+    {"Alt with the accelerator clicks the button", false, Qt::Key_N, "n", Qt::AltModifier, mrNo},
+    {"the accelerator letter alone is typed", false, Qt::Key_N, "n", Qt::NoModifier, mrNone},
+};
+
+class DialogKeyTest : public ::testing::TestWithParam<DialogKeyCase>
+{
+};
+
+TEST_P(DialogKeyTest, GoesToTheFormsButtonsUnlessTheControlKeepsIt)
+{
+    const DialogKeyCase& c = GetParam();
+    TForm dialog(nullptr);
+    auto* panel = new TTestPanel(&dialog);
+    panel->SetParent(&dialog);
+    for (auto* button : {new TDialogButton(&dialog, mrOk, true, false, u'o'),
+                         new TDialogButton(&dialog, mrCancel, false, true, u'c'),
+                         new TDialogButton(&dialog, mrNo, false, false, u'n')})
+        button->SetParent(panel); // nested: the form's broadcast reaches them
+    auto* eater = new TKeyEater(&dialog);
+    eater->SetParent(&dialog);
+    auto* plain = new TTestButton(&dialog);
+    plain->SetParent(&dialog);
+    std::vector<char16_t> typed;
+    for (TWinControl* target : {static_cast<TWinControl*>(eater), static_cast<TWinControl*>(plain)})
+        target->OnKeyPress = [&](TObject*, char16_t& key) { typed.push_back(key); };
+
+    TWinControl* target = c.focusEater ? static_cast<TWinControl*>(eater) : plain;
+    TModalResult result = mrNone;
+    dialog.OnShow = [&](TObject*) {
+        pressKey(target, c.qtKey, QString::fromLatin1(c.text), c.mods);
+        result = dialog.ModalResult();
+        dialog.SetModalResult(mrAbort);
+    };
+    dialog.AfterConstruction();
+    dialog.ShowModal();
+    EXPECT_EQ(result, c.expected);
+    EXPECT_EQ(typed.empty(), c.expected != mrNone) << "a key taken by a button types nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DialogKeyTest, ::testing::ValuesIn(kDialogKeys));
+
+} // namespace
+
+namespace {
+
+TEST(DialogButtons, EnterClicksTheDefaultOrFocusedButtonAndEscTheCancelButton)
+{
+    enum class Focus { Other, NoButton, Memo };
+    struct Case
+    {
+        const char* name;
+        int qtKey;
+        Focus focus;
+        TModalResult expected;
+    };
+    const Case cases[] = {
+        {"Enter from another control clicks the default button", Qt::Key_Return, Focus::Other, mrOk},
+        {"Enter on a button clicks that button", Qt::Key_Return, Focus::NoButton, mrNo},
+        {"Esc clicks the cancel button", Qt::Key_Escape, Focus::Other, mrCancel},
+        {"a memo keeps Enter", Qt::Key_Return, Focus::Memo, mrNone},
+    };
+    for (const Case& c : cases) {
+        TForm dialog(nullptr);
+        auto* ok = new TButton(&dialog);
+        ok->SetDefault(true);
+        ok->SetModalResult(mrOk);
+        auto* cancel = new TButton(&dialog);
+        cancel->SetCancel(true);
+        cancel->SetModalResult(mrCancel);
+        auto* no = new TButton(&dialog);
+        no->SetModalResult(mrNo);
+        TWinControl* other = c.focus == Focus::Memo ? static_cast<TWinControl*>(new TMemo(&dialog))
+                                                    : new TTestButton(&dialog);
+        other->SetTabStop(true);
+        for (TWinControl* control : {static_cast<TWinControl*>(ok), static_cast<TWinControl*>(cancel),
+                                     static_cast<TWinControl*>(no), other})
+            control->SetParent(&dialog);
+        TWinControl* target = c.focus == Focus::NoButton ? static_cast<TWinControl*>(no) : other;
+        TModalResult result = mrNone;
+        dialog.OnActivate = [&](TObject*) {
+            target->SetFocus();
+            pressKey(target, c.qtKey);
+            result = dialog.ModalResult();
+            dialog.SetModalResult(mrAbort);
+        };
+        dialog.AfterConstruction();
+        dialog.ShowModal();
+        EXPECT_EQ(result, c.expected) << c.name;
+    }
 }
 
 } // namespace
