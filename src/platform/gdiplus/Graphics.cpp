@@ -20,10 +20,11 @@ QPolygonF q(std::span<const PointF> points)
     return polygon;
 }
 
-// Shapes reach Qt's rasteriser on a 1/64-pixel grid, and without smoothing it gives a
-// pixel whose centre lies exactly on an edge to the shape on the edge's left or top: a
-// whole-number rectangle would cover x + 1 .. x + w. Moved up and left by one grid step,
-// the pixel goes to the shape on its right or bottom instead, so x .. x + w - 1 is covered.
+// Shapes reach Qt's rasteriser on a 1/64-pixel grid, and without smoothing it counts a
+// pixel whose centre lies exactly on a left or top edge as outside and one on a right or
+// bottom edge as inside: a whole-number rectangle would cover x + 1 .. x + w. Moved up and
+// left by one grid step, left and top edges take their pixels and right and bottom edges
+// leave theirs, so x .. x + w - 1 is covered.
 constexpr double kEdgeRule = 1.0 / 64;
 
 // Pens up to one unit wide draw one-pixel lines, whatever the transform.

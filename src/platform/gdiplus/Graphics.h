@@ -90,9 +90,9 @@ private:
     // How a drawing meets the pixel grid (see pixelOffset).
     enum class Grid
     {
-        Area,      // fills and wide pens: a pixel is covered when its centre is inside
-        ThinLine,  // one-pixel pens
-        Pixels,    // pictures and text: whole coordinates on pixel edges
+        Area,     // fills and wide pens: a pixel is covered when its centre is inside
+        ThinLine, // one-pixel pens
+        Pixels,   // pictures and text: whole coordinates on pixel edges
     };
 
     void begin();

@@ -144,7 +144,10 @@ std::pair<int, int> drawPrimitive(Graphics& g, Primitive primitive)
     return {0, 0};
 }
 
-void PrintTo(const GridCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const GridCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class GdiplusPixelGrid : public GdiplusFixture, public ::testing::WithParamInterface<GridCase>
 {
@@ -177,7 +180,8 @@ TEST_P(GdiplusPixelGrid, CoversTheExpectedPixels)
     const auto [rowY, columnX] = probe;
     const std::string row = c.row, column = c.column;
     EXPECT_EQ(profile(8, rowY, 1, 0, row.size(), smooth), row) << "row " << rowY << " from x 8";
-    EXPECT_EQ(profile(columnX, 8, 0, 1, column.size(), smooth), column) << "column " << columnX << " from y 8";
+    EXPECT_EQ(profile(columnX, 8, 0, 1, column.size(), smooth), column)
+        << "column " << columnX << " from y 8";
 }
 
 INSTANTIATE_TEST_SUITE_P(ModesAndSmoothing, GdiplusPixelGrid, ::testing::ValuesIn(kCases),
@@ -190,8 +194,7 @@ using GdiplusBrushSampling = GdiplusFixture;
 TEST_F(GdiplusBrushSampling, GradientsAreSampledAtThePixelCentresOfTheMode)
 {
     const PointF square[] = {{0, 0}, {40, 0}, {40, 40}, {0, 40}};
-    for (const auto& [mode, linear, radial] :
-         {std::tuple{Default, 64, 128}, std::tuple{Half, 67, 121}}) {
+    for (const auto& [mode, linear, radial] : {std::tuple{Default, 64, 128}, std::tuple{Half, 67, 121}}) {
         PathGradientBrush toCentre(square);
         toCentre.SetCenterPoint({20, 20});
         toCentre.SetCenterColor(kBlack);
@@ -200,8 +203,9 @@ TEST_F(GdiplusBrushSampling, GradientsAreSampledAtThePixelCentresOfTheMode)
         {
             Graphics g(bitmap);
             g.SetPixelOffsetMode(mode);
-            g.FillRectangle(LinearGradientBrush(RectF{0, 0, 40, 4}, kBlack, kWhite, LinearGradientMode::Horizontal),
-                            RectF{0, 0, 40, 4});
+            g.FillRectangle(
+                LinearGradientBrush(RectF{0, 0, 40, 4}, kBlack, kWhite, LinearGradientMode::Horizontal),
+                RectF{0, 0, 40, 4});
             g.FillRectangle(toCentre, RectF{0, 10, 40, 30});
         }
         EXPECT_TRUE(near(at(10, 1), makeArgb(255, linear, linear, linear), 1)) << "linear, x 10";
