@@ -6,6 +6,8 @@
 #include "WindowScreenshot.h"
 
 #include "app/lock/LockDialogs.h"
+#include "controls/buttons/rz/RzClasses.h"
+#include "controls/buttons/vr/VrClasses.h"
 #include "controls/skinned/SkinnedClasses.h"
 #include "model/dialogs/PresetDialogs.h"
 #include "platform/gui/Application.h"
@@ -26,6 +28,8 @@ int main(int argc, char** argv)
     qx::initApplication(qtArgc, argv);
     int status = 0;
     try {
+        qx::registerRzClasses();
+        qx::registerVrClasses();
         qx::registerPresetDialogs();
         qx::registerLockDialogs();
         qx::registerSkinnedClasses();
