@@ -2,7 +2,6 @@
 
 #include "Artwork.h"
 #include "platform/gdiplus/Image.h"
-#include "platform/gui/PictureResources.h"
 
 namespace qx {
 
@@ -10,14 +9,6 @@ ByteView pictureResource(const std::string& name)
 {
     const std::string_view bytes = art::resource(name);
     return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
-}
-
-void installArtPictureResolver()
-{
-    setPictureResolver([](const std::string& name) {
-        const ByteView bytes = pictureResource(name);
-        return Bytes(bytes.begin(), bytes.end());
-    });
 }
 
 bool StoredPicture::GetImageSizes()

@@ -53,8 +53,5 @@ protected:
 
 // Bytes of a compiled-in picture, empty when there is none of that name.
 ByteView pictureResource(const std::string& name);
-// Lets the standard controls' pictures named in layouts (TImage, TImageList) come from the
-// same compiled-in artwork.
-void installArtPictureResolver();
 
 } // namespace qx

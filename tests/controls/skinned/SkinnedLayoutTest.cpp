@@ -75,7 +75,7 @@ object fmSkin: TSkinTestForm
   object TickPictures: TImageList
     Width = 8
     Height = 29
-    Bitmap = "fader-thumb-v.png"
+    Bitmap = "fader-thumb-v"
   end
 end
 )";
