@@ -142,6 +142,20 @@ public:
     void SetUnlockReplyState(int) override {}
     void LoadUnitToForm() override { record.push_back("loaded"); }
     void ReenableLinkControls() override {}
+    bool IsDynamicsArmed(int, bool) const override { return false; }
+    void ShowMeters(const MeterFrame&) override {}
+    void ClearMeters() override {}
+    void SetDspText(std::string_view) override {}
+    void SetDspLabelStyle(DspLabelStyle) override {}
+    void ShowProgressWindow(bool) override {}
+    void ShowFactoryDialog() override {}
+    std::optional<std::filesystem::path> ChooseFile(FileDialog) override { return std::nullopt; }
+    void SetMainWindowEnabled(bool) override {}
+    void SetBusy(bool) override {}
+    void ShowCurrentPreset(std::string_view, const PresetName&) override {}
+    void ClearPeqSelection() override {}
+    void ShowOpenedFirFilters() override {}
+    void Pause(int) override {}
 
     std::string_view Translate(std::string_view id) const override { return qx::Translate(kLanguageEnglish, id); }
     void SetDeviceId(int id) override { router.SetDeviceId(id); }
