@@ -62,10 +62,13 @@ private:
     std::thread thread_;
 };
 
-// The requests of one state load that are answered: all but the closing keep-alive.
+// The requests of one state load that are answered: the device information
+// request the connection sends on opening the link, then what the exchanges
+// sent but the closing keep-alive.
 std::vector<std::vector<std::uint8_t>> answeredRequests(const EditorLink& link)
 {
-    auto requests = link.Requests();
+    std::vector<std::vector<std::uint8_t>> requests{EncodeFrame(CM_MCS_CMD(link.GetDeviceId(), request::kDeviceInfo), 1)};
+    requests.insert(requests.end(), link.Requests().begin(), link.Requests().end());
     const auto keepAlive = EncodeFrame(CM_MCS_CMD(link.GetDeviceId(), request::kKeepAlive), 1);
     if (!requests.empty() && requests.back() == keepAlive)
         requests.pop_back();
@@ -123,6 +126,9 @@ void BM_GainEdit(benchmark::State& state)
     EditorLink link(*fmMain, peer.Port());
     link.Connect();
     runUntil([&] { return link.StateLoaded(); });
+    // The load ends with a keep-alive; its answer frees the link.
+    const int loadReplies = link.RepliesHandled();
+    runUntil([&] { return link.RepliesHandled() > loadReplies; });
     auto* fader = findComponent<TAdvTrackBar>(*fmMain, "isGainInA");
     if (!fader) {
         state.SkipWithError("the main window has no gain fader isGainInA");
@@ -137,7 +143,7 @@ void BM_GainEdit(benchmark::State& state)
         fader->SetPosition(position);
         link.Unit().SetGain(0, static_cast<std::uint16_t>(position - fader->Min()));
         while (peer.Frames() == frames)
-            std::this_thread::yield();
+            Application->ProcessMessages(); // the GUI loop stays free, as in the program
         state.SetIterationTime(std::chrono::duration<double>(peer.LastArrival() - start).count());
         runUntil([&] { return link.RepliesHandled() > replies; });
         position = position == -20 ? -21 : -20;
