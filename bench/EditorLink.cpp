@@ -12,6 +12,7 @@
 #include "platform/net/DialFilter.h"
 #include "platform/sync/Clock.h"
 
+#include <chrono>
 #include <stdexcept>
 
 namespace qx::bench {
@@ -90,7 +91,9 @@ void EditorLink::ReenableLinkControls() { window_.ReenableLinkControls(); }
 
 void EditorLink::LoadUnitToForm()
 {
+    const auto start = std::chrono::steady_clock::now();
     window_.LoadUnitToForm();
+    showSeconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     loaded_ = true;
 }
 

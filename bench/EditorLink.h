@@ -37,6 +37,8 @@ public:
     void Disconnect();
     // The state load has ended with the unit shown in the window.
     bool StateLoaded() const { return loaded_; }
+    // Time spent showing the loaded unit in the window (LoadUnitToForm), in seconds.
+    double ShowSeconds() const { return showSeconds_; }
     bool SocketUp() const { return socketUp_; }
     // Frames handed to the GUI thread and handled, since the start.
     int RepliesHandled() const { return replies_; }
@@ -110,6 +112,7 @@ private:
     ConnectionControl control_;
     std::vector<std::vector<std::uint8_t>> requests_;
     bool loaded_ = false;
+    double showSeconds_ = 0;
     bool socketUp_ = false;
     int replies_ = 0;
     std::size_t replyBytes_ = 0;
