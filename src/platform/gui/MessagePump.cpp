@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <stdexcept>
+#include <utility>
 
 namespace qx {
 
@@ -64,33 +65,74 @@ void MessagePump::add(MessageQueue* queue)
 {
     waker();
     queues_.push_back(queue);
-    queue->setWakeUp([] { waker().wake(); });
+    registered_.insert(queue);
+    queue->setWakeUp([this, queue] { wake(queue); });
+    // Messages that came before the wake-up was set are not lost.
+    wake(queue);
 }
 
 void MessagePump::remove(MessageQueue* queue)
 {
     queues_.erase(std::remove(queues_.begin(), queues_.end(), queue), queues_.end());
+    registered_.erase(queue);
+    std::lock_guard lock(readyMutex_);
+    ready_.erase(std::remove(ready_.begin(), ready_.end(), queue), ready_.end());
 }
 
-void MessagePump::wake() { waker().wake(); }
+void MessagePump::wake()
+{
+    {
+        std::lock_guard lock(readyMutex_);
+        wakeAll_ = true;
+    }
+    waker().wake();
+}
+
+void MessagePump::wake(MessageQueue* queue)
+{
+    {
+        std::lock_guard lock(readyMutex_);
+        if (std::find(ready_.begin(), ready_.end(), queue) == ready_.end())
+            ready_.push_back(queue);
+    }
+    waker().wake();
+}
+
+std::vector<MessageQueue*> MessagePump::takeReady()
+{
+    std::vector<MessageQueue*> ready;
+    bool all = false;
+    {
+        std::lock_guard lock(readyMutex_);
+        ready.swap(ready_);
+        all = std::exchange(wakeAll_, false);
+    }
+    // A woken queue may have gone since; only registered ones are touched.
+    if (all)
+        return queues_;
+    ready.erase(std::remove_if(ready.begin(), ready.end(), [this](MessageQueue* q) { return !registered(q); }),
+                ready.end());
+    return ready;
+}
 
 std::size_t MessagePump::dispatchAll()
 {
     std::size_t handled = 0;
+    const std::vector<MessageQueue*> ready = takeReady();
     // A handler may run a nested loop (a modal form, a message box): that
     // loop must be woken to go on with the messages behind the running one.
-    if (std::any_of(queues_.begin(), queues_.end(), [](MessageQueue* q) { return q->pendingCount() > 0; }))
-        wake();
+    for (MessageQueue* queue : ready)
+        if (queue->pendingCount() > 0)
+            wake(queue);
     // A handler may destroy windows (and their queues) or open a modal loop
-    // that dispatches again, so the list is copied and each entry checked.
-    const std::vector<MessageQueue*> snapshot = queues_;
-    for (MessageQueue* queue : snapshot) {
-        if (std::find(queues_.begin(), queues_.end(), queue) == queues_.end())
+    // that dispatches again, so each entry is checked before its turn.
+    for (MessageQueue* queue : ready) {
+        if (!registered(queue))
             continue;
         try {
             handled += queue->dispatchPending();
         } catch (...) {
-            wake();
+            wake(queue);
             if (Application)
                 Application->HandleException(nullptr);
         }

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <optional>
@@ -173,6 +174,48 @@ TEST(WindowMessages, AnExceptionFromAHandlerIsShownAndTheLoopGoesOn)
     runUntil([&] { return form.handled.size() == 2; });
     EXPECT_EQ(shown, std::vector<std::string>{"Reply too short."});
     qx::setExceptionPresenter(nullptr);
+}
+
+// A window holds thousands of windowed controls, each with a queue; a pass
+// handles what waits in the woken ones, each window's messages in order.
+TEST(WindowMessages, AmongManyWindowsEachPostedMessageIsHandledInItsWindowsOrder)
+{
+    std::vector<std::unique_ptr<TMessageForm>> forms;
+    for (int i = 0; i < 300; ++i)
+        forms.push_back(std::make_unique<TMessageForm>(nullptr));
+    TMessageForm& first = *forms[3];
+    TMessageForm& second = *forms[250];
+    std::jthread worker([&] {
+        for (unsigned m = 0; m < 50; ++m) {
+            first.postMessage(qx::WindowMessage{WM_USER + m, 0, 0, {}});
+            second.postMessage(qx::WindowMessage{WM_USER + 100 + m, 0, 0, {}});
+        }
+    });
+    worker.join();
+    runUntil([&] { return first.handled.size() == 50 && second.handled.size() == 50; });
+    for (unsigned m = 0; m < 50; ++m) {
+        EXPECT_EQ(first.handled[m], WM_USER + m);
+        EXPECT_EQ(second.handled[m], WM_USER + 100 + m);
+    }
+    const std::size_t others = std::count_if(forms.begin(), forms.end(), [](const auto& f) { return !f->handled.empty(); });
+    EXPECT_EQ(others, 2U);
+}
+
+TEST(WindowMessages, AWindowDestroyedWithMessagesWaitingDropsThemAndTheOthersGoOn)
+{
+    auto gone = std::make_unique<TMessageForm>(nullptr);
+    TMessageForm kept(nullptr);
+    PostMessage(gone.get(), WM_USER, 1, 0);
+    PostMessage(&kept, WM_USER, 2, 0);
+    gone.reset();
+    runUntil([&] { return !kept.handled.empty(); });
+    EXPECT_EQ(kept.handled, std::vector<unsigned>{WM_USER});
+    // A message posted from a handler to another window comes at a later pass.
+    TMessageForm relay(nullptr);
+    kept.onMessage = [&](TMessage&) { PostMessage(&relay, WM_USER + 7, 0, 0); };
+    PostMessage(&kept, WM_USER + 1, 0, 0);
+    runUntil([&] { return !relay.handled.empty(); });
+    EXPECT_EQ(relay.handled, std::vector<unsigned>{WM_USER + 7});
 }
 
 } // namespace

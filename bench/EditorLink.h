@@ -1,0 +1,135 @@
+#pragma once
+// The editor's TCP road for the benchmarks: the client socket, the send
+// router with its TCP link, the connection control and the reply dispatcher,
+// wired as the program wires them. The main window shows what the exchanges
+// show; only its link part (not joined to the window yet) lives here.
+
+#include "app/ConnectionControl.h"
+#include "app/FNetWorkScan.h"
+#include "link/LinkRouter.h"
+#include "link/hid/ProcessorHidPort.h"
+#include "link/hid/TJvHidDeviceController.h"
+#include "model/ExchangeHost.h"
+#include "model/LUnitControl.h"
+#include "model/ReplyDispatcher.h"
+#include "model/UnitHost.h"
+#include "platform/gui/Form.h"
+#include "platform/hid/FakeHidBus.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class TClientSocket;
+class TfmMain;
+
+namespace qx::bench {
+
+class EditorLink : public TForm, public ExchangeHost, public UnitHost, public ConnectionView
+{
+public:
+    EditorLink(TfmMain& window, std::uint16_t port);
+    ~EditorLink() override;
+
+    // Opens the socket; on connect the TCP link opens and asks for the device
+    // information, as the connection dialog has it done.
+    void Connect();
+    void Disconnect();
+    // The state load has ended with the unit shown in the window.
+    bool StateLoaded() const { return loaded_; }
+    // Time spent showing the loaded unit in the window (LoadUnitToForm), in seconds.
+    double ShowSeconds() const { return showSeconds_; }
+    bool SocketUp() const { return socketUp_; }
+    // Frames handed to the GUI thread and handled, since the start.
+    int RepliesHandled() const { return replies_; }
+    std::size_t ReplyBytes() const { return replyBytes_; }
+    // Every frame the exchanges sent, as it went on the wire.
+    const std::vector<std::vector<std::uint8_t>>& Requests() const { return requests_; }
+    void ForgetRequests() { requests_.clear(); }
+    // A unit model whose edits go through the send router.
+    LUnitControl& Unit() { return unit_; }
+    const ReplyDispatcher& Dispatcher() const { return dispatcher_; }
+
+    void WndProc(TMessage& m) override;
+
+    // UnitHost and ExchangeHost.
+    std::uint8_t GetDeviceId() const override;
+    void SendCommand(const LCmd& command, bool urgent) override;
+    bool IsBusy() const override { return false; }
+    void MarkCurveChanged(int) override {}
+    void ShowPresetRowName(int, const PresetName&) override {}
+    void SetLinkTimeout(int milliseconds) override { router_.SetLinkTimeout(milliseconds); }
+    void SetLinkRetries(int count) override { router_.SetLinkRetries(count); }
+    void SetKeepAliveSuppressed(bool suppressed) override { router_.SetKeepAliveSuppressed(suppressed); }
+    bool IsUsbLink() const override { return false; }
+    // The window's timers (meter poll, progress show) are not part of the load.
+    void SetTimerEnabled(ExchangeTimer, bool) override {}
+    int ProgressPosition() const override;
+    int ProgressMax() const override;
+    void SetProgressPosition(int position) override;
+    void SetProgressMax(int maximum) override;
+    void SetStatusText(std::string_view stringId) override;
+    void CloseProgressWindow() override;
+    void ShowProgressWindow(bool) override {}
+    void NotifyConnectResult(int result) override;
+    void ShowOnline() override;
+    void ShowModelError(std::string_view) override {}
+    void SetLockModeVisible(bool visible) override;
+    void SetUnlockReplyState(int) override {}
+    void LoadUnitToForm() override;
+    void ReenableLinkControls() override;
+    void ShowInformation(std::string_view) override {}
+    void ShowFactoryDialog() override {}
+    std::optional<std::filesystem::path> ChooseFile(FileDialog) override { return std::nullopt; }
+    void SetMainWindowEnabled(bool) override {}
+    void SetBusy(bool) override {}
+    void ShowCurrentPreset(std::string_view number, const PresetName& name) override;
+    void ClearPeqSelection() override {}
+    void ShowOpenedFirFilters() override {}
+    void Pause(int) override {}
+    bool IsDynamicsArmed(int, bool) const override { return false; }
+    void ShowMeters(const MeterFrame&) override {}
+    void ClearMeters() override {}
+    void SetDspText(std::string_view) override {}
+    void SetDspLabelStyle(DspLabelStyle) override {}
+
+    // ConnectionView.
+    void ShowOffline() override {}
+    void StopTransferTimers() override {}
+    void RescanHid() override {}
+    void ShowScanDialog() override {}
+
+private:
+    TfmMain& window_;
+    TClientSocket* socket_;
+    hid::FakeHidBus bus_;
+    std::unique_ptr<TJvHidDeviceController> controller_;
+    ProcessorHidPort port_;
+    LinkRouter router_;
+    ReplyDispatcher dispatcher_;
+    LUnitControl unit_;
+    std::unique_ptr<TfmNetwork> scan_;
+    ConnectionControl control_;
+    std::vector<std::vector<std::uint8_t>> requests_;
+    bool loaded_ = false;
+    double showSeconds_ = 0;
+    bool socketUp_ = false;
+    int replies_ = 0;
+    std::size_t replyBytes_ = 0;
+};
+
+// Creates the main window as the program does, with its start timer (which
+// would open the connection scan) stopped before the event loop can run it,
+// and every dial but one to 127.0.0.1 refused.
+TfmMain& quietMainWindow();
+// Waits for and handles the next GUI event, as the program's loop does.
+void handleOneMessage();
+// Until done() holds, GUI events are handled.
+template <class Done>
+void runUntil(Done done)
+{
+    while (!done())
+        handleOneMessage();
+}
+
+} // namespace qx::bench
