@@ -325,3 +325,24 @@ TEST_F(MainWindowTest, LinkSettingsGoToTheOpenLinkAndNowhereWithoutOne)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, TheLanguageItemsSwitchTheTableAndBack)
+{
+    find<TMenuItem>("ChineseSimplified")->Click();
+    EXPECT_EQ(window->Language, "ChineseGB");
+    EXPECT_TRUE(find<TMenuItem>("ChineseSimplified")->Checked());
+    EXPECT_FALSE(find<TMenuItem>("English")->Checked());
+    EXPECT_EQ(find<TMenuItem>("File")->Caption(), window->Translate("SID_FILE"));
+    EXPECT_NE(find<TMenuItem>("File")->Caption(), "File");
+    EXPECT_EQ(find("rzbMenuOut3")->Caption(), "Out3") << "page buttons keep their captions";
+
+    find<TMenuItem>("English")->Click();
+    EXPECT_EQ(window->Language, "English");
+    EXPECT_EQ(find<TMenuItem>("File")->Caption(), "File");
+    find<TMenuItem>("English")->Click(); // already checked: nothing changes
+    EXPECT_TRUE(find<TMenuItem>("English")->Checked());
+}
+
+} // namespace
