@@ -1,9 +1,11 @@
 #include "response/Plot.h"
 
+#include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <string>
 
-Plot::Plot()
+Plot::Plot(qx::PlotGraph* graph) : graph_(graph)
 {
     for (auto& s : sections_) {
         s = std::make_unique<PlotSection>();
@@ -11,6 +13,18 @@ Plot::Plot()
 }
 
 namespace {
+constexpr std::array<TColor, 14> kHandleColours = {clRed,   clYellow,  clFuchsia, clAqua, clLime,
+                                                   clBlue,  clSkyBlue, clPurple,  clTeal, clMaroon,
+                                                   clCream, clOlive,   clGray,    clNavy};
+constexpr std::array<TColor, Plot::kChannelNumberCount> kChannelColours = {
+    clPurple, clOlive,   clTeal, clMaroon,  clRed,   clLime,   clYellow,
+    clBlue,   clFuchsia, clAqua, clSkyBlue, clCream, clPurple, clOlive};
+
+bool validSection(int n)
+{
+    return n >= 0 && n < Plot::kSectionCount;
+}
+
 std::size_t checkedSection(int n)
 {
     if (n < 0 || n >= Plot::kSectionCount) {
@@ -48,7 +62,78 @@ bool Plot::DrawSum(int channel)
         }
     }
     section(kSumSection).setCurve(sum);
+    if (graph_) {
+        graph_->FFTDraw(curve(kSumSection).data(), qx::kGridSize, kSumSection, channelColour(channel),
+                        TMyPlotStyle::Line);
+    }
     return true;
+}
+
+bool Plot::DrawSection(int n, TColor colour)
+{
+    if (!validSection(n)) {
+        return false;
+    }
+    if (graph_) {
+        graph_->FFTDraw(curve(n).data(), qx::kGridSize, n, colour, TMyPlotStyle::Line);
+    }
+    return true;
+}
+
+bool Plot::RemoveSection(int n)
+{
+    if (!validSection(n)) {
+        return false;
+    }
+    if (graph_) {
+        graph_->RemovePlot(n);
+    }
+    return true;
+}
+
+bool Plot::ShowSectionHandle(int n, float y, int kind)
+{
+    if (!validSection(n)) {
+        return false;
+    }
+    if (graph_) {
+        const qx::BiquadSettings& s = section(n).biquad();
+        graph_->DrawBlock(y, sectionPosition(n), handleColour(n), n, false, kind);
+        graph_->SetBlockParameter(n, s.frequency, s.gain, s.q, s.filterCode);
+    }
+    return true;
+}
+
+bool Plot::ShowSectionCurve(int peqType, int n, float gain, float q, bool show)
+{
+    n = std::max(n, 0);
+    if (!validSection(n)) {
+        return false;
+    }
+    if (!graph_) {
+        return true;
+    }
+    if (show) {
+        graph_->DrawParam(peqType, gain, sectionPosition(n),
+                          static_cast<float>(section(n).biquad().frequency), q, clYellow);
+        graph_->DrawCurveFill(peqType, curve(n).data(), qx::kGridSize);
+    }
+    graph_->SetCurveDisplay(show);
+    return true;
+}
+
+TColor Plot::handleColour(int n)
+{
+    const int count = static_cast<int>(kHandleColours.size());
+    return kHandleColours[static_cast<std::size_t>(((n % count) + count) % count)];
+}
+
+TColor Plot::channelColour(int channel)
+{
+    if (channel < 0 || channel >= kChannelNumberCount) {
+        return kChannelColours[0];
+    }
+    return kChannelColours[static_cast<std::size_t>(channel)];
 }
 
 void Plot::SetPhaseMode(std::uint8_t view)

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "response/PlotGraph.h"
 #include "response/PlotSection.h"
 
 class Plot
@@ -30,8 +31,9 @@ public:
     static constexpr int kFirstOverlaySection = 39;
     static constexpr int kChannelNumberCount = 14; // 12 channels and the two overviews
 
-    // 48 flat sections in magnitude view.
-    Plot();
+    // 48 flat sections in magnitude view, drawn on graph (not owned, outlives
+    // the plot; null draws nothing).
+    explicit Plot(qx::PlotGraph* graph = nullptr);
 
     // Section n (0-47); std::out_of_range for any other number.
     PlotSection& section(int n);
@@ -39,10 +41,20 @@ public:
     qx::CurveView curve(int n) const { return section(n).curve(); }
 
     // Adds sections 0-32 point by point into section 33; in phase view each
-    // sum is wrapped into -18..18. False, and nothing done, for a channel
-    // outside 0..13. Drawing the total in the channel's colour comes with
-    // the graph control.
+    // sum is wrapped into -18..18; draws it as plot number 33 in the
+    // channel's curve colour. False, and nothing done, for a channel outside
+    // 0..13.
     bool DrawSum(int channel);
+    // Section n's curve as plot number n; false for a section outside 0..47.
+    bool DrawSection(int n, TColor colour);
+    bool RemoveSection(int n);
+    // Places band handle n at the section's frequency and height y, in the
+    // handle colour of n, with the section's parameters for its text. Kind:
+    // 1 PEQ band, 2 low-pass, 3 high-pass. False for n outside 0..47.
+    bool ShowSectionHandle(int n, float y, int kind);
+    // Shows section n's parameter text and filled curve, or hides them; a
+    // negative n is section 0. False for n above 47.
+    bool ShowSectionCurve(int peqType, int n, float gain, float q, bool show);
 
     // 0 magnitude, any other value phase: sets the view of every section,
     // effective at each section's next computation.
@@ -53,7 +65,15 @@ public:
     // position); std::out_of_range for a section outside 0..47.
     double sectionPosition(int n) const;
 
+    qx::PlotGraph* graph() const { return graph_; }
+
+    // Handle colour of a section (14 colours repeated) and curve colour of a
+    // channel number (0..13); out-of-range numbers wrap or give the first.
+    static TColor handleColour(int n);
+    static TColor channelColour(int channel);
+
 private:
+    qx::PlotGraph* graph_ = nullptr;
     qx::PlotView view_ = qx::PlotView::Magnitude;
     std::array<std::unique_ptr<PlotSection>, kSectionCount> sections_;
 };

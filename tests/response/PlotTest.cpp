@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "response/Plot.h"
 
@@ -127,6 +129,106 @@ TEST(Plot, CopiedCurvesStayFinite)
     EXPECT_EQ(plot.curve(40)[11], 0.0);
     EXPECT_EQ(plot.curve(40)[12], 3.0);
     EXPECT_EQ(plot.section(40).nonFinitePoints(), 2);
+}
+
+// Records what a Plot asks of its graph.
+class RecordingGraph : public qx::PlotGraph
+{
+public:
+    bool FFTDraw(const double* y, int count, int number, TColor colour, TMyPlotStyle style) override
+    {
+        calls.push_back("FFTDraw " + std::to_string(number) + " " + std::to_string(count) + " " +
+                        std::to_string(colour) + " " + std::to_string(static_cast<int>(style)));
+        lastY = y;
+        return false;
+    }
+    bool RemovePlot(int number) override
+    {
+        calls.push_back("RemovePlot " + std::to_string(number));
+        return true;
+    }
+    void DrawBlock(double y, double x, TColor colour, int number, bool hidden, int kind) override
+    {
+        calls.push_back("DrawBlock " + std::to_string(number) + " " + std::to_string(colour) + " " +
+                        std::to_string(hidden) + " " + std::to_string(kind));
+        blockX = x;
+        blockY = y;
+    }
+    void SetBlockParameter(int number, double frequency, double gain, double q, int filterCode) override
+    {
+        calls.push_back("SetBlockParameter " + std::to_string(number) + " " + std::to_string(filterCode));
+        parameters = {frequency, gain, q};
+    }
+    void DrawParam(int type, double gain, double x, float frequency, double q, TColor colour) override
+    {
+        calls.push_back("DrawParam " + std::to_string(type) + " " + std::to_string(colour));
+        parameters = {gain, x, frequency, q};
+    }
+    void DrawCurveFill(int type, const double* curve, int count) override
+    {
+        calls.push_back("DrawCurveFill " + std::to_string(type) + " " + std::to_string(count));
+        lastY = curve;
+    }
+    void SetCurveDisplay(bool on) override { calls.push_back("SetCurveDisplay " + std::to_string(on)); }
+
+    std::vector<std::string> calls;
+    const double* lastY = nullptr;
+    double blockX = 0, blockY = 0;
+    std::vector<double> parameters;
+};
+
+using Calls = std::vector<std::string>;
+
+TEST(PlotOnGraph, TotalsSectionsAndRemovalsAreDrawnByNumber)
+{
+    RecordingGraph graph;
+    Plot plot(&graph);
+    ASSERT_TRUE(plot.DrawSum(4));
+    ASSERT_TRUE(plot.DrawSum(0));
+    EXPECT_EQ(graph.lastY, plot.curve(Plot::kSumSection).data()) << "the curve is read where it lies";
+    ASSERT_TRUE(plot.DrawSection(40, 0x00FF00));
+    ASSERT_TRUE(plot.RemoveSection(40));
+    EXPECT_FALSE(plot.DrawSum(14));
+    EXPECT_FALSE(plot.DrawSection(48, 0));
+    EXPECT_FALSE(plot.RemoveSection(-1));
+    EXPECT_EQ(graph.calls, (Calls{"FFTDraw 33 4096 255 0", "FFTDraw 33 4096 8388736 0",
+                                  "FFTDraw 40 4096 65280 0", "RemovePlot 40"}));
+}
+
+TEST(PlotOnGraph, HandlesCarryTheSectionsPositionColourAndParameters)
+{
+    RecordingGraph graph;
+    Plot plot(&graph);
+    plot.section(16).SetPeq(-4.5, 1000, 2.0, 2);
+    ASSERT_TRUE(plot.ShowSectionHandle(16, -4.5F, 1));
+    EXPECT_FALSE(plot.ShowSectionHandle(48, 0, 1));
+    EXPECT_EQ(graph.calls, (Calls{"DrawBlock 16 16711935 0 1", "SetBlockParameter 16 2"}))
+        << "fuchsia: 16 = 14 + 2";
+    EXPECT_NEAR(graph.blockX, 2805.3, 0.05);
+    EXPECT_EQ(graph.blockY, -4.5);
+    EXPECT_EQ(graph.parameters, (std::vector<double>{1000, -4.5, 2.0}));
+}
+
+TEST(PlotOnGraph, SectionCurveShownOrHidden)
+{
+    RecordingGraph graph;
+    Plot plot(&graph);
+    plot.section(0).SetPeq(3, 500, 1, 1);
+    ASSERT_TRUE(plot.ShowSectionCurve(0, -1, 3.0F, 1.0F, true)); // a negative section is section 0
+    EXPECT_EQ(graph.lastY, plot.curve(0).data());
+    EXPECT_EQ(graph.parameters[2], 500.0);
+    ASSERT_TRUE(plot.ShowSectionCurve(0, 5, 3.0F, 1.0F, false));
+    EXPECT_FALSE(plot.ShowSectionCurve(0, 48, 3.0F, 1.0F, true));
+    EXPECT_EQ(graph.calls,
+              (Calls{"DrawParam 0 65535", "DrawCurveFill 0 4096", "SetCurveDisplay 1", "SetCurveDisplay 0"}));
+}
+
+TEST(PlotOnGraph, APlotWithoutGraphDrawsNothing)
+{
+    Plot plot;
+    EXPECT_TRUE(plot.DrawSum(1));
+    EXPECT_TRUE(plot.ShowSectionHandle(3, 0, 1));
+    EXPECT_EQ(plot.graph(), nullptr);
 }
 
 } // namespace

@@ -709,6 +709,7 @@ void TWinControl::childAnchorsFixed(TControl* child)
 void TWinControl::AlignControls()
 {
     TRect r = ClientRect();
+    AdjustClientRect(r);
     auto place = [](TControl* c, int l, int t, int w, int h) {
         c->SetBounds(l, t, std::max(w, 0), std::max(h, 0));
     };

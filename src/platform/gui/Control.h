@@ -290,6 +290,8 @@ protected:
     virtual void DoExit();
     /// Places the aligned children in the client area; then the anchored ones.
     virtual void AlignControls();
+    /// The area the aligned children share; a control with borders takes them off.
+    virtual void AdjustClientRect(TRect&) const {}
 
 private:
     friend class TControl;

@@ -1,0 +1,263 @@
+#include "controls/buttons/rz/RzShapeButton.h"
+
+#include "controls/buttons/rz/RzPictures.h"
+
+#include <QBitmap>
+#include <QRegion>
+#include <QWidget>
+
+#include <algorithm>
+#include <span>
+#include <vector>
+
+namespace {
+
+struct Offset
+{
+    int dx, dy;
+};
+
+// Offsets from an opaque pixel at which each ring lies, by ring and side (side 0: right and
+// bottom, side 1: left and top).
+const std::vector<Offset> kRing1Side0{{1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}};
+const std::vector<Offset> kRing1Side1{{-1, 0}, {-1, -1}, {0, -1}};
+const std::vector<Offset> kRing2Side0{{2, -2}, {2, -1}, {2, 0}, {2, 1}, {2, 2}, {1, 2}, {0, 2}, {-1, 2}, {-2, 2}};
+const std::vector<Offset> kRing2Side1{{-2, 1}, {-2, 0}, {-2, -1}, {-2, -2}, {-1, -2}, {0, -2}, {1, -2}};
+const std::vector<Offset> kRing3Side0{{3, -3}, {3, -2}, {3, -1}, {3, 0}, {3, 1}, {3, 2}, {3, 3},
+                                      {2, 3},  {1, 3},  {0, 3},  {-1, 3}, {-2, 3}, {-3, 3}};
+const std::vector<Offset> kRing3Side1{{-3, 2}, {-3, 1}, {-3, 0}, {-3, -1}, {-3, -2}, {-3, -3},
+                                      {-2, -3}, {-1, -3}, {0, -3}, {1, -3}, {2, -3}};
+
+const std::vector<Offset>& ringOffsets(int ring, int side)
+{
+    static const std::vector<Offset>* table[3][2] = {
+        {&kRing1Side0, &kRing1Side1}, {&kRing2Side0, &kRing2Side1}, {&kRing3Side0, &kRing3Side1}};
+    return *table[ring - 1][side];
+}
+
+QRgb rgbOf(TColor c)
+{
+    const TColor v = ColorToRGB(c);
+    return qRgb(GetRValue(v), GetGValue(v), GetBValue(v));
+}
+
+} // namespace
+
+TRzShapeButton::TRzShapeButton(TComponent* AOwner) : TGraphicControl(AOwner)
+{
+    SetBounds(0, 0, 80, 80);
+    SetControlStyle({csCaptureMouse});
+    SetParentFont(true);
+}
+
+void TRzShapeButton::SetAutoSize(bool Value)
+{
+    if (autoSize_ == Value)
+        return;
+    autoSize_ = Value;
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TRzShapeButton::SetBitmap(const TBitmap& Value)
+{
+    bitmap_ = Value;
+    regenerate();
+}
+
+void TRzShapeButton::SetBitmapResource(const std::string& Value)
+{
+    TBitmap loaded;
+    qx::rz::loadPictureResource(loaded, Value);
+    bitmapResource_ = Value;
+    SetBitmap(loaded);
+}
+
+void TRzShapeButton::SetCaptionPosition(TRzCaptionPosition Value)
+{
+    if (captionPosition_ == Value)
+        return;
+    captionPosition_ = Value;
+    Invalidate();
+}
+
+void TRzShapeButton::SetCaptionXY(int X, int Y)
+{
+    if (X == captionX_ && Y == captionY_)
+        return;
+    captionX_ = X;
+    captionY_ = Y;
+    captionPosition_ = cpXY;
+    Invalidate();
+}
+
+void TRzShapeButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    if (autoSize_ && !ComponentState().Contains(csReading) && !bitmap_.Empty()) {
+        AWidth = bitmap_.Width() + 4;
+        AHeight = bitmap_.Height() + 4;
+    }
+    TGraphicControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+TBitmap TRzShapeButton::generate(bool down) const
+{
+    TBitmap target = bitmap_;
+    const QImage& source = bitmap_.Image();
+    const QRgb key = rgbOf(bitmap_.TransparentColor());
+    const int w = source.width(), h = source.height();
+    auto opaque = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && (source.pixel(x, y) & 0xFFFFFF) != (key & 0xFFFFFF); };
+    TColor highlight = bevelHighlightColor_;
+    if (rgbOf(highlight) == key)
+        highlight = ColorDarkenedBy(highlight, 1);
+    const int steps = std::min(bevelWidth_ + (borderStyle_ == bsSingle ? 1 : 0), 3);
+    for (int ring = 1; ring <= steps; ++ring) {
+        const QImage current = target.Image();
+        const bool last = ring == steps;
+        for (int side = 0; side < 2; ++side) {
+            if (down && last && side == 0)
+                continue;
+            TColor color;
+            if (last && borderStyle_ == bsSingle)
+                color = borderColor_;
+            else if (!down)
+                color = side == 0 ? bevelShadowColor_ : highlight;
+            else
+                color = side == 0 ? highlight : bevelShadowColor_;
+            const QRgb rgb = rgbOf(color);
+            QImage& out = target.Image();
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    if ((current.pixel(x, y) & 0xFFFFFF) != (key & 0xFFFFFF))
+                        continue;
+                    for (const Offset& o : ringOffsets(ring, side))
+                        if (opaque(x - o.dx, y - o.dy)) {
+                            out.setPixel(x, y, rgb);
+                            break;
+                        }
+                }
+        }
+    }
+    return target;
+}
+
+void TRzShapeButton::regenerate()
+{
+    SetBounds(Left(), Top(), Width(), Height());
+    if (!ComponentState().Contains(csReading) && !Loading()) {
+        if (bitmap_.Empty()) {
+            bitmapUp_ = TBitmap();
+            bitmapDown_ = TBitmap();
+            mask_ = QImage();
+        } else {
+            bitmapUp_ = generate(false);
+            bitmapDown_ = generate(true);
+            applyHitMask();
+        }
+    }
+    Invalidate();
+}
+
+void TRzShapeButton::applyHitMask()
+{
+    // The shape and its rings take clicks: every pixel of the up image that is not the
+    // picture's transparent colour.
+    const QImage& up = bitmapUp_.Image();
+    const QRgb key = rgbOf(bitmap_.TransparentColor()) & 0xFFFFFF;
+    mask_ = QImage(up.size(), QImage::Format_Mono);
+    mask_.fill(0);
+    for (int y = 0; y < up.height(); ++y)
+        for (int x = 0; x < up.width(); ++x)
+            mask_.setPixel(x, y, (up.pixel(x, y) & 0xFFFFFF) != key ? 1 : 0);
+    // Clicks on see-through pixels go to what lies beneath.
+    if (preciseClick_ && !mask_.isNull())
+        Widget()->setMask(QBitmap::fromImage(mask_.convertToFormat(QImage::Format_Mono)));
+}
+
+void TRzShapeButton::Loaded()
+{
+    TGraphicControl::Loaded();
+    if (!bitmap_.Empty())
+        regenerate();
+}
+
+bool TRzShapeButton::PtInMask(int X, int Y) const
+{
+    if (mask_.isNull())
+        return true;
+    if (X < 0 || Y < 0 || X >= mask_.width() || Y >= mask_.height())
+        return false;
+    return mask_.pixelIndex(X, Y) == 1;
+}
+
+bool TRzShapeButton::hit(int X, int Y) const
+{
+    if (preciseClick_)
+        return PtInMask(X, Y);
+    return X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight();
+}
+
+void TRzShapeButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TGraphicControl::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft || !Enabled())
+        return;
+    if (!preciseClick_ || PtInMask(X, Y)) {
+        down_ = true;
+        Repaint();
+    }
+    dragging_ = true;
+}
+
+void TRzShapeButton::MouseMove(TShiftState Shift, int X, int Y)
+{
+    TGraphicControl::MouseMove(Shift, X, Y);
+    if (!dragging_)
+        return;
+    const bool in = hit(X, Y);
+    if (in != down_) {
+        down_ = in;
+        Repaint();
+    }
+}
+
+void TRzShapeButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TGraphicControl::MouseUp(Button, Shift, X, Y);
+    if (!dragging_)
+        return;
+    dragging_ = false;
+    const bool in = hit(X, Y);
+    if (down_) {
+        down_ = false;
+        Repaint();
+    }
+    if (in)
+        Click();
+}
+
+void TRzShapeButton::Paint()
+{
+    TCanvas& canvas = *Canvas();
+    const TBitmap& picture = down_ ? bitmapDown_ : bitmapUp_;
+    TRect d = ClientRect();
+    if (!picture.Empty()) {
+        if (down_)
+            OffsetRect(d, 1, 1);
+        canvas.BlitTransparent(Bounds(d.Left, d.Top, picture.Width(), picture.Height()), picture,
+                               {0, 0, picture.Width(), picture.Height()}, ColorToRGB(bitmap_.TransparentColor()));
+    }
+    if (Caption().empty())
+        return;
+    canvas.Font() = Font();
+    TRect c = ClientRect();
+    if (captionPosition_ == cpXY) {
+        c = {0, 0, ClientWidth(), 0};
+        canvas.DrawText(Caption(), c, DT_CALCRECT);
+        OffsetRect(c, captionX_, captionY_);
+    }
+    canvas.Brush().Style = bsClear;
+    if (down_)
+        OffsetRect(c, 1, 1);
+    DrawTextCentered(canvas, Caption(), c);
+    canvas.Brush().Style = bsSolid;
+}

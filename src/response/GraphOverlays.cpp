@@ -1,0 +1,340 @@
+// The response graph's overlays: band handles, band parameter text, the
+// selected band's translucent fill, the free text and the marker line. They
+// are remembered and painted onto a copy of the main page at every update.
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "model/SharedConstants.h"
+#include "platform/gdiplus/Graphics.h"
+#include "platform/text/Format.h"
+#include "response/LMyFFTDrawHpLp6dB.h"
+
+namespace {
+using qx::BandTextClass;
+
+bool validHandle(int number)
+{
+    return number >= 0 && number < LMyFFTDrawHpLp6dB::kHandleCount;
+}
+
+bool finitePoint(double x, double y)
+{
+    return std::isfinite(x) && std::isfinite(y);
+}
+
+// The PEQ type whose text a handle shows: the type the section's filter code
+// stands for; a code of no PEQ type (a bypassed band's flat code) counts as
+// code - 1, which shows Q and frequency.
+int peqTypeOfCode(double filterCode)
+{
+    const auto& codes = qx::kPeqTypeFilterCodes;
+    const auto it = std::find(codes.begin(), codes.end(), static_cast<int>(filterCode));
+    if (it != codes.end()) {
+        return static_cast<int>(it - codes.begin());
+    }
+    return static_cast<int>(std::clamp(filterCode - 1, -1e6, 1e6));
+}
+
+std::string frequencyText(float frequency)
+{
+    return frequency < 1000 ? Format("%4.1fHz", static_cast<double>(frequency))
+                            : Format("%4.2fKHz", static_cast<double>(frequency) / 1000);
+}
+
+constexpr qx::gdiplus::Argb kFillColour = 0x1E808080; // alpha 30, grey 128
+constexpr double kFillLeftX = 10;
+constexpr double kFillRightX = 20000;
+} // namespace
+
+// ---- handles
+
+void LMyFFTDrawHpLp6dB::DrawBlock(double y, double x, TColor colour, int number, bool hidden, int kind)
+{
+    if (!validHandle(number)) {
+        return;
+    }
+    Handle& h = handles_[static_cast<std::size_t>(number)];
+    h.x = x;
+    h.y = y;
+    h.colour = colour;
+    SetBlockPosition(ScreenX(x), ScreenY(y), number);
+    h.kind = kind;
+    h.hidden = hidden;
+}
+
+void LMyFFTDrawHpLp6dB::SetBlockParameter(int number, double frequency, double gain, double q, int filterCode)
+{
+    if (!validHandle(number)) {
+        return;
+    }
+    Handle& h = handles_[static_cast<std::size_t>(number)];
+    h.frequency = frequency;
+    h.gain = gain;
+    h.q = q;
+    h.filterCode = filterCode;
+}
+
+void LMyFFTDrawHpLp6dB::SetBlockPosition(double sx, double sy, int number)
+{
+    if (!validHandle(number)) {
+        return;
+    }
+    Handle& h = handles_[static_cast<std::size_t>(number)];
+    h.sx = sx;
+    h.sy = sy;
+    h.point = finitePoint(sx, sy) ? TPoint{qx::pixelOf(sx), qx::pixelOf(sy)} : TPoint{};
+}
+
+TPoint LMyFFTDrawHpLp6dB::GetBlockPos(int number) const
+{
+    return validHandle(number) ? handles_[static_cast<std::size_t>(number)].point : TPoint{};
+}
+
+void LMyFFTDrawHpLp6dB::drawHandle(TCanvas& c, const Handle& h, int sx, int sy)
+{
+    c.Pen().Color = h.colour;
+    c.Pen().Style = psSolid;
+    c.Brush().Style = bsCross;
+    c.Brush().Color = Color();
+    if (h.kind == 1) {
+        c.Ellipse(sx - 3, sy - 3, sx + 3, sy + 3);
+    } else {
+        c.Rectangle(sx - 3, sy - 3, sx + 3, sy + 3);
+    }
+    c.Brush().Style = bsClear; // text over a hatched brush leaves the background
+    c.Font().Color = clWhite;
+    if (h.kind == 2 || h.kind == 3) {
+        c.Font().SetSize(8);
+        c.TextOut(sx - 8, sy - 20, h.kind == 2 ? "LPF" : "HPF");
+        setFontSizeBack(c);
+    } else {
+        c.Font().SetSize(11);
+        const auto number = static_cast<int>(&h - handles_.data());
+        c.TextOut(sx - 3, sy - 23, std::to_string(number + 1));
+    }
+    c.Brush().Style = bsCross;
+}
+
+void LMyFFTDrawHpLp6dB::BlockPaint(TCanvas& c)
+{
+    for (const Handle& h : handles_) {
+        if (h.hidden) {
+            continue;
+        }
+        const double sx = ScreenX(h.x);
+        const double sy = ScreenY(h.y);
+        if (!finitePoint(sx, sy)) {
+            continue;
+        }
+        c.Pen().Width = 5;
+        drawHandle(c, h, qx::pixelOf(sx), qx::pixelOf(sy));
+        const bool selected = h.x == selected_.x && h.y == selected_.gain;
+        if (h.kind == 1 && parameterDisplay_ && !selected) {
+            ShowParam(c, HandleTextClass(h.filterCode), h.gain, h.x, static_cast<float>(h.frequency), h.q,
+                      clWhite);
+        }
+    }
+    c.Pen().Width = 1;
+}
+
+qx::BandTextClass LMyFFTDrawHpLp6dB::HandleTextClass(double filterCode) const
+{
+    return rules_.handle(peqTypeOfCode(filterCode));
+}
+
+bool LMyFFTDrawHpLp6dB::SetParameterDisplay(bool on)
+{
+    parameterDisplay_ = on;
+    return on;
+}
+
+// ---- band text
+
+void LMyFFTDrawHpLp6dB::DrawParam(int type, double gain, double x, float frequency, double q, TColor colour)
+{
+    selected_ = {type, gain, x, frequency, q, colour};
+}
+
+void LMyFFTDrawHpLp6dB::ShowParam(TCanvas& c, qx::BandTextClass textClass, double gain, double x,
+                                  float frequency, double q, TColor colour)
+{
+    const double dx = ScreenX(x);
+    const double dy = ScreenY(gain);
+    if (textClass == BandTextClass::None || !finitePoint(dx, dy)) {
+        return;
+    }
+    const int sx = qx::pixelOf(dx);
+    const int sy = qx::pixelOf(dy);
+    c.Pen().Color = colour;
+    c.Pen().Width = 1;
+    c.Font().Color = colour;
+    c.Font().SetSize(8);
+    c.Brush().Style = bsClear;
+    const std::string qText = Format("Q:%4.2f", q);
+    const std::string fText = frequencyText(frequency);
+    const std::string gText = Format("%4.1fdB", gain);
+    const bool above = gain <= 0;
+    const int x0 = sx - 20;
+    // Line tops of the first, second and third line.
+    const int first = above ? sy - 69 : sy + 20;
+    const int second = above ? sy - 56 : sy + 33;
+    switch (textClass) {
+    case BandTextClass::QFrequencyGain:
+        c.TextOut(x0, first, qText);
+        c.TextOut(x0, second, fText);
+        c.TextOut(x0, above ? sy - 43 : sy + 46, gText);
+        break;
+    case BandTextClass::FrequencyOnly:
+        c.TextOut(x0, above ? sy - 43 : sy + 20, fText);
+        break;
+    case BandTextClass::QAndFrequency:
+        c.TextOut(x0, first, qText);
+        c.TextOut(x0, second, fText);
+        break;
+    case BandTextClass::None:
+        break;
+    }
+    setFontSizeBack(c);
+}
+
+// ---- selected band fill
+
+void LMyFFTDrawHpLp6dB::DrawCurveFill(int /*type*/, const double* curve, int count)
+{
+    count = curve ? std::clamp(count, 0, kMaxFillPoints) : 0;
+    std::copy(curve, curve + count, selectedCurve_.begin());
+    std::fill(selectedCurve_.begin() + count, selectedCurve_.end(), 0.0);
+}
+
+void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int count)
+{
+    namespace gp = qx::gdiplus;
+    gp::Graphics g(canvas);
+    if (!g.IsValid()) {
+        return;
+    }
+    const double W = GetPlotWidth();
+    const double H = GetPlotHeight();
+    const double xRange = scale_.xMax - scale_.xMin;
+    const double yRange = scale_.yMax - scale_.yMin;
+    std::vector<gp::PointF> points;
+    points.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const double px = W * (i - scale_.xMin) / xRange;
+        const double py = H - H * (curve[i] - scale_.yMin) / yRange;
+        if (!finitePoint(px, py)) {
+            continue; // a point without a value is left out of the outline
+        }
+        const gp::PointF p{static_cast<float>(qx::pixelOf(px)), static_cast<float>(qx::pixelOf(py))};
+        // One point per pixel column is enough for a translucent area, and
+        // the points far left of the page only lead up to it: one is kept.
+        if (!points.empty() && (p.X == points.back().X || (px < -W && p.X < 0))) {
+            points.back() = p;
+            continue;
+        }
+        points.push_back(p);
+    }
+    if (points.empty()) {
+        return;
+    }
+    gp::GraphicsPath path(gp::FillMode::Alternate);
+    // A spline through points one pixel apart is the polyline through them.
+    path.AddLines(points);
+    const gp::Pen pen(kFillColour, 1.0F);
+    const gp::SolidBrush brush(kFillColour);
+    g.DrawPath(pen, path); // only the curve is outlined
+    auto X = [&](double v) { return static_cast<float>(ScreenX(v)); };
+    auto Y = [&](double v) { return static_cast<float>(ScreenY(v)); };
+    const float left = X(kFillLeftX);
+    const float right = X(kFillRightX);
+    const float zero = Y(0);
+    const float edge = Y(selected_.gain >= 0 ? scale_.yMax : scale_.yMin);
+    switch (selected_.type) {
+    case 0:
+        path.AddLine(left, zero, right, zero);
+        break;
+    case 1:
+        path.AddLine(right, zero, left, zero);
+        path.AddLine(left, zero, left, edge);
+        break;
+    case 2:
+        path.AddLine(right, edge, right, zero);
+        path.AddLine(right, zero, left, zero);
+        break;
+    default:
+        if (selected_.type >= 3) {
+            path.AddLine(right, zero, right, Y(scale_.yMin));
+            path.AddLine(right, Y(scale_.yMin), left, Y(scale_.yMin));
+        }
+        break;
+    }
+    g.FillPath(brush, path);
+}
+
+void LMyFFTDrawHpLp6dB::CuveDisplayPaint(TCanvas& c)
+{
+    if (!curveDisplay_) {
+        return;
+    }
+    ShowParam(c, rules_.selected(selected_.type), selected_.gain, selected_.x, selected_.frequency,
+              selected_.q, selected_.colour);
+    fillBandCurve(c, selectedCurve_.data(), kMaxFillPoints);
+}
+
+// ---- free text and marker line
+
+void LMyFFTDrawHpLp6dB::DrawTextA(int x, int y, int size, TColor colour, const char* fontName,
+                                  const char* text)
+{
+    text_ = {x, y, size, colour, fontName ? fontName : "", text ? text : ""};
+}
+
+void LMyFFTDrawHpLp6dB::TextPaint(TCanvas& c)
+{
+    if (text_.text.empty()) {
+        return;
+    }
+    c.Font().SetSize(text_.size);
+    c.Font().Color = text_.colour;
+    c.Font().Name = text_.fontName;
+    c.Brush().Style = bsClear;
+    c.TextOut(text_.x, text_.y, text_.text);
+}
+
+void LMyFFTDrawHpLp6dB::DrawLine(double x, TColor colour, bool marker)
+{
+    line_.x = x;
+    line_.colour = colour;
+    line_.marker = marker;
+    line_.shown = true;
+}
+
+void LMyFFTDrawHpLp6dB::LinePaint(TCanvas& c)
+{
+    drawMarkerLine(c);
+}
+
+void LMyFFTDrawHpLp6dB::drawMarkerLine(TCanvas& c)
+{
+    const double dx = ScreenX(line_.x);
+    const double my = ScreenY(-3.0);
+    if (!finitePoint(dx, my)) {
+        return;
+    }
+    const int X = qx::pixelOf(dx);
+    c.Pen().Width = 1;
+    c.Pen().Style = psDot;
+    c.Pen().Color = clRed;
+    c.MoveTo(X, 0);
+    c.LineTo(X, Height() - 10);
+    c.Pen().Style = psSolid;
+    if (line_.marker) {
+        const int Y = qx::pixelOf(my);
+        c.Pen().Color = clYellow;
+        c.Brush().Style = bsClear;
+        c.Rectangle(X - 4, Y - 4, X + 4, Y + 4);
+        line_.lastX = X;
+    }
+}

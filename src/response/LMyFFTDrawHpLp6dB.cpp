@@ -1,0 +1,740 @@
+// The graph's properties, series and redraw cycle. The page layout, grid, axes
+// and labels are in GraphLayout.cpp; handles, band text and overlays in
+// GraphOverlays.cpp.
+
+#include "response/LMyFFTDrawHpLp6dB.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "platform/gdiplus/Graphics.h"
+
+namespace {
+using qx::BandTextClass;
+
+BandTextClass ownTextClass(int type)
+{
+    if (type <= 2) {
+        return BandTextClass::QFrequencyGain;
+    }
+    if (type == 3 || type == 5 || type == 7) {
+        return BandTextClass::FrequencyOnly;
+    }
+    return BandTextClass::QAndFrequency;
+}
+
+constexpr qx::BandTextRules kOwnRules{ownTextClass, ownTextClass};
+// The connected lines of a series, stroked as one polyline of width 2 (far
+// quicker than a wide-pen line per point, the same pixels but for the ends).
+class LineRun
+{
+public:
+    LineRun(TCanvas& canvas, TColor colour)
+        : canvas_(canvas), pen_(qx::gdiplus::argbFromColor(colour, 255), 2.0F)
+    {
+    }
+    void add(TPoint from, TPoint to)
+    {
+        if (points_.empty() || points_.back().X != static_cast<float>(from.X) ||
+            points_.back().Y != static_cast<float>(from.Y)) {
+            flush();
+            points_.push_back(point(from));
+        }
+        points_.push_back(point(to));
+    }
+    void flush()
+    {
+        if (points_.size() > 1) {
+            qx::gdiplus::Graphics g(canvas_);
+            g.DrawLines(pen_, points_);
+        }
+        points_.clear();
+    }
+
+private:
+    static qx::gdiplus::PointF point(TPoint p) { return {static_cast<float>(p.X), static_cast<float>(p.Y)}; }
+
+    TCanvas& canvas_;
+    qx::gdiplus::Pen pen_;
+    std::vector<qx::gdiplus::PointF> points_;
+};
+} // namespace
+
+LMyFFTDrawHpLp6dB::LMyFFTDrawHpLp6dB(TComponent* AOwner) : LMyFFTDrawHpLp6dB(AOwner, kOwnRules) {}
+
+LMyFFTDrawHpLp6dB::LMyFFTDrawHpLp6dB(TComponent* AOwner, const qx::BandTextRules& rules)
+    : TPaintBox(AOwner), rules_(rules)
+{
+    SetBounds(Left(), Top(), 500, 250);
+    SetColor(clBlack);
+    plotTitleFont_.Color = clLime;
+    axisTitleFont_.Color = clLime;
+    axisLabelFont_.Color = clYellow;
+    mouseCoordFont_.Color = clLime;
+}
+
+LMyFFTDrawHpLp6dB::~LMyFFTDrawHpLp6dB() = default;
+
+// ---- series
+
+bool LMyFFTDrawHpLp6dB::FFTDraw(const double* x, const double* y, int count, int number, TColor colour,
+                                TMyPlotStyle style)
+{
+    const bool replaced = plots_.AddOrReplace(x, y, count, number, colour, style);
+    afterSeriesChange();
+    return replaced;
+}
+
+bool LMyFFTDrawHpLp6dB::FFTDraw(const double* y, int count, int number, TColor colour, TMyPlotStyle style)
+{
+    std::vector<double> x(y ? static_cast<std::size_t>(std::max(count, 0)) : 0);
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        x[i] = static_cast<double>(i);
+    }
+    return FFTDraw(x.data(), y, count, number, colour, style);
+}
+
+bool LMyFFTDrawHpLp6dB::FFTDraw(const double* y, int count, double xFirst, double xLast, int number,
+                                TColor colour, TMyPlotStyle style)
+{
+    std::vector<double> x(y ? static_cast<std::size_t>(std::max(count, 0)) : 0);
+    const double step = count > 1 ? (xLast - xFirst) / (count - 1) : 0.0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        x[i] = xFirst + static_cast<double>(i) * step;
+    }
+    return FFTDraw(x.data(), y, count, number, colour, style);
+}
+
+void LMyFFTDrawHpLp6dB::afterSeriesChange()
+{
+    FindXMaxMin();
+    FindYMaxMin();
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabelsNoUpdate);
+}
+
+bool LMyFFTDrawHpLp6dB::RemovePlot(int number)
+{
+    if (!plots_.Remove(number)) {
+        return false;
+    }
+    afterSeriesChange();
+    return true;
+}
+
+bool LMyFFTDrawHpLp6dB::GetPlotStyle(TMyPlotStyle& out, int number) const
+{
+    const TPlotListMember* m = plots_.Find(number);
+    if (m) {
+        out = m->style;
+    }
+    return m != nullptr;
+}
+
+bool LMyFFTDrawHpLp6dB::GetPlotColor(TColor& out, int number) const
+{
+    const TPlotListMember* m = plots_.Find(number);
+    if (m) {
+        out = m->colour;
+    }
+    return m != nullptr;
+}
+
+bool LMyFFTDrawHpLp6dB::GetPlotNumPoints(int& out, int number) const
+{
+    const TPlotListMember* m = plots_.Find(number);
+    if (m) {
+        out = m->count();
+    }
+    return m != nullptr;
+}
+
+bool LMyFFTDrawHpLp6dB::GetPlotX(double* out, int number) const
+{
+    const TPlotListMember* m = plots_.Find(number);
+    if (m) {
+        std::copy(m->x.begin(), m->x.end(), out);
+    }
+    return m != nullptr;
+}
+
+bool LMyFFTDrawHpLp6dB::GetPlotY(double* out, int number) const
+{
+    const TPlotListMember* m = plots_.Find(number);
+    if (m) {
+        std::copy(m->y.begin(), m->y.end(), out);
+    }
+    return m != nullptr;
+}
+
+bool LMyFFTDrawHpLp6dB::SetPlotStyle(TMyPlotStyle style, int number)
+{
+    TPlotListMember* m = plots_.Find(number);
+    if (!m) {
+        return false;
+    }
+    m->style = style;
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
+    return true;
+}
+
+bool LMyFFTDrawHpLp6dB::SetPlotColor(TColor colour, int number)
+{
+    TPlotListMember* m = plots_.Find(number);
+    if (!m) {
+        return false;
+    }
+    m->colour = colour;
+    DrawOnePlot(*m);
+    RedrawScreen();
+    return true;
+}
+
+void LMyFFTDrawHpLp6dB::DrawOnePlot(const TPlotListMember& member)
+{
+    if (!Visible() || member.y.empty()) {
+        return;
+    }
+    TCanvas& c = mainPage().Canvas();
+    const double w = GetPlotWidth();
+    const double h = GetPlotHeight();
+    c.Pen().Width = 2;
+    c.Pen().Style = psSolid;
+    c.Pen().Color = member.colour;
+    const bool filled =
+        member.style == TMyPlotStyle::FilledSquares || member.style == TMyPlotStyle::LineFilledSquares;
+    c.Brush().Style = bsSolid;
+    c.Brush().Color = filled ? member.colour : Color();
+    const int p = pointSize_;
+    LineRun run(c, member.colour);
+    bool penDown = false; // false after a point that could not be drawn: the next one starts anew
+    for (std::size_t i = 0; i < member.y.size(); ++i) {
+        const double dx = FFTScreenX(member.x[i]);
+        const double dy = FFTScreenY(member.y[i]);
+        if (!std::isfinite(dx) || !std::isfinite(dy)) {
+            penDown = false;
+            continue;
+        }
+        const int X = qx::pixelOf(dx);
+        const int Y = qx::pixelOf(dy);
+        if (dx < -2 * w || dx >= 3 * w || dy < -2 * h || dy >= 3 * h || !penDown) {
+            c.MoveTo(X, Y);
+            penDown = true;
+            if (dx < -2 * w || dx >= 3 * w || dy < -2 * h || dy >= 3 * h) {
+                continue;
+            }
+        }
+        switch (member.style) {
+        case TMyPlotStyle::Line:
+            // Several points fall on one pixel: a line to where the pen is adds nothing.
+            if (c.PenPos().X != X || c.PenPos().Y != Y) {
+                run.add(c.PenPos(), {X, Y});
+                c.MoveTo(X, Y);
+            }
+            break;
+        case TMyPlotStyle::FilledSquares:
+        case TMyPlotStyle::OpenSquares:
+            c.Rectangle(X - p, Y - p, X + p, Y + p);
+            break;
+        case TMyPlotStyle::LineFilledSquares:
+        case TMyPlotStyle::LineOpenSquares:
+            c.LineTo(X, Y);
+            c.Rectangle(X - p, Y - p, X + p, Y + p);
+            c.MoveTo(X, Y);
+            break;
+        }
+    }
+    run.flush();
+    c.Pen().Width = 2;
+}
+
+// ---- redraw cycle
+
+void LMyFFTDrawHpLp6dB::Paint()
+{
+    painting_ = true;
+    if (Width() != paintedWidth_ || Height() != paintedHeight_) {
+        paintedWidth_ = Width();
+        paintedHeight_ = Height();
+        ResizePaintPage();
+        blitPending_ = false;
+    }
+    if (blitPending_) {
+        blitPending_ = false;
+    } else {
+        Redraw();
+    }
+    painting_ = false;
+    if (TCanvas* canvas = Canvas()) {
+        canvas->Draw(0, 0, screen_);
+    }
+    TPaintBox::Paint();
+}
+
+void LMyFFTDrawHpLp6dB::UpdateCurvePage()
+{
+    UpdatePaintPage(mainPage());
+}
+
+void LMyFFTDrawHpLp6dB::Redraw()
+{
+    DrawPlotsAndLabels();
+    DrawTitles();
+}
+
+void LMyFFTDrawHpLp6dB::DrawPlotsAndLabels()
+{
+    DrawPlotsAndLabelsNoUpdate();
+    UpdatePaintPage(mainPage());
+}
+
+void LMyFFTDrawHpLp6dB::DrawPlotsAndLabelsNoUpdate()
+{
+    DrawAllPlots();
+    DrawXAxisLabels();
+    DrawYAxisLabels();
+}
+
+void LMyFFTDrawHpLp6dB::DrawAllPlots()
+{
+    if (!Visible()) {
+        return;
+    }
+    drawBackground();
+    for (const TPlotListMember& m : plots_.Members()) {
+        DrawOnePlot(m);
+    }
+}
+
+LMyFFTDrawHpLp6dB::BackgroundKey LMyFFTDrawHpLp6dB::backgroundKey() const
+{
+    return {GetPlotWidth(), GetPlotHeight(), Color(),        gridColor_,     axisColor_,      axisStyle_,
+            scale_.xMin,    scale_.xMax,     scale_.yMin,    scale_.yMax,    scale_.xFormat,  scale_.yFormat,
+            showHorzGrid_,  showVertGrid_,   showHorzTicks_, showVertTicks_, horzTickLength_, vertTickLength_,
+            numHorzGrid_,   numVertGrid_,    fftNumber_,     sampleRate_};
+}
+
+void LMyFFTDrawHpLp6dB::drawBackground()
+{
+    // The grid, ticks and axis lines change only with the settings; they are
+    // drawn once and copied for every redraw of the curves.
+    const BackgroundKey key = backgroundKey();
+    if (background_ && *background_ == key) {
+        TCanvas& c = mainPage().Canvas();
+        c.CopyMode = cmSrcCopy;
+        c.Draw(0, 0, backgroundImage_);
+        return;
+    }
+    mainPage().Fill(Color());
+    DrawGrid();
+    DrawTicks();
+    DrawAxis();
+    backgroundImage_ = mainPage().Bitmap(); // a deep copy: the page is being painted on
+    background_ = key;
+}
+
+void LMyFFTDrawHpLp6dB::composeMainPage()
+{
+    composite_ = mainPage().Bitmap();
+    paintOverlays(composite_.Canvas());
+}
+
+void LMyFFTDrawHpLp6dB::paintOverlays(TCanvas& canvas)
+{
+    BlockPaint(canvas);
+    if (line_.shown) {
+        LinePaint(canvas);
+    }
+    TextPaint(canvas);
+    CuveDisplayPaint(canvas);
+}
+
+void LMyFFTDrawHpLp6dB::UpdatePaintPage(TPaintPage& page)
+{
+    if (&page == &mainPage()) {
+        composeMainPage();
+        copyToScreen(composite_, page.Placement());
+    } else {
+        copyToScreen(page.Bitmap(), page.Placement());
+    }
+}
+
+void LMyFFTDrawHpLp6dB::copyToScreen(const TBitmap& bitmap, const TRect& placement)
+{
+    if (screen_.Empty() || bitmap.Empty()) {
+        return;
+    }
+    screen_.Canvas().Draw(placement.Left, placement.Top, bitmap);
+    if (!painting_) {
+        blitPending_ = true;
+        Invalidate();
+    }
+}
+
+void LMyFFTDrawHpLp6dB::RedrawScreen()
+{
+    if (showXLabel_) {
+        UpdatePaintPage(pages_[XLabelPage]);
+    }
+    if (showXTitle_) {
+        UpdatePaintPage(pages_[XTitlePage]);
+    }
+    if (showYLabel_) {
+        UpdatePaintPage(pages_[YLabelPage]);
+    }
+    if (showYTitle_) {
+        UpdatePaintPage(pages_[YTitlePage]);
+    }
+    if (showPlotTitle_) {
+        UpdatePaintPage(pages_[PlotTitlePage]);
+    }
+    UpdatePaintPage(pages_[RightMarginPage]);
+    UpdatePaintPage(mainPage());
+}
+
+void LMyFFTDrawHpLp6dB::ClearPlot()
+{
+    const TColor c = Color();
+    if (showXLabel_) {
+        pages_[XLabelPage].Fill(c);
+    }
+    if (showXTitle_) {
+        pages_[XTitlePage].Fill(c);
+    }
+    if (showYLabel_) {
+        pages_[YLabelPage].Fill(c);
+    }
+    if (showYTitle_) {
+        pages_[YTitlePage].Fill(c);
+        pages_[YTitleScratchPage].Fill(c);
+    }
+    if (showPlotTitle_) {
+        pages_[PlotTitlePage].Fill(c);
+    }
+    pages_[RightMarginPage].Fill(c);
+    mainPage().Fill(c);
+}
+
+bool LMyFFTDrawHpLp6dB::SetPlotWidth(int width)
+{
+    TBitmap& b = mainPage().Bitmap();
+    b.SetSize(std::max(width, 0), b.Height());
+    return true;
+}
+
+// ---- property setters
+
+void LMyFFTDrawHpLp6dB::Change()
+{
+    qx::fire(OnChange, this);
+}
+
+void LMyFFTDrawHpLp6dB::redrawIf(void (LMyFFTDrawHpLp6dB::*step)())
+{
+    if (autoRedraw_) {
+        (this->*step)();
+    }
+}
+
+void LMyFFTDrawHpLp6dB::layoutAndRedraw(void (LMyFFTDrawHpLp6dB::*step)())
+{
+    ResizePaintPage();
+    redrawIf(step);
+}
+
+void LMyFFTDrawHpLp6dB::SetAxisColor(TColor v)
+{
+    axisColor_ = v;
+    DrawAxis();
+}
+
+void LMyFFTDrawHpLp6dB::SetAxisStyle(TMyAxisStyle v)
+{
+    axisStyle_ = v;
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
+}
+
+void LMyFFTDrawHpLp6dB::SetYLabelScale(double v)
+{
+    if (std::isfinite(v)) {
+        yLabelScale_ = v;
+    }
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
+}
+
+void LMyFFTDrawHpLp6dB::SetXAxisFormat(TMyAxisFormat v)
+{
+    scale_.xFormat = v;
+    FindXMaxMin();
+    if (v == TMyAxisFormat::Log) {
+        scale_.repairLogX();
+    }
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
+}
+
+void LMyFFTDrawHpLp6dB::SetYAxisFormat(TMyAxisFormat v)
+{
+    scale_.yFormat = v;
+    FindYMaxMin();
+    if (v == TMyAxisFormat::Log) {
+        scale_.repairLogY();
+    }
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
+}
+
+void LMyFFTDrawHpLp6dB::SetShowXLabel(bool v)
+{
+    showXLabel_ = v;
+    layoutAndRedraw(&LMyFFTDrawHpLp6dB::Redraw);
+}
+
+void LMyFFTDrawHpLp6dB::SetShowYLabel(bool v)
+{
+    showYLabel_ = v;
+    layoutAndRedraw(&LMyFFTDrawHpLp6dB::Redraw);
+}
+
+void LMyFFTDrawHpLp6dB::SetShowXTitle(bool v)
+{
+    showXTitle_ = v;
+    layoutAndRedraw(&LMyFFTDrawHpLp6dB::Redraw);
+}
+
+void LMyFFTDrawHpLp6dB::SetShowYTitle(bool v)
+{
+    showYTitle_ = v;
+    layoutAndRedraw(&LMyFFTDrawHpLp6dB::Redraw);
+}
+
+void LMyFFTDrawHpLp6dB::SetShowPlotTitle(bool v)
+{
+    showPlotTitle_ = v;
+    layoutAndRedraw(&LMyFFTDrawHpLp6dB::Redraw);
+}
+
+void LMyFFTDrawHpLp6dB::SetXLabelFormat(TStringFloatFormat v)
+{
+    xLabelFormat_ = v;
+    SetShowXLabel(showXLabel_);
+}
+
+void LMyFFTDrawHpLp6dB::SetXLabelPrecision(int v)
+{
+    xLabelPrecision_ = v;
+    SetShowXLabel(showXLabel_);
+}
+
+void LMyFFTDrawHpLp6dB::SetXLabelDigits(int v)
+{
+    xLabelDigits_ = v;
+    SetShowXLabel(showXLabel_);
+}
+
+void LMyFFTDrawHpLp6dB::SetYLabelFormat(TStringFloatFormat v)
+{
+    yLabelFormat_ = v;
+    SetShowYLabel(showYLabel_);
+}
+
+void LMyFFTDrawHpLp6dB::SetYLabelPrecision(int v)
+{
+    yLabelPrecision_ = v;
+    SetShowYLabel(showYLabel_);
+}
+
+void LMyFFTDrawHpLp6dB::SetYLabelDigits(int v)
+{
+    yLabelDigits_ = v;
+    SetShowYLabel(showYLabel_);
+}
+
+void LMyFFTDrawHpLp6dB::SetShowCoordinates(bool v)
+{
+    showCoordinates_ = v;
+    if (Visible() && autoRedraw_) {
+        pages_[CoordinatePage].Fill(Color());
+        UpdatePaintPage(pages_[CoordinatePage]);
+        DrawAllPlots();
+    }
+}
+
+void LMyFFTDrawHpLp6dB::SetXAutoScale(bool v)
+{
+    xAutoScale_ = v;
+    FindXMaxMin();
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
+}
+
+void LMyFFTDrawHpLp6dB::SetYAutoScale(bool v)
+{
+    yAutoScale_ = v;
+    FindYMaxMin();
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
+}
+
+namespace {
+// A limit that is not a finite number is refused: the old one stays.
+void storeLimit(double& limit, double v)
+{
+    if (std::isfinite(v)) {
+        limit = v;
+    }
+}
+} // namespace
+
+void LMyFFTDrawHpLp6dB::SetYMax(double v)
+{
+    storeLimit(scale_.yMax, v);
+    SetXYMinMax(scale_.xMin, scale_.xMax, scale_.yMin, scale_.yMax);
+}
+
+void LMyFFTDrawHpLp6dB::SetYMin(double v)
+{
+    storeLimit(scale_.yMin, v);
+    SetXYMinMax(scale_.xMin, scale_.xMax, scale_.yMin, scale_.yMax);
+}
+
+void LMyFFTDrawHpLp6dB::SetXMax(double v)
+{
+    storeLimit(scale_.xMax, v);
+    SetXYMinMax(scale_.xMin, scale_.xMax, scale_.yMin, scale_.yMax);
+}
+
+void LMyFFTDrawHpLp6dB::SetXMin(double v)
+{
+    storeLimit(scale_.xMin, v);
+    SetXYMinMax(scale_.xMin, scale_.xMax, scale_.yMin, scale_.yMax);
+}
+
+void LMyFFTDrawHpLp6dB::SetXYMinMax(double xMin, double xMax, double yMin, double yMax)
+{
+    storeLimit(scale_.xMin, xMin);
+    storeLimit(scale_.xMax, xMax);
+    storeLimit(scale_.yMin, yMin);
+    storeLimit(scale_.yMax, yMax);
+    CompareMaxMin();
+    CalculateLogMaxMin();
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
+}
+
+void LMyFFTDrawHpLp6dB::SetPointSize(int v)
+{
+    pointSize_ = std::clamp(v, 1, 10);
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
+}
+
+void LMyFFTDrawHpLp6dB::SetShowHorzGrid(bool v)
+{
+    showHorzGrid_ = v;
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
+}
+
+void LMyFFTDrawHpLp6dB::SetShowVertGrid(bool v)
+{
+    showVertGrid_ = v;
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
+}
+
+void LMyFFTDrawHpLp6dB::SetShowHorzTicks(bool v)
+{
+    showHorzTicks_ = v;
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
+}
+
+void LMyFFTDrawHpLp6dB::SetShowVertTicks(bool v)
+{
+    showVertTicks_ = v;
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
+}
+
+void LMyFFTDrawHpLp6dB::SetGridColor(TColor v)
+{
+    gridColor_ = v;
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
+}
+
+void LMyFFTDrawHpLp6dB::SetVertTickLength(int v)
+{
+    vertTickLength_ = std::clamp(v, 0, std::max(Height(), 0));
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
+}
+
+void LMyFFTDrawHpLp6dB::SetHorzTickLength(int v)
+{
+    horzTickLength_ = std::clamp(v, 0, std::max(Width(), 0));
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
+}
+
+void LMyFFTDrawHpLp6dB::SetNumHorzGrid(int v)
+{
+    numHorzGrid_ = std::max(v, 0);
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
+}
+
+void LMyFFTDrawHpLp6dB::SetNumVertGrid(int v)
+{
+    numVertGrid_ = std::max(v, 0);
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
+}
+
+void LMyFFTDrawHpLp6dB::SetAutoRedraw(bool v)
+{
+    autoRedraw_ = v;
+    if (v) {
+        Redraw();
+    }
+}
+
+void LMyFFTDrawHpLp6dB::SetXTitle(const std::string& v)
+{
+    xTitle_ = v;
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawTitles);
+}
+
+void LMyFFTDrawHpLp6dB::SetPlotTitle(const std::string& v)
+{
+    plotTitle_ = v;
+    redrawIf(&LMyFFTDrawHpLp6dB::DrawTitles);
+}
+
+void LMyFFTDrawHpLp6dB::SetYTitle(const std::string& v)
+{
+    yTitle_ = v;
+    layoutAndRedraw(&LMyFFTDrawHpLp6dB::DrawTitles);
+}
+
+void LMyFFTDrawHpLp6dB::SetYLabel(const std::string& v)
+{
+    yLabel_ = v;
+    layoutAndRedraw(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
+}
+
+void LMyFFTDrawHpLp6dB::SetPlotTitleFont(const TFont& v)
+{
+    plotTitleFont_ = v;
+    pages_[PlotTitlePage].SetFont(v);
+    layoutAndRedraw(&LMyFFTDrawHpLp6dB::Redraw);
+}
+
+void LMyFFTDrawHpLp6dB::SetAxisTitleFont(const TFont& v)
+{
+    axisTitleFont_ = v;
+    pages_[XTitlePage].SetFont(v);
+    pages_[YTitlePage].SetFont(v);
+    layoutAndRedraw(&LMyFFTDrawHpLp6dB::Redraw);
+}
+
+void LMyFFTDrawHpLp6dB::SetAxisLabelFont(const TFont& v)
+{
+    axisLabelFont_ = v;
+    pages_[XLabelPage].SetFont(v);
+    pages_[YLabelPage].SetFont(v);
+    layoutAndRedraw(&LMyFFTDrawHpLp6dB::Redraw);
+}
+
+void LMyFFTDrawHpLp6dB::SetMouseCoordFont(const TFont& v)
+{
+    mouseCoordFont_ = v;
+    pages_[CoordinatePage].SetFont(v);
+    layoutAndRedraw(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
+}

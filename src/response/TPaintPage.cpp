@@ -1,0 +1,20 @@
+#include "response/TPaintPage.h"
+
+#include <algorithm>
+
+void TPaintPage::SetPageRect(int left, int top, int right, int bottom)
+{
+    const int w = std::max(right - left, 0);
+    const int h = std::max(bottom - top, 0);
+    bitmap_.SetSize(w, h);
+    pageRect_ = {0, 0, w, h};
+    placement_ = {left, top, right, bottom};
+}
+
+void TPaintPage::Fill(TColor colour)
+{
+    TCanvas& c = bitmap_.Canvas();
+    c.Brush().Style = bsSolid;
+    c.Brush().Color = colour;
+    c.FillRect(pageRect_);
+}

@@ -1,0 +1,172 @@
+#include "ButtonsTestSupport.h"
+
+#include "controls/buttons/rz/RzLabel.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Timer.h"
+#include "platform/sync/Clock.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qx::test::pixel;
+using qx::test::render;
+
+class LabelTest : public testing::Test, protected qx::test::FormFixture
+{
+protected:
+    void SetUp() override { qx::setTimerClock(clock); }
+    void TearDown() override { qx::setTimerClock(qx::Clock::system()); }
+    void advance(int ms)
+    {
+        clock.advance(ms);
+        Application->ProcessMessages();
+    }
+    qx::ManualClock clock{0};
+};
+
+struct AngleCase
+{
+    int set, stored;
+};
+
+void PrintTo(const AngleCase& c, std::ostream* os) { *os << c.set << " stores " << c.stored; }
+
+class LabelAngleTest : public testing::TestWithParam<AngleCase> {};
+
+TEST_P(LabelAngleTest, IsNormalisedInto0To359)
+{
+    TRzLabel label(nullptr);
+    label.SetAngle(GetParam().set);
+    EXPECT_EQ(label.Angle(), GetParam().stored);
+    EXPECT_EQ(label.Rotation(), GetParam().stored == 0 ? roNone : roFlat);
+}
+
+INSTANTIATE_TEST_SUITE_P(Angles, LabelAngleTest,
+                         testing::Values(AngleCase{-30, 330}, AngleCase{400, 40}, AngleCase{-725, 355}, AngleCase{720, 0},
+                                         AngleCase{359, 359}, AngleCase{-360, 0}));
+
+TEST_F(LabelTest, FlatRotationResetsTheAngleAndCentre)
+{
+    auto* label = make<TRzLabel>();
+    label->SetRotation(roCurve);
+    label->SetAngle(45);
+    label->SetCenterPoint(cpLowerLeft);
+    label->SetRotation(roFlat);
+    EXPECT_EQ(label->Angle(), 0);
+    EXPECT_EQ(label->CenterPoint(), cpCenter);
+}
+
+TEST_F(LabelTest, ATransparentLabelDrawsOnlyItsCaptionTopLeft)
+{
+    auto* label = make<TRzLabel>();
+    label->SetAutoSize(false);
+    label->SetTransparent(true);
+    label->SetBounds(0, 0, 60, 30);
+    TFont font = label->Font();
+    font.Color = clNavy;
+    label->SetFont(font);
+    label->SetCaption("W");
+    const TBitmap b = render(*label);
+    int navy = 0;
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 15; ++x)
+            navy += pixel(b, x, y) == clNavy ? 1 : 0;
+    EXPECT_GT(navy, 0);
+    EXPECT_EQ(pixel(b, 59, 29), clFuchsia);
+    EXPECT_EQ(pixel(b, 40, 5), clFuchsia);
+}
+
+TEST_F(LabelTest, BlinkingLabelsSwitchTogetherOnTheSharedTimer)
+{
+    auto* a = make<TRzLabel>();
+    auto* b = make<TRzLabel>();
+    auto* still = make<TRzLabel>();
+    for (TRzLabel* l : {a, b}) {
+        l->SetBlinkColor(clRed);
+        l->SetBlinking(true);
+    }
+    const TColor font = a->Font().Color;
+    ASSERT_NE(BlinkingControlsList(), nullptr);
+    advance(500); // the list goes to bsOn: a blinking label shows its font colour
+    EXPECT_EQ(a->CurrentColor(), font);
+    advance(500); // bsOff: the blink colour
+    EXPECT_EQ(a->CurrentColor(), clRed);
+    EXPECT_EQ(b->CurrentColor(), clRed);
+    EXPECT_EQ(still->CurrentColor(), still->Font().Color);
+    a->SetBlinking(false);
+    EXPECT_EQ(a->CurrentColor(), font) << "turning blinking off restores the font colour";
+    delete a;
+    delete b;
+    delete still;
+    EXPECT_EQ(BlinkingControlsList(), nullptr) << "the list goes with the last label";
+}
+
+TEST_F(LabelTest, FlyByColourWhileTheMouseIsOver)
+{
+    auto* label = make<TRzLabel>();
+    label->SetFlyByEnabled(true);
+    label->SetFlyByColor(clLime);
+    const TColor before = label->Font().Color;
+    label->Perform(CM_MOUSEENTER);
+    EXPECT_EQ(label->Font().Color, clLime);
+    label->Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(label->Font().Color, before);
+}
+
+TEST_F(LabelTest, ArcTextWithoutRoomDrawsNothing)
+{
+    auto* label = make<TRzLabel>();
+    label->SetAutoSize(false);
+    label->SetTransparent(true);
+    label->SetBounds(0, 0, 4, 4);
+    label->SetBorderWidth(2);
+    label->SetRotation(roCurve);
+    label->SetCaption("Arc");
+    const TBitmap b = render(*label);
+    EXPECT_EQ(pixel(b, 2, 2), ColorToRGB(clBtnFace)) << "only the border rings";
+
+    label->SetBounds(0, 0, 80, 80);
+    label->SetBorderWidth(0);
+    const TBitmap arc = render(*label);
+    EXPECT_EQ(arc.Width(), 80);
+}
+
+TEST_F(LabelTest, TextStylesDrawTheirShadows)
+{
+    auto* label = make<TRzLabel>();
+    label->SetAutoSize(false);
+    label->SetTransparent(true);
+    label->SetBounds(0, 0, 40, 20);
+    label->SetCaption("WW");
+    label->SetTextStyle(tsShadow);
+    label->SetShadowColor(clRed);
+    label->SetShadowDepth(3);
+    const TBitmap b = render(*label);
+    int red = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x)
+            red += GetRValue(pixel(b, x, y)) > 200 && GetBValue(pixel(b, x, y)) < 60 ? 1 : 0;
+    EXPECT_GT(red, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(LabelTest, AutoSizeGrowsByTheBorders)
+{
+    auto* label = make<TRzLabel>();
+    label->SetCaption("Gain");
+    const int w = label->Width(), h = label->Height();
+    label->SetBorderOuter(fsRaised);
+    EXPECT_EQ(label->Width(), w + 4) << "2 on each side";
+    EXPECT_EQ(label->Height(), h + 4);
+    label->SetBorderSides(TSides{sdLeft});
+    EXPECT_EQ(label->Width(), w + 2);
+    EXPECT_EQ(label->Height(), h);
+    label->SetAngle(90);
+    EXPECT_EQ(label->Width(), h) << "turned upright";
+}
+
+} // namespace

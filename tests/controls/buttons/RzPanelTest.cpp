@@ -1,0 +1,188 @@
+#include "ButtonsTestSupport.h"
+
+#include "controls/buttons/rz/RzPanel.h"
+#include "platform/gui/PropertyRegistry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qx::test::pixel;
+using qx::test::render;
+
+class PanelTest : public testing::Test, protected qx::test::FormFixture {};
+
+/// A group box the way the editor's band grid extends it: its own window creation and
+/// painting on top of the group box's.
+class TGridLikeGroupBox : public TRzGroupBox
+{
+public:
+    using TRzGroupBox::TRzGroupBox;
+    int created = 0;
+
+protected:
+    void CreateWnd() override
+    {
+        TRzGroupBox::CreateWnd();
+        ++created;
+    }
+    void Paint() override
+    {
+        TRzGroupBox::Paint();
+        Canvas()->SetPixel(1, 1, clLime);
+    }
+};
+
+TEST_F(PanelTest, ATransparentCustomGroupBoxDrawsNothingAndRaisesOnPaintLast)
+{
+    auto* box = make<TRzGroupBox>();
+    box->SetGroupStyle(gsCustom);
+    box->SetTransparent(true);
+    box->SetBounds(0, 0, 40, 30);
+    int paints = 0;
+    box->OnPaint = [&](TObject* sender) {
+        EXPECT_EQ(sender, box);
+        ++paints;
+        box->Canvas()->SetPixel(5, 5, clNavy);
+    };
+    const TBitmap b = render(*box);
+    EXPECT_EQ(paints, 1);
+    EXPECT_EQ(pixel(b, 0, 0), clFuchsia);
+    EXPECT_EQ(pixel(b, 39, 29), clFuchsia);
+    EXPECT_EQ(pixel(b, 5, 5), clNavy) << "OnPaint draws after the group box";
+}
+
+TEST_F(PanelTest, AnOpaqueCustomGroupBoxFillsItsClientAreaWithItsColour)
+{
+    auto* box = make<TRzGroupBox>();
+    box->SetGroupStyle(gsCustom);
+    box->SetColor(3814710);
+    box->SetBounds(0, 0, 40, 30);
+    const TBitmap b = render(*box);
+    EXPECT_EQ(pixel(b, 0, 0), TColor{3814710});
+    EXPECT_EQ(pixel(b, 39, 29), TColor{3814710});
+}
+
+TEST_F(PanelTest, AFlatGroupBoxDrawsItsFrameWithCutCorners)
+{
+    auto* box = make<TRzGroupBox>();
+    box->SetBounds(0, 0, 60, 40);
+    const TBitmap b = render(*box);
+    const TColor frame = ColorAdjustedBy(clBtnShadow, 30);
+    EXPECT_EQ(pixel(b, 0, 37), frame) << "left line";
+    EXPECT_EQ(pixel(b, 59, 37), frame) << "right line";
+    EXPECT_EQ(pixel(b, 30, 39), frame) << "bottom line";
+    EXPECT_EQ(pixel(b, 1, 38), frame) << "corner dot";
+    EXPECT_EQ(pixel(b, 0, 39), ColorToRGB(clBtnFace)) << "cut corner";
+}
+
+TEST_F(PanelTest, SubclassesHookWindowCreationOnceAndPaintAfterTheGroupBox)
+{
+    auto* grid = new TGridLikeGroupBox(form.get());
+    EXPECT_EQ(grid->created, 0);
+    grid->SetParent(form.get());
+    EXPECT_EQ(grid->created, 1);
+    auto* panel = make<TRzPanel>();
+    grid->SetParent(panel);
+    grid->HandleNeeded();
+    EXPECT_EQ(grid->created, 1) << "the window is created once";
+    grid->SetGroupStyle(gsCustom);
+    grid->SetTransparent(true);
+    const TBitmap b = render(*grid);
+    EXPECT_EQ(pixel(b, 1, 1), clLime);
+}
+
+TEST_F(PanelTest, DisablingAndEnablingRestoresTheChildrensOwnStates)
+{
+    auto* box = make<TRzGroupBox>();
+    auto* first = make<TRzPanel>(box);
+    auto* second = make<TRzPanel>(box);
+    auto* third = make<TRzGroupBox>(box);
+    second->SetEnabled(false);
+    box->SetEnabled(false);
+    EXPECT_FALSE(first->Enabled());
+    EXPECT_FALSE(third->Enabled());
+    box->SetEnabled(true);
+    EXPECT_TRUE(first->Enabled());
+    EXPECT_FALSE(second->Enabled()) << "it was disabled before";
+    EXPECT_TRUE(third->Enabled());
+}
+
+TEST_F(PanelTest, ABottomAlignedPanelKeepsItsBottomEdge)
+{
+    auto* panel = make<TRzPanel>();
+    panel->SetAlign(alBottom);
+    const int bottom = panel->Top() + panel->Height();
+    panel->SetHeight(20);
+    EXPECT_EQ(panel->Top() + panel->Height(), bottom);
+}
+
+TEST_F(PanelTest, PanelBordersGridAndCaption)
+{
+    auto* panel = make<TRzPanel>();
+    panel->SetBounds(0, 0, 40, 30);
+    const TBitmap raised = render(*panel);
+    EXPECT_EQ(pixel(raised, 0, 0), ColorToRGB(cl3DLight));
+    EXPECT_EQ(pixel(raised, 39, 29), ColorToRGB(cl3DDkShadow));
+    EXPECT_EQ(pixel(raised, 20, 15), ColorToRGB(clBtnFace));
+
+    panel->SetBorderOuter(fsNone);
+    panel->SetShowGrid(true);
+    panel->SetGridColor(clRed);
+    const TBitmap grid = render(*panel);
+    EXPECT_EQ(pixel(grid, 7, 7), clRed);
+    EXPECT_EQ(pixel(grid, 15, 23), clRed);
+    EXPECT_EQ(pixel(grid, 8, 7), ColorToRGB(clBtnFace));
+    panel->SetGridXSize(0);
+    const TBitmap none = render(*panel);
+    EXPECT_EQ(pixel(none, 7, 7), ColorToRGB(clBtnFace)) << "a zero grid size draws no grid";
+
+    panel->SetShowGrid(false);
+    panel->SetCaption("MMMM");
+    TFont font = panel->Font();
+    font.Color = clBlack;
+    panel->SetFont(font);
+    const TBitmap caption = render(*panel);
+    int dark = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            dark += GetGValue(pixel(caption, x, y)) < 128 ? 1 : 0;
+    EXPECT_GT(dark, 0) << "the caption is drawn";
+}
+
+TEST_F(PanelTest, OldPropertyNamesAreAcceptedWhenReading)
+{
+    auto* panel = make<TRzPanel>();
+    qx::setProperty(*panel, "UseGradients", qx::PropertyValue(true), true);
+    EXPECT_EQ(panel->VisualStyle(), vsGradient);
+    qx::setProperty(*panel, "ThemeAware", qx::PropertyValue(false), true);
+    qx::setProperty(*panel, "FrameSides", qx::IdentSet{{"sdLeft"}}, true);
+    EXPECT_EQ(panel->BorderSides(), kAllSides) << "read and ignored";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PanelTest, AlignedChildrenStayInsideTheBordersAndTheCaptionBand)
+{
+    auto* panel = make<TRzPanel>();
+    panel->SetBounds(0, 0, 100, 80);
+    auto* inside = make<TRzPanel>(panel);
+    inside->SetAlign(alClient);
+    EXPECT_EQ(inside->BoundsRect(), (TRect{2, 2, 98, 78})) << "inside the raised border";
+    panel->SetBorderOuter(fsNone);
+    EXPECT_EQ(inside->BoundsRect(), (TRect{0, 0, 100, 80}));
+
+    auto* box = make<TRzGroupBox>();
+    box->SetBounds(0, 0, 100, 80);
+    box->SetGroupStyle(gsCustom);
+    auto* child = make<TRzPanel>(box);
+    child->SetAlign(alClient);
+    EXPECT_EQ(child->BoundsRect(), (TRect{2, 2, 98, 78})) << "custom style: 2 pixels in";
+    box->SetCaption("Title");
+    box->Realign();
+    EXPECT_GT(child->Top(), 2) << "and below the caption";
+}
+
+} // namespace

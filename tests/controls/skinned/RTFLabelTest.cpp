@@ -1,0 +1,109 @@
+// The rich-text label renders its stored document; the high bytes of its characters are ignored.
+
+#include "controls/skinned/RTFLabel.h"
+#include "platform/gui/Form.h"
+#include "platform/gui/canvas/Bitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+constexpr const char* kDocument = R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}{\colortbl;\red255\green0\blue0;})"
+                                  R"(\f0\fs40 {\b\cf1 Bold red} plain\par second line\par})";
+
+class RtfLabelTest : public ::testing::Test
+{
+protected:
+    RtfLabelTest()
+    {
+        form = std::make_unique<TForm>(nullptr);
+        label = new TRTFLabel(form.get());
+        label->SetParent(form.get());
+        label->SetBounds(0, 0, 300, 80);
+        label->SetColor(clWhite);
+    }
+    TBitmap render()
+    {
+        TBitmap bitmap(300, 80);
+        bitmap.Canvas().Brush().Color = clYellow;
+        bitmap.Canvas().FillRect(Rect(0, 0, 300, 80));
+        label->PaintTo(bitmap.Canvas());
+        return bitmap;
+    }
+    static int count(TBitmap& b, bool (*pred)(TColor))
+    {
+        int n = 0;
+        for (int y = 0; y < b.Height(); ++y)
+            for (int x = 0; x < b.Width(); ++x)
+                n += pred(b.Canvas().Pixel(x, y));
+        return n;
+    }
+    static bool red(TColor c) { return GetRValue(c) > 180 && GetGValue(c) < 90 && GetBValue(c) < 90; }
+    static bool dark(TColor c) { return GetRValue(c) < 90 && GetGValue(c) < 90 && GetBValue(c) < 90; }
+
+    std::unique_ptr<TForm> form;
+    TRTFLabel* label = nullptr;
+};
+
+TEST_F(RtfLabelTest, RendersTheDocumentWithItsColours)
+{
+    label->SetRichText(std::string(kDocument));
+    TBitmap b = render();
+    EXPECT_GT(count(b, red), 20) << "the red bold words";
+    EXPECT_GT(count(b, dark), 20) << "the plain words";
+    EXPECT_EQ(b.Canvas().Pixel(0, 0), clWhite) << "the label's colour behind the text";
+}
+
+TEST_F(RtfLabelTest, HighBytesOfTheCharactersAreIgnored)
+{
+    label->SetRichText(std::string(kDocument));
+    TBitmap plain = render();
+    std::u16string wide;
+    for (const char c : std::string(kDocument))
+        wide += static_cast<char16_t>(0x4100 | static_cast<unsigned char>(c));
+    label->SetRichText(wide);
+    EXPECT_EQ(label->RichText(), kDocument);
+    TBitmap high = render();
+    EXPECT_EQ(plain.Image(), high.Image());
+}
+
+TEST_F(RtfLabelTest, NoTextWhileUpdatingOrWithoutAParent)
+{
+    label->SetRichText(std::string(kDocument));
+    label->BeginUpdate();
+    label->BeginUpdate();
+    label->EndUpdate();
+    TBitmap b = render();
+    EXPECT_EQ(count(b, red), 0) << "still updating";
+    label->EndUpdate();
+    b = render();
+    EXPECT_GT(count(b, red), 0);
+    label->EndUpdate();
+    b = render();
+    EXPECT_GT(count(b, red), 0) << "a third EndUpdate does nothing";
+    label->SetParent(nullptr);
+    b = render();
+    EXPECT_EQ(count(b, red), 0) << "no parent, no text";
+}
+
+TEST_F(RtfLabelTest, EmptyAndBrokenDocumentsRenderWithoutFailing)
+{
+    label->SetRichText(std::string());
+    TBitmap b = render();
+    EXPECT_EQ(count(b, dark), 0);
+    label->SetRichText(std::string(R"({\rtf1 {\b unbalanced)"));
+    EXPECT_NO_THROW(render());
+}
+
+TEST(RichTextTarget, TwipsOfThePixelRectangle)
+{
+    EXPECT_EQ(qx::richTextTargetTwips(Rect(0, 0, 630, 1400), 96, 96), Rect(15, 15, 9450, 21000));
+    EXPECT_EQ(qx::richTextTargetTwips(Rect(0, 0, 630, 1400), 0, 0), Rect(15, 15, 9450, 21000))
+        << "0 dpi counts as 96";
+    // 1440 / 120 = 12 twips a pixel; (1 x 1440 / 120) = 12.
+    EXPECT_EQ(qx::richTextTargetTwips(Rect(0, 0, 11, 11), 120, 120), Rect(12, 12, 132, 132));
+}
+
+} // namespace

@@ -1,0 +1,190 @@
+// The graph's overlays: band handles, their text classes, the selected band's
+// translucent fill and the free text, and a Plot drawing on a graph.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "GraphTestSupport.h"
+#include "response/LMyFFTDrawPhase.h"
+#include "response/Plot.h"
+
+namespace {
+
+using qx::BandTextClass;
+using qx::test::GraphOnForm;
+using qx::test::shownAt;
+
+constexpr double k1kHz = 4096 * 3 / 4.380211241711606; // log10(24000)
+
+TEST(GraphOverlay, HandlesArePlacedAtTheirDataPoints)
+{
+    GraphOnForm f;
+    LMyFFTDrawHpLp6dB& g = *f.graph;
+    g.DrawBlock(7.5, k1kHz, clRed, 0, false, 1);
+    const TPoint p = g.GetBlockPos(0);
+    EXPECT_EQ(p.X, static_cast<int>(g.ScreenX(k1kHz)));
+    EXPECT_EQ(p.Y, static_cast<int>(g.ScreenY(7.5)));
+    g.UpdateCurvePage();
+    // A blob about 9 pixels across under the 5-pixel pen (the box covers sx - 3 .. sx + 2).
+    for (const TPoint d : {TPoint{-4, 0}, TPoint{3, 0}, TPoint{0, -4}, TPoint{0, 3}, TPoint{2, 2}}) {
+        EXPECT_EQ(shownAt(g, p.X + d.X, p.Y + d.Y), clRed) << d.X << ", " << d.Y;
+    }
+    EXPECT_NE(shownAt(g, p.X + 6, p.Y), clRed);
+
+    // A resize moves the handle with the page.
+    g.SetBounds(0, 0, 800, 300);
+    g.ResizePaintPage();
+    EXPECT_EQ(g.GetBlockPos(0).X, static_cast<int>(g.ScreenX(k1kHz)));
+    EXPECT_EQ(g.GetBlockPos(0).Y, static_cast<int>(g.ScreenY(7.5)));
+
+    // Numbers outside 0-49 and points without a value are ignored.
+    g.DrawBlock(1.0, 1.0, clRed, 50, false, 1);
+    g.DrawBlock(1.0, 1.0, clRed, -1, false, 1);
+    g.SetBlockParameter(50, 1, 1, 1, 1);
+    EXPECT_EQ(g.GetBlockPos(50).X, 0);
+    g.DrawBlock(std::numeric_limits<double>::quiet_NaN(), k1kHz, clRed, 3, false, 1);
+    EXPECT_EQ(g.GetBlockPos(3).X, 0);
+    g.UpdateCurvePage();
+}
+
+TEST(GraphOverlay, HiddenHandlesAreDrawnOnceOnly)
+{
+    GraphOnForm f;
+    LMyFFTDrawHpLp6dB& g = *f.graph;
+    g.DrawBlock(-6.0, k1kHz, clAqua, 4, true, 0);
+    const TPoint p = g.GetBlockPos(4);
+    g.UpdateCurvePage();
+    EXPECT_NE(shownAt(g, p.X + 4, p.Y + 4), clAqua) << "not repainted at the update";
+}
+
+TEST(GraphOverlay, BandTextFollowsThePeqType)
+{
+    LMyFFTDrawHpLp6dB g(nullptr);
+    struct Case
+    {
+        int type;
+        int filterCode;
+        BandTextClass text;
+    };
+    // PEQ type, its filter code, and the text the band shows, selected or not.
+    const Case cases[] = {
+        {0, 1, BandTextClass::QFrequencyGain}, {1, 2, BandTextClass::QFrequencyGain},
+        {2, 3, BandTextClass::QFrequencyGain}, {3, 8, BandTextClass::FrequencyOnly},
+        {4, 5, BandTextClass::QAndFrequency},  {5, 9, BandTextClass::FrequencyOnly},
+        {6, 4, BandTextClass::QAndFrequency},  {7, 7, BandTextClass::FrequencyOnly},
+        {8, 17, BandTextClass::QAndFrequency},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(g.SelectedTextClass(c.type), c.text) << c.type;
+        EXPECT_EQ(g.HandleTextClass(c.filterCode), c.text) << c.type;
+    }
+    EXPECT_EQ(g.HandleTextClass(10), BandTextClass::QAndFrequency) << "a bypassed band";
+
+    LMyFFTDrawPhase twin(nullptr);
+    EXPECT_EQ(twin.SelectedTextClass(7), BandTextClass::QAndFrequency);
+    EXPECT_EQ(twin.HandleTextClass(7), BandTextClass::None);
+    EXPECT_EQ(twin.SelectedTextClass(5), BandTextClass::FrequencyOnly);
+    EXPECT_EQ(twin.SelectedTextClass(4), BandTextClass::QAndFrequency);
+}
+
+// Counts the pixels of a colour in a main-page rectangle as shown.
+int countShown(const LMyFFTDrawHpLp6dB& g, TColor colour, int x0, int y0, int x1, int y1)
+{
+    int n = 0;
+    for (int y = std::max(y0, 0); y < std::min(y1, g.GetPlotHeight()); ++y) {
+        for (int x = std::max(x0, 0); x < std::min(x1, g.GetPlotWidth()); ++x) {
+            n += shownAt(g, x, y) == colour ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+TEST(GraphOverlay, ParameterTextStandsBelowABoostAndAboveACut)
+{
+    GraphOnForm f;
+    LMyFFTDrawHpLp6dB& g = *f.graph;
+    g.SetParameterDisplay(true);
+    g.DrawBlock(6.0, k1kHz, clRed, 0, false, 1);
+    g.SetBlockParameter(0, 1000, 6.0, 1.0, 1);
+    g.DrawBlock(-6.0, k1kHz - 600, clBlue, 1, false, 1);
+    g.SetBlockParameter(1, 500, -6.0, 1.0, 1);
+    g.UpdateCurvePage();
+    const TPoint boost = g.GetBlockPos(0);
+    const TPoint cut = g.GetBlockPos(1);
+    EXPECT_GT(countShown(g, clWhite, boost.X - 20, boost.Y + 20, boost.X + 40, boost.Y + 60), 20);
+    EXPECT_GT(countShown(g, clWhite, cut.X - 20, cut.Y - 69, cut.X + 40, cut.Y - 30), 20);
+
+    // The selected band's text is yellow; its handle writes no white text.
+    g.DrawParam(0, 6.0, k1kHz, 1000.0F, 1.0, clYellow);
+    g.SetCurveDisplay(true);
+    g.UpdateCurvePage();
+    EXPECT_EQ(countShown(g, clWhite, boost.X - 20, boost.Y + 30, boost.X + 40, boost.Y + 60), 0);
+    EXPECT_GT(countShown(g, clYellow, boost.X - 20, boost.Y + 30, boost.X + 40, boost.Y + 60), 20);
+}
+
+TEST(GraphOverlay, RepeatedUpdatesShowTheSameTranslucentFill)
+{
+    GraphOnForm f;
+    LMyFFTDrawHpLp6dB& g = *f.graph;
+    Plot plot(&g);
+    plot.section(0).SetPeq(9.0, 1000.0, 1.0, 1);
+    plot.DrawSum(0);
+    plot.ShowSectionHandle(0, 9.0F, 1);
+    plot.ShowSectionCurve(0, 0, 9.0F, 1.0F, true);
+    g.UpdateCurvePage();
+    const int x = static_cast<int>(g.ScreenX(k1kHz));
+    const int y = static_cast<int>(g.ScreenY(4.5)); // inside the peak, above 0 dB
+    const TColor first = shownAt(g, x + 12, y);
+    EXPECT_NE(first, clBlack) << "the fill greys the area";
+    for (int i = 0; i < 3; ++i) {
+        g.UpdateCurvePage();
+        EXPECT_EQ(shownAt(g, x + 12, y), first) << "update " << i;
+    }
+    plot.ShowSectionCurve(0, 0, 9.0F, 1.0F, false);
+    g.UpdateCurvePage();
+    EXPECT_EQ(shownAt(g, x + 12, y), clBlack) << "hidden at once";
+}
+
+TEST(GraphOverlay, FreeTextIsRepaintedAndReplaced)
+{
+    GraphOnForm f;
+    LMyFFTDrawHpLp6dB& g = *f.graph;
+    g.DrawTextA(g.GetPlotWidth() / 3, g.GetPlotHeight() / 4, 60, clRed, "Times New Roman", "BYPASS");
+    g.UpdateCurvePage();
+    const int w = g.GetPlotWidth();
+    const int h = g.GetPlotHeight();
+    EXPECT_GT(countShown(g, clRed, w / 3, h / 4, w, h), 200);
+    g.DrawTextA(w / 3, h / 4, 60, clRed, "Times New Roman", "");
+    g.UpdateCurvePage();
+    EXPECT_EQ(countShown(g, clRed, w / 3, h / 4, w, h), 0);
+}
+
+TEST(GraphOverlay, APlotDrawsItsTotalHandlesAndSections)
+{
+    GraphOnForm f;
+    LMyFFTDrawHpLp6dB& g = *f.graph;
+    Plot plot(&g);
+    plot.section(2).SetPeq(6.0, 1000.0, 1.0, 1);
+    ASSERT_TRUE(plot.DrawSum(4));
+    TColor colour = 0;
+    ASSERT_TRUE(g.GetPlotColor(colour, Plot::kSumSection));
+    EXPECT_EQ(colour, clRed) << "Out1's curve colour";
+    ASSERT_TRUE(plot.ShowSectionHandle(2, 6.0F, 1));
+    EXPECT_EQ(g.GetBlockPos(2).X, static_cast<int>(g.ScreenX(k1kHz)));
+    EXPECT_EQ(g.GetBlockPos(2).Y, static_cast<int>(g.ScreenY(6.0)));
+    g.UpdateCurvePage();
+    EXPECT_EQ(shownAt(g, g.GetBlockPos(2).X, g.GetBlockPos(2).Y), clFuchsia) << "handle colour of section 2";
+    const double total = plot.curve(Plot::kSumSection)[2500];
+    EXPECT_EQ(shownAt(g, static_cast<int>(g.ScreenX(2500)), static_cast<int>(g.ScreenY(total))), clRed);
+
+    ASSERT_TRUE(plot.DrawSection(40, clAqua));
+    EXPECT_TRUE(g.GetPlotColor(colour, 40));
+    ASSERT_TRUE(plot.RemoveSection(40));
+    EXPECT_FALSE(g.GetPlotColor(colour, 40));
+    EXPECT_FALSE(plot.ShowSectionHandle(48, 0.0F, 1));
+    EXPECT_FALSE(plot.DrawSection(-1, clAqua));
+}
+
+} // namespace
