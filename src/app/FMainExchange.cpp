@@ -5,6 +5,7 @@
 
 #include "app/SmallWindows.h"
 #include "app/lock/FLockMode.h"
+#include "app/Faders.h"
 #include "app/lock/FLockPassWord.h"
 #include "app/lock/FLockSetup.h"
 #include "model/dialogs/FFactory.h"
@@ -296,13 +297,15 @@ void TfmMain::Pause(int milliseconds)
     }
 }
 
-// The threshold fader's maximum joins this test with the fader control.
 bool TfmMain::IsDynamicsArmed(int output, bool limiter) const
 {
     if (!UnitControl || output < 0 || output > 7)
         return false;
     const qx::Dynamics d = limiter ? UnitControl->GetLimiter(output + 4) : UnitControl->GetCompressor(output + 4);
-    return d.ratio != 0;
+    const std::string name = std::string(limiter ? "isLimitThresholdOut" : "isCompThresholdOut") +
+                             std::to_string(output + 1);
+    const auto threshold = qx::readFader(*this, name);
+    return d.ratio != 0 && threshold && threshold->position < threshold->maximum;
 }
 
 // The level bars and gain-reduction meters come with their controls.

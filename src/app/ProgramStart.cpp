@@ -6,6 +6,10 @@
 #include "app/lock/FLockPassWord.h"
 #include "app/lock/FLockSetup.h"
 #include "app/lock/LockDialogs.h"
+#include "controls/buttons/rz/RzClasses.h"
+#include "controls/buttons/vr/VrClasses.h"
+#include "controls/skinned/SkinnedClasses.h"
+#include "response/ResponseControls.h"
 #include "model/dialogs/FFactory.h"
 #include "model/dialogs/FRecallPreset.h"
 #include "model/dialogs/FStoreName.h"
@@ -24,8 +28,12 @@
 void qx::registerEditorClasses()
 {
     registerStandardClasses();
+    registerRzClasses();
+    registerVrClasses();
+    registerSkinnedClasses();
+    registerResponseControls();
     setPictureResolver([](const std::string& name) {
-        const std::string_view bytes = art::resource(name + ".png");
+        const std::string_view bytes = art::resource(name);
         return Bytes(bytes.begin(), bytes.end());
     });
     registerMainWindow();

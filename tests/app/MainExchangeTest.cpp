@@ -4,7 +4,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/SmallWindows.h"
-#include "platform/gui/Button.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/ScriptedDialogService.h"
 #include "platform/gui/StatusBar.h"

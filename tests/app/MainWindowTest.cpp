@@ -4,7 +4,7 @@
 #include "link/LCommProc.h"
 #include "link/LNetProc.h"
 #include "model/LUnitControl.h"
-#include "platform/gui/Button.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/RadioButton.h"
@@ -72,12 +72,8 @@ TEST_F(MainWindowTest, CaptionsComeFromTheEnglishTable)
 // expects. Families not built yet are stood in for by standard controls.
 TEST_F(MainWindowTest, EveryComposedNameExistsWithItsClass)
 {
-    const std::map<std::string, std::string> standIn = {
-        {"TRzBmpButton", "TButton"},    {"TVrDemoButton", "TButton"},  {"TVrPowerButton", "TButton"},
-        {"TRzGroupBox", "TGroupBox"},   {"TRzPanel", "TPanel"},        {"TRzComboBox", "TComboBox"},
-        {"TAdvTrackBar", "TPanel"},     {"TCurvyEdit", "TEdit"},       {"TRzMeter", "TPanel"},
-        {"LProgressBar", "TPanel"},     {"LMyFFTDrawHpLp6dB", "TPanel"}, {"TMyPEQType8", "TGroupBox"},
-        {"TiXYPlot", "TPanel"}};
+    // The plot library is not built yet: its X-Y plot is stood in for by a panel.
+    const std::map<std::string, std::string> standIn = {{"TiXYPlot", "TPanel"}};
     std::ifstream in(QX_TEST_DATA_DIR "/ComposedNames.txt");
     ASSERT_TRUE(in) << "ComposedNames.txt";
     std::string line;
@@ -135,14 +131,14 @@ const PageCase kPages[] = {
 TEST_F(MainWindowTest, PageButtonsBringTheirPagePairToFront)
 {
     for (const PageCase& c : kPages) {
-        find<TButton>(c.button)->Click();
+        find<TRzBmpButton>(c.button)->Click();
         EXPECT_EQ(window->CurrentPage, c.page) << c.button;
         EXPECT_TRUE(find(c.graph)->Visible()) << c.button;
         std::string param = c.graph;
         param.replace(0, 6, "rzgParam");
         EXPECT_TRUE(find(param)->Visible()) << c.button;
         EXPECT_FALSE(find("rzgFftGain")->Visible()) << c.button;
-        find<TButton>("rzbMenuGain")->Click();
+        find<TRzBmpButton>("rzbMenuGain")->Click();
         EXPECT_EQ(window->CurrentPage, 14);
         EXPECT_FALSE(find(c.graph)->Visible()) << c.button;
     }
@@ -150,9 +146,9 @@ TEST_F(MainWindowTest, PageButtonsBringTheirPagePairToFront)
 
 TEST_F(MainWindowTest, PressingThePageInFrontChangesNothing)
 {
-    find<TButton>("rzbMenuOut2")->Click();
+    find<TRzBmpButton>("rzbMenuOut2")->Click();
     find("rzgFftGain")->Show();
-    find<TButton>("rzbMenuOut2")->Click();
+    find<TRzBmpButton>("rzbMenuOut2")->Click();
     EXPECT_TRUE(find("rzgFftGain")->Visible()) << "no hide or show ran";
     EXPECT_EQ(window->CurrentPage, 5);
 }
@@ -163,7 +159,7 @@ TEST_F(MainWindowTest, ALinkedChannelShowsItsLeadersPageUnderItsOwnName)
     window->UnitControl->SetLinkMask(5, 0x6);
     window->UnitControl->SetLinkMask(6, 0);
     ASSERT_EQ(window->GroupLeader(6), 5);
-    find<TButton>("rzbMenuOut3")->Click();
+    find<TRzBmpButton>("rzbMenuOut3")->Click();
     EXPECT_EQ(window->CurrentPage, 6);
     EXPECT_TRUE(find("rzgFftOut2")->Visible());
     EXPECT_FALSE(find("rzgFftOut3")->Visible());
@@ -177,7 +173,7 @@ TEST_F(MainWindowTest, BlockDiagramLabelsOpenTheirPages)
         {"lbMatrixDelayOut5", 13}, {"lbMatrixDeqInC", 2}, {"lbMatrixCompOut3", 12},
         {"lbMatrixPhaseOut1", 17}, {"lbMatrixXoverOut8", 11}, {"lbMatrixFirInB", 1}};
     for (const auto& [name, page] : cases) {
-        find<TButton>("rzbMenuMatrix")->Click();
+        find<TRzBmpButton>("rzbMenuMatrix")->Click();
         ASSERT_EQ(window->CurrentPage, 15);
         find<TLabel>(name)->OnClick(find<TLabel>(name));
         EXPECT_EQ(window->CurrentPage, page) << name;

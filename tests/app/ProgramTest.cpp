@@ -13,7 +13,7 @@
 #include "model/dialogs/FStoreName.h"
 #include "model/dialogs/FStorePreset.h"
 #include "platform/gui/Application.h"
-#include "platform/gui/Button.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/Timer.h"
@@ -101,7 +101,7 @@ TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
         {"Comp", 12}, {"Delay", 13}, {"Matrix", 15}, {"Gate", 16}, {"Limit", 17}, {"Gain", 14}};
     for (const auto& [page, number] : pages)
         steps.push_back([page, number] {
-            find<TButton>("rzbMenu" + page)->Click();
+            find<TRzBmpButton>("rzbMenu" + page)->Click();
             EXPECT_EQ(fmMain->CurrentPage, number) << page;
             EXPECT_TRUE(find("rzgFft" + page)->Visible()) << page;
             EXPECT_TRUE(find("rzgParam" + page)->Visible()) << page;

@@ -15,21 +15,18 @@ INPUTS = ["InA", "InB", "InC", "InD"]
 OUTPUTS = ["Out%d" % n for n in range(1, 9)]
 CHANNELS = INPUTS + OUTPUTS
 
-# The family class each role stands for, and the class written meanwhile.
+# The plot library is not built yet: its X-Y plot is stood in for by a panel.
 STAND_IN = {
-    "TRzBmpButton": "TButton",
-    "TVrDemoButton": "TButton",
-    "TVrPowerButton": "TButton",
-    "TRzGroupBox": "TGroupBox",
-    "TRzPanel": "TPanel",
-    "TRzComboBox": "TComboBox",
-    "TAdvTrackBar": "TPanel",
-    "TCurvyEdit": "TEdit",
-    "TRzMeter": "TPanel",
-    "LProgressBar": "TPanel",
-    "LMyFFTDrawHpLp6dB": "TPanel",
-    "TMyPEQType8": "TGroupBox",
     "TiXYPlot": "TPanel",
+}
+
+BUTTON_FACES = {
+    "Bitmaps.TransparentColor": "=clTeal",
+    "Bitmaps.Up": "button-up.png",
+    "Bitmaps.Down": "button-down.png",
+    "Bitmaps.StayDown": "button-staydown.png",
+    "Bitmaps.Hot": "button-hot.png",
+    "Bitmaps.Disabled": "button-disabled.png",
 }
 
 GRAPH_COLOR = "clBlack"
@@ -72,11 +69,11 @@ class Obj:
 
 
 def box(name, left, top, width, height, caption="", cls="TRzGroupBox", **props):
-    p = dict(Left=left, Top=top, Width=width, Height=height)
-    if STAND_IN.get(cls, cls) == "TPanel":
-        p.update(BevelOuter="=bvNone", Caption=caption)
-    else:
-        p.update(Caption=caption)
+    p = dict(Left=left, Top=top, Width=width, Height=height, Caption=caption)
+    if cls == "TPanel":
+        p["BevelOuter"] = "=bvNone"
+    elif cls == "TRzPanel":
+        p["BorderOuter"] = "=fsNone"
     p.update(props)
     return Obj(name, cls, **p)
 
@@ -90,16 +87,27 @@ def label(name, left, top, caption, width=None, **props):
 
 
 def button(name, left, top, width, height, caption, cls="TRzBmpButton", **props):
-    return Obj(name, cls, Left=left, Top=top, Width=width, Height=height, Caption=caption, **props)
+    p = dict(Left=left, Top=top, Width=width, Height=height, Caption=caption)
+    if cls == "TRzBmpButton":
+        p.update(ShowFocus=False, ButtonSize="=bszStretchToButton", Font__Color="=clWhite", **BUTTON_FACES)
+    else:
+        p.update(Color="=clBlack", Font__Color="=clWhite")
+    p.update(props)
+    return Obj(name, cls, **p)
 
 
-def fader(name, left, top, width, height):
+# A fader: vertical when taller than wide; its range is set by the editors.
+def fader(name, left, top, width, height, lo=0, hi=100):
+    vertical = height > width
     return Obj(name, "TAdvTrackBar", Left=left, Top=top, Width=width, Height=height,
-               BevelOuter="=bvLowered", Color="=clGray", Caption="")
+               Orientation="=trVertical" if vertical else "=trHorizontal", Min=lo, Max=hi, Position=lo,
+               Slider__Size=3, Slider__BorderColor="=clMedGray", TickMark__Style="=tsNone",
+               Thumb__Picture="fader-thumb-v.png" if vertical else "fader-thumb-h.png")
 
 
 def edit(name, left, top, width, text):
-    return Obj(name, "TCurvyEdit", Left=left, Top=top, Width=width, Height=21, Text=text)
+    return Obj(name, "TCurvyEdit", Left=left, Top=top, Width=width, Height=22, Rounding=4, Color="=clWhite",
+               BorderColor="=clGray", Alignment="=taCenter", Text=text)
 
 
 def combo(name, left, top, width, items, index=0):
@@ -107,14 +115,13 @@ def combo(name, left, top, width, items, index=0):
                Items="=(" + ", ".join(q(i) for i in items) + ")", ItemIndex=index)
 
 
-def level(name, left, top, width, height, cls="LProgressBar"):
-    return Obj(name, cls, Left=left, Top=top, Width=width, Height=height, BevelOuter="=bvLowered",
-               Color="=clGreen", Caption="")
+def level(name, left, top, width, height):
+    return Obj(name, "LProgressBar", Left=left, Top=top, Width=width, Height=height, BevelOuter="=bvLowered",
+               Color="=clBlack", Caption="")
 
 
-def graph(name, left, top, width, height, cls="LMyFFTDrawHpLp6dB"):
-    return Obj(name, cls, Left=left, Top=top, Width=width, Height=height, BevelOuter="=bvLowered",
-               Color="=" + GRAPH_COLOR, Caption="")
+def graph(name, left, top, width, height):
+    return Obj(name, "LMyFFTDrawHpLp6dB", Left=left, Top=top, Width=width, Height=height)
 
 
 def tag_of(s):
@@ -195,13 +202,13 @@ PAGE_BUTTONS = [("Gain", 15, 14), ("Comp", 70, 12), ("Limit", 125, 17), ("Delay"
 def function_bar():
     bar = box("rzgFunction", 5, 26, 1115, 42, cls="TRzPanel", Color="=$00202020")
     # Gate lies beneath Comp: it is written first so Comp covers it.
-    bar.add(button("rzbMenuGate", 70, 6, 50, 34, "Gate", Tag=16, OnClick="=rzbMenuInAClick"))
+    page = dict(GroupIndex=1, OnClick="=rzbMenuInAClick")
+    bar.add(button("rzbMenuGate", 70, 6, 50, 34, "Gate", Tag=16, **page))
     for name, left, tag in PAGE_BUTTONS:
-        bar.add(button("rzbMenu" + name, left, 6, 50, 34, name, Tag=tag, OnClick="=rzbMenuInAClick"))
+        bar.add(button("rzbMenu" + name, left, 6, 50, 34, name, Tag=tag, Down=name == "Gain", **page))
     for i, s in enumerate(CHANNELS):
-        bar.add(button("rzbMenu" + s, 290 + 55 * i, 6, 50, 34, s, Tag=i, Hint=s, ShowHint=True,
-                       OnClick="=rzbMenuInAClick"))
-    bar.add(button("rzbMenuLink", 1040, 6, 70, 34, "OffLine"))
+        bar.add(button("rzbMenu" + s, 290 + 55 * i, 6, 50, 34, s, Tag=i, Hint=s, ShowHint=True, **page))
+    bar.add(button("rzbMenuLink", 1040, 6, 70, 34, "OffLine", GroupIndex=10, AllowAllUp=True))
     return bar
 
 
@@ -237,8 +244,11 @@ def channel_graph(g, s):
     sel = g.add(box("rzgFftShowCh" + s, 460 if i < 4 else 420, 2, 300, 24, cls="TRzGroupBox",
                     Color="=" + PAGE_COLOR))
     sel.add(label("lbFftShowCh" + s, 6, 5, "Overlay"))
-    g.add(button("vrbEqBypass" + s, 776, 2, 76, 22, "Bypass EQ", cls="TVrDemoButton", Tag=i))
-    g.add(button("vrbEqReset" + s, 857, 2, 74, 22, "Reset EQ", cls="TVrDemoButton", Tag=i))
+    demo = dict(cls="TVrDemoButton", Tag=i, BevelWidth=1, FontEnter__Name="Arial", FontEnter__Height=-11,
+                FontEnter__Color="=clWhite", FontLeave__Name="Arial", FontLeave__Height=-11,
+                FontLeave__Color="=clSilver", Font3D__Style="=f3dNone")
+    g.add(button("vrbEqBypass" + s, 776, 2, 76, 22, "Bypass EQ", **demo))
+    g.add(button("vrbEqReset" + s, 857, 2, 74, 22, "Reset EQ", **demo))
     g.add(button("vrbEqShowAll" + s, 934, 2, 100, 22, "Show All EQ", cls="TVrPowerButton", Tag=i))
     g.add(graph("fftDraw" + s, 20, 27, 1070, 255))
     curve = g.add(box("rzgFftShowCurve" + s, 920, 200, 160, 74, cls="TRzGroupBox",
@@ -259,17 +269,18 @@ def gain_group(p, s, backup, left, top):
     if not backup:
         g.add(label("lbGain" + s, 60, 4, "Gain"))
     fader_height = 150 if backup else 170
-    g.add(fader("isGain" + mirror + s, 8, 24, 28, fader_height))
+    g.add(fader("isGain" + mirror + s, 8, 24, 28, fader_height, -280, 120))
     g.add(level("pbLevel" + mirror + s, 42, 24, 12, fader_height))
     if s.startswith("Out"):
         g.add(level("pbLimit" + mirror + s, 58, 24, 12, 12))
     g.add(edit("cvdGain" + mirror + s, 4, 28 + fader_height, 76, "+0.0dB"))
+    latch = dict(AllowAllUp=True, Tag=i)
     if backup:
-        g.add(button("rzbPhaseBackup" + s, 4, 204, 37, 24, "Normal", Tag=i))
-        g.add(button("rzbMuteBackup" + s, 43, 204, 37, 24, "Mute", Tag=i))
+        g.add(button("rzbPhaseBackup" + s, 4, 204, 37, 24, "Normal", GroupIndex=3, **latch))
+        g.add(button("rzbMuteBackup" + s, 43, 204, 37, 24, "Mute", GroupIndex=2, **latch))
     else:
-        g.add(button("rzbPhase" + s, 78, 40, 44, 30, "Normal", Tag=i))
-        g.add(button("rzbMute" + s, 78, 80, 44, 30, "Mute", Tag=i))
+        g.add(button("rzbPhase" + s, 78, 40, 44, 30, "Normal", GroupIndex=1, **latch))
+        g.add(button("rzbMute" + s, 78, 80, 44, 30, "Mute", GroupIndex=2, **latch))
     return g
 
 
@@ -283,13 +294,14 @@ def channel_params(p, s):
                                       ("lbEqGain", "Gain")]):
         eq.add(label(name + s, 8, 28 + 24 * k, text, width=88))
     if out:
-        eq.add(Obj("peqPeq" + s, "TMyPEQType8", Left=100, Top=24, Width=452, Height=220, Caption="",
-                   Color="=" + PAGE_COLOR, Tag=i))
+        # The band count comes before the size: the grid lays its rows out when its size is set.
+        eq.add(Obj("peqPeq" + s, "TMyPEQType8", ChannelNumber=6, Left=100, Top=24, Width=452, Height=220,
+                   Caption="", Color="=" + PAGE_COLOR, Tag=i, **PEQ_GRID))
     else:
         scroll = eq.add(Obj("scbPeq" + s, "TScrollBox", Left=100, Top=24, Width=492, Height=220,
                             Color="=" + PAGE_COLOR))
-        scroll.add(Obj("peqPeq" + s, "TMyPEQType8", Left=0, Top=0, Width=470, Height=364, Caption="",
-                       Color="=" + PAGE_COLOR, Tag=i))
+        scroll.add(Obj("peqPeq" + s, "TMyPEQType8", ChannelNumber=14, Left=0, Top=0, Width=470, Height=380,
+                       Caption="", Color="=" + PAGE_COLOR, Tag=i, **PEQ_GRID))
     x = 700 if out else 740
     filt = p.add(box("rzgFilter" + s, x, 6, 180 if out else 328, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
     rows = [("LowCut", "HPF"), ("HighCut", "LPF")]
@@ -361,7 +373,7 @@ def delay_page(g, p):
             panel.add(label("lbDelayShow" + s, 4, show, s))
             panel.add(label("lbDelayLine" + s, 40, line, "", width=475, Height=14, Font__Color="=clYellow"))
             panel.add(Obj("imDelay" + s, "TImage", Left=40, Top=marker, Width=12, Height=14,
-                          Picture="delay-marker", Transparent=True))
+                          Picture="delay-marker.png", Transparent=True))
             panel.add(label("lbFftDelayTime" + s, 70, marker + 3, "0.000ms", Font__Color="=clAqua"))
     p.add(label("lbDelayInput", 8, 4, "In", Font__Style="=[fsBold]"))
     p.add(label("lbDelayOutput", 366, 4, "Out", Font__Style="=[fsBold]"))
@@ -373,7 +385,7 @@ def delay_page(g, p):
         left = 4 + 88 * k + (10 if k >= 4 else 0)
         grp = p.add(box("rzgDelay" + s, left, 22, 84, 236, cls="TRzGroupBox", Color="=" + BOX_COLOR))
         grp.add(label("lbDelayName" + s, 6, 4, s))
-        grp.add(fader("isDelay" + s, 26, 24, 28, 180))
+        grp.add(fader("isDelay" + s, 26, 24, 28, 180, 0, 32640))
         grp.add(edit("cvdDelay" + s, 4, 208, 76, "0.00ms"))
 
 
@@ -388,6 +400,7 @@ PANEL_TOPS = [35, 58, 81, 105, 128, 151, 175, 198, 222]
 GATE_TOPS = [36, 59, 82, 105, 129, 152, 175, 198, 222]
 
 SMALL = dict(Font__Height=-9)
+PEQ_GRID = dict(UpdownVisable=False, LabelColor="=clWhite", EditBackColor=14474460, BypassBackColor="=clSilver")
 
 
 def dynamics_fft(g, kind):
@@ -406,8 +419,8 @@ def dynamics_fft(g, kind):
         panel.add(label("lbName" + s, 2, 2, "Out%d" % n, **SMALL))
         panel.add(level("pbLimit" + s, 26, 12, 10, 22))
         panel.add(level("pbLevel" + s, 26, 55, 10, 185))
-        panel.add(Obj("rzmGr" + s, "TRzMeter", Left=62, Top=26, Width=10, Height=214, BevelOuter="=bvLowered",
-                      Color="=clMaroon", Caption=""))
+        panel.add(Obj("rzmGr" + s, "TRzMeter", Left=62, Top=26, Width=10, Height=214, Direction="=dirDown",
+                      Max=9))
         for name, text, top in zip(SCALE_NAMES, SCALE, PANEL_TOPS):
             panel.add(label(name + s, 2, top, text, **SMALL))
         for name, text, top in zip(GR_NAMES, GR, PANEL_TOPS):

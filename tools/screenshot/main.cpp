@@ -9,7 +9,7 @@
 
 #include "app/ProgramStart.h"
 #include "platform/gui/Application.h"
-#include "platform/gui/Button.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Timer.h"
 
 #include <cstdio>
@@ -28,7 +28,7 @@ void pressButton(TForm& window, const std::string& name)
         start->SetEnabled(false);
     if (name.empty())
         return;
-    auto* button = qx::findComponent<TButton>(window, name);
+    auto* button = qx::findComponent<TRzBmpButton>(window, name);
     if (!button)
         throw std::runtime_error("no button " + name);
     button->Click();
