@@ -7,8 +7,7 @@ channel; this script places them on a regular grid at the design size
 
     tools/layouts/make_fmain_layout.py > resources/layouts/FMain.layout
 
-Controls of the button, skinned and plot families are written with the
-standard class that stands in for them until the family is built (STAND_IN).
+The X-Y plots are written as panels until the plot library is built (STAND_IN).
 """
 
 INPUTS = ["InA", "InB", "InC", "InD"]
