@@ -342,3 +342,33 @@ TEST_F(MainWindowTest, TheLanguageItemsSwitchTheTableAndBack)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, TheBlockDiagramHoldsTheOpenedPagesButtonDown)
+{
+    // As a press of the Matrix button leaves it: its page in front, the button down.
+    find<TRzBmpButton>("rzbMenuMatrix")->Click();
+    find<TRzBmpButton>("rzbMenuMatrix")->SetDown(true);
+    find<TLabel>("lbMatrixDelayOut2")->OnClick(find<TLabel>("lbMatrixDelayOut2"));
+    EXPECT_EQ(window->CurrentPage, 13);
+    EXPECT_TRUE(find<TRzBmpButton>("rzbMenuDelay")->Down());
+    EXPECT_FALSE(find<TRzBmpButton>("rzbMenuMatrix")->Down());
+}
+
+TEST_F(MainWindowTest, PhaseButtonsAreCaptionedByTheirState)
+{
+    find<TRzBmpButton>("rzbPhaseOut4")->SetDown(true);
+    window->ApplyLanguage();
+    EXPECT_EQ(find("rzbPhaseOut4")->Caption(), window->Translate("SID_PHASE_ON"));
+    EXPECT_EQ(find("rzbPhaseOut5")->Caption(), window->Translate("SID_PHASE_OFF"));
+}
+
+TEST_F(MainWindowTest, AChannelPageShowsTheChannelsMute)
+{
+    window->UnitControl->SetMute(7, 1);
+    find<TRzBmpButton>("rzbMenuOut4")->Click();
+    EXPECT_TRUE(find<TRzBmpButton>("rzbMuteOut4")->Down());
+}
+
+} // namespace
