@@ -51,7 +51,6 @@ public:
 
     const DeviceConfig& Config() const { return config_; }
     void SetModel(std::string model) { config_.model = std::move(model); }
-    void SetFollowLinkGroups(bool on) { config_.followLinkGroups = on; }
     // A permanent lock, active from now on.
     void SetLock(std::string_view password);
     void SetMeterPattern(const MeterPattern& pattern) { meters_.SetPattern(pattern); }

@@ -29,9 +29,6 @@ public:
     // An output report of the wrong size or report id is refused with no answer.
     Answer WriteOutputReport(std::span<const std::uint8_t> report);
 
-    std::size_t InputReportLength() const { return inputLength_; }
-    std::size_t OutputReportLength() const { return outputLength_; }
-
 private:
     Responder& responder_;
     std::size_t inputLength_;

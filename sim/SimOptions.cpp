@@ -59,15 +59,18 @@ std::uint16_t ParseLoopbackAddress(std::string_view text)
     return static_cast<std::uint16_t>(ParseNumber(port, 0, 65535));
 }
 
+// The whole text must be the number, so a typing slip is not read as its prefix.
 float ParseFloat(std::string_view text)
 {
     if (text == "nan")
         return std::nanf("");
-    try {
-        return std::stof(std::string(text));
-    } catch (const std::exception&) {
+    const std::string_view number = text.starts_with('+') ? text.substr(1) : text;
+    float value = 0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (number.empty() || number.starts_with('-') != text.starts_with('-') || ec != std::errc() ||
+        end != number.data() + number.size())
         throw BadOption("bad number '" + std::string(text) + "'");
-    }
+    return value;
 }
 
 CoefficientOverride ParseCoefficient(std::string_view text)

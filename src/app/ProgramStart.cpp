@@ -1,6 +1,9 @@
 #include "app/ProgramStart.h"
 
 #include "app/FMain.h"
+#include "app/FHidData.h"
+#include "app/FNetWorkScan.h"
+#include "app/FNetworkSetup.h"
 #include "app/SmallWindows.h"
 #include "app/lock/FLockMode.h"
 #include "app/lock/FLockPassWord.h"
@@ -40,6 +43,7 @@ void qx::registerEditorClasses()
     registerSmallWindows();
     registerPresetDialogs();
     registerLockDialogs();
+    registerConnectionWindows();
 }
 
 // The windows in their order; those whose code is not built yet are named
@@ -48,12 +52,14 @@ void qx::createWindows()
 {
     Application->SetTitle(kApplicationTitle);
     Application->CreateForm(fmMain);
-    // fmHidData, fmPeqRst
+    Application->CreateForm(fmHidData);
+    // fmPeqRst
     Application->CreateForm(fmAbout);
     // fmRs232Code, fmRs232CodeEnglish
     Application->CreateForm(fmLockPassWord);
     Application->CreateForm(fmLockSetup);
-    // fmLimitCalculate, fmNetwork
+    // fmLimitCalculate
+    Application->CreateForm(fmNetwork);
     Application->CreateForm(fmProcess);
     Application->CreateForm(fmInformation);
     Application->CreateForm(fmLockMode);
@@ -64,7 +70,8 @@ void qx::createWindows()
     Application->CreateForm(fmFactory);
     // fmTest, fmLinkSel, fmChNameList
     Application->CreateForm(fmStoreName);
-    // fmNetworkSetup, fmCopy
+    Application->CreateForm(fmNetworkSetup);
+    // fmCopy
     Application->CreateForm(fmExit);
     // fmSourceSelect, fmInFirPassWord
 }

@@ -40,6 +40,22 @@ DynamicsCommand::DynamicsCommand(std::uint8_t id, std::uint8_t code, std::uint8_
         AppendWord(w);
 }
 
+ChannelByteCommand::ChannelByteCommand(std::uint8_t id, std::uint8_t code, std::uint8_t channel,
+                                       std::uint8_t value)
+    : LCmd(id, code)
+{
+    AppendByte(channel);
+    AppendByte(value);
+}
+
+ChannelWordCommand::ChannelWordCommand(std::uint8_t id, std::uint8_t code, std::uint8_t channel,
+                                       std::uint16_t value)
+    : LCmd(id, code)
+{
+    AppendByte(channel);
+    AppendWord(value);
+}
+
 PassFilterCommand::PassFilterCommand(std::uint8_t id, std::uint8_t code, std::uint8_t channel,
                                      std::uint16_t index, std::uint8_t slope)
     : LCmd(id, code)
@@ -181,28 +197,24 @@ CM_MCS_PEQ::CM_MCS_PEQ(std::uint8_t id, std::uint8_t channel, std::uint8_t band,
     AppendByte(bypass);
 }
 
-CM_MCS_GAIN::CM_MCS_GAIN(std::uint8_t id, std::uint8_t channel, std::uint16_t word) : LCmd(id, 0x34)
+CM_MCS_GAIN::CM_MCS_GAIN(std::uint8_t id, std::uint8_t channel, std::uint16_t word)
+    : ChannelWordCommand(id, 0x34, channel, word)
 {
-    AppendByte(channel);
-    AppendWord(word);
 }
 
-CM_MCS_MUTE::CM_MCS_MUTE(std::uint8_t id, std::uint8_t channel, std::uint8_t mute) : LCmd(id, 0x35)
+CM_MCS_MUTE::CM_MCS_MUTE(std::uint8_t id, std::uint8_t channel, std::uint8_t mute)
+    : ChannelByteCommand(id, 0x35, channel, mute)
 {
-    AppendByte(channel);
-    AppendByte(mute);
 }
 
-CM_MCS_POLARITY::CM_MCS_POLARITY(std::uint8_t id, std::uint8_t channel, int inverted) : LCmd(id, 0x36)
+CM_MCS_POLARITY::CM_MCS_POLARITY(std::uint8_t id, std::uint8_t channel, int inverted)
+    : ChannelByteCommand(id, 0x36, channel, inverted != 0 ? 1 : 0)
 {
-    AppendByte(channel);
-    AppendByte(inverted != 0 ? 1 : 0);
 }
 
-CM_MCS_DELAY::CM_MCS_DELAY(std::uint8_t id, std::uint8_t channel, std::uint16_t samples) : LCmd(id, 0x38)
+CM_MCS_DELAY::CM_MCS_DELAY(std::uint8_t id, std::uint8_t channel, std::uint16_t samples)
+    : ChannelWordCommand(id, 0x38, channel, samples)
 {
-    AppendByte(channel);
-    AppendWord(samples);
 }
 
 CM_MCS_WORK_MODE::CM_MCS_WORK_MODE(std::uint8_t id, std::uint8_t signal, std::uint8_t frequency,
@@ -214,10 +226,9 @@ CM_MCS_WORK_MODE::CM_MCS_WORK_MODE(std::uint8_t id, std::uint8_t signal, std::ui
     AppendByte(attenuation);
 }
 
-CM_MCS_MATRIX::CM_MCS_MATRIX(std::uint8_t id, std::uint8_t channel, std::uint16_t mask) : LCmd(id, 0x3A)
+CM_MCS_MATRIX::CM_MCS_MATRIX(std::uint8_t id, std::uint8_t channel, std::uint16_t mask)
+    : ChannelByteCommand(id, 0x3A, channel, static_cast<std::uint8_t>(mask & 0xFF))
 {
-    AppendByte(channel);
-    AppendByte(static_cast<std::uint8_t>(mask & 0xFF));
 }
 
 CM_MCS_CHANNEL_NAME::CM_MCS_CHANNEL_NAME(std::uint8_t id, std::uint8_t channel, std::string_view name)

@@ -28,6 +28,19 @@ protected:
                     std::span<const std::uint16_t, 5> words);
 };
 
+// A channel and its new value, one byte or one 16-bit word.
+class ChannelByteCommand : public LCmd
+{
+protected:
+    ChannelByteCommand(std::uint8_t id, std::uint8_t code, std::uint8_t channel, std::uint8_t value);
+};
+
+class ChannelWordCommand : public LCmd
+{
+protected:
+    ChannelWordCommand(std::uint8_t id, std::uint8_t code, std::uint8_t channel, std::uint16_t value);
+};
+
 // Low-pass and high-pass share one payload: channel, frequency index, slope code.
 class PassFilterCommand : public LCmd
 {
@@ -144,26 +157,26 @@ public:
                std::uint16_t frequency, std::uint8_t q, std::uint8_t type, std::uint8_t bypass);
 };
 
-class CM_MCS_GAIN : public LCmd
+class CM_MCS_GAIN : public qx::ChannelWordCommand
 {
 public:
     CM_MCS_GAIN(std::uint8_t id, std::uint8_t channel, std::uint16_t word);
 };
 
-class CM_MCS_MUTE : public LCmd
+class CM_MCS_MUTE : public qx::ChannelByteCommand
 {
 public:
     CM_MCS_MUTE(std::uint8_t id, std::uint8_t channel, std::uint8_t mute);
 };
 
 // Sends 1 for any non-zero `inverted`.
-class CM_MCS_POLARITY : public LCmd
+class CM_MCS_POLARITY : public qx::ChannelByteCommand
 {
 public:
     CM_MCS_POLARITY(std::uint8_t id, std::uint8_t channel, int inverted);
 };
 
-class CM_MCS_DELAY : public LCmd
+class CM_MCS_DELAY : public qx::ChannelWordCommand
 {
 public:
     CM_MCS_DELAY(std::uint8_t id, std::uint8_t channel, std::uint16_t samples);
@@ -176,7 +189,7 @@ public:
 };
 
 // Sends the low byte of the route mask.
-class CM_MCS_MATRIX : public LCmd
+class CM_MCS_MATRIX : public qx::ChannelByteCommand
 {
 public:
     CM_MCS_MATRIX(std::uint8_t id, std::uint8_t channel, std::uint16_t mask);

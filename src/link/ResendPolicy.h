@@ -19,7 +19,6 @@ public:
     explicit ResendPolicy(int extraPeriods = 0) : extraPeriods_(extraPeriods) {}
 
     void setRetryLimit(int limit) { retryLimit_ = limit; }
-    int retryLimit() const { return retryLimit_; }
     /// Arms time-outs that resend without counting a retry.
     void setFreeResends(int count) { freeResends_ = count; }
 

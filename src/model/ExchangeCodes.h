@@ -26,6 +26,7 @@ inline constexpr std::uint8_t kLockStatus = 0x2C;
 inline constexpr std::uint8_t kLinkMask = 0x3B;
 inline constexpr std::uint8_t kMeterPoll = 0x40;
 inline constexpr std::uint8_t kOutputMode = 0x4C;
+inline constexpr std::uint8_t kIoSelect = 0x4D;
 inline constexpr std::uint8_t kInputFirBypass = 0x4F;
 inline constexpr std::uint8_t kFirBlock = 0x56;
 inline constexpr std::uint8_t kEraseSector = 0x58;

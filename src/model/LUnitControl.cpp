@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "link/CmMcs.h"
+#include "model/ExchangeCodes.h"
 #include "model/FactoryDefault.h"
 #include "model/PresetBurst.h"
 #include "model/PresetFile.h"
@@ -15,10 +16,6 @@ using qx::kChannelCount;
 using qx::kInputCount;
 using qx::kOutputCount;
 
-constexpr std::uint8_t kCmdLinkMask = 0x3B;
-constexpr std::uint8_t kCmdIoSelect = 0x4D;
-constexpr std::uint8_t kCmdInputFirBypass = 0x4F;
-constexpr std::uint8_t kCmdSourceSelect = 0x5B;
 constexpr std::string_view kDefaultPresetName = "Default Preset";
 
 bool isChannel(int c)
@@ -99,9 +96,17 @@ bool testBit(const qx::UnitRecord& record, std::size_t at, int bit)
     return ((qx::readWord(record, at) >> bit) & 1U) != 0;
 }
 
-std::uint8_t lowByte(unsigned value)
+// Writes a crossover filter's frequency word and slope byte into each output
+// of a group; inputs have no crossover.
+auto passFilterWriter(qx::UnitRecord& record, std::size_t frequencyAt, std::size_t slopeAt,
+                      std::uint16_t frequency, std::uint8_t slope)
 {
-    return static_cast<std::uint8_t>(value & 0xFFU);
+    return [&record, frequencyAt, slopeAt, frequency, slope](int m) {
+        if (isOutput(m)) {
+            qx::writeWord(record, filterAt(m) + frequencyAt, frequency);
+            record[filterAt(m) + slopeAt] = slope;
+        }
+    };
 }
 
 std::string_view nameText(std::span<const std::uint8_t> bytes)
@@ -444,12 +449,8 @@ void LUnitControl::SetHighPass(int c, const qx::OutputFilter& filter)
     if (!isChannel(c)) {
         return;
     }
-    writeGroup(c, [&](int m) {
-        if (isOutput(m)) {
-            qx::writeWord(record_, filterAt(m) + qx::rec::kFilterHighPassFreq, filter.highPassFrequency);
-            record_[filterAt(m) + qx::rec::kFilterHighPassSlope] = filter.highPassSlope;
-        }
-    });
+    writeGroup(c, passFilterWriter(record_, qx::rec::kFilterHighPassFreq, qx::rec::kFilterHighPassSlope,
+                                   filter.highPassFrequency, filter.highPassSlope));
     send(CM_MCS_HIGH_PASS(deviceId(), static_cast<std::uint8_t>(c), filter.highPassFrequency,
                           filter.highPassSlope),
          false);
@@ -461,12 +462,8 @@ void LUnitControl::SetLowPass(int c, const qx::OutputFilter& filter)
     if (!isChannel(c)) {
         return;
     }
-    writeGroup(c, [&](int m) {
-        if (isOutput(m)) {
-            qx::writeWord(record_, filterAt(m) + qx::rec::kFilterLowPassFreq, filter.lowPassFrequency);
-            record_[filterAt(m) + qx::rec::kFilterLowPassSlope] = filter.lowPassSlope;
-        }
-    });
+    writeGroup(c, passFilterWriter(record_, qx::rec::kFilterLowPassFreq, qx::rec::kFilterLowPassSlope,
+                                   filter.lowPassFrequency, filter.lowPassSlope));
     send(CM_MCS_LOW_PASS(deviceId(), static_cast<std::uint8_t>(c), filter.lowPassFrequency,
                          filter.lowPassSlope),
          false);
@@ -515,7 +512,9 @@ void LUnitControl::SetInputFirBypass(int c, std::uint16_t value)
             qx::writeWord(record_, qx::rec::input(m) + qx::rec::kInFirBypass, value);
         }
     });
-    send(CM_MCS_CMD(deviceId(), kCmdInputFirBypass, static_cast<std::uint8_t>(c), lowByte(value)), true);
+    send(CM_MCS_CMD(deviceId(), qx::request::kInputFirBypass, static_cast<std::uint8_t>(c),
+                    qx::lowByte(value)),
+         true);
 }
 
 void LUnitControl::SetCompressor(int c, const qx::Dynamics& record)
@@ -587,7 +586,8 @@ void LUnitControl::SetLinkMask(int c, std::uint16_t mask)
         return;
     }
     qx::writeWord(record_, linkMaskAt(c), mask);
-    send(CM_MCS_CMD(deviceId(), kCmdLinkMask, static_cast<std::uint8_t>(c), lowByte(mask)), true);
+    send(CM_MCS_CMD(deviceId(), qx::request::kLinkMask, static_cast<std::uint8_t>(c), qx::lowByte(mask)),
+         true);
 }
 
 // ---- unit-wide setters ----
@@ -595,19 +595,19 @@ void LUnitControl::SetLinkMask(int c, std::uint16_t mask)
 void LUnitControl::SetDelayUnit(std::uint16_t unit)
 {
     qx::writeWord(record_, qx::rec::kDelayUnit, unit);
-    send(CM_MCS_DELAYUNIT(deviceId(), lowByte(unit)), false);
+    send(CM_MCS_DELAYUNIT(deviceId(), qx::lowByte(unit)), false);
 }
 
 void LUnitControl::SetInputSelect(std::uint8_t value)
 {
     qx::writeWord(record_, qx::rec::kInputSelect, value);
-    send(CM_MCS_CMD(deviceId(), kCmdIoSelect, 0, value), true);
+    send(CM_MCS_CMD(deviceId(), qx::request::kIoSelect, 0, value), true);
 }
 
 void LUnitControl::SetOutputSelect(std::uint8_t value)
 {
     qx::writeWord(record_, qx::rec::kOutputSelect, value);
-    send(CM_MCS_CMD(deviceId(), kCmdIoSelect, 1, value), true);
+    send(CM_MCS_CMD(deviceId(), qx::request::kIoSelect, 1, value), true);
 }
 
 void LUnitControl::SetSourceSelect(int bit, std::uint8_t on)
@@ -616,7 +616,7 @@ void LUnitControl::SetSourceSelect(int bit, std::uint8_t on)
         return;
     }
     setBit(record_, qx::rec::kSourceSelectMask, bit, on != 0);
-    send(CM_MCS_CMD(deviceId(), kCmdSourceSelect, static_cast<std::uint8_t>(bit), on), true);
+    send(CM_MCS_CMD(deviceId(), qx::request::kSourceSelect, static_cast<std::uint8_t>(bit), on), true);
 }
 
 // ---- record copy ----

@@ -117,7 +117,7 @@ void StateLoad::OnLockStatusReply(std::span<const std::uint8_t> payload)
     awaiting_ = Awaiting::Nothing;
     host_.SetLockModeVisible(payload[6] != 0);
     if (payload[5] != 0) {
-        state_.ackStep = 8;
+        state_.ackStep = kStepLocked;
         host_.SetTimerEnabled(ExchangeTimer::Pts, true);
     } else {
         StartStateLoad(false);

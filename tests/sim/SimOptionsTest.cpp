@@ -1,5 +1,7 @@
 #include "SimOptions.h"
 
+#include "model/SharedConstants.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -108,7 +110,7 @@ TEST(SimOptions, BadCommandLinesAreRefusedWithAReason)
     };
     const Case cases[] = {
         {{"--tcp", "0.0.0.0:9761"}, "127.0.0.1 only"},
-        {{"--tcp", "192.168.1.101:9761"}, "127.0.0.1 only"},
+        {{"--tcp", std::string(kDefaultDeviceAddress) + ":9761"}, "127.0.0.1 only"},
         {{"--tcp", "127.0.0.1:70000"}, "bad number"},
         {{"--id", "0"}, "bad number"},
         {{"--id", "255"}, "bad number"},
@@ -117,6 +119,9 @@ TEST(SimOptions, BadCommandLinesAreRefusedWithAReason)
         {{"--latency", "0x10"}, "expected '='"},
         {{"--coefficient", "0:12:0=1"}, "bad number"},
         {{"--coefficient", "0:1:0=abc"}, "bad number"},
+        {{"--coefficient", "0:1:0=1.5x"}, "bad number"},
+        {{"--coefficient", "0:1:0="}, "bad number"},
+        {{"--coefficient", "0:1:0=+-1"}, "bad number"},
         {{"--meter", "loud"}, "unknown meter pattern"},
         {{"--presets-used", "0"}, "bad number"},
     };

@@ -35,6 +35,20 @@ std::vector<Tracked> track(const std::vector<TJvHidDevice*>& list)
     return tracked;
 }
 
+// A new controller-wide event replaces the old one on every device that
+// still has the old one; a device given an event of its own keeps it.
+template <class Event>
+void PassOnEvent(const std::vector<TJvHidDevice*>& devices, Event& current, const Event& next,
+                 const Event& (TJvHidDevice::*get)() const, void (TJvHidDevice::*set)(const Event&))
+{
+    if (next == current)
+        return;
+    for (TJvHidDevice* device : devices)
+        if ((device->*get)() == current)
+            (device->*set)(next);
+    current = next;
+}
+
 } // namespace
 
 TJvHidDeviceController::TJvHidDeviceController(qx::MessageTarget& window, qx::hid::Backend& backend)
@@ -349,32 +363,17 @@ void TJvHidDeviceController::SetOnDeviceChange(const TJvHidNotifyEvent& Event)
 
 void TJvHidDeviceController::SetOnDeviceData(const TJvHidDataEvent& Event)
 {
-    if (Event == FDevDataEvent)
-        return;
-    for (TJvHidDevice* device : FList)
-        if (device->OnData() == FDevDataEvent)
-            device->SetOnData(Event);
-    FDevDataEvent = Event;
+    PassOnEvent(FList, FDevDataEvent, Event, &TJvHidDevice::OnData, &TJvHidDevice::SetOnData);
 }
 
 void TJvHidDeviceController::SetOnDeviceDataError(const TJvHidDataErrorEvent& Event)
 {
-    if (Event == FDevDataErrorEvent)
-        return;
-    for (TJvHidDevice* device : FList)
-        if (device->OnDataError() == FDevDataErrorEvent)
-            device->SetOnDataError(Event);
-    FDevDataErrorEvent = Event;
+    PassOnEvent(FList, FDevDataErrorEvent, Event, &TJvHidDevice::OnDataError, &TJvHidDevice::SetOnDataError);
 }
 
 void TJvHidDeviceController::SetOnDeviceUnplug(const TJvHidPlugEvent& Event)
 {
-    if (Event == FDevUnplugEvent)
-        return;
-    for (TJvHidDevice* device : FList)
-        if (device->OnUnplug() == FDevUnplugEvent)
-            device->SetOnUnplug(Event);
-    FDevUnplugEvent = Event;
+    PassOnEvent(FList, FDevUnplugEvent, Event, &TJvHidDevice::OnUnplug, &TJvHidDevice::SetOnUnplug);
 }
 
 void TJvHidDeviceController::Recount()

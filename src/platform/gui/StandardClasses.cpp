@@ -27,6 +27,7 @@
 #include "platform/gui/ScrollBox.h"
 #include "platform/gui/Shape.h"
 #include "platform/gui/SpeedButton.h"
+#include "platform/gui/ProgressBar.h"
 #include "platform/gui/StatusBar.h"
 #include "platform/gui/UpDown.h"
 #include "platform/gui/ValueListEditor.h"
@@ -115,6 +116,11 @@ void registerContainers()
         .property("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel).defaultValue(false)
         .property("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText)
         .property("Align", &TStatusBar::Align, &TStatusBar::SetAlign).defaultValue(alBottom);
+    registerClass<TProgressBar, TCustomControl>("TProgressBar")
+        .property("Min", &TProgressBar::Min, &TProgressBar::SetMin).defaultValue(0)
+        .property("Max", &TProgressBar::Max, &TProgressBar::SetMax).defaultValue(100)
+        .property("Position", &TProgressBar::Position, &TProgressBar::SetPosition).defaultValue(0)
+        .property("Smooth", &TProgressBar::Smooth, &TProgressBar::SetSmooth).defaultValue(false);
 }
 
 void registerGraphicControls()

@@ -48,3 +48,5 @@ target_sources(qx_platform_gui PRIVATE
   SpecialFolders.cpp
   ValueListEditor.cpp)
 target_link_libraries(qx_platform_gui PUBLIC Qt6::PrintSupport)
+target_sources(qx_platform_gui PRIVATE
+  ProgressBar.cpp)

@@ -377,30 +377,6 @@ NTSTATUS PreparsedData::unsetUsages(HIDP_REPORT_TYPE type, USAGE page, std::uint
     return changeButtons(type, page, collection, list, length, report, false);
 }
 
-const ReportField* PreparsedData::findValue(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection, USAGE usage,
-                                            std::span<const std::uint8_t> report, NTSTATUS& status) const
-{
-    status = checkReport(type, report.size());
-    if (status != HIDP_STATUS_SUCCESS)
-        return nullptr;
-    const std::uint8_t reportId = report[0];
-    status = HIDP_STATUS_USAGE_NOT_FOUND;
-    for (const ReportField& field : descriptor_.fields()) {
-        if (field.type != toType(type) || field.isButton() || (collection != 0 && field.collection != collection))
-            continue;
-        const std::uint32_t wanted = (std::uint32_t{page} << 16) | usage;
-        if (std::find(field.usages.begin(), field.usages.end(), wanted) == field.usages.end())
-            continue;
-        if (field.reportId != reportId) {
-            status = HIDP_STATUS_INCOMPATIBLE_REPORT_ID;
-            continue;
-        }
-        status = HIDP_STATUS_SUCCESS;
-        return &field;
-    }
-    return nullptr;
-}
-
 namespace {
 
 // Bit offset of the element of a variable value field that carries `usage`.
@@ -414,26 +390,56 @@ std::uint32_t elementOffset(const ReportField& field, std::uint32_t usage)
 
 } // namespace
 
+struct PreparsedData::ValueElement
+{
+    const ReportField* field = nullptr;
+    std::uint32_t bitOffset = 0;
+};
+
+PreparsedData::ValueElement PreparsedData::findValue(HIDP_REPORT_TYPE type, USAGE page,
+                                                     std::uint16_t collection, USAGE usage,
+                                                     std::span<const std::uint8_t> report,
+                                                     NTSTATUS& status) const
+{
+    status = checkReport(type, report.size());
+    if (status != HIDP_STATUS_SUCCESS)
+        return {};
+    const std::uint8_t reportId = report[0];
+    const std::uint32_t wanted = (std::uint32_t{page} << 16) | usage;
+    status = HIDP_STATUS_USAGE_NOT_FOUND;
+    for (const ReportField& field : descriptor_.fields()) {
+        if (field.type != toType(type) || field.isButton() || (collection != 0 && field.collection != collection))
+            continue;
+        if (std::find(field.usages.begin(), field.usages.end(), wanted) == field.usages.end())
+            continue;
+        if (field.reportId != reportId) {
+            status = HIDP_STATUS_INCOMPATIBLE_REPORT_ID;
+            continue;
+        }
+        status = HIDP_STATUS_SUCCESS;
+        return {&field, elementOffset(field, wanted)};
+    }
+    return {};
+}
+
 NTSTATUS PreparsedData::getUsageValue(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection, USAGE usage,
                                       std::uint32_t& value, std::span<const std::uint8_t> report) const
 {
     NTSTATUS status;
-    const ReportField* field = findValue(type, page, collection, usage, report, status);
-    if (!field)
-        return status;
-    value = readBits(report, elementOffset(*field, (std::uint32_t{page} << 16) | usage), field->bitSize);
-    return HIDP_STATUS_SUCCESS;
+    const ValueElement element = findValue(type, page, collection, usage, report, status);
+    if (element.field)
+        value = readBits(report, element.bitOffset, element.field->bitSize);
+    return status;
 }
 
 NTSTATUS PreparsedData::setUsageValue(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection, USAGE usage,
                                       std::uint32_t value, std::span<std::uint8_t> report) const
 {
     NTSTATUS status;
-    const ReportField* field = findValue(type, page, collection, usage, report, status);
-    if (!field)
-        return status;
-    writeBits(report, elementOffset(*field, (std::uint32_t{page} << 16) | usage), field->bitSize, value);
-    return HIDP_STATUS_SUCCESS;
+    const ValueElement element = findValue(type, page, collection, usage, report, status);
+    if (element.field)
+        writeBits(report, element.bitOffset, element.field->bitSize, value);
+    return status;
 }
 
 namespace {
@@ -453,23 +459,34 @@ bool scaleOf(const ReportField& field, Scale& scale)
     return scale.lmax > scale.lmin && scale.pmax > scale.pmin;
 }
 
+// Maps `from` in [fromMin, fromMax] onto [toMin, toMax]. Both spans can reach
+// 2^32 - 1, so their product needs all 64 bits unsigned.
+std::int64_t rescale(std::int64_t from, std::int64_t fromMin, std::int64_t fromMax, std::int64_t toMin,
+                     std::int64_t toMax)
+{
+    const auto product =
+        static_cast<std::uint64_t>(from - fromMin) * static_cast<std::uint64_t>(toMax - toMin);
+    return toMin + static_cast<std::int64_t>(product / static_cast<std::uint64_t>(fromMax - fromMin));
+}
+
 } // namespace
 
 NTSTATUS PreparsedData::getScaledUsageValue(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection, USAGE usage,
                                             std::int32_t& value, std::span<const std::uint8_t> report) const
 {
     NTSTATUS status;
-    const ReportField* field = findValue(type, page, collection, usage, report, status);
+    const ValueElement element = findValue(type, page, collection, usage, report, status);
+    const ReportField* field = element.field;
     if (!field)
         return status;
     Scale s;
     if (!scaleOf(*field, s))
         return HIDP_STATUS_BAD_LOG_PHY_VALUES;
-    const std::uint32_t raw = readBits(report, elementOffset(*field, (std::uint32_t{page} << 16) | usage), field->bitSize);
+    const std::uint32_t raw = readBits(report, element.bitOffset, field->bitSize);
     const std::int64_t logical = field->logicalMin < 0 ? signExtend(raw, field->bitSize) : std::int64_t{raw};
     if (logical < s.lmin || logical > s.lmax)
         return field->hasNullState() ? HIDP_STATUS_NULL : HIDP_STATUS_VALUE_OUT_OF_RANGE;
-    value = static_cast<std::int32_t>((logical - s.lmin) * (s.pmax - s.pmin) / (s.lmax - s.lmin) + s.pmin);
+    value = static_cast<std::int32_t>(rescale(logical, s.lmin, s.lmax, s.pmin, s.pmax));
     return HIDP_STATUS_SUCCESS;
 }
 
@@ -477,7 +494,8 @@ NTSTATUS PreparsedData::setScaledUsageValue(HIDP_REPORT_TYPE type, USAGE page, s
                                             std::int32_t value, std::span<std::uint8_t> report) const
 {
     NTSTATUS status;
-    const ReportField* field = findValue(type, page, collection, usage, report, status);
+    const ValueElement element = findValue(type, page, collection, usage, report, status);
+    const ReportField* field = element.field;
     if (!field)
         return status;
     Scale s;
@@ -485,24 +503,34 @@ NTSTATUS PreparsedData::setScaledUsageValue(HIDP_REPORT_TYPE type, USAGE page, s
         return HIDP_STATUS_BAD_LOG_PHY_VALUES;
     if (value < s.pmin || value > s.pmax)
         return HIDP_STATUS_VALUE_OUT_OF_RANGE;
-    const std::int64_t logical = (value - s.pmin) * (s.lmax - s.lmin) / (s.pmax - s.pmin) + s.lmin;
-    writeBits(report, elementOffset(*field, (std::uint32_t{page} << 16) | usage), field->bitSize,
-              static_cast<std::uint32_t>(logical));
+    const std::int64_t logical = rescale(value, s.pmin, s.pmax, s.lmin, s.lmax);
+    writeBits(report, element.bitOffset, field->bitSize, static_cast<std::uint32_t>(logical));
     return HIDP_STATUS_SUCCESS;
+}
+
+// The value array that carries `usage`, when `room` bytes hold all its bits.
+const ReportField* PreparsedData::findValueArray(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection,
+                                                 USAGE usage, std::span<const std::uint8_t> report,
+                                                 std::size_t room, NTSTATUS& status) const
+{
+    const ReportField* field = findValue(type, page, collection, usage, report, status).field;
+    if (!field)
+        return nullptr;
+    if (!field->isValueArray())
+        status = HIDP_STATUS_NOT_VALUE_ARRAY;
+    else if (room * 8 < std::size_t{field->bitSize} * field->count)
+        status = HIDP_STATUS_BUFFER_TOO_SMALL;
+    return status == HIDP_STATUS_SUCCESS ? field : nullptr;
 }
 
 NTSTATUS PreparsedData::getUsageValueArray(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection, USAGE usage,
                                            std::span<std::uint8_t> values, std::span<const std::uint8_t> report) const
 {
     NTSTATUS status;
-    const ReportField* field = findValue(type, page, collection, usage, report, status);
+    const ReportField* field = findValueArray(type, page, collection, usage, report, values.size(), status);
     if (!field)
         return status;
-    if (!field->isValueArray())
-        return HIDP_STATUS_NOT_VALUE_ARRAY;
     const std::uint32_t bits = field->bitSize * field->count;
-    if (values.size() * 8 < bits)
-        return HIDP_STATUS_BUFFER_TOO_SMALL;
     std::fill(values.begin(), values.end(), std::uint8_t{0});
     for (std::uint32_t bit = 0; bit < bits; ++bit)
         if (readBits(report, field->bitOffset + bit, 1))
@@ -514,14 +542,10 @@ NTSTATUS PreparsedData::setUsageValueArray(HIDP_REPORT_TYPE type, USAGE page, st
                                            std::span<const std::uint8_t> values, std::span<std::uint8_t> report) const
 {
     NTSTATUS status;
-    const ReportField* field = findValue(type, page, collection, usage, report, status);
+    const ReportField* field = findValueArray(type, page, collection, usage, report, values.size(), status);
     if (!field)
         return status;
-    if (!field->isValueArray())
-        return HIDP_STATUS_NOT_VALUE_ARRAY;
     const std::uint32_t bits = field->bitSize * field->count;
-    if (values.size() * 8 < bits)
-        return HIDP_STATUS_BUFFER_TOO_SMALL;
     for (std::uint32_t bit = 0; bit < bits; ++bit)
         writeBits(report, field->bitOffset + bit, 1, (values[bit / 8] >> (bit % 8)) & 1u);
     return HIDP_STATUS_SUCCESS;

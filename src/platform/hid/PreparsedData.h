@@ -60,10 +60,13 @@ public:
 
 private:
     struct Element; // one usage in one field
-    struct Match;
+    struct ValueElement; // a value field and the bit offset of one usage's element
     NTSTATUS checkReport(HIDP_REPORT_TYPE type, std::size_t length) const;
-    const ReportField* findValue(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection, USAGE usage,
+    ValueElement findValue(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection, USAGE usage,
                                  std::span<const std::uint8_t> report, NTSTATUS& status) const;
+    const ReportField* findValueArray(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection, USAGE usage,
+                                      std::span<const std::uint8_t> report, std::size_t room,
+                                      NTSTATUS& status) const;
     std::vector<Element> pressed(HIDP_REPORT_TYPE type, std::uint16_t collection,
                                  std::span<const std::uint8_t> report) const;
     NTSTATUS changeButtons(HIDP_REPORT_TYPE type, USAGE page, std::uint16_t collection, const USAGE* list,

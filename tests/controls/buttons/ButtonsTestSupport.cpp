@@ -94,8 +94,6 @@ FormFixture::FormFixture() : form(std::make_unique<TForm>(nullptr))
     QCursor::setPos(2000, 2000);
     form->SetBounds(0, 0, 400, 300);
     form->Show();
-    form->Widget()->show();
-    form->Widget()->activateWindow();
     // Focus follows the active window; the tests press buttons that take the focus.
     (void)QTest::qWaitForWindowActive(form->Widget());
 }

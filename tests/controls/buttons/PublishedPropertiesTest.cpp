@@ -5,6 +5,7 @@
 #include "controls/buttons/rz/RzBorder.h"
 #include "controls/buttons/rz/RzCmboBx.h"
 #include "controls/buttons/rz/RzPanel.h"
+#include "controls/buttons/rz/RzShapeButton.h"
 #include "controls/buttons/vr/VrButtons.h"
 #include "platform/gui/LayoutLoader.h"
 #include "platform/gui/PropertyRegistry.h"
@@ -128,6 +129,22 @@ TEST(ButtonsLayout, RendersThroughTheScreenshotTool)
     EXPECT_EQ(image.size(), QSize(480, 320));
     EXPECT_EQ(QColor(image.pixel(470, 310)), QColor(Qt::white)) << "the form";
     EXPECT_EQ(QColor(image.pixel(12, 12)), QColor(0x36, 0x35, 0x3A)) << "the opaque strip, 3814710";
+}
+
+} // namespace
+
+namespace {
+
+TEST(ButtonsLayout, ShapeButtonsGenerateTheirImagesOnceLoaded)
+{
+    TForm form(nullptr);
+    qx::loadLayoutText(form, readData("AllButtons.layout"), "AllButtons.layout");
+    auto* shape = qx::findComponent<TRzShapeButton>(form, "shpTitle");
+    ASSERT_NE(shape, nullptr);
+    EXPECT_EQ(shape->Width(), 84);
+    EXPECT_FALSE(shape->BitmapUp().Empty());
+    const TBitmap b = qx::test::render(*shape);
+    EXPECT_NE(qx::test::pixel(b, 40, 15), clFuchsia);
 }
 
 } // namespace

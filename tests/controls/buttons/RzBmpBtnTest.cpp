@@ -4,6 +4,8 @@
 #include "controls/buttons/rz/RzPanel.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -52,7 +54,10 @@ TEST_F(BmpButtonTest, TakesThePictureSizeAndLeavesTheTransparentColourOut)
         EXPECT_EQ(b->Height(), 8);
         const TBitmap shown = render(*b);
         EXPECT_EQ(pixel(shown, 5, 5), clBlue);
-        EXPECT_EQ(pixel(shown, 0, 0), clWhite) << "the parent's colour shows through " << key;
+        EXPECT_EQ(pixel(shown, 0, 0), clFuchsia) << "what lies beneath shows through " << key;
+        const QImage onForm = form->Widget()->grab(QRect(b->Left(), b->Top(), 10, 8)).toImage();
+        EXPECT_EQ(QColor(onForm.pixel(0, 0)), QColor(Qt::white)) << "on the form: the form's colour";
+        EXPECT_EQ(QColor(onForm.pixel(5, 5)), QColor(Qt::blue));
     }
     EXPECT_EQ(TRzButtonBitmaps().TransparentColor(), clOlive);
 }
@@ -202,6 +207,46 @@ TEST_F(BmpButtonTest, SizesAndMargins)
     EXPECT_EQ(b->Margin(), -1);
     b->SetMargin(3);
     EXPECT_EQ(b->Margin(), 3);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(BmpButtonTest, PictureAndCaptionLayout)
+{
+    TRzBmpButton* b = button();
+    b->SetButtonSize(bszNeither);
+    b->SetBounds(0, 0, 80, 30);
+    TBitmap alone = render(*b);
+    EXPECT_EQ(pixel(alone, 35, 12), clBlue) << "no caption: the picture is centred";
+    EXPECT_EQ(pixel(alone, 34, 12), clFuchsia);
+    EXPECT_EQ(pixel(alone, 44, 18), clBlue);
+    EXPECT_EQ(pixel(alone, 45, 18), clFuchsia);
+
+    b->SetCaption("W");
+    b->SetSpacing(-1);
+    TBitmap measure(1, 1);
+    measure.Canvas().Font() = b->Font();
+    const int third = (80 - (10 + measure.Canvas().TextWidth("W"))) / 3;
+    TBitmap thirds = render(*b);
+    EXPECT_EQ(pixel(thirds, third, 12), clBlue) << "margin, picture, spacing and caption in thirds";
+    EXPECT_EQ(pixel(thirds, third - 1, 12), clFuchsia);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(BmpButtonTest, AcceleratorsPressEnabledButtons)
+{
+    TRzBmpButton* b = button();
+    b->SetCaption("&Mute");
+    form->Perform(CM_DIALOGCHAR, 'm', 0);
+    EXPECT_EQ(log, (Log{"click up"}));
+    b->SetEnabled(false);
+    form->Perform(CM_DIALOGCHAR, 'm', 0);
+    EXPECT_EQ(log.size(), 1u);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ButtonsTestSupport.h"
 
 #include "controls/buttons/rz/RzButton.h"
+#include "platform/gui/Keys.h"
 
 #include <gtest/gtest.h>
 
@@ -102,6 +103,57 @@ TEST_F(RzButtonTest, DisablingAFocusedButtonMovesTheFocusAway)
     ASSERT_TRUE(b->Focused());
     b->SetEnabled(false);
     EXPECT_FALSE(b->Focused());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RzButtonTest, HotTrackingDrawsARoundedFaceWithAGradient)
+{
+    TRzButton* b = button();
+    b->SetBounds(200, 200, 40, 24);
+    b->SetHotTrack(true);
+    form->SetColor(clWhite);
+    b->SetParent(form.get());
+    const TBitmap face = render(*b);
+    EXPECT_EQ(pixel(face, 0, 0), clFuchsia) << "the corner shows what lies beneath";
+    EXPECT_EQ(pixel(face, 0, 5), ColorDarkenedBy(clWhite, 20)) << "outer ring, left";
+    EXPECT_EQ(pixel(face, 39, 5), ColorLightenedBy(clWhite, 20)) << "outer ring, right";
+    EXPECT_EQ(pixel(face, 1, 5), ColorToRGB(cl3DDkShadow)) << "inner ring in FrameColor";
+    EXPECT_EQ(pixel(face, 20, 21), ColorDarkenedBy(clBtnFace, 30)) << "the face's last row";
+    EXPECT_EQ(pixel(face, 20, 2), ColorLightenedBy(clBtnFace, 30)) << "the gradient's first row";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RzButtonTest, EnterClicksTheDefaultButtonAndEscTheCancelButton)
+{
+    TRzButton* ok = button();
+    ok->SetDefault(true);
+    ok->SetCaption("OK");
+    TRzButton* cancel = button();
+    cancel->SetCancel(true);
+    cancel->SetCaption("Cancel");
+    cancel->OnClick = logger("cancel");
+    form->Perform(CM_DIALOGKEY, VK_RETURN, 0);
+    EXPECT_EQ(log, (Log{"click up"})) << "Enter: the default button";
+    form->Perform(CM_DIALOGKEY, VK_ESCAPE, 0);
+    EXPECT_EQ(log.back(), "cancel");
+    cancel->SetFocus();
+    log.clear();
+    form->Perform(CM_DIALOGKEY, VK_RETURN, 0);
+    EXPECT_EQ(log, (Log{"cancel"})) << "a focused button takes Enter itself";
+}
+
+TEST_F(RzButtonTest, AltWithTheAcceleratorPressesTheButton)
+{
+    TRzButton* b = button();
+    b->SetCaption("&Bypass");
+    form->Perform(CM_DIALOGCHAR, 'b', 0);
+    EXPECT_EQ(log, (Log{"click up"}));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "controls/buttons/Accelerators.h"
 #include "controls/buttons/rz/RzCommon.h"
 
 #include <gtest/gtest.h>
@@ -80,8 +81,10 @@ TEST(StripAccelerators, DropsSingleMarksAndHalvesDoubledOnes)
     EXPECT_EQ(StripAccelerators("Save &As"), "Save As");
     EXPECT_EQ(StripAccelerators("R&&D"), "R&D");
     EXPECT_EQ(StripAccelerators("end&"), "end&") << "the last character is always kept";
-    EXPECT_EQ(AcceleratorOf("Save &as"), u'A');
-    EXPECT_EQ(AcceleratorOf("R&&D"), 0);
+    EXPECT_EQ(qx::buttons::AcceleratorOf("Save &as"), u'A');
+    EXPECT_EQ(qx::buttons::AcceleratorOf("R&&D"), 0);
+    EXPECT_TRUE(qx::buttons::IsAccel(u'a', "Save &as"));
+    EXPECT_FALSE(qx::buttons::IsAccel(u's', "Save &as"));
 }
 
 } // namespace

@@ -5,6 +5,9 @@
 #include "platform/gui/Timer.h"
 #include "platform/sync/Clock.h"
 
+#include <QImage>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -228,6 +231,62 @@ TEST_F(ComboCompleteTest, BackspaceOnAnEmptyTextOnlySignals)
     EXPECT_TRUE(log.empty());
     combo->ForceText("BW");
     EXPECT_EQ(combo->Text(), "BW") << "forced text is not completed";
+}
+
+} // namespace
+
+namespace {
+
+class ComboLookTest : public testing::Test, protected qx::test::FormFixture {};
+
+TEST_F(ComboLookTest, FlatButtonsDrawTheDropButtonInTheComboColour)
+{
+    auto* combo = make<TRzComboBox>();
+    combo->SetBounds(10, 10, 145, 21);
+    combo->SetColor(0xFFFFDF);
+    combo->SetFlatButtons(true);
+    const QImage shot = combo->Widget()->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(128, 4)), QColor(0xDF, 0xFF, 0xFF)) << "the button's face";
+    EXPECT_EQ(QColor(shot.pixel(134, 9)), QColor(Qt::black)) << "the arrow";
+    combo->SetReadOnly(true);
+    const QImage hidden = combo->Widget()->grab().toImage();
+    EXPECT_EQ(QColor(hidden.pixel(134, 9)), QColor(0xFF, 0xFF, 0xE1)) << "read-only: the button disappears";
+}
+
+} // namespace
+
+namespace {
+
+TEST(ComboListWidth, FitsTheWidestItemAndTheScrollBar)
+{
+    TRzComboBox combo(nullptr);
+    combo.SetWidth(40);
+    TBitmap measure(1, 1);
+    measure.Canvas().Font() = combo.Font();
+    const std::string wide = "A much wider item than the combo";
+    combo.Add(wide);
+    EXPECT_EQ(combo.ListWidth(), measure.Canvas().TextWidth(wide) + 8);
+    for (int i = 0; i < 9; ++i)
+        combo.Add("x");
+    EXPECT_EQ(combo.ListWidth(), measure.Canvas().TextWidth(wide) + 17 + 8) << "10 items, 8 shown: a scroll bar";
+    combo.ClearItems();
+    combo.Add("x");
+    EXPECT_EQ(combo.ListWidth(), 40) << "never narrower than the combo";
+    combo.SetDropDownWidth(300);
+    EXPECT_EQ(combo.ListWidth(), 300);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ComboCompleteTest, LeavingWithATextThatIsNoItemRaisesOnNotInList)
+{
+    combo->OnNotInList = logger("not in list");
+    qx::test::typeKey(*combo, Qt::Key_X, "x");
+    auto* next = make<TRzComboBox>();
+    next->SetFocus();
+    EXPECT_EQ(log.back(), "not in list");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ButtonsTestSupport.h"
 
 #include "controls/buttons/rz/RzGrafx.h"
+#include "controls/buttons/rz/RzPanel.h"
 
 #include <gtest/gtest.h>
 
@@ -208,6 +209,90 @@ TEST(DropDownArrow, IsATriangleBelowTheCentre)
     EXPECT_EQ(pixel(b, 8, 10), clBlack);
     EXPECT_EQ(pixel(b, 8, 5), kBack);
     EXPECT_EQ(b.Canvas().Brush().Color, clWhite) << "the brush colour comes back";
+}
+
+} // namespace
+
+namespace {
+
+TEST(ParentBackground, IsThePartOfTheParentsOwnDrawingUnderTheControl)
+{
+    qx::test::FormFixture f;
+    f.form->SetColor(clNavy);
+    auto* child = f.make<TGraphicControl>();
+    child->SetBounds(30, 20, 8, 6);
+    TBitmap b = canvasOf(8, 6);
+    PaintParentBackgroundOnCanvas(*child, b.Canvas());
+    EXPECT_EQ(pixel(b, 0, 0), clNavy);
+    EXPECT_EQ(pixel(b, 7, 5), clNavy);
+    TGraphicControl orphan(nullptr);
+    TBitmap untouched = canvasOf(2, 2);
+    PaintParentBackgroundOnCanvas(orphan, untouched.Canvas());
+    EXPECT_EQ(pixel(untouched, 0, 0), kBack) << "no parent: nothing";
+
+    // Through a see-through panel to the form; an opaque panel gives its own colour.
+    auto* panel = f.make<TRzPanel>();
+    panel->SetBounds(10, 10, 50, 40);
+    panel->SetTransparent(true);
+    auto* inner = f.make<TGraphicControl>(panel);
+    inner->SetBounds(5, 5, 8, 6);
+    TBitmap through = canvasOf(8, 6);
+    PaintParentBackgroundOnCanvas(*inner, through.Canvas());
+    EXPECT_EQ(pixel(through, 3, 3), clNavy);
+    panel->SetTransparent(false);
+    panel->SetColor(clTeal);
+    TBitmap opaque = canvasOf(8, 6);
+    PaintParentBackgroundOnCanvas(*inner, opaque.Canvas());
+    EXPECT_EQ(pixel(opaque, 3, 3), clTeal);
+}
+
+} // namespace
+
+namespace {
+
+TEST(BlockCopies, ReplicateTheSeedAndMirrorTheQuarter)
+{
+    const TColor seed[2][2] = {{clRed, clLime}, {clBlue, clYellow}};
+    TBitmap b = canvasOf(7, 5);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x)
+            b.Canvas().SetPixel(x, y, seed[y][x]);
+    ReplicateBlock(b.Canvas(), 0, 0, 2, 2, 7, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x)
+            EXPECT_EQ(pixel(b, x, y), seed[y % 2][x % 2]) << x << "," << y;
+
+    for (const auto& [w, h] : {std::pair{8, 6}, std::pair{9, 7}, std::pair{10, 5}}) {
+        TBitmap m = canvasOf(w, h);
+        for (int y = 0; y < (h + 1) / 2; ++y)
+            for (int x = 0; x < (w + 1) / 2; ++x)
+                m.Canvas().SetPixel(x, y, RGB(20 * x, 30 * y, 100));
+        MirrorQuadrants(m.Canvas(), 0, 0, w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                EXPECT_EQ(pixel(m, x, y), pixel(m, w - 1 - x, y)) << w << "x" << h << " at " << x << "," << y;
+                EXPECT_EQ(pixel(m, x, y), pixel(m, x, h - 1 - y)) << w << "x" << h << " at " << x << "," << y;
+            }
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(Gradients, CentreAndBoxKindsAreSymmetric)
+{
+    for (const TGradientDirection d : {gdHorizontalCenter, gdVerticalCenter, gdHorizontalBox, gdVerticalBox, gdSquareBox,
+                                       gdBigSquareBox}) {
+        TBitmap b = canvasOf(21, 13);
+        FillGradient(b.Canvas(), {0, 0, 21, 13}, d, clBlack, clWhite, 1);
+        for (int y = 0; y < 13; ++y)
+            for (int x = 0; x < 21; ++x) {
+                ASSERT_EQ(pixel(b, x, y), pixel(b, 20 - x, y)) << d << " at " << x << "," << y;
+                ASSERT_EQ(pixel(b, x, y), pixel(b, x, 12 - y)) << d << " at " << x << "," << y;
+            }
+        EXPECT_EQ(pixel(b, 10, 6), clWhite) << "the stop colour in the middle, " << d;
+    }
 }
 
 } // namespace

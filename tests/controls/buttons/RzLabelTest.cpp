@@ -22,6 +22,19 @@ protected:
         clock.advance(ms);
         Application->ProcessMessages();
     }
+    /// A see-through label of a fixed size with its caption in one colour.
+    TRzLabel* plainLabel(int w, int h, TColor color, const std::string& caption)
+    {
+        auto* label = make<TRzLabel>();
+        label->SetAutoSize(false);
+        label->SetTransparent(true);
+        label->SetBounds(0, 0, w, h);
+        TFont font = label->Font();
+        font.Color = color;
+        label->SetFont(font);
+        label->SetCaption(caption);
+        return label;
+    }
     qx::ManualClock clock{0};
 };
 
@@ -59,14 +72,7 @@ TEST_F(LabelTest, FlatRotationResetsTheAngleAndCentre)
 
 TEST_F(LabelTest, ATransparentLabelDrawsOnlyItsCaptionTopLeft)
 {
-    auto* label = make<TRzLabel>();
-    label->SetAutoSize(false);
-    label->SetTransparent(true);
-    label->SetBounds(0, 0, 60, 30);
-    TFont font = label->Font();
-    font.Color = clNavy;
-    label->SetFont(font);
-    label->SetCaption("W");
+    auto* label = plainLabel(60, 30, clNavy, "W");
     const TBitmap b = render(*label);
     int navy = 0;
     for (int y = 0; y < 15; ++y)
@@ -116,13 +122,9 @@ TEST_F(LabelTest, FlyByColourWhileTheMouseIsOver)
 
 TEST_F(LabelTest, ArcTextWithoutRoomDrawsNothing)
 {
-    auto* label = make<TRzLabel>();
-    label->SetAutoSize(false);
-    label->SetTransparent(true);
-    label->SetBounds(0, 0, 4, 4);
+    auto* label = plainLabel(4, 4, clBlack, "Arc");
     label->SetBorderWidth(2);
     label->SetRotation(roCurve);
-    label->SetCaption("Arc");
     const TBitmap b = render(*label);
     EXPECT_EQ(pixel(b, 2, 2), ColorToRGB(clBtnFace)) << "only the border rings";
 
@@ -134,11 +136,7 @@ TEST_F(LabelTest, ArcTextWithoutRoomDrawsNothing)
 
 TEST_F(LabelTest, TextStylesDrawTheirShadows)
 {
-    auto* label = make<TRzLabel>();
-    label->SetAutoSize(false);
-    label->SetTransparent(true);
-    label->SetBounds(0, 0, 40, 20);
-    label->SetCaption("WW");
+    auto* label = plainLabel(40, 20, clBlack, "WW");
     label->SetTextStyle(tsShadow);
     label->SetShadowColor(clRed);
     label->SetShadowDepth(3);
@@ -167,6 +165,49 @@ TEST_F(LabelTest, AutoSizeGrowsByTheBorders)
     EXPECT_EQ(label->Height(), h);
     label->SetAngle(90);
     EXPECT_EQ(label->Width(), h) << "turned upright";
+}
+
+} // namespace
+
+namespace {
+
+/// The bounds of the pixels darker than the background.
+TRect inkBounds(const TBitmap& b)
+{
+    TRect r{b.Width(), b.Height(), -1, -1};
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            if (const TColor c = pixel(b, x, y); GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100) {
+                r.Left = std::min(r.Left, x);
+                r.Top = std::min(r.Top, y);
+                r.Right = std::max(r.Right, x + 1);
+                r.Bottom = std::max(r.Bottom, y + 1);
+            }
+    return r;
+}
+
+TEST_F(LabelTest, RotatedTextStandsUprightAndCentred)
+{
+    auto* label = plainLabel(80, 80, clBlack, "WWWWW");
+    label->SetAlignment(taCenter);
+    const TRect flat = inkBounds(render(*label));
+    ASSERT_LT(flat.Left, flat.Right);
+    EXPECT_GT(flat.Width(), flat.Height());
+    EXPECT_NEAR((flat.Left + flat.Right) / 2, 40, 3) << "centred";
+
+    label->SetAngle(90);
+    const TRect upright = inkBounds(render(*label));
+    ASSERT_LT(upright.Top, upright.Bottom);
+    EXPECT_GT(upright.Height(), upright.Width()) << "written upwards";
+    EXPECT_NEAR((upright.Top + upright.Bottom) / 2, 40, 3);
+    EXPECT_NEAR((upright.Left + upright.Right) / 2, 40, 6);
+
+    for (const int angle : {45, 180, 270}) {
+        label->SetAngle(angle);
+        const TRect turned = inkBounds(render(*label));
+        EXPECT_NEAR((turned.Left + turned.Right) / 2, 40, 6) << angle;
+        EXPECT_NEAR((turned.Top + turned.Bottom) / 2, 40, 6) << angle;
+    }
 }
 
 } // namespace

@@ -177,3 +177,32 @@ TEST(MeterBar, TrapezoidalShapesDraw)
 }
 
 } // namespace
+
+namespace {
+
+TEST(MeterBar, ShowsThePercentageCentred)
+{
+    TRzMeter meter(nullptr);
+    meter.SetMeterType(mtNormal);
+    meter.SetBorderOuter(fsNone);
+    TFont font = meter.Font();
+    font.Color = clWhite;
+    meter.SetFont(font);
+    meter.SetValue(50);
+    const TBitmap b = render(meter);
+    int white = 0, whiteFarLeft = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 150; ++x)
+            if (GetGValue(pixel(b, x, y)) > 200)
+                ++(x < 50 ? whiteFarLeft : white);
+    EXPECT_GT(white, 0) << "the text \"50%\" in the middle";
+    EXPECT_EQ(whiteFarLeft, 0);
+    meter.SetMeterType(mtLED);
+    const TBitmap led = render(meter);
+    int ledWhite = 0;
+    for (int x = 60; x < 90; ++x)
+        ledWhite += GetGValue(pixel(led, x, 15)) > 200 && GetRValue(pixel(led, x, 15)) > 200 ? 1 : 0;
+    EXPECT_EQ(ledWhite, 0) << "LED meters never show the percentage";
+}
+
+} // namespace

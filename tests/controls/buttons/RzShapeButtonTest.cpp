@@ -2,6 +2,9 @@
 
 #include "controls/buttons/rz/RzShapeButton.h"
 
+#include <QImage>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -52,6 +55,10 @@ TEST_F(ShapeButtonTest, HitTestFollowsTheMaskAndAnswersOutsideBeyondIt)
     EXPECT_FALSE(b->PtInMask(13, 5)) << "beyond the mask (the AutoSize margin)";
     EXPECT_FALSE(b->PtInMask(-1, 5));
 
+    b->SetBounds(40, 40, 0, 0);
+    const QImage onForm = form->Widget()->grab(QRect(40, 40, 16, 16)).toImage();
+    EXPECT_EQ(QColor(onForm.pixel(5, 5)), QColor(Qt::red)) << "the window's mask lets the shape show";
+
     int clicks = 0;
     b->OnClick = [&](TObject*) { ++clicks; };
     qx::test::click(*b, 0, 0);
@@ -76,6 +83,27 @@ TEST_F(ShapeButtonTest, SettersKeepTheirRanges)
     b->SetBitmap(TBitmap());
     EXPECT_TRUE(b->BitmapUp().Empty());
     EXPECT_TRUE(b->PtInMask(50, 5)) << "no mask: everything";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ShapeButtonTest, HintsAndThePointerFollowTheMask)
+{
+    auto* b = make<TRzShapeButton>();
+    b->SetBitmap(shape());
+    b->SetShowHint(true);
+    b->SetCursor(crHandPoint);
+    qx::test::mouseMove(*b, 0, 0, Qt::NoButton);
+    EXPECT_FALSE(b->ShowHint()) << "no hint over a see-through pixel";
+    qx::test::mouseMove(*b, 5, 5, Qt::NoButton);
+    EXPECT_TRUE(b->ShowHint());
+    b->SetPreciseShowHint(false);
+    qx::test::mouseMove(*b, 0, 0, Qt::NoButton);
+    EXPECT_EQ(b->Cursor(), crDefault) << "with PreciseClick the see-through part is not a hand";
+    qx::test::mouseMove(*b, 5, 5, Qt::NoButton);
+    EXPECT_EQ(b->Cursor(), crHandPoint);
 }
 
 } // namespace

@@ -180,3 +180,17 @@ TEST(VrSupport, Font3DWithoutStyleDrawsTheTextOnceInTheFontColour)
 }
 
 } // namespace
+
+namespace {
+
+TEST(VrSupport, TilingAnEmptyPictureDrawsNothing)
+{
+    TBitmap b(4, 4);
+    b.Canvas().Brush().Color = clNavy;
+    b.Canvas().FillRect({0, 0, 4, 4});
+    TileVrBitmap(b.Canvas(), {0, 0, 4, 4}, TBitmap());
+    TileVrBitmap(b.Canvas(), {0, 0, 4, 4}, TBitmap(0, 3));
+    EXPECT_EQ(pixel(b, 2, 2), clNavy);
+}
+
+} // namespace

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -180,6 +181,32 @@ TEST(PreparsedData, NumberedReportValuesAreReadFromTheirOwnReport)
     EXPECT_EQ(mouse.initializeReportForId(HidP_Input, 2, out), HIDP_STATUS_SUCCESS);
     EXPECT_EQ(out, (std::vector<std::uint8_t>{2, 0, 0, 0}));
     EXPECT_EQ(mouse.initializeReportForId(HidP_Input, 3, out), HIDP_STATUS_REPORT_DOES_NOT_EXIST);
+}
+
+TEST(PreparsedData, ScaledValuesSpanTheWholeThirtyTwoBitRange)
+{
+    // X as one 32-bit value, logical and physical range both -2^31 .. 2^31-1.
+    const PreparsedData wide = preparsed({0x05, 0x01, 0x09, 0x01, 0xA1, 0x01, 0x09, 0x30,
+                                          0x17, 0x00, 0x00, 0x00, 0x80, 0x27, 0xFF, 0xFF, 0xFF, 0x7F,
+                                          0x37, 0x00, 0x00, 0x00, 0x80, 0x47, 0xFF, 0xFF, 0xFF, 0x7F,
+                                          0x75, 0x20, 0x95, 0x01, 0x81, 0x02, 0xC0});
+    const struct {
+        std::int32_t value;
+        std::vector<std::uint8_t> report;
+    } cases[] = {
+        {INT32_MAX, {0, 0xFF, 0xFF, 0xFF, 0x7F}},
+        {INT32_MIN, {0, 0x00, 0x00, 0x00, 0x80}},
+        {-1, {0, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {0, {0, 0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        std::int32_t scaled = 0;
+        ASSERT_EQ(wide.getScaledUsageValue(HidP_Input, 0x01, 0, 0x30, scaled, c.report), HIDP_STATUS_SUCCESS);
+        EXPECT_EQ(scaled, c.value) << "the range products need all 64 bits";
+        std::vector<std::uint8_t> built(5, 0);
+        ASSERT_EQ(wide.setScaledUsageValue(HidP_Input, 0x01, 0, 0x30, c.value, built), HIDP_STATUS_SUCCESS);
+        EXPECT_EQ(built, c.report) << c.value;
+    }
 }
 
 TEST(PreparsedData, VendorReportIsOneValueArray)

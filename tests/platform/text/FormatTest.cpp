@@ -40,7 +40,7 @@ TEST(Format, FormatsOfTheEditor)
         {Format("USB W %02X  ", 0), "USB W 00  "},
         {Format("U%02d", 3), "U03"},
         {Format("\\\\.\\COM%d", 12), "\\\\.\\COM12"},
-        {Format("%d.%d.%d.%d", 192, 168, 1, 101), "192.168.1.101"},
+        {Format("%d.%d.%d.%d", 127, 0, 0, 1), "127.0.0.1"},
         {Format("%s=%s", "Color", std::string("0")), "Color=0"},
         {Format("%s=%d", std::string_view("Tag"), 7), "Tag=7"},
         {Format("unknown HID error %x", 0x80110001u), "unknown HID error 80110001"},

@@ -1,10 +1,12 @@
 #include "controls/buttons/rz/RzBmpBtn.h"
 
 #include "controls/buttons/rz/RzGrafx.h"
-#include "controls/buttons/rz/RzPictures.h"
+#include "controls/buttons/Accelerators.h"
+#include "controls/buttons/ButtonArt.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/canvas/Edges.h"
 
+#include <QPainter>
 #include <QWidget>
 
 #include <memory>
@@ -22,7 +24,7 @@ void TRzButtonBitmaps::SetPicture(Kind kind, const TBitmap& Value)
 void TRzButtonBitmaps::SetPictureName(Kind kind, const std::string& Value)
 {
     TBitmap loaded;
-    qx::rz::loadPictureResource(loaded, Value);
+    qx::buttons::loadPictureResource(loaded, Value);
     names_[kind] = Value;
     SetPicture(kind, loaded);
 }
@@ -87,6 +89,8 @@ TRzBmpButton::TRzBmpButton(TComponent* AOwner) : TCustomControl(AOwner)
     SetColor(clBtnFace);
     SetParentFont(true);
     SetTabStop(true);
+    // Borderless: what lies beneath shows through the transparent colour.
+    Widget()->setAutoFillBackground(false);
 }
 
 TRzBmpButton::~TRzBmpButton() = default;
@@ -125,6 +129,7 @@ void TRzBmpButton::SetButtonBorder(TButtonBorder Value)
     if (buttonBorder_ == Value)
         return;
     buttonBorder_ = Value;
+    Widget()->setAutoFillBackground(Value != bbNone);
     fitToBitmap();
     Invalidate();
 }
@@ -235,6 +240,7 @@ void TRzBmpButton::KeyDown(Word& Key, TShiftState Shift)
     TCustomControl::KeyDown(Key, Shift);
     if (Key == VK_RETURN) {
         Click();
+        Key = 0; // taken here: no dialog key follows
     } else if (Key == VK_SPACE && Enabled()) {
         if (!down_) {
             state_ = stPressed;
@@ -305,6 +311,13 @@ void TRzBmpButton::Dispatch(TMessage& Message)
     case WM_ERASEBKGND:
         Message.Result = 1;
         return;
+    case CM_DIALOGCHAR:
+        if (Enabled() && qx::buttons::IsAccel(static_cast<char16_t>(Message.WParam), Caption())) {
+            Click();
+            Message.Result = 1;
+            return;
+        }
+        break;
     default:
         TCustomControl::Dispatch(Message);
     }
@@ -410,16 +423,19 @@ void TRzBmpButton::Paint()
         state_ = down_ ? stPressed : stUp;
     }
     TBitmap off(std::max(Width(), 1), std::max(Height(), 1));
+    if (buttonBorder_ == bbNone) {
+        // The toolkit composites the parent's drawing under the face's transparent pixels.
+        QImage clear(off.Width(), off.Height(), QImage::Format_ARGB32_Premultiplied);
+        clear.fill(Qt::transparent);
+        off.Assign(clear);
+    }
     TCanvas& canvas = off.Canvas();
     canvas.Font() = Font();
     TRect r = ClientRect();
     canvas.Brush().Color = Color();
     const int bevel = newLook() ? 1 : 2;
     switch (buttonBorder_) {
-    case bbNone:
-        canvas.FillRect(r);
-        PaintParentBackgroundOnCanvas(*this, canvas);
-        break;
+    case bbNone: break;
     case bbSingle:
         canvas.FillRect(r);
         canvas.Brush().Color = clBlack;
@@ -476,6 +492,14 @@ void TRzBmpButton::Paint()
         TRect focus = captionRect;
         InflateRect(focus, 2, 2);
         canvas.DrawFocusRect(focus);
+    }
+    canvas.Detach();
+    if (buttonBorder_ == bbNone) {
+        if (QPainter* p = Canvas()->Painter()) {
+            const TPoint origin = Canvas()->Origin();
+            p->drawImage(QPoint(origin.X, origin.Y), off.Image());
+        }
+        return;
     }
     Canvas()->Draw(0, 0, off);
 }

@@ -1,6 +1,6 @@
 #include "controls/buttons/rz/RzBorder.h"
 
-#include "controls/buttons/rz/RzPictures.h"
+#include "controls/buttons/ButtonArt.h"
 
 #include <algorithm>
 #include <limits>
@@ -135,7 +135,7 @@ void TRzMeter::SetBitmap(const TBitmap& Value)
 
 void TRzMeter::SetBitmapResource(const std::string& Value)
 {
-    qx::rz::loadPictureResource(bitmap_, Value);
+    qx::buttons::loadPictureResource(bitmap_, Value);
     bitmapResource_ = Value;
     Repaint();
 }

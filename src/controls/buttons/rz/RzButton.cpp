@@ -1,8 +1,12 @@
 #include "controls/buttons/rz/RzButton.h"
 
+#include "controls/buttons/Accelerators.h"
 #include "controls/buttons/rz/RzGrafx.h"
+#include "platform/gui/Button.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/canvas/Bitmap.h"
+
+#include <QWidget>
 
 TRzCustomButton::TRzCustomButton(TComponent* AOwner) : TCustomControl(AOwner)
 {
@@ -232,18 +236,120 @@ void TRzButton::DoExit()
     RepaintFace();
 }
 
+void TRzButton::SetHotTrack(bool Value)
+{
+    TRzCustomButton::SetHotTrack(Value);
+    Widget()->setAutoFillBackground(!Value);
+    Invalidate();
+}
+
+bool TRzButton::active() const
+{
+    TForm* form = GetParentForm(this);
+    TControl* focused = form ? form->ActiveControl() : nullptr;
+    if (dynamic_cast<TRzButton*>(focused) || dynamic_cast<TButton*>(focused))
+        return focused == this;
+    return default_;
+}
+
+void TRzButton::Dispatch(TMessage& Message)
+{
+    const bool plain = KeyDataToShiftState(Message.LParam).Empty();
+    if (Message.Msg == CM_DIALOGKEY && plain && CanFocus() &&
+        ((Message.WParam == VK_RETURN && active()) || (Message.WParam == VK_ESCAPE && cancel_))) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    if (Message.Msg == CM_DIALOGCHAR && CanFocus() && qx::buttons::IsAccel(static_cast<char16_t>(Message.WParam), Caption())) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    TRzCustomButton::Dispatch(Message);
+}
+
 bool TRzButton::pressedLook() const { return groupIndex_ != 0 ? (down_ || showDown_) : showDown_; }
+
+void TRzButton::paintHotTrackFace(TCanvas& canvas, TRect& b)
+{
+    auto line = [&](int x0, int y0, int x1, int y1, TColor c) {
+        canvas.Pen().Color = c;
+        canvas.MoveTo(x0, y0);
+        canvas.LineTo(x1, y1);
+    };
+    const TColor parent = Parent() ? Parent()->Color() : clBtnFace;
+    const TColor dark = Enabled() ? ColorDarkenedBy(parent, 20) : parent;
+    const TColor light = Enabled() ? ColorLightenedBy(parent, 20) : parent;
+    line(b.Left, b.Top + 2, b.Left, b.Bottom - 2, dark);
+    line(b.Left + 2, b.Top, b.Right - 2, b.Top, dark);
+    line(b.Right - 1, b.Top + 2, b.Right - 1, b.Bottom - 2, light);
+    line(b.Left + 2, b.Bottom - 1, b.Right - 2, b.Bottom - 1, light);
+    canvas.SetPixel(b.Left + 1, b.Top + 1, dark);
+    canvas.SetPixel(b.Right - 2, b.Top + 1, dark);
+    canvas.SetPixel(b.Left + 1, b.Bottom - 2, dark);
+    canvas.SetPixel(b.Right - 2, b.Bottom - 2, light);
+    InflateRect(b, -1, -1);
+    TColor frame = frameColor_;
+    if (!Enabled())
+        frame = Color() == clBtnFace ? ColorLightenedBy(clBtnShadow, 30) : ColorDarkenedBy(Color(), 80);
+    line(b.Left, b.Top + 1, b.Left, b.Bottom - 1, frame);
+    line(b.Left + 1, b.Top, b.Right - 1, b.Top, frame);
+    line(b.Right - 1, b.Top + 1, b.Right - 1, b.Bottom - 1, frame);
+    line(b.Left + 1, b.Bottom - 1, b.Right - 1, b.Bottom - 1, frame);
+    InflateRect(b, -1, -1);
+    canvas.Brush().Style = bsSolid;
+    if (!Enabled() || pressedLook()) {
+        canvas.Brush().Color = Enabled() ? ColorDarkenedBy(Color(), 10) : Color();
+        canvas.FillRect(b);
+        return;
+    }
+    line(b.Left, b.Bottom - 2, b.Right, b.Bottom - 2, ColorDarkenedBy(Color(), 20));
+    line(b.Left, b.Bottom - 1, b.Right, b.Bottom - 1, ColorDarkenedBy(Color(), 30));
+    b.Bottom -= 2;
+    FillGradient(canvas, b, gdHorizontalEnd, ColorLightenedBy(Color(), 30), ColorDarkenedBy(Color(), 10), 1);
+    if (mouseOver_) {
+        if (HotTrackColorType() == htctActual) {
+            PaintGradientRing(canvas, b, gdHorizontalEnd, BlendColors(clWhite, HotTrackColor(), 190), HotTrackColor());
+        } else {
+            const TColor c = ContrastHueColor(HotTrackColor(), 180);
+            PaintGradientRing(canvas, b, gdHorizontalEnd, c, ColorDarkenedBy(c, 30));
+        }
+    } else if (groupIndex_ == 0 && (active() || Focused())) {
+        TColor h = HighlightColor();
+        if (ColorsLookAlike(h, clBtnFace))
+            h = ColorDarkenedBy(h, 30);
+        const TColor l = ColorLightenedBy(Color(), 30);
+        PaintGradientRing(canvas, b, gdHorizontalEnd, BlendColors(h, l, 60), BlendColors(h, l, 160));
+    }
+}
 
 void TRzButton::Paint()
 {
     TCanvas& canvas = *Canvas();
     TRect b = ClientRect();
     TRect f = b;
-    InflateRect(f, -4, -4);
+    InflateRect(f, HotTrack() ? -3 : -4, HotTrack() ? -3 : -4);
     if (groupIndex_ != 0 && pressedLook())
         OffsetRect(f, 1, 1);
-    // Classic look (no themes here; hot tracking draws the classic face as well).
-    if (groupIndex_ == 0 && ((Focused() && !showDown_) || clicking_)) {
+    if (HotTrack())
+        paintHotTrackFace(canvas, b);
+    else
+        paintClassicFace(canvas, b);
+    TRect c = ClientRect();
+    InflateRect(c, -5, -5);
+    if (pressedLook() && !HotTrack())
+        OffsetRect(c, 1, 1);
+    const unsigned align = alignment_ == taLeftJustify ? DT_LEFT : alignment_ == taRightJustify ? DT_RIGHT : DT_CENTER;
+    canvas.Brush().Color = Color();
+    DrawCaption(canvas, c, align | DT_WORDBREAK | DT_EXPANDTABS);
+    if (Focused() && showFocusRect_)
+        DrawDottedFrame(canvas, f);
+}
+
+void TRzButton::paintClassicFace(TCanvas& canvas, TRect& b)
+{
+    if (groupIndex_ == 0 && ((active() && !showDown_) || clicking_)) {
         canvas.Brush().Color = clWindowFrame;
         canvas.FrameRect(b);
         InflateRect(b, -1, -1);
@@ -270,13 +376,4 @@ void TRzButton::Paint()
         canvas.FillRect(b);
         canvas.Brush().Bitmap = nullptr;
     }
-    TRect c = ClientRect();
-    InflateRect(c, -5, -5);
-    if (pressedLook())
-        OffsetRect(c, 1, 1);
-    const unsigned align = alignment_ == taLeftJustify ? DT_LEFT : alignment_ == taRightJustify ? DT_RIGHT : DT_CENTER;
-    canvas.Brush().Color = Color();
-    DrawCaption(canvas, c, align | DT_WORDBREAK | DT_EXPANDTABS);
-    if (Focused() && showFocusRect_)
-        DrawDottedFrame(canvas, f);
 }

@@ -108,6 +108,9 @@ public:
     bool ShowFocusRect() const { return showFocusRect_; }
     void SetShowFocusRect(bool Value) { change(showFocusRect_, Value); }
 
+    /// Hot tracking draws a see-through rounded face; the parent shows in its corners.
+    void SetHotTrack(bool Value) override;
+
     /// The form's ModalResult (when there is a form), then OnClick.
     void Click() override;
     void GroupChanged(int GroupIndex, TRzButton* Sender);
@@ -117,12 +120,19 @@ protected:
     void KeyDown(Word& Key, TShiftState Shift) override;
     void KeyUp(Word& Key, TShiftState Shift) override;
     void DoExit() override;
+    /// Enter while active (default, or focused), Esc with Cancel, and the caption's accelerator.
+    void Dispatch(TMessage& Message) override;
     void RepaintFace() override { Repaint(); }
     void ButtonClicked() override;
 
 private:
     void notifyGroup();
     bool pressedLook() const;
+    /// Drawn as the default button: focused, or Default while no other button has the focus.
+    bool active() const;
+    /// The hot-track face; b becomes the area inside its rings.
+    void paintHotTrackFace(TCanvas& canvas, TRect& b);
+    void paintClassicFace(TCanvas& canvas, TRect& b);
 
     TAlignment alignment_ = taCenter;
     bool allowAllUp_ = false, cancel_ = false, default_ = false, dropDownOnEnter_ = true;

@@ -3,9 +3,13 @@
 #include "platform/gui/Keys.h"
 #include "platform/gui/Timer.h"
 
+#include "platform/gui/canvas/Bitmap.h"
+
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QWidget>
 
 #include <algorithm>
 #include <cctype>
@@ -44,6 +48,31 @@ void appendUtf8(std::string& s, char16_t c)
     }
 }
 
+/// Width of the drop button (the system's vertical scroll bar width).
+constexpr int kDropButtonWidth = 17;
+
+/// A see-through layer over the toolkit's combo box that the control draws its flat parts on.
+class ComboOverlay : public QWidget
+{
+public:
+    ComboOverlay(QWidget* parent, TRzComboBox* combo) : QWidget(parent), combo_(combo)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        TCanvas canvas(this);
+        combo_->PaintOverlay(canvas);
+    }
+
+private:
+    TRzComboBox* combo_;
+};
+
 } // namespace
 
 TRzComboBox::TRzComboBox(TComponent* AOwner) : TComboBox(AOwner), searchTimer_(std::make_unique<TTimer>(nullptr))
@@ -53,6 +82,10 @@ TRzComboBox::TRzComboBox(TComponent* AOwner) : TComboBox(AOwner), searchTimer_(s
     searchTimer_->OnTimer = [this](TObject*) { searchTimerFired(); };
     normalColor_ = Color();
     disableToolkitCompletion();
+    overlay_ = new ComboOverlay(Widget(), this);
+    overlay_->setGeometry(0, 0, Width(), Height());
+    overlay_->raise();
+    overlay_->show();
     values_.OnChange = [this](TObject*) { setValue(Value(), true); };
 }
 
@@ -63,6 +96,72 @@ void TRzComboBox::Notification(TComponent* AComponent, TOperation Operation)
     TComboBox::Notification(AComponent, Operation);
     if (Operation == opRemove)
         frameLink_.removed(AComponent);
+}
+
+void TRzComboBox::Resize()
+{
+    TComboBox::Resize();
+    overlay_->setGeometry(0, 0, Width(), Height());
+    overlay_->raise();
+}
+
+void TRzComboBox::Dispatch(TMessage& Message)
+{
+    TComboBox::Dispatch(Message);
+    if (Message.Msg == CM_MOUSEENTER || Message.Msg == CM_MOUSELEAVE) {
+        mouseHot_ = Message.Msg == CM_MOUSEENTER;
+        hotChanged();
+    }
+}
+
+void TRzComboBox::hotChanged()
+{
+    if ((flatButtons_ || frame_.hotTrack) && !DroppedDown())
+        overlay_->update();
+    updateColor();
+}
+
+void TRzComboBox::PaintOverlay(TCanvas& canvas)
+{
+    const TRect client = ClientRect();
+    const TRect b{Width() - kDropButtonWidth - 2, 2, Width() - 2, Height() - 2};
+    // No desktop themes: the classic frame and drop button.
+    if (frame_.visible)
+        DrawSideRings(canvas, client, Color(), Color(), 2, kAllSides);
+    canvas.Brush().Style = bsSolid;
+    if (readOnly_) {
+        canvas.Brush().Color = Color();
+        canvas.FillRect(b);
+    } else if (flatButtons_) {
+        const bool hot = mouseHot_ || hasFocus_;
+        const bool dropped = DroppedDown();
+        TRect inside = b;
+        TColor face = Color();
+        if (hot) {
+            face = flatButtonColor_;
+            if (flatButtonColor_ == clBtnFace)
+                inside = dropped ? DrawSideRings(canvas, b, clBtnShadow, clBtnHighlight, 1, kAllSides)
+                                 : DrawSideRings(canvas, b, clBtnHighlight, clBtnShadow, 1, kAllSides);
+            else
+                inside = DrawColoredFrameStyleEdges(canvas, b, flatButtonColor_, dropped ? fsStatus : fsPopup);
+        }
+        canvas.Brush().Color = face;
+        canvas.FillRect(inside);
+        DrawDropDownArrow(canvas, inside, 0, Enabled());
+    }
+    if (!frame_.visible)
+        return;
+    const bool hotFrame = frame_.hotTrack && (mouseHot_ || hasFocus_);
+    const TFrameStyle style = hotFrame ? frame_.hotStyle : frame_.style;
+    const TColor color = hotFrame ? frameHotColor_ : frameColor_;
+    if (style == fsFlat)
+        DrawSideLines(canvas, client, color, color, frame_.sides);
+    else if (style == fsFlatBold)
+        DrawSideRings(canvas, client, color, color, 2, frame_.sides);
+    else if (Color() == clWindow)
+        DrawFrameStyleEdges(canvas, client, style, frame_.sides);
+    else
+        DrawColoredFrameStyleEdges(canvas, client, Color(), style, frame_.sides);
 }
 
 void TRzComboBox::SetDisabledColor(TColor Value)
@@ -146,7 +245,7 @@ void TRzComboBox::EnabledChanged()
 void TRzComboBox::DoEnter()
 {
     hasFocus_ = true;
-    updateColor();
+    hotChanged();
     TComboBox::DoEnter();
 }
 
@@ -154,7 +253,7 @@ void TRzComboBox::DoExit()
 {
     hasFocus_ = false;
     searchString_.clear();
-    updateColor();
+    hotChanged();
     TComboBox::DoExit();
     if (Style() == csDropDown && !Text().empty() && Items()->IndexOf(Text()) < 0)
         qx::fire(OnNotInList, this);
@@ -367,8 +466,30 @@ void TRzComboBox::KeyPress(char16_t& Key)
     Key = 0;
 }
 
+int TRzComboBox::ListWidth()
+{
+    if (dropDownWidth_ > 0)
+        return dropDownWidth_;
+    TBitmap measure(1, 1);
+    measure.Canvas().Font() = Font();
+    int widest = 0;
+    for (int i = 0; i < Items()->Count(); ++i)
+        widest = std::max(widest, measure.Canvas().TextWidth(Items()->Get(i)));
+    if (Items()->Count() > DropDownCount())
+        widest += kDropButtonWidth;
+    return std::max(widest + 8, Width());
+}
+
+void TRzComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    // The list may open on this press: size it first.
+    static_cast<QComboBox*>(Widget())->view()->setMinimumWidth(ListWidth());
+    TComboBox::MouseDown(Button, Shift, X, Y);
+}
+
 void TRzComboBox::KeyDown(Word& Key, TShiftState Shift)
 {
+    static_cast<QComboBox*>(Widget())->view()->setMinimumWidth(ListWidth());
     if (readOnly_) {
         Key = 0;
         return;

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+class QWidget;
 class TTimer;
 
 class TRzComboBox : public TComboBox
@@ -85,6 +86,11 @@ public:
     /// The first item that begins with text, ignoring case; -1 when none.
     int FindPrefix(const std::string& Text) const;
     void ClearSearchString() { searchString_.clear(); }
+    /// Width of the dropped list: DropDownWidth when positive, else the widest item (plus a
+    /// scroll bar when not all items fit, plus 8), never narrower than the combo.
+    int ListWidth();
+    /// Draws the flat frame and drop button over the toolkit's combo box.
+    void PaintOverlay(TCanvas& Canvas);
     /// Sets Text (when it differs) without completing it from the list.
     void ForceText(const std::string& Value);
     const std::string& SearchString() const { return searchString_; }
@@ -103,6 +109,7 @@ protected:
     virtual void InvalidKey();
     void KeyPress(char16_t& Key) override;
     void KeyDown(Word& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
     void DoEnter() override;
     void DoExit() override;
@@ -111,6 +118,8 @@ protected:
     void Change() override;
     void Click() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Resize() override;
+    void Dispatch(TMessage& Message) override;
 
 private:
     template <class T>
@@ -128,6 +137,7 @@ private:
     void editableKey(char16_t& Key);
     void editableBackspace(char16_t& Key);
     void disableToolkitCompletion();
+    void hotChanged();
     void searchBackspace();
     void restartSearchTimer();
     void searchTimerFired();
@@ -155,6 +165,8 @@ private:
     std::unique_ptr<TTimer> searchTimer_;
     TColor normalColor_ = clWindow;
     bool hasFocus_ = false;
+    bool mouseHot_ = false;
+    QWidget* overlay_ = nullptr; // owned by the combo's widget
     bool updatingColor_ = false;
     std::string value_;
     bool inSetValue_ = false;

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cctype>
 #include <cstdlib>
 
 namespace {
@@ -451,21 +450,6 @@ std::string StripAccelerators(const std::string& text)
         }
     }
     return out;
-}
-
-char16_t AcceleratorOf(const std::string& caption)
-{
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
-            continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        const unsigned char c = static_cast<unsigned char>(caption[i + 1]);
-        return static_cast<char16_t>(c < 0x80 ? std::toupper(c) : c);
-    }
-    return 0;
 }
 
 int DrawTextInRect(TCanvas& canvas, const std::string& text, TRect r, unsigned flags)

@@ -133,8 +133,6 @@ void PaintGradientRing(TCanvas& canvas, const TRect& r, TGradientDirection direc
 // Text.
 /// Text without accelerator marks: a single '&' goes, "&&" becomes "&".
 std::string StripAccelerators(const std::string& text);
-/// The character after the accelerator mark of a caption, 0 when none.
-char16_t AcceleratorOf(const std::string& caption);
 int DrawTextInRect(TCanvas& canvas, const std::string& text, TRect r, unsigned flags);
 void DrawTextCentered(TCanvas& canvas, const std::string& text, const TRect& r);
 inline int SmallerOf(int a, int b) { return a < b ? a : b; }

@@ -4,8 +4,6 @@
 #include "platform/gui/canvas/Bitmap.h"
 
 #include <QImage>
-#include <QPainter>
-#include <QWidget>
 
 #include <algorithm>
 #include <cstdint>
@@ -50,8 +48,11 @@ BoxFigure boxFigure(TGradientDirection d, int w, int h)
     }
 }
 
-void paintBanded(QImage& img, TGradientDirection d, TColor start, TColor stop)
+/// Paints the bands: the diagonal kinds whole, the centre kinds as one strip copied across
+/// by doubling, the box kinds as the top-left quarter mirrored into the others.
+void paintBanded(TBitmap& bands, TGradientDirection d, TColor start, TColor stop)
 {
+    QImage& img = bands.Image();
     const int w = img.width(), h = img.height();
     switch (d) {
     case gdDiagonalUp:
@@ -65,32 +66,34 @@ void paintBanded(QImage& img, TGradientDirection d, TColor start, TColor stop)
         return;
     }
     case gdHorizontalCenter: {
-        const int mid = h / 2;
+        const int mid = h / 2, strip = std::min(w, 8);
         for (int y = 0; y < h; ++y) {
             const QRgb c = bandColor(stop, start, std::abs(y - mid), std::max(mid, 1) - 1);
-            for (int x = 0; x < w; ++x)
+            for (int x = 0; x < strip; ++x)
                 img.setPixel(x, y, c);
         }
+        ReplicateBlock(bands.Canvas(), 0, 0, strip, h, w, h);
         return;
     }
     case gdVerticalCenter: {
-        const int mid = w / 2;
+        const int mid = w / 2, strip = std::min(h, 8);
         for (int x = 0; x < w; ++x) {
             const QRgb c = bandColor(stop, start, std::abs(x - mid), std::max(mid, 1) - 1);
-            for (int y = 0; y < h; ++y)
+            for (int y = 0; y < strip; ++y)
                 img.setPixel(x, y, c);
         }
+        ReplicateBlock(bands.Canvas(), 0, 0, w, strip, w, h);
         return;
     }
     default: {
         const BoxFigure f = boxFigure(d, w, h);
         const int steps = std::max(f.left, f.top) + 1;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const int qx = std::min(x, w - 1 - x), qy = std::min(y, h - 1 - y);
-                const int dist = std::max(std::max(f.left - qx, 0), std::max(f.top - qy, 0));
+        for (int y = 0; y < (h + 1) / 2; ++y)
+            for (int x = 0; x < (w + 1) / 2; ++x) {
+                const int dist = std::max(std::max(f.left - x, 0), std::max(f.top - y, 0));
                 img.setPixel(x, y, bandColor(stop, start, dist, steps - 1));
             }
+        MirrorQuadrants(bands.Canvas(), 0, 0, w, h);
     }
     }
 }
@@ -189,7 +192,8 @@ void FillGradientBanded(TCanvas& canvas, const TRect& r, TGradientDirection dire
     if (plain)
         img.fill(rgbOf(start));
     else
-        paintBanded(img, direction, start, stop);
+        paintBanded(bands, direction, start, stop);
+    bands.Canvas().Detach();
     canvas.BlitImage({r.Left, r.Top, r.Left + w, r.Top + h}, img, {0, 0, w, h});
 }
 
@@ -212,9 +216,11 @@ void ReplicateBlock(TCanvas& canvas, int x, int y, int w0, int h0, int w, int h)
 
 void MirrorQuadrants(TCanvas& canvas, int x, int y, int w, int h)
 {
-    const int hw = w / 2, hh = h / 2, odd = hw % 2;
-    canvas.CopyRect({x, y + h, x + hw + 1, y + h - hh}, canvas, {x, y, x + hw, y + hh});
-    canvas.CopyRect({x + w, y, x + w - (hw + odd), y + h}, canvas, {x, y, x + hw - odd, y + h});
+    // The left half mirrored onto the right, then the top half onto the bottom; a middle
+    // column or row of an odd size stays as it is.
+    const int hw = w / 2, hh = h / 2;
+    canvas.CopyRect({x + w, y, x + w - hw, y + h}, canvas, {x, y, x + hw, y + h});
+    canvas.CopyRect({x, y + h, x + w, y + h - hh}, canvas, {x, y, x + w, y + hh});
 }
 
 bool MakeMeterQuad(MeterQuad& q, const TRect& r, int narrow, TTrapShape shape, TDirection direction,
@@ -286,15 +292,15 @@ void DrawQuadBevel(TCanvas& canvas, const MeterQuad& q, int kind, int count)
 void PaintParentBackgroundOnCanvas(const TControl& control, TCanvas& canvas)
 {
     TWinControl* parent = control.Parent();
-    QPainter* painter = canvas.Painter();
-    if (!parent || !painter)
+    if (!parent)
         return;
-    // The parent's own paint (its erase and client drawing), not its children, shifted so
-    // that the control's top-left corner lies at the canvas's origin.
-    const TPoint origin = canvas.Origin();
-    const QRegion area(control.Left(), control.Top(), control.Width(), control.Height());
-    painter->save();
-    parent->Widget()->render(painter, QPoint(origin.X, origin.Y), area,
-                             QWidget::DrawWindowBackground);
-    painter->restore();
+    // The parent erases and draws its client area on the canvas, shifted so that the
+    // control's top-left corner lies at the canvas's origin.
+    canvas.SaveState();
+    canvas.MoveOrigin(-control.Left(), -control.Top());
+    canvas.IntersectClipRect({0, 0, parent->ClientWidth(), parent->ClientHeight()});
+    const auto target = reinterpret_cast<std::uintptr_t>(&canvas);
+    parent->Perform(WM_ERASEBKGND, target);
+    parent->Perform(WM_PRINTCLIENT, target);
+    canvas.RestoreState();
 }

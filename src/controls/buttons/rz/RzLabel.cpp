@@ -2,6 +2,8 @@
 
 #include "platform/gui/canvas/Bitmap.h"
 
+#include <QFontMetrics>
+
 #include <cmath>
 #include <numbers>
 
@@ -258,7 +260,7 @@ void TRzLabel::Paint()
     if (rotation_ == roCurve)
         drawArcText(canvas);
     else
-        drawFlatText(canvas, r);
+        drawFlatText(canvas);
     canvas.Font().Orientation = 0;
     canvas.Brush().Style = bsSolid;
 }
@@ -290,11 +292,10 @@ void TRzLabel::drawStyled(TCanvas& canvas, const std::function<void(int dx, int 
     draw(0, 0);
 }
 
-void TRzLabel::drawFlatText(TCanvas& canvas, TRect r)
+void TRzLabel::drawFlatText(TCanvas& canvas)
 {
     TRect t = AdjustBorderRect(ClientRect(), borderOuter_, borderInner_, borderSides_, bevelWidth_);
     InflateRect(t, -(borderWidth_ + textMargin_), -(borderWidth_ + textMargin_));
-    (void)r;
     const unsigned flags = textFlags();
     if (rotation_ == roNone) {
         if (Layout() != tlTop) {
@@ -314,23 +315,73 @@ void TRzLabel::drawFlatText(TCanvas& canvas, TRect r)
         }, shadowDepth_);
         return;
     }
-    // Rotated: the text turns about a start point chosen by the angle.
+    drawRotatedText(canvas, t);
+}
+
+TRzLabel::TextAnchor TRzLabel::rotatedAnchor(TCanvas& canvas, const TRect& t) const
+{
+    // The anchor point and how the text hangs from it, by the angle and Alignment.
     const int px = Width() / 2, py = Height() / 2;
     const double a = (angle_ + 90) * std::numbers::pi / 180;
-    const int q = canvas.TextHeight("Pp") / 4;
+    const int h = canvas.TextHeight("Pp"), q = h / 4;
     const int e = textStyle_ == tsShadow ? shadowDepth_ / 2 : 0;
-    const int x = px - static_cast<int>(std::lround(std::cos(a) * q));
-    const int y = py + static_cast<int>(std::lround(std::sin(a) * q));
-    canvas.Font().Orientation = angle_ * 10;
+    const int h2 = h + e, f = canvas.TextWidth(Caption()) + e;
+    const int cx = px - static_cast<int>(std::lround(std::cos(a) * q));
+    const TAlignment align = Alignment();
+    switch (angle_) {
+    case 0: {
+        const int y = py - h2 / 2;
+        if (align == taCenter)
+            return {px, y, TextAnchor::CentreTop};
+        return {align == taRightJustify ? t.Right - (f - e) - 2 * e : t.Left + e, y, TextAnchor::LeftTop};
+    }
+    case 90: {
+        const int y = align == taCenter ? t.Bottom - (t.Bottom - f) / 2 : align == taRightJustify ? t.Top + e + f : t.Bottom - e;
+        return {cx, y, TextAnchor::LeftBaseline};
+    }
+    case 180: {
+        const int x = align == taCenter ? t.Right - (t.Right - f) / 2 : align == taRightJustify ? t.Left + f : t.Right - e;
+        return {x, py - h2 / 4, TextAnchor::LeftBaseline};
+    }
+    case 270: {
+        const int y = align == taCenter ? (t.Bottom - f) / 2 : align == taRightJustify ? t.Bottom - f - e : t.Top + e;
+        return {cx, y, TextAnchor::LeftBaseline};
+    }
+    default:
+        return {cx, py + static_cast<int>(std::lround(std::sin(a) * q)), TextAnchor::CentreBaseline};
+    }
+}
+
+void TRzLabel::drawRotatedText(TCanvas& canvas, const TRect& t)
+{
+    const TextAnchor anchor = rotatedAnchor(canvas, t);
     const std::string text = Caption();
-    const int w = canvas.TextWidth(text), h = canvas.TextHeight(text);
-    // Centre the text on the start point along its own direction.
+    const int w = canvas.TextWidth(text);
+    const int ascent = QFontMetrics(qx::toQFont(canvas.Font())).ascent();
+    // TextOut turns the text about the top-left corner of its first cell: find that corner
+    // from the anchor along the text's direction and its upright.
     const double rad = angle_ * std::numbers::pi / 180;
-    const int sx = x - static_cast<int>(std::lround(std::cos(rad) * w / 2.0 + std::sin(rad) * h / 2.0));
-    const int sy = y + static_cast<int>(std::lround(std::sin(rad) * w / 2.0 - std::cos(rad) * h / 2.0));
+    const double dirX = std::cos(rad), dirY = -std::sin(rad), upX = -std::sin(rad), upY = -std::cos(rad);
+    double sx = anchor.x, sy = anchor.y;
+    if (anchor.kind == TextAnchor::CentreTop || anchor.kind == TextAnchor::CentreBaseline) {
+        sx -= dirX * w / 2.0;
+        sy -= dirY * w / 2.0;
+    }
+    if (anchor.kind == TextAnchor::LeftBaseline || anchor.kind == TextAnchor::CentreBaseline) {
+        sx += upX * ascent;
+        sy += upY * ascent;
+    }
+    const int x = static_cast<int>(std::lround(sx)), y = static_cast<int>(std::lround(sy));
+    const int e = textStyle_ == tsShadow ? shadowDepth_ / 2 : 0;
+    canvas.Font().Orientation = angle_ * 10;
+    canvas.SaveState();
+    canvas.IntersectClipRect(t);
     drawStyled(canvas, [&](int dx, int dy) {
-        canvas.TextOut(sx + dx - (textStyle_ == tsShadow && dx == 0 ? e : 0), sy + dy - (textStyle_ == tsShadow && dy == 0 ? e : 0), text);
+        // The shadow lies e right and down; the text itself e left and up of the anchor.
+        const bool main = textStyle_ == tsShadow && dx == 0 && dy == 0;
+        canvas.TextOut(x + dx - (main ? e : 0), y + dy - (main ? e : 0), Caption());
     }, e);
+    canvas.RestoreState();
 }
 
 void TRzLabel::drawArcText(TCanvas& canvas)

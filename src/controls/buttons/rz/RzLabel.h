@@ -117,7 +117,15 @@ private:
     void adjustSize();
     void setBlinkState(bool On);
     TRzPanelBorder border() const;
-    void drawFlatText(TCanvas& canvas, TRect r);
+    /// Where rotated text hangs: a point and which part of the text lies on it.
+    struct TextAnchor
+    {
+        int x, y;
+        enum Kind { LeftTop, CentreTop, LeftBaseline, CentreBaseline } kind;
+    };
+    void drawFlatText(TCanvas& canvas);
+    TextAnchor rotatedAnchor(TCanvas& canvas, const TRect& t) const;
+    void drawRotatedText(TCanvas& canvas, const TRect& t);
     void drawArcText(TCanvas& canvas);
     void drawStyled(TCanvas& canvas, const std::function<void(int dx, int dy)>& draw, int shadowOffset);
     unsigned textFlags() const;

@@ -1,5 +1,6 @@
 #include "controls/buttons/rz/RzPanel.h"
 
+#include "controls/buttons/Accelerators.h"
 #include "controls/buttons/rz/RzGrafx.h"
 #include "platform/gui/canvas/Bitmap.h"
 #include "platform/gui/PropertyRegistry.h"
@@ -82,6 +83,17 @@ void TRzCustomPanel::Notification(TComponent* AComponent, TOperation Operation)
     TCustomControl::Notification(AComponent, Operation);
     if (Operation == opRemove)
         frameLink_.removed(AComponent);
+}
+
+void TRzCustomPanel::Dispatch(TMessage& Message)
+{
+    if (Message.Msg == WM_ERASEBKGND && transparent_ && paintClientArea_) {
+        if (auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam))
+            PaintParentBackgroundOnCanvas(*this, *canvas);
+        Message.Result = 1;
+        return;
+    }
+    TCustomControl::Dispatch(Message);
 }
 
 void TRzCustomPanel::AdjustClientRect(TRect& Rect) const
@@ -323,6 +335,20 @@ void TRzCustomGroupBox::AdjustClientRect(TRect& Rect) const
     case gsBanner: Rect.Top += bannerHeight_ ? bannerHeight_ : h + 8; break;
     case gsUnderline: Rect.Top += h + 4; break;
     }
+}
+
+void TRzCustomGroupBox::Dispatch(TMessage& Message)
+{
+    if (Message.Msg == CM_DIALOGCHAR && CanFocus() && qx::buttons::IsAccel(static_cast<char16_t>(Message.WParam), Caption())) {
+        for (int i = 0; i < ControlCount(); ++i)
+            if (auto* child = dynamic_cast<TWinControl*>(Controls(i)); child && child->CanFocus()) {
+                child->SetFocus();
+                break;
+            }
+        Message.Result = 1;
+        return;
+    }
+    TRzCustomPanel::Dispatch(Message);
 }
 
 void TRzCustomGroupBox::SetCaptionFont(const TFont& Value)

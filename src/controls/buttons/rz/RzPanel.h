@@ -103,6 +103,8 @@ protected:
     void EnabledChanged() override;
     void TextChanged() override { Invalidate(); }
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    /// A see-through panel erases its background with its parent's.
+    void Dispatch(TMessage& Message) override;
     /// Aligned children stay inside the borders.
     void AdjustClientRect(TRect& Rect) const override;
 
@@ -190,6 +192,8 @@ public:
 protected:
     /// Below the caption band of the group style as well.
     void AdjustClientRect(TRect& Rect) const override;
+    /// The caption's accelerator moves the focus to the first child.
+    void Dispatch(TMessage& Message) override;
     void Paint() override;
 
 private:

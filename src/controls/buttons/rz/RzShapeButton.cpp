@@ -1,6 +1,7 @@
 #include "controls/buttons/rz/RzShapeButton.h"
 
-#include "controls/buttons/rz/RzPictures.h"
+#include "controls/buttons/Accelerators.h"
+#include "controls/buttons/ButtonArt.h"
 
 #include <QBitmap>
 #include <QRegion>
@@ -67,7 +68,7 @@ void TRzShapeButton::SetBitmap(const TBitmap& Value)
 void TRzShapeButton::SetBitmapResource(const std::string& Value)
 {
     TBitmap loaded;
-    qx::rz::loadPictureResource(loaded, Value);
+    qx::buttons::loadPictureResource(loaded, Value);
     bitmapResource_ = Value;
     SetBitmap(loaded);
 }
@@ -164,13 +165,24 @@ void TRzShapeButton::applyHitMask()
     const QImage& up = bitmapUp_.Image();
     const QRgb key = rgbOf(bitmap_.TransparentColor()) & 0xFFFFFF;
     mask_ = QImage(up.size(), QImage::Format_Mono);
+    // Index 1 is black: the pixels the window keeps.
+    mask_.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     mask_.fill(0);
     for (int y = 0; y < up.height(); ++y)
         for (int x = 0; x < up.width(); ++x)
             mask_.setPixel(x, y, (up.pixel(x, y) & 0xFFFFFF) != key ? 1 : 0);
     // Clicks on see-through pixels go to what lies beneath.
     if (preciseClick_ && !mask_.isNull())
-        Widget()->setMask(QBitmap::fromImage(mask_.convertToFormat(QImage::Format_Mono)));
+        Widget()->setMask(QBitmap::fromImage(mask_));
+}
+
+void TRzShapeButton::SetPreciseClick(bool Value)
+{
+    preciseClick_ = Value;
+    if (!Value)
+        Widget()->clearMask();
+    else if (!mask_.isNull())
+        Widget()->setMask(QBitmap::fromImage(mask_));
 }
 
 void TRzShapeButton::Loaded()
@@ -208,9 +220,41 @@ void TRzShapeButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
     dragging_ = true;
 }
 
+void TRzShapeButton::followMask(bool inside)
+{
+    if (preciseShowHint_ && !inside) {
+        if (!hintSaved_) {
+            hintSaved_ = true;
+            savedShowHint_ = ShowHint();
+            savedParentShowHint_ = ParentShowHint();
+            SetShowHint(false);
+            SetParentShowHint(false);
+        }
+        return;
+    }
+    if (!preciseClick_ || inside) {
+        if (hintSaved_) {
+            hintSaved_ = false;
+            SetShowHint(savedShowHint_);
+            SetParentShowHint(savedParentShowHint_);
+        }
+        if (cursorSaved_) {
+            cursorSaved_ = false;
+            SetCursor(savedCursor_);
+        }
+        return;
+    }
+    if (!cursorSaved_) {
+        cursorSaved_ = true;
+        savedCursor_ = Cursor();
+        SetCursor(crDefault);
+    }
+}
+
 void TRzShapeButton::MouseMove(TShiftState Shift, int X, int Y)
 {
     TGraphicControl::MouseMove(Shift, X, Y);
+    followMask(PtInMask(X, Y));
     if (!dragging_)
         return;
     const bool in = hit(X, Y);
@@ -233,6 +277,16 @@ void TRzShapeButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
     }
     if (in)
         Click();
+}
+
+void TRzShapeButton::Dispatch(TMessage& Message)
+{
+    if (Message.Msg == CM_DIALOGCHAR && Enabled() && qx::buttons::IsAccel(static_cast<char16_t>(Message.WParam), Caption())) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    TGraphicControl::Dispatch(Message);
 }
 
 void TRzShapeButton::Paint()

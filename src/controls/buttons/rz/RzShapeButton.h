@@ -37,7 +37,8 @@ public:
     TColor BorderColor() const { return borderColor_; }
     void SetBorderColor(TColor Value) { regenerateOnChange(borderColor_, Value); }
     bool PreciseClick() const { return preciseClick_; }
-    void SetPreciseClick(bool Value) { preciseClick_ = Value; }
+    /// With PreciseClick, clicks on see-through pixels go to what lies beneath.
+    void SetPreciseClick(bool Value);
     bool PreciseShowHint() const { return preciseShowHint_; }
     void SetPreciseShowHint(bool Value) { preciseShowHint_ = Value; }
     TRzCaptionPosition CaptionPosition() const { return captionPosition_; }
@@ -64,6 +65,7 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void TextChanged() override { Invalidate(); }
+    void Dispatch(TMessage& Message) override;
     void FontChanged() override { Invalidate(); }
 
 private:
@@ -78,6 +80,8 @@ private:
     void regenerate();
     TBitmap generate(bool down) const;
     bool hit(int X, int Y) const;
+    /// Hints and the pointer's shape follow the mask, not the rectangle.
+    void followMask(bool inside);
     void applyHitMask();
 
     bool autoSize_ = true;
@@ -88,6 +92,9 @@ private:
     TBorderStyle borderStyle_ = bsSingle;
     bool down_ = false, dragging_ = false;
     bool preciseClick_ = true, preciseShowHint_ = true;
+    bool hintSaved_ = false, savedShowHint_ = false, savedParentShowHint_ = true;
+    bool cursorSaved_ = false;
+    TCursor savedCursor_ = crDefault;
     TColor borderColor_ = cl3DDkShadow, bevelHighlightColor_ = clBtnHighlight, bevelShadowColor_ = clBtnShadow;
     TRzCaptionPosition captionPosition_ = cpCentered;
     int captionX_ = 0, captionY_ = 0;

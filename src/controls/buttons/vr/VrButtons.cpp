@@ -1,5 +1,7 @@
 #include "controls/buttons/vr/VrButtons.h"
 
+#include "controls/buttons/Accelerators.h"
+#include "controls/buttons/ButtonArt.h"
 #include "platform/gui/Keys.h"
 
 namespace {
@@ -28,6 +30,20 @@ TVrDemoButton::TVrDemoButton(TComponent* AOwner)
     SetColor(clBtnFace);
     SetTabStop(false);
     font3D_.OnChange = [this](TObject*) { Changed(); };
+}
+
+void TVrDemoButton::SetBitmap(const TBitmap& Value)
+{
+    bitmap_ = Value;
+    Changed();
+}
+
+void TVrDemoButton::SetBitmapResource(const std::string& Value)
+{
+    TBitmap loaded;
+    qx::buttons::loadPictureResource(loaded, Value);
+    bitmapResource_ = Value;
+    SetBitmap(loaded);
 }
 
 void TVrDemoButton::PaintImage()
@@ -123,6 +139,8 @@ void TVrDemoButton::KeyUp(Word& Key, TShiftState Shift)
 
 void TVrDemoButton::Dispatch(TMessage& Message)
 {
+    if (Message.Msg == CM_DIALOGCHAR && Enabled() && qx::buttons::IsAccel(static_cast<char16_t>(Message.WParam), Caption()))
+        raiseClick(); // the message goes on: it is not marked handled
     if (Message.Msg == CM_MOUSEENTER || Message.Msg == CM_MOUSELEAVE) {
         TVrCustomImageControl::Dispatch(Message);
         hasMouse_ = Message.Msg == CM_MOUSEENTER;
@@ -257,6 +275,8 @@ void TVrPowerButton::KeyUp(Word& Key, TShiftState Shift)
 
 void TVrPowerButton::Dispatch(TMessage& Message)
 {
+    if (Message.Msg == CM_DIALOGCHAR && Enabled() && qx::buttons::IsAccel(static_cast<char16_t>(Message.WParam), Caption()))
+        TControl::Click(); // no toggle; the message goes on
     switch (Message.Msg) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:

@@ -30,6 +30,10 @@ public:
     TColor FocusColor() const { return focusColor_; }
     void SetFocusColor(TColor Value) { change(focusColor_, Value); }
     TVrFont3D* Font3D() { return &font3D_; }
+    /// The tiled background picture, by artwork name in a layout.
+    const std::string& BitmapResource() const { return bitmapResource_; }
+    void SetBitmapResource(const std::string& Value);
+    void SetBitmap(const TBitmap& Value);
     bool Flat() const { return flat_; }
     void SetFlat(bool Value) { change(flat_, Value); }
     bool IsDown() const { return down_; }
@@ -62,6 +66,7 @@ private:
     void raiseClick() { TControl::Click(); }
 
     TBitmap bitmap_;
+    std::string bitmapResource_;
     TFont fontEnter_, fontLeave_;
     int bevelWidth_ = 2, outlineWidth_ = 1;
     TColor outlineColor_ = clBlack, shadowColor_ = clBtnShadow, highlightColor_ = clBtnHighlight;

@@ -1,10 +1,10 @@
-#include "controls/buttons/rz/RzPictures.h"
+#include "controls/buttons/ButtonArt.h"
 
 #include "Artwork.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/canvas/Bitmap.h"
 
-namespace qx::rz {
+namespace qx::buttons {
 
 void loadPictureResource(TBitmap& bitmap, const std::string& name)
 {
@@ -23,4 +23,4 @@ void loadPictureResource(TBitmap& bitmap, const std::string& name)
     bitmap = loaded;
 }
 
-} // namespace qx::rz
+} // namespace qx::buttons
