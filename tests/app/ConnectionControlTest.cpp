@@ -14,7 +14,7 @@
 #include "platform/serial/SerialPortList.h"
 #include "platform/sync/Clock.h"
 #include "tests/link/LinkFakes.h"
-#include "tests/model/FakeHosts.h"
+#include "FakeHosts.h"
 
 #include <gtest/gtest.h>
 
