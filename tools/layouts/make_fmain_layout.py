@@ -250,7 +250,7 @@ def channel_graph(g, s):
     g.add(button("vrbEqReset" + s, 857, 2, 74, 22, "Reset EQ", **demo))
     g.add(button("vrbEqShowAll" + s, 934, 2, 100, 22, "Show All EQ", cls="TVrPowerButton", Tag=i))
     g.add(graph("fftDraw" + s, 20, 27, 1070, 255))
-    curve = g.add(box("rzgFftShowCurve" + s, 920, 200, 160, 74, cls="TRzGroupBox",
+    curve = g.add(box("rzgFftShowCurve" + s, 920, 150, 160, 74, cls="TRzGroupBox",
                       Color="=" + BOX_COLOR, Visible=i >= 4))
     for k, (name, caption) in enumerate([("rbShowEq", "EQ"), ("rbShowFir", "FIR"), ("rbShowEqFir", "EQ+FIR")]):
         curve.add(Obj(name + s, "TRadioButton", Left=8, Top=6 + 22 * k, Width=140, Caption=caption,
