@@ -308,9 +308,6 @@ bool TfmMain::IsDynamicsArmed(int output, bool limiter) const
     return d.ratio != 0 && threshold && threshold->position < threshold->maximum;
 }
 
-// The level bars and gain-reduction meters come with their controls.
-void TfmMain::ShowMeters(const qx::MeterFrame&) {}
-void TfmMain::ClearMeters() {}
 
 void TfmMain::SetDspText(std::string_view text)
 {
