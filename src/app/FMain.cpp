@@ -73,8 +73,11 @@ void TfmMain::FormCreate(TObject*)
         preset->SetTop(626);
     ExtraHeight = 0;
 
-    for (auto& plot : Plots)
-        plot = qx::makeMagnitudePlot();
+    for (int c = 0; c < kPlotCount; ++c) {
+        const std::string graph = c < qx::kChannelCount ? "fftDraw" + qx::channelSuffix(c)
+                                                        : c == qx::kChannelCount ? "fftDrawGainIn" : "fftDrawGainOut";
+        Plots[static_cast<std::size_t>(c)] = qx::makeMagnitudePlot(control(graph));
+    }
 
     Language = std::string(qx::kLanguageEnglish);
     for (const char* item : {"ChineseSimplified", "ChineseTraditional"})

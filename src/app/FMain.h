@@ -154,6 +154,9 @@ public:
     void StartDisconnect() override;
     void ResumeStateLoad() override;
     // qx::MeterView.
+    // ---- Showing the unit state and the meters: LoadUnitToForm is defined in
+    // model/FMainShowState.cpp; IsDynamicsArmed, ShowMeters and ClearMeters in
+    // model/FMainMeters.cpp. ----
     bool IsDynamicsArmed(int output, bool limiter) const override;
     void ShowMeters(const qx::MeterFrame& frame) override;
     void ClearMeters() override;

@@ -222,8 +222,6 @@ void TfmMain::SetUnlockReplyState(int state)
 }
 
 // Filling every control from the model comes with the channel editors.
-void TfmMain::LoadUnitToForm() {}
-
 void TfmMain::ReenableLinkControls()
 {
     if (TControl* link = control("rzbMenuLink"))
@@ -296,18 +294,6 @@ void TfmMain::Pause(int milliseconds)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }
-
-bool TfmMain::IsDynamicsArmed(int output, bool limiter) const
-{
-    if (!UnitControl || output < 0 || output > 7)
-        return false;
-    const qx::Dynamics d = limiter ? UnitControl->GetLimiter(output + 4) : UnitControl->GetCompressor(output + 4);
-    const std::string name = std::string(limiter ? "isLimitThresholdOut" : "isCompThresholdOut") +
-                             std::to_string(output + 1);
-    const auto threshold = qx::readFader(*this, name);
-    return d.ratio != 0 && threshold && threshold->position < threshold->maximum;
-}
-
 
 void TfmMain::SetDspText(std::string_view text)
 {

@@ -7,6 +7,7 @@
 #include "model/LUnitControl.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "app/Faders.h"
+#include "platform/gui/Control.h"
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"

@@ -6,6 +6,7 @@
 #include <memory>
 
 class Plot;
+class TControl;
 
 namespace qx {
 
@@ -15,7 +16,8 @@ struct PlotDeleter
 };
 using PlotPtr = std::unique_ptr<Plot, PlotDeleter>;
 
-// A new response model in magnitude view.
-PlotPtr makeMagnitudePlot();
+// A new response model in magnitude view, drawn on graph when it is a
+// response graph.
+PlotPtr makeMagnitudePlot(TControl* graph = nullptr);
 
 } // namespace qx

@@ -19,9 +19,13 @@
 #include "model/dialogs/FStorePreset.h"
 #include "model/dialogs/PresetDialogs.h"
 #include "Artwork.h"
+#include "controls/buttons/rz/RzClasses.h"
+#include "controls/buttons/vr/VrClasses.h"
+#include "controls/skinned/SkinnedClasses.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/PictureResources.h"
 #include "platform/gui/StandardClasses.h"
+#include "response/ResponseControls.h"
 
 #include <exception>
 #include <stdexcept>
@@ -31,12 +35,14 @@
 void qx::registerEditorClasses()
 {
     registerStandardClasses();
+    registerSkinnedClasses();
     registerRzClasses();
     registerVrClasses();
-    registerSkinnedClasses();
     registerResponseControls();
     setPictureResolver([](const std::string& name) {
-        const std::string_view bytes = art::resource(name);
+        std::string_view bytes = art::resource(name);
+        if (bytes.empty())
+            bytes = art::resource(name + ".png");
         return Bytes(bytes.begin(), bytes.end());
     });
     registerMainWindow();

@@ -51,16 +51,18 @@ protected:
         router.SetLinkTimeout(60000); // no resend of the link's own in these tests
     }
 
+    // Reads what the router wrote while the GUI loop keeps running, so a
+    // write made by a socket event on this thread can come at all.
     std::vector<std::uint8_t> receive(std::size_t count)
     {
         std::vector<std::uint8_t> got(count);
         std::size_t at = 0;
-        while (at < count) {
-            const ssize_t n = ::recv(listener.peer(), got.data() + at, count - at, 0);
-            if (n <= 0)
-                break;
-            at += static_cast<std::size_t>(n);
-        }
+        pumpUntil([&] {
+            const ssize_t n = ::recv(listener.peer(), got.data() + at, count - at, MSG_DONTWAIT);
+            if (n > 0)
+                at += static_cast<std::size_t>(n);
+            return at == count || n == 0;
+        });
         got.resize(at);
         return got;
     }

@@ -7,25 +7,17 @@ channel; this script places them on a regular grid at the design size
 
     tools/layouts/make_fmain_layout.py > resources/layouts/FMain.layout
 
-The X-Y plots are written as panels until the plot library is built (STAND_IN).
+Controls of the button, skinned and plot families are written with the
+standard class that stands in for them until the family is built (STAND_IN).
 """
 
 INPUTS = ["InA", "InB", "InC", "InD"]
 OUTPUTS = ["Out%d" % n for n in range(1, 9)]
 CHANNELS = INPUTS + OUTPUTS
 
-# The plot library is not built yet: its X-Y plot is stood in for by a panel.
+# The family class each role stands for, and the class written meanwhile.
 STAND_IN = {
     "TiXYPlot": "TPanel",
-}
-
-BUTTON_FACES = {
-    "Bitmaps.TransparentColor": "=clTeal",
-    "Bitmaps.Up": "button-up.png",
-    "Bitmaps.Down": "button-down.png",
-    "Bitmaps.StayDown": "button-staydown.png",
-    "Bitmaps.Hot": "button-hot.png",
-    "Bitmaps.Disabled": "button-disabled.png",
 }
 
 GRAPH_COLOR = "clBlack"
@@ -68,11 +60,11 @@ class Obj:
 
 
 def box(name, left, top, width, height, caption="", cls="TRzGroupBox", **props):
-    p = dict(Left=left, Top=top, Width=width, Height=height, Caption=caption)
-    if cls == "TPanel":
-        p["BevelOuter"] = "=bvNone"
-    elif cls == "TRzPanel":
-        p["BorderOuter"] = "=fsNone"
+    p = dict(Left=left, Top=top, Width=width, Height=height)
+    if STAND_IN.get(cls, cls) == "TPanel":
+        p.update(BevelOuter="=bvNone", Caption=caption)
+    else:
+        p.update(Caption=caption)
     p.update(props)
     return Obj(name, cls, **p)
 
@@ -85,28 +77,45 @@ def label(name, left, top, caption, width=None, **props):
     return Obj(name, "TLabel", **p)
 
 
+# The bitmap buttons' faces, drawn by tools/art.
+BUTTON_FACES = {
+    "ShowFocus": False,
+    "ButtonSize": "=bszStretchToButton",
+    "Bitmaps.TransparentColor": "=clTeal",
+    "Bitmaps.Up": "button-up.png",
+    "Bitmaps.Down": "button-down.png",
+    "Bitmaps.StayDown": "button-staydown.png",
+    "Bitmaps.Hot": "button-hot.png",
+    "Bitmaps.Disabled": "button-disabled.png",
+    "Font.Color": "=clWhite",
+}
+
+
 def button(name, left, top, width, height, caption, cls="TRzBmpButton", **props):
     p = dict(Left=left, Top=top, Width=width, Height=height, Caption=caption)
     if cls == "TRzBmpButton":
-        p.update(ShowFocus=False, ButtonSize="=bszStretchToButton", Font__Color="=clWhite", **BUTTON_FACES)
-    else:
-        p.update(Color="=clBlack", Font__Color="=clWhite")
+        p.update(BUTTON_FACES)
     p.update(props)
     return Obj(name, cls, **p)
 
 
-# A fader: vertical when taller than wide; its range is set by the editors.
-def fader(name, left, top, width, height, lo=0, hi=100):
-    vertical = height > width
-    return Obj(name, "TAdvTrackBar", Left=left, Top=top, Width=width, Height=height,
-               Orientation="=trVertical" if vertical else "=trHorizontal", Min=lo, Max=hi, Position=lo,
-               Slider__Size=3, Slider__BorderColor="=clMedGray", TickMark__Style="=tsNone",
-               Thumb__Picture="fader-thumb-v.png" if vertical else "fader-thumb-h.png")
+def fader(name, left, top, width, height, lo=0, hi=10, position=None):
+    p = dict(Left=left, Top=top, Width=width, Height=height, Min=lo, Max=hi)
+    if height > width:
+        p["Orientation"] = "=trVertical"
+    if position is not None:
+        p["Position"] = position
+    return Obj(name, "TAdvTrackBar", **p)
+
+
+def toggle(name, left, top, width, height, caption, group, **props):
+    """A button that stays down: its own group among its siblings, released by a second press."""
+    return button(name, left, top, width, height, caption, GroupIndex=group, AllowAllUp=True,
+                  ButtonBorder="=bbButton", ParentFont=False, Font__Color="=clBlack", **props)
 
 
 def edit(name, left, top, width, text):
-    return Obj(name, "TCurvyEdit", Left=left, Top=top, Width=width, Height=22, Rounding=4, Color="=clWhite",
-               BorderColor="=clGray", Alignment="=taCenter", Text=text)
+    return Obj(name, "TCurvyEdit", Left=left, Top=top, Width=width, Height=21, Text=text)
 
 
 def combo(name, left, top, width, items, index=0):
@@ -114,17 +123,30 @@ def combo(name, left, top, width, items, index=0):
                Items="=(" + ", ".join(q(i) for i in items) + ")", ItemIndex=index)
 
 
-def level(name, left, top, width, height):
-    return Obj(name, "LProgressBar", Left=left, Top=top, Width=width, Height=height, BevelOuter="=bvLowered",
-               Color="=clBlack", Caption="")
+def level(name, left, top, width, height, segments=8):
+    """A level bar of 8 segments (red, yellow, six green) or an indicator of one."""
+    counts = dict(FirstNum=1, SecondNum=1, ThirdNum=6) if segments == 8 else dict(FirstNum=1)
+    # Unlit segments are dark shades of the lit red, yellow and green.
+    counts.update(FirstColor="=$00000050", SecondColor="=$00005050", ThirdColor="=$00003000")
+    return Obj(name, "LProgressBar", Left=left, Top=top, Width=width, Height=height, Max=segments, **counts)
 
 
-def graph(name, left, top, width, height):
-    return Obj(name, "LMyFFTDrawHpLp6dB", Left=left, Top=top, Width=width, Height=height)
+def graph(name, left, top, width, height, cls="LMyFFTDrawHpLp6dB", **props):
+    """A response graph with fixed axes: 966..4096 on the frequency grid, -18..18 dB."""
+    p = dict(Left=left, Top=top, Width=width, Height=height, XAutoScale=False, YAutoScale=False,
+             XMin=966, XMax=4096, YMin=-18, YMax=18, NumHorzGrid=11, YLabel="dB")
+    p.update(props)
+    return Obj(name, cls, **p)
 
 
 def tag_of(s):
     return CHANNELS.index(s)
+
+
+SLOPES = ["BW -6", "BL -6", "BW -12", "BL -12", "LR -12", "BW -18", "BL -18", "BW -24", "BL -24", "LR -24",
+          "BW -30", "BL -30", "BW -36", "BL -36", "LR -36", "BW -42", "BL -42", "BW -48", "BL -48", "LR -48"]
+FIR_WINDOWS = ["  RECT  ", "BARTLETT", "HANNING ", "HAMMING ", "BLACKMAN", "  SINE  ", "  SINC  ", "NUTTALL ",
+               " KAISER ", "BLACK-NU", " HARRIS "]
 
 
 # --- the frame -------------------------------------------------------------
@@ -201,10 +223,12 @@ PAGE_BUTTONS = [("Gain", 15, 14), ("Comp", 70, 12), ("Limit", 125, 17), ("Delay"
 def function_bar():
     bar = box("rzgFunction", 5, 26, 1115, 42, cls="TRzPanel", Color="=$00202020")
     # Gate lies beneath Comp: it is written first so Comp covers it.
+    # The page buttons are one group: exactly one is down, Gain at start.
     page = dict(GroupIndex=1, OnClick="=rzbMenuInAClick")
     bar.add(button("rzbMenuGate", 70, 6, 50, 34, "Gate", Tag=16, **page))
     for name, left, tag in PAGE_BUTTONS:
-        bar.add(button("rzbMenu" + name, left, 6, 50, 34, name, Tag=tag, Down=name == "Gain", **page))
+        bar.add(button("rzbMenu" + name, left, 6, 50, 34, name, Tag=tag, **page,
+                       **({"Down": True} if name == "Gain" else {})))
     for i, s in enumerate(CHANNELS):
         bar.add(button("rzbMenu" + s, 290 + 55 * i, 6, 50, 34, s, Tag=i, Hint=s, ShowHint=True, **page))
     bar.add(button("rzbMenuLink", 1040, 6, 70, 34, "OffLine", GroupIndex=10, AllowAllUp=True))
@@ -243,14 +267,11 @@ def channel_graph(g, s):
     sel = g.add(box("rzgFftShowCh" + s, 460 if i < 4 else 420, 2, 300, 24, cls="TRzGroupBox",
                     Color="=" + PAGE_COLOR))
     sel.add(label("lbFftShowCh" + s, 6, 5, "Overlay"))
-    demo = dict(cls="TVrDemoButton", Tag=i, BevelWidth=1, FontEnter__Name="Arial", FontEnter__Height=-11,
-                FontEnter__Color="=clWhite", FontLeave__Name="Arial", FontLeave__Height=-11,
-                FontLeave__Color="=clSilver", Font3D__Style="=f3dNone")
-    g.add(button("vrbEqBypass" + s, 776, 2, 76, 22, "Bypass EQ", **demo))
-    g.add(button("vrbEqReset" + s, 857, 2, 74, 22, "Reset EQ", **demo))
+    g.add(button("vrbEqBypass" + s, 776, 2, 76, 22, "Bypass EQ", cls="TVrDemoButton", Tag=i))
+    g.add(button("vrbEqReset" + s, 857, 2, 74, 22, "Reset EQ", cls="TVrDemoButton", Tag=i))
     g.add(button("vrbEqShowAll" + s, 934, 2, 100, 22, "Show All EQ", cls="TVrPowerButton", Tag=i))
     g.add(graph("fftDraw" + s, 20, 27, 1070, 255))
-    curve = g.add(box("rzgFftShowCurve" + s, 920, 150, 160, 74, cls="TRzGroupBox",
+    curve = g.add(box("rzgFftShowCurve" + s, 920, 200, 160, 74, cls="TRzGroupBox",
                       Color="=" + BOX_COLOR, Visible=i >= 4))
     for k, (name, caption) in enumerate([("rbShowEq", "EQ"), ("rbShowFir", "FIR"), ("rbShowEqFir", "EQ+FIR")]):
         curve.add(Obj(name + s, "TRadioButton", Left=8, Top=6 + 22 * k, Width=140, Caption=caption,
@@ -268,18 +289,17 @@ def gain_group(p, s, backup, left, top):
     if not backup:
         g.add(label("lbGain" + s, 60, 4, "Gain"))
     fader_height = 150 if backup else 170
-    g.add(fader("isGain" + mirror + s, 8, 24, 28, fader_height, -280, 120))
+    g.add(fader("isGain" + mirror + s, 8, 24, 28, fader_height, -280, 120, 0))
     g.add(level("pbLevel" + mirror + s, 42, 24, 12, fader_height))
     if s.startswith("Out"):
-        g.add(level("pbLimit" + mirror + s, 58, 24, 12, 12))
+        g.add(level("pbLimit" + mirror + s, 58, 24, 12, 12, segments=1))
     g.add(edit("cvdGain" + mirror + s, 4, 28 + fader_height, 76, "+0.0dB"))
-    latch = dict(AllowAllUp=True, Tag=i)
     if backup:
-        g.add(button("rzbPhaseBackup" + s, 4, 204, 37, 24, "Normal", GroupIndex=3, **latch))
-        g.add(button("rzbMuteBackup" + s, 43, 204, 37, 24, "Mute", GroupIndex=2, **latch))
+        g.add(toggle("rzbPhaseBackup" + s, 4, 204, 37, 24, "Normal", 3, Tag=i))
+        g.add(toggle("rzbMuteBackup" + s, 43, 204, 37, 24, "Mute", 4, Tag=i))
     else:
-        g.add(button("rzbPhase" + s, 78, 40, 44, 30, "Normal", GroupIndex=1, **latch))
-        g.add(button("rzbMute" + s, 78, 80, 44, 30, "Mute", GroupIndex=2, **latch))
+        g.add(toggle("rzbPhase" + s, 78, 40, 44, 30, "Normal", 3, Tag=i))
+        g.add(toggle("rzbMute" + s, 78, 80, 44, 30, "Mute", 4, Tag=i))
     return g
 
 
@@ -293,14 +313,13 @@ def channel_params(p, s):
                                       ("lbEqGain", "Gain")]):
         eq.add(label(name + s, 8, 28 + 24 * k, text, width=88))
     if out:
-        # The band count comes before the size: the grid lays its rows out when its size is set.
-        eq.add(Obj("peqPeq" + s, "TMyPEQType8", ChannelNumber=6, Left=100, Top=24, Width=452, Height=220,
-                   Caption="", Color="=" + PAGE_COLOR, Tag=i, **PEQ_GRID))
+        eq.add(Obj("peqPeq" + s, "TMyPEQType8", Left=100, Top=24, Width=452, Height=220, Caption="",
+                   Color="=" + PAGE_COLOR, Tag=i, ChannelNumber=6))
     else:
         scroll = eq.add(Obj("scbPeq" + s, "TScrollBox", Left=100, Top=24, Width=492, Height=220,
                             Color="=" + PAGE_COLOR))
-        scroll.add(Obj("peqPeq" + s, "TMyPEQType8", ChannelNumber=14, Left=0, Top=0, Width=470, Height=380,
-                       Caption="", Color="=" + PAGE_COLOR, Tag=i, **PEQ_GRID))
+        scroll.add(Obj("peqPeq" + s, "TMyPEQType8", Left=0, Top=0, Width=470, Height=364, Caption="",
+                       Color="=" + PAGE_COLOR, Tag=i, ChannelNumber=14))
     x = 700 if out else 740
     filt = p.add(box("rzgFilter" + s, x, 6, 180 if out else 328, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
     rows = [("LowCut", "HPF"), ("HighCut", "LPF")]
@@ -308,15 +327,15 @@ def channel_params(p, s):
         y = 4 + 62 * k
         filt.add(label("lb%sFreq%s" % (name, s), 8, y, text))
         filt.add(label("lb%sSlop%s" % (name, s), 8, y + 22, "Slope"))
-        filt.add(button("rzb%sBypass%s" % (name, s), 8, y + 40, 66, 20, "Bypass", Tag=i))
+        filt.add(toggle("rzb%sBypass%s" % (name, s), 8, y + 40, 66, 20, "Bypass", 5 + k, Tag=i))
         if out:
-            filt.add(fader("is%sFreq%s" % (name, s), 80, y, 90, 18))
+            filt.add(fader("is%sFreq%s" % (name, s), 80, y, 90, 18, 0, 300, 300 * k))
             filt.add(edit("cvd%sFreq%s" % (name, s), 80, y + 20, 90, "20Hz" if k == 0 else "20.0KHz"))
-            filt.add(combo("rzc%sSlop%s" % (name, s), 80, y + 40, 90, ["Bypass", "BW 6dB", "BW 12dB"]))
+            filt.add(combo("rzc%sSlop%s" % (name, s), 80, y + 40, 90, SLOPES, 19))
     y = 128
     fir = filt if out else filt
     fir.add(label("lbFirBypass" + s, 8, y, "FIR"))
-    fir.add(button("rzbFirBypass" + s, 80, y - 2, 66, 20, "Bypass", Tag=i))
+    fir.add(toggle("rzbFirBypass" + s, 80, y - 2, 66, 20, "Bypass", 2, Tag=i, Down=out))
     fir.add(label("lbShowFirTaps" + s, 8, y + 24, "Taps"))
     fir.add(label("lbNowFirTaps" + s, 80, y + 24, "2048" if not out else "512"))
     fir.add(label("lbShowFirName" + s, 8, y + 46, "Name"))
@@ -327,18 +346,18 @@ def channel_params(p, s):
     if out:
         design = p.add(box("rzgFir" + s, 884, 6, 184, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
         design.add(label("lbMode" + s, 6, 6, "Mode"))
-        design.add(combo("rzcMode" + s, 70, 2, 108, ["IIR", "FIR", "IIR+FIR"]))
+        design.add(combo("rzcMode" + s, 70, 2, 108, ["       IIR", "       FIR", "  IIR + FIR"], 2))
         design.add(label("lbFirType" + s, 6, 32, "Type"))
-        design.add(combo("rzcFirType" + s, 70, 28, 108, ["Bypass", "HPF", "LPF", "BPF"]))
+        design.add(combo("rzcFirType" + s, 70, 28, 108, ["BYPASS", "LOW PASS", "HIGH PASS", "BAND PASS"]))
         design.add(label("lbFirWin" + s, 6, 58, "Window"))
-        design.add(combo("rzcFirWin" + s, 70, 54, 108, ["Hamming", "Hanning", "Blackman"]))
+        design.add(combo("rzcFirWin" + s, 70, 54, 108, FIR_WINDOWS, 8))
         design.add(label("lbFirTaps" + s, 6, 84, "Taps"))
-        design.add(combo("rzcFirTaps" + s, 70, 80, 108, ["64", "128", "256", "512"]))
+        design.add(combo("rzcFirTaps" + s, 70, 80, 108, [str(256 + 32 * k) for k in range(25)], 8))
         design.add(label("lbFirLowCut" + s, 6, 110, "HPF"))
-        design.add(fader("isFirLowCut" + s, 70, 108, 108, 18))
+        design.add(fader("isFirLowCut" + s, 70, 108, 108, 18, 88, 299, 110))
         design.add(edit("cvdFirLowCut" + s, 70, 130, 108, "20Hz"))
         design.add(label("lbFirHighCut" + s, 6, 160, "LPF"))
-        design.add(fader("isFirHighCut" + s, 70, 158, 108, 18))
+        design.add(fader("isFirHighCut" + s, 70, 158, 108, 18, 89, 300, 300))
         design.add(edit("cvdFirHighCut" + s, 70, 180, 108, "20.0KHz"))
         design.add(button("bnFirOK" + s, 70, 212, 108, 28, "Apply", Tag=i))
 
@@ -372,14 +391,14 @@ def delay_page(g, p):
             panel.add(label("lbDelayShow" + s, 4, show, s))
             panel.add(label("lbDelayLine" + s, 40, line, "", width=475, Height=14, Font__Color="=clYellow"))
             panel.add(Obj("imDelay" + s, "TImage", Left=40, Top=marker, Width=12, Height=14,
-                          Picture="delay-marker.png", Transparent=True))
+                          Picture="delay-marker", Transparent=True))
             panel.add(label("lbFftDelayTime" + s, 70, marker + 3, "0.000ms", Font__Color="=clAqua"))
     p.add(label("lbDelayInput", 8, 4, "In", Font__Style="=[fsBold]"))
     p.add(label("lbDelayOutput", 366, 4, "Out", Font__Style="=[fsBold]"))
     p.add(label("lbDelayUnit", 900, 4, "Delay Unit"))
     for k in range(3):
         p.add(button("rzbUnit%d" % k, 970 + 32 * k, 0, 30, 20,
-                     ["ms", "m", "ft"][k], Tag=k))
+                     ["ms", "m", "ft"][k], Tag=k, GroupIndex=1, Down=k == 0))
     for k, s in enumerate(CHANNELS):
         left = 4 + 88 * k + (10 if k >= 4 else 0)
         grp = p.add(box("rzgDelay" + s, left, 22, 84, 236, cls="TRzGroupBox", Color="=" + BOX_COLOR))
@@ -399,7 +418,6 @@ PANEL_TOPS = [35, 58, 81, 105, 128, 151, 175, 198, 222]
 GATE_TOPS = [36, 59, 82, 105, 129, 152, 175, 198, 222]
 
 SMALL = dict(Font__Height=-9)
-PEQ_GRID = dict(UpdownVisable=False, LabelColor="=clWhite", EditBackColor=14474460, BypassBackColor="=clSilver")
 
 
 def dynamics_fft(g, kind):
@@ -409,17 +427,16 @@ def dynamics_fft(g, kind):
     scale = g.add(box("plLevel%sOut" % kind, 396, 2, 50, 247, cls="TPanel", Color="=" + GRAPH_COLOR))
     scale.add(label("lbHead%sOut" % kind, 2, 2, "Out 1", **SMALL))
     scale.add(level("pbLevel%sOut" % kind, 30, 43, 12, 185))
-    scale.add(level("pbLimit%sOut" % kind, 30, 14, 12, 22))
+    scale.add(level("pbLimit%sOut" % kind, 30, 14, 12, 22, segments=1))
     for name, text, top in zip(SCALE_NAMES, SCALE, SCALE_TOPS):
         scale.add(label(name + kind + "Out", 2, top, text, **SMALL))
     for n in range(1, 9):
         s = "%sOut%d" % (kind, n)
         panel = g.add(box("plLevel" + s, 450 + 80 * (n - 1), 2, 76, 247, cls="TPanel", Color="=" + GRAPH_COLOR))
         panel.add(label("lbName" + s, 2, 2, "Out%d" % n, **SMALL))
-        panel.add(level("pbLimit" + s, 26, 12, 10, 22))
+        panel.add(level("pbLimit" + s, 26, 12, 10, 22, segments=1))
         panel.add(level("pbLevel" + s, 26, 55, 10, 185))
-        panel.add(Obj("rzmGr" + s, "TRzMeter", Left=62, Top=26, Width=10, Height=214, Direction="=dirDown",
-                      Max=9))
+        panel.add(Obj("rzmGr" + s, "TRzMeter", Left=62, Top=26, Width=10, Height=214, Max=9))
         for name, text, top in zip(SCALE_NAMES, SCALE, PANEL_TOPS):
             panel.add(label(name + s, 2, top, text, **SMALL))
         for name, text, top in zip(GR_NAMES, GR, PANEL_TOPS):
@@ -427,23 +444,23 @@ def dynamics_fft(g, kind):
 
 
 def dynamics_params(p, kind):
-    fields = [("Threshold", True, "+0.0dB"), ("Attack", True, "1.0ms"), ("Release", True, "10ms"),
-              ("Ratio", False, "1:1.0"), ("Knee", False, "0dB")]
+    fields = [("Threshold", (-180, 40), "+0.0dB"), ("Attack", (0, 9998), "1.0ms"), ("Release", (0, 2999), "10ms"),
+              ("Ratio", (0, 15), "1:1.0"), ("Knee", (0, 12), "0dB")]
     for n in range(1, 9):
         s = "Out%d" % n
         grp = p.add(box("rzg%s%s" % (kind, s), 4 + 133 * (n - 1), 6, 129, 250, cls="TRzGroupBox",
                         Color="=" + BOX_COLOR))
         grp.add(label("lb%s%s" % (kind, s), 6, 4, s, Font__Style="=[fsBold]"))
-        for k, (field, has_fader, text) in enumerate(fields):
+        for k, (field, (lo, hi), text) in enumerate(fields):
             sub = grp.add(box("rzg%s%s%s" % (kind, field, s), 4, 22 + 45 * k, 121, 43, cls="TRzGroupBox",
                               Color="=" + PAGE_COLOR))
             sub.add(label("lb%s%s%s" % (kind, field, s), 4, 2, field, **SMALL))
-            if has_fader:
-                sub.add(fader("is%s%s%s" % (kind, field, s), 4, 16, 54, 20))
+            if field not in ("Ratio", "Knee"):
+                sub.add(fader("is%s%s%s" % (kind, field, s), 2, 16, 44, 20, lo, hi))
             else:
-                sub.add(Obj("ud%s%s%s" % (kind, field, s), "TUpDown", Left=40, Top=16, Width=18, Height=22,
-                            Min=0, Max=15))
-            sub.add(edit("cvd%s%s%s" % (kind, field, s), 62, 16, 56, text))
+                sub.add(Obj("ud%s%s%s" % (kind, field, s), "TUpDown", Left=26, Top=16, Width=18, Height=22,
+                            Min=lo, Max=hi))
+            sub.add(edit("cvd%s%s%s" % (kind, field, s), 48, 16, 70, text))
 
 
 def gate_page(g, p):
@@ -461,15 +478,16 @@ def gate_page(g, p):
         panel.add(level("pbLevelGate" + s, 32, 32, 10, 208))
         for name, text, top in zip(GATE_NAMES, GATE_SCALE, GATE_TOPS):
             panel.add(label(name + "Gate" + s, 2, top, text, **SMALL))
-    fields = [("Threshold", "-90.0dB"), ("Attack", "1.0ms"), ("Hold", "10ms"), ("Release", "10ms")]
+    fields = [("Threshold", "-90.0dB", -180, 0), ("Attack", "1ms", 0, 998), ("Hold", "10ms", 9, 998),
+              ("Release", "10ms", 9, 2999)]
     for i, s in enumerate(INPUTS):
         grp = p.add(box("rzgGate" + s, 4 + 266 * i, 6, 262, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
         grp.add(label("lbGate" + s, 6, 4, s, Font__Style="=[fsBold]"))
-        for k, (field, text) in enumerate(fields):
+        for k, (field, text, lo, hi) in enumerate(fields):
             sub = grp.add(box("rzgGate%s%s" % (field, s), 4 + 128 * (k % 2), 24 + 112 * (k // 2), 124, 108,
                               cls="TRzGroupBox", Color="=" + PAGE_COLOR))
             sub.add(label("lbGate%s%s" % (field, s), 4, 4, field))
-            sub.add(fader("isGate%s%s" % (field, s), 8, 26, 108, 22))
+            sub.add(fader("isGate%s%s" % (field, s), 8, 26, 108, 22, lo, hi, lo))
             sub.add(edit("cvdGate%s%s" % (field, s), 8, 60, 108, text))
 
 
@@ -523,10 +541,10 @@ def matrix_page(g, p):
         grp.add(label("lbMatrixOutName" + s, 6, 4, s, Font__Style="=[fsBold]"))
         for k, letter in enumerate("ABCD"):
             y = 24 + 56 * k
-            grp.add(button("rzb%sMatrix%s" % (letter, s), 4, y, 36, 24, letter, Tag=k))
+            grp.add(toggle("rzb%sMatrix%s" % (letter, s), 4, y, 36, 24, letter, 1 + k, Tag=k))
             grp.add(edit("cvd%sMatrix%s" % (letter, s), 44, y, 60, "+0.0dB"))
             grp.add(Obj("udMixGain%s%s" % (letter, s), "TUpDown", Left=106, Top=y, Width=18, Height=22,
-                        Min=-280, Max=120, Position=0))
+                        Min=-280, Max=0, Position=0))
 
 
 def pages(main):

@@ -8,8 +8,9 @@
 #include "WindowScreenshot.h"
 
 #include "app/ProgramStart.h"
-#include "platform/gui/Application.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Control.h"
 #include "platform/gui/Timer.h"
 
 #include <cstdio>
