@@ -115,8 +115,66 @@ void TfmMain::FormCreate(TObject*)
         m->SetVisible(true);
     Replies->meters().ResetMeters();
 
+    if (!shareButtonPictures())
+        return;
     if (auto* rb = qx::findComponent<TRadioButton>(*this, "rbShowEqFirOut1"))
         rb->SetEnabled(true);
+}
+
+namespace {
+
+using Kind = TRzButtonBitmaps::Kind;
+
+// Gives `target` the pictures `kinds` of `source`; false when either is missing.
+bool takePictures(const TComponent& owner, const std::string& target, const std::string& source,
+                  std::initializer_list<Kind> kinds)
+{
+    auto* to = qx::findComponent<TRzBmpButton>(owner, target);
+    auto* from = qx::findComponent<TRzBmpButton>(owner, source);
+    if (!to || !from)
+        return false;
+    for (Kind kind : kinds)
+        to->Bitmaps()->SetPicture(kind, from->Bitmaps()->Picture(kind));
+    return true;
+}
+
+// The channel buttons' four pictures; the disabled one is the source's stay-down picture.
+bool takeChannelPictures(const TComponent& owner, const std::string& target, const std::string& source)
+{
+    if (!takePictures(owner, target, source, {TRzButtonBitmaps::kDown, TRzButtonBitmaps::kHot,
+                                              TRzButtonBitmaps::kStayDown}))
+        return false;
+    auto* to = qx::findComponent<TRzBmpButton>(owner, target);
+    auto* from = qx::findComponent<TRzBmpButton>(owner, source);
+    to->Bitmaps()->SetPicture(TRzButtonBitmaps::kDisabled, from->Bitmaps()->StayDown());
+    return true;
+}
+
+} // namespace
+
+// The page and channel buttons share the pictures of a few of them; a
+// missing button ends the sharing there (false).
+bool TfmMain::shareButtonPictures()
+{
+    const auto all = {TRzButtonBitmaps::kDown, TRzButtonBitmaps::kHot, TRzButtonBitmaps::kStayDown};
+    const auto hotAndStay = {TRzButtonBitmaps::kHot, TRzButtonBitmaps::kStayDown};
+    bool ok = takePictures(*this, "rzbMenuComp", "rzbMenuGain", all) &&
+              takePictures(*this, "rzbMenuDelay", "rzbMenuGain", all);
+    for (const char* name : {"rzbMenuMatrix", "rzbMenuGate", "rzbMenuLimit"})
+        ok = ok && takePictures(*this, name, "rzbMenuGain", hotAndStay);
+    for (const char* name : {"rzbMenuGate", "rzbMenuLimit"})
+        ok = ok && takePictures(*this, name, "rzbMenuMatrix", {TRzButtonBitmaps::kDown});
+    for (int c = 1; c < 12 && ok; ++c) {
+        const std::string s = qx::channelSuffix(c);
+        ok = takeChannelPictures(*this, "rzbMenu" + s, c < 4 ? "rzbMenuInA" : "rzbMenuGain") &&
+             takeChannelPictures(*this, "rzbPhaseBackup" + s, "rzbPhaseBackupInA") &&
+             takeChannelPictures(*this, "rzbMuteBackup" + s, "rzbMuteBackupInA");
+    }
+    for (char letter = 'A'; letter <= 'D' && ok; ++letter)
+        for (int n = 1; n <= 8 && ok; ++n)
+            ok = takePictures(*this, std::string("rzb") + letter + "MatrixOut" + std::to_string(n), "rzbAMatrixOut1",
+                              all);
+    return ok;
 }
 
 void TfmMain::FormClose(TObject*, TCloseAction& Action)

@@ -212,6 +212,7 @@ private:
     qx::LinkWorker* openLink() const;
     std::filesystem::path lastFolder_;
     bool shareButtonPictures();
+    void setPhaseCaption(const std::string& name);
 };
 
 // The one main window; null until it is made.

@@ -5,6 +5,7 @@
 
 #include "app/SmallWindows.h"
 #include "app/lock/FLockMode.h"
+#include "app/Faders.h"
 #include "app/lock/FLockPassWord.h"
 #include "app/lock/FLockSetup.h"
 #include "model/dialogs/FFactory.h"

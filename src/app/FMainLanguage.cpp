@@ -3,6 +3,7 @@
 #include "app/FMain.h"
 
 #include "app/strings/TextTables.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/MenuItem.h"
 
@@ -75,7 +76,6 @@ constexpr Family kFamilies[] = {
     {"lbFftParam", "lbFftParam", "SID_PARAM_KEY", "SID_PARAM_KEY"},
     {"lbGain", "lbGain", "SID_GAIN", "SID_GAIN"},
     {"rzbMute", "rzbMute", "SID_MUTE", "SID_MUTE"},
-    {"rzbPhase", "rzbPhase", "SID_PHASE_OFF", "SID_PHASE_OFF"},
     {"lbEqParam", "lbEqParam", "SID_EQ_PARAM", "SID_EQ_PARAM"},
     {"lbEqFreq", "lbEqFreq", "SID_EQ_FREQ", "SID_EQ_FREQ"},
     {"lbEqBw", "lbEqBw", "SID_EQ_BW", "SID_EQ_BW"},
@@ -124,11 +124,12 @@ void TfmMain::ApplyLanguage()
     for (int c = 0; c < 12; ++c) {
         const std::string suffix = qx::channelSuffix(c);
         setCaption("rzbMuteBackup" + suffix, "SID_MUTE");
-        setCaption("rzbPhaseBackup" + suffix, "SID_PHASE_OFF");
+        setPhaseCaption("rzbPhaseBackup" + suffix);
     }
     for (int c = 0; c < 12; ++c) {
         const bool input = c < 4;
         const std::string suffix = qx::channelSuffix(c);
+        setPhaseCaption("rzbPhase" + suffix);
         for (const Family& f : kFamilies) {
             const std::string prefix = input ? f.input : f.output;
             if (!prefix.empty())
@@ -142,6 +143,13 @@ void TfmMain::ApplyLanguage()
         comp->SetCaption("Out " + std::to_string(ShownCompOutput - 3) + gap + std::string(Translate("SID_COMP")));
     if (TControl* limit = control("lbLimitName"))
         limit->SetCaption("Out " + std::to_string(ShownLimitOutput - 3) + gap + std::string(Translate("SID_LIMIT")));
+}
+
+// A phase button reads "Inverse" while down, "Normal" while up.
+void TfmMain::setPhaseCaption(const std::string& name)
+{
+    if (auto* phase = qx::findComponent<TRzBmpButton>(*this, name))
+        phase->SetCaption(std::string(Translate(phase->Down() ? "SID_PHASE_ON" : "SID_PHASE_OFF")));
 }
 
 void TfmMain::ChineseSimplifiedClick(TObject* Sender)

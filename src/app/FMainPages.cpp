@@ -6,6 +6,7 @@
 #include "link/LCommProc.h"
 #include "model/LUnitControl.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
+#include "app/Faders.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/Label.h"
@@ -73,20 +74,24 @@ void TfmMain::rzbMenuInAClick(TObject* Sender)
             auto* type = qx::findComponent<TComboBox>(*this, "rzcFirTypeOut" + leaderSuffix.substr(3));
             auto* taps = qx::findComponent<TComboBox>(*this, "rzcFirTapsOut" + leaderSuffix.substr(3));
             auto* window = qx::findComponent<TComboBox>(*this, "rzcFirWinOut" + leaderSuffix.substr(3));
-            if (!type || !taps || !window || !control("isFirHighCut" + leaderSuffix) ||
-                !control("isFirLowCut" + leaderSuffix))
+            const auto highCut = qx::readFader(*this, "isFirHighCut" + leaderSuffix);
+            const auto lowCut = qx::readFader(*this, "isFirLowCut" + leaderSuffix);
+            if (!type || !taps || !window || !highCut || !lowCut)
                 return;
             FirDesign.typeIndex = static_cast<std::uint8_t>(type->ItemIndex());
             FirDesign.windowIndex = static_cast<std::uint8_t>(window->ItemIndex());
             FirDesign.tapsIndex = static_cast<std::int16_t>(taps->ItemIndex());
+            FirDesign.lowCutPosition = static_cast<std::int16_t>(lowCut->position);
+            FirDesign.highCutPosition = static_cast<std::int16_t>(highCut->position);
         }
         TControl* graphLabel = control("lbFftChannel" + leaderSuffix);
         TControl* gainLabel = control("lbGainName" + leaderSuffix);
-        TControl* mute = control("rzbMute" + leaderSuffix);
+        auto* mute = qx::findComponent<TRzBmpButton>(*this, "rzbMute" + leaderSuffix);
         if (!graphLabel || !gainLabel || !mute)
             return;
         graphLabel->SetCaption(qx::channelSuffix(p));
         gainLabel->SetCaption(qx::channelSuffix(p));
+        mute->SetDown(UnitControl->IsMuted(p));
     }
     TControl* graph = control(shown.graph);
     TControl* param = control(shown.param);
@@ -106,8 +111,13 @@ void TfmMain::rzbMenuInAClick(TObject* Sender)
 // Presses the page button as a user would.
 void TfmMain::openPageOf(TControl* pageButton)
 {
-    if (auto* button = dynamic_cast<TRzBmpButton*>(pageButton))
-        button->Click();
+    auto* button = dynamic_cast<TRzBmpButton*>(pageButton);
+    if (!button)
+        return;
+    button->Click();
+    button->SetDown(true);
+    if (auto* matrix = qx::findComponent<TRzBmpButton>(*this, "rzbMenuMatrix"); matrix && matrix != button)
+        matrix->SetDown(false);
 }
 
 // A block-diagram label that leads to a function page.

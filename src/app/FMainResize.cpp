@@ -6,6 +6,7 @@
 
 #include "app/MainLayout.h"
 #include "app/SmallWindows.h"
+#include "app/Faders.h"
 #include "platform/gui/Control.h"
 
 #include <array>
@@ -270,16 +271,15 @@ void TfmMain::FormResize(TObject*)
     }
     if (w >= kDesignWidth)
         applyWidth(p, w - kDesignWidth);
-    // Delay markers: the faders' positions come with the fader control; until
-    // then every marker stands at the start of its line.
     for (int c = 0; c < 12 && p.ok(); ++c) {
         const std::string s = qx::channelSuffix(c);
         TControl* marker = p.find("imDelay" + s);
         TControl* line = p.find("lbDelayLine" + s);
         TControl* time = p.find("lbFftDelayTime" + s);
-        if (!marker || !line || !time)
-            break;
-        marker->SetLeft(qx::delayMarkerLeft(0, 0, line->Width()));
+        const auto fader = qx::readFader(*this, "isDelay" + s);
+        if (!marker || !line || !time || !fader)
+            return;
+        marker->SetLeft(qx::delayMarkerLeft(fader->position, fader->maximum, line->Width()));
         time->SetLeft(marker->Left() + 30);
         time->SetTop(marker->Top() + marker->Height() / 4);
     }

@@ -1,11 +1,18 @@
 #include "app/ProgramStart.h"
 
 #include "app/FMain.h"
+#include "app/FHidData.h"
+#include "app/FNetWorkScan.h"
+#include "app/FNetworkSetup.h"
 #include "app/SmallWindows.h"
 #include "app/lock/FLockMode.h"
 #include "app/lock/FLockPassWord.h"
 #include "app/lock/FLockSetup.h"
 #include "app/lock/LockDialogs.h"
+#include "controls/buttons/rz/RzClasses.h"
+#include "controls/buttons/vr/VrClasses.h"
+#include "controls/skinned/SkinnedClasses.h"
+#include "response/ResponseControls.h"
 #include "model/dialogs/FFactory.h"
 #include "model/dialogs/FRecallPreset.h"
 #include "model/dialogs/FStoreName.h"
@@ -33,13 +40,16 @@ void qx::registerEditorClasses()
     registerVrClasses();
     registerResponseControls();
     setPictureResolver([](const std::string& name) {
-        const std::string_view bytes = art::resource(name + ".png");
+        std::string_view bytes = art::resource(name);
+        if (bytes.empty())
+            bytes = art::resource(name + ".png");
         return Bytes(bytes.begin(), bytes.end());
     });
     registerMainWindow();
     registerSmallWindows();
     registerPresetDialogs();
     registerLockDialogs();
+    registerConnectionWindows();
 }
 
 // The windows in their order; those whose code is not built yet are named
@@ -48,12 +58,14 @@ void qx::createWindows()
 {
     Application->SetTitle(kApplicationTitle);
     Application->CreateForm(fmMain);
-    // fmHidData, fmPeqRst
+    Application->CreateForm(fmHidData);
+    // fmPeqRst
     Application->CreateForm(fmAbout);
     // fmRs232Code, fmRs232CodeEnglish
     Application->CreateForm(fmLockPassWord);
     Application->CreateForm(fmLockSetup);
-    // fmLimitCalculate, fmNetwork
+    // fmLimitCalculate
+    Application->CreateForm(fmNetwork);
     Application->CreateForm(fmProcess);
     Application->CreateForm(fmInformation);
     Application->CreateForm(fmLockMode);
@@ -64,7 +76,8 @@ void qx::createWindows()
     Application->CreateForm(fmFactory);
     // fmTest, fmLinkSel, fmChNameList
     Application->CreateForm(fmStoreName);
-    // fmNetworkSetup, fmCopy
+    Application->CreateForm(fmNetworkSetup);
+    // fmCopy
     Application->CreateForm(fmExit);
     // fmSourceSelect, fmInFirPassWord
 }

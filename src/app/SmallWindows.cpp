@@ -3,10 +3,10 @@
 #include "app/FMain.h"
 #include "app/strings/TextTables.h"
 #include "link/CmMcs.h"
-#include "platform/gui/Button.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
+#include "controls/skinned/AdvProgressBar.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/Memo.h"
-#include "platform/gui/Panel.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/PropertyBuilder.h"
 #include "platform/gui/StatusBar.h"
@@ -45,23 +45,10 @@ TfmProcess::TfmProcess(TComponent* Owner) : TForm(Owner) { LoadLayout("FProcess"
 
 void TfmProcess::FormShow(TObject*) { SetCaption(text("SID_PROCESS")); }
 
-void TfmProcess::SetPosition(int value)
-{
-    position_ = std::clamp(value, 0, std::max(max_, 0));
-    showPosition();
-}
-
-void TfmProcess::SetMax(int value)
-{
-    max_ = value;
-    showPosition();
-}
-
-void TfmProcess::showPosition()
-{
-    if (ProgressBar)
-        ProgressBar->SetCaption(std::to_string(max_ > 0 ? position_ * 100 / max_ : 0) + "%");
-}
+int TfmProcess::Position() const { return ProgressBar->Position(); }
+int TfmProcess::Max() const { return ProgressBar->Max(); }
+void TfmProcess::SetPosition(int value) { ProgressBar->SetPosition(value); }
+void TfmProcess::SetMax(int value) { ProgressBar->SetMax(value); }
 
 TfmExit::TfmExit(TComponent* Owner) : TForm(Owner) { LoadLayout("FExit"); }
 

@@ -6,10 +6,10 @@
 
 #include "platform/gui/Form.h"
 
-class TButton;
+class TAdvProgressBar;
 class TLabel;
 class TMemo;
-class TPanel;
+class TRzBmpButton;
 class TStatusBar;
 
 // Tells a failure or refusal: a caller sets lbMessage, then shows it modally.
@@ -21,7 +21,7 @@ public:
     void btnOKClick(TObject* Sender);
 
     TLabel* lbMessage = nullptr;
-    TButton* btnOK = nullptr;
+    TRzBmpButton* btnOK = nullptr;
 };
 
 // The advance of a transfer. It has no button: the transfer that opened it
@@ -32,19 +32,14 @@ public:
     explicit TfmProcess(TComponent* Owner);
     void FormShow(TObject* Sender);
 
-    int Position() const { return position_; }
-    int Max() const { return max_; }
-    // Stores the position clamped to 0..Max.
+    int Position() const;
+    int Max() const;
+    // The bar keeps the position within Min..Max.
     void SetPosition(int value);
     void SetMax(int value);
 
-    TPanel* ProgressBar = nullptr;
+    TAdvProgressBar* ProgressBar = nullptr;
     TStatusBar* StatusBar = nullptr;
-
-private:
-    void showPosition();
-    int position_ = 0;
-    int max_ = 100;
 };
 
 // Asks before the program ends.
@@ -57,8 +52,8 @@ public:
     void btnExitClick(TObject* Sender);
 
     TLabel* lbExit = nullptr;
-    TButton* btnOK = nullptr;
-    TButton* btnCancel = nullptr;
+    TRzBmpButton* btnOK = nullptr;
+    TRzBmpButton* btnCancel = nullptr;
 };
 
 class TfmAbout : public TForm
@@ -68,7 +63,7 @@ public:
     void FormShow(TObject* Sender);
     void btnOKClick(TObject* Sender);
 
-    TButton* btnOK = nullptr;
+    TRzBmpButton* btnOK = nullptr;
 };
 
 class TfmMemo : public TForm

@@ -4,7 +4,9 @@
 #include "MainWindowFixture.h"
 
 #include "app/SmallWindows.h"
-#include "platform/gui/Button.h"
+#include "controls/buttons/rz/RzBorder.h"
+#include "response/LProgressBar.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/ScriptedDialogService.h"
 #include "platform/gui/StatusBar.h"
@@ -107,6 +109,34 @@ TEST_F(MainWindowTest, FileDialogsStartAtHomeThenInTheLastFolderAndKeepTheWorkin
         setenv("HOME", savedHome.c_str(), 1);
     else
         unsetenv("HOME");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, AMeterReplyFillsTheBarsAndTheShownDynamicsChannel)
+{
+    qx::MeterFrame frame;
+    frame.level[1] = 5;  // input B
+    frame.level[6] = 7;  // output 3
+    frame.compEngaged[2] = true;
+    frame.compReduction[2] = 4;
+    window->ShownCompOutput = 6;
+    window->ShowMeters(frame);
+    EXPECT_EQ(find<LProgressBar>("pbLevelInB")->GetPosition(), 5);
+    EXPECT_EQ(find<LProgressBar>("pbLevelBackupInB")->GetPosition(), 5);
+    EXPECT_EQ(find<LProgressBar>("pbLevelGateIn")->GetPosition(), 0) << "the gate page follows input A";
+    EXPECT_EQ(find<LProgressBar>("pbLevelOut3")->GetPosition(), 7);
+    EXPECT_EQ(find<LProgressBar>("pbLevelCompOut")->GetPosition(), 7) << "the comp page follows output 3";
+    EXPECT_EQ(find<LProgressBar>("pbLimitOut3")->GetPosition(), 1);
+    EXPECT_EQ(find<TRzMeter>("rzmGrCompOut3")->Value(), 4);
+    EXPECT_EQ(find<TRzMeter>("rzmGrLimitOut3")->Value(), 0) << "the limiter is not engaged";
+
+    window->ClearMeters();
+    EXPECT_EQ(find<LProgressBar>("pbLevelOut3")->GetPosition(), 0);
+    EXPECT_EQ(find<LProgressBar>("pbLevelCompOut")->GetPosition(), 0);
+    EXPECT_EQ(find<TRzMeter>("rzmGrCompOut3")->Value(), 0);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "link/LNetProc.h"
 #include "model/LUnitControl.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
-#include "platform/gui/Button.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/RadioButton.h"
@@ -74,6 +73,7 @@ TEST_F(MainWindowTest, CaptionsComeFromTheEnglishTable)
 // expects. Families not built yet are stood in for by standard controls.
 TEST_F(MainWindowTest, EveryComposedNameExistsWithItsClass)
 {
+    // The plot library is not built yet: its X-Y plot is stood in for by a panel.
     const std::map<std::string, std::string> standIn = {{"TiXYPlot", "TPanel"}};
     std::ifstream in(QX_TEST_DATA_DIR "/ComposedNames.txt");
     ASSERT_TRUE(in) << "ComposedNames.txt";
@@ -319,6 +319,57 @@ TEST_F(MainWindowTest, LinkSettingsGoToTheOpenLinkAndNowhereWithoutOne)
     window->ComLink = std::make_unique<LCommProc>(*window, 1);
     window->SetLinkTimeout(1000);
     EXPECT_EQ(window->ComLink->Timeout(), 1000);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, TheLanguageItemsSwitchTheTableAndBack)
+{
+    find<TMenuItem>("ChineseSimplified")->Click();
+    EXPECT_EQ(window->Language, "ChineseGB");
+    EXPECT_TRUE(find<TMenuItem>("ChineseSimplified")->Checked());
+    EXPECT_FALSE(find<TMenuItem>("English")->Checked());
+    EXPECT_EQ(find<TMenuItem>("File")->Caption(), window->Translate("SID_FILE"));
+    EXPECT_NE(find<TMenuItem>("File")->Caption(), "File");
+    EXPECT_EQ(find("rzbMenuOut3")->Caption(), "Out3") << "page buttons keep their captions";
+
+    find<TMenuItem>("English")->Click();
+    EXPECT_EQ(window->Language, "English");
+    EXPECT_EQ(find<TMenuItem>("File")->Caption(), "File");
+    find<TMenuItem>("English")->Click(); // already checked: nothing changes
+    EXPECT_TRUE(find<TMenuItem>("English")->Checked());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, TheBlockDiagramHoldsTheOpenedPagesButtonDown)
+{
+    // As a press of the Matrix button leaves it: its page in front, the button down.
+    find<TRzBmpButton>("rzbMenuMatrix")->Click();
+    find<TRzBmpButton>("rzbMenuMatrix")->SetDown(true);
+    find<TLabel>("lbMatrixDelayOut2")->OnClick(find<TLabel>("lbMatrixDelayOut2"));
+    EXPECT_EQ(window->CurrentPage, 13);
+    EXPECT_TRUE(find<TRzBmpButton>("rzbMenuDelay")->Down());
+    EXPECT_FALSE(find<TRzBmpButton>("rzbMenuMatrix")->Down());
+}
+
+TEST_F(MainWindowTest, PhaseButtonsAreCaptionedByTheirState)
+{
+    find<TRzBmpButton>("rzbPhaseOut4")->SetDown(true);
+    window->ApplyLanguage();
+    EXPECT_EQ(find("rzbPhaseOut4")->Caption(), window->Translate("SID_PHASE_ON"));
+    EXPECT_EQ(find("rzbPhaseOut5")->Caption(), window->Translate("SID_PHASE_OFF"));
+}
+
+TEST_F(MainWindowTest, AChannelPageShowsTheChannelsMute)
+{
+    window->UnitControl->SetMute(7, 1);
+    find<TRzBmpButton>("rzbMenuOut4")->Click();
+    EXPECT_TRUE(find<TRzBmpButton>("rzbMuteOut4")->Down());
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 
 #include "app/FMain.h"
 #include "app/ProgramStart.h"
+#include "app/FHidData.h"
+#include "app/FNetWorkScan.h"
+#include "app/FNetworkSetup.h"
 #include "app/SmallWindows.h"
 #include "app/lock/FLockMode.h"
 #include "app/lock/FLockPassWord.h"
@@ -14,7 +17,7 @@
 #include "model/dialogs/FStoreName.h"
 #include "model/dialogs/FStorePreset.h"
 #include "platform/gui/Application.h"
-#include "platform/gui/Button.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
@@ -81,9 +84,10 @@ TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
     EXPECT_EQ(Application->Title(), "K-ARX QX-73B DSP Processor Editor V1.0");
     EXPECT_EQ(Application->MainForm(), fmMain);
     EXPECT_EQ(fmMain->Caption(), "K-ARX QX-73B DSP Processor Editor V1.2");
-    const std::vector<TForm*> windows = {fmAbout,        fmLockPassWord, fmLockSetup, fmProcess,
-                                         fmInformation,  fmLockMode,     fmMemo,      fmRecallPreset,
-                                         fmStorePreset,  fmFactory,      fmStoreName, fmExit};
+    const std::vector<TForm*> windows = {fmHidData,     fmAbout,       fmLockPassWord, fmLockSetup,
+                                         fmNetwork,     fmProcess,     fmInformation,  fmLockMode,
+                                         fmMemo,        fmRecallPreset, fmStorePreset, fmFactory,
+                                         fmStoreName,   fmNetworkSetup, fmExit};
     for (TForm* window : windows)
         ASSERT_NE(window, nullptr);
     EXPECT_EQ(qx::presetDialogHost(), fmMain);

@@ -77,8 +77,26 @@ def label(name, left, top, caption, width=None, **props):
     return Obj(name, "TLabel", **p)
 
 
+# The bitmap buttons' faces, drawn by tools/art.
+BUTTON_FACES = {
+    "ShowFocus": False,
+    "ButtonSize": "=bszStretchToButton",
+    "Bitmaps.TransparentColor": "=clTeal",
+    "Bitmaps.Up": "button-up.png",
+    "Bitmaps.Down": "button-down.png",
+    "Bitmaps.StayDown": "button-staydown.png",
+    "Bitmaps.Hot": "button-hot.png",
+    "Bitmaps.Disabled": "button-disabled.png",
+    "Font.Color": "=clWhite",
+}
+
+
 def button(name, left, top, width, height, caption, cls="TRzBmpButton", **props):
-    return Obj(name, cls, Left=left, Top=top, Width=width, Height=height, Caption=caption, **props)
+    p = dict(Left=left, Top=top, Width=width, Height=height, Caption=caption)
+    if cls == "TRzBmpButton":
+        p.update(BUTTON_FACES)
+    p.update(props)
+    return Obj(name, cls, **p)
 
 
 def fader(name, left, top, width, height, lo=0, hi=10, position=None):
@@ -205,13 +223,15 @@ PAGE_BUTTONS = [("Gain", 15, 14), ("Comp", 70, 12), ("Limit", 125, 17), ("Delay"
 def function_bar():
     bar = box("rzgFunction", 5, 26, 1115, 42, cls="TRzPanel", Color="=$00202020")
     # Gate lies beneath Comp: it is written first so Comp covers it.
-    bar.add(button("rzbMenuGate", 70, 6, 50, 34, "Gate", Tag=16, OnClick="=rzbMenuInAClick"))
+    # The page buttons are one group: exactly one is down, Gain at start.
+    page = dict(GroupIndex=1, OnClick="=rzbMenuInAClick")
+    bar.add(button("rzbMenuGate", 70, 6, 50, 34, "Gate", Tag=16, **page))
     for name, left, tag in PAGE_BUTTONS:
-        bar.add(button("rzbMenu" + name, left, 6, 50, 34, name, Tag=tag, OnClick="=rzbMenuInAClick"))
+        bar.add(button("rzbMenu" + name, left, 6, 50, 34, name, Tag=tag, **page,
+                       **({"Down": True} if name == "Gain" else {})))
     for i, s in enumerate(CHANNELS):
-        bar.add(button("rzbMenu" + s, 290 + 55 * i, 6, 50, 34, s, Tag=i, Hint=s, ShowHint=True,
-                       OnClick="=rzbMenuInAClick"))
-    bar.add(button("rzbMenuLink", 1040, 6, 70, 34, "OffLine"))
+        bar.add(button("rzbMenu" + s, 290 + 55 * i, 6, 50, 34, s, Tag=i, Hint=s, ShowHint=True, **page))
+    bar.add(button("rzbMenuLink", 1040, 6, 70, 34, "OffLine", GroupIndex=10, AllowAllUp=True))
     return bar
 
 
