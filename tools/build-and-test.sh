@@ -5,8 +5,9 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/tools/install-deps.sh"
-# Tests ON explicitly: the run command turns them off in the same build folder.
-"$top/tools/build.sh" -DQX_BUILD_TESTS=ON
+# Tests and benchmarks ON explicitly: the run command turns them off in the
+# same build folder.
+"$top/tools/build.sh" -DQX_BUILD_TESTS=ON -DQX_BUILD_BENCH=ON
 build=${BUILD_DIR:-$top/build}
 jobs=$(nproc)
 
