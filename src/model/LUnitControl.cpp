@@ -369,6 +369,44 @@ std::uint16_t LUnitControl::GetLinkMask(int c) const
     return isChannel(c) ? qx::readWord(record_, linkMaskAt(c)) : 0;
 }
 
+std::span<const std::uint8_t> LUnitControl::ChannelRecord(int c) const
+{
+    if (!isChannel(c))
+        return {};
+    const std::size_t size = c < qx::kInputCount ? qx::rec::kInputSize : qx::rec::kOutputSize;
+    return std::span<const std::uint8_t>(record_).subspan(qx::rec::channel(c), size);
+}
+
+int LUnitControl::GetInputFirTaps(int n) const
+{
+    return n >= 0 && n < qx::kInputCount ? qx::readWord(record_, qx::rec::input(n) + qx::rec::kInFirTapCount) : 0;
+}
+
+int LUnitControl::GetEqBypassMask(int c) const
+{
+    return qx::readWord(record_, c < qx::kInputCount ? qx::rec::kInputEqBypassMask : qx::rec::kOutputEqBypassMask);
+}
+
+int LUnitControl::GetMatrixRoute(int c) const
+{
+    return isOutput(c) ? qx::readWord(record_, qx::rec::output(c - qx::kInputCount) + qx::rec::kOutRouteMask) : 0;
+}
+
+int LUnitControl::GetMixLevel(int c, int input) const
+{
+    if (!isOutput(c) || input < 0 || input >= qx::kInputCount)
+        return 0;
+    return qx::readWord(record_, qx::rec::output(c - qx::kInputCount) + qx::rec::kOutMixLevels +
+                                     2 * static_cast<std::size_t>(input));
+}
+
+int LUnitControl::GetDelayUnit() const { return qx::readWord(record_, qx::rec::kDelayUnit); }
+int LUnitControl::GetInputSelect() const { return qx::readWord(record_, qx::rec::kInputSelect); }
+int LUnitControl::GetOutputSelect() const { return qx::readWord(record_, qx::rec::kOutputSelect); }
+int LUnitControl::GetTestSignalKind() const { return qx::readWord(record_, qx::rec::kTestSignalKind); }
+int LUnitControl::GetTestSineIndex() const { return record_[qx::rec::kSineIndex]; }
+int LUnitControl::GetTestAttenuation() const { return record_[qx::rec::kToneAttenuation]; }
+
 std::uint16_t LUnitControl::GetLinkGroup(int c) const
 {
     if (!isChannel(c)) {

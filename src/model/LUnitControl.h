@@ -63,6 +63,21 @@ public:
     std::uint16_t GetLinkGroup(int c) const;
     int CountLinkedChannels(int c) const;
     std::span<const std::uint8_t, qx::rec::kPresetNameSize> PresetName() const;
+    // Channel c's record; empty for a channel out of range.
+    std::span<const std::uint8_t> ChannelRecord(int c) const;
+    int GetInputFirTaps(int n) const;
+    // Input EQ bypass mask for channels 0-3, the output one for 4-11.
+    int GetEqBypassMask(int c) const;
+    int GetMatrixRoute(int c) const;
+    int GetMixLevel(int c, int input) const;
+    int GetDelayUnit() const;
+    int GetInputSelect() const;
+    int GetOutputSelect() const;
+    // 0 analog input, 1 pink noise, 2 white noise, 3 sine wave.
+    int GetTestSignalKind() const;
+    int GetTestSineIndex() const;
+    // In 0.5 dB steps.
+    int GetTestAttenuation() const;
 
     // Group setters.
     void SetGain(int c, std::uint16_t word);

@@ -188,3 +188,51 @@ TEST(LUnitControl, WriteUnitFileFailureIsReported)
 }
 
 } // namespace
+
+namespace {
+
+// Each accessor reads its own bytes of the record: every record byte holds
+// its offset's low byte, so a value names the bytes it came from.
+TEST(LUnitControl, RecordAccessorsReadTheirBytes)
+{
+    LUnitControl unit;
+    for (std::size_t j = 0; j < qx::kRecordSize; ++j) {
+        unit.record()[j] = static_cast<std::uint8_t>(j);
+    }
+    auto wordAt = [](std::size_t at) { return static_cast<int>((at & 0xFF) | (((at + 1) & 0xFF) << 8)); };
+    namespace rec = qx::rec;
+    struct Case
+    {
+        const char* what;
+        int value;
+        int expected;
+    };
+    const Case cases[] = {
+        {"input C FIR taps", unit.GetInputFirTaps(2), wordAt(rec::input(2) + 92)},
+        {"input EQ bypass mask", unit.GetEqBypassMask(3), wordAt(1256)},
+        {"output EQ bypass mask", unit.GetEqBypassMask(4), wordAt(1258)},
+        {"Out3 route", unit.GetMatrixRoute(6), wordAt(rec::output(2) + 8)},
+        {"Out8 mix level of D", unit.GetMixLevel(11, 3), wordAt(rec::output(7) + 16)},
+        {"delay unit", unit.GetDelayUnit(), wordAt(1250)},
+        {"input select", unit.GetInputSelect(), wordAt(1252)},
+        {"output select", unit.GetOutputSelect(), wordAt(1254)},
+        {"test signal kind", unit.GetTestSignalKind(), wordAt(1246)},
+        {"sine index", unit.GetTestSineIndex(), 1248 & 0xFF},
+        {"attenuation", unit.GetTestAttenuation(), 1249 & 0xFF},
+        {"input FIR taps of an output", unit.GetInputFirTaps(4), 0},
+        {"route of an input", unit.GetMatrixRoute(3), 0},
+        {"mix level of input 4", unit.GetMixLevel(5, 4), 0},
+        {"mix level of channel 12", unit.GetMixLevel(12, 0), 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.value, c.expected) << c.what;
+    }
+    EXPECT_EQ(unit.ChannelRecord(1).size(), rec::kInputSize);
+    EXPECT_EQ(unit.ChannelRecord(1)[0], rec::input(1) & 0xFF);
+    EXPECT_EQ(unit.ChannelRecord(11).size(), rec::kOutputSize);
+    EXPECT_EQ(unit.ChannelRecord(11)[0], rec::output(7) & 0xFF);
+    EXPECT_TRUE(unit.ChannelRecord(-1).empty());
+    EXPECT_TRUE(unit.ChannelRecord(12).empty());
+}
+
+} // namespace

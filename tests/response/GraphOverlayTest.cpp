@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "GraphTestSupport.h"
 #include "response/LMyFFTDrawPhase.h"
@@ -145,6 +146,34 @@ TEST(GraphOverlay, RepeatedUpdatesShowTheSameTranslucentFill)
     plot.ShowSectionCurve(0, 0, 9.0F, 1.0F, false);
     g.UpdateCurvePage();
     EXPECT_EQ(shownAt(g, x + 12, y), clBlack) << "hidden at once";
+}
+
+TEST(GraphOverlay, TheFillOfAPeakEndsAboveTheZeroDecibelLine)
+{
+    GraphOnForm f;
+    LMyFFTDrawHpLp6dB& g = *f.graph;
+    Plot plot(&g);
+    plot.section(0).SetPeq(9.0, 1000.0, 1.0, 1);
+    const int x = static_cast<int>(g.ScreenX(k1kHz)) + 12;
+    const int h = g.GetPlotHeight();
+    const auto column = [&] {
+        g.UpdateCurvePage();
+        std::vector<TColor> shown;
+        for (int y = 0; y < h; ++y) {
+            shown.push_back(shownAt(g, x, y));
+        }
+        return shown;
+    };
+    const std::vector<TColor> plain = column();
+    plot.ShowSectionCurve(0, 0, 9.0F, 1.0F, true);
+    const std::vector<TColor> filled = column();
+    int lowest = -1;
+    for (int y = 0; y < h; ++y) {
+        lowest = filled[y] != plain[y] ? y : lowest;
+    }
+    // Pixel centres lie on whole rows: the last one above the line is covered, the one on
+    // or below it is not.
+    EXPECT_EQ(lowest, static_cast<int>(std::ceil(g.ScreenY(0.0))) - 1) << "0 dB at row " << g.ScreenY(0.0);
 }
 
 TEST(GraphOverlay, FreeTextIsRepaintedAndReplaced)

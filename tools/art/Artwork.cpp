@@ -129,6 +129,46 @@ QImage buttonFace(State state)
     return bitmap.Image().convertToFormat(QImage::Format_RGB32);
 }
 
+// The delay marker of the delay page: an orange pointer 12 x 14, pointing down at its line.
+QImage delayMarker(State)
+{
+    TBitmap bitmap(12, 14);
+    bitmap.SetPixelFormat(pf32bit);
+    bitmap.Image().fill(Qt::transparent);
+    {
+        Graphics g(bitmap);
+        g.SetSmoothingMode(SmoothingMode::AntiAlias);
+        const PointF pointer[] = {{1, 1}, {11, 1}, {11, 7}, {6, 13}, {1, 7}};
+        g.FillPolygon(LinearGradientBrush(RectF{0, 0, 12, 14}, 0xFFFFC060u, 0xFFE07000u,
+                                          LinearGradientMode::Vertical),
+                      pointer);
+        GraphicsPath outline;
+        outline.AddPolygon(pointer);
+        g.DrawPath(Pen(0xFF603000u), outline);
+    }
+    return bitmap.Image().convertToFormat(QImage::Format_ARGB32);
+}
+
+// The round sign of the information and quit dialogs, 40 x 40: a white "i" on blue.
+QImage informationSign(State)
+{
+    TBitmap bitmap(40, 40);
+    bitmap.SetPixelFormat(pf32bit);
+    bitmap.Image().fill(Qt::transparent);
+    {
+        Graphics g(bitmap);
+        g.SetSmoothingMode(SmoothingMode::AntiAlias);
+        g.FillEllipse(LinearGradientBrush(RectF{0, 0, 40, 40}, 0xFF5CA8F0u, 0xFF1A4E90u,
+                                          LinearGradientMode::Vertical),
+                      RectF{1, 1, 38, 38});
+        g.DrawEllipse(Pen(0xFFE0F0FFu, 2), RectF{2, 2, 36, 36});
+        const SolidBrush white(0xFFFFFFFFu);
+        g.FillEllipse(white, RectF{17, 8, 6, 6});
+        g.FillRectangle(white, RectF{17, 17, 6, 15});
+    }
+    return bitmap.Image().convertToFormat(QImage::Format_ARGB32);
+}
+
 struct Entry
 {
     Artwork artwork;
@@ -136,7 +176,7 @@ struct Entry
     State state;
 };
 
-const std::array<Entry, 13> kEntries = {{
+const std::array<Entry, 15> kEntries = {{
     {{"fader-thumb-v.png", 16, 29, true}, verticalThumb, State::Normal},
     {{"fader-thumb-v-hot.png", 16, 29, true}, verticalThumb, State::Hot},
     {{"fader-thumb-v-down.png", 16, 29, true}, verticalThumb, State::Down},
@@ -150,6 +190,8 @@ const std::array<Entry, 13> kEntries = {{
     {{"button-down.png", 80, 30, false}, buttonFace, State::Down},
     {{"button-staydown.png", 80, 30, false}, buttonFace, State::StayDown},
     {{"button-disabled.png", 80, 30, false}, buttonFace, State::Disabled},
+    {{"delay-marker.png", 12, 14, true}, delayMarker, State::Normal},
+    {{"information-sign.png", 40, 40, true}, informationSign, State::Normal},
 }};
 
 std::array<Artwork, kEntries.size()> artworkList()

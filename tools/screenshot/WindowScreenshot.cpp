@@ -38,7 +38,7 @@ std::string readFile(const std::string& file)
 
 } // namespace
 
-QImage WindowScreenshot::render(const std::string& className, const std::string& layoutFile)
+QImage WindowScreenshot::render(const std::string& className, const std::string& layoutFile, const Prepare& prepare)
 {
     registerStandardClasses();
     std::unique_ptr<TForm> window = makeWindow(className);
@@ -46,6 +46,8 @@ QImage WindowScreenshot::render(const std::string& className, const std::string&
         loadLayoutText(*window, readFile(layoutFile), layoutFile);
     window->AfterConstruction();
     window->Show();
+    if (prepare)
+        prepare(*window);
     if (Application)
         Application->ProcessMessages();
     QImage image = window->Widget()->grab().toImage();
@@ -53,9 +55,10 @@ QImage WindowScreenshot::render(const std::string& className, const std::string&
     return image;
 }
 
-void WindowScreenshot::savePng(const std::string& className, const std::string& pngFile, const std::string& layoutFile)
+void WindowScreenshot::savePng(const std::string& className, const std::string& pngFile, const std::string& layoutFile,
+                               const Prepare& prepare)
 {
-    const QImage image = render(className, layoutFile);
+    const QImage image = render(className, layoutFile, prepare);
     if (image.isNull() || !image.save(QString::fromStdString(pngFile), "PNG"))
         throw std::runtime_error("cannot write " + pngFile);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 class QImage;
+class TForm;
 
 namespace qx {
 
@@ -16,9 +18,14 @@ class WindowScreenshot
 public:
     /// Throws std::runtime_error for a class that is not a registered window
     /// class, and qx::LayoutError for a bad layout file.
-    static QImage render(const std::string& className, const std::string& layoutFile = {});
+    /// `prepare`, when given, runs on the shown window before it is grabbed
+    /// (to press a button that brings a page to front, for instance).
+    using Prepare = std::function<void(TForm& window)>;
+    static QImage render(const std::string& className, const std::string& layoutFile = {},
+                         const Prepare& prepare = {});
     /// render, then writes the picture as PNG; throws std::runtime_error when it cannot.
-    static void savePng(const std::string& className, const std::string& pngFile, const std::string& layoutFile = {});
+    static void savePng(const std::string& className, const std::string& pngFile, const std::string& layoutFile = {},
+                        const Prepare& prepare = {});
 };
 
 } // namespace qx

@@ -1,25 +1,53 @@
 // qx73b-screenshot: renders a window, offscreen, at its design size to a PNG.
-// Usage: qx73b-screenshot CLASS OUTPUT.png [LAYOUT-FILE]
-//   CLASS        a registered window class (TfmAbout, TForm ...)
+// Usage: qx73b-screenshot [--press BUTTON] CLASS OUTPUT.png [LAYOUT-FILE]
+//   CLASS        a registered window class (TfmMain, TfmAbout, TForm ...)
 //   LAYOUT-FILE  a layout text to load into the window instead of its own
+//   --press      clicks the named button of the window before it is grabbed
+//                (rzbMenuOut3 shows the main window's Out3 page)
 
 #include "WindowScreenshot.h"
 
-#include "app/lock/LockDialogs.h"
-#include "controls/buttons/rz/RzClasses.h"
-#include "controls/buttons/vr/VrClasses.h"
-#include "controls/skinned/SkinnedClasses.h"
-#include "model/dialogs/PresetDialogs.h"
+#include "app/ProgramStart.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Application.h"
+#include "platform/gui/Control.h"
+#include "platform/gui/Timer.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+void pressButton(TForm& window, const std::string& name)
+{
+    // The start timer of the main window is stopped: a picture opens no connection.
+    if (auto* start = qx::findComponent<TTimer>(window, "tmStartConnect"))
+        start->SetEnabled(false);
+    if (name.empty())
+        return;
+    auto* button = qx::findComponent<TRzBmpButton>(window, name);
+    if (!button)
+        throw std::runtime_error("no button " + name);
+    button->Click();
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 3 || argc > 4) {
-        std::fprintf(stderr, "usage: qx73b-screenshot CLASS OUTPUT.png [LAYOUT-FILE]\n");
+    std::string press;
+    int first = 1;
+    if (argc > 2 && std::strcmp(argv[1], "--press") == 0) {
+        press = argv[2];
+        first = 3;
+    }
+    const int rest = argc - first;
+    if (rest < 2 || rest > 3) {
+        std::fprintf(stderr, "usage: qx73b-screenshot [--press BUTTON] CLASS OUTPUT.png [LAYOUT-FILE]\n");
         return 2;
     }
     // Always offscreen: no display is needed and nothing appears on one.
@@ -28,12 +56,9 @@ int main(int argc, char** argv)
     qx::initApplication(qtArgc, argv);
     int status = 0;
     try {
-        qx::registerRzClasses();
-        qx::registerVrClasses();
-        qx::registerPresetDialogs();
-        qx::registerLockDialogs();
-        qx::registerSkinnedClasses();
-        qx::WindowScreenshot::savePng(argv[1], argv[2], argc == 4 ? argv[3] : "");
+        qx::registerEditorClasses();
+        qx::WindowScreenshot::savePng(argv[first], argv[first + 1], rest == 3 ? argv[first + 2] : "",
+                                      [&press](TForm& window) { pressButton(window, press); });
     } catch (const std::exception& e) {
         std::fprintf(stderr, "qx73b-screenshot: %s\n", e.what());
         status = 1;

@@ -2,6 +2,7 @@
 
 #include "controls/skinned/Rounding.h"
 #include "controls/skinned/TrackHintWindow.h"
+#include "platform/gui/ImageList.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/Timer.h"
 #include "platform/gui/canvas/Bitmap.h"
@@ -35,6 +36,27 @@ TCustomTrackBar::TCustomTrackBar(TComponent* AOwner)
 }
 
 TCustomTrackBar::~TCustomTrackBar() = default;
+
+void TCustomTrackBar::SetTickImages(TImageList* Value)
+{
+    if (tickImages_ == Value)
+        return;
+    if (tickImages_)
+        tickImages_->RemoveFreeNotification(this);
+    tickImages_ = Value;
+    if (Value)
+        Value->FreeNotification(this);
+    Invalidate();
+}
+
+void TCustomTrackBar::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == tickImages_) {
+        tickImages_ = nullptr;
+        Invalidate();
+    }
+}
 
 void TCustomTrackBar::Loaded()
 {

@@ -15,6 +15,7 @@
 #include <string>
 
 class TCanvas;
+class TImageList;
 class TTimer;
 class TTrackHintWindow;
 struct TSize;
@@ -84,6 +85,10 @@ public:
     TTrackBarThumb& Thumb() const { return *thumb_; }
     TTrackBarSlider& Slider() const { return *slider_; }
     TTrackBarTick& TickMark() const { return *tickMark_; }
+    // Pictures drawn instead of the tick lines (referenced, not owned; forgotten when the
+    // list goes): the picture of the tick's value, picture 0 for a value outside the list.
+    TImageList* TickImages() const { return tickImages_; }
+    void SetTickImages(TImageList* Value);
     TTrackBarButtons& Buttons() const { return *buttons_; }
     TTrackBarLabel& TrackLabel() const { return *trackLabel_; }
 
@@ -123,6 +128,7 @@ public:
     TDrawTickEvent OnDrawTick;
 
 protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     virtual void RepeatTimerTick();
     virtual bool CanPageStep() { return true; }
     virtual bool CanDragThumb() { return true; }
@@ -162,7 +168,7 @@ private:
     void rateAt(TPoint p);
     void repaintThumb() { Invalidate(); }
     void drawBackground(TCanvas& canvas);
-    // Tick lines of the automatic tick style (no texts or images).
+    // Ticks of the automatic tick style: lines or pictures, with their texts.
     void drawTicks(TCanvas& canvas);
     void drawLabel(TCanvas& canvas);
     // The tick strips' thickness: the tick length, plus the text height with tick texts.
@@ -194,6 +200,7 @@ private:
     std::unique_ptr<TTrackBarTick> tickMark_;
     std::unique_ptr<TTrackBarButtons> buttons_;
     std::unique_ptr<TTrackBarLabel> trackLabel_;
+    TImageList* tickImages_ = nullptr;
 
     // Interaction state.
     bool sliding_ = false;

@@ -5,6 +5,7 @@
 #include "controls/skinned/Rounding.h"
 #include "controls/skinned/TrackBarDrawing.h"
 #include "controls/skinned/TrackBarThumbShape.h"
+#include "platform/gui/ImageList.h"
 #include "platform/gui/canvas/Canvas.h"
 
 #include <algorithm>
@@ -267,9 +268,16 @@ void TCustomTrackBar::drawTick(TCanvas& canvas, int value, int offset, TTickMark
             canvas.LineTo(along, lineStart + length);
         }
     };
-    line(at, colour);
-    if (t.Line3D())
-        line(vertical() ? at - 1 : at + 1, BlendColor(colour, clWhite, 10));
+    if (tickImages_ && tickImages_->Count() > 0) {
+        const int index = value >= 0 && value < tickImages_->Count() ? value : 0;
+        const int middle = lineStart + length / 2;
+        const TPoint centre = vertical() ? TPoint{middle, at} : TPoint{at, middle};
+        tickImages_->Draw(canvas, centre.X - tickImages_->Width() / 2, centre.Y - tickImages_->Height() / 2, index);
+    } else {
+        line(at, colour);
+        if (t.Line3D())
+            line(vertical() ? at - 1 : at + 1, BlendColor(colour, clWhite, 10));
+    }
     if (text.empty())
         return;
     canvas.Brush().Style = bsClear;

@@ -64,12 +64,36 @@ void TRTFLabel::SetTransparent(bool Value)
     Invalidate();
 }
 
+TRichEdit* TRTFLabel::RTF()
+{
+    if (!Parent())
+        return nullptr;
+    richEdit_->Clear();
+    filling_ = true;
+    return richEdit_;
+}
+
+void TRTFLabel::ShowRTF()
+{
+    if (!Parent())
+        return;
+    filling_ = false;
+    CopyFromRichEdit(*richEdit_);
+}
+
 void TRTFLabel::EndUpdate()
 {
-    if (updateCount_ == 0)
+    if (updateCount_ == 0 || --updateCount_ > 0)
         return;
-    if (--updateCount_ == 0)
+    if (filling_)
+        ShowRTF();
+    else
         Invalidate();
+}
+
+void TRTFLabel::CopyFromRichEdit(const TRichEdit& edit)
+{
+    SetRichText(edit.SaveToStream());
 }
 
 void TRTFLabel::CopyToRichEdit(TRichEdit& edit) const

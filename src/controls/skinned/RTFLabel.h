@@ -33,9 +33,18 @@ public:
     std::string Version() const { return "1.3.1.0"; }
     void SetVersion(const std::string&) {}
 
-    // While the counter is above 0 the label paints no text; reaching 0 repaints.
+    // The hidden rich edit emptied for filling; none without a parent. The filled edit
+    // becomes the document at ShowRTF or at the EndUpdate that ends the update.
+    TRichEdit* RTF();
+    // The hidden rich edit's content, saved as RTF, becomes the document; nothing without a
+    // parent.
+    void ShowRTF();
+    // While the counter is above 0 the label paints no text. Reaching 0 runs ShowRTF when
+    // RTF was asked for since the last one (a document set meanwhile is kept), else repaints.
     void BeginUpdate() { ++updateCount_; }
     void EndUpdate();
+    // The given rich edit's content, saved as RTF, becomes the document.
+    void CopyFromRichEdit(const TRichEdit& edit);
     // Loads the document into the given rich edit.
     void CopyToRichEdit(TRichEdit& edit) const;
     // Renders the document into the canvas at the label's client rectangle; nothing without a
@@ -56,4 +65,5 @@ private:
     bool wordWrap_ = false;
     bool transparent_ = false;
     bool painting_ = false;
+    bool filling_ = false; // RTF handed out the hidden edit for filling
 };

@@ -7,6 +7,7 @@
 #include "controls/skinned/GDIPFill.h"
 #include "controls/skinned/GDIPPictureContainer.h"
 #include "controls/skinned/RTFLabel.h"
+#include "platform/gui/ImageList.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/StandardClasses.h"
 
@@ -339,6 +340,7 @@ void registerTrackBar()
         .object("Thumb", [](T& t) -> TPersistent* { return &t.Thumb(); })
         .object("Slider", [](T& t) -> TPersistent* { return &t.Slider(); })
         .object("TickMark", [](T& t) -> TPersistent* { return &t.TickMark(); })
+        .component<TImageList>("TickImages", &T::TickImages, &T::SetTickImages)
         .object("Buttons", [](T& t) -> TPersistent* { return &t.Buttons(); })
         .object("TrackLabel", [](T& t) -> TPersistent* { return &t.TrackLabel(); })
         .event("OnChange", &T::OnChange);

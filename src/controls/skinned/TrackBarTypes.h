@@ -12,6 +12,10 @@ enum TMoveOnClick
     mcMove,
     mcMoveSlide
 };
+// The button family has an enumeration of the same name: this one lives in a
+// namespace of its own so that one program may hold both (two types of one
+// name would share their type identity and their registered value names).
+namespace qx::trackbar {
 enum TGradientDirection
 {
     gdHorizontal,
@@ -19,6 +23,9 @@ enum TGradientDirection
     gdHorizontalInOut,
     gdVerticalInOut
 };
+} // namespace qx::trackbar
+using TGradientDirection = qx::trackbar::TGradientDirection;
+using enum qx::trackbar::TGradientDirection;
 enum TGDIPGradient
 {
     ggRadial,

@@ -46,6 +46,13 @@ Argb presetAt(const std::vector<Argb>& colors, const std::vector<float>& positio
     return colors.back();
 }
 
+// A pattern brush with its cells on whole pixels.
+void fillOnGrid(QPainter& painter, const QPainterPath& area, QBrush brush, const QTransform& pixelGrid)
+{
+    brush.setTransform(brush.transform() * pixelGrid);
+    painter.fillPath(area, brush);
+}
+
 } // namespace
 
 Argb interpolate(Argb a, Argb b, double t, bool gamma)
@@ -83,7 +90,7 @@ Argb GradientBlend::colorAt(double t, Argb from, Argb to, bool gamma) const
     return interpolate(from, to, blendAt(m_factors, m_positions, t), gamma);
 }
 
-void Brush::fill(QPainter& painter, const QPainterPath& area) const
+void Brush::fill(QPainter& painter, const QPainterPath& area, const QTransform&) const
 {
     painter.fillPath(area, qBrush(area.boundingRect()));
 }
@@ -155,6 +162,11 @@ const std::uint8_t* HatchBrush::pattern(HatchStyle style)
     }};
     const auto index = static_cast<std::size_t>(style);
     return kPatterns[index < kPatterns.size() ? index : 0].data();
+}
+
+void HatchBrush::fill(QPainter& painter, const QPainterPath& area, const QTransform& pixelGrid) const
+{
+    fillOnGrid(painter, area, qBrush(area.boundingRect()), pixelGrid);
 }
 
 QBrush HatchBrush::qBrush(const QRectF&) const
@@ -238,6 +250,12 @@ QBrush LinearGradientBrush::qBrush(const QRectF&) const
 
 TextureBrush::TextureBrush(const Image& image, WrapMode) : m_image(image.qImage()) {}
 
+void TextureBrush::fill(QPainter& painter, const QPainterPath& area, const QTransform& pixelGrid) const
+{
+    if (!m_image.isNull())
+        fillOnGrid(painter, area, qBrush(area.boundingRect()), pixelGrid);
+}
+
 QBrush TextureBrush::qBrush(const QRectF&) const { return m_image.isNull() ? QBrush() : QBrush(m_image); }
 
 PathGradientBrush::PathGradientBrush(const GraphicsPath& path) : m_path(path.qPath())
@@ -293,27 +311,28 @@ Argb PathGradientBrush::colorAt(QPointF p) const
     return colorAtScale(nearest == std::numeric_limits<double>::max() ? 1.0 : std::min(1.0, 1.0 / nearest));
 }
 
-QImage PathGradientBrush::render(const QRect& box) const
+QImage PathGradientBrush::render(const QRect& box, const QTransform& pixelGrid) const
 {
     QImage image(box.size(), QImage::Format_ARGB32);
     for (int y = 0; y < box.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < box.width(); ++x)
-            line[x] = colorAt(QPointF(box.x() + x + 0.5, box.y() + y + 0.5));
+            line[x] = colorAt(pixelGrid.map(QPointF(box.x() + x + 0.5, box.y() + y + 0.5)));
     }
     return image;
 }
 
-void PathGradientBrush::fill(QPainter& painter, const QPainterPath& area) const
+void PathGradientBrush::fill(QPainter& painter, const QPainterPath& area, const QTransform& pixelGrid) const
 {
-    const QRect box = m_path.boundingRect().toAlignedRect();
-    if (box.isEmpty())
+    if (m_path.isEmpty())
         return;
+    // The pixels round the path, one more on each side for the partly covered edge pixels.
+    const QRect box = pixelGrid.inverted().mapRect(m_path.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1);
+    QBrush brush(render(box, pixelGrid));
+    brush.setTransform(QTransform::fromTranslate(box.x(), box.y()) * pixelGrid);
     QPainterPath inside;
     inside.addRect(box);
-    QBrush brush(render(box));
-    brush.setTransform(QTransform::fromTranslate(box.x(), box.y()));
-    painter.fillPath(area.intersected(inside), brush);
+    painter.fillPath(area.intersected(pixelGrid.map(inside)), brush);
 }
 
 QBrush PathGradientBrush::qBrush(const QRectF&) const
@@ -321,7 +340,7 @@ QBrush PathGradientBrush::qBrush(const QRectF&) const
     const QRect box = m_path.boundingRect().toAlignedRect();
     if (box.isEmpty())
         return {};
-    QBrush brush(render(box));
+    QBrush brush(render(box, QTransform()));
     brush.setTransform(QTransform::fromTranslate(box.x(), box.y()));
     return brush;
 }

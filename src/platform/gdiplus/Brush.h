@@ -37,8 +37,10 @@ class Brush
 {
 public:
     virtual ~Brush() = default;
-    // Fills an area given in the painter's coordinates.
-    virtual void fill(QPainter& painter, const QPainterPath& area) const;
+    // Fills an area given in the painter's coordinates. pixelGrid maps coordinates whose
+    // whole numbers lie on pixel edges to the painter's; patterns are laid on it so that
+    // each of their cells covers a whole pixel.
+    virtual void fill(QPainter& painter, const QPainterPath& area, const QTransform& pixelGrid) const;
     // The brush as a Qt brush (for pens and text); area is the region being painted.
     virtual QBrush qBrush(const QRectF& area) const = 0;
 };
@@ -60,6 +62,7 @@ class HatchBrush : public Brush
 public:
     HatchBrush(HatchStyle style, Argb foreColor, Argb backColor = 0xFF000000u);
     HatchStyle GetHatchStyle() const { return m_style; }
+    void fill(QPainter& painter, const QPainterPath& area, const QTransform& pixelGrid) const override;
     QBrush qBrush(const QRectF& area) const override;
 
     // The 8 x 8 pattern: bit 7 of row byte y is pixel (0, y); a set bit takes the fore colour.
@@ -113,6 +116,7 @@ class TextureBrush : public Brush
 {
 public:
     explicit TextureBrush(const Image& image, WrapMode mode = WrapMode::Tile);
+    void fill(QPainter& painter, const QPainterPath& area, const QTransform& pixelGrid) const override;
     QBrush qBrush(const QRectF& area) const override;
 
 private:
@@ -143,14 +147,15 @@ public:
     }
     void SetWrapMode(WrapMode) {} // always clamped: nothing is painted outside the path
 
-    void fill(QPainter& painter, const QPainterPath& area) const override;
+    void fill(QPainter& painter, const QPainterPath& area, const QTransform& pixelGrid) const override;
     QBrush qBrush(const QRectF& area) const override;
     // The colour at a point (transparent outside the path).
     Argb colorAt(QPointF p) const;
 
 private:
     Argb colorAtScale(double s) const;
-    QImage render(const QRect& box) const;
+    // The colours of the pixels of box (in pixel-grid coordinates), each taken at its centre.
+    QImage render(const QRect& box, const QTransform& pixelGrid) const;
 
     QPainterPath m_path;
     QPolygonF m_outline;

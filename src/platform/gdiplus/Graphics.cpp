@@ -20,10 +20,20 @@ QPolygonF q(std::span<const PointF> points)
     return polygon;
 }
 
+// Shapes reach Qt's rasteriser on a 1/64-pixel grid, and without smoothing it counts a
+// pixel whose centre lies exactly on a left or top edge as outside and one on a right or
+// bottom edge as inside: a whole-number rectangle would cover x + 1 .. x + w. Moved up and
+// left by one grid step, left and top edges take their pixels and right and bottom edges
+// leave theirs, so x .. x + w - 1 is covered.
+constexpr double kEdgeRule = 1.0 / 64;
+
+// Pens up to one unit wide draw one-pixel lines, whatever the transform.
+bool isThin(const Pen& pen) { return pen.GetWidth() <= 1.0f; }
+
 QPen toQPen(const Pen& pen)
 {
     QPen q(QColor::fromRgba(pen.GetColor()), std::max(pen.GetWidth(), 1.0f));
-    q.setCosmetic(pen.GetWidth() <= 1.0f);
+    q.setCosmetic(isThin(pen));
     q.setCapStyle(Qt::FlatCap);
     q.setJoinStyle(Qt::MiterJoin);
     switch (pen.GetDashStyle()) {
@@ -76,18 +86,38 @@ void Graphics::SetSmoothingMode(SmoothingMode mode)
 {
     m_smoothing = mode;
     if (m_painter)
-        m_painter->setRenderHint(QPainter::Antialiasing,
-                                 mode == SmoothingMode::AntiAlias || mode == SmoothingMode::HighQuality);
+        m_painter->setRenderHint(QPainter::Antialiasing, smoothing());
 }
 
-void Graphics::applyTransform(bool pixelOffset)
+bool Graphics::smoothing() const
 {
+    return m_smoothing == SmoothingMode::AntiAlias || m_smoothing == SmoothingMode::HighQuality;
+}
+
+double Graphics::pixelOffset(Grid grid) const
+{
+    if (grid == Grid::Pixels)
+        return 0;
+    // The device's pixel centres lie at .5; in the default modes they must lie on whole
+    // numbers of the caller's coordinates.
     const bool half = m_pixelOffset == PixelOffsetMode::Half || m_pixelOffset == PixelOffsetMode::HighQuality;
-    const QTransform offset = pixelOffset && !half ? QTransform::fromTranslate(0.5, 0.5) : QTransform();
-    m_painter->setWorldTransform(m_user * offset * m_base);
+    const double centres = half ? 0.0 : 0.5;
+    return grid == Grid::Area && !smoothing() ? centres - kEdgeRule : centres;
+}
+
+void Graphics::applyTransform(Grid grid)
+{
+    const double offset = pixelOffset(grid);
+    m_painter->setWorldTransform(m_user * QTransform::fromTranslate(offset, offset) * m_base);
     const bool plainText =
         m_textHint == TextRenderingHint::SingleBitPerPixel || m_textHint == TextRenderingHint::SingleBitPerPixelGridFit;
     m_painter->setRenderHint(QPainter::TextAntialiasing, !plainText);
+}
+
+QTransform Graphics::pixelGrid(Grid grid) const
+{
+    const double offset = pixelOffset(grid);
+    return m_user * QTransform::fromTranslate(-offset, -offset) * m_user.inverted();
 }
 
 void Graphics::TranslateTransform(float dx, float dy) { m_user = QTransform::fromTranslate(dx, dy) * m_user; }
@@ -143,8 +173,11 @@ void Graphics::strokePath(const Pen& pen, const QPainterPath& path, bool closed)
 {
     if (!m_painter)
         return;
-    applyTransform();
+    const bool thin = isThin(pen);
+    applyTransform(thin ? Grid::ThinLine : Grid::Area);
     QPen qpen = toQPen(pen);
+    if (thin && !smoothing())
+        qpen.setCapStyle(Qt::SquareCap); // an unsmoothed one-pixel line covers its end point
     m_painter->save();
     if (closed && pen.GetAlignment() == PenAlignment::Inset && pen.GetWidth() > 1) {
         m_painter->setClipPath(path, Qt::IntersectClip);
@@ -160,8 +193,8 @@ void Graphics::fillPath(const Brush& brush, const QPainterPath& path)
 {
     if (!m_painter)
         return;
-    applyTransform();
-    brush.fill(*m_painter, path);
+    applyTransform(Grid::Area);
+    brush.fill(*m_painter, path, pixelGrid(Grid::Area));
 }
 
 void Graphics::DrawLine(const Pen& pen, float x1, float y1, float x2, float y2)
@@ -265,8 +298,8 @@ void Graphics::DrawImage(const Image& image, const RectF& dest, const RectF& src
 {
     if (!m_painter || image.IsEmpty())
         return;
-    // Pictures cover whole pixels: no half-pixel offset, as on the original layer.
-    applyTransform(false);
+    // Pictures cover whole pixels in every mode.
+    applyTransform(Grid::Pixels);
     const bool stretched = std::abs(dest.Width - src.Width) > 0.01f || std::abs(dest.Height - src.Height) > 0.01f;
     m_painter->setRenderHint(QPainter::SmoothPixmapTransform, stretched);
     m_painter->drawImage(q(dest), attributes ? attributes->apply(image.qImage()) : image.qImage(), q(src));
@@ -278,7 +311,7 @@ void Graphics::DrawString(const std::string& text, const Font& font, const RectF
     if (!m_painter)
         return;
     const TextLayout lines = layoutText(text, font, layout, format);
-    applyTransform(false);
+    applyTransform(Grid::Pixels);
     m_painter->save();
     if (!(format.FormatFlags & StringFormatFlagsNoClip) && layout.Width > 0 && layout.Height > 0)
         m_painter->setClipRect(q(layout), Qt::IntersectClip);

@@ -1,8 +1,13 @@
 #pragma once
 // Graphics: anti-aliased, translucent drawing on a canvas, a bitmap or a painter. It draws
 // through the painter of the canvas it is made on and gives that painter back unchanged.
-// Coordinates are floats; with the default pixel offset mode, pixel centres lie on whole
-// numbers as on the original drawing layer (PixelOffsetMode::Half moves them to .5).
+// Coordinates are floats. In the default pixel offset modes pixel centres lie on whole
+// numbers, so smoothed edges at whole coordinates cover half pixels; PixelOffsetMode::Half
+// (and HighQuality) moves the centres to .5, where such edges fall between pixels.
+// Whatever the mode, unsmoothed drawing is pixel-exact at whole coordinates: a filled
+// x, y, w, h rectangle covers pixels x .. x + w - 1, a line or outline of a one-pixel pen
+// covers both its end points (x .. x + w for a rectangle), and pictures, textures and
+// hatches put their pixels on whole pixels.
 
 #include "platform/gdiplus/Brush.h"
 #include "platform/gdiplus/Font.h"
@@ -82,8 +87,21 @@ public:
                         const StringFormat& format = StringFormat()) const;
 
 private:
+    // How a drawing meets the pixel grid (see pixelOffset).
+    enum class Grid
+    {
+        Area,     // fills and wide pens: a pixel is covered when its centre is inside
+        ThinLine, // one-pixel pens
+        Pixels,   // pictures and text: whole coordinates on pixel edges
+    };
+
     void begin();
-    void applyTransform(bool pixelOffset = true);
+    bool smoothing() const;
+    // How far whole coordinates move on the device for the mode, smoothing and grid.
+    double pixelOffset(Grid grid) const;
+    void applyTransform(Grid grid);
+    // Maps pattern coordinates, whole numbers on pixel edges, to the painter's coordinates.
+    QTransform pixelGrid(Grid grid) const;
     void applyClip();
     void strokePath(const Pen& pen, const QPainterPath& path, bool closed);
     void fillPath(const Brush& brush, const QPainterPath& path);

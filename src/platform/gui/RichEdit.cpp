@@ -2,6 +2,7 @@
 
 #include "platform/gui/QtConversions.h"
 #include "platform/gui/RtfReader.h"
+#include "platform/gui/RtfWriter.h"
 #include "platform/gui/canvas/Canvas.h"
 #include "platform/gui/canvas/QtBridge.h"
 
@@ -38,6 +39,15 @@ void TRichEdit::LoadFromStream(std::string_view Bytes)
     else
         qx::RtfReader::read(Bytes, *edit()->document());
 }
+
+std::string TRichEdit::SaveToStream() const
+{
+    if (plainText_)
+        return qx::fromQt(edit()->toPlainText());
+    return qx::RtfWriter::write(*edit()->document());
+}
+
+void TRichEdit::Clear() { edit()->clear(); }
 
 std::string TRichEdit::PlainTextContent() const { return qx::fromQt(edit()->toPlainText()); }
 

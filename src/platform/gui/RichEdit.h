@@ -20,6 +20,10 @@ public:
     /// Replaces the content with the document read from the bytes (see
     /// qx::RtfReader); with PlainText the bytes are taken as plain text.
     void LoadFromStream(std::string_view Bytes);
+    /// The content as a formatted-text (RTF) document (see qx::RtfWriter);
+    /// with PlainText as plain text.
+    std::string SaveToStream() const;
+    void Clear();
     bool PlainText() const { return plainText_; }
     void SetPlainText(bool Value) { plainText_ = Value; }
     /// The text without formatting, lines joined with "\n".

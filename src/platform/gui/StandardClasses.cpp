@@ -10,6 +10,7 @@
 #include "platform/gui/HintWindow.h"
 #include "platform/gui/GroupBox.h"
 #include "platform/gui/Image.h"
+#include "platform/gui/ImageList.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/ListBox.h"
 #include "platform/gui/MainMenu.h"
@@ -27,6 +28,7 @@
 #include "platform/gui/ScrollBox.h"
 #include "platform/gui/Shape.h"
 #include "platform/gui/SpeedButton.h"
+#include "platform/gui/ProgressBar.h"
 #include "platform/gui/StatusBar.h"
 #include "platform/gui/UpDown.h"
 #include "platform/gui/ValueListEditor.h"
@@ -115,6 +117,11 @@ void registerContainers()
         .property("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel).defaultValue(false)
         .property("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText)
         .property("Align", &TStatusBar::Align, &TStatusBar::SetAlign).defaultValue(alBottom);
+    registerClass<TProgressBar, TCustomControl>("TProgressBar")
+        .property("Min", &TProgressBar::Min, &TProgressBar::SetMin).defaultValue(0)
+        .property("Max", &TProgressBar::Max, &TProgressBar::SetMax).defaultValue(100)
+        .property("Position", &TProgressBar::Position, &TProgressBar::SetPosition).defaultValue(0)
+        .property("Smooth", &TProgressBar::Smooth, &TProgressBar::SetSmooth).defaultValue(false);
 }
 
 void registerGraphicControls()
@@ -125,6 +132,11 @@ void registerGraphicControls()
         .property("Center", &TImage::Center, &TImage::SetCenter).defaultValue(false)
         .property("Proportional", &TImage::Proportional, &TImage::SetProportional).defaultValue(false)
         .property("Transparent", &TImage::Transparent, &TImage::SetTransparent).defaultValue(false);
+
+    registerClass<TImageList, TComponent>("TImageList")
+        .property("Width", &TImageList::Width, &TImageList::SetWidth).defaultValue(16)
+        .property("Height", &TImageList::Height, &TImageList::SetHeight).defaultValue(16)
+        .picture("Bitmap", &TImageList::BitmapName, &TImageList::SetBitmapName);
 
     registerClass<TPaintBox, TGraphicControl>("TPaintBox").event("OnPaint", &TPaintBox::OnPaint);
 

@@ -5,6 +5,7 @@ target_sources(qx_platform_gui PRIVATE
   MessageBox.cpp
   QtDialogService.cpp
   RtfReader.cpp
+  RtfWriter.cpp
   ScriptedDialogService.cpp
   Clipboard.cpp
   IniFile.cpp)
@@ -22,6 +23,7 @@ target_sources(qx_platform_gui PRIVATE
 target_sources(qx_platform_gui PRIVATE
   GroupBox.cpp
   Image.cpp
+  ImageList.cpp
   ListBox.cpp
   Memo.cpp
   PaintBox.cpp
@@ -48,3 +50,5 @@ target_sources(qx_platform_gui PRIVATE
   SpecialFolders.cpp
   ValueListEditor.cpp)
 target_link_libraries(qx_platform_gui PUBLIC Qt6::PrintSupport)
+target_sources(qx_platform_gui PRIVATE
+  ProgressBar.cpp)

@@ -21,7 +21,8 @@
 namespace {
 
 const char* const kControls[] = {"TRzPanel", "TRzGroupBox", "TRzLabel", "TRzBorder", "TRzMeter", "TRzBmpButton",
-                                 "TRzComboBox", "TRzButton", "TRzShapeButton", "TVrDemoButton", "TVrPowerButton"};
+                                 "TRzComboBox", "TRzButton", "TRzShapeButton", "TVrDemoButton", "TVrPowerButton",
+                                 "TRzFrameController", "TRzRegIniFile"};
 
 class PublishedDefaultsTest : public testing::TestWithParam<const char*> {};
 

@@ -32,8 +32,6 @@ protected:
     RectF draw(const RectF& r = {0, 0, 100, 40}, int opacity = 255)
     {
         Graphics g(bitmap);
-        // Pixel centres at .5, where whole-number rectangles cover whole pixels.
-        g.SetPixelOffsetMode(qx::gdiplus::PixelOffsetMode::Half);
         RectF content{-1, -1, -1, -1};
         fill.Fill(&g, r, 255, opacity, 255, 255, 255, &content);
         return content;
@@ -54,9 +52,10 @@ int gammaMix(int a, int b, double t)
 TEST_F(FillTest, DefaultsAreAVerticalGammaGradientFromSilverToGrey)
 {
     draw();
-    // The brush spans the area grown by a pixel: y -1 .. 41, sampled at pixel centres.
+    // The brush spans the area grown by a pixel: y -1 .. 41, sampled at the pixel centres,
+    // which lie on whole coordinates.
     for (const int y : {0, 10, 20, 30, 39}) {
-        const double t = (y + 1.5) / 42.0;
+        const double t = (y + 1.0) / 42.0;
         const int g = gammaMix(0xC0, 0x80, t);
         EXPECT_TRUE(near(at(50, y), RGB(g, g, g), 2)) << "row " << y;
     }
@@ -191,7 +190,9 @@ TEST_F(FillTest, FocusOutlineRadiusNeverNegativeAndEmptyRectDrawsNothing)
     fill.Focus = true;
     fill.SetBorderWidth(3);
     draw();
-    EXPECT_NE(at(3, 20), clWhite) << "a dotted outline at the focus rectangle with radius 0";
+    EXPECT_NE(at(3, 3), clWhite) << "a dotted outline at the focus rectangle with radius 0";
+    EXPECT_NE(at(3, 20) == clWhite, at(3, 21) == clWhite) << "every other pixel along the left edge";
+    EXPECT_EQ(at(4, 20), clWhite);
     bitmap.Canvas().FillRect(Rect(0, 0, 120, 60));
     draw(RectF{10, 10, 6, 30}); // 6 - 2 x 3 = 0 wide
     for (int y = 5; y < 45; ++y)

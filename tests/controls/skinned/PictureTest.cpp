@@ -200,7 +200,6 @@ TEST_F(PictureDrawing, PngAlphaBlends)
     p.LoadFromStream(pngOf(half));
     {
         Graphics g(target);
-        g.SetPixelOffsetMode(qx::gdiplus::PixelOffsetMode::Half);
         p.GDIPDraw(g, Rect(0, 0, 4, 4));
     }
     const TColor c = at(1, 1);
@@ -215,7 +214,6 @@ TEST_F(PictureDrawing, JpegStretchedIntoTheRectangle)
     p.LoadFromStream(jpegOf(solid(4, 4, clBlue), false));
     {
         Graphics g(target);
-        g.SetPixelOffsetMode(qx::gdiplus::PixelOffsetMode::Half);
         p.GDIPDraw(g, Rect(0, 0, 20, 20));
     }
     EXPECT_LT(GetRValue(at(18, 18)), 20);
@@ -240,7 +238,6 @@ TEST_F(PictureDrawing, BitmapColourKeyAndSizes)
     p.Transparent = true;
     {
         Graphics g(target);
-        g.SetPixelOffsetMode(qx::gdiplus::PixelOffsetMode::Half);
         p.GDIPDraw(g, Rect(0, 0, 30, 30));    // natural size, bottom-left colour keyed out
         p.GDIPDraw(g, RectF{10, 10, 12, 12}); // stretched
     }
@@ -258,7 +255,6 @@ TEST_F(PictureDrawing, BitmapColourKeyAndSizes)
     TBitmap t2 = solid(10, 10, clWhite);
     {
         Graphics g(t2);
-        g.SetPixelOffsetMode(qx::gdiplus::PixelOffsetMode::Half);
         fixed.GDIPDraw(g, Rect(0, 0, 6, 6));
     }
     EXPECT_EQ(t2.Canvas().Pixel(3, 2), clWhite) << "the fixed colour is left out";
@@ -282,7 +278,6 @@ TEST_F(PictureDrawing, TextureFillTiles)
     p.LoadFromStream(pngOf(b));
     {
         Graphics g(target);
-        g.SetPixelOffsetMode(qx::gdiplus::PixelOffsetMode::Half);
         p.FillRect(g, RectF{0, 0, 10, 10});
     }
     EXPECT_EQ(at(0, 5), clRed);

@@ -2,6 +2,7 @@
 
 #include "controls/skinned/RTFLabel.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/RichEdit.h"
 #include "platform/gui/canvas/Bitmap.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,39 @@ TEST_F(RtfLabelTest, NoTextWhileUpdatingOrWithoutAParent)
     label->SetParent(nullptr);
     b = render();
     EXPECT_EQ(count(b, red), 0) << "no parent, no text";
+}
+
+TEST_F(RtfLabelTest, ADocumentFilledInARichEditBecomesTheLabels)
+{
+    label->SetRichText(std::string(kDocument));
+    const TBitmap expected = render();
+
+    TRichEdit edit(nullptr);
+    edit.LoadFromStream(kDocument);
+    label->SetRichText(std::string());
+    label->CopyFromRichEdit(edit);
+    EXPECT_EQ(label->RichText().rfind("{\\rtf1", 0), 0u) << label->RichText();
+    EXPECT_EQ(render().Image(), expected.Image()) << "copied from a rich edit";
+
+    label->SetRichText(std::string());
+    label->BeginUpdate();
+    ASSERT_NE(label->RTF(), nullptr);
+    label->RTF()->LoadFromStream(kDocument);
+    label->EndUpdate();
+    EXPECT_EQ(render().Image(), expected.Image()) << "filled through RTF inside an update";
+
+    label->RTF()->LoadFromStream("{\\rtf1 other}");
+    label->ShowRTF();
+    EXPECT_NE(label->RichText().find("other"), std::string::npos);
+    label->BeginUpdate();
+    label->SetRichText(std::string(kDocument));
+    label->EndUpdate();
+    EXPECT_EQ(label->RichText(), kDocument) << "an update without RTF keeps the document set meanwhile";
+
+    label->SetParent(nullptr);
+    EXPECT_EQ(label->RTF(), nullptr);
+    label->ShowRTF();
+    EXPECT_EQ(label->RichText(), kDocument) << "no parent: ShowRTF does nothing";
 }
 
 TEST_F(RtfLabelTest, EmptyAndBrokenDocumentsRenderWithoutFailing)

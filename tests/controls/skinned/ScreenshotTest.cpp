@@ -32,3 +32,53 @@ TEST(SkinnedScreenshot, EachControlPaintsOnItsWindow)
 }
 
 } // namespace
+
+#include "controls/skinned/AdvOfficeImage.h"
+#include "platform/gui/Form.h"
+#include "platform/gui/PropertyRegistry.h"
+#include "platform/gui/canvas/Canvas.h"
+
+#include <stdexcept>
+
+namespace {
+
+/// A picture control whose drawing fails half-way, on a red form.
+class TFailingPictureForm : public TForm
+{
+public:
+    class TFailingImage : public TAdvOfficeImage
+    {
+    public:
+        using TAdvOfficeImage::TAdvOfficeImage;
+
+    protected:
+        void DrawPicture(TCanvas& canvas) override
+        {
+            canvas.Brush().Color = clBlue;
+            canvas.FillRect(Rect(0, 0, 10, 10));
+            throw std::runtime_error("broken picture");
+        }
+    };
+
+    explicit TFailingPictureForm(TComponent* AOwner) : TForm(AOwner)
+    {
+        SetClientWidth(100);
+        SetClientHeight(60);
+        SetColor(clRed);
+        auto* image = new TFailingImage(this);
+        image->SetParent(this);
+        image->SetBounds(20, 20, 40, 30);
+    }
+};
+
+TEST(SkinnedScreenshot, AFailingPictureLeavesTheRestOfTheWindowPainted)
+{
+    qx::registerClass<TFailingPictureForm, TForm>("TFailingPictureForm");
+    QImage shot;
+    EXPECT_NO_THROW(shot = qx::WindowScreenshot::render("TFailingPictureForm"));
+    ASSERT_EQ(shot.size(), QSize(100, 60));
+    EXPECT_EQ(shot.pixel(5, 5) & 0xFFFFFFu, 0xFF0000u) << "the form";
+    EXPECT_EQ(shot.pixel(70, 55) & 0xFFFFFFu, 0xFF0000u) << "beside the picture";
+}
+
+} // namespace

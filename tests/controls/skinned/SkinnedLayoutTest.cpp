@@ -4,6 +4,7 @@
 #include "controls/skinned/AdvTrackBar.h"
 #include "controls/skinned/GDIPPictureContainer.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/ImageList.h"
 #include "platform/gui/LayoutLoader.h"
 #include "platform/gui/PropertyRegistry.h"
 
@@ -51,6 +52,7 @@ object fmSkin: TSkinTestForm
     Max = 120
     Min = -600
     Thumb.Picture = "fader-thumb-v.png"
+    TickImages = TickPictures
     Tag = 4
   end
   object ProgressBar: TAdvProgressBar
@@ -69,6 +71,11 @@ object fmSkin: TSkinTestForm
         Picture = "fader-thumb-v.png"
       end
     >
+  end
+  object TickPictures: TImageList
+    Width = 8
+    Height = 29
+    Bitmap = "fader-thumb-v"
   end
 end
 )";
@@ -95,6 +102,8 @@ TEST(SkinnedLayout, CreatesAndSetsTheControls)
     EXPECT_EQ(gain->Thumb().Size(), 16);
     EXPECT_EQ(gain->Thumb().Width(), 29);
     EXPECT_EQ(gain->TravelLength(), 120);
+    ASSERT_NE(gain->TickImages(), nullptr) << "a list named before it is made";
+    EXPECT_EQ(gain->TickImages()->Count(), 2) << "the 16 pixel wide picture cut in two";
 
     auto* bar = qx::findComponent<TAdvProgressBar>(*form, "ProgressBar");
     ASSERT_NE(bar, nullptr);

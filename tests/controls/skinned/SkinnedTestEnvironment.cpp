@@ -1,6 +1,8 @@
 #include "controls/skinned/SkinnedClasses.h"
+#include "controls/skinned/StoredPicture.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/CoreClasses.h"
+#include "platform/gui/PictureResources.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +20,11 @@ public:
         qx::initApplication(argc, argv);
         qx::registerCoreClasses();
         qx::registerSkinnedClasses();
+        // As the program does: the standard controls name their pictures without the extension.
+        qx::setPictureResolver([](const std::string& picture) {
+            const qx::ByteView bytes = qx::pictureResource(picture + ".png");
+            return qx::Bytes(bytes.begin(), bytes.end());
+        });
     }
     void TearDown() override { qx::doneApplication(); }
 };

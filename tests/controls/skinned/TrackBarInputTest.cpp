@@ -174,16 +174,34 @@ const JumpCase kJumpCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Table, FaderJump, ::testing::ValuesIn(kJumpCases));
 
-TEST_F(FaderFixture, JumpWithoutTravelLeavesThePosition)
+TEST_F(FaderFixture, JumpAndDragWithoutTravelLeaveThePosition)
 {
     fader->SetBounds(10, 10, 26, 30);
     ASSERT_LE(fader->TravelLength(), 0);
-    fader->SetMoveOnClick(mcMove);
-    fader->SetPosition(50);
-    changes.clear();
-    press(15, 28);
-    EXPECT_EQ(fader->Position(), 50);
-    EXPECT_TRUE(changes.empty());
+    const TRect thumb = fader->GetThumbRect();
+    const TPoint onThumb{(thumb.Left + thumb.Right) / 2, (thumb.Top + thumb.Bottom) / 2};
+    struct Case
+    {
+        TMoveOnClick moveOnClick;
+        TPoint press;
+        const char* what;
+    };
+    const Case cases[] = {
+        {mcMove, {15, 29}, "jump below the thumb"},
+        {mcMoveSlide, {15, 29}, "jump, then slide"},
+        {mcMove, onThumb, "drag of the thumb"},
+    };
+    for (const Case& c : cases) {
+        fader->SetMoveOnClick(c.moveOnClick);
+        fader->SetPosition(50);
+        changes.clear();
+        press(c.press.X, c.press.Y);
+        for (int y : {0, 12, 29, 200, -200})
+            move(c.press.X, y);
+        release(c.press.X, 29);
+        EXPECT_EQ(fader->Position(), 50) << c.what;
+        EXPECT_TRUE(changes.empty()) << c.what;
+    }
 }
 
 TEST_F(FaderFixture, DragFollowsThePointerAtTheGrabOffset)

@@ -4,6 +4,7 @@
 #include "FaderFixture.h"
 
 #include "controls/skinned/TrackBarDrawing.h"
+#include "platform/gui/ImageList.h"
 #include "platform/gui/canvas/Bitmap.h"
 #include "platform/gui/canvas/Picture.h"
 
@@ -193,6 +194,55 @@ TEST(FaderTicks, AutomaticTicksBelowTheSlider)
         EXPECT_EQ(bitmap.Canvas().Pixel(x, 24), clBlack) << "tick at x " << x;
     EXPECT_EQ(bitmap.Canvas().Pixel(30, 24), clWhite) << "between ticks";
     EXPECT_EQ(bitmap.Canvas().Pixel(21, 21), clWhite) << "ticks are Size (4) long from the strip's top";
+}
+
+TEST(FaderTicks, PicturesOfTheValueReplaceTheLinesAndOutsideTheListPictureZero)
+{
+    TAdvTrackBar fader(nullptr);
+    fader.SetBounds(0, 0, 150, 26);
+    fader.SetMin(-3);
+    fader.SetMax(7);
+    // Strip x 8 .. 142, y 22 .. 26: ten steps of 13.4 pixels; pictures 3 x 3 centred at y 24.
+    auto* images = new TImageList(nullptr);
+    images->SetWidth(3);
+    images->SetHeight(3);
+    TBitmap strip(9, 3);
+    const TColor colours[] = {clRed, clLime, clBlue};
+    for (int i = 0; i < 3; ++i) {
+        strip.Canvas().Brush().Color = colours[i];
+        strip.Canvas().FillRect(Rect(3 * i, 0, 3 * i + 3, 3));
+    }
+    images->Add(strip);
+    fader.SetTickImages(images);
+    struct Case
+    {
+        int value, x;
+        TColor colour;
+    };
+    const Case cases[] = {
+        {-3, 8, clRed},    // below the list
+        {0, 48, clRed},    // picture 0
+        {1, 62, clLime},   // picture 1
+        {2, 75, clBlue},   // picture 2
+        {7, 142, clRed},   // past the list
+    };
+    const auto paint = [&] {
+        TBitmap bitmap(150, 26);
+        bitmap.Canvas().Brush().Color = clWhite;
+        bitmap.Canvas().FillRect(Rect(0, 0, 150, 26));
+        fader.PaintTo(bitmap.Canvas());
+        return bitmap;
+    };
+    TBitmap bitmap = paint();
+    for (const Case& c : cases) {
+        EXPECT_EQ(bitmap.Canvas().Pixel(c.x, 24), c.colour) << "value " << c.value;
+        EXPECT_EQ(bitmap.Canvas().Pixel(c.x, 22), clWhite) << "value " << c.value << ": no tick line";
+    }
+
+    delete images;
+    EXPECT_EQ(fader.TickImages(), nullptr) << "the fader forgets a list that goes";
+    bitmap = paint();
+    EXPECT_EQ(bitmap.Canvas().Pixel(75, 22), clBlack) << "lines again";
 }
 
 } // namespace

@@ -73,7 +73,6 @@ TEST_F(GdiplusFill, HatchPatternsAreAlignedToTheDevice)
 {
     {
         Graphics g(bitmap);
-        g.SetPixelOffsetMode(PixelOffsetMode::Half);
         g.FillRectangle(HatchBrush(HatchStyle::Cross, 0xFF000000u, 0xFFFFFF00u), RectF{0, 0, 16, 16});
         g.FillRectangle(HatchBrush(HatchStyle::ForwardDiagonal, 0xFF0000FFu, 0xFFFFFFFFu), RectF{16, 16, 8, 8});
     }

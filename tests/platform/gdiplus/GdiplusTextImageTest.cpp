@@ -101,7 +101,6 @@ TEST_F(GdiplusTextImage, TextureBrushTilesFromTheOrigin)
     const Image image = Image::FromStream(qx::encodePng(tile).bytes);
     {
         Graphics g(bitmap);
-        g.SetPixelOffsetMode(PixelOffsetMode::Half);
         g.FillRectangle(TextureBrush(image), RectF{0, 0, 8, 8});
     }
     EXPECT_EQ(at(1, 1), 0xFFFF0000u);

@@ -61,4 +61,28 @@ TEST(ScreenshotTest, TheToolWritesAPngOfAWindow)
     EXPECT_FALSE(QFile::exists(dir.filePath("none.png")));
 }
 
+TEST(ScreenshotTest, TheToolKnowsEveryControlFamily)
+{
+    struct Case
+    {
+        const char* layout;
+        QSize size;
+    };
+    const Case cases[] = {
+        {"controls/buttons/data/AllButtons.layout", {480, 320}},
+        {"controls/skinned/data/SkinnedControls.layout", {320, 260}},
+        {"response/data/ResponseControls.layout", {1125, 727}},
+    };
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        const QString png = dir.filePath("family.png");
+        QFile::remove(png);
+        QProcess tool;
+        tool.start(QX_SCREENSHOT_TOOL, {"TForm", png, QString(QX_TESTS_DIR "/") + c.layout});
+        ASSERT_TRUE(tool.waitForFinished(60000)) << c.layout;
+        EXPECT_EQ(tool.exitCode(), 0) << c.layout << ": " << tool.readAllStandardError().toStdString();
+        EXPECT_EQ(QImage(png).size(), c.size) << c.layout;
+    }
+}
+
 } // namespace

@@ -1,0 +1,83 @@
+#pragma once
+// The connection scan dialog: tries USB or Ethernet, then every serial port,
+// one probe after another, until the processor answers the handshake.
+
+#include "platform/gui/Form.h"
+
+#include <string>
+
+class TButton;
+class TComboBox;
+class TImage;
+class TLabel;
+class TProgressBar;
+class TTimer;
+
+namespace qx {
+class ConnectionHost;
+} // namespace qx
+
+class TfmNetwork : public TForm
+{
+public:
+    static constexpr unsigned kLeadWatchdogMs = 6000;
+    static constexpr unsigned kSerialWatchdogMs = 10000;
+
+    explicit TfmNetwork(TComponent* Owner);
+
+    // The main window whose links the dialog starts; set before the first scan.
+    void SetHost(qx::ConnectionHost& host) { host_ = &host; }
+
+    void ResetScan();
+    void StartScan();
+    // The main window's reports: the handshake answered (1) or the probe
+    // failed (0); the link was lost.
+    void NotifyConnectResult(unsigned char result);
+    void NotifyLinkLost();
+    bool IsConnected() const { return ConnectResult != 0; }
+
+    void FormShow(TObject* Sender);
+    void FormHide(TObject* Sender);
+    void btnOKClick(TObject* Sender);
+    void btnIdClick(TObject* Sender);
+    void btnExitClick(TObject* Sender);
+    void tmConnectTimer(TObject* Sender);
+    void tmLinkBrokenTimer(TObject* Sender);
+    void tmWatchDogTimer(TObject* Sender);
+    void tmRunUsbConnectTimer(TObject* Sender);
+    void tmRunNetConnectTimer(TObject* Sender);
+    void tmRunComConnectTimer(TObject* Sender);
+
+    int ConnectResult = 0;
+    int ProbeNumber = 0;
+    int LeadProbeCount = 0;
+
+    TImage* imBase = nullptr;
+    TProgressBar* pbScan = nullptr;
+    TLabel* lblScan = nullptr;
+    TLabel* lblDeviceID = nullptr;
+    TComboBox* cbCOM = nullptr;
+    TButton* btnOK = nullptr;
+    TButton* btnId = nullptr;
+    TButton* btnExit = nullptr;
+    TTimer* tmConnect = nullptr;
+    TTimer* tmLinkBroken = nullptr;
+    TTimer* tmWatchDog = nullptr;
+    TTimer* tmRunUsbConnect = nullptr;
+    TTimer* tmRunNetConnect = nullptr;
+    TTimer* tmRunComConnect = nullptr;
+
+private:
+    int probeCount() const;
+    void fillPortList();
+    void showProbe(const std::string& text);
+    void startSerialProbe();
+    void armWatchdog(unsigned milliseconds);
+    void endScan(const char* stringId);
+    void enableButtons(bool enabled);
+    std::string translated(const char* id) const;
+
+    qx::ConnectionHost* host_ = nullptr;
+};
+
+extern TfmNetwork* fmNetwork;

@@ -1,0 +1,84 @@
+#include "app/ProgramStart.h"
+
+#include "app/FMain.h"
+#include "app/SmallWindows.h"
+#include "app/lock/FLockMode.h"
+#include "app/lock/FLockPassWord.h"
+#include "app/lock/FLockSetup.h"
+#include "app/lock/LockDialogs.h"
+#include "model/dialogs/FFactory.h"
+#include "model/dialogs/FRecallPreset.h"
+#include "model/dialogs/FStoreName.h"
+#include "model/dialogs/FStorePreset.h"
+#include "model/dialogs/PresetDialogs.h"
+#include "Artwork.h"
+#include "controls/buttons/rz/RzClasses.h"
+#include "controls/buttons/vr/VrClasses.h"
+#include "controls/skinned/SkinnedClasses.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/PictureResources.h"
+#include "platform/gui/StandardClasses.h"
+#include "response/ResponseControls.h"
+
+#include <exception>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+void qx::registerEditorClasses()
+{
+    registerStandardClasses();
+    registerSkinnedClasses();
+    registerRzClasses();
+    registerVrClasses();
+    registerResponseControls();
+    setPictureResolver([](const std::string& name) {
+        const std::string_view bytes = art::resource(name + ".png");
+        return Bytes(bytes.begin(), bytes.end());
+    });
+    registerMainWindow();
+    registerSmallWindows();
+    registerPresetDialogs();
+    registerLockDialogs();
+}
+
+// The windows in their order; those whose code is not built yet are named
+// where they come, so the order stays as it is when they are added.
+void qx::createWindows()
+{
+    Application->SetTitle(kApplicationTitle);
+    Application->CreateForm(fmMain);
+    // fmHidData, fmPeqRst
+    Application->CreateForm(fmAbout);
+    // fmRs232Code, fmRs232CodeEnglish
+    Application->CreateForm(fmLockPassWord);
+    Application->CreateForm(fmLockSetup);
+    // fmLimitCalculate, fmNetwork
+    Application->CreateForm(fmProcess);
+    Application->CreateForm(fmInformation);
+    Application->CreateForm(fmLockMode);
+    Application->CreateForm(fmMemo);
+    Application->CreateForm(fmRecallPreset);
+    // fmChannelName
+    Application->CreateForm(fmStorePreset);
+    Application->CreateForm(fmFactory);
+    // fmTest, fmLinkSel, fmChNameList
+    Application->CreateForm(fmStoreName);
+    // fmNetworkSetup, fmCopy
+    Application->CreateForm(fmExit);
+    // fmSourceSelect, fmInFirPassWord
+}
+
+int qx::runEditor()
+{
+    try {
+        registerEditorClasses();
+        createWindows();
+        Application->Run();
+    } catch (const std::exception& e) {
+        Application->ShowException(e);
+    } catch (...) {
+        Application->ShowException(std::runtime_error(""));
+    }
+    return 0;
+}

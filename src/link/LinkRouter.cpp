@@ -1,0 +1,325 @@
+#include "link/LinkRouter.h"
+
+#include "link/LCmd.h"
+#include "link/LCommProc.h"
+#include "link/LNetProc.h"
+#include "link/hid/ProcessorHidPort.h"
+#include "platform/net/ClientSocket.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace qx {
+
+namespace {
+
+constexpr int kFramed = 1;
+constexpr std::uint8_t kFrameStart = 0x10;
+constexpr std::size_t kLengthOffset = 4;
+constexpr std::size_t kFrameOverhead = 8;
+
+// Size of the frame that starts the bytes, as its length byte says; the
+// whole count when the length byte has not come.
+std::size_t firstFrameSize(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.size() <= kLengthOffset)
+        return bytes.size();
+    return std::min(bytes.size(), bytes[kLengthOffset] + kFrameOverhead);
+}
+
+template <class Link>
+std::unique_ptr<Link> closed(std::unique_ptr<Link> link)
+{
+    if (link)
+        link->Close();
+    return nullptr;
+}
+
+} // namespace
+
+std::string traceLine(std::string_view prefix, std::span<const std::uint8_t> bytes)
+{
+    std::string line(prefix);
+    char hex[4];
+    for (std::uint8_t b : bytes) {
+        std::snprintf(hex, sizeof hex, "%02X ", b);
+        line += hex;
+    }
+    return line;
+}
+
+/// The TCP link's write routine: every frame goes to the client socket, and a
+/// copy stays for the resend a short read asks for. The worker writes and the
+/// GUI thread resends; the socket serialises the two.
+class LinkRouter::NetWriter final : public FrameWriter
+{
+public:
+    explicit NetWriter(LinkRouter& router) : router_(router) {}
+
+    bool writeFrame(std::span<const std::uint8_t> frame) override
+    {
+        {
+            std::lock_guard lock(mutex_);
+            last_.assign(frame.begin(), frame.begin() + static_cast<std::ptrdiff_t>(std::min(frame.size(), kLastFrameMax)));
+        }
+        const int sent = router_.socket_.Socket()->SendBuf(frame.data(), static_cast<int>(frame.size()));
+        router_.trace(LinkKind::Net, traceLine("NET W ", frame));
+        return sent == static_cast<int>(frame.size());
+    }
+
+    std::vector<std::uint8_t> last() const
+    {
+        std::lock_guard lock(mutex_);
+        return last_;
+    }
+
+private:
+    LinkRouter& router_;
+    mutable std::mutex mutex_;
+    std::vector<std::uint8_t> last_;
+};
+
+/// The USB link's write routine: one output report per frame.
+class LinkRouter::HidWriter final : public FrameWriter
+{
+public:
+    explicit HidWriter(LinkRouter& router) : router_(router) {}
+
+    bool writeFrame(std::span<const std::uint8_t> frame) override
+    {
+        const bool written = router_.hid_.Write(frame);
+        router_.trace(LinkKind::Usb, traceLine("USB W 00  ", frame));
+        return written;
+    }
+
+private:
+    LinkRouter& router_;
+};
+
+LinkRouter::LinkRouter(MessageTarget& owner, TClientSocket& socket, ProcessorHidPort& hid, Clock& clock)
+    : owner_(owner), socket_(socket), hid_(hid), clock_(clock), netWriter_(std::make_unique<NetWriter>(*this)),
+      hidWriter_(std::make_unique<HidWriter>(*this))
+{
+}
+
+LinkRouter::~LinkRouter() { CloseAll(); }
+
+LinkWorker* LinkRouter::current() const
+{
+    if (com_)
+        return com_.get();
+    if (usb_)
+        return usb_.get();
+    return net_.get();
+}
+
+LinkKind LinkRouter::Kind() const
+{
+    return com_ ? LinkKind::Serial : usb_ ? LinkKind::Usb : net_ ? LinkKind::Net : LinkKind::None;
+}
+
+bool LinkRouter::Has(LinkKind kind) const
+{
+    switch (kind) {
+    case LinkKind::Serial:
+        return com_ != nullptr;
+    case LinkKind::Usb:
+        return usb_ != nullptr;
+    case LinkKind::Net:
+        return net_ != nullptr;
+    case LinkKind::None:
+        break;
+    }
+    return false;
+}
+
+std::uint64_t LinkRouter::Generation() const
+{
+    const LinkWorker* link = current();
+    return link ? link->Generation() : 0;
+}
+
+bool LinkRouter::IsCurrentLinkMessage(const WindowMessage& message) const
+{
+    const LinkWorker* link = current();
+    return link && link->IsOwnMessage(message);
+}
+
+void LinkRouter::SendCommand(const LCmd& command, bool urgent)
+{
+    const Frame frame = EncodeFrame(command, kFramed);
+    if (com_)
+        com_->SendFrame(frame, urgent);
+    else if (usb_)
+        usb_->SendFrame(frame, urgent);
+    else if (net_)
+        net_->SendFrame(frame, urgent);
+}
+
+bool LinkRouter::SetDeviceId(int id)
+{
+    if (id < 1 || id > 254)
+        return false;
+    deviceId_ = id;
+    if (com_)
+        com_->SetDeviceId(id);
+    else if (usb_)
+        usb_->SetDeviceId(id);
+    else if (net_)
+        net_->SetDeviceId(id);
+    return true;
+}
+
+void LinkRouter::SetLinkTimeout(int milliseconds)
+{
+    if (LinkWorker* link = current())
+        link->SetTimeout(milliseconds);
+}
+
+void LinkRouter::SetLinkRetries(int count)
+{
+    if (LinkWorker* link = current())
+        link->SetRetries(count);
+}
+
+void LinkRouter::SetKeepAliveSuppressed(bool suppressed)
+{
+    if (com_)
+        com_->SetKeepAliveSuppressed(suppressed);
+    else if (usb_)
+        usb_->SetKeepAliveSuppressed(suppressed);
+    else if (net_)
+        net_->SetKeepAliveSuppressed(suppressed);
+}
+
+bool LinkRouter::OpenCom(const std::string& port)
+{
+    com_ = closed(std::move(com_));
+    com_ = std::make_unique<LCommProc>(owner_, deviceId_, clock_);
+    if (!com_->Open(port, kBaud, 8, 0, 0)) {
+        com_.reset();
+        return false;
+    }
+    com_->SetTimeout(kOpenedTimeoutMs);
+    com_->SetRetries(kOpenedRetries);
+    return true;
+}
+
+bool LinkRouter::OpenUsb()
+{
+    usb_ = closed(std::move(usb_));
+    usb_ = std::make_unique<LUsbProc>(owner_, *hidWriter_, deviceId_, clock_);
+    if (!usb_->Open()) {
+        usb_.reset();
+        return false;
+    }
+    usb_->SetTimeout(kOpenedTimeoutMs);
+    usb_->SetRetries(kOpenedRetries);
+    return true;
+}
+
+bool LinkRouter::OpenNet()
+{
+    net_ = closed(std::move(net_));
+    netFramePos_ = netFrameSize_ = 0;
+    net_ = std::make_unique<LNetProc>(owner_, *netWriter_, deviceId_, clock_);
+    if (!net_->Open()) {
+        net_.reset();
+        return false;
+    }
+    net_->SetTimeout(kNetOpenedTimeoutMs);
+    net_->SetRetries(kOpenedRetries);
+    return true;
+}
+
+LinkKind LinkRouter::CloseLink()
+{
+    const LinkKind kind = Kind();
+    if (com_)
+        com_ = closed(std::move(com_));
+    else if (usb_)
+        usb_ = closed(std::move(usb_));
+    else if (net_) {
+        net_ = closed(std::move(net_));
+        socket_.SetActive(false);
+    }
+    return kind;
+}
+
+std::vector<LinkKind> LinkRouter::CloseAll()
+{
+    std::vector<LinkKind> kinds;
+    if (com_) {
+        com_ = closed(std::move(com_));
+        kinds.push_back(LinkKind::Serial);
+    }
+    if (usb_) {
+        usb_ = closed(std::move(usb_));
+        kinds.push_back(LinkKind::Usb);
+    }
+    if (net_) {
+        net_ = closed(std::move(net_));
+        kinds.push_back(LinkKind::Net);
+    }
+    return kinds;
+}
+
+void LinkRouter::trace(LinkKind kind, std::string line)
+{
+    owner_.postMessage({WM_LINK_TRACE, static_cast<std::uintptr_t>(kind), 0,
+                        std::vector<std::uint8_t>(line.begin(), line.end())});
+}
+
+void LinkRouter::OnSocketRead(TCustomWinSocket& socket)
+{
+    std::uint8_t buffer[kReadChunk];
+    const int n = socket.ReceiveBuf(buffer, kReadChunk);
+    if (n <= 0)
+        return;
+    const std::span<const std::uint8_t> bytes(buffer, static_cast<std::size_t>(n));
+    trace(LinkKind::Net, traceLine("NET R ", bytes.first(firstFrameSize(bytes))));
+
+    // A few bytes are a request to repeat the last frame only when they
+    // neither continue a frame nor begin one.
+    const bool partOfFrame = netFramePos_ > 0 || bytes[0] == kFrameStart;
+    if (net_ && (n > kShortRead || partOfFrame)) {
+        trackNetFrames(bytes);
+        net_->Deliver(bytes.data(), bytes.size());
+        return;
+    }
+    resendLastNetFrame(socket);
+}
+
+void LinkRouter::trackNetFrames(std::span<const std::uint8_t> bytes)
+{
+    for (std::uint8_t b : bytes) {
+        if (netFramePos_ == 0 && b != kFrameStart)
+            continue; // between frames
+        ++netFramePos_;
+        if (netFramePos_ == kLengthOffset + 1)
+            netFrameSize_ = b + kFrameOverhead;
+        if (netFramePos_ == netFrameSize_)
+            netFramePos_ = netFrameSize_ = 0;
+    }
+}
+
+void LinkRouter::resendLastNetFrame(TCustomWinSocket& socket)
+{
+    const std::vector<std::uint8_t> last = netWriter_->last();
+    if (!last.empty())
+        socket.SendBuf(last.data(), static_cast<int>(last.size()));
+    trace(LinkKind::Net, traceLine("NET RW ", last));
+}
+
+void LinkRouter::OnHidData(std::uint8_t reportId, std::span<const std::uint8_t> frame)
+{
+    if (usb_)
+        usb_->Deliver(frame.data(), frame.size());
+    char prefix[16];
+    std::snprintf(prefix, sizeof prefix, "USB R %02X  ", reportId);
+    trace(LinkKind::Usb, traceLine(prefix, frame));
+}
+
+void LinkRouter::OnSerialFrame(std::span<const std::uint8_t> frame) { trace(LinkKind::Serial, traceLine("COM R ", frame)); }
+
+} // namespace qx

@@ -1,0 +1,124 @@
+#pragma once
+// The main window's one link and the devices it writes through: the send
+// router every sender calls, the link settings, opening and closing the
+// serial, USB and TCP links, the TCP frame and HID report writers, the
+// client socket's and HID device's received data, and the traffic trace.
+
+#include "link/FrameWriter.h"
+#include "platform/sync/MessageTarget.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+#include <vector>
+
+class LCmd;
+class LCommProc;
+class LNetProc;
+class LUsbProc;
+class TCustomWinSocket;
+class TClientSocket;
+
+namespace qx {
+
+class Clock;
+class LinkWorker;
+class ProcessorHidPort;
+
+/// Posted to the owner for every trace line: wParam the LinkKind, data the text.
+inline constexpr unsigned WM_LINK_TRACE = 1365;
+
+enum class LinkKind : std::uintptr_t
+{
+    None,
+    Serial,
+    Usb,
+    Net,
+};
+
+/// "PREFIX" followed by "%02X " for each byte.
+std::string traceLine(std::string_view prefix, std::span<const std::uint8_t> bytes);
+
+class LinkRouter
+{
+public:
+    static constexpr int kOpenedTimeoutMs = 100;
+    static constexpr int kNetOpenedTimeoutMs = 4000;
+    static constexpr int kOpenedRetries = 3;
+    static constexpr int kBaud = 115200;
+    static constexpr std::size_t kLastFrameMax = 70;
+    static constexpr int kReadChunk = 100;
+    static constexpr int kShortRead = 5;
+
+    /// owner: the window that gets the links' messages and the trace lines.
+    LinkRouter(MessageTarget& owner, TClientSocket& socket, ProcessorHidPort& hid, Clock& clock);
+    ~LinkRouter();
+    LinkRouter(const LinkRouter&) = delete;
+    LinkRouter& operator=(const LinkRouter&) = delete;
+
+    /// Encodes the command (framed) and hands it to the open link: serial
+    /// first, then USB, then TCP. Without a link nothing is sent.
+    void SendCommand(const LCmd& command, bool urgent);
+    /// 1..254 is stored and given to the link's keep-alive; false otherwise.
+    bool SetDeviceId(int id);
+    int DeviceId() const { return deviceId_; }
+    void SetLinkTimeout(int milliseconds);
+    void SetLinkRetries(int count);
+    void SetKeepAliveSuppressed(bool suppressed);
+
+    /// Each replaces a link of its kind, opens the new one and sets the
+    /// opened time-out and retries; false, with no link of that kind left,
+    /// when it does not open.
+    bool OpenCom(const std::string& port);
+    bool OpenUsb();
+    bool OpenNet();
+    /// Closes and deletes the first link set (serial, USB, TCP); for TCP the
+    /// client socket is closed too. The kind closed, or None.
+    LinkKind CloseLink();
+    /// Closes and deletes every link object, serial, USB and TCP in order;
+    /// the kinds closed.
+    std::vector<LinkKind> CloseAll();
+
+    LinkKind Kind() const;
+    bool Has(LinkKind kind) const;
+    /// The generation of the link open now (0 without one): its 1361 messages carry it.
+    std::uint64_t Generation() const;
+    /// True when a 1361 message comes from the link open now.
+    bool IsCurrentLinkMessage(const WindowMessage& message) const;
+
+    /// The client socket's OnRead: up to 100 bytes go to the TCP link. A short
+    /// read (5 bytes or fewer) outside a frame asks for the last frame again.
+    void OnSocketRead(TCustomWinSocket& socket);
+    /// The HID controller's OnDeviceData for the processor's device.
+    void OnHidData(std::uint8_t reportId, std::span<const std::uint8_t> frame);
+    /// A reply frame the owner took from the serial link (message 1360).
+    void OnSerialFrame(std::span<const std::uint8_t> frame);
+
+private:
+    class NetWriter;
+    class HidWriter;
+
+    LinkWorker* current() const;
+    void trace(LinkKind kind, std::string line);
+    void trackNetFrames(std::span<const std::uint8_t> bytes);
+    void resendLastNetFrame(TCustomWinSocket& socket);
+
+    MessageTarget& owner_;
+    TClientSocket& socket_;
+    ProcessorHidPort& hid_;
+    Clock& clock_;
+    int deviceId_ = 1;
+    std::unique_ptr<NetWriter> netWriter_;
+    std::unique_ptr<HidWriter> hidWriter_;
+    std::unique_ptr<LCommProc> com_;
+    std::unique_ptr<LUsbProc> usb_;
+    std::unique_ptr<LNetProc> net_;
+    // Where the TCP byte stream stands: bytes of the current frame seen, and its size once known.
+    std::size_t netFramePos_ = 0;
+    std::size_t netFrameSize_ = 0;
+};
+
+} // namespace qx

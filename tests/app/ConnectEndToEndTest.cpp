@@ -1,0 +1,388 @@
+// The connection as the main window runs it, end to end against the
+// simulated processor: over TCP on 127.0.0.1, a pseudo-terminal, and the fake
+// HID bus.
+
+#include "DeviceCore.h"
+#include "FakeHidProcessor.h"
+#include "Responder.h"
+#include "SimServer.h"
+#include "app/ConnectionControl.h"
+#include "app/ConnectionHost.h"
+#include "app/FHidData.h"
+#include "app/FNetWorkScan.h"
+#include "app/FNetworkSetup.h"
+#include "app/strings/TextTables.h"
+#include "link/LinkMessages.h"
+#include "link/LinkRouter.h"
+#include "link/hid/ProcessorHidPort.h"
+#include "link/hid/TJvHidDeviceController.h"
+#include "model/ExchangeHost.h"
+#include "model/FirImage.h"
+#include "model/LUnitControl.h"
+#include "model/ReplyDispatcher.h"
+#include "platform/gui/Button.h"
+#include "platform/gui/Label.h"
+#include "platform/gui/ListBox.h"
+#include "platform/gui/Messages.h"
+#include "platform/gui/Strings.h"
+#include "platform/gui/Timer.h"
+#include "platform/hid/FakeHidBus.h"
+#include "platform/net/ClientSocket.h"
+#include "platform/serial/SerialPortList.h"
+#include "platform/sync/Clock.h"
+#include "tests/platform/net/NetTestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <thread>
+
+namespace qx::test {
+namespace {
+
+constexpr std::uint32_t kLoopback = 0x7F000001;
+
+// The main window's connection part, wired as the program wires it, with
+// what it would show recorded.
+class TestMainWindow : public TForm, public ExchangeHost, public ConnectionHost, public ConnectionView
+{
+public:
+    TestMainWindow(hid::FakeHidBus& bus, int simPort)
+        : TForm(nullptr), socket(new TClientSocket(this)),
+          controller(std::make_unique<TJvHidDeviceController>(*this, bus)), port(*controller),
+          router(*this, *socket, port, Clock::system()), dispatcher(*this, unit, fir),
+          scan(std::make_unique<TfmNetwork>(nullptr)), monitor(std::make_unique<TfmHidData>(nullptr)),
+          control(router, dispatcher, *scan, *this)
+    {
+        SetCaption("test main window");
+        socket->SetAddress("127.0.0.1");
+        socket->SetPort(simPort);
+        socket->OnConnecting = [this](TObject*, TCustomWinSocket*) { control.SocketConnecting(); };
+        socket->OnConnect = [this](TObject*, TCustomWinSocket* s) { control.SocketConnected(*s); };
+        socket->OnRead = [this](TObject*, TCustomWinSocket* s) { control.SocketRead(*s); };
+        socket->OnError = [](TObject*, TCustomWinSocket*, TErrorEvent, int& code) { code = 0; };
+        scan->SetHost(*this);
+        tmDisconnect = oneShot(300, [this] { control.DisconnectTimer(); });
+        tmLinkBroken = oneShot(300, [this] { control.LinkBrokenTimer(); });
+        tmComScan = oneShot(1, [this] { control.ComScanTimer(); });
+        controller->SetOnEnumerate(TJvHidEnumerateEvent::bind<&TestMainWindow::HidEnumerate>(this));
+        controller->SetOnDeviceData(TJvHidDataEvent::bind<&TestMainWindow::HidData>(this));
+        controller->SetOnDeviceUnplug(TJvHidPlugEvent::bind<&TestMainWindow::HidUnplug>(this));
+        controller->SetOnDeviceChange(TJvHidNotifyEvent::bind<&TestMainWindow::HidChange>(this));
+    }
+    ~TestMainWindow() override
+    {
+        router.CloseAll();
+        controller.reset();
+    }
+
+    void WndProc(TMessage& m) override
+    {
+        const WindowMessage message{m.Msg, m.WParam, m.LParam, m.Data ? *m.Data : std::vector<std::uint8_t>{}};
+        switch (m.Msg) {
+        case WM_LINK_FRAME:
+        case WM_LINK_FRAME_OTHER_BAUD:
+            if (router.Kind() == LinkKind::Serial)
+                router.OnSerialFrame(message.data);
+            dispatcher.OnDeviceReply(message.data);
+            return;
+        case WM_LINK_ERROR:
+            control.OnLinkError(message);
+            return;
+        case WM_LINK_TRACE:
+            control.OnTraceMessage(message, *monitor);
+            return;
+        default:
+            if (!controller || !controller->HandleMessage(message))
+                TForm::WndProc(m);
+        }
+    }
+
+    // The link button while offline: a new scan, then the dialog.
+    void startScan()
+    {
+        scan->btnOKClick(nullptr);
+        scan->Show();
+    }
+    std::vector<std::string> traceLines() const { return monitor->hbHidData->Items()->Lines(); }
+    bool shown(const std::string& what) const
+    {
+        return std::find(record.begin(), record.end(), what) != record.end();
+    }
+
+    // ExchangeHost and ConnectionHost.
+    std::uint8_t GetDeviceId() const override { return static_cast<std::uint8_t>(router.DeviceId()); }
+    void SendCommand(const LCmd& command, bool urgent) override { router.SendCommand(command, urgent); }
+    void SetLinkTimeout(int ms) override { router.SetLinkTimeout(ms); }
+    void SetLinkRetries(int count) override { router.SetLinkRetries(count); }
+    void SetKeepAliveSuppressed(bool suppressed) override { router.SetKeepAliveSuppressed(suppressed); }
+    bool IsUsbLink() const override { return router.Kind() == LinkKind::Usb; }
+    void SetTimerEnabled(ExchangeTimer timer, bool enabled) override
+    {
+        if (timer == ExchangeTimer::Disconnect)
+            tmDisconnect->SetEnabled(enabled);
+        else if (timer == ExchangeTimer::ComScan)
+            tmComScan->SetEnabled(enabled);
+    }
+    int ProgressPosition() const override { return progress; }
+    int ProgressMax() const override { return progressMax; }
+    void SetProgressPosition(int p) override { progress = p; }
+    void SetProgressMax(int m) override { progressMax = m; }
+    void SetStatusText(std::string_view) override {}
+    void CloseProgressWindow() override {}
+    void NotifyConnectResult(int result) override { scan->NotifyConnectResult(static_cast<unsigned char>(result)); }
+    void ShowOnline() override { record.push_back("online"); }
+    void ShowModelError(std::string_view id) override
+    {
+        scan->Hide();
+        record.emplace_back(id);
+    }
+    void SetLockModeVisible(bool) override {}
+    void SetUnlockReplyState(int) override {}
+    void LoadUnitToForm() override { record.push_back("loaded"); }
+    void ReenableLinkControls() override {}
+    void ShowProgressWindow(bool) override {}
+    void ShowFactoryDialog() override {}
+    std::optional<std::filesystem::path> ChooseFile(FileDialog) override { return std::nullopt; }
+    void SetMainWindowEnabled(bool) override {}
+    void SetBusy(bool) override {}
+    void ShowCurrentPreset(std::string_view, const PresetName&) override {}
+    void ClearPeqSelection() override {}
+    void ShowOpenedFirFilters() override {}
+    void Pause(int) override {}
+    bool IsDynamicsArmed(int, bool) const override { return false; }
+    void ShowMeters(const MeterFrame&) override {}
+    void ClearMeters() override {}
+    void SetDspText(std::string_view) override {}
+    void SetDspLabelStyle(DspLabelStyle) override {}
+
+    std::string_view Translate(std::string_view id) const override { return qx::Translate(kLanguageEnglish, id); }
+    void SetDeviceId(int id) override { router.SetDeviceId(id); }
+    bool IsConnected() const override { return dispatcher.state().connected; }
+    std::uint32_t GetDeviceAddress() const override { return deviceAddress; }
+    void SetDeviceAddress(std::uint32_t a) override { deviceAddress = a; }
+    void SetAutoAddressMode(int) override {}
+    TClientSocket& NetSocket() override { return *socket; }
+    void ShowIpText(const std::string&) override {}
+    void ShowInformation(std::string_view) override {}
+    bool HasHidDevice() const override { return port.Device() != nullptr; }
+    void SetComPortName(const std::string& name) override { comPortName = name; }
+    void ConnectUsb() override { control.ConnectUsb(); }
+    void ConnectNet() override { control.ConnectNet(); }
+    void ConnectCom() override { control.ConnectCom(comPortName); }
+    void Disconnect() override { control.Disconnect(); }
+    void PrepareNetworkScan() override
+    {
+        if (deviceAddress != 0)
+            socket->SetActive(true);
+    }
+    void OpenNetworkSetup() override {}
+    void EnableLinkControls() override { record.push_back("link controls enabled"); }
+
+    // ConnectionView.
+    void ShowOffline() override { record.push_back("offline"); }
+    void StopTransferTimers() override {}
+    void RescanHid() override { controller->DeviceChange(); }
+    void ShowScanDialog() override { scan->Show(); }
+
+    // The HID controller's events.
+    bool HidEnumerate(TJvHidDevice* device, int index) { return port.Enumerate(device, index); }
+    void HidChange(TJvHidDeviceController*) { controller->Enumerate(); }
+    void HidData(TJvHidDevice* device, std::uint8_t id, const std::uint8_t* data, std::uint16_t size)
+    {
+        const auto frame = port.Frame(device, data, size);
+        if (!frame.empty())
+            router.OnHidData(id, frame);
+    }
+    void HidUnplug(TJvHidDevice* device)
+    {
+        if (port.Unplug(device) && router.Kind() == LinkKind::Usb)
+            tmLinkBroken->SetEnabled(true);
+    }
+
+    TClientSocket* socket;
+    std::unique_ptr<TJvHidDeviceController> controller;
+    ProcessorHidPort port;
+    LinkRouter router;
+    LUnitControl unit;
+    FirBuffers fir{};
+    ReplyDispatcher dispatcher;
+    std::unique_ptr<TfmNetwork> scan;
+    std::unique_ptr<TfmHidData> monitor;
+    ConnectionControl control;
+    TTimer* tmDisconnect = nullptr;
+    TTimer* tmLinkBroken = nullptr;
+    TTimer* tmComScan = nullptr;
+    std::uint32_t deviceAddress = 0;
+    std::string comPortName;
+    int progress = 0;
+    int progressMax = 100;
+    std::vector<std::string> record;
+
+private:
+    template <class F>
+    TTimer* oneShot(unsigned interval, F work)
+    {
+        auto* t = new TTimer(this);
+        t->SetEnabled(false);
+        t->SetInterval(interval);
+        t->OnTimer = [t, work](TObject*) {
+            t->SetEnabled(false);
+            work();
+        };
+        return t;
+    }
+};
+
+class ConnectEndToEnd : public ::testing::Test
+{
+protected:
+    ConnectEndToEnd()
+    {
+        registerConnectionWindows();
+        simPort = server.ListenTcp(0);
+        ptyPath = server.OpenPty();
+        serverThread = std::thread([this] { server.Run(); });
+        usePorts({});
+    }
+    ~ConnectEndToEnd() override
+    {
+        window.reset();
+        stopServer();
+        setSerialPortProvider(nullptr);
+    }
+
+    void usePorts(std::vector<std::string> ports)
+    {
+        setSerialPortProvider(std::make_unique<FixedSerialPorts>(std::move(ports)));
+    }
+    void makeWindow()
+    {
+        window = std::make_unique<TestMainWindow>(bus, simPort);
+        window->monitor->Show();
+    }
+    void stopServer()
+    {
+        server.Stop();
+        if (serverThread.joinable())
+            serverThread.join();
+    }
+    bool online() { return pumpUntil([&] { return window->dispatcher.state().online; }); }
+    bool anyLine(const std::string& prefix) const
+    {
+        const auto lines = window->traceLines();
+        return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+    }
+
+    sim::DeviceCore core;
+    sim::Responder responder{core};
+    sim::SimServer server{responder};
+    std::uint16_t simPort = 0;
+    std::string ptyPath;
+    std::thread serverThread;
+    hid::FakeHidBus bus;
+    std::unique_ptr<TestMainWindow> window;
+};
+
+TEST_F(ConnectEndToEnd, TheScanFindsTheProcessorOverTcpOnLoopbackAndGoesOnline)
+{
+    makeWindow();
+    window->deviceAddress = kLoopback;
+    window->startScan();
+    ASSERT_TRUE(online());
+    EXPECT_EQ(window->router.Kind(), LinkKind::Net);
+    EXPECT_EQ(window->scan->lblScan->Caption(), "Connecting IP:127.0.0.1");
+    EXPECT_TRUE(pumpUntil([&] { return !window->scan->Visible(); })) << "the dialog closes on success";
+    EXPECT_TRUE(anyLine("NET W 10 02 00 01 01 10 ")) << "the device information request";
+    EXPECT_TRUE(anyLine("NET R 10 02 01 00 ")) << "its answer";
+}
+
+TEST_F(ConnectEndToEnd, TheScanFindsTheProcessorOnAPseudoTerminal)
+{
+    usePorts({ptyPath});
+    makeWindow();
+    window->startScan();
+    ASSERT_TRUE(online());
+    EXPECT_EQ(window->router.Kind(), LinkKind::Serial);
+    EXPECT_EQ(window->comPortName, ptyPath);
+    EXPECT_TRUE(anyLine("COM R 10 02 01 00 "));
+}
+
+TEST_F(ConnectEndToEnd, UsbThroughTheFakeHidBusLeadsTheScan)
+{
+    sim::DeviceCore usbCore;
+    sim::Responder usbResponder{usbCore};
+    sim::FakeHidProcessor processor(bus, usbResponder);
+    makeWindow();
+    window->controller->DeviceChange();
+    ASSERT_TRUE(window->HasHidDevice());
+    window->startScan();
+    EXPECT_EQ(window->scan->lblScan->Caption(), "Scan USB");
+    ASSERT_TRUE(online());
+    EXPECT_EQ(window->router.Kind(), LinkKind::Usb);
+    EXPECT_TRUE(anyLine("USB W 00  10 02 00 01 01 10 "));
+    EXPECT_TRUE(anyLine("USB R 00  10 02 01 00 "));
+}
+
+struct ModelCase
+{
+    const char* model;
+    const char* error;
+};
+
+void PrintTo(const ModelCase& c, std::ostream* os) { *os << c.model; }
+
+class ConnectModelCheck : public ConnectEndToEnd, public ::testing::WithParamInterface<ModelCase>
+{
+};
+
+TEST_P(ConnectModelCheck, AWrongModelOrVersionIsRefusedAndTheLinkDropped)
+{
+    core.SetModel(GetParam().model);
+    makeWindow();
+    window->deviceAddress = kLoopback;
+    window->startScan();
+    ASSERT_TRUE(pumpUntil([&] { return window->shown(GetParam().error); }));
+    ASSERT_TRUE(pumpUntil([&] { return window->router.Kind() == LinkKind::None; })) << "the link is dropped";
+    EXPECT_FALSE(window->dispatcher.state().online);
+    EXPECT_TRUE(anyLine("NET W 10 02 00 01 01 11 ")) << "the end of the connection was sent first";
+    EXPECT_TRUE(pumpUntil([&] { return window->shown("offline"); }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, ConnectModelCheck,
+                         ::testing::Values(ModelCase{"QX-99Z V012", "SID_INFO_ERROR_UNIT"},
+                                           ModelCase{"QX-73B V011", "SID_INFO_ERROR_VERSION"}),
+                         [](const auto& p) { return std::string(p.index == 0 ? "WrongModel" : "WrongVersion"); });
+
+TEST_F(ConnectEndToEnd, ALinkFailureReturnsTheUserToTheScanDialog)
+{
+    makeWindow();
+    window->deviceAddress = kLoopback;
+    window->startScan();
+    ASSERT_TRUE(online());
+    ASSERT_TRUE(pumpUntil([&] { return !window->scan->Visible(); }));
+    stopServer(); // the processor goes away
+    ASSERT_TRUE(pumpUntil([&] { return window->scan->Visible(); }));
+    EXPECT_EQ(window->router.Kind(), LinkKind::None);
+    EXPECT_TRUE(window->shown("offline"));
+    EXPECT_TRUE(pumpUntil([&] { return window->scan->lblScan->Caption() == "Link Broken"; }));
+    EXPECT_FALSE(window->scan->IsConnected());
+}
+
+TEST_F(ConnectEndToEnd, DemoWorksOfflineWithNothingToFind)
+{
+    makeWindow();
+    window->startScan();
+    ASSERT_TRUE(pumpUntil([&] { return window->scan->btnExit->Enabled(); }));
+    EXPECT_EQ(window->scan->lblScan->Caption(), "No Device found.");
+    window->scan->btnExitClick(nullptr);
+    EXPECT_FALSE(window->scan->Visible());
+    EXPECT_TRUE(window->shown("link controls enabled"));
+    EXPECT_EQ(window->router.Kind(), LinkKind::None);
+    EXPECT_FALSE(window->socket->Active());
+    EXPECT_TRUE(window->traceLines().empty());
+}
+
+} // namespace
+} // namespace qx::test

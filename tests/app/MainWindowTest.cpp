@@ -1,0 +1,324 @@
+#include "MainWindowFixture.h"
+
+#include "app/MainLayout.h"
+#include "link/LCommProc.h"
+#include "link/LNetProc.h"
+#include "model/LUnitControl.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
+#include "platform/gui/Button.h"
+#include "platform/gui/Label.h"
+#include "platform/gui/MenuItem.h"
+#include "platform/gui/RadioButton.h"
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string suffix(int c) { return qx::channelSuffix(c); }
+
+TEST_F(MainWindowTest, StartsOfflineOnTheGainPageAtTheDesignSize)
+{
+    EXPECT_EQ(window->Caption(), "K-ARX QX-73B DSP Processor Editor V1.2");
+    EXPECT_EQ(window->Width(), 1125);
+    EXPECT_EQ(window->Height(), 727);
+    EXPECT_EQ(window->CurrentPage, 14);
+    EXPECT_TRUE(find("rzgFftGain")->Visible());
+    EXPECT_TRUE(find("rzgParamGain")->Visible());
+    EXPECT_EQ(window->DeviceId, 1);
+    EXPECT_EQ(window->DeviceAddress, 0xC0A80165U) << "192.168.1.101";
+    EXPECT_EQ(window->Language, "English");
+    EXPECT_EQ(window->SelectedBand, -1);
+    EXPECT_EQ(window->HoverBand, -1);
+    EXPECT_EQ(window->ShownCompOutput, 4);
+    EXPECT_EQ(window->ShownLimitOutput, 4);
+    EXPECT_FALSE(window->Exchange().connected);
+    EXPECT_FLOAT_EQ(window->BypassImpulse, 1.0F);
+    // The first showing of the factory record sets every tap count to its 512.
+    for (int c = 0; c < 12; ++c) {
+        EXPECT_EQ(window->FirTaps[c], 512) << suffix(c);
+        EXPECT_FLOAT_EQ(window->FirCoeffs[c][0], 1.0F) << suffix(c);
+        EXPECT_FLOAT_EQ(window->FirCoeffs[c][1], 0.0F) << suffix(c);
+    }
+    for (const auto& plot : window->Plots)
+        EXPECT_NE(plot, nullptr);
+    EXPECT_TRUE(find<TRadioButton>("rbShowEqFirOut1")->Enabled());
+}
+
+TEST_F(MainWindowTest, CaptionsComeFromTheEnglishTable)
+{
+    struct Case
+    {
+        const char* name;
+        const char* caption;
+    };
+    const Case menus[] = {{"File", "File"}, {"Connected", "Connect"}, {"NetworkSetup", "Setting ID/IP"},
+                          {"InDigital", "AES/EBU"}, {"About", "About"}};
+    for (const Case& c : menus)
+        EXPECT_EQ(find<TMenuItem>(c.name)->Caption(), c.caption) << c.name;
+    EXPECT_TRUE(find<TMenuItem>("English")->Checked());
+    EXPECT_FALSE(find<TMenuItem>("ChineseSimplified")->Checked());
+    EXPECT_TRUE(find<TMenuItem>("NetworkSetup")->Visible());
+    EXPECT_FALSE(find<TMenuItem>("LanguageSel")->Visible());
+    const Case controls[] = {{"rzbMenuLink", "OffLine"}, {"rzbPhaseInA", "Normal"}, {"rzbMuteOut8", "Mute"},
+                             {"lbGateName", "In A  Gate"}, {"lbCompName", "Out 1  RMS Compressor"},
+                             {"lbLimitName", "Out 1  Peak Limit"}, {"rzbMenuOut3", "Out3"}};
+    for (const Case& c : controls)
+        EXPECT_EQ(find(c.name)->Caption(), c.caption) << c.name;
+}
+
+// Every name the code composes exists in the layout with the class the code
+// expects. Families not built yet are stood in for by standard controls.
+TEST_F(MainWindowTest, EveryComposedNameExistsWithItsClass)
+{
+    const std::map<std::string, std::string> standIn = {{"TiXYPlot", "TPanel"}};
+    std::ifstream in(QX_TEST_DATA_DIR "/ComposedNames.txt");
+    ASSERT_TRUE(in) << "ComposedNames.txt";
+    std::string line;
+    int checked = 0;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        std::string prefix, sides, cls;
+        fields >> prefix >> sides >> cls;
+        const std::string expected = standIn.count(cls) ? standIn.at(cls) : cls;
+        std::vector<std::string> names;
+        const auto star = prefix.find('*');
+        auto compose = [&](const std::string& tail) {
+            if (star == std::string::npos)
+                names.push_back(prefix + tail);
+            else
+                for (char letter = 'A'; letter <= 'D'; ++letter)
+                    names.push_back(prefix.substr(0, star) + letter + prefix.substr(star + 1) + tail);
+        };
+        if (sides == "One")
+            names.push_back(prefix);
+        for (int c = 0; c < 12; ++c) {
+            const bool input = c < 4;
+            if (sides == "InOut")
+                compose(suffix(c));
+            else if (sides == "In" && input)
+                compose(std::string(1, static_cast<char>('A' + c)));
+            else if (sides == "Out" && !input)
+                compose(std::to_string(c - 3));
+        }
+        for (const std::string& name : names) {
+            TComponent* component = window->FindComponent(name);
+            ASSERT_NE(component, nullptr) << name << " (" << line << ")";
+            EXPECT_EQ(component->ClassName(), expected) << name;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 1500) << "the inventory was read";
+}
+
+struct PageCase
+{
+    const char* button;
+    int page;
+    const char* graph;
+};
+
+const PageCase kPages[] = {
+    {"rzbMenuInA", 0, "rzgFftInA"},     {"rzbMenuInD", 3, "rzgFftInD"},   {"rzbMenuOut1", 4, "rzgFftOut1"},
+    {"rzbMenuOut8", 11, "rzgFftOut8"},  {"rzbMenuComp", 12, "rzgFftComp"}, {"rzbMenuDelay", 13, "rzgFftDelay"},
+    {"rzbMenuMatrix", 15, "rzgFftMatrix"}, {"rzbMenuGate", 16, "rzgFftGate"}, {"rzbMenuLimit", 17, "rzgFftLimit"},
+};
+
+TEST_F(MainWindowTest, PageButtonsBringTheirPagePairToFront)
+{
+    for (const PageCase& c : kPages) {
+        find<TRzBmpButton>(c.button)->Click();
+        EXPECT_EQ(window->CurrentPage, c.page) << c.button;
+        EXPECT_TRUE(find(c.graph)->Visible()) << c.button;
+        std::string param = c.graph;
+        param.replace(0, 6, "rzgParam");
+        EXPECT_TRUE(find(param)->Visible()) << c.button;
+        EXPECT_FALSE(find("rzgFftGain")->Visible()) << c.button;
+        find<TRzBmpButton>("rzbMenuGain")->Click();
+        EXPECT_EQ(window->CurrentPage, 14);
+        EXPECT_FALSE(find(c.graph)->Visible()) << c.button;
+    }
+}
+
+TEST_F(MainWindowTest, PressingThePageInFrontChangesNothing)
+{
+    find<TRzBmpButton>("rzbMenuOut2")->Click();
+    find("rzgFftGain")->Show();
+    find<TRzBmpButton>("rzbMenuOut2")->Click();
+    EXPECT_TRUE(find("rzgFftGain")->Visible()) << "no hide or show ran";
+    EXPECT_EQ(window->CurrentPage, 5);
+}
+
+TEST_F(MainWindowTest, ALinkedChannelShowsItsLeadersPageUnderItsOwnName)
+{
+    // Out2 (channel 5) heads a group holding Out3 (channel 6): bits 1 and 2.
+    window->UnitControl->SetLinkMask(5, 0x6);
+    window->UnitControl->SetLinkMask(6, 0);
+    ASSERT_EQ(window->GroupLeader(6), 5);
+    find<TRzBmpButton>("rzbMenuOut3")->Click();
+    EXPECT_EQ(window->CurrentPage, 6);
+    EXPECT_TRUE(find("rzgFftOut2")->Visible());
+    EXPECT_FALSE(find("rzgFftOut3")->Visible());
+    EXPECT_EQ(find("lbFftChannelOut2")->Caption(), "Out3");
+    EXPECT_EQ(find("lbGainNameOut2")->Caption(), "Out3");
+}
+
+TEST_F(MainWindowTest, BlockDiagramLabelsOpenTheirPages)
+{
+    const std::pair<const char*, int> cases[] = {
+        {"lbMatrixDelayOut5", 13}, {"lbMatrixDeqInC", 2}, {"lbMatrixCompOut3", 12},
+        {"lbMatrixPhaseOut1", 17}, {"lbMatrixXoverOut8", 11}, {"lbMatrixFirInB", 1}};
+    for (const auto& [name, page] : cases) {
+        find<TRzBmpButton>("rzbMenuMatrix")->Click();
+        ASSERT_EQ(window->CurrentPage, 15);
+        find<TLabel>(name)->OnClick(find<TLabel>(name));
+        EXPECT_EQ(window->CurrentPage, page) << name;
+    }
+}
+
+TEST_F(MainWindowTest, OutputSelectDigitalChecksTheItemAndShowsTheLabel)
+{
+    find<TMenuItem>("OutDigital")->Click();
+    EXPECT_TRUE(find<TMenuItem>("OutDigital")->Checked());
+    EXPECT_FALSE(find<TMenuItem>("OutAnalog")->Checked());
+    EXPECT_TRUE(find("lbOutSelDigital")->Visible());
+    EXPECT_EQ(qx::readWord(window->UnitControl->record(), qx::rec::kOutputSelect), 1);
+    find<TMenuItem>("OutAnalog")->Click();
+    EXPECT_FALSE(find("lbOutSelDigital")->Visible());
+}
+
+TEST_F(MainWindowTest, TheTraditionalChineseLanguageReadsTheEnglishTable)
+{
+    window->Language = "ChineseBIG5";
+    EXPECT_EQ(window->Translate("SID_EXIT_OK"), "OK");
+}
+
+TEST(MainLayout, GraphsAreOddHeightsAndMarkersGuardAnEmptyFader)
+{
+    EXPECT_EQ(qx::graphHeight(0), 255);
+    EXPECT_EQ(qx::graphHeight(1), 257);
+    EXPECT_EQ(qx::graphHeight(2), 257);
+    EXPECT_EQ(qx::delayMarkerLeft(5, 0, 475), 40) << "a fader Max of 0";
+    EXPECT_EQ(qx::delayMarkerLeft(32640, 32640, 475), 425);
+    EXPECT_EQ(qx::delayMarkerLeft(16320, 32640, 475), 232);
+}
+
+struct ResizeCase
+{
+    const char* name;
+    const char* property;
+    int atDesign;
+    int atLarger; // 1425 x 817: dw 300, dh 90
+};
+
+const ResizeCase kResize[] = {
+    {"vrbEqBypassInA", "Left", 776, 1076},  {"vrbEqShowAllOut8", "Left", 934, 1234},
+    {"fftDrawInA", "Height", 255, 345},     {"fftDrawOut8", "Width", 1070, 1370},
+    {"fftDrawGainOut", "Left", 550, 700},   {"rzgFftDelay", "Height", 284, 374},
+    {"rzgParamOut1", "Top", 292, 382},      {"rzgParamOut1", "Left", 20, 170},
+    {"lb0CompOut", "Top", 115, 165},         {"lbN60CompOut", "Top", 208, 298},
+    {"pbLevelCompOut1", "Height", 185, 265}, {"rzmGrLimitOut8", "Height", 214, 304},
+    {"plLevelGateInD", "Left", 1032, 1332}, {"plMatrixOut8", "Left", 561, 761},
+    {"plMatrixOut8", "Top", 237, 317},      {"plMatrixInD", "Top", 218, 290},
+    {"lbMatrixPhaseOut1", "Left", 240, 284}, {"lbMatrixFirInA", "Left", 362, 449},
+    {"imDelayOut8", "Top", 198, 286},       {"imDelayInB", "Top", 74, 110},
+    {"rzgPreset", "Top", 626, 716},         {"rzgPreset", "Left", 10, 160},
+    {"rzbMenuLink", "Left", 1040, 1340},    {"pbMatrix", "Width", 97, 197},
+};
+
+int property(const TControl& c, const std::string& p)
+{
+    if (p == "Left")
+        return c.Left();
+    if (p == "Top")
+        return c.Top();
+    if (p == "Width")
+        return c.Width();
+    return c.Height();
+}
+
+TEST_F(MainWindowTest, ResizeSharesExtraSpaceByTheTables)
+{
+    for (const ResizeCase& c : kResize)
+        EXPECT_EQ(property(*find(c.name), c.property), c.atDesign) << c.name << "." << c.property << " at design";
+    window->SetBounds(0, 0, 1425, 817);
+    window->FormResize(window.get());
+    EXPECT_EQ(window->ExtraHeight, 90);
+    EXPECT_FALSE(window->AutoScroll());
+    for (const ResizeCase& c : kResize)
+        EXPECT_EQ(property(*find(c.name), c.property), c.atLarger) << c.name << "." << c.property << " larger";
+    // Below the design size the window scrolls and keeps the last layout.
+    window->SetBounds(0, 0, 1000, 700);
+    window->FormResize(window.get());
+    EXPECT_TRUE(window->AutoScroll());
+    for (const ResizeCase& c : kResize)
+        EXPECT_EQ(property(*find(c.name), c.property), c.atLarger) << c.name << "." << c.property << " smaller";
+}
+
+TEST_F(MainWindowTest, DelayTimeLabelsFollowTheirMarkers)
+{
+    for (int c = 0; c < 12; ++c) {
+        const TControl* marker = find("imDelay" + suffix(c));
+        const TControl* time = find("lbFftDelayTime" + suffix(c));
+        EXPECT_EQ(marker->Left(), 40) << suffix(c);
+        EXPECT_EQ(time->Left(), marker->Left() + 30) << suffix(c);
+        EXPECT_EQ(time->Top(), marker->Top() + marker->Height() / 4) << suffix(c);
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, ACloseBeforeTheQuitDialogConfirmsIsRefused)
+{
+    TCloseAction action = caHide;
+    window->FormClose(window.get(), action);
+    EXPECT_EQ(action, caNone);
+}
+
+TEST_F(MainWindowTest, AConfirmedCloseClosesAndDeletesTheLink)
+{
+    window->ComLink = std::make_unique<LCommProc>(*window, 1);
+    window->SetExitConfirmed(true);
+    TCloseAction action = caNone;
+    window->FormClose(window.get(), action);
+    EXPECT_EQ(action, caHide);
+    EXPECT_EQ(window->ComLink, nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, OnlineNamesTheLinkInTheStatusLabel)
+{
+    window->NetLink = nullptr;
+    window->ShowOnline();
+    EXPECT_EQ(find("rzbMenuLink")->Caption(), "OnLine");
+    EXPECT_EQ(find<TMenuItem>("Connected")->Caption(), "Disconnect");
+    window->ComLink = std::make_unique<LCommProc>(*window, 1);
+    window->ComPortName = "/dev/ttyUSB0";
+    window->ShowOnline();
+    EXPECT_EQ(find("lbShowIp")->Caption(), "/dev/ttyUSB0");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, LinkSettingsGoToTheOpenLinkAndNowhereWithoutOne)
+{
+    window->SetLinkTimeout(5000); // no link: nothing to set, nothing fails
+    EXPECT_FALSE(window->IsUsbLink());
+    window->ComLink = std::make_unique<LCommProc>(*window, 1);
+    window->SetLinkTimeout(1000);
+    EXPECT_EQ(window->ComLink->Timeout(), 1000);
+}
+
+} // namespace

@@ -1,0 +1,152 @@
+// The program as it runs: every window made in order, the main window at its
+// design size, every page reached by its page button, and the program ended
+// through the quit dialog.
+
+#include "app/FMain.h"
+#include "app/ProgramStart.h"
+#include "app/SmallWindows.h"
+#include "app/lock/FLockMode.h"
+#include "app/lock/FLockPassWord.h"
+#include "app/lock/FLockSetup.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
+#include "model/dialogs/FFactory.h"
+#include "model/dialogs/FRecallPreset.h"
+#include "model/dialogs/FStoreName.h"
+#include "model/dialogs/FStorePreset.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Button.h"
+#include "platform/gui/Control.h"
+#include "platform/gui/Label.h"
+#include "platform/gui/MenuItem.h"
+#include "platform/gui/Timer.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The window system's close box.
+void pressCloseBox(TForm& form)
+{
+    QCloseEvent close;
+    QApplication::sendEvent(form.Widget(), &close);
+}
+
+// Runs the steps one per timer tick while the loop runs, modal loops included.
+class Script
+{
+public:
+    explicit Script(std::vector<std::function<void()>> steps) : steps_(std::move(steps)), timer_(nullptr)
+    {
+        timer_.SetInterval(1);
+        timer_.OnTimer = [this](TObject*) {
+            if (next_ < steps_.size())
+                steps_[next_++]();
+        };
+        timer_.SetEnabled(true);
+    }
+    std::size_t done() const { return next_; }
+
+private:
+    std::vector<std::function<void()>> steps_;
+    std::size_t next_ = 0;
+    TTimer timer_;
+};
+
+template <class T = TControl>
+T* find(const std::string& name)
+{
+    return qx::findComponent<T>(*fmMain, name);
+}
+
+TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
+{
+    static int argc = 1;
+    static char name[] = "qx_app_program_tests";
+    static char* argv[] = {name, nullptr};
+    qx::initApplication(argc, argv);
+    qx::registerEditorClasses();
+    qx::createWindows();
+    ASSERT_NE(fmMain, nullptr);
+    // The start timer would open the connection dialog: stopped before the loop runs.
+    find<TTimer>("tmStartConnect")->SetEnabled(false);
+
+    EXPECT_EQ(Application->Title(), "K-ARX QX-73B DSP Processor Editor V1.0");
+    EXPECT_EQ(Application->MainForm(), fmMain);
+    EXPECT_EQ(fmMain->Caption(), "K-ARX QX-73B DSP Processor Editor V1.2");
+    const std::vector<TForm*> windows = {fmAbout,        fmLockPassWord, fmLockSetup, fmProcess,
+                                         fmInformation,  fmLockMode,     fmMemo,      fmRecallPreset,
+                                         fmStorePreset,  fmFactory,      fmStoreName, fmExit};
+    for (TForm* window : windows)
+        ASSERT_NE(window, nullptr);
+    EXPECT_EQ(qx::presetDialogHost(), fmMain);
+    EXPECT_EQ(qx::lockDialogHost(), fmMain);
+
+    std::vector<std::function<void()>> steps;
+    steps.push_back([] {
+        EXPECT_TRUE(fmMain->Visible());
+        EXPECT_EQ(fmMain->Width(), 1125);
+        EXPECT_EQ(fmMain->Height(), 727);
+        EXPECT_NE(fmMain->FindComponent("MainMenu"), nullptr);
+        EXPECT_NE(find<TMenuItem>("File"), nullptr);
+    });
+    const std::vector<std::pair<std::string, int>> pages = {
+        {"InA", 0},  {"InB", 1},  {"InC", 2},  {"InD", 3},    {"Out1", 4},   {"Out2", 5},
+        {"Out3", 6}, {"Out4", 7}, {"Out5", 8}, {"Out6", 9},   {"Out7", 10},  {"Out8", 11},
+        {"Comp", 12}, {"Delay", 13}, {"Matrix", 15}, {"Gate", 16}, {"Limit", 17}, {"Gain", 14}};
+    for (const auto& [page, number] : pages)
+        steps.push_back([page, number] {
+            find<TRzBmpButton>("rzbMenu" + page)->Click();
+            EXPECT_EQ(fmMain->CurrentPage, number) << page;
+            EXPECT_TRUE(find("rzgFft" + page)->Visible()) << page;
+            EXPECT_TRUE(find("rzgParam" + page)->Visible()) << page;
+        });
+    // The close box asks and leaves the window open; Cancel closes only the dialog.
+    steps.push_back([] {
+        pressCloseBox(*fmMain);
+        EXPECT_TRUE(fmExit->Visible());
+        EXPECT_TRUE(fmMain->Visible());
+        EXPECT_EQ(fmExit->Caption(), "Information");
+        EXPECT_EQ(fmExit->lbExit->Caption(), "Are you sure to quit ?");
+    });
+    steps.push_back([] {
+        fmExit->btnCancel->Click();
+        EXPECT_FALSE(fmExit->Visible());
+        EXPECT_TRUE(fmMain->Visible());
+        EXPECT_FALSE(fmMain->ExitConfirmed);
+    });
+    // File, Exit shows the dialog modally; OK is pressed inside its loop by
+    // a timer of its own, as the script's timer is still in its handler.
+    TTimer pressOk(nullptr);
+    pressOk.SetEnabled(false);
+    pressOk.SetInterval(1);
+    bool okPressed = false;
+    pressOk.OnTimer = [&](TObject*) {
+        pressOk.SetEnabled(false);
+        EXPECT_TRUE(fmExit->Visible());
+        okPressed = true;
+        fmExit->btnOK->Click();
+    };
+    steps.push_back([&pressOk] {
+        pressOk.SetEnabled(true);
+        find<TMenuItem>("Exit")->Click();
+    });
+    Script script(std::move(steps));
+
+    Application->Run();
+
+    EXPECT_EQ(script.done(), 22U) << "every step ran";
+    EXPECT_TRUE(okPressed);
+    EXPECT_TRUE(fmMain->ExitConfirmed);
+    EXPECT_TRUE(Application->Terminated());
+    qx::doneApplication();
+}
+
+} // namespace

@@ -1,0 +1,425 @@
+// The unit state shown in the main window's controls, and the meters.
+
+#include "MainWindowFixture.h"
+
+#include "controls/skinned/AdvTrackBar.h"
+#include "controls/skinned/CurvyControls.h"
+#include "model/LUnitControl.h"
+#include "model/ReplyDispatcher.h"
+#include "platform/gui/ComboBox.h"
+#include "platform/gui/MenuItem.h"
+#include "platform/gui/PropertyRegistry.h"
+#include "platform/gui/UpDown.h"
+#include "response/LMyFFTDrawHpLp6dB.h"
+#include "response/LProgressBar.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace {
+
+namespace rec = qx::rec;
+
+// What one control shows: a caption or text, a fader or up-down position, a
+// button's Down, a combo's item index.
+struct Shown
+{
+    const char* name;
+    std::variant<const char*, int, bool> value;
+    enum Kind { Text, Position, Down, Item } kind;
+};
+
+class ShowStateTest : public MainWindowTest
+{
+protected:
+    qx::UnitRecord& record() { return window->UnitControl->record(); }
+    void word(std::size_t at, unsigned value) { qx::writeWord(record(), at, value); }
+
+    int position(const std::string& name) const
+    {
+        if (auto* fader = find<TAdvTrackBar>(name))
+            return fader->Position();
+        return find<TUpDown>(name)->Position();
+    }
+    std::string text(const std::string& name) const
+    {
+        if (auto* box = find<TCurvyEdit>(name))
+            return box->Text();
+        return find(name)->Caption();
+    }
+    // Read by name: the button family's headers and the fader's do not mix.
+    bool down(const std::string& name) const { return std::get<bool>(qx::getProperty(*find(name), "Down")); }
+    std::int64_t meter(const std::string& name) const
+    {
+        return std::get<std::int64_t>(qx::getProperty(*find(name), "Value"));
+    }
+
+    void expectShown(const std::vector<Shown>& table) const
+    {
+        for (const Shown& s : table) {
+            ASSERT_NE(find(s.name), nullptr) << s.name;
+            switch (s.kind) {
+            case Shown::Text:
+                EXPECT_EQ(text(s.name), std::get<const char*>(s.value)) << s.name;
+                break;
+            case Shown::Position:
+                EXPECT_EQ(position(s.name), std::get<int>(s.value)) << s.name;
+                break;
+            case Shown::Down:
+                EXPECT_EQ(down(s.name), std::get<bool>(s.value)) << s.name;
+                break;
+            case Shown::Item:
+                EXPECT_EQ(find<TComboBox>(s.name)->ItemIndex(), std::get<int>(s.value)) << s.name;
+                break;
+            }
+        }
+    }
+
+    // The summed curve of a channel graph as drawn.
+    std::vector<double> drawnSum(const std::string& graph) const
+    {
+        auto* g = find<LMyFFTDrawHpLp6dB>(graph);
+        int n = 0;
+        EXPECT_TRUE(g->GetPlotNumPoints(n, 33)) << graph;
+        std::vector<double> y(static_cast<std::size_t>(n));
+        g->GetPlotY(y.data(), 33);
+        return y;
+    }
+};
+
+constexpr auto T = Shown::Text;
+constexpr auto P = Shown::Position;
+constexpr auto D = Shown::Down;
+constexpr auto I = Shown::Item;
+
+TEST_F(ShowStateTest, TheFactoryRecordShowsItsDocumentedValues)
+{
+    expectShown({
+        {"lbPstNum", "F00", T},
+        {"lbPstName", "Default Preset", T},
+        {"lbMatrixChNameInB", "InB", T},
+        {"lbMatrixChNameOut7", "Out7", T},
+        {"isGainInA", 0, P},
+        {"isGainBackupInD", 0, P},
+        {"cvdGainInA", "+0.0dB", T},
+        {"cvdGainBackupOut3", "+0.0dB", T},
+        {"rzbPhaseInC", false, D},
+        {"rzbMuteOut2", false, D},
+        {"rzbMuteBackupOut2", false, D},
+        {"isDelayOut8", 0, P},
+        {"lbNowFirTapsInA", "512", T},
+        {"rzbFirBypassInA", true, D},
+        {"lbNowFirTapsOut2", "512", T},
+        {"rzbFirBypassOut2", true, D},
+        {"rzcModeOut1", 2, I},
+        {"rzcFirTypeOut1", 0, I},
+        {"isFirLowCutOut4", 110, P},
+        {"cvdFirLowCutOut4", "250.0Hz", T},
+        {"cvdFirHighCutOut4", "20.16KHz", T},
+        {"isLowCutFreqOut1", 0, P},
+        {"cvdLowCutFreqOut1", "19.7Hz", T},
+        {"rzbLowCutBypassOut1", true, D},
+        {"rzcLowCutSlopOut1", 19, I},
+        {"isHighCutFreqOut6", 300, P},
+        {"cvdHighCutFreqOut6", "20.16KHz", T},
+        {"rzbHighCutBypassOut6", true, D},
+        {"isCompThresholdOut1", 40, P},
+        {"cvdCompThresholdOut1", "+20.0dB", T},
+        {"cvdCompRatioOut1", "1:1.0", T},
+        {"cvdCompAttackOut1", "50.0ms", T},
+        {"cvdCompReleaseOut1", "500ms", T},
+        {"cvdCompKneeOut1", "0dB", T},
+        {"cvdLimitRatioOut8", "Limit", T},
+        {"udLimitRatioOut8", 15, P},
+        {"rzbAMatrixOut5", true, D},
+        {"rzbBMatrixOut5", false, D},
+        {"rzbDMatrixOut8", true, D},
+        {"udMixGainCOut3", 0, P},
+        {"rzbUnit0", true, D},
+        {"cvdGateThresholdInA", "-90.0dB", T},
+        {"cvdGateHoldInB", "10ms", T},
+    });
+    EXPECT_EQ(find("rzbMenuInC")->Hint(), "InC");
+    EXPECT_TRUE(find<TMenuItem>("InAnalog")->Checked());
+    EXPECT_FALSE(find<TMenuItem>("OutDigital")->Checked());
+    EXPECT_FALSE(find("lbInSelDigital")->Visible());
+    EXPECT_EQ(find("imDelayInA")->Left(), 40);
+    // Every FIR is bypassed: no tap of the budget is used.
+    EXPECT_EQ(window->FirTapsInUse, 0);
+    // 0x0F and 0xFF for the channel graphs, and each channel's own mark on
+    // its side's graphs: the outputs' bits lie beyond 0xFF.
+    for (int c = 0; c < 12; ++c)
+        EXPECT_EQ(window->OverlayRefreshMasks[c], c < 4 ? 0x0F : 0xFFF) << c;
+    EXPECT_EQ(window->OverlayRefreshMasks[12], 0xFFF);
+    EXPECT_EQ(window->OverlayRefreshMasks[13], 0xFFF);
+}
+
+// Stored values beyond a control's range show at the nearest end, text
+// included; indexes beyond a table are clamped before they are used.
+TEST_F(ShowStateTest, EditedAndOutOfRangeValuesAreShownClamped)
+{
+    window->Replies->state().currentPreset = 7;
+    qx::writeText(record(), rec::kPresetName, rec::kPresetNameSize, "FourteenChars!");
+    qx::writeText(record(), rec::input(0), rec::kChannelNameSize, "EightChr");
+    qx::writeText(record(), rec::output(1), rec::kChannelNameSize, "Ab");
+    const std::size_t out1 = rec::output(0), out2 = rec::output(1), out3 = rec::output(2);
+    word(rec::input(0) + rec::kInGain, 400);
+    word(rec::input(1) + rec::kInGain, 80);
+    word(rec::input(2) + rec::kInGain, 79);
+    word(rec::input(3) + rec::kInGain, 0);
+    word(out1 + rec::kOutGain, 999);
+    word(out1 + rec::kOutCompressor + rec::kDynThreshold, 0);
+    word(out1 + rec::kOutCompressor + rec::kDynRatio, 4);
+    word(out1 + rec::kOutCompressor + rec::kDynAttack, 20000);
+    word(out1 + rec::kOutCompressor + rec::kDynKnee, 40);
+    word(out2 + rec::kOutCompressor + rec::kDynThreshold, 600);
+    word(out2 + rec::kOutCompressor + rec::kDynRatio, 99);
+    word(out1 + rec::kOutFilter + rec::kFilterHighPassFreq, 170);
+    record()[out1 + rec::kOutFilter + rec::kFilterHighPassSlope] = 20;
+    word(out2 + rec::kOutFilter + rec::kFilterHighPassFreq, 999);
+    record()[out2 + rec::kOutFilter + rec::kFilterHighPassSlope] = 77;
+    word(out3 + rec::kOutFilter + rec::kFilterMode, 9);
+    word(rec::input(0) + rec::kInDelay, 32640);
+    word(rec::input(1) + rec::kInDelay, 60000);
+    word(rec::input(1) + rec::kInPolarity, 1);
+    word(rec::kInputMuteMask, 0x0002);
+    word(rec::kInputSelect, 1);
+    word(rec::kDelayUnit, 2);
+    word(out1 + rec::kOutMixLevels, 400);
+    word(out1 + rec::kOutMixLevels + 2, 100);
+    word(out1 + rec::kOutRouteMask, 0x0A);
+    window->LoadUnitToForm();
+
+    expectShown({
+        {"lbPstNum", "U07", T},
+        {"lbPstName", "FourteenChars!", T},
+        {"lbMatrixChNameInA", "EightChr", T},
+        {"lbMatrixChNameOut2", "Ab", T},
+        {"isGainInA", 120, P},
+        {"cvdGainInA", "+12.0dB", T},
+        {"cvdGainBackupInA", "+12.0dB", T},
+        {"isGainInB", -200, P},
+        {"cvdGainInB", "-20.0dB", T},
+        {"isGainInC", -201, P},
+        {"cvdGainInC", "-20.5dB", T},
+        {"isGainBackupInD", -280, P},
+        {"cvdGainInD", "-60.0dB", T},
+        {"isGainOut1", 120, P},
+        {"cvdGainOut1", "+12.0dB", T},
+        {"isCompThresholdOut1", -180, P},
+        {"cvdCompThresholdOut1", "-90.0dB", T},
+        {"cvdCompRatioOut1", "1:1.7", T},
+        {"isCompAttackOut1", 9998, P},
+        {"cvdCompAttackOut1", "999.9ms", T},
+        {"cvdCompKneeOut1", "12dB", T},
+        {"isCompThresholdOut2", 40, P},
+        {"cvdCompThresholdOut2", "+20.0dB", T},
+        {"cvdCompRatioOut2", "Limit", T},
+        {"cvdLowCutFreqOut1", "1.00KHz", T},
+        {"rzcLowCutSlopOut1", 19, I},
+        {"rzbLowCutBypassOut1", false, D},
+        {"isLowCutFreqOut2", 300, P},
+        {"cvdLowCutFreqOut2", "20.16KHz", T},
+        {"rzcLowCutSlopOut2", 19, I},
+        {"rzcModeOut3", -1, I},
+        {"isDelayInB", 32640, P},
+        {"rzbPhaseInB", true, D},
+        {"rzbPhaseBackupInB", true, D},
+        {"rzbMuteInB", true, D},
+        {"rzbMuteBackupInA", false, D},
+        {"rzbUnit2", true, D},
+        {"rzbUnit0", false, D},
+        {"udMixGainAOut1", 0, P},
+        {"udMixGainBOut1", -180, P},
+        {"rzbAMatrixOut1", false, D},
+        {"rzbBMatrixOut1", true, D},
+        {"rzbDMatrixOut1", true, D},
+    });
+    EXPECT_EQ(find("rzbPhaseInB")->Caption(), window->Translate("SID_PHASE_ON"));
+    EXPECT_EQ(find("rzbPhaseInA")->Caption(), window->Translate("SID_PHASE_OFF"));
+    EXPECT_EQ(find("imDelayInA")->Left(), 425) << "32640 of 32640 on a line 475 wide";
+    EXPECT_TRUE(find<TMenuItem>("InDigital")->Checked());
+    EXPECT_FALSE(find<TMenuItem>("InAnalog")->Checked());
+    EXPECT_TRUE(find("lbInSelDigital")->Visible());
+    EXPECT_FALSE(find("lbOutSelDigital")->Visible());
+}
+
+// The start-up call leaves the gate caption alone; a delay unit beyond the
+// three buttons presses none and the rest of the fill still runs.
+TEST_F(ShowStateTest, StartUpCallAndUnknownDelayUnit)
+{
+    find("lbGateName")->SetCaption("before");
+    window->Initialising = true;
+    window->LoadUnitToForm();
+    EXPECT_EQ(find("lbGateName")->Caption(), "before");
+    window->Initialising = false;
+
+    word(rec::kDelayUnit, 5);
+    word(rec::kOutputSelect, 1);
+    window->LoadUnitToForm();
+    EXPECT_EQ(find("lbGateName")->Caption(), "In A  Gate");
+    EXPECT_TRUE(down("rzbUnit0"));
+    EXPECT_FALSE(down("rzbUnit1"));
+    EXPECT_FALSE(down("rzbUnit2"));
+    EXPECT_TRUE(find<TMenuItem>("OutDigital")->Checked());
+    EXPECT_TRUE(find("lbOutSelDigital")->Visible());
+    EXPECT_FALSE(window->IsBusy());
+}
+
+TEST_F(ShowStateTest, TheFirTapBudgetIsSummedAgainFromNothing)
+{
+    struct Case
+    {
+        const char* what;
+        int mode, type, taps, inputBypass, inputTaps, expected;
+    };
+    const Case cases[] = {
+        {"designed, FIR mode", 1, 2, 24, 1, 512, 1024},
+        {"designed, IIR + FIR", 2, 3, 24, 1, 512, 1024},
+        {"designed, IIR only", 0, 1, 24, 1, 512, 0},
+        {"FIR bypassed", 2, 0, 24, 1, 512, 0},
+        {"coefficients", 2, 4, 300, 1, 512, 300},
+        {"coefficients, IIR only", 0, 4, 300, 1, 512, 0},
+        {"input FIR on", 0, 0, 0, 0, 2048, 2048},
+        {"input count beyond the buffer", 0, 0, 0, 0, 60000, 2048},
+    };
+    const std::size_t filter = rec::outputFilter(0);
+    for (const Case& c : cases) {
+        word(filter + rec::kFilterMode, static_cast<unsigned>(c.mode));
+        record()[filter + rec::kFilterFirType] = static_cast<std::uint8_t>(c.type);
+        word(filter + rec::kFilterFirTaps, static_cast<unsigned>(c.taps));
+        word(rec::input(3) + rec::kInFirBypass, static_cast<unsigned>(c.inputBypass));
+        word(rec::input(3) + rec::kInFirTapCount, static_cast<unsigned>(c.inputTaps));
+        window->LoadUnitToForm();
+        window->LoadUnitToForm();
+        EXPECT_EQ(window->FirTapsInUse, c.expected) << c.what;
+        EXPECT_LE(window->FirTaps[3], 2048) << c.what;
+        EXPECT_LE(window->FirTaps[4], 2048) << c.what;
+    }
+    EXPECT_FALSE(find<TControl>("bnFirOKOut1")->Enabled()) << "a designed FIR leaves nothing to apply";
+    EXPECT_EQ(find<TComboBox>("rzcFirTapsOut1")->ItemIndex(), 24);
+}
+
+// A band whose indexes lie beyond their tables is drawn as the band at the
+// tables' ends.
+TEST_F(ShowStateTest, TheCurvesAreRebuiltFromClampedBands)
+{
+    const std::size_t band = rec::inputBand(1, 3);
+    auto setBand = [&](unsigned gain, unsigned frequency, std::uint8_t q, std::uint8_t type) {
+        word(band + rec::kBandGain, gain);
+        word(band + rec::kBandFreq, frequency);
+        record()[band + rec::kBandQ] = q;
+        record()[band + rec::kBandType] = type;
+        window->LoadUnitToForm();
+        return drawnSum("fftDrawInB");
+    };
+    const std::vector<double> flat = drawnSum("fftDrawInB");
+    const std::vector<double> atEnds = setBand(240, 300, 100, 8);
+    const std::vector<double> beyond = setBand(999, 4000, 200, 50);
+    ASSERT_FALSE(beyond.empty());
+    EXPECT_EQ(beyond, atEnds);
+    for (double y : beyond)
+        EXPECT_TRUE(std::isfinite(y));
+    const std::vector<double> boosted = setBand(240, 170, 35, 0);
+    EXPECT_NE(boosted, flat) << "a +12 dB peak at 1 kHz shows in the sum";
+}
+
+TEST_F(ShowStateTest, AMissingControlLeavesOutItsRowOnly)
+{
+    delete find("cvdGainBackupInB");
+    word(rec::input(1) + rec::kInGain, 100);
+    word(rec::input(2) + rec::kInGain, 100);
+    word(rec::input(1) + rec::kInPolarity, 1);
+    window->LoadUnitToForm();
+    EXPECT_EQ(position("isGainInB"), 0) << "the gain row of InB is left out";
+    EXPECT_TRUE(down("rzbPhaseInB")) << "the next row of InB is shown";
+    EXPECT_EQ(position("isGainInC"), -180);
+    EXPECT_FALSE(window->Busy);
+}
+
+TEST_F(ShowStateTest, TheBusyFlagIsSetWhileTheControlsAreWritten)
+{
+    std::vector<bool> busyInHandler;
+    auto* fader = find<TAdvTrackBar>("isGainOut4");
+    fader->OnChange = [&](TObject*) { busyInHandler.push_back(window->IsBusy()); };
+    word(rec::output(3) + rec::kOutGain, 300);
+    window->LoadUnitToForm();
+    ASSERT_EQ(busyInHandler.size(), 1U);
+    EXPECT_TRUE(busyInHandler[0]);
+    EXPECT_FALSE(window->IsBusy());
+}
+
+TEST_F(ShowStateTest, TheMeterReplyShowsInTheBarsAndMeters)
+{
+    // Out2's limiter can act (ratio 15, threshold below its maximum); its
+    // compressor cannot (ratio 0).
+    find<TAdvTrackBar>("isLimitThresholdOut2")->SetPosition(0);
+    EXPECT_TRUE(window->IsDynamicsArmed(1, true));
+    EXPECT_FALSE(window->IsDynamicsArmed(1, false));
+    EXPECT_FALSE(window->IsDynamicsArmed(0, true)) << "threshold at its maximum";
+    window->ShownGateInput = 1;
+    window->ShownLimitOutput = 5;
+
+    std::array<std::uint8_t, 34> reply{};
+    reply[0] = static_cast<std::uint8_t>(-71); // InA: 1 segment
+    reply[1] = 20;                             // InB: 8
+    reply[5] = static_cast<std::uint8_t>(-30); // Out2: 3
+    reply[13] = static_cast<std::uint8_t>(-4); // Out2 compressor (not armed)
+    reply[21] = static_cast<std::uint8_t>(-4); // Out2 limiter: 3
+    reply[28] = 0x02;                          // Out2 compressor engaged
+    reply[29] = 0x02;                          // Out2 limiter engaged
+    window->Replies->meters().OnMeterReply(reply);
+
+    auto bar = [&](const char* name) { return find<LProgressBar>(name)->GetPosition(); };
+    EXPECT_EQ(bar("pbLevelInA"), 1);
+    EXPECT_EQ(bar("pbLevelBackupInB"), 8);
+    EXPECT_EQ(bar("pbLevelGateInB"), 8);
+    EXPECT_EQ(bar("pbLevelGateIn"), 8) << "InB is shown on the gate page";
+    EXPECT_EQ(bar("pbLevelOut2"), 3);
+    EXPECT_EQ(bar("pbLevelCompOut2"), 3);
+    EXPECT_EQ(bar("pbLevelLimitOut2"), 3);
+    EXPECT_EQ(bar("pbLevelLimitOut"), 3) << "Out2 is shown on the limiter page";
+    EXPECT_EQ(bar("pbLimitLimitOut"), 1);
+    EXPECT_EQ(bar("pbLimitCompOut2"), 0);
+    EXPECT_EQ(bar("pbLimitLimitOut2"), 1);
+    EXPECT_EQ(bar("pbLimitOut2"), 1);
+    EXPECT_EQ(bar("pbLimitBackupOut2"), 1);
+    EXPECT_EQ(meter("rzmGrLimitOut2"), 3);
+    EXPECT_EQ(meter("rzmGrCompOut2"), 0);
+
+    window->ClearMeters();
+    for (const char* name : {"pbLevelInA", "pbLevelGateIn", "pbLevelOut2", "pbLevelLimitOut", "pbLimitOut2"})
+        EXPECT_EQ(bar(name), 0) << name;
+    EXPECT_EQ(meter("rzmGrLimitOut2"), 0);
+}
+
+TEST_F(ShowStateTest, AMissingMeterControlEndsTheUpdateThere)
+{
+    delete find("pbLevelOut3");
+    qx::MeterFrame frame;
+    frame.level.fill(5);
+    window->ShowMeters(frame);
+    auto bar = [&](const char* name) { return find<LProgressBar>(name)->GetPosition(); };
+    EXPECT_EQ(bar("pbLevelOut2"), 5);
+    EXPECT_EQ(bar("pbLevelBackupOut3"), 5) << "written before the missing bar";
+    EXPECT_EQ(bar("pbLevelOut4"), 0) << "after it nothing is written";
+    window->ClearMeters();
+    EXPECT_EQ(bar("pbLevelOut2"), 0);
+}
+
+// The button family has an enumeration of the same name; the fader's keeps
+// its own values in the one program that holds both.
+TEST(EditorClasses, TheFadersGradientDirectionsKeepTheirNames)
+{
+    const auto* info = qx::ClassRegistry::instance().findEnum(typeid(TGradientDirection));
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->valueOf("gdHorizontalInOut"), static_cast<int>(gdHorizontalInOut));
+    EXPECT_FALSE(info->valueOf("gdVerticalEnd").has_value());
+}
+
+} // namespace

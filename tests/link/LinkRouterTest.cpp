@@ -1,0 +1,187 @@
+#include "LinkFakes.h"
+#include "PseudoTerminal.h"
+
+#include "link/CmMcs.h"
+#include "link/LinkRouter.h"
+#include "link/hid/ProcessorHidPort.h"
+#include "link/hid/TJvHidDeviceController.h"
+#include "platform/hid/FakeHidBus.h"
+#include "platform/net/ClientSocket.h"
+#include "platform/sync/Clock.h"
+#include "tests/platform/net/NetTestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+
+#include <algorithm>
+
+namespace qx::test {
+namespace {
+
+const std::vector<std::uint8_t> kKeepAlive = {0x10, 0x02, 0x00, 0x01, 0x01, 0x12, 0x10, 0x03, 0x13};
+const std::vector<std::uint8_t> kReply = {0x10, 0x02, 0x01, 0x00, 0x02, 0x14, 0x00, 0x10, 0x03, 0x16};
+
+TEST(TraceLine, PrefixThenEachByteAsTwoHexDigitsAndABlank)
+{
+    EXPECT_EQ(traceLine("NET W ", kKeepAlive), "NET W 10 02 00 01 01 12 10 03 13 ");
+    EXPECT_EQ(traceLine("USB W 00  ", kKeepAlive), "USB W 00  10 02 00 01 01 12 10 03 13 ");
+    EXPECT_EQ(traceLine("NET RW ", {}), "NET RW ");
+    EXPECT_EQ(traceLine("COM R ", std::vector<std::uint8_t>{0xAB, 0x0F}), "COM R AB 0F ");
+}
+
+// The router with a TCP socket connected to a loopback listener that plays
+// the processor.
+class LinkRouterTest : public ::testing::Test
+{
+protected:
+    LinkRouterTest()
+    {
+        socket.SetAddress("127.0.0.1");
+        socket.SetPort(listener.port());
+        socket.OnRead = [this](TObject*, TCustomWinSocket* s) { router.OnSocketRead(*s); };
+    }
+
+    void connect()
+    {
+        socket.SetActive(true);
+        ASSERT_TRUE(pumpUntil([this] { return socket.Socket()->Connected(); }));
+        ASSERT_GE(listener.accept(), 0);
+        ASSERT_TRUE(router.OpenNet());
+        router.SetLinkTimeout(60000); // no resend of the link's own in these tests
+    }
+
+    // Reads what the router wrote while the GUI loop keeps running, so a
+    // write made by a socket event on this thread can come at all.
+    std::vector<std::uint8_t> receive(std::size_t count)
+    {
+        std::vector<std::uint8_t> got(count);
+        std::size_t at = 0;
+        pumpUntil([&] {
+            const ssize_t n = ::recv(listener.peer(), got.data() + at, count - at, MSG_DONTWAIT);
+            if (n > 0)
+                at += static_cast<std::size_t>(n);
+            return at == count || n == 0;
+        });
+        got.resize(at);
+        return got;
+    }
+    void peerSends(const std::vector<std::uint8_t>& bytes)
+    {
+        ASSERT_EQ(::send(listener.peer(), bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size()));
+    }
+    bool peerHasNothing()
+    {
+        std::uint8_t b = 0;
+        return ::recv(listener.peer(), &b, 1, MSG_DONTWAIT) < 0;
+    }
+    std::vector<std::string> traces(LinkKind kind) const
+    {
+        std::vector<std::string> lines;
+        for (const auto& m : owner.posted())
+            if (m.id == WM_LINK_TRACE && m.wParam == static_cast<std::uintptr_t>(kind))
+                lines.emplace_back(m.data.begin(), m.data.end());
+        return lines;
+    }
+
+    bool traced(LinkKind kind, const std::string& line)
+    {
+        return pumpUntil([&] {
+            const auto lines = traces(kind);
+            return std::find(lines.begin(), lines.end(), line) != lines.end();
+        });
+    }
+
+    FakeOwner owner;
+    LoopbackListener listener;
+    TClientSocket socket{nullptr};
+    hid::FakeHidBus bus;
+    TJvHidDeviceController controller{owner, bus};
+    ProcessorHidPort hidPort{controller};
+    LinkRouter router{owner, socket, hidPort, Clock::system()};
+};
+
+TEST_F(LinkRouterTest, WithoutALinkNothingIsSentAndOnlyValidIdsAreTaken)
+{
+    router.SendCommand(CM_MCS_CMD(1, 0x12), true);
+    EXPECT_EQ(router.Kind(), LinkKind::None);
+    EXPECT_TRUE(traces(LinkKind::Net).empty());
+    const struct
+    {
+        int id;
+        bool taken;
+    } cases[] = {{0, false}, {255, false}, {254, true}, {1, true}};
+    for (const auto& c : cases) {
+        const int before = router.DeviceId();
+        EXPECT_EQ(router.SetDeviceId(c.id), c.taken) << c.id;
+        EXPECT_EQ(router.DeviceId(), c.taken ? c.id : before) << c.id;
+    }
+}
+
+TEST_F(LinkRouterTest, TcpFramesGoToTheSocketAndAreTraced)
+{
+    connect();
+    router.SendCommand(CM_MCS_CMD(1, 0x12), true);
+    EXPECT_EQ(receive(kKeepAlive.size()), kKeepAlive);
+    EXPECT_TRUE(traced(LinkKind::Net, "NET W 10 02 00 01 01 12 10 03 13 "));
+}
+
+TEST_F(LinkRouterTest, AShortReadOutsideAFrameAsksForTheLastFrameAgain)
+{
+    connect();
+    router.SendCommand(CM_MCS_CMD(1, 0x12), true);
+    ASSERT_EQ(receive(kKeepAlive.size()), kKeepAlive);
+    peerSends({0x01, 0x02, 0x03, 0x04, 0x05});
+    EXPECT_EQ(receive(kKeepAlive.size()), kKeepAlive) << "resent";
+    EXPECT_TRUE(traced(LinkKind::Net, "NET R 01 02 03 04 05 "));
+    EXPECT_TRUE(traced(LinkKind::Net, "NET RW 10 02 00 01 01 12 10 03 13 "));
+}
+
+TEST_F(LinkRouterTest, ShortReadsThatStartOrContinueAFrameAreDelivered)
+{
+    connect();
+    router.SendCommand(CM_MCS_CMD(1, 0x12), true);
+    ASSERT_EQ(receive(kKeepAlive.size()), kKeepAlive);
+    // The reply in pieces of 3, 3 and 4 bytes, each read on its own.
+    for (const auto& [from, to] : {std::pair{0, 3}, std::pair{3, 6}, std::pair{6, 10}}) {
+        const std::vector<std::uint8_t> piece(kReply.begin() + from, kReply.begin() + to);
+        peerSends(piece);
+        ASSERT_TRUE(traced(LinkKind::Net, traceLine("NET R ", piece)));
+    }
+    ASSERT_TRUE(owner.waitForSent(1));
+    EXPECT_EQ(owner.sent()[0].id, WM_LINK_FRAME);
+    EXPECT_EQ(owner.sent()[0].data, kReply);
+    EXPECT_TRUE(peerHasNothing()) << "no piece was taken for a resend request";
+}
+
+TEST_F(LinkRouterTest, TheSerialLinkComesFirstAndQueuesWhileAFrameAwaitsItsAnswer)
+{
+    connect();
+    PseudoTerminal pty;
+    ASSERT_TRUE(router.OpenCom(pty.devicePath()));
+    router.SetLinkTimeout(60000);
+    ASSERT_EQ(router.Kind(), LinkKind::Serial);
+
+    const auto first = EncodeFrame(CM_MCS_CMD(1, 0x12), 1);
+    const auto second = EncodeFrame(CM_MCS_CMD(1, 0x14), 1);
+    router.SendCommand(CM_MCS_CMD(1, 0x12), false);
+    router.SendCommand(CM_MCS_CMD(1, 0x14), false);
+    EXPECT_EQ(pty.readAvailable(first.size()), first);
+    EXPECT_TRUE(pty.drain().empty()) << "the second waits for the first one's answer";
+    pty.write(kReply);
+    EXPECT_EQ(pty.readAvailable(second.size()), second);
+
+    router.CloseAll();
+    EXPECT_TRUE(traces(LinkKind::Net).empty());
+    EXPECT_TRUE(peerHasNothing()) << "nothing went to the TCP link";
+}
+
+TEST_F(LinkRouterTest, HidReportsAreTracedWithTheirReportId)
+{
+    router.OnHidData(0, kReply);
+    ASSERT_EQ(traces(LinkKind::Usb).size(), 1u);
+    EXPECT_EQ(traces(LinkKind::Usb)[0], "USB R 00  10 02 01 00 02 14 00 10 03 16 ");
+}
+
+} // namespace
+} // namespace qx::test

@@ -1,0 +1,582 @@
+#!/usr/bin/env python3
+"""Writes resources/layouts/FMain.layout, the main window's layout.
+
+The main window holds about three thousand controls, most of them one per
+channel; this script places them on a regular grid at the design size
+1125 x 727. Run it after changing the arrangement and commit its output:
+
+    tools/layouts/make_fmain_layout.py > resources/layouts/FMain.layout
+
+Controls of the button, skinned and plot families are written with the
+standard class that stands in for them until the family is built (STAND_IN).
+"""
+
+INPUTS = ["InA", "InB", "InC", "InD"]
+OUTPUTS = ["Out%d" % n for n in range(1, 9)]
+CHANNELS = INPUTS + OUTPUTS
+
+# The family class each role stands for, and the class written meanwhile.
+STAND_IN = {
+    "TiXYPlot": "TPanel",
+}
+
+GRAPH_COLOR = "clBlack"
+PAGE_COLOR = "$00303030"
+BOX_COLOR = "$00404040"
+
+out = []
+
+
+def q(text):
+    return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+
+
+def value(v):
+    if isinstance(v, bool):
+        return "True" if v else "False"
+    if isinstance(v, str) and v.startswith("="):
+        return v[1:]
+    if isinstance(v, str):
+        return q(v)
+    return str(v)
+
+
+class Obj:
+    def __init__(self, name, cls, **props):
+        self.name, self.cls, self.props, self.children = name, STAND_IN.get(cls, cls), props, []
+
+    def add(self, child):
+        self.children.append(child)
+        return child
+
+    def write(self, indent=0):
+        pad = "  " * indent
+        out.append("%sobject %s: %s" % (pad, self.name, self.cls))
+        for k, v in self.props.items():
+            out.append("%s  %s = %s" % (pad, k.replace("__", "."), value(v)))
+        for c in self.children:
+            c.write(indent + 1)
+        out.append(pad + "end")
+
+
+def box(name, left, top, width, height, caption="", cls="TRzGroupBox", **props):
+    p = dict(Left=left, Top=top, Width=width, Height=height)
+    if STAND_IN.get(cls, cls) == "TPanel":
+        p.update(BevelOuter="=bvNone", Caption=caption)
+    else:
+        p.update(Caption=caption)
+    p.update(props)
+    return Obj(name, cls, **p)
+
+
+def label(name, left, top, caption, width=None, **props):
+    p = dict(Left=left, Top=top, Caption=caption, Font__Color="=clWhite", Transparent=True)
+    if width:
+        p.update(AutoSize=False, Width=width, Height=props.pop("Height", 16))
+    p.update(props)
+    return Obj(name, "TLabel", **p)
+
+
+def button(name, left, top, width, height, caption, cls="TRzBmpButton", **props):
+    return Obj(name, cls, Left=left, Top=top, Width=width, Height=height, Caption=caption, **props)
+
+
+def fader(name, left, top, width, height, lo=0, hi=10, position=None):
+    p = dict(Left=left, Top=top, Width=width, Height=height, Min=lo, Max=hi)
+    if height > width:
+        p["Orientation"] = "=trVertical"
+    if position is not None:
+        p["Position"] = position
+    return Obj(name, "TAdvTrackBar", **p)
+
+
+def toggle(name, left, top, width, height, caption, group, **props):
+    """A button that stays down: its own group among its siblings, released by a second press."""
+    return button(name, left, top, width, height, caption, GroupIndex=group, AllowAllUp=True,
+                  ButtonBorder="=bbButton", ParentFont=False, Font__Color="=clBlack", **props)
+
+
+def edit(name, left, top, width, text):
+    return Obj(name, "TCurvyEdit", Left=left, Top=top, Width=width, Height=21, Text=text)
+
+
+def combo(name, left, top, width, items, index=0):
+    return Obj(name, "TRzComboBox", Left=left, Top=top, Width=width, Style="=csDropDownList",
+               Items="=(" + ", ".join(q(i) for i in items) + ")", ItemIndex=index)
+
+
+def level(name, left, top, width, height, segments=8):
+    """A level bar of 8 segments (red, yellow, six green) or an indicator of one."""
+    counts = dict(FirstNum=1, SecondNum=1, ThirdNum=6) if segments == 8 else dict(FirstNum=1)
+    # Unlit segments are dark shades of the lit red, yellow and green.
+    counts.update(FirstColor="=$00000050", SecondColor="=$00005050", ThirdColor="=$00003000")
+    return Obj(name, "LProgressBar", Left=left, Top=top, Width=width, Height=height, Max=segments, **counts)
+
+
+def graph(name, left, top, width, height, cls="LMyFFTDrawHpLp6dB", **props):
+    """A response graph with fixed axes: 966..4096 on the frequency grid, -18..18 dB."""
+    p = dict(Left=left, Top=top, Width=width, Height=height, XAutoScale=False, YAutoScale=False,
+             XMin=966, XMax=4096, YMin=-18, YMax=18, NumHorzGrid=11, YLabel="dB")
+    p.update(props)
+    return Obj(name, cls, **p)
+
+
+def tag_of(s):
+    return CHANNELS.index(s)
+
+
+SLOPES = ["BW -6", "BL -6", "BW -12", "BL -12", "LR -12", "BW -18", "BL -18", "BW -24", "BL -24", "LR -24",
+          "BW -30", "BL -30", "BW -36", "BL -36", "LR -36", "BW -42", "BL -42", "BW -48", "BL -48", "LR -48"]
+FIR_WINDOWS = ["  RECT  ", "BARTLETT", "HANNING ", "HAMMING ", "BLACKMAN", "  SINE  ", "  SINC  ", "NUTTALL ",
+               " KAISER ", "BLACK-NU", " HARRIS "]
+
+
+# --- the frame -------------------------------------------------------------
+
+MENU = [
+    ("File", "File", True, None, [
+        ("Open", "Open", True, "OpenClick"), ("Save", "Save", True, "SaveClick"), ("N1", "-", True, None),
+        ("Upload", "Upload", True, "UploadClick"), ("Download", "Download", True, "DownloadClick"),
+        ("N2", "-", False, None), ("FactoryDefault", "Factory Default", False, "FactoryDefaultClick"),
+        ("N3", "-", True, None),
+        ("Exit", "Exit", True, "ExitClick")]),
+    ("Link", "Link", True, None, []),
+    ("Copy", "Copy", True, None, []),
+    ("Lock", "Lock", True, None, [("Unit", "Unit", True, "UnitClick"), ("InFir", "Input FIR", True, None)]),
+    ("LockMode", "Lock Mode", False, "LockModeClick", []),
+    ("SettingID", "Setting ID", False, "SettingIDClick", []),
+    ("NetworkSetup", "Setting ID/IP", True, None, []),
+    ("InSelect", "In Select", True, None, [("InAnalog", "Analog", True, "InAnalogClick"),
+                                           ("InDigital", "AES/EBU", True, "InDigitalClick")]),
+    ("OutSelect", "Out Select", True, None, [("OutAnalog", "Analog", True, "OutAnalogClick"),
+                                             ("OutDigital", "AES/EBU", True, "OutDigitalClick")]),
+    ("TestTone", "Test Tone", True, None, []),
+    ("ChNameList", "Channel Name", True, None, []),
+    ("SourceSelect", "Source Select", True, None, []),
+    ("LimitCalculate", "Limiter Calculate", True, None, []),
+    ("LanguageSel", "Language", False, None, [
+        ("ChineseSimplified", "Simplified Chinese", True, "ChineseSimplifiedClick"),
+        ("ChineseTraditional", "Troditional Chinese", False, None),
+        ("English", "English", True, "EnglishClick")]),
+    ("Help", "Help", True, None, [
+        ("Rs232Code", "RS232 Code Table", True, None), ("N4", "-", False, None),
+        ("MemoShow", "Memo Show", False, "MemoShowClick"), ("HidData", "HidData", False, None),
+        ("LockSetup", "Lock", False, "LockSetupClick")]),
+    ("BlockDiagram", "Diagram", False, "BlockDiagramClick", []),
+    ("Connect", "Connect", False, None, [("Connected", "Connect", True, "ConnectedClick"),
+                                         ("N6", "-", False, None),
+                                         ("ConnectHelp", "Connect Help", False, "ConnectHelpClick")]),
+    ("About", "About", True, "AboutClick", []),
+]
+LANGUAGE_TAGS = {"ChineseSimplified": 0, "ChineseTraditional": 1, "English": 2}
+
+
+def menu_item(name, caption, shown, handler):
+    p = dict(Caption=caption)
+    if not shown:
+        p["Visible"] = False
+    if handler:
+        p["OnClick"] = "=" + handler
+    if name in LANGUAGE_TAGS:
+        p["Tag"] = LANGUAGE_TAGS[name]
+        p["RadioItem"] = True
+        p["GroupIndex"] = 2
+    if name in ("InAnalog", "OutAnalog"):
+        p["Checked"] = True
+    if name in ("InAnalog", "InDigital", "OutAnalog", "OutDigital"):
+        p["RadioItem"] = True
+        p["GroupIndex"] = 1 if name.startswith("In") else 3
+    return Obj(name, "TMenuItem", **p)
+
+
+def main_menu():
+    m = Obj("MainMenu", "TMainMenu")
+    for name, caption, shown, handler, items in MENU:
+        top = m.add(menu_item(name, caption, shown, handler))
+        for item in items:
+            top.add(menu_item(*item))
+    return m
+
+
+PAGE_BUTTONS = [("Gain", 15, 14), ("Comp", 70, 12), ("Limit", 125, 17), ("Delay", 180, 13),
+                ("Matrix", 235, 15)]
+
+
+def function_bar():
+    bar = box("rzgFunction", 5, 26, 1115, 42, cls="TRzPanel", Color="=$00202020")
+    # Gate lies beneath Comp: it is written first so Comp covers it.
+    bar.add(button("rzbMenuGate", 70, 6, 50, 34, "Gate", Tag=16, OnClick="=rzbMenuInAClick"))
+    for name, left, tag in PAGE_BUTTONS:
+        bar.add(button("rzbMenu" + name, left, 6, 50, 34, name, Tag=tag, OnClick="=rzbMenuInAClick"))
+    for i, s in enumerate(CHANNELS):
+        bar.add(button("rzbMenu" + s, 290 + 55 * i, 6, 50, 34, s, Tag=i, Hint=s, ShowHint=True,
+                       OnClick="=rzbMenuInAClick"))
+    bar.add(button("rzbMenuLink", 1040, 6, 70, 34, "OffLine"))
+    return bar
+
+
+def preset_bar():
+    bar = box("rzgPreset", 10, 626, 1105, 46, cls="TRzPanel", Color="=$00202020")
+    bar.add(label("lAddress", 12, 15, "Address"))
+    bar.add(label("lbAddress", 80, 15, "ID 1"))
+    bar.add(label("lPreset", 160, 15, "Preset"))
+    bar.add(label("lbPstNum", 220, 15, "F00"))
+    bar.add(label("lbPstName", 270, 15, "Factory Default", width=200))
+    bar.add(button("bStore", 500, 8, 80, 30, "Store", OnClick="=bStoreClick"))
+    bar.add(button("bRecall", 590, 8, 80, 30, "Recall", OnClick="=bRecallClick"))
+    bar.add(label("lbStatus", 690, 15, "OffLine", width=90))
+    bar.add(label("lbShowIp", 780, 15, "", width=110))
+    bar.add(label("lbDspMips", 900, 15, "DSP 0%", width=160))
+    return bar
+
+
+# --- the pages -------------------------------------------------------------
+
+def page_pair(page, visible=False):
+    graph_box = box("rzgFft" + page, 0, 0, 1112, 284, cls="TRzGroupBox", Color="=" + PAGE_COLOR,
+                    Visible=visible, Font__Color="=clWhite")
+    param_box = box("rzgParam" + page, 20, 292, 1072, 262, cls="TRzGroupBox", Color="=" + PAGE_COLOR,
+                    Visible=visible, Font__Color="=clWhite")
+    return graph_box, param_box
+
+
+def channel_graph(g, s):
+    i = tag_of(s)
+    g.add(label("lbFftChannel" + s, 22, 6, s, Font__Height=-13, Font__Style="=[fsBold]"))
+    g.add(label("lbFftParam" + s, 100, 8, "Param"))
+    sel = g.add(box("rzgFftShowCh" + s, 460 if i < 4 else 420, 2, 300, 24, cls="TRzGroupBox",
+                    Color="=" + PAGE_COLOR))
+    sel.add(label("lbFftShowCh" + s, 6, 5, "Overlay"))
+    g.add(button("vrbEqBypass" + s, 776, 2, 76, 22, "Bypass EQ", cls="TVrDemoButton", Tag=i))
+    g.add(button("vrbEqReset" + s, 857, 2, 74, 22, "Reset EQ", cls="TVrDemoButton", Tag=i))
+    g.add(button("vrbEqShowAll" + s, 934, 2, 100, 22, "Show All EQ", cls="TVrPowerButton", Tag=i))
+    g.add(graph("fftDraw" + s, 20, 27, 1070, 255))
+    curve = g.add(box("rzgFftShowCurve" + s, 920, 200, 160, 74, cls="TRzGroupBox",
+                      Color="=" + BOX_COLOR, Visible=i >= 4))
+    for k, (name, caption) in enumerate([("rbShowEq", "EQ"), ("rbShowFir", "FIR"), ("rbShowEqFir", "EQ+FIR")]):
+        curve.add(Obj(name + s, "TRadioButton", Left=8, Top=6 + 22 * k, Width=140, Caption=caption,
+                      Checked=k == 0, Font__Color="=clWhite", Tag=i,
+                      **({"Enabled": False} if name + s == "rbShowEqFirOut1" else {})))
+
+
+def gain_group(p, s, backup, left, top):
+    """The gain group of a channel page, or its mirror on the gain page (backup)."""
+    i = tag_of(s)
+    mirror = "Backup" if backup else ""
+    g = p.add(box("rzgGain" + mirror + s, left, top, 84 if backup else 126, 234 if backup else 250,
+                  cls="TRzGroupBox", Color="=" + BOX_COLOR))
+    g.add(label(("lbGainBackupName" if backup else "lbGainName") + s, 6, 4, s))
+    if not backup:
+        g.add(label("lbGain" + s, 60, 4, "Gain"))
+    fader_height = 150 if backup else 170
+    g.add(fader("isGain" + mirror + s, 8, 24, 28, fader_height, -280, 120, 0))
+    g.add(level("pbLevel" + mirror + s, 42, 24, 12, fader_height))
+    if s.startswith("Out"):
+        g.add(level("pbLimit" + mirror + s, 58, 24, 12, 12, segments=1))
+    g.add(edit("cvdGain" + mirror + s, 4, 28 + fader_height, 76, "+0.0dB"))
+    if backup:
+        g.add(toggle("rzbPhaseBackup" + s, 4, 204, 37, 24, "Normal", 3, Tag=i))
+        g.add(toggle("rzbMuteBackup" + s, 43, 204, 37, 24, "Mute", 4, Tag=i))
+    else:
+        g.add(toggle("rzbPhase" + s, 78, 40, 44, 30, "Normal", 3, Tag=i))
+        g.add(toggle("rzbMute" + s, 78, 80, 44, 30, "Mute", 4, Tag=i))
+    return g
+
+
+def channel_params(p, s):
+    i = tag_of(s)
+    out = s.startswith("Out")
+    gain_group(p, s, False, 4, 6)
+    eq = p.add(box("rzgEq" + s, 136, 6, 560 if out else 600, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
+    eq.add(label("lbEq" + s, 8, 4, "EQ Parameter", Font__Style="=[fsBold]"))
+    for k, (name, text) in enumerate([("lbEqParam", "Band"), ("lbEqFreq", "Freq"), ("lbEqBw", "Q/BW"),
+                                      ("lbEqGain", "Gain")]):
+        eq.add(label(name + s, 8, 28 + 24 * k, text, width=88))
+    if out:
+        eq.add(Obj("peqPeq" + s, "TMyPEQType8", Left=100, Top=24, Width=452, Height=220, Caption="",
+                   Color="=" + PAGE_COLOR, Tag=i, ChannelNumber=6))
+    else:
+        scroll = eq.add(Obj("scbPeq" + s, "TScrollBox", Left=100, Top=24, Width=492, Height=220,
+                            Color="=" + PAGE_COLOR))
+        scroll.add(Obj("peqPeq" + s, "TMyPEQType8", Left=0, Top=0, Width=470, Height=364, Caption="",
+                       Color="=" + PAGE_COLOR, Tag=i, ChannelNumber=14))
+    x = 700 if out else 740
+    filt = p.add(box("rzgFilter" + s, x, 6, 180 if out else 328, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
+    rows = [("LowCut", "HPF"), ("HighCut", "LPF")]
+    for k, (name, text) in enumerate(rows):
+        y = 4 + 62 * k
+        filt.add(label("lb%sFreq%s" % (name, s), 8, y, text))
+        filt.add(label("lb%sSlop%s" % (name, s), 8, y + 22, "Slope"))
+        filt.add(toggle("rzb%sBypass%s" % (name, s), 8, y + 40, 66, 20, "Bypass", 5 + k, Tag=i))
+        if out:
+            filt.add(fader("is%sFreq%s" % (name, s), 80, y, 90, 18, 0, 300, 300 * k))
+            filt.add(edit("cvd%sFreq%s" % (name, s), 80, y + 20, 90, "20Hz" if k == 0 else "20.0KHz"))
+            filt.add(combo("rzc%sSlop%s" % (name, s), 80, y + 40, 90, SLOPES, 19))
+    y = 128
+    fir = filt if out else filt
+    fir.add(label("lbFirBypass" + s, 8, y, "FIR"))
+    fir.add(toggle("rzbFirBypass" + s, 80, y - 2, 66, 20, "Bypass", 2, Tag=i, Down=out))
+    fir.add(label("lbShowFirTaps" + s, 8, y + 24, "Taps"))
+    fir.add(label("lbNowFirTaps" + s, 80, y + 24, "2048" if not out else "512"))
+    fir.add(label("lbShowFirName" + s, 8, y + 46, "Name"))
+    fir.add(label("lbNowFirName" + s, 80, y + 46, "FirFilter", width=90))
+    opener = "sbOpenFileOut1" if s == "Out1" else "sbOpenFirFile" + s
+    fir.add(Obj(opener, "TSpeedButton", Left=8, Top=y + 70, Width=80, Height=24, Caption="Open...", Tag=i,
+                ParentFont=False, Font__Color="=clBlack"))
+    if out:
+        design = p.add(box("rzgFir" + s, 884, 6, 184, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
+        design.add(label("lbMode" + s, 6, 6, "Mode"))
+        design.add(combo("rzcMode" + s, 70, 2, 108, ["       IIR", "       FIR", "  IIR + FIR"], 2))
+        design.add(label("lbFirType" + s, 6, 32, "Type"))
+        design.add(combo("rzcFirType" + s, 70, 28, 108, ["BYPASS", "LOW PASS", "HIGH PASS", "BAND PASS"]))
+        design.add(label("lbFirWin" + s, 6, 58, "Window"))
+        design.add(combo("rzcFirWin" + s, 70, 54, 108, FIR_WINDOWS, 8))
+        design.add(label("lbFirTaps" + s, 6, 84, "Taps"))
+        design.add(combo("rzcFirTaps" + s, 70, 80, 108, [str(256 + 32 * k) for k in range(25)], 8))
+        design.add(label("lbFirLowCut" + s, 6, 110, "HPF"))
+        design.add(fader("isFirLowCut" + s, 70, 108, 108, 18, 88, 299, 110))
+        design.add(edit("cvdFirLowCut" + s, 70, 130, 108, "20Hz"))
+        design.add(label("lbFirHighCut" + s, 6, 160, "LPF"))
+        design.add(fader("isFirHighCut" + s, 70, 158, 108, 18, 89, 300, 300))
+        design.add(edit("cvdFirHighCut" + s, 70, 180, 108, "20.0KHz"))
+        design.add(button("bnFirOK" + s, 70, 212, 108, 28, "Apply", Tag=i))
+
+
+def gain_page(g, p):
+    g.add(label("lbFftGainIn", 30, 6, "In", Font__Style="=[fsBold]"))
+    sel_in = g.add(box("rzgFftShowChIn", 180, 2, 300, 24, cls="TRzGroupBox", Color="=" + PAGE_COLOR))
+    sel_in.add(label("lbFftShowChInAll", 6, 5, "Overlay"))
+    g.add(label("lbFftGainOut", 600, 6, "Out", Font__Style="=[fsBold]"))
+    sel_out = g.add(box("rzgFftShowChOut", 662, 2, 300, 24, cls="TRzGroupBox", Color="=" + PAGE_COLOR))
+    sel_out.add(label("lbFftShowChOutAll", 6, 5, "Overlay"))
+    g.add(graph("fftDrawGainIn", 10, 27, 530, 255))
+    g.add(graph("fftDrawGainOut", 550, 27, 530, 255))
+    p.add(label("lbGainInput", 8, 4, "In", Font__Style="=[fsBold]"))
+    p.add(label("lbGainOutput", 366, 4, "Out", Font__Style="=[fsBold]"))
+    for k, s in enumerate(CHANNELS):
+        gain_group(p, s, True, 4 + 88 * k + (10 if k >= 4 else 0), 22)
+
+
+def delay_page(g, p):
+    for side, left, chans in (("In", 10, INPUTS), ("Out", 560, OUTPUTS)):
+        g.add(label("lbFftDelay" + side, left, 6, side + " Delay", width=520, Font__Style="=[fsBold]"))
+        panel = g.add(box("plFftDelay" + side, left, 26, 520, 234, cls="TPanel", Color="=" + GRAPH_COLOR))
+        for k, s in enumerate(chans):
+            if side == "In":
+                marker, line, show = 55 * k + 19, 56 * k + 7, 55 * k + 24
+            else:
+                n = k + 1
+                marker = line = 28 * n - 26
+                show = 28 * n - 20
+            panel.add(label("lbDelayShow" + s, 4, show, s))
+            panel.add(label("lbDelayLine" + s, 40, line, "", width=475, Height=14, Font__Color="=clYellow"))
+            panel.add(Obj("imDelay" + s, "TImage", Left=40, Top=marker, Width=12, Height=14,
+                          Picture="delay-marker", Transparent=True))
+            panel.add(label("lbFftDelayTime" + s, 70, marker + 3, "0.000ms", Font__Color="=clAqua"))
+    p.add(label("lbDelayInput", 8, 4, "In", Font__Style="=[fsBold]"))
+    p.add(label("lbDelayOutput", 366, 4, "Out", Font__Style="=[fsBold]"))
+    p.add(label("lbDelayUnit", 900, 4, "Delay Unit"))
+    for k in range(3):
+        p.add(button("rzbUnit%d" % k, 970 + 32 * k, 0, 30, 20,
+                     ["ms", "m", "ft"][k], Tag=k, GroupIndex=1, Down=k == 0))
+    for k, s in enumerate(CHANNELS):
+        left = 4 + 88 * k + (10 if k >= 4 else 0)
+        grp = p.add(box("rzgDelay" + s, left, 22, 84, 236, cls="TRzGroupBox", Color="=" + BOX_COLOR))
+        grp.add(label("lbDelayName" + s, 6, 4, s))
+        grp.add(fader("isDelay" + s, 26, 24, 28, 180, 0, 32640))
+        grp.add(edit("cvdDelay" + s, 4, 208, 76, "0.00ms"))
+
+
+SCALE = ["Limit", "Clip", "+12", "+5", "+0", "-5", "-10", "-30", "-50"]
+SCALE_NAMES = ["lbLimit", "lbClip", "lb12", "lb5", "lb0", "lbN5", "lbN15", "lbN30", "lbN60"]
+GR = ["-1", "-2", "-3", "-5", "-10", "-15", "-20", "-30", "-50"]
+GR_NAMES = ["lbGr1", "lbGr2", "lbGr3", "lbGr5", "lbGr10", "lbGr15", "lbGr20", "lbGr30", "lbGr50"]
+GATE_SCALE = ["Clip", "+12", "+5", "+0", "-5", "-10", "-20", "-30", "-50"]
+GATE_NAMES = ["lbClip", "lb12", "lb5", "lb0", "lbN5", "lbN15", "lbN20", "lbN30", "lbN60"]
+SCALE_TOPS = [22, 45, 68, 91, 115, 138, 161, 184, 208]
+PANEL_TOPS = [35, 58, 81, 105, 128, 151, 175, 198, 222]
+GATE_TOPS = [36, 59, 82, 105, 129, 152, 175, 198, 222]
+
+SMALL = dict(Font__Height=-9)
+
+
+def dynamics_fft(g, kind):
+    g.add(label("lb%sName" % kind, 12, 6, "", width=330, Font__Style="=[fsBold]"))
+    g.add(Obj("ip" + kind, "TiXYPlot", Left=10, Top=26, Width=380, Height=230, BevelOuter="=bvLowered",
+              Color="=" + GRAPH_COLOR, Caption=""))
+    scale = g.add(box("plLevel%sOut" % kind, 396, 2, 50, 247, cls="TPanel", Color="=" + GRAPH_COLOR))
+    scale.add(label("lbHead%sOut" % kind, 2, 2, "Out 1", **SMALL))
+    scale.add(level("pbLevel%sOut" % kind, 30, 43, 12, 185))
+    scale.add(level("pbLimit%sOut" % kind, 30, 14, 12, 22, segments=1))
+    for name, text, top in zip(SCALE_NAMES, SCALE, SCALE_TOPS):
+        scale.add(label(name + kind + "Out", 2, top, text, **SMALL))
+    for n in range(1, 9):
+        s = "%sOut%d" % (kind, n)
+        panel = g.add(box("plLevel" + s, 450 + 80 * (n - 1), 2, 76, 247, cls="TPanel", Color="=" + GRAPH_COLOR))
+        panel.add(label("lbName" + s, 2, 2, "Out%d" % n, **SMALL))
+        panel.add(level("pbLimit" + s, 26, 12, 10, 22, segments=1))
+        panel.add(level("pbLevel" + s, 26, 55, 10, 185))
+        panel.add(Obj("rzmGr" + s, "TRzMeter", Left=62, Top=26, Width=10, Height=214, Max=9))
+        for name, text, top in zip(SCALE_NAMES, SCALE, PANEL_TOPS):
+            panel.add(label(name + s, 2, top, text, **SMALL))
+        for name, text, top in zip(GR_NAMES, GR, PANEL_TOPS):
+            panel.add(label(name + s, 40, top, text, **SMALL))
+
+
+def dynamics_params(p, kind):
+    fields = [("Threshold", (-180, 40), "+0.0dB"), ("Attack", (0, 9998), "1.0ms"), ("Release", (0, 2999), "10ms"),
+              ("Ratio", (0, 15), "1:1.0"), ("Knee", (0, 12), "0dB")]
+    for n in range(1, 9):
+        s = "Out%d" % n
+        grp = p.add(box("rzg%s%s" % (kind, s), 4 + 133 * (n - 1), 6, 129, 250, cls="TRzGroupBox",
+                        Color="=" + BOX_COLOR))
+        grp.add(label("lb%s%s" % (kind, s), 6, 4, s, Font__Style="=[fsBold]"))
+        for k, (field, (lo, hi), text) in enumerate(fields):
+            sub = grp.add(box("rzg%s%s%s" % (kind, field, s), 4, 22 + 45 * k, 121, 43, cls="TRzGroupBox",
+                              Color="=" + PAGE_COLOR))
+            sub.add(label("lb%s%s%s" % (kind, field, s), 4, 2, field, **SMALL))
+            if field not in ("Ratio", "Knee"):
+                sub.add(fader("is%s%s%s" % (kind, field, s), 2, 16, 44, 20, lo, hi))
+            else:
+                sub.add(Obj("ud%s%s%s" % (kind, field, s), "TUpDown", Left=26, Top=16, Width=18, Height=22,
+                            Min=lo, Max=hi))
+            sub.add(edit("cvd%s%s%s" % (kind, field, s), 48, 16, 70, text))
+
+
+def gate_page(g, p):
+    g.add(label("lbGateName", 12, 6, "", width=759, Font__Style="=[fsBold]"))
+    g.add(Obj("ipGate", "TiXYPlot", Left=10, Top=26, Width=810, Height=230, BevelOuter="=bvLowered",
+              Color="=" + GRAPH_COLOR, Caption=""))
+    scale = g.add(box("plLevelGateIn", 822, 2, 48, 247, cls="TPanel", Color="=" + GRAPH_COLOR))
+    scale.add(label("lbHeadGateIn", 2, 2, "In A", **SMALL))
+    scale.add(level("pbLevelGateIn", 30, 32, 12, 208))
+    for name, text, top in zip(GATE_NAMES, GATE_SCALE, GATE_TOPS):
+        scale.add(label(name + "GateIn", 2, top, text, **SMALL))
+    for i, s in enumerate(INPUTS):
+        panel = g.add(box("plLevelGate" + s, 873 + 53 * i, 2, 50, 247, cls="TPanel", Color="=" + GRAPH_COLOR))
+        panel.add(label("lbNameGate" + s, 2, 2, s, **SMALL))
+        panel.add(level("pbLevelGate" + s, 32, 32, 10, 208))
+        for name, text, top in zip(GATE_NAMES, GATE_SCALE, GATE_TOPS):
+            panel.add(label(name + "Gate" + s, 2, top, text, **SMALL))
+    fields = [("Threshold", "-90.0dB", -180, 0), ("Attack", "1ms", 0, 998), ("Hold", "10ms", 9, 998),
+              ("Release", "10ms", 9, 2999)]
+    for i, s in enumerate(INPUTS):
+        grp = p.add(box("rzgGate" + s, 4 + 266 * i, 6, 262, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
+        grp.add(label("lbGate" + s, 6, 4, s, Font__Style="=[fsBold]"))
+        for k, (field, text, lo, hi) in enumerate(fields):
+            sub = grp.add(box("rzgGate%s%s" % (field, s), 4 + 128 * (k % 2), 24 + 112 * (k // 2), 124, 108,
+                              cls="TRzGroupBox", Color="=" + PAGE_COLOR))
+            sub.add(label("lbGate%s%s" % (field, s), 4, 4, field))
+            sub.add(fader("isGate%s%s" % (field, s), 8, 26, 108, 22, lo, hi, lo))
+            sub.add(edit("cvdGate%s%s" % (field, s), 8, 60, 108, text))
+
+
+IN_ITEMS = [("Gain", "GAIN", "lbMatrixGainInAClick"), ("Gate", "MUTE", "lbMatrixFirInAClick"),
+            ("Deq", "PHASE", "lbMatrixDeqInAClick"), ("Peq", "PEQ", "lbMatrixFirInAClick"),
+            ("Delay", "DELAY", "lbMatrixDelayInAClick"), ("Fir", "FIR", "lbMatrixFirInAClick")]
+IN_LEFTS = [77, 134, 191, 248, 305, 362]
+OUT_ITEMS = [("Xover", "XOVER", "lbMatrixFirInAClick"), ("Peq", "PEQ", "lbMatrixFirInAClick"),
+             ("Gain", "GAIN", "lbMatrixFirInAClick"), ("Comp", "COMP", "lbMatrixCompOut1Click"),
+             ("Phase", "LIMIT", "lbMatrixPhaseOut1Click"), ("Delay", "DELAY", "lbMatrixDelayInAClick"),
+             ("Mute", "MUTE", "lbMatrixFirInAClick")]
+OUT_LEFTS = [2, 61, 121, 180, 240, 298, 359]
+
+HAND = dict(OnMouseMove="=lbMatrixChNameInAMouseMove", OnMouseLeave="=lbMatrixChNameInAMouseLeave")
+
+
+def diagram_item(panel, name, s, caption, left, top, width, handler, i, shape_width=None):
+    panel.add(Obj("sp" + name + s, "TShape", Left=left, Top=top, Width=shape_width or width, Height=20,
+                  Shape="=stRoundRect", Brush__Color="=$00505050", Pen__Color="=clSilver"))
+    panel.add(label("lb" + name + s, left, top + 3, caption, width=width, Alignment="=taCenter", Tag=i,
+                    OnClick="=" + handler, **HAND))
+
+
+def matrix_page(g, p):
+    g.add(label("lbInSelDigital", 45, 18, "AES/EBU", Visible=False, Font__Color="=clYellow"))
+    g.add(label("lbOutSelDigital", 975, 14, "AES/EBU", Visible=False, Font__Color="=clYellow"))
+    g.add(Obj("pbMatrix", "TPaintBox", Left=465, Top=38, Width=97, Height=210))
+    for i, s in enumerate(INPUTS):
+        row = g.add(box("plMatrix" + s, 10, 61 * i + 35, 415, 50, cls="TPanel", Color="=" + BOX_COLOR))
+        diagram_item(row, "MatrixName", s, s, 0, 4, 70, "lbMatrixFirInAClick", i, shape_width=58)
+        row.children[-1].props.pop("OnClick")
+        row.add(label("lbMatrixChName" + s, 0, 28, s, width=70, Alignment="=taCenter", Tag=i, **HAND))
+        for (name, caption, handler), left in zip(IN_ITEMS, IN_LEFTS):
+            diagram_item(row, "Matrix" + name, s, caption, left, 14, 50, handler, i)
+        # the gain and mute labels bind no handler
+        for c in row.children:
+            if c.name in ("lbMatrixGain" + s, "lbMatrixGate" + s):
+                c.props.pop("OnClick")
+    for n, s in enumerate(OUTPUTS, start=1):
+        i = 3 + n
+        row = g.add(box("plMatrix" + s, 561, 30 * (n - 1) + 27, 510, 26, cls="TPanel", Color="=" + BOX_COLOR))
+        for (name, caption, handler), left in zip(OUT_ITEMS, OUT_LEFTS):
+            diagram_item(row, "Matrix" + name, s, caption, left, 3, 50, handler, i)
+        row.add(Obj("spMatrixName" + s, "TShape", Left=416, Top=3, Width=58, Height=20, Shape="=stRoundRect",
+                    Brush__Color="=$00505050", Pen__Color="=clSilver"))
+        # The name label and the channel-name label share the place; the name label stays empty.
+        row.add(label("lbMatrixName" + s, 418, 6, "", width=80))
+        row.add(label("lbMatrixChName" + s, 419, 6, s, width=55, Alignment="=taCenter", Tag=i, **HAND))
+    for n, s in enumerate(OUTPUTS, start=1):
+        grp = p.add(box("rzgMatrix" + s, 4 + 133 * (n - 1), 6, 129, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
+        grp.add(label("lbMatrixOutName" + s, 6, 4, s, Font__Style="=[fsBold]"))
+        for k, letter in enumerate("ABCD"):
+            y = 24 + 56 * k
+            grp.add(toggle("rzb%sMatrix%s" % (letter, s), 4, y, 36, 24, letter, 1 + k, Tag=k))
+            grp.add(edit("cvd%sMatrix%s" % (letter, s), 44, y, 60, "+0.0dB"))
+            grp.add(Obj("udMixGain%s%s" % (letter, s), "TUpDown", Left=106, Top=y, Width=18, Height=22,
+                        Min=-280, Max=0, Position=0))
+
+
+def pages(main):
+    order = [("Comp", None), ("Delay", None), ("Gain", None), ("Matrix", None), ("Gate", None), ("Limit", None)]
+    for s in CHANNELS:
+        g, p = page_pair(s, visible=(s == "InA"))
+        channel_graph(g, s)
+        channel_params(p, s)
+        main.add(g)
+        main.add(p)
+    for page, _ in order:
+        g, p = page_pair(page, visible=(page == "Gain"))
+        if page == "Gain":
+            gain_page(g, p)
+        elif page == "Delay":
+            delay_page(g, p)
+        elif page in ("Comp", "Limit"):
+            dynamics_fft(g, page)
+            dynamics_params(p, page)
+        elif page == "Gate":
+            gate_page(g, p)
+        else:
+            matrix_page(g, p)
+        main.add(g)
+        main.add(p)
+
+
+def form():
+    f = Obj("fmMain", "TfmMain", Left=0, Top=0, Width=1125, Height=727, Caption="K-ARX QX-73B DSP Processor Editor",
+            Color="=$00202020", BorderStyle="=bsSizeable", Position="=poScreenCenter",
+            OnCreate="=FormCreate", OnClose="=FormClose", OnResize="=FormResize")
+    f.add(main_menu())
+    f.add(Obj("tmStartConnect", "TTimer", Enabled=False, Interval=300, OnTimer="=tmStartConnectTimer"))
+    f.add(Obj("tmProcessShow", "TTimer", Enabled=False, Interval=100, OnTimer="=tmProcessShowTimer"))
+    f.add(Obj("tmPts", "TTimer", Enabled=False, Interval=1000, OnTimer="=tmPtsTimer"))
+    f.add(Obj("tmComScan", "TTimer", Enabled=False, Interval=1))
+    f.add(Obj("tmDisconnect", "TTimer", Enabled=False, Interval=300))
+    for name, interval in (("tmInLevelDet", 300), ("tmMipsFlash", 300), ("tmPresetLoadCount", 10),
+                           ("tmUpload", 300), ("tmDownloadEnd", 1)):
+        f.add(Obj(name, "TTimer", Enabled=False, Interval=interval, OnTimer="=%sTimer" % name))
+    f.add(function_bar())
+    main = f.add(box("rzgMain", 6, 68, 1112, 629, cls="TRzPanel", Color="=$00202020"))
+    main.add(Obj("imLeftUpBase", "TImage", Left=0, Top=0, Width=1082, Height=256))
+    main.add(Obj("imRightUpBase", "TImage", Left=1077, Top=0, Width=35, Height=256))
+    main.add(Obj("imLeftDownBase", "TImage", Left=0, Top=256, Width=1082, Height=373))
+    main.add(Obj("imRightDownBase", "TImage", Left=1077, Top=256, Width=35, Height=373))
+    pages(main)
+    f.add(preset_bar())
+    return f
+
+
+if __name__ == "__main__":
+    form().write()
+    print("# The main window. Written by tools/layouts/make_fmain_layout.py; edit the script, not this file.")
+    print("\n".join(out))
