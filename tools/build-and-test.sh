@@ -5,7 +5,9 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/tools/install-deps.sh"
-"$top/tools/build.sh"
+# Tests and benchmarks ON explicitly: the run command turns them off in the
+# same build folder.
+"$top/tools/build.sh" -DQX_BUILD_TESTS=ON -DQX_BUILD_BENCH=ON
 build=${BUILD_DIR:-$top/build}
 jobs=$(nproc)
 
@@ -19,5 +21,5 @@ $SUDO unshare -m -n sh -c '
     echo "test namespace has a network interface besides loopback" >&2
     exit 1
   fi
-  exec ctest --test-dir "$1" --output-on-failure -j "$2" --timeout 300
+  exec ctest --test-dir "$1" --no-tests=error --output-on-failure -j "$2" --timeout 300
 ' sh "$build" "$jobs" || { rc=$?; echo "tests failed or the isolated namespace could not be made (exit $rc)" >&2; exit $rc; }

@@ -6,6 +6,8 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -181,6 +183,47 @@ TEST(PresetFile, SaveIntoMissingOrNonFolderFails)
         EXPECT_EQ(result.textId, "SID_INFO_ERROR_FILE") << target;
     }
     EXPECT_EQ(qxtest::readBytes(dir / "plain"), (qx::Bytes{1, 2, 3}));
+    EXPECT_EQ(qxtest::entryCount(dir.path()), 1U);
+}
+
+// Saves as a user who may read the folder but not write in it. Root is not
+// bound by the folder's mode, so as root the save runs in a child process
+// that has given up root for the "nobody" user first.
+qx::FileStatus saveIntoReadOnlyFolder(const TempDir& dir, const std::string& name)
+{
+    using std::filesystem::perms;
+    const auto save = [&] {
+        return qx::savePresetFile(dir / name, Sample().record, Sample().buffers).status;
+    };
+    std::filesystem::permissions(dir.path(), perms::owner_read | perms::owner_exec | perms::group_read |
+                                                 perms::group_exec | perms::others_read | perms::others_exec);
+    qx::FileStatus status = qx::FileStatus::Ok;
+    if (::geteuid() != 0) {
+        status = save();
+    } else if (const pid_t child = ::fork(); child == 0) {
+        constexpr id_t kNobody = 65534;
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+            ::_exit(255);
+        }
+        ::_exit(static_cast<int>(save()));
+    } else {
+        int wait = 0;
+        ::waitpid(child, &wait, 0);
+        status = WIFEXITED(wait) && WEXITSTATUS(wait) != 255 ? static_cast<qx::FileStatus>(WEXITSTATUS(wait))
+                                                             : qx::FileStatus::Ok;
+    }
+    std::filesystem::permissions(dir.path(), perms::owner_all);
+    return status;
+}
+
+TEST(PresetFile, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
+{
+    TempDir dir;
+    const qx::Bytes old{'o', 'l', 'd'};
+    qxtest::writeBytes(dir / "live.prs", old);
+    EXPECT_EQ(saveIntoReadOnlyFolder(dir, "live.prs"), qx::FileStatus::CannotWrite);
+    EXPECT_EQ(saveIntoReadOnlyFolder(dir, "new.prs"), qx::FileStatus::CannotWrite);
+    EXPECT_EQ(qxtest::readBytes(dir / "live.prs"), old);
     EXPECT_EQ(qxtest::entryCount(dir.path()), 1U);
 }
 

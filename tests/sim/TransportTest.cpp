@@ -106,6 +106,26 @@ TEST_F(TransportTest, TcpAnswersInSmallSegmentsReassemble)
     RunScript(client.get());
 }
 
+// A delayed answer holds back the answers behind it, so they keep the order
+// of the commands. Only the lower bound of the wait is checked.
+TEST_F(TransportTest, LatencyDelaysTheAnswerAndKeepsTheOrder)
+{
+    constexpr int kLatencyMs = 120;
+    responder_.Faults().latencyByCode[0x10] = kLatencyMs;
+    const std::uint16_t port = server_.ListenTcp(0);
+    Start();
+    const Descriptor client(ConnectLoopback(port));
+    const auto sent = std::chrono::steady_clock::now();
+    Write(client.get(), CM_MCS_CMD(1, 0x10));
+    Write(client.get(), LCmd(1, 0x12));
+    const auto read = ReadFrames(client.get(), 2);
+    const auto waited = std::chrono::steady_clock::now() - sent;
+    ASSERT_EQ(read.frames.size(), 2u);
+    EXPECT_EQ(LCmd(read.frames[0], 1).Code(), 16);
+    EXPECT_EQ(LCmd(read.frames[1], 1).Code(), 1) << "the undelayed poll waits behind the delayed answer";
+    EXPECT_GE(waited, std::chrono::milliseconds(kLatencyMs));
+}
+
 TEST_F(TransportTest, TcpConnectionDropsAtTheChosenFrame)
 {
     responder_.Faults().closeAtFrame = 2;

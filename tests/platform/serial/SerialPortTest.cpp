@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -32,6 +33,33 @@ TEST_F(SerialPortTest, ConfiguresRawModeAtStandardAndOtherSpeeds)
 {
     for (int baud : {1200, 9600, 115200, 128000}) {
         ASSERT_TRUE(port.configure({baud, 8, 0, 0})) << baud << ": " << port.error();
+        EXPECT_EQ(port.baudRate(), baud);
+    }
+}
+
+// A pseudo-terminal always keeps 8 data bits without parity, so only the
+// stop bits and the raw mode can be read back here.
+TEST_F(SerialPortTest, LineSettingsReachTheTerminalRaw)
+{
+    const struct
+    {
+        SerialSettings settings;
+        bool twoStopBits;
+    } cases[] = {
+        {{115200, 8, 0, 0}, false}, // the processor's 8N1
+        {{19200, 8, 0, 2}, true},
+    };
+    for (const auto& c : cases) {
+        const int baud = c.settings.baudRate;
+        ASSERT_TRUE(port.configure(c.settings)) << baud << ": " << port.error();
+        termios line{};
+        ASSERT_EQ(::tcgetattr(port.fd(), &line), 0);
+        EXPECT_EQ(line.c_cflag & (CSIZE | PARENB), tcflag_t{CS8}) << baud;
+        EXPECT_EQ((line.c_cflag & CSTOPB) != 0, c.twoStopBits) << baud;
+        EXPECT_EQ(line.c_cflag & CRTSCTS, 0u) << "no hardware handshake, " << baud;
+        EXPECT_EQ(line.c_lflag & (ICANON | ECHO | ISIG), 0u) << "no line editing, echo or signals, " << baud;
+        EXPECT_EQ(line.c_iflag & (IXON | IXOFF | ICRNL), 0u) << "bytes pass unchanged, " << baud;
+        EXPECT_EQ(line.c_oflag & OPOST, 0u) << baud;
         EXPECT_EQ(port.baudRate(), baud);
     }
 }
