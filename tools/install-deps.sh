@@ -4,7 +4,7 @@
 set -eu
 # locales: the sources localedef needs for the comma-decimal number test.
 PACKAGES="cmake ninja-build g++ ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libhidapi-dev libudev-dev libpng-dev zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core fonts-droid-fallback iproute2 util-linux locales"
