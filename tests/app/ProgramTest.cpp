@@ -2,6 +2,7 @@
 // design size, every page reached by its page button, and the program ended
 // through the quit dialog.
 
+#include "ConnectionGuard.h"
 #include "app/FMain.h"
 #include "app/ProgramStart.h"
 #include "app/FHidData.h"
@@ -76,6 +77,7 @@ TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
     static char* argv[] = {name, nullptr};
     qx::initApplication(argc, argv);
     qx::registerEditorClasses();
+    qx::test::guardConnections();
     qx::createWindows();
     ASSERT_NE(fmMain, nullptr);
     // The start timer would open the connection dialog: stopped before the loop runs.
@@ -150,6 +152,7 @@ TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
     EXPECT_TRUE(okPressed);
     EXPECT_TRUE(fmMain->ExitConfirmed);
     EXPECT_TRUE(Application->Terminated());
+    qx::test::releaseConnections();
     qx::doneApplication();
 }
 

@@ -1,0 +1,27 @@
+#include "ConnectionGuard.h"
+
+#include "app/FMain.h"
+#include "platform/hid/FakeHidBus.h"
+#include "platform/net/DialFilter.h"
+
+#include <gtest/gtest.h>
+
+namespace qx::test {
+
+void guardConnections()
+{
+    static hid::FakeHidBus bus;
+    setMainWindowHidBackend(&bus);
+    setDialFilter([](std::uint32_t address, std::uint16_t) {
+        EXPECT_TRUE(isLoopback(address)) << "a test dialled a non-loopback address";
+        return isLoopback(address);
+    });
+}
+
+void releaseConnections()
+{
+    setDialFilter(nullptr);
+    setMainWindowHidBackend(nullptr);
+}
+
+} // namespace qx::test
