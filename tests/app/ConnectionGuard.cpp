@@ -1,6 +1,8 @@
 #include "ConnectionGuard.h"
 
 #include "app/FMain.h"
+#include "app/ProgramStart.h"
+#include "platform/gui/Application.h"
 #include "platform/hid/FakeHidBus.h"
 #include "platform/net/DialFilter.h"
 
@@ -22,6 +24,23 @@ void releaseConnections()
 {
     setDialFilter(nullptr);
     setMainWindowHidBackend(nullptr);
+}
+
+void startProgram()
+{
+    static int argc = 1;
+    static char name[] = "qx_app_program_tests";
+    static char* argv[] = {name, nullptr};
+    initApplication(argc, argv);
+    registerEditorClasses();
+    guardConnections();
+    createWindows();
+}
+
+void endProgram()
+{
+    releaseConnections();
+    doneApplication();
 }
 
 } // namespace qx::test

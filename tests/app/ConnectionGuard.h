@@ -9,4 +9,9 @@ namespace qx::test {
 void guardConnections();
 void releaseConnections();
 
+/// The program's start for a test: the application, the editor's classes,
+/// the guard above and every window made in order. endProgram undoes it.
+void startProgram();
+void endProgram();
+
 } // namespace qx::test

@@ -9,7 +9,6 @@
 #include "SimServer.h"
 #include "app/FMain.h"
 #include "app/FNetWorkScan.h"
-#include "app/ProgramStart.h"
 #include "controls/skinned/AdvTrackBar.h"
 #include "link/CmMcs.h"
 #include "link/LCmd.h"
@@ -68,14 +67,8 @@ class ProgramConnect : public ::testing::Test
 protected:
     void SetUp() override
     {
-        static int argc = 1;
-        static char name[] = "qx_app_program_connect_tests";
-        static char* argv[] = {name, nullptr};
-        qx::initApplication(argc, argv);
-        qx::registerEditorClasses();
-        qx::test::guardConnections();
         qx::setSerialPortProvider(std::make_unique<qx::FixedSerialPorts>(std::vector<std::string>{}));
-        qx::createWindows();
+        qx::test::startProgram();
         ASSERT_NE(fmMain, nullptr);
         ASSERT_NE(fmNetwork, nullptr);
         ASSERT_TRUE(find<TTimer>("tmStartConnect")->Enabled()) << "the start timer runs";
@@ -87,8 +80,7 @@ protected:
         if (serverThread.joinable())
             serverThread.join();
         qx::setSerialPortProvider(nullptr);
-        qx::test::releaseConnections();
-        qx::doneApplication();
+        qx::test::endProgram();
     }
 
     void pointAt(std::uint16_t port)

@@ -72,13 +72,7 @@ T* find(const std::string& name)
 
 TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
 {
-    static int argc = 1;
-    static char name[] = "qx_app_program_tests";
-    static char* argv[] = {name, nullptr};
-    qx::initApplication(argc, argv);
-    qx::registerEditorClasses();
-    qx::test::guardConnections();
-    qx::createWindows();
+    qx::test::startProgram();
     ASSERT_NE(fmMain, nullptr);
     // The start timer would open the connection dialog: stopped before the loop runs.
     find<TTimer>("tmStartConnect")->SetEnabled(false);
@@ -152,8 +146,7 @@ TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
     EXPECT_TRUE(okPressed);
     EXPECT_TRUE(fmMain->ExitConfirmed);
     EXPECT_TRUE(Application->Terminated());
-    qx::test::releaseConnections();
-    qx::doneApplication();
+    qx::test::endProgram();
 }
 
 } // namespace
