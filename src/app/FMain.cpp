@@ -2,8 +2,9 @@
 
 #include "app/SmallWindows.h"
 #include "app/strings/TextTables.h"
-#include "link/LCommProc.h"
-#include "link/LNetProc.h"
+#include "link/LinkRouter.h"
+#include "link/hid/ProcessorHidPort.h"
+#include "link/hid/TJvHidDeviceController.h"
 #include "model/LUnitControl.h"
 #include "model/ReplyDispatcher.h"
 #include "model/dialogs/PresetDialogs.h"
@@ -25,6 +26,8 @@ namespace {
 
 constexpr int kPresetCount = 20;
 constexpr std::uint32_t kDefaultAddress = (192U << 24) | (168U << 16) | (1U << 8) | 101U;
+constexpr const char* kDefaultAddressText = "192.168.1.101";
+constexpr int kProcessorPort = 9761;
 
 } // namespace
 
@@ -39,6 +42,7 @@ TfmMain::TfmMain(TComponent* Owner) : TForm(Owner)
 {
     LoadLayout("FMain");
     PresetFirBlocks.resize(kPresetCount);
+    makeConnectionDevices();
 }
 
 // The main window lives until the process ends; FormClose has closed the
@@ -51,6 +55,7 @@ TfmMain::~TfmMain()
         qx::setPresetDialogHost(nullptr);
     if (qx::lockDialogHost() == this)
         qx::setLockDialogHost(nullptr);
+    closeConnection();
 }
 
 void TfmMain::FormCreate(TObject*)
@@ -110,6 +115,8 @@ void TfmMain::FormCreate(TObject*)
     if (TTimer* start = timer("tmStartConnect"))
         start->SetEnabled(true);
 
+    ClientSocket->SetPort(kProcessorPort);
+    ClientSocket->SetAddress(kDefaultAddressText);
     DeviceAddress = kDefaultAddress;
     if (TMenuItem* m = menuItem("NetworkSetup"))
         m->SetVisible(true);
@@ -188,18 +195,7 @@ void TfmMain::FormClose(TObject*, TCloseAction& Action)
     Action = caHide;
     // Each close stops the link's worker (waiting at most 5 s) and drops
     // the frames still queued.
-    if (ComLink) {
-        ComLink->Close();
-        ComLink.reset();
-    }
-    if (UsbLink) {
-        UsbLink->Close();
-        UsbLink.reset();
-    }
-    if (NetLink) {
-        NetLink->Close();
-        NetLink.reset();
-    }
+    Router->CloseAll();
 }
 
 // Runs 300 ms after start: presses the link button, whose handler opens the
@@ -215,8 +211,6 @@ void TfmMain::tmStartConnectTimer(TObject*)
 std::string_view TfmMain::Translate(std::string_view id) const { return qx::Translate(Language, id); }
 
 std::unique_ptr<char[]> TfmMain::ToAnsiBuffer(std::string_view utf8) { return qx::ToAnsiBuffer(utf8); }
-
-void TfmMain::SetDeviceId(int id) { DeviceId = id; }
 
 int TfmMain::GroupLeader(int c) const
 {
@@ -240,9 +234,6 @@ TMenuItem* TfmMain::menuItem(std::string_view name) const { return qx::findCompo
 
 TTimer* TfmMain::timer(std::string_view name) const { return qx::findComponent<TTimer>(*this, name); }
 
-// No link object exists yet: a command with no open link goes nowhere.
-void TfmMain::SendCommand(const LCmd&, bool) {}
-
 void TfmMain::MarkCurveChanged(int channel)
 {
     if (channel < 0 || channel >= qx::kChannelCount)
@@ -256,38 +247,6 @@ void TfmMain::MarkCurveChanged(int channel)
 }
 
 void TfmMain::ShowPresetRowName(int preset, const qx::PresetName& name) { qx::ShowPresetRowName(preset, name); }
-// The open link: serial, else USB, else TCP.
-qx::LinkWorker* TfmMain::openLink() const
-{
-    if (ComLink)
-        return ComLink.get();
-    if (UsbLink)
-        return UsbLink.get();
-    return NetLink.get();
-}
-
-void TfmMain::SetLinkTimeout(int milliseconds)
-{
-    if (qx::LinkWorker* link = openLink())
-        link->SetTimeout(milliseconds);
-}
-
-void TfmMain::SetLinkRetries(int count)
-{
-    if (qx::LinkWorker* link = openLink())
-        link->SetRetries(count);
-}
-
-void TfmMain::SetKeepAliveSuppressed(bool suppressed)
-{
-    if (ComLink)
-        ComLink->SetKeepAliveSuppressed(suppressed);
-    else if (UsbLink)
-        UsbLink->SetKeepAliveSuppressed(suppressed);
-    else if (NetLink)
-        NetLink->SetKeepAliveSuppressed(suppressed);
-}
-
 void TfmMain::setCaption(std::string_view name, std::string_view id)
 {
     if (TMenuItem* m = menuItem(name))
@@ -342,5 +301,10 @@ void qx::registerMainWindow()
         .method("OutAnalogClick", &TfmMain::OutAnalogClick)
         .method("OutDigitalClick", &TfmMain::OutDigitalClick)
         .method("ChineseSimplifiedClick", &TfmMain::ChineseSimplifiedClick)
-        .method("EnglishClick", &TfmMain::EnglishClick);
+        .method("EnglishClick", &TfmMain::EnglishClick)
+        .method("rzbMenuLinkClick", &TfmMain::rzbMenuLinkClick)
+        .method("tmDisconnectTimer", &TfmMain::tmDisconnectTimer)
+        .method("tmLinkBrokenTimer", &TfmMain::tmLinkBrokenTimer)
+        .method("tmComScanTimer", &TfmMain::tmComScanTimer)
+        .method("NetworkSetupClick", &TfmMain::NetworkSetupClick);
 }

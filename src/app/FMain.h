@@ -3,7 +3,10 @@
 // the one object that holds the editor's run-time state. Its member
 // functions live in the folder of their subsystem; all are declared here.
 
+#include "app/ConnectionControl.h"
+#include "app/ConnectionHost.h"
 #include "app/MainPlots.h"
+#include "platform/net/ClientSocket.h"
 #include "app/lock/LockDialogHost.h"
 #include "model/dialogs/PresetDialogHost.h"
 #include "model/ExchangeHost.h"
@@ -20,15 +23,19 @@
 #include <string_view>
 #include <vector>
 
-class LCommProc;
-class LNetProc;
-class LUsbProc;
 class LUnitControl;
+class TClientSocket;
 class TControl;
+class TCustomWinSocket;
 class TJvHidDevice;
+class TJvHidDeviceController;
 namespace qx {
-class LinkWorker;
+class LinkRouter;
+class ProcessorHidPort;
 class ReplyDispatcher;
+namespace hid {
+class Backend;
+}
 } // namespace qx
 class TMenuItem;
 class TTimer;
@@ -47,7 +54,9 @@ class TfmMain : public TForm,
                 public qx::UnitHost,
                 public qx::ExchangeHost,
                 public qx::PresetDialogHost,
-                public qx::LockDialogHost
+                public qx::LockDialogHost,
+                public qx::ConnectionHost,
+                public qx::ConnectionView
 {
 public:
     static constexpr int kPlotCount = 14;
@@ -100,15 +109,31 @@ public:
     void OutDigitalClick(TObject* Sender);
     void ChineseSimplifiedClick(TObject* Sender);
     void EnglishClick(TObject* Sender);
+    // The connection's handlers.
+    void rzbMenuLinkClick(TObject* Sender);
+    void tmDisconnectTimer(TObject* Sender);
+    void tmLinkBrokenTimer(TObject* Sender);
+    void tmComScanTimer(TObject* Sender);
+    void NetworkSetupClick(TObject* Sender);
+    void ClientSocketConnecting(TObject* Sender, TCustomWinSocket* Socket);
+    void ClientSocketConnect(TObject* Sender, TCustomWinSocket* Socket);
+    void ClientSocketRead(TObject* Sender, TCustomWinSocket* Socket);
+    void ClientSocketError(TObject* Sender, TCustomWinSocket* Socket, TErrorEvent ErrorEvent, int& ErrorCode);
+    bool HidCtlEnumerate(TJvHidDevice* device, int index);
+    void HidCtlDeviceChange(TJvHidDeviceController* controller);
+    void HidCtlDeviceData(TJvHidDevice* device, std::uint8_t reportId, const std::uint8_t* data, std::uint16_t size);
+    void HidCtlDeviceUnplug(TJvHidDevice* device);
+    // Messages 1360/1362 (replies), 1361 (link failures) and 1365 (trace lines).
+    void Dispatch(TMessage& Message) override;
 
     // Language.
-    std::string_view Translate(std::string_view id) const;
+    std::string_view Translate(std::string_view id) const override;
     void ApplyLanguage();
     // Text to a new NUL-terminated array in the ANSI code page; caller owns it.
     static std::unique_ptr<char[]> ToAnsiBuffer(std::string_view utf8);
 
     void SetExitConfirmed(bool confirmed) { ExitConfirmed = confirmed; }
-    void SetDeviceId(int id);
+    void SetDeviceId(int id) override;
     // The page of the channel group that channel c belongs to (-1 none).
     int GroupLeader(int c) const;
 
@@ -121,7 +146,7 @@ public:
     void SetLinkTimeout(int milliseconds) override;
     void SetLinkRetries(int count) override;
     void SetKeepAliveSuppressed(bool suppressed) override;
-    bool IsUsbLink() const override { return UsbLink != nullptr; }
+    bool IsUsbLink() const override;
     void SetTimerEnabled(qx::ExchangeTimer timer, bool enabled) override;
     int ProgressPosition() const override;
     int ProgressMax() const override;
@@ -153,6 +178,28 @@ public:
     void LoadFactoryDefault() override;
     void StartDisconnect() override;
     void ResumeStateLoad() override;
+    // qx::ConnectionHost (the connection dialogs) and qx::ConnectionView.
+    std::uint32_t GetDeviceAddress() const override { return DeviceAddress; }
+    void SetDeviceAddress(std::uint32_t address) override { DeviceAddress = address; }
+    void SetAutoAddressMode(int mode) override { AutoAddressMode = mode; }
+    TClientSocket& NetSocket() override { return *ClientSocket; }
+    void ShowIpText(const std::string& text) override;
+    bool HasHidDevice() const override;
+    void SetComPortName(const std::string& port) override { ComPortName = port; }
+    void ConnectUsb() override;
+    void ConnectNet() override;
+    void ConnectCom() override;
+    void Disconnect() override;
+    void PrepareNetworkScan() override;
+    void OpenNetworkSetup() override;
+    void EnableLinkControls() override { ReenableLinkControls(); }
+    void ShowOffline() override;
+    void StopTransferTimers() override;
+    void RescanHid() override;
+    void ShowScanDialog() override;
+    // Ties the connection to the scan dialog, the network setup dialog and
+    // the traffic monitor once they exist.
+    void AttachConnectionWindows();
     // qx::MeterView.
     // ---- Showing the unit state and the meters: LoadUnitToForm is defined in
     // model/FMainShowState.cpp; IsDynamicsArmed, ShowMeters and ClearMeters in
@@ -171,14 +218,17 @@ public:
     // State fields.
     std::unique_ptr<LUnitControl> UnitControl;
     std::array<qx::PlotPtr, kPlotCount> Plots;
-    // The open link; at most one is set.
-    std::unique_ptr<LCommProc> ComLink;
-    std::unique_ptr<LUsbProc> UsbLink;
-    std::unique_ptr<LNetProc> NetLink;
-    TJvHidDevice* HidDevice = nullptr; // taken from the HID controller
+    // The TCP socket, the HID controller and the processor's HID device, and
+    // the one link (held by the router); the control needs the scan dialog.
+    TClientSocket* ClientSocket = nullptr;
+    std::unique_ptr<TJvHidDeviceController> HidCtl;
+    std::unique_ptr<qx::ProcessorHidPort> HidPort;
+    std::unique_ptr<qx::LinkRouter> Router;
+    std::unique_ptr<qx::ConnectionControl> Connection;
     std::string ComPortName;
     int DeviceId = 0;
     std::uint32_t DeviceAddress = 0;
+    int AutoAddressMode = 0;
     std::string Language;
     bool Initialising = false;
     bool ExitConfirmed = false;
@@ -209,7 +259,8 @@ private:
     void openPageOf(TControl* pageButton);
     void openFixedPage(TObject* Sender, std::string_view button);
     void stopTimer(std::string_view name);
-    qx::LinkWorker* openLink() const;
+    void makeConnectionDevices();
+    void closeConnection();
     std::filesystem::path lastFolder_;
     bool shareButtonPictures();
     void setPhaseCaption(const std::string& name);
@@ -219,6 +270,9 @@ private:
 extern TfmMain* fmMain;
 
 namespace qx {
+// The HID back end the main windows made from now on use (null: the
+// system's); tests give the fake bus.
+void setMainWindowHidBackend(hid::Backend* backend);
 // Registers the main window with the property registry (its handlers).
 void registerMainWindow();
 // "In" + letter or "Out" + digit of channel c (0-11).

@@ -3,6 +3,7 @@
 
 #include "app/FMain.h"
 
+#include "app/FNetWorkScan.h"
 #include "app/SmallWindows.h"
 #include "app/lock/FLockMode.h"
 #include "app/Faders.h"
@@ -12,6 +13,7 @@
 #include "model/dialogs/FRecallPreset.h"
 #include "model/dialogs/FStorePreset.h"
 #include "model/dialogs/PresetDialogs.h"
+#include "link/LinkRouter.h"
 #include "model/LUnitControl.h"
 #include "model/MeterMonitor.h"
 #include "model/NameText.h"
@@ -132,27 +134,36 @@ void TfmMain::ShowProgressWindow(bool modal)
         fmProcess->Show();
 }
 
-// The connection dialog comes with the connection scan.
-void TfmMain::NotifyConnectResult(int) {}
+void TfmMain::NotifyConnectResult(int result)
+{
+    if (fmNetwork)
+        fmNetwork->NotifyConnectResult(static_cast<unsigned char>(result));
+}
 
 void TfmMain::ShowOnline()
 {
     setCaption("rzbMenuLink", "SID_ONLINE");
     setCaption("Connected", "SID_DISCONNECT");
     std::string where;
-    if (ComLink)
+    const qx::LinkKind kind = Router->Kind();
+    if (kind == qx::LinkKind::Serial)
         where = ComPortName;
-    else if (UsbLink)
+    else if (kind == qx::LinkKind::Usb)
         where = "USB";
-    else if (NetLink)
+    else if (kind == qx::LinkKind::Net)
         where = "IP : " + std::to_string(DeviceAddress >> 24) + "." + std::to_string((DeviceAddress >> 16) & 0xFF) +
                 "." + std::to_string((DeviceAddress >> 8) & 0xFF) + "." + std::to_string(DeviceAddress & 0xFF);
     if (TControl* status = control("lbShowIp"))
         status->SetCaption(where);
 }
 
-// The connection dialog, when it exists, is hidden first (comes with it).
-void TfmMain::ShowModelError(std::string_view stringId) { ShowInformation(stringId); }
+// The connection dialog is hidden first: the message shows over the main window.
+void TfmMain::ShowModelError(std::string_view stringId)
+{
+    if (fmNetwork)
+        fmNetwork->Hide();
+    ShowInformation(stringId);
+}
 
 void TfmMain::ShowInformation(std::string_view stringId)
 {

@@ -3,7 +3,7 @@
 #include "app/FMain.h"
 
 #include "app/SmallWindows.h"
-#include "link/LCommProc.h"
+#include "link/LinkRouter.h"
 #include "model/LUnitControl.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "app/Faders.h"
@@ -50,8 +50,7 @@ void TfmMain::rzbMenuInAClick(TObject* Sender)
     const int p = pressed->Tag();
     if (p == CurrentPage || p < 0 || p > 17)
         return;
-    if (ComLink)
-        ComLink->SetFreeResends(1);
+    Router->SetFreeResends(1);
 
     const PageNames old = pageNames(CurrentPage);
     TControl* oldButton = control(old.button);

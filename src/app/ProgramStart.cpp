@@ -80,6 +80,7 @@ void qx::createWindows()
     // fmCopy
     Application->CreateForm(fmExit);
     // fmSourceSelect, fmInFirPassWord
+    fmMain->AttachConnectionWindows();
 }
 
 int qx::runEditor()

@@ -192,6 +192,12 @@ void LinkRouter::SetKeepAliveSuppressed(bool suppressed)
         net_->SetKeepAliveSuppressed(suppressed);
 }
 
+void LinkRouter::SetFreeResends(int count)
+{
+    if (com_)
+        com_->SetFreeResends(count);
+}
+
 bool LinkRouter::OpenCom(const std::string& port)
 {
     com_ = closed(std::move(com_));

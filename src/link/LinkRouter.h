@@ -68,6 +68,9 @@ public:
     void SetLinkTimeout(int milliseconds);
     void SetLinkRetries(int count);
     void SetKeepAliveSuppressed(bool suppressed);
+    /// The serial link's resends that do not count against its retries; no
+    /// serial link, nothing.
+    void SetFreeResends(int count);
 
     /// Each replaces a link of its kind, opens the new one and sets the
     /// opened time-out and retries; false, with no link of that kind left,

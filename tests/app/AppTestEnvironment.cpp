@@ -1,3 +1,4 @@
+#include "ConnectionGuard.h"
 #include "app/ProgramStart.h"
 #include "platform/gui/Application.h"
 
@@ -6,7 +7,8 @@
 namespace {
 
 // One Qt application and application object for every test of the program,
-// with the editor's window classes registered.
+// with the editor's window classes registered and the connections kept on
+// this machine.
 class AppEnvironment : public ::testing::Environment
 {
 public:
@@ -17,8 +19,13 @@ public:
         static char* argv[] = {name, nullptr};
         qx::initApplication(argc, argv);
         qx::registerEditorClasses();
+        qx::test::guardConnections();
     }
-    void TearDown() override { qx::doneApplication(); }
+    void TearDown() override
+    {
+        qx::test::releaseConnections();
+        qx::doneApplication();
+    }
 };
 
 const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new AppEnvironment);

@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
 #include "app/MainLayout.h"
-#include "link/LCommProc.h"
-#include "link/LNetProc.h"
+#include "PseudoTerminal.h"
+#include "link/LinkRouter.h"
 #include "model/LUnitControl.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Label.h"
@@ -284,12 +284,13 @@ TEST_F(MainWindowTest, ACloseBeforeTheQuitDialogConfirmsIsRefused)
 
 TEST_F(MainWindowTest, AConfirmedCloseClosesAndDeletesTheLink)
 {
-    window->ComLink = std::make_unique<LCommProc>(*window, 1);
+    qx::test::PseudoTerminal line;
+    ASSERT_TRUE(window->Router->OpenCom(line.devicePath()));
     window->SetExitConfirmed(true);
     TCloseAction action = caNone;
     window->FormClose(window.get(), action);
     EXPECT_EQ(action, caHide);
-    EXPECT_EQ(window->ComLink, nullptr);
+    EXPECT_EQ(window->Router->Kind(), qx::LinkKind::None);
 }
 
 } // namespace
@@ -298,27 +299,41 @@ namespace {
 
 TEST_F(MainWindowTest, OnlineNamesTheLinkInTheStatusLabel)
 {
-    window->NetLink = nullptr;
     window->ShowOnline();
     EXPECT_EQ(find("rzbMenuLink")->Caption(), "OnLine");
     EXPECT_EQ(find<TMenuItem>("Connected")->Caption(), "Disconnect");
-    window->ComLink = std::make_unique<LCommProc>(*window, 1);
-    window->ComPortName = "/dev/ttyUSB0";
+    qx::test::PseudoTerminal line;
+    window->ComPortName = line.devicePath();
+    ASSERT_TRUE(window->Router->OpenCom(line.devicePath()));
     window->ShowOnline();
-    EXPECT_EQ(find("lbShowIp")->Caption(), "/dev/ttyUSB0");
+    EXPECT_EQ(find("lbShowIp")->Caption(), line.devicePath());
+    window->Router->CloseAll();
 }
 
 } // namespace
 
 namespace {
 
-TEST_F(MainWindowTest, LinkSettingsGoToTheOpenLinkAndNowhereWithoutOne)
+TEST_F(MainWindowTest, TheDeviceIdTakesOnly1To254)
 {
-    window->SetLinkTimeout(5000); // no link: nothing to set, nothing fails
+    EXPECT_EQ(window->DeviceId, 1);
+    for (int refused : {0, 255, -1}) {
+        window->SetDeviceId(refused);
+        EXPECT_EQ(window->DeviceId, 1) << refused;
+        EXPECT_EQ(window->Router->DeviceId(), 1) << refused;
+    }
+    window->SetDeviceId(254);
+    EXPECT_EQ(window->GetDeviceId(), 254);
+    EXPECT_EQ(window->Router->DeviceId(), 254);
+}
+
+TEST_F(MainWindowTest, LinkSettingsWithoutALinkGoNowhere)
+{
+    window->SetLinkTimeout(5000);
+    window->SetLinkRetries(2);
+    window->SetKeepAliveSuppressed(true);
     EXPECT_FALSE(window->IsUsbLink());
-    window->ComLink = std::make_unique<LCommProc>(*window, 1);
-    window->SetLinkTimeout(1000);
-    EXPECT_EQ(window->ComLink->Timeout(), 1000);
+    EXPECT_EQ(window->Router->Kind(), qx::LinkKind::None);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // design size, every page reached by its page button, and the program ended
 // through the quit dialog.
 
+#include "ConnectionGuard.h"
 #include "app/FMain.h"
 #include "app/ProgramStart.h"
 #include "app/FHidData.h"
@@ -71,12 +72,7 @@ T* find(const std::string& name)
 
 TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
 {
-    static int argc = 1;
-    static char name[] = "qx_app_program_tests";
-    static char* argv[] = {name, nullptr};
-    qx::initApplication(argc, argv);
-    qx::registerEditorClasses();
-    qx::createWindows();
+    qx::test::startProgram();
     ASSERT_NE(fmMain, nullptr);
     // The start timer would open the connection dialog: stopped before the loop runs.
     find<TTimer>("tmStartConnect")->SetEnabled(false);
@@ -150,7 +146,7 @@ TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
     EXPECT_TRUE(okPressed);
     EXPECT_TRUE(fmMain->ExitConfirmed);
     EXPECT_TRUE(Application->Terminated());
-    qx::doneApplication();
+    qx::test::endProgram();
 }
 
 } // namespace

@@ -1,0 +1,177 @@
+// The program's own windows connecting at start: the start timer presses the
+// link button, the scan dialog probes, and either the simulated processor on
+// 127.0.0.1 is found and its state shown, or nothing is and Demo leaves the
+// window offline.
+
+#include "ConnectionGuard.h"
+#include "DeviceCore.h"
+#include "Responder.h"
+#include "SimServer.h"
+#include "app/FMain.h"
+#include "app/FNetWorkScan.h"
+#include "controls/skinned/AdvTrackBar.h"
+#include "link/CmMcs.h"
+#include "link/LCmd.h"
+#include "link/LinkRouter.h"
+#include "model/UnitRecord.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Button.h"
+#include "platform/gui/Control.h"
+#include "platform/gui/Label.h"
+#include "platform/gui/Timer.h"
+#include "platform/serial/SerialPortList.h"
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <thread>
+
+namespace {
+
+namespace rec = qx::rec;
+constexpr std::uint32_t kLoopback = 0x7F000001;
+
+// A port on 127.0.0.1 that nothing listens on: bound once, then released.
+std::uint16_t closedLoopbackPort()
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof a;
+    std::uint16_t port = 0;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) == 0)
+        port = ntohs(a.sin_port);
+    ::close(fd);
+    return port;
+}
+
+template <class T = TControl>
+T* find(const std::string& name)
+{
+    return qx::findComponent<T>(*fmMain, name);
+}
+
+// Made as the program makes its windows; the main window is pointed at
+// 127.0.0.1 before its start timer can fire, with no serial port to probe.
+class ProgramConnect : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        qx::setSerialPortProvider(std::make_unique<qx::FixedSerialPorts>(std::vector<std::string>{}));
+        qx::test::startProgram();
+        ASSERT_NE(fmMain, nullptr);
+        ASSERT_NE(fmNetwork, nullptr);
+        ASSERT_TRUE(find<TTimer>("tmStartConnect")->Enabled()) << "the start timer runs";
+    }
+    void TearDown() override
+    {
+        fmMain->Router->CloseAll();
+        server.Stop();
+        if (serverThread.joinable())
+            serverThread.join();
+        qx::setSerialPortProvider(nullptr);
+        qx::test::endProgram();
+    }
+
+    void pointAt(std::uint16_t port)
+    {
+        fmMain->SetDeviceAddress(kLoopback);
+        fmMain->ClientSocket->SetAddress("127.0.0.1");
+        fmMain->ClientSocket->SetPort(port);
+    }
+    void startSimulator()
+    {
+        const std::uint16_t port = server.ListenTcp(0);
+        serverThread = std::thread([this] { server.Run(); });
+        pointAt(port);
+    }
+
+    // Runs the loop, modal loops included, until done() holds; a hang guard
+    // ends the scan dialog's modal loop and fails the test.
+    bool runUntil(const std::function<bool()>& done)
+    {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        bool gaveUp = false;
+        TTimer guard(nullptr);
+        guard.SetInterval(1);
+        guard.OnTimer = [&](TObject*) {
+            if (std::chrono::steady_clock::now() > giveUp && !gaveUp) {
+                gaveUp = true;
+                fmNetwork->Close();
+            }
+        };
+        guard.SetEnabled(true);
+        while (!done() && !gaveUp) {
+            Application->ProcessMessages();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        EXPECT_FALSE(gaveUp) << "the awaited state did not come";
+        return !gaveUp;
+    }
+
+    qx::sim::DeviceCore core;
+    qx::sim::Responder responder{core};
+    qx::sim::SimServer server{responder};
+    std::thread serverThread;
+};
+
+TEST_F(ProgramConnect, TheStartScanFindsTheSimulatorOverTcpAndShowsItsState)
+{
+    auto image = core.MutableCurrentImage();
+    qx::writeWord(image, rec::input(1) + rec::kInGain, 200);
+    core.SeedPreset(3, "Seeded Show");
+    ASSERT_TRUE(core.Handle(EncodeFrame(CM_MCS_CMD(1, 0x20, 3), 1)).addressed) << "preset 3 recalled";
+    startSimulator();
+
+    bool dialogSeen = false;
+    TTimer watch(nullptr);
+    watch.SetInterval(1);
+    watch.OnTimer = [&](TObject*) { dialogSeen = dialogSeen || fmNetwork->Visible(); };
+    watch.SetEnabled(true);
+
+    ASSERT_TRUE(runUntil([] { return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible(); }));
+    ASSERT_TRUE(runUntil([] { return find("lbPstName")->Caption() == "Seeded Show"; }));
+    EXPECT_TRUE(dialogSeen) << "the start timer opened the scan dialog";
+    EXPECT_EQ(fmMain->Router->Kind(), qx::LinkKind::Net);
+    EXPECT_EQ(find("rzbMenuLink")->Caption(), "OnLine");
+    EXPECT_EQ(find("lbShowIp")->Caption(), "IP : 127.0.0.1");
+    EXPECT_EQ(find("lbPstNum")->Caption(), "U03");
+    EXPECT_EQ(find<TAdvTrackBar>("isGainInB")->Position(), -80);
+}
+
+TEST_F(ProgramConnect, WithNothingToFindTheScanEndsAndDemoGivesTheOfflineWindow)
+{
+    pointAt(closedLoopbackPort());
+
+    // Demo is pressed inside the dialog's modal loop once the scan has ended.
+    bool demoPressed = false;
+    TTimer pressDemo(nullptr);
+    pressDemo.SetInterval(1);
+    pressDemo.OnTimer = [&](TObject*) {
+        if (demoPressed || !fmNetwork->Visible() || !fmNetwork->btnExit->Enabled())
+            return;
+        EXPECT_EQ(fmNetwork->lblScan->Caption(), "No Device found.");
+        demoPressed = true;
+        fmNetwork->btnExit->Click();
+    };
+    pressDemo.SetEnabled(true);
+    ASSERT_TRUE(runUntil([&] { return demoPressed && !fmNetwork->Visible(); }));
+
+    EXPECT_FALSE(fmMain->IsOnline());
+    EXPECT_EQ(fmMain->Router->Kind(), qx::LinkKind::None);
+    EXPECT_EQ(find("rzbMenuLink")->Caption(), "OffLine");
+    EXPECT_TRUE(find("rzbMenuLink")->Enabled()) << "the link button can start a new scan";
+    EXPECT_TRUE(fmMain->Enabled());
+}
+
+} // namespace
