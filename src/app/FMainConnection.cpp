@@ -202,7 +202,7 @@ void TfmMain::ShowOffline()
     if (auto* link = qx::findComponent<TRzBmpButton>(*this, "rzbMenuLink"))
         link->SetDown(false);
     ShowIpText("Disconnected");
-    SetMainWindowEnabled(true);
+    SetEnabled(true);
     stopTimer("tmInLevelDet");
     stopTimer("tmMipsFlash");
     Replies->meters().ResetMeters();

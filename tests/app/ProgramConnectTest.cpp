@@ -71,6 +71,7 @@ protected:
         qx::test::startProgram();
         ASSERT_NE(fmMain, nullptr);
         ASSERT_NE(fmNetwork, nullptr);
+        fmMain->Show(); // as the message loop shows the main window
         ASSERT_TRUE(find<TTimer>("tmStartConnect")->Enabled()) << "the start timer runs";
     }
     void TearDown() override
@@ -147,6 +148,19 @@ TEST_F(ProgramConnect, TheStartScanFindsTheSimulatorOverTcpAndShowsItsState)
     EXPECT_EQ(find("lbShowIp")->Caption(), "IP : 127.0.0.1");
     EXPECT_EQ(find("lbPstNum")->Caption(), "U03");
     EXPECT_EQ(find<TAdvTrackBar>("isGainInB")->Position(), -80);
+}
+
+TEST_F(ProgramConnect, TheLinkButtonWhileOnlineEndsTheConnection)
+{
+    startSimulator();
+    ASSERT_TRUE(runUntil([] { return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible(); }));
+    fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
+    ASSERT_TRUE(runUntil([] { return fmMain->Router->Kind() == qx::LinkKind::None; }));
+    EXPECT_FALSE(fmMain->IsOnline());
+    EXPECT_EQ(find("rzbMenuLink")->Caption(), "OffLine");
+    EXPECT_EQ(find("lbShowIp")->Caption(), "Disconnected");
+    EXPECT_TRUE(find("rzbMenuLink")->Enabled());
+    EXPECT_FALSE(fmNetwork->Visible()) << "a connection the user ended opens no scan";
 }
 
 TEST_F(ProgramConnect, WithNothingToFindTheScanEndsAndDemoGivesTheOfflineWindow)
