@@ -67,13 +67,13 @@ TEST_F(NetworkSetupTest, LayoutHoldsTheStartValuesAndManualMode)
 
 TEST_F(NetworkSetupTest, ShowFillsTheAddressOctetsAndTheCaptions)
 {
-    host.deviceAddress = 0x0A0B0CFE;
+    host.deviceAddress = 0x7F0B0CFE; // loopback, octets all different
     show();
-    EXPECT_EQ(dialog->edIp1->Text(), "10");
+    EXPECT_EQ(dialog->edIp1->Text(), "127");
     EXPECT_EQ(dialog->edIp2->Text(), "11");
     EXPECT_EQ(dialog->edIp3->Text(), "12");
     EXPECT_EQ(dialog->edIp4->Text(), "254");
-    EXPECT_EQ(dialog->FormatDeviceAddress(), "10.11.12.254");
+    EXPECT_EQ(dialog->FormatDeviceAddress(), "127.11.12.254");
     EXPECT_EQ(dialog->Caption(), "Setting ID/IP");
     EXPECT_EQ(dialog->gbIdSetting->Caption(), " Input ID Number");
     EXPECT_EQ(dialog->lbMessage->Caption(), "Number :");
