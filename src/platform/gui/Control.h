@@ -166,6 +166,16 @@ public:
     TContextPopupEvent OnContextPopup;
 
 protected:
+    /// Stores a new value of a painted property; only a real change repaints.
+    template <class T>
+    void changePainted(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Invalidate();
+    }
+
     /// For subclasses that stand on their own Qt widget; the control takes
     /// ownership of it.
     TControl(TComponent* AOwner, QWidget* AWidget);

@@ -155,7 +155,7 @@ void TRzBmpButton::SetButtonStyle(TButtonStyle Value)
 void TRzBmpButton::SetMargin(int Value)
 {
     if (Value >= -1)
-        change(margin_, Value);
+        changePainted(margin_, Value);
 }
 
 void TRzBmpButton::notifyGroup()

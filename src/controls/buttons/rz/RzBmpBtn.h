@@ -67,25 +67,25 @@ public:
     int GroupIndex() const { return groupIndex_; }
     virtual void SetGroupIndex(int Value);
     int CaptionDownOffset() const { return captionDownOffset_; }
-    void SetCaptionDownOffset(int Value) { change(captionDownOffset_, Value); }
+    void SetCaptionDownOffset(int Value) { changePainted(captionDownOffset_, Value); }
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult Value) { modalResult_ = Value; }
     TButtonBorder ButtonBorder() const { return buttonBorder_; }
     void SetButtonBorder(TButtonBorder Value);
     bool ShowDownPattern() const { return showDownPattern_; }
-    void SetShowDownPattern(bool Value) { change(showDownPattern_, Value); }
+    void SetShowDownPattern(bool Value) { changePainted(showDownPattern_, Value); }
     bool ShowFocus() const { return showFocus_; }
-    void SetShowFocus(bool Value) { change(showFocus_, Value); }
+    void SetShowFocus(bool Value) { changePainted(showFocus_, Value); }
     TBtnSize ButtonSize() const { return buttonSize_; }
     void SetButtonSize(TBtnSize Value);
     TButtonStyle ButtonStyle() const { return buttonStyle_; }
     void SetButtonStyle(TButtonStyle Value);
     TButtonLayout Layout() const { return layout_; }
-    void SetLayout(TButtonLayout Value) { change(layout_, Value); }
+    void SetLayout(TButtonLayout Value) { changePainted(layout_, Value); }
     int Margin() const { return margin_; }
     void SetMargin(int Value);
     int Spacing() const { return spacing_; }
-    void SetSpacing(int Value) { change(spacing_, Value); }
+    void SetSpacing(int Value) { changePainted(spacing_, Value); }
 
     VisualState State() const { return state_; }
     /// Presses the button as a user would: the form's ModalResult, then OnClick.
@@ -111,14 +111,6 @@ protected:
     void FontChanged() override { Invalidate(); }
 
 private:
-    template <class T>
-    void change(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
     bool inside(int X, int Y) const { return X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight(); }
     void notifyGroup();
     void finishClick(bool Inside);

@@ -14,27 +14,27 @@ public:
     explicit TRzCustomButton(TComponent* AOwner);
 
     TAlignmentVertical AlignmentVertical() const { return alignmentVertical_; }
-    void SetAlignmentVertical(TAlignmentVertical Value) { change(alignmentVertical_, Value); }
+    void SetAlignmentVertical(TAlignmentVertical Value) { changePainted(alignmentVertical_, Value); }
     bool HotTrack() const { return hotTrack_; }
-    virtual void SetHotTrack(bool Value) { change(hotTrack_, Value); }
+    virtual void SetHotTrack(bool Value) { changePainted(hotTrack_, Value); }
     TColor HighlightColor() const { return highlightColor_; }
-    void SetHighlightColor(TColor Value) { change(highlightColor_, Value); }
+    void SetHighlightColor(TColor Value) { changePainted(highlightColor_, Value); }
     TColor HotTrackColor() const { return hotTrackColor_; }
-    void SetHotTrackColor(TColor Value) { change(hotTrackColor_, Value); }
+    void SetHotTrackColor(TColor Value) { changePainted(hotTrackColor_, Value); }
     TRzHotTrackColorType HotTrackColorType() const { return hotTrackColorType_; }
-    void SetHotTrackColorType(TRzHotTrackColorType Value) { change(hotTrackColorType_, Value); }
+    void SetHotTrackColorType(TRzHotTrackColorType Value) { changePainted(hotTrackColorType_, Value); }
     bool LightTextStyle() const { return lightTextStyle_; }
-    void SetLightTextStyle(bool Value) { change(lightTextStyle_, Value); }
+    void SetLightTextStyle(bool Value) { changePainted(lightTextStyle_, Value); }
     TTextStyle TextStyle() const { return textStyle_; }
-    void SetTextStyle(TTextStyle Value) { change(textStyle_, Value); }
+    void SetTextStyle(TTextStyle Value) { changePainted(textStyle_, Value); }
     int TextShadowDepth() const { return textShadowDepth_; }
-    void SetTextShadowDepth(int Value) { change(textShadowDepth_, Value); }
+    void SetTextShadowDepth(int Value) { changePainted(textShadowDepth_, Value); }
     TColor TextShadowColor() const { return textShadowColor_; }
-    void SetTextShadowColor(TColor Value) { change(textShadowColor_, Value); }
+    void SetTextShadowColor(TColor Value) { changePainted(textShadowColor_, Value); }
     TColor TextHighlightColor() const { return textHighlightColor_; }
-    void SetTextHighlightColor(TColor Value) { change(textHighlightColor_, Value); }
+    void SetTextHighlightColor(TColor Value) { changePainted(textHighlightColor_, Value); }
     bool ThemeAware() const { return themeAware_; }
-    void SetThemeAware(bool Value) { change(themeAware_, Value); }
+    void SetThemeAware(bool Value) { changePainted(themeAware_, Value); }
     /// Themes are never on here, so the classic look is always drawn.
     bool UseThemes() const { return themeAware_ && qx::rz::kThemesEnabled; }
 
@@ -52,14 +52,6 @@ protected:
     /// Draws the caption with the text style into r.
     void DrawCaption(TCanvas& canvas, TRect r, unsigned flags);
 
-    template <class T>
-    void change(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
 
     bool dragging_ = false;
     bool mouseOver_ = false;
@@ -85,7 +77,7 @@ public:
     explicit TRzButton(TComponent* AOwner);
 
     TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment Value) { change(alignment_, Value); }
+    void SetAlignment(TAlignment Value) { changePainted(alignment_, Value); }
     bool AllowAllUp() const { return allowAllUp_; }
     void SetAllowAllUp(bool Value);
     bool Cancel() const { return cancel_; }
@@ -100,13 +92,13 @@ public:
     /// Sets Down from code: no event (same rules as the bitmap button).
     virtual void SetDown(bool Value);
     TColor FrameColor() const { return frameColor_; }
-    void SetFrameColor(TColor Value) { change(frameColor_, Value); }
+    void SetFrameColor(TColor Value) { changePainted(frameColor_, Value); }
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult Value) { modalResult_ = Value; }
     bool ShowDownPattern() const { return showDownPattern_; }
-    void SetShowDownPattern(bool Value) { change(showDownPattern_, Value); }
+    void SetShowDownPattern(bool Value) { changePainted(showDownPattern_, Value); }
     bool ShowFocusRect() const { return showFocusRect_; }
-    void SetShowFocusRect(bool Value) { change(showFocusRect_, Value); }
+    void SetShowFocusRect(bool Value) { changePainted(showFocusRect_, Value); }
 
     /// Hot tracking draws a see-through rounded face; the parent shows in its corners.
     void SetHotTrack(bool Value) override;

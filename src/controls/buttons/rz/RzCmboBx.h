@@ -35,13 +35,13 @@ public:
     int DropDownWidth() const { return dropDownWidth_; }
     void SetDropDownWidth(int Value) { dropDownWidth_ = Value; }
     TColor FlatButtonColor() const { return flatButtonColor_; }
-    void SetFlatButtonColor(TColor Value) { change(flatButtonColor_, Value); }
+    void SetFlatButtonColor(TColor Value) { changePainted(flatButtonColor_, Value); }
     bool FlatButtons() const { return flatButtons_; }
-    void SetFlatButtons(bool Value) { change(flatButtons_, Value); }
+    void SetFlatButtons(bool Value) { changePainted(flatButtons_, Value); }
     TColor FocusColor() const { return focusColor_; }
     void SetFocusColor(TColor Value);
     TColor FrameColor() const { return frameColor_; }
-    void SetFrameColor(TColor Value) { change(frameColor_, Value); }
+    void SetFrameColor(TColor Value) { changePainted(frameColor_, Value); }
     std::uint16_t FrameControllerNotifications() const { return notifications_; }
     void SetFrameControllerNotifications(std::uint16_t Value) { notifications_ = Value; }
     TRzFrameController* FrameController() const { return frameLink_.get(); }
@@ -50,17 +50,17 @@ public:
     void ReadOldFrameFlat(bool Value);
     void ReadOldFrameFocusStyle(TFrameStyle Value) { frame_.hotStyle = Value; }
     TColor FrameHotColor() const { return frameHotColor_; }
-    void SetFrameHotColor(TColor Value) { change(frameHotColor_, Value); }
+    void SetFrameHotColor(TColor Value) { changePainted(frameHotColor_, Value); }
     bool FrameHotTrack() const { return frame_.hotTrack; }
     void SetFrameHotTrack(bool Value);
     TFrameStyle FrameHotStyle() const { return frame_.hotStyle; }
-    void SetFrameHotStyle(TFrameStyle Value) { change(frame_.hotStyle, Value); }
+    void SetFrameHotStyle(TFrameStyle Value) { changePainted(frame_.hotStyle, Value); }
     TSides FrameSides() const { return frame_.sides; }
-    void SetFrameSides(TSides Value) { change(frame_.sides, Value); }
+    void SetFrameSides(TSides Value) { changePainted(frame_.sides, Value); }
     TFrameStyle FrameStyle() const { return frame_.style; }
-    void SetFrameStyle(TFrameStyle Value) { change(frame_.style, Value); }
+    void SetFrameStyle(TFrameStyle Value) { changePainted(frame_.style, Value); }
     bool FrameVisible() const { return frame_.visible; }
-    void SetFrameVisible(bool Value) { change(frame_.visible, Value); }
+    void SetFrameVisible(bool Value) { changePainted(frame_.visible, Value); }
     TFramingPreference FramingPreference() const { return frame_.framingPreference; }
     void SetFramingPreference(TFramingPreference Value) { frame_.framingPreference = Value; }
     bool KeepSearchCase() const { return keepSearchCase_; }
@@ -122,14 +122,6 @@ protected:
     void Dispatch(TMessage& Message) override;
 
 private:
-    template <class T>
-    void change(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
     bool listStyle() const { return Style() != csDropDown && Style() != csSimple; }
     bool listMatch(const std::string& text);
     /// Completes typed text from the first item it begins; false when none does.

@@ -69,7 +69,7 @@ void TRzLabel::SetCondenseCaption(TRzCondenseCaption Value)
 {
     if (Value != ccNone)
         SetAutoSize(false);
-    change(condenseCaption_, Value);
+    changePainted(condenseCaption_, Value);
 }
 
 void TRzLabel::SetFlyByEnabled(bool Value)

@@ -28,7 +28,7 @@ public:
     bool Blinking() const { return blinking_; }
     void SetBlinking(bool Value);
     TColor BlinkColor() const { return blinkColor_; }
-    void SetBlinkColor(TColor Value) { change(blinkColor_, Value); }
+    void SetBlinkColor(TColor Value) { changePainted(blinkColor_, Value); }
     std::uint16_t BlinkIntervalOff() const;
     void SetBlinkIntervalOff(std::uint16_t Value);
     std::uint16_t BlinkIntervalOn() const;
@@ -42,44 +42,44 @@ public:
     TSides BorderSides() const { return borderSides_; }
     void SetBorderSides(TSides Value) { resize(borderSides_, Value); }
     TColor BorderColor() const { return borderColor_; }
-    void SetBorderColor(TColor Value) { change(borderColor_, Value); }
+    void SetBorderColor(TColor Value) { changePainted(borderColor_, Value); }
     TColor BorderHighlight() const { return borderHighlight_; }
-    void SetBorderHighlight(TColor Value) { change(borderHighlight_, Value); }
+    void SetBorderHighlight(TColor Value) { changePainted(borderHighlight_, Value); }
     TColor BorderShadow() const { return borderShadow_; }
-    void SetBorderShadow(TColor Value) { change(borderShadow_, Value); }
+    void SetBorderShadow(TColor Value) { changePainted(borderShadow_, Value); }
     int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int Value) { resize(borderWidth_, Value); }
     TRzCondenseCaption CondenseCaption() const { return condenseCaption_; }
     void SetCondenseCaption(TRzCondenseCaption Value);
     TColor FlatColor() const { return flatColor_; }
-    void SetFlatColor(TColor Value) { change(flatColor_, Value); }
+    void SetFlatColor(TColor Value) { changePainted(flatColor_, Value); }
     int FlatColorAdjustment() const { return flatColorAdjustment_; }
-    void SetFlatColorAdjustment(int Value) { change(flatColorAdjustment_, Value); }
+    void SetFlatColorAdjustment(int Value) { changePainted(flatColorAdjustment_, Value); }
     std::uint16_t FrameControllerNotifications() const { return notifications_; }
     void SetFrameControllerNotifications(std::uint16_t Value) { notifications_ = Value; }
     TRzFrameController* FrameController() const { return frameLink_.get(); }
     void SetFrameController(TRzFrameController* Value) { frameLink_.set(Value); }
     void ApplyFrameControllerSettings() override;
     TCenterPoint CenterPoint() const { return centerPoint_; }
-    void SetCenterPoint(TCenterPoint Value) { change(centerPoint_, Value); }
+    void SetCenterPoint(TCenterPoint Value) { changePainted(centerPoint_, Value); }
     TColor FlyByColor() const { return flyByColor_; }
-    void SetFlyByColor(TColor Value) { change(flyByColor_, Value); }
+    void SetFlyByColor(TColor Value) { changePainted(flyByColor_, Value); }
     bool FlyByEnabled() const { return flyByEnabled_; }
     void SetFlyByEnabled(bool Value);
     bool LightTextStyle() const { return lightTextStyle_; }
-    void SetLightTextStyle(bool Value) { change(lightTextStyle_, Value); }
+    void SetLightTextStyle(bool Value) { changePainted(lightTextStyle_, Value); }
     TRotation Rotation() const { return rotation_; }
     void SetRotation(TRotation Value);
     TColor HighlightColor() const { return highlightColor_; }
-    void SetHighlightColor(TColor Value) { change(highlightColor_, Value); }
+    void SetHighlightColor(TColor Value) { changePainted(highlightColor_, Value); }
     TColor ShadowColor() const { return shadowColor_; }
-    void SetShadowColor(TColor Value) { change(shadowColor_, Value); }
+    void SetShadowColor(TColor Value) { changePainted(shadowColor_, Value); }
     int ShadowDepth() const { return shadowDepth_; }
-    void SetShadowDepth(int Value) { change(shadowDepth_, Value); }
+    void SetShadowDepth(int Value) { changePainted(shadowDepth_, Value); }
     int TextMargin() const { return textMargin_; }
-    void SetTextMargin(int Value) { change(textMargin_, Value); }
+    void SetTextMargin(int Value) { changePainted(textMargin_, Value); }
     TTextStyle TextStyle() const { return textStyle_; }
-    void SetTextStyle(TTextStyle Value) { change(textStyle_, Value); }
+    void SetTextStyle(TTextStyle Value) { changePainted(textStyle_, Value); }
 
     /// The colour the text is drawn in now (font colour or blink colour).
     TColor CurrentColor() const { return currentColor_; }
@@ -96,14 +96,6 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    template <class T>
-    void change(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
     /// The border setters store and size the label again; they do not repaint by themselves.
     template <class T>
     void resize(T& field, T value)

@@ -21,11 +21,11 @@ public:
     explicit TRzCustomPanel(TComponent* AOwner);
 
     TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment Value) { change(alignment_, Value); }
+    void SetAlignment(TAlignment Value) { changePainted(alignment_, Value); }
     TAlignmentVertical AlignmentVertical() const { return alignmentVertical_; }
-    void SetAlignmentVertical(TAlignmentVertical Value) { change(alignmentVertical_, Value); }
+    void SetAlignmentVertical(TAlignmentVertical Value) { changePainted(alignmentVertical_, Value); }
     int BevelWidth() const { return bevelWidth_; }
-    void SetBevelWidth(int Value) { change(bevelWidth_, Value); }
+    void SetBevelWidth(int Value) { changePainted(bevelWidth_, Value); }
     TFrameStyleEx BorderInner() const { return borderInner_; }
     void SetBorderInner(TFrameStyleEx Value) { changeAligned(borderInner_, Value); }
     TFrameStyleEx BorderOuter() const { return borderOuter_; }
@@ -33,17 +33,17 @@ public:
     TSides BorderSides() const { return borderSides_; }
     void SetBorderSides(TSides Value) { changeAligned(borderSides_, Value); }
     TColor BorderColor() const { return borderColor_; }
-    void SetBorderColor(TColor Value) { change(borderColor_, Value); }
+    void SetBorderColor(TColor Value) { changePainted(borderColor_, Value); }
     TColor BorderHighlight() const { return borderHighlight_; }
-    void SetBorderHighlight(TColor Value) { change(borderHighlight_, Value); }
+    void SetBorderHighlight(TColor Value) { changePainted(borderHighlight_, Value); }
     TColor BorderShadow() const { return borderShadow_; }
-    void SetBorderShadow(TColor Value) { change(borderShadow_, Value); }
+    void SetBorderShadow(TColor Value) { changePainted(borderShadow_, Value); }
     int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int Value) { changeAligned(borderWidth_, Value); }
     TColor FlatColor() const { return flatColor_; }
-    void SetFlatColor(TColor Value) { change(flatColor_, Value); }
+    void SetFlatColor(TColor Value) { changePainted(flatColor_, Value); }
     int FlatColorAdjustment() const { return flatColorAdjustment_; }
-    void SetFlatColorAdjustment(int Value) { change(flatColorAdjustment_, Value); }
+    void SetFlatColorAdjustment(int Value) { changePainted(flatColorAdjustment_, Value); }
     std::uint16_t FrameControllerNotifications() const { return notifications_; }
     void SetFrameControllerNotifications(std::uint16_t Value) { notifications_ = Value; }
     TRzFrameController* FrameController() const { return frameLink_.get(); }
@@ -52,7 +52,7 @@ public:
     bool FullRepaint() const { return fullRepaint_; }
     void SetFullRepaint(bool Value) { fullRepaint_ = Value; }
     TRzGradientColorStyle GradientColorStyle() const { return gradientColorStyle_; }
-    void SetGradientColorStyle(TRzGradientColorStyle Value) { change(gradientColorStyle_, Value); }
+    void SetGradientColorStyle(TRzGradientColorStyle Value) { changePainted(gradientColorStyle_, Value); }
     TColor GradientColorStart() const { return gradientColorStart_; }
     void SetGradientColorStart(TColor Value);
     TColor GradientColorStop() const { return gradientColorStop_; }
@@ -60,32 +60,32 @@ public:
     TGradientDirection GradientDirection() const { return gradientDirection_; }
     void SetGradientDirection(TGradientDirection Value);
     TColor GridColor() const { return gridColor_; }
-    void SetGridColor(TColor Value) { change(gridColor_, Value); }
+    void SetGridColor(TColor Value) { changePainted(gridColor_, Value); }
     TRzGridStyle GridStyle() const { return gridStyle_; }
-    void SetGridStyle(TRzGridStyle Value) { change(gridStyle_, Value); }
+    void SetGridStyle(TRzGridStyle Value) { changePainted(gridStyle_, Value); }
     std::uint16_t GridXSize() const { return gridXSize_; }
-    void SetGridXSize(std::uint16_t Value) { change(gridXSize_, Value); }
+    void SetGridXSize(std::uint16_t Value) { changePainted(gridXSize_, Value); }
     std::uint16_t GridYSize() const { return gridYSize_; }
-    void SetGridYSize(std::uint16_t Value) { change(gridYSize_, Value); }
+    void SetGridYSize(std::uint16_t Value) { changePainted(gridYSize_, Value); }
     void SetGridSize(std::uint16_t XSize, std::uint16_t YSize);
     bool Locked() const { return locked_; }
     void SetLocked(bool Value) { locked_ = Value; }
     bool PaintClientArea() const { return paintClientArea_; }
-    void SetPaintClientArea(bool Value) { change(paintClientArea_, Value); }
+    void SetPaintClientArea(bool Value) { changePainted(paintClientArea_, Value); }
     bool ShowDockClientCaptions() const { return showDockClientCaptions_; }
     void SetShowDockClientCaptions(bool Value) { showDockClientCaptions_ = Value; }
     bool ShowGrid() const { return showGrid_; }
-    void SetShowGrid(bool Value) { change(showGrid_, Value); }
+    void SetShowGrid(bool Value) { changePainted(showGrid_, Value); }
     int TextMargin() const { return textMargin_; }
-    void SetTextMargin(int Value) { change(textMargin_, Value); }
+    void SetTextMargin(int Value) { changePainted(textMargin_, Value); }
     int TextMarginVertical() const { return textMarginVertical_; }
-    void SetTextMarginVertical(int Value) { change(textMarginVertical_, Value); }
+    void SetTextMarginVertical(int Value) { changePainted(textMarginVertical_, Value); }
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool Value);
     TRzVisualStyle VisualStyle() const { return visualStyle_; }
-    void SetVisualStyle(TRzVisualStyle Value) { change(visualStyle_, Value); }
+    void SetVisualStyle(TRzVisualStyle Value) { changePainted(visualStyle_, Value); }
     bool WordWrap() const { return wordWrap_; }
-    void SetWordWrap(bool Value) { change(wordWrap_, Value); }
+    void SetWordWrap(bool Value) { changePainted(wordWrap_, Value); }
 
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void SetParent(TWinControl* AParent) override;
@@ -115,14 +115,6 @@ protected:
     virtual void DrawGrid(const TRect& r);
     void paintPanel();
 
-    template <class T>
-    void change(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
     /// A change of the borders or the caption band: the children are aligned again.
     template <class T>
     void changeAligned(T& field, T value)
