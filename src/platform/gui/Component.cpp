@@ -29,11 +29,26 @@ bool isValidComponentName(std::string_view name)
     return !std::isdigit(static_cast<unsigned char>(name.front())) && std::all_of(name.begin(), name.end(), word);
 }
 
+char foldCase(char c)
+{
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
 bool sameText(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return foldCase(x) == foldCase(y); });
+}
+
+std::size_t FoldedNameHash::operator()(std::string_view name) const noexcept
+{
+    // FNV-1a over the folded bytes.
+    std::size_t h = 14695981039346656037ULL;
+    for (char c : name) {
+        h ^= static_cast<unsigned char>(foldCase(c));
+        h *= 1099511628211ULL;
+    }
+    return h;
 }
 
 } // namespace qx
@@ -76,6 +91,7 @@ void TComponent::DestroyComponents()
         if (components_.empty() || components_.back() != c)
             continue;
         components_.pop_back();
+        unindexName(c);
         c->owner_ = nullptr;
         delete c;
     }
@@ -90,17 +106,32 @@ void TComponent::SetName(const std::string& NewName)
         if (other && other != this)
             throw std::invalid_argument("A component named " + NewName + " already exists");
     }
+    if (owner_)
+        owner_->unindexName(this);
     name_ = NewName;
+    if (owner_)
+        owner_->indexName(this);
 }
 
 TComponent* TComponent::FindComponent(std::string_view AName) const
 {
     if (AName.empty())
         return nullptr;
-    for (TComponent* c : components_)
-        if (qx::sameText(c->name_, AName))
-            return c;
-    return nullptr;
+    const auto it = names_.find(AName);
+    return it == names_.end() ? nullptr : it->second;
+}
+
+void TComponent::indexName(TComponent* AComponent)
+{
+    if (!AComponent->name_.empty())
+        names_.emplace(AComponent->name_, AComponent);
+}
+
+void TComponent::unindexName(const TComponent* AComponent)
+{
+    const auto it = names_.find(AComponent->name_);
+    if (it != names_.end() && it->second == AComponent)
+        names_.erase(it);
 }
 
 void TComponent::InsertComponent(TComponent* AComponent)
@@ -110,6 +141,7 @@ void TComponent::InsertComponent(TComponent* AComponent)
     if (!AComponent->name_.empty() && FindComponent(AComponent->name_))
         throw std::invalid_argument("A component named " + AComponent->name_ + " already exists");
     components_.push_back(AComponent);
+    indexName(AComponent);
     AComponent->owner_ = this;
     if (!ComponentState().Contains(csDestroying))
         Notification(AComponent, opInsert);
@@ -121,6 +153,7 @@ void TComponent::RemoveComponent(TComponent* AComponent)
     if (it == components_.end())
         return;
     components_.erase(it);
+    unindexName(AComponent);
     AComponent->owner_ = nullptr;
     if (!ComponentState().Contains(csDestroying))
         Notification(AComponent, opRemove);

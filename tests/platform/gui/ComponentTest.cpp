@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 TEST(Component, FindComponentByComposedName)
 {
@@ -17,4 +20,94 @@ TEST(Component, FindComponentByComposedName)
         EXPECT_NE(form->FindComponent(std::string("cvdGainIn") + s), nullptr) << s;
     EXPECT_EQ(form->FindComponent("cvdGainInE"), nullptr);
     EXPECT_EQ(form->FindComponent("cvdgaininb"), form->FindComponent("cvdGainInB"));
+}
+
+// FindComponent answers from a name index; every change of an owned
+// component's name or ownership must keep it right.
+TEST(Component, NameIndexFollowsRenames)
+{
+    TComponent owner(nullptr);
+    auto* a = new TComponent(&owner);
+    a->SetName("pnlA");
+    a->SetName("pnlFirst");
+    EXPECT_EQ(owner.FindComponent("pnlA"), nullptr) << "the old name is gone";
+    EXPECT_EQ(owner.FindComponent("PNLFIRST"), a);
+    a->SetName("PnlFirst"); // only the case changes
+    EXPECT_EQ(owner.FindComponent("pnlfirst"), a);
+    EXPECT_EQ(a->Name(), "PnlFirst");
+
+    auto* b = new TComponent(&owner);
+    b->SetName("pnlA"); // free again
+    EXPECT_EQ(owner.FindComponent("pnlA"), b);
+    EXPECT_THROW(b->SetName("pnlfirst"), std::invalid_argument);
+    EXPECT_EQ(owner.FindComponent("pnlA"), b) << "a refused name leaves the old one";
+    EXPECT_EQ(owner.FindComponent("pnlFirst"), a);
+
+    a->SetName("");
+    EXPECT_EQ(owner.FindComponent("pnlFirst"), nullptr);
+    EXPECT_EQ(owner.FindComponent(""), nullptr);
+    b->SetName("pnlFirst");
+    EXPECT_EQ(owner.FindComponent("pnlFirst"), b);
+    EXPECT_EQ(owner.ComponentCount(), 2);
+}
+
+TEST(Component, NameIndexFollowsInsertRemoveAndDelete)
+{
+    TComponent first(nullptr);
+    TComponent second(nullptr);
+    auto* moved = new TComponent(&first);
+    moved->SetName("lbMoved");
+    second.InsertComponent(moved);
+    EXPECT_EQ(first.FindComponent("lbMoved"), nullptr);
+    EXPECT_EQ(second.FindComponent("LBMOVED"), moved);
+
+    // Moving into an owner where the name is taken is refused; the component
+    // has left its old owner by then and belongs to neither.
+    auto* taken = new TComponent(&first);
+    taken->SetName("lbMoved");
+    EXPECT_THROW(first.InsertComponent(moved), std::invalid_argument);
+    EXPECT_EQ(second.FindComponent("lbMoved"), nullptr);
+    EXPECT_EQ(first.FindComponent("lbMoved"), taken);
+    EXPECT_EQ(moved->Owner(), nullptr);
+    delete moved;
+
+    first.RemoveComponent(taken);
+    EXPECT_EQ(first.FindComponent("lbMoved"), nullptr);
+    delete taken;
+
+    auto* gone = new TComponent(&first);
+    gone->SetName("lbGone");
+    delete gone;
+    EXPECT_EQ(first.FindComponent("lbGone"), nullptr);
+    auto* again = new TComponent(&first);
+    again->SetName("lbGone");
+    EXPECT_EQ(first.FindComponent("lbGone"), again);
+}
+
+// While an owner destroys what it owns, a component that looks its siblings
+// up finds only those still there.
+TEST(Component, NameIndexDropsEachComponentTheOwnerDestroys)
+{
+    struct TLooker : TComponent
+    {
+        using TComponent::TComponent;
+        std::vector<std::string>* found = nullptr;
+        void BeforeDestruction() override
+        {
+            for (const char* name : {"first", "second", "third"})
+                if (Owner() && Owner()->FindComponent(name))
+                    found->push_back(name);
+            found->push_back("|");
+        }
+    };
+    std::vector<std::string> found;
+    {
+        TComponent owner(nullptr);
+        for (const char* name : {"first", "second", "third"}) {
+            auto* c = new TLooker(&owner);
+            c->SetName(name);
+            c->found = &found;
+        }
+    }
+    EXPECT_EQ(found, (std::vector<std::string>{"first", "second", "third", "|", "first", "second", "|", "first", "|"}));
 }
