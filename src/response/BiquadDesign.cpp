@@ -138,6 +138,17 @@ bool unnormalised(const BiquadSettings& s, BiquadCoefficients& c)
     }
 }
 
+// A stage that leaves the signal as it is: flat coefficients, or a peak or
+// shelf of 0 dB, whose numerator and denominator are the same polynomial
+// (their coefficients may differ in the last bit, which draws nothing).
+bool isIdentity(const BiquadSettings& s, const BiquadCoefficients& c)
+{
+    const bool flat = c.b0 == 1.0 && c.b1 == 0.0 && c.b2 == 0.0 && c.a0 == 1.0 && c.a1 == 0.0 && c.a2 == 0.0;
+    const bool boostOrCut = s.filterCode == qx::kFilterPeak || s.filterCode == qx::kFilterLowShelf ||
+                            s.filterCode == qx::kFilterHighShelf;
+    return flat || (boostOrCut && s.gain == 0.0);
+}
+
 bool allFinite(const BiquadCoefficients& c)
 {
     return std::isfinite(c.b0) && std::isfinite(c.b1) && std::isfinite(c.b2) && std::isfinite(c.a1) &&
@@ -202,9 +213,12 @@ bool PlotSection::DesignBiquad(const qx::BiquadSettings& stage, qx::BiquadCoeffi
 void PlotSection::ComputeBiquadResponse()
 {
     BiquadCoefficients c;
-    BiquadSettings stage = biquad_;
-    if (!DesignBiquad(stage, c)) {
-        stage.filterCode = qx::kFilterFlat; // no phase correction for the flat stage either
+    const BiquadSettings& stage = biquad_;
+    // A stage not designed is flat too, with no phase correction.
+    if (!DesignBiquad(stage, c) || isIdentity(stage, c)) {
+        curve_.fill(0.0); // 0 dB, phase 0: what the grid's evaluation gives for flat coefficients
+        nonFinite_ = 0;
+        return;
     }
     const qx::FrequencyGrid& grid = qx::frequencyGrid();
     const bool phase = view_ == qx::PlotView::Phase;

@@ -2,8 +2,40 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <type_traits>
 
 #include "response/FirResponse.h"
+
+namespace {
+
+// Equal to the last bit, so that -0.0 and 0.0 differ and a NaN equals itself:
+// whatever may make the curve differ counts as a change.
+template <class T>
+    requires std::is_arithmetic_v<T>
+bool sameBits(const T& a, const T& b)
+{
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+bool sameSettings(const qx::BiquadSettings& x, const qx::BiquadSettings& y)
+{
+    return x.filterCode == y.filterCode && sameBits(x.frequency, y.frequency) && sameBits(x.gain, y.gain) &&
+           sameBits(x.q, y.q) && sameBits(x.a, y.a) && sameBits(x.b, y.b);
+}
+
+bool sameSettings(const qx::FirSettings& x, const qx::FirSettings& y)
+{
+    return x.type == y.type && x.window == y.window && sameBits(x.lowCut, y.lowCut) &&
+           sameBits(x.highCut, y.highCut) && x.tapCount == y.tapCount;
+}
+
+bool sameTaps(std::span<const float> taps, const std::vector<float>& computed)
+{
+    return taps.size() == computed.size() && std::memcmp(taps.data(), computed.data(), taps.size_bytes()) == 0;
+}
+
+} // namespace
 
 PlotSection::PlotSection()
 {
@@ -16,7 +48,12 @@ void PlotSection::SetPeq(double gain, double frequency, double q, int filterCode
     biquad_.frequency = frequency;
     biquad_.q = q;
     biquad_.filterCode = filterCode;
+    if (computedFrom(Source::Biquad) && sameSettings(biquad_, computedBiquad_)) {
+        return;
+    }
     ComputeBiquadResponse();
+    computedBiquad_ = biquad_;
+    markComputed(Source::Biquad);
 }
 
 void PlotSection::SetBiquad(double gain, double frequency, double q, int filterCode, float a, float b)
@@ -29,15 +66,26 @@ void PlotSection::SetBiquad(double gain, double frequency, double q, int filterC
 void PlotSection::SetFirDesign(int firType, int firWindow, double lowCut, double highCut, int tapCount)
 {
     fir_ = {firType, firWindow, lowCut, highCut, tapCount};
+    if (computedFrom(Source::FirDesign) && sameSettings(fir_, computedFir_)) {
+        return;
+    }
     ComputeFirDesignResponse();
+    computedFir_ = fir_;
+    markComputed(Source::FirDesign);
 }
 
 void PlotSection::SetFirCoefficients(std::span<const float> coefficients)
 {
     const auto count = std::min(coefficients.size(), static_cast<std::size_t>(qx::kMaxFirTaps));
     fir_.tapCount = static_cast<int>(count);
-    std::vector<double> taps(coefficients.begin(), coefficients.begin() + static_cast<std::ptrdiff_t>(count));
+    const std::span<const float> used = coefficients.first(count);
+    if (computedFrom(Source::FirCoefficients) && sameTaps(used, computedTaps_)) {
+        return;
+    }
+    std::vector<double> taps(used.begin(), used.end());
     ComputeFirCoefficientResponse(taps);
+    computedTaps_.assign(used.begin(), used.end());
+    markComputed(Source::FirCoefficients);
 }
 
 void PlotSection::setCurve(qx::CurveView points)
@@ -46,6 +94,13 @@ void PlotSection::setCurve(qx::CurveView points)
     std::transform(points.begin(), points.end(), curve_.begin(),
                    [&guard](double v) { return std::isfinite(v) ? v : guard.phase(v); });
     nonFinite_ = guard.replaced();
+    markComputed(Source::Points);
+}
+
+void PlotSection::markComputed(Source source)
+{
+    source_ = source;
+    computedView_ = view_;
 }
 
 void PlotSection::ComputeFirDesignResponse()

@@ -2,10 +2,13 @@
 // One filter stage of a response graph (a PEQ band, a crossover stage, an
 // FIR, or a copy of another channel's total) with its response curve over
 // the frequency grid. Each setter stores its settings and recomputes this
-// section's curve at once, so only the section that changed costs anything.
-// Every curve point is finite.
+// section's curve at once, so only the section that changed costs anything;
+// settings equal to those the curve was computed from (in the same view)
+// compute nothing, and a stage that leaves the signal as it is gets its flat
+// curve without evaluating the grid. Every curve point is finite.
 
 #include <span>
+#include <vector>
 
 #include "response/BiquadDesign.h"
 #include "response/CurvePoint.h"
@@ -47,6 +50,19 @@ public:
     static bool DesignBiquad(const qx::BiquadSettings& stage, qx::BiquadCoefficients& out);
 
 private:
+    // What the curve was last computed from.
+    enum class Source
+    {
+        None,
+        Biquad,
+        FirDesign,
+        FirCoefficients,
+        Points,
+    };
+    // True when the curve was computed from source in the current view.
+    bool computedFrom(Source source) const { return source_ == source && computedView_ == view_; }
+    void markComputed(Source source);
+
     void ComputeBiquadResponse();
     void ComputeFirDesignResponse();
     void ComputeFirCoefficientResponse(std::span<const double> taps);
@@ -56,4 +72,10 @@ private:
     qx::PlotView view_ = qx::PlotView::Magnitude;
     int nonFinite_ = 0;
     qx::Curve curve_{};
+
+    Source source_ = Source::None;
+    qx::PlotView computedView_ = qx::PlotView::Magnitude;
+    qx::BiquadSettings computedBiquad_;
+    qx::FirSettings computedFir_;
+    std::vector<float> computedTaps_;
 };

@@ -201,9 +201,11 @@ TEST(BiquadResponse, ButterworthLowPassIsThreeDecibelsDownAtItsCutOff)
 
 TEST(BiquadResponse, BypassedAndZeroGainStagesAreFlat)
 {
-    const Stage flat[] = {{10, 1000, 0, 0.4, 0, 0}, {10, 32000, 0, 0.05, 0, 0}, {1, 1000, 0, 1, 0, 0},
-                          {2, 100, 0, 0.71, 0, 0},  {3, 8000, 0, 3, 0, 0},      {10, 1000, 12, 2, 0, 0},
-                          {18, 1000, 0, 0.4, 0, 0}};
+    const Stage flat[] = {{10, 1000, 0, 0.4, 0, 0},  {10, 32000, 0, 0.05, 0, 0}, {1, 1000, 0, 1, 0, 0},
+                          {2, 100, 0, 0.71, 0, 0},   {3, 8000, 0, 3, 0, 0},      {10, 1000, 12, 2, 0, 0},
+                          {18, 1000, 0, 0.4, 0, 0},  {18, 1000, -0.0, 1, 0, 0},  {1, 1000, 0, 0.71, 0, 0},
+                          {1, 20, -0.0, 0.4, 0, 0},  {2, 19000, 0, 7.5, 0, 0},   {3, 23900, 0, 0.71, 0, 0},
+                          {11, 1000, 6, 0.71, 0, 0}, {1, 1000, 0, 0, 0, 0}};
     for (const Stage& st : flat) {
         for (qx::PlotView view : {qx::PlotView::Magnitude, qx::PlotView::Phase}) {
             for (double v : curveOf(st, view)) {
