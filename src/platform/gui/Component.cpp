@@ -31,6 +31,12 @@ bool isValidComponentName(std::string_view name)
 
 char foldCase(char c)
 {
+    // ASCII letters at once (names are ASCII identifiers and are looked up
+    // often); any other byte as the C library folds it.
+    if (c >= 'A' && c <= 'Z')
+        return static_cast<char>(c - 'A' + 'a');
+    if (static_cast<unsigned char>(c) < 0x80)
+        return c;
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
 

@@ -10,7 +10,9 @@
 
 namespace qx {
 
-/// The case folding of sameText: one byte, as std::tolower folds it.
+/// The case folding of sameText, one byte at a time: ASCII letters to lower
+/// case, other ASCII bytes as they are, any other byte as std::tolower
+/// folds it.
 char foldCase(char c);
 bool sameText(std::string_view a, std::string_view b);
 
