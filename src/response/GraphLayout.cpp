@@ -28,7 +28,6 @@ void LMyFFTDrawHpLp6dB::ResizePaintPage()
     const TPaintPage& main = mainPage();
     scale_.width = main.Width();
     scale_.height = main.Height();
-    composite_ = main.Bitmap();
     screen_.SetSize(std::max(Width(), 0), std::max(Height(), 0));
     if (!screen_.Empty()) {
         screen_.Canvas().Brush().Style = bsSolid;

@@ -333,12 +333,6 @@ void LMyFFTDrawHpLp6dB::drawBackground()
     background_ = key;
 }
 
-void LMyFFTDrawHpLp6dB::composeMainPage()
-{
-    composite_ = mainPage().Bitmap();
-    paintOverlays(composite_.Canvas());
-}
-
 void LMyFFTDrawHpLp6dB::paintOverlays(TCanvas& canvas)
 {
     BlockPaint(canvas);
@@ -352,8 +346,12 @@ void LMyFFTDrawHpLp6dB::paintOverlays(TCanvas& canvas)
 void LMyFFTDrawHpLp6dB::UpdatePaintPage(TPaintPage& page)
 {
     if (&page == &mainPage()) {
-        composeMainPage();
-        copyToScreen(composite_, page.Placement());
+        // A new bitmap each time, whose canvas starts from the default font,
+        // pen and brush: what one update leaves set (the free text's font)
+        // cannot change what the next one shows.
+        TBitmap composite(page.Bitmap());
+        paintOverlays(composite.Canvas());
+        copyToScreen(composite, page.Placement());
     } else {
         copyToScreen(page.Bitmap(), page.Placement());
     }

@@ -311,7 +311,6 @@ private:
     void forEachHorizontalLine(const std::function<void(double)>& at) const;
     void forEachVerticalLine(const std::function<void(double, bool)>& at) const;
     void paintOverlays(TCanvas& canvas);
-    void composeMainPage();
     void copyToScreen(const TBitmap& bitmap, const TRect& placement);
     void drawHandle(TCanvas& canvas, const Handle& h, int sx, int sy);
     void fillBandCurve(TCanvas& canvas, const double* curve, int count);
@@ -322,7 +321,6 @@ private:
     qx::BandTextRules rules_;
     TPlotList plots_;
     std::array<TPaintPage, PageCount> pages_;
-    TBitmap composite_;       // the main page with the overlays
     TBitmap backgroundImage_; // the main page's grid and axes, and what they were drawn for
     std::optional<BackgroundKey> background_;
     TBitmap screen_;

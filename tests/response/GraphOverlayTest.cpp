@@ -7,6 +7,8 @@
 #include <limits>
 #include <vector>
 
+#include <QImage>
+
 #include "GraphTestSupport.h"
 #include "response/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
@@ -146,6 +148,23 @@ TEST(GraphOverlay, RepeatedUpdatesShowTheSameTranslucentFill)
     plot.ShowSectionCurve(0, 0, 9.0F, 1.0F, false);
     g.UpdateCurvePage();
     EXPECT_EQ(shownAt(g, x + 12, y), clBlack) << "hidden at once";
+}
+
+// The free text's font is not left on for the handle numbers and band texts
+// of the next update.
+TEST(GraphOverlay, RepeatedUpdatesWithAFreeTextShowTheSameHandleTexts)
+{
+    GraphOnForm f;
+    LMyFFTDrawHpLp6dB& g = *f.graph;
+    Plot plot(&g);
+    plot.section(1).SetPeq(-6.0, 1000.0, 1.0, 1);
+    plot.ShowSectionHandle(1, -6.0F, 1);
+    g.SetParameterDisplay(true);
+    g.DrawTextA(g.GetPlotWidth() / 3, g.GetPlotHeight() / 4, 60, clRed, "Times New Roman", "BYPASS");
+    g.UpdateCurvePage();
+    const QImage first = g.Screen().Image().copy();
+    g.UpdateCurvePage();
+    EXPECT_EQ(g.Screen().Image(), first);
 }
 
 TEST(GraphOverlay, TheFillOfAPeakEndsAboveTheZeroDecibelLine)
