@@ -282,7 +282,7 @@ void LMyFFTDrawHpLp6dB::DrawTicks()
 
 void LMyFFTDrawHpLp6dB::DrawAxis()
 {
-    if (!Visible()) {
+    if (deferWhileHidden()) {
         return;
     }
     TCanvas& c = mainPage().Canvas();
@@ -337,7 +337,7 @@ std::vector<LMyFFTDrawHpLp6dB::AxisLabel> LMyFFTDrawHpLp6dB::XAxisLabels() const
 
 void LMyFFTDrawHpLp6dB::DrawXAxisLabels()
 {
-    if (!showXLabel_) {
+    if (!showXLabel_ || deferWhileHidden()) {
         return;
     }
     TPaintPage& page = pages_[XLabelPage];
@@ -376,7 +376,7 @@ std::vector<LMyFFTDrawHpLp6dB::AxisLabel> LMyFFTDrawHpLp6dB::YAxisLabels() const
 
 void LMyFFTDrawHpLp6dB::DrawYAxisLabels()
 {
-    if (!showYLabel_) {
+    if (!showYLabel_ || deferWhileHidden()) {
         return;
     }
     TPaintPage& page = pages_[YLabelPage];
@@ -402,6 +402,9 @@ void LMyFFTDrawHpLp6dB::DrawYAxisLabels()
 
 void LMyFFTDrawHpLp6dB::DrawTitles()
 {
+    if (deferWhileHidden()) {
+        return;
+    }
     TPaintPage& title = pages_[PlotTitlePage];
     title.Fill(Color());
     if (showPlotTitle_) {

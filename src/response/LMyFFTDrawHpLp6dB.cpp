@@ -192,7 +192,7 @@ bool LMyFFTDrawHpLp6dB::SetPlotColor(TColor colour, int number)
 
 void LMyFFTDrawHpLp6dB::DrawOnePlot(const TPlotListMember& member)
 {
-    if (!Visible() || member.y.empty()) {
+    if (!InSight() || member.y.empty()) {
         return;
     }
     TCanvas& c = mainPage().Canvas();
@@ -259,9 +259,11 @@ void LMyFFTDrawHpLp6dB::Paint()
         ResizePaintPage();
         blitPending_ = false;
     }
-    if (blitPending_) {
+    if (blitPending_ && !redrawOwed_) {
         blitPending_ = false;
     } else {
+        blitPending_ = false;
+        redrawOwed_ = false;
         Redraw();
     }
     painting_ = false;
@@ -288,8 +290,39 @@ void LMyFFTDrawHpLp6dB::DrawPlotsAndLabels()
     UpdatePaintPage(mainPage());
 }
 
+bool LMyFFTDrawHpLp6dB::InSight() const
+{
+    if (!Visible()) {
+        return false;
+    }
+    // Up to the window, which is not asked: a graph on a window not shown
+    // yet draws as usual, ready for the first paint.
+    for (const TControl* c = Parent(); c && c->Parent(); c = c->Parent()) {
+        if (!c->Visible()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool LMyFFTDrawHpLp6dB::deferWhileHidden()
+{
+    if (!InSight()) {
+        redrawOwed_ = true;
+        return true;
+    }
+    if (redrawOwed_) {
+        redrawOwed_ = false;
+        Redraw();
+    }
+    return false;
+}
+
 void LMyFFTDrawHpLp6dB::DrawPlotsAndLabelsNoUpdate()
 {
+    if (deferWhileHidden()) {
+        return;
+    }
     DrawAllPlots();
     DrawXAxisLabels();
     DrawYAxisLabels();
@@ -297,7 +330,7 @@ void LMyFFTDrawHpLp6dB::DrawPlotsAndLabelsNoUpdate()
 
 void LMyFFTDrawHpLp6dB::DrawAllPlots()
 {
-    if (!Visible()) {
+    if (deferWhileHidden()) {
         return;
     }
     drawBackground();
@@ -345,6 +378,9 @@ void LMyFFTDrawHpLp6dB::paintOverlays(TCanvas& canvas)
 
 void LMyFFTDrawHpLp6dB::UpdatePaintPage(TPaintPage& page)
 {
+    if (deferWhileHidden()) {
+        return;
+    }
     if (&page == &mainPage()) {
         // A new bitmap each time, whose canvas starts from the default font,
         // pen and brush: what one update leaves set (the free text's font)

@@ -13,6 +13,11 @@
 //
 // Callers change data and call UpdateCurvePage; property setters store, clamp
 // where a range exists, and redraw at once only while AutoRedraw is set.
+//
+// While the graph is out of sight (hidden itself, or inside a hidden control
+// such as another channel's page) it draws nothing: it keeps what it is
+// given, and the first drawing or paint once it is back in sight draws
+// every page anew.
 
 #include <array>
 #include <functional>
@@ -256,6 +261,9 @@ public:
         PageCount
     };
     const TPaintPage& Page(PageIndex i) const { return pages_[i]; }
+    // The graph and every control it sits in are visible; whether the window
+    // itself is on the screen yet does not count.
+    bool InSight() const;
 
 protected:
     // For the twin graph: another assignment of PEQ types to text classes.
@@ -301,6 +309,10 @@ private:
     void layoutAndRedraw(void (LMyFFTDrawHpLp6dB::*step)());
     bool layOutPages();
     void afterSeriesChange();
+    // True while out of sight: the caller draws nothing and the graph is
+    // redrawn in full once back in sight. Back in sight with a redraw owed,
+    // it redraws first and returns false.
+    bool deferWhileHidden();
     void DrawOnePlot(const TPlotListMember& member);
     using BackgroundKey = std::tuple<int, int, TColor, TColor, TColor, TMyAxisStyle, double, double, double,
                                      double, TMyAxisFormat, TMyAxisFormat, bool, bool, bool, bool, int, int,
@@ -328,6 +340,7 @@ private:
     int paintedWidth_ = 0, paintedHeight_ = 0;
     bool blitPending_ = false;
     bool painting_ = false;
+    bool redrawOwed_ = false; // something was left undrawn while out of sight
 
     bool autoRedraw_ = true;
     TColor axisColor_ = 35840;

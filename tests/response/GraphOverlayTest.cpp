@@ -4,12 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include <QImage>
+#include <QPixmap>
+#include <QWidget>
 
 #include "GraphTestSupport.h"
+#include "platform/gui/Panel.h"
 #include "response/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
 
@@ -233,6 +238,88 @@ TEST(GraphOverlay, APlotDrawsItsTotalHandlesAndSections)
     EXPECT_FALSE(g.GetPlotColor(colour, 40));
     EXPECT_FALSE(plot.ShowSectionHandle(48, 0.0F, 1));
     EXPECT_FALSE(plot.DrawSection(-1, clAqua));
+}
+
+// A channel graph on a page of its own, as the main window holds them.
+struct GraphOnPage
+{
+    GraphOnPage() : form(std::make_unique<TForm>(nullptr))
+    {
+        form->SetClientWidth(1070);
+        form->SetClientHeight(255);
+        page = new TPanel(form.get());
+        page->SetParent(form.get());
+        page->SetBounds(0, 0, 1070, 255);
+        graph = new LMyFFTDrawHpLp6dB(form.get());
+        graph->SetParent(page);
+        qx::test::setUpLikeChannelGraph(*graph);
+    }
+    std::unique_ptr<TForm> form;
+    TPanel* page = nullptr;
+    LMyFFTDrawHpLp6dB* graph = nullptr;
+};
+
+// What the main window gives a channel graph: the total, a band's handle
+// with its text, the bypass text, then the update.
+void showChannel(LMyFFTDrawHpLp6dB& g, double gain, const char* text)
+{
+    Plot plot(&g);
+    plot.section(2).SetPeq(gain, 1000.0, 1.0, 1);
+    plot.DrawSum(4);
+    plot.ShowSectionHandle(2, static_cast<float>(gain), 1);
+    g.SetParameterDisplay(true);
+    g.DrawTextA(g.GetPlotWidth() / 3, g.GetPlotHeight() / 4, 60, clRed, "Times New Roman", text);
+    g.UpdateCurvePage();
+}
+
+// A graph whose page is hidden draws nothing, and shows everything it was
+// given once its page is shown: the same pixels as a graph never hidden.
+TEST(GraphOverlay, AGraphOnAHiddenPageShowsItsLatestStateWhenThePageIsShown)
+{
+    struct Return
+    {
+        const char* how;
+        std::function<void(GraphOnPage&)> back;
+    };
+    const Return returns[] = {
+        {"painted", [](GraphOnPage& p) { p.form->Show(); p.form->Widget()->grab(); }},
+        {"updated", [](GraphOnPage& p) { p.graph->UpdateCurvePage(); }},
+    };
+    for (const Return& r : returns) {
+        SCOPED_TRACE(r.how);
+        GraphOnPage onPage;
+        GraphOnForm never;
+        LMyFFTDrawHpLp6dB& g = *onPage.graph;
+        for (LMyFFTDrawHpLp6dB* graph : {&g, never.graph}) {
+            showChannel(*graph, 6.0, "");
+        }
+        const QImage before = g.Screen().Image().copy();
+        ASSERT_EQ(before, never.graph->Screen().Image());
+
+        onPage.page->Hide();
+        EXPECT_FALSE(g.InSight());
+        for (LMyFFTDrawHpLp6dB* graph : {&g, never.graph}) {
+            showChannel(*graph, -9.0, "BYPASS");
+        }
+        EXPECT_EQ(g.Screen().Image(), before) << "nothing drawn out of sight";
+        double shownTotal[4096];
+        ASSERT_TRUE(g.GetPlotY(shownTotal, Plot::kSumSection));
+        EXPECT_NEAR(shownTotal[2805], -9.0, 0.01) << "the series is kept";
+
+        onPage.page->Show();
+        EXPECT_TRUE(g.InSight());
+        r.back(onPage);
+        EXPECT_EQ(g.Screen().Image(), never.graph->Screen().Image());
+        const TPoint handle = g.GetBlockPos(2);
+        EXPECT_EQ(shownAt(g, handle.X, handle.Y), clFuchsia) << "the handle at -9 dB";
+        EXPECT_EQ(shownAt(g, static_cast<int>(g.ScreenX(2500)), static_cast<int>(g.ScreenY(shownTotal[2500]))),
+                  clRed)
+            << "the new total";
+        EXPECT_GT(countShown(g, clRed, g.GetPlotWidth() / 3, g.GetPlotHeight() / 4, g.GetPlotWidth(),
+                             g.GetPlotHeight()),
+                  200)
+            << "the bypass text";
+    }
 }
 
 } // namespace
