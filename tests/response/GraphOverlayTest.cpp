@@ -14,7 +14,6 @@
 #include <QWidget>
 
 #include "GraphTestSupport.h"
-#include "platform/gui/Panel.h"
 #include "response/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
 
@@ -240,25 +239,6 @@ TEST(GraphOverlay, APlotDrawsItsTotalHandlesAndSections)
     EXPECT_FALSE(plot.DrawSection(-1, clAqua));
 }
 
-// A channel graph on a page of its own, as the main window holds them.
-struct GraphOnPage
-{
-    GraphOnPage() : form(std::make_unique<TForm>(nullptr))
-    {
-        form->SetClientWidth(1070);
-        form->SetClientHeight(255);
-        page = new TPanel(form.get());
-        page->SetParent(form.get());
-        page->SetBounds(0, 0, 1070, 255);
-        graph = new LMyFFTDrawHpLp6dB(form.get());
-        graph->SetParent(page);
-        qx::test::setUpLikeChannelGraph(*graph);
-    }
-    std::unique_ptr<TForm> form;
-    TPanel* page = nullptr;
-    LMyFFTDrawHpLp6dB* graph = nullptr;
-};
-
 // What the main window gives a channel graph: the total, a band's handle
 // with its text, the bypass text, then the update.
 void showChannel(LMyFFTDrawHpLp6dB& g, double gain, const char* text)
@@ -279,15 +259,15 @@ TEST(GraphOverlay, AGraphOnAHiddenPageShowsItsLatestStateWhenThePageIsShown)
     struct Return
     {
         const char* how;
-        std::function<void(GraphOnPage&)> back;
+        std::function<void(GraphOnForm&)> back;
     };
     const Return returns[] = {
-        {"painted", [](GraphOnPage& p) { p.form->Show(); p.form->Widget()->grab(); }},
-        {"updated", [](GraphOnPage& p) { p.graph->UpdateCurvePage(); }},
+        {"painted", [](GraphOnForm& p) { p.form->Show(); p.form->Widget()->grab(); }},
+        {"updated", [](GraphOnForm& p) { p.graph->UpdateCurvePage(); }},
     };
     for (const Return& r : returns) {
         SCOPED_TRACE(r.how);
-        GraphOnPage onPage;
+        GraphOnForm onPage(1070, 255, GraphOnForm::Place::OnPage);
         GraphOnForm never;
         LMyFFTDrawHpLp6dB& g = *onPage.graph;
         for (LMyFFTDrawHpLp6dB* graph : {&g, never.graph}) {

@@ -30,12 +30,19 @@ void setUpLikeChannelGraph(LMyFFTDrawHpLp6dB& graph, int width, int height)
     graph.Redraw();
 }
 
-GraphOnForm::GraphOnForm(int width, int height) : form(std::make_unique<TForm>(nullptr))
+GraphOnForm::GraphOnForm(int width, int height, Place place) : form(std::make_unique<TForm>(nullptr))
 {
     form->SetClientWidth(width);
     form->SetClientHeight(height);
     graph = new LMyFFTDrawHpLp6dB(form.get());
-    graph->SetParent(form.get());
+    if (place == Place::OnPage) {
+        page = new TPanel(form.get());
+        page->SetParent(form.get());
+        page->SetBounds(0, 0, width, height);
+        graph->SetParent(page);
+    } else {
+        graph->SetParent(form.get());
+    }
     setUpLikeChannelGraph(*graph, width, height);
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/gui/Form.h"
+#include "platform/gui/Panel.h"
 #include "response/LMyFFTDrawHpLp6dB.h"
 
 namespace qx::test {
@@ -16,11 +17,19 @@ inline constexpr TColor kGridColour = 18432;
 // scale, Tahoma -11 fonts; laid out and drawn once.
 void setUpLikeChannelGraph(LMyFFTDrawHpLp6dB& graph, int width = 1070, int height = 255);
 
-// A form holding one graph (the graph is owned by the form).
+// A form holding one graph (the graph is owned by the form), placed on the
+// form itself or, as the main window holds its channel graphs, on a page
+// (a panel filling the form) that can be hidden.
 struct GraphOnForm
 {
-    GraphOnForm(int width = 1070, int height = 255);
+    enum class Place
+    {
+        OnForm,
+        OnPage
+    };
+    GraphOnForm(int width = 1070, int height = 255, Place place = Place::OnForm);
     std::unique_ptr<TForm> form;
+    TPanel* page = nullptr;
     LMyFFTDrawHpLp6dB* graph = nullptr;
 };
 
