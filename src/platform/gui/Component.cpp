@@ -46,16 +46,6 @@ bool sameText(std::string_view a, std::string_view b)
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return foldCase(x) == foldCase(y); });
 }
 
-std::size_t FoldedNameHash::operator()(std::string_view name) const noexcept
-{
-    // FNV-1a over the folded bytes.
-    std::size_t h = 14695981039346656037ULL;
-    for (char c : name) {
-        h ^= static_cast<unsigned char>(foldCase(c));
-        h *= 1099511628211ULL;
-    }
-    return h;
-}
 
 } // namespace qx
 
@@ -123,21 +113,18 @@ TComponent* TComponent::FindComponent(std::string_view AName) const
 {
     if (AName.empty())
         return nullptr;
-    const auto it = names_.find(AName);
-    return it == names_.end() ? nullptr : it->second;
+    return names_.find(AName);
 }
 
 void TComponent::indexName(TComponent* AComponent)
 {
     if (!AComponent->name_.empty())
-        names_.emplace(AComponent->name_, AComponent);
+        names_.insert(AComponent);
 }
 
 void TComponent::unindexName(const TComponent* AComponent)
 {
-    const auto it = names_.find(AComponent->name_);
-    if (it != names_.end() && it->second == AComponent)
-        names_.erase(it);
+    names_.erase(AComponent);
 }
 
 void TComponent::InsertComponent(TComponent* AComponent)

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "platform/gui/EnumSet.h"
+#include "platform/gui/NameIndex.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace qx {
@@ -15,19 +15,6 @@ namespace qx {
 /// folds it.
 char foldCase(char c);
 bool sameText(std::string_view a, std::string_view b);
-
-/// Hash and equality of names under sameText, for maps looked up by any
-/// string view without a copy.
-struct FoldedNameHash
-{
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const noexcept;
-};
-struct FoldedNameEqual
-{
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const { return sameText(a, b); }
-};
 
 } // namespace qx
 
@@ -122,7 +109,7 @@ private:
     int tag_ = 0;
     TComponentState state_;
     std::vector<TComponent*> components_;
-    std::unordered_map<std::string, TComponent*, qx::FoldedNameHash, qx::FoldedNameEqual> names_;
+    qx::NameIndex names_;
     std::vector<TComponent*> freeNotifies_;
 };
 

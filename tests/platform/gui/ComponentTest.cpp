@@ -111,3 +111,35 @@ TEST(Component, NameIndexDropsEachComponentTheOwnerDestroys)
     }
     EXPECT_EQ(found, (std::vector<std::string>{"first", "second", "third", "|", "first", "second", "|", "first", "|"}));
 }
+
+// Enough components for many to share a place in the index, removed and
+// renamed in a scattered order: every one is still found under its name only.
+TEST(Component, NameIndexStaysRightThroughManyChanges)
+{
+    constexpr int kCount = 3000;
+    TComponent owner(nullptr);
+    std::vector<TComponent*> all;
+    for (int i = 0; i < kCount; ++i) {
+        all.push_back(new TComponent(&owner));
+        all.back()->SetName("c" + std::to_string(i));
+    }
+    std::vector<bool> gone(kCount, false);
+    for (int i = 0; i < kCount; i += 3) {
+        const int k = (i * 7919) % kCount; // a scattered order
+        if (gone[static_cast<std::size_t>(k)])
+            continue;
+        delete all[static_cast<std::size_t>(k)];
+        gone[static_cast<std::size_t>(k)] = true;
+    }
+    for (int i = 1; i < kCount; i += 5)
+        if (!gone[static_cast<std::size_t>(i)])
+            all[static_cast<std::size_t>(i)]->SetName("Renamed" + std::to_string(i));
+    for (int i = 0; i < kCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const bool renamed = !gone[at] && i % 5 == 1;
+        EXPECT_EQ(owner.FindComponent("C" + std::to_string(i)), gone[at] || renamed ? nullptr : all[at]) << i;
+        if (renamed) {
+            EXPECT_EQ(owner.FindComponent("renamed" + std::to_string(i)), all[at]) << i;
+        }
+    }
+}
