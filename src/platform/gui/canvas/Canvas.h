@@ -187,7 +187,8 @@ private:
     void setBrushOnPainter(bool fill);
     void setPenOnPainter();
     void drawArcShape(int kind, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
-    void drawTextLine(int x, int y, const std::string& text, int underlineIndex, bool opaque);
+    // Returns the line's width, or -1 when there is nothing to draw on.
+    int drawTextLine(int x, int y, const std::string& text, int underlineIndex, bool opaque);
 
     QPaintDevice* m_device = nullptr;
     std::unique_ptr<QPainter> m_owned; // a painter of our own on m_device

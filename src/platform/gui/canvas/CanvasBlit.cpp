@@ -51,11 +51,17 @@ RasterOp rasterOp(TCopyMode copyMode)
 }
 
 // The source part, mirrored where a rectangle's width or height is negative.
-QImage sourcePart(const QImage& image, const TRect& dest, const TRect& src)
+// The whole of an image that is not also the target is taken as it is, with
+// no copy; any other part is copied, so a canvas can copy from itself.
+QImage sourcePart(const QImage& image, const TRect& dest, const TRect& src, const QImage* target = nullptr)
 {
-    QImage part = image.copy(qx::toQRect(src));
     const bool mirrorX = (dest.Width() < 0) != (src.Width() < 0);
     const bool mirrorY = (dest.Height() < 0) != (src.Height() < 0);
+    const QRect rect = qx::toQRect(src);
+    const bool self = target && target->constBits() == image.constBits();
+    if (!mirrorX && !mirrorY && !self && rect == image.rect())
+        return image;
+    QImage part = image.copy(rect);
     return mirrorX || mirrorY ? part.mirrored(mirrorX, mirrorY) : part;
 }
 
@@ -75,7 +81,7 @@ void TCanvas::BlitImage(const TRect& dest, const QImage& image, const TRect& src
     if (op.kind == RasterOp::Fill) {
         m_active->fillRect(target, op.fill);
     } else {
-        QImage part = sourcePart(image, dest, src);
+        QImage part = sourcePart(image, dest, src, Image());
         // Raster operations combine colour bits only; an opaque source keeps the alpha intact.
         if (op.mode != QPainter::CompositionMode_Source)
             part = part.convertToFormat(QImage::Format_RGB32);

@@ -83,10 +83,10 @@ TSize TCanvas::TextExtent(const std::string& text)
     return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
 }
 
-void TCanvas::drawTextLine(int x, int y, const std::string& text, int underlineIndex, bool opaque)
+int TCanvas::drawTextLine(int x, int y, const std::string& text, int underlineIndex, bool opaque)
 {
     if (!Painter())
-        return;
+        return -1;
     const QFont font = qx::toQFont(m_font);
     const QFontMetrics metrics(font);
     const QString line = QString::fromStdString(text);
@@ -110,12 +110,13 @@ void TCanvas::drawTextLine(int x, int y, const std::string& text, int underlineI
         }
     }
     m_active->restore();
+    return width;
 }
 
 void TCanvas::TextOut(int x, int y, const std::string& text)
 {
-    drawTextLine(x, y, text, -1, true);
-    m_penPos = {x + TextWidth(text), y};
+    const int width = drawTextLine(x, y, text, -1, true);
+    m_penPos = {x + (width >= 0 ? width : TextWidth(text)), y};
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text)

@@ -1,11 +1,15 @@
 #include "platform/gui/canvas/GraphicsObjects.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QThread>
 #include <QFontMetricsF>
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <string>
+#include <vector>
 
 int TFont::Size() const
 {
@@ -32,7 +36,9 @@ std::string mappedFontFamily(const std::string& name)
     return "Liberation Sans";
 }
 
-QFont toQFont(const TFont& font)
+namespace {
+
+QFont makeQFont(const TFont& font)
 {
     QFont q(QString::fromStdString(mappedFontFamily(font.Name)));
     q.setHintingPreference(QFont::PreferFullHinting);
@@ -54,6 +60,41 @@ QFont toQFont(const TFont& font)
         q.setPixelSize(11);
     }
     return q;
+}
+
+} // namespace
+
+QFont toQFont(const TFont& font)
+{
+    // Every text a canvas writes or measures asks for its font; the last few
+    // are kept, and a kept font (shared, not copied) has found its glyphs.
+    struct Kept
+    {
+        std::string name;
+        TFontStyles style;
+        int height;
+        QFont font;
+    };
+    constexpr std::size_t kKept = 16;
+    // Kept for the GUI thread only, and never destroyed: fonts must not
+    // outlive the application's font cache at exit.
+    static auto& kept = *new std::vector<Kept>;
+    static std::size_t next = 0;
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread())
+        return makeQFont(font);
+    for (const Kept& k : kept) {
+        if (k.height == font.Height() && k.style == font.Style && k.name == font.Name)
+            return k.font;
+    }
+    Kept made{font.Name, font.Style, font.Height(), makeQFont(font)};
+    if (kept.size() < kKept) {
+        kept.push_back(std::move(made));
+        return kept.back().font;
+    }
+    next = (next + 1) % kKept;
+    kept[next] = std::move(made);
+    return kept[next].font;
 }
 
 } // namespace qx

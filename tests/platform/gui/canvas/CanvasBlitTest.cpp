@@ -81,6 +81,17 @@ TEST_F(CanvasBlit, CopyRectWithinOneCanvasAndMirrored)
     EXPECT_EQ(at(5, 0), clRed);
 }
 
+// The whole canvas copied onto itself one pixel further on: read before it
+// is written, so nothing smears along the row.
+TEST_F(CanvasBlit, WholeCanvasCopiedOntoItselfShifted)
+{
+    canvas().SetPixel(0, 0, clRed);
+    canvas().SetPixel(1, 0, clBlue);
+    canvas().CopyRect(Rect(1, 0, kSize + 1, kSize), canvas(), Rect(0, 0, kSize, kSize));
+    EXPECT_EQ(row(0, clRed, 0, 4), "##..");
+    EXPECT_EQ(row(0, clBlue, 0, 4), "..#.");
+}
+
 TEST_F(CanvasBlit, StretchDrawScalesByNearestPixel)
 {
     const TBitmap picture = keyed();
