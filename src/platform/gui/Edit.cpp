@@ -137,7 +137,10 @@ int TEdit::SelStart() const
 
 void TEdit::SetSelStart(int Value)
 {
-    edit()->deselect();
+    // Deselecting finishes an edit in the widget; with nothing selected it
+    // would change nothing at a price.
+    if (edit()->hasSelectedText())
+        edit()->deselect();
     edit()->setCursorPosition(Value);
 }
 
