@@ -210,7 +210,7 @@ bool PlotSection::DesignBiquad(const qx::BiquadSettings& stage, qx::BiquadCoeffi
     return true;
 }
 
-void PlotSection::ComputeBiquadResponse()
+void PlotSection::ComputeBiquadResponse() const
 {
     BiquadCoefficients c;
     const BiquadSettings& stage = biquad_;
@@ -221,7 +221,7 @@ void PlotSection::ComputeBiquadResponse()
         return;
     }
     const qx::FrequencyGrid& grid = qx::frequencyGrid();
-    const bool phase = view_ == qx::PlotView::Phase;
+    const bool phase = pendingView_ == qx::PlotView::Phase;
     qx::CurvePointGuard guard;
     for (std::size_t i = 0; i < curve_.size(); ++i) {
         const double nr = c.b0 + c.b1 * grid.cos1[i] + c.b2 * grid.cos2[i];

@@ -81,6 +81,7 @@ LMyFFTDrawHpLp6dB::~LMyFFTDrawHpLp6dB() = default;
 bool LMyFFTDrawHpLp6dB::FFTDraw(const double* x, const double* y, int count, int number, TColor colour,
                                 TMyPlotStyle style)
 {
+    takeOwedSeries(); // an owed series must not come after this one
     const bool replaced = plots_.AddOrReplace(x, y, count, number, colour, style);
     afterSeriesChange();
     return replaced;
@@ -110,11 +111,38 @@ void LMyFFTDrawHpLp6dB::afterSeriesChange()
 {
     FindXMaxMin();
     FindYMaxMin();
-    redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabelsNoUpdate);
+    if (!takingOwedSeries_) { // the redraw that takes them follows
+        redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabelsNoUpdate);
+    }
+}
+
+void LMyFFTDrawHpLp6dB::OweSeries(const void* owner, std::function<void()> draw)
+{
+    if (InSight()) {
+        draw();
+        return;
+    }
+    const auto same = [owner](const OwedSeries& s) { return s.owner == owner; };
+    std::erase_if(owedSeries_, same);
+    owedSeries_.push_back({owner, std::move(draw)});
+    redrawOwed_ = true;
+}
+
+void LMyFFTDrawHpLp6dB::PaySeries(const void* owner)
+{
+    const auto it = std::find_if(owedSeries_.begin(), owedSeries_.end(),
+                                 [owner](const OwedSeries& s) { return s.owner == owner; });
+    if (it == owedSeries_.end()) {
+        return;
+    }
+    const std::function<void()> draw = std::move(it->draw);
+    owedSeries_.erase(it);
+    draw();
 }
 
 bool LMyFFTDrawHpLp6dB::RemovePlot(int number)
 {
+    takeOwedSeries();
     if (!plots_.Remove(number)) {
         return false;
     }
@@ -124,6 +152,7 @@ bool LMyFFTDrawHpLp6dB::RemovePlot(int number)
 
 bool LMyFFTDrawHpLp6dB::GetPlotStyle(TMyPlotStyle& out, int number) const
 {
+    takeOwedSeries();
     const TPlotListMember* m = plots_.Find(number);
     if (m) {
         out = m->style;
@@ -133,6 +162,7 @@ bool LMyFFTDrawHpLp6dB::GetPlotStyle(TMyPlotStyle& out, int number) const
 
 bool LMyFFTDrawHpLp6dB::GetPlotColor(TColor& out, int number) const
 {
+    takeOwedSeries();
     const TPlotListMember* m = plots_.Find(number);
     if (m) {
         out = m->colour;
@@ -142,6 +172,7 @@ bool LMyFFTDrawHpLp6dB::GetPlotColor(TColor& out, int number) const
 
 bool LMyFFTDrawHpLp6dB::GetPlotNumPoints(int& out, int number) const
 {
+    takeOwedSeries();
     const TPlotListMember* m = plots_.Find(number);
     if (m) {
         out = m->count();
@@ -151,6 +182,7 @@ bool LMyFFTDrawHpLp6dB::GetPlotNumPoints(int& out, int number) const
 
 bool LMyFFTDrawHpLp6dB::GetPlotX(double* out, int number) const
 {
+    takeOwedSeries();
     const TPlotListMember* m = plots_.Find(number);
     if (m) {
         std::copy(m->x.begin(), m->x.end(), out);
@@ -160,6 +192,7 @@ bool LMyFFTDrawHpLp6dB::GetPlotX(double* out, int number) const
 
 bool LMyFFTDrawHpLp6dB::GetPlotY(double* out, int number) const
 {
+    takeOwedSeries();
     const TPlotListMember* m = plots_.Find(number);
     if (m) {
         std::copy(m->y.begin(), m->y.end(), out);
@@ -169,6 +202,7 @@ bool LMyFFTDrawHpLp6dB::GetPlotY(double* out, int number) const
 
 bool LMyFFTDrawHpLp6dB::SetPlotStyle(TMyPlotStyle style, int number)
 {
+    takeOwedSeries();
     TPlotListMember* m = plots_.Find(number);
     if (!m) {
         return false;
@@ -180,6 +214,7 @@ bool LMyFFTDrawHpLp6dB::SetPlotStyle(TMyPlotStyle style, int number)
 
 bool LMyFFTDrawHpLp6dB::SetPlotColor(TColor colour, int number)
 {
+    takeOwedSeries();
     TPlotListMember* m = plots_.Find(number);
     if (!m) {
         return false;
@@ -259,11 +294,12 @@ void LMyFFTDrawHpLp6dB::Paint()
         ResizePaintPage();
         blitPending_ = false;
     }
-    if (blitPending_ && !redrawOwed_) {
+    if (redrawOwed_) {
+        blitPending_ = false;
+        payOwedRedraw();
+    } else if (blitPending_) {
         blitPending_ = false;
     } else {
-        blitPending_ = false;
-        redrawOwed_ = false;
         Redraw();
     }
     painting_ = false;
@@ -312,10 +348,31 @@ bool LMyFFTDrawHpLp6dB::deferWhileHidden()
         return true;
     }
     if (redrawOwed_) {
-        redrawOwed_ = false;
-        Redraw();
+        payOwedRedraw();
     }
     return false;
+}
+
+void LMyFFTDrawHpLp6dB::payOwedRedraw()
+{
+    redrawOwed_ = false;
+    takeOwedSeries();
+    Redraw();
+}
+
+void LMyFFTDrawHpLp6dB::takeOwedSeries() const
+{
+    if (owedSeries_.empty()) {
+        return;
+    }
+    std::vector<OwedSeries> owed;
+    owed.swap(owedSeries_);
+    const bool outer = takingOwedSeries_;
+    takingOwedSeries_ = true;
+    for (const OwedSeries& s : owed) {
+        s.draw();
+    }
+    takingOwedSeries_ = outer;
 }
 
 void LMyFFTDrawHpLp6dB::DrawPlotsAndLabelsNoUpdate()

@@ -16,8 +16,9 @@
 //
 // While the graph is out of sight (hidden itself, or inside a hidden control
 // such as another channel's page) it draws nothing: it keeps what it is
-// given, and the first drawing or paint once it is back in sight draws
-// every page anew.
+// given, and the series owed to it (OweSeries), and the first drawing or
+// paint once it is back in sight takes those series and draws every page
+// anew.
 
 #include <array>
 #include <functional>
@@ -74,7 +75,11 @@ public:
     bool GetPlotY(double* out, int number) const;
     bool SetPlotStyle(TMyPlotStyle style, int number);
     bool SetPlotColor(TColor colour, int number);
-    const TPlotList& Plots() const { return plots_; }
+    const TPlotList& Plots() const
+    {
+        takeOwedSeries();
+        return plots_;
+    }
 
     // Drawing and repainting.
     void UpdateCurvePage();
@@ -140,6 +145,8 @@ public:
                    double q, TColor colour);
     void DrawCurveFill(int type, const double* curve, int count) override;
     void SetCurveDisplay(bool on) override { curveDisplay_ = on; }
+    void OweSeries(const void* owner, std::function<void()> draw) override;
+    void PaySeries(const void* owner) override;
     void CuveDisplayPaint(TCanvas& canvas);
     void DrawTextA(int x, int y, int size, TColor colour, const char* fontName, const char* text);
     void TextPaint(TCanvas& canvas);
@@ -313,6 +320,11 @@ private:
     // redrawn in full once back in sight. Back in sight with a redraw owed,
     // it redraws first and returns false.
     bool deferWhileHidden();
+    // Takes the owed series and redraws everything.
+    void payOwedRedraw();
+    // Takes the owed series into the list without drawing them; for whoever
+    // reads or changes the list while the graph is out of sight.
+    void takeOwedSeries() const;
     void DrawOnePlot(const TPlotListMember& member);
     using BackgroundKey = std::tuple<int, int, TColor, TColor, TColor, TMyAxisStyle, double, double, double,
                                      double, TMyAxisFormat, TMyAxisFormat, bool, bool, bool, bool, int, int,
@@ -341,6 +353,15 @@ private:
     bool blitPending_ = false;
     bool painting_ = false;
     bool redrawOwed_ = false; // something was left undrawn while out of sight
+    struct OwedSeries
+    {
+        const void* owner;
+        std::function<void()> draw;
+    };
+    // Kept and taken by readers of the series too: their draw calls put
+    // them into the list through the graph's owners.
+    mutable std::vector<OwedSeries> owedSeries_;
+    mutable bool takingOwedSeries_ = false;
 
     bool autoRedraw_ = true;
     TColor axisColor_ = 35840;

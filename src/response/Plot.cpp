@@ -34,6 +34,13 @@ std::size_t checkedSection(int n)
 }
 } // namespace
 
+Plot::~Plot()
+{
+    if (graph_) {
+        graph_->PaySeries(this);
+    }
+}
+
 PlotSection& Plot::section(int n)
 {
     return *sections_[checkedSection(n)];
@@ -49,22 +56,22 @@ bool Plot::DrawSum(int channel)
     if (channel < 0 || channel >= kChannelNumberCount) {
         return false;
     }
-    qx::Curve sum{};
-    for (int n = 0; n < kSumSection; ++n) {
-        const qx::CurveView points = curve(n);
-        for (std::size_t i = 0; i < sum.size(); ++i) {
-            sum[i] += points[i];
+    const bool phase = view_ == qx::PlotView::Phase;
+    section(kSumSection).setDerivedCurve([this, phase](qx::Curve& sum) {
+        for (int n = 0; n < kSumSection; ++n) {
+            const qx::CurveView points = curve(n);
+            for (std::size_t i = 0; i < sum.size(); ++i) {
+                sum[i] += points[i];
+            }
         }
-    }
-    if (view_ == qx::PlotView::Phase) {
-        for (double& s : sum) {
-            s = qx::wrapPhase(s);
+        if (phase) {
+            for (double& s : sum) {
+                s = qx::wrapPhase(s);
+            }
         }
-    }
-    section(kSumSection).setCurve(sum);
+    });
     if (graph_) {
-        graph_->FFTDraw(curve(kSumSection).data(), qx::kGridSize, kSumSection, channelColour(channel),
-                        TMyPlotStyle::Line);
+        graph_->OweSeries(this, [this, channel] { DrawSection(kSumSection, channelColour(channel)); });
     }
     return true;
 }

@@ -34,6 +34,11 @@ public:
     // 48 flat sections in magnitude view, drawn on graph (not owned, outlives
     // the plot; null draws nothing).
     explicit Plot(qx::PlotGraph* graph = nullptr);
+    // Hands the graph a total it has not drawn yet.
+    ~Plot();
+    // Section 33 computes from the others through the plot.
+    Plot(const Plot&) = delete;
+    Plot& operator=(const Plot&) = delete;
 
     // Section n (0-47); std::out_of_range for any other number.
     PlotSection& section(int n);
@@ -43,7 +48,9 @@ public:
     // Adds sections 0-32 point by point into section 33; in phase view each
     // sum is wrapped into -18..18; draws it as plot number 33 in the
     // channel's curve colour. False, and nothing done, for a channel outside
-    // 0..13.
+    // 0..13. The sum is made when it is first read: at once on a graph in
+    // sight, when the graph is shown on one out of sight (or when the plot
+    // goes away), from the sections as they are then.
     bool DrawSum(int channel);
     // Section n's curve as plot number n; false for a section outside 0..47.
     bool DrawSection(int n, TColor colour);

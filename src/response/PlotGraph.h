@@ -3,6 +3,8 @@
 // graph only through this interface, so they stay free of widgets and can be
 // tested and measured without one.
 
+#include <functional>
+
 #include "platform/gui/canvas/Colors.h"
 #include "response/GraphEnums.h"
 
@@ -25,6 +27,13 @@ public:
     virtual void DrawParam(int type, double gain, double x, float frequency, double q, TColor colour) = 0;
     virtual void DrawCurveFill(int type, const double* curve, int count) = 0;
     virtual void SetCurveDisplay(bool on) = 0;
+
+    // Series whose drawing can wait. A graph drawn now calls draw at once;
+    // one out of sight (another channel's page) keeps it, one per owner, the
+    // latest in place of the earlier, and calls it when it is next drawn.
+    virtual void OweSeries(const void* /*owner*/, std::function<void()> draw) { draw(); }
+    // Calls what the owner left to be drawn, now (an owner going away).
+    virtual void PaySeries(const void* /*owner*/) {}
 };
 
 } // namespace qx

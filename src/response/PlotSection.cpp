@@ -48,12 +48,7 @@ void PlotSection::SetPeq(double gain, double frequency, double q, int filterCode
     biquad_.frequency = frequency;
     biquad_.q = q;
     biquad_.filterCode = filterCode;
-    if (computedFrom(Source::Biquad) && sameSettings(biquad_, computedBiquad_)) {
-        return;
-    }
-    ComputeBiquadResponse();
-    computedBiquad_ = biquad_;
-    markComputed(Source::Biquad);
+    setPending(Source::Biquad);
 }
 
 void PlotSection::SetBiquad(double gain, double frequency, double q, int filterCode, float a, float b)
@@ -66,12 +61,7 @@ void PlotSection::SetBiquad(double gain, double frequency, double q, int filterC
 void PlotSection::SetFirDesign(int firType, int firWindow, double lowCut, double highCut, int tapCount)
 {
     fir_ = {firType, firWindow, lowCut, highCut, tapCount};
-    if (computedFrom(Source::FirDesign) && sameSettings(fir_, computedFir_)) {
-        return;
-    }
-    ComputeFirDesignResponse();
-    computedFir_ = fir_;
-    markComputed(Source::FirDesign);
+    setPending(Source::FirDesign);
 }
 
 void PlotSection::SetFirCoefficients(std::span<const float> coefficients)
@@ -79,31 +69,100 @@ void PlotSection::SetFirCoefficients(std::span<const float> coefficients)
     const auto count = std::min(coefficients.size(), static_cast<std::size_t>(qx::kMaxFirTaps));
     fir_.tapCount = static_cast<int>(count);
     const std::span<const float> used = coefficients.first(count);
-    if (computedFrom(Source::FirCoefficients) && sameTaps(used, computedTaps_)) {
-        return;
-    }
-    std::vector<double> taps(used.begin(), used.end());
-    ComputeFirCoefficientResponse(taps);
-    computedTaps_.assign(used.begin(), used.end());
-    markComputed(Source::FirCoefficients);
+    taps_.assign(used.begin(), used.end());
+    setPending(Source::FirCoefficients);
 }
 
 void PlotSection::setCurve(qx::CurveView points)
+{
+    takePoints(points);
+    pending_ = Source::Points;
+    pendingView_ = view_;
+    derive_ = nullptr;
+    computed_.source = Source::Points;
+    stale_ = false;
+}
+
+void PlotSection::setDerivedCurve(std::function<void(qx::Curve&)> derive)
+{
+    derive_ = std::move(derive);
+    setPending(Source::Derived);
+}
+
+void PlotSection::setPending(Source source)
+{
+    pending_ = source;
+    pendingView_ = view_;
+    stale_ = true;
+}
+
+bool PlotSection::computedFromCurrent() const
+{
+    if (computed_.source != pending_ || computed_.view != pendingView_) {
+        return false;
+    }
+    switch (pending_) {
+    case Source::Biquad:
+        return sameSettings(biquad_, computed_.biquad);
+    case Source::FirDesign:
+        return sameSettings(fir_, computed_.fir);
+    case Source::FirCoefficients:
+        return sameTaps(taps_, computed_.taps);
+    default:
+        return false; // given or derived points are taken anew each time
+    }
+}
+
+void PlotSection::update() const
+{
+    if (!stale_) {
+        return;
+    }
+    stale_ = false;
+    if (computedFromCurrent()) {
+        return;
+    }
+    computed_.taps.clear();
+    switch (pending_) {
+    case Source::Biquad:
+        ComputeBiquadResponse();
+        computed_.biquad = biquad_;
+        break;
+    case Source::FirDesign:
+        ComputeFirDesignResponse();
+        computed_.fir = fir_;
+        break;
+    case Source::FirCoefficients: {
+        const std::vector<double> taps(taps_.begin(), taps_.end());
+        ComputeFirCoefficientResponse(taps);
+        computed_.taps = taps_;
+        break;
+    }
+    case Source::Derived: {
+        qx::Curve points{};
+        if (derive_) {
+            derive_(points);
+        }
+        takePoints(points);
+        break;
+    }
+    case Source::None:
+    case Source::Points:
+        break;
+    }
+    computed_.source = pending_;
+    computed_.view = pendingView_;
+}
+
+void PlotSection::takePoints(qx::CurveView points) const
 {
     qx::CurvePointGuard guard;
     std::transform(points.begin(), points.end(), curve_.begin(),
                    [&guard](double v) { return std::isfinite(v) ? v : guard.phase(v); });
     nonFinite_ = guard.replaced();
-    markComputed(Source::Points);
 }
 
-void PlotSection::markComputed(Source source)
-{
-    source_ = source;
-    computedView_ = view_;
-}
-
-void PlotSection::ComputeFirDesignResponse()
+void PlotSection::ComputeFirDesignResponse() const
 {
     std::vector<double> taps;
     if (!DesignFirTaps(fir_, taps)) {
@@ -114,15 +173,15 @@ void PlotSection::ComputeFirDesignResponse()
     ComputeFirCoefficientResponse(std::span<const double>(taps).first(used));
 }
 
-void PlotSection::ComputeFirCoefficientResponse(std::span<const double> taps)
+void PlotSection::ComputeFirCoefficientResponse(std::span<const double> taps) const
 {
     static constexpr double kImpulse[] = {1.0};
     const bool finite = std::all_of(taps.begin(), taps.end(), [](double t) { return std::isfinite(t); });
     if (taps.empty() || !finite) {
         // No taps (a tap count below 1), or taps without a value: the one-tap impulse.
-        qx::computeFirResponse(kImpulse, view_, curve_);
+        qx::computeFirResponse(kImpulse, pendingView_, curve_);
         nonFinite_ = finite ? 0 : qx::kGridSize; // none of the points is the list's response
         return;
     }
-    nonFinite_ = qx::computeFirResponse(taps, view_, curve_);
+    nonFinite_ = qx::computeFirResponse(taps, pendingView_, curve_);
 }

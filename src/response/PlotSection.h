@@ -1,12 +1,15 @@
 #pragma once
 // One filter stage of a response graph (a PEQ band, a crossover stage, an
 // FIR, or a copy of another channel's total) with its response curve over
-// the frequency grid. Each setter stores its settings and recomputes this
-// section's curve at once, so only the section that changed costs anything;
-// settings equal to those the curve was computed from (in the same view)
-// compute nothing, and a stage that leaves the signal as it is gets its flat
-// curve without evaluating the grid. Every curve point is finite.
+// the frequency grid. A setter only stores its settings (and the view they
+// are to be computed in); the curve is computed when it is first read after
+// them, so a section nobody reads (a band of a channel whose graph is not
+// shown) costs nothing. Settings equal to those the curve was computed from,
+// in the same view, compute nothing again, and a stage that leaves the signal
+// as it is gets its flat curve without evaluating the grid. Every curve
+// point is finite. A read may compute: a section belongs to one thread.
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -31,16 +34,27 @@ public:
     // Replaces the curve by given points (a copy of another channel's total
     // or a sum of stages), each made finite.
     void setCurve(qx::CurveView points);
+    // A curve made elsewhere (the sum of other sections), made when the curve
+    // is first read; each of its points is made finite then.
+    void setDerivedCurve(std::function<void(qx::Curve&)> derive);
 
-    // Takes effect at the section's next computation.
+    // Takes effect with the section's next setting.
     void setView(qx::PlotView view) { view_ = view; }
 
-    qx::CurveView curve() const { return curve_; }
+    qx::CurveView curve() const
+    {
+        update();
+        return curve_;
+    }
     qx::PlotView view() const { return view_; }
     const qx::BiquadSettings& biquad() const { return biquad_; }
     const qx::FirSettings& fir() const { return fir_; }
-    // Points of the last computation that had no finite value.
-    int nonFinitePoints() const { return nonFinite_; }
+    // Points of the curve's computation that had no finite value.
+    int nonFinitePoints() const
+    {
+        update();
+        return nonFinite_;
+    }
 
     // Writes the coefficients of the stage. An unknown filter code, or a
     // stage whose coefficients would not be finite (Q = 0 for codes 1-6 and
@@ -50,7 +64,7 @@ public:
     static bool DesignBiquad(const qx::BiquadSettings& stage, qx::BiquadCoefficients& out);
 
 private:
-    // What the curve was last computed from.
+    // The kind of setting a curve comes from.
     enum class Source
     {
         None,
@@ -58,24 +72,41 @@ private:
         FirDesign,
         FirCoefficients,
         Points,
+        Derived,
     };
-    // True when the curve was computed from source in the current view.
-    bool computedFrom(Source source) const { return source_ == source && computedView_ == view_; }
-    void markComputed(Source source);
+    // What a curve is computed from.
+    struct Origin
+    {
+        Source source = Source::None;
+        qx::PlotView view = qx::PlotView::Magnitude;
+        qx::BiquadSettings biquad;
+        qx::FirSettings fir;
+        std::vector<float> taps; // of a coefficient list only
+    };
+    // The settings now call for a curve from source in the current view.
+    void setPending(Source source);
+    // True when the curve holds what the current settings call for.
+    bool computedFromCurrent() const;
+    // Computes the curve when the settings changed since it was computed.
+    void update() const;
+    void takePoints(qx::CurveView points) const;
 
-    void ComputeBiquadResponse();
-    void ComputeFirDesignResponse();
-    void ComputeFirCoefficientResponse(std::span<const double> taps);
+    void ComputeBiquadResponse() const;
+    void ComputeFirDesignResponse() const;
+    void ComputeFirCoefficientResponse(std::span<const double> taps) const;
 
+    // The current settings.
     qx::BiquadSettings biquad_;
     qx::FirSettings fir_;
+    std::vector<float> taps_;
+    std::function<void(qx::Curve&)> derive_;
     qx::PlotView view_ = qx::PlotView::Magnitude;
-    int nonFinite_ = 0;
-    qx::Curve curve_{};
+    Source pending_ = Source::None;
+    qx::PlotView pendingView_ = qx::PlotView::Magnitude;
 
-    Source source_ = Source::None;
-    qx::PlotView computedView_ = qx::PlotView::Magnitude;
-    qx::BiquadSettings computedBiquad_;
-    qx::FirSettings computedFir_;
-    std::vector<float> computedTaps_;
+    // The curve and what it was computed from.
+    mutable bool stale_ = false;
+    mutable Origin computed_;
+    mutable int nonFinite_ = 0;
+    mutable qx::Curve curve_{};
 };

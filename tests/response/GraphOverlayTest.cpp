@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <limits>
 #include <string>
 #include <vector>
@@ -241,9 +242,9 @@ TEST(GraphOverlay, APlotDrawsItsTotalHandlesAndSections)
 
 // What the main window gives a channel graph: the total, a band's handle
 // with its text, the bypass text, then the update.
-void showChannel(LMyFFTDrawHpLp6dB& g, double gain, const char* text)
+void showChannel(Plot& plot, double gain, const char* text)
 {
-    Plot plot(&g);
+    LMyFFTDrawHpLp6dB& g = *dynamic_cast<LMyFFTDrawHpLp6dB*>(plot.graph());
     plot.section(2).SetPeq(gain, 1000.0, 1.0, 1);
     plot.DrawSum(4);
     plot.ShowSectionHandle(2, static_cast<float>(gain), 1);
@@ -252,8 +253,17 @@ void showChannel(LMyFFTDrawHpLp6dB& g, double gain, const char* text)
     g.UpdateCurvePage();
 }
 
-// A graph whose page is hidden draws nothing, and shows everything it was
-// given once its page is shown: the same pixels as a graph never hidden.
+// The total of a 6 dB or -9 dB peak at 1 kHz (section 2) at grid point i.
+double totalAt(double gain, std::size_t i)
+{
+    PlotSection peak;
+    peak.SetPeq(gain, 1000.0, 1.0, 1);
+    return peak.curve()[i];
+}
+
+// A graph whose page is hidden draws nothing, and its plot does not even sum
+// its curve; once the page is shown the graph shows everything it was given:
+// the same pixels as a graph never hidden.
 TEST(GraphOverlay, AGraphOnAHiddenPageShowsItsLatestStateWhenThePageIsShown)
 {
     struct Return
@@ -270,21 +280,20 @@ TEST(GraphOverlay, AGraphOnAHiddenPageShowsItsLatestStateWhenThePageIsShown)
         GraphOnForm onPage(1070, 255, GraphOnForm::Place::OnPage);
         GraphOnForm never;
         LMyFFTDrawHpLp6dB& g = *onPage.graph;
-        for (LMyFFTDrawHpLp6dB* graph : {&g, never.graph}) {
-            showChannel(*graph, 6.0, "");
+        Plot plot(&g);
+        Plot neverPlot(never.graph);
+        for (Plot* p : {&plot, &neverPlot}) {
+            showChannel(*p, 6.0, "");
         }
         const QImage before = g.Screen().Image().copy();
         ASSERT_EQ(before, never.graph->Screen().Image());
 
         onPage.page->Hide();
         EXPECT_FALSE(g.InSight());
-        for (LMyFFTDrawHpLp6dB* graph : {&g, never.graph}) {
-            showChannel(*graph, -9.0, "BYPASS");
+        for (Plot* p : {&plot, &neverPlot}) {
+            showChannel(*p, -9.0, "BYPASS");
         }
         EXPECT_EQ(g.Screen().Image(), before) << "nothing drawn out of sight";
-        double shownTotal[4096];
-        ASSERT_TRUE(g.GetPlotY(shownTotal, Plot::kSumSection));
-        EXPECT_NEAR(shownTotal[2805], -9.0, 0.01) << "the series is kept";
 
         onPage.page->Show();
         EXPECT_TRUE(g.InSight());
@@ -292,13 +301,58 @@ TEST(GraphOverlay, AGraphOnAHiddenPageShowsItsLatestStateWhenThePageIsShown)
         EXPECT_EQ(g.Screen().Image(), never.graph->Screen().Image());
         const TPoint handle = g.GetBlockPos(2);
         EXPECT_EQ(shownAt(g, handle.X, handle.Y), clFuchsia) << "the handle at -9 dB";
-        EXPECT_EQ(shownAt(g, static_cast<int>(g.ScreenX(2500)), static_cast<int>(g.ScreenY(shownTotal[2500]))),
-                  clRed)
+        const double total = totalAt(-9.0, 2500);
+        EXPECT_EQ(shownAt(g, static_cast<int>(g.ScreenX(2500)), static_cast<int>(g.ScreenY(total))), clRed)
             << "the new total";
         EXPECT_GT(countShown(g, clRed, g.GetPlotWidth() / 3, g.GetPlotHeight() / 4, g.GetPlotWidth(),
                              g.GetPlotHeight()),
                   200)
             << "the bypass text";
+    }
+}
+
+// Whoever reads a hidden graph's series, or the plot's total, gets the new
+// total at once, and the plot hands its total over when it goes away; none
+// of it draws on the hidden graph.
+TEST(GraphOverlay, AHiddenGraphsTotalIsThereForItsReaders)
+{
+    struct Reader
+    {
+        const char* who;
+        std::function<std::vector<double>(std::unique_ptr<Plot>&, LMyFFTDrawHpLp6dB&)> read;
+    };
+    const auto series = [](LMyFFTDrawHpLp6dB& g) {
+        std::vector<double> y(4096);
+        EXPECT_TRUE(g.GetPlotY(y.data(), Plot::kSumSection));
+        return y;
+    };
+    const Reader readers[] = {
+        {"the graph's series", [&](std::unique_ptr<Plot>&, LMyFFTDrawHpLp6dB& g) { return series(g); }},
+        {"the plot's total",
+         [](std::unique_ptr<Plot>& p, LMyFFTDrawHpLp6dB&) {
+             const qx::CurveView c = p->curve(Plot::kSumSection);
+             return std::vector<double>(c.begin(), c.end());
+         }},
+        {"the graph's series after the plot went away",
+         [&](std::unique_ptr<Plot>& p, LMyFFTDrawHpLp6dB& g) {
+             p.reset();
+             return series(g);
+         }},
+    };
+    for (const Reader& r : readers) {
+        SCOPED_TRACE(r.who);
+        GraphOnForm onPage(1070, 255, GraphOnForm::Place::OnPage);
+        LMyFFTDrawHpLp6dB& g = *onPage.graph;
+        auto plot = std::make_unique<Plot>(&g);
+        showChannel(*plot, 6.0, "");
+        onPage.page->Hide();
+        const QImage before = g.Screen().Image().copy();
+        plot->section(2).SetPeq(-9.0, 1000.0, 1.0, 1);
+        plot->DrawSum(4);
+        const std::vector<double> total = r.read(plot, g);
+        ASSERT_EQ(total.size(), 4096U);
+        EXPECT_EQ(total[2805], totalAt(-9.0, 2805));
+        EXPECT_EQ(g.Screen().Image(), before);
     }
 }
 

@@ -57,6 +57,9 @@ Setting firTaps(std::vector<float> taps)
     return [taps](PlotSection& s) { s.SetFirCoefficients(taps); };
 }
 
+// Reads the curve, which computes it.
+const Setting read = [](PlotSection& s) { (void)s.curve(); };
+
 Setting points(double value)
 {
     return [value](PlotSection& s) {
@@ -101,6 +104,11 @@ TEST(PlotSection, CurveIsThatOfTheLastSettings)
         {"taps after a NaN tap", {taps, firTaps({0.25F, std::nanf(""), 0.25F}), taps}},
         {"a NaN tap twice", {firTaps({std::nanf("")}), firTaps({std::nanf("")})}},
         {"points after the same settings", {peak, points(1.0), peak, points(1.0)}},
+        {"a peak read, changed and back", {peak, read, peq(-6, 1000, 1.4, 1), read, peak}},
+        {"a peak read, changed unread and back", {peak, read, peq(-6, 1000, 1.4, 1), peak}},
+        {"a design read, changed and back", {design, read, firDesign(1, 4, 20, 2000, 512), read, design}},
+        {"taps read, changed and back", {taps, read, firTaps({0.25F, 0.5F}), read, taps}},
+        {"a peak read after given points", {peak, read, points(3.0), read, peak}},
     };
     for (const Case& c : cases) {
         for (qx::PlotView view : {qx::PlotView::Magnitude, qx::PlotView::Phase}) {
@@ -140,6 +148,18 @@ TEST(PlotSection, CoefficientsChangedInTheCallersBufferAreComputedAgain)
     buffer[1] = -0.5F;
     section.SetFirCoefficients(buffer);
     expectCurveOfLastSetting(section, firTaps(buffer), qx::PlotView::Magnitude);
+}
+
+// A setting is computed in the view of its time, whenever the curve is read.
+TEST(PlotSection, ASettingKeepsTheViewItWasGivenIn)
+{
+    const Setting settings[] = {peq(6, 1000, 1.4, 3), firDesign(2, 0, 300, 0, 256), firTaps({0.5F, 0.5F})};
+    for (const Setting& set : settings) {
+        PlotSection section;
+        set(section);
+        section.setView(qx::PlotView::Phase);
+        expectCurveOfLastSetting(section, set, qx::PlotView::Magnitude);
+    }
 }
 
 } // namespace
