@@ -1,5 +1,7 @@
 #include "link/DeliveredLink.h"
 
+#include <chrono>
+
 namespace qx {
 
 DeliveredLink::DeliveredLink(MessageTarget& owner, FrameWriter& writer, Clock& clock, int extraPeriods)
@@ -26,23 +28,59 @@ bool DeliveredLink::Deliver(const std::uint8_t* bytes, std::size_t count)
         if (count > 0)
             received_.insert(received_.end(), bytes, bytes + count);
     }
-    SignalInput();
+    if (IsOpen() && OnOwnerThread())
+        FeedOnOwnerThread();
+    else
+        SignalInput();
     return true;
+}
+
+// A delivery made while a frame is being handled here (from a modal loop of
+// the handler) only stages its bytes: the running feed takes them once the
+// handler has returned, so frames are handled one at a time and in order.
+void DeliveredLink::FeedOnOwnerThread()
+{
+    if (feeding_)
+        return;
+    feeding_ = true;
+    struct Reset
+    {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{feeding_};
+    std::lock_guard feeding(feedMutex_);
+    FeedStaged();
 }
 
 bool DeliveredLink::TakeInput()
 {
-    std::deque<std::uint8_t> batch;
-    {
-        std::lock_guard lock(receivedMutex_);
-        batch.swap(received_);
-    }
-    for (const std::uint8_t byte : batch) {
+    constexpr auto kPoll = std::chrono::milliseconds(10);
+    std::unique_lock feeding(feedMutex_, std::defer_lock);
+    while (!feeding.try_lock_for(kPoll))
         if (StopRequested())
-            break;
-        OnByte(byte);
-    }
+            return true;
+    FeedStaged();
     return true;
+}
+
+// Feeds the staged bytes, and whatever is staged meanwhile, until none are
+// left or the link is closing.
+void DeliveredLink::FeedStaged()
+{
+    for (;;) {
+        std::deque<std::uint8_t> batch;
+        {
+            std::lock_guard lock(receivedMutex_);
+            batch.swap(received_);
+        }
+        if (batch.empty())
+            return;
+        for (const std::uint8_t byte : batch) {
+            if (StopRequested())
+                return;
+            OnByte(byte);
+        }
+    }
 }
 
 bool DeliveredLink::WriteFrame(std::span<const std::uint8_t> frame)
