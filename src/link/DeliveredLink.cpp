@@ -1,6 +1,7 @@
 #include "link/DeliveredLink.h"
 
 #include <chrono>
+#include <thread>
 
 namespace qx {
 
@@ -54,11 +55,14 @@ void DeliveredLink::FeedOnOwnerThread()
 
 bool DeliveredLink::TakeInput()
 {
-    constexpr auto kPoll = std::chrono::milliseconds(10);
+    // Taken only while the owner's thread is not feeding; polled, so that a
+    // close from a reply handler there never waits on this worker for long.
     std::unique_lock feeding(feedMutex_, std::defer_lock);
-    while (!feeding.try_lock_for(kPoll))
+    while (!feeding.try_lock()) {
         if (StopRequested())
             return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     FeedStaged();
     return true;
 }

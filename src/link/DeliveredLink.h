@@ -44,7 +44,7 @@ private:
     void FeedStaged();
 
     FrameWriter& writer_;
-    std::timed_mutex feedMutex_; // held while bytes go to the byte handler
+    std::mutex feedMutex_; // held while bytes go to the byte handler
     bool feeding_ = false;       // owner's thread only
     std::mutex receivedMutex_;
     std::deque<std::uint8_t> received_;
