@@ -58,11 +58,13 @@ void LinkRouter::retire(std::unique_ptr<Link>& link)
 
 std::string traceLine(std::string_view prefix, std::span<const std::uint8_t> bytes)
 {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string line(prefix);
-    char hex[4];
+    line.reserve(prefix.size() + 3 * bytes.size());
     for (std::uint8_t b : bytes) {
-        std::snprintf(hex, sizeof hex, "%02X ", b);
-        line += hex;
+        line += kDigits[b >> 4];
+        line += kDigits[b & 0x0F];
+        line += ' ';
     }
     return line;
 }
