@@ -105,6 +105,9 @@ void EditorLink::ShowCurrentPreset(std::string_view number, const PresetName& na
 TfmMain& quietMainWindow()
 {
     setDialFilter([](std::uint32_t address, std::uint16_t) { return address == 0x7F000001; });
+    // The main window's HID controller sees an empty bus, never the machine's devices.
+    static hid::FakeHidBus noDevices;
+    setMainWindowHidBackend(&noDevices);
     registerEditorClasses();
     registerNetClasses();
     registerConnectionWindows();

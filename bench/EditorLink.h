@@ -1,8 +1,8 @@
 #pragma once
 // The editor's TCP road for the benchmarks: the client socket, the send
 // router with its TCP link, the connection control and the reply dispatcher,
-// wired as the program wires them. The main window shows what the exchanges
-// show; only its link part (not joined to the window yet) lives here.
+// wired as the program wires them, around the real main window, which shows
+// what the exchanges load.
 
 #include "app/ConnectionControl.h"
 #include "app/FNetWorkScan.h"

@@ -15,6 +15,7 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Component.h"
 #include "platform/gui/Timer.h"
+#include "platform/hid/FakeHidBus.h"
 #include "platform/net/DialFilter.h"
 
 #include <spawn.h>
@@ -47,6 +48,9 @@ int startAndReport(int argc, char** argv, int out)
 {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qx::setDialFilter([](std::uint32_t address, std::uint16_t) { return address == 0x7F000001; });
+    // An empty HID bus: the start is timed without the machine's devices, none opened.
+    static qx::hid::FakeHidBus noDevices;
+    qx::setMainWindowHidBackend(&noDevices);
     qx::initApplication(argc, argv);
     qx::registerEditorClasses();
     qx::createWindows();

@@ -1,7 +1,6 @@
 #pragma once
-// The main window's response models. Kept apart from the model's headers:
-// both the model and the response layer declare a `qx::FirSettings`, so no
-// source file may include both.
+// The main window's response models, owned through a deleter so the
+// window's header needs no response-layer header.
 
 #include <memory>
 

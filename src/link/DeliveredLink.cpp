@@ -1,5 +1,8 @@
 #include "link/DeliveredLink.h"
 
+#include <chrono>
+#include <thread>
+
 namespace qx {
 
 DeliveredLink::DeliveredLink(MessageTarget& owner, FrameWriter& writer, Clock& clock, int extraPeriods)
@@ -26,23 +29,62 @@ bool DeliveredLink::Deliver(const std::uint8_t* bytes, std::size_t count)
         if (count > 0)
             received_.insert(received_.end(), bytes, bytes + count);
     }
-    SignalInput();
+    if (IsOpen() && OnOwnerThread())
+        FeedOnOwnerThread();
+    else
+        SignalInput();
     return true;
+}
+
+// A delivery made while a frame is being handled here (from a modal loop of
+// the handler) only stages its bytes: the running feed takes them once the
+// handler has returned, so frames are handled one at a time and in order.
+void DeliveredLink::FeedOnOwnerThread()
+{
+    if (feeding_)
+        return;
+    feeding_ = true;
+    struct Reset
+    {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{feeding_};
+    std::lock_guard feeding(feedMutex_);
+    FeedStaged();
 }
 
 bool DeliveredLink::TakeInput()
 {
-    std::deque<std::uint8_t> batch;
-    {
-        std::lock_guard lock(receivedMutex_);
-        batch.swap(received_);
-    }
-    for (const std::uint8_t byte : batch) {
+    // Taken only while the owner's thread is not feeding; polled, so that a
+    // close from a reply handler there never waits on this worker for long.
+    std::unique_lock feeding(feedMutex_, std::defer_lock);
+    while (!feeding.try_lock()) {
         if (StopRequested())
-            break;
-        OnByte(byte);
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+    FeedStaged();
     return true;
+}
+
+// Feeds the staged bytes, and whatever is staged meanwhile, until none are
+// left or the link is closing.
+void DeliveredLink::FeedStaged()
+{
+    for (;;) {
+        std::deque<std::uint8_t> batch;
+        {
+            std::lock_guard lock(receivedMutex_);
+            batch.swap(received_);
+        }
+        if (batch.empty())
+            return;
+        for (const std::uint8_t byte : batch) {
+            if (StopRequested())
+                return;
+            OnByte(byte);
+        }
+    }
 }
 
 bool DeliveredLink::WriteFrame(std::span<const std::uint8_t> frame)

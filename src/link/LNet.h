@@ -12,6 +12,10 @@ public:
     {
     }
     ~LNet() override { Shutdown(); }
+
+protected:
+    // The client socket never blocks a write.
+    bool WritesOnOwnerThread() const override { return true; }
 };
 
 /// The USB HID link: as LNet, writing through the owner's HID device, and

@@ -27,30 +27,52 @@ std::size_t firstFrameSize(std::span<const std::uint8_t> bytes)
     return std::min(bytes.size(), bytes[kLengthOffset] + kFrameOverhead);
 }
 
-template <class Link>
-std::unique_ptr<Link> closed(std::unique_ptr<Link> link)
-{
-    if (link)
-        link->Close();
-    return nullptr;
-}
-
 } // namespace
+
+class LinkRouter::DeliveryScope
+{
+public:
+    explicit DeliveryScope(LinkRouter& router) : router_(router) { ++router_.deliveries_; }
+    ~DeliveryScope()
+    {
+        if (--router_.deliveries_ == 0)
+            router_.retired_.clear();
+    }
+    DeliveryScope(const DeliveryScope&) = delete;
+    DeliveryScope& operator=(const DeliveryScope&) = delete;
+
+private:
+    LinkRouter& router_;
+};
+
+template <class Link>
+void LinkRouter::retire(std::unique_ptr<Link>& link)
+{
+    if (!link)
+        return;
+    link->Close();
+    if (deliveries_ > 0)
+        retired_.push_back(std::move(link));
+    link.reset();
+}
 
 std::string traceLine(std::string_view prefix, std::span<const std::uint8_t> bytes)
 {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string line(prefix);
-    char hex[4];
+    line.reserve(prefix.size() + 3 * bytes.size());
     for (std::uint8_t b : bytes) {
-        std::snprintf(hex, sizeof hex, "%02X ", b);
-        line += hex;
+        line += kDigits[b >> 4];
+        line += kDigits[b & 0x0F];
+        line += ' ';
     }
     return line;
 }
 
 /// The TCP link's write routine: every frame goes to the client socket, and a
-/// copy stays for the resend a short read asks for. The worker writes and the
-/// GUI thread resends; the socket serialises the two.
+/// copy stays for the resend a short read asks for. The link writes from the
+/// GUI thread or its worker, and the GUI thread resends; the socket
+/// serialises them.
 class LinkRouter::NetWriter final : public FrameWriter
 {
 public:
@@ -200,7 +222,7 @@ void LinkRouter::SetFreeResends(int count)
 
 bool LinkRouter::OpenCom(const std::string& port)
 {
-    com_ = closed(std::move(com_));
+    retire(com_);
     com_ = std::make_unique<LCommProc>(owner_, deviceId_, clock_);
     if (!com_->Open(port, kBaud, 8, 0, 0)) {
         com_.reset();
@@ -213,7 +235,7 @@ bool LinkRouter::OpenCom(const std::string& port)
 
 bool LinkRouter::OpenUsb()
 {
-    usb_ = closed(std::move(usb_));
+    retire(usb_);
     usb_ = std::make_unique<LUsbProc>(owner_, *hidWriter_, deviceId_, clock_);
     if (!usb_->Open()) {
         usb_.reset();
@@ -226,7 +248,7 @@ bool LinkRouter::OpenUsb()
 
 bool LinkRouter::OpenNet()
 {
-    net_ = closed(std::move(net_));
+    retire(net_);
     netFramePos_ = netFrameSize_ = 0;
     net_ = std::make_unique<LNetProc>(owner_, *netWriter_, deviceId_, clock_);
     if (!net_->Open()) {
@@ -242,11 +264,11 @@ LinkKind LinkRouter::CloseLink()
 {
     const LinkKind kind = Kind();
     if (com_)
-        com_ = closed(std::move(com_));
+        retire(com_);
     else if (usb_)
-        usb_ = closed(std::move(usb_));
+        retire(usb_);
     else if (net_) {
-        net_ = closed(std::move(net_));
+        retire(net_);
         socket_.SetActive(false);
     }
     return kind;
@@ -256,15 +278,15 @@ std::vector<LinkKind> LinkRouter::CloseAll()
 {
     std::vector<LinkKind> kinds;
     if (com_) {
-        com_ = closed(std::move(com_));
+        retire(com_);
         kinds.push_back(LinkKind::Serial);
     }
     if (usb_) {
-        usb_ = closed(std::move(usb_));
+        retire(usb_);
         kinds.push_back(LinkKind::Usb);
     }
     if (net_) {
-        net_ = closed(std::move(net_));
+        retire(net_);
         kinds.push_back(LinkKind::Net);
     }
     return kinds;
@@ -290,6 +312,7 @@ void LinkRouter::OnSocketRead(TCustomWinSocket& socket)
     const bool partOfFrame = netFramePos_ > 0 || bytes[0] == kFrameStart;
     if (net_ && (n > kShortRead || partOfFrame)) {
         trackNetFrames(bytes);
+        const DeliveryScope delivering(*this);
         net_->Deliver(bytes.data(), bytes.size());
         return;
     }
@@ -319,11 +342,13 @@ void LinkRouter::resendLastNetFrame(TCustomWinSocket& socket)
 
 void LinkRouter::OnHidData(std::uint8_t reportId, std::span<const std::uint8_t> frame)
 {
-    if (usb_)
-        usb_->Deliver(frame.data(), frame.size());
     char prefix[16];
     std::snprintf(prefix, sizeof prefix, "USB R %02X  ", reportId);
     trace(LinkKind::Usb, traceLine(prefix, frame));
+    if (usb_) {
+        const DeliveryScope delivering(*this);
+        usb_->Deliver(frame.data(), frame.size());
+    }
 }
 
 void LinkRouter::OnSerialFrame(std::span<const std::uint8_t> frame) { trace(LinkKind::Serial, traceLine("COM R ", frame)); }

@@ -104,7 +104,14 @@ private:
     class NetWriter;
     class HidWriter;
 
+    // Marks a delivery of received bytes to a link; links closed meanwhile
+    // (by a reply handler) are deleted when the outermost delivery ends.
+    class DeliveryScope;
+
     LinkWorker* current() const;
+    // Closes the link and deletes it, or keeps it until the delivery ends.
+    template <class Link>
+    void retire(std::unique_ptr<Link>& link);
     void trace(LinkKind kind, std::string line);
     void trackNetFrames(std::span<const std::uint8_t> bytes);
     void resendLastNetFrame(TCustomWinSocket& socket);
@@ -119,6 +126,8 @@ private:
     std::unique_ptr<LCommProc> com_;
     std::unique_ptr<LUsbProc> usb_;
     std::unique_ptr<LNetProc> net_;
+    int deliveries_ = 0;
+    std::vector<std::unique_ptr<LinkWorker>> retired_;
     // Where the TCP byte stream stands: bytes of the current frame seen, and its size once known.
     std::size_t netFramePos_ = 0;
     std::size_t netFrameSize_ = 0;

@@ -90,7 +90,10 @@ void LinkWorker::HandToWorker(std::span<const std::uint8_t> bytes)
         std::lock_guard lock(mutex_);
         sendBuffer_.assign(bytes.begin(), bytes.end());
         pending_ = true;
+        ++handed_;
     }
+    if (WritesOnOwnerThread() && OnOwnerThread())
+        WriteHanded(false);
     events_->set(kSendEvent);
 }
 
@@ -201,19 +204,30 @@ bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int
 // False when the write failed for good (error 1 posted).
 bool LinkWorker::WritePending(bool newFrame)
 {
-    Frame copy;
-    {
+    if (newFrame) {
         std::lock_guard lock(mutex_);
-        if (newFrame)
-            policy_.newFrame();
-        if (!pending_)
-            return true;
-        copy = sendBuffer_;
+        policy_.newFrame();
     }
-    if (WriteFrame(copy) || !WriteFailureIsFatal())
+    if (WriteHanded(!newFrame) || !WriteFailureIsFatal())
         return true;
     OnError(static_cast<int>(LinkError::PortFailed), SendBufferByte(frame::kReplyIdOffset));
     return false;
+}
+
+// Writes the pending frame: a resend always, a new frame only when nobody
+// has written it yet. False when the write failed.
+bool LinkWorker::WriteHanded(bool resend)
+{
+    std::lock_guard writing(writeMutex_);
+    Frame copy;
+    {
+        std::lock_guard lock(mutex_);
+        if (!pending_ || (!resend && written_ == handed_))
+            return true;
+        copy = sendBuffer_;
+        written_ = handed_;
+    }
+    return WriteFrame(copy);
 }
 
 bool LinkWorker::HandleTimeout()

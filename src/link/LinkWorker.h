@@ -91,6 +91,12 @@ protected:
     /// The worker's wait; a subclass may watch it.
     virtual WaitResult WaitForWork(std::int64_t deadlineMs);
 
+    /// True for a link whose writes never block: a frame handed over on the
+    /// owner's thread is written there at once, and the worker, woken as
+    /// usual, only restarts its time-out for it.
+    virtual bool WritesOnOwnerThread() const { return false; }
+    bool OnOwnerThread() const { return owner_.isOwnerThread(); }
+
     /// Makes the frame the pending one and wakes the worker to write it.
     void HandToWorker(std::span<const std::uint8_t> bytes);
     void ArmFreeResends(int count);
@@ -105,6 +111,7 @@ private:
     void WorkerThread();
     bool HandleWait(const WaitResult& result, std::int64_t now, std::int64_t& waitDeadline);
     bool WritePending(bool newFrame);
+    bool WriteHanded(bool resend);
     bool HandleTimeout();
     int SendBufferByte(std::size_t index) const;
 
@@ -117,9 +124,12 @@ private:
     std::unique_ptr<EventSet> events_;
     std::unique_ptr<qx::WorkerThread> worker_;
 
+    std::mutex writeMutex_;    // one write at a time, from either thread
     mutable std::mutex mutex_; // guards the send buffer and the policy
     Frame sendBuffer_;
     bool pending_ = false;
+    std::uint64_t handed_ = 0;  // frames handed over so far
+    std::uint64_t written_ = 0; // the hand-over whose frame was written last
     ResendPolicy policy_;
 };
 

@@ -508,7 +508,7 @@ void LUnitControl::SetLowPass(int c, const qx::OutputFilter& filter)
     markCurve(c);
 }
 
-void LUnitControl::SetOutputFir(int c, const qx::FirSettings& fir)
+void LUnitControl::SetOutputFir(int c, const qx::OutputFirSettings& fir)
 {
     if (!isChannel(c)) {
         return;

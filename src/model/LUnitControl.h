@@ -88,7 +88,7 @@ public:
     // group's outputs, sent also for an input.
     void SetHighPass(int c, const qx::OutputFilter& filter);
     void SetLowPass(int c, const qx::OutputFilter& filter);
-    void SetOutputFir(int c, const qx::FirSettings& fir);
+    void SetOutputFir(int c, const qx::OutputFirSettings& fir);
     void SetOutputFilter(int c, const qx::OutputFilter& filter);
     void SetInputFirTaps(int c, std::uint16_t count);
     void SetInputFirBypass(int c, std::uint16_t value);

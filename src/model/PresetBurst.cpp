@@ -96,7 +96,7 @@ public:
         }
         for (int i = 0; i < kOutputCount; ++i) {
             const int c = i + kInputCount;
-            const FirSettings fir = readFirSettings(r_, rec::outputFilter(i));
+            const OutputFirSettings fir = readFirSettings(r_, rec::outputFilter(i));
             send(CM_MCS_FIR(id_, ch(c), fir.type, fir.window, fir.lowCut, fir.highCut, fir.taps));
             send(CM_MCS_CMD(id_, request::kOutputMode, ch(c), low(rec::outputFilter(i) + rec::kFilterMode)));
         }

@@ -16,7 +16,7 @@ void writePeqBand(std::span<std::uint8_t> bytes, std::size_t at, const PeqBand& 
     bytes[at + rec::kBandType] = band.type;
 }
 
-FirSettings readFirSettings(std::span<const std::uint8_t> bytes, std::size_t filterAt)
+OutputFirSettings readFirSettings(std::span<const std::uint8_t> bytes, std::size_t filterAt)
 {
     return {bytes[filterAt + rec::kFilterFirType], bytes[filterAt + rec::kFilterFirWindow],
             readWord(bytes, filterAt + rec::kFilterFirLowCut),
@@ -24,7 +24,7 @@ FirSettings readFirSettings(std::span<const std::uint8_t> bytes, std::size_t fil
             readWord(bytes, filterAt + rec::kFilterFirTaps)};
 }
 
-void writeFirSettings(std::span<std::uint8_t> bytes, std::size_t filterAt, const FirSettings& fir)
+void writeFirSettings(std::span<std::uint8_t> bytes, std::size_t filterAt, const OutputFirSettings& fir)
 {
     bytes[filterAt + rec::kFilterFirType] = fir.type;
     bytes[filterAt + rec::kFilterFirWindow] = fir.window;

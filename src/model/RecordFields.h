@@ -25,14 +25,14 @@ struct PeqBand
     friend bool operator==(const PeqBand&, const PeqBand&) = default;
 };
 
-struct FirSettings
+struct OutputFirSettings
 {
     std::uint8_t type = 0;
     std::uint8_t window = 0;
     std::uint16_t lowCut = 0;
     std::uint16_t highCut = 0;
     std::uint16_t taps = 0;
-    friend bool operator==(const FirSettings&, const FirSettings&) = default;
+    friend bool operator==(const OutputFirSettings&, const OutputFirSettings&) = default;
 };
 
 struct OutputFilter
@@ -42,7 +42,7 @@ struct OutputFilter
     std::uint16_t lowPassFrequency = 0;
     std::uint8_t highPassSlope = 0;
     std::uint8_t lowPassSlope = 0;
-    FirSettings fir;
+    OutputFirSettings fir;
     friend bool operator==(const OutputFilter&, const OutputFilter&) = default;
 };
 
@@ -61,8 +61,8 @@ struct Dynamics
 PeqBand readPeqBand(std::span<const std::uint8_t> bytes, std::size_t at);
 void writePeqBand(std::span<std::uint8_t> bytes, std::size_t at, const PeqBand& band);
 
-FirSettings readFirSettings(std::span<const std::uint8_t> bytes, std::size_t filterAt);
-void writeFirSettings(std::span<std::uint8_t> bytes, std::size_t filterAt, const FirSettings& fir);
+OutputFirSettings readFirSettings(std::span<const std::uint8_t> bytes, std::size_t filterAt);
+void writeFirSettings(std::span<std::uint8_t> bytes, std::size_t filterAt, const OutputFirSettings& fir);
 
 OutputFilter readOutputFilter(std::span<const std::uint8_t> bytes, std::size_t at);
 void writeOutputFilter(std::span<std::uint8_t> bytes, std::size_t at, const OutputFilter& filter);

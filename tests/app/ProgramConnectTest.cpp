@@ -13,6 +13,8 @@
 #include "link/CmMcs.h"
 #include "link/LCmd.h"
 #include "link/LinkRouter.h"
+#include "model/FirImage.h"
+#include "model/LUnitControl.h"
 #include "model/UnitRecord.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Button.h"
@@ -28,6 +30,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -148,6 +151,32 @@ TEST_F(ProgramConnect, TheStartScanFindsTheSimulatorOverTcpAndShowsItsState)
     EXPECT_EQ(find("lbShowIp")->Caption(), "IP : 127.0.0.1");
     EXPECT_EQ(find("lbPstNum")->Caption(), "U03");
     EXPECT_EQ(find<TAdvTrackBar>("isGainInB")->Position(), -80);
+}
+
+// The same road over a pseudo-terminal: the serial probe finds the simulator
+// first, and the whole state (record and coefficients) arrives in the model.
+TEST_F(ProgramConnect, TheStartScanFindsTheSimulatorOnAPseudoTerminalAndLoadsItsWholeState)
+{
+    qx::writeWord(core.MutableCurrentImage(), rec::output(2) + rec::kOutGain, 150);
+    core.SeedPreset(5, "Over Serial");
+    for (std::size_t k = 0; k < 64; ++k)
+        core.Coefficients().SetCoefficient(0, 2, k, 0.01F * static_cast<float>(k));
+    const std::string pty = server.OpenPty();
+    serverThread = std::thread([this] { server.Run(); });
+    qx::setSerialPortProvider(std::make_unique<qx::FixedSerialPorts>(std::vector<std::string>{pty}));
+    fmMain->SetDeviceAddress(0); // no network probe before the serial one
+
+    ASSERT_TRUE(runUntil([] { return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible(); }));
+    EXPECT_EQ(fmMain->Router->Kind(), qx::LinkKind::Serial);
+    const auto& loaded = fmMain->UnitControl->record();
+    const auto& image = core.CurrentImage();
+    EXPECT_TRUE(std::equal(loaded.begin() + 2, loaded.end(), image.begin() + 2)) << "the record as the simulator holds it";
+    qx::FirBuffers fromSim{};
+    qx::readFirImage(std::span<const std::uint8_t, qx::kFirImageSize>(
+                         core.Coefficients().Set(0).first(qx::kFirImageSize)),
+                     fromSim);
+    EXPECT_EQ(fmMain->FirCoeffs, fromSim);
+    EXPECT_EQ(fmMain->FirCoeffs[2][63], 0.63F);
 }
 
 TEST_F(ProgramConnect, TheLinkButtonWhileOnlineEndsTheConnection)

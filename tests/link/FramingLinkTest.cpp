@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <future>
+#include <thread>
 #include <memory>
 
 namespace {
@@ -14,6 +16,7 @@ using namespace qx::test;
 using qx::Frame;
 using qx::LinkErrorReport;
 using qx::ManualClock;
+using qx::WindowMessage;
 
 const Frame kStatusPoll{0x10, 0x02, 0x00, 0x01, 0x01, 0x12, 0x10, 0x03, 0x13};
 
@@ -118,6 +121,56 @@ TEST_F(NetLinkTest, HandsEachReplyToTheOwnerWithItsResponseTime)
     EXPECT_EQ(message.id, WM_LINK_FRAME);
     EXPECT_EQ(message.data, answered);
     EXPECT_EQ(message.lParam, 37);
+}
+
+// On the owner's thread a reply is handled inside Deliver, and the frame its
+// handler queued goes on the wire before Deliver returns; the worker, woken
+// afterwards, writes nothing again but still resends at its time-out.
+TEST_F(NetLinkTest, OnTheOwnersThreadAReplyIsHandledAndTheNextFrameWrittenAtOnce)
+{
+    owner.ownCallingThread();
+    std::vector<std::thread::id> writers;
+    writer.beforeWrite = [&] { writers.push_back(std::this_thread::get_id()); };
+    const Frame first = command(0x10);
+    const Frame second = command(0x13);
+    owner.onSend = [&](const WindowMessage&) { link->SendFrame(second, true); };
+    open();
+    link->SendFrame(first, true);
+    EXPECT_EQ(writes(), 1u) << "written by the caller";
+    link->waitForWaits(2); // the worker has taken the hand-over
+    const std::size_t waits = link->waits();
+
+    answer(reply(0x10));
+    EXPECT_EQ(owner.sent().size(), 1u);
+    EXPECT_EQ(writer.writes(), (std::vector<Frame>{first, second}));
+    EXPECT_EQ(writers, std::vector<std::thread::id>(2, std::this_thread::get_id()));
+
+    link->waitForWaits(waits + 1);
+    EXPECT_EQ(writes(), 2u) << "the worker does not write a frame twice";
+    tick(800);
+    EXPECT_EQ(writer.writes(), (std::vector<Frame>{first, second, second})) << "resent at the time-out";
+}
+
+// Bytes delivered while the owner handles a frame wait for that handler, then
+// come in order; nothing is handed over from inside the handler.
+TEST_F(NetLinkTest, OnTheOwnersThreadADeliveryDuringAHandOverWaitsForIt)
+{
+    owner.ownCallingThread();
+    const Frame second = reply(0x13, {1});
+    int depth = 0;
+    int deepest = 0;
+    owner.onSend = [&](const WindowMessage& message) {
+        deepest = std::max(deepest, ++depth);
+        if (message.data == reply(0x10))
+            answer(second);
+        --depth;
+    };
+    open();
+    link->SendFrame(command(0x10), true);
+    answer(reply(0x10));
+    ASSERT_EQ(owner.sent().size(), 2u);
+    EXPECT_EQ(owner.sent()[1].data, second);
+    EXPECT_EQ(deepest, 1);
 }
 
 TEST_F(NetLinkTest, QueuedFramesGoOutOneAnswerAtATime)

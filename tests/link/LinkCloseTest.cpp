@@ -34,6 +34,13 @@ void deliver(LNetProc& link, const Frame& bytes)
     link.Deliver(bytes.data(), bytes.size());
 }
 
+// Delivered from a thread other than the GUI thread: the worker takes the
+// bytes and hands the frame over to the GUI thread.
+void deliverThroughWorker(LNetProc& link, const Frame& bytes)
+{
+    std::thread([&] { deliver(link, bytes); }).join();
+}
+
 TEST(LinkClose, ReleasesAWorkerBlockedHandingOverAFrame)
 {
     ManualClock clock;
@@ -44,7 +51,7 @@ TEST(LinkClose, ReleasesAWorkerBlockedHandingOverAFrame)
     ASSERT_TRUE(link.Open());
     link.SendFrame(command(0x10), true);
     ASSERT_TRUE(writer.waitForWrites(1));
-    deliver(link, reply(0x10));
+    deliverThroughWorker(link, reply(0x10));
     ASSERT_TRUE(eventually([&] { return gui.pendingCount() == 1; })) << "the worker waits for the GUI thread";
 
     link.Close(); // on the GUI thread, which is not dispatching: must not deadlock
@@ -80,7 +87,7 @@ TEST(LinkClose, ALinkClosedAndDeletedInsideAReplyHandlersModalLoopIsSafe)
     link->SendFrame(command(0x10), true);
     link->SendFrame(command(0x13), true);
     ASSERT_TRUE(writer.waitForWrites(1));
-    deliver(*link, reply(0x10));
+    deliverThroughWorker(*link, reply(0x10));
     pumpUntil(gui, [&] { return closed; });
     gui.dispatchPending();
     EXPECT_EQ(seen, (std::vector<unsigned>{WM_LINK_FRAME, kTimerMessage}));

@@ -87,9 +87,13 @@ private:
 
 /// The owner window: records posted messages; handles sent ones at once on
 /// the sending thread with `onSend`, as a GUI thread that is never busy.
+/// It has no thread of its own unless a test makes its thread the owner's.
 class FakeOwner final : public MessageTarget, public Recorder
 {
 public:
+    void ownCallingThread() { ownerThread_ = std::this_thread::get_id(); }
+    bool isOwnerThread() const override { return ownerThread_ == std::this_thread::get_id(); }
+
     void postMessage(WindowMessage message) override
     {
         record([&] { posted_.push_back(std::move(message)); });
@@ -133,6 +137,7 @@ public:
     std::function<void(const WindowMessage&)> onSend; // set before the link opens
 
 private:
+    std::thread::id ownerThread_;
     std::vector<LinkErrorReport> errorsLocked() const
     {
         std::vector<LinkErrorReport> found;

@@ -176,6 +176,32 @@ TEST_F(LinkRouterTest, TheSerialLinkComesFirstAndQueuesWhileAFrameAwaitsItsAnswe
     EXPECT_TRUE(peerHasNothing()) << "nothing went to the TCP link";
 }
 
+// A reply handled on the GUI thread may end the link from its handler: the
+// link object outlives the delivery that is still running, and the next
+// link works.
+TEST_F(LinkRouterTest, AReplyHandlerMayCloseTheLinkWhileItsBytesAreDelivered)
+{
+    owner.ownCallingThread();
+    owner.onSend = [this](const WindowMessage&) { router.CloseLink(); };
+    connect();
+    router.SendCommand(CM_MCS_CMD(1, 0x12), true);
+    ASSERT_EQ(receive(kKeepAlive.size()), kKeepAlive);
+    std::vector<std::uint8_t> twoReplies = kReply;
+    twoReplies.insert(twoReplies.end(), kReply.begin(), kReply.end());
+    peerSends(twoReplies);
+    ASSERT_TRUE(pumpUntil([this] { return router.Kind() == LinkKind::None; }));
+    EXPECT_EQ(owner.sent().size(), 1u) << "nothing is handed over after the close";
+
+    owner.onSend = nullptr;
+    LoopbackListener next;
+    socket.SetPort(next.port());
+    socket.SetActive(true);
+    ASSERT_TRUE(pumpUntil([this] { return socket.Socket()->Connected(); }));
+    ASSERT_TRUE(router.OpenNet());
+    router.SendCommand(CM_MCS_CMD(1, 0x12), true);
+    EXPECT_TRUE(traced(LinkKind::Net, "NET W 10 02 00 01 01 12 10 03 13 "));
+}
+
 TEST_F(LinkRouterTest, HidReportsAreTracedWithTheirReportId)
 {
     router.OnHidData(0, kReply);

@@ -469,7 +469,7 @@ TEST(LUnitControlGetters, ReadTheFactoryRecord)
     EXPECT_EQ(model.GetGain(0), 280);
     EXPECT_EQ(model.GetPeqBand(1, 6), (qx::PeqBand{120, 140, 35, 0}));
     EXPECT_EQ(model.GetLimiter(7), (qx::Dynamics{15, 499, 499, 0, 220}));
-    EXPECT_EQ(model.GetOutputFilter(9).fir, (qx::FirSettings{0, 6, 110, 300, 512}));
+    EXPECT_EQ(model.GetOutputFilter(9).fir, (qx::OutputFirSettings{0, 6, 110, 300, 512}));
     EXPECT_EQ(model.GetOutputFilter(9).mode, 2);
     EXPECT_TRUE(model.GetInFirBypass(2));
     EXPECT_EQ(model.GetLinkMask(11), 128);

@@ -8,10 +8,13 @@
 #include "WindowScreenshot.h"
 
 #include "app/ProgramStart.h"
+#include "app/FMain.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/Timer.h"
+#include "platform/hid/FakeHidBus.h"
+#include "platform/net/DialFilter.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -56,6 +59,11 @@ int main(int argc, char** argv)
     qx::initApplication(qtArgc, argv);
     int status = 0;
     try {
+        // A picture needs no processor: the main window sees no HID device
+        // and may dial nothing but loopback.
+        static qx::hid::FakeHidBus noDevices;
+        qx::setMainWindowHidBackend(&noDevices);
+        qx::setDialFilter([](std::uint32_t address, std::uint16_t) { return address == 0x7F000001; });
         qx::registerEditorClasses();
         qx::WindowScreenshot::savePng(argv[first], argv[first + 1], rest == 3 ? argv[first + 2] : "",
                                       [&press](TForm& window) { pressButton(window, press); });

@@ -891,6 +891,8 @@ std::optional<std::intptr_t> TWinControl::sendMessage(qx::WindowMessage Message,
     return queue_->sendMessage(std::move(Message), std::move(Cancel));
 }
 
+bool TWinControl::isOwnerThread() const { return queue_->isOwnerThread(); }
+
 std::size_t TWinControl::PendingMessages() const { return queue_->pendingCount(); }
 
 void PostMessage(TWinControl* Window, unsigned Msg, std::uintptr_t WParam, std::intptr_t LParam)

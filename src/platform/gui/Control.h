@@ -281,6 +281,7 @@ public:
     // Window messages from any thread (see Messages.h for the GUI thread).
     void postMessage(qx::WindowMessage Message) override;
     std::optional<std::intptr_t> sendMessage(qx::WindowMessage Message, std::stop_token Cancel) override;
+    bool isOwnerThread() const override;
     /// Messages from other threads waiting to be handled.
     std::size_t PendingMessages() const;
 

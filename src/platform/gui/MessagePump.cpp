@@ -3,6 +3,7 @@
 #include "platform/gui/Application.h"
 #include "platform/sync/MessageQueue.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <sys/eventfd.h>
@@ -41,9 +42,23 @@ public:
         [[maybe_unused]] const auto put = write(fd_, &one, sizeof one);
     }
 
+    // GUI thread: a notifier outlives the application whose loop it was
+    // registered with; an application made later (tests make several in one
+    // process) has it registered with its own loop.
+    void attach()
+    {
+        if (application_ == QCoreApplication::instance())
+            return;
+        application_ = QCoreApplication::instance();
+        notifier_->setEnabled(false);
+        notifier_->setEnabled(true);
+        wake();
+    }
+
 private:
     int fd_;
     QSocketNotifier* notifier_;
+    const QCoreApplication* application_ = QCoreApplication::instance();
 };
 
 Waker& waker()
@@ -63,7 +78,7 @@ MessagePump& MessagePump::instance()
 
 void MessagePump::add(MessageQueue* queue)
 {
-    waker();
+    waker().attach();
     queues_.push_back(queue);
     registered_.insert(queue);
     queue->setWakeUp([this, queue] { wake(queue); });

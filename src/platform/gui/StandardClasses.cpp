@@ -168,7 +168,7 @@ void registerLists()
         .property("ReadOnly", &TMemo::ReadOnly, &TMemo::SetReadOnly).defaultValue(false)
         .property("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap).defaultValue(true)
         .property("TabStop", &TMemo::TabStop, &TMemo::SetTabStop).defaultValue(true)
-        .colorDefault(clWindow)
+        .color("Color", &TMemo::Color, &TMemo::SetColor).colorDefault(clWindow)
         .event("OnChange", &TMemo::OnChange);
 
     registerClass<TRichEdit, TWinControl>("TRichEdit")
@@ -177,7 +177,7 @@ void registerLists()
         .property("ReadOnly", &TRichEdit::ReadOnly, &TRichEdit::SetReadOnly).defaultValue(false)
         .property("ScrollBars", &TRichEdit::ScrollBars, &TRichEdit::SetScrollBars).defaultValue(ssNone)
         .property("TabStop", &TRichEdit::TabStop, &TRichEdit::SetTabStop).defaultValue(true)
-        .colorDefault(clWindow);
+        .color("Color", &TRichEdit::Color, &TRichEdit::SetColor).colorDefault(clWindow);
 
     registerClass<TListBox, TWinControl>("TListBox")
         .strings("Items", &TListBox::Items)
@@ -209,7 +209,7 @@ void registerTextControls()
         .property("AutoSelect", &TEdit::AutoSelect, &TEdit::SetAutoSelect).defaultValue(true)
         .property("ImeMode", &TEdit::ImeMode, &TEdit::SetImeMode).defaultValue(imDontCare)
         .property("TabStop", &TEdit::TabStop, &TEdit::SetTabStop).defaultValue(true)
-        .colorDefault(clWindow)
+        .color("Color", &TEdit::Color, &TEdit::SetColor).colorDefault(clWindow)
         .event("OnChange", &TEdit::OnChange);
 
     registerClass<TComboBox, TWinControl>("TComboBox")

@@ -47,7 +47,7 @@ public:
     /// Messages queued and not yet handled or abandoned.
     std::size_t pendingCount() const;
 
-    bool isOwnerThread() const { return std::this_thread::get_id() == owner_; }
+    bool isOwnerThread() const override { return std::this_thread::get_id() == owner_; }
 
 private:
     struct Request;

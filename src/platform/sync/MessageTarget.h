@@ -33,6 +33,10 @@ public:
     /// `cancel` is signalled before the handler finished: the waiter is
     /// released at once, and a message not yet started is never handled.
     virtual std::optional<std::intptr_t> sendMessage(WindowMessage message, std::stop_token cancel) = 0;
+
+    /// True on the thread that handles this target's messages, where a send
+    /// runs its handler at once. A target without such a thread says false.
+    virtual bool isOwnerThread() const { return false; }
 };
 
 } // namespace qx

@@ -6,6 +6,7 @@
 #include "platform/gui/ListBox.h"
 #include "platform/gui/Memo.h"
 #include "platform/gui/PageControl.h"
+#include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/RadioButton.h"
 #include "platform/gui/ScrollBox.h"
 #include "platform/gui/Shape.h"
@@ -102,6 +103,29 @@ TEST_F(StandardLayoutTest, UnknownPropertiesOfStandardControlsAreLoadErrors)
 } // namespace
 
 namespace {
+
+// The defaults the registry gives (what a layout may leave out) are the
+// values a new control has; the edit boxes' colour is the window colour.
+TEST(StandardClassesTest, NewEditControlsHaveTheRegisteredDefaults)
+{
+    qx::registerStandardClasses();
+    TForm parent(nullptr);
+    for (const char* name : {"TEdit", "TMemo", "TRichEdit"}) {
+        SCOPED_TRACE(name);
+        const qx::ClassInfo* info = qx::ClassRegistry::instance().find(name);
+        ASSERT_NE(info, nullptr);
+        std::unique_ptr<TComponent> made(info->create(nullptr));
+        auto* control = dynamic_cast<TControl*>(made.get());
+        ASSERT_NE(control, nullptr);
+        control->SetParent(&parent);
+        for (const qx::PropertyInfo* p : info->properties()) {
+            if (p->get && p->defaultValue) {
+                EXPECT_EQ(p->get(*control), *p->defaultValue) << p->name;
+            }
+        }
+        EXPECT_EQ(control->Color(), clWindow);
+    }
+}
 
 TEST(PageControlTest, TabsPickedByTheUserAskFirstAndCodeChoosesSilently)
 {
