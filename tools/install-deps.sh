@@ -2,12 +2,13 @@
 # Installs what the editor, the simulator and the tests need on Debian 12.
 # Skips apt-get when every package is already there.
 set -eu
-# locales: the sources localedef needs for the comma-decimal number test.
+# locales: the sources localedef needs for the comma-decimal number test;
+# python3-minimal: the main window's layout generator, checked by a test.
 PACKAGES="cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libhidapi-dev libudev-dev libpng-dev zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fonts-dejavu-core fonts-droid-fallback iproute2 util-linux locales"
+  fonts-liberation fonts-dejavu-core fonts-droid-fallback iproute2 util-linux locales python3-minimal"
 
 missing=""
 for p in $PACKAGES; do

@@ -163,7 +163,7 @@ MENU = [
     ("Lock", "Lock", True, None, [("Unit", "Unit", True, "UnitClick"), ("InFir", "Input FIR", True, None)]),
     ("LockMode", "Lock Mode", False, "LockModeClick", []),
     ("SettingID", "Setting ID", False, "SettingIDClick", []),
-    ("NetworkSetup", "Setting ID/IP", True, None, []),
+    ("NetworkSetup", "Setting ID/IP", True, "NetworkSetupClick", []),
     ("InSelect", "In Select", True, None, [("InAnalog", "Analog", True, "InAnalogClick"),
                                            ("InDigital", "AES/EBU", True, "InDigitalClick")]),
     ("OutSelect", "Out Select", True, None, [("OutAnalog", "Analog", True, "OutAnalogClick"),
@@ -231,7 +231,8 @@ def function_bar():
                        **({"Down": True} if name == "Gain" else {})))
     for i, s in enumerate(CHANNELS):
         bar.add(button("rzbMenu" + s, 290 + 55 * i, 6, 50, 34, s, Tag=i, Hint=s, ShowHint=True, **page))
-    bar.add(button("rzbMenuLink", 1040, 6, 70, 34, "OffLine", GroupIndex=10, AllowAllUp=True))
+    bar.add(button("rzbMenuLink", 1040, 6, 70, 34, "OffLine", GroupIndex=10, AllowAllUp=True,
+                   OnClick="=rzbMenuLinkClick"))
     return bar
 
 
@@ -267,9 +268,12 @@ def channel_graph(g, s):
     sel = g.add(box("rzgFftShowCh" + s, 460 if i < 4 else 420, 2, 300, 24, cls="TRzGroupBox",
                     Color="=" + PAGE_COLOR))
     sel.add(label("lbFftShowCh" + s, 6, 5, "Overlay"))
-    g.add(button("vrbEqBypass" + s, 776, 2, 76, 22, "Bypass EQ", cls="TVrDemoButton", Tag=i))
-    g.add(button("vrbEqReset" + s, 857, 2, 74, 22, "Reset EQ", cls="TVrDemoButton", Tag=i))
-    g.add(button("vrbEqShowAll" + s, 934, 2, 100, 22, "Show All EQ", cls="TVrPowerButton", Tag=i))
+    # Captions in an 11-pixel font, so the translated texts fit the buttons.
+    small = dict(FontEnter__Height=-11, FontLeave__Height=-11)
+    g.add(button("vrbEqBypass" + s, 776, 2, 76, 22, "Bypass EQ", cls="TVrDemoButton", Tag=i, **small))
+    g.add(button("vrbEqReset" + s, 857, 2, 74, 22, "Reset EQ", cls="TVrDemoButton", Tag=i, **small))
+    g.add(button("vrbEqShowAll" + s, 934, 2, 100, 22, "Show All EQ", cls="TVrPowerButton", Tag=i,
+                 ParentFont=False, Font__Height=-11, Font__Color="=clBlack"))
     g.add(graph("fftDraw" + s, 20, 27, 1070, 255))
     curve = g.add(box("rzgFftShowCurve" + s, 920, 200, 160, 74, cls="TRzGroupBox",
                       Color="=" + BOX_COLOR, Visible=i >= 4))
@@ -580,8 +584,9 @@ def form():
     f.add(Obj("tmStartConnect", "TTimer", Enabled=False, Interval=300, OnTimer="=tmStartConnectTimer"))
     f.add(Obj("tmProcessShow", "TTimer", Enabled=False, Interval=100, OnTimer="=tmProcessShowTimer"))
     f.add(Obj("tmPts", "TTimer", Enabled=False, Interval=1000, OnTimer="=tmPtsTimer"))
-    f.add(Obj("tmComScan", "TTimer", Enabled=False, Interval=1))
-    f.add(Obj("tmDisconnect", "TTimer", Enabled=False, Interval=300))
+    f.add(Obj("tmComScan", "TTimer", Enabled=False, Interval=1, OnTimer="=tmComScanTimer"))
+    f.add(Obj("tmDisconnect", "TTimer", Enabled=False, Interval=300, OnTimer="=tmDisconnectTimer"))
+    f.add(Obj("tmLinkBroken", "TTimer", Enabled=False, Interval=300, OnTimer="=tmLinkBrokenTimer"))
     for name, interval in (("tmInLevelDet", 300), ("tmMipsFlash", 300), ("tmPresetLoadCount", 10),
                            ("tmUpload", 300), ("tmDownloadEnd", 1)):
         f.add(Obj(name, "TTimer", Enabled=False, Interval=interval, OnTimer="=%sTimer" % name))
