@@ -123,6 +123,20 @@ protected:
         return !gaveUp;
     }
 
+    // The record (but its first two bytes, which the load does not carry) and
+    // the coefficients of the current preset as the simulator holds them.
+    void expectTheSimulatorsStateInTheModel()
+    {
+        const auto& loaded = fmMain->UnitControl->record();
+        const auto& image = core.CurrentImage();
+        EXPECT_TRUE(std::equal(loaded.begin() + 2, loaded.end(), image.begin() + 2)) << "the record";
+        qx::FirBuffers fromSim{};
+        qx::readFirImage(std::span<const std::uint8_t, qx::kFirImageSize>(
+                             core.Coefficients().Set(0).first(qx::kFirImageSize)),
+                         fromSim);
+        EXPECT_EQ(fmMain->FirCoeffs, fromSim) << "the coefficients";
+    }
+
     qx::sim::DeviceCore core;
     qx::sim::Responder responder{core};
     qx::sim::SimServer server{responder};
@@ -151,6 +165,7 @@ TEST_F(ProgramConnect, TheStartScanFindsTheSimulatorOverTcpAndShowsItsState)
     EXPECT_EQ(find("lbShowIp")->Caption(), "IP : 127.0.0.1");
     EXPECT_EQ(find("lbPstNum")->Caption(), "U03");
     EXPECT_EQ(find<TAdvTrackBar>("isGainInB")->Position(), -80);
+    expectTheSimulatorsStateInTheModel();
 }
 
 // The same road over a pseudo-terminal: the serial probe finds the simulator
@@ -168,14 +183,7 @@ TEST_F(ProgramConnect, TheStartScanFindsTheSimulatorOnAPseudoTerminalAndLoadsIts
 
     ASSERT_TRUE(runUntil([] { return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible(); }));
     EXPECT_EQ(fmMain->Router->Kind(), qx::LinkKind::Serial);
-    const auto& loaded = fmMain->UnitControl->record();
-    const auto& image = core.CurrentImage();
-    EXPECT_TRUE(std::equal(loaded.begin() + 2, loaded.end(), image.begin() + 2)) << "the record as the simulator holds it";
-    qx::FirBuffers fromSim{};
-    qx::readFirImage(std::span<const std::uint8_t, qx::kFirImageSize>(
-                         core.Coefficients().Set(0).first(qx::kFirImageSize)),
-                     fromSim);
-    EXPECT_EQ(fmMain->FirCoeffs, fromSim);
+    expectTheSimulatorsStateInTheModel();
     EXPECT_EQ(fmMain->FirCoeffs[2][63], 0.63F);
 }
 
