@@ -322,9 +322,13 @@ TEST_F(MainWindowTest, TheDeviceIdTakesOnly1To254)
         EXPECT_EQ(window->DeviceId, 1) << refused;
         EXPECT_EQ(window->Router->DeviceId(), 1) << refused;
     }
+    const auto* shown = qx::findComponent<TControl>(*window, "lbShowIdNumber");
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->Caption(), "ID : 1");
     window->SetDeviceId(254);
     EXPECT_EQ(window->GetDeviceId(), 254);
     EXPECT_EQ(window->Router->DeviceId(), 254);
+    EXPECT_EQ(shown->Caption(), "ID : 254");
 }
 
 TEST_F(MainWindowTest, LinkSettingsWithoutALinkGoNowhere)

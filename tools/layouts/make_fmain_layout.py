@@ -239,7 +239,7 @@ def function_bar():
 def preset_bar():
     bar = box("rzgPreset", 10, 626, 1105, 46, cls="TRzPanel", Color="=$00202020")
     bar.add(label("lAddress", 12, 15, "Address"))
-    bar.add(label("lbAddress", 80, 15, "ID 1"))
+    bar.add(label("lbShowIdNumber", 80, 15, "ID : 1"))
     bar.add(label("lPreset", 160, 15, "Preset"))
     bar.add(label("lbPstNum", 220, 15, "F00"))
     bar.add(label("lbPstName", 270, 15, "Factory Default", width=200))
