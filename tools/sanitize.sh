@@ -22,5 +22,6 @@ BUILD_DIR="$top/build-asan" "$top/tools/build.sh" -DQX_SANITIZE=address,undefine
 run_isolated ctest --test-dir "$top/build-asan" --output-on-failure -j "$(nproc)" --timeout 600
 
 BUILD_DIR="$top/build-tsan" "$top/tools/build.sh" -DQX_SANITIZE=thread -DQX_BUILD_BENCH=OFF
-run_isolated env TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$top/build-tsan" --output-on-failure \
-  -j "$(nproc)" --timeout 600 -L 'link|sync|serial|hid|sim|gui'
+run_isolated env TSAN_OPTIONS="halt_on_error=1 suppressions=$top/tools/tsan-suppressions.txt" \
+  ctest --test-dir "$top/build-tsan" --output-on-failure \
+  -j "$(nproc)" --timeout 600 -L 'link|sync|serial|hid|sim|gui|model|app|connect'
