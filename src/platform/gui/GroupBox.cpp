@@ -1,8 +1,10 @@
 #include "platform/gui/GroupBox.h"
 
 #include "platform/gui/QtConversions.h"
+#include "platform/gui/canvas/Colors.h"
 
 #include <QGroupBox>
+#include <QPalette>
 
 TGroupBox::TGroupBox(TComponent* AOwner) : TWinControl(AOwner, new QGroupBox)
 {
@@ -11,3 +13,10 @@ TGroupBox::TGroupBox(TComponent* AOwner) : TWinControl(AOwner, new QGroupBox)
 }
 
 void TGroupBox::TextChanged() { static_cast<QGroupBox*>(Widget())->setTitle(qx::toQt(Caption())); }
+
+void TGroupBox::FontChanged()
+{
+    QPalette palette = Widget()->palette();
+    palette.setColor(QPalette::WindowText, QColor::fromRgba(qx::argbFromColor(Font().Color)));
+    Widget()->setPalette(palette);
+}

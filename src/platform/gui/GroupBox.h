@@ -11,4 +11,6 @@ public:
 
 protected:
     void TextChanged() override;
+    // The caption is written in the font's colour.
+    void FontChanged() override;
 };

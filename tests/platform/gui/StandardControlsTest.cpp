@@ -3,6 +3,7 @@
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/Edit.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/GroupBox.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/QtConversions.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 #include <QTableWidget>
@@ -373,6 +375,23 @@ TEST_F(ControlsTest, AutoSizedLabelFollowsItsText)
     label->SetAutoSize(false);
     label->SetCaption("x");
     EXPECT_GT(label->Width(), shortWidth) << "without AutoSize the size stays";
+}
+
+TEST_F(ControlsTest, AGroupBoxWritesItsCaptionInItsFontColour)
+{
+    auto* box = make<TGroupBox>();
+    box->SetBounds(0, 0, 160, 60);
+    box->SetColor(clNavy);
+    box->SetCaption("WWWWWWWW");
+    TFont font = box->Font();
+    font.Color = clWhite;
+    box->SetFont(font);
+    const QImage title = box->Widget()->grab(QRect(0, 0, 160, 20)).toImage();
+    int white = 0;
+    for (int y = 0; y < title.height(); ++y)
+        for (int x = 0; x < title.width(); ++x)
+            white += qGray(title.pixel(x, y)) > 230 ? 1 : 0;
+    EXPECT_GT(white, 20) << "the caption's letters are white";
 }
 
 } // namespace
