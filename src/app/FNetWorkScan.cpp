@@ -188,6 +188,8 @@ void TfmNetwork::btnExitClick(TObject*)
 
 void TfmNetwork::FormShow(TObject*)
 {
+    if (!host_)
+        return; // shown on its own (a screenshot): the layout's texts stay
     SetCaption(translated("SID_CONNECT"));
     btnOK->SetCaption(translated("SID_START_SCAN"));
     btnExit->SetCaption(translated("SID_DEMO"));

@@ -48,6 +48,8 @@ void TfmNetworkSetup::setCaption(TControl* control, const char* id)
 
 void TfmNetworkSetup::FormShow(TObject*)
 {
+    if (!host_)
+        return; // shown on its own (a screenshot): the layout's texts stay
     const std::uint32_t a = host_->GetDeviceAddress();
     const std::array<TEdit*, 4> octets = {edIp1, edIp2, edIp3, edIp4};
     for (int i = 0; i < 4; ++i)

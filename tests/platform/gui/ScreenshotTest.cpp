@@ -85,4 +85,23 @@ TEST(ScreenshotTest, TheToolKnowsEveryControlFamily)
     }
 }
 
+// Every window of the program renders on its own, without the main window
+// that normally hosts it.
+TEST(ScreenshotTest, TheToolRendersEachProgramWindowOnItsOwn)
+{
+    const char* const windows[] = {"TfmNetwork",     "TfmNetworkSetup", "TfmHidData",     "TfmLockPassWord",
+                                   "TfmLockSetup",   "TfmLockMode",     "TfmStorePreset", "TfmRecallPreset",
+                                   "TfmStoreName",   "TfmFactory",      "TfmInformation", "TfmProcess",
+                                   "TfmExit",        "TfmAbout",        "TfmMemo"};
+    QTemporaryDir dir;
+    for (const char* window : windows) {
+        const QString png = dir.filePath(QString(window) + ".png");
+        QProcess tool;
+        tool.start(QX_SCREENSHOT_TOOL, {window, png});
+        ASSERT_TRUE(tool.waitForFinished(60000)) << window;
+        EXPECT_EQ(tool.exitCode(), 0) << window << ": " << tool.readAllStandardError().toStdString();
+        EXPECT_FALSE(QImage(png).isNull()) << window;
+    }
+}
+
 } // namespace
