@@ -15,68 +15,24 @@ std::uint64_t foldedNameHash(std::string_view name)
     return h;
 }
 
+bool NameIndex::FoldedEqual::operator()(std::string_view a, std::string_view b) const { return sameText(a, b); }
+
 TComponent* NameIndex::find(std::string_view name) const
 {
-    if (slots_.empty())
-        return nullptr;
-    const std::uint64_t h = foldedNameHash(name);
-    for (std::size_t i = home(h);; i = next(i)) {
-        const Slot& s = slots_[i];
-        if (!s.component)
-            return nullptr;
-        if (s.hash == h && sameText(s.component->Name(), name))
-            return s.component;
-    }
+    const auto it = components_.find(name);
+    return it == components_.end() ? nullptr : it->second;
 }
 
 void NameIndex::insert(TComponent* component)
 {
-    if ((used_ + 1) * 2 > slots_.size())
-        grow();
-    place({foldedNameHash(component->Name()), component});
-    ++used_;
-}
-
-void NameIndex::place(Slot slot)
-{
-    std::size_t i = home(slot.hash);
-    while (slots_[i].component)
-        i = next(i);
-    slots_[i] = slot;
-}
-
-void NameIndex::grow()
-{
-    std::vector<Slot> old(std::max<std::size_t>(slots_.size() * 2, 16));
-    old.swap(slots_);
-    for (const Slot& s : old)
-        if (s.component)
-            place(s);
+    components_.emplace(component->Name(), component);
 }
 
 void NameIndex::erase(const TComponent* component)
 {
-    if (slots_.empty())
-        return;
-    const std::uint64_t h = foldedNameHash(component->Name());
-    std::size_t hole = home(h);
-    while (slots_[hole].component != component) {
-        if (!slots_[hole].component)
-            return;
-        hole = next(hole);
-    }
-    // Moves back each later entry of the run that may fill the hole (its
-    // home is not between the hole and itself), so no look-up stops early.
-    for (std::size_t j = next(hole); slots_[j].component; j = next(j)) {
-        const std::size_t k = home(slots_[j].hash);
-        const bool between = hole <= j ? (hole < k && k <= j) : (hole < k || k <= j);
-        if (!between) {
-            slots_[hole] = slots_[j];
-            hole = j;
-        }
-    }
-    slots_[hole] = {};
-    --used_;
+    const auto it = components_.find(std::string_view(component->Name()));
+    if (it != components_.end() && it->second == component)
+        components_.erase(it);
 }
 
 } // namespace qx

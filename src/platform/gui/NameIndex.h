@@ -1,14 +1,13 @@
 #pragma once
 // The owned components of an owner by name, under the case folding of
-// qx::sameText. A flat table of (hash, component) with linear probing, at
-// most half full: a look-up reads one entry of the table and the name of the
-// component it finds, which matters on a form of thousands of components
-// whose memory is mostly out of the cache.
+// qx::sameText, so FindComponent on a form of thousands of components is a
+// hash look-up.
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
-#include <vector>
+#include <unordered_map>
 
 class TComponent;
 
@@ -26,21 +25,22 @@ public:
     // Takes the component out, looked up under its current name; nothing
     // when it is not in the index.
     void erase(const TComponent* component);
-    std::size_t size() const { return used_; }
+    std::size_t size() const { return components_.size(); }
 
 private:
-    struct Slot
+    // Looked up by any string view, without making a string.
+    struct FoldedHash
     {
-        std::uint64_t hash = 0;
-        TComponent* component = nullptr;
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return static_cast<std::size_t>(foldedNameHash(name)); }
     };
-    std::size_t home(std::uint64_t hash) const { return static_cast<std::size_t>(hash) & (slots_.size() - 1); }
-    std::size_t next(std::size_t i) const { return (i + 1) & (slots_.size() - 1); }
-    void place(Slot slot);
-    void grow();
+    struct FoldedEqual
+    {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
 
-    std::vector<Slot> slots_; // a power of two in size, or empty
-    std::size_t used_ = 0;
+    std::unordered_map<std::string, TComponent*, FoldedHash, FoldedEqual> components_;
 };
 
 } // namespace qx
