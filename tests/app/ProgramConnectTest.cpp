@@ -187,6 +187,27 @@ TEST_F(ProgramConnect, TheStartScanFindsTheSimulatorOnAPseudoTerminalAndLoadsIts
     EXPECT_EQ(fmMain->FirCoeffs[2][63], 0.63F);
 }
 
+// An answer slower than the link's time-out: the request goes out again, the
+// first answer goes on with the load, and the answer to the repeat, late and
+// unasked for, changes nothing.
+TEST_F(ProgramConnect, AnAnswerLaterThanTheTimeOutIsTakenOnceAndTheLoadCompletes)
+{
+    core.SeedPreset(4, "Slow Answer");
+    ASSERT_TRUE(core.Handle(EncodeFrame(CM_MCS_CMD(1, 0x20, 4), 1)).addressed) << "preset 4 recalled";
+    responder.Faults().latencyByCode[0x14] = 1200; // the current-preset request; the time-out is 1000 ms
+    startSimulator();
+
+    ASSERT_TRUE(runUntil([] { return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible(); }));
+    ASSERT_TRUE(runUntil([] { return find("lbPstName")->Caption() == "Slow Answer"; }));
+    const auto settled = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
+    ASSERT_TRUE(runUntil([&] { return std::chrono::steady_clock::now() > settled; })) << "the late repeat arrives";
+    EXPECT_TRUE(fmMain->IsOnline());
+    EXPECT_EQ(fmMain->Router->Kind(), qx::LinkKind::Net);
+    EXPECT_EQ(find("lbPstNum")->Caption(), "U04");
+    expectTheSimulatorsStateInTheModel();
+    EXPECT_TRUE(responder.ProtocolErrors().empty());
+}
+
 TEST_F(ProgramConnect, TheLinkButtonWhileOnlineEndsTheConnection)
 {
     startSimulator();
