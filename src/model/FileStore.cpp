@@ -141,7 +141,8 @@ FileRead readFileLimited(const std::filesystem::path& path, std::size_t limit)
         read.result = failure(FileStatus::CannotOpen, "not a regular file", path, EINVAL);
         return read;
     }
-    read.bytes.resize(limit + 1);
+    // Sized by what the file holds now; grown should it hold more by the time it is read.
+    read.bytes.resize(std::min(static_cast<std::size_t>(std::max<off_t>(st.st_size, 0)), limit) + 1);
     std::size_t have = 0;
     while (have < read.bytes.size()) {
         const ssize_t n = ::read(fd.get(), read.bytes.data() + have, read.bytes.size() - have);
@@ -157,6 +158,9 @@ FileRead readFileLimited(const std::filesystem::path& path, std::size_t limit)
             break;
         }
         have += static_cast<std::size_t>(n);
+        if (have == read.bytes.size() && have <= limit) {
+            read.bytes.resize(std::min(limit + 1, 2 * have));
+        }
     }
     read.bytes.resize(have);
     return read;
