@@ -123,6 +123,16 @@ protected:
         return !gaveUp;
     }
 
+    // The state load has ended and its state is shown: online, the scan
+    // dialog closed, and the meter poll, which starts only once the last
+    // parameter piece is in, running. The online flag alone comes with the
+    // model check, before the load has begun.
+    static bool stateLoaded()
+    {
+        return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible() &&
+               find<TTimer>("tmInLevelDet")->Enabled();
+    }
+
     // The record (but its first two bytes, which the load does not carry) and
     // the coefficients of the current preset as the simulator holds them.
     void expectTheSimulatorsStateInTheModel()
@@ -157,7 +167,7 @@ TEST_F(ProgramConnect, TheStartScanFindsTheSimulatorOverTcpAndShowsItsState)
     watch.OnTimer = [&](TObject*) { dialogSeen = dialogSeen || fmNetwork->Visible(); };
     watch.SetEnabled(true);
 
-    ASSERT_TRUE(runUntil([] { return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible(); }));
+    ASSERT_TRUE(runUntil(stateLoaded));
     ASSERT_TRUE(runUntil([] { return find("lbPstName")->Caption() == "Seeded Show"; }));
     EXPECT_TRUE(dialogSeen) << "the start timer opened the scan dialog";
     EXPECT_EQ(fmMain->Router->Kind(), qx::LinkKind::Net);
@@ -181,7 +191,7 @@ TEST_F(ProgramConnect, TheStartScanFindsTheSimulatorOnAPseudoTerminalAndLoadsIts
     qx::setSerialPortProvider(std::make_unique<qx::FixedSerialPorts>(std::vector<std::string>{pty}));
     fmMain->SetDeviceAddress(0); // no network probe before the serial one
 
-    ASSERT_TRUE(runUntil([] { return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible(); }));
+    ASSERT_TRUE(runUntil(stateLoaded));
     EXPECT_EQ(fmMain->Router->Kind(), qx::LinkKind::Serial);
     expectTheSimulatorsStateInTheModel();
     EXPECT_EQ(fmMain->FirCoeffs[2][63], 0.63F);
@@ -197,7 +207,7 @@ TEST_F(ProgramConnect, AnAnswerLaterThanTheTimeOutIsTakenOnceAndTheLoadCompletes
     responder.Faults().latencyByCode[0x14] = 1200; // the current-preset request; the time-out is 1000 ms
     startSimulator();
 
-    ASSERT_TRUE(runUntil([] { return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible(); }));
+    ASSERT_TRUE(runUntil(stateLoaded));
     ASSERT_TRUE(runUntil([] { return find("lbPstName")->Caption() == "Slow Answer"; }));
     const auto settled = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
     ASSERT_TRUE(runUntil([&] { return std::chrono::steady_clock::now() > settled; })) << "the late repeat arrives";
@@ -211,7 +221,7 @@ TEST_F(ProgramConnect, AnAnswerLaterThanTheTimeOutIsTakenOnceAndTheLoadCompletes
 TEST_F(ProgramConnect, TheLinkButtonWhileOnlineEndsTheConnection)
 {
     startSimulator();
-    ASSERT_TRUE(runUntil([] { return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible(); }));
+    ASSERT_TRUE(runUntil(stateLoaded));
     fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
     ASSERT_TRUE(runUntil([] { return fmMain->Router->Kind() == qx::LinkKind::None; }));
     EXPECT_FALSE(fmMain->IsOnline());
