@@ -113,7 +113,7 @@ protected:
         return counts;
     }
 
-    qxtest::TempDir dir;
+    qx::test::TempDir dir;
 };
 
 TEST_F(SampleFilesTest, ThePresetFileReaderFindsEveryListedValue)
@@ -143,7 +143,7 @@ TEST_F(SampleFilesTest, SavingAnOpenedPresetFileGivesItsBytesBack)
     ASSERT_TRUE(host.information.empty());
     host.files[FileDialog::SavePreset] = dir / "saved.prs";
     dispatcher.presetFile().SavePresetFile();
-    EXPECT_TRUE(qxtest::readBytes(dir / "saved.prs") == qxtest::readBytes(kSamples / "busy.prs"));
+    EXPECT_TRUE(qx::test::readBytes(dir / "saved.prs") == qx::test::readBytes(kSamples / "busy.prs"));
 }
 
 TEST_F(SampleFilesTest, DamagedPresetFilesAreRefusedWithNothingChanged)
@@ -158,7 +158,7 @@ TEST_F(SampleFilesTest, DamagedPresetFilesAreRefusedWithNothingChanged)
         EXPECT_EQ(unit.record(), record) << name;
         EXPECT_EQ(fir, buffers) << name;
         EXPECT_EQ(host.loadUnitToFormCount, 0) << name;
-        EXPECT_TRUE(qxtest::readBytes(copy) == qxtest::readBytes(kSamples / name)) << name << " on disk";
+        EXPECT_TRUE(qx::test::readBytes(copy) == qx::test::readBytes(kSamples / name)) << name << " on disk";
     }
 }
 
@@ -225,7 +225,7 @@ TEST_F(SampleFilesTest, ADownloadedUnitFileUploadsAsTheSameBytes)
     host.files[FileDialog::SaveUnit] = dir / "again.unt";
     dispatcher.upload().UploadUnit();
     fireTimers();
-    EXPECT_TRUE(qxtest::readBytes(dir / "again.unt") == qxtest::readBytes(kSamples / "two-presets.unt"));
+    EXPECT_TRUE(qx::test::readBytes(dir / "again.unt") == qx::test::readBytes(kSamples / "two-presets.unt"));
     EXPECT_TRUE(responder.ProtocolErrors().empty());
 }
 
