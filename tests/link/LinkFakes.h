@@ -2,8 +2,8 @@
 
 #include "FrameBuilder.h"
 #include "WaitUntil.h"
+#include "codec/LCmd.h"
 #include "link/FrameWriter.h"
-#include "link/LCmd.h"
 #include "link/LinkMessages.h"
 #include "link/SendQueue.h"
 #include "platform/sync/MessageTarget.h"

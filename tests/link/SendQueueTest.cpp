@@ -1,7 +1,7 @@
 #include "link/SendQueue.h"
 
 #include "LinkFakes.h"
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "TempDir.h"
 #include "FrameLog.h"
 #include "StreamClient.h"
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 
 #include <gtest/gtest.h>
 

@@ -16,7 +16,7 @@
 
 #include "FrameBuilder.h"
 #include "NullHost.h"
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 
 namespace qxtest {
 

@@ -1,7 +1,7 @@
-#include "link/FrameAssembler.h"
+#include "codec/FrameAssembler.h"
 
 #include "FrameBuilder.h"
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 
 #include <gtest/gtest.h>
 
