@@ -4,7 +4,7 @@
 // serial, USB and TCP links, the TCP frame and HID report writers, the
 // client socket's and HID device's received data, and the traffic trace.
 
-#include "link/FrameAssembler.h"
+#include "codec/FrameAssembler.h"
 #include "link/FrameWriter.h"
 #include "platform/sync/MessageTarget.h"
 
