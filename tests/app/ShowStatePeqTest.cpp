@@ -50,9 +50,9 @@ TEST_F(MainWindowTest, PeqGridsShowTheBandsWithTheirIndexesClamped)
 // keeps its own values in the one program that holds both.
 TEST(EditorClasses, TheButtonFamilysGradientDirectionsKeepTheirNames)
 {
-    const auto* info = qx::ClassRegistry::instance().findEnum(typeid(TGradientDirection));
+    const auto* info = qx::ClassRegistry::instance().findEnum(typeid(qx::rz::TGradientDirection));
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->valueOf("gdVerticalEnd"), static_cast<int>(gdVerticalEnd));
+    EXPECT_EQ(info->valueOf("gdVerticalEnd"), static_cast<int>(qx::rz::gdVerticalEnd));
     EXPECT_FALSE(info->valueOf("gdHorizontalInOut").has_value());
 }
 

@@ -416,9 +416,9 @@ TEST_F(ShowStateTest, AMissingMeterControlEndsTheUpdateThere)
 // its own values in the one program that holds both.
 TEST(EditorClasses, TheFadersGradientDirectionsKeepTheirNames)
 {
-    const auto* info = qx::ClassRegistry::instance().findEnum(typeid(TGradientDirection));
+    const auto* info = qx::ClassRegistry::instance().findEnum(typeid(qx::trackbar::TGradientDirection));
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->valueOf("gdHorizontalInOut"), static_cast<int>(gdHorizontalInOut));
+    EXPECT_EQ(info->valueOf("gdHorizontalInOut"), static_cast<int>(qx::trackbar::gdHorizontalInOut));
     EXPECT_FALSE(info->valueOf("gdVerticalEnd").has_value());
 }
 

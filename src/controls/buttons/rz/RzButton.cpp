@@ -8,6 +8,9 @@
 
 #include <QWidget>
 
+using qx::rz::TGradientDirection;
+using enum qx::rz::TGradientDirection;
+
 TRzCustomButton::TRzCustomButton(TComponent* AOwner) : TCustomControl(AOwner)
 {
     SetControlStyle({csCaptureMouse, csSetCaption, csOpaque, csDoubleClicks, csReplicatable});

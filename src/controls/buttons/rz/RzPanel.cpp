@@ -9,6 +9,9 @@
 
 #include <algorithm>
 
+using qx::rz::TGradientDirection;
+using enum qx::rz::TGradientDirection;
+
 TRzCustomPanel::TRzCustomPanel(TComponent* AOwner) : TCustomControl(AOwner)
 {
     SetControlStyle(ControlStyle() - TControlStyle{csSetCaption, csParentBackground} + TControlStyle{csOpaque});
