@@ -10,6 +10,7 @@
 #include "app/lock/LockDialogHost.h"
 #include "model/dialogs/PresetDialogHost.h"
 #include "model/ExchangeHost.h"
+#include "model/ControlNames.h"
 #include "model/ExchangeState.h"
 #include "model/FirImage.h"
 #include "model/UnitHost.h"
@@ -275,6 +276,4 @@ namespace qx {
 void setMainWindowHidBackend(hid::Backend* backend);
 // Registers the main window with the property registry (its handlers).
 void registerMainWindow();
-// "In" + letter or "Out" + digit of channel c (0-11).
-std::string channelSuffix(int c);
 } // namespace qx
