@@ -8,6 +8,7 @@
 #include "app/MainPlots.h"
 #include "platform/net/ClientSocket.h"
 #include "app/lock/LockDialogHost.h"
+#include "editors/UnitShowHost.h"
 #include "model/dialogs/PresetDialogHost.h"
 #include "model/ExchangeHost.h"
 #include "model/ControlNames.h"
@@ -57,7 +58,8 @@ class TfmMain : public TForm,
                 public qx::PresetDialogHost,
                 public qx::LockDialogHost,
                 public qx::ConnectionHost,
-                public qx::ConnectionView
+                public qx::ConnectionView,
+                public qx::UnitShowHost
 {
 public:
     static constexpr int kPlotCount = 14;
@@ -201,10 +203,16 @@ public:
     // Ties the connection to the scan dialog, the network setup dialog and
     // the traffic monitor once they exist.
     void AttachConnectionWindows();
-    // qx::MeterView.
-    // ---- Showing the unit state and the meters: LoadUnitToForm is defined in
-    // model/FMainShowState.cpp; IsDynamicsArmed, ShowMeters and ClearMeters in
-    // model/FMainMeters.cpp. ----
+    // qx::UnitShowHost: what showing the unit state (editors/UnitShow)
+    // reads and writes of the window.
+    int ShownPreset() const override { return Exchange().currentPreset; }
+    bool IsInitialising() const override { return Initialising; }
+    const qx::FirCounts& FirTapCounts() const override { return FirTaps; }
+    void SetFirTaps(const qx::FirCounts& counts, int inUse) override;
+    void SetOverlayMasks(const qx::OverlayMasks& masks) override { OverlayRefreshMasks = masks; }
+    Plot* ChannelPlot(int channel) override;
+    std::span<const float> FirCoefficients(int channel) const override;
+    // qx::MeterView (editors/channel/MeterShow).
     bool IsDynamicsArmed(int output, bool limiter) const override;
     void ShowMeters(const qx::MeterFrame& frame) override;
     void ClearMeters() override;
@@ -250,7 +258,7 @@ public:
     FirDesignSnapshot FirDesign;
     std::vector<std::string> PresetFirBlocks;
     std::vector<std::uint8_t> UnitFileBlocks;
-    std::array<int, 14> OverlayRefreshMasks{};
+    qx::OverlayMasks OverlayRefreshMasks{};
 
 private:
     TControl* control(std::string_view name) const;
