@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the frame with its pages, menus and block diagram, and
-// the one object that holds the editor's run-time state. Its member
-// functions live in the folder of their subsystem; all are declared here.
+// the one object that holds the editor's run-time state. It is a shell: it
+// keeps the handlers the layout binds and lends its controls and state to
+// the editors (src/editors/), which show the unit state and the meters.
 
 #include "app/ConnectionControl.h"
 #include "app/ConnectionHost.h"

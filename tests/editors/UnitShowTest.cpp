@@ -7,6 +7,8 @@
 #include "controls/buttons/rz/RzBorder.h"
 #include "controls/skinned/AdvTrackBar.h"
 #include "controls/skinned/CurvyControls.h"
+#include "editors/UnitShow.h"
+#include "editors/UnitShowHost.h"
 #include "model/LUnitControl.h"
 #include "model/PresetFile.h"
 #include "model/ReplyDispatcher.h"
@@ -413,6 +415,78 @@ TEST_F(ShowStateTest, AMissingMeterControlEndsTheUpdateThere)
     EXPECT_EQ(bar("pbLevelOut4"), 0) << "after it nothing is written";
     window->ClearMeters();
     EXPECT_EQ(bar("pbLevelOut2"), 0);
+}
+
+// A window host that records what the binder tells it.
+class RecordingShowHost : public qx::UnitShowHost
+{
+public:
+    std::string_view Translate(std::string_view id) const override { return id; }
+    void SetBusy(bool on) override
+    {
+        busy = on;
+        busyCalls.push_back(on);
+    }
+    void MarkCurveChanged(int channel) override
+    {
+        if (busy)
+            markedWhileBusy.push_back(channel);
+    }
+    int ShownPreset() const override { return 5; }
+    bool IsInitialising() const override { return false; }
+    const qx::FirCounts& FirTapCounts() const override { return counts; }
+    void SetFirTaps(const qx::FirCounts& shown, int inUse) override
+    {
+        counts = shown;
+        tapsInUse = inUse;
+    }
+    void SetOverlayMasks(const qx::OverlayMasks& shown) override { masks = shown; }
+    Plot* ChannelPlot(int) override
+    {
+        ++plotsAsked;
+        return nullptr;
+    }
+    std::span<const float> FirCoefficients(int) const override { return {}; }
+
+    bool busy = false;
+    std::vector<bool> busyCalls;
+    std::vector<int> markedWhileBusy;
+    qx::FirCounts counts{};
+    int tapsInUse = -1;
+    qx::OverlayMasks masks{};
+    int plotsAsked = 0;
+};
+
+// The binder needs of the window its controls and the host's few calls:
+// any host serves, and the FIR budget comes from the record.
+TEST_F(ShowStateTest, TheBinderServesAnyHost)
+{
+    LUnitControl unit;
+    qx::writeWord(unit.record(), rec::input(0) + rec::kInGain, 300);
+    qx::writeWord(unit.record(), rec::input(1) + rec::kInFirBypass, 0);
+    qx::writeWord(unit.record(), rec::input(1) + rec::kInFirTapCount, 100);
+    RecordingShowHost host;
+    qx::showUnitState(*window, host, unit);
+
+    EXPECT_EQ(host.busyCalls, (std::vector<bool>{true, false}));
+    EXPECT_EQ(host.markedWhileBusy, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(host.tapsInUse, 100);
+    EXPECT_EQ(host.counts[1], 100);
+    EXPECT_EQ(host.counts[0], 512);
+    for (int c = 0; c < 12; ++c)
+        EXPECT_EQ(host.masks[static_cast<std::size_t>(c)], c < 4 ? 0x0F : 0xFF) << c;
+    EXPECT_EQ(host.masks[12], 0xFFF);
+    EXPECT_EQ(host.plotsAsked, 12);
+    expectShown({
+        {"lbPstNum", "U05", T},
+        {"lbGateName", "In A  SID_GATE", T},
+        {"isGainInA", 20, P},
+        {"cvdGainInA", "+2.0dB", T},
+        {"rzbFirBypassInB", false, D},
+        {"lbNowFirTapsInB", "100", T},
+    });
+    EXPECT_EQ(find("rzbPhaseInA")->Caption(), "SID_PHASE_OFF");
+    EXPECT_EQ(window->FirTapsInUse, 0) << "the window's own budget is left alone";
 }
 
 // Both control families name an enumeration TGradientDirection; each keeps
