@@ -1,10 +1,10 @@
 #include "model/UnitView.h"
 
+#include "codec/SharedConstants.h"
+#include "codec/ValueScales.h"
 #include "model/ControlNames.h"
 #include "model/LUnitControl.h"
 #include "model/NameText.h"
-#include "model/SharedConstants.h"
-#include "model/ValueScales.h"
 #include "platform/text/Format.h"
 
 #include <algorithm>

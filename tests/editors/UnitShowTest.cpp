@@ -3,6 +3,7 @@
 
 #include "MainWindowFixture.h"
 
+#include "codec/SharedConstants.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "controls/buttons/rz/RzBorder.h"
 #include "controls/skinned/AdvTrackBar.h"
@@ -12,7 +13,6 @@
 #include "model/LUnitControl.h"
 #include "model/PresetFile.h"
 #include "model/ReplyDispatcher.h"
-#include "model/SharedConstants.h"
 #include "model/UnitView.h"
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/MenuItem.h"

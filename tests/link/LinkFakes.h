@@ -1,7 +1,7 @@
 #pragma once
 
+#include "codec/LCmd.h"
 #include "link/FrameWriter.h"
-#include "link/LCmd.h"
 #include "link/LinkMessages.h"
 #include "link/SendQueue.h"
 #include "platform/sync/MessageTarget.h"

@@ -1,7 +1,7 @@
 #include "LinkFakes.h"
 #include "PseudoTerminal.h"
 
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 #include "link/LinkRouter.h"
 #include "link/hid/ProcessorHidPort.h"
 #include "link/hid/TJvHidDeviceController.h"

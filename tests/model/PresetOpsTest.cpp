@@ -11,7 +11,7 @@
 
 #include "ExchangeFixture.h"
 #include "TempDir.h"
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 #include "model/FactoryDefault.h"
 #include "model/NameText.h"
 #include "model/PresetFile.h"

@@ -2,7 +2,7 @@
 
 #include "FrameLog.h"
 #include "StreamClient.h"
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 
 #include <gtest/gtest.h>
 

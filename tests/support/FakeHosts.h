@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 #include "model/ExchangeHost.h"
 #include "model/UnitHost.h"
 

@@ -180,6 +180,15 @@ TEST(RegIniFile, AnEmptyIniPathIsTheProgramsNameWithIni)
     EXPECT_EQ(ini.Path(), QCoreApplication::applicationDirPath().toStdString() + "/settings.ini");
 }
 
+TEST(RegIniFile, TheMachineWideFolderIsMissingHereSoTheFileLiesBesideTheProgram)
+{
+    TRzRegIniFile ini(nullptr);
+    ini.SetSpecialFolder(sfProgramData);
+    ini.SetPath("settings.ini");
+    ini.ReadString("none", "none", "");
+    EXPECT_EQ(ini.Path(), QCoreApplication::applicationDirPath().toStdString() + "/settings.ini");
+}
+
 TEST(RegIniFile, TheRegistryKeyNamesAFileUnderTheConfigurationFolder)
 {
     const std::string title = Application->Title();

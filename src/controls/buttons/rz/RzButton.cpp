@@ -6,8 +6,6 @@
 #include "platform/gui/Keys.h"
 #include "platform/gui/canvas/Bitmap.h"
 
-#include <QWidget>
-
 using qx::rz::TGradientDirection;
 using enum qx::rz::TGradientDirection;
 
@@ -242,7 +240,7 @@ void TRzButton::DoExit()
 void TRzButton::SetHotTrack(bool Value)
 {
     TRzCustomButton::SetHotTrack(Value);
-    Widget()->setAutoFillBackground(!Value);
+    SetFillsBackground(!Value);
     Invalidate();
 }
 

@@ -1,7 +1,7 @@
-#include "model/dialogs/FFactory.h"
+#include "app/presets/FFactory.h"
 
-#include "model/dialogs/DialogText.h"
-#include "model/dialogs/PresetDialogHost.h"
+#include "app/presets/DialogText.h"
+#include "app/presets/PresetDialogHost.h"
 #include "platform/gui/Button.h"
 #include "platform/gui/Label.h"
 

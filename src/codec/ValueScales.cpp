@@ -1,4 +1,4 @@
-#include "model/ValueScales.h"
+#include "codec/ValueScales.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "model/SharedConstants.h"
+#include "codec/SharedConstants.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "model/dialogs/FStorePreset.h"
+#include "app/presets/FStorePreset.h"
 
-#include "model/dialogs/FStoreName.h"
+#include "app/presets/FStoreName.h"
 #include "platform/gui/Label.h"
 #include "platform/text/Format.h"
 

@@ -1,4 +1,4 @@
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -2,7 +2,7 @@
 // The store list: the 20 user presets U01-U20 with their names; choosing one
 // opens the name dialog in store mode.
 
-#include "model/dialogs/PresetListForm.h"
+#include "app/presets/PresetListForm.h"
 
 class TfmStorePreset : public qx::PresetListForm
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/SendQueue.h"
+#include "codec/Frame.h"
 
 #include <cstdint>
 #include <functional>

@@ -14,6 +14,9 @@ namespace qx {
 inline constexpr std::string_view kWindowTitle = "K-ARX QX-73B DSP Processor Editor";
 inline constexpr std::string_view kVersionText = "V1.2";
 inline constexpr std::string_view kDefaultDeviceAddress = "192.168.1.101";
+// Vendor and product id of the processor's USB interface.
+inline constexpr std::uint16_t kProcessorVendorId = 0x0168;
+inline constexpr std::uint16_t kProcessorProductId = 0x0821;
 
 inline constexpr int kDspCapacity = 8181;
 inline constexpr int kFirTapBudget = 12288;

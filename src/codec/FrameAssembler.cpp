@@ -1,6 +1,6 @@
-#include "link/FrameAssembler.h"
+#include "codec/FrameAssembler.h"
 
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 
 #include <deque>
 

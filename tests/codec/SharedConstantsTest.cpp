@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numeric>
 
-#include "model/SharedConstants.h"
+#include "codec/SharedConstants.h"
 
 namespace {
 

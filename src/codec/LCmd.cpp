@@ -1,4 +1,4 @@
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 
 #include <algorithm>
 #include <bit>

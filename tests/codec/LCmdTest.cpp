@@ -1,5 +1,5 @@
-#include "link/LCmd.h"
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
+#include "codec/LCmd.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "model/dialogs/FRecallPreset.h"
+#include "app/presets/FRecallPreset.h"
 
-#include "model/dialogs/FStoreName.h"
+#include "app/presets/FStoreName.h"
 #include "platform/gui/Label.h"
 #include "platform/text/Format.h"
 

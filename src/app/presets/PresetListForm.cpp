@@ -1,11 +1,11 @@
-#include "model/dialogs/PresetListForm.h"
+#include "app/presets/PresetListForm.h"
 
 #include <algorithm>
 #include <string>
 
+#include "app/presets/DialogText.h"
+#include "app/presets/PresetDialogHost.h"
 #include "model/NameText.h"
-#include "model/dialogs/DialogText.h"
-#include "model/dialogs/PresetDialogHost.h"
 #include "platform/gui/Button.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/ValueListEditor.h"

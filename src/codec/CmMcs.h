@@ -4,7 +4,7 @@
 // Constructors copy their arguments unchecked: bytes as given, 16-bit values
 // low byte first, texts cut or zero-padded to their fixed widths.
 
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "model/dialogs/DialogText.h"
+#include "app/presets/DialogText.h"
 
 #include <utility>
 

@@ -2,7 +2,7 @@
 // The recall list: the factory preset F00 and the user presets U01-U20;
 // choosing one opens the name dialog to confirm the recall.
 
-#include "model/dialogs/PresetListForm.h"
+#include "app/presets/PresetListForm.h"
 
 class TfmRecallPreset : public qx::PresetListForm
 {

@@ -9,8 +9,8 @@
 #include <limits>
 #include <string>
 
-#include "model/SharedConstants.h"
-#include "model/ValueScales.h"
+#include "codec/SharedConstants.h"
+#include "codec/ValueScales.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "model/dialogs/FStoreName.h"
+#include "app/presets/FStoreName.h"
 
 #include <string>
 
+#include "app/presets/DialogText.h"
+#include "app/presets/FRecallPreset.h"
+#include "app/presets/FStorePreset.h"
+#include "app/presets/PresetDialogHost.h"
 #include "model/NameText.h"
-#include "model/dialogs/FRecallPreset.h"
-#include "model/dialogs/FStorePreset.h"
-#include "model/dialogs/DialogText.h"
-#include "model/dialogs/PresetDialogHost.h"
 #include "platform/gui/Button.h"
 #include "platform/gui/Edit.h"
 #include "platform/gui/Keys.h"
