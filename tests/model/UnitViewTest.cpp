@@ -146,7 +146,7 @@ TEST_F(UnitViewTest, TheFactoryDefaultShowsItsValuesOnEveryPage)
 TEST_F(UnitViewTest, TheBusyPresetFileShowsItsValuesOnEveryPage)
 {
     qx::FirBuffers buffers{};
-    ASSERT_TRUE(qx::openPresetFile(QX_TEST_DATA_DIR "/busy.prs", unit.record(), buffers).result.ok());
+    ASSERT_TRUE(qx::openPresetFile(QX_TEST_DATA_DIR "/samples/busy.prs", unit.record(), buffers).result.ok());
     inputs.currentPreset = 3;
     inputs.firCounts = qx::firCountsOf(unit.record());
     const qx::UnitView v = view();
