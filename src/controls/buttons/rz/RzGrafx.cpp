@@ -9,6 +9,9 @@
 #include <cstdint>
 #include <cstdlib>
 
+using qx::rz::TGradientDirection;
+using enum qx::rz::TGradientDirection;
+
 namespace {
 
 /// A colour step between two colours: the channel moves by (end - start) / (steps + 1)
