@@ -8,6 +8,7 @@ qx_fuzz_target(model_dispatcher SOURCES ReplyDispatcherFuzzer.cpp LIBS qx_model 
 qx_fuzz_target(model_preset_file SOURCES PresetFileFuzzer.cpp LIBS qx_model qx_model_fakes)
 qx_fuzz_target(model_unit_file SOURCES UnitFileFuzzer.cpp LIBS qx_model qx_model_fakes)
 qx_fuzz_target(model_fir_image SOURCES FirImageFuzzer.cpp LIBS qx_model)
+qx_fuzz_target(model_fir_coefficient_file SOURCES FirCoefficientFileFuzzer.cpp LIBS qx_model)
 qx_fuzz_target(image_png SOURCES PngDecoderFuzzer.cpp LIBS qx_platform_image)
 qx_fuzz_target(image_jpeg SOURCES JpegDecoderFuzzer.cpp LIBS qx_platform_image)
 qx_fuzz_target(image_bmp SOURCES BmpDecoderFuzzer.cpp LIBS qx_platform_image)

@@ -1,5 +1,6 @@
 #include "codec/FrameAssembler.h"
 
+#include "FrameBuilder.h"
 #include "codec/LCmd.h"
 
 #include <gtest/gtest.h>
@@ -10,11 +11,7 @@ namespace {
 
 using qx::Frame;
 using qx::FrameAssembler;
-
-Frame reply(std::uint8_t device, std::uint8_t code, std::vector<std::uint8_t> payload)
-{
-    return qx::frame::Build(device, 0x00, code, payload);
-}
+using qx::test::replyFrame;
 
 std::vector<Frame> feed(FrameAssembler& assembler, const std::vector<std::uint8_t>& bytes)
 {
@@ -34,7 +31,7 @@ std::vector<std::uint8_t> join(std::initializer_list<std::vector<std::uint8_t>> 
 
 TEST(FrameAssembler, AFrameSplitAtEveryPositionCompletesOnce)
 {
-    const Frame frame = reply(1, 0x24, {0x10, 0x02, 0x10, 0x03, 0x00}); // markers inside the payload
+    const Frame frame = replyFrame(1, 0x24, {0x10, 0x02, 0x10, 0x03, 0x00}); // markers inside the payload
     for (std::size_t split = 0; split < frame.size(); ++split) {
         FrameAssembler assembler;
         const auto first = feed(assembler, {frame.begin(), frame.begin() + static_cast<std::ptrdiff_t>(split)});
@@ -47,9 +44,9 @@ TEST(FrameAssembler, AFrameSplitAtEveryPositionCompletesOnce)
 
 TEST(FrameAssembler, CutsStreamsIntoTheirFrames)
 {
-    const Frame a = reply(1, 0x10, {});
-    const Frame b = reply(1, 0x13, {'Q', 'X'});
-    const Frame other = reply(7, 0x12, {0}); // another device's reply is still a frame
+    const Frame a = replyFrame(1, 0x10, {});
+    const Frame b = replyFrame(1, 0x13, {'Q', 'X'});
+    const Frame other = replyFrame(7, 0x12, {0}); // another device's reply is still a frame
     const struct
     {
         const char* rule;
@@ -76,7 +73,7 @@ TEST(FrameAssembler, CutsStreamsIntoTheirFrames)
 
 TEST(FrameAssembler, TheChecksumIsNotChecked)
 {
-    Frame frame = reply(1, 0x01, {0x00});
+    Frame frame = replyFrame(1, 0x01, {0x00});
     frame.back() ^= 0xFF;
     FrameAssembler assembler;
     EXPECT_EQ(feed(assembler, frame), std::vector<Frame>{frame});
@@ -95,7 +92,7 @@ TEST(FrameAssembler, NeverHoldsMoreThanOneMaximalFrame)
         largest = std::max(largest, assembler.buffered());
     }
     EXPECT_LE(largest, 255u + qx::frame::kOverhead);
-    const Frame a = reply(1, 0x10, {});
+    const Frame a = replyFrame(1, 0x10, {});
     EXPECT_EQ(feed(assembler, a), std::vector<Frame>{a}) << "the assembler recovers after the noise";
 }
 

@@ -309,7 +309,7 @@ TEST_F(NetLinkTest, AFailedWaitIsReportedAndCloseThenNeitherWaitsNorReports)
     ASSERT_TRUE(owner.waitForPosted(1));
     ASSERT_EQ(owner.errors().size(), 1u);
     EXPECT_EQ(owner.errors()[0].code, 6);
-    ASSERT_TRUE(eventually([&] { return !link->IsOpen(); }));
+    ASSERT_TRUE(waitUntil([&] { return !link->IsOpen(); }, "the link to close"));
     link->Close(); // the manual clock never moves: a wait here would hang
     EXPECT_EQ(owner.posted().size(), 1u);
 }

@@ -8,7 +8,8 @@
 #include "platform/hid/FakeHidBus.h"
 #include "platform/net/ClientSocket.h"
 #include "platform/sync/Clock.h"
-#include "tests/platform/net/NetTestEnvironment.h"
+#include "PumpUntil.h"
+#include "tests/platform/net/LoopbackListener.h"
 
 #include <gtest/gtest.h>
 

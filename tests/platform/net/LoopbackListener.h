@@ -1,12 +1,6 @@
 #pragma once
 
-#include <functional>
-
 namespace qx::test {
-
-/// Lets the GUI loop pass until done() holds; fails the test when it does
-/// not within a generous bound (a hang guard, not a timing check).
-bool pumpUntil(const std::function<bool()>& done);
 
 /// A listening socket on 127.0.0.1 with an ephemeral port.
 class LoopbackListener

@@ -1,6 +1,6 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with its
-// contents when the test ends.
+// contents when the test ends; with small helpers to write and read files.
 
 #include <stdlib.h>
 
@@ -9,18 +9,22 @@
 #include <fstream>
 #include <iterator>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-namespace qxtest {
+namespace qx::test {
 
 class TempDir
 {
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qx-model-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        std::string pattern = (std::filesystem::temp_directory_path() / "qx-test-XXXXXX").string();
+        // Without a folder of its own a test must not run: it would write elsewhere.
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("no temporary folder under " + pattern);
+        path_ = pattern;
     }
     ~TempDir()
     {
@@ -55,4 +59,4 @@ inline std::size_t entryCount(const std::filesystem::path& folder)
         std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
 }
 
-} // namespace qxtest
+} // namespace qx::test
