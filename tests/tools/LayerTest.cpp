@@ -47,16 +47,6 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
 // the response maths stay free of it.
 const std::set<std::string> kWithoutQt = {"controls", "codec", "response"};
 
-// Rz controls that still use Qt themselves (widget masks, the combo box's edit
-// field, pixel loops) until the platform stand-in offers what they need. The
-// list may only shrink.
-const std::set<std::string> kPendingQt = {
-    "src/controls/buttons/rz/RzBmpBtn.cpp",
-    "src/controls/buttons/rz/RzCmboBx.cpp",
-    "src/controls/buttons/rz/RzGrafx.cpp",
-    "src/controls/buttons/rz/RzShapeButton.cpp",
-};
-
 // The layer of a path relative to the source tree ("src/model/X.cpp") or of
 // an include path ("model/X.h"); nothing for a path outside the layers.
 std::optional<std::string> layerOf(const std::string& path)
@@ -236,15 +226,10 @@ TEST(LayerTest, ControlsCodecAndResponseMathsIncludeNoQtHeader)
     const auto files = sourceFiles();
     for (const SourceFile& file : files) {
         const auto layer = layerOf(file.path);
-        if (!layer || !kWithoutQt.contains(*layer) || kPendingQt.contains(file.path))
+        if (!layer || !kWithoutQt.contains(*layer))
             continue;
         for (const std::string& include : qtIncludes(file))
             ADD_FAILURE() << include << " (" << *layer << " reaches Qt only through the platform stand-in)";
-    }
-    for (const std::string& pending : kPendingQt) {
-        const auto file = std::ranges::find(files, pending, &SourceFile::path);
-        if (file == files.end() || qtIncludes(*file).empty())
-            ADD_FAILURE() << pending << " includes no Qt header now (or is gone): remove it from kPendingQt";
     }
 }
 
