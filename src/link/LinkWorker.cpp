@@ -3,6 +3,7 @@
 #include "link/LCmd.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace qx {
 namespace {
@@ -132,6 +133,43 @@ bool LinkWorker::IsOwnMessage(const WindowMessage& message) const
     return message.id == WM_LINK_ERROR && readLinkErrorMessage(message).generation == generation_;
 }
 
+void LinkWorker::PauseTimeouts()
+{
+    std::lock_guard lock(mutex_);
+    if (pauses_++ == 0)
+        pausedAt_ = clock_.nowMs();
+}
+
+void LinkWorker::ResumeTimeouts()
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (pauses_ == 0 || --pauses_ > 0)
+            return;
+        pausedTime_ += clock_.nowMs() - pausedAt_;
+    }
+    if (events_)
+        events_->set(kWakeEvent);
+}
+
+bool LinkWorker::TimeoutsPaused() const
+{
+    std::lock_guard lock(mutex_);
+    return pauses_ > 0;
+}
+
+std::int64_t LinkWorker::TakePausedTime()
+{
+    std::lock_guard lock(mutex_);
+    return std::exchange(pausedTime_, 0);
+}
+
+Frame LinkWorker::PendingFrame() const
+{
+    std::lock_guard lock(mutex_);
+    return pending_ ? sendBuffer_ : Frame{};
+}
+
 void LinkWorker::SignalInput()
 {
     if (events_)
@@ -158,7 +196,12 @@ void LinkWorker::WorkerThread()
 {
     std::int64_t waitDeadline = clock_.nowMs() + timeoutMs_.load();
     for (;;) {
-        const WaitResult result = WaitForWork(std::min(waitDeadline, TimerDue()));
+        if (const std::int64_t paused = TakePausedTime(); paused > 0) {
+            waitDeadline += paused;
+            OnTimeoutsResumed(paused);
+        }
+        const std::int64_t deadline = TimeoutsPaused() ? kNever : std::min(waitDeadline, TimerDue());
+        const WaitResult result = WaitForWork(deadline);
         const std::int64_t now = clock_.nowMs();
         if (StopRequested() || !HandleWait(result, now, waitDeadline))
             break;
@@ -179,6 +222,8 @@ bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int
         return false;
     }
     if (result.kind == Kind::TimedOut) {
+        if (TimeoutsPaused())
+            return true;
         if (now >= TimerDue())
             TimerTick();
         if (now < waitDeadline)
@@ -186,16 +231,20 @@ bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int
         waitDeadline = now + timeout;
         return HandleTimeout();
     }
-    waitDeadline = now + timeout;
     switch (result.index) {
     case kInputEvent:
+        // Received bytes do not restart the time-out: only the answer to the
+        // frame in flight ends its wait, by a new frame being handed over.
         if (!TakeInput()) {
             OnError(static_cast<int>(LinkError::PortFailed), SendBufferByte(frame::kReplyIdOffset));
             return false;
         }
         return true;
     case kSendEvent:
+        waitDeadline = now + timeout;
         return WritePending(true);
+    case kWakeEvent:
+        return true; // the pause ended; the next pass makes up for it
     default:
         return false; // stop
     }
