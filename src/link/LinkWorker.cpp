@@ -140,6 +140,8 @@ void LinkWorker::PauseTimeouts()
         pausedAt_ = clock_.nowMs();
 }
 
+// Wakes the worker only when it has something to make up: a wait without
+// end taken while paused, or a deadline to move by the paused time.
 void LinkWorker::ResumeTimeouts()
 {
     {
@@ -147,9 +149,20 @@ void LinkWorker::ResumeTimeouts()
         if (pauses_ == 0 || --pauses_ > 0)
             return;
         pausedTime_ += clock_.nowMs() - pausedAt_;
+        if (!waitingPaused_ && pausedTime_ == 0)
+            return;
     }
     if (events_)
         events_->set(kWakeEvent);
+}
+
+// The deadline of the next wait: none while paused.
+std::int64_t LinkWorker::NextDeadline(std::int64_t waitDeadline)
+{
+    const std::int64_t due = std::min(waitDeadline, TimerDue());
+    std::lock_guard lock(mutex_);
+    waitingPaused_ = pauses_ > 0;
+    return waitingPaused_ ? kNever : due;
 }
 
 bool LinkWorker::TimeoutsPaused() const
@@ -158,10 +171,20 @@ bool LinkWorker::TimeoutsPaused() const
     return pauses_ > 0;
 }
 
-std::int64_t LinkWorker::TakePausedTime()
+// Moves the time-out and the periodic duty by the time spent paused since
+// the last call; true when there was any.
+bool LinkWorker::MakeUpPausedTime(std::int64_t& waitDeadline)
 {
-    std::lock_guard lock(mutex_);
-    return std::exchange(pausedTime_, 0);
+    std::int64_t paused = 0;
+    {
+        std::lock_guard lock(mutex_);
+        paused = std::exchange(pausedTime_, 0);
+    }
+    if (paused == 0)
+        return false;
+    waitDeadline += paused;
+    OnTimeoutsResumed(paused);
+    return true;
 }
 
 Frame LinkWorker::PendingFrame() const
@@ -196,12 +219,8 @@ void LinkWorker::WorkerThread()
 {
     std::int64_t waitDeadline = clock_.nowMs() + timeoutMs_.load();
     for (;;) {
-        if (const std::int64_t paused = TakePausedTime(); paused > 0) {
-            waitDeadline += paused;
-            OnTimeoutsResumed(paused);
-        }
-        const std::int64_t deadline = TimeoutsPaused() ? kNever : std::min(waitDeadline, TimerDue());
-        const WaitResult result = WaitForWork(deadline);
+        MakeUpPausedTime(waitDeadline);
+        const WaitResult result = WaitForWork(NextDeadline(waitDeadline));
         const std::int64_t now = clock_.nowMs();
         if (StopRequested() || !HandleWait(result, now, waitDeadline))
             break;
@@ -222,7 +241,9 @@ bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int
         return false;
     }
     if (result.kind == Kind::TimedOut) {
-        if (TimeoutsPaused())
+        // A time-out that came while paused, or before the pause was made up
+        // for, is not one.
+        if (TimeoutsPaused() || MakeUpPausedTime(waitDeadline))
             return true;
         if (now >= TimerDue())
             TimerTick();

@@ -128,7 +128,8 @@ private:
     bool HandleTimeout();
     int SendBufferByte(std::size_t index) const;
     bool TimeoutsPaused() const;
-    std::int64_t TakePausedTime();
+    std::int64_t NextDeadline(std::int64_t waitDeadline);
+    bool MakeUpPausedTime(std::int64_t& waitDeadline);
 
     MessageTarget& owner_;
     Clock& clock_;
@@ -149,6 +150,7 @@ private:
     int pauses_ = 0;              // PauseTimeouts not yet resumed
     std::int64_t pausedAt_ = 0;   // when the first of them came
     std::int64_t pausedTime_ = 0; // paused time the worker has not yet made up
+    bool waitingPaused_ = false;  // the worker's wait has no end because paused
 };
 
 } // namespace qx
