@@ -209,6 +209,17 @@ WaitResult LinkWorker::WaitForWork(std::int64_t deadlineMs)
     return events_->waitUntil(deadlineMs);
 }
 
+bool LinkWorker::TimerTickHandedAFrame()
+{
+    const auto handed = [this] {
+        std::lock_guard lock(mutex_);
+        return handed_;
+    };
+    const std::uint64_t before = handed();
+    TimerTick();
+    return handed() != before;
+}
+
 int LinkWorker::SendBufferByte(std::size_t index) const
 {
     std::lock_guard lock(mutex_);
@@ -245,8 +256,11 @@ bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int
         // for, is not one.
         if (TimeoutsPaused() || MakeUpPausedTime(waitDeadline))
             return true;
-        if (now >= TimerDue())
-            TimerTick();
+        // A frame the periodic duty hands over now (the keep-alive) is a new
+        // frame: it is written, and timed, by the next pass, not failed by
+        // the time-out of the one before it.
+        if (now >= TimerDue() && TimerTickHandedAFrame())
+            return true;
         if (now < waitDeadline)
             return true;
         waitDeadline = now + timeout;

@@ -128,6 +128,7 @@ private:
     bool HandleTimeout();
     int SendBufferByte(std::size_t index) const;
     bool TimeoutsPaused() const;
+    bool TimerTickHandedAFrame();
     std::int64_t NextDeadline(std::int64_t waitDeadline);
     bool MakeUpPausedTime(std::int64_t& waitDeadline);
 

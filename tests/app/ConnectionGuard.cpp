@@ -10,10 +10,15 @@
 
 namespace qx::test {
 
-void guardConnections()
+hid::FakeHidBus& fakeHidBus()
 {
     static hid::FakeHidBus bus;
-    setMainWindowHidBackend(&bus);
+    return bus;
+}
+
+void guardConnections()
+{
+    setMainWindowHidBackend(&fakeHidBus());
     setDialFilter([](std::uint32_t address, std::uint16_t) {
         EXPECT_TRUE(isLoopback(address)) << "a test dialled a non-loopback address";
         return isLoopback(address);

@@ -340,6 +340,26 @@ TEST_F(NetLinkTest, KeepAlivePollsAnIdleLinkTwoSecondsAfterTheLastSend)
     EXPECT_EQ(link->Timeout(), LNetProc::kKeepAliveTimeoutMs);
 }
 
+// The answered frame's last resend runs out at the moment the keep-alive is
+// due: the poll is a new frame and goes out, instead of being failed at once
+// with the old frame's used-up retries.
+TEST_F(NetLinkTest, AKeepAliveDueWithTheLastTimeOutIsSentNotFailed)
+{
+    open();
+    link->SetTimeout(1000);
+    link->SetRetries(1);
+    const Frame asked = command(0x2C);
+    link->SendFrame(asked, true);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    answerAndWait(reply(0x2C, {0, 0, 0, 0, 0, 1, 0}));
+    tick(1000);
+    EXPECT_EQ(writer.writes(), (std::vector<Frame>(2, asked)));
+    tick(1000);
+    ASSERT_TRUE(writer.waitForWrites(3));
+    EXPECT_EQ(writer.writes().back(), kStatusPoll);
+    EXPECT_TRUE(owner.errors().empty());
+}
+
 TEST_F(NetLinkTest, KeepAliveStaysQuietWhileBusyOrSuppressed)
 {
     open();
