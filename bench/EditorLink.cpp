@@ -3,7 +3,7 @@
 #include "app/FMain.h"
 #include "app/FNetworkSetup.h"
 #include "app/ProgramStart.h"
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 #include "link/LinkMessages.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/PropertyRegistry.h"

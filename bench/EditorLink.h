@@ -4,15 +4,14 @@
 // wired as the program wires them, around the real main window, which shows
 // what the exchanges load.
 
+#include "NullHost.h"
 #include "app/ConnectionControl.h"
 #include "app/FNetWorkScan.h"
 #include "link/LinkRouter.h"
 #include "link/hid/ProcessorHidPort.h"
 #include "link/hid/TJvHidDeviceController.h"
-#include "model/ExchangeHost.h"
 #include "model/LUnitControl.h"
 #include "model/ReplyDispatcher.h"
-#include "model/UnitHost.h"
 #include "platform/gui/Form.h"
 #include "platform/hid/FakeHidBus.h"
 
@@ -25,7 +24,9 @@ class TfmMain;
 
 namespace qx::bench {
 
-class EditorLink : public TForm, public ExchangeHost, public UnitHost, public ConnectionView
+// The main window's services that the load does not touch are the null host's
+// no-ops; the window's timers (meter poll, progress show) are not part of it.
+class EditorLink : public TForm, public test::NullHost, public ConnectionView
 {
 public:
     EditorLink(TfmMain& window, std::uint16_t port);
@@ -52,46 +53,24 @@ public:
 
     void WndProc(TMessage& m) override;
 
-    // UnitHost and ExchangeHost.
+    // What the load uses of the unit and exchange services.
     std::uint8_t GetDeviceId() const override;
     void SendCommand(const LCmd& command, bool urgent) override;
-    bool IsBusy() const override { return false; }
-    void MarkCurveChanged(int) override {}
-    void ShowPresetRowName(int, const PresetName&) override {}
     void SetLinkTimeout(int milliseconds) override { router_.SetLinkTimeout(milliseconds); }
     void SetLinkRetries(int count) override { router_.SetLinkRetries(count); }
     void SetKeepAliveSuppressed(bool suppressed) override { router_.SetKeepAliveSuppressed(suppressed); }
-    bool IsUsbLink() const override { return false; }
-    // The window's timers (meter poll, progress show) are not part of the load.
-    void SetTimerEnabled(ExchangeTimer, bool) override {}
     int ProgressPosition() const override;
     int ProgressMax() const override;
     void SetProgressPosition(int position) override;
     void SetProgressMax(int maximum) override;
     void SetStatusText(std::string_view stringId) override;
     void CloseProgressWindow() override;
-    void ShowProgressWindow(bool) override {}
     void NotifyConnectResult(int result) override;
     void ShowOnline() override;
-    void ShowModelError(std::string_view) override {}
     void SetLockModeVisible(bool visible) override;
-    void SetUnlockReplyState(int) override {}
     void LoadUnitToForm() override;
     void ReenableLinkControls() override;
-    void ShowInformation(std::string_view) override {}
-    void ShowFactoryDialog() override {}
-    std::optional<std::filesystem::path> ChooseFile(FileDialog) override { return std::nullopt; }
-    void SetMainWindowEnabled(bool) override {}
-    void SetBusy(bool) override {}
     void ShowCurrentPreset(std::string_view number, const PresetName& name) override;
-    void ClearPeqSelection() override {}
-    void ShowOpenedFirFilters() override {}
-    void Pause(int) override {}
-    bool IsDynamicsArmed(int, bool) const override { return false; }
-    void ShowMeters(const MeterFrame&) override {}
-    void ClearMeters() override {}
-    void SetDspText(std::string_view) override {}
-    void SetDspLabelStyle(DspLabelStyle) override {}
 
     // ConnectionView.
     void ShowOffline() override {}

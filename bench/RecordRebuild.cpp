@@ -4,9 +4,9 @@
 #include <functional>
 
 #include "DirectResponse.h"
+#include "codec/SharedConstants.h"
+#include "codec/ValueScales.h"
 #include "model/FactoryDefault.h"
-#include "model/SharedConstants.h"
-#include "model/ValueScales.h"
 #include "response/Plot.h"
 
 namespace qx::bench {

@@ -9,7 +9,7 @@ function(qx_add_test name)
     message(FATAL_ERROR "qx_add_test(${name}): give exactly one label")
   endif()
   add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/LsanSuppressions.cpp)
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main qx_warnings)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} qx_test_support GTest::gtest GTest::gtest_main qx_warnings)
   target_compile_definitions(${name} PRIVATE QX_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST

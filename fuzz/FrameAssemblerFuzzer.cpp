@@ -6,8 +6,8 @@
 
 #include "FuzzInput.h"
 
-#include "link/FrameAssembler.h"
-#include "link/LCmd.h"
+#include "codec/FrameAssembler.h"
+#include "codec/LCmd.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "FuzzInput.h"
 
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -8,9 +8,9 @@
 #include "FuzzInput.h"
 #include "MemoryFile.h"
 
+#include "codec/ValueScales.h"
 #include "model/LUnitControl.h"
 #include "model/PresetFile.h"
-#include "model/ValueScales.h"
 
 #include <algorithm>
 #include <cmath>

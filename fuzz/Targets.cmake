@@ -2,12 +2,13 @@
 # fuzz/CMakeLists.txt makes each a libFuzzer executable; tests/fuzz/CMakeLists.txt
 # makes each a GoogleTest that replays fuzz/corpus/<name>/. Each defines
 # qx_fuzz_target before including this list.
-qx_fuzz_target(link_reply SOURCES LinkReplyFuzzer.cpp LIBS qx_link)
-qx_fuzz_target(link_assembler SOURCES FrameAssemblerFuzzer.cpp LIBS qx_link)
+qx_fuzz_target(link_reply SOURCES LinkReplyFuzzer.cpp LIBS qx_codec)
+qx_fuzz_target(link_assembler SOURCES FrameAssemblerFuzzer.cpp LIBS qx_codec)
 qx_fuzz_target(model_dispatcher SOURCES ReplyDispatcherFuzzer.cpp LIBS qx_model qx_model_fakes)
 qx_fuzz_target(model_preset_file SOURCES PresetFileFuzzer.cpp LIBS qx_model qx_model_fakes)
 qx_fuzz_target(model_unit_file SOURCES UnitFileFuzzer.cpp LIBS qx_model qx_model_fakes)
 qx_fuzz_target(model_fir_image SOURCES FirImageFuzzer.cpp LIBS qx_model)
+qx_fuzz_target(model_fir_coefficient_file SOURCES FirCoefficientFileFuzzer.cpp LIBS qx_model)
 qx_fuzz_target(image_png SOURCES PngDecoderFuzzer.cpp LIBS qx_platform_image)
 qx_fuzz_target(image_jpeg SOURCES JpegDecoderFuzzer.cpp LIBS qx_platform_image)
 qx_fuzz_target(image_bmp SOURCES BmpDecoderFuzzer.cpp LIBS qx_platform_image)

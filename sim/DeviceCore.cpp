@@ -1,8 +1,8 @@
 #include "DeviceCore.h"
 
 #include "ImageBytes.h"
-#include "link/CmMcs.h"
-#include "link/LCmd.h"
+#include "codec/CmMcs.h"
+#include "codec/LCmd.h"
 #include "model/FactoryDefault.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "FakeHidProcessor.h"
 
 #include "Responder.h"
-#include "link/hid/ProcessorHidPort.h"
+#include "codec/SharedConstants.h"
 #include "platform/hid/FakeHidBus.h"
 
 namespace qx::sim {

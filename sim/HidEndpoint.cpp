@@ -1,7 +1,7 @@
 #include "HidEndpoint.h"
 
 #include "Responder.h"
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 
 #include <algorithm>
 

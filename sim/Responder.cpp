@@ -1,7 +1,7 @@
 #include "Responder.h"
 
 #include "FrameLog.h"
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 
 #include <algorithm>
 

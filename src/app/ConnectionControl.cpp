@@ -2,7 +2,7 @@
 
 #include "app/FHidData.h"
 #include "app/FNetWorkScan.h"
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 #include "link/LinkMessages.h"
 #include "link/LinkRouter.h"
 #include "model/ExchangeCodes.h"

@@ -2,7 +2,7 @@
 
 #include "app/FMain.h"
 #include "app/strings/TextTables.h"
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "controls/skinned/AdvProgressBar.h"
 #include "platform/gui/Label.h"

@@ -1,7 +1,7 @@
 #include "link/FramingLink.h"
 
+#include "codec/LCmd.h"
 #include "link/LComm.h"
-#include "link/LCmd.h"
 #include "link/LNet.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/FrameAssembler.h"
+#include "codec/FrameAssembler.h"
 #include "link/LinkWorker.h"
 #include "link/SendQueue.h"
 

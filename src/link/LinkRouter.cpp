@@ -1,6 +1,6 @@
 #include "link/LinkRouter.h"
 
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 #include "link/LCommProc.h"
 #include "link/LNetProc.h"
 #include "link/hid/ProcessorHidPort.h"

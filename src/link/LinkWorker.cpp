@@ -1,6 +1,6 @@
 #include "link/LinkWorker.h"
 
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 
 #include <algorithm>
 #include <utility>

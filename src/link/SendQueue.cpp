@@ -1,6 +1,6 @@
 #include "link/SendQueue.h"
 
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 
 #include <algorithm>
 

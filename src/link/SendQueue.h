@@ -1,5 +1,7 @@
 #pragma once
 
+#include "codec/Frame.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -7,8 +9,6 @@
 #include <vector>
 
 namespace qx {
-
-using Frame = std::vector<std::uint8_t>;
 
 /// True when a newer frame `b` may stand in for a waiting frame `a`: both
 /// command frames for the same device with the same code and the same

@@ -4,7 +4,7 @@
 #include <bit>
 #include <string_view>
 
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 #include "model/ExchangeCodes.h"
 #include "model/FactoryDefault.h"
 #include "model/PresetBurst.h"

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 #include "model/ExchangeCodes.h"
 #include "model/RecordFields.h"
 

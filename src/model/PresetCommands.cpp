@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 #include "model/ExchangeCodes.h"
 #include "model/ExchangeHost.h"
 #include "model/ExchangeState.h"

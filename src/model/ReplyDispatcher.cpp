@@ -1,6 +1,6 @@
 #include "model/ReplyDispatcher.h"
 
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 #include "model/ExchangeCodes.h"
 #include "model/ExchangeHost.h"
 #include "model/LUnitControl.h"

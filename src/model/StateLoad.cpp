@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 #include "model/ExchangeCodes.h"
 #include "model/ExchangeHost.h"
 #include "model/LUnitControl.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 #include "model/ExchangeCodes.h"
 #include "model/ExchangeHost.h"
 #include "model/ExchangeState.h"

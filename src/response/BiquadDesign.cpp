@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "model/SharedConstants.h"
+#include "codec/SharedConstants.h"
 #include "response/PlotSection.h"
 
 namespace {

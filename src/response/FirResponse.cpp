@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "model/SharedConstants.h"
+#include "codec/SharedConstants.h"
 #include "response/FirDesign.h"
 
 namespace qx {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "model/SharedConstants.h"
+#include "codec/SharedConstants.h"
 
 namespace qx {
 namespace {

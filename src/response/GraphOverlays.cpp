@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "model/SharedConstants.h"
+#include "codec/SharedConstants.h"
 #include "platform/gdiplus/Graphics.h"
 #include "platform/text/Format.h"
 #include "response/LMyFFTDrawHpLp6dB.h"

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string_view>
 
-#include "model/SharedConstants.h"
-#include "model/ValueScales.h"
+#include "codec/SharedConstants.h"
+#include "codec/ValueScales.h"
 #include "platform/text/CNumberReader.h"
 #include "platform/text/FloatFormat.h"
 #include "platform/text/Format.h"

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "codec/SharedConstants.h"
 #include "controls/buttons/rz/RzButton.h"
 #include "controls/buttons/rz/RzCmboBx.h"
 #include "controls/buttons/rz/RzLabel.h"
-#include "model/SharedConstants.h"
 #include "platform/gui/Edit.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/PropertyRegistry.h"

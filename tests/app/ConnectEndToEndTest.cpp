@@ -3,6 +3,8 @@
 // HID bus.
 
 #include "DeviceCore.h"
+#include "NullHost.h"
+#include "PumpUntil.h"
 #include "FakeHidProcessor.h"
 #include "Responder.h"
 #include "SimServer.h"
@@ -16,7 +18,6 @@
 #include "link/LinkRouter.h"
 #include "link/hid/ProcessorHidPort.h"
 #include "link/hid/TJvHidDeviceController.h"
-#include "model/ExchangeHost.h"
 #include "model/FirImage.h"
 #include "model/LUnitControl.h"
 #include "model/ReplyDispatcher.h"
@@ -30,7 +31,7 @@
 #include "platform/net/ClientSocket.h"
 #include "platform/serial/SerialPortList.h"
 #include "platform/sync/Clock.h"
-#include "tests/platform/net/NetTestEnvironment.h"
+#include "tests/platform/net/LoopbackListener.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +46,7 @@ constexpr std::uint32_t kLoopback = 0x7F000001;
 
 // The main window's connection part, wired as the program wires it, with
 // what it would show recorded.
-class TestMainWindow : public TForm, public ExchangeHost, public ConnectionHost, public ConnectionView
+class TestMainWindow : public TForm, public NullHost, public ConnectionHost, public ConnectionView
 {
 public:
     TestMainWindow(hid::FakeHidBus& bus, int simPort)
@@ -112,7 +113,7 @@ public:
         return std::find(record.begin(), record.end(), what) != record.end();
     }
 
-    // ExchangeHost and ConnectionHost.
+    // What the exchanges and the connection dialogs use.
     std::uint8_t GetDeviceId() const override { return static_cast<std::uint8_t>(router.DeviceId()); }
     void SendCommand(const LCmd& command, bool urgent) override { router.SendCommand(command, urgent); }
     void SetLinkTimeout(int ms) override { router.SetLinkTimeout(ms); }
@@ -130,8 +131,6 @@ public:
     int ProgressMax() const override { return progressMax; }
     void SetProgressPosition(int p) override { progress = p; }
     void SetProgressMax(int m) override { progressMax = m; }
-    void SetStatusText(std::string_view) override {}
-    void CloseProgressWindow() override {}
     void NotifyConnectResult(int result) override { scan->NotifyConnectResult(static_cast<unsigned char>(result)); }
     void ShowOnline() override { record.push_back("online"); }
     void ShowModelError(std::string_view id) override
@@ -139,24 +138,7 @@ public:
         scan->Hide();
         record.emplace_back(id);
     }
-    void SetLockModeVisible(bool) override {}
-    void SetUnlockReplyState(int) override {}
     void LoadUnitToForm() override { record.push_back("loaded"); }
-    void ReenableLinkControls() override {}
-    void ShowProgressWindow(bool) override {}
-    void ShowFactoryDialog() override {}
-    std::optional<std::filesystem::path> ChooseFile(FileDialog) override { return std::nullopt; }
-    void SetMainWindowEnabled(bool) override {}
-    void SetBusy(bool) override {}
-    void ShowCurrentPreset(std::string_view, const PresetName&) override {}
-    void ClearPeqSelection() override {}
-    void ShowOpenedFirFilters() override {}
-    void Pause(int) override {}
-    bool IsDynamicsArmed(int, bool) const override { return false; }
-    void ShowMeters(const MeterFrame&) override {}
-    void ClearMeters() override {}
-    void SetDspText(std::string_view) override {}
-    void SetDspLabelStyle(DspLabelStyle) override {}
 
     std::string_view Translate(std::string_view id) const override { return qx::Translate(kLanguageEnglish, id); }
     void SetDeviceId(int id) override { router.SetDeviceId(id); }
@@ -167,6 +149,7 @@ public:
     TClientSocket& NetSocket() override { return *socket; }
     void ShowIpText(const std::string&) override {}
     void ShowInformation(std::string_view) override {}
+    void CloseProgressWindow() override {}
     bool HasHidDevice() const override { return port.Device() != nullptr; }
     void SetComPortName(const std::string& name) override { comPortName = name; }
     void ConnectUsb() override { control.ConnectUsb(); }
@@ -270,7 +253,10 @@ protected:
         if (serverThread.joinable())
             serverThread.join();
     }
-    bool online() { return pumpUntil([&] { return window->dispatcher.state().online; }); }
+    bool online(std::source_location where = std::source_location::current())
+    {
+        return pumpUntil([&] { return window->dispatcher.state().online; }, "online", kWaitLimit, where);
+    }
     bool anyLine(const std::string& prefix) const
     {
         const auto lines = window->traceLines();
@@ -295,7 +281,7 @@ TEST_F(ConnectEndToEnd, TheScanFindsTheProcessorOverTcpOnLoopbackAndGoesOnline)
     ASSERT_TRUE(online());
     EXPECT_EQ(window->router.Kind(), LinkKind::Net);
     EXPECT_EQ(window->scan->lblScan->Caption(), "Connecting IP:127.0.0.1");
-    EXPECT_TRUE(pumpUntil([&] { return !window->scan->Visible(); })) << "the dialog closes on success";
+    EXPECT_TRUE(pumpUntil([&] { return !window->scan->Visible(); }, "the dialog to close on success"));
     EXPECT_TRUE(anyLine("NET W 10 02 00 01 01 10 ")) << "the device information request";
     EXPECT_TRUE(anyLine("NET R 10 02 01 00 ")) << "its answer";
 }
@@ -346,7 +332,7 @@ TEST_P(ConnectModelCheck, AWrongModelOrVersionIsRefusedAndTheLinkDropped)
     window->deviceAddress = kLoopback;
     window->startScan();
     ASSERT_TRUE(pumpUntil([&] { return window->shown(GetParam().error); }));
-    ASSERT_TRUE(pumpUntil([&] { return window->router.Kind() == LinkKind::None; })) << "the link is dropped";
+    ASSERT_TRUE(pumpUntil([&] { return window->router.Kind() == LinkKind::None; }, "the link to be dropped"));
     EXPECT_FALSE(window->dispatcher.state().online);
     EXPECT_TRUE(anyLine("NET W 10 02 00 01 01 11 ")) << "the end of the connection was sent first";
     EXPECT_TRUE(pumpUntil([&] { return window->shown("offline"); }));

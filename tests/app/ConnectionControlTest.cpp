@@ -88,12 +88,15 @@ TEST_F(ConnectionControlTest, ConnectingClearsAStaleExchangeAndSendsTheDeviceInf
     EXPECT_EQ(router.Kind(), LinkKind::Net);
     EXPECT_TRUE(dispatcher.state().connecting);
     expectExchangeStateCleared();
-    EXPECT_TRUE(eventually([&] {
-        for (const auto& m : owner.posted())
-            if (m.id == WM_LINK_TRACE && std::string(m.data.begin(), m.data.end()).rfind("NET W 10 02 00 01 01 10 ", 0) == 0)
-                return true;
-        return false;
-    })) << "0x10 went to the link";
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            for (const auto& m : owner.posted())
+                if (m.id == WM_LINK_TRACE &&
+                    std::string(m.data.begin(), m.data.end()).rfind("NET W 10 02 00 01 01 10 ", 0) == 0)
+                    return true;
+            return false;
+        },
+        "0x10 to go to the link"));
 }
 
 TEST_F(ConnectionControlTest, NoAnswerWhileConnectingEndsTheProbeOnly)

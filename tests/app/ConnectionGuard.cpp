@@ -1,12 +1,10 @@
 #include "ConnectionGuard.h"
+#include "LoopbackDialFilter.h"
 
 #include "app/FMain.h"
 #include "app/ProgramStart.h"
 #include "platform/gui/Application.h"
 #include "platform/hid/FakeHidBus.h"
-#include "platform/net/DialFilter.h"
-
-#include <gtest/gtest.h>
 
 namespace qx::test {
 
@@ -19,15 +17,12 @@ hid::FakeHidBus& fakeHidBus()
 void guardConnections()
 {
     setMainWindowHidBackend(&fakeHidBus());
-    setDialFilter([](std::uint32_t address, std::uint16_t) {
-        EXPECT_TRUE(isLoopback(address)) << "a test dialled a non-loopback address";
-        return isLoopback(address);
-    });
+    dialLoopbackOnly();
 }
 
 void releaseConnections()
 {
-    setDialFilter(nullptr);
+    removeDialFilter();
     setMainWindowHidBackend(nullptr);
 }
 

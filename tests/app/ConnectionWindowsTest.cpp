@@ -8,7 +8,8 @@
 #include "platform/gui/RadioButton.h"
 #include "platform/gui/Strings.h"
 #include "platform/text/EConvertError.h"
-#include "tests/platform/net/NetTestEnvironment.h"
+#include "PumpUntil.h"
+#include "tests/platform/net/LoopbackListener.h"
 
 #include <gtest/gtest.h>
 

@@ -10,6 +10,7 @@
 #include "DeviceCore.h"
 #include "FakeHidProcessor.h"
 #include "FrameLog.h"
+#include "PumpUntil.h"
 #include "Responder.h"
 #include "SimServer.h"
 #include "TempDir.h"
@@ -17,9 +18,9 @@
 #include "app/FNetWorkScan.h"
 #include "app/SmallWindows.h"
 #include "app/lock/FLockPassWord.h"
-#include "model/dialogs/FStorePreset.h"
-#include "link/CmMcs.h"
-#include "link/LCmd.h"
+#include "app/presets/FStorePreset.h"
+#include "codec/CmMcs.h"
+#include "codec/LCmd.h"
 #include "link/LinkRouter.h"
 #include "model/NameText.h"
 #include "platform/gui/Application.h"
@@ -205,7 +206,7 @@ protected:
             kind == LinkKind::Serial ? std::vector<std::string>{sim->pty()} : std::vector<std::string>{}));
         if (kind == LinkKind::Usb) {
             fmMain->RescanHid();
-            ASSERT_TRUE(runUntil([] { return fmMain->HasHidDevice(); }));
+            ASSERT_TRUE(qx::test::pumpUntil([] { return fmMain->HasHidDevice(); }, "the HID device"));
         }
     }
 
@@ -222,13 +223,10 @@ protected:
         t->SetEnabled(true);
     }
 
-    void pump(int realMs)
+    static void pump(int realMs)
     {
         const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(realMs);
-        while (std::chrono::steady_clock::now() < end) {
-            Application->ProcessMessages();
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
+        qx::test::pumpUntil([end] { return std::chrono::steady_clock::now() >= end; });
     }
 
     // Runs the loop until done() holds, checked by a timer that also fires
@@ -278,10 +276,7 @@ protected:
             }
         };
         driver.SetEnabled(true);
-        while (!finished && !gaveUp) {
-            Application->ProcessMessages();
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
+        qx::test::pumpUntil([&] { return finished || gaveUp; }, "the modal loops to end");
         EXPECT_FALSE(gaveUp) << "the awaited state did not come";
         return finished;
     }
@@ -374,7 +369,7 @@ protected:
     }
 
     qx::ManualClock clock;
-    qxtest::TempDir dir;
+    qx::test::TempDir dir;
     std::vector<std::unique_ptr<TTimer>> timers;
     std::unique_ptr<Simulator> sim;
 };

@@ -4,14 +4,15 @@
 // window offline.
 
 #include "ConnectionGuard.h"
+#include "PumpUntil.h"
 #include "DeviceCore.h"
 #include "Responder.h"
 #include "SimServer.h"
 #include "app/FMain.h"
 #include "app/FNetWorkScan.h"
+#include "codec/CmMcs.h"
+#include "codec/LCmd.h"
 #include "controls/skinned/AdvTrackBar.h"
-#include "link/CmMcs.h"
-#include "link/LCmd.h"
 #include "link/LinkRouter.h"
 #include "model/FirImage.h"
 #include "model/LUnitControl.h"
@@ -34,6 +35,8 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <source_location>
+#include <string_view>
 #include <thread>
 
 namespace {
@@ -100,27 +103,31 @@ protected:
         pointAt(port);
     }
 
-    // Runs the loop, modal loops included, until done() holds; a hang guard
-    // ends the scan dialog's modal loop and fails the test.
-    bool runUntil(const std::function<bool()>& done)
+    // Runs the loop, modal loops included, until done() holds. A guard ends
+    // the scan dialog's modal loop once the wait's limit has gone by, so that
+    // the wait can report what it waited for.
+    bool runUntil(const std::function<bool()>& done, std::string_view what,
+                  std::source_location where = std::source_location::current())
     {
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        bool gaveUp = false;
+        const auto giveUp = std::chrono::steady_clock::now() + qx::test::kWaitLimit;
         TTimer guard(nullptr);
         guard.SetInterval(1);
         guard.OnTimer = [&](TObject*) {
-            if (std::chrono::steady_clock::now() > giveUp && !gaveUp) {
-                gaveUp = true;
+            if (std::chrono::steady_clock::now() > giveUp && fmNetwork->Visible())
                 fmNetwork->Close();
-            }
         };
         guard.SetEnabled(true);
-        while (!done() && !gaveUp) {
-            Application->ProcessMessages();
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        EXPECT_FALSE(gaveUp) << "the awaited state did not come";
-        return !gaveUp;
+        return qx::test::pumpUntil(done, what, qx::test::kWaitLimit, where);
+    }
+
+    // The state load has ended and its state is shown: online, the scan
+    // dialog closed, and the meter poll, which starts only once the last
+    // parameter piece is in, running. The online flag alone comes with the
+    // model check, before the load has begun.
+    static bool stateLoaded()
+    {
+        return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible() &&
+               find<TTimer>("tmInLevelDet")->Enabled();
     }
 
     // The record (but its first two bytes, which the load does not carry) and
@@ -157,8 +164,8 @@ TEST_F(ProgramConnect, TheStartScanFindsTheSimulatorOverTcpAndShowsItsState)
     watch.OnTimer = [&](TObject*) { dialogSeen = dialogSeen || fmNetwork->Visible(); };
     watch.SetEnabled(true);
 
-    ASSERT_TRUE(runUntil([] { return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible(); }));
-    ASSERT_TRUE(runUntil([] { return find("lbPstName")->Caption() == "Seeded Show"; }));
+    ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load"));
+    ASSERT_TRUE(runUntil([] { return find("lbPstName")->Caption() == "Seeded Show"; }, "the preset name shown"));
     EXPECT_TRUE(dialogSeen) << "the start timer opened the scan dialog";
     EXPECT_EQ(fmMain->Router->Kind(), qx::LinkKind::Net);
     EXPECT_EQ(find("rzbMenuLink")->Caption(), "OnLine");
@@ -181,7 +188,7 @@ TEST_F(ProgramConnect, TheStartScanFindsTheSimulatorOnAPseudoTerminalAndLoadsIts
     qx::setSerialPortProvider(std::make_unique<qx::FixedSerialPorts>(std::vector<std::string>{pty}));
     fmMain->SetDeviceAddress(0); // no network probe before the serial one
 
-    ASSERT_TRUE(runUntil([] { return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible(); }));
+    ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load"));
     EXPECT_EQ(fmMain->Router->Kind(), qx::LinkKind::Serial);
     expectTheSimulatorsStateInTheModel();
     EXPECT_EQ(fmMain->FirCoeffs[2][63], 0.63F);
@@ -197,10 +204,10 @@ TEST_F(ProgramConnect, AnAnswerLaterThanTheTimeOutIsTakenOnceAndTheLoadCompletes
     responder.Faults().latencyByCode[0x14] = 1200; // the current-preset request; the time-out is 1000 ms
     startSimulator();
 
-    ASSERT_TRUE(runUntil([] { return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible(); }));
-    ASSERT_TRUE(runUntil([] { return find("lbPstName")->Caption() == "Slow Answer"; }));
+    ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load"));
+    ASSERT_TRUE(runUntil([] { return find("lbPstName")->Caption() == "Slow Answer"; }, "the preset name shown"));
     const auto settled = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
-    ASSERT_TRUE(runUntil([&] { return std::chrono::steady_clock::now() > settled; })) << "the late repeat arrives";
+    ASSERT_TRUE(runUntil([&] { return std::chrono::steady_clock::now() > settled; }, "the late repeat to arrive"));
     EXPECT_TRUE(fmMain->IsOnline());
     EXPECT_EQ(fmMain->Router->Kind(), qx::LinkKind::Net);
     EXPECT_EQ(find("lbPstNum")->Caption(), "U04");
@@ -211,9 +218,9 @@ TEST_F(ProgramConnect, AnAnswerLaterThanTheTimeOutIsTakenOnceAndTheLoadCompletes
 TEST_F(ProgramConnect, TheLinkButtonWhileOnlineEndsTheConnection)
 {
     startSimulator();
-    ASSERT_TRUE(runUntil([] { return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible(); }));
+    ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load"));
     fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
-    ASSERT_TRUE(runUntil([] { return fmMain->Router->Kind() == qx::LinkKind::None; }));
+    ASSERT_TRUE(runUntil([] { return fmMain->Router->Kind() == qx::LinkKind::None; }, "the link closed"));
     EXPECT_FALSE(fmMain->IsOnline());
     EXPECT_EQ(find("rzbMenuLink")->Caption(), "OffLine");
     EXPECT_EQ(find("lbShowIp")->Caption(), "Disconnected");
@@ -237,7 +244,7 @@ TEST_F(ProgramConnect, WithNothingToFindTheScanEndsAndDemoGivesTheOfflineWindow)
         fmNetwork->btnExit->Click();
     };
     pressDemo.SetEnabled(true);
-    ASSERT_TRUE(runUntil([&] { return demoPressed && !fmNetwork->Visible(); }));
+    ASSERT_TRUE(runUntil([&] { return demoPressed && !fmNetwork->Visible(); }, "Demo pressed and the dialog gone"));
 
     EXPECT_FALSE(fmMain->IsOnline());
     EXPECT_EQ(fmMain->Router->Kind(), qx::LinkKind::None);

@@ -4,8 +4,8 @@
 
 #include "MainWindowFixture.h"
 
+#include "codec/SharedConstants.h"
 #include "model/LUnitControl.h"
-#include "model/SharedConstants.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "response/TMyPEQType8.h"
 

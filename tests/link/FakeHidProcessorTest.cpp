@@ -3,7 +3,7 @@
 
 #include "DeviceCore.h"
 #include "Responder.h"
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 
 #include <algorithm>
 

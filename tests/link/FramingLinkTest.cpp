@@ -169,9 +169,9 @@ TEST_F(NetLinkTest, PausedTimeOutsResumeWhereTheyStood)
         clock.advance(100);
         link->PauseTimeouts();
         link->PauseTimeouts();
-        link->tick(clock, 15000);
+        link->tick(clock, 15000); // the time-out comes, and is not one
         link->ResumeTimeouts();
-        link->tick(clock, 15000);
+        clock.advance(15000); // the worker now waits without end
         link->ResumeTimeouts();
     };
     for (const auto& pause : {duringHandOver, heldByADialog}) {
@@ -181,7 +181,7 @@ TEST_F(NetLinkTest, PausedTimeOutsResumeWhereTheyStood)
         open();
         const std::int64_t start = clock.nowMs();
         pause();
-        ASSERT_TRUE(eventually([&] { return link->lastDeadline() == start + 30800; }))
+        ASSERT_TRUE(waitUntil([&] { return link->lastDeadline() == start + 30800; }, "the worker to move its time-out"))
             << "the time-out moved by 30 s";
         EXPECT_EQ(writer.writes(), std::vector<Frame>{command(0x2C)}) << "nothing resent or polled meanwhile";
         EXPECT_TRUE(owner.errors().empty());
@@ -414,7 +414,7 @@ TEST_F(NetLinkTest, AFailedWaitIsReportedAndCloseThenNeitherWaitsNorReports)
     ASSERT_TRUE(owner.waitForPosted(1));
     ASSERT_EQ(owner.errors().size(), 1u);
     EXPECT_EQ(owner.errors()[0].code, 6);
-    ASSERT_TRUE(eventually([&] { return !link->IsOpen(); }));
+    ASSERT_TRUE(waitUntil([&] { return !link->IsOpen(); }, "the link to close"));
     link->Close(); // the manual clock never moves: a wait here would hang
     EXPECT_EQ(owner.posted().size(), 1u);
 }

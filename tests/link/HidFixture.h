@@ -5,6 +5,7 @@
 // way the main window wires it.
 
 #include "../platform/hid/Descriptors.h"
+#include "WaitUntil.h"
 #include "link/hid/HidMessages.h"
 #include "link/hid/ProcessorHidPort.h"
 #include "link/hid/TJvHidDeviceController.h"
@@ -14,10 +15,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <memory>
+#include <source_location>
 #include <string>
-#include <thread>
+#include <string_view>
 #include <vector>
 
 namespace qx::test {
@@ -122,18 +123,17 @@ protected:
         controller->SetOnDeviceChange(TJvHidNotifyEvent::bind<&HidRecorder::DeviceChange>(&recorder));
     }
 
-    /// Runs the GUI side until `done` holds; false when it never does.
+    /// Runs the GUI side until `done` holds; false, with a failure, when it never does.
     template <class Pred>
-    bool pumpUntil(Pred done)
+    bool pumpUntil(Pred done, std::string_view what = {},
+                   std::source_location where = std::source_location::current())
     {
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (std::chrono::steady_clock::now() < giveUp) {
-            window.dispatchPending();
-            if (done())
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        return false;
+        return waitUntil(
+            [&] {
+                window.dispatchPending();
+                return done();
+            },
+            what, {}, kWaitLimit, where);
     }
 
     void pump() { window.dispatchPending(); }
@@ -141,10 +141,8 @@ protected:
     /// Waits, without serving it, until a read thread blocks in a hand-over.
     bool waitForHandOver()
     {
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (window.pendingCount() == 0 && std::chrono::steady_clock::now() < giveUp)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        return window.pendingCount() == 1;
+        return waitUntil([&] { return window.pendingCount() != 0; }, "a read thread's hand-over") &&
+               window.pendingCount() == 1;
     }
 
     /// Input report of the processor as the system delivers it: 64 bytes, no report id.

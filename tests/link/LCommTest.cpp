@@ -189,7 +189,7 @@ TEST_F(SerialLinkTest, AHungUpLineIsReportedAndEndsTheWorker)
     ASSERT_TRUE(owner.waitForErrors(1));
     EXPECT_EQ(owner.errors()[0].code, 1);
     EXPECT_EQ(owner.errors()[0].extra, 0) << "byte 2 of the pending frame";
-    EXPECT_TRUE(eventually([&] { return !link->IsOpen(); }));
+    EXPECT_TRUE(waitUntil([&] { return !link->IsOpen(); }, "the link to close"));
     link->Close();
     EXPECT_EQ(owner.posted().size(), 1u);
 }
@@ -202,7 +202,7 @@ TEST_F(SerialLinkTest, AFailedWaitIsReported)
     ASSERT_TRUE(owner.waitForErrors(1));
     EXPECT_EQ(owner.errors()[0].code, 6);
     EXPECT_EQ(owner.errors()[0].extra, 9);
-    EXPECT_TRUE(eventually([&] { return !link->IsOpen(); }));
+    EXPECT_TRUE(waitUntil([&] { return !link->IsOpen(); }, "the link to close"));
 }
 
 TEST_F(SerialLinkTest, CloseIsCleanAndReleasesThePort)

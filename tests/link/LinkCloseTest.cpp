@@ -21,12 +21,14 @@ constexpr unsigned kTimerMessage = 0x113;
 
 // The GUI thread's loop: dispatches until `done` holds.
 template <class Pred>
-void pumpUntil(MessageQueue& queue, Pred done)
+void pumpUntil(MessageQueue& queue, Pred done, std::source_location where = std::source_location::current())
 {
-    ASSERT_TRUE(eventually([&] {
-        queue.dispatchPending();
-        return done();
-    }));
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            queue.dispatchPending();
+            return done();
+        },
+        "the GUI thread's loop to see it", {}, kWaitLimit, where));
 }
 
 void deliver(LNetProc& link, const Frame& bytes)
@@ -52,7 +54,7 @@ TEST(LinkClose, ReleasesAWorkerBlockedHandingOverAFrame)
     link.SendFrame(command(0x10), true);
     ASSERT_TRUE(writer.waitForWrites(1));
     deliverThroughWorker(link, reply(0x10));
-    ASSERT_TRUE(eventually([&] { return gui.pendingCount() == 1; })) << "the worker waits for the GUI thread";
+    ASSERT_TRUE(waitUntil([&] { return gui.pendingCount() == 1; }, "the worker to wait for the GUI thread"));
 
     link.Close(); // on the GUI thread, which is not dispatching: must not deadlock
     EXPECT_FALSE(link.IsOpen());
@@ -103,20 +105,19 @@ TEST(LinkClose, AWorkerThatDoesNotEndIsReportedAndStillWaitedFor)
     std::atomic<bool> writing{false};
     writer.beforeWrite = [&] {
         writing = true;
-        while (!release)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        waitUntil([&] { return release.load(); }, "the test to release the write");
     };
     auto link = std::make_unique<LNetProc>(owner, writer, 7, clock);
     ASSERT_TRUE(link->Open());
     link->SendFrame(command(0x10, {}, 7), true);
-    ASSERT_TRUE(eventually([&] { return writing.load(); }));
+    ASSERT_TRUE(waitUntil([&] { return writing.load(); }, "the worker to write"));
 
     std::atomic<bool> closeReturned{false};
     std::jthread time([&] {
-        while (!closeReturned) {
+        waitUntil([&] { return closeReturned.load(); }, "the close to return", [&] {
             clock.advance(1000);
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
+        });
     });
     link->Close();
     closeReturned = true;

@@ -1,31 +1,38 @@
 #pragma once
 
+#include "FrameBuilder.h"
+#include "WaitUntil.h"
+#include "codec/LCmd.h"
 #include "link/FrameWriter.h"
-#include "link/LCmd.h"
 #include "link/LinkMessages.h"
 #include "link/SendQueue.h"
 #include "platform/sync/MessageTarget.h"
 
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <source_location>
+#include <string_view>
 #include <thread>
 #include <vector>
 
 namespace qx::test {
 
-/// Waits for something that must happen, giving up after a few seconds of
-/// real time so that a broken link fails the test instead of hanging it.
+/// Records what a link does from its worker thread and lets the test wait,
+/// within the shared limit, until a record shows what it waits for.
 class Recorder
 {
 public:
     template <class Pred>
-    bool waitUntil(Pred pred)
+    bool waitUntil(Pred pred, std::string_view what = {},
+                   std::source_location where = std::source_location::current())
     {
         std::unique_lock lock(mutex_);
-        return changed_.wait_for(lock, std::chrono::seconds(10), pred);
+        if (changed_.wait_for(lock, kWaitLimit, pred))
+            return true;
+        reportWaitTimeout(what, kWaitLimit, where);
+        return false;
     }
 
 protected:
@@ -43,20 +50,6 @@ protected:
 private:
     std::condition_variable changed_;
 };
-
-/// Polls for a state that no recorder reports (such as a worker that has
-/// ended), with the same cap.
-template <class Pred>
-bool eventually(Pred pred)
-{
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!pred()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
-}
 
 /// The owner's write routine: records every frame; can fail or block.
 class FakeWriter final : public FrameWriter, public Recorder
@@ -81,7 +74,7 @@ public:
     }
     bool waitForWrites(std::size_t count)
     {
-        return waitUntil([&] { return writes_.size() >= count; });
+        return waitUntil([&] { return writes_.size() >= count; }, "the link's writes");
     }
 
     std::function<void()> beforeWrite; // set before the link opens
@@ -129,15 +122,15 @@ public:
     }
     bool waitForErrors(std::size_t count)
     {
-        return waitUntil([&] { return errorsLocked().size() >= count; });
+        return waitUntil([&] { return errorsLocked().size() >= count; }, "the link's error reports");
     }
     bool waitForSent(std::size_t count)
     {
-        return waitUntil([&] { return sent_.size() >= count; });
+        return waitUntil([&] { return sent_.size() >= count; }, "messages sent to the owner");
     }
     bool waitForPosted(std::size_t count)
     {
-        return waitUntil([&] { return posted_.size() >= count; });
+        return waitUntil([&] { return posted_.size() >= count; }, "messages posted to the owner");
     }
 
     std::function<void(const WindowMessage&)> onSend; // set before the link opens
@@ -160,12 +153,12 @@ private:
 
 inline Frame command(std::uint8_t code, std::vector<std::uint8_t> payload = {}, std::uint8_t device = 1)
 {
-    return frame::Build(0x00, device, code, payload);
+    return commandFrame(device, code, payload);
 }
 
 inline Frame reply(std::uint8_t code, std::vector<std::uint8_t> payload = {}, std::uint8_t device = 1)
 {
-    return frame::Build(device, 0x00, code, payload);
+    return replyFrame(device, code, payload);
 }
 
 inline Frame gain(std::uint8_t channel, std::uint16_t word)

@@ -1,14 +1,15 @@
 #include "LinkFakes.h"
 #include "PseudoTerminal.h"
 
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 #include "link/LinkRouter.h"
 #include "link/hid/ProcessorHidPort.h"
 #include "link/hid/TJvHidDeviceController.h"
 #include "platform/hid/FakeHidBus.h"
 #include "platform/net/ClientSocket.h"
 #include "platform/sync/Clock.h"
-#include "tests/platform/net/NetTestEnvironment.h"
+#include "PumpUntil.h"
+#include "tests/platform/net/LoopbackListener.h"
 
 #include <gtest/gtest.h>
 

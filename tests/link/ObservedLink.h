@@ -25,13 +25,13 @@ public:
     /// Waits until the worker has entered its wait `count` times.
     bool waitForWaits(std::size_t count)
     {
-        return log_.waitUntil([&] { return waits_.load() >= count; });
+        return log_.waitUntil([&] { return waits_.load() >= count; }, "the worker's waits");
     }
 
     /// Returns once the worker waits again.
     void settle()
     {
-        log_.waitUntil([&] { return inWait_.load(); });
+        log_.waitUntil([&] { return inWait_.load(); }, "the worker to wait again");
     }
 
     /// Moves the clock once the worker waits, and returns once it waits again.

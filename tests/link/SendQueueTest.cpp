@@ -1,6 +1,7 @@
 #include "link/SendQueue.h"
 
-#include "link/LCmd.h"
+#include "LinkFakes.h"
+#include "codec/LCmd.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,8 @@ namespace {
 
 using qx::Frame;
 using qx::SendQueue;
-
-Frame command(std::uint8_t code, std::vector<std::uint8_t> payload, std::uint8_t device = 1)
-{
-    return qx::frame::Build(0x00, device, code, payload);
-}
-
-Frame gain(std::uint8_t channel, std::uint16_t word)
-{
-    return command(0x34, {channel, static_cast<std::uint8_t>(word & 0xFF), static_cast<std::uint8_t>(word >> 8)});
-}
+using qx::test::command;
+using qx::test::gain;
 
 Frame peq(std::uint8_t channel, std::uint8_t band, std::uint8_t gainIndex)
 {

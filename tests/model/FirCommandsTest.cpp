@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 #include "model/FirCommands.h"
 
 namespace {

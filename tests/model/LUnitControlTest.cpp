@@ -157,7 +157,7 @@ TEST(LUnitControl, FirBlockUsesTheCountsOfThatStoredPreset)
 
 TEST(LUnitControl, WriteUnitFileUnderItsName)
 {
-    qxtest::TempDir dir;
+    qx::test::TempDir dir;
     LUnitControl model;
     std::vector<std::uint8_t> flags(20, 0);
     flags[2] = 0xFF;
@@ -168,7 +168,7 @@ TEST(LUnitControl, WriteUnitFileUnderItsName)
     std::array<qx::Bytes, 20> images;
     images.fill(qx::emptyFirImage());
     ASSERT_TRUE(model.WriteUnitFile(dir / "live", images).ok());
-    const qx::Bytes file = qxtest::readBytes(dir / "live.unt");
+    const qx::Bytes file = qx::test::readBytes(dir / "live.unt");
     ASSERT_EQ(file.size(), qx::kUnitFileSize);
     const std::size_t block2 = 37 + 2 * 99552;
     EXPECT_EQ(file[block2], 3);
@@ -178,13 +178,13 @@ TEST(LUnitControl, WriteUnitFileUnderItsName)
 
 TEST(LUnitControl, WriteUnitFileFailureIsReported)
 {
-    qxtest::TempDir dir;
+    qx::test::TempDir dir;
     LUnitControl model;
     std::array<qx::Bytes, 20> images;
     const qx::FileResult result = model.WriteUnitFile(dir / "missing-folder" / "live.unt", images);
     EXPECT_EQ(result.status, qx::FileStatus::CannotWrite);
     EXPECT_EQ(result.textId, "SID_INFO_ERROR_FILE");
-    EXPECT_EQ(qxtest::entryCount(dir.path()), 0U);
+    EXPECT_EQ(qx::test::entryCount(dir.path()), 0U);
 }
 
 } // namespace

@@ -18,7 +18,7 @@
 
 namespace {
 
-using qxtest::TempDir;
+using qx::test::TempDir;
 
 // A record and buffers that differ from the defaults in every region the file
 // carries.
@@ -146,7 +146,7 @@ TEST(PresetFile, UnopenableFilesAreRefusedAndChangeNothing)
     TempDir dir;
     std::filesystem::create_directory(dir / "folder.prs");
     qx::Bytes big(200000, 0x2A);
-    qxtest::writeBytes(dir / "big.prs", big);
+    qx::test::writeBytes(dir / "big.prs", big);
     ASSERT_EQ(::mkfifo((dir / "pipe.prs").c_str(), 0600), 0);
     for (const char* name : {"missing.prs", "folder.prs", "big.prs", "pipe.prs"}) {
         qx::UnitRecord record = qx::kFactoryDefaultRecord;
@@ -164,7 +164,7 @@ TEST(PresetFile, SaveThenOpen)
     TempDir dir;
     const Sample sample;
     ASSERT_TRUE(qx::savePresetFile(dir / "live.prs", sample.record, sample.buffers).ok());
-    EXPECT_EQ(qxtest::entryCount(dir.path()), 1U) << "no temporary file left behind";
+    EXPECT_EQ(qx::test::entryCount(dir.path()), 1U) << "no temporary file left behind";
     qx::UnitRecord record = qx::kFactoryDefaultRecord;
     qx::FirBuffers buffers{};
     ASSERT_TRUE(qx::openPresetFile(dir / "live.prs", record, buffers).result.ok());
@@ -175,15 +175,15 @@ TEST(PresetFile, SaveThenOpen)
 TEST(PresetFile, SaveIntoMissingOrNonFolderFails)
 {
     TempDir dir;
-    qxtest::writeBytes(dir / "plain", qx::Bytes{1, 2, 3});
+    qx::test::writeBytes(dir / "plain", qx::Bytes{1, 2, 3});
     for (const char* target : {"no-such-folder/live.prs", "plain/live.prs"}) {
         const qx::FileResult result =
             qx::savePresetFile(dir / target, qx::kFactoryDefaultRecord, qx::unitImpulseBuffers());
         EXPECT_EQ(result.status, qx::FileStatus::CannotWrite) << target;
         EXPECT_EQ(result.textId, "SID_INFO_ERROR_FILE") << target;
     }
-    EXPECT_EQ(qxtest::readBytes(dir / "plain"), (qx::Bytes{1, 2, 3}));
-    EXPECT_EQ(qxtest::entryCount(dir.path()), 1U);
+    EXPECT_EQ(qx::test::readBytes(dir / "plain"), (qx::Bytes{1, 2, 3}));
+    EXPECT_EQ(qx::test::entryCount(dir.path()), 1U);
 }
 
 // Saves as a user who may read the folder but not write in it. Root is not
@@ -220,11 +220,11 @@ TEST(PresetFile, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
 {
     TempDir dir;
     const qx::Bytes old{'o', 'l', 'd'};
-    qxtest::writeBytes(dir / "live.prs", old);
+    qx::test::writeBytes(dir / "live.prs", old);
     EXPECT_EQ(saveIntoReadOnlyFolder(dir, "live.prs"), qx::FileStatus::CannotWrite);
     EXPECT_EQ(saveIntoReadOnlyFolder(dir, "new.prs"), qx::FileStatus::CannotWrite);
-    EXPECT_EQ(qxtest::readBytes(dir / "live.prs"), old);
-    EXPECT_EQ(qxtest::entryCount(dir.path()), 1U);
+    EXPECT_EQ(qx::test::readBytes(dir / "live.prs"), old);
+    EXPECT_EQ(qx::test::entryCount(dir.path()), 1U);
 }
 
 // A write that fails half-way (the file size limit is hit) leaves the old
@@ -233,7 +233,7 @@ TEST(PresetFile, FailedWriteKeepsTheOldFile)
 {
     TempDir dir;
     const qx::Bytes old{'o', 'l', 'd'};
-    qxtest::writeBytes(dir / "live.prs", old);
+    qx::test::writeBytes(dir / "live.prs", old);
 
     struct rlimit saved
     {
@@ -249,8 +249,8 @@ TEST(PresetFile, FailedWriteKeepsTheOldFile)
 
     EXPECT_EQ(result.status, qx::FileStatus::CannotWrite);
     EXPECT_FALSE(result.detail.empty());
-    EXPECT_EQ(qxtest::readBytes(dir / "live.prs"), old);
-    EXPECT_EQ(qxtest::entryCount(dir.path()), 1U);
+    EXPECT_EQ(qx::test::readBytes(dir / "live.prs"), old);
+    EXPECT_EQ(qx::test::entryCount(dir.path()), 1U);
 }
 
 TEST(PresetFile, ReplacingATargetThatIsAFolderFails)
@@ -261,13 +261,13 @@ TEST(PresetFile, ReplacingATargetThatIsAFolderFails)
         qx::savePresetFile(dir / "live.prs", qx::kFactoryDefaultRecord, qx::unitImpulseBuffers());
     EXPECT_EQ(result.status, qx::FileStatus::CannotWrite);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "live.prs" / "inside"));
-    EXPECT_EQ(qxtest::entryCount(dir.path()), 1U);
+    EXPECT_EQ(qx::test::entryCount(dir.path()), 1U);
 }
 
 TEST(PresetFile, ReplacingKeepsThePermissionsOfTheOldFile)
 {
     TempDir dir;
-    qxtest::writeBytes(dir / "live.prs", qx::Bytes{1});
+    qx::test::writeBytes(dir / "live.prs", qx::Bytes{1});
     std::filesystem::permissions(dir / "live.prs", std::filesystem::perms::owner_read |
                                                        std::filesystem::perms::owner_write |
                                                        std::filesystem::perms::group_read);
@@ -276,12 +276,12 @@ TEST(PresetFile, ReplacingKeepsThePermissionsOfTheOldFile)
     EXPECT_EQ(std::filesystem::status(dir / "live.prs").permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                   std::filesystem::perms::group_read);
-    EXPECT_EQ(qxtest::readBytes(dir / "live.prs").size(), qx::kPresetFileSize);
+    EXPECT_EQ(qx::test::readBytes(dir / "live.prs").size(), qx::kPresetFileSize);
 }
 
 TEST(PresetFile, NewFileGetsTheUsualModeUnderTheUmask)
 {
-    qxtest::TempDir dir;
+    qx::test::TempDir dir;
     const mode_t previous = ::umask(027);
     const bool saved =
         qx::savePresetFile(dir / "new.prs", qx::kFactoryDefaultRecord, qx::unitImpulseBuffers()).ok();

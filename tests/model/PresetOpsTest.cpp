@@ -11,7 +11,7 @@
 
 #include "ExchangeFixture.h"
 #include "TempDir.h"
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 #include "model/FactoryDefault.h"
 #include "model/NameText.h"
 #include "model/PresetFile.h"
@@ -48,12 +48,12 @@ protected:
     // Writes the preset file of the record and buffers and opens it.
     void open(const qx::UnitRecord& record, const qx::FirBuffers& buffers)
     {
-        qxtest::writeBytes(dir / "p.prs", qx::encodePresetFile(record, buffers));
+        qx::test::writeBytes(dir / "p.prs", qx::encodePresetFile(record, buffers));
         host.files[FileDialog::OpenPreset] = dir / "p.prs";
         dispatcher.presetFile().OpenClick();
     }
 
-    qxtest::TempDir dir;
+    qx::test::TempDir dir;
 };
 
 TEST_F(PresetOpsTest, StoreChainsTwoAcknowledgementsAndMarksThePresetAtTheEnd)
@@ -261,7 +261,7 @@ TEST_F(PresetOpsTest, RefusedPresetFileChangesNothing)
         if (!c.marker) {
             file[10] = 'x';
         }
-        qxtest::writeBytes(dir / "bad.prs", file);
+        qx::test::writeBytes(dir / "bad.prs", file);
         host.files[FileDialog::OpenPreset] = dir / "bad.prs";
         host.information.clear();
         dispatcher.presetFile().OpenClick();
@@ -309,13 +309,13 @@ TEST_F(PresetOpsTest, SavedFileNameAndFailedSave)
 
     host.files[FileDialog::SavePreset] = dir / "p";
     dispatcher.presetFile().SavePresetFile();
-    EXPECT_EQ(qxtest::readBytes(dir / "p.prs"), qx::encodePresetFile(unit.record(), fir));
+    EXPECT_EQ(qx::test::readBytes(dir / "p.prs"), qx::encodePresetFile(unit.record(), fir));
     EXPECT_TRUE(host.information.empty());
 
     host.files[FileDialog::SavePreset] = dir / "no-such-folder" / "p";
     dispatcher.presetFile().SavePresetFile();
     EXPECT_EQ(host.information, std::vector<std::string>{"SID_INFO_ERROR_FILE"});
-    EXPECT_EQ(qxtest::entryCount(dir.path()), 1U) << "no temporary file is left behind";
+    EXPECT_EQ(qx::test::entryCount(dir.path()), 1U) << "no temporary file is left behind";
 }
 
 } // namespace

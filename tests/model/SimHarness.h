@@ -16,7 +16,7 @@
 #include "DeviceCore.h"
 #include "ExchangeFixture.h"
 #include "Responder.h"
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 
 namespace qxtest {
 

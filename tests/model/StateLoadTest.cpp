@@ -10,7 +10,7 @@
 
 #include "ExchangeFixture.h"
 #include "ScriptedUnit.h"
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 
 namespace {
 

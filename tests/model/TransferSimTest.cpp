@@ -107,7 +107,7 @@ protected:
         fireTimers();
     }
 
-    qxtest::TempDir dir;
+    qx::test::TempDir dir;
 };
 
 TEST_F(TransferSimTest, StoreThenRecall)
@@ -218,7 +218,7 @@ TEST_F(TransferSimTest, UnitUploadedIntoAFileAndDownloadedIntoABlankProcessor)
     // A later preset-file save writes the current coefficients.
     host.files[FileDialog::SavePreset] = dir / "after";
     dispatcher.presetFile().SavePresetFile();
-    EXPECT_EQ(qxtest::readBytes(dir / "after.prs"), qx::encodePresetFile(unit.record(), current));
+    EXPECT_EQ(qx::test::readBytes(dir / "after.prs"), qx::encodePresetFile(unit.record(), current));
 
     const qx::sim::DeviceCore original = core;
     core = qx::sim::DeviceCore();
@@ -245,8 +245,8 @@ TEST_F(TransferSimTest, UnitUploadedIntoAFileAndDownloadedIntoABlankProcessor)
     connectAndRun();
     upload(dir / "again.unt");
     // The download writes header bytes 1-20; byte 0 stays the processor's.
-    std::vector<std::uint8_t> again = qxtest::readBytes(dir / "again.unt");
-    std::vector<std::uint8_t> first = qxtest::readBytes(file);
+    std::vector<std::uint8_t> again = qx::test::readBytes(dir / "again.unt");
+    std::vector<std::uint8_t> first = qx::test::readBytes(file);
     ASSERT_EQ(again.size(), first.size());
     EXPECT_EQ(again[qx::kFileMarkerSize], 0);
     again[qx::kFileMarkerSize] = first[qx::kFileMarkerSize];
@@ -323,7 +323,7 @@ TEST_F(TransferSimTest, RepeatedAnswersDoNotRepeatTheTransfers)
     upload(dir / "plain.unt");
     responder.Faults().duplicate.all = true;
     upload(dir / "twice.unt");
-    EXPECT_TRUE(qxtest::readBytes(dir / "twice.unt") == qxtest::readBytes(dir / "plain.unt"));
+    EXPECT_TRUE(qx::test::readBytes(dir / "twice.unt") == qx::test::readBytes(dir / "plain.unt"));
 
     const qx::sim::DeviceCore original = core;
     core = qx::sim::DeviceCore();

@@ -92,7 +92,7 @@ TEST(UnitFile, WrongFilesAreRefusedAndChangeNothing)
     const qx::Bytes good = onlyU03Used().encode();
     qx::Bytes corrupt = good;
     corrupt[0] = '#';
-    qxtest::TempDir dir;
+    qx::test::TempDir dir;
     const struct
     {
         const char* name;
@@ -113,14 +113,14 @@ TEST(UnitFile, WrongFilesAreRefusedAndChangeNothing)
     qx::UnitFileContents held;
     ASSERT_TRUE(qx::openUnitFile(
                     [&] {
-                        qxtest::writeBytes(dir / "good.unt", good);
+                        qx::test::writeBytes(dir / "good.unt", good);
                         return dir / "good.unt";
                     }(),
                     held)
                     .ok());
     const qx::UnitFileContents before = held;
     for (const auto& c : cases) {
-        qxtest::writeBytes(dir / c.name, c.bytes);
+        qx::test::writeBytes(dir / c.name, c.bytes);
         const qx::FileResult result = qx::openUnitFile(dir / c.name, held);
         EXPECT_EQ(result.status, c.status) << c.name;
         EXPECT_EQ(result.textId, "SID_INFO_ERROR_DOWNLAOD") << c.name;

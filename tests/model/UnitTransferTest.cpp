@@ -59,7 +59,7 @@ protected:
     void startDownload(const qx::Bytes& file)
     {
         goOnline();
-        qxtest::writeBytes(dir / "u.unt", file);
+        qx::test::writeBytes(dir / "u.unt", file);
         host.files[FileDialog::OpenUnit] = dir / "u.unt";
         dispatcher.download().DownloadUnitFile();
         EXPECT_EQ(takeSent(), std::vector<Sent>{command(0x23, {}, true)});
@@ -72,7 +72,7 @@ protected:
         deliver(1, {});
     }
 
-    qxtest::TempDir dir;
+    qx::test::TempDir dir;
 };
 
 TEST_F(UnitTransferTest, EveryPieceGoesToTheSlotBeingWritten)
@@ -210,7 +210,7 @@ TEST_F(UnitTransferTest, RefusedUnitFilesSendNothing)
         if (!c.marker) {
             file[3] = 'q';
         }
-        qxtest::writeBytes(dir / "bad.unt", file);
+        qx::test::writeBytes(dir / "bad.unt", file);
         host.files[FileDialog::OpenUnit] = dir / "bad.unt";
         host.information.clear();
         dispatcher.download().DownloadUnitFile();

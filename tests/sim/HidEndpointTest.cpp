@@ -1,6 +1,6 @@
 #include "HidEndpoint.h"
 #include "Responder.h"
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 
 #include <gtest/gtest.h>
 

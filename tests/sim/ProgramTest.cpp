@@ -1,8 +1,9 @@
 // The qx73b-sim program as the tests and a developer start it.
 
+#include "TempDir.h"
 #include "FrameLog.h"
 #include "StreamClient.h"
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 
 #include <gtest/gtest.h>
 
@@ -88,15 +89,7 @@ Bytes Ask(int fd, const LCmd& command)
 class ProgramTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = ::testing::TempDir() + "qx73b-sim-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::filesystem::path folder_;
+    qx::test::TempDir folder_;
 };
 
 TEST_F(ProgramTest, PrintsItsTransportsServesThemLogsAndEndsWithItsInput)

@@ -6,8 +6,8 @@
 #include "DeviceCore.h"
 #include "ImageBytes.h"
 #include "Responder.h"
-#include "link/CmMcs.h"
-#include "link/LCmd.h"
+#include "codec/CmMcs.h"
+#include "codec/LCmd.h"
 
 #include <algorithm>
 #include <optional>

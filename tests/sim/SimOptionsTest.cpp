@@ -1,6 +1,6 @@
 #include "SimOptions.h"
 
-#include "model/SharedConstants.h"
+#include "codec/SharedConstants.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // Client ends of the simulator's byte-stream transports for the tests.
 
 #include "CommandFrameSplitter.h"
-#include "link/LCmd.h"
+#include "codec/LCmd.h"
 
 #include <gtest/gtest.h>
 

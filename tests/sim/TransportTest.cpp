@@ -5,7 +5,7 @@
 #include "Responder.h"
 #include "SimServer.h"
 #include "StreamClient.h"
-#include "link/CmMcs.h"
+#include "codec/CmMcs.h"
 
 #include <gtest/gtest.h>
 

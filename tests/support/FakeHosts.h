@@ -14,13 +14,15 @@
 #include <utility>
 #include <vector>
 
-#include "link/LCmd.h"
-#include "model/ExchangeHost.h"
-#include "model/UnitHost.h"
+#include "FrameBuilder.h"
+#include "NullHost.h"
+#include "codec/LCmd.h"
 
 namespace qxtest {
 
-using Frame = std::vector<std::uint8_t>;
+using qx::test::commandFrame;
+using qx::test::Frame;
+using qx::test::replyFrame;
 
 struct Sent
 {
@@ -39,22 +41,6 @@ inline std::vector<std::uint8_t> payloadOf(const Sent& s)
     return {s.frame.begin() + 6, s.frame.end() - 3};
 }
 
-// A command frame written out by hand: 10 02 00 id length code payload 10 03
-// and the exclusive OR of everything before it.
-inline Frame commandFrame(std::uint8_t id, std::uint8_t code, std::initializer_list<std::uint8_t> payload)
-{
-    Frame f{0x10, 0x02, 0x00, id, static_cast<std::uint8_t>(payload.size() + 1), code};
-    f.insert(f.end(), payload.begin(), payload.end());
-    f.push_back(0x10);
-    f.push_back(0x03);
-    std::uint8_t sum = 0;
-    for (std::uint8_t b : f) {
-        sum ^= b;
-    }
-    f.push_back(sum);
-    return f;
-}
-
 // Every command as the frame the send router would put on the wire, also
 // handed to `onSend` when set.
 struct SendLog
@@ -71,7 +57,7 @@ struct SendLog
     }
 };
 
-class FakeUnitHost : public qx::UnitHost, public SendLog
+class FakeUnitHost : public qx::test::NullHost, public SendLog
 {
 public:
     std::uint8_t deviceId = 1;
@@ -94,15 +80,9 @@ public:
     }
 };
 
-// A reply frame: 10 02 id 00 length code payload 10 03 checksum.
-inline Frame replyFrame(std::uint8_t id, std::uint8_t code, const std::vector<std::uint8_t>& payload)
-{
-    return qx::frame::Build(id, 0, code, payload);
-}
-
 // The main window as the exchanges see it: sends are recorded, timers and progress are kept as plain values,
 // and the window calls are written to `calls` in order.
-class FakeExchangeHost : public qx::ExchangeHost, public SendLog
+class FakeExchangeHost : public qx::test::NullHost, public SendLog
 {
 public:
     std::uint8_t deviceId = 1;
@@ -200,7 +180,6 @@ public:
     }
     void ClearPeqSelection() override { calls.emplace_back("ClearPeqSelection"); }
     void ShowOpenedFirFilters() override { calls.emplace_back("ShowOpenedFirFilters"); }
-    void Pause(int) override {}
 
     // Meters: whether each output's compressor (0-7) and limiter (8-15) is
     // armed, the last frame shown, the DSP label.

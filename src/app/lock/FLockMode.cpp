@@ -2,8 +2,8 @@
 
 #include "app/lock/LockDialogHost.h"
 #include "app/lock/LockText.h"
-#include "link/CmMcs.h"
-#include "model/dialogs/DialogText.h"
+#include "app/presets/DialogText.h"
+#include "codec/CmMcs.h"
 #include "platform/gui/Button.h"
 #include "platform/gui/Label.h"
 

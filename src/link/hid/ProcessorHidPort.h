@@ -1,5 +1,7 @@
 #pragma once
 
+#include "codec/SharedConstants.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -12,10 +14,6 @@ class TJvHidDevice;
 class TJvHidDeviceController;
 
 namespace qx {
-
-/// Vendor and product id of the processor's USB interface.
-inline constexpr std::uint16_t kProcessorVendorId = 0x0168;
-inline constexpr std::uint16_t kProcessorProductId = 0x0821;
 
 /// The output report that carries one frame: report id 0, the frame, and
 /// zeros up to the device's output report length. Nothing when the frame

@@ -505,6 +505,12 @@ bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
 
 void TControl::Resize() { qx::fire(OnResize, this); }
 
+void TControl::SetFillsBackground(bool Value)
+{
+    if (widget_)
+        widget_->setAutoFillBackground(Value);
+}
+
 // ---- TWinControl ----
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) { init(); }

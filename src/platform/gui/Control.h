@@ -166,6 +166,10 @@ public:
     TContextPopupEvent OnContextPopup;
 
 protected:
+    /// Whether the control's window fills its background before it paints;
+    /// when it does not, what lies beneath shows where it paints nothing.
+    void SetFillsBackground(bool Value);
+
     /// Stores a new value of a painted property; only a real change repaints.
     template <class T>
     void changePainted(T& field, T value)

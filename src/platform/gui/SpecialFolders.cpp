@@ -1,5 +1,6 @@
 #include "platform/gui/SpecialFolders.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 namespace qx {
@@ -15,5 +16,7 @@ std::string specialFolderPath(int folder)
     }
     return QStandardPaths::writableLocation(location).toStdString();
 }
+
+std::string executablePath() { return QCoreApplication::applicationFilePath().toStdString(); }
 
 } // namespace qx

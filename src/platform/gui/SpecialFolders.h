@@ -16,4 +16,7 @@ namespace qx {
 /// the executable's folder as they do where the lookup fails.
 std::string specialFolderPath(int folder);
 
+/// The running program's file.
+std::string executablePath();
+
 } // namespace qx

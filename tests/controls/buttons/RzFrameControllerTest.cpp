@@ -1,3 +1,4 @@
+#include "TempDir.h"
 #include "ButtonsTestSupport.h"
 
 #include "controls/buttons/rz/RzCmboBx.h"
@@ -8,7 +9,6 @@
 #include "platform/gui/PropertyRegistry.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -34,19 +34,18 @@ class FrameControllerTest : public testing::Test, protected qx::test::FormFixtur
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
         controller = new TRzFrameController(form.get());
         ini = new TRzRegIniFile(form.get());
-        ini->SetPath(dir.filePath("frames.ini").toStdString());
+        ini->SetPath((dir / "frames.ini").string());
     }
     void writeFile(const std::string& text)
     {
-        std::ofstream(dir.filePath("frames.ini").toStdString()) << text;
-        ini->SetPath(dir.filePath("frames.ini").toStdString() + "x");
-        ini->SetPath(dir.filePath("frames.ini").toStdString());
+        std::ofstream(dir / "frames.ini") << text;
+        ini->SetPath((dir / "frames.ini").string() + "x");
+        ini->SetPath((dir / "frames.ini").string());
     }
 
-    QTemporaryDir dir;
+    qx::test::TempDir dir;
     TRzFrameController* controller = nullptr;
     TRzRegIniFile* ini = nullptr;
 };
@@ -176,6 +175,15 @@ TEST(RegIniFile, AnEmptyIniPathIsTheProgramsNameWithIni)
     const std::string exe = QCoreApplication::applicationFilePath().toStdString();
     EXPECT_EQ(ini.Path(), exe + ".ini");
     ini.SetPath("settings.cfg");
+    ini.ReadString("none", "none", "");
+    EXPECT_EQ(ini.Path(), QCoreApplication::applicationDirPath().toStdString() + "/settings.ini");
+}
+
+TEST(RegIniFile, TheMachineWideFolderIsMissingHereSoTheFileLiesBesideTheProgram)
+{
+    TRzRegIniFile ini(nullptr);
+    ini.SetSpecialFolder(sfProgramData);
+    ini.SetPath("settings.ini");
     ini.ReadString("none", "none", "");
     EXPECT_EQ(ini.Path(), QCoreApplication::applicationDirPath().toStdString() + "/settings.ini");
 }

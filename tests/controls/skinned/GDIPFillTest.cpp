@@ -1,6 +1,7 @@
 // The fill descriptor: bodies, gradients with gamma correction, hatches, pictures, shadow,
 // focus outline and the settings-file round trip.
 
+#include "TempDir.h"
 #include "controls/skinned/GDIPFill.h"
 #include "ColorNear.h"
 #include "platform/gdiplus/Brush.h"
@@ -242,17 +243,9 @@ TEST(FillHexText, DecodesPairsPresentAndRefusesBadDigits)
 class FillFile : public ::testing::Test
 {
 protected:
-    FillFile()
-        : dir(std::filesystem::temp_directory_path() /
-              ("qx-fill-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name()))
-    {
-        std::filesystem::create_directories(dir);
-    }
-    ~FillFile() override { std::filesystem::remove_all(dir); }
     std::string path() const { return (dir / "fill.ini").string(); }
 
-    std::filesystem::path dir;
+    qx::test::TempDir dir;
 };
 
 TEST_F(FillFile, RoundTripKeepsSettingsPicturesAndThePictureSizeMode)

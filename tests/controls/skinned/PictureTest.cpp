@@ -1,6 +1,7 @@
 // The stored-byte pictures: file headers measured without decoding, PNG with alpha, JPEG and
 // BMP through the image layer, colour-key drawing, textures, loading rules and the container.
 
+#include "TempDir.h"
 #include "platform/gui/canvas/Picture.h"
 #include "controls/skinned/AdvGDIPPicture.h"
 #include "controls/skinned/GDIPPictureContainer.h"
@@ -47,14 +48,6 @@ qx::Bytes jpegOf(const TBitmap& b, bool progressive)
 class PictureFiles : public ::testing::Test
 {
 protected:
-    PictureFiles()
-        : dir(std::filesystem::temp_directory_path() /
-              ("qx-pictures-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name()))
-    {
-        std::filesystem::create_directories(dir);
-    }
-    ~PictureFiles() override { std::filesystem::remove_all(dir); }
     std::string write(const std::string& name, const qx::Bytes& bytes)
     {
         const std::string path = (dir / name).string();
@@ -63,7 +56,7 @@ protected:
         return path;
     }
 
-    std::filesystem::path dir;
+    qx::test::TempDir dir;
 };
 
 // A little-endian TIFF header with one directory holding width 300 and height 20.

@@ -1,25 +1,8 @@
-#include "platform/gui/Application.h"
+#include "QtTestEnvironment.h"
 #include "platform/gui/CoreClasses.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
-// One Qt application and application object for every test of the program.
-class GuiEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "qx_platform_gui_tests";
-        static char* argv[] = {name, nullptr};
-        qx::initApplication(argc, argv);
-        qx::registerCoreClasses();
-    }
-    void TearDown() override { qx::doneApplication(); }
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+const auto* const kEnvironment = qx::test::QtTestEnvironment::add("qx_platform_gui_tests", {qx::registerCoreClasses});
 
 } // namespace

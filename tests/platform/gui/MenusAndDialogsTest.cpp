@@ -1,3 +1,4 @@
+#include "TempDir.h"
 #include "platform/gui/ColorDialog.h"
 #include "platform/gui/FontDialog.h"
 #include "platform/gui/Form.h"
@@ -18,7 +19,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
-#include <QTemporaryDir>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -153,10 +153,10 @@ TEST_F(MenuTest, PopupRaisesOnPopupFirst)
 class FileDialogTest : public testing::Test
 {
 protected:
-    std::string path(const char* name) const { return dir_.filePath(name).toStdString(); }
+    std::string path(const char* name) const { return (dir_ / name).string(); }
     qx::FileDialogResult chose(const std::string& file, int filterIndex = 1) { return {{file}, filterIndex}; }
 
-    QTemporaryDir dir_;
+    qx::test::TempDir dir_;
     qx::ScriptedDialogService dialogs_;
 };
 
@@ -290,8 +290,8 @@ namespace {
 
 TEST(PrinterTest, PrintsPagesIntoAPdfFile)
 {
-    QTemporaryDir dir;
-    const std::string file = dir.filePath("plot.pdf").toStdString();
+    qx::test::TempDir dir;
+    const std::string file = (dir / "plot.pdf").string();
     TPrinter printer;
     printer.SetOutputFileName(file);
     printer.SetTitle("Plot");

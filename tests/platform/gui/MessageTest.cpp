@@ -1,3 +1,4 @@
+#include "WaitUntil.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Timer.h"
 
@@ -42,12 +43,13 @@ public:
     std::function<void(TMessage&)> onMessage;
 };
 
-// Runs the loop until done() holds; every pass handles what is waiting.
+// Runs the loop until done() holds; every pass waits for something to
+// handle and handles it.
 template <class F>
-void runUntil(F done)
+void runUntil(F done, std::source_location where = std::source_location::current())
 {
-    while (!done())
-        Application->HandleMessage();
+    qx::test::waitUntil(done, "the messages to be handled", [] { Application->HandleMessage(); },
+                        qx::test::kWaitLimit, where);
 }
 
 TEST(WindowMessages, PostIsHandledAtTheNextPassSendAtOnce)
@@ -136,8 +138,7 @@ TEST(WindowMessages, CancellingReleasesAWorkerBlockedInSend)
         result = form.sendMessage(qx::WindowMessage{WM_LINK_FRAME, 1, 0, {}}, owner.get_token());
         returned = true;
     });
-    while (form.PendingMessages() == 0)
-        std::this_thread::yield();
+    qx::test::waitUntil([&] { return form.PendingMessages() != 0; }, "the worker's send to be queued");
     EXPECT_FALSE(returned);
     owner.request_stop(); // the link closes: its worker must not wait for the GUI thread
     worker.join();
@@ -153,8 +154,7 @@ TEST(WindowMessages, DestroyingTheWindowReleasesAWorkerBlockedInSend)
     std::thread worker([&, target = static_cast<qx::MessageTarget*>(form.get())] {
         result = target->sendMessage(qx::WindowMessage{WM_LINK_FRAME, 1, 0, {}}, {});
     });
-    while (form->PendingMessages() == 0)
-        std::this_thread::yield();
+    qx::test::waitUntil([&] { return form->PendingMessages() != 0; }, "the worker's send to be queued");
     form.reset();
     worker.join();
     EXPECT_FALSE(result.has_value());

@@ -1,3 +1,4 @@
+#include "TempDir.h"
 #include "WindowScreenshot.h"
 
 #include "platform/gui/Form.h"
@@ -5,13 +6,18 @@
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/StandardClasses.h"
 
+#include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+QString pathIn(const qx::test::TempDir& dir, const QString& name)
+{
+    return QString::fromStdString((dir / name.toStdString()).string());
+}
 
 /// A window class of the test's own, made by name as the program's windows are.
 class TScreenshotTestForm : public TForm
@@ -43,8 +49,8 @@ TEST(ScreenshotTest, RendersARegisteredWindowClassAtItsDesignSize)
 
 TEST(ScreenshotTest, TheToolWritesAPngOfAWindow)
 {
-    QTemporaryDir dir;
-    const QString png = dir.filePath("window.png");
+    qx::test::TempDir dir;
+    const QString png = pathIn(dir, "window.png");
     QProcess tool;
     tool.start(QX_SCREENSHOT_TOOL, {"TForm", png, QX_TEST_DATA_DIR "/ScreenshotTest.layout"});
     ASSERT_TRUE(tool.waitForFinished(60000));
@@ -55,10 +61,10 @@ TEST(ScreenshotTest, TheToolWritesAPngOfAWindow)
     EXPECT_EQ(image.size(), QSize(320, 200));
     EXPECT_EQ(QColor(image.pixel(315, 5)), QColor(Qt::red));
 
-    tool.start(QX_SCREENSHOT_TOOL, {"TNoSuchWindow", dir.filePath("none.png")});
+    tool.start(QX_SCREENSHOT_TOOL, {"TNoSuchWindow", pathIn(dir, "none.png")});
     ASSERT_TRUE(tool.waitForFinished(60000));
     EXPECT_EQ(tool.exitCode(), 1);
-    EXPECT_FALSE(QFile::exists(dir.filePath("none.png")));
+    EXPECT_FALSE(QFile::exists(pathIn(dir, "none.png")));
 }
 
 TEST(ScreenshotTest, TheToolKnowsEveryControlFamily)
@@ -73,9 +79,9 @@ TEST(ScreenshotTest, TheToolKnowsEveryControlFamily)
         {"controls/skinned/data/SkinnedControls.layout", {320, 260}},
         {"response/data/ResponseControls.layout", {1125, 727}},
     };
-    QTemporaryDir dir;
+    qx::test::TempDir dir;
     for (const Case& c : cases) {
-        const QString png = dir.filePath("family.png");
+        const QString png = pathIn(dir, "family.png");
         QFile::remove(png);
         QProcess tool;
         tool.start(QX_SCREENSHOT_TOOL, {"TForm", png, QString(QX_TESTS_DIR "/") + c.layout});
@@ -93,9 +99,9 @@ TEST(ScreenshotTest, TheToolRendersEachProgramWindowOnItsOwn)
                                    "TfmLockSetup",   "TfmLockMode",     "TfmStorePreset", "TfmRecallPreset",
                                    "TfmStoreName",   "TfmFactory",      "TfmInformation", "TfmProcess",
                                    "TfmExit",        "TfmAbout",        "TfmMemo"};
-    QTemporaryDir dir;
+    qx::test::TempDir dir;
     for (const char* window : windows) {
-        const QString png = dir.filePath(QString(window) + ".png");
+        const QString png = pathIn(dir, QString(window) + ".png");
         QProcess tool;
         tool.start(QX_SCREENSHOT_TOOL, {window, png});
         ASSERT_TRUE(tool.waitForFinished(60000)) << window;

@@ -1,8 +1,8 @@
+#include "TempDir.h"
 #include "platform/gui/Clipboard.h"
 #include "platform/gui/IniFile.h"
 
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ namespace {
 class IniFileTest : public testing::Test
 {
 protected:
-    std::string path(const char* name) const { return dir_.filePath(name).toStdString(); }
+    std::string path(const char* name) const { return (dir_ / name).string(); }
     void writeFile(const std::string& file, const std::string& bytes) const
     {
         std::ofstream(file, std::ios::binary) << bytes;
@@ -25,7 +25,7 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    QTemporaryDir dir_;
+    qx::test::TempDir dir_;
 };
 
 TEST_F(IniFileTest, ReadsValuesWithoutRegardToCaseAndFallsBackToDefaults)

@@ -1,7 +1,8 @@
 #include "platform/gui/Application.h"
 #include "platform/net/ClientSocket.h"
 #include "platform/net/DialFilter.h"
-#include "tests/platform/net/NetTestEnvironment.h"
+#include "PumpUntil.h"
+#include "tests/platform/net/LoopbackListener.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@ namespace {
 
 using qx::test::LoopbackListener;
 using qx::test::pumpUntil;
+using qx::test::waitUntil;
 
 class ClientSocketTest : public ::testing::Test
 {
@@ -72,13 +74,18 @@ TEST_F(ClientSocketTest, SendBufFromAWorkerWritesEveryByte)
     std::thread worker([&] { written = socket.Socket()->SendBuf(data.data(), static_cast<int>(data.size())); });
     std::vector<unsigned char> got;
     unsigned char buf[65536];
-    while (got.size() < data.size()) {
-        const ssize_t n = ::recv(listener.peer(), buf, sizeof buf, 0);
-        if (n <= 0)
-            break;
-        got.insert(got.end(), buf, buf + n);
-    }
+    bool closed = false;
+    waitUntil(
+        [&] {
+            const ssize_t n = ::recv(listener.peer(), buf, sizeof buf, MSG_DONTWAIT);
+            if (n > 0)
+                got.insert(got.end(), buf, buf + n);
+            closed = n == 0;
+            return closed || got.size() >= data.size();
+        },
+        "every byte at the peer");
     worker.join();
+    EXPECT_FALSE(closed);
     EXPECT_EQ(written, static_cast<int>(data.size()));
     EXPECT_TRUE(got == data);
 }

@@ -1,3 +1,4 @@
+#include "TempDir.h"
 #include "platform/serial/SerialPortList.h"
 
 #include <gtest/gtest.h>
@@ -34,14 +35,6 @@ TEST(SerialPortList, SortsByNameThenNumber)
 class SysfsTree : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        root = fs::temp_directory_path() / ("qx-tty-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
-                                            + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
-        fs::create_directories(root);
-    }
-    void TearDown() override { fs::remove_all(root); }
 
     void add(const std::string& name, bool device, const char* uartType = nullptr)
     {
@@ -51,7 +44,8 @@ protected:
         if (uartType)
             std::ofstream(root / name / "type") << uartType << "\n";
     }
-    fs::path root;
+    qx::test::TempDir folder;
+    fs::path root = folder.path();
 };
 
 TEST_F(SysfsTree, KeepsOnlyPortsWithARealDeviceBehindThem)

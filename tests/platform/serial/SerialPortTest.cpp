@@ -1,10 +1,12 @@
 #include "platform/serial/SerialPort.h"
 
 #include "PseudoTerminal.h"
+#include "WaitUntil.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -16,6 +18,7 @@ namespace {
 using qx::SerialPort;
 using qx::SerialSettings;
 using qx::test::PseudoTerminal;
+using qx::test::waitUntil;
 
 class SerialPortTest : public ::testing::Test
 {
@@ -87,12 +90,17 @@ TEST_F(SerialPortTest, BytesPassUnchangedBothWays)
     pty.write(frame);
     std::array<std::uint8_t, 32> buffer{};
     std::vector<std::uint8_t> got;
-    while (got.size() < frame.size()) {
-        pty.waitReadableOnDevice(port.fd());
-        const auto n = port.read(buffer);
-        ASSERT_TRUE(n.has_value());
-        got.insert(got.end(), buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(*n));
-    }
+    std::optional<std::size_t> n = 0;
+    waitUntil(
+        [&] {
+            pty.waitReadableOnDevice(port.fd());
+            n = port.read(buffer);
+            if (n)
+                got.insert(got.end(), buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(*n));
+            return !n || got.size() >= frame.size();
+        },
+        "the frame at the port", [] {});
+    ASSERT_TRUE(n.has_value());
     EXPECT_EQ(got, frame);
 }
 

@@ -1,3 +1,4 @@
+#include "WaitUntil.h"
 #include "platform/sync/MessageQueue.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +6,7 @@
 #include <atomic>
 #include <chrono>
 #include <future>
+#include <source_location>
 #include <thread>
 #include <vector>
 
@@ -23,19 +25,21 @@ WindowMessage message(unsigned id, std::intptr_t lParam = 0)
 }
 
 // Runs the GUI side: dispatches until `done` becomes true.
-void pumpUntil(MessageQueue& queue, const std::atomic<bool>& done)
+void pumpUntil(MessageQueue& queue, const std::atomic<bool>& done,
+               std::source_location where = std::source_location::current())
 {
-    while (!done.load()) {
-        queue.dispatchPending();
-        std::this_thread::yield();
-    }
+    qx::test::waitUntil([&] { return done.load(); }, "the worker's send to return",
+                        [&] {
+                            queue.dispatchPending();
+                            std::this_thread::yield();
+                        },
+                        qx::test::kWaitLimit, where);
 }
 
 template <class Pred>
-void waitFor(Pred pred)
+void waitFor(Pred pred, std::source_location where = std::source_location::current())
 {
-    while (!pred())
-        std::this_thread::sleep_for(1ms);
+    qx::test::waitUntil(pred, "the worker's message to be queued", {}, qx::test::kWaitLimit, where);
 }
 
 TEST(MessageQueue, PostedMessagesWaitForDispatchAndKeepTheirOrder)

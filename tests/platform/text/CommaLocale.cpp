@@ -22,19 +22,19 @@ CommaLocale::CommaLocale()
         if (SwitchTo(name))
             return;
 
-    std::error_code error;
-    std::string pattern = (std::filesystem::temp_directory_path(error) / "qx-comma-locale-XXXXXX").string();
-    if (error || ::mkdtemp(pattern.data()) == nullptr) {
+    try {
+        folder_ = std::make_unique<qx::test::TempDir>();
+    } catch (const std::exception&) {
         failure_ = "cannot make a temporary folder for a locale";
         return;
     }
-    folder_ = pattern;
-    const std::string command = "localedef -i de_DE -f UTF-8 '" + folder_ + "/de_DE.UTF-8' >/dev/null 2>&1";
+    const std::string folder = folder_->path().string();
+    const std::string command = "localedef -i de_DE -f UTF-8 '" + folder + "/de_DE.UTF-8' >/dev/null 2>&1";
     if (std::system(command.c_str()) != 0) {
         failure_ = "no locale with a comma decimal point is installed and localedef could not make one";
         return;
     }
-    ::setenv("LOCPATH", folder_.c_str(), 1);
+    ::setenv("LOCPATH", folder.c_str(), 1);
     if (!SwitchTo("de_DE.UTF-8"))
         failure_ = "the locale made by localedef does not load";
 }
@@ -42,9 +42,6 @@ CommaLocale::CommaLocale()
 CommaLocale::~CommaLocale()
 {
     std::setlocale(LC_ALL, "C");
-    if (!folder_.empty()) {
+    if (folder_)
         ::unsetenv("LOCPATH");
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "TempDir.h"
+
+#include <memory>
 #include <string>
 
 // Switches the process to a locale whose decimal separator is ",", making one
@@ -17,5 +20,5 @@ public:
 
 private:
     std::string failure_;
-    std::string folder_;
+    std::unique_ptr<qx::test::TempDir> folder_; // only when a locale had to be made
 };

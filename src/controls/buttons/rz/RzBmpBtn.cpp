@@ -90,7 +90,7 @@ TRzBmpButton::TRzBmpButton(TComponent* AOwner) : TCustomControl(AOwner)
     SetParentFont(true);
     SetTabStop(true);
     // Borderless: what lies beneath shows through the transparent colour.
-    Widget()->setAutoFillBackground(false);
+    SetFillsBackground(false);
 }
 
 TRzBmpButton::~TRzBmpButton() = default;
@@ -129,7 +129,7 @@ void TRzBmpButton::SetButtonBorder(TButtonBorder Value)
     if (buttonBorder_ == Value)
         return;
     buttonBorder_ = Value;
-    Widget()->setAutoFillBackground(Value != bbNone);
+    SetFillsBackground(Value != bbNone);
     fitToBitmap();
     Invalidate();
 }

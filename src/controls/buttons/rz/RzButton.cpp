@@ -6,8 +6,6 @@
 #include "platform/gui/Keys.h"
 #include "platform/gui/canvas/Bitmap.h"
 
-#include <QWidget>
-
 TRzCustomButton::TRzCustomButton(TComponent* AOwner) : TCustomControl(AOwner)
 {
     SetControlStyle({csCaptureMouse, csSetCaption, csOpaque, csDoubleClicks, csReplicatable});
@@ -239,7 +237,7 @@ void TRzButton::DoExit()
 void TRzButton::SetHotTrack(bool Value)
 {
     TRzCustomButton::SetHotTrack(Value);
-    Widget()->setAutoFillBackground(!Value);
+    SetFillsBackground(!Value);
     Invalidate();
 }
 

@@ -2,8 +2,6 @@
 
 #include "platform/gui/canvas/Bitmap.h"
 
-#include <QFontMetrics>
-
 #include <cmath>
 #include <numbers>
 
@@ -357,7 +355,7 @@ void TRzLabel::drawRotatedText(TCanvas& canvas, const TRect& t)
     const TextAnchor anchor = rotatedAnchor(canvas, t);
     const std::string text = Caption();
     const int w = canvas.TextWidth(text);
-    const int ascent = QFontMetrics(qx::toQFont(canvas.Font())).ascent();
+    const int ascent = canvas.TextAscent();
     // TextOut turns the text about the top-left corner of its first cell: find that corner
     // from the anchor along the text's direction and its upright.
     const double rad = angle_ * std::numbers::pi / 180;

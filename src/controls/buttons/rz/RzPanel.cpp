@@ -5,8 +5,6 @@
 #include "platform/gui/canvas/Bitmap.h"
 #include "platform/gui/PropertyRegistry.h"
 
-#include <QWidget>
-
 #include <algorithm>
 
 TRzCustomPanel::TRzCustomPanel(TComponent* AOwner) : TCustomControl(AOwner)
@@ -55,7 +53,7 @@ void TRzCustomPanel::SetTransparent(bool Value)
     transparent_ = Value;
     SetControlStyle(Value ? ControlStyle() - TControlStyle{csOpaque} : ControlStyle() + TControlStyle{csOpaque});
     // A see-through panel lets the toolkit show the parent's drawing beneath it.
-    Widget()->setAutoFillBackground(!Value);
+    SetFillsBackground(!Value);
     for (int i = 0; i < ControlCount(); ++i)
         Controls(i)->Invalidate();
     Invalidate();

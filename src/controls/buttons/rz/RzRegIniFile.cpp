@@ -2,9 +2,7 @@
 
 #include "platform/gui/Application.h"
 #include "platform/gui/IniFile.h"
-
-#include <QCoreApplication>
-#include <QStandardPaths>
+#include "platform/gui/SpecialFolders.h"
 
 #include <filesystem>
 
@@ -12,23 +10,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string executablePath() { return QCoreApplication::applicationFilePath().toStdString(); }
+using qx::executablePath;
 
+// Empty for a folder this system does not offer: the file then lies beside the executable.
 std::string specialFolderPath(TRzSpecialFolder folder)
 {
-    QString path;
     switch (folder) {
-    case sfUserAppDataRoaming: path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation); break;
-    case sfUserAppDataLocal: path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation); break;
-    case sfUserDocuments: path = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); break;
-    case sfProgramData: {
-        const QStringList all = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
-        path = all.isEmpty() ? QString() : all.last();
-        break;
-    }
+    case sfUserAppDataRoaming: return qx::specialFolderPath(CSIDL_APPDATA);
+    case sfUserAppDataLocal: return qx::specialFolderPath(CSIDL_LOCAL_APPDATA);
+    case sfUserDocuments: return qx::specialFolderPath(CSIDL_PERSONAL);
+    case sfProgramData: return qx::specialFolderPath(CSIDL_COMMON_APPDATA);
     case sfNone: break;
     }
-    return path.toStdString();
+    return {};
 }
 
 qx::IniEncoding encodingOf(TRzIniFileEncoding e)

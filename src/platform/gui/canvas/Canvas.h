@@ -130,6 +130,8 @@ public:
     TSize TextExtent(const std::string& text);
     int TextWidth(const std::string& text) { return TextExtent(text).cx; }
     int TextHeight(const std::string& text) { return TextExtent(text).cy; }
+    /// Height of the font's cells above the base line.
+    int TextAscent();
     // The system's DrawText: returns the text height (with DT_VCENTER or DT_BOTTOM the
     // offset from the rectangle's top to the bottom of the text); DT_CALCRECT only
     // measures and sets r's right and bottom.

@@ -83,6 +83,8 @@ TSize TCanvas::TextExtent(const std::string& text)
     return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
 }
 
+int TCanvas::TextAscent() { return QFontMetrics(qx::toQFont(m_font)).ascent(); }
+
 int TCanvas::drawTextLine(int x, int y, const std::string& text, int underlineIndex, bool opaque)
 {
     if (!Painter())

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "codec/Frame.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace qx {
+
+/// Cuts a received byte stream into reply frames. A candidate starts at
+/// 10 02; its length byte gives where the 10 03 trailer must stand. A length
+/// byte of 0 or a missing trailer marks a false start: the candidate is
+/// dropped and the scan restarts at the byte after its first 0x10, so a
+/// real frame hidden inside it is still found. The buffer never holds more
+/// than one maximal frame. Checksums are not checked.
+class FrameAssembler
+{
+public:
+    using Sink = std::function<void(const Frame&)>;
+
+    /// Feeds one byte; `complete` runs for every frame this byte completes.
+    void push(std::uint8_t byte, const Sink& complete);
+    void clear() { buffer_.clear(); }
+    std::size_t buffered() const { return buffer_.size(); }
+
+private:
+    void scan(std::uint8_t byte, Frame& retry);
+
+    Frame buffer_;
+};
+
+} // namespace qx
