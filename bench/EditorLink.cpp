@@ -57,7 +57,8 @@ void EditorLink::WndProc(TMessage& m)
         if (m.Data) {
             ++replies_;
             replyBytes_ += m.Data->size();
-            dispatcher_.OnDeviceReply(*m.Data);
+            if (dispatcher_.OnDeviceReply(*m.Data, router_.PendingFrame()) == ReplyVerdict::NotAnAnswer)
+                m.Result = kFrameNotAnAnswer;
         }
         return;
     case WM_LINK_ERROR:

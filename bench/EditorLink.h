@@ -76,6 +76,7 @@ public:
     void ShowOffline() override {}
     void StopTransferTimers() override {}
     void RescanHid() override {}
+    void CloseExchangeWindows() override {}
     void ShowScanDialog() override {}
 
 private:

@@ -64,6 +64,7 @@ void ConnectionControl::Disconnect()
 void ConnectionControl::linkLost()
 {
     Disconnect();
+    view_.CloseExchangeWindows();
     scan_.pbScan->SetPosition(0);
     scan_.NotifyLinkLost();
     view_.ShowScanDialog();

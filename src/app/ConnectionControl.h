@@ -28,6 +28,10 @@ public:
     virtual void StopTransferTimers() = 0;
     // The HID controller rescans the attached devices.
     virtual void RescanHid() = 0;
+    // Every window of the exchange under way (progress, unlock prompt,
+    // preset and name dialogs) closed at once, also one whose modal loop
+    // will only end after the scan dialog's.
+    virtual void CloseExchangeWindows() = 0;
     // The scan dialog shown modally.
     virtual void ShowScanDialog() = 0;
 

@@ -33,6 +33,7 @@ class TCustomWinSocket;
 class TJvHidDevice;
 class TJvHidDeviceController;
 namespace qx {
+class Clock;
 class LinkRouter;
 class ProcessorHidPort;
 class ReplyDispatcher;
@@ -200,6 +201,7 @@ public:
     void ShowOffline() override;
     void StopTransferTimers() override;
     void RescanHid() override;
+    void CloseExchangeWindows() override;
     void ShowScanDialog() override;
     // Ties the connection to the scan dialog, the network setup dialog and
     // the traffic monitor once they exist.
@@ -283,6 +285,9 @@ namespace qx {
 // The HID back end the main windows made from now on use (null: the
 // system's); tests give the fake bus.
 void setMainWindowHidBackend(hid::Backend* backend);
+// The clock the links of the main windows made from now on time out by
+// (null: the steady clock); tests give a manual one.
+void setMainWindowLinkClock(Clock* clock);
 // Registers the main window with the property registry (its handlers).
 void registerMainWindow();
 } // namespace qx

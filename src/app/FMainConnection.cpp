@@ -8,6 +8,11 @@
 #include "app/FNetWorkScan.h"
 #include "app/FNetworkSetup.h"
 #include "app/SmallWindows.h"
+#include "app/lock/FLockPassWord.h"
+#include "app/presets/FFactory.h"
+#include "app/presets/FRecallPreset.h"
+#include "app/presets/FStoreName.h"
+#include "app/presets/FStorePreset.h"
 #include "codec/CmMcs.h"
 #include "codec/LCmd.h"
 #include "codec/SharedConstants.h"
@@ -33,10 +38,12 @@ namespace {
 
 constexpr std::uint8_t kEndOfConnection = 0x11;
 qx::hid::Backend* hidBackend = nullptr;
+qx::Clock* linkClock = nullptr;
 
 } // namespace
 
 void qx::setMainWindowHidBackend(hid::Backend* backend) { hidBackend = backend; }
+void qx::setMainWindowLinkClock(Clock* clock) { linkClock = clock; }
 
 // The socket, the HID controller and the router exist from the start; the
 // controller's first scan runs once the message loop reaches it.
@@ -52,7 +59,8 @@ void TfmMain::makeConnectionDevices()
     HidCtl = hidBackend ? std::make_unique<TJvHidDeviceController>(*this, *hidBackend)
                         : std::make_unique<TJvHidDeviceController>(*this);
     HidPort = std::make_unique<qx::ProcessorHidPort>(*HidCtl);
-    Router = std::make_unique<qx::LinkRouter>(*this, *ClientSocket, *HidPort, qx::Clock::system());
+    Router = std::make_unique<qx::LinkRouter>(*this, *ClientSocket, *HidPort,
+                                            linkClock ? *linkClock : qx::Clock::system());
     HidCtl->SetOnEnumerate(TJvHidEnumerateEvent::bind<&TfmMain::HidCtlEnumerate>(this));
     HidCtl->SetOnDeviceData(TJvHidDataEvent::bind<&TfmMain::HidCtlDeviceData>(this));
     HidCtl->SetOnDeviceUnplug(TJvHidPlugEvent::bind<&TfmMain::HidCtlDeviceUnplug>(this));
@@ -217,6 +225,20 @@ void TfmMain::StopTransferTimers()
 
 void TfmMain::RescanHid() { HidCtl->DeviceChange(); }
 
+// A modal window whose loop lies below the scan dialog's only ends once that
+// dialog closes: it is hidden now, so nothing of the lost exchange shows.
+void TfmMain::CloseExchangeWindows()
+{
+    const std::initializer_list<TForm*> windows = {fmProcess,     fmLockPassWord, fmStoreName,
+                                                   fmStorePreset, fmRecallPreset, fmFactory};
+    for (TForm* window : windows) {
+        if (!window || !window->Visible())
+            continue;
+        window->Close();
+        window->Hide();
+    }
+}
+
 void TfmMain::ShowScanDialog()
 {
     if (fmNetwork && !fmNetwork->Visible())
@@ -293,8 +315,9 @@ void TfmMain::Dispatch(TMessage& Message)
         } else {
             if (Router->Kind() == qx::LinkKind::Serial)
                 Router->OnSerialFrame(message.data);
-            if (Replies)
-                Replies->OnDeviceReply(message.data);
+            if (Replies && Replies->OnDeviceReply(message.data, Router->PendingFrame()) ==
+                               qx::ReplyVerdict::NotAnAnswer)
+                Message.Result = qx::kFrameNotAnAnswer;
         }
         return;
     }

@@ -164,11 +164,14 @@ void TfmMain::ShowModelError(std::string_view stringId)
     ShowInformation(stringId);
 }
 
+// The exchange waits while the user reads the message: the link neither
+// times out nor polls meanwhile.
 void TfmMain::ShowInformation(std::string_view stringId)
 {
     if (!fmInformation)
         return;
     fmInformation->lbMessage->SetCaption(std::string(Translate(stringId)));
+    const qx::LinkRouter::TimeoutPause pause(*Router);
     fmInformation->ShowModal();
 }
 
@@ -209,8 +212,12 @@ void TfmMain::LockModeClick(TObject*)
 void TfmMain::tmPtsTimer(TObject*)
 {
     stopTimer("tmPts");
-    if (Exchange().ackStep == 8 && fmLockPassWord)
-        fmLockPassWord->ShowForLockedLoad();
+    if (Exchange().ackStep != qx::kStepLocked || !fmLockPassWord)
+        return;
+    // The prompt waits as long as the user needs: the lock-status request is
+    // not resent and the link does not fail meanwhile.
+    const qx::LinkRouter::TimeoutPause pause(*Router);
+    fmLockPassWord->ShowForLockedLoad();
 }
 
 void TfmMain::StorePreset(int row, const qx::PresetName& name) { Replies->presets().StorePreset(row, name); }
@@ -258,6 +265,7 @@ std::optional<std::filesystem::path> TfmMain::ChooseFile(qx::FileDialog dialog)
         if (const char* home = std::getenv("HOME"))
             start = home;
     chooser->SetInitialDir(start.string());
+    const qx::LinkRouter::TimeoutPause pause(*Router);
     if (!chooser->Execute())
         return std::nullopt;
     std::filesystem::path chosen(chooser->FileName());

@@ -24,8 +24,11 @@ void TfmNetwork::enableButtons(bool enabled)
     btnExit->SetEnabled(enabled);
 }
 
+// A link-lost report still pending from the last connection would mark this
+// scan broken and offer its buttons in the middle of it.
 void TfmNetwork::ResetScan()
 {
+    tmLinkBroken->SetEnabled(false);
     LeadProbeCount = 0;
     enableButtons(false);
     StartScan();

@@ -74,7 +74,14 @@ void FramingLink<Base>::FrameComplete(const Frame& frame)
     message.wParam = frame.size();
     message.lParam = static_cast<std::intptr_t>(elapsed);
     message.data = frame;
-    this->SendToOwner(std::move(message));
+    // The owner's handling may take long (a dialog it runs); as a worker
+    // blocked in the hand-over would, the link neither times out nor polls
+    // meanwhile.
+    this->PauseTimeouts();
+    const std::optional<std::intptr_t> result = this->SendToOwner(std::move(message));
+    this->ResumeTimeouts();
+    if (result == kFrameNotAnAnswer)
+        return; // the frame in flight still waits for its answer
     SendNextQueued();
 }
 
@@ -137,6 +144,14 @@ std::int64_t FramingLink<Base>::TimerDue() const
 {
     std::lock_guard lock(mutex_);
     return keepAliveDue_;
+}
+
+template <class Base>
+void FramingLink<Base>::OnTimeoutsResumed(std::int64_t pausedMs)
+{
+    std::lock_guard lock(mutex_);
+    if (keepAliveDue_ != LinkWorker::kNever)
+        keepAliveDue_ += pausedMs;
 }
 
 template <class Base>

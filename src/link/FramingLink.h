@@ -71,7 +71,9 @@ protected:
     /// The message that carries a reply frame to the owner.
     virtual unsigned FrameMessageId() const { return WM_LINK_FRAME; }
 
-    /// Hands a complete reply frame to the owner, then sends the next frame.
+    /// Hands a complete reply frame to the owner, then sends the next frame;
+    /// when the owner answers kFrameNotAnAnswer the frame in flight keeps
+    /// waiting for its answer (resent at its time-out, error 0 at the end).
     void FrameComplete(const Frame& frame);
     /// The next queued frame to the worker, or not busy when none waits.
     void SendNextQueued();
@@ -79,6 +81,7 @@ protected:
     void OnOpening() override;
     std::int64_t TimerDue() const override;
     void TimerTick() override;
+    void OnTimeoutsResumed(std::int64_t pausedMs) override;
 
 private:
     void SendFrameLocked(const Frame& frame, bool urgent, std::int64_t now);

@@ -12,6 +12,11 @@ inline constexpr unsigned WM_LINK_FRAME_OTHER_BAUD = 1362; // as 1360, from a se
 
 namespace qx {
 
+/// The owner's result for message 1360 when the frame does not answer the
+/// frame in flight (too short, late, repeated, stray): the link keeps
+/// waiting for the answer. Any other result ends the wait.
+inline constexpr std::intptr_t kFrameNotAnAnswer = 1;
+
 /// Codes of message 1361.
 enum class LinkError : int {
     NoAnswer = 0,    // the frame went unanswered through every resend

@@ -160,6 +160,25 @@ std::uint64_t LinkRouter::Generation() const
     return link ? link->Generation() : 0;
 }
 
+std::vector<std::uint8_t> LinkRouter::PendingFrame() const
+{
+    const LinkWorker* link = current();
+    return link ? link->PendingFrame() : Frame{};
+}
+
+LinkRouter::TimeoutPause::TimeoutPause(LinkRouter& router) : router_(router), generation_(router.Generation())
+{
+    if (LinkWorker* link = router_.current())
+        link->PauseTimeouts();
+}
+
+LinkRouter::TimeoutPause::~TimeoutPause()
+{
+    LinkWorker* link = router_.current();
+    if (link && link->Generation() == generation_)
+        link->ResumeTimeouts();
+}
+
 bool LinkRouter::IsCurrentLinkMessage(const WindowMessage& message) const
 {
     const LinkWorker* link = current();

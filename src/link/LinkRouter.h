@@ -86,6 +86,26 @@ public:
     /// the kinds closed.
     std::vector<LinkKind> CloseAll();
 
+    /// The frame the open link writes and resends now, whose answer a reply
+    /// must be; empty without one.
+    std::vector<std::uint8_t> PendingFrame() const;
+
+    /// While one lives, the link open at its making neither times out nor
+    /// polls: a dialog that waits for the user in the middle of an exchange
+    /// holds one. A link closed meanwhile is left alone.
+    class TimeoutPause
+    {
+    public:
+        explicit TimeoutPause(LinkRouter& router);
+        ~TimeoutPause();
+        TimeoutPause(const TimeoutPause&) = delete;
+        TimeoutPause& operator=(const TimeoutPause&) = delete;
+
+    private:
+        LinkRouter& router_;
+        std::uint64_t generation_;
+    };
+
     LinkKind Kind() const;
     bool Has(LinkKind kind) const;
     /// The generation of the link open now (0 without one): its 1361 messages carry it.

@@ -3,6 +3,7 @@
 #include "codec/LCmd.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace qx {
 namespace {
@@ -132,6 +133,66 @@ bool LinkWorker::IsOwnMessage(const WindowMessage& message) const
     return message.id == WM_LINK_ERROR && readLinkErrorMessage(message).generation == generation_;
 }
 
+void LinkWorker::PauseTimeouts()
+{
+    std::lock_guard lock(mutex_);
+    if (pauses_++ == 0)
+        pausedAt_ = clock_.nowMs();
+}
+
+// Wakes the worker only when it has something to make up: a wait without
+// end taken while paused, or a deadline to move by the paused time.
+void LinkWorker::ResumeTimeouts()
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (pauses_ == 0 || --pauses_ > 0)
+            return;
+        pausedTime_ += clock_.nowMs() - pausedAt_;
+        if (!waitingPaused_ && pausedTime_ == 0)
+            return;
+    }
+    if (events_)
+        events_->set(kWakeEvent);
+}
+
+// The deadline of the next wait: none while paused.
+std::int64_t LinkWorker::NextDeadline(std::int64_t waitDeadline)
+{
+    const std::int64_t due = std::min(waitDeadline, TimerDue());
+    std::lock_guard lock(mutex_);
+    waitingPaused_ = pauses_ > 0;
+    return waitingPaused_ ? kNever : due;
+}
+
+bool LinkWorker::TimeoutsPaused() const
+{
+    std::lock_guard lock(mutex_);
+    return pauses_ > 0;
+}
+
+// Moves the time-out and the periodic duty by the time spent paused since
+// the last call; true when there was any.
+bool LinkWorker::MakeUpPausedTime(std::int64_t& waitDeadline)
+{
+    std::int64_t paused = 0;
+    {
+        std::lock_guard lock(mutex_);
+        paused = std::exchange(pausedTime_, 0);
+    }
+    if (paused == 0)
+        return false;
+    waitDeadline += paused;
+    OnTimeoutsResumed(paused);
+    return true;
+}
+
+Frame LinkWorker::PendingFrame() const
+{
+    std::lock_guard lock(mutex_);
+    return pending_ ? sendBuffer_ : Frame{};
+}
+
 void LinkWorker::SignalInput()
 {
     if (events_)
@@ -148,6 +209,17 @@ WaitResult LinkWorker::WaitForWork(std::int64_t deadlineMs)
     return events_->waitUntil(deadlineMs);
 }
 
+bool LinkWorker::TimerTickHandedAFrame()
+{
+    const auto handed = [this] {
+        std::lock_guard lock(mutex_);
+        return handed_;
+    };
+    const std::uint64_t before = handed();
+    TimerTick();
+    return handed() != before;
+}
+
 int LinkWorker::SendBufferByte(std::size_t index) const
 {
     std::lock_guard lock(mutex_);
@@ -158,7 +230,8 @@ void LinkWorker::WorkerThread()
 {
     std::int64_t waitDeadline = clock_.nowMs() + timeoutMs_.load();
     for (;;) {
-        const WaitResult result = WaitForWork(std::min(waitDeadline, TimerDue()));
+        MakeUpPausedTime(waitDeadline);
+        const WaitResult result = WaitForWork(NextDeadline(waitDeadline));
         const std::int64_t now = clock_.nowMs();
         if (StopRequested() || !HandleWait(result, now, waitDeadline))
             break;
@@ -179,23 +252,34 @@ bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int
         return false;
     }
     if (result.kind == Kind::TimedOut) {
-        if (now >= TimerDue())
-            TimerTick();
+        // A time-out that came while paused, or before the pause was made up
+        // for, is not one.
+        if (TimeoutsPaused() || MakeUpPausedTime(waitDeadline))
+            return true;
+        // A frame the periodic duty hands over now (the keep-alive) is a new
+        // frame: it is written, and timed, by the next pass, not failed by
+        // the time-out of the one before it.
+        if (now >= TimerDue() && TimerTickHandedAFrame())
+            return true;
         if (now < waitDeadline)
             return true;
         waitDeadline = now + timeout;
         return HandleTimeout();
     }
-    waitDeadline = now + timeout;
     switch (result.index) {
     case kInputEvent:
+        // Received bytes do not restart the time-out: only the answer to the
+        // frame in flight ends its wait, by a new frame being handed over.
         if (!TakeInput()) {
             OnError(static_cast<int>(LinkError::PortFailed), SendBufferByte(frame::kReplyIdOffset));
             return false;
         }
         return true;
     case kSendEvent:
+        waitDeadline = now + timeout;
         return WritePending(true);
+    case kWakeEvent:
+        return true; // the pause ended; the next pass makes up for it
     default:
         return false; // stop
     }

@@ -53,6 +53,16 @@ public:
     virtual void SetTimeout(int milliseconds);
     void SetRetries(int count);
 
+    /// Stops the time-out and the periodic duty (the keep-alive) until as
+    /// many ResumeTimeouts: the time spent paused does not count towards
+    /// either. Frames handed over meanwhile are still written. Either thread.
+    void PauseTimeouts();
+    void ResumeTimeouts();
+
+    /// A copy of the frame the worker writes and resends now; empty when
+    /// none is pending (none handed yet, or given up after error 0).
+    Frame PendingFrame() const;
+
     bool IsOpen() const { return open_.load(); }
     int Timeout() const { return timeoutMs_.load(); }
 
@@ -61,7 +71,7 @@ public:
     bool IsOwnMessage(const WindowMessage& message) const;
 
 protected:
-    enum EventIndex : std::size_t { kInputEvent, kSendEvent, kStopEvent, kEventCount };
+    enum EventIndex : std::size_t { kInputEvent, kSendEvent, kStopEvent, kWakeEvent, kEventCount };
 
     LinkWorker(MessageTarget& owner, Clock& clock, int extraPeriods);
 
@@ -88,6 +98,9 @@ protected:
     /// it is due, and the duty itself.
     virtual std::int64_t TimerDue() const { return kNever; }
     virtual void TimerTick() {}
+    /// The time-outs run again after `pausedMs` paused: a periodic duty
+    /// moves its next time by as much.
+    virtual void OnTimeoutsResumed(std::int64_t pausedMs) { (void)pausedMs; }
     /// The worker's wait; a subclass may watch it.
     virtual WaitResult WaitForWork(std::int64_t deadlineMs);
 
@@ -114,6 +127,10 @@ private:
     bool WriteHanded(bool resend);
     bool HandleTimeout();
     int SendBufferByte(std::size_t index) const;
+    bool TimeoutsPaused() const;
+    bool TimerTickHandedAFrame();
+    std::int64_t NextDeadline(std::int64_t waitDeadline);
+    bool MakeUpPausedTime(std::int64_t& waitDeadline);
 
     MessageTarget& owner_;
     Clock& clock_;
@@ -131,6 +148,10 @@ private:
     std::uint64_t handed_ = 0;  // frames handed over so far
     std::uint64_t written_ = 0; // the hand-over whose frame was written last
     ResendPolicy policy_;
+    int pauses_ = 0;              // PauseTimeouts not yet resumed
+    std::int64_t pausedAt_ = 0;   // when the first of them came
+    std::int64_t pausedTime_ = 0; // paused time the worker has not yet made up
+    bool waitingPaused_ = false;  // the worker's wait has no end because paused
 };
 
 } // namespace qx

@@ -26,19 +26,34 @@ void ReplyDispatcher::send(const LCmd& command, bool urgent)
     host_.SendCommand(command, urgent);
 }
 
-void ReplyDispatcher::OnDeviceReply(std::span<const std::uint8_t> frame)
+ReplyVerdict ReplyDispatcher::OnDeviceReply(std::span<const std::uint8_t> frame,
+                                            std::span<const std::uint8_t> inFlight)
 {
     const LCmd reply(frame, 1);
     // A frame without its markers comes from no device, also when the
     // device id is 0.
     if (!frame::HasMarkers(frame) || reply.DeviceId() != host_.GetDeviceId()) {
         host_.SetTimerEnabled(ExchangeTimer::ComScan, true);
-        return;
+        return ReplyVerdict::NotAnAnswer;
+    }
+    if (!reply::actedOn(reply.Code())) {
+        return ReplyVerdict::Answer;
     }
     if (reply.Payload().size() < reply::minimumPayload(reply.Code())) {
-        return;
+        return ReplyVerdict::NotAnAnswer;
+    }
+    if (reply::answersNoRequest(reply.Code())) {
+        dispatch(reply);
+        return ReplyVerdict::NotAnAnswer;
+    }
+    if (!inFlight.empty()) {
+        const LCmd request(inFlight, 1);
+        if (!reply::answersInFlight(request.Code(), request.Payload(), reply.Code(), reply.Payload())) {
+            return ReplyVerdict::NotAnAnswer;
+        }
     }
     dispatch(reply);
+    return ReplyVerdict::Answer;
 }
 
 void ReplyDispatcher::dispatch(const LCmd& reply)

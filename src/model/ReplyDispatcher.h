@@ -7,7 +7,9 @@
 //
 // Replies from another device id only report the links' state. A reply
 // shorter than what its handler reads is dropped, as is one that does not
-// answer what is outstanding. The acknowledgement step and the transfer
+// answer the request in flight (ExchangeCodes.h decides); the link then goes
+// on waiting for the answer, so an exchange ends by its answer or by the
+// link's failure. The acknowledgement step and the transfer
 // state are cleared before each connection and when the link is lost, so a
 // step left by an unanswered exchange cannot fire on a later one.
 
@@ -30,13 +32,22 @@ namespace qx {
 
 class ExchangeHost;
 
+// What a received frame does to the wait for the request in flight.
+enum class ReplyVerdict
+{
+    Answer,      // the wait ends (also for a reply the system ignores)
+    NotAnAnswer, // dropped: the request in flight goes on waiting
+};
+
 class ReplyDispatcher
 {
 public:
     ReplyDispatcher(ExchangeHost& host, LUnitControl& unit, FirBuffers& firBuffers);
 
-    // One complete received frame (the link keeps it).
-    void OnDeviceReply(std::span<const std::uint8_t> frame);
+    // One complete received frame (the link keeps it), and the frame in
+    // flight on the link (empty when none is known: the reply is then judged
+    // by its device id and length alone).
+    ReplyVerdict OnDeviceReply(std::span<const std::uint8_t> frame, std::span<const std::uint8_t> inFlight = {});
 
     // Before 0x10 is sent on a new link: clears the exchanges; connecting.
     void BeginConnect();

@@ -86,7 +86,8 @@ public:
         case WM_LINK_FRAME_OTHER_BAUD:
             if (router.Kind() == LinkKind::Serial)
                 router.OnSerialFrame(message.data);
-            dispatcher.OnDeviceReply(message.data);
+            if (dispatcher.OnDeviceReply(message.data, router.PendingFrame()) == ReplyVerdict::NotAnAnswer)
+                m.Result = kFrameNotAnAnswer;
             return;
         case WM_LINK_ERROR:
             control.OnLinkError(message);
@@ -167,6 +168,7 @@ public:
     void ShowOffline() override { record.push_back("offline"); }
     void StopTransferTimers() override {}
     void RescanHid() override { controller->DeviceChange(); }
+    void CloseExchangeWindows() override { record.push_back("exchange windows closed"); }
     void ShowScanDialog() override { scan->Show(); }
 
     // The HID controller's events.

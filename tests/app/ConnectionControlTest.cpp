@@ -26,6 +26,7 @@ struct RecordingView : ConnectionView
     void ShowOffline() override { calls.emplace_back("ShowOffline"); }
     void StopTransferTimers() override { calls.emplace_back("StopTransferTimers"); }
     void RescanHid() override { calls.emplace_back("RescanHid"); }
+    void CloseExchangeWindows() override { calls.emplace_back("CloseExchangeWindows"); }
     void ShowScanDialog() override { calls.emplace_back("ShowScanDialog"); }
     std::vector<std::string> calls;
 };
@@ -136,7 +137,8 @@ TEST_F(ConnectionControlTest, AFailureWhileConnectedDisconnectsAndShowsTheScanAg
     EXPECT_FALSE(dispatcher.state().connected);
     expectExchangeStateCleared();
     EXPECT_EQ(view.calls,
-              (std::vector<std::string>{"StopTransferTimers", "RescanHid", "ShowOffline", "ShowScanDialog"}));
+              (std::vector<std::string>{"StopTransferTimers", "RescanHid", "ShowOffline", "CloseExchangeWindows",
+                                        "ShowScanDialog"}));
     EXPECT_EQ(scan.pbScan->Position(), 0);
     EXPECT_FALSE(scan.IsConnected());
     EXPECT_TRUE(scan.tmLinkBroken->Enabled());

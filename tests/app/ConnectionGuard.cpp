@@ -8,10 +8,15 @@
 
 namespace qx::test {
 
-void guardConnections()
+hid::FakeHidBus& fakeHidBus()
 {
     static hid::FakeHidBus bus;
-    setMainWindowHidBackend(&bus);
+    return bus;
+}
+
+void guardConnections()
+{
+    setMainWindowHidBackend(&fakeHidBus());
     dialLoopbackOnly();
 }
 

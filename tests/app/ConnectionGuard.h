@@ -1,6 +1,14 @@
 #pragma once
 
+namespace qx::hid {
+class FakeHidBus;
+}
+
 namespace qx::test {
+
+/// The fake HID bus the program's windows see: a test plugs a simulated
+/// processor into it.
+hid::FakeHidBus& fakeHidBus();
 
 /// For every test that builds the program's windows: a socket may dial the
 /// loopback address only (anything else is refused and fails the test), and

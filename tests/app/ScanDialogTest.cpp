@@ -150,6 +150,16 @@ TEST_F(ScanDialogTest, SuccessClosesTheDialogAndAHiddenDialogNeverScansOn)
     EXPECT_EQ(dialog->lblScan->Caption(), "Link Broken");
 }
 
+TEST_F(ScanDialogTest, ALinkLostJustBeforeANewScanDoesNotMarkThatScanBroken)
+{
+    host.deviceAddress = 0x7F000001;
+    dialog->NotifyLinkLost(); // the user ended the connection
+    startScan();              // and pressed the link button again at once
+    run(1000);
+    EXPECT_EQ(dialog->lblScan->Caption(), "Scan Ethernet");
+    EXPECT_FALSE(buttonsEnabled());
+}
+
 TEST_F(ScanDialogTest, APortThatDoesNotOpenShowsLinkBrokenAndTheWatchdogScansOn)
 {
     startScan();

@@ -109,6 +109,91 @@ TEST_F(NetLinkTest, AnAnswerDoesNotEndTheResendingOfTheLastFrame)
     EXPECT_EQ(owner.sent().size(), 2u) << "the answer to the resend arrives as an ordinary frame";
 }
 
+// Replies the owner refuses (late, repeated, stray, short) do not end the
+// wait: the frame in flight is resent at its time-outs, which they do not
+// restart, and after the last resend the link reports no answer; the frame
+// queued behind it never goes out.
+TEST_F(NetLinkTest, RepliesThatAreNotAnAnswerLeaveTheFrameWaitingUntilTheLinkFails)
+{
+    open();
+    const Frame asked = command(0x27, {3});
+    link->SendFrame(asked, true);
+    link->SendFrame(command(0x27, {4}), true);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    owner.result = qx::kFrameNotAnAnswer;
+    for (int period = 0; period < 3; ++period) {
+        clock.advance(400);
+        answerAndWait(reply(0x27, {2}));
+        EXPECT_TRUE(link->IsBusy());
+        tick(400);
+    }
+    EXPECT_EQ(writer.writes(), (std::vector<Frame>(3, asked))) << "written at 0, 800 and 1600 ms";
+    ASSERT_EQ(owner.errors().size(), 1u) << "error 0 at 2400 ms";
+    EXPECT_EQ(owner.errors()[0].code, 0);
+}
+
+TEST_F(NetLinkTest, AnAnswerAfterRefusedRepliesSendsTheNextFrame)
+{
+    open();
+    link->SendFrame(command(0x27, {3}), true);
+    link->SendFrame(command(0x27, {4}), true);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    owner.result = qx::kFrameNotAnAnswer;
+    answerAndWait(reply(0x27, {2}));
+    EXPECT_EQ(writes(), 1u);
+    owner.result = 0;
+    answerAndWait(reply(0x27, {3}));
+    ASSERT_TRUE(writer.waitForWrites(2));
+    EXPECT_EQ(writer.writes().back(), command(0x27, {4}));
+}
+
+// While the owner handles a frame, and while someone holds the time-outs,
+// the link neither resends nor polls; the time that passed meanwhile does not
+// count, so the frame's time-out and the keep-alive resume where they stood.
+TEST_F(NetLinkTest, PausedTimeOutsResumeWhereTheyStood)
+{
+    const std::function<void()> duringHandOver = [&] {
+        owner.ownCallingThread();
+        owner.onSend = [&](const WindowMessage&) { clock.advance(30000); };
+        link->SendFrame(command(0x2C), true);
+        ASSERT_TRUE(writer.waitForWrites(1));
+        ASSERT_TRUE(link->waitForWaits(2)) << "the worker took the frame";
+        clock.advance(100);
+        owner.result = qx::kFrameNotAnAnswer;
+        answer(reply(0x1));
+    };
+    const std::function<void()> heldByADialog = [&] {
+        link->SendFrame(command(0x2C), true);
+        ASSERT_TRUE(writer.waitForWrites(1));
+        ASSERT_TRUE(link->waitForWaits(2)) << "the worker took the frame";
+        clock.advance(100);
+        link->PauseTimeouts();
+        link->PauseTimeouts();
+        link->tick(clock, 15000); // the time-out comes, and is not one
+        link->ResumeTimeouts();
+        clock.advance(15000); // the worker now waits without end
+        link->ResumeTimeouts();
+    };
+    for (const auto& pause : {duringHandOver, heldByADialog}) {
+        owner.onSend = nullptr;
+        owner.result = 0;
+        writer.failing = false;
+        open();
+        const std::int64_t start = clock.nowMs();
+        pause();
+        ASSERT_TRUE(waitUntil([&] { return link->lastDeadline() == start + 30800; }, "the worker to move its time-out"))
+            << "the time-out moved by 30 s";
+        EXPECT_EQ(writer.writes(), std::vector<Frame>{command(0x2C)}) << "nothing resent or polled meanwhile";
+        EXPECT_TRUE(owner.errors().empty());
+        tick(700);
+        EXPECT_EQ(writer.writes(), (std::vector<Frame>(2, command(0x2C))))
+            << "the resend 800 ms after the frame, pause left out";
+        link->Close();
+        link.reset();
+        writer.clear();
+    }
+}
+
 TEST_F(NetLinkTest, HandsEachReplyToTheOwnerWithItsResponseTime)
 {
     open();
@@ -253,6 +338,26 @@ TEST_F(NetLinkTest, KeepAlivePollsAnIdleLinkTwoSecondsAfterTheLastSend)
     ASSERT_TRUE(writer.waitForWrites(3));
     EXPECT_EQ(writer.writes().at(2), kStatusPoll);
     EXPECT_EQ(link->Timeout(), LNetProc::kKeepAliveTimeoutMs);
+}
+
+// The answered frame's last resend runs out at the moment the keep-alive is
+// due: the poll is a new frame and goes out, instead of being failed at once
+// with the old frame's used-up retries.
+TEST_F(NetLinkTest, AKeepAliveDueWithTheLastTimeOutIsSentNotFailed)
+{
+    open();
+    link->SetTimeout(1000);
+    link->SetRetries(1);
+    const Frame asked = command(0x2C);
+    link->SendFrame(asked, true);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    answerAndWait(reply(0x2C, {0, 0, 0, 0, 0, 1, 0}));
+    tick(1000);
+    EXPECT_EQ(writer.writes(), (std::vector<Frame>(2, asked)));
+    tick(1000);
+    ASSERT_TRUE(writer.waitForWrites(3));
+    EXPECT_EQ(writer.writes().back(), kStatusPoll);
+    EXPECT_TRUE(owner.errors().empty());
 }
 
 TEST_F(NetLinkTest, KeepAliveStaysQuietWhileBusyOrSuppressed)

@@ -106,6 +106,28 @@ TEST_F(SerialLinkTest, AFreeResendWithNothingPendingWritesNothing)
     EXPECT_EQ(owner.errors().size(), 1u) << "the free resend was used up by the idle time-out";
 }
 
+// After error 0 the failed frame is still in the send buffer, but nothing is
+// pending: a free resend armed then writes nothing, and a new frame goes out
+// as usual.
+TEST_F(SerialLinkTest, AFreeResendAfterTheLinkGaveUpWritesNothing)
+{
+    open();
+    link->SetTimeout(100);
+    link->SetRetries(1);
+    const Frame request = command(0x27, {5});
+    link->SendFrame(request, true);
+    EXPECT_EQ(received(request.size()), request);
+    tick(100);
+    EXPECT_EQ(received(request.size()), request);
+    tick(100);
+    ASSERT_EQ(owner.errors().size(), 1u);
+    EXPECT_TRUE(link->PendingFrame().empty());
+    link->SetFreeResends(1);
+    tick(100);
+    EXPECT_TRUE(pty.drain().empty()) << "the failed frame is not written again";
+    EXPECT_EQ(owner.errors().size(), 1u) << "the free resend used up the time-out";
+}
+
 TEST_F(SerialLinkTest, AnAnsweredFrameIsWrittenAgainAtTheNextTimeOut)
 {
     open();

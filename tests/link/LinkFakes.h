@@ -8,6 +8,7 @@
 #include "link/SendQueue.h"
 #include "platform/sync/MessageTarget.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -61,6 +62,11 @@ public:
         record([&] { writes_.emplace_back(frame.begin(), frame.end()); });
         return !failing;
     }
+    void clear()
+    {
+        std::lock_guard lock(mutex_);
+        writes_.clear();
+    }
     std::vector<Frame> writes() const
     {
         std::lock_guard lock(mutex_);
@@ -96,7 +102,7 @@ public:
         if (onSend)
             onSend(message);
         record([&] { sent_.push_back(std::move(message)); });
-        return 0;
+        return result.load();
     }
 
     std::vector<WindowMessage> sent() const
@@ -128,6 +134,7 @@ public:
     }
 
     std::function<void(const WindowMessage&)> onSend; // set before the link opens
+    std::atomic<std::intptr_t> result{0};              // what each handled message answers
 
 private:
     std::thread::id ownerThread_;

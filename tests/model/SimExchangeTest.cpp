@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "SimHarness.h"
@@ -140,18 +141,23 @@ TEST_F(SimExchangeTest, JunkBeforeEveryAnswerIsSkipped)
     expectLoadedFromSim();
 }
 
-TEST_F(SimExchangeTest, ShortPieceStallsTheLoadAndLeavesTheModel)
+// A short answer is no answer: the request is written again and the link
+// fails after its resends, the model keeping what it had.
+TEST_F(SimExchangeTest, ShortPieceIsResentAndFailsTheLinkLeavingTheModel)
 {
     qx::writeWord(core.MutableCurrentImage(), qx::rec::kDelayUnit, 2);
     responder.Faults().payloadDelta[0x27] = -1;
     connectAndRun();
+    EXPECT_TRUE(linkFailed);
     EXPECT_EQ(host.loadUnitToFormCount, 0);
     EXPECT_EQ(unit.record(), qx::kFactoryDefaultRecord);
-    EXPECT_EQ(host.sent.back().frame[5], 0x27);
-    EXPECT_TRUE(dispatcher.ProgressWanted()) << "the link's time-out ends it";
+    ASSERT_EQ(host.sent.back().frame[5], 0x27);
+    EXPECT_EQ(writesOf(host.sent.back().frame), 1 + kResends);
+    EXPECT_EQ(std::count_if(host.sent.begin(), host.sent.end(), [](const auto& s) { return s.frame[5] == 0x27; }),
+              1)
+        << "only the first piece was asked for";
 
-    // The link gives up; the next connection without the fault loads.
-    dispatcher.LinkClosed();
+    // The next connection without the fault loads.
     responder.Faults().payloadDelta.clear();
     connectAndRun();
     expectLoadedFromSim();

@@ -2,8 +2,13 @@
 // The model's exchanges against the simulated processor in-process: every
 // command the model or the dispatcher sends goes through the simulator's
 // responder (with its fault plan), the written bytes are cut into frames
-// again and each frame is dispatched, until nothing is left to send.
+// again and each frame is dispatched with the frame in flight, until nothing
+// is left to send. As the link does, a frame that got no answer the
+// dispatcher takes is sent again, and after the resends the link fails: it
+// is closed without the exchanges being told (the main window's handling of
+// the failure is not part of the model).
 
+#include <algorithm>
 #include <deque>
 #include <vector>
 
@@ -50,6 +55,7 @@ protected:
     {
         splitter = qx::sim::CommandFrameSplitter();
         linkOpen = true;
+        linkFailed = false;
         dispatcher.BeginConnect();
         host.SendCommand(CM_MCS_CMD(host.deviceId, 0x10), true);
     }
@@ -57,22 +63,42 @@ protected:
     // Runs the exchange until nothing is waiting to be sent or the link drops.
     void run()
     {
+        int resends = 0;
         while (!outgoing.empty() && linkOpen) {
             const Frame frame = outgoing.front();
             outgoing.pop_front();
             ++framesSent;
+            writtenFrames.push_back(frame);
             const qx::sim::Exchange exchange = responder.OnFrame(frame);
+            bool answered = false;
             for (const auto& write : exchange.writes) {
                 for (const auto& reply : splitter.Push(write)) {
-                    dispatcher.OnDeviceReply(reply);
+                    answered = dispatcher.OnDeviceReply(reply, frame) == qx::ReplyVerdict::Answer || answered;
                 }
             }
             if (exchange.close || exchange.restart) {
                 linkOpen = false;
                 outgoing.clear();
                 dispatcher.LinkClosed();
+                return;
+            }
+            if (answered) {
+                resends = 0;
+            } else if (resends < kResends) {
+                ++resends;
+                outgoing.push_front(frame); // the time-out writes it again
+            } else {
+                linkOpen = false; // no answer after the resends: the link fails
+                linkFailed = true;
+                outgoing.clear();
             }
         }
+    }
+
+    // How often a frame was written.
+    int writesOf(const Frame& frame) const
+    {
+        return static_cast<int>(std::count(writtenFrames.begin(), writtenFrames.end(), frame));
     }
 
     void connectAndRun()
@@ -95,8 +121,11 @@ protected:
     qx::sim::DeviceCore core;
     qx::sim::Responder responder;
     qx::sim::CommandFrameSplitter splitter;
+    static constexpr int kResends = 1;
     std::deque<Frame> outgoing;
+    std::vector<Frame> writtenFrames;
     bool linkOpen = false;
+    bool linkFailed = false;
     int framesSent = 0;
 };
 

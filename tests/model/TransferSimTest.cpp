@@ -351,9 +351,10 @@ struct ShortCase
     std::function<void()> start;
 };
 
-// An answer one byte short is dropped: the transfer waits for the link's
-// time-out, the model keeps what it had, and the next connection works.
-TEST_F(TransferSimTest, ShortAnswersStallTheTransferWithoutDamage)
+// An answer one byte short is no answer: the request is written again, the
+// link fails after its resends, the model keeps what it had, and the next
+// connection works.
+TEST_F(TransferSimTest, ShortAnswersFailTheLinkWithoutDamage)
 {
     seedPresets();
     connectAndRun();
@@ -375,17 +376,18 @@ TEST_F(TransferSimTest, ShortAnswersStallTheTransferWithoutDamage)
         }
         const qx::UnitRecord before = unit.record();
         responder.Faults().payloadDelta[c.command] = -(c.command == 0x19 ? 21 : 1);
+        writtenFrames.clear();
         c.start();
         fireTimers();
-        EXPECT_TRUE(dispatcher.ProgressWanted()) << c.transfer;
+        EXPECT_TRUE(linkFailed) << c.transfer;
+        ASSERT_EQ(host.sent.back().frame[5], c.command) << c.transfer;
+        EXPECT_EQ(writesOf(host.sent.back().frame), 1 + kResends) << c.transfer;
         EXPECT_EQ(unit.record(), before) << c.transfer;
         EXPECT_FALSE(host.timer(ExchangeTimer::Upload)) << c.transfer;
 
-        dispatcher.LinkClosed(); // the link's retries ran out
-        linkOpen = false;
         responder.Faults().payloadDelta.clear();
-        expectClean(c.transfer);
         connectAndRun();
+        expectClean(c.transfer);
         expectLoadedFromSim();
     }
 }
