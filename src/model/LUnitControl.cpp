@@ -414,7 +414,12 @@ std::uint16_t LUnitControl::GetLinkGroup(int c) const
     }
     const int k = sidePosition(c);
     const unsigned own = 1U << k;
-    for (int j = 0; j <= k; ++j) {
+    // A channel holding its own bit heads its group; otherwise the lowest
+    // channel below it that holds its bit does.
+    if ((GetLinkMask(c) & own) != 0) {
+        return GetLinkMask(c);
+    }
+    for (int j = 0; j < k; ++j) {
         const unsigned mask = GetLinkMask(sideFirst(c) + j);
         if ((mask & own) != 0) {
             return static_cast<std::uint16_t>(mask);
