@@ -106,6 +106,7 @@ public:
     void ExitClick(TObject* Sender);
     void AboutClick(TObject* Sender);
     void MemoShowClick(TObject* Sender);
+    void HidDataClick(TObject* Sender);
     void ConnectedClick(TObject* Sender);
     void DoNothingClick(TObject* Sender); // SettingID, BlockDiagram, ConnectHelp
     void InAnalogClick(TObject* Sender);

@@ -1,6 +1,7 @@
 // The main window's page switch, block-diagram navigation and menu handlers.
 
 #include "app/FMain.h"
+#include "app/FHidData.h"
 
 #include "app/SmallWindows.h"
 #include "link/LinkRouter.h"
@@ -170,6 +171,12 @@ void TfmMain::MemoShowClick(TObject*)
 {
     if (fmMemo)
         fmMemo->Show();
+}
+
+void TfmMain::HidDataClick(TObject*)
+{
+    if (fmHidData)
+        fmHidData->Show();
 }
 
 void TfmMain::ConnectedClick(TObject*)

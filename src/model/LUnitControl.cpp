@@ -250,7 +250,8 @@ qx::Bytes LUnitControl::EncodePresetFile(const qx::FirBuffers& buffers) const
 }
 
 std::optional<std::array<qx::FirAreaRead, qx::kChannelCount>>
-LUnitControl::ApplyPresetFile(std::span<const std::uint8_t> body, qx::FirBuffers& buffers)
+LUnitControl::ApplyPresetFile(std::span<const std::uint8_t> body, qx::FirBuffers& buffers,
+                              const std::function<void()>& onFirError)
 {
     constexpr std::size_t kBodyRead = qx::rec::kPresetParamsSize + qx::kFirImageSize;
     if (body.size() < kBodyRead) {
@@ -261,7 +262,13 @@ LUnitControl::ApplyPresetFile(std::span<const std::uint8_t> body, qx::FirBuffers
     if (host_ != nullptr) {
         qx::UnitHost& host = *host_;
         qx::sendPresetBurst([&host](const LCmd& command, bool urgent) { host.SendCommand(command, urgent); },
-                            deviceId(), record_, buffers, reads);
+                            deviceId(), record_, buffers, reads, onFirError);
+    } else if (onFirError) {
+        for (const qx::FirAreaRead& channel : reads) {
+            if (channel.kind == qx::FirAreaKind::Error) {
+                onFirError();
+            }
+        }
     }
     return reads;
 }
@@ -414,7 +421,12 @@ std::uint16_t LUnitControl::GetLinkGroup(int c) const
     }
     const int k = sidePosition(c);
     const unsigned own = 1U << k;
-    for (int j = 0; j <= k; ++j) {
+    // A channel holding its own bit heads its group; otherwise the lowest
+    // channel below it that holds its bit does.
+    if ((GetLinkMask(c) & own) != 0) {
+        return GetLinkMask(c);
+    }
+    for (int j = 0; j < k; ++j) {
         const unsigned mask = GetLinkMask(sideFirst(c) + j);
         if ((mask & own) != 0) {
             return static_cast<std::uint16_t>(mask);

@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -151,10 +152,13 @@ public:
     // 99548 bytes) into record bytes 2-1245 and the coefficient buffers, and
     // sends all of it to the processor urgent, whatever the busy flag says.
     // Returns how each channel's coefficients were read (a value above 50.0
-    // after slot 0 makes the channel an impulse, reported as Error). A
-    // shorter body changes nothing, sends nothing and returns nothing.
-    std::optional<std::array<qx::FirAreaRead, qx::kChannelCount>> ApplyPresetFile(std::span<const std::uint8_t> body,
-                                                                                  qx::FirBuffers& buffers);
+    // after slot 0 makes the channel an impulse, reported as Error).
+    // `onFirError` runs once per channel in error, when that channel's turn
+    // in the burst has come (also without a host). A shorter body changes
+    // nothing, sends nothing and returns nothing.
+    std::optional<std::array<qx::FirAreaRead, qx::kChannelCount>>
+    ApplyPresetFile(std::span<const std::uint8_t> body, qx::FirBuffers& buffers,
+                    const std::function<void()>& onFirError = {});
     // The preset file of the current record without its closing CR LF.
     qx::Bytes EncodePresetFile(const qx::FirBuffers& buffers) const;
     // Writes the unit file under the name that unitFileName makes of chosen.

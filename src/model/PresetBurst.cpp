@@ -141,7 +141,8 @@ private:
 } // namespace
 
 void sendPresetBurst(const CommandSender& send, std::uint8_t id, const UnitRecord& record,
-                     const FirBuffers& buffers, const std::array<FirAreaRead, kChannelCount>& firReads)
+                     const FirBuffers& buffers, const std::array<FirAreaRead, kChannelCount>& firReads,
+                     const std::function<void()>& onFirError)
 {
     Burst burst(send, id, record);
     burst.muteAll();
@@ -158,6 +159,9 @@ void sendPresetBurst(const CommandSender& send, std::uint8_t id, const UnitRecor
     }
     for (std::size_t c = 0; c < kChannelCount; ++c) {
         burst.coefficients(static_cast<int>(c), buffers[c], firReads[c].kind);
+        if (firReads[c].kind == FirAreaKind::Error && onFirError) {
+            onFirError();
+        }
     }
     burst.firSettings();
     burst.unmuteAsStored();

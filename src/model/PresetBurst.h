@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "model/FirCommands.h"
 #include "model/FirImage.h"
@@ -17,8 +18,10 @@ namespace qx {
 
 // `firReads` tells how each channel's coefficients were read: a channel read
 // as an impulse or in error has its coefficient memory erased instead of
-// written.
+// written. `onFirError` (when set) runs right after each channel in error
+// has been erased, before the rest of the burst goes out.
 void sendPresetBurst(const CommandSender& send, std::uint8_t id, const UnitRecord& record,
-                     const FirBuffers& buffers, const std::array<FirAreaRead, kChannelCount>& firReads);
+                     const FirBuffers& buffers, const std::array<FirAreaRead, kChannelCount>& firReads,
+                     const std::function<void()>& onFirError = {});
 
 } // namespace qx

@@ -48,18 +48,17 @@ void PresetFileTransfer::OpenPresetFile()
         // Offline nothing is sent, so nothing would end the transfer.
         state_.transferKind = kTransferPresetFile;
         host_.SetTimerEnabled(ExchangeTimer::InLevelDet, false);
+        // Counting starts before the burst: a coefficient error box runs its
+        // own loop while the burst goes out, and the acknowledgements that
+        // arrive meanwhile must count towards the end of the transfer.
+        host_.SetProgressMax(kPresetFileProgress);
+        host_.SetProgressPosition(0);
     }
-    const auto reads = unit_.ApplyPresetFile(std::span(read.bytes).subspan(kFileMarkerSize), firBuffers_);
-    for (const FirAreaRead& channel : reads.value_or(std::array<FirAreaRead, kChannelCount>{})) {
-        if (channel.kind == FirAreaKind::Error) {
-            host_.ShowInformation("SID_INFO_ERROR_FIR_COEFF");
-        }
-    }
+    unit_.ApplyPresetFile(std::span(read.bytes).subspan(kFileMarkerSize), firBuffers_,
+                          [this] { host_.ShowInformation("SID_INFO_ERROR_FIR_COEFF"); });
     if (connected) {
         host_.SendCommand(CM_MCS_CMD(host_.GetDeviceId(), request::kMeterPoll), true);
         host_.SetStatusText("SID_DOWNLOAD_PARAMETER");
-        host_.SetProgressMax(kPresetFileProgress);
-        host_.SetProgressPosition(0);
         host_.ShowProgressWindow(true);
     }
     meters_.Start();

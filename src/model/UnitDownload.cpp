@@ -127,7 +127,7 @@ void UnitDownload::DownloadPresetFir(int k, std::span<const std::uint8_t, kPrese
     for (int c = 0; c < kChannelCount; ++c) {
         const auto area = block.subspan(kFirImageAt + kFirAreaSize * static_cast<std::size_t>(c)).first<kFirAreaSize>();
         if (readFirArea(area, *scratch_).kind == FirAreaKind::Coefficients) {
-            host_.SetProgressPosition(host_.ProgressPosition() + 1);
+            // Its blocks move the bar as they are acknowledged.
             StoreFirCoefficientsToPreset(send, host_.GetDeviceId(), preset, c, *scratch_,
                                          counts[static_cast<std::size_t>(c)]);
             continue;

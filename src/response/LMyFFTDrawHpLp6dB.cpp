@@ -150,6 +150,28 @@ bool LMyFFTDrawHpLp6dB::RemovePlot(int number)
     return true;
 }
 
+void LMyFFTDrawHpLp6dB::AssignPlotData(const LMyFFTDrawHpLp6dB& other)
+{
+    takeOwedSeries();
+    plots_ = other.Plots();
+    afterPlotDataCopy();
+}
+
+void LMyFFTDrawHpLp6dB::AppendPlotData(const LMyFFTDrawHpLp6dB& other)
+{
+    takeOwedSeries();
+    plots_.Append(other.Plots());
+    afterPlotDataCopy();
+}
+
+void LMyFFTDrawHpLp6dB::afterPlotDataCopy()
+{
+    FindXMaxMin();
+    FindYMaxMin();
+    ResizePaintPage();
+    redrawIf(&LMyFFTDrawHpLp6dB::Redraw);
+}
+
 bool LMyFFTDrawHpLp6dB::GetPlotStyle(TMyPlotStyle& out, int number) const
 {
     takeOwedSeries();

@@ -75,6 +75,10 @@ public:
     bool GetPlotY(double* out, int number) const;
     bool SetPlotStyle(TMyPlotStyle style, int number);
     bool SetPlotColor(TColor colour, int number);
+    // The other graph's series instead of this one's, or added to them (by
+    // plot number); the scale is found afresh, the pages laid out again.
+    void AssignPlotData(const LMyFFTDrawHpLp6dB& other);
+    void AppendPlotData(const LMyFFTDrawHpLp6dB& other);
     const TPlotList& Plots() const
     {
         takeOwedSeries();
@@ -313,6 +317,7 @@ private:
     TPaintPage& mainPage() { return pages_[MainPage]; }
     const TPaintPage& mainPage() const { return pages_[MainPage]; }
     void redrawIf(void (LMyFFTDrawHpLp6dB::*step)());
+    void afterPlotDataCopy();
     void layoutAndRedraw(void (LMyFFTDrawHpLp6dB::*step)());
     bool layOutPages();
     void afterSeriesChange();

@@ -28,6 +28,15 @@ bool TPlotList::AddOrReplace(const double* x, const double* y, int count, int nu
     return false;
 }
 
+void TPlotList::Append(const TPlotList& other)
+{
+    // A copy, so that a list may be appended to itself.
+    const std::vector<TPlotListMember> source = other.members_;
+    for (const TPlotListMember& m : source) {
+        AddOrReplace(m.x.data(), m.y.data(), static_cast<int>(m.x.size()), m.number, m.colour, m.style);
+    }
+}
+
 bool TPlotList::Remove(int number)
 {
     auto it =

@@ -30,6 +30,9 @@ public:
                       TMyPlotStyle style);
     bool Remove(int number);
     void Clear() { members_.clear(); }
+    // AddOrReplace of every member of other, head first (new numbers thus
+    // land at the head in reverse order; known ones keep colour and style).
+    void Append(const TPlotList& other);
 
     // Head first.
     const std::vector<TPlotListMember>& Members() const { return members_; }

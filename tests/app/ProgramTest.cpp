@@ -21,7 +21,9 @@
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/Label.h"
+#include "platform/gui/ListBox.h"
 #include "platform/gui/MenuItem.h"
+#include "platform/gui/Strings.h"
 #include "platform/gui/Timer.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +110,21 @@ TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
             EXPECT_TRUE(find("rzgFft" + page)->Visible()) << page;
             EXPECT_TRUE(find("rzgParam" + page)->Visible()) << page;
         });
+    // Help, HidData opens the traffic monitor without waiting; closing it only
+    // hides it, and the item opens it again with its lines kept.
+    steps.push_back([] {
+        ASSERT_FALSE(fmHidData->Visible());
+        find<TMenuItem>("HidData")->Click();
+        EXPECT_TRUE(fmHidData->Visible());
+        EXPECT_TRUE(fmMain->Enabled()) << "not modal";
+        fmHidData->AddTraceLine("NET W 01 ");
+        fmHidData->Close();
+        EXPECT_FALSE(fmHidData->Visible());
+        find<TMenuItem>("HidData")->Click();
+        EXPECT_TRUE(fmHidData->Visible());
+        EXPECT_EQ(fmHidData->hbHidData->Items()->Count(), 1);
+        fmHidData->Close();
+    });
     // The close box asks and leaves the window open; Cancel closes only the dialog.
     steps.push_back([] {
         pressCloseBox(*fmMain);
@@ -142,7 +159,7 @@ TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
 
     Application->Run();
 
-    EXPECT_EQ(script.done(), 22U) << "every step ran";
+    EXPECT_EQ(script.done(), 23U) << "every step ran";
     EXPECT_TRUE(okPressed);
     EXPECT_TRUE(fmMain->ExitConfirmed);
     EXPECT_TRUE(Application->Terminated());

@@ -374,7 +374,8 @@ INSTANTIATE_TEST_SUITE_P(LUnitControl, LinkGroupTest,
                          ::testing::Values(GroupCase{"OwnBitOnly", {1, 2, 4, 8}, 2, 0x0004, 1},
                                            GroupCase{"HeadHoldsMembers", {0x0B, 0, 4, 0}, 0, 0x000B, 3},
                                            GroupCase{"MemberFoundInHead", {0x0B, 0, 4, 0}, 3, 0x000B, 3},
-                                           GroupCase{"LowestHolderWins", {0x03, 0x06, 0x04, 8}, 1, 0x0003, 2},
+                                           GroupCase{"OwnMaskBeforeLowerHolder", {0x03, 0x06, 0x04, 8}, 1, 0x0006, 2},
+                                           GroupCase{"LowestHolderWins", {0x0D, 0x06, 0, 8}, 2, 0x000D, 3},
                                            // Inconsistent masks: nobody holds InC's bit; InB's mask
                                            // (the channel below) would not contain InC.
                                            GroupCase{"OrphanStandsAlone", {1, 2, 0, 8}, 2, 0x0004, 1},

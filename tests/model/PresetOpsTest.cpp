@@ -213,6 +213,17 @@ TEST_F(PresetOpsTest, CoefficientsOfAnOpenedFile)
     buffers[6][10] = 60.0F; // out of range: output 3 becomes an impulse
     qx::writeWord(record, qx::rec::firCount(7), 2);
     buffers[7] = {0.75F, -0.5F};
+    buffers[9] = {};
+    buffers[9][1] = 51.0F; // output 6 in error too
+    // Each box comes when its channel's turn in the burst has come, and the
+    // acknowledgements that arrive while it is open still count.
+    std::vector<std::size_t> sentAtBox;
+    host.onInformation = [&] {
+        sentAtBox.push_back(unitHost.sent.size());
+        for (int n = 0; n < 20; ++n) {
+            deliver(1, {});
+        }
+    };
     open(record, buffers);
 
     EXPECT_EQ(fir[0][0], 0.5F);
@@ -220,7 +231,12 @@ TEST_F(PresetOpsTest, CoefficientsOfAnOpenedFile)
     EXPECT_EQ(fir[0][3], 0.0F);
     EXPECT_EQ(fir[6], qx::unitImpulse());
     EXPECT_EQ(fir[7][1], -0.5F) << "the next output is read from its first slot";
-    EXPECT_EQ(host.information, std::vector<std::string>{"SID_INFO_ERROR_FIR_COEFF"});
+    EXPECT_EQ(host.information, std::vector<std::string>(2, "SID_INFO_ERROR_FIR_COEFF"));
+    ASSERT_EQ(sentAtBox.size(), 2U);
+    EXPECT_EQ(unitHost.sent[sentAtBox[0] - 1], command(0x58, {12, 0}, true)) << "after output 3's erase";
+    EXPECT_EQ(unitHost.sent[sentAtBox[1] - 1], command(0x58, {18, 0}, true)) << "after output 6's erase";
+    EXPECT_EQ(codeOf(unitHost.sent[sentAtBox[0]]), 0x4E) << "output 4's block follows the first box";
+    EXPECT_EQ(host.position, 40) << "acknowledgements during the boxes are counted";
 
     const std::vector<Sent> blocks = sentWithCode(0x4E);
     ASSERT_EQ(blocks.size(), 2U);

@@ -158,6 +158,8 @@ TEST_F(UnitTransferTest, CoefficientsGoIntoTheirPresetFromABufferOfTheDownloadsO
     EXPECT_EQ((std::vector<std::uint8_t>(last.begin(), last.begin() + 5)),
               (std::vector<std::uint8_t>{3, 5, 1, 13, 0})) << "preset 3, channel 5, block 1 of 13";
     EXPECT_EQ(fir, before) << "the main window's buffers keep the current coefficients";
+    EXPECT_EQ(host.position, 20 * 24 + 20 * (4 * 155 + 8 * 156) - 156)
+        << "a channel with coefficients moves the bar only through its acknowledgements";
 }
 
 TEST_F(UnitTransferTest, EndOfTheBurstRestartsTheProcessorOnce)

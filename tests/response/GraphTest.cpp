@@ -196,6 +196,33 @@ TEST(Graph, SeriesListOrderAndReplacement)
     EXPECT_EQ(x[1], 150.0);
 }
 
+TEST(Graph, SeriesTakenFromAnotherGraphAreDrawnAtOnce)
+{
+    GraphOnForm from;
+    GraphOnForm to;
+    const std::vector<double> high(4096, 6.0);
+    const std::vector<double> low(4096, -6.0);
+    from.graph->FFTDraw(high.data(), 4096, 33, clRed, TMyPlotStyle::Line);
+    to.graph->FFTDraw(low.data(), 4096, 34, clBlue, TMyPlotStyle::Line);
+    const std::vector<double> flat(4096, -6.0);
+    from.graph->FFTDraw(flat.data(), 4096, 34, clLime, TMyPlotStyle::Line);
+    LMyFFTDrawHpLp6dB& g = *to.graph;
+    const int x = column(g, indexOf(1000));
+
+    g.AppendPlotData(*from.graph);
+    std::vector<int> numbers;
+    for (const TPlotListMember& m : g.Plots().Members())
+        numbers.push_back(m.number);
+    EXPECT_EQ(numbers, (std::vector<int>{33, 34}));
+    EXPECT_EQ(basePixel(g, x, row(g, 6.0)), clRed) << "the appended series is drawn";
+    EXPECT_EQ(basePixel(g, x, row(g, -6.0)), clBlue) << "a known number keeps its colour";
+
+    g.AssignPlotData(*from.graph);
+    EXPECT_EQ(basePixel(g, x, row(g, -6.0)), clLime) << "the other's series with its colour";
+    EXPECT_EQ(basePixel(g, x, row(g, 6.0)), clRed);
+    EXPECT_EQ(from.graph->Plots().Members().size(), 2U);
+}
+
 TEST(Graph, GridAndAxisLinesOfTheMagnitudeView)
 {
     GraphOnForm f;

@@ -164,7 +164,15 @@ public:
             onModalProgress();
         }
     }
-    void ShowInformation(std::string_view id) override { information.emplace_back(id); }
+    // Also runs `onInformation`, as the box's own loop would dispatch replies.
+    std::function<void()> onInformation;
+    void ShowInformation(std::string_view id) override
+    {
+        information.emplace_back(id);
+        if (onInformation) {
+            onInformation();
+        }
+    }
     void ShowFactoryDialog() override { calls.emplace_back("ShowFactoryDialog"); }
     std::optional<std::filesystem::path> ChooseFile(qx::FileDialog dialog) override
     {

@@ -169,6 +169,31 @@ QImage informationSign(State)
     return bitmap.Image().convertToFormat(QImage::Format_ARGB32);
 }
 
+// The pointing hand of the button library's cursor 99, 32 x 32: a white hand
+// with a black outline, the index finger up; its tip at (9, 1) is the hot spot.
+QImage handPointCursor(State)
+{
+    TBitmap bitmap(32, 32);
+    bitmap.SetPixelFormat(pf32bit);
+    bitmap.Image().fill(Qt::transparent);
+    {
+        Graphics g(bitmap);
+        const PointF hand[] = {{8, 1},   {11, 1},  {12, 3},  {12, 11}, {15, 10}, {17, 11}, {18, 12},
+                               {21, 12}, {22, 13}, {24, 14}, {25, 16}, {25, 23}, {23, 27}, {22, 30},
+                               {11, 30}, {10, 27}, {4, 20},  {3, 17},  {4, 16},  {6, 16},  {7, 18},
+                               {7, 3}};
+        g.FillPolygon(SolidBrush(0xFFFFFFFFu), hand);
+        GraphicsPath outline;
+        outline.AddPolygon(hand);
+        g.DrawPath(Pen(0xFF000000u), outline);
+        const Pen crease(0xFF000000u);
+        g.DrawLine(crease, 12, 11, 12, 16);
+        g.DrawLine(crease, 17, 11, 17, 16);
+        g.DrawLine(crease, 21, 12, 21, 17);
+    }
+    return bitmap.Image().convertToFormat(QImage::Format_ARGB32);
+}
+
 struct Entry
 {
     Artwork artwork;
@@ -176,7 +201,7 @@ struct Entry
     State state;
 };
 
-const std::array<Entry, 15> kEntries = {{
+const std::array<Entry, 16> kEntries = {{
     {{"fader-thumb-v.png", 16, 29, true}, verticalThumb, State::Normal},
     {{"fader-thumb-v-hot.png", 16, 29, true}, verticalThumb, State::Hot},
     {{"fader-thumb-v-down.png", 16, 29, true}, verticalThumb, State::Down},
@@ -192,6 +217,7 @@ const std::array<Entry, 15> kEntries = {{
     {{"button-disabled.png", 80, 30, false}, buttonFace, State::Disabled},
     {{"delay-marker.png", 12, 14, true}, delayMarker, State::Normal},
     {{"information-sign.png", 40, 40, true}, informationSign, State::Normal},
+    {{"VRCURSORHANDPOINT.png", 32, 32, true}, handPointCursor, State::Normal},
 }};
 
 std::array<Artwork, kEntries.size()> artworkList()

@@ -178,7 +178,7 @@ MENU = [
         ("English", "English", True, "EnglishClick")]),
     ("Help", "Help", True, None, [
         ("Rs232Code", "RS232 Code Table", True, None), ("N4", "-", False, None),
-        ("MemoShow", "Memo Show", False, "MemoShowClick"), ("HidData", "HidData", False, None),
+        ("MemoShow", "Memo Show", False, "MemoShowClick"), ("HidData", "HidData", False, "HidDataClick"),
         ("LockSetup", "Lock", False, "LockSetupClick")]),
     ("BlockDiagram", "Diagram", False, "BlockDiagramClick", []),
     ("Connect", "Connect", False, None, [("Connected", "Connect", True, "ConnectedClick"),

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QPixmap>
 #include <QScreen>
 
 namespace {
@@ -52,10 +53,26 @@ void TScreen::SetCursor(TCursor Value)
         QApplication::setOverrideCursor(Cursors(Value));
 }
 
-void TScreen::SetCursors(TCursor Index, const QCursor& Cursor) { registered_[Index] = Cursor; }
+void TScreen::SetCursors(TCursor Index, const QCursor& Cursor)
+{
+    pictures_.erase(Index);
+    registered_[Index] = Cursor;
+}
+
+void TScreen::SetCursors(TCursor Index, const TBitmap& Picture, TPoint HotSpot)
+{
+    // Made into a cursor when first asked for: registration may come before
+    // the application object exists.
+    registered_.erase(Index);
+    pictures_.insert_or_assign(Index, std::pair(Picture, HotSpot));
+}
 
 QCursor TScreen::Cursors(TCursor Index) const
 {
+    if (const auto it = pictures_.find(Index); it != pictures_.end()) {
+        const auto& [picture, hot] = it->second;
+        return QCursor(QPixmap::fromImage(picture.Image()), hot.X, hot.Y);
+    }
     const auto it = registered_.find(Index);
     return it != registered_.end() ? it->second : QCursor(qx::qtCursor(Index));
 }

@@ -2,8 +2,10 @@
 
 #include "platform/gui/CanvasTypes.h"
 #include "platform/gui/Control.h"
+#include "platform/gui/canvas/Bitmap.h"
 
 #include <map>
+#include <utility>
 
 class QCursor;
 
@@ -30,12 +32,16 @@ public:
     /// Cursors registered under a number of the program's own (the hand
     /// cursor of the button library is cursor 99).
     void SetCursors(TCursor Index, const QCursor& Cursor);
+    /// Registers a picture (transparent where its alpha is 0) as a cursor
+    /// whose hot spot is at HotSpot of the picture.
+    void SetCursors(TCursor Index, const TBitmap& Picture, TPoint HotSpot);
     /// The registered cursor, or the standard one of that number.
     QCursor Cursors(TCursor Index) const;
 
 private:
     TCursor cursor_ = crDefault;
     std::map<TCursor, QCursor> registered_;
+    std::map<TCursor, std::pair<TBitmap, TPoint>> pictures_;
 };
 
 /// The one screen object of the program.

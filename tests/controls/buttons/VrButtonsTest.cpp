@@ -1,8 +1,14 @@
 #include "ButtonsTestSupport.h"
 
 #include "controls/buttons/vr/VrButtons.h"
+#include "platform/gui/Screen.h"
 
 #include <gtest/gtest.h>
+
+#include <QCursor>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
 
 namespace {
 
@@ -191,6 +197,24 @@ TEST(VrSupport, TilingAnEmptyPictureDrawsNothing)
     TileVrBitmap(b.Canvas(), {0, 0, 4, 4}, TBitmap());
     TileVrBitmap(b.Canvas(), {0, 0, 4, 4}, TBitmap(0, 3));
     EXPECT_EQ(pixel(b, 2, 2), clNavy);
+}
+
+TEST(VrHandPointCursor, IsRegisteredAsCursor99WithItsTipAsHotSpot)
+{
+    ASSERT_EQ(crVrHandPoint, 99);
+    const QCursor cursor = Screen()->Cursors(crVrHandPoint);
+    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(cursor.hotSpot(), QPoint(9, 1));
+    const QImage picture = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(picture.size(), QSize(32, 32));
+    EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << "transparent round the hand";
+    EXPECT_EQ(picture.pixel(9, 5), 0xFFFFFFFFu) << "the white finger below the tip";
+    EXPECT_EQ(qAlpha(picture.pixel(9, 1)), 255) << "the outline at the tip";
+
+    TWinControl control(nullptr);
+    control.SetCursor(crVrHandPoint);
+    EXPECT_EQ(control.Widget()->cursor().shape(), Qt::BitmapCursor) << "a control shows it";
+    EXPECT_EQ(control.Widget()->cursor().hotSpot(), QPoint(9, 1));
 }
 
 } // namespace

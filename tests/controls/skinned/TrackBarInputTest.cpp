@@ -180,6 +180,10 @@ TEST_F(FaderFixture, JumpAndDragWithoutTravelLeaveThePosition)
     ASSERT_LE(fader->TravelLength(), 0);
     const TRect thumb = fader->GetThumbRect();
     const TPoint onThumb{(thumb.Left + thumb.Right) / 2, (thumb.Top + thumb.Bottom) / 2};
+    // The thumb fills the whole length, so a jump needs a press beside it.
+    const TPoint besideThumb{thumb.Right + 1, onThumb.Y};
+    ASSERT_FALSE(thumb.Contains(besideThumb));
+    ASSERT_LT(besideThumb.X, fader->Width());
     struct Case
     {
         TMoveOnClick moveOnClick;
@@ -187,8 +191,8 @@ TEST_F(FaderFixture, JumpAndDragWithoutTravelLeaveThePosition)
         const char* what;
     };
     const Case cases[] = {
-        {mcMove, {15, 29}, "jump below the thumb"},
-        {mcMoveSlide, {15, 29}, "jump, then slide"},
+        {mcMove, besideThumb, "jump beside the thumb"},
+        {mcMoveSlide, besideThumb, "jump, then slide"},
         {mcMove, onThumb, "drag of the thumb"},
     };
     for (const Case& c : cases) {

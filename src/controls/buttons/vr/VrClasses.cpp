@@ -83,6 +83,7 @@ void registerVrClasses()
         registerEnums();
         registerSupport();
         registerButtons();
+        registerHandPointCursor();
     });
 }
 

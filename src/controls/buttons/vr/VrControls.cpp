@@ -1,6 +1,16 @@
 #include "controls/buttons/vr/VrControls.h"
 
+#include "controls/buttons/ButtonArt.h"
+#include "platform/gui/Screen.h"
+
 #include <algorithm>
+
+void registerHandPointCursor()
+{
+    TBitmap picture;
+    qx::buttons::loadPictureResource(picture, "VRCURSORHANDPOINT.png");
+    Screen()->SetCursors(crVrHandPoint, picture, TPoint{9, 1});
+}
 
 unsigned VrTextAlignmentFlags(TVrTextAlignment Alignment)
 {

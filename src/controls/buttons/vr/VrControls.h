@@ -13,6 +13,12 @@ enum TVrTextAlignment {
 enum TVrImageTextLayout { ImageLeft, ImageRight, ImageTop, ImageBottom };
 enum TVrFont3DStyle { f3dNone, f3dRaised, f3dSunken, f3dShadow };
 
+/// The family's pointing-hand cursor, registered under this screen cursor number.
+inline constexpr TCursor crVrHandPoint = 99;
+/// Loads the hand cursor picture of the program's resources and registers it
+/// as screen cursor crVrHandPoint.
+void registerHandPointCursor();
+
 /// DrawText flags of a text alignment (callers add DT_SINGLELINE).
 unsigned VrTextAlignmentFlags(TVrTextAlignment Alignment);
 
