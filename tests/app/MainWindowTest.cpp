@@ -8,6 +8,10 @@
 #include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/RadioButton.h"
+#include "controls/buttons/rz/RzButton.h"
+#include "controls/buttons/rz/RzCmboBx.h"
+#include "platform/gui/ItemStrings.h"
+#include "response/TMyPEQType8.h"
 
 #include <fstream>
 #include <map>
@@ -343,6 +347,31 @@ TEST_F(MainWindowTest, LinkSettingsWithoutALinkGoNowhere)
 } // namespace
 
 namespace {
+
+// Every grid's type lists carry the table's names at the processor's codes
+// (3 and 4 are the low-pass ones), and its bypass buttons the table's word;
+// a language change renames them and keeps each row's type.
+TEST_F(MainWindowTest, PeqTypeListsShowTheTablesNamesAtEachCode)
+{
+    const std::vector<std::string> english = {"Peak",    "Low Shelf", "High Shelf", "LP -6dB", "LP -12dB",
+                                              "HP -6dB", "HP -12dB",  "Allpass1",   "Allpass2"};
+    for (int c = 0; c < 12; ++c) {
+        auto* grid = find<TMyPEQType8>("peqPeq" + suffix(c));
+        ASSERT_NE(grid, nullptr) << suffix(c);
+        for (int row = 0; row < grid->GetChannelNumber(); ++row) {
+            EXPECT_EQ(grid->TypeList(row)->Items()->Lines(), english) << suffix(c) << " row " << row;
+            EXPECT_EQ(grid->BypassButton(row)->Caption(), "Bypass") << suffix(c) << " row " << row;
+        }
+    }
+
+    auto* grid = find<TMyPEQType8>("peqPeqOut2");
+    grid->SetTypeValue(2, 4);
+    find<TMenuItem>("ChineseSimplified")->Click();
+    EXPECT_EQ(grid->TypeList(2)->Items()->Strings(4), window->Translate("SID_EQ_TYPE4"));
+    EXPECT_NE(grid->TypeList(2)->Items()->Strings(4), "LP -12dB");
+    EXPECT_EQ(grid->BypassButton(0)->Caption(), window->Translate("SID_EQ_BYPASS"));
+    EXPECT_EQ(grid->GetTypeValue(2), 4) << "the row keeps its type";
+}
 
 TEST_F(MainWindowTest, TheLanguageItemsSwitchTheTableAndBack)
 {
