@@ -1,6 +1,7 @@
 #include "app/FMain.h"
 
 #include "app/SmallWindows.h"
+#include "app/presets/DialogText.h"
 #include "app/presets/PresetDialogs.h"
 #include "app/strings/TextTables.h"
 #include "codec/SharedConstants.h"
@@ -44,8 +45,10 @@ TfmMain::~TfmMain()
 {
     if (fmMain == this)
         fmMain = nullptr;
-    if (qx::presetDialogHost() == this)
+    if (qx::presetDialogHost() == this) {
         qx::setPresetDialogHost(nullptr);
+        qx::setDialogTranslator({});
+    }
     if (qx::lockDialogHost() == this)
         qx::setLockDialogHost(nullptr);
     closeConnection();
@@ -94,6 +97,7 @@ void TfmMain::FormCreate(TObject*)
 
     qx::setPresetDialogHost(this);
     qx::setLockDialogHost(this);
+    qx::setDialogTranslator([this](std::string_view id) { return Translate(id); });
     UnitControl = std::make_unique<LUnitControl>(this);
     Replies = std::make_unique<qx::ReplyDispatcher>(*this, *UnitControl, FirCoeffs);
     Initialising = true;

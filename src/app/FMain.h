@@ -42,6 +42,7 @@ class Backend;
 }
 } // namespace qx
 class TMenuItem;
+class TMyPEQType8;
 class TTimer;
 
 // The FIR editor settings of the output page last opened.
@@ -277,6 +278,7 @@ private:
     std::filesystem::path lastFolder_;
     bool shareButtonPictures();
     void setPhaseCaption(const std::string& name);
+    void nameBandTypes(TMyPEQType8& grid);
 };
 
 // The one main window; null until it is made.

@@ -6,6 +6,7 @@
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/MenuItem.h"
+#include "response/TMyPEQType8.h"
 
 #include <string>
 #include <utility>
@@ -135,6 +136,8 @@ void TfmMain::ApplyLanguage()
             if (!prefix.empty())
                 setCaption(prefix + suffix, input ? f.inputId : f.outputId);
         }
+        if (auto* grid = qx::findComponent<TMyPEQType8>(*this, "peqPeq" + suffix))
+            nameBandTypes(*grid);
     }
     const std::string gap = "  ";
     if (TControl* gate = control("lbGateName"))
@@ -143,6 +146,16 @@ void TfmMain::ApplyLanguage()
         comp->SetCaption("Out " + std::to_string(ShownCompOutput - 3) + gap + std::string(Translate("SID_COMP")));
     if (TControl* limit = control("lbLimitName"))
         limit->SetCaption("Out " + std::to_string(ShownLimitOutput - 3) + gap + std::string(Translate("SID_LIMIT")));
+}
+
+// The grid's type lists and bypass buttons take the table's names, keeping
+// each row's chosen type.
+void TfmMain::nameBandTypes(TMyPEQType8& grid)
+{
+    for (int type = 0; type < 9; ++type)
+        grid.SetEqTypeString(std::string(Translate("SID_EQ_TYPE" + std::to_string(type))), type);
+    grid.SetBypassString(std::string(Translate("SID_EQ_BYPASS")));
+    grid.ChangeLanguage();
 }
 
 // A phase button reads "Inverse" while down, "Normal" while up.
@@ -170,6 +183,8 @@ void TfmMain::ChineseSimplifiedClick(TObject* Sender)
         if (TMenuItem* m = menuItem(name))
             m->SetChecked(m == chosen);
     ApplyLanguage();
+    if (TControl* grid = control("peqPeqInA"))
+        grid->Repaint();
 }
 
 void TfmMain::EnglishClick(TObject* Sender) { ChineseSimplifiedClick(Sender); }

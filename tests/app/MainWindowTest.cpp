@@ -9,6 +9,14 @@
 #include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/RadioButton.h"
+#include "controls/buttons/rz/RzButton.h"
+#include "controls/buttons/rz/RzCmboBx.h"
+#include "platform/gui/FormScroller.h"
+#include "platform/gui/ItemStrings.h"
+#include "response/TMyPEQType8.h"
+
+#include <QScrollBar>
+#include <QWidget>
 
 #include <fstream>
 #include <map>
@@ -344,6 +352,69 @@ TEST_F(MainWindowTest, LinkSettingsWithoutALinkGoNowhere)
 } // namespace
 
 namespace {
+
+// Below the design size the window's scroll bars bring the far controls
+// into view: the last page button, the link button and the preset bar.
+TEST_F(MainWindowTest, BelowTheDesignSizeTheFarControlsScrollIntoView)
+{
+    window->SetBounds(0, 0, 1000, 640);
+    window->FormResize(window.get());
+    qx::FormScroller& scroller = window->Scroller();
+    ASSERT_TRUE(scroller.BarShown(true));
+    ASSERT_TRUE(scroller.BarShown(false));
+    QScrollBar* down = scroller.Bar(true);
+    QScrollBar* across = scroller.Bar(false);
+    const QRect view(0, 0, window->ClientWidth() - down->width(), window->ClientHeight() - across->height());
+    auto inView = [&](const std::string& name) {
+        const QWidget* w = find(name)->Widget();
+        return view.contains(QRect(w->mapTo(window->Widget(), QPoint(0, 0)), w->size()));
+    };
+    for (const char* name : {"rzbMenuOut8", "rzbMenuLink", "bStore", "bRecall"}) {
+        bool seen = false;
+        for (const int y : {down->minimum(), down->maximum()})
+            for (const int x : {across->minimum(), across->maximum()}) {
+                down->setValue(y);
+                across->setValue(x);
+                seen = seen || inView(name);
+            }
+        EXPECT_TRUE(seen) << name << " can be scrolled into view";
+    }
+    down->setValue(0);
+    across->setValue(0);
+    EXPECT_FALSE(inView("rzbMenuLink")) << "cut off before scrolling";
+    EXPECT_FALSE(inView("bStore")) << "cut off before scrolling";
+
+    down->setValue(down->maximum());
+    window->SetBounds(0, 0, 1125, 727);
+    window->FormResize(window.get());
+    EXPECT_FALSE(scroller.BarShown(true));
+    EXPECT_EQ(find("rzgPreset")->Top(), 626) << "back in place at the design size";
+}
+
+// Every grid's type lists carry the table's names at the processor's codes
+// (3 and 4 are the low-pass ones), and its bypass buttons the table's word;
+// a language change renames them and keeps each row's type.
+TEST_F(MainWindowTest, PeqTypeListsShowTheTablesNamesAtEachCode)
+{
+    const std::vector<std::string> english = {"Peak",    "Low Shelf", "High Shelf", "LP -6dB", "LP -12dB",
+                                              "HP -6dB", "HP -12dB",  "Allpass1",   "Allpass2"};
+    for (int c = 0; c < 12; ++c) {
+        auto* grid = find<TMyPEQType8>("peqPeq" + suffix(c));
+        ASSERT_NE(grid, nullptr) << suffix(c);
+        for (int row = 0; row < grid->GetChannelNumber(); ++row) {
+            EXPECT_EQ(grid->TypeList(row)->Items()->Lines(), english) << suffix(c) << " row " << row;
+            EXPECT_EQ(grid->BypassButton(row)->Caption(), "Bypass") << suffix(c) << " row " << row;
+        }
+    }
+
+    auto* grid = find<TMyPEQType8>("peqPeqOut2");
+    grid->SetTypeValue(2, 4);
+    find<TMenuItem>("ChineseSimplified")->Click();
+    EXPECT_EQ(grid->TypeList(2)->Items()->Strings(4), window->Translate("SID_EQ_TYPE4"));
+    EXPECT_NE(grid->TypeList(2)->Items()->Strings(4), "LP -12dB");
+    EXPECT_EQ(grid->BypassButton(0)->Caption(), window->Translate("SID_EQ_BYPASS"));
+    EXPECT_EQ(grid->GetTypeValue(2), 4) << "the row keeps its type";
+}
 
 TEST_F(MainWindowTest, TheLanguageItemsSwitchTheTableAndBack)
 {

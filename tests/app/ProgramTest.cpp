@@ -166,4 +166,31 @@ TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
     qx::test::endProgram();
 }
 
+// The dialogs take their texts from the main window's table when shown,
+// not the texts of their layouts.
+TEST(Program, DialogsShowTheTextTablesTexts)
+{
+    qx::test::startProgram();
+    find<TTimer>("tmStartConnect")->SetEnabled(false);
+    struct Case
+    {
+        TForm* dialog;
+        std::string caption;
+    };
+    const std::vector<Case> cases = {{fmLockSetup, "Lock Setting"},
+                                     {fmLockMode, "Lock Mode"},
+                                     {fmLockPassWord, "UnLock Setting"},
+                                     {fmStorePreset, std::string(fmMain->Translate("SID_SAVE_PRESET"))},
+                                     {fmRecallPreset, std::string(fmMain->Translate("SID_RECALL_PRESET"))},
+                                     {fmStoreName, std::string(fmMain->Translate("SID_PST_NAME"))},
+                                     {fmFactory, std::string(fmMain->Translate("SID_INFO_TITLE"))}};
+    for (const Case& c : cases) {
+        c.dialog->Show();
+        EXPECT_EQ(c.dialog->Caption(), c.caption) << c.dialog->Name();
+        c.dialog->Hide();
+    }
+    EXPECT_EQ(fmLockMode->lbExit->Caption(), fmMain->Translate("SID_LOCK_MODE"));
+    qx::test::endProgram();
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/gui/Application.h"
 #include "platform/gui/ControlWidget.h"
+#include "platform/gui/FormScroller.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <stdexcept>
 #include <vector>
@@ -20,8 +22,9 @@ struct TForm::ModalLoop
 
 namespace {
 
-// The modal loops running, innermost last.
+// The modal loops running and their forms, innermost last.
 std::vector<QEventLoop*> gModalLoops;
+std::vector<TForm*> gModalForms;
 
 } // namespace
 
@@ -31,7 +34,7 @@ void qx::endModalLoops()
         loop->exit();
 }
 
-TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner)
+TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner), scroller_(std::make_unique<qx::FormScroller>(*this))
 {
     visible_ = false;
     SetBounds(0, 0, 320, 240);
@@ -84,6 +87,7 @@ void TForm::SetVisible(bool Value)
             shownOnce_ = true;
             placeOnScreen();
         }
+        keepAboveOpener();
         DoShow();
         switch (windowState_) {
         case wsMaximized: widget_->showMaximized(); break;
@@ -98,6 +102,26 @@ void TForm::SetVisible(bool Value)
     }
 }
 
+// A window opened while a modal window runs belongs to the innermost modal
+// window: the window system keeps it on top of that one and lets it take
+// input, as a window opened from a modal dialog must be usable. Any other
+// window but the main one stays on top of the main window.
+void TForm::keepAboveOpener()
+{
+    TForm* opener = nullptr;
+    for (auto it = gModalForms.rbegin(); it != gModalForms.rend() && !opener; ++it)
+        if (*it != this && (*it)->visible_)
+            opener = *it;
+    TForm* main = Application ? Application->MainForm() : nullptr;
+    if (!opener && main != this)
+        opener = main;
+    widget_->winId(); // the window exists from here on
+    QWindow* window = widget_->windowHandle();
+    QWindow* above = opener && opener->visible_ ? opener->widget_->windowHandle() : nullptr;
+    if (window && window != above)
+        window->setTransientParent(above);
+}
+
 void TForm::Show()
 {
     SetVisible(true);
@@ -110,6 +134,15 @@ void TForm::DoShow() { qx::fire(OnShow, this); }
 void TForm::DoHide() { qx::fire(OnHide, this); }
 void TForm::DoClose(TCloseAction& Action) { qx::fire(OnClose, this, Action); }
 void TForm::Paint() { qx::fire(OnPaint, this); }
+
+void TForm::Resize()
+{
+    scroller_->Update();
+    TCustomControl::Resize();
+}
+
+bool TForm::AutoScroll() const { return scroller_->Enabled(); }
+void TForm::SetAutoScroll(bool Value) { scroller_->SetEnabled(Value); }
 
 bool TForm::CloseQuery()
 {
@@ -174,6 +207,7 @@ int TForm::ShowModal()
     ModalLoop loop;
     loop_ = &loop;
     gModalLoops.push_back(&loop.loop);
+    gModalForms.push_back(this);
     try {
         Show();
         while (true) {
@@ -188,11 +222,13 @@ int TForm::ShowModal()
         }
     } catch (...) {
         gModalLoops.pop_back();
+        gModalForms.pop_back();
         loop_ = nullptr;
         modal_ = false;
         throw;
     }
     gModalLoops.pop_back();
+    gModalForms.pop_back();
     loop_ = nullptr;
     modal_ = false;
     Hide();

@@ -3,6 +3,11 @@
 #include "platform/gui/Control.h"
 
 #include <functional>
+#include <memory>
+
+namespace qx {
+class FormScroller;
+}
 
 using TModalResult = int;
 enum : TModalResult {
@@ -76,8 +81,12 @@ public:
     void SetFormStyle(TFormStyle Value);
     TWindowState WindowState() const { return windowState_; }
     void SetWindowState(TWindowState Value);
-    bool AutoScroll() const { return autoScroll_; }
-    void SetAutoScroll(bool Value) { autoScroll_ = Value; }
+    /// With AutoScroll the form shows scroll bars while its controls reach
+    /// past its client area; scrolling moves the controls.
+    bool AutoScroll() const;
+    void SetAutoScroll(bool Value);
+    /// The form's scroll bars.
+    qx::FormScroller& Scroller() const { return *scroller_; }
     /// Layout scaling by screen resolution; always off here, the value is kept.
     bool Scaled() const { return false; }
     void SetScaled(bool) {}
@@ -101,6 +110,7 @@ protected:
     virtual void DoHide();
     virtual void DoClose(TCloseAction& Action);
     void Paint() override;
+    void Resize() override;
 
 private:
     friend class qx::ControlBridge;
@@ -108,6 +118,7 @@ private:
     void applyWindowFlags();
     void applySizeLimits();
     void placeOnScreen();
+    void keepAboveOpener();
     void closeModal();
 
     TModalResult modalResult_ = mrNone;
@@ -121,7 +132,7 @@ private:
     TPosition position_ = poDesigned;
     TFormStyle formStyle_ = fsNormal;
     TWindowState windowState_ = wsNormal;
-    bool autoScroll_ = false;
+    std::unique_ptr<qx::FormScroller> scroller_;
     struct ModalLoop;
     ModalLoop* loop_ = nullptr;
 };

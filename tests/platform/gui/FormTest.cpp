@@ -1,6 +1,8 @@
 #include "TestControls.h"
+#include "WindowSystemInput.h"
 
 #include "platform/gui/Button.h"
+#include "platform/gui/FormScroller.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/Memo.h"
 #include "platform/gui/LayoutLoader.h"
@@ -11,6 +13,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
+#include <QScrollBar>
 
 #include <clocale>
 #include <cstring>
@@ -115,6 +118,109 @@ TEST(Modal, OnActivateRunsWhenTheDialogComesUp)
     };
     EXPECT_EQ(dialog.ShowModal(), mrOk);
     EXPECT_EQ(events, (std::vector<std::string>{"show", "activate"}));
+}
+
+// A form with one button that counts its clicks.
+struct ClickableForm
+{
+    ClickableForm() : form(nullptr)
+    {
+        form.AfterConstruction();
+        form.SetBounds(0, 0, 200, 120);
+        button = new TButton(&form);
+        button->SetParent(&form);
+        button->SetBounds(20, 20, 80, 30);
+        button->OnClick = [this](TObject*) { ++clicks; };
+    }
+    TForm form;
+    TButton* button = nullptr;
+    int clicks = 0;
+};
+
+QWindow* windowOf(TForm& form) { return form.Widget()->windowHandle(); }
+
+// Windows opened while a modal window runs, by Show or ShowModal, lie on top
+// of it and take the user's clicks; a window that was open before stays
+// blocked until the modal window closes.
+TEST(Modal, AWindowOpenedFromAModalWindowIsOnTopOfItAndUsable)
+{
+    ClickableForm before;
+    ClickableForm dialog;
+    ClickableForm shown;
+    ClickableForm nested;
+    before.form.Show();
+    std::vector<std::string> steps;
+    TTimer script(nullptr);
+    script.SetInterval(1);
+    script.OnTimer = [&](TObject*) {
+        script.SetEnabled(false);
+        qx::test::clickThroughWindow(*before.button);
+        shown.form.Show();
+        qx::test::clickThroughWindow(*shown.button);
+        steps.push_back(shown.form.Widget()->windowHandle()->transientParent() == windowOf(dialog.form)
+                            ? "shown on top of the dialog"
+                            : "shown elsewhere");
+        TTimer inner(nullptr);
+        inner.SetInterval(1);
+        inner.OnTimer = [&](TObject*) {
+            inner.SetEnabled(false);
+            qx::test::clickThroughWindow(*nested.button);
+            qx::test::clickThroughWindow(*shown.button); // blocked by the nested dialog
+            steps.push_back(windowOf(nested.form)->transientParent() == windowOf(dialog.form)
+                                ? "nested on top of the dialog"
+                                : "nested elsewhere");
+            nested.form.SetModalResult(mrOk);
+        };
+        inner.SetEnabled(true);
+        nested.form.ShowModal();
+        dialog.form.SetModalResult(mrOk);
+    };
+    script.SetEnabled(true);
+    EXPECT_EQ(dialog.form.ShowModal(), mrOk);
+    EXPECT_EQ(steps, (std::vector<std::string>{"shown on top of the dialog", "nested on top of the dialog"}));
+    EXPECT_EQ(before.clicks, 0) << "the window open before the dialog was blocked";
+    EXPECT_EQ(shown.clicks, 1) << "the window shown from the dialog took its click, and not while blocked";
+    EXPECT_EQ(nested.clicks, 1);
+    qx::test::clickThroughWindow(*before.button);
+    EXPECT_EQ(before.clicks, 1) << "usable again once the dialog has closed";
+}
+
+// With AutoScroll the bars come while the controls reach past the client
+// area; the user's scrolling moves the controls, and switching AutoScroll
+// off or making room brings them back.
+TEST(FormScrolling, BarsReachEveryControlAndGoWhenNotNeeded)
+{
+    ClickableForm f;
+    f.button->SetBounds(250, 180, 100, 60);
+    qx::FormScroller& scroller = f.form.Scroller();
+    EXPECT_FALSE(scroller.BarShown(true));
+    EXPECT_FALSE(scroller.BarShown(false)) << "no bars without AutoScroll";
+
+    f.form.SetAutoScroll(true);
+    ASSERT_TRUE(scroller.BarShown(true));
+    ASSERT_TRUE(scroller.BarShown(false));
+    QScrollBar* down = scroller.Bar(true);
+    QScrollBar* across = scroller.Bar(false);
+    EXPECT_FALSE(down->isHidden());
+    down->setValue(down->maximum());
+    across->setValue(across->maximum());
+    const int thickness = f.form.ClientWidth() - down->geometry().left();
+    EXPECT_EQ(f.button->Left() + f.button->Width(), f.form.ClientWidth() - thickness) << "the right edge in view";
+    EXPECT_EQ(f.button->Top() + f.button->Height(), f.form.ClientHeight() - thickness) << "the bottom edge in view";
+    EXPECT_EQ(scroller.Position(false), 350 - (f.form.ClientWidth() - thickness));
+
+    f.form.SetBounds(0, 0, 400, 300); // room for everything
+    EXPECT_FALSE(scroller.BarShown(true));
+    EXPECT_TRUE(down->isHidden());
+    EXPECT_EQ(f.button->Left(), 250);
+    EXPECT_EQ(f.button->Top(), 180);
+
+    f.form.SetBounds(0, 0, 200, 120);
+    down->setValue(30);
+    EXPECT_EQ(f.button->Top(), 150);
+    f.form.SetAutoScroll(false);
+    EXPECT_EQ(f.button->Top(), 180) << "back in place without AutoScroll";
+    EXPECT_TRUE(down->isHidden());
 }
 
 TEST(Focus, EnterAndExitFollowTheFocusInsideTheForm)
