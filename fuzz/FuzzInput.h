@@ -66,10 +66,18 @@ private:
     std::size_t pos_ = 0;
 };
 
+/// A part of a file: its offset and size.
+struct Span
+{
+    std::size_t offset;
+    std::size_t size;
+};
+
 /// Overwrites parts of `file` with patches read from the input until it is
 /// used up: a three-byte offset (low byte first, taken modulo the file's
 /// size), a length byte and that many bytes, cut at the end of the file.
-inline void applyPatches(Bytes& file, InputReader& in)
+/// Each part overwritten is added to `patched` when given.
+inline void applyPatches(Bytes& file, InputReader& in, std::vector<Span>* patched = nullptr)
 {
     if (file.empty())
         return;
@@ -80,6 +88,8 @@ inline void applyPatches(Bytes& file, InputReader& in)
         const auto bytes = in.piece();
         const std::size_t n = std::min(bytes.size(), file.size() - offset);
         std::copy_n(bytes.begin(), n, file.begin() + static_cast<std::ptrdiff_t>(offset));
+        if (patched != nullptr)
+            patched->push_back({offset, n});
     }
 }
 

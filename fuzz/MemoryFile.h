@@ -25,9 +25,15 @@ public:
     void fill(const std::uint8_t* data, std::size_t size)
     {
         check(ftruncate(fd_, 0) == 0, "the memory file is emptied");
+        write(0, std::span(data, size));
+    }
+    /// Overwrites the bytes at `offset`, leaving the rest of the file as it is.
+    void write(std::size_t offset, std::span<const std::uint8_t> bytes)
+    {
         std::size_t done = 0;
-        while (done < size) {
-            const ssize_t n = pwrite(fd_, data + done, size - done, static_cast<off_t>(done));
+        while (done < bytes.size()) {
+            const ssize_t n =
+                pwrite(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
             check(n > 0, "the memory file is written");
             done += static_cast<std::size_t>(n);
         }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <set>
+#include <vector>
 
 namespace qx::sim {
 // A set of command codes, or every code.
@@ -30,6 +31,7 @@ struct FaultPlan
     std::size_t chunkSize = 0;                 // every write cut into pieces of at most this size
     bool coalesce = false;                     // all frames of one answer in one write
     std::size_t garbageBytes = 0;              // junk bytes written before every answer frame
+    std::vector<std::uint8_t> junk{0x00, 0x05, 0xFF, 0x7E}; // the junk, repeated; never empty
     int closeAtFrame = 0;                      // the n-th frame for this device drops the connection
     CodeSet transferEnd;                       // a "transfer end" frame follows these answers
 

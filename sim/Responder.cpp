@@ -8,7 +8,6 @@
 namespace qx::sim {
 namespace {
 constexpr std::uint8_t kTransferEnd = 89;
-constexpr std::uint8_t kJunk[] = {0x00, 0x05, 0xFF, 0x7E};
 } // namespace
 
 Responder::Responder(DeviceCore& core, FaultPlan faults, FrameLog* log)
@@ -83,7 +82,7 @@ std::vector<Bytes> Responder::Writes(const std::vector<Bytes>& frames) const
         if (whole.empty() || !faults_.coalesce)
             whole.emplace_back();
         for (std::size_t i = 0; i < faults_.garbageBytes; ++i)
-            whole.back().push_back(kJunk[i % std::size(kJunk)]);
+            whole.back().push_back(faults_.junk[i % faults_.junk.size()]);
         whole.back().insert(whole.back().end(), f.begin(), f.end());
     }
     if (faults_.chunkSize == 0)

@@ -83,13 +83,23 @@ CoefficientOverride ParseCoefficient(std::string_view text)
             static_cast<int>(ParseNumber(slot, 0, kFirSlots - 1)), ParseFloat(value)};
 }
 
-void ParseUsedPresets(std::vector<int>& out, std::string_view text)
+// Each number of a comma-separated list, read in [low, high].
+template <class T>
+std::vector<T> ParseList(std::string_view text, long low, long high)
 {
+    std::vector<T> out;
     while (!text.empty()) {
         const auto comma = text.find(',');
-        out.push_back(static_cast<int>(ParseNumber(text.substr(0, comma), 1, layout::kStoredPresets)));
+        out.push_back(static_cast<T>(ParseNumber(text.substr(0, comma), low, high)));
         text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
     }
+    return out;
+}
+
+void ParseUsedPresets(std::vector<int>& out, std::string_view text)
+{
+    const auto presets = ParseList<int>(text, 1, layout::kStoredPresets);
+    out.insert(out.end(), presets.begin(), presets.end());
 }
 
 using ValueOption = std::function<void(SimOptions&, std::string_view)>;
@@ -141,6 +151,13 @@ const std::map<std::string_view, ValueOption>& ValueOptions()
         {"--garbage",
          [](SimOptions& o, std::string_view v) {
              o.faults.garbageBytes = static_cast<std::size_t>(ParseNumber(v, 1, 4096));
+         }},
+        {"--junk",
+         [](SimOptions& o, std::string_view v) {
+             auto junk = ParseList<std::uint8_t>(v, 0, 255);
+             if (junk.empty())
+                 throw BadOption("--junk needs at least one byte");
+             o.faults.junk = std::move(junk);
          }},
         {"--close-at-frame",
          [](SimOptions& o, std::string_view v) {
@@ -227,6 +244,7 @@ const char* UsageText()
            "  --chunk N              cut every write into pieces of at most N bytes\n"
            "  --coalesce             all frames of one answer in one write\n"
            "  --garbage N            N junk bytes before every answer frame\n"
+           "  --junk B,B,...         the junk bytes, repeated (default 0,5,0xFF,0x7E)\n"
            "  --close-at-frame N     drop the connection at the n-th frame\n"
            "Runs until SIGTERM, SIGINT or the end of its standard input.\n";
 }

@@ -14,7 +14,6 @@ namespace qx {
 namespace {
 
 constexpr int kFramed = 1;
-constexpr std::uint8_t kFrameStart = 0x10;
 constexpr std::size_t kLengthOffset = 4;
 constexpr std::size_t kFrameOverhead = 8;
 
@@ -249,7 +248,7 @@ bool LinkRouter::OpenUsb()
 bool LinkRouter::OpenNet()
 {
     retire(net_);
-    netFramePos_ = netFrameSize_ = 0;
+    netFrames_.clear();
     net_ = std::make_unique<LNetProc>(owner_, *netWriter_, deviceId_, clock_);
     if (!net_->Open()) {
         net_.reset();
@@ -307,11 +306,11 @@ void LinkRouter::OnSocketRead(TCustomWinSocket& socket)
     const std::span<const std::uint8_t> bytes(buffer, static_cast<std::size_t>(n));
     trace(LinkKind::Net, traceLine("NET R ", bytes.first(firstFrameSize(bytes))));
 
-    // A few bytes are a request to repeat the last frame only when they
-    // neither continue a frame nor begin one.
-    const bool partOfFrame = netFramePos_ > 0 || bytes[0] == kFrameStart;
-    if (net_ && (n > kShortRead || partOfFrame)) {
-        trackNetFrames(bytes);
+    // A few bytes are a request to repeat the last frame only when no byte
+    // of them belongs to a frame: junk before the start of an answer, or an
+    // answer split over several reads, is delivered.
+    const bool frameBytes = carriesFrameBytes(bytes); // every read, to follow the stream
+    if (net_ && (n > kShortRead || frameBytes)) {
         const DeliveryScope delivering(*this);
         net_->Deliver(bytes.data(), bytes.size());
         return;
@@ -319,17 +318,12 @@ void LinkRouter::OnSocketRead(TCustomWinSocket& socket)
     resendLastNetFrame(socket);
 }
 
-void LinkRouter::trackNetFrames(std::span<const std::uint8_t> bytes)
+bool LinkRouter::carriesFrameBytes(std::span<const std::uint8_t> bytes)
 {
-    for (std::uint8_t b : bytes) {
-        if (netFramePos_ == 0 && b != kFrameStart)
-            continue; // between frames
-        ++netFramePos_;
-        if (netFramePos_ == kLengthOffset + 1)
-            netFrameSize_ = b + kFrameOverhead;
-        if (netFramePos_ == netFrameSize_)
-            netFramePos_ = netFrameSize_ = 0;
-    }
+    bool carries = netFrames_.buffered() > 0; // continues a frame
+    for (std::uint8_t b : bytes)
+        netFrames_.push(b, [&carries](const Frame&) { carries = true; });
+    return carries || netFrames_.buffered() > 0; // completes or begins one
 }
 
 void LinkRouter::resendLastNetFrame(TCustomWinSocket& socket)

@@ -4,6 +4,7 @@
 // serial, USB and TCP links, the TCP frame and HID report writers, the
 // client socket's and HID device's received data, and the traffic trace.
 
+#include "codec/FrameAssembler.h"
 #include "link/FrameWriter.h"
 #include "platform/sync/MessageTarget.h"
 
@@ -93,7 +94,7 @@ public:
     bool IsCurrentLinkMessage(const WindowMessage& message) const;
 
     /// The client socket's OnRead: up to 100 bytes go to the TCP link. A short
-    /// read (5 bytes or fewer) outside a frame asks for the last frame again.
+    /// read (5 bytes or fewer) with no byte of a frame asks for the last frame again.
     void OnSocketRead(TCustomWinSocket& socket);
     /// The HID controller's OnDeviceData for the processor's device.
     void OnHidData(std::uint8_t reportId, std::span<const std::uint8_t> frame);
@@ -113,7 +114,9 @@ private:
     template <class Link>
     void retire(std::unique_ptr<Link>& link);
     void trace(LinkKind kind, std::string line);
-    void trackNetFrames(std::span<const std::uint8_t> bytes);
+    // Follows the TCP byte stream as the link's assembler does: true when the
+    // bytes continue, complete or begin a frame.
+    bool carriesFrameBytes(std::span<const std::uint8_t> bytes);
     void resendLastNetFrame(TCustomWinSocket& socket);
 
     MessageTarget& owner_;
@@ -128,9 +131,8 @@ private:
     std::unique_ptr<LNetProc> net_;
     int deliveries_ = 0;
     std::vector<std::unique_ptr<LinkWorker>> retired_;
-    // Where the TCP byte stream stands: bytes of the current frame seen, and its size once known.
-    std::size_t netFramePos_ = 0;
-    std::size_t netFrameSize_ = 0;
+    // Where the TCP byte stream stands between reads.
+    FrameAssembler netFrames_;
 };
 
 } // namespace qx

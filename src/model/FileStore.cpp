@@ -89,6 +89,41 @@ int createTemporary(const std::filesystem::path& path, std::string& name)
     return -1;
 }
 
+// The file a save replaces: a symbolic link is followed (also through
+// further links and when its target does not exist yet), so the link stays
+// and its target gets the new contents. A loop of links gives ELOOP.
+bool followLinks(std::filesystem::path& path, int& error)
+{
+    constexpr int kMaxLinks = 40; // as the kernel's own limit
+    for (int hop = 0; hop <= kMaxLinks; ++hop) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
+            return true;
+        }
+        const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+        if (ec) {
+            error = ec.value();
+            return false;
+        }
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    error = ELOOP;
+    return false;
+}
+
+// Flushes the folder, so that the rename that put the new file in place
+// survives a crash. Folders on file systems that cannot be flushed are left.
+bool flushFolderOf(const std::filesystem::path& path, int& error)
+{
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0 || (::fsync(fd.get()) != 0 && errno != EINVAL && errno != ENOTSUP)) {
+        error = errno;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 FileRead readFileLimited(const std::filesystem::path& path, std::size_t limit)
@@ -106,7 +141,8 @@ FileRead readFileLimited(const std::filesystem::path& path, std::size_t limit)
         read.result = failure(FileStatus::CannotOpen, "not a regular file", path, EINVAL);
         return read;
     }
-    read.bytes.resize(limit + 1);
+    // Sized by what the file holds now; grown should it hold more by the time it is read.
+    read.bytes.resize(std::min(static_cast<std::size_t>(std::max<off_t>(st.st_size, 0)), limit) + 1);
     std::size_t have = 0;
     while (have < read.bytes.size()) {
         const ssize_t n = ::read(fd.get(), read.bytes.data() + have, read.bytes.size() - have);
@@ -122,13 +158,20 @@ FileRead readFileLimited(const std::filesystem::path& path, std::size_t limit)
             break;
         }
         have += static_cast<std::size_t>(n);
+        if (have == read.bytes.size() && have <= limit) {
+            read.bytes.resize(std::min(limit + 1, 2 * have));
+        }
     }
     read.bytes.resize(have);
     return read;
 }
 
-FileResult writeFileReplacing(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
+FileResult writeFileReplacing(const std::filesystem::path& chosen, std::span<const std::uint8_t> bytes)
 {
+    std::filesystem::path path = chosen;
+    if (int error = 0; !followLinks(path, error)) {
+        return failure(FileStatus::CannotWrite, "cannot follow the link", chosen, error);
+    }
     std::string temp;
     Descriptor fd(createTemporary(path, temp));
     if (fd.get() < 0) {
@@ -145,6 +188,9 @@ FileResult writeFileReplacing(const std::filesystem::path& path, std::span<const
         const int renameError = errno;
         ::unlink(temp.c_str());
         return failure(FileStatus::CannotWrite, "cannot replace", path, renameError);
+    }
+    if (int error = 0; !flushFolderOf(path, error)) {
+        return failure(FileStatus::CannotWrite, "cannot flush the folder of", path, error);
     }
     return {};
 }

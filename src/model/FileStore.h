@@ -46,7 +46,8 @@ struct FileRead
 FileRead readFileLimited(const std::filesystem::path& path, std::size_t limit);
 
 // Writes the bytes as the file's new contents; the old file stays untouched
-// unless every step succeeded.
+// unless every step succeeded. A symbolic link keeps pointing at its target,
+// which gets the contents. The folder is flushed after the rename.
 FileResult writeFileReplacing(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 // The name a file is saved under: the chosen file name cut before its first

@@ -35,9 +35,12 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <source_location>
+#include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -214,6 +217,52 @@ TEST_F(ProgramConnect, AnAnswerLaterThanTheTimeOutIsTakenOnceAndTheLoadCompletes
     expectTheSimulatorsStateInTheModel();
     EXPECT_TRUE(responder.ProtocolErrors().empty());
 }
+
+// Answers in short writes with junk before each frame, the junk holding
+// bytes of frame markers too: every frame is still taken, and the state load
+// completes without a single repeat request being mistaken.
+struct NoisyLine
+{
+    const char* name;
+    std::size_t garbage;
+    std::size_t chunk;
+    std::vector<std::uint8_t> junk;
+};
+
+void PrintTo(const NoisyLine& line, std::ostream* out) { *out << line.name; }
+
+class ProgramConnectNoisyLine : public ProgramConnect, public ::testing::WithParamInterface<NoisyLine>
+{
+};
+
+TEST_P(ProgramConnectNoisyLine, TheStateLoadCompletes)
+{
+    core.SeedPreset(6, "Noisy Line");
+    ASSERT_TRUE(core.Handle(EncodeFrame(CM_MCS_CMD(1, 0x20, 6), 1)).addressed) << "preset 6 recalled";
+    for (std::size_t k = 0; k < 64; ++k)
+        core.Coefficients().SetCoefficient(0, 5, k, -0.02F * static_cast<float>(k));
+    auto& faults = responder.Faults();
+    faults.garbageBytes = GetParam().garbage;
+    faults.chunkSize = GetParam().chunk;
+    if (!GetParam().junk.empty())
+        faults.junk = GetParam().junk;
+    startSimulator();
+
+    ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load"));
+    ASSERT_TRUE(runUntil([] { return find("lbPstName")->Caption() == "Noisy Line"; }, "the preset name shown"));
+    EXPECT_EQ(fmMain->Router->Kind(), qx::LinkKind::Net);
+    EXPECT_EQ(find("lbPstNum")->Caption(), "U06");
+    expectTheSimulatorsStateInTheModel();
+    EXPECT_TRUE(responder.ProtocolErrors().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ProgramConnectNoisyLine,
+    ::testing::Values(NoisyLine{"ThreeJunkBytesInWritesOfFour", 3, 4, {}},
+                      NoisyLine{"JunkHolding0x10InWritesOfFour", 3, 4, {0x10, 0xFF, 0x10}},
+                      NoisyLine{"JunkLikeAFrameStartInWritesOfTwo", 5, 2, {0x10, 0x02, 0x10}},
+                      NoisyLine{"JunkAloneInItsOwnWrites", 4, 4, {0x7E, 0x10}}),
+    [](const ::testing::TestParamInfo<NoisyLine>& line) { return std::string(line.param.name); });
 
 TEST_F(ProgramConnect, TheLinkButtonWhileOnlineEndsTheConnection)
 {

@@ -155,6 +155,52 @@ TEST_F(LinkRouterTest, ShortReadsThatStartOrContinueAFrameAreDelivered)
     EXPECT_TRUE(peerHasNothing()) << "no piece was taken for a resend request";
 }
 
+// Junk before an answer, read in short pieces: every piece that continues,
+// completes or begins the frame is delivered, and the frame arrives; a short
+// read of junk alone after it still asks for the last frame again.
+TEST_F(LinkRouterTest, ShortReadsWithJunkBeforeAFrameKeepTheFrame)
+{
+    using Bytes = std::vector<std::uint8_t>;
+    const struct
+    {
+        const char* name;
+        Bytes junk;
+        std::size_t piece;
+    } cases[] = {
+        {"three junk bytes, pieces of 4", {0x00, 0x05, 0xFF}, 4},
+        {"junk holding 0x10, pieces of 4", {0x10, 0xFF, 0x10}, 4},
+        {"junk ending in 0x10 0x02, pieces of 5", {0x7E, 0x10, 0x02}, 5},
+        {"one junk byte, pieces of 2", {0x10}, 2},
+        {"a long read ending inside the frame, then a short one", {0x10, 0xFF, 0x10}, 9},
+    };
+    const auto reads = [this] {
+        auto lines = traces(LinkKind::Net);
+        std::erase_if(lines, [](const std::string& line) { return !line.starts_with("NET R "); });
+        return lines;
+    };
+    connect();
+    router.SendCommand(CM_MCS_CMD(1, 0x12), true);
+    ASSERT_EQ(receive(kKeepAlive.size()), kKeepAlive);
+    std::size_t frames = 0;
+    for (const auto& c : cases) {
+        Bytes stream = c.junk;
+        stream.insert(stream.end(), kReply.begin(), kReply.end());
+        for (std::size_t at = 0; at < stream.size(); at += c.piece) {
+            const Bytes piece(stream.begin() + static_cast<std::ptrdiff_t>(at),
+                              stream.begin() + static_cast<std::ptrdiff_t>(std::min(stream.size(), at + c.piece)));
+            const std::size_t before = reads().size();
+            peerSends(piece);
+            ASSERT_TRUE(pumpUntil([&] { return reads().size() > before; })) << c.name;
+            EXPECT_EQ(reads().back(), traceLine("NET R ", piece)) << c.name << ": read on its own";
+        }
+        ASSERT_TRUE(owner.waitForSent(++frames)) << c.name;
+        EXPECT_EQ(owner.sent().back().data, kReply) << c.name;
+        EXPECT_TRUE(peerHasNothing()) << c.name << ": no piece was taken for a resend request";
+    }
+    peerSends({0x01, 0x02, 0x03});
+    EXPECT_EQ(receive(kKeepAlive.size()), kKeepAlive) << "junk alone is still a resend request";
+}
+
 TEST_F(LinkRouterTest, TheSerialLinkComesFirstAndQueuesWhileAFrameAwaitsItsAnswer)
 {
     connect();

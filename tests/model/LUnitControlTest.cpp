@@ -6,6 +6,7 @@
 #include <numeric>
 #include <vector>
 
+#include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "model/FactoryDefault.h"
 #include "model/LUnitControl.h"
@@ -185,6 +186,29 @@ TEST(LUnitControl, WriteUnitFileFailureIsReported)
     EXPECT_EQ(result.status, qx::FileStatus::CannotWrite);
     EXPECT_EQ(result.textId, "SID_INFO_ERROR_FILE");
     EXPECT_EQ(qx::test::entryCount(dir.path()), 0U);
+}
+
+// A write that fails half-way (the file size limit is hit) leaves the old
+// unit file as it was and no temporary file behind.
+TEST(LUnitControl, FailedUnitFileWriteKeepsTheOldFile)
+{
+    qxtest::TempDir dir;
+    const qx::Bytes old{'o', 'l', 'd'};
+    qxtest::writeBytes(dir / "live.unt", old);
+    LUnitControl model;
+    std::array<qx::Bytes, 20> images;
+    images.fill(qx::emptyFirImage());
+    qx::FileResult result;
+    {
+        const qxtest::FileSizeLimit limit(64 * 1024);
+        ASSERT_TRUE(limit.applied());
+        result = model.WriteUnitFile(dir / "live.unt", images);
+    }
+    EXPECT_EQ(result.status, qx::FileStatus::CannotWrite);
+    EXPECT_EQ(result.textId, "SID_INFO_ERROR_FILE");
+    EXPECT_NE(result.detail.find("cannot write"), std::string::npos) << result.detail;
+    EXPECT_EQ(qxtest::readBytes(dir / "live.unt"), old);
+    EXPECT_EQ(qxtest::entryCount(dir.path()), 1U);
 }
 
 } // namespace

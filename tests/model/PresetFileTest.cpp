@@ -3,14 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "model/FactoryDefault.h"
 #include "model/LUnitControl.h"
@@ -235,17 +236,12 @@ TEST(PresetFile, FailedWriteKeepsTheOldFile)
     const qx::Bytes old{'o', 'l', 'd'};
     qx::test::writeBytes(dir / "live.prs", old);
 
-    struct rlimit saved
+    qx::FileResult result;
     {
-    };
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const qx::FileResult result = qx::savePresetFile(dir / "live.prs", Sample().record, Sample().buffers);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, previousHandler);
+        const qxtest::FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.applied());
+        result = qx::savePresetFile(dir / "live.prs", Sample().record, Sample().buffers);
+    }
 
     EXPECT_EQ(result.status, qx::FileStatus::CannotWrite);
     EXPECT_FALSE(result.detail.empty());
@@ -262,6 +258,63 @@ TEST(PresetFile, ReplacingATargetThatIsAFolderFails)
     EXPECT_EQ(result.status, qx::FileStatus::CannotWrite);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "live.prs" / "inside"));
     EXPECT_EQ(qx::test::entryCount(dir.path()), 1U);
+}
+
+// Saving through a symbolic link writes the file it points at, wherever that
+// is and also through a chain of links; the links stay links.
+TEST(PresetFile, SavingOverASymbolicLinkReplacesItsTarget)
+{
+    namespace fs = std::filesystem;
+    const struct
+    {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> links; // link, what it points at
+        const char* target;                                      // the file that gets the contents
+    } cases[] = {
+        {"a link beside its target", {{"live.prs", "real.prs"}}, "real.prs"},
+        {"a link into another folder", {{"live.prs", "store/real.prs"}}, "store/real.prs"},
+        {"a link in another folder, relative to it", {{"links/live.prs", "../store/real.prs"}}, "store/real.prs"},
+        {"a chain of two links", {{"live.prs", "middle.prs"}, {"middle.prs", "store/real.prs"}}, "store/real.prs"},
+        {"a link whose target is not there yet", {{"live.prs", "store/new.prs"}}, "store/new.prs"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        fs::create_directories(dir / "store");
+        fs::create_directories(dir / "links");
+        const std::string target = c.target;
+        if (target != "store/new.prs") {
+            qxtest::writeBytes(dir / target, qx::Bytes{'o', 'l', 'd'});
+        }
+        for (const auto& [link, to] : c.links) {
+            fs::create_symlink(to, dir / link);
+        }
+        const std::string saved = c.links.front().first;
+        ASSERT_TRUE(qx::savePresetFile(dir / saved, Sample().record, Sample().buffers).ok()) << c.name;
+        for (const auto& [link, to] : c.links) {
+            EXPECT_TRUE(fs::is_symlink(dir / link)) << c.name << ": " << link;
+            EXPECT_EQ(fs::read_symlink(dir / link), fs::path(to)) << c.name << ": " << link;
+        }
+        EXPECT_EQ(qxtest::readBytes(dir / target), qx::encodePresetFile(Sample().record, Sample().buffers))
+            << c.name;
+        for (const char* folder : {"", "store", "links"}) {
+            for (const auto& entry : fs::directory_iterator(dir / folder)) {
+                EXPECT_NE(entry.path().filename().string().front(), '.')
+                    << c.name << ": no temporary file left in " << folder;
+            }
+        }
+    }
+}
+
+TEST(PresetFile, SavingOverALoopOfLinksFails)
+{
+    TempDir dir;
+    std::filesystem::create_symlink("b.prs", dir / "a.prs");
+    std::filesystem::create_symlink("a.prs", dir / "b.prs");
+    const qx::FileResult result = qx::savePresetFile(dir / "a.prs", Sample().record, Sample().buffers);
+    EXPECT_EQ(result.status, qx::FileStatus::CannotWrite);
+    EXPECT_EQ(result.textId, "SID_INFO_ERROR_FILE");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "a.prs"));
+    EXPECT_EQ(qxtest::entryCount(dir.path()), 2U);
 }
 
 TEST(PresetFile, ReplacingKeepsThePermissionsOfTheOldFile)

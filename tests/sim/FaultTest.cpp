@@ -106,6 +106,18 @@ TEST(Faults, SplitWritesAndGarbage)
     EXPECT_EQ(std::count(joined.begin(), joined.begin() + 3, frame::kDle), 0) << "junk holds no start marker";
 }
 
+TEST(Faults, JunkOfChosenBytesMayHoldFrameMarkers)
+{
+    SimClient client;
+    client.Link().Faults().garbageBytes = 5;
+    client.Link().Faults().junk = {frame::kDle, 0xFF, frame::kStx};
+    const Exchange e = Send(client, LCmd(1, 0x12));
+    ASSERT_EQ(e.writes.size(), 1u);
+    const Bytes junk{frame::kDle, 0xFF, frame::kStx, frame::kDle, 0xFF};
+    EXPECT_EQ(Bytes(e.writes[0].begin(), e.writes[0].begin() + 5), junk) << "the pattern repeats";
+    EXPECT_EQ(Bytes(e.writes[0].begin() + 5, e.writes[0].end()), kAckFrame);
+}
+
 TEST(Faults, CloseAtFrameDropsTheConnectionInsteadOfAnswering)
 {
     SimClient client;

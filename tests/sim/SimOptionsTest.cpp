@@ -55,6 +55,8 @@ TEST(SimOptions, DeviceAndFaultSwitches)
                           "--coalesce",
                           "--garbage",
                           "4",
+                          "--junk",
+                          "0x10,255,2",
                           "--close-at-frame",
                           "40",
                           "--transfer-end",
@@ -89,6 +91,7 @@ TEST(SimOptions, DeviceAndFaultSwitches)
     EXPECT_EQ(o.faults.chunkSize, 5u);
     EXPECT_TRUE(o.faults.coalesce);
     EXPECT_EQ(o.faults.garbageBytes, 4u);
+    EXPECT_EQ(o.faults.junk, (std::vector<std::uint8_t>{0x10, 0xFF, 0x02}));
     EXPECT_EQ(o.faults.closeAtFrame, 40);
     EXPECT_TRUE(o.faults.transferEnd.Has(0x5A));
     EXPECT_EQ(o.usedPresets, (std::vector<int>{1, 3, 20}));
@@ -124,6 +127,8 @@ TEST(SimOptions, BadCommandLinesAreRefusedWithAReason)
         {{"--coefficient", "0:1:0=+-1"}, "bad number"},
         {{"--meter", "loud"}, "unknown meter pattern"},
         {{"--presets-used", "0"}, "bad number"},
+        {{"--junk", "256"}, "bad number"},
+        {{"--junk", ""}, "at least one byte"},
     };
     for (const auto& c : cases) {
         const auto parsed = ParseOptions(c.args);

@@ -54,8 +54,28 @@ void convertRow(const std::uint8_t* in, int components, bool adobeInverted, std:
     }
 }
 
+// A picture in several scans (progressive, or its components in scans of
+// their own) is decoded into coefficient buffers of the whole picture, and
+// every scan goes over all of them, however few bytes the scans hold: a
+// small file declaring a huge size takes seconds to refuse. A Huffman-coded
+// scan spends at least one bit on every 8x8 block it covers, so a real
+// picture, even of one flat colour, has at most 512 pixels per byte; four
+// times that leaves room for arithmetic coding.
+constexpr std::int64_t kMaxScannedPixelsPerByte = 2048;
+
+const char* sizeRefusal(jpeg_decompress_struct& info, std::size_t inputBytes)
+{
+    if (!imageSizeAcceptable(info.image_width, info.image_height))
+        return "picture too large";
+    const std::int64_t pixels = std::int64_t(info.image_width) * std::int64_t(info.image_height);
+    if (jpeg_has_multiple_scans(&info) &&
+        pixels > kMaxScannedPixelsPerByte * static_cast<std::int64_t>(inputBytes))
+        return "picture far larger than its data";
+    return nullptr;
+}
+
 // Holds no object with a destructor: libjpeg leaves it by longjmp on error.
-bool readJpeg(ByteView bytes, Image* image, Bytes* row, ErrorManager* errors, bool* tooLarge)
+bool readJpeg(ByteView bytes, Image* image, Bytes* row, ErrorManager* errors, const char** refusal)
 {
     jpeg_decompress_struct info;
     info.err = &setUpErrors(errors)->base;
@@ -66,8 +86,7 @@ bool readJpeg(ByteView bytes, Image* image, Bytes* row, ErrorManager* errors, bo
     }
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
-    if (!imageSizeAcceptable(info.image_width, info.image_height)) {
-        *tooLarge = true;
+    if ((*refusal = sizeRefusal(info, bytes.size())) != nullptr) {
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -138,10 +157,10 @@ DecodeResult decodeJpeg(ByteView bytes)
     Image image;
     Bytes row;
     ErrorManager errors;
-    bool tooLarge = false;
-    if (!readJpeg(bytes, &image, &row, &errors, &tooLarge)) {
-        if (tooLarge)
-            return DecodeResult::failure("JPEG: picture too large");
+    const char* refusal = nullptr;
+    if (!readJpeg(bytes, &image, &row, &errors, &refusal)) {
+        if (refusal != nullptr)
+            return DecodeResult::failure(std::string("JPEG: ") + refusal);
         return DecodeResult::failure(std::string("JPEG: ") +
                                      (errors.message[0] ? errors.message : "corrupt or truncated data"));
     }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 struct Codec
@@ -85,6 +87,60 @@ TEST(CorruptImage, ForgedHugeSizesAreRefused)
     png[16] = 0x00;
     png[17] = 0xFF; // width 0x00FF0002: the header's checksum no longer matches either
     EXPECT_FALSE(qx::decodePng(png));
+}
+
+// Where the frame header of a JPEG stores its height (then its width).
+std::size_t jpegSizeOffset(const qx::Bytes& jpeg)
+{
+    for (std::size_t i = 0; i + 9 < jpeg.size(); ++i)
+        if (jpeg[i] == 0xFF && (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2))
+            return i + 5;
+    return 0;
+}
+
+qx::Bytes withDeclaredSize(qx::Bytes jpeg, int width, int height)
+{
+    const std::size_t at = jpegSizeOffset(jpeg);
+    jpeg[at] = static_cast<std::uint8_t>(height >> 8);
+    jpeg[at + 1] = static_cast<std::uint8_t>(height);
+    jpeg[at + 2] = static_cast<std::uint8_t>(width >> 8);
+    jpeg[at + 3] = static_cast<std::uint8_t>(width);
+    return jpeg;
+}
+
+// A progressive picture of a few hundred bytes declaring 65283 x 254 pixels
+// is refused from its header, before any scan is decoded; real progressive
+// pictures, a large one of one flat colour included, still decode.
+TEST(CorruptImage, ProgressivePicturesFarLargerThanTheirDataAreRefused)
+{
+    qx::Image small(5, 4);
+    for (std::size_t i = 0; i < small.pixels.size(); ++i)
+        small.pixels[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 0x0B1D3F);
+    const qx::Bytes progressive = qx::encodeJpeg(small, 90, true).bytes;
+    ASSERT_NE(jpegSizeOffset(progressive), 0u);
+    const qx::Bytes huge = withDeclaredSize(progressive, 65283, 254);
+    const struct
+    {
+        const char* name;
+        qx::Bytes bytes;
+    } refused[] = {
+        {"whole", huge},
+        {"cut to 300 bytes", qx::Bytes(huge.begin(), huge.begin() + 300)},
+    };
+    for (const auto& c : refused) {
+        const qx::DecodeResult result = qx::decodeJpeg(c.bytes);
+        EXPECT_FALSE(result) << c.name;
+        EXPECT_EQ(result.error, "JPEG: picture far larger than its data") << c.name;
+    }
+
+    qx::Image flat(1024, 1024);
+    std::fill(flat.pixels.begin(), flat.pixels.end(), 0xFF808080u);
+    for (const qx::Image& image : {small, flat}) {
+        const qx::Bytes bytes = qx::encodeJpeg(image, 75, true).bytes;
+        const qx::DecodeResult result = qx::decodeJpeg(bytes);
+        ASSERT_TRUE(result) << image.width << ": " << result.error;
+        EXPECT_EQ(result.image->width, image.width);
+    }
 }
 
 } // namespace
