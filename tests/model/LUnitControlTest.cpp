@@ -192,9 +192,9 @@ TEST(LUnitControl, WriteUnitFileFailureIsReported)
 // unit file as it was and no temporary file behind.
 TEST(LUnitControl, FailedUnitFileWriteKeepsTheOldFile)
 {
-    qxtest::TempDir dir;
+    qx::test::TempDir dir;
     const qx::Bytes old{'o', 'l', 'd'};
-    qxtest::writeBytes(dir / "live.unt", old);
+    qx::test::writeBytes(dir / "live.unt", old);
     LUnitControl model;
     std::array<qx::Bytes, 20> images;
     images.fill(qx::emptyFirImage());
@@ -207,8 +207,8 @@ TEST(LUnitControl, FailedUnitFileWriteKeepsTheOldFile)
     EXPECT_EQ(result.status, qx::FileStatus::CannotWrite);
     EXPECT_EQ(result.textId, "SID_INFO_ERROR_FILE");
     EXPECT_NE(result.detail.find("cannot write"), std::string::npos) << result.detail;
-    EXPECT_EQ(qxtest::readBytes(dir / "live.unt"), old);
-    EXPECT_EQ(qxtest::entryCount(dir.path()), 1U);
+    EXPECT_EQ(qx::test::readBytes(dir / "live.unt"), old);
+    EXPECT_EQ(qx::test::entryCount(dir.path()), 1U);
 }
 
 } // namespace

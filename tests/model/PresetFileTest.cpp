@@ -283,7 +283,7 @@ TEST(PresetFile, SavingOverASymbolicLinkReplacesItsTarget)
         fs::create_directories(dir / "links");
         const std::string target = c.target;
         if (target != "store/new.prs") {
-            qxtest::writeBytes(dir / target, qx::Bytes{'o', 'l', 'd'});
+            qx::test::writeBytes(dir / target, qx::Bytes{'o', 'l', 'd'});
         }
         for (const auto& [link, to] : c.links) {
             fs::create_symlink(to, dir / link);
@@ -294,7 +294,7 @@ TEST(PresetFile, SavingOverASymbolicLinkReplacesItsTarget)
             EXPECT_TRUE(fs::is_symlink(dir / link)) << c.name << ": " << link;
             EXPECT_EQ(fs::read_symlink(dir / link), fs::path(to)) << c.name << ": " << link;
         }
-        EXPECT_EQ(qxtest::readBytes(dir / target), qx::encodePresetFile(Sample().record, Sample().buffers))
+        EXPECT_EQ(qx::test::readBytes(dir / target), qx::encodePresetFile(Sample().record, Sample().buffers))
             << c.name;
         for (const char* folder : {"", "store", "links"}) {
             for (const auto& entry : fs::directory_iterator(dir / folder)) {
@@ -314,7 +314,7 @@ TEST(PresetFile, SavingOverALoopOfLinksFails)
     EXPECT_EQ(result.status, qx::FileStatus::CannotWrite);
     EXPECT_EQ(result.textId, "SID_INFO_ERROR_FILE");
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "a.prs"));
-    EXPECT_EQ(qxtest::entryCount(dir.path()), 2U);
+    EXPECT_EQ(qx::test::entryCount(dir.path()), 2U);
 }
 
 TEST(PresetFile, ReplacingKeepsThePermissionsOfTheOldFile)
