@@ -31,13 +31,6 @@ constexpr int kProcessorPort = 9761;
 
 } // namespace
 
-std::string qx::channelSuffix(int c)
-{
-    if (c < 4)
-        return std::string("In") + static_cast<char>('A' + c);
-    return "Out" + std::to_string(c - 3);
-}
-
 TfmMain::TfmMain(TComponent* Owner) : TForm(Owner)
 {
     LoadLayout("FMain");

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the frame with its pages, menus and block diagram, and
-// the one object that holds the editor's run-time state. Its member
-// functions live in the folder of their subsystem; all are declared here.
+// the one object that holds the editor's run-time state. It is a shell: it
+// keeps the handlers the layout binds and lends its controls and state to
+// the editors (src/editors/), which show the unit state and the meters.
 
 #include "app/ConnectionControl.h"
 #include "app/ConnectionHost.h"
@@ -9,7 +10,9 @@
 #include "app/presets/PresetDialogHost.h"
 #include "platform/net/ClientSocket.h"
 #include "app/lock/LockDialogHost.h"
+#include "editors/UnitShowHost.h"
 #include "model/ExchangeHost.h"
+#include "model/ControlNames.h"
 #include "model/ExchangeState.h"
 #include "model/FirImage.h"
 #include "model/UnitHost.h"
@@ -56,7 +59,8 @@ class TfmMain : public TForm,
                 public qx::PresetDialogHost,
                 public qx::LockDialogHost,
                 public qx::ConnectionHost,
-                public qx::ConnectionView
+                public qx::ConnectionView,
+                public qx::UnitShowHost
 {
 public:
     static constexpr int kPlotCount = 14;
@@ -200,10 +204,16 @@ public:
     // Ties the connection to the scan dialog, the network setup dialog and
     // the traffic monitor once they exist.
     void AttachConnectionWindows();
-    // qx::MeterView.
-    // ---- Showing the unit state and the meters: LoadUnitToForm is defined in
-    // model/FMainShowState.cpp; IsDynamicsArmed, ShowMeters and ClearMeters in
-    // model/FMainMeters.cpp. ----
+    // qx::UnitShowHost: what showing the unit state (editors/UnitShow)
+    // reads and writes of the window.
+    int ShownPreset() const override { return Exchange().currentPreset; }
+    bool IsInitialising() const override { return Initialising; }
+    const qx::FirCounts& FirTapCounts() const override { return FirTaps; }
+    void SetFirTaps(const qx::FirCounts& counts, int inUse) override;
+    void SetOverlayMasks(const qx::OverlayMasks& masks) override { OverlayRefreshMasks = masks; }
+    Plot* ChannelPlot(int channel) override;
+    std::span<const float> FirCoefficients(int channel) const override;
+    // qx::MeterView (editors/channel/MeterShow).
     bool IsDynamicsArmed(int output, bool limiter) const override;
     void ShowMeters(const qx::MeterFrame& frame) override;
     void ClearMeters() override;
@@ -249,7 +259,7 @@ public:
     FirDesignSnapshot FirDesign;
     std::vector<std::string> PresetFirBlocks;
     std::vector<std::uint8_t> UnitFileBlocks;
-    std::array<int, 14> OverlayRefreshMasks{};
+    qx::OverlayMasks OverlayRefreshMasks{};
 
 private:
     TControl* control(std::string_view name) const;
@@ -275,6 +285,4 @@ namespace qx {
 void setMainWindowHidBackend(hid::Backend* backend);
 // Registers the main window with the property registry (its handlers).
 void registerMainWindow();
-// "In" + letter or "Out" + digit of channel c (0-11).
-std::string channelSuffix(int c);
 } // namespace qx

@@ -6,7 +6,6 @@
 #include "app/FNetWorkScan.h"
 #include "app/SmallWindows.h"
 #include "app/lock/FLockMode.h"
-#include "app/Faders.h"
 #include "app/lock/FLockPassWord.h"
 #include "app/lock/FLockSetup.h"
 #include "app/presets/FFactory.h"

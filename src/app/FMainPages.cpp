@@ -6,7 +6,7 @@
 #include "link/LinkRouter.h"
 #include "model/LUnitControl.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
-#include "app/Faders.h"
+#include "controls/skinned/AdvTrackBar.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/Label.h"
@@ -73,15 +73,15 @@ void TfmMain::rzbMenuInAClick(TObject* Sender)
             auto* type = qx::findComponent<TComboBox>(*this, "rzcFirTypeOut" + leaderSuffix.substr(3));
             auto* taps = qx::findComponent<TComboBox>(*this, "rzcFirTapsOut" + leaderSuffix.substr(3));
             auto* window = qx::findComponent<TComboBox>(*this, "rzcFirWinOut" + leaderSuffix.substr(3));
-            const auto highCut = qx::readFader(*this, "isFirHighCut" + leaderSuffix);
-            const auto lowCut = qx::readFader(*this, "isFirLowCut" + leaderSuffix);
+            auto* highCut = qx::findComponent<TAdvTrackBar>(*this, "isFirHighCut" + leaderSuffix);
+            auto* lowCut = qx::findComponent<TAdvTrackBar>(*this, "isFirLowCut" + leaderSuffix);
             if (!type || !taps || !window || !highCut || !lowCut)
                 return;
             FirDesign.typeIndex = static_cast<std::uint8_t>(type->ItemIndex());
             FirDesign.windowIndex = static_cast<std::uint8_t>(window->ItemIndex());
             FirDesign.tapsIndex = static_cast<std::int16_t>(taps->ItemIndex());
-            FirDesign.lowCutPosition = static_cast<std::int16_t>(lowCut->position);
-            FirDesign.highCutPosition = static_cast<std::int16_t>(highCut->position);
+            FirDesign.lowCutPosition = static_cast<std::int16_t>(lowCut->Position());
+            FirDesign.highCutPosition = static_cast<std::int16_t>(highCut->Position());
         }
         TControl* graphLabel = control("lbFftChannel" + leaderSuffix);
         TControl* gainLabel = control("lbGainName" + leaderSuffix);

@@ -6,7 +6,8 @@
 
 #include "app/MainLayout.h"
 #include "app/SmallWindows.h"
-#include "app/Faders.h"
+#include "controls/skinned/AdvTrackBar.h"
+#include "editors/channel/DelayMarker.h"
 #include "platform/gui/Control.h"
 
 #include <array>
@@ -252,13 +253,6 @@ void applyWidth(Placer& p, int dw)
 
 int qx::graphHeight(int dh) { return 2 * ((dh + 255) / 2) + 1; }
 
-int qx::delayMarkerLeft(int position, int maximum, int lineWidth)
-{
-    if (maximum <= 0)
-        return 40;
-    return 40 + static_cast<int>(static_cast<long long>(position) * (lineWidth - 90) / maximum);
-}
-
 void TfmMain::FormResize(TObject*)
 {
     const int w = Width();
@@ -276,10 +270,10 @@ void TfmMain::FormResize(TObject*)
         TControl* marker = p.find("imDelay" + s);
         TControl* line = p.find("lbDelayLine" + s);
         TControl* time = p.find("lbFftDelayTime" + s);
-        const auto fader = qx::readFader(*this, "isDelay" + s);
+        auto* fader = qx::findComponent<TAdvTrackBar>(*this, "isDelay" + s);
         if (!marker || !line || !time || !fader)
             return;
-        marker->SetLeft(qx::delayMarkerLeft(fader->position, fader->maximum, line->Width()));
+        marker->SetLeft(qx::delayMarkerLeft(fader->Position(), fader->Max(), line->Width()));
         time->SetLeft(marker->Left() + 30);
         time->SetTop(marker->Top() + marker->Height() / 4);
     }

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/MainLayout.h"
+#include "editors/channel/DelayMarker.h"
 #include "PseudoTerminal.h"
 #include "link/LinkRouter.h"
 #include "model/LUnitControl.h"

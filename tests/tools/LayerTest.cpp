@@ -47,26 +47,6 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
 // the response maths stay free of it.
 const std::set<std::string> kWithoutQt = {"controls", "codec", "response"};
 
-// Rz controls that still use Qt themselves (widget masks, the combo box's edit
-// field, pixel loops) until the platform stand-in offers what they need. As
-// with the pending moves, the list may only shrink.
-const std::set<std::string> kPendingQt = {
-    "src/controls/buttons/rz/RzBmpBtn.cpp",
-    "src/controls/buttons/rz/RzCmboBx.cpp",
-    "src/controls/buttons/rz/RzGrafx.cpp",
-    "src/controls/buttons/rz/RzShapeButton.cpp",
-};
-
-// Files that still run against the order until the code that fills the main
-// window's controls moves from src/model/ into src/editors/. An entry whose
-// file is gone or no longer needs it fails the test, so the list only shrinks.
-const std::set<std::string> kPendingMoves = {
-    "src/model/FMainMeters.cpp",
-    "src/model/FMainShowState.cpp",
-    "src/model/ShownCurves.cpp",
-    "src/model/ShownRzControls.cpp",
-};
-
 // The layer of a path relative to the source tree ("src/model/X.cpp") or of
 // an include path ("model/X.h"); nothing for a path outside the layers.
 std::optional<std::string> layerOf(const std::string& path)
@@ -221,27 +201,14 @@ TEST(LayerTest, EveryIncludeFollowsTheLayerOrder)
     for (const SourceFile& file : files) {
         if (const auto layer = layerOf(file.path))
             layersSeen.insert(*layer);
-        if (kPendingMoves.contains(file.path))
-            continue;
         const auto edges = wrongEdges(file);
         wrong.insert(wrong.end(), edges.begin(), edges.end());
     }
-    for (const char* layer : {"platform", "controls", "codec", "link", "response", "response-controls", "model", "app", "sim"})
+    for (const char* layer : {"platform", "controls", "codec", "link", "response", "response-controls", "model", "editors", "app",
+                              "sim"})
         EXPECT_TRUE(layersSeen.contains(layer)) << "no file found in layer " << layer << " under " << kSourceDir;
     for (const std::string& edge : wrong)
         ADD_FAILURE() << edge;
-}
-
-TEST(LayerTest, PendingMovesStillNeedTheirException)
-{
-    const auto files = sourceFiles();
-    for (const std::string& pending : kPendingMoves) {
-        const auto file = std::ranges::find(files, pending, &SourceFile::path);
-        if (file == files.end())
-            ADD_FAILURE() << pending << " is gone: remove it from kPendingMoves";
-        else if (wrongEdges(*file).empty())
-            ADD_FAILURE() << pending << " keeps the layer order now: remove it from kPendingMoves";
-    }
 }
 
 std::vector<std::string> qtIncludes(const SourceFile& file)
@@ -259,15 +226,10 @@ TEST(LayerTest, ControlsCodecAndResponseMathsIncludeNoQtHeader)
     const auto files = sourceFiles();
     for (const SourceFile& file : files) {
         const auto layer = layerOf(file.path);
-        if (!layer || !kWithoutQt.contains(*layer) || kPendingQt.contains(file.path))
+        if (!layer || !kWithoutQt.contains(*layer))
             continue;
         for (const std::string& include : qtIncludes(file))
             ADD_FAILURE() << include << " (" << *layer << " reaches Qt only through the platform stand-in)";
-    }
-    for (const std::string& pending : kPendingQt) {
-        const auto file = std::ranges::find(files, pending, &SourceFile::path);
-        if (file == files.end() || qtIncludes(*file).empty())
-            ADD_FAILURE() << pending << " includes no Qt header now (or is gone): remove it from kPendingQt";
     }
 }
 

@@ -69,8 +69,8 @@ public:
     void SetBorderColor(TColor Value) { storeAndInvalidate(borderColor_, Value); }
     TColor BorderColorDisabled() const { return borderColorDisabled_; }
     void SetBorderColorDisabled(TColor Value) { borderColorDisabled_ = Value; }
-    TGradientDirection Direction() const { return direction_; }
-    void SetDirection(TGradientDirection Value) { storeAndInvalidate(direction_, Value); }
+    qx::trackbar::TGradientDirection Direction() const { return direction_; }
+    void SetDirection(qx::trackbar::TGradientDirection Value) { storeAndInvalidate(direction_, Value); }
     bool BackGroundStretched() const { return backGroundStretched_; }
     void SetBackGroundStretched(bool Value) { storeAndInvalidate(backGroundStretched_, Value); }
     TGDIPPicture& BackGround() const { return *backGround_; }
@@ -192,7 +192,7 @@ private:
     bool transparent_ = true;
     TColor colorTo_ = clNone, colorDisabled_ = clNone, colorDisabledTo_ = clNone;
     TColor borderColor_ = clNone, borderColorDisabled_ = clNone;
-    TGradientDirection direction_ = gdHorizontal;
+    qx::trackbar::TGradientDirection direction_ = qx::trackbar::gdHorizontal;
     bool backGroundStretched_ = false;
     std::unique_ptr<TGDIPPicture> backGround_, backGroundDisabled_, rateActive_, rateInActive_;
     std::unique_ptr<TTrackBarThumb> thumb_;

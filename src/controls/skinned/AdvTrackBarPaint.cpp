@@ -12,6 +12,9 @@
 #include <cmath>
 #include <cstdint>
 
+using qx::trackbar::TGradientDirection;
+using enum qx::trackbar::TGradientDirection;
+
 namespace {
 
 // The colours of one state of the slider.

@@ -13,6 +13,9 @@
 
 #include <mutex>
 
+using qx::trackbar::TGradientDirection;
+using enum qx::trackbar::TGradientDirection;
+
 namespace qx {
 
 namespace {

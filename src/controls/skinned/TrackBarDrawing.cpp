@@ -3,6 +3,9 @@
 #include "controls/skinned/Rounding.h"
 #include "platform/gui/canvas/Canvas.h"
 
+using qx::trackbar::TGradientDirection;
+using enum qx::trackbar::TGradientDirection;
+
 TColor BlendColor(TColor c1, TColor c2, int percent)
 {
     if (percent >= 100)

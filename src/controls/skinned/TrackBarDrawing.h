@@ -15,8 +15,8 @@ TColor BlendColor(TColor c1, TColor c2, int percent);
 // along x when horizontal, else along y; steps 0 counts as 1.
 void DrawGradient(TCanvas& canvas, TColor from, TColor to, bool horizontal, TRect r, int steps);
 // DrawGradient by direction; the in-out directions go from-to over the first half and back.
-void DrawGradientDir(TCanvas& canvas, TColor from, TColor to, TGradientDirection direction, const TRect& r,
-                     int steps);
+void DrawGradientDir(TCanvas& canvas, TColor from, TColor to, qx::trackbar::TGradientDirection direction,
+                     const TRect& r, int steps);
 // The slider's 3D border: a dark left and top edge and inner dark lines, light lines inside.
 void DrawFrame3D(TCanvas& canvas, const TRect& r, TColor dark, TColor light);
 // The four edges with every other pixel set: top left to right, right edge down, bottom right

@@ -124,7 +124,7 @@ public:
                update(colorCompletedDisabled_, Value))
     QX_SETTING(TColor, ColorCompletedDisabledTo, colorCompletedDisabledTo_,
                update(colorCompletedDisabledTo_, Value))
-    QX_SETTING(TGradientDirection, Direction, direction_, update(direction_, Value))
+    QX_SETTING(qx::trackbar::TGradientDirection, Direction, direction_, update(direction_, Value))
     QX_SETTING(bool, PictureStretched, pictureStretched_, update(pictureStretched_, Value))
     QX_SETTING(int, Size, size_, update(size_, Value))
     QX_SETTING(bool, Border3D, border3D_, update(border3D_, Value))
@@ -146,7 +146,7 @@ private:
     TColor colorDisabled_ = 0, colorDisabledTo_ = 0, borderColorDisabled_ = 0;
     TColor colorCompleted_ = clNone, colorCompletedTo_ = clNone;
     TColor colorCompletedDisabled_ = clNone, colorCompletedDisabledTo_ = clNone;
-    TGradientDirection direction_ = gdHorizontal;
+    qx::trackbar::TGradientDirection direction_ = qx::trackbar::gdHorizontal;
     bool pictureStretched_ = false;
     int size_ = 2;
     bool border3D_ = true;

@@ -9,6 +9,9 @@
 
 #include <array>
 
+using qx::trackbar::TGradientDirection;
+using enum qx::trackbar::TGradientDirection;
+
 using namespace qx::gdiplus;
 
 namespace qx {

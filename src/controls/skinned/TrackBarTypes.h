@@ -12,9 +12,8 @@ enum TMoveOnClick
     mcMove,
     mcMoveSlide
 };
-// The button family has an enumeration of the same name: this one lives in a
-// namespace of its own so that one program may hold both (two types of one
-// name would share their type identity and their registered value names).
+// The button family has an enumeration of the same name: each family keeps its
+// own in a namespace, so that one source file may use both.
 namespace qx::trackbar {
 enum TGradientDirection
 {
@@ -24,8 +23,6 @@ enum TGradientDirection
     gdVerticalInOut
 };
 } // namespace qx::trackbar
-using TGradientDirection = qx::trackbar::TGradientDirection;
-using enum qx::trackbar::TGradientDirection;
 enum TGDIPGradient
 {
     ggRadial,

@@ -3,9 +3,11 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/ItemStrings.h"
 #include "platform/gui/QtConversions.h"
+#include "platform/gui/canvas/Canvas.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -31,6 +33,36 @@ public:
         if (closedUp)
             closedUp();
     }
+};
+
+/// A see-through layer over the whole box, its edit field included, that the control draws
+/// on after the toolkit has painted; it follows the box's size and lets the mouse through.
+class PaintOverLayer : public QWidget
+{
+public:
+    PaintOverLayer(QWidget* box, std::function<void(TCanvas&)> paint) : QWidget(box), paint_(std::move(paint))
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return false;
+    }
+    void paintEvent(QPaintEvent*) override
+    {
+        TCanvas canvas(this);
+        paint_(canvas);
+    }
+
+private:
+    std::function<void(TCanvas&)> paint_;
 };
 
 } // namespace
@@ -70,6 +102,10 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new ComboWidget)
     items_ = std::make_unique<qx::ItemStrings>(std::move(access));
     items_->OnChange = [this](TObject*) { itemsChanged(); };
     SetBounds(0, 0, 145, 21);
+    over_ = new PaintOverLayer(box, [this](TCanvas& canvas) { qx::guarded(this, [&] { PaintOver(canvas); }); });
+    over_->setGeometry(box->rect());
+    over_->raise();
+    over_->show();
 }
 
 TComboBox::~TComboBox() = default;
@@ -90,6 +126,7 @@ void TComboBox::SetStyle(TComboBoxStyle Value)
         combo()->lineEdit()->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
         QObject::connect(combo()->lineEdit(), &QLineEdit::textEdited, combo(),
                          [this](const QString& t) { userTyped(t); });
+        over_->raise(); // above the new edit field
     }
     itemsChanged();
 }
@@ -130,6 +167,43 @@ void TComboBox::SetDroppedDown(bool Value)
         combo()->showPopup();
     else
         combo()->hidePopup();
+}
+
+void TComboBox::SetDroppedWidth(int Value) { combo()->view()->setMinimumWidth(std::max(Value, 0)); }
+
+int TComboBox::SelStart() const
+{
+    const QLineEdit* edit = combo()->lineEdit();
+    if (!edit)
+        return 0;
+    return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+}
+
+void TComboBox::SetSelStart(int Value)
+{
+    if (QLineEdit* edit = combo()->lineEdit()) {
+        if (edit->hasSelectedText())
+            edit->deselect();
+        edit->setCursorPosition(Value);
+    }
+}
+
+int TComboBox::SelLength() const
+{
+    const QLineEdit* edit = combo()->lineEdit();
+    return edit ? static_cast<int>(edit->selectedText().size()) : 0;
+}
+
+void TComboBox::SetSelLength(int Value)
+{
+    if (QLineEdit* edit = combo()->lineEdit())
+        edit->setSelection(SelStart(), Value);
+}
+
+std::string TComboBox::SelText() const
+{
+    const QLineEdit* edit = combo()->lineEdit();
+    return edit ? qx::fromQt(edit->selectedText()) : std::string();
 }
 
 void TComboBox::SelectAll()

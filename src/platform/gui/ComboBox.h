@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QString;
+class QWidget;
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
@@ -39,6 +40,18 @@ public:
 
     bool DroppedDown() const;
     void SetDroppedDown(bool Value);
+    /// The dropped list is at least this wide (0: the box's width).
+    void SetDroppedWidth(int Value);
+
+    /// The edit field's selection, in UTF-16 units of Text (drop-down style; the list
+    /// styles have no edit field: 0 and nothing selected). With nothing selected SelStart
+    /// is the caret. SetSelStart puts the caret there and selects nothing; SetSelLength
+    /// selects from SelStart, a negative length backwards with the caret at its start.
+    int SelStart() const;
+    void SetSelStart(int Value);
+    int SelLength() const;
+    void SetSelLength(int Value);
+    std::string SelText() const;
     void SelectAll();
     void Clear();
 
@@ -51,6 +64,9 @@ protected:
     virtual void Change();
     virtual void Select();
     void TextChanged() override;
+    /// Draws over the box after each of its paints, over the edit field too (a frame, a
+    /// button face); the base draws nothing.
+    virtual void PaintOver(TCanvas&) {}
 
 private:
     QComboBox* combo() const;
@@ -63,4 +79,5 @@ private:
     int dropDownCount_ = 8;
     int maxLength_ = 0;
     bool fromWidget_ = false;
+    QWidget* over_ = nullptr; // the see-through layer PaintOver draws on, owned by the box
 };

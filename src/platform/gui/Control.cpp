@@ -325,6 +325,14 @@ void TControl::SendToBack()
 
 void TControl::Invalidate() { Perform(CM_INVALIDATE); }
 
+void TControl::SetWindowRgn(const TRegion* Region)
+{
+    if (Region)
+        widget_->setMask(Region->qRegion());
+    else
+        widget_->clearMask();
+}
+
 void TControl::Update() { widget_->repaint(widget_->visibleRegion() & widget_->rect()); }
 
 void TControl::Repaint() { widget_->repaint(); }

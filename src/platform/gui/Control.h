@@ -12,6 +12,7 @@
 
 class QWidget;
 class TCanvas;
+class TRegion;
 class TPopupMenu;
 class TControl;
 class TWinControl;
@@ -140,6 +141,11 @@ public:
 
     bool MouseCapture() const;
     void SetMouseCapture(bool Value);
+
+    /// Limits the control's window to a region of its client area: it shows and takes the
+    /// mouse only there, and what lies beneath shows and takes clicks elsewhere. Every control
+    /// has a window here, the non-windowed ones too. nullptr gives back the whole rectangle.
+    void SetWindowRgn(const TRegion* Region);
 
     TPoint ClientToScreen(TPoint Point) const;
     TPoint ScreenToClient(TPoint Point) const;

@@ -3,6 +3,8 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/DialogService.h"
 
+#include <QApplication>
+
 void ShowMessage(const std::string& text)
 {
     qx::messageBox(text, Application ? Application->Title() : std::string(), MB_OK);
@@ -16,3 +18,5 @@ int messageBox(const std::string& text, const std::string& caption, unsigned fla
 }
 
 } // namespace qx
+
+void MessageBeep(unsigned) { QApplication::beep(); }

@@ -30,6 +30,9 @@ inline constexpr int IDNO = 7;
 /// A message box with the application's title, an OK button and no icon.
 void ShowMessage(const std::string& text);
 
+/// The system's warning sound (the kind is MB_OK or an icon; every kind sounds the same here).
+void MessageBeep(unsigned Type = MB_OK);
+
 namespace qx {
 
 /// A modal message box through the dialog service; returns the ID of the

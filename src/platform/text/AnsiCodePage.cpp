@@ -1,5 +1,7 @@
 #include "platform/text/AnsiCodePage.h"
 
+#include "platform/text/Unicode.h"
+
 #include <array>
 #include <cstring>
 
@@ -28,64 +30,6 @@ char EncodeAnsiChar(char32_t c)
         if (kHighControlBlock[i] == c)
             return static_cast<char>(0x80 + i);
     return kAnsiReplacement;
-}
-
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Reads one character at `pos` and advances past it. A malformed sequence
-// (bad lead byte, overlong form, surrogate, beyond U+10FFFF or cut short)
-// yields U+FFFD and is skipped as one maximal invalid part.
-char32_t NextUtf8(std::string_view text, std::size_t& pos)
-{
-    constexpr char32_t kInvalid = 0xFFFD;
-    const auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80)
-        return lead;
-    int length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0;
-        else if (lead == 0xED)
-            high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        else if (lead == 0xF4)
-            high = 0x8F;
-    } else {
-        return kInvalid;
-    }
-    char32_t c = lead & (0x7F >> length);
-    for (int i = 1; i < length; ++i) {
-        if (pos >= text.size())
-            return kInvalid;
-        const auto next = static_cast<unsigned char>(text[pos]);
-        if (next < low || next > high)
-            return kInvalid;
-        low = 0x80;
-        high = 0xBF;
-        c = (c << 6) | (next & 0x3F);
-        ++pos;
-    }
-    return c;
 }
 
 std::unique_ptr<char[]> ToNulTerminated(const std::string& bytes)

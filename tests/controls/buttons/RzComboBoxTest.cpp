@@ -213,6 +213,24 @@ TEST_F(ComboCompleteTest, TypingCompletesFromTheFirstMatchingItem)
     EXPECT_EQ(log, (Log{"change", "match", "change", "match"}));
 }
 
+TEST_F(ComboCompleteTest, TheCompletedRestIsSelectedAndBackspaceAtTheStartDeletesNothing)
+{
+    type('b', Qt::Key_B);
+    EXPECT_EQ(combo->SelStart(), 1);
+    EXPECT_EQ(combo->SelText(), "W -6") << "typing on replaces the completion";
+    type('l', Qt::Key_L);
+    EXPECT_EQ(combo->Text(), "BL -6");
+    EXPECT_EQ(combo->SelText(), " -6");
+
+    combo->ForceText("xy");
+    combo->SetSelStart(0);
+    qx::test::typeKey(*combo, Qt::Key_Backspace, "\b");
+    EXPECT_EQ(combo->Text(), "xy") << "nothing before the caret to delete";
+    combo->SetSelStart(1);
+    qx::test::typeKey(*combo, Qt::Key_Backspace, "\b");
+    EXPECT_EQ(combo->Text(), "y");
+}
+
 TEST_F(ComboCompleteTest, WithoutAMatchTheKeyIsTypedOrRefused)
 {
     type('x', Qt::Key_X);

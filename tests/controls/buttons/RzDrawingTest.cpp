@@ -11,6 +11,8 @@
 namespace {
 
 using qx::test::pixel;
+using qx::rz::TGradientDirection;
+using enum qx::rz::TGradientDirection;
 
 constexpr TColor kBack = clFuchsia;
 const TColor kShadow = RGB(0xA0, 0xA0, 0xA0);

@@ -70,6 +70,22 @@ TEST_F(ShapeButtonTest, HitTestFollowsTheMaskAndAnswersOutsideBeyondIt)
     EXPECT_EQ(clicks, 2) << "without PreciseClick the whole rectangle clicks";
 }
 
+TEST_F(ShapeButtonTest, TheWindowFollowsTheMaskUntilThePictureGoes)
+{
+    auto* b = make<TRzShapeButton>();
+    b->SetBitmap(shape());
+    b->SetBounds(40, 40, 0, 0);
+    auto controlAt = [&](int x, int y) { return qx::controlOf(form->Widget()->childAt(40 + x, 40 + y)); };
+    EXPECT_EQ(controlAt(5, 5), b);
+    EXPECT_NE(controlAt(0, 0), b) << "a see-through pixel belongs to what lies beneath";
+    b->SetPreciseClick(false);
+    EXPECT_EQ(controlAt(0, 0), b);
+    b->SetPreciseClick(true);
+    EXPECT_NE(controlAt(0, 0), b);
+    b->SetBitmap(TBitmap());
+    EXPECT_EQ(controlAt(0, 0), b) << "without a picture the whole rectangle is the button's again";
+}
+
 TEST_F(ShapeButtonTest, SettersKeepTheirRanges)
 {
     auto* b = make<TRzShapeButton>();

@@ -85,6 +85,35 @@ TEST(Painting, AParentDrawsItsBackgroundAndClientAreaOnACanvasItIsGiven)
     EXPECT_EQ(box.Perform(WM_ERASEBKGND, 0), 0) << "no canvas, nothing drawn";
 }
 
+TEST(Painting, AWindowRegionLimitsWhereAControlShowsAndTakesTheMouse)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 100, 100);
+    auto* under = new TGreenMark(&form);
+    under->SetParent(&form);
+    under->SetBounds(10, 10, 40, 40);
+    auto* box = new TRedBox(&form);
+    box->SetParent(&form);
+    box->SetBounds(10, 10, 40, 40);
+    form.AfterConstruction();
+    form.Show();
+    const TRegion ring = TRegion::FromEllipse({0, 0, 40, 40}).Subtracted(TRegion::FromRect({15, 15, 25, 25}));
+    box->SetWindowRgn(&ring);
+
+    struct Case { int x, y; TColor shown; bool box; };
+    const Case inside[] = {{30, 12, clRed, true}, {30, 30, clLime, false}, {11, 11, clLime, false}, {45, 30, clRed, true}};
+    QImage image = form.Widget()->grab().toImage();
+    for (const Case& c : inside) {
+        EXPECT_EQ(pixelOf(image, c.x, c.y), c.shown) << c.x << ", " << c.y;
+        EXPECT_EQ(qx::controlOf(form.Widget()->childAt(c.x, c.y)), c.box ? static_cast<TControl*>(box) : under)
+            << c.x << ", " << c.y;
+    }
+    box->SetWindowRgn(nullptr);
+    image = form.Widget()->grab().toImage();
+    EXPECT_EQ(pixelOf(image, 30, 30), clRed) << "the whole rectangle again";
+    EXPECT_EQ(qx::controlOf(form.Widget()->childAt(11, 11)), box);
+}
+
 // The order in which the parent's widget stacks the controls, bottom first.
 std::vector<TControl*> stacking(TWinControl& parent)
 {

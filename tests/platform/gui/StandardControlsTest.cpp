@@ -11,6 +11,7 @@
 #include "platform/gui/StandardClasses.h"
 #include "platform/gui/UpDown.h"
 #include "platform/gui/ValueListEditor.h"
+#include "platform/gui/canvas/Canvas.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -149,6 +150,68 @@ TEST_F(ComboBoxTest, AHandledWheelLeavesTheItemAlone)
         wheel(120);
         EXPECT_EQ(combo_->ItemIndex(), c.expectedIndex) << "handled " << c.handled;
         EXPECT_EQ(log_, c.expectedLog) << "handled " << c.handled;
+    }
+}
+
+TEST_F(ComboBoxTest, TheEditFieldsSelectionCountsUtf16Units)
+{
+    combo_->SetStyle(csDropDown);
+    combo_->SetText("\xC3\xA9t\xF0\x9F\x8E\xB5s"); // é t (a character beyond the basic plane) s
+    combo_->SetSelStart(1);
+    EXPECT_EQ(combo_->SelStart(), 1);
+    EXPECT_EQ(combo_->SelLength(), 0);
+    combo_->SetSelLength(3);
+    EXPECT_EQ(combo_->SelText(), "t\xF0\x9F\x8E\xB5") << "the pair of surrogates counts as two";
+    combo_->SetSelStart(5);
+    combo_->SetSelLength(-4);
+    EXPECT_EQ(combo_->SelStart(), 1) << "selected backwards: SelStart is the lower end";
+    EXPECT_EQ(combo_->SelLength(), 4);
+    EXPECT_EQ(widget()->lineEdit()->cursorPosition(), 1) << "the caret at the start of a backward selection";
+    EXPECT_EQ(log_, Log{}) << "selecting raises nothing";
+
+    combo_->SetStyle(csDropDownList);
+    combo_->SetSelStart(2);
+    combo_->SetSelLength(1);
+    EXPECT_EQ(combo_->SelStart(), 0) << "no edit field in the list styles";
+    EXPECT_EQ(combo_->SelLength(), 0);
+    EXPECT_EQ(combo_->SelText(), "");
+}
+
+TEST_F(ComboBoxTest, TheDroppedListIsAtLeastTheDroppedWidth)
+{
+    combo_->SetWidth(60);
+    combo_->SetDroppedWidth(250);
+    combo_->SetDroppedDown(true);
+    EXPECT_GE(widget()->view()->width(), 250);
+    combo_->SetDroppedDown(false);
+}
+
+/// Draws a black column at its right edge and a red pixel at its bottom-right over the box.
+class TMarkedComboBox : public TComboBox
+{
+public:
+    using TComboBox::TComboBox;
+
+protected:
+    void PaintOver(TCanvas& Canvas) override
+    {
+        Canvas.Brush().Color = clBlack;
+        Canvas.FillRect({Width() - 3, 0, Width(), Height()});
+        Canvas.SetPixel(Width() - 1, Height() - 1, clRed);
+    }
+};
+
+TEST_F(ControlsTest, PaintOverCoversTheWholeBoxAtEverySizeAndStyle)
+{
+    auto* combo = make<TMarkedComboBox>();
+    struct Case { int width, height; TComboBoxStyle style; };
+    for (const Case& c : {Case{145, 21, csDropDown}, Case{300, 40, csDropDown}, Case{90, 24, csDropDownList},
+                          Case{200, 30, csDropDown}}) {
+        combo->SetStyle(c.style);
+        combo->SetBounds(10, 10, c.width, c.height);
+        const QImage shot = combo->Widget()->grab().toImage();
+        EXPECT_EQ(QColor(shot.pixel(c.width - 2, c.height / 2)), QColor(Qt::black)) << c.width << " x " << c.height;
+        EXPECT_EQ(QColor(shot.pixel(c.width - 1, c.height - 1)), QColor(Qt::red)) << c.width << " x " << c.height;
     }
 }
 

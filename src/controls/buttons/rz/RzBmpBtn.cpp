@@ -6,9 +6,7 @@
 #include "platform/gui/Keys.h"
 #include "platform/gui/canvas/Edges.h"
 
-#include <QPainter>
-#include <QWidget>
-
+#include <algorithm>
 #include <memory>
 
 // ---- pictures ----
@@ -45,19 +43,22 @@ TBitmap embossedImage(const TBitmap& up)
     // then the shadow in place, on the button face.
     const int w = up.Width(), h = up.Height();
     TBitmap e(w, h);
-    TCanvas& c = e.Canvas();
-    c.Brush().Color = clBtnFace;
-    c.FillRect({0, 0, w, h});
-    const QImage& img = up.Image();
-    auto dark = [&](int x, int y) { return qGray(img.pixel(x, y)) < 128; };
+    auto dark = [&](int x, int y) {
+        const TColor c = qx::colorFromRgbQuad(up.ScanLine(y)[x]);
+        return (GetRValue(c) * 11 + GetGValue(c) * 16 + GetBValue(c) * 5) / 32 < 128;
+    };
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (dark(x, y) && x + 1 < w && y + 1 < h)
-                c.SetPixel(x + 1, y + 1, clWhite);
-    for (int y = 0; y < h; ++y)
+        std::ranges::fill(e.ScanLine(y), qx::rgbQuadFromColor(clBtnFace));
+    for (int y = 0; y + 1 < h; ++y)
+        for (int x = 0; x + 1 < w; ++x)
+            if (dark(x, y))
+                e.ScanLine(y + 1)[x + 1] = qx::rgbQuadFromColor(clWhite);
+    for (int y = 0; y < h; ++y) {
+        const auto row = e.ScanLine(y);
         for (int x = 0; x < w; ++x)
             if (dark(x, y))
-                c.SetPixel(x, y, clBtnShadow);
+                row[x] = qx::rgbQuadFromColor(clBtnShadow);
+    }
     return e;
 }
 
@@ -65,9 +66,11 @@ const TBitmap& downPattern()
 {
     static const TBitmap pattern = [] {
         TBitmap p(8, 8);
-        for (int y = 0; y < 8; ++y)
+        for (int y = 0; y < 8; ++y) {
+            const auto row = p.ScanLine(y);
             for (int x = 0; x < 8; ++x)
-                p.Canvas().SetPixel(x, y, (x % 2) == (y % 2) ? clWhite : clBtnFace);
+                row[x] = qx::rgbQuadFromColor((x % 2) == (y % 2) ? clWhite : clBtnFace);
+        }
         return p;
     }();
     return pattern;
@@ -199,7 +202,7 @@ void TRzBmpButton::Loaded()
 void TRzBmpButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TCustomControl::MouseDown(Button, Shift, X, Y);
-    if (Enabled() && !Focused() && Widget()->isVisible() && CanFocus())
+    if (Enabled() && !Focused() && Showing() && CanFocus())
         SetFocus();
     if (Button == mbLeft && Enabled() && (Focused() || !CanFocus())) {
         if (!down_) {
@@ -425,9 +428,10 @@ void TRzBmpButton::Paint()
     TBitmap off(std::max(Width(), 1), std::max(Height(), 1));
     if (buttonBorder_ == bbNone) {
         // The toolkit composites the parent's drawing under the face's transparent pixels.
-        QImage clear(off.Width(), off.Height(), QImage::Format_ARGB32_Premultiplied);
-        clear.fill(Qt::transparent);
-        off.Assign(clear);
+        off.SetPixelFormat(pf32bit);
+        off.AlphaFormat = afPremultiplied;
+        for (int y = 0; y < off.Height(); ++y)
+            std::ranges::fill(off.ScanLine(y), TRGBQuad{});
     }
     TCanvas& canvas = off.Canvas();
     canvas.Font() = Font();
@@ -494,12 +498,5 @@ void TRzBmpButton::Paint()
         canvas.DrawFocusRect(focus);
     }
     canvas.Detach();
-    if (buttonBorder_ == bbNone) {
-        if (QPainter* p = Canvas()->Painter()) {
-            const TPoint origin = Canvas()->Origin();
-            p->drawImage(QPoint(origin.X, origin.Y), off.Image());
-        }
-        return;
-    }
     Canvas()->Draw(0, 0, off);
 }

@@ -6,6 +6,9 @@
 #include "platform/gui/Keys.h"
 #include "platform/gui/canvas/Bitmap.h"
 
+using qx::rz::TGradientDirection;
+using enum qx::rz::TGradientDirection;
+
 TRzCustomButton::TRzCustomButton(TComponent* AOwner) : TCustomControl(AOwner)
 {
     SetControlStyle({csCaptureMouse, csSetCaption, csOpaque, csDoubleClicks, csReplicatable});

@@ -13,6 +13,9 @@
 
 #include <mutex>
 
+using qx::rz::TGradientDirection;
+using enum qx::rz::TGradientDirection;
+
 namespace qx {
 
 namespace {

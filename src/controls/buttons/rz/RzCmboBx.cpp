@@ -1,15 +1,10 @@
 #include "controls/buttons/rz/RzCmboBx.h"
 
 #include "platform/gui/Keys.h"
+#include "platform/gui/MessageBox.h"
 #include "platform/gui/Timer.h"
-
 #include "platform/gui/canvas/Bitmap.h"
-
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QWidget>
+#include "platform/text/Unicode.h"
 
 #include <algorithm>
 #include <cctype>
@@ -34,44 +29,8 @@ void dropLastCharacter(std::string& s)
         s.pop_back();
 }
 
-void appendUtf8(std::string& s, char16_t c)
-{
-    if (c < 0x80) {
-        s += static_cast<char>(c);
-    } else if (c < 0x800) {
-        s += static_cast<char>(0xC0 | (c >> 6));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        s += static_cast<char>(0xE0 | (c >> 12));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 /// Width of the drop button (the system's vertical scroll bar width).
 constexpr int kDropButtonWidth = 17;
-
-/// A see-through layer over the toolkit's combo box that the control draws its flat parts on.
-class ComboOverlay : public QWidget
-{
-public:
-    ComboOverlay(QWidget* parent, TRzComboBox* combo) : QWidget(parent), combo_(combo)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-        setFocusPolicy(Qt::NoFocus);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        TCanvas canvas(this);
-        combo_->PaintOverlay(canvas);
-    }
-
-private:
-    TRzComboBox* combo_;
-};
 
 } // namespace
 
@@ -81,11 +40,6 @@ TRzComboBox::TRzComboBox(TComponent* AOwner) : TComboBox(AOwner), searchTimer_(s
     searchTimer_->SetInterval(kSearchDelayMs);
     searchTimer_->OnTimer = [this](TObject*) { searchTimerFired(); };
     normalColor_ = Color();
-    disableToolkitCompletion();
-    overlay_ = new ComboOverlay(Widget(), this);
-    overlay_->setGeometry(0, 0, Width(), Height());
-    overlay_->raise();
-    overlay_->show();
     values_.OnChange = [this](TObject*) { setValue(Value(), true); };
 }
 
@@ -96,13 +50,6 @@ void TRzComboBox::Notification(TComponent* AComponent, TOperation Operation)
     TComboBox::Notification(AComponent, Operation);
     if (Operation == opRemove)
         frameLink_.removed(AComponent);
-}
-
-void TRzComboBox::Resize()
-{
-    TComboBox::Resize();
-    overlay_->setGeometry(0, 0, Width(), Height());
-    overlay_->raise();
 }
 
 void TRzComboBox::Dispatch(TMessage& Message)
@@ -117,11 +64,11 @@ void TRzComboBox::Dispatch(TMessage& Message)
 void TRzComboBox::hotChanged()
 {
     if ((flatButtons_ || frame_.hotTrack) && !DroppedDown())
-        overlay_->update();
+        Invalidate();
     updateColor();
 }
 
-void TRzComboBox::PaintOverlay(TCanvas& canvas)
+void TRzComboBox::PaintOver(TCanvas& canvas)
 {
     const TRect client = ClientRect();
     const TRect b{Width() - kDropButtonWidth - 2, 2, Width() - 2, Height() - 2};
@@ -286,7 +233,7 @@ bool TRzComboBox::FindClosestItem(const std::string& S)
 void TRzComboBox::InvalidKey()
 {
     if (beepOnInvalidKey_)
-        QApplication::beep();
+        MessageBeep();
 }
 
 void TRzComboBox::pick(int index)
@@ -325,14 +272,6 @@ void TRzComboBox::searchBackspace()
     searchString_.clear();
 }
 
-void TRzComboBox::disableToolkitCompletion()
-{
-    // The combo completes typed text by its own rules.
-    auto* box = static_cast<QComboBox*>(Widget());
-    if (box->isEditable() && box->completer())
-        box->setCompleter(nullptr);
-}
-
 void TRzComboBox::ForceText(const std::string& Value)
 {
     if (Text() == Value)
@@ -349,7 +288,6 @@ bool TRzComboBox::autoCompleteMatch(const std::string& text)
     const int i = FindPrefix(text);
     if (i < 0)
         return false;
-    auto* edit = static_cast<QComboBox*>(Widget())->lineEdit();
     if (keepSearchCase_) {
         const std::string item = Items()->Get(i);
         SetText(text + item.substr(std::min(text.size(), item.size())));
@@ -359,10 +297,11 @@ bool TRzComboBox::autoCompleteMatch(const std::string& text)
     }
     Click();
     Change();
-    if (edit) {
-        const int typed = QString::fromStdString(text).size();
-        edit->setSelection(edit->text().size(), typed - edit->text().size());
-    }
+    // The completed rest is selected, the caret after the typed part.
+    const int typed = static_cast<int>(qx::Utf8ToUtf16(text).size());
+    const int whole = static_cast<int>(qx::Utf8ToUtf16(Text()).size());
+    SetSelStart(whole);
+    SetSelLength(typed - whole);
     if (ItemIndex() != before)
         qx::fire(OnMatch, this);
     return true;
@@ -370,23 +309,20 @@ bool TRzComboBox::autoCompleteMatch(const std::string& text)
 
 void TRzComboBox::editableBackspace(char16_t& Key)
 {
-    auto* edit = static_cast<QComboBox*>(Widget())->lineEdit();
-    if (!edit)
-        return;
-    const QString text = edit->text();
-    const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-    QString search = text.left(edit->hasSelectedText() ? start : text.size());
-    if (search.isEmpty()) {
+    const std::u16string text = qx::Utf8ToUtf16(Text());
+    const bool selected = SelLength() > 0;
+    const int start = SelStart(); // the caret when nothing is selected
+    std::u16string search = text.substr(0, selected ? static_cast<std::size_t>(start) : text.size());
+    if (search.empty()) {
         InvalidKey();
         Key = 0;
         return;
     }
-    if (edit->cursorPosition() >= search.size() || edit->hasSelectedText()) {
-        search.chop(1);
-    } else if (allowEdit_) {
-        search.remove(start - 1, 1);
-    }
-    searchString_ = search.toStdString();
+    if (start >= static_cast<int>(search.size()) || selected)
+        search.pop_back();
+    else if (allowEdit_ && start > 0)
+        search.erase(static_cast<std::size_t>(start - 1), 1);
+    searchString_ = qx::Utf16ToUtf8(search);
     Key = 0;
     if (searchString_.empty()) {
         SetItemIndex(-1);
@@ -403,7 +339,6 @@ void TRzComboBox::editableBackspace(char16_t& Key)
 
 void TRzComboBox::editableKey(char16_t& Key)
 {
-    disableToolkitCompletion();
     if (Key == VK_BACK) {
         editableBackspace(Key);
         return;
@@ -411,18 +346,13 @@ void TRzComboBox::editableKey(char16_t& Key)
     TComboBox::KeyPress(Key);
     if (Key < 32)
         return;
-    auto* edit = static_cast<QComboBox*>(Widget())->lineEdit();
-    if (!edit)
-        return;
-    QString typed = edit->text();
-    int caret = edit->cursorPosition();
-    if (edit->hasSelectedText()) {
-        caret = edit->selectionStart();
-        typed.remove(caret, edit->selectedText().size());
-    }
-    typed.insert(caret, QChar(Key));
+    // The text as the key would leave it: typed over the selection, or at the caret.
+    std::u16string typed = qx::Utf8ToUtf16(Text());
+    const auto caret = std::min(static_cast<std::size_t>(std::max(SelStart(), 0)), typed.size());
+    typed.erase(caret, static_cast<std::size_t>(std::max(SelLength(), 0)));
+    typed.insert(caret, 1, Key);
     const std::string before = searchString_;
-    searchString_ = typed.toStdString();
+    searchString_ = qx::Utf16ToUtf8(typed);
     if (autoCompleteMatch(searchString_)) {
         Key = 0;
     } else if (!allowEdit_) {
@@ -457,7 +387,7 @@ void TRzComboBox::KeyPress(char16_t& Key)
     }
     keyCount_ = 1;
     std::string text = searchString_;
-    appendUtf8(text, Key);
+    qx::AppendUtf8(text, Key);
     if (listMatch(text))
         TComboBox::KeyPress(Key);
     restartSearchTimer();
@@ -483,13 +413,13 @@ int TRzComboBox::ListWidth()
 void TRzComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     // The list may open on this press: size it first.
-    static_cast<QComboBox*>(Widget())->view()->setMinimumWidth(ListWidth());
+    SetDroppedWidth(ListWidth());
     TComboBox::MouseDown(Button, Shift, X, Y);
 }
 
 void TRzComboBox::KeyDown(Word& Key, TShiftState Shift)
 {
-    static_cast<QComboBox*>(Widget())->view()->setMinimumWidth(ListWidth());
+    SetDroppedWidth(ListWidth());
     if (readOnly_) {
         Key = 0;
         return;

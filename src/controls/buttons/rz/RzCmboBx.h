@@ -12,7 +12,6 @@
 #include <memory>
 #include <string>
 
-class QWidget;
 class TTimer;
 
 class TRzComboBox : public TComboBox
@@ -89,8 +88,6 @@ public:
     /// Width of the dropped list: DropDownWidth when positive, else the widest item (plus a
     /// scroll bar when not all items fit, plus 8), never narrower than the combo.
     int ListWidth();
-    /// Draws the flat frame and drop button over the toolkit's combo box.
-    void PaintOverlay(TCanvas& Canvas);
     /// Sets Text (when it differs) without completing it from the list.
     void ForceText(const std::string& Value);
     const std::string& SearchString() const { return searchString_; }
@@ -118,8 +115,9 @@ protected:
     void Change() override;
     void Click() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
-    void Resize() override;
     void Dispatch(TMessage& Message) override;
+    /// Draws the flat frame and drop button over the toolkit's combo box.
+    void PaintOver(TCanvas& Canvas) override;
 
 private:
     bool listStyle() const { return Style() != csDropDown && Style() != csSimple; }
@@ -128,7 +126,6 @@ private:
     bool autoCompleteMatch(const std::string& text);
     void editableKey(char16_t& Key);
     void editableBackspace(char16_t& Key);
-    void disableToolkitCompletion();
     void hotChanged();
     void searchBackspace();
     void restartSearchTimer();
@@ -158,7 +155,6 @@ private:
     TColor normalColor_ = clWindow;
     bool hasFocus_ = false;
     bool mouseHot_ = false;
-    QWidget* overlay_ = nullptr; // owned by the combo's widget
     bool updatingColor_ = false;
     std::string value_;
     bool inSetValue_ = false;

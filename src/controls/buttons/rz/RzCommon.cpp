@@ -6,6 +6,9 @@
 #include <cmath>
 #include <cstdlib>
 
+using qx::rz::TGradientDirection;
+using enum qx::rz::TGradientDirection;
+
 namespace {
 
 int roundEven(double v) { return static_cast<int>(std::nearbyint(v)); }

@@ -20,10 +20,14 @@ enum TSide { sdLeft, sdTop, sdRight, sdBottom };
 using TSides = qx::EnumSet<TSide>;
 inline constexpr TSides kAllSides{sdLeft, sdTop, sdRight, sdBottom};
 
+// The skinned family has an enumeration of the same name: each family keeps its own in a
+// namespace, so that one source file may use both.
+namespace qx::rz {
 enum TGradientDirection {
     gdDiagonalUp, gdDiagonalDown, gdHorizontalEnd, gdHorizontalCenter, gdHorizontalBox, gdVerticalEnd,
     gdVerticalCenter, gdVerticalBox, gdSquareBox, gdBigSquareBox
 };
+} // namespace qx::rz
 enum TDirection { dirUp, dirDown, dirLeft, dirRight };
 enum TRzGradientColorStyle { gcsSystem, gcsMSOffice, gcsCustom };
 enum TRzVisualStyle { vsClassic, vsWinXP, vsGradient };
@@ -128,7 +132,8 @@ int FrameStyleInset(TFrameStyleEx style, int bevelWidth);
 TRect AdjustBorderRect(TRect r, TFrameStyleEx outer, TFrameStyleEx inner, TSides sides, int bevelWidth);
 
 void DrawDropDownArrow(TCanvas& canvas, const TRect& r, int style, bool enabled);
-void PaintGradientRing(TCanvas& canvas, const TRect& r, TGradientDirection direction, TColor start, TColor stop);
+void PaintGradientRing(TCanvas& canvas, const TRect& r, qx::rz::TGradientDirection direction, TColor start,
+                       TColor stop);
 
 // Text.
 /// Text without accelerator marks: a single '&' goes, "&&" becomes "&".

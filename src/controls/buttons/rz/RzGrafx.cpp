@@ -3,31 +3,26 @@
 #include "platform/gui/Control.h"
 #include "platform/gui/canvas/Bitmap.h"
 
-#include <QImage>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+
+using qx::rz::TGradientDirection;
+using enum qx::rz::TGradientDirection;
 
 namespace {
 
 /// A colour step between two colours: the channel moves by (end - start) / (steps + 1)
 /// in 16.16 fixed point per step, as the banded fills paint it.
-QRgb bandColor(TColor start, TColor stop, std::int64_t step, std::int64_t steps)
+TRGBQuad bandColor(TColor start, TColor stop, std::int64_t step, std::int64_t steps)
 {
     const TColor a = ColorToRGB(start), b = ColorToRGB(stop);
     auto channel = [&](int s, int e) {
         const std::int64_t inc = (static_cast<std::int64_t>(e - s) * 65536) / (steps + 1);
         return std::clamp(static_cast<int>((s * 65536 + inc * step) >> 16), 0, 255);
     };
-    return qRgb(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
-                channel(GetBValue(a), GetBValue(b)));
-}
-
-QRgb rgbOf(TColor c)
-{
-    const TColor v = ColorToRGB(c);
-    return qRgb(GetRValue(v), GetGValue(v), GetBValue(v));
+    return qx::rgbQuadFromColor(RGB(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
+                                    channel(GetBValue(a), GetBValue(b))));
 }
 
 /// Distance of (x, y) from the centre figure of a box gradient (0 on it) and the largest
@@ -52,47 +47,48 @@ BoxFigure boxFigure(TGradientDirection d, int w, int h)
 /// by doubling, the box kinds as the top-left quarter mirrored into the others.
 void paintBanded(TBitmap& bands, TGradientDirection d, TColor start, TColor stop)
 {
-    QImage& img = bands.Image();
-    const int w = img.width(), h = img.height();
+    const int w = bands.Width(), h = bands.Height();
     switch (d) {
     case gdDiagonalUp:
     case gdDiagonalDown: {
         const std::int64_t steps = std::max(w + h - 2, 1);
-        for (int y = 0; y < h; ++y)
+        for (int y = 0; y < h; ++y) {
+            const auto row = bands.ScanLine(y);
             for (int x = 0; x < w; ++x) {
                 const int k = d == gdDiagonalDown ? x + y : x + (h - 1 - y);
-                img.setPixel(x, y, bandColor(start, stop, k, steps - 1));
+                row[x] = bandColor(start, stop, k, steps - 1);
             }
+        }
         return;
     }
     case gdHorizontalCenter: {
         const int mid = h / 2, strip = std::min(w, 8);
-        for (int y = 0; y < h; ++y) {
-            const QRgb c = bandColor(stop, start, std::abs(y - mid), std::max(mid, 1) - 1);
-            for (int x = 0; x < strip; ++x)
-                img.setPixel(x, y, c);
-        }
+        for (int y = 0; y < h; ++y)
+            std::ranges::fill(bands.ScanLine(y).first(strip),
+                              bandColor(stop, start, std::abs(y - mid), std::max(mid, 1) - 1));
         ReplicateBlock(bands.Canvas(), 0, 0, strip, h, w, h);
         return;
     }
     case gdVerticalCenter: {
         const int mid = w / 2, strip = std::min(h, 8);
-        for (int x = 0; x < w; ++x) {
-            const QRgb c = bandColor(stop, start, std::abs(x - mid), std::max(mid, 1) - 1);
-            for (int y = 0; y < strip; ++y)
-                img.setPixel(x, y, c);
-        }
+        const auto first = bands.ScanLine(0);
+        for (int x = 0; x < w; ++x)
+            first[x] = bandColor(stop, start, std::abs(x - mid), std::max(mid, 1) - 1);
+        for (int y = 1; y < strip; ++y)
+            std::ranges::copy(first, bands.ScanLine(y).begin());
         ReplicateBlock(bands.Canvas(), 0, 0, w, strip, w, h);
         return;
     }
     default: {
         const BoxFigure f = boxFigure(d, w, h);
         const int steps = std::max(f.left, f.top) + 1;
-        for (int y = 0; y < (h + 1) / 2; ++y)
+        for (int y = 0; y < (h + 1) / 2; ++y) {
+            const auto row = bands.ScanLine(y);
             for (int x = 0; x < (w + 1) / 2; ++x) {
                 const int dist = std::max(std::max(f.left - x, 0), std::max(f.top - y, 0));
-                img.setPixel(x, y, bandColor(stop, start, dist, steps - 1));
+                row[x] = bandColor(stop, start, dist, steps - 1);
             }
+        }
         MirrorQuadrants(bands.Canvas(), 0, 0, w, h);
     }
     }
@@ -154,7 +150,7 @@ void TileBitmapTransparent(TCanvas& canvas, const TBitmap& bitmap, const TRect& 
 
 void TileBitmap(TCanvas& canvas, const TBitmap& bitmap, const TRect& r)
 {
-    tile(bitmap, r, [&](const TRect& d, const TRect& s) { canvas.BlitImage(d, bitmap.Image(), s); });
+    tile(bitmap, r, [&](const TRect& d, const TRect& s) { canvas.BlitImage(d, bitmap, s); });
 }
 
 void FillGradient(TCanvas& canvas, const TRect& r, TGradientDirection direction, TColor start, TColor stop, int step)
@@ -187,14 +183,15 @@ void FillGradientBanded(TCanvas& canvas, const TRect& r, TGradientDirection dire
     if (w == 0 || h == 0)
         return;
     TBitmap bands(w, h);
-    QImage& img = bands.Image();
     const bool plain = ColorToRGB(start) == ColorToRGB(stop) || (isBox(direction) && (w < 5 || h <= 4));
-    if (plain)
-        img.fill(rgbOf(start));
-    else
+    if (plain) {
+        for (int y = 0; y < h; ++y)
+            std::ranges::fill(bands.ScanLine(y), qx::rgbQuadFromColor(start));
+    } else {
         paintBanded(bands, direction, start, stop);
+    }
     bands.Canvas().Detach();
-    canvas.BlitImage({r.Left, r.Top, r.Left + w, r.Top + h}, img, {0, 0, w, h});
+    canvas.Draw(r.Left, r.Top, bands);
 }
 
 void ReplicateBlock(TCanvas& canvas, int x, int y, int w0, int h0, int w, int h)

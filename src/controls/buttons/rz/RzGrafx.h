@@ -23,9 +23,10 @@ void StretchBitmapTransparent(TCanvas& canvas, const TBitmap& bitmap, const TRec
 void TileBitmapTransparent(TCanvas& canvas, const TBitmap& bitmap, const TRect& r, TColor transparent);
 void TileBitmap(TCanvas& canvas, const TBitmap& bitmap, const TRect& r);
 
-void FillGradient(TCanvas& canvas, const TRect& r, TGradientDirection direction, TColor start, TColor stop, int step);
-void FillGradientBanded(TCanvas& canvas, const TRect& r, TGradientDirection direction, TColor start, TColor stop,
-                        int step);
+void FillGradient(TCanvas& canvas, const TRect& r, qx::rz::TGradientDirection direction, TColor start,
+                  TColor stop, int step);
+void FillGradientBanded(TCanvas& canvas, const TRect& r, qx::rz::TGradientDirection direction, TColor start,
+                        TColor stop, int step);
 /// Covers (x, y, w, h) with copies of its top-left w0 x h0 block, doubling each time.
 void ReplicateBlock(TCanvas& canvas, int x, int y, int w0, int h0, int w, int h);
 /// Makes (x, y, w, h) symmetric from its top-left quarter.

@@ -7,6 +7,9 @@
 
 #include <algorithm>
 
+using qx::rz::TGradientDirection;
+using enum qx::rz::TGradientDirection;
+
 TRzCustomPanel::TRzCustomPanel(TComponent* AOwner) : TCustomControl(AOwner)
 {
     SetControlStyle(ControlStyle() - TControlStyle{csSetCaption, csParentBackground} + TControlStyle{csOpaque});

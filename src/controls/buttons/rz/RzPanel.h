@@ -57,8 +57,8 @@ public:
     void SetGradientColorStart(TColor Value);
     TColor GradientColorStop() const { return gradientColorStop_; }
     void SetGradientColorStop(TColor Value);
-    TGradientDirection GradientDirection() const { return gradientDirection_; }
-    void SetGradientDirection(TGradientDirection Value);
+    qx::rz::TGradientDirection GradientDirection() const { return gradientDirection_; }
+    void SetGradientDirection(qx::rz::TGradientDirection Value);
     TColor GridColor() const { return gridColor_; }
     void SetGridColor(TColor Value) { changePainted(gridColor_, Value); }
     TRzGridStyle GridStyle() const { return gridStyle_; }
@@ -142,7 +142,7 @@ private:
     bool fullRepaint_ = true;
     TRzGradientColorStyle gradientColorStyle_ = gcsSystem;
     TColor gradientColorStart_ = clWhite, gradientColorStop_ = clBtnFace;
-    TGradientDirection gradientDirection_ = gdHorizontalEnd;
+    qx::rz::TGradientDirection gradientDirection_ = qx::rz::gdHorizontalEnd;
     TColor gridColor_ = clBtnShadow;
     TRzGridStyle gridStyle_ = gsDots;
     std::uint16_t gridXSize_ = 8, gridYSize_ = 8;

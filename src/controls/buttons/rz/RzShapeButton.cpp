@@ -3,10 +3,6 @@
 #include "controls/buttons/Accelerators.h"
 #include "controls/buttons/ButtonArt.h"
 
-#include <QBitmap>
-#include <QRegion>
-#include <QWidget>
-
 #include <algorithm>
 #include <span>
 #include <vector>
@@ -34,12 +30,6 @@ const std::vector<Offset>& ringOffsets(int ring, int side)
     static const std::vector<Offset>* table[3][2] = {
         {&kRing1Side0, &kRing1Side1}, {&kRing2Side0, &kRing2Side1}, {&kRing3Side0, &kRing3Side1}};
     return *table[ring - 1][side];
-}
-
-QRgb rgbOf(TColor c)
-{
-    const TColor v = ColorToRGB(c);
-    return qRgb(GetRValue(v), GetGValue(v), GetBValue(v));
 }
 
 } // namespace
@@ -103,16 +93,18 @@ void TRzShapeButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 TBitmap TRzShapeButton::generate(bool down) const
 {
     TBitmap target = bitmap_;
-    const QImage& source = bitmap_.Image();
-    const QRgb key = rgbOf(bitmap_.TransparentColor());
-    const int w = source.width(), h = source.height();
-    auto opaque = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && (source.pixel(x, y) & 0xFFFFFF) != (key & 0xFFFFFF); };
+    const TColor key = ColorToRGB(bitmap_.TransparentColor());
+    const int w = bitmap_.Width(), h = bitmap_.Height();
+    auto seeThrough = [key](TRGBQuad p) { return qx::colorFromRgbQuad(p) == key; };
+    auto opaque = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && !seeThrough(bitmap_.ScanLine(y)[x]);
+    };
     TColor highlight = bevelHighlightColor_;
-    if (rgbOf(highlight) == key)
+    if (ColorToRGB(highlight) == key)
         highlight = ColorDarkenedBy(highlight, 1);
     const int steps = std::min(bevelWidth_ + (borderStyle_ == bsSingle ? 1 : 0), 3);
     for (int ring = 1; ring <= steps; ++ring) {
-        const QImage current = target.Image();
+        const TBitmap current = target;
         const bool last = ring == steps;
         for (int side = 0; side < 2; ++side) {
             if (down && last && side == 0)
@@ -124,18 +116,20 @@ TBitmap TRzShapeButton::generate(bool down) const
                 color = side == 0 ? bevelShadowColor_ : highlight;
             else
                 color = side == 0 ? highlight : bevelShadowColor_;
-            const QRgb rgb = rgbOf(color);
-            QImage& out = target.Image();
-            for (int y = 0; y < h; ++y)
+            const TRGBQuad paint = qx::rgbQuadFromColor(color);
+            for (int y = 0; y < h; ++y) {
+                const auto before = current.ScanLine(y);
+                const auto out = target.ScanLine(y);
                 for (int x = 0; x < w; ++x) {
-                    if ((current.pixel(x, y) & 0xFFFFFF) != (key & 0xFFFFFF))
+                    if (!seeThrough(before[x]))
                         continue;
                     for (const Offset& o : ringOffsets(ring, side))
                         if (opaque(x - o.dx, y - o.dy)) {
-                            out.setPixel(x, y, rgb);
+                            out[x] = paint;
                             break;
                         }
                 }
+            }
         }
     }
     return target;
@@ -148,7 +142,8 @@ void TRzShapeButton::regenerate()
         if (bitmap_.Empty()) {
             bitmapUp_ = TBitmap();
             bitmapDown_ = TBitmap();
-            mask_ = QImage();
+            mask_.reset();
+            SetWindowRgn(nullptr);
         } else {
             bitmapUp_ = generate(false);
             bitmapDown_ = generate(true);
@@ -162,27 +157,16 @@ void TRzShapeButton::applyHitMask()
 {
     // The shape and its rings take clicks: every pixel of the up image that is not the
     // picture's transparent colour.
-    const QImage& up = bitmapUp_.Image();
-    const QRgb key = rgbOf(bitmap_.TransparentColor()) & 0xFFFFFF;
-    mask_ = QImage(up.size(), QImage::Format_Mono);
-    // Index 1 is black: the pixels the window keeps.
-    mask_.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    mask_.fill(0);
-    for (int y = 0; y < up.height(); ++y)
-        for (int x = 0; x < up.width(); ++x)
-            mask_.setPixel(x, y, (up.pixel(x, y) & 0xFFFFFF) != key ? 1 : 0);
+    mask_ = TRegion::FromMask(bitmapUp_.CreateMask(bitmap_.TransparentColor()));
     // Clicks on see-through pixels go to what lies beneath.
-    if (preciseClick_ && !mask_.isNull())
-        Widget()->setMask(QBitmap::fromImage(mask_));
+    if (preciseClick_)
+        SetWindowRgn(&*mask_);
 }
 
 void TRzShapeButton::SetPreciseClick(bool Value)
 {
     preciseClick_ = Value;
-    if (!Value)
-        Widget()->clearMask();
-    else if (!mask_.isNull())
-        Widget()->setMask(QBitmap::fromImage(mask_));
+    SetWindowRgn(Value && mask_ ? &*mask_ : nullptr);
 }
 
 void TRzShapeButton::Loaded()
@@ -194,11 +178,7 @@ void TRzShapeButton::Loaded()
 
 bool TRzShapeButton::PtInMask(int X, int Y) const
 {
-    if (mask_.isNull())
-        return true;
-    if (X < 0 || Y < 0 || X >= mask_.width() || Y >= mask_.height())
-        return false;
-    return mask_.pixelIndex(X, Y) == 1;
+    return !mask_ || mask_->Contains({X, Y});
 }
 
 bool TRzShapeButton::hit(int X, int Y) const

@@ -8,6 +8,7 @@
 #include "platform/gui/canvas/Bitmap.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 enum TRzCaptionPosition { cpCentered, cpXY };
@@ -87,7 +88,7 @@ private:
     bool autoSize_ = true;
     TBitmap bitmap_, bitmapUp_, bitmapDown_;
     std::string bitmapResource_;
-    QImage mask_; // true (black) where the button takes clicks
+    std::optional<TRegion> mask_; // where the button takes clicks; none: everywhere
     int bevelWidth_ = 2;
     TBorderStyle borderStyle_ = bsSingle;
     bool down_ = false, dragging_ = false;

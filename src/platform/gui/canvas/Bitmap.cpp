@@ -4,9 +4,32 @@
 #include "platform/image/BmpCodec.h"
 #include "platform/image/Image.h"
 
+#include <bit>
 #include <cstring>
+#include <stdexcept>
+#include <string>
+
+// Scan lines hand out QImage's 32-bit pixels (0xAARRGGBB words) as blue, green, red, alpha bytes.
+static_assert(std::endian::native == std::endian::little);
+static_assert(sizeof(TRGBQuad) == sizeof(QRgb));
 
 namespace qx {
+
+TRGBQuad rgbQuadFromColor(TColor color)
+{
+    const TColor c = ColorToRGB(color);
+    return {GetBValue(c), GetGValue(c), GetRValue(c), 255};
+}
+
+TColor colorFromRgbQuad(TRGBQuad pixel)
+{
+    if (pixel.rgbReserved != 255) {
+        QRgb word;
+        std::memcpy(&word, &pixel, sizeof word);
+        return fromQRgb(qUnpremultiply(word));
+    }
+    return RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue);
+}
 
 QImage toQImage(const qx::Image& image)
 {
@@ -84,7 +107,7 @@ TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
 TBitmap::~TBitmap() = default;
 
 TBitmap::TBitmap(const TBitmap& other)
-    : TGraphic(other), TransparentMode(other.TransparentMode), m_image(other.m_image.copy()),
+    : TGraphic(other), AlphaFormat(other.AlphaFormat), TransparentMode(other.TransparentMode), m_image(other.m_image.copy()),
       m_format(other.m_format), m_transparentColor(other.m_transparentColor)
 {
 }
@@ -95,6 +118,7 @@ TBitmap& TBitmap::operator=(const TBitmap& other)
         if (m_canvas)
             m_canvas->Detach();
         TGraphic::operator=(other);
+        AlphaFormat = other.AlphaFormat;
         TransparentMode = other.TransparentMode;
         m_image = other.m_image.copy();
         m_format = other.m_format;
@@ -154,6 +178,27 @@ void TBitmap::SetPixelFormat(TPixelFormat format)
     m_image = format == pf1bit ? monochrome(m_image) : m_image.convertToFormat(storageFormat(format));
     attachCanvas();
     Changed();
+}
+
+namespace {
+int checkedRow(int row, int height)
+{
+    if (row < 0 || row >= height)
+        throw std::out_of_range("Scan line index out of range (" + std::to_string(row) + ")");
+    return row;
+}
+} // namespace
+
+std::span<TRGBQuad> TBitmap::ScanLine(int row)
+{
+    auto* pixels = reinterpret_cast<TRGBQuad*>(m_image.scanLine(checkedRow(row, Height())));
+    return {pixels, static_cast<std::size_t>(Width())};
+}
+
+std::span<const TRGBQuad> TBitmap::ScanLine(int row) const
+{
+    const auto* pixels = reinterpret_cast<const TRGBQuad*>(m_image.constScanLine(checkedRow(row, Height())));
+    return {pixels, static_cast<std::size_t>(Width())};
 }
 
 TColor TBitmap::TransparentColor() const
@@ -230,8 +275,12 @@ void TBitmap::Draw(TCanvas& canvas, const TRect& r) const
     if (Empty())
         return;
     const TRect all = Bounds(0, 0, Width(), Height());
-    if (Transparent)
+    if (Transparent) {
         canvas.BlitTransparent(r, *this, all, TransparentColor());
-    else
+    } else if (m_format == pf32bit && AlphaFormat != afIgnored) {
+        if (QPainter* painter = canvas.Painter())
+            painter->drawImage(qx::toQRect(r), m_image);
+    } else {
         canvas.BlitImage(r, m_image, all);
+    }
 }

@@ -7,6 +7,9 @@
 
 #include <QImage>
 
+#include <cstdint>
+#include <span>
+
 enum TPixelFormat
 {
     pfDevice,
@@ -17,6 +20,27 @@ enum TPixelFormat
     pf16bit,
     pf24bit,
     pf32bit,
+};
+
+// How Draw treats a pf32bit bitmap's alpha: afIgnored copies the pixels as a block copy,
+// alpha included; the other two blend the bitmap over the canvas by its alpha.
+enum TAlphaFormat
+{
+    afIgnored,
+    afDefined,
+    afPremultiplied,
+};
+
+// One pixel of a scan line: blue, green, red and alpha bytes in memory, whatever the
+// PixelFormat (rows are always 32 bits here). Alpha is 255 in the opaque formats; pf32bit
+// rows hold premultiplied colour (each channel already scaled by alpha).
+struct TRGBQuad
+{
+    std::uint8_t rgbBlue = 0;
+    std::uint8_t rgbGreen = 0;
+    std::uint8_t rgbRed = 0;
+    std::uint8_t rgbReserved = 0;
+    friend bool operator==(const TRGBQuad&, const TRGBQuad&) = default;
 };
 
 enum TTransparentMode
@@ -53,6 +77,13 @@ public:
     bool Monochrome() const { return m_format == pf1bit; }
     void SetMonochrome(bool mono) { SetPixelFormat(mono ? pf1bit : pfDevice); }
 
+    TAlphaFormat AlphaFormat = afIgnored;
+
+    // The pixels of one row, left to right, Width() of them; writing them changes the
+    // bitmap at once. A row outside 0 .. Height() - 1 throws std::out_of_range.
+    std::span<TRGBQuad> ScanLine(int row);
+    std::span<const TRGBQuad> ScanLine(int row) const;
+
     TTransparentMode TransparentMode = tmAuto;
     TColor TransparentColor() const;
     void SetTransparentColor(TColor color);
@@ -78,6 +109,12 @@ private:
 };
 
 namespace qx {
+// The opaque scan-line pixel of a colour (system colours resolved).
+TRGBQuad rgbQuadFromColor(TColor color);
+// The colour a scan-line pixel shows, as Pixel reads it: a premultiplied pixel is divided
+// back by its alpha, and the alpha is dropped.
+TColor colorFromRgbQuad(TRGBQuad pixel);
+
 QImage toQImage(const qx::Image& image);
 qx::Image fromQImage(const QImage& image);
 // The picture's pixels with the key colour (or the mask's white) made transparent.

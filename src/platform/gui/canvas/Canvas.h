@@ -144,6 +144,7 @@ public:
     void CopyRect(const TRect& dest, TCanvas& source, const TRect& srcRect);
     // Copies an image with CopyMode (the raster operation), stretched from src to dest.
     void BlitImage(const TRect& dest, const QImage& image, const TRect& src);
+    void BlitImage(const TRect& dest, const TBitmap& image, const TRect& src);
     // Draws image's src stretched into dest where the two-colour mask is black; the mask's
     // white pixels leave the canvas as it was (the mask is read at the same source rectangle).
     void BlitMasked(const TRect& dest, const TBitmap& image, const TRect& src, const TBitmap& mask);

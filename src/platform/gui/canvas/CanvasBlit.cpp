@@ -90,6 +90,11 @@ void TCanvas::BlitImage(const TRect& dest, const QImage& image, const TRect& src
     resetComposition();
 }
 
+void TCanvas::BlitImage(const TRect& dest, const TBitmap& image, const TRect& src)
+{
+    BlitImage(dest, image.Image(), src);
+}
+
 void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& srcRect)
 {
     const QImage* image = source.Image();

@@ -1,5 +1,8 @@
 #include "platform/gui/canvas/Region.h"
 
+#include "platform/gui/canvas/Bitmap.h"
+
+#include <QBitmap>
 #include <QPainterPath>
 #include <QPolygon>
 
@@ -68,4 +71,20 @@ TRect TRegion::BoundingRect() const
 {
     const QRect b = m_region.boundingRect();
     return b.isEmpty() ? TRect{} : Bounds(b.x(), b.y(), b.width(), b.height());
+}
+
+TRegion TRegion::FromMask(const TBitmap& mask)
+{
+    const QImage& pixels = mask.Image();
+    if (pixels.isNull())
+        return {};
+    // Index 1 (black) is what a bitmap region keeps.
+    QImage bits(pixels.size(), QImage::Format_Mono);
+    bits.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x)
+            bits.setPixel(x, y, qGray(line[x]) < 128 ? 1 : 0);
+    }
+    return TRegion(QRegion(QBitmap::fromImage(bits)));
 }

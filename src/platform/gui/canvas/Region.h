@@ -8,6 +8,8 @@
 
 #include <span>
 
+class TBitmap;
+
 enum TFillMode
 {
     fmAlternate,
@@ -25,6 +27,8 @@ public:
     static TRegion FromRoundRect(const TRect& r, int cornerWidth, int cornerHeight);
     static TRegion FromEllipse(const TRect& r);
     static TRegion FromPolygon(std::span<const TPoint> points, TFillMode mode = fmAlternate);
+    // The black pixels of a two-colour mask (as TBitmap::CreateMask makes it: white leaves out).
+    static TRegion FromMask(const TBitmap& mask);
 
     TRegion United(const TRegion& other) const { return TRegion(m_region.united(other.m_region)); }
     TRegion Intersected(const TRegion& other) const { return TRegion(m_region.intersected(other.m_region)); }

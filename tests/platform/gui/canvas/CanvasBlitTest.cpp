@@ -100,4 +100,71 @@ TEST_F(CanvasBlit, StretchDrawScalesByNearestPixel)
     EXPECT_EQ(row(1, clFuchsia, 0, 9), "....####.");
 }
 
+TEST_F(CanvasBlit, ScanLinesReadAndWriteWhatTheCanvasDraws)
+{
+    canvas().Brush().Color = clBtnShadow;
+    canvas().FillRect(Rect(2, 1, 4, 2));
+    canvas().Brush().Color = RGB(0x10, 0x20, 0x30);
+    canvas().FillRect(Rect(4, 1, 5, 2));
+    const TBitmap& drawn = bitmap;
+    const auto line = drawn.ScanLine(1);
+    ASSERT_EQ(line.size(), std::size_t{kSize});
+    EXPECT_EQ(line[2], qx::rgbQuadFromColor(clBtnShadow)) << "a system colour resolved";
+    EXPECT_EQ((TRGBQuad{0x30, 0x20, 0x10, 0xFF}), line[4]) << "blue, green, red, alpha";
+    EXPECT_EQ(qx::colorFromRgbQuad(line[5]), clWhite);
+
+    const auto out = bitmap.ScanLine(3);
+    out[0] = {0x30, 0x20, 0x10, 0xFF};
+    out[kSize - 1] = qx::rgbQuadFromColor(clTeal);
+    EXPECT_EQ(at(0, 3), RGB(0x10, 0x20, 0x30));
+    EXPECT_EQ(at(kSize - 1, 3), clTeal);
+    EXPECT_EQ(at(1, 3), clWhite);
+
+    EXPECT_THROW(bitmap.ScanLine(kSize), std::out_of_range);
+    EXPECT_THROW(drawn.ScanLine(-1), std::out_of_range);
+    EXPECT_THROW(TBitmap().ScanLine(0), std::out_of_range) << "an empty bitmap has no rows";
+}
+
+TEST_F(CanvasBlit, ThirtyTwoBitRowsArePremultipliedAndBlendWhenTheAlphaCounts)
+{
+    TBitmap picture(2, 1);
+    picture.SetPixelFormat(pf32bit);
+    const auto line = picture.ScanLine(0);
+    line[0] = {0, 0, 0x80, 0x80}; // red at half cover, premultiplied
+    line[1] = {};                 // nothing
+    EXPECT_EQ(qx::colorFromRgbQuad(line[0]), clRed) << "the colour shown, divided back by its alpha";
+    EXPECT_EQ(qx::colorFromRgbQuad(line[1]), clBlack);
+
+    canvas().Brush().Color = clBlue;
+    canvas().FillRect(Rect(0, 0, 2, 2));
+    picture.AlphaFormat = afPremultiplied;
+    canvas().Draw(0, 0, picture);
+    EXPECT_EQ(at(0, 0), RGB(0x80, 0, 0x7F)) << "half red over blue";
+    EXPECT_EQ(at(1, 0), clBlue) << "a transparent pixel leaves the canvas";
+    picture.AlphaFormat = afIgnored;
+    canvas().Draw(0, 1, picture);
+    EXPECT_EQ(at(1, 1), clBlack) << "ignored alpha: a block copy";
+    EXPECT_EQ(TBitmap(picture).AlphaFormat, afIgnored);
+}
+
+TEST_F(CanvasBlit, PartOfABitmapBlitsWithTheCopyMode)
+{
+    const TBitmap picture = keyed();
+    canvas().BlitImage(Rect(0, 0, 2, 1), picture, Rect(1, 0, 3, 1));
+    EXPECT_EQ(row(0, clRed, 0, 3), "#..");
+    EXPECT_EQ(row(0, clFuchsia, 0, 3), ".#.");
+}
+
+TEST_F(CanvasBlit, AMasksRegionHoldsItsBlackPixels)
+{
+    const TBitmap mask = keyed().CreateMask(clFuchsia);
+    const TRegion region = TRegion::FromMask(mask);
+    struct Case { int x, y; bool inside; };
+    for (const Case& c : {Case{0, 0, true}, Case{1, 3, true}, Case{2, 0, false}, Case{3, 3, false},
+                          Case{4, 0, false}, Case{0, 4, false}, Case{-1, 0, false}})
+        EXPECT_EQ(region.Contains({c.x, c.y}), c.inside) << c.x << ", " << c.y;
+    EXPECT_EQ(region.BoundingRect(), Rect(0, 0, 2, 4));
+    EXPECT_TRUE(TRegion::FromMask(TBitmap()).IsEmpty());
+}
+
 } // namespace

@@ -1,10 +1,8 @@
-// The meter poll's display: the level bars, the engagement indicators and
-// the gain-reduction meters of the main window. Every control is found by
-// its name on each update; a missing one ends the update where it stands.
+#include "editors/channel/MeterShow.h"
 
-#include "app/FMain.h"
+#include "controls/buttons/rz/RzBorder.h"
 #include "controls/skinned/AdvTrackBar.h"
-#include "model/ShownRzControls.h"
+#include "model/ControlNames.h"
 #include "platform/gui/UpDown.h"
 #include "response/LProgressBar.h"
 
@@ -15,7 +13,7 @@ namespace {
 class MeterWriter
 {
 public:
-    explicit MeterWriter(const TfmMain& form) : form_(form) {}
+    explicit MeterWriter(const TComponent& form) : form_(form) {}
 
     // False, and nothing written, when the control is missing.
     bool bar(const std::string& name, int segments) const
@@ -27,11 +25,14 @@ public:
     }
     bool meter(const std::string& name, int segments) const
     {
-        return qx::setMeterValue(qx::findComponent<TControl>(form_, name), segments);
+        auto* control = qx::findComponent<TRzMeter>(form_, name);
+        if (control)
+            control->SetValue(segments);
+        return control != nullptr;
     }
 
 private:
-    const TfmMain& form_;
+    const TComponent& form_;
 };
 
 bool showInput(const MeterWriter& w, const std::string& s, int level, bool shownOnGatePage)
@@ -65,24 +66,22 @@ bool showOutput(const MeterWriter& w, const std::string& s, const OutputMeters& 
 
 } // namespace
 
-// The block acts only when its ratio is not 0 and its threshold fader is
-// below its maximum.
-bool TfmMain::IsDynamicsArmed(int output, bool limiter) const
+bool qx::isDynamicsArmed(const TComponent& window, int output, bool limiter)
 {
     if (output < 0 || output >= qx::kOutputCount)
         return false;
     const std::string kind = limiter ? "Limit" : "Comp";
     const std::string s = qx::channelSuffix(output + qx::kInputCount);
-    auto* ratio = qx::findComponent<TUpDown>(*this, "ud" + kind + "Ratio" + s);
-    auto* threshold = qx::findComponent<TAdvTrackBar>(*this, "is" + kind + "Threshold" + s);
+    auto* ratio = qx::findComponent<TUpDown>(window, "ud" + kind + "Ratio" + s);
+    auto* threshold = qx::findComponent<TAdvTrackBar>(window, "is" + kind + "Threshold" + s);
     return ratio && threshold && ratio->Position() != 0 && threshold->Position() != threshold->Max();
 }
 
-void TfmMain::ShowMeters(const qx::MeterFrame& frame)
+void qx::showMeters(const TComponent& window, const MeterFrame& frame, const MetersShownAlone& alone)
 {
-    const MeterWriter w(*this);
+    const MeterWriter w(window);
     for (int c = 0; c < qx::kInputCount; ++c)
-        if (!showInput(w, qx::channelSuffix(c), frame.level[static_cast<std::size_t>(c)], ShownGateInput == c))
+        if (!showInput(w, qx::channelSuffix(c), frame.level[static_cast<std::size_t>(c)], alone.gateInput == c))
             return;
     for (int i = 0; i < qx::kOutputCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -92,16 +91,16 @@ void TfmMain::ShowMeters(const qx::MeterFrame& frame)
                              frame.limitEngaged[k],
                              frame.compReduction[k],
                              frame.limitReduction[k],
-                             ShownCompOutput == c,
-                             ShownLimitOutput == c};
+                             alone.compOutput == c,
+                             alone.limitOutput == c};
         if (!showOutput(w, qx::channelSuffix(c), m))
             return;
     }
 }
 
-void TfmMain::ClearMeters()
+void qx::clearMeters(const TComponent& window)
 {
-    const MeterWriter w(*this);
+    const MeterWriter w(window);
     for (int c = 0; c < qx::kInputCount; ++c) {
         const std::string s = qx::channelSuffix(c);
         if (!w.bar("pbLevel" + s, 0) || !w.bar("pbLevelBackup" + s, 0) || !w.bar("pbLevelGate" + s, 0))

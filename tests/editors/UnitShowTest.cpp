@@ -1,17 +1,26 @@
-// The unit state shown in the main window's controls, and the meters.
+// The unit state written into the main window's controls by the binder,
+// the curves drawn after, and the meters.
 
 #include "MainWindowFixture.h"
 
+#include "codec/SharedConstants.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
+#include "controls/buttons/rz/RzBorder.h"
 #include "controls/skinned/AdvTrackBar.h"
 #include "controls/skinned/CurvyControls.h"
+#include "editors/UnitShow.h"
+#include "editors/UnitShowHost.h"
 #include "model/LUnitControl.h"
+#include "model/PresetFile.h"
 #include "model/ReplyDispatcher.h"
+#include "model/UnitView.h"
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/UpDown.h"
 #include "response/LMyFFTDrawHpLp6dB.h"
 #include "response/LProgressBar.h"
+#include "response/TMyPEQType8.h"
 
 #include <gtest/gtest.h>
 
@@ -52,12 +61,8 @@ protected:
             return box->Text();
         return find(name)->Caption();
     }
-    // Read by name: the button family's headers and the fader's do not mix.
-    bool down(const std::string& name) const { return std::get<bool>(qx::getProperty(*find(name), "Down")); }
-    std::int64_t meter(const std::string& name) const
-    {
-        return std::get<std::int64_t>(qx::getProperty(*find(name), "Value"));
-    }
+    bool down(const std::string& name) const { return find<TRzBmpButton>(name)->Down(); }
+    int meter(const std::string& name) const { return find<TRzMeter>(name)->Value(); }
 
     void expectShown(const std::vector<Shown>& table) const
     {
@@ -412,14 +417,210 @@ TEST_F(ShowStateTest, AMissingMeterControlEndsTheUpdateThere)
     EXPECT_EQ(bar("pbLevelOut2"), 0);
 }
 
-// The button family has an enumeration of the same name; the fader's keeps
-// its own values in the one program that holds both.
-TEST(EditorClasses, TheFadersGradientDirectionsKeepTheirNames)
+// A window host that records what the binder tells it.
+class RecordingShowHost : public qx::UnitShowHost
 {
-    const auto* info = qx::ClassRegistry::instance().findEnum(typeid(TGradientDirection));
-    ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->valueOf("gdHorizontalInOut"), static_cast<int>(gdHorizontalInOut));
-    EXPECT_FALSE(info->valueOf("gdVerticalEnd").has_value());
+public:
+    std::string_view Translate(std::string_view id) const override { return id; }
+    void SetBusy(bool on) override
+    {
+        busy = on;
+        busyCalls.push_back(on);
+    }
+    void MarkCurveChanged(int channel) override
+    {
+        if (busy)
+            markedWhileBusy.push_back(channel);
+    }
+    int ShownPreset() const override { return 5; }
+    bool IsInitialising() const override { return false; }
+    const qx::FirCounts& FirTapCounts() const override { return counts; }
+    void SetFirTaps(const qx::FirCounts& shown, int inUse) override
+    {
+        counts = shown;
+        tapsInUse = inUse;
+    }
+    void SetOverlayMasks(const qx::OverlayMasks& shown) override { masks = shown; }
+    Plot* ChannelPlot(int) override
+    {
+        ++plotsAsked;
+        return nullptr;
+    }
+    std::span<const float> FirCoefficients(int) const override { return {}; }
+
+    bool busy = false;
+    std::vector<bool> busyCalls;
+    std::vector<int> markedWhileBusy;
+    qx::FirCounts counts{};
+    int tapsInUse = -1;
+    qx::OverlayMasks masks{};
+    int plotsAsked = 0;
+};
+
+// The binder needs of the window its controls and the host's few calls:
+// any host serves, and the FIR budget comes from the record.
+TEST_F(ShowStateTest, TheBinderServesAnyHost)
+{
+    LUnitControl unit;
+    qx::writeWord(unit.record(), rec::input(0) + rec::kInGain, 300);
+    qx::writeWord(unit.record(), rec::input(1) + rec::kInFirBypass, 0);
+    qx::writeWord(unit.record(), rec::input(1) + rec::kInFirTapCount, 100);
+    RecordingShowHost host;
+    qx::showUnitState(*window, host, unit);
+
+    EXPECT_EQ(host.busyCalls, (std::vector<bool>{true, false}));
+    EXPECT_EQ(host.markedWhileBusy, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(host.tapsInUse, 100);
+    EXPECT_EQ(host.counts[1], 100);
+    EXPECT_EQ(host.counts[0], 512);
+    for (int c = 0; c < 12; ++c)
+        EXPECT_EQ(host.masks[static_cast<std::size_t>(c)], c < 4 ? 0x0F : 0xFF) << c;
+    EXPECT_EQ(host.masks[12], 0xFFF);
+    EXPECT_EQ(host.plotsAsked, 12);
+    expectShown({
+        {"lbPstNum", "U05", T},
+        {"lbGateName", "In A  SID_GATE", T},
+        {"isGainInA", 20, P},
+        {"cvdGainInA", "+2.0dB", T},
+        {"rzbFirBypassInB", false, D},
+        {"lbNowFirTapsInB", "100", T},
+    });
+    EXPECT_EQ(find("rzbPhaseInA")->Caption(), "SID_PHASE_OFF");
+    EXPECT_EQ(window->FirTapsInUse, 0) << "the window's own budget is left alone";
+}
+
+// Both control families name an enumeration TGradientDirection; each keeps
+// its own type and values, and layouts name the values of either.
+TEST(ControlFamilies, EachGradientDirectionKeepsItsOwnValues)
+{
+    const auto& registry = qx::ClassRegistry::instance();
+    const auto* skinned = registry.findEnum(typeid(qx::trackbar::TGradientDirection));
+    const auto* rz = registry.findEnum(typeid(qx::rz::TGradientDirection));
+    ASSERT_NE(skinned, nullptr);
+    ASSERT_NE(rz, nullptr);
+    EXPECT_EQ(skinned->typeName, "TGradientDirection");
+    EXPECT_EQ(rz->typeName, "TGradientDirection");
+    EXPECT_EQ(skinned->valueOf("gdHorizontalInOut"), static_cast<int>(qx::trackbar::gdHorizontalInOut));
+    EXPECT_FALSE(skinned->valueOf("gdVerticalEnd").has_value());
+    EXPECT_EQ(rz->valueOf("gdVerticalEnd"), static_cast<int>(qx::rz::gdVerticalEnd));
+    EXPECT_FALSE(rz->valueOf("gdHorizontalInOut").has_value());
+
+    TAdvTrackBar fader(nullptr);
+    qx::setProperty(fader, "Direction", qx::Ident{"gdVerticalInOut"}, true);
+    EXPECT_EQ(fader.Direction(), qx::trackbar::gdVerticalInOut);
+}
+
+TEST_F(ShowStateTest, PeqGridsShowTheBandsWithTheirIndexesClamped)
+{
+    const std::size_t band = rec::outputBand(2, 4);
+    qx::writeWord(record(), band + rec::kBandGain, 999);
+    qx::writeWord(record(), band + rec::kBandFreq, 4000);
+    record()[band + rec::kBandQ] = 200;
+    record()[band + rec::kBandType] = 50;
+    qx::writeWord(record(), rec::peqBypassMask(6), 1U << 4);
+    qx::writeWord(record(), rec::inputBand(1, 13) + rec::kBandGain, 60);
+    window->LoadUnitToForm();
+
+    auto* inB = find<TMyPEQType8>("peqPeqInB");
+    ASSERT_NE(inB, nullptr);
+    EXPECT_EQ(inB->GetNowIndex(), 0);
+    // Factory bands: frequency index 49 (61.1 Hz), Q index 35 (3.0), 0 dB, peak.
+    EXPECT_NEAR(inB->GetFreqValue(2), 61.1, 0.1);
+    EXPECT_NEAR(inB->GetQValue(2), qx::kQTable[35], 1e-6);
+    EXPECT_DOUBLE_EQ(inB->GetGainValue(2), 0.0);
+    EXPECT_EQ(inB->GetTypeValue(2), 0);
+    EXPECT_NEAR(inB->GetGainValue(13), -6.0, 1e-9);
+
+    auto* out3 = find<TMyPEQType8>("peqPeqOut3");
+    EXPECT_NEAR(out3->GetFreqValue(4), 20158.7, 0.5) << "frequency index held at 300";
+    EXPECT_NEAR(out3->GetQValue(4), qx::kQTable[100], 1e-6) << "Q index held at 100";
+    EXPECT_NEAR(out3->GetGainValue(4), 12.0, 1e-9) << "gain index held at 240";
+    EXPECT_EQ(out3->GetTypeValue(4), 8) << "type held at 8";
+    EXPECT_EQ(out3->GetBypassValue(4), 1);
+    EXPECT_EQ(out3->GetBypassValue(3), 0);
+}
+
+// The controls the unit view positions have the ranges and list lengths
+// the view clamps to, on every channel.
+TEST_F(ShowStateTest, TheViewsRangesAreTheControls)
+{
+    struct Range
+    {
+        const char* prefix;
+        qx::ShownRange range;
+        bool outputsOnly;
+    };
+    const Range ranges[] = {
+        {"isGain", qx::shown::kGain, false},          {"isGainBackup", qx::shown::kGain, false},
+        {"isDelay", qx::shown::kDelay, false},        {"isCompThreshold", qx::shown::kThreshold, true},
+        {"isLimitThreshold", qx::shown::kThreshold, true}, {"isCompAttack", qx::shown::kAttack, true},
+        {"isLimitRelease", qx::shown::kRelease, true}, {"isFirLowCut", qx::shown::kFirLowCut, true},
+        {"isFirHighCut", qx::shown::kFirHighCut, true}, {"isLowCutFreq", qx::shown::kCrossover, true},
+        {"isHighCutFreq", qx::shown::kCrossover, true}, {"udCompRatio", qx::shown::kRatio, true},
+        {"udLimitKnee", qx::shown::kKnee, true},      {"udMixGainA", qx::shown::kMixLevel, true},
+        {"udMixGainD", qx::shown::kMixLevel, true},
+    };
+    for (int c = 0; c < 12; ++c) {
+        const std::string s = qx::channelSuffix(c);
+        for (const Range& r : ranges) {
+            if (r.outputsOnly && c < 4)
+                continue;
+            const std::string name = r.prefix + s;
+            if (auto* fader = find<TAdvTrackBar>(name)) {
+                EXPECT_EQ(fader->Min(), r.range.min) << name;
+                EXPECT_EQ(fader->Max(), r.range.max) << name;
+            } else {
+                auto* upDown = find<TUpDown>(name);
+                ASSERT_NE(upDown, nullptr) << name;
+                EXPECT_EQ(upDown->Min(), r.range.min) << name;
+                EXPECT_EQ(upDown->Max(), r.range.max) << name;
+            }
+        }
+        if (c < 4)
+            continue;
+        for (const auto& [prefix, items] : {std::pair{"rzcMode", qx::shown::kModeItems},
+                                            std::pair{"rzcFirType", qx::shown::kFirTypeItems},
+                                            std::pair{"rzcFirWin", qx::shown::kFirWindowItems},
+                                            std::pair{"rzcFirTaps", qx::shown::kFirTapsItems},
+                                            std::pair{"rzcLowCutSlop", qx::shown::kSlopeItems},
+                                            std::pair{"rzcHighCutSlop", qx::shown::kSlopeItems}})
+            EXPECT_EQ(find<TComboBox>(prefix + s)->Items()->Count(), items) << prefix + s;
+    }
+}
+
+// The sample preset file shown in the window: texts and positions on every
+// page, the taps in use from the record and InB's coefficients drawn.
+TEST_F(ShowStateTest, TheBusyPresetFileShowsOnEveryPage)
+{
+    ASSERT_TRUE(qx::openPresetFile(QX_FIXTURE_DIR "/busy.prs", record(), window->FirCoeffs).result.ok());
+    window->FirTaps = qx::firCountsOf(record());
+    const std::vector<double> flatInB = drawnSum("fftDrawInB");
+    window->LoadUnitToForm();
+    expectShown({
+        {"lbPstName", "Live Set 1    ", T},
+        {"lbMatrixChNameOut3", "Sub L", T},
+        {"isGainInA", -30, P},
+        {"cvdGainBackupInA", "-3.0dB", T},
+        {"rzbPhaseOut2", true, D},
+        {"rzbMuteOut6", true, D},
+        {"isDelayInD", 4800, P},
+        {"lbNowFirTapsInB", "100", T},
+        {"rzbFirBypassInB", false, D},
+        {"rzcModeOut1", 1, I},
+        {"cvdLowCutFreqOut1", "78.7Hz", T},
+        {"rzcHighCutSlopOut1", 4, I},
+        {"rzcFirTapsOut4", 7, I},
+        {"isFirLowCutOut4", 88, P},
+        {"cvdFirLowCutOut4", "150.4Hz", T},
+        {"cvdCompRatioOut5", "1:3.0", T},
+        {"cvdCompReleaseOut5", "901ms", T},
+        {"cvdLimitThresholdOut6", "+5.0dB", T},
+        {"rzbCMatrixOut3", false, D},
+        {"udMixGainBOut3", -80, P},
+    });
+    EXPECT_EQ(window->FirTapsInUse, 100 + 480);
+    EXPECT_EQ(window->FirTaps[1], 100);
+    EXPECT_NE(drawnSum("fftDrawInB"), flatInB) << "InB's 100 coefficients are drawn";
 }
 
 } // namespace
