@@ -8,6 +8,7 @@
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
+#include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/RadioButton.h"
 #include "controls/buttons/rz/RzButton.h"
 #include "controls/buttons/rz/RzCmboBx.h"
@@ -17,6 +18,8 @@
 
 #include <QScrollBar>
 #include <QWidget>
+
+#include <QTest>
 
 #include <fstream>
 #include <map>
@@ -78,51 +81,101 @@ TEST_F(MainWindowTest, CaptionsComeFromTheEnglishTable)
         EXPECT_EQ(find(c.name)->Caption(), c.caption) << c.name;
 }
 
+// One name of the inventories with the channel it belongs to (-1 for a
+// name without a channel).
+struct ComposedName
+{
+    std::string name;
+    int channel;
+};
+
+// The names a prefix stands for on the given sides (In, Out, InOut or One).
+std::vector<ComposedName> composeNames(const std::string& prefix, const std::string& sides)
+{
+    std::vector<ComposedName> names;
+    const auto star = prefix.find('*');
+    auto compose = [&](const std::string& tail, int channel) {
+        if (star == std::string::npos)
+            names.push_back({prefix + tail, channel});
+        else
+            for (char letter = 'A'; letter <= 'D'; ++letter)
+                names.push_back({prefix.substr(0, star) + letter + prefix.substr(star + 1) + tail, channel});
+    };
+    if (sides == "One")
+        names.push_back({prefix, -1});
+    for (int c = 0; c < 12; ++c) {
+        const bool input = c < 4;
+        if (sides == "InOut")
+            compose(suffix(c), c);
+        else if (sides == "In" && input)
+            compose(std::string(1, static_cast<char>('A' + c)), c);
+        else if (sides == "Out" && !input)
+            compose(std::to_string(c - 3), c);
+    }
+    return names;
+}
+
+// The lines of an inventory in tests/app/data, without comments and blanks.
+std::vector<std::string> inventoryLines(const std::string& file)
+{
+    std::ifstream in(std::string(QX_TEST_DATA_DIR "/") + file);
+    EXPECT_TRUE(in) << file;
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line))
+        if (!line.empty() && line[0] != '#')
+            lines.push_back(line);
+    return lines;
+}
+
 // Every name the code composes exists in the layout with the class the code
 // expects. Families not built yet are stood in for by standard controls.
 TEST_F(MainWindowTest, EveryComposedNameExistsWithItsClass)
 {
     // The plot library is not built yet: its X-Y plot is stood in for by a panel.
     const std::map<std::string, std::string> standIn = {{"TiXYPlot", "TPanel"}};
-    std::ifstream in(QX_TEST_DATA_DIR "/ComposedNames.txt");
-    ASSERT_TRUE(in) << "ComposedNames.txt";
-    std::string line;
     int checked = 0;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#')
-            continue;
+    for (const std::string& line : inventoryLines("ComposedNames.txt")) {
         std::istringstream fields(line);
         std::string prefix, sides, cls;
         fields >> prefix >> sides >> cls;
         const std::string expected = standIn.count(cls) ? standIn.at(cls) : cls;
-        std::vector<std::string> names;
-        const auto star = prefix.find('*');
-        auto compose = [&](const std::string& tail) {
-            if (star == std::string::npos)
-                names.push_back(prefix + tail);
-            else
-                for (char letter = 'A'; letter <= 'D'; ++letter)
-                    names.push_back(prefix.substr(0, star) + letter + prefix.substr(star + 1) + tail);
-        };
-        if (sides == "One")
-            names.push_back(prefix);
-        for (int c = 0; c < 12; ++c) {
-            const bool input = c < 4;
-            if (sides == "InOut")
-                compose(suffix(c));
-            else if (sides == "In" && input)
-                compose(std::string(1, static_cast<char>('A' + c)));
-            else if (sides == "Out" && !input)
-                compose(std::to_string(c - 3));
-        }
-        for (const std::string& name : names) {
-            TComponent* component = window->FindComponent(name);
-            ASSERT_NE(component, nullptr) << name << " (" << line << ")";
-            EXPECT_EQ(component->ClassName(), expected) << name;
+        for (const ComposedName& composed : composeNames(prefix, sides)) {
+            TComponent* component = window->FindComponent(composed.name);
+            ASSERT_NE(component, nullptr) << composed.name << " (" << line << ")";
+            EXPECT_EQ(component->ClassName(), expected) << composed.name;
             ++checked;
         }
     }
     EXPECT_GT(checked, 1500) << "the inventory was read";
+}
+
+// The loaded window's controls carry the settings of the property table:
+// faders, meters, level bars, band grids, graphs and value boxes.
+TEST_F(MainWindowTest, ControlsCarryTheirSettings)
+{
+    int checked = 0;
+    for (const std::string& line : inventoryLines("ComposedProperties.txt")) {
+        std::istringstream fields(line);
+        std::string prefix, sides, path, value;
+        fields >> prefix >> sides >> path >> std::ws;
+        std::getline(fields, value);
+        for (const ComposedName& composed : composeNames(prefix, sides)) {
+            TComponent* component = window->FindComponent(composed.name);
+            ASSERT_NE(component, nullptr) << composed.name << " (" << line << ")";
+            const std::string expected = value == "@channel" ? std::to_string(composed.channel) : value;
+            std::string actual;
+            try {
+                actual = qx::toText(qx::getProperty(*component, path));
+            } catch (const qx::PropertyError& error) {
+                ADD_FAILURE() << composed.name << "." << path << ": " << error.what();
+                continue;
+            }
+            EXPECT_EQ(actual, expected) << composed.name << "." << path;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 800) << "the table was read";
 }
 
 struct PageCase
@@ -186,6 +239,22 @@ TEST_F(MainWindowTest, BlockDiagramLabelsOpenTheirPages)
         find<TRzBmpButton>("rzbMenuMatrix")->Click();
         ASSERT_EQ(window->CurrentPage, 15);
         find<TLabel>(name)->OnClick(find<TLabel>(name));
+        EXPECT_EQ(window->CurrentPage, page) << name;
+    }
+}
+
+// The input rows' GAIN and MUTE labels lead to their channel's page when
+// clicked with the mouse, as the row's other channel labels do.
+TEST_F(MainWindowTest, BlockDiagramInputLabelsOpenTheChannelPageWhenClicked)
+{
+    window->Show();
+    const std::pair<const char*, int> cases[] = {{"lbMatrixGainInA", 0}, {"lbMatrixGateInB", 1},
+                                                 {"lbMatrixGainInD", 3}, {"lbMatrixGateInC", 2}};
+    for (const auto& [name, page] : cases) {
+        find<TRzBmpButton>("rzbMenuMatrix")->Click();
+        ASSERT_EQ(window->CurrentPage, 15);
+        TControl* label = find(name);
+        QTest::mouseClick(label->Widget(), Qt::LeftButton, {}, QPoint(label->Width() / 2, label->Height() / 2));
         EXPECT_EQ(window->CurrentPage, page) << name;
     }
 }

@@ -99,12 +99,28 @@ def button(name, left, top, width, height, caption, cls="TRzBmpButton", **props)
     return Obj(name, cls, **p)
 
 
-def fader(name, left, top, width, height, lo=0, hi=10, position=None):
+# Every fader: see-through, no ticks, a thin white-to-black track and a
+# pictured thumb (16 x 29 upright, turned for the lying faders).
+FADER_LOOK = {
+    "Transparent": True, "Color": "=clNone", "ColorTo": "=clNone", "BorderColor": "=clNone", "ShowFocus": True,
+    "TickMark.Style": "=tsNone", "Slider.Size": 3, "Slider.Color": "=clWhite", "Slider.ColorTo": "=clBlack",
+    "Slider.Direction": "=gdHorizontal", "Slider.BorderColor": "=clMedGray", "Thumb.Shape": "=tsPointer",
+}
+
+
+def fader(name, left, top, width, height, lo=0, hi=10, position=None, disabled_picture=False):
     p = dict(Left=left, Top=top, Width=width, Height=height, Min=lo, Max=hi)
     if height > width:
         p["Orientation"] = "=trVertical"
     if position is not None:
         p["Position"] = position
+    p.update(FADER_LOOK)
+    thumb = "fader-thumb-v" if height > width else "fader-thumb-h"
+    p["Thumb.Picture"] = thumb + ".png"
+    p["Thumb.PictureHot"] = thumb + "-hot.png"
+    p["Thumb.PictureDown"] = thumb + "-down.png"
+    if disabled_picture:
+        p["Thumb.PictureDisabled"] = thumb + "-disabled.png"
     return Obj(name, "TAdvTrackBar", **p)
 
 
@@ -114,8 +130,25 @@ def toggle(name, left, top, width, height, caption, group, **props):
                   ButtonBorder="=bbButton", ParentFont=False, Font__Color="=clBlack", **props)
 
 
+# The value boxes: Tahoma 11 px, centred, framed in the highlight-text colour.
+# The cut-off boxes are read-only on a pale yellow ground and rounder.
+CUT_OFF_BOXES = ("cvdLowCutFreq", "cvdLowCutBw", "cvdHighCutFreq", "cvdHighCutBw")
+
+
 def edit(name, left, top, width, text):
-    return Obj(name, "TCurvyEdit", Left=left, Top=top, Width=width, Height=21, Text=text)
+    p = dict(Left=left, Top=top, Width=width, Height=24, Text=text, Rounding=4, BorderColor="=clHighlightText",
+             Color="=clWhite", Alignment="=taCenter", AutoSelect=False, HideSelection=False, ParentFont=False,
+             Font__Name="Tahoma", Font__Height=-11, Font__Color="=clBlack", ShowHint=True, TabStop=True)
+    if name.startswith(CUT_OFF_BOXES):
+        p.update(Color="=$00FFFFDF", ReadOnly=True, Rounding=6)
+    if name.startswith("cvdGate"):
+        p["Rounding"] = 6
+    if name.startswith("cvdEqParam"):
+        p["ReadOnly"] = True
+    channel = [c for c in CHANNELS if name.endswith(c)]
+    if channel:
+        p["Tag"] = tag_of(channel[0])
+    return Obj(name, "TCurvyEdit", **p)
 
 
 def combo(name, left, top, width, items, index=0):
@@ -124,17 +157,28 @@ def combo(name, left, top, width, items, index=0):
 
 
 def level(name, left, top, width, height, segments=8):
-    """A level bar of 8 segments (red, yellow, six green) or an indicator of one."""
-    counts = dict(FirstNum=1, SecondNum=1, ThirdNum=6) if segments == 8 else dict(FirstNum=1)
+    """A level bar of 8 segments (red, three yellow, four green) or an indicator of one."""
+    counts = dict(FirstNum=1, SecondNum=3, ThirdNum=4) if segments == 8 else dict(FirstNum=1)
     # Unlit segments are dark shades of the lit red, yellow and green.
     counts.update(FirstColor="=$00000050", SecondColor="=$00005050", ThirdColor="=$00003000")
     return Obj(name, "LProgressBar", Left=left, Top=top, Width=width, Height=height, Max=segments, **counts)
 
 
-def graph(name, left, top, width, height, cls="LMyFFTDrawHpLp6dB", **props):
+def tahoma(color):
+    return {"Name": "Tahoma", "Height": -11, "Color": "=" + color}
+
+
+def graph(name, left, top, width, height, tag, cls="LMyFFTDrawHpLp6dB", **props):
     """A response graph with fixed axes: 966..4096 on the frequency grid, -18..18 dB."""
-    p = dict(Left=left, Top=top, Width=width, Height=height, XAutoScale=False, YAutoScale=False,
-             XMin=966, XMax=4096, YMin=-18, YMax=18, NumHorzGrid=11, YLabel="dB")
+    p = dict(Left=left, Top=top, Width=width, Height=height, Color="=clBlack", ParentColor=False, Tag=tag,
+             AxisColor=35840, GridColor=18432, XAutoScale=False, YAutoScale=False, XMin=966, XMax=4096,
+             YMin=-18, YMax=18, YLabelScale=1, YLabelPrecision=5, VertTickLength=0, HorzTickLength=0,
+             NumVertGrid=10, NumHorzGrid=11, ShowXTitle=False, ShowYTitle=False, ShowPlotTitle=False,
+             XTitle="Frequency ", YTitle="dB", YLabel="dB", PlotTitle="Frequency Response", FFTNuimber="=n4096")
+    for font, color in (("PlotTitleFont", "clLime"), ("AxisTitleFont", "clLime"),
+                        ("AxisLabelFont", "clActiveBorder"), ("MouseCoordFont", "clLime")):
+        for k, v in tahoma(color).items():
+            p[font + "__" + k] = v
     p.update(props)
     return Obj(name, cls, **p)
 
@@ -274,8 +318,10 @@ def channel_graph(g, s):
     g.add(button("vrbEqReset" + s, 857, 2, 74, 22, "Reset EQ", cls="TVrDemoButton", Tag=i, **small))
     g.add(button("vrbEqShowAll" + s, 934, 2, 100, 22, "Show All EQ", cls="TVrPowerButton", Tag=i,
                  ParentFont=False, Font__Height=-11, Font__Color="=clBlack"))
-    g.add(graph("fftDraw" + s, 20, 27, 1070, 255))
-    curve = g.add(box("rzgFftShowCurve" + s, 920, 200, 160, 74, cls="TRzGroupBox",
+    # The first input's graph carries the degree title of the phase view.
+    g.add(graph("fftDraw" + s, 20, 27, 1070, 255, i, **({"YTitle": "\u00b0"} if s == "InA" else {})))
+    # The view choice sits in the plot's upper right corner, clear of the axis labels.
+    curve = g.add(box("rzgFftShowCurve" + s, 920, 36, 160, 74, cls="TRzGroupBox",
                       Color="=" + BOX_COLOR, Visible=i >= 4))
     for k, (name, caption) in enumerate([("rbShowEq", "EQ"), ("rbShowFir", "FIR"), ("rbShowEqFir", "EQ+FIR")]):
         curve.add(Obj(name + s, "TRadioButton", Left=8, Top=6 + 22 * k, Width=140, Caption=caption,
@@ -299,12 +345,18 @@ def gain_group(p, s, backup, left, top):
         g.add(level("pbLimit" + mirror + s, 58, 24, 12, 12, segments=1))
     g.add(edit("cvdGain" + mirror + s, 4, 28 + fader_height, 76, "+0.0dB"))
     if backup:
-        g.add(toggle("rzbPhaseBackup" + s, 4, 204, 37, 24, "Normal", 3, Tag=i))
-        g.add(toggle("rzbMuteBackup" + s, 43, 204, 37, 24, "Mute", 4, Tag=i))
+        # A 9-pixel font lets "Normal" fit the narrow mirror buttons.
+        g.add(toggle("rzbPhaseBackup" + s, 3, 204, 39, 24, "Normal", 3, Tag=i, Font__Height=-9))
+        g.add(toggle("rzbMuteBackup" + s, 43, 204, 38, 24, "Mute", 4, Tag=i, Font__Height=-9))
     else:
-        g.add(toggle("rzbPhase" + s, 78, 40, 44, 30, "Normal", 3, Tag=i))
-        g.add(toggle("rzbMute" + s, 78, 80, 44, 30, "Mute", 4, Tag=i))
+        g.add(toggle("rzbPhase" + s, 73, 40, 50, 30, "Normal", 3, Tag=i))
+        g.add(toggle("rzbMute" + s, 73, 80, 50, 30, "Mute", 4, Tag=i))
     return g
+
+
+# The band grids: steppers hidden, grey-blue boxes, silver bypass buttons.
+PEQ_GRID = dict(UpdownVisable=False, LabelColor="=clBackground", EditBackColor=14474460,
+                BypassBackColor="=clSilver")
 
 
 def channel_params(p, s):
@@ -318,25 +370,27 @@ def channel_params(p, s):
         eq.add(label(name + s, 8, 28 + 24 * k, text, width=88))
     if out:
         eq.add(Obj("peqPeq" + s, "TMyPEQType8", Left=100, Top=24, Width=452, Height=220, Caption="",
-                   Color="=" + PAGE_COLOR, Tag=i, ChannelNumber=6))
+                   Color="=" + PAGE_COLOR, Tag=i, ChannelNumber=6, **PEQ_GRID))
     else:
         scroll = eq.add(Obj("scbPeq" + s, "TScrollBox", Left=100, Top=24, Width=492, Height=220,
                             Color="=" + PAGE_COLOR))
         scroll.add(Obj("peqPeq" + s, "TMyPEQType8", Left=0, Top=0, Width=470, Height=364, Caption="",
-                       Color="=" + PAGE_COLOR, Tag=i, ChannelNumber=14))
+                       Color="=" + PAGE_COLOR, Tag=i, ChannelNumber=14, **PEQ_GRID))
     x = 700 if out else 740
     filt = p.add(box("rzgFilter" + s, x, 6, 180 if out else 328, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
     rows = [("LowCut", "HPF"), ("HighCut", "LPF")]
+    # Each cut-off row: fader, value box and slope list stacked, with the
+    # caption, bypass button and slope caption beside them.
     for k, (name, text) in enumerate(rows):
-        y = 4 + 62 * k
-        filt.add(label("lb%sFreq%s" % (name, s), 8, y, text))
-        filt.add(label("lb%sSlop%s" % (name, s), 8, y + 22, "Slope"))
-        filt.add(toggle("rzb%sBypass%s" % (name, s), 8, y + 40, 66, 20, "Bypass", 5 + k, Tag=i))
+        y = 2 + 68 * k
+        filt.add(label("lb%sFreq%s" % (name, s), 8, y + 2, text))
+        filt.add(toggle("rzb%sBypass%s" % (name, s), 8, y + 21, 66, 20, "Bypass", 5 + k, Tag=i))
+        filt.add(label("lb%sSlop%s" % (name, s), 8, y + 48, "Slope"))
         if out:
             filt.add(fader("is%sFreq%s" % (name, s), 80, y, 90, 18, 0, 300, 300 * k))
-            filt.add(edit("cvd%sFreq%s" % (name, s), 80, y + 20, 90, "20Hz" if k == 0 else "20.0KHz"))
-            filt.add(combo("rzc%sSlop%s" % (name, s), 80, y + 40, 90, SLOPES, 19))
-    y = 128
+            filt.add(edit("cvd%sFreq%s" % (name, s), 80, y + 19, 90, "20Hz" if k == 0 else "20.0KHz"))
+            filt.add(combo("rzc%sSlop%s" % (name, s), 80, y + 45, 90, SLOPES, 19))
+    y = 146
     fir = filt if out else filt
     fir.add(label("lbFirBypass" + s, 8, y, "FIR"))
     fir.add(toggle("rzbFirBypass" + s, 80, y - 2, 66, 20, "Bypass", 2, Tag=i, Down=out))
@@ -373,8 +427,8 @@ def gain_page(g, p):
     g.add(label("lbFftGainOut", 600, 6, "Out", Font__Style="=[fsBold]"))
     sel_out = g.add(box("rzgFftShowChOut", 662, 2, 300, 24, cls="TRzGroupBox", Color="=" + PAGE_COLOR))
     sel_out.add(label("lbFftShowChOutAll", 6, 5, "Overlay"))
-    g.add(graph("fftDrawGainIn", 10, 27, 530, 255))
-    g.add(graph("fftDrawGainOut", 550, 27, 530, 255))
+    g.add(graph("fftDrawGainIn", 10, 27, 530, 255, 0))
+    g.add(graph("fftDrawGainOut", 550, 27, 530, 255, 0))
     p.add(label("lbGainInput", 8, 4, "In", Font__Style="=[fsBold]"))
     p.add(label("lbGainOutput", 366, 4, "Out", Font__Style="=[fsBold]"))
     for k, s in enumerate(CHANNELS):
@@ -423,6 +477,11 @@ GATE_TOPS = [36, 59, 82, 105, 129, 152, 175, 198, 222]
 
 SMALL = dict(Font__Height=-9)
 
+# The gain-reduction meters: nine red segments growing downwards on maroon.
+GR_METER = dict(MeterType="=mtLED", Direction="=dirDown", Min=0, Max=9, Seg1Count=3, Seg2Count=3, Seg3Count=3,
+                Seg1Color="=clRed", Seg2Color="=clRed", Seg3Color="=clRed", SegOffColor="=clMaroon", SegSpacing=0,
+                BorderOuter="=fsNone", BorderColor="=clNavy", BrushStyle="=bsSolid")
+
 
 def dynamics_fft(g, kind):
     g.add(label("lb%sName" % kind, 12, 6, "", width=330, Font__Style="=[fsBold]"))
@@ -440,7 +499,7 @@ def dynamics_fft(g, kind):
         panel.add(label("lbName" + s, 2, 2, "Out%d" % n, **SMALL))
         panel.add(level("pbLimit" + s, 26, 12, 10, 22, segments=1))
         panel.add(level("pbLevel" + s, 26, 55, 10, 185))
-        panel.add(Obj("rzmGr" + s, "TRzMeter", Left=62, Top=26, Width=10, Height=214, Max=9))
+        panel.add(Obj("rzmGr" + s, "TRzMeter", Left=60, Top=26, Width=14, Height=214, **GR_METER))
         for name, text, top in zip(SCALE_NAMES, SCALE, PANEL_TOPS):
             panel.add(label(name + s, 2, top, text, **SMALL))
         for name, text, top in zip(GR_NAMES, GR, PANEL_TOPS):
@@ -460,7 +519,7 @@ def dynamics_params(p, kind):
                               Color="=" + PAGE_COLOR))
             sub.add(label("lb%s%s%s" % (kind, field, s), 4, 2, field, **SMALL))
             if field not in ("Ratio", "Knee"):
-                sub.add(fader("is%s%s%s" % (kind, field, s), 2, 16, 44, 20, lo, hi))
+                sub.add(fader("is%s%s%s" % (kind, field, s), 2, 16, 44, 20, lo, hi, disabled_picture=True))
             else:
                 sub.add(Obj("ud%s%s%s" % (kind, field, s), "TUpDown", Left=26, Top=16, Width=18, Height=22,
                             Min=lo, Max=hi))
@@ -491,11 +550,11 @@ def gate_page(g, p):
             sub = grp.add(box("rzgGate%s%s" % (field, s), 4 + 128 * (k % 2), 24 + 112 * (k // 2), 124, 108,
                               cls="TRzGroupBox", Color="=" + PAGE_COLOR))
             sub.add(label("lbGate%s%s" % (field, s), 4, 4, field))
-            sub.add(fader("isGate%s%s" % (field, s), 8, 26, 108, 22, lo, hi, lo))
+            sub.add(fader("isGate%s%s" % (field, s), 8, 26, 108, 22, lo, hi, lo, disabled_picture=True))
             sub.add(edit("cvdGate%s%s" % (field, s), 8, 60, 108, text))
 
 
-IN_ITEMS = [("Gain", "GAIN", "lbMatrixGainInAClick"), ("Gate", "MUTE", "lbMatrixFirInAClick"),
+IN_ITEMS = [("Gain", "GAIN", "lbMatrixFirInAClick"), ("Gate", "MUTE", "lbMatrixFirInAClick"),
             ("Deq", "PHASE", "lbMatrixDeqInAClick"), ("Peq", "PEQ", "lbMatrixFirInAClick"),
             ("Delay", "DELAY", "lbMatrixDelayInAClick"), ("Fir", "FIR", "lbMatrixFirInAClick")]
 IN_LEFTS = [77, 134, 191, 248, 305, 362]
@@ -526,10 +585,6 @@ def matrix_page(g, p):
         row.add(label("lbMatrixChName" + s, 0, 28, s, width=70, Alignment="=taCenter", Tag=i, **HAND))
         for (name, caption, handler), left in zip(IN_ITEMS, IN_LEFTS):
             diagram_item(row, "Matrix" + name, s, caption, left, 14, 50, handler, i)
-        # the gain and mute labels bind no handler
-        for c in row.children:
-            if c.name in ("lbMatrixGain" + s, "lbMatrixGate" + s):
-                c.props.pop("OnClick")
     for n, s in enumerate(OUTPUTS, start=1):
         i = 3 + n
         row = g.add(box("plMatrix" + s, 561, 30 * (n - 1) + 27, 510, 26, cls="TPanel", Color="=" + BOX_COLOR))

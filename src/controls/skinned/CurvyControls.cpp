@@ -278,6 +278,23 @@ void TCurvyControlPanel::Dispatch(TMessage& Message)
 
 // ---- the value box ----
 
+TEmptyEdit::TEmptyEdit(TComponent* AOwner) : TEdit(AOwner) { SetFramed(false); }
+
+void TEmptyEdit::SetEmptyText(const std::string& Value)
+{
+    emptyText_ = Value;
+    showPlaceholder();
+}
+
+void TEmptyEdit::SetHint(const std::string& Value)
+{
+    textHint_ = Value;
+    showPlaceholder();
+}
+
+// The edit shows one grey text while empty: the placeholder, else the cue text.
+void TEmptyEdit::showPlaceholder() { SetTextHint(emptyText_.empty() ? textHint_ : emptyText_); }
+
 TCurvyEdit::TCurvyEdit(TComponent* AOwner) : TCurvyControlPanel(AOwner), edit_(new TEmptyEdit(this))
 {
     edit_->SetTabStop(false);

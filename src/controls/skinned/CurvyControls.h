@@ -151,12 +151,23 @@ private:
     std::unique_ptr<TCurvyControls> controls_;
 };
 
-/// The inner edit; EmptyText is kept for the placeholder.
+/// The inner edit: frameless, so only the rounded body shows round it. While
+/// empty it shows EmptyText in grey, or else its cue text TextHint.
 class TEmptyEdit : public TEdit
 {
 public:
-    using TEdit::TEdit;
-    std::string EmptyText;
+    explicit TEmptyEdit(TComponent* AOwner);
+
+    const std::string& EmptyText() const { return emptyText_; }
+    void SetEmptyText(const std::string& Value);
+    const std::string& Hint() const { return textHint_; }
+    void SetHint(const std::string& Value);
+
+private:
+    void showPlaceholder();
+
+    std::string emptyText_;
+    std::string textHint_;
 };
 
 class TCurvyEdit : public TCurvyControlPanel
@@ -185,13 +196,13 @@ public:
     void SetNumbersOnly(bool Value) { edit_->SetNumbersOnly(Value); }
     TEditCharCase CharCase() const { return edit_->CharCase(); }
     void SetCharCase(TEditCharCase Value) { edit_->SetCharCase(Value); }
-    // Kept for the layouts: the platform edit keeps its selection shown and has no cue text.
+    // Kept for the layouts: the platform edit keeps its selection shown.
     bool HideSelection() const { return hideSelection_; }
     void SetHideSelection(bool Value) { hideSelection_ = Value; }
-    const std::string& TextHint() const { return textHint_; }
-    void SetTextHint(const std::string& Value) { textHint_ = Value; }
-    const std::string& EmptyText() const { return edit_->EmptyText; }
-    void SetEmptyText(const std::string& Value) { edit_->EmptyText = Value; }
+    const std::string& TextHint() const { return edit_->Hint(); }
+    void SetTextHint(const std::string& Value) { edit_->SetHint(Value); }
+    const std::string& EmptyText() const { return edit_->EmptyText(); }
+    void SetEmptyText(const std::string& Value) { edit_->SetEmptyText(Value); }
 
     // Puts the inner edit's caret behind the last character without changing the text or raising
     // an event: what the editors do after rewriting a refused entry.
@@ -218,6 +229,5 @@ private:
 
     TEmptyEdit* edit_ = nullptr;
     bool hideSelection_ = true;
-    std::string textHint_;
     static constexpr int kBoxHeight = 24;
 };

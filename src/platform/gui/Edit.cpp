@@ -125,6 +125,12 @@ void TEdit::SetImeMode(TImeMode Value)
     edit()->setAttribute(Qt::WA_InputMethodEnabled, Value != imDisable && Value != imClose);
 }
 
+std::string TEdit::TextHint() const { return qx::fromQt(edit()->placeholderText()); }
+void TEdit::SetTextHint(const std::string& Value) { edit()->setPlaceholderText(qx::toQt(Value)); }
+
+bool TEdit::Framed() const { return edit()->hasFrame(); }
+void TEdit::SetFramed(bool Value) { edit()->setFrame(Value); }
+
 bool TEdit::ReadOnly() const { return edit()->isReadOnly(); }
 void TEdit::SetReadOnly(bool Value) { edit()->setReadOnly(Value); }
 

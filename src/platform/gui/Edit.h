@@ -38,6 +38,12 @@ public:
     void SetImeMode(TImeMode Value);
     bool AutoSelect() const { return autoSelect_; }
     void SetAutoSelect(bool Value) { autoSelect_ = Value; }
+    /// The grey cue text shown while the box is empty.
+    std::string TextHint() const;
+    void SetTextHint(const std::string& Value);
+    /// False draws the text alone, without the box's sunken frame.
+    bool Framed() const;
+    void SetFramed(bool Value);
 
     int SelStart() const;
     /// Puts the caret there and selects nothing.

@@ -208,6 +208,7 @@ void registerTextControls()
         .property("NumbersOnly", &TEdit::NumbersOnly, &TEdit::SetNumbersOnly).defaultValue(false)
         .property("AutoSelect", &TEdit::AutoSelect, &TEdit::SetAutoSelect).defaultValue(true)
         .property("ImeMode", &TEdit::ImeMode, &TEdit::SetImeMode).defaultValue(imDontCare)
+        .property("TextHint", &TEdit::TextHint, &TEdit::SetTextHint)
         .property("TabStop", &TEdit::TabStop, &TEdit::SetTabStop).defaultValue(true)
         .color("Color", &TEdit::Color, &TEdit::SetColor).colorDefault(clWindow)
         .event("OnChange", &TEdit::OnChange);

@@ -9,7 +9,9 @@
 #include "platform/gui/canvas/Bitmap.h"
 #include "platform/gui/canvas/Picture.h"
 
+#include <QColor>
 #include <QCoreApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -154,6 +156,48 @@ TEST_F(CurvyEditTest, PaintsARoundedBodyWithBorderAndShadow)
     EXPECT_TRUE(near(at(0, 12), clBlack, 60)) << "the left border";
     EXPECT_TRUE(near(at(29, 1), RGB(0xD9, 0xD9, 0xD9), 40)) << "the inner top shadow";
     EXPECT_TRUE(near(at(29, 22), clWhite, 40)) << "no shadow at the bottom";
+}
+
+// The pixels of the inner edit as the screen shows them.
+QImage innerEditImage(TCurvyEdit& box) { return box.Edit().Widget()->grab().toImage(); }
+
+// How many pixels differ from white (the body colour behind the text).
+int inkedPixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) != QColor(Qt::white);
+    return count;
+}
+
+TEST_F(CurvyEditTest, InnerEditIsFramelessAndShowsItsPlaceholderWhileEmpty)
+{
+    box->SetColor(clWhite);
+    box->SetText({});
+    EXPECT_FALSE(box->Edit().Framed());
+    EXPECT_EQ(inkedPixels(innerEditImage(*box)), 0) << "no frame round an empty inner edit";
+
+    struct Case
+    {
+        const char* emptyText;
+        const char* textHint;
+        const char* shown;
+    };
+    const Case cases[] = {{"", "8", "8"}, {"none", "8", "none"}, {"none", "", "none"}, {"", "", ""}};
+    for (const Case& c : cases) {
+        box->SetEmptyText(c.emptyText);
+        box->SetTextHint(c.textHint);
+        EXPECT_EQ(box->EmptyText(), c.emptyText);
+        EXPECT_EQ(box->TextHint(), c.textHint);
+        EXPECT_EQ(box->Edit().TextHint(), c.shown) << c.emptyText << " / " << c.textHint;
+        EXPECT_EQ(inkedPixels(innerEditImage(*box)) > 0, *c.shown != 0) << c.emptyText << " / " << c.textHint;
+    }
+    box->SetEmptyText("none");
+    box->SetText("1.0");
+    const int typed = inkedPixels(innerEditImage(*box));
+    box->SetEmptyText({});
+    EXPECT_EQ(inkedPixels(innerEditImage(*box)), typed) << "a text hides the placeholder";
 }
 
 TEST_F(CurvyEditTest, PictureButtonsTakeRoomAndClick)
