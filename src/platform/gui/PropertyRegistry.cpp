@@ -191,6 +191,14 @@ const ClassRegistry::EnumInfo* ClassRegistry::findEnum(std::type_index type) con
     return it == enums_.end() ? nullptr : &it->second;
 }
 
+const ClassRegistry::EnumInfo* ClassRegistry::findEnum(std::string_view typeName) const
+{
+    for (const auto& [type, info] : enums_)
+        if (info.typeName == typeName)
+            return &info;
+    return nullptr;
+}
+
 // ---- paths ----
 
 namespace {

@@ -163,6 +163,8 @@ public:
     };
     void addEnum(std::type_index type, EnumInfo info);
     const EnumInfo* findEnum(std::type_index type) const;
+    /// The enumeration registered under typeName, nullptr when none.
+    const EnumInfo* findEnum(std::string_view typeName) const;
 
 private:
     std::map<std::string, std::unique_ptr<ClassInfo>, std::less<>> byName_;

@@ -1,0 +1,47 @@
+#pragma once
+// Property text: one line per published property, "path = value", the form of the plot
+// library's property files. Integer-like values (Booleans, enumerations, sets, colours) are
+// written as decimal numbers, floats in the C notation, strings with "#13" and "#10" for
+// line breaks; object properties are written through their own properties with the dotted
+// path. Lines are UTF-8 and never cut.
+
+#include "controls/plot/base/iComponent.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TPersistent;
+
+namespace qx::plot {
+
+/// Splits text at the first separator into trimmed name and value; false (both empty)
+/// when the separator is missing.
+bool SplitNameValue(std::string_view Text, char Separator, std::string& Name, std::string& Value);
+
+/// Finds the first line whose name equals Name (any case), returns its value and deletes
+/// the line.
+bool TakeValueByName(const std::string& Name, std::string& Value, std::vector<std::string>& Lines);
+
+/// Appends the lines of Instance's stored published properties. Paths in Exclude (any
+/// case) are left out; with SkipDefaults integer-like values equal to their default too.
+void SavePropertiesAsText(TPersistent& Instance, const std::string& Prefix, std::vector<std::string>& Lines,
+                          const std::vector<std::string>* Exclude, bool SkipDefaults);
+
+/// Applies the lines from the front, deleting each one applied; with a prefix it stops at
+/// the first line of another prefix. A malformed number throws EConvertError and leaves
+/// that line and the ones after it in the list.
+void LoadPropertiesFromText(TPersistent& Instance, const std::string& Prefix, std::vector<std::string>& Lines);
+
+/// Sets one property from its text by dotted path; names that match no property are ignored.
+void SetPropertyFromText(TPersistent& Instance, std::string_view Path, const std::string& Value);
+
+/// The kind of the property at Path (any case); tkUnknown for no property and for
+/// object-valued properties.
+TTypeKind PropertyTypeOf(TPersistent& Instance, std::string_view Path);
+
+/// A text line of a property file as read: UTF-8 kept, older single-byte (Windows-1252)
+/// lines converted.
+std::string PropertyLineFromFile(const std::string& Line);
+
+} // namespace qx::plot

@@ -1,0 +1,60 @@
+#pragma once
+// A small plot-library control for the tests: counts its repaints, draws through a
+// replaceable function and publishes one property of each kind the property text writes.
+
+#include "controls/plot/base/iComponent.h"
+
+#include <functional>
+#include <string>
+
+enum TTestShape { tsCircle, tsSquare, tsTriangle };
+enum TTestOption { toFirst, toSecond, toThird };
+using TTestOptions = qx::EnumSet<TTestOption>;
+
+class TTestPlotComponent : public TiComponent
+{
+public:
+    using TiComponent::TiComponent;
+
+    void Lock() override { ++locks; }
+    void Unlock() override { --locks; }
+    void RepaintNow() override
+    {
+        ++repaints;
+        TiComponent::RepaintNow();
+    }
+
+    const std::string& Caption2() const { return caption_; }
+    void SetCaption2(const std::string& v) { caption_ = v; }
+    double Ratio() const { return ratio_; }
+    void SetRatio(double v) { ratio_ = v; }
+    TTestShape Shape() const { return shape_; }
+    void SetShape(TTestShape v) { shape_ = v; }
+    TTestOptions Options() const { return options_; }
+    void SetOptions(TTestOptions v) { options_ = v; }
+    int Count() const { return count_; }
+    void SetCount(int v) { count_ = v; }
+
+    int repaints = 0;
+    int locks = 0;
+    std::function<void(TCanvas&)> draw;
+
+protected:
+    bool InternalTimerActive() override { return false; }
+    void StartInternalTimer(int, int) override {}
+    void StopInternalTimer() override {}
+    void iPaint(TCanvas& Canvas) override
+    {
+        if (draw)
+            draw(Canvas);
+    }
+
+private:
+    std::string caption_;
+    double ratio_ = 0.5;
+    TTestShape shape_ = tsSquare;
+    TTestOptions options_{toFirst};
+    int count_ = 3;
+};
+
+void registerTestPlotComponent();

@@ -1,0 +1,27 @@
+#include "PlotTestComponent.h"
+#include "QtTestEnvironment.h"
+
+#include "platform/gui/PropertyRegistry.h"
+
+void registerTestPlotComponent()
+{
+    qx::registerEnum<TTestShape>("TTestShape", {{"tsCircle", tsCircle}, {"tsSquare", tsSquare}, {"tsTriangle", tsTriangle}});
+    qx::registerEnum<TTestOption>("TTestOption", {{"toFirst", toFirst}, {"toSecond", toSecond}, {"toThird", toThird}});
+    qx::registerClass<TTestPlotComponent, TiComponent>("TTestPlotComponent")
+        .property("Caption2", &TTestPlotComponent::Caption2, &TTestPlotComponent::SetCaption2)
+        .property("Ratio", &TTestPlotComponent::Ratio, &TTestPlotComponent::SetRatio)
+        .property("Shape", &TTestPlotComponent::Shape, &TTestPlotComponent::SetShape)
+        .defaultValue(tsSquare)
+        .property("Options", &TTestPlotComponent::Options, &TTestPlotComponent::SetOptions)
+        .property("Count", &TTestPlotComponent::Count, &TTestPlotComponent::SetCount)
+        .defaultValue(3)
+        .color("BackGroundColor", &TTestPlotComponent::BackGroundColor, &TTestPlotComponent::SetBackGroundColor)
+        .colorDefault(clBtnFace);
+}
+
+namespace {
+
+const auto* const kEnvironment = qx::test::QtTestEnvironment::add(
+    "qx_plot_tests", {qx::registerPlotComponentClasses, registerTestPlotComponent});
+
+} // namespace
