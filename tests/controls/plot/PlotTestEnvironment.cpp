@@ -1,4 +1,5 @@
 #include "PlotTestComponent.h"
+#include "PlotTestObjects.h"
 #include "QtTestEnvironment.h"
 
 #include "platform/gui/PropertyRegistry.h"
@@ -22,6 +23,6 @@ void registerTestPlotComponent()
 namespace {
 
 const auto* const kEnvironment = qx::test::QtTestEnvironment::add(
-    "qx_plot_tests", {qx::registerPlotComponentClasses, registerTestPlotComponent});
+    "qx_plot_tests", {qx::registerPlotComponentClasses, registerTestPlotComponent, registerTestPlotObjects});
 
 } // namespace
