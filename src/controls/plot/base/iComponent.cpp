@@ -1,6 +1,7 @@
 #include "controls/plot/base/iComponent.h"
 
 #include "controls/plot/base/iClasses.h"
+#include "controls/plot/base/iDrawing.h"
 #include "controls/plot/base/iPropertyText.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/StandardClasses.h"
@@ -194,7 +195,7 @@ void TiComponent::PaintTo(TCanvas& Target)
             canvas.Brush().Color = 0;
             canvas.FillRect(r);
             canvas.Font().Color = 0xFFFFFF;
-            canvas.DrawText(error.what(), r, DT_WORDBREAK | DT_LEFT | DT_TOP | DT_NOPREFIX);
+            DrawTextFlags(canvas, error.what(), r, iTextFlags::WordBreak | iTextFlags::Left | iTextFlags::Top, true, 0);
         }
         qx::fire(OnPaint, this, &canvas);
         Target.Draw(0, 0, offScreen);
