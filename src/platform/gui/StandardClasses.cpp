@@ -13,6 +13,7 @@
 #include "platform/gui/ImageList.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/ListBox.h"
+#include "platform/gui/TreeView.h"
 #include "platform/gui/MainMenu.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/Memo.h"
@@ -179,6 +180,11 @@ void registerLists()
         .property("TabStop", &TRichEdit::TabStop, &TRichEdit::SetTabStop).defaultValue(true)
         .color("Color", &TRichEdit::Color, &TRichEdit::SetColor).colorDefault(clWindow);
 
+    registerEnum<TSortType>("TSortType", {{"stNone", stNone}, {"stData", stData}, {"stText", stText}, {"stBoth", stBoth}});
+    registerClass<TTreeView, TWinControl>("TTreeView")
+        .property("ReadOnly", &TTreeView::ReadOnly, &TTreeView::SetReadOnly).defaultValue(false)
+        .property("SortType", &TTreeView::SortType, &TTreeView::SetSortType).defaultValue(stNone)
+        .component<TImageList>("Images", &TTreeView::Images, &TTreeView::SetImages);
     registerClass<TListBox, TWinControl>("TListBox")
         .strings("Items", &TListBox::Items)
         .property("ItemIndex", &TListBox::ItemIndex, &TListBox::SetItemIndex).defaultValue(-1)

@@ -25,6 +25,7 @@ target_sources(qx_platform_gui PRIVATE
   Image.cpp
   ImageList.cpp
   ListBox.cpp
+  TreeView.cpp
   Memo.cpp
   PaintBox.cpp
   Panel.cpp

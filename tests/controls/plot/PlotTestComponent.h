@@ -58,3 +58,46 @@ private:
 };
 
 void registerTestPlotComponent();
+
+#include "controls/plot/base/iVCLComponent.h"
+
+/// A control on the platform control layer with properties OPC items can feed.
+class TTestVCLComponent : public TiVCLComponent
+{
+public:
+    using TiVCLComponent::TiVCLComponent;
+
+    int Level() const { return level_; }
+    void SetLevel(int v)
+    {
+        if (v == level_)
+            return;
+        level_ = v;
+        sentOut = OPCPropertyChanged("Level", TiVariant(v));
+    }
+    bool Flag() const { return flag_; }
+    void SetFlag(bool v) { flag_ = v; }
+    const std::string& Label() const { return label_; }
+    void SetLabel(const std::string& v) { label_ = v; }
+    double Gain() const { return gain_; }
+    void SetGain(double v) { gain_ = v; }
+
+    bool sentOut = false;
+    std::function<void(TCanvas&)> draw;
+
+protected:
+    void iPaint(TCanvas& Canvas) override
+    {
+        DrawBackGround(Canvas, BackGroundColor());
+        if (draw)
+            draw(Canvas);
+    }
+
+private:
+    int level_ = 0;
+    bool flag_ = false;
+    std::string label_;
+    double gain_ = 0;
+};
+
+void registerTestVCLComponent();

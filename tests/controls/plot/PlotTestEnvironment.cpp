@@ -2,6 +2,7 @@
 #include "PlotTestObjects.h"
 #include "QtTestEnvironment.h"
 
+#include "controls/plot/opc/iOPCManager.h"
 #include "platform/gui/PropertyRegistry.h"
 
 void registerTestPlotComponent()
@@ -20,9 +21,20 @@ void registerTestPlotComponent()
         .colorDefault(clBtnFace);
 }
 
+void registerTestVCLComponent()
+{
+    qx::registerVCLComponentClasses();
+    qx::registerOPCManagerClasses();
+    qx::registerClass<TTestVCLComponent, TiVCLComponent>("TTestVCLComponent")
+        .property("Level", &TTestVCLComponent::Level, &TTestVCLComponent::SetLevel)
+        .property("Flag", &TTestVCLComponent::Flag, &TTestVCLComponent::SetFlag)
+        .property("Label", &TTestVCLComponent::Label, &TTestVCLComponent::SetLabel)
+        .property("Gain", &TTestVCLComponent::Gain, &TTestVCLComponent::SetGain);
+}
+
 namespace {
 
 const auto* const kEnvironment = qx::test::QtTestEnvironment::add(
-    "qx_plot_tests", {qx::registerPlotComponentClasses, registerTestPlotComponent, registerTestPlotObjects});
+    "qx_plot_tests", {qx::registerPlotComponentClasses, registerTestPlotComponent, registerTestPlotObjects, registerTestVCLComponent});
 
 } // namespace

@@ -1,0 +1,218 @@
+#include "controls/plot/base/iVCLComponent.h"
+
+#include "controls/plot/base/iPropertyText.h"
+#include "platform/gui/PropertyRegistry.h"
+#include "platform/gui/Timer.h"
+#include "platform/gui/canvas/Bitmap.h"
+#include "platform/image/JpegCodec.h"
+#include "platform/image/PngCodec.h"
+
+#include <fstream>
+
+TiVCLComponent::TiVCLComponent(TComponent* AOwner) : TiComponent(AOwner)
+{
+    FOPCItemManager.SetOwner(this);
+    FOPCItemManager.OnGetDesigning = [this](TObject* s, bool& d) { GetIsDesigning(s, d); };
+    FOPCItemManager.OnNewData = [this](TObject* s) { OPCItemNewData(s); };
+    FOPCItemManager.OnGetType = [this](const std::string& name, TTypeKind& kind) { kind = GetPropertyType(name); };
+}
+
+TiVCLComponent::~TiVCLComponent()
+{
+    MarkDestroying();
+    FTimer.reset();
+    FOPCItemManager.Clear();
+}
+
+void TiVCLComponent::Lock()
+{
+    if (!ComponentState().Contains(csDestroying))
+        FDataCriticalSection.lock();
+}
+
+void TiVCLComponent::Unlock()
+{
+    if (!ComponentState().Contains(csDestroying))
+        FDataCriticalSection.unlock();
+}
+
+void TiVCLComponent::StartInternalTimer(int FirstDelay, int Interval)
+{
+    if (FTimer)
+        return;
+    FTimerInterval = Interval;
+    const int first = FirstDelay != 0 ? FirstDelay : Interval;
+    if (first == 0)
+        return;
+    FTimer = std::make_unique<TTimer>(nullptr);
+    FTimer->OnTimer = [this](TObject*) { TimerTick(); };
+    FTimer->SetInterval(static_cast<unsigned>(first));
+    FTimerFirstMessage = FirstDelay != 0;
+}
+
+void TiVCLComponent::StopInternalTimer() { FTimer.reset(); }
+
+void TiVCLComponent::TimerTick()
+{
+    // After the first delay the timer goes on at the repeat interval.
+    if (FTimerFirstMessage) {
+        FTimerFirstMessage = false;
+        if (FTimerInterval > 0)
+            FTimer->SetInterval(static_cast<unsigned>(FTimerInterval));
+    }
+    qx::fire(OnInternalTimer, this);
+}
+
+void TiVCLComponent::DrawBackGround(TCanvas& Canvas, TColor Color)
+{
+    if (FPaintDCTransparent)
+        return;
+    TiComponent::DrawBackGround(Canvas, Color);
+}
+
+void TiVCLComponent::SetPropertyFromVariant(TPersistent& Instance, const std::string& Path, const TiVariant& Value)
+{
+    std::string text = Value.AsText();
+    if (qx::plot::PropertyTypeOf(Instance, Path) == tkEnumeration) {
+        if (qx::sameText(text, "True"))
+            text = "1";
+        else if (qx::sameText(text, "False"))
+            text = "0";
+        // A Boolean takes any text but "0" as True.
+        const qx::PropertyTarget target = [&] {
+            try {
+                return qx::resolvePropertyPath(Instance, Path);
+            } catch (const qx::PropertyError&) {
+                return qx::PropertyTarget{};
+            }
+        }();
+        if (target.property && target.property->type == qx::PropertyType::Boolean && text != "0")
+            text = "1";
+    }
+    qx::plot::SetPropertyFromText(Instance, Path, text);
+}
+
+void TiVCLComponent::OPCItemNewData(TObject* Sender)
+{
+    auto* item = dynamic_cast<TiOPCItem*>(Sender);
+    if (!item || item->PropertyName().empty())
+        return;
+    const int index = FOPCItemManager.FindIndex(item);
+    TiVariant data = item->Data();
+    qx::fire(OnBeforeNewOPCData, index, data);
+    FOPCIncomingActive = true;
+    try {
+        if (item->QualityGood() && !OPCApplyProperty(item->PropertyName(), data))
+            SetPropertyFromVariant(*this, item->PropertyName(), data);
+    } catch (...) {
+        FOPCIncomingActive = false;
+        throw;
+    }
+    FOPCIncomingActive = false;
+    qx::fire(OnNewOPCData, index);
+}
+
+bool TiVCLComponent::OPCPropertyChanged(const std::string& PropertyName, const TiVariant& Value)
+{
+    if (FOPCIncomingActive) {
+        FOPCIncomingActive = false;
+        return false;
+    }
+    bool sent = false;
+    for (int i = 0; i < FOPCItemManager.Count(); ++i) {
+        TiOPCItem& item = FOPCItemManager.Item(i);
+        if (item.Active() && qx::sameText(item.PropertyName(), PropertyName)) {
+            item.SetData(Value);
+            sent = true;
+        }
+    }
+    return sent;
+}
+
+std::vector<std::uint8_t> TiVCLComponent::renderEncoded(bool Jpeg, int Compression, bool Progressive)
+{
+    if (Jpeg && (Compression < 1 || Compression > 100))
+        throw EiPlotError("Compression must be in the range of 1-100");
+    if (!Jpeg && (Compression < 0 || Compression > 9))
+        throw EiPlotError("Compression must be in the range of 0-9");
+    TBitmap bitmap(std::max(Width(), 1), std::max(Height(), 1));
+    iPaint(bitmap.Canvas());
+    const qx::EncodeResult encoded =
+        Jpeg ? qx::encodeJpeg(bitmap.ToImage(), Compression, Progressive) : qx::encodePng(bitmap.ToImage(), Compression);
+    if (!encoded.ok())
+        throw EiPlotError(encoded.error);
+    return encoded.bytes;
+}
+
+namespace {
+void writeFile(const std::string& FileName, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream out(FileName, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush())
+        throw EiPlotError("Cannot create file \"" + FileName + "\"");
+}
+} // namespace
+
+void TiVCLComponent::SaveImageToJPEG(const std::string& FileName, int Compression, bool Progressive)
+{
+    writeFile(FileName, renderEncoded(true, Compression, Progressive));
+}
+
+void TiVCLComponent::SaveImageToPNG(const std::string& FileName, int Compression)
+{
+    writeFile(FileName, renderEncoded(false, Compression, false));
+}
+
+std::vector<std::uint8_t> TiVCLComponent::lockedEncoded(bool Jpeg, int Compression, bool Progressive)
+{
+    Lock();
+    try {
+        auto bytes = renderEncoded(Jpeg, Compression, Progressive);
+        Unlock();
+        return bytes;
+    } catch (...) {
+        Unlock();
+        throw;
+    }
+}
+
+std::vector<std::uint8_t> TiVCLComponent::GetBytesJPEG(int Compression, bool Progressive)
+{
+    return lockedEncoded(true, Compression, Progressive);
+}
+
+std::vector<std::uint8_t> TiVCLComponent::GetBytesPNG(int Compression) { return lockedEncoded(false, Compression, false); }
+
+void TiVCLComponent::iPaintToCanvas(int X, int Y, bool Transparent, TCanvas& Canvas)
+{
+    Canvas.SaveState();
+    Canvas.MoveOrigin(X, Y);
+    Canvas.IntersectClipRect({0, 0, Width(), Height()});
+    FPaintDCTransparent = Transparent;
+    Lock();
+    const bool cached = CachedDrawing();
+    try {
+        SetCachedDrawing(false);
+        iPaint(Canvas);
+    } catch (const std::exception&) {
+    }
+    SetCachedDrawing(cached);
+    Unlock();
+    FPaintDCTransparent = false;
+    Canvas.RestoreState();
+}
+
+namespace qx {
+
+void registerVCLComponentClasses()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        registerPlotComponentClasses();
+        registerOPCItemClasses();
+        registerClass<TiVCLComponent, TiComponent>("TiVCLComponent");
+    });
+}
+
+} // namespace qx

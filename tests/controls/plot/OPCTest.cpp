@@ -1,0 +1,245 @@
+// The OPC binding: inert without a library (the state on this system), and through a fake
+// library: items feeding control properties, the group manager's events, the explorer.
+
+#include "FakeOPCLibrary.h"
+#include "PlotTestComponent.h"
+#include "TempDir.h"
+#include "WindowScreenshot.h"
+
+#include "controls/plot/opc/iOPCExplorer.h"
+#include "controls/plot/opc/iOPCManager.h"
+#include "platform/gui/ImageList.h"
+#include "platform/gui/TreeView.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr const char* kNotFound = "Sorvik OPC DLL Not Found.";
+
+std::string errorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "(nothing raised)";
+}
+
+TEST(OPCWithoutLibrary, ControlsWithItemsAndManagersComeAndGoWithoutALibraryCall)
+{
+    ASSERT_TRUE(iOPC::OPCLibraryMissing());
+    EXPECT_NO_THROW({
+        auto control = std::make_unique<TTestVCLComponent>(nullptr);
+        const int i = control->OPCAddItem();
+        control->SetOPCItemServerName(i, "Server");
+        control->SetOPCItemItemName(i, "Item");
+        control->SetOPCItemPropertyName(i, "Level");
+        control->SetOPCItemAutoConnect(i, true);
+        control->OPCItemLoaded(i);
+        control->OPCItemActivate(i);
+        control->SetOPCItemData(i, TiVariant(3));
+        EXPECT_FALSE(control->OPCItems().Item(i).Active());
+        EXPECT_FALSE(control->OPCItems().Item(i).UpdateSuspended());
+        TiOPCManager manager(nullptr);
+        EXPECT_EQ(manager.GroupAdd("Group", "Local", 100, "Server"), 0);
+        EXPECT_EQ(manager.Group(0).DLLGroupHandle(), 0);
+        EXPECT_FALSE(manager.FirstInstance());
+        manager.GroupClear();
+    });
+}
+
+TEST(OPCWithoutLibrary, TheDirectWrappersRaiseTheNotFoundText)
+{
+    TiOPCManager manager(nullptr);
+    manager.GroupAdd("Group", "Local", 100, "Server");
+    const std::function<void()> calls[] = {
+        [&] { manager.CloseAllServerConnections(); },
+        [&] { manager.ExplorerShow(); },
+        [&] { manager.Group(0).Resume(); },
+        [&] { manager.Group(0).Suspend(); },
+        [&] { manager.Group(0).SetUpdateRate(200); },
+        [] { iOPC::SignalSendData(1, TiVariant(1)); },
+        [] { iOPC::ServerConnectionGetCount(); },
+    };
+    for (const auto& call : calls)
+        EXPECT_EQ(errorOf(call), kNotFound);
+    EXPECT_EQ(iOPC::ManagerCreated(), 0);
+    EXPECT_EQ(iOPC::GetLastCallErrorString(), "");
+}
+
+class OPCFakeTest : public ::testing::Test
+{
+protected:
+    int bindItem(const std::string& property)
+    {
+        const int i = control.OPCAddItem();
+        TiOPCItem& item = control.OPCItems().Item(i);
+        item.SetPropertyName(property);
+        item.SetServerName("Fake.Server");
+        item.SetItemName("Tank." + property);
+        item.Activate();
+        return i;
+    }
+    int handleOf(int i) { return control.OPCItems().Item(i).SignalHandle(); }
+
+    FakeOPCLibrary library;
+    TTestVCLComponent control{nullptr};
+};
+
+TEST_F(OPCFakeTest, AnItemBoundToAPropertyReceivesScaledData)
+{
+    const int i = bindItem("Level");
+    ASSERT_NE(handleOf(i), 0);
+    const auto& signal = library.signalTable[handleOf(i)];
+    EXPECT_EQ(signal.server, "Fake.Server");
+    EXPECT_EQ(signal.computer, "Local");
+    EXPECT_EQ(signal.rate, 500);
+    EXPECT_EQ(signal.requestedType, 0);
+    std::vector<int> newData;
+    control.OnNewOPCData = [&](int index) { newData.push_back(index); };
+    control.OPCItems().Item(i).SetScalar(2);
+    library.Deliver(handleOf(i), TiVariant(21), 0xC0);
+    EXPECT_EQ(control.Level(), 42);
+    EXPECT_EQ(control.OPCItems().Item(i).Data(), TiVariant(42));
+    EXPECT_FALSE(control.sentOut); // a change from OPC is not sent back
+    EXPECT_EQ(newData, std::vector<int>{0});
+
+    // Bad quality: stored unscaled, the property keeps its value, the events still come.
+    library.Deliver(handleOf(i), TiVariant(5), 0x00);
+    EXPECT_EQ(control.Level(), 42);
+    EXPECT_EQ(control.OPCItems().Item(i).Data(), TiVariant(5));
+    EXPECT_EQ(newData.size(), 2u);
+
+    // A change by the program goes out to the item.
+    control.SetLevel(7);
+    EXPECT_TRUE(control.sentOut);
+    EXPECT_EQ(library.signalTable[handleOf(i)].sent, TiVariant(7));
+}
+
+TEST_F(OPCFakeTest, ScaleOffsetAndPropertyKinds)
+{
+    struct Case { const char* property; TiVariant value; double scalar, offset; std::function<bool()> check; };
+    const Case cases[] = {
+        {"Gain", TiVariant(1.5), 2, 0, [&] { return control.Gain() == 3.0; }},
+        {"Gain", TiVariant(1.5), 0, 0.25, [&] { return control.Gain() == 1.75; }},
+        {"Level", TiVariant(std::int64_t{10}, TiVariant::varWord), 1.26, 0, [&] { return control.Level() == 13; }},
+        {"Flag", TiVariant("true"), 0, 0, [&] { return control.Flag(); }},
+        {"Flag", TiVariant("2"), 0, 0, [&] { return control.Flag(); }},
+        {"Flag", TiVariant("0"), 0, 0, [&] { return !control.Flag(); }},
+        {"Label", TiVariant("hello"), 5, 5, [&] { return control.Label() == "hello"; }},
+    };
+    for (const Case& c : cases) {
+        control.OPCRemoveAllItems();
+        const int i = bindItem(c.property);
+        control.OPCItems().Item(i).SetScalar(c.scalar);
+        control.OPCItems().Item(i).SetOffset(c.offset);
+        library.Deliver(handleOf(i), c.value, 0xD8);
+        EXPECT_TRUE(c.check()) << c.property << " " << c.value.AsText();
+    }
+    EXPECT_EQ(library.signalTable.rbegin()->second.requestedType, 8); // a string property asks for text
+}
+
+TEST_F(OPCFakeTest, AnItemRegistersOnlyWithAPropertyASourceAndAnItemName)
+{
+    struct Case { const char* group; const char* server; const char* item; bool registers; };
+    const Case cases[] = {
+        {"", "Server", "Item", true}, {"Group", "", "Item", true}, {"", "", "Item", false},
+        {"Group", "Server", " ", false},
+    };
+    for (const Case& c : cases) {
+        control.OPCRemoveAllItems();
+        library.calls.clear();
+        const int i = control.OPCAddItem();
+        TiOPCItem& item = control.OPCItems().Item(i);
+        item.SetPropertyName("Level");
+        item.SetGroupName(c.group);
+        item.SetServerName(c.server);
+        item.SetItemName(c.item);
+        item.Activate();
+        EXPECT_EQ(std::count(library.calls.begin(), library.calls.end(), "SignalAdd"), c.registers ? 1 : 0)
+            << c.group << "/" << c.server << "/" << c.item;
+    }
+}
+
+TEST_F(OPCFakeTest, MissingEntryPointsAndLibraryErrorsAreRaised)
+{
+    const int i = bindItem("Level");
+    library.missing.insert("SignalSendData");
+    EXPECT_EQ(errorOf([&] { control.OPCItems().Item(i).SetData(TiVariant(1)); }),
+              "Function \"SignalSendData\" not found in \"iOPC2.dll\".");
+    library.failing.insert("SignalAdd");
+    EXPECT_EQ(errorOf([&] { bindItem("Gain"); }), "Server refused SignalAdd");
+}
+
+TEST_F(OPCFakeTest, AnErrorWhileNewDataIsHandledStaysOnTheItemSide)
+{
+    const int i = bindItem("Level");
+    library.failing.insert("SignalGetData");
+    EXPECT_NO_THROW(library.Deliver(handleOf(i), TiVariant(3), 0xC0));
+    EXPECT_EQ(control.OPCItems().Item(i).SinkError(), "Server refused SignalGetData");
+    EXPECT_TRUE(control.ErrorActive());
+    library.failing.clear();
+    // A text that is not a number for an integer property: also kept on the item.
+    library.Deliver(handleOf(i), TiVariant("lots"), 0xC0);
+    EXPECT_NE(control.OPCItems().Item(i).SinkError(), "");
+}
+
+TEST_F(OPCFakeTest, TheGroupManagerReportsGroupUpdatesByName)
+{
+    TiOPCManager manager(nullptr);
+    EXPECT_TRUE(manager.FirstInstance());
+    manager.SetBounds(10, 10, 100, 100);
+    EXPECT_EQ(manager.Width(), 28);
+    EXPECT_EQ(manager.Left(), 10);
+    EXPECT_FALSE(manager.Visible());
+    manager.GroupAdd("PUMPS", "Local", 250, "Fake.Server");
+    manager.GroupAdd("Tanks", "Local", 500, "Fake.Server");
+    EXPECT_EQ(manager.GetGroupIndex("pumps"), 0);
+    EXPECT_EQ(manager.GetGroupIndex("valves"), -1);
+    std::vector<std::string> events;
+    manager.OnBeforeGroupUpdate = [&](TObject*, const std::string& name) { events.push_back("before " + name); };
+    manager.OnAfterGroupUpdate = [&](TObject*, const std::string& name) { events.push_back("after " + name); };
+    library.UpdateGroup(manager.Group(1).DLLGroupHandle(), manager);
+    library.UpdateGroup(999, manager);
+    EXPECT_EQ(events, (std::vector<std::string>{"before Tanks", "after Tanks", "before ", "after "}));
+    manager.Group(0).SetUpdateRate(1000);
+    EXPECT_EQ(library.groups[manager.Group(0).DLLGroupHandle()].rate, 1000);
+
+    manager.OnAfterGroupUpdate = [](TObject*, const std::string&) { throw std::runtime_error("handler failed"); };
+    EXPECT_NO_THROW(library.UpdateGroup(manager.Group(0).DLLGroupHandle(), manager));
+    EXPECT_EQ(manager.SinkError(), "handler failed");
+    manager.GroupDelete(0);
+    EXPECT_EQ(library.groups.size(), 1u);
+}
+
+TEST_F(OPCFakeTest, TheExplorerListsTheLibrarysServerConnections)
+{
+    library.servers = {"Fake.Server.2", "Fake.Server.1"};
+    TiOPCManager manager(nullptr);
+    const QImage shot = qx::WindowScreenshot::render("TiOPCExplorerForm", {}, [](TForm& form) {
+        auto& explorer = static_cast<TiOPCExplorerForm&>(form);
+        explorer.Refresh();
+        explorer.TreeView->FullExpand();
+    });
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(shot.width(), 248);
+
+    TiOPCExplorerForm form(nullptr);
+    form.Refresh();
+    ASSERT_EQ(form.TreeView->TopCount(), 2);
+    TTreeNode* servers = form.TreeView->TopItem(0);
+    EXPECT_EQ(servers->Text(), "Servers Connections");
+    ASSERT_EQ(servers->Count(), 2);
+    EXPECT_EQ(servers->Item(1)->Text(), "Fake.Server.1");
+    EXPECT_EQ(servers->Item(1)->ImageIndex(), 2);
+    EXPECT_EQ(form.TreeView->TopItem(1)->Count(), 0);
+    EXPECT_EQ(form.ImageList->Count(), 3);
+}
+
+} // namespace
