@@ -84,8 +84,20 @@ public:
 
     bool sentOut = false;
     std::function<void(TCanvas&)> draw;
+    int wheels = 0;
+    int repaints = 0;
+    void RepaintNow() override
+    {
+        ++repaints;
+        TiVCLComponent::RepaintNow();
+    }
 
 protected:
+    bool iMouseWheel(int, TShiftState, TPoint) override
+    {
+        ++wheels;
+        return true;
+    }
     void iPaint(TCanvas& Canvas) override
     {
         DrawBackGround(Canvas, BackGroundColor());

@@ -4,6 +4,7 @@
 #include "PlotTestComponent.h"
 #include "TempDir.h"
 
+#include "platform/gui/Messages.h"
 #include "platform/gui/Timer.h"
 #include "platform/gui/canvas/Bitmap.h"
 #include "platform/sync/Clock.h"
@@ -96,6 +97,35 @@ TEST(VCLComponentPaintTo, TransparentPaintingLeavesTheCanvasBackgroundVisible)
         EXPECT_EQ(target.Canvas().Pixel(22, 22), transparent ? clLime : clBlue) << transparent;
         EXPECT_EQ(target.Canvas().Pixel(35, 35), clLime) << "outside the control";
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(VCLComponentMessages, KeysFocusColourSizeAndWheelReachTheHooks)
+{
+    TTestVCLComponent control(nullptr);
+    EXPECT_TRUE(control.Perform(WM_GETDLGCODE) & DLGC_WANTALLKEYS);
+    EXPECT_EQ(control.Perform(WM_ERASEBKGND), 1);
+    control.Perform(WM_SETFOCUS);
+    EXPECT_TRUE(control.HasFocus());
+    control.Perform(WM_KILLFOCUS);
+    EXPECT_FALSE(control.HasFocus());
+
+    control.repaints = 0;
+    control.SetBounds(1, 2, 30, 40);
+    EXPECT_EQ(control.repaints, 1);
+    control.SetBounds(1, 2, 30, 40);
+    EXPECT_EQ(control.repaints, 1);
+    control.Perform(CM_COLORCHANGED);
+    EXPECT_EQ(control.repaints, 2);
+
+    bool libraryWheelEvent = false;
+    control.OnMouseWheel = [&](TObject*, TShiftState, int, TPoint, bool&) { libraryWheelEvent = true; };
+    EXPECT_EQ(control.Perform(WM_MOUSEWHEEL, std::uintptr_t{120} << 16, 0), 1);
+    EXPECT_EQ(control.wheels, 1);
+    EXPECT_FALSE(libraryWheelEvent);
 }
 
 } // namespace

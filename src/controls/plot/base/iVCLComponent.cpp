@@ -1,6 +1,7 @@
 #include "controls/plot/base/iVCLComponent.h"
 
 #include "controls/plot/base/iPropertyText.h"
+#include "platform/gui/Messages.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/Timer.h"
 #include "platform/gui/canvas/Bitmap.h"
@@ -34,6 +35,44 @@ void TiVCLComponent::Unlock()
 {
     if (!ComponentState().Contains(csDestroying))
         FDataCriticalSection.unlock();
+}
+
+void TiVCLComponent::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    if (ALeft == Left() && ATop == Top() && AWidth == Width() && AHeight == Height())
+        return;
+    TiComponent::SetBounds(ALeft, ATop, AWidth, AHeight);
+    BackGroundChange();
+}
+
+void TiVCLComponent::Dispatch(TMessage& Message)
+{
+    switch (Message.Msg) {
+    case WM_GETDLGCODE:
+        // Every key, Enter and Esc too, is the control's own.
+        Message.Result |= DLGC_WANTALLKEYS;
+        return;
+    case WM_ERASEBKGND:
+        Message.Result = 1;
+        return;
+    case CM_COLORCHANGED:
+        BackGroundChange();
+        return;
+    case WM_SETFOCUS:
+        userInput([this] { iSetFocus(); });
+        break;
+    case WM_KILLFOCUS:
+        userInput([this] { iKillFocus(); });
+        break;
+    default:
+        break;
+    }
+    TiComponent::Dispatch(Message);
+}
+
+bool TiVCLComponent::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
+{
+    return iMouseWheel(WheelDelta, Shift, MousePos);
 }
 
 void TiVCLComponent::StartInternalTimer(int FirstDelay, int Interval)

@@ -73,6 +73,10 @@ public:
     TBeforeOPCNewDataEvent OnBeforeNewOPCData;
     TNotifyEvent OnInternalTimer;
 
+    /// A change of position or size repaints the background.
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void Dispatch(TMessage& Message) override;
+
     bool InternalTimerActive() override { return FTimer != nullptr; }
     void StartInternalTimer(int FirstDelay, int Interval) override;
     void StopInternalTimer() override;
@@ -82,6 +86,8 @@ protected:
     /// A descendant returns true when it applied incoming OPC data itself.
     virtual bool OPCApplyProperty(const std::string&, TiVariant&) { return false; }
     void DrawBackGround(TCanvas& Canvas, TColor Color) override;
+    /// The wheel goes to the hook only; the class library's wheel events are not raised.
+    bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
 
 private:
     void OPCItemNewData(TObject* Sender);
