@@ -11,6 +11,17 @@ enum TTestShape { tsCircle, tsSquare, tsTriangle };
 enum TTestOption { toFirst, toSecond, toThird };
 using TTestOptions = qx::EnumSet<TTestOption>;
 
+/// A nested object with properties of its own.
+class TTestInner : public TPersistent
+{
+public:
+    int Size() const { return size_; }
+    void SetSize(int v) { size_ = v; }
+
+private:
+    int size_ = 1;
+};
+
 class TTestPlotComponent : public TiComponent
 {
 public:
@@ -35,6 +46,8 @@ public:
     int Count() const { return count_; }
     void SetCount(int v) { count_ = v; }
 
+    TTestInner* Inner() { return &inner_; }
+
     int repaints = 0;
     int locks = 0;
     std::function<void(TCanvas&)> draw;
@@ -55,6 +68,7 @@ private:
     TTestShape shape_ = tsSquare;
     TTestOptions options_{toFirst};
     int count_ = 3;
+    TTestInner inner_;
 };
 
 void registerTestPlotComponent();

@@ -9,7 +9,9 @@ void registerTestPlotComponent()
 {
     qx::registerEnum<TTestShape>("TTestShape", {{"tsCircle", tsCircle}, {"tsSquare", tsSquare}, {"tsTriangle", tsTriangle}});
     qx::registerEnum<TTestOption>("TTestOption", {{"toFirst", toFirst}, {"toSecond", toSecond}, {"toThird", toThird}});
+    qx::registerClass<TTestInner>("TTestInner").property("Size", &TTestInner::Size, &TTestInner::SetSize).defaultValue(1);
     qx::registerClass<TTestPlotComponent, TiComponent>("TTestPlotComponent")
+        .object("Inner", &TTestPlotComponent::Inner)
         .property("Caption2", &TTestPlotComponent::Caption2, &TTestPlotComponent::SetCaption2)
         .property("Ratio", &TTestPlotComponent::Ratio, &TTestPlotComponent::SetRatio)
         .property("Shape", &TTestPlotComponent::Shape, &TTestPlotComponent::SetShape)

@@ -2,6 +2,7 @@
 
 #include "platform/gui/Control.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/PageControl.h"
 #include "platform/gui/canvas/Edges.h"
 
 #include <algorithm>
@@ -253,6 +254,14 @@ void FillDirectionGradient(TCanvas& Canvas, const TRect& Rect, TiFillDirection D
     else if (Direction == ifdRectangleIn)
         Canvas.SetPixel(Rect.Left + w / 2, Rect.Top + h / 2, ColorToRGB(StopColor));
 }
+
+void SelectPage(TPageControl& PageControl, int Index)
+{
+    if (Index >= 0 && Index < PageControl.PageCount())
+        PageControl.SetActivePageIndex(Index);
+}
+
+int ActivePageIndex(const TPageControl& PageControl) { return PageControl.ActivePageIndex(); }
 
 TComponent* OwnerForm(TComponent* Component)
 {

@@ -59,6 +59,13 @@ void DrawEdgeStyle(TCanvas& Canvas, const TRect& Rect, int Kind);
 void FillDirectionGradient(TCanvas& Canvas, const TRect& Rect, TiFillDirection Direction, TColor StartColor,
                            TColor StopColor);
 
+class TPageControl;
+class TPersistent;
+/// Makes page Index active when the control has that page.
+void SelectPage(TPageControl& PageControl, int Index);
+/// The active page's index, -1 when none.
+int ActivePageIndex(const TPageControl& PageControl);
+
 /// The first owner that is a form, else the last windowed control met, else nullptr.
 TComponent* OwnerForm(TComponent* Component);
 

@@ -226,10 +226,8 @@ void SetPropertyFromText(TPersistent& Instance, std::string_view Path, const std
         const auto dot = Path.find('.');
         if (dot == std::string_view::npos)
             return;
-        const PropertyInfo* owner = findProperty(Instance, Path.substr(0, dot));
-        if (owner && owner->type == PropertyType::Object && owner->object)
-            if (TPersistent* sub = owner->object(Instance))
-                SetPropertyFromText(*sub, Path.substr(dot + 1), Value);
+        if (TPersistent* sub = ClassPropertyObject(Instance, Path.substr(0, dot)))
+            SetPropertyFromText(*sub, Path.substr(dot + 1), Value);
         return;
     }
     if (!isLeafKind(p->type) || !p->set)
@@ -276,11 +274,8 @@ TTypeKind PropertyTypeOf(TPersistent& Instance, std::string_view Path)
         const auto dot = Path.find('.');
         if (dot == std::string_view::npos)
             return tkUnknown;
-        const PropertyInfo* owner = findProperty(Instance, Path.substr(0, dot));
-        if (owner && owner->type == PropertyType::Object && owner->object)
-            if (TPersistent* sub = owner->object(Instance))
-                return PropertyTypeOf(*sub, Path.substr(dot + 1));
-        return tkUnknown;
+        TPersistent* sub = ClassPropertyObject(Instance, Path.substr(0, dot));
+        return sub ? PropertyTypeOf(*sub, Path.substr(dot + 1)) : tkUnknown;
     }
     if (!p->set)
         return tkUnknown;
@@ -300,6 +295,12 @@ TTypeKind PropertyTypeOf(TPersistent& Instance, std::string_view Path)
     default:
         return tkUnknown;
     }
+}
+
+TPersistent* ClassPropertyObject(TPersistent& Instance, std::string_view Name)
+{
+    const PropertyInfo* p = findProperty(Instance, Name);
+    return p && p->type == PropertyType::Object && p->object ? p->object(Instance) : nullptr;
 }
 
 std::string PropertyLineFromFile(const std::string& Line)

@@ -40,6 +40,9 @@ void SetPropertyFromText(TPersistent& Instance, std::string_view Path, const std
 /// object-valued properties.
 TTypeKind PropertyTypeOf(TPersistent& Instance, std::string_view Path);
 
+/// The object held by the published object property Name, nullptr when there is none.
+TPersistent* ClassPropertyObject(TPersistent& Instance, std::string_view Name);
+
 /// A text line of a property file as read: UTF-8 kept, older single-byte (Windows-1252)
 /// lines converted.
 std::string PropertyLineFromFile(const std::string& Line);

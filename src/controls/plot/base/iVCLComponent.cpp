@@ -250,7 +250,9 @@ void registerVCLComponentClasses()
     std::call_once(once, [] {
         registerPlotComponentClasses();
         registerOPCItemClasses();
-        registerClass<TiVCLComponent, TiComponent>("TiVCLComponent");
+        registerClass<TiVCLComponent, TiComponent>("TiVCLComponent")
+            .event("OnNewOPCData", &TiVCLComponent::OnNewOPCData)
+            .event("OnBeforeNewOPCData", &TiVCLComponent::OnBeforeNewOPCData);
     });
 }
 
