@@ -5,6 +5,7 @@
 #include "TempDir.h"
 
 #include "platform/gui/Messages.h"
+#include "platform/gui/Panel.h"
 #include "platform/gui/Timer.h"
 #include "platform/gui/canvas/Bitmap.h"
 #include "platform/sync/Clock.h"
@@ -126,6 +127,39 @@ TEST(VCLComponentMessages, KeysFocusColourSizeAndWheelReachTheHooks)
     EXPECT_EQ(control.Perform(WM_MOUSEWHEEL, std::uintptr_t{120} << 16, 0), 1);
     EXPECT_EQ(control.wheels, 1);
     EXPECT_FALSE(libraryWheelEvent);
+}
+
+} // namespace
+
+namespace {
+
+TEST(VCLComponentTransparency, ShowsTheParentBeneathAndCapturesAgainAfterAMove)
+{
+    TPanel parent(nullptr);
+    parent.SetBounds(0, 0, 100, 60);
+    parent.SetColor(clYellow);
+    TTestVCLComponent control(nullptr);
+    control.SetParent(&parent);
+    control.SetBounds(10, 10, 20, 20);
+    control.SetBackGroundColor(clBlue);
+    control.draw = [](TCanvas& c) { c.SetPixel(5, 5, clRed); };
+    TBitmap shot(20, 20);
+    control.PaintTo(shot.Canvas());
+    EXPECT_EQ(shot.Canvas().Pixel(1, 1), clBlue);
+    control.SetTransparent(true);
+    control.PaintTo(shot.Canvas());
+    EXPECT_EQ(shot.Canvas().Pixel(1, 1), clYellow);
+    EXPECT_EQ(shot.Canvas().Pixel(5, 5), clRed);
+    parent.SetColor(clAqua);
+    control.PaintTo(shot.Canvas());
+    EXPECT_EQ(shot.Canvas().Pixel(1, 1), clYellow) << "the capture is kept until a move";
+    control.SetBounds(12, 10, 20, 20);
+    control.PaintTo(shot.Canvas());
+    EXPECT_EQ(shot.Canvas().Pixel(1, 1), clAqua);
+    control.SetTransparent(false);
+    control.PaintTo(shot.Canvas());
+    EXPECT_EQ(shot.Canvas().Pixel(1, 1), clBlue);
+    control.SetParent(nullptr);
 }
 
 } // namespace

@@ -22,6 +22,7 @@ TiVCLComponent::~TiVCLComponent()
 {
     MarkDestroying();
     FTimer.reset();
+    FTransparentBitmap.reset();
     FOPCItemManager.Clear();
 }
 
@@ -42,7 +43,61 @@ void TiVCLComponent::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     if (ALeft == Left() && ATop == Top() && AWidth == Width() && AHeight == Height())
         return;
     TiComponent::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (FTransparentBitmap && AWidth > 0 && AHeight > 0)
+        FTransparentBitmap->SetSize(AWidth, AHeight);
+    RequestTransparentCapture();
     BackGroundChange();
+}
+
+void TiVCLComponent::SetTransparent(bool Value)
+{
+    if (Value == FTransparent)
+        return;
+    FTransparent = Value;
+    if (Value) {
+        if (!FTransparentBitmap)
+            FTransparentBitmap = std::make_unique<TBitmap>(std::max(Width(), 1), std::max(Height(), 1));
+        RequestTransparentCapture();
+    } else {
+        FTransparentBitmap.reset();
+        FNeedsTransparentCapture = false;
+    }
+    BackGroundChange();
+}
+
+void TiVCLComponent::RepaintAll()
+{
+    RequestTransparentCapture();
+    TiComponent::RepaintAll();
+}
+
+void TiVCLComponent::RequestTransparentCapture()
+{
+    if (!FTransparent || FNeedsTransparentCapture)
+        return;
+    FNeedsTransparentCapture = true;
+    BackGroundChange();
+}
+
+void TiVCLComponent::CaptureTransparency()
+{
+    TCanvas& canvas = FTransparentBitmap->Canvas();
+    TWinControl* parent = Parent();
+    if (!parent) {
+        // Nothing beneath yet: the background colour, and another try at the next paint.
+        canvas.Brush().Style = bsSolid;
+        canvas.Brush().Color = BackGroundColor();
+        canvas.FillRect({0, 0, FTransparentBitmap->Width(), FTransparentBitmap->Height()});
+        return;
+    }
+    // The parent erases and draws its client area, shifted to the control's corner.
+    canvas.SaveState();
+    canvas.MoveOrigin(-Left(), -Top());
+    canvas.IntersectClipRect({0, 0, parent->ClientWidth(), parent->ClientHeight()});
+    parent->Perform(WM_ERASEBKGND, reinterpret_cast<std::uintptr_t>(&canvas));
+    parent->Perform(WM_PRINTCLIENT, reinterpret_cast<std::uintptr_t>(&canvas));
+    canvas.RestoreState();
+    FNeedsTransparentCapture = false;
 }
 
 void TiVCLComponent::Dispatch(TMessage& Message)
@@ -106,7 +161,14 @@ void TiVCLComponent::DrawBackGround(TCanvas& Canvas, TColor Color)
 {
     if (FPaintDCTransparent)
         return;
-    TiComponent::DrawBackGround(Canvas, Color);
+    if (!FTransparent) {
+        TiComponent::DrawBackGround(Canvas, Color);
+        return;
+    }
+    if (FNeedsTransparentCapture)
+        CaptureTransparency();
+    FBackGroundChanged = false;
+    Canvas.Draw(0, 0, *FTransparentBitmap);
 }
 
 void TiVCLComponent::SetPropertyFromVariant(TPersistent& Instance, const std::string& Path, const TiVariant& Value)

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class TBitmap;
 class TTimer;
 
 using TIndexObjectEvent = std::function<void(int Index)>;
@@ -73,6 +74,12 @@ public:
     TBeforeOPCNewDataEvent OnBeforeNewOPCData;
     TNotifyEvent OnInternalTimer;
 
+    /// With Transparent the control shows what lies beneath it (its parent's drawing) as
+    /// its background, captured again after every move, resize or RepaintAll.
+    bool Transparent() const { return FTransparent; }
+    virtual void SetTransparent(bool Value);
+    void RepaintAll() override;
+
     /// A change of position or size repaints the background.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void Dispatch(TMessage& Message) override;
@@ -91,12 +98,17 @@ protected:
 
 private:
     void OPCItemNewData(TObject* Sender);
+    void RequestTransparentCapture();
+    void CaptureTransparency();
     void TimerTick();
     std::vector<std::uint8_t> renderEncoded(bool Jpeg, int Compression, bool Progressive);
     std::vector<std::uint8_t> lockedEncoded(bool Jpeg, int Compression, bool Progressive);
 
     std::recursive_mutex FDataCriticalSection;
     bool FPaintDCTransparent = false;
+    std::unique_ptr<TBitmap> FTransparentBitmap;
+    bool FTransparent = false;
+    bool FNeedsTransparentCapture = false;
     TiOPCItemManager FOPCItemManager;
     bool FOPCIncomingActive = false;
     std::unique_ptr<TTimer> FTimer;
