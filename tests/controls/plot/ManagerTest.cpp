@@ -345,3 +345,61 @@ TEST(PlotButton, AHeldAutoRepeatButtonClicksAfter500MsThenEvery50AndOnRelease)
 }
 
 } // namespace
+
+namespace {
+
+class RecordingLabel : public TTestLabel
+{
+public:
+    using TTestLabel::TTestLabel;
+    std::vector<std::string> log;
+
+protected:
+    void DoMouseLeft(const TiPlotMouseData& d) override { log.push_back("left " + std::to_string(d.XAxisPixels)); }
+    void DoMouseMove(const TiPlotMouseData&) override { log.push_back("move"); }
+    void DoMouseHint(const TiPlotMouseData&, TiHintData& h) override
+    {
+        h.Text = "changed";
+        log.push_back("hint");
+    }
+    void DoMouseUp(const TiPlotMouseData&) override { log.push_back("up"); }
+    bool DoMouseWheel(int delta, TShiftState, int, int) override
+    {
+        log.push_back("wheel " + std::to_string(delta));
+        return true;
+    }
+};
+
+TEST(PlotObjectManager, InputGoesToTheSelectedObjectsOnly)
+{
+    TTestPlotComponent plot(nullptr);
+    TiPlotMasterManager master(&plot);
+    const TNotifyEvent change = [&](TObject* s) { master.RouteChange(s); };
+    const TNotifyEvent insert = [&](TObject* s) { master.RouteInsert(s); };
+    const TNotifyEvent remove = [&](TObject* s) { master.RouteRemove(s); };
+    const TNotifyEvent rename = [&](TObject* s) { master.RouteRename(s); };
+    auto* selected = new RecordingLabel(&plot, change, insert, remove, rename);
+    auto* other = new RecordingLabel(&plot, change, insert, remove, rename);
+    selected->DoInsert();
+    other->DoInsert();
+    EXPECT_EQ(master.LabelManager()->Count(), 2);
+    master.SetXYAxesReverse(true);
+    selected->SetUserSelected(true);
+
+    TiPlotObjectManager& objects = *master.ObjectManager();
+    objects.MouseDownFocusObjects(mbLeft, {}, 3, 9, 0, 0, nullptr);
+    TiHintData hint;
+    hint.Text = "kept";
+    objects.MouseMoveFocusObjects(hint, {}, 4, 9, 0, 0, false);
+    objects.MouseUpFocusObjects(mbLeft, {}, 4, 9, 0, 0, false, nullptr);
+    objects.MouseMoveFocusObjects(hint, {}, 5, 9, 0, 0, false);
+    TPoint at{1, 1};
+    EXPECT_TRUE(objects.MouseWheelFocusObjects(-120, {}, at));
+    EXPECT_EQ(hint.Text, "kept"); // the objects work on a copy
+    EXPECT_EQ(selected->log, (std::vector<std::string>{"left 9", "move", "up", "hint", "wheel -120"}));
+    EXPECT_TRUE(other->log.empty());
+    objects.SetShiftState({ssCtrl});
+    EXPECT_TRUE(other->ShiftState().Contains(ssCtrl));
+}
+
+} // namespace
