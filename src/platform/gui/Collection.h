@@ -47,6 +47,18 @@ private:
     std::vector<std::unique_ptr<TCollectionItem>> items_;
 };
 
+/// A collection property whose owner makes and keeps its items (a plot's channels, for
+/// instance): a layout clears it, asks for each item, sets the item's properties and hands
+/// it back. Registered with ClassBuilder::collection like a TCollection.
+class TOwnedItemsReader : public TPersistent
+{
+public:
+    virtual void ClearItems() = 0;
+    virtual TPersistent* NewItem() = 0;
+    /// The item's properties are set: the owner takes it in.
+    virtual void ItemRead(TPersistent& Item) = 0;
+};
+
 namespace qx {
 
 /// A collection whose items are of class Item (constructible from the collection).

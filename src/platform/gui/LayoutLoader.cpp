@@ -140,18 +140,39 @@ private:
     {
         if (!p.isCollection)
             fail(p.line, "property " + p.name + " is a collection: give its items between < and >");
-        auto* collection = dynamic_cast<TCollection*>(info.object(target));
+        TPersistent* object = info.object(target);
+        if (auto* reader = dynamic_cast<TOwnedItemsReader*>(object)) {
+            fillOwnedItems(*reader, p);
+            return;
+        }
+        auto* collection = dynamic_cast<TCollection*>(object);
         if (!collection)
             fail(p.line, "property " + p.name + " has no collection");
         collection->Clear();
         for (const LayoutObject& item : p.items) {
             TCollectionItem* made = nullptr;
             guard(item.line, [&] { made = collection->Add(); });
-            for (const LayoutProperty& ip : item.properties)
-                setProperty(*made, ip);
-            if (!item.children.empty())
-                fail(item.children.front().line, "a collection item holds no objects");
+            fillItem(*made, item);
         }
+    }
+
+    void fillOwnedItems(TOwnedItemsReader& reader, const LayoutProperty& p)
+    {
+        guard(p.line, [&] { reader.ClearItems(); });
+        for (const LayoutObject& item : p.items) {
+            TPersistent* made = nullptr;
+            guard(item.line, [&] { made = reader.NewItem(); });
+            fillItem(*made, item);
+            guard(item.line, [&] { reader.ItemRead(*made); });
+        }
+    }
+
+    void fillItem(TPersistent& made, const LayoutObject& item)
+    {
+        for (const LayoutProperty& ip : item.properties)
+            setProperty(made, ip);
+        if (!item.children.empty())
+            fail(item.children.front().line, "a collection item holds no objects");
     }
 
     void resolveReferences()

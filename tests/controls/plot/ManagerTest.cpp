@@ -5,8 +5,12 @@
 #include "PlotTestObjects.h"
 
 #include "controls/plot/base/iPlotMasterManager.h"
+#include "platform/gui/Form.h"
+#include "platform/gui/LayoutLoader.h"
+#include "platform/gui/LayoutParser.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/PopupMenu.h"
+#include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/Timer.h"
 #include "platform/sync/Clock.h"
 
@@ -400,6 +404,68 @@ TEST(PlotObjectManager, InputGoesToTheSelectedObjectsOnly)
     EXPECT_TRUE(other->log.empty());
     objects.SetShiftState({ssCtrl});
     EXPECT_TRUE(other->ShiftState().Contains(ssCtrl));
+}
+
+} // namespace
+
+namespace {
+
+/// A window holding one plot's objects, read from a layout as the plots will be.
+class TTestPlotHost : public TForm
+{
+public:
+    explicit TTestPlotHost(TComponent* AOwner) : TForm(AOwner), master(this) {}
+    TiPlotMasterManager master;
+};
+
+void registerPlotHost()
+{
+    qx::registerClass<TTestPlotHost, TForm>("TTestPlotHost")
+        .collection("XAxes", [](TTestPlotHost& h) { return h.master.XAxisManager()->Items(); })
+        .collection("Channels", [](TTestPlotHost& h) { return h.master.ChannelManager()->Items(); });
+}
+
+TEST(PlotManagerItems, ALayoutCollectionMakesObjectsThatKeepTheirStoredNames)
+{
+    registerPlotHost();
+    TTestPlotHost host(nullptr);
+    host.master.AddChannel(); // replaced by what the layout holds
+    qx::loadLayoutText(host, R"(object host: TTestPlotHost
+  XAxes = <
+    item
+      Name = "Time"
+    end
+  >
+  Channels = <
+    item
+      Name = "Left"
+      Color = clLime
+    end
+    item
+      Name = "Right"
+      Visible = False
+    end
+  >
+end
+)", "Host.layout");
+    TiPlotChannelManager& channels = *host.master.ChannelManager();
+    ASSERT_EQ(channels.Count(), 2);
+    auto& left = static_cast<TTestChannel&>(*channels.GetItem(0));
+    auto& right = static_cast<TTestChannel&>(*channels.GetItem(1));
+    EXPECT_EQ(left.Name(), "Left");
+    EXPECT_EQ(left.Color(), clLime);
+    EXPECT_EQ(left.TitleText, ""); // named by the layout: no first references
+    EXPECT_EQ(left.XAxisName, "");
+    EXPECT_FALSE(right.Visible());
+    EXPECT_EQ(host.master.ObjectManager()->Count(), 3);
+    EXPECT_EQ(host.master.XAxisManager()->GetItem(0)->Name(), "Time");
+
+    // A bad item fails the load with its line and leaves no half-read object behind.
+    EXPECT_THROW(qx::loadLayoutText(host, "object host: TTestPlotHost\n  Channels = <\n    item\n      Layer = \"x\"\n    end\n  >\nend\n",
+                                    "Bad.layout"),
+                 qx::LayoutError);
+    EXPECT_EQ(channels.Count(), 0);
+    EXPECT_EQ(host.master.ObjectManager()->Count(), 1);
 }
 
 } // namespace

@@ -64,6 +64,27 @@ std::string firstName(const TiPlotObjectManagerCustom* manager)
 
 } // namespace
 
+// ---- TiPlotManagerItems ----
+
+void TiPlotManagerItems::ClearItems()
+{
+    FPending.reset();
+    FManager.Clear();
+}
+
+TPersistent* TiPlotManagerItems::NewItem()
+{
+    FPending.reset(FManager.CreateObject());
+    return FPending.get();
+}
+
+void TiPlotManagerItems::ItemRead(TPersistent& Item)
+{
+    if (&Item != FPending.get())
+        return;
+    FPending.release()->DoInsert();
+}
+
 // ---- TiPlotObjectManagerCustom ----
 
 TiPlotObjectManagerCustom::TiPlotObjectManagerCustom(TWinControl* AOwner, TNotifyEvent AOnChange,

@@ -6,8 +6,10 @@
 // kind as soon as their classes are registered.
 
 #include "controls/plot/base/iPlotObjects.h"
+#include "platform/gui/Collection.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,25 @@ TiPlotObject* createPlotObject(const std::string& ClassName, TObject* AOwner, TN
 /// Whether the object is an instance of the registered class ClassName or a descendant.
 bool isPlotObjectOf(const TObject& Object, const std::string& ClassName);
 } // namespace qx::plot
+
+class TiPlotObjectManagerCustom;
+
+/// A manager's objects as a layout collection: reading clears the manager, makes each
+/// object with CreateObject, sets its stored properties and then announces it (DoInsert),
+/// so objects keep their stored names.
+class TiPlotManagerItems : public TOwnedItemsReader
+{
+public:
+    explicit TiPlotManagerItems(TiPlotObjectManagerCustom& Manager) : FManager(Manager) {}
+    void ClearItems() override;
+    TPersistent* NewItem() override;
+    void ItemRead(TPersistent& Item) override;
+
+private:
+    TiPlotObjectManagerCustom& FManager;
+    /// The object being read, freed unless it is read to the end.
+    std::unique_ptr<TiPlotObject> FPending;
+};
 
 class TiPlotObjectManagerCustom : public TObject
 {
@@ -61,6 +82,8 @@ public:
     TiPlotObject* GetObjectByName(const std::string& Value) const;
     int GetIndexByName(const std::string& Value) const;
     bool DoWriteToStream() const { return Count() > 0; }
+    /// The collection a layout reads the objects from (ReadFromStream).
+    TiPlotManagerItems* Items() { return &FItems; }
 
     TNotifyEvent OnChange, OnInsert, OnRemove, OnRename;
 
@@ -69,6 +92,7 @@ protected:
 
 private:
     TWinControl* FOwner;
+    TiPlotManagerItems FItems{*this};
 };
 
 /// A manager that owns its objects: freeing it (or Clear) frees them.
