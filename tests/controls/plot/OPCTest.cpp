@@ -9,6 +9,7 @@
 #include "controls/plot/opc/iOPCExplorer.h"
 #include "controls/plot/opc/iOPCManager.h"
 #include "platform/gui/ImageList.h"
+#include "platform/gui/LayoutLoader.h"
 #include "platform/gui/TreeView.h"
 
 #include <QImage>
@@ -240,6 +241,66 @@ TEST_F(OPCFakeTest, TheExplorerListsTheLibrarysServerConnections)
     EXPECT_EQ(servers->Item(1)->ImageIndex(), 2);
     EXPECT_EQ(form.TreeView->TopItem(1)->Count(), 0);
     EXPECT_EQ(form.ImageList->Count(), 3);
+}
+
+} // namespace
+
+namespace {
+
+constexpr const char* kOPCLayout = R"(object form: TForm
+  object plot: TTestVCLComponent
+    OPCItems = <
+      item
+        PropertyName = "Level"
+        ServerName = "Fake.Server"
+        ItemName = "Tank.Level"
+        UpdateRate = 250
+      end
+    >
+  end
+  object manager: TiOPCManager
+    Groups = <
+      item
+        Name = "Pumps"
+        ComputerName = "Local"
+        OPCServerName = "Fake.Server"
+        UpdateRate = 100
+      end
+      item
+        Name = "Tanks"
+        UpdateRate = 2000
+      end
+    >
+  end
+end
+)";
+
+TEST(OPCLayout, ItemsAndGroupsAreReadFromALayoutAndConnectOnlyWithALibrary)
+{
+    for (bool withLibrary : {false, true}) {
+        std::unique_ptr<FakeOPCLibrary> library;
+        if (withLibrary)
+            library = std::make_unique<FakeOPCLibrary>();
+        TForm form(nullptr);
+        qx::loadLayoutText(form, kOPCLayout, "OPC.layout");
+        auto* plot = dynamic_cast<TTestVCLComponent*>(form.FindComponent("plot"));
+        auto* manager = dynamic_cast<TiOPCManager*>(form.FindComponent("manager"));
+        ASSERT_TRUE(plot && manager);
+        ASSERT_EQ(plot->OPCItemCount(), 1);
+        EXPECT_EQ(plot->GetOPCItemUpdateRate(0), 250);
+        ASSERT_EQ(manager->GroupCount(), 2);
+        EXPECT_EQ(manager->Group(1).Name(), "Tanks");
+        EXPECT_EQ(manager->Group(1).UpdateRate(), 2000);
+        if (withLibrary) {
+            // The item was loaded: with AutoConnect it registered itself.
+            EXPECT_NE(plot->OPCItems().Item(0).SignalHandle(), 0);
+            EXPECT_EQ(library->signalTable.begin()->second.rate, 250);
+            EXPECT_EQ(library->groups.size(), 2u);
+        } else {
+            EXPECT_EQ(plot->OPCItems().Item(0).SignalHandle(), 0);
+            EXPECT_EQ(manager->Group(0).DLLGroupHandle(), 0);
+        }
+    }
 }
 
 } // namespace

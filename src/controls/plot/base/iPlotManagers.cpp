@@ -64,33 +64,14 @@ std::string firstName(const TiPlotObjectManagerCustom* manager)
 
 } // namespace
 
-// ---- TiPlotManagerItems ----
-
-void TiPlotManagerItems::ClearItems()
-{
-    FPending.reset();
-    FManager.Clear();
-}
-
-TPersistent* TiPlotManagerItems::NewItem()
-{
-    FPending.reset(FManager.CreateObject());
-    return FPending.get();
-}
-
-void TiPlotManagerItems::ItemRead(TPersistent& Item)
-{
-    if (&Item != FPending.get())
-        return;
-    FPending.release()->DoInsert();
-}
-
 // ---- TiPlotObjectManagerCustom ----
 
 TiPlotObjectManagerCustom::TiPlotObjectManagerCustom(TWinControl* AOwner, TNotifyEvent AOnChange,
                                                      TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
                                                      TNotifyEvent AOnRename)
-    : FOwner(AOwner)
+    : FOwner(AOwner),
+      FItems([this] { Clear(); }, [this] { return std::unique_ptr<TiPlotObject>(CreateObject()); },
+             [](std::unique_ptr<TiPlotObject> object) { object.release()->DoInsert(); })
 {
     if (!AOwner)
         throw EiPlotError("Owner must be Assigned");

@@ -6,7 +6,7 @@
 // kind as soon as their classes are registered.
 
 #include "controls/plot/base/iPlotObjects.h"
-#include "platform/gui/Collection.h"
+#include "controls/plot/base/iItemReader.h"
 
 #include <functional>
 #include <memory>
@@ -30,24 +30,10 @@ TiPlotObject* createPlotObject(const std::string& ClassName, TObject* AOwner, TN
 bool isPlotObjectOf(const TObject& Object, const std::string& ClassName);
 } // namespace qx::plot
 
-class TiPlotObjectManagerCustom;
-
 /// A manager's objects as a layout collection: reading clears the manager, makes each
 /// object with CreateObject, sets its stored properties and then announces it (DoInsert),
 /// so objects keep their stored names.
-class TiPlotManagerItems : public TOwnedItemsReader
-{
-public:
-    explicit TiPlotManagerItems(TiPlotObjectManagerCustom& Manager) : FManager(Manager) {}
-    void ClearItems() override;
-    TPersistent* NewItem() override;
-    void ItemRead(TPersistent& Item) override;
-
-private:
-    TiPlotObjectManagerCustom& FManager;
-    /// The object being read, freed unless it is read to the end.
-    std::unique_ptr<TiPlotObject> FPending;
-};
+using TiPlotManagerItems = TiItemReader<TiPlotObject>;
 
 class TiPlotObjectManagerCustom : public TObject
 {
@@ -92,7 +78,7 @@ protected:
 
 private:
     TWinControl* FOwner;
-    TiPlotManagerItems FItems{*this};
+    TiPlotManagerItems FItems;
 };
 
 /// A manager that owns its objects: freeing it (or Clear) frees them.

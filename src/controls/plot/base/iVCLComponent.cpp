@@ -313,6 +313,7 @@ void registerVCLComponentClasses()
         registerPlotComponentClasses();
         registerOPCItemClasses();
         registerClass<TiVCLComponent, TiComponent>("TiVCLComponent")
+            .collection("OPCItems", [](TiVCLComponent& c) { return c.OPCItems().Items(); })
             .event("OnNewOPCData", &TiVCLComponent::OnNewOPCData)
             .event("OnBeforeNewOPCData", &TiVCLComponent::OnBeforeNewOPCData);
     });

@@ -226,6 +226,16 @@ void TiOPCItem::handleNewData()
 
 // ---- TiOPCItemManager ----
 
+TiOPCItemManager::TiOPCItemManager()
+    : FItems([this] { Clear(); }, [this] { return std::make_unique<TiOPCItem>(this); },
+             [this](std::unique_ptr<TiOPCItem> item) {
+                 TiOPCItem* loaded = item.get();
+                 Append(std::move(item));
+                 loaded->Loaded();
+             })
+{
+}
+
 TiOPCItemManager::~TiOPCItemManager() { Clear(); }
 
 TiOPCItem& TiOPCItemManager::Item(int Index) const

@@ -5,8 +5,10 @@
 
 #include "controls/plot/base/iComponent.h"
 #include "controls/plot/opc/iOPCLibrary.h"
+#include "controls/plot/base/iItemReader.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -87,10 +89,13 @@ private:
     std::string FSinkError;
 };
 
+/// The items as a layout collection ("OPCItems"): each item read is appended, then loaded.
+using TiOPCItemList = TiItemReader<TiOPCItem>;
+
 class TiOPCItemManager
 {
 public:
-    TiOPCItemManager() = default;
+    TiOPCItemManager();
     ~TiOPCItemManager();
     TiOPCItemManager(const TiOPCItemManager&) = delete;
     TiOPCItemManager& operator=(const TiOPCItemManager&) = delete;
@@ -103,6 +108,9 @@ public:
     int FindIndex(const TiOPCItem* Item) const;
     bool IsDesigning() const;
     bool DoWriteToStream() const { return Count() > 0; }
+    TiOPCItemList* Items() { return &FItems; }
+    /// Appends an item read elsewhere; the manager owns it.
+    void Append(std::unique_ptr<TiOPCItem> Item) { FList.push_back(Item.release()); }
 
     /// The control the items belong to.
     TComponent* Owner() const { return FOwner; }
@@ -115,6 +123,7 @@ public:
 private:
     std::vector<TiOPCItem*> FList;
     TComponent* FOwner = nullptr;
+    TiOPCItemList FItems;
 };
 
 namespace qx {

@@ -17,7 +17,12 @@ void TiOPCGroupObject::SetUpdateRate(int Value)
     iOPC::GroupSetUpdateRate(FDLLGroupHandle, Value);
 }
 
-TiOPCManager::TiOPCManager(TComponent* AOwner) : TCustomControl(AOwner)
+TiOPCManager::TiOPCManager(TComponent* AOwner)
+    : TCustomControl(AOwner),
+      FGroups([this] { GroupClear(); }, [] { return std::make_unique<TiOPCGroupStream>(); },
+              [this](std::unique_ptr<TiOPCGroupStream> g) {
+                  GroupAdd(g->Name, g->ComputerName, g->UpdateRate, g->OPCServerName);
+              })
 {
     FFirstInstance = iOPC::ManagerCreated() != 0;
     SetControlStyle({csCaptureMouse, csClickEvents, csDoubleClicks, csReplicatable});
@@ -140,7 +145,17 @@ void registerOPCManagerClasses()
     static std::once_flag once;
     std::call_once(once, [] {
         registerStandardClasses();
+        registerClass<TiOPCGroupStream>("TiOPCGroupStream")
+            .property("Name", [](const TiOPCGroupStream& g) { return g.Name; },
+                      [](TiOPCGroupStream& g, const std::string& v) { g.Name = v; })
+            .property("ComputerName", [](const TiOPCGroupStream& g) { return g.ComputerName; },
+                      [](TiOPCGroupStream& g, const std::string& v) { g.ComputerName = v; })
+            .property("OPCServerName", [](const TiOPCGroupStream& g) { return g.OPCServerName; },
+                      [](TiOPCGroupStream& g, const std::string& v) { g.OPCServerName = v; })
+            .property("UpdateRate", [](const TiOPCGroupStream& g) { return g.UpdateRate; },
+                      [](TiOPCGroupStream& g, int v) { g.UpdateRate = v; });
         registerClass<TiOPCManager, TCustomControl>("TiOPCManager")
+            .collection("Groups", &TiOPCManager::Groups)
             .event("OnBeforeGroupUpdate", &TiOPCManager::OnBeforeGroupUpdate)
             .event("OnAfterGroupUpdate", &TiOPCManager::OnAfterGroupUpdate);
         registerOPCExplorerClasses();

@@ -5,6 +5,7 @@
 // registered.
 
 #include "controls/plot/opc/iOPCLibrary.h"
+#include "controls/plot/base/iItemReader.h"
 #include "platform/gui/Control.h"
 
 #include <functional>
@@ -41,6 +42,17 @@ private:
     int FDLLGroupHandle = 0;
 };
 
+/// A group as a layout stores it: its four values, handed to GroupAdd once read.
+class TiOPCGroupStream : public TPersistent
+{
+public:
+    std::string Name, ComputerName, OPCServerName;
+    int UpdateRate = 0;
+};
+
+/// The groups as a layout collection ("Groups"): each group read is added with GroupAdd.
+using TiOPCGroupList = TiItemReader<TiOPCGroupStream>;
+
 class TiOPCManager : public TCustomControl, public IOPCGroupSink
 {
 public:
@@ -61,6 +73,7 @@ public:
     /// Shows the process-wide explorer window, made when there is none.
     void ExplorerShow();
     bool FirstInstance() const { return FFirstInstance; }
+    TiOPCGroupList* Groups() { return &FGroups; }
 
     void BeforeGroupUpdate(int GroupHandle) override;
     void AfterGroupUpdate(int GroupHandle) override;
@@ -81,6 +94,7 @@ private:
     bool FFirstInstance = false;
     std::vector<std::unique_ptr<TiOPCGroupObject>> FGroupList;
     std::string FSinkError;
+    TiOPCGroupList FGroups;
 };
 
 namespace qx {
