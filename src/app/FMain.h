@@ -11,6 +11,7 @@
 #include "platform/net/ClientSocket.h"
 #include "app/lock/LockDialogHost.h"
 #include "editors/UnitShowHost.h"
+#include "editors/eq/EqEditorHost.h"
 #include "model/ExchangeHost.h"
 #include "model/ControlNames.h"
 #include "model/ExchangeState.h"
@@ -35,6 +36,7 @@ class TJvHidDeviceController;
 namespace qx {
 class Clock;
 class LinkRouter;
+class PeqEditor;
 class ProcessorHidPort;
 class ReplyDispatcher;
 namespace hid {
@@ -62,7 +64,8 @@ class TfmMain : public TForm,
                 public qx::LockDialogHost,
                 public qx::ConnectionHost,
                 public qx::ConnectionView,
-                public qx::UnitShowHost
+                public qx::UnitShowHost,
+                public qx::EqEditorHost
 {
 public:
     static constexpr int kPlotCount = 14;
@@ -224,6 +227,38 @@ public:
     void SetDspText(std::string_view text) override;
     void SetDspLabelStyle(qx::DspLabelStyle style) override;
 
+    // --- Equaliser and crossover editors (editors/eq) ---------------------
+    // Handlers bound by the layout; each serves every channel's control of
+    // its kind and does its work in qx::PeqEditor.
+    void peqPeqInAChange(TObject* Sender);
+    void peqPeqInAEditMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void peqPeqInAPeqTypeMouseWheel(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos,
+                                    bool& Handled);
+    void rzbEq1InAClick(TObject* Sender);
+    void isEqFreqInAChange(TObject* Sender);
+    void isEqBwInAChange(TObject* Sender);
+    void isEqGainInAChange(TObject* Sender);
+    void tmEqCurveTimer(TObject* Sender);
+    void cvdEqFreqInAExit(TObject* Sender);
+    void cvdEqFreqInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdEqBwInAExit(TObject* Sender);
+    void cvdEqBwInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdEqGainInAExit(TObject* Sender);
+    void cvdEqGainInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdEqParamInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void vrbEqBypassInAClick(TObject* Sender);
+    // One band's values on the channel's faders and value boxes.
+    void ShowPeqValues(int channel, bool enable, double q, double gainDb, double frequencyHz);
+    void FocusPeqKeyBox(int channel);
+    void UpdatePeqSections(TObject* graph);
+    void RebuildPeqCurves();
+    void ResetPeq(int channel);
+    // qx::EqEditorHost.
+    LUnitControl& Unit() override { return *UnitControl; }
+    int DraggedHandle() const override { return SelectedBand; }
+    qx::PeqEditor& PeqEdit();
+    // --- end of the equaliser and crossover editors ------------------------
+
     // The connection state: connecting, connected, online, acknowledgement
     // step, transfer kind, preset slots (held by the reply exchanges).
     const qx::ExchangeState& Exchange() const;
@@ -252,6 +287,7 @@ public:
     int ShownCompOutput = 0;
     int ShownGateInput = 0;
     int ShownLimitOutput = 0;
+    // The band or cut-off handle dragged on a response graph, -1 for none.
     int SelectedBand = 0;
     int HoverBand = 0;
     int ExtraHeight = 0;
@@ -264,6 +300,7 @@ public:
     std::vector<std::string> PresetFirBlocks;
     std::vector<std::uint8_t> UnitFileBlocks;
     qx::OverlayMasks OverlayRefreshMasks{};
+    std::unique_ptr<qx::PeqEditor> PeqEditing;
 
 private:
     TControl* control(std::string_view name) const;
@@ -293,4 +330,6 @@ void setMainWindowHidBackend(hid::Backend* backend);
 void setMainWindowLinkClock(Clock* clock);
 // Registers the main window with the property registry (its handlers).
 void registerMainWindow();
+// The equaliser and crossover editors' handlers, part of registerMainWindow.
+void registerEqHandlers();
 } // namespace qx
