@@ -11,6 +11,7 @@
 #include "model/LUnitControl.h"
 #include "model/ReplyDispatcher.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
+#include "editors/eq/CrossoverEditor.h"
 #include "editors/eq/PeqEditor.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/MenuItem.h"

@@ -18,6 +18,7 @@
 #include "model/FirImage.h"
 #include "model/UnitHost.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/UpDown.h"
 
 #include <array>
 #include <cstdint>
@@ -37,6 +38,7 @@ namespace qx {
 class Clock;
 class LinkRouter;
 class PeqEditor;
+class CrossoverEditor;
 class ProcessorHidPort;
 class ReplyDispatcher;
 namespace hid {
@@ -253,10 +255,34 @@ public:
     void UpdatePeqSections(TObject* graph);
     void RebuildPeqCurves();
     void ResetPeq(int channel);
+    void isLowCutFreqInAChange(TObject* Sender);
+    void isHighCutFreqInAChange(TObject* Sender);
+    void rzcLowCutSlopInAChange(TObject* Sender);
+    void rzcHighCutSlopInAChange(TObject* Sender);
+    void rzcLowCutSlopInAMouseWheel(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos,
+                                    bool& Handled);
+    void rzcHighCutSlopInAMouseWheel(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos,
+                                     bool& Handled);
+    void rzbLowCutBypassInAClick(TObject* Sender);
+    void rzbHighCutBypassInAClick(TObject* Sender);
+    void cvdLowCutFreqInAExit(TObject* Sender);
+    void cvdLowCutFreqInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdHighCutFreqInAExit(TObject* Sender);
+    void cvdHighCutFreqInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void udLowCutBwOut1ChangingEx(TObject* Sender, bool& AllowChange, std::int16_t NewValue,
+                                  TUpDownDirection Direction);
+    void udHighCutBwOut1ChangingEx(TObject* Sender, bool& AllowChange, std::int16_t NewValue,
+                                   TUpDownDirection Direction);
+    void tmHpLpCurveTimer(TObject* Sender);
+    // Side 1 high-pass, 0 low-pass; the base section is always 31.
+    void ComputeCrossoverCurve(int side, int slopeRow, double frequencyHz, int baseSection, int channel);
+    void UpdateHighPassSection(TObject* graph);
+    void UpdateLowPassSection(TObject* graph);
     // qx::EqEditorHost.
     LUnitControl& Unit() override { return *UnitControl; }
     int DraggedHandle() const override { return SelectedBand; }
     qx::PeqEditor& PeqEdit();
+    qx::CrossoverEditor& CrossoverEdit();
     // --- end of the equaliser and crossover editors ------------------------
 
     // The connection state: connecting, connected, online, acknowledgement
@@ -301,6 +327,7 @@ public:
     std::vector<std::uint8_t> UnitFileBlocks;
     qx::OverlayMasks OverlayRefreshMasks{};
     std::unique_ptr<qx::PeqEditor> PeqEditing;
+    std::unique_ptr<qx::CrossoverEditor> CrossoverEditing;
 
 private:
     TControl* control(std::string_view name) const;

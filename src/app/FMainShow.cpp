@@ -15,6 +15,10 @@ void TfmMain::LoadUnitToForm()
     qx::showUnitState(*this, *this, *UnitControl);
     for (int c = 0; c < qx::kChannelCount; ++c)
         UpdatePeqSections(control("fftDraw" + qx::channelSuffix(c)));
+    for (int c = qx::kInputCount; c < qx::kChannelCount; ++c) {
+        UpdateHighPassSection(control("fftDraw" + qx::channelSuffix(c)));
+        UpdateLowPassSection(control("fftDraw" + qx::channelSuffix(c)));
+    }
     RebuildPeqCurves();
 }
 

@@ -681,6 +681,49 @@ def eq_editors(root):
 # --- end of the equaliser editors ------------------------------------------
 
 
+# --- the crossover editors -------------------------------------------------
+# Handlers of every channel's cut-off faders, value boxes, slope lists and
+# bypass buttons; the outputs' hidden Q displays and up-downs; input A's
+# cut-off controls below the visible area of its filter box, those of
+# inputs B-D hidden; the deferral timer of the crossover curves.
+
+CUT_SIDES = [("LowCut", 0), ("HighCut", 1)]
+
+
+def crossover_editors(root):
+    for s in CHANNELS:
+        i = tag_of(s)
+        out = s.startswith("Out")
+        filt = find(root, "rzgFilter" + s)
+        for side, k in CUT_SIDES:
+            if not out:
+                y = 262 + 68 * k
+                hidden = {} if s == "InA" else {"Visible": False}
+                filt.add(fader("is%sFreq%s" % (side, s), 180, y, 90, 18, 0, 300, 300 * k)).props.update(hidden)
+                filt.add(edit("cvd%sFreq%s" % (side, s), 180, y + 19, 90,
+                              "19.7Hz" if k == 0 else "20.16KHz")).props.update(hidden)
+                filt.add(combo("rzc%sSlop%s" % (side, s), 180, y + 45, 90, SLOPES, 19)).props.update(hidden)
+            else:
+                filt.add(edit("cvd%sBw%s" % (side, s), 80, 2 + 68 * k, 40, "0.71")).props.update(Visible=False)
+                filt.add(Obj("ud%sBw%s" % (side, s), "TUpDown", Left=120, Top=2 + 68 * k, Width=18, Height=22,
+                             Min=0, Max=36, Position=10, Tag=i, Visible=False,
+                             OnChangingEx="=ud%sBwOut1ChangingEx" % side))
+            find(filt, "is%sFreq%s" % (side, s)).props.update(Tag=i, PageSize=15, OnChange="=is%sFreqInAChange" % side)
+            box_ = find(filt, "cvd%sFreq%s" % (side, s))
+            if out or s == "InA":
+                box_.props.update(ReadOnly=False, OnExit="=cvd%sFreqInAExit" % side,
+                                  OnKeyDown="=cvd%sFreqInAKeyDown" % side)
+            find(filt, "rzc%sSlop%s" % (side, s)).props.update(
+                Tag=i, OnChange="=rzc%sSlopInAChange" % side, OnMouseWheel="=rzc%sSlopInAMouseWheel" % side)
+            find(filt, "rzb%sBypass%s" % (side, s)).props.update(OnClick="=rzb%sBypassInAClick" % side)
+        if out:
+            for name in ("rzcMode", "rzcFirType", "rzcFirWin", "rzcFirTaps"):
+                find(root, name + s).props.update(OnMouseWheel="=rzcHighCutSlopInAMouseWheel")
+    root.add(Obj("tmHpLpCurve", "TTimer", Enabled=False, Interval=1, OnTimer="=tmHpLpCurveTimer"))
+
+# --- end of the crossover editors ------------------------------------------
+
+
 def form():
     f = Obj("fmMain", "TfmMain", Left=0, Top=0, Width=1125, Height=727, Caption="K-ARX QX-73B DSP Processor Editor",
             Color="=$00202020", BorderStyle="=bsSizeable", Position="=poScreenCenter",
@@ -704,6 +747,7 @@ def form():
     pages(main)
     f.add(preset_bar())
     eq_editors(f)
+    crossover_editors(f)
     return f
 
 

@@ -286,18 +286,21 @@ void PeqEditor::CommitBox(TObject* sender, BandFader kind)
     auto* box = dynamic_cast<TCurvyEdit*>(sender);
     if (!box)
         return;
-    auto* fader = partner<TAdvTrackBar>(window_, faderPrefix(kind), box->Tag());
-    if (!fader)
-        return;
-    std::optional<int> index = entryOf(kind, box->Text());
-    box->SetText("");
-    if (index && *index == fader->Position())
+    if (auto* fader = partner<TAdvTrackBar>(window_, faderPrefix(kind), box->Tag()))
+        commitTypedValue(*box, *fader, kind);
+}
+
+void commitTypedValue(TCurvyEdit& box, TAdvTrackBar& fader, BandFader kind)
+{
+    std::optional<int> index = entryOf(kind, box.Text());
+    box.SetText("");
+    if (index && *index == fader.Position())
         index.reset();
     if (index)
-        fader->SetPosition(*index);
-    box->SetText(boxTextOf(kind, fader->Position()));
+        fader.SetPosition(*index);
+    box.SetText(boxTextOf(kind, fader.Position()));
     if (!index)
-        box->CaretToEnd();
+        box.CaretToEnd();
 }
 
 void PeqEditor::KeyStep(TObject* sender, std::uint16_t key)

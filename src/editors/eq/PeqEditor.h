@@ -10,7 +10,9 @@
 
 #include <cstdint>
 
+class TAdvTrackBar;
 class TComponent;
+class TCurvyEdit;
 class TObject;
 
 namespace qx {
@@ -24,6 +26,11 @@ enum class BandFader
     Q,
     Gain
 };
+
+// The value-box commit: a valid entry that differs from the fader's
+// position becomes its position (the fader's change handler runs inside);
+// then the box shows the fader's value, the caret behind a refused entry.
+void commitTypedValue(TCurvyEdit& box, TAdvTrackBar& fader, BandFader kind);
 
 class PeqEditor
 {
