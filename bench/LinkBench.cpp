@@ -10,6 +10,11 @@
 //    ratio_without_show compares the rest with the floor.
 //  - GainEdit: the gain fader moved and the gain sent through the send router,
 //    until the frame has arrived at the far end of the socket.
+//  - BandEdit: a gain typed into Out1's band value box and Enter, through the
+//    band fader, the 1 ms curve timer, the band grid, the band's section, the
+//    sum and the redraw of the visible graph, to the frame at the far end of
+//    the socket. Beside it the bare recompute of that band's section
+//    (section_ms).
 
 #include <benchmark/benchmark.h>
 
@@ -23,7 +28,14 @@
 #include "app/FMain.h"
 #include "codec/CmMcs.h"
 #include "codec/LCmd.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
 #include "controls/skinned/AdvTrackBar.h"
+#include "controls/skinned/CurvyControls.h"
+#include "editors/eq/EqEditorHost.h"
+#include "editors/eq/PeqEditor.h"
+#include "platform/gui/Timer.h"
+#include "response/Plot.h"
+#include "response/TMyPEQType8.h"
 #include "model/ExchangeCodes.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Component.h"
@@ -121,6 +133,16 @@ void BM_StateLoad(benchmark::State& state)
 
 BENCHMARK(BM_StateLoad)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// Connects and loads the state; the load ends with a keep-alive, whose
+// answer frees the link.
+void connectIdle(EditorLink& link)
+{
+    link.Connect();
+    runUntil([&] { return link.StateLoaded(); });
+    const int loadReplies = link.RepliesHandled();
+    runUntil([&] { return link.RepliesHandled() > loadReplies; });
+}
+
 // The gain fader of input A, moved between two positions; no change handler
 // is bound to it yet, so the edit goes on as that handler will send it: the
 // unit model's gain setter through the send router.
@@ -128,11 +150,7 @@ void BM_GainEdit(benchmark::State& state)
 {
     TapPeer peer;
     EditorLink link(*fmMain, peer.Port());
-    link.Connect();
-    runUntil([&] { return link.StateLoaded(); });
-    // The load ends with a keep-alive; its answer frees the link.
-    const int loadReplies = link.RepliesHandled();
-    runUntil([&] { return link.RepliesHandled() > loadReplies; });
+    connectIdle(link);
     auto* fader = findComponent<TAdvTrackBar>(*fmMain, "isGainInA");
     if (!fader) {
         state.SkipWithError("the main window has no gain fader isGainInA");
@@ -156,6 +174,79 @@ void BM_GainEdit(benchmark::State& state)
 }
 
 BENCHMARK(BM_GainEdit)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// The main window's controls and plots with the bench's TCP link: the band
+// editor's model and commands go through the link to the tap.
+class LinkedEqHost : public EqEditorHost
+{
+public:
+    LinkedEqHost(TfmMain& window, EditorLink& link) : window_(window), link_(link) {}
+    bool IsBusy() const override { return window_.IsBusy(); }
+    void SetBusy(bool busy) override { window_.SetBusy(busy); }
+    LUnitControl& Unit() override { return link_.Unit(); }
+    std::uint8_t GetDeviceId() const override { return link_.GetDeviceId(); }
+    void SendCommand(const LCmd& command, bool urgent) override { link_.SendCommand(command, urgent); }
+    Plot* ChannelPlot(int channel) override { return window_.ChannelPlot(channel); }
+    int DraggedHandle() const override { return -1; }
+
+private:
+    TfmMain& window_;
+    EditorLink& link_;
+};
+
+void BM_BandEdit(benchmark::State& state)
+{
+    TapPeer peer;
+    EditorLink link(*fmMain, peer.Port());
+    connectIdle(link);
+    auto* box = findComponent<TCurvyEdit>(*fmMain, "cvdEqGainOut1");
+    auto* fader = findComponent<TAdvTrackBar>(*fmMain, "isEqGainOut1");
+    auto* grid = findComponent<TMyPEQType8>(*fmMain, "peqPeqOut1");
+    auto* timer = findComponent<TTimer>(*fmMain, "tmEqCurve");
+    auto* button = findComponent<TRzBmpButton>(*fmMain, "rzbEq1Out1");
+    if (!box || !fader || !grid || !timer || !button) {
+        state.SkipWithError("the main window lacks Out1's band controls");
+        return;
+    }
+    fmMain->Show();
+    fmMain->rzbMenuInAClick(findComponent<TComponent>(*fmMain, "rzbMenuOut1"));
+    // The window's band handlers, bound to an editor that sends through the link.
+    LinkedEqHost host(*fmMain, link);
+    PeqEditor editor(*fmMain, host);
+    const auto gridChange = grid->OnChange;
+    const auto faderChange = fader->OnChange;
+    const auto curveTimer = timer->OnTimer;
+    grid->OnChange = [&](TObject* s) { editor.GridChange(s); };
+    fader->OnChange = [&](TObject* s) { editor.FaderChange(s, BandFader::Gain); };
+    timer->OnTimer = [&](TObject*) { editor.CurveTimer(); };
+    editor.BandButtonClick(button);
+    double sectionSeconds = 0.0;
+    bool up = true;
+    for (auto _ : state) {
+        const int replies = link.RepliesHandled();
+        const int frames = peer.Frames();
+        box->SetText(up ? "+3.0" : "+2.9");
+        const auto start = Clock::now();
+        editor.CommitBox(box, BandFader::Gain);
+        while (peer.Frames() == frames)
+            Application->ProcessMessages();
+        state.SetIterationTime(std::chrono::duration<double>(peer.LastArrival() - start).count());
+        const auto bare = Clock::now();
+        PlotSection section;
+        section.SetPeq(up ? 3.0 : 2.9, grid->GetFreqValue(0), grid->GetQValue(0), 1);
+        benchmark::DoNotOptimize(section.curve()[0]);
+        sectionSeconds += secondsSince(bare);
+        runUntil([&] { return link.RepliesHandled() > replies; });
+        up = !up;
+    }
+    state.counters["section_ms"] = 1000.0 * sectionSeconds / static_cast<double>(state.iterations());
+    grid->OnChange = gridChange;
+    fader->OnChange = faderChange;
+    timer->OnTimer = curveTimer;
+    link.Disconnect();
+}
+
+BENCHMARK(BM_BandEdit)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace qx::bench

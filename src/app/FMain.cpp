@@ -11,6 +11,8 @@
 #include "model/LUnitControl.h"
 #include "model/ReplyDispatcher.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
+#include "editors/eq/CrossoverEditor.h"
+#include "editors/eq/PeqEditor.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/PropertyRegistry.h"
@@ -305,4 +307,5 @@ void qx::registerMainWindow()
         .method("tmLinkBrokenTimer", &TfmMain::tmLinkBrokenTimer)
         .method("tmComScanTimer", &TfmMain::tmComScanTimer)
         .method("NetworkSetupClick", &TfmMain::NetworkSetupClick);
+    registerEqHandlers();
 }

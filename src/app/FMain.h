@@ -11,12 +11,14 @@
 #include "platform/net/ClientSocket.h"
 #include "app/lock/LockDialogHost.h"
 #include "editors/UnitShowHost.h"
+#include "editors/eq/EqEditorHost.h"
 #include "model/ExchangeHost.h"
 #include "model/ControlNames.h"
 #include "model/ExchangeState.h"
 #include "model/FirImage.h"
 #include "model/UnitHost.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/UpDown.h"
 
 #include <array>
 #include <cstdint>
@@ -35,6 +37,8 @@ class TJvHidDeviceController;
 namespace qx {
 class Clock;
 class LinkRouter;
+class PeqEditor;
+class CrossoverEditor;
 class ProcessorHidPort;
 class ReplyDispatcher;
 namespace hid {
@@ -62,7 +66,8 @@ class TfmMain : public TForm,
                 public qx::LockDialogHost,
                 public qx::ConnectionHost,
                 public qx::ConnectionView,
-                public qx::UnitShowHost
+                public qx::UnitShowHost,
+                public qx::EqEditorHost
 {
 public:
     static constexpr int kPlotCount = 14;
@@ -224,6 +229,62 @@ public:
     void SetDspText(std::string_view text) override;
     void SetDspLabelStyle(qx::DspLabelStyle style) override;
 
+    // --- Equaliser and crossover editors (editors/eq) ---------------------
+    // Handlers bound by the layout; each serves every channel's control of
+    // its kind and does its work in qx::PeqEditor.
+    void peqPeqInAChange(TObject* Sender);
+    void peqPeqInAEditMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void peqPeqInAPeqTypeMouseWheel(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos,
+                                    bool& Handled);
+    void rzbEq1InAClick(TObject* Sender);
+    void isEqFreqInAChange(TObject* Sender);
+    void isEqBwInAChange(TObject* Sender);
+    void isEqGainInAChange(TObject* Sender);
+    void tmEqCurveTimer(TObject* Sender);
+    void cvdEqFreqInAExit(TObject* Sender);
+    void cvdEqFreqInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdEqBwInAExit(TObject* Sender);
+    void cvdEqBwInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdEqGainInAExit(TObject* Sender);
+    void cvdEqGainInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdEqParamInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void vrbEqBypassInAClick(TObject* Sender);
+    // One band's values on the channel's faders and value boxes.
+    void ShowPeqValues(int channel, bool enable, double q, double gainDb, double frequencyHz);
+    void FocusPeqKeyBox(int channel);
+    void UpdatePeqSections(TObject* graph);
+    void RebuildPeqCurves();
+    void ResetPeq(int channel);
+    void isLowCutFreqInAChange(TObject* Sender);
+    void isHighCutFreqInAChange(TObject* Sender);
+    void rzcLowCutSlopInAChange(TObject* Sender);
+    void rzcHighCutSlopInAChange(TObject* Sender);
+    void rzcLowCutSlopInAMouseWheel(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos,
+                                    bool& Handled);
+    void rzcHighCutSlopInAMouseWheel(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos,
+                                     bool& Handled);
+    void rzbLowCutBypassInAClick(TObject* Sender);
+    void rzbHighCutBypassInAClick(TObject* Sender);
+    void cvdLowCutFreqInAExit(TObject* Sender);
+    void cvdLowCutFreqInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdHighCutFreqInAExit(TObject* Sender);
+    void cvdHighCutFreqInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void udLowCutBwOut1ChangingEx(TObject* Sender, bool& AllowChange, std::int16_t NewValue,
+                                  TUpDownDirection Direction);
+    void udHighCutBwOut1ChangingEx(TObject* Sender, bool& AllowChange, std::int16_t NewValue,
+                                   TUpDownDirection Direction);
+    void tmHpLpCurveTimer(TObject* Sender);
+    // Side 1 high-pass, 0 low-pass; the base section is always 31.
+    void ComputeCrossoverCurve(int side, int slopeRow, double frequencyHz, int baseSection, int channel);
+    void UpdateHighPassSection(TObject* graph);
+    void UpdateLowPassSection(TObject* graph);
+    // qx::EqEditorHost.
+    LUnitControl& Unit() override { return *UnitControl; }
+    int DraggedHandle() const override { return SelectedBand; }
+    qx::PeqEditor& PeqEdit();
+    qx::CrossoverEditor& CrossoverEdit();
+    // --- end of the equaliser and crossover editors ------------------------
+
     // The connection state: connecting, connected, online, acknowledgement
     // step, transfer kind, preset slots (held by the reply exchanges).
     const qx::ExchangeState& Exchange() const;
@@ -252,6 +313,7 @@ public:
     int ShownCompOutput = 0;
     int ShownGateInput = 0;
     int ShownLimitOutput = 0;
+    // The band or cut-off handle dragged on a response graph, -1 for none.
     int SelectedBand = 0;
     int HoverBand = 0;
     int ExtraHeight = 0;
@@ -264,6 +326,8 @@ public:
     std::vector<std::string> PresetFirBlocks;
     std::vector<std::uint8_t> UnitFileBlocks;
     qx::OverlayMasks OverlayRefreshMasks{};
+    std::unique_ptr<qx::PeqEditor> PeqEditing;
+    std::unique_ptr<qx::CrossoverEditor> CrossoverEditing;
 
 private:
     TControl* control(std::string_view name) const;
@@ -293,4 +357,6 @@ void setMainWindowHidBackend(hid::Backend* backend);
 void setMainWindowLinkClock(Clock* clock);
 // Registers the main window with the property registry (its handlers).
 void registerMainWindow();
+// The equaliser and crossover editors' handlers, part of registerMainWindow.
+void registerEqHandlers();
 } // namespace qx

@@ -289,7 +289,6 @@ void TfmMain::ShowCurrentPreset(std::string_view number, const qx::PresetName& n
 }
 
 // The PEQ grids' selection comes with the equaliser editors.
-void TfmMain::ClearPeqSelection() { SelectedBand = -1; }
 
 void TfmMain::ShowOpenedFirFilters()
 {

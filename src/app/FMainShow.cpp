@@ -13,6 +13,13 @@ void TfmMain::LoadUnitToForm()
         return;
     ClearPeqSelection();
     qx::showUnitState(*this, *this, *UnitControl);
+    for (int c = 0; c < qx::kChannelCount; ++c)
+        UpdatePeqSections(control("fftDraw" + qx::channelSuffix(c)));
+    for (int c = qx::kInputCount; c < qx::kChannelCount; ++c) {
+        UpdateHighPassSection(control("fftDraw" + qx::channelSuffix(c)));
+        UpdateLowPassSection(control("fftDraw" + qx::channelSuffix(c)));
+    }
+    RebuildPeqCurves();
 }
 
 void TfmMain::SetFirTaps(const qx::FirCounts& counts, int inUse)

@@ -84,7 +84,9 @@ struct BesselPair
     float b;
 };
 // Bessel rows, order 1-8: pair 0 holds the first-order coefficient (odd
-// orders), pairs 1-4 the (a, b) of the second-order stages.
+// orders), pairs 1-4 the (a, b) of the second-order stages, normalised to
+// -3 dB at the cut-off. Order 8's first b is 0.3162 (the value 0.3126, with
+// two digits exchanged, drew "BL -48" 0.09 dB off).
 inline constexpr std::array<std::array<BesselPair, 5>, 8> kBesselCoefficients = {{
     {{{1.0F, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}},
     {{{0, 0}, {1.3617F, 0.618F}, {0, 0}, {0, 0}, {0, 0}}},
@@ -93,7 +95,7 @@ inline constexpr std::array<std::array<BesselPair, 5>, 8> kBesselCoefficients = 
     {{{0.6656F, 0}, {1.1402F, 0.4128F}, {0.6216F, 0.3245F}, {0, 0}, {0, 0}}},
     {{{0, 0}, {1.2217F, 0.3887F}, {0.9686F, 0.3505F}, {0.5131F, 0.2756F}, {0, 0}}},
     {{{0.5937F, 0}, {1.0944F, 0.3395F}, {0.8304F, 0.3011F}, {0.4332F, 0.2381F}, {0, 0}}},
-    {{{0, 0}, {1.1112F, 0.3126F}, {0.9754F, 0.2979F}, {0.7202F, 0.2621F}, {0.3728F, 0.2087F}}},
+    {{{0, 0}, {1.1112F, 0.3162F}, {0.9754F, 0.2979F}, {0.7202F, 0.2621F}, {0.3728F, 0.2087F}}},
 }};
 
 struct Rgb

@@ -394,6 +394,13 @@ int LUnitControl::GetEqBypassMask(int c) const
     return qx::readWord(record_, c < qx::kInputCount ? qx::rec::kInputEqBypassMask : qx::rec::kOutputEqBypassMask);
 }
 
+void LUnitControl::SetEqBypassMask(int c, std::uint16_t mask)
+{
+    if (c < 0 || c >= qx::kChannelCount)
+        return;
+    qx::writeWord(record_, eqBypassMaskAt(c), mask);
+}
+
 int LUnitControl::GetMatrixRoute(int c) const
 {
     return isOutput(c) ? qx::readWord(record_, qx::rec::output(c - qx::kInputCount) + qx::rec::kOutRouteMask) : 0;

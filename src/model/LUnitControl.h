@@ -109,6 +109,8 @@ public:
     void SetInputSelect(std::uint8_t value);
     void SetOutputSelect(std::uint8_t value);
     void SetSourceSelect(int bit, std::uint8_t on);
+    // The EQ bypass mask of channel c's side; stored only, nothing is sent.
+    void SetEqBypassMask(int c, std::uint16_t mask);
 
     // Copies source s's processing (not its name, link, route or mix) onto
     // target t of the same side; nothing is sent.

@@ -6,13 +6,20 @@
 #include "ConnectionGuard.h"
 #include "PumpUntil.h"
 #include "DeviceCore.h"
+#include "FrameLog.h"
 #include "Responder.h"
 #include "SimServer.h"
 #include "app/FMain.h"
 #include "app/FNetWorkScan.h"
 #include "codec/CmMcs.h"
+#include "codec/ValueScales.h"
 #include "codec/LCmd.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
+#include "controls/buttons/rz/RzCmboBx.h"
 #include "controls/skinned/AdvTrackBar.h"
+#include "controls/skinned/CurvyControls.h"
+#include "response/Plot.h"
+#include "response/TMyPEQType8.h"
 #include "link/LinkRouter.h"
 #include "model/FirImage.h"
 #include "model/LUnitControl.h"
@@ -34,6 +41,8 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <mutex>
+#include <streambuf>
 #include <memory>
 #include <ostream>
 #include <source_location>
@@ -301,5 +310,136 @@ TEST_F(ProgramConnect, WithNothingToFindTheScanEndsAndDemoGivesTheOfflineWindow)
     EXPECT_TRUE(find("rzbMenuLink")->Enabled()) << "the link button can start a new scan";
     EXPECT_TRUE(fmMain->Enabled());
 }
+
+// --- equaliser and crossover editing against the simulator -----------------
+
+// The simulator's frame log as text, written by the server's thread and read
+// by the test, both under the sink's lock.
+class LockedLog : public std::streambuf
+{
+public:
+    std::string Text()
+    {
+        const std::lock_guard lock(mutex_);
+        return text_;
+    }
+
+protected:
+    int overflow(int c) override
+    {
+        const std::lock_guard lock(mutex_);
+        if (c != traits_type::eof())
+            text_.push_back(static_cast<char>(c));
+        return c;
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override
+    {
+        const std::lock_guard lock(mutex_);
+        text_.append(s, static_cast<std::size_t>(n));
+        return n;
+    }
+
+private:
+    std::mutex mutex_;
+    std::string text_;
+};
+
+// Band, type, cut-off, slope and bypass edits on a linked pair of outputs go
+// over TCP to the simulated processor; once it has answered the last of
+// them, model and simulator hold the same state, and a new connection loads
+// it back and shows it.
+TEST_F(ProgramConnect, EqualiserAndCrossoverEditsOnALinkedPairSurviveAReconnect)
+{
+    LockedLog sink;
+    std::ostream out(&sink);
+    qx::sim::FrameLog log(out);
+    qx::sim::Responder logged(core, {}, &log);
+    qx::sim::SimServer loggedServer(logged);
+    auto image = core.MutableCurrentImage();
+    qx::writeWord(image, rec::output(0) + rec::kOutLinkMask, 0x03); // Out1 heads Out1 and Out2
+    qx::writeWord(image, rec::output(1) + rec::kOutLinkMask, 0x00);
+    pointAt(loggedServer.ListenTcp(0));
+    std::thread loggedThread([&] { loggedServer.Run(); });
+    const auto stop = [&] {
+        loggedServer.Stop();
+        loggedThread.join();
+    };
+    ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load")) << (stop(), "");
+    find<TTimer>("tmInLevelDet")->SetEnabled(false); // nothing but the edits on the link
+    fmMain->SetKeepAliveSuppressed(true);
+
+    // Each edit as a user makes it, one pass of the loop after the other.
+    const auto pass = [this] {
+        return runUntil([] { return !find<TTimer>("tmEqCurve")->Enabled() && !find<TTimer>("tmHpLpCurve")->Enabled(); },
+                        "the curve timers ran");
+    };
+    find<TRzBmpButton>("rzbEq3Out1")->Click();
+    find<TAdvTrackBar>("isEqGainOut1")->SetPosition(170);
+    pass();
+    auto* freq = find<TCurvyEdit>("cvdEqFreqOut1");
+    freq->SetText("2k");
+    freq->OnExit(freq);
+    pass();
+    auto* grid = find<TMyPEQType8>("peqPeqOut1");
+    grid->TypeList(2)->SetItemIndex(1);
+    grid->PeqTypeChange(grid->TypeList(2));
+    auto* bypass = find<TRzBmpButton>("rzbLowCutBypassOut1");
+    bypass->SetDown(false);
+    bypass->OnClick(bypass);
+    find<TAdvTrackBar>("isLowCutFreqOut1")->SetPosition(120);
+    pass();
+    auto* slope = find<TRzComboBox>("rzcLowCutSlopOut1");
+    slope->SetItemIndex(7);
+    slope->OnChange(slope);
+    auto* lowPass = find<TRzBmpButton>("rzbHighCutBypassOut1");
+    lowPass->SetDown(false);
+    lowPass->OnClick(lowPass);
+    find<TAdvTrackBar>("isHighCutFreqOut1")->SetPosition(250);
+    pass();
+
+    const std::string last = "Recv: " + qx::sim::HexBytes(EncodeFrame(CM_MCS_LOW_PASS(1, 4, 250, 20), 1));
+    ASSERT_TRUE(runUntil(
+        [&] {
+            const std::string text = sink.Text();
+            const auto at = text.rfind(last);
+            return at != std::string::npos && text.find("Sent:", at) != std::string::npos;
+        },
+        "the last edit answered"))
+        << (stop(), "");
+    const qx::PeqBand band = fmMain->UnitControl->GetPeqBand(5, 2);
+    EXPECT_EQ(band.gain, 170);
+    EXPECT_EQ(band.frequency, FreqToIndex(2000.0));
+    EXPECT_EQ(band.type, 1);
+    EXPECT_EQ(band.q, 10) << "a shelf takes Q 0.71";
+    const qx::OutputFilter out2 = fmMain->UnitControl->GetOutputFilter(5);
+    EXPECT_EQ(out2.highPassFrequency, 120);
+    EXPECT_EQ(out2.highPassSlope, 8);
+    EXPECT_EQ(out2.lowPassFrequency, 250);
+    EXPECT_EQ(out2.lowPassSlope, 20);
+    expectTheSimulatorsStateInTheModel();
+    EXPECT_TRUE(logged.ProtocolErrors().empty());
+
+    fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
+    EXPECT_TRUE(runUntil([] { return fmMain->Router->Kind() == qx::LinkKind::None; }, "the link closed"));
+    fmMain->UnitControl->LoadFactoryDefault();
+    TTimer press(nullptr);
+    press.SetInterval(1);
+    press.OnTimer = [&](TObject*) {
+        press.SetEnabled(false);
+        fmMain->rzbMenuLinkClick(find("rzbMenuLink")); // the scan dialog finds the simulator again
+    };
+    press.SetEnabled(true);
+    EXPECT_TRUE(runUntil([] { return !fmMain->IsOnline(); }, "offline before the new scan"));
+    EXPECT_TRUE(runUntil(stateLoaded, "the state loaded again"));
+    expectTheSimulatorsStateInTheModel();
+    EXPECT_EQ(fmMain->UnitControl->GetPeqBand(5, 2), band);
+    EXPECT_EQ(find<TMyPEQType8>("peqPeqOut2")->GetGainValue(2), 5.0);
+    EXPECT_EQ(find<TRzComboBox>("rzcLowCutSlopOut2")->ItemIndex(), 7);
+    EXPECT_LT(fmMain->Plots[5]->curve(Plot::kHighPassSection)[1200], -20.0) << "the high-pass drawn on Out2";
+    fmMain->Router->CloseAll();
+    stop();
+}
+
+// --- end of equaliser and crossover editing --------------------------------
 
 } // namespace

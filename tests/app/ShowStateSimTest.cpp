@@ -9,6 +9,7 @@
 #include "codec/LCmd.h"
 #include "controls/skinned/AdvTrackBar.h"
 #include "controls/skinned/CurvyControls.h"
+#include "response/TMyPEQType8.h"
 #include "model/LUnitControl.h"
 #include "model/ReplyDispatcher.h"
 #include "platform/gui/Timer.h"
@@ -49,6 +50,12 @@ protected:
     {
         window->Replies->BeginConnect();
         window->SendCommand(CM_MCS_CMD(1, 0x10), true);
+        deliver();
+    }
+
+    // Hands every waiting frame to the simulator and its answers back.
+    void deliver()
+    {
         while (!window->outgoing.empty()) {
             const Frame frame = window->outgoing.front();
             window->outgoing.pop_front();
@@ -113,5 +120,42 @@ TEST_F(ShowStateSimTest, FillingTheControlsSendsNothing)
     fader->SetPosition(-170);
     EXPECT_EQ(window->outgoing.size(), 1U) << "the same handler sends once the fill is over";
 }
+
+// --- equaliser editing against the simulator -------------------------------
+
+// A PEQ reset of a linked output and a band edit after it reach the
+// simulated processor for the whole group as the model holds them; a new
+// connection loads the same state back and shows it.
+TEST_F(ShowStateSimTest, APeqResetOnALinkedPairSurvivesAReconnect)
+{
+    auto image = core.MutableCurrentImage();
+    qx::writeWord(image, rec::output(0) + rec::kOutLinkMask, 0x03); // Out1 heads Out1 and Out2
+    qx::writeWord(image, rec::output(1) + rec::kOutLinkMask, 0x00);
+    for (int n : {0, 1})
+        for (int b = 0; b < 6; ++b)
+            qx::writeWord(image, rec::outputBand(n, b), 200); // every band at +8 dB
+    connectAndRun();
+    EXPECT_EQ(window->UnitControl->GetPeqBand(4, 3).gain, 200);
+
+    window->ResetPeq(5);
+    find<TMyPEQType8>("peqPeqOut2")->SetGainValue(0, -6.0); // band 1, current after the reset
+    deliver();
+    EXPECT_TRUE(responder.ProtocolErrors().empty());
+    const qx::PeqBand band = window->UnitControl->GetPeqBand(5, 0);
+    EXPECT_EQ(band.gain, 60);
+    EXPECT_EQ(window->UnitControl->GetPeqBand(4, 0), band);
+    for (int b = 1; b < 6; ++b)
+        EXPECT_EQ(window->UnitControl->GetPeqBand(4, b), window->UnitControl->GetDefaultPeqBand(4, b)) << b;
+    const auto& model = window->UnitControl->record();
+    EXPECT_TRUE(std::equal(model.begin() + 2, model.end(), core.CurrentImage().begin() + 2)) << "model and simulator";
+
+    window->UnitControl->LoadFactoryDefault();
+    connectAndRun();
+    EXPECT_TRUE(std::equal(model.begin() + 2, model.end(), core.CurrentImage().begin() + 2)) << "after reconnecting";
+    EXPECT_EQ(find<TMyPEQType8>("peqPeqOut1")->GetGainValue(0), -6.0);
+    EXPECT_EQ(find<TMyPEQType8>("peqPeqOut1")->GetGainValue(3), 0.0);
+}
+
+// --- end of equaliser editing ------------------------------------------------
 
 } // namespace

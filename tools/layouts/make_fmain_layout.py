@@ -631,6 +631,99 @@ def pages(main):
         main.add(p)
 
 
+# --- the equaliser editors -------------------------------------------------
+# Band select buttons, band faders with their value boxes and the hidden key
+# box in the label column of each channel's EQ box, the handlers of the band
+# grids and EQ bypass buttons, and the deferral timer of the band curves.
+
+def find(obj, name):
+    if obj.name == name:
+        return obj
+    for c in obj.children:
+        hit = find(c, name)
+        if hit:
+            return hit
+    return None
+
+
+BAND_FADERS = [("Freq", "lbEqFreq", 0, 300, 15, "19.7Hz"), ("Bw", "lbEqBw", 0, 100, 5, "0.4"),
+               ("Gain", "lbEqGain", 0, 240, 3, "+0.0dB")]
+
+
+def eq_band_controls(eq, s):
+    i = tag_of(s)
+    bands = 14 if s.startswith("In") else 6
+    find(eq, "lbEqParam" + s).props.update(Top=22)
+    for n in range(1, bands + 1):
+        k = n - 1
+        eq.add(button("rzbEq%d%s" % (n, s), 6 + 18 * (k % 5), 38 + 17 * (k // 5), 17, 16, str(n), Tag=k,
+                      GroupIndex=i + 1, OnClick="=rzbEq1InAClick", Font__Height=-9,
+                      **({"AllowAllUp": True} if s == "InA" else {})))
+    for k, (role, lab, lo, hi, page, text) in enumerate(BAND_FADERS):
+        top = 92 + 44 * k
+        find(eq, lab + s).props.update(Top=top, Width=34)
+        f = eq.add(fader("isEq%s%s" % (role, s), 40, top, 56, 16, lo, hi, 120 if role == "Gain" else None))
+        f.props.update(PageSize=page, Tag=i, Enabled=False, OnChange="=isEq%sInAChange" % role)
+        box_ = eq.add(edit("cvdEq%s%s" % (role, s), 6, top + 18, 90, text))
+        box_.props.update(Height=22, OnExit="=cvdEq%sInAExit" % role, OnKeyDown="=cvdEq%sInAKeyDown" % role)
+    key_box = eq.add(edit("cvdEqParam" + s, 98, 24, 0, ""))
+    key_box.props.update(OnKeyDown="=cvdEqParamInAKeyDown", TabStop=False)
+
+
+def eq_editors(root):
+    for s in CHANNELS:
+        eq_band_controls(find(root, "rzgEq" + s), s)
+        find(root, "peqPeq" + s).props.update(OnChange="=peqPeqInAChange", OnEditMouseDown="=peqPeqInAEditMouseDown",
+                                             OnPeqTypeMouseWheel="=peqPeqInAPeqTypeMouseWheel")
+        find(root, "vrbEqBypass" + s).props.update(OnClick="=vrbEqBypassInAClick")
+    root.add(Obj("tmEqCurve", "TTimer", Enabled=False, Interval=1, OnTimer="=tmEqCurveTimer"))
+
+# --- end of the equaliser editors ------------------------------------------
+
+
+# --- the crossover editors -------------------------------------------------
+# Handlers of every channel's cut-off faders, value boxes, slope lists and
+# bypass buttons; the outputs' hidden Q displays and up-downs; input A's
+# cut-off controls below the visible area of its filter box, those of
+# inputs B-D hidden; the deferral timer of the crossover curves.
+
+CUT_SIDES = [("LowCut", 0), ("HighCut", 1)]
+
+
+def crossover_editors(root):
+    for s in CHANNELS:
+        i = tag_of(s)
+        out = s.startswith("Out")
+        filt = find(root, "rzgFilter" + s)
+        for side, k in CUT_SIDES:
+            if not out:
+                y = 262 + 68 * k
+                hidden = {} if s == "InA" else {"Visible": False}
+                filt.add(fader("is%sFreq%s" % (side, s), 180, y, 90, 18, 0, 300, 300 * k)).props.update(hidden)
+                filt.add(edit("cvd%sFreq%s" % (side, s), 180, y + 19, 90,
+                              "19.7Hz" if k == 0 else "20.16KHz")).props.update(hidden)
+                filt.add(combo("rzc%sSlop%s" % (side, s), 180, y + 45, 90, SLOPES, 19)).props.update(hidden)
+            else:
+                filt.add(edit("cvd%sBw%s" % (side, s), 80, 2 + 68 * k, 40, "0.71")).props.update(Visible=False)
+                filt.add(Obj("ud%sBw%s" % (side, s), "TUpDown", Left=120, Top=2 + 68 * k, Width=18, Height=22,
+                             Min=0, Max=36, Position=10, Tag=i, Visible=False,
+                             OnChangingEx="=ud%sBwOut1ChangingEx" % side))
+            find(filt, "is%sFreq%s" % (side, s)).props.update(Tag=i, PageSize=15, OnChange="=is%sFreqInAChange" % side)
+            box_ = find(filt, "cvd%sFreq%s" % (side, s))
+            if out or s == "InA":
+                box_.props.update(ReadOnly=False, OnExit="=cvd%sFreqInAExit" % side,
+                                  OnKeyDown="=cvd%sFreqInAKeyDown" % side)
+            find(filt, "rzc%sSlop%s" % (side, s)).props.update(
+                Tag=i, OnChange="=rzc%sSlopInAChange" % side, OnMouseWheel="=rzc%sSlopInAMouseWheel" % side)
+            find(filt, "rzb%sBypass%s" % (side, s)).props.update(OnClick="=rzb%sBypassInAClick" % side)
+        if out:
+            for name in ("rzcMode", "rzcFirType", "rzcFirWin", "rzcFirTaps"):
+                find(root, name + s).props.update(OnMouseWheel="=rzcHighCutSlopInAMouseWheel")
+    root.add(Obj("tmHpLpCurve", "TTimer", Enabled=False, Interval=1, OnTimer="=tmHpLpCurveTimer"))
+
+# --- end of the crossover editors ------------------------------------------
+
+
 def form():
     f = Obj("fmMain", "TfmMain", Left=0, Top=0, Width=1125, Height=727, Caption="K-ARX QX-73B DSP Processor Editor",
             Color="=$00202020", BorderStyle="=bsSizeable", Position="=poScreenCenter",
@@ -653,6 +746,8 @@ def form():
     main.add(Obj("imRightDownBase", "TImage", Left=1077, Top=256, Width=35, Height=373))
     pages(main)
     f.add(preset_bar())
+    eq_editors(f)
+    crossover_editors(f)
     return f
 
 
