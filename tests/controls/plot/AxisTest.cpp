@@ -30,12 +30,6 @@ Events Only(const Events& events, const std::string& prefix)
     return kept;
 }
 
-void ExpectRange(const TiPlotAxis& axis, double min, double max, const std::string& what)
-{
-    EXPECT_NEAR(axis.Min(), min, 1e-9 * std::max(1.0, std::fabs(min))) << what;
-    EXPECT_NEAR(axis.Max(), max, 1e-9 * std::max(1.0, std::fabs(max))) << what;
-}
-
 class AxisTest : public ::testing::Test
 {
 protected:

@@ -3,7 +3,10 @@
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/text/Format.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <cmath>
 
 // ---- TTestExtentsChannel ----
 
@@ -233,4 +236,10 @@ void registerAxisTestClasses()
                                                             TNotifyEvent r, TNotifyEvent n) -> TiPlotObject* {
         return new TTestExtentsChannel(owner, std::move(c), std::move(i), std::move(r), std::move(n));
     });
+}
+
+void ExpectRange(const TiPlotAxis& axis, double min, double max, const std::string& what)
+{
+    EXPECT_NEAR(axis.Min(), min, 1e-9 * std::max(1.0, std::fabs(min))) << what;
+    EXPECT_NEAR(axis.Max(), max, 1e-9 * std::max(1.0, std::fabs(max))) << what;
 }

@@ -116,3 +116,6 @@ private:
 };
 
 void registerAxisTestClasses();
+
+/// Expects the axis to show Min..Max (to the last digits).
+void ExpectRange(const TiPlotAxis& axis, double min, double max, const std::string& what);

@@ -17,12 +17,6 @@ namespace in = qx::test::plotinput;
 constexpr TRect kView = TAxisTestPlot::kDataView;
 constexpr TColor kBackground = clBlack;
 
-void ExpectRange(const TiPlotAxis& axis, double min, double max, const std::string& what)
-{
-    EXPECT_NEAR(axis.Min(), min, 1e-9 * std::max(1.0, std::fabs(min))) << what;
-    EXPECT_NEAR(axis.Max(), max, 1e-9 * std::max(1.0, std::fabs(max))) << what;
-}
-
 class DataViewTest : public ::testing::Test
 {
 protected:

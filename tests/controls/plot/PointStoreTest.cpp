@@ -60,21 +60,17 @@ void AddAll(TiPlotDataCustomList& store, std::initializer_list<double> values)
         store.Add(v, v, false, false);
 }
 
-std::vector<double> Ys(const TiPlotDataCustomList& store)
+/// One value of every point held, oldest first.
+std::vector<double> Values(const TiPlotDataCustomList& store, double (TiPlotDataCustomList::*get)(int) const)
 {
-    std::vector<double> ys;
+    std::vector<double> values;
     for (int i = 0; i < store.Count(); ++i)
-        ys.push_back(store.GetY(i));
-    return ys;
+        values.push_back((store.*get)(i));
+    return values;
 }
 
-std::vector<double> Xs(const TiPlotDataCustomList& store)
-{
-    std::vector<double> xs;
-    for (int i = 0; i < store.Count(); ++i)
-        xs.push_back(store.GetX(i));
-    return xs;
-}
+std::vector<double> Ys(const TiPlotDataCustomList& store) { return Values(store, &TiPlotDataCustomList::GetY); }
+std::vector<double> Xs(const TiPlotDataCustomList& store) { return Values(store, &TiPlotDataCustomList::GetX); }
 
 TEST(PointStores, StartEmptyAndGrowByTheSteps)
 {

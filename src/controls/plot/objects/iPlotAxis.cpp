@@ -641,28 +641,17 @@ void TiPlotAxis::DrawGridLines(TCanvas& Canvas, const TRect& Rect, bool ShowMajo
 
 // ---- References ----
 
-TiPlotAxis* TiPlotAxis::FindAxis(const std::string& Name, bool XAxis) const
-{
-    TiPlotHost* host = Host();
-    if (!host)
-        return nullptr;
-    for (TiPlotAxis* axis : PlotAxes(host->MasterManager(), XAxis))
-        if (qx::sameText(axis->Name(), Name))
-            return axis;
-    return nullptr;
-}
-
 TiPlotAxis* TiPlotAxis::CartesianRefAxis()
 {
-    if (!FCartesianRefAxis)
-        FCartesianRefAxis = FindAxis(FCartesianChildRefAxisName, !IsXAxis());
+    if (TiPlotHost* host = Host(); !FCartesianRefAxis && host)
+        FCartesianRefAxis = FindPlotAxis(host->MasterManager(), FCartesianChildRefAxisName, !IsXAxis());
     return FCartesianRefAxis;
 }
 
 TiPlotAxis* TiPlotAxis::AlignRefAxis()
 {
-    if (!FAlignRefAxis)
-        FAlignRefAxis = FindAxis(FAlignRefAxisName, IsXAxis());
+    if (TiPlotHost* host = Host(); !FAlignRefAxis && host)
+        FAlignRefAxis = FindPlotAxis(host->MasterManager(), FAlignRefAxisName, IsXAxis());
     return FAlignRefAxis;
 }
 
@@ -1093,6 +1082,14 @@ std::vector<TiPlotAxis*> PlotAxes(TiPlotMasterManager& Master, bool XAxes)
         if (auto* axis = dynamic_cast<TiPlotAxis*>(manager->GetItem(i)))
             axes.push_back(axis);
     return axes;
+}
+
+TiPlotAxis* FindPlotAxis(TiPlotMasterManager& Master, const std::string& Name, bool XAxes)
+{
+    for (TiPlotAxis* axis : PlotAxes(Master, XAxes))
+        if (qx::sameText(axis->Name(), Name))
+            return axis;
+    return nullptr;
 }
 
 void DisableAllTracking(TiPlotMasterManager& Master)

@@ -295,14 +295,6 @@ protected:
     }
 
 private:
-    template <class T>
-    void SetEnumField(T Value, T& Field)
-    {
-        if (Value == Field)
-            return;
-        Field = Value;
-        DoChange();
-    }
     void SetFont(const TFont& Value, TFont& Field);
     void SetPrecision(int Value, int& Field);
     std::string FormatValueText(const TiPlotTextFormatSettings& Settings, double& MinLength, bool AutoAdjust, double Value);
@@ -320,7 +312,6 @@ private:
     /// axis replays MasterUIInput.
     template <class F>
     void ReplayOnOthers(F&& Handler);
-    TiPlotAxis* FindAxis(const std::string& Name, bool XAxis) const;
 
     void DrawLabel(TCanvas& Canvas, const TiPlotTickObject& Tick);
     void DrawTitle(TCanvas& Canvas);
@@ -427,6 +418,8 @@ public:
 class TiPlotMasterManager;
 /// The X (or Y) axes of a plot in manager order.
 std::vector<TiPlotAxis*> PlotAxes(TiPlotMasterManager& Master, bool XAxes);
+/// The X (or Y) axis of that name (compared without case), else nullptr.
+TiPlotAxis* FindPlotAxis(TiPlotMasterManager& Master, const std::string& Name, bool XAxes);
 /// Switches tracking off on every axis of the plot (the plot's DisableAllTracking).
 void DisableAllTracking(TiPlotMasterManager& Master);
 

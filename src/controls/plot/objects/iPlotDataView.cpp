@@ -68,28 +68,12 @@ int TiPlotDataView::PositionPercentToPixelsY(double Value) const
 
 // ---- Axes ----
 
-TiPlotAxis* TiPlotDataView::GridXAxis()
+TiPlotAxis* TiPlotDataView::GridAxis(TiPlotAxis*& Cache, const std::string& Name, bool XAxes)
 {
-    if (!FXAxis && !qx::sameText(FGridXAxisName, kAllAxes))
+    if (!Cache && !qx::sameText(Name, kAllAxes))
         if (TiPlotHost* host = PlotHostOf(*this))
-            for (TiPlotAxis* axis : PlotAxes(host->MasterManager(), true))
-                if (qx::sameText(axis->Name(), FGridXAxisName)) {
-                    FXAxis = axis;
-                    break;
-                }
-    return FXAxis;
-}
-
-TiPlotAxis* TiPlotDataView::GridYAxis()
-{
-    if (!FYAxis && !qx::sameText(FGridYAxisName, kAllAxes))
-        if (TiPlotHost* host = PlotHostOf(*this))
-            for (TiPlotAxis* axis : PlotAxes(host->MasterManager(), false))
-                if (qx::sameText(axis->Name(), FGridYAxisName)) {
-                    FYAxis = axis;
-                    break;
-                }
-    return FYAxis;
+            Cache = FindPlotAxis(host->MasterManager(), Name, XAxes);
+    return Cache;
 }
 
 void TiPlotDataView::NotificationRemove(TObject* Sender)

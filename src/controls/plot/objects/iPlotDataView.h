@@ -102,8 +102,8 @@ public:
     void FillBackground(TCanvas& Canvas);
     void DrawZoomBox(TCanvas& Canvas);
     /// The X and Y axes named by the grid names, cached (nullptr for "<ALL>" or no match).
-    TiPlotAxis* GridXAxis();
-    TiPlotAxis* GridYAxis();
+    TiPlotAxis* GridXAxis() { return GridAxis(FXAxis, FGridXAxisName, true); }
+    TiPlotAxis* GridYAxis() { return GridAxis(FYAxis, FGridYAxisName, false); }
 
     void NotificationRemove(TObject* Sender) override;
     void NotificationRename(TObject* Sender) override;
@@ -121,14 +121,7 @@ protected:
     bool DoMouseWheel(int WheelDelta, TShiftState Shift, int X, int Y) override;
 
 private:
-    template <class T>
-    void SetEnumField(T Value, T& Field)
-    {
-        if (Value == Field)
-            return;
-        Field = Value;
-        DoChange();
-    }
+    TiPlotAxis* GridAxis(TiPlotAxis*& Cache, const std::string& Name, bool XAxes);
     void DrawGrid(TCanvas& Canvas, TColor BackGroundColor);
     void DrawAxisGrid(TCanvas& Canvas, bool XAxes);
     void ApplyZoomBox();
