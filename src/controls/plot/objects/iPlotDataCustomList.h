@@ -12,6 +12,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <cstdlib>
+#include <new>
+#include <type_traits>
 #include <limits>
 #include <memory>
 
@@ -165,12 +168,17 @@ public:
             return;
         if (Wrapped())
             Clear();
-        std::unique_ptr<Record[]> fresh;
-        if (NewCapacity > 0) {
-            fresh = std::make_unique_for_overwrite<Record[]>(static_cast<std::size_t>(NewCapacity));
-            std::copy_n(FList.get(), std::min(FCount, NewCapacity), fresh.get());
+        // Records are plain bytes: the block is resized in place where the allocator can,
+        // and left as it was when the allocation fails.
+        if (NewCapacity == 0) {
+            FList.reset();
+        } else {
+            void* block = std::realloc(FList.get(), static_cast<std::size_t>(NewCapacity) * sizeof(Record));
+            if (!block)
+                throw std::bad_alloc();
+            FList.release();
+            FList.reset(static_cast<Record*>(block));
         }
-        FList = std::move(fresh);
         FCapacity = NewCapacity;
         FCount = std::min(FCount, NewCapacity);
     }
@@ -178,8 +186,8 @@ public:
 protected:
     using TiPlotDataCustomList::TiPlotDataCustomList;
 
-    Record& At(int Index) { return FList[static_cast<std::size_t>(MapIndex(Index))]; }
-    const Record& At(int Index) const { return FList[static_cast<std::size_t>(MapIndex(Index))]; }
+    Record& At(int Index) { return FList.get()[MapIndex(Index)]; }
+    const Record& At(int Index) const { return FList.get()[MapIndex(Index)]; }
     /// Whether the next Append overwrites the oldest point of a full ring buffer.
     bool NextAppendWraps() const { return FRingBufferEnabled && FCapacity > 0 && FCount == FCapacity; }
 
@@ -190,18 +198,18 @@ protected:
         if (!FRingBufferEnabled) {
             if (FCount == FCapacity)
                 SetCapacity(GrownCapacity());
-            FList[static_cast<std::size_t>(FCount)] = Value;
+            FList.get()[FCount] = Value;
             return FCount++;
         }
         if (FCapacity == 0)
             return -1;
         if (FCount < FCapacity) {
-            FList[static_cast<std::size_t>(FCount)] = Value;
+            FList.get()[FCount] = Value;
             return FCount++;
         }
         if (++FTail == FCount)
             FTail = 0;
-        FList[static_cast<std::size_t>(FTail == 0 ? FCount - 1 : FTail - 1)] = Value;
+        FList.get()[FTail == 0 ? FCount - 1 : FTail - 1] = Value;
         return FCount - 1;
     }
 
@@ -223,5 +231,10 @@ protected:
     }
 
 private:
-    std::unique_ptr<Record[]> FList;
+    static_assert(std::is_trivially_copyable_v<Record>);
+    struct FreeBlock
+    {
+        void operator()(Record* Block) const { std::free(Block); }
+    };
+    std::unique_ptr<Record, FreeBlock> FList;
 };
