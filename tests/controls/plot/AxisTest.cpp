@@ -505,6 +505,26 @@ TEST_F(AxisTest, MasterInputIsReplayedOnTheOtherAxes)
     ExpectRange(plot.Y(), 0, 100, "Y axes are not touched");
 }
 
+TEST_F(AxisTest, SelectingAnotherObjectDeselects)
+{
+    plot.master->AddXAxis();
+    TiPlotAxis& first = plot.X(0);
+    TiPlotAxis& second = plot.X(1);
+    first.SetUserSelected(true);
+    second.SetUserSelected(true);
+    EXPECT_FALSE(first.UserSelected()) << "one selected object at a time";
+    first.SetShiftState(TShiftState{ssShift});
+    first.SetUserSelected(true);
+    second.SetUserSelected(false);
+    second.SetUserSelected(true);
+    EXPECT_TRUE(first.UserSelected()) << "axes with Shift held are selected together";
+    plot.View().SetUserSelected(true);
+    EXPECT_FALSE(first.UserSelected()) << "but not with another kind of object";
+    EXPECT_TRUE(plot.View().UserSelected());
+    first.SetUserSelected(true);
+    EXPECT_FALSE(plot.View().UserSelected()) << "the data view steps aside too";
+}
+
 TEST_F(AxisTest, CursorHintAndPopupMenu)
 {
     TiPlotAxis& x = plot.X();
