@@ -10,14 +10,13 @@
 //                                    one run, then per state the minimum,
 //                                    median and maximum
 
+#include "ChildProcess.h"
 #include "EditorLink.h"
 #include "SimProcess.h"
 
 #include "app/FMain.h"
 #include "platform/gui/Application.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,8 +27,6 @@
 #include <exception>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -71,37 +68,9 @@ struct Result
 
 bool spawnOnce(std::uint16_t port, Result& result)
 {
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return false;
-    std::string portText = std::to_string(port);
-    std::string fd = std::to_string(fds[1]);
-    char self[] = "/proc/self/exe";
-    char child[] = "--child";
-    std::vector<char*> args{self, child, portText.data(), fd.data(), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, fds[0]);
-    pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, self, &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(fds[1]);
-    if (spawned != 0) {
-        ::close(fds[0]);
-        return false;
-    }
-    std::string text;
-    char buffer[256];
-    ssize_t n = 0;
-    while ((n = ::read(fds[0], buffer, sizeof buffer)) > 0)
-        text.append(buffer, static_cast<std::size_t>(n));
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return false;
-    return std::sscanf(text.c_str(), "%lf %lf %lf %lf %lf", &result.editor, &result.floor, &result.show,
-                       &result.paint, &result.exchanges) == 5;
+    const qx::bench::ChildReport report = qx::bench::runChild({std::to_string(port)});
+    return report.ok && std::sscanf(report.text.c_str(), "%lf %lf %lf %lf %lf", &result.editor, &result.floor,
+                                    &result.show, &result.paint, &result.exchanges) == 5;
 }
 
 void printSpread(const char* name, std::vector<double> values, const char* unit)
