@@ -1,6 +1,7 @@
 // The OPC binding: inert without a library (the state on this system), and through a fake
 // library: items feeding control properties, the group manager's events, the explorer.
 
+#include "RaisedText.h"
 #include "FakeOPCLibrary.h"
 #include "PlotTestComponent.h"
 #include "TempDir.h"
@@ -20,17 +21,9 @@
 
 namespace {
 
-constexpr const char* kNotFound = "Sorvik OPC DLL Not Found.";
+using qx::test::raisedText;
 
-std::string errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "(nothing raised)";
-}
+constexpr const char* kNotFound = "Sorvik OPC DLL Not Found.";
 
 TEST(OPCWithoutLibrary, ControlsWithItemsAndManagersComeAndGoWithoutALibraryCall)
 {
@@ -69,7 +62,7 @@ TEST(OPCWithoutLibrary, TheDirectWrappersRaiseTheNotFoundText)
         [] { iOPC::ServerConnectionGetCount(); },
     };
     for (const auto& call : calls)
-        EXPECT_EQ(errorOf(call), kNotFound);
+        EXPECT_EQ(raisedText(call), kNotFound);
     EXPECT_EQ(iOPC::ManagerCreated(), 0);
     EXPECT_EQ(iOPC::GetLastCallErrorString(), "");
 }
@@ -172,10 +165,10 @@ TEST_F(OPCFakeTest, MissingEntryPointsAndLibraryErrorsAreRaised)
 {
     const int i = bindItem("Level");
     library.missing.insert("SignalSendData");
-    EXPECT_EQ(errorOf([&] { control.OPCItems().Item(i).SetData(TiVariant(1)); }),
+    EXPECT_EQ(raisedText([&] { control.OPCItems().Item(i).SetData(TiVariant(1)); }),
               "Function \"SignalSendData\" not found in \"iOPC2.dll\".");
     library.failing.insert("SignalAdd");
-    EXPECT_EQ(errorOf([&] { bindItem("Gain"); }), "Server refused SignalAdd");
+    EXPECT_EQ(raisedText([&] { bindItem("Gain"); }), "Server refused SignalAdd");
 }
 
 TEST_F(OPCFakeTest, AnErrorWhileNewDataIsHandledStaysOnTheItemSide)
