@@ -2,8 +2,10 @@
 
 #include "app/FMain.h"
 #include "app/FHidData.h"
+#include "app/FInFirPassWord.h"
 #include "app/FNetWorkScan.h"
 #include "app/FNetworkSetup.h"
+#include "app/FRs232Code.h"
 #include "app/SmallWindows.h"
 #include "app/lock/FLockMode.h"
 #include "app/lock/FLockPassWord.h"
@@ -47,6 +49,8 @@ void qx::registerEditorClasses()
     });
     registerMainWindow();
     registerSmallWindows();
+    registerRs232CodeWindows();
+    registerInFirPassWord();
     registerPresetDialogs();
     registerLockDialogs();
     registerConnectionWindows();
@@ -61,7 +65,8 @@ void qx::createWindows()
     Application->CreateForm(fmHidData);
     // fmPeqRst
     Application->CreateForm(fmAbout);
-    // fmRs232Code, fmRs232CodeEnglish
+    Application->CreateForm(fmRs232Code);
+    Application->CreateForm(fmRs232CodeEnglish);
     Application->CreateForm(fmLockPassWord);
     Application->CreateForm(fmLockSetup);
     // fmLimitCalculate
@@ -79,7 +84,8 @@ void qx::createWindows()
     Application->CreateForm(fmNetworkSetup);
     // fmCopy
     Application->CreateForm(fmExit);
-    // fmSourceSelect, fmInFirPassWord
+    // fmSourceSelect
+    Application->CreateForm(fmInFirPassWord);
     fmMain->AttachConnectionWindows();
 }
 

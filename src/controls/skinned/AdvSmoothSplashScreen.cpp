@@ -167,6 +167,7 @@ void TAdvSmoothSplashScreen::buildSplashWindow()
     };
     window->progressBar_->OnChange = [this](TObject*) { qx::fire(OnProgressChange, this); };
     window->opacity_ = 255;
+    window->FreeNotification(this); // the application may free it first when the program ends
     window->AfterConstruction();
     splashWindow_ = window;
     window->Show();
@@ -220,6 +221,10 @@ void TAdvSmoothSplashScreen::Notification(TComponent* AComponent, TOperation Ope
         pictureContainer_ = nullptr;
     if (AComponent == images_)
         images_ = nullptr;
+    if (AComponent == splashWindow_) {
+        splashWindow_ = nullptr;
+        Hide();
+    }
     if (AComponent == mainForm_) {
         hooked_ = false;
         oldMainFormShow_ = nullptr;

@@ -80,6 +80,22 @@ TEST(SplashScreen, DestroyingAShownSplashHidesItsWindowFirst)
     qx::test::pumpUntil([] { return true; });
 }
 
+// At the program's end the application may free the window before the component.
+TEST(SplashScreen, AWindowFreedByItsOwnerIsForgotten)
+{
+    MainForm main;
+    auto* splash = new TAdvSmoothSplashScreen(main.form);
+    splash->SetDisplayStyle(dsNormal);
+    splash->Show();
+    ASSERT_NE(splash->SplashWindow(), nullptr);
+    delete splash->SplashWindow();
+    EXPECT_FALSE(splash->Showing());
+    EXPECT_EQ(splash->SplashWindow(), nullptr);
+    main.form->Show();
+    EXPECT_EQ(main.ownShows, 1);
+    delete splash;
+}
+
 TEST(SplashScreen, CloseTimerClosesItWithoutTheMainForm)
 {
     MainForm main;
