@@ -97,7 +97,7 @@ Table table(int page, bool chinese)
                 {{s("Bytes"), s("0-11"), s("12-19"), s("20-27"), s("28-29"), s("30-33")},
                  {s("Value"), s("levels of channels 0-11"), s("compressor reduction"), s("limiter reduction"),
                   s("engaged bits"), s("DSP idle count")}},
-                {86, 140, 110, 100, 90, 100},
+                {86, 136, 136, 100, 80, 88},
                 s("Levels and reductions are signed bytes; the idle count comes low byte first.")};
     default:
         break;

@@ -14,7 +14,8 @@ import os
 import sys
 
 LABEL_TOP = 24
-LINE = 16                        # a \\fs20 line
+LINE = 16                        # a \\fs20 line of Latin letters
+LINE_CJK = 18                    # a \\fs20 line with Chinese characters (their font is taller)
 SPACERS = [(20, 16), (12, 10), (8, 6), (4, 4), (2, 2)]   # (\\fs, pixels) of a blank line
 
 HEIGHTS = [113, 81, 70, 68, 99, 99, 99, 80, 98, 93]
@@ -99,6 +100,10 @@ def spacer(pixels):
     return "".join(out)
 
 
+def line_height(line):
+    return LINE_CJK if any(ord(c) > 127 for c in line) else LINE
+
+
 def document(lang):
     tops, words = TOPS[lang], WORDS[lang]
     gaps = [(LABEL_TOP, tops[0])] + [(tops[i] + HEIGHTS[i], tops[i + 1] if i + 1 < 10 else LABEL_TOP + 1400)
@@ -106,7 +111,7 @@ def document(lang):
     parts = ["{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red30\\green50\\blue90;}"]
     y = LABEL_TOP
     for (start, end), lines in zip(gaps, words):
-        top = start + max(0, (end - start - LINE * len(lines)) // 2)
+        top = start + max(0, (end - start - sum(line_height(l) for l in lines)) // 2)
         if top < y:
             raise SystemExit("%s: the words after %d do not fit their gap" % (lang, start))
         parts.append(spacer(top - y))
@@ -116,7 +121,7 @@ def document(lang):
                 parts.append("\\fs20\\b\\cf1 %s\\b0\\cf0\\par " % rtf_text(line[1:]))
             else:
                 parts.append("\\fs20 %s\\par " % rtf_text(line))
-            y += LINE
+            y += line_height(line)
         if y > end:
             raise SystemExit("%s: the words after %d overrun the picture at %d" % (lang, start, end))
     parts.append("}")
