@@ -16,6 +16,7 @@
 #include "app/presets/PresetDialogs.h"
 #include "controls/buttons/rz/RzClasses.h"
 #include "controls/buttons/vr/VrClasses.h"
+#include "controls/plot/plot/iPlotClasses.h"
 #include "controls/skinned/SkinnedClasses.h"
 #include "response/ResponseControls.h"
 #include "Artwork.h"
@@ -39,6 +40,7 @@ void qx::registerEditorClasses()
     registerRzClasses();
     registerVrClasses();
     registerResponseControls();
+    registerPlotClasses();
     setPictureResolver([](const std::string& name) {
         std::string_view bytes = art::resource(name);
         if (bytes.empty())

@@ -1,3 +1,5 @@
+#include "controls/plot/plot/iPlotClasses.h"
+
 #include "controls/plot/objects/iPlotAxis.h"
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
@@ -125,6 +127,7 @@ void registerPlotClasses()
 {
     static std::once_flag once;
     std::call_once(once, [] {
+        registerVCLComponentClasses();
         registerPlotAxisClasses();
         registerPlotDataViewClasses();
         registerXYPlotChannelClasses();

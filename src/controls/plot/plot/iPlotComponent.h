@@ -445,8 +445,4 @@ private:
     TBitmap FHintBitmap{8, 8};
 };
 
-namespace qx {
-/// Publishes the plot component, its objects and the two plot controls.
-void registerPlotClasses();
-void registerPlotComponentProperties();
-} // namespace qx
+#include "controls/plot/plot/iPlotClasses.h"
