@@ -15,7 +15,9 @@
 
 bool FrameIntervalPassed(std::int64_t lastMs, int frameRate, std::int64_t nowMs)
 {
-    if (frameRate <= 0)
+    // A clock that reads earlier than the last repaint has been set back: the stamp is
+    // stale, so the request is due rather than held back until the clock catches up.
+    if (frameRate <= 0 || nowMs < lastMs)
         return true;
     const double intervalMs = 1000.0 / static_cast<double>(frameRate);
     return static_cast<double>(nowMs) > static_cast<double>(lastMs) + intervalMs;
@@ -179,6 +181,13 @@ void TiComponent::Paint()
 void TiComponent::PaintTo(TCanvas& Target)
 {
     Lock();
+    // The lock is released on every path, also when something other than the library's
+    // exceptions leaves the drawing.
+    struct Unlocker
+    {
+        TiComponent& control;
+        ~Unlocker() { control.Unlock(); }
+    } unlocker{*this};
     try {
         TBitmap offScreen(std::max(Width(), 0), std::max(Height(), 0));
         TCanvas& canvas = offScreen.Canvas();
@@ -201,7 +210,6 @@ void TiComponent::PaintTo(TCanvas& Target)
         Target.Draw(0, 0, offScreen);
     } catch (const std::exception&) {
     }
-    Unlock();
 }
 
 void TiComponent::KeyDown(Word& Key, TShiftState Shift)

@@ -48,7 +48,8 @@ protected:
 
 /// True when a control whose last invalidation was at lastMs may invalidate again at nowMs
 /// with frameRate repaints per second. The interval is computed in floating point, so a huge
-/// rate does not overflow; a rate of 0 or below means no throttle.
+/// rate does not overflow; a rate of 0 or below means no throttle, and so does a clock that
+/// reads earlier than lastMs (one that was set back).
 bool FrameIntervalPassed(std::int64_t lastMs, int frameRate, std::int64_t nowMs);
 
 class TiComponent : public TCustomControl, public TiUpdateClient
