@@ -47,7 +47,6 @@ protected:
     ~TiUpdateClient() = default;
 };
 
-
 class TiComponent : public TCustomControl, public TiUpdateClient
 {
 public:
