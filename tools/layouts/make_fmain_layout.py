@@ -729,8 +729,9 @@ def crossover_editors(root):
 # and mute buttons (and their twins on the gain page), of the delay lines and
 # unit buttons, of the block diagram's name labels, of the EQ reset buttons
 # and of the menu items that open the channel dialogs; the delay change
-# guard's timer. Each delay marker lies beneath its line, which reaches
-# over the marker, so the line takes the mouse over the marker too.
+# guard's timer. Each delay marker is 30 x 30 with its picture centred, and
+# lies beneath its line, which reaches over the marker, so the line takes the
+# mouse over the marker too.
 
 def channel_editors(root):
     for s in CHANNELS:
@@ -756,6 +757,7 @@ def channel_editors(root):
             if "lbDelayLine" + s in names and "imDelay" + s in names:
                 line = kids.pop(names.index("lbDelayLine" + s))
                 marker = kids[[c.name for c in kids].index("imDelay" + s)]
+                marker.props.update(Width=30, Height=30, Center=True)
                 kids.insert(kids.index(marker) + 1, line)
                 line.props["Height"] = marker.props["Top"] + marker.props["Height"] - line.props["Top"]
     for k in range(3):
