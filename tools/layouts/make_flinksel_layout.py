@@ -45,7 +45,7 @@ def handler(side, names, r):
 
 def side_box(indent, side, names, left, top):
     width = 12 + PITCH * len(names)
-    height = 28 + ROW_H * len(names)
+    height = 38 + ROW_H * len(names)
     obj(indent, "rzgLinkSel" + side, "TRzGroupBox",
         [("Left", left), ("Top", top), ("Width", width), ("Height", height), ("Caption", '" %s "' % side),
          ("Color", BOX_COLOR), ("Font.Color", "clWhite")])
@@ -76,8 +76,8 @@ def side_box(indent, side, names, left, top):
 
 
 def main():
-    in_w, in_h = 12 + PITCH * 4, 28 + ROW_H * 4
-    out_w, out_h = 12 + PITCH * 8, 28 + ROW_H * 8
+    in_w, in_h = 12 + PITCH * 4, 38 + ROW_H * 4
+    out_w, out_h = 12 + PITCH * 8, 38 + ROW_H * 8
     width = 8 + in_w + 8 + out_w + 8
     height = 8 + out_h + 52
     print("# The link selection dialog. Written by tools/layouts/make_flinksel_layout.py; edit the script,"

@@ -731,7 +731,8 @@ def crossover_editors(root):
 # and of the menu items that open the channel dialogs; the delay change
 # guard's timer. Each delay marker is 30 x 30 with its picture centred, and
 # lies beneath its line, which reaches over the marker, so the line takes the
-# mouse over the marker too.
+# mouse over the marker too; the line's dashes, 6 pixels each (a third of the
+# 18-pixel font), run level with the marker's middle up to the marker.
 
 def channel_editors(root):
     for s in CHANNELS:
@@ -759,7 +760,8 @@ def channel_editors(root):
                 marker = kids[[c.name for c in kids].index("imDelay" + s)]
                 marker.props.update(Width=30, Height=30, Center=True)
                 kids.insert(kids.index(marker) + 1, line)
-                line.props["Height"] = marker.props["Top"] + marker.props["Height"] - line.props["Top"]
+                line.props.update(Height=2 * (marker.props["Top"] + 15 - line.props["Top"]), Layout="=tlCenter",
+                                  Font__Height=-18)
     for k in range(3):
         find(root, "rzbUnit%d" % k).props.update(OnClick="=rzbUnit0Click")
     for item in ("Link", "Copy", "ChNameList"):
