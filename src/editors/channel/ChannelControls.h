@@ -24,6 +24,14 @@ template <class T> T* channelControl(const TComponent& window, const std::string
     return findComponent<T>(window, prefix + channelSuffix(c));
 }
 
+// The sender as a control of class T whose Tag is a channel index; null
+// for another sender.
+template <class T> T* channelSender(TObject* sender)
+{
+    auto* control = dynamic_cast<T*>(sender);
+    return control && isChannelIndex(control->Tag()) ? control : nullptr;
+}
+
 // The channels of c's link group in ascending order, c among them.
 std::vector<int> linkGroupMembers(const LUnitControl& unit, int c);
 

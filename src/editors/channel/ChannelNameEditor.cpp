@@ -32,8 +32,8 @@ void ChannelNameEditor::SetChannelName(int channel, const ChannelName& name)
 
 void ChannelNameEditor::LabelClick(TObject* sender)
 {
-    auto* label = dynamic_cast<TLabel*>(sender);
-    if (!label || !isChannelIndex(label->Tag()) || !fmChannelName)
+    auto* label = channelSender<TLabel>(sender);
+    if (!label || !fmChannelName)
         return;
     fmChannelName->SetChannel(label->Tag());
     fmChannelName->SetNameText(label->Caption());

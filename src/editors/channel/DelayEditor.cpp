@@ -63,8 +63,8 @@ DelayControls delayControls(const TComponent& window, int c)
 // The channel of a delay line label; -1 for another sender.
 int lineChannel(TObject* sender)
 {
-    auto* label = dynamic_cast<TLabel*>(sender);
-    return label && isChannelIndex(label->Tag()) ? label->Tag() : -1;
+    const auto* label = channelSender<TLabel>(sender);
+    return label ? label->Tag() : -1;
 }
 
 } // namespace
@@ -75,8 +75,8 @@ void DelayEditor::FaderChange(TObject* sender)
 {
     if (host_.IsBusy())
         return;
-    auto* fader = dynamic_cast<TAdvTrackBar*>(sender);
-    if (!fader || !isChannelIndex(fader->Tag()))
+    auto* fader = channelSender<TAdvTrackBar>(sender);
+    if (!fader)
         return;
     const int c = fader->Tag();
     // The guard turns the move back; the stored delay is then written and sent again.
@@ -138,8 +138,8 @@ void DelayEditor::DrawDelayLine(int channel)
 
 void DelayEditor::CommitBox(TObject* sender)
 {
-    auto* box = dynamic_cast<TCurvyEdit*>(sender);
-    if (!box || !isChannelIndex(box->Tag()))
+    auto* box = channelSender<TCurvyEdit>(sender);
+    if (!box)
         return;
     auto* fader = channelControl<TAdvTrackBar>(window_, "isDelay", box->Tag());
     if (!fader)

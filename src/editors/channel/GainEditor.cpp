@@ -32,8 +32,8 @@ void GainEditor::FaderChange(TObject* sender, GainSide side)
 {
     if (host_.IsBusy())
         return;
-    auto* fader = dynamic_cast<TAdvTrackBar*>(sender);
-    if (!fader || !isChannelIndex(fader->Tag()))
+    auto* fader = channelSender<TAdvTrackBar>(sender);
+    if (!fader)
         return;
     const int c = fader->Tag();
     auto* box = channelControl<TCurvyEdit>(window_, std::string("cvdGain") + mirror(side), c);
@@ -71,8 +71,8 @@ void GainEditor::ShowLinkedGain(int channel, int position)
 
 void GainEditor::CommitBox(TObject* sender, GainSide side)
 {
-    auto* box = dynamic_cast<TCurvyEdit*>(sender);
-    if (!box || !isChannelIndex(box->Tag()))
+    auto* box = channelSender<TCurvyEdit>(sender);
+    if (!box)
         return;
     auto* fader = channelControl<TAdvTrackBar>(window_, std::string("isGain") + mirror(side), box->Tag());
     if (!fader)
@@ -90,8 +90,8 @@ void GainEditor::CommitBox(TObject* sender, GainSide side)
 
 void GainEditor::PhaseClick(TObject* sender, GainSide side)
 {
-    auto* button = dynamic_cast<TRzBmpButton*>(sender);
-    if (!button || !isChannelIndex(button->Tag()))
+    auto* button = channelSender<TRzBmpButton>(sender);
+    if (!button)
         return;
     const int c = button->Tag();
     auto* twin = channelControl<TRzBmpButton>(window_, std::string("rzbPhase") + twinMirror(side), c);
