@@ -405,12 +405,56 @@ TEST_F(ChannelDialogsTest, TheEqResetButtonAsksFirst)
     for (int c : {5, 6})
         for (int b = 0; b < 6; ++b)
             EXPECT_EQ(unit().GetPeqBand(c, b), unit().GetDefaultPeqBand(c, b)) << c << " band " << b;
+    std::vector<Sent> urgent;
+    for (const Sent& k : sent())
+        if (k.urgent)
+            urgent.push_back(k);
+    std::vector<Sent> factoryBands;
+    for (int b = 5; b >= 0; --b) {
+        const qx::PeqBand band = unit().GetDefaultPeqBand(5, b);
+        factoryBands.push_back(eqtest::peqFrame(5, b, band.gain, band.frequency, band.q, band.type, 0, true));
+    }
+    EXPECT_EQ(urgent, factoryBands) << "every band of Out2 sent, the last first";
 
     unit().SetPeqBand(5, 3, qx::PeqBand{200, 100, 60, 2}, 0);
     fmPeqRst->SetChannel(12);
     const WhenShown only(*fmPeqRst, [&] { clickThroughWindow(*fmPeqRst->btnOK); });
     fmPeqRst->ShowModal();
     EXPECT_EQ(unit().GetPeqBand(5, 3).gain, 200) << "channel 12 is none";
+}
+
+// Each dialog shows its texts in the window's language.
+TEST_F(ChannelDialogsTest, TheDialogsSpeakTheWindowsLanguage)
+{
+    window->ChineseSimplifiedClick(find<TMenuItem>("ChineseSimplified"));
+    ASSERT_NE(window->Translate("SID_LINK_TITLE"), "Link Selection");
+    struct Case
+    {
+        const char* item;
+        TForm* dialog;
+        const char* title;
+    };
+    for (const Case& k : {Case{"Link", fmLinkSel, "SID_LINK_TITLE"}, Case{"Copy", fmCopy, "SID_COPY_TITLE"},
+                          Case{"ChNameList", fmChNameList, "SID_CH_NAME_LIST"}}) {
+        std::string title;
+        fromMenu(k.item, *k.dialog, [&] {
+            title = k.dialog->Caption();
+            k.dialog->Close();
+        });
+        EXPECT_EQ(title, window->Translate(k.title)) << k.item;
+    }
+    EXPECT_EQ(fmLinkSel->bnSet->Caption(), window->Translate("SID_SET"));
+    EXPECT_EQ(fmCopy->bnOutChCopy->Caption(), window->Translate("SID_COPY"));
+    EXPECT_EQ(fmChNameList->btnCancel->Caption(), window->Translate("SID_EXIT"));
+    fmPeqRst->SetChannel(0);
+    const WhenShown reset(*fmPeqRst, [] { fmPeqRst->Close(); });
+    fmPeqRst->ShowModal();
+    EXPECT_EQ(fmPeqRst->lbReset->Caption(), window->Translate("SID_PEQRST_RESET"));
+    EXPECT_EQ(fmPeqRst->btnOK->Caption(), window->Translate("SID_PEQRST_OK"));
+    const WhenShown name(*fmChannelName, [] { fmChannelName->Close(); });
+    window->lbMatrixChNameInAClick(find("lbMatrixChNameOut1"));
+    EXPECT_EQ(fmChannelName->lbChannelName->Caption(), window->Translate("SID_CH_NAME"));
+    EXPECT_EQ(fmChannelName->bnCancel->Caption(), window->Translate("SID_EXIT_CANCEL"));
 }
 
 } // namespace
