@@ -15,7 +15,8 @@ void TfmMain::LoadUnitToForm()
     if (!UnitControl)
         return;
     ClearPeqSelection();
-    qx::showUnitState(*this, *this, *UnitControl);
+    if (!qx::showUnitState(*this, *this, *UnitControl))
+        return;
     showLinksAndDelayLines();
     for (int c = 0; c < qx::kChannelCount; ++c)
         UpdatePeqSections(control("fftDraw" + qx::channelSuffix(c)));
