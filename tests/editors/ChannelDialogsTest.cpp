@@ -112,9 +112,14 @@ TEST_F(ChannelDialogsTest, JoiningTwoInputsOnlineLeavesTheCopyToTheProcessor)
         clickGrid(2, 0);
         clickThroughWindow(*fmLinkSel->bnSet);
     });
-    EXPECT_EQ(sent(), (std::vector<Sent>{frame(kCopy, {0, 1}, true), frame(kCopy, {0, 2}, true),
-                                         frame(kLinkMask, {0, 7}, true), frame(kLinkMask, {1, 0}, true),
-                                         frame(kLinkMask, {2, 0}, true), frame(kStatusPoll, {}, true)}));
+    // The meter poll running meanwhile may have asked for levels (0x40).
+    std::vector<Sent> edits;
+    for (const Sent& k : sent())
+        if (qxtest::codeOf(k) != 0x40)
+            edits.push_back(k);
+    EXPECT_EQ(edits, (std::vector<Sent>{frame(kCopy, {0, 1}, true), frame(kCopy, {0, 2}, true),
+                                        frame(kLinkMask, {0, 7}, true), frame(kLinkMask, {1, 0}, true),
+                                        frame(kLinkMask, {2, 0}, true), frame(kStatusPoll, {}, true)}));
     EXPECT_EQ(window->Exchange().ackStep, qx::kStepReloadState);
     EXPECT_FALSE(find<TTimer>("tmInLevelDet")->Enabled()) << "no meter poll until the reload";
     EXPECT_EQ(unit().GetGain(1), 280) << "the model waits for the reload";
