@@ -11,6 +11,10 @@
 #include "model/LUnitControl.h"
 #include "model/ReplyDispatcher.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
+#include "editors/channel/ChannelNameEditor.h"
+#include "editors/channel/DelayEditor.h"
+#include "editors/channel/GainEditor.h"
+#include "editors/channel/LinkEditor.h"
 #include "editors/eq/CrossoverEditor.h"
 #include "editors/eq/PeqEditor.h"
 #include "platform/gui/Control.h"
@@ -54,6 +58,8 @@ TfmMain::~TfmMain()
     }
     if (qx::lockDialogHost() == this)
         qx::setLockDialogHost(nullptr);
+    if (qx::channelDialogHost() == this)
+        qx::setChannelDialogHost(nullptr);
     closeConnection();
 }
 
@@ -100,6 +106,7 @@ void TfmMain::FormCreate(TObject*)
 
     qx::setPresetDialogHost(this);
     qx::setLockDialogHost(this);
+    qx::setChannelDialogHost(this);
     qx::setDialogTranslator([this](std::string_view id) { return Translate(id); });
     UnitControl = std::make_unique<LUnitControl>(this);
     Replies = std::make_unique<qx::ReplyDispatcher>(*this, *UnitControl, FirCoeffs);
@@ -312,4 +319,5 @@ void qx::registerMainWindow()
         .method("tmComScanTimer", &TfmMain::tmComScanTimer)
         .method("NetworkSetupClick", &TfmMain::NetworkSetupClick);
     registerEqHandlers();
+    registerChannelHandlers();
 }

@@ -11,6 +11,8 @@
 #include "platform/net/ClientSocket.h"
 #include "app/lock/LockDialogHost.h"
 #include "editors/UnitShowHost.h"
+#include "editors/channel/ChannelDialogHost.h"
+#include "editors/channel/ChannelEditorHost.h"
 #include "editors/eq/EqEditorHost.h"
 #include "model/ExchangeHost.h"
 #include "model/ControlNames.h"
@@ -39,6 +41,10 @@ class Clock;
 class LinkRouter;
 class PeqEditor;
 class CrossoverEditor;
+class GainEditor;
+class DelayEditor;
+class LinkEditor;
+class ChannelNameEditor;
 class ProcessorHidPort;
 class ReplyDispatcher;
 namespace hid {
@@ -67,7 +73,9 @@ class TfmMain : public TForm,
                 public qx::ConnectionHost,
                 public qx::ConnectionView,
                 public qx::UnitShowHost,
-                public qx::EqEditorHost
+                public qx::EqEditorHost,
+                public qx::ChannelEditorHost,
+                public qx::ChannelDialogHost
 {
 public:
     static constexpr int kPlotCount = 14;
@@ -254,7 +262,7 @@ public:
     void FocusPeqKeyBox(int channel);
     void UpdatePeqSections(TObject* graph);
     void RebuildPeqCurves();
-    void ResetPeq(int channel);
+    void ResetPeq(int channel) override;
     void isLowCutFreqInAChange(TObject* Sender);
     void isHighCutFreqInAChange(TObject* Sender);
     void rzcLowCutSlopInAChange(TObject* Sender);
@@ -284,6 +292,58 @@ public:
     qx::PeqEditor& PeqEdit();
     qx::CrossoverEditor& CrossoverEdit();
     // --- end of the equaliser and crossover editors ------------------------
+
+    // --- Gain, delay, link and channel-name editors (editors/channel) -----
+    // Handlers bound by the layout; each serves every channel's control of
+    // its kind and does its work in the editors of editors/channel.
+    void isGainInAChange(TObject* Sender);
+    void isGainBackupInAChange(TObject* Sender);
+    void cvdGainInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdGainInAExit(TObject* Sender);
+    void cvdGainBackupInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdGainBackupInAExit(TObject* Sender);
+    void rzbPhaseInAClick(TObject* Sender);
+    void rzbPhaseBackupInAClick(TObject* Sender);
+    void rzbMuteInAClick(TObject* Sender);
+    void rzbMuteBackupInAClick(TObject* Sender);
+    void isDelayInAChange(TObject* Sender);
+    void isDelayInAEnter(TObject* Sender);
+    void isDelayInAMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void tmSliderTimer(TObject* Sender);
+    void tmDlyDownTimer(TObject* Sender);
+    void cvdDelayInBKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdDelayInAExit(TObject* Sender);
+    void lbDelayLineInAMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void lbDelayLineInAMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void lbDelayLineInAMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void rzbUnit0Click(TObject* Sender);
+    void lbMatrixChNameInAClick(TObject* Sender);
+    void vrbEqResetInAClick(TObject* Sender);
+    void LinkClick(TObject* Sender);
+    void CopyClick(TObject* Sender);
+    void ChNameListClick(TObject* Sender);
+    void ShowLinkedGain(int channel, int position);
+    void MirrorPhaseToLinked(int channel, bool inverse);
+    void ShowLinkedDelay(int channel, int samples, int markerLeft);
+    void DrawDelayLine(int channel);
+    std::uint16_t LinkGroupMask(int channel) const;
+    // qx::ChannelEditorHost and qx::ChannelDialogHost.
+    int ShownPage() const override { return CurrentPage; }
+    void ReloadStateOnAcknowledge() override;
+    void CopyFirCoefficients(int source, int target) override;
+    std::uint16_t GetLinkMask(int channel) const override;
+    void SetLinkGroup(int channel, std::uint16_t mask) override;
+    bool CopyChannel(int source, int target, bool reload, qx::CopyTargets targets) override;
+    void FinishLinkChange() override;
+    void ShowLinkCaption(int head, int channel) override;
+    void ShowGainPage() override;
+    std::string ChannelNameText(int channel) const override;
+    void SetChannelName(int channel, const qx::ChannelName& name) override;
+    qx::GainEditor& GainEdit();
+    qx::DelayEditor& DelayEdit();
+    qx::LinkEditor& LinkEdit();
+    qx::ChannelNameEditor& NameEdit();
+    // --- end of the gain, delay, link and channel-name editors ------------
 
     // The connection state: connecting, connected, online, acknowledgement
     // step, transfer kind, preset slots (held by the reply exchanges).
@@ -328,6 +388,10 @@ public:
     qx::OverlayMasks OverlayRefreshMasks{};
     std::unique_ptr<qx::PeqEditor> PeqEditing;
     std::unique_ptr<qx::CrossoverEditor> CrossoverEditing;
+    std::unique_ptr<qx::GainEditor> GainEditing;
+    std::unique_ptr<qx::DelayEditor> DelayEditing;
+    std::unique_ptr<qx::LinkEditor> LinkEditing;
+    std::unique_ptr<qx::ChannelNameEditor> NameEditing;
 
 private:
     TControl* control(std::string_view name) const;
@@ -342,6 +406,7 @@ private:
     std::filesystem::path lastFolder_;
     bool shareButtonPictures();
     void setPhaseCaption(const std::string& name);
+    void showLinksAndDelayLines();
     void nameBandTypes(TMyPEQType8& grid);
 };
 
@@ -359,4 +424,6 @@ void setMainWindowLinkClock(Clock* clock);
 void registerMainWindow();
 // The equaliser and crossover editors' handlers, part of registerMainWindow.
 void registerEqHandlers();
+// The gain, delay, link and channel-name editors' handlers, part of registerMainWindow.
+void registerChannelHandlers();
 } // namespace qx

@@ -4,7 +4,10 @@
 #include "app/FMain.h"
 
 #include "editors/UnitShow.h"
+#include "editors/channel/ChannelControls.h"
+#include "editors/channel/FLinkSel.h"
 #include "editors/channel/MeterShow.h"
+#include "model/LUnitControl.h"
 #include "response/Plot.h"
 
 void TfmMain::LoadUnitToForm()
@@ -14,6 +17,7 @@ void TfmMain::LoadUnitToForm()
     ClearPeqSelection();
     if (!qx::showUnitState(*this, *this, *UnitControl))
         return;
+    showLinksAndDelayLines();
     for (int c = 0; c < qx::kChannelCount; ++c)
         UpdatePeqSections(control("fftDraw" + qx::channelSuffix(c)));
     for (int c = qx::kInputCount; c < qx::kChannelCount; ++c) {
@@ -21,6 +25,23 @@ void TfmMain::LoadUnitToForm()
         UpdateLowPassSection(control("fftDraw" + qx::channelSuffix(c)));
     }
     RebuildPeqCurves();
+}
+
+// The link dialog's grid and the menu buttons' link captions from the
+// stored masks (once the dialog exists), and every delay line drawn to its
+// marker; still busy, as the rest of the fill.
+void TfmMain::showLinksAndDelayLines()
+{
+    SetBusy(true);
+    if (fmLinkSel) {
+        for (int c = 0; c < qx::kChannels; ++c)
+            fmLinkSel->ShowLinkMask(c, UnitControl->GetLinkMask(c));
+        fmLinkSel->ApplyGroupHeads();
+        fmLinkSel->ApplyLinkCaptions();
+    }
+    for (int c = 0; c < qx::kChannels; ++c)
+        DrawDelayLine(c);
+    SetBusy(false);
 }
 
 void TfmMain::SetFirTaps(const qx::FirCounts& counts, int inUse)

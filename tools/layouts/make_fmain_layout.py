@@ -725,6 +725,54 @@ def crossover_editors(root):
 # --- end of the crossover editors ------------------------------------------
 
 
+# --- the gain, delay, link and channel-name editors ------------------------
+# Handlers of every channel's gain and delay faders, value boxes, polarity
+# and mute buttons (and their twins on the gain page), of the delay lines and
+# unit buttons, of the block diagram's name labels, of the EQ reset buttons
+# and of the menu items that open the channel dialogs; the delay change
+# guard's timer. Each delay marker is 30 x 30 with its picture centred, and
+# lies beneath its line, which reaches over the marker, so the line takes the
+# mouse over the marker too; the line's dashes, 6 pixels each (a third of the
+# 18-pixel font), run level with the marker's middle up to the marker.
+
+def channel_editors(root):
+    for s in CHANNELS:
+        i = tag_of(s)
+        for mirror in ("", "Backup"):
+            find(root, "isGain%s%s" % (mirror, s)).props.update(Tag=i, OnChange="=isGain%sInAChange" % mirror)
+            find(root, "cvdGain%s%s" % (mirror, s)).props.update(OnKeyDown="=cvdGain%sInAKeyDown" % mirror,
+                                                                OnExit="=cvdGain%sInAExit" % mirror)
+            find(root, "rzbPhase%s%s" % (mirror, s)).props.update(OnClick="=rzbPhase%sInAClick" % mirror)
+            find(root, "rzbMute%s%s" % (mirror, s)).props.update(OnClick="=rzbMute%sInAClick" % mirror)
+        find(root, "isDelay" + s).props.update(Tag=i, OnChange="=isDelayInAChange", OnEnter="=isDelayInAEnter",
+                                               OnMouseDown="=isDelayInAMouseDown")
+        find(root, "cvdDelay" + s).props.update(OnKeyDown="=cvdDelayInBKeyDown", OnExit="=cvdDelayInAExit")
+        find(root, "lbDelayLine" + s).props.update(Tag=i, OnMouseDown="=lbDelayLineInAMouseDown",
+                                                   OnMouseMove="=lbDelayLineInAMouseMove",
+                                                   OnMouseUp="=lbDelayLineInAMouseUp")
+        find(root, "lbMatrixChName" + s).props.update(OnClick="=lbMatrixChNameInAClick")
+        find(root, "vrbEqReset" + s).props.update(OnClick="=vrbEqResetInAClick")
+    for panel in ("plFftDelayIn", "plFftDelayOut"):
+        kids = find(root, panel).children
+        for s in CHANNELS:
+            names = [c.name for c in kids]
+            if "lbDelayLine" + s in names and "imDelay" + s in names:
+                line = kids.pop(names.index("lbDelayLine" + s))
+                marker = kids[[c.name for c in kids].index("imDelay" + s)]
+                marker.props.update(Width=30, Height=30, Center=True)
+                kids.insert(kids.index(marker) + 1, line)
+                line.props.update(Height=2 * (marker.props["Top"] + 15 - line.props["Top"]), Layout="=tlCenter",
+                                  Font__Height=-18)
+    for k in range(3):
+        find(root, "rzbUnit%d" % k).props.update(OnClick="=rzbUnit0Click")
+    for item in ("Link", "Copy", "ChNameList"):
+        find(root, item).props.update(OnClick="=%sClick" % item)
+    root.add(Obj("tmSlider", "TTimer", Enabled=False, Interval=100, OnTimer="=tmSliderTimer"))
+    root.add(Obj("tmDlyDown", "TTimer", Enabled=False, Interval=100, OnTimer="=tmDlyDownTimer"))
+
+# --- end of the gain, delay, link and channel-name editors -----------------
+
+
 def form():
     f = Obj("fmMain", "TfmMain", Left=0, Top=0, Width=1125, Height=727, Caption="K-ARX QX-73B DSP Processor Editor",
             Color="=$00202020", BorderStyle="=bsSizeable", Position="=poScreenCenter",
@@ -749,6 +797,7 @@ def form():
     f.add(preset_bar())
     eq_editors(f)
     crossover_editors(f)
+    channel_editors(f)
     return f
 
 
