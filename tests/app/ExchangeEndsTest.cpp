@@ -483,85 +483,155 @@ struct TransferCase
     FaultPlan faults;
     std::function<void()> start;
     Outcome outcome;
+    LinkKind kind = LinkKind::Net;
 };
 
-// Each transfer, started from the main window once the state is loaded,
-// against a processor that fails one of its requests.
-TEST_F(ExchangeEnds, EveryTransferEndsWhateverTheProcessorAnswers)
+// Each transfer, started from the main window once the state is loaded from
+// a sound processor that then fails one of the transfer's requests.
+class TransferEnds : public ExchangeEnds
 {
-    const auto unitFile = dir / "unit.unt";
-    const auto presetFile = dir / "state.prs";
-    const auto seed = [](qx::sim::DeviceCore& core) {
+protected:
+    static void seed(qx::sim::DeviceCore& core)
+    {
         core.SeedPreset(3, "Third");
         core.SeedPreset(7, "Seventh");
-    };
-    const auto choose = [this](const std::filesystem::path& file) {
+    }
+    void choose(const std::filesystem::path& file)
+    {
         dialogs.fileAnswers.push_back(qx::FileDialogResult{{file.string()}, 1});
-    };
-    const auto store = [] { fmMain->StorePreset(4, qx::presetNameFromText("Stored")); };
-    const auto recall = [] { fmMain->RecallPreset(3); };
-    const auto factory = [] { fmMain->LoadFactoryDefault(); };
-    const auto upload = [&] {
-        choose(unitFile);
-        fmMain->UploadClick(nullptr);
-    };
-    const auto download = [&] {
-        choose(unitFile);
-        fmMain->DownloadClick(nullptr);
-    };
-    const auto openPreset = [&] {
+    }
+
+    static void store() { fmMain->StorePreset(4, qx::presetNameFromText("Stored")); }
+    static void recall() { fmMain->RecallPreset(3); }
+    static void factory() { fmMain->LoadFactoryDefault(); }
+    std::function<void()> upload()
+    {
+        return [this] {
+            choose(unitFile);
+            fmMain->UploadClick(nullptr);
+        };
+    }
+    std::function<void()> download()
+    {
+        return [this] {
+            choose(unitFile);
+            fmMain->DownloadClick(nullptr);
+        };
+    }
+    std::function<void()> openPreset()
+    {
+        return [this] {
+            choose(presetFile);
+            fmMain->OpenClick(nullptr);
+        };
+    }
+
+    // The files the cases send: a unit upload and a preset-file save.
+    void makeFiles()
+    {
+        startSimulator(LinkKind::Net, {}, seed);
+        ASSERT_EQ(connect("the files"), Outcome::Completes);
+        later(upload());
+        ASSERT_TRUE(runUntil([&] { return std::filesystem::exists(unitFile) && !fmProcess->Visible(); }));
         choose(presetFile);
-        fmMain->OpenClick(nullptr);
-    };
+        fmMain->SaveClick(nullptr);
+        ASSERT_TRUE(std::filesystem::exists(presetFile));
+        disconnect();
+    }
 
-    // The files the later cases send: an upload and a preset-file save.
-    startSimulator(LinkKind::Net, {}, seed);
-    ASSERT_EQ(connect("the files"), Outcome::Completes);
-    later(upload);
-    ASSERT_TRUE(runUntil([&] { return std::filesystem::exists(unitFile) && !fmProcess->Visible(); }));
-    choose(presetFile);
-    fmMain->SaveClick(nullptr);
-    ASSERT_TRUE(std::filesystem::exists(presetFile));
-    disconnect();
+    void runTransferCases(const std::vector<TransferCase>& cases)
+    {
+        for (const TransferCase& c : cases) {
+            SCOPED_TRACE(c.what);
+            startSimulator(c.kind, {}, seed);
+            ASSERT_EQ(connect(c.what + ", connecting"), Outcome::Completes);
+            sim->replaceFaults(c.faults);
+            longestWait = 0;
+            bool started = false;
+            later([&] {
+                started = true;
+                c.start();
+            });
+            Outcome outcome = Outcome::Offline;
+            runUntil(
+                [&] {
+                    return started && (lost() || (!fmProcess->Visible() && fmMain->Enabled() && !fmMain->IsBusy() &&
+                                                  find<TTimer>("tmInLevelDet")->Enabled()));
+                },
+                [&] { outcome = checkEnd(c.what); });
+            expectLeftUsable(c.what);
+            EXPECT_EQ(outcome, c.outcome) << c.what;
+            expectWithinTheResends(c.kind, c.what);
+            disconnect();
+            dialogs.fileAnswers.clear();
+        }
+    }
 
-    const std::vector<TransferCase> cases = {
+    std::filesystem::path unitFile = dir / "unit.unt";
+    std::filesystem::path presetFile = dir / "state.prs";
+};
+
+// The store, the recall and the factory default, with the state load each
+// of the last two ends with.
+TEST_F(TransferEnds, StoreRecallAndFactoryDefaultEndWhateverTheProcessorAnswers)
+{
+    runTransferCases({
         {"store, no answer to the name", silent(0x26), store, Outcome::Offline},
         {"store, no answer to the store", silent(0x21), store, Outcome::Offline},
         {"store, every answer twice", duplicated(), store, Outcome::Completes},
+        {"store on a pseudo-terminal, no answer to the store", silent(0x21), store, Outcome::Offline,
+         LinkKind::Serial},
         {"recall, no answer", silent(0x20), recall, Outcome::Offline},
+        {"recall, no answer to a FIR block of the load after it", silent(0x56), recall, Outcome::Offline},
+        {"recall, a short parameter piece of the load after it", shortAnswer(0x27), recall, Outcome::Offline},
         {"recall, every answer twice", duplicated(), recall, Outcome::Completes},
+        {"recall over USB, no answer", silent(0x20), recall, Outcome::Offline, LinkKind::Usb},
         {"factory default, no answer", silent(0x23), factory, Outcome::Offline},
-        {"upload, a short header", shortAnswer(0x19, 21), upload, Outcome::Offline},
-        {"upload, no answer to the preset choice", silent(0x24), upload, Outcome::Offline},
-        {"upload, a short preset piece", shortAnswer(0x28), upload, Outcome::Offline},
-        {"download, no answer to the header", silent(0x1A), download, Outcome::Offline},
-        {"download, a short piece acknowledgement", shortAnswer(0x25), download, Outcome::Offline},
-        {"preset file, no answer to a channel name", silent(0x3D), openPreset, Outcome::Offline},
-        {"preset file, every answer twice", duplicated(), openPreset, Outcome::Completes},
-    };
-    for (const TransferCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        startSimulator(LinkKind::Net, c.faults, seed);
-        ASSERT_EQ(connect(c.what + ", connecting"), Outcome::Completes);
-        longestWait = 0;
-        bool started = false;
-        later([&] {
-            started = true;
-            c.start();
-        });
-        Outcome outcome = Outcome::Offline;
-        runUntil(
-            [&] {
-                return started && (lost() || (!fmProcess->Visible() && fmMain->Enabled() && !fmMain->IsBusy() &&
-                                              find<TTimer>("tmInLevelDet")->Enabled()));
-            },
-            [&] { outcome = checkEnd(c.what); });
-        expectLeftUsable(c.what);
-        EXPECT_EQ(outcome, c.outcome) << c.what;
-        expectWithinTheResends(LinkKind::Net, c.what);
-        disconnect();
-        dialogs.fileAnswers.clear();
-    }
+        {"factory default, a short preset name of the load after it", shortAnswer(0x29), factory,
+         Outcome::Offline},
+    });
+}
+
+TEST_F(TransferEnds, TheUnitUploadEndsWhateverTheProcessorAnswers)
+{
+    makeFiles();
+    runTransferCases({
+        {"upload, a short header", shortAnswer(0x19, 21), upload(), Outcome::Offline},
+        {"upload, no answer to the preset choice", silent(0x24), upload(), Outcome::Offline},
+        {"upload, a short preset piece", shortAnswer(0x28), upload(), Outcome::Offline},
+        {"upload, no answer to a preset's FIR block", silent(0x56), upload(), Outcome::Offline},
+        {"upload, a zero-length preset piece", zeroLength(0x28), upload(), Outcome::Offline},
+        {"upload, answers from another device", foreignId(), upload(), Outcome::Offline},
+        {"upload over USB, a short preset piece", shortAnswer(0x28), upload(), Outcome::Offline, LinkKind::Usb},
+        {"upload on a pseudo-terminal, no answer to a preset's FIR block", silent(0x56), upload(),
+         Outcome::Offline, LinkKind::Serial},
+    });
+}
+
+TEST_F(TransferEnds, TheUnitDownloadEndsWhateverTheProcessorAnswers)
+{
+    makeFiles();
+    runTransferCases({
+        {"download, no answer to the factory reset", silent(0x23), download(), Outcome::Offline},
+        {"download, no answer to the header", silent(0x1A), download(), Outcome::Offline},
+        {"download, a short piece acknowledgement", shortAnswer(0x25), download(), Outcome::Offline},
+        {"download, no answer to an erase", silent(0x58), download(), Outcome::Offline},
+        {"download, no answer to the closing device request", silent(0x10), download(), Outcome::Offline},
+        {"download, every answer twice", duplicated(), download(), Outcome::Offline},
+    });
+}
+
+TEST_F(TransferEnds, OpeningAPresetFileEndsWhateverTheProcessorAnswers)
+{
+    makeFiles();
+    runTransferCases({
+        {"preset file, no answer to the first FIR setting", silent(0x35), openPreset(), Outcome::Offline},
+        {"preset file, no answer to a channel name", silent(0x3D), openPreset(), Outcome::Offline},
+        {"preset file, no answer to a FIR coefficient block", silent(0x33), openPreset(), Outcome::Offline},
+        {"preset file, a zero-length answer to a gain", zeroLength(0x34), openPreset(), Outcome::Offline},
+        {"preset file, no answer to the closing meter request", silent(0x40), openPreset(), Outcome::Offline},
+        {"preset file, every answer twice", duplicated(), openPreset(), Outcome::Completes},
+    });
 }
 
 // The frames of one command code the simulator received over the case, once
