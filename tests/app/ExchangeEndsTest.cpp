@@ -608,6 +608,8 @@ TEST_F(TransferEnds, TheUnitUploadEndsWhateverTheProcessorAnswers)
     });
 }
 
+// A download ends with the processor restarting, which drops the connection:
+// a sound one, its answers twice, goes offline too.
 TEST_F(TransferEnds, TheUnitDownloadEndsWhateverTheProcessorAnswers)
 {
     makeFiles();
