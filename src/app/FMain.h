@@ -198,6 +198,7 @@ public:
     void LoadFactoryDefault() override;
     void StartDisconnect() override;
     void ResumeStateLoad() override;
+    void HoldLinkForUser(bool hold) override;
     // qx::ConnectionHost (the connection dialogs) and qx::ConnectionView.
     std::uint32_t GetDeviceAddress() const override { return DeviceAddress; }
     void SetDeviceAddress(std::uint32_t address) override { DeviceAddress = address; }
@@ -404,6 +405,9 @@ private:
     void makeConnectionDevices();
     void closeConnection();
     std::filesystem::path lastFolder_;
+    // The router's time-out pause while a prompt waits for the user; made
+    // after the router, so it goes first.
+    std::shared_ptr<void> userHold_;
     bool shareButtonPictures();
     void setPhaseCaption(const std::string& name);
     void showLinksAndDelayLines();

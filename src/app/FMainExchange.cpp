@@ -214,10 +214,15 @@ void TfmMain::tmPtsTimer(TObject*)
     stopTimer("tmPts");
     if (Exchange().ackStep != qx::kStepLocked || !fmLockPassWord)
         return;
-    // The prompt waits as long as the user needs: the lock-status request is
-    // not resent and the link does not fail meanwhile.
-    const qx::LinkRouter::TimeoutPause pause(*Router);
     fmLockPassWord->ShowForLockedLoad();
+}
+
+void TfmMain::HoldLinkForUser(bool hold)
+{
+    if (!hold)
+        userHold_.reset();
+    else if (!userHold_)
+        userHold_ = std::make_shared<qx::LinkRouter::TimeoutPause>(*Router);
 }
 
 void TfmMain::StorePreset(int row, const qx::PresetName& name) { Replies->presets().StorePreset(row, name); }
