@@ -188,6 +188,21 @@ public:
     void SendCommand(const LCmd& command, bool urgent) override { link_.SendCommand(command, urgent); }
     Plot* ChannelPlot(int channel) override { return window_.ChannelPlot(channel); }
     int DraggedHandle() const override { return -1; }
+    void ShowInformation(std::string_view id) override { window_.ShowInformation(id); }
+    bool ReserveFirTaps(int delta) override { return window_.ReserveFirTaps(delta); }
+    std::optional<std::filesystem::path> ChooseFile(FileDialog dialog) override { return window_.ChooseFile(dialog); }
+    void MarkCurveChanged(int channel) override { window_.MarkCurveChanged(channel); }
+    void ShowPeqValues(int channel, bool enable, double q, double gainDb, double frequencyHz) override
+    {
+        window_.ShowPeqValues(channel, enable, q, gainDb, frequencyHz);
+    }
+    void FocusPeqKeyBox(int channel) override { window_.FocusPeqKeyBox(channel); }
+    void UpdatePeqSections(TObject* graph) override { window_.UpdatePeqSections(graph); }
+    void UpdateHighPassSection(TObject* graph) override { window_.UpdateHighPassSection(graph); }
+    void UpdateLowPassSection(TObject* graph) override { window_.UpdateLowPassSection(graph); }
+    void UpdateFirSection(TObject* graph) override { window_.UpdateFirSection(graph); }
+    void UpdateOutputFirPanel(int channel) override { window_.UpdateOutputFirPanel(channel); }
+    void RefreshChannelOverlays(int channel) override { window_.RefreshChannelOverlays(channel); }
 
 private:
     TfmMain& window_;

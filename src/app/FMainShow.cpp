@@ -3,6 +3,8 @@
 
 #include "app/FMain.h"
 
+#include <array>
+
 #include "editors/UnitShow.h"
 #include "editors/channel/MeterShow.h"
 #include "response/Plot.h"
@@ -13,31 +15,35 @@ void TfmMain::LoadUnitToForm()
         return;
     ClearPeqSelection();
     qx::showUnitState(*this, *this, *UnitControl);
+    std::array<TControl*, qx::kChannelCount> graphs{};
     for (int c = 0; c < qx::kChannelCount; ++c)
-        UpdatePeqSections(control("fftDraw" + qx::channelSuffix(c)));
+        graphs[static_cast<std::size_t>(c)] = control("fftDraw" + qx::channelSuffix(c));
+    for (TControl* graph : graphs)
+        UpdatePeqSections(graph);
     for (int c = qx::kInputCount; c < qx::kChannelCount; ++c) {
-        UpdateHighPassSection(control("fftDraw" + qx::channelSuffix(c)));
-        UpdateLowPassSection(control("fftDraw" + qx::channelSuffix(c)));
+        UpdateHighPassSection(graphs[static_cast<std::size_t>(c)]);
+        UpdateLowPassSection(graphs[static_cast<std::size_t>(c)]);
     }
+    for (TControl* graph : graphs)
+        UpdateFirSection(graph);
     RebuildPeqCurves();
+    if (CurrentPage == kPageGain)
+        RefreshGainOverlays();
+    else
+        RefreshChannelOverlays(CurrentPage);
+    for (int c = qx::kInputCount; c < qx::kChannelCount; ++c)
+        UpdateOutputFirPanel(c);
 }
 
 void TfmMain::SetFirTaps(const qx::FirCounts& counts, int inUse)
 {
     FirTaps = counts;
-    FirTapsInUse = inUse;
+    FirTapsReserved = inUse;
 }
 
 Plot* TfmMain::ChannelPlot(int channel)
 {
-    return channel >= 0 && channel < qx::kChannelCount ? Plots[static_cast<std::size_t>(channel)].get() : nullptr;
-}
-
-std::span<const float> TfmMain::FirCoefficients(int channel) const
-{
-    if (channel < 0 || channel >= qx::kChannelCount)
-        return {};
-    return FirCoeffs[static_cast<std::size_t>(channel)];
+    return channel >= 0 && channel < kPlotCount ? Plots[static_cast<std::size_t>(channel)].get() : nullptr;
 }
 
 bool TfmMain::IsDynamicsArmed(int output, bool limiter) const { return qx::isDynamicsArmed(*this, output, limiter); }

@@ -30,7 +30,10 @@ class RecordingWindow : public TfmMain
 public:
     using TfmMain::TfmMain;
     void SendCommand(const LCmd& command, bool urgent) override { log.record(command, urgent); }
+    // The information dialog's texts, in the window's language, instead of the dialog.
+    void ShowInformation(std::string_view id) override { messages.emplace_back(Translate(id)); }
     qxtest::SendLog log;
+    std::vector<std::string> messages;
 };
 
 inline Sent peqFrame(int c, int band, int gain, int freq, int q, int type, int bypass, bool urgent = false)

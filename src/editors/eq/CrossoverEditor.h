@@ -30,6 +30,13 @@ public:
     void CommitCutoff(TObject* sender, CrossoverSide side);
     void QChanging(TObject* sender, int newValue, CrossoverSide side);
     void CurveTimer();
+    // The side's total drawn one pass of the message loop later (a cut-off
+    // handle dragged on the graph).
+    void DeferCurve(int channel, CrossoverSide side, float frequencyHz, int slopeCode);
+    // The slope code the side's bypass button and list give: 0 while
+    // bypassed, else the list's item + 1, or the last one a list gave while
+    // it shows no item.
+    int SlopeCode(int channel, CrossoverSide side, bool bypassed, int item);
     // One side of an output graph drawn from the stored record.
     void UpdateSection(TObject* graph, CrossoverSide side);
 
@@ -42,8 +49,6 @@ private:
         int slopeCode = 0;
     };
 
-    // The slope code the side's bypass button and list give.
-    int slopeCode(int channel, CrossoverSide side, bool bypassed, int item);
     void drawTotal(int channel, CrossoverSide side, int slopeCode, double frequencyHz);
     void store(int channel, CrossoverSide side, const OutputFilter& filter);
     // A slope or bypass change: drawn at once (unless FIR only), then stored and sent.
