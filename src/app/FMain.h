@@ -384,8 +384,8 @@ public:
     qx::FirChannelBuffer BypassImpulse{};
     // The taps the FIR settings occupy of the processor's shared resource.
     int FirTapsReserved = 0;
-    // The pending FIR design of the output FIR controls, applied with OK.
-    qx::OutputFirSettings FirDesign;
+    // The pending FIR design of each output's FIR controls, applied with OK.
+    std::array<qx::OutputFirSettings, qx::kOutputCount> FirDesign{};
     std::vector<std::string> PresetFirBlocks;
     std::vector<std::uint8_t> UnitFileBlocks;
     qx::OverlayMasks OverlayRefreshMasks{};

@@ -78,11 +78,12 @@ void TfmMain::rzbMenuInAClick(TObject* Sender)
             auto* lowCut = qx::findComponent<TAdvTrackBar>(*this, "isFirLowCut" + leaderSuffix);
             if (!type || !taps || !window || !highCut || !lowCut)
                 return;
-            FirDesign.type = static_cast<std::uint8_t>(type->ItemIndex());
-            FirDesign.window = static_cast<std::uint8_t>(window->ItemIndex());
-            FirDesign.taps = static_cast<std::uint16_t>(taps->ItemIndex());
-            FirDesign.lowCut = static_cast<std::uint16_t>(lowCut->Position());
-            FirDesign.highCut = static_cast<std::uint16_t>(highCut->Position());
+            qx::OutputFirSettings& design = FirDesign[static_cast<std::size_t>(leader - qx::kInputCount)];
+            design.type = static_cast<std::uint8_t>(type->ItemIndex());
+            design.window = static_cast<std::uint8_t>(window->ItemIndex());
+            design.taps = static_cast<std::uint16_t>(taps->ItemIndex());
+            design.lowCut = static_cast<std::uint16_t>(lowCut->Position());
+            design.highCut = static_cast<std::uint16_t>(highCut->Position());
         }
         TControl* graphLabel = control("lbFftChannel" + leaderSuffix);
         TControl* gainLabel = control("lbGainName" + leaderSuffix);

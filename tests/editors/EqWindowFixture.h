@@ -6,12 +6,15 @@
 #include "PumpUntil.h"
 #include "app/FMain.h"
 #include "model/LUnitControl.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
 #include "controls/skinned/CurvyControls.h"
+#include "platform/gui/ComboBox.h"
 #include "platform/gui/Timer.h"
 #include "response/Plot.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -92,6 +95,29 @@ protected:
             press(box, 13);
         else
             b->OnExit(b);
+    }
+    // A list's choice as the user makes it: the item, then its change event.
+    void pick(const std::string& list, int item)
+    {
+        auto* combo = find<TComboBox>(list);
+        combo->SetItemIndex(item);
+        combo->OnChange(combo);
+    }
+    // A latching button pressed: its state flips, then its click event.
+    void toggle(const std::string& button)
+    {
+        auto* b = find<TRzBmpButton>(button);
+        b->SetDown(!b->Down());
+        b->OnClick(b);
+    }
+    std::vector<double> curveOf(int c, int section)
+    {
+        const auto curve = window->Plots[static_cast<std::size_t>(c)]->curve(section);
+        return {curve.begin(), curve.end()};
+    }
+    static bool flat(const std::vector<double>& curve)
+    {
+        return std::all_of(curve.begin(), curve.end(), [](double v) { return std::abs(v) < 1e-9; });
     }
     double sectionDb(int c, int section, double hz)
     {

@@ -52,7 +52,7 @@ void flatten(PlotSection& section) { section.SetBiquad(0.0, 1000.0, 0.71, kFilte
 
 } // namespace
 
-GraphViewEditor::GraphViewEditor(const TComponent& window, EqEditorHost& host, OutputFirSettings& pending,
+GraphViewEditor::GraphViewEditor(const TComponent& window, EqEditorHost& host, PendingFirDesigns& pending,
                                  const FirBuffers& buffers, const FirCounts& counts)
     : window_(window), host_(host), pending_(pending), buffers_(buffers), counts_(counts)
 {
@@ -147,7 +147,7 @@ void GraphViewEditor::UpdateFirSection(TObject* sender)
             return;
         const OutputFilter filter = unit.GetOutputFilter(c);
         // A design chosen in the FIR controls but not applied is dropped.
-        pending_ = filter.fir;
+        pending_[static_cast<std::size_t>(c - kInputCount)] = filter.fir;
         PlotSection& section = plot->section(Plot::kOutputFirSection);
         if (filter.mode == kOutputModeIir || filter.fir.type == kFirDesignTypeBypass || eqOnly->Checked())
             flatten(section);

@@ -6,6 +6,7 @@
 // (30 on outputs, 31 on inputs) from the stored settings and the window's
 // coefficient buffers.
 
+#include "editors/eq/OutputFirEditor.h"
 #include "model/FirImage.h"
 #include "model/RecordFields.h"
 
@@ -19,9 +20,9 @@ class EqEditorHost;
 class GraphViewEditor
 {
 public:
-    // pending: the window's pending FIR design, reset to the stored one by
-    // every FIR section update; buffers and counts: the coefficient buffers.
-    GraphViewEditor(const TComponent& window, EqEditorHost& host, OutputFirSettings& pending,
+    // pending: the window's pending FIR designs, each reset to the stored one
+    // by its FIR section update; buffers and counts: the coefficient buffers.
+    GraphViewEditor(const TComponent& window, EqEditorHost& host, PendingFirDesigns& pending,
                     const FirBuffers& buffers, const FirCounts& counts);
 
     void MagnitudeView(TObject* sender);
@@ -35,7 +36,7 @@ private:
 
     const TComponent& window_;
     EqEditorHost& host_;
-    OutputFirSettings& pending_;
+    PendingFirDesigns& pending_;
     const FirBuffers& buffers_;
     const FirCounts& counts_;
 };

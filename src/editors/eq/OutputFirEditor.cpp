@@ -88,10 +88,15 @@ int drawnTaps(const OutputFirSettings& design)
 
 } // namespace
 
-OutputFirEditor::OutputFirEditor(const TComponent& window, EqEditorHost& host, OutputFirSettings& pending,
+OutputFirEditor::OutputFirEditor(const TComponent& window, EqEditorHost& host, PendingFirDesigns& pending,
                                  FirBuffers& buffers, FirCounts& counts)
     : window_(window), host_(host), pending_(pending), buffers_(buffers), counts_(counts)
 {
+}
+
+OutputFirSettings& OutputFirEditor::pending(int c)
+{
+    return pending_[static_cast<std::size_t>(std::clamp(c - kInputCount, 0, kOutputCount - 1))];
 }
 
 void OutputFirEditor::ModeChange(TObject* sender)
@@ -250,9 +255,11 @@ void OutputFirEditor::TypeChange(TObject* sender)
         !part<TControl>(window_, "rzgShowFirName", c) || !part<TControl>(window_, "rzgShowFirTaps", c) || !taps ||
         type < 0)
         return;
+    if (!isOutput(c))
+        return;
     if (type != kFirDesignTypeCoefficients && taps->ItemIndex() >= 0)
-        pending_.taps = static_cast<std::uint16_t>(taps->ItemIndex());
-    pending_.type = static_cast<std::uint8_t>(type);
+        pending(c).taps = static_cast<std::uint16_t>(taps->ItemIndex());
+    pending(c).type = static_cast<std::uint8_t>(type);
 }
 
 void OutputFirEditor::WindowChange(TObject* sender)
@@ -261,8 +268,8 @@ void OutputFirEditor::WindowChange(TObject* sender)
     if (!combo || host_.IsBusy())
         return;
     enableOk(combo->Tag());
-    if (combo->ItemIndex() >= 0)
-        pending_.window = static_cast<std::uint8_t>(combo->ItemIndex());
+    if (combo->ItemIndex() >= 0 && isOutput(combo->Tag()))
+        pending(combo->Tag()).window = static_cast<std::uint8_t>(combo->ItemIndex());
 }
 
 void OutputFirEditor::TapsChange(TObject* sender)
@@ -271,8 +278,8 @@ void OutputFirEditor::TapsChange(TObject* sender)
     if (!combo || host_.IsBusy())
         return;
     enableOk(combo->Tag());
-    if (combo->ItemIndex() >= 0)
-        pending_.taps = static_cast<std::uint16_t>(combo->ItemIndex());
+    if (combo->ItemIndex() >= 0 && isOutput(combo->Tag()))
+        pending(combo->Tag()).taps = static_cast<std::uint16_t>(combo->ItemIndex());
 }
 
 void OutputFirEditor::CutoffChange(TObject* sender, FirCut cut)
@@ -286,7 +293,7 @@ void OutputFirEditor::CutoffChange(TObject* sender, FirCut cut)
     auto* box = part<TCurvyEdit>(window_, low ? "cvdFirLowCut" : "cvdFirHighCut", c);
     auto* other = part<TAdvTrackBar>(window_, low ? "isFirHighCut" : "isFirLowCut", c);
     auto* type = part<TComboBox>(window_, "rzcFirType", c);
-    if (!box || !other || !type)
+    if (!box || !other || !type || !isOutput(c))
         return;
     TAdvTrackBar& lowFader = low ? *fader : *other;
     TAdvTrackBar& highFader = low ? *other : *fader;
@@ -305,7 +312,7 @@ void OutputFirEditor::CutoffChange(TObject* sender, FirCut cut)
     }
     const double f = IndexToFreq(fader->Position());
     box->SetText(f >= 1000.0 ? Format("%4.2fKHz", f / 1000.0) : Format(" %4.1fHz", f));
-    (low ? pending_.lowCut : pending_.highCut) = static_cast<std::uint16_t>(fader->Position());
+    (low ? pending(c).lowCut : pending(c).highCut) = static_cast<std::uint16_t>(fader->Position());
 }
 
 void OutputFirEditor::CommitCutoff(TObject* sender, FirCut cut)
@@ -385,17 +392,18 @@ void OutputFirEditor::OkClick(TObject* sender)
         return;
     LUnitControl& unit = host_.Unit();
     const OutputFilter stored = unit.GetOutputFilter(c);
+    OutputFirSettings& design = pending(c);
     // The stored coefficients from a file again: nothing to apply.
-    if (pending_.type >= kFirDesignTypeCoefficients && pending_ == stored.fir)
+    if (design.type >= kFirDesignTypeCoefficients && design == stored.fir)
         return;
     const int group = unit.CountLinkedChannels(c);
     const int before = outputFirTapsInUse(stored);
     OutputFilter changed = stored;
-    changed.fir = pending_;
-    if (pending_.type != kFirDesignTypeBypass) {
+    changed.fir = design;
+    if (design.type != kFirDesignTypeBypass) {
         if (host_.ReserveFirTaps((outputFirTapsInUse(changed) - before) * group)) {
             // The controls show the stored design again.
-            pending_ = stored.fir;
+            design = stored.fir;
             const bool file = stored.fir.type >= kFirDesignTypeCoefficients;
             type->SetItemIndex(file ? 0 : stored.fir.type);
             cutoffs.enableFor(stored.fir.type);
@@ -419,27 +427,27 @@ void OutputFirEditor::OkClick(TObject* sender)
         }
     } else {
         host_.ReserveFirTaps(-before * group);
-        pending_.taps = static_cast<std::uint16_t>(drawnTaps(stored.fir));
-        tapsLabel->SetCaption(std::to_string(pending_.taps));
+        design.taps = static_cast<std::uint16_t>(drawnTaps(stored.fir));
+        tapsLabel->SetCaption(std::to_string(design.taps));
     }
     // The file's coefficients go with a new design or a bypass.
     const std::size_t k = static_cast<std::size_t>(c);
-    if (pending_.type == kFirDesignTypeBypass ||
-        (stored.fir.type >= kFirDesignTypeCoefficients && pending_.type < kFirDesignTypeCoefficients))
+    if (design.type == kFirDesignTypeBypass ||
+        (stored.fir.type >= kFirDesignTypeCoefficients && design.type < kFirDesignTypeCoefficients))
         buffers_[k] = unitImpulse();
     ok->SetEnabled(false);
-    unit.SetOutputFir(c, pending_);
+    unit.SetOutputFir(c, design);
     PlotSection& section = plot->section(Plot::kOutputFirSection);
-    if (pending_.type >= kFirDesignTypeCoefficients)
+    if (design.type >= kFirDesignTypeCoefficients)
         section.SetFirCoefficients(
             std::span<const float>(buffers_[k].data(), static_cast<std::size_t>(coefficientCount(counts_[k]))));
     else
-        section.SetFirDesign(pending_.type, std::min<int>(pending_.window, kFirWindowLast),
-                             IndexToFreq(pending_.lowCut), IndexToFreq(pending_.highCut), drawnTaps(pending_));
+        section.SetFirDesign(design.type, std::min<int>(design.window, kFirWindowLast),
+                             IndexToFreq(design.lowCut), IndexToFreq(design.highCut), drawnTaps(design));
     plot->DrawSum(c);
     if (auto* graph = part<LMyFFTDrawHpLp6dB>(window_, "fftDraw", c))
         graph->UpdateCurvePage();
-    if (pending_.type == kFirDesignTypeBypass) {
+    if (design.type == kFirDesignTypeBypass) {
         fileBox->SetEnabled(true);
         firBypass->SetDown(false);
         firBypass->SetDown(true);

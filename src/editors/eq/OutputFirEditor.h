@@ -8,6 +8,9 @@
 // crossover and FIR boxes for its mode and FIR type.
 
 #include "model/FirImage.h"
+#include "model/UnitRecord.h"
+
+#include <array>
 #include "model/RecordFields.h"
 
 class TComponent;
@@ -16,6 +19,11 @@ class TObject;
 namespace qx {
 
 class EqEditorHost;
+
+// The pending FIR design of each output (outputs 1-8), edited by its FIR
+// controls and applied with OK; every FIR section update puts the stored
+// design back.
+using PendingFirDesigns = std::array<OutputFirSettings, kOutputCount>;
 
 enum class FirCut
 {
@@ -26,9 +34,9 @@ enum class FirCut
 class OutputFirEditor
 {
 public:
-    // pending: the window's pending FIR design; buffers and counts: the
+    // pending: the window's pending FIR designs; buffers and counts: the
     // coefficient buffers and their tap counts.
-    OutputFirEditor(const TComponent& window, EqEditorHost& host, OutputFirSettings& pending, FirBuffers& buffers,
+    OutputFirEditor(const TComponent& window, EqEditorHost& host, PendingFirDesigns& pending, FirBuffers& buffers,
                     FirCounts& counts);
 
     void ModeChange(TObject* sender);
@@ -45,10 +53,12 @@ public:
 private:
     void enableOk(int channel);
     void drawCoefficientsOrFlat(int channel, bool coefficients);
+    // The pending design of output channel c (4-11).
+    OutputFirSettings& pending(int channel);
 
     const TComponent& window_;
     EqEditorHost& host_;
-    OutputFirSettings& pending_;
+    PendingFirDesigns& pending_;
     FirBuffers& buffers_;
     FirCounts& counts_;
 };
