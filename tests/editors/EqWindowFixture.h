@@ -9,6 +9,7 @@
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "controls/skinned/CurvyControls.h"
 #include "platform/gui/ComboBox.h"
+#include "platform/gui/RadioButton.h"
 #include "platform/gui/Timer.h"
 #include "response/Plot.h"
 
