@@ -6,11 +6,23 @@
 #include "response/LMyFFTDrawHpLp6dB.h"
 #include "response/Plot.h"
 
+#include <algorithm>
+
 namespace qx {
 
 namespace {
 
 bool isInput(int c) { return c < kInputCount; }
+
+// Section `to` takes the total of `source` as it is when first read: a copy
+// nobody draws costs nothing. Until the next refresh it keeps that curve.
+void copyTotal(PlotSection& to, const Plot& source)
+{
+    to.setDerivedCurve([&source](Curve& out) {
+        const CurveView total = source.curve(Plot::kSumSection);
+        std::copy(total.begin(), total.end(), out.begin());
+    });
+}
 int sideFirst(int c) { return isInput(c) ? 0 : kInputCount; }
 int sideEnd(int c) { return isInput(c) ? kInputCount : kChannelCount; }
 // The channel's letter or digit in the buttons' names ("B" of InB, "3" of Out3).
@@ -75,7 +87,7 @@ void CurveOverlays::RefreshChannel(int g)
         // Copied whether shown or not, so switching the button on draws the latest curve.
         mask &= ~(1 << c);
         const int section = overlaySection(c, g);
-        plot->section(section).setCurve(source->curve(Plot::kSumSection));
+        copyTotal(plot->section(section), *source);
         if (toggle->Active())
             plot->DrawSection(section, Plot::channelColour(c));
     }
@@ -90,7 +102,7 @@ void CurveOverlays::RefreshOverviews()
         return;
     for (int c = 0; c < kChannelCount; ++c)
         if (Plot* source = host_.ChannelPlot(c))
-            (isInput(c) ? inputs : outputs)->section(c).setCurve(source->curve(Plot::kSumSection));
+            copyTotal((isInput(c) ? inputs : outputs)->section(c), *source);
     for (int c = 0; c < kChannelCount; ++c) {
         const int overview = isInput(c) ? kInputOverview : kOutputOverview;
         auto* toggle = findComponent<TVrPowerButton>(window_, overlayButtonName(c, overview));
