@@ -74,7 +74,9 @@ protected:
     {
         auto* eq = find<TTimer>("tmEqCurve");
         auto* hpLp = find<TTimer>("tmHpLpCurve");
-        qx::test::pumpUntil([&] { return !eq->Enabled() && !hpLp->Enabled(); }, "the curve timers ran");
+        auto* mouse = find<TTimer>("tmMouseEqCurve");
+        qx::test::pumpUntil([&] { return !eq->Enabled() && !hpLp->Enabled() && !mouse->Enabled(); },
+                            "the curve timers ran");
     }
     // Outputs of the mask (bit n = output n + 1) become one group headed by `first`.
     void linkOutputs(int first, unsigned mask)
