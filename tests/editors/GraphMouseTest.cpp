@@ -154,16 +154,19 @@ TEST_F(GraphMouseTest, OnlyPlacedHandlesArePicked)
     EXPECT_TRUE(sent().empty());
 }
 
-// A graph whose axis has no extent maps no point: its mouse events are
-// ignored. (The graph keeps its last plot area when made too small for one,
-// so the width and height guards cannot be reached through it.)
-TEST_F(GraphMouseTest, AGraphWithoutExtentIgnoresTheMouse)
+// A graph that has no plot area yet maps no point: its mouse events are
+// ignored. (The window's graphs keep their last plot area when made too
+// small for one.)
+TEST_F(GraphMouseTest, AGraphWithoutAPlotAreaIgnoresTheMouse)
 {
-    const TPoint p = handle(*graph, 2);
-    graph->SetXMax(graph->XMin());
+    LMyFFTDrawHpLp6dB bare(nullptr);
+    bare.SetTag(4);
+    bare.OnMouseDown = graph->OnMouseDown;
+    bare.OnMouseMove = graph->OnMouseMove;
+    ASSERT_LE(bare.GetPlotWidth(), 0);
     window->DragHandle = 4;
-    press(graph, p);
-    move(graph, {p.X + 5, p.Y + 5});
+    press(&bare, {10, 10});
+    move(&bare, {20, 20});
     EXPECT_EQ(window->DragHandle, 4);
     EXPECT_TRUE(sent().empty());
     window->DragHandle = -1;
