@@ -154,14 +154,18 @@ TEST_F(CrossoverEditorTest, ALinkedOutputStoresTheGroupAndSendsOnce)
         << "Out7 keeps the factory value";
 }
 
+// An input's section 31 carries its FIR: its cut-off is sent but not drawn.
 TEST_F(CrossoverEditorTest, AnInputIsSentAndStoredNowhere)
 {
     const qx::UnitRecord before = unit().record();
+    const auto firSection = total(0, true);
     find<TAdvTrackBar>("isLowCutFreqInA")->SetPosition(100);
+    pick("rzcHighCutSlopInA", 3);
     settle();
-    EXPECT_EQ(sent(), std::vector<Sent>{passFrame(kHighPass, 0, 100, 20)});
+    EXPECT_EQ(sent(), (std::vector<Sent>{passFrame(kHighPass, 0, 100, 20), passFrame(kLowPass, 0, 300, 4)}));
     EXPECT_EQ(unit().record(), before);
-    expectSameCurve(total(0, true), expectedTotal(true, 20, 100));
+    EXPECT_EQ(total(0, true), firSection);
+    EXPECT_TRUE(flat(total(0, false)));
 }
 
 TEST_F(CrossoverEditorTest, TheBusyFlagStopsTheFaderAndTheStores)

@@ -74,7 +74,9 @@ int CrossoverEditor::SlopeCode(int c, CrossoverSide side, bool bypassed, int ite
 
 void CrossoverEditor::drawTotal(int c, CrossoverSide side, int slope, double f)
 {
-    Plot* plot = host_.ChannelPlot(c);
+    // An input keeps no crossover and its graph's section 31 carries its FIR:
+    // its cut-offs are sent but not drawn.
+    Plot* plot = c >= kInputCount ? host_.ChannelPlot(c) : nullptr;
     if (!plot)
         return;
     computeCrossoverCurve(*plot, side, slope, f);
@@ -165,7 +167,6 @@ void CrossoverEditor::BypassClick(TObject* sender, CrossoverSide side)
     auto* firView = output ? findComponent<TRadioButton>(window_, "rbShowFir" + channelSuffix(c)) : nullptr;
     if (!fader || !list || !validChannel(c) || (output && !firView))
         return;
-    // An input has no FIR view to consult: its total is drawn as its fader and list draw it.
     applyNow(c, side, fader->Position(), SlopeCode(c, side, bypass->Down(), list->ItemIndex()),
              !(firView && firView->Checked()));
 }

@@ -2,9 +2,10 @@
 // The high-pass ("LowCut" controls) and low-pass ("HighCut" controls)
 // editors of every channel: cut-off fader and value box, slope list, bypass
 // button and the outputs' hidden Q up-downs. A change is stored for the
-// channel's link group (outputs only) and sent for the channel; the side's
-// total is drawn on the channel's graph, after a fader move once per pass of
-// the message loop through the window's 1 ms timer tmHpLpCurve.
+// channel's link group (outputs only) and sent for the channel; an output's
+// graph draws the side's total, after a fader move once per pass of the
+// message loop through the window's 1 ms timer tmHpLpCurve (an input's graph
+// draws its FIR where the total would go).
 
 #include "editors/eq/CrossoverCurve.h"
 
