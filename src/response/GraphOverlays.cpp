@@ -1,6 +1,8 @@
 // The response graph's overlays: band handles, band parameter text, the
 // selected band's translucent fill, the free text and the marker line. They
-// are remembered and painted onto a copy of the main page at every update.
+// are remembered and painted onto a copy of the main page at every update;
+// a handle, the selected band's text and the marker line are also drawn onto
+// the main page when placed, where they stay until the series are redrawn.
 
 #include <algorithm>
 #include <cmath>
@@ -62,6 +64,21 @@ void LMyFFTDrawHpLp6dB::DrawBlock(double y, double x, TColor colour, int number,
     SetBlockPosition(ScreenX(x), ScreenY(y), number);
     h.kind = kind;
     h.hidden = hidden;
+    if (finitePoint(h.sx, h.sy)) {
+        drawOnMainPage([&](TCanvas& c) {
+            c.Pen().Width = 1;
+            drawHandle(c, h, h.point.X, h.point.Y);
+        });
+    }
+}
+
+void LMyFFTDrawHpLp6dB::drawOnMainPage(const std::function<void(TCanvas&)>& draw)
+{
+    // Out of sight the whole graph is drawn anew when it comes back, which
+    // would clear this drawing; before the first layout there is no page.
+    if (InSight() && !mainPage().Bitmap().Empty()) {
+        draw(mainPage().Canvas());
+    }
 }
 
 void LMyFFTDrawHpLp6dB::SetBlockParameter(int number, double frequency, double gain, double q, int filterCode)
@@ -155,6 +172,7 @@ bool LMyFFTDrawHpLp6dB::SetParameterDisplay(bool on)
 void LMyFFTDrawHpLp6dB::DrawParam(int type, double gain, double x, float frequency, double q, TColor colour)
 {
     selected_ = {type, gain, x, frequency, q, colour};
+    drawOnMainPage([&](TCanvas& c) { ShowParam(c, rules_.handle(type), gain, x, frequency, q, colour); });
 }
 
 void LMyFFTDrawHpLp6dB::ShowParam(TCanvas& c, qx::BandTextClass textClass, double gain, double x,
@@ -227,21 +245,14 @@ void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int 
         if (!finitePoint(px, py)) {
             continue; // a point without a value is left out of the outline
         }
-        const gp::PointF p{static_cast<float>(qx::pixelOf(px)), static_cast<float>(qx::pixelOf(py))};
-        // One point per pixel column is enough for a translucent area, and
-        // the points far left of the page only lead up to it: one is kept.
-        if (!points.empty() && (p.X == points.back().X || (px < -W && p.X < 0))) {
-            points.back() = p;
-            continue;
-        }
-        points.push_back(p);
+        points.push_back({static_cast<float>(qx::pixelOf(px)), static_cast<float>(qx::pixelOf(py))});
     }
     if (points.empty()) {
         return;
     }
     gp::GraphicsPath path(gp::FillMode::Alternate);
-    // A spline through points one pixel apart is the polyline through them.
-    path.AddLines(points);
+    // A cardinal spline through the whole-pixel points, at the default tension.
+    path.AddCurve(points);
     const gp::Pen pen(kFillColour, 1.0F);
     const gp::SolidBrush brush(kFillColour);
     g.DrawPath(pen, path); // only the curve is outlined
@@ -309,14 +320,15 @@ void LMyFFTDrawHpLp6dB::DrawLine(double x, TColor colour, bool marker)
     line_.colour = colour;
     line_.marker = marker;
     line_.shown = true;
+    drawOnMainPage([&](TCanvas& c) { drawMarkerLine(c, psDash); });
 }
 
 void LMyFFTDrawHpLp6dB::LinePaint(TCanvas& c)
 {
-    drawMarkerLine(c);
+    drawMarkerLine(c, psDot);
 }
 
-void LMyFFTDrawHpLp6dB::drawMarkerLine(TCanvas& c)
+void LMyFFTDrawHpLp6dB::drawMarkerLine(TCanvas& c, TPenStyle style)
 {
     const double dx = ScreenX(line_.x);
     const double my = ScreenY(-3.0);
@@ -325,7 +337,7 @@ void LMyFFTDrawHpLp6dB::drawMarkerLine(TCanvas& c)
     }
     const int X = qx::pixelOf(dx);
     c.Pen().Width = 1;
-    c.Pen().Style = psDot;
+    c.Pen().Style = style;
     c.Pen().Color = clRed;
     c.MoveTo(X, 0);
     c.LineTo(X, Height() - 10);

@@ -74,6 +74,12 @@ LMyFFTDrawHpLp6dB::LMyFFTDrawHpLp6dB(TComponent* AOwner, const qx::BandTextRules
     mouseCoordFont_.Color = clLime;
 }
 
+LMyFFTDrawHpLp6dB::LMyFFTDrawHpLp6dB(const LMyFFTDrawHpLp6dB& other)
+    : LMyFFTDrawHpLp6dB(other.Owner(), other.rules_)
+{
+    AssignPlot(other);
+}
+
 LMyFFTDrawHpLp6dB::~LMyFFTDrawHpLp6dB() = default;
 
 // ---- series
@@ -148,6 +154,73 @@ bool LMyFFTDrawHpLp6dB::RemovePlot(int number)
     }
     afterSeriesChange();
     return true;
+}
+
+void LMyFFTDrawHpLp6dB::AssignPlot(const LMyFFTDrawHpLp6dB& other)
+{
+    if (&other == this) {
+        return;
+    }
+    takeOwedSeries();
+    pages_ = {};
+    background_.reset();
+    plots_ = other.Plots();
+    copyProperties(other);
+    afterPlotDataCopy();
+}
+
+void LMyFFTDrawHpLp6dB::AssignPlotProperties(const LMyFFTDrawHpLp6dB& other)
+{
+    copyProperties(other);
+    redrawIf(&LMyFFTDrawHpLp6dB::Redraw);
+}
+
+void LMyFFTDrawHpLp6dB::copyProperties(const LMyFFTDrawHpLp6dB& other)
+{
+    autoRedraw_ = other.autoRedraw_;
+    axisColor_ = other.axisColor_;
+    axisStyle_ = other.axisStyle_;
+    scale_.xFormat = other.scale_.xFormat;
+    scale_.yFormat = other.scale_.yFormat;
+    showXLabel_ = other.showXLabel_;
+    showYLabel_ = other.showYLabel_;
+    xAutoScale_ = other.xAutoScale_;
+    yAutoScale_ = other.yAutoScale_;
+    yLabelScale_ = other.yLabelScale_;
+    scale_.yMax = other.scale_.yMax;
+    scale_.yMin = other.scale_.yMin;
+    scale_.xMax = other.scale_.xMax;
+    scale_.xMin = other.scale_.xMin;
+    CalculateLogMaxMin();
+    yLabelPrecision_ = other.yLabelPrecision_;
+    xLabelPrecision_ = other.xLabelPrecision_;
+    xLabelDigits_ = other.xLabelDigits_;
+    yLabelDigits_ = other.yLabelDigits_;
+    yLabelFormat_ = other.yLabelFormat_;
+    xLabelFormat_ = other.xLabelFormat_;
+    pointSize_ = other.pointSize_;
+    showVertGrid_ = other.showVertGrid_;
+    showHorzGrid_ = other.showHorzGrid_;
+    showVertTicks_ = other.showVertTicks_;
+    showHorzTicks_ = other.showHorzTicks_;
+    vertTickLength_ = other.vertTickLength_;
+    horzTickLength_ = other.horzTickLength_;
+    numVertGrid_ = other.numVertGrid_;
+    numHorzGrid_ = other.numHorzGrid_;
+    gridColor_ = other.gridColor_;
+    mouseControl_ = other.mouseControl_;
+    showXTitle_ = other.showXTitle_;
+    showYTitle_ = other.showYTitle_;
+    showPlotTitle_ = other.showPlotTitle_;
+    xTitle_ = other.xTitle_;
+    yTitle_ = other.yTitle_;
+    yLabel_ = other.yLabel_;
+    plotTitle_ = other.plotTitle_;
+    plotTitleFont_ = other.plotTitleFont_;
+    axisTitleFont_ = other.axisTitleFont_;
+    axisLabelFont_ = other.axisLabelFont_;
+    mouseCoordFont_ = other.mouseCoordFont_;
+    fftNumber_ = other.fftNumber_;
 }
 
 void LMyFFTDrawHpLp6dB::AssignPlotData(const LMyFFTDrawHpLp6dB& other)
@@ -327,6 +400,7 @@ void LMyFFTDrawHpLp6dB::Paint()
     painting_ = false;
     if (TCanvas* canvas = Canvas()) {
         canvas->Draw(0, 0, screen_);
+        paintZoomRect(*canvas);
     }
     TPaintBox::Paint();
 }

@@ -60,6 +60,10 @@ public:
     static constexpr int kMaxFillPoints = 4096;
 
     explicit LMyFFTDrawHpLp6dB(TComponent* AOwner);
+    // A graph with the other's owner, series and properties (AssignPlot); it
+    // has no parent until given one.
+    LMyFFTDrawHpLp6dB(const LMyFFTDrawHpLp6dB& other);
+    LMyFFTDrawHpLp6dB& operator=(const LMyFFTDrawHpLp6dB&) = delete;
     ~LMyFFTDrawHpLp6dB() override;
 
     // Series (true when the plot number was already there).
@@ -77,8 +81,13 @@ public:
     bool SetPlotColor(TColor colour, int number);
     // The other graph's series instead of this one's, or added to them (by
     // plot number); the scale is found afresh, the pages laid out again.
+    // AssignPlot takes the other's properties too, on pages made anew.
+    void AssignPlot(const LMyFFTDrawHpLp6dB& other);
     void AssignPlotData(const LMyFFTDrawHpLp6dB& other);
     void AppendPlotData(const LMyFFTDrawHpLp6dB& other);
+    // The other's published settings but its size, colour and sample rate:
+    // axes, labels, limits, grid, ticks, titles, their texts and fonts.
+    void AssignPlotProperties(const LMyFFTDrawHpLp6dB& other);
     const TPlotList& Plots() const
     {
         takeOwedSeries();
@@ -159,6 +168,19 @@ public:
     void DrawLine(double x, TColor colour, bool marker);
     void LinePaint(TCanvas& canvas);
     void SetLineSize(int size) { lineSize_ = size; }
+
+    // The graph's own mouse handling, which no window binds: a left drag pans
+    // the axis ranges, with Alt it stretches them, with Ctrl it draws a zoom
+    // rectangle whose release zooms into it; a double click scales to the
+    // series. Each first raises the control's own event. MouseX and MouseY
+    // follow the mouse, shown on the coordinate page outside pan and stretch.
+    virtual void MouseMove1(TShiftState shift, int x, int y);
+    virtual void MouseDown1(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseUp1(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void DblClick1();
+    void DrawMouseCoord();
+    // The zoom rectangle while one is being drawn, in control pixels.
+    const std::optional<TRect>& ZoomRect() const { return drag_.rect; }
 
     // Published properties.
     bool AutoRedraw() const { return autoRedraw_; }
@@ -315,11 +337,26 @@ private:
         bool marker = false, shown = false;
         int lastX = 0;
     };
+    enum class DragMode
+    {
+        None,
+        Pan,
+        Stretch,
+        Zoom
+    };
+    struct MouseDrag
+    {
+        TPoint last{};
+        DragMode mode = DragMode::None;
+        TPoint anchor{};
+        std::optional<TRect> rect;
+    };
 
     TPaintPage& mainPage() { return pages_[MainPage]; }
     const TPaintPage& mainPage() const { return pages_[MainPage]; }
     void redrawIf(void (LMyFFTDrawHpLp6dB::*step)());
     void afterPlotDataCopy();
+    void copyProperties(const LMyFFTDrawHpLp6dB& other);
     void layoutAndRedraw(void (LMyFFTDrawHpLp6dB::*step)());
     bool layOutPages();
     void afterSeriesChange();
@@ -345,7 +382,12 @@ private:
     void copyToScreen(const TBitmap& bitmap, const TRect& placement);
     void drawHandle(TCanvas& canvas, const Handle& h, int sx, int sy);
     void fillBandCurve(TCanvas& canvas, const double* curve, int count);
-    void drawMarkerLine(TCanvas& canvas);
+    void drawMarkerLine(TCanvas& canvas, TPenStyle style);
+    // Draws on the main page now, when the graph is in sight and laid out.
+    void drawOnMainPage(const std::function<void(TCanvas&)>& draw);
+    void showZoomRect();
+    void paintZoomRect(TCanvas& canvas) const;
+    void moveLimits(double dx, double dy);
     void setFontSizeBack(TCanvas& canvas) { canvas.Font().SetSize(text_.size); }
     double xOfFrequency(double log10Hz) const { return qx::frequencyIndex(log10Hz, fftNumber_, sampleRate_); }
 
@@ -400,6 +442,7 @@ private:
     TextOverlay text_;
     MarkerLine line_;
     int lineSize_ = 1;
+    MouseDrag drag_;
 };
 
 namespace qx {

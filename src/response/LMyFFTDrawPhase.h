@@ -9,5 +9,6 @@ class LMyFFTDrawPhase : public LMyFFTDrawHpLp6dB
 {
 public:
     explicit LMyFFTDrawPhase(TComponent* AOwner);
+    LMyFFTDrawPhase(const LMyFFTDrawPhase& other) : LMyFFTDrawHpLp6dB(other) {}
     bool SetParameterDisplay(bool on) = delete;
 };

@@ -2,6 +2,15 @@
 
 #include <algorithm>
 
+TPlotList::TPlotList(const TPlotList& other) : members_(other.members_.rbegin(), other.members_.rend()) {}
+
+TPlotList& TPlotList::operator=(const TPlotList& other)
+{
+    TPlotList copy(other);
+    members_.swap(copy.members_);
+    return *this;
+}
+
 TPlotListMember* TPlotList::Find(int number)
 {
     auto it =

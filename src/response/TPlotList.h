@@ -23,6 +23,14 @@ struct TPlotListMember
 class TPlotList
 {
 public:
+    TPlotList() = default;
+    // A copy takes the other's members one by one, each at the head, so it
+    // holds the series in reverse order (and draws them stacked the other way).
+    TPlotList(const TPlotList& other);
+    TPlotList& operator=(const TPlotList& other);
+    TPlotList(TPlotList&&) noexcept = default;
+    TPlotList& operator=(TPlotList&&) noexcept = default;
+
     TPlotListMember* Find(int number);
     const TPlotListMember* Find(int number) const;
     // True when the number was there (points replaced, colour and style kept).

@@ -63,8 +63,75 @@ TEST(GraphOverlay, HiddenHandlesAreDrawnOnceOnly)
     LMyFFTDrawHpLp6dB& g = *f.graph;
     g.DrawBlock(-6.0, k1kHz, clAqua, 4, true, 0);
     const TPoint p = g.GetBlockPos(4);
+    // Drawn at once, with the thin pen, onto the main page: the box's corner.
+    EXPECT_EQ(qx::test::basePixel(g, p.X - 3, p.Y - 3), clAqua);
     g.UpdateCurvePage();
-    EXPECT_NE(shownAt(g, p.X + 4, p.Y + 4), clAqua) << "not repainted at the update";
+    EXPECT_EQ(shownAt(g, p.X - 3, p.Y - 3), clAqua) << "shown by the next update";
+    EXPECT_NE(shownAt(g, p.X + 4, p.Y + 4), clAqua) << "not repainted with the wide pen";
+    const std::vector<double> flat(4096, -17.0);
+    g.FFTDraw(flat.data(), 4096, 40, clWhite, TMyPlotStyle::Line);
+    g.UpdateCurvePage();
+    EXPECT_NE(shownAt(g, p.X - 3, p.Y - 3), clAqua) << "gone with the next series redraw";
+}
+
+// A handle and the selected band's text are drawn onto the main page when
+// placed, and stay there (where the handle was) until the series are redrawn.
+TEST(GraphOverlay, HandlesAndTheSelectedTextAreDrawnWhenPlaced)
+{
+    GraphOnForm f;
+    LMyFFTDrawHpLp6dB& g = *f.graph;
+    g.DrawBlock(6.0, k1kHz, clRed, 0, false, 1);
+    const TPoint first = g.GetBlockPos(0);
+    EXPECT_EQ(qx::test::basePixel(g, first.X, first.Y - 3), clRed);
+    g.DrawBlock(6.0, k1kHz + 300, clRed, 0, false, 1);
+    g.UpdateCurvePage();
+    EXPECT_EQ(shownAt(g, first.X, first.Y - 3), clRed) << "the earlier place stays drawn";
+
+    int yellow = 0;
+    const auto countBase = [&](TColor colour, int x0, int y0, int x1, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y) {
+            for (int x = x0; x < x1; ++x) {
+                n += qx::test::basePixel(g, x, y) == colour ? 1 : 0;
+            }
+        }
+        return n;
+    };
+    const int sx = static_cast<int>(g.ScreenX(k1kHz));
+    const int sy = static_cast<int>(g.ScreenY(6.0));
+    yellow = countBase(clYellow, sx - 20, sy + 20, sx + 40, sy + 60);
+    EXPECT_EQ(yellow, 0);
+    g.DrawParam(0, 6.0, k1kHz, 1000.0F, 1.0, clYellow);
+    EXPECT_GT(countBase(clYellow, sx - 20, sy + 20, sx + 40, sy + 60), 20) << "Q, frequency and gain below";
+
+    const std::vector<double> flat(4096, -17.0);
+    g.FFTDraw(flat.data(), 4096, 40, clWhite, TMyPlotStyle::Line);
+    EXPECT_EQ(countBase(clYellow, sx - 20, sy + 20, sx + 40, sy + 60), 0) << "cleared with the series";
+    EXPECT_NE(qx::test::basePixel(g, first.X, first.Y - 3), clRed);
+}
+
+// The marker line is dashed when drawn and dotted when repainted at every
+// update, on top of the dashes.
+TEST(GraphOverlay, TheMarkerLineIsDashedThenDotted)
+{
+    GraphOnForm f;
+    LMyFFTDrawHpLp6dB& g = *f.graph;
+    const double at = 1500.0; // a column between the grid lines
+    g.DrawLine(at, clBlue, false);
+    const int x = static_cast<int>(g.ScreenX(at));
+    std::vector<int> dashed;
+    for (int y = 0; y < 24; ++y) {
+        dashed.push_back(qx::test::basePixel(g, x, y) == clRed ? 1 : 0);
+    }
+    const std::vector<int> dash = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(dashed, dash) << "18 on, 6 off, in red whatever colour was given";
+    g.UpdateCurvePage();
+    std::vector<int> shown;
+    for (int y = 0; y < 24; ++y) {
+        shown.push_back(shownAt(g, x, y) == clRed ? 1 : 0);
+    }
+    const std::vector<int> dashAndDot = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0};
+    EXPECT_EQ(shown, dashAndDot) << "3 on, 3 off over the dashes";
 }
 
 TEST(GraphOverlay, BandTextFollowsThePeqType)
@@ -155,6 +222,38 @@ TEST(GraphOverlay, RepeatedUpdatesShowTheSameTranslucentFill)
     EXPECT_EQ(shownAt(g, x + 12, y), clBlack) << "hidden at once";
 }
 
+// The selected band's area is a cardinal spline through its points: at a
+// step the outline swings past the points, which a polyline never does.
+TEST(GraphOverlay, TheFillFollowsASplineThroughThePoints)
+{
+    GraphOnForm f;
+    LMyFFTDrawHpLp6dB& g = *f.graph;
+    std::vector<double> step(4096, -18.0);
+    std::fill(step.begin() + 2500, step.end(), 0.0);
+    const int x = static_cast<int>(g.ScreenX(2500));
+    const int level = static_cast<int>(g.ScreenY(0.0));
+    const auto changed = [&](const QImage& plain) {
+        int n = 0;
+        for (int y = level - 8; y < level - 1; ++y) {
+            for (int dx = -2; dx <= 2; ++dx) {
+                const TRect& at = g.Page(LMyFFTDrawHpLp6dB::MainPage).Placement();
+                n += g.Screen().Image().pixel(at.Left + x + dx, at.Top + y) !=
+                             plain.pixel(at.Left + x + dx, at.Top + y)
+                         ? 1
+                         : 0;
+            }
+        }
+        return n;
+    };
+    g.UpdateCurvePage();
+    const QImage plain = g.Screen().Image().copy();
+    g.DrawParam(3, 0.0, 2500, 1000.0F, 1.0, clYellow);
+    g.DrawCurveFill(3, step.data(), 4096);
+    g.SetCurveDisplay(true);
+    g.UpdateCurvePage();
+    EXPECT_GT(changed(plain), 0) << "the outline rises above the step's level";
+}
+
 // The free text's font is not left on for the handle numbers and band texts
 // of the next update.
 TEST(GraphOverlay, RepeatedUpdatesWithAFreeTextShowTheSameHandleTexts)
@@ -240,14 +339,15 @@ TEST(GraphOverlay, APlotDrawsItsTotalHandlesAndSections)
     EXPECT_FALSE(plot.DrawSection(-1, clAqua));
 }
 
-// What the main window gives a channel graph: the total, a band's handle
-// with its text, the bypass text, then the update.
+// What the main window gives a channel graph: a band's handle with its text,
+// the total (whose redraw clears what the handle drew when placed), the
+// bypass text, then the update.
 void showChannel(Plot& plot, double gain, const char* text)
 {
     LMyFFTDrawHpLp6dB& g = *dynamic_cast<LMyFFTDrawHpLp6dB*>(plot.graph());
     plot.section(2).SetPeq(gain, 1000.0, 1.0, 1);
-    plot.DrawSum(4);
     plot.ShowSectionHandle(2, static_cast<float>(gain), 1);
+    plot.DrawSum(4);
     g.SetParameterDisplay(true);
     g.DrawTextA(g.GetPlotWidth() / 3, g.GetPlotHeight() / 4, 60, clRed, "Times New Roman", text);
     g.UpdateCurvePage();

@@ -223,6 +223,140 @@ TEST(Graph, SeriesTakenFromAnotherGraphAreDrawnAtOnce)
     EXPECT_EQ(from.graph->Plots().Members().size(), 2U);
 }
 
+// A graph set apart from the constructor's values in every property the copy
+// takes, and in the three it leaves.
+void setApart(LMyFFTDrawHpLp6dB& g)
+{
+    g.SetAxisStyle(TMyAxisStyle::Box);
+    g.SetYLabelScale(10.0);
+    g.SetYMax(24.0);
+    g.SetYMin(-30.0);
+    g.SetXMin(1000.0);
+    g.SetXMax(4000.0);
+    g.SetYLabelPrecision(3);
+    g.SetXLabelDigits(2);
+    g.SetXLabelFormat(sffFixed);
+    g.SetPointSize(4);
+    g.SetShowVertTicks(false);
+    g.SetHorzTickLength(5);
+    g.SetNumHorzGrid(7);
+    g.SetNumVertGrid(4);
+    g.SetGridColor(clMaroon);
+    g.SetMouseControl(false);
+    g.SetShowYTitle(true);
+    g.SetYTitle("\xC2\xB0");
+    g.SetYLabel("");
+    g.SetXTitle("Hz");
+    TFont font = g.AxisLabelFont();
+    font.Color = clAqua;
+    font.SetHeight(-13);
+    g.SetAxisLabelFont(font);
+    g.SetFFTNuimber(TFFTNumber::n2048);
+    g.SetSampleRate(TSampleRate::n96000);
+    g.SetColor(clNavy);
+}
+
+void expectSameProperties(const LMyFFTDrawHpLp6dB& copy, const LMyFFTDrawHpLp6dB& from)
+{
+    EXPECT_EQ(copy.AxisStyle(), from.AxisStyle());
+    EXPECT_EQ(copy.YLabelScale(), from.YLabelScale());
+    EXPECT_EQ(copy.YMax(), from.YMax());
+    EXPECT_EQ(copy.YMin(), from.YMin());
+    EXPECT_EQ(copy.XMin(), from.XMin());
+    EXPECT_EQ(copy.XMax(), from.XMax());
+    EXPECT_EQ(copy.YAutoScale(), from.YAutoScale());
+    EXPECT_EQ(copy.YLabelPrecision(), from.YLabelPrecision());
+    EXPECT_EQ(copy.XLabelDigits(), from.XLabelDigits());
+    EXPECT_EQ(copy.XLabelFormat(), from.XLabelFormat());
+    EXPECT_EQ(copy.PointSize(), from.PointSize());
+    EXPECT_EQ(copy.ShowVertTicks(), from.ShowVertTicks());
+    EXPECT_EQ(copy.HorzTickLength(), from.HorzTickLength());
+    EXPECT_EQ(copy.NumHorzGrid(), from.NumHorzGrid());
+    EXPECT_EQ(copy.NumVertGrid(), from.NumVertGrid());
+    EXPECT_EQ(copy.GridColor(), from.GridColor());
+    EXPECT_EQ(copy.MouseControl(), from.MouseControl());
+    EXPECT_EQ(copy.ShowYTitle(), from.ShowYTitle());
+    EXPECT_EQ(copy.YTitle(), from.YTitle());
+    EXPECT_EQ(copy.YLabel(), from.YLabel());
+    EXPECT_EQ(copy.XTitle(), from.XTitle());
+    EXPECT_EQ(copy.AxisLabelFont().Color, from.AxisLabelFont().Color);
+    EXPECT_EQ(copy.AxisLabelFont().Height(), from.AxisLabelFont().Height());
+    EXPECT_EQ(copy.FFTNuimber(), from.FFTNuimber());
+}
+
+TEST(Graph, ACopiedGraphTakesTheOthersSettingsAndReversedSeries)
+{
+    GraphOnForm from;
+    LMyFFTDrawHpLp6dB& g = *from.graph;
+    setApart(g);
+    const std::vector<double> high(4096, 6.0);
+    const std::vector<double> low(4096, -6.0);
+    g.FFTDraw(high.data(), 4096, 33, clRed, TMyPlotStyle::Line);
+    g.FFTDraw(low.data(), 4096, 34, clBlue, TMyPlotStyle::LineOpenSquares);
+
+    LMyFFTDrawHpLp6dB copy(g);
+    EXPECT_EQ(copy.Owner(), from.form.get());
+    EXPECT_EQ(copy.Parent(), nullptr);
+    expectSameProperties(copy, g);
+    EXPECT_EQ(copy.SampleRate(), TSampleRate::n48000) << "not copied";
+    EXPECT_EQ(copy.Color(), clBlack) << "not copied";
+    EXPECT_EQ(copy.Width(), 500) << "not copied";
+    std::vector<int> numbers;
+    for (const TPlotListMember& m : copy.Plots().Members())
+        numbers.push_back(m.number);
+    EXPECT_EQ(numbers, (std::vector<int>{33, 34})) << "the copy holds the series in reverse order";
+    TMyPlotStyle style{};
+    ASSERT_TRUE(copy.GetPlotStyle(style, 34));
+    EXPECT_EQ(style, TMyPlotStyle::LineOpenSquares);
+
+    // On a form of its own at the same size, colour and sample rate it draws
+    // what the original draws.
+    GraphOnForm to;
+    LMyFFTDrawHpLp6dB& shown = *new LMyFFTDrawHpLp6dB(*from.graph);
+    shown.SetParent(to.form.get());
+    shown.SetColor(clNavy);
+    shown.SetSampleRate(TSampleRate::n96000);
+    shown.SetBounds(0, 0, g.Width(), g.Height());
+    shown.ResizePaintPage();
+    shown.Redraw();
+    g.Redraw(); // its titles were drawn before its colour changed
+    EXPECT_EQ(shown.Page(LMyFFTDrawHpLp6dB::MainPage).Placement(), g.Page(LMyFFTDrawHpLp6dB::MainPage).Placement());
+    EXPECT_EQ(shown.Page(LMyFFTDrawHpLp6dB::MainPage).Bitmap().Image(),
+              g.Page(LMyFFTDrawHpLp6dB::MainPage).Bitmap().Image());
+    EXPECT_EQ(shown.Page(LMyFFTDrawHpLp6dB::YTitlePage).Bitmap().Image(),
+              g.Page(LMyFFTDrawHpLp6dB::YTitlePage).Bitmap().Image());
+    delete &shown;
+}
+
+TEST(Graph, AssigningAnotherGraphsPropertiesKeepsTheSeriesAndRedraws)
+{
+    GraphOnForm from;
+    setApart(*from.graph);
+    GraphOnForm to;
+    LMyFFTDrawHpLp6dB& g = *to.graph;
+    const std::vector<double> flat(4096, 3.0);
+    g.FFTDraw(flat.data(), 4096, 7, clLime, TMyPlotStyle::Line);
+    const TColor before = basePixel(g, kFreeColumn, row(g, -12.0));
+
+    g.AssignPlotProperties(*from.graph);
+    expectSameProperties(g, *from.graph);
+    EXPECT_EQ(g.Plots().Members().size(), 1U);
+    EXPECT_TRUE(g.YTitle() == "\xC2\xB0");
+    // 7 horizontal lines over -30..24: one every 54 / 8 dB, drawn in the new grid colour.
+    EXPECT_NE(before, clMaroon);
+    EXPECT_EQ(basePixel(g, kFreeColumn, row(g, -30.0 + 54.0 / 8)), clMaroon);
+    EXPECT_EQ(basePixel(g, column(g, 2000.0), row(g, 3.0)), clLime) << "the series, on the new scale";
+
+    // AssignPlot takes both, on pages made anew.
+    GraphOnForm again;
+    again.graph->AssignPlot(g);
+    expectSameProperties(*again.graph, g);
+    EXPECT_EQ(again.graph->Plots().Members().size(), 1U);
+    EXPECT_EQ(basePixel(*again.graph, column(*again.graph, 2000.0), row(*again.graph, 3.0)), clLime);
+    again.graph->AssignPlot(*again.graph);
+    EXPECT_EQ(again.graph->Plots().Members().size(), 1U) << "assigned to itself nothing changes";
+}
+
 TEST(Graph, GridAndAxisLinesOfTheMagnitudeView)
 {
     GraphOnForm f;

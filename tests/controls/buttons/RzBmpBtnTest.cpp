@@ -2,12 +2,15 @@
 
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "controls/buttons/rz/RzPanel.h"
+#include "platform/sync/Sleep.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 namespace {
 
@@ -247,6 +250,43 @@ TEST_F(BmpButtonTest, AcceleratorsPressEnabledButtons)
     b->SetEnabled(false);
     form->Perform(CM_DIALOGCHAR, 'm', 0);
     EXPECT_EQ(log.size(), 1u);
+}
+
+} // namespace
+
+namespace {
+
+std::atomic<int> sleeps{0};
+void countSleep(int) { ++sleeps; }
+
+// Counts the pauses while in scope.
+struct CountedSleeps
+{
+    CountedSleeps() : previous(qx::setSleeper(&countSleep)) { sleeps = 0; }
+    ~CountedSleeps() { qx::setSleeper(previous); }
+    qx::Sleeper previous;
+};
+
+// A borderless button shows its parent's drawing under the face and never
+// pauses while it paints, in any state: the paint runs on the GUI thread.
+TEST_F(BmpButtonTest, ABorderlessButtonNeverSleepsWhilePainting)
+{
+    const CountedSleeps counted;
+    qx::Sleep(10);
+    EXPECT_EQ(sleeps, 1) << "the stand-in sees a pause";
+    sleeps = 0;
+
+    TRzBmpButton* b = button();
+    b->SetButtonBorder(bbNone);
+    EXPECT_EQ(pixel(render(*b), 0, 0), clFuchsia) << "the transparent corner shows what lies beneath";
+    b->SetDown(true);
+    render(*b);
+    b->SetEnabled(false);
+    render(*b);
+    b->SetEnabled(true);
+    form->Show();
+    b->Widget()->grab();
+    EXPECT_EQ(sleeps, 0);
 }
 
 } // namespace
