@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace qx {
@@ -77,6 +78,33 @@ void FirCoefficientEditor::take(int c, std::span<const float> values)
     counts_[static_cast<std::size_t>(c)] = static_cast<int>(values.size());
 }
 
+void FirCoefficientEditor::spread(int c, const Chosen& chosen, const std::function<void(int, bool)>& drawFir)
+{
+    const std::span<const float> values = chosen.read.values;
+    const unsigned members = host_.Unit().GetLinkGroup(c);
+    const int first = c < kInputCount ? 0 : kInputCount;
+    const int end = c < kInputCount ? kInputCount : kChannelCount;
+    for (int m = first; m < end; ++m) {
+        if (((members >> (m - first)) & 1U) == 0)
+            continue;
+        if (m != c)
+            take(m, values);
+        auto* name = part<TControl>(window_, "lbNowFirName", m);
+        auto* taps = part<TControl>(window_, "lbNowFirTaps", m);
+        auto* eqOnly = part<TRadioButton>(window_, "rbShowEq", m);
+        auto* graph = part<LMyFFTDrawHpLp6dB>(window_, "fftDraw", m);
+        Plot* plot = host_.ChannelPlot(m);
+        if (!name || !taps || !eqOnly || !graph || !plot)
+            continue;
+        name->SetCaption(chosen.name);
+        taps->SetCaption(std::to_string(values.size()));
+        drawFir(m, eqOnly->Checked());
+        plot->DrawSum(m);
+        graph->UpdateCurvePage();
+        host_.MarkCurveChanged(m);
+    }
+}
+
 void FirCoefficientEditor::send(int c, int count)
 {
     ResendFirCoefficients([this](const LCmd& command, bool urgent) { host_.SendCommand(command, urgent); },
@@ -118,31 +146,15 @@ void FirCoefficientEditor::OutputImport(TObject* sender)
     unit.SetOutputFilter(c, filter);
     bypass->SetDown(false);
     host_.UpdateOutputFirPanel(c);
-    const unsigned members = unit.GetLinkGroup(c);
-    for (int m = kInputCount; m < kChannelCount; ++m) {
-        if (((members >> (m - kInputCount)) & 1U) == 0)
-            continue;
-        if (m != c)
-            take(m, values);
-        auto* name = part<TControl>(window_, "lbNowFirName", m);
-        auto* taps = part<TControl>(window_, "lbNowFirTaps", m);
-        auto* eqOnly = part<TRadioButton>(window_, "rbShowEq", m);
-        auto* graph = part<LMyFFTDrawHpLp6dB>(window_, "fftDraw", m);
-        Plot* plot = host_.ChannelPlot(m);
-        if (!name || !taps || !eqOnly || !graph || !plot)
-            continue;
-        taps->SetCaption(std::to_string(count));
-        name->SetCaption(chosen.name);
-        PlotSection& section = plot->section(Plot::kOutputFirSection);
-        if (eqOnly->Checked() || filter.mode == kOutputModeIir)
+    const bool iir = filter.mode == kOutputModeIir;
+    spread(c, chosen, [&](int m, bool eqOnly) {
+        PlotSection& section = host_.ChannelPlot(m)->section(Plot::kOutputFirSection);
+        if (eqOnly || iir)
             flatten(section);
         else
             section.SetFirCoefficients(std::span<const float>(buffers_[static_cast<std::size_t>(m)].data(),
                                                               static_cast<std::size_t>(count)));
-        plot->DrawSum(m);
-        graph->UpdateCurvePage();
-        host_.MarkCurveChanged(m);
-    }
+    });
     send(c, count);
 }
 
@@ -176,32 +188,14 @@ void FirCoefficientEditor::InputImport(TObject* sender)
         return;
     take(c, values);
     unit.SetInputFirTaps(c, static_cast<std::uint16_t>(count));
-    const unsigned members = unit.GetLinkGroup(c);
-    for (int m = 0; m < kInputCount; ++m) {
-        if (((members >> m) & 1U) == 0)
-            continue;
-        if (m != c)
-            take(m, values);
-        auto* name = part<TControl>(window_, "lbNowFirName", m);
-        auto* taps = part<TControl>(window_, "lbNowFirTaps", m);
-        auto* eqOnly = part<TRadioButton>(window_, "rbShowEq", m);
-        auto* graph = part<LMyFFTDrawHpLp6dB>(window_, "fftDraw", m);
-        Plot* plot = host_.ChannelPlot(m);
-        if (!name || !taps || !eqOnly || !graph || !plot)
-            continue;
-        name->SetCaption(chosen.name);
-        taps->SetCaption(std::to_string(count));
-        const FirChannelBuffer& drawn = eqOnly->Checked() ? impulse_ : buffers_[static_cast<std::size_t>(m)];
-        plot->section(Plot::kHighPassSection)
+    spread(c, chosen, [&](int m, bool eqOnly) {
+        // "EQ" shows the FIR flat: a unit impulse of the same length.
+        const FirChannelBuffer& drawn = eqOnly ? impulse_ : buffers_[static_cast<std::size_t>(m)];
+        host_.ChannelPlot(m)->section(Plot::kHighPassSection)
             .SetFirCoefficients(std::span<const float>(drawn.data(), static_cast<std::size_t>(count)));
-        plot->DrawSum(m);
-        graph->UpdateCurvePage();
-        if (m != c)
-            host_.MarkCurveChanged(m);
-    }
+    });
     send(c, count);
     bypass->SetDown(false);
-    host_.MarkCurveChanged(c);
     unit.SetInputFirBypass(c, 0);
 }
 

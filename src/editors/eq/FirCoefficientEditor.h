@@ -7,6 +7,7 @@
 
 #include "model/FirImage.h"
 
+#include <functional>
 #include <span>
 
 class TComponent;
@@ -36,6 +37,10 @@ private:
     struct Chosen;
     bool choose(Chosen& chosen);
     void take(int channel, std::span<const float> values);
+    // The chosen file's values to every member of the channel's link group:
+    // buffer, tap count, labels and graph (drawFir sets the member's FIR
+    // section, given whether its graph shows the EQ only).
+    void spread(int channel, const Chosen& chosen, const std::function<void(int, bool)>& drawFir);
     void send(int channel, int count);
 
     const TComponent& window_;

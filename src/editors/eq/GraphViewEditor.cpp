@@ -2,6 +2,7 @@
 
 #include "codec/ValueScales.h"
 #include "editors/eq/EqEditorHost.h"
+#include "editors/eq/PeqEditor.h"
 #include "model/ControlNames.h"
 #include "model/FirTapRule.h"
 #include "model/LUnitControl.h"
@@ -21,7 +22,6 @@ constexpr TColor kChosenFont = 0x00FFFF; // yellow
 constexpr TColor kOtherFont = 0xC0C0C0;  // silver
 constexpr int kContentEqFir = 0;
 constexpr int kContentFir = 1;
-constexpr int kNoBand = 15;
 
 struct Axis
 {
@@ -93,10 +93,7 @@ void GraphViewEditor::showView(TObject* sender, bool phase)
     graph->SetYLabelScale(axis.labelScale);
     graph->SetYMax(kAxisTop);
     graph->SetYMin(kAxisBottom);
-    const int band = grid->GetNowIndex();
-    if (band != kNoBand && band < grid->GetChannelNumber())
-        plot->ShowSectionCurve(grid->GetTypeValue(band), band, static_cast<float>(grid->GetGainValue(band)),
-                               static_cast<float>(grid->GetQValue(band)), true);
+    showCurrentBandCurve(*plot, *grid);
     graph->UpdateCurvePage();
     box->Repaint();
     host_.MarkCurveChanged(c);

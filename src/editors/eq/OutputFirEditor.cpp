@@ -32,7 +32,6 @@ constexpr int kFirTypeLowPass = 1;
 constexpr int kFirTypeHighPass = 2;
 constexpr int kFirTypeBandPass = 3;
 constexpr int kFirWindowLast = 10;
-constexpr int kNoBand = 15;
 constexpr TColor kBoxFontBlack = 0x000000;
 constexpr TColor kBoxFontGrey = 0x808080;
 constexpr std::array<const char*, 5> kDesignBoxes = {"rzgFirLowCut", "rzgFirHighCut", "rzgFirType", "rzgFirWin",
@@ -147,10 +146,7 @@ void OutputFirEditor::ModeChange(TObject* sender)
     host_.UpdateHighPassSection(graph);
     host_.UpdateLowPassSection(graph);
     host_.UpdatePeqSections(graph);
-    const int band = grid->GetNowIndex();
-    if (band != kNoBand && band < grid->GetChannelNumber())
-        plot->ShowSectionCurve(grid->GetTypeValue(band), band, static_cast<float>(grid->GetGainValue(band)),
-                               static_cast<float>(grid->GetQValue(band)), true);
+    showCurrentBandCurve(*plot, *grid);
     plot->DrawSum(c);
     graph->UpdateCurvePage();
     host_.MarkCurveChanged(c);

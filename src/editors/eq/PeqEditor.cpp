@@ -307,6 +307,15 @@ void commitTypedValue(TCurvyEdit& box, TAdvTrackBar& fader, BandFader kind)
         box.CaretToEnd();
 }
 
+void showCurrentBandCurve(Plot& plot, const TMyPEQType8& grid)
+{
+    const int band = grid.GetNowIndex();
+    if (band == kNoBand || band < 0 || band >= grid.GetChannelNumber())
+        return;
+    plot.ShowSectionCurve(grid.GetTypeValue(band), band, static_cast<float>(grid.GetGainValue(band)),
+                          static_cast<float>(grid.GetQValue(band)), true);
+}
+
 void PeqEditor::KeyStep(TObject* sender, std::uint16_t key)
 {
     auto* box = dynamic_cast<TCurvyEdit*>(sender);
