@@ -14,7 +14,8 @@ void TfmMain::LoadUnitToForm()
     if (!UnitControl)
         return;
     ClearPeqSelection();
-    qx::showUnitState(*this, *this, *UnitControl);
+    if (!qx::showUnitState(*this, *this, *UnitControl))
+        return;
     std::array<TControl*, qx::kChannelCount> graphs{};
     for (int c = 0; c < qx::kChannelCount; ++c)
         graphs[static_cast<std::size_t>(c)] = control("fftDraw" + qx::channelSuffix(c));

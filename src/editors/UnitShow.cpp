@@ -66,19 +66,21 @@ OverlayMasks wholeStateMasks()
 
 } // namespace
 
-void showUnitState(const TComponent& window, UnitShowHost& host, const LUnitControl& unit)
+bool showUnitState(const TComponent& window, UnitShowHost& host, const LUnitControl& unit)
 {
     const UnitView view(unit, viewInputs(window, host));
     {
         BusyScope busy(host);
         host.SetOverlayMasks(wholeStateMasks());
         host.SetFirTaps(view.firCounts(), view.firTapsInUse());
-        writeShownRows(window, view.rows());
+        if (!writeShownRows(window, view.rows()))
+            return false;
         for (int c = 0; c < kChannelCount; ++c)
             host.MarkCurveChanged(c);
         if (auto* matrix = findComponent<TControl>(window, "pbMatrix"))
             matrix->Invalidate();
     }
+    return true;
 }
 
 } // namespace qx

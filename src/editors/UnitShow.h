@@ -11,7 +11,8 @@ class UnitShowHost;
 
 // Works out the unit view of the record and writes it into the window's
 // controls with the busy flag set; the FIR counts, taps in use and overlay
-// marks go to the host.
-void showUnitState(const TComponent& window, UnitShowHost& host, const LUnitControl& unit);
+// marks go to the host. A control the window lacks ends the showing there,
+// the busy flag cleared: false (the window then rebuilds no curve).
+bool showUnitState(const TComponent& window, UnitShowHost& host, const LUnitControl& unit);
 
 } // namespace qx

@@ -304,6 +304,7 @@ protected:
     // For the twin graph: another assignment of PEQ types to text classes.
     LMyFFTDrawHpLp6dB(TComponent* AOwner, const qx::BandTextRules& rules);
     void Paint() override;
+    void Loaded() override;
 
 private:
     struct Handle
@@ -402,6 +403,7 @@ private:
     bool blitPending_ = false;
     bool painting_ = false;
     bool redrawOwed_ = false; // something was left undrawn while out of sight
+    bool redrawAfterLoading_ = false;
     struct OwedSeries
     {
         const void* owner;

@@ -8,8 +8,10 @@
 
 #include <string>
 
-enum TiPlotTextFormat { iptfValue, iptfExponent, iptfPrefix, iptfDateTime, iptfPrice32nds, iptfThousands };
-enum TiPrecisionStyle { ipsSignificantDigits, ipsFixedDecimalPoints };
+// A fixed underlying type: a value outside the names (from a file or a cast) stays
+// defined and formats as the Parts say ("Unknown", or 0 decimals).
+enum TiPlotTextFormat : int { iptfValue, iptfExponent, iptfPrefix, iptfDateTime, iptfPrice32nds, iptfThousands };
+enum TiPrecisionStyle : int { ipsSignificantDigits, ipsFixedDecimalPoints };
 
 /// Label, cursor and legend precisions are held within 0..kMaxPlotPrecision.
 inline constexpr int kMaxPlotPrecision = 30;
