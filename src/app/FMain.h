@@ -45,6 +45,11 @@ class GainEditor;
 class DelayEditor;
 class LinkEditor;
 class ChannelNameEditor;
+class CurveOverlays;
+class FirCoefficientEditor;
+class GraphMouseEditor;
+class GraphViewEditor;
+class OutputFirEditor;
 class ProcessorHidPort;
 class ReplyDispatcher;
 namespace hid {
@@ -54,16 +59,6 @@ class Backend;
 class TMenuItem;
 class TMyPEQType8;
 class TTimer;
-
-// The FIR editor settings of the output page last opened.
-struct FirDesignSnapshot
-{
-    std::uint8_t typeIndex = 0;
-    std::uint8_t windowIndex = 0;
-    std::int16_t lowCutPosition = 0;
-    std::int16_t highCutPosition = 0;
-    std::int16_t tapsIndex = 0;
-};
 
 class TfmMain : public TForm,
                 public qx::UnitHost,
@@ -230,7 +225,6 @@ public:
     void SetFirTaps(const qx::FirCounts& counts, int inUse) override;
     void SetOverlayMasks(const qx::OverlayMasks& masks) override { OverlayRefreshMasks = masks; }
     Plot* ChannelPlot(int channel) override;
-    std::span<const float> FirCoefficients(int channel) const override;
     // qx::MeterView (editors/channel/MeterShow).
     bool IsDynamicsArmed(int output, bool limiter) const override;
     void ShowMeters(const qx::MeterFrame& frame) override;
@@ -259,9 +253,9 @@ public:
     void cvdEqParamInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
     void vrbEqBypassInAClick(TObject* Sender);
     // One band's values on the channel's faders and value boxes.
-    void ShowPeqValues(int channel, bool enable, double q, double gainDb, double frequencyHz);
-    void FocusPeqKeyBox(int channel);
-    void UpdatePeqSections(TObject* graph);
+    void ShowPeqValues(int channel, bool enable, double q, double gainDb, double frequencyHz) override;
+    void FocusPeqKeyBox(int channel) override;
+    void UpdatePeqSections(TObject* graph) override;
     void RebuildPeqCurves();
     void ResetPeq(int channel) override;
     void isLowCutFreqInAChange(TObject* Sender);
@@ -285,11 +279,11 @@ public:
     void tmHpLpCurveTimer(TObject* Sender);
     // Side 1 high-pass, 0 low-pass; the base section is always 31.
     void ComputeCrossoverCurve(int side, int slopeRow, double frequencyHz, int baseSection, int channel);
-    void UpdateHighPassSection(TObject* graph);
-    void UpdateLowPassSection(TObject* graph);
+    void UpdateHighPassSection(TObject* graph) override;
+    void UpdateLowPassSection(TObject* graph) override;
     // qx::EqEditorHost.
     LUnitControl& Unit() override { return *UnitControl; }
-    int DraggedHandle() const override { return SelectedBand; }
+    int DraggedHandle() const override { return DragHandle; }
     qx::PeqEditor& PeqEdit();
     qx::CrossoverEditor& CrossoverEdit();
     // --- end of the equaliser and crossover editors ------------------------
@@ -345,6 +339,72 @@ public:
     qx::LinkEditor& LinkEdit();
     qx::ChannelNameEditor& NameEdit();
     // --- end of the gain, delay, link and channel-name editors ------------
+    // --- FIR tap budget ----------------------------------------------------
+    // Channel c's taps by the tap rule, from the model.
+    int FirTapsInUse(int channel) const;
+    // Asks for a change of delta taps (the change of the tap rule times the
+    // link group's size); true, with the message shown, when it is refused.
+    bool ReserveFirTaps(int delta) override;
+    // --- end of the FIR tap budget -----------------------------------------
+
+    // --- Response-graph views, overlays and mouse editing (editors/eq) -----
+    void fftDrawInAMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void fftDrawInAMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void fftDrawInAMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void tmMouseEqCurveTimer(TObject* Sender);
+    // The overlays of channel graph `channel` (a page number), and of both
+    // gain overview graphs, brought up to date.
+    void RefreshChannelOverlays(int channel) override;
+    void RefreshGainOverlays();
+    // The overlay buttons: one handler per graph.
+    void vrbShowBInAClick(TObject* Sender);
+    void vrbShowAInBClick(TObject* Sender);
+    void vrbShowAInCClick(TObject* Sender);
+    void vrbShowAInDClick(TObject* Sender);
+    void vrbShow2Out1Click(TObject* Sender);
+    void vrbShow1Out2Click(TObject* Sender);
+    void vrbShow1Out3Click(TObject* Sender);
+    void vrbShow1Out4Click(TObject* Sender);
+    void vrbShow1Out5Click(TObject* Sender);
+    void vrbShow1Out6Click(TObject* Sender);
+    void vrbShow1Out7Click(TObject* Sender);
+    void vrbShow1Out8Click(TObject* Sender);
+    void vrbShowAGainClick(TObject* Sender);
+    void vrbShow1GainClick(TObject* Sender);
+    void vrbEqShowAllInAClick(TObject* Sender);
+    // Shows or hides every overlay button of the channel (the link dialog).
+    void ShowOverlayButtons(int channel, bool visible);
+    void rbShowGainInAClick(TObject* Sender);
+    void rbShowPhaseInAClick(TObject* Sender);
+    void rbShowEqFirInAClick(TObject* Sender);
+    void UpdateFirSection(TObject* graph) override;
+    qx::CurveOverlays& OverlayEdit();
+    qx::GraphViewEditor& GraphViewEdit();
+    qx::GraphMouseEditor& GraphMouseEdit();
+    // --- end of the graph views, overlays and mouse editing ----------------
+
+    // --- FIR editors and coefficient files (editors/eq) --------------------
+    void rzcModeOut1Change(TObject* Sender);
+    void rzcFirTypeOut1Change(TObject* Sender);
+    void rzcFirWinOut1Change(TObject* Sender);
+    void rzcFirTapsOut1Change(TObject* Sender);
+    void isFirLowCutOut1Change(TObject* Sender);
+    void isFirHighCutOut1Change(TObject* Sender);
+    void cvdFirLowCutOut1Exit(TObject* Sender);
+    void cvdFirLowCutOut1KeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdFirHighCutOut1Exit(TObject* Sender);
+    void cvdFirHighCutOut1KeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void rzbFirBypassOut1Click(TObject* Sender);
+    void bnFirOKOut1Click(TObject* Sender);
+    void UpdateOutputFirPanel(int channel) override;
+    void sbOpenFileOut1Click(TObject* Sender);
+    void sbOpenFirFileInAClick(TObject* Sender);
+    void rzbFirBypassInAClick(TObject* Sender);
+    // True, with the message shown, when one of the values is above 50.0.
+    bool CheckFirCoefficients(const float* values, int count);
+    qx::OutputFirEditor& OutputFirEdit();
+    qx::FirCoefficientEditor& FirCoefficientEdit();
+    // --- end of the FIR editors --------------------------------------------
 
     // The connection state: connecting, connected, online, acknowledgement
     // step, transfer kind, preset slots (held by the reply exchanges).
@@ -375,15 +435,17 @@ public:
     int ShownGateInput = 0;
     int ShownLimitOutput = 0;
     // The band or cut-off handle dragged on a response graph, -1 for none.
-    int SelectedBand = 0;
-    int HoverBand = 0;
+    int DragHandle = -1;
     int ExtraHeight = 0;
     int MipsFlashCount = 0;
     qx::FirCounts FirTaps{};
     qx::FirBuffers FirCoeffs{};
-    float BypassImpulse = 0.0F;
-    int FirTapsInUse = 0;
-    FirDesignSnapshot FirDesign;
+    // A unit impulse as long as a coefficient buffer: the coefficients of a flat input FIR.
+    qx::FirChannelBuffer BypassImpulse{};
+    // The taps the FIR settings occupy of the processor's shared resource.
+    int FirTapsReserved = 0;
+    // The pending FIR design of each output's FIR controls, applied with OK.
+    std::array<qx::OutputFirSettings, qx::kOutputCount> FirDesign{};
     std::vector<std::string> PresetFirBlocks;
     std::vector<std::uint8_t> UnitFileBlocks;
     qx::OverlayMasks OverlayRefreshMasks{};
@@ -393,6 +455,11 @@ public:
     std::unique_ptr<qx::DelayEditor> DelayEditing;
     std::unique_ptr<qx::LinkEditor> LinkEditing;
     std::unique_ptr<qx::ChannelNameEditor> NameEditing;
+    std::unique_ptr<qx::CurveOverlays> OverlayEditing;
+    std::unique_ptr<qx::GraphViewEditor> GraphViewEditing;
+    std::unique_ptr<qx::GraphMouseEditor> GraphMouseEditing;
+    std::unique_ptr<qx::OutputFirEditor> OutputFirEditing;
+    std::unique_ptr<qx::FirCoefficientEditor> FirCoefficientEditing;
 
 private:
     TControl* control(std::string_view name) const;
@@ -430,4 +497,7 @@ void registerMainWindow();
 void registerEqHandlers();
 // The gain, delay, link and channel-name editors' handlers, part of registerMainWindow.
 void registerChannelHandlers();
+// The graph views, overlays, mouse editing and FIR editors' handlers, part of registerMainWindow.
+void registerGraphHandlers();
+void registerFirHandlers();
 } // namespace qx

@@ -260,8 +260,13 @@ std::optional<std::filesystem::path> TfmMain::ChooseFile(qx::FileDialog dialog)
     const bool save = dialog == qx::FileDialog::SavePreset || dialog == qx::FileDialog::SaveUnit;
     std::unique_ptr<TOpenDialog> chooser = save ? std::make_unique<TSaveDialog>(nullptr)
                                                 : std::make_unique<TOpenDialog>(nullptr);
-    chooser->SetFilter(preset ? "Preset file (*.prs)|*.prs" : "Unit file (*.unt)|*.unt");
-    chooser->SetDefaultExt(preset ? "prs" : "unt");
+    if (dialog == qx::FileDialog::OpenFirCoefficients) {
+        chooser->SetFilter("FIR files (*.csv)|*.Csv|FIR files (*.txt)|*.Txt");
+        chooser->SetFileName("*.csv");
+    } else {
+        chooser->SetFilter(preset ? "Preset file (*.prs)|*.prs" : "Unit file (*.unt)|*.unt");
+        chooser->SetDefaultExt(preset ? "prs" : "unt");
+    }
     TOpenOptions options = chooser->Options();
     options << (save ? ofOverwritePrompt : ofFileMustExist);
     chooser->SetOptions(options);

@@ -3,6 +3,8 @@
 
 #include "app/FMain.h"
 
+#include <array>
+
 #include "editors/UnitShow.h"
 #include "editors/channel/ChannelControls.h"
 #include "editors/channel/FLinkSel.h"
@@ -18,13 +20,24 @@ void TfmMain::LoadUnitToForm()
     if (!qx::showUnitState(*this, *this, *UnitControl))
         return;
     showLinksAndDelayLines();
+    std::array<TControl*, qx::kChannelCount> graphs{};
     for (int c = 0; c < qx::kChannelCount; ++c)
-        UpdatePeqSections(control("fftDraw" + qx::channelSuffix(c)));
+        graphs[static_cast<std::size_t>(c)] = control("fftDraw" + qx::channelSuffix(c));
+    for (TControl* graph : graphs)
+        UpdatePeqSections(graph);
     for (int c = qx::kInputCount; c < qx::kChannelCount; ++c) {
-        UpdateHighPassSection(control("fftDraw" + qx::channelSuffix(c)));
-        UpdateLowPassSection(control("fftDraw" + qx::channelSuffix(c)));
+        UpdateHighPassSection(graphs[static_cast<std::size_t>(c)]);
+        UpdateLowPassSection(graphs[static_cast<std::size_t>(c)]);
     }
+    for (TControl* graph : graphs)
+        UpdateFirSection(graph);
     RebuildPeqCurves();
+    if (CurrentPage == kPageGain)
+        RefreshGainOverlays();
+    else
+        RefreshChannelOverlays(CurrentPage);
+    for (int c = qx::kInputCount; c < qx::kChannelCount; ++c)
+        UpdateOutputFirPanel(c);
 }
 
 // The link dialog's grid and the menu buttons' link captions from the
@@ -47,19 +60,12 @@ void TfmMain::showLinksAndDelayLines()
 void TfmMain::SetFirTaps(const qx::FirCounts& counts, int inUse)
 {
     FirTaps = counts;
-    FirTapsInUse = inUse;
+    FirTapsReserved = inUse;
 }
 
 Plot* TfmMain::ChannelPlot(int channel)
 {
-    return channel >= 0 && channel < qx::kChannelCount ? Plots[static_cast<std::size_t>(channel)].get() : nullptr;
-}
-
-std::span<const float> TfmMain::FirCoefficients(int channel) const
-{
-    if (channel < 0 || channel >= qx::kChannelCount)
-        return {};
-    return FirCoeffs[static_cast<std::size_t>(channel)];
+    return channel >= 0 && channel < kPlotCount ? Plots[static_cast<std::size_t>(channel)].get() : nullptr;
 }
 
 bool TfmMain::IsDynamicsArmed(int output, bool limiter) const { return qx::isDynamicsArmed(*this, output, limiter); }
