@@ -240,7 +240,7 @@ TEST_F(OPCFakeTest, AManagerWhoseGroupsTheLibraryRefusesToDeleteStillGoesQuietly
     manager->GroupAdd("Pumps", "Local", 250, "Fake.Server");
     manager->GroupAdd("Tanks", "Local", 250, "Fake.Server");
     library.failing.insert("GroupDelete");
-    EXPECT_EQ(errorOf([&] { manager->GroupDelete(0); }), "Server refused GroupDelete");
+    EXPECT_EQ(raisedText([&] { manager->GroupDelete(0); }), "Server refused GroupDelete");
     EXPECT_EQ(manager->GroupCount(), 1);
     library.calls.clear();
     EXPECT_NO_THROW(manager.reset());
