@@ -956,7 +956,7 @@ void TiPlotComponent::iPaint(TCanvas& Canvas)
     view.FillBackground(Canvas);
 
     auto addLayer = [&](TiPlotObject& object, char letter) {
-        std::string key = PaddedSortKey(object.Layer(), 6) + letter;
+        std::string key = object.GetLayerSortKey() + letter;
         const auto at = std::lower_bound(FLayerList.begin(), FLayerList.end(), key,
                                          [](const auto& entry, const std::string& k) { return entry.first < k; });
         FLayerList.insert(at, {std::move(key), &object});
