@@ -16,8 +16,15 @@
 #include "app/presets/FStoreName.h"
 #include "app/presets/FStorePreset.h"
 #include "app/presets/PresetDialogs.h"
+#include "editors/channel/ChannelDialogs.h"
+#include "editors/channel/FChNameList.h"
+#include "editors/channel/FChannelName.h"
+#include "editors/channel/FCopy.h"
+#include "editors/channel/FLinkSel.h"
+#include "editors/channel/FPeqRst.h"
 #include "controls/buttons/rz/RzClasses.h"
 #include "controls/buttons/vr/VrClasses.h"
+#include "controls/plot/plot/iPlotClasses.h"
 #include "controls/skinned/SkinnedClasses.h"
 #include "response/ResponseControls.h"
 #include "Artwork.h"
@@ -41,6 +48,7 @@ void qx::registerEditorClasses()
     registerRzClasses();
     registerVrClasses();
     registerResponseControls();
+    registerPlotClasses();
     setPictureResolver([](const std::string& name) {
         std::string_view bytes = art::resource(name);
         if (bytes.empty())
@@ -54,6 +62,7 @@ void qx::registerEditorClasses()
     registerPresetDialogs();
     registerLockDialogs();
     registerConnectionWindows();
+    registerChannelDialogs();
 }
 
 // The windows in their order; those whose code is not built yet are named
@@ -63,7 +72,7 @@ void qx::createWindows()
     Application->SetTitle(kApplicationTitle);
     Application->CreateForm(fmMain);
     Application->CreateForm(fmHidData);
-    // fmPeqRst
+    Application->CreateForm(fmPeqRst);
     Application->CreateForm(fmAbout);
     Application->CreateForm(fmRs232Code);
     Application->CreateForm(fmRs232CodeEnglish);
@@ -76,13 +85,15 @@ void qx::createWindows()
     Application->CreateForm(fmLockMode);
     Application->CreateForm(fmMemo);
     Application->CreateForm(fmRecallPreset);
-    // fmChannelName
+    Application->CreateForm(fmChannelName);
     Application->CreateForm(fmStorePreset);
     Application->CreateForm(fmFactory);
-    // fmTest, fmLinkSel, fmChNameList
+    // fmTest
+    Application->CreateForm(fmLinkSel);
+    Application->CreateForm(fmChNameList);
     Application->CreateForm(fmStoreName);
     Application->CreateForm(fmNetworkSetup);
-    // fmCopy
+    Application->CreateForm(fmCopy);
     Application->CreateForm(fmExit);
     // fmSourceSelect
     Application->CreateForm(fmInFirPassWord);
