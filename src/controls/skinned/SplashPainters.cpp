@@ -35,12 +35,6 @@ gdiplus::TextRenderingHint renderingHint(TAdvSmoothSplashScreenTextRenderingHint
 
 int borderInset(const TGDIPFill& fill) { return fill.BorderWidth() == 1 ? 1 : (fill.BorderWidth() + 1) / 2; }
 
-RectF toRectF(const TRect& r)
-{
-    return RectF{static_cast<float>(r.Left), static_cast<float>(r.Top), static_cast<float>(r.Right - r.Left),
-                 static_cast<float>(r.Bottom - r.Top)};
-}
-
 HtmlTextOptions htmlOptions(const TAdvSmoothSplashScreen& splash, TCanvas* canvas, TColor url, TColor shadow,
                             int shadowOffset, bool measureOnly)
 {

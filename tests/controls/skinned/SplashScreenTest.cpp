@@ -7,6 +7,7 @@
 #include "controls/skinned/AdvSmoothSplashScreen.h"
 #include "controls/skinned/SplashPainters.h"
 #include "platform/gui/Application.h"
+#include "platform/gui/Screen.h"
 #include "platform/gui/canvas/Bitmap.h"
 #include "platform/gui/canvas/Canvas.h"
 #include "platform/image/PngCodec.h"
@@ -93,6 +94,27 @@ TEST(SplashScreen, AWindowFreedByItsOwnerIsForgotten)
     EXPECT_EQ(splash->SplashWindow(), nullptr);
     main.form->Show();
     EXPECT_EQ(main.ownShows, 1);
+    delete splash;
+}
+
+// FocusParentForm is kept for layouts, but no click is injected into the desktop when the
+// splash closes: the pointer stays where it was.
+TEST(SplashScreen, FocusParentFormInjectsNoClick)
+{
+    MainForm main;
+    auto* splash = new TAdvSmoothSplashScreen(main.form);
+    splash->SetDisplayStyle(dsNormal);
+    splash->FocusParentForm = true;
+    TPoint before{-1, -1};
+    GetCursorPos(&before);
+    splash->Show();
+    main.form->Show();
+    EXPECT_TRUE(qx::test::pumpUntil([] { return true; }));
+    TPoint after{-2, -2};
+    GetCursorPos(&after);
+    EXPECT_EQ(after.X, before.X);
+    EXPECT_EQ(after.Y, before.Y);
+    EXPECT_FALSE(splash->Showing());
     delete splash;
 }
 
