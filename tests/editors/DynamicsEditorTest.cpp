@@ -56,10 +56,14 @@ protected:
     TUpDown* upDown(const std::string& name) const { return find<TUpDown>(name); }
     std::string text(const std::string& box) const { return find<TCurvyEdit>(box)->Text(); }
     std::string caption(const std::string& name) const { return find(name)->Caption(); }
+    // A value box raises its own mouse-down event.
     void mouseDown(const std::string& name)
     {
         TControl* c = find(name);
-        c->OnMouseDown(c, mbLeft, {}, 1, 1);
+        if (auto* box = dynamic_cast<TCurvyEdit*>(c))
+            box->OnMouseDown(box, mbLeft, {}, 1, 1);
+        else
+            c->OnMouseDown(c, mbLeft, {}, 1, 1);
     }
     // The compressor and limiter curve timers run once.
     void settleCurves()
@@ -119,13 +123,13 @@ TEST_F(DynamicsEditorTest, EveryControlWritesItsFieldAndSendsTheRecord)
         qx::Dynamics record;
     };
     const Case cases[] = {
-        {"Comp", "Threshold", false, 40, "+20.0dB", {0, 499, 499, 0, 220}},
         {"Comp", "Threshold", false, -180, "-90.0dB", {0, 499, 499, 0, 0}},
         {"Comp", "Attack", false, 0, "0.1ms", {0, 0, 499, 0, 0}},
         {"Comp", "Attack", false, 9998, "999.9ms", {0, 9998, 499, 0, 0}},
         {"Comp", "Release", false, 11, " 12ms", {0, 9998, 11, 0, 0}},
         {"Comp", "Ratio", true, 9, "1:4.0", {9, 9998, 11, 0, 0}},
         {"Comp", "Knee", true, 6, "6dB", {9, 9998, 11, 6, 0}},
+        {"Comp", "Threshold", false, 40, "+20.0dB", {9, 9998, 11, 6, 220}},
         {"Limit", "Ratio", true, 14, "1:20", {14, 499, 499, 0, 220}},
         {"Limit", "Threshold", false, -20, "-10.0dB", {14, 499, 499, 0, 160}},
         {"Limit", "Release", false, 2999, "3000ms", {14, 499, 2999, 0, 160}},
@@ -392,7 +396,8 @@ TEST_F(DynamicsEditorTest, TypedMixLevels)
         EXPECT_EQ(upDown("udMixGainBOut3")->Position(), k.position);
         const int level = k.position + 280;
         EXPECT_EQ(unit().GetMixLevel(6, 1), level);
-        EXPECT_EQ(sent(), std::vector<Sent>{frame(kMix, {6, 1, static_cast<std::uint8_t>(level), 0})});
+        EXPECT_EQ(sent(), std::vector<Sent>{frame(kMix, {6, 1, static_cast<std::uint8_t>(level & 0xFF),
+                                                          static_cast<std::uint8_t>(level >> 8)})});
         type("cvdBMatrixOut3", k.shown, false);
         EXPECT_EQ(sent().size(), 1u) << "leaving the box after Enter sends nothing more";
     }

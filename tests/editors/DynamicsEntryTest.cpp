@@ -30,8 +30,9 @@ template <class Rule> void check(const std::vector<Entry>& table, Rule rule)
     for (const Entry& e : table) {
         const std::optional<long double> got = rule(e.typed);
         ASSERT_EQ(got.has_value(), e.value.has_value()) << '"' << e.typed << '"';
-        if (got)
+        if (got) {
             EXPECT_NEAR(static_cast<double>(*got), static_cast<double>(*e.value), 1e-9) << '"' << e.typed << '"';
+        }
     }
 }
 

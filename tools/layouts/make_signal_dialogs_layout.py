@@ -19,6 +19,8 @@ FACES = [
     ("Bitmaps.Disabled", '"button-disabled.png"'), ("Font.Color", "clWhite"),
 ]
 WHITE = [("Transparent", "True"), ("Font.Color", "clWhite")]
+# Radio buttons draw their own ground.
+RADIO = [("Color", BOX_COLOR), ("Font.Color", "clWhite")]
 
 out = []
 
@@ -127,7 +129,7 @@ def test_signal():
     kinds = []
     for tag, (name, caption) in enumerate(KINDS):
         props = [("Left", 16), ("Top", 14 + 26 * tag), ("Width", 140), ("Caption", q(caption)), ("Tag", tag),
-                 ("OnClick", "rbAnalogInClick")] + WHITE
+                 ("OnClick", "rbAnalogInClick")] + RADIO
         if tag == 0:
             props.insert(5, ("Checked", "True"))
         kinds.append(leaf(name, "TRadioButton", props))
@@ -196,9 +198,9 @@ def limit_calculate():
     ]
     children = [
         leaf("rbSentivity1", "TRadioButton", [("Left", 14), ("Top", 10), ("Width", 110), ("Caption", q("Sentivity1")),
-                                              ("Tag", 0), ("Checked", "True"), ("OnClick", "rbSentivity1Click")] + WHITE),
+                                              ("Tag", 0), ("Checked", "True"), ("OnClick", "rbSentivity1Click")] + RADIO),
         leaf("rbSentivity2", "TRadioButton", [("Left", 140), ("Top", 10), ("Width", 110), ("Caption", q("Sentivity2")),
-                                              ("Tag", 1), ("OnClick", "rbSentivity1Click")] + WHITE),
+                                              ("Tag", 1), ("OnClick", "rbSentivity1Click")] + RADIO),
         worked, typed]
     top = 124
     for k, (caption, cells, unit, heads) in enumerate(rows):
