@@ -77,6 +77,79 @@ std::uint16_t closedLoopbackPort()
     return port;
 }
 
+// The simulator's frame log as text, written by the server's thread and read
+// by the test, both under the sink's lock.
+class LockedLog : public std::streambuf
+{
+public:
+    std::string Text()
+    {
+        const std::lock_guard lock(mutex_);
+        return text_;
+    }
+
+protected:
+    int overflow(int c) override
+    {
+        const std::lock_guard lock(mutex_);
+        if (c != traits_type::eof())
+            text_.push_back(static_cast<char>(c));
+        return c;
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override
+    {
+        const std::lock_guard lock(mutex_);
+        text_.append(s, static_cast<std::size_t>(n));
+        return n;
+    }
+
+private:
+    std::mutex mutex_;
+    std::string text_;
+};
+
+// The simulated processor served on 127.0.0.1 from its own thread, its frame
+// log kept as text.
+class LoggedSimulator
+{
+public:
+    explicit LoggedSimulator(qx::sim::DeviceCore& core) : responder_(core, {}, &log_) {}
+    ~LoggedSimulator() { Stop(); }
+    LoggedSimulator(const LoggedSimulator&) = delete;
+    LoggedSimulator& operator=(const LoggedSimulator&) = delete;
+
+    // Listens on an ephemeral port and serves; returns the port.
+    std::uint16_t Start()
+    {
+        const std::uint16_t port = server_.ListenTcp(0);
+        thread_ = std::thread([this] { server_.Run(); });
+        return port;
+    }
+    void Stop()
+    {
+        server_.Stop();
+        if (thread_.joinable())
+            thread_.join();
+    }
+    // The simulator has received the command's frame and answered it.
+    bool Answered(const LCmd& command)
+    {
+        const std::string recv = "Recv: " + qx::sim::HexBytes(EncodeFrame(command, 1));
+        const std::string text = sink_.Text();
+        const auto at = text.rfind(recv);
+        return at != std::string::npos && text.find("Sent:", at) != std::string::npos;
+    }
+    const qx::sim::Responder& Responder() const { return responder_; }
+
+private:
+    LockedLog sink_;
+    std::ostream out_{&sink_};
+    qx::sim::FrameLog log_{out_};
+    qx::sim::Responder responder_;
+    qx::sim::SimServer server_{responder_};
+    std::thread thread_;
+};
+
 class ProgramConnect : public ProgramWithSimulator
 {
 protected:
@@ -247,36 +320,6 @@ TEST_F(ProgramConnect, WithNothingToFindTheScanEndsAndDemoGivesTheOfflineWindow)
 
 // --- equaliser and crossover editing against the simulator -----------------
 
-// The simulator's frame log as text, written by the server's thread and read
-// by the test, both under the sink's lock.
-class LockedLog : public std::streambuf
-{
-public:
-    std::string Text()
-    {
-        const std::lock_guard lock(mutex_);
-        return text_;
-    }
-
-protected:
-    int overflow(int c) override
-    {
-        const std::lock_guard lock(mutex_);
-        if (c != traits_type::eof())
-            text_.push_back(static_cast<char>(c));
-        return c;
-    }
-    std::streamsize xsputn(const char* s, std::streamsize n) override
-    {
-        const std::lock_guard lock(mutex_);
-        text_.append(s, static_cast<std::size_t>(n));
-        return n;
-    }
-
-private:
-    std::mutex mutex_;
-    std::string text_;
-};
 
 // Band, type, cut-off, slope and bypass edits on a linked pair of outputs go
 // over TCP to the simulated processor; once it has answered the last of
@@ -284,20 +327,12 @@ private:
 // it back and shows it.
 TEST_F(ProgramConnect, EqualiserAndCrossoverEditsOnALinkedPairSurviveAReconnect)
 {
-    LockedLog sink;
-    std::ostream out(&sink);
-    qx::sim::FrameLog log(out);
-    qx::sim::Responder logged(core, {}, &log);
-    qx::sim::SimServer loggedServer(logged);
+    LoggedSimulator sim(core);
     auto image = core.MutableCurrentImage();
     qx::writeWord(image, rec::output(0) + rec::kOutLinkMask, 0x03); // Out1 heads Out1 and Out2
     qx::writeWord(image, rec::output(1) + rec::kOutLinkMask, 0x00);
-    pointAt(loggedServer.ListenTcp(0));
-    std::thread loggedThread([&] { loggedServer.Run(); });
-    const auto stop = [&] {
-        loggedServer.Stop();
-        loggedThread.join();
-    };
+    pointAt(sim.Start());
+    const auto stop = [&] { sim.Stop(); };
     ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load")) << (stop(), "");
     find<TTimer>("tmInLevelDet")->SetEnabled(false); // nothing but the edits on the link
     fmMain->SetKeepAliveSuppressed(true);
@@ -331,14 +366,7 @@ TEST_F(ProgramConnect, EqualiserAndCrossoverEditsOnALinkedPairSurviveAReconnect)
     find<TAdvTrackBar>("isHighCutFreqOut1")->SetPosition(250);
     pass();
 
-    const std::string last = "Recv: " + qx::sim::HexBytes(EncodeFrame(CM_MCS_LOW_PASS(1, 4, 250, 20), 1));
-    ASSERT_TRUE(runUntil(
-        [&] {
-            const std::string text = sink.Text();
-            const auto at = text.rfind(last);
-            return at != std::string::npos && text.find("Sent:", at) != std::string::npos;
-        },
-        "the last edit answered"))
+    ASSERT_TRUE(runUntil([&] { return sim.Answered(CM_MCS_LOW_PASS(1, 4, 250, 20)); }, "the last edit answered"))
         << (stop(), "");
     const qx::PeqBand band = fmMain->UnitControl->GetPeqBand(5, 2);
     EXPECT_EQ(band.gain, 170);
@@ -351,7 +379,7 @@ TEST_F(ProgramConnect, EqualiserAndCrossoverEditsOnALinkedPairSurviveAReconnect)
     EXPECT_EQ(out2.lowPassFrequency, 250);
     EXPECT_EQ(out2.lowPassSlope, 20);
     expectTheSimulatorsStateInTheModel();
-    EXPECT_TRUE(logged.ProtocolErrors().empty());
+    EXPECT_TRUE(sim.Responder().ProtocolErrors().empty());
 
     fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
     EXPECT_TRUE(runUntil([] { return fmMain->Router->Kind() == qx::LinkKind::None; }, "the link closed"));
@@ -498,29 +526,14 @@ TEST_F(ProgramConnect, LinkGroupsAndChannelCopiesSurviveAReconnect)
 // into the model and the windows.
 TEST_F(ProgramConnect, DynamicsRoutingMixAndSignalEditsSurviveAReconnect)
 {
-    LockedLog sink;
-    std::ostream out(&sink);
-    qx::sim::FrameLog log(out);
-    qx::sim::Responder logged(core, {}, &log);
-    qx::sim::SimServer loggedServer(logged);
-    pointAt(loggedServer.ListenTcp(0));
-    std::thread loggedThread([&] { loggedServer.Run(); });
-    const auto stop = [&] {
-        loggedServer.Stop();
-        loggedThread.join();
-    };
+    LoggedSimulator sim(core);
+    pointAt(sim.Start());
+    const auto stop = [&] { sim.Stop(); };
     ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load")) << (stop(), "");
     find<TTimer>("tmInLevelDet")->SetEnabled(false); // nothing but the edits on the link
     fmMain->SetKeepAliveSuppressed(true);
     const auto answered = [&](const LCmd& command) {
-        const std::string recv = "Recv: " + qx::sim::HexBytes(EncodeFrame(command, 1));
-        return runUntil(
-            [&] {
-                const std::string text = sink.Text();
-                const auto at = text.rfind(recv);
-                return at != std::string::npos && text.find("Sent:", at) != std::string::npos;
-            },
-            "the edit answered");
+        return runUntil([&] { return sim.Answered(command); }, "the edit answered");
     };
     const auto toggle = [](const char* name) {
         auto* b = find<TRzBmpButton>(name);
@@ -605,7 +618,7 @@ TEST_F(ProgramConnect, DynamicsRoutingMixAndSignalEditsSurviveAReconnect)
     EXPECT_EQ(find<TCurvyEdit>("cvdCompThresholdOut1")->Text(), "-10.0dB");
     EXPECT_EQ(find<TCurvyEdit>("cvdLimitRatioOut4")->Text(), "1:20");
     EXPECT_EQ(find("lbCompName")->Caption(), "Out 1  RMS Compressor");
-    EXPECT_TRUE(logged.ProtocolErrors().empty());
+    EXPECT_TRUE(sim.Responder().ProtocolErrors().empty());
     fmMain->Router->CloseAll();
     stop();
 }

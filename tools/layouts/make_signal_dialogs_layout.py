@@ -19,8 +19,8 @@ FACES = [
     ("Bitmaps.Disabled", '"button-disabled.png"'), ("Font.Color", "clWhite"),
 ]
 WHITE = [("Transparent", "True"), ("Font.Color", "clWhite")]
-# Radio buttons draw their own ground.
-RADIO = [("Color", BOX_COLOR), ("Font.Color", "clWhite")]
+# Radio buttons draw their own light ground: dark text on it.
+RADIO = [("ParentFont", "False"), ("Font.Color", "clBlack")]
 
 out = []
 
@@ -128,14 +128,14 @@ FADER_LOOK = [
 def test_signal():
     kinds = []
     for tag, (name, caption) in enumerate(KINDS):
-        props = [("Left", 16), ("Top", 14 + 26 * tag), ("Width", 140), ("Caption", q(caption)), ("Tag", tag),
+        props = [("Left", 16), ("Top", 14 + 26 * tag), ("Width", 110), ("Caption", q(caption)), ("Tag", tag),
                  ("OnClick", "rbAnalogInClick")] + RADIO
         if tag == 0:
             props.insert(5, ("Checked", "True"))
         kinds.append(leaf(name, "TRadioButton", props))
     kinds_box = lambda indent: obj(indent, "GroupBox1", "TGroupBox",
                                    [("Left", 12), ("Top", 10), ("Width", 257), ("Height", 120), ("Caption", '""'),
-                                    ("Color", BOX_COLOR), ("Font.Color", "clWhite")], kinds)
+                                    ("Color", BOX_COLOR)], kinds)
     frequencies = leaf("cbSineFreq", "TComboBox",
                        [("Left", 150), ("Top", 92), ("Width", 100), ("Style", "csDropDownList"), ("DropDownCount", 16),
                         ("Items", "(%s)" % ", ".join(q(f) for f in FREQUENCIES)), ("ItemIndex", 0),
