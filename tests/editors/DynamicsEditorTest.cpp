@@ -6,6 +6,8 @@
 #include "ChannelWindowFixture.h"
 #include "PumpUntil.h"
 #include "controls/skinned/AdvTrackBar.h"
+#include "controls/plot/objects/iXYPlotChannel.h"
+#include "controls/plot/plot/iXYPlot.h"
 #include "controls/skinned/CurvyControls.h"
 #include "editors/channel/DynamicsEditor.h"
 #include "editors/channel/GateEditor.h"
@@ -79,6 +81,15 @@ protected:
         EXPECT_TRUE(shown.has_value());
         return shown ? shown->points : std::vector<CurvePoint>{};
     }
+    // The points on a plot's channel (0 the curve, 1 the marker).
+    std::vector<CurvePoint> plotted(const std::string& plot, int channel = 0) const
+    {
+        std::vector<CurvePoint> points;
+        TiXYPlotChannel& c = find<TiXYPlot>(plot)->GetChannel(channel);
+        for (int i = 0; i < c.Count(); ++i)
+            points.push_back({c.DataX(i), c.DataY(i)});
+        return points;
+    }
     static void expectPoints(const std::vector<CurvePoint>& got, const std::vector<CurvePoint>& want)
     {
         ASSERT_EQ(got.size(), want.size());
@@ -107,7 +118,8 @@ TEST_F(DynamicsEditorTest, ThresholdFaderStoresSendsAndDrawsAtTheTick)
     EXPECT_EQ(caption("lbCompName"), "Out 3  RMS Compressor");
     EXPECT_EQ(caption("lbHeadCompOut"), "Out 3");
     EXPECT_EQ(window->ShownLimitOutput, 4) << "the limiter plot keeps its output";
-    expectPoints(curve(DynamicsBlock::Compressor, 6), {{20, 20}, {-3.5, -3.5}, {-3.5, -3.5}, {-100, -100}});
+    expectPoints(plotted("ipComp"), {{20, 20}, {-3.5, -3.5}, {-3.5, -3.5}, {-100, -100}});
+    expectPoints(plotted("ipComp", 1), {{-3.3, -3.9}});
 }
 
 // Every control of both blocks: the field it writes, the frame and the box.
@@ -296,7 +308,12 @@ TEST_F(DynamicsEditorTest, CurvesFollowTheLastChangeAndTheMouse)
     EXPECT_EQ(window->ShownCompOutput, 6);
     settleCurves();
     EXPECT_EQ(caption("lbCompName"), "Out 3  RMS Compressor");
+    // Out3: +20 dB, 1:1, knee 6.
+    expectPoints(plotted("ipComp"), {{20, 20}, {26, 26}, {14, 14}, {-100, -100}});
     expectPoints(curve(DynamicsBlock::Compressor, 5), {{20, -2.5}, {-4, -8.5}, {-16, -16}, {-100, -100}});
+    mouseDown("lbCompOut2");
+    expectPoints(plotted("ipComp"), {{20, -2.5}, {-4, -8.5}, {-16, -16}, {-100, -100}});
+    expectPoints(plotted("ipComp", 1), {{-9.8, -10.4}});
 
     sent().clear();
     mouseDown("cvdCompAttackOut7");
@@ -310,7 +327,25 @@ TEST_F(DynamicsEditorTest, CurvesFollowTheLastChangeAndTheMouse)
     EXPECT_EQ(window->ShownCompOutput, 10) << "the plots are separate";
     EXPECT_TRUE(sent().empty());
     // The factory limiter is flat above its +20 dB threshold.
-    expectPoints(curve(DynamicsBlock::Limiter, 4), {{20, 20}, {20, 20}, {20, 20}, {-100, -100}});
+    mouseDown("lbLimitOut1");
+    expectPoints(plotted("ipLimit"), {{20, 20}, {20, 20}, {20, 20}, {-100, -100}});
+}
+
+// A drawing replaces every point a plot's channel holds, however many.
+TEST_F(DynamicsEditorTest, ADrawingReplacesWhateverPointsThePlotHolds)
+{
+    auto* limit = find<TiXYPlot>("ipLimit");
+    limit->GetChannel(0).DeletePoints(3);
+    limit->GetChannel(1).DeletePoints(1);
+    auto* gate = find<TiXYPlot>("ipGate");
+    gate->GetChannel(0).AddXY(0, 0);
+    gate->GetChannel(0).AddXY(5, 5);
+    mouseDown("lbLimitOut3");
+    fader("isGateThresholdInC")->SetPosition(-60);
+    expectPoints(plotted("ipLimit"), {{20, 20}, {20, 20}, {20, 20}, {-100, -100}});
+    expectPoints(plotted("ipLimit", 1), {{20.2, 19.6}});
+    expectPoints(plotted("ipGate"), {{20, 20}, {-30, -30}, {-30, -100}});
+    expectPoints(plotted("ipGate", 1), {{-29.8, -30.4}});
 }
 
 // --- gate ------------------------------------------------------------------
@@ -322,7 +357,8 @@ TEST_F(DynamicsEditorTest, GateChangesAreShownAndGoNowhere)
     EXPECT_EQ(text("cvdGateThresholdInB"), "-20.0dB");
     EXPECT_EQ(caption("lbGateName"), "In B  Gate");
     EXPECT_EQ(window->ShownGateInput, 1);
-    expectPoints(curve(DynamicsBlock::Gate, 1), {{20, 20}, {-20, -20}, {-20, -100}});
+    expectPoints(plotted("ipGate"), {{20, 20}, {-20, -20}, {-20, -100}});
+    expectPoints(plotted("ipGate", 1), {{-19.8, -20.4}});
     fader("isGateHoldInB")->SetPosition(500);
     EXPECT_EQ(text("cvdGateHoldInB"), "501ms");
     EXPECT_TRUE(sent().empty());
@@ -485,7 +521,9 @@ TEST_F(DynamicsEditorTest, ALoadedStateShowsItsLevelsAndCurves)
     EXPECT_EQ(window->ShownCompOutput, 4) << "Out1's curves are drawn";
     EXPECT_EQ(window->ShownLimitOutput, 4);
     EXPECT_EQ(caption("lbCompName"), "Out 1  RMS Compressor");
-    expectPoints(curve(DynamicsBlock::Compressor, 4), {{20, -2.5}, {-4, -8.5}, {-16, -16}, {-100, -100}});
+    expectPoints(plotted("ipComp"), {{20, -2.5}, {-4, -8.5}, {-16, -16}, {-100, -100}});
+    expectPoints(plotted("ipLimit"), {{20, 20}, {20, 20}, {20, 20}, {-100, -100}});
+    expectPoints(plotted("ipGate"), {{20, 20}, {-90, -90}, {-90, -100}});
     EXPECT_EQ(caption("lbGateName"), "In A  Gate");
     EXPECT_TRUE(sent().empty());
 }

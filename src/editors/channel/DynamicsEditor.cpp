@@ -5,6 +5,7 @@
 #include "controls/skinned/CurvyControls.h"
 #include "editors/channel/ChannelControls.h"
 #include "editors/channel/DynamicsEntry.h"
+#include "editors/channel/TransferPlot.h"
 #include "model/LUnitControl.h"
 #include "model/UnitView.h"
 #include "platform/gui/Timer.h"
@@ -236,9 +237,11 @@ std::optional<TransferCurve> DynamicsEditor::CurveOf(int channel) const
 
 void DynamicsEditor::PlotCurve(int channel)
 {
-    if (!CurveOf(channel))
+    const std::optional<TransferCurve> curve = CurveOf(channel);
+    if (!curve)
         return;
     const bool limiter = block_ == DynamicsBlock::Limiter;
+    showTransferCurve(findComponent<TControl>(window_, limiter ? "ipLimit" : "ipComp"), *curve);
     const std::string output = "Out " + std::to_string(channel - kInputChannels + 1);
     if (auto* caption = findComponent<TControl>(window_, limiter ? "lbLimitName" : "lbCompName"))
         caption->SetCaption(output + "  " + std::string(host_.Translate(limiter ? "SID_LIMIT" : "SID_COMP")));

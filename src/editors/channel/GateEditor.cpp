@@ -5,6 +5,7 @@
 #include "editors/channel/ChannelControls.h"
 #include "editors/channel/ChannelEditorHost.h"
 #include "editors/channel/DynamicsEntry.h"
+#include "editors/channel/TransferPlot.h"
 #include "model/LUnitControl.h"
 #include "model/UnitView.h"
 
@@ -105,8 +106,10 @@ std::optional<TransferCurve> GateEditor::CurveOf(int channel) const
 
 bool GateEditor::DrawCurve(int channel)
 {
-    if (!CurveOf(channel))
+    const std::optional<TransferCurve> curve = CurveOf(channel);
+    if (!curve)
         return false;
+    showTransferCurve(findComponent<TControl>(window_, "ipGate"), *curve);
     if (auto* caption = findComponent<TControl>(window_, "lbGateName"))
         caption->SetCaption(inputName(channel) + "  " + std::string(host_.Translate("SID_GATE")));
     return true;
