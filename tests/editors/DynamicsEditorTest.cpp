@@ -18,11 +18,14 @@
 #include "platform/gui/Timer.h"
 #include "platform/gui/UpDown.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -526,6 +529,37 @@ TEST_F(DynamicsEditorTest, ALoadedStateShowsItsLevelsAndCurves)
     expectPoints(plotted("ipGate"), {{20, 20}, {-90, -90}, {-90, -100}});
     EXPECT_EQ(caption("lbGateName"), "In A  Gate");
     EXPECT_TRUE(sent().empty());
+}
+
+// The three dynamics pages and the matrix page with a loaded state: its
+// curves on the plots, its levels in the boxes. Set QX_SCREENSHOT_DIR to keep
+// the pictures.
+TEST_F(DynamicsEditorTest, TheDynamicsPagesShowALoadedState)
+{
+    auto& record = unit().record();
+    qx::writeDynamics(record, rec::output(0) + rec::kOutCompressor, qx::Dynamics{9, 99, 299, 6, 160});
+    qx::writeDynamics(record, rec::output(0) + rec::kOutLimiter, qx::Dynamics{15, 9, 99, 2, 168});
+    qx::writeWord(record, rec::output(1) + rec::kOutRouteMask, 0x7);
+    qx::writeWord(record, rec::output(1) + rec::kOutMixLevels + 2, 70);
+    fader("isGateThresholdInA")->SetPosition(-100);
+    window->Show();
+    window->LoadUnitToForm();
+    expectPoints(plotted("ipComp"), {{20, -2.5}, {-4, -8.5}, {-16, -16}, {-100, -100}});
+    expectPoints(plotted("ipLimit"), {{20, -6}, {-4, -6}, {-8, -8}, {-100, -100}});
+    expectPoints(plotted("ipGate"), {{20, 20}, {-50, -50}, {-50, -100}});
+    EXPECT_EQ(text("cvdBMatrixOut2"), "-25.0dB");
+    for (const char* page : {"Comp", "Limit", "Gate", "Matrix"}) {
+        find<TRzBmpButton>(std::string("rzbMenu") + page)->Click();
+        QApplication::processEvents();
+        const QImage shot = window->Widget()->grab().toImage();
+        EXPECT_FALSE(shot.isNull()) << page;
+        if (const char* dir = std::getenv("QX_SCREENSHOT_DIR")) {
+            std::string name = page;
+            for (char& c : name)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            EXPECT_TRUE(shot.save(QString::fromStdString(std::string(dir) + "/main-" + name + "-loaded.png"))) << page;
+        }
+    }
 }
 
 } // namespace
