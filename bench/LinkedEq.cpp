@@ -17,6 +17,21 @@ namespace qx::bench {
 bool LinkedEqHost::IsBusy() const { return window_.IsBusy(); }
 void LinkedEqHost::SetBusy(bool busy) { window_.SetBusy(busy); }
 Plot* LinkedEqHost::ChannelPlot(int channel) { return window_.ChannelPlot(channel); }
+void LinkedEqHost::ShowInformation(std::string_view id) { window_.ShowInformation(id); }
+bool LinkedEqHost::ReserveFirTaps(int delta) { return window_.ReserveFirTaps(delta); }
+std::optional<std::filesystem::path> LinkedEqHost::ChooseFile(FileDialog dialog) { return window_.ChooseFile(dialog); }
+void LinkedEqHost::MarkCurveChanged(int channel) { window_.MarkCurveChanged(channel); }
+void LinkedEqHost::ShowPeqValues(int channel, bool enable, double q, double gainDb, double frequencyHz)
+{
+    window_.ShowPeqValues(channel, enable, q, gainDb, frequencyHz);
+}
+void LinkedEqHost::FocusPeqKeyBox(int channel) { window_.FocusPeqKeyBox(channel); }
+void LinkedEqHost::UpdatePeqSections(TObject* graph) { window_.UpdatePeqSections(graph); }
+void LinkedEqHost::UpdateHighPassSection(TObject* graph) { window_.UpdateHighPassSection(graph); }
+void LinkedEqHost::UpdateLowPassSection(TObject* graph) { window_.UpdateLowPassSection(graph); }
+void LinkedEqHost::UpdateFirSection(TObject* graph) { window_.UpdateFirSection(graph); }
+void LinkedEqHost::UpdateOutputFirPanel(int channel) { window_.UpdateOutputFirPanel(channel); }
+void LinkedEqHost::RefreshChannelOverlays(int channel) { window_.RefreshChannelOverlays(channel); }
 
 namespace {
 

@@ -28,6 +28,18 @@ public:
     void SendCommand(const LCmd& command, bool urgent) override { link_.SendCommand(command, urgent); }
     Plot* ChannelPlot(int channel) override;
     int DraggedHandle() const override { return -1; }
+    void ShowInformation(std::string_view id) override;
+    bool ReserveFirTaps(int delta) override;
+    std::optional<std::filesystem::path> ChooseFile(FileDialog dialog) override;
+    void MarkCurveChanged(int channel) override;
+    void ShowPeqValues(int channel, bool enable, double q, double gainDb, double frequencyHz) override;
+    void FocusPeqKeyBox(int channel) override;
+    void UpdatePeqSections(TObject* graph) override;
+    void UpdateHighPassSection(TObject* graph) override;
+    void UpdateLowPassSection(TObject* graph) override;
+    void UpdateFirSection(TObject* graph) override;
+    void UpdateOutputFirPanel(int channel) override;
+    void RefreshChannelOverlays(int channel) override;
 
 private:
     TfmMain& window_;

@@ -149,6 +149,8 @@ public:
     TPoint GetBlockPos(int number) const;
     void BlockPaint(TCanvas& canvas);
     bool SetParameterDisplay(bool on);
+    // True while every band handle shows its parameter text, not only the selected band's.
+    bool ParameterDisplay() const { return parameterDisplay_; }
     // The text class of a handle's text, from its section's filter code, and
     // of the selected band's, from its PEQ type.
     qx::BandTextClass HandleTextClass(double filterCode) const;
