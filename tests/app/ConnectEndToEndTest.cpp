@@ -382,6 +382,13 @@ class DeviceAccess : public ConnectEndToEnd
 {
 protected:
     std::string accessLine() const { return window->scan->lblAccess->Caption(); }
+    // A scan of that one serial port.
+    void scanPort(const std::string& port)
+    {
+        usePorts({port});
+        makeWindow();
+        window->startScan();
+    }
     bool showsLine(const std::string& text, std::source_location where = std::source_location::current())
     {
         return pumpUntil([&] { return accessLine().find(text) != std::string::npos; }, text, kWaitLimit, where);
@@ -409,9 +416,7 @@ TEST_F(DeviceAccess, ASerialPortWithoutRightsIsNamedWithTheGroupToJoin)
 {
     ASSERT_EQ(::chmod(ptyPath.c_str(), 0), 0);
     WithoutOverrides user;
-    usePorts({ptyPath});
-    makeWindow();
-    window->startScan();
+    scanPort(ptyPath);
     ASSERT_TRUE(showsLine(ptyPath + ": permission denied. Join the dialout group"));
     EXPECT_TRUE(pumpUntil([&] { return window->scan->lblScan->Caption() == "Link Broken"; }));
     EXPECT_FALSE(window->scan->tmOpenRetry->Enabled()) << "no retry is left pending";
@@ -422,9 +427,7 @@ TEST_F(DeviceAccess, ASerialPortGettingItsRightsJustAfterPlugInConnects)
 {
     ASSERT_EQ(::chmod(ptyPath.c_str(), 0), 0); // a node udev has not set up yet
     WithoutOverrides user;
-    usePorts({ptyPath});
-    makeWindow();
-    window->startScan();
+    scanPort(ptyPath);
     ASSERT_TRUE(pumpUntil([&] { return window->scan->tmOpenRetry->Enabled(); }, "a refused open"));
     ASSERT_EQ(::chmod(ptyPath.c_str(), 0660), 0); // udev's rule applied
     ASSERT_TRUE(online());
@@ -437,9 +440,7 @@ TEST_F(DeviceAccess, ASerialPortHeldByAnotherProgramIsNamedAsBusy)
     SerialPort other; // opened for exclusive use, as the editor opens a port
     ASSERT_TRUE(other.open(ptyPath)) << other.error();
     WithoutOverrides user;
-    usePorts({ptyPath});
-    makeWindow();
-    window->startScan();
+    scanPort(ptyPath);
     ASSERT_TRUE(showsLine(ptyPath + " is in use by another program. Close that program"));
     EXPECT_TRUE(pumpUntil([&] { return window->scan->lblScan->Caption() == "Link Broken"; }));
 }
@@ -452,9 +453,7 @@ TEST_F(DeviceAccess, ASerialPortUnpluggedSinceItWasListedIsNamedAsGone)
     ::close(slave);
     ::close(master); // the node goes with its last holder
     ASSERT_NE(::access(name, F_OK), 0);
-    usePorts({name});
-    makeWindow();
-    window->startScan();
+    scanPort(name);
     ASSERT_TRUE(showsLine(std::string(name) + " was unplugged during the scan"));
 }
 

@@ -195,6 +195,14 @@ QImage handPointCursor(State)
     return bitmap.Image().convertToFormat(QImage::Format_ARGB32);
 }
 
+QLinearGradient verticalGradient(double top, double bottom, QColor from, QColor to)
+{
+    QLinearGradient gradient(0, top, 0, bottom);
+    gradient.setColorAt(0, from);
+    gradient.setColorAt(1, to);
+    return gradient;
+}
+
 // The program's icon for the desktop, drawn on a 256-unit square at any size:
 // a dark processor face with a lit display that shows a response curve, and a
 // row of level lights below it.
@@ -205,17 +213,11 @@ QImage programIcon(int size)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 256.0, size / 256.0);
-    QLinearGradient body(0, 8, 0, 248);
-    body.setColorAt(0, QColor(0x4A, 0x55, 0x62));
-    body.setColorAt(1, QColor(0x1C, 0x21, 0x27));
     p.setPen(QPen(QColor(0x10, 0x13, 0x16), 6));
-    p.setBrush(body);
+    p.setBrush(verticalGradient(8, 248, QColor(0x4A, 0x55, 0x62), QColor(0x1C, 0x21, 0x27)));
     p.drawRoundedRect(QRectF(10, 10, 236, 236), 40, 40);
-    QLinearGradient screen(0, 40, 0, 170);
-    screen.setColorAt(0, QColor(0x12, 0x3A, 0x5C));
-    screen.setColorAt(1, QColor(0x08, 0x1C, 0x2E));
     p.setPen(QPen(QColor(0x6F, 0xB8, 0xEE), 4));
-    p.setBrush(screen);
+    p.setBrush(verticalGradient(40, 170, QColor(0x12, 0x3A, 0x5C), QColor(0x08, 0x1C, 0x2E)));
     p.drawRoundedRect(QRectF(34, 38, 188, 134), 14, 14);
     QPainterPath curve;
     curve.moveTo(46, 140);
