@@ -259,6 +259,9 @@ private:
         DoChange();
     }
     void ResetRunning();
+    /// The largest or smallest X or Y of the valid points (-1e300 / 1e300 when none).
+    double ScanExtreme(bool XValues, bool Max) const;
+    double ScanMean(bool XValues);
     void CountRunning(double X, double Y);
     void TrackNewest(bool Null, bool Empty);
     void MarkerPens(TCanvas& Canvas, int Index);
