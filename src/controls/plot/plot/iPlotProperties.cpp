@@ -59,13 +59,7 @@ void TiPlotComponent::SavePropertiesToFile(const std::string& FileName)
             skip.insert(skip.end(), {"Left", "Top", "Width", "Height", "Align", "Cursor", "ShowHint", "Tag",
                                      "Visible", "Enabled", "Hint", "HelpContext", "HelpKeyword"});
         qx::plot::SavePropertiesAsText(*this, "", lines, &skip, FDifferentialPropertySave);
-        std::ofstream out(FileName, std::ios::binary | std::ios::trunc);
-        if (!out)
-            throw EiPlotError("Cannot create file \"" + FileName + "\"");
-        for (const std::string& line : lines)
-            out << line << "\r\n";
-        if (!out.flush())
-            throw EiPlotError("Cannot write file \"" + FileName + "\"");
+        qx::plot::SaveLinesToFile(FileName, lines);
     } catch (const std::exception& error) {
         throw EiPlotError(std::string("Error Saving Properties - ") + error.what());
     }
