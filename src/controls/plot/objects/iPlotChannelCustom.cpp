@@ -2,6 +2,7 @@
 
 #include "controls/plot/base/iDrawing.h"
 #include "controls/plot/base/iPlotMasterManager.h"
+#include "controls/plot/base/iPropertyText.h"
 #include "controls/plot/objects/iPlotAxis.h"
 #include "controls/plot/objects/iPlotDataCompactIntervalList.h"
 #include "controls/plot/objects/iPlotDataCompactList.h"
@@ -868,6 +869,40 @@ void TiPlotChannelCustom::LoadDataFromFile(const std::string& FileName, bool Cle
             AddPoint(x, 0, false, true);
         else
             AddPoint(x, ReadPlotFileNumber(second), false, false);
+    }
+}
+
+void TiPlotChannelCustom::SavePropertiesToFile(const std::string& FileName)
+{
+    try {
+        std::vector<std::string> lines{"File Type = Plot Channel Config"};
+        const std::vector<std::string> skip{"Channel.Name"};
+        TiPlotHost* host = Host();
+        qx::plot::SavePropertiesAsText(*this, "Channel", lines, &skip, host && host->DifferentialPropertySave());
+        qx::plot::SaveLinesToFile(FileName, lines);
+    } catch (const std::exception& error) {
+        throw EiPlotError(std::string("Error Saving Properties - ") + error.what());
+    }
+}
+
+void TiPlotChannelCustom::LoadPropertiesFromFile(const std::string& FileName)
+{
+    try {
+        std::ifstream in(FileName, std::ios::binary);
+        if (!in)
+            throw EiPlotError("Cannot open file \"" + FileName + "\"");
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            lines.push_back(qx::plot::PropertyLineFromFile(line));
+        }
+        std::string type;
+        if (!qx::plot::TakeValueByName("File Type", type, lines) || upper(type) != "PLOT CHANNEL CONFIG")
+            throw EiPlotError("Incompatible Plot Channel Configuration File Type");
+        qx::plot::LoadPropertiesFromText(*this, "Channel", lines);
+    } catch (const std::exception& error) {
+        throw EiPlotError(std::string("Error Loading Properties - ") + error.what());
     }
 }
 

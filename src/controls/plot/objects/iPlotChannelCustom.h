@@ -219,6 +219,9 @@ public:
     /// One line a point (empty points left out): X, the separator and Y or "Null".
     void SaveDataToFile(const std::string& FileName);
     void LoadDataFromFile(const std::string& FileName, bool ClearPreviousData);
+    /// "File Type = Plot Channel Config", then the channel's property lines ("Channel.").
+    void SavePropertiesToFile(const std::string& FileName);
+    void LoadPropertiesFromFile(const std::string& FileName);
     void LogActivate(bool Append);
     void LogDeactivate();
     /// Writes the points added since the last write.

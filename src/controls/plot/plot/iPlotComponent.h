@@ -269,7 +269,7 @@ public:
     void SetDefaultDataDirectory(const std::string& Value) { FDefaultDataDirectory = Value; }
     const std::string& DefaultAnnotationDirectory() const { return FDefaultAnnotationDirectory; }
     void SetDefaultAnnotationDirectory(const std::string& Value) { FDefaultAnnotationDirectory = Value; }
-    bool DifferentialPropertySave() const { return FDifferentialPropertySave; }
+    bool DifferentialPropertySave() const override { return FDifferentialPropertySave; }
     void SetDifferentialPropertySave(bool Value) { FDifferentialPropertySave = Value; }
 
     // ---- Image lists ----
