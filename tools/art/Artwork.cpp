@@ -243,6 +243,8 @@ template <int Size>
 QImage programIconAt(State)
 {
     return programIcon(Size);
+}
+
 template <ToolIcon Icon, int Size>
 QImage toolIcon(State)
 {
@@ -273,7 +275,13 @@ const std::array<Entry, 51> kEntries = {{
     {{"delay-marker.png", 12, 14, true}, delayMarker, State::Normal},
     {{"information-sign.png", 40, 40, true}, informationSign, State::Normal},
     {{"VRCURSORHANDPOINT.png", 32, 32, true}, handPointCursor, State::Normal},
-<<<<<<< HEAD
+    {{"program-icon-16.png", 16, 16, true}, programIconAt<16>, State::Normal},
+    {{"program-icon-24.png", 24, 24, true}, programIconAt<24>, State::Normal},
+    {{"program-icon-32.png", 32, 32, true}, programIconAt<32>, State::Normal},
+    {{"program-icon-48.png", 48, 48, true}, programIconAt<48>, State::Normal},
+    {{"program-icon-64.png", 64, 64, true}, programIconAt<64>, State::Normal},
+    {{"program-icon-128.png", 128, 128, true}, programIconAt<128>, State::Normal},
+    {{"program-icon-256.png", 256, 256, true}, programIconAt<256>, State::Normal},
     // The plot toolbar's buttons, large and small.
     {{"AUTO.png", 24, 24, false}, toolIcon<ToolIcon::Resume, 24>, State::Normal},
     {{"SMALLAUTO.png", 16, 16, false}, toolIcon<ToolIcon::Resume, 16>, State::Normal},
@@ -303,15 +311,6 @@ const std::array<Entry, 51> kEntries = {{
     {{"SMALLPRINTER.png", 16, 16, false}, toolIcon<ToolIcon::Printer, 16>, State::Normal},
     {{"PREVIEW.png", 24, 24, false}, toolIcon<ToolIcon::Preview, 24>, State::Normal},
     {{"SMALLPREVIEW.png", 16, 16, false}, toolIcon<ToolIcon::Preview, 16>, State::Normal},
-=======
-    {{"program-icon-16.png", 16, 16, true}, programIconAt<16>, State::Normal},
-    {{"program-icon-24.png", 24, 24, true}, programIconAt<24>, State::Normal},
-    {{"program-icon-32.png", 32, 32, true}, programIconAt<32>, State::Normal},
-    {{"program-icon-48.png", 48, 48, true}, programIconAt<48>, State::Normal},
-    {{"program-icon-64.png", 64, 64, true}, programIconAt<64>, State::Normal},
-    {{"program-icon-128.png", 128, 128, true}, programIconAt<128>, State::Normal},
-    {{"program-icon-256.png", 256, 256, true}, programIconAt<256>, State::Normal},
->>>>>>> main
 }};
 
 std::array<Artwork, kEntries.size()> artworkList()
