@@ -13,6 +13,17 @@
 
 namespace qx {
 
+std::intptr_t handleLinkFrame(LinkRouter& router, ReplyDispatcher& replies, const WindowMessage& message)
+{
+    if (router.Kind() == LinkKind::Serial)
+        router.TraceComRead(message.data);
+    if (message.id == WM_LINK_FRAME_OTHER_BAUD)
+        return 0;
+    return replies.OnDeviceReply(message.data, router.PendingFrame()) == ReplyVerdict::NotAnAnswer
+               ? kFrameNotAnAnswer
+               : 0;
+}
+
 ConnectionControl::ConnectionControl(LinkRouter& router, ReplyDispatcher& dispatcher, TfmNetwork& scan,
                                      ConnectionView& view)
     : router_(router), dispatcher_(dispatcher), scan_(scan), view_(view)

@@ -41,6 +41,13 @@ protected:
     ConnectionView& operator=(const ConnectionView&) = default;
 };
 
+// A reply frame a link handed to the window: message 1360, or 1362 from a
+// serial port that is not at 115200 baud. A serial frame is traced; a frame
+// of 1362 goes no further, any other goes to the replies. The result is what
+// the link is told: kFrameNotAnAnswer when the frame in flight still waits
+// for its answer, else 0.
+std::intptr_t handleLinkFrame(LinkRouter& router, ReplyDispatcher& replies, const WindowMessage& message);
+
 class ConnectionControl
 {
 public:

@@ -20,6 +20,7 @@
 #include "platform/gui/RadioButton.h"
 #include "platform/gui/Timer.h"
 #include "platform/text/AnsiCodePage.h"
+#include "response/Plot.h"
 
 #include <string>
 
@@ -113,6 +114,9 @@ void TfmMain::FormCreate(TObject*)
 
     if (TTimer* start = timer("tmStartConnect"))
         start->SetEnabled(true);
+    // The gain overviews show In A's and Out 1's curves.
+    Plots[qx::kChannelCount]->DrawSection(0, Plot::channelColour(0));
+    Plots[qx::kChannelCount + 1]->DrawSection(qx::kInputCount, Plot::channelColour(qx::kInputCount));
 
     ClientSocket->SetPort(kProcessorPort);
     ClientSocket->SetAddress(kDefaultAddressText);

@@ -126,16 +126,16 @@ void TfmMain::Disconnect()
         Connection->Disconnect();
 }
 
-// Manual address mode dials the address set up; automatic mode leaves the
-// network out of the scan.
+// Manual address mode connects the socket to the address it was given,
+// also when the scan will not probe the network (address 0); automatic mode
+// leaves the network out of the scan.
 void TfmMain::PrepareNetworkScan()
 {
     if (AutoAddressMode != 0) {
         DeviceAddress = 0;
         return;
     }
-    if (DeviceAddress != 0)
-        ClientSocket->SetActive(true);
+    ClientSocket->SetActive(true);
 }
 
 void TfmMain::OpenNetworkSetup() { NetworkSetupClick(nullptr); }
@@ -312,12 +312,8 @@ void TfmMain::Dispatch(TMessage& Message)
         } else if (id == qx::WM_LINK_TRACE) {
             if (Connection && fmHidData)
                 Connection->OnTraceMessage(message, *fmHidData);
-        } else {
-            if (Router->Kind() == qx::LinkKind::Serial)
-                Router->OnSerialFrame(message.data);
-            if (Replies && Replies->OnDeviceReply(message.data, Router->PendingFrame()) ==
-                               qx::ReplyVerdict::NotAnAnswer)
-                Message.Result = qx::kFrameNotAnAnswer;
+        } else if (Replies) {
+            Message.Result = qx::handleLinkFrame(*Router, *Replies, message);
         }
         return;
     }

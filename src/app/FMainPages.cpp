@@ -12,6 +12,7 @@
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
+#include "response/Plot.h"
 
 #include <array>
 #include <string>
@@ -70,6 +71,13 @@ void TfmMain::rzbMenuInAClick(TObject* Sender)
         if (!control(shown.graph) || !control(shown.param))
             return;
         const std::string leaderSuffix = qx::channelSuffix(leader);
+        // The group's curve takes the colour of the channel pressed.
+        if (Plot* plot = Plots[static_cast<std::size_t>(leader)].get()) {
+            plot->RemoveSection(Plot::kSumSection);
+            plot->DrawSection(Plot::kSumSection, Plot::channelColour(p));
+        }
+        if (TControl* graph = control("fftDraw" + leaderSuffix))
+            graph->Repaint();
         if (p >= 4) {
             auto* type = qx::findComponent<TComboBox>(*this, "rzcFirTypeOut" + leaderSuffix.substr(3));
             auto* taps = qx::findComponent<TComboBox>(*this, "rzcFirTapsOut" + leaderSuffix.substr(3));

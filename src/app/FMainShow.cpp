@@ -12,7 +12,8 @@ void TfmMain::LoadUnitToForm()
     if (!UnitControl)
         return;
     ClearPeqSelection();
-    qx::showUnitState(*this, *this, *UnitControl);
+    if (!qx::showUnitState(*this, *this, *UnitControl))
+        return;
     for (int c = 0; c < qx::kChannelCount; ++c)
         UpdatePeqSections(control("fftDraw" + qx::channelSuffix(c)));
     for (int c = qx::kInputCount; c < qx::kChannelCount; ++c) {

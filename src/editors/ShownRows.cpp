@@ -118,7 +118,7 @@ void write(const TComponent& window, TComponent& target, const Shown& s)
 
 } // namespace
 
-void writeShownRows(const TComponent& window, std::span<const ShownRow> rows)
+bool writeShownRows(const TComponent& window, std::span<const ShownRow> rows)
 {
     std::vector<TComponent*> targets;
     for (const ShownRow& row : rows) {
@@ -126,10 +126,11 @@ void writeShownRows(const TComponent& window, std::span<const ShownRow> rows)
         for (const Shown& s : row)
             targets.push_back(targetOf(window, s));
         if (std::find(targets.begin(), targets.end(), nullptr) != targets.end())
-            continue;
+            return false;
         for (std::size_t i = 0; i < row.size(); ++i)
             write(window, *targets[i], row[i]);
     }
+    return true;
 }
 
 } // namespace qx

@@ -1,7 +1,8 @@
 #pragma once
 // Writes the unit view's rows into a window's controls, found by their
-// composed names. A row whose control is missing, or is of a class that
-// cannot show its value, is left out and the next row is written.
+// composed names, in order. The writing ends at a row whose control is
+// missing, or is of a class that cannot show its value: that row and the
+// ones after it are not written.
 
 #include "model/UnitView.h"
 
@@ -11,6 +12,7 @@ class TComponent;
 
 namespace qx {
 
-void writeShownRows(const TComponent& window, std::span<const ShownRow> rows);
+// False when it ended at a missing control.
+bool writeShownRows(const TComponent& window, std::span<const ShownRow> rows);
 
 } // namespace qx

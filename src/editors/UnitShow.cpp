@@ -67,14 +67,15 @@ OverlayMasks wholeStateMasks()
 
 } // namespace
 
-void showUnitState(const TComponent& window, UnitShowHost& host, const LUnitControl& unit)
+bool showUnitState(const TComponent& window, UnitShowHost& host, const LUnitControl& unit)
 {
     const UnitView view(unit, viewInputs(window, host));
     {
         BusyScope busy(host);
         host.SetOverlayMasks(wholeStateMasks());
         host.SetFirTaps(view.firCounts(), view.firTapsInUse());
-        writeShownRows(window, view.rows());
+        if (!writeShownRows(window, view.rows()))
+            return false;
         for (int c = 0; c < kChannelCount; ++c)
             host.MarkCurveChanged(c);
         if (auto* matrix = findComponent<TControl>(window, "pbMatrix"))
@@ -83,6 +84,7 @@ void showUnitState(const TComponent& window, UnitShowHost& host, const LUnitCont
     for (int c = 0; c < kChannelCount; ++c)
         if (Plot* plot = host.ChannelPlot(c))
             drawChannelCurve(*plot, c, view.curve(c), host.FirCoefficients(c));
+    return true;
 }
 
 } // namespace qx

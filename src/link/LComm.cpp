@@ -63,6 +63,12 @@ bool LComm::TakeInput()
     }
 }
 
+void LComm::OnHandedOver(std::span<const std::uint8_t> frame)
+{
+    if (sendTrace_)
+        sendTrace_(frame);
+}
+
 bool LComm::WriteFrame(std::span<const std::uint8_t> frame)
 {
     return port_.writeAll(frame);

@@ -3,6 +3,8 @@
 #include "link/LinkWorker.h"
 #include "platform/serial/SerialPort.h"
 
+#include <functional>
+#include <span>
 #include <string>
 
 /// The serial link: its worker waits for the port and for frames to send
@@ -30,7 +32,13 @@ public:
 
     const std::string& OpenError() const { return openError_; }
 
+    /// Told of every frame the link takes to send, before the worker writes
+    /// it (resends are not told); set before Open.
+    using SendTrace = std::function<void(std::span<const std::uint8_t>)>;
+    void SetSendTrace(SendTrace trace) { sendTrace_ = std::move(trace); }
+
 protected:
+    void OnHandedOver(std::span<const std::uint8_t> frame) override;
     bool TakeInput() override;
     bool WriteFrame(std::span<const std::uint8_t> frame) override;
     bool WriteFailureIsFatal() const override { return true; }
@@ -43,4 +51,5 @@ private:
 
     qx::SerialPort port_;
     std::string openError_;
+    SendTrace sendTrace_;
 };

@@ -242,6 +242,7 @@ bool LinkRouter::OpenCom(const std::string& port)
 {
     retire(com_);
     com_ = std::make_unique<LCommProc>(owner_, deviceId_, clock_);
+    com_->SetSendTrace([this](std::span<const std::uint8_t> bytes) { TraceComWrite(bytes); });
     if (!com_->Open(port, kBaud, 8, 0, 0)) {
         com_.reset();
         return false;
@@ -364,6 +365,14 @@ void LinkRouter::OnHidData(std::uint8_t reportId, std::span<const std::uint8_t> 
     }
 }
 
-void LinkRouter::OnSerialFrame(std::span<const std::uint8_t> frame) { trace(LinkKind::Serial, traceLine("COM R ", frame)); }
+void LinkRouter::TraceComWrite(std::span<const std::uint8_t> bytes)
+{
+    trace(LinkKind::Serial, traceLine("COM W ", bytes));
+}
+
+void LinkRouter::TraceComRead(std::span<const std::uint8_t> frame)
+{
+    trace(LinkKind::Serial, traceLine("COM R ", frame));
+}
 
 } // namespace qx

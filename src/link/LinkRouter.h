@@ -118,8 +118,11 @@ public:
     void OnSocketRead(TCustomWinSocket& socket);
     /// The HID controller's OnDeviceData for the processor's device.
     void OnHidData(std::uint8_t reportId, std::span<const std::uint8_t> frame);
-    /// A reply frame the owner took from the serial link (message 1360).
-    void OnSerialFrame(std::span<const std::uint8_t> frame);
+    /// The serial link's trace lines: "COM W " for each frame it takes to
+    /// send, "COM R " for each reply frame the owner took from it (messages
+    /// 1360 and 1362).
+    void TraceComWrite(std::span<const std::uint8_t> bytes);
+    void TraceComRead(std::span<const std::uint8_t> frame);
 
 private:
     class NetWriter;

@@ -93,6 +93,7 @@ void LinkWorker::HandToWorker(std::span<const std::uint8_t> bytes)
         pending_ = true;
         ++handed_;
     }
+    OnHandedOver(bytes);
     if (WritesOnOwnerThread() && OnOwnerThread())
         WriteHanded(false);
     events_->set(kSendEvent);

@@ -112,6 +112,9 @@ protected:
 
     /// Makes the frame the pending one and wakes the worker to write it.
     void HandToWorker(std::span<const std::uint8_t> bytes);
+    /// Runs for every frame HandToWorker takes, on the thread that hands it
+    /// over (the owner's, or the worker's for a frame that waited in a queue).
+    virtual void OnHandedOver(std::span<const std::uint8_t> frame) { (void)frame; }
     void ArmFreeResends(int count);
     void SignalInput();
     /// Asks the owner to handle a message and waits; released by Close.

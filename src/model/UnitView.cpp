@@ -153,16 +153,18 @@ std::vector<PeqRowValues> UnitView::peqRowsOf(int c) const
 
 void UnitView::showPeq(int c) { rows_.push_back({{"peqPeq" + channelSuffix(c), Shows::PeqRows, peqRowsOf(c)}}); }
 
+// The record holds no gate values: each fader keeps its position and its
+// box shows it. A fader the window lacks still has its row, so that a binder
+// ends the showing there.
 void UnitView::showGate(int c)
 {
     static constexpr std::array<const char*, 4> kFields = {"Threshold", "Attack", "Release", "Hold"};
     const std::string s = channelSuffix(c);
     const GatePositions& gate = inputs_.gates[static_cast<std::size_t>(c)];
     for (std::size_t i = 0; i < kFields.size(); ++i) {
-        if (!gate[i])
-            continue;
-        const std::string box = std::string("cvdGate") + kFields[i] + s;
-        rows_.push_back({text(box, i == 0 ? thresholdText(*gate[i]) : gateTimeText(*gate[i]))});
+        const int p = gate[i].value_or(0);
+        rows_.push_back({position(std::string("isGate") + kFields[i] + s, p),
+                         text(std::string("cvdGate") + kFields[i] + s, i == 0 ? thresholdText(p) : gateTimeText(p))});
     }
     if (c == 0 && !inputs_.initialising)
         rows_.push_back({caption("lbGateName", "In A  " + inputs_.translate("SID_GATE"))});

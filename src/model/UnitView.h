@@ -141,7 +141,7 @@ using ShownRow = std::vector<Shown>;
 
 // The positions of an input's gate faders (threshold, attack, release,
 // hold; none for a missing fader): the record holds no gate values, so the
-// texts are made from the positions the faders hold.
+// faders keep their positions and the texts are made from them.
 using GatePositions = std::array<std::optional<int>, 4>;
 
 struct UnitViewInputs

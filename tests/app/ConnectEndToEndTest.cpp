@@ -84,10 +84,7 @@ public:
         switch (m.Msg) {
         case WM_LINK_FRAME:
         case WM_LINK_FRAME_OTHER_BAUD:
-            if (router.Kind() == LinkKind::Serial)
-                router.OnSerialFrame(message.data);
-            if (dispatcher.OnDeviceReply(message.data, router.PendingFrame()) == ReplyVerdict::NotAnAnswer)
-                m.Result = kFrameNotAnAnswer;
+            m.Result = handleLinkFrame(router, dispatcher, message);
             return;
         case WM_LINK_ERROR:
             control.OnLinkError(message);

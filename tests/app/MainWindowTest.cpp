@@ -2,7 +2,12 @@
 
 #include "app/MainLayout.h"
 #include "editors/channel/DelayMarker.h"
+#include "FrameBuilder.h"
 #include "PseudoTerminal.h"
+#include "PumpUntil.h"
+#include "link/LinkMessages.h"
+#include "platform/net/ClientSocket.h"
+#include "tests/platform/net/LoopbackListener.h"
 #include "link/LinkRouter.h"
 #include "model/LUnitControl.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
@@ -14,6 +19,8 @@
 #include "controls/buttons/rz/RzCmboBx.h"
 #include "platform/gui/FormScroller.h"
 #include "platform/gui/ItemStrings.h"
+#include "response/LMyFFTDrawHpLp6dB.h"
+#include "response/Plot.h"
 #include "response/TMyPEQType8.h"
 
 #include <QScrollBar>
@@ -25,6 +32,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -57,6 +65,13 @@ TEST_F(MainWindowTest, StartsOfflineOnTheGainPageAtTheDesignSize)
     for (const auto& plot : window->Plots)
         EXPECT_NE(plot, nullptr);
     EXPECT_TRUE(find<TRadioButton>("rbShowEqFirOut1")->Enabled());
+    // The gain overviews show In A's and Out 1's curves in their colours.
+    const std::tuple<const char*, int> overviews[] = {{"fftDrawGainIn", 0}, {"fftDrawGainOut", 4}};
+    for (const auto& [graph, channel] : overviews) {
+        TColor colour = clBlack;
+        ASSERT_TRUE(find<LMyFFTDrawHpLp6dB>(graph)->GetPlotColor(colour, channel)) << graph;
+        EXPECT_EQ(colour, Plot::channelColour(channel)) << graph;
+    }
 }
 
 TEST_F(MainWindowTest, CaptionsComeFromTheEnglishTable)
@@ -228,6 +243,15 @@ TEST_F(MainWindowTest, ALinkedChannelShowsItsLeadersPageUnderItsOwnName)
     EXPECT_FALSE(find("rzgFftOut3")->Visible());
     EXPECT_EQ(find("lbFftChannelOut2")->Caption(), "Out3");
     EXPECT_EQ(find("lbGainNameOut2")->Caption(), "Out3");
+    // The group's curve in the colour of the channel pressed.
+    auto* graph = find<LMyFFTDrawHpLp6dB>("fftDrawOut2");
+    TColor colour = clBlack;
+    ASSERT_TRUE(graph->GetPlotColor(colour, Plot::kSumSection));
+    EXPECT_EQ(colour, Plot::channelColour(6)) << "Out3's yellow";
+    find<TRzBmpButton>("rzbMenuOut2")->Click();
+    ASSERT_TRUE(graph->GetPlotColor(colour, Plot::kSumSection));
+    EXPECT_EQ(colour, Plot::channelColour(5)) << "Out2's own colour again";
+    EXPECT_EQ(find("lbFftChannelOut2")->Caption(), "Out2");
 }
 
 TEST_F(MainWindowTest, BlockDiagramLabelsOpenTheirPages)
@@ -409,6 +433,64 @@ TEST_F(MainWindowTest, TheDeviceIdTakesOnly1To254)
     EXPECT_EQ(shown->Caption(), "ID : 254");
 }
 
+// A reply frame from a serial port that is not at 115200 baud (message 1362)
+// is dropped; the same frame as message 1360 is a reply. A frame from a
+// foreign device shows which: as a reply it starts the foreign-id timer and
+// leaves the frame in flight waiting for its answer.
+TEST_F(MainWindowTest, FramesFromAPortAtAnotherSpeedAreDropped)
+{
+    const std::vector<std::uint8_t> foreign = qx::test::replyFrame(7, 0x14, {0});
+    const struct
+    {
+        unsigned id;
+        bool replied;
+    } cases[] = {{WM_LINK_FRAME, true}, {WM_LINK_FRAME_OTHER_BAUD, false}};
+    for (const auto& c : cases) {
+        auto* comScan = find<TTimer>("tmComScan");
+        comScan->SetEnabled(false);
+        TMessage message{c.id, foreign.size(), 0, 0, &foreign};
+        window->Dispatch(message);
+        EXPECT_EQ(comScan->Enabled(), c.replied) << c.id;
+        EXPECT_EQ(message.Result, c.replied ? qx::kFrameNotAnAnswer : 0) << c.id;
+        comScan->SetEnabled(false);
+    }
+}
+
+// The scan's preparation connects the socket in manual address mode, also
+// when the scan will probe no network (address 0); automatic mode clears
+// the address and leaves the socket alone.
+TEST_F(MainWindowTest, TheScanPreparationConnectsTheSocketInManualMode)
+{
+    constexpr std::uint32_t kLoopback = 0x7F000001;
+    const struct
+    {
+        const char* name;
+        int mode;
+        std::uint32_t address;
+        bool connects;
+        std::uint32_t addressAfter;
+    } cases[] = {{"manual, address set", 0, kLoopback, true, kLoopback},
+                 {"manual, address 0", 0, 0, true, 0},
+                 {"automatic", 1, kLoopback, false, 0}};
+    for (const auto& c : cases) {
+        qx::test::LoopbackListener processor;
+        TClientSocket& socket = *window->ClientSocket;
+        socket.SetActive(false);
+        socket.SetAddress("127.0.0.1");
+        socket.SetPort(processor.port());
+        window->SetAutoAddressMode(c.mode);
+        window->SetDeviceAddress(c.address);
+        window->PrepareNetworkScan();
+        EXPECT_EQ(socket.Active(), c.connects) << c.name;
+        if (c.connects) {
+            EXPECT_TRUE(qx::test::pumpUntil([&] { return socket.Socket()->Connected(); }, c.name)) << c.name;
+            EXPECT_GE(processor.accept(), 0) << c.name;
+        }
+        EXPECT_EQ(window->GetDeviceAddress(), c.addressAfter) << c.name;
+        socket.SetActive(false);
+    }
+}
+
 TEST_F(MainWindowTest, LinkSettingsWithoutALinkGoNowhere)
 {
     window->SetLinkTimeout(5000);
@@ -433,7 +515,10 @@ TEST_F(MainWindowTest, BelowTheDesignSizeTheFarControlsScrollIntoView)
     ASSERT_TRUE(scroller.BarShown(false));
     QScrollBar* down = scroller.Bar(true);
     QScrollBar* across = scroller.Bar(false);
-    const QRect view(0, 0, window->ClientWidth() - down->width(), window->ClientHeight() - across->height());
+    // The client area below the menu bar, less the scroll bars.
+    const int top = window->ClientOffset().Y;
+    ASSERT_GT(top, 0) << "the menu bar";
+    const QRect view(0, top, window->ClientWidth() - down->width(), window->ClientHeight() - across->height());
     auto inView = [&](const std::string& name) {
         const QWidget* w = find(name)->Widget();
         return view.contains(QRect(w->mapTo(window->Widget(), QPoint(0, 0)), w->size()));

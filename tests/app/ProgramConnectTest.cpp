@@ -3,12 +3,8 @@
 // 127.0.0.1 is found and its state shown, or nothing is and Demo leaves the
 // window offline.
 
-#include "ConnectionGuard.h"
-#include "PumpUntil.h"
-#include "DeviceCore.h"
 #include "FrameLog.h"
-#include "Responder.h"
-#include "SimServer.h"
+#include "ProgramWithSimulator.h"
 #include "app/FMain.h"
 #include "app/FNetWorkScan.h"
 #include "codec/CmMcs.h"
@@ -54,7 +50,6 @@
 namespace {
 
 namespace rec = qx::rec;
-constexpr std::uint32_t kLoopback = 0x7F000001;
 
 // A port on 127.0.0.1 that nothing listens on: bound once, then released.
 std::uint16_t closedLoopbackPort()
@@ -72,76 +67,9 @@ std::uint16_t closedLoopbackPort()
     return port;
 }
 
-template <class T = TControl>
-T* find(const std::string& name)
-{
-    return qx::findComponent<T>(*fmMain, name);
-}
-
-// Made as the program makes its windows; the main window is pointed at
-// 127.0.0.1 before its start timer can fire, with no serial port to probe.
-class ProgramConnect : public ::testing::Test
+class ProgramConnect : public ProgramWithSimulator
 {
 protected:
-    void SetUp() override
-    {
-        qx::setSerialPortProvider(std::make_unique<qx::FixedSerialPorts>(std::vector<std::string>{}));
-        qx::test::startProgram();
-        ASSERT_NE(fmMain, nullptr);
-        ASSERT_NE(fmNetwork, nullptr);
-        fmMain->Show(); // as the message loop shows the main window
-        ASSERT_TRUE(find<TTimer>("tmStartConnect")->Enabled()) << "the start timer runs";
-    }
-    void TearDown() override
-    {
-        fmMain->Router->CloseAll();
-        server.Stop();
-        if (serverThread.joinable())
-            serverThread.join();
-        qx::setSerialPortProvider(nullptr);
-        qx::test::endProgram();
-    }
-
-    void pointAt(std::uint16_t port)
-    {
-        fmMain->SetDeviceAddress(kLoopback);
-        fmMain->ClientSocket->SetAddress("127.0.0.1");
-        fmMain->ClientSocket->SetPort(port);
-    }
-    void startSimulator()
-    {
-        const std::uint16_t port = server.ListenTcp(0);
-        serverThread = std::thread([this] { server.Run(); });
-        pointAt(port);
-    }
-
-    // Runs the loop, modal loops included, until done() holds. A guard ends
-    // the scan dialog's modal loop once the wait's limit has gone by, so that
-    // the wait can report what it waited for.
-    bool runUntil(const std::function<bool()>& done, std::string_view what,
-                  std::source_location where = std::source_location::current())
-    {
-        const auto giveUp = std::chrono::steady_clock::now() + qx::test::kWaitLimit;
-        TTimer guard(nullptr);
-        guard.SetInterval(1);
-        guard.OnTimer = [&](TObject*) {
-            if (std::chrono::steady_clock::now() > giveUp && fmNetwork->Visible())
-                fmNetwork->Close();
-        };
-        guard.SetEnabled(true);
-        return qx::test::pumpUntil(done, what, qx::test::kWaitLimit, where);
-    }
-
-    // The state load has ended and its state is shown: online, the scan
-    // dialog closed, and the meter poll, which starts only once the last
-    // parameter piece is in, running. The online flag alone comes with the
-    // model check, before the load has begun.
-    static bool stateLoaded()
-    {
-        return fmMain->IsOnline() && !fmMain->IsBusy() && !fmNetwork->Visible() &&
-               find<TTimer>("tmInLevelDet")->Enabled();
-    }
-
     // The record (but its first two bytes, which the load does not carry) and
     // the coefficients of the current preset as the simulator holds them.
     void expectTheSimulatorsStateInTheModel()
@@ -155,11 +83,6 @@ protected:
                          fromSim);
         EXPECT_EQ(fmMain->FirCoeffs, fromSim) << "the coefficients";
     }
-
-    qx::sim::DeviceCore core;
-    qx::sim::Responder responder{core};
-    qx::sim::SimServer server{responder};
-    std::thread serverThread;
 };
 
 TEST_F(ProgramConnect, TheStartScanFindsTheSimulatorOverTcpAndShowsItsState)
@@ -198,7 +121,8 @@ TEST_F(ProgramConnect, TheStartScanFindsTheSimulatorOnAPseudoTerminalAndLoadsIts
     const std::string pty = server.OpenPty();
     serverThread = std::thread([this] { server.Run(); });
     qx::setSerialPortProvider(std::make_unique<qx::FixedSerialPorts>(std::vector<std::string>{pty}));
-    fmMain->SetDeviceAddress(0); // no network probe before the serial one
+    pointAt(closedLoopbackPort()); // the scan connects the socket, to nothing
+    fmMain->SetDeviceAddress(0);   // and probes no network before the serial port
 
     ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load"));
     EXPECT_EQ(fmMain->Router->Kind(), qx::LinkKind::Serial);

@@ -334,16 +334,24 @@ TEST_F(ShowStateTest, TheCurvesAreRebuiltFromClampedBands)
     EXPECT_NE(boosted, flat) << "a +12 dB peak at 1 kHz shows in the sum";
 }
 
-TEST_F(ShowStateTest, AMissingControlLeavesOutItsRowOnly)
+// The showing ends at a control the window lacks: what comes before it is
+// shown, nothing after it, no curve is drawn again, and the busy flag is
+// cleared so that the editors send again.
+TEST_F(ShowStateTest, AMissingControlEndsTheShowingThere)
 {
     delete find("cvdGainBackupInB");
+    word(rec::input(1) + rec::kInFirBypass, 0);
     word(rec::input(1) + rec::kInGain, 100);
     word(rec::input(2) + rec::kInGain, 100);
     word(rec::input(1) + rec::kInPolarity, 1);
+    const std::vector<double> before = drawnSum("fftDrawInA");
+    word(rec::inputBand(0, 3) + rec::kBandGain, 240);
     window->LoadUnitToForm();
-    EXPECT_EQ(position("isGainInB"), 0) << "the gain row of InB is left out";
-    EXPECT_TRUE(down("rzbPhaseInB")) << "the next row of InB is shown";
-    EXPECT_EQ(position("isGainInC"), -180);
+    EXPECT_FALSE(down("rzbFirBypassInB")) << "the row before the missing box is shown";
+    EXPECT_EQ(position("isGainInB"), 0) << "the row of the missing box is not";
+    EXPECT_FALSE(down("rzbPhaseInB")) << "nor the rows after it";
+    EXPECT_EQ(position("isGainInC"), 0);
+    EXPECT_EQ(drawnSum("fftDrawInA"), before) << "no curve drawn again";
     EXPECT_FALSE(window->Busy);
 }
 

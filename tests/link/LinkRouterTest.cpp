@@ -223,6 +223,32 @@ TEST_F(LinkRouterTest, TheSerialLinkComesFirstAndQueuesWhileAFrameAwaitsItsAnswe
     EXPECT_TRUE(peerHasNothing()) << "nothing went to the TCP link";
 }
 
+// The serial link traces each frame as it takes it to send, the queued one
+// too (taken on the worker once the first is answered), but not a resend.
+TEST_F(LinkRouterTest, TheSerialLinkTracesEachFrameItTakesButNotItsResends)
+{
+    PseudoTerminal pty;
+    ASSERT_TRUE(router.OpenCom(pty.devicePath()));
+    router.SetLinkTimeout(300);
+    const auto first = EncodeFrame(CM_MCS_CMD(1, 0x12), 1);
+    const auto second = EncodeFrame(CM_MCS_CMD(1, 0x14), 1);
+    router.SendCommand(CM_MCS_CMD(1, 0x12), false);
+    router.SendCommand(CM_MCS_CMD(1, 0x14), false);
+    ASSERT_EQ(pty.readAvailable(first.size()), first);
+    ASSERT_EQ(pty.readAvailable(first.size()), first) << "written again at its time-out";
+    pty.write(kReply);
+    // Resends of the first may still come before the answer is taken.
+    std::vector<std::uint8_t> next = pty.readAvailable(second.size());
+    for (int resends = 0; next == first && resends < 10; ++resends)
+        next = pty.readAvailable(second.size());
+    ASSERT_EQ(next, second);
+    router.CloseAll();
+
+    EXPECT_EQ(traces(LinkKind::Serial), (std::vector<std::string>{traceLine("COM W ", first), traceLine("COM W ", second)}));
+    EXPECT_EQ(traces(LinkKind::Serial)[0], "COM W 10 02 00 01 01 12 10 03 13 ");
+    EXPECT_TRUE(traces(LinkKind::Net).empty());
+}
+
 // A reply handled on the GUI thread may end the link from its handler: the
 // link object outlives the delivery that is still running, and the next
 // link works.

@@ -136,7 +136,8 @@ TEST_F(UnitViewTest, TheFactoryDefaultShowsItsValuesOnEveryPage)
                    });
     EXPECT_NE(find(v, "rzbUnit0", Shows::Click), nullptr) << "the unit button is pressed to write the delay texts";
     EXPECT_EQ(find(v, "rzcLowCutSlopOut1", I), nullptr) << "slope code 0 leaves the list as it is";
-    EXPECT_EQ(find(v, "cvdGateThresholdInB", T), nullptr) << "no position given, no text";
+    EXPECT_NE(find(v, "isGateThresholdInB", P), nullptr) << "no position given: the row names the fader, where a "
+                                                           "window without it ends the showing";
     EXPECT_EQ(v.firTapsInUse(), 0) << "every FIR is bypassed";
     for (int c = 0; c < 12; ++c)
         EXPECT_EQ(v.firCounts()[static_cast<std::size_t>(c)], 512) << c;
@@ -379,7 +380,9 @@ TEST_F(UnitViewTest, StartUpUnknownDelayUnitAndMissingGateFaders)
                     {"OutDigital", true, Shows::Checked},
                     {"OutAnalog", false, Shows::Checked},
                     {"lbOutSelDigital", true, Shows::Visible}});
-    EXPECT_EQ(find(v, "cvdGateReleaseInB", T), nullptr) << "no fader, no text";
+    expectShows(v, {{"isGateThresholdInB", -20, P}, {"isGateHoldInB", 99, P}});
+    EXPECT_NE(find(v, "isGateReleaseInB", P), nullptr) << "a fader the window lacks keeps its row, where the "
+                                                          "showing ends";
 }
 
 // A band whose indexes lie beyond their tables is shown and drawn as the

@@ -6,6 +6,7 @@
 
 #include "platform/gui/Control.h"
 
+#include <QCoreApplication>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -14,13 +15,17 @@
 
 namespace qx::test {
 
-// A left click at `at` inside `widget` (its centre when not given).
+// A left click at `at` inside `widget` (its centre when not given). As a
+// window system does, the click first makes its window the active one
+// (a window that a modal window blocks stays inactive).
 inline void clickThroughWindow(QWidget* widget, QPoint at = QPoint(-1, -1))
 {
     if (at == QPoint(-1, -1))
         at = widget->rect().center();
     QWidget* top = widget->window();
     top->winId();
+    top->activateWindow();
+    QCoreApplication::processEvents();
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, at));
 }
 

@@ -265,7 +265,8 @@ PAGE_BUTTONS = [("Gain", 15, 14), ("Comp", 70, 12), ("Limit", 125, 17), ("Delay"
 
 
 def function_bar():
-    bar = box("rzgFunction", 5, 26, 1115, 42, cls="TRzPanel", Color="=$00202020")
+    # The client area starts below the menu bar.
+    bar = box("rzgFunction", 5, 2, 1115, 42, cls="TRzPanel", Color="=$00202020")
     # Gate lies beneath Comp: it is written first so Comp covers it.
     # The page buttons are one group: exactly one is down, Gain at start.
     page = dict(GroupIndex=1, OnClick="=rzbMenuInAClick")
@@ -739,7 +740,7 @@ def form():
                            ("tmUpload", 300), ("tmDownloadEnd", 1)):
         f.add(Obj(name, "TTimer", Enabled=False, Interval=interval, OnTimer="=%sTimer" % name))
     f.add(function_bar())
-    main = f.add(box("rzgMain", 6, 68, 1112, 629, cls="TRzPanel", Color="=$00202020"))
+    main = f.add(box("rzgMain", 6, 44, 1112, 629, cls="TRzPanel", Color="=$00202020"))
     main.add(Obj("imLeftUpBase", "TImage", Left=0, Top=0, Width=1082, Height=256))
     main.add(Obj("imRightUpBase", "TImage", Left=1077, Top=0, Width=35, Height=256))
     main.add(Obj("imLeftDownBase", "TImage", Left=0, Top=256, Width=1082, Height=373))

@@ -132,8 +132,10 @@ void TControl::SetClientHeight(int Value) { SetHeight(Value + (height_ - ClientH
 
 void TControl::applyGeometry()
 {
-    if (parent_)
-        widget_->setGeometry(left_, top_, width_, height_);
+    if (parent_) {
+        const TPoint origin = parent_->ClientOffset();
+        widget_->setGeometry(left_ + origin.X, top_ + origin.Y, width_, height_);
+    }
     else if (widget_->isWindow()) {
         widget_->move(left_, top_);
         widget_->resize(width_, height_);
@@ -349,14 +351,16 @@ void TControl::SetMouseCapture(bool Value)
 
 TPoint TControl::ClientToScreen(TPoint Point) const
 {
-    const QPoint p = widget_->mapToGlobal(QPoint(Point.X, Point.Y));
+    const TPoint origin = ClientOffset();
+    const QPoint p = widget_->mapToGlobal(QPoint(Point.X + origin.X, Point.Y + origin.Y));
     return {p.x(), p.y()};
 }
 
 TPoint TControl::ScreenToClient(TPoint Point) const
 {
+    const TPoint origin = ClientOffset();
     const QPoint p = widget_->mapFromGlobal(QPoint(Point.X, Point.Y));
-    return {p.x(), p.y()};
+    return {p.x() - origin.X, p.y() - origin.Y};
 }
 
 std::intptr_t TControl::Perform(unsigned Msg, std::uintptr_t WParam, std::intptr_t LParam)
@@ -814,8 +818,13 @@ void TWinControl::Dispatch(TMessage& Message)
     case WM_PRINTCLIENT:
         if (auto* canvas = reinterpret_cast<TCanvas*>(Message.WParam))
             if (QPainter* painter = canvas->Painter()) {
-                // The control's own drawing, without background or children.
-                widget_->render(painter, QPoint(), QRegion(), {});
+                // The control's own drawing, without background or children,
+                // its client area's corner at the canvas origin.
+                const TPoint origin = ClientOffset();
+                const QRegion client = origin.X == 0 && origin.Y == 0
+                                           ? QRegion()
+                                           : QRegion(origin.X, origin.Y, ClientWidth(), ClientHeight());
+                widget_->render(painter, QPoint(), client, {});
                 Message.Result = 1;
             }
         break;

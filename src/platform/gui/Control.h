@@ -78,6 +78,10 @@ public:
     void SetClientWidth(int Value);
     void SetClientHeight(int Value);
     TRect ClientRect() const { return {0, 0, ClientWidth(), ClientHeight()}; }
+    /// Where the client area begins in the control's window: (0, 0) but for
+    /// a form, whose client area lies below its menu bar. Children, paints,
+    /// mouse positions and ClientToScreen all count from there.
+    virtual TPoint ClientOffset() const { return {0, 0}; }
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign Value);

@@ -26,8 +26,11 @@ void ControlWidget::paintEvent(QPaintEvent*)
         return;
     // The control's canvas draws on this widget for the length of the paint.
     TCanvas* canvas = controlCanvas(control);
-    if (canvas)
+    if (canvas) {
         canvas->Attach(this);
+        const TPoint origin = control->ClientOffset();
+        canvas->MoveOrigin(origin.X, origin.Y);
+    }
     guarded(control, [&] { control->Perform(WM_PAINT); });
     if (canvas)
         canvas->Detach();
@@ -216,8 +219,11 @@ bool ControlBridge::mouse(QEvent* event)
         msg = buttonMessage(m->button(), WM_LBUTTONDBLCLK);
     if (msg == 0)
         return false;
-    // Buttons as they are after the event, as the system reports them.
-    control_->Perform(msg, mouseKeys(m->buttons(), m->modifiers()), packPoint(m->position().toPoint()));
+    // Buttons as they are after the event, as the system reports them; the
+    // point in the client area.
+    const TPoint origin = control_->ClientOffset();
+    const QPoint at = m->position().toPoint() - QPoint(origin.X, origin.Y);
+    control_->Perform(msg, mouseKeys(m->buttons(), m->modifiers()), packPoint(at));
     return false;
 }
 
@@ -297,7 +303,8 @@ bool ControlBridge::closeRequested(QEvent* event)
 bool ControlBridge::contextMenu(QEvent* event)
 {
     auto* c = static_cast<QContextMenuEvent*>(event);
-    TPoint pos{c->pos().x(), c->pos().y()};
+    const TPoint origin = control_->ClientOffset();
+    TPoint pos{c->pos().x() - origin.X, c->pos().y() - origin.Y};
     bool handled = false;
     qx::fire(control_->OnContextPopup, control_, pos, handled);
     if (handled)

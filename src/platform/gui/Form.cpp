@@ -3,6 +3,7 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/ControlWidget.h"
 #include "platform/gui/FormScroller.h"
+#include "platform/gui/MainMenu.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -45,6 +47,9 @@ TForm::~TForm()
 {
     if (loop_)
         loop_->loop.exit();
+    // The menu, an owned component, goes after this object.
+    if (menu_)
+        menu_->form_ = nullptr;
 }
 
 void TForm::AfterConstruction()
@@ -137,8 +142,36 @@ void TForm::Paint() { qx::fire(OnPaint, this); }
 
 void TForm::Resize()
 {
+    if (menu_)
+        menu_->placeBar();
     scroller_->Update();
     TCustomControl::Resize();
+}
+
+void TForm::SetMenu(TMainMenu* Value)
+{
+    if (Value == menu_)
+        return;
+    if (menu_)
+        menu_->form_ = nullptr;
+    menu_ = Value;
+    if (menu_) {
+        menu_->form_ = this;
+        menu_->placeBar();
+    }
+    clientAreaMoved();
+}
+
+int TForm::ClientHeight() const { return std::max(0, height_ - ClientOffset().Y); }
+
+TPoint TForm::ClientOffset() const { return {0, menu_ ? menu_->BarHeight() : 0}; }
+
+void TForm::clientAreaMoved()
+{
+    for (int i = 0; i < ControlCount(); ++i)
+        Controls(i)->applyGeometry();
+    Realign();
+    scroller_->Update();
 }
 
 bool TForm::AutoScroll() const { return scroller_->Enabled(); }

@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+class TMainMenu;
+
 namespace qx {
 class FormScroller;
 }
@@ -94,6 +96,15 @@ public:
     TWinControl* ActiveControl() const;
     void SetActiveControl(TWinControl* Control);
 
+    /// The main menu whose bar runs along the top of the form, above the
+    /// client area: Height counts the bar, ClientHeight does not, and the
+    /// controls' Top counts from below it. The first main menu made on a
+    /// form sets itself here.
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* Value);
+    int ClientHeight() const override;
+    TPoint ClientOffset() const override;
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
     TNotifyEvent OnShow;
@@ -114,12 +125,16 @@ protected:
 
 private:
     friend class qx::ControlBridge;
+    friend class TMainMenu;
 
     void applyWindowFlags();
     void applySizeLimits();
     void placeOnScreen();
     void keepAboveOpener();
     void closeModal();
+    // The menu bar's height changed: the children and scroll bars move with
+    // the client area.
+    void clientAreaMoved();
 
     TModalResult modalResult_ = mrNone;
     bool modal_ = false;
@@ -133,6 +148,7 @@ private:
     TFormStyle formStyle_ = fsNormal;
     TWindowState windowState_ = wsNormal;
     std::unique_ptr<qx::FormScroller> scroller_;
+    TMainMenu* menu_ = nullptr;
     struct ModalLoop;
     ModalLoop* loop_ = nullptr;
 };

@@ -105,8 +105,10 @@ void FormScroller::Update()
         bar->setValue(Position(vertical));
         bar->raise();
     }
-    vert_->setGeometry(form_.ClientWidth() - thickness, 0, thickness, visible(true));
-    horz_->setGeometry(0, form_.ClientHeight() - thickness, visible(false), thickness);
+    // The bars lie along the right and bottom edges of the client area.
+    const TPoint origin = form_.ClientOffset();
+    vert_->setGeometry(origin.X + form_.ClientWidth() - thickness, origin.Y, thickness, visible(true));
+    horz_->setGeometry(origin.X, origin.Y + form_.ClientHeight() - thickness, visible(false), thickness);
 }
 
 } // namespace qx

@@ -23,6 +23,8 @@ TMainMenu::TMainMenu(TComponent* AOwner) : TMenu(AOwner)
     bar_->setPalette(palette);
     bar_->setAutoFillBackground(true);
     Items()->OnItemsChanged = [this] { rebuild(); };
+    if (form && !form->Menu())
+        form->SetMenu(this);
     rebuild();
 }
 
@@ -30,20 +32,31 @@ TMainMenu::~TMainMenu()
 {
     Items()->OnItemsChanged = nullptr;
     Items()->Clear();
+    if (form_)
+        form_->SetMenu(nullptr);
     delete bar_;
 }
-
-int TMainMenu::BarHeight() const { return bar_ ? bar_->sizeHint().height() : 0; }
 
 void TMainMenu::rebuild()
 {
     if (!bar_)
         return;
+    const int height = barHeight_;
     bar_->clear();
     for (int i = 0; i < Items()->Count(); ++i)
         bar_->addAction(Items()->Items(i)->Action());
+    placeBar();
+    if (form_ && BarHeight() != height)
+        form_->clientAreaMoved();
+}
+
+void TMainMenu::placeBar()
+{
+    if (!bar_)
+        return;
+    barHeight_ = bar_->sizeHint().height();
     if (QWidget* parent = bar_->parentWidget()) {
-        bar_->setGeometry(0, 0, parent->width(), BarHeight());
+        bar_->setGeometry(0, 0, parent->width(), barHeight_);
         bar_->raise();
         bar_->show();
     }

@@ -5,20 +5,29 @@
 #include <QPointer>
 
 class QMenuBar;
+class TForm;
 
-/// The menu bar of the form that owns it, along the top of the form.
+/// The menu bar of the form that owns it, along the top of the form; the
+/// form's client area lies below it (TForm::Menu).
 class TMainMenu : public TMenu
 {
 public:
     explicit TMainMenu(TComponent* AOwner);
     ~TMainMenu() override;
 
-    /// The bar's height on the form.
-    int BarHeight() const;
+    /// The bar's height on the form, as last laid out.
+    int BarHeight() const { return barHeight_; }
 
 private:
+    friend class TForm;
+
     void rebuild();
+    /// Lays the bar across the top of the form.
+    void placeBar();
 
     /// Goes with the form's window, which may be destroyed first.
     QPointer<QMenuBar> bar_;
+    /// The form whose menu this is; cleared when the form goes first.
+    TForm* form_ = nullptr;
+    int barHeight_ = 0;
 };

@@ -1,7 +1,9 @@
 #include "TempDir.h"
+#include "WindowSystemInput.h"
 #include "platform/gui/ColorDialog.h"
 #include "platform/gui/FontDialog.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/FormScroller.h"
 #include "platform/gui/HintWindow.h"
 #include "platform/gui/LayoutLoader.h"
 #include "platform/gui/MainMenu.h"
@@ -28,6 +30,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -184,6 +187,53 @@ TEST_F(MenuTest, ItemsComeAndGo)
     item("InSelect").Clear();
     EXPECT_EQ(item("InSelect").Count(), 0);
     EXPECT_EQ(form_->FindComponent("InAnalog"), nullptr) << "cleared items are destroyed";
+}
+
+// The menu bar runs along the top of the form, above its client area: the
+// controls, the form's own mouse points, ClientToScreen and the scroll bars
+// all count from below the bar, and Height counts the bar too.
+TEST_F(MenuTest, TheClientAreaLiesBelowTheMenuBar)
+{
+    auto* menu = qx::findComponent<TMainMenu>(*form_, "MainMenu");
+    auto* graph = qx::findComponent<TControl>(*form_, "plGraph");
+    form_->SetBounds(0, 0, 300, 240);
+    form_->Show();
+    const int bar = menu->BarHeight();
+    ASSERT_GT(bar, 0);
+    EXPECT_EQ(form_->Menu(), menu);
+    EXPECT_EQ(form_->ClientHeight(), 240 - bar);
+    EXPECT_EQ(form_->ClientWidth(), 300);
+    EXPECT_EQ(graph->Top(), 0);
+    EXPECT_EQ(graph->Widget()->geometry(), QRect(0, bar, 100, 50)) << "a control at the top shows below the bar";
+    EXPECT_EQ(form_->ClientToScreen({5, 5}), graph->ClientToScreen({5, 5}));
+    EXPECT_EQ(form_->ScreenToClient(form_->ClientToScreen({7, 9})), (TPoint{7, 9}));
+
+    std::vector<TPoint> pressed;
+    form_->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int x, int y) { pressed.push_back({x, y}); };
+    qx::test::clickThroughWindow(form_->Widget(), QPoint(200, bar + 100));
+    EXPECT_EQ(pressed, (std::vector<TPoint>{{200, 100}})) << "the point in the client area";
+
+    form_->SetClientHeight(200);
+    EXPECT_EQ(form_->Height(), 200 + bar);
+
+    // Scrolled to the end, the far control's bottom edge meets the bottom
+    // bar, both below the menu bar.
+    graph->SetTop(300);
+    form_->SetAutoScroll(true);
+    qx::FormScroller& scroller = form_->Scroller();
+    ASSERT_TRUE(scroller.BarShown(true));
+    QScrollBar* down = scroller.Bar(true);
+    EXPECT_EQ(down->geometry().top(), bar) << "the scroll bar begins below the menu bar";
+    down->setValue(down->maximum());
+    const int thickness = scroller.BarShown(false) ? scroller.Bar(false)->height() : 0;
+    EXPECT_EQ(graph->Top() + graph->Height(), form_->ClientHeight() - thickness);
+    EXPECT_EQ(graph->Widget()->geometry().bottom() + 1, bar + form_->ClientHeight() - thickness);
+    form_->SetAutoScroll(false);
+
+    delete menu;
+    EXPECT_EQ(form_->Menu(), nullptr);
+    EXPECT_EQ(form_->ClientHeight(), form_->Height()) << "without a menu the client area is the whole form";
+    EXPECT_EQ(graph->Widget()->geometry().top(), 300);
 }
 
 TEST_F(MenuTest, PopupRaisesOnPopupFirst)

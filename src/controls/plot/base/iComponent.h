@@ -4,6 +4,7 @@
 // draws the whole control into an off-screen bitmap through iPaint and copies it in one step;
 // an exception raised while drawing is shown as its text. Input goes to overridable hooks.
 
+#include "controls/plot/base/iPlotError.h"
 #include "controls/plot/base/iVariant.h"
 #include "platform/gui/Control.h"
 
@@ -23,13 +24,6 @@ using TGetDesigningEvent = std::function<void(TObject* Sender, bool& Designing)>
 
 /// The kind of a published property as the property lookup reports it.
 enum TTypeKind { tkUnknown, tkInteger, tkChar, tkEnumeration, tkFloat, tkString, tkSet, tkClass, tkMethod, tkUString };
-
-/// The plot library's exception: fixed English messages.
-class EiPlotError : public std::runtime_error
-{
-public:
-    using std::runtime_error::runtime_error;
-};
 
 /// What the global repaint timer asks of a registered control.
 class TiUpdateClient

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 
 class TCanvas;
 class TPopupMenu;
@@ -115,6 +116,12 @@ protected:
     void SetIntegerField(int Value, int& Field, Notify Then) { setField(Value, Field, Then); }
     void SetDoubleField(double Value, double& Field, Notify Then) { setField(Value, Field, Then); }
     void SetStringField(const std::string& Value, std::string& Field, Notify Then) { setField(Value, Field, Then); }
+    template <class E>
+        requires std::is_enum_v<E>
+    void SetEnumField(E Value, E& Field, Notify Then = &TiPlotObject::DoChange)
+    {
+        setField(Value, Field, Then);
+    }
 
     virtual void DoMouseHint(const TiPlotMouseData&, TiHintData&) {}
     virtual void DoMouseLeft(const TiPlotMouseData&) {}

@@ -1,0 +1,184 @@
+// Storing and recalling presets through the program's own windows against
+// the simulated processor, as a user does: the Store or Recall button, a
+// click on a row of the list, the name dialog, a typed name, OK. Each action
+// runs from a timer of its own, so that the modal windows it opens leave the
+// next steps running; every wait has a limit.
+
+#include "ProgramWithSimulator.h"
+#include "WindowSystemInput.h"
+#include "app/SmallWindows.h"
+#include "app/presets/FRecallPreset.h"
+#include "app/presets/FStoreName.h"
+#include "app/presets/FStorePreset.h"
+#include "codec/CmMcs.h"
+#include "codec/LCmd.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
+#include "controls/skinned/AdvTrackBar.h"
+#include "model/UnitRecord.h"
+#include "platform/gui/Button.h"
+#include "platform/gui/Edit.h"
+#include "platform/gui/Label.h"
+#include "platform/gui/ValueListEditor.h"
+
+#include <QAbstractItemModel>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace rec = qx::rec;
+
+// Steps a user takes, each once its window is there: the driver looks at
+// the next step at every pass of the loop, modal loops included, and runs
+// its action from a one-shot timer, so an action that opens a modal window
+// holds up neither the driver nor the steps after it.
+class UserSteps
+{
+public:
+    struct Step
+    {
+        std::string what;
+        std::function<bool()> ready;
+        std::function<void()> act;
+    };
+
+    explicit UserSteps(std::vector<Step> steps) : steps_(std::move(steps))
+    {
+        driver_.SetInterval(1);
+        driver_.OnTimer = [this](TObject*) { next(); };
+        driver_.SetEnabled(true);
+    }
+
+    bool done() const { return next_ == steps_.size(); }
+    // The step waited for, for a failure message.
+    std::string waitingFor() const { return done() ? "nothing" : steps_[next_].what; }
+
+private:
+    void next()
+    {
+        if (done() || !steps_[next_].ready())
+            return;
+        TTimer* action = actions_.emplace_back(std::make_unique<TTimer>(nullptr)).get();
+        action->SetInterval(1);
+        action->OnTimer = [action, act = steps_[next_].act](TObject*) {
+            action->SetEnabled(false);
+            act();
+        };
+        action->SetEnabled(true);
+        ++next_;
+    }
+
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+    TTimer driver_{nullptr};
+    std::vector<std::unique_ptr<TTimer>> actions_;
+};
+
+// A click on grid row `row` (1 the first) through the list's window.
+void clickRow(qx::PresetListForm& list, int row)
+{
+    auto* table = static_cast<QTableWidget*>(list.vledPresetName->Widget());
+    table->scrollToItem(table->item(row - 1, 1));
+    const QRect cell = table->visualRect(table->model()->index(row - 1, 1));
+    qx::test::clickThroughWindow(table->viewport(), cell.center());
+}
+
+std::string storedName(std::span<const std::uint8_t> image)
+{
+    const auto name = image.subspan(rec::kPresetName, rec::kPresetNameSize);
+    return std::string(name.begin(), name.end());
+}
+
+class StoreRecall : public ProgramWithSimulator
+{
+protected:
+    void SetUp() override
+    {
+        ProgramWithSimulator::SetUp();
+        qx::writeWord(core.MutableCurrentImage(), rec::input(1) + rec::kInGain, 200);
+        core.SeedPreset(3, "Seeded Show");
+        ASSERT_TRUE(core.Handle(EncodeFrame(CM_MCS_CMD(1, 0x20, 0), 1)).addressed) << "the factory preset in use";
+        startSimulator();
+        ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load"));
+    }
+
+    // Runs the steps and waits until they are taken and `settled` holds.
+    void take(std::vector<UserSteps::Step> steps, const std::function<bool()>& settled, std::string_view what)
+    {
+        UserSteps user(std::move(steps));
+        const bool ok = runUntil([&] { return user.done() && settled(); }, what);
+        EXPECT_TRUE(ok) << "waiting for " << user.waitingFor();
+    }
+
+    // The simulator's thread ended, so that the test may read its state.
+    void stopSimulator()
+    {
+        server.Stop();
+        serverThread.join();
+    }
+
+    static bool noDialogOpen()
+    {
+        return !fmStorePreset->Visible() && !fmRecallPreset->Visible() && !fmStoreName->Visible() &&
+               !fmProcess->Visible();
+    }
+};
+
+TEST_F(StoreRecall, StoringThroughTheWindowsNamesThePresetOnTheProcessor)
+{
+    auto* nameBox = fmStoreName->edName;
+    take({{"the main window", [] { return fmMain->Visible(); },
+           [] { qx::test::clickThroughWindow(*find("bStore")); }},
+          {"the store list", [] { return fmStorePreset->Visible(); }, [] { clickRow(*fmStorePreset, 7); }},
+          {"the name dialog, its box ready",
+           [nameBox] { return fmStoreName->Visible() && nameBox->Enabled() && nameBox->Focused(); },
+           [nameBox] {
+               EXPECT_EQ(fmStoreName->lTitle->Caption(), "U07 : ");
+               EXPECT_TRUE(fmStorePreset->Visible()) << "the list stays open beneath";
+               nameBox->SelectAll();
+               qx::test::typeThroughWindow(*nameBox, "Main");
+           }},
+          {"the typed name", [nameBox] { return nameBox->Text() == "Main"; },
+           [] { qx::test::clickThroughWindow(*fmStoreName->btnOK); }}},
+         [] { return noDialogOpen() && stateLoaded() && find("lbPstNum")->Caption() == "U07"; },
+         "the preset stored and the meters back");
+
+    EXPECT_EQ(find("lbPstName")->Caption(), "Main          ") << "the 14-character name";
+    EXPECT_EQ(fmStorePreset->vledPresetName->Cells(1, 7), "  Main          ");
+    EXPECT_EQ(fmRecallPreset->vledPresetName->Cells(1, 8), "  Main          ");
+    EXPECT_TRUE(fmMain->IsOnline());
+    stopSimulator();
+    EXPECT_TRUE(core.IsPresetUsed(7));
+    EXPECT_EQ(storedName(core.StoredImage(7)), "Main          ");
+    EXPECT_TRUE(responder.ProtocolErrors().empty());
+}
+
+TEST_F(StoreRecall, RecallingThroughTheWindowsLoadsThePresetsState)
+{
+    ASSERT_EQ(find("lbPstNum")->Caption(), "F00");
+    ASSERT_EQ(find<TAdvTrackBar>("isGainInB")->Position(), 0);
+    take({{"the main window", [] { return fmMain->Visible(); },
+           [] { qx::test::clickThroughWindow(*find("bRecall")); }},
+          {"the recall list", [] { return fmRecallPreset->Visible(); }, [] { clickRow(*fmRecallPreset, 4); }},
+          {"the name dialog", [] { return fmStoreName->Visible(); },
+           [] {
+               EXPECT_EQ(fmStoreName->lTitle->Caption(), "U03 : ");
+               EXPECT_EQ(fmStoreName->edName->Text(), "Seeded Show");
+               qx::test::clickThroughWindow(*fmStoreName->btnOK);
+           }}},
+         [] { return noDialogOpen() && stateLoaded() && find("lbPstNum")->Caption() == "U03"; },
+         "the preset recalled and its state shown");
+
+    EXPECT_EQ(find("lbPstName")->Caption(), "Seeded Show");
+    EXPECT_EQ(find<TAdvTrackBar>("isGainInB")->Position(), -80) << "the recalled preset's gain";
+    EXPECT_FALSE(fmStoreName->edName->Enabled()) << "a recall shows the name for confirmation only";
+    stopSimulator();
+    EXPECT_EQ(core.CurrentPreset(), 3);
+    EXPECT_TRUE(responder.ProtocolErrors().empty());
+}
+
+} // namespace
