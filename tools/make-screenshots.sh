@@ -15,3 +15,8 @@ for window in TfmInformation TfmProcess TfmExit TfmAbout TfmMemo; do
   name=$(echo "${window#Tfm}" | tr 'A-Z' 'a-z')
   "$tool" "$window" "$out/$name.png"
 done
+# The dialogs, under their class names.
+for window in TfmStorePreset TfmRecallPreset TfmStoreName TfmFactory TfmLockSetup TfmLockMode \
+  TfmLockPassWord TfmNetwork TfmNetworkSetup TfmHidData; do
+  "$tool" "$window" "$out/$window.png"
+done
