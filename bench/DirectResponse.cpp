@@ -69,6 +69,29 @@ void directFirCurve(std::span<const double> taps, PlotView view, Curve& curve)
     }
 }
 
+void directFirCurvePhasor(std::span<const double> taps, PlotView view, Curve& curve)
+{
+    const bool phase = view == PlotView::Phase;
+    for (int i = 0; i < kGridSize; ++i) {
+        const double w = phase ? gridAngle(i) / 2.0 : gridAngle(i);
+        const double turnRe = std::cos(w);
+        const double turnIm = -std::sin(w);
+        double pr = 1.0; // e^(-i k w)
+        double pi = 0.0;
+        double re = 0.0;
+        double im = 0.0;
+        for (const double tap : taps) {
+            re += tap * pr;
+            im += tap * pi;
+            const double next = pr * turnRe - pi * turnIm;
+            pi = pr * turnIm + pi * turnRe;
+            pr = next;
+        }
+        curve[static_cast<std::size_t>(i)] =
+            phase ? phaseUnits(re, im, kPhaseDisplayFactor) * 2.0 : decibels(std::hypot(re, im));
+    }
+}
+
 void directSum(std::span<const Curve> sections, PlotView view, Curve& total)
 {
     for (std::size_t i = 0; i < total.size(); ++i) {

@@ -14,6 +14,9 @@ namespace qx::bench {
 void directBiquadCurve(const BiquadSettings& stage, PlotView view, Curve& curve);
 // Magnitude: 20 log10 |S(w)|; phase: the phase of S(w / 2), doubled.
 void directFirCurve(std::span<const double> taps, PlotView view, Curve& curve);
+// The same sum without a sine or cosine per tap: e^(-i k w) is the previous
+// tap's phasor turned by e^(-i w), the way a direct sum is usually written.
+void directFirCurvePhasor(std::span<const double> taps, PlotView view, Curve& curve);
 // Sections 0-32 added point by point into the total, wrapped in phase view.
 void directSum(std::span<const Curve> sections, PlotView view, Curve& total);
 

@@ -3,7 +3,10 @@
 #include "app/FMain.h"
 #include "app/FNetworkSetup.h"
 #include "app/ProgramStart.h"
+#include "ProtocolFloor.h"
+#include "codec/CmMcs.h"
 #include "codec/LCmd.h"
+#include "model/ExchangeCodes.h"
 #include "link/LinkMessages.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/PropertyRegistry.h"
@@ -41,6 +44,18 @@ void EditorLink::Connect()
     loaded_ = false;
     socketUp_ = false;
     socket_->SetActive(true);
+}
+
+void EditorLink::UsePort(std::uint16_t port) { socket_->SetPort(port); }
+
+std::vector<std::vector<std::uint8_t>> EditorLink::AnsweredRequests() const
+{
+    std::vector<std::vector<std::uint8_t>> requests{EncodeFrame(CM_MCS_CMD(GetDeviceId(), request::kDeviceInfo), 1)};
+    requests.insert(requests.end(), requests_.begin(), requests_.end());
+    const auto keepAlive = EncodeFrame(CM_MCS_CMD(GetDeviceId(), request::kKeepAlive), 1);
+    if (!requests.empty() && requests.back() == keepAlive)
+        requests.pop_back();
+    return requests;
 }
 
 void EditorLink::Disconnect()
@@ -120,6 +135,44 @@ TfmMain& quietMainWindow()
     return *fmMain;
 }
 
+void showMainWindow()
+{
+    fmMain->Show();
+    Application->ProcessMessages();
+}
+
 void handleOneMessage() { Application->HandleMessage(); }
+
+LoadRun loadAndFloor(EditorLink& link, std::uint16_t port)
+{
+    using Clock = std::chrono::steady_clock;
+    const auto seconds = [](Clock::duration d) { return std::chrono::duration<double>(d).count(); };
+    LoadRun run;
+    link.UsePort(port);
+    link.ForgetRequests();
+    const std::size_t bytesBefore = link.ReplyBytes();
+    const double showBefore = link.ShowSeconds();
+    const auto start = Clock::now();
+    link.Connect();
+    runUntil([&] { return link.StateLoaded(); });
+    const auto filled = Clock::now();
+    const std::size_t editorBytes = link.ReplyBytes() - bytesBefore; // not the closing keep-alive's answer
+    Application->ProcessMessages(); // the paints the fill asked for
+    const auto painted = Clock::now();
+    run.editorSeconds = seconds(painted - start);
+    run.paintSeconds = seconds(painted - filled);
+    run.showSeconds = link.ShowSeconds() - showBefore;
+    link.Disconnect();
+
+    const auto requests = link.AnsweredRequests();
+    run.exchanges = requests.size();
+    const FloorRun floor = runProtocolFloor(port, requests);
+    run.floorSeconds = floor.seconds;
+    if (!floor.complete)
+        run.error = "the protocol floor run did not complete";
+    else if (floor.replyBytes != editorBytes)
+        run.error = "the floor run got other replies than the editor";
+    return run;
+}
 
 } // namespace qx::bench

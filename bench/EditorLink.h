@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class TClientSocket;
@@ -35,6 +36,8 @@ public:
     // Opens the socket; on connect the TCP link opens and asks for the device
     // information, as the connection dialog has it done.
     void Connect();
+    // The port the next Connect dials on 127.0.0.1.
+    void UsePort(std::uint16_t port);
     void Disconnect();
     // The state load has ended with the unit shown in the window.
     bool StateLoaded() const { return loaded_; }
@@ -47,6 +50,10 @@ public:
     // Every frame the exchanges sent, as it went on the wire.
     const std::vector<std::vector<std::uint8_t>>& Requests() const { return requests_; }
     void ForgetRequests() { requests_.clear(); }
+    // The requests of one state load that are answered: the device
+    // information request sent on opening the link, then what the exchanges
+    // sent but the closing keep-alive.
+    std::vector<std::vector<std::uint8_t>> AnsweredRequests() const;
     // A unit model whose edits go through the send router.
     LUnitControl& Unit() { return unit_; }
     const ReplyDispatcher& Dispatcher() const { return dispatcher_; }
@@ -102,6 +109,8 @@ private:
 // would open the connection scan) stopped before the event loop can run it,
 // and every dial but one to 127.0.0.1 refused.
 TfmMain& quietMainWindow();
+// Shows the main window (offscreen) and lets it paint.
+void showMainWindow();
 // Waits for and handles the next GUI event, as the program's loop does.
 void handleOneMessage();
 // Until done() holds, GUI events are handled.
@@ -111,5 +120,19 @@ void runUntil(Done done)
     while (!done())
         handleOneMessage();
 }
+
+// One full state load as the user feels it, on the main window shown: from
+// opening the socket until the unit is shown in the window and the window
+// has painted what changed; then the same requests by a bare client.
+struct LoadRun
+{
+    double editorSeconds = 0; // connect to painted
+    double showSeconds = 0;   // filling the window's controls (part of editorSeconds)
+    double paintSeconds = 0;  // painting after the fill (part of editorSeconds)
+    double floorSeconds = 0;
+    std::size_t exchanges = 0;
+    std::string error; // empty when both runs completed with the same replies
+};
+LoadRun loadAndFloor(EditorLink& link, std::uint16_t port);
 
 } // namespace qx::bench

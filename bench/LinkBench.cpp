@@ -1,47 +1,50 @@
 // What a user feels of the link, over TCP on loopback with no added latency:
-//  - StateLoad: from opening the socket to the unit shown in the main window
-//    (device information, model, lock status, preset flags and names, the
-//    coefficient readback and the parameter pieces), through the editor's
-//    own road: client socket, TCP link and its worker, the hand-over of each
-//    reply to the GUI thread, the reply dispatcher and the state load. In the
-//    same run a bare client sends the same requests to the same simulator and
-//    waits for each reply: the protocol floor (floor_ms, ratio = editor/floor).
-//    show_ms is the part of editor_ms spent filling the window's controls;
-//    ratio_without_show compares the rest with the floor.
+//  - StateLoad: against the simulator program in processes of its own, one
+//    per busy state, loaded in turn so that no pass finds the curves of the
+//    pass before: from opening the socket to the unit shown in the shown main
+//    window and painted (device information, model, lock status, preset
+//    flags and names, the coefficient readback and the parameter pieces),
+//    through the editor's own road: client socket, TCP link and its worker,
+//    the hand-over of each reply to the GUI thread, the reply dispatcher and
+//    the state load. In the same run a bare client sends the same requests to
+//    the same simulator and waits for each reply: the protocol floor
+//    (floor_ms, ratio = editor/floor). show_ms is the part of editor_ms spent
+//    filling the window's controls, paint_ms the painting after it;
+//    ratio_without_show compares the rest with the floor. Each counter is
+//    given per state (_0 the sample preset file, _1 the benchmarks' busy
+//    state with long FIRs, whose readback makes ten times the exchanges).
+//    The first load in a fresh process is qx_first_load_bench's.
 //  - GainEdit: the gain fader moved and the gain sent through the send router,
 //    until the frame has arrived at the far end of the socket.
 //  - BandEdit: a gain typed into Out1's band value box and Enter, through the
 //    band fader, the 1 ms curve timer, the band grid, the band's section, the
 //    sum and the redraw of the visible graph, to the frame at the far end of
-//    the socket. Beside it the bare recompute of that band's section
-//    (section_ms).
+//    the socket (the time shown). pixels_ms: from the Enter to the visible
+//    graph's paint; timer_wait_ms the part of it the curve timer waited;
+//    pixels_work_ms the rest, the editor's own work. Beside it the bare
+//    recompute of that band's section (section_ms).
 
 #include <benchmark/benchmark.h>
 
 #include "EditorLink.h"
+#include "LinkedEq.h"
 #include "ProtocolFloor.h"
+#include "SimProcess.h"
 #include "TapPeer.h"
 
-#include "DeviceCore.h"
-#include "Responder.h"
-#include "SimServer.h"
 #include "app/FMain.h"
-#include "codec/CmMcs.h"
-#include "codec/LCmd.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "controls/skinned/AdvTrackBar.h"
 #include "controls/skinned/CurvyControls.h"
-#include "editors/eq/EqEditorHost.h"
-#include "editors/eq/PeqEditor.h"
-#include "platform/gui/Timer.h"
+#include "response/LMyFFTDrawHpLp6dB.h"
 #include "response/Plot.h"
 #include "response/TMyPEQType8.h"
-#include "model/ExchangeCodes.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Component.h"
 
+#include <array>
 #include <chrono>
-#include <thread>
+#include <string>
 
 namespace qx::bench {
 namespace {
@@ -53,81 +56,47 @@ double secondsSince(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// The simulator's TCP server on an ephemeral loopback port, in its own thread.
-class Simulator
-{
-public:
-    Simulator() : port_(server_.ListenTcp(0)), thread_([this] { server_.Run(); }) {}
-    ~Simulator()
-    {
-        server_.Stop();
-        thread_.join();
-    }
-    Simulator(const Simulator&) = delete;
-    Simulator& operator=(const Simulator&) = delete;
-
-    std::uint16_t Port() const { return port_; }
-
-private:
-    sim::DeviceCore core_;
-    sim::Responder responder_{core_};
-    sim::SimServer server_{responder_};
-    std::uint16_t port_;
-    std::thread thread_;
-};
-
-// The requests of one state load that are answered: the device information
-// request the connection sends on opening the link, then what the exchanges
-// sent but the closing keep-alive.
-std::vector<std::vector<std::uint8_t>> answeredRequests(const EditorLink& link)
-{
-    std::vector<std::vector<std::uint8_t>> requests{EncodeFrame(CM_MCS_CMD(link.GetDeviceId(), request::kDeviceInfo), 1)};
-    requests.insert(requests.end(), link.Requests().begin(), link.Requests().end());
-    const auto keepAlive = EncodeFrame(CM_MCS_CMD(link.GetDeviceId(), request::kKeepAlive), 1);
-    if (!requests.empty() && requests.back() == keepAlive)
-        requests.pop_back();
-    return requests;
-}
-
 void BM_StateLoad(benchmark::State& state)
 {
-    Simulator simulator;
-    EditorLink link(*fmMain, simulator.Port());
-    double floorSeconds = 0;
-    double editorSeconds = 0;
-    std::size_t exchanges = 0;
+    const BusyStates states;
+    const SimProcess simulators[2]{SimProcess(states.File(0)), SimProcess(states.File(1))};
+    EditorLink link(*fmMain, simulators[0].Port());
+    showMainWindow();
+    std::array<LoadRun, 2> totals{};
+    std::array<int, 2> runs{};
+    int turn = 0;
     for (auto _ : state) {
-        link.ForgetRequests();
-        const std::size_t bytesBefore = link.ReplyBytes();
-        const auto start = Clock::now();
-        link.Connect();
-        runUntil([&] { return link.StateLoaded(); });
-        const double editor = secondsSince(start);
-        state.SetIterationTime(editor);
-        editorSeconds += editor;
-        link.Disconnect();
-
-        const auto requests = answeredRequests(link);
-        exchanges = requests.size();
-        const FloorRun floor = runProtocolFloor(simulator.Port(), requests);
-        if (!floor.complete) {
-            state.SkipWithError("the protocol floor run did not complete");
+        const int s = turn++ % 2;
+        const LoadRun run = loadAndFloor(link, simulators[s].Port());
+        if (!run.error.empty()) {
+            state.SkipWithError(run.error.c_str());
             break;
         }
-        if (floor.replyBytes != link.ReplyBytes() - bytesBefore) {
-            state.SkipWithError("the floor run got other replies than the editor");
-            break;
-        }
-        floorSeconds += floor.seconds;
+        state.SetIterationTime(run.editorSeconds);
+        LoadRun& total = totals[static_cast<std::size_t>(s)];
+        total.editorSeconds += run.editorSeconds;
+        total.showSeconds += run.showSeconds;
+        total.paintSeconds += run.paintSeconds;
+        total.floorSeconds += run.floorSeconds;
+        total.exchanges = run.exchanges;
+        ++runs[static_cast<std::size_t>(s)];
     }
-    const double runs = static_cast<double>(state.iterations());
-    if (runs > 0 && floorSeconds > 0) {
-        state.counters["exchanges"] = static_cast<double>(exchanges);
-        state.counters["editor_ms"] = editorSeconds * 1e3 / runs;
-        state.counters["floor_ms"] = floorSeconds * 1e3 / runs;
-        state.counters["show_ms"] = link.ShowSeconds() * 1e3 / runs;
-        state.counters["ratio_without_show"] = (editorSeconds - link.ShowSeconds()) / floorSeconds;
-        state.counters["ratio"] = editorSeconds / floorSeconds;
+    // Each state on its own: their floors differ tenfold (the second reads
+    // back long FIRs).
+    for (std::size_t s = 0; s < 2; ++s) {
+        const LoadRun& total = totals[s];
+        const double n = runs[s];
+        if (n == 0 || total.floorSeconds <= 0)
+            continue;
+        const std::string tag = "_" + std::to_string(s);
+        state.counters["exchanges" + tag] = static_cast<double>(total.exchanges);
+        state.counters["editor_ms" + tag] = total.editorSeconds * 1e3 / n;
+        state.counters["floor_ms" + tag] = total.floorSeconds * 1e3 / n;
+        state.counters["show_ms" + tag] = total.showSeconds * 1e3 / n;
+        state.counters["paint_ms" + tag] = total.paintSeconds * 1e3 / n;
+        state.counters["ratio_without_show" + tag] =
+            (total.editorSeconds - total.showSeconds - total.paintSeconds) / total.floorSeconds;
+        state.counters["ratio" + tag] = total.editorSeconds / total.floorSeconds;
     }
 }
 
@@ -175,25 +144,6 @@ void BM_GainEdit(benchmark::State& state)
 
 BENCHMARK(BM_GainEdit)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-// The main window's controls and plots with the bench's TCP link: the band
-// editor's model and commands go through the link to the tap.
-class LinkedEqHost : public EqEditorHost
-{
-public:
-    LinkedEqHost(TfmMain& window, EditorLink& link) : window_(window), link_(link) {}
-    bool IsBusy() const override { return window_.IsBusy(); }
-    void SetBusy(bool busy) override { window_.SetBusy(busy); }
-    LUnitControl& Unit() override { return link_.Unit(); }
-    std::uint8_t GetDeviceId() const override { return link_.GetDeviceId(); }
-    void SendCommand(const LCmd& command, bool urgent) override { link_.SendCommand(command, urgent); }
-    Plot* ChannelPlot(int channel) override { return window_.ChannelPlot(channel); }
-    int DraggedHandle() const override { return -1; }
-
-private:
-    TfmMain& window_;
-    EditorLink& link_;
-};
-
 void BM_BandEdit(benchmark::State& state)
 {
     TapPeer peer;
@@ -202,35 +152,46 @@ void BM_BandEdit(benchmark::State& state)
     auto* box = findComponent<TCurvyEdit>(*fmMain, "cvdEqGainOut1");
     auto* fader = findComponent<TAdvTrackBar>(*fmMain, "isEqGainOut1");
     auto* grid = findComponent<TMyPEQType8>(*fmMain, "peqPeqOut1");
-    auto* timer = findComponent<TTimer>(*fmMain, "tmEqCurve");
     auto* button = findComponent<TRzBmpButton>(*fmMain, "rzbEq1Out1");
-    if (!box || !fader || !grid || !timer || !button) {
+    auto* graph = findComponent<LMyFFTDrawHpLp6dB>(*fmMain, "fftDrawOut1");
+    if (!box || !fader || !grid || !button || !graph) {
         state.SkipWithError("the main window lacks Out1's band controls");
         return;
     }
-    fmMain->Show();
+    showMainWindow();
     fmMain->rzbMenuInAClick(findComponent<TComponent>(*fmMain, "rzbMenuOut1"));
+    Application->ProcessMessages();
     // The window's band handlers, bound to an editor that sends through the link.
-    LinkedEqHost host(*fmMain, link);
-    PeqEditor editor(*fmMain, host);
-    const auto gridChange = grid->OnChange;
-    const auto faderChange = fader->OnChange;
-    const auto curveTimer = timer->OnTimer;
-    grid->OnChange = [&](TObject* s) { editor.GridChange(s); };
-    fader->OnChange = [&](TObject* s) { editor.FaderChange(s, BandFader::Gain); };
-    timer->OnTimer = [&](TObject*) { editor.CurveTimer(); };
+    LinkedPeqEditing editing(*fmMain, link);
+    PeqEditor& editor = editing.Editor();
+    const auto graphPaint = graph->OnPaint;
+    Clock::time_point fired;
+    Clock::time_point painted;
+    int paints = 0;
+    editing.OnCurveTimer = [&] { fired = Clock::now(); };
+    graph->OnPaint = [&](TObject*) {
+        painted = Clock::now();
+        ++paints;
+    };
     editor.BandButtonClick(button);
+    Application->ProcessMessages();
     double sectionSeconds = 0.0;
+    double pixelSeconds = 0.0;
+    double waitSeconds = 0.0;
     bool up = true;
     for (auto _ : state) {
         const int replies = link.RepliesHandled();
         const int frames = peer.Frames();
+        const int paintsBefore = paints;
         box->SetText(up ? "+3.0" : "+2.9");
         const auto start = Clock::now();
         editor.CommitBox(box, BandFader::Gain);
-        while (peer.Frames() == frames)
+        const auto armed = Clock::now();
+        while (peer.Frames() == frames || paints == paintsBefore)
             Application->ProcessMessages();
         state.SetIterationTime(std::chrono::duration<double>(peer.LastArrival() - start).count());
+        pixelSeconds += std::chrono::duration<double>(painted - start).count();
+        waitSeconds += std::chrono::duration<double>(fired - armed).count();
         const auto bare = Clock::now();
         PlotSection section;
         section.SetPeq(up ? 3.0 : 2.9, grid->GetFreqValue(0), grid->GetQValue(0), 1);
@@ -239,10 +200,12 @@ void BM_BandEdit(benchmark::State& state)
         runUntil([&] { return link.RepliesHandled() > replies; });
         up = !up;
     }
-    state.counters["section_ms"] = 1000.0 * sectionSeconds / static_cast<double>(state.iterations());
-    grid->OnChange = gridChange;
-    fader->OnChange = faderChange;
-    timer->OnTimer = curveTimer;
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["section_ms"] = 1000.0 * sectionSeconds / runs;
+    state.counters["pixels_ms"] = 1000.0 * pixelSeconds / runs;
+    state.counters["timer_wait_ms"] = 1000.0 * waitSeconds / runs;
+    state.counters["pixels_work_ms"] = 1000.0 * (pixelSeconds - waitSeconds) / runs;
+    graph->OnPaint = graphPaint;
     link.Disconnect();
 }
 

@@ -1,7 +1,10 @@
 // Curve work that runs on every fader step, mouse drag and state load:
 //   BandEdit      one PEQ band changed: that section's 4096 points, then the
 //                 channel's sections summed again;
-//   FirResponse   the response of a 2048-tap coefficient list;
+//   FirResponse   the response of a 2048-tap coefficient list; also beside
+//                 a direct sum that turns a phasor from tap to tap
+//                 (phasor_ms, speedup_phasor), checked against the same
+//                 reference;
 //   RecordRebuild all 14 plots set from a busy unit state.
 // Each reports beside its time the time of the plain direct evaluation of the
 // same formulas, measured in the same run (reference_ms, speedup), and the
@@ -10,6 +13,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -113,6 +117,8 @@ void BM_FirResponse(benchmark::State& state)
     const std::vector<double> taps(coefficients.begin(), coefficients.end());
     qx::Curve expected{};
     const double referenceMs = millisecondsOf([&] { qx::bench::directFirCurve(taps, view, expected); });
+    qx::Curve rotated{};
+    const double phasorMs = millisecondsOf([&] { qx::bench::directFirCurvePhasor(taps, view, rotated); });
     // A second list, one tap apart, so that every pass computes anew.
     std::vector<float> other(coefficients.begin(), coefficients.end());
     other[0] += 1e-3F;
@@ -126,9 +132,16 @@ void BM_FirResponse(benchmark::State& state)
         first = !first;
     }
     section.SetFirCoefficients(coefficients);
-    setSpeedup(state, referenceMs,
-               std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    report(state, referenceMs, qx::bench::maxDifference(section.curve(), expected, view));
+    const double elapsedMs =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    setSpeedup(state, referenceMs, elapsedMs);
+    if (state.iterations() > 0) {
+        state.counters["phasor_ms"] = phasorMs;
+        state.counters["speedup_phasor"] = phasorMs / (elapsedMs / static_cast<double>(state.iterations()));
+    }
+    report(state, referenceMs,
+           std::max(qx::bench::maxDifference(section.curve(), expected, view),
+                    qx::bench::maxDifference(rotated, expected, view)));
 }
 
 void BM_RecordRebuild(benchmark::State& state)

@@ -10,6 +10,8 @@
 // stopped before the event loop first runs, and any dial but one to
 // 127.0.0.1 is refused.
 
+#include "ChildProcess.h"
+
 #include "app/FMain.h"
 #include "app/ProgramStart.h"
 #include "platform/gui/Application.h"
@@ -18,24 +20,17 @@
 #include "platform/hid/FakeHidBus.h"
 #include "platform/net/DialFilter.h"
 
-#include <spawn.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
-extern char** environ;
-
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 struct Run
 {
@@ -77,35 +72,13 @@ int startAndReport(int argc, char** argv, int out)
     ::_exit(written ? 0 : 1);
 }
 
-bool spawnOnce(const char* self, Run& run)
+bool spawnOnce(Run& run)
 {
-    int fds[2];
-    if (::pipe(fds) != 0)
+    const qx::bench::ChildReport report = qx::bench::runChild({});
+    if (!report.ok)
         return false;
-    std::string fd = std::to_string(fds[1]);
-    char child[] = "--child";
-    std::vector<char*> args{const_cast<char*>(self), child, fd.data(), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, fds[0]);
-    pid_t pid = 0;
-    const auto begin = Clock::now();
-    const int spawned = ::posix_spawn(&pid, self, &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(fds[1]);
-    if (spawned != 0) {
-        ::close(fds[0]);
-        return false;
-    }
-    char buffer[64] = {};
-    const ssize_t n = ::read(fds[0], buffer, sizeof buffer - 1);
-    run.ms = std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (n <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return false;
-    run.peakRssKb = std::strtol(buffer, nullptr, 10);
+    run.ms = report.firstBytesMs;
+    run.peakRssKb = std::strtol(report.text.c_str(), nullptr, 10);
     return true;
 }
 
@@ -127,7 +100,7 @@ int main(int argc, char** argv)
     std::vector<Run> results;
     for (int i = 0; i < runs; ++i) {
         Run run;
-        if (!spawnOnce("/proc/self/exe", run)) {
+        if (!spawnOnce(run)) {
             std::fprintf(stderr, "qx_startup_bench: run %d failed\n", i + 1);
             return 1;
         }

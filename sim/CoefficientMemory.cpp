@@ -65,6 +65,12 @@ std::vector<std::uint8_t> CoefficientMemory::ReadBlock(int set, int block) const
     return out;
 }
 
+void CoefficientMemory::SetImage(int set, std::span<const std::uint8_t> image)
+{
+    const auto start = bytes_.begin() + static_cast<std::ptrdiff_t>(kFirImageSize * static_cast<std::size_t>(set));
+    std::copy_n(image.begin(), std::min(image.size(), kFirImageSize), start);
+}
+
 void CoefficientMemory::SetCoefficient(int set, int channel, std::size_t slot, float value)
 {
     putFloatLe(Area(set, channel), slot * kFirSlotSize, value);

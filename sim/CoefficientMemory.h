@@ -29,6 +29,8 @@ public:
     // Read block `block` of a set: 52 bytes, FF past the end of the set.
     std::vector<std::uint8_t> ReadBlock(int set, int block) const;
 
+    // A whole set from a coefficient image; bytes past kFirImageSize are ignored.
+    void SetImage(int set, std::span<const std::uint8_t> image);
     void SetCoefficient(int set, int channel, std::size_t slot, float value);
     std::span<const std::uint8_t> Set(int set) const;
 

@@ -137,6 +137,13 @@ void DeviceCore::SetLock(std::string_view password)
         lock_.password[i] = i < password.size() ? static_cast<std::uint8_t>(password[i]) : 0;
 }
 
+void DeviceCore::LoadCurrent(std::span<const std::uint8_t> parameters, std::span<const std::uint8_t> firImage)
+{
+    const std::size_t count = std::min(parameters.size(), static_cast<std::size_t>(rec::kPresetParamsSize));
+    std::copy_n(parameters.begin(), count, current_.begin() + rec::kPresetParamsStart);
+    coefficients_.SetImage(0, firImage);
+}
+
 void DeviceCore::StoreCurrentAs(int preset)
 {
     Image& image = stored_[static_cast<std::size_t>(preset - 1)];

@@ -55,6 +55,9 @@ public:
     void SetLock(std::string_view password);
     void SetMeterPattern(const MeterPattern& pattern) { meters_.SetPattern(pattern); }
 
+    // Record bytes 2-1245 of the current settings := parameters, and the
+    // current coefficient set := a coefficient image (kFirImageSize bytes).
+    void LoadCurrent(std::span<const std::uint8_t> parameters, std::span<const std::uint8_t> firImage);
     // Stores the current settings as preset 1-20, as the store command does.
     void StoreCurrentAs(int preset);
     // Stores the current settings as preset 1-20 under another name.

@@ -15,8 +15,15 @@ Responder::Responder(DeviceCore& core, FaultPlan faults, FrameLog* log)
 {
 }
 
+void Responder::ReplaceFaults(FaultPlan faults)
+{
+    const std::lock_guard lock(faultsMutex_);
+    faults_ = std::move(faults);
+}
+
 Exchange Responder::OnFrame(std::span<const std::uint8_t> frame)
 {
+    const std::lock_guard lock(faultsMutex_);
     if (log_ != nullptr)
         log_->Received(frame);
     Outcome outcome = core_.Handle(frame);
@@ -38,6 +45,7 @@ Exchange Responder::OnFrame(std::span<const std::uint8_t> frame)
         for (const auto& f : frames)
             log_->Sent(f);
     exchange.writes = Writes(frames);
+    exchange.chunked = faults_.chunkSize != 0;
     exchange.delayMs = faults_.LatencyFor(outcome.code);
     return exchange;
 }

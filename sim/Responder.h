@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 #include <span>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@ struct Exchange
 {
     std::vector<Bytes> writes;
     int delayMs = 0;
+    bool chunked = false; // the writes are pieces of frames, sent apart
     bool close = false;   // the connection drops (a fault)
     bool restart = false; // the processor restarts: a network or USB connection drops
 };
@@ -30,7 +32,11 @@ public:
 
     Exchange OnFrame(std::span<const std::uint8_t> frame);
 
+    // The faults, to set before the simulator serves.
     FaultPlan& Faults() { return faults_; }
+    // Puts other faults in place while it serves, from any thread: they hold
+    // from the next frame on.
+    void ReplaceFaults(FaultPlan faults);
     DeviceCore& Core() { return core_; }
     const std::vector<std::string>& ProtocolErrors() const { return errors_; }
 
@@ -40,6 +46,7 @@ private:
     std::vector<Bytes> Writes(const std::vector<Bytes>& frames) const;
 
     DeviceCore& core_;
+    std::mutex faultsMutex_; // held by OnFrame and ReplaceFaults
     FaultPlan faults_;
     FrameLog* log_;
     int framesForUs_ = 0;

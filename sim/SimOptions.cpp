@@ -1,8 +1,12 @@
 #include "SimOptions.h"
 
+#include "model/PresetFile.h"
+
 #include <charconv>
 #include <cmath>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <stdexcept>
 #include <string_view>
@@ -102,6 +106,20 @@ void ParseUsedPresets(std::vector<int>& out, std::string_view text)
     out.insert(out.end(), presets.begin(), presets.end());
 }
 
+// The file's record bytes into the current settings, its coefficient image
+// into coefficient set 0, as a preset transfer would leave them.
+void LoadPresetFile(const std::string& path, DeviceCore& core)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read the preset file " + path);
+    const Bytes file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const PresetFileDecode decoded = decodePresetFile(file);
+    if (!decoded.result.ok())
+        throw std::runtime_error("the preset file " + path + " is refused");
+    core.LoadCurrent(decoded.contents.parameters, decoded.contents.firImage);
+}
+
 using ValueOption = std::function<void(SimOptions&, std::string_view)>;
 using FlagOption = std::function<void(SimOptions&)>;
 
@@ -165,6 +183,7 @@ const std::map<std::string_view, ValueOption>& ValueOptions()
          }},
         {"--transfer-end", [](SimOptions& o, std::string_view v) { AddCodes(o.faults.transferEnd, v); }},
         {"--presets-used", [](SimOptions& o, std::string_view v) { ParseUsedPresets(o.usedPresets, v); }},
+        {"--preset-file", [](SimOptions& o, std::string_view v) { o.presetFile = std::string(v); }},
         {"--coefficient",
          [](SimOptions& o, std::string_view v) { o.coefficients.push_back(ParseCoefficient(v)); }},
         {"--meter",
@@ -230,6 +249,7 @@ const char* UsageText()
            "  --model TEXT           model text of reply 19 (default \"QX-73B V012\")\n"
            "  --lock CODE            operation lock active with this 4-character password\n"
            "  --presets-used LIST    stored presets in use, e.g. 1,3,7\n"
+           "  --preset-file FILE     current settings and coefficients from a preset file (.prs)\n"
            "  --coefficient S:C:K=V  coefficient K of channel C in set S (0 current, 1-20 presets); V may be "
            "nan\n"
            "  --meter quiet|ramp|hot meter pattern; --dsp-load PERCENT DSP load reported\n"
@@ -251,6 +271,8 @@ const char* UsageText()
 
 void ApplyDeviceOptions(const SimOptions& options, DeviceCore& core)
 {
+    if (options.presetFile)
+        LoadPresetFile(*options.presetFile, core);
     if (options.lock)
         core.SetLock(*options.lock);
     core.SetMeterPattern(options.meters);

@@ -30,6 +30,7 @@ struct SimOptions
     MeterPattern meters;
     std::vector<int> usedPresets;
     std::vector<CoefficientOverride> coefficients;
+    std::optional<std::string> presetFile; // current settings and coefficients
     bool help = false;
 };
 
@@ -42,6 +43,7 @@ struct ParsedOptions
 ParsedOptions ParseOptions(const std::vector<std::string>& args);
 const char* UsageText();
 
-// Puts the options that describe the device's state into the core.
+// Puts the options that describe the device's state into the core; a
+// preset file that cannot be read or is refused throws std::runtime_error.
 void ApplyDeviceOptions(const SimOptions& options, DeviceCore& core);
 } // namespace qx::sim

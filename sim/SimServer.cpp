@@ -179,10 +179,9 @@ void SimServer::Schedule(Connection& connection, const std::vector<std::uint8_t>
 {
     const Exchange exchange = responder_.OnFrame(frame);
     auto due = std::max(Clock::now() + std::chrono::milliseconds(exchange.delayMs), connection.lastDue);
-    const bool chunked = responder_.Faults().chunkSize != 0;
     for (const auto& write : exchange.writes) {
         connection.out.push_back({due, write, false});
-        if (chunked)
+        if (exchange.chunked)
             due += kChunkGap;
     }
     // A serial line cannot be hung up: a restart leaves it open, a dropped

@@ -17,6 +17,7 @@ for window in TfmInformation TfmProcess TfmExit TfmAbout TfmMemo; do
 done
 # The dialogs, under their class names.
 for window in TfmStorePreset TfmRecallPreset TfmStoreName TfmFactory TfmLockSetup TfmLockMode \
-  TfmLockPassWord TfmNetwork TfmNetworkSetup TfmHidData; do
+  TfmLockPassWord TfmNetwork TfmNetworkSetup TfmHidData \
+  TfmLinkSel TfmCopy TfmChannelName TfmChNameList TfmPeqRst; do
   "$tool" "$window" "$out/$window.png"
 done

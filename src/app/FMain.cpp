@@ -11,7 +11,16 @@
 #include "model/LUnitControl.h"
 #include "model/ReplyDispatcher.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
+#include "editors/channel/ChannelNameEditor.h"
+#include "editors/channel/DelayEditor.h"
+#include "editors/channel/GainEditor.h"
+#include "editors/channel/LinkEditor.h"
 #include "editors/eq/CrossoverEditor.h"
+#include "editors/eq/CurveOverlays.h"
+#include "editors/eq/FirCoefficientEditor.h"
+#include "editors/eq/GraphMouseEditor.h"
+#include "editors/eq/GraphViewEditor.h"
+#include "editors/eq/OutputFirEditor.h"
 #include "editors/eq/PeqEditor.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/MenuItem.h"
@@ -54,6 +63,8 @@ TfmMain::~TfmMain()
     }
     if (qx::lockDialogHost() == this)
         qx::setLockDialogHost(nullptr);
+    if (qx::channelDialogHost() == this)
+        qx::setChannelDialogHost(nullptr);
     closeConnection();
 }
 
@@ -61,8 +72,7 @@ void TfmMain::FormCreate(TObject*)
 {
     SetCaption(std::string(qx::kWindowTitle) + " " + std::string(qx::kVersionText));
     SetDeviceId(1);
-    SelectedBand = -1;
-    HoverBand = -1;
+    DragHandle = -1;
     CurrentPage = kPageGain;
     ShownCompOutput = 4;
     ShownGateInput = 0;
@@ -92,7 +102,7 @@ void TfmMain::FormCreate(TObject*)
     ApplyLanguage();
 
     MipsFlashCount = 0;
-    BypassImpulse = 1.0F;
+    BypassImpulse = qx::unitImpulse();
     for (int c = 0; c < qx::kChannelCount; ++c) {
         FirCoeffs[c][0] = 1.0F;
         FirTaps[c] = c < 4 ? 2048 : 512;
@@ -100,6 +110,7 @@ void TfmMain::FormCreate(TObject*)
 
     qx::setPresetDialogHost(this);
     qx::setLockDialogHost(this);
+    qx::setChannelDialogHost(this);
     qx::setDialogTranslator([this](std::string_view id) { return Translate(id); });
     UnitControl = std::make_unique<LUnitControl>(this);
     Replies = std::make_unique<qx::ReplyDispatcher>(*this, *UnitControl, FirCoeffs);
@@ -237,18 +248,6 @@ TMenuItem* TfmMain::menuItem(std::string_view name) const { return qx::findCompo
 
 TTimer* TfmMain::timer(std::string_view name) const { return qx::findComponent<TTimer>(*this, name); }
 
-void TfmMain::MarkCurveChanged(int channel)
-{
-    if (channel < 0 || channel >= qx::kChannelCount)
-        return;
-    const bool input = channel < 4;
-    const int first = input ? 0 : 4;
-    const int last = input ? 3 : 11;
-    for (int g = first; g <= last; ++g)
-        OverlayRefreshMasks[g] |= 1 << channel;
-    OverlayRefreshMasks[input ? 12 : 13] |= 1 << channel;
-}
-
 void TfmMain::ShowPresetRowName(int preset, const qx::PresetName& name) { qx::ShowPresetRowName(preset, name); }
 void TfmMain::setCaption(std::string_view name, std::string_view id)
 {
@@ -312,4 +311,7 @@ void qx::registerMainWindow()
         .method("tmComScanTimer", &TfmMain::tmComScanTimer)
         .method("NetworkSetupClick", &TfmMain::NetworkSetupClick);
     registerEqHandlers();
+    registerChannelHandlers();
+    registerGraphHandlers();
+    registerFirHandlers();
 }

@@ -11,6 +11,8 @@
 #include "platform/net/ClientSocket.h"
 #include "app/lock/LockDialogHost.h"
 #include "editors/UnitShowHost.h"
+#include "editors/channel/ChannelDialogHost.h"
+#include "editors/channel/ChannelEditorHost.h"
 #include "editors/eq/EqEditorHost.h"
 #include "model/ExchangeHost.h"
 #include "model/ControlNames.h"
@@ -39,6 +41,15 @@ class Clock;
 class LinkRouter;
 class PeqEditor;
 class CrossoverEditor;
+class GainEditor;
+class DelayEditor;
+class LinkEditor;
+class ChannelNameEditor;
+class CurveOverlays;
+class FirCoefficientEditor;
+class GraphMouseEditor;
+class GraphViewEditor;
+class OutputFirEditor;
 class ProcessorHidPort;
 class ReplyDispatcher;
 namespace hid {
@@ -49,16 +60,6 @@ class TMenuItem;
 class TMyPEQType8;
 class TTimer;
 
-// The FIR editor settings of the output page last opened.
-struct FirDesignSnapshot
-{
-    std::uint8_t typeIndex = 0;
-    std::uint8_t windowIndex = 0;
-    std::int16_t lowCutPosition = 0;
-    std::int16_t highCutPosition = 0;
-    std::int16_t tapsIndex = 0;
-};
-
 class TfmMain : public TForm,
                 public qx::UnitHost,
                 public qx::ExchangeHost,
@@ -67,7 +68,9 @@ class TfmMain : public TForm,
                 public qx::ConnectionHost,
                 public qx::ConnectionView,
                 public qx::UnitShowHost,
-                public qx::EqEditorHost
+                public qx::EqEditorHost,
+                public qx::ChannelEditorHost,
+                public qx::ChannelDialogHost
 {
 public:
     static constexpr int kPlotCount = 14;
@@ -190,6 +193,7 @@ public:
     void LoadFactoryDefault() override;
     void StartDisconnect() override;
     void ResumeStateLoad() override;
+    void HoldLinkForUser(bool hold) override;
     // qx::ConnectionHost (the connection dialogs) and qx::ConnectionView.
     std::uint32_t GetDeviceAddress() const override { return DeviceAddress; }
     void SetDeviceAddress(std::uint32_t address) override { DeviceAddress = address; }
@@ -221,7 +225,6 @@ public:
     void SetFirTaps(const qx::FirCounts& counts, int inUse) override;
     void SetOverlayMasks(const qx::OverlayMasks& masks) override { OverlayRefreshMasks = masks; }
     Plot* ChannelPlot(int channel) override;
-    std::span<const float> FirCoefficients(int channel) const override;
     // qx::MeterView (editors/channel/MeterShow).
     bool IsDynamicsArmed(int output, bool limiter) const override;
     void ShowMeters(const qx::MeterFrame& frame) override;
@@ -250,11 +253,11 @@ public:
     void cvdEqParamInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
     void vrbEqBypassInAClick(TObject* Sender);
     // One band's values on the channel's faders and value boxes.
-    void ShowPeqValues(int channel, bool enable, double q, double gainDb, double frequencyHz);
-    void FocusPeqKeyBox(int channel);
-    void UpdatePeqSections(TObject* graph);
+    void ShowPeqValues(int channel, bool enable, double q, double gainDb, double frequencyHz) override;
+    void FocusPeqKeyBox(int channel) override;
+    void UpdatePeqSections(TObject* graph) override;
     void RebuildPeqCurves();
-    void ResetPeq(int channel);
+    void ResetPeq(int channel) override;
     void isLowCutFreqInAChange(TObject* Sender);
     void isHighCutFreqInAChange(TObject* Sender);
     void rzcLowCutSlopInAChange(TObject* Sender);
@@ -276,14 +279,132 @@ public:
     void tmHpLpCurveTimer(TObject* Sender);
     // Side 1 high-pass, 0 low-pass; the base section is always 31.
     void ComputeCrossoverCurve(int side, int slopeRow, double frequencyHz, int baseSection, int channel);
-    void UpdateHighPassSection(TObject* graph);
-    void UpdateLowPassSection(TObject* graph);
+    void UpdateHighPassSection(TObject* graph) override;
+    void UpdateLowPassSection(TObject* graph) override;
     // qx::EqEditorHost.
     LUnitControl& Unit() override { return *UnitControl; }
-    int DraggedHandle() const override { return SelectedBand; }
+    int DraggedHandle() const override { return DragHandle; }
     qx::PeqEditor& PeqEdit();
     qx::CrossoverEditor& CrossoverEdit();
     // --- end of the equaliser and crossover editors ------------------------
+
+    // --- Gain, delay, link and channel-name editors (editors/channel) -----
+    // Handlers bound by the layout; each serves every channel's control of
+    // its kind and does its work in the editors of editors/channel.
+    void isGainInAChange(TObject* Sender);
+    void isGainBackupInAChange(TObject* Sender);
+    void cvdGainInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdGainInAExit(TObject* Sender);
+    void cvdGainBackupInAKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdGainBackupInAExit(TObject* Sender);
+    void rzbPhaseInAClick(TObject* Sender);
+    void rzbPhaseBackupInAClick(TObject* Sender);
+    void rzbMuteInAClick(TObject* Sender);
+    void rzbMuteBackupInAClick(TObject* Sender);
+    void isDelayInAChange(TObject* Sender);
+    void isDelayInAEnter(TObject* Sender);
+    void isDelayInAMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void tmSliderTimer(TObject* Sender);
+    void tmDlyDownTimer(TObject* Sender);
+    void cvdDelayInBKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdDelayInAExit(TObject* Sender);
+    void lbDelayLineInAMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void lbDelayLineInAMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void lbDelayLineInAMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void rzbUnit0Click(TObject* Sender);
+    void lbMatrixChNameInAClick(TObject* Sender);
+    void vrbEqResetInAClick(TObject* Sender);
+    void LinkClick(TObject* Sender);
+    void CopyClick(TObject* Sender);
+    void ChNameListClick(TObject* Sender);
+    void ShowLinkedGain(int channel, int position);
+    void MirrorPhaseToLinked(int channel, bool inverse);
+    void ShowLinkedDelay(int channel, int samples, int markerLeft);
+    void DrawDelayLine(int channel);
+    std::uint16_t LinkGroupMask(int channel) const;
+    // qx::ChannelEditorHost and qx::ChannelDialogHost.
+    int ShownPage() const override { return CurrentPage; }
+    void ReloadStateOnAcknowledge() override;
+    void CopyFirCoefficients(int source, int target) override;
+    std::uint16_t GetLinkMask(int channel) const override;
+    void SetLinkGroup(int channel, std::uint16_t mask) override;
+    bool CopyChannel(int source, int target, bool reload, qx::CopyTargets targets) override;
+    void FinishLinkChange() override;
+    void ShowLinkCaption(int head, int channel) override;
+    void ShowGainPage() override;
+    std::string ChannelNameText(int channel) const override;
+    void SetChannelName(int channel, const qx::ChannelName& name) override;
+    qx::GainEditor& GainEdit();
+    qx::DelayEditor& DelayEdit();
+    qx::LinkEditor& LinkEdit();
+    qx::ChannelNameEditor& NameEdit();
+    // --- end of the gain, delay, link and channel-name editors ------------
+    // --- FIR tap budget ----------------------------------------------------
+    // Channel c's taps by the tap rule, from the model.
+    int FirTapsInUse(int channel) const;
+    // Asks for a change of delta taps (the change of the tap rule times the
+    // link group's size); true, with the message shown, when it is refused.
+    bool ReserveFirTaps(int delta) override;
+    // --- end of the FIR tap budget -----------------------------------------
+
+    // --- Response-graph views, overlays and mouse editing (editors/eq) -----
+    void fftDrawInAMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void fftDrawInAMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void fftDrawInAMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void tmMouseEqCurveTimer(TObject* Sender);
+    // The overlays of channel graph `channel` (a page number), and of both
+    // gain overview graphs, brought up to date.
+    void RefreshChannelOverlays(int channel) override;
+    void RefreshGainOverlays();
+    // The overlay buttons: one handler per graph.
+    void vrbShowBInAClick(TObject* Sender);
+    void vrbShowAInBClick(TObject* Sender);
+    void vrbShowAInCClick(TObject* Sender);
+    void vrbShowAInDClick(TObject* Sender);
+    void vrbShow2Out1Click(TObject* Sender);
+    void vrbShow1Out2Click(TObject* Sender);
+    void vrbShow1Out3Click(TObject* Sender);
+    void vrbShow1Out4Click(TObject* Sender);
+    void vrbShow1Out5Click(TObject* Sender);
+    void vrbShow1Out6Click(TObject* Sender);
+    void vrbShow1Out7Click(TObject* Sender);
+    void vrbShow1Out8Click(TObject* Sender);
+    void vrbShowAGainClick(TObject* Sender);
+    void vrbShow1GainClick(TObject* Sender);
+    void vrbEqShowAllInAClick(TObject* Sender);
+    // Shows or hides every overlay button of the channel (the link dialog).
+    void ShowOverlayButtons(int channel, bool visible);
+    void rbShowGainInAClick(TObject* Sender);
+    void rbShowPhaseInAClick(TObject* Sender);
+    void rbShowEqFirInAClick(TObject* Sender);
+    void UpdateFirSection(TObject* graph) override;
+    qx::CurveOverlays& OverlayEdit();
+    qx::GraphViewEditor& GraphViewEdit();
+    qx::GraphMouseEditor& GraphMouseEdit();
+    // --- end of the graph views, overlays and mouse editing ----------------
+
+    // --- FIR editors and coefficient files (editors/eq) --------------------
+    void rzcModeOut1Change(TObject* Sender);
+    void rzcFirTypeOut1Change(TObject* Sender);
+    void rzcFirWinOut1Change(TObject* Sender);
+    void rzcFirTapsOut1Change(TObject* Sender);
+    void isFirLowCutOut1Change(TObject* Sender);
+    void isFirHighCutOut1Change(TObject* Sender);
+    void cvdFirLowCutOut1Exit(TObject* Sender);
+    void cvdFirLowCutOut1KeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void cvdFirHighCutOut1Exit(TObject* Sender);
+    void cvdFirHighCutOut1KeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void rzbFirBypassOut1Click(TObject* Sender);
+    void bnFirOKOut1Click(TObject* Sender);
+    void UpdateOutputFirPanel(int channel) override;
+    void sbOpenFileOut1Click(TObject* Sender);
+    void sbOpenFirFileInAClick(TObject* Sender);
+    void rzbFirBypassInAClick(TObject* Sender);
+    // True, with the message shown, when one of the values is above 50.0.
+    bool CheckFirCoefficients(const float* values, int count);
+    qx::OutputFirEditor& OutputFirEdit();
+    qx::FirCoefficientEditor& FirCoefficientEdit();
+    // --- end of the FIR editors --------------------------------------------
 
     // The connection state: connecting, connected, online, acknowledgement
     // step, transfer kind, preset slots (held by the reply exchanges).
@@ -314,20 +435,31 @@ public:
     int ShownGateInput = 0;
     int ShownLimitOutput = 0;
     // The band or cut-off handle dragged on a response graph, -1 for none.
-    int SelectedBand = 0;
-    int HoverBand = 0;
+    int DragHandle = -1;
     int ExtraHeight = 0;
     int MipsFlashCount = 0;
     qx::FirCounts FirTaps{};
     qx::FirBuffers FirCoeffs{};
-    float BypassImpulse = 0.0F;
-    int FirTapsInUse = 0;
-    FirDesignSnapshot FirDesign;
+    // A unit impulse as long as a coefficient buffer: the coefficients of a flat input FIR.
+    qx::FirChannelBuffer BypassImpulse{};
+    // The taps the FIR settings occupy of the processor's shared resource.
+    int FirTapsReserved = 0;
+    // The pending FIR design of each output's FIR controls, applied with OK.
+    std::array<qx::OutputFirSettings, qx::kOutputCount> FirDesign{};
     std::vector<std::string> PresetFirBlocks;
     std::vector<std::uint8_t> UnitFileBlocks;
     qx::OverlayMasks OverlayRefreshMasks{};
     std::unique_ptr<qx::PeqEditor> PeqEditing;
     std::unique_ptr<qx::CrossoverEditor> CrossoverEditing;
+    std::unique_ptr<qx::GainEditor> GainEditing;
+    std::unique_ptr<qx::DelayEditor> DelayEditing;
+    std::unique_ptr<qx::LinkEditor> LinkEditing;
+    std::unique_ptr<qx::ChannelNameEditor> NameEditing;
+    std::unique_ptr<qx::CurveOverlays> OverlayEditing;
+    std::unique_ptr<qx::GraphViewEditor> GraphViewEditing;
+    std::unique_ptr<qx::GraphMouseEditor> GraphMouseEditing;
+    std::unique_ptr<qx::OutputFirEditor> OutputFirEditing;
+    std::unique_ptr<qx::FirCoefficientEditor> FirCoefficientEditing;
 
 private:
     TControl* control(std::string_view name) const;
@@ -340,8 +472,12 @@ private:
     void makeConnectionDevices();
     void closeConnection();
     std::filesystem::path lastFolder_;
+    // The router's time-out pause while a prompt waits for the user; made
+    // after the router, so it goes first.
+    std::shared_ptr<void> userHold_;
     bool shareButtonPictures();
     void setPhaseCaption(const std::string& name);
+    void showLinksAndDelayLines();
     void nameBandTypes(TMyPEQType8& grid);
 };
 
@@ -359,4 +495,9 @@ void setMainWindowLinkClock(Clock* clock);
 void registerMainWindow();
 // The equaliser and crossover editors' handlers, part of registerMainWindow.
 void registerEqHandlers();
+// The gain, delay, link and channel-name editors' handlers, part of registerMainWindow.
+void registerChannelHandlers();
+// The graph views, overlays, mouse editing and FIR editors' handlers, part of registerMainWindow.
+void registerGraphHandlers();
+void registerFirHandlers();
 } // namespace qx

@@ -214,10 +214,15 @@ void TfmMain::tmPtsTimer(TObject*)
     stopTimer("tmPts");
     if (Exchange().ackStep != qx::kStepLocked || !fmLockPassWord)
         return;
-    // The prompt waits as long as the user needs: the lock-status request is
-    // not resent and the link does not fail meanwhile.
-    const qx::LinkRouter::TimeoutPause pause(*Router);
     fmLockPassWord->ShowForLockedLoad();
+}
+
+void TfmMain::HoldLinkForUser(bool hold)
+{
+    if (!hold)
+        userHold_.reset();
+    else if (!userHold_)
+        userHold_ = std::make_shared<qx::LinkRouter::TimeoutPause>(*Router);
 }
 
 void TfmMain::StorePreset(int row, const qx::PresetName& name) { Replies->presets().StorePreset(row, name); }
@@ -255,8 +260,13 @@ std::optional<std::filesystem::path> TfmMain::ChooseFile(qx::FileDialog dialog)
     const bool save = dialog == qx::FileDialog::SavePreset || dialog == qx::FileDialog::SaveUnit;
     std::unique_ptr<TOpenDialog> chooser = save ? std::make_unique<TSaveDialog>(nullptr)
                                                 : std::make_unique<TOpenDialog>(nullptr);
-    chooser->SetFilter(preset ? "Preset file (*.prs)|*.prs" : "Unit file (*.unt)|*.unt");
-    chooser->SetDefaultExt(preset ? "prs" : "unt");
+    if (dialog == qx::FileDialog::OpenFirCoefficients) {
+        chooser->SetFilter("FIR files (*.csv)|*.Csv|FIR files (*.txt)|*.Txt");
+        chooser->SetFileName("*.csv");
+    } else {
+        chooser->SetFilter(preset ? "Preset file (*.prs)|*.prs" : "Unit file (*.unt)|*.unt");
+        chooser->SetDefaultExt(preset ? "prs" : "unt");
+    }
     TOpenOptions options = chooser->Options();
     options << (save ? ofOverwritePrompt : ofFileMustExist);
     chooser->SetOptions(options);

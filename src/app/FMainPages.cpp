@@ -86,11 +86,12 @@ void TfmMain::rzbMenuInAClick(TObject* Sender)
             auto* lowCut = qx::findComponent<TAdvTrackBar>(*this, "isFirLowCut" + leaderSuffix);
             if (!type || !taps || !window || !highCut || !lowCut)
                 return;
-            FirDesign.typeIndex = static_cast<std::uint8_t>(type->ItemIndex());
-            FirDesign.windowIndex = static_cast<std::uint8_t>(window->ItemIndex());
-            FirDesign.tapsIndex = static_cast<std::int16_t>(taps->ItemIndex());
-            FirDesign.lowCutPosition = static_cast<std::int16_t>(lowCut->Position());
-            FirDesign.highCutPosition = static_cast<std::int16_t>(highCut->Position());
+            qx::OutputFirSettings& design = FirDesign[static_cast<std::size_t>(leader - qx::kInputCount)];
+            design.type = static_cast<std::uint8_t>(type->ItemIndex());
+            design.window = static_cast<std::uint8_t>(window->ItemIndex());
+            design.taps = static_cast<std::uint16_t>(taps->ItemIndex());
+            design.lowCut = static_cast<std::uint16_t>(lowCut->Position());
+            design.highCut = static_cast<std::uint16_t>(highCut->Position());
         }
         TControl* graphLabel = control("lbFftChannel" + leaderSuffix);
         TControl* gainLabel = control("lbGainName" + leaderSuffix);
@@ -114,6 +115,10 @@ void TfmMain::rzbMenuInAClick(TObject* Sender)
     param->BringToFront();
     graph->BringToFront();
     CurrentPage = p;
+    if (p == kPageGain)
+        RefreshGainOverlays();
+    else
+        RefreshChannelOverlays(p);
 }
 
 // Presses the page button as a user would.

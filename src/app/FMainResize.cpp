@@ -8,6 +8,7 @@
 #include "app/SmallWindows.h"
 #include "controls/skinned/AdvTrackBar.h"
 #include "editors/channel/DelayMarker.h"
+#include "editors/channel/FLinkSel.h"
 #include "platform/gui/Control.h"
 
 #include <array>
@@ -283,6 +284,8 @@ void TfmMain::FormResize(TObject*)
         main->Hide();
         main->Show();
     }
-    // The delay lines are redrawn here once the link dialog exists (comes
-    // with the delay editors).
+    // Before the dialogs are made (the window's own creation) no line is drawn.
+    if (fmLinkSel)
+        for (int c = 0; c < qx::kChannelCount; ++c)
+            DrawDelayLine(c);
 }

@@ -3,8 +3,13 @@
 
 #include "app/FMain.h"
 
+#include <array>
+
 #include "editors/UnitShow.h"
+#include "editors/channel/ChannelControls.h"
+#include "editors/channel/FLinkSel.h"
 #include "editors/channel/MeterShow.h"
+#include "model/LUnitControl.h"
 #include "response/Plot.h"
 
 void TfmMain::LoadUnitToForm()
@@ -14,31 +19,53 @@ void TfmMain::LoadUnitToForm()
     ClearPeqSelection();
     if (!qx::showUnitState(*this, *this, *UnitControl))
         return;
+    showLinksAndDelayLines();
+    std::array<TControl*, qx::kChannelCount> graphs{};
     for (int c = 0; c < qx::kChannelCount; ++c)
-        UpdatePeqSections(control("fftDraw" + qx::channelSuffix(c)));
+        graphs[static_cast<std::size_t>(c)] = control("fftDraw" + qx::channelSuffix(c));
+    for (TControl* graph : graphs)
+        UpdatePeqSections(graph);
     for (int c = qx::kInputCount; c < qx::kChannelCount; ++c) {
-        UpdateHighPassSection(control("fftDraw" + qx::channelSuffix(c)));
-        UpdateLowPassSection(control("fftDraw" + qx::channelSuffix(c)));
+        UpdateHighPassSection(graphs[static_cast<std::size_t>(c)]);
+        UpdateLowPassSection(graphs[static_cast<std::size_t>(c)]);
     }
+    for (TControl* graph : graphs)
+        UpdateFirSection(graph);
     RebuildPeqCurves();
+    if (CurrentPage == kPageGain)
+        RefreshGainOverlays();
+    else
+        RefreshChannelOverlays(CurrentPage);
+    for (int c = qx::kInputCount; c < qx::kChannelCount; ++c)
+        UpdateOutputFirPanel(c);
+}
+
+// The link dialog's grid and the menu buttons' link captions from the
+// stored masks (once the dialog exists), and every delay line drawn to its
+// marker; still busy, as the rest of the fill.
+void TfmMain::showLinksAndDelayLines()
+{
+    SetBusy(true);
+    if (fmLinkSel) {
+        for (int c = 0; c < qx::kChannels; ++c)
+            fmLinkSel->ShowLinkMask(c, UnitControl->GetLinkMask(c));
+        fmLinkSel->ApplyGroupHeads();
+        fmLinkSel->ApplyLinkCaptions();
+    }
+    for (int c = 0; c < qx::kChannels; ++c)
+        DrawDelayLine(c);
+    SetBusy(false);
 }
 
 void TfmMain::SetFirTaps(const qx::FirCounts& counts, int inUse)
 {
     FirTaps = counts;
-    FirTapsInUse = inUse;
+    FirTapsReserved = inUse;
 }
 
 Plot* TfmMain::ChannelPlot(int channel)
 {
-    return channel >= 0 && channel < qx::kChannelCount ? Plots[static_cast<std::size_t>(channel)].get() : nullptr;
-}
-
-std::span<const float> TfmMain::FirCoefficients(int channel) const
-{
-    if (channel < 0 || channel >= qx::kChannelCount)
-        return {};
-    return FirCoeffs[static_cast<std::size_t>(channel)];
+    return channel >= 0 && channel < kPlotCount ? Plots[static_cast<std::size_t>(channel)].get() : nullptr;
 }
 
 bool TfmMain::IsDynamicsArmed(int output, bool limiter) const { return qx::isDynamicsArmed(*this, output, limiter); }

@@ -14,6 +14,12 @@
 #include "app/presets/FStoreName.h"
 #include "app/presets/FStorePreset.h"
 #include "app/presets/PresetDialogs.h"
+#include "editors/channel/ChannelDialogs.h"
+#include "editors/channel/FChNameList.h"
+#include "editors/channel/FChannelName.h"
+#include "editors/channel/FCopy.h"
+#include "editors/channel/FLinkSel.h"
+#include "editors/channel/FPeqRst.h"
 #include "controls/buttons/rz/RzClasses.h"
 #include "controls/buttons/vr/VrClasses.h"
 #include "controls/skinned/SkinnedClasses.h"
@@ -50,6 +56,7 @@ void qx::registerEditorClasses()
     registerPresetDialogs();
     registerLockDialogs();
     registerConnectionWindows();
+    registerChannelDialogs();
 }
 
 // The windows in their order; those whose code is not built yet are named
@@ -59,7 +66,7 @@ void qx::createWindows()
     Application->SetTitle(kApplicationTitle);
     Application->CreateForm(fmMain);
     Application->CreateForm(fmHidData);
-    // fmPeqRst
+    Application->CreateForm(fmPeqRst);
     Application->CreateForm(fmAbout);
     // fmRs232Code, fmRs232CodeEnglish
     Application->CreateForm(fmLockPassWord);
@@ -71,13 +78,15 @@ void qx::createWindows()
     Application->CreateForm(fmLockMode);
     Application->CreateForm(fmMemo);
     Application->CreateForm(fmRecallPreset);
-    // fmChannelName
+    Application->CreateForm(fmChannelName);
     Application->CreateForm(fmStorePreset);
     Application->CreateForm(fmFactory);
-    // fmTest, fmLinkSel, fmChNameList
+    // fmTest
+    Application->CreateForm(fmLinkSel);
+    Application->CreateForm(fmChNameList);
     Application->CreateForm(fmStoreName);
     Application->CreateForm(fmNetworkSetup);
-    // fmCopy
+    Application->CreateForm(fmCopy);
     Application->CreateForm(fmExit);
     // fmSourceSelect, fmInFirPassWord
     fmMain->AttachConnectionWindows();

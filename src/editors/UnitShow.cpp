@@ -3,7 +3,6 @@
 #include "controls/skinned/AdvTrackBar.h"
 #include "editors/ShownRows.h"
 #include "editors/UnitShowHost.h"
-#include "editors/eq/ShownCurves.h"
 #include "model/ControlNames.h"
 #include "model/UnitView.h"
 #include "platform/gui/Control.h"
@@ -81,9 +80,6 @@ bool showUnitState(const TComponent& window, UnitShowHost& host, const LUnitCont
         if (auto* matrix = findComponent<TControl>(window, "pbMatrix"))
             matrix->Invalidate();
     }
-    for (int c = 0; c < kChannelCount; ++c)
-        if (Plot* plot = host.ChannelPlot(c))
-            drawChannelCurve(*plot, c, view.curve(c), host.FirCoefficients(c));
     return true;
 }
 

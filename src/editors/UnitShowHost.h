@@ -1,14 +1,11 @@
 #pragma once
 // What showing the unit state needs of the window beyond its controls: its
-// language, busy flag, moment, FIR buffers and curve marks, and its plots.
+// language, busy flag, moment, FIR tap counts and curve marks.
 
 #include "model/FirImage.h"
 
 #include <array>
-#include <span>
 #include <string_view>
-
-class Plot;
 
 namespace qx {
 
@@ -33,9 +30,6 @@ public:
     virtual const FirCounts& FirTapCounts() const = 0;
     virtual void SetFirTaps(const FirCounts& counts, int inUse) = 0;
     virtual void SetOverlayMasks(const OverlayMasks& masks) = 0;
-    // Channel c's response model (null when none) and coefficient buffer.
-    virtual Plot* ChannelPlot(int channel) = 0;
-    virtual std::span<const float> FirCoefficients(int channel) const = 0;
 
 protected:
     UnitShowHost() = default;

@@ -29,16 +29,17 @@ template <class Base>
 void FramingLink<Base>::SendFrame(const Frame& frame, bool urgent)
 {
     const std::int64_t now = this->LinkClock().nowMs();
+    const std::int64_t active = this->ActiveMs();
     std::lock_guard lock(mutex_);
-    SendFrameLocked(frame, urgent, now);
+    SendFrameLocked(frame, urgent, now, active);
 }
 
 template <class Base>
-void FramingLink<Base>::SendFrameLocked(const Frame& frame, bool urgent, std::int64_t now)
+void FramingLink<Base>::SendFrameLocked(const Frame& frame, bool urgent, std::int64_t now, std::int64_t active)
 {
     if (!this->IsOpen() || frame.empty())
         return;
-    keepAliveDue_ = now + kKeepAliveIntervalMs;
+    keepAliveDue_ = active + kKeepAliveIntervalMs;
     if (busy_) {
         queue_.add(frame, urgent);
     } else {
@@ -103,12 +104,13 @@ template <class Base>
 void FramingLink<Base>::KeepAliveTimer()
 {
     const std::int64_t now = this->LinkClock().nowMs();
+    const std::int64_t active = this->ActiveMs();
     std::lock_guard lock(mutex_);
     if (busy_ || !queue_.empty() || keepAliveSuppressed_)
         return;
     this->SetTimeout(options_.keepAliveTimeoutMs);
     const LCmd poll(static_cast<std::uint8_t>(deviceId_), kStatusPoll);
-    SendFrameLocked(EncodeFrame(poll, 1), false, now);
+    SendFrameLocked(EncodeFrame(poll, 1), false, now, active);
 }
 
 template <class Base>
@@ -135,8 +137,9 @@ bool FramingLink<Base>::IsBusy() const
 template <class Base>
 void FramingLink<Base>::OnOpening()
 {
+    const std::int64_t active = this->ActiveMs();
     std::lock_guard lock(mutex_);
-    keepAliveDue_ = this->LinkClock().nowMs() + kKeepAliveIntervalMs;
+    keepAliveDue_ = active + kKeepAliveIntervalMs;
 }
 
 template <class Base>
@@ -147,21 +150,14 @@ std::int64_t FramingLink<Base>::TimerDue() const
 }
 
 template <class Base>
-void FramingLink<Base>::OnTimeoutsResumed(std::int64_t pausedMs)
-{
-    std::lock_guard lock(mutex_);
-    if (keepAliveDue_ != LinkWorker::kNever)
-        keepAliveDue_ += pausedMs;
-}
-
-template <class Base>
 void FramingLink<Base>::TimerTick()
 {
     {
+        const std::int64_t active = this->ActiveMs();
         std::lock_guard lock(mutex_);
         if (keepAliveDue_ == LinkWorker::kNever)
             return;
-        keepAliveDue_ = this->LinkClock().nowMs() + kKeepAliveIntervalMs;
+        keepAliveDue_ = active + kKeepAliveIntervalMs;
     }
     KeepAliveTimer();
 }

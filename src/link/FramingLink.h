@@ -81,10 +81,11 @@ protected:
     void OnOpening() override;
     std::int64_t TimerDue() const override;
     void TimerTick() override;
-    void OnTimeoutsResumed(std::int64_t pausedMs) override;
 
 private:
-    void SendFrameLocked(const Frame& frame, bool urgent, std::int64_t now);
+    // `now` on the clock, for the response time; `active` on the time-outs'
+    // time, for the keep-alive.
+    void SendFrameLocked(const Frame& frame, bool urgent, std::int64_t now, std::int64_t active);
 
     const FramingOptions options_;
     FrameAssembler assembler_; // worker only
@@ -94,7 +95,7 @@ private:
     bool keepAliveSuppressed_ = false;
     int deviceId_;
     SendQueue queue_;
-    std::int64_t keepAliveDue_ = LinkWorker::kNever;
+    std::int64_t keepAliveDue_ = LinkWorker::kNever; // on the ActiveMs time
     std::int64_t responseStart_ = 0;
 };
 

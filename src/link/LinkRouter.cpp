@@ -166,6 +166,21 @@ std::vector<std::uint8_t> LinkRouter::PendingFrame() const
     return link ? link->PendingFrame() : Frame{};
 }
 
+bool LinkRouter::Busy() const
+{
+    if (com_)
+        return com_->IsBusy();
+    if (usb_)
+        return usb_->IsBusy();
+    return net_ && net_->IsBusy();
+}
+
+int LinkRouter::LinkTimeout() const
+{
+    const LinkWorker* link = current();
+    return link ? link->Timeout() : 0;
+}
+
 LinkRouter::TimeoutPause::TimeoutPause(LinkRouter& router) : router_(router), generation_(router.Generation())
 {
     if (LinkWorker* link = router_.current())

@@ -89,6 +89,12 @@ public:
     /// The frame the open link writes and resends now, whose answer a reply
     /// must be; empty without one.
     std::vector<std::uint8_t> PendingFrame() const;
+    /// True while the open link's frame in flight waits for its answer or
+    /// frames wait for the link; false without a link.
+    bool Busy() const;
+    /// The time-out the open link waits for an answer, in milliseconds; 0
+    /// without a link.
+    int LinkTimeout() const;
 
     /// While one lives, the link open at its making neither times out nor
     /// polls: a dialog that waits for the user in the middle of an exchange

@@ -136,56 +136,50 @@ bool LinkWorker::IsOwnMessage(const WindowMessage& message) const
 
 void LinkWorker::PauseTimeouts()
 {
+    const std::int64_t now = clock_.nowMs();
     std::lock_guard lock(mutex_);
     if (pauses_++ == 0)
-        pausedAt_ = clock_.nowMs();
+        pausedAt_ = now;
 }
 
-// Wakes the worker only when it has something to make up: a wait without
-// end taken while paused, or a deadline to move by the paused time.
+// Wakes the worker only when its wait has no end because it was paused; a
+// wait with an end recomputes its deadline when that end comes.
 void LinkWorker::ResumeTimeouts()
 {
+    const std::int64_t now = clock_.nowMs();
     {
         std::lock_guard lock(mutex_);
         if (pauses_ == 0 || --pauses_ > 0)
             return;
-        pausedTime_ += clock_.nowMs() - pausedAt_;
-        if (!waitingPaused_ && pausedTime_ == 0)
+        pausedTotal_ += now - pausedAt_;
+        if (!waitingPaused_)
             return;
     }
     if (events_)
         events_->set(kWakeEvent);
 }
 
-// The deadline of the next wait: none while paused.
+std::int64_t LinkWorker::ActiveMs() const
+{
+    const std::int64_t now = clock_.nowMs();
+    std::lock_guard lock(mutex_);
+    return (pauses_ > 0 ? pausedAt_ : now) - pausedTotal_;
+}
+
+// The clock's deadline of the next wait, for a time-out on the ActiveMs
+// time: none while paused.
 std::int64_t LinkWorker::NextDeadline(std::int64_t waitDeadline)
 {
     const std::int64_t due = std::min(waitDeadline, TimerDue());
     std::lock_guard lock(mutex_);
     waitingPaused_ = pauses_ > 0;
-    return waitingPaused_ ? kNever : due;
+    return waitingPaused_ || due == kNever ? kNever : due + pausedTotal_;
 }
 
 bool LinkWorker::TimeoutsPaused() const
 {
     std::lock_guard lock(mutex_);
     return pauses_ > 0;
-}
-
-// Moves the time-out and the periodic duty by the time spent paused since
-// the last call; true when there was any.
-bool LinkWorker::MakeUpPausedTime(std::int64_t& waitDeadline)
-{
-    std::int64_t paused = 0;
-    {
-        std::lock_guard lock(mutex_);
-        paused = std::exchange(pausedTime_, 0);
-    }
-    if (paused == 0)
-        return false;
-    waitDeadline += paused;
-    OnTimeoutsResumed(paused);
-    return true;
 }
 
 Frame LinkWorker::PendingFrame() const
@@ -229,18 +223,18 @@ int LinkWorker::SendBufferByte(std::size_t index) const
 
 void LinkWorker::WorkerThread()
 {
-    std::int64_t waitDeadline = clock_.nowMs() + timeoutMs_.load();
+    std::int64_t waitDeadline = ActiveMs() + timeoutMs_.load();
     for (;;) {
-        MakeUpPausedTime(waitDeadline);
         const WaitResult result = WaitForWork(NextDeadline(waitDeadline));
-        const std::int64_t now = clock_.nowMs();
+        const std::int64_t now = ActiveMs();
         if (StopRequested() || !HandleWait(result, now, waitDeadline))
             break;
     }
     open_ = false;
 }
 
-// One pass of the worker; false when it must end.
+// One pass of the worker, `now` and the deadlines on the ActiveMs time;
+// false when it must end.
 bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int64_t& waitDeadline)
 {
     using Kind = WaitResult::Kind;
@@ -253,9 +247,9 @@ bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int
         return false;
     }
     if (result.kind == Kind::TimedOut) {
-        // A time-out that came while paused, or before the pause was made up
-        // for, is not one.
-        if (TimeoutsPaused() || MakeUpPausedTime(waitDeadline))
+        // A time-out that came while paused is not one; after a pause the
+        // deadlines have not come yet on the ActiveMs time.
+        if (TimeoutsPaused())
             return true;
         // A frame the periodic duty hands over now (the keep-alive) is a new
         // frame: it is written, and timed, by the next pass, not failed by
@@ -280,7 +274,7 @@ bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int
         waitDeadline = now + timeout;
         return WritePending(true);
     case kWakeEvent:
-        return true; // the pause ended; the next pass makes up for it
+        return true; // the pause ended: the next wait has an end again
     default:
         return false; // stop
     }

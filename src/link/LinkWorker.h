@@ -55,7 +55,8 @@ public:
 
     /// Stops the time-out and the periodic duty (the keep-alive) until as
     /// many ResumeTimeouts: the time spent paused does not count towards
-    /// either. Frames handed over meanwhile are still written. Either thread.
+    /// either, whether they were set before the pause or during it. Frames
+    /// handed over meanwhile are still written. Either thread.
     void PauseTimeouts();
     void ResumeTimeouts();
 
@@ -95,12 +96,9 @@ protected:
     /// ends); otherwise the frame stays pending and the time-outs resend it.
     virtual bool WriteFailureIsFatal() const { return false; }
     /// A periodic duty of the worker besides resending (the keep-alive): when
-    /// it is due, and the duty itself.
+    /// it is due, on the ActiveMs time, and the duty itself.
     virtual std::int64_t TimerDue() const { return kNever; }
     virtual void TimerTick() {}
-    /// The time-outs run again after `pausedMs` paused: a periodic duty
-    /// moves its next time by as much.
-    virtual void OnTimeoutsResumed(std::int64_t pausedMs) { (void)pausedMs; }
     /// The worker's wait; a subclass may watch it.
     virtual WaitResult WaitForWork(std::int64_t deadlineMs);
 
@@ -122,6 +120,9 @@ protected:
     bool StopRequested() const { return stop_.stop_requested(); }
 
     Clock& LinkClock() const { return clock_; }
+    /// The time the time-outs run on: the clock's, less the time spent
+    /// paused, so that it stands still while paused.
+    std::int64_t ActiveMs() const;
 
 private:
     void WorkerThread();
@@ -133,7 +134,6 @@ private:
     bool TimeoutsPaused() const;
     bool TimerTickHandedAFrame();
     std::int64_t NextDeadline(std::int64_t waitDeadline);
-    bool MakeUpPausedTime(std::int64_t& waitDeadline);
 
     MessageTarget& owner_;
     Clock& clock_;
@@ -151,10 +151,10 @@ private:
     std::uint64_t handed_ = 0;  // frames handed over so far
     std::uint64_t written_ = 0; // the hand-over whose frame was written last
     ResendPolicy policy_;
-    int pauses_ = 0;              // PauseTimeouts not yet resumed
-    std::int64_t pausedAt_ = 0;   // when the first of them came
-    std::int64_t pausedTime_ = 0; // paused time the worker has not yet made up
-    bool waitingPaused_ = false;  // the worker's wait has no end because paused
+    int pauses_ = 0;               // PauseTimeouts not yet resumed
+    std::int64_t pausedAt_ = 0;    // when the first of them came
+    std::int64_t pausedTotal_ = 0; // the clock's time spent in pauses that ended
+    bool waitingPaused_ = false;   // the worker's wait has no end because paused
 };
 
 } // namespace qx

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string_view>
 
+#include "model/FileDialog.h"
 #include "model/MeterView.h"
 #include "model/RecordFields.h"
 
@@ -28,14 +29,6 @@ enum class ExchangeTimer
     PresetLoadCount, // counts progress while the processor stores or recalls
     Upload,          // writes the unit file after an upload
     MipsFlash,       // flashes the DSP load label
-};
-
-enum class FileDialog
-{
-    OpenPreset, // "*.prs"
-    SavePreset, // "*.prs", asks before replacing a file
-    OpenUnit,   // "*.unt"
-    SaveUnit,   // "*.unt", asks before replacing a file
 };
 
 class ExchangeHost : public MeterView

@@ -9,8 +9,12 @@
 // - any other byte (the letters "F" to "d" and "f" to "}", 0x80-0xFD)
 //   refuses the whole file.
 // A number with no text, or whose text begins with 0x7F, is skipped; the
-// value of a text is its leading C-locale decimal number (0 when there is
-// none), kept as a 32-bit float. Refused files leave nothing but the reason.
+// value of a text is its leading C-locale decimal number, kept as a 32-bit
+// float. A UTF-8 byte-order mark at the start is skipped.
+// Refused as well: a text from which no number reads (a lone sign, "E", "~",
+// blanks), a value beyond the float range, a CR that does not end a line
+// (a CR-only file), a UTF-16 byte-order mark, and a file with no number.
+// Refused files leave nothing but the reason.
 
 #include <cstddef>
 #include <cstdint>
@@ -33,8 +37,9 @@ enum class FirFileStatus
 {
     Ok,
     CannotOpen, // missing, unreadable, not a regular file, or larger than kMaxFirFileSize
-    BadText,    // a refused byte, a number text longer than kMaxFirNumberText,
-                // or a number beyond the float range
+    BadText,    // a refused byte, a number text longer than kMaxFirNumberText or
+                // without a number, a value beyond the float range, a lone CR,
+                // a UTF-16 file, or no number at all
     TooMany,    // more than kMaxFirCoefficients numbers
 };
 
@@ -42,7 +47,7 @@ struct FirFileRead
 {
     FirFileStatus status = FirFileStatus::Ok;
     std::string_view textId;   // the message to show; empty when Ok
-    std::vector<float> values; // only when Ok
+    std::vector<float> values; // when Ok, and the first 2048 when TooMany
     std::size_t count = 0;     // numbers found (also when TooMany)
     bool ok() const { return status == FirFileStatus::Ok; }
 };

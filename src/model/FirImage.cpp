@@ -13,14 +13,6 @@ int clampCount(int count)
     return std::clamp(count, 0, kFirSlots);
 }
 
-bool isImpulse(const FirChannelBuffer& coeffs, int count)
-{
-    if (count < 1 || coeffs[0] != 1.0F) {
-        return false;
-    }
-    return std::all_of(coeffs.begin() + 1, coeffs.begin() + count, [](float v) { return v == 0.0F; });
-}
-
 std::uint32_t getU32Le(std::span<const std::uint8_t> bytes, std::size_t offset)
 {
     return static_cast<std::uint32_t>(bytes[offset]) | static_cast<std::uint32_t>(bytes[offset + 1]) << 8 |
@@ -57,6 +49,15 @@ float getFloatLe(std::span<const std::uint8_t> bytes, std::size_t offset)
     return floatFromBits(getU32Le(bytes, offset));
 }
 
+bool isUnitImpulse(const FirChannelBuffer& coeffs, int count)
+{
+    count = clampCount(count);
+    if (count < 1 || coeffs[0] != 1.0F) {
+        return false;
+    }
+    return std::all_of(coeffs.begin() + 1, coeffs.begin() + count, [](float v) { return v == 0.0F; });
+}
+
 FirChannelBuffer unitImpulse()
 {
     FirChannelBuffer buffer{};
@@ -84,7 +85,7 @@ void encodeFirArea(const FirChannelBuffer& coeffs, int count, std::span<std::uin
 {
     const int n = clampCount(count);
     std::fill(area.begin(), area.end(), std::uint8_t{0xFF});
-    if (isImpulse(coeffs, n)) {
+    if (isUnitImpulse(coeffs, n)) {
         return;
     }
     for (int k = 0; k < n; ++k) {

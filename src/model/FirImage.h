@@ -36,6 +36,9 @@ using FirCounts = std::array<int, kChannelCount>;
 // 1.0 followed by zeros.
 FirChannelBuffer unitImpulse();
 FirBuffers unitImpulseBuffers();
+// True when the first `count` values (held within 1..2048) are a unit
+// impulse: 1.0, then zeros.
+bool isUnitImpulse(const FirChannelBuffer& buffer, int count);
 
 // Coefficient counts of the 12 channels as a record (or the record-layout
 // part of a stored preset image) holds them, each clamped to 0-2048.

@@ -3,6 +3,7 @@
 #include "codec/SharedConstants.h"
 #include "codec/ValueScales.h"
 #include "model/ControlNames.h"
+#include "model/FirTapRule.h"
 #include "model/LUnitControl.h"
 #include "model/NameText.h"
 #include "platform/text/Format.h"
@@ -14,18 +15,10 @@ namespace qx {
 
 namespace {
 
-constexpr int kModeIir = 0;
-constexpr int kFirDesignedFirst = 1;
-constexpr int kFirDesignedLast = 3;
-constexpr int kFirCoefficients = 4;
-constexpr int kTapsIndexMax = shown::kFirTapsItems - 1;
 constexpr int kFirWindowMax = shown::kFirWindowItems - 1;
 constexpr int kBandBypassedCode = 10;
 
-bool isDesigned(const OutputFirSettings& fir) { return fir.type >= kFirDesignedFirst && fir.type <= kFirDesignedLast; }
-
-// Taps of a designed FIR of a taps selection: 256 to 1024 in steps of 32.
-int designedTaps(int selection) { return std::min(selection, kTapsIndexMax) * 32 + 256; }
+bool isDesigned(const OutputFirSettings& fir) { return isDesignedFir(fir.type); }
 
 // The item a combo box of that many items shows for a stored index.
 int itemOf(int index, int items) { return index >= 0 && index < items ? index : -1; }
@@ -174,11 +167,10 @@ void UnitView::showInputFir(int c)
 {
     const std::string s = channelSuffix(c);
     // The buffer holds at most kFirSlots coefficients, whatever the record says.
-    const int count = std::clamp(unit_.GetInputFirTaps(c), 0, kFirSlots);
+    const int count = coefficientCount(unit_.GetInputFirTaps(c));
     const bool bypassed = unit_.GetInFirBypass(c);
     firCounts_[static_cast<std::size_t>(c)] = count;
-    if (!bypassed)
-        firTapsInUse_ += count;
+    firTapsInUse_ += qx::firTapsInUse(unit_, c);
     rows_.push_back({caption("lbNowFirTaps" + s, std::to_string(count)), down("rzbFirBypass" + s, bypassed)});
 }
 
@@ -243,20 +235,16 @@ void UnitView::showOutputFir(int c)
                      text("cvdFirHighCut" + s, frequencyText(highCut)),
                      item("rzcFirType" + s, itemOf(filter.fir.type, shown::kFirTypeItems))});
 
-    const bool filtering = filter.mode != kModeIir;
+    firTapsInUse_ += outputFirTapsInUse(filter);
     if (isDesigned(filter.fir)) {
-        if (filtering)
-            firTapsInUse_ += designedTaps(filter.fir.taps);
         rows_.push_back({{"bnFirOK" + s, Shows::Enabled, false},
                          item("rzcFirWin" + s, itemOf(filter.fir.window, shown::kFirWindowItems)),
                          item("rzcFirTaps" + s, itemOf(filter.fir.taps, shown::kFirTapsItems))});
         return;
     }
-    const int count = std::clamp<int>(filter.fir.taps, 0, kFirSlots);
-    const bool bypassed = filter.fir.type == 0;
+    const int count = coefficientCount(filter.fir.taps);
+    const bool bypassed = filter.fir.type == kFirDesignTypeBypass;
     firCounts_[static_cast<std::size_t>(c)] = count;
-    if (!bypassed && filtering)
-        firTapsInUse_ += count;
     rows_.push_back({caption("lbNowFirTaps" + s, std::to_string(count)), down("rzbFirBypass" + s, bypassed)});
 }
 
@@ -335,7 +323,7 @@ ChannelCurve UnitView::curveOf(int c) const
         return curve;
     }
     const OutputFilter filter = unit_.GetOutputFilter(c);
-    if (filter.mode == kModeIir)
+    if (filter.mode == kOutputModeIir)
         return curve;
     if (isDesigned(filter.fir)) {
         fir.kind = CurveFir::Kind::Designed;
@@ -343,8 +331,8 @@ ChannelCurve UnitView::curveOf(int c) const
         fir.window = std::min<int>(filter.fir.window, kFirWindowMax);
         fir.lowCutHz = IndexToFreq(filter.fir.lowCut);
         fir.highCutHz = IndexToFreq(filter.fir.highCut);
-        fir.taps = designedTaps(filter.fir.taps);
-    } else if (filter.fir.type == kFirCoefficients) {
+        fir.taps = designedFirTaps(filter.fir.taps);
+    } else if (filter.fir.type >= kFirDesignTypeCoefficients) {
         fir.kind = CurveFir::Kind::Coefficients;
         fir.coefficients = coefficients;
     }

@@ -216,20 +216,22 @@ void PlotSection::ComputeBiquadResponse() const
     const BiquadSettings& stage = biquad_;
     // A stage not designed is flat too, with no phase correction.
     if (!DesignBiquad(stage, c) || isIdentity(stage, c)) {
-        curve_.fill(0.0); // 0 dB, phase 0: what the grid's evaluation gives for flat coefficients
+        setFlat(); // 0 dB, phase 0: what the grid's evaluation gives for flat coefficients
         nonFinite_ = 0;
         return;
     }
     const qx::FrequencyGrid& grid = qx::frequencyGrid();
     const bool phase = pendingView_ == qx::PlotView::Phase;
     qx::CurvePointGuard guard;
-    for (std::size_t i = 0; i < curve_.size(); ++i) {
+    flat_ = false;
+    qx::Curve& curve = points();
+    for (std::size_t i = 0; i < curve.size(); ++i) {
         const double nr = c.b0 + c.b1 * grid.cos1[i] + c.b2 * grid.cos2[i];
         const double ni = 0.0 + c.b1 * grid.sin1[i] + c.b2 * grid.sin2[i];
         const double dr = c.a0 + c.a1 * grid.cos1[i] + c.a2 * grid.cos2[i];
         const double di = 0.0 + c.a1 * grid.sin1[i] + c.a2 * grid.sin2[i];
         if (!phase) {
-            curve_[i] = guard.decibels(std::sqrt(nr * nr + ni * ni) / std::sqrt(dr * dr + di * di));
+            curve[i] = guard.decibels(std::sqrt(nr * nr + ni * ni) / std::sqrt(dr * dr + di * di));
             continue;
         }
         const double dd = dr * dr + di * di;
@@ -237,7 +239,7 @@ void PlotSection::ComputeBiquadResponse() const
         const double hi = (ni * dr - nr * di) / dd;
         const double phi = guard.principalPhase(hr, hi, qx::kPhaseDisplayFactor);
         const double frequency = grid.angle[i] * qx::kNyquist / qx::kPi;
-        curve_[i] = guard.phase(qx::correctBiquadPhase(phi, stage, frequency));
+        curve[i] = guard.phase(qx::correctBiquadPhase(phi, stage, frequency));
     }
     nonFinite_ = guard.replaced();
 }

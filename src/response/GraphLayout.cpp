@@ -6,6 +6,8 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "response/LMyFFTDrawHpLp6dB.h"
 
@@ -16,6 +18,35 @@ const std::array<double, 10> kFrequencyLabels = {
     std::log10(50.0), std::log10(200.0), std::log10(500.0),  std::log10(2000.0),  std::log10(5000.0)};
 constexpr int kWideGraph = 800;
 constexpr int kRightMargin = 10;
+
+// The widest of prefix + the axis text of pi * 10^e for e = -100..100, in the
+// canvas's font. Every graph of a window asks this with the same few fonts
+// and formats, at every layout; measuring 201 texts is slow, so each answer
+// is kept.
+int widestAxisText(TCanvas& c, const std::string& prefix, TStringFloatFormat format, int precision, int digits)
+{
+    struct Known
+    {
+        TFont font;
+        std::string prefix;
+        TStringFloatFormat format;
+        int precision, digits, width;
+    };
+    static std::vector<Known> known;
+    for (const Known& k : known) {
+        if (k.font == c.Font() && k.prefix == prefix && k.format == format && k.precision == precision &&
+            k.digits == digits) {
+            return k.width;
+        }
+    }
+    int m = 0;
+    for (int e = -100; e <= 100; ++e) {
+        m = std::max(m, c.TextWidth(prefix + qx::FormatAxisValue(std::numbers::pi * std::pow(10.0, e), format,
+                                                                  precision, digits)));
+    }
+    known.push_back({c.Font(), prefix, format, precision, digits, m});
+    return m;
+}
 } // namespace
 
 // ---- layout
@@ -65,12 +96,7 @@ bool LMyFFTDrawHpLp6dB::layOutPages()
         c.Font() = axisLabelFont_;
         const int precision = std::max(xLabelPrecision_, yLabelPrecision_);
         const int digits = std::max(xLabelDigits_, yLabelDigits_);
-        int m = 0;
-        for (int e = -100; e <= 100; ++e) {
-            m = std::max(m, c.TextWidth(qx::FormatAxisValue(std::numbers::pi * std::pow(10.0, e),
-                                                            xLabelFormat_, precision, digits)));
-        }
-        left += m + 4;
+        left += widestAxisText(c, "", xLabelFormat_, precision, digits) + 4;
     }
     if (showYTitle_) {
         pages_[YTitleScratchPage].Canvas().Font() = axisTitleFont_;
@@ -91,13 +117,9 @@ bool LMyFFTDrawHpLp6dB::layOutPages()
     if (showCoordinates_) {
         TCanvas& c = pages_[CoordinatePage].Canvas();
         c.Font() = mouseCoordFont_;
-        int m = 0;
-        std::string last;
-        for (int e = -100; e <= 100; ++e) {
-            last = "x = " + qx::FormatAxisValue(std::numbers::pi * std::pow(10.0, e), yLabelFormat_,
-                                                yLabelPrecision_, yLabelDigits_);
-            m = std::max(m, c.TextWidth(last));
-        }
+        const int m = widestAxisText(c, "x = ", yLabelFormat_, yLabelPrecision_, yLabelDigits_);
+        const std::string last = "x = " + qx::FormatAxisValue(std::numbers::pi * std::pow(10.0, 100), yLabelFormat_,
+                                                              yLabelPrecision_, yLabelDigits_);
         const int h = 2 * c.TextHeight(last) + 10;
         pages_[CoordinatePage].SetPageRect(W - m - 5, top + 4, W - 5, top + h + 2);
     }

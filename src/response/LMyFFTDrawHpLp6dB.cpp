@@ -618,8 +618,22 @@ void LMyFFTDrawHpLp6dB::Change()
 
 void LMyFFTDrawHpLp6dB::redrawIf(void (LMyFFTDrawHpLp6dB::*step)())
 {
-    if (autoRedraw_) {
-        (this->*step)();
+    if (!autoRedraw_) {
+        return;
+    }
+    if (Loading()) {
+        redrawAfterLoading_ = true; // a layout sets many properties: one redraw at the end
+        return;
+    }
+    (this->*step)();
+}
+
+void LMyFFTDrawHpLp6dB::Loaded()
+{
+    TPaintBox::Loaded();
+    if (redrawAfterLoading_) {
+        redrawAfterLoading_ = false;
+        Redraw();
     }
 }
 

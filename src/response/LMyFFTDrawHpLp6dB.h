@@ -149,6 +149,8 @@ public:
     TPoint GetBlockPos(int number) const;
     void BlockPaint(TCanvas& canvas);
     bool SetParameterDisplay(bool on);
+    // True while every band handle shows its parameter text, not only the selected band's.
+    bool ParameterDisplay() const { return parameterDisplay_; }
     // The text class of a handle's text, from its section's filter code, and
     // of the selected band's, from its PEQ type.
     qx::BandTextClass HandleTextClass(double filterCode) const;
@@ -302,6 +304,7 @@ protected:
     // For the twin graph: another assignment of PEQ types to text classes.
     LMyFFTDrawHpLp6dB(TComponent* AOwner, const qx::BandTextRules& rules);
     void Paint() override;
+    void Loaded() override;
 
 private:
     struct Handle
@@ -400,6 +403,7 @@ private:
     bool blitPending_ = false;
     bool painting_ = false;
     bool redrawOwed_ = false; // something was left undrawn while out of sight
+    bool redrawAfterLoading_ = false;
     struct OwedSeries
     {
         const void* owner;

@@ -122,16 +122,20 @@ void LProgressBar::setCount(int zone, int n)
 
 void LProgressBar::rebuildSegments()
 {
-    for (TShape* s : segments_) {
-        delete s;
-    }
-    segments_.clear();
+    // The segments there already are kept (a layout sets the three counts in
+    // turn); those past the new count go, new ones are added after them.
     const int n = counts_[0] + counts_[1] + counts_[2];
-    for (int k = 1; k <= n; ++k) {
+    while (SegmentCount() > n) {
+        delete segments_.back();
+        segments_.pop_back();
+    }
+    while (SegmentCount() < n) {
         auto* s = new TShape(this);
-        s->SetName("shape" + std::to_string(k));
+        s->SetName("shape" + std::to_string(SegmentCount() + 1));
         s->SetParent(this);
         segments_.push_back(s);
+    }
+    for (int k = 1; k <= n; ++k) {
         setFill(k, colours_[ZoneOf(k)]);
     }
     layOutSegments();

@@ -59,6 +59,9 @@ bool Plot::DrawSum(int channel)
     const bool phase = view_ == qx::PlotView::Phase;
     section(kSumSection).setDerivedCurve([this, phase](qx::Curve& sum) {
         for (int n = 0; n < kSumSection; ++n) {
+            if (section(n).flat()) {
+                continue; // adds 0 to every point, which changes none of them
+            }
             const qx::CurveView points = curve(n);
             for (std::size_t i = 0; i < sum.size(); ++i) {
                 sum[i] += points[i];

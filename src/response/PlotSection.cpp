@@ -139,11 +139,11 @@ void PlotSection::update() const
         break;
     }
     case Source::Derived: {
-        qx::Curve points{};
+        qx::Curve derived{};
         if (derive_) {
-            derive_(points);
+            derive_(derived);
         }
-        takePoints(points);
+        takePoints(derived);
         break;
     }
     case Source::None:
@@ -154,10 +154,27 @@ void PlotSection::update() const
     computed_.view = pendingView_;
 }
 
+qx::Curve& PlotSection::points() const
+{
+    if (!curve_) {
+        curve_ = std::make_unique<qx::Curve>();
+    }
+    return *curve_;
+}
+
+void PlotSection::setFlat() const
+{
+    if (curve_) {
+        curve_->fill(0.0);
+    }
+    flat_ = true;
+}
+
 void PlotSection::takePoints(qx::CurveView points) const
 {
     qx::CurvePointGuard guard;
-    std::transform(points.begin(), points.end(), curve_.begin(),
+    flat_ = false;
+    std::transform(points.begin(), points.end(), this->points().begin(),
                    [&guard](double v) { return std::isfinite(v) ? v : guard.phase(v); });
     nonFinite_ = guard.replaced();
 }
@@ -179,9 +196,11 @@ void PlotSection::ComputeFirCoefficientResponse(std::span<const double> taps) co
     const bool finite = std::all_of(taps.begin(), taps.end(), [](double t) { return std::isfinite(t); });
     if (taps.empty() || !finite) {
         // No taps (a tap count below 1), or taps without a value: the one-tap impulse.
-        qx::computeFirResponse(kImpulse, pendingView_, curve_);
+        flat_ = false;
+        qx::computeFirResponse(kImpulse, pendingView_, points());
         nonFinite_ = finite ? 0 : qx::kGridSize; // none of the points is the list's response
         return;
     }
-    nonFinite_ = qx::computeFirResponse(taps, pendingView_, curve_);
+    flat_ = false;
+    nonFinite_ = qx::computeFirResponse(taps, pendingView_, points());
 }

@@ -6,10 +6,11 @@
 // them, so a section nobody reads (a band of a channel whose graph is not
 // shown) costs nothing. Settings equal to those the curve was computed from,
 // in the same view, compute nothing again, and a stage that leaves the signal
-// as it is gets its flat curve without evaluating the grid. Every curve
+// as it is gets its flat curve without evaluating the grid (or holding one). Every curve
 // point is finite. A read may compute: a section belongs to one thread.
 
 #include <functional>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -41,10 +42,18 @@ public:
     // Takes effect with the section's next setting.
     void setView(qx::PlotView view) { view_ = view; }
 
+    // The view stays on this section's points for the section's life.
     qx::CurveView curve() const
     {
         update();
-        return curve_;
+        return points();
+    }
+    // The curve is flat (every point 0), the stage leaving the signal as it
+    // is; asking holds no points.
+    bool flat() const
+    {
+        update();
+        return flat_;
     }
     qx::PlotView view() const { return view_; }
     const qx::BiquadSettings& biquad() const { return biquad_; }
@@ -104,9 +113,16 @@ private:
     Source pending_ = Source::None;
     qx::PlotView pendingView_ = qx::PlotView::Magnitude;
 
-    // The curve and what it was computed from.
+    // The points, made (all 0) when first needed.
+    qx::Curve& points() const;
+    // The curve is flat: its points, if any were made, are all 0.
+    void setFlat() const;
+
+    // The curve and what it was computed from. A flat curve that nobody
+    // read holds no points (most sections of most plots are flat).
     mutable bool stale_ = false;
     mutable Origin computed_;
     mutable int nonFinite_ = 0;
-    mutable qx::Curve curve_{};
+    mutable bool flat_ = true;
+    mutable std::unique_ptr<qx::Curve> curve_;
 };

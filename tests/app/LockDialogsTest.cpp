@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -66,7 +67,11 @@ protected:
     }
 
     std::uint8_t GetDeviceId() const override { return host.deviceId; }
-    void SendCommand(const LCmd& command, bool urgent) override { host.SendCommand(command, urgent); }
+    void SendCommand(const LCmd& command, bool urgent) override
+    {
+        sentWhileHeld.push_back(linkHeld);
+        host.SendCommand(command, urgent);
+    }
     void StartDisconnect() override
     {
         ++disconnects;
@@ -76,6 +81,7 @@ protected:
     }
     void SetLockModeVisible(bool visible) override { host.SetLockModeVisible(visible); }
     void ResumeStateLoad() override { dispatcher.StartStateLoad(false); }
+    void HoldLinkForUser(bool hold) override { linkHeld = hold; }
 
     // The main window's tmPts handler.
     void ptsTimer()
@@ -113,6 +119,8 @@ protected:
     qx::ManualClock clock;
     qx::ScriptedDialogService messages;
     int disconnects = 0;
+    bool linkHeld = false;
+    std::vector<bool> sentWhileHeld; // for each command sent, whether the link was held
     bool registered = (qx::registerLockDialogs(), true);
     std::unique_ptr<TfmLockSetup> setup{qx::newForm<TfmLockSetup>(nullptr)};
     std::unique_ptr<TfmLockMode> mode{qx::newForm<TfmLockMode>(nullptr)};
@@ -304,12 +312,15 @@ TEST_F(LockedSimulatorTest, TheLockStatusWaitsForThePasswordOnce)
     EXPECT_FALSE(host.timer(qx::ExchangeTimer::Pts));
 }
 
+// While the prompt waits for the user the link is held; each password, and
+// the state load after the right one, go out with the link running as usual.
 TEST_F(LockedSimulatorTest, AWrongPasswordIsRefusedTheRightOneLoadsTheState)
 {
     bool promptReopened = false;
     QTimer::singleShot(0, [&] {
         ASSERT_TRUE(unlock->Visible());
         EXPECT_EQ(unlock->edName->Text(), "****");
+        EXPECT_TRUE(linkHeld) << "the prompt waits for the user";
         // The timer may fire again while the prompt is open: no second prompt.
         ptsTimer();
         promptReopened = !unlock->Visible();
@@ -320,6 +331,7 @@ TEST_F(LockedSimulatorTest, AWrongPasswordIsRefusedTheRightOneLoadsTheState)
         EXPECT_EQ(messages.messageBoxes[0].flags, MB_OK | MB_ICONINFORMATION);
         EXPECT_EQ(unlock->edName->Text(), "****") << "the box is reset for another try";
         EXPECT_TRUE(unlock->Visible());
+        EXPECT_TRUE(linkHeld) << "the prompt waits for the user again";
         EXPECT_EQ(host.loadUnitToFormCount, 0);
 
         enterPassword("1234");
@@ -337,6 +349,9 @@ TEST_F(LockedSimulatorTest, AWrongPasswordIsRefusedTheRightOneLoadsTheState)
 
     EXPECT_FALSE(promptReopened);
     EXPECT_FALSE(unlock->Visible());
+    EXPECT_FALSE(linkHeld);
+    EXPECT_EQ(std::count(sentWhileHeld.begin(), sentWhileHeld.end(), true), 0)
+        << "no password or request of the load was sent with the link held";
     EXPECT_EQ(messages.messageBoxes.size(), 1U);
     EXPECT_EQ(disconnects, 0);
     EXPECT_EQ(host.loadUnitToFormCount, 1);

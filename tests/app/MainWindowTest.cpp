@@ -50,12 +50,11 @@ TEST_F(MainWindowTest, StartsOfflineOnTheGainPageAtTheDesignSize)
     EXPECT_EQ(window->DeviceId, 1);
     EXPECT_EQ(window->DeviceAddress, 0xC0A80165U) << "192.168.1.101";
     EXPECT_EQ(window->Language, "English");
-    EXPECT_EQ(window->SelectedBand, -1);
-    EXPECT_EQ(window->HoverBand, -1);
+    EXPECT_EQ(window->DragHandle, -1);
     EXPECT_EQ(window->ShownCompOutput, 4);
     EXPECT_EQ(window->ShownLimitOutput, 4);
     EXPECT_FALSE(window->Exchange().connected);
-    EXPECT_FLOAT_EQ(window->BypassImpulse, 1.0F);
+    EXPECT_EQ(window->BypassImpulse, qx::unitImpulse()) << "a unit impulse as long as a coefficient buffer";
     // The first showing of the factory record sets every tap count to its 512.
     for (int c = 0; c < 12; ++c) {
         EXPECT_EQ(window->FirTaps[c], 512) << suffix(c);

@@ -5,6 +5,8 @@
 
 #include "FrameLog.h"
 #include "ProgramWithSimulator.h"
+#include "WhenShown.h"
+#include "WindowSystemInput.h"
 #include "app/FMain.h"
 #include "app/FNetWorkScan.h"
 #include "codec/CmMcs.h"
@@ -14,6 +16,8 @@
 #include "controls/buttons/rz/RzCmboBx.h"
 #include "controls/skinned/AdvTrackBar.h"
 #include "controls/skinned/CurvyControls.h"
+#include "editors/channel/FCopy.h"
+#include "editors/channel/FLinkSel.h"
 #include "response/Plot.h"
 #include "response/TMyPEQType8.h"
 #include "link/LinkRouter.h"
@@ -24,6 +28,7 @@
 #include "platform/gui/Button.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/Label.h"
+#include "platform/gui/MenuItem.h"
 #include "platform/gui/Timer.h"
 #include "platform/serial/SerialPortList.h"
 
@@ -42,6 +47,7 @@
 #include <memory>
 #include <ostream>
 #include <source_location>
+#include <span>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -367,3 +373,114 @@ TEST_F(ProgramConnect, EqualiserAndCrossoverEditsOnALinkedPairSurviveAReconnect)
 // --- end of equaliser and crossover editing --------------------------------
 
 } // namespace
+
+// --- link groups and channel copy against the simulator --------------------
+
+namespace {
+
+// Input and output settings that tell the channels apart once copied.
+void seedDistinctChannels(std::span<std::uint8_t> image)
+{
+    qx::writeWord(image, rec::input(0) + rec::kInGain, 330);
+    qx::writeWord(image, rec::input(0) + rec::kInDelay, 960);
+    qx::writeWord(image, rec::input(0) + rec::kInPolarity, 1);
+    qx::writeWord(image, rec::output(0) + rec::kOutGain, 200);
+    qx::writeWord(image, rec::output(0) + rec::kOutDelay, 4800);
+    qx::writeWord(image, rec::output(1) + rec::kOutGain, 250);
+    qx::writeWord(image, rec::output(1) + rec::kOutDelay, 1234);
+    qx::writeWord(image, rec::output(1) + rec::kOutPolarity, 1);
+    qx::writeWord(image, rec::output(3) + rec::kOutRouteMask, 0x0F);
+}
+
+} // namespace
+
+// The link dialog and the copy dialog clicked through over TCP: each change
+// ends with the processor's acknowledgement reloading its whole state, so
+// the model then holds exactly what the simulated processor holds; a new
+// connection loads the same groups and copied settings back.
+TEST_F(ProgramConnect, LinkGroupsAndChannelCopiesSurviveAReconnect)
+{
+    seedDistinctChannels(core.MutableCurrentImage());
+    startSimulator();
+    ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load"));
+    ASSERT_NE(fmLinkSel, nullptr);
+    ASSERT_NE(fmCopy, nullptr);
+
+    // InB joins InA and Out3 joins Out1; Set sends the copies and masks,
+    // and the acknowledgement of the status poll reloads the state.
+    {
+        const qx::test::WhenShown link(*fmLinkSel, [] {
+            qx::test::clickThroughWindow(*fmLinkSel->GridButton(1, 0));
+            qx::test::clickThroughWindow(*fmLinkSel->GridButton(6, 4));
+            qx::test::clickThroughWindow(*fmLinkSel->bnSet);
+        });
+        find<TMenuItem>("Link")->Click();
+        ASSERT_TRUE(link.Ran());
+    }
+    EXPECT_FALSE(find<TTimer>("tmInLevelDet")->Enabled()) << "no meter poll until the reload";
+    ASSERT_TRUE(runUntil(stateLoaded, "the state loaded again after the link change"));
+    const auto groupsAndCopies = [] {
+        const LUnitControl& unit = *fmMain->UnitControl;
+        EXPECT_EQ(unit.GetLinkMask(0), 0x3);
+        EXPECT_EQ(unit.GetLinkMask(1), 0x0);
+        EXPECT_EQ(unit.GetLinkMask(4), 0x5);
+        EXPECT_EQ(unit.GetLinkMask(6), 0x0);
+        EXPECT_EQ(unit.GetGain(1), 330) << "InB took InA's settings";
+        EXPECT_EQ(unit.GetDelay(1), 960);
+        EXPECT_EQ(unit.GetPolarity(1), 1);
+        EXPECT_EQ(unit.GetGain(6), 200) << "Out3 took Out1's settings";
+        EXPECT_EQ(unit.GetDelay(6), 4800);
+        EXPECT_EQ(find("rzbMenuInB")->Caption(), "B=A");
+        EXPECT_EQ(find("rzbMenuOut3")->Caption(), "3=1");
+        EXPECT_EQ(find("rzbMenuOut2")->Caption(), "Out2");
+        EXPECT_TRUE(fmLinkSel->GridButton(1, 0)->Down());
+        EXPECT_TRUE(fmLinkSel->GridButton(6, 4)->Down());
+        EXPECT_EQ(find<TAdvTrackBar>("isDelayInB")->Position(), 960);
+        EXPECT_EQ(find<TCurvyEdit>("cvdDelayInB")->Text(), "20.000ms");
+    };
+    groupsAndCopies();
+    expectTheSimulatorsStateInTheModel();
+
+    // Out2 copied onto Out4 by the copy dialog: the processor copies, and its
+    // acknowledgement reloads the state; Out4 keeps its routing.
+    {
+        const qx::test::WhenShown copy(*fmCopy, [] {
+            fmCopy->cbOutSource->SetItemIndex(1);
+            fmCopy->cbOutDestination->SetItemIndex(3);
+            qx::test::clickThroughWindow(*fmCopy->bnOutChCopy);
+            qx::test::clickThroughWindow(*fmCopy->bnExit);
+        });
+        find<TMenuItem>("Copy")->Click();
+        ASSERT_TRUE(copy.Ran());
+    }
+    ASSERT_TRUE(runUntil([] { return fmMain->UnitControl->GetGain(7) == 250 && stateLoaded(); },
+                         "the state loaded again after the copy"));
+    const auto copied = [] {
+        const LUnitControl& unit = *fmMain->UnitControl;
+        EXPECT_EQ(unit.GetDelay(7), 1234);
+        EXPECT_EQ(unit.GetPolarity(7), 1);
+        EXPECT_EQ(unit.GetMatrixRoute(7), 0x0F) << "the target keeps its routing";
+        EXPECT_EQ(find<TAdvTrackBar>("isGainBackupOut4")->Position(), -30);
+    };
+    copied();
+    expectTheSimulatorsStateInTheModel();
+
+    // A new connection loads the same state back.
+    fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
+    ASSERT_TRUE(runUntil([] { return fmMain->Router->Kind() == qx::LinkKind::None; }, "the link closed"));
+    fmMain->UnitControl->LoadFactoryDefault();
+    fmMain->LoadUnitToForm();
+    EXPECT_EQ(find("rzbMenuInB")->Caption(), "InB") << "the factory state shown offline";
+    TTimer press(nullptr);
+    press.SetInterval(1);
+    press.OnTimer = [&](TObject*) {
+        press.SetEnabled(false);
+        fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
+    };
+    press.SetEnabled(true);
+    ASSERT_TRUE(runUntil(stateLoaded, "the state loaded over the new connection"));
+    groupsAndCopies();
+    copied();
+    expectTheSimulatorsStateInTheModel();
+    EXPECT_TRUE(responder.ProtocolErrors().empty());
+}

@@ -43,18 +43,6 @@ protected:
             for (const char* side : {"LowCut", "HighCut"})
                 find<TRzBmpButton>(std::string("rzb") + side + "BypassOut" + std::to_string(n))->SetDown(false);
     }
-    void pickSlope(const std::string& list, int item)
-    {
-        auto* combo = find<TRzComboBox>(list);
-        combo->SetItemIndex(item);
-        combo->OnChange(combo);
-    }
-    void toggle(const std::string& button)
-    {
-        auto* b = find<TRzBmpButton>(button);
-        b->SetDown(!b->Down());
-        b->OnClick(b);
-    }
     void setMode(int c, int mode)
     {
         qx::OutputFilter filter = unit().GetOutputFilter(c);
@@ -106,7 +94,7 @@ TEST_F(CrossoverEditorTest, EditorActionsSendTheSide)
          passFrame(kHighPass, 4, 170, 20), 4, true, 170, 20},
         {"high-cut fader", [this] { find<TAdvTrackBar>("isHighCutFreqOut3")->SetPosition(140); },
          passFrame(kLowPass, 6, 140, 20), 6, false, 140, 20},
-        {"slope list", [this] { pickSlope("rzcLowCutSlopOut1", 9); }, passFrame(kHighPass, 4, 170, 10), 4,
+        {"slope list", [this] { pick("rzcLowCutSlopOut1", 9); }, passFrame(kHighPass, 4, 170, 10), 4,
          true, 170, 10},
         {"bypass down", [this] { toggle("rzbLowCutBypassOut1"); }, passFrame(kHighPass, 4, 170, 0), 4, true,
          170, 0},
@@ -166,14 +154,18 @@ TEST_F(CrossoverEditorTest, ALinkedOutputStoresTheGroupAndSendsOnce)
         << "Out7 keeps the factory value";
 }
 
+// An input's section 31 carries its FIR: its cut-off is sent but not drawn.
 TEST_F(CrossoverEditorTest, AnInputIsSentAndStoredNowhere)
 {
     const qx::UnitRecord before = unit().record();
+    const auto firSection = total(0, true);
     find<TAdvTrackBar>("isLowCutFreqInA")->SetPosition(100);
+    pick("rzcHighCutSlopInA", 3);
     settle();
-    EXPECT_EQ(sent(), std::vector<Sent>{passFrame(kHighPass, 0, 100, 20)});
+    EXPECT_EQ(sent(), (std::vector<Sent>{passFrame(kHighPass, 0, 100, 20), passFrame(kLowPass, 0, 300, 4)}));
     EXPECT_EQ(unit().record(), before);
-    expectSameCurve(total(0, true), expectedTotal(true, 20, 100));
+    EXPECT_EQ(total(0, true), firSection);
+    EXPECT_TRUE(flat(total(0, false)));
 }
 
 TEST_F(CrossoverEditorTest, TheBusyFlagStopsTheFaderAndTheStores)
@@ -181,7 +173,7 @@ TEST_F(CrossoverEditorTest, TheBusyFlagStopsTheFaderAndTheStores)
     const qx::OutputFilter before = unit().GetOutputFilter(4);
     window->Busy = true;
     find<TAdvTrackBar>("isLowCutFreqOut1")->SetPosition(150);
-    pickSlope("rzcHighCutSlopOut1", 2);
+    pick("rzcHighCutSlopOut1", 2);
     toggle("rzbHighCutBypassOut1");
     find<TUpDown>("udHighCutBwOut1")->SetPosition(20);
     window->Busy = false;
@@ -194,7 +186,7 @@ TEST_F(CrossoverEditorTest, FirOnlyModeSendsButLeavesTheGraph)
     setMode(4, 1);
     const auto before = total(4, true);
     find<TAdvTrackBar>("isLowCutFreqOut1")->SetPosition(170);
-    pickSlope("rzcLowCutSlopOut1", 2);
+    pick("rzcLowCutSlopOut1", 2);
     settle();
     EXPECT_EQ(sent(), (std::vector<Sent>{passFrame(kHighPass, 4, 170, 20), passFrame(kHighPass, 4, 170, 3)}));
     EXPECT_EQ(total(4, true), before);
@@ -239,9 +231,9 @@ TEST_F(CrossoverEditorTest, BandAndCutOffMovesInOnePassKeepTheirOwnValues)
 // bypass code while the bypass is up.
 TEST_F(CrossoverEditorTest, AListWithoutAnItemKeepsTheLastSlope)
 {
-    pickSlope("rzcHighCutSlopOut4", 4);
+    pick("rzcHighCutSlopOut4", 4);
     sent().clear();
-    pickSlope("rzcHighCutSlopOut4", -1);
+    pick("rzcHighCutSlopOut4", -1);
     find<TAdvTrackBar>("isHighCutFreqOut4")->SetPosition(200);
     settle();
     EXPECT_EQ(sent(), (std::vector<Sent>{passFrame(kLowPass, 7, 300, 5), passFrame(kLowPass, 7, 200, 5)}));

@@ -6,12 +6,16 @@
 #include "PumpUntil.h"
 #include "app/FMain.h"
 #include "model/LUnitControl.h"
+#include "controls/buttons/rz/RzBmpBtn.h"
 #include "controls/skinned/CurvyControls.h"
+#include "platform/gui/ComboBox.h"
+#include "platform/gui/RadioButton.h"
 #include "platform/gui/Timer.h"
 #include "response/Plot.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -30,7 +34,10 @@ class RecordingWindow : public TfmMain
 public:
     using TfmMain::TfmMain;
     void SendCommand(const LCmd& command, bool urgent) override { log.record(command, urgent); }
+    // The information dialog's texts, in the window's language, instead of the dialog.
+    void ShowInformation(std::string_view id) override { messages.emplace_back(Translate(id)); }
     qxtest::SendLog log;
+    std::vector<std::string> messages;
 };
 
 inline Sent peqFrame(int c, int band, int gain, int freq, int q, int type, int bypass, bool urgent = false)
@@ -67,7 +74,9 @@ protected:
     {
         auto* eq = find<TTimer>("tmEqCurve");
         auto* hpLp = find<TTimer>("tmHpLpCurve");
-        qx::test::pumpUntil([&] { return !eq->Enabled() && !hpLp->Enabled(); }, "the curve timers ran");
+        auto* mouse = find<TTimer>("tmMouseEqCurve");
+        qx::test::pumpUntil([&] { return !eq->Enabled() && !hpLp->Enabled() && !mouse->Enabled(); },
+                            "the curve timers ran");
     }
     // Outputs of the mask (bit n = output n + 1) become one group headed by `first`.
     void linkOutputs(int first, unsigned mask)
@@ -89,6 +98,29 @@ protected:
             press(box, 13);
         else
             b->OnExit(b);
+    }
+    // A list's choice as the user makes it: the item, then its change event.
+    void pick(const std::string& list, int item)
+    {
+        auto* combo = find<TComboBox>(list);
+        combo->SetItemIndex(item);
+        combo->OnChange(combo);
+    }
+    // A latching button pressed: its state flips, then its click event.
+    void toggle(const std::string& button)
+    {
+        auto* b = find<TRzBmpButton>(button);
+        b->SetDown(!b->Down());
+        b->OnClick(b);
+    }
+    std::vector<double> curveOf(int c, int section)
+    {
+        const auto curve = window->Plots[static_cast<std::size_t>(c)]->curve(section);
+        return {curve.begin(), curve.end()};
+    }
+    static bool flat(const std::vector<double>& curve)
+    {
+        return std::all_of(curve.begin(), curve.end(), [](double v) { return std::abs(v) < 1e-9; });
     }
     double sectionDb(int c, int section, double hz)
     {

@@ -17,6 +17,7 @@
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/PropertyRegistry.h"
+#include "platform/gui/RadioButton.h"
 #include "platform/gui/UpDown.h"
 #include "response/LMyFFTDrawHpLp6dB.h"
 #include "response/LProgressBar.h"
@@ -155,7 +156,7 @@ TEST_F(ShowStateTest, TheFactoryRecordShowsItsDocumentedValues)
     EXPECT_FALSE(find("lbInSelDigital")->Visible());
     EXPECT_EQ(find("imDelayInA")->Left(), 40);
     // Every FIR is bypassed: no tap of the budget is used.
-    EXPECT_EQ(window->FirTapsInUse, 0);
+    EXPECT_EQ(window->FirTapsReserved, 0);
     // 0x0F and 0xFF for the channel graphs, and each channel's own mark on
     // its side's graphs: the outputs' bits lie beyond 0xFF.
     for (int c = 0; c < 12; ++c)
@@ -302,7 +303,7 @@ TEST_F(ShowStateTest, TheFirTapBudgetIsSummedAgainFromNothing)
         word(rec::input(3) + rec::kInFirTapCount, static_cast<unsigned>(c.inputTaps));
         window->LoadUnitToForm();
         window->LoadUnitToForm();
-        EXPECT_EQ(window->FirTapsInUse, c.expected) << c.what;
+        EXPECT_EQ(window->FirTapsReserved, c.expected) << c.what;
         EXPECT_LE(window->FirTaps[3], 2048) << c.what;
         EXPECT_LE(window->FirTaps[4], 2048) << c.what;
     }
@@ -449,12 +450,6 @@ public:
         tapsInUse = inUse;
     }
     void SetOverlayMasks(const qx::OverlayMasks& shown) override { masks = shown; }
-    Plot* ChannelPlot(int) override
-    {
-        ++plotsAsked;
-        return nullptr;
-    }
-    std::span<const float> FirCoefficients(int) const override { return {}; }
 
     bool busy = false;
     std::vector<bool> busyCalls;
@@ -462,7 +457,6 @@ public:
     qx::FirCounts counts{};
     int tapsInUse = -1;
     qx::OverlayMasks masks{};
-    int plotsAsked = 0;
 };
 
 // The binder needs of the window its controls and the host's few calls:
@@ -484,7 +478,6 @@ TEST_F(ShowStateTest, TheBinderServesAnyHost)
     for (int c = 0; c < 12; ++c)
         EXPECT_EQ(host.masks[static_cast<std::size_t>(c)], c < 4 ? 0x0F : 0xFF) << c;
     EXPECT_EQ(host.masks[12], 0xFFF);
-    EXPECT_EQ(host.plotsAsked, 12);
     expectShown({
         {"lbPstNum", "U05", T},
         {"lbGateName", "In A  SID_GATE", T},
@@ -494,7 +487,7 @@ TEST_F(ShowStateTest, TheBinderServesAnyHost)
         {"lbNowFirTapsInB", "100", T},
     });
     EXPECT_EQ(find("rzbPhaseInA")->Caption(), "SID_PHASE_OFF");
-    EXPECT_EQ(window->FirTapsInUse, 0) << "the window's own budget is left alone";
+    EXPECT_EQ(window->FirTapsReserved, 0) << "the window's own budget is left alone";
 }
 
 // Both control families name an enumeration TGradientDirection; each keeps
@@ -597,12 +590,14 @@ TEST_F(ShowStateTest, TheViewsRangesAreTheControls)
 }
 
 // The sample preset file shown in the window: texts and positions on every
-// page, the taps in use from the record and InB's coefficients drawn.
+// page, the taps in use from the record and InB's coefficients drawn (once
+// its graph shows the FIR: an input graph starts with the EQ only).
 TEST_F(ShowStateTest, TheBusyPresetFileShowsOnEveryPage)
 {
     ASSERT_TRUE(qx::openPresetFile(QX_FIXTURE_DIR "/busy.prs", record(), window->FirCoeffs).result.ok());
     window->FirTaps = qx::firCountsOf(record());
     const std::vector<double> flatInB = drawnSum("fftDrawInB");
+    find<TRadioButton>("rbShowEqFirInB")->SetChecked(true);
     window->LoadUnitToForm();
     expectShown({
         {"lbPstName", "Live Set 1    ", T},
@@ -626,7 +621,7 @@ TEST_F(ShowStateTest, TheBusyPresetFileShowsOnEveryPage)
         {"rzbCMatrixOut3", false, D},
         {"udMixGainBOut3", -80, P},
     });
-    EXPECT_EQ(window->FirTapsInUse, 100 + 480);
+    EXPECT_EQ(window->FirTapsReserved, 100 + 480);
     EXPECT_EQ(window->FirTaps[1], 100);
     EXPECT_NE(drawnSum("fftDrawInB"), flatInB) << "InB's 100 coefficients are drawn";
 }

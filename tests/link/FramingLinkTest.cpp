@@ -194,6 +194,47 @@ TEST_F(NetLinkTest, PausedTimeOutsResumeWhereTheyStood)
     }
 }
 
+// A frame handed over while the time-outs are held (a dialog sends it) gets
+// its whole time-out once they run again, and no more: the part of the pause
+// before it was handed over does not delay it. The keep-alive period alike.
+TEST_F(NetLinkTest, AFrameHandedOverWhilePausedWaitsItsTimeOutAfterThePause)
+{
+    const Frame password = command(0x2D, {0});
+    const struct
+    {
+        const char* what;
+        bool answered;
+        std::int64_t after; // from the pause's end to the next write
+        Frame next;
+    } cases[] = {
+        {"no answer: resent at its time-out", false, 800, password},
+        {"answered: the keep-alive", true, 2000, kStatusPoll},
+    };
+    for (const auto& c : cases) {
+        open();
+        link->SetTimeout(c.answered ? 60000 : 800);
+        const std::int64_t start = clock.nowMs();
+        link->PauseTimeouts();
+        clock.advance(10000);
+        link->SendFrame(password, true);
+        ASSERT_TRUE(writer.waitForWrites(1)) << c.what;
+        if (c.answered)
+            answerAndWait(reply(0x2D, {0, 1}));
+        link->settle();
+        clock.advance(5000);
+        link->ResumeTimeouts();
+        ASSERT_TRUE(waitUntil([&] { return link->lastDeadline() == start + 15000 + c.after; }, "the new deadline"))
+            << c.what;
+        EXPECT_EQ(writes(), 1u) << c.what;
+        tick(c.after);
+        ASSERT_TRUE(writer.waitForWrites(2)) << c.what;
+        EXPECT_EQ(writer.writes().back(), c.next) << c.what;
+        link->Close();
+        link.reset();
+        writer.clear();
+    }
+}
+
 TEST_F(NetLinkTest, HandsEachReplyToTheOwnerWithItsResponseTime)
 {
     open();

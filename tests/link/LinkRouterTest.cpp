@@ -119,6 +119,23 @@ TEST_F(LinkRouterTest, WithoutALinkNothingIsSentAndOnlyValidIdsAreTaken)
     }
 }
 
+// Busy while the frame in flight waits for its answer; the time-out is the
+// open link's.
+TEST_F(LinkRouterTest, BusyUntilTheAnswerAndTheOpenLinksTimeOut)
+{
+    EXPECT_FALSE(router.Busy());
+    EXPECT_EQ(router.LinkTimeout(), 0) << "no link";
+    connect();
+    EXPECT_FALSE(router.Busy());
+    EXPECT_EQ(router.LinkTimeout(), 60000);
+    router.SendCommand(CM_MCS_CMD(1, 0x12), true);
+    EXPECT_TRUE(router.Busy());
+    ASSERT_EQ(receive(kKeepAlive.size()), kKeepAlive);
+    peerSends(kReply);
+    EXPECT_TRUE(pumpUntil([this] { return !router.Busy(); }, "the link to be idle"));
+    EXPECT_EQ(owner.sent().size(), 1u) << "the answer was handed over";
+}
+
 TEST_F(LinkRouterTest, TcpFramesGoToTheSocketAndAreTraced)
 {
     connect();

@@ -57,14 +57,27 @@ TEST(FirCoefficientFile, TextsReadAsTheirNumbersOrAreRefused)
         {"NUL bytes are skipped inside a number", std::string("1\0.5", 4), S::Ok, {1.5F}},
         {"a number beginning with 0x7F is skipped", "\x7f" "5,6", S::Ok, {6}},
         {"exponents in either case", "1e2,1E-2", S::Ok, {100, 0.01F}},
-        {"blanks, a lone CR and a tilde read as 0", "  ,\r,~", S::Ok, {0, 0, 0}},
         {"reading stops where the number does", "1.5+2", S::Ok, {1.5F}},
-        {"an empty file has no values", "", S::Ok, {}},
+        {"blanks before a number", "  0.5,\t 1", S::Ok, {0.5F, 1}},
+        {"a UTF-8 byte-order mark is skipped", "\xef\xbb\xbf" "0.5\r\n1\r\n", S::Ok, {0.5F, 1}},
+        {"an empty file", "", S::BadText, {}},
+        {"only separators", ",\n\t\r\n", S::BadText, {}},
+        {"a text of blanks", "1,  ,2", S::BadText, {}},
+        {"a lone sign", "1,-\n2", S::BadText, {}},
+        {"a lone E", "E", S::BadText, {}},
+        {"a tilde", "1\n~", S::BadText, {}},
+        {"a lone point", "0.5,.", S::BadText, {}},
+        {"a CR-only file", "0.5\r0.25\r", S::BadText, {}},
+        {"a CR at the end without LF", "0.5\r", S::BadText, {}},
+        {"UTF-16 little-endian", std::string("\xff\xfe" "1\0,\0" "2\0", 8), S::BadText, {}},
+        {"UTF-16 big-endian", std::string("\xfe\xff\0" "1\0,\0" "2", 8), S::BadText, {}},
         {"a letter refuses the file", "1\nabc\n", S::BadText, {}},
         {"a byte above 0x7F refuses the file", "0.5\xc3\xa9", S::BadText, {}},
         {"the longest number text", longest, S::Ok, {0.5F}},
         {"a number text one byte longer", longest + "1", S::BadText, {}},
         {"beyond the float range", "1,-1e39", S::BadText, {}},
+        {"beyond the double range", "1e400", S::BadText, {}},
+        {"no lower limit but the float range", "-1000,-3e38", S::Ok, {-1000, -3e38F}},
     };
     for (const TextCase& c : cases) {
         const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(c.text.data()), c.text.size());
@@ -88,7 +101,15 @@ TEST(FirCoefficientFile, AtMost2048Values)
     EXPECT_EQ(over.status, FirFileStatus::TooMany);
     EXPECT_EQ(over.textId, "SID_INFO_ERROR_TAP_OVER_2048");
     EXPECT_EQ(over.count, qx::kMaxFirCoefficients + 1);
-    EXPECT_TRUE(over.values.empty());
+    EXPECT_EQ(over.values.size(), qx::kMaxFirCoefficients) << "the first 2048 stay for a check";
+    // Numbers past 2048 are counted, however many, not stored.
+    std::string many = text;
+    for (int k = 0; k < 5000; ++k)
+        many += "1,";
+    const qx::FirFileRead far = parse(many);
+    EXPECT_EQ(far.status, FirFileStatus::TooMany);
+    EXPECT_EQ(far.count, qx::kMaxFirCoefficients + 5000);
+    EXPECT_EQ(far.values.size(), qx::kMaxFirCoefficients);
 }
 
 TEST(FirCoefficientFile, MissingFoldersAndOversizedFilesAreRefused)

@@ -1,6 +1,9 @@
 #include "SimOptions.h"
 
+#include "TempDir.h"
 #include "codec/SharedConstants.h"
+#include "model/FactoryDefault.h"
+#include "model/PresetFile.h"
 
 #include <gtest/gtest.h>
 
@@ -145,6 +148,37 @@ TEST(SimOptions, DeviceOptionsReachTheCore)
     EXPECT_TRUE(core.IsPresetUsed(2));
     EXPECT_FALSE(core.IsPresetUsed(1));
     EXPECT_EQ(core.Coefficients().Set(0)[3], 0x42) << "51.0 stored little-endian";
+}
+
+TEST(SimOptions, APresetFileBecomesTheCurrentSettingsAndCoefficients)
+{
+    qx::test::TempDir folder;
+    UnitRecord record = kFactoryDefaultRecord;
+    record[rec::kInputsStart + rec::kInGain] = 0x55;
+    record[rec::kStatus] = 0x12; // outside what a file carries
+    FirBuffers buffers = unitImpulseBuffers();
+    buffers[1][0] = 0.25F;
+    const std::size_t inBCount = rec::kInputsStart + rec::kInputSize + rec::kInFirTapCount;
+    record[inBCount] = 1; // one coefficient, low byte first
+    record[inBCount + 1] = 0;
+    const auto file = folder / "state.prs";
+    qx::test::writeBytes(file, encodePresetFile(record, buffers));
+
+    SimOptions options = Parse({"--preset-file", file.string()});
+    DeviceCore core(options.device);
+    ApplyDeviceOptions(options, core);
+    EXPECT_EQ(core.CurrentImage()[rec::kInputsStart + rec::kInGain], 0x55);
+    EXPECT_EQ(core.CurrentImage()[rec::kStatus], kFactoryDefaultRecord[rec::kStatus]);
+    EXPECT_EQ(getFloatLe(core.Coefficients().Set(0), kFirAreaSize), 0.25F) << "InB's first coefficient";
+    EXPECT_EQ(core.Coefficients().Set(1)[kFirAreaSize], 0xFF) << "stored presets keep their memory";
+
+    const auto refused = folder / "short.prs";
+    qx::test::writeBytes(refused, std::vector<std::uint8_t>(100, 0));
+    for (const auto& path : {refused, folder / "missing.prs"}) {
+        SimOptions bad = Parse({"--preset-file", path.string()});
+        DeviceCore untouched(bad.device);
+        EXPECT_THROW(ApplyDeviceOptions(bad, untouched), std::runtime_error) << path;
+    }
 }
 } // namespace
 } // namespace qx::sim::test

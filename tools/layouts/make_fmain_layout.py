@@ -21,6 +21,9 @@ STAND_IN = {
 }
 
 GRAPH_COLOR = "clBlack"
+# The chosen radio of a graph's view and content choice reads yellow, the others silver.
+CHOSEN_FONT = "=$0000FFFF"
+OTHER_FONT = "=clSilver"
 PAGE_COLOR = "$00303030"
 BOX_COLOR = "$00404040"
 
@@ -310,7 +313,7 @@ def channel_graph(g, s):
     i = tag_of(s)
     g.add(label("lbFftChannel" + s, 22, 6, s, Font__Height=-13, Font__Style="=[fsBold]"))
     g.add(label("lbFftParam" + s, 100, 8, "Param"))
-    sel = g.add(box("rzgFftShowCh" + s, 460 if i < 4 else 420, 2, 300, 24, cls="TRzGroupBox",
+    sel = g.add(box("rzgFftShowCh" + s, 560 if i < 4 else 362, 2, 210 if i < 4 else 410, 24, cls="TRzGroupBox",
                     Color="=" + PAGE_COLOR))
     sel.add(label("lbFftShowCh" + s, 6, 5, "Overlay"))
     # Captions in an 11-pixel font, so the translated texts fit the buttons.
@@ -322,12 +325,19 @@ def channel_graph(g, s):
     # The first input's graph carries the degree title of the phase view.
     g.add(graph("fftDraw" + s, 20, 27, 1070, 255, i, **({"YTitle": "\u00b0"} if s == "InA" else {})))
     # The view choice sits in the plot's upper right corner, clear of the axis labels.
+    # Inputs show the EQ only until the input-FIR access dialog shows their choice.
     curve = g.add(box("rzgFftShowCurve" + s, 920, 36, 160, 74, cls="TRzGroupBox",
                       Color="=" + BOX_COLOR, Visible=i >= 4))
-    for k, (name, caption) in enumerate([("rbShowEq", "EQ"), ("rbShowFir", "FIR"), ("rbShowEqFir", "EQ+FIR")]):
+    for k, (name, caption, context) in enumerate([("rbShowEq", "EQ", 2), ("rbShowFir", "FIR", 1),
+                                                   ("rbShowEqFir", "EQ+FIR", 0)]):
+        chosen = (k == 2) if i >= 4 else (k == 0)
         curve.add(Obj(name + s, "TRadioButton", Left=8, Top=6 + 22 * k, Width=140, Caption=caption,
-                      Checked=k == 0, Font__Color="=clWhite", Tag=i,
-                      **({"Enabled": False} if name + s == "rbShowEqFirOut1" else {})))
+                      Checked=chosen, Font__Color=CHOSEN_FONT if chosen else OTHER_FONT, Tag=i,
+                      HelpContext=context))
+    view = g.add(box("rzgFftShowView" + s, 836, 36, 80, 52, cls="TRzGroupBox", Color="=" + BOX_COLOR))
+    for k, (name, caption) in enumerate([("rbShowGain", "Mag"), ("rbShowPhase", "Phase")]):
+        view.add(Obj(name + s, "TRadioButton", Left=8, Top=6 + 22 * k, Width=66, Caption=caption, Checked=k == 0,
+                     Font__Color=CHOSEN_FONT if k == 0 else OTHER_FONT, Tag=i))
 
 
 def gain_group(p, s, backup, left, top):
@@ -378,47 +388,75 @@ def channel_params(p, s):
         scroll.add(Obj("peqPeq" + s, "TMyPEQType8", Left=0, Top=0, Width=470, Height=364, Caption="",
                        Color="=" + PAGE_COLOR, Tag=i, ChannelNumber=14, **PEQ_GRID))
     x = 700 if out else 740
-    filt = p.add(box("rzgFilter" + s, x, 6, 180 if out else 328, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
-    rows = [("LowCut", "HPF"), ("HighCut", "LPF")]
-    # Each cut-off row: fader, value box and slope list stacked, with the
-    # caption, bypass button and slope caption beside them.
-    for k, (name, text) in enumerate(rows):
+    filt = p.add(box("rzgFilter" + s, x, 6, 368 if out else 328, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
+    if out:
+        output_filter(filt, s)
+        return
+    # Each cut-off row: the caption, bypass button and slope caption; input
+    # A's faders, boxes and lists lie below the visible area (crossover_editors).
+    for k, (name, text) in enumerate([("LowCut", "HPF"), ("HighCut", "LPF")]):
         y = 2 + 68 * k
         filt.add(label("lb%sFreq%s" % (name, s), 8, y + 2, text))
         filt.add(toggle("rzb%sBypass%s" % (name, s), 8, y + 21, 66, 20, "Bypass", 5 + k, Tag=i))
         filt.add(label("lb%sSlop%s" % (name, s), 8, y + 48, "Slope"))
-        if out:
-            filt.add(fader("is%sFreq%s" % (name, s), 80, y, 90, 18, 0, 300, 300 * k))
-            filt.add(edit("cvd%sFreq%s" % (name, s), 80, y + 19, 90, "20Hz" if k == 0 else "20.0KHz"))
-            filt.add(combo("rzc%sSlop%s" % (name, s), 80, y + 45, 90, SLOPES, 19))
     y = 146
-    fir = filt if out else filt
-    fir.add(label("lbFirBypass" + s, 8, y, "FIR"))
-    fir.add(toggle("rzbFirBypass" + s, 80, y - 2, 66, 20, "Bypass", 2, Tag=i, Down=out))
-    fir.add(label("lbShowFirTaps" + s, 8, y + 24, "Taps"))
-    fir.add(label("lbNowFirTaps" + s, 80, y + 24, "2048" if not out else "512"))
-    fir.add(label("lbShowFirName" + s, 8, y + 46, "Name"))
-    fir.add(label("lbNowFirName" + s, 80, y + 46, "FirFilter", width=90))
+    filt.add(label("lbFirBypass" + s, 8, y, "FIR"))
+    filt.add(toggle("rzbFirBypass" + s, 80, y - 2, 66, 20, "Bypass", 2, Tag=i, Down=True))
+    filt.add(label("lbShowFirTaps" + s, 8, y + 24, "Taps"))
+    filt.add(label("lbNowFirTaps" + s, 80, y + 24, "2048"))
+    filt.add(label("lbShowFirName" + s, 8, y + 46, "Name"))
+    filt.add(label("lbNowFirName" + s, 80, y + 46, "FirFile", width=90))
+    filt.add(Obj("sbOpenFirFile" + s, "TSpeedButton", Left=8, Top=y + 70, Width=80, Height=24, Caption="Open...",
+                 Tag=i, ParentFont=False, Font__Color="=clBlack"))
+
+
+def output_filter(filt, s):
+    """An output's mode, its crossover boxes and, in the same place, its FIR
+    design boxes, and below them the coefficient-file box."""
+    i = tag_of(s)
+    filt.add(label("lbMode" + s, 8, 6, "Mode"))
+    filt.add(combo("rzcMode" + s, 60, 2, 120, ["       IIR", "       FIR", "  IIR + FIR"], 2))
+    grp = dict(cls="TRzGroupBox", Color="=" + BOX_COLOR)
+    # The FIR design boxes first, so the crossover boxes lie on top of them.
+    ftype = filt.add(box("rzgFirType" + s, 4, 30, 178, 62, **grp))
+    ftype.add(label("lbFirType" + s, 6, 6, "Type"))
+    ftype.add(combo("rzcFirType" + s, 54, 2, 118, ["BYPASS", "LOW PASS", "HIGH PASS", "BAND PASS"]))
+    ftype.add(button("bnFirOK" + s, 54, 30, 118, 26, "OK", Tag=i, Enabled=False))
+    fwin = filt.add(box("rzgFirWin" + s, 4, 94, 178, 32, **grp))
+    fwin.add(label("lbFirWin" + s, 6, 8, "Window"))
+    fwin.add(combo("rzcFirWin" + s, 54, 4, 118, FIR_WINDOWS, 8))
+    ftaps = filt.add(box("rzgFirTaps" + s, 4, 128, 178, 32, **grp))
+    ftaps.add(label("lbFirTaps" + s, 6, 8, "Taps"))
+    ftaps.add(combo("rzcFirTaps" + s, 54, 4, 118, [str(256 + 32 * k) for k in range(25)], 8))
+    for k, (name, text, lo, hi, pos, shown) in enumerate([("LowCut", "HPF", 88, 299, 110, "250.0Hz"),
+                                                         ("HighCut", "LPF", 89, 300, 300, "20.16KHz")]):
+        fcut = filt.add(box("rzgFir%s%s" % (name, s), 186, 30 + 66 * k, 178, 64, **grp))
+        fcut.add(label("lbFir%s%s" % (name, s), 6, 6, text))
+        f = fcut.add(fader("isFir%s%s" % (name, s), 54, 4, 118, 18, lo, hi, pos))
+        f.props.update(Tag=i, Enabled=False)
+        fcut.add(edit("cvdFir%s%s" % (name, s), 54, 30, 118, shown))
+    # The crossover boxes: caption, bypass button, cut-off fader, value box and slope list.
+    for k, (name, text) in enumerate([("LowCut", "HPF"), ("HighCut", "LPF")]):
+        cut = filt.add(box("rzg%s%s" % (name, s), 4 + 182 * k, 30, 178, 130, **grp))
+        cut.add(label("lb%sFreq%s" % (name, s), 8, 6, text))
+        cut.add(toggle("rzb%sBypass%s" % (name, s), 100, 3, 70, 20, "Bypass", 5 + k, Tag=i))
+        cut.add(fader("is%sFreq%s" % (name, s), 8, 30, 162, 18, 0, 300, 300 * k))
+        cut.add(edit("cvd%sFreq%s" % (name, s), 8, 52, 162, "19.7Hz" if k == 0 else "20.16KHz"))
+        cut.add(label("lb%sSlop%s" % (name, s), 8, 96, "Slope"))
+        cut.add(combo("rzc%sSlop%s" % (name, s), 60, 92, 110, SLOPES, 19))
+    # The coefficient-file box: the FIR bypass, the taps and the file's name.
+    fir = filt.add(box("rzgFir" + s, 4, 164, 360, 82, **grp))
+    fir.add(label("lbFirBypass" + s, 8, 8, "FIR"))
+    fir.add(toggle("rzbFirBypass" + s, 60, 4, 70, 20, "Bypass", 2, Tag=i, Down=True))
+    taps = fir.add(box("rzgShowFirTaps" + s, 150, 2, 200, 26, **grp))
+    taps.add(label("lbShowFirTaps" + s, 6, 5, "Taps"))
+    taps.add(label("lbNowFirTaps" + s, 60, 5, "512"))
+    name = fir.add(box("rzgShowFirName" + s, 4, 32, 350, 44, **grp))
+    name.add(label("lbShowFirName" + s, 6, 12, "Name"))
+    name.add(label("lbNowFirName" + s, 56, 12, "FirFile", width=180))
     opener = "sbOpenFileOut1" if s == "Out1" else "sbOpenFirFile" + s
-    fir.add(Obj(opener, "TSpeedButton", Left=8, Top=y + 70, Width=80, Height=24, Caption="Open...", Tag=i,
-                ParentFont=False, Font__Color="=clBlack"))
-    if out:
-        design = p.add(box("rzgFir" + s, 884, 6, 184, 250, cls="TRzGroupBox", Color="=" + BOX_COLOR))
-        design.add(label("lbMode" + s, 6, 6, "Mode"))
-        design.add(combo("rzcMode" + s, 70, 2, 108, ["       IIR", "       FIR", "  IIR + FIR"], 2))
-        design.add(label("lbFirType" + s, 6, 32, "Type"))
-        design.add(combo("rzcFirType" + s, 70, 28, 108, ["BYPASS", "LOW PASS", "HIGH PASS", "BAND PASS"]))
-        design.add(label("lbFirWin" + s, 6, 58, "Window"))
-        design.add(combo("rzcFirWin" + s, 70, 54, 108, FIR_WINDOWS, 8))
-        design.add(label("lbFirTaps" + s, 6, 84, "Taps"))
-        design.add(combo("rzcFirTaps" + s, 70, 80, 108, [str(256 + 32 * k) for k in range(25)], 8))
-        design.add(label("lbFirLowCut" + s, 6, 110, "HPF"))
-        design.add(fader("isFirLowCut" + s, 70, 108, 108, 18, 88, 299, 110))
-        design.add(edit("cvdFirLowCut" + s, 70, 130, 108, "20Hz"))
-        design.add(label("lbFirHighCut" + s, 6, 160, "LPF"))
-        design.add(fader("isFirHighCut" + s, 70, 158, 108, 18, 89, 300, 300))
-        design.add(edit("cvdFirHighCut" + s, 70, 180, 108, "20.0KHz"))
-        design.add(button("bnFirOK" + s, 70, 212, 108, 28, "Apply", Tag=i))
+    name.add(Obj(opener, "TSpeedButton", Left=250, Top=8, Width=90, Height=26, Caption="Open...", Tag=i,
+                 ParentFont=False, Font__Color="=clBlack"))
 
 
 def gain_page(g, p):
@@ -426,7 +464,7 @@ def gain_page(g, p):
     sel_in = g.add(box("rzgFftShowChIn", 180, 2, 300, 24, cls="TRzGroupBox", Color="=" + PAGE_COLOR))
     sel_in.add(label("lbFftShowChInAll", 6, 5, "Overlay"))
     g.add(label("lbFftGainOut", 600, 6, "Out", Font__Style="=[fsBold]"))
-    sel_out = g.add(box("rzgFftShowChOut", 662, 2, 300, 24, cls="TRzGroupBox", Color="=" + PAGE_COLOR))
+    sel_out = g.add(box("rzgFftShowChOut", 662, 2, 442, 24, cls="TRzGroupBox", Color="=" + PAGE_COLOR))
     sel_out.add(label("lbFftShowChOutAll", 6, 5, "Overlay"))
     g.add(graph("fftDrawGainIn", 10, 27, 530, 255, 0))
     g.add(graph("fftDrawGainOut", 550, 27, 530, 255, 0))
@@ -682,6 +720,65 @@ def eq_editors(root):
 # --- end of the equaliser editors ------------------------------------------
 
 
+# --- the graph views, overlays, mouse editing and FIR editors --------------
+# The mouse and overlay handlers of every response graph, the overlay buttons
+# of the channel graphs and of the gain page's overviews, the view and content
+# radios, the output FIR controls, the coefficient-file buttons and FIR
+# bypass buttons, and the deferral timer of the band drags.
+
+# The overlay buttons' handler of each graph: one per graph.
+def overlay_handler(g):
+    return {"InA": "vrbShowBInAClick", "Out1": "vrbShow2Out1Click"}.get(
+        g, "vrbShowA%sClick" % g if g.startswith("In") else "vrbShow1%sClick" % g)
+
+
+def overlay_buttons(sel, owner, marks, handler):
+    for k, (c, mark) in enumerate(marks):
+        sel.add(button("vrbShow" + mark + owner, 54 + 48 * k, 2, 46, 20, c, cls="TVrPowerButton",
+                       Tag=tag_of(c), ParentFont=False, Font__Height=-11, Font__Color="=clBlack",
+                       OnClick="=" + handler))
+
+
+def graph_editors(root):
+    mouse = dict(OnMouseDown="=fftDrawInAMouseDown", OnMouseMove="=fftDrawInAMouseMove",
+                 OnMouseUp="=fftDrawInAMouseUp")
+    for s in CHANNELS:
+        i = tag_of(s)
+        out = s.startswith("Out")
+        side = OUTPUTS if out else INPUTS
+        find(root, "fftDraw" + s).props.update(mouse)
+        find(root, "vrbEqShowAll" + s).props.update(OnClick="=vrbEqShowAllInAClick")
+        marks = [(c, c[3:] if out else c[2:]) for c in side if c != s]
+        overlay_buttons(find(root, "rzgFftShowCh" + s), s, marks, overlay_handler(s))
+        find(root, "rbShowGain" + s).props.update(OnClick="=rbShowGainInAClick")
+        find(root, "rbShowPhase" + s).props.update(OnClick="=rbShowPhaseInAClick")
+        for name in ("rbShowEq", "rbShowFir", "rbShowEqFir"):
+            find(root, name + s).props.update(OnClick="=rbShowEqFirInAClick")
+        find(root, "rzbFirBypass" + s).props.update(OnClick="=rzbFirBypass%sClick" % ("Out1" if out else "InA"))
+        if not out:
+            find(root, "sbOpenFirFile" + s).props.update(OnClick="=sbOpenFirFileInAClick")
+            continue
+        find(root, "sbOpenFileOut1" if s == "Out1" else "sbOpenFirFile" + s).props.update(
+            OnClick="=sbOpenFileOut1Click")
+        for name, handler in (("rzcMode", "rzcModeOut1Change"), ("rzcFirType", "rzcFirTypeOut1Change"),
+                              ("rzcFirWin", "rzcFirWinOut1Change"), ("rzcFirTaps", "rzcFirTapsOut1Change")):
+            find(root, name + s).props.update(Tag=i, OnChange="=" + handler)
+        for cut in ("LowCut", "HighCut"):
+            find(root, "isFir%s%s" % (cut, s)).props.update(OnChange="=isFir%sOut1Change" % cut)
+            find(root, "cvdFir%s%s" % (cut, s)).props.update(OnExit="=cvdFir%sOut1Exit" % cut,
+                                                          OnKeyDown="=cvdFir%sOut1KeyDown" % cut)
+        find(root, "bnFirOK" + s).props.update(OnClick="=bnFirOKOut1Click")
+    for graph, box_, chans in (("fftDrawGainIn", "rzgFftShowChIn", INPUTS),
+                               ("fftDrawGainOut", "rzgFftShowChOut", OUTPUTS)):
+        find(root, graph).props.update(mouse)
+        out = chans is OUTPUTS
+        overlay_buttons(find(root, box_), "Gain", [(c, c[3:] if out else c[2:]) for c in chans],
+                        "vrbShow1GainClick" if out else "vrbShowAGainClick")
+    root.add(Obj("tmMouseEqCurve", "TTimer", Enabled=False, Interval=1, OnTimer="=tmMouseEqCurveTimer"))
+
+# --- end of the graph views, overlays, mouse editing and FIR editors -------
+
+
 # --- the crossover editors -------------------------------------------------
 # Handlers of every channel's cut-off faders, value boxes, slope lists and
 # bypass buttons; the outputs' hidden Q displays and up-downs; input A's
@@ -725,6 +822,54 @@ def crossover_editors(root):
 # --- end of the crossover editors ------------------------------------------
 
 
+# --- the gain, delay, link and channel-name editors ------------------------
+# Handlers of every channel's gain and delay faders, value boxes, polarity
+# and mute buttons (and their twins on the gain page), of the delay lines and
+# unit buttons, of the block diagram's name labels, of the EQ reset buttons
+# and of the menu items that open the channel dialogs; the delay change
+# guard's timer. Each delay marker is 30 x 30 with its picture centred, and
+# lies beneath its line, which reaches over the marker, so the line takes the
+# mouse over the marker too; the line's dashes, 6 pixels each (a third of the
+# 18-pixel font), run level with the marker's middle up to the marker.
+
+def channel_editors(root):
+    for s in CHANNELS:
+        i = tag_of(s)
+        for mirror in ("", "Backup"):
+            find(root, "isGain%s%s" % (mirror, s)).props.update(Tag=i, OnChange="=isGain%sInAChange" % mirror)
+            find(root, "cvdGain%s%s" % (mirror, s)).props.update(OnKeyDown="=cvdGain%sInAKeyDown" % mirror,
+                                                                OnExit="=cvdGain%sInAExit" % mirror)
+            find(root, "rzbPhase%s%s" % (mirror, s)).props.update(OnClick="=rzbPhase%sInAClick" % mirror)
+            find(root, "rzbMute%s%s" % (mirror, s)).props.update(OnClick="=rzbMute%sInAClick" % mirror)
+        find(root, "isDelay" + s).props.update(Tag=i, OnChange="=isDelayInAChange", OnEnter="=isDelayInAEnter",
+                                               OnMouseDown="=isDelayInAMouseDown")
+        find(root, "cvdDelay" + s).props.update(OnKeyDown="=cvdDelayInBKeyDown", OnExit="=cvdDelayInAExit")
+        find(root, "lbDelayLine" + s).props.update(Tag=i, OnMouseDown="=lbDelayLineInAMouseDown",
+                                                   OnMouseMove="=lbDelayLineInAMouseMove",
+                                                   OnMouseUp="=lbDelayLineInAMouseUp")
+        find(root, "lbMatrixChName" + s).props.update(OnClick="=lbMatrixChNameInAClick")
+        find(root, "vrbEqReset" + s).props.update(OnClick="=vrbEqResetInAClick")
+    for panel in ("plFftDelayIn", "plFftDelayOut"):
+        kids = find(root, panel).children
+        for s in CHANNELS:
+            names = [c.name for c in kids]
+            if "lbDelayLine" + s in names and "imDelay" + s in names:
+                line = kids.pop(names.index("lbDelayLine" + s))
+                marker = kids[[c.name for c in kids].index("imDelay" + s)]
+                marker.props.update(Width=30, Height=30, Center=True)
+                kids.insert(kids.index(marker) + 1, line)
+                line.props.update(Height=2 * (marker.props["Top"] + 15 - line.props["Top"]), Layout="=tlCenter",
+                                  Font__Height=-18)
+    for k in range(3):
+        find(root, "rzbUnit%d" % k).props.update(OnClick="=rzbUnit0Click")
+    for item in ("Link", "Copy", "ChNameList"):
+        find(root, item).props.update(OnClick="=%sClick" % item)
+    root.add(Obj("tmSlider", "TTimer", Enabled=False, Interval=100, OnTimer="=tmSliderTimer"))
+    root.add(Obj("tmDlyDown", "TTimer", Enabled=False, Interval=100, OnTimer="=tmDlyDownTimer"))
+
+# --- end of the gain, delay, link and channel-name editors -----------------
+
+
 def form():
     f = Obj("fmMain", "TfmMain", Left=0, Top=0, Width=1125, Height=727, Caption="K-ARX QX-73B DSP Processor Editor",
             Color="=$00202020", BorderStyle="=bsSizeable", Position="=poScreenCenter",
@@ -748,7 +893,9 @@ def form():
     pages(main)
     f.add(preset_bar())
     eq_editors(f)
+    graph_editors(f)
     crossover_editors(f)
+    channel_editors(f)
     return f
 
 

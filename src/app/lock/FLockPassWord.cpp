@@ -24,10 +24,23 @@ TfmLockPassWord::TfmLockPassWord(TComponent* Owner) : TForm(Owner)
     LoadLayout("FLockPassWord");
 }
 
+// The prompt waits as long as the user needs: while it waits for a
+// password the link is held, so the lock-status request is not resent and
+// the link does not fail meanwhile. The password's own exchange is not held.
 void TfmLockPassWord::ShowForLockedLoad()
 {
-    if (!Visible()) {
-        ShowModal();
+    if (Visible()) {
+        return;
+    }
+    holdLink(true);
+    ShowModal();
+    holdLink(false);
+}
+
+void TfmLockPassWord::holdLink(bool hold)
+{
+    if (qx::LockDialogHost* host = qx::lockDialogHost()) {
+        host->HoldLinkForUser(hold);
     }
 }
 
@@ -56,6 +69,7 @@ void TfmLockPassWord::edNameKeyDown(TObject*, Word& Key, TShiftState)
 
 void TfmLockPassWord::RzBmpButton1Click(TObject*)
 {
+    holdLink(false);
     if (qx::LockDialogHost* host = qx::lockDialogHost()) {
         host->SendCommand(CM_MCS_PASS_SUBMIT(host->GetDeviceId(), 0, qx::Utf8ToAnsi(edName->Text())), true);
     }
@@ -70,6 +84,7 @@ void TfmLockPassWord::tmCheckTimer(TObject*)
     tmCheck->SetEnabled(false);
     switch (ReplyState) {
     case kRefused:
+        holdLink(true); // the user reads, then tries again
         qx::messageBox("Password Error!!", "Information", MB_OK | MB_ICONINFORMATION);
         resetEntry();
         break;
@@ -85,6 +100,7 @@ void TfmLockPassWord::tmCheckTimer(TObject*)
         }
         break;
     default:
+        holdLink(true); // no verdict: the prompt waits for the user again
         break;
     }
 }

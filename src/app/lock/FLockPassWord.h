@@ -49,6 +49,7 @@ public:
 
 private:
     void resetEntry();
+    void holdLink(bool hold);
 };
 
 extern TfmLockPassWord* fmLockPassWord;

@@ -23,6 +23,10 @@ public:
     // The state load from its first request, sent non-urgent (the
     // dispatcher's StartStateLoad), after an accepted password.
     virtual void ResumeStateLoad() = 0;
+    // While held, the link's time-out and keep-alive stand still, so that a
+    // prompt can wait for the user as long as it takes; released, the
+    // exchanges it starts follow the link's usual resends.
+    virtual void HoldLinkForUser(bool hold) = 0;
 
 protected:
     LockDialogHost() = default;

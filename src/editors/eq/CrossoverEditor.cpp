@@ -61,7 +61,7 @@ CrossoverEditor::CrossoverEditor(const TComponent& window, EqEditorHost& host) :
         side.fill(kTopSlope);
 }
 
-int CrossoverEditor::slopeCode(int c, CrossoverSide side, bool bypassed, int item)
+int CrossoverEditor::SlopeCode(int c, CrossoverSide side, bool bypassed, int item)
 {
     auto& last = lastSlope_[highPass(side) ? 1 : 0][static_cast<std::size_t>(c)];
     if (item >= 0)
@@ -74,7 +74,9 @@ int CrossoverEditor::slopeCode(int c, CrossoverSide side, bool bypassed, int ite
 
 void CrossoverEditor::drawTotal(int c, CrossoverSide side, int slope, double f)
 {
-    Plot* plot = host_.ChannelPlot(c);
+    // An input keeps no crossover and its graph's section 31 carries its FIR:
+    // its cut-offs are sent but not drawn.
+    Plot* plot = c >= kInputCount ? host_.ChannelPlot(c) : nullptr;
     if (!plot)
         return;
     computeCrossoverCurve(*plot, side, slope, f);
@@ -108,13 +110,20 @@ void CrossoverEditor::CutoffChange(TObject* sender, CrossoverSide side)
     const auto f = static_cast<float>(IndexToFreq(position));
     box->SetText(f >= 1000.0F ? Format("%4.2fKHz", f / 1000.0F)
                               : Format(highPass(side) ? "%4.1fHz" : " %4.1fHz", f));
-    const int slope = slopeCode(c, side, bypass->Down(), list->ItemIndex());
+    const int slope = SlopeCode(c, side, bypass->Down(), list->ItemIndex());
     const OutputFilter filter = withSide(host_.Unit().GetOutputFilter(c), side, position, slope);
     if (filter.mode != kModeFirOnly)
         if (auto* timer = findComponent<TTimer>(window_, "tmHpLpCurve"))
             timer->SetEnabled(true);
     pending_ = {side, c, f, slope};
     store(list->Tag(), side, filter);
+}
+
+void CrossoverEditor::DeferCurve(int c, CrossoverSide side, float frequencyHz, int slope)
+{
+    if (auto* timer = findComponent<TTimer>(window_, "tmHpLpCurve"))
+        timer->SetEnabled(true);
+    pending_ = {side, c, frequencyHz, slope};
 }
 
 void CrossoverEditor::CurveTimer()
@@ -134,7 +143,7 @@ void CrossoverEditor::SlopeChange(TObject* sender, CrossoverSide side)
     auto* bypass = sideControl<TRzBmpButton>(window_, "rzb*Bypass", side, c);
     if (!fader || !bypass || !validChannel(c))
         return;
-    applyNow(c, side, fader->Position(), slopeCode(c, side, bypass->Down(), list->ItemIndex()), true);
+    applyNow(c, side, fader->Position(), SlopeCode(c, side, bypass->Down(), list->ItemIndex()), true);
 }
 
 void CrossoverEditor::applyNow(int c, CrossoverSide side, int position, int slope, bool draw)
@@ -158,8 +167,7 @@ void CrossoverEditor::BypassClick(TObject* sender, CrossoverSide side)
     auto* firView = output ? findComponent<TRadioButton>(window_, "rbShowFir" + channelSuffix(c)) : nullptr;
     if (!fader || !list || !validChannel(c) || (output && !firView))
         return;
-    // An input has no FIR view to consult: its total is drawn as its fader and list draw it.
-    applyNow(c, side, fader->Position(), slopeCode(c, side, bypass->Down(), list->ItemIndex()),
+    applyNow(c, side, fader->Position(), SlopeCode(c, side, bypass->Down(), list->ItemIndex()),
              !(firView && firView->Checked()));
 }
 

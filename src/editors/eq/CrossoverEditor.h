@@ -2,9 +2,10 @@
 // The high-pass ("LowCut" controls) and low-pass ("HighCut" controls)
 // editors of every channel: cut-off fader and value box, slope list, bypass
 // button and the outputs' hidden Q up-downs. A change is stored for the
-// channel's link group (outputs only) and sent for the channel; the side's
-// total is drawn on the channel's graph, after a fader move once per pass of
-// the message loop through the window's 1 ms timer tmHpLpCurve.
+// channel's link group (outputs only) and sent for the channel; an output's
+// graph draws the side's total, after a fader move once per pass of the
+// message loop through the window's 1 ms timer tmHpLpCurve (an input's graph
+// draws its FIR where the total would go).
 
 #include "editors/eq/CrossoverCurve.h"
 
@@ -30,6 +31,13 @@ public:
     void CommitCutoff(TObject* sender, CrossoverSide side);
     void QChanging(TObject* sender, int newValue, CrossoverSide side);
     void CurveTimer();
+    // The side's total drawn one pass of the message loop later (a cut-off
+    // handle dragged on the graph).
+    void DeferCurve(int channel, CrossoverSide side, float frequencyHz, int slopeCode);
+    // The slope code the side's bypass button and list give: 0 while
+    // bypassed, else the list's item + 1, or the last one a list gave while
+    // it shows no item.
+    int SlopeCode(int channel, CrossoverSide side, bool bypassed, int item);
     // One side of an output graph drawn from the stored record.
     void UpdateSection(TObject* graph, CrossoverSide side);
 
@@ -42,8 +50,6 @@ private:
         int slopeCode = 0;
     };
 
-    // The slope code the side's bypass button and list give.
-    int slopeCode(int channel, CrossoverSide side, bool bypassed, int item);
     void drawTotal(int channel, CrossoverSide side, int slopeCode, double frequencyHz);
     void store(int channel, CrossoverSide side, const OutputFilter& filter);
     // A slope or bypass change: drawn at once (unless FIR only), then stored and sent.

@@ -19,6 +19,7 @@
 #include "response/Plot.h"
 #include "response/TMyPEQType8.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -293,6 +294,9 @@ void PeqEditor::CommitBox(TObject* sender, BandFader kind)
 void commitTypedValue(TCurvyEdit& box, TAdvTrackBar& fader, BandFader kind)
 {
     std::optional<int> index = entryOf(kind, box.Text());
+    // The fader's own ends hold the entry (the FIR cut-off faders end short of the scale's).
+    if (index)
+        index = std::clamp(*index, fader.Min(), fader.Max());
     box.SetText("");
     if (index && *index == fader.Position())
         index.reset();
@@ -301,6 +305,15 @@ void commitTypedValue(TCurvyEdit& box, TAdvTrackBar& fader, BandFader kind)
     box.SetText(boxTextOf(kind, fader.Position()));
     if (!index)
         box.CaretToEnd();
+}
+
+void showCurrentBandCurve(Plot& plot, const TMyPEQType8& grid)
+{
+    const int band = grid.GetNowIndex();
+    if (band == kNoBand || band < 0 || band >= grid.GetChannelNumber())
+        return;
+    plot.ShowSectionCurve(grid.GetTypeValue(band), band, static_cast<float>(grid.GetGainValue(band)),
+                          static_cast<float>(grid.GetQValue(band)), true);
 }
 
 void PeqEditor::KeyStep(TObject* sender, std::uint16_t key)

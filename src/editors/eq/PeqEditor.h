@@ -13,7 +13,9 @@
 class TAdvTrackBar;
 class TComponent;
 class TCurvyEdit;
+class TMyPEQType8;
 class TObject;
+class Plot;
 
 namespace qx {
 
@@ -31,6 +33,10 @@ enum class BandFader
 // position becomes its position (the fader's change handler runs inside);
 // then the box shows the fader's value, the caret behind a refused entry.
 void commitTypedValue(TCurvyEdit& box, TAdvTrackBar& fader, BandFader kind);
+
+// The parameter text and filled curve of the grid's current band on the
+// plot; nothing while no band is selected.
+void showCurrentBandCurve(Plot& plot, const TMyPEQType8& grid);
 
 class PeqEditor
 {

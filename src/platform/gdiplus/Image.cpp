@@ -1,10 +1,75 @@
 #include "platform/gdiplus/Image.h"
 
 #include <cstring>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 
 namespace qx::gdiplus {
 
+namespace {
+
+// Controls draw the same few pictures at every paint, each from its file's
+// bytes: a picture is decoded once and its pixels shared after (an Image's
+// pixels are never written). Pictures above the size limit, and any past the
+// count limit, are decoded every time.
+class DecodedPictures
+{
+public:
+    static constexpr std::size_t kMaxBytes = 1 << 20;
+    static constexpr std::size_t kMaxCount = 256;
+
+    std::optional<Image> find(qx::ByteView bytes)
+    {
+        const std::lock_guard lock(mutex_);
+        const auto it = known_.find(key(bytes));
+        return it == known_.end() ? std::nullopt : std::optional<Image>(it->second);
+    }
+    void keep(qx::ByteView bytes, const Image& image)
+    {
+        const std::lock_guard lock(mutex_);
+        if (bytes.size() <= kMaxBytes && known_.size() < kMaxCount)
+            known_.emplace(std::string(key(bytes)), image);
+    }
+
+private:
+    static std::string_view key(qx::ByteView bytes)
+    {
+        return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+    }
+
+    struct Hash
+    {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+
+    std::mutex mutex_;
+    std::unordered_map<std::string, Image, Hash, std::equal_to<>> known_;
+};
+
+DecodedPictures& decodedPictures()
+{
+    static DecodedPictures pictures;
+    return pictures;
+}
+
+} // namespace
+
 Image Image::FromStream(qx::ByteView bytes)
+{
+    if (std::optional<Image> known = decodedPictures().find(bytes))
+        return *known;
+    Image out = decodeBytes(bytes);
+    if (!out.IsEmpty())
+        decodedPictures().keep(bytes, out);
+    return out;
+}
+
+Image Image::decodeBytes(qx::ByteView bytes)
 {
     Image out;
     const qx::DecodeResult decoded = qx::decodeImage(bytes);

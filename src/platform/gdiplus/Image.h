@@ -16,6 +16,7 @@ class Image
 public:
     Image() = default;
     // Decodes the bytes; a failure leaves an empty image and the reason in LastError.
+    // Pictures decoded before are not decoded again: their pixels are shared.
     static Image FromStream(qx::ByteView bytes);
     static Image FromQImage(const QImage& image);
 
@@ -30,6 +31,8 @@ public:
     const QImage& qImage() const { return m_image; }
 
 private:
+    static Image decodeBytes(qx::ByteView bytes);
+
     QImage m_image;
     ImageFormat m_format = ImageFormat::Unknown;
     bool m_hasAlpha = false;

@@ -14,12 +14,46 @@
 
 namespace {
 
-/// Tells the control when its list opens and closes.
+/// Tells the control when its list opens and closes, and when it is shown.
 class ComboWidget : public QComboBox
 {
 public:
     std::function<void()> droppingDown;
     std::function<void()> closedUp;
+    std::function<void()> showing;
+
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::Show) {
+            if (showing)
+                showing();
+            shown_ = true;
+            if (fontOwed_) {
+                fontOwed_ = false;
+                QEvent font(QEvent::FontChange);
+                QComboBox::changeEvent(&font);
+            }
+        }
+        return QComboBox::event(e);
+    }
+
+protected:
+    // The box's answer to a new font makes its whole list (view, model,
+    // delegate); a box not yet shown (most sit on hidden pages) answers
+    // once, when first shown, before it paints.
+    void changeEvent(QEvent* e) override
+    {
+        if (e->type() == QEvent::FontChange && !shown_) {
+            fontOwed_ = true;
+            QWidget::changeEvent(e);
+            return;
+        }
+        QComboBox::changeEvent(e);
+    }
+
+private:
+    bool shown_ = false;
+    bool fontOwed_ = false;
 
     void showPopup() override
     {
@@ -72,19 +106,23 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new ComboWidget)
     SetControlStyle(ControlStyle() - TControlStyle{csClickEvents, csSetCaption});
     SetTabStop(true);
     SetColor(clWindow);
+    // The box starts without an edit field; the style's own is made before
+    // anything goes into the box and before it is first shown (see realize).
     auto* box = static_cast<ComboWidget*>(combo());
-    box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr); // typed text stays as typed
-    box->droppingDown = [this] { qx::guarded(this, [this] { qx::fire(OnDropDown, this); }); };
+    box->droppingDown = [this] {
+        realize();
+        qx::guarded(this, [this] { qx::fire(OnDropDown, this); });
+    };
     box->closedUp = [this] { qx::guarded(this, [this] { qx::fire(OnCloseUp, this); }); };
+    box->showing = [this] { realize(); };
     QObject::connect(box, &QComboBox::activated, box, [this](int index) { userPicked(index); });
-    QObject::connect(box->lineEdit(), &QLineEdit::textEdited, box, [this](const QString& t) { userTyped(t); });
 
     qx::ItemStrings::Access access;
     access.count = [box] { return box->count(); };
     access.get = [box](int i) { return qx::fromQt(box->itemText(i)); };
-    access.insert = [box](int i, const std::string& s) {
+    access.insert = [this, box](int i, const std::string& s) {
+        realize();
         // Qt picks the first item added to an empty box; the list control does not.
         const int before = box->currentIndex();
         const QString edited = box->currentText();
@@ -96,9 +134,18 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new ComboWidget)
                 box->setEditText(edited);
         }
     };
-    access.remove = [box](int i) { box->removeItem(i); };
-    access.clear = [box] { box->clear(); };
-    access.put = [box](int i, const std::string& s) { box->setItemText(i, qx::toQt(s)); };
+    access.remove = [this, box](int i) {
+        realize();
+        box->removeItem(i);
+    };
+    access.clear = [this, box] {
+        realize();
+        box->clear();
+    };
+    access.put = [this, box](int i, const std::string& s) {
+        realize();
+        box->setItemText(i, qx::toQt(s));
+    };
     items_ = std::make_unique<qx::ItemStrings>(std::move(access));
     items_->OnChange = [this](TObject*) { itemsChanged(); };
     SetBounds(0, 0, 145, 21);
@@ -115,19 +162,45 @@ QComboBox* TComboBox::combo() const { return static_cast<QComboBox*>(Widget()); 
 void TComboBox::SetStyle(TComboBoxStyle Value)
 {
     style_ = Value;
-    const bool editable = Value == csDropDown || Value == csSimple;
+    if (realized_)
+        applyStyle();
+}
+
+void TComboBox::realize()
+{
+    if (realized_)
+        return;
+    realized_ = true;
+    const bool editable = style_ == csDropDown || style_ == csSimple;
+    if (!editable)
+        return; // the box was made without an edit field
+    // Nothing is in the box yet: the edit field shows the text, as it would
+    // had it been there from the start.
+    const QSignalBlocker block(combo());
+    makeEditField();
+    combo()->setEditText(qx::toQt(Text()));
+}
+
+void TComboBox::makeEditField()
+{
+    combo()->setEditable(true);
+    combo()->setInsertPolicy(QComboBox::NoInsert);
+    combo()->setCompleter(nullptr); // typed text stays as typed
+    combo()->lineEdit()->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
+    QObject::connect(combo()->lineEdit(), &QLineEdit::textEdited, combo(), [this](const QString& t) { userTyped(t); });
+    over_->raise(); // above the new edit field
+}
+
+void TComboBox::applyStyle()
+{
+    const bool editable = style_ == csDropDown || style_ == csSimple;
     if (editable == combo()->isEditable())
         return;
     const QSignalBlocker block(combo());
-    combo()->setEditable(editable);
-    if (editable) {
-        combo()->setInsertPolicy(QComboBox::NoInsert);
-        combo()->setCompleter(nullptr);
-        combo()->lineEdit()->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
-        QObject::connect(combo()->lineEdit(), &QLineEdit::textEdited, combo(),
-                         [this](const QString& t) { userTyped(t); });
-        over_->raise(); // above the new edit field
-    }
+    if (editable)
+        makeEditField();
+    else
+        combo()->setEditable(false);
     itemsChanged();
 }
 
@@ -135,6 +208,7 @@ int TComboBox::ItemIndex() const { return combo()->currentIndex(); }
 
 void TComboBox::SetItemIndex(int Value)
 {
+    realize();
     if (Value < -1 || Value >= combo()->count())
         Value = -1;
     {
@@ -163,6 +237,7 @@ bool TComboBox::DroppedDown() const { return combo()->view()->isVisible(); }
 
 void TComboBox::SetDroppedDown(bool Value)
 {
+    realize();
     if (Value)
         combo()->showPopup();
     else
@@ -181,6 +256,7 @@ int TComboBox::SelStart() const
 
 void TComboBox::SetSelStart(int Value)
 {
+    realize();
     if (QLineEdit* edit = combo()->lineEdit()) {
         if (edit->hasSelectedText())
             edit->deselect();
@@ -196,6 +272,7 @@ int TComboBox::SelLength() const
 
 void TComboBox::SetSelLength(int Value)
 {
+    realize();
     if (QLineEdit* edit = combo()->lineEdit())
         edit->setSelection(SelStart(), Value);
 }
@@ -208,6 +285,7 @@ std::string TComboBox::SelText() const
 
 void TComboBox::SelectAll()
 {
+    realize();
     if (combo()->lineEdit())
         combo()->lineEdit()->selectAll();
 }
@@ -222,6 +300,7 @@ void TComboBox::TextChanged()
 {
     if (fromWidget_)
         return;
+    realize();
     const QSignalBlocker block(combo());
     if (combo()->isEditable())
         combo()->setEditText(qx::toQt(Text()));

@@ -70,6 +70,12 @@ protected:
 
 private:
     QComboBox* combo() const;
+    // Gives the box its style's edit field (or none) the first time anything
+    // goes into it or it is shown; until then a style costs nothing, and a
+    // list-only box never makes an edit field.
+    void realize();
+    void applyStyle();
+    void makeEditField();
     void userPicked(int index);
     void userTyped(const QString& text);
     void itemsChanged();
@@ -79,5 +85,6 @@ private:
     int dropDownCount_ = 8;
     int maxLength_ = 0;
     bool fromWidget_ = false;
+    bool realized_ = false;
     QWidget* over_ = nullptr; // the see-through layer PaintOver draws on, owned by the box
 };

@@ -119,6 +119,9 @@ public:
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool Value);
     bool ParentShowHint() const { return parentShowHint_; }
+    // A number the program gives the control for its own use (the help topic).
+    int HelpContext() const { return helpContext_; }
+    void SetHelpContext(int Value) { helpContext_ = Value; }
     void SetParentShowHint(bool Value);
 
     TCursor Cursor() const { return cursor_; }
@@ -249,6 +252,7 @@ private:
     bool parentColor_ = false;
     std::string hint_;
     bool showHint_ = false;
+    int helpContext_ = 0;
     bool parentShowHint_ = true;
     TCursor cursor_ = crDefault;
     TPopupMenu* popupMenu_ = nullptr;

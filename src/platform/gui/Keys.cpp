@@ -1,5 +1,6 @@
 #include "platform/gui/Keys.h"
 
+#include <QGuiApplication>
 #include <Qt>
 
 #include <iterator>
@@ -67,6 +68,21 @@ int qtKeyFromVirtualKey(Word vk)
         if (k.vk == vk)
             return k.qt;
     return 0;
+}
+
+bool modifierKeyHeld(Word vk)
+{
+    const Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
+    switch (vk) {
+    case VK_SHIFT:
+        return held.testFlag(Qt::ShiftModifier);
+    case VK_CONTROL:
+        return held.testFlag(Qt::ControlModifier);
+    case VK_MENU:
+        return held.testFlag(Qt::AltModifier);
+    default:
+        return false;
+    }
 }
 
 } // namespace qx

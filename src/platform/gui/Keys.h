@@ -20,6 +20,10 @@ inline TShiftState KeyDataToShiftState(std::intptr_t KeyData)
 
 namespace qx {
 
+/// Whether the modifier key VK_SHIFT, VK_CONTROL or VK_MENU is held down now (false
+/// for any other key).
+bool modifierKeyHeld(Word vk);
+
 /// The virtual-key code of a Qt key (Qt::Key), 0 when there is none.
 Word virtualKeyFromQt(int qtKey, bool keypad);
 /// The Qt key of a virtual-key code, 0 when there is none.

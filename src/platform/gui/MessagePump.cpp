@@ -4,6 +4,7 @@
 #include "platform/sync/MessageQueue.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QSocketNotifier>
 
 #include <sys/eventfd.h>
@@ -47,7 +48,7 @@ public:
     // process) has it registered with its own loop.
     void attach()
     {
-        if (application_ == QCoreApplication::instance())
+        if (application_ && application_ == QCoreApplication::instance())
             return;
         application_ = QCoreApplication::instance();
         notifier_->setEnabled(false);
@@ -58,7 +59,9 @@ public:
 private:
     int fd_;
     QSocketNotifier* notifier_;
-    const QCoreApplication* application_ = QCoreApplication::instance();
+    // Cleared when that application goes: a later one made at the same
+    // address is still another.
+    QPointer<QCoreApplication> application_ = QCoreApplication::instance();
 };
 
 Waker& waker()

@@ -26,11 +26,20 @@ struct ErrorManager
 
 void quiet(j_common_ptr) {}
 
+// A warning of the reader (damaged or missing data) makes the picture a
+// failure: reading stops there rather than going on over every remaining row
+// with made-up data. Trace messages (level 0 and up) are dropped.
+void onReadMessage(j_common_ptr info, int level)
+{
+    if (level < 0)
+        onError(info);
+}
+
 ErrorManager* setUpErrors(ErrorManager* errors)
 {
     jpeg_std_error(&errors->base);
     errors->base.error_exit = onError;
-    errors->base.output_message = quiet; // warnings are counted, not printed
+    errors->base.output_message = quiet; // the writer's warnings are not printed
     errors->message[0] = 0;
     return errors;
 }
@@ -54,22 +63,29 @@ void convertRow(const std::uint8_t* in, int components, bool adobeInverted, std:
     }
 }
 
-// A picture in several scans (progressive, or its components in scans of
-// their own) is decoded into coefficient buffers of the whole picture, and
-// every scan goes over all of them, however few bytes the scans hold: a
-// small file declaring a huge size takes seconds to refuse. A Huffman-coded
-// scan spends at least one bit on every 8x8 block it covers, so a real
-// picture, even of one flat colour, has at most 512 pixels per byte; four
-// times that leaves room for arithmetic coding.
-constexpr std::int64_t kMaxScannedPixelsPerByte = 2048;
+// Every 8x8 block of every component is coded, and a Huffman code is at
+// least one bit long, so a Huffman-coded picture holds at least one bit of
+// data per block (a progressive one in its first scan alone). A picture that
+// declares more blocks than its data has bits is forged or cut short, and
+// reading it would still go over every declared pixel (a picture in several
+// scans over all of them before the first row comes out): a small file
+// declaring a huge size would take seconds to refuse. It is refused from its
+// header. Arithmetic coding has no such bound; damage stops its reading.
+bool fewerBitsThanBlocks(const jpeg_decompress_struct& info, std::size_t inputBytes)
+{
+    if (info.arith_code)
+        return false;
+    std::int64_t blocks = 0;
+    for (int c = 0; c < info.num_components; ++c)
+        blocks += std::int64_t(info.comp_info[c].width_in_blocks) * std::int64_t(info.comp_info[c].height_in_blocks);
+    return blocks > 8 * static_cast<std::int64_t>(inputBytes);
+}
 
-const char* sizeRefusal(jpeg_decompress_struct& info, std::size_t inputBytes)
+const char* sizeRefusal(const jpeg_decompress_struct& info, std::size_t inputBytes)
 {
     if (!imageSizeAcceptable(info.image_width, info.image_height))
         return "picture too large";
-    const std::int64_t pixels = std::int64_t(info.image_width) * std::int64_t(info.image_height);
-    if (jpeg_has_multiple_scans(&info) &&
-        pixels > kMaxScannedPixelsPerByte * static_cast<std::int64_t>(inputBytes))
+    if (fewerBitsThanBlocks(info, inputBytes))
         return "picture far larger than its data";
     return nullptr;
 }
@@ -79,6 +95,7 @@ bool readJpeg(ByteView bytes, Image* image, Bytes* row, ErrorManager* errors, co
 {
     jpeg_decompress_struct info;
     info.err = &setUpErrors(errors)->base;
+    errors->base.emit_message = onReadMessage;
     jpeg_create_decompress(&info);
     if (setjmp(errors->jump)) {
         jpeg_destroy_decompress(&info);
@@ -110,9 +127,8 @@ bool readJpeg(ByteView bytes, Image* image, Bytes* row, ErrorManager* errors, co
                    image->width);
     }
     jpeg_finish_decompress(&info);
-    const bool clean = errors->base.num_warnings == 0;
     jpeg_destroy_decompress(&info);
-    return clean;
+    return true;
 }
 
 // Holds no object with a destructor: libjpeg leaves it by longjmp on error.

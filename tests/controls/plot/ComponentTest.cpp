@@ -46,6 +46,8 @@ TEST(FrameInterval, IsComputedInFloatingPointAndNonPositiveRatesDoNotThrottle)
         {0, 0, 0, true}, {0, -5, 0, true},
         // A rate whose product with 86400 overflows 32 bits still gives a tiny interval.
         {0, INT_MAX, 0, false}, {0, INT_MAX, 1, true}, {0, 50'000, 1, true},
+        // A clock set back (an hour, or a millisecond) never holds a request back.
+        {3'600'000, 60, 0, true}, {1000, 1, 999, true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FrameIntervalPassed(c.last, c.rate, c.now), c.passed) << c.rate << " at " << c.now;
@@ -87,6 +89,31 @@ TEST_F(ComponentTest, AutoFrameRateThrottlesOnTheMonotonicClockAndTheTimerFlushe
     qx::fireDueTimers();
     EXPECT_EQ(control->repaints, 2);
     EXPECT_FALSE(control->GetNeedsRepaint());
+}
+
+TEST_F(ComponentTest, AClockSetBackAnHourDoesNotStopTheRepaints)
+{
+    control->SetAutoFrameRate(true);
+    clock.advance(100);
+    control->InvalidateChange();
+    control->repaints = 0;
+    control->InvalidateChange(); // within the frame: held back
+    ASSERT_TRUE(control->GetNeedsRepaint());
+
+    // The clock the controls read now stands an hour earlier, as a wall clock does when
+    // it is set back: the held-back request is still flushed, and the next ones are shown.
+    qx::ManualClock setBack{clock.nowMs() - 3'600'000};
+    qx::setTimerClock(setBack);
+    TiUpdateObject::Instance().Tick();
+    EXPECT_EQ(control->repaints, 1);
+    EXPECT_FALSE(control->GetNeedsRepaint());
+    setBack.advance(5);
+    control->InvalidateChange(); // the throttle goes on from the new reading
+    EXPECT_EQ(control->repaints, 1);
+    setBack.advance(20);
+    control->InvalidateChange();
+    EXPECT_EQ(control->repaints, 2);
+    qx::setTimerClock(clock);
 }
 
 TEST_F(ComponentTest, AHeldBackRequestIsShownByTheNextRequestAfterTheInterval)
@@ -174,6 +201,14 @@ TEST_F(ComponentTest, AnExceptionWhileDrawingShowsItsTextWhiteOnBlack)
         for (int x = 0; x < 30; ++x)
             white = white || target.Canvas().Pixel(x, y) == TColor(0xFFFFFF);
     EXPECT_TRUE(white);
+}
+
+TEST_F(ComponentTest, AForeignExceptionLeavesThePaintButTheLockIsReleased)
+{
+    control->draw = [](TCanvas&) { throw 42; };
+    TBitmap target(40, 30);
+    EXPECT_THROW(control->PaintTo(target.Canvas()), int);
+    EXPECT_EQ(control->locks, 0);
 }
 
 TEST_F(ComponentTest, APictureThatDrawsNothingShowsTheBackGroundColour)

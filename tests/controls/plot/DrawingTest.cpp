@@ -1,9 +1,19 @@
-// The drawing and text routines against pixels on the canvas stand-in.
+// The drawing and text routines against pixels on the canvas stand-in, and the small
+// routines beside them: keyboard state, focus and paper sizes.
 
 #include "controls/plot/base/iDrawing.h"
+#include "platform/gui/Form.h"
+#include "platform/gui/Panel.h"
+#include "platform/gui/Printer.h"
 #include "platform/gui/canvas/Bitmap.h"
 
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -80,25 +90,47 @@ TEST(DrawTextFlags, DisabledTextIsDrawnLightenedThenDarkenedAndTheFontColourCome
 
 TEST(DrawTurnedText, TheTextBoxAndTheInkTurnWithTheText)
 {
-    for (TiRotationAngle rotation : {ira000, ira090, ira180, ira270}) {
-        TBitmap b = blank(200, 200);
+    // The box is centred on the rectangle's centre (100, 60), text width by height, turned
+    // for 90 and 270 degrees; unturned text is aligned in the rectangle (0 centre, 1 left,
+    // 2 right) while its box stays centred.
+    enum Where { Centred, AtLeft, AtRight };
+    struct Case { TiRotationAngle rotation; int alignment; Where ink; };
+    const Case cases[] = {
+        {ira000, 0, Centred}, {ira000, 1, AtLeft}, {ira000, 2, AtRight},
+        {ira090, 0, Centred}, {ira180, 0, Centred}, {ira270, 0, Centred},
+    };
+    for (const Case& c : cases) {
+        TBitmap b = blank(200, 120);
         b.Canvas().Font().SetHeight(-16);
         b.Canvas().Font().Color = clBlack;
         const TSize extent = b.Canvas().TextExtent("Turned text");
+        const int tw = extent.cx, th = extent.cy;
         TRect box;
-        DrawTurnedText(b.Canvas(), "Turned text", {0, 0, 200, 200}, rotation, 0, true, clBtnFace, box);
-        const bool upright = rotation == ira000 || rotation == ira180;
-        EXPECT_EQ(box.Width(), (upright ? extent.cx : extent.cy) / 2 * 2) << rotation;
-        EXPECT_EQ(box.Height(), (upright ? extent.cy : extent.cx) / 2 * 2) << rotation;
+        DrawTurnedText(b.Canvas(), "Turned text", {0, 0, 200, 120}, c.rotation, c.alignment, true, clBtnFace, box);
+        const bool upright = c.rotation == ira000 || c.rotation == ira180;
+        const int bw = upright ? tw : th, bh = upright ? th : tw;
+        const std::string what = "rotation " + std::to_string(c.rotation) + " alignment " + std::to_string(c.alignment);
+        EXPECT_EQ(box.Left, 100 - bw / 2) << what;
+        EXPECT_EQ(box.Right, 100 + bw / 2) << what;
+        EXPECT_EQ(box.Top, 60 - bh / 2) << what;
+        EXPECT_EQ(box.Bottom, 60 + bh / 2) << what;
         const TRect ink = inkBox(b, clWhite);
-        ASSERT_LT(ink.Left, ink.Right) << rotation;
-        EXPECT_EQ(ink.Width() > ink.Height(), upright) << rotation;
-        // The ink lies within the box (a pixel of slack for rounding at the edges).
-        EXPECT_GE(ink.Left, box.Left - 1) << rotation;
-        EXPECT_LE(ink.Right, box.Right + 1) << rotation;
-        EXPECT_GE(ink.Top, box.Top - 1) << rotation;
-        EXPECT_LE(ink.Bottom, box.Bottom + 1) << rotation;
-        EXPECT_EQ(b.Canvas().Font().Orientation, 0);
+        ASSERT_LT(ink.Left, ink.Right) << what;
+        EXPECT_EQ(ink.Width() > ink.Height(), upright) << what;
+        // The ink lies within the box, the rectangle's left or its right edge (a pixel of
+        // slack for rounding and the glyphs' side bearings).
+        const int left = c.ink == AtLeft ? 0 : c.ink == AtRight ? 200 - bw : box.Left;
+        EXPECT_GE(ink.Left, left - 1) << what;
+        EXPECT_LE(ink.Right, left + bw + 1) << what;
+        if (c.ink == AtLeft) {
+            EXPECT_LE(ink.Left, 2) << what;
+        }
+        if (c.ink == AtRight) {
+            EXPECT_GE(ink.Right, 198) << what;
+        }
+        EXPECT_GE(ink.Top, box.Top - 1) << what;
+        EXPECT_LE(ink.Bottom, box.Bottom + 1) << what;
+        EXPECT_EQ(b.Canvas().Font().Orientation, 0) << what;
     }
 }
 
@@ -119,53 +151,70 @@ TEST(TextMeasures, TheWidestLineAndLineBreaks)
 
 TEST(FillDirectionGradient, StepsRunFromTheStartToTheStopColour)
 {
-    struct Case { TiFillDirection direction; int w, h; TPoint first, last; };
+    // Black to white: step i of n has the grey round(i / n * 255); the second direction of
+    // each pair runs from white. The diagonals draw the anti-diagonal x + y = i - 1 (or
+    // y - x = 9 - i) in step i of 18 on a 10 x 10 square.
+    struct Case { TiFillDirection direction; int w, h; TPoint at; TColor want; bool covers; };
     const Case cases[] = {
-        {ifdTopBottom, 20, 100, {5, 0}, {5, 99}},
-        {ifdBottomTop, 20, 100, {5, 99}, {5, 0}},
-        {ifdLeftRight, 50, 10, {0, 5}, {49, 5}},
-        {ifdRightLeft, 50, 10, {49, 5}, {0, 5}},
-        {ifdTopBottom, 20, 1, {5, 0}, {5, 0}}, // zero steps: the one step in the start colour
+        {ifdTopBottom, 20, 100, {5, 0}, 0x000000, true},
+        {ifdTopBottom, 20, 100, {5, 99}, 0xFFFFFF, true},
+        {ifdTopBottom, 20, 100, {5, 50}, 0x818181, true}, // round(50 / 99 * 255) = 129
+        {ifdBottomTop, 20, 100, {5, 0}, 0xFFFFFF, true},
+        {ifdBottomTop, 20, 100, {5, 99}, 0x000000, true},
+        {ifdLeftRight, 50, 10, {0, 5}, 0x000000, true},
+        {ifdLeftRight, 50, 10, {10, 5}, 0x343434, true}, // round(10 / 49 * 255) = 52
+        {ifdLeftRight, 50, 10, {49, 5}, 0xFFFFFF, true},
+        {ifdRightLeft, 50, 10, {0, 5}, 0xFFFFFF, true},
+        {ifdRightLeft, 50, 10, {49, 5}, 0x000000, true},
+        {ifdTopLeftBottomRight, 10, 10, {0, 0}, 0x0E0E0E, false}, // step 1: round(255 / 18) = 14
+        {ifdTopLeftBottomRight, 10, 10, {9, 8}, 0xFFFFFF, false},
+        {ifdBottomRightTopLeft, 10, 10, {0, 0}, 0xF1F1F1, false},
+        {ifdBottomRightTopLeft, 10, 10, {9, 8}, 0x000000, false},
+        {ifdBottomLeftTopRight, 10, 10, {0, 8}, 0x0E0E0E, false},
+        {ifdBottomLeftTopRight, 10, 10, {9, 0}, 0xFFFFFF, false},
+        {ifdTopRightBottomLeft, 10, 10, {0, 8}, 0xF1F1F1, false},
+        {ifdTopRightBottomLeft, 10, 10, {9, 0}, 0x000000, false},
+        {ifdRectangleOut, 31, 31, {15, 15}, 0x000000, false}, // the centre takes the start colour
+        {ifdRectangleIn, 31, 31, {15, 15}, 0xFFFFFF, false},
+        // Zero steps: the one step is drawn in the colour its direction starts with.
+        {ifdTopBottom, 20, 1, {5, 0}, 0x000000, true},
+        {ifdBottomTop, 20, 1, {5, 0}, 0xFFFFFF, true},
+        {ifdLeftRight, 1, 10, {0, 5}, 0x000000, true},
     };
     for (const Case& c : cases) {
         TBitmap b = blank(c.w, c.h, clFuchsia);
         FillDirectionGradient(b.Canvas(), {0, 0, c.w, c.h}, c.direction, clBlack, clWhite);
-        EXPECT_EQ(b.Canvas().Pixel(c.first.X, c.first.Y), clBlack) << c.direction << " " << c.h;
-        if (c.first.X != c.last.X || c.first.Y != c.last.Y) {
-            EXPECT_EQ(b.Canvas().Pixel(c.last.X, c.last.Y), clWhite) << c.direction;
+        EXPECT_EQ(b.Canvas().Pixel(c.at.X, c.at.Y), c.want)
+            << "direction " << c.direction << " " << c.w << "x" << c.h << " at " << c.at.X << "," << c.at.Y;
+        if (c.covers) {
+            EXPECT_FALSE(hasPixel(b, clFuchsia)) << "direction " << c.direction;
         }
-        EXPECT_FALSE(hasPixel(b, clFuchsia)) << c.direction;
     }
-    TBitmap b = blank(100, 100, clFuchsia);
-    FillDirectionGradient(b.Canvas(), {0, 0, 100, 100}, ifdTopBottom, 0x000000, 0x0000C6);
-    EXPECT_EQ(b.Canvas().Pixel(0, 50), TColor(0x000064)); // round(50/99 * 198) = 100
-    TBitmap r = blank(31, 31, clFuchsia);
-    FillDirectionGradient(r.Canvas(), {0, 0, 31, 31}, ifdRectangleOut, clRed, clBlue);
-    EXPECT_EQ(r.Canvas().Pixel(15, 15), clRed);
 }
 
 TEST(DrawEdgeStyle, SunkenRaisedAndOutline)
 {
-    const TColor shadow = ColorToRGB(clBtnShadow);
-    TBitmap sunken = blank(20, 20, clFuchsia);
-    DrawEdgeStyle(sunken.Canvas(), {0, 0, 20, 20}, 0);
-    TBitmap raised = blank(20, 20, clFuchsia);
-    DrawEdgeStyle(raised.Canvas(), {0, 0, 20, 20}, 1);
-    EXPECT_NE(sunken.Canvas().Pixel(0, 0), clFuchsia);
-    EXPECT_NE(sunken.Canvas().Pixel(0, 0), raised.Canvas().Pixel(0, 0));
-    EXPECT_EQ(sunken.Canvas().Pixel(10, 10), clFuchsia); // the inside is left alone
-
-    TBitmap outline = blank(20, 20, clFuchsia);
-    outline.Canvas().Brush().Color = clLime;
-    DrawEdgeStyle(outline.Canvas(), {2, 2, 12, 12}, 2);
-    EXPECT_EQ(outline.Canvas().Pixel(2, 2), shadow);
-    EXPECT_EQ(outline.Canvas().Pixel(11, 11), shadow);
-    EXPECT_EQ(outline.Canvas().Pixel(6, 6), clLime);
-    EXPECT_EQ(outline.Canvas().Pixel(12, 12), clFuchsia);
-
-    TBitmap none = blank(20, 20, clFuchsia);
-    DrawEdgeStyle(none.Canvas(), {0, 0, 20, 20}, 3);
-    EXPECT_FALSE(hasPixel(none, shadow));
+    const auto rgb = [](TColor c) { return ColorToRGB(c); };
+    struct Case { int kind; TRect rect; TPoint at; TColor want; };
+    const Case cases[] = {
+        {0, {0, 0, 20, 20}, {0, 0}, rgb(clBtnShadow)}, {0, {0, 0, 20, 20}, {19, 19}, rgb(clBtnHighlight)},
+        {0, {0, 0, 20, 20}, {1, 1}, rgb(cl3DDkShadow)}, {0, {0, 0, 20, 20}, {18, 18}, rgb(cl3DLight)},
+        {0, {0, 0, 20, 20}, {10, 10}, clFuchsia},
+        {1, {0, 0, 20, 20}, {0, 0}, rgb(cl3DLight)}, {1, {0, 0, 20, 20}, {19, 19}, rgb(cl3DDkShadow)},
+        {1, {0, 0, 20, 20}, {1, 1}, rgb(clBtnHighlight)}, {1, {0, 0, 20, 20}, {18, 18}, rgb(clBtnShadow)},
+        {1, {0, 0, 20, 20}, {2, 2}, clFuchsia},
+        // The outline: its last column and row are right - 1 and bottom - 1, filled with the brush.
+        {2, {2, 2, 12, 12}, {2, 2}, rgb(clBtnShadow)}, {2, {2, 2, 12, 12}, {11, 2}, rgb(clBtnShadow)},
+        {2, {2, 2, 12, 12}, {11, 11}, rgb(clBtnShadow)}, {2, {2, 2, 12, 12}, {6, 6}, clLime},
+        {2, {2, 2, 12, 12}, {12, 12}, clFuchsia},
+        {3, {0, 0, 20, 20}, {0, 0}, clFuchsia}, {-1, {0, 0, 20, 20}, {19, 19}, clFuchsia},
+    };
+    for (const Case& c : cases) {
+        TBitmap b = blank(20, 20, clFuchsia);
+        b.Canvas().Brush().Color = clLime;
+        DrawEdgeStyle(b.Canvas(), c.rect, c.kind);
+        EXPECT_EQ(b.Canvas().Pixel(c.at.X, c.at.Y), c.want) << "kind " << c.kind << " at " << c.at.X << "," << c.at.Y;
+    }
 }
 
 TEST(DrawFocusRectangle, DrawingItTwiceRemovesIt)
@@ -201,6 +250,54 @@ TEST(PaperSizeInches, KnownCodesAndTheLetterFallback)
         EXPECT_NEAR(w, c.w, 1e-9) << c.code;
         EXPECT_NEAR(h, c.h, 1e-9) << c.code;
     }
+}
+
+TEST(PrinterPaperSizeInches, TheSheetTurnsWithThePrinter)
+{
+    TPrinter& printer = *Printer();
+    const TPrinterOrientation before = printer.Orientation();
+    printer.SetOrientation(poPortrait);
+    double w = 0, h = 0;
+    PrinterPaperSizeInches(w, h);
+    EXPECT_LT(w, h);
+    printer.SetOrientation(poLandscape);
+    double lw = 0, lh = 0;
+    PrinterPaperSizeInches(lw, lh);
+    EXPECT_DOUBLE_EQ(lw, h);
+    EXPECT_DOUBLE_EQ(lh, w);
+    printer.SetOrientation(before);
+}
+
+TEST(KeyboardState, ShiftAndCtrlAreTheKeysHeldNow)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 80, 60);
+    form.Show();
+    form.Widget()->winId();
+    QWindow* window = form.Widget()->windowHandle();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(ShiftDown());
+    EXPECT_FALSE(CtrlDown());
+    QTest::keyPress(window, Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_TRUE(ShiftDown());
+    EXPECT_FALSE(CtrlDown());
+    QTest::keyPress(window, Qt::Key_Control, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_TRUE(CtrlDown());
+    QTest::keyRelease(window, Qt::Key_Shift, Qt::ControlModifier);
+    QTest::keyRelease(window, Qt::Key_Control, Qt::NoModifier);
+    EXPECT_FALSE(ShiftDown());
+    EXPECT_FALSE(CtrlDown());
+}
+
+TEST(FocusControl, AControlThatCannotTakeTheFocusIsLeftAlone)
+{
+    TForm form(nullptr);
+    TPanel panel(nullptr);
+    panel.SetParent(&form);
+    panel.SetVisible(false);
+    EXPECT_NO_THROW(FocusControl(panel));
+    EXPECT_FALSE(panel.Focused());
+    panel.SetParent(nullptr);
 }
 
 } // namespace

@@ -67,7 +67,12 @@ public:
         groups[++lastHandle] = {n, c, s, rate, sink};
         return lastHandle;
     }
-    void GroupDelete(int h) override { calls.push_back("GroupDelete"); groups.erase(h); }
+    void GroupDelete(int h) override
+    {
+        calls.push_back("GroupDelete");
+        if (!fail("GroupDelete"))
+            groups.erase(h);
+    }
     void GroupResume(int) override { calls.push_back("GroupResume"); }
     void GroupSuspend(int) override { calls.push_back("GroupSuspend"); }
     void GroupSetUpdateRate(int h, int rate) override { groups[h].rate = rate; }

@@ -159,6 +159,7 @@ TEST_F(MasterTest, NotificationsReachThePlotTheManagersAndTheEditor)
     EXPECT_EQ(inserts.back(), &channel(0));
     master->XAxisManager()->GetItem(0)->SetName("Time");
     EXPECT_EQ(editor.log.back(), "rename X-Axis 1 > Time");
+    EXPECT_EQ(channel(0).renames.back(), "X-Axis 1 > Time"); // the other objects hear of it
     changes.clear();
     channel(0).SetVisible(false);
     ASSERT_EQ(changes.size(), 1u);
@@ -177,6 +178,36 @@ TEST_F(MasterTest, NotificationsReachThePlotTheManagersAndTheEditor)
     channel(0).SetName("Quiet");
     EXPECT_EQ(editor.log.back(), "remove Time");
     master->SetEditorLink(nullptr);
+}
+
+TEST_F(MasterTest, LayoutObjectsTellTheLayoutWhenTheyComeMoveAndGo)
+{
+    // The plot binds each new layout object's layout notification, as its layout does.
+    std::vector<std::string> log;
+    master->OnInsert = [&](TObject* s) {
+        if (auto* o = dynamic_cast<TiPlotLayoutObject*>(s)) {
+            log.push_back("insert " + o->Name());
+            o->FOnLayoutChange = [&](TObject*) { log.push_back("layout"); };
+        }
+    };
+    master->OnRemove = [&](TObject* s) {
+        if (auto* o = dynamic_cast<TiPlotObject*>(s))
+            log.push_back("remove " + o->Name());
+    };
+    master->OnChange = [&](TObject*) { log.push_back("change"); };
+    master->AddLabel(); // named first (a change), then announced, then laid out
+    EXPECT_EQ(log, (std::vector<std::string>{"change", "insert Label 1", "layout"}));
+    TiPlotLayoutObject& label = static_cast<TiPlotLayoutObject&>(*master->LabelManager()->GetItem(0));
+    log.clear();
+    label.SetZOrder(2);
+    label.SetZOrder(2); // unchanged: nothing
+    label.SetStartPercent(10); // a change of extent, not of place
+    EXPECT_EQ(log, (std::vector<std::string>{"layout", "change", "change"}));
+    log.clear();
+    delete &label; // the plot hears first, the two managers let go, then the layout
+    EXPECT_EQ(log, (std::vector<std::string>{"remove Label 1", "change", "change", "layout", "change"}));
+    EXPECT_EQ(master->LabelManager()->Count(), 0);
+    EXPECT_EQ(master->ObjectManager()->Count(), 0);
 }
 
 TEST_F(MasterTest, EditPermissionAndReversedAxesReachEveryObjectNowAndLater)
@@ -247,9 +278,10 @@ TEST(PlotLayoutObject, PercentsStayOrderedAndWithinRange)
         EXPECT_EQ(label.StartPercent(), c.wantStart) << c.value;
         EXPECT_EQ(label.StopPercent(), c.wantStop) << c.value;
     }
-    EXPECT_EQ(PaddedSortKey(100, 6), "000100");
-    EXPECT_EQ(PaddedSortKey(2000000, 6), "2000000");
     TTestLabel label(&plot, h, h, h, h);
+    EXPECT_EQ(label.GetLayerSortKey(), "000100");
+    label.SetLayer(2000000);
+    EXPECT_EQ(label.GetLayerSortKey(), "2000000");
     label.SetStartPercent(12.5);
     EXPECT_EQ(label.GetStartSortKey(), "012");
     label.SetZOrder(7);

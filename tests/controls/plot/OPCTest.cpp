@@ -1,6 +1,8 @@
 // The OPC binding: inert without a library (the state on this system), and through a fake
 // library: items feeding control properties, the group manager's events, the explorer.
+// Set QX_SCREENSHOT_DIR to keep the explorer's picture.
 
+#include "RaisedText.h"
 #include "FakeOPCLibrary.h"
 #include "PlotTestComponent.h"
 #include "TempDir.h"
@@ -12,25 +14,19 @@
 #include "platform/gui/LayoutLoader.h"
 #include "platform/gui/TreeView.h"
 
+#include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
 namespace {
 
-constexpr const char* kNotFound = "Sorvik OPC DLL Not Found.";
+using qx::test::raisedText;
 
-std::string errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "(nothing raised)";
-}
+constexpr const char* kNotFound = "Sorvik OPC DLL Not Found.";
 
 TEST(OPCWithoutLibrary, ControlsWithItemsAndManagersComeAndGoWithoutALibraryCall)
 {
@@ -69,7 +65,7 @@ TEST(OPCWithoutLibrary, TheDirectWrappersRaiseTheNotFoundText)
         [] { iOPC::ServerConnectionGetCount(); },
     };
     for (const auto& call : calls)
-        EXPECT_EQ(errorOf(call), kNotFound);
+        EXPECT_EQ(raisedText(call), kNotFound);
     EXPECT_EQ(iOPC::ManagerCreated(), 0);
     EXPECT_EQ(iOPC::GetLastCallErrorString(), "");
 }
@@ -133,6 +129,10 @@ TEST_F(OPCFakeTest, ScaleOffsetAndPropertyKinds)
         {"Flag", TiVariant("true"), 0, 0, [&] { return control.Flag(); }},
         {"Flag", TiVariant("2"), 0, 0, [&] { return control.Flag(); }},
         {"Flag", TiVariant("0"), 0, 0, [&] { return !control.Flag(); }},
+        {"Side", TiVariant("7"), 0, 0, [&] { return control.Side() == sdRight; }}, // two values: not 0 is 1
+        {"Side", TiVariant("FALSE"), 0, 0, [&] { return control.Side() == sdLeft; }},
+        {"Shape", TiVariant("2"), 0, 0, [&] { return control.Shape() == tsTriangle; }},
+        {"Shape", TiVariant("True"), 0, 0, [&] { return control.Shape() == tsSquare; }},
         {"Label", TiVariant("hello"), 5, 5, [&] { return control.Label() == "hello"; }},
     };
     for (const Case& c : cases) {
@@ -172,23 +172,38 @@ TEST_F(OPCFakeTest, MissingEntryPointsAndLibraryErrorsAreRaised)
 {
     const int i = bindItem("Level");
     library.missing.insert("SignalSendData");
-    EXPECT_EQ(errorOf([&] { control.OPCItems().Item(i).SetData(TiVariant(1)); }),
+    EXPECT_EQ(raisedText([&] { control.OPCItems().Item(i).SetData(TiVariant(1)); }),
               "Function \"SignalSendData\" not found in \"iOPC2.dll\".");
     library.failing.insert("SignalAdd");
-    EXPECT_EQ(errorOf([&] { bindItem("Gain"); }), "Server refused SignalAdd");
+    EXPECT_EQ(raisedText([&] { bindItem("Gain"); }), "Server refused SignalAdd");
 }
 
 TEST_F(OPCFakeTest, AnErrorWhileNewDataIsHandledStaysOnTheItemSide)
 {
     const int i = bindItem("Level");
-    library.failing.insert("SignalGetData");
-    EXPECT_NO_THROW(library.Deliver(handleOf(i), TiVariant(3), 0xC0));
-    EXPECT_EQ(control.OPCItems().Item(i).SinkError(), "Server refused SignalGetData");
-    EXPECT_TRUE(control.ErrorActive());
-    library.failing.clear();
-    // A text that is not a number for an integer property: also kept on the item.
-    library.Deliver(handleOf(i), TiVariant("lots"), 0xC0);
-    EXPECT_NE(control.OPCItems().Item(i).SinkError(), "");
+    struct Case { const char* cause; std::function<void()> arrange; TiVariant value; std::string error; };
+    const Case cases[] = {
+        {"library error", [&] { library.failing.insert("SignalGetData"); }, TiVariant(3), "Server refused SignalGetData"},
+        {"not a number", [] {}, TiVariant("lots"), "'lots' is not a valid integer value"},
+        {"handler error", [&] { control.OnNewOPCData = [](int) { throw std::runtime_error("handler failed"); }; },
+         TiVariant(4), "handler failed"},
+        {"foreign exception", [&] { control.OnBeforeNewOPCData = [](int, TiVariant&) { throw 42; }; }, TiVariant(5),
+         "Unknown error"},
+    };
+    for (const Case& c : cases) {
+        library.failing.clear();
+        control.OnNewOPCData = nullptr;
+        control.OnBeforeNewOPCData = nullptr;
+        control.SetErrorActive(false);
+        c.arrange();
+        EXPECT_NO_THROW(library.Deliver(handleOf(i), c.value, 0xC0)) << c.cause;
+        EXPECT_EQ(control.OPCItems().Item(i).SinkError(), c.error) << c.cause;
+        EXPECT_TRUE(control.ErrorActive()) << c.cause;
+    }
+    control.OnBeforeNewOPCData = nullptr;
+    library.Deliver(handleOf(i), TiVariant(6), 0xC0);
+    EXPECT_EQ(control.OPCItems().Item(i).SinkError(), "");
+    EXPECT_EQ(control.Level(), 6);
 }
 
 TEST_F(OPCFakeTest, TheGroupManagerReportsGroupUpdatesByName)
@@ -219,6 +234,19 @@ TEST_F(OPCFakeTest, TheGroupManagerReportsGroupUpdatesByName)
     EXPECT_EQ(library.groups.size(), 1u);
 }
 
+TEST_F(OPCFakeTest, AManagerWhoseGroupsTheLibraryRefusesToDeleteStillGoesQuietly)
+{
+    auto manager = std::make_unique<TiOPCManager>(nullptr);
+    manager->GroupAdd("Pumps", "Local", 250, "Fake.Server");
+    manager->GroupAdd("Tanks", "Local", 250, "Fake.Server");
+    library.failing.insert("GroupDelete");
+    EXPECT_EQ(raisedText([&] { manager->GroupDelete(0); }), "Server refused GroupDelete");
+    EXPECT_EQ(manager->GroupCount(), 1);
+    library.calls.clear();
+    EXPECT_NO_THROW(manager.reset());
+    EXPECT_EQ(library.calls, (std::vector<std::string>{"GroupDelete", "ManagerDestroyed"}));
+}
+
 TEST_F(OPCFakeTest, TheExplorerListsTheLibrarysServerConnections)
 {
     library.servers = {"Fake.Server.2", "Fake.Server.1"};
@@ -230,8 +258,24 @@ TEST_F(OPCFakeTest, TheExplorerListsTheLibrarysServerConnections)
     });
     ASSERT_FALSE(shot.isNull());
     EXPECT_EQ(shot.width(), 248);
+    if (const char* dir = std::getenv("QX_SCREENSHOT_DIR")) {
+        shot.save(QDir(dir).filePath("TiOPCExplorerForm-fake-library.png"));
+    }
+
+    // The manager shows one window for the process, listing what the library holds now.
+    manager.ExplorerShow();
+    TiOPCExplorerForm& shown = TiOPCExplorerForm::Instance();
+    EXPECT_TRUE(shown.Visible());
+    EXPECT_EQ(shown.Caption(), "Sorvik OPC Explorer");
+    ASSERT_EQ(shown.TreeView->TopCount(), 2);
+    library.servers.push_back("Fake.Server.3");
+    manager.ExplorerShow();
+    EXPECT_EQ(&TiOPCExplorerForm::Instance(), &shown);
+    EXPECT_EQ(shown.TreeView->TopItem(0)->Count(), 3);
+    shown.Hide();
 
     TiOPCExplorerForm form(nullptr);
+    library.servers.pop_back();
     form.Refresh();
     ASSERT_EQ(form.TreeView->TopCount(), 2);
     TTreeNode* servers = form.TreeView->TopItem(0);

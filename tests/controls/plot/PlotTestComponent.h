@@ -8,6 +8,7 @@
 #include <string>
 
 enum TTestShape { tsCircle, tsSquare, tsTriangle };
+enum TTestSide { sdLeft, sdRight };
 enum TTestOption { toFirst, toSecond, toThird };
 using TTestOptions = qx::EnumSet<TTestOption>;
 
@@ -95,6 +96,10 @@ public:
     void SetLabel(const std::string& v) { label_ = v; }
     double Gain() const { return gain_; }
     void SetGain(double v) { gain_ = v; }
+    TTestSide Side() const { return side_; }
+    void SetSide(TTestSide v) { side_ = v; }
+    TTestShape Shape() const { return shape_; }
+    void SetShape(TTestShape v) { shape_ = v; }
 
     bool sentOut = false;
     std::function<void(TCanvas&)> draw;
@@ -124,6 +129,8 @@ private:
     bool flag_ = false;
     std::string label_;
     double gain_ = 0;
+    TTestSide side_ = sdLeft;
+    TTestShape shape_ = tsCircle;
 };
 
 void registerTestVCLComponent();

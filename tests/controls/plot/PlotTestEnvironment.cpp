@@ -8,6 +8,7 @@
 void registerTestPlotComponent()
 {
     qx::registerEnum<TTestShape>("TTestShape", {{"tsCircle", tsCircle}, {"tsSquare", tsSquare}, {"tsTriangle", tsTriangle}});
+    qx::registerEnum<TTestSide>("TTestSide", {{"sdLeft", sdLeft}, {"sdRight", sdRight}});
     qx::registerEnum<TTestOption>("TTestOption", {{"toFirst", toFirst}, {"toSecond", toSecond}, {"toThird", toThird}});
     qx::registerClass<TTestInner>("TTestInner").property("Size", &TTestInner::Size, &TTestInner::SetSize).defaultValue(1);
     qx::registerClass<TTestPlotComponent, TiComponent>("TTestPlotComponent")
@@ -31,7 +32,9 @@ void registerTestVCLComponent()
         .property("Level", &TTestVCLComponent::Level, &TTestVCLComponent::SetLevel)
         .property("Flag", &TTestVCLComponent::Flag, &TTestVCLComponent::SetFlag)
         .property("Label", &TTestVCLComponent::Label, &TTestVCLComponent::SetLabel)
-        .property("Gain", &TTestVCLComponent::Gain, &TTestVCLComponent::SetGain);
+        .property("Gain", &TTestVCLComponent::Gain, &TTestVCLComponent::SetGain)
+        .property("Side", &TTestVCLComponent::Side, &TTestVCLComponent::SetSide)
+        .property("Shape", &TTestVCLComponent::Shape, &TTestVCLComponent::SetShape);
 }
 
 namespace {

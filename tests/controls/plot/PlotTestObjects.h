@@ -14,11 +14,16 @@ public:
     TColor Color() const { return color_; }
     void SetColor(TColor v) { color_ = v; }
     std::string TitleText, XAxisName, YAxisName;
-    std::vector<std::string> removals;
+    std::vector<std::string> removals, renames;
     void NotificationRemove(TObject* Sender) override
     {
         if (auto* o = dynamic_cast<TiPlotObject*>(Sender))
             removals.push_back(o->Name());
+    }
+    void NotificationRename(TObject* Sender) override
+    {
+        if (auto* o = dynamic_cast<TiPlotObject*>(Sender))
+            renames.push_back(o->NameOld() + " > " + o->Name());
     }
 
 private:

@@ -1,4 +1,5 @@
-// Property text lines with prefixes, exclusions, defaults and nested objects.
+// Property text lines with prefixes, exclusions, defaults and nested objects, and the round
+// trip of every kind of published property through them.
 
 #include "PlotTestComponent.h"
 
@@ -8,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <string>
 
 namespace {
 
@@ -59,6 +62,88 @@ TEST(PropertyText, NameValueSplittingAndTaking)
     EXPECT_EQ(value, "20");
     EXPECT_EQ(lines, (std::vector<std::string>{"X = 1", "width = 30"}));
     EXPECT_FALSE(qx::plot::TakeValueByName("Height", value, lines));
+}
+
+using Plot = TTestPlotComponent;
+
+TFont withFont(const Plot& control, const std::function<void(TFont&)>& change)
+{
+    TFont font = control.Font();
+    change(font);
+    return font;
+}
+
+TEST(PropertyText, EveryKindOfPublishedPropertyComesBackAsItWasSaved)
+{
+    // Each case gives a control a value other than the default, saves all its properties
+    // as text, loads the text into a fresh control and compares.
+    struct Case
+    {
+        const char* what;
+        std::function<void(Plot&)> set;
+        std::function<bool(const Plot&, const Plot&)> same;
+    };
+    const std::string longText = std::string(400, 'y') + "\xE2\x82\xAC end"; // past 255 characters, a euro sign
+    const Case cases[] = {
+        {"Boolean", [](Plot& c) { c.SetAutoFrameRate(true); },
+         [](const Plot& a, const Plot& b) { return a.AutoFrameRate() == b.AutoFrameRate(); }},
+        {"Integer, the smallest", [](Plot& c) { c.SetCount(INT32_MIN); },
+         [](const Plot& a, const Plot& b) { return a.Count() == b.Count(); }},
+        {"Integer, the largest", [](Plot& c) { c.SetCount(INT32_MAX); },
+         [](const Plot& a, const Plot& b) { return a.Count() == b.Count(); }},
+        {"Integer, zero", [](Plot& c) { c.SetCount(0); }, [](const Plot& a, const Plot& b) { return a.Count() == b.Count(); }},
+        {"Float, a fraction", [](Plot& c) { c.SetRatio(0.1); }, [](const Plot& a, const Plot& b) { return a.Ratio() == b.Ratio(); }},
+        {"Float, negative and tiny", [](Plot& c) { c.SetRatio(-1.5e-7); },
+         [](const Plot& a, const Plot& b) { return a.Ratio() == b.Ratio(); }},
+        {"Float, huge", [](Plot& c) { c.SetRatio(1e300); }, [](const Plot& a, const Plot& b) { return a.Ratio() == b.Ratio(); }},
+        {"Float, fifteen digits", [](Plot& c) { c.SetRatio(12345.6789012345); },
+         [](const Plot& a, const Plot& b) { return a.Ratio() == b.Ratio(); }},
+        {"String with line breaks", [](Plot& c) { c.SetCaption2("A\r\nB\rC\nD"); },
+         [](const Plot& a, const Plot& b) { return a.Caption2() == b.Caption2(); }},
+        {"String, long and UTF-8", [&](Plot& c) { c.SetCaption2(longText); },
+         [](const Plot& a, const Plot& b) { return a.Caption2() == b.Caption2(); }},
+        {"String with = and #", [](Plot& c) { c.SetCaption2("a = b #1 #12 c"); },
+         [](const Plot& a, const Plot& b) { return a.Caption2() == b.Caption2(); }},
+        {"Enumeration, the first", [](Plot& c) { c.SetShape(tsCircle); },
+         [](const Plot& a, const Plot& b) { return a.Shape() == b.Shape(); }},
+        {"Enumeration, the last", [](Plot& c) { c.SetShape(tsTriangle); },
+         [](const Plot& a, const Plot& b) { return a.Shape() == b.Shape(); }},
+        {"Set, empty", [](Plot& c) { c.SetOptions({}); }, [](const Plot& a, const Plot& b) { return a.Options() == b.Options(); }},
+        {"Set, two members", [](Plot& c) { c.SetOptions({toFirst, toThird}); },
+         [](const Plot& a, const Plot& b) { return a.Options() == b.Options(); }},
+        {"Colour, plain", [](Plot& c) { c.SetBackGroundColor(0x123456); },
+         [](const Plot& a, const Plot& b) { return a.BackGroundColor() == b.BackGroundColor(); }},
+        {"Colour, a system colour", [](Plot& c) { c.SetBackGroundColor(clWindow); },
+         [](const Plot& a, const Plot& b) { return a.BackGroundColor() == b.BackGroundColor(); }},
+        {"Colour, none", [](Plot& c) { c.SetBackGroundColor(clNone); },
+         [](const Plot& a, const Plot& b) { return a.BackGroundColor() == b.BackGroundColor(); }},
+        {"Font", [](Plot& c) {
+             c.SetFont(withFont(c, [](TFont& f) {
+                 f.Name = "DejaVu Serif";
+                 f.SetHeight(-13);
+                 f.Color = clMaroon;
+                 f.Style = fsBold | fsItalic;
+             }));
+         },
+         [](const Plot& a, const Plot& b) {
+             return a.Font().Name == b.Font().Name && a.Font().Height() == b.Font().Height()
+                    && a.Font().Color == b.Font().Color && a.Font().Style == b.Font().Style;
+         }},
+        {"Nested object", [](Plot& c) { c.Inner()->SetSize(42); },
+         [](const Plot& a, const Plot& b) { return const_cast<Plot&>(a).Inner()->Size() == const_cast<Plot&>(b).Inner()->Size(); }},
+    };
+    for (const Case& c : cases) {
+        Plot source(nullptr), fresh(nullptr), loaded(nullptr);
+        c.set(source);
+        ASSERT_FALSE(c.same(source, fresh)) << c.what << ": the value must differ from the default";
+        std::vector<std::string> lines;
+        qx::plot::SavePropertiesAsText(source, "", lines, nullptr, false);
+        for (const std::string& line : lines)
+            EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << c.what << ": one line per property";
+        qx::plot::LoadPropertiesFromText(loaded, "", lines);
+        EXPECT_TRUE(lines.empty()) << c.what;
+        EXPECT_TRUE(c.same(source, loaded)) << c.what;
+    }
 }
 
 } // namespace

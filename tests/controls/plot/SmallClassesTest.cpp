@@ -1,6 +1,7 @@
 // The small library classes: the text stream and its element reader, the per-column
 // summary and the three-value list.
 
+#include "RaisedText.h"
 #include "controls/plot/base/iClasses.h"
 #include "controls/plot/base/iComponent.h"
 #include "controls/plot/base/iMemoryStream.h"
@@ -9,15 +10,7 @@
 
 namespace {
 
-std::string errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "(nothing raised)";
-}
+using qx::test::raisedText;
 
 TiXMLMemoryStream streamOf(const std::string& text)
 {
@@ -31,7 +24,7 @@ TEST(MemoryStream, WritesSingleByteTextUpTo255Characters)
     TiMemoryStream s;
     s.WriteString(std::string(255, 'a'));
     EXPECT_EQ(s.Size(), 255);
-    EXPECT_EQ(errorOf([&] { s.WriteString(std::string(256, 'a')); }), "String Exceeds 255 Characters");
+    EXPECT_EQ(raisedText([&] { s.WriteString(std::string(256, 'a')); }), "String Exceeds 255 Characters");
     TiMemoryStream t;
     t.WriteStringCRLF("caf\xC3\xA9");
     EXPECT_EQ(t.Bytes(), (std::vector<std::uint8_t>{'c', 'a', 'f', 0xE9, 13, 10}));
@@ -40,7 +33,7 @@ TEST(MemoryStream, WritesSingleByteTextUpTo255Characters)
     TiMemoryStream one;
     one.SetBytes({'x'});
     EXPECT_EQ(one.ReadChar(), "x");
-    EXPECT_EQ(errorOf([&] { one.ReadChar(); }), "EOF");
+    EXPECT_EQ(raisedText([&] { one.ReadChar(); }), "EOF");
 }
 
 TEST(XMLMemoryStream, ReadsWhatItWrites)
@@ -68,9 +61,9 @@ TEST(XMLMemoryStream, ReadsWhatItWrites)
     EXPECT_EQ(tags.GetNameElementStart(), "Item");
     EXPECT_EQ(tags.GetElementValue(), "v");
     EXPECT_EQ(tags.GetNameElementStop(), "Item");
-    EXPECT_EQ(errorOf([&] { streamOf("x").GetNameElementStop(); }), "XML Parsing Error - \"<\" not Found");
-    EXPECT_EQ(errorOf([&] { streamOf("<x>").GetNameElementStop(); }), "XML Parsing Error - \"/\" not Found");
-    EXPECT_EQ(errorOf([&] { streamOf("<a>").GotoElementStart("b"); }), "EOF");
+    EXPECT_EQ(raisedText([&] { streamOf("x").GetNameElementStop(); }), "XML Parsing Error - \"<\" not Found");
+    EXPECT_EQ(raisedText([&] { streamOf("<x>").GetNameElementStop(); }), "XML Parsing Error - \"/\" not Found");
+    EXPECT_EQ(raisedText([&] { streamOf("<a>").GotoElementStart("b"); }), "EOF");
 }
 
 TEST(PlotMinMaxPoint, KeepsFirstLastAndExtremes)
@@ -103,9 +96,9 @@ TEST(LimitDataList, GrowsInTheLibrarysStepsAndChecksIndexes)
     }
     EXPECT_EQ(capacities, (std::vector<int>{4, 8, 12, 28, 44, 60, 76, 95, 118}));
     EXPECT_EQ(list.Item(99).Value3, 297);
-    EXPECT_EQ(errorOf([&] { list.Item(100); }), "Index out of Bounds");
-    EXPECT_EQ(errorOf([&] { list.Item(-1); }), "Index out of Bounds");
-    EXPECT_EQ(errorOf([&] { list.SetCapacity(0x8000000); }), "Exceed Maximum List Size");
+    EXPECT_EQ(raisedText([&] { list.Item(100); }), "Index out of Bounds");
+    EXPECT_EQ(raisedText([&] { list.Item(-1); }), "Index out of Bounds");
+    EXPECT_EQ(raisedText([&] { list.SetCapacity(0x8000000); }), "Exceed Maximum List Size");
     list.SetCapacity(10);
     EXPECT_EQ(list.Count(), 10);
     list.Clear();

@@ -110,6 +110,36 @@ TEST(WindowMessages, PostedMessagesAndTimersRunInsideAModalLoop)
     EXPECT_EQ(mainForm.handled, std::vector<unsigned>{WM_LINK_ERROR});
 }
 
+// A program that ends its application and makes another (tests do) still
+// has posted messages handled inside a modal loop, also when the new
+// application lands where the old one was.
+TEST(WindowMessages, AnApplicationMadeAgainHandlesPostedMessagesInsideAModalLoop)
+{
+    static int argc = 1;
+    static char name[] = "qx_platform_gui_tests";
+    static char* argv[] = {name, nullptr};
+    for (int round = 0; round < 3; ++round) {
+        qx::doneApplication();
+        qx::initApplication(argc, argv);
+        TMessageForm mainForm(nullptr);
+        TForm dialog(nullptr);
+        dialog.AfterConstruction();
+        TTimer post(nullptr);
+        post.SetInterval(1);
+        post.OnTimer = [&](TObject*) {
+            post.SetEnabled(false);
+            PostMessage(&mainForm, WM_LINK_ERROR, 0, 0);
+        };
+        TTimer giveUp(nullptr);
+        giveUp.SetInterval(10000);
+        giveUp.OnTimer = [&](TObject*) { dialog.Close(); };
+        mainForm.onMessage = [&](TMessage&) { dialog.Close(); };
+        dialog.ShowModal();
+        EXPECT_EQ(mainForm.handled, std::vector<unsigned>{WM_LINK_ERROR}) << "round " << round;
+        EXPECT_TRUE(giveUp.Enabled()) << "round " << round << ": the message closed the dialog";
+    }
+}
+
 TEST(WindowMessages, AModalLoopOpenedByAHandlerHandlesTheMessagesQueuedBehindIt)
 {
     TMessageForm form(nullptr);

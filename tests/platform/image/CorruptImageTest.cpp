@@ -98,6 +98,15 @@ std::size_t jpegSizeOffset(const qx::Bytes& jpeg)
     return 0;
 }
 
+// Where the data of the first scan begins: past its header.
+std::size_t jpegScanDataOffset(const qx::Bytes& jpeg)
+{
+    for (std::size_t i = 0; i + 3 < jpeg.size(); ++i)
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA)
+            return i + 2 + (std::size_t(jpeg[i + 2]) << 8 | jpeg[i + 3]);
+    return 0;
+}
+
 qx::Bytes withDeclaredSize(qx::Bytes jpeg, int width, int height)
 {
     const std::size_t at = jpegSizeOffset(jpeg);
@@ -108,39 +117,61 @@ qx::Bytes withDeclaredSize(qx::Bytes jpeg, int width, int height)
     return jpeg;
 }
 
-// A progressive picture of a few hundred bytes declaring 65283 x 254 pixels
-// is refused from its header, before any scan is decoded; real progressive
-// pictures, a large one of one flat colour included, still decode.
-TEST(CorruptImage, ProgressivePicturesFarLargerThanTheirDataAreRefused)
+// A picture of a few hundred bytes declaring 65283 x 254 pixels, in one scan
+// or progressive, whole or cut short after the header of its first scan, is
+// refused from its header, before any row or scan is decoded; real pictures,
+// large ones of one flat colour included, still decode.
+TEST(CorruptImage, PicturesFarLargerThanTheirDataAreRefused)
 {
     qx::Image small(5, 4);
     for (std::size_t i = 0; i < small.pixels.size(); ++i)
         small.pixels[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 0x0B1D3F);
-    const qx::Bytes progressive = qx::encodeJpeg(small, 90, true).bytes;
-    ASSERT_NE(jpegSizeOffset(progressive), 0u);
-    const qx::Bytes huge = withDeclaredSize(progressive, 65283, 254);
-    const struct
-    {
-        const char* name;
-        qx::Bytes bytes;
-    } refused[] = {
-        {"whole", huge},
-        {"cut to 300 bytes", qx::Bytes(huge.begin(), huge.begin() + 300)},
-    };
-    for (const auto& c : refused) {
-        const qx::DecodeResult result = qx::decodeJpeg(c.bytes);
-        EXPECT_FALSE(result) << c.name;
-        EXPECT_EQ(result.error, "JPEG: picture far larger than its data") << c.name;
+    for (const bool progressive : {false, true}) {
+        const qx::Bytes bytes = qx::encodeJpeg(small, 90, progressive).bytes;
+        ASSERT_NE(jpegSizeOffset(bytes), 0u);
+        const qx::Bytes huge = withDeclaredSize(bytes, 65283, 254);
+        const std::size_t cut = std::max<std::size_t>(300, jpegScanDataOffset(huge) + 8);
+        ASSERT_LT(cut, huge.size());
+        const struct
+        {
+            const char* name;
+            qx::Bytes bytes;
+        } refused[] = {
+            {"whole", huge},
+            {"cut short", qx::Bytes(huge.begin(), huge.begin() + static_cast<std::ptrdiff_t>(cut))},
+        };
+        for (const auto& c : refused) {
+            const qx::DecodeResult result = qx::decodeJpeg(c.bytes);
+            EXPECT_FALSE(result) << c.name << (progressive ? ", progressive" : ", one scan");
+            EXPECT_EQ(result.error, "JPEG: picture far larger than its data") << c.name;
+        }
     }
 
     qx::Image flat(1024, 1024);
     std::fill(flat.pixels.begin(), flat.pixels.end(), 0xFF808080u);
-    for (const qx::Image& image : {small, flat}) {
-        const qx::Bytes bytes = qx::encodeJpeg(image, 75, true).bytes;
-        const qx::DecodeResult result = qx::decodeJpeg(bytes);
-        ASSERT_TRUE(result) << image.width << ": " << result.error;
-        EXPECT_EQ(result.image->width, image.width);
+    qx::Image wide(4000, 16);
+    std::fill(wide.pixels.begin(), wide.pixels.end(), 0xFF000000u);
+    for (const bool progressive : {false, true}) {
+        for (const qx::Image& image : {small, flat, wide}) {
+            const qx::Bytes bytes = qx::encodeJpeg(image, 75, progressive).bytes;
+            const qx::DecodeResult result = qx::decodeJpeg(bytes);
+            ASSERT_TRUE(result) << image.width << (progressive ? ", progressive: " : ": ") << result.error;
+            EXPECT_EQ(result.image->width, image.width);
+            EXPECT_EQ(result.image->height, image.height);
+        }
     }
+}
+
+// Damage stops the reading at once, with the reader's own account of it.
+TEST(CorruptImage, ACutPictureIsRefusedWithWhatWasWrong)
+{
+    qx::Image image(64, 64);
+    for (std::size_t i = 0; i < image.pixels.size(); ++i)
+        image.pixels[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 0x010305);
+    const qx::Bytes bytes = qx::encodeJpeg(image, 90).bytes;
+    const qx::DecodeResult result = qx::decodeJpeg(qx::Bytes(bytes.begin(), bytes.end() - 200));
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.error, "JPEG: Premature end of JPEG file");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "controls/plot/base/iClasses.h"
 
 #include "controls/plot/base/iComponent.h"
+#include "controls/plot/base/iRepaintRule.h"
 #include "platform/gui/Timer.h"
 #include "platform/sync/Clock.h"
 

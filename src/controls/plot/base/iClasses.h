@@ -1,6 +1,9 @@
 #pragma once
-// Small classes of the plot library: the one global repaint timer, the per-pixel-column
-// summary of a trace, a growable list of three-value records and a digital trace's state.
+// Small classes of the plot library: the one global repaint timer, the string lists that
+// mark where a theme scheme came from, the per-pixel-column summary of a trace, a growable
+// list of three-value records and a digital trace's state.
+
+#include "platform/gui/Strings.h"
 
 #include <cstdint>
 #include <memory>
@@ -35,6 +38,17 @@ private:
 
     std::unique_ptr<TTimer> FTimer;
     std::vector<TiUpdateClient*> FControlList;
+};
+
+/// A theme scheme's lines read from the user's scheme file; the class tells where the
+/// scheme came from.
+class TiUserSchemeList : public TStringList
+{
+};
+
+/// A theme scheme's lines read from the library's own scheme files.
+class TiSorvikSchemeList : public TStringList
+{
 };
 
 /// All values that fall on one pixel column of a trace.

@@ -5,26 +5,15 @@
 #include "controls/plot/base/iPropertyText.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/StandardClasses.h"
-#include "platform/gui/Timer.h"
 #include "platform/gui/canvas/Bitmap.h"
 #include "platform/gui/canvas/Edges.h"
-#include "platform/sync/Clock.h"
 
 #include <fstream>
 #include <mutex>
 
-bool FrameIntervalPassed(std::int64_t lastMs, int frameRate, std::int64_t nowMs)
-{
-    if (frameRate <= 0)
-        return true;
-    const double intervalMs = 1000.0 / static_cast<double>(frameRate);
-    return static_cast<double>(nowMs) > static_cast<double>(lastMs) + intervalMs;
-}
-
 TiComponent::TiComponent(TComponent* AOwner) : TCustomControl(AOwner)
 {
     SetControlStyle({csCaptureMouse, csClickEvents, csOpaque, csDoubleClicks, csReplicatable});
-    FLastUpdate = qx::timerClock().nowMs();
     FErrorFont.Color = clRed;
     FErrorFont.Style = fsBold;
     TiUpdateObject::Instance().AddUpdateControl(this);
@@ -44,16 +33,22 @@ void TiComponent::SetErrorFont(const TFont& Value)
 
 void TiComponent::SetAutoFrameRate(bool Value)
 {
-    if (FAutoFrameRate == Value)
+    if (FRepaint.AutoFrameRate() == Value)
         return;
-    FAutoFrameRate = Value;
+    FRepaint.SetAutoFrameRate(Value);
     if (Value)
         BackGroundChange();
     else
         EndUpdate();
 }
 
-void TiComponent::SetUpdateFrameRate(int Value) { SetIntegerProp(Value, FUpdateFrameRate, 1); }
+void TiComponent::SetUpdateFrameRate(int Value)
+{
+    if (Value == FRepaint.UpdateFrameRate())
+        return;
+    FRepaint.SetUpdateFrameRate(Value);
+    BackGroundChange();
+}
 
 void TiComponent::SetEnabled(bool Value)
 {
@@ -75,32 +70,25 @@ void TiComponent::SetCachedDrawing(bool Value) { SetBooleanProp(Value, FCachedDr
 
 void TiComponent::EndUpdate()
 {
-    FUpdateActive = false;
-    if (FNeedsRepaint)
-        RepaintIfDue();
+    if (FRepaint.EndUpdate())
+        RepaintNow();
 }
 
 void TiComponent::RepaintNow()
 {
-    FNeedsRepaint = false;
-    FLastUpdate = qx::timerClock().nowMs();
+    FRepaint.Repainted();
     Invalidate();
 }
 
 void TiComponent::RepaintIfDue()
 {
-    if (!FAutoFrameRate || FrameIntervalPassed(FLastUpdate, FUpdateFrameRate, qx::timerClock().nowMs()))
+    if (FRepaint.Due())
         RepaintNow();
 }
 
 void TiComponent::InvalidateChange()
 {
-    if (FUpdateActive) {
-        FNeedsRepaint = true;
-    } else if (FAutoFrameRate) {
-        FNeedsRepaint = true;
-        RepaintIfDue();
-    } else
+    if (FRepaint.Request())
         RepaintNow();
 }
 
@@ -179,6 +167,13 @@ void TiComponent::Paint()
 void TiComponent::PaintTo(TCanvas& Target)
 {
     Lock();
+    // The lock is released on every path, also when something other than the library's
+    // exceptions leaves the drawing.
+    struct Unlocker
+    {
+        TiComponent& control;
+        ~Unlocker() { control.Unlock(); }
+    } unlocker{*this};
     try {
         TBitmap offScreen(std::max(Width(), 0), std::max(Height(), 0));
         TCanvas& canvas = offScreen.Canvas();
@@ -201,7 +196,6 @@ void TiComponent::PaintTo(TCanvas& Target)
         Target.Draw(0, 0, offScreen);
     } catch (const std::exception&) {
     }
-    Unlock();
 }
 
 void TiComponent::KeyDown(Word& Key, TShiftState Shift)

@@ -5,6 +5,7 @@
 // an exception raised while drawing is shown as its text. Input goes to overridable hooks.
 
 #include "controls/plot/base/iPlotError.h"
+#include "controls/plot/base/iRepaintRule.h"
 #include "controls/plot/base/iVariant.h"
 #include "platform/gui/Control.h"
 
@@ -40,11 +41,6 @@ protected:
     ~TiUpdateClient() = default;
 };
 
-/// True when a control whose last invalidation was at lastMs may invalidate again at nowMs
-/// with frameRate repaints per second. The interval is computed in floating point, so a huge
-/// rate does not overflow; a rate of 0 or below means no throttle.
-bool FrameIntervalPassed(std::int64_t lastMs, int frameRate, std::int64_t nowMs);
-
 class TiComponent : public TCustomControl, public TiUpdateClient
 {
 public:
@@ -54,9 +50,9 @@ public:
     // Published.
     bool OptionSaveAllProperties() const { return FOptionSaveAllProperties; }
     void SetOptionSaveAllProperties(bool Value) { FOptionSaveAllProperties = Value; }
-    bool AutoFrameRate() const { return FAutoFrameRate; }
+    bool AutoFrameRate() const { return FRepaint.AutoFrameRate(); }
     void SetAutoFrameRate(bool Value);
-    int UpdateFrameRate() const { return FUpdateFrameRate; }
+    int UpdateFrameRate() const { return FRepaint.UpdateFrameRate(); }
     void SetUpdateFrameRate(int Value);
     void SetEnabled(bool Value) override;
 
@@ -79,7 +75,7 @@ public:
     virtual TPoint GetCenterPoint() const { return {Width() / 2, Height() / 2}; }
 
     virtual void RepaintAll() { BackGroundChange(); }
-    virtual void BeginUpdate() { FUpdateActive = true; }
+    virtual void BeginUpdate() { FRepaint.BeginUpdate(); }
     virtual void EndUpdate();
     virtual void Lock() = 0;
     virtual void Unlock() = 0;
@@ -100,10 +96,10 @@ public:
     TTypeKind GetPropertyType(const std::string& Path);
 
     // The update interface.
-    bool GetUpdateActive() const override { return FUpdateActive; }
-    bool GetNeedsRepaint() const override { return FNeedsRepaint; }
-    int GetUpdateFrameRate() const override { return FUpdateFrameRate; }
-    std::int64_t GetLastUpdate() const override { return FLastUpdate; }
+    bool GetUpdateActive() const override { return FRepaint.UpdateActive(); }
+    bool GetNeedsRepaint() const override { return FRepaint.NeedsRepaint(); }
+    int GetUpdateFrameRate() const override { return FRepaint.UpdateFrameRate(); }
+    std::int64_t GetLastUpdate() const override { return FRepaint.LastUpdate(); }
 
     /// Runs the buffered paint into Canvas as a paint message would (also used by tests and
     /// by exports that need the whole picture).
@@ -185,14 +181,10 @@ protected:
     bool FBackGroundChanged = true;
 
 private:
-    bool FUpdateActive = false;
-    int FUpdateFrameRate = 60;
-    std::int64_t FLastUpdate = 0;
-    bool FNeedsRepaint = false;
+    TiRepaintRule FRepaint;
     TColor FBackGroundColor = clBtnFace;
     TiBevelStyle FBorderStyle = ibsNone;
     bool FHasFocus = false;
-    bool FAutoFrameRate = false;
     bool FCachedDrawing = true;
     bool FOptionSaveAllProperties = false;
     bool FUserGenerated = false;

@@ -2,7 +2,9 @@
 
 #include "platform/gui/Control.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/Keys.h"
 #include "platform/gui/PageControl.h"
+#include "platform/gui/Printer.h"
 #include "platform/gui/canvas/Edges.h"
 
 #include <algorithm>
@@ -171,6 +173,9 @@ TPoint SwapPoint(bool Swap, int X, int Y) { return Swap ? TPoint{Y, X} : TPoint{
 
 void SwapInts(int& A, int& B) { std::swap(A, B); }
 
+bool ShiftDown() { return qx::modifierKeyHeld(VK_SHIFT); }
+bool CtrlDown() { return qx::modifierKeyHeld(VK_CONTROL); }
+
 void DrawFocusRectangle(TCanvas& Canvas, const TRect& Rect) { Canvas.DrawFocusRect(Rect); }
 
 void DrawEdgeStyle(TCanvas& Canvas, const TRect& Rect, int Kind)
@@ -275,6 +280,12 @@ TComponent* OwnerForm(TComponent* Component)
     return lastWindowed;
 }
 
+void FocusControl(TWinControl& Control)
+{
+    if (Control.CanFocus())
+        Control.SetFocus();
+}
+
 double MmToInches(double Mm) { return Mm / 10 / 2.54; }
 
 void PaperSizeInches(int PaperCode, double& Width, double& Height)
@@ -303,4 +314,11 @@ void PaperSizeInches(int PaperCode, double& Width, double& Height)
             Width = p.mm ? MmToInches(p.width) : p.width;
             Height = p.mm ? MmToInches(p.height) : p.height;
         }
+}
+
+void PrinterPaperSizeInches(double& Width, double& Height)
+{
+    // The printer object always has a sheet, turned with its orientation.
+    Width = Printer()->PaperWidthInches();
+    Height = Printer()->PaperHeightInches();
 }

@@ -52,6 +52,10 @@ TRect SwapRect(bool Swap, int X1, int Y1, int X2, int Y2);
 TPoint SwapPoint(bool Swap, int X, int Y);
 void SwapInts(int& A, int& B);
 
+/// Whether the Shift or the Ctrl key is held down now.
+bool ShiftDown();
+bool CtrlDown();
+
 /// The dotted focus frame; drawing it twice removes it.
 void DrawFocusRectangle(TCanvas& Canvas, const TRect& Rect);
 /// Kind 0 sunken edge, 1 raised edge, 2 a button-shadow outline over the current brush.
@@ -68,7 +72,11 @@ int ActivePageIndex(const TPageControl& PageControl);
 
 /// The first owner that is a form, else the last windowed control met, else nullptr.
 TComponent* OwnerForm(TComponent* Component);
+/// Gives the control the keyboard focus when it can take it; nothing otherwise.
+void FocusControl(TWinControl& Control);
 
 double MmToInches(double Mm);
 /// Width and height in inches of a printer paper code; codes not in the table give Letter.
 void PaperSizeInches(int PaperCode, double& Width, double& Height);
+/// The current printer's sheet in inches, width and height exchanged in landscape.
+void PrinterPaperSizeInches(double& Width, double& Height);

@@ -72,6 +72,8 @@ void TiPlotObject::SetName(const std::string& Value)
     DoChange();
 }
 
+std::string TiPlotObject::GetLayerSortKey() const { return PaddedSortKey(FLayer, 6); }
+
 void TiPlotObject::SetVisible(bool Value) { SetBooleanField(Value, FVisible, &TiPlotObject::DoChange); }
 
 void TiPlotObject::SetEnabled(bool Value)

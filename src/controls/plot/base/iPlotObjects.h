@@ -4,6 +4,7 @@
 // along the data view's edges, and clickable auto-repeating buttons.
 
 #include "platform/gui/Control.h"
+#include "platform/gui/MenuItem.h"
 
 #include <memory>
 #include <string>
@@ -57,6 +58,8 @@ public:
     virtual void SetEnabled(bool Value);
     int Layer() const { return FLayer; }
     void SetLayer(int Value) { SetIntegerField(Value, FLayer, &TiPlotObject::DoChange); }
+    /// The layer zero-padded to six digits, the drawing layers' sort key.
+    std::string GetLayerSortKey() const;
     bool PopupEnabled() const { return FPopupEnabled; }
     void SetPopupEnabled(bool Value) { SetBooleanField(Value, FPopupEnabled, &TiPlotObject::DoChange); }
     bool CanFocus() const { return FCanFocus; }
@@ -280,6 +283,21 @@ private:
     bool FDown = false;
     std::unique_ptr<TTimer> FTimer;
     bool FFirstTimerMessage = false;
+};
+
+/// A popup-menu entry that carries a text (a channel name, for instance).
+class TiMenuItem : public TMenuItem
+{
+public:
+    using TMenuItem::TMenuItem;
+    std::string AString;
+};
+
+/// A rectangle kept in an object list (the plot's axes collision list).
+class TiPlotRectObject : public TObject
+{
+public:
+    TRect ARect;
 };
 
 /// Zero-padded decimal text used as a sort key; a longer number is kept whole.

@@ -43,8 +43,10 @@ std::string PrefixText(const TiPlotTextFormatSettings& Settings, const TiPlotTex
     std::string text = "Unknown";
     if (const char* letter = SiPrefix(e))
         text = Fixed(d, s) + letter;
-    if (Scale.Span > 1e-10 && Value > -1e-12 && Value < 1e-12)
-        text = "0." + std::string(static_cast<std::size_t>(d), '0');
+    if (Scale.Span > 1e-10 && Value > -1e-12 && Value < 1e-12) {
+        text = "0.";
+        text.append(static_cast<std::size_t>(d), '0');
+    }
     return text;
 }
 
@@ -63,17 +65,15 @@ std::string DateTimeText(const std::string& Pattern, double Value)
 std::string Price32ndsText(double Value)
 {
     // A negative price is written from its magnitude behind a minus.
-    if (Finite(Value) < 0)
-        return "-" + Price32ndsText(-Value);
+    if (Finite(Value) < 0) {
+        std::string text = "-";
+        text += Price32ndsText(-Value);
+        return text;
+    }
     const double w = Value + 1.0 / 512;
-    const long long n = std::llround(std::nearbyint((w - std::trunc(w)) * 1024));
-    const long long a = n / 32;
-    const long long b = (n % 32) / 4;
-    std::string whole = Format("%.0f", std::trunc(w));
-    std::string thirtySeconds = std::to_string(a);
-    if (thirtySeconds.size() < 2)
-        thirtySeconds.insert(0, "0");
-    return whole + "." + thirtySeconds + std::to_string(b);
+    const auto n = static_cast<int>(std::nearbyint((w - std::trunc(w)) * 1024));
+    // Whole part, 32nds in two digits, then eighths of a 32nd.
+    return Format("%.0f.%02d%d", std::trunc(w), n / 32, (n % 32) / 4);
 }
 
 std::string StyleText(const TiPlotTextFormatSettings& Settings, const TiPlotTextScale& Scale, double Value,
@@ -110,8 +110,10 @@ std::string StyleText(const TiPlotTextFormatSettings& Settings, const TiPlotText
     case iptfThousands: {
         std::string pattern = "#,#0";
         const int d = DecimalsForRange(precision, Settings.PrecisionStyle, 0, Scale.Span);
-        if (d > 0)
-            pattern += "." + std::string(static_cast<std::size_t>(d), '0');
+        if (d > 0) {
+            pattern += '.';
+            pattern.append(static_cast<std::size_t>(d), '0');
+        }
         return Trim(FormatFloat(pattern, Value));
     }
     }

@@ -8,6 +8,7 @@
 #include "platform/image/JpegCodec.h"
 #include "platform/image/PngCodec.h"
 
+#include <algorithm>
 #include <fstream>
 
 TiVCLComponent::TiVCLComponent(TComponent* AOwner) : TiComponent(AOwner)
@@ -171,6 +172,25 @@ void TiVCLComponent::DrawBackGround(TCanvas& Canvas, TColor Color)
     Canvas.Draw(0, 0, *FTransparentBitmap);
 }
 
+namespace {
+
+/// An enumeration whose values run exactly from 0 to 1.
+bool IsTwoValued(const qx::PropertyInfo& Property)
+{
+    if (Property.type == qx::PropertyType::Boolean)
+        return true;
+    if (Property.type != qx::PropertyType::Enum)
+        return false;
+    const auto* info = qx::ClassRegistry::instance().findEnum(Property.typeName);
+    if (!info || info->values.empty())
+        return false;
+    const auto [low, high] = std::minmax_element(info->values.begin(), info->values.end(),
+                                                 [](const auto& a, const auto& b) { return a.second < b.second; });
+    return low->second == 0 && high->second == 1;
+}
+
+} // namespace
+
 void TiVCLComponent::SetPropertyFromVariant(TPersistent& Instance, const std::string& Path, const TiVariant& Value)
 {
     std::string text = Value.AsText();
@@ -179,7 +199,7 @@ void TiVCLComponent::SetPropertyFromVariant(TPersistent& Instance, const std::st
             text = "1";
         else if (qx::sameText(text, "False"))
             text = "0";
-        // A Boolean takes any text but "0" as True.
+        // A two-valued enumeration (a Boolean among them) takes any text but "0" as 1.
         const qx::PropertyTarget target = [&] {
             try {
                 return qx::resolvePropertyPath(Instance, Path);
@@ -187,7 +207,7 @@ void TiVCLComponent::SetPropertyFromVariant(TPersistent& Instance, const std::st
                 return qx::PropertyTarget{};
             }
         }();
-        if (target.property && target.property->type == qx::PropertyType::Boolean && text != "0")
+        if (target.property && IsTwoValued(*target.property) && text != "0")
             text = "1";
     }
     qx::plot::SetPropertyFromText(Instance, Path, text);

@@ -269,13 +269,17 @@ void TiPlotAxis::SetCustomizeLabelEventText(const std::string& Value)
     FCustomizeLabelEventModified = true;
 }
 
-std::string TiPlotAxis::OneLine(std::string Text) const
+std::string TiPlotAxis::OneLine(const std::string& Text) const
 {
-    for (std::size_t at = Text.find("\r\n"); at != std::string::npos; at = Text.find("\r\n", at))
-        Text.replace(at, 2, " ");
-    std::replace(Text.begin(), Text.end(), '\r', ' ');
-    std::replace(Text.begin(), Text.end(), '\n', ' ');
-    return Text;
+    std::string line;
+    line.reserve(Text.size());
+    for (std::size_t i = 0; i < Text.size(); ++i) {
+        const char c = Text[i];
+        if (c == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n')
+            ++i;
+        line += c == '\r' || c == '\n' ? ' ' : c;
+    }
+    return line;
 }
 
 std::string TiPlotAxis::GetLabelText(double Value)

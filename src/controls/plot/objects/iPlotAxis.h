@@ -298,7 +298,7 @@ private:
     void SetFont(const TFont& Value, TFont& Field);
     void SetPrecision(int Value, int& Field);
     std::string FormatValueText(const TiPlotTextFormatSettings& Settings, double& MinLength, bool AutoAdjust, double Value);
-    std::string OneLine(std::string Text) const;
+    std::string OneLine(const std::string& Text) const;
     TiPlotTextScale TextScale() const;
     void RaiseRangeEvents(double OldMin, double OldSpan);
 

@@ -198,12 +198,16 @@ void TiOPCItem::NewData(int)
     try {
         handleNewData();
         FSinkError.clear();
+        return;
     } catch (const std::exception& error) {
         FSinkError = error.what();
+    } catch (...) {
+        FSinkError = "Unknown error";
+    }
+    try {
         if (auto* control = FOwner ? dynamic_cast<TiComponent*>(FOwner->Owner()) : nullptr)
             control->SetErrorActive(true);
     } catch (...) {
-        FSinkError = "Unknown error";
     }
 }
 

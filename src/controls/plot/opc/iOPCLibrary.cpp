@@ -11,8 +11,7 @@ TiOPCLibrary* gLibrary = nullptr;
 template <class F>
 auto call(const char* entry, F&& f) -> decltype(f(*gLibrary))
 {
-    if (!gLibrary)
-        throw EiPlotError("Sorvik OPC DLL Not Found.");
+    CheckOPCLibrary();
     if (!gLibrary->HasEntryPoint(entry))
         throw EiPlotError(std::string("Function \"") + entry + "\" not found in \"" + kLibraryName + "\".");
     if constexpr (std::is_void_v<decltype(f(*gLibrary))>) {
@@ -34,6 +33,12 @@ bool present(const char* entry) { return gLibrary && gLibrary->HasEntryPoint(ent
 void setOPCLibrary(TiOPCLibrary* Library) { gLibrary = Library; }
 TiOPCLibrary* OPCLibrary() { return gLibrary; }
 bool OPCLibraryMissing() { return gLibrary == nullptr; }
+
+void CheckOPCLibrary()
+{
+    if (!gLibrary)
+        throw EiPlotError("Sorvik OPC DLL Not Found.");
+}
 
 int SignalAdd(const std::string& ComputerName, const std::string& ServerName, const std::string& ItemName,
               const std::string& GroupName, int UpdateRate, bool Suspended, int RequestedType, IOPCSignalSink* Sink)

@@ -76,6 +76,8 @@ inline constexpr const char* kLibraryName = "iOPC2.dll";
 void setOPCLibrary(TiOPCLibrary* Library);
 TiOPCLibrary* OPCLibrary();
 bool OPCLibraryMissing();
+/// Raises "Sorvik OPC DLL Not Found." when no library is installed (every wrapper's first test).
+void CheckOPCLibrary();
 
 // Wrappers: raise "Sorvik OPC DLL Not Found." without the library, the not-found text
 // without the entry point, and the library's own text after a failed call.

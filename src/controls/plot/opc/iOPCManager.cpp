@@ -33,7 +33,14 @@ TiOPCManager::TiOPCManager(TComponent* AOwner)
 
 TiOPCManager::~TiOPCManager()
 {
-    GroupClear();
+    // A library error while a group is let go must not leave the destructor: the group is
+    // gone from the list before the library hears of it, so every group is released.
+    while (!FGroupList.empty()) {
+        try {
+            GroupDelete(0);
+        } catch (...) {
+        }
+    }
     if (FFirstInstance)
         iOPC::ManagerDestroyed();
 }
@@ -82,8 +89,8 @@ int TiOPCManager::GetGroupIndex(const std::string& Name) const
 
 void TiOPCManager::ExplorerShow()
 {
-    // Without the library there is nothing to explore: the library's not-found error.
-    iOPC::ServerConnectionGetCount();
+    // Without the library there is nothing to explore: the not-found error, and no window.
+    iOPC::CheckOPCLibrary();
     TiOPCExplorerForm& form = TiOPCExplorerForm::Instance();
     form.Refresh();
     form.Show();

@@ -106,8 +106,16 @@ TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
 
 TBitmap::~TBitmap() = default;
 
+// A copy shares the pixels until either side draws (Qt copies them then),
+// unless a painter is drawing on the source now: it would go on drawing into
+// the shared pixels.
+QImage TBitmap::pixelsForCopy() const
+{
+    return m_canvas && m_canvas->Drawing() ? m_image.copy() : m_image;
+}
+
 TBitmap::TBitmap(const TBitmap& other)
-    : TGraphic(other), AlphaFormat(other.AlphaFormat), TransparentMode(other.TransparentMode), m_image(other.m_image.copy()),
+    : TGraphic(other), AlphaFormat(other.AlphaFormat), TransparentMode(other.TransparentMode), m_image(other.pixelsForCopy()),
       m_format(other.m_format), m_transparentColor(other.m_transparentColor)
 {
 }
@@ -120,7 +128,7 @@ TBitmap& TBitmap::operator=(const TBitmap& other)
         TGraphic::operator=(other);
         AlphaFormat = other.AlphaFormat;
         TransparentMode = other.TransparentMode;
-        m_image = other.m_image.copy();
+        m_image = other.pixelsForCopy();
         m_format = other.m_format;
         m_transparentColor = other.m_transparentColor;
         attachCanvas();

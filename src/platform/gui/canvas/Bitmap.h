@@ -101,6 +101,7 @@ public:
 
 private:
     void attachCanvas();
+    QImage pixelsForCopy() const;
 
     QImage m_image;
     TPixelFormat m_format = pfDevice;

@@ -85,6 +85,8 @@ public:
     void Attach(QPainter& painter);
     void Detach();
     QPaintDevice* Device() const { return m_device; }
+    // A painter is drawing on the device (begun and not yet ended).
+    bool Drawing() const { return m_active != nullptr; }
     bool HandleAllocated() const { return m_device != nullptr; }
     // The painter on the device, begun if needed; null without a device. For the
     // anti-aliased layer, which draws through the same painter.
