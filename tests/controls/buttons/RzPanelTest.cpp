@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -270,6 +271,54 @@ TEST_F(PanelTest, GrabbersCarryTheCaptionInTheCaptionColours)
     EXPECT_GT(band().first, 1000) << "with the focus";
     panel->SetShowDockClientCaptions(false);
     EXPECT_EQ(band(), (std::pair{0, 0})) << "the plain grabber";
+}
+
+// In a strip (a site aligned to the top) the grabber stands at the left of
+// the zone: the caption runs upward from its foot with its base line two
+// pixels inside the band's right edge, and the close glyph sits in the
+// band's top corner.
+TEST_F(PanelTest, AStripsGrabberCarriesTheCaptionUpwardAndTheCloseGlyphOnTop)
+{
+    auto* panel = make<TRzPanel>();
+    panel->SetBorderOuter(fsNone);
+    panel->SetAlign(alTop);
+    panel->SetHeight(120);
+    panel->SetDockSite(true);
+    auto* client = make<TRzPanel>();
+    client->SetCaption("Meters");
+    panel->DockManager()->InsertControl(client);
+    const TBitmap b = render(*panel);
+    const TColor band = ColorToRGB(clInactiveCaption);
+    int left = 99, right = -1, top = 999, bottom = -1, inkBeside = 0;
+    for (int y = 14; y < 120; ++y) {
+        for (int x = 0; x < 14; ++x) {
+            if (pixel(b, x, y) == band)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+        for (int x = 14; x < 40; ++x)
+            inkBeside += pixel(b, x, y) == ColorToRGB(clCaptionText) ? 1 : 0;
+    }
+    ASSERT_GE(right, 0) << "a caption in the band";
+    EXPECT_GT(bottom - top, 2 * (right - left)) << "the caption runs upward";
+    EXPECT_LE(right, 12) << "its base line two pixels inside the band's right edge";
+    EXPECT_GE(right, 10) << "the letters stand on the base line";
+    EXPECT_GE(left, 2) << "the letters' height to the left of it";
+    EXPECT_GE(bottom, 120 - 3 - 3) << "it starts at the band's foot";
+    EXPECT_LE(bottom, 120 - 3);
+    EXPECT_EQ(inkBeside, 0) << "nothing drawn beside the band";
+    int edge = 0;
+    for (int y = 0; y < 120; ++y)
+        edge += pixel(b, 0, y) == band ? 1 : 0;
+    EXPECT_EQ(edge, 120) << "the band in the caption colour down the whole zone";
+    int glyph = 0;
+    for (int y = 1; y < 12; ++y)
+        for (int x = 1; x < 12; ++x)
+            glyph += pixel(b, x, y) != band ? 1 : 0;
+    EXPECT_GT(glyph, 0) << "the close glyph";
 }
 
 TEST_F(PanelTest, TheDockManagerRepaintsThePanelOnCommandsAndMouseActivation)
