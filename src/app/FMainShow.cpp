@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "app/MainPlots.h"
+#include "controls/skinned/AdvTrackBar.h"
 #include "editors/UnitShow.h"
 #include "editors/channel/ChannelControls.h"
 #include "editors/channel/FLinkSel.h"
@@ -19,6 +21,10 @@ void TfmMain::LoadUnitToForm()
     ClearPeqSelection();
     if (!qx::showUnitState(*this, *this, *UnitControl))
         return;
+    // In A's gate curve from its threshold fader; the start keeps the first points.
+    if (!Initialising)
+        if (auto* threshold = qx::findComponent<TAdvTrackBar>(*this, "isGateThresholdInA"))
+            qx::drawGateCurve(control("ipGate"), threshold->Position() * 0.5);
     showLinksAndDelayLines();
     std::array<TControl*, qx::kChannelCount> graphs{};
     for (int c = 0; c < qx::kChannelCount; ++c)
