@@ -18,6 +18,6 @@ done
 # The dialogs, under their class names.
 for window in TfmStorePreset TfmRecallPreset TfmStoreName TfmFactory TfmLockSetup TfmLockMode \
   TfmLockPassWord TfmNetwork TfmNetworkSetup TfmHidData \
-  TfmLinkSel TfmCopy TfmChannelName TfmChNameList TfmPeqRst; do
+  TfmLinkSel TfmCopy TfmChannelName TfmChNameList TfmPeqRst TfmSourceSelect TfmTest TfmLimitCalculate; do
   "$tool" "$window" "$out/$window.png"
 done

@@ -24,8 +24,4 @@ PlotPtr makeMagnitudePlot(TControl* graph = nullptr);
 // A control that is no X-Y plot is left alone.
 void seedTransferPlots(TControl* comp, TControl* limit, TControl* gate);
 
-// The gate's transfer curve at the threshold t dB in place of the points
-// drawn before: (20, 20), (t, t), (t, -100), and the marker (t + 0.2, t - 0.4).
-void drawGateCurve(TControl* gate, double threshold);
-
 } // namespace qx

@@ -9,7 +9,6 @@
 #include "controls/plot/objects/iPlotLegend.h"
 #include "controls/plot/objects/iPlotToolBar.h"
 #include "controls/plot/plot/iXYPlot.h"
-#include "controls/skinned/AdvTrackBar.h"
 
 #include <string>
 #include <utility>
@@ -98,33 +97,6 @@ TEST_F(MainWindowTest, TransferPlotsTakeANewCurveOverTheSeededPoints)
     // The fixed axes do not follow the points.
     EXPECT_EQ(plot->XAxis(0).Min(), -100);
     EXPECT_EQ(plot->XAxis(0).Span(), 120);
-}
-
-// Every showing of the unit state after the start draws In A's gate curve
-// from its threshold fader in place of the points before; the start kept the
-// first points (above).
-TEST_F(MainWindowTest, ShowingTheStateDrawsTheGateCurveAtTheThresholdFader)
-{
-    auto* plot = find<TiXYPlot>("ipGate");
-    auto* threshold = find<TAdvTrackBar>("isGateThresholdInA");
-    ASSERT_NE(plot, nullptr);
-    ASSERT_NE(threshold, nullptr);
-    for (const int position : {-80, -31}) {
-        SCOPED_TRACE(position);
-        threshold->SetPosition(position);
-        window->LoadUnitToForm();
-        const double t = threshold->Position() * 0.5;
-        const Points curve = pointsOf(plot->GetChannel(0));
-        const Points marker = pointsOf(plot->GetChannel(1));
-        const Points wanted = {{20, 20}, {t, t}, {t, -100}, {t + 0.2, t - 0.4}};
-        ASSERT_EQ(curve.size(), 3U);
-        ASSERT_EQ(marker.size(), 1U);
-        for (std::size_t i = 0; i < 4; ++i) {
-            const auto& [x, y] = i < 3 ? curve[i] : marker[0];
-            EXPECT_DOUBLE_EQ(x, wanted[i].first) << i;
-            EXPECT_DOUBLE_EQ(y, wanted[i].second) << i;
-        }
-    }
 }
 
 } // namespace
