@@ -1,8 +1,9 @@
 #pragma once
 // What the channel dialogs (link selection, channel copy, channel names and
 // the PEQ reset) need of the main window: its language, the stored link
-// masks and the operations on links, copies, names and the equaliser. The
-// main window implements it and sets itself as the host when it is made.
+// masks, the FIR taps in use, the operations on links, copies, names and the
+// equaliser, and the curve overlay buttons. The main window implements it and
+// sets itself as the host when it is made.
 
 #include "editors/channel/LinkEditor.h"
 #include "model/RecordFields.h"
@@ -29,6 +30,11 @@ public:
     virtual bool CopyChannel(int source, int target, bool reload, CopyTargets targets) = 0;
     virtual void FinishLinkChange() = 0;
     virtual void ShowLinkCaption(int head, int channel) = 0;
+    // Channel c's FIR taps by the tap rule, from the model.
+    virtual int FirTapsInUse(int channel) const = 0;
+    // Shows the buttons that overlay c's curve on the other graphs, or hides
+    // them and takes c's overlays off (a member's curve is not overlaid).
+    virtual void ShowOverlayButtons(int channel, bool visible) = 0;
     // The information dialog with the text of a string id, modally.
     virtual void ShowInformation(std::string_view stringId) = 0;
     // The gain page in front, its page button down.

@@ -1,8 +1,8 @@
 #pragma once
 // What the gain, delay, link and name editors need of the main window
 // beyond its controls: the busy flag, the device model and the send router,
-// the language, the page in front, the connection and its reload, and the
-// FIR coefficient buffers.
+// the language, the page in front, the connection and its reload, the
+// FIR coefficient buffers and the FIR tap budget.
 
 #include <cstdint>
 #include <string_view>
@@ -36,6 +36,9 @@ public:
     // Target's FIR coefficient buffer takes source's tap count and its
     // coefficients up to that count.
     virtual void CopyFirCoefficients(int source, int target) = 0;
+    // Asks the FIR tap budget for a change of delta taps; true (and the
+    // message shown) when it is refused.
+    virtual bool ReserveFirTaps(int delta) = 0;
 
 protected:
     ChannelEditorHost() = default;
