@@ -314,7 +314,7 @@ TEST_F(ChannelDialogsTest, LinkGroupsThatLowerTheTapsAreSetOverTheBudget)
     });
     EXPECT_TRUE(window->messages.empty());
     EXPECT_EQ(unit().GetLinkMask(5), 0x6);
-    EXPECT_EQ(unit().GetOutputFilter(6).mode, 0) << "Out3 took Out2's settings";
+    EXPECT_EQ(unit().GetOutputFilter(6), unit().GetOutputFilter(5)) << "Out3 took Out2's settings";
     EXPECT_EQ(window->FirTapsReserved, 6 * 2048);
 }
 
@@ -337,9 +337,13 @@ TEST_F(ChannelDialogsTest, ALinkCopyIsWeighedForTheMemberAlone)
     EXPECT_EQ(unit().GetLinkMask(5), 0x00);
     EXPECT_EQ(unit().GetLinkMask(7), 0x08);
     EXPECT_EQ(unit().GetOutputFilter(5).fir.taps, 2048);
-    EXPECT_EQ(unit().GetOutputFilter(7).mode, 0) << "Out4 left the group, untouched";
+    EXPECT_EQ(unit().GetOutputFilter(7).fir.type, 0) << "Out4 left the group, untouched";
 
-    // The window's own count full: the copy into Out3 is refused.
+    // With the inputs' FIRs bypassed the groups fit, but the window's own
+    // count is full: the copy into Out3 is refused.
+    for (int c = 0; c < 4; ++c)
+        qx::writeWord(unit().record(), rec::input(c) + rec::kInFirBypass, 1U);
+    window->LoadUnitToForm();
     window->FirTapsReserved = 12288;
     sent().clear();
     fromMenu("Link", *fmLinkSel, [&] {
@@ -349,7 +353,7 @@ TEST_F(ChannelDialogsTest, ALinkCopyIsWeighedForTheMemberAlone)
     EXPECT_EQ(window->messages, std::vector<std::string>{"Run Out of FIR Resource!!"});
     EXPECT_EQ(unit().GetLinkMask(4), 0x03) << "the head's mask leaves Out3 out";
     EXPECT_EQ(unit().GetLinkMask(6), 0x04) << "Out3 keeps its mask";
-    EXPECT_EQ(unit().GetOutputFilter(6).mode, 0) << "and its settings";
+    EXPECT_EQ(unit().GetOutputFilter(6).fir.type, 0) << "and its settings";
     EXPECT_TRUE(fmLinkSel->GridButton(6, 6)->Down()) << "the grid shows the stored groups";
     EXPECT_EQ(caption("rzbMenuOut3"), "Out3");
     EXPECT_TRUE(sent().empty());
@@ -476,7 +480,7 @@ TEST_F(ChannelDialogsTest, ACopyIsWeighedAgainstTheFirBudget)
         if (k.refused) {
             EXPECT_EQ(window->messages, std::vector<std::string>{"Run Out of FIR Resource!!"});
             EXPECT_TRUE(sent().empty());
-            EXPECT_EQ(unit().GetOutputFilter(target).mode, 0);
+            EXPECT_EQ(unit().GetOutputFilter(target).fir.type, 0);
             EXPECT_EQ(window->FirTapsReserved, 10240);
         } else if (k.connected) {
             EXPECT_TRUE(window->messages.empty());
