@@ -107,6 +107,7 @@ void TfmMain::FormCreate(TObject*)
         FirCoeffs[c][0] = 1.0F;
         FirTaps[c] = c < 4 ? 2048 : 512;
     }
+    qx::seedTransferPlots(control("ipComp"), control("ipLimit"), control("ipGate"));
 
     qx::setPresetDialogHost(this);
     qx::setLockDialogHost(this);

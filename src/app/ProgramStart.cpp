@@ -22,6 +22,7 @@
 #include "editors/channel/FPeqRst.h"
 #include "controls/buttons/rz/RzClasses.h"
 #include "controls/buttons/vr/VrClasses.h"
+#include "controls/plot/plot/iPlotClasses.h"
 #include "controls/skinned/SkinnedClasses.h"
 #include "response/ResponseControls.h"
 #include "Artwork.h"
@@ -45,6 +46,7 @@ void qx::registerEditorClasses()
     registerRzClasses();
     registerVrClasses();
     registerResponseControls();
+    registerPlotClasses();
     setPictureResolver([](const std::string& name) {
         std::string_view bytes = art::resource(name);
         if (bytes.empty())
