@@ -15,6 +15,7 @@
 #include "editors/channel/DelayEditor.h"
 #include "editors/channel/GainEditor.h"
 #include "editors/channel/LinkEditor.h"
+#include "editors/channel/MatrixEditor.h"
 #include "editors/eq/CrossoverEditor.h"
 #include "editors/eq/CurveOverlays.h"
 #include "editors/eq/FirCoefficientEditor.h"
@@ -315,4 +316,5 @@ void qx::registerMainWindow()
     registerChannelHandlers();
     registerGraphHandlers();
     registerFirHandlers();
+    registerDynamicsHandlers();
 }

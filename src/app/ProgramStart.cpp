@@ -18,8 +18,11 @@
 #include "editors/channel/FChNameList.h"
 #include "editors/channel/FChannelName.h"
 #include "editors/channel/FCopy.h"
+#include "editors/channel/FLimitCalculate.h"
 #include "editors/channel/FLinkSel.h"
 #include "editors/channel/FPeqRst.h"
+#include "editors/channel/FSourceSelect.h"
+#include "editors/channel/FTest.h"
 #include "controls/buttons/rz/RzClasses.h"
 #include "controls/buttons/vr/VrClasses.h"
 #include "controls/plot/plot/iPlotClasses.h"
@@ -73,7 +76,7 @@ void qx::createWindows()
     // fmRs232Code, fmRs232CodeEnglish
     Application->CreateForm(fmLockPassWord);
     Application->CreateForm(fmLockSetup);
-    // fmLimitCalculate
+    Application->CreateForm(fmLimitCalculate);
     Application->CreateForm(fmNetwork);
     Application->CreateForm(fmProcess);
     Application->CreateForm(fmInformation);
@@ -83,14 +86,15 @@ void qx::createWindows()
     Application->CreateForm(fmChannelName);
     Application->CreateForm(fmStorePreset);
     Application->CreateForm(fmFactory);
-    // fmTest
+    Application->CreateForm(fmTest);
     Application->CreateForm(fmLinkSel);
     Application->CreateForm(fmChNameList);
     Application->CreateForm(fmStoreName);
     Application->CreateForm(fmNetworkSetup);
     Application->CreateForm(fmCopy);
     Application->CreateForm(fmExit);
-    // fmSourceSelect, fmInFirPassWord
+    Application->CreateForm(fmSourceSelect);
+    // fmInFirPassWord
     fmMain->AttachConnectionWindows();
 }
 

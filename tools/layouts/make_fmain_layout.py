@@ -917,6 +917,58 @@ def channel_editors(root):
 # --- end of the gain, delay, link and channel-name editors -----------------
 
 
+# --- the dynamics and matrix editors ----------------------------------------
+# Handlers of every output's compressor and limiter controls, of every
+# input's gate controls and of every output's route buttons, mix up-downs
+# and mix boxes (one handler of a kind per output); the routing diagram's
+# paint; the menu items of the source-select, test-signal and limiter
+# calculator dialogs; the deferral timers of the compressor and limiter
+# curves. The matrix controls' Tag is their input.
+
+DYNAMICS_FIELDS = ["Threshold", "Attack", "Release", "Ratio", "Knee"]
+GATE_FIELDS = ["Threshold", "Attack", "Release", "Hold"]
+
+
+def dynamics_editors(root):
+    for kind in ("Comp", "Limit"):
+        mouse = "=%sOut1MouseDown" % kind
+        for s in OUTPUTS:
+            i = tag_of(s)
+            for field in DYNAMICS_FIELDS:
+                if field in ("Ratio", "Knee"):
+                    find(root, "ud%s%s%s" % (kind, field, s)).props.update(
+                        Tag=i, OnChangingEx="=ud%s%sOut1ChangingEx" % (kind, field))
+                else:
+                    find(root, "is%s%s%s" % (kind, field, s)).props.update(
+                        Tag=i, PageSize=10, OnChange="=is%s%sOut1Change" % (kind, field),
+                        OnMouseDown="=is%sThresholdOut1MouseDown" % kind)
+                find(root, "cvd%s%s%s" % (kind, field, s)).props.update(
+                    OnExit="=cvd%s%sOut1Exit" % (kind, field), OnKeyDown="=cvd%s%sOut1KeyDown" % (kind, field),
+                    OnMouseDown="=cvd%sThresholdOut1MouseDown" % kind)
+            find(root, "lb%s%s" % (kind, s)).props.update(Tag=i, OnMouseDown="=lb" + mouse[1:])
+        root.add(Obj("tm%sDisp" % kind, "TTimer", Enabled=False, Interval=1, OnTimer="=tm%sDispTimer" % kind))
+    for s in INPUTS:
+        i = tag_of(s)
+        for field in GATE_FIELDS:
+            find(root, "isGate%s%s" % (field, s)).props.update(
+                Tag=i, PageSize=10, OnChange="=isGate%sInAChange" % field, OnMouseDown="=isGateThresholdInAMouseDown")
+            find(root, "cvdGate%s%s" % (field, s)).props.update(
+                OnExit="=cvdGate%sInAExit" % field, OnKeyDown="=cvdGate%sInAKeyDown" % field,
+                OnMouseDown="=cvdGateThresholdInAMouseDown")
+        find(root, "lbGate" + s).props.update(Tag=i, OnMouseDown="=lbGateInAMouseDown")
+    for n, s in enumerate(OUTPUTS, start=1):
+        for k, letter in enumerate("ABCD"):
+            find(root, "rzb%sMatrix%s" % (letter, s)).props.update(OnClick="=rzbAMatrixOut%dClick" % n)
+            find(root, "cvd%sMatrix%s" % (letter, s)).props.update(
+                Tag=k, OnExit="=cvdAMatrixOut%dExit" % n, OnKeyDown="=cvdAMatrixOut%dKeyDown" % n)
+            find(root, "udMixGain%s%s" % (letter, s)).props.update(Tag=k, OnChangingEx="=udMixGainAOut%dChangingEx" % n)
+    find(root, "pbMatrix").props.update(OnPaint="=rzgFftMatrixPaint")
+    for item in ("SourceSelect", "TestTone", "LimitCalculate"):
+        find(root, item).props.update(OnClick="=%sClick" % item)
+
+# --- end of the dynamics and matrix editors --------------------------------
+
+
 def form():
     f = Obj("fmMain", "TfmMain", Left=0, Top=0, Width=1125, Height=727, Caption="K-ARX QX-73B DSP Processor Editor",
             Color="=$00202020", BorderStyle="=bsSizeable", Position="=poScreenCenter",
@@ -943,6 +995,7 @@ def form():
     graph_editors(f)
     crossover_editors(f)
     channel_editors(f)
+    dynamics_editors(f)
     return f
 
 

@@ -1,8 +1,9 @@
 #pragma once
-// What the gain, delay, link and name editors need of the main window
-// beyond its controls: the busy flag, the device model and the send router,
-// the language, the page in front, the connection and its reload, the
-// FIR coefficient buffers and the FIR tap budget.
+// What the gain, delay, link, name, dynamics and matrix editors need of the
+// main window beyond its controls: the busy flag, the device model and the
+// send router, the language, the page in front, the connection and its
+// reload, the FIR coefficient buffers and the FIR tap budget, the channel
+// each dynamics plot shows and how much taller than its design the window is.
 
 #include <cstdint>
 #include <string_view>
@@ -11,6 +12,14 @@ class LCmd;
 class LUnitControl;
 
 namespace qx {
+
+// The blocks whose transfer curves the dynamics plots show.
+enum class DynamicsBlock
+{
+    Gate,
+    Compressor,
+    Limiter
+};
 
 class ChannelEditorHost
 {
@@ -39,6 +48,11 @@ public:
     // Asks the FIR tap budget for a change of delta taps; true (and the
     // message shown) when it is refused.
     virtual bool ReserveFirTaps(int delta) = 0;
+    // The channel whose curve a dynamics plot shows.
+    virtual int DynamicsPlotChannel(DynamicsBlock block) const = 0;
+    virtual void SetDynamicsPlotChannel(DynamicsBlock block, int channel) = 0;
+    // Pixels the window is taller than its design height (the last layout's).
+    virtual int LayoutExtraHeight() const = 0;
 
 protected:
     ChannelEditorHost() = default;
