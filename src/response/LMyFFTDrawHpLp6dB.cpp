@@ -535,27 +535,35 @@ void LMyFFTDrawHpLp6dB::UpdatePaintPage(TPaintPage& page)
         return;
     }
     if (&page == &mainPage()) {
-        // A new bitmap each time, whose canvas starts from the default font,
-        // pen and brush: what one update leaves set (the free text's font)
-        // cannot change what the next one shows.
-        TBitmap composite(page.Bitmap());
-        paintOverlays(composite.Canvas());
-        copyToScreen(composite, page.Placement());
+        // The overlays go straight onto the screen over the copied main
+        // page, clipped to it, from a canvas that starts anew from the
+        // default font, pen and brush: what one update leaves set (the free
+        // text's font) cannot change what the next one shows.
+        if (!copyToScreen(page.Bitmap(), page.Placement())) {
+            return;
+        }
+        screen_.ResetCanvas();
+        TCanvas& canvas = screen_.Canvas();
+        canvas.MoveOrigin(page.Placement().Left, page.Placement().Top);
+        canvas.SetClipRect({0, 0, page.Width(), page.Height()});
+        paintOverlays(canvas);
+        screen_.ResetCanvas();
     } else {
         copyToScreen(page.Bitmap(), page.Placement());
     }
 }
 
-void LMyFFTDrawHpLp6dB::copyToScreen(const TBitmap& bitmap, const TRect& placement)
+bool LMyFFTDrawHpLp6dB::copyToScreen(const TBitmap& bitmap, const TRect& placement)
 {
     if (screen_.Empty() || bitmap.Empty()) {
-        return;
+        return false;
     }
     screen_.Canvas().Draw(placement.Left, placement.Top, bitmap);
     if (!painting_) {
         blitPending_ = true;
         Invalidate();
     }
+    return true;
 }
 
 void LMyFFTDrawHpLp6dB::RedrawScreen()

@@ -7,8 +7,9 @@
 //
 // Pages: the main page (plot area) and the label, title, margin and
 // coordinate pages around it. The main page holds the series, grid and axes
-// (the base); the overlays are painted onto a copy of it at every update, so
-// repeating an update never changes what is shown. What the control shows is
+// (the base); at every update it is copied to the screen and the overlays
+// are painted over the copy, so repeating an update never changes what is
+// shown. What the control shows is
 // kept in Screen(), copied to the window at the next paint.
 //
 // Callers change data and call UpdateCurvePage; property setters store, clamp
@@ -380,7 +381,8 @@ private:
     void forEachHorizontalLine(const std::function<void(double)>& at) const;
     void forEachVerticalLine(const std::function<void(double, bool)>& at) const;
     void paintOverlays(TCanvas& canvas);
-    void copyToScreen(const TBitmap& bitmap, const TRect& placement);
+    // False when there is nothing to copy or no screen yet.
+    bool copyToScreen(const TBitmap& bitmap, const TRect& placement);
     void drawHandle(TCanvas& canvas, const Handle& h, int sx, int sy);
     void fillBandCurve(TCanvas& canvas, const double* curve, int count);
     void drawMarkerLine(TCanvas& canvas, TPenStyle style);
