@@ -397,6 +397,9 @@ void LMyFFTDrawHpLp6dB::Paint()
     } else {
         Redraw();
     }
+    if (mainPageOwed_) {
+        composeMainPage();
+    }
     painting_ = false;
     if (TCanvas* canvas = Canvas()) {
         canvas->Draw(0, 0, screen_);
@@ -535,22 +538,53 @@ void LMyFFTDrawHpLp6dB::UpdatePaintPage(TPaintPage& page)
         return;
     }
     if (&page == &mainPage()) {
-        // The overlays go straight onto the screen over the copied main
-        // page, clipped to it, from a canvas that starts anew from the
-        // default font, pen and brush: what one update leaves set (the free
-        // text's font) cannot change what the next one shows.
-        if (!copyToScreen(page.Bitmap(), page.Placement())) {
+        // Put together at the next paint (or read of the screen), once for
+        // all the updates before it.
+        if (screen_.Empty() || page.Bitmap().Empty()) {
             return;
         }
-        screen_.ResetCanvas();
-        TCanvas& canvas = screen_.Canvas();
-        canvas.MoveOrigin(page.Placement().Left, page.Placement().Top);
-        canvas.SetClipRect({0, 0, page.Width(), page.Height()});
-        paintOverlays(canvas);
-        screen_.ResetCanvas();
+        mainPageOwed_ = true;
+        if (painting_) {
+            composeMainPage();
+        } else {
+            blitPending_ = true;
+            Invalidate();
+        }
     } else {
+        // A page may lie over the main page (the coordinates do): the main
+        // page owed goes first, as the two updates came.
+        if (mainPageOwed_) {
+            composeMainPage();
+        }
         copyToScreen(page.Bitmap(), page.Placement());
     }
+}
+
+void LMyFFTDrawHpLp6dB::composeMainPage()
+{
+    mainPageOwed_ = false;
+    // The overlays go straight onto the screen over the copied main page,
+    // clipped to it, from a canvas that starts anew from the default font,
+    // pen and brush: what one update leaves set (the free text's font)
+    // cannot change what the next one shows.
+    const TPaintPage& page = mainPage();
+    if (!copyToScreen(page.Bitmap(), page.Placement())) {
+        return;
+    }
+    screen_.ResetCanvas();
+    TCanvas& canvas = screen_.Canvas();
+    canvas.MoveOrigin(page.Placement().Left, page.Placement().Top);
+    canvas.SetClipRect({0, 0, page.Width(), page.Height()});
+    paintOverlays(canvas);
+    screen_.ResetCanvas();
+}
+
+const TBitmap& LMyFFTDrawHpLp6dB::Screen() const
+{
+    if (mainPageOwed_) {
+        const_cast<LMyFFTDrawHpLp6dB*>(this)->composeMainPage();
+    }
+    return screen_;
 }
 
 bool LMyFFTDrawHpLp6dB::copyToScreen(const TBitmap& bitmap, const TRect& placement)
