@@ -554,9 +554,13 @@ void LMyFFTDrawHpLp6dB::UpdatePaintPage(TPaintPage& page)
             Invalidate();
         }
     } else {
-        // A page may lie over the main page (the coordinates do): the main
-        // page owed goes first, as the two updates came.
-        if (mainPageOwed_) {
+        // A page that lies over the main page (the coordinates do) comes
+        // after the main page owed, as the two updates came; the others
+        // share no pixel with it.
+        const TRect& at = page.Placement();
+        const TRect& main = mainPage().Placement();
+        if (mainPageOwed_ && at.Left < main.Right && main.Left < at.Right && at.Top < main.Bottom &&
+            main.Top < at.Bottom) {
             composeMainPage();
         }
         copyToScreen(page.Bitmap(), page.Placement());
