@@ -15,6 +15,6 @@ for window in TfmInformation TfmProcess TfmExit TfmAbout TfmMemo; do
   name=$(echo "${window#Tfm}" | tr 'A-Z' 'a-z')
   "$tool" "$window" "$out/$name.png"
 done
-for window in TfmLinkSel TfmCopy TfmChannelName TfmChNameList TfmPeqRst; do
+for window in TfmLinkSel TfmCopy TfmChannelName TfmChNameList TfmPeqRst TfmSourceSelect TfmTest TfmLimitCalculate; do
   "$tool" "$window" "$out/$window.png"
 done

@@ -15,6 +15,7 @@
 #include "editors/channel/DelayEditor.h"
 #include "editors/channel/GainEditor.h"
 #include "editors/channel/LinkEditor.h"
+#include "editors/channel/MatrixEditor.h"
 #include "editors/eq/CrossoverEditor.h"
 #include "editors/eq/CurveOverlays.h"
 #include "editors/eq/FirCoefficientEditor.h"
@@ -107,6 +108,7 @@ void TfmMain::FormCreate(TObject*)
         FirCoeffs[c][0] = 1.0F;
         FirTaps[c] = c < 4 ? 2048 : 512;
     }
+    qx::seedTransferPlots(control("ipComp"), control("ipLimit"), control("ipGate"));
 
     qx::setPresetDialogHost(this);
     qx::setLockDialogHost(this);
@@ -314,4 +316,5 @@ void qx::registerMainWindow()
     registerChannelHandlers();
     registerGraphHandlers();
     registerFirHandlers();
+    registerDynamicsHandlers();
 }

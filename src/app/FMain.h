@@ -13,6 +13,8 @@
 #include "editors/UnitShowHost.h"
 #include "editors/channel/ChannelDialogHost.h"
 #include "editors/channel/ChannelEditorHost.h"
+#include "editors/channel/DynamicsEditor.h"
+#include "editors/channel/GateEditor.h"
 #include "editors/eq/EqEditorHost.h"
 #include "model/ExchangeHost.h"
 #include "model/ControlNames.h"
@@ -44,6 +46,7 @@ class CrossoverEditor;
 class GainEditor;
 class DelayEditor;
 class LinkEditor;
+class MatrixEditor;
 class ChannelNameEditor;
 class CurveOverlays;
 class FirCoefficientEditor;
@@ -406,6 +409,50 @@ public:
     qx::FirCoefficientEditor& FirCoefficientEdit();
     // --- end of the FIR editors --------------------------------------------
 
+    // --- Dynamics and matrix editors (editors/channel) ----------------------
+    // The layout's handlers of the compressor, limiter and gate controls and
+    // of each output's matrix controls: registerDynamicsHandlers binds one
+    // name per block, parameter and output to them; each does its work in
+    // the editors of editors/channel.
+    template <qx::DynamicsBlock B, qx::DynamicsField F> void dynamicsFaderChange(TObject* Sender);
+    template <qx::DynamicsBlock B, qx::DynamicsField F>
+    void dynamicsUpDownChangingEx(TObject* Sender, bool& AllowChange, std::int16_t NewValue,
+                                  TUpDownDirection Direction);
+    template <qx::DynamicsBlock B, qx::DynamicsField F> void dynamicsBoxExit(TObject* Sender);
+    template <qx::DynamicsBlock B, qx::DynamicsField F>
+    void dynamicsBoxKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    template <qx::DynamicsBlock B>
+    void dynamicsMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    template <qx::DynamicsBlock B> void dynamicsCurveTimer(TObject* Sender);
+    template <qx::GateField F> void gateFaderChange(TObject* Sender);
+    template <qx::GateField F> void gateBoxExit(TObject* Sender);
+    template <qx::GateField F> void gateBoxKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    template <int Output> void matrixRouteClick(TObject* Sender);
+    template <int Output>
+    void matrixMixChangingEx(TObject* Sender, bool& AllowChange, std::int16_t NewValue, TUpDownDirection Direction);
+    template <int Output> void matrixBoxExit(TObject* Sender);
+    template <int Output> void matrixBoxKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void rzgFftMatrixPaint(TObject* Sender);
+    void SourceSelectClick(TObject* Sender);
+    void TestToneClick(TObject* Sender);
+    void LimitCalculateClick(TObject* Sender);
+    void SetCompParam(int channel, int which, int value);
+    void ShowLinkedComp(int channel, int which, int value);
+    void SetLimitParam(int channel, int which, int value);
+    void MirrorLimiterToLinked(int channel, int which, int value);
+    void ShowLinkedGate(int channel, int which, int value);
+    void PlotCompCurve(int channel);
+    void PlotLimitCurve(int channel);
+    void PlotGateCurve(int channel);
+    void PaintMatrix();
+    int DynamicsPlotChannel(qx::DynamicsBlock block) const override;
+    void SetDynamicsPlotChannel(qx::DynamicsBlock block, int channel) override;
+    int LayoutExtraHeight() const override { return ExtraHeight; }
+    qx::DynamicsEditor& DynamicsEdit(qx::DynamicsBlock block);
+    qx::GateEditor& GateEdit();
+    qx::MatrixEditor& MatrixEdit();
+    // --- end of the dynamics and matrix editors ----------------------------
+
     // The connection state: connecting, connected, online, acknowledgement
     // step, transfer kind, preset slots (held by the reply exchanges).
     const qx::ExchangeState& Exchange() const;
@@ -460,6 +507,10 @@ public:
     std::unique_ptr<qx::GraphMouseEditor> GraphMouseEditing;
     std::unique_ptr<qx::OutputFirEditor> OutputFirEditing;
     std::unique_ptr<qx::FirCoefficientEditor> FirCoefficientEditing;
+    std::unique_ptr<qx::DynamicsEditor> CompEditing;
+    std::unique_ptr<qx::DynamicsEditor> LimitEditing;
+    std::unique_ptr<qx::GateEditor> GateEditing;
+    std::unique_ptr<qx::MatrixEditor> MatrixEditing;
 
 private:
     TControl* control(std::string_view name) const;
@@ -500,4 +551,6 @@ void registerChannelHandlers();
 // The graph views, overlays, mouse editing and FIR editors' handlers, part of registerMainWindow.
 void registerGraphHandlers();
 void registerFirHandlers();
+// The dynamics and matrix editors' handlers, part of registerMainWindow.
+void registerDynamicsHandlers();
 } // namespace qx

@@ -8,6 +8,7 @@
 #include "editors/UnitShow.h"
 #include "editors/channel/ChannelControls.h"
 #include "editors/channel/FLinkSel.h"
+#include "editors/channel/FTest.h"
 #include "editors/channel/MeterShow.h"
 #include "model/LUnitControl.h"
 #include "response/Plot.h"
@@ -38,14 +39,22 @@ void TfmMain::LoadUnitToForm()
         RefreshChannelOverlays(CurrentPage);
     for (int c = qx::kInputCount; c < qx::kChannelCount; ++c)
         UpdateOutputFirPanel(c);
+    if (!Initialising) {
+        GateEdit().DrawCurve(0);
+        PlotCompCurve(qx::kInputCount);
+        PlotLimitCurve(qx::kInputCount);
+    }
 }
 
 // The link dialog's grid and the menu buttons' link captions from the
-// stored masks (once the dialog exists), and every delay line drawn to its
-// marker; still busy, as the rest of the fill.
+// stored masks and the test dialog's signal (once the dialogs exist), and
+// every delay line drawn to its marker; still busy, as the rest of the fill.
 void TfmMain::showLinksAndDelayLines()
 {
     SetBusy(true);
+    if (fmTest)
+        fmTest->ShowModel(UnitControl->GetTestSignalKind(), UnitControl->GetTestSineIndex(),
+                          UnitControl->GetTestAttenuation());
     if (fmLinkSel) {
         for (int c = 0; c < qx::kChannels; ++c)
             fmLinkSel->ShowLinkMask(c, UnitControl->GetLinkMask(c));

@@ -19,4 +19,9 @@ using PlotPtr = std::unique_ptr<Plot, PlotDeleter>;
 // response graph.
 PlotPtr makeMagnitudePlot(TControl* graph = nullptr);
 
+// The first points of the three transfer plots (input dB, output dB): the curve on channel 0
+// and the threshold marker on channel 1, as many points as every later drawing replaces.
+// A control that is no X-Y plot is left alone.
+void seedTransferPlots(TControl* comp, TControl* limit, TControl* gate);
+
 } // namespace qx

@@ -18,10 +18,14 @@
 #include "editors/channel/FChNameList.h"
 #include "editors/channel/FChannelName.h"
 #include "editors/channel/FCopy.h"
+#include "editors/channel/FLimitCalculate.h"
 #include "editors/channel/FLinkSel.h"
 #include "editors/channel/FPeqRst.h"
+#include "editors/channel/FSourceSelect.h"
+#include "editors/channel/FTest.h"
 #include "controls/buttons/rz/RzClasses.h"
 #include "controls/buttons/vr/VrClasses.h"
+#include "controls/plot/plot/iPlotClasses.h"
 #include "controls/skinned/SkinnedClasses.h"
 #include "response/ResponseControls.h"
 #include "Artwork.h"
@@ -45,6 +49,7 @@ void qx::registerEditorClasses()
     registerRzClasses();
     registerVrClasses();
     registerResponseControls();
+    registerPlotClasses();
     setPictureResolver([](const std::string& name) {
         std::string_view bytes = art::resource(name);
         if (bytes.empty())
@@ -71,7 +76,7 @@ void qx::createWindows()
     // fmRs232Code, fmRs232CodeEnglish
     Application->CreateForm(fmLockPassWord);
     Application->CreateForm(fmLockSetup);
-    // fmLimitCalculate
+    Application->CreateForm(fmLimitCalculate);
     Application->CreateForm(fmNetwork);
     Application->CreateForm(fmProcess);
     Application->CreateForm(fmInformation);
@@ -81,14 +86,15 @@ void qx::createWindows()
     Application->CreateForm(fmChannelName);
     Application->CreateForm(fmStorePreset);
     Application->CreateForm(fmFactory);
-    // fmTest
+    Application->CreateForm(fmTest);
     Application->CreateForm(fmLinkSel);
     Application->CreateForm(fmChNameList);
     Application->CreateForm(fmStoreName);
     Application->CreateForm(fmNetworkSetup);
     Application->CreateForm(fmCopy);
     Application->CreateForm(fmExit);
-    // fmSourceSelect, fmInFirPassWord
+    Application->CreateForm(fmSourceSelect);
+    // fmInFirPassWord
     fmMain->AttachConnectionWindows();
 }
 

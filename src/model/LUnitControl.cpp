@@ -420,6 +420,7 @@ int LUnitControl::GetOutputSelect() const { return qx::readWord(record_, qx::rec
 int LUnitControl::GetTestSignalKind() const { return qx::readWord(record_, qx::rec::kTestSignalKind); }
 int LUnitControl::GetTestSineIndex() const { return record_[qx::rec::kSineIndex]; }
 int LUnitControl::GetTestAttenuation() const { return record_[qx::rec::kToneAttenuation]; }
+int LUnitControl::GetSourceSelectMask() const { return qx::readWord(record_, qx::rec::kSourceSelectMask); }
 
 std::uint16_t LUnitControl::GetLinkGroup(int c) const
 {

@@ -79,6 +79,8 @@ public:
     int GetTestSineIndex() const;
     // In 0.5 dB steps.
     int GetTestAttenuation() const;
+    // Bit c set: channel c carries the sum of its pair.
+    int GetSourceSelectMask() const;
 
     // Group setters.
     void SetGain(int c, std::uint16_t word);

@@ -18,6 +18,8 @@
 #include "controls/skinned/CurvyControls.h"
 #include "editors/channel/FCopy.h"
 #include "editors/channel/FLinkSel.h"
+#include "editors/channel/FSourceSelect.h"
+#include "editors/channel/FTest.h"
 #include "response/Plot.h"
 #include "response/TMyPEQType8.h"
 #include "link/LinkRouter.h"
@@ -29,6 +31,8 @@
 #include "platform/gui/Control.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/MenuItem.h"
+#include "platform/gui/RadioButton.h"
+#include "platform/gui/UpDown.h"
 #include "platform/gui/Timer.h"
 #include "platform/serial/SerialPortList.h"
 
@@ -72,6 +76,79 @@ std::uint16_t closedLoopbackPort()
     ::close(fd);
     return port;
 }
+
+// The simulator's frame log as text, written by the server's thread and read
+// by the test, both under the sink's lock.
+class LockedLog : public std::streambuf
+{
+public:
+    std::string Text()
+    {
+        const std::lock_guard lock(mutex_);
+        return text_;
+    }
+
+protected:
+    int overflow(int c) override
+    {
+        const std::lock_guard lock(mutex_);
+        if (c != traits_type::eof())
+            text_.push_back(static_cast<char>(c));
+        return c;
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override
+    {
+        const std::lock_guard lock(mutex_);
+        text_.append(s, static_cast<std::size_t>(n));
+        return n;
+    }
+
+private:
+    std::mutex mutex_;
+    std::string text_;
+};
+
+// The simulated processor served on 127.0.0.1 from its own thread, its frame
+// log kept as text.
+class LoggedSimulator
+{
+public:
+    explicit LoggedSimulator(qx::sim::DeviceCore& core) : responder_(core, {}, &log_) {}
+    ~LoggedSimulator() { Stop(); }
+    LoggedSimulator(const LoggedSimulator&) = delete;
+    LoggedSimulator& operator=(const LoggedSimulator&) = delete;
+
+    // Listens on an ephemeral port and serves; returns the port.
+    std::uint16_t Start()
+    {
+        const std::uint16_t port = server_.ListenTcp(0);
+        thread_ = std::thread([this] { server_.Run(); });
+        return port;
+    }
+    void Stop()
+    {
+        server_.Stop();
+        if (thread_.joinable())
+            thread_.join();
+    }
+    // The simulator has received the command's frame and answered it.
+    bool Answered(const LCmd& command)
+    {
+        const std::string recv = "Recv: " + qx::sim::HexBytes(EncodeFrame(command, 1));
+        const std::string text = sink_.Text();
+        const auto at = text.rfind(recv);
+        return at != std::string::npos && text.find("Sent:", at) != std::string::npos;
+    }
+    const qx::sim::Responder& Responder() const { return responder_; }
+
+private:
+    LockedLog sink_;
+    std::ostream out_{&sink_};
+    qx::sim::FrameLog log_{out_};
+    qx::sim::Responder responder_;
+    qx::sim::SimServer server_{responder_};
+    std::thread thread_;
+};
 
 class ProgramConnect : public ProgramWithSimulator
 {
@@ -243,36 +320,6 @@ TEST_F(ProgramConnect, WithNothingToFindTheScanEndsAndDemoGivesTheOfflineWindow)
 
 // --- equaliser and crossover editing against the simulator -----------------
 
-// The simulator's frame log as text, written by the server's thread and read
-// by the test, both under the sink's lock.
-class LockedLog : public std::streambuf
-{
-public:
-    std::string Text()
-    {
-        const std::lock_guard lock(mutex_);
-        return text_;
-    }
-
-protected:
-    int overflow(int c) override
-    {
-        const std::lock_guard lock(mutex_);
-        if (c != traits_type::eof())
-            text_.push_back(static_cast<char>(c));
-        return c;
-    }
-    std::streamsize xsputn(const char* s, std::streamsize n) override
-    {
-        const std::lock_guard lock(mutex_);
-        text_.append(s, static_cast<std::size_t>(n));
-        return n;
-    }
-
-private:
-    std::mutex mutex_;
-    std::string text_;
-};
 
 // Band, type, cut-off, slope and bypass edits on a linked pair of outputs go
 // over TCP to the simulated processor; once it has answered the last of
@@ -280,20 +327,12 @@ private:
 // it back and shows it.
 TEST_F(ProgramConnect, EqualiserAndCrossoverEditsOnALinkedPairSurviveAReconnect)
 {
-    LockedLog sink;
-    std::ostream out(&sink);
-    qx::sim::FrameLog log(out);
-    qx::sim::Responder logged(core, {}, &log);
-    qx::sim::SimServer loggedServer(logged);
+    LoggedSimulator sim(core);
     auto image = core.MutableCurrentImage();
     qx::writeWord(image, rec::output(0) + rec::kOutLinkMask, 0x03); // Out1 heads Out1 and Out2
     qx::writeWord(image, rec::output(1) + rec::kOutLinkMask, 0x00);
-    pointAt(loggedServer.ListenTcp(0));
-    std::thread loggedThread([&] { loggedServer.Run(); });
-    const auto stop = [&] {
-        loggedServer.Stop();
-        loggedThread.join();
-    };
+    pointAt(sim.Start());
+    const auto stop = [&] { sim.Stop(); };
     ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load")) << (stop(), "");
     find<TTimer>("tmInLevelDet")->SetEnabled(false); // nothing but the edits on the link
     fmMain->SetKeepAliveSuppressed(true);
@@ -327,14 +366,7 @@ TEST_F(ProgramConnect, EqualiserAndCrossoverEditsOnALinkedPairSurviveAReconnect)
     find<TAdvTrackBar>("isHighCutFreqOut1")->SetPosition(250);
     pass();
 
-    const std::string last = "Recv: " + qx::sim::HexBytes(EncodeFrame(CM_MCS_LOW_PASS(1, 4, 250, 20), 1));
-    ASSERT_TRUE(runUntil(
-        [&] {
-            const std::string text = sink.Text();
-            const auto at = text.rfind(last);
-            return at != std::string::npos && text.find("Sent:", at) != std::string::npos;
-        },
-        "the last edit answered"))
+    ASSERT_TRUE(runUntil([&] { return sim.Answered(CM_MCS_LOW_PASS(1, 4, 250, 20)); }, "the last edit answered"))
         << (stop(), "");
     const qx::PeqBand band = fmMain->UnitControl->GetPeqBand(5, 2);
     EXPECT_EQ(band.gain, 170);
@@ -347,7 +379,7 @@ TEST_F(ProgramConnect, EqualiserAndCrossoverEditsOnALinkedPairSurviveAReconnect)
     EXPECT_EQ(out2.lowPassFrequency, 250);
     EXPECT_EQ(out2.lowPassSlope, 20);
     expectTheSimulatorsStateInTheModel();
-    EXPECT_TRUE(logged.ProtocolErrors().empty());
+    EXPECT_TRUE(sim.Responder().ProtocolErrors().empty());
 
     fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
     EXPECT_TRUE(runUntil([] { return fmMain->Router->Kind() == qx::LinkKind::None; }, "the link closed"));
@@ -483,4 +515,110 @@ TEST_F(ProgramConnect, LinkGroupsAndChannelCopiesSurviveAReconnect)
     copied();
     expectTheSimulatorsStateInTheModel();
     EXPECT_TRUE(responder.ProtocolErrors().empty());
+}
+
+// --- dynamics, matrix, source select and test signal against the simulator --
+
+// Compressor, limiter, routing, mix and source-select edits go over TCP to
+// the simulated processor; once it has answered the last, model and
+// simulator hold the same state. The test signal chosen next is the
+// processor's alone until a new connection loads it, with the rest, back
+// into the model and the windows.
+TEST_F(ProgramConnect, DynamicsRoutingMixAndSignalEditsSurviveAReconnect)
+{
+    LoggedSimulator sim(core);
+    pointAt(sim.Start());
+    const auto stop = [&] { sim.Stop(); };
+    ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load")) << (stop(), "");
+    find<TTimer>("tmInLevelDet")->SetEnabled(false); // nothing but the edits on the link
+    fmMain->SetKeepAliveSuppressed(true);
+    const auto answered = [&](const LCmd& command) {
+        return runUntil([&] { return sim.Answered(command); }, "the edit answered");
+    };
+    const auto toggle = [](const char* name) {
+        auto* b = find<TRzBmpButton>(name);
+        b->SetDown(!b->Down());
+        b->OnClick(b);
+    };
+    const auto type = [](const char* name, const char* text) {
+        auto* box = find<TCurvyEdit>(name);
+        box->SetText(text);
+        box->OnExit(box);
+    };
+
+    find<TAdvTrackBar>("isCompThresholdOut1")->SetPosition(-20);
+    type("cvdCompRatioOut1", "4");
+    find<TUpDown>("udLimitRatioOut4")->ArrowClick(btPrev);
+    type("cvdLimitAttackOut4", "5");
+    toggle("rzbCMatrixOut2");
+    toggle("rzbAMatrixOut5");
+    type("cvdBMatrixOut3", "-25.3");
+    find<TUpDown>("udMixGainDOut8")->ArrowClick(btPrev);
+    {
+        const qx::test::WhenShown source(*fmSourceSelect, [] {
+            auto* out1 = qx::findComponent<TComboBox>(*fmSourceSelect, "cbOut1");
+            out1->SetItemIndex(1);
+            out1->OnChange(out1);
+            qx::test::clickThroughWindow(*fmSourceSelect->bnExit);
+        });
+        find<TMenuItem>("SourceSelect")->Click();
+        ASSERT_TRUE(source.Ran());
+    }
+    ASSERT_TRUE(answered(CM_MCS_CMD(1, 0x5B, 4, 1))) << (stop(), "");
+    const LUnitControl& unit = *fmMain->UnitControl;
+    const auto edited = [&] {
+        EXPECT_EQ(unit.GetCompressor(4), (qx::Dynamics{9, 499, 499, 0, 160}));
+        EXPECT_EQ(unit.GetLimiter(7), (qx::Dynamics{14, 49, 499, 0, 220}));
+        EXPECT_EQ(unit.GetMatrixRoute(5), 0x6);
+        EXPECT_EQ(unit.GetMatrixRoute(8), 0x0);
+        EXPECT_EQ(unit.GetMixLevel(6, 1), 70);
+        EXPECT_EQ(unit.GetMixLevel(11, 3), 279);
+        EXPECT_EQ(unit.GetSourceSelectMask(), 0x10);
+    };
+    edited();
+    expectTheSimulatorsStateInTheModel();
+
+    {
+        const qx::test::WhenShown test(*fmTest, [] {
+            qx::test::clickThroughWindow(*fmTest->rbPinkNoise);
+            fmTest->isToneGain->SetPosition(-12);
+            qx::test::clickThroughWindow(*fmTest->bnExit);
+        });
+        find<TMenuItem>("TestTone")->Click();
+        ASSERT_TRUE(test.Ran());
+    }
+    ASSERT_TRUE(answered(CM_MCS_WORK_MODE(1, 1, 0, 12))) << (stop(), "");
+    EXPECT_EQ(unit.GetTestSignalKind(), 0) << "the model learns the signal at the next load";
+
+    fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
+    ASSERT_TRUE(runUntil([] { return fmMain->Router->Kind() == qx::LinkKind::None; }, "the link closed"))
+        << (stop(), "");
+    fmMain->UnitControl->LoadFactoryDefault();
+    fmMain->LoadUnitToForm();
+    EXPECT_EQ(find<TCurvyEdit>("cvdBMatrixOut3")->Text(), "+0.0dB") << "the factory state shown offline";
+    TTimer press(nullptr);
+    press.SetInterval(1);
+    press.OnTimer = [&](TObject*) {
+        press.SetEnabled(false);
+        fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
+    };
+    press.SetEnabled(true);
+    ASSERT_TRUE(runUntil(stateLoaded, "the state loaded over the new connection")) << (stop(), "");
+    edited();
+    expectTheSimulatorsStateInTheModel();
+    EXPECT_EQ(unit.GetTestSignalKind(), 1);
+    EXPECT_EQ(unit.GetTestAttenuation(), 12);
+    EXPECT_TRUE(fmTest->rbPinkNoise->Checked());
+    EXPECT_EQ(fmTest->isToneGain->Position(), -12);
+    EXPECT_EQ(fmTest->lbToneGain->Caption(), "-6.0 dB");
+    EXPECT_EQ(find<TCurvyEdit>("cvdBMatrixOut3")->Text(), "-25.0dB");
+    EXPECT_EQ(find<TCurvyEdit>("cvdDMatrixOut8")->Text(), "-0.1dB");
+    EXPECT_TRUE(find<TRzBmpButton>("rzbCMatrixOut2")->Down());
+    EXPECT_FALSE(find<TRzBmpButton>("rzbAMatrixOut5")->Down());
+    EXPECT_EQ(find<TCurvyEdit>("cvdCompThresholdOut1")->Text(), "-10.0dB");
+    EXPECT_EQ(find<TCurvyEdit>("cvdLimitRatioOut4")->Text(), "1:20");
+    EXPECT_EQ(find("lbCompName")->Caption(), "Out 1  RMS Compressor");
+    EXPECT_TRUE(sim.Responder().ProtocolErrors().empty());
+    fmMain->Router->CloseAll();
+    stop();
 }

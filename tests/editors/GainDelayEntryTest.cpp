@@ -43,6 +43,21 @@ TEST(GainDelayEntryTest, GainEntries)
         EXPECT_EQ(qx::channelGainEntry(e.typed), e.value) << '"' << e.typed << '"';
 }
 
+// A mix level has the gain's rules, held at 0 dB at the top.
+TEST(GainDelayEntryTest, MixLevelEntries)
+{
+    const std::optional<int> refused;
+    const Entry table[] = {
+        {"-25.3", -210}, {"-25.7", -211}, {"-20.3", -200}, {"-20.5", -201}, {"-3.75dB", -37}, {"-0.05", 0},
+        {"-70", -280},   {"5", 0},        {"+12", 0},      {"0", 0},        {"-60", -280},   {"-59.9", -279},
+        {"-20", -200},   {"-1,5", -10},
+        {"abc", refused}, {"", refused},  {"-", refused},  {".", refused},  {"1.2.3", refused}, {"--5", refused},
+        {"-5.", refused},
+    };
+    for (const Entry& e : table)
+        EXPECT_EQ(qx::mixLevelEntry(e.typed), e.value) << '"' << e.typed << '"';
+}
+
 // Numbers past any range are clamped before they become whole numbers.
 TEST(GainDelayEntryTest, HugeGainsAreHeldAtTheEnds)
 {

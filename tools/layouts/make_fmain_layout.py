@@ -7,8 +7,8 @@ channel; this script places them on a regular grid at the design size
 
     tools/layouts/make_fmain_layout.py > resources/layouts/FMain.layout
 
-Controls of the button, skinned and plot families are written with the
-standard class that stands in for them until the family is built (STAND_IN).
+Controls of a family not built yet are written with the standard class that
+stands in for them (STAND_IN).
 """
 
 INPUTS = ["InA", "InB", "InC", "InD"]
@@ -16,9 +16,7 @@ OUTPUTS = ["Out%d" % n for n in range(1, 9)]
 CHANNELS = INPUTS + OUTPUTS
 
 # The family class each role stands for, and the class written meanwhile.
-STAND_IN = {
-    "TiXYPlot": "TPanel",
-}
+STAND_IN = {}
 
 GRAPH_COLOR = "clBlack"
 # The chosen radio of a graph's view and content choice reads yellow, the others silver.
@@ -56,10 +54,61 @@ class Obj:
         pad = "  " * indent
         out.append("%sobject %s: %s" % (pad, self.name, self.cls))
         for k, v in self.props.items():
+            if isinstance(v, list):
+                write_collection(pad + "  ", k, v)
+                continue
             out.append("%s  %s = %s" % (pad, k.replace("__", "."), value(v)))
         for c in self.children:
             c.write(indent + 1)
         out.append(pad + "end")
+
+
+def write_collection(pad, name, items):
+    """A collection property: its items, each a dict of properties."""
+    out.append("%s%s = <" % (pad, name))
+    for item in items:
+        out.append(pad + "  item")
+        for k, v in item.items():
+            out.append("%s    %s = %s" % (pad, k.replace("__", "."), value(v)))
+        out.append(pad + "  end")
+    out.append(pad + ">")
+
+
+def transfer_plot(name, width):
+    """An X-Y plot of a dynamics transfer curve: input level across, output level up, both
+    -100 to +20 dB on a grid; channel 0 the curve, channel 1 the threshold marker; toolbar,
+    legend, data cursor and title stored but hidden."""
+    def axis(axis_name, increment):
+        return dict(Name=axis_name, Min=-100.0, Span=120.0, DesiredStart=20.0, DesiredIncrement=float(increment),
+                    LabelsPrecision=2, LabelsFont__Color="=clYellow", GridLinesVisible=True, Enabled=False,
+                    TrackingEnabled=False, Title=axis_name)
+
+    def channel(channel_name, **props):
+        c = dict(Name=channel_name, TitleText=channel_name, XAxisName="X-Axis 1", YAxisName="Y-Axis 1",
+                 MarkersTurnOffLimit=0, DataStyle="=ipdsStandard", OPCComputerName="Local",
+                 MarkersFont__Height=-11, MarkersFont__Color="=clWhite", MarkersFont__Style="=[fsBold]")
+        c.update(props)
+        return c
+
+    return Obj(name, "TiXYPlot", Left=10, Top=26, Width=width, Height=230,
+               UserCanEditObjects=False, TitleVisible=False, BorderStyle="=ibsNone", DataViewZHorz=1,
+               DataViewZVert=1, PrintMarginLeft=1.0, PrintMarginTop=1.0, PrintMarginRight=1.0,
+               PrintMarginBottom=1.0,
+               ToolBarManager=[dict(Name="Toolbar 1", Visible=False, ZOrder=3, Horizontal=True)],
+               LegendManager=[dict(Name="Legend 1", Visible=False, ZOrder=2)],
+               XAxisManager=[axis("X-Axis 1", 20)],
+               YAxisManager=[axis("Y-Axis 1", 10)],
+               ChannelManager=[
+                   channel("Channel 1", Color="=clWhite", TraceLineWidth=2, MarkersFont__Name="MS Sans Serif"),
+                   channel("Channel 2", Color=8421631, TraceLineStyle="=iplsDot", TraceLineWidth=5,
+                           MarkersAllowIndividual=True, MarkersVisible=True, MarkersSize=5, MarkersPenWidth=3,
+                           MarkersFont__Name="Tahoma")],
+               DataViewManager=[dict(Name="Data View 1", GridXAxisName="X-Axis 1", GridYAxisName="Y-Axis 1",
+                                     AxesControlEnabled=False)],
+               DataCursorManager=[dict(Name="Cursor 1", ChannelName="Channel 1", Visible=False)],
+               LabelManager=[dict(Name="Title", Caption="Untitled", Visible=False, ZOrder=2, Horizontal=True,
+                                  MarginBottom=0.0, Font__Name="Arial", Font__Height=-19,
+                                  Font__Color="=clWhite", Font__Style="=[fsBold]")])
 
 
 def box(name, left, top, width, height, caption="", cls="TRzGroupBox", **props):
@@ -524,8 +573,7 @@ GR_METER = dict(MeterType="=mtLED", Direction="=dirDown", Min=0, Max=9, Seg1Coun
 
 def dynamics_fft(g, kind):
     g.add(label("lb%sName" % kind, 12, 6, "", width=330, Font__Style="=[fsBold]"))
-    g.add(Obj("ip" + kind, "TiXYPlot", Left=10, Top=26, Width=380, Height=230, BevelOuter="=bvLowered",
-              Color="=" + GRAPH_COLOR, Caption=""))
+    g.add(transfer_plot("ip" + kind, 380))
     scale = g.add(box("plLevel%sOut" % kind, 396, 2, 50, 247, cls="TPanel", Color="=" + GRAPH_COLOR))
     scale.add(label("lbHead%sOut" % kind, 2, 2, "Out 1", **SMALL))
     scale.add(level("pbLevel%sOut" % kind, 30, 43, 12, 185))
@@ -567,8 +615,7 @@ def dynamics_params(p, kind):
 
 def gate_page(g, p):
     g.add(label("lbGateName", 12, 6, "", width=759, Font__Style="=[fsBold]"))
-    g.add(Obj("ipGate", "TiXYPlot", Left=10, Top=26, Width=810, Height=230, BevelOuter="=bvLowered",
-              Color="=" + GRAPH_COLOR, Caption=""))
+    g.add(transfer_plot("ipGate", 810))
     scale = g.add(box("plLevelGateIn", 822, 2, 48, 247, cls="TPanel", Color="=" + GRAPH_COLOR))
     scale.add(label("lbHeadGateIn", 2, 2, "In A", **SMALL))
     scale.add(level("pbLevelGateIn", 30, 32, 12, 208))
@@ -870,6 +917,58 @@ def channel_editors(root):
 # --- end of the gain, delay, link and channel-name editors -----------------
 
 
+# --- the dynamics and matrix editors ----------------------------------------
+# Handlers of every output's compressor and limiter controls, of every
+# input's gate controls and of every output's route buttons, mix up-downs
+# and mix boxes (one handler of a kind per output); the routing diagram's
+# paint; the menu items of the source-select, test-signal and limiter
+# calculator dialogs; the deferral timers of the compressor and limiter
+# curves. The matrix controls' Tag is their input.
+
+DYNAMICS_FIELDS = ["Threshold", "Attack", "Release", "Ratio", "Knee"]
+GATE_FIELDS = ["Threshold", "Attack", "Release", "Hold"]
+
+
+def dynamics_editors(root):
+    for kind in ("Comp", "Limit"):
+        mouse = "=%sOut1MouseDown" % kind
+        for s in OUTPUTS:
+            i = tag_of(s)
+            for field in DYNAMICS_FIELDS:
+                if field in ("Ratio", "Knee"):
+                    find(root, "ud%s%s%s" % (kind, field, s)).props.update(
+                        Tag=i, OnChangingEx="=ud%s%sOut1ChangingEx" % (kind, field))
+                else:
+                    find(root, "is%s%s%s" % (kind, field, s)).props.update(
+                        Tag=i, PageSize=10, OnChange="=is%s%sOut1Change" % (kind, field),
+                        OnMouseDown="=is%sThresholdOut1MouseDown" % kind)
+                find(root, "cvd%s%s%s" % (kind, field, s)).props.update(
+                    OnExit="=cvd%s%sOut1Exit" % (kind, field), OnKeyDown="=cvd%s%sOut1KeyDown" % (kind, field),
+                    OnMouseDown="=cvd%sThresholdOut1MouseDown" % kind)
+            find(root, "lb%s%s" % (kind, s)).props.update(Tag=i, OnMouseDown="=lb" + mouse[1:])
+        root.add(Obj("tm%sDisp" % kind, "TTimer", Enabled=False, Interval=1, OnTimer="=tm%sDispTimer" % kind))
+    for s in INPUTS:
+        i = tag_of(s)
+        for field in GATE_FIELDS:
+            find(root, "isGate%s%s" % (field, s)).props.update(
+                Tag=i, PageSize=10, OnChange="=isGate%sInAChange" % field, OnMouseDown="=isGateThresholdInAMouseDown")
+            find(root, "cvdGate%s%s" % (field, s)).props.update(
+                OnExit="=cvdGate%sInAExit" % field, OnKeyDown="=cvdGate%sInAKeyDown" % field,
+                OnMouseDown="=cvdGateThresholdInAMouseDown")
+        find(root, "lbGate" + s).props.update(Tag=i, OnMouseDown="=lbGateInAMouseDown")
+    for n, s in enumerate(OUTPUTS, start=1):
+        for k, letter in enumerate("ABCD"):
+            find(root, "rzb%sMatrix%s" % (letter, s)).props.update(OnClick="=rzbAMatrixOut%dClick" % n)
+            find(root, "cvd%sMatrix%s" % (letter, s)).props.update(
+                Tag=k, OnExit="=cvdAMatrixOut%dExit" % n, OnKeyDown="=cvdAMatrixOut%dKeyDown" % n)
+            find(root, "udMixGain%s%s" % (letter, s)).props.update(Tag=k, OnChangingEx="=udMixGainAOut%dChangingEx" % n)
+    find(root, "pbMatrix").props.update(OnPaint="=rzgFftMatrixPaint")
+    for item in ("SourceSelect", "TestTone", "LimitCalculate"):
+        find(root, item).props.update(OnClick="=%sClick" % item)
+
+# --- end of the dynamics and matrix editors --------------------------------
+
+
 def form():
     f = Obj("fmMain", "TfmMain", Left=0, Top=0, Width=1125, Height=727, Caption="K-ARX QX-73B DSP Processor Editor",
             Color="=$00202020", BorderStyle="=bsSizeable", Position="=poScreenCenter",
@@ -896,6 +995,7 @@ def form():
     graph_editors(f)
     crossover_editors(f)
     channel_editors(f)
+    dynamics_editors(f)
     return f
 
 

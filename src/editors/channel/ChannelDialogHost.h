@@ -1,7 +1,8 @@
 #pragma once
-// What the channel dialogs (link selection, channel copy, channel names and
-// the PEQ reset) need of the main window: its language, the stored link
-// masks and the operations on links, copies, names and the equaliser. The
+// What the channel dialogs (link selection, channel copy, channel names, the
+// PEQ reset, source select and the test signal) need of the main window: its
+// language, the device model, the busy flag and the send router, the stored
+// link masks and the operations on links, copies, names and the equaliser. The
 // main window implements it and sets itself as the host when it is made.
 
 #include "editors/channel/LinkEditor.h"
@@ -11,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+class LCmd;
+class LUnitControl;
 class TControl;
 
 namespace qx {
@@ -21,6 +24,11 @@ public:
     virtual ~ChannelDialogHost() = default;
 
     virtual std::string_view Translate(std::string_view id) const = 0;
+    virtual LUnitControl& Unit() = 0;
+    // Set while the model is shown: nothing is sent.
+    virtual bool IsBusy() const = 0;
+    virtual std::uint8_t GetDeviceId() const = 0;
+    virtual void SendCommand(const LCmd& command, bool urgent) = 0;
     // The stored link mask of channel c (side-relative bits).
     virtual std::uint16_t GetLinkMask(int channel) const = 0;
     // Stores c's link mask and sends it unless busy.

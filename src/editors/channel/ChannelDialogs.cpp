@@ -4,9 +4,16 @@
 #include "controls/buttons/rz/RzCmboBx.h"
 #include "editors/channel/FChNameList.h"
 #include "editors/channel/FChannelName.h"
+#include "controls/buttons/rz/RzPanel.h"
+#include "controls/skinned/AdvTrackBar.h"
 #include "editors/channel/FCopy.h"
+#include "editors/channel/FLimitCalculate.h"
 #include "editors/channel/FLinkSel.h"
 #include "editors/channel/FPeqRst.h"
+#include "editors/channel/FSourceSelect.h"
+#include "editors/channel/FTest.h"
+#include "platform/gui/ComboBox.h"
+#include "platform/gui/RadioButton.h"
 #include "platform/gui/Edit.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/PropertyRegistry.h"
@@ -67,6 +74,43 @@ void registerChannelDialogs()
         .method("bnExitClick", &TfmLinkSel::bnExitClick)
         .field("bnSet", &TfmLinkSel::bnSet)
         .field("bnExit", &TfmLinkSel::bnExit);
+    registerClass<TfmSourceSelect, TForm>("TfmSourceSelect")
+        .method("FormShow", &TfmSourceSelect::FormShow)
+        .method("cbInAChange", &TfmSourceSelect::cbInAChange)
+        .method("bnExitClick", &TfmSourceSelect::bnExitClick)
+        .field("bnExit", &TfmSourceSelect::bnExit);
+    registerClass<TfmTest, TForm>("TfmTest")
+        .method("FormShow", &TfmTest::FormShow)
+        .method("rbAnalogInClick", &TfmTest::rbAnalogInClick)
+        .method("cbSineFreqSelect", &TfmTest::cbSineFreqSelect)
+        .method("isToneGainChange", &TfmTest::isToneGainChange)
+        .method("bnExitClick", &TfmTest::bnExitClick)
+        .field("rbAnalogIn", &TfmTest::rbAnalogIn)
+        .field("rbPinkNoise", &TfmTest::rbPinkNoise)
+        .field("rbWhiteNoise", &TfmTest::rbWhiteNoise)
+        .field("rbSineWave", &TfmTest::rbSineWave)
+        .field("cbSineFreq", &TfmTest::cbSineFreq)
+        .field("isToneGain", &TfmTest::isToneGain)
+        .field("lbLevel", &TfmTest::lbLevel)
+        .field("lbToneGain", &TfmTest::lbToneGain)
+        .field("bnExit", &TfmTest::bnExit);
+    registerClass<TfmLimitCalculate, TForm>("TfmLimitCalculate")
+        .method("FormCreate", &TfmLimitCalculate::FormCreate)
+        .method("FormShow", &TfmLimitCalculate::FormShow)
+        .method("rbSentivity1Click", &TfmLimitCalculate::rbSentivity1Click)
+        .method("edSentivity1KeyDown", &TfmLimitCalculate::edSentivity1KeyDown)
+        .method("edSentivity1Exit", &TfmLimitCalculate::edSentivity1Exit)
+        .field("rbSentivity1", &TfmLimitCalculate::rbSentivity1)
+        .field("rbSentivity2", &TfmLimitCalculate::rbSentivity2)
+        .field("gbSentivity1", &TfmLimitCalculate::gbSentivity1)
+        .field("gbSentivity2", &TfmLimitCalculate::gbSentivity2)
+        .field("lbResultSentivity2", &TfmLimitCalculate::lbResultSentivity2)
+        .field("lbThresholdResultAes", &TfmLimitCalculate::lbThresholdResultAes)
+        .field("lbThresholdResultPeak", &TfmLimitCalculate::lbThresholdResultPeak)
+        .field("lbAttackResultAes", &TfmLimitCalculate::lbAttackResultAes)
+        .field("lbAttackResultPeak", &TfmLimitCalculate::lbAttackResultPeak)
+        .field("lbReleaseResultAes", &TfmLimitCalculate::lbReleaseResultAes)
+        .field("lbReleaseResultPeak", &TfmLimitCalculate::lbReleaseResultPeak);
 }
 
 } // namespace qx

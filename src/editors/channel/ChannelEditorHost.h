@@ -1,8 +1,9 @@
 #pragma once
-// What the gain, delay, link and name editors need of the main window
-// beyond its controls: the busy flag, the device model and the send router,
-// the language, the page in front, the connection and its reload, and the
-// FIR coefficient buffers.
+// What the gain, delay, link, name, dynamics and matrix editors need of the
+// main window beyond its controls: the busy flag, the device model and the
+// send router, the language, the page in front, the connection and its
+// reload, the FIR coefficient buffers, the channel each dynamics plot shows
+// and how much taller than its design the window is.
 
 #include <cstdint>
 #include <string_view>
@@ -11,6 +12,14 @@ class LCmd;
 class LUnitControl;
 
 namespace qx {
+
+// The blocks whose transfer curves the dynamics plots show.
+enum class DynamicsBlock
+{
+    Gate,
+    Compressor,
+    Limiter
+};
 
 class ChannelEditorHost
 {
@@ -36,6 +45,11 @@ public:
     // Target's FIR coefficient buffer takes source's tap count and its
     // coefficients up to that count.
     virtual void CopyFirCoefficients(int source, int target) = 0;
+    // The channel whose curve a dynamics plot shows.
+    virtual int DynamicsPlotChannel(DynamicsBlock block) const = 0;
+    virtual void SetDynamicsPlotChannel(DynamicsBlock block, int channel) = 0;
+    // Pixels the window is taller than its design height (the last layout's).
+    virtual int LayoutExtraHeight() const = 0;
 
 protected:
     ChannelEditorHost() = default;

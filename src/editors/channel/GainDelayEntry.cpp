@@ -1,5 +1,6 @@
 #include "editors/channel/GainDelayEntry.h"
 
+#include "editors/channel/EntryText.h"
 #include "codec/SharedConstants.h"
 #include "codec/ValueScales.h"
 #include "platform/text/CNumberReader.h"
@@ -17,6 +18,7 @@ namespace {
 
 constexpr double kGainMinDb = -60.0;
 constexpr double kGainMaxDb = 12.0;
+constexpr double kMixMaxDb = 0.0;
 // Below this the gain scale has 0.5 dB steps.
 constexpr double kHalfStepsBelowDb = -20.0;
 constexpr int kHalfStepsBelowPosition = -200;
@@ -28,35 +30,6 @@ constexpr long double kFeetPerMetre = 3.2808L;
 constexpr long double kMetresPerFoot = 0.304803706413069968L; // 1 / 3.2808
 constexpr std::array<std::string_view, 2> kMetreSuffixes = {"m", "M"};
 constexpr std::array<std::string_view, 4> kFeetSuffixes = {"ft", "Ft", "fT", "FT"};
-
-// Each suffix found anywhere in the text cuts as many characters off the
-// text's end, once per suffix, in the table's order.
-template <std::size_t N> void cutSuffixes(std::string& text, const std::array<std::string_view, N>& suffixes)
-{
-    for (std::string_view s : suffixes)
-        if (text.find(s) != std::string::npos)
-            text.erase(text.size() - std::min(text.size(), s.size()));
-}
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// A whole number as the strict conversion takes it: an optional sign and
-// one or more digits, nothing else; held at the 64-bit limits beyond them.
-std::optional<std::int64_t> strictWholeNumber(std::string_view text)
-{
-    const bool negative = !text.empty() && text[0] == '-';
-    if (!text.empty() && (text[0] == '-' || text[0] == '+'))
-        text.remove_prefix(1);
-    if (text.empty() || !std::all_of(text.begin(), text.end(), isDigit))
-        return std::nullopt;
-    constexpr std::int64_t kLimit = std::numeric_limits<std::int64_t>::max();
-    std::int64_t magnitude = 0;
-    for (char c : text) {
-        const int digit = c - '0';
-        magnitude = magnitude > (kLimit - digit) / 10 ? kLimit : magnitude * 10 + digit;
-    }
-    return negative ? (magnitude == kLimit ? std::numeric_limits<std::int64_t>::min() : -magnitude) : magnitude;
-}
 
 // The gain text cut to one decimal and, below -20 dB, moved toward zero to
 // a 0.5 dB step; false when the text is refused.
@@ -82,9 +55,7 @@ bool snapGainText(std::string& text)
     return true;
 }
 
-} // namespace
-
-std::optional<int> channelGainEntry(std::string_view typed)
+std::optional<int> gainEntryUpTo(std::string_view typed, double highestDb)
 {
     std::string text(typed);
     cutSuffixes(text, kGainSuffixes);
@@ -94,11 +65,17 @@ std::optional<int> channelGainEntry(std::string_view typed)
     if (!snapGainText(text))
         return std::nullopt;
     // Clamped as a floating value, before it becomes a whole number.
-    const double db = std::clamp(CLocaleAtof(text), kGainMinDb, kGainMaxDb);
+    const double db = std::clamp(CLocaleAtof(text), kGainMinDb, highestDb);
     const int tenths = static_cast<int>(db * 10.0);
     return tenths < kHalfStepsBelowPosition ? (tenths - kHalfStepsBelowPosition) / kHalfStepTenths + kHalfStepsBelowPosition
                                             : tenths;
 }
+
+} // namespace
+
+std::optional<int> channelGainEntry(std::string_view typed) { return gainEntryUpTo(typed, kGainMaxDb); }
+
+std::optional<int> mixLevelEntry(std::string_view typed) { return gainEntryUpTo(typed, kMixMaxDb); }
 
 std::optional<int> delayEntry(std::string_view typed, int unit)
 {

@@ -10,8 +10,13 @@
 #include <string>
 
 class TCanvas;
+class TFont;
 class TiPlotMasterManager;
 class TiPlotObject;
+struct TiPlotMouseData;
+
+/// The mouse notifications an object passes to its plot.
+enum class TiPlotMouseNotice { Down, Move, Up };
 
 class TiPlotHost
 {
@@ -53,6 +58,26 @@ public:
 
     /// Set while one axis' input is replayed on the other axes, so they do not replay it.
     virtual bool& MasterUIInputBlock() = 0;
+
+    // The notifications of channels, toolbars and data cursors. A host that raises no such
+    // events (a test plot) keeps the defaults, which do nothing.
+    /// A press, move or release on a data point of a channel (DataIndex -1: none).
+    virtual void DoDataPointMouse(TiPlotMouseNotice, TiPlotObject&, int, const TiPlotMouseData&) {}
+    /// A click on a data point; a double click when the release ends one.
+    virtual void DoDataPointClick(TiPlotObject&, int) {}
+    virtual void DoDataPointMoved(TiPlotObject&, int, double, double, double, double) {}
+    virtual void DoDataPointCustomizeHint(TiPlotObject&, int, std::string&) {}
+    /// Offered before a toolbar button acts; false cancels the action.
+    virtual bool DoBeforeToolBarButtonClick(TiPlotObject&, int) { return true; }
+    virtual void DoToolBarButtonClick(TiPlotObject&, int) {}
+    virtual void DoToolBarCustomizeHint(TiPlotObject&, std::string&) {}
+    virtual void DoBeforeDataCursorUpdate(TiPlotObject&) {}
+    virtual void DoDataCursorChange(TiPlotObject&) {}
+    virtual void DoDataCursorCustomizeHint(TiPlotObject&, std::string&) {}
+    /// The font the plot's hint boxes are drawn in (nullptr: the canvas font).
+    virtual const TFont* HintsFont() { return nullptr; }
+    /// The column separator of data and log files: tab or comma.
+    virtual char DataFileSeparator() { return '\t'; }
 
 protected:
     ~TiPlotHost() = default;

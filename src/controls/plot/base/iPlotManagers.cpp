@@ -35,6 +35,8 @@ TiPlotObject* createPlotObject(const std::string& ClassName, TObject* AOwner, TN
     return it->second(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove), std::move(AOnRename));
 }
 
+bool hasPlotObjectCreator(const std::string& ClassName) { return creators().count(ClassName) > 0; }
+
 bool isPlotObjectOf(const TObject& Object, const std::string& ClassName)
 {
     const ClassRegistry& registry = ClassRegistry::instance();

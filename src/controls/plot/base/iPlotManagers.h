@@ -26,6 +26,8 @@ void registerPlotObjectCreator(const std::string& ClassName, TiPlotObjectCreator
 /// Makes an object of the class; throws EiPlotError when the class has no creator.
 TiPlotObject* createPlotObject(const std::string& ClassName, TObject* AOwner, TNotifyEvent AOnChange,
                                TNotifyEvent AOnInsert, TNotifyEvent AOnRemove, TNotifyEvent AOnRename);
+/// Whether a class has a registered creator.
+bool hasPlotObjectCreator(const std::string& ClassName);
 /// Whether the object is an instance of the registered class ClassName or a descendant.
 bool isPlotObjectOf(const TObject& Object, const std::string& ClassName);
 } // namespace qx::plot

@@ -103,6 +103,8 @@ public:
     void AddEditMenuItem(TPopupMenu& PopupMenu);
     void RaiseInvalidateNow() { qx::fire(FOnInvalidateNow, this); }
     void RaiseSetFocus() { qx::fire(FOnSetFocus, this); }
+    /// The plot tells the object the mouse left it.
+    void MouseNotOver() { DoMouseNotOver(); }
 
     // Handlers the master manager, the layout and the object manager bind.
     TNotifyEvent FOnLayoutChange;

@@ -1,0 +1,22 @@
+#include "controls/plot/plot/iPlot.h"
+
+#include "controls/plot/objects/iPlotChannelCustom.h"
+#include "controls/plot/plot/iPlotDefaults.h"
+
+TiPlot::TiPlot(TComponent* AOwner) : TiPlotComponent(AOwner)
+{
+    BeginUpdate();
+    try {
+        Master().SetChannelClass("TiPlotChannel");
+        AddDefaultObjects(*this);
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
+TiPlotChannelCustom& TiPlot::GetChannel(int Index) const
+{
+    return dynamic_cast<TiPlotChannelCustom&>(*Master().ChannelManager()->GetItem(Index));
+}

@@ -1,0 +1,145 @@
+#include "controls/plot/plot/iPlotClasses.h"
+
+#include "controls/plot/objects/iPlotAxis.h"
+#include "controls/plot/objects/iPlotDataCursor.h"
+#include "controls/plot/objects/iPlotDataView.h"
+#include "controls/plot/objects/iPlotLegend.h"
+#include "controls/plot/objects/iPlotToolBar.h"
+#include "controls/plot/objects/iXYPlotChannel.h"
+#include "controls/plot/plot/iPlot.h"
+#include "controls/plot/plot/iXYPlot.h"
+
+#include "platform/gui/PropertyRegistry.h"
+
+#include <mutex>
+
+namespace qx {
+
+void registerPlotComponentProperties()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        registerVCLComponentClasses();
+        registerEnum<TPrinterOrientation>("TPrinterOrientation", {{"poPortrait", poPortrait}, {"poLandscape", poLandscape}});
+        registerEnum<TiPlotFormStyle>("TiPlotFormStyle", {{"ipfsModal", ipfsModal}, {"ipfsStayOnTop", ipfsStayOnTop}});
+        registerEnum<TiPlotExportFormat>("TiPlotExportFormat",
+                                         {{"ipefMetaFile", ipefMetaFile}, {"ipefBitmap", ipefBitmap}, {"ipefJPEG", ipefJPEG}});
+        registerEnum<TiPlotDataFileColumnSeparator>("TiPlotDataFileColumnSeparator",
+                                                    {{"ipdfcsTab", ipdfcsTab}, {"ipdfcsComma", ipdfcsComma}});
+        registerEnum<TiPlotDataFileFormat>("TiPlotDataFileFormat",
+                                           {{"ipdffText", ipdffText}, {"ipdffCompactInterval", ipdffCompactInterval}});
+        registerEnum<TiPlotImageFormatStyle>("TiPlotImageFormatStyle", {{"ipifBitmap", ipifBitmap},
+                                                                        {"ipifEnhancedMetaFile", ipifEnhancedMetaFile},
+                                                                        {"ipifJPEG", ipifJPEG},
+                                                                        {"ipifPNG", ipifPNG}});
+        registerEnum<TiFillDirection>(
+            "TiFillDirection",
+            {{"ifdTopBottom", ifdTopBottom}, {"ifdBottomTop", ifdBottomTop}, {"ifdLeftRight", ifdLeftRight},
+             {"ifdRightLeft", ifdRightLeft}, {"ifdTopLeftBottomRight", ifdTopLeftBottomRight},
+             {"ifdBottomRightTopLeft", ifdBottomRightTopLeft}, {"ifdBottomLeftTopRight", ifdBottomLeftTopRight},
+             {"ifdTopRightBottomLeft", ifdTopRightBottomLeft}, {"ifdRectangleOut", ifdRectangleOut},
+             {"ifdRectangleIn", ifdRectangleIn}, {"ifdCircleOut", ifdCircleOut}, {"ifdCircleIn", ifdCircleIn}});
+        using P = TiPlotComponent;
+        registerClass<P, TiVCLComponent>("TiPlotComponent")
+            .property("DataViewZHorz", &P::DataViewZHorz, &P::SetDataViewZHorz)
+            .property("DataViewZVert", &P::DataViewZVert, &P::SetDataViewZVert)
+            .property("XYAxesReverse", &P::XYAxesReverse, &P::SetXYAxesReverse)
+            .defaultValue(false)
+            .property("UserCanEditObjects", &P::UserCanEditObjects, &P::SetUserCanEditObjects)
+            .defaultValue(true)
+            .property("UserCanAddRemoveChannels", &P::UserCanAddRemoveChannels, &P::SetUserCanAddRemoveChannels)
+            .defaultValue(false)
+            .property("OuterMarginLeft", &P::OuterMarginLeft, &P::SetOuterMarginLeft)
+            .defaultValue(5)
+            .property("OuterMarginTop", &P::OuterMarginTop, &P::SetOuterMarginTop)
+            .defaultValue(5)
+            .property("OuterMarginRight", &P::OuterMarginRight, &P::SetOuterMarginRight)
+            .defaultValue(5)
+            .property("OuterMarginBottom", &P::OuterMarginBottom, &P::SetOuterMarginBottom)
+            .defaultValue(5)
+            .property("PrintOrientation", &P::PrintOrientation, &P::SetPrintOrientation)
+            .defaultValue(poLandscape)
+            .property("PrintMarginLeft", &P::PrintMarginLeft, &P::SetPrintMarginLeft)
+            .property("PrintMarginTop", &P::PrintMarginTop, &P::SetPrintMarginTop)
+            .property("PrintMarginRight", &P::PrintMarginRight, &P::SetPrintMarginRight)
+            .property("PrintMarginBottom", &P::PrintMarginBottom, &P::SetPrintMarginBottom)
+            .property("PrintShowDialog", &P::PrintShowDialog, &P::SetPrintShowDialog)
+            .defaultValue(true)
+            .property("PrintDocumentName", &P::PrintDocumentName, &P::SetPrintDocumentName)
+            .property("PrinterName", &P::PrinterName, &P::SetPrinterName)
+            .property("HintsPause", &P::HintsPause, &P::SetHintsPause)
+            .defaultValue(500)
+            .property("HintsHidePause", &P::HintsHidePause, &P::SetHintsHidePause)
+            .defaultValue(2500)
+            .property("HintsShow", &P::HintsShow, &P::SetHintsShow)
+            .defaultValue(true)
+            .font("HintsFont", &P::GetHintsFont, &P::SetHintsFont)
+            .property("EditorFormStyle", &P::EditorFormStyle, &P::SetEditorFormStyle)
+            .property("CopyToClipBoardFormat", &P::CopyToClipBoardFormat, &P::SetCopyToClipBoardFormat)
+            .property("TitleVisible", &P::TitleVisible, &P::SetTitleVisible)
+            .defaultValue(true)
+            .property("TitleText", &P::TitleText, &P::SetTitleText)
+            .font("TitleFont", &P::TitleFont, &P::SetTitleFont)
+            .property("TitleMargin", &P::TitleMargin, &P::SetTitleMargin)
+            .property("LogFileName", &P::LogFileName, &P::SetLogFileName)
+            .property("LogBufferSize", &P::LogBufferSize, &P::SetLogBufferSize)
+            .defaultValue(0)
+            .property("ClipAnnotationsToAxes", &P::ClipAnnotationsToAxes, &P::SetClipAnnotationsToAxes)
+            .property("BackGroundGradientEnabled", &P::BackGroundGradientEnabled, &P::SetBackGroundGradientEnabled)
+            .property("BackGroundGradientDirection", &P::BackGroundGradientDirection,
+                      &P::SetBackGroundGradientDirection)
+            .color("BackGroundGradientStartColor", &P::BackGroundGradientStartColor,
+                   &P::SetBackGroundGradientStartColor)
+            .color("BackGroundGradientStopColor", &P::BackGroundGradientStopColor, &P::SetBackGroundGradientStopColor)
+            .property("DataFileColumnSeparator", &P::DataFileColumnSeparator, &P::SetDataFileColumnSeparator)
+            .property("DataFileFormat", &P::DataFileFormat, &P::SetDataFileFormat)
+            .property("DefaultSaveImageDirectory", &P::DefaultSaveImageDirectory, &P::SetDefaultSaveImageDirectory)
+            .property("DefaultSaveImageFormat", &P::DefaultSaveImageFormat, &P::SetDefaultSaveImageFormat)
+            .property("DefaultPropertyDirectory", &P::DefaultPropertyDirectory, &P::SetDefaultPropertyDirectory)
+            .property("DefaultDataDirectory", &P::DefaultDataDirectory, &P::SetDefaultDataDirectory)
+            .property("DefaultAnnotationDirectory", &P::DefaultAnnotationDirectory, &P::SetDefaultAnnotationDirectory)
+            .property("DifferentialPropertySave", &P::DifferentialPropertySave, &P::SetDifferentialPropertySave)
+            .defaultValue(false)
+            .color("BackGroundColor", &P::BackGroundColor, &P::SetBackGroundColor)
+            .colorDefault(clBlack)
+            .property("BorderStyle", &P::BorderStyle, &P::SetBorderStyle)
+            .defaultValue(ibsLowered)
+            .collection("ToolBarManager", [](P& p) { p.BeginStreamRead(); return p.Master().ToolBarManager()->Items(); })
+            .collection("LegendManager", [](P& p) { p.BeginStreamRead(); return p.Master().LegendManager()->Items(); })
+            .collection("TableManager", [](P& p) { p.BeginStreamRead(); return p.Master().TableManager()->Items(); })
+            .collection("XAxisManager", [](P& p) { p.BeginStreamRead(); return p.Master().XAxisManager()->Items(); })
+            .collection("YAxisManager", [](P& p) { p.BeginStreamRead(); return p.Master().YAxisManager()->Items(); })
+            .collection("ChannelManager", [](P& p) { p.BeginStreamRead(); return p.Master().ChannelManager()->Items(); })
+            .collection("DataViewManager",
+                        [](P& p) { p.BeginStreamRead(); return p.Master().DataViewManager()->Items(); })
+            .collection("DataCursorManager",
+                        [](P& p) { p.BeginStreamRead(); return p.Master().DataCursorManager()->Items(); })
+            .collection("LimitManager", [](P& p) { p.BeginStreamRead(); return p.Master().LimitManager()->Items(); })
+            .collection("LabelManager", [](P& p) { p.BeginStreamRead(); return p.Master().LabelManager()->Items(); })
+            .collection("TranslationManager", [](P& p) -> TPersistent* {
+                p.BeginStreamRead();
+                return &p.TranslationManager();
+            });
+    });
+}
+
+void registerPlotClasses()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        registerVCLComponentClasses();
+        registerPlotAxisClasses();
+        registerPlotDataViewClasses();
+        registerXYPlotChannelClasses();
+        registerPlotDataCursorClasses();
+        registerPlotLabelClasses();
+        registerPlotLegendClasses();
+        registerPlotToolBarClasses();
+        registerPlotTranslationClasses();
+        registerPlotComponentProperties();
+        registerClass<TiXYPlot, TiPlotComponent>("TiXYPlot");
+        registerClass<TiPlot, TiPlotComponent>("TiPlot");
+    });
+}
+
+} // namespace qx

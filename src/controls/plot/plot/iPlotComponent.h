@@ -1,0 +1,448 @@
+#pragma once
+// TiPlotComponent: the common class of the X-Y and the Y-T plot. It holds nothing but plot
+// objects, kept by the typed managers of its master manager: it adds, deletes, counts and
+// finds them, forwards the four title properties to label 0, lays the objects out around the
+// data view before every paint, draws them in layers clipped to the data view, hands mouse
+// and key input to the object under the mouse, shows object hints after a delay, and turns
+// object notifications into its published events (objects named by their index in their
+// manager).
+
+#include "controls/plot/base/iDrawing.h"
+#include "controls/plot/base/iPlotHost.h"
+#include "controls/plot/base/iPlotMasterManager.h"
+#include "controls/plot/base/iVCLComponent.h"
+#include "controls/plot/objects/iPlotLabel.h"
+#include "controls/plot/plot/iPlotLayoutManager.h"
+#include "controls/plot/plot/iPlotTranslation.h"
+
+#include "platform/gui/Printer.h"
+#include "platform/gui/canvas/Bitmap.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TImageList;
+class TPopupMenu;
+class TiPlotAnnotation;
+class TiPlotChannelCustom;
+class TiPlotDataCursor;
+class TiPlotDataView;
+class TiPlotLegend;
+class TiPlotToolBar;
+class TiPlotAxis;
+
+enum TiPlotDataFileColumnSeparator { ipdfcsTab, ipdfcsComma };
+enum TiPlotDataFileFormat { ipdffText, ipdffCompactInterval };
+enum TiPlotFormStyle { ipfsModal, ipfsStayOnTop };
+enum TiPlotImageFormatStyle { ipifBitmap, ipifEnhancedMetaFile, ipifJPEG, ipifPNG };
+enum TiPlotExportFormat { ipefMetaFile, ipefBitmap, ipefJPEG };
+
+/// The object kinds of a plot, in the order the event dispatch tests them.
+enum class TiPlotKind { Channel, XAxis, YAxis, DataCursor, DataView, Legend, Limit, Table, Annotation, ToolBar, Label, None };
+
+using TiPlotObjectEvent = std::function<void(int Index)>;
+using TiPlotObjectMouseEvent = std::function<void(int Index, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TiPlotObjectMouseMoveEvent = std::function<void(int Index, TShiftState Shift, int X, int Y)>;
+using TiPlotObjectMouseWheelEvent = std::function<void(int Index, int WheelDelta, TShiftState Shift, int X, int Y)>;
+using TiPlotDataPointMouseEvent =
+    std::function<void(int ChannelIndex, int DataIndex, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TiPlotDataPointMouseMoveEvent =
+    std::function<void(int ChannelIndex, int DataIndex, TShiftState Shift, int X, int Y)>;
+using TiPlotClickDataPointEvent = std::function<void(int ChannelIndex, int DataIndex)>;
+using TiPlotDataPointMovedEvent =
+    std::function<void(int ChannelIndex, int DataIndex, double OldX, double OldY, double NewX, double NewY)>;
+using TiPlotObjectDoubleValueChangeEvent = std::function<void(int Index, double OldValue, double NewValue)>;
+using TiPlotAxesMinSpanChangeEvent =
+    std::function<void(int Index, double OldMin, double OldSpan, double NewMin, double NewSpan)>;
+using TiPlotAxesCustomizeLabelEvent = std::function<void(int Index, double Value, std::string& ALabel)>;
+using TiPlotObjectCustomizeTextEvent = std::function<void(int Index, std::string& AText)>;
+using TiPlotDataPointCustomizeTextEvent = std::function<void(int ChannelIndex, int DataPointIndex, std::string& AText)>;
+using TiPlotToolBarButtonEvent = std::function<void(int Index, int ButtonType)>;
+using TiPlotToolBarButtonBeforeEvent = std::function<void(int Index, int ButtonType, bool& Cancel)>;
+using TiPlotObjectGetMouseCursorEvent = std::function<void(int Index, TCursor& MouseCursor)>;
+using TiPlotPopupMenuEvent = std::function<void(int Index, bool& Cancel, int ScreenX, int ScreenY)>;
+using TiPlotZoomBoxEvent = std::function<void(TRect& ZoomRect, bool& Cancel)>;
+
+// Event families, one event per object kind.
+#define QX_PLOT_KINDS_8(X, Family, Type)                                                                             \
+    X(Family, Channel, Type) X(Family, XAxis, Type) X(Family, YAxis, Type) X(Family, DataCursor, Type)               \
+        X(Family, DataView, Type) X(Family, Legend, Type) X(Family, Limit, Type) X(Family, Annotation, Type)
+#define QX_PLOT_KINDS_7(X, Family, Type)                                                                             \
+    X(Family, Channel, Type) X(Family, XAxis, Type) X(Family, YAxis, Type) X(Family, DataCursor, Type)               \
+        X(Family, DataView, Type) X(Family, Legend, Type) X(Family, Annotation, Type)
+#define QX_PLOT_KINDS_9(X, Family, Type) QX_PLOT_KINDS_8(X, Family, Type) X(Family, Table, Type)
+#define QX_PLOT_EVENT_FIELD(Family, Kind, Type) Type On##Family##Kind;
+
+class TiPlotComponent : public TiVCLComponent, public TiPlotHost, public TiPlotImageListSource
+{
+public:
+    explicit TiPlotComponent(TComponent* AOwner);
+    ~TiPlotComponent() override;
+
+    void Loaded() override;
+    /// A layout reads the plot's objects: the layout manager is off and an update open until
+    /// Loaded.
+    void BeginStreamRead();
+    TiPlotMasterManager& Master() const { return *FMaster; }
+    TiPlotLayoutManager& LayoutManager() const { return *FLayoutManager; }
+    TiPlotTranslationManager& TranslationManager() { return FTranslationManager; }
+
+    // ---- Objects ----
+    virtual int AddChannel() { return FMaster->AddChannel(); }
+    virtual int AddDataView() { return FMaster->AddDataView(); }
+    virtual int AddDataCursor() { return FMaster->AddDataCursor(); }
+    virtual int AddXAxis() { return FMaster->AddXAxis(); }
+    virtual int AddYAxis() { return FMaster->AddYAxis(); }
+    virtual int AddLegend() { return FMaster->AddLegend(); }
+    virtual int AddTable() { return FMaster->AddTable(); }
+    virtual int AddToolBar() { return FMaster->AddToolBar(); }
+    virtual int AddLimit() { return FMaster->AddLimit(); }
+    virtual int AddLabel() { return FMaster->AddLabel(); }
+    virtual int AddAnnotation() { return FMaster->AddAnnotation(); }
+    int AddTranslation(const std::string& OriginalString, const std::string& ReplacementString);
+
+    void DeleteChannel(int Index) { DeleteFrom(Kind(TiPlotKind::Channel), Index); }
+    void DeleteDataView(int Index) { DeleteFrom(Kind(TiPlotKind::DataView), Index); }
+    void DeleteDataCursor(int Index) { DeleteFrom(Kind(TiPlotKind::DataCursor), Index); }
+    void DeleteXAxis(int Index) { DeleteFrom(Kind(TiPlotKind::XAxis), Index); }
+    void DeleteYAxis(int Index) { DeleteFrom(Kind(TiPlotKind::YAxis), Index); }
+    void DeleteLegend(int Index) { DeleteFrom(Kind(TiPlotKind::Legend), Index); }
+    void DeleteTable(int Index) { DeleteFrom(Kind(TiPlotKind::Table), Index); }
+    void DeleteToolBar(int Index) { DeleteFrom(Kind(TiPlotKind::ToolBar), Index); }
+    void DeleteLimit(int Index) { DeleteFrom(Kind(TiPlotKind::Limit), Index); }
+    void DeleteAnnotation(int Index) { DeleteFrom(Kind(TiPlotKind::Annotation), Index); }
+    /// Label 0 is the title and is refused.
+    void DeleteLabel(int Index);
+    void DeleteTranslation(int Index) { FTranslationManager.Delete(Index); }
+
+    void RemoveAllChannels() { ClearKind(TiPlotKind::Channel); }
+    void RemoveAllDataViews() { ClearKind(TiPlotKind::DataView); }
+    void RemoveAllDataCursors() { ClearKind(TiPlotKind::DataCursor); }
+    void RemoveAllXAxes() { ClearKind(TiPlotKind::XAxis); }
+    void RemoveAllYAxes() { ClearKind(TiPlotKind::YAxis); }
+    void RemoveAllLegends() { ClearKind(TiPlotKind::Legend); }
+    void RemoveAllTables() { ClearKind(TiPlotKind::Table); }
+    void RemoveAllToolBars() { ClearKind(TiPlotKind::ToolBar); }
+    void RemoveAllLimits() { ClearKind(TiPlotKind::Limit); }
+    void RemoveAllAnnotations() { ClearKind(TiPlotKind::Annotation); }
+    /// Label 0 (the title) stays.
+    void RemoveAllLabels();
+    void RemoveAllTranslations() { FTranslationManager.Clear(); }
+
+    int ChannelCount() const { return Kind(TiPlotKind::Channel)->Count(); }
+    int DataViewCount() const { return Kind(TiPlotKind::DataView)->Count(); }
+    int DataCursorCount() const { return Kind(TiPlotKind::DataCursor)->Count(); }
+    int XAxisCount() const { return Kind(TiPlotKind::XAxis)->Count(); }
+    int YAxisCount() const { return Kind(TiPlotKind::YAxis)->Count(); }
+    int LegendCount() const { return Kind(TiPlotKind::Legend)->Count(); }
+    int TableCount() const { return Kind(TiPlotKind::Table)->Count(); }
+    int ToolBarCount() const { return Kind(TiPlotKind::ToolBar)->Count(); }
+    int LimitCount() const { return Kind(TiPlotKind::Limit)->Count(); }
+    int LabelCount() const { return Kind(TiPlotKind::Label)->Count(); }
+    int AnnotationCount() const { return Kind(TiPlotKind::Annotation)->Count(); }
+    int TranslationCount() const { return FTranslationManager.Count(); }
+    std::string GetTranslationOriginalString(int Index) const { return FTranslationManager.Item(Index).OriginalString(); }
+    std::string GetTranslationReplacementString(int Index) const
+    {
+        return FTranslationManager.Item(Index).ReplacementString();
+    }
+
+    // Typed access (an index outside the list raises the list's index error).
+    TiPlotChannelCustom& Channel(int Index) const;
+    TiPlotAxis& XAxis(int Index) const;
+    TiPlotAxis& YAxis(int Index) const;
+    TiPlotDataView& DataView(int Index) const;
+    TiPlotDataCursor& DataCursor(int Index) const;
+    TiPlotLegend& Legend(int Index) const;
+    TiPlotToolBar& ToolBar(int Index) const;
+    TiPlotLabel& Label(int Index) const;
+    TiPlotObject* GetObjectByName(TiPlotKind Kind, const std::string& Value) const;
+    int GetIndexByName(TiPlotKind Kind, const std::string& Value) const;
+    TiPlotChannelCustom* GetChannelByName(const std::string& Value) const;
+    TiPlotAxis* GetXAxisByName(const std::string& Value) const;
+    TiPlotAxis* GetYAxisByName(const std::string& Value) const;
+    /// The kind of an object by the manager that lists it.
+    TiPlotKind KindOf(const TObject* Object, int* Index = nullptr) const;
+
+    // ---- Layout ----
+    void DisableLayoutManager() { FLayoutManager->SetEnabled(false); }
+    void EnableLayoutManager() { FLayoutManager->SetEnabled(true); }
+    void RefreshLayoutManager();
+    /// Paints the plot into a bitmap of its size so object rectangles are current.
+    void ReCalcLayout();
+    int DataViewZHorz() const { return FLayoutManager->DataViewHorz().ZOrder(); }
+    void SetDataViewZHorz(int Value) { FLayoutManager->DataViewHorz().SetZOrder(Value); }
+    int DataViewZVert() const { return FLayoutManager->DataViewVert().ZOrder(); }
+    void SetDataViewZVert(int Value) { FLayoutManager->DataViewVert().SetZOrder(Value); }
+    bool XYAxesReverse() const { return FLayoutManager->XYAxesReverse(); }
+    void SetXYAxesReverse(bool Value);
+    const std::vector<TiPlotLayoutObject*>& VisibleList(int Side) const { return FVisibleLists[Side]; }
+
+    // ---- Published properties ----
+    bool UserCanEditObjects() const { return FMaster->UserCanEditObjects(); }
+    void SetUserCanEditObjects(bool Value) { FMaster->SetUserCanEditObjects(Value); }
+    bool UserCanAddRemoveChannels() const { return FUserCanAddRemoveChannels; }
+    void SetUserCanAddRemoveChannels(bool Value) { FUserCanAddRemoveChannels = Value; }
+    int OuterMarginLeft() const { return FOuterMarginLeft; }
+    void SetOuterMarginLeft(int Value) { SetMargin(Value, FOuterMarginLeft); }
+    int OuterMarginTop() const { return FOuterMarginTop; }
+    void SetOuterMarginTop(int Value) { SetMargin(Value, FOuterMarginTop); }
+    int OuterMarginRight() const { return FOuterMarginRight; }
+    void SetOuterMarginRight(int Value) { SetMargin(Value, FOuterMarginRight); }
+    int OuterMarginBottom() const { return FOuterMarginBottom; }
+    void SetOuterMarginBottom(int Value) { SetMargin(Value, FOuterMarginBottom); }
+    TPrinterOrientation PrintOrientation() const { return FPrintOrientation; }
+    void SetPrintOrientation(TPrinterOrientation Value) { FPrintOrientation = Value; }
+    double PrintMarginLeft() const { return FPrintMarginLeft; }
+    void SetPrintMarginLeft(double Value) { FPrintMarginLeft = Value; }
+    double PrintMarginTop() const { return FPrintMarginTop; }
+    void SetPrintMarginTop(double Value) { FPrintMarginTop = Value; }
+    double PrintMarginRight() const { return FPrintMarginRight; }
+    void SetPrintMarginRight(double Value) { FPrintMarginRight = Value; }
+    double PrintMarginBottom() const { return FPrintMarginBottom; }
+    void SetPrintMarginBottom(double Value) { FPrintMarginBottom = Value; }
+    bool PrintShowDialog() const { return FPrintShowDialog; }
+    void SetPrintShowDialog(bool Value) { FPrintShowDialog = Value; }
+    const std::string& PrintDocumentName() const { return FPrintDocumentName; }
+    void SetPrintDocumentName(const std::string& Value) { FPrintDocumentName = Value; }
+    const std::string& PrinterName() const { return FPrinterName; }
+    void SetPrinterName(const std::string& Value) { FPrinterName = Value; }
+    int HintsPause() const { return FHintsPause; }
+    void SetHintsPause(int Value) { FHintsPause = Value; }
+    int HintsHidePause() const { return FHintsHidePause; }
+    void SetHintsHidePause(int Value) { FHintsHidePause = Value; }
+    bool HintsShow() const { return FHintsShow; }
+    void SetHintsShow(bool Value) { FHintsShow = Value; }
+    const TFont& GetHintsFont() const { return FHintsFont; }
+    void SetHintsFont(const TFont& Value) { FHintsFont = Value; }
+    TiPlotFormStyle EditorFormStyle() const { return FEditorFormStyle; }
+    void SetEditorFormStyle(TiPlotFormStyle Value) { FEditorFormStyle = Value; }
+    TiPlotExportFormat CopyToClipBoardFormat() const { return FCopyToClipBoardFormat; }
+    void SetCopyToClipBoardFormat(TiPlotExportFormat Value) { FCopyToClipBoardFormat = Value; }
+    bool TitleVisible() const;
+    void SetTitleVisible(bool Value);
+    std::string TitleText() const;
+    void SetTitleText(const std::string& Value);
+    TFont TitleFont() const;
+    void SetTitleFont(const TFont& Value);
+    double TitleMargin() const;
+    void SetTitleMargin(double Value);
+    const std::string& LogFileName() const { return FLogFileName; }
+    void SetLogFileName(const std::string& Value);
+    int LogBufferSize() const { return FLogBufferSize; }
+    void SetLogBufferSize(int Value) { FLogBufferSize = Value; }
+    bool LoggingActive() const { return FLoggingActive; }
+    bool ClipAnnotationsToAxes() const { return FClipAnnotationsToAxes; }
+    void SetClipAnnotationsToAxes(bool Value) { SetRepainting(Value, FClipAnnotationsToAxes); }
+    bool BackGroundGradientEnabled() const { return FBackGroundGradientEnabled; }
+    void SetBackGroundGradientEnabled(bool Value) { SetRepainting(Value, FBackGroundGradientEnabled); }
+    TiFillDirection BackGroundGradientDirection() const { return FBackGroundGradientDirection; }
+    void SetBackGroundGradientDirection(TiFillDirection Value) { SetRepainting(Value, FBackGroundGradientDirection); }
+    TColor BackGroundGradientStartColor() const { return FBackGroundGradientStartColor; }
+    void SetBackGroundGradientStartColor(TColor Value) { SetRepainting(Value, FBackGroundGradientStartColor); }
+    TColor BackGroundGradientStopColor() const { return FBackGroundGradientStopColor; }
+    void SetBackGroundGradientStopColor(TColor Value) { SetRepainting(Value, FBackGroundGradientStopColor); }
+    TiPlotDataFileColumnSeparator DataFileColumnSeparator() const { return FDataFileColumnSeparator; }
+    void SetDataFileColumnSeparator(TiPlotDataFileColumnSeparator Value);
+    TiPlotDataFileFormat DataFileFormat() const { return FDataFileFormat; }
+    void SetDataFileFormat(TiPlotDataFileFormat Value);
+    const std::string& DefaultSaveImageDirectory() const { return FDefaultSaveImageDirectory; }
+    void SetDefaultSaveImageDirectory(const std::string& Value) { FDefaultSaveImageDirectory = Value; }
+    TiPlotImageFormatStyle DefaultSaveImageFormat() const { return FDefaultSaveImageFormat; }
+    void SetDefaultSaveImageFormat(TiPlotImageFormatStyle Value) { FDefaultSaveImageFormat = Value; }
+    const std::string& DefaultPropertyDirectory() const { return FDefaultPropertyDirectory; }
+    void SetDefaultPropertyDirectory(const std::string& Value) { FDefaultPropertyDirectory = Value; }
+    const std::string& DefaultDataDirectory() const { return FDefaultDataDirectory; }
+    void SetDefaultDataDirectory(const std::string& Value) { FDefaultDataDirectory = Value; }
+    const std::string& DefaultAnnotationDirectory() const { return FDefaultAnnotationDirectory; }
+    void SetDefaultAnnotationDirectory(const std::string& Value) { FDefaultAnnotationDirectory = Value; }
+    bool DifferentialPropertySave() const { return FDifferentialPropertySave; }
+    void SetDifferentialPropertySave(bool Value) { FDifferentialPropertySave = Value; }
+
+    // ---- Image lists ----
+    TImageList* PlotImageList(int Index) override;
+    void ImageListClear(int ImageListIndex);
+    void ImageListAdd(int ImageListIndex, const TBitmap& ABitmap);
+
+    // ---- Data ----
+    /// Appends points StartIndex..StopIndex of one channel to another, flags included.
+    void TransferChannelData(int SourceChannelIndex, int DestinationChannelIndex, int StartIndex, int StopIndex);
+    void ClearAllData();
+    void DisableAllTracking();
+    void EnableAllTracking();
+
+    // ---- Input state (read by tests and objects) ----
+    const TiHintData& HintData() const { return FHintData; }
+    bool HintShowing() const { return FHintShowing; }
+    TiPlotObject* MouseDownObject() const { return FMouseDownObject; }
+    TiPlotObject* LastMouseOverObject() const { return FLastMouseOverObject; }
+    TiPlotObject* LastMouseClickObject() const { return FLastMouseClickObject; }
+    bool SelectingActive() const { return FSelectingActive; }
+    bool PaintingActive() const { return FPaintingActive; }
+    /// The object under a client point, as the mouse finds it.
+    TiPlotObject* ObjectAt(int X, int Y);
+    TPopupMenu& PopupMenu() const { return *FPopupMenu; }
+    /// The hint timer fired (the control's internal timer).
+    void HintTimerFired();
+    /// The window took the mouse capture away.
+    void CaptureLost();
+
+    // ---- TiPlotHost ----
+    TiPlotMasterManager& MasterManager() override { return *FMaster; }
+    TCanvas& HintCanvas() override { return FHintBitmap.Canvas(); }
+    void DoAxisMinChange(TiPlotObject& Axis, double OldMin, double NewMin) override;
+    void DoAxisSpanChange(TiPlotObject& Axis, double OldSpan, double NewSpan) override;
+    void DoAxisMinSpanChange(TiPlotObject& Axis, double OldMin, double OldSpan, double NewMin, double NewSpan) override;
+    void DoAxisMinSpanChangeFinished(TiPlotObject& Axis, double OldMin, double OldSpan, double NewMin,
+                                     double NewSpan) override;
+    void DoAxisCustomizeLabel(TiPlotObject& Axis, double Value, std::string& ALabel) override;
+    void DoAxisCustomizeHint(TiPlotObject& Axis, std::string& AHint) override;
+    void DoObjectClick(TiPlotObject& Object) override;
+    void DoObjectMouseCursor(TiPlotObject& Object, TCursor& Cursor) override;
+    bool DoBeforeZoomBox(TRect& ZoomRect) override;
+    std::string TranslateText(const std::string& Text) override { return FTranslationManager.FindReplacement(Text); }
+    bool AxesCollisionAccept(const TRect& R) override;
+    void AxesCollisionAdd(const TRect& R) override { FAxesCollisionList.push_back(R); }
+    bool ToolBarSelectMode() override;
+    bool ToolBarZoomBoxMode() override;
+    bool& MasterUIInputBlock() override { return FMasterAxisBlock; }
+    void DoDataPointMouse(TiPlotMouseNotice Notice, TiPlotObject& Channel, int DataIndex,
+                          const TiPlotMouseData& MouseData) override;
+    void DoDataPointClick(TiPlotObject& Channel, int DataIndex) override;
+    void DoDataPointMoved(TiPlotObject& Channel, int DataIndex, double OldX, double OldY, double NewX,
+                          double NewY) override;
+    void DoDataPointCustomizeHint(TiPlotObject& Channel, int DataIndex, std::string& Text) override;
+    bool DoBeforeToolBarButtonClick(TiPlotObject& ToolBar, int Type) override;
+    void DoToolBarButtonClick(TiPlotObject& ToolBar, int Type) override;
+    void DoToolBarCustomizeHint(TiPlotObject& ToolBar, std::string& Text) override;
+    void DoBeforeDataCursorUpdate(TiPlotObject& Cursor) override;
+    void DoDataCursorChange(TiPlotObject& Cursor) override;
+    void DoDataCursorCustomizeHint(TiPlotObject& Cursor, std::string& Text) override;
+    const TFont* HintsFont() override { return &FHintsFont; }
+    char DataFileSeparator() override { return FDataFileColumnSeparator == ipdfcsComma ? ',' : '\t'; }
+
+    // ---- Events ----
+    QX_PLOT_KINDS_8(QX_PLOT_EVENT_FIELD, MouseDown, TiPlotObjectMouseEvent)
+    QX_PLOT_KINDS_8(QX_PLOT_EVENT_FIELD, MouseMove, TiPlotObjectMouseMoveEvent)
+    QX_PLOT_KINDS_8(QX_PLOT_EVENT_FIELD, MouseUp, TiPlotObjectMouseEvent)
+    QX_PLOT_KINDS_8(QX_PLOT_EVENT_FIELD, Click, TiPlotObjectEvent)
+    QX_PLOT_KINDS_8(QX_PLOT_EVENT_FIELD, DblClick, TiPlotObjectEvent)
+    QX_PLOT_KINDS_8(QX_PLOT_EVENT_FIELD, MouseWheel, TiPlotObjectMouseWheelEvent)
+    QX_PLOT_KINDS_8(QX_PLOT_EVENT_FIELD, PopupMenu, TiPlotPopupMenuEvent)
+    QX_PLOT_KINDS_7(QX_PLOT_EVENT_FIELD, GotFocus, TiPlotObjectEvent)
+    QX_PLOT_KINDS_7(QX_PLOT_EVENT_FIELD, LostFocus, TiPlotObjectEvent)
+    QX_PLOT_KINDS_9(QX_PLOT_EVENT_FIELD, Add, TiPlotObjectEvent)
+    QX_PLOT_KINDS_9(QX_PLOT_EVENT_FIELD, Remove, TiPlotObjectEvent)
+    QX_PLOT_KINDS_9(QX_PLOT_EVENT_FIELD, GetMouseCursor, TiPlotObjectGetMouseCursorEvent)
+    TiPlotDataPointMouseEvent OnMouseDownDataPoint, OnMouseUpDataPoint;
+    TiPlotDataPointMouseMoveEvent OnMouseMoveDataPoint;
+    TiPlotClickDataPointEvent OnClickDataPoint, OnDblClickDataPoint;
+    TiPlotDataPointMovedEvent OnDataPointMoved;
+    TiPlotObjectEvent OnDataCursorChange, OnBeforeDataCursorUpdate;
+    TiPlotObjectDoubleValueChangeEvent OnXAxisMinChange, OnXAxisSpanChange, OnYAxisMinChange, OnYAxisSpanChange;
+    TiPlotAxesMinSpanChangeEvent OnXAxisMinSpanChange, OnXAxisMinSpanChangeFinished, OnYAxisMinSpanChange,
+        OnYAxisMinSpanChangeFinished;
+    TiPlotAxesCustomizeLabelEvent OnXAxisCustomizeLabel, OnYAxisCustomizeLabel;
+    TiPlotObjectCustomizeTextEvent OnDataCursorCustomizeHint, OnXAxisCustomizeHint, OnYAxisCustomizeHint,
+        OnToolBarCustomizeHint;
+    TiPlotDataPointCustomizeTextEvent OnDataPointCustomizeHint;
+    TiPlotToolBarButtonEvent OnToolBarButtonClick;
+    TiPlotToolBarButtonBeforeEvent OnBeforeToolBarButtonClick;
+    TiPlotZoomBoxEvent OnBeforeZoomBox;
+    TNotifyEvent OnAfterPaint;
+
+protected:
+    void iPaint(TCanvas& Canvas) override;
+    void iWantSpecialKey(Word& CharCode, std::intptr_t& Result) override;
+    void iKeyDown(Word& Key, TShiftState Shift) override;
+    void iMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void iMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void iMouseMove(TShiftState Shift, int X, int Y) override;
+    void iDoubleClick() override;
+    bool iMouseWheel(int WheelDelta, TShiftState Shift, TPoint MousePos) override;
+
+private:
+    TiPlotObjectManagerCustom* Kind(TiPlotKind Kind) const;
+    void DeleteFrom(TiPlotObjectManagerCustom* Manager, int Index);
+    void ClearKind(TiPlotKind Kind);
+    void ObjectInserted(TObject* Sender);
+    void ObjectRemoved(TObject* Sender);
+    template <class T>
+    void SetRepainting(T Value, T& Field)
+    {
+        if (Value == Field)
+            return;
+        Field = Value;
+        InvalidateChange();
+    }
+    void SetMargin(int Value, int& Field) { SetRepainting(Value, Field); }
+
+    void LayoutPass(TCanvas& Canvas);
+    void CalcAllTicks(TCanvas& Canvas);
+    TiPlotMouseData MakeMouseData(TMouseButton Button, TShiftState Shift, int X, int Y) const;
+    void HideHint();
+    bool Raising() const { return !IsLoading(); }
+    void RaiseMouseEvent(int Family, TiPlotObject& Object, TMouseButton Button, TShiftState Shift, int X, int Y);
+    /// Raises the focus events of the objects whose selection Action changed.
+    template <class F>
+    void WithFocusEvents(F&& Action);
+
+    std::unique_ptr<TiPlotMasterManager> FMaster;
+    std::unique_ptr<TiPlotLayoutManager> FLayoutManager;
+    TiPlotTranslationManager FTranslationManager;
+    std::vector<std::pair<std::string, TiPlotObject*>> FLayerList;
+    TiHintData FHintData;
+    int FLastHintX = 0, FLastHintY = 0;
+    TRect FLastHintShowRect{};
+    TiPlotObject* FLastHintObject = nullptr;
+    bool FHintShowing = false;
+    TFont FHintsFont;
+    std::vector<TRect> FAxesCollisionList;
+    TShiftState FShiftState;
+    std::unique_ptr<TPopupMenu> FPopupMenu;
+    std::unique_ptr<TImageList> FImageLists[3];
+    std::string FDefaultSaveImageDirectory;
+    TiPlotImageFormatStyle FDefaultSaveImageFormat = ipifBitmap;
+    std::string FDefaultPropertyDirectory, FDefaultDataDirectory, FDefaultAnnotationDirectory;
+    bool FMasterAxisBlock = false;
+    bool FUserCanAddRemoveChannels = false;
+    bool FPrintShowDialog = true;
+    TPrinterOrientation FPrintOrientation = poLandscape;
+    double FPrintMarginTop = 1.0, FPrintMarginLeft = 1.0, FPrintMarginRight = 1.0, FPrintMarginBottom = 1.0;
+    std::string FPrintDocumentName = "Untitled";
+    std::string FPrinterName;
+    bool FMouseDown = false;
+    TiPlotObject* FMouseDownObject = nullptr;
+    TiPlotObject* FLastMouseOverObject = nullptr;
+    TiPlotObject* FLastMouseClickObject = nullptr;
+    TMouseButton FLastMouseClickButton = mbLeft;
+    TShiftState FLastMouseClickShift;
+    int FLastMouseClickX = 0, FLastMouseClickY = 0, FLastMouseClickScreenX = 0, FLastMouseClickScreenY = 0;
+    std::vector<TiPlotLayoutObject*> FVisibleLists[4]; // left, right, top, bottom
+    int FOuterMarginTop = 5, FOuterMarginLeft = 5, FOuterMarginRight = 5, FOuterMarginBottom = 5;
+    bool FSelectingActive = false;
+    bool FJustReleasedCapture = false;
+    TiPlotFormStyle FEditorFormStyle = ipfsModal;
+    TiPlotExportFormat FCopyToClipBoardFormat = ipefMetaFile;
+    bool FClipAnnotationsToAxes = true;
+    bool FHintsShow = true;
+    int FHintsPause = 500, FHintsHidePause = 2500;
+    bool FLoggingActive = false;
+    int FLogBufferSize = 0;
+    std::string FLogFileName;
+    bool FBackGroundGradientEnabled = false;
+    TColor FBackGroundGradientStartColor = clBlue, FBackGroundGradientStopColor = clBlack;
+    TiFillDirection FBackGroundGradientDirection = ifdTopBottom;
+    bool FPaintingActive = false;
+    bool FDBLClickActive = false;
+    TiPlotDataFileColumnSeparator FDataFileColumnSeparator = ipdfcsTab;
+    TiPlotDataFileFormat FDataFileFormat = ipdffText;
+    bool FDifferentialPropertySave = false;
+    std::string FTempCustomLabel;
+    bool FStreamReading = false;
+    TBitmap FHintBitmap{8, 8};
+};
+
+#include "controls/plot/plot/iPlotClasses.h"
