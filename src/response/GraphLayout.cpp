@@ -53,14 +53,6 @@ int widestAxisText(TCanvas& c, const std::string& prefix, TStringFloatFormat for
 
 void LMyFFTDrawHpLp6dB::ResizePaintPage()
 {
-    if (!InSight()) {
-        // Laid out when back in sight: a graph on a page not shown yet holds
-        // no pictures.
-        layoutOwed_ = true;
-        redrawOwed_ = true;
-        return;
-    }
-    layoutOwed_ = false;
     if (layOutPages()) {
         layOutPages(); // with the titles or labels that did not fit switched off; never again
     }

@@ -455,9 +455,6 @@ bool LMyFFTDrawHpLp6dB::deferWhileHidden()
 void LMyFFTDrawHpLp6dB::payOwedRedraw()
 {
     redrawOwed_ = false;
-    if (layoutOwed_) {
-        ResizePaintPage();
-    }
     takeOwedSeries();
     Redraw();
 }

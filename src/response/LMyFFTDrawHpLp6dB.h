@@ -16,11 +16,10 @@
 // where a range exists, and redraw at once only while AutoRedraw is set.
 //
 // While the graph is out of sight (hidden itself, or inside a hidden control
-// such as another channel's page) it draws nothing and lays out no pages
-// (a graph never in sight holds no pictures): it keeps what it is given, and
-// the series owed to it (OweSeries), and the first drawing or paint once it
-// is back in sight lays the pages out if owed, takes those series and draws
-// every page anew.
+// such as another channel's page) it draws nothing: it keeps what it is
+// given, and the series owed to it (OweSeries), and the first drawing or
+// paint once it is back in sight takes those series and draws every page
+// anew.
 
 #include <array>
 #include <functional>
@@ -409,7 +408,6 @@ private:
     bool mainPageOwed_ = false; // updated, not yet copied to the screen
     bool painting_ = false;
     bool redrawOwed_ = false; // something was left undrawn while out of sight
-    bool layoutOwed_ = false; // the pages were not laid out while out of sight
     bool redrawAfterLoading_ = false;
     struct OwedSeries
     {
