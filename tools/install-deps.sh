@@ -3,12 +3,14 @@
 # Skips apt-get when every package is already there.
 set -eu
 # locales: the sources localedef needs for the comma-decimal number test;
-# python3-minimal: the main window's layout generator, checked by a test.
+# python3-minimal: the main window's layout generator, checked by a test;
+# desktop-file-utils and dpkg-dev: the install and package checks.
 PACKAGES="cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libhidapi-dev libudev-dev libpng-dev zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fonts-dejavu-core fonts-droid-fallback iproute2 util-linux locales python3-minimal"
+  fonts-liberation fonts-dejavu-core fonts-droid-fallback iproute2 util-linux locales python3-minimal
+  desktop-file-utils dpkg-dev"
 
 missing=""
 for p in $PACKAGES; do

@@ -45,13 +45,13 @@ bool ConnectionControl::connect(Open open)
 
 void ConnectionControl::ConnectCom(const std::string& port)
 {
-    if (!connect([&] { return router_.OpenCom(port); }))
+    if (!connect([&] { return router_.OpenCom(port); }) && !scan_.NotifyOpenFailure(router_.LastOpenFailure()))
         scan_.NotifyLinkLost();
 }
 
 void ConnectionControl::ConnectUsb()
 {
-    if (!connect([&] { return router_.OpenUsb(); }))
+    if (!connect([&] { return router_.OpenUsb(); }) && !scan_.NotifyOpenFailure(router_.LastOpenFailure()))
         scan_.NotifyConnectResult(0);
 }
 

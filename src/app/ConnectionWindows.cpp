@@ -67,10 +67,12 @@ void registerConnectionWindows()
             .method("tmRunUsbConnectTimer", &TfmNetwork::tmRunUsbConnectTimer)
             .method("tmRunNetConnectTimer", &TfmNetwork::tmRunNetConnectTimer)
             .method("tmRunComConnectTimer", &TfmNetwork::tmRunComConnectTimer)
+            .method("tmOpenRetryTimer", &TfmNetwork::tmOpenRetryTimer)
             .field("imBase", &TfmNetwork::imBase)
             .field("pbScan", &TfmNetwork::pbScan)
             .field("lblScan", &TfmNetwork::lblScan)
             .field("lblDeviceID", &TfmNetwork::lblDeviceID)
+            .field("lblAccess", &TfmNetwork::lblAccess)
             .field("cbCOM", &TfmNetwork::cbCOM)
             .field("btnOK", &TfmNetwork::btnOK)
             .field("btnId", &TfmNetwork::btnId)
@@ -80,7 +82,8 @@ void registerConnectionWindows()
             .field("tmWatchDog", &TfmNetwork::tmWatchDog)
             .field("tmRunUsbConnect", &TfmNetwork::tmRunUsbConnect)
             .field("tmRunNetConnect", &TfmNetwork::tmRunNetConnect)
-            .field("tmRunComConnect", &TfmNetwork::tmRunComConnect);
+            .field("tmRunComConnect", &TfmNetwork::tmRunComConnect)
+            .field("tmOpenRetry", &TfmNetwork::tmOpenRetry);
     });
 }
 

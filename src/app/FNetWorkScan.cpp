@@ -1,6 +1,7 @@
 #include "app/FNetWorkScan.h"
 
 #include "app/ConnectionHost.h"
+#include "link/DeviceOpenFailure.h"
 #include "platform/gui/Button.h"
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/Label.h"
@@ -8,6 +9,9 @@
 #include "platform/gui/Strings.h"
 #include "platform/gui/Timer.h"
 #include "platform/serial/SerialPortList.h"
+#include "platform/text/Format.h"
+
+#include <cstring>
 
 TfmNetwork* fmNetwork = nullptr;
 
@@ -29,6 +33,8 @@ void TfmNetwork::enableButtons(bool enabled)
 void TfmNetwork::ResetScan()
 {
     tmLinkBroken->SetEnabled(false);
+    tmOpenRetry->SetEnabled(false);
+    lblAccess->SetCaption("");
     LeadProbeCount = 0;
     enableButtons(false);
     StartScan();
@@ -78,6 +84,7 @@ void TfmNetwork::StartScan()
 
 void TfmNetwork::showProbe(const std::string& text)
 {
+    retriesLeft_ = kOpenRetries;
     pbScan->SetPosition(ProbeNumber);
     lblDeviceID->SetCaption(std::to_string(ProbeNumber) + "/" + std::to_string(probeCount()));
     lblScan->SetCaption(text);
@@ -112,6 +119,46 @@ void TfmNetwork::NotifyLinkLost()
     ConnectResult = 0;
     tmLinkBroken->SetEnabled(true);
     host_->CloseProgressWindow();
+}
+
+bool TfmNetwork::NotifyOpenFailure(const qx::DeviceOpenFailure& failure)
+{
+    if (failure.problem() == qx::OpenProblem::None)
+        return false;
+    if (failure.mayRetry && retriesLeft_ > 0) {
+        retriesLeft_ -= 1;
+        retryRun_ = failure.usb ? tmRunUsbConnect : tmRunComConnect;
+        tmOpenRetry->SetInterval(kOpenRetryMs);
+        tmOpenRetry->SetEnabled(true);
+        return true;
+    }
+    lblAccess->SetCaption(accessText(failure));
+    return false;
+}
+
+std::string TfmNetwork::accessText(const qx::DeviceOpenFailure& failure) const
+{
+    switch (failure.problem()) {
+    case qx::OpenProblem::PermissionDenied:
+        return Format(translated(failure.usb ? "SID_ACCESS_USB_DENIED" : "SID_ACCESS_SERIAL_DENIED"), failure.path);
+    case qx::OpenProblem::Busy:
+        return Format(translated("SID_ACCESS_BUSY"), failure.path);
+    case qx::OpenProblem::Gone:
+        return Format(translated("SID_ACCESS_GONE"), failure.path);
+    case qx::OpenProblem::Other:
+        return Format(translated("SID_ACCESS_FAILED"), failure.path, std::strerror(failure.error));
+    case qx::OpenProblem::None:
+        break;
+    }
+    return {};
+}
+
+// A retry of a device just plugged in; a dialog closed meanwhile tries nothing.
+void TfmNetwork::tmOpenRetryTimer(TObject*)
+{
+    tmOpenRetry->SetEnabled(false);
+    if (Visible() && retryRun_)
+        retryRun_->SetEnabled(true);
 }
 
 void TfmNetwork::tmConnectTimer(TObject*)
@@ -199,4 +246,8 @@ void TfmNetwork::FormShow(TObject*)
     btnId->SetCaption(translated("SID_SET"));
 }
 
-void TfmNetwork::FormHide(TObject*) { tmWatchDog->SetEnabled(false); }
+void TfmNetwork::FormHide(TObject*)
+{
+    tmWatchDog->SetEnabled(false);
+    tmOpenRetry->SetEnabled(false);
+}

@@ -15,6 +15,7 @@ class TTimer;
 
 namespace qx {
 class ConnectionHost;
+struct DeviceOpenFailure;
 } // namespace qx
 
 class TfmNetwork : public TForm
@@ -22,6 +23,10 @@ class TfmNetwork : public TForm
 public:
     static constexpr unsigned kLeadWatchdogMs = 6000;
     static constexpr unsigned kSerialWatchdogMs = 10000;
+    // A node just plugged in is tried this many times more, this far apart,
+    // while udev gives it its rights.
+    static constexpr int kOpenRetries = 6;
+    static constexpr unsigned kOpenRetryMs = 250;
 
     explicit TfmNetwork(TComponent* Owner);
 
@@ -35,6 +40,11 @@ public:
     void NotifyConnectResult(unsigned char result);
     void NotifyLinkLost();
     bool IsConnected() const { return ConnectResult != 0; }
+    // The device of the probe would not open. True when the dialog tries it
+    // again shortly (a node just plugged in); otherwise false, and for a
+    // refusal of rights, a busy or vanished device or another error of the
+    // system lblAccess says so with the device path and what to do.
+    bool NotifyOpenFailure(const qx::DeviceOpenFailure& failure);
 
     void FormShow(TObject* Sender);
     void FormHide(TObject* Sender);
@@ -47,6 +57,7 @@ public:
     void tmRunUsbConnectTimer(TObject* Sender);
     void tmRunNetConnectTimer(TObject* Sender);
     void tmRunComConnectTimer(TObject* Sender);
+    void tmOpenRetryTimer(TObject* Sender);
 
     int ConnectResult = 0;
     int ProbeNumber = 0;
@@ -56,6 +67,7 @@ public:
     TProgressBar* pbScan = nullptr;
     TLabel* lblScan = nullptr;
     TLabel* lblDeviceID = nullptr;
+    TLabel* lblAccess = nullptr;
     TComboBox* cbCOM = nullptr;
     TButton* btnOK = nullptr;
     TButton* btnId = nullptr;
@@ -66,6 +78,7 @@ public:
     TTimer* tmRunUsbConnect = nullptr;
     TTimer* tmRunNetConnect = nullptr;
     TTimer* tmRunComConnect = nullptr;
+    TTimer* tmOpenRetry = nullptr;
 
 private:
     int probeCount() const;
@@ -76,8 +89,13 @@ private:
     void endScan(const char* stringId);
     void enableButtons(bool enabled);
     std::string translated(const char* id) const;
+    std::string accessText(const qx::DeviceOpenFailure& failure) const;
 
     qx::ConnectionHost* host_ = nullptr;
+    // The probe's start timer that a retry enables again, and the retries
+    // left to the probe.
+    TTimer* retryRun_ = nullptr;
+    int retriesLeft_ = 0;
 };
 
 extern TfmNetwork* fmNetwork;

@@ -11,6 +11,7 @@ LComm::~LComm()
 
 bool LComm::Open(const std::string& port, int baudRate, int dataBits, int parity, int stopBits)
 {
+    openFailure_ = {};
     if (baudRate < kMinBaud || baudRate > kMaxBaud) {
         openError_ = "speed out of range";
         return false;
@@ -21,6 +22,7 @@ bool LComm::Open(const std::string& port, int baudRate, int dataBits, int parity
     }
     if (!port_.open(port) || !port_.configure({baudRate, dataBits, parity, stopBits})) {
         openError_ = port_.error();
+        openFailure_ = {port, port_.errorCode(), port_.mayRetry(), false};
         ClosePort();
         return false;
     }

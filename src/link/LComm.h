@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/DeviceOpenFailure.h"
 #include "link/LinkWorker.h"
 #include "platform/serial/SerialPort.h"
 
@@ -31,6 +32,9 @@ public:
     void SetFreeResends(int count) { ArmFreeResends(count); }
 
     const std::string& OpenError() const { return openError_; }
+    /// Why the port would not open, for the user; no problem after a
+    /// success or when the refusal was not the port's.
+    const qx::DeviceOpenFailure& OpenFailure() const { return openFailure_; }
 
     /// Told of every frame the link takes to send, before the worker writes
     /// it (resends are not told); set before Open.
@@ -51,5 +55,6 @@ private:
 
     qx::SerialPort port_;
     std::string openError_;
+    qx::DeviceOpenFailure openFailure_;
     SendTrace sendTrace_;
 };

@@ -258,7 +258,9 @@ bool LinkRouter::OpenCom(const std::string& port)
     retire(com_);
     com_ = std::make_unique<LCommProc>(owner_, deviceId_, clock_);
     com_->SetSendTrace([this](std::span<const std::uint8_t> bytes) { TraceComWrite(bytes); });
+    openFailure_ = {};
     if (!com_->Open(port, kBaud, 8, 0, 0)) {
+        openFailure_ = com_->OpenFailure();
         com_.reset();
         return false;
     }
@@ -270,6 +272,11 @@ bool LinkRouter::OpenCom(const std::string& port)
 bool LinkRouter::OpenUsb()
 {
     retire(usb_);
+    openFailure_ = {};
+    if (const auto refused = hid_.OpenForTransfers()) {
+        openFailure_ = {refused->path, refused->error.error, refused->error.mayRetry, true};
+        return false;
+    }
     usb_ = std::make_unique<LUsbProc>(owner_, *hidWriter_, deviceId_, clock_);
     if (!usb_->Open()) {
         usb_.reset();

@@ -5,6 +5,7 @@
 // client socket's and HID device's received data, and the traffic trace.
 
 #include "codec/FrameAssembler.h"
+#include "link/DeviceOpenFailure.h"
 #include "link/FrameWriter.h"
 #include "platform/sync/MessageTarget.h"
 
@@ -79,6 +80,9 @@ public:
     bool OpenCom(const std::string& port);
     bool OpenUsb();
     bool OpenNet();
+    /// Why the last OpenCom or OpenUsb did not open its device; no problem
+    /// after a success.
+    const DeviceOpenFailure& LastOpenFailure() const { return openFailure_; }
     /// Closes and deletes the first link set (serial, USB, TCP); for TCP the
     /// client socket is closed too. The kind closed, or None.
     LinkKind CloseLink();
@@ -162,6 +166,7 @@ private:
     std::vector<std::unique_ptr<LinkWorker>> retired_;
     // Where the TCP byte stream stands between reads.
     FrameAssembler netFrames_;
+    DeviceOpenFailure openFailure_;
 };
 
 } // namespace qx

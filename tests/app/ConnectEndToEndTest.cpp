@@ -32,12 +32,19 @@
 #include "platform/serial/SerialPortList.h"
 #include "platform/sync/Clock.h"
 #include "tests/platform/net/LoopbackListener.h"
+#include "WithoutOverrides.h"
+#include "platform/serial/SerialPort.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <memory>
+#include <pty.h>
 #include <thread>
+#include <unistd.h>
 
 namespace qx::test {
 namespace {
@@ -368,6 +375,137 @@ TEST_F(ConnectEndToEnd, DemoWorksOfflineWithNothingToFind)
     EXPECT_FALSE(window->socket->Active());
     EXPECT_TRUE(window->traceLines().empty());
 }
+
+// A device that refuses to open shows why under the scan's result, with its
+// path and what to do; a node just plugged in is tried again briefly first.
+class DeviceAccess : public ConnectEndToEnd
+{
+protected:
+    std::string accessLine() const { return window->scan->lblAccess->Caption(); }
+    // A scan of that one serial port.
+    void scanPort(const std::string& port)
+    {
+        usePorts({port});
+        makeWindow();
+        window->startScan();
+    }
+    bool showsLine(const std::string& text, std::source_location where = std::source_location::current())
+    {
+        return pumpUntil([&] { return accessLine().find(text) != std::string::npos; }, text, kWaitLimit, where);
+    }
+    // The processor on the fake HID bus, refusing opens as told before the
+    // program first sees it.
+    void plugRefusingUsb(int error, int count, bool mayRetry)
+    {
+        usbProcessor = std::make_unique<sim::FakeHidProcessor>(bus, usbResponder);
+        usbProcessor->Device().refuseOpens(error, count, mayRetry);
+        makeWindow();
+        window->controller->DeviceChange();
+        ASSERT_TRUE(window->HasHidDevice());
+        attemptsBefore = usbProcessor->Device().openAttempts(); // the check-out's own look at the device
+    }
+    std::size_t scanAttempts() const { return usbProcessor->Device().openAttempts() - attemptsBefore; }
+
+    sim::DeviceCore usbCore;
+    sim::Responder usbResponder{usbCore};
+    std::unique_ptr<sim::FakeHidProcessor> usbProcessor;
+    std::size_t attemptsBefore = 0;
+};
+
+TEST_F(DeviceAccess, ASerialPortWithoutRightsIsNamedWithTheGroupToJoin)
+{
+    ASSERT_EQ(::chmod(ptyPath.c_str(), 0), 0);
+    WithoutOverrides user;
+    scanPort(ptyPath);
+    ASSERT_TRUE(showsLine(ptyPath + ": permission denied. Join the dialout group"));
+    EXPECT_TRUE(pumpUntil([&] { return window->scan->lblScan->Caption() == "Link Broken"; }));
+    EXPECT_FALSE(window->scan->tmOpenRetry->Enabled()) << "no retry is left pending";
+    EXPECT_EQ(window->router.Kind(), LinkKind::None);
+}
+
+TEST_F(DeviceAccess, ASerialPortGettingItsRightsJustAfterPlugInConnects)
+{
+    ASSERT_EQ(::chmod(ptyPath.c_str(), 0), 0); // a node udev has not set up yet
+    WithoutOverrides user;
+    scanPort(ptyPath);
+    ASSERT_TRUE(pumpUntil([&] { return window->scan->tmOpenRetry->Enabled(); }, "a refused open"));
+    ASSERT_EQ(::chmod(ptyPath.c_str(), 0660), 0); // udev's rule applied
+    ASSERT_TRUE(online());
+    EXPECT_EQ(window->router.Kind(), LinkKind::Serial);
+    EXPECT_EQ(accessLine(), "");
+}
+
+TEST_F(DeviceAccess, ASerialPortHeldByAnotherProgramIsNamedAsBusy)
+{
+    SerialPort other; // opened for exclusive use, as the editor opens a port
+    ASSERT_TRUE(other.open(ptyPath)) << other.error();
+    WithoutOverrides user;
+    scanPort(ptyPath);
+    ASSERT_TRUE(showsLine(ptyPath + " is in use by another program. Close that program"));
+    EXPECT_TRUE(pumpUntil([&] { return window->scan->lblScan->Caption() == "Link Broken"; }));
+}
+
+TEST_F(DeviceAccess, ASerialPortUnpluggedSinceItWasListedIsNamedAsGone)
+{
+    int master = -1, slave = -1;
+    char name[256] = {};
+    ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
+    ::close(slave);
+    ::close(master); // the node goes with its last holder
+    ASSERT_NE(::access(name, F_OK), 0);
+    scanPort(name);
+    ASSERT_TRUE(showsLine(std::string(name) + " was unplugged during the scan"));
+}
+
+TEST_F(DeviceAccess, TheUsbDeviceGettingItsRightsJustAfterPlugInConnects)
+{
+    plugRefusingUsb(EACCES, 3, true);
+    window->startScan();
+    ASSERT_TRUE(online()) << accessLine();
+    EXPECT_EQ(window->router.Kind(), LinkKind::Usb);
+    EXPECT_EQ(accessLine(), "");
+    EXPECT_GE(scanAttempts(), 4u) << "three refusals, then the open that stays";
+}
+
+struct UsbRefusal
+{
+    const char* name;
+    int error;
+    bool mayRetry;
+    const char* line;
+};
+
+void PrintTo(const UsbRefusal& c, std::ostream* os) { *os << c.name; }
+
+class UsbAccess : public DeviceAccess, public ::testing::WithParamInterface<UsbRefusal>
+{
+};
+
+TEST_P(UsbAccess, ARefusedUsbDeviceEndsTheScanWithItsLineAndIsNotTriedForever)
+{
+    plugRefusingUsb(GetParam().error, -1, GetParam().mayRetry);
+    window->startScan();
+    ASSERT_TRUE(showsLine(std::string("/fake/qx73b") + GetParam().line));
+    ASSERT_TRUE(pumpUntil([&] { return window->scan->btnExit->Enabled(); }, "the end of the scan"));
+    EXPECT_EQ(window->scan->lblScan->Caption(), "No Device found.");
+    const std::size_t attempts = scanAttempts();
+    EXPECT_EQ(attempts, GetParam().mayRetry ? 1u + TfmNetwork::kOpenRetries : 1u);
+    const auto later = std::chrono::steady_clock::now() + std::chrono::milliseconds(4 * TfmNetwork::kOpenRetryMs);
+    while (std::chrono::steady_clock::now() < later)
+        Application->ProcessMessages();
+    EXPECT_EQ(scanAttempts(), attempts) << "nothing is tried after the line shows";
+    EXPECT_FALSE(window->dispatcher.state().online);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, UsbAccess,
+    ::testing::Values(
+        UsbRefusal{"PermissionDenied", EACCES, true,
+                   ": permission denied. Install the udev rule 70-qx73b-editor.rules, then plug the processor in again."},
+        UsbRefusal{"Busy", EBUSY, false, " is in use by another program. Close that program, then scan again."},
+        UsbRefusal{"Gone", ENODEV, false, " was unplugged during the scan. Plug it in, then scan again."},
+        UsbRefusal{"OtherError", EIO, false, " cannot be opened: Input/output error."}),
+    [](const auto& p) { return std::string(p.param.name); });
 
 } // namespace
 } // namespace qx::test

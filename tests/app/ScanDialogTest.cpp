@@ -1,6 +1,7 @@
 #include "FakeConnectionHost.h"
 #include "app/FNetWorkScan.h"
 #include "app/FNetworkSetup.h"
+#include "link/DeviceOpenFailure.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Button.h"
 #include "platform/gui/Label.h"
@@ -198,6 +199,51 @@ TEST_F(ScanDialogTest, ShowCaptionsTheDialogAndItsButtons)
     EXPECT_EQ(dialog->btnExit->Caption(), "Demo");
     dialog->btnIdClick(dialog->btnId);
     EXPECT_EQ(host.calls.back(), "OpenNetworkSetup");
+}
+
+TEST_F(ScanDialogTest, ANodeJustPluggedInIsTriedAgainABoundedNumberOfTimesThenNamed)
+{
+    startScan();
+    run(100);
+    ASSERT_EQ(host.calls, std::vector<std::string>{"ConnectCom /dev/pts/3"});
+    const DeviceOpenFailure fresh{"/dev/pts/3", EACCES, true, false};
+    int tries = 1;
+    while (dialog->NotifyOpenFailure(fresh)) {
+        host.calls.clear();
+        run(TfmNetwork::kOpenRetryMs + 100);
+        ASSERT_EQ(host.calls, std::vector<std::string>{"ConnectCom /dev/pts/3"}) << "the same port again";
+        ASSERT_LE(++tries, 1 + TfmNetwork::kOpenRetries);
+    }
+    EXPECT_EQ(tries, 1 + TfmNetwork::kOpenRetries);
+    EXPECT_EQ(dialog->lblAccess->Caption(),
+              "/dev/pts/3: permission denied. Join the dialout group (sudo usermod -aG dialout $USER), then log in "
+              "again.");
+    host.calls.clear();
+    run(2000);
+    EXPECT_EQ(count("ConnectCom /dev/pts/3"), 0) << "no try after the line";
+
+    dialog->btnOKClick(dialog->btnOK);
+    EXPECT_EQ(dialog->lblAccess->Caption(), "") << "a new scan starts without the line";
+}
+
+TEST_F(ScanDialogTest, ARetryPendingWhenTheDialogClosesTriesNothing)
+{
+    startScan();
+    run(100);
+    host.calls.clear();
+    ASSERT_TRUE(dialog->NotifyOpenFailure({"/dev/pts/3", EACCES, true, false}));
+    dialog->btnExitClick(dialog->btnExit);
+    run(1000);
+    EXPECT_EQ(count("ConnectCom /dev/pts/3"), 0);
+}
+
+TEST_F(ScanDialogTest, OnlyAProblemOfTheDeviceAddsALine)
+{
+    startScan();
+    EXPECT_FALSE(dialog->NotifyOpenFailure({}));
+    EXPECT_FALSE(dialog->NotifyOpenFailure({"/dev/pts/3", EBUSY, false, false}));
+    EXPECT_EQ(dialog->lblAccess->Caption(),
+              "/dev/pts/3 is in use by another program. Close that program, then scan again.");
 }
 
 } // namespace

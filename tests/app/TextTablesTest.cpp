@@ -125,4 +125,25 @@ TEST(TextTables, LanguagesChooseTheirTable)
         << "a language without a table reads the English one";
 }
 
+// The added texts (why a device would not open) are found through the same
+// lookup, in each language, and never shadow an id of the two tables.
+TEST(TextTables, AddedTextsComeInBothLanguagesWithTheSameConversions)
+{
+    const TextTable& english = qx::AddedTextTableOf(qx::kLanguageEnglish);
+    const TextTable& chinese = qx::AddedTextTableOf(qx::kLanguageSimplifiedChinese);
+    ASSERT_FALSE(english.Entries().empty());
+    EXPECT_EQ(DistinctIds(english), DistinctIds(chinese));
+    for (const TextTable::Entry& entry : english.Entries()) {
+        EXPECT_EQ(qx::EnglishTextTable().Find(entry.id), nullptr) << entry.id;
+        EXPECT_EQ(qx::SimplifiedChineseTextTable().Find(entry.id), nullptr) << entry.id;
+        const std::string_view shown = qx::Translate(qx::kLanguageSimplifiedChinese, entry.id);
+        EXPECT_EQ(FormatSpecifiers(entry.text), FormatSpecifiers(std::string(shown))) << entry.id;
+        EXPECT_NE(shown, entry.text) << entry.id << " is translated";
+        EXPECT_EQ(qx::Translate(qx::kLanguageEnglish, entry.id), entry.text);
+        EXPECT_EQ(qx::Translate(qx::kLanguageTraditionalChinese, entry.id), entry.text);
+    }
+    EXPECT_EQ(qx::Translate(qx::kLanguageEnglish, "SID_ACCESS_BUSY"),
+              "%s is in use by another program. Close that program, then scan again.");
+}
+
 }  // namespace

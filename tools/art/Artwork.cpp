@@ -5,6 +5,7 @@
 #include "platform/image/PngCodec.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QTransform>
 
 #include <array>
@@ -194,6 +195,55 @@ QImage handPointCursor(State)
     return bitmap.Image().convertToFormat(QImage::Format_ARGB32);
 }
 
+QLinearGradient verticalGradient(double top, double bottom, QColor from, QColor to)
+{
+    QLinearGradient gradient(0, top, 0, bottom);
+    gradient.setColorAt(0, from);
+    gradient.setColorAt(1, to);
+    return gradient;
+}
+
+// The program's icon for the desktop, drawn on a 256-unit square at any size:
+// a dark processor face with a lit display that shows a response curve, and a
+// row of level lights below it.
+QImage programIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
+    p.setPen(QPen(QColor(0x10, 0x13, 0x16), 6));
+    p.setBrush(verticalGradient(8, 248, QColor(0x4A, 0x55, 0x62), QColor(0x1C, 0x21, 0x27)));
+    p.drawRoundedRect(QRectF(10, 10, 236, 236), 40, 40);
+    p.setPen(QPen(QColor(0x6F, 0xB8, 0xEE), 4));
+    p.setBrush(verticalGradient(40, 170, QColor(0x12, 0x3A, 0x5C), QColor(0x08, 0x1C, 0x2E)));
+    p.drawRoundedRect(QRectF(34, 38, 188, 134), 14, 14);
+    QPainterPath curve;
+    curve.moveTo(46, 140);
+    curve.cubicTo(80, 140, 92, 66, 124, 70);
+    curve.cubicTo(150, 74, 150, 118, 176, 112);
+    curve.cubicTo(196, 108, 200, 74, 210, 64);
+    p.setPen(QPen(QColor(0xFF, 0xA8, 0x30), size < 32 ? 22 : 12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(curve);
+    const QColor lights[] = {QColor(0x4C, 0xE0, 0x6A), QColor(0x4C, 0xE0, 0x6A), QColor(0xF0, 0xD0, 0x40),
+                             QColor(0xF0, 0x50, 0x40)};
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(lights[i]);
+        p.drawEllipse(QRectF(52 + i * 44, 192, 28, 28));
+    }
+    p.end();
+    return image;
+}
+
+template <int Size>
+QImage programIconAt(State)
+{
+    return programIcon(Size);
+}
+
 struct Entry
 {
     Artwork artwork;
@@ -201,7 +251,7 @@ struct Entry
     State state;
 };
 
-const std::array<Entry, 16> kEntries = {{
+const std::array<Entry, 23> kEntries = {{
     {{"fader-thumb-v.png", 16, 29, true}, verticalThumb, State::Normal},
     {{"fader-thumb-v-hot.png", 16, 29, true}, verticalThumb, State::Hot},
     {{"fader-thumb-v-down.png", 16, 29, true}, verticalThumb, State::Down},
@@ -218,6 +268,13 @@ const std::array<Entry, 16> kEntries = {{
     {{"delay-marker.png", 12, 14, true}, delayMarker, State::Normal},
     {{"information-sign.png", 40, 40, true}, informationSign, State::Normal},
     {{"VRCURSORHANDPOINT.png", 32, 32, true}, handPointCursor, State::Normal},
+    {{"program-icon-16.png", 16, 16, true}, programIconAt<16>, State::Normal},
+    {{"program-icon-24.png", 24, 24, true}, programIconAt<24>, State::Normal},
+    {{"program-icon-32.png", 32, 32, true}, programIconAt<32>, State::Normal},
+    {{"program-icon-48.png", 48, 48, true}, programIconAt<48>, State::Normal},
+    {{"program-icon-64.png", 64, 64, true}, programIconAt<64>, State::Normal},
+    {{"program-icon-128.png", 128, 128, true}, programIconAt<128>, State::Normal},
+    {{"program-icon-256.png", 256, 256, true}, programIconAt<256>, State::Normal},
 }};
 
 std::array<Artwork, kEntries.size()> artworkList()

@@ -89,12 +89,18 @@ TextTable TextTable::Parse(std::string_view source)
     return table;
 }
 
-std::string_view TextTable::Lookup(std::string_view id) const
+const TextTable::Entry* TextTable::Find(std::string_view id) const
 {
     for (const Entry& entry : entries_)
         if (EqualIgnoringAsciiCase(entry.id, id))
-            return entry.text;
-    return firstLine_;
+            return &entry;
+    return nullptr;
+}
+
+std::string_view TextTable::Lookup(std::string_view id) const
+{
+    const Entry* entry = Find(id);
+    return entry != nullptr ? std::string_view(entry->text) : std::string_view(firstLine_);
 }
 
 }  // namespace qx

@@ -27,6 +27,8 @@ public:
     // The text of the first entry whose id equals `id` without regard to
     // ASCII letter case; the table's first line when no entry has that id.
     std::string_view Lookup(std::string_view id) const;
+    // The first entry with that id (ASCII letter case ignored), or null.
+    const Entry* Find(std::string_view id) const;
 
     // The first line of the table (a comment line in every real table).
     const std::string& FirstLine() const { return firstLine_; }

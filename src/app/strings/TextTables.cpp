@@ -29,10 +29,22 @@ const TextTable* TextTableOf(std::string_view language)
     return nullptr;
 }
 
+const TextTable& AddedTextTableOf(std::string_view language)
+{
+    static const TextTable english = TextTable::Parse(qx_string_resources::resource("EnglishAdded.txt"));
+    static const TextTable chinese = TextTable::Parse(qx_string_resources::resource("ChineseGBAdded.txt"));
+    return language == kLanguageSimplifiedChinese ? chinese : english;
+}
+
 std::string_view Translate(std::string_view language, std::string_view id)
 {
-    const TextTable* table = TextTableOf(language);
-    return (table != nullptr ? *table : EnglishTextTable()).Lookup(id);
+    const TextTable* found = TextTableOf(language);
+    const TextTable& table = found != nullptr ? *found : EnglishTextTable();
+    if (table.Find(id) == nullptr) {
+        if (const TextTable::Entry* added = AddedTextTableOf(language).Find(id))
+            return added->text;
+    }
+    return table.Lookup(id);
 }
 
 }  // namespace qx

@@ -19,8 +19,13 @@ const TextTable& SimplifiedChineseTextTable();
 // has no table, such as "ChineseBIG5".
 const TextTable* TextTableOf(std::string_view language);
 
-// The text of `id` in the table of `language`. A language without a table
-// reads the English one. The text lives as long as the process.
+// The texts this system adds to each language (telling why a device cannot
+// be opened), kept apart so the two tables above stay as they are.
+const TextTable& AddedTextTableOf(std::string_view language);
+
+// The text of `id` in the table of `language`, else in its added table. A
+// language without a table reads the English ones. The text lives as long as
+// the process.
 std::string_view Translate(std::string_view language, std::string_view id);
 
 }  // namespace qx

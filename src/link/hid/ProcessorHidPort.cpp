@@ -1,8 +1,10 @@
 #include "link/hid/ProcessorHidPort.h"
 
 #include "link/hid/TJvHidDeviceController.h"
+#include "link/hid/TJvHidPnPInfo.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace qx {
 
@@ -71,6 +73,25 @@ bool ProcessorHidPort::Unplug(TJvHidDevice* device)
     }
     controller_.CheckIn(held);
     return true;
+}
+
+std::optional<ProcessorHidPort::Refusal> ProcessorHidPort::OpenForTransfers()
+{
+    std::lock_guard lock(lock_);
+    if (!device_)
+        return std::nullopt;
+    const bool hadAccess = device_->HasReadWriteAccess();
+    if (!hadAccess)
+        device_->CloseFile(); // a handle kept for queries only would never be tried again
+    if (device_->OpenFile() && device_->HasReadWriteAccess()) {
+        if (!hadAccess)
+            device_->SetOnData(device_->OnData()); // the read thread waits for read access
+        return std::nullopt;
+    }
+    Refusal refusal{device_->PnPInfo()->DevicePath(), device_->LastOpenError()};
+    if (refusal.error.error == 0)
+        refusal.error.error = ENODEV; // no longer plugged in
+    return refusal;
 }
 
 bool ProcessorHidPort::Write(std::span<const std::uint8_t> frame)

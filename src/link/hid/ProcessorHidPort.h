@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codec/SharedConstants.h"
+#include "platform/hid/HidBackend.h"
 
 #include <atomic>
 #include <cstddef>
@@ -8,6 +9,7 @@
 #include <mutex>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 class TJvHidDevice;
@@ -48,6 +50,18 @@ public:
     /// For OnDeviceUnplug: checks the held device in and returns true; any
     /// other device changes nothing.
     bool Unplug(TJvHidDevice* device);
+
+    /// Before a USB link starts: opens the held device for transfers, so that
+    /// a refusal is known at once rather than as a link that gets no
+    /// answer. A device refused before is tried afresh, and one that opens
+    /// now after a refusal at its check-out gets its read thread. The refusal,
+    /// or nothing when the device opened or none is held.
+    struct Refusal
+    {
+        std::string path;
+        hid::OpenError error;
+    };
+    std::optional<Refusal> OpenForTransfers();
 
     /// The link's worker: writes one frame as an output report. A refused
     /// or failed write returns false and is counted.

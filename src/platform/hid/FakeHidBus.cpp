@@ -219,6 +219,20 @@ std::size_t FakeHidDevice::connectionsOpened() const
     return opened_;
 }
 
+void FakeHidDevice::refuseOpens(int error, int count, bool mayRetry)
+{
+    std::lock_guard lock(mutex_);
+    refusalError_ = error;
+    refusalsLeft_ = count;
+    refusalMayRetry_ = mayRetry;
+}
+
+std::size_t FakeHidDevice::openAttempts() const
+{
+    std::lock_guard lock(mutex_);
+    return attempts_;
+}
+
 class FakeHidBus::Watch final : public ChangeWatch
 {
 public:
@@ -276,7 +290,11 @@ DeviceInfo FakeHidBus::infoOf(const FakeHidDevice& device)
     info.vendorId = profile.vendorId;
     info.productId = profile.productId;
     info.versionNumber = profile.versionNumber;
-    info.readWriteAccess = profile.readWriteAccess;
+    {
+        std::lock_guard lock(device.mutex_);
+        const bool refused = device.refusalsLeft_ != 0 && (device.refusalError_ == EACCES || device.refusalError_ == EPERM);
+        info.readWriteAccess = profile.readWriteAccess && !refused;
+    }
     info.manufacturer = profile.manufacturer;
     info.product = profile.product;
     info.serialNumber = profile.serialNumber;
@@ -317,6 +335,17 @@ OpenResult FakeHidBus::open(const std::string& path, Access access)
     if (access == Access::Query) {
         result.connection = makeQueryConnection(infoOf(*device));
         return result;
+    }
+    {
+        std::lock_guard lock(device->mutex_);
+        if (access == Access::ReadWrite)
+            ++device->attempts_;
+        if (device->refusalsLeft_ != 0) {
+            if (device->refusalsLeft_ > 0)
+                --device->refusalsLeft_;
+            result.error = {device->refusalError_, path + ": refused", device->refusalMayRetry_};
+            return result;
+        }
     }
     if (!device->profile().readWriteAccess) {
         result.error = {EACCES, path + ": permission denied", false};

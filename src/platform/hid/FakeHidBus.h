@@ -60,6 +60,16 @@ public:
     std::size_t openConnections() const;
     std::size_t connectionsOpened() const;
 
+    /// Refuses the next `count` opens for transfers (every one when
+    /// negative) with the errno value `error`: a node udev has not given its
+    /// rights yet (EACCES, mayRetry), one another program holds (EBUSY), one
+    /// that vanished (ENODEV). A refusal of rights also shows in the
+    /// enumeration, as the system's access check would.
+    void refuseOpens(int error, int count, bool mayRetry);
+    /// Opens for reading and writing (the handle the program writes through)
+    /// tried since the device was plugged in, refused ones included.
+    std::size_t openAttempts() const;
+
 private:
     friend class FakeHidBus;
     friend class FakeConnection;
@@ -74,6 +84,10 @@ private:
     std::size_t opened_ = 0;
     std::vector<Reader*> readers_;
     std::size_t openNow_ = 0;
+    std::size_t attempts_ = 0;
+    int refusalError_ = 0;
+    int refusalsLeft_ = 0;
+    bool refusalMayRetry_ = false;
     OutputHandler output_;
     std::map<std::uint8_t, std::vector<std::uint8_t>> features_;
 };

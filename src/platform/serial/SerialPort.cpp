@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <grp.h>
 #include <poll.h>
@@ -23,6 +24,19 @@ std::string groupOf(const std::string& path)
     if (const group* g = ::getgrgid(info.st_gid))
         return g->gr_name;
     return std::to_string(info.st_gid);
+}
+
+// A node whose owner, group or mode changed within the last few seconds:
+// one created by a plug-in, which udev sets up a moment later.
+bool changedJustNow(const std::string& path)
+{
+    constexpr long kSettleSeconds = 3;
+    struct stat info{};
+    timespec now{};
+    if (::stat(path.c_str(), &info) != 0 || ::clock_gettime(CLOCK_REALTIME, &now) != 0)
+        return false;
+    const long age = static_cast<long>(now.tv_sec - info.st_ctim.tv_sec);
+    return age >= 0 && age < kSettleSeconds;
 }
 
 bool dataBitsFlag(int dataBits, tcflag_t& flag)
@@ -64,7 +78,9 @@ SerialPort::~SerialPort()
 
 bool SerialPort::fail(const std::string& what)
 {
-    error_ = what + ": " + std::strerror(errno);
+    errorCode_ = errno;
+    mayRetry_ = false;
+    error_ = what + ": " + std::strerror(errorCode_);
     return false;
 }
 
@@ -74,6 +90,8 @@ bool SerialPort::open(const std::string& path)
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int why = errno;
+        errorCode_ = why;
+        mayRetry_ = (why == EACCES || why == EPERM) && changedJustNow(path);
         error_ = "cannot open " + path + ": " + std::strerror(why);
         if (why == EACCES)
             error_ += " (the device belongs to group " + groupOf(path) + "; a port just plugged in may need a moment)";
@@ -88,6 +106,8 @@ bool SerialPort::open(const std::string& path)
     }
     fd_ = fd;
     error_.clear();
+    errorCode_ = 0;
+    mayRetry_ = false;
     return true;
 }
 

@@ -54,12 +54,20 @@ public:
     bool writeAll(std::span<const std::uint8_t> bytes, int timeoutMs = 1000);
 
     const std::string& error() const { return error_; }
+    /// The errno value of the last failure; 0 after a success.
+    int errorCode() const { return errorCode_; }
+    /// The last open was refused by a node that changed moments ago: udev
+    /// may still be giving a port just plugged in its group and mode, so
+    /// another try shortly may succeed.
+    bool mayRetry() const { return mayRetry_; }
 
 private:
     bool fail(const std::string& what);
 
     int fd_ = -1;
     std::string error_;
+    int errorCode_ = 0;
+    bool mayRetry_ = false;
 };
 
 } // namespace qx
