@@ -18,3 +18,18 @@ done
 for window in TfmLinkSel TfmCopy TfmChannelName TfmChNameList TfmPeqRst TfmSourceSelect TfmTest TfmLimitCalculate; do
   "$tool" "$window" "$out/$window.png"
 done
+# The three transfer-curve plots with a test curve each: a compressor at -10 dB, 1:4, knee
+# 6 dB; a limiter at 0 dB; a gate at -40 dB.
+"$tool" --press rzbMenuComp --points "ipComp/0=20:-2.5,-4:-8.5,-16:-16,-100:-100" \
+  --points "ipComp/1=-9.8:-10.4" TfmMain "$out/plot-comp-curve.png"
+"$tool" --press rzbMenuLimit --points "ipLimit/0=20:0,0:0,0:0,-100:-100" \
+  --points "ipLimit/1=0.2:-0.4" TfmMain "$out/plot-limit-curve.png"
+"$tool" --press rzbMenuGate --points "ipGate/0=20:20,-40:-40,-40:-100" \
+  --points "ipGate/1=-39.8:-40.4" TfmMain "$out/plot-gate-curve.png"
+# A test plot with a visible toolbar, legend and title, and the six data-cursor styles.
+curve="0=0:0,10:35,20:55,30:68,40:76,50:80,60:82,70:83,80:83.5,90:84,100:84"
+set --
+for plot in ipShow ipCursorValueXY ipCursorValueX ipCursorValueY ipCursorDeltaX ipCursorDeltaY ipCursorInverseDeltaX; do
+  set -- "$@" --points "$plot/$curve" --points "$plot/1=30:68"
+done
+"$tool" "$@" TForm "$out/plot-objects.png" "$top/tools/screenshot/PlotShowcase.layout"

@@ -1,4 +1,5 @@
 #include "Artwork.h"
+#include "ToolBarArt.h"
 
 #include "platform/gdiplus/Graphics.h"
 #include "platform/gui/canvas/Bitmap.h"
@@ -244,6 +245,12 @@ QImage programIconAt(State)
     return programIcon(Size);
 }
 
+template <ToolIcon Icon, int Size>
+QImage toolIcon(State)
+{
+    return paintToolIcon(Icon, Size);
+}
+
 struct Entry
 {
     Artwork artwork;
@@ -251,7 +258,7 @@ struct Entry
     State state;
 };
 
-const std::array<Entry, 23> kEntries = {{
+const std::array<Entry, 51> kEntries = {{
     {{"fader-thumb-v.png", 16, 29, true}, verticalThumb, State::Normal},
     {{"fader-thumb-v-hot.png", 16, 29, true}, verticalThumb, State::Hot},
     {{"fader-thumb-v-down.png", 16, 29, true}, verticalThumb, State::Down},
@@ -275,6 +282,35 @@ const std::array<Entry, 23> kEntries = {{
     {{"program-icon-64.png", 64, 64, true}, programIconAt<64>, State::Normal},
     {{"program-icon-128.png", 128, 128, true}, programIconAt<128>, State::Normal},
     {{"program-icon-256.png", 256, 256, true}, programIconAt<256>, State::Normal},
+    // The plot toolbar's buttons, large and small.
+    {{"AUTO.png", 24, 24, false}, toolIcon<ToolIcon::Resume, 24>, State::Normal},
+    {{"SMALLAUTO.png", 16, 16, false}, toolIcon<ToolIcon::Resume, 16>, State::Normal},
+    {{"PAUSE.png", 24, 24, false}, toolIcon<ToolIcon::Pause, 24>, State::Normal},
+    {{"SMALLPAUSE.png", 16, 16, false}, toolIcon<ToolIcon::Pause, 16>, State::Normal},
+    {{"SCROLL.png", 24, 24, false}, toolIcon<ToolIcon::Scroll, 24>, State::Normal},
+    {{"SMALLSCROLL.png", 16, 16, false}, toolIcon<ToolIcon::Scroll, 16>, State::Normal},
+    {{"ZOOM.png", 24, 24, false}, toolIcon<ToolIcon::Zoom, 24>, State::Normal},
+    {{"SMALLZOOM.png", 16, 16, false}, toolIcon<ToolIcon::Zoom, 16>, State::Normal},
+    {{"ZOOMOUT.png", 24, 24, false}, toolIcon<ToolIcon::ZoomOut, 24>, State::Normal},
+    {{"SMALLZOOMOUT.png", 16, 16, false}, toolIcon<ToolIcon::ZoomOut, 16>, State::Normal},
+    {{"ZOOMIN.png", 24, 24, false}, toolIcon<ToolIcon::ZoomIn, 24>, State::Normal},
+    {{"SMALLZOOMIN.png", 16, 16, false}, toolIcon<ToolIcon::ZoomIn, 16>, State::Normal},
+    {{"SELECT.png", 24, 24, false}, toolIcon<ToolIcon::Select, 24>, State::Normal},
+    {{"SMALLSELECT.png", 16, 16, false}, toolIcon<ToolIcon::Select, 16>, State::Normal},
+    {{"SCROLLBOX.png", 24, 24, false}, toolIcon<ToolIcon::ZoomBox, 24>, State::Normal},
+    {{"SMALLSCROLLBOX.png", 16, 16, false}, toolIcon<ToolIcon::ZoomBox, 16>, State::Normal},
+    {{"CURSOR.png", 24, 24, false}, toolIcon<ToolIcon::Cursor, 24>, State::Normal},
+    {{"SMALLCURSOR.png", 16, 16, false}, toolIcon<ToolIcon::Cursor, 16>, State::Normal},
+    {{"PROPERTIES.png", 24, 24, false}, toolIcon<ToolIcon::Properties, 24>, State::Normal},
+    {{"SMALLPROPERTIES.png", 16, 16, false}, toolIcon<ToolIcon::Properties, 16>, State::Normal},
+    {{"COPY.png", 24, 24, false}, toolIcon<ToolIcon::Copy, 24>, State::Normal},
+    {{"SMALLCOPY.png", 16, 16, false}, toolIcon<ToolIcon::Copy, 16>, State::Normal},
+    {{"SAVE.png", 24, 24, false}, toolIcon<ToolIcon::Save, 24>, State::Normal},
+    {{"SMALLSAVE.png", 16, 16, false}, toolIcon<ToolIcon::Save, 16>, State::Normal},
+    {{"PRINTER.png", 24, 24, false}, toolIcon<ToolIcon::Printer, 24>, State::Normal},
+    {{"SMALLPRINTER.png", 16, 16, false}, toolIcon<ToolIcon::Printer, 16>, State::Normal},
+    {{"PREVIEW.png", 24, 24, false}, toolIcon<ToolIcon::Preview, 24>, State::Normal},
+    {{"SMALLPREVIEW.png", 16, 16, false}, toolIcon<ToolIcon::Preview, 16>, State::Normal},
 }};
 
 std::array<Artwork, kEntries.size()> artworkList()

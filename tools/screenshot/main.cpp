@@ -1,15 +1,18 @@
 // qx73b-screenshot: renders a window, offscreen, at its design size to a PNG.
-// Usage: qx73b-screenshot [--press BUTTON] CLASS OUTPUT.png [LAYOUT-FILE]
+// Usage: qx73b-screenshot [--press BUTTON] [--points PLOT/CHANNEL=X:Y,...]... CLASS OUTPUT.png [LAYOUT-FILE]
 //   CLASS        a registered window class (TfmMain, TfmAbout, TForm ...)
 //   LAYOUT-FILE  a layout text to load into the window instead of its own
 //   --press      clicks the named button of the window before it is grabbed
 //                (rzbMenuOut3 shows the main window's Out3 page)
+//   --points     replaces the points of channel CHANNEL of the X-Y plot PLOT
+//                (ipComp/0=20:-2.5,-4:-8.5 draws a curve through two points)
 
 #include "WindowScreenshot.h"
 
 #include "app/ProgramStart.h"
 #include "app/FMain.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
+#include "controls/plot/plot/iXYPlot.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/Timer.h"
@@ -22,8 +25,34 @@
 #include <exception>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
+
+// "PLOT/CHANNEL=X:Y,X:Y": the channel's points replaced by those given.
+void setPoints(TForm& window, const std::string& spec)
+{
+    const auto slash = spec.find('/'), equals = spec.find('=');
+    if (slash == std::string::npos || equals == std::string::npos || equals < slash)
+        throw std::runtime_error("points not as PLOT/CHANNEL=X:Y,...: " + spec);
+    auto* plot = qx::findComponent<TiXYPlot>(window, spec.substr(0, slash));
+    if (!plot)
+        throw std::runtime_error("no X-Y plot " + spec.substr(0, slash));
+    TiXYPlotChannel& channel = plot->GetChannel(std::stoi(spec.substr(slash + 1, equals - slash - 1)));
+    channel.DeletePoints(channel.Count());
+    std::size_t at = equals + 1;
+    while (at < spec.size()) {
+        std::size_t end = spec.find(',', at);
+        if (end == std::string::npos)
+            end = spec.size();
+        const std::string pair = spec.substr(at, end - at);
+        const auto colon = pair.find(':');
+        if (colon == std::string::npos)
+            throw std::runtime_error("a point not as X:Y: " + pair);
+        channel.AddXY(std::stod(pair.substr(0, colon)), std::stod(pair.substr(colon + 1)));
+        at = end + 1;
+    }
+}
 
 void pressButton(TForm& window, const std::string& name)
 {
@@ -43,14 +72,21 @@ void pressButton(TForm& window, const std::string& name)
 int main(int argc, char** argv)
 {
     std::string press;
+    std::vector<std::string> points;
     int first = 1;
-    if (argc > 2 && std::strcmp(argv[1], "--press") == 0) {
-        press = argv[2];
-        first = 3;
+    while (argc > first + 1 && argv[first][0] == '-' && argv[first][1] == '-') {
+        if (std::strcmp(argv[first], "--press") == 0)
+            press = argv[first + 1];
+        else if (std::strcmp(argv[first], "--points") == 0)
+            points.emplace_back(argv[first + 1]);
+        else
+            break;
+        first += 2;
     }
     const int rest = argc - first;
     if (rest < 2 || rest > 3) {
-        std::fprintf(stderr, "usage: qx73b-screenshot [--press BUTTON] CLASS OUTPUT.png [LAYOUT-FILE]\n");
+        std::fprintf(stderr, "usage: qx73b-screenshot [--press BUTTON] [--points PLOT/CHANNEL=X:Y,...]... CLASS "
+                             "OUTPUT.png [LAYOUT-FILE]\n");
         return 2;
     }
     // Always offscreen: no display is needed and nothing appears on one.
@@ -66,7 +102,11 @@ int main(int argc, char** argv)
         qx::setDialFilter([](std::uint32_t address, std::uint16_t) { return address == 0x7F000001; });
         qx::registerEditorClasses();
         qx::WindowScreenshot::savePng(argv[first], argv[first + 1], rest == 3 ? argv[first + 2] : "",
-                                      [&press](TForm& window) { pressButton(window, press); });
+                                      [&press, &points](TForm& window) {
+                                          pressButton(window, press);
+                                          for (const std::string& spec : points)
+                                              setPoints(window, spec);
+                                      });
     } catch (const std::exception& e) {
         std::fprintf(stderr, "qx73b-screenshot: %s\n", e.what());
         status = 1;

@@ -369,4 +369,31 @@ TEST_F(ChannelFixture, ALogFailureStartsTheCountAgain)
               "Log File Name can not be changed while logging is active.");
 }
 
+TEST_F(ChannelFixture, PropertyFilesWriteNumbersWithAPointAndReadCommas)
+{
+    qx::test::TempDir dir;
+    channel().SetTraceLineWidth(3);
+    channel().SetMarkersStyle(ipmsDiamond);
+    channel().SetTitleText("two\nlines");
+    channel().SavePropertiesToFile(at(dir, "channel.txt"));
+    const std::string text = fileText(at(dir, "channel.txt"));
+    EXPECT_EQ(text.rfind("File Type = Plot Channel Config\r\n", 0), 0u);
+    EXPECT_NE(text.find("Channel.TraceLineWidth = 3\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Channel.TitleText = two#10lines\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("Channel.Name"), std::string::npos);
+    writeFile(at(dir, "comma.txt"), "FILE TYPE = plot channel config\r\nChannel.TraceLineWidth = 4\r\n"
+                                    "Channel.MarkersStyle = 3\r\nChannel.TitleText = two#10lines\r\n"
+                                    "Channel.OPCScalar = 1,5\r\n");
+    plot.AddChannel();
+    TiXYPlotChannel& other = plot.GetChannel(1);
+    other.LoadPropertiesFromFile(at(dir, "comma.txt"));
+    EXPECT_EQ(other.TraceLineWidth(), 4);
+    EXPECT_EQ(other.MarkersStyle(), ipmsCross);
+    EXPECT_EQ(other.TitleText(), "two\nlines");
+    EXPECT_EQ(other.OPCScalar(), 1.5);
+    writeFile(at(dir, "other.txt"), "File Type = Plot Config\r\n");
+    EXPECT_EQ(raisedText([&] { other.LoadPropertiesFromFile(at(dir, "other.txt")); }),
+              "Error Loading Properties - Incompatible Plot Channel Configuration File Type");
+}
+
 } // namespace

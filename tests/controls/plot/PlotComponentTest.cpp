@@ -3,12 +3,14 @@
 
 #include "PlotControlSupport.h"
 #include "RaisedText.h"
+#include "TempDir.h"
 
 #include "controls/plot/objects/iPlotLabel.h"
 #include "controls/plot/plot/iPlot.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <typeinfo>
 #include <vector>
@@ -393,6 +395,78 @@ TEST(PlotDrawing, ReservationsRefuseOverlapsAndLeaveTheDataView)
     EXPECT_FALSE(plot.AxesCollisionAccept({-8, -8, 0, 0})) << "overlap";
     EXPECT_FALSE(plot.AxesCollisionAccept({view.Right - 2, view.Top, view.Right + 5, view.Top + 5})) << "outside";
     EXPECT_TRUE(plot.AxesCollisionAccept({view.Left, view.Top, view.Left + 5, view.Top + 5}));
+}
+
+} // namespace
+
+// ---- Property file ----
+
+namespace {
+
+struct PropertyFileTest : ::testing::Test
+{
+    std::string path(const char* name) const { return (dir / name).string(); }
+    qx::test::TempDir dir;
+};
+
+TEST_F(PropertyFileTest, APlotReadsBackWhatItWrote)
+{
+    TiXYPlot source(nullptr);
+    source.AddChannel();
+    source.GetChannel(1).SetTitleText("Marker");
+    source.GetChannel(1).SetColor(8421631);
+    source.XAxis(0).SetMinSpan(-100, 120);
+    source.SetOuterMarginLeft(9);
+    source.SavePropertiesToFile(path("plot.txt"));
+    TiXYPlot target(nullptr);
+    target.LoadPropertiesFromFile(path("plot.txt"));
+    ASSERT_EQ(target.ChannelCount(), 2);
+    EXPECT_EQ(target.GetChannel(1).TitleText(), "Marker");
+    EXPECT_EQ(target.GetChannel(1).Color(), TColor(8421631));
+    EXPECT_EQ(target.XAxis(0).Min(), -100);
+    EXPECT_EQ(target.OuterMarginLeft(), 9);
+    EXPECT_TRUE(target.LayoutManager().Enabled());
+    EXPECT_FALSE(target.GetUpdateActive());
+}
+
+TEST_F(PropertyFileTest, WithoutToolbarOrTitleLabelNothingIsRemoved)
+{
+    TiXYPlot source(nullptr);
+    source.SavePropertiesToFile(path("plot.txt"));
+    for (const bool withoutToolBar : {true, false}) {
+        TiXYPlot plot(nullptr);
+        plot.AddChannel();
+        if (withoutToolBar)
+            plot.DeleteToolBar(0);
+        else
+            plot.Master().LabelManager()->Clear();
+        EXPECT_EQ(qx::test::raisedText([&] { plot.LoadPropertiesFromFile(path("plot.txt")); }),
+                  "Error Loading Properties - Plot has no ToolBar 0 or Label 0");
+        EXPECT_EQ(plot.ChannelCount(), 2);
+        EXPECT_EQ(plot.XAxisCount(), 1);
+        EXPECT_TRUE(plot.LayoutManager().Enabled());
+        EXPECT_NO_THROW(qx::test::plotPicture(plot));
+    }
+}
+
+TEST_F(PropertyFileTest, AFileOfAnotherTypeIsRefusedFirst)
+{
+    std::ofstream(path("other.txt"), std::ios::binary) << "File Type = Plot Channel Config\r\nChannelCount = 0\r\n";
+    TiXYPlot plot(nullptr);
+    EXPECT_EQ(qx::test::raisedText([&] { plot.LoadPropertiesFromFile(path("other.txt")); }),
+              "Error Loading Properties - Incompatible Plot Configuration File Type");
+    EXPECT_EQ(plot.ChannelCount(), 1);
+}
+
+TEST_F(PropertyFileTest, AFailurePartWayLeavesThePlotWorking)
+{
+    std::ofstream(path("bad.txt"), std::ios::binary)
+        << "FILE TYPE = plot config\r\nChannelCount = 1\r\nChannel0.TraceLineWidth = wide\r\n";
+    TiXYPlot plot(nullptr);
+    EXPECT_NE(qx::test::raisedText([&] { plot.LoadPropertiesFromFile(path("bad.txt")); }), "(nothing raised)");
+    EXPECT_TRUE(plot.LayoutManager().Enabled());
+    EXPECT_FALSE(plot.GetUpdateActive());
+    EXPECT_NO_THROW(qx::test::plotPicture(plot));
 }
 
 } // namespace

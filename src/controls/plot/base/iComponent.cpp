@@ -274,13 +274,7 @@ void TiComponent::SavePropertiesToFile(const std::string& FileName)
         const qx::ClassInfo* info = qx::ClassRegistry::instance().classOf(*this);
         std::vector<std::string> lines{"File Type = " + (info ? info->name() : std::string("TiComponent"))};
         qx::plot::SavePropertiesAsText(*this, "", lines, &skip, false);
-        std::ofstream out(FileName, std::ios::binary | std::ios::trunc);
-        if (!out)
-            throw EiPlotError("Cannot create file \"" + FileName + "\"");
-        for (const std::string& line : lines)
-            out << line << "\r\n";
-        if (!out.flush())
-            throw EiPlotError("Cannot write file \"" + FileName + "\"");
+        qx::plot::SaveLinesToFile(FileName, lines);
     } catch (const std::exception& error) {
         throw EiPlotError(std::string("Error Saving Properties - ") + error.what());
     }

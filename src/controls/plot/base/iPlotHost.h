@@ -76,6 +76,8 @@ public:
     virtual void DoDataCursorCustomizeHint(TiPlotObject&, std::string&) {}
     /// The font the plot's hint boxes are drawn in (nullptr: the canvas font).
     virtual const TFont* HintsFont() { return nullptr; }
+    /// Whether property files leave out values equal to their defaults.
+    virtual bool DifferentialPropertySave() const { return false; }
     /// The column separator of data and log files: tab or comma.
     virtual char DataFileSeparator() { return '\t'; }
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <fstream>
 
 namespace qx::plot {
 namespace {
@@ -318,6 +319,17 @@ std::string PropertyLineFromFile(const std::string& Line)
         i += static_cast<std::size_t>(follow) + 1;
     }
     return Line;
+}
+
+void SaveLinesToFile(const std::string& FileName, const std::vector<std::string>& Lines)
+{
+    std::ofstream out(FileName, std::ios::binary | std::ios::trunc);
+    if (!out)
+        throw EiPlotError("Cannot create file \"" + FileName + "\"");
+    for (const std::string& line : Lines)
+        out << line << "\r\n";
+    if (!out.flush())
+        throw EiPlotError("Cannot write file \"" + FileName + "\"");
 }
 
 } // namespace qx::plot

@@ -43,6 +43,9 @@ TTypeKind PropertyTypeOf(TPersistent& Instance, std::string_view Path);
 /// The object held by the published object property Name, nullptr when there is none.
 TPersistent* ClassPropertyObject(TPersistent& Instance, std::string_view Name);
 
+/// Writes the lines with CR LF ends; throws EiPlotError when the file cannot be written.
+void SaveLinesToFile(const std::string& FileName, const std::vector<std::string>& Lines);
+
 /// A text line of a property file as read: UTF-8 kept, older single-byte (Windows-1252)
 /// lines converted.
 std::string PropertyLineFromFile(const std::string& Line);

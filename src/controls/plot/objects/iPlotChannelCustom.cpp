@@ -2,6 +2,7 @@
 
 #include "controls/plot/base/iDrawing.h"
 #include "controls/plot/base/iPlotMasterManager.h"
+#include "controls/plot/base/iPropertyText.h"
 #include "controls/plot/objects/iPlotAxis.h"
 #include "controls/plot/objects/iPlotDataCompactIntervalList.h"
 #include "controls/plot/objects/iPlotDataCompactList.h"
@@ -322,65 +323,39 @@ void TiPlotChannelCustom::DeletePoints(int Size)
     DoChange();
 }
 
-double TiPlotChannelCustom::GetXMax()
+double TiPlotChannelCustom::ScanExtreme(bool XValues, bool Max) const
 {
-    double result = -1e300;
-    for (int i = 0; i < Count(); ++i)
-        if (DataValid(i) && DataX(i) > result)
-            result = DataX(i);
-    return FRunningXMax = result;
+    double result = Max ? -1e300 : 1e300;
+    for (int i = 0; i < Count(); ++i) {
+        if (!DataValid(i))
+            continue;
+        const double v = XValues ? DataX(i) : DataY(i);
+        if (Max ? v > result : !(v >= result))
+            result = v;
+    }
+    return result;
 }
 
-double TiPlotChannelCustom::GetXMin()
-{
-    double result = 1e300;
-    for (int i = 0; i < Count(); ++i)
-        if (DataValid(i) && !(DataX(i) >= result))
-            result = DataX(i);
-    return FRunningXMin = result;
-}
+double TiPlotChannelCustom::GetXMax() { return FRunningXMax = ScanExtreme(true, true); }
+double TiPlotChannelCustom::GetXMin() { return FRunningXMin = ScanExtreme(true, false); }
+double TiPlotChannelCustom::GetYMax() { return FRunningYMax = ScanExtreme(false, true); }
+double TiPlotChannelCustom::GetYMin() { return FRunningYMin = ScanExtreme(false, false); }
 
-double TiPlotChannelCustom::GetYMax()
+double TiPlotChannelCustom::ScanMean(bool XValues)
 {
-    double result = -1e300;
-    for (int i = 0; i < Count(); ++i)
-        if (DataValid(i) && DataY(i) > result)
-            result = DataY(i);
-    return FRunningYMax = result;
-}
-
-double TiPlotChannelCustom::GetYMin()
-{
-    double result = 1e300;
-    for (int i = 0; i < Count(); ++i)
-        if (DataValid(i) && !(DataY(i) >= result))
-            result = DataY(i);
-    return FRunningYMin = result;
-}
-
-double TiPlotChannelCustom::GetXMean()
-{
-    FRunningXTotal = 0;
+    long double& total = XValues ? FRunningXTotal : FRunningYTotal;
+    total = 0;
     FRunningCount = 0;
     for (int i = 0; i < Count(); ++i)
         if (DataValid(i)) {
-            FRunningXTotal += DataX(i);
+            total += XValues ? DataX(i) : DataY(i);
             ++FRunningCount;
         }
-    return FRunningXMean = FRunningCount ? static_cast<double>(FRunningXTotal / FRunningCount) : 0;
+    return FRunningCount ? static_cast<double>(total / FRunningCount) : 0;
 }
 
-double TiPlotChannelCustom::GetYMean()
-{
-    FRunningYTotal = 0;
-    FRunningCount = 0;
-    for (int i = 0; i < Count(); ++i)
-        if (DataValid(i)) {
-            FRunningYTotal += DataY(i);
-            ++FRunningCount;
-        }
-    return FRunningYMean = FRunningCount ? static_cast<double>(FRunningYTotal / FRunningCount) : 0;
-}
+double TiPlotChannelCustom::GetXMean() { return FRunningXMean = ScanMean(true); }
+double TiPlotChannelCustom::GetYMean() { return FRunningYMean = ScanMean(false); }
 
 void TiPlotChannelCustom::ReCalcRunningMinMaxMean()
 {
@@ -894,6 +869,40 @@ void TiPlotChannelCustom::LoadDataFromFile(const std::string& FileName, bool Cle
             AddPoint(x, 0, false, true);
         else
             AddPoint(x, ReadPlotFileNumber(second), false, false);
+    }
+}
+
+void TiPlotChannelCustom::SavePropertiesToFile(const std::string& FileName)
+{
+    try {
+        std::vector<std::string> lines{"File Type = Plot Channel Config"};
+        const std::vector<std::string> skip{"Channel.Name"};
+        TiPlotHost* host = Host();
+        qx::plot::SavePropertiesAsText(*this, "Channel", lines, &skip, host && host->DifferentialPropertySave());
+        qx::plot::SaveLinesToFile(FileName, lines);
+    } catch (const std::exception& error) {
+        throw EiPlotError(std::string("Error Saving Properties - ") + error.what());
+    }
+}
+
+void TiPlotChannelCustom::LoadPropertiesFromFile(const std::string& FileName)
+{
+    try {
+        std::ifstream in(FileName, std::ios::binary);
+        if (!in)
+            throw EiPlotError("Cannot open file \"" + FileName + "\"");
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            lines.push_back(qx::plot::PropertyLineFromFile(line));
+        }
+        std::string type;
+        if (!qx::plot::TakeValueByName("File Type", type, lines) || upper(type) != "PLOT CHANNEL CONFIG")
+            throw EiPlotError("Incompatible Plot Channel Configuration File Type");
+        qx::plot::LoadPropertiesFromText(*this, "Channel", lines);
+    } catch (const std::exception& error) {
+        throw EiPlotError(std::string("Error Loading Properties - ") + error.what());
     }
 }
 

@@ -219,6 +219,9 @@ public:
     /// One line a point (empty points left out): X, the separator and Y or "Null".
     void SaveDataToFile(const std::string& FileName);
     void LoadDataFromFile(const std::string& FileName, bool ClearPreviousData);
+    /// "File Type = Plot Channel Config", then the channel's property lines ("Channel.").
+    void SavePropertiesToFile(const std::string& FileName);
+    void LoadPropertiesFromFile(const std::string& FileName);
     void LogActivate(bool Append);
     void LogDeactivate();
     /// Writes the points added since the last write.
@@ -259,6 +262,9 @@ private:
         DoChange();
     }
     void ResetRunning();
+    /// The largest or smallest X or Y of the valid points (-1e300 / 1e300 when none).
+    double ScanExtreme(bool XValues, bool Max) const;
+    double ScanMean(bool XValues);
     void CountRunning(double X, double Y);
     void TrackNewest(bool Null, bool Empty);
     void MarkerPens(TCanvas& Canvas, int Index);

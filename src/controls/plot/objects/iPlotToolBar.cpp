@@ -40,7 +40,7 @@ void DrawPlainEdge(TCanvas& Canvas, const TRect& R, bool Lowered)
 TiPlotToolBarButton::TiPlotToolBarButton(TiPlotToolBar& ToolBar, TiPlotToolBarButtonStyle Style,
                                          TiPlotToolBarButtonType Type, std::string Hint, std::string ImageName,
                                          int Group)
-    : TiPlotButton(ToolBar.Owner(), [&ToolBar](TObject*) { ToolBar.DoChange(); }, nullptr, nullptr, nullptr),
+    : TiPlotButton(ToolBar.Owner(), nullptr, nullptr, nullptr, nullptr),
       FToolBar(ToolBar), FHint(std::move(Hint)), FStyle(Style), FType(Type), FImageName(std::move(ImageName))
 {
     GroupIndex = Group;

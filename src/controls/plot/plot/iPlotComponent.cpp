@@ -11,6 +11,7 @@
 #include "platform/gui/PopupMenu.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <set>
 
@@ -117,6 +118,13 @@ TiPlotObjectManagerCustom* TiPlotComponent::Kind(TiPlotKind K) const
         break;
     }
     return nullptr;
+}
+
+int TiPlotComponent::IndexIn(const TObject* Object) const
+{
+    int index = -1;
+    KindOf(Object, &index);
+    return index;
 }
 
 TiPlotKind TiPlotComponent::KindOf(const TObject* Object, int* Index) const
@@ -229,24 +237,65 @@ TiPlotAxis* TiPlotComponent::GetYAxisByName(const std::string& Value) const
 
 // ---- Notifications ----
 
-#define QX_PLOT_KIND_CASE(Family, K, Type)                                                                           \
-    case TiPlotKind::K:                                                                                              \
-        return &TiPlotComponent::On##Family##K;
+namespace {
+
+constexpr std::size_t kKindCount = static_cast<std::size_t>(TiPlotKind::None) + 1;
+template <class E>
+using KindTable = std::array<E TiPlotComponent::*, kKindCount>;
+using C = TiPlotComponent;
+
+// Entries in the order of TiPlotKind: Channel, XAxis, YAxis, DataCursor, DataView, Legend,
+// Limit, Table, Annotation, ToolBar, Label, None.
+#define QX_TABLE_8(Family, Type)                                                                                     \
+    KindTable<Type>                                                                                                  \
+    {                                                                                                                \
+        &C::On##Family##Channel, &C::On##Family##XAxis, &C::On##Family##YAxis, &C::On##Family##DataCursor,          \
+            &C::On##Family##DataView, &C::On##Family##Legend, &C::On##Family##Limit, nullptr,                       \
+            &C::On##Family##Annotation, nullptr, nullptr, nullptr                                                    \
+    }
+#define QX_TABLE_7(Family, Type)                                                                                     \
+    KindTable<Type>                                                                                                  \
+    {                                                                                                                \
+        &C::On##Family##Channel, &C::On##Family##XAxis, &C::On##Family##YAxis, &C::On##Family##DataCursor,          \
+            &C::On##Family##DataView, &C::On##Family##Legend, nullptr, nullptr, &C::On##Family##Annotation,         \
+            nullptr, nullptr, nullptr                                                                                \
+    }
+#define QX_TABLE_9(Family, Type)                                                                                     \
+    KindTable<Type>                                                                                                  \
+    {                                                                                                                \
+        &C::On##Family##Channel, &C::On##Family##XAxis, &C::On##Family##YAxis, &C::On##Family##DataCursor,          \
+            &C::On##Family##DataView, &C::On##Family##Legend, &C::On##Family##Limit, &C::On##Family##Table,         \
+            &C::On##Family##Annotation, nullptr, nullptr, nullptr                                                    \
+    }
+
+const auto kAdd = QX_TABLE_9(Add, TiPlotObjectEvent);
+const auto kRemove = QX_TABLE_9(Remove, TiPlotObjectEvent);
+const auto kGetMouseCursor = QX_TABLE_9(GetMouseCursor, TiPlotObjectGetMouseCursorEvent);
+const auto kClick = QX_TABLE_8(Click, TiPlotObjectEvent);
+const auto kDblClick = QX_TABLE_8(DblClick, TiPlotObjectEvent);
+const auto kMouseDown = QX_TABLE_8(MouseDown, TiPlotObjectMouseEvent);
+const auto kMouseMove = QX_TABLE_8(MouseMove, TiPlotObjectMouseMoveEvent);
+const auto kMouseUp = QX_TABLE_8(MouseUp, TiPlotObjectMouseEvent);
+const auto kMouseWheel = QX_TABLE_8(MouseWheel, TiPlotObjectMouseWheelEvent);
+const auto kGotFocus = QX_TABLE_7(GotFocus, TiPlotObjectEvent);
+const auto kLostFocus = QX_TABLE_7(LostFocus, TiPlotObjectEvent);
+
+} // namespace
+
+template <class E, class... A>
+void TiPlotComponent::RaiseKindEvent(const KindTable<E>& Table, const TObject* Object, A... Args)
+{
+    int index = -1;
+    const TiPlotKind kind = KindOf(Object, &index);
+    E TiPlotComponent::*event = Table[static_cast<std::size_t>(kind)];
+    if (event && this->*event)
+        (this->*event)(index, Args...);
+}
 
 void TiPlotComponent::ObjectInserted(TObject* Sender)
 {
     FLayoutManager->NotificationInsert(Sender);
-    int index = -1;
-    const TiPlotKind kind = KindOf(Sender, &index);
-    auto event = [kind]() -> TiPlotObjectEvent TiPlotComponent::* {
-        switch (kind) {
-            QX_PLOT_KINDS_9(QX_PLOT_KIND_CASE, Add, _)
-        default:
-            return nullptr;
-        }
-    }();
-    if (event && this->*event)
-        (this->*event)(index);
+    RaiseKindEvent(kAdd, Sender);
 }
 
 void TiPlotComponent::ObjectRemoved(TObject* Sender)
@@ -266,17 +315,7 @@ void TiPlotComponent::ObjectRemoved(TObject* Sender)
                                     [Sender](const auto& entry) { return entry.second == Sender; }),
                      FLayerList.end());
     FLayoutManager->NotificationRemove(Sender);
-    int index = -1;
-    const TiPlotKind kind = KindOf(Sender, &index);
-    auto event = [kind]() -> TiPlotObjectEvent TiPlotComponent::* {
-        switch (kind) {
-            QX_PLOT_KINDS_9(QX_PLOT_KIND_CASE, Remove, _)
-        default:
-            return nullptr;
-        }
-    }();
-    if (event && this->*event)
-        (this->*event)(index);
+    RaiseKindEvent(kRemove, Sender);
 }
 
 void TiPlotComponent::SetXYAxesReverse(bool Value)
@@ -506,42 +545,16 @@ void TiPlotComponent::DoAxisCustomizeHint(TiPlotObject& Axis, std::string& AHint
 
 void TiPlotComponent::DoObjectClick(TiPlotObject& Object)
 {
-    int index = -1;
-    const TiPlotKind kind = KindOf(&Object, &index);
     const bool dbl = FDBLClickActive;
     FDBLClickActive = false;
-    if (!Raising())
-        return;
-    auto event = [kind, dbl]() -> TiPlotObjectEvent TiPlotComponent::* {
-        if (dbl)
-            switch (kind) {
-                QX_PLOT_KINDS_8(QX_PLOT_KIND_CASE, DblClick, _)
-            default:
-                return nullptr;
-            }
-        switch (kind) {
-            QX_PLOT_KINDS_8(QX_PLOT_KIND_CASE, Click, _)
-        default:
-            return nullptr;
-        }
-    }();
-    if (event && this->*event)
-        (this->*event)(index);
+    if (Raising())
+        RaiseKindEvent(dbl ? kDblClick : kClick, &Object);
 }
 
 void TiPlotComponent::DoObjectMouseCursor(TiPlotObject& Object, TCursor& Cursor)
 {
-    int index = -1;
-    const TiPlotKind kind = KindOf(&Object, &index);
-    auto event = [kind]() -> TiPlotObjectGetMouseCursorEvent TiPlotComponent::* {
-        switch (kind) {
-            QX_PLOT_KINDS_9(QX_PLOT_KIND_CASE, GetMouseCursor, _)
-        default:
-            return nullptr;
-        }
-    }();
-    if (Raising() && event && this->*event)
-        (this->*event)(index, Cursor);
+    if (Raising())
+        RaiseKindEvent<TiPlotObjectGetMouseCursorEvent, TCursor&>(kGetMouseCursor, &Object, Cursor);
 }
 
 bool TiPlotComponent::DoBeforeZoomBox(TRect& ZoomRect)
@@ -557,35 +570,10 @@ void TiPlotComponent::RaiseMouseEvent(int F, TiPlotObject& Object, TMouseButton 
 {
     if (!Raising())
         return;
-    int index = -1;
-    const TiPlotKind kind = KindOf(&Object, &index);
-    if (F == fMove) {
-        auto event = [kind]() -> TiPlotObjectMouseMoveEvent TiPlotComponent::* {
-            switch (kind) {
-                QX_PLOT_KINDS_8(QX_PLOT_KIND_CASE, MouseMove, _)
-            default:
-                return nullptr;
-            }
-        }();
-        if (event && this->*event)
-            (this->*event)(index, Shift, X, Y);
-        return;
-    }
-    auto event = [kind, F]() -> TiPlotObjectMouseEvent TiPlotComponent::* {
-        if (F == fDown)
-            switch (kind) {
-                QX_PLOT_KINDS_8(QX_PLOT_KIND_CASE, MouseDown, _)
-            default:
-                return nullptr;
-            }
-        switch (kind) {
-            QX_PLOT_KINDS_8(QX_PLOT_KIND_CASE, MouseUp, _)
-        default:
-            return nullptr;
-        }
-    }();
-    if (event && this->*event)
-        (this->*event)(index, Button, Shift, X, Y);
+    if (F == fMove)
+        RaiseKindEvent(kMouseMove, &Object, Shift, X, Y);
+    else
+        RaiseKindEvent(F == fDown ? kMouseDown : kMouseUp, &Object, Button, Shift, X, Y);
 }
 
 void TiPlotComponent::DoDataPointMouse(TiPlotMouseNotice Notice, TiPlotObject& Channel, int DataIndex,
@@ -593,8 +581,7 @@ void TiPlotComponent::DoDataPointMouse(TiPlotMouseNotice Notice, TiPlotObject& C
 {
     if (!Raising())
         return;
-    int index = -1;
-    KindOf(&Channel, &index);
+    const int index = IndexIn(&Channel);
     switch (Notice) {
     case TiPlotMouseNotice::Down:
         if (OnMouseDownDataPoint)
@@ -613,8 +600,7 @@ void TiPlotComponent::DoDataPointMouse(TiPlotMouseNotice Notice, TiPlotObject& C
 
 void TiPlotComponent::DoDataPointClick(TiPlotObject& Channel, int DataIndex)
 {
-    int index = -1;
-    KindOf(&Channel, &index);
+    const int index = IndexIn(&Channel);
     const bool dbl = FDBLClickActive;
     if (!Raising())
         return;
@@ -626,24 +612,21 @@ void TiPlotComponent::DoDataPointClick(TiPlotObject& Channel, int DataIndex)
 void TiPlotComponent::DoDataPointMoved(TiPlotObject& Channel, int DataIndex, double OldX, double OldY, double NewX,
                                        double NewY)
 {
-    int index = -1;
-    KindOf(&Channel, &index);
+    const int index = IndexIn(&Channel);
     if (Raising() && OnDataPointMoved)
         OnDataPointMoved(index, DataIndex, OldX, OldY, NewX, NewY);
 }
 
 void TiPlotComponent::DoDataPointCustomizeHint(TiPlotObject& Channel, int DataIndex, std::string& Text)
 {
-    int index = -1;
-    KindOf(&Channel, &index);
+    const int index = IndexIn(&Channel);
     if (Raising() && OnDataPointCustomizeHint)
         OnDataPointCustomizeHint(index, DataIndex, Text);
 }
 
 bool TiPlotComponent::DoBeforeToolBarButtonClick(TiPlotObject& Bar, int Type)
 {
-    int index = -1;
-    KindOf(&Bar, &index);
+    const int index = IndexIn(&Bar);
     bool cancel = false;
     if (Raising() && OnBeforeToolBarButtonClick)
         OnBeforeToolBarButtonClick(index, Type, cancel);
@@ -652,40 +635,35 @@ bool TiPlotComponent::DoBeforeToolBarButtonClick(TiPlotObject& Bar, int Type)
 
 void TiPlotComponent::DoToolBarButtonClick(TiPlotObject& Bar, int Type)
 {
-    int index = -1;
-    KindOf(&Bar, &index);
+    const int index = IndexIn(&Bar);
     if (Raising() && OnToolBarButtonClick)
         OnToolBarButtonClick(index, Type);
 }
 
 void TiPlotComponent::DoToolBarCustomizeHint(TiPlotObject& Bar, std::string& Text)
 {
-    int index = -1;
-    KindOf(&Bar, &index);
+    const int index = IndexIn(&Bar);
     if (Raising() && OnToolBarCustomizeHint)
         OnToolBarCustomizeHint(index, Text);
 }
 
 void TiPlotComponent::DoBeforeDataCursorUpdate(TiPlotObject& Cursor)
 {
-    int index = -1;
-    KindOf(&Cursor, &index);
+    const int index = IndexIn(&Cursor);
     if (Raising() && OnBeforeDataCursorUpdate)
         OnBeforeDataCursorUpdate(index);
 }
 
 void TiPlotComponent::DoDataCursorChange(TiPlotObject& Cursor)
 {
-    int index = -1;
-    KindOf(&Cursor, &index);
+    const int index = IndexIn(&Cursor);
     if (Raising() && OnDataCursorChange)
         OnDataCursorChange(index);
 }
 
 void TiPlotComponent::DoDataCursorCustomizeHint(TiPlotObject& Cursor, std::string& Text)
 {
-    int index = -1;
-    KindOf(&Cursor, &index);
+    const int index = IndexIn(&Cursor);
     if (Raising() && OnDataCursorCustomizeHint)
         OnDataCursorCustomizeHint(index, Text);
 }
@@ -1079,24 +1057,7 @@ void TiPlotComponent::WithFocusEvents(F&& Action)
         const bool was = before.count(o) > 0;
         if (was == o->UserSelected())
             continue;
-        int index = -1;
-        const TiPlotKind kind = KindOf(o, &index);
-        const bool got = o->UserSelected();
-        auto event = [kind, got]() -> TiPlotObjectEvent TiPlotComponent::* {
-            if (got)
-                switch (kind) {
-                    QX_PLOT_KINDS_7(QX_PLOT_KIND_CASE, GotFocus, _)
-                default:
-                    return nullptr;
-                }
-            switch (kind) {
-                QX_PLOT_KINDS_7(QX_PLOT_KIND_CASE, LostFocus, _)
-            default:
-                return nullptr;
-            }
-        }();
-        if (event && this->*event)
-            (this->*event)(index);
+        RaiseKindEvent(o->UserSelected() ? kGotFocus : kLostFocus, o);
     }
 }
 
@@ -1308,18 +1269,7 @@ bool TiPlotComponent::iMouseWheel(int WheelDelta, TShiftState Shift, TPoint Mous
     if (!Raising())
         return true;
     const TPoint client = ScreenToClient(MousePos);
-    for (TiPlotObject* o : selected) {
-        int index = -1;
-        const TiPlotKind kind = KindOf(o, &index);
-        auto event = [kind]() -> TiPlotObjectMouseWheelEvent TiPlotComponent::* {
-            switch (kind) {
-                QX_PLOT_KINDS_8(QX_PLOT_KIND_CASE, MouseWheel, _)
-            default:
-                return nullptr;
-            }
-        }();
-        if (event && this->*event)
-            (this->*event)(index, WheelDelta, Shift, client.X, client.Y);
-    }
+    for (TiPlotObject* o : selected)
+        RaiseKindEvent(kMouseWheel, o, WheelDelta, Shift, client.X, client.Y);
     return true;
 }

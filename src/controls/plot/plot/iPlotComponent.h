@@ -18,6 +18,7 @@
 #include "platform/gui/Printer.h"
 #include "platform/gui/canvas/Bitmap.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -165,6 +166,16 @@ public:
     TiPlotAxis* GetYAxisByName(const std::string& Value) const;
     /// The kind of an object by the manager that lists it.
     TiPlotKind KindOf(const TObject* Object, int* Index = nullptr) const;
+    /// The object's index in the manager that lists it, -1 when none does.
+    int IndexIn(const TObject* Object) const;
+
+    // ---- Property file ----
+    /// "File Type = Plot Config", the object counts, one section a object, the plot's own lines.
+    void SavePropertiesToFile(const std::string& FileName) override;
+    /// Refused before anything changes when the file is of another type or the plot has no
+    /// toolbar 0 or label 0 (the sections that stay); the layout manager is on again and the
+    /// update closed after a failure part way.
+    void LoadPropertiesFromFile(const std::string& FileName) override;
 
     // ---- Layout ----
     void DisableLayoutManager() { FLayoutManager->SetEnabled(false); }
@@ -258,7 +269,7 @@ public:
     void SetDefaultDataDirectory(const std::string& Value) { FDefaultDataDirectory = Value; }
     const std::string& DefaultAnnotationDirectory() const { return FDefaultAnnotationDirectory; }
     void SetDefaultAnnotationDirectory(const std::string& Value) { FDefaultAnnotationDirectory = Value; }
-    bool DifferentialPropertySave() const { return FDifferentialPropertySave; }
+    bool DifferentialPropertySave() const override { return FDifferentialPropertySave; }
     void SetDifferentialPropertySave(bool Value) { FDifferentialPropertySave = Value; }
 
     // ---- Image lists ----
@@ -388,6 +399,10 @@ private:
     /// Raises the focus events of the objects whose selection Action changed.
     template <class F>
     void WithFocusEvents(F&& Action);
+    /// Raises the event of the object's kind from a table of one event family, with the
+    /// object's index in its manager first.
+    template <class E, class... A>
+    void RaiseKindEvent(const std::array<E TiPlotComponent::*, 12>& Table, const TObject* Object, A... Args);
 
     std::unique_ptr<TiPlotMasterManager> FMaster;
     std::unique_ptr<TiPlotLayoutManager> FLayoutManager;

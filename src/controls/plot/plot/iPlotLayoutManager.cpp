@@ -28,9 +28,10 @@ void TiPlotLayoutStack::Insert(std::string Key, TiPlotLayoutObject* Object)
     Entries.insert(at, {std::move(Key), Object});
 }
 
-void TiPlotLayoutStack::Remove(const TiPlotLayoutObject* Object)
+void TiPlotLayoutStack::Remove(const TiPlotObject* Object)
 {
-    Entries.erase(std::remove_if(Entries.begin(), Entries.end(), [Object](const auto& e) { return e.second == Object; }),
+    Entries.erase(std::remove_if(Entries.begin(), Entries.end(),
+                                 [Object](const auto& e) { return static_cast<const TiPlotObject*>(e.second) == Object; }),
                   Entries.end());
 }
 
@@ -88,17 +89,18 @@ void TiPlotLayoutManager::NotificationInsert(TObject* Sender)
 
 void TiPlotLayoutManager::NotificationRemove(TObject* Sender)
 {
-    // The object may be half destroyed: it is found by its address, and its z order and
-    // orientation are the ones the last rebuild saw.
+    // The object may be half destroyed: it is found and compared by its address only, and
+    // its z order and orientation are the ones the last rebuild saw.
     const auto it = std::find_if(FList.begin(), FList.end(), [Sender](TiPlotObject* o) { return o == Sender; });
     if (it == FList.end())
         return;
-    auto* object = static_cast<TiPlotLayoutObject*>(*it);
+    const TiPlotObject* object = *it;
     for (TiPlotLayoutStack* stack : {&FTopList, &FBottomList, &FLeftList, &FRightList})
         stack->Remove(object);
     FList.erase(it);
-    if (FEnabled)
-        RemoveZOrder(object);
+    const auto snap = FSnapshot.find(object);
+    if (FEnabled && snap != FSnapshot.end())
+        CloseGap(object, snap->second.first, snap->second.second);
 }
 
 bool TiPlotLayoutManager::SameOrientationOthers(const TiPlotLayoutObject* Object, const TiPlotLayoutObject& Other) const
@@ -141,22 +143,15 @@ void TiPlotLayoutManager::InsertZOrder(TiPlotLayoutObject* NewObject, int Desire
 
 void TiPlotLayoutManager::RemoveZOrder(TiPlotLayoutObject* AObject)
 {
-    // AObject may be out of the list already (and half destroyed): its values come from the
-    // snapshot the last rebuild took.
-    int zOrder = 0;
-    bool horizontal = false;
-    const auto snap = FSnapshot.find(AObject);
-    if (snap != FSnapshot.end()) {
-        zOrder = snap->second.first;
-        horizontal = snap->second.second;
-    } else {
-        zOrder = AObject->ZOrder();
-        horizontal = AObject->Horizontal();
-    }
+    CloseGap(AObject, AObject->ZOrder(), AObject->Horizontal());
+}
+
+void TiPlotLayoutManager::CloseGap(const TiPlotObject* AObject, int ZOrder, bool Horizontal)
+{
     bool shared = false;
     for (TiPlotObject* member : FList) {
         auto* other = static_cast<TiPlotLayoutObject*>(member);
-        if (other != AObject && !IsDataView(*other) && other->Horizontal() == horizontal && other->ZOrder() == zOrder)
+        if (member != AObject && !IsDataView(*other) && other->Horizontal() == Horizontal && other->ZOrder() == ZOrder)
             shared = true;
     }
     const bool saved = FEnabled;
@@ -164,7 +159,7 @@ void TiPlotLayoutManager::RemoveZOrder(TiPlotLayoutObject* AObject)
     if (!shared)
         for (TiPlotObject* member : FList) {
             auto* other = static_cast<TiPlotLayoutObject*>(member);
-            if (other != AObject && other->Horizontal() == horizontal && other->ZOrder() > zOrder)
+            if (member != AObject && other->Horizontal() == Horizontal && other->ZOrder() > ZOrder)
                 other->SetZOrder(other->ZOrder() - 1);
         }
     FEnabled = saved;

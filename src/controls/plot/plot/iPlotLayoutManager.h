@@ -36,7 +36,7 @@ struct TiPlotLayoutStack
 {
     std::vector<std::pair<std::string, TiPlotLayoutObject*>> Entries;
     void Insert(std::string Key, TiPlotLayoutObject* Object);
-    void Remove(const TiPlotLayoutObject* Object);
+    void Remove(const TiPlotObject* Object);
     int Count() const { return static_cast<int>(Entries.size()); }
     TiPlotLayoutObject* Item(int Index) const { return Entries[static_cast<std::size_t>(Index)].second; }
 };
@@ -79,6 +79,8 @@ public:
 
 private:
     bool SameOrientationOthers(const TiPlotLayoutObject* Object, const TiPlotLayoutObject& Other) const;
+    /// Moves the members beyond a layer that AObject leaves empty one layer in.
+    void CloseGap(const TiPlotObject* AObject, int ZOrder, bool Horizontal);
     static bool IsDataView(const TiPlotObject& Object);
 
     bool FXYAxesReverse = false;

@@ -53,13 +53,20 @@ RasterOp rasterOp(TCopyMode copyMode)
 // The source part, mirrored where a rectangle's width or height is negative.
 // The whole of an image that is not also the target is taken as it is, with
 // no copy; any other part is copied, so a canvas can copy from itself.
+bool wholeImage(const QImage& image, const TRect& dest, const TRect& src, const QImage* target)
+{
+    const bool mirrorX = (dest.Width() < 0) != (src.Width() < 0);
+    const bool mirrorY = (dest.Height() < 0) != (src.Height() < 0);
+    const bool self = target && target->constBits() == image.constBits();
+    return !mirrorX && !mirrorY && !self && qx::toQRect(src) == image.rect();
+}
+
 QImage sourcePart(const QImage& image, const TRect& dest, const TRect& src, const QImage* target = nullptr)
 {
     const bool mirrorX = (dest.Width() < 0) != (src.Width() < 0);
     const bool mirrorY = (dest.Height() < 0) != (src.Height() < 0);
     const QRect rect = qx::toQRect(src);
-    const bool self = target && target->constBits() == image.constBits();
-    if (!mirrorX && !mirrorY && !self && rect == image.rect())
+    if (wholeImage(image, dest, src, target))
         return image;
     QImage part = image.copy(rect);
     return mirrorX || mirrorY ? part.mirrored(mirrorX, mirrorY) : part;
@@ -81,11 +88,17 @@ void TCanvas::BlitImage(const TRect& dest, const QImage& image, const TRect& src
     if (op.kind == RasterOp::Fill) {
         m_active->fillRect(target, op.fill);
     } else {
-        QImage part = sourcePart(image, dest, src, Image());
-        // Raster operations combine colour bits only; an opaque source keeps the alpha intact.
-        if (op.mode != QPainter::CompositionMode_Source)
-            part = part.convertToFormat(QImage::Format_RGB32);
-        m_active->drawImage(target, part);
+        const bool plain = op.mode == QPainter::CompositionMode_Source;
+        if (plain && wholeImage(image, dest, src, Image())) {
+            // Drawn as it is: a copy of an image that is being painted on would be a deep one.
+            m_active->drawImage(target, image);
+        } else {
+            QImage part = sourcePart(image, dest, src, Image());
+            // Raster operations combine colour bits only; an opaque source keeps the alpha intact.
+            if (!plain)
+                part = part.convertToFormat(QImage::Format_RGB32);
+            m_active->drawImage(target, part);
+        }
     }
     resetComposition();
 }
