@@ -16,7 +16,10 @@ for window in TfmInformation TfmProcess TfmExit TfmAbout TfmMemo; do
   name=$(echo "${window#Tfm}" | tr 'A-Z' 'a-z')
   "$tool" "$window" "$out/$name.png"
 done
-for window in TfmLinkSel TfmCopy TfmChannelName TfmChNameList TfmPeqRst TfmSourceSelect TfmTest TfmLimitCalculate; do
+# The dialogs, under their class names.
+for window in TfmStorePreset TfmRecallPreset TfmStoreName TfmFactory TfmLockSetup TfmLockMode \
+  TfmLockPassWord TfmNetwork TfmNetworkSetup TfmHidData \
+  TfmLinkSel TfmCopy TfmChannelName TfmChNameList TfmPeqRst TfmSourceSelect TfmTest TfmLimitCalculate; do
   "$tool" "$window" "$out/$window.png"
 done
 # The three transfer-curve plots with a test curve each: a compressor at -10 dB, 1:4, knee

@@ -127,6 +127,7 @@ void TfmMain::FormCreate(TObject*)
 
     if (TTimer* start = timer("tmStartConnect"))
         start->SetEnabled(true);
+    RefreshGainOverlays();
     // The gain overviews show In A's and Out 1's curves.
     Plots[qx::kChannelCount]->DrawSection(0, Plot::channelColour(0));
     Plots[qx::kChannelCount + 1]->DrawSection(qx::kInputCount, Plot::channelColour(qx::kInputCount));

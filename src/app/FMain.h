@@ -346,7 +346,7 @@ public:
     // --- end of the gain, delay, link and channel-name editors ------------
     // --- FIR tap budget ----------------------------------------------------
     // Channel c's taps by the tap rule, from the model.
-    int FirTapsInUse(int channel) const;
+    int FirTapsInUse(int channel) const override;
     // Asks for a change of delta taps (the change of the tap rule times the
     // link group's size); true, with the message shown, when it is refused.
     bool ReserveFirTaps(int delta) override;
@@ -378,7 +378,7 @@ public:
     void vrbShow1GainClick(TObject* Sender);
     void vrbEqShowAllInAClick(TObject* Sender);
     // Shows or hides every overlay button of the channel (the link dialog).
-    void ShowOverlayButtons(int channel, bool visible);
+    void ShowOverlayButtons(int channel, bool visible) override;
     void rbShowGainInAClick(TObject* Sender);
     void rbShowPhaseInAClick(TObject* Sender);
     void rbShowEqFirInAClick(TObject* Sender);

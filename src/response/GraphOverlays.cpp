@@ -1,6 +1,6 @@
 // The response graph's overlays: band handles, band parameter text, the
 // selected band's translucent fill, the free text and the marker line. They
-// are remembered and painted onto a copy of the main page at every update;
+// are remembered and painted over the main page's copy at every update;
 // a handle, the selected band's text and the marker line are also drawn onto
 // the main page when placed, where they stay until the series are redrawn.
 

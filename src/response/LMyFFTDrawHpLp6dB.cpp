@@ -397,6 +397,9 @@ void LMyFFTDrawHpLp6dB::Paint()
     } else {
         Redraw();
     }
+    if (mainPageOwed_) {
+        composeMainPage();
+    }
     painting_ = false;
     if (TCanvas* canvas = Canvas()) {
         canvas->Draw(0, 0, screen_);
@@ -535,27 +538,70 @@ void LMyFFTDrawHpLp6dB::UpdatePaintPage(TPaintPage& page)
         return;
     }
     if (&page == &mainPage()) {
-        // A new bitmap each time, whose canvas starts from the default font,
-        // pen and brush: what one update leaves set (the free text's font)
-        // cannot change what the next one shows.
-        TBitmap composite(page.Bitmap());
-        paintOverlays(composite.Canvas());
-        copyToScreen(composite, page.Placement());
+        // Put together at the next paint (or read of the screen), once for
+        // all the updates before it.
+        if (screen_.Empty() || page.Bitmap().Empty()) {
+            return;
+        }
+        mainPageOwed_ = true;
+        if (painting_) {
+            composeMainPage();
+        } else {
+            blitPending_ = true;
+            Invalidate();
+        }
     } else {
+        // A page that lies over the main page (the coordinates do) comes
+        // after the main page owed, as the two updates came; the others
+        // share no pixel with it.
+        const TRect& at = page.Placement();
+        const TRect& main = mainPage().Placement();
+        if (mainPageOwed_ && at.Left < main.Right && main.Left < at.Right && at.Top < main.Bottom &&
+            main.Top < at.Bottom) {
+            composeMainPage();
+        }
         copyToScreen(page.Bitmap(), page.Placement());
     }
 }
 
-void LMyFFTDrawHpLp6dB::copyToScreen(const TBitmap& bitmap, const TRect& placement)
+void LMyFFTDrawHpLp6dB::composeMainPage()
+{
+    mainPageOwed_ = false;
+    // The overlays go straight onto the screen over the copied main page,
+    // clipped to it, from a canvas that starts anew from the default font,
+    // pen and brush: what one update leaves set (the free text's font)
+    // cannot change what the next one shows.
+    const TPaintPage& page = mainPage();
+    if (!copyToScreen(page.Bitmap(), page.Placement())) {
+        return;
+    }
+    screen_.ResetCanvas();
+    TCanvas& canvas = screen_.Canvas();
+    canvas.MoveOrigin(page.Placement().Left, page.Placement().Top);
+    canvas.SetClipRect({0, 0, page.Width(), page.Height()});
+    paintOverlays(canvas);
+    screen_.ResetCanvas();
+}
+
+const TBitmap& LMyFFTDrawHpLp6dB::Screen() const
+{
+    if (mainPageOwed_) {
+        const_cast<LMyFFTDrawHpLp6dB*>(this)->composeMainPage();
+    }
+    return screen_;
+}
+
+bool LMyFFTDrawHpLp6dB::copyToScreen(const TBitmap& bitmap, const TRect& placement)
 {
     if (screen_.Empty() || bitmap.Empty()) {
-        return;
+        return false;
     }
     screen_.Canvas().Draw(placement.Left, placement.Top, bitmap);
     if (!painting_) {
         blitPending_ = true;
         Invalidate();
     }
+    return true;
 }
 
 void LMyFFTDrawHpLp6dB::RedrawScreen()

@@ -7,8 +7,9 @@
 //
 // Pages: the main page (plot area) and the label, title, margin and
 // coordinate pages around it. The main page holds the series, grid and axes
-// (the base); the overlays are painted onto a copy of it at every update, so
-// repeating an update never changes what is shown. What the control shows is
+// (the base); after an update it is copied to the screen and the overlays
+// are painted over the copy, once for all the updates before the next paint
+// (or read of Screen()), so repeating an update never changes what is shown. What the control shows is
 // kept in Screen(), copied to the window at the next paint.
 //
 // Callers change data and call UpdateCurvePage; property setters store, clamp
@@ -280,7 +281,7 @@ public:
     virtual void SetMouseCoordFont(const TFont& v);
 
     // What the control shows, the size of the control.
-    const TBitmap& Screen() const { return screen_; }
+    const TBitmap& Screen() const;
     const qx::GraphScale& Scale() const { return scale_; }
     enum PageIndex
     {
@@ -380,7 +381,10 @@ private:
     void forEachHorizontalLine(const std::function<void(double)>& at) const;
     void forEachVerticalLine(const std::function<void(double, bool)>& at) const;
     void paintOverlays(TCanvas& canvas);
-    void copyToScreen(const TBitmap& bitmap, const TRect& placement);
+    // The main page copied to the screen with the overlays over it.
+    void composeMainPage();
+    // False when there is nothing to copy or no screen yet.
+    bool copyToScreen(const TBitmap& bitmap, const TRect& placement);
     void drawHandle(TCanvas& canvas, const Handle& h, int sx, int sy);
     void fillBandCurve(TCanvas& canvas, const double* curve, int count);
     void drawMarkerLine(TCanvas& canvas, TPenStyle style);
@@ -401,6 +405,7 @@ private:
     qx::GraphScale scale_;
     int paintedWidth_ = 0, paintedHeight_ = 0;
     bool blitPending_ = false;
+    bool mainPageOwed_ = false; // updated, not yet copied to the screen
     bool painting_ = false;
     bool redrawOwed_ = false; // something was left undrawn while out of sight
     bool redrawAfterLoading_ = false;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <string>
 
 #include "codec/SharedConstants.h"
 #include "controls/buttons/rz/RzButton.h"
@@ -55,15 +57,45 @@ TMyPEQType8::TMyPEQType8(TComponent* AOwner, const qx::PeqGridVariant& variant)
         label->SetVisible(false);
         titles_[i] = label;
     }
+    // Rows are made when first shown or asked for: a window's grids show
+    // 6 or 14 of their 50 rows.
     rows_.resize(kRows);
-    for (int r = 0; r < kRows; ++r) {
-        makeRow(r);
-    }
     SetBounds(Left(), Top(), 490, 420);
-    RePaint();
+    relayout(false);
 }
 
 TMyPEQType8::~TMyPEQType8() = default;
+
+TMyPEQType8::Row& TMyPEQType8::madeRow(int r)
+{
+    Row& row = rows_[static_cast<std::size_t>(r)];
+    if (row.number) {
+        return row;
+    }
+    makeRow(r);
+    // What the grid did to its rows since it was made, as if this one had
+    // been there: the last relayout and the last type list fill that took it.
+    if (layout_.valid) {
+        placeRow(r, false);
+    }
+    for (const auto& [below, select] : typeListFills_) {
+        if (r < below) {
+            fillTypeList(row, select);
+            break;
+        }
+    }
+    if (OnChange && r < channelNumber_) {
+        colourBypass(row);
+    }
+    return row;
+}
+
+void TMyPEQType8::rememberTypeListFill(int rows, int select)
+{
+    // Later fills of as many rows or more replace the earlier ones.
+    std::erase_if(typeListFills_, [rows](const auto& fill) { return fill.first <= rows; });
+    typeListFills_.insert(typeListFills_.begin(), {rows, select});
+}
 
 void TMyPEQType8::makeRow(int r)
 {
@@ -127,7 +159,15 @@ const TMyPEQType8::Row* TMyPEQType8::rowAt(int row) const
 
 TMyPEQType8::Row* TMyPEQType8::rowAt(int row)
 {
-    return validRow(row) ? &rows_[static_cast<std::size_t>(row)] : nullptr;
+    return validRow(row) ? &madeRow(row) : nullptr;
+}
+
+const TMyPEQType8::Row& TMyPEQType8::controlsOf(int row) const
+{
+    if (!validRow(row)) {
+        throw std::out_of_range("no PEQ grid row " + std::to_string(row));
+    }
+    return const_cast<TMyPEQType8*>(this)->madeRow(row);
 }
 
 int TMyPEQType8::rowOf(TObject* Sender) const
@@ -156,8 +196,7 @@ double TMyPEQType8::GetGainValue(int row) const
 
 int TMyPEQType8::GetTypeValue(int row) const
 {
-    const Row* r = rowAt(row);
-    return r ? r->type->ItemIndex() : -1;
+    return validRow(row) ? controlsOf(row).type->ItemIndex() : -1;
 }
 
 int TMyPEQType8::GetBypassValue(int row) const
@@ -396,7 +435,9 @@ void TMyPEQType8::Change()
         return;
     }
     for (int r = 0; r < channelNumber_; ++r) {
-        colourBypass(rows_[static_cast<std::size_t>(r)]);
+        if (Row& row = rows_[static_cast<std::size_t>(r)]; row.number) {
+            colourBypass(row); // a row made later is coloured then
+        }
     }
     OnChange(this);
 }
@@ -474,6 +515,9 @@ void TMyPEQType8::ChangeLanguage()
 {
     for (int r = 0; r < channelNumber_; ++r) {
         Row& row = rows_[static_cast<std::size_t>(r)];
+        if (!row.number) {
+            continue; // made later with the names of then
+        }
         fillTypeList(row, row.type->ItemIndex());
         row.bypass->SetCaption(bypassName_);
     }
@@ -485,8 +529,11 @@ void TMyPEQType8::CreateWnd()
     typeNames_ = variant_.typeNames;
     bypassName_ = variant_.bypassName;
     for (int r = 0; r < channelNumber_; ++r) {
-        fillTypeList(rows_[static_cast<std::size_t>(r)], 1);
+        if (Row& row = rows_[static_cast<std::size_t>(r)]; row.number) {
+            fillTypeList(row, 1);
+        }
     }
+    rememberTypeListFill(channelNumber_, 1);
 }
 
 // ---- layout and properties
@@ -498,6 +545,11 @@ void TMyPEQType8::Paint()
 }
 
 void TMyPEQType8::RePaint()
+{
+    relayout(true);
+}
+
+void TMyPEQType8::relayout(bool makeShownRows)
 {
     if (Width() == laidOutWidth_ && Height() == laidOutHeight_) {
         return;
@@ -516,34 +568,48 @@ void TMyPEQType8::RePaint()
                              h);
         }
     }
-    const int boxWidth = updownVisible_ ? w - kStepperWidth : w;
+    layout_ = {true, topBottomSpace_ + t, w, h, updownVisible_ ? w - kStepperWidth : w, channelNumber_};
+    rememberTypeListFill(channelNumber_, 0);
     for (int r = 0; r < kRows; ++r) {
-        Row& row = rows_[static_cast<std::size_t>(r)];
-        const bool shown = r < channelNumber_;
+        const bool made = rows_[static_cast<std::size_t>(r)].number != nullptr;
+        if (made) {
+            placeRow(r, true);
+        } else if (makeShownRows && r < channelNumber_) {
+            madeRow(r); // placed as it is made
+        }
+    }
+    snapshotColour_ = madeRow(0).frequency->Font().Color; // row 0 is always shown
+}
+
+void TMyPEQType8::placeRow(int r, bool fillTypeList)
+{
+    Row& row = rows_[static_cast<std::size_t>(r)];
+    const bool shown = r < layout_.rows;
+    for (TControl* c :
+         std::initializer_list<TControl*>{row.number, row.frequency, row.q, row.gain, row.type, row.bypass}) {
+        c->SetVisible(shown);
+    }
+    if (!shown) {
         for (TControl* c : std::initializer_list<TControl*>{row.number, row.frequency, row.q, row.gain,
                                                             row.type, row.bypass}) {
-            c->SetVisible(shown);
+            c->SetTop(kHiddenTop);
         }
-        if (!shown) {
-            for (TControl* c : std::initializer_list<TControl*>{row.number, row.frequency, row.q, row.gain,
-                                                                row.type, row.bypass}) {
-                c->SetTop(kHiddenTop);
-            }
-            continue;
-        }
-        const int top = topBottomSpace_ + t + h * r + 8;
-        row.number->SetBounds(12, top, 20, row.number->Height());
-        row.frequency->SetBounds(40, top - 1, boxWidth, row.frequency->Height());
-        row.q->SetBounds(w + 48, top - 1, boxWidth, row.q->Height());
-        row.gain->SetBounds(2 * w + 56, top - 1, boxWidth, row.gain->Height());
-        // A drop-down list keeps the height its font gives it.
-        row.type->SetBounds(3 * w + 64, top - 1, w + 8, row.type->Height());
-        row.bypass->SetBounds(4 * w + 78, top - 1, w - 14, row.gain->Height());
-        // Rows given a type keep it; the others start with type 0.
-        fillTypeList(row, row.typeGiven ? row.type->ItemIndex() : 0);
-        row.bypass->SetCaption(bypassName_);
+        return;
     }
-    snapshotColour_ = rows_[0].frequency->Font().Color;
+    const int w = layout_.w;
+    const int top = layout_.top + layout_.h * r + 8;
+    row.number->SetBounds(12, top, 20, row.number->Height());
+    row.frequency->SetBounds(40, top - 1, layout_.boxWidth, row.frequency->Height());
+    row.q->SetBounds(w + 48, top - 1, layout_.boxWidth, row.q->Height());
+    row.gain->SetBounds(2 * w + 56, top - 1, layout_.boxWidth, row.gain->Height());
+    // A drop-down list keeps the height its font gives it.
+    row.type->SetBounds(3 * w + 64, top - 1, w + 8, row.type->Height());
+    row.bypass->SetBounds(4 * w + 78, top - 1, w - 14, row.gain->Height());
+    // Rows given a type keep it; the others start with type 0.
+    if (fillTypeList) {
+        this->fillTypeList(row, row.typeGiven ? row.type->ItemIndex() : 0);
+    }
+    row.bypass->SetCaption(bypassName_);
 }
 
 void TMyPEQType8::SetChannelNumber(int v)
@@ -598,6 +664,9 @@ void TMyPEQType8::SetEditBackColor(TColor v)
     editBackColor_ = v;
     for (int r = 0; r < channelNumber_; ++r) {
         Row& row = rows_[static_cast<std::size_t>(r)];
+        if (!row.number) {
+            continue; // made with the colour of then
+        }
         for (TControl* c : std::initializer_list<TControl*>{row.frequency, row.q, row.gain, row.type}) {
             c->SetColor(v);
         }
@@ -612,7 +681,9 @@ void TMyPEQType8::SetBypassBackColor(TColor v)
     }
     bypassBackColor_ = v;
     for (int r = 0; r < channelNumber_; ++r) {
-        rows_[static_cast<std::size_t>(r)].bypass->SetColor(v);
+        if (Row& row = rows_[static_cast<std::size_t>(r)]; row.number) {
+            row.bypass->SetColor(v);
+        }
     }
     RePaint();
 }

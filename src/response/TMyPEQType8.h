@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/buttons/rz/RzPanel.h"
@@ -87,13 +88,14 @@ public:
     TMouseEvent OnEditMouseDown;
     TMouseWheelEvent OnPeqTypeMouseWheel;
 
-    // The row's controls, for the form and for tests.
-    TEdit* FrequencyBox(int row) const { return rows_.at(static_cast<std::size_t>(row)).frequency; }
-    TEdit* QBox(int row) const { return rows_.at(static_cast<std::size_t>(row)).q; }
-    TEdit* GainBox(int row) const { return rows_.at(static_cast<std::size_t>(row)).gain; }
-    TRzComboBox* TypeList(int row) const { return rows_.at(static_cast<std::size_t>(row)).type; }
-    TRzButton* BypassButton(int row) const { return rows_.at(static_cast<std::size_t>(row)).bypass; }
-    TRzLabel* NumberLabel(int row) const { return rows_.at(static_cast<std::size_t>(row)).number; }
+    // The row's controls, for the form and for tests (made when first asked
+    // for); std::out_of_range for a row outside 0..49.
+    TEdit* FrequencyBox(int row) const { return controlsOf(row).frequency; }
+    TEdit* QBox(int row) const { return controlsOf(row).q; }
+    TEdit* GainBox(int row) const { return controlsOf(row).gain; }
+    TRzComboBox* TypeList(int row) const { return controlsOf(row).type; }
+    TRzButton* BypassButton(int row) const { return controlsOf(row).bypass; }
+    TRzLabel* NumberLabel(int row) const { return controlsOf(row).number; }
     TRzLabel* TitleLabel(int i) const { return titles_.at(static_cast<std::size_t>(i)); }
     int GetPreviousIndex() const { return previous_; }
     // The relayout: places the rows for the current size; nothing when the size is unchanged.
@@ -135,9 +137,26 @@ private:
         bool typeGiven = false; // by code or by the user: a relayout keeps it
     };
 
+    // The geometry of the last relayout, which a row made later takes.
+    struct Layout
+    {
+        bool valid = false;
+        int top = 0, w = 0, h = 0, boxWidth = 0;
+        int rows = 0; // rows shown
+    };
+
     static bool validRow(int row) { return row >= 0 && row < kRows; }
+    // The stored values (the controls may not be made yet).
     const Row* rowAt(int row) const;
+    // The row with its controls, made now if need be.
     Row* rowAt(int row);
+    const Row& controlsOf(int row) const;
+    Row& madeRow(int r);
+    void relayout(bool makeShownRows);
+    // Places a made row by the last relayout, and fills its type list as a relayout does.
+    void placeRow(int r, bool fillTypeList);
+    // A type list fill of the rows below a number, for rows made later.
+    void rememberTypeListFill(int rows, int select);
     int rowOf(TObject* Sender) const;
     void makeRow(int r);
     void enterFrequency(TObject* Sender);
@@ -160,6 +179,8 @@ private:
     TColor labelColor_ = clBlack;
     TColor editBackColor_ = clWindow;
     TColor bypassBackColor_ = clWindow;
+    Layout layout_;
+    std::vector<std::pair<int, int>> typeListFills_; // (rows below, item selected), latest first
     int laidOutWidth_ = 0;
     int laidOutHeight_ = 0;
     int current_ = 0;

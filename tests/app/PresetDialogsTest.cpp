@@ -2,7 +2,9 @@
 // texts, the choice of a preset by the user, and the store reaching the
 // model's preset operations, whose acknowledgement renames the rows.
 
+#include <QImage>
 #include <QTableWidget>
+#include <QWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -133,6 +135,22 @@ TEST_F(PresetDialogsTest, LayoutsHoldTheGridsAndTheNameBox)
     EXPECT_EQ(storeGrid.Cells(1, 5), "  Default Preset");
     EXPECT_EQ(storeGrid.ColWidths()->Lines(), (std::vector<std::string>{"69", "125"}));
     EXPECT_EQ(dialogs.name->edName->MaxLength(), 14);
+}
+
+// As the user sees them: the store list shows ten presets under its title
+// row, and the name box is pale yellow.
+TEST_F(PresetDialogsTest, TheListShowsTenRowsAndTheNameBoxIsPaleYellow)
+{
+    dialogs.store->Show();
+    auto* table = static_cast<QTableWidget*>(dialogs.store->vledPresetName->Widget());
+    EXPECT_LE(table->rowViewportPosition(9) + table->rowHeight(9), table->viewport()->height()) << "U10 whole";
+    dialogs.store->Hide();
+
+    dialogs.name->Show();
+    const QImage box = dialogs.name->edName->Widget()->grab().toImage();
+    const QRgb inside = box.pixel(box.width() - 8, box.height() / 2);
+    EXPECT_EQ(RGB(qRed(inside), qGreen(inside), qBlue(inside)), 0x00C0FFFFU);
+    dialogs.name->Hide();
 }
 
 struct ShownText

@@ -59,6 +59,27 @@ protected:
         unit().SetPeqBand(c, 1, qx::PeqBand{150, 200, 40, 1}, 1);
         sent().clear();
     }
+    // FIR taps in use on channels: inputs with `taps` coefficients, not
+    // bypassed; outputs in `mode` with coefficients from a file. The window
+    // then shows the state, which sums the taps into its budget.
+    void giveFirTaps(std::initializer_list<int> channels, int taps, int mode = 1)
+    {
+        for (int c : channels) {
+            if (c < 4) {
+                qx::writeWord(unit().record(), rec::input(c) + rec::kInFirTapCount, static_cast<unsigned>(taps));
+                qx::writeWord(unit().record(), rec::input(c) + rec::kInFirBypass, 0U);
+                continue;
+            }
+            qx::OutputFilter f = unit().GetOutputFilter(c);
+            f.mode = static_cast<std::int16_t>(mode);
+            f.fir.type = 4;
+            f.fir.taps = static_cast<std::uint16_t>(taps);
+            unit().SetOutputFilter(c, f);
+        }
+        window->LoadUnitToForm();
+        sent().clear();
+        window->messages.clear();
+    }
 };
 
 // --- the link dialog -----------------------------------------------------
@@ -245,6 +266,124 @@ TEST_F(ChannelDialogsTest, ALoadShowsTheGroupsInTheGridAndCaptions)
     EXPECT_TRUE(sent().empty());
 }
 
+// Groups that would occupy more FIR taps than the processor has are refused
+// as a whole: the message, the stored groups back in the grid, the dialog
+// still open, nothing stored or sent. Groups within the budget are set.
+TEST_F(ChannelDialogsTest, LinkGroupsOverTheFirBudgetAreRefused)
+{
+    giveFirTaps({0, 4}, 2048);
+    EXPECT_EQ(window->FirTapsReserved, 4096);
+    fromMenu("Link", *fmLinkSel, [&] {
+        for (int row : {1, 2, 3})
+            clickGrid(row, 0); // InB, InC, InD join InA: 4 x 2048
+        for (int row : {5, 6})
+            clickGrid(row, 4); // Out2, Out3 join Out1: 3 x 2048
+        clickThroughWindow(*fmLinkSel->bnSet);
+        EXPECT_EQ(fmLinkSel->TapTotal, 7 * 2048);
+        EXPECT_EQ(window->messages, std::vector<std::string>{"Run Out of FIR Resource!!"});
+        EXPECT_TRUE(fmLinkSel->Visible()) << "the dialog stays open";
+        for (int row : {1, 2, 3, 5, 6}) {
+            EXPECT_TRUE(fmLinkSel->GridButton(row, row)->Down()) << "row " << row << " as stored";
+            EXPECT_FALSE(fmLinkSel->GridButton(row, row < 4 ? 0 : 4)->Down()) << row;
+        }
+        // Within the budget: InB and InC join InA, Out2 joins Out1 (5 x 2048).
+        clickGrid(1, 0);
+        clickGrid(2, 0);
+        clickGrid(5, 4);
+        clickThroughWindow(*fmLinkSel->bnSet);
+        EXPECT_EQ(fmLinkSel->TapTotal, 5 * 2048);
+    });
+    EXPECT_EQ(window->messages.size(), 1U);
+    EXPECT_EQ(unit().GetLinkMask(0), 0x7);
+    EXPECT_EQ(unit().GetLinkMask(4), 0x3);
+    EXPECT_EQ(unit().GetInputFirTaps(2), 2048) << "the member took the head's FIR";
+    EXPECT_EQ(unit().GetOutputFilter(5).fir.taps, 2048);
+    EXPECT_EQ(window->FirTapsReserved, 5 * 2048);
+}
+
+// Groups that lower the taps in use are set even while the state is over
+// the budget (a loaded state can be brought back under it): Out3 joins Out2,
+// which has no FIR.
+TEST_F(ChannelDialogsTest, LinkGroupsThatLowerTheTapsAreSetOverTheBudget)
+{
+    giveFirTaps({0, 1, 2, 3, 4, 6, 7}, 2048);
+    EXPECT_EQ(window->FirTapsReserved, 7 * 2048);
+    fromMenu("Link", *fmLinkSel, [&] {
+        clickGrid(6, 5);
+        clickThroughWindow(*fmLinkSel->bnSet);
+    });
+    EXPECT_TRUE(window->messages.empty());
+    EXPECT_EQ(unit().GetLinkMask(5), 0x6);
+    EXPECT_EQ(unit().GetOutputFilter(6), unit().GetOutputFilter(5)) << "Out3 took Out2's settings";
+    EXPECT_EQ(window->FirTapsReserved, 6 * 2048);
+}
+
+// A copy into a newly joined member is weighed by itself (the member alone,
+// not the group it headed), and a refused copy leaves that member out: its
+// mask stays as stored and the head's mask leaves it out.
+TEST_F(ChannelDialogsTest, ALinkCopyIsWeighedForTheMemberAlone)
+{
+    giveFirTaps({0, 1, 2, 3, 4}, 2048);
+    storeMasks(4, {0x01, 0x0A, 0x04, 0x00}); // Out2 heads Out4
+    window->LoadUnitToForm();
+    ASSERT_EQ(window->FirTapsReserved, 10240);
+    fromMenu("Link", *fmLinkSel, [&] {
+        clickGrid(5, 4); // Out2 joins Out1; Out4 stands alone again
+        EXPECT_TRUE(fmLinkSel->GridButton(7, 7)->Down());
+        clickThroughWindow(*fmLinkSel->bnSet);
+    });
+    EXPECT_TRUE(window->messages.empty()) << "2048 taps more, not twice that";
+    EXPECT_EQ(unit().GetLinkMask(4), 0x03);
+    EXPECT_EQ(unit().GetLinkMask(5), 0x00);
+    EXPECT_EQ(unit().GetLinkMask(7), 0x08);
+    EXPECT_EQ(unit().GetOutputFilter(5).fir.taps, 2048);
+    EXPECT_EQ(unit().GetOutputFilter(7).fir.type, 0) << "Out4 left the group, untouched";
+
+    // With the inputs' FIRs bypassed the groups fit, but the window's own
+    // count is full: the copy into Out3 is refused.
+    for (int c = 0; c < 4; ++c)
+        qx::writeWord(unit().record(), rec::input(c) + rec::kInFirBypass, 1U);
+    window->LoadUnitToForm();
+    window->FirTapsReserved = 12288;
+    sent().clear();
+    fromMenu("Link", *fmLinkSel, [&] {
+        clickGrid(6, 4); // Out3 joins Out1
+        clickThroughWindow(*fmLinkSel->bnSet);
+    });
+    EXPECT_EQ(window->messages, std::vector<std::string>{"Run Out of FIR Resource!!"});
+    EXPECT_EQ(unit().GetLinkMask(4), 0x03) << "the head's mask leaves Out3 out";
+    EXPECT_EQ(unit().GetLinkMask(6), 0x04) << "Out3 keeps its mask";
+    EXPECT_EQ(unit().GetOutputFilter(6).fir.type, 0) << "and its settings";
+    EXPECT_TRUE(fmLinkSel->GridButton(6, 6)->Down()) << "the grid shows the stored groups";
+    EXPECT_EQ(caption("rzbMenuOut3"), "Out3");
+    EXPECT_TRUE(sent().empty());
+}
+
+// Heads and lone channels keep the buttons that overlay their curve on the
+// other graphs; a member's are hidden and switched off, and come back when it
+// stands alone again.
+TEST_F(ChannelDialogsTest, AMembersCurveCannotBeOverlaid)
+{
+    auto* onOut1 = find<TVrPowerButton>("vrbShow3Out1");
+    onOut1->SetActive(true);
+    fromMenu("Link", *fmLinkSel, [&] {
+        clickGrid(6, 4); // Out3 joins Out1
+        clickThroughWindow(*fmLinkSel->bnSet);
+    });
+    for (const char* name : {"vrbShow3Out1", "vrbShow3Out2", "vrbShow3Out8", "vrbShow3Gain"}) {
+        EXPECT_FALSE(find(name)->Visible()) << name;
+        EXPECT_FALSE(find<TVrPowerButton>(name)->Active()) << name;
+    }
+    EXPECT_TRUE(find("vrbShow1Out3")->Visible()) << "the head's curve still overlays";
+    EXPECT_TRUE(find("vrbShow2Gain")->Visible());
+    fromMenu("Link", *fmLinkSel, [&] {
+        clickGrid(6, 6);
+        clickThroughWindow(*fmLinkSel->bnSet);
+    });
+    EXPECT_TRUE(find("vrbShow3Out1")->Visible());
+    EXPECT_TRUE(find("vrbShow3Gain")->Visible());
+}
+
 // --- the copy dialog -----------------------------------------------------
 
 TEST_F(ChannelDialogsTest, TheCopyDialogCopiesIntoTheTargetsGroup)
@@ -296,6 +435,63 @@ TEST_F(ChannelDialogsTest, ACopyWithoutBothChannelsIsRefused)
     for (int c = 1; c < 4; ++c)
         EXPECT_EQ(unit().GetGain(c), 280) << c;
     EXPECT_TRUE(sent().empty());
+}
+
+// A copy asks the FIR tap budget for the change of the tap rule (IIR + FIR
+// counted too) times the size of the target's group; a refused copy copies
+// nothing, offline and online.
+TEST_F(ChannelDialogsTest, ACopyIsWeighedAgainstTheFirBudget)
+{
+    struct Case
+    {
+        const char* what;
+        int sourceMode; // of Out1, which has 2048 taps
+        int target;     // item of the output target list
+        unsigned out2Mask;
+        bool connected;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"into a lone output", 1, 2, 0x02, false, false},
+        {"into a group of two", 1, 1, 0x0A, false, true},
+        {"IIR + FIR counts its taps", 2, 1, 0x0A, false, true},
+        {"online too", 1, 1, 0x0A, true, true},
+        {"online within the budget", 1, 2, 0x02, true, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        giveFirTaps({0, 1, 2, 3}, 2048);
+        giveFirTaps({4}, 2048, k.sourceMode);
+        for (int c : {5, 6, 7})
+            unit().SetOutputFilter(c, unit().GetOutputFilter(11));
+        storeMasks(5, {k.out2Mask, 0x04, k.out2Mask == 0x0A ? 0x00U : 0x08U});
+        window->LoadUnitToForm();
+        ASSERT_EQ(window->FirTapsReserved, 10240);
+        setConnected(k.connected);
+        sent().clear();
+        fromMenu("Copy", *fmCopy, [&] {
+            fmCopy->cbOutSource->SetItemIndex(0);
+            fmCopy->cbOutDestination->SetItemIndex(k.target);
+            clickThroughWindow(*fmCopy->bnOutChCopy);
+            clickThroughWindow(*fmCopy->bnExit);
+        });
+        setConnected(false);
+        const int target = 4 + k.target;
+        if (k.refused) {
+            EXPECT_EQ(window->messages, std::vector<std::string>{"Run Out of FIR Resource!!"});
+            EXPECT_TRUE(sent().empty());
+            EXPECT_EQ(unit().GetOutputFilter(target).fir.type, 0);
+            EXPECT_EQ(window->FirTapsReserved, 10240);
+        } else if (k.connected) {
+            EXPECT_TRUE(window->messages.empty());
+            EXPECT_EQ(sent(), std::vector<Sent>{frame(kCopy, {4, static_cast<std::uint8_t>(target)}, true)});
+        } else {
+            EXPECT_TRUE(window->messages.empty());
+            EXPECT_EQ(unit().GetOutputFilter(target).fir.taps, 2048);
+            EXPECT_EQ(window->FirTapsReserved, 12288);
+        }
+        window->messages.clear();
+    }
 }
 
 TEST_F(ChannelDialogsTest, OnlineTheProcessorCopiesAndTheStateReloads)

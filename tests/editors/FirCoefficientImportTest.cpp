@@ -139,6 +139,8 @@ TEST_F(FirCoefficientImportTest, GoodAndBadFiles)
         {"a byte above 0x7F", "0.5\n\x80", 0, coeff, coeff},
         {"a number text past the buffer", longest + "1", 0, coeff, coeff},
         {"a lone sign", "0.5\n-\n", 0, coeff, coeff},
+        {"a lone E", "0.5\nE\n", 0, coeff, coeff},
+        {"a tilde", "0.5\n~\n", 0, coeff, coeff},
         {"blanks only", "0.5\n   \n", 0, coeff, coeff},
         {"an empty file", "", 0, coeff, coeff},
         {"a CR-only file", "0.5\r0.25\r", 0, coeff, coeff},

@@ -154,6 +154,39 @@ TEST_F(GraphMouseTest, OnlyPlacedHandlesArePicked)
     EXPECT_TRUE(sent().empty());
 }
 
+// Handles on one spot: the higher index is tried first, a cut-off handle
+// ends the search, and of two bands both are selected in turn and the lower
+// one is dragged.
+TEST_F(GraphMouseTest, OverlappingHandlesPickAsTheSearchOrderSays)
+{
+    unit().SetPeqBand(4, 2, qx::PeqBand{120, 150, 25, 0}, 0);
+    unit().SetPeqBand(4, 3, qx::PeqBand{120, 150, 25, 0}, 0);
+    window->LoadUnitToForm();
+    settle();
+    sent().clear();
+    ASSERT_EQ(handle(*graph, 2), handle(*graph, 3));
+    press(graph, handle(*graph, 3));
+    EXPECT_EQ(window->DragHandle, 2) << "the lower band is dragged";
+    EXPECT_EQ(find<TMyPEQType8>("peqPeqOut1")->GetNowIndex(), 2);
+    EXPECT_TRUE(find<TRzBmpButton>("rzbEq3Out1")->Down());
+    release(graph, handle(*graph, 3));
+
+    qx::OutputFilter f = unit().GetOutputFilter(4);
+    f.highPassFrequency = 150;
+    f.highPassSlope = 10;
+    unit().SetOutputFilter(4, f);
+    window->LoadUnitToForm();
+    settle();
+    sent().clear();
+    ASSERT_EQ(handle(*graph, 31).X, handle(*graph, 2).X);
+    const int current = find<TMyPEQType8>("peqPeqOut1")->GetNowIndex();
+    press(graph, handle(*graph, 2));
+    EXPECT_EQ(window->DragHandle, 31) << "the cut-off wins";
+    EXPECT_EQ(find<TMyPEQType8>("peqPeqOut1")->GetNowIndex(), current) << "no band was selected";
+    EXPECT_TRUE(sent().empty());
+    release(graph, handle(*graph, 2));
+}
+
 // A graph that has no plot area yet maps no point: its mouse events are
 // ignored. (The window's graphs keep their last plot area when made too
 // small for one.)

@@ -64,7 +64,9 @@ void pressButton(TForm& window, const std::string& name)
     auto* button = qx::findComponent<TRzBmpButton>(window, name);
     if (!button)
         throw std::runtime_error("no button " + name);
+    // As a press by the user: the page opens and its button stays down.
     button->Click();
+    button->SetDown(true);
 }
 
 } // namespace

@@ -102,6 +102,14 @@ void TRTFLabel::CopyToRichEdit(TRichEdit& edit) const
     edit.LoadFromStream(richText_);
 }
 
+void TRTFLabel::Print(const std::string& caption)
+{
+    if (!Parent())
+        return;
+    CopyToRichEdit(*richEdit_);
+    richEdit_->Print(caption);
+}
+
 void TRTFLabel::Paint()
 {
     if (Canvas())

@@ -50,6 +50,9 @@ public:
     // Renders the document into the canvas at the label's client rectangle; nothing without a
     // parent, while updating or while another paint renders.
     void PaintTo(TCanvas& canvas);
+    // Prints the document on the program's printer as a job titled caption;
+    // nothing without a parent.
+    void Print(const std::string& caption);
 
     void Loaded() override;
 

@@ -2,8 +2,9 @@
 // What the channel dialogs (link selection, channel copy, channel names, the
 // PEQ reset, source select and the test signal) need of the main window: its
 // language, the device model, the busy flag and the send router, the stored
-// link masks and the operations on links, copies, names and the equaliser. The
-// main window implements it and sets itself as the host when it is made.
+// link masks, the FIR taps in use, the operations on links, copies, names and
+// the equaliser, and the curve overlay buttons. The main window implements it
+// and sets itself as the host when it is made.
 
 #include "editors/channel/LinkEditor.h"
 #include "model/RecordFields.h"
@@ -37,6 +38,11 @@ public:
     virtual bool CopyChannel(int source, int target, bool reload, CopyTargets targets) = 0;
     virtual void FinishLinkChange() = 0;
     virtual void ShowLinkCaption(int head, int channel) = 0;
+    // Channel c's FIR taps by the tap rule, from the model.
+    virtual int FirTapsInUse(int channel) const = 0;
+    // Shows the buttons that overlay c's curve on the other graphs, or hides
+    // them and takes c's overlays off (a member's curve is not overlaid).
+    virtual void ShowOverlayButtons(int channel, bool visible) = 0;
     // The information dialog with the text of a string id, modally.
     virtual void ShowInformation(std::string_view stringId) = 0;
     // The gain page in front, its page button down.

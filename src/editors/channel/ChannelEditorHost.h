@@ -2,8 +2,8 @@
 // What the gain, delay, link, name, dynamics and matrix editors need of the
 // main window beyond its controls: the busy flag, the device model and the
 // send router, the language, the page in front, the connection and its
-// reload, the FIR coefficient buffers, the channel each dynamics plot shows
-// and how much taller than its design the window is.
+// reload, the FIR coefficient buffers and the FIR tap budget, the channel
+// each dynamics plot shows and how much taller than its design the window is.
 
 #include <cstdint>
 #include <string_view>
@@ -45,6 +45,9 @@ public:
     // Target's FIR coefficient buffer takes source's tap count and its
     // coefficients up to that count.
     virtual void CopyFirCoefficients(int source, int target) = 0;
+    // Asks the FIR tap budget for a change of delta taps; true (and the
+    // message shown) when it is refused.
+    virtual bool ReserveFirTaps(int delta) = 0;
     // The channel whose curve a dynamics plot shows.
     virtual int DynamicsPlotChannel(DynamicsBlock block) const = 0;
     virtual void SetDynamicsPlotChannel(DynamicsBlock block, int channel) = 0;

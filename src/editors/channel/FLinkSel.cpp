@@ -3,8 +3,10 @@
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "editors/channel/ChannelControls.h"
 #include "editors/channel/ChannelDialogHost.h"
+#include "editors/eq/FirTapBudget.h"
 
 #include <array>
+#include <bit>
 #include <string>
 
 TfmLinkSel* fmLinkSel = nullptr;
@@ -115,6 +117,33 @@ void TfmLinkSel::showStoredMasks()
             ShowLinkMask(c, host->GetLinkMask(c));
 }
 
+void TfmLinkSel::CountFirTaps()
+{
+    TapTotal = 0;
+    qx::ChannelDialogHost* host = qx::channelDialogHost();
+    if (!host)
+        return;
+    for (int c = 0; c < qx::kChannels; ++c)
+        TapTotal += host->FirTapsInUse(c) * std::popcount(static_cast<unsigned>(gridMask(c)));
+}
+
+// Groups that would need more taps than the processor has are refused as a
+// whole and the stored groups come back; the dialog stays open. Groups that
+// lower the count are let through, so a state loaded over the budget can be
+// brought back under it.
+bool TfmLinkSel::tapsRefused(qx::ChannelDialogHost& host)
+{
+    CountFirTaps();
+    int inUse = 0;
+    for (int c = 0; c < qx::kChannels; ++c)
+        inUse += host.FirTapsInUse(c);
+    if (!qx::firTapsRefused(inUse, TapTotal - inUse))
+        return false;
+    host.ShowInformation("SID_INFO_ERROR_FIR_TAPS");
+    showStoredMasks();
+    return true;
+}
+
 // Head by head in channel order: the copies into the head's new members,
 // then the head's mask. A member whose copy is refused does not join: it
 // keeps its stored mask and the head's mask leaves it out.
@@ -125,6 +154,8 @@ void TfmLinkSel::bnSetClick(TObject*)
         Close();
         return;
     }
+    if (tapsRefused(*host))
+        return;
     bool changed = false;
     bool anyRefused = false;
     std::array<bool, qx::kChannels> refused{};
@@ -174,9 +205,13 @@ void TfmLinkSel::ApplyGroupHeads()
     qx::ChannelDialogHost* host = qx::channelDialogHost();
     if (!host)
         return;
-    for (int c = 0; c < qx::kChannels; ++c)
-        if (TRzBmpButton* own = GridButton(c, c); own && own->Down())
+    for (int c = 0; c < qx::kChannels; ++c) {
+        TRzBmpButton* own = GridButton(c, c);
+        const bool heads = own && own->Down();
+        host->ShowOverlayButtons(c, heads);
+        if (heads)
             host->ShowLinkCaption(c, c);
+    }
 }
 
 void TfmLinkSel::ApplyLinkCaptions()

@@ -5,7 +5,8 @@
 // channel heads its own group or stands alone); a channel that belongs to a
 // lower head cannot head a group, so its column is disabled in the rows
 // below. Set stores and sends the groups, copies each head's settings into
-// its new members and loads the state again; Exit undoes the choices not set.
+// its new members and loads the state again, unless the groups would need more
+// FIR taps than the processor has; Exit undoes the choices not set.
 
 #include "platform/gui/Form.h"
 
@@ -13,11 +14,13 @@
 
 class TRzBmpButton;
 
+namespace qx {
+class ChannelDialogHost;
+}
+
 class TfmLinkSel : public TForm
 {
 public:
-    static constexpr int kTapBudget = 12288;
-
     explicit TfmLinkSel(TComponent* Owner);
     ~TfmLinkSel() override;
 
@@ -39,7 +42,11 @@ public:
     // Presses, in column c, the buttons of the rows of c and above whose
     // bits the mask holds (bits of lower channels are ignored).
     void ShowLinkMask(int channel, std::uint16_t mask);
-    // Each head's or lone channel's menu button gets its own name.
+    // The taps the grid's groups would occupy: each head's FIR taps once per
+    // channel of its group, into TapTotal.
+    void CountFirTaps();
+    // Each head's or lone channel's menu button gets its own name and its
+    // curve overlay buttons; a member's overlay buttons are hidden.
     void ApplyGroupHeads();
     // Every member's menu button gets "member=head".
     void ApplyLinkCaptions();
@@ -52,12 +59,17 @@ public:
 
     // Set by a grid click, cleared when the dialog is shown.
     int GridEdited = 0;
+    // The tap count of the last CountFirTaps.
+    int TapTotal = 0;
 
 private:
     void rowClick(TObject* sender, int row);
     // The mask the grid gives column c: the rows at or above c whose button in c is down.
     std::uint16_t gridMask(int column) const;
     void showStoredMasks();
+    // True (message shown, stored groups back in the grid) when the grid's
+    // groups would raise the FIR taps past the budget.
+    bool tapsRefused(qx::ChannelDialogHost& host);
 };
 
 extern TfmLinkSel* fmLinkSel;

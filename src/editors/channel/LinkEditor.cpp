@@ -3,6 +3,7 @@
 #include "codec/CmMcs.h"
 #include "editors/channel/ChannelControls.h"
 #include "editors/channel/ChannelEditorHost.h"
+#include "model/FirTapRule.h"
 #include "model/LUnitControl.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/Timer.h"
@@ -36,6 +37,11 @@ bool LinkEditor::CopyChannel(int source, int target, bool reload, CopyTargets ta
 {
     if (source == target || !isChannelIndex(source) || !isChannelIndex(target) || !sameSide(source, target))
         return source == target;
+    // The target takes the source's FIR, in every channel the copy reaches.
+    LUnitControl& unit = host_.Unit();
+    const int reached = targets == CopyTargets::Group ? unit.CountLinkedChannels(target) : 1;
+    if (host_.ReserveFirTaps((firTapsInUse(unit, source) - firTapsInUse(unit, target)) * reached))
+        return false;
     if (host_.IsConnected()) {
         // The processor copies; its acknowledgement reloads the state.
         if (reload)
@@ -46,9 +52,9 @@ bool LinkEditor::CopyChannel(int source, int target, bool reload, CopyTargets ta
         return true;
     }
     const std::vector<int> members =
-        targets == CopyTargets::Group ? linkGroupMembers(host_.Unit(), target) : std::vector<int>{target};
+        targets == CopyTargets::Group ? linkGroupMembers(unit, target) : std::vector<int>{target};
     for (int m : members) {
-        host_.Unit().CopyChannelRecord(source, m);
+        unit.CopyChannelRecord(source, m);
         host_.CopyFirCoefficients(source, m);
     }
     if (reload)

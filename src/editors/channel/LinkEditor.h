@@ -30,7 +30,9 @@ public:
     std::uint16_t LinkGroupMask(int channel) const;
     // Source's settings onto the target of the same side; with `reload` the
     // model is shown again (online: once the processor has acknowledged and
-    // its state is loaded again). False when the copy was refused.
+    // its state is loaded again). The FIR tap budget is asked first for the
+    // change of the tap rule times the channels reached (the target's group,
+    // or the target alone); false when the copy was refused.
     bool CopyChannel(int source, int target, bool reload, CopyTargets targets = CopyTargets::Group);
     // Online: the processor's state is loaded again once it acknowledges a
     // status poll; offline: the model is shown again.

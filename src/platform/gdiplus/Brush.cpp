@@ -95,6 +95,11 @@ void Brush::fill(QPainter& painter, const QPainterPath& area, const QTransform&)
     painter.fillPath(area, qBrush(area.boundingRect()));
 }
 
+void SolidBrush::fill(QPainter& painter, const QPainterPath& area, const QTransform&) const
+{
+    painter.fillPath(area, qBrush({}));
+}
+
 QBrush SolidBrush::qBrush(const QRectF&) const { return QBrush(toQColor(m_color)); }
 
 HatchBrush::HatchBrush(HatchStyle style, Argb foreColor, Argb backColor)

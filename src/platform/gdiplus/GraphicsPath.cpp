@@ -80,9 +80,11 @@ void GraphicsPath::AddCurve(std::span<const PointF> points, float tension)
     if (points.size() < 2)
         return;
     std::vector<QPointF> pts;
+    pts.reserve(points.size());
     for (const PointF& p : points)
         pts.push_back(q(p));
     lineToOrStart(points[0]);
+    m_path.reserve(m_path.elementCount() + 3 * static_cast<int>(pts.size())); // three elements a segment
     for (std::size_t i = 0; i + 1 < pts.size(); ++i)
         splineSegment(m_path, pts, i, tension, false);
 }

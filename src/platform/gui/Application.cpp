@@ -3,8 +3,10 @@
 #include "platform/gui/MessageBox.h"
 #include "platform/gui/MessagePump.h"
 #include "platform/gui/Timer.h"
+#include "platform/gui/canvas/GraphicsObjects.h"
 
 #include <QApplication>
+#include <QFont>
 
 #include <clocale>
 #include <memory>
@@ -43,6 +45,10 @@ void initApplication(int& argc, char** argv)
             qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
         gQtApplication = std::make_unique<QApplication>(argc, argv);
     }
+    // Texts of no font of their own (message boxes, standard dialogs, menus)
+    // take the class library's default font, through its free stand-in, not
+    // whatever family the system's font set falls back to.
+    QApplication::setFont(toQFont(TFont{}));
     // Qt takes the locale from the environment; numbers are read and written the C way.
     std::setlocale(LC_NUMERIC, "C");
     Application = new TApplication;

@@ -280,9 +280,23 @@ void TControl::applyFont()
 
 void TControl::applyColor()
 {
-    QPalette palette = widget_->palette();
-    palette.setColor(QPalette::Window, qx::qColor(color_));
-    widget_->setPalette(palette);
+    // Setting a palette is costly (Qt looks up the class's palette and
+    // resolves it again); a colour the widget already has set is kept.
+    static const QPalette::ResolveMask windowSet = [] {
+        QPalette p;
+        p.setColor(QPalette::Window, Qt::black);
+        return p.resolveMask();
+    }();
+    const QColor wanted = qx::qColor(color_);
+    const QPalette& current = widget_->palette();
+    if (!widget_->testAttribute(Qt::WA_SetPalette) || (current.resolveMask() & windowSet) != windowSet ||
+        current.color(QPalette::Active, QPalette::Window) != wanted ||
+        current.color(QPalette::Inactive, QPalette::Window) != wanted ||
+        current.color(QPalette::Disabled, QPalette::Window) != wanted) {
+        QPalette palette = current;
+        palette.setColor(QPalette::Window, wanted);
+        widget_->setPalette(palette);
+    }
     if (auto* self = dynamic_cast<TWinControl*>(this))
         for (TControl* child : self->controls_)
             if (child->parentColor_)

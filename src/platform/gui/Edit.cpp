@@ -2,8 +2,10 @@
 
 #include "platform/gui/Application.h"
 #include "platform/gui/QtConversions.h"
+#include "platform/gui/canvas/QtBridge.h"
 
 #include <QLineEdit>
+#include <QPalette>
 #include <QValidator>
 
 #include <algorithm>
@@ -69,6 +71,13 @@ void TEdit::userEdited()
     fromWidget_ = true;
     SetText(text);
     fromWidget_ = false;
+}
+
+void TEdit::ColorChanged()
+{
+    QPalette palette = edit()->palette();
+    palette.setColor(QPalette::Base, qx::toQColor(Color()));
+    edit()->setPalette(palette);
 }
 
 void TEdit::TextChanged()

@@ -59,6 +59,8 @@ public:
 protected:
     virtual void Change();
     void TextChanged() override;
+    /// The box's text area takes the colour (Color fills it, not only the frame around it).
+    void ColorChanged() override;
     void DoEnter() override;
 
 private:

@@ -2,8 +2,11 @@
 
 #include "platform/gui/Form.h"
 #include "platform/gui/MenuItem.h"
+#include "platform/gui/canvas/Colors.h"
+#include "platform/gui/canvas/QtBridge.h"
 
 #include <QMenuBar>
+#include <QPalette>
 #include <QWidget>
 
 TMainMenu::TMainMenu(TComponent* AOwner) : TMenu(AOwner)
@@ -11,6 +14,14 @@ TMainMenu::TMainMenu(TComponent* AOwner) : TMenu(AOwner)
     auto* form = dynamic_cast<TForm*>(AOwner);
     bar_ = new QMenuBar(form ? form->Widget() : nullptr);
     bar_->setNativeMenuBar(false);
+    // The bar has the system's menu colours, whatever colour the form has.
+    QPalette palette = bar_->palette();
+    for (const auto role : {QPalette::Window, QPalette::Button})
+        palette.setColor(role, qx::toQColor(clMenuBar));
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, qx::toQColor(clMenuText));
+    bar_->setPalette(palette);
+    bar_->setAutoFillBackground(true);
     Items()->OnItemsChanged = [this] { rebuild(); };
     if (form && !form->Menu())
         form->SetMenu(this);

@@ -36,7 +36,8 @@ void TMenuItem::SetCaption(const std::string& Value)
 {
     caption_ = Value;
     action_->setSeparator(IsLine());
-    action_->setText(qx::toQt(Value));
+    // A separator is a bare line: a text would be drawn beside it.
+    action_->setText(IsLine() ? QString() : qx::toQt(Value));
 }
 
 void TMenuItem::SetChecked(bool Value)

@@ -6,9 +6,12 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace qx {
 
@@ -44,6 +47,20 @@ struct ButtonSet
     unsigned flags;
     std::vector<std::pair<QMessageBox::StandardButton, int>> buttons;
 };
+
+// A box is at least as wide as its title needs in the window's title bar:
+// the caption in a bold face of the window font, the title bar's icon and
+// buttons beside it. A short message would otherwise cut the title.
+void widenForTitle(QMessageBox& box)
+{
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    constexpr int kTitleBarExtras = 150; // icon, buttons and margins of a title bar
+    const int needed = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                      1, grid->columnCount());
+}
 
 const std::vector<ButtonSet>& buttonSets()
 {
@@ -144,6 +161,7 @@ int QtDialogService::messageBox(const std::string& text, const std::string& capt
     const auto& buttons = set != sets.end() ? set->buttons : sets.front().buttons;
     for (const auto& [button, id] : buttons)
         box.addButton(button);
+    widenForTitle(box);
     box.exec();
     const auto pressed = box.standardButton(box.clickedButton());
     for (const auto& [button, id] : buttons)

@@ -1,5 +1,6 @@
 #include "platform/gui/RichEdit.h"
 
+#include "platform/gui/Printer.h"
 #include "platform/gui/QtConversions.h"
 #include "platform/gui/RtfReader.h"
 #include "platform/gui/RtfWriter.h"
@@ -81,10 +82,18 @@ int TRichEdit::FormatRange(TCanvas& Canvas, const TRect& TargetTwips, int First,
     const int count = CharCount();
     First = std::clamp(First, 0, count);
     Last = Last < 0 ? count : std::clamp(Last, First, count);
-    const auto toPixels = [](int twips) { return twips * kPixelsPerInch / kTwipsPerInch; };
-    const QRect target(toPixels(TargetTwips.Left), toPixels(TargetTwips.Top),
-                       toPixels(TargetTwips.Right) - toPixels(TargetTwips.Left),
-                       toPixels(TargetTwips.Bottom) - toPixels(TargetTwips.Top));
+    QPainter* painter = Canvas.Painter();
+    // A printer's canvas has its own resolution, and the text is laid out in
+    // its units; any other canvas has the screen's fixed one.
+    QPaintDevice* printer =
+        painter && painter->device() && painter->device()->devType() == QInternal::Printer ? painter->device() : nullptr;
+    const int dpiX = printer ? printer->logicalDpiX() : kPixelsPerInch;
+    const int dpiY = printer ? printer->logicalDpiY() : kPixelsPerInch;
+    const auto toPixelsX = [dpiX](int twips) { return static_cast<int>(static_cast<long long>(twips) * dpiX / kTwipsPerInch); };
+    const auto toPixelsY = [dpiY](int twips) { return static_cast<int>(static_cast<long long>(twips) * dpiY / kTwipsPerInch); };
+    const QRect target(toPixelsX(TargetTwips.Left), toPixelsY(TargetTwips.Top),
+                       toPixelsX(TargetTwips.Right) - toPixelsX(TargetTwips.Left),
+                       toPixelsY(TargetTwips.Bottom) - toPixelsY(TargetTwips.Top));
     if (target.width() <= 0 || target.height() <= 0 || First >= Last)
         return First;
 
@@ -97,6 +106,8 @@ int TRichEdit::FormatRange(TCanvas& Canvas, const TRect& TargetTwips, int First,
     cut.setPosition(0);
     cut.setPosition(First, QTextCursor::KeepAnchor);
     cut.removeSelectedText();
+    if (printer)
+        range->documentLayout()->setPaintDevice(printer);
     range->setDocumentMargin(0);
     range->setTextWidth(wordWrap_ ? target.width() : -1);
 
@@ -110,7 +121,6 @@ int TRichEdit::FormatRange(TCanvas& Canvas, const TRect& TargetTwips, int First,
         fitted = block.position() + block.length();
         fittedHeight = static_cast<int>(box.bottom());
     }
-    QPainter* painter = Canvas.Painter();
     if (painter && fittedHeight > 0) {
         painter->save();
         painter->translate(target.topLeft());
@@ -122,4 +132,29 @@ int TRichEdit::FormatRange(TCanvas& Canvas, const TRect& TargetTwips, int First,
         painter->restore();
     }
     return std::min(First + fitted, Last);
+}
+
+void TRichEdit::Print(const std::string& Caption) const
+{
+    TPrinter& printer = *Printer();
+    printer.SetTitle(Caption);
+    printer.BeginDoc();
+    try {
+        const TRect page{0, 0, printer.PageWidth() * kTwipsPerInch / printer.PixelsPerInchX(),
+                         printer.PageHeight() * kTwipsPerInch / printer.PixelsPerInchY()};
+        const int count = CharCount();
+        int first = 0;
+        while (true) {
+            const int next = FormatRange(printer.Canvas(), page, first);
+            // A line taller than the page is left out rather than printed on pages without end.
+            if (next >= count || next <= first)
+                break;
+            first = next;
+            printer.NewPage();
+        }
+    } catch (...) {
+        printer.Abort();
+        throw;
+    }
+    printer.EndDoc();
 }

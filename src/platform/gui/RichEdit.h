@@ -3,6 +3,7 @@
 #include "platform/gui/Control.h"
 #include "platform/gui/ControlEnums.h"
 
+#include <string>
 #include <string_view>
 
 class QTextEdit;
@@ -45,6 +46,12 @@ public:
     /// character count when all did). The canvas's own resolution converts
     /// twips to pixels.
     int FormatRange(TCanvas& Canvas, const TRect& TargetTwips, int First = 0, int Last = -1) const;
+
+    /// Prints the whole content on the program's printer (Printer()) as one
+    /// document titled Caption: each page takes what fits its printable area,
+    /// the next page the rest. A printer that cannot print throws, with the
+    /// document abandoned.
+    void Print(const std::string& Caption) const;
 
 private:
     QTextEdit* edit() const;

@@ -28,6 +28,8 @@ private:
 
 namespace {
 
+constexpr int kRowPitch = 18 + 1;
+
 std::pair<std::string, std::string> keyAndValue(const std::string& line)
 {
     const auto eq = line.find('=');
@@ -49,6 +51,12 @@ TValueListEditor::TValueListEditor(TComponent* AOwner)
     SetColor(clWindow);
     QTableWidget* t = table();
     t->verticalHeader()->hide();
+    // Rows (and the title row) of the class library's grid: 18 pixels and
+    // the grid line below, whatever the style would make of the font.
+    t->verticalHeader()->setMinimumSectionSize(1);
+    t->verticalHeader()->setDefaultSectionSize(kRowPitch);
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    t->horizontalHeader()->setFixedHeight(kRowPitch);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->viewport()->installEventFilter(new ValueListPresser(*this));

@@ -1,9 +1,15 @@
 #include "ButtonsTestSupport.h"
 
 #include "controls/buttons/rz/RzPanel.h"
+#include "controls/buttons/rz/RzPanelDockManager.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Messages.h"
 #include "platform/gui/PropertyRegistry.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -183,6 +189,158 @@ TEST_F(PanelTest, AlignedChildrenStayInsideTheBordersAndTheCaptionBand)
     box->SetCaption("Title");
     box->Realign();
     EXPECT_GT(child->Top(), 2) << "and below the caption";
+}
+
+} // namespace
+
+namespace {
+
+// ---- docking
+
+TEST_F(PanelTest, ADockSiteMakesItsDockManagerAndAskingForItBuffersThePanel)
+{
+    auto* panel = make<TRzPanel>();
+    EXPECT_TRUE(panel->UseDockManager()) << "a panel's default";
+    EXPECT_EQ(panel->DockManager(), nullptr);
+    EXPECT_FALSE(panel->DoubleBuffered());
+    panel->SetDockSite(true);
+    TDockTree* manager = panel->DockManager();
+    ASSERT_NE(dynamic_cast<TRzPanelDockManager*>(manager), nullptr);
+    EXPECT_TRUE(panel->DoubleBuffered());
+    const auto& rz = static_cast<TRzPanelDockManager&>(*manager);
+    EXPECT_EQ(rz.Font().Name, "Verdana");
+    EXPECT_EQ(rz.Font().Size(), 8);
+    EXPECT_EQ(rz.CloseFont().Name, "Marlett");
+    panel->SetUseDockManager(false);
+    EXPECT_EQ(panel->DockManager(), nullptr);
+    panel->SetUseDockManager(true);
+    EXPECT_NE(panel->DockManager(), nullptr);
+}
+
+TEST_F(PanelTest, DockedControlsLieUnderTheirGrabberOrBesideItInAStrip)
+{
+    auto* panel = make<TRzPanel>();
+    panel->SetBorderOuter(fsNone);
+    panel->SetBounds(0, 0, 200, 100);
+    panel->SetDockSite(true);
+    auto* first = make<TRzPanel>();
+    auto* second = make<TRzPanel>();
+    panel->DockManager()->InsertControl(first);
+    panel->DockManager()->InsertControl(second);
+    EXPECT_EQ(first->Parent(), panel);
+    EXPECT_EQ(first->BoundsRect(), (TRect{0, 14, 200, 50})) << "the grabber on top, 14 pixels";
+    EXPECT_EQ(second->BoundsRect(), (TRect{0, 64, 200, 100}));
+
+    panel->SetAlign(alTop);
+    panel->DockManager()->ResetBounds();
+    const int w = panel->Width();
+    EXPECT_EQ(first->BoundsRect(), (TRect{14, 0, w / 2, 100})) << "the grabber at the left";
+
+    TRect zone{0, 0, 50, 50};
+    panel->DockManager()->AdjustDockRect(first, zone);
+    EXPECT_EQ(zone, (TRect{14, 0, 50, 50}));
+    panel->DockManager()->RemoveControl(second);
+    EXPECT_EQ(first->BoundsRect(), (TRect{14, 0, w, 100})) << "the rest takes the room";
+}
+
+// A grabber shows the docked control's caption in the caption colours: the
+// active ones for a control without a window of its own or with the focus.
+TEST_F(PanelTest, GrabbersCarryTheCaptionInTheCaptionColours)
+{
+    auto* panel = make<TRzPanel>();
+    panel->SetBorderOuter(fsNone);
+    panel->SetBounds(0, 0, 200, 80);
+    panel->SetDockSite(true);
+    auto* client = make<TRzPanel>();
+    client->SetCaption("Meters");
+    panel->DockManager()->InsertControl(client);
+    const auto band = [&] {
+        const TBitmap b = render(*panel);
+        int active = 0, inactive = 0;
+        for (int y = 0; y < 14; ++y)
+            for (int x = 0; x < 200; ++x) {
+                active += pixel(b, x, y) == ColorToRGB(clActiveCaption) ? 1 : 0;
+                inactive += pixel(b, x, y) == ColorToRGB(clInactiveCaption) ? 1 : 0;
+            }
+        return std::pair{active, inactive};
+    };
+    EXPECT_GT(band().second, 1000) << "a windowed control without the focus";
+    client->SetFocus();
+    Application->ProcessMessages();
+    ASSERT_TRUE(client->Focused());
+    EXPECT_GT(band().first, 1000) << "with the focus";
+    panel->SetShowDockClientCaptions(false);
+    EXPECT_EQ(band(), (std::pair{0, 0})) << "the plain grabber";
+}
+
+// In a strip (a site aligned to the top) the grabber stands at the left of
+// the zone: the caption runs upward from its foot with its base line two
+// pixels inside the band's right edge, and the close glyph sits in the
+// band's top corner.
+TEST_F(PanelTest, AStripsGrabberCarriesTheCaptionUpwardAndTheCloseGlyphOnTop)
+{
+    auto* panel = make<TRzPanel>();
+    panel->SetBorderOuter(fsNone);
+    panel->SetAlign(alTop);
+    panel->SetHeight(120);
+    panel->SetDockSite(true);
+    auto* client = make<TRzPanel>();
+    client->SetCaption("Meters");
+    panel->DockManager()->InsertControl(client);
+    const TBitmap b = render(*panel);
+    const TColor band = ColorToRGB(clInactiveCaption);
+    int left = 99, right = -1, top = 999, bottom = -1, inkBeside = 0;
+    for (int y = 14; y < 120; ++y) {
+        for (int x = 0; x < 14; ++x) {
+            if (pixel(b, x, y) == band)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+        for (int x = 14; x < 40; ++x)
+            inkBeside += pixel(b, x, y) == ColorToRGB(clCaptionText) ? 1 : 0;
+    }
+    ASSERT_GE(right, 0) << "a caption in the band";
+    EXPECT_GT(bottom - top, 2 * (right - left)) << "the caption runs upward";
+    EXPECT_LE(right, 12) << "its base line two pixels inside the band's right edge";
+    EXPECT_GE(right, 10) << "the letters stand on the base line";
+    EXPECT_GE(left, 2) << "the letters' height to the left of it";
+    EXPECT_GE(bottom, 120 - 3 - 3) << "it starts at the band's foot";
+    EXPECT_LE(bottom, 120 - 3);
+    EXPECT_EQ(inkBeside, 0) << "nothing drawn beside the band";
+    int edge = 0;
+    for (int y = 0; y < 120; ++y)
+        edge += pixel(b, 0, y) == band ? 1 : 0;
+    EXPECT_EQ(edge, 120) << "the band in the caption colour down the whole zone";
+    int glyph = 0;
+    for (int y = 1; y < 12; ++y)
+        for (int x = 1; x < 12; ++x)
+            glyph += pixel(b, x, y) != band ? 1 : 0;
+    EXPECT_GT(glyph, 0) << "the close glyph";
+}
+
+TEST_F(PanelTest, TheDockManagerRepaintsThePanelOnCommandsAndMouseActivation)
+{
+    auto* panel = make<TRzPanel>();
+    panel->SetBounds(0, 0, 60, 40);
+    Application->ProcessMessages();
+    int paints = 0;
+    panel->OnPaint = [&](TObject*) { ++paints; };
+    const auto paintsAfter = [&](unsigned message) {
+        paints = 0;
+        panel->Perform(message);
+        Application->ProcessMessages();
+        return paints;
+    };
+    EXPECT_EQ(paintsAfter(WM_COMMAND), 0) << "no dock manager: no hook";
+    panel->SetDockSite(true);
+    EXPECT_GT(paintsAfter(WM_COMMAND), 0);
+    EXPECT_GT(paintsAfter(WM_MOUSEACTIVATE), 0);
+    EXPECT_EQ(paintsAfter(WM_USER), 0);
+    panel->SetDockSite(false);
+    EXPECT_EQ(paintsAfter(WM_COMMAND), 0) << "the hook goes with the manager";
 }
 
 } // namespace

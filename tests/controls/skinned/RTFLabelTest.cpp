@@ -1,13 +1,19 @@
 // The rich-text label renders its stored document; the high bytes of its characters are ignored.
 
 #include "controls/skinned/RTFLabel.h"
+#include "TempDir.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/Printer.h"
 #include "platform/gui/RichEdit.h"
 #include "platform/gui/canvas/Bitmap.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -138,6 +144,77 @@ TEST(RichTextTarget, TwipsOfThePixelRectangle)
         << "0 dpi counts as 96";
     // 1440 / 120 = 12 twips a pixel; (1 x 1440 / 120) = 12.
     EXPECT_EQ(qx::richTextTargetTwips(Rect(0, 0, 11, 11), 120, 120), Rect(12, 12, 132, 132));
+}
+
+} // namespace
+
+namespace {
+
+// Printing goes to the program's printer; here it writes a PDF file in the
+// test's own folder, never to a printer or through a dialog.
+class RtfLabelPrintTest : public RtfLabelTest
+{
+protected:
+    RtfLabelPrintTest() { Printer()->SetOutputFileName(pdfPath); }
+    ~RtfLabelPrintTest() override { Printer()->SetOutputFileName({}); }
+
+    std::string printed() const
+    {
+        std::ifstream in(pdfPath, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    static int pages(const std::string& pdf)
+    {
+        int n = 0;
+        for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+            n += pdf.compare(at, 12, "/Type /Pages") != 0 ? 1 : 0;
+        return n;
+    }
+    // The caption as the PDF's title carries it: UTF-16, high byte first.
+    static std::string utf16Title(const std::string& caption)
+    {
+        std::string bytes;
+        for (char c : caption) {
+            bytes += '\0';
+            bytes += c;
+        }
+        return bytes;
+    }
+
+    qx::test::TempDir dir;
+    std::string pdfPath = (dir / "label.pdf").string();
+};
+
+TEST_F(RtfLabelPrintTest, TheDocumentIsPrintedAsAJobTitledByTheCaption)
+{
+    label->SetRichText(std::string(kDocument));
+    label->Print("Control Codes");
+    const std::string pdf = printed();
+    ASSERT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_EQ(pages(pdf), 1);
+    EXPECT_NE(pdf.find(utf16Title("Control Codes")), std::string::npos) << "the job's title";
+    EXPECT_NE(pdf.find("/FontFile"), std::string::npos) << "text was written";
+    EXPECT_FALSE(Printer()->Printing());
+}
+
+TEST_F(RtfLabelPrintTest, ALongDocumentGoesOnAsManyPagesAsItNeeds)
+{
+    std::string document = R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}\f0\fs24 )";
+    for (int i = 1; i <= 150; ++i)
+        document += "Line " + std::to_string(i) + R"(\par )";
+    label->SetRichText(document + "}");
+    label->Print("Long");
+    const int longPages = pages(printed());
+    EXPECT_GE(longPages, 2);
+    EXPECT_LE(longPages, 4) << "each page filled: 150 lines of 12 points";
+}
+
+TEST_F(RtfLabelPrintTest, WithoutAParentNothingIsPrinted)
+{
+    label->SetParent(nullptr);
+    label->SetRichText(std::string(kDocument));
+    label->Print("None");
+    EXPECT_FALSE(std::filesystem::exists(pdfPath));
 }
 
 } // namespace

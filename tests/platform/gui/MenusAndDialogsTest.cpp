@@ -12,6 +12,7 @@
 #include "platform/gui/OpenDialog.h"
 #include "platform/gui/PopupMenu.h"
 #include "platform/gui/PrintDialog.h"
+#include "platform/gui/QtDialogService.h"
 #include "platform/gui/Printer.h"
 #include "platform/gui/canvas/Canvas.h"
 #include "platform/gui/Screen.h"
@@ -21,6 +22,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QFontInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QWidget>
 
@@ -102,6 +111,51 @@ TEST_F(MenuTest, LayoutBuildsTheTreeOfItems)
     EXPECT_TRUE(item("N1").Action()->isSeparator());
     EXPECT_FALSE(item("FactoryDefault").Action()->isVisible());
     EXPECT_EQ(item("Open").Parent(), &item("File"));
+}
+
+namespace {
+int luminance(QRgb p)
+{
+    return (qRed(p) * 299 + qGreen(p) * 587 + qBlue(p) * 114) / 1000;
+}
+} // namespace
+
+// On a dark form the bar keeps the system's menu colours, so its captions
+// stand out; a separator is a bare line with no text beside it.
+TEST_F(MenuTest, TheBarHasTheMenuColoursAndSeparatorsAreBareLines)
+{
+    form_->SetColor(0x00503C28);
+    form_->Show();
+    auto* bar = form_->Widget()->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    const QImage shown = bar->grab().toImage();
+    const QRect file = bar->actionGeometry(item("File").Action());
+    int light = 0, dark = 0;
+    for (int y = file.top(); y <= file.bottom(); ++y)
+        for (int x = file.left(); x <= file.right(); ++x) {
+            const int l = luminance(shown.pixel(x, y));
+            light += l > 200 ? 1 : 0;
+            dark += l < 80 ? 1 : 0;
+        }
+    EXPECT_GT(light, file.width() * file.height() / 2) << "the system's light menu bar";
+    EXPECT_GT(dark, 10) << "the caption in the menu text colour";
+
+    auto* exit = new TMenuItem(form_.get());
+    exit->SetCaption("Exit"); // a separator shows only between items
+    item("File").Add(exit);
+    QMenu* menu = item("File").SubMenu();
+    ASSERT_NE(menu, nullptr);
+    menu->popup(QPoint(0, 0));
+    QApplication::processEvents();
+    const QImage popup = menu->grab().toImage();
+    const QRect line = menu->actionGeometry(item("N1").Action());
+    ASSERT_FALSE(line.isEmpty());
+    int ink = 0;
+    for (int y = line.top(); y <= line.bottom(); ++y)
+        for (int x = line.left(); x < line.left() + 20; ++x)
+            ink += luminance(popup.pixel(x, y)) < 80 ? 1 : 0;
+    EXPECT_EQ(ink, 0) << "nothing written at the separator's start";
+    menu->hide();
 }
 
 TEST_F(MenuTest, ChoosingAnItemRaisesItsClickAndLeavesTheCheckMarksToTheHandler)
@@ -375,6 +429,52 @@ TEST(PrinterTest, ACancelledPrintDialogSaysSo)
     dialogs.printAnswers = {true};
     EXPECT_TRUE(dialog.Execute());
     EXPECT_EQ(dialogs.printDialogs, 2);
+}
+
+} // namespace
+
+namespace {
+
+// What a message box shown by the real dialog service looks like, read while
+// it is up; it is then closed with OK.
+struct ShownBox
+{
+    int width = 0;
+    std::string family;
+};
+
+ShownBox showBox(const std::string& text, const std::string& caption)
+{
+    qx::QtDialogService real;
+    qx::setDialogService(&real);
+    ShownBox shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        shown.width = box->width();
+        for (QLabel* label : box->findChildren<QLabel*>())
+            if (!label->text().isEmpty())
+                shown.family = QFontInfo(label->font()).family().toStdString();
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(qx::messageBox(text, caption, MB_OK | MB_ICONINFORMATION), IDOK);
+    qx::setDialogService(nullptr);
+    return shown;
+}
+
+TEST(MessageBoxTest, AShortMessageLeavesRoomForTheWholeTitle)
+{
+    const ShownBox plain = showBox("Password Error!!", "Info");
+    const std::string longTitle = "Information about the processor's password";
+    const ShownBox titled = showBox("Password Error!!", longTitle);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_GT(titled.width, QFontMetrics(bold).horizontalAdvance(QString::fromStdString(longTitle)) + 100);
+    EXPECT_GT(titled.width, plain.width);
+    // The text is in the free stand-in of the class library's default font.
+    EXPECT_EQ(plain.family, "Liberation Sans");
+    EXPECT_EQ(QFontInfo(QApplication::font()).family().toStdString(), "Liberation Sans");
 }
 
 } // namespace

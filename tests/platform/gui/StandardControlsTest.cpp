@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
@@ -417,6 +418,22 @@ TEST_F(ControlsTest, EditKeepsItsRulesForTypedText)
     EXPECT_EQ(seen, VK_RETURN);
 }
 
+// The box's text area shows its colour, enabled, on a dark form, and after a change.
+TEST_F(ControlsTest, AnEditIsFilledWithItsColour)
+{
+    form_->SetColor(0x00503C28);
+    auto* edit = make<TEdit>();
+    edit->SetBounds(10, 10, 160, 26);
+    const auto inside = [edit] {
+        const QImage shown = edit->Widget()->grab().toImage();
+        const QRgb p = shown.pixel(shown.width() - 8, shown.height() / 2);
+        return RGB(qRed(p), qGreen(p), qBlue(p));
+    };
+    EXPECT_EQ(inside(), RGB(255, 255, 255)) << "clWindow";
+    edit->SetColor(0x00C0FFFF);
+    EXPECT_EQ(inside(), 0x00C0FFFFU) << "pale yellow";
+}
+
 TEST_F(ControlsTest, NumbersOnlyEditTakesDigitsOnly)
 {
     auto* edit = make<TEdit>();
@@ -500,6 +517,22 @@ TEST_F(ValueListTest, RowsCountFromTheTitleRow)
     EXPECT_EQ(grid_->Values("     u07"), "  Preset 7");
     EXPECT_EQ(grid_->Cells(0, 0), "Key");
     EXPECT_EQ(grid_->Cells(1, 99), "");
+}
+
+// Rows 18 pixels high and the grid line under each, the title row too:
+// a 200-pixel grid shows nine rows under its title.
+TEST_F(ValueListTest, RowsHaveTheGridsRowHeight)
+{
+    auto* table = static_cast<QTableWidget*>(grid_->Widget());
+    EXPECT_EQ(table->rowHeight(0), 19);
+    EXPECT_EQ(table->horizontalHeader()->height(), 19);
+    const int lastShown = table->rowAt(table->viewport()->height() - 1);
+    EXPECT_GE(lastShown, 8) << "row " << lastShown << " at the bottom";
+    TFont bold = grid_->Font();
+    bold.SetHeight(-13);
+    bold.Style = fsBold;
+    grid_->SetFont(bold);
+    EXPECT_EQ(table->rowHeight(0), 19) << "a font keeps the height";
 }
 
 TEST_F(ValueListTest, EverySelectionByTheUserIsRaisedOnce)

@@ -114,6 +114,8 @@ void registerPanels()
         .color("GradientColorStop", &TRzCustomPanel::GradientColorStop, &TRzCustomPanel::SetGradientColorStop).colorDefault(clBtnFace)
         .property("GradientDirection", &TRzCustomPanel::GradientDirection, &TRzCustomPanel::SetGradientDirection).defaultValue(gdHorizontalEnd)
         .property("ShowDockClientCaptions", &TRzCustomPanel::ShowDockClientCaptions, &TRzCustomPanel::SetShowDockClientCaptions).defaultValue(true)
+        .property("DockSite", &TRzCustomPanel::DockSite, &TRzCustomPanel::SetDockSite).defaultValue(false)
+        .property("DoubleBuffered", &TRzCustomPanel::DoubleBuffered, &TRzCustomPanel::SetDoubleBuffered).defaultValue(false)
         .property("Transparent", &TRzCustomPanel::Transparent, &TRzCustomPanel::SetTransparent).defaultValue(false)
         .property("VisualStyle", &TRzCustomPanel::VisualStyle, &TRzCustomPanel::SetVisualStyle).defaultValue(vsWinXP)
         .property("FrameSides", &TRzCustomPanel::BorderSides, ignored<TRzCustomPanel>()).stored(false)
@@ -136,6 +138,7 @@ void registerPanels()
         .property("ShowGrid", &TRzPanel::ShowGrid, &TRzPanel::SetShowGrid).defaultValue(false)
         .property("TextMargin", &TRzPanel::TextMargin, &TRzPanel::SetTextMargin).defaultValue(0)
         .property("TextMarginVertical", &TRzPanel::TextMarginVertical, &TRzPanel::SetTextMarginVertical).defaultValue(0)
+        .property("UseDockManager", &TRzPanel::UseDockManager, &TRzPanel::SetUseDockManager).defaultValue(true)
         .property("WordWrap", &TRzPanel::WordWrap, &TRzPanel::SetWordWrap).defaultValue(true);
 
     registerClass<TRzCustomGroupBox, TRzCustomPanel>("TRzCustomGroupBox");

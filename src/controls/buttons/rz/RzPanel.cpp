@@ -2,6 +2,7 @@
 
 #include "controls/buttons/Accelerators.h"
 #include "controls/buttons/rz/RzGrafx.h"
+#include "controls/buttons/rz/RzPanelDockManager.h"
 #include "platform/gui/canvas/Bitmap.h"
 #include "platform/gui/PropertyRegistry.h"
 
@@ -95,6 +96,61 @@ void TRzCustomPanel::Dispatch(TMessage& Message)
         return;
     }
     TCustomControl::Dispatch(Message);
+}
+
+void TRzCustomPanel::WndProc(TMessage& Message)
+{
+    if (dockManager_)
+        dockManager_->WindowProcHook(Message);
+    TCustomControl::WndProc(Message);
+}
+
+void TRzCustomPanel::Resize()
+{
+    TCustomControl::Resize();
+    if (dockManager_)
+        dockManager_->ResetBounds();
+}
+
+void TRzCustomPanel::PaintWindow()
+{
+    TCustomControl::PaintWindow();
+    if (dockManager_ && Canvas())
+        dockManager_->PaintSite(*Canvas());
+}
+
+void TRzCustomPanel::SetDockSite(bool Value)
+{
+    dockSite_ = Value;
+    updateDockManager();
+}
+
+void TRzCustomPanel::SetUseDockManager(bool Value)
+{
+    useDockManager_ = Value;
+    updateDockManager();
+}
+
+void TRzCustomPanel::updateDockManager()
+{
+    if (dockSite_ && useDockManager_) {
+        if (!dockManager_)
+            dockManager_ = CreateDockManager();
+    } else {
+        dockManager_.reset();
+    }
+}
+
+std::unique_ptr<TDockTree> TRzCustomPanel::CreateDockManager()
+{
+    return std::make_unique<TRzPanelDockManager>(this);
+}
+
+TDockTree* TRzCustomPanel::DockManager()
+{
+    if (dockManager_)
+        doubleBuffered_ = true;
+    return dockManager_.get();
 }
 
 void TRzCustomPanel::AdjustClientRect(TRect& Rect) const

@@ -7,9 +7,11 @@
 #include "controls/buttons/rz/RzFrameController.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/ControlEnums.h"
+#include "platform/gui/DockTree.h"
 #include "platform/gui/Strings.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 enum TRzGridStyle { gsDots, gsDottedLines, gsSolidLines };
@@ -87,6 +89,18 @@ public:
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool Value) { changePainted(wordWrap_, Value); }
 
+    /// A dock site with UseDockManager gets a dock manager, which places the
+    /// docked controls under their grabbers and paints the grabbers.
+    bool DockSite() const { return dockSite_; }
+    void SetDockSite(bool Value);
+    bool UseDockManager() const { return useDockManager_; }
+    void SetUseDockManager(bool Value);
+    /// The dock manager, none when the panel is not a docking one; asking
+    /// for an existing one turns DoubleBuffered on.
+    TDockTree* DockManager();
+    bool DoubleBuffered() const { return doubleBuffered_; }
+    void SetDoubleBuffered(bool Value) { doubleBuffered_ = Value; }
+
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void SetParent(TWinControl* AParent) override;
     /// Creates the window when it does not exist yet (once in the control's life).
@@ -105,6 +119,13 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     /// A see-through panel erases its background with its parent's.
     void Dispatch(TMessage& Message) override;
+    /// The dock manager sees the messages first.
+    void WndProc(TMessage& Message) override;
+    void Resize() override;
+    /// The panel's paint, then the docked controls' grabbers.
+    void PaintWindow() override;
+    /// Makes the dock manager: the Rz panel's own.
+    virtual std::unique_ptr<TDockTree> CreateDockManager();
     /// Aligned children stay inside the borders.
     void AdjustClientRect(TRect& Rect) const override;
 
@@ -128,6 +149,7 @@ protected:
 
 private:
     void invalidateTransparentChildren();
+    void updateDockManager();
 
     TAlignment alignment_ = taCenter;
     TAlignmentVertical alignmentVertical_ = avCenter;
@@ -155,6 +177,10 @@ private:
     TRzVisualStyle visualStyle_ = vsWinXP;
     bool wordWrap_ = true;
     bool windowCreated_ = false;
+    bool dockSite_ = false;
+    bool useDockManager_ = true; // the panel's own default
+    bool doubleBuffered_ = false;
+    std::unique_ptr<TDockTree> dockManager_;
     /// The children's enabled states saved when the panel was disabled.
     TStringList enabledList_;
     qx::rz::FrameControllerLink frameLink_{*this};

@@ -151,6 +151,13 @@ TCanvas& TBitmap::Canvas()
     return *m_canvas;
 }
 
+void TBitmap::ResetCanvas()
+{
+    if (m_canvas)
+        m_canvas->Detach();
+    m_canvas.reset();
+}
+
 void TBitmap::SetSize(int width, int height)
 {
     width = std::max(width, 0);

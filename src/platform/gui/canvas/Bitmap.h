@@ -92,6 +92,8 @@ public:
     TBitmap CreateMask(TColor color) const;
 
     TCanvas& Canvas();
+    // The canvas anew: default pen, brush, font and copy mode, as on a new bitmap.
+    void ResetCanvas();
     // The pixels; painting through Canvas writes into this image directly.
     const QImage& Image() const { return m_image; }
     QImage& Image() { return m_image; }

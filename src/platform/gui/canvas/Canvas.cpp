@@ -8,8 +8,10 @@
 #include <QPainterPath>
 #include <QPolygon>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace {
 
@@ -196,12 +198,27 @@ void TCanvas::fillPixelsWithPen(std::span<const TPoint> pixels)
     if (pixels.empty() || !Painter() || !applyPenMode(color))
         return;
     const QColor q = qx::toQColor(color);
+    // Runs of neighbours along a row or a column, either way, are filled as one rectangle.
+    const auto runEnd = [&](std::size_t i, int dx, int dy) {
+        std::size_t j = i + 1;
+        while (j < pixels.size() && pixels[j].X == pixels[j - 1].X + dx && pixels[j].Y == pixels[j - 1].Y + dy)
+            ++j;
+        return j;
+    };
     std::size_t i = 0;
     while (i < pixels.size()) {
         std::size_t j = i + 1;
-        while (j < pixels.size() && pixels[j].Y == pixels[i].Y && pixels[j].X == pixels[j - 1].X + 1)
-            ++j;
-        m_active->fillRect(QRect(pixels[i].X, pixels[i].Y, static_cast<int>(j - i), 1), q);
+        QRect run(pixels[i].X, pixels[i].Y, 1, 1);
+        for (const auto& [dx, dy] : {std::pair{1, 0}, std::pair{-1, 0}, std::pair{0, 1}, std::pair{0, -1}}) {
+            j = runEnd(i, dx, dy);
+            if (j > i + 1) {
+                const TPoint last = pixels[j - 1];
+                run = QRect(QPoint(std::min(pixels[i].X, last.X), std::min(pixels[i].Y, last.Y)),
+                            QPoint(std::max(pixels[i].X, last.X), std::max(pixels[i].Y, last.Y)));
+                break;
+            }
+        }
+        m_active->fillRect(run, q);
         i = j;
     }
     resetComposition();

@@ -50,25 +50,25 @@ RasterOp rasterOp(TCopyMode copyMode)
     }
 }
 
-// The source part, mirrored where a rectangle's width or height is negative.
-// The whole of an image that is not also the target is taken as it is, with
-// no copy; any other part is copied, so a canvas can copy from itself.
-bool wholeImage(const QImage& image, const TRect& dest, const TRect& src, const QImage* target)
+// The whole of an image, neither mirrored nor the target itself: it can be
+// drawn from as it is. (Taking it by value would copy every pixel while a
+// painter is drawing on it, as on a bitmap whose canvas has drawn.)
+bool wholeAsIs(const QImage& image, const TRect& dest, const TRect& src, const QImage* target)
 {
-    const bool mirrorX = (dest.Width() < 0) != (src.Width() < 0);
-    const bool mirrorY = (dest.Height() < 0) != (src.Height() < 0);
+    const bool mirrored = (dest.Width() < 0) != (src.Width() < 0) || (dest.Height() < 0) != (src.Height() < 0);
     const bool self = target && target->constBits() == image.constBits();
-    return !mirrorX && !mirrorY && !self && qx::toQRect(src) == image.rect();
+    return !mirrored && !self && qx::toQRect(src) == image.rect();
 }
 
+// The source part, mirrored where a rectangle's width or height is negative;
+// copied, so a canvas can copy from itself.
 QImage sourcePart(const QImage& image, const TRect& dest, const TRect& src, const QImage* target = nullptr)
 {
+    if (wholeAsIs(image, dest, src, target))
+        return image;
     const bool mirrorX = (dest.Width() < 0) != (src.Width() < 0);
     const bool mirrorY = (dest.Height() < 0) != (src.Height() < 0);
-    const QRect rect = qx::toQRect(src);
-    if (wholeImage(image, dest, src, target))
-        return image;
-    QImage part = image.copy(rect);
+    QImage part = image.copy(qx::toQRect(src));
     return mirrorX || mirrorY ? part.mirrored(mirrorX, mirrorY) : part;
 }
 
@@ -88,17 +88,13 @@ void TCanvas::BlitImage(const TRect& dest, const QImage& image, const TRect& src
     if (op.kind == RasterOp::Fill) {
         m_active->fillRect(target, op.fill);
     } else {
-        const bool plain = op.mode == QPainter::CompositionMode_Source;
-        if (plain && wholeImage(image, dest, src, Image())) {
-            // Drawn as it is: a copy of an image that is being painted on would be a deep one.
+        // Raster operations combine colour bits only; an opaque source keeps the alpha intact.
+        if (op.mode != QPainter::CompositionMode_Source)
+            m_active->drawImage(target, sourcePart(image, dest, src, Image()).convertToFormat(QImage::Format_RGB32));
+        else if (wholeAsIs(image, dest, src, Image()))
             m_active->drawImage(target, image);
-        } else {
-            QImage part = sourcePart(image, dest, src, Image());
-            // Raster operations combine colour bits only; an opaque source keeps the alpha intact.
-            if (!plain)
-                part = part.convertToFormat(QImage::Format_RGB32);
-            m_active->drawImage(target, part);
-        }
+        else
+            m_active->drawImage(target, sourcePart(image, dest, src, Image()));
     }
     resetComposition();
 }
