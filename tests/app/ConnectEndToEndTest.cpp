@@ -5,6 +5,7 @@
 #include "DeviceCore.h"
 #include "NullHost.h"
 #include "PumpUntil.h"
+#include "TempDir.h"
 #include "FakeHidProcessor.h"
 #include "Responder.h"
 #include "SimServer.h"
@@ -447,14 +448,13 @@ TEST_F(DeviceAccess, ASerialPortHeldByAnotherProgramIsNamedAsBusy)
 
 TEST_F(DeviceAccess, ASerialPortUnpluggedSinceItWasListedIsNamedAsGone)
 {
-    int master = -1, slave = -1;
-    char name[256] = {};
-    ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
-    ::close(slave);
-    ::close(master); // the node goes with its last holder
-    ASSERT_NE(::access(name, F_OK), 0);
+    // Listed, then gone: a name in a folder of the test's own, which no other
+    // process can take in between as it could a freed pseudo-terminal number.
+    TempDir folder;
+    const std::string name = (folder / "ttyUSB0").string();
+    ASSERT_NE(::access(name.c_str(), F_OK), 0);
     scanPort(name);
-    ASSERT_TRUE(showsLine(std::string(name) + " was unplugged during the scan"));
+    ASSERT_TRUE(showsLine(name + " was unplugged during the scan"));
 }
 
 TEST_F(DeviceAccess, TheUsbDeviceGettingItsRightsJustAfterPlugInConnects)
