@@ -133,9 +133,9 @@ TEST_F(StoreRecall, StoringThroughTheWindowsNamesThePresetOnTheProcessor)
     auto* nameBox = fmStoreName->edName;
     take({{"the main window", [] { return fmMain->Visible(); },
            [] { qx::test::clickThroughWindow(*find("bStore")); }},
-          {"the store list", [] { return fmStorePreset->Visible(); }, [] { clickRow(*fmStorePreset, 7); }},
+          {"the store list", [] { return qx::test::readyForTheUser(*fmStorePreset); }, [] { clickRow(*fmStorePreset, 7); }},
           {"the name dialog, its box ready",
-           [nameBox] { return fmStoreName->Visible() && nameBox->Enabled() && nameBox->Focused(); },
+           [nameBox] { return qx::test::readyForTheUser(*fmStoreName) && nameBox->Enabled() && nameBox->Focused(); },
            [nameBox] {
                EXPECT_EQ(fmStoreName->lTitle->Caption(), "U07 : ");
                EXPECT_TRUE(fmStorePreset->Visible()) << "the list stays open beneath";
@@ -163,8 +163,8 @@ TEST_F(StoreRecall, RecallingThroughTheWindowsLoadsThePresetsState)
     ASSERT_EQ(find<TAdvTrackBar>("isGainInB")->Position(), 0);
     take({{"the main window", [] { return fmMain->Visible(); },
            [] { qx::test::clickThroughWindow(*find("bRecall")); }},
-          {"the recall list", [] { return fmRecallPreset->Visible(); }, [] { clickRow(*fmRecallPreset, 4); }},
-          {"the name dialog", [] { return fmStoreName->Visible(); },
+          {"the recall list", [] { return qx::test::readyForTheUser(*fmRecallPreset); }, [] { clickRow(*fmRecallPreset, 4); }},
+          {"the name dialog, on top of the list", [] { return qx::test::readyForTheUser(*fmStoreName); },
            [] {
                EXPECT_EQ(fmStoreName->lTitle->Caption(), "U03 : ");
                EXPECT_EQ(fmStoreName->edName->Text(), "Seeded Show");

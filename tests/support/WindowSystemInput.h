@@ -6,6 +6,7 @@
 
 #include "platform/gui/Control.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTest>
 #include <QWidget>
@@ -27,6 +28,22 @@ inline void clickThroughWindow(QWidget* widget, QPoint at = QPoint(-1, -1))
     top->activateWindow();
     QCoreApplication::processEvents();
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, at));
+}
+
+// Whether `window` is the top-most window at its own centre as the window
+// system stacks them: under a window manager this is the manager's stacking.
+inline bool onTopAtItsCentre(QWidget* window)
+{
+    QWidget* top = QApplication::widgetAt(window->frameGeometry().center());
+    return top != nullptr && top->window() == window;
+}
+
+// A window the user can act on: shown, on top and given the focus by the
+// window system (which, under a window manager, comes a moment after showing).
+inline bool readyForTheUser(TControl& window)
+{
+    QWidget* widget = window.Widget();
+    return widget->isVisible() && widget->isActiveWindow() && onTopAtItsCentre(widget);
 }
 
 inline void clickThroughWindow(TControl& control) { clickThroughWindow(control.Widget()); }
