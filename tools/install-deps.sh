@@ -4,13 +4,14 @@
 set -eu
 # locales: the sources localedef needs for the comma-decimal number test;
 # python3-minimal: the main window's layout generator, checked by a test;
-# desktop-file-utils and dpkg-dev: the install and package checks.
+# desktop-file-utils and dpkg-dev: the install and package checks;
+# xvfb, openbox and x11-utils: the window tests under a window manager.
 PACKAGES="cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libhidapi-dev libudev-dev libpng-dev zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core fonts-droid-fallback iproute2 util-linux locales python3-minimal
-  desktop-file-utils dpkg-dev"
+  desktop-file-utils dpkg-dev xvfb openbox x11-utils"
 
 missing=""
 for p in $PACKAGES; do

@@ -78,6 +78,8 @@ private:
         timer->SetInterval(5);
         TTimer* t = timer.get();
         timer->OnTimer = [this, t, i](TObject*) {
+            if (!qx::test::modalWindowReady())
+                return; // as a user waits for a new window to come up
             t->SetEnabled(false);
             if (steps_[i].opensModal)
                 arm(i + 1);

@@ -8,6 +8,7 @@
 #include "WhenShown.h"
 #include "WindowSystemInput.h"
 #include "app/FMain.h"
+#include "app/FNetworkSetup.h"
 #include "app/FNetWorkScan.h"
 #include "codec/CmMcs.h"
 #include "codec/ValueScales.h"
@@ -316,6 +317,27 @@ TEST_F(ProgramConnect, WithNothingToFindTheScanEndsAndDemoGivesTheOfflineWindow)
     EXPECT_EQ(find("rzbMenuLink")->Caption(), "OffLine");
     EXPECT_TRUE(find("rzbMenuLink")->Enabled()) << "the link button can start a new scan";
     EXPECT_TRUE(fmMain->Enabled());
+}
+
+// The scan dialog's Set button opens the network setup on top of it, where
+// the window system gives it the user's focus; closing it gives the scan
+// dialog back, and Demo ends both.
+TEST_F(ProgramConnect, TheNetworkSetupOpensOnTopOfTheScanDialogAndGivesItBack)
+{
+    pointAt(closedLoopbackPort());
+    auto scanEnded = [] { return fmNetwork->btnExit->Enabled() && qx::test::readyForTheUser(*fmNetwork); };
+    take({{"the ended scan", scanEnded, [] { qx::test::clickThroughWindow(*fmNetwork->btnId); }},
+          {"the network setup, on top of the scan dialog", [] { return qx::test::readyForTheUser(*fmNetworkSetup); },
+           [] {
+               qx::test::clickThroughWindow(*fmNetwork->btnExit); // blocked by the setup dialog
+               qx::test::clickThroughWindow(*fmNetworkSetup->bnExit);
+           }},
+          {"the scan dialog on top again",
+           [] { return !fmNetworkSetup->Visible() && qx::test::onTopAtItsCentre(fmNetwork->Widget()); },
+           [] { qx::test::clickThroughWindow(*fmNetwork->btnExit); }}},
+         [] { return !fmNetwork->Visible() && !fmNetworkSetup->Visible(); }, "both dialogs closed");
+    EXPECT_FALSE(fmMain->IsOnline());
+    EXPECT_EQ(find("rzbMenuLink")->Caption(), "OffLine");
 }
 
 // --- equaliser and crossover editing against the simulator -----------------

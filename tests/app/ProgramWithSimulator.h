@@ -7,6 +7,7 @@
 #include "ConnectionGuard.h"
 #include "DeviceCore.h"
 #include "PumpUntil.h"
+#include "UserSteps.h"
 #include "Responder.h"
 #include "SimServer.h"
 #include "app/FMain.h"
@@ -70,6 +71,14 @@ protected:
         const std::uint16_t port = server.ListenTcp(0);
         serverThread = std::thread([this] { server.Run(); });
         pointAt(port);
+    }
+
+    // Runs the steps and waits until they are taken and `settled` holds.
+    void take(std::vector<qx::test::UserSteps::Step> steps, const std::function<bool()>& settled, std::string_view what)
+    {
+        qx::test::UserSteps user(std::move(steps));
+        const bool ok = runUntil([&] { return user.done() && settled(); }, what);
+        EXPECT_TRUE(ok) << "waiting for " << user.waitingFor();
     }
 
     // Runs the loop, modal loops included, until done() holds. Once the

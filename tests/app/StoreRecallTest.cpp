@@ -32,52 +32,6 @@ namespace {
 
 namespace rec = qx::rec;
 
-// Steps a user takes, each once its window is there: the driver looks at
-// the next step at every pass of the loop, modal loops included, and runs
-// its action from a one-shot timer, so an action that opens a modal window
-// holds up neither the driver nor the steps after it.
-class UserSteps
-{
-public:
-    struct Step
-    {
-        std::string what;
-        std::function<bool()> ready;
-        std::function<void()> act;
-    };
-
-    explicit UserSteps(std::vector<Step> steps) : steps_(std::move(steps))
-    {
-        driver_.SetInterval(1);
-        driver_.OnTimer = [this](TObject*) { next(); };
-        driver_.SetEnabled(true);
-    }
-
-    bool done() const { return next_ == steps_.size(); }
-    // The step waited for, for a failure message.
-    std::string waitingFor() const { return done() ? "nothing" : steps_[next_].what; }
-
-private:
-    void next()
-    {
-        if (done() || !steps_[next_].ready())
-            return;
-        TTimer* action = actions_.emplace_back(std::make_unique<TTimer>(nullptr)).get();
-        action->SetInterval(1);
-        action->OnTimer = [action, act = steps_[next_].act](TObject*) {
-            action->SetEnabled(false);
-            act();
-        };
-        action->SetEnabled(true);
-        ++next_;
-    }
-
-    std::vector<Step> steps_;
-    std::size_t next_ = 0;
-    TTimer driver_{nullptr};
-    std::vector<std::unique_ptr<TTimer>> actions_;
-};
-
 // A click on grid row `row` (1 the first) through the list's window.
 void clickRow(qx::PresetListForm& list, int row)
 {
@@ -104,14 +58,6 @@ protected:
         ASSERT_TRUE(core.Handle(EncodeFrame(CM_MCS_CMD(1, 0x20, 0), 1)).addressed) << "the factory preset in use";
         startSimulator();
         ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load"));
-    }
-
-    // Runs the steps and waits until they are taken and `settled` holds.
-    void take(std::vector<UserSteps::Step> steps, const std::function<bool()>& settled, std::string_view what)
-    {
-        UserSteps user(std::move(steps));
-        const bool ok = runUntil([&] { return user.done() && settled(); }, what);
-        EXPECT_TRUE(ok) << "waiting for " << user.waitingFor();
     }
 
     // The simulator's thread ended, so that the test may read its state.

@@ -46,6 +46,14 @@ inline bool readyForTheUser(TControl& window)
     return widget->isVisible() && widget->isActiveWindow() && onTopAtItsCentre(widget);
 }
 
+// Whether the innermost modal window, if any, is on top and active: where a
+// user would act next once the window system has caught up.
+inline bool modalWindowReady()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal == nullptr || (modal->isActiveWindow() && onTopAtItsCentre(modal));
+}
+
 inline void clickThroughWindow(TControl& control) { clickThroughWindow(control.Widget()); }
 
 // Text typed into the window that has the focus of `control`'s window.

@@ -102,9 +102,21 @@ void TForm::SetVisible(bool Value)
         widget_->raise();
         widget_->activateWindow();
     } else {
+        giveActivationBack();
         widget_->hide();
         DoHide();
     }
+}
+
+// An active window going away hands the activation back to the window it was
+// kept above, as a closed dialog gives the user its opener again (a window
+// manager does this itself; without one nobody would).
+void TForm::giveActivationBack()
+{
+    QWindow* window = widget_->windowHandle();
+    QWindow* opener = window ? window->transientParent() : nullptr;
+    if (opener && opener->isVisible() && widget_->isActiveWindow())
+        opener->requestActivate();
 }
 
 // A window opened while a modal window runs belongs to the innermost modal
@@ -120,6 +132,12 @@ void TForm::keepAboveOpener()
     TForm* main = Application ? Application->MainForm() : nullptr;
     if (!opener && main != this)
         opener = main;
+    // Kept above a window that stays on top, a window stays on top too, or a
+    // window manager would stack it beneath its opener.
+    const bool onTop = formStyle_ == fsStayOnTop ||
+                       (opener && opener->visible_ && opener->widget_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    if (widget_->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
+        widget_->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     widget_->winId(); // the window exists from here on
     QWindow* window = widget_->windowHandle();
     QWindow* above = opener && opener->visible_ ? opener->widget_->windowHandle() : nullptr;

@@ -1,3 +1,4 @@
+#include "PumpUntil.h"
 #include "TestControls.h"
 #include "WindowSystemInput.h"
 
@@ -183,6 +184,41 @@ TEST(Modal, AWindowOpenedFromAModalWindowIsOnTopOfItAndUsable)
     EXPECT_EQ(nested.clicks, 1);
     qx::test::clickThroughWindow(*before.button);
     EXPECT_EQ(before.clicks, 1) << "usable again once the dialog has closed";
+}
+
+// A dialog opened from a window that stays on top stays on top too (else a
+// window manager stacks it beneath its opener); closing it hands the
+// activation back to its opener.
+TEST(Modal, ADialogOverAStayOnTopWindowStaysOnTopAndGivesTheActivationBack)
+{
+    ClickableForm opener;
+    opener.form.SetFormStyle(fsStayOnTop);
+    ClickableForm dialog;
+    bool onTop = false;
+    bool openerActiveAfter = false;
+    TTimer script(nullptr);
+    script.SetInterval(1);
+    script.OnTimer = [&](TObject*) {
+        script.SetEnabled(false);
+        TTimer inner(nullptr);
+        inner.SetInterval(1);
+        inner.OnTimer = [&](TObject*) {
+            inner.SetEnabled(false);
+            onTop = dialog.form.Widget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            dialog.form.SetModalResult(mrOk);
+        };
+        inner.SetEnabled(true);
+        dialog.form.ShowModal();
+        openerActiveAfter = qx::test::pumpUntil([&] { return opener.form.Widget()->isActiveWindow(); },
+                                                "the opener active again");
+        opener.form.SetModalResult(mrOk);
+    };
+    script.SetEnabled(true);
+    EXPECT_EQ(opener.form.ShowModal(), mrOk);
+    EXPECT_TRUE(onTop);
+    EXPECT_TRUE(openerActiveAfter);
+    dialog.form.Show(); // opened with no stay-on-top window beneath it
+    EXPECT_FALSE(dialog.form.Widget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 // With AutoScroll the bars come while the controls reach past the client
