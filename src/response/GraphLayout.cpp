@@ -53,6 +53,7 @@ int widestAxisText(TCanvas& c, const std::string& prefix, TStringFloatFormat for
 
 void LMyFFTDrawHpLp6dB::ResizePaintPage()
 {
+    payOwedBase();
     if (layOutPages()) {
         layOutPages(); // with the titles or labels that did not fit switched off; never again
     }
@@ -177,6 +178,7 @@ bool valueRange(const TPlotList& list, bool xValues, double& lo, double& hi)
 
 void LMyFFTDrawHpLp6dB::FindXMaxMin()
 {
+    payOwedBase();
     if (!xAutoScale_) {
         return;
     }
@@ -190,6 +192,7 @@ void LMyFFTDrawHpLp6dB::FindXMaxMin()
 
 void LMyFFTDrawHpLp6dB::FindYMaxMin()
 {
+    payOwedBase();
     if (!yAutoScale_) {
         return;
     }
@@ -247,6 +250,7 @@ void LMyFFTDrawHpLp6dB::forEachVerticalLine(const std::function<void(double, boo
 
 void LMyFFTDrawHpLp6dB::DrawGrid()
 {
+    payOwedBase();
     TCanvas& c = mainPage().Canvas();
     const int W = GetPlotWidth();
     const int H = GetPlotHeight();
@@ -276,6 +280,7 @@ void LMyFFTDrawHpLp6dB::DrawGrid()
 
 void LMyFFTDrawHpLp6dB::DrawTicks()
 {
+    payOwedBase();
     TCanvas& c = mainPage().Canvas();
     const int H = GetPlotHeight();
     c.Pen().Width = 1;
@@ -304,6 +309,7 @@ void LMyFFTDrawHpLp6dB::DrawTicks()
 
 void LMyFFTDrawHpLp6dB::DrawAxis()
 {
+    payOwedBase();
     if (deferWhileHidden()) {
         return;
     }
@@ -359,6 +365,7 @@ std::vector<LMyFFTDrawHpLp6dB::AxisLabel> LMyFFTDrawHpLp6dB::XAxisLabels() const
 
 void LMyFFTDrawHpLp6dB::DrawXAxisLabels()
 {
+    payOwedBase();
     if (!showXLabel_ || deferWhileHidden()) {
         return;
     }
@@ -398,6 +405,7 @@ std::vector<LMyFFTDrawHpLp6dB::AxisLabel> LMyFFTDrawHpLp6dB::YAxisLabels() const
 
 void LMyFFTDrawHpLp6dB::DrawYAxisLabels()
 {
+    payOwedBase();
     if (!showYLabel_ || deferWhileHidden()) {
         return;
     }
@@ -424,6 +432,7 @@ void LMyFFTDrawHpLp6dB::DrawYAxisLabels()
 
 void LMyFFTDrawHpLp6dB::DrawTitles()
 {
+    payOwedBase();
     if (deferWhileHidden()) {
         return;
     }
