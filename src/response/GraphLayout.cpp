@@ -54,6 +54,8 @@ int widestAxisText(TCanvas& c, const std::string& prefix, TStringFloatFormat for
 void LMyFFTDrawHpLp6dB::ResizePaintPage()
 {
     payOwedBase();
+    xLabelsDrawn_.reset(); // the pages are laid out anew
+    yLabelsDrawn_.reset();
     if (layOutPages()) {
         layOutPages(); // with the titles or labels that did not fit switched off; never again
     }
@@ -370,16 +372,34 @@ void LMyFFTDrawHpLp6dB::DrawXAxisLabels()
         return;
     }
     TPaintPage& page = pages_[XLabelPage];
-    page.Fill(Color());
-    TCanvas& c = page.Canvas();
-    c.Font() = axisLabelFont_;
-    for (const AxisLabel& label : XAxisLabels()) {
-        const double x = ScreenX(label.at);
-        if (std::isfinite(x)) {
-            c.TextOut(qx::pixelOf(x - 0.5 * c.TextWidth(label.text)), 1, label.text);
+    const std::vector<AxisLabel> labels = XAxisLabels();
+    LabelsDrawn now{page.Width(), page.Height(), Color(), axisLabelFont_, false, {}};
+    for (const AxisLabel& label : labels) {
+        now.labels.emplace_back(ScreenX(label.at), label.text);
+    }
+    if (!alreadyDrawn(xLabelsDrawn_, std::move(now))) {
+        page.Fill(Color());
+        TCanvas& c = page.Canvas();
+        c.Font() = axisLabelFont_;
+        for (const AxisLabel& label : labels) {
+            const double x = ScreenX(label.at);
+            if (std::isfinite(x)) {
+                c.TextOut(qx::pixelOf(x - 0.5 * c.TextWidth(label.text)), 1, label.text);
+            }
         }
     }
     UpdatePaintPage(page);
+}
+
+bool LMyFFTDrawHpLp6dB::alreadyDrawn(std::optional<LabelsDrawn>& drawn, LabelsDrawn now)
+{
+    // Text is slow to shape: a page that shows the same labels in the same
+    // places, font and colour is not drawn again.
+    if (drawn && *drawn == now) {
+        return true;
+    }
+    drawn = std::move(now);
+    return false;
 }
 
 std::vector<LMyFFTDrawHpLp6dB::AxisLabel> LMyFFTDrawHpLp6dB::YAxisLabels() const
@@ -410,11 +430,19 @@ void LMyFFTDrawHpLp6dB::DrawYAxisLabels()
         return;
     }
     TPaintPage& page = pages_[YLabelPage];
+    const bool linear = scale_.yFormat == TMyAxisFormat::Linear;
+    const std::vector<AxisLabel> labels = YAxisLabels();
+    LabelsDrawn now{page.Width(), page.Height(), Color(), axisLabelFont_, linear, {}};
+    for (const AxisLabel& label : labels) {
+        now.labels.emplace_back(ScreenY(label.at), label.text);
+    }
+    if (alreadyDrawn(yLabelsDrawn_, std::move(now))) {
+        UpdatePaintPage(page);
+        return;
+    }
     page.Fill(Color());
     TCanvas& c = page.Canvas();
     c.Font() = axisLabelFont_;
-    const bool linear = scale_.yFormat == TMyAxisFormat::Linear;
-    const std::vector<AxisLabel> labels = YAxisLabels();
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const std::string& text = labels[i].text;
         double y = ScreenY(labels[i].at) - c.TextHeight(text) / 2;

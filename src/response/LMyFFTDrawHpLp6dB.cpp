@@ -211,6 +211,8 @@ void LMyFFTDrawHpLp6dB::AssignPlot(const LMyFFTDrawHpLp6dB& other)
     takeOwedSeries();
     pages_ = {};
     background_.reset();
+    xLabelsDrawn_.reset();
+    yLabelsDrawn_.reset();
     plots_ = other.Plots();
     copyProperties(other);
     afterPlotDataCopy();
@@ -692,6 +694,8 @@ void LMyFFTDrawHpLp6dB::RedrawScreen()
 void LMyFFTDrawHpLp6dB::ClearPlot()
 {
     payOwedBase();
+    xLabelsDrawn_.reset();
+    yLabelsDrawn_.reset();
     const TColor c = Color();
     if (showXLabel_) {
         pages_[XLabelPage].Fill(c);

@@ -33,6 +33,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/gui/PaintBox.h"
@@ -436,6 +437,19 @@ private:
     bool painting_ = false;
     bool redrawOwed_ = false; // something was left undrawn while out of sight
     bool redrawAfterLoading_ = false;
+    // What each axis label page shows: drawn again only when it changes.
+    struct LabelsDrawn
+    {
+        int width = 0, height = 0;
+        TColor colour = 0;
+        TFont font;
+        bool linear = false;
+        std::vector<std::pair<double, std::string>> labels; // screen position, text
+        bool operator==(const LabelsDrawn&) const = default;
+    };
+    // True when the page already shows these labels; else remembers them.
+    static bool alreadyDrawn(std::optional<LabelsDrawn>& drawn, LabelsDrawn now);
+    std::optional<LabelsDrawn> xLabelsDrawn_, yLabelsDrawn_;
     bool baseOwed_ = false; // a series change in sight not drawn yet
     bool payingBase_ = false; // drawing it: counts as in sight
     std::vector<std::function<void(TCanvas&)>> drawsAfterBase_;
