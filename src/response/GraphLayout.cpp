@@ -56,13 +56,20 @@ void LMyFFTDrawHpLp6dB::ResizePaintPage()
     payOwedBase();
     xLabelsDrawn_.reset(); // the pages are laid out anew
     yLabelsDrawn_.reset();
-    if (layOutPages()) {
-        layOutPages(); // with the titles or labels that did not fit switched off; never again
+    const bool pixels = InSight();
+    if (layOutPages(pixels)) {
+        layOutPages(pixels); // with the titles or labels that did not fit switched off; never again
+    }
+    if (!pixels) {
+        pixelsOwed_ = true; // and drawn anew with them when back in sight
+        redrawOwed_ = true;
+    } else {
+        pixelsOwed_ = false;
     }
     const TPaintPage& main = mainPage();
     scale_.width = main.Width();
     scale_.height = main.Height();
-    screen_.SetSize(std::max(Width(), 0), std::max(Height(), 0));
+    screen_.SetSize(pixels ? std::max(Width(), 0) : 0, pixels ? std::max(Height(), 0) : 0);
     if (!screen_.Empty()) {
         screen_.Canvas().Brush().Style = bsSolid;
         screen_.Canvas().Brush().Color = Color();
@@ -74,7 +81,7 @@ void LMyFFTDrawHpLp6dB::ResizePaintPage()
     }
 }
 
-bool LMyFFTDrawHpLp6dB::layOutPages()
+bool LMyFFTDrawHpLp6dB::layOutPages(bool withPixels)
 {
     const int W = Width();
     const int H = Height();
@@ -124,17 +131,17 @@ bool LMyFFTDrawHpLp6dB::layOutPages()
         const std::string last = "x = " + qx::FormatAxisValue(std::numbers::pi * std::pow(10.0, 100), yLabelFormat_,
                                                               yLabelPrecision_, yLabelDigits_);
         const int h = 2 * c.TextHeight(last) + 10;
-        pages_[CoordinatePage].SetPageRect(W - m - 5, top + 4, W - 5, top + h + 2);
+        pages_[CoordinatePage].SetPageRect(W - m - 5, top + 4, W - 5, top + h + 2, withPixels);
     }
     if (top < bottom && left < W) {
-        pages_[MainPage].SetPageRect(left, top, W - kRightMargin, bottom);
-        pages_[XLabelPage].SetPageRect(left, bottom, W - kRightMargin, xTitleTop);
-        pages_[XTitlePage].SetPageRect(left, xTitleTop, W - kRightMargin, H);
-        pages_[YLabelPage].SetPageRect(yTitleWidth, top, left, H);
-        pages_[YTitlePage].SetPageRect(0, top, yTitleWidth, H);
-        pages_[YTitleScratchPage].SetPageRect(0, 0, yTitleTextWidth, yTitleTextHeight);
-        pages_[PlotTitlePage].SetPageRect(0, 0, W - kRightMargin, top);
-        pages_[RightMarginPage].SetPageRect(W - kRightMargin, 0, W, H);
+        pages_[MainPage].SetPageRect(left, top, W - kRightMargin, bottom, withPixels);
+        pages_[XLabelPage].SetPageRect(left, bottom, W - kRightMargin, xTitleTop, withPixels);
+        pages_[XTitlePage].SetPageRect(left, xTitleTop, W - kRightMargin, H, withPixels);
+        pages_[YLabelPage].SetPageRect(yTitleWidth, top, left, H, withPixels);
+        pages_[YTitlePage].SetPageRect(0, top, yTitleWidth, H, withPixels);
+        pages_[YTitleScratchPage].SetPageRect(0, 0, yTitleTextWidth, yTitleTextHeight, withPixels);
+        pages_[PlotTitlePage].SetPageRect(0, 0, W - kRightMargin, top, withPixels);
+        pages_[RightMarginPage].SetPageRect(W - kRightMargin, 0, W, H, withPixels);
     }
     bool again = false;
     if (top > bottom && (showPlotTitle_ || showXLabel_ || showXTitle_)) {

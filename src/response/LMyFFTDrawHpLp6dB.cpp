@@ -514,6 +514,9 @@ bool LMyFFTDrawHpLp6dB::deferWhileHidden()
 void LMyFFTDrawHpLp6dB::payOwedRedraw()
 {
     redrawOwed_ = false;
+    if (pixelsOwed_) {
+        ResizePaintPage();
+    }
     takeOwedSeries();
     Redraw();
 }
@@ -579,8 +582,10 @@ void LMyFFTDrawHpLp6dB::drawBackground()
     DrawGrid();
     DrawTicks();
     DrawAxis();
-    backgroundImage_ = mainPage().Bitmap(); // a deep copy: the page is being painted on
-    background_ = key;
+    if (!mainPage().Bitmap().Empty()) { // a page without pixels leaves nothing to keep
+        backgroundImage_ = mainPage().Bitmap(); // a deep copy: the page is being painted on
+        background_ = key;
+    }
 }
 
 void LMyFFTDrawHpLp6dB::paintOverlays(TCanvas& canvas)

@@ -26,7 +26,9 @@
 // such as another channel's page) it draws nothing: it keeps what it is
 // given, and the series owed to it (OweSeries), and the first drawing or
 // paint once it is back in sight takes those series and draws every page
-// anew.
+// anew. Laid out out of sight, its pages get their places and sizes (which
+// the handle positions follow) but no pictures until it is back in sight: a
+// graph on a page never shown holds none.
 
 #include <array>
 #include <functional>
@@ -380,7 +382,8 @@ private:
     void afterPlotDataCopy();
     void copyProperties(const LMyFFTDrawHpLp6dB& other);
     void layoutAndRedraw(void (LMyFFTDrawHpLp6dB::*step)());
-    bool layOutPages();
+    // withPixels false: places and sizes only, the pages hold no pictures.
+    bool layOutPages(bool withPixels);
     void afterSeriesChange();
     // True while out of sight: the caller draws nothing and the graph is
     // redrawn in full once back in sight. Back in sight with a redraw owed,
@@ -436,6 +439,7 @@ private:
     bool mainPageOwed_ = false; // updated, not yet copied to the screen
     bool painting_ = false;
     bool redrawOwed_ = false; // something was left undrawn while out of sight
+    bool pixelsOwed_ = false; // laid out out of sight: the pages hold no pictures yet
     bool redrawAfterLoading_ = false;
     // What each axis label page shows: drawn again only when it changes.
     struct LabelsDrawn

@@ -456,6 +456,47 @@ TEST(GraphOverlay, AHiddenGraphsTotalIsThereForItsReaders)
     }
 }
 
+// A graph laid out while out of sight keeps its pages' places and sizes,
+// which its handle positions follow, but holds no pictures; back in sight it
+// shows the same pixels as a graph laid out in sight and then hidden.
+TEST(GraphOverlay, AGraphLaidOutOutOfSightHoldsNoPicturesUntilShown)
+{
+    GraphOnForm hiddenFirst(1070, 255, GraphOnForm::Place::OnPage);
+    GraphOnForm hiddenAfter(1070, 255, GraphOnForm::Place::OnPage);
+    std::vector<double> slope(4096);
+    for (std::size_t i = 0; i < slope.size(); ++i) {
+        slope[i] = -12.0 + 24.0 * static_cast<double>(i) / 4096.0;
+    }
+    hiddenFirst.page->Hide();
+    for (GraphOnForm* f : {&hiddenFirst, &hiddenAfter}) {
+        f->graph->SetBounds(0, 0, 900, 240);
+        f->graph->ResizePaintPage();
+    }
+    hiddenAfter.page->Hide();
+    for (GraphOnForm* f : {&hiddenFirst, &hiddenAfter}) {
+        f->graph->FFTDraw(slope.data(), 4096, 33, clRed, TMyPlotStyle::Line);
+        f->graph->DrawBlock(6.0, k1kHz, clRed, 0, false, 1);
+        f->graph->UpdateCurvePage();
+    }
+    LMyFFTDrawHpLp6dB& g = *hiddenFirst.graph;
+    const LMyFFTDrawHpLp6dB& other = *hiddenAfter.graph;
+    EXPECT_TRUE(g.Page(LMyFFTDrawHpLp6dB::MainPage).Bitmap().Empty());
+    EXPECT_TRUE(g.Screen().Empty());
+    EXPECT_FALSE(other.Page(LMyFFTDrawHpLp6dB::MainPage).Bitmap().Empty());
+    EXPECT_EQ(g.GetPlotWidth(), other.GetPlotWidth());
+    EXPECT_EQ(g.GetBlockPos(0), other.GetBlockPos(0));
+
+    for (GraphOnForm* f : {&hiddenFirst, &hiddenAfter}) {
+        f->page->Show();
+        f->graph->UpdateCurvePage();
+    }
+    for (const auto page : {LMyFFTDrawHpLp6dB::MainPage, LMyFFTDrawHpLp6dB::XLabelPage,
+                            LMyFFTDrawHpLp6dB::YLabelPage}) {
+        EXPECT_EQ(g.Page(page).Bitmap().Image(), other.Page(page).Bitmap().Image()) << "page " << page;
+    }
+    EXPECT_EQ(g.Screen().Image(), other.Screen().Image());
+}
+
 // A state load changes a graph's series several times, with handles and band
 // texts placed on the main page in between, before the next paint. Whether
 // the graph is read after each step or only at the end, even when its page
