@@ -53,13 +53,23 @@ int widestAxisText(TCanvas& c, const std::string& prefix, TStringFloatFormat for
 
 void LMyFFTDrawHpLp6dB::ResizePaintPage()
 {
-    if (layOutPages()) {
-        layOutPages(); // with the titles or labels that did not fit switched off; never again
+    payOwedBase();
+    xLabelsDrawn_.reset(); // the pages are laid out anew
+    yLabelsDrawn_.reset();
+    const bool pixels = InSight();
+    if (layOutPages(pixels)) {
+        layOutPages(pixels); // with the titles or labels that did not fit switched off; never again
+    }
+    if (!pixels) {
+        pixelsOwed_ = true; // and drawn anew with them when back in sight
+        redrawOwed_ = true;
+    } else {
+        pixelsOwed_ = false;
     }
     const TPaintPage& main = mainPage();
     scale_.width = main.Width();
     scale_.height = main.Height();
-    screen_.SetSize(std::max(Width(), 0), std::max(Height(), 0));
+    screen_.SetSize(pixels ? std::max(Width(), 0) : 0, pixels ? std::max(Height(), 0) : 0);
     if (!screen_.Empty()) {
         screen_.Canvas().Brush().Style = bsSolid;
         screen_.Canvas().Brush().Color = Color();
@@ -71,7 +81,7 @@ void LMyFFTDrawHpLp6dB::ResizePaintPage()
     }
 }
 
-bool LMyFFTDrawHpLp6dB::layOutPages()
+bool LMyFFTDrawHpLp6dB::layOutPages(bool withPixels)
 {
     const int W = Width();
     const int H = Height();
@@ -121,17 +131,17 @@ bool LMyFFTDrawHpLp6dB::layOutPages()
         const std::string last = "x = " + qx::FormatAxisValue(std::numbers::pi * std::pow(10.0, 100), yLabelFormat_,
                                                               yLabelPrecision_, yLabelDigits_);
         const int h = 2 * c.TextHeight(last) + 10;
-        pages_[CoordinatePage].SetPageRect(W - m - 5, top + 4, W - 5, top + h + 2);
+        pages_[CoordinatePage].SetPageRect(W - m - 5, top + 4, W - 5, top + h + 2, withPixels);
     }
     if (top < bottom && left < W) {
-        pages_[MainPage].SetPageRect(left, top, W - kRightMargin, bottom);
-        pages_[XLabelPage].SetPageRect(left, bottom, W - kRightMargin, xTitleTop);
-        pages_[XTitlePage].SetPageRect(left, xTitleTop, W - kRightMargin, H);
-        pages_[YLabelPage].SetPageRect(yTitleWidth, top, left, H);
-        pages_[YTitlePage].SetPageRect(0, top, yTitleWidth, H);
-        pages_[YTitleScratchPage].SetPageRect(0, 0, yTitleTextWidth, yTitleTextHeight);
-        pages_[PlotTitlePage].SetPageRect(0, 0, W - kRightMargin, top);
-        pages_[RightMarginPage].SetPageRect(W - kRightMargin, 0, W, H);
+        pages_[MainPage].SetPageRect(left, top, W - kRightMargin, bottom, withPixels);
+        pages_[XLabelPage].SetPageRect(left, bottom, W - kRightMargin, xTitleTop, withPixels);
+        pages_[XTitlePage].SetPageRect(left, xTitleTop, W - kRightMargin, H, withPixels);
+        pages_[YLabelPage].SetPageRect(yTitleWidth, top, left, H, withPixels);
+        pages_[YTitlePage].SetPageRect(0, top, yTitleWidth, H, withPixels);
+        pages_[YTitleScratchPage].SetPageRect(0, 0, yTitleTextWidth, yTitleTextHeight, withPixels);
+        pages_[PlotTitlePage].SetPageRect(0, 0, W - kRightMargin, top, withPixels);
+        pages_[RightMarginPage].SetPageRect(W - kRightMargin, 0, W, H, withPixels);
     }
     bool again = false;
     if (top > bottom && (showPlotTitle_ || showXLabel_ || showXTitle_)) {
@@ -177,6 +187,7 @@ bool valueRange(const TPlotList& list, bool xValues, double& lo, double& hi)
 
 void LMyFFTDrawHpLp6dB::FindXMaxMin()
 {
+    payOwedBase();
     if (!xAutoScale_) {
         return;
     }
@@ -190,6 +201,7 @@ void LMyFFTDrawHpLp6dB::FindXMaxMin()
 
 void LMyFFTDrawHpLp6dB::FindYMaxMin()
 {
+    payOwedBase();
     if (!yAutoScale_) {
         return;
     }
@@ -247,6 +259,7 @@ void LMyFFTDrawHpLp6dB::forEachVerticalLine(const std::function<void(double, boo
 
 void LMyFFTDrawHpLp6dB::DrawGrid()
 {
+    payOwedBase();
     TCanvas& c = mainPage().Canvas();
     const int W = GetPlotWidth();
     const int H = GetPlotHeight();
@@ -276,6 +289,7 @@ void LMyFFTDrawHpLp6dB::DrawGrid()
 
 void LMyFFTDrawHpLp6dB::DrawTicks()
 {
+    payOwedBase();
     TCanvas& c = mainPage().Canvas();
     const int H = GetPlotHeight();
     c.Pen().Width = 1;
@@ -304,6 +318,7 @@ void LMyFFTDrawHpLp6dB::DrawTicks()
 
 void LMyFFTDrawHpLp6dB::DrawAxis()
 {
+    payOwedBase();
     if (deferWhileHidden()) {
         return;
     }
@@ -359,20 +374,39 @@ std::vector<LMyFFTDrawHpLp6dB::AxisLabel> LMyFFTDrawHpLp6dB::XAxisLabels() const
 
 void LMyFFTDrawHpLp6dB::DrawXAxisLabels()
 {
+    payOwedBase();
     if (!showXLabel_ || deferWhileHidden()) {
         return;
     }
     TPaintPage& page = pages_[XLabelPage];
-    page.Fill(Color());
-    TCanvas& c = page.Canvas();
-    c.Font() = axisLabelFont_;
-    for (const AxisLabel& label : XAxisLabels()) {
-        const double x = ScreenX(label.at);
-        if (std::isfinite(x)) {
-            c.TextOut(qx::pixelOf(x - 0.5 * c.TextWidth(label.text)), 1, label.text);
+    const std::vector<AxisLabel> labels = XAxisLabels();
+    LabelsDrawn now{page.Width(), page.Height(), Color(), axisLabelFont_, false, {}};
+    for (const AxisLabel& label : labels) {
+        now.labels.emplace_back(ScreenX(label.at), label.text);
+    }
+    if (!alreadyDrawn(xLabelsDrawn_, std::move(now))) {
+        page.Fill(Color());
+        TCanvas& c = page.Canvas();
+        c.Font() = axisLabelFont_;
+        for (const AxisLabel& label : labels) {
+            const double x = ScreenX(label.at);
+            if (std::isfinite(x)) {
+                c.TextOut(qx::pixelOf(x - 0.5 * c.TextWidth(label.text)), 1, label.text);
+            }
         }
     }
     UpdatePaintPage(page);
+}
+
+bool LMyFFTDrawHpLp6dB::alreadyDrawn(std::optional<LabelsDrawn>& drawn, LabelsDrawn now)
+{
+    // Text is slow to shape: a page that shows the same labels in the same
+    // places, font and colour is not drawn again.
+    if (drawn && *drawn == now) {
+        return true;
+    }
+    drawn = std::move(now);
+    return false;
 }
 
 std::vector<LMyFFTDrawHpLp6dB::AxisLabel> LMyFFTDrawHpLp6dB::YAxisLabels() const
@@ -398,15 +432,24 @@ std::vector<LMyFFTDrawHpLp6dB::AxisLabel> LMyFFTDrawHpLp6dB::YAxisLabels() const
 
 void LMyFFTDrawHpLp6dB::DrawYAxisLabels()
 {
+    payOwedBase();
     if (!showYLabel_ || deferWhileHidden()) {
         return;
     }
     TPaintPage& page = pages_[YLabelPage];
+    const bool linear = scale_.yFormat == TMyAxisFormat::Linear;
+    const std::vector<AxisLabel> labels = YAxisLabels();
+    LabelsDrawn now{page.Width(), page.Height(), Color(), axisLabelFont_, linear, {}};
+    for (const AxisLabel& label : labels) {
+        now.labels.emplace_back(ScreenY(label.at), label.text);
+    }
+    if (alreadyDrawn(yLabelsDrawn_, std::move(now))) {
+        UpdatePaintPage(page);
+        return;
+    }
     page.Fill(Color());
     TCanvas& c = page.Canvas();
     c.Font() = axisLabelFont_;
-    const bool linear = scale_.yFormat == TMyAxisFormat::Linear;
-    const std::vector<AxisLabel> labels = YAxisLabels();
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const std::string& text = labels[i].text;
         double y = ScreenY(labels[i].at) - c.TextHeight(text) / 2;
@@ -424,6 +467,7 @@ void LMyFFTDrawHpLp6dB::DrawYAxisLabels()
 
 void LMyFFTDrawHpLp6dB::DrawTitles()
 {
+    payOwedBase();
     if (deferWhileHidden()) {
         return;
     }

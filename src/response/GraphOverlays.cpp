@@ -65,18 +65,23 @@ void LMyFFTDrawHpLp6dB::DrawBlock(double y, double x, TColor colour, int number,
     h.kind = kind;
     h.hidden = hidden;
     if (finitePoint(h.sx, h.sy)) {
-        drawOnMainPage([&](TCanvas& c) {
+        drawOnMainPage([this, h, number](TCanvas& c) {
             c.Pen().Width = 1;
-            drawHandle(c, h, h.point.X, h.point.Y);
+            drawHandle(c, h, number, h.point.X, h.point.Y);
         });
     }
 }
 
-void LMyFFTDrawHpLp6dB::drawOnMainPage(const std::function<void(TCanvas&)>& draw)
+void LMyFFTDrawHpLp6dB::drawOnMainPage(std::function<void(TCanvas&)> draw)
 {
     // Out of sight the whole graph is drawn anew when it comes back, which
     // would clear this drawing; before the first layout there is no page.
-    if (InSight() && !mainPage().Bitmap().Empty()) {
+    if (!InSight() || mainPage().Bitmap().Empty()) {
+        return;
+    }
+    if (baseOwed_) {
+        drawsAfterBase_.push_back(std::move(draw));
+    } else {
         draw(mainPage().Canvas());
     }
 }
@@ -109,7 +114,7 @@ TPoint LMyFFTDrawHpLp6dB::GetBlockPos(int number) const
     return validHandle(number) ? handles_[static_cast<std::size_t>(number)].point : TPoint{};
 }
 
-void LMyFFTDrawHpLp6dB::drawHandle(TCanvas& c, const Handle& h, int sx, int sy)
+void LMyFFTDrawHpLp6dB::drawHandle(TCanvas& c, const Handle& h, int number, int sx, int sy)
 {
     c.Pen().Color = h.colour;
     c.Pen().Style = psSolid;
@@ -128,7 +133,6 @@ void LMyFFTDrawHpLp6dB::drawHandle(TCanvas& c, const Handle& h, int sx, int sy)
         setFontSizeBack(c);
     } else {
         c.Font().SetSize(11);
-        const auto number = static_cast<int>(&h - handles_.data());
         c.TextOut(sx - 3, sy - 23, std::to_string(number + 1));
     }
     c.Brush().Style = bsCross;
@@ -136,7 +140,8 @@ void LMyFFTDrawHpLp6dB::drawHandle(TCanvas& c, const Handle& h, int sx, int sy)
 
 void LMyFFTDrawHpLp6dB::BlockPaint(TCanvas& c)
 {
-    for (const Handle& h : handles_) {
+    for (int n = 0; n < kHandleCount; ++n) {
+        const Handle& h = handles_[static_cast<std::size_t>(n)];
         if (h.hidden) {
             continue;
         }
@@ -146,7 +151,7 @@ void LMyFFTDrawHpLp6dB::BlockPaint(TCanvas& c)
             continue;
         }
         c.Pen().Width = 5;
-        drawHandle(c, h, qx::pixelOf(sx), qx::pixelOf(sy));
+        drawHandle(c, h, n, qx::pixelOf(sx), qx::pixelOf(sy));
         const bool selected = h.x == selected_.x && h.y == selected_.gain;
         if (h.kind == 1 && parameterDisplay_ && !selected) {
             ShowParam(c, HandleTextClass(h.filterCode), h.gain, h.x, static_cast<float>(h.frequency), h.q,
@@ -172,7 +177,9 @@ bool LMyFFTDrawHpLp6dB::SetParameterDisplay(bool on)
 void LMyFFTDrawHpLp6dB::DrawParam(int type, double gain, double x, float frequency, double q, TColor colour)
 {
     selected_ = {type, gain, x, frequency, q, colour};
-    drawOnMainPage([&](TCanvas& c) { ShowParam(c, rules_.handle(type), gain, x, frequency, q, colour); });
+    drawOnMainPage([this, type, gain, x, frequency, q, colour](TCanvas& c) {
+        ShowParam(c, rules_.handle(type), gain, x, frequency, q, colour);
+    });
 }
 
 void LMyFFTDrawHpLp6dB::ShowParam(TCanvas& c, qx::BandTextClass textClass, double gain, double x,
@@ -320,17 +327,17 @@ void LMyFFTDrawHpLp6dB::DrawLine(double x, TColor colour, bool marker)
     line_.colour = colour;
     line_.marker = marker;
     line_.shown = true;
-    drawOnMainPage([&](TCanvas& c) { drawMarkerLine(c, psDash); });
+    drawOnMainPage([this, line = line_](TCanvas& c) { drawMarkerLine(c, psDash, line); });
 }
 
 void LMyFFTDrawHpLp6dB::LinePaint(TCanvas& c)
 {
-    drawMarkerLine(c, psDot);
+    drawMarkerLine(c, psDot, line_);
 }
 
-void LMyFFTDrawHpLp6dB::drawMarkerLine(TCanvas& c, TPenStyle style)
+void LMyFFTDrawHpLp6dB::drawMarkerLine(TCanvas& c, TPenStyle style, const MarkerLine& line)
 {
-    const double dx = ScreenX(line_.x);
+    const double dx = ScreenX(line.x);
     const double my = ScreenY(-3.0);
     if (!finitePoint(dx, my)) {
         return;
@@ -342,7 +349,7 @@ void LMyFFTDrawHpLp6dB::drawMarkerLine(TCanvas& c, TPenStyle style)
     c.MoveTo(X, 0);
     c.LineTo(X, Height() - 10);
     c.Pen().Style = psSolid;
-    if (line_.marker) {
+    if (line.marker) {
         const int Y = qx::pixelOf(my);
         c.Pen().Color = clYellow;
         c.Brush().Style = bsClear;

@@ -115,11 +115,56 @@ bool LMyFFTDrawHpLp6dB::FFTDraw(const double* y, int count, double xFirst, doubl
 
 void LMyFFTDrawHpLp6dB::afterSeriesChange()
 {
+    const bool owe = !takingOwedSeries_ && canOweBase();
+    if (owe) {
+        // The redraw this change owes covers one owed before: nothing drawn
+        // since would outlive it.
+        baseOwed_ = false;
+        drawsAfterBase_.clear();
+    }
     FindXMaxMin();
     FindYMaxMin();
-    if (!takingOwedSeries_) { // the redraw that takes them follows
+    if (owe) {
+        oweBase();
+    } else if (!takingOwedSeries_) { // the redraw that takes them follows
         redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabelsNoUpdate);
     }
+}
+
+bool LMyFFTDrawHpLp6dB::canOweBase() const
+{
+    // Only where the redraw would happen now: in sight, with nothing else owed.
+    return autoRedraw_ && !Loading() && !painting_ && !redrawOwed_ && InSight() && !mainPage().Bitmap().Empty();
+}
+
+void LMyFFTDrawHpLp6dB::oweBase()
+{
+    baseOwed_ = true;
+    // What the labels' copy to the screen would have done now.
+    const auto copied = [this](bool shown, PageIndex i) { return shown && !pages_[i].Bitmap().Empty(); };
+    if (!screen_.Empty() && (copied(showXLabel_, XLabelPage) || copied(showYLabel_, YLabelPage))) {
+        blitPending_ = true;
+        Invalidate();
+    }
+}
+
+void LMyFFTDrawHpLp6dB::payOwedBase() const
+{
+    if (!baseOwed_) {
+        return;
+    }
+    auto& self = const_cast<LMyFFTDrawHpLp6dB&>(*this);
+    self.baseOwed_ = false;
+    std::vector<std::function<void(TCanvas&)>> draws;
+    draws.swap(self.drawsAfterBase_);
+    // Drawn as it would have been when owed, when the graph was in sight.
+    const bool paying = payingBase_;
+    self.payingBase_ = true;
+    self.DrawPlotsAndLabelsNoUpdate();
+    for (const auto& draw : draws) {
+        draw(self.mainPage().Canvas());
+    }
+    self.payingBase_ = paying;
 }
 
 void LMyFFTDrawHpLp6dB::OweSeries(const void* owner, std::function<void()> draw)
@@ -128,6 +173,7 @@ void LMyFFTDrawHpLp6dB::OweSeries(const void* owner, std::function<void()> draw)
         draw();
         return;
     }
+    payOwedBase();
     const auto same = [owner](const OwedSeries& s) { return s.owner == owner; };
     std::erase_if(owedSeries_, same);
     owedSeries_.push_back({owner, std::move(draw)});
@@ -158,12 +204,15 @@ bool LMyFFTDrawHpLp6dB::RemovePlot(int number)
 
 void LMyFFTDrawHpLp6dB::AssignPlot(const LMyFFTDrawHpLp6dB& other)
 {
+    payOwedBase();
     if (&other == this) {
         return;
     }
     takeOwedSeries();
     pages_ = {};
     background_.reset();
+    xLabelsDrawn_.reset();
+    yLabelsDrawn_.reset();
     plots_ = other.Plots();
     copyProperties(other);
     afterPlotDataCopy();
@@ -171,6 +220,7 @@ void LMyFFTDrawHpLp6dB::AssignPlot(const LMyFFTDrawHpLp6dB& other)
 
 void LMyFFTDrawHpLp6dB::AssignPlotProperties(const LMyFFTDrawHpLp6dB& other)
 {
+    payOwedBase();
     copyProperties(other);
     redrawIf(&LMyFFTDrawHpLp6dB::Redraw);
 }
@@ -225,6 +275,7 @@ void LMyFFTDrawHpLp6dB::copyProperties(const LMyFFTDrawHpLp6dB& other)
 
 void LMyFFTDrawHpLp6dB::AssignPlotData(const LMyFFTDrawHpLp6dB& other)
 {
+    payOwedBase();
     takeOwedSeries();
     plots_ = other.Plots();
     afterPlotDataCopy();
@@ -232,6 +283,7 @@ void LMyFFTDrawHpLp6dB::AssignPlotData(const LMyFFTDrawHpLp6dB& other)
 
 void LMyFFTDrawHpLp6dB::AppendPlotData(const LMyFFTDrawHpLp6dB& other)
 {
+    payOwedBase();
     takeOwedSeries();
     plots_.Append(other.Plots());
     afterPlotDataCopy();
@@ -297,6 +349,7 @@ bool LMyFFTDrawHpLp6dB::GetPlotY(double* out, int number) const
 
 bool LMyFFTDrawHpLp6dB::SetPlotStyle(TMyPlotStyle style, int number)
 {
+    payOwedBase();
     takeOwedSeries();
     TPlotListMember* m = plots_.Find(number);
     if (!m) {
@@ -309,6 +362,7 @@ bool LMyFFTDrawHpLp6dB::SetPlotStyle(TMyPlotStyle style, int number)
 
 bool LMyFFTDrawHpLp6dB::SetPlotColor(TColor colour, int number)
 {
+    payOwedBase();
     takeOwedSeries();
     TPlotListMember* m = plots_.Find(number);
     if (!m) {
@@ -383,6 +437,7 @@ void LMyFFTDrawHpLp6dB::DrawOnePlot(const TPlotListMember& member)
 void LMyFFTDrawHpLp6dB::Paint()
 {
     painting_ = true;
+    payOwedBase();
     if (Width() != paintedWidth_ || Height() != paintedHeight_) {
         paintedWidth_ = Width();
         paintedHeight_ = Height();
@@ -427,6 +482,9 @@ void LMyFFTDrawHpLp6dB::DrawPlotsAndLabels()
 
 bool LMyFFTDrawHpLp6dB::InSight() const
 {
+    if (payingBase_) {
+        return true;
+    }
     if (!Visible()) {
         return false;
     }
@@ -443,6 +501,7 @@ bool LMyFFTDrawHpLp6dB::InSight() const
 bool LMyFFTDrawHpLp6dB::deferWhileHidden()
 {
     if (!InSight()) {
+        payOwedBase(); // drawn before the graph left sight
         redrawOwed_ = true;
         return true;
     }
@@ -455,6 +514,9 @@ bool LMyFFTDrawHpLp6dB::deferWhileHidden()
 void LMyFFTDrawHpLp6dB::payOwedRedraw()
 {
     redrawOwed_ = false;
+    if (pixelsOwed_) {
+        ResizePaintPage();
+    }
     takeOwedSeries();
     Redraw();
 }
@@ -476,6 +538,7 @@ void LMyFFTDrawHpLp6dB::takeOwedSeries() const
 
 void LMyFFTDrawHpLp6dB::DrawPlotsAndLabelsNoUpdate()
 {
+    payOwedBase();
     if (deferWhileHidden()) {
         return;
     }
@@ -486,6 +549,7 @@ void LMyFFTDrawHpLp6dB::DrawPlotsAndLabelsNoUpdate()
 
 void LMyFFTDrawHpLp6dB::DrawAllPlots()
 {
+    payOwedBase();
     if (deferWhileHidden()) {
         return;
     }
@@ -518,8 +582,10 @@ void LMyFFTDrawHpLp6dB::drawBackground()
     DrawGrid();
     DrawTicks();
     DrawAxis();
-    backgroundImage_ = mainPage().Bitmap(); // a deep copy: the page is being painted on
-    background_ = key;
+    if (!mainPage().Bitmap().Empty()) { // a page without pixels leaves nothing to keep
+        backgroundImage_ = mainPage().Bitmap(); // a deep copy: the page is being painted on
+        background_ = key;
+    }
 }
 
 void LMyFFTDrawHpLp6dB::paintOverlays(TCanvas& canvas)
@@ -534,6 +600,9 @@ void LMyFFTDrawHpLp6dB::paintOverlays(TCanvas& canvas)
 
 void LMyFFTDrawHpLp6dB::UpdatePaintPage(TPaintPage& page)
 {
+    if (&page != &mainPage()) {
+        payOwedBase(); // the other pages come after it, as they did
+    }
     if (deferWhileHidden()) {
         return;
     }
@@ -566,6 +635,7 @@ void LMyFFTDrawHpLp6dB::UpdatePaintPage(TPaintPage& page)
 
 void LMyFFTDrawHpLp6dB::composeMainPage()
 {
+    payOwedBase();
     mainPageOwed_ = false;
     // The overlays go straight onto the screen over the copied main page,
     // clipped to it, from a canvas that starts anew from the default font,
@@ -585,6 +655,7 @@ void LMyFFTDrawHpLp6dB::composeMainPage()
 
 const TBitmap& LMyFFTDrawHpLp6dB::Screen() const
 {
+    payOwedBase();
     if (mainPageOwed_) {
         const_cast<LMyFFTDrawHpLp6dB*>(this)->composeMainPage();
     }
@@ -627,6 +698,9 @@ void LMyFFTDrawHpLp6dB::RedrawScreen()
 
 void LMyFFTDrawHpLp6dB::ClearPlot()
 {
+    payOwedBase();
+    xLabelsDrawn_.reset();
+    yLabelsDrawn_.reset();
     const TColor c = Color();
     if (showXLabel_) {
         pages_[XLabelPage].Fill(c);
@@ -650,6 +724,7 @@ void LMyFFTDrawHpLp6dB::ClearPlot()
 
 bool LMyFFTDrawHpLp6dB::SetPlotWidth(int width)
 {
+    payOwedBase();
     TBitmap& b = mainPage().Bitmap();
     b.SetSize(std::max(width, 0), b.Height());
     return true;
@@ -691,18 +766,21 @@ void LMyFFTDrawHpLp6dB::layoutAndRedraw(void (LMyFFTDrawHpLp6dB::*step)())
 
 void LMyFFTDrawHpLp6dB::SetAxisColor(TColor v)
 {
+    payOwedBase();
     axisColor_ = v;
     DrawAxis();
 }
 
 void LMyFFTDrawHpLp6dB::SetAxisStyle(TMyAxisStyle v)
 {
+    payOwedBase();
     axisStyle_ = v;
     redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
 }
 
 void LMyFFTDrawHpLp6dB::SetYLabelScale(double v)
 {
+    payOwedBase();
     if (std::isfinite(v)) {
         yLabelScale_ = v;
     }
@@ -711,6 +789,7 @@ void LMyFFTDrawHpLp6dB::SetYLabelScale(double v)
 
 void LMyFFTDrawHpLp6dB::SetXAxisFormat(TMyAxisFormat v)
 {
+    payOwedBase();
     scale_.xFormat = v;
     FindXMaxMin();
     if (v == TMyAxisFormat::Log) {
@@ -721,6 +800,7 @@ void LMyFFTDrawHpLp6dB::SetXAxisFormat(TMyAxisFormat v)
 
 void LMyFFTDrawHpLp6dB::SetYAxisFormat(TMyAxisFormat v)
 {
+    payOwedBase();
     scale_.yFormat = v;
     FindYMaxMin();
     if (v == TMyAxisFormat::Log) {
@@ -731,72 +811,84 @@ void LMyFFTDrawHpLp6dB::SetYAxisFormat(TMyAxisFormat v)
 
 void LMyFFTDrawHpLp6dB::SetShowXLabel(bool v)
 {
+    payOwedBase();
     showXLabel_ = v;
     layoutAndRedraw(&LMyFFTDrawHpLp6dB::Redraw);
 }
 
 void LMyFFTDrawHpLp6dB::SetShowYLabel(bool v)
 {
+    payOwedBase();
     showYLabel_ = v;
     layoutAndRedraw(&LMyFFTDrawHpLp6dB::Redraw);
 }
 
 void LMyFFTDrawHpLp6dB::SetShowXTitle(bool v)
 {
+    payOwedBase();
     showXTitle_ = v;
     layoutAndRedraw(&LMyFFTDrawHpLp6dB::Redraw);
 }
 
 void LMyFFTDrawHpLp6dB::SetShowYTitle(bool v)
 {
+    payOwedBase();
     showYTitle_ = v;
     layoutAndRedraw(&LMyFFTDrawHpLp6dB::Redraw);
 }
 
 void LMyFFTDrawHpLp6dB::SetShowPlotTitle(bool v)
 {
+    payOwedBase();
     showPlotTitle_ = v;
     layoutAndRedraw(&LMyFFTDrawHpLp6dB::Redraw);
 }
 
 void LMyFFTDrawHpLp6dB::SetXLabelFormat(TStringFloatFormat v)
 {
+    payOwedBase();
     xLabelFormat_ = v;
     SetShowXLabel(showXLabel_);
 }
 
 void LMyFFTDrawHpLp6dB::SetXLabelPrecision(int v)
 {
+    payOwedBase();
     xLabelPrecision_ = v;
     SetShowXLabel(showXLabel_);
 }
 
 void LMyFFTDrawHpLp6dB::SetXLabelDigits(int v)
 {
+    payOwedBase();
     xLabelDigits_ = v;
     SetShowXLabel(showXLabel_);
 }
 
 void LMyFFTDrawHpLp6dB::SetYLabelFormat(TStringFloatFormat v)
 {
+    payOwedBase();
     yLabelFormat_ = v;
     SetShowYLabel(showYLabel_);
 }
 
 void LMyFFTDrawHpLp6dB::SetYLabelPrecision(int v)
 {
+    payOwedBase();
     yLabelPrecision_ = v;
     SetShowYLabel(showYLabel_);
 }
 
 void LMyFFTDrawHpLp6dB::SetYLabelDigits(int v)
 {
+    payOwedBase();
     yLabelDigits_ = v;
     SetShowYLabel(showYLabel_);
 }
 
 void LMyFFTDrawHpLp6dB::SetShowCoordinates(bool v)
 {
+    payOwedBase();
     showCoordinates_ = v;
     if (Visible() && autoRedraw_) {
         pages_[CoordinatePage].Fill(Color());
@@ -807,6 +899,7 @@ void LMyFFTDrawHpLp6dB::SetShowCoordinates(bool v)
 
 void LMyFFTDrawHpLp6dB::SetXAutoScale(bool v)
 {
+    payOwedBase();
     xAutoScale_ = v;
     FindXMaxMin();
     redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
@@ -814,6 +907,7 @@ void LMyFFTDrawHpLp6dB::SetXAutoScale(bool v)
 
 void LMyFFTDrawHpLp6dB::SetYAutoScale(bool v)
 {
+    payOwedBase();
     yAutoScale_ = v;
     FindYMaxMin();
     redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
@@ -831,30 +925,35 @@ void storeLimit(double& limit, double v)
 
 void LMyFFTDrawHpLp6dB::SetYMax(double v)
 {
+    payOwedBase();
     storeLimit(scale_.yMax, v);
     SetXYMinMax(scale_.xMin, scale_.xMax, scale_.yMin, scale_.yMax);
 }
 
 void LMyFFTDrawHpLp6dB::SetYMin(double v)
 {
+    payOwedBase();
     storeLimit(scale_.yMin, v);
     SetXYMinMax(scale_.xMin, scale_.xMax, scale_.yMin, scale_.yMax);
 }
 
 void LMyFFTDrawHpLp6dB::SetXMax(double v)
 {
+    payOwedBase();
     storeLimit(scale_.xMax, v);
     SetXYMinMax(scale_.xMin, scale_.xMax, scale_.yMin, scale_.yMax);
 }
 
 void LMyFFTDrawHpLp6dB::SetXMin(double v)
 {
+    payOwedBase();
     storeLimit(scale_.xMin, v);
     SetXYMinMax(scale_.xMin, scale_.xMax, scale_.yMin, scale_.yMax);
 }
 
 void LMyFFTDrawHpLp6dB::SetXYMinMax(double xMin, double xMax, double yMin, double yMax)
 {
+    payOwedBase();
     storeLimit(scale_.xMin, xMin);
     storeLimit(scale_.xMax, xMax);
     storeLimit(scale_.yMin, yMin);
@@ -866,66 +965,77 @@ void LMyFFTDrawHpLp6dB::SetXYMinMax(double xMin, double xMax, double yMin, doubl
 
 void LMyFFTDrawHpLp6dB::SetPointSize(int v)
 {
+    payOwedBase();
     pointSize_ = std::clamp(v, 1, 10);
     redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
 }
 
 void LMyFFTDrawHpLp6dB::SetShowHorzGrid(bool v)
 {
+    payOwedBase();
     showHorzGrid_ = v;
     redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
 }
 
 void LMyFFTDrawHpLp6dB::SetShowVertGrid(bool v)
 {
+    payOwedBase();
     showVertGrid_ = v;
     redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
 }
 
 void LMyFFTDrawHpLp6dB::SetShowHorzTicks(bool v)
 {
+    payOwedBase();
     showHorzTicks_ = v;
     redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
 }
 
 void LMyFFTDrawHpLp6dB::SetShowVertTicks(bool v)
 {
+    payOwedBase();
     showVertTicks_ = v;
     redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
 }
 
 void LMyFFTDrawHpLp6dB::SetGridColor(TColor v)
 {
+    payOwedBase();
     gridColor_ = v;
     redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
 }
 
 void LMyFFTDrawHpLp6dB::SetVertTickLength(int v)
 {
+    payOwedBase();
     vertTickLength_ = std::clamp(v, 0, std::max(Height(), 0));
     redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
 }
 
 void LMyFFTDrawHpLp6dB::SetHorzTickLength(int v)
 {
+    payOwedBase();
     horzTickLength_ = std::clamp(v, 0, std::max(Width(), 0));
     redrawIf(&LMyFFTDrawHpLp6dB::DrawAllPlots);
 }
 
 void LMyFFTDrawHpLp6dB::SetNumHorzGrid(int v)
 {
+    payOwedBase();
     numHorzGrid_ = std::max(v, 0);
     redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
 }
 
 void LMyFFTDrawHpLp6dB::SetNumVertGrid(int v)
 {
+    payOwedBase();
     numVertGrid_ = std::max(v, 0);
     redrawIf(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
 }
 
 void LMyFFTDrawHpLp6dB::SetAutoRedraw(bool v)
 {
+    payOwedBase();
     autoRedraw_ = v;
     if (v) {
         Redraw();
@@ -934,30 +1044,35 @@ void LMyFFTDrawHpLp6dB::SetAutoRedraw(bool v)
 
 void LMyFFTDrawHpLp6dB::SetXTitle(const std::string& v)
 {
+    payOwedBase();
     xTitle_ = v;
     redrawIf(&LMyFFTDrawHpLp6dB::DrawTitles);
 }
 
 void LMyFFTDrawHpLp6dB::SetPlotTitle(const std::string& v)
 {
+    payOwedBase();
     plotTitle_ = v;
     redrawIf(&LMyFFTDrawHpLp6dB::DrawTitles);
 }
 
 void LMyFFTDrawHpLp6dB::SetYTitle(const std::string& v)
 {
+    payOwedBase();
     yTitle_ = v;
     layoutAndRedraw(&LMyFFTDrawHpLp6dB::DrawTitles);
 }
 
 void LMyFFTDrawHpLp6dB::SetYLabel(const std::string& v)
 {
+    payOwedBase();
     yLabel_ = v;
     layoutAndRedraw(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);
 }
 
 void LMyFFTDrawHpLp6dB::SetPlotTitleFont(const TFont& v)
 {
+    payOwedBase();
     plotTitleFont_ = v;
     pages_[PlotTitlePage].SetFont(v);
     layoutAndRedraw(&LMyFFTDrawHpLp6dB::Redraw);
@@ -965,6 +1080,7 @@ void LMyFFTDrawHpLp6dB::SetPlotTitleFont(const TFont& v)
 
 void LMyFFTDrawHpLp6dB::SetAxisTitleFont(const TFont& v)
 {
+    payOwedBase();
     axisTitleFont_ = v;
     pages_[XTitlePage].SetFont(v);
     pages_[YTitlePage].SetFont(v);
@@ -973,6 +1089,7 @@ void LMyFFTDrawHpLp6dB::SetAxisTitleFont(const TFont& v)
 
 void LMyFFTDrawHpLp6dB::SetAxisLabelFont(const TFont& v)
 {
+    payOwedBase();
     axisLabelFont_ = v;
     pages_[XLabelPage].SetFont(v);
     pages_[YLabelPage].SetFont(v);
@@ -981,6 +1098,7 @@ void LMyFFTDrawHpLp6dB::SetAxisLabelFont(const TFont& v)
 
 void LMyFFTDrawHpLp6dB::SetMouseCoordFont(const TFont& v)
 {
+    payOwedBase();
     mouseCoordFont_ = v;
     pages_[CoordinatePage].SetFont(v);
     layoutAndRedraw(&LMyFFTDrawHpLp6dB::DrawPlotsAndLabels);

@@ -15,17 +15,27 @@
 // Callers change data and call UpdateCurvePage; property setters store, clamp
 // where a range exists, and redraw at once only while AutoRedraw is set.
 //
+// A series change on a graph in sight redraws the main page's base (grid,
+// axes, every series) and the axis labels once, when the page is next read
+// (the paint, Screen(), Page()) or before anything else changes what they
+// are drawn from; handles and texts drawn onto the main page in between are
+// drawn after it in their order. A state load changes the series of a graph
+// several times before the paint: each change only marks the redraw.
+//
 // While the graph is out of sight (hidden itself, or inside a hidden control
 // such as another channel's page) it draws nothing: it keeps what it is
 // given, and the series owed to it (OweSeries), and the first drawing or
 // paint once it is back in sight takes those series and draws every page
-// anew.
+// anew. Laid out out of sight, its pages get their places and sizes (which
+// the handle positions follow) but no pictures until it is back in sight: a
+// graph on a page never shown holds none.
 
 #include <array>
 #include <functional>
 #include <optional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/gui/PaintBox.h"
@@ -136,8 +146,16 @@ public:
     void DrawTitles();
     void FindXMaxMin();
     void FindYMaxMin();
-    void CompareMaxMin() { scale_.compareMaxMin(); }
-    void CalculateLogMaxMin() { scale_.calculateLogMaxMin(); }
+    void CompareMaxMin()
+    {
+        payOwedBase();
+        scale_.compareMaxMin();
+    }
+    void CalculateLogMaxMin()
+    {
+        payOwedBase();
+        scale_.calculateLogMaxMin();
+    }
     void SetXYMinMax(double xMin, double xMax, double yMin, double yMax);
 
     // Band handles (0-49), band text and overlays. Numbers outside 0-49 are
@@ -296,7 +314,11 @@ public:
         CoordinatePage,
         PageCount
     };
-    const TPaintPage& Page(PageIndex i) const { return pages_[i]; }
+    const TPaintPage& Page(PageIndex i) const
+    {
+        payOwedBase();
+        return pages_[i];
+    }
     // The graph and every control it sits in are visible; whether the window
     // itself is on the screen yet does not count.
     bool InSight() const;
@@ -360,7 +382,8 @@ private:
     void afterPlotDataCopy();
     void copyProperties(const LMyFFTDrawHpLp6dB& other);
     void layoutAndRedraw(void (LMyFFTDrawHpLp6dB::*step)());
-    bool layOutPages();
+    // withPixels false: places and sizes only, the pages hold no pictures.
+    bool layOutPages(bool withPixels);
     void afterSeriesChange();
     // True while out of sight: the caller draws nothing and the graph is
     // redrawn in full once back in sight. Back in sight with a redraw owed,
@@ -368,6 +391,13 @@ private:
     bool deferWhileHidden();
     // Takes the owed series and redraws everything.
     void payOwedRedraw();
+    // Draws the base and labels owed by a series change in sight, then the
+    // main-page drawings made since, as they would have been drawn at once.
+    void payOwedBase() const;
+    // Whether a series change may owe its base redraw in place of drawing it
+    // now; oweBase marks it owed.
+    bool canOweBase() const;
+    void oweBase();
     // Takes the owed series into the list without drawing them; for whoever
     // reads or changes the list while the graph is out of sight.
     void takeOwedSeries() const;
@@ -385,11 +415,12 @@ private:
     void composeMainPage();
     // False when there is nothing to copy or no screen yet.
     bool copyToScreen(const TBitmap& bitmap, const TRect& placement);
-    void drawHandle(TCanvas& canvas, const Handle& h, int sx, int sy);
+    void drawHandle(TCanvas& canvas, const Handle& h, int number, int sx, int sy);
     void fillBandCurve(TCanvas& canvas, const double* curve, int count);
-    void drawMarkerLine(TCanvas& canvas, TPenStyle style);
-    // Draws on the main page now, when the graph is in sight and laid out.
-    void drawOnMainPage(const std::function<void(TCanvas&)>& draw);
+    void drawMarkerLine(TCanvas& canvas, TPenStyle style, const MarkerLine& line);
+    // Draws on the main page, when the graph is in sight and laid out: now,
+    // or after the base redraw that is owed. What draw uses it holds by value.
+    void drawOnMainPage(std::function<void(TCanvas&)> draw);
     void showZoomRect();
     void paintZoomRect(TCanvas& canvas) const;
     void moveLimits(double dx, double dy);
@@ -408,7 +439,24 @@ private:
     bool mainPageOwed_ = false; // updated, not yet copied to the screen
     bool painting_ = false;
     bool redrawOwed_ = false; // something was left undrawn while out of sight
+    bool pixelsOwed_ = false; // laid out out of sight: the pages hold no pictures yet
     bool redrawAfterLoading_ = false;
+    // What each axis label page shows: drawn again only when it changes.
+    struct LabelsDrawn
+    {
+        int width = 0, height = 0;
+        TColor colour = 0;
+        TFont font;
+        bool linear = false;
+        std::vector<std::pair<double, std::string>> labels; // screen position, text
+        bool operator==(const LabelsDrawn&) const = default;
+    };
+    // True when the page already shows these labels; else remembers them.
+    static bool alreadyDrawn(std::optional<LabelsDrawn>& drawn, LabelsDrawn now);
+    std::optional<LabelsDrawn> xLabelsDrawn_, yLabelsDrawn_;
+    bool baseOwed_ = false; // a series change in sight not drawn yet
+    bool payingBase_ = false; // drawing it: counts as in sight
+    std::vector<std::function<void(TCanvas&)>> drawsAfterBase_;
     struct OwedSeries
     {
         const void* owner;

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-void TPaintPage::SetPageRect(int left, int top, int right, int bottom)
+void TPaintPage::SetPageRect(int left, int top, int right, int bottom, bool withPixels)
 {
     const int w = std::max(right - left, 0);
     const int h = std::max(bottom - top, 0);
-    bitmap_.SetSize(w, h);
+    bitmap_.SetSize(withPixels ? w : 0, withPixels ? h : 0);
     pageRect_ = {0, 0, w, h};
     placement_ = {left, top, right, bottom};
 }

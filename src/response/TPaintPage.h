@@ -8,8 +8,9 @@ class TPaintPage
 {
 public:
     // right - left by bottom - top pixels, shown at (left, top); a negative
-    // size counts as 0.
-    void SetPageRect(int left, int top, int right, int bottom);
+    // size counts as 0. Without pixels the page keeps its place and size but
+    // holds no picture (an empty bitmap) until it is given them.
+    void SetPageRect(int left, int top, int right, int bottom, bool withPixels = true);
     void Fill(TColor colour);
     void SetFont(const TFont& font) { bitmap_.Canvas().Font() = font; }
 

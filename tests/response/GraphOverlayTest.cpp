@@ -456,4 +456,111 @@ TEST(GraphOverlay, AHiddenGraphsTotalIsThereForItsReaders)
     }
 }
 
+// A graph laid out while out of sight keeps its pages' places and sizes,
+// which its handle positions follow, but holds no pictures; back in sight it
+// shows the same pixels as a graph laid out in sight and then hidden.
+TEST(GraphOverlay, AGraphLaidOutOutOfSightHoldsNoPicturesUntilShown)
+{
+    GraphOnForm hiddenFirst(1070, 255, GraphOnForm::Place::OnPage);
+    GraphOnForm hiddenAfter(1070, 255, GraphOnForm::Place::OnPage);
+    std::vector<double> slope(4096);
+    for (std::size_t i = 0; i < slope.size(); ++i) {
+        slope[i] = -12.0 + 24.0 * static_cast<double>(i) / 4096.0;
+    }
+    hiddenFirst.page->Hide();
+    for (GraphOnForm* f : {&hiddenFirst, &hiddenAfter}) {
+        f->graph->SetBounds(0, 0, 900, 240);
+        f->graph->ResizePaintPage();
+    }
+    hiddenAfter.page->Hide();
+    for (GraphOnForm* f : {&hiddenFirst, &hiddenAfter}) {
+        f->graph->FFTDraw(slope.data(), 4096, 33, clRed, TMyPlotStyle::Line);
+        f->graph->DrawBlock(6.0, k1kHz, clRed, 0, false, 1);
+        f->graph->UpdateCurvePage();
+    }
+    LMyFFTDrawHpLp6dB& g = *hiddenFirst.graph;
+    const LMyFFTDrawHpLp6dB& other = *hiddenAfter.graph;
+    EXPECT_TRUE(g.Page(LMyFFTDrawHpLp6dB::MainPage).Bitmap().Empty());
+    EXPECT_TRUE(g.Screen().Empty());
+    EXPECT_FALSE(other.Page(LMyFFTDrawHpLp6dB::MainPage).Bitmap().Empty());
+    EXPECT_EQ(g.GetPlotWidth(), other.GetPlotWidth());
+    EXPECT_EQ(g.GetBlockPos(0), other.GetBlockPos(0));
+
+    for (GraphOnForm* f : {&hiddenFirst, &hiddenAfter}) {
+        f->page->Show();
+        f->graph->UpdateCurvePage();
+    }
+    for (const auto page : {LMyFFTDrawHpLp6dB::MainPage, LMyFFTDrawHpLp6dB::XLabelPage,
+                            LMyFFTDrawHpLp6dB::YLabelPage}) {
+        EXPECT_EQ(g.Page(page).Bitmap().Image(), other.Page(page).Bitmap().Image()) << "page " << page;
+    }
+    EXPECT_EQ(g.Screen().Image(), other.Screen().Image());
+}
+
+// A state load changes a graph's series several times, with handles and band
+// texts placed on the main page in between, before the next paint. Whether
+// the graph is read after each step or only at the end, even when its page
+// is hidden before the end, it shows the same pixels and base.
+TEST(GraphOverlay, ReadingBetweenChangesShowsTheSamePixels)
+{
+    const std::vector<double> low(4096, -12.0);
+    const std::vector<double> high(4096, 9.0);
+    std::vector<double> slope(4096);
+    for (std::size_t i = 0; i < slope.size(); ++i) {
+        slope[i] = -15.0 + 30.0 * static_cast<double>(i) / 4096.0;
+    }
+    using Step = std::function<void(LMyFFTDrawHpLp6dB&)>;
+    const std::vector<Step> steps = {
+        [&](LMyFFTDrawHpLp6dB& g) { g.FFTDraw(low.data(), 4096, 33, clRed, TMyPlotStyle::Line); },
+        [](LMyFFTDrawHpLp6dB& g) { g.DrawBlock(6.0, k1kHz, clRed, 0, false, 1); },
+        [](LMyFFTDrawHpLp6dB& g) { g.DrawParam(0, 6.0, k1kHz, 1000.0F, 1.0, clYellow); },
+        [](LMyFFTDrawHpLp6dB& g) { g.UpdateCurvePage(); },
+        [&](LMyFFTDrawHpLp6dB& g) { g.FFTDraw(slope.data(), 4096, 12, clAqua, TMyPlotStyle::Line); },
+        [](LMyFFTDrawHpLp6dB& g) { g.DrawBlock(-6.0, k1kHz + 400, clAqua, 4, true, 0); },
+        [](LMyFFTDrawHpLp6dB& g) { g.DrawBlock(3.0, k1kHz - 300, clLime, 1, false, 1); },
+        [](LMyFFTDrawHpLp6dB& g) { g.DrawBlock(3.0, k1kHz - 200, clLime, 1, false, 1); },
+        [](LMyFFTDrawHpLp6dB& g) { g.DrawParam(1, 3.0, k1kHz - 200, 800.0F, 2.0, clYellow); },
+        [](LMyFFTDrawHpLp6dB& g) { g.DrawLine(1500.0, clBlue, true); },
+        [&](LMyFFTDrawHpLp6dB& g) { g.FFTDraw(high.data(), 4096, 33, clPurple, TMyPlotStyle::Line); },
+        [](LMyFFTDrawHpLp6dB& g) { g.DrawBlock(-9.0, k1kHz + 100, clFuchsia, 2, false, 1); },
+        [](LMyFFTDrawHpLp6dB& g) { g.DrawParam(2, -9.0, k1kHz + 100, 1200.0F, 0.7, clYellow); },
+        [](LMyFFTDrawHpLp6dB& g) { g.UpdateCurvePage(); },
+    };
+    struct End
+    {
+        const char* how;
+        std::function<void(GraphOnForm&)> end;
+    };
+    const End ends[] = {
+        {"read at once", [](GraphOnForm&) {}},
+        {"painted", [](GraphOnForm& p) { p.form->Show(); p.form->Widget()->grab(); }},
+        {"hidden and shown again", [](GraphOnForm& p) {
+             p.page->Hide();
+             p.page->Show();
+             p.form->Show();
+             p.form->Widget()->grab();
+         }},
+    };
+    for (const End& e : ends) {
+        SCOPED_TRACE(e.how);
+        GraphOnForm eachStep(1070, 255, GraphOnForm::Place::OnPage);
+        GraphOnForm atEnd(1070, 255, GraphOnForm::Place::OnPage);
+        for (const Step& step : steps) {
+            step(*eachStep.graph);
+            (void)eachStep.graph->Page(LMyFFTDrawHpLp6dB::MainPage);
+            (void)eachStep.graph->Screen();
+            step(*atEnd.graph);
+        }
+        e.end(eachStep);
+        e.end(atEnd);
+        for (const auto page : {LMyFFTDrawHpLp6dB::MainPage, LMyFFTDrawHpLp6dB::XLabelPage,
+                                LMyFFTDrawHpLp6dB::YLabelPage}) {
+            EXPECT_EQ(atEnd.graph->Page(page).Bitmap().Image(), eachStep.graph->Page(page).Bitmap().Image())
+                << "page " << page;
+        }
+        EXPECT_EQ(atEnd.graph->Screen().Image(), eachStep.graph->Screen().Image());
+        EXPECT_EQ(atEnd.form->Widget()->grab().toImage(), eachStep.form->Widget()->grab().toImage());
+    }
+}
+
 } // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -446,6 +447,43 @@ TEST(Graph, LabelsAreWrittenOnTheirPages)
     EXPECT_GT(inked(g.Page(LMyFFTDrawHpLp6dB::XLabelPage)), 100);
     EXPECT_GT(inked(g.Page(LMyFFTDrawHpLp6dB::YLabelPage)), 100);
     EXPECT_EQ(inked(g.Page(LMyFFTDrawHpLp6dB::RightMarginPage)), 0);
+}
+
+// A label page is drawn again only when what it shows changes; after each
+// change it holds what a graph given the final settings at once holds.
+TEST(Graph, LabelPagesFollowEveryChangeOfTheirLabels)
+{
+    using Change = std::function<void(LMyFFTDrawHpLp6dB&)>;
+    const std::vector<double> flat(4096, 3.0);
+    const Change changes[] = {
+        [&](LMyFFTDrawHpLp6dB& g) { g.FFTDraw(flat.data(), 4096, 33, clRed, TMyPlotStyle::Line); },
+        [](LMyFFTDrawHpLp6dB& g) { g.SetXYMinMax(966.0, 4096.0, -24.0, 12.0); },
+        [](LMyFFTDrawHpLp6dB& g) { g.SetYLabel("dBu"); },
+        [](LMyFFTDrawHpLp6dB& g) {
+            TFont font = g.AxisLabelFont();
+            font.Color = clAqua;
+            g.SetAxisLabelFont(font);
+        },
+        [](LMyFFTDrawHpLp6dB& g) { g.SetXMin(1500.0); },
+        [](LMyFFTDrawHpLp6dB& g) { g.SetBounds(0, 0, 700, 255); g.ResizePaintPage(); g.Redraw(); },
+        [](LMyFFTDrawHpLp6dB& g) { g.ClearPlot(); g.Redraw(); },
+    };
+    GraphOnForm changed;
+    for (std::size_t n = 0; n < std::size(changes); ++n) {
+        SCOPED_TRACE(n);
+        changes[n](*changed.graph);
+        changed.graph->Redraw();
+        GraphOnForm fresh;
+        for (std::size_t i = 0; i <= n; ++i) {
+            changes[i](*fresh.graph);
+        }
+        fresh.graph->ResizePaintPage();
+        fresh.graph->Redraw();
+        for (const auto page : {LMyFFTDrawHpLp6dB::XLabelPage, LMyFFTDrawHpLp6dB::YLabelPage}) {
+            EXPECT_EQ(changed.graph->Page(page).Bitmap().Image(), fresh.graph->Page(page).Bitmap().Image())
+                << "page " << page;
+        }
+    }
 }
 
 TEST(Graph, CurvesAreDrawnAndPointsWithoutValueAreNot)
