@@ -321,6 +321,22 @@ std::string PropertyLineFromFile(const std::string& Line)
     return Line;
 }
 
+std::vector<std::string> LoadLinesFromFile(const std::string& FileName)
+{
+    std::ifstream in(FileName, std::ios::binary);
+    if (!in)
+        throw EiPlotError("Cannot open file \"" + FileName + "\"");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(std::move(line));
+    }
+    if (in.bad())
+        throw EiPlotError("Cannot read file \"" + FileName + "\"");
+    return lines;
+}
+
 void SaveLinesToFile(const std::string& FileName, const std::vector<std::string>& Lines)
 {
     std::ofstream out(FileName, std::ios::binary | std::ios::trunc);
@@ -330,6 +346,14 @@ void SaveLinesToFile(const std::string& FileName, const std::vector<std::string>
         out << line << "\r\n";
     if (!out.flush())
         throw EiPlotError("Cannot write file \"" + FileName + "\"");
+}
+
+std::vector<std::string> LoadPropertyLinesFromFile(const std::string& FileName)
+{
+    std::vector<std::string> lines = LoadLinesFromFile(FileName);
+    for (std::string& line : lines)
+        line = PropertyLineFromFile(line);
+    return lines;
 }
 
 } // namespace qx::plot

@@ -46,8 +46,15 @@ TPersistent* ClassPropertyObject(TPersistent& Instance, std::string_view Name);
 /// Writes the lines with CR LF ends; throws EiPlotError when the file cannot be written.
 void SaveLinesToFile(const std::string& FileName, const std::vector<std::string>& Lines);
 
+/// The lines of a text file, CR LF or LF ends, the CR dropped; throws EiPlotError when the
+/// file cannot be opened.
+std::vector<std::string> LoadLinesFromFile(const std::string& FileName);
+
 /// A text line of a property file as read: UTF-8 kept, older single-byte (Windows-1252)
 /// lines converted.
 std::string PropertyLineFromFile(const std::string& Line);
+
+/// The lines of a property file, each through PropertyLineFromFile.
+std::vector<std::string> LoadPropertyLinesFromFile(const std::string& FileName);
 
 } // namespace qx::plot

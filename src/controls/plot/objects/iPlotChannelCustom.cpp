@@ -841,15 +841,7 @@ void TiPlotChannelCustom::LoadDataFromFile(const std::string& FileName, bool Cle
 {
     if (FLoggingActive)
         LogDeactivate();
-    std::ifstream in(FileName, std::ios::binary);
-    if (!in)
-        throw EiPlotError("Cannot open file \"" + FileName + "\"");
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
+    const std::vector<std::string> lines = qx::plot::LoadLinesFromFile(FileName);
     if (ClearPreviousData)
         Clear();
     const char separator = !lines.empty() && lines.front().find('\t') != std::string::npos ? '\t' : ',';
@@ -888,15 +880,7 @@ void TiPlotChannelCustom::SavePropertiesToFile(const std::string& FileName)
 void TiPlotChannelCustom::LoadPropertiesFromFile(const std::string& FileName)
 {
     try {
-        std::ifstream in(FileName, std::ios::binary);
-        if (!in)
-            throw EiPlotError("Cannot open file \"" + FileName + "\"");
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            lines.push_back(qx::plot::PropertyLineFromFile(line));
-        }
+        std::vector<std::string> lines = qx::plot::LoadPropertyLinesFromFile(FileName);
         std::string type;
         if (!qx::plot::TakeValueByName("File Type", type, lines) || upper(type) != "PLOT CHANNEL CONFIG")
             throw EiPlotError("Incompatible Plot Channel Configuration File Type");

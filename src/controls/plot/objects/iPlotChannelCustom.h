@@ -168,6 +168,10 @@ public:
     virtual int AddXY(double X, double Y);
     /// The common adding step: store, running statistics, axis tracking, log, change.
     int AddPoint(double X, double Y, bool Null, bool Empty);
+    /// The null and empty markers of a plot's data array at X: the channel classes that
+    /// take such points add one; the base adds nothing.
+    virtual void AddNullAt(double X) { (void)X; }
+    virtual void AddEmptyAt(double X) { (void)X; }
     /// Removes every point and resets the statistics.
     void Clear();
     /// Removes the Size oldest points; Size equal to Count clears the channel.
