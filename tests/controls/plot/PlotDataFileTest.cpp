@@ -9,6 +9,9 @@
 #include "controls/plot/objects/iPlotLabel.h"
 #include "controls/plot/plot/iPlot.h"
 
+#include "platform/gui/Form.h"
+#include "platform/gui/LayoutLoader.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -388,6 +391,64 @@ TEST_F(PlotFileTest, DataArraysFeedTheChannelsOrAddNothing)
     EXPECT_EQ(raisedText([&] { three->AddDataArray(1, {{1}, {2}}, 2); }), "List index out of bounds (3)");
     EXPECT_EQ(raisedText([&] { three->AddDataArray(1, {{1}, {2, 3}}); }), "Data Array must be 1 or 2 Dimensions");
     EXPECT_EQ(three->Channel(2).Count(), 2) << "nothing added";
+}
+
+// ---- Form streams ----
+
+TEST(PlotFormStream, StoredCollectionsReplaceTheConstructorsObjects)
+{
+    constexpr const char* layout = R"(object fmPlot: TForm
+  object ipPlot: TiXYPlot
+    Width = 300
+    Height = 200
+    TitleText = "From the property"
+    ToolBarManager = <
+      item
+        Name = "Toolbar 1"
+        ZOrder = 2
+        Horizontal = True
+      end
+    >
+    LabelManager = <
+      item
+        Name = "Title"
+        Caption = "Stored"
+        ZOrder = 2
+        Horizontal = True
+      end
+      item
+        Name = "Label 2"
+        Caption = "Second"
+      end
+    >
+    ChannelManager = <
+      item
+        Name = "Curve"
+        TitleText = "Curve"
+      end
+    >
+    TranslationManager = <
+      item
+        OriginalString = "Close"
+        ReplacementString = "Zu"
+      end
+    >
+  end
+end
+)";
+    TForm form(nullptr);
+    qx::loadLayoutText(form, layout, "plot.layout");
+    auto* plot = qx::findComponent<TiXYPlot>(form, "ipPlot");
+    ASSERT_NE(plot, nullptr);
+    ASSERT_EQ(plot->LabelCount(), 2);
+    EXPECT_EQ(plot->TitleText(), "Stored") << "the stored labels replace the constructor's";
+    EXPECT_EQ(plot->ToolBar(0).ZOrder(), 3) << "an older stream's toolbar in the title's place goes above it";
+    ASSERT_EQ(plot->ChannelCount(), 1);
+    EXPECT_EQ(plot->Channel(0).TitleText(), "Curve");
+    EXPECT_EQ(plot->XAxisCount(), 1) << "a kind not stored keeps the constructor's objects";
+    EXPECT_EQ(plot->TranslateText("Close"), "Zu");
+    EXPECT_TRUE(plot->LayoutManager().Enabled());
+    EXPECT_FALSE(plot->GetUpdateActive());
 }
 
 // ---- Property, annotation and translation files ----

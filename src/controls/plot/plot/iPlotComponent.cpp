@@ -82,6 +82,10 @@ void TiPlotComponent::BeginStreamRead()
 void TiPlotComponent::Loaded()
 {
     TiVCLComponent::Loaded();
+    // Older streams put toolbar 0 and the title label in one place: the toolbar goes above.
+    if (ToolBarCount() > 0 && LabelCount() > 0 && ToolBar(0).Horizontal() == Label(0).Horizontal() &&
+        ToolBar(0).ZOrder() == Label(0).ZOrder())
+        ToolBar(0).SetZOrder(ToolBar(0).ZOrder() + 1);
     FLayoutManager->SetEnabled(true);
     if (FStreamReading) {
         FStreamReading = false;
