@@ -205,7 +205,7 @@ TEST_F(PlotFileTest, HostileDataFilesAreRefusedAndAddNothing)
         {"a count beyond integers", "Compact Interval\r\n99999999999\r\n", "'99999999999' is not a valid integer value"},
         {"garbage text", "A(X)\tA(Y)\r\n1\t2\r\n3\tabc\r\n", "'abc' is not a valid floating point value"},
         {"a garbage X", "A(X)\tA(Y)\r\n1\t2\r\nx1\t3\r\n", "'x1' is not a valid floating point value"},
-        {"binary garbage", std::string("\x7f\x45\x4c\x46\x02\x01\t\x00\x00\r\n\x05\t\x06", 14),
+        {"binary garbage", std::string("\x7f\x45\x4c\x46\x02\x01\t\x00\x00\r\nq\x05\t\x06w", 16),
          "is not a valid floating point value"},
     };
     for (const auto& c : cases) {

@@ -15,6 +15,11 @@ class TPersistent;
 
 namespace qx::plot {
 
+/// The text without the blanks and control characters at either end.
+std::string Trim(std::string_view Text);
+/// The text with the ASCII letters in upper case.
+std::string UpperCase(std::string Text);
+
 /// Splits text at the first separator into trimmed name and value; false (both empty)
 /// when the separator is missing.
 bool SplitNameValue(std::string_view Text, char Separator, std::string& Name, std::string& Value);

@@ -3,6 +3,7 @@
 #include "controls/plot/base/iClasses.h"
 #include "controls/plot/base/iMemoryStream.h"
 #include "controls/plot/base/iPlotError.h"
+#include "controls/plot/base/iPropertyText.h"
 
 #include "platform/gui/Component.h"
 #include "platform/gui/IniFile.h"
@@ -48,15 +49,6 @@ std::string userSettingsFile()
     return (fs::path(folder) / (program.stem().string() + ".ini")).string();
 }
 
-std::string trimmed(const std::string& Text)
-{
-    const auto first = Text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    const auto last = Text.find_last_not_of(" \t\r\n");
-    return Text.substr(first, last - first + 1);
-}
-
 /// Both values of the themes' section of one settings file; empty when it has none.
 TiThemeFolders readFolders(const std::string& File)
 {
@@ -64,8 +56,8 @@ TiThemeFolders readFolders(const std::string& File)
         return {};
     const TMemIniFile ini(File);
     using namespace iThemeSchemesText;
-    return {trimmed(ini.ReadString(SettingsSection, LibraryPathValue, "")),
-            trimmed(ini.ReadString(SettingsSection, UserPathValue, ""))};
+    return {qx::plot::Trim(ini.ReadString(SettingsSection, LibraryPathValue, "")),
+            qx::plot::Trim(ini.ReadString(SettingsSection, UserPathValue, ""))};
 }
 
 void expect(bool Condition)

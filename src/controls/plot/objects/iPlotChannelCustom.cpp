@@ -24,23 +24,6 @@
 
 namespace {
 
-std::string trimmed(const std::string& Text)
-{
-    const auto first = Text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    const auto last = Text.find_last_not_of(" \t\r\n");
-    return Text.substr(first, last - first + 1);
-}
-
-std::string upper(std::string Text)
-{
-    for (char& c : Text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return Text;
-}
-
 /// The one-pixel cosmetic pen stands for width 1.
 int TracePenWidth(int Width) { return Width == 1 ? 0 : Width; }
 
@@ -849,12 +832,12 @@ void TiPlotChannelCustom::LoadDataFromFile(const std::string& FileName, bool Cle
         const auto at = line.find(separator);
         if (at == std::string::npos)
             continue;
-        const std::string first = trimmed(line.substr(0, at));
-        const std::string second = trimmed(line.substr(at + 1));
+        const std::string first = qx::plot::Trim(line.substr(0, at));
+        const std::string second = qx::plot::Trim(line.substr(at + 1));
         if (first.empty())
             continue;
         const double x = ReadPlotFileNumber(first);
-        const std::string key = upper(second);
+        const std::string key = qx::plot::UpperCase(second);
         if (key == "NULL")
             AddPoint(x, 0, true, false);
         else if (key == "EMPTY")
@@ -882,7 +865,7 @@ void TiPlotChannelCustom::LoadPropertiesFromFile(const std::string& FileName)
     try {
         std::vector<std::string> lines = qx::plot::LoadPropertyLinesFromFile(FileName);
         std::string type;
-        if (!qx::plot::TakeValueByName("File Type", type, lines) || upper(type) != "PLOT CHANNEL CONFIG")
+        if (!qx::plot::TakeValueByName("File Type", type, lines) || qx::plot::UpperCase(type) != "PLOT CHANNEL CONFIG")
             throw EiPlotError("Incompatible Plot Channel Configuration File Type");
         qx::plot::LoadPropertiesFromText(*this, "Channel", lines);
     } catch (const std::exception& error) {
@@ -892,7 +875,7 @@ void TiPlotChannelCustom::LoadPropertiesFromFile(const std::string& FileName)
 
 void TiPlotChannelCustom::LogActivate(bool Append)
 {
-    if (trimmed(FLogFileName).empty())
+    if (qx::plot::Trim(FLogFileName).empty())
         throw EiPlotError(iPlotChannelText::LogFileNameNotDefined);
     if (FLoggingActive)
         throw EiPlotError(iPlotChannelText::LoggingAlreadyActive);

@@ -1,6 +1,7 @@
 #include "controls/plot/plot/iPlotDataFile.h"
 
 #include "controls/plot/base/iPlotError.h"
+#include "controls/plot/base/iPropertyText.h"
 #include "controls/plot/objects/iPlotChannelCustom.h"
 
 #include <algorithm>
@@ -23,26 +24,9 @@ constexpr float kEndMarker = 2e38f;
 constexpr float kEndBound = 1.5e38f;
 constexpr float kDataBound = 9e37f;
 
-std::string trimmed(const std::string& Text)
-{
-    const auto first = Text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    const auto last = Text.find_last_not_of(" \t\r\n");
-    return Text.substr(first, last - first + 1);
-}
-
-std::string upper(std::string Text)
-{
-    for (char& c : Text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return Text;
-}
-
 bool endsWithNoCase(const std::string& Text, const std::string& Tail)
 {
-    return Text.size() >= Tail.size() && upper(Text.substr(Text.size() - Tail.size())) == Tail;
+    return Text.size() >= Tail.size() && qx::plot::UpperCase(Text.substr(Text.size() - Tail.size())) == Tail;
 }
 
 std::vector<std::string> split(const std::string& Line, char Separator)
@@ -111,10 +95,10 @@ std::string yText(const TiPlotChannelCustom& Channel, int P)
 /// column, which adds no point.
 bool readY(const std::string& Field, double X, TiPlotFilePoint& Point)
 {
-    const std::string text = trimmed(Field);
+    const std::string text = qx::plot::Trim(Field);
     if (text.empty())
         return false;
-    const std::string key = upper(text);
+    const std::string key = qx::plot::UpperCase(text);
     Point = {X, 0, key == "NULL", key == "EMPTY"};
     if (!Point.Null && !Point.Empty)
         Point.Y = ReadPlotFileNumber(text);
@@ -142,13 +126,13 @@ TiPlotDataFile::Points readText(const std::vector<std::string>& Lines, int Chann
     const char separator = Lines.front().find('\t') != std::string::npos ? '\t' : ',';
     // A log shares one X column: its header starts with "(X)" and no other column ends so.
     const std::vector<std::string> header = split(Lines.front(), separator);
-    bool log = upper(trimmed(header.front())) == "(X)";
+    bool log = qx::plot::UpperCase(qx::plot::Trim(header.front())) == "(X)";
     for (std::size_t k = 1; log && k < header.size(); ++k)
-        log = !endsWithNoCase(trimmed(header[k]), "(X)");
+        log = !endsWithNoCase(qx::plot::Trim(header[k]), "(X)");
     for (std::size_t n = 1; n < Lines.size(); ++n) {
         const std::vector<std::string> fields = split(Lines[n], separator);
         if (log) {
-            const std::string xText = trimmed(fields.front());
+            const std::string xText = qx::plot::Trim(fields.front());
             if (xText.empty())
                 continue;
             const double x = ReadPlotFileNumber(xText);
@@ -160,7 +144,7 @@ TiPlotDataFile::Points readText(const std::vector<std::string>& Lines, int Chann
             continue;
         }
         for (std::size_t k = 0; k < fields.size() / 2 && k < points.size(); ++k) {
-            const std::string xText = trimmed(fields[2 * k]);
+            const std::string xText = qx::plot::Trim(fields[2 * k]);
             if (xText.empty())
                 continue;
             TiPlotFilePoint point;
@@ -268,7 +252,7 @@ std::string TiPlotDataFile::CompactInterval(const Channels& Channels)
 TiPlotDataFile::Points TiPlotDataFile::Read(const std::string& Bytes, int ChannelCount)
 {
     const std::vector<std::string> text = lines(Bytes);
-    if (!text.empty() && upper(text.front()) == upper(iPlotDataFileText::CompactIntervalHeader))
+    if (!text.empty() && qx::plot::UpperCase(text.front()) == qx::plot::UpperCase(iPlotDataFileText::CompactIntervalHeader))
         return readCompactInterval(Bytes, ChannelCount);
     return readText(text, ChannelCount);
 }
@@ -314,12 +298,12 @@ bool TiPlotDataFile::CompactIntervalLayout(const std::string& Bytes, int& Channe
 {
     std::size_t offset = 0;
     const std::optional<std::string> first = headerLine(Bytes, offset);
-    if (!first || upper(*first) != upper(iPlotDataFileText::CompactIntervalHeader))
+    if (!first || qx::plot::UpperCase(*first) != qx::plot::UpperCase(iPlotDataFileText::CompactIntervalHeader))
         return false;
     const std::optional<std::string> second = headerLine(Bytes, offset);
     if (!second)
         return false;
-    const std::string count = trimmed(*second);
+    const std::string count = qx::plot::Trim(*second);
     ChannelCount = StrToInt(count);
     // A row of no channel would never end the reading.
     if (ChannelCount < 1)

@@ -40,19 +40,11 @@ constexpr Section kSections[] = {
     {"Limit", "LimitCount", TiPlotKind::Limit, &TiPlotComponent::AddLimit},
 };
 
-std::string upper(std::string Text)
-{
-    for (char& c : Text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return Text;
-}
-
 /// Removes a section's lines from the top, for a kind this library cannot make.
 void DropSection(const std::string& Prefix, std::vector<std::string>& Lines)
 {
-    const std::string head = upper(Prefix + ".");
-    while (!Lines.empty() && upper(Lines.front().substr(0, head.size())) == head)
+    const std::string head = qx::plot::UpperCase(Prefix + ".");
+    while (!Lines.empty() && qx::plot::UpperCase(Lines.front().substr(0, head.size())) == head)
         Lines.erase(Lines.begin());
 }
 
@@ -113,7 +105,7 @@ void TiPlotComponent::LoadPropertiesFromFile(const std::string& FileName)
     try {
         lines = qx::plot::LoadPropertyLinesFromFile(FileName);
         std::string type;
-        if (!qx::plot::TakeValueByName("File Type", type, lines) || upper(type) != "PLOT CONFIG")
+        if (!qx::plot::TakeValueByName("File Type", type, lines) || qx::plot::UpperCase(type) != "PLOT CONFIG")
             throw EiPlotError("Incompatible Plot Configuration File Type");
         // The sections go to toolbar 0 and label 0, which stay: without them nothing is
         // removed.
