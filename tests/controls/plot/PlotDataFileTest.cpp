@@ -393,6 +393,31 @@ TEST_F(PlotFileTest, DataArraysFeedTheChannelsOrAddNothing)
     EXPECT_EQ(three->Channel(2).Count(), 2) << "nothing added";
 }
 
+TEST_F(PlotFileTest, FileNamesLongerThan260CharactersAreUsedWhole)
+{
+    std::filesystem::path folder = dir.path();
+    for (int i = 0; i < 4; ++i)
+        folder /= std::string(80, static_cast<char>('a' + i));
+    std::filesystem::create_directories(folder);
+    const std::string stem = (folder / "plot").string();
+    ASSERT_GT(stem.size(), 300u);
+    auto plot = makePlot(1);
+    plot->Channel(0).AddXY(1, 2);
+    plot->SaveDataToFile(stem + ".dat");
+    plot->SavePropertiesToFile(stem + ".txt");
+    plot->SetLogFileName(stem + ".log");
+    plot->LogActivate(false);
+    plot->AddDataArray(2, std::vector<double>{3});
+    plot->LogDeactivate();
+    EXPECT_EQ(plot->LastDataFileName(), stem + ".dat");
+    EXPECT_EQ(plot->LastPropertiesFileName(), stem + ".txt");
+    auto target = makePlot(1);
+    target->LoadPropertiesFromFile(stem + ".txt");
+    target->LoadDataFromFile(stem + ".dat");
+    target->LoadDataFromFile(stem + ".log");
+    EXPECT_EQ(points(target->Channel(0)), (std::vector<Point>{{1, 2}, {2, 3}}));
+}
+
 // ---- Form streams ----
 
 TEST(PlotFormStream, StoredCollectionsReplaceTheConstructorsObjects)

@@ -503,15 +503,20 @@ void TiPlotComponent::LoadDataFromFile(const std::string& FileName)
         throw EiPlotError(std::string("Error Loading Data - ") + error.what());
     }
     BeginUpdate();
-    for (std::size_t k = 0; k < points.size(); ++k) {
-        TiPlotChannelCustom& channel = Channel(static_cast<int>(k));
-        for (const TiPlotFilePoint& point : points[k]) {
-            const int index = channel.AddXY(point.X, point.Y);
-            if (point.Null)
-                channel.SetDataNull(index, true);
-            if (point.Empty)
-                channel.SetDataEmpty(index, true);
+    try {
+        for (std::size_t k = 0; k < points.size(); ++k) {
+            TiPlotChannelCustom& channel = Channel(static_cast<int>(k));
+            for (const TiPlotFilePoint& point : points[k]) {
+                const int index = channel.AddXY(point.X, point.Y);
+                if (point.Null)
+                    channel.SetDataNull(index, true);
+                if (point.Empty)
+                    channel.SetDataEmpty(index, true);
+            }
         }
+    } catch (const std::exception& error) {
+        EndUpdate();
+        throw EiPlotError(std::string("Error Loading Data - ") + error.what());
     }
     EndUpdate();
     FLastDataFileName = FileName;
