@@ -418,6 +418,25 @@ TEST_F(PlotFileTest, FileNamesLongerThan260CharactersAreUsedWhole)
     EXPECT_EQ(points(target->Channel(0)), (std::vector<Point>{{1, 2}, {2, 3}}));
 }
 
+TEST_F(PlotFileTest, ABadChannelFileLeavesTheChannelAsItWas)
+{
+    auto plot = makePlot(1);
+    TiPlotChannelCustom& channel = plot->Channel(0);
+    channel.AddXY(1, 1);
+    channel.SetTraceLineWidth(2);
+    writeFile(path("data.txt"), "2\t2\r\n3\tthree\r\n");
+    EXPECT_EQ(raisedText([&] { channel.LoadDataFromFile(path("data.txt"), true); }),
+              "'three' is not a valid floating point value");
+    EXPECT_EQ(points(channel), (std::vector<Point>{{1, 1}})) << "not cleared, nothing added";
+    writeFile(path("channel.txt"), "File Type = Plot Channel Config\r\nChannel.TraceLineWidth = 5\r\n"
+                                   "Channel.TitleText = New\r\nChannel.MarkersSize = big\r\n");
+    EXPECT_EQ(raisedText([&] { channel.LoadPropertiesFromFile(path("channel.txt")); }),
+              "Error Loading Properties - 'big' is not a valid integer value");
+    EXPECT_EQ(channel.TraceLineWidth(), 2);
+    EXPECT_EQ(channel.TitleText(), "A");
+    EXPECT_EQ(points(channel), (std::vector<Point>{{1, 1}}));
+}
+
 // ---- Form streams ----
 
 TEST(PlotFormStream, StoredCollectionsReplaceTheConstructorsObjects)

@@ -825,9 +825,14 @@ void TiPlotChannelCustom::LoadDataFromFile(const std::string& FileName, bool Cle
     if (FLoggingActive)
         LogDeactivate();
     const std::vector<std::string> lines = qx::plot::LoadLinesFromFile(FileName);
-    if (ClearPreviousData)
-        Clear();
     const char separator = !lines.empty() && lines.front().find('\t') != std::string::npos ? '\t' : ',';
+    // Every number is read before the channel changes, so a bad one leaves it as it was.
+    struct Read
+    {
+        double x, y;
+        bool null, empty;
+    };
+    std::vector<Read> points;
     for (const std::string& line : lines) {
         const auto at = line.find(separator);
         if (at == std::string::npos)
@@ -838,13 +843,15 @@ void TiPlotChannelCustom::LoadDataFromFile(const std::string& FileName, bool Cle
             continue;
         const double x = ReadPlotFileNumber(first);
         const std::string key = qx::plot::UpperCase(second);
-        if (key == "NULL")
-            AddPoint(x, 0, true, false);
-        else if (key == "EMPTY")
-            AddPoint(x, 0, false, true);
+        if (key == "NULL" || key == "EMPTY")
+            points.push_back({x, 0, key == "NULL", key == "EMPTY"});
         else
-            AddPoint(x, ReadPlotFileNumber(second), false, false);
+            points.push_back({x, ReadPlotFileNumber(second), false, false});
     }
+    if (ClearPreviousData)
+        Clear();
+    for (const Read& p : points)
+        AddPoint(p.x, p.y, p.null, p.empty);
 }
 
 void TiPlotChannelCustom::SavePropertiesToFile(const std::string& FileName)
@@ -867,7 +874,15 @@ void TiPlotChannelCustom::LoadPropertiesFromFile(const std::string& FileName)
         std::string type;
         if (!qx::plot::TakeValueByName("File Type", type, lines) || qx::plot::UpperCase(type) != "PLOT CHANNEL CONFIG")
             throw EiPlotError("Incompatible Plot Channel Configuration File Type");
-        qx::plot::LoadPropertiesFromText(*this, "Channel", lines);
+        // The channel's lines as they are, put back when a value fails part way.
+        std::vector<std::string> before;
+        qx::plot::SavePropertiesAsText(*this, "Channel", before, nullptr, false);
+        try {
+            qx::plot::LoadPropertiesFromText(*this, "Channel", lines);
+        } catch (...) {
+            qx::plot::LoadPropertiesFromText(*this, "Channel", before);
+            throw;
+        }
     } catch (const std::exception& error) {
         throw EiPlotError(std::string("Error Loading Properties - ") + error.what());
     }
