@@ -422,6 +422,10 @@ private:
     std::vector<TiPlotChannelCustom*> Channels() const;
     /// The property file's lines after its type: counts, sections, the plot's own lines.
     void ApplyPropertyLines(std::vector<std::string> lines);
+    void ApplyAnnotationLines(int Count, std::vector<std::string> lines);
+    /// Runs Apply on a fresh plot of this plot's class (nothing when the class cannot be
+    /// made by name), so a file is tried whole before this plot changes.
+    void TryOnFreshPlot(const std::function<void(TiPlotComponent&)>& Apply) const;
     /// Counts rows for the log and writes them when LogBufferSize is reached.
     void LogRowsAdded(int Rows);
     void LogFlush();

@@ -111,16 +111,7 @@ void TiPlotComponent::LoadPropertiesFromFile(const std::string& FileName)
         // removed.
         if (ToolBarCount() == 0 || LabelCount() == 0)
             throw EiPlotError("Plot has no ToolBar 0 or Label 0");
-        // A fresh plot of the same class reads the file first, so a file that fails part
-        // way is refused with this plot as it was.
-        const qx::ClassInfo* info = qx::ClassRegistry::instance().classOf(*this);
-        if (info && info->create) {
-            std::unique_ptr<TComponent> trial(info->create(nullptr));
-            if (auto* plot = dynamic_cast<TiPlotComponent*>(trial.get())) {
-                plot->Master().SetChannelClass(Master().ChannelClass());
-                plot->ApplyPropertyLines(lines);
-            }
-        }
+        TryOnFreshPlot([&](TiPlotComponent& Plot) { Plot.ApplyPropertyLines(lines); });
     } catch (const std::exception& error) {
         throw EiPlotError(std::string("Error Loading Properties - ") + error.what());
     }
@@ -132,6 +123,20 @@ void TiPlotComponent::LoadPropertiesFromFile(const std::string& FileName)
     FLastPropertiesFileName = FileName;
     if (OnAfterLoadProperties)
         OnAfterLoadProperties(this);
+}
+
+void TiPlotComponent::TryOnFreshPlot(const std::function<void(TiPlotComponent&)>& Apply) const
+{
+    // A fresh plot of the same class reads the file first, so a file that fails part way is
+    // refused with this plot as it was.
+    const qx::ClassInfo* info = qx::ClassRegistry::instance().classOf(*this);
+    if (!info || !info->create)
+        return;
+    std::unique_ptr<TComponent> trial(info->create(nullptr));
+    if (auto* plot = dynamic_cast<TiPlotComponent*>(trial.get())) {
+        plot->Master().SetChannelClass(Master().ChannelClass());
+        Apply(*plot);
+    }
 }
 
 void TiPlotComponent::ApplyPropertyLines(std::vector<std::string> lines)
@@ -216,21 +221,31 @@ void TiPlotComponent::LoadAnnotationsFromFile(const std::string& FileName)
         // Nothing is removed when the annotations cannot be made.
         if (count > 0 && !CanMake(Kind(TiPlotKind::Annotation)))
             throw EiPlotError("Class TiPlotAnnotation not found");
+        TryOnFreshPlot([&](TiPlotComponent& Plot) { Plot.ApplyAnnotationLines(count, lines); });
     } catch (const std::exception& error) {
         throw EiPlotError(std::string("Error Loading Annotations - ") + error.what());
     }
+    try {
+        ApplyAnnotationLines(count, lines);
+    } catch (const std::exception& error) {
+        throw EiPlotError(std::string("Error Loading Annotations - ") + error.what());
+    }
+}
+
+void TiPlotComponent::ApplyAnnotationLines(int Count, std::vector<std::string> lines)
+{
     BeginUpdate();
     try {
         RemoveAllAnnotations();
         TiPlotObjectManagerCustom* manager = Kind(TiPlotKind::Annotation);
-        for (int n = 0; n < count; ++n) {
+        for (int n = 0; n < Count; ++n) {
             AddAnnotation();
             qx::plot::LoadPropertiesFromText(*manager->GetItem(manager->Count() - 1), "Annotation" + std::to_string(n),
                                              lines);
         }
-    } catch (const std::exception& error) {
+    } catch (...) {
         EndUpdate();
-        throw EiPlotError(std::string("Error Loading Annotations - ") + error.what());
+        throw;
     }
     EndUpdate();
 }
