@@ -563,6 +563,20 @@ TEST_F(PlotFileTest, SectionsOfKindsTheLibraryCannotMakeAreSkipped)
     EXPECT_EQ(target.Label(1).Caption(), "Kept") << "the sections after it still apply";
 }
 
+TEST_F(PlotFileTest, ANewChannelIsRedAndToolbarSectionsAllGoToToolbarZero)
+{
+    writeFile(path("plot.txt"), "file type = PLOT CONFIG\r\nChannelCount = 1\r\nToolBarCount = 2\r\n"
+                                "Channel0.TitleText = Plain\r\nToolBar0.FlatButtons = 0\r\nToolBar1.FlatButtons = 1\r\n");
+    auto plot = makePlot(2);
+    plot->Channel(0).SetColor(clBlue);
+    plot->LoadPropertiesFromFile(path("plot.txt"));
+    ASSERT_EQ(plot->ChannelCount(), 1);
+    EXPECT_EQ(plot->Channel(0).TitleText(), "Plain");
+    EXPECT_EQ(plot->Channel(0).Color(), clRed) << "no Color line";
+    EXPECT_EQ(plot->ToolBarCount(), 1);
+    EXPECT_TRUE(plot->ToolBar(0).FlatButtons()) << "the last toolbar section wins";
+}
+
 TEST_F(PlotFileTest, HostilePropertyFilesAreRefusedWithThePlotAsItWas)
 {
     TiXYPlot good(nullptr);

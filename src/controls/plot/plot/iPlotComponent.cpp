@@ -559,7 +559,7 @@ void TiPlotComponent::LogRowsAdded(int Rows)
     if (!FLoggingActive)
         return;
     FLogRowCount += Rows;
-    if (FLogRowCount >= FLogBufferSize)
+    if (FLogRowCount > 0 && FLogRowCount >= FLogBufferSize)
         LogFlush();
 }
 
