@@ -251,10 +251,14 @@ std::string TiPlotDataFile::CompactInterval(const Channels& Channels)
 
 TiPlotDataFile::Points TiPlotDataFile::Read(const std::string& Bytes, int ChannelCount)
 {
-    const std::vector<std::string> text = lines(Bytes);
-    if (!text.empty() && qx::plot::UpperCase(text.front()) == qx::plot::UpperCase(iPlotDataFileText::CompactIntervalHeader))
+    std::size_t offset = 0;
+    const std::optional<std::string> first = headerLine(Bytes, offset);
+    std::string firstLine = first ? *first : Bytes;
+    if (!firstLine.empty() && firstLine.back() == '\r')
+        firstLine.pop_back();
+    if (qx::plot::UpperCase(firstLine) == qx::plot::UpperCase(iPlotDataFileText::CompactIntervalHeader))
         return readCompactInterval(Bytes, ChannelCount);
-    return readText(text, ChannelCount);
+    return readText(lines(Bytes), ChannelCount);
 }
 
 std::string TiPlotDataFile::TextLogHeader(const Channels& Channels, char Separator)
