@@ -25,7 +25,7 @@ void TiPlotLog::Open(const std::string& FileName, bool Append, TiPlotDataFileFor
             throw EiPlotError("Cannot create file \"" + FileName + "\"");
     }
     if (existing.empty()) {
-        this->Append(Format == ipdffText ? TiPlotDataFile::TextLogHeader(Channels, Separator)
+        AppendBytes(Format == ipdffText ? TiPlotDataFile::TextLogHeader(Channels, Separator)
                                          : TiPlotDataFile::CompactIntervalHeader(static_cast<int>(Channels.size())));
         return;
     }
@@ -53,11 +53,11 @@ void TiPlotLog::WriteRows(const TiPlotDataFile::Channels& Channels, int First, i
         if (fileRows < 2)
             ++fileRows;
     }
-    Append(bytes);
+    AppendBytes(bytes);
     FFileRows = fileRows;
 }
 
-void TiPlotLog::Append(const std::string& Bytes) const
+void TiPlotLog::AppendBytes(const std::string& Bytes) const
 {
     std::fstream file(FFileName, std::ios::in | std::ios::out | std::ios::binary);
     if (!file)

@@ -24,7 +24,7 @@ public:
     void WriteRows(const TiPlotDataFile::Channels& Channels, int First, int Rows);
 
 private:
-    void Append(const std::string& Bytes) const;
+    void AppendBytes(const std::string& Bytes) const;
 
     std::string FFileName;
     TiPlotDataFileFormat FFormat = ipdffText;
