@@ -31,7 +31,10 @@ std::string fileText(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void writeFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+void writeFile(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 std::string floats(std::initializer_list<float> values)
 {
@@ -202,7 +205,8 @@ TEST_F(PlotFileTest, HostileDataFilesAreRefusedAndAddNothing)
         {"no channel", "Compact Interval\r\n0\r\n" + floats({0, 1}), "Invalid Data"},
         {"a negative count", "Compact Interval\r\n-4\r\n" + floats({0, 1}), "Invalid Data"},
         {"a huge count", "Compact Interval\r\n2000000000\r\n" + floats({0, 1, 2, 3}), "Invalid Data"},
-        {"a count beyond integers", "Compact Interval\r\n99999999999\r\n", "'99999999999' is not a valid integer value"},
+        {"a count beyond integers", "Compact Interval\r\n99999999999\r\n",
+         "'99999999999' is not a valid integer value"},
         {"garbage text", "A(X)\tA(Y)\r\n1\t2\r\n3\tabc\r\n", "'abc' is not a valid floating point value"},
         {"a garbage X", "A(X)\tA(Y)\r\n1\t2\r\nx1\t3\r\n", "'x1' is not a valid floating point value"},
         {"binary garbage", std::string("\x7f\x45\x4c\x46\x02\x01\t\x00\x00\r\nq\x05\t\x06w", 16),
@@ -310,8 +314,8 @@ TEST_F(PlotFileTest, ACompactLogAppendedLaterStaysInStep)
             plot->AddDataArray(x, {x * 2, x * 4});
         plot->LogDeactivate();
     }
-    EXPECT_EQ(fileText(path("log.bin")), "Compact Interval\r\n2\r\n" +
-                                             floats({0, 0, 0, 0, 0.5f, 1, 0.5f, 2, 2, 4, 3, 6, 4, 8, 5, 10}));
+    EXPECT_EQ(fileText(path("log.bin")),
+              "Compact Interval\r\n2\r\n" + floats({0, 0, 0, 0, 0.5f, 1, 0.5f, 2, 2, 4, 3, 6, 4, 8, 5, 10}));
     auto target = makePlot(2);
     target->LoadDataFromFile(path("log.bin"));
     ASSERT_EQ(target->Channel(0).Count(), 6);
@@ -389,7 +393,10 @@ TEST_F(PlotFileTest, DataArraysFeedTheChannelsOrAddNothing)
     EXPECT_EQ(points(three->Channel(1)), (std::vector<Point>{{10, 0}, {10.5, 1}, {11, 2}}));
     EXPECT_EQ(points(three->Channel(2)), (std::vector<Point>{{0, 3}, {0.5, 4}}));
     EXPECT_EQ(raisedText([&] { three->AddDataArray(1, {{1}, {2}}, 2); }), "List index out of bounds (3)");
-    EXPECT_EQ(raisedText([&] { three->AddDataArray(1, {{1}, {2, 3}}); }), "Data Array must be 1 or 2 Dimensions");
+    EXPECT_EQ(raisedText([&] {
+                  three->AddDataArray(1, {{1}, {2, 3}});
+              }),
+              "Data Array must be 1 or 2 Dimensions");
     EXPECT_EQ(three->Channel(2).Count(), 2) << "nothing added";
 }
 
@@ -565,8 +572,9 @@ TEST_F(PlotFileTest, SectionsOfKindsTheLibraryCannotMakeAreSkipped)
 
 TEST_F(PlotFileTest, ANewChannelIsRedAndToolbarSectionsAllGoToToolbarZero)
 {
-    writeFile(path("plot.txt"), "file type = PLOT CONFIG\r\nChannelCount = 1\r\nToolBarCount = 2\r\n"
-                                "Channel0.TitleText = Plain\r\nToolBar0.FlatButtons = 0\r\nToolBar1.FlatButtons = 1\r\n");
+    writeFile(path("plot.txt"),
+              "file type = PLOT CONFIG\r\nChannelCount = 1\r\nToolBarCount = 2\r\n"
+              "Channel0.TitleText = Plain\r\nToolBar0.FlatButtons = 0\r\nToolBar1.FlatButtons = 1\r\n");
     auto plot = makePlot(2);
     plot->Channel(0).SetColor(clBlue);
     plot->LoadPropertiesFromFile(path("plot.txt"));
@@ -592,16 +600,19 @@ TEST_F(PlotFileTest, HostilePropertyFilesAreRefusedWithThePlotAsItWas)
         {"no type line", text.substr(text.find('\n') + 1), "Incompatible Plot Configuration File Type"},
         {"another type", "File Type = Plot Channel Config\r\n" + text.substr(text.find('\n') + 1),
          "Incompatible Plot Configuration File Type"},
-        {"binary garbage", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "Incompatible Plot Configuration File Type"},
+        {"binary garbage", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
+         "Incompatible Plot Configuration File Type"},
         {"a huge count", "File Type = Plot Config\r\nChannelCount = 2000000000\r\nChannel0.Name = c\r\n",
          "Invalid Count - ChannelCount = 2000000000"},
         {"a count that is no number", "File Type = Plot Config\r\nXAxisCount = many\r\n",
          "'many' is not a valid integer value"},
         {"a bad value late in the file", text.substr(0, text.size() - 2) + "\r\nOuterMarginTop = wide\r\n",
          "'wide' is not a valid integer value"},
-        {"a bad value in a section", "File Type = Plot Config\r\nChannelCount = 1\r\nChannel0.TraceLineWidth = x\r\n",
+        {"a bad value in a section",
+         "File Type = Plot Config\r\nChannelCount = 1\r\nChannel0.TraceLineWidth = x\r\n",
          "'x' is not a valid integer value"},
-        {"a bad z order", "File Type = Plot Config\r\nDataViewZHorz = top\r\n", "'top' is not a valid integer value"},
+        {"a bad z order", "File Type = Plot Config\r\nDataViewZHorz = top\r\n",
+         "'top' is not a valid integer value"},
     };
     for (const auto& c : cases) {
         auto plot = makePlot(3);

@@ -33,7 +33,10 @@ std::string settings(const std::string& library, const std::string& user)
 }
 
 /// A scheme file as the library writes it, one element a line, CR LF.
-std::string schemeFile(const std::string& body) { return "<SchemeTypes>\r\n" + body + "</SchemeTypes>\r\n"; }
+std::string schemeFile(const std::string& body)
+{
+    return "<SchemeTypes>\r\n" + body + "</SchemeTypes>\r\n";
+}
 
 std::string category(const std::string& name, const std::string& schemes)
 {
@@ -42,7 +45,8 @@ std::string category(const std::string& name, const std::string& schemes)
 
 std::string scheme(const std::string& name, const std::string& properties)
 {
-    return "<Scheme>\r\n<Name>" + name + "</Name>\r\n<Properties>\r\n" + properties + "</Properties>\r\n</Scheme>\r\n";
+    return "<Scheme>\r\n<Name>" + name + "</Name>\r\n<Properties>\r\n" + properties +
+           "</Properties>\r\n</Scheme>\r\n";
 }
 
 struct ThemeSchemeTest : ::testing::Test
@@ -59,7 +63,8 @@ struct ThemeSchemeTest : ::testing::Test
 
 TEST_F(ThemeSchemeTest, WithoutSettingsNothingIsReadNotEvenTheWorkingDirectory)
 {
-    writeFile(dir / "TiXYPlot.xml", schemeFile(category("Colors", scheme("Red", "<BackGroundColor>255</BackGroundColor>\r\n"))));
+    writeFile(dir / "TiXYPlot.xml",
+              schemeFile(category("Colors", scheme("Red", "<BackGroundColor>255</BackGroundColor>\r\n"))));
     const auto before = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
     plot.LoadThemes();
@@ -132,14 +137,18 @@ TEST_F(ThemeSchemeTest, MalformedFilesRaiseAndKeepWhatWasReadBefore)
         const char* error;
     } cases[] = {
         {"the last scheme unclosed",
-         schemeFile(good + "<SchemeType>\r\n<Name>Second</Name>\r\n<Scheme>\r\n<Name>Two</Name>\r\n<Properties>\r\n"
-                           "</Properties>\r\n</SchemeType>\r\n"),
+         schemeFile(good +
+                    "<SchemeType>\r\n<Name>Second</Name>\r\n<Scheme>\r\n<Name>Two</Name>\r\n<Properties>\r\n"
+                    "</Properties>\r\n</SchemeType>\r\n"),
          "Error Loading Scheme. XML File Malformed"},
-        {"no closing root", "<SchemeTypes>\r\n" + good + "<Other>\r\n", "Error Loading Scheme. XML File Malformed"},
-        {"cut inside a scheme", "<SchemeTypes>\r\n" + good + "<SchemeType>\r\n<Name>Second</Name>\r\n<Scheme>\r\n<Na",
-         "EOF"},
-        {"cut inside the properties", "<SchemeTypes>\r\n" + good + "<SchemeType>\r\n<Name>Second</Name>\r\n<Scheme>\r\n"
-                                                                  "<Name>Two</Name>\r\n<Properties>\r\n<Color>1",
+        {"no closing root", "<SchemeTypes>\r\n" + good + "<Other>\r\n",
+         "Error Loading Scheme. XML File Malformed"},
+        {"cut inside a scheme",
+         "<SchemeTypes>\r\n" + good + "<SchemeType>\r\n<Name>Second</Name>\r\n<Scheme>\r\n<Na", "EOF"},
+        {"cut inside the properties",
+         "<SchemeTypes>\r\n" + good +
+             "<SchemeType>\r\n<Name>Second</Name>\r\n<Scheme>\r\n"
+             "<Name>Two</Name>\r\n<Properties>\r\n<Color>1",
          "EOF"},
         {"garbage", std::string("\x00\x01<<>>garbage", 13), "EOF"},
     };

@@ -35,7 +35,8 @@ std::string machineSettingsFile()
     if (settingsFiles().machine)
         return *settingsFiles().machine;
     const fs::path program = qx::executablePath();
-    return program.empty() ? std::string() : (program.parent_path() / (program.stem().string() + ".ini")).string();
+    return program.empty() ? std::string()
+                           : (program.parent_path() / (program.stem().string() + ".ini")).string();
 }
 
 std::string userSettingsFile()
@@ -94,8 +95,11 @@ void TiThemeSchemes::Load(const std::string& ClassName)
     Clear();
     const TiThemeFolders folders = GetThemePaths();
     const std::pair<std::string, bool> files[] = {
-        {folders.Library.empty() ? std::string() : (fs::path(folders.Library) / (ClassName + ".xml")).string(), false},
-        {folders.User.empty() ? std::string() : (fs::path(folders.User) / (ClassName + "User.xml")).string(), true},
+        {folders.Library.empty() ? std::string()
+                                 : (fs::path(folders.Library) / (ClassName + ".xml")).string(),
+         false},
+        {folders.User.empty() ? std::string() : (fs::path(folders.User) / (ClassName + "User.xml")).string(),
+         true},
     };
     for (const auto& [file, user] : files) {
         if (file.empty() || !fs::is_regular_file(file))
@@ -152,7 +156,10 @@ const TiThemeSchemes::Scheme& TiThemeSchemes::SchemeAt(int CategoryIndex, int Sc
     return category.Schemes[static_cast<std::size_t>(SchemeIndex)];
 }
 
-const std::string& TiThemeSchemes::CategoryName(int CategoryIndex) const { return CategoryAt(CategoryIndex).Name; }
+const std::string& TiThemeSchemes::CategoryName(int CategoryIndex) const
+{
+    return CategoryAt(CategoryIndex).Name;
+}
 
 int TiThemeSchemes::SchemeCount(int CategoryIndex) const
 {

@@ -4,17 +4,16 @@
 #include "controls/plot/base/iPropertyText.h"
 #include "controls/plot/objects/iPlotChannelCustom.h"
 
+#include "platform/text/NumberText.h"
+
 #include <algorithm>
 #include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <optional>
-
-#include "platform/text/NumberText.h"
 
 namespace {
 
@@ -67,7 +66,8 @@ void appendFloat(std::string& Bytes, float Value)
 /// a reader would take it for the missing value or the end marker.
 float narrowed(double Value)
 {
-    if (!std::isfinite(Value) || Value < -static_cast<double>(FLT_MAX) || Value >= static_cast<double>(kDataBound))
+    if (!std::isfinite(Value) || Value < -static_cast<double>(FLT_MAX) ||
+        Value >= static_cast<double>(kDataBound))
         throw EiPlotError(iPlotDataFileText::OutOfRange);
     return static_cast<float>(Value);
 }
@@ -80,7 +80,10 @@ int maxCount(const TiPlotDataFile::Channels& Channels)
     return rows;
 }
 
-bool holds(const TiPlotChannelCustom& Channel, int P) { return P >= 0 && P < Channel.Count(); }
+bool holds(const TiPlotChannelCustom& Channel, int P)
+{
+    return P >= 0 && P < Channel.Count();
+}
 
 std::string yText(const TiPlotChannelCustom& Channel, int P)
 {
@@ -166,7 +169,8 @@ public:
             throw EiPlotError(iPlotDataFileText::InvalidData);
         std::uint32_t bits = 0;
         for (int i = 0; i < 4; ++i)
-            bits |= std::uint32_t{static_cast<unsigned char>(FBytes[FOffset + static_cast<std::size_t>(i)])} << (8 * i);
+            bits |= std::uint32_t{static_cast<unsigned char>(FBytes[FOffset + static_cast<std::size_t>(i)])}
+                    << (8 * i);
         FOffset += 4;
         return std::bit_cast<float>(bits);
     }
@@ -271,13 +275,15 @@ std::string TiPlotDataFile::TextLogHeader(const Channels& Channels, char Separat
 
 std::string TiPlotDataFile::CompactIntervalHeader(int ChannelCount)
 {
-    return std::string(iPlotDataFileText::CompactIntervalHeader) + "\r\n" + std::to_string(ChannelCount) + "\r\n";
+    return std::string(iPlotDataFileText::CompactIntervalHeader) + "\r\n" + std::to_string(ChannelCount) +
+           "\r\n";
 }
 
 std::string TiPlotDataFile::TextLogRow(const Channels& Channels, int P, char Separator)
 {
-    std::string text = !Channels.empty() && holds(*Channels.front(), P) ? PlotFileNumber(Channels.front()->DataX(P))
-                                                                        : std::string();
+    std::string text = !Channels.empty() && holds(*Channels.front(), P)
+                           ? PlotFileNumber(Channels.front()->DataX(P))
+                           : std::string();
     for (const TiPlotChannelCustom* channel : Channels) {
         text += Separator;
         if (holds(*channel, P))
@@ -298,11 +304,13 @@ std::string TiPlotDataFile::CompactIntervalRow(const Channels& Channels, int P, 
     return bytes;
 }
 
-bool TiPlotDataFile::CompactIntervalLayout(const std::string& Bytes, int& ChannelCount, std::size_t& DataBytes)
+bool TiPlotDataFile::CompactIntervalLayout(const std::string& Bytes, int& ChannelCount,
+                                           std::size_t& DataBytes)
 {
     std::size_t offset = 0;
     const std::optional<std::string> first = headerLine(Bytes, offset);
-    if (!first || qx::plot::UpperCase(*first) != qx::plot::UpperCase(iPlotDataFileText::CompactIntervalHeader))
+    if (!first ||
+        qx::plot::UpperCase(*first) != qx::plot::UpperCase(iPlotDataFileText::CompactIntervalHeader))
         return false;
     const std::optional<std::string> second = headerLine(Bytes, offset);
     if (!second)

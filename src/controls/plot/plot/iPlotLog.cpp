@@ -25,8 +25,9 @@ void TiPlotLog::Open(const std::string& FileName, bool Append, TiPlotDataFileFor
             throw EiPlotError("Cannot create file \"" + FileName + "\"");
     }
     if (existing.empty()) {
-        AppendBytes(Format == ipdffText ? TiPlotDataFile::TextLogHeader(Channels, Separator)
-                                         : TiPlotDataFile::CompactIntervalHeader(static_cast<int>(Channels.size())));
+        AppendBytes(Format == ipdffText
+                        ? TiPlotDataFile::TextLogHeader(Channels, Separator)
+                        : TiPlotDataFile::CompactIntervalHeader(static_cast<int>(Channels.size())));
         return;
     }
     if (Format != ipdffCompactInterval)

@@ -80,8 +80,8 @@ void TiPlotComponent::SavePropertiesToFile(const std::string& FileName)
         for (const Section& s : kSections) {
             TiPlotObjectManagerCustom* manager = Kind(s.kind);
             for (int i = 0; i < manager->Count(); ++i)
-                qx::plot::SavePropertiesAsText(*manager->GetItem(i), s.prefix + std::to_string(i), lines, nullptr,
-                                               FDifferentialPropertySave);
+                qx::plot::SavePropertiesAsText(*manager->GetItem(i), s.prefix + std::to_string(i), lines,
+                                               nullptr, FDifferentialPropertySave);
         }
         std::vector<std::string> skip{"Name"};
         if (!OptionSaveAllProperties())
@@ -105,7 +105,8 @@ void TiPlotComponent::LoadPropertiesFromFile(const std::string& FileName)
     try {
         lines = qx::plot::LoadPropertyLinesFromFile(FileName);
         std::string type;
-        if (!qx::plot::TakeValueByName("File Type", type, lines) || qx::plot::UpperCase(type) != "PLOT CONFIG")
+        if (!qx::plot::TakeValueByName("File Type", type, lines) ||
+            qx::plot::UpperCase(type) != "PLOT CONFIG")
             throw EiPlotError("Incompatible Plot Configuration File Type");
         // The sections go to toolbar 0 and label 0, which stay: without them nothing is
         // removed.
@@ -203,8 +204,8 @@ void TiPlotComponent::SaveAnnotationsToFile(const std::string& FileName)
         TiPlotObjectManagerCustom* manager = Kind(TiPlotKind::Annotation);
         std::vector<std::string> lines{"AnnotationCount = " + std::to_string(manager->Count())};
         for (int i = 0; i < manager->Count(); ++i)
-            qx::plot::SavePropertiesAsText(*manager->GetItem(i), "Annotation" + std::to_string(i), lines, nullptr,
-                                           true);
+            qx::plot::SavePropertiesAsText(*manager->GetItem(i), "Annotation" + std::to_string(i), lines,
+                                           nullptr, true);
         qx::plot::SaveLinesToFile(FileName, lines);
     } catch (const std::exception& error) {
         throw EiPlotError(std::string("Error Saving Annotations - ") + error.what());
@@ -240,8 +241,8 @@ void TiPlotComponent::ApplyAnnotationLines(int Count, std::vector<std::string> l
         TiPlotObjectManagerCustom* manager = Kind(TiPlotKind::Annotation);
         for (int n = 0; n < Count; ++n) {
             AddAnnotation();
-            qx::plot::LoadPropertiesFromText(*manager->GetItem(manager->Count() - 1), "Annotation" + std::to_string(n),
-                                             lines);
+            qx::plot::LoadPropertiesFromText(*manager->GetItem(manager->Count() - 1),
+                                             "Annotation" + std::to_string(n), lines);
         }
     } catch (...) {
         EndUpdate();
