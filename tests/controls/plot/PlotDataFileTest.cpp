@@ -6,6 +6,7 @@
 #include "RaisedText.h"
 #include "TempDir.h"
 
+#include "controls/plot/base/iPlotManagers.h"
 #include "controls/plot/objects/iPlotLabel.h"
 #include "controls/plot/plot/iPlot.h"
 
@@ -521,6 +522,11 @@ TEST_F(PlotFileTest, APropertyFileCarriesEveryObjectKind)
     source->AddDataCursor();
     source->DataCursor(1).SetColor(clLime);
     source->SetOuterMarginTop(12);
+    // The kinds other classes add join when their classes are there.
+    for (const auto& [className, add] : {std::pair{"TiPlotTable", &TiPlotComponent::AddTable},
+                                         std::pair{"TiPlotLimit", &TiPlotComponent::AddLimit}})
+        if (qx::plot::hasPlotObjectCreator(className))
+            ((*source).*add)();
     int savedEvents = 0;
     source->OnAfterSaveProperties = [&](TObject*) { ++savedEvents; };
     source->SavePropertiesToFile(path("plot.txt"));
@@ -548,6 +554,8 @@ TEST_F(PlotFileTest, APropertyFileCarriesEveryObjectKind)
     ASSERT_EQ(target.DataCursorCount(), 2);
     EXPECT_EQ(target.DataCursor(1).Color(), clLime);
     EXPECT_EQ(target.OuterMarginTop(), 12);
+    EXPECT_EQ(target.TableCount(), source->TableCount());
+    EXPECT_EQ(target.LimitCount(), source->LimitCount());
     // Written again, the file is the same.
     target.SavePropertiesToFile(path("again.txt"));
     EXPECT_EQ(fileText(path("again.txt")), fileText(path("plot.txt")));
@@ -565,7 +573,7 @@ TEST_F(PlotFileTest, SectionsOfKindsTheLibraryCannotMakeAreSkipped)
     writeFile(path("plot.txt"), text);
     TiXYPlot target(nullptr);
     target.LoadPropertiesFromFile(path("plot.txt"));
-    EXPECT_EQ(target.TableCount(), 0);
+    EXPECT_EQ(target.TableCount(), qx::plot::hasPlotObjectCreator("TiPlotTable") ? 1 : 0);
     ASSERT_EQ(target.LabelCount(), 2);
     EXPECT_EQ(target.Label(1).Caption(), "Kept") << "the sections after it still apply";
 }
@@ -632,15 +640,30 @@ TEST_F(PlotFileTest, HostilePropertyFilesAreRefusedWithThePlotAsItWas)
     }
 }
 
-TEST_F(PlotFileTest, AnnotationFilesWaitForTheAnnotationClass)
+TEST_F(PlotFileTest, AnnotationFilesReadBackOrWaitForTheAnnotationClass)
 {
     TiXYPlot plot(nullptr);
     plot.SaveAnnotationsToFile(path("notes.txt"));
     EXPECT_EQ(fileText(path("notes.txt")), "AnnotationCount = 0\r\n");
     EXPECT_NO_THROW(plot.LoadAnnotationsFromFile(path("notes.txt")));
-    writeFile(path("one.txt"), "AnnotationCount = 1\r\nAnnotation0.Text = Hello\r\n");
-    EXPECT_EQ(raisedText([&] { plot.LoadAnnotationsFromFile(path("one.txt")); }),
-              "Error Loading Annotations - Class TiPlotAnnotation not found");
+    if (qx::plot::hasPlotObjectCreator("TiPlotAnnotation")) {
+        plot.AddAnnotation();
+        plot.AddAnnotation();
+        plot.SaveAnnotationsToFile(path("two.txt"));
+        TiXYPlot target(nullptr);
+        target.LoadAnnotationsFromFile(path("two.txt"));
+        EXPECT_EQ(target.AnnotationCount(), 2);
+        target.SaveAnnotationsToFile(path("again.txt"));
+        EXPECT_EQ(fileText(path("again.txt")), fileText(path("two.txt")));
+        writeFile(path("bad.txt"), "AnnotationCount = 1\r\nAnnotation0.Visible = maybe\r\n");
+        EXPECT_EQ(raisedText([&] { target.LoadAnnotationsFromFile(path("bad.txt")); }),
+                  "Error Loading Annotations - 'maybe' is not a valid integer value");
+        EXPECT_EQ(target.AnnotationCount(), 2) << "a bad file replaces nothing";
+    } else {
+        writeFile(path("one.txt"), "AnnotationCount = 1\r\nAnnotation0.Text = Hello\r\n");
+        EXPECT_EQ(raisedText([&] { plot.LoadAnnotationsFromFile(path("one.txt")); }),
+                  "Error Loading Annotations - Class TiPlotAnnotation not found");
+    }
     writeFile(path("huge.txt"), "AnnotationCount = 99999\r\n");
     EXPECT_EQ(raisedText([&] { plot.LoadAnnotationsFromFile(path("huge.txt")); }),
               "Error Loading Annotations - Invalid Count - AnnotationCount = 99999");
