@@ -68,6 +68,15 @@ std::vector<Point> points(const TiPlotChannelCustom& channel)
     return result;
 }
 
+/// One value a channel at X, as a plot's one-dimensional data array.
+void feed(TiPlotComponent& plot, double x, const std::vector<double>& values) { plot.AddDataArray(x, values); }
+
+/// Rows[i - FirstChannel][j], sample j of channel i, as a two-dimensional data array.
+void feedSamples(TiPlotComponent& plot, double x, const std::vector<std::vector<double>>& rows, int firstChannel)
+{
+    plot.AddDataArray(x, rows, firstChannel);
+}
+
 struct PlotFileTest : ::testing::Test
 {
     std::string path(const char* name) const { return (dir / name).string(); }
@@ -283,11 +292,11 @@ TEST_F(PlotFileTest, ATextLogGrowsAcrossSessionsAndReadsBack)
         plot->LogActivate(secondSession);
         const std::size_t before = fileText(path("log.txt")).size();
         const double base = secondSession ? 10 : 0;
-        plot->AddDataArray(base + 1, {1.5, 2.5});
-        plot->AddDataArray(base + 2, {3, 5e-301});
+        feed(*plot, base + 1, {1.5, 2.5});
+        feed(*plot, base + 2, {3, 5e-301});
         EXPECT_EQ(fileText(path("log.txt")).size(), before) << "held back below the buffer size";
-        plot->AddDataArray(base + 3, {4, 5e-302});
-        plot->AddDataArray(base + 4, {-1, 0.125});
+        feed(*plot, base + 3, {4, 5e-302});
+        feed(*plot, base + 4, {-1, 0.125});
         plot->LogDeactivate();
     }
     EXPECT_EQ(fileText(path("log.txt")), "(X)\tA(Y)\tB(Y)\r\n"
@@ -312,7 +321,7 @@ TEST_F(PlotFileTest, ACompactLogAppendedLaterStaysInStep)
         plot->SetLogFileName(path("log.bin"));
         plot->LogActivate(session > 0);
         for (int r = 0; r < rowsPerSession[session]; ++r, x += 0.5)
-            plot->AddDataArray(x, {x * 2, x * 4});
+            feed(*plot, x, {x * 2, x * 4});
         plot->LogDeactivate();
     }
     EXPECT_EQ(fileText(path("log.bin")),
@@ -351,8 +360,8 @@ TEST_F(PlotFileTest, ARowOfAChannelWithoutThePointGetsTheMissingValue)
         plot->SetLogFileName(path("log.dat"));
         plot->SetLogBufferSize(10);
         plot->LogActivate(false);
-        plot->AddDataArray(1, {1, 2});
-        plot->AddDataArray(2, std::vector<double>{3}); // channel 1 gets no point for this row
+        feed(*plot, 1, {1, 2});
+        feed(*plot, 2, {3}); // channel 1 gets no point for this row
         plot->LogDeactivate();
         const std::string expected =
             format == ipdffText ? "(X)\tA(Y)\tB(Y)\r\n1\t1\t2\r\n2\t3\t\r\n"
@@ -366,12 +375,12 @@ TEST_F(PlotFileTest, LogBufferSizeZeroWritesEveryRowAtOnceAndClearingWritesTheRe
     auto plot = makePlot(1);
     plot->SetLogFileName(path("log.txt"));
     plot->LogActivate(false);
-    plot->AddDataArray(1, std::vector<double>{2});
+    feed(*plot, 1, {2});
     EXPECT_EQ(fileText(path("log.txt")), "(X)\tA(Y)\r\n1\t2\r\n");
     plot->LogDeactivate();
     plot->SetLogBufferSize(5);
     plot->LogActivate(true);
-    plot->AddDataArray(2, std::vector<double>{3});
+    feed(*plot, 2, {3});
     plot->ClearAllData();
     EXPECT_FALSE(plot->LoggingActive());
     EXPECT_EQ(fileText(path("log.txt")), "(X)\tA(Y)\r\n1\t2\r\n2\t3\r\n");
@@ -380,22 +389,22 @@ TEST_F(PlotFileTest, LogBufferSizeZeroWritesEveryRowAtOnceAndClearingWritesTheRe
 TEST_F(PlotFileTest, DataArraysFeedTheChannelsOrAddNothing)
 {
     auto plot = makePlot(2);
-    plot->AddDataArray(1.5, {5e-301, 5e-302});
-    plot->AddDataArray(2, {1e-300, 4});
+    feed(*plot, 1.5, {5e-301, 5e-302});
+    feed(*plot, 2, {1e-300, 4});
     EXPECT_EQ(points(plot->Channel(0)), (std::vector<Point>{{0, 0, true}, {2, 1e-300}}));
     EXPECT_EQ(points(plot->Channel(1)), (std::vector<Point>{{0, 0, false, true}, {2, 4}}));
-    EXPECT_EQ(raisedText([&] { plot->AddDataArray(3, {1, 2, 3}); }), "List index out of bounds (2)");
+    EXPECT_EQ(raisedText([&] { feed(*plot, 3, {1, 2, 3}); }), "List index out of bounds (2)");
     EXPECT_EQ(plot->Channel(0).Count(), 2) << "nothing added";
     // Two dimensions: first index the channel (not offset), second the sample.
     auto three = makePlot(3);
     three->Channel(1).AddXY(10, 0);
-    three->AddDataArray(0.5, {{1, 2}, {3, 4}}, 1);
+    feedSamples(*three, 0.5, {{1, 2}, {3, 4}}, 1);
     EXPECT_EQ(three->Channel(0).Count(), 0);
     EXPECT_EQ(points(three->Channel(1)), (std::vector<Point>{{10, 0}, {10.5, 1}, {11, 2}}));
     EXPECT_EQ(points(three->Channel(2)), (std::vector<Point>{{0, 3}, {0.5, 4}}));
-    EXPECT_EQ(raisedText([&] { three->AddDataArray(1, {{1}, {2}}, 2); }), "List index out of bounds (3)");
+    EXPECT_EQ(raisedText([&] { feedSamples(*three, 1, {{1}, {2}}, 2); }), "List index out of bounds (3)");
     EXPECT_EQ(raisedText([&] {
-                  three->AddDataArray(1, {{1}, {2, 3}});
+                  feedSamples(*three, 1, {{1}, {2, 3}}, 0);
               }),
               "Data Array must be 1 or 2 Dimensions");
     EXPECT_EQ(three->Channel(2).Count(), 2) << "nothing added";
@@ -415,7 +424,7 @@ TEST_F(PlotFileTest, FileNamesLongerThan260CharactersAreUsedWhole)
     plot->SavePropertiesToFile(stem + ".txt");
     plot->SetLogFileName(stem + ".log");
     plot->LogActivate(false);
-    plot->AddDataArray(2, std::vector<double>{3});
+    feed(*plot, 2, {3});
     plot->LogDeactivate();
     EXPECT_EQ(plot->LastDataFileName(), stem + ".dat");
     EXPECT_EQ(plot->LastPropertiesFileName(), stem + ".txt");
