@@ -62,24 +62,6 @@ public:
     /// is not a number throws EConvertError.
     static void SetPropertyFromVariant(TPersistent& Instance, const std::string& Path, const TiVariant& Value);
 
-    // Theme schemes: property presets of the control's class from its scheme files.
-    void LoadThemes();
-    void ClearThemes() { FThemes.Clear(); }
-    int GetThemeCategoryCount() const { return FThemes.CategoryCount(); }
-    std::string GetThemeCategoryName(int CategoryIndex) const { return FThemes.CategoryName(CategoryIndex); }
-    int GetThemeCategorySchemeCount(int CategoryIndex) const { return FThemes.SchemeCount(CategoryIndex); }
-    std::string GetThemeCategorySchemeName(int CategoryIndex, int SchemeIndex) const
-    {
-        return FThemes.SchemeName(CategoryIndex, SchemeIndex);
-    }
-    bool GetThemeCategorySchemeIsUser(int CategoryIndex, int SchemeIndex) const
-    {
-        return FThemes.SchemeIsUser(CategoryIndex, SchemeIndex);
-    }
-    /// Writes each line's value into the property at its path, first to last; a value that
-    /// does not convert raises the conversion error with the lines before it applied.
-    void ApplyScheme(int CategoryIndex, int SchemeIndex);
-
     // Image export: the whole control drawn by iPaint into a fresh bitmap.
     void SaveImageToJPEG(const std::string& FileName, int Compression, bool Progressive);
     void SaveImageToPNG(const std::string& FileName, int Compression);
@@ -107,6 +89,24 @@ public:
     void StartInternalTimer(int FirstDelay, int Interval) override;
     void StopInternalTimer() override;
     bool OPCPropertyChanged(const std::string& PropertyName, const TiVariant& Value) override;
+
+    // Theme schemes: property presets of the control's class from its scheme files.
+    void LoadThemes();
+    void ClearThemes() { FThemes.Clear(); }
+    int GetThemeCategoryCount() const { return FThemes.CategoryCount(); }
+    std::string GetThemeCategoryName(int CategoryIndex) const { return FThemes.CategoryName(CategoryIndex); }
+    int GetThemeCategorySchemeCount(int CategoryIndex) const { return FThemes.SchemeCount(CategoryIndex); }
+    std::string GetThemeCategorySchemeName(int CategoryIndex, int SchemeIndex) const
+    {
+        return FThemes.SchemeName(CategoryIndex, SchemeIndex);
+    }
+    bool GetThemeCategorySchemeIsUser(int CategoryIndex, int SchemeIndex) const
+    {
+        return FThemes.SchemeIsUser(CategoryIndex, SchemeIndex);
+    }
+    /// Writes each line's value into the property at its path, first to last; a value that
+    /// does not convert raises the conversion error with the lines before it applied.
+    void ApplyScheme(int CategoryIndex, int SchemeIndex);
 
 protected:
     /// A descendant returns true when it applied incoming OPC data itself.

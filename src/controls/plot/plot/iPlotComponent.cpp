@@ -6,7 +6,6 @@
 #include "controls/plot/objects/iPlotDataView.h"
 #include "controls/plot/objects/iPlotLegend.h"
 #include "controls/plot/objects/iPlotToolBar.h"
-#include "controls/plot/plot/iPlotDataFile.h"
 
 #include "platform/gui/ImageList.h"
 #include "platform/gui/PopupMenu.h"

@@ -379,6 +379,8 @@ public:
     TiPlotDataPointMouseMoveEvent OnMouseMoveDataPoint;
     TiPlotClickDataPointEvent OnClickDataPoint, OnDblClickDataPoint;
     TiPlotDataPointMovedEvent OnDataPointMoved;
+    TNotifyEvent OnBeforeLoadProperties, OnAfterLoadProperties, OnAfterSaveProperties;
+    TNotifyEvent OnAfterSaveData, OnAfterLoadData;
     TiPlotObjectEvent OnDataCursorChange, OnBeforeDataCursorUpdate;
     TiPlotObjectDoubleValueChangeEvent OnXAxisMinChange, OnXAxisSpanChange, OnYAxisMinChange, OnYAxisSpanChange;
     TiPlotAxesMinSpanChangeEvent OnXAxisMinSpanChange, OnXAxisMinSpanChangeFinished, OnYAxisMinSpanChange,
@@ -391,8 +393,6 @@ public:
     TiPlotToolBarButtonBeforeEvent OnBeforeToolBarButtonClick;
     TiPlotZoomBoxEvent OnBeforeZoomBox;
     TNotifyEvent OnAfterPaint;
-    TNotifyEvent OnBeforeLoadProperties, OnAfterLoadProperties, OnAfterSaveProperties;
-    TNotifyEvent OnAfterSaveData, OnAfterLoadData;
 
 protected:
     void iPaint(TCanvas& Canvas) override;
