@@ -4,6 +4,7 @@
 #include "controls/plot/base/iPropertyText.h"
 #include "controls/plot/objects/iPlotChannelCustom.h"
 
+#include "platform/gui/Strings.h"
 #include "platform/text/NumberText.h"
 
 #include <algorithm>
@@ -40,19 +41,9 @@ std::vector<std::string> split(const std::string& Line, char Separator)
 
 std::vector<std::string> lines(const std::string& Bytes)
 {
-    std::vector<std::string> result;
-    std::size_t start = 0;
-    while (start < Bytes.size()) {
-        std::size_t end = Bytes.find('\n', start);
-        if (end == std::string::npos)
-            end = Bytes.size();
-        std::string line = Bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        result.push_back(std::move(line));
-        start = end + 1;
-    }
-    return result;
+    TStringList list;
+    list.SetText(Bytes);
+    return list.Lines();
 }
 
 void appendFloat(std::string& Bytes, float Value)
