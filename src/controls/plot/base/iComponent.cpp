@@ -8,7 +8,6 @@
 #include "platform/gui/canvas/Bitmap.h"
 #include "platform/gui/canvas/Edges.h"
 
-#include <fstream>
 #include <mutex>
 
 TiComponent::TiComponent(TComponent* AOwner) : TCustomControl(AOwner)
@@ -282,18 +281,18 @@ void TiComponent::SavePropertiesToFile(const std::string& FileName)
 
 void TiComponent::LoadPropertiesFromFile(const std::string& FileName)
 {
-    std::ifstream in(FileName, std::ios::binary);
-    if (!in)
-        throw EiPlotError("Error Loading Properties - Cannot open file \"" + FileName + "\"");
+    std::vector<std::string> lines;
+    try {
+        lines = qx::plot::LoadPropertyLinesFromFile(FileName);
+    } catch (const std::exception& error) {
+        throw EiPlotError(std::string("Error Loading Properties - ") + error.what());
+    }
     BeginUpdate();
     // The bracket is closed on every path, so a failed load does not stop the repaints.
     try {
-        std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
+        for (const std::string& line : lines) {
             std::string name, value;
-            qx::plot::SplitNameValue(qx::plot::PropertyLineFromFile(line), '=', name, value);
+            qx::plot::SplitNameValue(line, '=', name, value);
             qx::plot::SetPropertyFromText(*this, name, value);
         }
     } catch (const std::exception& error) {

@@ -215,6 +215,8 @@ TiPlotObject* TiPlotTypedManager::CreateObject()
     return qx::plot::createPlotObject(CreatedClassName(), Owner(), OnChange, OnInsert, OnRemove, OnRename);
 }
 
+bool TiPlotTypedManager::CanCreateObject() const { return qx::plot::hasPlotObjectCreator(CreatedClassName()); }
+
 bool TiPlotTypedManager::IsManagedObject(const TObject& Object) const
 {
     return qx::plot::isPlotObjectOf(Object, FObjectClassName);

@@ -105,6 +105,8 @@ public:
                        TNotifyEvent AOnRename, std::string BaseName, std::string ObjectClassName);
 
     TiPlotObject* CreateObject() override;
+    /// Whether the class of new objects is registered, so CreateObject can make one.
+    bool CanCreateObject() const;
     std::string GetBaseName() const override { return FBaseName; }
     /// Lists an object of the manager's kind; one without a name gets the next name and
     /// the kind's first references.

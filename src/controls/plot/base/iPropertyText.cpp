@@ -11,9 +11,8 @@
 #include <fstream>
 
 namespace qx::plot {
-namespace {
 
-std::string trim(std::string_view s)
+std::string Trim(std::string_view s)
 {
     std::size_t b = 0, e = s.size();
     while (b < e && static_cast<unsigned char>(s[b]) <= ' ')
@@ -23,9 +22,19 @@ std::string trim(std::string_view s)
     return std::string(s.substr(b, e - b));
 }
 
+std::string UpperCase(std::string Text)
+{
+    for (char& c : Text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return Text;
+}
+
+namespace {
+
 std::string joinPath(const std::string& prefix, const std::string& name)
 {
-    return trim(prefix).empty() ? name : prefix + "." + name;
+    return Trim(prefix).empty() ? name : prefix + "." + name;
 }
 
 bool isLeafKind(PropertyType type)
@@ -165,8 +174,8 @@ bool SplitNameValue(std::string_view Text, char Separator, std::string& Name, st
         Value.clear();
         return false;
     }
-    Name = trim(Text.substr(0, at));
-    Value = trim(Text.substr(at + 1));
+    Name = Trim(Text.substr(0, at));
+    Value = Trim(Text.substr(at + 1));
     return true;
 }
 
@@ -246,14 +255,14 @@ void SetPropertyFromText(TPersistent& Instance, std::string_view Path, const std
         p->set(Instance, decodeBreaks(Value));
         break;
     default: {
-        p->set(Instance, valueOfOrdinal(*p, parseInteger(trim(Value))));
+        p->set(Instance, valueOfOrdinal(*p, parseInteger(Trim(Value))));
     }
     }
 }
 
 void LoadPropertiesFromText(TPersistent& Instance, const std::string& Prefix, std::vector<std::string>& Lines)
 {
-    const std::string prefix = trim(Prefix);
+    const std::string prefix = Trim(Prefix);
     while (!Lines.empty()) {
         std::string name, value;
         SplitNameValue(Lines.front(), '=', name, value);
@@ -321,6 +330,22 @@ std::string PropertyLineFromFile(const std::string& Line)
     return Line;
 }
 
+std::vector<std::string> LoadLinesFromFile(const std::string& FileName)
+{
+    std::ifstream in(FileName, std::ios::binary);
+    if (!in)
+        throw EiPlotError("Cannot open file \"" + FileName + "\"");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(std::move(line));
+    }
+    if (in.bad())
+        throw EiPlotError("Cannot read file \"" + FileName + "\"");
+    return lines;
+}
+
 void SaveLinesToFile(const std::string& FileName, const std::vector<std::string>& Lines)
 {
     std::ofstream out(FileName, std::ios::binary | std::ios::trunc);
@@ -330,6 +355,14 @@ void SaveLinesToFile(const std::string& FileName, const std::vector<std::string>
         out << line << "\r\n";
     if (!out.flush())
         throw EiPlotError("Cannot write file \"" + FileName + "\"");
+}
+
+std::vector<std::string> LoadPropertyLinesFromFile(const std::string& FileName)
+{
+    std::vector<std::string> lines = LoadLinesFromFile(FileName);
+    for (std::string& line : lines)
+        line = PropertyLineFromFile(line);
+    return lines;
 }
 
 } // namespace qx::plot

@@ -15,6 +15,11 @@ class TPersistent;
 
 namespace qx::plot {
 
+/// The text without the blanks and control characters at either end.
+std::string Trim(std::string_view Text);
+/// The text with the ASCII letters in upper case.
+std::string UpperCase(std::string Text);
+
 /// Splits text at the first separator into trimmed name and value; false (both empty)
 /// when the separator is missing.
 bool SplitNameValue(std::string_view Text, char Separator, std::string& Name, std::string& Value);
@@ -46,8 +51,15 @@ TPersistent* ClassPropertyObject(TPersistent& Instance, std::string_view Name);
 /// Writes the lines with CR LF ends; throws EiPlotError when the file cannot be written.
 void SaveLinesToFile(const std::string& FileName, const std::vector<std::string>& Lines);
 
+/// The lines of a text file, CR LF or LF ends, the CR dropped; throws EiPlotError when the
+/// file cannot be opened.
+std::vector<std::string> LoadLinesFromFile(const std::string& FileName);
+
 /// A text line of a property file as read: UTF-8 kept, older single-byte (Windows-1252)
 /// lines converted.
 std::string PropertyLineFromFile(const std::string& Line);
+
+/// The lines of a property file, each through PropertyLineFromFile.
+std::vector<std::string> LoadPropertyLinesFromFile(const std::string& FileName);
 
 } // namespace qx::plot

@@ -324,6 +324,37 @@ void TiVCLComponent::iPaintToCanvas(int X, int Y, bool Transparent, TCanvas& Can
     Canvas.RestoreState();
 }
 
+// ---- Theme schemes ----
+
+void TiVCLComponent::LoadThemes()
+{
+    const qx::ClassInfo* info = qx::ClassRegistry::instance().classOf(*this);
+    if (!info) {
+        FThemes.Clear();
+        return;
+    }
+    FThemes.Load(info->name());
+}
+
+void TiVCLComponent::ApplyScheme(int CategoryIndex, int SchemeIndex)
+{
+    const TStringList& lines = FThemes.SchemeLines(CategoryIndex, SchemeIndex);
+    for (int i = 0; i < lines.Count(); ++i) {
+        const std::string line = lines.Get(i);
+        const auto equals = line.find('=');
+        if (equals == std::string::npos)
+            continue;
+        std::string name = line.substr(0, equals);
+        name.erase(0, name.find_first_not_of(" \t"));
+        name.erase(name.find_last_not_of(" \t") + 1);
+        if (name.empty())
+            continue;
+        // The blank after "=" is dropped; the rest of the value stays as it is.
+        const std::string value = equals + 2 <= line.size() ? line.substr(equals + 2) : std::string();
+        SetPropertyFromVariant(*this, name, TiVariant(value));
+    }
+}
+
 namespace qx {
 
 void registerVCLComponentClasses()

@@ -4,6 +4,7 @@
 // the binding of OPC items to the control's published properties.
 
 #include "controls/plot/base/iComponent.h"
+#include "controls/plot/base/iThemeSchemes.h"
 #include "controls/plot/opc/iOPCItem.h"
 
 #include <cstdint>
@@ -89,6 +90,24 @@ public:
     void StopInternalTimer() override;
     bool OPCPropertyChanged(const std::string& PropertyName, const TiVariant& Value) override;
 
+    // Theme schemes: property presets of the control's class from its scheme files.
+    void LoadThemes();
+    void ClearThemes() { FThemes.Clear(); }
+    int GetThemeCategoryCount() const { return FThemes.CategoryCount(); }
+    std::string GetThemeCategoryName(int CategoryIndex) const { return FThemes.CategoryName(CategoryIndex); }
+    int GetThemeCategorySchemeCount(int CategoryIndex) const { return FThemes.SchemeCount(CategoryIndex); }
+    std::string GetThemeCategorySchemeName(int CategoryIndex, int SchemeIndex) const
+    {
+        return FThemes.SchemeName(CategoryIndex, SchemeIndex);
+    }
+    bool GetThemeCategorySchemeIsUser(int CategoryIndex, int SchemeIndex) const
+    {
+        return FThemes.SchemeIsUser(CategoryIndex, SchemeIndex);
+    }
+    /// Writes each line's value into the property at its path, first to last; a value that
+    /// does not convert raises the conversion error with the lines before it applied.
+    void ApplyScheme(int CategoryIndex, int SchemeIndex);
+
 protected:
     /// A descendant returns true when it applied incoming OPC data itself.
     virtual bool OPCApplyProperty(const std::string&, TiVariant&) { return false; }
@@ -110,6 +129,7 @@ private:
     bool FTransparent = false;
     bool FNeedsTransparentCapture = false;
     TiOPCItemManager FOPCItemManager;
+    TiThemeSchemes FThemes;
     bool FOPCIncomingActive = false;
     std::unique_ptr<TTimer> FTimer;
     bool FTimerFirstMessage = false;

@@ -24,23 +24,6 @@
 
 namespace {
 
-std::string trimmed(const std::string& Text)
-{
-    const auto first = Text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    const auto last = Text.find_last_not_of(" \t\r\n");
-    return Text.substr(first, last - first + 1);
-}
-
-std::string upper(std::string Text)
-{
-    for (char& c : Text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return Text;
-}
-
 /// The one-pixel cosmetic pen stands for width 1.
 int TracePenWidth(int Width) { return Width == 1 ? 0 : Width; }
 
@@ -841,35 +824,34 @@ void TiPlotChannelCustom::LoadDataFromFile(const std::string& FileName, bool Cle
 {
     if (FLoggingActive)
         LogDeactivate();
-    std::ifstream in(FileName, std::ios::binary);
-    if (!in)
-        throw EiPlotError("Cannot open file \"" + FileName + "\"");
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    if (ClearPreviousData)
-        Clear();
+    const std::vector<std::string> lines = qx::plot::LoadLinesFromFile(FileName);
     const char separator = !lines.empty() && lines.front().find('\t') != std::string::npos ? '\t' : ',';
+    // Every number is read before the channel changes, so a bad one leaves it as it was.
+    struct Read
+    {
+        double x, y;
+        bool null, empty;
+    };
+    std::vector<Read> points;
     for (const std::string& line : lines) {
         const auto at = line.find(separator);
         if (at == std::string::npos)
             continue;
-        const std::string first = trimmed(line.substr(0, at));
-        const std::string second = trimmed(line.substr(at + 1));
+        const std::string first = qx::plot::Trim(line.substr(0, at));
+        const std::string second = qx::plot::Trim(line.substr(at + 1));
         if (first.empty())
             continue;
         const double x = ReadPlotFileNumber(first);
-        const std::string key = upper(second);
-        if (key == "NULL")
-            AddPoint(x, 0, true, false);
-        else if (key == "EMPTY")
-            AddPoint(x, 0, false, true);
+        const std::string key = qx::plot::UpperCase(second);
+        if (key == "NULL" || key == "EMPTY")
+            points.push_back({x, 0, key == "NULL", key == "EMPTY"});
         else
-            AddPoint(x, ReadPlotFileNumber(second), false, false);
+            points.push_back({x, ReadPlotFileNumber(second), false, false});
     }
+    if (ClearPreviousData)
+        Clear();
+    for (const Read& p : points)
+        AddPoint(p.x, p.y, p.null, p.empty);
 }
 
 void TiPlotChannelCustom::SavePropertiesToFile(const std::string& FileName)
@@ -888,19 +870,19 @@ void TiPlotChannelCustom::SavePropertiesToFile(const std::string& FileName)
 void TiPlotChannelCustom::LoadPropertiesFromFile(const std::string& FileName)
 {
     try {
-        std::ifstream in(FileName, std::ios::binary);
-        if (!in)
-            throw EiPlotError("Cannot open file \"" + FileName + "\"");
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            lines.push_back(qx::plot::PropertyLineFromFile(line));
-        }
+        std::vector<std::string> lines = qx::plot::LoadPropertyLinesFromFile(FileName);
         std::string type;
-        if (!qx::plot::TakeValueByName("File Type", type, lines) || upper(type) != "PLOT CHANNEL CONFIG")
+        if (!qx::plot::TakeValueByName("File Type", type, lines) || qx::plot::UpperCase(type) != "PLOT CHANNEL CONFIG")
             throw EiPlotError("Incompatible Plot Channel Configuration File Type");
-        qx::plot::LoadPropertiesFromText(*this, "Channel", lines);
+        // The channel's lines as they are, put back when a value fails part way.
+        std::vector<std::string> before;
+        qx::plot::SavePropertiesAsText(*this, "Channel", before, nullptr, false);
+        try {
+            qx::plot::LoadPropertiesFromText(*this, "Channel", lines);
+        } catch (...) {
+            qx::plot::LoadPropertiesFromText(*this, "Channel", before);
+            throw;
+        }
     } catch (const std::exception& error) {
         throw EiPlotError(std::string("Error Loading Properties - ") + error.what());
     }
@@ -908,7 +890,7 @@ void TiPlotChannelCustom::LoadPropertiesFromFile(const std::string& FileName)
 
 void TiPlotChannelCustom::LogActivate(bool Append)
 {
-    if (trimmed(FLogFileName).empty())
+    if (qx::plot::Trim(FLogFileName).empty())
         throw EiPlotError(iPlotChannelText::LogFileNameNotDefined);
     if (FLoggingActive)
         throw EiPlotError(iPlotChannelText::LoggingAlreadyActive);

@@ -172,6 +172,10 @@ public:
     void Clear();
     /// Removes the Size oldest points; Size equal to Count clears the channel.
     void DeletePoints(int Size);
+    /// The null and empty markers of a plot's data array at X: the channel classes that
+    /// take such points add one; the base adds nothing.
+    virtual void AddNullAt(double X) { (void)X; }
+    virtual void AddEmptyAt(double X) { (void)X; }
     void GetXYEmptyNull(int Index, double& X, bool& Null, bool& Empty, double& Y) const
     {
         FDataList->GetXYEmptyNull(Index, X, Null, Empty, Y);

@@ -17,6 +17,9 @@ public:
     /// A null (or empty) point at 0, 0 straight into the store: no statistics, tracking or log.
     int AddNull();
     int AddEmpty();
+    /// A data array's markers: the X-Y channel's null and empty points ignore X.
+    void AddNullAt(double) override { AddNull(); }
+    void AddEmptyAt(double) override { AddEmpty(); }
 
     void PrepareDraw() override;
     void Draw(TCanvas& Canvas, TColor BackGroundColor) override;

@@ -11,6 +11,7 @@
 #include "platform/gui/PopupMenu.h"
 
 #include <algorithm>
+#include <fstream>
 #include <array>
 #include <cmath>
 #include <set>
@@ -80,6 +81,10 @@ void TiPlotComponent::BeginStreamRead()
 void TiPlotComponent::Loaded()
 {
     TiVCLComponent::Loaded();
+    // Older streams put toolbar 0 and the title label in one place: the toolbar goes above.
+    if (ToolBarCount() > 0 && LabelCount() > 0 && ToolBar(0).Horizontal() == Label(0).Horizontal() &&
+        ToolBar(0).ZOrder() == Label(0).ZOrder())
+        ToolBar(0).SetZOrder(ToolBar(0).ZOrder() + 1);
     FLayoutManager->SetEnabled(true);
     if (FStreamReading) {
         FStreamReading = false;
@@ -452,8 +457,146 @@ void TiPlotComponent::TransferChannelData(int SourceChannelIndex, int Destinatio
 
 void TiPlotComponent::ClearAllData()
 {
+    if (FLoggingActive)
+        LogDeactivate();
     for (int i = 0; i < ChannelCount(); ++i)
         Channel(i).Clear();
+}
+
+// ---- Data files and logging ----
+
+std::vector<TiPlotChannelCustom*> TiPlotComponent::Channels() const
+{
+    std::vector<TiPlotChannelCustom*> channels;
+    for (int i = 0; i < ChannelCount(); ++i)
+        channels.push_back(&Channel(i));
+    return channels;
+}
+
+void TiPlotComponent::SaveDataToFile(const std::string& FileName)
+{
+    try {
+        // The bytes are made first, so a refused value leaves any earlier file as it was.
+        const std::string bytes = FDataFileFormat == ipdffText ? TiPlotDataFile::Text(Channels(), DataFileSeparator())
+                                                               : TiPlotDataFile::CompactInterval(Channels());
+        std::ofstream out(FileName, std::ios::binary | std::ios::trunc);
+        if (!out)
+            throw EiPlotError("Cannot create file \"" + FileName + "\"");
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!out.flush())
+            throw EiPlotError("Cannot write file \"" + FileName + "\"");
+    } catch (const std::exception& error) {
+        throw EiPlotError(std::string("Error Saving Data - ") + error.what());
+    }
+    FLastDataFileName = FileName;
+    if (OnAfterSaveData)
+        OnAfterSaveData(this);
+}
+
+void TiPlotComponent::LoadDataFromFile(const std::string& FileName)
+{
+    TiPlotDataFile::Points points;
+    try {
+        points = TiPlotDataFile::Read(ReadFileBytes(FileName), ChannelCount());
+    } catch (const std::exception& error) {
+        throw EiPlotError(std::string("Error Loading Data - ") + error.what());
+    }
+    BeginUpdate();
+    try {
+        for (std::size_t k = 0; k < points.size(); ++k) {
+            TiPlotChannelCustom& channel = Channel(static_cast<int>(k));
+            for (const TiPlotFilePoint& point : points[k]) {
+                const int index = channel.AddXY(point.X, point.Y);
+                if (point.Null)
+                    channel.SetDataNull(index, true);
+                if (point.Empty)
+                    channel.SetDataEmpty(index, true);
+            }
+        }
+    } catch (const std::exception& error) {
+        EndUpdate();
+        throw EiPlotError(std::string("Error Loading Data - ") + error.what());
+    }
+    EndUpdate();
+    FLastDataFileName = FileName;
+    if (OnAfterLoadData)
+        OnAfterLoadData(this);
+}
+
+void TiPlotComponent::LogActivate(bool Append)
+{
+    if (FLogFileName.find_first_not_of(" \t\r\n") == std::string::npos)
+        throw EiPlotError("Log File Name not Defined");
+    if (FLoggingActive)
+        throw EiPlotError("Logging Already Active");
+    FLog.Open(FLogFileName, Append, FDataFileFormat, DataFileSeparator(), Channels());
+    FLoggingActive = true;
+    FLogRowCount = 0;
+}
+
+void TiPlotComponent::LogDeactivate()
+{
+    if (!FLoggingActive)
+        throw EiPlotError("Logging not Active");
+    FLoggingActive = false;
+    if (FLogRowCount > 0)
+        LogFlush();
+}
+
+void TiPlotComponent::LogFlush()
+{
+    const int rows = FLogRowCount;
+    FLogRowCount = 0;
+    // The rows end at channel 0's newest point; a channel without a row's point gives the
+    // missing value there.
+    const int first = (ChannelCount() > 0 ? Channel(0).Count() : 0) - rows;
+    FLog.WriteRows(Channels(), first, rows);
+}
+
+void TiPlotComponent::LogRowsAdded(int Rows)
+{
+    if (!FLoggingActive)
+        return;
+    FLogRowCount += Rows;
+    if (FLogRowCount > 0 && FLogRowCount >= FLogBufferSize)
+        LogFlush();
+}
+
+void TiPlotComponent::AddDataArray(double XValue, const std::vector<double>& Data)
+{
+    // The channel of the last element is looked up first: the list's index error comes
+    // before anything is added.
+    if (!Data.empty())
+        Channel(static_cast<int>(Data.size()) - 1);
+    for (std::size_t k = 0; k < Data.size(); ++k) {
+        TiPlotChannelCustom& channel = Channel(static_cast<int>(k));
+        const double v = Data[k];
+        if (v > 1e-301 && v < 1e-300)
+            channel.AddNullAt(XValue);
+        else if (v > 1e-302 && v < 1e-301)
+            channel.AddEmptyAt(XValue);
+        else
+            channel.AddXY(XValue, v);
+    }
+    LogRowsAdded(1);
+}
+
+void TiPlotComponent::AddDataArray(double XValue, const std::vector<std::vector<double>>& Data, int FirstChannel)
+{
+    if (Data.empty())
+        return;
+    const std::size_t samples = Data.front().size();
+    for (const std::vector<double>& row : Data)
+        if (row.size() != samples)
+            throw EiPlotError("Data Array must be 1 or 2 Dimensions");
+    Channel(FirstChannel);
+    Channel(FirstChannel + static_cast<int>(Data.size()) - 1);
+    for (std::size_t j = 0; j < samples; ++j)
+        for (std::size_t i = 0; i < Data.size(); ++i) {
+            TiPlotChannelCustom& channel = Channel(FirstChannel + static_cast<int>(i));
+            channel.AddXY(channel.Count() > 0 ? channel.XLast() + XValue : 0, Data[i][j]);
+        }
+    LogRowsAdded(static_cast<int>(samples));
 }
 
 void TiPlotComponent::DisableAllTracking() { ::DisableAllTracking(*FMaster); }

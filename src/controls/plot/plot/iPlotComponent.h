@@ -13,6 +13,7 @@
 #include "controls/plot/base/iVCLComponent.h"
 #include "controls/plot/objects/iPlotLabel.h"
 #include "controls/plot/plot/iPlotLayoutManager.h"
+#include "controls/plot/plot/iPlotLog.h"
 #include "controls/plot/plot/iPlotTranslation.h"
 
 #include "platform/gui/Printer.h"
@@ -34,8 +35,6 @@ class TiPlotLegend;
 class TiPlotToolBar;
 class TiPlotAxis;
 
-enum TiPlotDataFileColumnSeparator { ipdfcsTab, ipdfcsComma };
-enum TiPlotDataFileFormat { ipdffText, ipdffCompactInterval };
 enum TiPlotFormStyle { ipfsModal, ipfsStayOnTop };
 enum TiPlotImageFormatStyle { ipifBitmap, ipifEnhancedMetaFile, ipifJPEG, ipifPNG };
 enum TiPlotExportFormat { ipefMetaFile, ipefBitmap, ipefJPEG };
@@ -176,6 +175,35 @@ public:
     /// toolbar 0 or label 0 (the sections that stay); the layout manager is on again and the
     /// update closed after a failure part way.
     void LoadPropertiesFromFile(const std::string& FileName) override;
+
+    /// "AnnotationCount = " and one section a annotation, every value written.
+    void SaveAnnotationsToFile(const std::string& FileName);
+    /// Replaces the annotations by the file's; a file that cannot be read changes nothing.
+    void LoadAnnotationsFromFile(const std::string& FileName);
+    const std::string& LastPropertiesFileName() const { return FLastPropertiesFileName; }
+
+    // ---- Translation file ----
+    void SaveTranslationsToFile(const std::string& FileName) { FTranslationManager.SaveToFile(FileName); }
+    void LoadTranslationsFromFile(const std::string& FileName) { FTranslationManager.LoadFromFile(FileName); }
+
+    // ---- Data files and logging ----
+    /// Every channel's points in DataFileFormat, the file created anew.
+    void SaveDataToFile(const std::string& FileName);
+    /// Appends a data file's or a log's points to the channels; the file is read whole first,
+    /// so a file that fails to read adds nothing.
+    void LoadDataFromFile(const std::string& FileName);
+    const std::string& LastDataFileName() const { return FLastDataFileName; }
+    void LogActivate(bool Append);
+    /// Writes the rows still counted.
+    void LogDeactivate();
+    /// One value a channel at XValue, element k to channel k: the null and empty markers
+    /// (between 1e-301 and 1e-300, 1e-302 and 1e-301) add a null or an empty point. An array
+    /// longer than the plot has channels is refused before anything is added.
+    void AddDataArray(double XValue, const std::vector<double>& Data);
+    /// Data[i - FirstChannel][j] is sample j of channel i; each sample goes at the channel's
+    /// last X + XValue (0 for its first point). All rows must be equally long and every
+    /// channel must exist, else nothing is added.
+    void AddDataArray(double XValue, const std::vector<std::vector<double>>& Data, int FirstChannel = 0);
 
     // ---- Layout ----
     void DisableLayoutManager() { FLayoutManager->SetEnabled(false); }
@@ -351,6 +379,8 @@ public:
     TiPlotDataPointMouseMoveEvent OnMouseMoveDataPoint;
     TiPlotClickDataPointEvent OnClickDataPoint, OnDblClickDataPoint;
     TiPlotDataPointMovedEvent OnDataPointMoved;
+    TNotifyEvent OnBeforeLoadProperties, OnAfterLoadProperties, OnAfterSaveProperties;
+    TNotifyEvent OnAfterSaveData, OnAfterLoadData;
     TiPlotObjectEvent OnDataCursorChange, OnBeforeDataCursorUpdate;
     TiPlotObjectDoubleValueChangeEvent OnXAxisMinChange, OnXAxisSpanChange, OnYAxisMinChange, OnYAxisSpanChange;
     TiPlotAxesMinSpanChangeEvent OnXAxisMinSpanChange, OnXAxisMinSpanChangeFinished, OnYAxisMinSpanChange,
@@ -389,6 +419,16 @@ private:
         InvalidateChange();
     }
     void SetMargin(int Value, int& Field) { SetRepainting(Value, Field); }
+    std::vector<TiPlotChannelCustom*> Channels() const;
+    /// The property file's lines after its type: counts, sections, the plot's own lines.
+    void ApplyPropertyLines(std::vector<std::string> lines);
+    void ApplyAnnotationLines(int Count, std::vector<std::string> lines);
+    /// Runs Apply on a fresh plot of this plot's class (nothing when the class cannot be
+    /// made by name), so a file is tried whole before this plot changes.
+    void TryOnFreshPlot(const std::function<void(TiPlotComponent&)>& Apply) const;
+    /// Counts rows for the log and writes them when LogBufferSize is reached.
+    void LogRowsAdded(int Rows);
+    void LogFlush();
 
     void LayoutPass(TCanvas& Canvas);
     void CalcAllTicks(TCanvas& Canvas);
@@ -446,7 +486,11 @@ private:
     int FHintsPause = 500, FHintsHidePause = 2500;
     bool FLoggingActive = false;
     int FLogBufferSize = 0;
+    /// Rows added since the log was last written.
+    int FLogRowCount = 0;
     std::string FLogFileName;
+    TiPlotLog FLog;
+    std::string FLastPropertiesFileName, FLastDataFileName;
     bool FBackGroundGradientEnabled = false;
     TColor FBackGroundGradientStartColor = clBlue, FBackGroundGradientStopColor = clBlack;
     TiFillDirection FBackGroundGradientDirection = ifdTopBottom;

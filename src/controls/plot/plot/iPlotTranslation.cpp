@@ -1,10 +1,10 @@
 #include "controls/plot/plot/iPlotTranslation.h"
 
 #include "controls/plot/base/iPlotError.h"
+#include "controls/plot/base/iPropertyText.h"
 
 #include "platform/gui/PropertyRegistry.h"
 
-#include <fstream>
 #include <mutex>
 
 int TiPlotTranslationManager::Add()
@@ -31,13 +31,10 @@ std::string TiPlotTranslationManager::FindReplacement(const std::string& Text) c
 void TiPlotTranslationManager::SaveToFile(const std::string& FileName) const
 {
     try {
-        std::ofstream out(FileName, std::ios::binary | std::ios::trunc);
-        if (!out)
-            throw EiPlotError("Cannot create file \"" + FileName + "\"");
+        std::vector<std::string> lines;
         for (const auto& pair : FList)
-            out << pair->OriginalString() << '\t' << pair->ReplacementString() << "\r\n";
-        if (!out)
-            throw EiPlotError("Cannot write file \"" + FileName + "\"");
+            lines.push_back(pair->OriginalString() + '\t' + pair->ReplacementString());
+        qx::plot::SaveLinesToFile(FileName, lines);
     } catch (const std::exception& error) {
         throw EiPlotError(std::string("Error Saving Translation Data - ") + error.what());
     }
@@ -46,16 +43,14 @@ void TiPlotTranslationManager::SaveToFile(const std::string& FileName) const
 void TiPlotTranslationManager::LoadFromFile(const std::string& FileName)
 {
     try {
-        std::ifstream in(FileName, std::ios::binary);
-        if (!in)
-            throw EiPlotError("Cannot open file \"" + FileName + "\"");
-        Clear();
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            const auto tab = line.find('\t');
-            if (tab == std::string::npos)
+        // The whole file is checked before the table changes, so a bad file leaves it as it was.
+        const std::vector<std::string> lines = qx::plot::LoadLinesFromFile(FileName);
+        for (const std::string& line : lines)
+            if (line.find('\t') == std::string::npos)
                 throw EiPlotError("Invalid Format - Tab Deliminator Missing");
+        Clear();
+        for (const std::string& line : lines) {
+            const auto tab = line.find('\t');
             Add();
             FList.front()->SetOriginalString(line.substr(0, tab));
             FList.front()->SetReplacementString(line.substr(tab + 1));
