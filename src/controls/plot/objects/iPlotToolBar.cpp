@@ -293,11 +293,12 @@ void TiPlotToolBar::DoButtonClickZoomOut() { RunAction(iptbbtZoomOut, &TiPlotToo
 void TiPlotToolBar::DoButtonClickSelect() { RunAction(iptbbtSelect, &TiPlotToolBar::BodySelect); }
 void TiPlotToolBar::DoButtonClickZoomBox() { RunAction(iptbbtZoomBox, &TiPlotToolBar::BodyZoomBox); }
 void TiPlotToolBar::DoButtonClickCursor() { RunAction(iptbbtCursor, &TiPlotToolBar::BodyCursor); }
-// The run-time editor is not part of this library yet: the button raises its before-event only.
+// The editor button raises its before-event only; unless that cancels, the plot editor opens.
 void TiPlotToolBar::DoButtonClickEdit()
 {
-    if (TiPlotHost* host = Host())
-        host->DoBeforeToolBarButtonClick(*this, iptbbtEdit);
+    TiPlotHost* host = Host();
+    if (host && host->DoBeforeToolBarButtonClick(*this, iptbbtEdit))
+        host->MasterManager().EditProperties();
 }
 // Copy, save, print and preview belong to the plot's output, which this library does not
 // hold yet: their frames raise the events around an empty body.

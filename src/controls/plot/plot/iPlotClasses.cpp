@@ -1,5 +1,6 @@
 #include "controls/plot/plot/iPlotClasses.h"
 
+#include "controls/plot/editor/iPlotEditor.h"
 #include "controls/plot/objects/iPlotAxis.h"
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
@@ -139,6 +140,8 @@ void registerPlotClasses()
         registerPlotComponentProperties();
         registerClass<TiXYPlot, TiPlotComponent>("TiXYPlot");
         registerClass<TiPlot, TiPlotComponent>("TiPlot");
+        // Every plot can open the run-time editor.
+        registerPlotEditorClasses();
     });
 }
 

@@ -44,6 +44,7 @@ TiPlotComponent::TiPlotComponent(TComponent* AOwner) : TiVCLComponent(AOwner)
     FMaster->OnInsert = [this](TObject* s) { ObjectInserted(s); };
     FMaster->OnRemove = [this](TObject* s) { ObjectRemoved(s); };
     FMaster->OnInvalidateNow = [this](TObject*) { RepaintNow(); };
+    FMaster->EditorStaysOnTop = [this] { return FEditorFormStyle == ipfsStayOnTop; };
     const TNotifyEvent none = [](TObject*) {};
     FLayoutManager = std::make_unique<TiPlotLayoutManager>(this, none, none, none, none);
     FPopupMenu = std::make_unique<TPopupMenu>(nullptr);
