@@ -523,6 +523,24 @@ DROP_DOWNS = {
     "DataCursorChannelNameComboBox": "DataCursorChannelNameComboBoxDropDown",
 }
 
+# File pickers with a handler of the same name plus "Change"; the others act once the plot
+# has the file operations they call.
+PICKER_HANDLERS = {"ControlPropertiesOpenPicker", "ControlPropertiesSavePicker", "ChannelPropertiesOpenPicker",
+                   "ChannelPropertiesSavePicker", "ChannelDataOpenPicker", "ChannelDataSavePicker",
+                   "ChannelLogFileNamePicker"}
+# Filters and extensions of the file pickers.
+CONFIG = ("Config (*.cfg)|*.cfg|All Files (*.*)|*.*", "cfg")
+DATA = ("Data (*.dat)|*.dat|All Files (*.*)|*.*", "dat")
+LOG = ("Log (*.log)|*.log|All Files (*.*)|*.*", "log")
+PICKER_FILTERS = {
+    "ControlPropertiesOpenPicker": CONFIG, "ControlPropertiesSavePicker": CONFIG,
+    "ControlDataSavePicker": DATA, "ControlDataOpenPicker": ("Data (*.dat)|*.dat|Log (*.log)|*.log|All Files (*.*)|*.*", "dat"),
+    "ControlAnnotationSavePicker": ("Annotations (*.ano)|*.ano|All Files (*.*)|*.*", "dat"),
+    "ControlAnnotationOpenPicker": ("Annotations (*.ano)|*.ano|All Files (*.*)|*.*", "dat"),
+    "ControlLogFileNamePicker": LOG, "ChannelPropertiesOpenPicker": CONFIG, "ChannelPropertiesSavePicker": CONFIG,
+    "ChannelDataOpenPicker": DATA, "ChannelDataSavePicker": DATA, "ChannelLogFileNamePicker": LOG,
+}
+
 counter = [0]
 
 
@@ -598,6 +616,8 @@ def emit_item(L, indent, item, x, y, handler, sheet_w=None, sheet_h=None):
         for k, v in [("Left", x), ("Top", y), ("Width", 120), ("Height", 112)]:
             emit(indent + 1, "%s = %s" % (k, v))
         emit(indent + 1, "OnClick = %sClick" % name)
+        if not L.plain:
+            emit(indent + 1, "OnGetData = %sGetData" % name)
         emit(indent, "end")
         return
     if kind in ("check",):
@@ -640,13 +660,18 @@ def emit_item(L, indent, item, x, y, handler, sheet_w=None, sheet_h=None):
         for k, v in [("Left", x + (LABEL_W if kind != "font" else 0)), ("Top", y), ("Width", 75), ("Height", 21),
                      ("Caption", q(caption))]:
             emit(indent + 1, "%s = %s" % (k, v))
-        bound = {"button": "Click", "open": "Change", "save": "Change", "font": None}[kind]
         if kind == "font" and not L.plain:
             emit(indent + 1, "OnChange = %s" % handler)
         elif kind == "button":
             emit(indent + 1, "OnClick = %sClick" % name)
-        elif not L.plain and bound:
-            emit(indent + 1, "OnChange = %sChange" % name)
+        elif not L.plain:
+            filt, ext = PICKER_FILTERS[name]
+            emit(indent + 1, "Filter = %s" % q(filt))
+            emit(indent + 1, "DefaultExt = %s" % q(ext))
+            if kind == "open" and name == "ControlPropertiesOpenPicker":
+                emit(indent + 1, "FileMustExist = True")
+            if name in PICKER_HANDLERS:
+                emit(indent + 1, "OnChange = %sChange" % name)
         emit(indent, "end")
         return
     emit_labelled(L, indent, kind, name, caption, extra, x, y, handler)
@@ -758,6 +783,8 @@ def main():
             for k, v in [("Left", lx), ("Top", ly), ("Width", lw), ("Height", sheet_h - 46)]:
                 emit(4, "%s = %s" % (k, v))
             emit(4, "OnClick = %sClick" % lst)
+            if not L.plain:
+                emit(4, "OnGetData = %sGetData" % lst)
             emit(3, "end")
             for i, (b, cap, h) in enumerate([(add, "Add", ADD_HANDLERS[add]), (remove, "Remove", remove + "Click")]):
                 emit(3, "object %s: %s" % (b, L.cls("button")))

@@ -7,10 +7,10 @@
 #include "controls/plot/editor/iPlotEditor.h"
 #include "controls/plot/objects/iPlotLabel.h"
 #include "platform/gui/Button.h"
-#include "platform/gui/CheckBox.h"
+#include "controls/plot/editor/iComponentEditorCheckBox.h"
+#include "controls/plot/editor/iComponentEditorListBox.h"
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/Edit.h"
-#include "platform/gui/ListBox.h"
 #include "platform/gui/PageControl.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/Strings.h"
@@ -94,7 +94,7 @@ protected:
         auto& c = control<TControl>(name);
         reveal(c);
         // A check box takes clicks on its box and caption only.
-        if (dynamic_cast<TCheckBox*>(&c))
+        if (dynamic_cast<TiCheckBox*>(&c))
             qx::test::clickThroughWindow(c.Widget(), QPoint(6, c.Height() / 2));
         else
             qx::test::clickThroughWindow(c);
@@ -121,6 +121,16 @@ protected:
         return true;
     }
 
+    /// The text the list draws for an item.
+    static std::string listText(TiComponentEditorListBox& list, int index)
+    {
+        bool box = true;
+        TColor color = clRed;
+        std::string text;
+        list.OnGetData(index, box, color, text);
+        return text;
+    }
+
     std::string property(TPersistent& object, const std::string& path)
     {
         return qx::toText(qx::getProperty(object, path));
@@ -135,11 +145,11 @@ TEST_F(PlotEditorTest, OpensWithEveryListFilledFromThePlotAndItsFirstObjectSelec
     const auto& master = plot->MasterManager();
     for (const auto& page : qx::plot::editor::EditorPages()) {
         SCOPED_TRACE(page.ListBox);
-        TListBox* list = form->ListBox(page.Kind);
+        TiComponentEditorListBox* list = form->ListBox(page.Kind);
         ASSERT_NE(list, nullptr);
         ASSERT_EQ(list->Items()->Count(), page.Manager(master)->Count());
         EXPECT_EQ(list->ItemIndex(), 0);
-        EXPECT_EQ(list->Items()->Get(0), page.Manager(master)->GetItem(0)->Name());
+        EXPECT_EQ(list->Items()->Objects(0), page.Manager(master)->GetItem(0));
     }
     EXPECT_EQ(control<TEdit>("XAxisNameEdit").Text(), plot->XAxis(0).Name());
     EXPECT_EQ(control<TEdit>("ChannelNameEdit").Text(), plot->Channel(0).Name());
@@ -212,7 +222,7 @@ TEST_F(PlotEditorTest, EachPageEditsItsObjectAndThePlotRepaints)
 
 TEST_F(PlotEditorTest, ListsFollowObjectsAddedRenamedAndDeletedByThePlot)
 {
-    TListBox& list = *form->ListBox(TiEditorKind::YAxis);
+    TiComponentEditorListBox& list = *form->ListBox(TiEditorKind::YAxis);
     ASSERT_EQ(list.Items()->Count(), 2);
     plot->AddYAxis();
     ASSERT_EQ(list.Items()->Count(), 3);
@@ -223,19 +233,19 @@ TEST_F(PlotEditorTest, ListsFollowObjectsAddedRenamedAndDeletedByThePlot)
     const std::string shown = control<TComboBox>("ChannelYAxisNameComboBox").Text();
     ASSERT_EQ(shown, plot->YAxis(0).Name());
     plot->YAxis(0).SetName("Gain");
-    EXPECT_EQ(list.Items()->Get(0), "Gain");
+    EXPECT_EQ(listText(list, 0), "Gain");
     EXPECT_EQ(control<TComboBox>("ChannelYAxisNameComboBox").Text(), "Gain");
 
     plot->DeleteYAxis(1);
     ASSERT_EQ(list.Items()->Count(), 2);
-    EXPECT_EQ(list.Items()->Get(0), "Gain");
+    EXPECT_EQ(listText(list, 0), "Gain");
     EXPECT_EQ(list.Items()->Objects(1), &plot->YAxis(1));
 }
 
 TEST_F(PlotEditorTest, ListsFollowObjectsAddedRenamedAndRemovedInTheEditor)
 {
     auto& master = plot->MasterManager();
-    TListBox& channels = *form->ListBox(TiEditorKind::Channel);
+    TiComponentEditorListBox& channels = *form->ListBox(TiEditorKind::Channel);
     click("iChannelAddButton");
     ASSERT_EQ(master.ChannelManager()->Count(), 2);
     ASSERT_EQ(channels.Items()->Count(), 2);
@@ -243,7 +253,7 @@ TEST_F(PlotEditorTest, ListsFollowObjectsAddedRenamedAndRemovedInTheEditor)
 
     type("ChannelNameEdit", "Output");
     EXPECT_EQ(plot->Channel(1).Name(), "Output");
-    EXPECT_EQ(channels.Items()->Get(1), "Output");
+    EXPECT_EQ(listText(channels, 1), "Output");
     // The cursor's channel choice lists the new name.
     form->UpdateDataCursorEdit();
     EXPECT_GE(control<TComboBox>("DataCursorChannelNameComboBox").Items()->IndexOf("Output"), 0);
@@ -254,7 +264,7 @@ TEST_F(PlotEditorTest, ListsFollowObjectsAddedRenamedAndRemovedInTheEditor)
     EXPECT_EQ(channels.ItemIndex(), 0);
 
     // Removing the selected Y axis selects the one before and drops it from the channel page.
-    TListBox& yAxes = *form->ListBox(TiEditorKind::YAxis);
+    TiComponentEditorListBox& yAxes = *form->ListBox(TiEditorKind::YAxis);
     yAxes.SetItemIndex(1);
     form->YAxisListBoxClick(nullptr);
     const std::string removed = plot->YAxis(1).Name();
@@ -271,7 +281,7 @@ TEST_F(PlotEditorTest, WithoutChannelsThePageIsDisabledButAdd)
     EXPECT_FALSE(control<TEdit>("ChannelNameEdit").Enabled());
     EXPECT_EQ(control<TEdit>("ChannelNameEdit").Text(), "");
     EXPECT_FALSE(control<TButton>("ChannelRemoveButton").Enabled());
-    EXPECT_FALSE(control<TCheckBox>("ChannelVisibleCheckBox").Checked());
+    EXPECT_FALSE(control<TiCheckBox>("ChannelVisibleCheckBox").Checked());
     EXPECT_TRUE(control<TButton>("iChannelAddButton").Enabled());
     click("iChannelAddButton");
     EXPECT_TRUE(control<TEdit>("ChannelNameEdit").Enabled());

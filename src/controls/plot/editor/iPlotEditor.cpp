@@ -3,6 +3,9 @@
 #include "controls/plot/base/iPlotHost.h"
 #include "controls/plot/base/iPlotManagers.h"
 #include "controls/plot/base/iPlotObjects.h"
+#include "controls/plot/editor/iComponentEditorFilePickers.h"
+#include "controls/plot/editor/iComponentEditorListBox.h"
+#include "controls/plot/editor/iEditorBasicComponents.h"
 #include "controls/plot/editor/iPlotEditorValues.h"
 #include "controls/plot/objects/iPlotAxis.h"
 #include "controls/plot/objects/iPlotChannelCustom.h"
@@ -11,7 +14,6 @@
 #include "platform/gui/CheckBox.h"
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/Label.h"
-#include "platform/gui/ListBox.h"
 #include "platform/gui/PageControl.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/PropertyBuilder.h"
@@ -110,7 +112,7 @@ constexpr const char* kFontParts[] = {".Name", ".Color", ".Height", ".Style"};
 
 } // namespace
 
-TiPlotEditorForm::TiPlotEditorForm(TComponent* AOwner) : TForm(AOwner) { LoadLayout("TIPLOTEDITORFORM"); }
+TiPlotEditorForm::TiPlotEditorForm(TComponent* AOwner) : TiCustomEditorForm(AOwner) { LoadLayout("TIPLOTEDITORFORM"); }
 
 TiPlotEditorForm::~TiPlotEditorForm()
 {
@@ -123,13 +125,13 @@ void TiPlotEditorForm::SetMaster(TiPlotMasterManager* Value)
     FMaster = Value;
     PlotComponent = Value ? Value->Owner() : nullptr;
     for (const TiEditorPage& page : EditorPages()) {
-        TListBox* list = ListBox(page.Kind);
+        TiComponentEditorListBox* list = ListBox(page.Kind);
         if (!list)
             continue;
         list->Items()->Clear();
         if (TiPlotObjectManagerCustom* manager = FMaster ? page.Manager(*FMaster) : nullptr)
             for (int i = 0; i < manager->Count(); ++i)
-                list->Items()->AddObject(manager->GetItem(i)->Name(), manager->GetItem(i));
+                list->Items()->AddObject({}, manager->GetItem(i));
         list->SetItemIndex(list->Items()->Count() > 0 ? 0 : -1);
     }
     auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
@@ -140,14 +142,14 @@ void TiPlotEditorForm::SetMaster(TiPlotMasterManager* Value)
     UpdateAll();
 }
 
-TListBox* TiPlotEditorForm::ListBox(TiEditorKind Kind) const
+TiComponentEditorListBox* TiPlotEditorForm::ListBox(TiEditorKind Kind) const
 {
-    return dynamic_cast<TListBox*>(FindComponent(EditorPage(Kind).ListBox));
+    return dynamic_cast<TiComponentEditorListBox*>(FindComponent(EditorPage(Kind).ListBox));
 }
 
 TiPlotObject* TiPlotEditorForm::SelectedObject(TiEditorKind Kind) const
 {
-    TListBox* list = ListBox(Kind);
+    TiComponentEditorListBox* list = ListBox(Kind);
     if (!list || list->ItemIndex() < 0 || list->ItemIndex() >= list->Items()->Count())
         return nullptr;
     return dynamic_cast<TiPlotObject*>(list->Items()->Objects(list->ItemIndex()));
@@ -300,7 +302,7 @@ void TiPlotEditorForm::SetKindUsable(const char* Prefix, bool Usable)
         if (!startsWithNoCase(c->Name(), Prefix) || dynamic_cast<TPageControl*>(c) || dynamic_cast<TTabSheet*>(c) ||
             dynamic_cast<TLabel*>(c))
             continue;
-        if (IsValueControl(*c) && !dynamic_cast<TListBox*>(c))
+        if (IsValueControl(*c))
             SetControlUsable(*c, Usable);
         else if (auto* control = dynamic_cast<TControl*>(c))
             control->SetEnabled(Usable);
@@ -367,17 +369,59 @@ void TiPlotEditorForm::RefreshNameLists(TiEditorKind Kind)
 
 void TiPlotEditorForm::RepaintList(TiEditorKind Kind)
 {
-    TListBox* list = ListBox(Kind);
-    if (!list)
+    if (TiComponentEditorListBox* list = ListBox(Kind))
+        list->Invalidate();
+}
+
+void TiPlotEditorForm::GetData(TiEditorKind Kind, int Index, bool& DrawColorBox, TColor& AColor, std::string& AText,
+                               bool ColorBox)
+{
+    TiComponentEditorListBox* list = ListBox(Kind);
+    auto* object = list && Index >= 0 && Index < list->Count()
+                       ? dynamic_cast<TiPlotObject*>(list->Items()->Objects(Index))
+                       : nullptr;
+    DrawColorBox = ColorBox;
+    if (!object)
         return;
-    TStrings& items = *list->Items();
-    const int selected = list->ItemIndex();
-    for (int i = 0; i < items.Count(); ++i)
-        if (auto* object = dynamic_cast<TiPlotObject*>(items.Objects(i)); object && items.Get(i) != object->Name())
-            items.Put(i, object->Name());
-    if (list->ItemIndex() != selected)
-        list->SetItemIndex(selected);
-    list->Invalidate();
+    AText = object->Name();
+    if (!ColorBox)
+        return;
+    const char* colour = Kind == TiEditorKind::XAxis || Kind == TiEditorKind::YAxis ? "LabelsFont.Color" : "Color";
+    if (propertyOf(*object, colour))
+        AColor = qx::detail::asColor(qx::getProperty(*object, colour));
+}
+
+void TiPlotEditorForm::ToolBarListBoxGetData(int I, bool& D, TColor& C, std::string& T)
+{
+    GetData(TiEditorKind::ToolBar, I, D, C, T, false);
+}
+void TiPlotEditorForm::LegendListBoxGetData(int I, bool& D, TColor& C, std::string& T)
+{
+    GetData(TiEditorKind::Legend, I, D, C, T, false);
+}
+void TiPlotEditorForm::XAxisListBoxGetData(int I, bool& D, TColor& C, std::string& T)
+{
+    GetData(TiEditorKind::XAxis, I, D, C, T, true);
+}
+void TiPlotEditorForm::YAxisListBoxGetData(int I, bool& D, TColor& C, std::string& T)
+{
+    GetData(TiEditorKind::YAxis, I, D, C, T, true);
+}
+void TiPlotEditorForm::ChannelListBoxGetData(int I, bool& D, TColor& C, std::string& T)
+{
+    GetData(TiEditorKind::Channel, I, D, C, T, true);
+}
+void TiPlotEditorForm::DataViewListBoxGetData(int I, bool& D, TColor& C, std::string& T)
+{
+    GetData(TiEditorKind::DataView, I, D, C, T, false);
+}
+void TiPlotEditorForm::DataCursorListBoxGetData(int I, bool& D, TColor& C, std::string& T)
+{
+    GetData(TiEditorKind::DataCursor, I, D, C, T, true);
+}
+void TiPlotEditorForm::LabelListBoxGetData(int I, bool& D, TColor& C, std::string& T)
+{
+    GetData(TiEditorKind::Label, I, D, C, T, false);
 }
 
 void TiPlotEditorForm::UpdateEdit(TiEditorKind Kind)
@@ -498,7 +542,7 @@ void TiPlotEditorForm::AddObject(TiEditorKind Kind, int (TiPlotMasterManager::*A
         return;
     (FMaster->*Add)();
     // The master's insert notification has appended the object to the list.
-    if (TListBox* list = ListBox(Kind))
+    if (TiComponentEditorListBox* list = ListBox(Kind))
         list->SetItemIndex(list->Items()->Count() - 1);
     UpdateEdit(Kind);
     if (Kind == TiEditorKind::Channel)
@@ -519,15 +563,10 @@ void TiPlotEditorForm::iLabelAddButtonClick(TObject*) { AddObject(TiEditorKind::
 
 void TiPlotEditorForm::RemoveSelected(TiEditorKind Kind)
 {
-    TListBox* list = ListBox(Kind);
-    if (!list || list->Items()->Count() == 0 || list->ItemIndex() < 0)
+    TiComponentEditorListBox* list = ListBox(Kind);
+    if (!list || list->Count() == 0 || list->ItemIndex() < 0)
         return;
-    const int i = list->ItemIndex();
-    TObject* object = list->Items()->Objects(i);
-    list->Items()->Delete(i);
-    delete object;
-    const int count = list->Items()->Count();
-    list->SetItemIndex(count == 0 ? -1 : std::min(i, count - 1));
+    list->DeleteSelectedObject();
     if (Kind == TiEditorKind::XAxis || Kind == TiEditorKind::YAxis)
         UpdateChannelEdit();
     UpdateEdit(Kind);
@@ -542,7 +581,7 @@ void TiPlotEditorForm::DataCursorRemoveButtonClick(TObject*) { RemoveSelected(Ti
 void TiPlotEditorForm::LabelRemoveButtonClick(TObject*)
 {
     // The first label is the plot's title, which stays.
-    if (TListBox* list = ListBox(TiEditorKind::Label); list && list->ItemIndex() > 0)
+    if (TiComponentEditorListBox* list = ListBox(TiEditorKind::Label); list && list->ItemIndex() > 0)
         RemoveSelected(TiEditorKind::Label);
 }
 
@@ -628,6 +667,61 @@ void TiPlotEditorForm::ChannelStatsRefreshButtonClick(TObject*)
     show("ChannelStatsYMeanDisplay", format(channel->YAxis(), channel->RunningYMean()));
 }
 
+void TiPlotEditorForm::ControlPropertiesOpenPickerChange(TObject* Sender)
+{
+    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
+    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender); picker && plot) {
+        plot->LoadPropertiesFromFile(picker->FileName());
+        UpdateAll();
+    }
+}
+
+void TiPlotEditorForm::ControlPropertiesSavePickerChange(TObject* Sender)
+{
+    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
+    if (auto* picker = dynamic_cast<TiComponentEditorSavePicker*>(Sender); picker && plot)
+        plot->SavePropertiesToFile(picker->FileName());
+}
+
+void TiPlotEditorForm::ChannelPropertiesOpenPickerChange(TObject* Sender)
+{
+    auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
+    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender); picker && channel) {
+        channel->LoadPropertiesFromFile(picker->FileName());
+        RepaintList(TiEditorKind::Channel);
+    }
+}
+
+void TiPlotEditorForm::ChannelPropertiesSavePickerChange(TObject* Sender)
+{
+    auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
+    if (auto* picker = dynamic_cast<TiComponentEditorSavePicker*>(Sender); picker && channel)
+        channel->SavePropertiesToFile(picker->FileName());
+}
+
+void TiPlotEditorForm::ChannelDataOpenPickerChange(TObject* Sender)
+{
+    auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
+    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender); picker && channel)
+        channel->LoadDataFromFile(picker->FileName(), true);
+}
+
+void TiPlotEditorForm::ChannelDataSavePickerChange(TObject* Sender)
+{
+    auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
+    if (auto* picker = dynamic_cast<TiComponentEditorSavePicker*>(Sender); picker && channel)
+        channel->SaveDataToFile(picker->FileName());
+}
+
+void TiPlotEditorForm::ChannelLogFileNamePickerChange(TObject* Sender)
+{
+    auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender);
+    if (TComponent* edit = FindComponent("ChannelLogFileNameEdit"); picker && edit) {
+        SetControlText(*edit, picker->FileName());
+        ChannelChange(Sender);
+    }
+}
+
 void TiPlotEditorForm::CopyDefaultFormat(const std::string& Axis, const std::string& Target)
 {
     const auto c = [&](const std::string& name) { return FindComponent(Axis + name); };
@@ -684,7 +778,7 @@ void TiPlotEditorForm::SelectObject(TiPlotObject& Object)
     auto* sheet = dynamic_cast<TTabSheet*>(FindComponent(page->TabSheet));
     if (pages && sheet)
         pages->SetActivePage(sheet);
-    if (TListBox* list = ListBox(page->Kind))
+    if (TiComponentEditorListBox* list = ListBox(page->Kind))
         for (int i = 0; i < list->Items()->Count(); ++i)
             if (list->Items()->Objects(i) == &Object)
                 list->SetItemIndex(i);
@@ -726,32 +820,22 @@ void TiPlotEditorForm::Free()
 void TiPlotEditorForm::ObjectInserted(TiPlotObject& Object)
 {
     const TiEditorPage* page = PageOf(Object);
-    TListBox* list = page ? ListBox(page->Kind) : nullptr;
+    TiComponentEditorListBox* list = page ? ListBox(page->Kind) : nullptr;
     if (!list)
         return;
-    list->Items()->AddObject(Object.Name(), &Object);
-    list->SetItemIndex(list->Items()->Count() - 1);
+    list->Items()->AddObject({}, &Object);
+    list->SelectLast();
     UpdateEdit(page->Kind);
 }
 
 void TiPlotEditorForm::ObjectRemoved(TiPlotObject& Object)
 {
     // The object is being destroyed: only its list item is touched here.
-    for (const TiEditorPage& page : EditorPages()) {
-        TListBox* list = ListBox(page.Kind);
-        if (!list)
-            continue;
-        TStrings& items = *list->Items();
-        for (int i = 0; i < items.Count(); ++i) {
-            if (items.Objects(i) != &Object)
-                continue;
-            const int selected = list->ItemIndex();
-            items.Delete(i);
-            const int count = items.Count();
-            list->SetItemIndex(count == 0 ? -1 : (selected >= 0 && selected < count ? selected : count - 1));
+    for (const TiEditorPage& page : EditorPages())
+        if (TiComponentEditorListBox* list = ListBox(page.Kind); list && list->IndexOfObject(&Object) >= 0) {
+            list->DeleteObjectIndex(&Object);
             return;
         }
-    }
 }
 
 void TiPlotEditorForm::ObjectRenamed(TiPlotObject& Object)
@@ -803,10 +887,26 @@ void TiPlotEditorForm::TranslateForm(const std::function<std::string(const std::
 
 namespace qx {
 
-void registerPlotEditorClasses()
+void registerPlotEditorFormClasses()
 {
+    registerPlotEditorClasses();
     using F = TiPlotEditorForm;
-    registerClass<F, TForm>("TiPlotEditorForm")
+    registerClass<F, TiCustomEditorForm>("TiPlotEditorForm")
+        .method("ToolBarListBoxGetData", &F::ToolBarListBoxGetData)
+        .method("LegendListBoxGetData", &F::LegendListBoxGetData)
+        .method("XAxisListBoxGetData", &F::XAxisListBoxGetData)
+        .method("YAxisListBoxGetData", &F::YAxisListBoxGetData)
+        .method("ChannelListBoxGetData", &F::ChannelListBoxGetData)
+        .method("DataViewListBoxGetData", &F::DataViewListBoxGetData)
+        .method("DataCursorListBoxGetData", &F::DataCursorListBoxGetData)
+        .method("LabelListBoxGetData", &F::LabelListBoxGetData)
+        .method("ControlPropertiesOpenPickerChange", &F::ControlPropertiesOpenPickerChange)
+        .method("ControlPropertiesSavePickerChange", &F::ControlPropertiesSavePickerChange)
+        .method("ChannelPropertiesOpenPickerChange", &F::ChannelPropertiesOpenPickerChange)
+        .method("ChannelPropertiesSavePickerChange", &F::ChannelPropertiesSavePickerChange)
+        .method("ChannelDataOpenPickerChange", &F::ChannelDataOpenPickerChange)
+        .method("ChannelDataSavePickerChange", &F::ChannelDataSavePickerChange)
+        .method("ChannelLogFileNamePickerChange", &F::ChannelLogFileNamePickerChange)
         .method("GeneralChanged", &F::GeneralChanged)
         .method("TitleChange", &F::TitleChange)
         .method("ToolBarChange", &F::ToolBarChange)

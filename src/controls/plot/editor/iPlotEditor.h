@@ -6,18 +6,19 @@
 
 #include "controls/plot/base/iPlotMasterManager.h"
 #include "controls/plot/editor/iPlotEditorPages.h"
-#include "platform/gui/Form.h"
+#include "controls/plot/editor/iCustomEditorForm.h"
+#include "platform/gui/CanvasTypes.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
 class TComponent;
-class TListBox;
+class TiComponentEditorListBox;
 class TiPlotObject;
 class TWinControl;
 
-class TiPlotEditorForm : public TForm, public TiPlotEditorLink
+class TiPlotEditorForm : public TiCustomEditorForm, public TiPlotEditorLink
 {
 public:
     explicit TiPlotEditorForm(TComponent* AOwner);
@@ -43,7 +44,7 @@ public:
     void LoadControlPage();
 
     /// The list of a kind and its selected object (nullptr when none).
-    TListBox* ListBox(qx::plot::editor::TiEditorKind Kind) const;
+    TiComponentEditorListBox* ListBox(qx::plot::editor::TiEditorKind Kind) const;
     TiPlotObject* SelectedObject(qx::plot::editor::TiEditorKind Kind) const;
 
     // Change handlers (every control of a page is bound to its page's).
@@ -67,6 +68,26 @@ public:
     void DataViewListBoxClick(TObject*) { UpdateDataViewEdit(); }
     void DataCursorListBoxClick(TObject*) { UpdateDataCursorEdit(); }
     void LabelListBoxClick(TObject*) { UpdateLabelEdit(); }
+
+    // What the lists draw: the object's name, and for channels, cursors, limits and axes a
+    // colour box.
+    void ToolBarListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
+    void LegendListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
+    void XAxisListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
+    void YAxisListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
+    void ChannelListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
+    void DataViewListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
+    void DataCursorListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
+    void LabelListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
+
+    // File pickers.
+    void ControlPropertiesOpenPickerChange(TObject* Sender);
+    void ControlPropertiesSavePickerChange(TObject* Sender);
+    void ChannelPropertiesOpenPickerChange(TObject* Sender);
+    void ChannelPropertiesSavePickerChange(TObject* Sender);
+    void ChannelDataOpenPickerChange(TObject* Sender);
+    void ChannelDataSavePickerChange(TObject* Sender);
+    void ChannelLogFileNamePickerChange(TObject* Sender);
 
     // Add and Remove.
     void XAxesAddButtonClick(TObject*);
@@ -126,6 +147,8 @@ private:
     void RepaintList(qx::plot::editor::TiEditorKind Kind);
     void RefreshNameLists(qx::plot::editor::TiEditorKind Kind);
     void ResetStatistics();
+    void GetData(qx::plot::editor::TiEditorKind Kind, int Index, bool& DrawColorBox, TColor& AColor, std::string& AText,
+                 bool ColorBox);
     void UpdateLogControls(const char* Prefix, bool Logging);
     void CopyDefaultFormat(const std::string& Axis, const std::string& Target);
     /// "<None>" and "<All>" as the plot's translation table shows them.
@@ -144,5 +167,5 @@ private:
 
 namespace qx {
 /// Registers the editor form and makes it the editor of every plot.
-void registerPlotEditorClasses();
+void registerPlotEditorFormClasses();
 } // namespace qx

@@ -1,113 +1,123 @@
 #include "controls/plot/editor/iPlotEditorValues.h"
 
-#include "platform/gui/CheckBox.h"
-#include "platform/gui/ComboBox.h"
-#include "platform/gui/Edit.h"
-#include "platform/gui/ListBox.h"
+#include "controls/plot/editor/iComponentEditorCheckBox.h"
+#include "controls/plot/editor/iComponentEditorColorPicker.h"
+#include "controls/plot/editor/iComponentEditorComboBox.h"
+#include "controls/plot/editor/iComponentEditorEdit.h"
+#include "controls/plot/editor/iComponentEditorFontPicker.h"
+#include "controls/plot/editor/iComponentEditorListBox.h"
+#include "controls/plot/editor/iComponentEditorRadioGroup.h"
+#include "controls/plot/editor/iUpDown.h"
 #include "platform/gui/Strings.h"
-
-#include <utility>
-
-// The pages are made of the platform's plain edit, combo box, check box and list box until
-// the editor's own controls are there; colour and font pickers hold no value yet.
 
 namespace qx::plot::editor {
 
-namespace {
-
-/// Runs f with the event detached, so a write from code raises nothing.
-template <class F>
-void withoutEvent(TNotifyEvent& Event, F&& f)
-{
-    TNotifyEvent saved = std::exchange(Event, nullptr);
-    try {
-        f();
-    } catch (...) {
-        Event = std::move(saved);
-        throw;
-    }
-    Event = std::move(saved);
-}
-
-} // namespace
-
 bool IsValueControl(const TComponent& Control)
 {
-    return dynamic_cast<const TEdit*>(&Control) || dynamic_cast<const TComboBox*>(&Control) ||
-           dynamic_cast<const TCheckBox*>(&Control) || dynamic_cast<const TListBox*>(&Control);
+    return dynamic_cast<const TiComponentEditorEdit*>(&Control) ||
+           dynamic_cast<const TiComponentEditorComboBox*>(&Control) ||
+           dynamic_cast<const TiComponentEditorCheckBox*>(&Control) ||
+           dynamic_cast<const TiComponentEditorRadioGroup*>(&Control) ||
+           dynamic_cast<const TiComponentEditorColorPicker*>(&Control) ||
+           dynamic_cast<const TiComponentEditorFontPicker*>(&Control) || dynamic_cast<const TiUpDown*>(&Control);
 }
 
 void SetControlUsable(TComponent& Control, bool Usable)
 {
-    auto* control = dynamic_cast<TControl*>(&Control);
-    if (!control)
+    const auto apply = [Usable](auto* c) {
+        if (!c)
+            return false;
+        if (Usable)
+            c->Enable();
+        else
+            c->Disable();
+        return true;
+    };
+    if (apply(dynamic_cast<TiComponentEditorEdit*>(&Control)) || apply(dynamic_cast<TiComponentEditorComboBox*>(&Control)) ||
+        apply(dynamic_cast<TiComponentEditorCheckBox*>(&Control)) ||
+        apply(dynamic_cast<TiComponentEditorRadioGroup*>(&Control)) ||
+        apply(dynamic_cast<TiComponentEditorColorPicker*>(&Control)) ||
+        apply(dynamic_cast<TiComponentEditorFontPicker*>(&Control)) || apply(dynamic_cast<TiUpDown*>(&Control)))
         return;
-    if (!Usable) {
-        if (auto* edit = dynamic_cast<TEdit*>(control))
-            withoutEvent(edit->OnChange, [&] { edit->SetText({}); });
-        else if (auto* combo = dynamic_cast<TComboBox*>(control))
-            withoutEvent(combo->OnChange, [&] {
-                combo->SetItemIndex(-1);
-                combo->SetText({});
-            });
-        else if (auto* check = dynamic_cast<TCheckBox*>(control))
-            withoutEvent(check->OnClick, [&] { check->SetChecked(false); });
-    }
-    control->SetEnabled(Usable);
+    if (auto* control = dynamic_cast<TControl*>(&Control))
+        control->SetEnabled(Usable);
 }
 
 std::string ControlText(const TComponent& Control)
 {
-    if (auto* control = dynamic_cast<const TControl*>(&Control))
-        return control->Text();
+    if (auto* edit = dynamic_cast<const TiComponentEditorEdit*>(&Control))
+        return edit->GetAsString();
+    if (auto* combo = dynamic_cast<const TiComponentEditorComboBox*>(&Control))
+        return combo->GetAsString();
     return {};
 }
 
 void SetControlText(TComponent& Control, const std::string& Text)
 {
-    if (auto* edit = dynamic_cast<TEdit*>(&Control)) {
-        withoutEvent(edit->OnChange, [&] { edit->SetText(Text); });
-    } else if (auto* combo = dynamic_cast<TComboBox*>(&Control)) {
-        withoutEvent(combo->OnChange, [&] {
-            if (combo->Style() == csDropDownList)
-                combo->SetItemIndex(combo->Items()->IndexOf(Text));
-            else
-                combo->SetText(Text);
-        });
+    if (auto* edit = dynamic_cast<TiComponentEditorEdit*>(&Control)) {
+        edit->SetAsString(Text);
+    } else if (auto* combo = dynamic_cast<TiComponentEditorComboBox*>(&Control)) {
+        // A drop-down list shows only its items: the item of that text, or none.
+        if (combo->Style() == csDropDownList)
+            combo->SetAsInteger(combo->Items()->IndexOf(Text));
+        else
+            combo->SetAsString(Text);
     }
 }
 
 int ControlIndex(const TComponent& Control)
 {
-    if (auto* combo = dynamic_cast<const TComboBox*>(&Control))
-        return combo->ItemIndex();
+    if (auto* combo = dynamic_cast<const TiComponentEditorComboBox*>(&Control))
+        return combo->GetAsInteger();
+    if (auto* radio = dynamic_cast<const TiComponentEditorRadioGroup*>(&Control))
+        return radio->GetAsInteger();
     return -1;
 }
 
 void SetControlIndex(TComponent& Control, int Index)
 {
-    if (auto* combo = dynamic_cast<TComboBox*>(&Control))
-        withoutEvent(combo->OnChange, [&] { combo->SetItemIndex(Index < combo->Items()->Count() ? Index : -1); });
+    if (auto* combo = dynamic_cast<TiComponentEditorComboBox*>(&Control))
+        combo->SetAsInteger(Index < combo->Items()->Count() ? Index : -1);
+    else if (auto* radio = dynamic_cast<TiComponentEditorRadioGroup*>(&Control))
+        radio->SetAsInteger(Index < radio->Items()->Count() ? Index : -1);
 }
 
 bool ControlChecked(const TComponent& Control)
 {
-    auto* check = dynamic_cast<const TCheckBox*>(&Control);
-    return check && check->Checked();
+    auto* check = dynamic_cast<const TiComponentEditorCheckBox*>(&Control);
+    return check && check->GetAsBoolean();
 }
 
 void SetControlChecked(TComponent& Control, bool Checked)
 {
-    if (auto* check = dynamic_cast<TCheckBox*>(&Control))
-        withoutEvent(check->OnClick, [&] { check->SetChecked(Checked); });
+    if (auto* check = dynamic_cast<TiComponentEditorCheckBox*>(&Control))
+        check->SetAsBoolean(Checked);
 }
 
-std::optional<TColor> ControlColor(const TComponent&) { return std::nullopt; }
+std::optional<TColor> ControlColor(const TComponent& Control)
+{
+    if (auto* picker = dynamic_cast<const TiComponentEditorColorPicker*>(&Control))
+        return picker->Color();
+    return std::nullopt;
+}
 
-void SetControlColor(TComponent&, TColor) {}
+void SetControlColor(TComponent& Control, TColor Color)
+{
+    if (auto* picker = dynamic_cast<TiComponentEditorColorPicker*>(&Control))
+        picker->SetColor(Color);
+}
 
-const TFont* ControlFont(const TComponent&) { return nullptr; }
+const TFont* ControlFont(const TComponent& Control)
+{
+    if (auto* picker = dynamic_cast<const TiComponentEditorFontPicker*>(&Control))
+        return &picker->Font();
+    return nullptr;
+}
 
-void SetControlFont(TComponent&, const TFont&) {}
+void SetControlFont(TComponent& Control, const TFont& Font)
+{
+    if (auto* picker = dynamic_cast<TiComponentEditorFontPicker*>(&Control))
+        picker->SetFont(Font);
+}
 
 } // namespace qx::plot::editor

@@ -15,7 +15,7 @@ class TFont;
 namespace qx::plot::editor {
 
 /// Whether the component is one of the value controls (edit, combo, check, radio, colour,
-/// font, list) that the editor enables and disables by name.
+/// font, up-down) that the editor enables and disables by name.
 bool IsValueControl(const TComponent& Control);
 /// Enables a control; disabling a value control also empties it, silently.
 void SetControlUsable(TComponent& Control, bool Usable);

@@ -141,7 +141,7 @@ void registerPlotClasses()
         registerClass<TiXYPlot, TiPlotComponent>("TiXYPlot");
         registerClass<TiPlot, TiPlotComponent>("TiPlot");
         // Every plot can open the run-time editor.
-        registerPlotEditorClasses();
+        registerPlotEditorFormClasses();
     });
 }
 
