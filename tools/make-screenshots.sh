@@ -36,3 +36,17 @@ for plot in ipShow ipCursorValueXY ipCursorValueX ipCursorValueY ipCursorDeltaX 
   set -- "$@" --points "$plot/$curve" --points "$plot/1=30:68"
 done
 "$tool" "$@" TForm "$out/plot-objects.png" "$top/tools/screenshot/PlotShowcase.layout"
+# The plot editor on a test plot, one picture per page and sub-page.
+for page in "Control/General" "Control/Title" "Control/Background" "Control/Print" "Control/Hints" \
+  "Control/File I~O" "Control/Annotation Defaults" "Layout" \
+  "Channels/General" "Channels/Trace" "Channels/Marker" "Channels/File I~O" "Channels/Stats" \
+  "Cursors/General" "Cursors/Channel" "Cursors/Hint" "Labels/General" \
+  "X-Axes/General" "X-Axes/Title" "X-Axes/Labels/(Default)" "X-Axes/Labels/Cursor" "X-Axes/Labels/Legend" \
+  "X-Axes/Tracking" "X-Axes/Cursor" "X-Axes/Scroll" "X-Axes/Scale" "X-Axes/Cartesian" \
+  "Y-Axes/General" "Y-Axes/Labels/(Default)" "Y-Axes/Scale" \
+  "Legend/General" "Legend/Columns" "Legend/Wrap" "ToolBar" \
+  "Data View/General" "Data View/Grid Lines/X-Majors" "Data View/Grid Lines/Y-Minors"; do
+  # "~" stands for the "/" inside a caption; file names take the captions in lower case.
+  name=$(echo "$page" | tr 'A-Z /~' 'a-z--' | tr -d '()')
+  "$tool" --plot-editor "$(echo "$page" | sed 's|~|\\/|g')" "$out/plot-editor-$name.png"
+done

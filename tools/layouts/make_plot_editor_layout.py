@@ -31,15 +31,6 @@ CLASSES = {
     "font": "TiComponentEditorFontPicker", "open": "TiComponentEditorOpenPicker",
     "save": "TiComponentEditorSavePicker", "label": "TLabel", "sheet": "TTabSheet",
 }
-# While the editor controls are not there, the layout is written with the plain
-# controls of the platform (--plain): what the editor's value access reads too.
-PLAIN = {
-    "edit": "TEdit", "combo": "TComboBox", "check": "TCheckBox", "radio": "TComboBox",
-    "list": "TListBox", "pages": "TPageControl", "button": "TButton", "group": "TGroupBox",
-    "updown": None, "color": "TButton", "font": "TButton", "open": "TButton", "save": "TButton",
-    "label": "TLabel", "sheet": "TTabSheet",
-}
-
 out = []
 
 
@@ -52,9 +43,9 @@ def emit(indent, text):
 
 
 class Layout:
-    def __init__(self, plain):
-        self.classes = PLAIN if plain else CLASSES
-        self.plain = plain
+    def __init__(self):
+        self.classes = CLASSES
+        self.plain = False
 
     def cls(self, kind):
         return self.classes[kind]
@@ -755,7 +746,7 @@ def emit_pages(L, indent, name, pages, x, y, w, h, handler):
 
 
 def main():
-    L = Layout("--plain" in sys.argv)
+    L = Layout()
     emit(0, "# The plot editor: one page per kind of plot object, each with its list at the left.")
     emit(0, "# Written by tools/layouts/make_plot_editor_layout.py; change that and run it again.")
     emit(0, "object PlotEditorForm: TiPlotEditorForm")
