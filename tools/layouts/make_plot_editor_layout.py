@@ -14,8 +14,8 @@ import sys
 FORM_W, FORM_H = 680, 380
 LIST = (4, 8, 123, 201)
 ROW = 23
-LABEL_W = 104
-CTRL_W = 120
+LABEL_W = 116
+CTRL_W = 112
 COL_W = LABEL_W + CTRL_W + 8
 # The object pages' own page control, right of the list.
 OBJ_LEFT, OBJ_TOP = 134, 4
