@@ -95,6 +95,22 @@ void TiPlotMasterManager::ShowToolBars(bool Value)
         FToolBarManager->GetItem(i)->SetVisible(Value);
 }
 
+namespace {
+TiPlotMasterManager::TiPlotEditorOpener& editorOpener()
+{
+    static TiPlotMasterManager::TiPlotEditorOpener opener;
+    return opener;
+}
+} // namespace
+
+void TiPlotMasterManager::SetEditorOpener(TiPlotEditorOpener Opener) { editorOpener() = std::move(Opener); }
+
+void TiPlotMasterManager::EditProperties()
+{
+    if (editorOpener())
+        editorOpener()(*this);
+}
+
 void TiPlotMasterManager::DeSelectAll()
 {
     if (FPlotObjectManager)

@@ -5,6 +5,7 @@
 
 #include "controls/plot/base/iPlotManagers.h"
 
+#include <functional>
 #include <string>
 
 class TWinControl;
@@ -68,6 +69,11 @@ public:
 
     /// The run-time editor's form while it is open (nullptr when none).
     void SetEditorLink(TiPlotEditorLink* Value) { FEditorForm = Value; }
+    /// Opens the run-time plot editor on this plot through the opener the editor installs;
+    /// without one nothing opens.
+    void EditProperties();
+    using TiPlotEditorOpener = std::function<void(TiPlotMasterManager&)>;
+    static void SetEditorOpener(TiPlotEditorOpener Opener);
     TiPlotEditorLink* EditorLink() const { return FEditorForm; }
 
     // The routers every manager and object is given.

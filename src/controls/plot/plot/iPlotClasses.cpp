@@ -4,6 +4,7 @@
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
 #include "controls/plot/objects/iPlotLegend.h"
+#include "controls/plot/objects/iPlotLimit.h"
 #include "controls/plot/objects/iPlotToolBar.h"
 #include "controls/plot/objects/iXYPlotChannel.h"
 #include "controls/plot/plot/iPlot.h"
@@ -134,6 +135,7 @@ void registerPlotClasses()
         registerPlotDataCursorClasses();
         registerPlotLabelClasses();
         registerPlotLegendClasses();
+        registerPlotLimitClasses();
         registerPlotToolBarClasses();
         registerPlotTranslationClasses();
         registerPlotComponentProperties();

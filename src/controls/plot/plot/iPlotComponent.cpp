@@ -5,8 +5,12 @@
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
 #include "controls/plot/objects/iPlotLegend.h"
+#include "controls/plot/objects/iPlotLimit.h"
 #include "controls/plot/objects/iPlotToolBar.h"
 
+#include "platform/gui/OpenDialog.h"
+#include "platform/gui/canvas/Metafile.h"
+#include "platform/gui/canvas/Picture.h"
 #include "platform/gui/ImageList.h"
 #include "platform/gui/PopupMenu.h"
 
@@ -210,6 +214,11 @@ TiPlotToolBar& TiPlotComponent::ToolBar(int Index) const
 TiPlotLabel& TiPlotComponent::Label(int Index) const
 {
     return typedItem<TiPlotLabel>(Kind(TiPlotKind::Label), Index);
+}
+
+TiPlotLimit& TiPlotComponent::Limit(int Index) const
+{
+    return typedItem<TiPlotLimit>(Kind(TiPlotKind::Limit), Index);
 }
 
 TiPlotObject* TiPlotComponent::GetObjectByName(TiPlotKind K, const std::string& Value) const
@@ -549,6 +558,13 @@ void TiPlotComponent::DoObjectClick(TiPlotObject& Object)
     FDBLClickActive = false;
     if (Raising())
         RaiseKindEvent(dbl ? kDblClick : kClick, &Object);
+}
+
+void TiPlotComponent::DoLimitLinePositionChange(TiPlotObject& Object, int Line, double OldValue, double NewValue)
+{
+    const auto& event = Line == 1 ? OnLimitLine1PositionChange : OnLimitLine2PositionChange;
+    if (Raising() && event)
+        event(IndexIn(&Object), OldValue, NewValue);
 }
 
 void TiPlotComponent::DoObjectMouseCursor(TiPlotObject& Object, TCursor& Cursor)
@@ -939,7 +955,14 @@ void TiPlotComponent::iPaint(TCanvas& Canvas)
                                          [](const auto& entry, const std::string& k) { return entry.first < k; });
         FLayerList.insert(at, {std::move(key), &object});
     };
+    auto limits = [&](bool Filled) {
+        for (int i = 0; i < LimitCount(); ++i)
+            if (Limit(i).Filled() == Filled)
+                addLayer(Limit(i), Filled ? 'A' : 'C');
+    };
+    limits(true);
     addLayer(view, 'B');
+    limits(false);
     for (const bool xAxes : {false, true})
         for (TiPlotAxis* axis : PlotAxes(*FMaster, xAxes))
             if (axis->CartesianStyle() != ipcsNone)
