@@ -94,7 +94,7 @@ void TiPlotToolBarButton::Draw(TCanvas& Canvas, TColor)
         ++y;
     } else
         DrawEdgeStyle(Canvas, r, 1);
-    list.Draw(Canvas, x, y, FImageIndex);
+    list.Draw(Canvas, x, y, FImageIndex, Enabled());
 }
 
 void TiPlotToolBarButton::DoMouseHint(const TiPlotMouseData&, TiHintData& HintData)

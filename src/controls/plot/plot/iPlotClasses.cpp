@@ -4,6 +4,7 @@
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
 #include "controls/plot/objects/iPlotLegend.h"
+#include "controls/plot/objects/iPlotAnnotation.h"
 #include "controls/plot/objects/iPlotLimit.h"
 #include "controls/plot/objects/iPlotToolBar.h"
 #include "controls/plot/objects/iXYPlotChannel.h"
@@ -136,6 +137,7 @@ void registerPlotClasses()
         registerPlotLabelClasses();
         registerPlotLegendClasses();
         registerPlotLimitClasses();
+        registerPlotAnnotationClasses();
         registerPlotToolBarClasses();
         registerPlotTranslationClasses();
         registerPlotComponentProperties();

@@ -5,6 +5,7 @@
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
 #include "controls/plot/objects/iPlotLegend.h"
+#include "controls/plot/objects/iPlotAnnotation.h"
 #include "controls/plot/objects/iPlotLimit.h"
 #include "controls/plot/objects/iPlotToolBar.h"
 
@@ -219,6 +220,11 @@ TiPlotLabel& TiPlotComponent::Label(int Index) const
 TiPlotLimit& TiPlotComponent::Limit(int Index) const
 {
     return typedItem<TiPlotLimit>(Kind(TiPlotKind::Limit), Index);
+}
+
+TiPlotAnnotation& TiPlotComponent::Annotation(int Index) const
+{
+    return typedItem<TiPlotAnnotation>(Kind(TiPlotKind::Annotation), Index);
 }
 
 TiPlotObject* TiPlotComponent::GetObjectByName(TiPlotKind K, const std::string& Value) const
@@ -565,6 +571,19 @@ void TiPlotComponent::DoLimitLinePositionChange(TiPlotObject& Object, int Line, 
     const auto& event = Line == 1 ? OnLimitLine1PositionChange : OnLimitLine2PositionChange;
     if (Raising() && event)
         event(IndexIn(&Object), OldValue, NewValue);
+}
+
+void TiPlotComponent::DoAnnotationNotice(TiPlotObject& Object, int Notice)
+{
+    TiPlotObjectEvent* event = nullptr;
+    switch (static_cast<TiPlotAnnotationNotice>(Notice)) {
+    case TiPlotAnnotationNotice::CoordinatesChange: event = &OnAnnotationCoordinatesChange; break;
+    case TiPlotAnnotationNotice::MoveUser: event = &OnAnnotationMoveUser; break;
+    case TiPlotAnnotationNotice::ResizeUser: event = &OnAnnotationResizeUser; break;
+    case TiPlotAnnotationNotice::CoordinatesChangeFinished: event = &OnAnnotationCoordinatesChangeFinished; break;
+    }
+    if (Raising() && event && *event)
+        (*event)(IndexIn(&Object));
 }
 
 void TiPlotComponent::DoObjectMouseCursor(TiPlotObject& Object, TCursor& Cursor)
@@ -936,6 +955,10 @@ void TiPlotComponent::iPaint(TCanvas& Canvas)
     for (const bool xAxes : {true, false})
         for (TiPlotAxis* axis : PlotAxes(*FMaster, xAxes))
             axis->PrepareDraw();
+    for (int i = 0; i < AnnotationCount(); ++i) {
+        Annotation(i).SetDataView(&view);
+        Annotation(i).SetXYAxesReversed(FMaster->XYAxesReverse());
+    }
     for (int i = 0; i < DataCursorCount(); ++i)
         DataCursor(i).SetDataView(&view);
 
@@ -970,6 +993,8 @@ void TiPlotComponent::iPaint(TCanvas& Canvas)
     for (int i = 0; i < ChannelCount(); ++i)
         if (Channel(i).CanDraw())
             addLayer(Channel(i), 'F');
+    for (int i = 0; i < AnnotationCount(); ++i)
+        addLayer(Annotation(i), 'G');
     const TRect d = view.DrawRect();
     for (const auto& [key, object] : FLayerList) {
         Canvas.SaveState();

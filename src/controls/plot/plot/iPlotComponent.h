@@ -165,6 +165,7 @@ public:
     TiPlotToolBar& ToolBar(int Index) const;
     TiPlotLabel& Label(int Index) const;
     TiPlotLimit& Limit(int Index) const;
+    TiPlotAnnotation& Annotation(int Index) const;
     TiPlotObject* GetObjectByName(TiPlotKind Kind, const std::string& Value) const;
     int GetIndexByName(TiPlotKind Kind, const std::string& Value) const;
     TiPlotChannelCustom* GetChannelByName(const std::string& Value) const;
@@ -351,6 +352,8 @@ public:
     bool& MasterUIInputBlock() override { return FMasterAxisBlock; }
     void ToolBarOutput(int ButtonType) override;
     void DoLimitLinePositionChange(TiPlotObject& Limit, int Line, double OldValue, double NewValue) override;
+    void DoAnnotationNotice(TiPlotObject& Annotation, int Notice) override;
+    bool AnnotationsClipToAxes() override { return FClipAnnotationsToAxes; }
     void DoDataPointMouse(TiPlotMouseNotice Notice, TiPlotObject& Channel, int DataIndex,
                           const TiPlotMouseData& MouseData) override;
     void DoDataPointClick(TiPlotObject& Channel, int DataIndex) override;
@@ -384,6 +387,8 @@ public:
     TiPlotClickDataPointEvent OnClickDataPoint, OnDblClickDataPoint;
     TiPlotDataPointMovedEvent OnDataPointMoved;
     TiPlotObjectEvent OnDataCursorChange, OnBeforeDataCursorUpdate;
+    TiPlotObjectEvent OnAnnotationCoordinatesChange, OnAnnotationMoveUser, OnAnnotationResizeUser,
+        OnAnnotationCoordinatesChangeFinished;
     TiPlotObjectDoubleValueChangeEvent OnLimitLine1PositionChange, OnLimitLine2PositionChange;
     TiPlotObjectDoubleValueChangeEvent OnXAxisMinChange, OnXAxisSpanChange, OnYAxisMinChange, OnYAxisSpanChange;
     TiPlotAxesMinSpanChangeEvent OnXAxisMinSpanChange, OnXAxisMinSpanChangeFinished, OnYAxisMinSpanChange,

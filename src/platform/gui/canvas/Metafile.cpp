@@ -35,7 +35,9 @@ bool TMetafile::LoadFromBytes(qx::ByteView bytes, std::string* error)
         return false;
     }
     m_svg.assign(bytes.begin(), bytes.end());
-    const QSize size = renderer.defaultSize();
+    // The frame is the drawing's view box; its physical size depends on the reader's
+    // resolution.
+    const QSize size = renderer.viewBox().isEmpty() ? renderer.defaultSize() : renderer.viewBox().size();
     m_width = size.width();
     m_height = size.height();
     Changed();
