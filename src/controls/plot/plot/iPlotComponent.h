@@ -309,6 +309,11 @@ public:
     void ImageListAdd(int ImageListIndex, const TBitmap& ABitmap);
 
     // ---- Data ----
+    /// One value a channel: a one-dimensional array gives element k to channel k - low
+    /// bound at X = XValue (the null and empty markers add null and empty points to X-Y
+    /// channels); a two-dimensional one gives each channel i its samples [i, j], X advancing
+    /// by XValue. An array that addresses a channel the plot lacks adds nothing.
+    void AddDataArray(double XValue, const TiVariantArray& Data);
     /// Appends points StartIndex..StopIndex of one channel to another, flags included.
     void TransferChannelData(int SourceChannelIndex, int DestinationChannelIndex, int StartIndex, int StopIndex);
     void ClearAllData();
