@@ -887,6 +887,22 @@ void TiPlotEditorForm::TranslateForm(const std::function<std::string(const std::
 
 namespace qx {
 
+void installPlotEditor()
+{
+    SetPlotEditorFactory([](TiPlotMasterManager& Master) -> TiPlotEditorLink* {
+        auto* plot = dynamic_cast<TiPlotComponent*>(Master.Owner());
+        if (!plot)
+            return nullptr;
+        auto* form = new TiPlotEditorForm(plot);
+        form->AfterConstruction();
+        form->SetMaster(&Master);
+        Master.SetEditorLink(form);
+        if (plot->TranslationCount() > 0)
+            form->TranslateForm([plot](const std::string& text) { return plot->TranslateText(text); });
+        return form;
+    });
+}
+
 void registerPlotEditorFormClasses()
 {
     registerPlotEditorClasses();
@@ -950,18 +966,7 @@ void registerPlotEditorFormClasses()
         .method("YAxisCursorCopyDefaultButtonClick", &F::YAxisCursorCopyDefaultButtonClick)
         .method("YAxisLegendCopyDefaultButtonClick", &F::YAxisLegendCopyDefaultButtonClick)
         .method("iCustomEditorFormClose", &F::iCustomEditorFormClose);
-    SetPlotEditorFactory([](TiPlotMasterManager& Master) -> TiPlotEditorLink* {
-        auto* plot = dynamic_cast<TiPlotComponent*>(Master.Owner());
-        if (!plot)
-            return nullptr;
-        auto* form = new TiPlotEditorForm(plot);
-        form->AfterConstruction();
-        form->SetMaster(&Master);
-        Master.SetEditorLink(form);
-        if (plot->TranslationCount() > 0)
-            form->TranslateForm([plot](const std::string& text) { return plot->TranslateText(text); });
-        return form;
-    });
+    installPlotEditor();
 }
 
 } // namespace qx

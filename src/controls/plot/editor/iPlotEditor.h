@@ -168,4 +168,6 @@ private:
 namespace qx {
 /// Registers the editor form and makes it the editor of every plot.
 void registerPlotEditorFormClasses();
+/// Makes the editor form the editor of every plot (done by the registration).
+void installPlotEditor();
 } // namespace qx

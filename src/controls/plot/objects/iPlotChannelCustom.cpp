@@ -262,6 +262,37 @@ void TiPlotChannelCustom::CountRunning(double X, double Y)
 
 int TiPlotChannelCustom::AddXY(double X, double Y) { return AddPoint(X, Y, false, false); }
 
+void TiPlotChannelCustom::AddXYArrays(const TiVariantArray& XData, const TiVariantArray& YData)
+{
+    if (XData.DimCount() != 1)
+        throw EiPlotError("X-Data array must be 1 dimensional");
+    if (YData.DimCount() != 1)
+        throw EiPlotError("Y-Data array must be 1 dimensional");
+    if (XData.LowBound(1) != YData.LowBound(1))
+        throw EiPlotError("X-Data and Y-Data low bound dimension must match");
+    if (XData.HighBound(1) != YData.HighBound(1))
+        throw EiPlotError("X-Data and Y-Data hogh bound dimension must match");
+    // Every element is converted before the first point goes in.
+    std::vector<std::pair<double, double>> points;
+    for (int i = XData.LowBound(1); i <= XData.HighBound(1); ++i)
+        points.emplace_back(XData.At(i).AsNumber(), YData.At(i).AsNumber());
+    for (const auto& [x, y] : points)
+        AddPoint(x, y, false, false);
+}
+
+void TiPlotChannelCustom::AddXYArray(const TiVariantArray& Data)
+{
+    if (Data.DimCount() != 2)
+        throw EiPlotError("Array Must Be 2 Dimensional");
+    if (Data.HighBound(1) - Data.LowBound(1) != 1)
+        throw EiPlotError("Array First Dimension Must Be 2 Elements");
+    std::vector<std::pair<double, double>> points;
+    for (int j = Data.LowBound(2); j <= Data.HighBound(2); ++j)
+        points.emplace_back(Data.At(Data.LowBound(1), j).AsNumber(), Data.At(Data.HighBound(1), j).AsNumber());
+    for (const auto& [x, y] : points)
+        AddPoint(x, y, false, false);
+}
+
 int TiPlotChannelCustom::AddPoint(double X, double Y, bool Null, bool Empty)
 {
     const int index = FDataList->Add(X, Y, Null, Empty);

@@ -7,6 +7,7 @@
 
 #include "controls/plot/base/iPlotHost.h"
 #include "controls/plot/base/iPlotObjects.h"
+#include "controls/plot/base/iVariant.h"
 #include "controls/plot/objects/iPlotDataCustomList.h"
 
 #include "platform/gui/canvas/GraphicsObjects.h"
@@ -168,6 +169,12 @@ public:
     virtual int AddXY(double X, double Y);
     /// The common adding step: store, running statistics, axis tracking, log, change.
     int AddPoint(double X, double Y, bool Null, bool Empty);
+    /// Adds the points of two one-dimensional arrays pairwise; arrays of other shapes or
+    /// unequal bounds, or an element that is not a number, add nothing.
+    void AddXYArrays(const TiVariantArray& XData, const TiVariantArray& YData);
+    /// Adds the points of a two-dimensional array whose first dimension holds the X and
+    /// the Y row.
+    void AddXYArray(const TiVariantArray& Data);
     /// Removes every point and resets the statistics.
     void Clear();
     /// Removes the Size oldest points; Size equal to Count clears the channel.

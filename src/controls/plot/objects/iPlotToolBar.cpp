@@ -94,7 +94,7 @@ void TiPlotToolBarButton::Draw(TCanvas& Canvas, TColor)
         ++y;
     } else
         DrawEdgeStyle(Canvas, r, 1);
-    list.Draw(Canvas, x, y, FImageIndex);
+    list.Draw(Canvas, x, y, FImageIndex, Enabled());
 }
 
 void TiPlotToolBarButton::DoMouseHint(const TiPlotMouseData&, TiHintData& HintData)
@@ -300,12 +300,10 @@ void TiPlotToolBar::DoButtonClickEdit()
     if (host && host->DoBeforeToolBarButtonClick(*this, iptbbtEdit))
         host->MasterManager().EditProperties();
 }
-// Copy, save, print and preview belong to the plot's output, which this library does not
-// hold yet: their frames raise the events around an empty body.
-void TiPlotToolBar::DoButtonClickCopy() { RunAction(iptbbtCopy, &TiPlotToolBar::BodyNone); }
-void TiPlotToolBar::DoButtonClickSave() { RunAction(iptbbtSave, &TiPlotToolBar::BodyNone); }
-void TiPlotToolBar::DoButtonClickPrint() { RunAction(iptbbtPrint, &TiPlotToolBar::BodyNone); }
-void TiPlotToolBar::DoButtonClickPreview() { RunAction(iptbbtPreview, &TiPlotToolBar::BodyNone); }
+void TiPlotToolBar::DoButtonClickCopy() { RunAction(iptbbtCopy, &TiPlotToolBar::BodyOutput<iptbbtCopy>); }
+void TiPlotToolBar::DoButtonClickSave() { RunAction(iptbbtSave, &TiPlotToolBar::BodyOutput<iptbbtSave>); }
+void TiPlotToolBar::DoButtonClickPrint() { RunAction(iptbbtPrint, &TiPlotToolBar::BodyOutput<iptbbtPrint>); }
+void TiPlotToolBar::DoButtonClickPreview() { RunAction(iptbbtPreview, &TiPlotToolBar::BodyOutput<iptbbtPreview>); }
 
 void TiPlotToolBar::BodyResume()
 {

@@ -5,6 +5,8 @@
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
 #include "controls/plot/objects/iPlotLegend.h"
+#include "controls/plot/objects/iPlotAnnotation.h"
+#include "controls/plot/objects/iPlotLimit.h"
 #include "controls/plot/objects/iPlotToolBar.h"
 #include "controls/plot/objects/iXYPlotChannel.h"
 #include "controls/plot/plot/iPlot.h"
@@ -135,6 +137,8 @@ void registerPlotClasses()
         registerPlotDataCursorClasses();
         registerPlotLabelClasses();
         registerPlotLegendClasses();
+        registerPlotLimitClasses();
+        registerPlotAnnotationClasses();
         registerPlotToolBarClasses();
         registerPlotTranslationClasses();
         registerPlotComponentProperties();
