@@ -45,7 +45,7 @@ QX_SCREENSHOT_DIR=$out QT_QPA_PLATFORM=offscreen "$build/tests/app/qx_app_progra
 for page in "Control/General" "Control/Title" "Control/Background" "Control/Print" "Control/Hints" \
   "Control/File I~O" "Control/Annotation Defaults" "Layout" \
   "Channels/General" "Channels/Trace" "Channels/Marker" "Channels/File I~O" "Channels/Stats" \
-  "Cursors/General" "Cursors/Channel" "Cursors/Hint" "Labels/General" \
+  "Cursors/General" "Cursors/Channel" "Cursors/Hint" "Limits/General" "Labels/General" \
   "X-Axes/General" "X-Axes/Title" "X-Axes/Labels/(Default)" "X-Axes/Labels/Cursor" "X-Axes/Labels/Legend" \
   "X-Axes/Tracking" "X-Axes/Cursor" "X-Axes/Scroll" "X-Axes/Scale" "X-Axes/Cartesian" \
   "Y-Axes/General" "Y-Axes/Labels/(Default)" "Y-Axes/Scale" \

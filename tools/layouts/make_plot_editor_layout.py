@@ -362,6 +362,22 @@ def cursor_page():
     ]
 
 
+def limit_page():
+    return [("General", [
+        edit("LimitNameEdit", "Name"),
+        names("LimitXAxisNameComboBox", "X-Axis Name"), names("LimitYAxisNameComboBox", "Y-Axis Name"),
+        combo("LimitStyleComboBox", "Style", ["Line X", "Line Y", "Band X", "Band Y", "Poly Band X", "Poly Band Y"]),
+        num("LimitLine1PositionEdit", "Line 1 Position"), num("LimitLine2PositionEdit", "Line 2 Position"),
+        color("LimitColorPicker", "Color"),
+        combo("LimitLineStyleComboBox", "Line Style", PEN),
+        num("LimitLineWidthEdit", "Line Width", 0, 100),
+        combo("LimitFillStyleCombobox", "Fill Style", BRUSH),
+        num("LimitLayerEdit", "Layer", 0, 0),
+        check("LimitVisibleCheckBox", "Visible"), check("LimitUserCanMoveCheckBox", "User Can Move"),
+        check("LimitPopUpEnabledCheckBox", "Popup Enabled"), check("LimitClipToAxesCheckBox", "Clip To Axes"),
+    ])]
+
+
 def label_page():
     return [("General", [
         edit("LabelNameEdit", "Name"), edit("LabelCaptionMemo", "Caption"),
@@ -483,6 +499,8 @@ OBJECT_PAGES = [
      "ChannelPageControl", channel_page, "ChannelChange"),
     ("Cursors", "DataCursorTabSheet", "DataCursorListBox", "iDataCursorAddButton", "DataCursorRemoveButton",
      "DataCursorPageControl", cursor_page, "DataCursorChange"),
+    ("Limits", "LimitTabSheet", "LimitListBox", "iLimitAddButton", "LimitRemoveButton",
+     "LimitPageControl", limit_page, "LimitChange"),
     ("Labels", "LabelsTabSheet", "LabelListBox", "iLabelAddButton", "LabelRemoveButton",
      "LabelPageControl", label_page, "LabelChange"),
     ("X-Axes", "XAxesTabSheet", "XAxisListBox", "XAxesAddButton", "XAxisRemoveButton",
@@ -495,11 +513,11 @@ OBJECT_PAGES = [
 ]
 # The handlers of the object lists, by list.
 LIST_HANDLERS = {
-    "ChannelListBox": "ChannelListBox", "DataCursorListBox": "DataCursorListBox", "LabelListBox": "LabelListBox",
+    "ChannelListBox": "ChannelListBox", "LimitListBox": "LimitListBox", "DataCursorListBox": "DataCursorListBox", "LabelListBox": "LabelListBox",
     "XAxisListBox": "XAxisListBox", "YAxisListBox": "YAxisListBox", "LegendListBox": "LegendListBox",
     "ToolBarListBox": "ToolBarListBox", "DataViewListBox": "DataViewListBox",
 }
-ADD_HANDLERS = {"iChannelAddButton": "iChannelAddButtonClick", "iDataCursorAddButton": "iDataCursorAddButtonClick",
+ADD_HANDLERS = {"iLimitAddButton": "iLimitAddButtonClick", "iChannelAddButton": "iChannelAddButtonClick", "iDataCursorAddButton": "iDataCursorAddButtonClick",
                 "iLabelAddButton": "iLabelAddButtonClick", "XAxesAddButton": "XAxesAddButtonClick",
                 "YAxesAddButton": "YAxesAddButtonClick"}
 # Name combos and their drop-down handlers.
@@ -507,6 +525,7 @@ DROP_DOWNS = {
     "ChannelXAxisNameComboBox": "XAxisNameComboBoxDropDown", "XAxisAlignRefAxisNameComboBox": "XAxisNameComboBoxDropDown",
     "YAxisCartesianChildRefAxisNameComboBox": None,
     "ChannelYAxisNameComboBox": "YAxisNameComboBoxDropDown",
+    "LimitXAxisNameComboBox": "XAxisNameComboBoxDropDown", "LimitYAxisNameComboBox": "YAxisNameComboBoxDropDown",
     "XAxisCartesianChildRefAxisNameComboBox": "YAxisNameComboBoxDropDown",
     "YAxisAlignRefAxisNameComboBox": "YAxisNameComboBoxDropDown",
     "DataViewGridXAxisNameComboBox": "DataViewGridXAxisNameComboBoxDropDown",

@@ -91,6 +91,7 @@ void savePlotEditor(const std::string& path, const std::string& pngFile)
     plot.AddYAxis();
     plot.AddDataCursor();
     plot.AddLabel();
+    plot.AddLimit();
     plot.AddChannel();
     TiXYPlotChannel& channel = plot.GetChannel(0);
     for (int i = 0; i <= 10; ++i)

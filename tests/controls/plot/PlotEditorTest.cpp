@@ -42,6 +42,8 @@ std::unique_ptr<TiXYPlot> makeEditablePlot()
     // The cursor shows in the toolbar's cursor mode.
     plot->ToolBar(0).DoButtonClickCursor();
     plot->AddLabel();
+    plot->AddLimit();
+    qx::setProperty(*plot->MasterManager().LimitManager()->GetItem(0), "Style", qx::Ident{"iplsLineX"});
     qx::test::replacePoints(plot->GetChannel(0), {{0, 0}, {50, 40}, {100, 90}});
     return plot;
 }
@@ -176,6 +178,7 @@ TEST_F(PlotEditorTest, EachPageEditsItsObjectAndThePlotRepaints)
     const auto dataView = [](TiXYPlot& p) -> TPersistent& { return p.DataView(0); };
     const auto cursor = [](TiXYPlot& p) -> TPersistent& { return p.DataCursor(0); };
     const auto label = [](TiXYPlot& p) -> TPersistent& { return p.Label(1); };
+    const auto limit = [](TiXYPlot& p) -> TPersistent& { return *p.MasterManager().LimitManager()->GetItem(0); };
     const Row rows[] = {
         {"XAxisMinEdit", Row::Type, "-20", xAxis, "Min", "-20.0"},
         {"XAxisSpanEdit", Row::Type, "250", xAxis, "Span", "250.0"},
@@ -197,6 +200,9 @@ TEST_F(PlotEditorTest, EachPageEditsItsObjectAndThePlotRepaints)
         {"DataCursorPointer1PositionEdit", Row::Type, "30", cursor, "Pointer1Position", "30.0"},
         {"DataCursorStyleComboBox", Row::Pick, "", cursor, "Style", "ipcsValueX"},
         {"LabelCaptionMemo", Row::Type, "Second", label, "Caption", "\"Second\""},
+        {"LimitStyleComboBox", Row::Pick, "", limit, "Style", "iplsLineY"},
+        {"LimitLine1PositionEdit", Row::Type, "40", limit, "Line1Position", "40.0"},
+        {"LimitLineWidthEdit", Row::Type, "4", limit, "LineWidth", "4"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.control);

@@ -359,6 +359,10 @@ void TiPlotEditorForm::RefreshNameLists(TiEditorKind Kind)
         FillNames("DataViewGridXAxisNameComboBox", NamesOf(x, true, true, false));
         FillNames("DataViewGridYAxisNameComboBox", NamesOf(y, true, true, false));
         break;
+    case TiEditorKind::Limit:
+        FillNames("LimitXAxisNameComboBox", NamesOf(x, true, false, false));
+        FillNames("LimitYAxisNameComboBox", NamesOf(y, true, false, false));
+        break;
     case TiEditorKind::DataCursor:
         FillNames("DataCursorChannelNameComboBox", NamesOf(FMaster->ChannelManager(), false, false, true));
         break;
@@ -419,6 +423,10 @@ void TiPlotEditorForm::DataCursorListBoxGetData(int I, bool& D, TColor& C, std::
 {
     GetData(TiEditorKind::DataCursor, I, D, C, T, true);
 }
+void TiPlotEditorForm::LimitListBoxGetData(int I, bool& D, TColor& C, std::string& T)
+{
+    GetData(TiEditorKind::Limit, I, D, C, T, true);
+}
 void TiPlotEditorForm::LabelListBoxGetData(int I, bool& D, TColor& C, std::string& T)
 {
     GetData(TiEditorKind::Label, I, D, C, T, false);
@@ -473,6 +481,7 @@ void TiPlotEditorForm::PageChange(TiEditorKind Kind)
     StoreRows(*object, EditorPage(Kind).Rows);
     switch (Kind) {
     case TiEditorKind::DataCursor:
+    case TiEditorKind::Limit:
         UpdateEdit(Kind);
         break;
     case TiEditorKind::Label:
@@ -559,6 +568,7 @@ void TiPlotEditorForm::iDataCursorAddButtonClick(TObject*)
 {
     AddObject(TiEditorKind::DataCursor, &TiPlotMasterManager::AddDataCursor);
 }
+void TiPlotEditorForm::iLimitAddButtonClick(TObject*) { AddObject(TiEditorKind::Limit, &TiPlotMasterManager::AddLimit); }
 void TiPlotEditorForm::iLabelAddButtonClick(TObject*) { AddObject(TiEditorKind::Label, &TiPlotMasterManager::AddLabel); }
 
 void TiPlotEditorForm::RemoveSelected(TiEditorKind Kind)
@@ -578,6 +588,7 @@ void TiPlotEditorForm::XAxisRemoveButtonClick(TObject*) { RemoveSelected(TiEdito
 void TiPlotEditorForm::YAxisRemoveButtonClick(TObject*) { RemoveSelected(TiEditorKind::YAxis); }
 void TiPlotEditorForm::ChannelRemoveButtonClick(TObject*) { RemoveSelected(TiEditorKind::Channel); }
 void TiPlotEditorForm::DataCursorRemoveButtonClick(TObject*) { RemoveSelected(TiEditorKind::DataCursor); }
+void TiPlotEditorForm::LimitRemoveButtonClick(TObject*) { RemoveSelected(TiEditorKind::Limit); }
 void TiPlotEditorForm::LabelRemoveButtonClick(TObject*)
 {
     // The first label is the plot's title, which stays.
@@ -847,10 +858,10 @@ void TiPlotEditorForm::ObjectRenamed(TiPlotObject& Object)
     // Name choices that showed the old name show the new one.
     std::vector<const char*> combos;
     if (page->Kind == TiEditorKind::XAxis)
-        combos = {"ChannelXAxisNameComboBox", "DataViewGridXAxisNameComboBox", "XAxisAlignRefAxisNameComboBox",
+        combos = {"ChannelXAxisNameComboBox", "LimitXAxisNameComboBox", "DataViewGridXAxisNameComboBox", "XAxisAlignRefAxisNameComboBox",
                   "YAxisCartesianChildRefAxisNameComboBox"};
     else if (page->Kind == TiEditorKind::YAxis)
-        combos = {"ChannelYAxisNameComboBox", "DataViewGridYAxisNameComboBox", "YAxisAlignRefAxisNameComboBox",
+        combos = {"ChannelYAxisNameComboBox", "LimitYAxisNameComboBox", "DataViewGridYAxisNameComboBox", "YAxisAlignRefAxisNameComboBox",
                   "XAxisCartesianChildRefAxisNameComboBox"};
     else if (page->Kind == TiEditorKind::Channel)
         combos = {"DataCursorChannelNameComboBox"};
@@ -915,6 +926,7 @@ void registerPlotEditorFormClasses()
         .method("ChannelListBoxGetData", &F::ChannelListBoxGetData)
         .method("DataViewListBoxGetData", &F::DataViewListBoxGetData)
         .method("DataCursorListBoxGetData", &F::DataCursorListBoxGetData)
+        .method("LimitListBoxGetData", &F::LimitListBoxGetData)
         .method("LabelListBoxGetData", &F::LabelListBoxGetData)
         .method("ControlPropertiesOpenPickerChange", &F::ControlPropertiesOpenPickerChange)
         .method("ControlPropertiesSavePickerChange", &F::ControlPropertiesSavePickerChange)
@@ -932,6 +944,7 @@ void registerPlotEditorFormClasses()
         .method("ChannelChange", &F::ChannelChange)
         .method("DataViewChange", &F::DataViewChange)
         .method("DataCursorChange", &F::DataCursorChange)
+        .method("LimitChange", &F::LimitChange)
         .method("LabelChange", &F::LabelChange)
         .method("ToolBarListBoxClick", &F::ToolBarListBoxClick)
         .method("LegendListBoxClick", &F::LegendListBoxClick)
@@ -940,16 +953,19 @@ void registerPlotEditorFormClasses()
         .method("ChannelListBoxClick", &F::ChannelListBoxClick)
         .method("DataViewListBoxClick", &F::DataViewListBoxClick)
         .method("DataCursorListBoxClick", &F::DataCursorListBoxClick)
+        .method("LimitListBoxClick", &F::LimitListBoxClick)
         .method("LabelListBoxClick", &F::LabelListBoxClick)
         .method("XAxesAddButtonClick", &F::XAxesAddButtonClick)
         .method("YAxesAddButtonClick", &F::YAxesAddButtonClick)
         .method("iChannelAddButtonClick", &F::iChannelAddButtonClick)
         .method("iDataCursorAddButtonClick", &F::iDataCursorAddButtonClick)
+        .method("iLimitAddButtonClick", &F::iLimitAddButtonClick)
         .method("iLabelAddButtonClick", &F::iLabelAddButtonClick)
         .method("XAxisRemoveButtonClick", &F::XAxisRemoveButtonClick)
         .method("YAxisRemoveButtonClick", &F::YAxisRemoveButtonClick)
         .method("ChannelRemoveButtonClick", &F::ChannelRemoveButtonClick)
         .method("DataCursorRemoveButtonClick", &F::DataCursorRemoveButtonClick)
+        .method("LimitRemoveButtonClick", &F::LimitRemoveButtonClick)
         .method("LabelRemoveButtonClick", &F::LabelRemoveButtonClick)
         .method("XAxisNameComboBoxDropDown", &F::XAxisNameComboBoxDropDown)
         .method("YAxisNameComboBoxDropDown", &F::YAxisNameComboBoxDropDown)

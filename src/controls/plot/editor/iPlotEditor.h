@@ -38,6 +38,7 @@ public:
     void UpdateChannelEdit() { UpdateEdit(qx::plot::editor::TiEditorKind::Channel); }
     void UpdateDataViewEdit() { UpdateEdit(qx::plot::editor::TiEditorKind::DataView); }
     void UpdateDataCursorEdit() { UpdateEdit(qx::plot::editor::TiEditorKind::DataCursor); }
+    void UpdateLimitEdit() { UpdateEdit(qx::plot::editor::TiEditorKind::Limit); }
     void UpdateLabelEdit() { UpdateEdit(qx::plot::editor::TiEditorKind::Label); }
     void UpdateEdit(qx::plot::editor::TiEditorKind Kind);
     /// Loads the Control page from the plot component.
@@ -57,6 +58,7 @@ public:
     void ChannelChange(TObject*) { PageChange(qx::plot::editor::TiEditorKind::Channel); }
     void DataViewChange(TObject*) { PageChange(qx::plot::editor::TiEditorKind::DataView); }
     void DataCursorChange(TObject*) { PageChange(qx::plot::editor::TiEditorKind::DataCursor); }
+    void LimitChange(TObject*) { PageChange(qx::plot::editor::TiEditorKind::Limit); }
     void LabelChange(TObject*) { PageChange(qx::plot::editor::TiEditorKind::Label); }
 
     // List clicks.
@@ -67,6 +69,7 @@ public:
     void ChannelListBoxClick(TObject*);
     void DataViewListBoxClick(TObject*) { UpdateDataViewEdit(); }
     void DataCursorListBoxClick(TObject*) { UpdateDataCursorEdit(); }
+    void LimitListBoxClick(TObject*) { UpdateLimitEdit(); }
     void LabelListBoxClick(TObject*) { UpdateLabelEdit(); }
 
     // What the lists draw: the object's name, and for channels, cursors, limits and axes a
@@ -78,6 +81,7 @@ public:
     void ChannelListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
     void DataViewListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
     void DataCursorListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
+    void LimitListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
     void LabelListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
 
     // File pickers.
@@ -94,11 +98,13 @@ public:
     void YAxesAddButtonClick(TObject*);
     void iChannelAddButtonClick(TObject*);
     void iDataCursorAddButtonClick(TObject*);
+    void iLimitAddButtonClick(TObject*);
     void iLabelAddButtonClick(TObject*);
     void XAxisRemoveButtonClick(TObject*);
     void YAxisRemoveButtonClick(TObject*);
     void ChannelRemoveButtonClick(TObject*);
     void DataCursorRemoveButtonClick(TObject*);
+    void LimitRemoveButtonClick(TObject*);
     void LabelRemoveButtonClick(TObject*);
 
     // Name lists, refilled when dropped down.

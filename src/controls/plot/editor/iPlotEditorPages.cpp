@@ -299,6 +299,25 @@ std::vector<TiEditorPage> makePages()
                          {"DataCursorChannelShowAllInLegendCheckBox", "ChannelShowAllInLegend", K::Check},
                          {"DataCursorFontPicker", "Font", K::Font},
                      }});
+    pages.push_back({TiEditorKind::Limit, "Limit", "LimitListBox", "LimitTabSheet",
+                     [](const TiPlotMasterManager& m) -> TiPlotObjectManagerCustom* { return m.LimitManager(); },
+                     {
+                         {"LimitNameEdit", "Name", K::Text},
+                         {"LimitVisibleCheckBox", "Visible", K::Check},
+                         {"LimitUserCanMoveCheckBox", "UserCanMove", K::Check},
+                         {"LimitPopUpEnabledCheckBox", "PopupEnabled", K::Check},
+                         {"LimitClipToAxesCheckBox", "ClipToAxes", K::Check},
+                         {"LimitLayerEdit", "Layer", K::Integer},
+                         {"LimitStyleComboBox", "Style", K::Ordinal},
+                         {"LimitLine1PositionEdit", "Line1Position", K::Float},
+                         {"LimitLine2PositionEdit", "Line2Position", K::Float},
+                         {"LimitFillStyleCombobox", "FillStyle", K::Ordinal},
+                         {"LimitLineStyleComboBox", "LineStyle", K::Ordinal},
+                         {"LimitLineWidthEdit", "LineWidth", K::Integer, 0, 100},
+                         {"LimitColorPicker", "Color", K::Color},
+                         {"LimitXAxisNameComboBox", "XAxisName", K::Name},
+                         {"LimitYAxisNameComboBox", "YAxisName", K::Name},
+                     }});
     pages.push_back({TiEditorKind::Label, "Label", "LabelListBox", "LabelsTabSheet",
                      [](const TiPlotMasterManager& m) -> TiPlotObjectManagerCustom* { return m.LabelManager(); },
                      {

@@ -33,8 +33,7 @@ struct TiEditorBinding
 };
 
 /// The object kinds with a page, in the order UpdateAll refreshes them.
-enum class TiEditorKind { ToolBar, Legend, XAxis, YAxis, Channel, DataView, DataCursor, Label };
-inline constexpr int kEditorKindCount = 8;
+enum class TiEditorKind { ToolBar, Legend, XAxis, YAxis, Channel, DataView, DataCursor, Limit, Label };
 
 struct TiEditorPage
 {
