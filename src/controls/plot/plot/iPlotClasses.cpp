@@ -1,6 +1,7 @@
 #include "controls/plot/plot/iPlotClasses.h"
 
 #include "controls/plot/objects/iPlotAxis.h"
+#include "controls/plot/objects/iPlotChannel.h"
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
 #include "controls/plot/objects/iPlotLegend.h"
@@ -131,6 +132,7 @@ void registerPlotClasses()
         registerPlotAxisClasses();
         registerPlotDataViewClasses();
         registerXYPlotChannelClasses();
+        registerYTPlotChannelClasses();
         registerPlotDataCursorClasses();
         registerPlotLabelClasses();
         registerPlotLegendClasses();
