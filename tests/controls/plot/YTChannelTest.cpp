@@ -2,9 +2,13 @@
 // interpolated readings, the data cursor's answers and the pixels of every drawing style.
 
 #include "PlotControlSupport.h"
+#include "PlotInput.h"
 #include "RaisedText.h"
 
 #include "controls/plot/plot/iPlot.h"
+
+#include "platform/gui/MenuItem.h"
+#include "platform/gui/PopupMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -482,6 +486,125 @@ TEST(YTChannel, RightClickNearTheTraceHitsTheChannel)
     EXPECT_FALSE(c.iMouseHitTest(far));
     near.Button = mbLeft;
     EXPECT_FALSE(c.iMouseHitTest(near)) << "only the right button finds the trace";
+}
+
+} // namespace
+
+namespace {
+
+namespace in = qx::test::plotinput;
+
+/// A shown Y-T plot with points at X 0, 10, ..., 100 and its cursor shown and selected
+/// through the toolbar's cursor button.
+class YTCursorTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        plot = makeYTPlot(600, 320);
+        plot->Show();
+        for (int i = 0; i <= 10; ++i)
+            plot->GetChannel(0).AddXY(10 * i, i % 3);
+        plot->ToolBar(0).DoButtonClickCursor();
+        plot->ReCalcLayout();
+        plotPicture(*plot);
+    }
+    TiPlotDataCursor& cursor() { return plot->DataCursor(0); }
+    int pointerPixel() { return plot->DataView(0).PositionPercentToPixelsX(cursor().Pointer1Position()); }
+    double pointerX() { return plot->XAxis(0).PixelsToPosition(pointerPixel()); }
+
+    std::unique_ptr<TiPlot> plot;
+};
+
+TEST_F(YTCursorTest, EveryValueStyleReadsOnPointerOneAlone)
+{
+    struct Case
+    {
+        TiPlotDataCursorStyle Style;
+        bool Pointer2;
+        TiOrientation Hint;
+    };
+    for (const Case& k : {Case{ipcsValueXY, false, ioVertical}, Case{ipcsValueX, false, ioVertical},
+                          Case{ipcsValueY, false, ioVertical}, Case{ipcsDeltaX, true, ioVertical},
+                          Case{ipcsDeltaY, true, ioHorizontal}}) {
+        cursor().SetStyle(k.Style);
+        EXPECT_TRUE(cursor().Pointer1Show()) << k.Style;
+        EXPECT_EQ(cursor().Pointer1Orientation(), k.Style == ipcsDeltaY ? ioHorizontal : ioVertical) << k.Style;
+        EXPECT_EQ(cursor().Pointer2Show(), k.Pointer2) << k.Style;
+        EXPECT_EQ(cursor().HintOrientation(), k.Hint) << k.Style;
+    }
+}
+
+TEST_F(YTCursorTest, ADraggedPointerSnapsToTheNearestPointOnRelease)
+{
+    cursor().SetStyle(ipcsValueX);
+    cursor().SetSnapToDataPoint(true);
+    plotPicture(*plot);
+    const int y = (plot->DataView(0).DrawRect().Top + plot->DataView(0).DrawRect().Bottom) / 2;
+    in::drag(*plot, pointerPixel(), y, px(*plot, 33), y);
+    EXPECT_NEAR(pointerX(), 30, 0.2) << "33 snaps to the point at 30";
+    EXPECT_EQ(cursor().SnapToIndexData(), 3);
+    EXPECT_EQ(cursor().SnapToIndexChannel(), 0);
+    plotPicture(*plot);
+    in::drag(*plot, pointerPixel(), y, px(*plot, 36), y);
+    EXPECT_NEAR(pointerX(), 40, 0.2) << "36 snaps to the point at 40";
+}
+
+TEST_F(YTCursorTest, KeysStepASnappingPointerByDataPoints)
+{
+    cursor().SetStyle(ipcsValueX);
+    cursor().SetSnapToDataPoint(true);
+    cursor().SetPointer1Position(52);
+    plotPicture(*plot);
+    in::key(*plot, Qt::Key_Right);
+    EXPECT_EQ(cursor().SnapToIndexData(), 6) << "snapped to 50, then one point on";
+    EXPECT_NEAR(pointerX(), 60, 0.2);
+    in::key(*plot, Qt::Key_PageDown);
+    EXPECT_EQ(cursor().SnapToIndexData(), 1);
+    in::key(*plot, Qt::Key_End);
+    EXPECT_EQ(cursor().SnapToIndexData(), 10);
+    EXPECT_NEAR(pointerX(), 100, 0.2);
+    in::key(*plot, Qt::Key_Home);
+    EXPECT_EQ(cursor().SnapToIndexData(), 0);
+    const double hint = cursor().HintPosition();
+    in::key(*plot, Qt::Key_Up);
+    EXPECT_GT(cursor().HintPosition(), hint) << "Up moves the hint instead";
+    EXPECT_EQ(cursor().SnapToIndexData(), 0);
+}
+
+TEST_F(YTCursorTest, APointBeyondTheAxisScrollsIntoView)
+{
+    cursor().SetStyle(ipcsValueX);
+    cursor().SetSnapToDataPoint(true);
+    plot->GetChannel(0).AddXY(150, 1);
+    cursor().SetPointer1Position(99);
+    plotPicture(*plot);
+    in::key(*plot, Qt::Key_End);
+    EXPECT_EQ(cursor().SnapToIndexData(), 11);
+    EXPECT_DOUBLE_EQ(plot->XAxis(0).Min(), 150 - 100 + 100.0 / 40);
+}
+
+TEST_F(YTCursorTest, ThePopupOffersSnappingOnAYTPlotOnly)
+{
+    TPopupMenu menu(nullptr);
+    cursor().BuildPopupMenu(menu);
+    TMenuItem* snap = nullptr;
+    for (int i = 0; i < menu.Items()->Count(); ++i)
+        if (menu.Items()->Items(i)->Caption() == "Snap to Data-Point")
+            snap = menu.Items()->Items(i);
+    ASSERT_NE(snap, nullptr);
+    EXPECT_FALSE(snap->Checked());
+    cursor().SetStyle(ipcsValueX);
+    cursor().SetPointer1Position(48);
+    snap->Click();
+    EXPECT_TRUE(cursor().SnapToDataPoint());
+    EXPECT_NEAR(pointerX(), 50, 0.2) << "switching it on snaps the pointers";
+
+    TiXYPlot xy(nullptr);
+    TPopupMenu xyMenu(nullptr);
+    xy.DataCursor(0).BuildPopupMenu(xyMenu);
+    for (int i = 0; i < xyMenu.Items()->Count(); ++i)
+        EXPECT_NE(xyMenu.Items()->Items(i)->Caption(), "Snap to Data-Point");
 }
 
 } // namespace
