@@ -4,7 +4,8 @@
 # Usage: tools/make-screenshots.sh [BUILD_DIR]
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
-tool=${1:-$top/build}/tools/screenshot/qx73b-screenshot
+build=${1:-$top/build}
+tool=$build/tools/screenshot/qx73b-screenshot
 out=$top/docs/screenshots
 mkdir -p "$out"
 for page in Gain Comp Limit Delay Matrix Gate InA InB InC InD Out1 Out2 Out3 Out4 Out5 Out6 Out7 Out8; do
@@ -36,6 +37,10 @@ for plot in ipShow ipCursorValueXY ipCursorValueX ipCursorValueY ipCursorDeltaX 
   set -- "$@" --points "$plot/$curve" --points "$plot/1=30:68"
 done
 "$tool" "$@" TForm "$out/plot-objects.png" "$top/tools/screenshot/PlotShowcase.layout"
+"$tool" TfmInFirPassWord "$out/infirpassword.png"
+# The splash and the document windows, scrolled and widened, are kept by their tests.
+QX_SCREENSHOT_DIR=$out QT_QPA_PLATFORM=offscreen "$build/tests/app/qx_app_program_tests" \
+  --gtest_filter='SplashAtStart.*:DocumentWindows.*' >/dev/null
 # The Y-T channel's drawing styles: a noisy wave of 2000 points for the fast trace, a short
 # record for the others, high-low points (X:HIGH:LOW:OPEN:CLOSE) and a null point.
 wave=$(awk 'BEGIN { for (i = 0; i < 2000; i++) { x = i / 20; printf "%s%.3f:%.3f", (i ? "," : ""), x, 5 + 3 * sin(x / 8) + ((i * 7919) % 101) / 60 - 0.8 } }')
