@@ -267,35 +267,37 @@ void TiPlotChannel::DrawFastTrace(TCanvas& Canvas, bool XYReversed)
     }
     FFastTraceLines = FFastTrace.VerticalLines() + FFastTrace.ConnectingLines();
 
-    // The paths go out as few polylines as the clipping allows; a patterned pen draws each
-    // line on its own, as the pattern starts again with every line.
-    const bool chain = Canvas.Pen().Style == psSolid;
-    const auto& points = FFastTrace.Points();
-    std::vector<TPoint> line;
-    auto flush = [&] {
-        if (line.size() >= 2)
-            Canvas.Polyline(line);
-        line.clear();
-    };
+    // Inside a run each column's pixels from its lowest to its highest Y are exactly what the
+    // lines between its points cover, so one line does; the line to the next column starts
+    // at the column's last Y. The last column of a run, and every column while the Y axis
+    // clips, is drawn through its first, lowest, highest and last Y, which leaves out the
+    // run's end pixel and clips as the lines themselves would.
+    const auto& columns = FFastTrace.Columns();
+    const bool exact = !ClipToAxes();
     for (int run = 0; run < FFastTrace.RunCount(); ++run) {
-        for (int k = FFastTrace.RunStart(run) + 1; k < FFastTrace.RunStop(run); ++k) {
-            const TiPlotFastTracePoint& a = points[static_cast<std::size_t>(k - 1)];
-            const TiPlotFastTracePoint& b = points[static_cast<std::size_t>(k)];
-            TPoint p1, p2;
-            if (!LineToPixels(XYReversed, a.X, a.Y, b.X, b.Y, false, p1, p2)) {
-                flush();
-                continue;
-            }
-            if (chain && !line.empty() && line.back() == p1) {
-                line.push_back(p2);
-            } else if (chain && !line.empty() && line.back() == p2) {
-                line.push_back(p1);
+        const int runStop = FFastTrace.RunStop(run);
+        for (int k = FFastTrace.RunStart(run); k < runStop; ++k) {
+            const TiPlotFastTraceColumn& c = columns[static_cast<std::size_t>(k)];
+            const bool last = k + 1 == runStop;
+            if (exact && !last) {
+                TPoint p1, p2;
+                if (c.Min != c.Max && LineToPixels(XYReversed, c.X, c.Min, c.X, c.Max, false, p1, p2)) {
+                    // The line leaves out its end pixel; one step further takes it in.
+                    Canvas.MoveTo(p1.X, p1.Y);
+                    Canvas.LineTo(p2.X + (p2.X > p1.X) - (p2.X < p1.X), p2.Y + (p2.Y > p1.Y) - (p2.Y < p1.Y));
+                }
             } else {
-                flush();
-                line = {p1, p2};
+                const bool lowFirst = std::abs(c.First - c.Min) <= std::abs(c.First - c.Max);
+                const std::array<double, 4> path{c.First, lowFirst ? c.Min : c.Max, lowFirst ? c.Max : c.Min, c.Last};
+                for (std::size_t i = 1; i < path.size(); ++i)
+                    if (path[i] != path[i - 1])
+                        DrawLine(Canvas, XYReversed, c.X, path[i - 1], c.X, path[i], false);
+            }
+            if (!last) {
+                const TiPlotFastTraceColumn& next = columns[static_cast<std::size_t>(k) + 1];
+                DrawLine(Canvas, XYReversed, c.X, c.Last, next.X, next.First, false);
             }
         }
-        flush();
     }
 }
 

@@ -1,7 +1,5 @@
 #include "controls/plot/objects/iPlotFastTrace.h"
 
-#include <array>
-
 void TiPlotFastTrace::Begin(const Key& K)
 {
     FKey = K;
@@ -9,7 +7,7 @@ void TiPlotFastTrace::Begin(const Key& K)
     FA.Clear();
     FB.Clear();
     FC.Clear();
-    FPoints.clear();
+    FColumns.clear();
     FRuns.clear();
     FRunOpen = false;
     FVerticals = FConnections = 0;
@@ -21,7 +19,7 @@ void TiPlotFastTrace::AddNull()
     FA.Clear();
     FB.Clear();
     FC.Clear();
-    BreakRun();
+    FRunOpen = false;
 }
 
 void TiPlotFastTrace::AddPoint(double X, double Y, int Column)
@@ -56,38 +54,16 @@ void TiPlotFastTrace::Flush()
         if (!FA.Empty)
             ++FConnections;
         AppendColumn(FB);
-        if (!FC.Empty) {
-            ++FConnections;
-            Append(FC.XValue, FC.YFirst);
-        }
+        // C is appended as the next flush's A; the line B-C joins them then.
+        FConnections += !FC.Empty;
     }
 }
 
 void TiPlotFastTrace::AppendColumn(const TiPlotMinMaxPoint& Column)
 {
-    // Both orders cover the column's whole range; the one with fewer corners is kept.
-    const std::array<double, 4> low{Column.YFirst, Column.YMin, Column.YMax, Column.YLast};
-    const std::array<double, 4> high{Column.YFirst, Column.YMax, Column.YMin, Column.YLast};
-    auto corners = [](const std::array<double, 4>& Path) {
-        int n = 1;
-        for (int i = 1; i < 4; ++i)
-            n += Path[i] != Path[i - 1];
-        return n;
-    };
-    for (double y : corners(high) < corners(low) ? high : low)
-        Append(Column.XValue, y);
-}
-
-void TiPlotFastTrace::Append(double X, double Y)
-{
-    const TiPlotFastTracePoint point{X, Y};
     if (!FRunOpen) {
-        FRuns.push_back(static_cast<int>(FPoints.size()));
+        FRuns.push_back(static_cast<int>(FColumns.size()));
         FRunOpen = true;
-    } else if (FPoints.back() == point) {
-        return;
     }
-    FPoints.push_back(point);
+    FColumns.push_back({Column.XValue, Column.YFirst, Column.YMin, Column.YMax, Column.YLast});
 }
-
-void TiPlotFastTrace::BreakRun() { FRunOpen = false; }

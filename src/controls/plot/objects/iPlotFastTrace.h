@@ -2,19 +2,22 @@
 // TiPlotFastTrace: a straight-line trace with many more points than pixel columns, reduced to
 // at most one vertical line (the column's Y range) and one connecting line per pixel column.
 // Points are gathered into columns A, B and C; a flush draws A's and B's ranges and the lines
-// A-B and B-C. The result is kept as paths in data units (each column's first, lowest, highest
-// and last Y at the column's first X), which cover exactly the pixels of those lines, so a
-// redraw with the same points and the same column map draws the paths without the walk.
+// A-B and B-C. The result is kept as runs of columns in data units (each column's first X and
+// its first, lowest, highest and last Y), so a redraw with the same points and the same column
+// map draws the columns without walking the points again.
 
 #include "controls/plot/base/iClasses.h"
 
 #include <vector>
 
-struct TiPlotFastTracePoint
+/// One pixel column of a trace: its first X and its first, lowest, highest and last Y.
+struct TiPlotFastTraceColumn
 {
     double X = 0;
-    double Y = 0;
-    bool operator==(const TiPlotFastTracePoint&) const = default;
+    double First = 0;
+    double Min = 0;
+    double Max = 0;
+    double Last = 0;
 };
 
 class TiPlotFastTrace
@@ -46,26 +49,25 @@ public:
     /// Flushes what is left; the reduction is then kept for K.
     void End();
 
-    /// The paths: points [RunStart(i), RunStart(i + 1)) form one unbroken polyline.
-    const std::vector<TiPlotFastTracePoint>& Points() const { return FPoints; }
+    /// The columns: [RunStart(i), RunStop(i)) form one unbroken trace, joined column to column.
+    const std::vector<TiPlotFastTraceColumn>& Columns() const { return FColumns; }
     int RunCount() const { return static_cast<int>(FRuns.size()); }
-    int RunStart(int Run) const { return FRuns[Run]; }
-    int RunStop(int Run) const { return Run + 1 < RunCount() ? FRuns[Run + 1] : static_cast<int>(FPoints.size()); }
+    int RunStart(int Run) const { return FRuns[static_cast<std::size_t>(Run)]; }
+    int RunStop(int Run) const
+    {
+        return Run + 1 < RunCount() ? FRuns[static_cast<std::size_t>(Run) + 1] : static_cast<int>(FColumns.size());
+    }
     /// The lines the reduction stands for.
     int VerticalLines() const { return FVerticals; }
     int ConnectingLines() const { return FConnections; }
 
 private:
     void Flush();
-    /// Appends one column's path: its first, extreme and last values at the column's X.
     void AppendColumn(const TiPlotMinMaxPoint& Column);
-    void Append(double X, double Y);
-    void BreakRun();
 
     TiPlotMinMaxPoint FA, FB, FC;
-    /// The column whose path ends the current run (its last Y is where the next one joins).
     bool FRunOpen = false;
-    std::vector<TiPlotFastTracePoint> FPoints;
+    std::vector<TiPlotFastTraceColumn> FColumns;
     std::vector<int> FRuns;
     int FVerticals = 0;
     int FConnections = 0;
