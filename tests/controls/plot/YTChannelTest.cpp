@@ -315,28 +315,62 @@ TEST(YTChannelDrawing, AFastTraceCostsAtMostTwoLinesAPixelColumn)
 
 TEST(YTChannelDrawing, TheReducedTraceHasThePixelsOfEverySegmentDrawn)
 {
+    struct Case
+    {
+        const char* Name;
+        int Points;
+        double XStep;
+        double Noise;
+        bool ClipToAxes;
+        bool Reversed;
+    };
+    // Dense (100 points a pixel column, with a null point), sparse (several columns between
+    // points), clipped to the axes, and with the X and Y axes exchanged.
+    for (const Case& k : {Case{"dense", 100000, 0.001, 1, false, false}, Case{"sparse", 300, 0.33, 3, false, false},
+                          Case{"mixed", 20000, 0.005, 0.2, false, false}, Case{"clipped", 100000, 0.001, 4, true, false},
+                          Case{"reversed", 50000, 0.002, 1, false, true}}) {
+        auto plot = makeYTPlot(1000, 400);
+        plot->SetXYAxesReverse(k.Reversed);
+        TiPlotChannel& c = plot->GetChannel(0);
+        c.SetClipToAxes(k.ClipToAxes);
+        for (int i = 0; i < k.Points; ++i) {
+            const double x = i * k.XStep;
+            if (i == k.Points * 6 / 10)
+                c.AddXNull(x);
+            else
+                c.AddXY(x, 5 + 3 * std::sin(x / 7) + k.Noise * (((i * 7919) % 101) / 50.0 - 1));
+        }
+        TBitmap reduced = plotPicture(*plot);
+        c.SetFastDrawEnabled(false);
+        TBitmap everySegment = plotPicture(*plot);
+        ASSERT_GT(countColour(reduced, clWhite), 500) << k.Name;
+        EXPECT_TRUE(reduced.Image() == everySegment.Image()) << k.Name << ": the same pixels";
+        if (reduced.Image() != everySegment.Image()) {
+            int differ = 0;
+            for (int y = 0; y < reduced.Height(); ++y)
+                for (int x = 0; x < reduced.Width(); ++x)
+                    differ += reduced.Canvas().Pixel(x, y) != everySegment.Canvas().Pixel(x, y);
+            ADD_FAILURE() << k.Name << ": " << differ << " pixels differ";
+        }
+    }
+}
+
+TEST(YTChannelDrawing, ARedrawUsesTheKeptColumnsUntilAPointChanges)
+{
     auto plot = makeYTPlot(1000, 400);
     TiPlotChannel& c = plot->GetChannel(0);
-    // 100,000 points of a noisy wave, 100 points a pixel column, with a gap (null point).
-    for (int i = 0; i < 100000; ++i) {
-        const double x = i / 1000.0;
-        if (i == 60000)
-            c.AddXNull(x);
-        else
-            c.AddXY(x, 5 + 3 * std::sin(x / 7) + ((i * 7919) % 101) / 50.0 - 1);
-    }
+    for (int i = 0; i < 20000; ++i)
+        c.AddXY(i / 200.0, 5 + 3 * std::sin(i / 700.0));
     TBitmap reduced = plotPicture(*plot);
-    c.SetFastDrawEnabled(false);
-    TBitmap everySegment = plotPicture(*plot);
-    ASSERT_GT(countColour(reduced, clWhite), 1000);
-    EXPECT_TRUE(reduced.Image() == everySegment.Image()) << "the same pixels";
-
-    c.SetFastDrawEnabled(true);
     TBitmap again = plotPicture(*plot);
     EXPECT_TRUE(again.Image() == reduced.Image()) << "a redraw from the kept columns";
-    c.SetDataY(10, 9.9);
+    c.SetDataY(10000, 9.9);
     TBitmap changed = plotPicture(*plot);
     EXPECT_FALSE(changed.Image() == reduced.Image()) << "a changed point is seen at once";
+    plot->XAxis(0).SetMinSpan(20, 50);
+    TBitmap zoomed = plotPicture(*plot);
+    c.SetFastDrawEnabled(false);
+    EXPECT_TRUE(plotPicture(*plot).Image() == zoomed.Image()) << "a new column map is used at once";
 }
 
 TEST(YTChannelDrawing, SteppedTraces)

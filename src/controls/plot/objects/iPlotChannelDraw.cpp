@@ -8,6 +8,7 @@
 #include "controls/plot/objects/iPlotDataView.h"
 
 #include "platform/gui/canvas/Canvas.h"
+#include "platform/gui/canvas/LineRaster.h"
 
 #include <algorithm>
 #include <array>
@@ -268,18 +269,38 @@ void TiPlotChannel::DrawFastTrace(TCanvas& Canvas, bool XYReversed)
     FFastTraceLines = FFastTrace.VerticalLines() + FFastTrace.ConnectingLines();
 
     // Inside a run each column's pixels from its lowest to its highest Y are exactly what the
-    // lines between its points cover, so one line does; the line to the next column starts
-    // at the column's last Y. The last column of a run, and every column while the Y axis
-    // clips, is drawn through its first, lowest, highest and last Y, which leaves out the
-    // run's end pixel and clips as the lines themselves would.
+    // lines between its points cover; the line to the next column starts at the column's last
+    // Y. With a thin solid pen on upright axes a column inside the X axis is filled as one span
+    // that also takes in its share of the steep lines to its neighbouring columns, so a column
+    // costs one fill. The last column of a run, and every column while the Y axis clips, is
+    // drawn through its first, lowest, highest and last Y, which leaves out the run's end pixel
+    // and clips as the lines themselves would.
     const auto& columns = FFastTrace.Columns();
     const bool exact = !ClipToAxes();
+    TiPlotAxis* yAxis = YAxis();
+    const bool spans = exact && yAxis && !XYReversed && Canvas.Pen().Style == psSolid && Canvas.Pen().Width <= 1;
+    struct Span
+    {
+        bool Use = false;
+        int X = 0, Lo = 0, Hi = 0;
+        void Take(int Y)
+        {
+            Lo = std::min(Lo, Y);
+            Hi = std::max(Hi, Y);
+        }
+    };
+    std::vector<Span> span;
     for (int run = 0; run < FFastTrace.RunCount(); ++run) {
-        const int runStop = FFastTrace.RunStop(run);
-        for (int k = FFastTrace.RunStart(run); k < runStop; ++k) {
-            const TiPlotFastTraceColumn& c = columns[static_cast<std::size_t>(k)];
-            const bool last = k + 1 == runStop;
-            if (exact && !last) {
+        const int first = FFastTrace.RunStart(run), n = FFastTrace.RunStop(run) - first;
+        span.assign(static_cast<std::size_t>(n), Span{});
+        auto column = [&](int k) -> const TiPlotFastTraceColumn& { return columns[static_cast<std::size_t>(first + k)]; };
+        for (int k = 0; k < n; ++k) {
+            const TiPlotFastTraceColumn& c = column(k);
+            const bool last = k + 1 == n;
+            if (spans && !last && c.X >= xAxis->Min() && c.X <= xAxis->Max()) {
+                const int a = yAxis->PositionToPixels(c.Min), b = yAxis->PositionToPixels(c.Max);
+                span[static_cast<std::size_t>(k)] = {true, xAxis->PositionToPixels(c.X), std::min(a, b), std::max(a, b)};
+            } else if (exact && !last) {
                 TPoint p1, p2;
                 if (c.Min != c.Max && LineToPixels(XYReversed, c.X, c.Min, c.X, c.Max, false, p1, p2)) {
                     // The line leaves out its end pixel; one step further takes it in.
@@ -293,11 +314,26 @@ void TiPlotChannel::DrawFastTrace(TCanvas& Canvas, bool XYReversed)
                     if (path[i] != path[i - 1])
                         DrawLine(Canvas, XYReversed, c.X, path[i - 1], c.X, path[i], false);
             }
-            if (!last) {
-                const TiPlotFastTraceColumn& next = columns[static_cast<std::size_t>(k) + 1];
+        }
+        for (int k = 0; k + 1 < n; ++k) {
+            const TiPlotFastTraceColumn& c = column(k);
+            const TiPlotFastTraceColumn& next = column(k + 1);
+            Span& here = span[static_cast<std::size_t>(k)];
+            Span& there = span[static_cast<std::size_t>(k) + 1];
+            TPoint p1, p2;
+            if (here.Use && there.Use && std::abs(there.X - here.X) == 1 &&
+                LineToPixels(XYReversed, c.X, c.Last, next.X, next.First, false, p1, p2)) {
+                for (const TPoint& p : qx::linePixels(p1, p2))
+                    (p.X == here.X ? here : there).Take(p.Y);
+            } else {
                 DrawLine(Canvas, XYReversed, c.X, c.Last, next.X, next.First, false);
             }
         }
+        for (const Span& f : span)
+            if (f.Use) {
+                Canvas.MoveTo(f.X, f.Lo);
+                Canvas.LineTo(f.X, f.Hi + 1);
+            }
     }
 }
 

@@ -243,6 +243,13 @@ void TCanvas::fillSolidLine(TPoint from, TPoint to)
                                  QPoint(std::max(runStart.X, runEnd.X), std::max(runStart.Y, runEnd.Y))),
                            q);
     };
+    if (dx == 0 || dy == 0) {
+        // Along a column or a row: one run up to the pixel before the end.
+        runEnd = {to.X - (dx ? sx : 0), to.Y - (dy ? sy : 0)};
+        fillRun();
+        resetComposition();
+        return;
+    }
     int error = dx + dy;
     TPoint p = from;
     while (p != to) {
