@@ -11,11 +11,11 @@ script stops with an error when a sub-page does not fit its page.
 
 import sys
 
-FORM_W, FORM_H = 680, 380
+FORM_W, FORM_H = 680, 400
 LIST = (4, 8, 123, 201)
 ROW = 23
-LABEL_W = 116
-CTRL_W = 112
+LABEL_W = 110
+CTRL_W = 108
 COL_W = LABEL_W + CTRL_W + 8
 # The object pages' own page control, right of the list.
 OBJ_LEFT, OBJ_TOP = 134, 4
@@ -213,6 +213,51 @@ def channel_page():
             group("Brush", [combo("ChannelMarkersBrushStyleComboBox", "Style", BRUSH),
                             color("ChannelMarkersBrushColorPicker", "Color"),
                             check("ChannelMarkersBrushUseChannelColorCheckBox", "Use Channel Color")]),
+        ]),
+        ("Bar", [
+            check("ChannelBarEnabledCheckBox", "Enabled"),
+            num("ChannelBarReferenceEdit", "Reference"), num("ChannelBarWidthEdit", "Width"),
+            group("Pen", [combo("ChannelBarPenStyleComboBox", "Style", PEN[:6] + ["InsideFrame"]),
+                          color("ChannelBarPenColorPicker", "Color"),
+                          num("ChannelBarPenWidthEdit", "Width", 0, 100),
+                          check("ChannelBarPenUseChannelColorCheckBox", "Use Channel Color")]),
+            group("Brush", [combo("ChannelBarBrushStyleComboBox", "Style", BRUSH),
+                            color("ChannelBarBrushColorPicker", "Color"),
+                            check("ChannelBarBrushUseChannelColorCheckBox", "Use Channel Color")]),
+        ]),
+        ("High/Low", [
+            check("ChannelHighLowEnabledCheckBox", "Enabled"),
+            combo("ChannelHighLowStyleComboBox", "Style", ["Open/Close", "Candlestick"]),
+            group("Bar", [color("ChannelHighLowBarColorPicker", "Color"),
+                          num("ChannelHighLowBarWidthEdit", "Width")]),
+            ("pages", "iComponentEditorPageControl1", None, [
+                ("Open/Close", [
+                    group("Open", [check("ChannelHighLowOpenShowCheckBox", "Show"),
+                                   color("ChannelHighLowOpenColorPicker", "Color"),
+                                   num("ChannelHighLowOpenWidthEdit", "Width"),
+                                   num("ChannelHighLowOpenHeightEdit", "Height")]),
+                    group("Close", [check("ChannelHighLowCloseShowCheckBox", "Show"),
+                                    color("ChannelHighLowCloseColorPicker", "Color"),
+                                    num("ChannelHighLowCloseWidthEdit", "Width"),
+                                    num("ChannelHighLowCloseHeightEdit", "Height")]),
+                ]),
+                ("Candlestick", [
+                    color("ChannelHighLowShadowColorPicker", "Shadow Color"),
+                    color("ChannelHighLowBullishColorPicker", "Bullish Color"),
+                    color("ChannelHighLowBearishColorPicker", "Bearish Color"),
+                ]),
+            ]),
+        ]),
+        ("Fill", [
+            check("ChannelFillEnabledCheckBox", "Enabled"), num("ChannelFillReferenceEdit", "Reference"),
+            combo("ChannelFillStyleComboBox", "Style", BRUSH), color("ChannelFillColorPicker", "Color"),
+            check("ChannelFillUseChannelColorCheckBox", "Use Channel Color"),
+        ]),
+        ("Digital", [
+            check("ChannelDigitalEnabledCheckBox", "Enabled"),
+            num("ChannelDigitalReferenceHighEdit", "Reference High"),
+            num("ChannelDigitalReferenceLowEdit", "Reference Low"),
+            combo("ChannelDigitalReferenceStyleComboBox", "Reference Style", ["Scale", "Percent"]),
         ]),
         ("File I/O", [
             group("Properties", [("open", "ChannelPropertiesOpenPicker", "Load", None),

@@ -5,8 +5,9 @@
 //   LAYOUT-FILE  a layout text to load into the window instead of its own
 //   --press      clicks the named button of the window before it is grabbed
 //                (rzbMenuOut3 shows the main window's Out3 page)
-//   --points     replaces the points of channel CHANNEL of the X-Y plot PLOT
-//                (ipComp/0=20:-2.5,-4:-8.5 draws a curve through two points)
+//   --points     replaces the points of channel CHANNEL of the plot PLOT
+//                (ipComp/0=20:-2.5,-4:-8.5 draws a curve through two points); on a
+//                Y-T plot X:HIGH:LOW:OPEN:CLOSE adds a high-low point and X:null a null one
 //   --plot-editor  the plot editor opened on a test plot with an object of each kind, its
 //                pages chosen by their tab captions ("X-Axes/Labels/Cursor", "Channels/File I\/O")
 
@@ -15,7 +16,9 @@
 #include "app/ProgramStart.h"
 #include "app/FMain.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
+#include "controls/plot/base/iPlotMasterManager.h"
 #include "controls/plot/editor/iPlotEditor.h"
+#include "controls/plot/plot/iPlot.h"
 #include "controls/plot/plot/iPlotClasses.h"
 #include "controls/plot/plot/iXYPlot.h"
 #include "platform/gui/Application.h"
@@ -45,21 +48,35 @@ void setPoints(TForm& window, const std::string& spec)
     const auto slash = spec.find('/'), equals = spec.find('=');
     if (slash == std::string::npos || equals == std::string::npos || equals < slash)
         throw std::runtime_error("points not as PLOT/CHANNEL=X:Y,...: " + spec);
-    auto* plot = qx::findComponent<TiXYPlot>(window, spec.substr(0, slash));
+    auto* plot = qx::findComponent<TiPlotComponent>(window, spec.substr(0, slash));
     if (!plot)
-        throw std::runtime_error("no X-Y plot " + spec.substr(0, slash));
-    TiXYPlotChannel& channel = plot->GetChannel(std::stoi(spec.substr(slash + 1, equals - slash - 1)));
+        throw std::runtime_error("no plot " + spec.substr(0, slash));
+    auto& channel = dynamic_cast<TiPlotChannelCustom&>(
+        *plot->Master().ChannelManager()->GetItem(std::stoi(spec.substr(slash + 1, equals - slash - 1))));
+    auto* yt = dynamic_cast<TiPlotChannel*>(&channel);
     channel.DeletePoints(channel.Count());
     std::size_t at = equals + 1;
     while (at < spec.size()) {
         std::size_t end = spec.find(',', at);
         if (end == std::string::npos)
             end = spec.size();
-        const std::string pair = spec.substr(at, end - at);
-        const auto colon = pair.find(':');
-        if (colon == std::string::npos)
-            throw std::runtime_error("a point not as X:Y: " + pair);
-        channel.AddXY(std::stod(pair.substr(0, colon)), std::stod(pair.substr(colon + 1)));
+        std::vector<std::string> values;
+        for (std::size_t from = at; from <= end;) {
+            std::size_t colon = spec.find(':', from);
+            if (colon == std::string::npos || colon > end)
+                colon = end;
+            values.push_back(spec.substr(from, colon - from));
+            from = colon + 1;
+        }
+        if (yt && values.size() == 5)
+            yt->AddHighLow(std::stod(values[0]), std::stod(values[1]), std::stod(values[2]), std::stod(values[3]),
+                           std::stod(values[4]));
+        else if (yt && values.size() == 2 && values[1] == "null")
+            yt->AddXNull(std::stod(values[0]));
+        else if (values.size() == 2)
+            channel.AddXY(std::stod(values[0]), std::stod(values[1]));
+        else
+            throw std::runtime_error("a point not as X:Y: " + spec.substr(at, end - at));
         at = end + 1;
     }
 }

@@ -6,6 +6,7 @@
 
 #include "controls/plot/editor/iPlotEditor.h"
 #include "controls/plot/objects/iPlotLabel.h"
+#include "controls/plot/plot/iPlot.h"
 #include "platform/gui/Button.h"
 #include "controls/plot/editor/iComponentEditorCheckBox.h"
 #include "controls/plot/editor/iComponentEditorListBox.h"
@@ -13,6 +14,7 @@
 #include "platform/gui/Edit.h"
 #include "platform/gui/PageControl.h"
 #include "platform/gui/PropertyRegistry.h"
+#include "platform/gui/PropertyBuilder.h"
 #include "platform/gui/Strings.h"
 
 #include <QApplication>
@@ -378,6 +380,48 @@ TEST_F(PlotEditorTest, TheToolbarEditButtonAndAnObjectsEditEntryOpenTheEditor)
     EXPECT_EQ(master.EditorLink(), nullptr);
     plot->ToolBar(0).DoButtonClickEdit();
     EXPECT_NE(master.EditorLink(), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PlotEditorChannelKinds, TheYTPagesShowOnAYTPlotOnlyAndEditItsChannel)
+{
+    const auto hiddenTabs = [](TiPlotEditorForm& form) {
+        std::vector<std::string> hidden;
+        auto* pages = dynamic_cast<TPageControl*>(form.FindComponent("ChannelPageControl"));
+        for (int i = 0; pages && i < pages->PageCount(); ++i)
+            if (!pages->Pages(i)->TabVisible())
+                hidden.push_back(pages->Pages(i)->Caption());
+        return hidden;
+    };
+    auto xy = makeEditablePlot();
+    xy->MasterManager().EditProperties();
+    auto* xyForm = dynamic_cast<TiPlotEditorForm*>(xy->MasterManager().EditorLink());
+    ASSERT_NE(xyForm, nullptr);
+    EXPECT_EQ(hiddenTabs(*xyForm), (std::vector<std::string>{"Bar", "High/Low", "Fill", "Digital"}));
+    EXPECT_FALSE(dynamic_cast<TControl*>(xyForm->FindComponent("ChannelFastDrawCheckBox"))->Visible());
+
+    TiPlot yt(nullptr);
+    yt.SetBounds(0, 0, 400, 260);
+    yt.SetEditorFormStyle(ipfsStayOnTop);
+    ASSERT_GT(yt.MasterManager().ChannelManager()->Count(), 0);
+    yt.MasterManager().EditProperties();
+    auto* form = dynamic_cast<TiPlotEditorForm*>(yt.MasterManager().EditorLink());
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(hiddenTabs(*form).empty());
+    auto& fill = *dynamic_cast<TiCheckBox*>(form->FindComponent("ChannelFillEnabledCheckBox"));
+    auto& pages = *dynamic_cast<TPageControl*>(form->FindComponent("ChannelPageControl"));
+    pages.SetActivePage(dynamic_cast<TTabSheet*>(fill.Parent()));
+    dynamic_cast<TPageControl*>(form->FindComponent("PageControl"))
+        ->SetActivePage(dynamic_cast<TTabSheet*>(form->FindComponent("ChannelsTabSheet")));
+    QApplication::processEvents();
+    TPersistent& channel = *yt.MasterManager().ChannelManager()->GetItem(0);
+    const bool before = qx::detail::asBool(qx::getProperty(channel, "FillEnabled"));
+    qx::test::clickThroughWindow(fill.Widget(), QPoint(6, fill.Height() / 2));
+    QApplication::processEvents();
+    EXPECT_EQ(qx::detail::asBool(qx::getProperty(channel, "FillEnabled")), !before);
 }
 
 } // namespace

@@ -437,12 +437,18 @@ void TiPlotEditorForm::UpdateEdit(TiEditorKind Kind)
     const TiEditorPage& page = EditorPage(Kind);
     RefreshNameLists(Kind);
     if (Kind == TiEditorKind::Channel) {
-        // The Y-T controls show only on a plot of Y-T channels.
+        // The Y-T pages and controls show only on a plot of Y-T channels.
         const bool yt = FMaster && FMaster->ChannelClass() != "TiXYPlotChannel";
         for (const char* name : {"ChannelFastDrawCheckBox", "ChannelInterpolationStyleComboBox",
-                                 "ChannelInterpolationStyleComboBoxLabel", "ChannelClipToAxesCheckBox"})
+                                 "ChannelInterpolationStyleComboBoxLabel"})
             if (auto* control = dynamic_cast<TControl*>(FindComponent(name)))
                 control->SetVisible(yt);
+        if (auto* pages = dynamic_cast<TPageControl*>(FindComponent("ChannelPageControl")))
+            for (int i = 0; i < pages->PageCount(); ++i) {
+                const std::string& caption = pages->Pages(i)->Caption();
+                if (caption == "Bar" || caption == "High/Low" || caption == "Fill" || caption == "Digital")
+                    pages->Pages(i)->SetTabVisible(yt);
+            }
     }
     TiPlotObject* object = SelectedObject(Kind);
     if (!object) {

@@ -214,6 +214,9 @@ public:
     /// One segment between two data points, cut in data units to the X axis (and the Y axis
     /// with ClipToAxes and not YPercent).
     void DrawLine(TCanvas& Canvas, bool XYReversed, double X1, double Y1, double X2, double Y2, bool YPercent);
+    /// The pixels DrawLine would join; False when nothing of the segment is drawn.
+    bool LineToPixels(bool XYReversed, double X1, double Y1, double X2, double Y2, bool YPercent, TPoint& P1,
+                      TPoint& P2);
     /// The marker of point Index centred on Point; Index -1 draws the legend's sample.
     void DrawMarker(TCanvas& Canvas, int Index, TPoint Point, TColor BackGroundColor);
     bool MarkerDrawable(int Index);
@@ -251,6 +254,11 @@ protected:
     void DoMouseLeft(const TiPlotMouseData& MouseData) override;
     void DoMouseMove(const TiPlotMouseData& MouseData) override;
     void DoMouseUp(const TiPlotMouseData& MouseData) override;
+
+    /// Whether the select mode's point search runs at all (markers shown).
+    virtual bool PointSearchEnabled() { return MarkersVisible(); }
+    /// Whether point Index can be hit, and its hit rectangle (the marker's).
+    virtual bool PointCandidate(int Index, TRect& Rect);
 
     TiPlotHost* Host() const { return PlotHostOf(*this); }
     TiPlotDataCustomList& Store() { return *FDataList; }

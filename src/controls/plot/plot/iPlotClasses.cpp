@@ -2,6 +2,7 @@
 
 #include "controls/plot/editor/iPlotEditor.h"
 #include "controls/plot/objects/iPlotAxis.h"
+#include "controls/plot/objects/iPlotChannel.h"
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
 #include "controls/plot/objects/iPlotLegend.h"
@@ -134,6 +135,7 @@ void registerPlotClasses()
         registerPlotAxisClasses();
         registerPlotDataViewClasses();
         registerXYPlotChannelClasses();
+        registerYTPlotChannelClasses();
         registerPlotDataCursorClasses();
         registerPlotLabelClasses();
         registerPlotLegendClasses();
