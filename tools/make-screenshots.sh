@@ -62,8 +62,10 @@ for page in "Control/General" "Control/Title" "Control/Background" "Control/Prin
   "X-Axes/Tracking" "X-Axes/Cursor" "X-Axes/Scroll" "X-Axes/Scale" "X-Axes/Cartesian" \
   "Y-Axes/General" "Y-Axes/Labels/(Default)" "Y-Axes/Scale" \
   "Legend/General" "Legend/Columns" "Legend/Wrap" "ToolBar" \
-  "Data View/General" "Data View/Grid Lines/X-Majors" "Data View/Grid Lines/Y-Minors"; do
+  "Data View/General" "Data View/Grid Lines/X-Majors" "Data View/Grid Lines/Y-Minors" \
+  "YT:Channels/General" "YT:Channels/Trace" "YT:Channels/Bar" "YT:Channels/High~Low/Open~Close" \
+  "YT:Channels/High~Low/Candlestick" "YT:Channels/Fill" "YT:Channels/Digital"; do
   # "~" stands for the "/" inside a caption; file names take the captions in lower case.
-  name=$(echo "$page" | tr 'A-Z /~' 'a-z--' | tr -d '()')
+  name=$(echo "$page" | sed 's|^YT:|yt-|' | tr 'A-Z /~' 'a-z--' | tr -d '()')
   "$tool" --plot-editor "$(echo "$page" | sed 's|~|\\/|g')" "$out/plot-editor-$name.png"
 done

@@ -9,7 +9,8 @@
 //                (ipComp/0=20:-2.5,-4:-8.5 draws a curve through two points); on a
 //                Y-T plot X:HIGH:LOW:OPEN:CLOSE adds a high-low point and X:null a null one
 //   --plot-editor  the plot editor opened on a test plot with an object of each kind, its
-//                pages chosen by their tab captions ("X-Axes/Labels/Cursor", "Channels/File I\/O")
+//                pages chosen by their tab captions ("X-Axes/Labels/Cursor", "Channels/File I\/O");
+//                "YT:" before them opens it on a Y-T plot
 
 #include "WindowScreenshot.h"
 
@@ -20,6 +21,7 @@
 #include "controls/plot/editor/iPlotEditor.h"
 #include "controls/plot/plot/iPlot.h"
 #include "controls/plot/plot/iPlotClasses.h"
+#include "controls/plot/plot/iPlotComponent.h"
 #include "controls/plot/plot/iXYPlot.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Control.h"
@@ -36,6 +38,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -98,23 +101,31 @@ void pressButton(TForm& window, const std::string& name)
 
 // A test plot with an object of each kind the editor shows, and its editor on the page
 // named by the tab captions of PATH.
-void savePlotEditor(const std::string& path, const std::string& pngFile)
+void savePlotEditor(std::string path, const std::string& pngFile)
 {
     qx::registerPlotClasses();
-    TiXYPlot plot(nullptr);
-    plot.SetBounds(0, 0, 400, 260);
-    plot.SetUserCanAddRemoveChannels(true);
-    plot.SetEditorFormStyle(ipfsStayOnTop);
-    plot.AddYAxis();
-    plot.AddDataCursor();
-    plot.AddLabel();
-    plot.AddLimit();
-    plot.AddChannel();
-    TiXYPlotChannel& channel = plot.GetChannel(0);
+    // "YT:" before the path: a Y-T plot, whose channel page has the Y-T sub-pages.
+    const bool yt = path.starts_with("YT:");
+    if (yt)
+        path.erase(0, 3);
+    std::unique_ptr<TiPlotComponent> plot;
+    if (yt)
+        plot = std::make_unique<TiPlot>(nullptr);
+    else
+        plot = std::make_unique<TiXYPlot>(nullptr);
+    plot->SetBounds(0, 0, 400, 260);
+    plot->SetUserCanAddRemoveChannels(true);
+    plot->SetEditorFormStyle(ipfsStayOnTop);
+    plot->AddYAxis();
+    plot->AddDataCursor();
+    plot->AddLabel();
+    plot->AddLimit();
+    plot->AddChannel();
+    TiPlotChannelCustom& channel = plot->Channel(0);
     for (int i = 0; i <= 10; ++i)
         channel.AddXY(i * 10, i * i);
-    plot.MasterManager().EditProperties();
-    auto* form = dynamic_cast<TiPlotEditorForm*>(plot.MasterManager().EditorLink());
+    plot->MasterManager().EditProperties();
+    auto* form = dynamic_cast<TiPlotEditorForm*>(plot->MasterManager().EditorLink());
     if (!form)
         throw std::runtime_error("the plot editor did not open");
     // The captions of PATH, split at "/"; "\/" is a slash inside a caption ("File I\/O").
