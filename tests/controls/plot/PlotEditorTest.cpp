@@ -9,12 +9,14 @@
 #include "controls/plot/plot/iPlot.h"
 #include "platform/gui/Button.h"
 #include "controls/plot/editor/iComponentEditorCheckBox.h"
+#include "controls/plot/editor/iComponentEditorColorPicker.h"
 #include "controls/plot/editor/iComponentEditorListBox.h"
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/Edit.h"
 #include "platform/gui/PageControl.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/PropertyBuilder.h"
+#include "platform/gui/ScriptedDialogService.h"
 #include "platform/gui/Strings.h"
 
 #include <QApplication>
@@ -366,6 +368,32 @@ TEST_F(PlotEditorTest, TheTitleLabelStaysAndFollowsTheControlPage)
     EXPECT_EQ(control<TEdit>("LabelCaptionMemo").Text(), "Response");
     type("LabelCaptionMemo", "Curve");
     EXPECT_EQ(control<TEdit>("TitleTextEdit").Text(), "Curve");
+}
+
+TEST_F(PlotEditorTest, AColourPickedInTheDialogAndTheControlPageReachThePlot)
+{
+    qx::ScriptedDialogService dialogs;
+    dialogs.colorAnswers = {clLime};
+    auto& picker = control<TiComponentEditorColorPicker>("ChannelColorPicker");
+    reveal(picker);
+    qx::test::clickThroughWindow(picker.Button());
+    QApplication::processEvents();
+    EXPECT_EQ(plot->Channel(0).Color(), clLime);
+    EXPECT_EQ(dialogs.colorRequests.size(), 1u);
+    bool box = false;
+    TColor shown = clRed;
+    std::string text;
+    form->ListBox(TiEditorKind::Channel)->OnGetData(0, box, shown, text);
+    EXPECT_TRUE(box);
+    EXPECT_EQ(shown, clLime);
+
+    // The Control page writes the plot component; text that is no number reads as 0.
+    type("UpdateFrameRateEdit", "abc");
+    EXPECT_EQ(plot->UpdateFrameRate(), 0);
+    type("UpdateFrameRateEdit", "250");
+    EXPECT_EQ(plot->UpdateFrameRate(), 100);
+    type("PrintDocumentNameEdit", "Report");
+    EXPECT_EQ(property(*plot, "PrintDocumentName"), "\"Report\"");
 }
 
 TEST_F(PlotEditorTest, TheToolbarEditButtonAndAnObjectsEditEntryOpenTheEditor)

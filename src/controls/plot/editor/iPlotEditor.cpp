@@ -112,7 +112,15 @@ constexpr const char* kFontParts[] = {".Name", ".Color", ".Height", ".Style"};
 
 } // namespace
 
-TiPlotEditorForm::TiPlotEditorForm(TComponent* AOwner) : TiCustomEditorForm(AOwner) { LoadLayout("TIPLOTEDITORFORM"); }
+TiPlotEditorForm::TiPlotEditorForm(TComponent* AOwner) : TiCustomEditorForm(AOwner)
+{
+    LoadLayout("TIPLOTEDITORFORM");
+    // A stay-on-top editor catches up with changes made to the plot while it was inactive.
+    OnActivate = [this](TObject*) {
+        if (FormStyle() == fsStayOnTop && !FIsClosing)
+            UpdateAll();
+    };
+}
 
 TiPlotEditorForm::~TiPlotEditorForm()
 {
