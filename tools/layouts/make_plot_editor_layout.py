@@ -45,7 +45,6 @@ def emit(indent, text):
 class Layout:
     def __init__(self):
         self.classes = CLASSES
-        self.plain = False
 
     def cls(self, kind):
         return self.classes[kind]
@@ -671,8 +670,7 @@ def emit_item(L, indent, item, x, y, handler, sheet_w=None, sheet_h=None):
         for k, v in [("Left", x), ("Top", y), ("Width", 120), ("Height", 112)]:
             emit(indent + 1, "%s = %s" % (k, v))
         emit(indent + 1, "OnClick = %sClick" % name)
-        if not L.plain:
-            emit(indent + 1, "OnGetData = %sGetData" % name)
+        emit(indent + 1, "OnGetData = %sGetData" % name)
         emit(indent, "end")
         return
     if kind in ("check",):
@@ -684,10 +682,6 @@ def emit_item(L, indent, item, x, y, handler, sheet_w=None, sheet_h=None):
         return
     if kind == "radio":
         items, columns = extra
-        if L.plain:
-            # A drop-down list in place of the radio group while that control is missing.
-            emit_labelled(L, indent, "combo", name, caption, (items, False, None), x, y, handler)
-            return
         w, h = item_size(item)
         emit(indent, "object %s: %s" % (name, L.cls("radio")))
         for k, v in [("Left", x), ("Top", y), ("Width", COL_W - 4), ("Height", h - 4), ("Caption", q(caption)),
@@ -715,11 +709,11 @@ def emit_item(L, indent, item, x, y, handler, sheet_w=None, sheet_h=None):
         for k, v in [("Left", x + (LABEL_W if kind != "font" else 0)), ("Top", y), ("Width", 75), ("Height", 21),
                      ("Caption", q(caption))]:
             emit(indent + 1, "%s = %s" % (k, v))
-        if kind == "font" and not L.plain:
+        if kind == "font":
             emit(indent + 1, "OnChange = %s" % handler)
         elif kind == "button":
             emit(indent + 1, "OnClick = %sClick" % name)
-        elif not L.plain:
+        else:
             filt, ext = PICKER_FILTERS[name]
             emit(indent + 1, "Filter = %s" % q(filt))
             emit(indent + 1, "DefaultExt = %s" % q(ext))
@@ -740,7 +734,7 @@ def emit_labelled(L, indent, kind, name, caption, extra, x, y, handler):
     cls = L.cls(kind)
     emit(indent, "object %s: %s" % (name, cls))
     width = CTRL_W
-    updown = kind == "edit" and extra is not None and not L.plain
+    updown = kind == "edit" and extra is not None
     if updown:
         width -= 15
     if kind == "color":
@@ -748,7 +742,7 @@ def emit_labelled(L, indent, kind, name, caption, extra, x, y, handler):
     for k, v in [("Left", x + LABEL_W), ("Top", y), ("Width", width), ("Height", 21)]:
         emit(indent + 1, "%s = %s" % (k, v))
     if kind == "edit":
-        emit(indent + 1, "%s = %s" % ("OnExit" if L.plain else "OnUpdate", handler))
+        emit(indent + 1, "OnUpdate = %s" % handler)
     elif kind == "combo":
         items, editable, drop = extra
         emit(indent + 1, "Style = %s" % ("csDropDown" if editable else "csDropDownList"))
@@ -759,7 +753,7 @@ def emit_labelled(L, indent, kind, name, caption, extra, x, y, handler):
         emit(indent + 1, "OnChange = %s" % handler)
         if name in DROP_DOWNS and DROP_DOWNS[name]:
             emit(indent + 1, "OnDropDown = %s" % DROP_DOWNS[name])
-    elif kind == "color" and not L.plain:
+    elif kind == "color":
         emit(indent + 1, "OnChange = %s" % handler)
     emit(indent, "end")
     if updown:
@@ -838,8 +832,7 @@ def main():
             for k, v in [("Left", lx), ("Top", ly), ("Width", lw), ("Height", sheet_h - 46)]:
                 emit(4, "%s = %s" % (k, v))
             emit(4, "OnClick = %sClick" % lst)
-            if not L.plain:
-                emit(4, "OnGetData = %sGetData" % lst)
+            emit(4, "OnGetData = %sGetData" % lst)
             emit(3, "end")
             for i, (b, cap, h) in enumerate([(add, "Add", ADD_HANDLERS[add]), (remove, "Remove", remove + "Click")]):
                 emit(3, "object %s: %s" % (b, L.cls("button")))
