@@ -451,12 +451,12 @@ void TiPlotEditorForm::UpdateEdit(TiEditorKind Kind)
                                  "ChannelInterpolationStyleComboBoxLabel"})
             if (auto* control = dynamic_cast<TControl*>(FindComponent(name)))
                 control->SetVisible(yt);
-        if (auto* pages = dynamic_cast<TPageControl*>(FindComponent("ChannelPageControl")))
-            for (int i = 0; i < pages->PageCount(); ++i) {
-                const std::string& caption = pages->Pages(i)->Caption();
-                if (caption == "Bar" || caption == "High/Low" || caption == "Fill" || caption == "Digital")
-                    pages->Pages(i)->SetTabVisible(yt);
-            }
+        // The sub-pages are known by a control they hold, since their captions may be translated.
+        for (const char* name : {"ChannelBarEnabledCheckBox", "ChannelHighLowEnabledCheckBox",
+                                 "ChannelFillEnabledCheckBox", "ChannelDigitalEnabledCheckBox"})
+            if (auto* control = dynamic_cast<TControl*>(FindComponent(name)))
+                if (auto* sheet = dynamic_cast<TTabSheet*>(control->Parent()))
+                    sheet->SetTabVisible(yt);
     }
     TiPlotObject* object = SelectedObject(Kind);
     if (!object) {
