@@ -41,3 +41,31 @@ done
 # The splash and the document windows, scrolled and widened, are kept by their tests.
 QX_SCREENSHOT_DIR=$out QT_QPA_PLATFORM=offscreen "$build/tests/app/qx_app_program_tests" \
   --gtest_filter='SplashAtStart.*:DocumentWindows.*' >/dev/null
+# The Y-T channel's drawing styles: a noisy wave of 2000 points for the fast trace, a short
+# record for the others, high-low points (X:HIGH:LOW:OPEN:CLOSE) and a null point.
+wave=$(awk 'BEGIN { for (i = 0; i < 2000; i++) { x = i / 20; printf "%s%.3f:%.3f", (i ? "," : ""), x, 5 + 3 * sin(x / 8) + ((i * 7919) % 101) / 60 - 0.8 } }')
+short="5:2,15:4.5,25:3.5,35:6,45:7.5,55:5,65:6.5,75:3,85:4,95:5.5"
+digital="5:0,15:0,25:1,35:1,45:1,55:0,65:1,75:0,85:0,95:1"
+highlow=$(awk 'BEGIN { for (i = 0; i < 12; i++) { x = 6 + i * 8; m = 5 + 2.5 * sin(i / 2); o = m + ((i % 3) - 1) * 0.8; c = m - ((i % 3) - 1) * 0.8 + (i % 2 ? 0.4 : -0.4); printf "%s%d:%.2f:%.2f:%.2f:%.2f", (i ? "," : ""), x, m + 1.8, m - 1.8, o, c } }')
+"$tool" --points "ipYTFast/0=$wave" --points "ipYTFill/0=$short" --points "ipYTBars/0=$short" \
+  --points "ipYTSpline/0=$short" --points "ipYTPolynomial/0=$short" --points "ipYTRational/0=$short" \
+  --points "ipYTStepped/0=$short" --points "ipYTSteppedEnd/0=$short" --points "ipYTDigital/0=$digital" \
+  --points "ipYTOpenClose/0=$highlow" --points "ipYTCandle/0=$highlow" \
+  --points "ipYTNull/0=5:2,15:4.5,25:3.5,35:6,45:null,55:5,65:6.5,75:3,85:4,95:5.5" \
+  TForm "$out/plot-yt-styles.png" "$top/tools/screenshot/YTShowcase.layout"
+# The plot editor on a test plot, one picture per page and sub-page.
+for page in "Control/General" "Control/Title" "Control/Background" "Control/Print" "Control/Hints" \
+  "Control/File I~O" "Control/Annotation Defaults" "Layout" \
+  "Channels/General" "Channels/Trace" "Channels/Marker" "Channels/File I~O" "Channels/Stats" \
+  "Cursors/General" "Cursors/Channel" "Cursors/Hint" "Limits/General" "Labels/General" \
+  "X-Axes/General" "X-Axes/Title" "X-Axes/Labels/(Default)" "X-Axes/Labels/Cursor" "X-Axes/Labels/Legend" \
+  "X-Axes/Tracking" "X-Axes/Cursor" "X-Axes/Scroll" "X-Axes/Scale" "X-Axes/Cartesian" \
+  "Y-Axes/General" "Y-Axes/Labels/(Default)" "Y-Axes/Scale" \
+  "Legend/General" "Legend/Columns" "Legend/Wrap" "ToolBar" \
+  "Data View/General" "Data View/Grid Lines/X-Majors" "Data View/Grid Lines/Y-Minors" \
+  "YT:Channels/General" "YT:Channels/Trace" "YT:Channels/Bar" "YT:Channels/High~Low/Open~Close" \
+  "YT:Channels/High~Low/Candlestick" "YT:Channels/Fill" "YT:Channels/Digital"; do
+  # "~" stands for the "/" inside a caption; file names take the captions in lower case.
+  name=$(echo "$page" | sed 's|^YT:|yt-|' | tr 'A-Z /~' 'a-z--' | tr -d '()')
+  "$tool" --plot-editor "$(echo "$page" | sed 's|~|\\/|g')" "$out/plot-editor-$name.png"
+done

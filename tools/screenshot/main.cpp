@@ -1,28 +1,44 @@
 // qx73b-screenshot: renders a window, offscreen, at its design size to a PNG.
 // Usage: qx73b-screenshot [--press BUTTON] [--points PLOT/CHANNEL=X:Y,...]... CLASS OUTPUT.png [LAYOUT-FILE]
+//        qx73b-screenshot --plot-editor PAGE[/SUB-PAGE...] OUTPUT.png
 //   CLASS        a registered window class (TfmMain, TfmAbout, TForm ...)
 //   LAYOUT-FILE  a layout text to load into the window instead of its own
 //   --press      clicks the named button of the window before it is grabbed
 //                (rzbMenuOut3 shows the main window's Out3 page)
-//   --points     replaces the points of channel CHANNEL of the X-Y plot PLOT
-//                (ipComp/0=20:-2.5,-4:-8.5 draws a curve through two points)
+//   --points     replaces the points of channel CHANNEL of the plot PLOT
+//                (ipComp/0=20:-2.5,-4:-8.5 draws a curve through two points); on a
+//                Y-T plot X:HIGH:LOW:OPEN:CLOSE adds a high-low point and X:null a null one
+//   --plot-editor  the plot editor opened on a test plot with an object of each kind, its
+//                pages chosen by their tab captions ("X-Axes/Labels/Cursor", "Channels/File I\/O");
+//                "YT:" before them opens it on a Y-T plot
 
 #include "WindowScreenshot.h"
 
 #include "app/ProgramStart.h"
 #include "app/FMain.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
+#include "controls/plot/base/iPlotMasterManager.h"
+#include "controls/plot/editor/iPlotEditor.h"
+#include "controls/plot/plot/iPlot.h"
+#include "controls/plot/plot/iPlotClasses.h"
+#include "controls/plot/plot/iPlotComponent.h"
 #include "controls/plot/plot/iXYPlot.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Control.h"
+#include "platform/gui/PageControl.h"
 #include "platform/gui/Timer.h"
 #include "platform/hid/FakeHidBus.h"
 #include "platform/net/DialFilter.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -35,21 +51,35 @@ void setPoints(TForm& window, const std::string& spec)
     const auto slash = spec.find('/'), equals = spec.find('=');
     if (slash == std::string::npos || equals == std::string::npos || equals < slash)
         throw std::runtime_error("points not as PLOT/CHANNEL=X:Y,...: " + spec);
-    auto* plot = qx::findComponent<TiXYPlot>(window, spec.substr(0, slash));
+    auto* plot = qx::findComponent<TiPlotComponent>(window, spec.substr(0, slash));
     if (!plot)
-        throw std::runtime_error("no X-Y plot " + spec.substr(0, slash));
-    TiXYPlotChannel& channel = plot->GetChannel(std::stoi(spec.substr(slash + 1, equals - slash - 1)));
+        throw std::runtime_error("no plot " + spec.substr(0, slash));
+    auto& channel = dynamic_cast<TiPlotChannelCustom&>(
+        *plot->Master().ChannelManager()->GetItem(std::stoi(spec.substr(slash + 1, equals - slash - 1))));
+    auto* yt = dynamic_cast<TiPlotChannel*>(&channel);
     channel.DeletePoints(channel.Count());
     std::size_t at = equals + 1;
     while (at < spec.size()) {
         std::size_t end = spec.find(',', at);
         if (end == std::string::npos)
             end = spec.size();
-        const std::string pair = spec.substr(at, end - at);
-        const auto colon = pair.find(':');
-        if (colon == std::string::npos)
-            throw std::runtime_error("a point not as X:Y: " + pair);
-        channel.AddXY(std::stod(pair.substr(0, colon)), std::stod(pair.substr(colon + 1)));
+        std::vector<std::string> values;
+        for (std::size_t from = at; from <= end;) {
+            std::size_t colon = spec.find(':', from);
+            if (colon == std::string::npos || colon > end)
+                colon = end;
+            values.push_back(spec.substr(from, colon - from));
+            from = colon + 1;
+        }
+        if (yt && values.size() == 5)
+            yt->AddHighLow(std::stod(values[0]), std::stod(values[1]), std::stod(values[2]), std::stod(values[3]),
+                           std::stod(values[4]));
+        else if (yt && values.size() == 2 && values[1] == "null")
+            yt->AddXNull(std::stod(values[0]));
+        else if (values.size() == 2)
+            channel.AddXY(std::stod(values[0]), std::stod(values[1]));
+        else
+            throw std::runtime_error("a point not as X:Y: " + spec.substr(at, end - at));
         at = end + 1;
     }
 }
@@ -69,24 +99,89 @@ void pressButton(TForm& window, const std::string& name)
     button->SetDown(true);
 }
 
+// A test plot with an object of each kind the editor shows, and its editor on the page
+// named by the tab captions of PATH.
+void savePlotEditor(std::string path, const std::string& pngFile)
+{
+    qx::registerPlotClasses();
+    // "YT:" before the path: a Y-T plot, whose channel page has the Y-T sub-pages.
+    const bool yt = path.starts_with("YT:");
+    if (yt)
+        path.erase(0, 3);
+    std::unique_ptr<TiPlotComponent> plot;
+    if (yt)
+        plot = std::make_unique<TiPlot>(nullptr);
+    else
+        plot = std::make_unique<TiXYPlot>(nullptr);
+    plot->SetBounds(0, 0, 400, 260);
+    plot->SetUserCanAddRemoveChannels(true);
+    plot->SetEditorFormStyle(ipfsStayOnTop);
+    plot->AddYAxis();
+    plot->AddDataCursor();
+    plot->AddLabel();
+    plot->AddLimit();
+    plot->AddChannel();
+    TiPlotChannelCustom& channel = plot->Channel(0);
+    for (int i = 0; i <= 10; ++i)
+        channel.AddXY(i * 10, i * i);
+    plot->MasterManager().EditProperties();
+    auto* form = dynamic_cast<TiPlotEditorForm*>(plot->MasterManager().EditorLink());
+    if (!form)
+        throw std::runtime_error("the plot editor did not open");
+    // The captions of PATH, split at "/"; "\/" is a slash inside a caption ("File I\/O").
+    std::vector<std::string> captions(1);
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (path[i] == '\\' && i + 1 < path.size() && path[i + 1] == '/')
+            captions.back() += path[++i];
+        else if (path[i] == '/')
+            captions.emplace_back();
+        else
+            captions.back() += path[i];
+    }
+    TWinControl* within = form;
+    for (const std::string& caption : captions) {
+        TPageControl* pages = nullptr;
+        for (int i = 0; !pages && i < within->ControlCount(); ++i)
+            pages = dynamic_cast<TPageControl*>(within->Controls(i));
+        if (!pages)
+            throw std::runtime_error("no pages to choose " + caption + " from");
+        TTabSheet* found = nullptr;
+        for (int i = 0; i < pages->PageCount(); ++i)
+            if (pages->Pages(i)->Caption() == caption)
+                found = pages->Pages(i);
+        if (!found)
+            throw std::runtime_error("no page " + caption);
+        pages->SetActivePage(found);
+        within = found;
+    }
+    Application->ProcessMessages();
+    const QImage image = form->Widget()->grab().toImage();
+    if (!image.save(QString::fromStdString(pngFile), "PNG"))
+        throw std::runtime_error("cannot write " + pngFile);
+    form->Close();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     std::string press;
     std::vector<std::string> points;
+    std::string editorPage;
     int first = 1;
     while (argc > first + 1 && argv[first][0] == '-' && argv[first][1] == '-') {
         if (std::strcmp(argv[first], "--press") == 0)
             press = argv[first + 1];
         else if (std::strcmp(argv[first], "--points") == 0)
             points.emplace_back(argv[first + 1]);
+        else if (std::strcmp(argv[first], "--plot-editor") == 0)
+            editorPage = argv[first + 1];
         else
             break;
         first += 2;
     }
     const int rest = argc - first;
-    if (rest < 2 || rest > 3) {
+    if (editorPage.empty() ? rest < 2 || rest > 3 : rest != 1) {
         std::fprintf(stderr, "usage: qx73b-screenshot [--press BUTTON] [--points PLOT/CHANNEL=X:Y,...]... CLASS "
                              "OUTPUT.png [LAYOUT-FILE]\n");
         return 2;
@@ -103,6 +198,11 @@ int main(int argc, char** argv)
         qx::setMainWindowHidBackend(&noDevices);
         qx::setDialFilter([](std::uint32_t address, std::uint16_t) { return address == 0x7F000001; });
         qx::registerEditorClasses();
+        if (!editorPage.empty()) {
+            savePlotEditor(editorPage, argv[first]);
+            qx::doneApplication();
+            return 0;
+        }
         qx::WindowScreenshot::savePng(argv[first], argv[first + 1], rest == 3 ? argv[first + 2] : "",
                                       [&press, &points](TForm& window) {
                                           pressButton(window, press);

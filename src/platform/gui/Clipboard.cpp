@@ -121,6 +121,14 @@ void TClipboard::SetAsSvg(const std::vector<std::uint8_t>& svg)
     put(svgMime, toQt(svg));
 }
 
+void TClipboard::SetAsSvgAndImage(const std::vector<std::uint8_t>& svg, const QImage& image)
+{
+    auto data = std::make_unique<QMimeData>();
+    data->setData(svgMime, toQt(svg));
+    data->setImageData(image);
+    systemClipboard()->setMimeData(data.release());
+}
+
 std::vector<std::uint8_t> TClipboard::AsBytes(unsigned format) const
 {
     const QMimeData* data = current();

@@ -35,6 +35,8 @@ public:
     /// A drawing as SVG bytes (the clipboard's metafile format).
     std::vector<std::uint8_t> AsSvg() const;
     void SetAsSvg(const std::vector<std::uint8_t>& svg);
+    /// A drawing as SVG bytes together with its bitmap, both put at once.
+    void SetAsSvgAndImage(const std::vector<std::uint8_t>& svg, const QImage& image);
 
     /// The block under a registered format; empty when there is none.
     std::vector<std::uint8_t> AsBytes(unsigned format) const;

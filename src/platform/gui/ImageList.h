@@ -33,6 +33,9 @@ public:
     /// Draws picture Index with its top-left corner at (X, Y); an Index outside the list
     /// draws nothing.
     void Draw(TCanvas& Canvas, int X, int Y, int Index) const;
+    /// As Draw; a disabled picture is drawn greyed: its dark parts as a shape in the
+    /// highlight colour one pixel down and right, then in the shadow colour in place.
+    void Draw(TCanvas& Canvas, int X, int Y, int Index, bool Enabled) const;
 
     /// A layout names a picture resource holding the strip of pictures; its bottom-left
     /// pixel is the transparent colour.

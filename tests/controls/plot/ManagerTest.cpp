@@ -28,7 +28,14 @@ public:
     void ObjectInserted(TiPlotObject& o) override { log.push_back("insert " + o.Name()); }
     void ObjectRemoved(TiPlotObject& o) override { log.push_back("remove " + o.Name()); }
     void ObjectRenamed(TiPlotObject& o) override { log.push_back("rename " + o.NameOld() + " > " + o.Name()); }
+    void Execute(bool StayOnTop) override { log.push_back(StayOnTop ? "show" : "show modal"); }
+    void SelectObject(TiPlotObject& o) override { log.push_back("select " + o.Name()); }
+    void StoreControlPage() override { log.push_back("store control page"); }
+    std::vector<int> ActivePages() const override { return pages; }
+    void SetActivePages(const std::vector<int>& Pages) override { pages = Pages; }
+    void Free() override { log.push_back("free"); }
     bool closing = false;
+    std::vector<int> pages;
     std::vector<std::string> log;
 };
 

@@ -66,10 +66,13 @@ TEST(PlotComponent, GetChannelRaisesTheListErrorsOutsideItsChannels)
     EXPECT_EQ(plot.GetChannel(1).Name(), "Channel 2");
 }
 
-TEST(PlotComponent, AYTPlotWithoutItsChannelClassStartsWithoutAChannel)
+TEST(PlotComponent, AYTPlotStartsWithItsRedYTChannel)
 {
     TiPlot plot(nullptr);
-    EXPECT_EQ(plot.ChannelCount(), 0);
+    ASSERT_EQ(plot.ChannelCount(), 1);
+    EXPECT_EQ(plot.GetChannel(0).Name(), "Channel 1");
+    EXPECT_EQ(plot.GetChannel(0).Color(), clRed);
+    EXPECT_EQ(raisedText([&] { plot.GetChannel(1); }), "List index out of bounds (1)");
     EXPECT_EQ(plot.ToolBarCount(), 1);
     EXPECT_EQ(plot.DataCursorCount(), 1);
     EXPECT_FALSE(plot.GetUpdateActive()) << "the update bracket closed";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -83,6 +84,26 @@ TEST(ImageList, AddMaskedLeavesTheMaskColourOut)
     list.Draw(b.Canvas(), 10, 4, 1);
     EXPECT_EQ(b.Canvas().Pixel(10, 4), kBack);
     EXPECT_EQ(b.Canvas().Pixel(11, 4), clLime);
+}
+
+TEST(ImageList, ADisabledPictureIsDrawnGreyedWithoutItsLightPartsAndMask)
+{
+    TImageList list(nullptr);
+    list.SetWidth(8);
+    list.SetHeight(6);
+    TBitmap picture = strip(8, 6, {clNavy});
+    for (const auto& [x, y] : {std::pair{5, 3}, std::pair{6, 3}, std::pair{5, 4}, std::pair{6, 4}})
+        picture.Canvas().SetPixel(x, y, clWhite); // a light part
+    list.AddMasked(picture, clFuchsia);
+    TBitmap b = target();
+    list.Draw(b.Canvas(), 10, 4, 0, false);
+    EXPECT_EQ(b.Canvas().Pixel(13, 7), ColorToRGB(clBtnShadow)) << "a dark part in the shadow colour";
+    EXPECT_EQ(b.Canvas().Pixel(18, 10), ColorToRGB(clBtnHighlight)) << "its copy one pixel down and right";
+    EXPECT_EQ(b.Canvas().Pixel(10, 4), kBack) << "the mask colour stays out";
+    EXPECT_EQ(b.Canvas().Pixel(16, 8), kBack) << "the light part stays out";
+    TBitmap enabled = target();
+    list.Draw(enabled.Canvas(), 10, 4, 0, true);
+    EXPECT_EQ(enabled.Canvas().Pixel(13, 7), clNavy);
 }
 
 } // namespace

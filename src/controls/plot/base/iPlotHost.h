@@ -69,6 +69,14 @@ public:
     virtual void DoDataPointCustomizeHint(TiPlotObject&, int, std::string&) {}
     /// Offered before a toolbar button acts; false cancels the action.
     virtual bool DoBeforeToolBarButtonClick(TiPlotObject&, int) { return true; }
+    /// An annotation's coordinates changed (a TiPlotAnnotationNotice).
+    virtual void DoAnnotationNotice(TiPlotObject&, int) {}
+    /// Annotations in the channel frame are clipped to their channel's axes.
+    virtual bool AnnotationsClipToAxes() { return false; }
+    /// A limit's line moved (Line 1 or 2).
+    virtual void DoLimitLinePositionChange(TiPlotObject&, int, double, double) {}
+    /// The body of a toolbar output button (copy, save, print, preview) on the plot.
+    virtual void ToolBarOutput(int) {}
     virtual void DoToolBarButtonClick(TiPlotObject&, int) {}
     virtual void DoToolBarCustomizeHint(TiPlotObject&, std::string&) {}
     virtual void DoBeforeDataCursorUpdate(TiPlotObject&) {}

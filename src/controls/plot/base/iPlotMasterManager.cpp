@@ -1,5 +1,7 @@
 #include "controls/plot/base/iPlotMasterManager.h"
 
+#include <utility>
+
 TiPlotMasterManager::TiPlotMasterManager(TWinControl* AOwner) : FOwner(AOwner)
 {
     const TNotifyEvent change = [this](TObject* s) { RouteChange(s); };
@@ -27,8 +29,21 @@ TiPlotMasterManager::TiPlotMasterManager(TWinControl* AOwner) : FOwner(AOwner)
     FDataCursorManager->DataViewManager = FDataViewManager;
 }
 
+namespace {
+
+TiPlotEditorFactory& editorFactory()
+{
+    static TiPlotEditorFactory factory;
+    return factory;
+}
+
+} // namespace
+
+void SetPlotEditorFactory(TiPlotEditorFactory Factory) { editorFactory() = std::move(Factory); }
+
 TiPlotMasterManager::~TiPlotMasterManager()
 {
+    FreeEditorForm();
     // Each manager clears its own field through the remove notification as it goes.
     delete FToolBarManager;
     delete FLegendManager;
@@ -114,6 +129,7 @@ void TiPlotMasterManager::RouteInsert(TObject* Sender)
         object->FOnInvalidateNow = OnInvalidateNow;
         object->SetUserCanEdit(FUserCanEditObjects);
         object->SetXYAxesReversed(FXYAxesReverse);
+        object->FOnEdit = [this](TObject* s) { EditObject(s); };
         if (EditorOpen())
             FEditorForm->ObjectInserted(*object);
     }
@@ -164,4 +180,63 @@ void TiPlotMasterManager::RouteRename(TObject* AObject)
         m->NotificationRename(AObject);
     if (auto* object = dynamic_cast<TiPlotObject*>(AObject); object && EditorOpen())
         FEditorForm->ObjectRenamed(*object);
+}
+
+void TiPlotMasterManager::CreateEditorForm()
+{
+    if (!FEditorForm && editorFactory())
+        FEditorForm = editorFactory()(*this);
+    if (FEditorForm && !FEditorPages.empty())
+        FEditorForm->SetActivePages(FEditorPages);
+}
+
+void TiPlotMasterManager::FreeEditorForm()
+{
+    if (TiPlotEditorLink* form = std::exchange(FEditorForm, nullptr))
+        form->Free();
+}
+
+void TiPlotMasterManager::EditProperties()
+{
+    CreateEditorForm();
+    if (!FEditorForm)
+        return;
+    const bool stayOnTop = EditorStaysOnTop && EditorStaysOnTop();
+    struct FreeAfterModal
+    {
+        TiPlotMasterManager& master;
+        bool modal;
+        ~FreeAfterModal()
+        {
+            if (!modal || !master.FEditorForm)
+                return;
+            master.FEditorPages = master.FEditorForm->ActivePages();
+            master.FreeEditorForm();
+        }
+    } freeAfter{*this, !stayOnTop};
+    FEditorForm->Execute(stayOnTop);
+}
+
+void TiPlotMasterManager::EditObject(TObject* AObject)
+{
+    CreateEditorForm();
+    if (!FEditorForm)
+        return;
+    if (auto* object = dynamic_cast<TiPlotObject*>(AObject))
+        FEditorForm->SelectObject(*object);
+    EditProperties();
+}
+
+void TiPlotMasterManager::BasicPropertyChanged()
+{
+    if (EditorOpen())
+        FEditorForm->StoreControlPage();
+}
+
+void TiPlotMasterManager::EditorFormClosing()
+{
+    if (!FEditorForm || !EditorStaysOnTop || !EditorStaysOnTop())
+        return;
+    FEditorPages = FEditorForm->ActivePages();
+    FreeEditorForm();
 }

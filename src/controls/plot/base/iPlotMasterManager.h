@@ -5,9 +5,12 @@
 
 #include "controls/plot/base/iPlotManagers.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 
 class TWinControl;
+class TiPlotMasterManager;
 
 /// What the master manager tells the run-time plot editor while its form is open: the
 /// form keeps one list per object kind in step with the plot.
@@ -22,7 +25,25 @@ public:
     virtual void ObjectRemoved(TiPlotObject& Object) = 0;
     /// An object got a new name; its old one is in NameOld.
     virtual void ObjectRenamed(TiPlotObject& Object) = 0;
+    /// Refreshes every page, loads the Control page from the plot and shows the form:
+    /// modally (returning when it closes) or, stay-on-top, without waiting.
+    virtual void Execute(bool StayOnTop) = 0;
+    /// Shows the page of the object's kind with the object selected.
+    virtual void SelectObject(TiPlotObject& Object) = 0;
+    /// Copies the Control page into the plot.
+    virtual void StoreControlPage() = 0;
+    /// The active page of each of the form's remembered page controls.
+    virtual std::vector<int> ActivePages() const = 0;
+    virtual void SetActivePages(const std::vector<int>& Pages) = 0;
+    /// Frees the form (the link goes with it).
+    virtual void Free() = 0;
 };
+
+/// Makes the run-time editor's form for a plot's master manager; the editor's code
+/// registers it, so this layer does not depend on the form. Returns nullptr when the
+/// plot cannot be edited.
+using TiPlotEditorFactory = std::function<TiPlotEditorLink*(TiPlotMasterManager& Master)>;
+void SetPlotEditorFactory(TiPlotEditorFactory Factory);
 
 class TiPlotMasterManager : public TObject
 {
@@ -66,6 +87,17 @@ public:
     void ShowToolBars(bool Value);
     void DeSelectAll();
 
+    // The run-time editor. EditProperties makes the form when there is none, shows it and,
+    // unless it stays on top, frees it when it closes; EditObject shows the object's page.
+    void EditProperties();
+    void EditObject(TObject* AObject);
+    /// The editor's Control page changed: copied into the plot.
+    void BasicPropertyChanged();
+    /// The form's close handler: a stay-on-top form is freed once its close has finished.
+    void EditorFormClosing();
+    /// Whether the plot's editor stays on top without blocking (else it is modal).
+    std::function<bool()> EditorStaysOnTop;
+
     /// The run-time editor's form while it is open (nullptr when none).
     void SetEditorLink(TiPlotEditorLink* Value) { FEditorForm = Value; }
     TiPlotEditorLink* EditorLink() const { return FEditorForm; }
@@ -89,6 +121,8 @@ private:
     template <class F>
     void forEachObject(F&& f) const;
     bool EditorOpen() const { return FEditorForm && !FEditorForm->Closing(); }
+    void CreateEditorForm();
+    void FreeEditorForm();
 
     TWinControl* FOwner;
     bool FUserCanEditObjects = true;
@@ -106,4 +140,6 @@ private:
     TiPlotObjectManager* FPlotObjectManager = nullptr;
     TiPlotEditorLink* FEditorForm = nullptr;
     bool FXYAxesReverse = false;
+    /// The active pages of the editor's page controls, kept from one opening to the next.
+    std::vector<int> FEditorPages;
 };

@@ -1,6 +1,7 @@
 #include "controls/plot/base/iVCLComponent.h"
 
 #include "controls/plot/base/iPropertyText.h"
+#include "platform/gui/canvas/Metafile.h"
 #include "platform/gui/Messages.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/Timer.h"
@@ -274,6 +275,20 @@ void writeFile(const std::string& FileName, const std::vector<std::uint8_t>& byt
         throw EiPlotError("Cannot create file \"" + FileName + "\"");
 }
 } // namespace
+
+void TiVCLComponent::SaveImageToMetaFile(const std::string& FileName)
+{
+    TMetafile metafile;
+    metafile.SetWidth(Width());
+    metafile.SetHeight(Height());
+    {
+        TMetafileCanvas canvas(metafile, "Sorvik", "");
+        iPaint(canvas);
+    }
+    std::string error;
+    if (!metafile.SaveToFile(FileName, &error))
+        throw EiPlotError(error);
+}
 
 void TiVCLComponent::SaveImageToJPEG(const std::string& FileName, int Compression, bool Progressive)
 {

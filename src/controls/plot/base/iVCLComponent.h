@@ -62,7 +62,9 @@ public:
     /// is not a number throws EConvertError.
     static void SetPropertyFromVariant(TPersistent& Instance, const std::string& Path, const TiVariant& Value);
 
-    // Image export: the whole control drawn by iPaint into a fresh bitmap.
+    // Image export: the whole control drawn by iPaint into a fresh bitmap (a drawing for
+    // the metafile, written as SVG with the creator "Sorvik").
+    void SaveImageToMetaFile(const std::string& FileName);
     void SaveImageToJPEG(const std::string& FileName, int Compression, bool Progressive);
     void SaveImageToPNG(const std::string& FileName, int Compression);
     std::vector<std::uint8_t> GetBytesJPEG(int Compression, bool Progressive);

@@ -1,6 +1,9 @@
 #include "controls/plot/base/iVariant.h"
 
+#include "controls/plot/base/iPlotError.h"
 #include "platform/text/FloatFormat.h"
+
+#include <cstdlib>
 
 bool TiVariant::IsInteger() const
 {
@@ -30,6 +33,19 @@ double TiVariant::AsFloat() const
     return static_cast<double>(AsInteger());
 }
 
+double TiVariant::AsNumber() const
+{
+    const auto* s = std::get_if<std::string>(&value_);
+    if (!s)
+        return AsFloat();
+    const char* begin = s->c_str();
+    char* end = nullptr;
+    const double value = std::strtod(begin, &end);
+    if (s->empty() || end != begin + s->size())
+        throw EiPlotError("Could not convert variant of type (String) into type (Double)");
+    return value;
+}
+
 std::string TiVariant::AsText() const
 {
     if (const auto* s = std::get_if<std::string>(&value_))
@@ -41,4 +57,38 @@ std::string TiVariant::AsText() const
     if (const auto* i = std::get_if<std::int64_t>(&value_))
         return std::to_string(*i);
     return {};
+}
+
+TiVariantArray::TiVariantArray(std::vector<Bounds> DimBounds, std::vector<TiVariant> Elements)
+    : FBounds(std::move(DimBounds)), FElements(std::move(Elements))
+{
+    std::size_t count = FBounds.empty() ? 0 : 1;
+    for (const auto& [low, high] : FBounds) {
+        if (high < low - 1)
+            throw EiPlotError("Array bounds out of order");
+        count *= static_cast<std::size_t>(high - low + 1);
+    }
+    if (count != FElements.size())
+        throw EiPlotError("Array elements do not fill its bounds");
+}
+
+TiVariantArray TiVariantArray::OneDimension(int Low, std::vector<TiVariant> Elements)
+{
+    const int high = Low + static_cast<int>(Elements.size()) - 1;
+    return TiVariantArray({{Low, high}}, std::move(Elements));
+}
+
+const TiVariant& TiVariantArray::At(int I) const
+{
+    if (DimCount() != 1 || I < LowBound(1) || I > HighBound(1))
+        throw EiPlotError("Variant array index out of bounds");
+    return FElements[static_cast<std::size_t>(I - LowBound(1))];
+}
+
+const TiVariant& TiVariantArray::At(int I, int J) const
+{
+    if (DimCount() != 2 || I < LowBound(1) || I > HighBound(1) || J < LowBound(2) || J > HighBound(2))
+        throw EiPlotError("Variant array index out of bounds");
+    const int columns = HighBound(2) - LowBound(2) + 1;
+    return FElements[static_cast<std::size_t>((I - LowBound(1)) * columns + (J - LowBound(2)))];
 }

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <variant>
+#include <vector>
 
 class TiVariant
 {
@@ -29,6 +31,9 @@ public:
     bool IsFloat() const { return type_ == varSingle || type_ == varDouble; }
     std::int64_t AsInteger() const;
     double AsFloat() const;
+    /// The value as a number the way the array feeds take it: a text must hold a number
+    /// (with "." as separator), else EiPlotError.
+    double AsNumber() const;
     /// The value's text form: integers in decimal, floats in the shortest general form
     /// with a "." separator, Booleans as "True"/"False".
     std::string AsText() const;
@@ -38,4 +43,29 @@ public:
 private:
     VarType type_ = varEmpty;
     std::variant<std::monostate, bool, std::int64_t, double, std::string> value_;
+};
+
+/// A variant array: elements under one or more dimensions, each with its own low and high
+/// bound (the shape of the arrays the plot's array feeds take), kept in row order (the last
+/// dimension runs fastest).
+class TiVariantArray
+{
+public:
+    using Bounds = std::pair<int, int>;
+    /// Throws EiPlotError when the element count does not fill the bounds.
+    TiVariantArray(std::vector<Bounds> DimBounds, std::vector<TiVariant> Elements);
+    /// One dimension from Low upwards.
+    static TiVariantArray OneDimension(int Low, std::vector<TiVariant> Elements);
+
+    int DimCount() const { return static_cast<int>(FBounds.size()); }
+    /// Bounds of dimension Dim, counted from 1.
+    int LowBound(int Dim) const { return FBounds.at(static_cast<std::size_t>(Dim - 1)).first; }
+    int HighBound(int Dim) const { return FBounds.at(static_cast<std::size_t>(Dim - 1)).second; }
+    /// The element at an index of a one-dimensional array, or at (I, J) of a two-dimensional one.
+    const TiVariant& At(int I) const;
+    const TiVariant& At(int I, int J) const;
+
+private:
+    std::vector<Bounds> FBounds;
+    std::vector<TiVariant> FElements;
 };

@@ -245,6 +245,37 @@ void TiPlotChannelCustom::CountRunning(double X, double Y)
 
 int TiPlotChannelCustom::AddXY(double X, double Y) { return AddPoint(X, Y, false, false); }
 
+void TiPlotChannelCustom::AddXYArrays(const TiVariantArray& XData, const TiVariantArray& YData)
+{
+    if (XData.DimCount() != 1)
+        throw EiPlotError("X-Data array must be 1 dimensional");
+    if (YData.DimCount() != 1)
+        throw EiPlotError("Y-Data array must be 1 dimensional");
+    if (XData.LowBound(1) != YData.LowBound(1))
+        throw EiPlotError("X-Data and Y-Data low bound dimension must match");
+    if (XData.HighBound(1) != YData.HighBound(1))
+        throw EiPlotError("X-Data and Y-Data hogh bound dimension must match");
+    // Every element is converted before the first point goes in.
+    std::vector<std::pair<double, double>> points;
+    for (int i = XData.LowBound(1); i <= XData.HighBound(1); ++i)
+        points.emplace_back(XData.At(i).AsNumber(), YData.At(i).AsNumber());
+    for (const auto& [x, y] : points)
+        AddPoint(x, y, false, false);
+}
+
+void TiPlotChannelCustom::AddXYArray(const TiVariantArray& Data)
+{
+    if (Data.DimCount() != 2)
+        throw EiPlotError("Array Must Be 2 Dimensional");
+    if (Data.HighBound(1) - Data.LowBound(1) != 1)
+        throw EiPlotError("Array First Dimension Must Be 2 Elements");
+    std::vector<std::pair<double, double>> points;
+    for (int j = Data.LowBound(2); j <= Data.HighBound(2); ++j)
+        points.emplace_back(Data.At(Data.LowBound(1), j).AsNumber(), Data.At(Data.HighBound(1), j).AsNumber());
+    for (const auto& [x, y] : points)
+        AddPoint(x, y, false, false);
+}
+
 int TiPlotChannelCustom::AddPoint(double X, double Y, bool Null, bool Empty)
 {
     const int index = FDataList->Add(X, Y, Null, Empty);
@@ -442,10 +473,18 @@ void TiPlotChannelCustom::DrawTrace(TCanvas& Canvas, bool XYReversed, TColor Bac
 void TiPlotChannelCustom::DrawLine(TCanvas& Canvas, bool XYReversed, double X1, double Y1, double X2, double Y2,
                                    bool YPercent)
 {
+    std::array<TPoint, 2> line{};
+    if (LineToPixels(XYReversed, X1, Y1, X2, Y2, YPercent, line[0], line[1]))
+        Canvas.Polyline(line);
+}
+
+bool TiPlotChannelCustom::LineToPixels(bool XYReversed, double X1, double Y1, double X2, double Y2, bool YPercent,
+                                       TPoint& P1, TPoint& P2)
+{
     TiPlotAxis* xAxis = XAxis();
     TiPlotAxis* yAxis = YAxis();
     if (!xAxis || (!yAxis && !YPercent))
-        return;
+        return false;
     if (X2 < X1) {
         std::swap(X1, X2);
         std::swap(Y1, Y2);
@@ -460,7 +499,7 @@ void TiPlotChannelCustom::DrawLine(TCanvas& Canvas, bool XYReversed, double X1, 
                    (Y2 < yMin && Y1 > yMax);
     }
     if (!xOverlap || !yOverlap)
-        return;
+        return false;
     if (X1 < xMin) {
         Y1 = LineYAtX(X1, Y1, X2, Y2, xMin);
         X1 = xMin;
@@ -485,9 +524,9 @@ void TiPlotChannelCustom::DrawLine(TCanvas& Canvas, bool XYReversed, double X1, 
         clipEnd(X2, Y2);
     }
     if (!xAxis->ValueOnScale(X1) || !xAxis->ValueOnScale(X2))
-        return;
+        return false;
     if (clipY && (!yAxis->ValueOnScale(Y1) || !yAxis->ValueOnScale(Y2)))
-        return;
+        return false;
     const int px1 = xAxis->PositionToPixels(X1), px2 = xAxis->PositionToPixels(X2);
     int py1 = 0, py2 = 0;
     if (YPercent) {
@@ -496,15 +535,16 @@ void TiPlotChannelCustom::DrawLine(TCanvas& Canvas, bool XYReversed, double X1, 
         if (host && host->MasterManager().DataViewManager()->Count() > 0)
             view = dynamic_cast<TiPlotDataView*>(host->MasterManager().DataViewManager()->GetItem(0));
         if (!view)
-            return;
+            return false;
         py1 = XYReversed ? view->PositionPercentToPixelsX(Y1) : view->PositionPercentToPixelsY(Y1);
         py2 = XYReversed ? view->PositionPercentToPixelsX(Y2) : view->PositionPercentToPixelsY(Y2);
     } else {
         py1 = yAxis->PositionToPixels(Y1);
         py2 = yAxis->PositionToPixels(Y2);
     }
-    const std::array<TPoint, 2> line{SwapPoint(XYReversed, px1, py1), SwapPoint(XYReversed, px2, py2)};
-    Canvas.Polyline(line);
+    P1 = SwapPoint(XYReversed, px1, py1);
+    P2 = SwapPoint(XYReversed, px2, py2);
+    return true;
 }
 
 bool TiPlotChannelCustom::MarkerDrawable(int Index)
@@ -642,6 +682,14 @@ void TiPlotChannelCustom::DrawMarker(TCanvas& Canvas, int Index, TPoint P, TColo
 
 // ---- Mouse ----
 
+bool TiPlotChannelCustom::PointCandidate(int Index, TRect& Rect)
+{
+    if (!MarkerDrawable(Index))
+        return false;
+    Rect = MarkerRect(Index);
+    return true;
+}
+
 bool TiPlotChannelCustom::iMouseHitTest(const TiPlotMouseData& MouseData)
 {
     const TPoint point{MouseData.X, MouseData.Y};
@@ -650,16 +698,15 @@ bool TiPlotChannelCustom::iMouseHitTest(const TiPlotMouseData& MouseData)
     if (!host || !host->ToolBarSelectMode())
         return hit;
     FSelectDataIndex = -1;
-    if (!MarkersVisible() || Count() == 0)
+    if (!PointSearchEnabled() || Count() == 0)
         return hit;
     CalcStartIndex();
     CalcStopIndex();
     if (FStartIndex < 0)
         return hit;
     for (int i = FStartIndex; i <= FStopIndex; ++i) {
-        if (!DataValid(i) || !MarkerDrawable(i))
+        if (!DataValid(i) || !PointCandidate(i, FSelectHitTestRect))
             continue;
-        FSelectHitTestRect = MarkerRect(i);
         if (FSelectHitTestRect.Contains(point)) {
             FSelectDataIndex = i;
             return true;

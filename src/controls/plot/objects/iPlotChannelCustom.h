@@ -7,6 +7,7 @@
 
 #include "controls/plot/base/iPlotHost.h"
 #include "controls/plot/base/iPlotObjects.h"
+#include "controls/plot/base/iVariant.h"
 #include "controls/plot/objects/iPlotDataCustomList.h"
 
 #include "platform/gui/canvas/GraphicsObjects.h"
@@ -168,6 +169,12 @@ public:
     virtual int AddXY(double X, double Y);
     /// The common adding step: store, running statistics, axis tracking, log, change.
     int AddPoint(double X, double Y, bool Null, bool Empty);
+    /// Adds the points of two one-dimensional arrays pairwise; arrays of other shapes or
+    /// unequal bounds, or an element that is not a number, add nothing.
+    void AddXYArrays(const TiVariantArray& XData, const TiVariantArray& YData);
+    /// Adds the points of a two-dimensional array whose first dimension holds the X and
+    /// the Y row.
+    void AddXYArray(const TiVariantArray& Data);
     /// Removes every point and resets the statistics.
     void Clear();
     /// Removes the Size oldest points; Size equal to Count clears the channel.
@@ -211,6 +218,9 @@ public:
     /// One segment between two data points, cut in data units to the X axis (and the Y axis
     /// with ClipToAxes and not YPercent).
     void DrawLine(TCanvas& Canvas, bool XYReversed, double X1, double Y1, double X2, double Y2, bool YPercent);
+    /// The pixels DrawLine would join; False when nothing of the segment is drawn.
+    bool LineToPixels(bool XYReversed, double X1, double Y1, double X2, double Y2, bool YPercent, TPoint& P1,
+                      TPoint& P2);
     /// The marker of point Index centred on Point; Index -1 draws the legend's sample.
     void DrawMarker(TCanvas& Canvas, int Index, TPoint Point, TColor BackGroundColor);
     bool MarkerDrawable(int Index);
@@ -248,6 +258,11 @@ protected:
     void DoMouseLeft(const TiPlotMouseData& MouseData) override;
     void DoMouseMove(const TiPlotMouseData& MouseData) override;
     void DoMouseUp(const TiPlotMouseData& MouseData) override;
+
+    /// Whether the select mode's point search runs at all (markers shown).
+    virtual bool PointSearchEnabled() { return MarkersVisible(); }
+    /// Whether point Index can be hit, and its hit rectangle (the marker's).
+    virtual bool PointCandidate(int Index, TRect& Rect);
 
     TiPlotHost* Host() const { return PlotHostOf(*this); }
     TiPlotDataCustomList& Store() { return *FDataList; }

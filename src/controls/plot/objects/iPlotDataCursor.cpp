@@ -5,6 +5,7 @@
 #include "controls/plot/base/iPlotManagers.h"
 #include "controls/plot/base/iPlotMasterManager.h"
 #include "controls/plot/objects/iPlotAxis.h"
+#include "controls/plot/objects/iPlotChannel.h"
 #include "controls/plot/objects/iPlotChannelCustom.h"
 #include "controls/plot/objects/iPlotDataView.h"
 
@@ -84,20 +85,31 @@ void TiPlotDataCursor::SetXYAxesReversed(bool Value)
     UpdatePointerSet();
 }
 
+bool TiPlotDataCursor::IsPlotOf(const char* ClassName) const
+{
+    return Owner() && qx::plot::isPlotObjectOf(*Owner(), ClassName);
+}
+
 void TiPlotDataCursor::UpdatePointerSet()
 {
     // An X-Y plot's set; a Y-T plot reads every value style on pointer 1 alone.
+    const bool yt = IsPlotOf("TiPlot");
     FPointer1Show = FPointer2Show = true;
     FPointer1Orientation = ioVertical;
     FPointer2Orientation = ioHorizontal;
     FHintOrientation = ioVertical;
     switch (FStyle) {
     case ipcsValueXY:
+        FPointer2Show = !yt;
         break;
     case ipcsValueX:
         FPointer2Show = false;
         break;
     case ipcsValueY:
+        if (yt) {
+            FPointer2Show = false;
+            break;
+        }
         FPointer1Show = false;
         FHintOrientation = ioHorizontal;
         break;
@@ -365,6 +377,10 @@ void TiPlotDataCursor::DoMouseMove(const TiPlotMouseData& MouseData)
 void TiPlotDataCursor::DoMouseUp(const TiPlotMouseData& MouseData)
 {
     const bool pressed = MouseDown();
+    if (FMouseDownPointer1)
+        SnapPointer(FPointer1Position);
+    else if (FMouseDownPointer2)
+        SnapPointer(FPointer2Position);
     FMouseDownPointer1 = FMouseDownPointer2 = FMouseDownHint = false;
     RepaintNow();
     if (pressed && iMouseHitTest(MouseData))
@@ -380,6 +396,15 @@ void TiPlotDataCursor::iKeyDown(Word& CharCode, TShiftState Shift, TPopupMenu* P
     const bool ctrl = Shift.Contains(ssCtrl);
     if (ctrl && !FPointer2Show)
         return;
+    if (Snapping()) {
+        if (SnapKey(CharCode, ctrl)) {
+            FPointer1Position = std::clamp(FPointer1Position, 0.0, 100.0);
+            FPointer2Position = std::clamp(FPointer2Position, 0.0, 100.0);
+            FHintPosition = std::clamp(FHintPosition, 0.0, 100.0);
+            RepaintNow();
+        }
+        return;
+    }
     double& position = ctrl ? FPointer2Position : FPointer1Position;
     const TiOrientation orientation = ctrl ? FPointer2Orientation : FPointer1Orientation;
     // One step is one pixel of the data view in percent along the item's axis.
@@ -462,6 +487,150 @@ void TiPlotDataCursor::NotificationRename(TObject* Sender)
         FChannelName = FChannel->Name();
 }
 
+// ---- Snapping (Y-T plots) ----
+
+bool TiPlotDataCursor::Snapping() const
+{
+    return FSnapToDataPoint && FDataView && FStyle != ipcsDeltaY && IsPlotOf("TiPlot");
+}
+
+void TiPlotDataCursor::DoSnapToDataPoint()
+{
+    SnapPointer(FPointer1Position);
+    SnapPointer(FPointer2Position);
+    UpdateCursorValues();
+}
+
+bool TiPlotDataCursor::SnapPointer(double& Position)
+{
+    TiPlotHost* host = Host();
+    if (!Snapping() || !host)
+        return false;
+    auto& channels = *host->MasterManager().ChannelManager();
+    const bool alongX = !XYAxesReversed();
+    const int pixel = alongX ? FDataView->PositionPercentToPixelsX(Position) : FDataView->PositionPercentToPixelsY(Position);
+    int bestChannel = -1, bestIndex = -1;
+    double bestDistance = 0;
+    for (int c = 0; c < channels.Count(); ++c) {
+        auto* channel = dynamic_cast<TiPlotChannel*>(channels.GetItem(c));
+        if (!channel || (!IsAll() && channel != Channel()) || channel->Count() == 0 || !channel->XAxis())
+            continue;
+        const double x = channel->XAxis()->PixelsToPosition(pixel);
+        const int last = channel->Count() - 1;
+        const bool increasing = channel->DataX(last) >= channel->DataX(0);
+        int index = -1;
+        if (increasing ? x <= channel->DataX(0) : x >= channel->DataX(0)) {
+            index = 0;
+        } else if (increasing ? x >= channel->DataX(last) : x <= channel->DataX(last)) {
+            index = last;
+        } else {
+            const int k = channel->CalcIndex(x);
+            if (k < 0)
+                continue;
+            // The reported point wins a tie with either neighbour; the lower neighbour a tie
+            // with the upper one.
+            index = k;
+            auto distance = [&](int i) { return std::abs(channel->DataX(i) - x); };
+            if (k > 0 && distance(k - 1) < distance(index))
+                index = k - 1;
+            if (k < last && distance(k + 1) < distance(index))
+                index = k + 1;
+        }
+        const double d = std::abs(channel->DataX(index) - x);
+        if (bestChannel == -1 || d < bestDistance) {
+            bestChannel = c;
+            bestIndex = index;
+            bestDistance = d;
+        }
+    }
+    if (bestChannel == -1)
+        return false;
+    FSnapToIndexChannel = bestChannel;
+    MovePointerToPoint(Position, bestIndex);
+    return true;
+}
+
+void TiPlotDataCursor::MovePointerToPoint(double& Position, int Index)
+{
+    TiPlotHost* host = Host();
+    if (!host || FSnapToIndexChannel < 0 || FSnapToIndexChannel >= host->MasterManager().ChannelManager()->Count())
+        return;
+    auto* channel = dynamic_cast<TiPlotChannel*>(host->MasterManager().ChannelManager()->GetItem(FSnapToIndexChannel));
+    if (!channel || channel->Count() == 0 || !channel->XAxis())
+        return;
+    Index = std::clamp(Index, 0, channel->Count() - 1);
+    FSnapToIndexData = Index;
+    TiPlotAxis& axis = *channel->XAxis();
+    const double x = channel->DataX(Index);
+    const double span = axis.Span();
+    if (x > axis.Max())
+        axis.SetMin(x - span + span / 40);
+    else if (x < axis.Min())
+        axis.SetMin(x - span / 40);
+    Position = PercentAt(!XYAxesReversed(), axis.PositionToPixels(x));
+}
+
+bool TiPlotDataCursor::SnapKey(Word CharCode, bool Ctrl)
+{
+    double& position = Ctrl ? FPointer2Position : FPointer1Position;
+    const bool reversed = XYAxesReversed();
+    const double stepX = PercentAt(true, FDataView->DrawRect().Left + 1) - PercentAt(true, FDataView->DrawRect().Left);
+    const double stepY = PercentAt(false, FDataView->DrawRect().Top) - PercentAt(false, FDataView->DrawRect().Top + 1);
+    // The keys along the pointers move the hint by a pixel instead of stepping.
+    auto moveHint = [&](double d) {
+        if (!Ctrl)
+            FHintPosition += d;
+    };
+    int steps = 0;
+    bool toFirst = false, toLast = false;
+    switch (CharCode) {
+    case kVkPrior:
+        steps = 5;
+        break;
+    case kVkNext:
+        steps = -5;
+        break;
+    case kVkHome:
+        toFirst = true;
+        break;
+    case kVkEnd:
+        toLast = true;
+        break;
+    case kVkLeft:
+    case kVkRight:
+        if (reversed) {
+            moveHint(CharCode == kVkLeft ? -stepX : stepX);
+            return true;
+        }
+        steps = CharCode == kVkLeft ? -1 : 1;
+        break;
+    case kVkUp:
+    case kVkDown:
+        if (!reversed) {
+            moveHint(CharCode == kVkUp ? stepY : -stepY);
+            return true;
+        }
+        steps = CharCode == kVkDown ? -1 : 1;
+        break;
+    default:
+        return false;
+    }
+    if (!SnapPointer(position))
+        return true;
+    auto* channel =
+        dynamic_cast<TiPlotChannel*>(Host()->MasterManager().ChannelManager()->GetItem(FSnapToIndexChannel));
+    int index = FSnapToIndexData;
+    if (toFirst)
+        index = 0;
+    else if (toLast)
+        index = channel->Count() - 1;
+    else
+        index += channel->XAxis()->ReverseScale() ? -steps : steps;
+    MovePointerToPoint(position, index);
+    UpdateCursorValues();
+    return true;
+}
+
 void TiPlotDataCursor::BuildPopupMenu(TPopupMenu& PopupMenu)
 {
     TiPlotObject::BuildPopupMenu(PopupMenu);
@@ -494,6 +663,7 @@ void TiPlotDataCursor::BuildPopupMenu(TPopupMenu& PopupMenu)
             add(channels, caption, channel == Channel(), [this, channel](TObject*) {
                 SetChannelName(channel->Name());
                 channel->SetUserSelected(true);
+                DoSnapToDataPoint();
             });
         }
     TMenuItem* styles = add(PopupMenu.Items(), "Style", false, nullptr);
@@ -517,6 +687,13 @@ void TiPlotDataCursor::BuildPopupMenu(TPopupMenu& PopupMenu)
         });
         flip->SetEnabled(!IsDeltaStyle() && !IsAll());
     }
+    if (!IsPlotOf("TiXYPlot"))
+        add(PopupMenu.Items(), "Snap to Data-Point", FSnapToDataPoint, [this](TObject*) {
+            FSnapToDataPoint = !FSnapToDataPoint;
+            if (FSnapToDataPoint)
+                DoSnapToDataPoint();
+            RepaintNow();
+        });
     AddEditMenuItem(PopupMenu);
 }
 

@@ -63,6 +63,11 @@ public:
     void SetMenuUserCanChangeOptions(bool Value) { FMenuUserCanChangeOptions = Value; }
     bool SnapToDataPoint() const { return FSnapToDataPoint; }
     void SetSnapToDataPoint(bool Value) { FSnapToDataPoint = Value; }
+    /// Snaps pointer 1, then pointer 2, to the nearest data point (Y-T plots only).
+    void DoSnapToDataPoint();
+    /// The channel (index in the plot) and point the last snap found; -1 when none.
+    int SnapToIndexChannel() const { return FSnapToIndexChannel; }
+    int SnapToIndexData() const { return FSnapToIndexData; }
     bool UseCachedInterpolatedData() const { return FUseCachedInterpolatedData; }
     void SetUseCachedInterpolatedData(bool Value) { FUseCachedInterpolatedData = Value; }
     bool MenuItemVisible(TiPlotDataCursorStyle Style) const { return FMenuVisible[Style]; }
@@ -111,6 +116,14 @@ protected:
 
 private:
     void SetPointerPosition(double Value, double& Field);
+    bool IsPlotOf(const char* ClassName) const;
+    bool Snapping() const;
+    /// Moves a pointer to the nearest point of the candidate channels; false when none has one.
+    bool SnapPointer(double& Position);
+    /// Moves a pointer to point Index of the snapped channel, scrolling the X axis to show it.
+    void MovePointerToPoint(double& Position, int Index);
+    /// The stepping keys of a snapping cursor; false for other keys.
+    bool SnapKey(Word CharCode, bool Ctrl);
     void UpdatePointerSet();
     bool IsDeltaStyle() const { return FStyle == ipcsDeltaX || FStyle == ipcsDeltaY || FStyle == ipcsInverseDeltaX; }
     bool IsAll() const;
@@ -152,6 +165,8 @@ private:
     TiPlotDataPointStatus FStatus = ipdpsValid;
     bool FSnapToDataPoint = false;
     bool FUseCachedInterpolatedData = false;
+    int FSnapToIndexChannel = -1;
+    int FSnapToIndexData = -1;
     std::string FMenuCaption[6] = {"Value X-Y", "Value X", "Value Y", "Period", "Peak-Peak", "Frequency"};
     bool FMenuVisible[6] = {true, true, true, true, true, true};
     bool FMenuUserCanChangeOptions = true;

@@ -94,7 +94,7 @@ void TiPlotToolBarButton::Draw(TCanvas& Canvas, TColor)
         ++y;
     } else
         DrawEdgeStyle(Canvas, r, 1);
-    list.Draw(Canvas, x, y, FImageIndex);
+    list.Draw(Canvas, x, y, FImageIndex, Enabled());
 }
 
 void TiPlotToolBarButton::DoMouseHint(const TiPlotMouseData&, TiHintData& HintData)
@@ -293,18 +293,17 @@ void TiPlotToolBar::DoButtonClickZoomOut() { RunAction(iptbbtZoomOut, &TiPlotToo
 void TiPlotToolBar::DoButtonClickSelect() { RunAction(iptbbtSelect, &TiPlotToolBar::BodySelect); }
 void TiPlotToolBar::DoButtonClickZoomBox() { RunAction(iptbbtZoomBox, &TiPlotToolBar::BodyZoomBox); }
 void TiPlotToolBar::DoButtonClickCursor() { RunAction(iptbbtCursor, &TiPlotToolBar::BodyCursor); }
-// The run-time editor is not part of this library yet: the button raises its before-event only.
+// The editor button raises its before-event only; unless that cancels, the plot editor opens.
 void TiPlotToolBar::DoButtonClickEdit()
 {
-    if (TiPlotHost* host = Host())
-        host->DoBeforeToolBarButtonClick(*this, iptbbtEdit);
+    TiPlotHost* host = Host();
+    if (host && host->DoBeforeToolBarButtonClick(*this, iptbbtEdit))
+        host->MasterManager().EditProperties();
 }
-// Copy, save, print and preview belong to the plot's output, which this library does not
-// hold yet: their frames raise the events around an empty body.
-void TiPlotToolBar::DoButtonClickCopy() { RunAction(iptbbtCopy, &TiPlotToolBar::BodyNone); }
-void TiPlotToolBar::DoButtonClickSave() { RunAction(iptbbtSave, &TiPlotToolBar::BodyNone); }
-void TiPlotToolBar::DoButtonClickPrint() { RunAction(iptbbtPrint, &TiPlotToolBar::BodyNone); }
-void TiPlotToolBar::DoButtonClickPreview() { RunAction(iptbbtPreview, &TiPlotToolBar::BodyNone); }
+void TiPlotToolBar::DoButtonClickCopy() { RunAction(iptbbtCopy, &TiPlotToolBar::BodyOutput<iptbbtCopy>); }
+void TiPlotToolBar::DoButtonClickSave() { RunAction(iptbbtSave, &TiPlotToolBar::BodyOutput<iptbbtSave>); }
+void TiPlotToolBar::DoButtonClickPrint() { RunAction(iptbbtPrint, &TiPlotToolBar::BodyOutput<iptbbtPrint>); }
+void TiPlotToolBar::DoButtonClickPreview() { RunAction(iptbbtPreview, &TiPlotToolBar::BodyOutput<iptbbtPreview>); }
 
 void TiPlotToolBar::BodyResume()
 {

@@ -147,7 +147,12 @@ private:
     void BodySelect();
     void BodyZoomBox();
     void BodyCursor();
-    void BodyNone() {}
+    template <TiPlotToolBarButtonType Type>
+    void BodyOutput()
+    {
+        if (TiPlotHost* host = Host())
+            host->ToolBarOutput(Type);
+    }
 
     std::vector<TiPlotToolBarButton*> FButtonList;
     std::unique_ptr<TImageList> FImageList;

@@ -1,6 +1,5 @@
 #include "controls/plot/plot/iPlot.h"
 
-#include "controls/plot/objects/iPlotChannelCustom.h"
 #include "controls/plot/plot/iPlotDefaults.h"
 
 TiPlot::TiPlot(TComponent* AOwner) : TiPlotComponent(AOwner)
@@ -16,7 +15,7 @@ TiPlot::TiPlot(TComponent* AOwner) : TiPlotComponent(AOwner)
     EndUpdate();
 }
 
-TiPlotChannelCustom& TiPlot::GetChannel(int Index) const
+TiPlotChannel& TiPlot::GetChannel(int Index) const
 {
-    return dynamic_cast<TiPlotChannelCustom&>(*Master().ChannelManager()->GetItem(Index));
+    return dynamic_cast<TiPlotChannel&>(*Master().ChannelManager()->GetItem(Index));
 }

@@ -1,9 +1,13 @@
 #include "controls/plot/plot/iPlotClasses.h"
 
+#include "controls/plot/editor/iPlotEditor.h"
 #include "controls/plot/objects/iPlotAxis.h"
+#include "controls/plot/objects/iPlotChannel.h"
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
 #include "controls/plot/objects/iPlotLegend.h"
+#include "controls/plot/objects/iPlotAnnotation.h"
+#include "controls/plot/objects/iPlotLimit.h"
 #include "controls/plot/objects/iPlotToolBar.h"
 #include "controls/plot/objects/iXYPlotChannel.h"
 #include "controls/plot/plot/iPlot.h"
@@ -131,14 +135,19 @@ void registerPlotClasses()
         registerPlotAxisClasses();
         registerPlotDataViewClasses();
         registerXYPlotChannelClasses();
+        registerYTPlotChannelClasses();
         registerPlotDataCursorClasses();
         registerPlotLabelClasses();
         registerPlotLegendClasses();
+        registerPlotLimitClasses();
+        registerPlotAnnotationClasses();
         registerPlotToolBarClasses();
         registerPlotTranslationClasses();
         registerPlotComponentProperties();
         registerClass<TiXYPlot, TiPlotComponent>("TiXYPlot");
         registerClass<TiPlot, TiPlotComponent>("TiPlot");
+        // Every plot can open the run-time editor.
+        registerPlotEditorFormClasses();
     });
 }
 

@@ -1,12 +1,18 @@
 #include "controls/plot/plot/iPlotComponent.h"
 
+#include "controls/plot/objects/iPlotAnnotation.h"
 #include "controls/plot/objects/iPlotAxis.h"
 #include "controls/plot/objects/iPlotChannelCustom.h"
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
 #include "controls/plot/objects/iPlotLegend.h"
+#include "controls/plot/objects/iPlotLimit.h"
 #include "controls/plot/objects/iPlotToolBar.h"
+#include "controls/plot/objects/iXYPlotChannel.h"
 
+#include "platform/gui/OpenDialog.h"
+#include "platform/gui/canvas/Metafile.h"
+#include "platform/gui/canvas/Picture.h"
 #include "platform/gui/ImageList.h"
 #include "platform/gui/PopupMenu.h"
 
@@ -45,6 +51,7 @@ TiPlotComponent::TiPlotComponent(TComponent* AOwner) : TiVCLComponent(AOwner)
     FMaster->OnInsert = [this](TObject* s) { ObjectInserted(s); };
     FMaster->OnRemove = [this](TObject* s) { ObjectRemoved(s); };
     FMaster->OnInvalidateNow = [this](TObject*) { RepaintNow(); };
+    FMaster->EditorStaysOnTop = [this] { return FEditorFormStyle == ipfsStayOnTop; };
     const TNotifyEvent none = [](TObject*) {};
     FLayoutManager = std::make_unique<TiPlotLayoutManager>(this, none, none, none, none);
     FPopupMenu = std::make_unique<TPopupMenu>(nullptr);
@@ -215,6 +222,16 @@ TiPlotToolBar& TiPlotComponent::ToolBar(int Index) const
 TiPlotLabel& TiPlotComponent::Label(int Index) const
 {
     return typedItem<TiPlotLabel>(Kind(TiPlotKind::Label), Index);
+}
+
+TiPlotLimit& TiPlotComponent::Limit(int Index) const
+{
+    return typedItem<TiPlotLimit>(Kind(TiPlotKind::Limit), Index);
+}
+
+TiPlotAnnotation& TiPlotComponent::Annotation(int Index) const
+{
+    return typedItem<TiPlotAnnotation>(Kind(TiPlotKind::Annotation), Index);
 }
 
 TiPlotObject* TiPlotComponent::GetObjectByName(TiPlotKind K, const std::string& Value) const
@@ -436,6 +453,48 @@ void TiPlotComponent::ImageListAdd(int ImageListIndex, const TBitmap& ABitmap)
 }
 
 // ---- Data ----
+
+void TiPlotComponent::AddDataArray(double XValue, const TiVariantArray& Data)
+{
+    if (Data.DimCount() == 1) {
+        const int low = Data.LowBound(1), high = Data.HighBound(1);
+        if (high - low + 1 > ChannelCount())
+            throw EiPlotError("Data Array has more elements than the plot has channels");
+        std::vector<double> values;
+        for (int k = low; k <= high; ++k)
+            values.push_back(Data.At(k).AsNumber());
+        for (int k = low; k <= high; ++k) {
+            const double v = values[static_cast<std::size_t>(k - low)];
+            TiPlotChannelCustom& channel = Channel(k - low);
+            auto* xy = dynamic_cast<TiXYPlotChannel*>(&channel);
+            if (v > 1e-301 && v < 1e-300) {
+                if (xy)
+                    xy->AddNull();
+            } else if (v > 1e-302 && v < 1e-301) {
+                if (xy)
+                    xy->AddEmpty();
+            } else
+                channel.AddXY(XValue, v);
+        }
+        return;
+    }
+    if (Data.DimCount() != 2)
+        throw EiPlotError("Data Array must be 1 or 2 Dimensions");
+    if (Data.LowBound(1) < 0 || Data.HighBound(1) >= ChannelCount())
+        throw EiPlotError("Data Array has more elements than the plot has channels");
+    std::vector<std::vector<double>> samples;
+    for (int j = Data.LowBound(2); j <= Data.HighBound(2); ++j) {
+        samples.emplace_back();
+        for (int i = Data.LowBound(1); i <= Data.HighBound(1); ++i)
+            samples.back().push_back(Data.At(i, j).AsNumber());
+    }
+    for (const std::vector<double>& sample : samples)
+        for (int i = Data.LowBound(1); i <= Data.HighBound(1); ++i) {
+            TiPlotChannelCustom& channel = Channel(i);
+            const double x = channel.Count() > 0 ? channel.DataX(channel.Count() - 1) + XValue : 0;
+            channel.AddXY(x, sample[static_cast<std::size_t>(i - Data.LowBound(1))]);
+        }
+}
 
 void TiPlotComponent::TransferChannelData(int SourceChannelIndex, int DestinationChannelIndex, int StartIndex,
                                           int StopIndex)
@@ -692,6 +751,26 @@ void TiPlotComponent::DoObjectClick(TiPlotObject& Object)
     FDBLClickActive = false;
     if (Raising())
         RaiseKindEvent(dbl ? kDblClick : kClick, &Object);
+}
+
+void TiPlotComponent::DoLimitLinePositionChange(TiPlotObject& Object, int Line, double OldValue, double NewValue)
+{
+    const auto& event = Line == 1 ? OnLimitLine1PositionChange : OnLimitLine2PositionChange;
+    if (Raising() && event)
+        event(IndexIn(&Object), OldValue, NewValue);
+}
+
+void TiPlotComponent::DoAnnotationNotice(TiPlotObject& Object, int Notice)
+{
+    TiPlotObjectEvent* event = nullptr;
+    switch (static_cast<TiPlotAnnotationNotice>(Notice)) {
+    case TiPlotAnnotationNotice::CoordinatesChange: event = &OnAnnotationCoordinatesChange; break;
+    case TiPlotAnnotationNotice::MoveUser: event = &OnAnnotationMoveUser; break;
+    case TiPlotAnnotationNotice::ResizeUser: event = &OnAnnotationResizeUser; break;
+    case TiPlotAnnotationNotice::CoordinatesChangeFinished: event = &OnAnnotationCoordinatesChangeFinished; break;
+    }
+    if (Raising() && event && *event)
+        (*event)(IndexIn(&Object));
 }
 
 void TiPlotComponent::DoObjectMouseCursor(TiPlotObject& Object, TCursor& Cursor)
@@ -1063,6 +1142,10 @@ void TiPlotComponent::iPaint(TCanvas& Canvas)
     for (const bool xAxes : {true, false})
         for (TiPlotAxis* axis : PlotAxes(*FMaster, xAxes))
             axis->PrepareDraw();
+    for (int i = 0; i < AnnotationCount(); ++i) {
+        Annotation(i).SetDataView(&view);
+        Annotation(i).SetXYAxesReversed(FMaster->XYAxesReverse());
+    }
     for (int i = 0; i < DataCursorCount(); ++i)
         DataCursor(i).SetDataView(&view);
 
@@ -1082,7 +1165,14 @@ void TiPlotComponent::iPaint(TCanvas& Canvas)
                                          [](const auto& entry, const std::string& k) { return entry.first < k; });
         FLayerList.insert(at, {std::move(key), &object});
     };
+    auto limits = [&](bool Filled) {
+        for (int i = 0; i < LimitCount(); ++i)
+            if (Limit(i).Filled() == Filled)
+                addLayer(Limit(i), Filled ? 'A' : 'C');
+    };
+    limits(true);
     addLayer(view, 'B');
+    limits(false);
     for (const bool xAxes : {false, true})
         for (TiPlotAxis* axis : PlotAxes(*FMaster, xAxes))
             if (axis->CartesianStyle() != ipcsNone)
@@ -1090,6 +1180,8 @@ void TiPlotComponent::iPaint(TCanvas& Canvas)
     for (int i = 0; i < ChannelCount(); ++i)
         if (Channel(i).CanDraw())
             addLayer(Channel(i), 'F');
+    for (int i = 0; i < AnnotationCount(); ++i)
+        addLayer(Annotation(i), 'G');
     const TRect d = view.DrawRect();
     for (const auto& [key, object] : FLayerList) {
         Canvas.SaveState();

@@ -26,12 +26,16 @@
 #include <vector>
 
 class TImageList;
+class TMetafile;
+class TPicture;
 class TPopupMenu;
+class TSaveDialog;
 class TiPlotAnnotation;
 class TiPlotChannelCustom;
 class TiPlotDataCursor;
 class TiPlotDataView;
 class TiPlotLegend;
+class TiPlotLimit;
 class TiPlotToolBar;
 class TiPlotAxis;
 
@@ -64,6 +68,7 @@ using TiPlotToolBarButtonBeforeEvent = std::function<void(int Index, int ButtonT
 using TiPlotObjectGetMouseCursorEvent = std::function<void(int Index, TCursor& MouseCursor)>;
 using TiPlotPopupMenuEvent = std::function<void(int Index, bool& Cancel, int ScreenX, int ScreenY)>;
 using TiPlotZoomBoxEvent = std::function<void(TRect& ZoomRect, bool& Cancel)>;
+using TiPlotBeforePrintPageEvent = std::function<void(int PageIndex, bool LastPage)>;
 
 // Event families, one event per object kind.
 #define QX_PLOT_KINDS_8(X, Family, Type)                                                                             \
@@ -158,6 +163,8 @@ public:
     TiPlotLegend& Legend(int Index) const;
     TiPlotToolBar& ToolBar(int Index) const;
     TiPlotLabel& Label(int Index) const;
+    TiPlotLimit& Limit(int Index) const;
+    TiPlotAnnotation& Annotation(int Index) const;
     TiPlotObject* GetObjectByName(TiPlotKind Kind, const std::string& Value) const;
     int GetIndexByName(TiPlotKind Kind, const std::string& Value) const;
     TiPlotChannelCustom* GetChannelByName(const std::string& Value) const;
@@ -300,12 +307,41 @@ public:
     bool DifferentialPropertySave() const override { return FDifferentialPropertySave; }
     void SetDifferentialPropertySave(bool Value) { FDifferentialPropertySave = Value; }
 
+    // ---- Output: clipboard, image files, printing ----
+    /// Copies the plot without toolbars or selections in CopyToClipBoardFormat: the drawing
+    /// (SVG) together with its bitmap, the bitmap alone, or the JPEG picture.
+    void CopyToClipBoard();
+    /// The plot drawn into a drawing (SVG) held by a picture the plot owns and reuses.
+    TPicture& GetSnapShotPicture();
+    /// The image save dialog; the chosen name's last three characters pick the format
+    /// ("bmp", "svg", "jpg", "png", case-sensitive); any other ending saves nothing.
+    void Save();
+    /// Prints the plot on the program's printer, one page per span of the first X axis;
+    /// failures are raised as "Error Printing : " with the reason, after everything the
+    /// printing changed is restored.
+    void PrintChart();
+    /// Height := Width scaled to the paper of the last print job (nothing before one).
+    void PrintSizeToFillPage();
+    /// Sets the first X axis' span (in days) so that one millimetre of print spans the minutes.
+    void PrintAdjustXSpanToMinutesPerMillimeter(double MinutesPerMillimeter);
+    double PrinterPaperWidthInches() const { return FPrinterPaperWidthInches; }
+    double PrinterPaperHeightInches() const { return FPrinterPaperHeightInches; }
+    double PrinterPaperWidthCentimeters() const { return FPrinterPaperWidthCentimeters; }
+    double PrinterPaperHeightCentimeters() const { return FPrinterPaperHeightCentimeters; }
+    int PrinterPaperWidthPixels() const { return FPrinterPaperWidthPixels; }
+    int PrinterPaperHeightPixels() const { return FPrinterPaperHeightPixels; }
+
     // ---- Image lists ----
     TImageList* PlotImageList(int Index) override;
     void ImageListClear(int ImageListIndex);
     void ImageListAdd(int ImageListIndex, const TBitmap& ABitmap);
 
     // ---- Data ----
+    /// One value a channel: a one-dimensional array gives element k to channel k - low
+    /// bound at X = XValue (the null and empty markers add null and empty points to X-Y
+    /// channels); a two-dimensional one gives each channel i its samples [i, j], X advancing
+    /// by XValue. An array that addresses a channel the plot lacks adds nothing.
+    void AddDataArray(double XValue, const TiVariantArray& Data);
     /// Appends points StartIndex..StopIndex of one channel to another, flags included.
     void TransferChannelData(int SourceChannelIndex, int DestinationChannelIndex, int StartIndex, int StopIndex);
     void ClearAllData();
@@ -347,6 +383,10 @@ public:
     bool ToolBarSelectMode() override;
     bool ToolBarZoomBoxMode() override;
     bool& MasterUIInputBlock() override { return FMasterAxisBlock; }
+    void ToolBarOutput(int ButtonType) override;
+    void DoLimitLinePositionChange(TiPlotObject& Limit, int Line, double OldValue, double NewValue) override;
+    void DoAnnotationNotice(TiPlotObject& Annotation, int Notice) override;
+    bool AnnotationsClipToAxes() override { return FClipAnnotationsToAxes; }
     void DoDataPointMouse(TiPlotMouseNotice Notice, TiPlotObject& Channel, int DataIndex,
                           const TiPlotMouseData& MouseData) override;
     void DoDataPointClick(TiPlotObject& Channel, int DataIndex) override;
@@ -382,6 +422,9 @@ public:
     TNotifyEvent OnBeforeLoadProperties, OnAfterLoadProperties, OnAfterSaveProperties;
     TNotifyEvent OnAfterSaveData, OnAfterLoadData;
     TiPlotObjectEvent OnDataCursorChange, OnBeforeDataCursorUpdate;
+    TiPlotObjectEvent OnAnnotationCoordinatesChange, OnAnnotationMoveUser, OnAnnotationResizeUser,
+        OnAnnotationCoordinatesChangeFinished;
+    TiPlotObjectDoubleValueChangeEvent OnLimitLine1PositionChange, OnLimitLine2PositionChange;
     TiPlotObjectDoubleValueChangeEvent OnXAxisMinChange, OnXAxisSpanChange, OnYAxisMinChange, OnYAxisSpanChange;
     TiPlotAxesMinSpanChangeEvent OnXAxisMinSpanChange, OnXAxisMinSpanChangeFinished, OnYAxisMinSpanChange,
         OnYAxisMinSpanChangeFinished;
@@ -393,6 +436,8 @@ public:
     TiPlotToolBarButtonBeforeEvent OnBeforeToolBarButtonClick;
     TiPlotZoomBoxEvent OnBeforeZoomBox;
     TNotifyEvent OnAfterPaint;
+    TNotifyEvent OnBeforePrint, OnAfterPrint;
+    TiPlotBeforePrintPageEvent OnBeforePrintPage;
 
 protected:
     void iPaint(TCanvas& Canvas) override;
@@ -431,6 +476,11 @@ private:
     void LogFlush();
 
     void LayoutPass(TCanvas& Canvas);
+    void PrintPages();
+    /// Runs Action with all toolbars hidden and no selections, inside an update; the
+    /// toolbars come back as toolbar 0 was, also when Action raises.
+    template <class F>
+    void WithoutToolBars(F&& Action);
     void CalcAllTicks(TCanvas& Canvas);
     TiPlotMouseData MakeMouseData(TMouseButton Button, TShiftState Shift, int X, int Y) const;
     void HideHint();
@@ -502,6 +552,13 @@ private:
     std::string FTempCustomLabel;
     bool FStreamReading = false;
     TBitmap FHintBitmap{8, 8};
+    std::unique_ptr<TMetafile> FMetaFile;
+    std::unique_ptr<TPicture> FSnapShotPicture;
+    std::unique_ptr<TSaveDialog> FSaveDialog;
+    double FPrinterPaperWidthInches = 0, FPrinterPaperHeightInches = 0;
+    double FPrinterPaperWidthCentimeters = 0, FPrinterPaperHeightCentimeters = 0;
+    int FPrinterPaperWidthPixels = 0, FPrinterPaperHeightPixels = 0;
+    double FPrintXStart = 0, FPrintXStop = 0;
 };
 
 #include "controls/plot/plot/iPlotClasses.h"

@@ -13,10 +13,7 @@ void AddDefaultObjects(TiPlotComponent& Plot)
         Plot.Legend(Plot.AddLegend()).SetZOrder(2);
         Plot.AddXAxis();
         Plot.AddYAxis();
-        // The Y-T channel is not part of this library yet: a plot whose channel class has no
-        // maker starts without a channel.
-        if (qx::plot::hasPlotObjectCreator(Plot.Master().ChannelClass()))
-            Plot.AddChannel();
+        Plot.AddChannel();
         Plot.AddDataView();
         Plot.AddDataCursor();
         TiPlotLabel& title = Plot.Label(Plot.AddLabel());

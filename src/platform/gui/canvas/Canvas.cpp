@@ -224,11 +224,66 @@ void TCanvas::fillPixelsWithPen(std::span<const TPoint> pixels)
     resetComposition();
 }
 
+void TCanvas::fillSolidLine(TPoint from, TPoint to)
+{
+    // The pixels of qx::linePixels, walked the same way, filled as runs along a column (a
+    // steep line) or a row without collecting them first.
+    TColor color = m_pen.Color;
+    if (from == to || !Painter() || !applyPenMode(color))
+        return;
+    const QColor q = qx::toQColor(color);
+    const int dx = std::abs(to.X - from.X);
+    const int dy = -std::abs(to.Y - from.Y);
+    const int sx = from.X < to.X ? 1 : -1;
+    const int sy = from.Y < to.Y ? 1 : -1;
+    const bool steep = -dy > dx;
+    TPoint runStart = from, runEnd = from;
+    const auto fillRun = [&] {
+        m_active->fillRect(QRect(QPoint(std::min(runStart.X, runEnd.X), std::min(runStart.Y, runEnd.Y)),
+                                 QPoint(std::max(runStart.X, runEnd.X), std::max(runStart.Y, runEnd.Y))),
+                           q);
+    };
+    if (dx == 0 || dy == 0) {
+        // Along a column or a row: one run up to the pixel before the end.
+        runEnd = {to.X - (dx ? sx : 0), to.Y - (dy ? sy : 0)};
+        fillRun();
+        resetComposition();
+        return;
+    }
+    int error = dx + dy;
+    TPoint p = from;
+    while (p != to) {
+        if (p != from) {
+            if (steep ? p.X == runStart.X : p.Y == runStart.Y) {
+                runEnd = p;
+            } else {
+                fillRun();
+                runStart = runEnd = p;
+            }
+        }
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            p.X += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            p.Y += sy;
+        }
+    }
+    fillRun();
+    resetComposition();
+}
+
 void TCanvas::drawThinLine(TPoint from, TPoint to)
 {
     if (m_dashStyle != m_pen.Style) {
         m_dash = qx::DashWalker(m_pen.Style);
         m_dashStyle = m_pen.Style;
+    }
+    if (qx::dashPattern(m_pen.Style).empty()) {
+        fillSolidLine(from, to);
+        return;
     }
     std::vector<TPoint> pixels = qx::linePixels(from, to);
     std::erase_if(pixels, [this](const TPoint&) { return !m_dash.next(); });

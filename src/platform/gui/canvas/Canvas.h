@@ -187,6 +187,7 @@ private:
     void fillRectRaw(const TRect& r, TColor color);
     void fillPixelsWithPen(std::span<const TPoint> pixels);
     void drawThinLine(TPoint from, TPoint to);
+    void fillSolidLine(TPoint from, TPoint to);
     bool applyPenMode(TColor& color);
     void resetComposition();
     void setBrushOnPainter(bool fill);

@@ -122,6 +122,12 @@ TBitmap TPicture::ToBitmap() const
         return bitmap;
     if (const auto* asBitmap = dynamic_cast<const TBitmap*>(m_graphic.get()))
         return *asBitmap;
-    bitmap.Assign(static_cast<const TRasterGraphic&>(*m_graphic).Image());
+    if (const auto* raster = dynamic_cast<const TRasterGraphic*>(m_graphic.get())) {
+        bitmap.Assign(raster->Image());
+        return bitmap;
+    }
+    // Any other graphic (a drawing) is played into a bitmap of its size.
+    bitmap.SetSize(m_graphic->Width(), m_graphic->Height());
+    m_graphic->Draw(bitmap.Canvas(), {0, 0, m_graphic->Width(), m_graphic->Height()});
     return bitmap;
 }

@@ -1,6 +1,11 @@
 #include "CanvasFixture.h"
 
 #include "platform/gui/canvas/Edges.h"
+#include "platform/gui/canvas/LineRaster.h"
+
+#include <cmath>
+#include <set>
+#include <utility>
 
 #include <QImage>
 #include <QPainter>
@@ -67,6 +72,46 @@ TEST_F(CanvasShapes, LineLeavesOutItsEndPixel)
         EXPECT_EQ(at(c.lastSet.X, c.lastSet.Y), clBlack);
         EXPECT_EQ(at(c.end.X, c.end.Y), clWhite) << "end pixel " << c.end.X << "," << c.end.Y;
         EXPECT_EQ(canvas().PenPos(), c.to);
+    }
+}
+
+TEST_F(CanvasShapes, StraightSolidLinesCoverEveryPixelUpToTheirEnd)
+{
+    canvas().Pen().Color = clBlack;
+    canvas().MoveTo(6, 1);
+    canvas().LineTo(1, 1);
+    EXPECT_EQ(row(1, clBlack, 0, 8), "..#####.");
+    canvas().MoveTo(3, 2);
+    canvas().LineTo(3, 7);
+    EXPECT_EQ(column(3, clBlack, 0, 9), ".######..") << "rows 2..6 below the first line's pixel";
+    canvas().MoveTo(10, 5);
+    canvas().LineTo(10, 5);
+    EXPECT_EQ(at(10, 5), clWhite) << "a line of no length draws nothing";
+}
+
+TEST_F(CanvasShapes, SolidLinesSetExactlyTheRasterPixels)
+{
+    // Lines of every slope from the middle; each one alone on a white canvas.
+    const int c = kSize / 2;
+    for (int k = 0; k < 24; ++k) {
+        const double angle = k * 3.14159265358979 / 12 + 0.05;
+        const TPoint from{c, c};
+        const TPoint to{c + static_cast<int>(std::lround(std::cos(angle) * (c - 2))),
+                        c + static_cast<int>(std::lround(std::sin(angle) * (c - 2)))};
+        canvas().Brush().Color = clWhite;
+        canvas().FillRect(Rect(0, 0, kSize, kSize));
+        canvas().Pen().Color = clBlack;
+        canvas().MoveTo(from.X, from.Y);
+        canvas().LineTo(to.X, to.Y);
+        std::set<std::pair<int, int>> expected;
+        for (const TPoint& p : qx::linePixels(from, to))
+            expected.insert({p.X, p.Y});
+        std::set<std::pair<int, int>> drawn;
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x)
+                if (at(x, y) == clBlack)
+                    drawn.insert({x, y});
+        EXPECT_EQ(drawn, expected) << "line to " << to.X << "," << to.Y;
     }
 }
 

@@ -1,0 +1,115 @@
+// The variant-array feeds: a channel's AddXYArrays and AddXYArray, and the plot's
+// AddDataArray with its null and empty markers; arrays of the wrong shape, or addressing
+// channels the plot lacks, add nothing.
+
+#include "PlotControlSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Array = TiVariantArray;
+
+std::vector<TiVariant> values(std::initializer_list<double> list)
+{
+    std::vector<TiVariant> result;
+    for (const double v : list)
+        result.emplace_back(v);
+    return result;
+}
+
+std::string points(TiPlotChannelCustom& channel)
+{
+    std::string text;
+    for (int i = 0; i < channel.Count(); ++i) {
+        text += (text.empty() ? "" : " ") + TiVariant(channel.DataX(i)).AsText() + ":";
+        text += channel.DataNull(i) ? "null" : channel.DataEmpty(i) ? "empty" : TiVariant(channel.DataY(i)).AsText();
+    }
+    return text;
+}
+
+TEST(PlotArrayFeed, TwoRowsOfEqualBoundsArePairedIntoPoints)
+{
+    TiXYPlot plot(nullptr);
+    TiXYPlotChannel& channel = plot.GetChannel(0);
+    channel.AddXYArrays(Array::OneDimension(1, values({1, 2, 3})), Array::OneDimension(1, values({10, 20, 30})));
+    EXPECT_EQ(points(channel), "1:10 2:20 3:30");
+    channel.AddXYArray(Array({{0, 1}, {5, 6}}, values({4, 5, 40, 50})));
+    EXPECT_EQ(points(channel), "1:10 2:20 3:30 4:40 5:50");
+}
+
+TEST(PlotArrayFeed, ArraysOfTheWrongShapeAddNothing)
+{
+    TiXYPlot plot(nullptr);
+    TiXYPlotChannel& channel = plot.GetChannel(0);
+    const Array two({{0, 1}, {0, 0}}, values({1, 2}));
+    const Array three({{0, 1}, {0, 1}, {0, 0}}, values({1, 2, 3, 4}));
+    struct Case
+    {
+        std::function<void()> feed;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {[&] { channel.AddXYArrays(two, Array::OneDimension(0, values({1}))); }, "X-Data array must be 1 dimensional"},
+        {[&] { channel.AddXYArrays(Array::OneDimension(0, values({1})), two); }, "Y-Data array must be 1 dimensional"},
+        {[&] { channel.AddXYArrays(Array::OneDimension(0, values({1, 2, 3})), Array::OneDimension(1, values({1, 2, 3}))); },
+         "X-Data and Y-Data low bound dimension must match"},
+        {[&] { channel.AddXYArrays(Array::OneDimension(0, values({1, 2})), Array::OneDimension(0, values({1, 2, 3}))); },
+         "X-Data and Y-Data hogh bound dimension must match"},
+        {[&] { channel.AddXYArrays(Array::OneDimension(0, {TiVariant(1.0), TiVariant("x")}),
+                                   Array::OneDimension(0, values({1, 2}))); },
+         nullptr},
+        {[&] { channel.AddXYArray(Array::OneDimension(0, values({1, 2}))); }, "Array Must Be 2 Dimensional"},
+        {[&] { channel.AddXYArray(three); }, "Array Must Be 2 Dimensional"},
+        {[&] { channel.AddXYArray(Array({{0, 2}, {0, 0}}, values({1, 2, 3}))); },
+         "Array First Dimension Must Be 2 Elements"},
+        {[&] { plot.AddDataArray(1, three); }, "Data Array must be 1 or 2 Dimensions"},
+        {[&] { plot.AddDataArray(1, Array::OneDimension(0, values({1, 2}))); },
+         "Data Array has more elements than the plot has channels"},
+        {[&] { plot.AddDataArray(1, Array({{0, 1}, {0, 0}}, values({1, 2}))); },
+         "Data Array has more elements than the plot has channels"},
+        {[&] { plot.AddDataArray(1, Array({{-1, 0}, {0, 0}}, values({1, 2}))); },
+         "Data Array has more elements than the plot has channels"},
+    };
+    for (const Case& c : cases) {
+        try {
+            c.feed();
+            ADD_FAILURE() << (c.message ? c.message : "a text element") << ": accepted";
+        } catch (const EiPlotError& error) {
+            if (c.message) {
+                EXPECT_STREQ(error.what(), c.message);
+            }
+        } catch (const std::exception&) {
+            EXPECT_EQ(c.message, nullptr) << "only a text element fails in its conversion";
+        }
+        EXPECT_EQ(channel.Count(), 0) << (c.message ? c.message : "a text element");
+    }
+}
+
+TEST(PlotArrayFeed, AOneDimensionalArrayGivesEachChannelOneValueWithItsMarkers)
+{
+    TiXYPlot plot(nullptr);
+    plot.AddChannel();
+    plot.AddChannel();
+    plot.AddDataArray(1.5, Array::OneDimension(3, values({5e-301, 5e-302, 1e-300})));
+    EXPECT_EQ(points(plot.GetChannel(0)), "0:null");
+    EXPECT_EQ(points(plot.GetChannel(1)), "0:empty");
+    EXPECT_EQ(points(plot.GetChannel(2)), "1.5:1E-300");
+}
+
+TEST(PlotArrayFeed, ATwoDimensionalArrayAdvancesEachChannelsX)
+{
+    TiXYPlot plot(nullptr);
+    plot.AddChannel();
+    plot.GetChannel(1).AddXY(10, 0);
+    // Channels 0 and 1, three samples each: [channel, sample].
+    plot.AddDataArray(2, Array({{0, 1}, {0, 2}}, values({1, 2, 3, 4, 5, 6})));
+    EXPECT_EQ(points(plot.GetChannel(0)), "0:1 2:2 4:3");
+    EXPECT_EQ(points(plot.GetChannel(1)), "10:0 12:4 14:5 16:6");
+}
+
+} // namespace
