@@ -323,8 +323,7 @@ void TiPlotChannel::DrawFastTrace(TCanvas& Canvas, bool XYReversed)
             TPoint p1, p2;
             if (here.Use && there.Use && std::abs(there.X - here.X) == 1 &&
                 LineToPixels(XYReversed, c.X, c.Last, next.X, next.First, false, p1, p2)) {
-                for (const TPoint& p : qx::linePixels(p1, p2))
-                    (p.X == here.X ? here : there).Take(p.Y);
+                qx::forEachLinePixel(p1, p2, [&](TPoint p) { (p.X == here.X ? here : there).Take(p.Y); });
             } else {
                 DrawLine(Canvas, XYReversed, c.X, c.Last, next.X, next.First, false);
             }
