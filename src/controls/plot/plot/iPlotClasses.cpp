@@ -5,6 +5,7 @@
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
 #include "controls/plot/objects/iPlotLegend.h"
+#include "controls/plot/objects/iPlotTable.h"
 #include "controls/plot/objects/iPlotToolBar.h"
 #include "controls/plot/objects/iXYPlotChannel.h"
 #include "controls/plot/plot/iPlot.h"
@@ -136,6 +137,7 @@ void registerPlotClasses()
         registerPlotDataCursorClasses();
         registerPlotLabelClasses();
         registerPlotLegendClasses();
+        registerPlotTableClasses();
         registerPlotToolBarClasses();
         registerPlotTranslationClasses();
         registerPlotComponentProperties();

@@ -5,6 +5,7 @@
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
 #include "controls/plot/objects/iPlotLegend.h"
+#include "controls/plot/objects/iPlotTable.h"
 #include "controls/plot/objects/iPlotToolBar.h"
 
 #include "platform/gui/ImageList.h"
@@ -202,6 +203,10 @@ TiPlotDataCursor& TiPlotComponent::DataCursor(int Index) const
 TiPlotLegend& TiPlotComponent::Legend(int Index) const
 {
     return typedItem<TiPlotLegend>(Kind(TiPlotKind::Legend), Index);
+}
+TiPlotTable& TiPlotComponent::Table(int Index) const
+{
+    return typedItem<TiPlotTable>(Kind(TiPlotKind::Table), Index);
 }
 TiPlotToolBar& TiPlotComponent::ToolBar(int Index) const
 {
@@ -976,6 +981,8 @@ void TiPlotComponent::iPaint(TCanvas& Canvas)
         DataCursor(i).Draw(Canvas, viewColor);
     for (int i = 0; i < LegendCount(); ++i)
         Legend(i).Draw(Canvas, BackGroundColor());
+    for (int i = 0; i < TableCount(); ++i)
+        Table(i).Draw(Canvas, BackGroundColor());
     FHintShowing = false;
     if (FHintData.Visible) {
         Canvas.Font() = FHintsFont;

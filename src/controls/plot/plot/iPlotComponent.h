@@ -31,6 +31,7 @@ class TiPlotChannelCustom;
 class TiPlotDataCursor;
 class TiPlotDataView;
 class TiPlotLegend;
+class TiPlotTable;
 class TiPlotToolBar;
 class TiPlotAxis;
 
@@ -157,6 +158,7 @@ public:
     TiPlotDataView& DataView(int Index) const;
     TiPlotDataCursor& DataCursor(int Index) const;
     TiPlotLegend& Legend(int Index) const;
+    TiPlotTable& Table(int Index) const;
     TiPlotToolBar& ToolBar(int Index) const;
     TiPlotLabel& Label(int Index) const;
     TiPlotObject* GetObjectByName(TiPlotKind Kind, const std::string& Value) const;
