@@ -9,6 +9,7 @@
 #include "controls/plot/objects/iPlotToolBar.h"
 #include "controls/plot/objects/iXYPlotChannel.h"
 #include "controls/plot/plot/iPlot.h"
+#include "controls/plot/plot/iPlotLayoutViewer.h"
 #include "controls/plot/plot/iXYPlot.h"
 
 #include "platform/gui/PropertyRegistry.h"
@@ -142,6 +143,7 @@ void registerPlotClasses()
         registerPlotTranslationClasses();
         registerPlotComponentProperties();
         registerClass<TiXYPlot, TiPlotComponent>("TiXYPlot");
+        registerPlotLayoutViewerClasses();
         registerClass<TiPlot, TiPlotComponent>("TiPlot");
     });
 }
