@@ -277,6 +277,32 @@ TEST(YTChannel, TheDataCursorReadsTheTraceAtPointerOne)
     EXPECT_EQ(cursor.CursorDisplayText(), "Infinite");
 }
 
+TEST(YTChannel, ACursorReadsAnyXOfANamedChannelAndIsLeftAsItWas)
+{
+    auto plot = makeYTPlot(1000, 400);
+    TiPlotChannel& c = plot->GetChannel(0);
+    c.AddXY(0, 0);
+    c.AddXY(100, 10);
+    plot->XAxis(0).SetMinSpan(0, 200);
+    plotPicture(*plot);
+    TiPlotDataCursor& cursor = plot->DataCursor(0);
+    cursor.SetStyle(ipcsDeltaX);
+    cursor.SetPointer1Position(70);
+    for (const bool cached : {false, true}) {
+        cursor.SetUseCachedInterpolatedData(cached);
+        double y = -1;
+        EXPECT_EQ(cursor.GetInterpolatedYValue("Channel 1", 25, y), ipdpsValid) << cached;
+        EXPECT_NEAR(y, 2.5, 0.1) << cached;
+        EXPECT_EQ(cursor.GetInterpolatedYValue("Channel 1", 150, y), ipdpsEmpty) << cached << ": beyond the data";
+        EXPECT_EQ(cursor.GetInterpolatedYValue("No such channel", 25, y), ipdpsNull) << cached;
+        EXPECT_EQ(y, 0);
+        EXPECT_FALSE(cursor.Visible());
+        EXPECT_EQ(cursor.Style(), ipcsDeltaX);
+        EXPECT_EQ(cursor.Pointer1Position(), 70);
+        EXPECT_EQ(plot->XAxis(0).Min(), 0);
+    }
+}
+
 TEST(YTChannel, ADigitalCursorShowsHighAndLow)
 {
     auto plot = makeYTPlot(1000, 400);

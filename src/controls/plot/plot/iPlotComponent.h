@@ -184,7 +184,7 @@ public:
     void EnableLayoutManager() { FLayoutManager->SetEnabled(true); }
     void RefreshLayoutManager();
     /// Paints the plot into a bitmap of its size so object rectangles are current.
-    void ReCalcLayout();
+    void ReCalcLayout() override;
     int DataViewZHorz() const { return FLayoutManager->DataViewHorz().ZOrder(); }
     void SetDataViewZHorz(int Value) { FLayoutManager->DataViewHorz().SetZOrder(Value); }
     int DataViewZVert() const { return FLayoutManager->DataViewVert().ZOrder(); }
