@@ -668,3 +668,28 @@ TEST_F(YTCursorTest, ThePopupOffersSnappingOnAYTPlotOnly)
 }
 
 } // namespace
+
+namespace {
+
+TEST(YTChannelInput, OfTheChannelsOnlyYTChannelsTakeTheWheel)
+{
+    auto wheelEvents = [](TiPlotComponent& plot) {
+        plot.SetBounds(0, 0, 400, 300);
+        plot.Show();
+        plot.Channel(0).AddXY(0, 1);
+        plot.Channel(0).AddXY(100, 5);
+        plotPicture(plot);
+        int wheeled = 0;
+        plot.OnMouseWheelChannel = [&](int, int, TShiftState, int, int) { ++wheeled; };
+        plot.Channel(0).SetUserSelected(true);
+        const TRect view = plot.DataView(0).DrawRect();
+        qx::test::plotinput::wheel(plot, (view.Left + view.Right) / 2, (view.Top + view.Bottom) / 2, 1);
+        return wheeled;
+    };
+    TiPlot yt(nullptr);
+    EXPECT_EQ(wheelEvents(yt), 1);
+    TiXYPlot xy(nullptr);
+    EXPECT_EQ(wheelEvents(xy), 0);
+}
+
+} // namespace

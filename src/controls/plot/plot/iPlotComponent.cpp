@@ -1,6 +1,7 @@
 #include "controls/plot/plot/iPlotComponent.h"
 
 #include "controls/plot/objects/iPlotAxis.h"
+#include "controls/plot/objects/iPlotChannel.h"
 #include "controls/plot/objects/iPlotChannelCustom.h"
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
@@ -1276,7 +1277,11 @@ bool TiPlotComponent::iMouseWheel(int WheelDelta, TShiftState Shift, TPoint Mous
     if (!Raising())
         return true;
     const TPoint client = ScreenToClient(MousePos);
-    for (TiPlotObject* o : selected)
+    for (TiPlotObject* o : selected) {
+        // Of the channels only Y-T channels take the wheel.
+        if (KindOf(o) == TiPlotKind::Channel && !dynamic_cast<TiPlotChannel*>(o))
+            continue;
         RaiseKindEvent(kMouseWheel, o, WheelDelta, Shift, client.X, client.Y);
+    }
     return true;
 }
