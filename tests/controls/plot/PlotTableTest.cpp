@@ -140,6 +140,18 @@ TEST(PlotTable, ARowOfNoHeightDividesNothingByZero)
     }
 }
 
+TEST(PlotTable, AFontOfNoWidthDividesNothingByZero)
+{
+    auto plot = makeTablePlot(3);
+    TiPlotTable& table = plot->Table(0);
+    TFont none = table.DataFont();
+    none.SetSize(0);
+    none.SetHeight(0);
+    table.SetDataFont(none);
+    plotPicture(*plot);
+    EXPECT_GE(table.Column(0).Width, 0);
+}
+
 TEST(PlotTable, RowsAndCellsAreReadAndWrittenByIndex)
 {
     auto plot = makeTablePlot(2);

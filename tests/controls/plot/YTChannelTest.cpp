@@ -529,6 +529,24 @@ TEST(YTChannelDrawing, AFailingSplineLeavesTheRestOfThePlotPainted)
     EXPECT_TRUE(colourNear(picture, px(*plot, 50), py(*plot, 8), clLime)) << "the other channel still draws";
 }
 
+TEST(YTChannelDrawing, ASplineRunOutsideTheAxisIsSkippedAndTheMarkersStillDraw)
+{
+    auto plot = makeYTPlot();
+    TiPlotChannel& c = plot->GetChannel(0);
+    c.SetInterpolationStyle(ipistCubicSpline);
+    c.SetMarkersVisible(true);
+    c.SetMarkersStyle(ipmsSquare);
+    for (double x : {10.0, 30.0, 50.0})
+        c.AddXY(x, 5);
+    c.AddXNull(60);
+    for (double x : {200.0, 250.0, 300.0})
+        c.AddXY(x, 5);
+    c.SetDrawOutOfOrderXValues(true);
+    TBitmap picture = plotPicture(*plot);
+    EXPECT_TRUE(colourNear(picture, px(*plot, 40), py(*plot, 5), clWhite)) << "the run in view";
+    EXPECT_TRUE(colourNear(picture, px(*plot, 10) + 2, py(*plot, 5) + 2, clWhite)) << "the markers after it";
+}
+
 TEST(YTChannel, RightClickNearTheTraceHitsTheChannel)
 {
     auto plot = makeYTPlot();
