@@ -277,6 +277,32 @@ TEST(YTChannel, TheDataCursorReadsTheTraceAtPointerOne)
     EXPECT_EQ(cursor.CursorDisplayText(), "Infinite");
 }
 
+TEST(YTChannel, ACursorReadsAnyXOfANamedChannelAndIsLeftAsItWas)
+{
+    auto plot = makeYTPlot(1000, 400);
+    TiPlotChannel& c = plot->GetChannel(0);
+    c.AddXY(0, 0);
+    c.AddXY(100, 10);
+    plot->XAxis(0).SetMinSpan(0, 200);
+    plotPicture(*plot);
+    TiPlotDataCursor& cursor = plot->DataCursor(0);
+    cursor.SetStyle(ipcsDeltaX);
+    cursor.SetPointer1Position(70);
+    for (const bool cached : {false, true}) {
+        cursor.SetUseCachedInterpolatedData(cached);
+        double y = -1;
+        EXPECT_EQ(cursor.GetInterpolatedYValue("Channel 1", 25, y), ipdpsValid) << cached;
+        EXPECT_NEAR(y, 2.5, 0.1) << cached;
+        EXPECT_EQ(cursor.GetInterpolatedYValue("Channel 1", 150, y), ipdpsEmpty) << cached << ": beyond the data";
+        EXPECT_EQ(cursor.GetInterpolatedYValue("No such channel", 25, y), ipdpsNull) << cached;
+        EXPECT_EQ(y, 0);
+        EXPECT_FALSE(cursor.Visible());
+        EXPECT_EQ(cursor.Style(), ipcsDeltaX);
+        EXPECT_EQ(cursor.Pointer1Position(), 70);
+        EXPECT_EQ(plot->XAxis(0).Min(), 0);
+    }
+}
+
 TEST(YTChannel, ADigitalCursorShowsHighAndLow)
 {
     auto plot = makeYTPlot(1000, 400);
@@ -503,6 +529,24 @@ TEST(YTChannelDrawing, AFailingSplineLeavesTheRestOfThePlotPainted)
     EXPECT_TRUE(colourNear(picture, px(*plot, 50), py(*plot, 8), clLime)) << "the other channel still draws";
 }
 
+TEST(YTChannelDrawing, ASplineRunOutsideTheAxisIsSkippedAndTheMarkersStillDraw)
+{
+    auto plot = makeYTPlot();
+    TiPlotChannel& c = plot->GetChannel(0);
+    c.SetInterpolationStyle(ipistCubicSpline);
+    c.SetMarkersVisible(true);
+    c.SetMarkersStyle(ipmsSquare);
+    for (double x : {10.0, 30.0, 50.0})
+        c.AddXY(x, 5);
+    c.AddXNull(60);
+    for (double x : {200.0, 250.0, 300.0})
+        c.AddXY(x, 5);
+    c.SetDrawOutOfOrderXValues(true);
+    TBitmap picture = plotPicture(*plot);
+    EXPECT_TRUE(colourNear(picture, px(*plot, 40), py(*plot, 5), clWhite)) << "the run in view";
+    EXPECT_TRUE(colourNear(picture, px(*plot, 10) + 2, py(*plot, 5) + 2, clWhite)) << "the markers after it";
+}
+
 TEST(YTChannel, RightClickNearTheTraceHitsTheChannel)
 {
     auto plot = makeYTPlot();
@@ -639,6 +683,31 @@ TEST_F(YTCursorTest, ThePopupOffersSnappingOnAYTPlotOnly)
     xy.DataCursor(0).BuildPopupMenu(xyMenu);
     for (int i = 0; i < xyMenu.Items()->Count(); ++i)
         EXPECT_NE(xyMenu.Items()->Items(i)->Caption(), "Snap to Data-Point");
+}
+
+} // namespace
+
+namespace {
+
+TEST(YTChannelInput, OfTheChannelsOnlyYTChannelsTakeTheWheel)
+{
+    auto wheelEvents = [](TiPlotComponent& plot) {
+        plot.SetBounds(0, 0, 400, 300);
+        plot.Show();
+        plot.Channel(0).AddXY(0, 1);
+        plot.Channel(0).AddXY(100, 5);
+        plotPicture(plot);
+        int wheeled = 0;
+        plot.OnMouseWheelChannel = [&](int, int, TShiftState, int, int) { ++wheeled; };
+        plot.Channel(0).SetUserSelected(true);
+        const TRect view = plot.DataView(0).DrawRect();
+        qx::test::plotinput::wheel(plot, (view.Left + view.Right) / 2, (view.Top + view.Bottom) / 2, 1);
+        return wheeled;
+    };
+    TiPlot yt(nullptr);
+    EXPECT_EQ(wheelEvents(yt), 1);
+    TiXYPlot xy(nullptr);
+    EXPECT_EQ(wheelEvents(xy), 0);
 }
 
 } // namespace

@@ -86,6 +86,8 @@ public:
     virtual const TFont* HintsFont() { return nullptr; }
     /// Whether property files leave out values equal to their defaults.
     virtual bool DifferentialPropertySave() const { return false; }
+    /// Runs the plot's layout pass (and with it every object's drawing preparation).
+    virtual void ReCalcLayout() {}
     /// The column separator of data and log files: tab or comma.
     virtual char DataFileSeparator() { return '\t'; }
 

@@ -152,6 +152,9 @@ public:
     bool LegendMinLengthAutoAdjust() const { return FLegendMinLengthAutoAdjust; }
     void SetLegendMinLengthAutoAdjust(bool Value) { SetBooleanField(Value, FLegendMinLengthAutoAdjust, &TiPlotObject::DoChange); }
     double CursorScaler() const { return FCursorScaler; }
+    /// While set, changes of Min and Span raise none of the plot's range events.
+    void SetBlockMinSpanEvents(bool Value) { FBlockMinSpanEvents = Value; }
+    bool BlockMinSpanEvents() const { return FBlockMinSpanEvents; }
     void SetCursorScaler(double Value) { SetDoubleField(Value, FCursorScaler, &TiPlotObject::DoChange); }
 
     // ---- Tracking, scrolling and references ----

@@ -163,34 +163,19 @@ int TiPlotChannel::AddHighLow(double X, double High, double Low, double Open, do
 
 void TiPlotChannel::UpdateDirection() { FXIncreasing = !(Count() >= 3 && DataX(1) < DataX(0)); }
 
-int TiPlotChannel::FindIndex(double Value) const
+int TiPlotChannel::FindIndex(double Value, bool Descending) const
 {
+    // The last index probed by the bisection (-1 for an empty store).
     int lo = 0, hi = Count() - 1, mid = -1;
     while (hi >= lo) {
         mid = (lo + hi) / 2;
         const double x = DataX(mid);
         if (x == Value)
             break;
-        if (Value < x)
+        if ((Value < x) != Descending)
             hi = mid - 1;
         else
             lo = mid + 1;
-    }
-    return mid;
-}
-
-int TiPlotChannel::FindIndexDescending(double Value) const
-{
-    int lo = 0, hi = Count() - 1, mid = -1;
-    while (hi >= lo) {
-        mid = (lo + hi) / 2;
-        const double x = DataX(mid);
-        if (x == Value)
-            break;
-        if (Value < x)
-            lo = mid + 1;
-        else
-            hi = mid - 1;
     }
     return mid;
 }
@@ -215,7 +200,7 @@ void TiPlotChannel::CalcStartIndex()
         if (DataX(i) > x->Min())
             --i;
     } else {
-        i = FindIndexDescending(x->Max());
+        i = FindIndex(x->Max(), true);
         if (x->Max() > DataX(i))
             --i;
     }
@@ -242,7 +227,7 @@ void TiPlotChannel::CalcStopIndex()
         if (x->Max() > DataX(i))
             ++i;
     } else {
-        i = FindIndexDescending(x->Min());
+        i = FindIndex(x->Min(), true);
         if (DataX(i) > x->Min())
             ++i;
     }
@@ -265,7 +250,7 @@ int TiPlotChannel::CalcIndex(double TargetValue)
     } else {
         if (DataX(0) < TargetValue || TargetValue < DataX(last))
             return -1;
-        i = FindIndexDescending(TargetValue);
+        i = FindIndex(TargetValue, true);
         if (TargetValue > DataX(i))
             --i;
     }

@@ -273,8 +273,8 @@ private:
     void StartTime();
     void CheckXOrder(double X);
     void UpdateDirection();
-    int FindIndex(double Value) const;
-    int FindIndexDescending(double Value) const;
+    /// Bisection for Value in increasing (or, with Descending, decreasing) X.
+    int FindIndex(double Value, bool Descending = false) const;
     double FitY(bool Max);
     void SetPixelPoint(int XPixel, double YValue);
     TColor FillBrushColor() const { return FFillUseChannelColor ? Color() : FFillColor; }

@@ -98,7 +98,10 @@ void TiPlotChannel::Draw(TCanvas& Canvas, TColor BackGroundColor)
             DrawBars(Canvas, reversed, BackGroundColor);
         DrawTrace(Canvas, reversed, BackGroundColor);
         DrawMarkers(Canvas, reversed, BackGroundColor);
-        if (FHighLowEnabled) {
+        if (FHighLowEnabled && AxesAssigned() && DrawStartIndex() >= 0 && DrawStopIndex() >= 0) {
+            Canvas.Pen().Width = 0;
+            Canvas.Pen().Style = psSolid;
+            Canvas.Brush().Style = bsSolid;
             if (FHighLowStyle == iphlsOpenClose)
                 DrawHighLowOpenClose(Canvas, reversed);
             else
@@ -323,8 +326,7 @@ void TiPlotChannel::DrawFastTrace(TCanvas& Canvas, bool XYReversed)
             TPoint p1, p2;
             if (here.Use && there.Use && std::abs(there.X - here.X) == 1 &&
                 LineToPixels(XYReversed, c.X, c.Last, next.X, next.First, false, p1, p2)) {
-                for (const TPoint& p : qx::linePixels(p1, p2))
-                    (p.X == here.X ? here : there).Take(p.Y);
+                qx::forEachLinePixel(p1, p2, [&](TPoint p) { (p.X == here.X ? here : there).Take(p.Y); });
             } else {
                 DrawLine(Canvas, XYReversed, c.X, c.Last, next.X, next.First, false);
             }
@@ -564,11 +566,6 @@ void TiPlotChannel::DrawHighLowOpenClose(TCanvas& Canvas, bool XYReversed)
 {
     TiPlotAxis* xAxis = XAxis();
     TiPlotAxis* yAxis = YAxis();
-    if (!xAxis || !yAxis || DrawStartIndex() < 0 || DrawStopIndex() < 0)
-        return;
-    Canvas.Pen().Width = 0;
-    Canvas.Pen().Style = psSolid;
-    Canvas.Brush().Style = bsSolid;
     auto box = [&](TColor Colour, int Left, int Top, int Right, int Bottom) {
         if (Top == Bottom)
             ++Bottom;
@@ -611,11 +608,6 @@ void TiPlotChannel::DrawHighLowCandleStick(TCanvas& Canvas, bool XYReversed)
 {
     TiPlotAxis* xAxis = XAxis();
     TiPlotAxis* yAxis = YAxis();
-    if (!xAxis || !yAxis || DrawStartIndex() < 0 || DrawStopIndex() < 0)
-        return;
-    Canvas.Pen().Width = 0;
-    Canvas.Pen().Style = psSolid;
-    Canvas.Brush().Style = bsSolid;
     for (int i = DrawStartIndex(); i <= DrawStopIndex(); ++i) {
         if (!DataValid(i))
             continue;

@@ -631,6 +631,57 @@ bool TiPlotDataCursor::SnapKey(Word CharCode, bool Ctrl)
     return true;
 }
 
+TiPlotDataPointStatus TiPlotDataCursor::GetInterpolatedYValue(const std::string& ChannelName, double XValue,
+                                                              double& YValue)
+{
+    YValue = 0;
+    TiPlotHost* host = Host();
+    auto* channel = host ? dynamic_cast<TiPlotChannel*>(
+                               host->MasterManager().ChannelManager()->GetObjectByName(ChannelName))
+                         : nullptr;
+    if (!channel || !channel->XAxis())
+        return ipdpsNull;
+    TiPlotAxis& axis = *channel->XAxis();
+    const bool blocked = axis.BlockMinSpanEvents();
+    axis.SetBlockMinSpanEvents(true);
+    const bool visible = Visible();
+    const TiPlotDataCursorStyle style = FStyle;
+    const std::string name = FChannelName;
+    const double pointer1 = FPointer1Position;
+    const double min = axis.Min();
+    auto restore = [&] {
+        FPointer1Position = pointer1;
+        SetStyle(style);
+        SetChannelName(name);
+        TiPlotObject::SetVisible(visible);
+        axis.SetMin(min);
+        axis.SetBlockMinSpanEvents(blocked);
+    };
+    FStatus = ipdpsNull;
+    FValueY = 0;
+    try {
+        TiPlotObject::SetVisible(true);
+        SetStyle(ipcsValueXY);
+        SetChannelName(ChannelName);
+        if (FUseCachedInterpolatedData) {
+            FPointer1Position = std::clamp(axis.PositionToPercent(XValue) * 100, 0.0, 100.0);
+            UpdateCursorValues();
+        } else {
+            FPointer1Position = 0;
+            axis.SetMin(XValue);
+            host->ReCalcLayout();
+            UpdateCursorValues();
+        }
+    } catch (...) {
+        restore();
+        throw;
+    }
+    const TiPlotDataPointStatus status = FStatus;
+    YValue = FValueY;
+    restore();
+    return status;
+}
+
 void TiPlotDataCursor::BuildPopupMenu(TPopupMenu& PopupMenu)
 {
     TiPlotObject::BuildPopupMenu(PopupMenu);

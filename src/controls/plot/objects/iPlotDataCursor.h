@@ -65,6 +65,9 @@ public:
     void SetSnapToDataPoint(bool Value) { FSnapToDataPoint = Value; }
     /// Snaps pointer 1, then pointer 2, to the nearest data point (Y-T plots only).
     void DoSnapToDataPoint();
+    /// Y of the named Y-T channel's trace at XValue as this cursor reads it, and its status
+    /// (ipdpsNull with Y 0 for no such channel). The cursor and the X axis are left as they were.
+    TiPlotDataPointStatus GetInterpolatedYValue(const std::string& ChannelName, double XValue, double& YValue);
     /// The channel (index in the plot) and point the last snap found; -1 when none.
     int SnapToIndexChannel() const { return FSnapToIndexChannel; }
     int SnapToIndexData() const { return FSnapToIndexData; }

@@ -37,6 +37,24 @@ void TiPlotLegendButton::Draw(TCanvas& Canvas, TColor)
     DrawEdgeStyle(Canvas, DrawRect(), MouseDown() ? 0 : 1);
 }
 
+void TiPlotLegendButton::DrawWithArrow(TCanvas& Canvas, TColor BackGroundColor, bool Up)
+{
+    if (!Visible())
+        return;
+    Draw(Canvas, BackGroundColor);
+    const TRect r = DrawRect();
+    const int cx = (r.Left + r.Right) / 2, cy = (r.Top + r.Bottom) / 2;
+    const TColor color = Enabled() ? clBlack : 0x808080;
+    Canvas.Pen().Color = color;
+    Canvas.Pen().Style = psSolid;
+    Canvas.Pen().Width = 1;
+    Canvas.Brush().Style = bsSolid;
+    Canvas.Brush().Color = color;
+    const int d = Up ? 1 : -1;
+    const std::array<TPoint, 3> arrow{TPoint{cx - 4, cy + 2 * d}, TPoint{cx + 4, cy + 2 * d}, TPoint{cx, cy - 2 * d}};
+    Canvas.Polygon(arrow);
+}
+
 bool TiPlotLegendButton::iMouseHitTest(const TiPlotMouseData& MouseData)
 {
     return Visible() && DrawRect().Contains({MouseData.X, MouseData.Y});
@@ -469,26 +487,8 @@ void TiPlotLegend::Draw(TCanvas& Canvas, TColor BackGroundColor)
                           true, FFont.Color);
         }
     }
-    for (TiPlotLegendButton* button : {FUpButton.get(), FDownButton.get()}) {
-        if (!button->Visible())
-            continue;
-        button->Draw(Canvas, BackGroundColor);
-        const TRect r = button->DrawRect();
-        const int cx = (r.Left + r.Right) / 2, cy = (r.Top + r.Bottom) / 2;
-        const TColor color = button->Enabled() ? clBlack : 0x808080;
-        Canvas.Pen().Color = color;
-        Canvas.Pen().Style = psSolid;
-        Canvas.Pen().Width = 1;
-        Canvas.Brush().Style = bsSolid;
-        Canvas.Brush().Color = color;
-        if (button == FUpButton.get()) {
-            const std::array<TPoint, 3> up{TPoint{cx - 4, cy + 2}, TPoint{cx + 4, cy + 2}, TPoint{cx, cy - 2}};
-            Canvas.Polygon(up);
-        } else {
-            const std::array<TPoint, 3> down{TPoint{cx - 4, cy - 2}, TPoint{cx + 4, cy - 2}, TPoint{cx, cy + 2}};
-            Canvas.Polygon(down);
-        }
-    }
+    FUpButton->DrawWithArrow(Canvas, BackGroundColor, true);
+    FDownButton->DrawWithArrow(Canvas, BackGroundColor, false);
     if (UserSelected()) {
         Canvas.Brush().Style = bsClear;
         Canvas.Font().Color = clWhite;

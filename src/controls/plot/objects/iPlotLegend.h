@@ -38,6 +38,8 @@ public:
     using TiPlotButton::TiPlotButton;
     void Draw(TCanvas& Canvas, TColor BackGroundColor) override;
     bool iMouseHitTest(const TiPlotMouseData& MouseData) override;
+    /// The button with its scroll triangle: black when enabled, grey when not.
+    void DrawWithArrow(TCanvas& Canvas, TColor BackGroundColor, bool Up);
 };
 
 class TiPlotLegend : public TiPlotLayoutObject

@@ -8,9 +8,11 @@
 #include "controls/plot/objects/iPlotLegend.h"
 #include "controls/plot/objects/iPlotAnnotation.h"
 #include "controls/plot/objects/iPlotLimit.h"
+#include "controls/plot/objects/iPlotTable.h"
 #include "controls/plot/objects/iPlotToolBar.h"
 #include "controls/plot/objects/iXYPlotChannel.h"
 #include "controls/plot/plot/iPlot.h"
+#include "controls/plot/plot/iPlotLayoutViewer.h"
 #include "controls/plot/plot/iXYPlot.h"
 
 #include "platform/gui/PropertyRegistry.h"
@@ -141,10 +143,12 @@ void registerPlotClasses()
         registerPlotLegendClasses();
         registerPlotLimitClasses();
         registerPlotAnnotationClasses();
+        registerPlotTableClasses();
         registerPlotToolBarClasses();
         registerPlotTranslationClasses();
         registerPlotComponentProperties();
         registerClass<TiXYPlot, TiPlotComponent>("TiXYPlot");
+        registerPlotLayoutViewerClasses();
         registerClass<TiPlot, TiPlotComponent>("TiPlot");
         // Every plot can open the run-time editor.
         registerPlotEditorFormClasses();

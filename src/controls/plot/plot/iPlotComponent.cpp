@@ -2,11 +2,13 @@
 
 #include "controls/plot/objects/iPlotAnnotation.h"
 #include "controls/plot/objects/iPlotAxis.h"
+#include "controls/plot/objects/iPlotChannel.h"
 #include "controls/plot/objects/iPlotChannelCustom.h"
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
 #include "controls/plot/objects/iPlotLegend.h"
 #include "controls/plot/objects/iPlotLimit.h"
+#include "controls/plot/objects/iPlotTable.h"
 #include "controls/plot/objects/iPlotToolBar.h"
 #include "controls/plot/objects/iXYPlotChannel.h"
 
@@ -214,6 +216,10 @@ TiPlotDataCursor& TiPlotComponent::DataCursor(int Index) const
 TiPlotLegend& TiPlotComponent::Legend(int Index) const
 {
     return typedItem<TiPlotLegend>(Kind(TiPlotKind::Legend), Index);
+}
+TiPlotTable& TiPlotComponent::Table(int Index) const
+{
+    return typedItem<TiPlotTable>(Kind(TiPlotKind::Table), Index);
 }
 TiPlotToolBar& TiPlotComponent::ToolBar(int Index) const
 {
@@ -1211,6 +1217,8 @@ void TiPlotComponent::iPaint(TCanvas& Canvas)
         DataCursor(i).Draw(Canvas, viewColor);
     for (int i = 0; i < LegendCount(); ++i)
         Legend(i).Draw(Canvas, BackGroundColor());
+    for (int i = 0; i < TableCount(); ++i)
+        Table(i).Draw(Canvas, BackGroundColor());
     FHintShowing = false;
     if (FHintData.Visible) {
         Canvas.Font() = FHintsFont;
@@ -1504,7 +1512,11 @@ bool TiPlotComponent::iMouseWheel(int WheelDelta, TShiftState Shift, TPoint Mous
     if (!Raising())
         return true;
     const TPoint client = ScreenToClient(MousePos);
-    for (TiPlotObject* o : selected)
+    for (TiPlotObject* o : selected) {
+        // Of the channels only Y-T channels take the wheel.
+        if (KindOf(o) == TiPlotKind::Channel && !dynamic_cast<TiPlotChannel*>(o))
+            continue;
         RaiseKindEvent(kMouseWheel, o, WheelDelta, Shift, client.X, client.Y);
+    }
     return true;
 }

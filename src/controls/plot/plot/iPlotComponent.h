@@ -36,6 +36,7 @@ class TiPlotDataCursor;
 class TiPlotDataView;
 class TiPlotLegend;
 class TiPlotLimit;
+class TiPlotTable;
 class TiPlotToolBar;
 class TiPlotAxis;
 
@@ -161,6 +162,7 @@ public:
     TiPlotDataView& DataView(int Index) const;
     TiPlotDataCursor& DataCursor(int Index) const;
     TiPlotLegend& Legend(int Index) const;
+    TiPlotTable& Table(int Index) const;
     TiPlotToolBar& ToolBar(int Index) const;
     TiPlotLabel& Label(int Index) const;
     TiPlotLimit& Limit(int Index) const;
@@ -217,7 +219,7 @@ public:
     void EnableLayoutManager() { FLayoutManager->SetEnabled(true); }
     void RefreshLayoutManager();
     /// Paints the plot into a bitmap of its size so object rectangles are current.
-    void ReCalcLayout();
+    void ReCalcLayout() override;
     int DataViewZHorz() const { return FLayoutManager->DataViewHorz().ZOrder(); }
     void SetDataViewZHorz(int Value) { FLayoutManager->DataViewHorz().SetZOrder(Value); }
     int DataViewZVert() const { return FLayoutManager->DataViewVert().ZOrder(); }

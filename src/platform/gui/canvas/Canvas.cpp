@@ -250,27 +250,16 @@ void TCanvas::fillSolidLine(TPoint from, TPoint to)
         resetComposition();
         return;
     }
-    int error = dx + dy;
-    TPoint p = from;
-    while (p != to) {
-        if (p != from) {
-            if (steep ? p.X == runStart.X : p.Y == runStart.Y) {
-                runEnd = p;
-            } else {
-                fillRun();
-                runStart = runEnd = p;
-            }
+    qx::forEachLinePixel(from, to, [&](TPoint p) {
+        if (p == from)
+            return;
+        if (steep ? p.X == runStart.X : p.Y == runStart.Y) {
+            runEnd = p;
+        } else {
+            fillRun();
+            runStart = runEnd = p;
         }
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            p.X += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            p.Y += sy;
-        }
-    }
+    });
     fillRun();
     resetComposition();
 }

@@ -1,5 +1,6 @@
 #include "platform/gui/canvas/LineRaster.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -8,25 +9,8 @@ namespace qx {
 std::vector<TPoint> linePixels(TPoint from, TPoint to)
 {
     std::vector<TPoint> pixels;
-    const int dx = std::abs(to.X - from.X);
-    const int dy = -std::abs(to.Y - from.Y);
-    const int sx = from.X < to.X ? 1 : -1;
-    const int sy = from.Y < to.Y ? 1 : -1;
-    pixels.reserve(static_cast<std::size_t>(std::max(dx, -dy)));
-    int error = dx + dy;
-    TPoint p = from;
-    while (p != to) {
-        pixels.push_back(p);
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            p.X += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            p.Y += sy;
-        }
-    }
+    pixels.reserve(static_cast<std::size_t>(std::max(std::abs(to.X - from.X), std::abs(to.Y - from.Y))));
+    forEachLinePixel(from, to, [&](TPoint p) { pixels.push_back(p); });
     return pixels;
 }
 

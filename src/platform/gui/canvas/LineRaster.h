@@ -10,7 +10,31 @@
 
 namespace qx {
 
-// Bresenham steps from `from` towards `to`; `to` itself is left out.
+// Calls Pixel for each Bresenham step from `from` towards `to`; `to` itself is left out.
+template <class F>
+void forEachLinePixel(TPoint from, TPoint to, F&& Pixel)
+{
+    const int dx = to.X > from.X ? to.X - from.X : from.X - to.X;
+    const int dy = -(to.Y > from.Y ? to.Y - from.Y : from.Y - to.Y);
+    const int sx = from.X < to.X ? 1 : -1;
+    const int sy = from.Y < to.Y ? 1 : -1;
+    int error = dx + dy;
+    TPoint p = from;
+    while (p != to) {
+        Pixel(p);
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            p.X += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            p.Y += sy;
+        }
+    }
+}
+
+// The pixels of forEachLinePixel.
 std::vector<TPoint> linePixels(TPoint from, TPoint to);
 
 // On and off run lengths of a thin pen's style; empty for a solid line.
