@@ -36,3 +36,8 @@ for plot in ipShow ipCursorValueXY ipCursorValueX ipCursorValueY ipCursorDeltaX 
   set -- "$@" --points "$plot/$curve" --points "$plot/1=30:68"
 done
 "$tool" "$@" TForm "$out/plot-objects.png" "$top/tools/screenshot/PlotShowcase.layout"
+# The plot library's value converter, on each of its pages: 1.5 days (1 day 12 hours) and
+# 36526.75 (1 January 2000, 18:00; a price of 36526 24/32).
+"$tool" --value 1.5 TiValueConverterEditForm "$out/TiValueConverterEditForm-interval.png"
+"$tool" --page PageControl=1 --value 36526.75 TiValueConverterEditForm "$out/TiValueConverterEditForm-datetime.png"
+"$tool" --page PageControl=2 --value 36526.75 TiValueConverterEditForm "$out/TiValueConverterEditForm-price.png"
