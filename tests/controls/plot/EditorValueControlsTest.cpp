@@ -162,6 +162,43 @@ TEST_F(EditorValueControlsTest, NumbersReadFromTheText)
     EXPECT_THROW(edit.GetAsDateTime(), EConvertError);
 }
 
+TEST_F(EditorValueControlsTest, TypedNumbersAreHeldWithinTheRange)
+{
+    auto& edit = add<TiComponentEditorEdit>(10, 10, 100);
+    edit.SetRange(0, 30);
+    std::vector<std::string> seen;
+    edit.OnUpdate = [&](TObject*) { seen.push_back(edit.Text()); };
+    edit.SetAsInteger(45);
+    EXPECT_EQ(edit.Text(), "45") << "the program's own values are not limited";
+    struct Case
+    {
+        std::string typed, committed;
+    };
+    const std::vector<Case> cases{{"31", "30"}, {"-3", "0"}, {"12", "12"}, {"abc", "0"}, {"2.5", "2.5"}, {"1e9", "30"}};
+    focus(edit);
+    for (const Case& c : cases) {
+        edit.SelectAll();
+        type(c.typed);
+        key(Qt::Key_Return);
+        EXPECT_EQ(edit.Text(), c.committed) << c.typed;
+        EXPECT_EQ(edit.OriginalText(), c.committed);
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"30", "0", "12", "0", "2.5", "30"}));
+    // A count: at least 0, stepped by its spin buttons too (both limits 0: the buttons' own
+    // limits are off).
+    auto& count = add<TiComponentEditorEdit>(10, 40, 60);
+    auto& spin = add<TiUpDown>(0, 0);
+    spin.SetAssociate(&count);
+    spin.SetMin(0);
+    spin.SetMax(0);
+    count.SetRange(0, 1e9);
+    count.SetAsInteger(0);
+    click(spin, 7, spin.Height() - 3);
+    EXPECT_EQ(count.Text(), "0");
+    click(spin, 7, 3);
+    EXPECT_EQ(count.Text(), "1");
+}
+
 TEST_F(EditorValueControlsTest, DisableEmptiesSilentlyAndGreys)
 {
     auto& edit = add<TiComponentEditorEdit>(10, 10, 100);

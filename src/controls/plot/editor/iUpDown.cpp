@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 TiUpDown::TiUpDown(TComponent* AOwner) : TGraphicControl(AOwner), FTimer(std::make_unique<TTimer>(nullptr))
 {
@@ -50,6 +51,10 @@ void TiUpDown::SetAsInteger(int Value)
         Value = std::min<int>(Value, FMax);
         Value = std::max<int>(Value, FMin);
     }
+    // The range of the property the edit holds limits the steps too.
+    if (FAssociate->HasRange())
+        Value = static_cast<int>(std::clamp<double>(Value, std::ceil(FAssociate->RangeMin()),
+                                                    std::floor(FAssociate->RangeMax())));
     if (FUserGenerated)
         FAssociate->SetIntegerWithEvent(Value);
     else

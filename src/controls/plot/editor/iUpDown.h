@@ -30,7 +30,8 @@ public:
     /// The edit's number, 0 without an edit.
     int AsInteger() const;
     /// Writes the number into the edit, limited to Max and then raised to Min unless both
-    /// are 0; as a user change when it comes from the mouse or the timer, else silently.
+    /// are 0, and held within the edit's range when it has one; as a user change when it
+    /// comes from the mouse or the timer, else silently.
     void SetAsInteger(int Value);
 
     void Disable();
