@@ -4,7 +4,8 @@
 # Usage: tools/make-screenshots.sh [BUILD_DIR]
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
-tool=${1:-$top/build}/tools/screenshot/qx73b-screenshot
+build=${1:-$top/build}
+tool=$build/tools/screenshot/qx73b-screenshot
 out=$top/docs/screenshots
 mkdir -p "$out"
 for page in Gain Comp Limit Delay Matrix Gate InA InB InC InD Out1 Out2 Out3 Out4 Out5 Out6 Out7 Out8; do
@@ -36,6 +37,10 @@ for plot in ipShow ipCursorValueXY ipCursorValueX ipCursorValueY ipCursorDeltaX 
   set -- "$@" --points "$plot/$curve" --points "$plot/1=30:68"
 done
 "$tool" "$@" TForm "$out/plot-objects.png" "$top/tools/screenshot/PlotShowcase.layout"
+"$tool" TfmInFirPassWord "$out/infirpassword.png"
+# The splash and the document windows, scrolled and widened, are kept by their tests.
+QX_SCREENSHOT_DIR=$out QT_QPA_PLATFORM=offscreen "$build/tests/app/qx_app_program_tests" \
+  --gtest_filter='SplashAtStart.*:DocumentWindows.*' >/dev/null
 # The plot library's value converter, on each of its pages: 1.5 days (1 day 12 hours) and
 # 36526.75 (1 January 2000, 18:00; a price of 36526 24/32).
 "$tool" --value 1.5 TiValueConverterEditForm "$out/TiValueConverterEditForm-interval.png"

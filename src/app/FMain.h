@@ -117,6 +117,8 @@ public:
     void lbMatrixChNameInAMouseLeave(TObject* Sender);
     void ExitClick(TObject* Sender);
     void AboutClick(TObject* Sender);
+    void Rs232CodeClick(TObject* Sender);
+    void InFirClick(TObject* Sender);
     void MemoShowClick(TObject* Sender);
     void HidDataClick(TObject* Sender);
     void ConnectedClick(TObject* Sender);

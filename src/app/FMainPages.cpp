@@ -2,8 +2,11 @@
 
 #include "app/FMain.h"
 #include "app/FHidData.h"
+#include "app/FInFirPassWord.h"
+#include "app/FRs232Code.h"
 
 #include "app/SmallWindows.h"
+#include "app/strings/TextTables.h"
 #include "link/LinkRouter.h"
 #include "model/LUnitControl.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
@@ -178,6 +181,21 @@ void TfmMain::AboutClick(TObject*)
 {
     if (fmAbout)
         fmAbout->ShowModal();
+}
+
+// The document window of the language in use: English for "English", Chinese for any other.
+void TfmMain::Rs232CodeClick(TObject*)
+{
+    TForm* window = Language == qx::kLanguageEnglish ? static_cast<TForm*>(fmRs232CodeEnglish)
+                                                     : static_cast<TForm*>(fmRs232Code);
+    if (window)
+        window->ShowModal();
+}
+
+void TfmMain::InFirClick(TObject*)
+{
+    if (fmInFirPassWord)
+        fmInFirPassWord->ShowModal();
 }
 
 void TfmMain::MemoShowClick(TObject*)

@@ -2,8 +2,10 @@
 
 #include "app/FMain.h"
 #include "app/FHidData.h"
+#include "app/FInFirPassWord.h"
 #include "app/FNetWorkScan.h"
 #include "app/FNetworkSetup.h"
+#include "app/FRs232Code.h"
 #include "app/SmallWindows.h"
 #include "app/lock/FLockMode.h"
 #include "app/lock/FLockPassWord.h"
@@ -58,6 +60,8 @@ void qx::registerEditorClasses()
     });
     registerMainWindow();
     registerSmallWindows();
+    registerRs232CodeWindows();
+    registerInFirPassWord();
     registerPresetDialogs();
     registerLockDialogs();
     registerConnectionWindows();
@@ -73,7 +77,8 @@ void qx::createWindows()
     Application->CreateForm(fmHidData);
     Application->CreateForm(fmPeqRst);
     Application->CreateForm(fmAbout);
-    // fmRs232Code, fmRs232CodeEnglish
+    Application->CreateForm(fmRs232Code);
+    Application->CreateForm(fmRs232CodeEnglish);
     Application->CreateForm(fmLockPassWord);
     Application->CreateForm(fmLockSetup);
     Application->CreateForm(fmLimitCalculate);
@@ -94,7 +99,7 @@ void qx::createWindows()
     Application->CreateForm(fmCopy);
     Application->CreateForm(fmExit);
     Application->CreateForm(fmSourceSelect);
-    // fmInFirPassWord
+    Application->CreateForm(fmInFirPassWord);
     fmMain->AttachConnectionWindows();
 }
 

@@ -1,6 +1,8 @@
 #include "Artwork.h"
 #include "ToolBarArt.h"
 
+#include "ProtocolPages.h"
+
 #include "platform/gdiplus/Graphics.h"
 #include "platform/gui/canvas/Bitmap.h"
 #include "platform/image/PngCodec.h"
@@ -10,6 +12,7 @@
 #include <QTransform>
 
 #include <array>
+#include <cmath>
 
 namespace qx::art {
 
@@ -196,6 +199,54 @@ QImage handPointCursor(State)
     return bitmap.Image().convertToFormat(QImage::Format_ARGB32);
 }
 
+// The splash screen's emblem, 160 x 171 with alpha: a processor's front seen at a slant, its
+// level meters lit, above a sine wave passing through a filter curve.
+QImage splashLogo(State)
+{
+    TBitmap bitmap(160, 171);
+    bitmap.SetPixelFormat(pf32bit);
+    bitmap.Image().fill(Qt::transparent);
+    {
+        Graphics g(bitmap);
+        g.SetSmoothingMode(SmoothingMode::AntiAlias);
+        GraphicsPath body;
+        body.AddArc(8, 20, 16, 16, 180, 90);
+        body.AddArc(136, 20, 16, 16, 270, 90);
+        body.AddArc(136, 84, 16, 16, 0, 90);
+        body.AddArc(8, 84, 16, 16, 90, 90);
+        body.CloseFigure();
+        g.FillPath(LinearGradientBrush(RectF{8, 20, 144, 80}, 0xFF5A6470u, 0xFF1E2328u, LinearGradientMode::Vertical),
+                   body);
+        g.DrawPath(Pen(0xFF9AA8B8u, 2), body);
+        // Twelve level meters: four inputs, eight outputs.
+        for (int i = 0; i < 12; ++i) {
+            const float x = 20 + static_cast<float>(i) * 10.5f;
+            const int lit = 3 + (i * 7) % 5;
+            for (int k = 0; k < 6; ++k) {
+                const Argb colour = k >= lit ? 0xFF303840u : k >= 5 ? 0xFFFF5040u : k >= 4 ? 0xFFFFC040u : 0xFF50D070u;
+                g.FillRectangle(SolidBrush(colour), RectF{x, 86 - static_cast<float>(k) * 9, 7, 6});
+            }
+        }
+        // A sine wave and the filter curve it passes.
+        std::array<PointF, 61> wave{};
+        std::array<PointF, 61> curve{};
+        for (std::size_t i = 0; i < wave.size(); ++i) {
+            const float x = 10 + static_cast<float>(i) * 140.0f / 60.0f;
+            wave[i] = {x, 135 + 18 * std::sin(static_cast<float>(i) * 0.42f)};
+            const float t = static_cast<float>(i) / 60.0f;
+            curve[i] = {x, 150 - 30 * std::exp(-std::pow((t - 0.5f) * 4.0f, 2.0f))};
+        }
+        g.DrawLines(Pen(0xFF5CC8FFu, 3), wave);
+        g.DrawLines(Pen(0xFFFFA040u, 2), curve);
+    }
+    return bitmap.Image().convertToFormat(QImage::Format_ARGB32);
+}
+
+template <int Page, bool Chinese, int Height> QImage protocolPage(State)
+{
+    return paintProtocolPage(Page, Chinese, 630, Height);
+}
+
 QLinearGradient verticalGradient(double top, double bottom, QColor from, QColor to)
 {
     QLinearGradient gradient(0, top, 0, bottom);
@@ -258,7 +309,7 @@ struct Entry
     State state;
 };
 
-const std::array<Entry, 51> kEntries = {{
+const std::array<Entry, 63> kEntries = {{
     {{"fader-thumb-v.png", 16, 29, true}, verticalThumb, State::Normal},
     {{"fader-thumb-v-hot.png", 16, 29, true}, verticalThumb, State::Hot},
     {{"fader-thumb-v-down.png", 16, 29, true}, verticalThumb, State::Down},
@@ -275,6 +326,18 @@ const std::array<Entry, 51> kEntries = {{
     {{"delay-marker.png", 12, 14, true}, delayMarker, State::Normal},
     {{"information-sign.png", 40, 40, true}, informationSign, State::Normal},
     {{"VRCURSORHANDPOINT.png", 32, 32, true}, handPointCursor, State::Normal},
+    {{"splash-logo.png", 160, 171, true}, splashLogo, State::Normal},
+    {{"rs232-page-1.png", 630, 113, false}, protocolPage<1, false, 113>, State::Normal},
+    {{"rs232-page-2.png", 630, 81, false}, protocolPage<2, false, 81>, State::Normal},
+    {{"rs232-page-3.png", 630, 70, false}, protocolPage<3, false, 70>, State::Normal},
+    {{"rs232-page-4.png", 630, 68, false}, protocolPage<4, false, 68>, State::Normal},
+    {{"rs232-page-5.png", 630, 99, false}, protocolPage<5, false, 99>, State::Normal},
+    {{"rs232-page-6.png", 630, 99, false}, protocolPage<6, false, 99>, State::Normal},
+    {{"rs232-page-7.png", 630, 99, false}, protocolPage<7, false, 99>, State::Normal},
+    {{"rs232-page-8.png", 630, 80, false}, protocolPage<8, false, 80>, State::Normal},
+    {{"rs232-page-9.png", 630, 98, false}, protocolPage<9, false, 98>, State::Normal},
+    {{"rs232-page-10-en.png", 630, 93, false}, protocolPage<10, false, 93>, State::Normal},
+    {{"rs232-page-10-zh.png", 630, 93, false}, protocolPage<10, true, 93>, State::Normal},
     {{"program-icon-16.png", 16, 16, true}, programIconAt<16>, State::Normal},
     {{"program-icon-24.png", 24, 24, true}, programIconAt<24>, State::Normal},
     {{"program-icon-32.png", 32, 32, true}, programIconAt<32>, State::Normal},

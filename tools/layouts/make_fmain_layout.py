@@ -42,6 +42,17 @@ def value(v):
     return str(v)
 
 
+def items(*entries):
+    """A collection value: one item per dict of properties."""
+    lines = ["<"]
+    for entry in entries:
+        lines.append("    item")
+        lines += ["      %s = %s" % (k.replace("__", "."), value(v)) for k, v in entry.items()]
+        lines.append("    end")
+    lines.append("  >")
+    return "=" + "\n".join(lines)
+
+
 class Obj:
     def __init__(self, name, cls, **props):
         self.name, self.cls, self.props, self.children = name, STAND_IN.get(cls, cls), props, []
@@ -256,7 +267,7 @@ MENU = [
         ("Exit", "Exit", True, "ExitClick")]),
     ("Link", "Link", True, None, []),
     ("Copy", "Copy", True, None, []),
-    ("Lock", "Lock", True, None, [("Unit", "Unit", True, "UnitClick"), ("InFir", "Input FIR", True, None)]),
+    ("Lock", "Lock", True, None, [("Unit", "Unit", True, "UnitClick"), ("InFir", "Input FIR", True, "InFirClick")]),
     ("LockMode", "Lock Mode", False, "LockModeClick", []),
     ("SettingID", "Setting ID", False, "SettingIDClick", []),
     ("NetworkSetup", "Setting ID/IP", True, "NetworkSetupClick", []),
@@ -273,7 +284,7 @@ MENU = [
         ("ChineseTraditional", "Troditional Chinese", False, None),
         ("English", "English", True, "EnglishClick")]),
     ("Help", "Help", True, None, [
-        ("Rs232Code", "RS232 Code Table", True, None), ("N4", "-", False, None),
+        ("Rs232Code", "RS232 Code Table", True, "Rs232CodeClick"), ("N4", "-", False, None),
         ("MemoShow", "Memo Show", False, "MemoShowClick"), ("HidData", "HidData", False, "HidDataClick"),
         ("LockSetup", "Lock", False, "LockSetupClick")]),
     ("BlockDiagram", "Diagram", False, "BlockDiagramClick", []),
@@ -869,6 +880,48 @@ def crossover_editors(root):
 # --- end of the crossover editors ------------------------------------------
 
 
+def splash_screen():
+    """The start-up splash: shown once the layout is read, closed when the window first shows."""
+    return Obj("asScreen", "TAdvSmoothSplashScreen", DisplayStyle="=dsNormal", Width=600, Height=360,
+               TimeOut=100, Fill__Color="=$00333333", Fill__ColorTo="=$00000000", Fill__BorderColor="=clNone",
+               Fill__BorderWidth=0, Fill__Rounding=0, Fill__RoundingType="=rtNone",
+               Fill__ShadowColor="=clNone", Fill__ShadowOffset=0, Fill__PicturePosition="=ppBottomCenter",
+               Items=items(dict(Picture="splash-logo.png", PosX=225, PosY=50)),
+               ListItems=items(dict(HTMLText='<FONT size="18" color="clWhite">Loading Program....</FONT><br>')),
+               ListItemsSettings__Rect__Left=200, ListItemsSettings__Rect__Top=280,
+               ListItemsSettings__Rect__Width=500, ListItemsSettings__Rect__Height=250,
+               ListItemsSettings__HTMLFont__Name="Tahoma", ListItemsSettings__HTMLFont__Height=-11,
+               ListItemsSettings__HTMLFont__Color="=clWindowText",
+               BasicProgramInfo__ProgramName__Text="QX-73B DSP Processor",
+               BasicProgramInfo__ProgramName__Font__Name="Tahoma",
+               BasicProgramInfo__ProgramName__Font__Height=-27,
+               BasicProgramInfo__ProgramName__Font__Style="=[fsBold]",
+               BasicProgramInfo__ProgramName__Font__Color="=clWhite",
+               BasicProgramInfo__ProgramName__Location="=ilCustom",
+               BasicProgramInfo__ProgramName__PosX=170, BasicProgramInfo__ProgramName__PosY=240,
+               BasicProgramInfo__ProgramName__HatchStyle="=HatchStyleDivot",
+               BasicProgramInfo__ProgramName__ColorStart="=clWhite",
+               BasicProgramInfo__ProgramName__ColorEnd="=clWhite",
+               BasicProgramInfo__ProgramVersion__Font__Name="Tahoma",
+               BasicProgramInfo__ProgramVersion__Font__Height=-19,
+               BasicProgramInfo__ProgramVersion__Location="=ilCustom",
+               BasicProgramInfo__ProgramVersion__PosX=485, BasicProgramInfo__ProgramVersion__PosY=140,
+               BasicProgramInfo__ProgramVersion__HatchStyle="=HatchStyleDivot",
+               BasicProgramInfo__ProgramVersion__ColorStart="=clWhite",
+               BasicProgramInfo__ProgramVersion__ColorEnd="=clWhite",
+               BasicProgramInfo__CopyRightFont__Name="MS Sans Serif",
+               BasicProgramInfo__CopyRightFont__Height=-11,
+               BasicProgramInfo__CopyRightFont__Color="=$000262C1",
+               BasicProgramInfo__CopyRightLocation="=ilCustom",
+               BasicProgramInfo__CopyRightPosX=340, BasicProgramInfo__CopyRightPosY=340,
+               ProgressBar__Left=160, ProgressBar__Top=220, ProgressBar__Height=12, ProgressBar__Step=10,
+               ProgressBar__Maximum=100, ProgressBar__ValueFormat="%.0f%%",
+               ProgressBar__BackGroundFill__Color="=clNone", ProgressBar__BackGroundFill__ColorTo="=clNone",
+               ProgressBar__BackGroundFill__BorderColor="=$00808080",
+               ProgressBar__ProgressFill__Color="=$00FFFFFF", ProgressBar__ProgressFill__ColorTo="=$00FFCC99",
+               ProgressBar__Font__Name="Tahoma", ProgressBar__Font__Height=-11,
+               ProgressBar__ProgressFont__Name="Tahoma", ProgressBar__ProgressFont__Height=-11)
+
 # --- the gain, delay, link and channel-name editors ------------------------
 # Handlers of every channel's gain and delay faders, value boxes, polarity
 # and mute buttons (and their twins on the gain page), of the delay lines and
@@ -974,6 +1027,7 @@ def form():
             Color="=$00202020", BorderStyle="=bsSizeable", Position="=poScreenCenter",
             OnCreate="=FormCreate", OnClose="=FormClose", OnResize="=FormResize")
     f.add(main_menu())
+    f.add(splash_screen())
     f.add(Obj("tmStartConnect", "TTimer", Enabled=False, Interval=300, OnTimer="=tmStartConnectTimer"))
     f.add(Obj("tmProcessShow", "TTimer", Enabled=False, Interval=100, OnTimer="=tmProcessShowTimer"))
     f.add(Obj("tmPts", "TTimer", Enabled=False, Interval=1000, OnTimer="=tmPtsTimer"))

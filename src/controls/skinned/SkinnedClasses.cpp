@@ -6,7 +6,9 @@
 #include "controls/skinned/CurvyControls.h"
 #include "controls/skinned/GDIPFill.h"
 #include "controls/skinned/GDIPPictureContainer.h"
+#include "controls/skinned/PictureProperty.h"
 #include "controls/skinned/RTFLabel.h"
+#include "controls/skinned/SplashClasses.h"
 #include "platform/gui/ImageList.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/StandardClasses.h"
@@ -19,23 +21,6 @@ using enum qx::trackbar::TGradientDirection;
 namespace qx {
 
 namespace {
-
-// Layouts name a picture by its resource; an empty name clears it.
-template <class Picture> void loadPicture(Picture& picture, const std::string& name)
-{
-    if (name.empty())
-        return picture.Clear();
-    picture.LoadFromResourceName(name);
-    if (picture.ResourceName() != name)
-        throw PropertyError("no picture resource named '" + name + "'");
-}
-
-template <class C, class A> void addPicture(ClassBuilder<C>& builder, const std::string& name, A accessor)
-{
-    builder.picture(
-        name, [accessor](const C& c) { return std::invoke(accessor, c).ResourceName(); },
-        [accessor](C& c, const std::string& v) { loadPicture(std::invoke(accessor, c), v); });
-}
 
 void registerTrackBarEnums()
 {
@@ -760,6 +745,7 @@ void registerAll()
     registerButtons();
     registerLabel();
     registerTrackBar();
+    registerSplashClasses();
 }
 
 } // namespace

@@ -137,8 +137,10 @@ void TControl::applyGeometry()
         widget_->setGeometry(left_ + origin.X, top_ + origin.Y, width_, height_);
     }
     else if (widget_->isWindow()) {
+        // Moving a shown window reports its old size back at once: the new size is kept aside.
+        const int width = width_, height = height_;
         widget_->move(left_, top_);
-        widget_->resize(width_, height_);
+        widget_->resize(width, height);
     }
 }
 

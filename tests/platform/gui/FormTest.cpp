@@ -347,6 +347,26 @@ TEST(FormCreation, ScreenCentrePositionIsAppliedAtTheFirstShow)
                                           screen.y() + (screen.height() - 100) / 2 + 100}));
 }
 
+// A shown window sized from code takes the new size, narrower or wider, and raises OnResize
+// with it (moving the window first must not bring the old size back).
+TEST(FormGeometry, AShownWindowTakesANewWidthFromCode)
+{
+    TForm form(nullptr);
+    form.SetBounds(10, 10, 600, 300);
+    form.AfterConstruction();
+    form.Show();
+    std::vector<int> widths;
+    form.OnResize = [&](TObject*) { widths.push_back(form.Width()); };
+    for (const int width : {700, 450, 520}) {
+        form.SetWidth(width);
+        QApplication::processEvents();
+        EXPECT_EQ(form.Width(), width);
+        EXPECT_EQ(form.Widget()->width(), width);
+        ASSERT_FALSE(widths.empty());
+        EXPECT_EQ(widths.back(), width);
+    }
+}
+
 TEST(FormCreation, OnDestroyRunsWhileTheFormIsWhole)
 {
     std::string seen;
