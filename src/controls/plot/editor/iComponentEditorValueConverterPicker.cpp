@@ -12,28 +12,14 @@ TiComponentEditorValueConverterPicker::TiComponentEditorValueConverterPicker(TCo
     SetTabStop(true);
 }
 
-TiComponentEditorValueConverterPicker::~TiComponentEditorValueConverterPicker()
-{
-    if (FAssociate)
-        FAssociate->RemoveFreeNotification(this);
-}
+TiComponentEditorValueConverterPicker::~TiComponentEditorValueConverterPicker() = default;
 
-void TiComponentEditorValueConverterPicker::SetAssociate(TiComponentEditorEdit* Value)
-{
-    if (FAssociate)
-        FAssociate->RemoveFreeNotification(this);
-    FAssociate = Value;
-    if (!FAssociate)
-        return;
-    FAssociate->FreeNotification(this);
-    SetBounds(FAssociate->Left() + FAssociate->Width(), FAssociate->Top(), Width(), FAssociate->Height());
-}
+void TiComponentEditorValueConverterPicker::SetAssociate(TiComponentEditorEdit* Value) { FAssociate.Set(Value); }
 
 void TiComponentEditorValueConverterPicker::Notification(TComponent* AComponent, TOperation Operation)
 {
     TiComponentEditorButton::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FAssociate)
-        FAssociate = nullptr;
+    FAssociate.Notification(AComponent, Operation);
 }
 
 void TiComponentEditorValueConverterPicker::Dispatch(TMessage& Message)
@@ -59,11 +45,12 @@ void TiComponentEditorValueConverterPicker::Click()
     form->ShowPage(FDefaultPage);
     if (TranslationMethod)
         TranslationMethod(form.get());
-    form->SetValue(FAssociate ? FAssociate->GetAsFloat() : FDateTime);
+    TiComponentEditorEdit* edit = FAssociate.Get();
+    form->SetValue(edit ? edit->GetAsFloat() : FDateTime);
     if (form->ShowModal() != mrOk)
         return;
     FDateTime = form->GetValue();
-    if (FAssociate)
-        FAssociate->SetDoubleWithEvent(FDateTime);
+    if (TiComponentEditorEdit* target = FAssociate.Get())
+        target->SetDoubleWithEvent(FDateTime);
     qx::fire(OnChange, this);
 }

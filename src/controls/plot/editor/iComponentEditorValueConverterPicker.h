@@ -4,6 +4,7 @@
 // DateTime takes it, the edit gets it as a user change (OnUpdate, the owner form) and
 // OnChange is raised; Cancel changes nothing.
 
+#include "controls/plot/editor/iAssociatedEdit.h"
 #include "controls/plot/editor/iComponentEditorButton.h"
 #include "controls/plot/editor/iValueConverterEdit.h"
 
@@ -20,7 +21,7 @@ public:
     explicit TiComponentEditorValueConverterPicker(TComponent* AOwner);
     ~TiComponentEditorValueConverterPicker() override;
 
-    TiComponentEditorEdit* Associate() const { return FAssociate; }
+    TiComponentEditorEdit* Associate() const { return FAssociate.Get(); }
     /// Binds the edit and docks the button at its right edge, at its height.
     void SetAssociate(TiComponentEditorEdit* Value);
     double DateTime() const { return FDateTime; }
@@ -42,7 +43,7 @@ protected:
 
 private:
     double FDateTime = 0;
-    TiComponentEditorEdit* FAssociate = nullptr;
+    TiAssociatedEdit FAssociate{*this};
     TiValueConverterPageType FDefaultPage = ivcptInterval;
     TiValueConverterEditForm* FForm = nullptr;
 };
