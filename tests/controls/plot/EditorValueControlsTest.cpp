@@ -581,3 +581,75 @@ TEST_F(EditorValueControlsTest, TabVisitsTheControlsInTabOrderSkippingDisabledOn
 }
 
 } // namespace
+
+namespace {
+
+// ---- painting ----
+
+QColor PixelAt(TControl& control, int x, int y)
+{
+    control.Repaint();
+    return control.Widget()->grab().toImage().pixelColor(x, y);
+}
+
+QColor Rgb(TColor color)
+{
+    const TColor c = ColorToRGB(color);
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+TEST_F(EditorValueControlsTest, CheckBoxPaintsItsBoxAndMark)
+{
+    auto& check = add<TiComponentEditorCheckBox>(10, 10);
+    const TRect box = check.BoxRect();
+    const int c = check.Height() / 2;
+    EXPECT_EQ(box, (TRect{0, c - 7, 13, c + 6}));
+    EXPECT_EQ(PixelAt(check, box.Left + 3, c - 4), QColor(255, 255, 255)) << "an enabled box is white";
+    EXPECT_EQ(PixelAt(check, box.Left + 5, c + 2), QColor(255, 255, 255)) << "no mark while unchecked";
+    check.SetAsBoolean(true);
+    EXPECT_EQ(PixelAt(check, box.Left + 5, c + 2), QColor(0, 0, 0)) << "the mark's lowest point";
+    EXPECT_EQ(PixelAt(check, box.Left + 3, c), QColor(0, 0, 0)) << "the mark's left end";
+    check.Disable();
+    EXPECT_EQ(PixelAt(check, box.Left + 3, c - 4), Rgb(clBtnFace)) << "a disabled box has the background colour";
+}
+
+TEST_F(EditorRadioGroupTest, TheSelectedItemHasItsDot)
+{
+    auto& g = group(3);
+    const TPoint second = g.ItemCenter(1);
+    EXPECT_EQ(PixelAt(g, second.X + 1, second.Y), QColor(255, 255, 255)) << "an unselected glyph is white";
+    g.SetAsInteger(1);
+    EXPECT_EQ(PixelAt(g, second.X + 1, second.Y), QColor(0, 0, 0)) << "the selection dot";
+    EXPECT_EQ(PixelAt(g, second.X - 5, second.Y), Rgb(clBtnShadow)) << "the sunken rim's outer left";
+}
+
+TEST_F(EditorUpDownTest, ArrowsAreBlackWhileEnabledAndGreyWhenDisabled)
+{
+    auto& u = spin(0, 10, 4);
+    u.SetBounds(u.Left(), u.Top(), 15, 28);
+    // s = min(28 / 2, 15) / 7 = 2: the up arrow's tip is at the centre of its button.
+    const int half = (28 - 1) / 2;
+    EXPECT_EQ(PixelAt(u, 7, half / 2), QColor(0, 0, 0));
+    u.Disable();
+    EXPECT_EQ(PixelAt(u, 7, half / 2), QColor(0x80, 0x80, 0x80));
+}
+
+TEST_F(EditorValueControlsTest, AnEditableComboBoxTakesTabToo)
+{
+    auto& combo = add<TiComponentEditorComboBox>(10, 10, 120);
+    auto& edit = add<TiComponentEditorEdit>(10, 40, 80);
+    combo.Items()->SetLines({"a", "b"});
+    int changes = 0;
+    combo.OnChange = [&](TObject*) { ++changes; };
+    focus(combo);
+    type("x");
+    EXPECT_EQ(combo.GetAsString(), "x");
+    EXPECT_EQ(changes, 1) << "typing raises OnChange";
+    EXPECT_EQ(form.userChanges, 0) << "typing is no pick from the list";
+    key(Qt::Key_Tab);
+    EXPECT_TRUE(edit.Focused());
+    combo.SetAsString("b");
+    EXPECT_EQ(changes, 1);
+}
+
+} // namespace
