@@ -653,3 +653,22 @@ TEST_F(EditorValueControlsTest, AnEditableComboBoxTakesTabToo)
 }
 
 } // namespace
+
+namespace {
+
+TEST(EditorEditLifetime, AWindowClosingOverATypedTextCommitsNothing)
+{
+    int updates = 0;
+    {
+        qx::test::EditorFormFixture fixture;
+        auto& edit = fixture.add<TiComponentEditorEdit>(10, 10, 100);
+        fixture.add<TiComponentEditorEdit>(10, 40, 100);
+        edit.OnUpdate = [&](TObject*) { ++updates; };
+        fixture.focus(edit);
+        fixture.type("12");
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(updates, 0);
+}
+
+} // namespace
