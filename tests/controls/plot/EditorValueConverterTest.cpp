@@ -250,3 +250,35 @@ TEST_F(ValueConverterPickerTest, WithAnEditTheNumberIsTheUsersChange)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ValueConverterTest, TabRunsThroughThePageThenTheValueAndTheButtons)
+{
+    dialog->ShowPage(ivcptInterval);
+    QApplication::processEvents();
+    const std::vector<TWinControl*> order{dialog->WeeksEdit,   dialog->DaysEdit,
+                                          dialog->HoursEdit,   dialog->MinutesEdit,
+                                          dialog->SecondsEdit, dialog->MilliSecondsEdit,
+                                          dialog->iComponentEditorButton1, dialog->ValueEdit,
+                                          dialog->OkButton,    dialog->CancelButton};
+    dialog->WeeksEdit->SetFocus();
+    QApplication::processEvents();
+    QWindow* window = dialog->Widget()->window()->windowHandle();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QTest::keyClick(window, Qt::Key_Tab);
+        QApplication::processEvents();
+        EXPECT_TRUE(order[i]->Focused()) << "Tab " << i;
+    }
+    dialog->ShowPage(ivcptDateTime);
+    QApplication::processEvents();
+    dialog->ValueEdit->SetFocus();
+    QTest::keyClick(window, Qt::Key_Tab, Qt::ShiftModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(dialog->SetNowButton->Focused()) << "the controls of a hidden page are skipped";
+    QTest::keyClick(window, Qt::Key_Tab, Qt::ShiftModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(dialog->TimePicker()->Focused());
+}
+
+} // namespace
