@@ -154,6 +154,12 @@ TEST_F(ValueConverterTest, DateTimeNowAndSetAllToZero)
     enter(*dialog->TimePicker(), "6:00:00 PM");
     EXPECT_DOUBLE_EQ(dialog->GetValue(), 36526.75);
     EXPECT_EQ(dialog->DaysEdit->Text(), "36526");
+    // Before the calendar's day 0 the time of day still counts forward from midnight.
+    enter(*dialog->DatePicker(), "12/29/1899");
+    enter(*dialog->TimePicker(), "6:00:00 AM");
+    EXPECT_DOUBLE_EQ(dialog->GetValue(), -1.25);
+    EXPECT_EQ(dialog->DatePicker()->Text(), "12/29/1899");
+    EXPECT_EQ(dialog->TimePicker()->Text(), "6:00:00 AM");
     const double before = qx::plot::NowDateTime();
     dialog->SetNowButton->Click();
     EXPECT_GE(dialog->GetValue(), before - 1e-6);
