@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,19 +23,31 @@ using qx::test::EditorFormFixture;
 class EditorListTest : public ::testing::Test, public EditorFormFixture
 {
 protected:
-    /// Counts the objects freed.
+    /// Counts the objects freed; those still alive at the end are freed by the fixture (the
+    /// list does not own its objects, their plot does).
     struct Item : TObject
     {
-        explicit Item(int& freed) : freed_(freed) {}
-        ~Item() override { ++freed_; }
+        Item(int& freed, std::set<Item*>& alive) : freed_(freed), alive_(alive) { alive_.insert(this); }
+        ~Item() override
+        {
+            ++freed_;
+            alive_.erase(this);
+        }
         int& freed_;
+        std::set<Item*>& alive_;
     };
+
+    void TearDown() override
+    {
+        while (!alive.empty())
+            delete *alive.begin();
+    }
 
     TiComponentEditorListBox& list(int items)
     {
         auto& l = add<TiComponentEditorListBox>(10, 10, 150, 120);
         for (int i = 0; i < items; ++i) {
-            objects.push_back(new Item(freed));
+            objects.push_back(new Item(freed, alive));
             l.Items()->AddObject("", objects.back());
         }
         l.OnItemMove = [this](TObject*) { ++moves; };
@@ -63,6 +76,7 @@ protected:
         QApplication::processEvents();
     }
 
+    std::set<Item*> alive;
     std::vector<TObject*> objects;
     int freed = 0, moves = 0, clicks = 0;
 };
@@ -134,7 +148,7 @@ TEST_F(EditorListTest, DeletingTheSelectedObjectFreesItAndSelectsItsNeighbour)
 TEST_F(EditorListTest, DeletingAnObjectsItemLeavesTheObject)
 {
     auto& l = list(3);
-    Item stranger(freed);
+    Item stranger(freed, alive);
     l.SetItemIndex(2);
     l.DeleteObjectIndex(&stranger);
     EXPECT_EQ(l.Count(), 3);

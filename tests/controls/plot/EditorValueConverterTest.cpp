@@ -3,14 +3,15 @@
 // window usable, and the picker hands a confirmed number to its edit or keeps it.
 
 #include "EditorTestForm.h"
-#include "WhenShown.h"
 
 #include "controls/plot/editor/iValueConverterEdit.h"
 #include "platform/gui/Button.h"
 #include "platform/gui/ScriptedDialogService.h"
+#include "platform/gui/Timer.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -183,32 +184,44 @@ TEST_F(ValueConverterTest, AnHourOutOfRangeIsReportedAndKeepsTheNumber)
 class ValueConverterPickerTest : public ::testing::Test, public EditorFormFixture
 {
 protected:
-    /// Clicks the picker and, once its window shows, the OK or Cancel button.
+    /// Clicks the picker and, once its window shows as the active one, the OK or Cancel
+    /// button, from a timer of the dialog's own loop. A window that never shows is closed
+    /// after a while, so a missed click fails the test instead of hanging it.
     void pickAndAnswer(TiComponentEditorValueConverterPicker& picker, bool ok,
                        const std::function<void(TiValueConverterEditForm&)>& edit = {})
     {
-        // The dialog is made by the click, so it is driven from a timer once it exists.
+        bool acted = false;
+        const auto started = std::chrono::steady_clock::now();
         TTimer driver(nullptr);
         driver.SetInterval(1);
-        std::unique_ptr<qx::test::WhenShown> shown;
         driver.OnTimer = [&](TObject*) {
-            if (!picker.Form() || shown)
+            TiValueConverterEditForm* converter = picker.Form();
+            if (!converter || acted)
                 return;
-            driver.SetEnabled(false);
-            TiValueConverterEditForm& converter = *picker.Form();
-            seenPage = converter.PageControl->ActivePageIndex();
-            seenValue = converter.GetValue();
-            shown = std::make_unique<qx::test::WhenShown>(converter, [&converter, ok, &edit] {
-                if (edit)
-                    edit(converter);
-                TButton& button = ok ? static_cast<TButton&>(*converter.OkButton) : *converter.CancelButton;
-                QWidget* top = converter.Widget()->window();
-                QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {},
-                                  button.Widget()->mapTo(top, button.Widget()->rect().center()));
-            });
+            QWidget* top = converter->Widget()->window();
+            if (std::chrono::steady_clock::now() - started > std::chrono::seconds(20)) {
+                converter->Close();
+                return;
+            }
+            if (!converter->Visible() || !top->windowHandle() || !top->windowHandle()->isExposed())
+                return;
+            if (!top->isActiveWindow()) {
+                QApplication::setActiveWindow(top);
+                return;
+            }
+            acted = true;
+            seenPage = converter->PageControl->ActivePageIndex();
+            seenValue = converter->GetValue();
+            if (edit)
+                edit(*converter);
+            TButton& button = ok ? static_cast<TButton&>(*converter->OkButton) : *converter->CancelButton;
+            QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {},
+                              button.Widget()->mapTo(top, button.Widget()->rect().center()));
         };
+        driver.SetEnabled(true);
         click(picker, 5, 5);
-        EXPECT_TRUE(shown && shown->Ran()) << "the value converter showed";
+        driver.SetEnabled(false);
+        EXPECT_TRUE(acted) << "the value converter showed";
         EXPECT_EQ(picker.Form(), nullptr) << "the window is gone after the dialog";
     }
 
