@@ -1,5 +1,6 @@
 // qx73b-screenshot: renders a window, offscreen, at its design size to a PNG.
-// Usage: qx73b-screenshot [--press BUTTON] [--points PLOT/CHANNEL=X:Y,...]... CLASS OUTPUT.png [LAYOUT-FILE]
+// Usage: qx73b-screenshot [--press BUTTON] [--points PLOT/CHANNEL=X:Y,...]... [--page PAGES=INDEX]...
+//                        [--value NUMBER] CLASS OUTPUT.png [LAYOUT-FILE]
 //        qx73b-screenshot --plot-editor PAGE[/SUB-PAGE...] OUTPUT.png
 //   CLASS        a registered window class (TfmMain, TfmAbout, TForm ...)
 //   LAYOUT-FILE  a layout text to load into the window instead of its own
@@ -11,6 +12,8 @@
 //   --plot-editor  the plot editor opened on a test plot with an object of each kind, its
 //                pages chosen by their tab captions ("X-Axes/Labels/Cursor", "Channels/File I\/O");
 //                "YT:" before them opens it on a Y-T plot
+//   --page       shows page INDEX (from 0) of the page control PAGES
+//   --value      loads the number into a value converter window (TiValueConverterEditForm)
 
 #include "WindowScreenshot.h"
 
@@ -22,6 +25,8 @@
 #include "controls/plot/plot/iPlot.h"
 #include "controls/plot/plot/iPlotClasses.h"
 #include "controls/plot/plot/iPlotComponent.h"
+#include "controls/plot/editor/iEditorBasicComponents.h"
+#include "controls/plot/editor/iValueConverterEdit.h"
 #include "controls/plot/plot/iXYPlot.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/Control.h"
@@ -161,6 +166,29 @@ void savePlotEditor(std::string path, const std::string& pngFile)
     form->Close();
 }
 
+// "PAGES=INDEX": the page control shows that page.
+void showPage(TForm& window, const std::string& spec)
+{
+    const auto equals = spec.find('=');
+    if (equals == std::string::npos)
+        throw std::runtime_error("page not as PAGES=INDEX: " + spec);
+    auto* pages = qx::findComponent<TPageControl>(window, spec.substr(0, equals));
+    if (!pages)
+        throw std::runtime_error("no page control " + spec.substr(0, equals));
+    const int index = std::stoi(spec.substr(equals + 1));
+    if (index < 0 || index >= pages->PageCount())
+        throw std::runtime_error("no page " + spec.substr(equals + 1) + " in " + spec.substr(0, equals));
+    pages->SetActivePageIndex(index);
+}
+
+void loadValue(TForm& window, const std::string& number)
+{
+    auto* converter = dynamic_cast<TiValueConverterEditForm*>(&window);
+    if (!converter)
+        throw std::runtime_error("--value needs a value converter window");
+    converter->SetValue(std::stod(number));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -168,6 +196,8 @@ int main(int argc, char** argv)
     std::string press;
     std::vector<std::string> points;
     std::string editorPage;
+    std::vector<std::string> pages;
+    std::string value;
     int first = 1;
     while (argc > first + 1 && argv[first][0] == '-' && argv[first][1] == '-') {
         if (std::strcmp(argv[first], "--press") == 0)
@@ -176,14 +206,19 @@ int main(int argc, char** argv)
             points.emplace_back(argv[first + 1]);
         else if (std::strcmp(argv[first], "--plot-editor") == 0)
             editorPage = argv[first + 1];
+        else if (std::strcmp(argv[first], "--page") == 0)
+            pages.emplace_back(argv[first + 1]);
+        else if (std::strcmp(argv[first], "--value") == 0)
+            value = argv[first + 1];
         else
             break;
         first += 2;
     }
     const int rest = argc - first;
     if (editorPage.empty() ? rest < 2 || rest > 3 : rest != 1) {
-        std::fprintf(stderr, "usage: qx73b-screenshot [--press BUTTON] [--points PLOT/CHANNEL=X:Y,...]... CLASS "
-                             "OUTPUT.png [LAYOUT-FILE]\n");
+        std::fprintf(stderr, "usage: qx73b-screenshot [--press BUTTON] [--points PLOT/CHANNEL=X:Y,...]... "
+                             "[--page PAGES=INDEX]... [--value NUMBER] CLASS OUTPUT.png [LAYOUT-FILE]\n"
+                             "       qx73b-screenshot --plot-editor PAGE[/SUB-PAGE...] OUTPUT.png\n");
         return 2;
     }
     // Always offscreen: no display is needed and nothing appears on one.
@@ -203,11 +238,17 @@ int main(int argc, char** argv)
             qx::doneApplication();
             return 0;
         }
+        // The plot library's own editor windows, which the program itself never opens.
+        qx::registerPlotEditorClasses();
         qx::WindowScreenshot::savePng(argv[first], argv[first + 1], rest == 3 ? argv[first + 2] : "",
-                                      [&press, &points](TForm& window) {
+                                      [&](TForm& window) {
                                           pressButton(window, press);
                                           for (const std::string& spec : points)
                                               setPoints(window, spec);
+                                          for (const std::string& spec : pages)
+                                              showPage(window, spec);
+                                          if (!value.empty())
+                                              loadValue(window, value);
                                       });
     } catch (const std::exception& e) {
         std::fprintf(stderr, "qx73b-screenshot: %s\n", e.what());

@@ -4,6 +4,7 @@
 #include "EditorTestForm.h"
 
 #include "controls/plot/editor/iSaveDialog.h"
+#include "platform/gui/LayoutLoader.h"
 #include "platform/gui/ScriptedDialogService.h"
 
 #include <QImage>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,19 +23,31 @@ using qx::test::EditorFormFixture;
 class EditorListTest : public ::testing::Test, public EditorFormFixture
 {
 protected:
-    /// Counts the objects freed.
+    /// Counts the objects freed; those still alive at the end are freed by the fixture (the
+    /// list does not own its objects, their plot does).
     struct Item : TObject
     {
-        explicit Item(int& freed) : freed_(freed) {}
-        ~Item() override { ++freed_; }
+        Item(int& freed, std::set<Item*>& alive) : freed_(freed), alive_(alive) { alive_.insert(this); }
+        ~Item() override
+        {
+            ++freed_;
+            alive_.erase(this);
+        }
         int& freed_;
+        std::set<Item*>& alive_;
     };
+
+    void TearDown() override
+    {
+        while (!alive.empty())
+            delete *alive.begin();
+    }
 
     TiComponentEditorListBox& list(int items)
     {
         auto& l = add<TiComponentEditorListBox>(10, 10, 150, 120);
         for (int i = 0; i < items; ++i) {
-            objects.push_back(new Item(freed));
+            objects.push_back(new Item(freed, alive));
             l.Items()->AddObject("", objects.back());
         }
         l.OnItemMove = [this](TObject*) { ++moves; };
@@ -62,6 +76,7 @@ protected:
         QApplication::processEvents();
     }
 
+    std::set<Item*> alive;
     std::vector<TObject*> objects;
     int freed = 0, moves = 0, clicks = 0;
 };
@@ -133,7 +148,7 @@ TEST_F(EditorListTest, DeletingTheSelectedObjectFreesItAndSelectsItsNeighbour)
 TEST_F(EditorListTest, DeletingAnObjectsItemLeavesTheObject)
 {
     auto& l = list(3);
-    Item stranger(freed);
+    Item stranger(freed, alive);
     l.SetItemIndex(2);
     l.DeleteObjectIndex(&stranger);
     EXPECT_EQ(l.Count(), 3);
@@ -345,6 +360,131 @@ TEST(EditorDialogsTest, TheColourDialogGivesBackResolvedColours)
     EXPECT_TRUE(dialog.Execute());
     EXPECT_EQ(dialog.Color(), ColorToRGB(clBtnFace));
     EXPECT_FALSE(dialog.Execute()) << "an exhausted script answers as a cancel";
+}
+
+} // namespace
+
+namespace {
+
+// Every editor control is made by a layout with its published properties and events.
+class LayoutEditorForm : public TiCustomEditorForm
+{
+public:
+    explicit LayoutEditorForm(TComponent* AOwner) : TiCustomEditorForm(AOwner) {}
+    void Changed(TObject*) { ++changes; }
+    void GetData(int, bool& box, TColor& color, std::string& text)
+    {
+        box = true;
+        color = clBlue;
+        text = "x";
+    }
+    int changes = 0;
+};
+
+TEST(EditorLayoutTest, EveryEditorControlIsMadeByALayout)
+{
+    qx::registerClass<LayoutEditorForm, TiCustomEditorForm>("TLayoutEditorForm")
+        .method("Changed", &LayoutEditorForm::Changed)
+        .method("GetData", &LayoutEditorForm::GetData);
+    LayoutEditorForm form(nullptr);
+    qx::loadLayoutText(form, R"(object f: TLayoutEditorForm
+  AutoScroll = False
+  object Pages: TiComponentEditorPageControl
+    TabIndex = 1
+    object Sheet: TTabSheet
+      Caption = "General"
+      object Box: TiComponentEditorGroupBox
+        Caption = "Box"
+        object Check: TiComponentEditorCheckBox
+          Caption = "Visible"
+          Checked = True
+          Alignment = taLeftJustify
+          BackGroundColor = clWindow
+          OnClick = Changed
+        end
+      end
+      object Radio: TiComponentEditorRadioGroup
+        Caption = "Style"
+        Items = ("Solid", "Dash", "Dot")
+        ItemIndex = 1
+        Columns = 2
+        OnChange = Changed
+      end
+      object Edit: TiComponentEditorEdit
+        Text = "12"
+        OnUpdate = Changed
+      end
+      object Spin: TiUpDown
+        Associate = Edit
+        Min = 0
+        Max = 30
+        Increment = 2
+      end
+      object Combo: TiComponentEditorComboBox
+        Style = csDropDownList
+        Items = ("Linear", "Log")
+        OnChange = Changed
+      end
+      object List: TiComponentEditorListBox
+        DragMode = dmManual
+        ItemHeight = 18
+        OnGetData = GetData
+        OnItemMove = Changed
+        OnClick = Changed
+      end
+      object Color: TiComponentEditorColorPicker
+        OnChange = Changed
+      end
+      object Font: TiComponentEditorFontPicker
+        OnChange = Changed
+      end
+      object Open: TiComponentEditorOpenPicker
+        Filter = "Plot (*.plt)|*.plt"
+        FileMustExist = True
+        OnChange = Changed
+      end
+      object Save: TiComponentEditorSavePicker
+        Filter = "Plot (*.plt)|*.plt"
+        FilterIndex = 1
+        DefaultExt = "plt"
+        OnChange = Changed
+      end
+      object Value: TiComponentEditorValueConverterPicker
+        Associate = Edit
+        DefaultPage = ivcptDateTime
+        OnChange = Changed
+      end
+      object Button: TiComponentEditorButton
+        Caption = "Apply"
+        OnClick = Changed
+      end
+      object Paint: TiPaintBox
+        OnPaint = Changed
+      end
+    end
+  end
+end
+)",
+                      "EditorControls.layout");
+    auto* check = qx::findComponent<TiComponentEditorCheckBox>(form, "Check");
+    auto* radio = qx::findComponent<TiComponentEditorRadioGroup>(form, "Radio");
+    auto* spin = qx::findComponent<TiUpDown>(form, "Spin");
+    auto* list = qx::findComponent<TiComponentEditorListBox>(form, "List");
+    auto* value = qx::findComponent<TiComponentEditorValueConverterPicker>(form, "Value");
+    auto* pages = qx::findComponent<TiComponentEditorPageControl>(form, "Pages");
+    ASSERT_TRUE(check && radio && spin && list && value && pages);
+    EXPECT_TRUE(check->Checked());
+    EXPECT_EQ(check->Alignment(), taLeftJustify);
+    EXPECT_EQ(radio->ItemIndex(), 1);
+    EXPECT_EQ(radio->Columns(), 2);
+    EXPECT_EQ(spin->Associate(), qx::findComponent<TiComponentEditorEdit>(form, "Edit"));
+    EXPECT_EQ(spin->Max(), 30);
+    EXPECT_EQ(list->DragMode(), dmManual);
+    EXPECT_EQ(list->ItemHeight(), 18);
+    EXPECT_TRUE(list->OnGetData);
+    EXPECT_EQ(value->DefaultPage(), ivcptDateTime);
+    EXPECT_EQ(pages->TabIndex(), 1);
+    EXPECT_EQ(form.changes, 0) << "reading a layout raises nothing";
 }
 
 } // namespace

@@ -162,6 +162,43 @@ TEST_F(EditorValueControlsTest, NumbersReadFromTheText)
     EXPECT_THROW(edit.GetAsDateTime(), EConvertError);
 }
 
+TEST_F(EditorValueControlsTest, TypedNumbersAreHeldWithinTheRange)
+{
+    auto& edit = add<TiComponentEditorEdit>(10, 10, 100);
+    edit.SetRange(0, 30);
+    std::vector<std::string> seen;
+    edit.OnUpdate = [&](TObject*) { seen.push_back(edit.Text()); };
+    edit.SetAsInteger(45);
+    EXPECT_EQ(edit.Text(), "45") << "the program's own values are not limited";
+    struct Case
+    {
+        std::string typed, committed;
+    };
+    const std::vector<Case> cases{{"31", "30"}, {"-3", "0"}, {"12", "12"}, {"abc", "0"}, {"2.5", "2.5"}, {"1e9", "30"}};
+    focus(edit);
+    for (const Case& c : cases) {
+        edit.SelectAll();
+        type(c.typed);
+        key(Qt::Key_Return);
+        EXPECT_EQ(edit.Text(), c.committed) << c.typed;
+        EXPECT_EQ(edit.OriginalText(), c.committed);
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"30", "0", "12", "0", "2.5", "30"}));
+    // A count: at least 0, stepped by its spin buttons too (both limits 0: the buttons' own
+    // limits are off).
+    auto& count = add<TiComponentEditorEdit>(10, 40, 60);
+    auto& spin = add<TiUpDown>(0, 0);
+    spin.SetAssociate(&count);
+    spin.SetMin(0);
+    spin.SetMax(0);
+    count.SetRange(0, 1e9);
+    count.SetAsInteger(0);
+    click(spin, 7, spin.Height() - 3);
+    EXPECT_EQ(count.Text(), "0");
+    click(spin, 7, 3);
+    EXPECT_EQ(count.Text(), "1");
+}
+
 TEST_F(EditorValueControlsTest, DisableEmptiesSilentlyAndGreys)
 {
     auto& edit = add<TiComponentEditorEdit>(10, 10, 100);
@@ -541,6 +578,97 @@ TEST_F(EditorValueControlsTest, TabVisitsTheControlsInTabOrderSkippingDisabledOn
     }
     key(Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_TRUE(button.Focused()) << "Shift+Tab from the first goes to the last";
+}
+
+} // namespace
+
+namespace {
+
+// ---- painting ----
+
+QColor PixelAt(TControl& control, int x, int y)
+{
+    control.Repaint();
+    return control.Widget()->grab().toImage().pixelColor(x, y);
+}
+
+QColor Rgb(TColor color)
+{
+    const TColor c = ColorToRGB(color);
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+TEST_F(EditorValueControlsTest, CheckBoxPaintsItsBoxAndMark)
+{
+    auto& check = add<TiComponentEditorCheckBox>(10, 10);
+    const TRect box = check.BoxRect();
+    const int c = check.Height() / 2;
+    EXPECT_EQ(box, (TRect{0, c - 7, 13, c + 6}));
+    EXPECT_EQ(PixelAt(check, box.Left + 3, c - 4), QColor(255, 255, 255)) << "an enabled box is white";
+    EXPECT_EQ(PixelAt(check, box.Left + 5, c + 2), QColor(255, 255, 255)) << "no mark while unchecked";
+    check.SetAsBoolean(true);
+    EXPECT_EQ(PixelAt(check, box.Left + 5, c + 2), QColor(0, 0, 0)) << "the mark's lowest point";
+    EXPECT_EQ(PixelAt(check, box.Left + 3, c), QColor(0, 0, 0)) << "the mark's left end";
+    check.Disable();
+    EXPECT_EQ(PixelAt(check, box.Left + 3, c - 4), Rgb(clBtnFace)) << "a disabled box has the background colour";
+}
+
+TEST_F(EditorRadioGroupTest, TheSelectedItemHasItsDot)
+{
+    auto& g = group(3);
+    const TPoint second = g.ItemCenter(1);
+    EXPECT_EQ(PixelAt(g, second.X + 1, second.Y), QColor(255, 255, 255)) << "an unselected glyph is white";
+    g.SetAsInteger(1);
+    EXPECT_EQ(PixelAt(g, second.X + 1, second.Y), QColor(0, 0, 0)) << "the selection dot";
+    EXPECT_EQ(PixelAt(g, second.X - 5, second.Y), Rgb(clBtnShadow)) << "the sunken rim's outer left";
+}
+
+TEST_F(EditorUpDownTest, ArrowsAreBlackWhileEnabledAndGreyWhenDisabled)
+{
+    auto& u = spin(0, 10, 4);
+    u.SetBounds(u.Left(), u.Top(), 15, 28);
+    // s = min(28 / 2, 15) / 7 = 2: the up arrow's tip is at the centre of its button.
+    const int half = (28 - 1) / 2;
+    EXPECT_EQ(PixelAt(u, 7, half / 2), QColor(0, 0, 0));
+    u.Disable();
+    EXPECT_EQ(PixelAt(u, 7, half / 2), QColor(0x80, 0x80, 0x80));
+}
+
+TEST_F(EditorValueControlsTest, AnEditableComboBoxTakesTabToo)
+{
+    auto& combo = add<TiComponentEditorComboBox>(10, 10, 120);
+    auto& edit = add<TiComponentEditorEdit>(10, 40, 80);
+    combo.Items()->SetLines({"a", "b"});
+    int changes = 0;
+    combo.OnChange = [&](TObject*) { ++changes; };
+    focus(combo);
+    type("x");
+    EXPECT_EQ(combo.GetAsString(), "x");
+    EXPECT_EQ(changes, 1) << "typing raises OnChange";
+    EXPECT_EQ(form.userChanges, 0) << "typing is no pick from the list";
+    key(Qt::Key_Tab);
+    EXPECT_TRUE(edit.Focused());
+    combo.SetAsString("b");
+    EXPECT_EQ(changes, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(EditorEditLifetime, AWindowClosingOverATypedTextCommitsNothing)
+{
+    int updates = 0;
+    {
+        qx::test::EditorFormFixture fixture;
+        auto& edit = fixture.add<TiComponentEditorEdit>(10, 10, 100);
+        fixture.add<TiComponentEditorEdit>(10, 40, 100);
+        edit.OnUpdate = [&](TObject*) { ++updates; };
+        fixture.focus(edit);
+        fixture.type("12");
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(updates, 0);
 }
 
 } // namespace

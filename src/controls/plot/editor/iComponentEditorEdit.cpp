@@ -7,6 +7,7 @@
 #include "platform/text/FloatFormat.h"
 #include "platform/text/NumberText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <optional>
@@ -210,8 +211,28 @@ void TiComponentEditorEdit::SetStringWithEvent(const std::string& Value) { Write
 void TiComponentEditorEdit::SetIntegerWithEvent(int Value) { WriteWithEvent(std::to_string(Value)); }
 void TiComponentEditorEdit::SetDoubleWithEvent(double Value) { WriteWithEvent(qx::plot::EditorFloatText(Value)); }
 
+void TiComponentEditorEdit::SetRange(double Min, double Max)
+{
+    FHasRange = true;
+    FRangeMin = Min;
+    FRangeMax = std::max(Min, Max);
+}
+
+void TiComponentEditorEdit::ClampToRange()
+{
+    if (!FHasRange)
+        return;
+    const std::string limited = qx::plot::EditorFloatText(std::clamp(GetAsFloat(), FRangeMin, FRangeMax));
+    if (limited != Text())
+        qx::plot::WithEventsBlocked(FBlockingEvents, [&] { SetText(limited); }, OnChange);
+}
+
 void TiComponentEditorEdit::Commit()
 {
+    if (Text() == FOriginalText)
+        return;
+    // Only what the user changed is limited; a limited number may be the committed one.
+    ClampToRange();
     if (Text() == FOriginalText)
         return;
     FOriginalText = Text();

@@ -41,6 +41,15 @@ public:
     void DisableNoClear();
     void Enable();
 
+    /// Typed numbers are held within Min..Max: a commit first writes the number, limited
+    /// to the range, back into the box (text that is no number counts as 0). Values written
+    /// by the program are not limited.
+    void SetRange(double Min, double Max);
+    void ClearRange() { FHasRange = false; }
+    bool HasRange() const { return FHasRange; }
+    double RangeMin() const { return FRangeMin; }
+    double RangeMax() const { return FRangeMax; }
+
     /// The last committed text.
     const std::string& OriginalText() const { return FOriginalText; }
     /// Commits a changed text: OnUpdate, then (unless the program is writing) the owner form.
@@ -59,8 +68,13 @@ private:
     void WriteSilently(const std::string& Value);
     void WriteWithEvent(const std::string& Value);
 
+    void ClampToRange();
+
     bool FBlockingEvents = false;
     std::string FOriginalText;
+    bool FHasRange = false;
+    double FRangeMin = 0;
+    double FRangeMax = 0;
 };
 
 namespace qx::plot {

@@ -12,7 +12,9 @@
 #include "controls/plot/editor/iComponentEditorListBox.h"
 #include "controls/plot/editor/iComponentEditorPageControl.h"
 #include "controls/plot/editor/iComponentEditorRadioGroup.h"
+#include "controls/plot/editor/iComponentEditorValueConverterPicker.h"
 #include "controls/plot/editor/iCustomEditorForm.h"
+#include "controls/plot/editor/iDateTimePicker.h"
 #include "controls/plot/editor/iPaintBox.h"
 #include "controls/plot/editor/iUpDown.h"
 

@@ -1,4 +1,7 @@
 #include "controls/plot/editor/iEditorBasicComponents.h"
+#include "controls/plot/editor/iValueConverterEdit.h"
+#include "platform/gui/Label.h"
+#include "platform/gui/Panel.h"
 
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/StandardClasses.h"
@@ -143,6 +146,68 @@ void registerListAndPickers()
     registerClass<TiPaintBox, TCustomControl>("TiPaintBox").event("OnPaint", &TiPaintBox::OnPaint);
 }
 
+void registerValueConverter()
+{
+    registerEnum<TiValueConverterPageType>(
+        "TiValueConverterPageType",
+        {{"ivcptInterval", ivcptInterval}, {"ivcptDateTime", ivcptDateTime}, {"ivcptPrice32nd", ivcptPrice32nd}});
+    registerEnum<TDateTimeKind>("TDateTimeKind", {{"dtkDate", dtkDate}, {"dtkTime", dtkTime}});
+
+    registerClass<TiDateTimePicker, TiComponentEditorEdit>("TiDateTimePicker")
+        .property("Kind", &TiDateTimePicker::Kind, &TiDateTimePicker::SetKind)
+        .defaultValue(dtkDate);
+
+    using P = TiComponentEditorValueConverterPicker;
+    registerClass<P, TiComponentEditorButton>("TiComponentEditorValueConverterPicker")
+        .component<TiComponentEditorEdit>("Associate", &P::Associate, &P::SetAssociate)
+        .property("DateTime", &P::DateTime, &P::SetDateTime)
+        .defaultValue(0.0)
+        .property("DefaultPage", &P::DefaultPage, &P::SetDefaultPage)
+        .defaultValue(ivcptInterval)
+        .event("OnChange", &P::OnChange)
+        .event("TranslationMethod", &P::TranslationMethod);
+
+    using F = TiValueConverterEditForm;
+    registerClass<F, TiCustomEditorForm>("TiValueConverterEditForm")
+        .method("FormCreate", &F::FormCreate)
+        .method("WeeksChange", &F::WeeksChange)
+        .method("TimeChange", &F::TimeChange)
+        .method("DateTimePickerChange", &F::DateTimePickerChange)
+        .method("SetNowButtonClick", &F::SetNowButtonClick)
+        .method("iComponentEditorButton1Click", &F::iComponentEditorButton1Click)
+        .method("Price32Change", &F::Price32Change)
+        .field("PageControl", &F::PageControl)
+        .field("IntervalSheet", &F::IntervalSheet)
+        .field("DateTimeSheet", &F::DateTimeSheet)
+        .field("PriceSheet", &F::PriceSheet)
+        .field("WeeksEdit", &F::WeeksEdit)
+        .field("DaysEdit", &F::DaysEdit)
+        .field("HoursEdit", &F::HoursEdit)
+        .field("MinutesEdit", &F::MinutesEdit)
+        .field("SecondsEdit", &F::SecondsEdit)
+        .field("MilliSecondsEdit", &F::MilliSecondsEdit)
+        .field("WeeksUpDown", &F::WeeksUpDown)
+        .field("DaysUpDown", &F::DaysUpDown)
+        .field("HoursUpDown", &F::HoursUpDown)
+        .field("MinutesUpDown", &F::MinutesUpDown)
+        .field("SecondsUpDown", &F::SecondsUpDown)
+        .field("MilliSecondsUpDown", &F::MilliSecondsUpDown)
+        .field("iComponentEditorButton1", &F::iComponentEditorButton1)
+        .field("DateLabel", &F::DateLabel)
+        .field("TimeLabel", &F::TimeLabel)
+        .field("SetNowButton", &F::SetNowButton)
+        .field("PriceIntegerEdit", &F::PriceIntegerEdit)
+        .field("Price32ndsEdit", &F::Price32ndsEdit)
+        .field("Price256thsEdit", &F::Price256thsEdit)
+        .field("PriceIntegerUpDown", &F::PriceIntegerUpDown)
+        .field("Price32ndsUpDown", &F::Price32ndsUpDown)
+        .field("Price256thsUpDown", &F::Price256thsUpDown)
+        .field("ValueEdit", &F::ValueEdit)
+        .field("ButtonPanel", &F::ButtonPanel)
+        .field("OkButton", &F::OkButton)
+        .field("CancelButton", &F::CancelButton);
+}
+
 } // namespace
 
 void registerPlotEditorClasses()
@@ -154,6 +219,7 @@ void registerPlotEditorClasses()
         registerCheckBoxAndRadioGroup();
         registerValueControls();
         registerListAndPickers();
+        registerValueConverter();
     });
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 TiUpDown::TiUpDown(TComponent* AOwner) : TGraphicControl(AOwner), FTimer(std::make_unique<TTimer>(nullptr))
 {
@@ -16,59 +17,52 @@ TiUpDown::TiUpDown(TComponent* AOwner) : TGraphicControl(AOwner), FTimer(std::ma
     UpdateButtons();
 }
 
-TiUpDown::~TiUpDown()
-{
-    if (FAssociate)
-        FAssociate->RemoveFreeNotification(this);
-}
+TiUpDown::~TiUpDown() = default;
 
-void TiUpDown::SetAssociate(TiComponentEditorEdit* Value)
-{
-    if (FAssociate)
-        FAssociate->RemoveFreeNotification(this);
-    FAssociate = Value;
-    if (!FAssociate)
-        return;
-    FAssociate->FreeNotification(this);
-    SetBounds(FAssociate->Left() + FAssociate->Width(), FAssociate->Top(), Width(), FAssociate->Height());
-}
+void TiUpDown::SetAssociate(TiComponentEditorEdit* Value) { FAssociate.Set(Value); }
 
 void TiUpDown::Notification(TComponent* AComponent, TOperation Operation)
 {
     TGraphicControl::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FAssociate)
-        FAssociate = nullptr;
+    FAssociate.Notification(AComponent, Operation);
 }
 
-int TiUpDown::AsInteger() const { return FAssociate ? FAssociate->GetAsInteger() : 0; }
+int TiUpDown::AsInteger() const { return Associate() ? Associate()->GetAsInteger() : 0; }
 
 void TiUpDown::SetAsInteger(int Value)
 {
-    if (!FAssociate)
+    TiComponentEditorEdit* edit = Associate();
+    if (!edit)
         return;
     if (FMax != 0 || FMin != 0) {
         Value = std::min<int>(Value, FMax);
         Value = std::max<int>(Value, FMin);
     }
+    // The range of the property the edit holds limits the steps too.
+    if (edit->HasRange()) {
+        const double low = std::ceil(edit->RangeMin()), high = std::floor(edit->RangeMax());
+        if (low <= high)
+            Value = static_cast<int>(std::clamp<double>(Value, low, high));
+    }
     if (FUserGenerated)
-        FAssociate->SetIntegerWithEvent(Value);
+        edit->SetIntegerWithEvent(Value);
     else
-        FAssociate->SetAsInteger(Value);
+        edit->SetAsInteger(Value);
 }
 
 void TiUpDown::Disable()
 {
     SetEnabled(false);
-    if (FAssociate)
-        FAssociate->Disable();
+    if (TiComponentEditorEdit* edit = Associate())
+        edit->Disable();
     Invalidate();
 }
 
 void TiUpDown::Enable()
 {
     SetEnabled(true);
-    if (FAssociate)
-        FAssociate->Enable();
+    if (TiComponentEditorEdit* edit = Associate())
+        edit->Enable();
     Invalidate();
 }
 

@@ -4,6 +4,7 @@
 // both are 0) as a user change: the edit raises OnUpdate and tells its form. A held button
 // steps again after 500 ms and then every 50 ms.
 
+#include "controls/plot/editor/iAssociatedEdit.h"
 #include "platform/gui/Control.h"
 
 #include <memory>
@@ -17,7 +18,7 @@ public:
     explicit TiUpDown(TComponent* AOwner);
     ~TiUpDown() override;
 
-    TiComponentEditorEdit* Associate() const { return FAssociate; }
+    TiComponentEditorEdit* Associate() const { return FAssociate.Get(); }
     /// Binds the edit and moves the buttons to its right edge, at its height.
     void SetAssociate(TiComponentEditorEdit* Value);
     int Min() const { return FMin; }
@@ -30,7 +31,8 @@ public:
     /// The edit's number, 0 without an edit.
     int AsInteger() const;
     /// Writes the number into the edit, limited to Max and then raised to Min unless both
-    /// are 0; as a user change when it comes from the mouse or the timer, else silently.
+    /// are 0, and held within the edit's range when it has one; as a user change when it
+    /// comes from the mouse or the timer, else silently.
     void SetAsInteger(int Value);
 
     void Disable();
@@ -57,7 +59,7 @@ private:
 
     std::unique_ptr<TTimer> FTimer;
     bool FFirstTimerMessage = false;
-    TiComponentEditorEdit* FAssociate = nullptr;
+    TiAssociatedEdit FAssociate{*this};
     short FMin = 0;
     short FMax = 100;
     int FIncrement = 1;
