@@ -1,8 +1,12 @@
-// The variant-array feeds: a channel's AddXYArrays and AddXYArray, and the plot's
-// AddDataArray with its null and empty markers; arrays of the wrong shape, or addressing
-// channels the plot lacks, add nothing.
+// The data feeds of a plot: a channel's AddXYArrays and AddXYArray, the plot's
+// AddDataArray with its null and empty markers (arrays of the wrong shape, or addressing
+// channels the plot lacks, add nothing), and image lists fed from the program's pictures.
 
 #include "PlotControlSupport.h"
+
+#include "platform/gui/ImageList.h"
+#include "platform/gui/PictureResources.h"
+#include "platform/image/PngCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +114,44 @@ TEST(PlotArrayFeed, ATwoDimensionalArrayAdvancesEachChannelsX)
     plot.AddDataArray(2, Array({{0, 1}, {0, 2}}, values({1, 2, 3, 4, 5, 6})));
     EXPECT_EQ(points(plot.GetChannel(0)), "0:1 2:2 4:3");
     EXPECT_EQ(points(plot.GetChannel(1)), "10:0 12:4 14:5 16:6");
+}
+
+} // namespace
+
+namespace {
+
+TEST(PlotImageLists, PicturesCompiledIntoTheProgramAreFoundByNameOrNumber)
+{
+    TBitmap picture(16, 16);
+    picture.Canvas().Brush().Color = clRed;
+    picture.Canvas().FillRect({0, 0, 16, 16});
+    const qx::Bytes png = qx::encodePng(picture.ToImage(), 6).bytes;
+    qx::setPictureResolver([&](const std::string& name) { return name == "ARROW" || name == "#7" ? png : qx::Bytes{}; });
+    TiXYPlot plot(nullptr);
+    plot.ImageListLoadFromResourceName(1, 0, "ARROW");
+    plot.ImageListLoadFromResourceID(1, 0, 7);
+    EXPECT_EQ(plot.PlotImageList(1)->Count(), 2);
+    EXPECT_EQ(plot.PlotImageList(1)->Width(), 16);
+    struct Case
+    {
+        std::function<void()> load;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {[&] { plot.ImageListLoadFromResourceName(0, 0, "NONE"); }, "Resource NONE not found"},
+        {[&] { plot.ImageListLoadFromResourceID(2, 0, 8); }, "Resource #8 not found"},
+        {[&] { plot.ImageListLoadFromResourceName(3, 0, "ARROW"); }, "ImageList Index must be 0-2"},
+    };
+    for (const Case& c : cases) {
+        try {
+            c.load();
+            ADD_FAILURE() << c.message << ": loaded";
+        } catch (const EiPlotError& error) {
+            EXPECT_STREQ(error.what(), c.message);
+        }
+    }
+    EXPECT_EQ(plot.PlotImageList(0)->Count(), 0);
+    qx::setPictureResolver(nullptr);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "platform/gui/canvas/Metafile.h"
 #include "platform/gui/canvas/Picture.h"
 #include "platform/gui/ImageList.h"
+#include "platform/gui/PictureResources.h"
 #include "platform/gui/PopupMenu.h"
 
 #include <algorithm>
@@ -420,6 +421,22 @@ void TiPlotComponent::ImageListClear(int ImageListIndex)
         throw EiPlotError("ImageList Index must be 0-2");
     list->Clear();
     InvalidateChange();
+}
+
+void TiPlotComponent::ImageListLoadFromResourceName(int ImageListIndex, std::intptr_t, const std::string& ResName)
+{
+    if (!PlotImageList(ImageListIndex))
+        throw EiPlotError("ImageList Index must be 0-2");
+    TPicture picture;
+    qx::loadPictureResource(picture, ResName);
+    if (picture.Empty())
+        throw EiPlotError("Resource " + ResName + " not found");
+    ImageListAdd(ImageListIndex, picture.ToBitmap());
+}
+
+void TiPlotComponent::ImageListLoadFromResourceID(int ImageListIndex, std::intptr_t Instance, int ResID)
+{
+    ImageListLoadFromResourceName(ImageListIndex, Instance, "#" + std::to_string(ResID));
 }
 
 void TiPlotComponent::ImageListAdd(int ImageListIndex, const TBitmap& ABitmap)

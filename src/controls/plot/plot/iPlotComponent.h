@@ -20,6 +20,7 @@
 #include "platform/gui/canvas/Bitmap.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -332,6 +333,10 @@ public:
     TImageList* PlotImageList(int Index) override;
     void ImageListClear(int ImageListIndex);
     void ImageListAdd(int ImageListIndex, const TBitmap& ABitmap);
+    /// A picture compiled into the program, added as ImageListAdd does; a number names the
+    /// picture "#number". The program has one module, so Instance is not consulted.
+    void ImageListLoadFromResourceName(int ImageListIndex, std::intptr_t Instance, const std::string& ResName);
+    void ImageListLoadFromResourceID(int ImageListIndex, std::intptr_t Instance, int ResID);
 
     // ---- Data ----
     /// One value a channel: a one-dimensional array gives element k to channel k - low
