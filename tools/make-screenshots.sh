@@ -41,3 +41,8 @@ done
 # The splash and the document windows, scrolled and widened, are kept by their tests.
 QX_SCREENSHOT_DIR=$out QT_QPA_PLATFORM=offscreen "$build/tests/app/qx_app_program_tests" \
   --gtest_filter='SplashAtStart.*:DocumentWindows.*' >/dev/null
+# The plot library's value converter, on each of its pages: 1.5 days (1 day 12 hours) and
+# 36526.75 (1 January 2000, 18:00; a price of 36526 24/32).
+"$tool" --value 1.5 TiValueConverterEditForm "$out/TiValueConverterEditForm-interval.png"
+"$tool" --page PageControl=1 --value 36526.75 TiValueConverterEditForm "$out/TiValueConverterEditForm-datetime.png"
+"$tool" --page PageControl=2 --value 36526.75 TiValueConverterEditForm "$out/TiValueConverterEditForm-price.png"
