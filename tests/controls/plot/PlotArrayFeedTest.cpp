@@ -1,7 +1,9 @@
 // The data feeds of a plot: a channel's AddXYArrays and AddXYArray, the plot's
 // AddDataArray with its null and empty markers (arrays of the wrong shape, or addressing
-// channels the plot lacks, add nothing), and image lists fed from the program's pictures.
+// channels the plot lacks, add nothing), image lists fed from the program's pictures, and an
+// X-Y channel fed by its OPC items.
 
+#include "FakeOPCLibrary.h"
 #include "PlotControlSupport.h"
 
 #include "platform/gui/ImageList.h"
@@ -152,6 +154,48 @@ TEST(PlotImageLists, PicturesCompiledIntoTheProgramAreFoundByNameOrNumber)
     }
     EXPECT_EQ(plot.PlotImageList(0)->Count(), 0);
     qx::setPictureResolver(nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PlotOPCFeed, EachXYChannelFeedsItsPointsThroughAGroupOfItsOwn)
+{
+    FakeOPCLibrary library;
+    TiXYPlot plot(nullptr);
+    plot.AddChannel();
+    for (int c = 0; c < 2; ++c) {
+        TiXYPlotChannel& channel = plot.GetChannel(c);
+        channel.SetOPCServerName("Fake.Server");
+        channel.SetOPCItemName("Curve.X");
+        channel.SetOPCItem2Name("Curve.Y");
+        channel.SetOPCUpdateRate(250);
+        channel.OPCActivate();
+    }
+    ASSERT_EQ(library.groups.size(), 2u);
+    const auto first = library.groups.begin();
+    const auto second = std::next(first);
+    EXPECT_NE(first->second.name, second->second.name);
+    EXPECT_EQ(first->second.server, "Fake.Server");
+    EXPECT_EQ(first->second.rate, 250);
+    int x = 0, y = 0;
+    for (const auto& [handle, signal] : library.signalTable) {
+        EXPECT_TRUE(signal.group == first->second.name || signal.group == second->second.name);
+        if (signal.item == "Curve.X" && signal.group == first->second.name)
+            x = handle;
+        if (signal.item == "Curve.Y" && signal.group == first->second.name)
+            y = handle;
+    }
+    ASSERT_NE(x, 0);
+    ASSERT_NE(y, 0);
+    library.Deliver(x, TiVariant(3.0), 0xC0);
+    library.Deliver(y, TiVariant(4.0), 0xC0);
+    library.UpdateGroup(first->first, *first->second.sink);
+    EXPECT_EQ(points(plot.GetChannel(0)), "3:4");
+    EXPECT_EQ(plot.GetChannel(1).Count(), 0);
+    plot.GetChannel(0).OPCActivate(); // again: the old group goes, a new one comes
+    EXPECT_EQ(library.groups.size(), 2u);
 }
 
 } // namespace
