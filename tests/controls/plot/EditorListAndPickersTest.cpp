@@ -145,6 +145,19 @@ TEST_F(EditorListTest, DeletingTheSelectedObjectFreesItAndSelectsItsNeighbour)
     }
 }
 
+TEST_F(EditorListTest, DeletingWithoutASelectionDeletesNothing)
+{
+    auto& l = list(3);
+    l.SetItemIndex(-1);
+    EXPECT_NO_THROW(l.DeleteSelectedObject());
+    EXPECT_EQ(l.Count(), 3);
+    EXPECT_EQ(freed, 0);
+    EXPECT_EQ(l.ItemIndex(), -1);
+    l.Clear();
+    for (TObject* object : objects)
+        delete object;
+}
+
 TEST_F(EditorListTest, DeletingAnObjectsItemLeavesTheObject)
 {
     auto& l = list(3);

@@ -279,3 +279,40 @@ TEST_F(PlotAnnotationTest, AnnotationsDrawOverTheChannels)
 }
 
 } // namespace
+
+namespace {
+
+TEST(PlotAnnotationDefaults, ANewAnnotationTakesThePlotsDefaults)
+{
+    TiXYPlot plot(nullptr);
+    TFont font;
+    font.Name = "Courier New";
+    font.Color = clYellow;
+    plot.SetAnnotationDefaultFont(font);
+    plot.SetAnnotationDefaultBrushStlye(bsClear);
+    plot.SetAnnotationDefaultBrushColor(clBlue);
+    plot.SetAnnotationDefaultPenStlye(psDash);
+    plot.SetAnnotationDefaultPenColor(clRed);
+    plot.SetAnnotationDefaultPenWidth(3);
+    plot.SetAnnotationDefaultReference(iprtChannel);
+    plot.SetAnnotationDefaultReferencePositionX(ipriDataView);
+    plot.SetAnnotationDefaultReferencePositionY(ipriChannel);
+    plot.SetAnnotationDefaultReferenceSizeX(ipriChannel);
+    plot.SetAnnotationDefaultReferenceSizeY(ipriDataView);
+    TiPlotAnnotation& note = plot.Annotation(plot.AddAnnotation());
+    EXPECT_EQ(note.Font().Name, "Courier New");
+    EXPECT_EQ(note.Font().Color, clYellow);
+    EXPECT_EQ(note.BrushStyle(), bsClear);
+    EXPECT_EQ(note.BrushColor(), clBlue);
+    EXPECT_EQ(note.PenStyle(), psDash);
+    EXPECT_EQ(note.PenColor(), clRed);
+    EXPECT_EQ(note.PenWidth(), 3);
+    EXPECT_EQ(note.Reference(), iprtChannel);
+    EXPECT_EQ(note.ReferencePositionX(), ipriDataView);
+    EXPECT_EQ(note.ReferencePositionY(), ipriChannel);
+    EXPECT_EQ(note.ReferenceSizeX(), ipriChannel);
+    EXPECT_EQ(note.ReferenceSizeY(), ipriDataView);
+    EXPECT_EQ(TiXYPlot(nullptr).AnnotationDefaultPenWidth(), 1);
+}
+
+} // namespace

@@ -1,8 +1,14 @@
-// The variant-array feeds: a channel's AddXYArrays and AddXYArray, and the plot's
-// AddDataArray with its null and empty markers; arrays of the wrong shape, or addressing
-// channels the plot lacks, add nothing.
+// The data feeds of a plot: a channel's AddXYArrays and AddXYArray, the plot's
+// AddDataArray with its null and empty markers (arrays of the wrong shape, or addressing
+// channels the plot lacks, add nothing), image lists fed from the program's pictures, and an
+// X-Y channel fed by its OPC items.
 
+#include "FakeOPCLibrary.h"
 #include "PlotControlSupport.h"
+
+#include "platform/gui/ImageList.h"
+#include "platform/gui/PictureResources.h"
+#include "platform/image/PngCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +116,86 @@ TEST(PlotArrayFeed, ATwoDimensionalArrayAdvancesEachChannelsX)
     plot.AddDataArray(2, Array({{0, 1}, {0, 2}}, values({1, 2, 3, 4, 5, 6})));
     EXPECT_EQ(points(plot.GetChannel(0)), "0:1 2:2 4:3");
     EXPECT_EQ(points(plot.GetChannel(1)), "10:0 12:4 14:5 16:6");
+}
+
+} // namespace
+
+namespace {
+
+TEST(PlotImageLists, PicturesCompiledIntoTheProgramAreFoundByNameOrNumber)
+{
+    TBitmap picture(16, 16);
+    picture.Canvas().Brush().Color = clRed;
+    picture.Canvas().FillRect({0, 0, 16, 16});
+    const qx::Bytes png = qx::encodePng(picture.ToImage(), 6).bytes;
+    qx::setPictureResolver([&](const std::string& name) { return name == "ARROW" || name == "#7" ? png : qx::Bytes{}; });
+    TiXYPlot plot(nullptr);
+    plot.ImageListLoadFromResourceName(1, 0, "ARROW");
+    plot.ImageListLoadFromResourceID(1, 0, 7);
+    EXPECT_EQ(plot.PlotImageList(1)->Count(), 2);
+    EXPECT_EQ(plot.PlotImageList(1)->Width(), 16);
+    struct Case
+    {
+        std::function<void()> load;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {[&] { plot.ImageListLoadFromResourceName(0, 0, "NONE"); }, "Resource NONE not found"},
+        {[&] { plot.ImageListLoadFromResourceID(2, 0, 8); }, "Resource #8 not found"},
+        {[&] { plot.ImageListLoadFromResourceName(3, 0, "ARROW"); }, "ImageList Index must be 0-2"},
+    };
+    for (const Case& c : cases) {
+        try {
+            c.load();
+            ADD_FAILURE() << c.message << ": loaded";
+        } catch (const EiPlotError& error) {
+            EXPECT_STREQ(error.what(), c.message);
+        }
+    }
+    EXPECT_EQ(plot.PlotImageList(0)->Count(), 0);
+    qx::setPictureResolver(nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PlotOPCFeed, EachXYChannelFeedsItsPointsThroughAGroupOfItsOwn)
+{
+    FakeOPCLibrary library;
+    TiXYPlot plot(nullptr);
+    plot.AddChannel();
+    for (int c = 0; c < 2; ++c) {
+        TiXYPlotChannel& channel = plot.GetChannel(c);
+        channel.SetOPCServerName("Fake.Server");
+        channel.SetOPCItemName("Curve.X");
+        channel.SetOPCItem2Name("Curve.Y");
+        channel.SetOPCUpdateRate(250);
+        channel.OPCActivate();
+    }
+    ASSERT_EQ(library.groups.size(), 2u);
+    const auto first = library.groups.begin();
+    const auto second = std::next(first);
+    EXPECT_NE(first->second.name, second->second.name);
+    EXPECT_EQ(first->second.server, "Fake.Server");
+    EXPECT_EQ(first->second.rate, 250);
+    int x = 0, y = 0;
+    for (const auto& [handle, signal] : library.signalTable) {
+        EXPECT_TRUE(signal.group == first->second.name || signal.group == second->second.name);
+        if (signal.item == "Curve.X" && signal.group == first->second.name)
+            x = handle;
+        if (signal.item == "Curve.Y" && signal.group == first->second.name)
+            y = handle;
+    }
+    ASSERT_NE(x, 0);
+    ASSERT_NE(y, 0);
+    library.Deliver(x, TiVariant(3.0), 0xC0);
+    library.Deliver(y, TiVariant(4.0), 0xC0);
+    library.UpdateGroup(first->first, *first->second.sink);
+    EXPECT_EQ(points(plot.GetChannel(0)), "3:4");
+    EXPECT_EQ(plot.GetChannel(1).Count(), 0);
+    plot.GetChannel(0).OPCActivate(); // again: the old group goes, a new one comes
+    EXPECT_EQ(library.groups.size(), 2u);
 }
 
 } // namespace

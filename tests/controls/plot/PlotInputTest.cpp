@@ -6,6 +6,7 @@
 #include "PlotInput.h"
 
 #include "platform/gui/Application.h"
+#include "platform/gui/PopupMenu.h"
 #include "platform/gui/Timer.h"
 #include "platform/gui/canvas/Colors.h"
 #include "platform/sync/Clock.h"
@@ -210,6 +211,31 @@ TEST_F(PlotInputTest, NoObjectEventWhileTheFormIsRead)
     click({centre(x).X, x.Top + 4});
     plot.Loaded();
     EXPECT_TRUE(events.empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PlotInputTest, ThePopupMenuEventMayCancelTheMenuOfARightClick)
+{
+    int shown = 0;
+    plot.PopupMenu().OnPopup = [&](TObject*) { ++shown; };
+    std::vector<std::string> asked;
+    bool cancel = false;
+    plot.OnPopupMenuXAxis = [&](int Index, bool& Cancel, int, int) {
+        asked.push_back("x " + std::to_string(Index));
+        Cancel = cancel;
+    };
+    const TPoint p = centre(plot.XAxis(0).DrawRect());
+    for (const bool c : {false, true}) {
+        cancel = c;
+        in::press(plot, p.X, p.Y, {}, Qt::RightButton);
+        in::release(plot, p.X, p.Y, {}, Qt::RightButton);
+    }
+    EXPECT_EQ(asked, (std::vector<std::string>{"x 0", "x 0"}));
+    EXPECT_EQ(shown, 1);
+    plot.PopupMenu().OnPopup = nullptr;
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include "controls/plot/base/iPlotMasterManager.h"
 #include "controls/plot/editor/iPlotEditor.h"
+#include "controls/plot/objects/iPlotAnnotation.h"
+#include "controls/plot/objects/iPlotLimit.h"
 #include "platform/gui/Clipboard.h"
 #include "platform/gui/DialogService.h"
 #include "platform/gui/Printer.h"
@@ -411,6 +413,50 @@ TEST(PlotOutput, TheEditorButtonOpensTheEditorUnlessCancelled)
     qx::installPlotEditor();
     EXPECT_EQ(opened, std::vector<TiPlotMasterManager*>{&plot->Master()});
     EXPECT_EQ(after, 0);
+}
+
+TEST(PlotOutput, ImagesShowTheLimitsAndAnnotations)
+{
+    TempDir dir;
+    auto plot = makeOutputPlot();
+    TiPlotLimit& band = plot->Limit(plot->AddLimit());
+    band.SetStyle(iplsBandY);
+    band.SetLine1Position(2);
+    band.SetLine2Position(4);
+    band.SetColor(clNavy);
+    TiPlotLimit& line = plot->Limit(plot->AddLimit());
+    line.SetStyle(iplsLineX);
+    line.SetLine1Position(8);
+    line.SetColor(clYellow);
+    TiPlotAnnotation& text = plot->Annotation(plot->AddAnnotation());
+    text.SetText("Peak");
+    text.SetReference(iprtChannel);
+    text.SetChannelName(plot->GetChannel(0).Name());
+    text.SetX(3);
+    text.SetY(7);
+    text.SetTextVertAlignment(iavTop);
+    TiPlotAnnotation& box = plot->Annotation(plot->AddAnnotation());
+    box.SetStyle(ipasTextBox);
+    box.SetText("Note");
+    box.SetX(80);
+    box.SetY(80);
+    box.SetOuterMargin(3);
+    box.SetBrushColor(clGray);
+    box.SetFont([] {
+        TFont font;
+        font.Name = "Arial";
+        font.Color = clBlack;
+        return font;
+    }());
+    const std::filesystem::path file = dir / "plot-limits-annotations.png";
+    plot->SaveImageToPNG(file.string(), 9);
+    keepSample(file);
+    const QImage image(QString::fromStdString(file.string()));
+    const int y = plot->YAxis(0).PositionToPixels(3);
+    const int x = plot->XAxis(0).PositionToPixels(8);
+    EXPECT_EQ(image.pixelColor(plot->XAxis(0).PositionToPixels(9.5), y), QColor(0, 0, 128)) << "the band";
+    EXPECT_EQ(image.pixelColor(x, plot->YAxis(0).PositionToPixels(1)), QColor(255, 255, 0)) << "the line";
+    EXPECT_EQ(image.pixelColor(box.DrawRect().Left + 1, box.DrawRect().Top + 1), QColor(128, 128, 128)) << "the box";
 }
 
 } // namespace

@@ -1,14 +1,19 @@
 #include "controls/plot/base/iDrawing.h"
 
+#include "controls/plot/base/iPlotError.h"
+
 #include "platform/gui/Control.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/Keys.h"
 #include "platform/gui/PageControl.h"
 #include "platform/gui/Printer.h"
+#include "platform/gui/canvas/Bitmap.h"
 #include "platform/gui/canvas/Edges.h"
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -321,4 +326,15 @@ void PrinterPaperSizeInches(double& Width, double& Height)
     // The printer object always has a sheet, turned with its orientation.
     Width = Printer()->PaperWidthInches();
     Height = Printer()->PaperHeightInches();
+}
+
+void LoadBitmapFile(const std::string& FileName, TBitmap& Bitmap)
+{
+    std::ifstream in(FileName, std::ios::binary);
+    if (!in)
+        throw EiPlotError("Cannot open file \"" + FileName + "\"");
+    const qx::Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string error;
+    if (!Bitmap.LoadFromBytes(bytes, &error))
+        throw EiPlotError(error.empty() ? "Bitmap image is not valid" : error);
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+class TBitmap;
+
 class TComponent;
 class TWinControl;
 
@@ -55,6 +57,9 @@ void SwapInts(int& A, int& B);
 /// Whether the Shift or the Ctrl key is held down now.
 bool ShiftDown();
 bool CtrlDown();
+
+/// A bitmap file read into Bitmap; EiPlotError when it cannot be read or is no bitmap.
+void LoadBitmapFile(const std::string& FileName, TBitmap& Bitmap);
 
 /// The dotted focus frame; drawing it twice removes it.
 void DrawFocusRectangle(TCanvas& Canvas, const TRect& Rect);

@@ -69,6 +69,8 @@ public:
     virtual void DoDataPointCustomizeHint(TiPlotObject&, int, std::string&) {}
     /// Offered before a toolbar button acts; false cancels the action.
     virtual bool DoBeforeToolBarButtonClick(TiPlotObject&, int) { return true; }
+    /// An object is about to show its popup menu at the screen point; false cancels it.
+    virtual bool DoPopupMenu(TiPlotObject&, int, int) { return true; }
     /// An annotation's coordinates changed (a TiPlotAnnotationNotice).
     virtual void DoAnnotationNotice(TiPlotObject&, int) {}
     /// Annotations in the channel frame are clipped to their channel's axes.

@@ -1,6 +1,7 @@
 #include "controls/plot/base/iPlotObjects.h"
 
 #include "controls/plot/base/iComponent.h"
+#include "controls/plot/base/iPlotHost.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/PopupMenu.h"
 #include "platform/gui/PropertyRegistry.h"
@@ -165,8 +166,11 @@ void TiPlotObject::iMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
 {
     const TiPlotMouseData data = MakeMouseData(Button, Shift, X, Y, ScreenX, ScreenY, DblClickActive);
     if (FMouseDownPopup && PopupMenu && iMouseHitTest(data)) {
-        BuildPopupMenu(*PopupMenu);
-        PopupMenu->Popup(ScreenX, ScreenY);
+        TiPlotHost* host = PlotHostOf(*this);
+        if (!host || host->DoPopupMenu(*this, ScreenX, ScreenY)) {
+            BuildPopupMenu(*PopupMenu);
+            PopupMenu->Popup(ScreenX, ScreenY);
+        }
     }
     FMouseDownPopup = false;
     DoMouseUp(data);
@@ -201,6 +205,8 @@ void TiPlotObject::iKeyDown(Word& CharCode, TShiftState Shift, TPopupMenu* Popup
 {
     const bool menuKey = (CharCode == kVkF10 && Shift.Contains(ssShift)) || CharCode == kVkApps;
     if (!menuKey || !FPopupEnabled || !PopupMenu)
+        return;
+    if (TiPlotHost* host = PlotHostOf(*this); host && !host->DoPopupMenu(*this, 0, 0))
         return;
     BuildPopupMenu(*PopupMenu);
     TPoint center;

@@ -87,11 +87,10 @@ void TiComponentEditorListBox::SelectLast() { SetItemIndex(Count() - 1); }
 
 void TiComponentEditorListBox::DeleteSelectedObject()
 {
-    if (Count() == 0)
-        return;
+    // Without a selection (or in an empty list) there is nothing to delete.
     const int i = FItemIndex;
     if (i < 0 || i >= Count())
-        throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
+        return;
     TObject* object = FItems->Objects(i);
     FItems->Delete(i);
     delete object;

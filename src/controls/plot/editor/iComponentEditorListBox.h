@@ -45,7 +45,7 @@ public:
 
     void SelectLast();
     /// Deletes the selected item and frees its object; the item at the same place, or the
-    /// new last one, is selected. A selection is required when there are items.
+    /// new last one, is selected. Without a selection nothing is deleted.
     void DeleteSelectedObject();
     /// Deletes the item holding Object (which is not freed); nothing when none does.
     void DeleteObjectIndex(TObject* Object);

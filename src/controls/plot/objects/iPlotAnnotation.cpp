@@ -15,8 +15,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <mutex>
 
 namespace {
@@ -114,14 +112,8 @@ const TiPlotAnnotationPoint& TiPlotAnnotation::PolyPoint(int Index) const
 
 void TiPlotAnnotation::ImageLoadFromFile(const std::string& FileName)
 {
-    std::ifstream in(FileName, std::ios::binary);
-    if (!in)
-        throw EiPlotError("Cannot open file \"" + FileName + "\"");
-    const qx::Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     TBitmap bitmap;
-    std::string error;
-    if (!bitmap.LoadFromBytes(bytes, &error))
-        throw EiPlotError(error.empty() ? "Bitmap image is not valid" : error);
+    LoadBitmapFile(FileName, bitmap);
     SetImage(&bitmap);
 }
 

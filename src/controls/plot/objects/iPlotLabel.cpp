@@ -8,8 +8,6 @@
 #include "platform/gui/canvas/Bitmap.h"
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <mutex>
 
 TiPlotLabel::TiPlotLabel(TObject* AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
@@ -53,14 +51,8 @@ void TiPlotLabel::ImageClear()
 
 void TiPlotLabel::ImageLoadFromFile(const std::string& FileName)
 {
-    std::ifstream in(FileName, std::ios::binary);
-    if (!in)
-        throw EiPlotError("Cannot open file \"" + FileName + "\"");
-    const qx::Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     TBitmap bitmap;
-    std::string error;
-    if (!bitmap.LoadFromBytes(bytes, &error))
-        throw EiPlotError(error.empty() ? "Bitmap image is not valid" : error);
+    LoadBitmapFile(FileName, bitmap);
     SetImage(&bitmap);
 }
 

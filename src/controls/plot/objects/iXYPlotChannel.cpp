@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <mutex>
 
@@ -175,9 +176,22 @@ void TiXYPlotChannel::OPCActivate()
         return;
     for (int i = 0; i < 2; ++i)
         Item(i).Deactivate();
+    if (!FOPCManager) {
+        FOPCManager = std::make_unique<TiOPCManager>(nullptr);
+        FOPCManager->OnAfterGroupUpdate = [this](TObject*, const std::string&) { OPCGroupUpdated(); };
+    }
+    FOPCManager->GroupClear();
+    // The channel's address names its group, so each channel's group is its own.
+    char name[32];
+    std::snprintf(name, sizeof name, "%p", static_cast<const void*>(this));
+    FOPCManager->GroupAdd(name, Item(0).ComputerName(), Item(0).UpdateRate(), Item(0).ServerName());
+    for (int i = 0; i < 2; ++i)
+        Item(i).SetGroupName(name);
     Item(0).Activate();
     Item(1).Activate();
 }
+
+void TiXYPlotChannel::OPCGroupUpdated() { AddXY(Item(0).Data().AsFloat(), Item(1).Data().AsFloat()); }
 
 void TiXYPlotChannel::OPCActivateSuspend()
 {

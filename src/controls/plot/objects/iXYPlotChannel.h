@@ -6,6 +6,9 @@
 
 #include "controls/plot/objects/iPlotChannelCustom.h"
 #include "controls/plot/opc/iOPCItem.h"
+#include "controls/plot/opc/iOPCManager.h"
+
+#include <memory>
 
 class TiXYPlotChannel : public TiPlotChannelCustom
 {
@@ -55,6 +58,7 @@ public:
     void SetOPCItem2Name(const std::string& Value) { Item(1).SetItemName(Value); }
     bool OPCActive() const { return Item(0).Active(); }
     bool OPCQualityGood() const { return Item(0).QualityGood(); }
+    /// Puts both items into a group of their own on item 0's server and activates them.
     void OPCActivate();
     void OPCActivateSuspend();
     void OPCDeactivate();
@@ -64,7 +68,11 @@ public:
 private:
     TiOPCItem& Item(int Index) const { return FOPCItemManager.Item(Index); }
     double FitExtent(bool XAxisSide, bool Max);
+    /// The private group was updated: one point from the X and the Y item.
+    void OPCGroupUpdated();
 
+    /// Holds the channel's one group; made at the first activation.
+    std::unique_ptr<TiOPCManager> FOPCManager;
     mutable TiOPCItemManager FOPCItemManager;
 };
 

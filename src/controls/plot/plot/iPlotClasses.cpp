@@ -90,6 +90,22 @@ void registerPlotComponentProperties()
             .property("LogFileName", &P::LogFileName, &P::SetLogFileName)
             .property("LogBufferSize", &P::LogBufferSize, &P::SetLogBufferSize)
             .defaultValue(0)
+            .font("AnnotationDefaultFont", &P::AnnotationDefaultFont, &P::SetAnnotationDefaultFont)
+            .property("AnnotationDefaultBrushStlye", &P::AnnotationDefaultBrushStlye,
+                      &P::SetAnnotationDefaultBrushStlye)
+            .color("AnnotationDefaultBrushColor", &P::AnnotationDefaultBrushColor, &P::SetAnnotationDefaultBrushColor)
+            .property("AnnotationDefaultPenStlye", &P::AnnotationDefaultPenStlye, &P::SetAnnotationDefaultPenStlye)
+            .color("AnnotationDefaultPenColor", &P::AnnotationDefaultPenColor, &P::SetAnnotationDefaultPenColor)
+            .property("AnnotationDefaultPenWidth", &P::AnnotationDefaultPenWidth, &P::SetAnnotationDefaultPenWidth)
+            .property("AnnotationDefaultReference", &P::AnnotationDefaultReference, &P::SetAnnotationDefaultReference)
+            .property("AnnotationDefaultReferencePositionX", &P::AnnotationDefaultReferencePositionX,
+                      &P::SetAnnotationDefaultReferencePositionX)
+            .property("AnnotationDefaultReferencePositionY", &P::AnnotationDefaultReferencePositionY,
+                      &P::SetAnnotationDefaultReferencePositionY)
+            .property("AnnotationDefaultReferenceSizeX", &P::AnnotationDefaultReferenceSizeX,
+                      &P::SetAnnotationDefaultReferenceSizeX)
+            .property("AnnotationDefaultReferenceSizeY", &P::AnnotationDefaultReferenceSizeY,
+                      &P::SetAnnotationDefaultReferenceSizeY)
             .property("ClipAnnotationsToAxes", &P::ClipAnnotationsToAxes, &P::SetClipAnnotationsToAxes)
             .property("BackGroundGradientEnabled", &P::BackGroundGradientEnabled, &P::SetBackGroundGradientEnabled)
             .property("BackGroundGradientDirection", &P::BackGroundGradientDirection,

@@ -16,6 +16,7 @@
 #include "platform/gui/canvas/Metafile.h"
 #include "platform/gui/canvas/Picture.h"
 #include "platform/gui/ImageList.h"
+#include "platform/gui/PictureResources.h"
 #include "platform/gui/PopupMenu.h"
 
 #include <algorithm>
@@ -44,6 +45,7 @@ bool isCartesian(const TiPlotLayoutObject* Object)
 TiPlotComponent::TiPlotComponent(TComponent* AOwner) : TiVCLComponent(AOwner)
 {
     SetBounds(Left(), Top(), 500, 200);
+    FAnnotationDefaultFont.Color = clWhite;
     SetBackGroundColor(clBlack);
     SetBorderStyle(ibsLowered);
     SetUpdateFrameRate(60);
@@ -305,6 +307,7 @@ const auto kMouseDown = QX_TABLE_8(MouseDown, TiPlotObjectMouseEvent);
 const auto kMouseMove = QX_TABLE_8(MouseMove, TiPlotObjectMouseMoveEvent);
 const auto kMouseUp = QX_TABLE_8(MouseUp, TiPlotObjectMouseEvent);
 const auto kMouseWheel = QX_TABLE_8(MouseWheel, TiPlotObjectMouseWheelEvent);
+const auto kPopupMenu = QX_TABLE_8(PopupMenu, TiPlotPopupMenuEvent);
 const auto kGotFocus = QX_TABLE_7(GotFocus, TiPlotObjectEvent);
 const auto kLostFocus = QX_TABLE_7(LostFocus, TiPlotObjectEvent);
 
@@ -432,6 +435,22 @@ void TiPlotComponent::ImageListClear(int ImageListIndex)
     InvalidateChange();
 }
 
+void TiPlotComponent::ImageListLoadFromResourceName(int ImageListIndex, std::intptr_t, const std::string& ResName)
+{
+    if (!PlotImageList(ImageListIndex))
+        throw EiPlotError("ImageList Index must be 0-2");
+    TPicture picture;
+    qx::loadPictureResource(picture, ResName);
+    if (picture.Empty())
+        throw EiPlotError("Resource " + ResName + " not found");
+    ImageListAdd(ImageListIndex, picture.ToBitmap());
+}
+
+void TiPlotComponent::ImageListLoadFromResourceID(int ImageListIndex, std::intptr_t Instance, int ResID)
+{
+    ImageListLoadFromResourceName(ImageListIndex, Instance, "#" + std::to_string(ResID));
+}
+
 void TiPlotComponent::ImageListAdd(int ImageListIndex, const TBitmap& ABitmap)
 {
     TImageList* list = PlotImageList(ImageListIndex);
@@ -459,6 +478,24 @@ void TiPlotComponent::ImageListAdd(int ImageListIndex, const TBitmap& ABitmap)
 }
 
 // ---- Data ----
+
+int TiPlotComponent::AddAnnotation()
+{
+    const int index = FMaster->AddAnnotation();
+    TiPlotAnnotation& note = Annotation(index);
+    note.SetBrushStyle(FAnnotationDefaultBrushStlye);
+    note.SetBrushColor(FAnnotationDefaultBrushColor);
+    note.SetPenStyle(FAnnotationDefaultPenStlye);
+    note.SetPenColor(FAnnotationDefaultPenColor);
+    note.SetPenWidth(FAnnotationDefaultPenWidth);
+    note.SetReference(FAnnotationDefaultReference);
+    note.SetReferencePositionX(FAnnotationDefaultReferences[0]);
+    note.SetReferencePositionY(FAnnotationDefaultReferences[1]);
+    note.SetReferenceSizeX(FAnnotationDefaultReferences[2]);
+    note.SetReferenceSizeY(FAnnotationDefaultReferences[3]);
+    note.SetFont(FAnnotationDefaultFont);
+    return index;
+}
 
 void TiPlotComponent::AddDataArray(double XValue, const TiVariantArray& Data)
 {
@@ -777,6 +814,14 @@ void TiPlotComponent::DoAnnotationNotice(TiPlotObject& Object, int Notice)
     }
     if (Raising() && event && *event)
         (*event)(IndexIn(&Object));
+}
+
+bool TiPlotComponent::DoPopupMenu(TiPlotObject& Object, int ScreenX, int ScreenY)
+{
+    bool cancel = false;
+    if (Raising())
+        RaiseKindEvent<TiPlotPopupMenuEvent, bool&, int, int>(kPopupMenu, &Object, cancel, ScreenX, ScreenY);
+    return !cancel;
 }
 
 void TiPlotComponent::DoObjectMouseCursor(TiPlotObject& Object, TCursor& Cursor)

@@ -11,6 +11,7 @@
 #include "controls/plot/base/iPlotHost.h"
 #include "controls/plot/base/iPlotMasterManager.h"
 #include "controls/plot/base/iVCLComponent.h"
+#include "controls/plot/objects/iPlotAnnotation.h"
 #include "controls/plot/objects/iPlotLabel.h"
 #include "controls/plot/plot/iPlotLayoutManager.h"
 #include "controls/plot/plot/iPlotLog.h"
@@ -20,6 +21,7 @@
 #include "platform/gui/canvas/Bitmap.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -106,7 +108,8 @@ public:
     virtual int AddToolBar() { return FMaster->AddToolBar(); }
     virtual int AddLimit() { return FMaster->AddLimit(); }
     virtual int AddLabel() { return FMaster->AddLabel(); }
-    virtual int AddAnnotation() { return FMaster->AddAnnotation(); }
+    /// A new annotation takes the annotation defaults (pen, brush, references, font).
+    virtual int AddAnnotation();
     int AddTranslation(const std::string& OriginalString, const std::string& ReplacementString);
 
     void DeleteChannel(int Index) { DeleteFrom(Kind(TiPlotKind::Channel), Index); }
@@ -282,6 +285,29 @@ public:
     int LogBufferSize() const { return FLogBufferSize; }
     void SetLogBufferSize(int Value) { FLogBufferSize = Value; }
     bool LoggingActive() const { return FLoggingActive; }
+    // The settings a new annotation starts with.
+    const TFont& AnnotationDefaultFont() const { return FAnnotationDefaultFont; }
+    void SetAnnotationDefaultFont(const TFont& Value) { FAnnotationDefaultFont = Value; }
+    TBrushStyle AnnotationDefaultBrushStlye() const { return FAnnotationDefaultBrushStlye; }
+    void SetAnnotationDefaultBrushStlye(TBrushStyle Value) { FAnnotationDefaultBrushStlye = Value; }
+    TColor AnnotationDefaultBrushColor() const { return FAnnotationDefaultBrushColor; }
+    void SetAnnotationDefaultBrushColor(TColor Value) { FAnnotationDefaultBrushColor = Value; }
+    TPenStyle AnnotationDefaultPenStlye() const { return FAnnotationDefaultPenStlye; }
+    void SetAnnotationDefaultPenStlye(TPenStyle Value) { FAnnotationDefaultPenStlye = Value; }
+    TColor AnnotationDefaultPenColor() const { return FAnnotationDefaultPenColor; }
+    void SetAnnotationDefaultPenColor(TColor Value) { FAnnotationDefaultPenColor = Value; }
+    int AnnotationDefaultPenWidth() const { return FAnnotationDefaultPenWidth; }
+    void SetAnnotationDefaultPenWidth(int Value) { FAnnotationDefaultPenWidth = Value; }
+    TiPlotReferenceType AnnotationDefaultReference() const { return FAnnotationDefaultReference; }
+    void SetAnnotationDefaultReference(TiPlotReferenceType Value) { FAnnotationDefaultReference = Value; }
+    TiPlotReferenceIndividual AnnotationDefaultReferencePositionX() const { return FAnnotationDefaultReferences[0]; }
+    void SetAnnotationDefaultReferencePositionX(TiPlotReferenceIndividual V) { FAnnotationDefaultReferences[0] = V; }
+    TiPlotReferenceIndividual AnnotationDefaultReferencePositionY() const { return FAnnotationDefaultReferences[1]; }
+    void SetAnnotationDefaultReferencePositionY(TiPlotReferenceIndividual V) { FAnnotationDefaultReferences[1] = V; }
+    TiPlotReferenceIndividual AnnotationDefaultReferenceSizeX() const { return FAnnotationDefaultReferences[2]; }
+    void SetAnnotationDefaultReferenceSizeX(TiPlotReferenceIndividual V) { FAnnotationDefaultReferences[2] = V; }
+    TiPlotReferenceIndividual AnnotationDefaultReferenceSizeY() const { return FAnnotationDefaultReferences[3]; }
+    void SetAnnotationDefaultReferenceSizeY(TiPlotReferenceIndividual V) { FAnnotationDefaultReferences[3] = V; }
     bool ClipAnnotationsToAxes() const { return FClipAnnotationsToAxes; }
     void SetClipAnnotationsToAxes(bool Value) { SetRepainting(Value, FClipAnnotationsToAxes); }
     bool BackGroundGradientEnabled() const { return FBackGroundGradientEnabled; }
@@ -337,6 +363,10 @@ public:
     TImageList* PlotImageList(int Index) override;
     void ImageListClear(int ImageListIndex);
     void ImageListAdd(int ImageListIndex, const TBitmap& ABitmap);
+    /// A picture compiled into the program, added as ImageListAdd does; a number names the
+    /// picture "#number". The program has one module, so Instance is not consulted.
+    void ImageListLoadFromResourceName(int ImageListIndex, std::intptr_t Instance, const std::string& ResName);
+    void ImageListLoadFromResourceID(int ImageListIndex, std::intptr_t Instance, int ResID);
 
     // ---- Data ----
     /// One value a channel: a one-dimensional array gives element k to channel k - low
@@ -378,6 +408,7 @@ public:
     void DoAxisCustomizeHint(TiPlotObject& Axis, std::string& AHint) override;
     void DoObjectClick(TiPlotObject& Object) override;
     void DoObjectMouseCursor(TiPlotObject& Object, TCursor& Cursor) override;
+    bool DoPopupMenu(TiPlotObject& Object, int ScreenX, int ScreenY) override;
     bool DoBeforeZoomBox(TRect& ZoomRect) override;
     std::string TranslateText(const std::string& Text) override { return FTranslationManager.FindReplacement(Text); }
     bool AxesCollisionAccept(const TRect& R) override;
@@ -554,6 +585,14 @@ private:
     std::string FTempCustomLabel;
     bool FStreamReading = false;
     TBitmap FHintBitmap{8, 8};
+    TFont FAnnotationDefaultFont;
+    TBrushStyle FAnnotationDefaultBrushStlye = bsSolid;
+    TColor FAnnotationDefaultBrushColor = clWhite;
+    TPenStyle FAnnotationDefaultPenStlye = psSolid;
+    TColor FAnnotationDefaultPenColor = clWhite;
+    int FAnnotationDefaultPenWidth = 1;
+    TiPlotReferenceType FAnnotationDefaultReference = iprtDataView;
+    std::array<TiPlotReferenceIndividual, 4> FAnnotationDefaultReferences{ipriAuto, ipriAuto, ipriAuto, ipriAuto};
     std::unique_ptr<TMetafile> FMetaFile;
     std::unique_ptr<TPicture> FSnapShotPicture;
     std::unique_ptr<TSaveDialog> FSaveDialog;
