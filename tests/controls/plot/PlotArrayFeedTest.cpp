@@ -6,6 +6,7 @@
 #include "FakeOPCLibrary.h"
 #include "PlotControlSupport.h"
 
+#include "controls/plot/plot/iPlot.h"
 #include "platform/gui/ImageList.h"
 #include "platform/gui/PictureResources.h"
 #include "platform/image/PngCodec.h"
@@ -105,6 +106,12 @@ TEST(PlotArrayFeed, AOneDimensionalArrayGivesEachChannelOneValueWithItsMarkers)
     EXPECT_EQ(points(plot.GetChannel(0)), "0:null");
     EXPECT_EQ(points(plot.GetChannel(1)), "0:empty");
     EXPECT_EQ(points(plot.GetChannel(2)), "1.5:1E-300");
+
+    TiPlot yt(nullptr); // a Y-T channel's markers keep the array's X
+    yt.AddChannel();
+    yt.AddDataArray(2.5, Array::OneDimension(0, values({5e-301, 5e-302})));
+    EXPECT_EQ(points(yt.Channel(0)), "2.5:null");
+    EXPECT_EQ(points(yt.Channel(1)), "2.5:empty");
 }
 
 TEST(PlotArrayFeed, ATwoDimensionalArrayAdvancesEachChannelsX)

@@ -211,6 +211,8 @@ public:
     int AddXY(double X, double Y) override;
     int AddXNull(double X);
     int AddXEmpty(double X);
+    void AddNullAt(double X) override { AddXNull(X); }
+    void AddEmptyAt(double X) override { AddXEmpty(X); }
     /// A high-low point: stored at X with Y 0; the four values are kept by the full-feature
     /// store only.
     int AddHighLow(double X, double High, double Low, double Open, double Close);

@@ -499,6 +499,7 @@ int TiPlotComponent::AddAnnotation()
 
 void TiPlotComponent::AddDataArray(double XValue, const TiVariantArray& Data)
 {
+    // Every element is converted before anything is added.
     if (Data.DimCount() == 1) {
         const int low = Data.LowBound(1), high = Data.HighBound(1);
         if (high - low + 1 > ChannelCount())
@@ -506,37 +507,20 @@ void TiPlotComponent::AddDataArray(double XValue, const TiVariantArray& Data)
         std::vector<double> values;
         for (int k = low; k <= high; ++k)
             values.push_back(Data.At(k).AsNumber());
-        for (int k = low; k <= high; ++k) {
-            const double v = values[static_cast<std::size_t>(k - low)];
-            TiPlotChannelCustom& channel = Channel(k - low);
-            auto* xy = dynamic_cast<TiXYPlotChannel*>(&channel);
-            if (v > 1e-301 && v < 1e-300) {
-                if (xy)
-                    xy->AddNull();
-            } else if (v > 1e-302 && v < 1e-301) {
-                if (xy)
-                    xy->AddEmpty();
-            } else
-                channel.AddXY(XValue, v);
-        }
+        AddDataArray(XValue, values);
         return;
     }
     if (Data.DimCount() != 2)
         throw EiPlotError("Data Array must be 1 or 2 Dimensions");
     if (Data.LowBound(1) < 0 || Data.HighBound(1) >= ChannelCount())
         throw EiPlotError("Data Array has more elements than the plot has channels");
-    std::vector<std::vector<double>> samples;
-    for (int j = Data.LowBound(2); j <= Data.HighBound(2); ++j) {
-        samples.emplace_back();
-        for (int i = Data.LowBound(1); i <= Data.HighBound(1); ++i)
-            samples.back().push_back(Data.At(i, j).AsNumber());
+    std::vector<std::vector<double>> rows;
+    for (int i = Data.LowBound(1); i <= Data.HighBound(1); ++i) {
+        rows.emplace_back();
+        for (int j = Data.LowBound(2); j <= Data.HighBound(2); ++j)
+            rows.back().push_back(Data.At(i, j).AsNumber());
     }
-    for (const std::vector<double>& sample : samples)
-        for (int i = Data.LowBound(1); i <= Data.HighBound(1); ++i) {
-            TiPlotChannelCustom& channel = Channel(i);
-            const double x = channel.Count() > 0 ? channel.DataX(channel.Count() - 1) + XValue : 0;
-            channel.AddXY(x, sample[static_cast<std::size_t>(i - Data.LowBound(1))]);
-        }
+    AddDataArray(XValue, rows, Data.LowBound(1));
 }
 
 void TiPlotComponent::TransferChannelData(int SourceChannelIndex, int DestinationChannelIndex, int StartIndex,
