@@ -523,8 +523,9 @@ def gain_page(g, p):
     g.add(label("lbFftGainIn", 30, 6, "In", Font__Style="=[fsBold]"))
     sel_in = g.add(box("rzgFftShowChIn", 180, 2, 300, 24, cls="TRzGroupBox", Color="=" + PAGE_COLOR))
     sel_in.add(label("lbFftShowChInAll", 6, 5, "Overlay"))
-    g.add(label("lbFftGainOut", 600, 6, "Out", Font__Style="=[fsBold]"))
-    sel_out = g.add(box("rzgFftShowChOut", 662, 2, 442, 24, cls="TRzGroupBox", Color="=" + PAGE_COLOR))
+    g.add(label("lbFftGainOut", 570, 6, "Out", Font__Style="=[fsBold]"))
+    # The eight overlay buttons end at the graph's right edge.
+    sel_out = g.add(box("rzgFftShowChOut", 638, 2, 442, 24, cls="TRzGroupBox", Color="=" + PAGE_COLOR))
     sel_out.add(label("lbFftShowChOutAll", 6, 5, "Overlay"))
     g.add(graph("fftDrawGainIn", 10, 27, 530, 255, 0))
     g.add(graph("fftDrawGainOut", 550, 27, 530, 255, 0))
