@@ -205,6 +205,8 @@ TEST(Modal, ADialogOverAStayOnTopWindowStaysOnTopAndGivesTheActivationBack)
         inner.OnTimer = [&](TObject*) {
             inner.SetEnabled(false);
             onTop = dialog.form.Widget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            // Closed once the user has it: active (a window manager activates a moment after showing).
+            qx::test::pumpUntil([&] { return dialog.form.Widget()->isActiveWindow(); }, "the dialog active");
             dialog.form.SetModalResult(mrOk);
         };
         inner.SetEnabled(true);
