@@ -6,6 +6,7 @@
 
 #include "controls/plot/editor/iPlotEditor.h"
 #include "controls/plot/objects/iPlotLabel.h"
+#include "controls/plot/objects/iPlotTable.h"
 #include "controls/plot/plot/iPlot.h"
 #include "platform/gui/Button.h"
 #include "controls/plot/editor/iComponentEditorCheckBox.h"
@@ -33,7 +34,7 @@ using qx::plot::editor::TiEditorKind;
 
 namespace {
 
-/// An X-Y plot with two Y axes, a data cursor and a second label, whose editor stays on top
+/// An X-Y plot with two Y axes, a data cursor, a second label and a table, whose editor stays on top
 /// (so opening it does not block the test).
 std::unique_ptr<TiXYPlot> makeEditablePlot()
 {
@@ -47,6 +48,9 @@ std::unique_ptr<TiXYPlot> makeEditablePlot()
     plot->ToolBar(0).DoButtonClickCursor();
     plot->AddLabel();
     plot->AddLimit();
+    TiPlotTable& table = plot->Table(plot->AddTable());
+    table.AddColumn("Gain");
+    table.SetCell(table.AddRow(), 0, "-3 dB");
     qx::setProperty(*plot->MasterManager().LimitManager()->GetItem(0), "Style", qx::Ident{"iplsLineX"});
     qx::test::replacePoints(plot->GetChannel(0), {{0, 0}, {50, 40}, {100, 90}});
     return plot;
@@ -183,6 +187,7 @@ TEST_F(PlotEditorTest, EachPageEditsItsObjectAndThePlotRepaints)
     const auto cursor = [](TiXYPlot& p) -> TPersistent& { return p.DataCursor(0); };
     const auto label = [](TiXYPlot& p) -> TPersistent& { return p.Label(1); };
     const auto limit = [](TiXYPlot& p) -> TPersistent& { return *p.MasterManager().LimitManager()->GetItem(0); };
+    const auto table = [](TiXYPlot& p) -> TPersistent& { return p.Table(0); };
     const Row rows[] = {
         {"XAxisMinEdit", Row::Type, "-20", xAxis, "Min", "-20.0"},
         {"XAxisSpanEdit", Row::Type, "250", xAxis, "Span", "250.0"},
@@ -207,6 +212,9 @@ TEST_F(PlotEditorTest, EachPageEditsItsObjectAndThePlotRepaints)
         {"LimitStyleComboBox", Row::Pick, "", limit, "Style", "iplsLineY"},
         {"LimitLine1PositionEdit", Row::Type, "40", limit, "Line1Position", "40.0"},
         {"LimitLineWidthEdit", Row::Type, "4", limit, "LineWidth", "4"},
+        {"TableGridLinesShowCheckBox", Row::Click, "", table, "GridLinesShow", "False"},
+        {"TableColumnSpacingEdit", Row::Type, "4", table, "ColumnSpacing", "4.0"},
+        {"TableColumnTitlesVisibleCheckBox", Row::Click, "", table, "ColumnTitlesVisible", "False"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.control);
@@ -282,6 +290,56 @@ TEST_F(PlotEditorTest, ListsFollowObjectsAddedRenamedAndRemovedInTheEditor)
     EXPECT_EQ(master.YAxisManager()->Count(), 1);
     EXPECT_EQ(yAxes.ItemIndex(), 0);
     EXPECT_EQ(control<TComboBox>("ChannelYAxisNameComboBox").Items()->IndexOf(removed), -1);
+}
+
+TEST_F(PlotEditorTest, TheTableListFollowsThePlotAndItsAddAndRemoveButtons)
+{
+    auto& master = plot->MasterManager();
+    TiComponentEditorListBox& tables = *form->ListBox(TiEditorKind::Table);
+    ASSERT_EQ(tables.Items()->Count(), 1);
+
+    // Added by the plot: appended, selected and loaded.
+    plot->AddTable();
+    ASSERT_EQ(tables.Items()->Count(), 2);
+    EXPECT_EQ(tables.ItemIndex(), 1);
+    EXPECT_EQ(tables.Items()->Objects(1), &plot->Table(1));
+    EXPECT_EQ(control<TEdit>("TableNameEdit").Text(), plot->Table(1).Name());
+
+    // Renamed on the page: the list shows the new name at once.
+    type("TableNameEdit", "Levels");
+    EXPECT_EQ(plot->Table(1).Name(), "Levels");
+    EXPECT_EQ(listText(tables, 1), "Levels");
+
+    // Added and removed in the editor.
+    click("iTableAddButton");
+    ASSERT_EQ(master.TableManager()->Count(), 3);
+    ASSERT_EQ(tables.Items()->Count(), 3);
+    EXPECT_EQ(tables.ItemIndex(), 2);
+    click("TableRemoveButton");
+    EXPECT_EQ(master.TableManager()->Count(), 2);
+    EXPECT_EQ(tables.Items()->Count(), 2);
+    EXPECT_EQ(tables.ItemIndex(), 1);
+    EXPECT_EQ(control<TEdit>("TableNameEdit").Text(), "Levels");
+
+    // Deleted by the plot; without tables the page is disabled but Add.
+    plot->DeleteTable(0);
+    ASSERT_EQ(tables.Items()->Count(), 1);
+    EXPECT_EQ(listText(tables, 0), "Levels");
+    click("TableRemoveButton");
+    EXPECT_EQ(master.TableManager()->Count(), 0);
+    EXPECT_FALSE(control<TEdit>("TableNameEdit").Enabled());
+    EXPECT_FALSE(control<TButton>("TableRemoveButton").Enabled());
+    EXPECT_TRUE(control<TButton>("iTableAddButton").Enabled());
+}
+
+TEST_F(PlotEditorTest, TheTablesLayoutPageMovesTheTableAndLeavesTheAxesAlone)
+{
+    const double xStart = plot->XAxis(0).StartPercent();
+    const double yStop = plot->YAxis(0).StopPercent();
+    type("TableStopPercentEdit", "60");
+    EXPECT_DOUBLE_EQ(plot->Table(0).StopPercent(), 60);
+    EXPECT_DOUBLE_EQ(plot->XAxis(0).StartPercent(), xStart);
+    EXPECT_DOUBLE_EQ(plot->YAxis(0).StopPercent(), yStop);
 }
 
 TEST_F(PlotEditorTest, WithoutChannelsThePageIsDisabledButAdd)
