@@ -8,6 +8,9 @@
 #include "controls/plot/objects/iPlotLabel.h"
 #include "controls/plot/objects/iPlotTable.h"
 #include "controls/plot/plot/iPlot.h"
+#include "controls/plot/plot/iPlotLayoutViewer.h"
+#include "platform/gui/MenuItem.h"
+#include "platform/gui/PopupMenu.h"
 #include "platform/gui/Button.h"
 #include "controls/plot/editor/iComponentEditorCheckBox.h"
 #include "controls/plot/editor/iComponentEditorColorPicker.h"
@@ -21,6 +24,7 @@
 #include "platform/gui/Strings.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -340,6 +344,70 @@ TEST_F(PlotEditorTest, TheTablesLayoutPageMovesTheTableAndLeavesTheAxesAlone)
     EXPECT_DOUBLE_EQ(plot->Table(0).StopPercent(), 60);
     EXPECT_DOUBLE_EQ(plot->XAxis(0).StartPercent(), xStart);
     EXPECT_DOUBLE_EQ(plot->YAxis(0).StopPercent(), yStop);
+}
+
+TEST_F(PlotEditorTest, TheLayoutPopupOffersWhatSuitsTheObjectUnderThePointer)
+{
+    auto& viewer = control<TiPlotLayoutViewer>("iPlotLayoutViewer");
+    reveal(viewer);
+    viewer.Repaint();
+    QApplication::processEvents();
+    ASSERT_EQ(viewer.PopupMenu(), &control<TPopupMenu>("LayoutPopupMenu"));
+    const auto pointOver = [&](TiPlotLayoutObject* object) {
+        for (int y = 1; y < viewer.Height(); y += 2)
+            for (int x = 1; x < viewer.Width(); x += 2)
+                if (viewer.GetMouseOverBlock(x, y) == object)
+                    return QPoint(x, y);
+        return QPoint(-1, -1);
+    };
+    /// Right-clicks through the window and returns the menu that opened.
+    const auto rightClick = [&](QPoint at) -> QMenu* {
+        QWidget* top = viewer.Widget()->window();
+        top->activateWindow();
+        QApplication::processEvents();
+        QTest::mouseClick(top->windowHandle(), Qt::RightButton, {}, viewer.Widget()->mapTo(top, at));
+        QApplication::processEvents();
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    struct Case
+    {
+        const char* what;
+        TiPlotLayoutObject* object;
+        bool canDelete, canHide;
+    };
+    const Case cases[] = {
+        {"title", &plot->Label(0), false, true},
+        {"second label", &plot->Label(1), true, true},
+        {"X axis", &plot->XAxis(0), true, true},
+        {"table", &plot->Table(0), true, true},
+        {"data view", &plot->DataView(0), false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QPoint at = pointOver(c.object);
+        ASSERT_NE(at, QPoint(-1, -1)) << "the object shows in the layout";
+        QMenu* menu = rightClick(at);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(form->RightClickObject(), c.object);
+        EXPECT_EQ(control<TMenuItem>("DeleteMenuItem").Enabled(), c.canDelete);
+        EXPECT_EQ(control<TMenuItem>("VisibleMenuItem").Enabled(), c.canHide);
+        EXPECT_TRUE(control<TMenuItem>("EditMenuItem").Enabled());
+        menu->close();
+        QApplication::processEvents();
+    }
+
+    // Edit on an X axis shows its page with the axis selected and loaded.
+    QMenu* menu = rightClick(pointOver(&plot->XAxis(0)));
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions())
+        if (action->text() == "Edit")
+            action->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(control<TPageControl>("PageControl").ActivePage(), &control<TTabSheet>("XAxesTabSheet"));
+    EXPECT_EQ(form->SelectedObject(TiEditorKind::XAxis), &plot->XAxis(0));
+    EXPECT_EQ(control<TEdit>("XAxisNameEdit").Text(), plot->XAxis(0).Name());
+    if (QWidget* open = QApplication::activePopupWidget())
+        open->close();
 }
 
 TEST_F(PlotEditorTest, WithoutChannelsThePageIsDisabledButAdd)
