@@ -33,6 +33,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 using qx::plot::editor::TiEditorKind;
 
@@ -408,6 +410,25 @@ TEST_F(PlotEditorTest, TheLayoutPopupOffersWhatSuitsTheObjectUnderThePointer)
     EXPECT_EQ(control<TEdit>("XAxisNameEdit").Text(), plot->XAxis(0).Name());
     if (QWidget* open = QApplication::activePopupWidget())
         open->close();
+}
+
+TEST(PlotEditorEvents, OpeningAndClosingTheEditorRaiseTheirEventsWithTheForm)
+{
+    auto plot = makeEditablePlot();
+    std::vector<std::pair<std::string, TObject*>> raised;
+    plot->OnAfterOpenEditor = [&](TObject* Sender) { raised.emplace_back("open", Sender); };
+    plot->OnAfterCloseEditor = [&](TObject* Sender) { raised.emplace_back("close", Sender); };
+    plot->MasterManager().EditProperties();
+    auto* form = dynamic_cast<TiPlotEditorForm*>(plot->MasterManager().EditorLink());
+    ASSERT_NE(form, nullptr);
+    QApplication::processEvents();
+    ASSERT_EQ(raised.size(), 1u);
+    EXPECT_EQ(raised[0], std::make_pair(std::string("open"), static_cast<TObject*>(form)));
+    form->Close();
+    QApplication::processEvents();
+    ASSERT_EQ(raised.size(), 2u);
+    EXPECT_EQ(raised[1], std::make_pair(std::string("close"), static_cast<TObject*>(form)));
+    EXPECT_EQ(plot->MasterManager().EditorLink(), nullptr);
 }
 
 TEST_F(PlotEditorTest, WithoutChannelsThePageIsDisabledButAdd)

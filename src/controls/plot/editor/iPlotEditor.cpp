@@ -30,6 +30,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <string_view>
+#include <utility>
 
 using namespace qx::plot::editor;
 
@@ -888,6 +889,8 @@ void TiPlotEditorForm::Execute(bool StayOnTop)
         SetLeft(screen->Width() / 2 - Width() / 2);
         SetTop(screen->Height() / 2 - Height() / 2);
     }
+    if (auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent); plot && plot->OnAfterOpenEditor)
+        plot->OnAfterOpenEditor(this);
     if (StayOnTop) {
         SetFormStyle(fsStayOnTop);
         Show();
@@ -932,6 +935,10 @@ void TiPlotEditorForm::SetActivePages(const std::vector<int>& Pages)
 
 void TiPlotEditorForm::Free()
 {
+    // The master frees its editor only through here, while the plot is still whole.
+    if (auto* plot = dynamic_cast<TiPlotComponent*>(std::exchange(PlotComponent, nullptr));
+        plot && plot->OnAfterCloseEditor)
+        plot->OnAfterCloseEditor(this);
     if (FMaster && FMaster->EditorLink() == this)
         FMaster->SetEditorLink(nullptr);
     FMaster = nullptr;
