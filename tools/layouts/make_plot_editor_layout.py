@@ -475,6 +475,30 @@ def legend_page():
     ]
 
 
+def table_page():
+    return [
+        ("General", [
+            edit("TableNameEdit", "Name"),
+            check("TableVisibleCheckbox", "Visible"), check("TableEnabledCheckbox", "Enabled"),
+            check("TablePopupEnabledCheckbox", "Popup Enabled"),
+            group("Margin", [num("TableLeftMarginEdit", "Left"), num("TableTopMarginEdit", "Top"),
+                             num("TableRightMarginEdit", "Right"), num("TableBottomMarginEdit", "Bottom")]),
+            num("TableColumnSpacingEdit", "Column Spacing"), num("TableRowSpacingEdit", "Row Spacing"),
+            num("TableRowsMaxEdit", "Rows Max"),
+            group("Data", [font("TableDataFontPicker")]),
+            group("Column Titles", [check("TableColumnTitlesVisibleCheckBox", "Visible"),
+                                    font("TableColumnTitlesFontPicker")]),
+        ]),
+        ("Grid", [
+            group("Background", [check("TableGridBackGroundTransparentCheckBox", "Transparent"),
+                                 color("TableGridBackgroundColorPicker", "Color")]),
+            group("Lines", [check("TableGridLinesShowCheckBox", "Show"),
+                            color("TableGridLinesColorPicker", "Color")]),
+        ]),
+        ("Layout", [num("TableStartPercentEdit", "Start Percent"), num("TableStopPercentEdit", "Stop Percent")]),
+    ]
+
+
 def toolbar_page():
     return [("", [
         num("ToolBarZoomInOutFactorEdit", "Zoom In/Out Factor"),
@@ -552,18 +576,25 @@ OBJECT_PAGES = [
     ("Y-Axes", "YAxesTabSheet", "YAxisListBox", "YAxesAddButton", "YAxisRemoveButton",
      "YAxisPageControl", lambda: axis_page("YAxis", False), "YAxisChange"),
     ("Legend", "LegendTabSheet", None, None, None, "LegendPageControl", legend_page, "LegendChange"),
+    ("Tables", "TablesTabSheet", "TableListBox", "iTableAddButton", "TableRemoveButton",
+     "TablePageControl", table_page, "TableChange"),
     ("ToolBar", "ToolBarTabSheet", None, None, None, None, toolbar_page, "ToolBarChange"),
     ("Data View", "DataViewTabSheet", None, None, None, "DataViewPageControl", dataview_page, "DataViewChange"),
 ]
+# The layout viewer's popup menu: item and caption, in menu order.
+LAYOUT_MENU = [("XYAxesReverseMenuItem", "XY-Axes Reverse"), ("LayoutMenuSeparator1", "-"),
+               ("AddXAxisMenuItem", "Add X-Axis"), ("AddYAxisMenuItem", "Add Y-Axis"),
+               ("AddLabelMenuItem", "Add Label"), ("LayoutMenuSeparator2", "-"),
+               ("DeleteMenuItem", "Delete"), ("VisibleMenuItem", "Visible"), ("EditMenuItem", "Edit")]
 # The handlers of the object lists, by list.
 LIST_HANDLERS = {
     "ChannelListBox": "ChannelListBox", "LimitListBox": "LimitListBox", "DataCursorListBox": "DataCursorListBox", "LabelListBox": "LabelListBox",
     "XAxisListBox": "XAxisListBox", "YAxisListBox": "YAxisListBox", "LegendListBox": "LegendListBox",
-    "ToolBarListBox": "ToolBarListBox", "DataViewListBox": "DataViewListBox",
+    "ToolBarListBox": "ToolBarListBox", "DataViewListBox": "DataViewListBox", "TableListBox": "TableListBox",
 }
 ADD_HANDLERS = {"iLimitAddButton": "iLimitAddButtonClick", "iChannelAddButton": "iChannelAddButtonClick", "iDataCursorAddButton": "iDataCursorAddButtonClick",
                 "iLabelAddButton": "iLabelAddButtonClick", "XAxesAddButton": "XAxesAddButtonClick",
-                "YAxesAddButton": "YAxesAddButtonClick"}
+                "YAxesAddButton": "YAxesAddButtonClick", "iTableAddButton": "iTableAddButtonClick"}
 # Name combos and their drop-down handlers.
 DROP_DOWNS = {
     "ChannelXAxisNameComboBox": "XAxisNameComboBoxDropDown", "XAxisAlignRefAxisNameComboBox": "XAxisNameComboBoxDropDown",
@@ -812,6 +843,16 @@ def main():
                  ("BorderStyle", "bsDialog"), ("Font.Name", q("MS Sans Serif")), ("Font.Height", -11),
                  ("OnClose", "iCustomEditorFormClose")]:
         emit(1, "%s = %s" % (k, v))
+    # The layout viewer's menu comes first, so the viewer finds it by name.
+    emit(1, "object LayoutPopupMenu: TPopupMenu")
+    emit(2, "OnPopup = LayoutPopupMenuPopup")
+    for name, caption in LAYOUT_MENU:
+        emit(2, "object %s: TMenuItem" % name)
+        emit(3, "Caption = %s" % q(caption))
+        if caption != "-":
+            emit(3, "OnClick = %sClick" % name)
+        emit(2, "end")
+    emit(1, "end")
     emit(1, "object PageControl: %s" % L.cls("pages"))
     emit(2, "Align = alClient")
     sheet_w, sheet_h = FORM_W - 8, FORM_H - TAB_H - 8
@@ -821,6 +862,12 @@ def main():
     emit(2, "end")
     emit(2, "object LayoutTabSheet: %s" % L.cls("sheet"))
     emit(3, 'Caption = "Layout"')
+    emit(3, "object iPlotLayoutViewer: TiPlotLayoutViewer")
+    emit(4, "Align = alClient")
+    emit(4, "PopupMenu = LayoutPopupMenu")
+    emit(4, "OnMouseDown = iPlotLayoutViewerMouseDown")
+    emit(4, "OnChange = iPlotLayoutViewerChange")
+    emit(3, "end")
     emit(2, "end")
     for caption, sheet, lst, add, remove, pages, maker, handler in OBJECT_PAGES:
         emit(2, "object %s: %s" % (sheet, L.cls("sheet")))

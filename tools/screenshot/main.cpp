@@ -125,6 +125,7 @@ void savePlotEditor(std::string path, const std::string& pngFile)
     plot->AddDataCursor();
     plot->AddLabel();
     plot->AddLimit();
+    plot->AddTable();
     plot->AddChannel();
     TiPlotChannelCustom& channel = plot->Channel(0);
     for (int i = 0; i <= 10; ++i)

@@ -6,7 +6,11 @@
 
 #include "controls/plot/editor/iPlotEditor.h"
 #include "controls/plot/objects/iPlotLabel.h"
+#include "controls/plot/objects/iPlotTable.h"
 #include "controls/plot/plot/iPlot.h"
+#include "controls/plot/plot/iPlotLayoutViewer.h"
+#include "platform/gui/MenuItem.h"
+#include "platform/gui/PopupMenu.h"
 #include "platform/gui/Button.h"
 #include "controls/plot/editor/iComponentEditorCheckBox.h"
 #include "controls/plot/editor/iComponentEditorColorPicker.h"
@@ -20,6 +24,7 @@
 #include "platform/gui/Strings.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -28,12 +33,14 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 using qx::plot::editor::TiEditorKind;
 
 namespace {
 
-/// An X-Y plot with two Y axes, a data cursor and a second label, whose editor stays on top
+/// An X-Y plot with two Y axes, a data cursor, a second label and a table, whose editor stays on top
 /// (so opening it does not block the test).
 std::unique_ptr<TiXYPlot> makeEditablePlot()
 {
@@ -47,6 +54,9 @@ std::unique_ptr<TiXYPlot> makeEditablePlot()
     plot->ToolBar(0).DoButtonClickCursor();
     plot->AddLabel();
     plot->AddLimit();
+    TiPlotTable& table = plot->Table(plot->AddTable());
+    table.AddColumn("Gain");
+    table.SetCell(table.AddRow(), 0, "-3 dB");
     qx::setProperty(*plot->MasterManager().LimitManager()->GetItem(0), "Style", qx::Ident{"iplsLineX"});
     qx::test::replacePoints(plot->GetChannel(0), {{0, 0}, {50, 40}, {100, 90}});
     return plot;
@@ -183,6 +193,7 @@ TEST_F(PlotEditorTest, EachPageEditsItsObjectAndThePlotRepaints)
     const auto cursor = [](TiXYPlot& p) -> TPersistent& { return p.DataCursor(0); };
     const auto label = [](TiXYPlot& p) -> TPersistent& { return p.Label(1); };
     const auto limit = [](TiXYPlot& p) -> TPersistent& { return *p.MasterManager().LimitManager()->GetItem(0); };
+    const auto table = [](TiXYPlot& p) -> TPersistent& { return p.Table(0); };
     const Row rows[] = {
         {"XAxisMinEdit", Row::Type, "-20", xAxis, "Min", "-20.0"},
         {"XAxisSpanEdit", Row::Type, "250", xAxis, "Span", "250.0"},
@@ -207,6 +218,9 @@ TEST_F(PlotEditorTest, EachPageEditsItsObjectAndThePlotRepaints)
         {"LimitStyleComboBox", Row::Pick, "", limit, "Style", "iplsLineY"},
         {"LimitLine1PositionEdit", Row::Type, "40", limit, "Line1Position", "40.0"},
         {"LimitLineWidthEdit", Row::Type, "4", limit, "LineWidth", "4"},
+        {"TableGridLinesShowCheckBox", Row::Click, "", table, "GridLinesShow", "False"},
+        {"TableColumnSpacingEdit", Row::Type, "4", table, "ColumnSpacing", "4.0"},
+        {"TableColumnTitlesVisibleCheckBox", Row::Click, "", table, "ColumnTitlesVisible", "False"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.control);
@@ -282,6 +296,139 @@ TEST_F(PlotEditorTest, ListsFollowObjectsAddedRenamedAndRemovedInTheEditor)
     EXPECT_EQ(master.YAxisManager()->Count(), 1);
     EXPECT_EQ(yAxes.ItemIndex(), 0);
     EXPECT_EQ(control<TComboBox>("ChannelYAxisNameComboBox").Items()->IndexOf(removed), -1);
+}
+
+TEST_F(PlotEditorTest, TheTableListFollowsThePlotAndItsAddAndRemoveButtons)
+{
+    auto& master = plot->MasterManager();
+    TiComponentEditorListBox& tables = *form->ListBox(TiEditorKind::Table);
+    ASSERT_EQ(tables.Items()->Count(), 1);
+
+    // Added by the plot: appended, selected and loaded.
+    plot->AddTable();
+    ASSERT_EQ(tables.Items()->Count(), 2);
+    EXPECT_EQ(tables.ItemIndex(), 1);
+    EXPECT_EQ(tables.Items()->Objects(1), &plot->Table(1));
+    EXPECT_EQ(control<TEdit>("TableNameEdit").Text(), plot->Table(1).Name());
+
+    // Renamed on the page: the list shows the new name at once.
+    type("TableNameEdit", "Levels");
+    EXPECT_EQ(plot->Table(1).Name(), "Levels");
+    EXPECT_EQ(listText(tables, 1), "Levels");
+
+    // Added and removed in the editor.
+    click("iTableAddButton");
+    ASSERT_EQ(master.TableManager()->Count(), 3);
+    ASSERT_EQ(tables.Items()->Count(), 3);
+    EXPECT_EQ(tables.ItemIndex(), 2);
+    click("TableRemoveButton");
+    EXPECT_EQ(master.TableManager()->Count(), 2);
+    EXPECT_EQ(tables.Items()->Count(), 2);
+    EXPECT_EQ(tables.ItemIndex(), 1);
+    EXPECT_EQ(control<TEdit>("TableNameEdit").Text(), "Levels");
+
+    // Deleted by the plot; without tables the page is disabled but Add.
+    plot->DeleteTable(0);
+    ASSERT_EQ(tables.Items()->Count(), 1);
+    EXPECT_EQ(listText(tables, 0), "Levels");
+    click("TableRemoveButton");
+    EXPECT_EQ(master.TableManager()->Count(), 0);
+    EXPECT_FALSE(control<TEdit>("TableNameEdit").Enabled());
+    EXPECT_FALSE(control<TButton>("TableRemoveButton").Enabled());
+    EXPECT_TRUE(control<TButton>("iTableAddButton").Enabled());
+}
+
+TEST_F(PlotEditorTest, TheTablesLayoutPageMovesTheTableAndLeavesTheAxesAlone)
+{
+    const double xStart = plot->XAxis(0).StartPercent();
+    const double yStop = plot->YAxis(0).StopPercent();
+    type("TableStopPercentEdit", "60");
+    EXPECT_DOUBLE_EQ(plot->Table(0).StopPercent(), 60);
+    EXPECT_DOUBLE_EQ(plot->XAxis(0).StartPercent(), xStart);
+    EXPECT_DOUBLE_EQ(plot->YAxis(0).StopPercent(), yStop);
+}
+
+TEST_F(PlotEditorTest, TheLayoutPopupOffersWhatSuitsTheObjectUnderThePointer)
+{
+    auto& viewer = control<TiPlotLayoutViewer>("iPlotLayoutViewer");
+    reveal(viewer);
+    viewer.Repaint();
+    QApplication::processEvents();
+    ASSERT_EQ(viewer.PopupMenu(), &control<TPopupMenu>("LayoutPopupMenu"));
+    const auto pointOver = [&](TiPlotLayoutObject* object) {
+        for (int y = 1; y < viewer.Height(); y += 2)
+            for (int x = 1; x < viewer.Width(); x += 2)
+                if (viewer.GetMouseOverBlock(x, y) == object)
+                    return QPoint(x, y);
+        return QPoint(-1, -1);
+    };
+    /// Right-clicks through the window and returns the menu that opened.
+    const auto rightClick = [&](QPoint at) -> QMenu* {
+        QWidget* top = viewer.Widget()->window();
+        top->activateWindow();
+        QApplication::processEvents();
+        QTest::mouseClick(top->windowHandle(), Qt::RightButton, {}, viewer.Widget()->mapTo(top, at));
+        QApplication::processEvents();
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    struct Case
+    {
+        const char* what;
+        TiPlotLayoutObject* object;
+        bool canDelete, canHide;
+    };
+    const Case cases[] = {
+        {"title", &plot->Label(0), false, true},
+        {"second label", &plot->Label(1), true, true},
+        {"X axis", &plot->XAxis(0), true, true},
+        {"table", &plot->Table(0), true, true},
+        {"data view", &plot->DataView(0), false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QPoint at = pointOver(c.object);
+        ASSERT_NE(at, QPoint(-1, -1)) << "the object shows in the layout";
+        QMenu* menu = rightClick(at);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(form->RightClickObject(), c.object);
+        EXPECT_EQ(control<TMenuItem>("DeleteMenuItem").Enabled(), c.canDelete);
+        EXPECT_EQ(control<TMenuItem>("VisibleMenuItem").Enabled(), c.canHide);
+        EXPECT_TRUE(control<TMenuItem>("EditMenuItem").Enabled());
+        menu->close();
+        QApplication::processEvents();
+    }
+
+    // Edit on an X axis shows its page with the axis selected and loaded.
+    QMenu* menu = rightClick(pointOver(&plot->XAxis(0)));
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions())
+        if (action->text() == "Edit")
+            action->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(control<TPageControl>("PageControl").ActivePage(), &control<TTabSheet>("XAxesTabSheet"));
+    EXPECT_EQ(form->SelectedObject(TiEditorKind::XAxis), &plot->XAxis(0));
+    EXPECT_EQ(control<TEdit>("XAxisNameEdit").Text(), plot->XAxis(0).Name());
+    if (QWidget* open = QApplication::activePopupWidget())
+        open->close();
+}
+
+TEST(PlotEditorEvents, OpeningAndClosingTheEditorRaiseTheirEventsWithTheForm)
+{
+    auto plot = makeEditablePlot();
+    std::vector<std::pair<std::string, TObject*>> raised;
+    plot->OnAfterOpenEditor = [&](TObject* Sender) { raised.emplace_back("open", Sender); };
+    plot->OnAfterCloseEditor = [&](TObject* Sender) { raised.emplace_back("close", Sender); };
+    plot->MasterManager().EditProperties();
+    auto* form = dynamic_cast<TiPlotEditorForm*>(plot->MasterManager().EditorLink());
+    ASSERT_NE(form, nullptr);
+    QApplication::processEvents();
+    ASSERT_EQ(raised.size(), 1u);
+    EXPECT_EQ(raised[0], std::make_pair(std::string("open"), static_cast<TObject*>(form)));
+    form->Close();
+    QApplication::processEvents();
+    ASSERT_EQ(raised.size(), 2u);
+    EXPECT_EQ(raised[1], std::make_pair(std::string("close"), static_cast<TObject*>(form)));
+    EXPECT_EQ(plot->MasterManager().EditorLink(), nullptr);
 }
 
 TEST_F(PlotEditorTest, WithoutChannelsThePageIsDisabledButAdd)

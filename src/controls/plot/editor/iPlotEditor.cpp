@@ -9,11 +9,16 @@
 #include "controls/plot/editor/iPlotEditorValues.h"
 #include "controls/plot/objects/iPlotAxis.h"
 #include "controls/plot/objects/iPlotChannelCustom.h"
+#include "controls/plot/objects/iPlotDataView.h"
+#include "controls/plot/objects/iPlotLabel.h"
+#include "controls/plot/objects/iPlotTable.h"
 #include "controls/plot/plot/iPlotComponent.h"
+#include "controls/plot/plot/iPlotLayoutViewer.h"
 #include "platform/gui/Button.h"
 #include "platform/gui/CheckBox.h"
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/Label.h"
+#include "platform/gui/MenuItem.h"
 #include "platform/gui/PageControl.h"
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/PropertyBuilder.h"
@@ -25,6 +30,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <string_view>
+#include <utility>
 
 using namespace qx::plot::editor;
 
@@ -143,6 +149,11 @@ void TiPlotEditorForm::SetMaster(TiPlotMasterManager* Value)
         list->SetItemIndex(list->Items()->Count() > 0 ? 0 : -1);
     }
     auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
+    if (auto* viewer = dynamic_cast<TiPlotLayoutViewer*>(FindComponent("iPlotLayoutViewer"))) {
+        viewer->SetMaster(FMaster);
+        viewer->SetLayoutManager(plot ? &plot->LayoutManager() : nullptr);
+        viewer->SetTranslationManager(plot ? &plot->TranslationManager() : nullptr);
+    }
     const bool addRemove = plot && plot->UserCanAddRemoveChannels();
     for (const char* name : {"iChannelAddButton", "ChannelRemoveButton"})
         if (auto* button = dynamic_cast<TControl*>(FindComponent(name)))
@@ -439,6 +450,10 @@ void TiPlotEditorForm::LabelListBoxGetData(int I, bool& D, TColor& C, std::strin
 {
     GetData(TiEditorKind::Label, I, D, C, T, false);
 }
+void TiPlotEditorForm::TableListBoxGetData(int I, bool& D, TColor& C, std::string& T)
+{
+    GetData(TiEditorKind::Table, I, D, C, T, false);
+}
 
 void TiPlotEditorForm::UpdateEdit(TiEditorKind Kind)
 {
@@ -503,6 +518,10 @@ void TiPlotEditorForm::PageChange(TiEditorKind Kind)
         // The first label is the plot's title: the Control page's Title controls follow it.
         if (ListBox(Kind)->ItemIndex() == 0)
             LoadRows(*object, TitleRows());
+        break;
+    case TiEditorKind::Table:
+        // The table page writes without a refresh; only its list shows a new name.
+        RepaintList(Kind);
         break;
     default:
         UpdateAll();
@@ -584,6 +603,7 @@ void TiPlotEditorForm::iDataCursorAddButtonClick(TObject*)
 }
 void TiPlotEditorForm::iLimitAddButtonClick(TObject*) { AddObject(TiEditorKind::Limit, &TiPlotMasterManager::AddLimit); }
 void TiPlotEditorForm::iLabelAddButtonClick(TObject*) { AddObject(TiEditorKind::Label, &TiPlotMasterManager::AddLabel); }
+void TiPlotEditorForm::iTableAddButtonClick(TObject*) { AddObject(TiEditorKind::Table, &TiPlotMasterManager::AddTable); }
 
 void TiPlotEditorForm::RemoveSelected(TiEditorKind Kind)
 {
@@ -603,11 +623,94 @@ void TiPlotEditorForm::YAxisRemoveButtonClick(TObject*) { RemoveSelected(TiEdito
 void TiPlotEditorForm::ChannelRemoveButtonClick(TObject*) { RemoveSelected(TiEditorKind::Channel); }
 void TiPlotEditorForm::DataCursorRemoveButtonClick(TObject*) { RemoveSelected(TiEditorKind::DataCursor); }
 void TiPlotEditorForm::LimitRemoveButtonClick(TObject*) { RemoveSelected(TiEditorKind::Limit); }
+void TiPlotEditorForm::TableRemoveButtonClick(TObject*) { RemoveSelected(TiEditorKind::Table); }
 void TiPlotEditorForm::LabelRemoveButtonClick(TObject*)
 {
     // The first label is the plot's title, which stays.
     if (TiComponentEditorListBox* list = ListBox(TiEditorKind::Label); list && list->ItemIndex() > 0)
         RemoveSelected(TiEditorKind::Label);
+}
+
+// ---- the Layout page
+
+void TiPlotEditorForm::iPlotLayoutViewerMouseDown(TObject* Sender, TMouseButton, TShiftState, int X, int Y)
+{
+    auto* viewer = dynamic_cast<TiPlotLayoutViewer*>(Sender);
+    FRightClickObject = viewer ? viewer->GetMouseOverBlock(X, Y) : nullptr;
+}
+
+void TiPlotEditorForm::LayoutPopupMenuPopup(TObject*)
+{
+    const auto item = [this](const char* Name) { return dynamic_cast<TMenuItem*>(FindComponent(Name)); };
+    TMenuItem* reverse = item("XYAxesReverseMenuItem");
+    TMenuItem* remove = item("DeleteMenuItem");
+    TMenuItem* visible = item("VisibleMenuItem");
+    TMenuItem* edit = item("EditMenuItem");
+    if (!reverse || !remove || !visible || !edit)
+        return;
+    reverse->SetChecked(FMaster && FMaster->XYAxesReverse());
+    remove->SetEnabled(false);
+    visible->SetEnabled(false);
+    visible->SetChecked(false);
+    edit->SetEnabled(false);
+    TiPlotLayoutObject* o = FRightClickObject;
+    if (!o)
+        return;
+    // The first label is the plot's title, which stays.
+    const bool title = FMaster && FMaster->LabelManager() && FMaster->LabelManager()->Count() > 0 &&
+                       FMaster->LabelManager()->GetItem(0) == o;
+    remove->SetEnabled(dynamic_cast<TiPlotAxis*>(o) || dynamic_cast<TiPlotTable*>(o) ||
+                       (dynamic_cast<TiPlotLabel*>(o) && !title));
+    visible->SetEnabled(!dynamic_cast<TiPlotDataView*>(o));
+    visible->SetChecked(o->Visible());
+    edit->SetEnabled(true);
+}
+
+void TiPlotEditorForm::XYAxesReverseMenuItemClick(TObject*)
+{
+    if (FMaster)
+        FMaster->SetXYAxesReverse(!FMaster->XYAxesReverse());
+}
+
+void TiPlotEditorForm::AddXAxisMenuItemClick(TObject*)
+{
+    if (FMaster)
+        FMaster->AddXAxis();
+}
+
+void TiPlotEditorForm::AddYAxisMenuItemClick(TObject*)
+{
+    if (FMaster)
+        FMaster->AddYAxis();
+}
+
+void TiPlotEditorForm::AddLabelMenuItemClick(TObject*)
+{
+    if (FMaster)
+        FMaster->AddLabel();
+}
+
+void TiPlotEditorForm::DeleteMenuItemClick(TObject*)
+{
+    TiPlotLayoutObject* o = FRightClickObject;
+    FRightClickObject = nullptr;
+    // The plot drops a freed object from its managers and the editor from its list.
+    delete o;
+    UpdateAll();
+}
+
+void TiPlotEditorForm::VisibleMenuItemClick(TObject*)
+{
+    if (!FRightClickObject)
+        return;
+    FRightClickObject->SetVisible(!FRightClickObject->Visible());
+    UpdateAll();
+}
+
+void TiPlotEditorForm::EditMenuItemClick(TObject*)
+{
+    if (FRightClickObject)
+        SelectObject(*FRightClickObject);
 }
 
 // ---- name lists when dropped down
@@ -786,6 +889,8 @@ void TiPlotEditorForm::Execute(bool StayOnTop)
         SetLeft(screen->Width() / 2 - Width() / 2);
         SetTop(screen->Height() / 2 - Height() / 2);
     }
+    if (auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent); plot && plot->OnAfterOpenEditor)
+        plot->OnAfterOpenEditor(this);
     if (StayOnTop) {
         SetFormStyle(fsStayOnTop);
         Show();
@@ -830,6 +935,10 @@ void TiPlotEditorForm::SetActivePages(const std::vector<int>& Pages)
 
 void TiPlotEditorForm::Free()
 {
+    // The master frees its editor only through here, while the plot is still whole.
+    if (auto* plot = dynamic_cast<TiPlotComponent*>(std::exchange(PlotComponent, nullptr));
+        plot && plot->OnAfterCloseEditor)
+        plot->OnAfterCloseEditor(this);
     if (FMaster && FMaster->EditorLink() == this)
         FMaster->SetEditorLink(nullptr);
     FMaster = nullptr;
@@ -855,6 +964,8 @@ void TiPlotEditorForm::ObjectInserted(TiPlotObject& Object)
 
 void TiPlotEditorForm::ObjectRemoved(TiPlotObject& Object)
 {
+    if (&Object == FRightClickObject)
+        FRightClickObject = nullptr;
     // The object is being destroyed: only its list item is touched here.
     for (const TiEditorPage& page : EditorPages())
         if (TiComponentEditorListBox* list = ListBox(page.Kind); list && list->IndexOfObject(&Object) >= 0) {
@@ -942,6 +1053,7 @@ void registerPlotEditorFormClasses()
         .method("DataCursorListBoxGetData", &F::DataCursorListBoxGetData)
         .method("LimitListBoxGetData", &F::LimitListBoxGetData)
         .method("LabelListBoxGetData", &F::LabelListBoxGetData)
+        .method("TableListBoxGetData", &F::TableListBoxGetData)
         .method("ControlPropertiesOpenPickerChange", &F::ControlPropertiesOpenPickerChange)
         .method("ControlPropertiesSavePickerChange", &F::ControlPropertiesSavePickerChange)
         .method("ChannelPropertiesOpenPickerChange", &F::ChannelPropertiesOpenPickerChange)
@@ -960,6 +1072,7 @@ void registerPlotEditorFormClasses()
         .method("DataCursorChange", &F::DataCursorChange)
         .method("LimitChange", &F::LimitChange)
         .method("LabelChange", &F::LabelChange)
+        .method("TableChange", &F::TableChange)
         .method("ToolBarListBoxClick", &F::ToolBarListBoxClick)
         .method("LegendListBoxClick", &F::LegendListBoxClick)
         .method("XAxisListBoxClick", &F::XAxisListBoxClick)
@@ -969,18 +1082,21 @@ void registerPlotEditorFormClasses()
         .method("DataCursorListBoxClick", &F::DataCursorListBoxClick)
         .method("LimitListBoxClick", &F::LimitListBoxClick)
         .method("LabelListBoxClick", &F::LabelListBoxClick)
+        .method("TableListBoxClick", &F::TableListBoxClick)
         .method("XAxesAddButtonClick", &F::XAxesAddButtonClick)
         .method("YAxesAddButtonClick", &F::YAxesAddButtonClick)
         .method("iChannelAddButtonClick", &F::iChannelAddButtonClick)
         .method("iDataCursorAddButtonClick", &F::iDataCursorAddButtonClick)
         .method("iLimitAddButtonClick", &F::iLimitAddButtonClick)
         .method("iLabelAddButtonClick", &F::iLabelAddButtonClick)
+        .method("iTableAddButtonClick", &F::iTableAddButtonClick)
         .method("XAxisRemoveButtonClick", &F::XAxisRemoveButtonClick)
         .method("YAxisRemoveButtonClick", &F::YAxisRemoveButtonClick)
         .method("ChannelRemoveButtonClick", &F::ChannelRemoveButtonClick)
         .method("DataCursorRemoveButtonClick", &F::DataCursorRemoveButtonClick)
         .method("LimitRemoveButtonClick", &F::LimitRemoveButtonClick)
         .method("LabelRemoveButtonClick", &F::LabelRemoveButtonClick)
+        .method("TableRemoveButtonClick", &F::TableRemoveButtonClick)
         .method("XAxisNameComboBoxDropDown", &F::XAxisNameComboBoxDropDown)
         .method("YAxisNameComboBoxDropDown", &F::YAxisNameComboBoxDropDown)
         .method("DataViewGridXAxisNameComboBoxDropDown", &F::DataViewGridXAxisNameComboBoxDropDown)
@@ -995,6 +1111,16 @@ void registerPlotEditorFormClasses()
         .method("XAxisLegendCopyDefaultButtonClick", &F::XAxisLegendCopyDefaultButtonClick)
         .method("YAxisCursorCopyDefaultButtonClick", &F::YAxisCursorCopyDefaultButtonClick)
         .method("YAxisLegendCopyDefaultButtonClick", &F::YAxisLegendCopyDefaultButtonClick)
+        .method("iPlotLayoutViewerMouseDown", &F::iPlotLayoutViewerMouseDown)
+        .method("iPlotLayoutViewerChange", &F::iPlotLayoutViewerChange)
+        .method("LayoutPopupMenuPopup", &F::LayoutPopupMenuPopup)
+        .method("XYAxesReverseMenuItemClick", &F::XYAxesReverseMenuItemClick)
+        .method("AddXAxisMenuItemClick", &F::AddXAxisMenuItemClick)
+        .method("AddYAxisMenuItemClick", &F::AddYAxisMenuItemClick)
+        .method("AddLabelMenuItemClick", &F::AddLabelMenuItemClick)
+        .method("DeleteMenuItemClick", &F::DeleteMenuItemClick)
+        .method("VisibleMenuItemClick", &F::VisibleMenuItemClick)
+        .method("EditMenuItemClick", &F::EditMenuItemClick)
         .method("iCustomEditorFormClose", &F::iCustomEditorFormClose);
     installPlotEditor();
 }

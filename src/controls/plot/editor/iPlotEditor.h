@@ -15,6 +15,7 @@
 
 class TComponent;
 class TiComponentEditorListBox;
+class TiPlotLayoutObject;
 class TiPlotObject;
 class TWinControl;
 
@@ -40,6 +41,7 @@ public:
     void UpdateDataCursorEdit() { UpdateEdit(qx::plot::editor::TiEditorKind::DataCursor); }
     void UpdateLimitEdit() { UpdateEdit(qx::plot::editor::TiEditorKind::Limit); }
     void UpdateLabelEdit() { UpdateEdit(qx::plot::editor::TiEditorKind::Label); }
+    void UpdateTableEdit() { UpdateEdit(qx::plot::editor::TiEditorKind::Table); }
     void UpdateEdit(qx::plot::editor::TiEditorKind Kind);
     /// Loads the Control page from the plot component.
     void LoadControlPage();
@@ -60,6 +62,7 @@ public:
     void DataCursorChange(TObject*) { PageChange(qx::plot::editor::TiEditorKind::DataCursor); }
     void LimitChange(TObject*) { PageChange(qx::plot::editor::TiEditorKind::Limit); }
     void LabelChange(TObject*) { PageChange(qx::plot::editor::TiEditorKind::Label); }
+    void TableChange(TObject*) { PageChange(qx::plot::editor::TiEditorKind::Table); }
 
     // List clicks.
     void ToolBarListBoxClick(TObject*) { UpdateToolBarEdit(); }
@@ -71,6 +74,7 @@ public:
     void DataCursorListBoxClick(TObject*) { UpdateDataCursorEdit(); }
     void LimitListBoxClick(TObject*) { UpdateLimitEdit(); }
     void LabelListBoxClick(TObject*) { UpdateLabelEdit(); }
+    void TableListBoxClick(TObject*) { UpdateTableEdit(); }
 
     // What the lists draw: the object's name, and for channels, cursors, limits and axes a
     // colour box.
@@ -83,6 +87,7 @@ public:
     void DataCursorListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
     void LimitListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
     void LabelListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
+    void TableListBoxGetData(int Index, bool& DrawColorBox, TColor& AColor, std::string& AText);
 
     // File pickers.
     void ControlPropertiesOpenPickerChange(TObject* Sender);
@@ -100,12 +105,14 @@ public:
     void iDataCursorAddButtonClick(TObject*);
     void iLimitAddButtonClick(TObject*);
     void iLabelAddButtonClick(TObject*);
+    void iTableAddButtonClick(TObject*);
     void XAxisRemoveButtonClick(TObject*);
     void YAxisRemoveButtonClick(TObject*);
     void ChannelRemoveButtonClick(TObject*);
     void DataCursorRemoveButtonClick(TObject*);
     void LimitRemoveButtonClick(TObject*);
     void LabelRemoveButtonClick(TObject*);
+    void TableRemoveButtonClick(TObject*);
 
     // Name lists, refilled when dropped down.
     void XAxisNameComboBoxDropDown(TObject* Sender);
@@ -124,6 +131,20 @@ public:
     void XAxisLegendCopyDefaultButtonClick(TObject*) { CopyDefaultFormat("XAxis", "Legend"); }
     void YAxisCursorCopyDefaultButtonClick(TObject*) { CopyDefaultFormat("YAxis", "Cursor"); }
     void YAxisLegendCopyDefaultButtonClick(TObject*) { CopyDefaultFormat("YAxis", "Legend"); }
+
+    // The Layout page: its viewer and the viewer's popup menu.
+    void iPlotLayoutViewerMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void iPlotLayoutViewerChange(TObject*) { UpdateAll(); }
+    void LayoutPopupMenuPopup(TObject*);
+    void XYAxesReverseMenuItemClick(TObject*);
+    void AddXAxisMenuItemClick(TObject*);
+    void AddYAxisMenuItemClick(TObject*);
+    void AddLabelMenuItemClick(TObject*);
+    void DeleteMenuItemClick(TObject*);
+    void VisibleMenuItemClick(TObject*);
+    void EditMenuItemClick(TObject*);
+    /// The layout object under the mouse at the last press on the viewer (nullptr when none).
+    TiPlotLayoutObject* RightClickObject() const { return FRightClickObject; }
 
     /// The form's close handler: from now on the master leaves the form alone.
     void iCustomEditorFormClose(TObject* Sender, TCloseAction& Action);
@@ -169,6 +190,7 @@ private:
     TiPlotMasterManager* FMaster = nullptr;
     bool FIsClosing = false;
     bool FInCloseHandler = false;
+    TiPlotLayoutObject* FRightClickObject = nullptr;
 };
 
 namespace qx {

@@ -367,6 +367,30 @@ std::vector<TiEditorPage> makePages()
                          {"LabelImageIndexEdit", "ImageIndex", K::Integer, -1, 255},
                          {"LabelFontPicker", "Font", K::Font},
                      }});
+    pages.push_back({TiEditorKind::Table, "Table", "TableListBox", "TablesTabSheet",
+                     [](const TiPlotMasterManager& m) -> TiPlotObjectManagerCustom* { return m.TableManager(); },
+                     {
+                         {"TableNameEdit", "Name", K::Text},
+                         {"TableVisibleCheckbox", "Visible", K::Check},
+                         {"TableEnabledCheckbox", "Enabled", K::Check},
+                         {"TablePopupEnabledCheckbox", "PopupEnabled", K::Check},
+                         {"TableTopMarginEdit", "MarginTop", K::Float},
+                         {"TableLeftMarginEdit", "MarginLeft", K::Float},
+                         {"TableRightMarginEdit", "MarginRight", K::Float},
+                         {"TableBottomMarginEdit", "MarginBottom", K::Float},
+                         {"TableColumnSpacingEdit", "ColumnSpacing", K::Float},
+                         {"TableRowSpacingEdit", "RowSpacing", K::Float},
+                         {"TableRowsMaxEdit", "RowsMax", K::Integer, 0, kNoMax},
+                         {"TableColumnTitlesVisibleCheckBox", "ColumnTitlesVisible", K::Check},
+                         {"TableGridLinesShowCheckBox", "GridLinesShow", K::Check},
+                         {"TableGridLinesColorPicker", "GridLinesColor", K::Color},
+                         {"TableStartPercentEdit", "StartPercent", K::Float},
+                         {"TableStopPercentEdit", "StopPercent", K::Float},
+                         {"TableGridBackGroundTransparentCheckBox", "GridBackGroundTransparent", K::Check},
+                         {"TableGridBackgroundColorPicker", "GridBackGroundColor", K::Color},
+                         {"TableDataFontPicker", "DataFont", K::Font},
+                         {"TableColumnTitlesFontPicker", "ColumnTitlesFont", K::Font},
+                     }});
     return pages;
 }
 

@@ -33,7 +33,7 @@ struct TiEditorBinding
 };
 
 /// The object kinds with a page, in the order UpdateAll refreshes them.
-enum class TiEditorKind { ToolBar, Legend, XAxis, YAxis, Channel, DataView, DataCursor, Limit, Label };
+enum class TiEditorKind { ToolBar, Legend, XAxis, YAxis, Channel, DataView, DataCursor, Limit, Label, Table };
 
 struct TiEditorPage
 {

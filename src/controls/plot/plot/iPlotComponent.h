@@ -470,6 +470,10 @@ public:
     TiPlotZoomBoxEvent OnBeforeZoomBox;
     TNotifyEvent OnAfterPaint;
     TNotifyEvent OnBeforePrint, OnAfterPrint;
+    /// The run-time editor has been placed and is about to show; it is the sender.
+    TNotifyEvent OnAfterOpenEditor;
+    /// The run-time editor is being freed; it is the sender.
+    TNotifyEvent OnAfterCloseEditor;
     TiPlotBeforePrintPageEvent OnBeforePrintPage;
 
 protected:

@@ -447,7 +447,8 @@ void registerPlotLayoutViewerClasses()
     static std::once_flag once;
     std::call_once(once, [] {
         registerVCLComponentClasses();
-        registerClass<TiPlotLayoutViewer, TiVCLComponent>("TiPlotLayoutViewer");
+        registerClass<TiPlotLayoutViewer, TiVCLComponent>("TiPlotLayoutViewer")
+            .event("OnChange", &TiPlotLayoutViewer::OnChange);
     });
 }
 
