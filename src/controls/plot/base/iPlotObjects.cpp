@@ -114,6 +114,18 @@ void TiPlotObject::DoLayoutChange()
 void TiPlotObject::NotificationRemove(TObject*) {}
 void TiPlotObject::NotificationRename(TObject*) {}
 void TiPlotObject::NotificationSetFocus(TObject*) {}
+
+TiPlotObject* TiPlotObject::OtherSelected(TObject* Sender) const
+{
+    auto* other = dynamic_cast<TiPlotObject*>(Sender);
+    return other && other != this && other->UserSelected() ? other : nullptr;
+}
+
+void TiPlotObject::YieldSelectionTo(TObject* Sender)
+{
+    if (OtherSelected(Sender))
+        SetUserSelected(false);
+}
 void TiPlotObject::Draw(TCanvas&, TColor) {}
 
 void TiPlotObject::DoInsert() { qx::fire(FOnInsert, this); }

@@ -79,6 +79,10 @@ public:
     virtual void NotificationRemove(TObject* Sender);
     virtual void NotificationRename(TObject* Sender);
     virtual void NotificationSetFocus(TObject* Sender);
+    /// The other plot object that the user selected, when Sender is one; else nullptr.
+    TiPlotObject* OtherSelected(TObject* Sender) const;
+    /// Drops this object's selection when the user selected another one.
+    void YieldSelectionTo(TObject* Sender);
     virtual void PrepareDraw() { FCanDraw = true; }
     virtual void Draw(TCanvas& Canvas, TColor BackGroundColor);
 

@@ -624,9 +624,7 @@ void TiPlotAnnotation::NotificationRename(TObject* Sender)
 
 void TiPlotAnnotation::NotificationSetFocus(TObject* Sender)
 {
-    auto* other = dynamic_cast<TiPlotObject*>(Sender);
-    if (other && other != this && other->UserSelected())
-        SetUserSelected(false);
+    YieldSelectionTo(Sender);
 }
 
 namespace qx {

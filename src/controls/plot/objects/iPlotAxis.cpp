@@ -675,8 +675,8 @@ void TiPlotAxis::NotificationRename(TObject* Sender)
 
 void TiPlotAxis::NotificationSetFocus(TObject* Sender)
 {
-    auto* other = dynamic_cast<TiPlotObject*>(Sender);
-    if (!other || other == this || !other->UserSelected())
+    TiPlotObject* other = OtherSelected(Sender);
+    if (!other)
         return;
     const TShiftState shift = ShiftState();
     if (dynamic_cast<TiPlotAxis*>(other) && (shift.Contains(ssShift) || shift.Contains(ssCtrl)))

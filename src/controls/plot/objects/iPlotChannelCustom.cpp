@@ -833,8 +833,8 @@ void TiPlotChannelCustom::BuildPopupMenu(TPopupMenu& PopupMenu)
 
 void TiPlotChannelCustom::NotificationSetFocus(TObject* Sender)
 {
-    auto* other = dynamic_cast<TiPlotObject*>(Sender);
-    if (!other || other == this || !other->UserSelected())
+    TiPlotObject* other = OtherSelected(Sender);
+    if (!other)
         return;
     if (qx::plot::isPlotObjectOf(*other, "TiPlotLegend"))
         return;

@@ -459,8 +459,8 @@ void TiPlotDataCursor::DoGotFocus()
 
 void TiPlotDataCursor::NotificationSetFocus(TObject* Sender)
 {
-    auto* other = dynamic_cast<TiPlotObject*>(Sender);
-    if (!other || other == this || !other->UserSelected())
+    TiPlotObject* other = OtherSelected(Sender);
+    if (!other)
         return;
     if (auto* channel = dynamic_cast<TiPlotChannelCustom*>(other)) {
         if (channel == Channel())

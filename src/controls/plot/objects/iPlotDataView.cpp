@@ -94,9 +94,7 @@ void TiPlotDataView::NotificationRename(TObject* Sender)
 
 void TiPlotDataView::NotificationSetFocus(TObject* Sender)
 {
-    auto* other = dynamic_cast<TiPlotObject*>(Sender);
-    if (other && other != this && other->UserSelected())
-        SetUserSelected(false);
+    YieldSelectionTo(Sender);
 }
 
 TiPlotDataViewMode TiPlotDataView::AxesControlMode() const

@@ -544,9 +544,7 @@ void TiPlotLegend::BuildPopupMenu(TPopupMenu& PopupMenu)
 
 void TiPlotLegend::NotificationSetFocus(TObject* Sender)
 {
-    auto* other = dynamic_cast<TiPlotObject*>(Sender);
-    if (other && other != this && other->UserSelected())
-        SetUserSelected(false);
+    YieldSelectionTo(Sender);
 }
 
 void TiPlotLegend::NotificationRemove(TObject* Sender)

@@ -140,9 +140,7 @@ void TiPlotLimit::NotificationRename(TObject* Sender)
 
 void TiPlotLimit::NotificationSetFocus(TObject* Sender)
 {
-    auto* other = dynamic_cast<TiPlotObject*>(Sender);
-    if (other && other != this && other->UserSelected())
-        SetUserSelected(false);
+    YieldSelectionTo(Sender);
 }
 
 TPoint TiPlotLimit::Pixel(double XValue, double YValue) const

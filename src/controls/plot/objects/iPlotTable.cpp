@@ -404,9 +404,7 @@ void TiPlotTable::BuildPopupMenu(TPopupMenu& PopupMenu)
 
 void TiPlotTable::NotificationSetFocus(TObject* Sender)
 {
-    auto* other = dynamic_cast<TiPlotObject*>(Sender);
-    if (other && other != this && other->UserSelected())
-        SetUserSelected(false);
+    YieldSelectionTo(Sender);
 }
 
 namespace qx {

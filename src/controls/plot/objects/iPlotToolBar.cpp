@@ -434,9 +434,7 @@ void TiPlotToolBar::BuildPopupMenu(TPopupMenu& PopupMenu)
 
 void TiPlotToolBar::NotificationSetFocus(TObject* Sender)
 {
-    auto* other = dynamic_cast<TiPlotObject*>(Sender);
-    if (other && other != this && other->UserSelected())
-        SetUserSelected(false);
+    YieldSelectionTo(Sender);
 }
 
 namespace qx {
