@@ -239,9 +239,19 @@ void TfmMain::CloseExchangeWindows()
     }
 }
 
+// A scan dialog closed while a window of the exchange ran above it is still
+// in its loop, which returns only after that window's: it stays up instead,
+// and takes input once the exchange's windows have gone.
 void TfmMain::ShowScanDialog()
 {
-    if (fmNetwork && !fmNetwork->Visible())
+    if (!fmNetwork)
+        return;
+    if (fmNetwork->Modal()) {
+        fmNetwork->SetModalResult(mrNone);
+        fmNetwork->Show();
+        return;
+    }
+    if (!fmNetwork->Visible())
         fmNetwork->ShowModal();
 }
 

@@ -336,7 +336,7 @@ protected:
                 waits = 0;
                 return;
             }
-            if (advance && sim && fmMain->Router->Busy() && now - lastChange >= kQuiet &&
+            if (advance && !holdClock && sim && fmMain->Router->Busy() && now - lastChange >= kQuiet &&
                 sim->log().quietAfter(inFlight, kQuiet)) {
                 clock.advance(fmMain->Router->LinkTimeout());
                 lastChange = now;
@@ -376,8 +376,16 @@ protected:
     Outcome connect(const std::string& what)
     {
         Outcome outcome = Outcome::Offline;
-        later([] { fmMain->rzbMenuLinkClick(find("rzbMenuLink")); });
-        runUntil([] { return loaded() || lost(); }, [&] { outcome = checkEnd(what); });
+        bool pressed = false;
+        later([&] {
+            pressed = true;
+            fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
+        });
+        runUntil([&] { return pressed && (loaded() || lost() || disconnected()); },
+                 [&] {
+                     EXPECT_FALSE(disconnected()) << what << ": offline without the scan dialog";
+                     outcome = checkEnd(what);
+                 });
         expectLeftUsable(what);
         return outcome;
     }
@@ -461,10 +469,11 @@ protected:
         return cases;
     }
 
-    void connectLocked(const FaultPlan& faults);
+    void connectLocked(const FaultPlan& faults, LinkKind kind = LinkKind::Net);
     void answerThePrompt(const std::string& password, const std::function<void()>& whileAsked = {});
 
     qx::ManualClock clock;
+    bool holdClock = false; // a case keeps the links from timing out for a while
     int longestWait = 0;
     qx::ScriptedDialogService dialogs;
     qx::test::TempDir dir;
@@ -683,14 +692,14 @@ constexpr std::uint8_t kLockStatus = 0x2C;
 constexpr std::uint8_t kPasswordSubmit = 0x2D;
 
 // A locked processor, connected to with the link button.
-void ExchangeEnds::connectLocked(const FaultPlan& faults)
+void ExchangeEnds::connectLocked(const FaultPlan& faults, LinkKind kind)
 {
-    startSimulator(LinkKind::Net, faults, [](qx::sim::DeviceCore& core) { core.SetLock("1234"); });
+    startSimulator(kind, faults, [](qx::sim::DeviceCore& core) { core.SetLock("1234"); });
     later([] { fmMain->rzbMenuLinkClick(find("rzbMenuLink")); });
 }
 
 // Once the unlock prompt is up: runs `whileAsked` there, then types
-// `password` and presses OK.
+// `password` and presses OK (no password: leaves the prompt as it is).
 void ExchangeEnds::answerThePrompt(const std::string& password, const std::function<void()>& whileAsked)
 {
     TTimer* t = timers.emplace_back(std::make_unique<TTimer>(nullptr)).get();
@@ -701,6 +710,8 @@ void ExchangeEnds::answerThePrompt(const std::string& password, const std::funct
         t->SetEnabled(false);
         if (whileAsked)
             whileAsked();
+        if (password.empty())
+            return;
         fmLockPassWord->edName->SetText(password);
         fmLockPassWord->btnOK->Click();
     };
@@ -761,6 +772,64 @@ TEST_F(ExchangeEnds, ThePasswordIsResentAtItsTimeOut)
     EXPECT_TRUE(dialogs.messageBoxes.empty()) << "the link failed before the prompt gave up";
     sim.reset();
     EXPECT_GE(receivedFrames(dir / "sim.log", kPasswordSubmit), 2) << "sent, then resent";
+}
+
+// The processor goes away while the unlock prompt, opened right after the
+// connection, waits: the prompt closes and the scan dialog shows the broken
+// link, also while the scan dialog of that connection was still closing
+// beneath the prompt.
+TEST_F(ExchangeEnds, ALinkLostUnderTheUnlockPromptShowsTheScanDialog)
+{
+    for (const LinkKind kind : {LinkKind::Serial, LinkKind::Usb}) {
+        const std::string what = kind == LinkKind::Usb ? "over USB" : "on a pseudo-terminal";
+        SCOPED_TRACE(what);
+        connectLocked({}, kind);
+        bool asked = false;
+        answerThePrompt("", [this, &asked] {
+            asked = true;
+            sim.reset();
+            if (fmMain->Router->Kind() == LinkKind::Usb)
+                fmMain->RescanHid();
+        });
+        Outcome outcome = Outcome::Completes;
+        runUntil(
+            [&] {
+                return asked && (lost() || (fmMain->Router->Kind() == LinkKind::None &&
+                                            !fmLockPassWord->Visible() && !fmNetwork->Modal()));
+            },
+            [&] {
+                EXPECT_TRUE(fmNetwork->Visible()) << what << "; " << state();
+                EXPECT_EQ(fmNetwork->lblScan->Caption(), "Link Broken") << what;
+                outcome = checkEnd(what);
+            },
+            false);
+        expectLeftUsable(what);
+        EXPECT_EQ(outcome, Outcome::Offline) << what;
+    }
+}
+
+// The scan dialog's close after a connection comes late, once the progress
+// window of the state load already runs above it (a busy machine can fire
+// the two timers in that order): the dialog stays up beneath the progress
+// window until its loop returns, and a link lost meanwhile shows it again
+// with the broken link rather than leaving the editor offline without it.
+TEST_F(ExchangeEnds, ALinkLostWhileTheScanDialogStillClosesShowsIt)
+{
+    startSimulator(LinkKind::Net, silent(0x27));
+    fmNetwork->tmConnect->SetInterval(300);
+    // The unanswered parameter piece times out once the dialog closes.
+    holdClock = true;
+    TTimer watch(nullptr);
+    watch.SetInterval(1);
+    watch.OnTimer = [&](TObject*) {
+        if (fmProcess->Visible() && fmNetwork->Modal() && fmNetwork->ModalResult() != mrNone)
+            holdClock = false;
+    };
+    watch.SetEnabled(true);
+    longestWait = 0;
+    EXPECT_EQ(connect("the scan dialog closing beneath the progress window"), Outcome::Offline);
+    EXPECT_FALSE(holdClock) << "the scan dialog closed while the progress window ran above it";
+    expectWithinTheResends(LinkKind::Net, "the scan dialog closing beneath the progress window");
 }
 
 } // namespace
