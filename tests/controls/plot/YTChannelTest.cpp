@@ -271,7 +271,15 @@ TEST(YTChannel, TheDataCursorReadsTheTraceAtPointerOne)
     plotPicture(*plot);
     EXPECT_NEAR(cursor.ValueX(), 50, 0.3);
 
+    // 1/35 on a scale of span 100: three significant digits of its own, not "0".
     cursor.SetStyle(ipcsInverseDeltaX);
+    cursor.SetPointer2Position(60);
+    plotPicture(*plot);
+    EXPECT_NEAR(cursor.ValueX(), 1.0 / 35, 1e-4);
+    const std::string text = cursor.CursorDisplayText();
+    EXPECT_EQ(text.size(), 6u) << text;
+    EXPECT_NEAR(std::stod(text), cursor.ValueX(), 0.00005) << text;
+
     cursor.SetPointer2Position(25);
     plotPicture(*plot);
     EXPECT_EQ(cursor.CursorDisplayText(), "Infinite");

@@ -472,7 +472,7 @@ void TiPlotChannel::UpdateDataCursor(TiPlotDataCursor& Cursor)
         break;
     case ipcsInverseDeltaX:
         yText.clear();
-        text = xText = x < 1e301 ? xAxis->GetCursorValueText(x) : translate("Infinite");
+        text = xText = x < 1e301 ? xAxis->GetInverseCursorText(x, true) : translate("Infinite");
         break;
     }
     SetDataCursorTexts(xText, yText, x, y, status);
