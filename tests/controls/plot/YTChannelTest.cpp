@@ -216,6 +216,31 @@ TEST(YTChannel, InterpolatesYBetweenNeighboursInPixels)
     EXPECT_EQ(y, 0) << "a digital channel holds the level before the next point";
 }
 
+TEST(YTChannel, DecreasingDataInterpolatesInEveryBracket)
+{
+    auto plot = makeYTPlot(1000, 400);
+    plot->XAxis(0).SetMinSpan(0, 20);
+    plotPicture(*plot);
+    TiPlotChannel& c = plot->GetChannel(0);
+    for (double x : {20.0, 10.0, 0.0})
+        c.AddXY(x, x / 10);
+    struct Case
+    {
+        double X;
+        bool Found;
+        double Y;
+    };
+    for (const Case& k : std::vector<Case>{{15, true, 1.5}, {5, true, 0.5}, {20, true, 2}, {0, true, 0},
+                                           {10, true, 1}, {25, false, 0}, {-5, false, 0}}) {
+        double y = -1;
+        EXPECT_EQ(c.GetYInterpolated(k.X, y), k.Found) << k.X;
+        EXPECT_NEAR(y, k.Y, 0.02) << k.X;
+    }
+    double y = -1;
+    EXPECT_EQ(c.GetCursorY(15, y), ipdpsValid) << "the first bracket, between the two oldest points";
+    EXPECT_NEAR(y, 1.5, 0.02);
+}
+
 TEST(YTChannel, CursorReadingsPerInterpolationStyle)
 {
     auto plot = makeYTPlot(1000, 400);
