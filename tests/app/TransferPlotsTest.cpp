@@ -9,6 +9,7 @@
 #include "controls/plot/objects/iPlotLegend.h"
 #include "controls/plot/objects/iPlotToolBar.h"
 #include "controls/plot/plot/iXYPlot.h"
+#include "platform/gui/canvas/Bitmap.h"
 
 #include <string>
 #include <utility>
@@ -65,6 +66,15 @@ TEST_F(MainWindowTest, TransferPlotsCarryTheDynamicsPageSettings)
             EXPECT_EQ(axis->LabelsFont().Color, clYellow);
         }
         EXPECT_EQ(plot->YAxis(0).DesiredIncrement(), 10);
+        for (TiPlotAxis* axis : {&plot->XAxis(0), &plot->YAxis(0)}) {
+            EXPECT_FALSE(axis->ScaleLinesShow()) << "no scale line or tick marks";
+            EXPECT_FALSE(axis->PopupEnabled());
+            EXPECT_FALSE(axis->CanFocus());
+        }
+        EXPECT_EQ(plot->XAxis(0).MinorCount(), 4);
+        EXPECT_EQ(plot->XAxis(0).LabelSeparation(), 0);
+        EXPECT_EQ(plot->XAxis(0).StackingEndsMargin(), 1.0);
+        EXPECT_EQ(plot->YAxis(0).LabelSeparation(), 2.0);
         TiXYPlotChannel& curve = plot->GetChannel(0);
         EXPECT_EQ(curve.Color(), clWhite);
         EXPECT_EQ(curve.TraceLineWidth(), 2);
@@ -77,6 +87,33 @@ TEST_F(MainWindowTest, TransferPlotsCarryTheDynamicsPageSettings)
         EXPECT_EQ(marker.MarkersPenWidth(), 3);
         EXPECT_EQ(pointsOf(curve), c.curve);
         EXPECT_EQ(pointsOf(marker), c.marker);
+    }
+}
+
+std::vector<std::string> majorLabels(TiPlotAxis& axis)
+{
+    std::vector<std::string> labels;
+    for (int i = 0; i < axis.TickListCount(); ++i)
+        if (axis.Tick(i).TickType == ipttMajor && axis.Tick(i).Show)
+            labels.push_back(axis.Tick(i).Text);
+    return labels;
+}
+
+TEST_F(MainWindowTest, TransferPlotsLabelXEvery20DbAndYByWhatFitsIn230Pixels)
+{
+    // A desired increment holds only when more labels fit than it makes: 120 dB in steps of
+    // 10 needs thirteen, and the 230-pixel plots fit about four labels of three heights of
+    // "0" each up the Y axis, so Y takes the 1-2-5 step of 50 from the desired start 20.
+    for (const PlotCase& c : kPlots) {
+        SCOPED_TRACE(c.name);
+        auto* plot = find<TiXYPlot>(c.name);
+        ASSERT_NE(plot, nullptr);
+        TBitmap picture(plot->Width(), plot->Height());
+        plot->PaintTo(picture.Canvas());
+        EXPECT_EQ(majorLabels(plot->XAxis(0)), (std::vector<std::string>{"-100", "-80", "-60", "-40", "-20", "0", "20"}));
+        EXPECT_EQ(plot->XAxis(0).MajorIncrement(), 20);
+        EXPECT_EQ(majorLabels(plot->YAxis(0)), (std::vector<std::string>{"-80", "-30", "20"}));
+        EXPECT_EQ(plot->YAxis(0).MajorIncrement(), 50);
     }
 }
 

@@ -89,10 +89,13 @@ def transfer_plot(name, width):
     """An X-Y plot of a dynamics transfer curve: input level across, output level up, both
     -100 to +20 dB on a grid; channel 0 the curve, channel 1 the threshold marker; toolbar,
     legend, data cursor and title stored but hidden."""
-    def axis(axis_name, increment):
-        return dict(Name=axis_name, Min=-100.0, Span=120.0, DesiredStart=20.0, DesiredIncrement=float(increment),
-                    LabelsPrecision=2, LabelsFont__Color="=clYellow", GridLinesVisible=True, Enabled=False,
-                    TrackingEnabled=False, Title=axis_name)
+    def axis(axis_name, increment, **props):
+        # Labels and grid lines only: no scale line or tick marks, no popup, no focus.
+        a = dict(Name=axis_name, Min=-100.0, Span=120.0, DesiredStart=20.0, DesiredIncrement=float(increment),
+                 LabelsPrecision=2, LabelsFont__Color="=clYellow", GridLinesVisible=True, Enabled=False,
+                 PopupEnabled=False, CanFocus=False, ScaleLinesShow=False, TrackingEnabled=False, Title=axis_name)
+        a.update(props)
+        return a
 
     def channel(channel_name, **props):
         c = dict(Name=channel_name, TitleText=channel_name, XAxisName="X-Axis 1", YAxisName="Y-Axis 1",
@@ -107,8 +110,9 @@ def transfer_plot(name, width):
                PrintMarginBottom=1.0,
                ToolBarManager=[dict(Name="Toolbar 1", Visible=False, ZOrder=3, Horizontal=True)],
                LegendManager=[dict(Name="Legend 1", Visible=False, ZOrder=2)],
-               XAxisManager=[axis("X-Axis 1", 20)],
-               YAxisManager=[axis("Y-Axis 1", 10)],
+               XAxisManager=[axis("X-Axis 1", 20, MajorLength=9, MinorLength=13, MinorCount=4,
+                                  StackingEndsMargin=1.0, LabelSeparation=0.0)],
+               YAxisManager=[axis("Y-Axis 1", 10, MinorLength=8, StackingEndsMargin=0.5)],
                ChannelManager=[
                    channel("Channel 1", Color="=clWhite", TraceLineWidth=2, MarkersFont__Name="MS Sans Serif"),
                    channel("Channel 2", Color=8421631, TraceLineStyle="=iplsDot", TraceLineWidth=5,

@@ -280,7 +280,17 @@ TEST(PlotChannelCursor, ReadingsOfTheSixStyles)
         EXPECT_NEAR(cursor.ValueY(), c.y, 1e-9) << c.style;
     }
     EXPECT_EQ(plot->GetChannel(0).DataCursorXText(), "");
+    // The inverse of 12 is not on the -100..20 scale: its three significant digits come from
+    // its own size, not from the span (which gives no decimals and would read "0").
     cursor.SetStyle(ipcsInverseDeltaX);
+    cursor.UpdateCursorValues();
+    EXPECT_NEAR(cursor.ValueX(), 1.0 / 12, 1e-9);
+    EXPECT_EQ(cursor.CursorDisplayText(), "0.0833");
+    EXPECT_EQ(plot->GetChannel(0).DataCursorXText(), "0.0833");
+    plot->XAxis(0).SetLabelsPrecisionStyle(ipsFixedDecimalPoints);
+    cursor.UpdateCursorValues();
+    EXPECT_EQ(cursor.CursorDisplayText(), "0.083") << "fixed decimals stay fixed";
+    plot->XAxis(0).SetLabelsPrecisionStyle(ipsSignificantDigits);
     cursor.SetPointer2Position(50);
     cursor.UpdateCursorValues();
     EXPECT_EQ(cursor.CursorDisplayText(), "Infinite");

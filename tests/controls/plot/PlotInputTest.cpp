@@ -144,6 +144,14 @@ TEST_F(PlotInputTest, KeysMoveTheSelectedDataCursor)
     EXPECT_GT(plot.DataCursor(0).Pointer1Position(), before);
     in::key(plot, Qt::Key_Home);
     EXPECT_EQ(plot.DataCursor(0).Pointer1Position(), 0);
+
+    // A data view without size gives steps of nothing: the keys leave the pointer alone.
+    plot.DataCursor(0).SetPointer1Position(40);
+    plot.DataView(0).SetDrawRect({50, 50, 50, 50});
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_PageUp, Qt::Key_PageDown}) {
+        in::key(plot, key);
+        EXPECT_EQ(plot.DataCursor(0).Pointer1Position(), 40) << key;
+    }
 }
 
 TEST_F(PlotInputTest, AToolbarButtonClickRunsItsAction)

@@ -216,6 +216,31 @@ TEST(YTChannel, InterpolatesYBetweenNeighboursInPixels)
     EXPECT_EQ(y, 0) << "a digital channel holds the level before the next point";
 }
 
+TEST(YTChannel, DecreasingDataInterpolatesInEveryBracket)
+{
+    auto plot = makeYTPlot(1000, 400);
+    plot->XAxis(0).SetMinSpan(0, 20);
+    plotPicture(*plot);
+    TiPlotChannel& c = plot->GetChannel(0);
+    for (double x : {20.0, 10.0, 0.0})
+        c.AddXY(x, x / 10);
+    struct Case
+    {
+        double X;
+        bool Found;
+        double Y;
+    };
+    for (const Case& k : std::vector<Case>{{15, true, 1.5}, {5, true, 0.5}, {20, true, 2}, {0, true, 0},
+                                           {10, true, 1}, {25, false, 0}, {-5, false, 0}}) {
+        double y = -1;
+        EXPECT_EQ(c.GetYInterpolated(k.X, y), k.Found) << k.X;
+        EXPECT_NEAR(y, k.Y, 0.02) << k.X;
+    }
+    double y = -1;
+    EXPECT_EQ(c.GetCursorY(15, y), ipdpsValid) << "the first bracket, between the two oldest points";
+    EXPECT_NEAR(y, 1.5, 0.02);
+}
+
 TEST(YTChannel, CursorReadingsPerInterpolationStyle)
 {
     auto plot = makeYTPlot(1000, 400);
@@ -271,7 +296,15 @@ TEST(YTChannel, TheDataCursorReadsTheTraceAtPointerOne)
     plotPicture(*plot);
     EXPECT_NEAR(cursor.ValueX(), 50, 0.3);
 
+    // 1/35 on a scale of span 100: three significant digits of its own, not "0".
     cursor.SetStyle(ipcsInverseDeltaX);
+    cursor.SetPointer2Position(60);
+    plotPicture(*plot);
+    EXPECT_NEAR(cursor.ValueX(), 1.0 / 35, 1e-4);
+    const std::string text = cursor.CursorDisplayText();
+    EXPECT_EQ(text.size(), 6u) << text;
+    EXPECT_NEAR(std::stod(text), cursor.ValueX(), 0.00005) << text;
+
     cursor.SetPointer2Position(25);
     plotPicture(*plot);
     EXPECT_EQ(cursor.CursorDisplayText(), "Infinite");

@@ -240,16 +240,16 @@ int TiPlotAxis::TickListAdd(double Position, const std::string& ALabel, TiPlotTi
 
 // ---- Texts ----
 
-TiPlotTextScale TiPlotAxis::TextScale() const
+TiPlotTextScale TiPlotAxis::TextScale(double DecimalsSpan) const
 {
-    return {Span(), FScale.ScaleType, FLabels.Precision, FLabels.PrecisionStyle};
+    return {DecimalsSpan, FScale.ScaleType, FLabels.Precision, FLabels.PrecisionStyle};
 }
 
 std::string TiPlotAxis::FormatValueText(const TiPlotTextFormatSettings& Settings, double& MinLength, bool AutoAdjust,
-                                        double Value)
+                                        double Value, const TiPlotTextScale& Scale)
 {
     bool final = false;
-    std::string result = FormatPlotValue(Settings, TextScale(), Value, final);
+    std::string result = FormatPlotValue(Settings, Scale, Value, final);
     if (final)
         return result;
     FCustomizeLabelEventModified = false;
@@ -287,21 +287,31 @@ std::string TiPlotAxis::GetLabelText(double Value)
     return FormatValueText(FLabels, FLabelsMinLength, FLabelsMinLengthAutoAdjust, Value);
 }
 
+std::string TiPlotAxis::CursorText(double Value, bool PlainValue, const TiPlotTextScale& Scale)
+{
+    TiPlotTextFormatSettings format = FCursorUseDefaultFormat ? FLabels : FCursor;
+    if (PlainValue) {
+        format.Style = iptfValue;
+        format.DateTimeFormat.clear();
+    }
+    if (FCursorUseDefaultFormat)
+        return OneLine(FormatValueText(format, FLabelsMinLength, FLabelsMinLengthAutoAdjust, Value, Scale));
+    return OneLine(FormatValueText(format, FCursorMinLength, FCursorMinLengthAutoAdjust, Value, Scale));
+}
+
 std::string TiPlotAxis::GetCursorText(double Value)
 {
-    if (FCursorUseDefaultFormat)
-        return OneLine(GetLabelText(Value));
-    return OneLine(FormatValueText(FCursor, FCursorMinLength, FCursorMinLengthAutoAdjust, Value));
+    return CursorText(Value, false, TextScale(Span()));
 }
 
 std::string TiPlotAxis::GetCursorValueText(double Value)
 {
-    TiPlotTextFormatSettings format = FCursorUseDefaultFormat ? FLabels : FCursor;
-    format.Style = iptfValue;
-    format.DateTimeFormat.clear();
-    if (FCursorUseDefaultFormat)
-        return OneLine(FormatValueText(format, FLabelsMinLength, FLabelsMinLengthAutoAdjust, Value));
-    return OneLine(FormatValueText(format, FCursorMinLength, FCursorMinLengthAutoAdjust, Value));
+    return CursorText(Value, true, TextScale(Span()));
+}
+
+std::string TiPlotAxis::GetInverseCursorText(double Value, bool PlainValue)
+{
+    return CursorText(Value, PlainValue, TextScale(Value));
 }
 
 std::string TiPlotAxis::GetLegendText(double Value)

@@ -230,6 +230,10 @@ public:
     /// Line breaks become spaces.
     std::string GetCursorText(double Value);
     std::string GetCursorValueText(double Value);
+    /// The inverse of an X distance (a frequency) is not on the axis' scale, so its decimals
+    /// come from its own size instead of the span: 1/35 reads "0.0286", not "0". PlainValue
+    /// formats as GetCursorValueText, else as GetCursorText.
+    std::string GetInverseCursorText(double Value, bool PlainValue);
     std::string GetLegendText(double Value);
     int LegendColumnWidth(TCanvas& Canvas, const TFont& Font);
     int CursorColumnWidth(TCanvas& Canvas, const TFont& Font);
@@ -300,9 +304,16 @@ protected:
 private:
     void SetFont(const TFont& Value, TFont& Field);
     void SetPrecision(int Value, int& Field);
-    std::string FormatValueText(const TiPlotTextFormatSettings& Settings, double& MinLength, bool AutoAdjust, double Value);
+    std::string FormatValueText(const TiPlotTextFormatSettings& Settings, double& MinLength, bool AutoAdjust, double Value,
+                                const TiPlotTextScale& Scale);
+    std::string FormatValueText(const TiPlotTextFormatSettings& Settings, double& MinLength, bool AutoAdjust, double Value)
+    {
+        return FormatValueText(Settings, MinLength, AutoAdjust, Value, TextScale(Span()));
+    }
+    std::string CursorText(double Value, bool PlainValue, const TiPlotTextScale& Scale);
     std::string OneLine(const std::string& Text) const;
-    TiPlotTextScale TextScale() const;
+    /// The scale the texts see, with the span that sets the decimals of plain values.
+    TiPlotTextScale TextScale(double DecimalsSpan) const;
     void RaiseRangeEvents(double OldMin, double OldSpan);
 
     void Align();

@@ -271,12 +271,14 @@ bool TiPlotChannel::GetYInterpolated(double XValue, double& YValue)
         YValue = DataY(last);
         return true;
     }
+    // The neighbour before the point in the direction of X: on decreasing data the first
+    // bracket is points 0 and 1, so only the neighbour's index is checked.
     const int i = CalcIndex(XValue);
     const int j = FXIncreasing ? i - 1 : i + 1;
     if (i == -1 || j < 0 || j > last)
         return false;
     if (!FDigitalEnabled && XValue != DataX(i)) {
-        if (i < 1 || DataNull(i) || DataNull(j))
+        if (DataNull(i) || DataNull(j))
             return false;
         TiPlotAxis* x = XAxis();
         const int bx = x->PositionToPixels(DataX(j));
@@ -472,7 +474,7 @@ void TiPlotChannel::UpdateDataCursor(TiPlotDataCursor& Cursor)
         break;
     case ipcsInverseDeltaX:
         yText.clear();
-        text = xText = x < 1e301 ? xAxis->GetCursorValueText(x) : translate("Infinite");
+        text = xText = x < 1e301 ? xAxis->GetInverseCursorText(x, true) : translate("Infinite");
         break;
     }
     SetDataCursorTexts(xText, yText, x, y, status);

@@ -162,7 +162,7 @@ void TiXYPlotChannel::UpdateDataCursor(TiPlotDataCursor& Cursor)
             text = yText = yValueText;
             break;
         case ipcsInverseDeltaX:
-            text = xText = x < 1e301 ? GetXValueText(x) : translate("Infinite");
+            text = xText = x < 1e301 ? xAxis->GetInverseCursorText(x, false) : translate("Infinite");
             break;
         }
     }
