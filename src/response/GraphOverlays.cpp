@@ -307,6 +307,8 @@ void LMyFFTDrawHpLp6dB::DrawTextA(int x, int y, int size, TColor colour, const c
                                   const char* text)
 {
     text_ = {x, y, size, colour, fontName ? fontName : "", text ? text : ""};
+    // Shown, or taken away, at the next paint, as the other overlays are.
+    UpdateCurvePage();
 }
 
 void LMyFFTDrawHpLp6dB::TextPaint(TCanvas& c)
