@@ -168,7 +168,10 @@ qx::BandTextClass LMyFFTDrawHpLp6dB::HandleTextClass(double filterCode) const
 
 bool LMyFFTDrawHpLp6dB::SetParameterDisplay(bool on)
 {
-    parameterDisplay_ = on;
+    if (parameterDisplay_ != on) {
+        parameterDisplay_ = on;
+        UpdateCurvePage(); // the texts shown or taken away at the next paint
+    }
     return on;
 }
 
