@@ -168,7 +168,10 @@ qx::BandTextClass LMyFFTDrawHpLp6dB::HandleTextClass(double filterCode) const
 
 bool LMyFFTDrawHpLp6dB::SetParameterDisplay(bool on)
 {
-    parameterDisplay_ = on;
+    if (parameterDisplay_ != on) {
+        parameterDisplay_ = on;
+        UpdateCurvePage(); // the texts shown or taken away at the next paint
+    }
     return on;
 }
 
@@ -307,6 +310,8 @@ void LMyFFTDrawHpLp6dB::DrawTextA(int x, int y, int size, TColor colour, const c
                                   const char* text)
 {
     text_ = {x, y, size, colour, fontName ? fontName : "", text ? text : ""};
+    // Shown, or taken away, at the next paint, as the other overlays are.
+    UpdateCurvePage();
 }
 
 void LMyFFTDrawHpLp6dB::TextPaint(TCanvas& c)

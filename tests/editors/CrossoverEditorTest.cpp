@@ -213,6 +213,22 @@ TEST_F(CrossoverEditorTest, TheWheelNeverChangesTheLists)
     }
 }
 
+// A burst of cut-off moves sends each position (the link's queue folds
+// them) but draws the total once, one pass of the loop later, at the last.
+TEST_F(CrossoverEditorTest, ABurstOfCutOffMovesDrawsOncePerPass)
+{
+    const auto before = total(7, false);
+    auto* fader = find<TAdvTrackBar>("isHighCutFreqOut4");
+    for (int p = 299; p >= 200; --p)
+        fader->SetPosition(p);
+    EXPECT_EQ(sent().size(), 100U);
+    EXPECT_EQ(sent().back(), passFrame(kLowPass, 7, 200, 20));
+    EXPECT_EQ(total(7, false), before) << "nothing drawn before the loop runs";
+    EXPECT_TRUE(find<TTimer>("tmHpLpCurve")->Enabled());
+    settle();
+    expectSameCurve(total(7, false), expectedTotal(false, 20, 200));
+}
+
 // A band fader and a cut-off fader moved in one pass each apply their own
 // values: the band keeps its Q, the cut-off its frequency.
 TEST_F(CrossoverEditorTest, BandAndCutOffMovesInOnePassKeepTheirOwnValues)

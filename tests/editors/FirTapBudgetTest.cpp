@@ -67,4 +67,66 @@ TEST_F(FirTapBudgetTest, ALoadCountsTheTapRuleOfEveryChannel)
     EXPECT_EQ(sum, 2048 + 512 + 2048);
 }
 
+// A FIR bypass asks the budget for the difference of the tap rule before and
+// after, with the record's counts held to 2048: a designed FIR releases its
+// nominal taps (not its taps index), a count beyond the buffer counts 2048.
+TEST_F(FirTapBudgetTest, FirBypassesCountByTheTapRule)
+{
+    const std::size_t out1 = rec::outputFilter(0);
+    qx::writeWord(unit().record(), out1 + rec::kFilterMode, 1);
+    unit().record()[out1 + rec::kFilterFirType] = 2;
+    qx::writeWord(unit().record(), out1 + rec::kFilterFirTaps, 8); // 512 taps
+    const std::size_t out2 = rec::outputFilter(1);
+    qx::writeWord(unit().record(), out2 + rec::kFilterMode, 2);
+    unit().record()[out2 + rec::kFilterFirType] = 0;
+    qx::writeWord(unit().record(), out2 + rec::kFilterFirTaps, 60000);
+    qx::writeWord(unit().record(), rec::input(0) + rec::kInFirBypass, 0);
+    qx::writeWord(unit().record(), rec::input(0) + rec::kInFirTapCount, 60000);
+    window->LoadUnitToForm();
+    ASSERT_EQ(window->FirTapsReserved, 512 + 2048);
+    struct Case
+    {
+        const char* button;
+        bool downAfter;
+        int reservedAfter;
+    };
+    const Case cases[] = {
+        {"rzbFirBypassOut1", true, 2048},         // the design's 512 taps released
+        {"rzbFirBypassOut2", false, 2048 + 2048}, // the file count of 60000 counts 2048
+        {"rzbFirBypassInA", true, 2048},          // the input's 60000 taps count 2048
+        {"rzbFirBypassInA", false, 2048 + 2048},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.button);
+        toggle(k.button);
+        EXPECT_EQ(find<TRzBmpButton>(k.button)->Down(), k.downAfter);
+        EXPECT_EQ(window->FirTapsReserved, k.reservedAfter);
+        EXPECT_TRUE(window->messages.empty());
+    }
+    int sum = 0;
+    for (int c = 0; c < 12; ++c)
+        sum += window->FirTapsInUse(c);
+    EXPECT_EQ(window->FirTapsReserved, sum) << "the count stays the tap rule's sum";
+}
+
+// A change on a linked output is written to every member, so it is counted
+// once per member of the group.
+TEST_F(FirTapBudgetTest, AGroupCountsOncePerMember)
+{
+    linkOutputs(6, 0x0C); // Out3 and Out4
+    for (const int n : {2, 3}) {
+        const std::size_t at = rec::outputFilter(n);
+        qx::writeWord(unit().record(), at + rec::kFilterMode, 0);
+        unit().record()[at + rec::kFilterFirType] = 4;
+        qx::writeWord(unit().record(), at + rec::kFilterFirTaps, 300);
+    }
+    window->LoadUnitToForm();
+    ASSERT_EQ(window->FirTapsReserved, 0);
+    pick("rzcModeOut3", 1);
+    EXPECT_EQ(window->FirTapsReserved, 2 * 300);
+    EXPECT_EQ(window->FirTapsInUse(6) + window->FirTapsInUse(7), 2 * 300);
+    pick("rzcModeOut3", 0);
+    EXPECT_EQ(window->FirTapsReserved, 0);
+}
+
 } // namespace

@@ -9,6 +9,8 @@
 #include "response/LMyFFTDrawHpLp6dB.h"
 #include "response/Plot.h"
 
+#include <QImage>
+
 namespace {
 
 constexpr TColor kYellow = 0x00FFFF;
@@ -228,6 +230,19 @@ TEST_F(GraphViewsTest, ShowAllEqShowsEveryBandsText)
     EXPECT_TRUE(find<LMyFFTDrawHpLp6dB>("fftDrawOut2")->ParameterDisplay());
     switchOn("vrbEqShowAllOut2", false);
     EXPECT_FALSE(find<LMyFFTDrawHpLp6dB>("fftDrawOut2")->ParameterDisplay());
+}
+
+// The texts appear and go with the click, not with the next curve change.
+TEST_F(GraphViewsTest, ShowAllEqShowsAtTheClick)
+{
+    auto* graph = find<LMyFFTDrawHpLp6dB>("fftDrawOut2");
+    page("rzbMenuOut2");
+    ASSERT_FALSE(graph->Screen().Empty()) << "the page is shown";
+    const QImage selectedOnly = graph->Screen().Image();
+    switchOn("vrbEqShowAllOut2", true);
+    EXPECT_NE(graph->Screen().Image(), selectedOnly) << "every band's text shown";
+    switchOn("vrbEqShowAllOut2", false);
+    EXPECT_EQ(graph->Screen().Image(), selectedOnly);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "controls/skinned/CurvyControls.h"
 #include "model/LUnitControl.h"
 #include "platform/gui/ComboBox.h"
+#include "platform/gui/canvas/Colors.h"
 #include "platform/gui/RadioButton.h"
 #include "platform/gui/Timer.h"
 #include "response/LMyFFTDrawHpLp6dB.h"
@@ -19,6 +20,8 @@
 #include "response/TMyPEQType8.h"
 
 #include <gtest/gtest.h>
+
+#include <QImage>
 
 #include <cmath>
 #include <memory>
@@ -385,6 +388,37 @@ TEST_F(PeqEditorTest, EqBypassFollowsTheClickedChannelsBit)
         EXPECT_EQ(sent(), std::vector<Sent>{step.frame});
     }
     window->Busy = false;
+}
+
+// "BYPASS" stands on the clicked channel's graph as soon as it is clicked,
+// and goes with the next click.
+TEST_F(PeqEditorTest, TheBypassTextShowsAtTheClick)
+{
+    const TColor face = ColorToRGB(clBtnFace);
+    auto* graph = find<LMyFFTDrawHpLp6dB>("fftDrawOut3");
+    // The pixels of the text's colour that the graph shows.
+    const auto textPixels = [&] {
+        const QImage image = graph->Screen().Image();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                count += static_cast<TColor>(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16) == face ? 1 : 0;
+            }
+        return count;
+    };
+    find<TRzBmpButton>("rzbMenuOut3")->Click();
+    ASSERT_FALSE(graph->Screen().Empty()) << "the page is shown";
+    const int plain = textPixels();
+    auto* bypass = find<TVrDemoButton>("vrbEqBypassOut3");
+    bypass->OnClick(bypass);
+    EXPECT_GT(textPixels(), plain + 200);
+    bypass->OnClick(bypass);
+    EXPECT_EQ(textPixels(), plain);
+    // A shown state draws it from the mask.
+    unit().SetEqBypassMask(6, 0x04);
+    window->LoadUnitToForm();
+    EXPECT_GT(textPixels(), plain + 200);
 }
 
 } // namespace
