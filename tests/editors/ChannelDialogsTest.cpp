@@ -28,6 +28,7 @@
 namespace {
 
 using namespace chantest;
+using qx::test::chooseThroughWindow;
 using qx::test::clickThroughWindow;
 
 class ChannelDialogsTest : public ChannelWindowTest
@@ -397,8 +398,8 @@ TEST_F(ChannelDialogsTest, TheCopyDialogCopiesIntoTheTargetsGroup)
     EXPECT_EQ(fmCopy->cbOutSource->Style(), csDropDownList) << "the lists take no typed text";
     EXPECT_EQ(fmCopy->cbInDestination->Style(), csDropDownList);
     fromMenu("Copy", *fmCopy, [&] {
-        fmCopy->cbOutSource->SetItemIndex(0);
-        fmCopy->cbOutDestination->SetItemIndex(1);
+        EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbOutSource, 0));
+        EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbOutDestination, 1));
         clickThroughWindow(*fmCopy->bnOutChCopy);
         EXPECT_TRUE(fmCopy->Visible()) << "the dialog stays open";
         clickThroughWindow(*fmCopy->bnExit);
@@ -422,8 +423,8 @@ TEST_F(ChannelDialogsTest, ACopyWithoutBothChannelsIsRefused)
 {
     giveSettings(0, 330, 960);
     fromMenu("Copy", *fmCopy, [&] {
-        fmCopy->cbInSource->SetItemIndex(0);
-        fmCopy->cbInDestination->SetItemIndex(0); // onto itself
+        EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbInSource, 0));
+        EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbInDestination, 0)); // onto itself
         clickThroughWindow(*fmCopy->bnInChCopy);
         fmCopy->cbInDestination->SetItemIndex(-1); // no target
         clickThroughWindow(*fmCopy->bnInChCopy);
@@ -470,8 +471,8 @@ TEST_F(ChannelDialogsTest, ACopyIsWeighedAgainstTheFirBudget)
         setConnected(k.connected);
         sent().clear();
         fromMenu("Copy", *fmCopy, [&] {
-            fmCopy->cbOutSource->SetItemIndex(0);
-            fmCopy->cbOutDestination->SetItemIndex(k.target);
+            EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbOutSource, 0));
+            EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbOutDestination, k.target));
             clickThroughWindow(*fmCopy->bnOutChCopy);
             clickThroughWindow(*fmCopy->bnExit);
         });
@@ -498,8 +499,8 @@ TEST_F(ChannelDialogsTest, OnlineTheProcessorCopiesAndTheStateReloads)
 {
     setConnected(true);
     fromMenu("Copy", *fmCopy, [&] {
-        fmCopy->cbInSource->SetItemIndex(3);
-        fmCopy->cbInDestination->SetItemIndex(1);
+        EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbInSource, 3));
+        EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbInDestination, 1));
         clickThroughWindow(*fmCopy->bnInChCopy);
         clickThroughWindow(*fmCopy->bnExit);
     });

@@ -28,6 +28,7 @@
 namespace {
 
 using namespace chantest;
+using qx::test::chooseThroughWindow;
 using qx::test::clickThroughWindow;
 
 constexpr std::uint8_t kSourceSelect = 0x5B;
@@ -126,11 +127,9 @@ TEST_F(SignalDialogsTest, TheKindsAndTheSineAreSentUrgent)
         clickThroughWindow(*fmTest->rbPinkNoise);
         // A frequency while pink noise is on: the sine is selected and the
         // command goes twice; a second frequency once.
-        fmTest->cbSineFreq->SetItemIndex(17);
-        fmTest->cbSineFreq->OnSelect(fmTest->cbSineFreq);
-        fmTest->cbSineFreq->SetItemIndex(20);
-        fmTest->cbSineFreq->OnSelect(fmTest->cbSineFreq);
+        EXPECT_TRUE(chooseThroughWindow(*fmTest->cbSineFreq, 17)); // 1KHz
         EXPECT_TRUE(fmTest->rbSineWave->Checked());
+        EXPECT_TRUE(chooseThroughWindow(*fmTest->cbSineFreq, 20)); // 2KHz
     });
     EXPECT_EQ(sent(), (std::vector<Sent>{workMode(1, 0, 80, true), workMode(0, 0, 80, true), workMode(1, 0, 80, true),
                                          workMode(3, 17, 80, true), workMode(3, 17, 80, true),
@@ -161,9 +160,8 @@ TEST_F(SignalDialogsTest, TheSineListIsNotTypedAndKeepsItsLastIndex)
     EXPECT_EQ(fmTest->cbSineFreq->Items()->Count(), 31);
     EXPECT_EQ(fmTest->cbSineFreq->Items()->Strings(30), "20KHz");
     fromMenu("TestTone", *fmTest, *fmTest->bnExit, [&] {
-        fmTest->cbSineFreq->SetItemIndex(5);
-        fmTest->cbSineFreq->OnSelect(fmTest->cbSineFreq);
-        fmTest->cbSineFreq->SetItemIndex(-1);
+        EXPECT_TRUE(chooseThroughWindow(*fmTest->cbSineFreq, 5));
+        fmTest->cbSineFreq->SetItemIndex(-1); // no item chosen
         clickThroughWindow(*fmTest->rbPinkNoise);
         fmTest->isToneGain->SetPosition(-4);
     });
