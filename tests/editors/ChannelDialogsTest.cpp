@@ -38,6 +38,8 @@ protected:
     {
         ChannelWindowTest::SetUp();
         window->Show();
+        // The user starts once the window system has made the window the active one.
+        ASSERT_TRUE(qx::test::pumpUntil([&] { return qx::test::readyForTheUser(*window); }, "the main window active"));
     }
 
     // Opens a modal dialog from the main window's menu; `inside` runs in its loop.
@@ -357,6 +359,31 @@ TEST_F(ChannelDialogsTest, ALinkCopyIsWeighedForTheMemberAlone)
     EXPECT_EQ(unit().GetOutputFilter(6).fir.type, 0) << "and its settings";
     EXPECT_TRUE(fmLinkSel->GridButton(6, 6)->Down()) << "the grid shows the stored groups";
     EXPECT_EQ(caption("rzbMenuOut3"), "Out3");
+    EXPECT_TRUE(sent().empty());
+}
+
+// A head whose copy into it is refused keeps its whole group: the member it
+// heads, which the grid let stand alone when the head joined another group,
+// is not written either, so no channel is left in two groups.
+TEST_F(ChannelDialogsTest, ARefusedCopyKeepsTheGroupItsMemberHeads)
+{
+    giveFirTaps({4}, 2048);
+    storeMasks(4, {0x01, 0x0A, 0x04, 0x00}); // Out2 heads Out4
+    window->LoadUnitToForm();
+    window->FirTapsReserved = 12288;
+    sent().clear();
+    fromMenu("Link", *fmLinkSel, [&] {
+        clickGrid(5, 4); // Out2 joins Out1; Out4 stands alone in the grid
+        EXPECT_TRUE(fmLinkSel->GridButton(7, 7)->Down());
+        clickThroughWindow(*fmLinkSel->bnSet);
+    });
+    EXPECT_EQ(window->messages, std::vector<std::string>{"Run Out of FIR Resource!!"});
+    EXPECT_EQ(unit().GetLinkMask(4), 0x01);
+    EXPECT_EQ(unit().GetLinkMask(5), 0x0A) << "Out2 still heads Out4";
+    EXPECT_EQ(unit().GetLinkMask(7), 0x00) << "Out4 still its member";
+    EXPECT_EQ(window->LinkGroupMask(7), 0x0A);
+    EXPECT_TRUE(fmLinkSel->GridButton(7, 5)->Down()) << "the grid shows the stored groups";
+    EXPECT_EQ(caption("rzbMenuOut4"), "4=2");
     EXPECT_TRUE(sent().empty());
 }
 

@@ -4,6 +4,7 @@
 // model load.
 
 #include "ChannelWindowFixture.h"
+#include "PumpUntil.h"
 #include "WindowSystemInput.h"
 #include "controls/buttons/rz/RzCmboBx.h"
 #include "controls/skinned/AdvTrackBar.h"
@@ -44,6 +45,8 @@ protected:
         makeDialog(fmTest);
         makeDialog(fmLimitCalculate);
         window->Show();
+        // The user starts once the window system has made the window the active one.
+        ASSERT_TRUE(qx::test::pumpUntil([&] { return qx::test::readyForTheUser(*window); }, "the main window active"));
     }
     void TearDown() override
     {
@@ -206,6 +209,8 @@ protected:
         SignalDialogsTest::SetUp();
         find<TMenuItem>("LimitCalculate")->Click();
         ASSERT_TRUE(fmLimitCalculate->Visible()) << "shown without waiting";
+        ASSERT_TRUE(qx::test::pumpUntil([] { return qx::test::readyForTheUser(*fmLimitCalculate); },
+                                        "the calculator active"));
     }
     void TearDown() override
     {
