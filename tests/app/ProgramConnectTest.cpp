@@ -499,8 +499,8 @@ TEST_F(ProgramConnect, LinkGroupsAndChannelCopiesSurviveAReconnect)
     // acknowledgement reloads the state; Out4 keeps its routing.
     {
         const qx::test::WhenShown copy(*fmCopy, [] {
-            fmCopy->cbOutSource->SetItemIndex(1);
-            fmCopy->cbOutDestination->SetItemIndex(3);
+            EXPECT_TRUE(qx::test::chooseThroughWindow(*fmCopy->cbOutSource, 1));
+            EXPECT_TRUE(qx::test::chooseThroughWindow(*fmCopy->cbOutDestination, 3));
             qx::test::clickThroughWindow(*fmCopy->bnOutChCopy);
             qx::test::clickThroughWindow(*fmCopy->bnExit);
         });
@@ -557,30 +557,41 @@ TEST_F(ProgramConnect, DynamicsRoutingMixAndSignalEditsSurviveAReconnect)
     const auto answered = [&](const LCmd& command) {
         return runUntil([&] { return sim.Answered(command); }, "the edit answered");
     };
+    // A route button clicked on the matrix page, as the user clicks it.
     const auto toggle = [](const char* name) {
+        qx::test::clickThroughWindow(*find("rzbMenuMatrix"));
         auto* b = find<TRzBmpButton>(name);
-        b->SetDown(!b->Down());
-        b->OnClick(b);
+        const bool was = b->Down();
+        qx::test::clickThroughWindow(*b);
+        EXPECT_NE(b->Down(), was) << name;
     };
-    const auto type = [](const char* name, const char* text) {
+    // A value typed into a box on its page, which is then left with Tab.
+    const auto type = [](const char* page, const char* name, const char* text) {
+        qx::test::clickThroughWindow(*find(page));
         auto* box = find<TCurvyEdit>(name);
-        box->SetText(text);
-        box->OnExit(box);
+        TWinControl& edit = box->Edit();
+        QWindow* window = edit.Widget()->window()->windowHandle();
+        edit.SetFocus();
+        QApplication::processEvents();
+        QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+        qx::test::typeThroughWindow(edit, text);
+        QTest::keyClick(window, Qt::Key_Tab);
+        QApplication::processEvents();
+        EXPECT_FALSE(edit.Focused()) << name << " left";
     };
 
     find<TAdvTrackBar>("isCompThresholdOut1")->SetPosition(-20);
-    type("cvdCompRatioOut1", "4");
+    type("rzbMenuComp", "cvdCompRatioOut1", "4");
     find<TUpDown>("udLimitRatioOut4")->ArrowClick(btPrev);
-    type("cvdLimitAttackOut4", "5");
+    type("rzbMenuLimit", "cvdLimitAttackOut4", "5");
     toggle("rzbCMatrixOut2");
     toggle("rzbAMatrixOut5");
-    type("cvdBMatrixOut3", "-25.3");
+    type("rzbMenuMatrix", "cvdBMatrixOut3", "-25.3");
     find<TUpDown>("udMixGainDOut8")->ArrowClick(btPrev);
     {
         const qx::test::WhenShown source(*fmSourceSelect, [] {
             auto* out1 = qx::findComponent<TComboBox>(*fmSourceSelect, "cbOut1");
-            out1->SetItemIndex(1);
-            out1->OnChange(out1);
+            EXPECT_TRUE(qx::test::chooseThroughWindow(*out1, 1));
             qx::test::clickThroughWindow(*fmSourceSelect->bnExit);
         });
         find<TMenuItem>("SourceSelect")->Click();

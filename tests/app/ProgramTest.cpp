@@ -6,6 +6,8 @@
 #include "app/FMain.h"
 #include "app/ProgramStart.h"
 #include "app/FHidData.h"
+#include "app/FInFirPassWord.h"
+#include "app/FRs232Code.h"
 #include "app/FNetWorkScan.h"
 #include "app/FNetworkSetup.h"
 #include "app/SmallWindows.h"
@@ -17,8 +19,15 @@
 #include "app/presets/FStoreName.h"
 #include "app/presets/FStorePreset.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
+#include "editors/channel/FChNameList.h"
+#include "editors/channel/FChannelName.h"
+#include "editors/channel/FCopy.h"
+#include "editors/channel/FLimitCalculate.h"
+#include "editors/channel/FLinkSel.h"
+#include "editors/channel/FPeqRst.h"
+#include "editors/channel/FSourceSelect.h"
+#include "editors/channel/FTest.h"
 #include "platform/gui/Application.h"
-#include "controls/buttons/rz/RzBmpBtn.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/Label.h"
 #include "platform/gui/ListBox.h"
@@ -82,12 +91,21 @@ TEST(Program, StartsVisitsEveryPageAndQuitsThroughTheQuitDialog)
     EXPECT_EQ(Application->Title(), "K-ARX QX-73B DSP Processor Editor V1.0");
     EXPECT_EQ(Application->MainForm(), fmMain);
     EXPECT_EQ(fmMain->Caption(), "K-ARX QX-73B DSP Processor Editor V1.2");
-    const std::vector<TForm*> windows = {fmHidData,     fmAbout,       fmLockPassWord, fmLockSetup,
-                                         fmNetwork,     fmProcess,     fmInformation,  fmLockMode,
-                                         fmMemo,        fmRecallPreset, fmStorePreset, fmFactory,
-                                         fmStoreName,   fmNetworkSetup, fmExit};
-    for (TForm* window : windows)
+    // Every window, made once, in this order, and owned by the application.
+    const std::vector<TComponent*> windows = {
+        fmMain,        fmHidData,      fmPeqRst,       fmAbout,          fmRs232Code,   fmRs232CodeEnglish,
+        fmLockPassWord, fmLockSetup,   fmLimitCalculate, fmNetwork,      fmProcess,     fmInformation,
+        fmLockMode,    fmMemo,         fmRecallPreset, fmChannelName,    fmStorePreset, fmFactory,
+        fmTest,        fmLinkSel,      fmChNameList,   fmStoreName,      fmNetworkSetup, fmCopy,
+        fmExit,        fmSourceSelect, fmInFirPassWord};
+    for (TComponent* window : windows)
         ASSERT_NE(window, nullptr);
+    std::vector<TComponent*> made;
+    // (The splash that the main window shows while it starts has no name.)
+    for (int i = 0; i < Application->ComponentCount(); ++i)
+        if (auto* form = dynamic_cast<TForm*>(Application->Components(i)); form && !form->Name().empty())
+            made.push_back(form);
+    EXPECT_EQ(made, windows);
     EXPECT_EQ(qx::presetDialogHost(), fmMain);
     EXPECT_EQ(qx::lockDialogHost(), fmMain);
 

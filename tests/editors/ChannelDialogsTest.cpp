@@ -28,6 +28,7 @@
 namespace {
 
 using namespace chantest;
+using qx::test::chooseThroughWindow;
 using qx::test::clickThroughWindow;
 
 class ChannelDialogsTest : public ChannelWindowTest
@@ -37,6 +38,8 @@ protected:
     {
         ChannelWindowTest::SetUp();
         window->Show();
+        // The user starts once the window system has made the window the active one.
+        ASSERT_TRUE(qx::test::pumpUntil([&] { return qx::test::readyForTheUser(*window); }, "the main window active"));
     }
 
     // Opens a modal dialog from the main window's menu; `inside` runs in its loop.
@@ -359,6 +362,31 @@ TEST_F(ChannelDialogsTest, ALinkCopyIsWeighedForTheMemberAlone)
     EXPECT_TRUE(sent().empty());
 }
 
+// A head whose copy into it is refused keeps its whole group: the member it
+// heads, which the grid let stand alone when the head joined another group,
+// is not written either, so no channel is left in two groups.
+TEST_F(ChannelDialogsTest, ARefusedCopyKeepsTheGroupItsMemberHeads)
+{
+    giveFirTaps({4}, 2048);
+    storeMasks(4, {0x01, 0x0A, 0x04, 0x00}); // Out2 heads Out4
+    window->LoadUnitToForm();
+    window->FirTapsReserved = 12288;
+    sent().clear();
+    fromMenu("Link", *fmLinkSel, [&] {
+        clickGrid(5, 4); // Out2 joins Out1; Out4 stands alone in the grid
+        EXPECT_TRUE(fmLinkSel->GridButton(7, 7)->Down());
+        clickThroughWindow(*fmLinkSel->bnSet);
+    });
+    EXPECT_EQ(window->messages, std::vector<std::string>{"Run Out of FIR Resource!!"});
+    EXPECT_EQ(unit().GetLinkMask(4), 0x01);
+    EXPECT_EQ(unit().GetLinkMask(5), 0x0A) << "Out2 still heads Out4";
+    EXPECT_EQ(unit().GetLinkMask(7), 0x00) << "Out4 still its member";
+    EXPECT_EQ(window->LinkGroupMask(7), 0x0A);
+    EXPECT_TRUE(fmLinkSel->GridButton(7, 5)->Down()) << "the grid shows the stored groups";
+    EXPECT_EQ(caption("rzbMenuOut4"), "4=2");
+    EXPECT_TRUE(sent().empty());
+}
+
 // Heads and lone channels keep the buttons that overlay their curve on the
 // other graphs; a member's are hidden and switched off, and come back when it
 // stands alone again.
@@ -397,8 +425,8 @@ TEST_F(ChannelDialogsTest, TheCopyDialogCopiesIntoTheTargetsGroup)
     EXPECT_EQ(fmCopy->cbOutSource->Style(), csDropDownList) << "the lists take no typed text";
     EXPECT_EQ(fmCopy->cbInDestination->Style(), csDropDownList);
     fromMenu("Copy", *fmCopy, [&] {
-        fmCopy->cbOutSource->SetItemIndex(0);
-        fmCopy->cbOutDestination->SetItemIndex(1);
+        EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbOutSource, 0));
+        EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbOutDestination, 1));
         clickThroughWindow(*fmCopy->bnOutChCopy);
         EXPECT_TRUE(fmCopy->Visible()) << "the dialog stays open";
         clickThroughWindow(*fmCopy->bnExit);
@@ -422,8 +450,8 @@ TEST_F(ChannelDialogsTest, ACopyWithoutBothChannelsIsRefused)
 {
     giveSettings(0, 330, 960);
     fromMenu("Copy", *fmCopy, [&] {
-        fmCopy->cbInSource->SetItemIndex(0);
-        fmCopy->cbInDestination->SetItemIndex(0); // onto itself
+        EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbInSource, 0));
+        EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbInDestination, 0)); // onto itself
         clickThroughWindow(*fmCopy->bnInChCopy);
         fmCopy->cbInDestination->SetItemIndex(-1); // no target
         clickThroughWindow(*fmCopy->bnInChCopy);
@@ -470,8 +498,8 @@ TEST_F(ChannelDialogsTest, ACopyIsWeighedAgainstTheFirBudget)
         setConnected(k.connected);
         sent().clear();
         fromMenu("Copy", *fmCopy, [&] {
-            fmCopy->cbOutSource->SetItemIndex(0);
-            fmCopy->cbOutDestination->SetItemIndex(k.target);
+            EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbOutSource, 0));
+            EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbOutDestination, k.target));
             clickThroughWindow(*fmCopy->bnOutChCopy);
             clickThroughWindow(*fmCopy->bnExit);
         });
@@ -498,8 +526,8 @@ TEST_F(ChannelDialogsTest, OnlineTheProcessorCopiesAndTheStateReloads)
 {
     setConnected(true);
     fromMenu("Copy", *fmCopy, [&] {
-        fmCopy->cbInSource->SetItemIndex(3);
-        fmCopy->cbInDestination->SetItemIndex(1);
+        EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbInSource, 3));
+        EXPECT_TRUE(chooseThroughWindow(*fmCopy->cbInDestination, 1));
         clickThroughWindow(*fmCopy->bnInChCopy);
         clickThroughWindow(*fmCopy->bnExit);
     });

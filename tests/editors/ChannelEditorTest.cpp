@@ -313,7 +313,10 @@ TEST_F(ChannelEditorTest, LeavingAnUntouchedDelayBoxDoesNothing)
 TEST_F(ChannelEditorTest, TabbingThroughTheDelayPageSendsNothing)
 {
     window->Show();
+    // Keys go where the window system has put the focus: once the window is active.
+    ASSERT_TRUE(qx::test::pumpUntil([&] { return qx::test::readyForTheUser(*window); }, "the main window active"));
     button("rzbMenuDelay")->Click();
+    QWindow* keys = window->Widget()->windowHandle();
     const int samples[] = {47, 42, 139, 1, 32639, 48, 16320, 7, 100, 333, 2000, 31999};
     for (int c = 0; c < 12; ++c)
         fader("isDelay" + qx::channelSuffix(c))->SetPosition(samples[c]);
@@ -334,7 +337,7 @@ TEST_F(ChannelEditorTest, TabbingThroughTheDelayPageSendsNothing)
             };
         }
         for (int k = 0; k < 40; ++k) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(keys, Qt::Key_Tab);
             QApplication::processEvents();
         }
         EXPECT_GE(exits, 12) << "every box was left at least once in unit " << unitIndex;

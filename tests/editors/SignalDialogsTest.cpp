@@ -4,6 +4,7 @@
 // model load.
 
 #include "ChannelWindowFixture.h"
+#include "PumpUntil.h"
 #include "WindowSystemInput.h"
 #include "controls/buttons/rz/RzCmboBx.h"
 #include "controls/skinned/AdvTrackBar.h"
@@ -28,6 +29,7 @@
 namespace {
 
 using namespace chantest;
+using qx::test::chooseThroughWindow;
 using qx::test::clickThroughWindow;
 
 constexpr std::uint8_t kSourceSelect = 0x5B;
@@ -43,6 +45,8 @@ protected:
         makeDialog(fmTest);
         makeDialog(fmLimitCalculate);
         window->Show();
+        // The user starts once the window system has made the window the active one.
+        ASSERT_TRUE(qx::test::pumpUntil([&] { return qx::test::readyForTheUser(*window); }, "the main window active"));
     }
     void TearDown() override
     {
@@ -126,11 +130,9 @@ TEST_F(SignalDialogsTest, TheKindsAndTheSineAreSentUrgent)
         clickThroughWindow(*fmTest->rbPinkNoise);
         // A frequency while pink noise is on: the sine is selected and the
         // command goes twice; a second frequency once.
-        fmTest->cbSineFreq->SetItemIndex(17);
-        fmTest->cbSineFreq->OnSelect(fmTest->cbSineFreq);
-        fmTest->cbSineFreq->SetItemIndex(20);
-        fmTest->cbSineFreq->OnSelect(fmTest->cbSineFreq);
+        EXPECT_TRUE(chooseThroughWindow(*fmTest->cbSineFreq, 17)); // 1KHz
         EXPECT_TRUE(fmTest->rbSineWave->Checked());
+        EXPECT_TRUE(chooseThroughWindow(*fmTest->cbSineFreq, 20)); // 2KHz
     });
     EXPECT_EQ(sent(), (std::vector<Sent>{workMode(1, 0, 80, true), workMode(0, 0, 80, true), workMode(1, 0, 80, true),
                                          workMode(3, 17, 80, true), workMode(3, 17, 80, true),
@@ -161,9 +163,8 @@ TEST_F(SignalDialogsTest, TheSineListIsNotTypedAndKeepsItsLastIndex)
     EXPECT_EQ(fmTest->cbSineFreq->Items()->Count(), 31);
     EXPECT_EQ(fmTest->cbSineFreq->Items()->Strings(30), "20KHz");
     fromMenu("TestTone", *fmTest, *fmTest->bnExit, [&] {
-        fmTest->cbSineFreq->SetItemIndex(5);
-        fmTest->cbSineFreq->OnSelect(fmTest->cbSineFreq);
-        fmTest->cbSineFreq->SetItemIndex(-1);
+        EXPECT_TRUE(chooseThroughWindow(*fmTest->cbSineFreq, 5));
+        fmTest->cbSineFreq->SetItemIndex(-1); // no item chosen
         clickThroughWindow(*fmTest->rbPinkNoise);
         fmTest->isToneGain->SetPosition(-4);
     });
@@ -208,6 +209,8 @@ protected:
         SignalDialogsTest::SetUp();
         find<TMenuItem>("LimitCalculate")->Click();
         ASSERT_TRUE(fmLimitCalculate->Visible()) << "shown without waiting";
+        ASSERT_TRUE(qx::test::pumpUntil([] { return qx::test::readyForTheUser(*fmLimitCalculate); },
+                                        "the calculator active"));
     }
     void TearDown() override
     {

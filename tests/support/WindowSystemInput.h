@@ -6,7 +6,9 @@
 
 #include "platform/gui/Control.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QTest>
 #include <QWidget>
@@ -63,6 +65,34 @@ inline void typeThroughWindow(TControl& control, const std::string& text)
     top->winId();
     for (char c : text)
         QTest::keyClick(top->windowHandle(), c);
+}
+
+// Item `index` of a drop-down list chosen as a user chooses it from the
+// keyboard: the list opened with F4 through the box's window, the arrow keys
+// moved to the item inside the opened list and Enter taken there, so that the
+// box reports one choice. True once the list has closed on the item.
+inline bool chooseThroughWindow(TControl& list, int index)
+{
+    auto* box = qobject_cast<QComboBox*>(list.Widget());
+    if (box == nullptr || index < 0 || index >= box->count())
+        return false;
+    QWidget* top = box->window();
+    top->activateWindow();
+    box->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents();
+    QTest::keyClick(top->windowHandle(), Qt::Key_F4);
+    QWidget* popup = box->view()->window();
+    for (int wait = 0; wait < 200 && !popup->isVisible(); ++wait)
+        QTest::qWait(5);
+    if (!popup->isVisible())
+        return false;
+    popup->winId();
+    QTest::keyClick(popup->windowHandle(), Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(popup->windowHandle(), Qt::Key_Down);
+    QTest::keyClick(popup->windowHandle(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    return !popup->isVisible() && box->currentIndex() == index;
 }
 
 } // namespace qx::test

@@ -146,7 +146,8 @@ bool TfmLinkSel::tapsRefused(qx::ChannelDialogHost& host)
 
 // Head by head in channel order: the copies into the head's new members,
 // then the head's mask. A member whose copy is refused does not join: it
-// keeps its stored mask and the head's mask leaves it out.
+// keeps its stored mask and the head's mask leaves it out; the members it
+// heads stay in its group, so none of their masks is written either.
 void TfmLinkSel::bnSetClick(TObject*)
 {
     qx::ChannelDialogHost* host = qx::channelDialogHost();
@@ -158,20 +159,30 @@ void TfmLinkSel::bnSetClick(TObject*)
         return;
     bool changed = false;
     bool anyRefused = false;
-    std::array<bool, qx::kChannels> refused{};
+    std::array<bool, qx::kChannels> kept{};
+    const auto keepGroupOf = [&](int k) {
+        const std::uint16_t group = host->GetLinkMask(k);
+        for (int m = k; m < sideEnd(k); ++m)
+            if (m == k || (group & sideBit(k) && group & sideBit(m)))
+                kept[static_cast<std::size_t>(m)] = true;
+    };
     for (int c = 0; c < qx::kChannels; ++c) {
-        if (refused[static_cast<std::size_t>(c)])
+        if (kept[static_cast<std::size_t>(c)])
             continue;
         const std::uint16_t stored = host->GetLinkMask(c);
         unsigned mask = gridMask(c);
         for (int k = c; k < sideEnd(c); ++k) {
             if (!(mask & sideBit(k)) || (stored & sideBit(k)))
                 continue;
+            if (kept[static_cast<std::size_t>(k)]) {
+                mask &= ~sideBit(k);
+                continue;
+            }
             changed = true;
             if (k >= qx::kInputChannels)
                 host->ShowLinkCaption(c, k);
             if (!host->CopyChannel(c, k, false, qx::CopyTargets::TargetOnly)) {
-                refused[static_cast<std::size_t>(k)] = true;
+                keepGroupOf(k);
                 anyRefused = true;
                 mask &= ~sideBit(k);
             }
