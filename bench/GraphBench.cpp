@@ -11,6 +11,7 @@
 #include <chrono>
 #include <memory>
 
+#include "BenchMain.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/CoreClasses.h"
 #include "platform/gui/Form.h"
@@ -113,14 +114,5 @@ BENCHMARK(BM_BandEditToPixels)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qx::initApplication(argc, argv);
-    qx::registerCoreClasses();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    qx::doneApplication();
-    return 0;
+    return qx::bench::runApplicationBenchmarks(argc, argv, qx::registerCoreClasses);
 }

@@ -26,6 +26,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchMain.h"
 #include "EditorLink.h"
 #include "LinkedEq.h"
 #include "ProtocolFloor.h"
@@ -216,19 +217,5 @@ BENCHMARK(BM_BandEdit)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qx::initApplication(argc, argv);
-    int status = 0;
-    try {
-        qx::bench::quietMainWindow();
-        benchmark::Initialize(&argc, argv);
-        if (benchmark::ReportUnrecognizedArguments(argc, argv))
-            return 1;
-        benchmark::RunSpecifiedBenchmarks();
-        benchmark::Shutdown();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "qx_link_bench: %s\n", e.what());
-        status = 1;
-    }
-    qx::doneApplication();
-    return status;
+    return qx::bench::runApplicationBenchmarks(argc, argv, [] { qx::bench::quietMainWindow(); });
 }

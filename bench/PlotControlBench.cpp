@@ -15,11 +15,11 @@
 //   YTChannelFirstDraw  the same after a point changed: the draw walks all 1,000,000 points
 //                   to build the column summary, then draws it.
 
+#include "BenchMain.h"
 #include "PlotControlSupport.h"
 
 #include "controls/plot/plot/iPlot.h"
 #include "controls/plot/plot/iPlotClasses.h"
-#include "platform/gui/Application.h"
 
 #include <QImage>
 #include <QPainter>
@@ -214,13 +214,5 @@ BENCHMARK(BM_YTChannelFirstDraw)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qx::initApplication(argc, argv);
-    qx::registerPlotClasses();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    qx::doneApplication();
-    return 0;
+    return qx::bench::runApplicationBenchmarks(argc, argv, qx::registerPlotClasses);
 }

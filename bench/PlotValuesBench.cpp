@@ -13,6 +13,8 @@
 //                     measured with the label font, then the tick list), the part of a paint
 //                     spent on one axis before anything is drawn.
 
+#include "BenchMain.h"
+
 #include "controls/plot/base/iPlotTicks.h"
 #include "controls/plot/objects/iPlotAxis.h"
 #include "controls/plot/objects/iPlotDataCompactIntervalList.h"
@@ -212,13 +214,5 @@ BENCHMARK(BM_AxisCalcTicks)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qx::initApplication(argc, argv);
-    qx::registerPlotAxisClasses();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    qx::doneApplication();
-    return 0;
+    return qx::bench::runApplicationBenchmarks(argc, argv, qx::registerPlotAxisClasses);
 }

@@ -19,7 +19,7 @@ public:
         socket.OnError = [](TObject*, TCustomWinSocket*, TErrorEvent, int& code) { code = 0; };
     }
 
-    std::string_view Translate(std::string_view id) const override { return qx::Translate(kLanguageEnglish, id); }
+    std::string_view Translate(std::string_view id) const override { return qx::Translate(language, id); }
     std::uint8_t GetDeviceId() const override { return static_cast<std::uint8_t>(deviceId); }
     void SetDeviceId(int id) override
     {
@@ -55,6 +55,7 @@ public:
     std::string ipText;
     std::string comPortName;
     TClientSocket socket{nullptr};
+    std::string_view language = kLanguageEnglish;
     std::vector<std::string> calls;
 };
 

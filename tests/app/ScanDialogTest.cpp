@@ -237,6 +237,18 @@ TEST_F(ScanDialogTest, ARetryPendingWhenTheDialogClosesTriesNothing)
     EXPECT_EQ(count("ConnectCom /dev/pts/3"), 0);
 }
 
+TEST_F(ScanDialogTest, TheAddedLineComesInTheEditorsLanguage)
+{
+    host.language = kLanguageSimplifiedChinese;
+    startScan();
+    EXPECT_FALSE(dialog->NotifyOpenFailure({"/dev/pts/3", EACCES, false, false}));
+    EXPECT_EQ(dialog->lblAccess->Caption(),
+              "/dev/pts/3：权限不足。请加入 dialout 组（sudo usermod -aG dialout $USER），然后重新登录。");
+    EXPECT_FALSE(dialog->NotifyOpenFailure({"/fake/qx73b", EACCES, false, true}));
+    EXPECT_EQ(dialog->lblAccess->Caption().rfind("/fake/qx73b：权限不足。", 0), 0u);
+    EXPECT_NE(dialog->lblAccess->Caption().find("70-qx73b-editor.rules"), std::string::npos);
+}
+
 TEST_F(ScanDialogTest, OnlyAProblemOfTheDeviceAddsALine)
 {
     startScan();

@@ -6,9 +6,12 @@ install_check.py staging BUILD_DIR   installs into a DESTDIR under a temporary
 install_check.py package BUILD_DIR   builds the package with CPack into a
                                      temporary folder and checks that it holds
                                      the same files as the staging install
-Everything is written under the temporary folder, removed at the end.
+Everything is written under the temporary folder, removed at the end: the
+install runs a copy of the build's install script whose install manifest goes
+there too, where `cmake --install` and CPack would write it into BUILD_DIR.
 """
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -52,9 +55,27 @@ def png_size(path):
     return struct.unpack(">II", head[16:24])
 
 
+def install_script(build, temp):
+    """A folder holding the build's install script, changed only to write its manifest there."""
+    folder = os.path.join(temp, "script")
+    if os.path.exists(folder):
+        return folder
+    with open(os.path.join(build, "cmake_install.cmake"), encoding="utf-8") as f:
+        text = f.read()
+    manifest = f'file(WRITE "{build}/${{CMAKE_INSTALL_MANIFEST}}"'
+    if text.count(manifest) != 1:
+        raise RuntimeError(f"the install script does not write its manifest as {manifest}")
+    os.mkdir(folder)
+    with open(os.path.join(folder, "cmake_install.cmake"), "w", encoding="utf-8") as f:
+        f.write(text.replace(manifest, f'file(WRITE "{folder}/${{CMAKE_INSTALL_MANIFEST}}"'))
+    return folder
+
+
 def stage(build, temp):
     root = os.path.join(temp, "stage")
-    run(["cmake", "--install", build, "--prefix", PREFIX], env=dict(os.environ, DESTDIR=root))
+    script = os.path.join(install_script(build, temp), "cmake_install.cmake")
+    # What `cmake --install BUILD --prefix PREFIX` runs.
+    run(["cmake", f"-DCMAKE_INSTALL_PREFIX={PREFIX}", "-P", script], env=dict(os.environ, DESTDIR=root), cwd=temp)
     found = files_under(root)
     for path in EXPECTED:
         check(path in found, f"the staging install lacks {path}")
@@ -80,9 +101,17 @@ def stage(build, temp):
 def package(build, temp):
     staged = stage(build, temp)
     out = os.path.join(temp, "package")
+    config = os.path.join(build, "CPackConfig.cmake")
+    with open(config, encoding="utf-8") as f:
+        projects = re.search(r'set\(CPACK_INSTALL_CMAKE_PROJECTS "([^"]*)"\)', f.read())
+    check(projects is not None, "CPackConfig.cmake names no project to install")
+    if projects is None:
+        return
+    fields = projects.group(1).split(";")
+    fields[0] = install_script(build, temp)
     # gzip: the check does not need the smaller file that xz takes long to make.
-    run(["cpack", "--config", os.path.join(build, "CPackConfig.cmake"), "-B", out,
-         "-D", "CPACK_DEBIAN_COMPRESSION_TYPE=gzip"])
+    run(["cpack", "--config", config, "-B", out, "-D", "CPACK_DEBIAN_COMPRESSION_TYPE=gzip",
+         "-D", "CPACK_INSTALL_CMAKE_PROJECTS=" + ";".join(fields)], cwd=temp)
     debs = [n for n in os.listdir(out) if n.endswith(".deb")]
     check(len(debs) == 1, f"one package is built: {debs}")
     if not debs:
@@ -105,18 +134,31 @@ def package(build, temp):
     check("postinst" in control, "the package reloads the udev rules after install")
 
 
+def build_tree_state(build):
+    """The names and times of the files an install or a package run would leave in the build folder."""
+    state = {}
+    for name in os.listdir(build):
+        if name.startswith("install_manifest") or name in ("_CPack_Packages", ".ninja_log"):
+            state[name] = os.stat(os.path.join(build, name)).st_mtime_ns
+    return state
+
+
 def main():
     if len(sys.argv) != 3 or sys.argv[1] not in ("staging", "package"):
         print(__doc__, file=sys.stderr)
         return 2
     build = os.path.abspath(sys.argv[2])
+    before = build_tree_state(build)
     temp = tempfile.mkdtemp(prefix="qx-install-")
     try:
         (stage if sys.argv[1] == "staging" else package)(build, temp)
     except subprocess.CalledProcessError as e:
         failures.append(f"{' '.join(e.cmd)} failed ({e.returncode}):\n{e.stdout}\n{e.stderr}")
+    except RuntimeError as e:
+        failures.append(str(e))
     finally:
         shutil.rmtree(temp, ignore_errors=True)
+    check(build_tree_state(build) == before, "the check wrote into the build folder")
     for failure in failures:
         print("FAIL:", failure)
     return 1 if failures else 0

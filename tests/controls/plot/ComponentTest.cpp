@@ -2,6 +2,7 @@
 // global repaint timer, the buffered paint with its error text, and the property file.
 
 #include "PlotTestComponent.h"
+#include "RaisedText.h"
 #include "TempDir.h"
 
 #include "controls/plot/base/iClasses.h"
@@ -304,7 +305,7 @@ TEST_F(ComponentTest, LoadingReadsOldSingleByteFilesCommaDecimalsAndIgnoresUnkno
     EXPECT_EQ(control->Shape(), tsCircle);
 }
 
-TEST_F(ComponentTest, AFailedLoadReportsTheCauseKeepsEarlierLinesAndClosesTheBracket)
+TEST_F(ComponentTest, AFailedLoadReportsTheCauseChangesNothingAndClosesTheBracket)
 {
     qx::test::TempDir dir;
     {
@@ -317,7 +318,7 @@ TEST_F(ComponentTest, AFailedLoadReportsTheCauseKeepsEarlierLinesAndClosesTheBra
     } catch (const EiPlotError& e) {
         EXPECT_EQ(std::string(e.what()), "Error Loading Properties - 'fast' is not a valid integer value");
     }
-    EXPECT_EQ(control->Count(), 7);
+    EXPECT_EQ(control->Count(), 3);
     EXPECT_FALSE(control->GetUpdateActive());
     control->repaints = 0;
     control->InvalidateChange();
@@ -325,6 +326,48 @@ TEST_F(ComponentTest, AFailedLoadReportsTheCauseKeepsEarlierLinesAndClosesTheBra
 
     EXPECT_THROW(control->LoadPropertiesFromFile((dir / "missing.txt").string()), EiPlotError);
     EXPECT_FALSE(control->GetUpdateActive());
+}
+
+// A file read, or refused by a setter, on its last line leaves every property as it was,
+// nested ones and those set twice included.
+TEST_F(ComponentTest, AFileFailingOnItsLastLineChangesNothing)
+{
+    struct Case
+    {
+        const char* what;
+        const char* last;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"a malformed number", "Ratio = 1.5.2", "'1.5.2' is not a valid floating point value"},
+        {"a malformed whole number", "Inner.Size = big", "'big' is not a valid integer value"},
+        {"a number the property cannot hold", "Count = 99999999999", "a number from"},
+    };
+    for (const Case& c : cases) {
+        control->SetCaption2("kept");
+        control->SetRatio(0.25);
+        control->SetShape(tsCircle);
+        control->SetCount(5);
+        control->Inner()->SetSize(2);
+        control->SetAutoFrameRate(false);
+        qx::test::TempDir dir;
+        {
+            std::ofstream out(dir / "bad.txt", std::ios::binary);
+            out << "File Type = TTestPlotComponent\r\nCaption2 = changed\r\nRatio = 2,5\r\nShape = 2\r\n"
+                   "Count = 8\r\nInner.Size = 6\r\nAutoFrameRate = 1\r\nCount = 9\r\n"
+                << c.last << "\r\n";
+        }
+        const std::string file = (dir / "bad.txt").string();
+        const std::string error = qx::test::raisedText([&] { control->LoadPropertiesFromFile(file); });
+        EXPECT_NE(error.find(c.error), std::string::npos) << c.what << ": " << error;
+        EXPECT_EQ(control->Caption2(), "kept") << c.what;
+        EXPECT_EQ(control->Ratio(), 0.25) << c.what;
+        EXPECT_EQ(control->Shape(), tsCircle) << c.what;
+        EXPECT_EQ(control->Count(), 5) << c.what;
+        EXPECT_EQ(control->Inner()->Size(), 2) << c.what;
+        EXPECT_FALSE(control->AutoFrameRate()) << c.what;
+        EXPECT_FALSE(control->GetUpdateActive()) << c.what;
+    }
 }
 
 TEST_F(ComponentTest, SavingToAFolderThatDoesNotExistReportsTheError)

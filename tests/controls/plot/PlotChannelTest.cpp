@@ -5,12 +5,15 @@
 #include "RaisedText.h"
 #include "TempDir.h"
 
+#include "controls/plot/plot/iPlot.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -404,6 +407,63 @@ TEST_F(ChannelFixture, PropertyFilesWriteNumbersWithAPointAndReadCommas)
     writeFile(at(dir, "other.txt"), "File Type = Plot Config\r\n");
     EXPECT_EQ(raisedText([&] { other.LoadPropertiesFromFile(at(dir, "other.txt")); }),
               "Error Loading Properties - Incompatible Plot Channel Configuration File Type");
+}
+
+// Both channel kinds keep their OPC settings in two items and write them in their own
+// stream order; a file read back gives every value to the same item again.
+template <class Plot>
+void checkOPCSettingsRoundTrip(const std::vector<std::string>& StreamOrder)
+{
+    qx::test::TempDir dir;
+    Plot source(nullptr);
+    auto& channel = source.GetChannel(0);
+    channel.SetOPCComputerName("Host");
+    channel.SetOPCServerName("Server");
+    channel.SetOPCItemName("First");
+    channel.SetOPCItem2Name("Second");
+    channel.SetOPCUpdateRate(250);
+    channel.SetOPCScalar(2);
+    channel.SetOPCOffset(3);
+    channel.SetOPCScalar2(4);
+    channel.SetOPCOffset2(5);
+    channel.SetOPCAutoConnect(false);
+    channel.SavePropertiesToFile(at(dir, "channel.txt"));
+
+    std::vector<std::string> written;
+    std::istringstream lines(fileText(at(dir, "channel.txt")));
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("Channel.OPC", 0) == 0)
+            written.push_back(line.substr(8, line.find(' ') - 8));
+    EXPECT_EQ(written, StreamOrder);
+
+    Plot target(nullptr);
+    auto& read = target.GetChannel(0);
+    read.LoadPropertiesFromFile(at(dir, "channel.txt"));
+    EXPECT_EQ(read.OPCComputerName(), "Host");
+    EXPECT_EQ(read.OPCServerName(), "Server");
+    EXPECT_EQ(read.OPCItemName(), "First");
+    EXPECT_EQ(read.OPCItem2Name(), "Second");
+    EXPECT_EQ(read.OPCUpdateRate(), 250);
+    EXPECT_EQ(read.OPCScalar(), 2);
+    EXPECT_EQ(read.OPCOffset(), 3);
+    EXPECT_EQ(read.OPCScalar2(), 4);
+    EXPECT_EQ(read.OPCOffset2(), 5);
+    EXPECT_FALSE(read.OPCAutoConnect());
+    EXPECT_FALSE(read.OPCActive());
+}
+
+TEST(PlotChannelOPC, TheXYChannelWritesItsSettingsInItsStreamOrder)
+{
+    checkOPCSettingsRoundTrip<TiXYPlot>({"OPCComputerName", "OPCServerName", "OPCItemName", "OPCUpdateRate",
+                                         "OPCScalar", "OPCOffset", "OPCScalar2", "OPCOffset2", "OPCAutoConnect",
+                                         "OPCItem2Name"});
+}
+
+TEST(PlotChannelOPC, TheYTChannelWritesItsSettingsInItsStreamOrder)
+{
+    checkOPCSettingsRoundTrip<TiPlot>({"OPCGroupName", "OPCComputerName", "OPCServerName", "OPCItemName",
+                                       "OPCItem2Name", "OPCUpdateRate", "OPCScalar", "OPCOffset", "OPCScalar2",
+                                       "OPCOffset2", "OPCAutoConnect", "OPCXValueSource"});
 }
 
 } // namespace

@@ -288,13 +288,10 @@ void TiComponent::LoadPropertiesFromFile(const std::string& FileName)
         throw EiPlotError(std::string("Error Loading Properties - ") + error.what());
     }
     BeginUpdate();
-    // The bracket is closed on every path, so a failed load does not stop the repaints.
+    // The bracket is closed on every path, so a failed load does not stop the repaints; a
+    // file that fails anywhere changes nothing.
     try {
-        for (const std::string& line : lines) {
-            std::string name, value;
-            qx::plot::SplitNameValue(line, '=', name, value);
-            qx::plot::SetPropertyFromText(*this, name, value);
-        }
+        qx::plot::SetPropertiesFromLines(*this, lines);
     } catch (const std::exception& error) {
         EndUpdate();
         throw EiPlotError(std::string("Error Loading Properties - ") + error.what());

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
+#include <optional>
 
 namespace qx::plot {
 
@@ -228,35 +229,88 @@ void SavePropertiesAsText(TPersistent& Instance, const std::string& Prefix, std:
     }
 }
 
-void SetPropertyFromText(TPersistent& Instance, std::string_view Path, const std::string& Value)
+namespace {
+
+/// A settable property found by its dotted path and the value read from its text.
+struct PropertyLine
+{
+    TPersistent* object = nullptr;
+    const PropertyInfo* property = nullptr;
+    PropertyValue value;
+};
+
+/// The property at Path with the value of its text; nothing for a name that matches no
+/// settable property. A malformed number throws EConvertError.
+std::optional<PropertyLine> readPropertyLine(TPersistent& Instance, std::string_view Path,
+                                             const std::string& Value)
 {
     // A flattened property (Font.Height) is found under its whole name first.
     const PropertyInfo* p = findProperty(Instance, Path);
     if (!p) {
         const auto dot = Path.find('.');
         if (dot == std::string_view::npos)
-            return;
+            return std::nullopt;
         if (TPersistent* sub = ClassPropertyObject(Instance, Path.substr(0, dot)))
-            SetPropertyFromText(*sub, Path.substr(dot + 1), Value);
-        return;
+            return readPropertyLine(*sub, Path.substr(dot + 1), Value);
+        return std::nullopt;
     }
     if (!isLeafKind(p->type) || !p->set)
-        return;
+        return std::nullopt;
     switch (p->type) {
     case PropertyType::Float: {
         // Files written where the decimal separator is a comma are read here too.
         std::string text = Value;
         if (const auto comma = text.find(','); comma != std::string::npos)
             text[comma] = '.';
-        p->set(Instance, StrToFloat(text));
-        break;
+        return PropertyLine{&Instance, p, StrToFloat(text)};
     }
     case PropertyType::String:
-        p->set(Instance, decodeBreaks(Value));
-        break;
-    default: {
-        p->set(Instance, valueOfOrdinal(*p, parseInteger(Trim(Value))));
+        return PropertyLine{&Instance, p, decodeBreaks(Value)};
+    default:
+        return PropertyLine{&Instance, p, valueOfOrdinal(*p, parseInteger(Trim(Value)))};
     }
+}
+
+std::optional<PropertyLine> readPropertyLine(TPersistent& Instance, const std::string& Line)
+{
+    std::string name, value;
+    SplitNameValue(Line, '=', name, value);
+    return readPropertyLine(Instance, name, value);
+}
+
+} // namespace
+
+void SetPropertyFromText(TPersistent& Instance, std::string_view Path, const std::string& Value)
+{
+    if (const auto line = readPropertyLine(Instance, Path, Value))
+        line->property->set(*line->object, line->value);
+}
+
+void SetPropertiesFromLines(TPersistent& Instance, const std::vector<std::string>& Lines)
+{
+    for (const std::string& line : Lines)
+        readPropertyLine(Instance, line);
+    // Each line is found again as it is set, after the lines before it.
+    std::vector<PropertyLine> before;
+    try {
+        for (const std::string& line : Lines) {
+            const auto read = readPropertyLine(Instance, line);
+            if (!read)
+                continue;
+            if (read->property->get)
+                before.push_back({read->object, read->property, read->property->get(*read->object)});
+            read->property->set(*read->object, read->value);
+        }
+    } catch (...) {
+        for (auto it = before.rbegin(); it != before.rend(); ++it) {
+            try {
+                it->property->set(*it->object, it->value);
+            } catch (...) {
+                // The value it held is put back where the setter takes it; the first error
+                // is the one reported.
+            }
+        }
+        throw;
     }
 }
 

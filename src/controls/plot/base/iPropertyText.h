@@ -41,6 +41,12 @@ void LoadPropertiesFromText(TPersistent& Instance, const std::string& Prefix, st
 /// Sets one property from its text by dotted path; names that match no property are ignored.
 void SetPropertyFromText(TPersistent& Instance, std::string_view Path, const std::string& Value);
 
+/// Sets the properties of the lines "path = value", all or none: every value is read
+/// before the first is set (a malformed number throws EConvertError), and when a setter
+/// refuses its value the ones set before it get back what they held. Names that match no
+/// property are ignored.
+void SetPropertiesFromLines(TPersistent& Instance, const std::vector<std::string>& Lines);
+
 /// The kind of the property at Path (any case); tkUnknown for no property and for
 /// object-valued properties.
 TTypeKind PropertyTypeOf(TPersistent& Instance, std::string_view Path);

@@ -38,18 +38,14 @@ TiPlotChannel::TiPlotChannel(TObject* AOwner, TNotifyEvent AOnChange, TNotifyEve
                              TNotifyEvent AOnRename)
     : TiPlotChannelCustom(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove),
                           std::move(AOnRename)),
-      FElapsedStartTime(NowDateTime())
+      TiPlotChannelOPC(AOwner), FElapsedStartTime(NowDateTime())
 {
     Store().SetStoredBarWidth(5);
     Store().SetStoredBarPenColor(clRed);
     Store().SetStoredBarBrushColor(clRed);
     Store().SetStoredBarPenStyle(psSolid);
     Store().SetStoredBarBrushStyle(bsSolid);
-    if (auto* component = dynamic_cast<TComponent*>(AOwner))
-        FOPCItemManager.SetOwner(component);
     FOPCItemManager.OnNewData = [this](TObject* Sender) { OneItemNewData(Sender); };
-    for (int i = 0; i < 2; ++i)
-        FOPCItemManager.Item(FOPCItemManager.Add()).SetPropertyName("Data");
 }
 
 TiPlotChannel::~TiPlotChannel() = default;
@@ -600,8 +596,8 @@ void registerYTPlotChannelClasses()
         using C = TiPlotChannel;
         // The stream defaults are a new channel's values, so every value written is read
         // back as it was.
-        registerClass<C, TiPlotChannelCustom>("TiPlotChannel")
-            .property("FastDrawEnabled", &C::FastDrawEnabled, &C::SetFastDrawEnabled)
+        ClassBuilder<C> builder = registerClass<C, TiPlotChannelCustom>("TiPlotChannel");
+        builder.property("FastDrawEnabled", &C::FastDrawEnabled, &C::SetFastDrawEnabled)
             .defaultValue(true)
             .property("AllowOutOfOrderXValues", &C::AllowOutOfOrderXValues, &C::SetAllowOutOfOrderXValues)
             .defaultValue(true)
@@ -670,20 +666,11 @@ void registerYTPlotChannelClasses()
             .colorDefault(clRed)
             .property("BarBrushStyle", &C::BarBrushStyle, &C::SetBarBrushStyle)
             .defaultValue(bsSolid)
-            .property("OPCGroupName", &C::OPCGroupName, &C::SetOPCGroupName)
-            .property("OPCComputerName", &C::OPCComputerName, &C::SetOPCComputerName)
-            .property("OPCServerName", &C::OPCServerName, &C::SetOPCServerName)
-            .property("OPCItemName", &C::OPCItemName, &C::SetOPCItemName)
-            .property("OPCItem2Name", &C::OPCItem2Name, &C::SetOPCItem2Name)
-            .property("OPCUpdateRate", &C::OPCUpdateRate, &C::SetOPCUpdateRate)
-            .defaultValue(500)
-            .property("OPCScalar", &C::OPCScalar, &C::SetOPCScalar)
-            .property("OPCOffset", &C::OPCOffset, &C::SetOPCOffset)
-            .property("OPCScalar2", &C::OPCScalar2, &C::SetOPCScalar2)
-            .property("OPCOffset2", &C::OPCOffset2, &C::SetOPCOffset2)
-            .property("OPCAutoConnect", &C::OPCAutoConnect, &C::SetOPCAutoConnect)
-            .defaultValue(true)
-            .property("OPCXValueSource", &C::OPCXValueSource, &C::SetOPCXValueSource)
+            .property("OPCGroupName", &C::OPCGroupName, &C::SetOPCGroupName);
+        plot::registerOPCServerProperties(builder);
+        builder.property("OPCItem2Name", &C::OPCItem2Name, &C::SetOPCItem2Name);
+        plot::registerOPCValueProperties(builder);
+        builder.property("OPCXValueSource", &C::OPCXValueSource, &C::SetOPCXValueSource)
             .defaultValue(iopcxvsOPCServerTimeStamp);
         plot::registerPlotObjectCreator("TiPlotChannel", [](TObject* o, TNotifyEvent c, TNotifyEvent i,
                                                             TNotifyEvent r, TNotifyEvent n) -> TiPlotObject* {

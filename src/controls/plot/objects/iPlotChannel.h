@@ -7,15 +7,13 @@
 // optional out-of-order test and an OPC binding whose X can come from time stamps.
 
 #include "controls/plot/objects/iPlotChannelCustom.h"
+#include "controls/plot/objects/iPlotChannelOPC.h"
 #include "controls/plot/base/iClasses.h"
 #include "controls/plot/objects/iPlotFastTrace.h"
-#include "controls/plot/opc/iOPCItem.h"
 
 #include <memory>
 #include <span>
 #include <vector>
-
-class TiOPCManager;
 
 enum TiPlotInterpolationStyle {
     ipistStraightLine, ipistCubicSpline, ipistPolynomial, ipistRational, ipistDifferential,
@@ -41,7 +39,7 @@ struct TiPlotPixelPoint
     double YValue = 0;
 };
 
-class TiPlotChannel : public TiPlotChannelCustom
+class TiPlotChannel : public TiPlotChannelCustom, public TiPlotChannelOPC
 {
 public:
     TiPlotChannel(TObject* AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
@@ -160,35 +158,14 @@ public:
     TBrushStyle BarBrushStyle() const { return DataList().StoredBarBrushStyle(); }
     void SetBarBrushStyle(TBrushStyle Value) { StoreBar(&TiPlotDataCustomList::SetStoredBarBrushStyle, Value); }
 
-    // ---- Published: OPC (item 0: Y, or X with the item source; item 1: Y with the item source) ----
+    // ---- Published: OPC (item 0: Y, or X with the item source; item 1: Y with the item source);
+    // the rest are the shared ones ----
     const std::string& OPCGroupName() const { return Item(0).GroupName(); }
     void SetOPCGroupName(const std::string& Value) { Item(0).SetGroupName(Value); }
-    const std::string& OPCComputerName() const { return Item(0).ComputerName(); }
-    void SetOPCComputerName(const std::string& Value) { Item(0).SetComputerName(Value); }
-    const std::string& OPCServerName() const { return Item(0).ServerName(); }
-    void SetOPCServerName(const std::string& Value) { Item(0).SetServerName(Value); }
-    const std::string& OPCItemName() const { return Item(0).ItemName(); }
-    void SetOPCItemName(const std::string& Value) { Item(0).SetItemName(Value); }
-    const std::string& OPCItem2Name() const { return Item(1).ItemName(); }
-    void SetOPCItem2Name(const std::string& Value) { Item(1).SetItemName(Value); }
-    int OPCUpdateRate() const { return Item(0).UpdateRate(); }
-    void SetOPCUpdateRate(int Value) { Item(0).SetUpdateRate(Value); }
-    double OPCScalar() const { return Item(0).Scalar(); }
-    void SetOPCScalar(double Value) { Item(0).SetScalar(Value); }
-    double OPCOffset() const { return Item(0).Offset(); }
-    void SetOPCOffset(double Value) { Item(0).SetOffset(Value); }
-    double OPCScalar2() const { return Item(1).Scalar(); }
-    void SetOPCScalar2(double Value) { Item(1).SetScalar(Value); }
-    double OPCOffset2() const { return Item(1).Offset(); }
-    void SetOPCOffset2(double Value) { Item(1).SetOffset(Value); }
-    bool OPCAutoConnect() const { return Item(0).AutoConnect(); }
-    void SetOPCAutoConnect(bool Value) { Item(0).SetAutoConnect(Value); }
     TiOPCXValueSourceStyle OPCXValueSource() const { return FOPCXValueSource; }
     void SetOPCXValueSource(TiOPCXValueSourceStyle Value) { SetEnumField(Value, FOPCXValueSource); }
 
     // ---- Public ----
-    bool OPCActive() const { return Item(0).Active(); }
-    bool OPCQualityGood() const { return Item(0).QualityGood(); }
     double ElapsedStartTime() const { return FElapsedStartTime; }
     void SetElapsedStartTime(double Value) { FElapsedStartTime = Value; }
     void ResetElapsedStartTime();
@@ -271,7 +248,6 @@ private:
         (Store().*Setter)(Value);
         DoChange();
     }
-    TiOPCItem& Item(int Index) const { return FOPCItemManager.Item(Index); }
     void StartTime();
     void CheckXOrder(double X);
     void UpdateDirection();
@@ -339,8 +315,6 @@ private:
     double FDigitalReferenceHigh = 90;
     TiPlotDigitalReferenceStyle FDigitalReferenceStyle = ipdrScale;
     TiOPCXValueSourceStyle FOPCXValueSource = iopcxvsOPCServerTimeStamp;
-    std::unique_ptr<TiOPCManager> FOPCManager;
-    mutable TiOPCItemManager FOPCItemManager;
     bool FBarEnabled = false;
     bool FBarPenUseChannelColor = true;
     bool FBarBrushUseChannelColor = true;

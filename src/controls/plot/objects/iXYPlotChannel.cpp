@@ -4,6 +4,7 @@
 #include "controls/plot/objects/iPlotAxis.h"
 #include "controls/plot/objects/iPlotDataCursor.h"
 #include "controls/plot/objects/iPlotDataView.h"
+#include "controls/plot/opc/iOPCManager.h"
 
 #include "platform/gui/PropertyRegistry.h"
 #include "platform/gui/canvas/Canvas.h"
@@ -17,12 +18,9 @@
 TiXYPlotChannel::TiXYPlotChannel(TObject* AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert,
                                  TNotifyEvent AOnRemove, TNotifyEvent AOnRename)
     : TiPlotChannelCustom(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove),
-                          std::move(AOnRename))
+                          std::move(AOnRename)),
+      TiPlotChannelOPC(AOwner)
 {
-    if (auto* component = dynamic_cast<TComponent*>(AOwner))
-        FOPCItemManager.SetOwner(component);
-    for (int i = 0; i < 2; ++i)
-        FOPCItemManager.Item(FOPCItemManager.Add()).SetPropertyName("Data");
 }
 
 TiXYPlotChannel::~TiXYPlotChannel() = default;
@@ -225,19 +223,10 @@ void registerXYPlotChannelClasses()
     std::call_once(once, [] {
         registerPlotChannelClasses();
         using C = TiXYPlotChannel;
-        registerClass<C, TiPlotChannelCustom>("TiXYPlotChannel")
-            .property("OPCComputerName", &C::OPCComputerName, &C::SetOPCComputerName)
-            .property("OPCServerName", &C::OPCServerName, &C::SetOPCServerName)
-            .property("OPCItemName", &C::OPCItemName, &C::SetOPCItemName)
-            .property("OPCUpdateRate", &C::OPCUpdateRate, &C::SetOPCUpdateRate)
-            .defaultValue(500)
-            .property("OPCScalar", &C::OPCScalar, &C::SetOPCScalar)
-            .property("OPCOffset", &C::OPCOffset, &C::SetOPCOffset)
-            .property("OPCScalar2", &C::OPCScalar2, &C::SetOPCScalar2)
-            .property("OPCOffset2", &C::OPCOffset2, &C::SetOPCOffset2)
-            .property("OPCAutoConnect", &C::OPCAutoConnect, &C::SetOPCAutoConnect)
-            .defaultValue(true)
-            .property("OPCItem2Name", &C::OPCItem2Name, &C::SetOPCItem2Name);
+        ClassBuilder<C> builder = registerClass<C, TiPlotChannelCustom>("TiXYPlotChannel");
+        plot::registerOPCServerProperties(builder);
+        plot::registerOPCValueProperties(builder);
+        builder.property("OPCItem2Name", &C::OPCItem2Name, &C::SetOPCItem2Name);
         plot::registerPlotObjectCreator("TiXYPlotChannel", [](TObject* o, TNotifyEvent c, TNotifyEvent i,
                                                               TNotifyEvent r, TNotifyEvent n) -> TiPlotObject* {
             return new TiXYPlotChannel(o, std::move(c), std::move(i), std::move(r), std::move(n));

@@ -5,12 +5,9 @@
 // items (X and Y).
 
 #include "controls/plot/objects/iPlotChannelCustom.h"
-#include "controls/plot/opc/iOPCItem.h"
-#include "controls/plot/opc/iOPCManager.h"
+#include "controls/plot/objects/iPlotChannelOPC.h"
 
-#include <memory>
-
-class TiXYPlotChannel : public TiPlotChannelCustom
+class TiXYPlotChannel : public TiPlotChannelCustom, public TiPlotChannelOPC
 {
 public:
     TiXYPlotChannel(TObject* AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
@@ -35,29 +32,7 @@ public:
     double GetFitYMin() override { return FitExtent(false, false); }
     void UpdateDataCursor(TiPlotDataCursor& Cursor) override;
 
-    // OPC: item 0 supplies X, item 1 Y.
-    const std::string& OPCComputerName() const { return Item(0).ComputerName(); }
-    void SetOPCComputerName(const std::string& Value) { Item(0).SetComputerName(Value); }
-    const std::string& OPCServerName() const { return Item(0).ServerName(); }
-    void SetOPCServerName(const std::string& Value) { Item(0).SetServerName(Value); }
-    const std::string& OPCItemName() const { return Item(0).ItemName(); }
-    void SetOPCItemName(const std::string& Value) { Item(0).SetItemName(Value); }
-    int OPCUpdateRate() const { return Item(0).UpdateRate(); }
-    void SetOPCUpdateRate(int Value) { Item(0).SetUpdateRate(Value); }
-    double OPCScalar() const { return Item(0).Scalar(); }
-    void SetOPCScalar(double Value) { Item(0).SetScalar(Value); }
-    double OPCOffset() const { return Item(0).Offset(); }
-    void SetOPCOffset(double Value) { Item(0).SetOffset(Value); }
-    double OPCScalar2() const { return Item(1).Scalar(); }
-    void SetOPCScalar2(double Value) { Item(1).SetScalar(Value); }
-    double OPCOffset2() const { return Item(1).Offset(); }
-    void SetOPCOffset2(double Value) { Item(1).SetOffset(Value); }
-    bool OPCAutoConnect() const { return Item(0).AutoConnect(); }
-    void SetOPCAutoConnect(bool Value) { Item(0).SetAutoConnect(Value); }
-    const std::string& OPCItem2Name() const { return Item(1).ItemName(); }
-    void SetOPCItem2Name(const std::string& Value) { Item(1).SetItemName(Value); }
-    bool OPCActive() const { return Item(0).Active(); }
-    bool OPCQualityGood() const { return Item(0).QualityGood(); }
+    // OPC (the accessors are the shared ones): item 0 supplies X, item 1 Y.
     /// Puts both items into a group of their own on item 0's server and activates them.
     void OPCActivate();
     void OPCActivateSuspend();
@@ -66,14 +41,9 @@ public:
     void OPCUpdateResume();
 
 private:
-    TiOPCItem& Item(int Index) const { return FOPCItemManager.Item(Index); }
     double FitExtent(bool XAxisSide, bool Max);
     /// The private group was updated: one point from the X and the Y item.
     void OPCGroupUpdated();
-
-    /// Holds the channel's one group; made at the first activation.
-    std::unique_ptr<TiOPCManager> FOPCManager;
-    mutable TiOPCItemManager FOPCItemManager;
 };
 
 namespace qx {
