@@ -225,6 +225,37 @@ TEST(PlotPreview, TheToolbarButtonOpensThePreviewWhoseSettingsAndPrintReachThePl
     EXPECT_TRUE(plot->ToolBar(0).Visible());
 }
 
+TEST(PlotPreview, SettingsThatLeaveNoPrintableAreaAreRefusedWithTheirErrorAndChangeNothing)
+{
+    auto plot = makePreviewPlot();
+    std::vector<std::string> shown;
+    qx::setExceptionPresenter([&](const std::string&, const std::string& message) { shown.push_back(message); });
+    qx::test::UserSteps steps({
+        {"the preview window", windowReady<TiPlotPreviewForm>,
+         [&] { qx::test::clickThroughWindow(*openWindow<TiPlotPreviewForm>()->SettingsButton); }},
+        {"the settings dialog", windowReady<TiPlotPreviewSettingsForm>,
+         [&] {
+             auto& settings = *openWindow<TiPlotPreviewSettingsForm>();
+             // Landscape Letter is 11 inches across.
+             typeInto(*settings.PrintMarginLeftEdit, "6");
+             typeInto(*settings.PrintMarginRightEdit, "5");
+             typeInto(*settings.PrintDocumentNameEdit, "Refused");
+             qx::test::clickThroughWindow(*settings.Button1);
+         }},
+        {"the error and the preview again",
+         [&] { return !shown.empty() && !openWindow<TiPlotPreviewSettingsForm>() && windowReady<TiPlotPreviewForm>(); },
+         [&] { clickGraphic(*openWindow<TiPlotPreviewForm>()->CloseButton); }},
+    });
+    ModalGuard guard(steps);
+    plot->PreviewChart();
+    qx::setExceptionPresenter(nullptr);
+    EXPECT_TRUE(steps.done()) << "waiting for " << steps.waitingFor();
+    EXPECT_EQ(shown, std::vector<std::string>{"Error Printing : The margins leave no printable area."});
+    EXPECT_EQ(plot->PrintMarginLeft(), 1);
+    EXPECT_EQ(plot->PrintMarginRight(), 1);
+    EXPECT_EQ(plot->PrintDocumentName(), "Preview test");
+}
+
 /// A preview of a test plot, made as PreviewChart makes it but not shown modally.
 class PlotPreviewForm : public ::testing::Test
 {
