@@ -69,6 +69,9 @@ for page in "Control/General" "Control/Title" "Control/Background" "Control/Prin
   name=$(echo "$page" | sed 's|^YT:|yt-|' | tr 'A-Z /~' 'a-z--' | tr -d '()')
   "$tool" --plot-editor "$(echo "$page" | sed 's|~|\\/|g')" "$out/plot-editor-$name.png"
 done
+# The plot's print preview of a test plot, and its settings dialog.
+"$tool" --plot-preview page "$out/TiPlotPreviewForm.png"
+"$tool" --plot-preview settings "$out/TiPlotPreviewSettingsForm.png"
 # The plot library's value converter, on each of its pages: 1.5 days (1 day 12 hours) and
 # 36526.75 (1 January 2000, 18:00; a price of 36526 24/32).
 "$tool" --value 1.5 TiValueConverterEditForm "$out/TiValueConverterEditForm-interval.png"

@@ -302,6 +302,20 @@ QImage toolIcon(State)
     return paintToolIcon(Icon, Size);
 }
 
+// A toolbar picture with its key colour made transparent, for buttons that draw their
+// picture as it is (the print preview's print button).
+template <ToolIcon Icon, int Size>
+QImage clearToolIcon(State)
+{
+    QImage image = paintToolIcon(Icon, Size);
+    const QRgb key = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == key)
+                image.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return image;
+}
+
 struct Entry
 {
     Artwork artwork;
@@ -309,7 +323,7 @@ struct Entry
     State state;
 };
 
-const std::array<Entry, 63> kEntries = {{
+const std::array<Entry, 64> kEntries = {{
     {{"fader-thumb-v.png", 16, 29, true}, verticalThumb, State::Normal},
     {{"fader-thumb-v-hot.png", 16, 29, true}, verticalThumb, State::Hot},
     {{"fader-thumb-v-down.png", 16, 29, true}, verticalThumb, State::Down},
@@ -374,6 +388,7 @@ const std::array<Entry, 63> kEntries = {{
     {{"SMALLPRINTER.png", 16, 16, false}, toolIcon<ToolIcon::Printer, 16>, State::Normal},
     {{"PREVIEW.png", 24, 24, false}, toolIcon<ToolIcon::Preview, 24>, State::Normal},
     {{"SMALLPREVIEW.png", 16, 16, false}, toolIcon<ToolIcon::Preview, 16>, State::Normal},
+    {{"PREVIEWPRINTER.png", 24, 24, true}, clearToolIcon<ToolIcon::Printer, 24>, State::Normal},
 }};
 
 std::array<Artwork, kEntries.size()> artworkList()

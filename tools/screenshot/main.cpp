@@ -2,6 +2,7 @@
 // Usage: qx73b-screenshot [--press BUTTON] [--points PLOT/CHANNEL=X:Y,...]... [--page PAGES=INDEX]...
 //                        [--value NUMBER] CLASS OUTPUT.png [LAYOUT-FILE]
 //        qx73b-screenshot --plot-editor PAGE[/SUB-PAGE...] OUTPUT.png
+//        qx73b-screenshot --plot-preview page|settings OUTPUT.png
 //   CLASS        a registered window class (TfmMain, TfmAbout, TForm ...)
 //   LAYOUT-FILE  a layout text to load into the window instead of its own
 //   --press      clicks the named button of the window before it is grabbed
@@ -12,6 +13,8 @@
 //   --plot-editor  the plot editor opened on a test plot with an object of each kind, its
 //                pages chosen by their tab captions ("X-Axes/Labels/Cursor", "Channels/File I\/O");
 //                "YT:" before them opens it on a Y-T plot
+//   --plot-preview  the print preview of a test plot, or its settings dialog as the
+//                preview's Settings button opens it
 //   --page       shows page INDEX (from 0) of the page control PAGES
 //   --value      loads the number into a value converter window (TiValueConverterEditForm)
 
@@ -22,6 +25,8 @@
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "controls/plot/base/iPlotMasterManager.h"
 #include "controls/plot/editor/iPlotEditor.h"
+#include "controls/plot/editor/iPlotPreview.h"
+#include "controls/plot/editor/iPlotPreviewSettings.h"
 #include "controls/plot/plot/iPlot.h"
 #include "controls/plot/plot/iPlotClasses.h"
 #include "controls/plot/plot/iPlotComponent.h"
@@ -167,6 +172,35 @@ void savePlotEditor(std::string path, const std::string& pngFile)
     form->Close();
 }
 
+// The print preview of a test plot ("page"), or its settings dialog ("settings").
+void savePlotPreview(const std::string& which, const std::string& pngFile)
+{
+    if (which != "page" && which != "settings")
+        throw std::runtime_error("--plot-preview takes page or settings, not " + which);
+    qx::registerPlotClasses();
+    auto plot = std::make_unique<TiXYPlot>(nullptr);
+    plot->SetBounds(0, 0, 400, 260);
+    plot->SetTitleText("Transfer Curve");
+    plot->SetPrintDocumentName("Transfer Curve");
+    TiPlotChannelCustom& channel = plot->Channel(0);
+    for (int i = 0; i <= 10; ++i)
+        channel.AddXY(i * 10, i * i);
+    std::unique_ptr<TiPlotPreviewForm> preview(qx::newForm<TiPlotPreviewForm>(Application));
+    preview->SetPlot(plot.get());
+    std::unique_ptr<TiPlotPreviewSettingsForm> settings;
+    TForm* shown = preview.get();
+    if (which == "settings") {
+        settings.reset(qx::newForm<TiPlotPreviewSettingsForm>(Application));
+        preview->LoadSettings(*settings);
+        shown = settings.get();
+    }
+    shown->Show();
+    Application->ProcessMessages();
+    const QImage image = shown->Widget()->grab().toImage();
+    if (!image.save(QString::fromStdString(pngFile), "PNG"))
+        throw std::runtime_error("cannot write " + pngFile);
+}
+
 // "PAGES=INDEX": the page control shows that page.
 void showPage(TForm& window, const std::string& spec)
 {
@@ -197,6 +231,7 @@ int main(int argc, char** argv)
     std::string press;
     std::vector<std::string> points;
     std::string editorPage;
+    std::string previewWindow;
     std::vector<std::string> pages;
     std::string value;
     int first = 1;
@@ -207,6 +242,8 @@ int main(int argc, char** argv)
             points.emplace_back(argv[first + 1]);
         else if (std::strcmp(argv[first], "--plot-editor") == 0)
             editorPage = argv[first + 1];
+        else if (std::strcmp(argv[first], "--plot-preview") == 0)
+            previewWindow = argv[first + 1];
         else if (std::strcmp(argv[first], "--page") == 0)
             pages.emplace_back(argv[first + 1]);
         else if (std::strcmp(argv[first], "--value") == 0)
@@ -216,10 +253,12 @@ int main(int argc, char** argv)
         first += 2;
     }
     const int rest = argc - first;
-    if (editorPage.empty() ? rest < 2 || rest > 3 : rest != 1) {
+    const bool plotWindow = !editorPage.empty() || !previewWindow.empty();
+    if (plotWindow ? rest != 1 : rest < 2 || rest > 3) {
         std::fprintf(stderr, "usage: qx73b-screenshot [--press BUTTON] [--points PLOT/CHANNEL=X:Y,...]... "
                              "[--page PAGES=INDEX]... [--value NUMBER] CLASS OUTPUT.png [LAYOUT-FILE]\n"
-                             "       qx73b-screenshot --plot-editor PAGE[/SUB-PAGE...] OUTPUT.png\n");
+                             "       qx73b-screenshot --plot-editor PAGE[/SUB-PAGE...] OUTPUT.png\n"
+                             "       qx73b-screenshot --plot-preview page|settings OUTPUT.png\n");
         return 2;
     }
     // Always offscreen: no display is needed and nothing appears on one.
@@ -236,6 +275,11 @@ int main(int argc, char** argv)
         qx::registerEditorClasses();
         if (!editorPage.empty()) {
             savePlotEditor(editorPage, argv[first]);
+            qx::doneApplication();
+            return 0;
+        }
+        if (!previewWindow.empty()) {
+            savePlotPreview(previewWindow, argv[first]);
             qx::doneApplication();
             return 0;
         }

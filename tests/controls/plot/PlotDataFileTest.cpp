@@ -7,19 +7,23 @@
 #include "TempDir.h"
 
 #include "controls/plot/base/iPlotManagers.h"
+#include "controls/plot/objects/iPlotAnnotation.h"
 #include "controls/plot/objects/iPlotLabel.h"
 #include "controls/plot/plot/iPlot.h"
 
 #include "platform/gui/Form.h"
 #include "platform/gui/LayoutLoader.h"
+#include "platform/gui/PropertyRegistry.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -679,6 +683,86 @@ TEST_F(PlotFileTest, AnnotationFilesReadBackOrWaitForTheAnnotationClass)
     EXPECT_EQ(raisedText([&] { plot.LoadAnnotationsFromFile(path("missing.txt")); }),
               "Error Loading Annotations - Cannot open file \"" + path("missing.txt") + "\"");
     EXPECT_FALSE(plot.GetUpdateActive());
+}
+
+/// The stored leaf properties of an object, by path, with what the registry knows of them.
+std::vector<std::pair<std::string, const qx::PropertyInfo*>> storedLeaves(TPersistent& object)
+{
+    std::vector<std::pair<std::string, const qx::PropertyInfo*>> leaves;
+    using qx::PropertyType;
+    for (const qx::PropertyInfo* p : qx::ClassRegistry::instance().classOf(object)->properties())
+        if (p->stored && p->get && p->set &&
+            (p->type == PropertyType::Boolean || p->type == PropertyType::Integer || p->type == PropertyType::Float ||
+             p->type == PropertyType::String || p->type == PropertyType::Enum || p->type == PropertyType::Set ||
+             p->type == PropertyType::Color))
+            leaves.emplace_back(p->name, p);
+    return leaves;
+}
+
+/// A value of the property's kind other than Current.
+qx::PropertyValue otherValue(const qx::PropertyInfo& p, const qx::PropertyValue& current, int seed)
+{
+    using qx::PropertyType;
+    switch (p.type) {
+    case PropertyType::Boolean: return !std::get<bool>(current);
+    case PropertyType::Integer: return std::get<std::int64_t>(current) + 2 + seed % 3;
+    case PropertyType::Float: return std::get<double>(current) + 1.25 + seed;
+    case PropertyType::String: return std::string("text ") + std::to_string(seed);
+    case PropertyType::Color: return std::int64_t{0x102030 + seed * 0x010101};
+    case PropertyType::Set: return qx::IdentSet{{"fsBold", "fsItalic"}};
+    case PropertyType::Enum: {
+        const auto* values = qx::ClassRegistry::instance().findEnum(p.typeName);
+        const std::string& now = std::get<qx::Ident>(current).name;
+        for (std::size_t i = 0; values && i < values->values.size(); ++i)
+            if (values->values[i].first == now)
+                return qx::Ident{values->values[(i + 1 + seed % 2) % values->values.size()].first};
+        return current;
+    }
+    default: return current;
+    }
+}
+
+TEST_F(PlotFileTest, AnnotationsOfEveryStyleReadBackWithEveryPropertyEqual)
+{
+    ASSERT_TRUE(qx::plot::hasPlotObjectCreator("TiPlotAnnotation"));
+    const std::vector<const char*> styles = {"ipasText",          "ipasLine",    "ipasRectangle", "ipasLineX",
+                                             "ipasLineY",         "ipasImage",   "ipasTextRectangle",
+                                             "ipasEllipse",       "ipasTextBox", "ipasEllipse2",
+                                             "ipasPolygon",       "ipasRectangle2"};
+    // Each style three times: as added, with every property changed, and with every
+    // property at its published default (which may differ from the plot's defaults for a
+    // new annotation).
+    enum Setting { AsAdded, Changed, AtDefaults };
+    auto source = makePlot(2);
+    int seed = 0;
+    for (const char* style : styles)
+        for (const Setting setting : {AsAdded, Changed, AtDefaults}) {
+            TiPlotAnnotation& note = source->Annotation(source->AddAnnotation());
+            for (const auto& [path, p] : storedLeaves(note)) {
+                if (path == "Name" || setting == AsAdded)
+                    continue;
+                if (setting == Changed)
+                    p->set(note, otherValue(*p, p->get(note), ++seed));
+                else if (p->defaultValue)
+                    p->set(note, *p->defaultValue);
+            }
+            qx::setProperty(note, "Style", qx::Ident{style});
+        }
+    source->SaveAnnotationsToFile(path("every-style.txt"));
+
+    auto target = makePlot(2);
+    target->AddAnnotation();
+    target->LoadAnnotationsFromFile(path("every-style.txt"));
+    ASSERT_EQ(target->AnnotationCount(), source->AnnotationCount());
+    for (int i = 0; i < source->AnnotationCount(); ++i) {
+        TiPlotAnnotation& written = source->Annotation(i);
+        TiPlotAnnotation& read = target->Annotation(i);
+        EXPECT_EQ(read.Style(), written.Style()) << i;
+        for (const auto& [path, p] : storedLeaves(written))
+            EXPECT_EQ(qx::toText(p->get(read)), qx::toText(p->get(written)))
+                << styles[static_cast<std::size_t>(i / 3)] << " " << (i % 3 == 0 ? "as added" : i % 3 == 1 ? "changed" : "at defaults")
+                << ": " << path;
+    }
 }
 
 TEST_F(PlotFileTest, TranslationFilesReadBackAndABadOneChangesNothing)

@@ -1,7 +1,7 @@
 // The plot's output: the clipboard copy, the snapshot drawing, image files through the save
 // dialog, printing to a PDF file page by page, and the toolbar's output and editor buttons.
 
-#include "PlotControlSupport.h"
+#include "PlotOutputSupport.h"
 #include "TempDir.h"
 
 #include "controls/plot/base/iPlotMasterManager.h"
@@ -32,67 +32,13 @@
 
 namespace {
 
+using qx::test::keepSample;
+using qx::test::makeOutputPlot;
+using qx::test::PdfPrinter;
+using qx::test::pdfPageCount;
+using qx::test::readAll;
+using qx::test::ScriptedDialogs;
 using qx::test::TempDir;
-
-std::string readAll(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-/// The pages of a PDF file as Qt writes it: one "/Type /Page" object each.
-int pdfPageCount(const std::string& pdf)
-{
-    int count = 0;
-    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
-        if (pdf.compare(at, 12, "/Type /Pages") != 0)
-            ++count;
-    return count;
-}
-
-/// A test plot with a visible toolbar, a title and a curve.
-std::unique_ptr<TiXYPlot> makeOutputPlot()
-{
-    auto plot = std::make_unique<TiXYPlot>(nullptr);
-    plot->SetBounds(0, 0, 400, 200);
-    plot->SetTitleText("Output");
-    for (const bool x : {true, false}) {
-        TiPlotAxis& axis = x ? plot->XAxis(0) : plot->YAxis(0);
-        axis.SetTrackingEnabled(false);
-        axis.SetMinSpan(0, 10);
-    }
-    qx::test::replacePoints(plot->GetChannel(0), {{0, 1}, {3, 7}, {6, 4}, {10, 9}});
-    return plot;
-}
-
-/// Puts the scripted dialogs in for one test and takes them out again.
-class ScriptedDialogs
-{
-public:
-    ScriptedDialogs() { qx::setDialogService(&service); }
-    ~ScriptedDialogs() { qx::setDialogService(nullptr); }
-    ScriptedDialogs(const ScriptedDialogs&) = delete;
-    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
-    qx::ScriptedDialogService service;
-};
-
-/// Sends the printer's output to a PDF file for one test.
-class PdfPrinter
-{
-public:
-    explicit PdfPrinter(const std::filesystem::path& file) { Printer()->SetOutputFileName(file.string()); }
-    ~PdfPrinter() { Printer()->SetOutputFileName(""); }
-    PdfPrinter(const PdfPrinter&) = delete;
-    PdfPrinter& operator=(const PdfPrinter&) = delete;
-};
-
-/// Keeps a copy of an output file for looking at when QX_PLOT_OUTPUT_SAMPLES names a folder.
-void keepSample(const std::filesystem::path& file)
-{
-    if (const char* folder = std::getenv("QX_PLOT_OUTPUT_SAMPLES"))
-        std::filesystem::copy_file(file, std::filesystem::path(folder) / file.filename(),
-                                   std::filesystem::copy_options::overwrite_existing);
-}
 
 TEST(PlotOutput, TheSaveDialogsEndingPicksTheFormatCaseSensitively)
 {

@@ -1006,19 +1006,7 @@ void TiPlotEditorForm::ObjectRenamed(TiPlotObject& Object)
 
 void TiPlotEditorForm::TranslateForm(const std::function<std::string(const std::string&)>& Translate)
 {
-    SetCaption(Translate(Caption()));
-    for (int i = 0; i < ComponentCount(); ++i) {
-        TComponent* c = Components(i);
-        if (auto* combo = dynamic_cast<TComboBox*>(c)) {
-            TStrings& items = *combo->Items();
-            const int index = combo->ItemIndex();
-            for (int j = 0; j < items.Count(); ++j)
-                items.Put(j, Translate(items.Get(j)));
-            SetControlIndex(*combo, index);
-        } else if (auto* control = dynamic_cast<TControl*>(c); control && !IsValueControl(*c)) {
-            control->SetText(Translate(control->Text()));
-        }
-    }
+    qx::plot::editor::TranslateForm(*this, Translate);
 }
 
 namespace qx {

@@ -8,6 +8,7 @@
 #include "controls/plot/editor/iComponentEditorListBox.h"
 #include "controls/plot/editor/iComponentEditorRadioGroup.h"
 #include "controls/plot/editor/iUpDown.h"
+#include "platform/gui/Form.h"
 #include "platform/gui/Strings.h"
 
 namespace qx::plot::editor {
@@ -118,6 +119,30 @@ void SetControlFont(TComponent& Control, const TFont& Font)
 {
     if (auto* picker = dynamic_cast<TiComponentEditorFontPicker*>(&Control))
         picker->SetFont(Font);
+}
+
+void TranslateForm(TForm& Form, const std::function<std::string(const std::string&)>& Translate)
+{
+    const auto translateItems = [&](TStrings& items) {
+        for (int j = 0; j < items.Count(); ++j)
+            items.Put(j, Translate(items.Get(j)));
+    };
+    Form.SetCaption(Translate(Form.Caption()));
+    for (int i = 0; i < Form.ComponentCount(); ++i) {
+        TComponent* c = Form.Components(i);
+        if (auto* combo = dynamic_cast<TComboBox*>(c)) {
+            const int index = combo->ItemIndex();
+            translateItems(*combo->Items());
+            SetControlIndex(*combo, index);
+        } else if (auto* group = dynamic_cast<TiRadioGroup*>(c)) {
+            const int index = group->ItemIndex();
+            group->SetCaption(Translate(group->Caption()));
+            translateItems(*group->Items());
+            SetControlIndex(*group, index);
+        } else if (auto* control = dynamic_cast<TControl*>(c); control && !IsValueControl(*c)) {
+            control->SetText(Translate(control->Text()));
+        }
+    }
 }
 
 } // namespace qx::plot::editor

@@ -6,11 +6,13 @@
 
 #include "platform/gui/CanvasTypes.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
 class TComponent;
 class TFont;
+class TForm;
 
 namespace qx::plot::editor {
 
@@ -35,5 +37,10 @@ void SetControlColor(TComponent& Control, TColor Color);
 /// The font of a font picker; nullptr for a control that holds none.
 const TFont* ControlFont(const TComponent& Control);
 void SetControlFont(TComponent& Control, const TFont& Font);
+
+/// Passes the texts a form shows through Translate: its caption, the items of its combo
+/// boxes (the selection kept), the caption and items of its radio groups and the text of
+/// every other control it owns except the value controls, whose texts are values.
+void TranslateForm(TForm& Form, const std::function<std::string(const std::string&)>& Translate);
 
 } // namespace qx::plot::editor

@@ -1,6 +1,7 @@
 #include "controls/plot/plot/iPlotClasses.h"
 
 #include "controls/plot/editor/iPlotEditor.h"
+#include "controls/plot/editor/iPlotPreview.h"
 #include "controls/plot/objects/iPlotAxis.h"
 #include "controls/plot/objects/iPlotChannel.h"
 #include "controls/plot/objects/iPlotDataCursor.h"
@@ -168,6 +169,8 @@ void registerPlotClasses()
         registerClass<TiPlot, TiPlotComponent>("TiPlot");
         // Every plot can open the run-time editor.
         registerPlotEditorFormClasses();
+        // And its print preview.
+        registerPlotPreviewClasses();
     });
 }
 

@@ -73,6 +73,13 @@ using TiPlotPopupMenuEvent = std::function<void(int Index, bool& Cancel, int Scr
 using TiPlotZoomBoxEvent = std::function<void(TRect& ZoomRect, bool& Cancel)>;
 using TiPlotBeforePrintPageEvent = std::function<void(int PageIndex, bool LastPage)>;
 
+/// The texts with which printing and the print preview refuse a plot or page.
+namespace iPlotPrintText {
+inline constexpr const char* ErrorPrinting = "Error Printing : ";
+inline constexpr const char* NoPlotSize = "The plot has no size to print";
+inline constexpr const char* NoPrintableArea = "The margins leave no printable area";
+} // namespace iPlotPrintText
+
 // Event families, one event per object kind.
 #define QX_PLOT_KINDS_8(X, Family, Type)                                                                             \
     X(Family, Channel, Type) X(Family, XAxis, Type) X(Family, YAxis, Type) X(Family, DataCursor, Type)               \
@@ -348,6 +355,11 @@ public:
     /// failures are raised as "Error Printing : " with the reason, after everything the
     /// printing changed is restored.
     void PrintChart();
+    /// Shows the print preview window modally, with copies of the print margins,
+    /// orientation and document name; its settings dialog changes them in the plot. A plot
+    /// without size, or margins that leave the page no printable area, are refused with
+    /// "Error Printing : " and the reason before the window opens.
+    void PreviewChart();
     /// Height := Width scaled to the paper of the last print job (nothing before one).
     void PrintSizeToFillPage();
     /// Sets the first X axis' span (in days) so that one millimetre of print spans the minutes.

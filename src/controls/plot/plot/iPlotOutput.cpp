@@ -2,10 +2,12 @@
 // printing page by page along the first X axis.
 
 #include "controls/plot/base/iDrawing.h"
+#include "controls/plot/editor/iPlotPreview.h"
 #include "controls/plot/objects/iPlotAxis.h"
 #include "controls/plot/objects/iPlotToolBar.h"
 #include "controls/plot/plot/iPlotComponent.h"
 
+#include "platform/gui/Application.h"
 #include "platform/gui/Clipboard.h"
 #include "platform/gui/OpenDialog.h"
 #include "platform/gui/PrintDialog.h"
@@ -13,6 +15,7 @@
 #include "platform/gui/canvas/Picture.h"
 
 #include <cmath>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -152,7 +155,7 @@ void TiPlotComponent::PrintChart()
         FPrintXStop = XAxis(0).Max();
         PrintPages();
     } catch (const std::exception& error) {
-        throw EiPlotError(std::string("Error Printing : ") + error.what());
+        throw EiPlotError(std::string(iPlotPrintText::ErrorPrinting) + error.what());
     }
 }
 
@@ -208,9 +211,9 @@ void TiPlotComponent::PrintPages()
         const double areaWidth = FPrinterPaperWidthPixels - (FPrintMarginLeft + FPrintMarginRight) * dpiX;
         const double areaHeight = FPrinterPaperHeightPixels - (FPrintMarginTop + FPrintMarginBottom) * dpiY;
         if (Width() <= 0 || Height() <= 0)
-            throw EiPlotError("The plot has no size to print");
+            throw EiPlotError(iPlotPrintText::NoPlotSize);
         if (areaWidth <= 0 || areaHeight <= 0)
-            throw EiPlotError("The margins leave no printable area");
+            throw EiPlotError(iPlotPrintText::NoPrintableArea);
         const double scale = std::min(areaWidth / Width(), areaHeight / Height());
         const double left = dpiX * FPrintMarginLeft - offset.X;
         const double top = dpiY * FPrintMarginTop - offset.Y;
@@ -232,6 +235,13 @@ void TiPlotComponent::PrintPages()
         axis.SetMin(axis.Min() + axis.Span());
     }
     qx::fire(OnAfterPrint, this);
+}
+
+void TiPlotComponent::PreviewChart()
+{
+    std::unique_ptr<TiPlotPreviewForm> form(qx::newForm<TiPlotPreviewForm>(Application));
+    form->SetPlot(this);
+    form->ShowModal();
 }
 
 void TiPlotComponent::PrintSizeToFillPage()
@@ -260,6 +270,7 @@ void TiPlotComponent::ToolBarOutput(int ButtonType)
     case iptbbtCopy: CopyToClipBoard(); break;
     case iptbbtSave: Save(); break;
     case iptbbtPrint: PrintChart(); break;
-    default: break; // the print preview window is not part of the library yet
+    case iptbbtPreview: PreviewChart(); break;
+    default: break;
     }
 }

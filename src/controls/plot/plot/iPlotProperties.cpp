@@ -203,9 +203,12 @@ void TiPlotComponent::SaveAnnotationsToFile(const std::string& FileName)
     try {
         TiPlotObjectManagerCustom* manager = Kind(TiPlotKind::Annotation);
         std::vector<std::string> lines{"AnnotationCount = " + std::to_string(manager->Count())};
+        // Every property is written, also one at its published default: a new annotation
+        // read from the file starts from the plot's annotation defaults, which differ
+        // from the published ones (a pen width 0 would come back as 1).
         for (int i = 0; i < manager->Count(); ++i)
             qx::plot::SavePropertiesAsText(*manager->GetItem(i), "Annotation" + std::to_string(i), lines,
-                                           nullptr, true);
+                                           nullptr, false);
         qx::plot::SaveLinesToFile(FileName, lines);
     } catch (const std::exception& error) {
         throw EiPlotError(std::string("Error Saving Annotations - ") + error.what());
