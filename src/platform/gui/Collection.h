@@ -49,7 +49,8 @@ private:
 
 /// A collection property whose owner makes and keeps its items (a plot's channels, for
 /// instance): a layout clears it, asks for each item, sets the item's properties and hands
-/// it back. Registered with ClassBuilder::collection like a TCollection.
+/// it back; a layout writer is shown each item in the order that reads them back the same.
+/// Registered with ClassBuilder::collection like a TCollection.
 class TOwnedItemsReader : public TPersistent
 {
 public:
@@ -57,6 +58,8 @@ public:
     virtual TPersistent* NewItem() = 0;
     /// The item's properties are set: the owner takes it in.
     virtual void ItemRead(TPersistent& Item) = 0;
+    /// Calls Visit with every item to write, in writing order.
+    virtual void ForEachItem(const std::function<void(TPersistent&)>& Visit) = 0;
 };
 
 namespace qx {

@@ -5,6 +5,8 @@
 #include "platform/gui/Events.h"
 #include "platform/gui/canvas/Bitmap.h"
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,18 @@ public:
     /// As Draw; a disabled picture is drawn greyed: its dark parts as a shape in the
     /// highlight colour one pixel down and right, then in the shadow colour in place.
     void Draw(TCanvas& Canvas, int X, int Y, int Index, bool Enabled) const;
+
+    /// The list in the image list's own stream format: "IL", format version 1 (16 bits),
+    /// width, height and picture count (32 bits each), then per picture a flag byte
+    /// (transparent, fixed transparent colour, alpha), the transparent colour (32 bits) and
+    /// Width x Height pixels of 32 bits (alpha, red, green, blue from the high byte; colour
+    /// premultiplied by alpha when the picture has alpha), row by row; every number
+    /// little-endian.
+    std::vector<std::uint8_t> WriteStream() const;
+    /// Replaces the size and pictures by those of a stream WriteStream wrote. A stream that
+    /// is not whole (cut short, longer, a size or count its bytes cannot hold) is refused:
+    /// the result is false and the list is unchanged.
+    bool ReadStream(std::span<const std::uint8_t> Stream);
 
     /// A layout names a picture resource holding the strip of pictures; its bottom-left
     /// pixel is the transparent colour.

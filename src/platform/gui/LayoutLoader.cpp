@@ -3,6 +3,7 @@
 #include "platform/gui/Form.h"
 #include "platform/gui/PropertyRegistry.h"
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -215,6 +216,21 @@ private:
 void loadLayoutText(TComponent& root, std::string_view text, const std::string& file)
 {
     const LayoutObject top = parseLayout(text, file);
+    Loader(root, file).load(top);
+}
+
+void readLayoutText(TComponent& root, std::string_view text, const std::string& file)
+{
+    const LayoutObject top = parseLayout(text, file);
+    if (const ClassInfo* info = ClassRegistry::instance().classOf(root); info && info->create) {
+        std::unique_ptr<TComponent> trial;
+        try {
+            trial.reset(info->create(nullptr));
+        } catch (const std::exception& e) {
+            throw LayoutError(file, top.line, e.what());
+        }
+        Loader(*trial, file).load(top);
+    }
     Loader(root, file).load(top);
 }
 

@@ -19,6 +19,11 @@ namespace qx {
 /// throws LayoutError naming the file and line.
 void loadLayoutText(TComponent& root, std::string_view text, const std::string& file);
 
+/// Reads a component written as a layout (writeLayoutText) back into root. The layout is
+/// read into a fresh component of root's class first, so a layout that fails (LayoutError)
+/// leaves root as it was; a class that cannot be made by name is read into root directly.
+void readLayoutText(TComponent& root, std::string_view text, const std::string& file);
+
 /// The same for a layout resource compiled into the program
 /// (resources/layouts/NAME.layout); the name is given without ".layout".
 void loadLayout(TComponent& root, const std::string& resourceName);

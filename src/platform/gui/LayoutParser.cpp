@@ -232,7 +232,9 @@ private:
         LayoutObject obj;
         obj.line = tok_.line;
         advance();
-        obj.name = name("object name");
+        // A component written without a name ("object : TClass") stands only at the top.
+        if (!(depth_ == 1 && isSymbol(':')))
+            obj.name = name("object name");
         expectSymbol(':');
         obj.className = name("class name");
         endOfLine();

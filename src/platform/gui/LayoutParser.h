@@ -68,6 +68,7 @@ struct LayoutObject
 ///       end
 ///     end
 ///
+/// The top object may go without a name ("object : TfmAbout").
 /// Throws LayoutError.
 LayoutObject parseLayout(std::string_view text, const std::string& file);
 

@@ -39,6 +39,10 @@ TColor asColor(const PropertyValue& v);
 PropertyValue colorValue(TColor color);
 TFontStyles asFontStyles(const PropertyValue& v);
 PropertyValue fontStylesValue(TFontStyles styles);
+/// Bytes as a string of hexadecimal digits, two a byte, and back; an odd count or a
+/// character that is no hexadecimal digit throws PropertyError.
+PropertyValue bytesValue(const std::vector<std::uint8_t>& bytes);
+std::vector<std::uint8_t> asBytes(const PropertyValue& v);
 
 template <class T>
 PropertyType typeOf()
@@ -173,6 +177,17 @@ public:
         return add(std::move(p));
     }
 
+    /// Bytes in a format of their own, read through getter(const C&) -> bytes and written
+    /// through setter(C&, const bytes&); a layout holds them as hexadecimal digits.
+    template <class G, class S>
+    ClassBuilder& binary(const std::string& name, G getter, S setter)
+    {
+        PropertyInfo p = make(name, PropertyType::Binary, "binary");
+        p.get = [getter](TPersistent& o) { return detail::bytesValue(std::invoke(getter, self(o))); };
+        p.set = [setter](TPersistent& o, const PropertyValue& v) { std::invoke(setter, self(o), detail::asBytes(v)); };
+        return add(std::move(p));
+    }
+
     /// A sub-object with properties of its own, reached through accessor(C&).
     template <class A>
     ClassBuilder& object(const std::string& name, A accessor)
@@ -206,13 +221,16 @@ public:
         family.set = [edit](TPersistent& o, const PropertyValue& v) {
             edit(o, [&](TFont& f) { f.Name = detail::asString(v); });
         };
+        std::vector<std::size_t> group;
         add(std::move(family));
+        group.push_back(lastIndex_);
         PropertyInfo color = make(name + ".Color", PropertyType::Color, "TColor");
         color.get = [getter](TPersistent& o) { return detail::colorValue(std::invoke(getter, self(o)).Color); };
         color.set = [edit](TPersistent& o, const PropertyValue& v) {
             edit(o, [&](TFont& f) { f.Color = detail::asColor(v); });
         };
         add(std::move(color));
+        group.push_back(lastIndex_);
         PropertyInfo height = make(name + ".Height", PropertyType::Integer, "Integer");
         height.get = [getter](TPersistent& o) {
             return PropertyValue(std::int64_t{std::invoke(getter, self(o)).Height()});
@@ -221,12 +239,16 @@ public:
             edit(o, [&](TFont& f) { f.SetHeight(static_cast<int>(detail::asInteger(v, -2000, 2000))); });
         };
         add(std::move(height));
+        group.push_back(lastIndex_);
         PropertyInfo style = make(name + ".Style", PropertyType::Set, "TFontStyles");
         style.get = [getter](TPersistent& o) { return detail::fontStylesValue(std::invoke(getter, self(o)).Style); };
         style.set = [edit](TPersistent& o, const PropertyValue& v) {
             edit(o, [&](TFont& f) { f.Style = detail::asFontStyles(v); });
         };
-        return add(std::move(style));
+        add(std::move(style));
+        group.push_back(lastIndex_);
+        group_ = std::move(group);
+        return *this;
     }
 
     /// A reference to another component of the same form, by name.
@@ -306,6 +328,18 @@ public:
         last().stored = value;
         return *this;
     }
+    /// Written only for an instance where condition(const C&) holds; after font, this holds
+    /// for all four of the font's properties.
+    template <class P>
+    ClassBuilder& storedWhen(P condition)
+    {
+        auto when = [condition](TPersistent& o) { return std::invoke(condition, self(o)); };
+        if (group_.empty())
+            last().storedWhen = when;
+        for (std::size_t index : group_)
+            info_.ownProperties().at(index).storedWhen = when;
+        return *this;
+    }
     ClassBuilder& oldName(const std::string& name)
     {
         last().oldNames.push_back(name);
@@ -335,16 +369,20 @@ private:
             if (sameText(existing.name, p.name)) {
                 existing = std::move(p);
                 lastIndex_ = static_cast<std::size_t>(&existing - props.data());
+                group_.clear();
                 return *this;
             }
         props.push_back(std::move(p));
         lastIndex_ = props.size() - 1;
+        group_.clear();
         return *this;
     }
     PropertyInfo& last() { return info_.ownProperties().at(lastIndex_); }
 
     ClassInfo& info_;
     std::size_t lastIndex_ = 0;
+    // The properties of the last font, which storedWhen sets together.
+    std::vector<std::size_t> group_;
 };
 
 /// Registers class C (derived from the registered class Base, or a root when

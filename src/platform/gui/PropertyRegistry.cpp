@@ -11,13 +11,26 @@ namespace {
 std::string quoted(const std::string& s)
 {
     std::string out = "\"";
+    static constexpr char kDigits[] = "0123456789ABCDEF";
     for (char c : s) {
-        if (c == '"' || c == '\\')
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
             out += '\\';
-        if (c == '\n')
-            out += "\\n";
-        else
             out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            // Other control bytes are escaped, so a line holds nothing a text tool would change.
+            out += "\\x";
+            out += kDigits[byte >> 4];
+            out += kDigits[byte & 0xF];
+        } else {
+            out += c;
+        }
     }
     return out + '"';
 }
@@ -470,6 +483,37 @@ PropertyValue fontStylesValue(TFontStyles styles)
         if (styles & bit)
             s.names.emplace_back(name);
     return s;
+}
+
+PropertyValue bytesValue(const std::vector<std::uint8_t>& bytes)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (const std::uint8_t b : bytes) {
+        text += kDigits[b >> 4];
+        text += kDigits[b & 0xF];
+    }
+    return text;
+}
+
+std::vector<std::uint8_t> asBytes(const PropertyValue& v)
+{
+    const std::string* text = std::get_if<std::string>(&v);
+    if (!text)
+        wrongValue(v, "hexadecimal digits in a string");
+    if (text->size() % 2 != 0)
+        throw PropertyError("Invalid binary value: an odd number of hexadecimal digits");
+    std::vector<std::uint8_t> bytes(text->size() / 2);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        unsigned value = 0;
+        const char* first = text->data() + 2 * i;
+        const auto [end, error] = std::from_chars(first, first + 2, value, 16);
+        if (error != std::errc() || end != first + 2)
+            throw PropertyError("Invalid binary value: '" + text->substr(2 * i, 2) + "' is no hexadecimal byte");
+        bytes[i] = static_cast<std::uint8_t>(value);
+    }
+    return bytes;
 }
 
 } // namespace detail

@@ -54,7 +54,10 @@ public:
 };
 
 enum class PropertyType {
-    Boolean, Integer, Float, String, Enum, Set, Color, StringList, Picture, Object, Collection, Component, Event
+    Boolean, Integer, Float, String, Enum, Set, Color, StringList, Picture, Object, Collection, Component, Event,
+    /// Bytes in a format of their own (an image list's stream), given as a string of
+    /// hexadecimal digits; streamed with a layout but left out of property files.
+    Binary
 };
 
 /// One published property of a class.
@@ -66,6 +69,9 @@ struct PropertyInfo
     std::optional<PropertyValue> defaultValue;
     /// Written to files; a property that is not stored is still read.
     bool stored = true;
+    /// When set, a stored property is written only for an instance where this holds (a
+    /// collection that holds items, an image list that holds pictures).
+    std::function<bool(TPersistent&)> storedWhen;
     /// Names this property had before, accepted when reading only.
     std::vector<std::string> oldNames;
 
@@ -83,6 +89,8 @@ struct PropertyInfo
     std::function<void(TPersistent&)> clearEvent;
 
     bool isLeaf() const { return type != PropertyType::Object && type != PropertyType::Collection; }
+    /// Whether the instance writes this property: stored, and its condition holds.
+    bool storedFor(TPersistent& instance) const { return stored && (!storedWhen || storedWhen(instance)); }
 };
 
 /// A method a form publishes for the layout to bind handlers to.

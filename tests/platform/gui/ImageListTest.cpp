@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -104,6 +106,108 @@ TEST(ImageList, ADisabledPictureIsDrawnGreyedWithoutItsLightPartsAndMask)
     TBitmap enabled = target();
     list.Draw(enabled.Canvas(), 10, 4, 0, true);
     EXPECT_EQ(enabled.Canvas().Pixel(13, 7), clNavy);
+}
+
+} // namespace
+
+namespace {
+
+/// What picture index of list draws over the white target, and greyed.
+std::vector<QImage> drawn(const TImageList& list)
+{
+    std::vector<QImage> out;
+    for (int i = 0; i < list.Count(); ++i)
+        for (bool enabled : {true, false}) {
+            TBitmap b = target();
+            list.Draw(b.Canvas(), 2, 3, i, enabled);
+            out.push_back(b.Image().copy());
+        }
+    return out;
+}
+
+/// A list with keyed pictures and one with see-through pixels.
+TImageList& filled(TImageList& list)
+{
+    list.SetWidth(8);
+    list.SetHeight(6);
+    list.AddMasked(strip(8, 6, {clRed, clLime, clNavy}), clFuchsia);
+    list.Add(strip(8, 6, {clYellow}));
+    QImage glass(8, 6, QImage::Format_ARGB32);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 8; ++x)
+            glass.setPixel(x, y, qRgba(200, 40 * y, 30 * x, 255 * x / 7));
+    TBitmap see;
+    see.Assign(glass);
+    see.AlphaFormat = afDefined;
+    list.Add(see);
+    return list;
+}
+
+TEST(ImageListStream, AListReadsBackWithItsSizeAndPictures)
+{
+    TImageList written(nullptr);
+    filled(written);
+    const std::vector<std::uint8_t> stream = written.WriteStream();
+    ASSERT_GE(stream.size(), 16u);
+    EXPECT_EQ(stream[0], 'I');
+    EXPECT_EQ(stream[1], 'L');
+    EXPECT_EQ(stream.size(), 16u + 5u * (5 + 8 * 6 * 4)) << "a header, then each picture's flags, key and pixels";
+
+    TImageList read(nullptr);
+    read.SetWidth(3);
+    int changes = 0;
+    read.OnChange = [&](TObject*) { ++changes; };
+    ASSERT_TRUE(read.ReadStream(stream));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(read.Width(), 8);
+    EXPECT_EQ(read.Height(), 6);
+    ASSERT_EQ(read.Count(), 5);
+    EXPECT_EQ(drawn(read), drawn(written)) << "keyed, plain and see-through pictures draw the same";
+    EXPECT_EQ(read.WriteStream(), stream);
+
+    TImageList empty(nullptr);
+    ASSERT_TRUE(read.ReadStream(empty.WriteStream()));
+    EXPECT_EQ(read.Count(), 0);
+    EXPECT_EQ(read.Width(), 16);
+}
+
+TEST(ImageListStream, AStreamThatIsNotWholeIsRefusedWithTheListUnchanged)
+{
+    TImageList source(nullptr);
+    const std::vector<std::uint8_t> good = filled(source).WriteStream();
+    const auto with32 = [&](std::size_t at, std::uint32_t v) {
+        std::vector<std::uint8_t> s = good;
+        for (int i = 0; i < 4; ++i)
+            s[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+        return s;
+    };
+    std::vector<std::pair<std::string, std::vector<std::uint8_t>>> cases = {
+        {"empty", {}},
+        {"another magic", [&] { auto s = good; s[0] = 'X'; return s; }()},
+        {"another version", [&] { auto s = good; s[2] = 2; return s; }()},
+        {"a huge count", with32(12, 0xFFFFFFFFu)},
+        {"one picture more than there are", with32(12, 6)},
+        {"one picture fewer", with32(12, 4)},
+        {"no width", with32(4, 0)},
+        {"a huge width", with32(4, 0x7FFFFFFFu)},
+        {"a huge size whose product wraps", [&] { auto s = with32(4, 65536); return s; }()},
+        {"a byte too many", [&] { auto s = good; s.push_back(0); return s; }()},
+    };
+    for (std::size_t n = 0; n < good.size(); n += 7)
+        cases.emplace_back("cut after " + std::to_string(n), std::vector<std::uint8_t>(good.begin(), good.begin() + n));
+    for (const auto& [what, bytes] : cases) {
+        TImageList list(nullptr);
+        list.SetWidth(8);
+        list.SetHeight(6);
+        list.Add(strip(8, 6, {clTeal}));
+        const auto before = drawn(list);
+        int changes = 0;
+        list.OnChange = [&](TObject*) { ++changes; };
+        EXPECT_FALSE(list.ReadStream(bytes)) << what;
+        EXPECT_EQ(changes, 0) << what;
+        EXPECT_EQ(list.Count(), 1) << what;
+        EXPECT_EQ(drawn(list), before) << what;
+    }
 }
 
 } // namespace

@@ -23,7 +23,9 @@ void registerTestClasses()
             .component<TControl>("Buddy", &TTestList::Buddy, &TTestList::SetBuddy)
             .property("Count", &TTestList::Count, &TTestList::SetCount)
             .oldName("ItemCount")
-            .defaultValue(0);
+            .defaultValue(0)
+            .binary("Data", &TTestList::Data, &TTestList::SetData)
+            .storedWhen([](const TTestList& l) { return !l.Data().empty(); });
         qx::registerClass<TTestForm, TForm>("TTestForm")
             .method("ButtonClick", &TTestForm::ButtonClick)
             .method("PanelMouseDown", &TTestForm::PanelMouseDown)

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -42,8 +43,8 @@ private:
     std::string title_;
 };
 
-/// A windowed control with a string list, a collection, a picture and a
-/// component reference, the property kinds the loader handles specially.
+/// A windowed control with a string list, a collection, a picture, a component reference
+/// and bytes, the property kinds the loader and the writer handle specially.
 class TTestList : public TCustomControl
 {
 public:
@@ -56,6 +57,8 @@ public:
     void SetBuddy(TControl* v) { buddy_ = v; }
     int Count() const { return count_; }
     void SetCount(int v) { count_ = v; }
+    const std::vector<std::uint8_t>& Data() const { return data_; }
+    void SetData(const std::vector<std::uint8_t>& v) { data_ = v; }
 
 private:
     TStringList items_;
@@ -63,6 +66,7 @@ private:
     std::string picture_;
     TControl* buddy_ = nullptr;
     int count_ = 0;
+    std::vector<std::uint8_t> data_;
 };
 
 class TTestForm : public TForm

@@ -73,7 +73,11 @@ TiPlotObjectManagerCustom::TiPlotObjectManagerCustom(TWinControl* AOwner, TNotif
                                                      TNotifyEvent AOnRename)
     : FOwner(AOwner),
       FItems([this] { Clear(); }, [this] { return std::unique_ptr<TiPlotObject>(CreateObject()); },
-             [](std::unique_ptr<TiPlotObject> object) { object.release()->DoInsert(); })
+             [](std::unique_ptr<TiPlotObject> object) { object.release()->DoInsert(); },
+             [this](const TiPlotManagerItems::VisitFunction& Visit) {
+                 for (TiPlotObject* object : FList)
+                     Visit(*object);
+             })
 {
     if (!AOwner)
         throw EiPlotError("Owner must be Assigned");

@@ -380,6 +380,7 @@ void registerVCLComponentClasses()
         registerOPCItemClasses();
         registerClass<TiVCLComponent, TiComponent>("TiVCLComponent")
             .collection("OPCItems", [](TiVCLComponent& c) { return c.OPCItems().Items(); })
+            .storedWhen([](const TiVCLComponent& c) { return c.OPCItems().DoWriteToStream(); })
             .event("OnNewOPCData", &TiVCLComponent::OnNewOPCData)
             .event("OnBeforeNewOPCData", &TiVCLComponent::OnBeforeNewOPCData);
     });

@@ -31,6 +31,7 @@ public:
 
     // The control's OPC items.
     TiOPCItemManager& OPCItems() { return FOPCItemManager; }
+    const TiOPCItemManager& OPCItems() const { return FOPCItemManager; }
     int OPCAddItem() { return FOPCItemManager.Add(); }
     int OPCItemCount() const { return FOPCItemManager.Count(); }
     void OPCRemoveAllItems() { FOPCItemManager.Clear(); }

@@ -236,6 +236,10 @@ TiOPCItemManager::TiOPCItemManager()
                  TiOPCItem* loaded = item.get();
                  Append(std::move(item));
                  loaded->Loaded();
+             },
+             [this](const TiOPCItemList::VisitFunction& Visit) {
+                 for (TiOPCItem* item : FList)
+                     Visit(*item);
              })
 {
 }

@@ -22,6 +22,16 @@ TiOPCManager::TiOPCManager(TComponent* AOwner)
       FGroups([this] { GroupClear(); }, [] { return std::make_unique<TiOPCGroupStream>(); },
               [this](std::unique_ptr<TiOPCGroupStream> g) {
                   GroupAdd(g->Name, g->ComputerName, g->UpdateRate, g->OPCServerName);
+              },
+              [this](const TiOPCGroupList::VisitFunction& Visit) {
+                  for (const auto& group : FGroupList) {
+                      TiOPCGroupStream stored;
+                      stored.Name = group->Name();
+                      stored.ComputerName = group->ComputerName();
+                      stored.OPCServerName = group->OPCServerName();
+                      stored.UpdateRate = group->UpdateRate();
+                      Visit(stored);
+                  }
               })
 {
     FFirstInstance = iOPC::ManagerCreated() != 0;
@@ -163,6 +173,7 @@ void registerOPCManagerClasses()
                       [](TiOPCGroupStream& g, int v) { g.UpdateRate = v; });
         registerClass<TiOPCManager, TCustomControl>("TiOPCManager")
             .collection("Groups", &TiOPCManager::Groups)
+            .storedWhen([](const TiOPCManager& m) { return m.GroupCount() > 0; })
             .event("OnBeforeGroupUpdate", &TiOPCManager::OnBeforeGroupUpdate)
             .event("OnAfterGroupUpdate", &TiOPCManager::OnAfterGroupUpdate);
         registerOPCExplorerClasses();

@@ -47,8 +47,8 @@ void registerPlotComponentProperties()
              {"ifdTopRightBottomLeft", ifdTopRightBottomLeft}, {"ifdRectangleOut", ifdRectangleOut},
              {"ifdRectangleIn", ifdRectangleIn}, {"ifdCircleOut", ifdCircleOut}, {"ifdCircleIn", ifdCircleIn}});
         using P = TiPlotComponent;
-        registerClass<P, TiVCLComponent>("TiPlotComponent")
-            .property("DataViewZHorz", &P::DataViewZHorz, &P::SetDataViewZHorz)
+        auto plot = registerClass<P, TiVCLComponent>("TiPlotComponent");
+        plot.property("DataViewZHorz", &P::DataViewZHorz, &P::SetDataViewZHorz)
             .property("DataViewZVert", &P::DataViewZVert, &P::SetDataViewZVert)
             .property("XYAxesReverse", &P::XYAxesReverse, &P::SetXYAxesReverse)
             .defaultValue(false)
@@ -127,22 +127,31 @@ void registerPlotComponentProperties()
             .colorDefault(clBlack)
             .property("BorderStyle", &P::BorderStyle, &P::SetBorderStyle)
             .defaultValue(ibsLowered)
-            .collection("ToolBarManager", [](P& p) { p.BeginStreamRead(); return p.Master().ToolBarManager()->Items(); })
-            .collection("LegendManager", [](P& p) { p.BeginStreamRead(); return p.Master().LegendManager()->Items(); })
-            .collection("TableManager", [](P& p) { p.BeginStreamRead(); return p.Master().TableManager()->Items(); })
-            .collection("XAxisManager", [](P& p) { p.BeginStreamRead(); return p.Master().XAxisManager()->Items(); })
-            .collection("YAxisManager", [](P& p) { p.BeginStreamRead(); return p.Master().YAxisManager()->Items(); })
-            .collection("ChannelManager", [](P& p) { p.BeginStreamRead(); return p.Master().ChannelManager()->Items(); })
-            .collection("DataViewManager",
-                        [](P& p) { p.BeginStreamRead(); return p.Master().DataViewManager()->Items(); })
-            .collection("DataCursorManager",
-                        [](P& p) { p.BeginStreamRead(); return p.Master().DataCursorManager()->Items(); })
-            .collection("LimitManager", [](P& p) { p.BeginStreamRead(); return p.Master().LimitManager()->Items(); })
-            .collection("LabelManager", [](P& p) { p.BeginStreamRead(); return p.Master().LabelManager()->Items(); })
-            .collection("TranslationManager", [](P& p) -> TPersistent* {
+            .binary("ImageList0", [](const P& p) { return p.ImageListStream(0); },
+                    [](P& p, const std::vector<std::uint8_t>& v) { p.SetImageListStream(0, v); })
+            .storedWhen([](const P& p) { return p.ImageListCount(0) > 0; })
+            .binary("ImageList1", [](const P& p) { return p.ImageListStream(1); },
+                    [](P& p, const std::vector<std::uint8_t>& v) { p.SetImageListStream(1, v); })
+            .storedWhen([](const P& p) { return p.ImageListCount(1) > 0; })
+            .binary("ImageList2", [](const P& p) { return p.ImageListStream(2); },
+                    [](P& p, const std::vector<std::uint8_t>& v) { p.SetImageListStream(2, v); })
+            .storedWhen([](const P& p) { return p.ImageListCount(2) > 0; });
+        // The managers' collections, in the order a layout stores them.
+        const std::pair<const char*, TiPlotKind> managers[] = {
+            {"ToolBarManager", TiPlotKind::ToolBar}, {"LegendManager", TiPlotKind::Legend},
+            {"TableManager", TiPlotKind::Table},     {"XAxisManager", TiPlotKind::XAxis},
+            {"YAxisManager", TiPlotKind::YAxis},     {"ChannelManager", TiPlotKind::Channel},
+            {"DataViewManager", TiPlotKind::DataView}, {"DataCursorManager", TiPlotKind::DataCursor},
+            {"LimitManager", TiPlotKind::Limit},     {"LabelManager", TiPlotKind::Label},
+        };
+        for (const auto& [name, kind] : managers)
+            plot.collection(name, [kind](P& p) { return p.KindItems(kind); })
+                .storedWhen([kind](const P& p) { return p.StoresKind(kind); });
+        plot.collection("TranslationManager", [](P& p) -> TPersistent* {
                 p.BeginStreamRead();
                 return &p.TranslationManager();
-            });
+            })
+            .storedWhen([](P& p) { return p.TranslationManager().Count() > 0; });
     });
 }
 

@@ -15,6 +15,7 @@
 #include "platform/gui/OpenDialog.h"
 #include "platform/gui/canvas/Metafile.h"
 #include "platform/gui/canvas/Picture.h"
+#include "platform/gui/FilerErrors.h"
 #include "platform/gui/ImageList.h"
 #include "platform/gui/PictureResources.h"
 #include "platform/gui/PopupMenu.h"
@@ -101,6 +102,25 @@ void TiPlotComponent::Loaded()
         FStreamReading = false;
         EndUpdate();
     }
+}
+
+bool TiPlotComponent::StoresKind(TiPlotKind K) const
+{
+    return Kind(K)->Count() > 0 || std::find(FDefaultKinds.begin(), FDefaultKinds.end(), K) != FDefaultKinds.end();
+}
+
+TiPlotManagerItems* TiPlotComponent::KindItems(TiPlotKind K)
+{
+    BeginStreamRead();
+    return Kind(K)->Items();
+}
+
+void TiPlotComponent::NoteDefaultObjects()
+{
+    FDefaultKinds.clear();
+    for (int k = 0; k < static_cast<int>(TiPlotKind::None); ++k)
+        if (Kind(static_cast<TiPlotKind>(k))->Count() > 0)
+            FDefaultKinds.push_back(static_cast<TiPlotKind>(k));
 }
 
 // ---- Objects ----
@@ -449,6 +469,28 @@ void TiPlotComponent::ImageListLoadFromResourceName(int ImageListIndex, std::int
 void TiPlotComponent::ImageListLoadFromResourceID(int ImageListIndex, std::intptr_t Instance, int ResID)
 {
     ImageListLoadFromResourceName(ImageListIndex, Instance, "#" + std::to_string(ResID));
+}
+
+std::vector<std::uint8_t> TiPlotComponent::ImageListStream(int ImageListIndex) const
+{
+    if (ImageListIndex < 0 || ImageListIndex > 2)
+        throw EiPlotError("ImageList Index must be 0-2");
+    return FImageLists[ImageListIndex]->WriteStream();
+}
+
+void TiPlotComponent::SetImageListStream(int ImageListIndex, const std::vector<std::uint8_t>& Stream)
+{
+    TImageList* list = PlotImageList(ImageListIndex);
+    if (!list)
+        throw EiPlotError("ImageList Index must be 0-2");
+    if (!list->ReadStream(Stream))
+        throw EReadError("Failed to read ImageList data from stream");
+    InvalidateChange();
+}
+
+int TiPlotComponent::ImageListCount(int ImageListIndex) const
+{
+    return ImageListIndex >= 0 && ImageListIndex <= 2 ? FImageLists[ImageListIndex]->Count() : 0;
 }
 
 void TiPlotComponent::ImageListAdd(int ImageListIndex, const TBitmap& ABitmap)

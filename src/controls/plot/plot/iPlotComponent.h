@@ -100,6 +100,16 @@ public:
     /// A layout reads the plot's objects: the layout manager is off and an update open until
     /// Loaded.
     void BeginStreamRead();
+    /// Whether a layout stores the kind's collection: when the plot holds objects of the
+    /// kind, and also when it holds none but its class makes some when constructed (written
+    /// empty, the collection reads back empty).
+    bool StoresKind(TiPlotKind K) const;
+    /// The collection through which a layout reads (BeginStreamRead) and writes the kind's
+    /// objects.
+    TiPlotManagerItems* KindItems(TiPlotKind K);
+    /// Notes the kinds of the objects the plot holds as the ones its class makes; the
+    /// concrete plots call it once their default objects are in.
+    void NoteDefaultObjects();
     TiPlotMasterManager& Master() const { return *FMaster; }
     TiPlotLayoutManager& LayoutManager() const { return *FLayoutManager; }
     TiPlotTranslationManager& TranslationManager() { return FTranslationManager; }
@@ -379,6 +389,13 @@ public:
     /// picture "#number". The program has one module, so Instance is not consulted.
     void ImageListLoadFromResourceName(int ImageListIndex, std::intptr_t Instance, const std::string& ResName);
     void ImageListLoadFromResourceID(int ImageListIndex, std::intptr_t Instance, int ResID);
+    /// The pictures of image list Index (0 to 2) in the image list's own stream format, as a
+    /// layout stores them ("ImageList0" to "ImageList2"), and back: a stream that is no
+    /// image list raises EReadError "Failed to read ImageList data from stream" and leaves
+    /// the list as it was.
+    std::vector<std::uint8_t> ImageListStream(int ImageListIndex) const;
+    void SetImageListStream(int ImageListIndex, const std::vector<std::uint8_t>& Stream);
+    int ImageListCount(int ImageListIndex) const;
 
     // ---- Data ----
     /// One value a channel: a one-dimensional array gives element k to channel k - low
@@ -600,6 +617,8 @@ private:
     bool FDifferentialPropertySave = false;
     std::string FTempCustomLabel;
     bool FStreamReading = false;
+    /// The kinds the plot's class makes when constructed (NoteDefaultObjects).
+    std::vector<TiPlotKind> FDefaultKinds;
     TBitmap FHintBitmap{8, 8};
     TFont FAnnotationDefaultFont;
     TBrushStyle FAnnotationDefaultBrushStlye = bsSolid;

@@ -26,4 +26,5 @@ void AddDefaultObjects(TiPlotComponent& Plot)
         throw;
     }
     Plot.EnableLayoutManager();
+    Plot.NoteDefaultObjects();
 }

@@ -72,6 +72,12 @@ void TiPlotTranslationManager::ItemRead(TPersistent& Item)
         FList.insert(FList.begin(), std::move(FPending));
 }
 
+void TiPlotTranslationManager::ForEachItem(const std::function<void(TPersistent&)>& Visit)
+{
+    for (auto it = FList.rbegin(); it != FList.rend(); ++it)
+        Visit(**it);
+}
+
 namespace qx {
 
 void registerPlotTranslationClasses()

@@ -41,6 +41,9 @@ public:
     void ClearItems() override { Clear(); }
     TPersistent* NewItem() override;
     void ItemRead(TPersistent& Item) override;
+    /// Oldest pair first: as each pair read goes to the front, the table reads back in its
+    /// order.
+    void ForEachItem(const std::function<void(TPersistent&)>& Visit) override;
 
 private:
     std::vector<std::unique_ptr<TiPlotTranslationObject>> FList;
