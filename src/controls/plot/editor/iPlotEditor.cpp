@@ -541,6 +541,9 @@ void TiPlotEditorForm::StoreControlPage()
     if (FIsClosing || !plot)
         return;
     StoreRows(*plot, ControlPageRows());
+    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(FindComponent("ControlLogFileNamePicker")))
+        if (TComponent* edit = FindComponent("ControlLogFileNameEdit"))
+            picker->SetFileName(ControlText(*edit));
     UpdateLogControls("Control", plot->LoggingActive());
 }
 
@@ -550,6 +553,21 @@ void TiPlotEditorForm::LoadControlPage()
     if (!plot)
         return;
     LoadRows(*plot, ControlPageRows());
+    // The file pickers start in the plot's folders of their kind of file.
+    const std::pair<const char*, const std::string*> folders[] = {
+        {"ControlPropertiesOpenPicker", &plot->DefaultPropertyDirectory()},
+        {"ControlPropertiesSavePicker", &plot->DefaultPropertyDirectory()},
+        {"ControlDataOpenPicker", &plot->DefaultDataDirectory()},
+        {"ControlDataSavePicker", &plot->DefaultDataDirectory()},
+        {"ControlAnnotationOpenPicker", &plot->DefaultAnnotationDirectory()},
+        {"ControlAnnotationSavePicker", &plot->DefaultAnnotationDirectory()},
+    };
+    for (const auto& [name, folder] : folders) {
+        if (auto* open = dynamic_cast<TiComponentEditorOpenPicker*>(FindComponent(name)))
+            open->SetDefaultDir(*folder);
+        else if (auto* save = dynamic_cast<TiComponentEditorSavePicker*>(FindComponent(name)))
+            save->SetDefaultDir(*folder);
+    }
     UpdateLogControls("Control", plot->LoggingActive());
 }
 
@@ -747,9 +765,21 @@ void TiPlotEditorForm::DataCursorChannelNameComboBoxDropDown(TObject*)
 
 // ---- buttons of the pages
 
-// The plot component has no log of its own yet: its log buttons act once it does.
-void TiPlotEditorForm::ControlLogActivateButtonClick(TObject*) { StoreControlPage(); }
-void TiPlotEditorForm::ControlLogDeactivateButtonClick(TObject*) { StoreControlPage(); }
+void TiPlotEditorForm::ControlLogActivateButtonClick(TObject* Sender)
+{
+    if (auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent)) {
+        plot->LogActivate(false);
+        GeneralChanged(Sender);
+    }
+}
+
+void TiPlotEditorForm::ControlLogDeactivateButtonClick(TObject* Sender)
+{
+    if (auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent)) {
+        plot->LogDeactivate();
+        GeneralChanged(Sender);
+    }
+}
 
 void TiPlotEditorForm::ChannelLogActivateButtonClick(TObject*)
 {
@@ -809,6 +839,45 @@ void TiPlotEditorForm::ControlPropertiesSavePickerChange(TObject* Sender)
     auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
     if (auto* picker = dynamic_cast<TiComponentEditorSavePicker*>(Sender); picker && plot)
         plot->SavePropertiesToFile(picker->FileName());
+}
+
+void TiPlotEditorForm::ControlDataSavePickerChange(TObject* Sender)
+{
+    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
+    if (auto* picker = dynamic_cast<TiComponentEditorSavePicker*>(Sender); picker && plot)
+        plot->SaveDataToFile(picker->FileName());
+}
+
+void TiPlotEditorForm::ControlDataOpenPickerChange(TObject* Sender)
+{
+    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
+    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender); picker && plot) {
+        plot->ClearAllData();
+        plot->LoadDataFromFile(picker->FileName());
+    }
+}
+
+void TiPlotEditorForm::ControlAnnotationSavePickerChange(TObject* Sender)
+{
+    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
+    if (auto* picker = dynamic_cast<TiComponentEditorSavePicker*>(Sender); picker && plot)
+        plot->SaveAnnotationsToFile(picker->FileName());
+}
+
+void TiPlotEditorForm::ControlAnnotationOpenPickerChange(TObject* Sender)
+{
+    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
+    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender); picker && plot)
+        plot->LoadAnnotationsFromFile(picker->FileName());
+}
+
+void TiPlotEditorForm::ControlLogFileNamePickerChange(TObject* Sender)
+{
+    auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender);
+    if (TComponent* edit = FindComponent("ControlLogFileNameEdit"); picker && edit) {
+        SetControlText(*edit, picker->FileName());
+        GeneralChanged(Sender);
+    }
 }
 
 void TiPlotEditorForm::ChannelPropertiesOpenPickerChange(TObject* Sender)
@@ -966,6 +1035,8 @@ void TiPlotEditorForm::ObjectRemoved(TiPlotObject& Object)
 {
     if (&Object == FRightClickObject)
         FRightClickObject = nullptr;
+    if (auto* viewer = dynamic_cast<TiPlotLayoutViewer*>(FindComponent("iPlotLayoutViewer")))
+        viewer->ForgetObject(&Object);
     // The object is being destroyed: only its list item is touched here.
     for (const TiEditorPage& page : EditorPages())
         if (TiComponentEditorListBox* list = ListBox(page.Kind); list && list->IndexOfObject(&Object) >= 0) {
@@ -1006,9 +1077,21 @@ void TiPlotEditorForm::ObjectRenamed(TiPlotObject& Object)
 
 void TiPlotEditorForm::TranslateForm(const std::function<std::string(const std::string&)>& Translate)
 {
-    SetCaption(Translate(Caption()));
-    for (int i = 0; i < ComponentCount(); ++i) {
-        TComponent* c = Components(i);
+    qx::plot::TranslateFormTexts(*this, Translate);
+}
+
+void TiPlotEditorForm::SetFormTranslationMethod(const TFormTranslationMethod& Method)
+{
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* picker = dynamic_cast<TiComponentEditorValueConverterPicker*>(Components(i)))
+            picker->TranslationMethod = Method;
+}
+
+void qx::plot::TranslateFormTexts(TForm& Form, const std::function<std::string(const std::string&)>& Translate)
+{
+    Form.SetCaption(Translate(Form.Caption()));
+    for (int i = 0; i < Form.ComponentCount(); ++i) {
+        TComponent* c = Form.Components(i);
         if (auto* combo = dynamic_cast<TComboBox*>(c)) {
             TStrings& items = *combo->Items();
             const int index = combo->ItemIndex();
@@ -1033,6 +1116,11 @@ void installPlotEditor()
         form->AfterConstruction();
         form->SetMaster(&Master);
         Master.SetEditorLink(form);
+        // The value converter's window is translated when it opens, with the table as it is then.
+        form->SetFormTranslationMethod([plot](TForm* AForm) {
+            if (AForm && plot->TranslationCount() > 0)
+                qx::plot::TranslateFormTexts(*AForm, [plot](const std::string& text) { return plot->TranslateText(text); });
+        });
         if (plot->TranslationCount() > 0)
             form->TranslateForm([plot](const std::string& text) { return plot->TranslateText(text); });
         return form;
@@ -1056,6 +1144,11 @@ void registerPlotEditorFormClasses()
         .method("TableListBoxGetData", &F::TableListBoxGetData)
         .method("ControlPropertiesOpenPickerChange", &F::ControlPropertiesOpenPickerChange)
         .method("ControlPropertiesSavePickerChange", &F::ControlPropertiesSavePickerChange)
+        .method("ControlDataSavePickerChange", &F::ControlDataSavePickerChange)
+        .method("ControlDataOpenPickerChange", &F::ControlDataOpenPickerChange)
+        .method("ControlAnnotationSavePickerChange", &F::ControlAnnotationSavePickerChange)
+        .method("ControlAnnotationOpenPickerChange", &F::ControlAnnotationOpenPickerChange)
+        .method("ControlLogFileNamePickerChange", &F::ControlLogFileNamePickerChange)
         .method("ChannelPropertiesOpenPickerChange", &F::ChannelPropertiesOpenPickerChange)
         .method("ChannelPropertiesSavePickerChange", &F::ChannelPropertiesSavePickerChange)
         .method("ChannelDataOpenPickerChange", &F::ChannelDataOpenPickerChange)

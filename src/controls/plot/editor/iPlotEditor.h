@@ -6,6 +6,7 @@
 
 #include "controls/plot/base/iPlotMasterManager.h"
 #include "controls/plot/editor/iPlotEditorPages.h"
+#include "controls/plot/editor/iComponentEditorValueConverterPicker.h"
 #include "controls/plot/editor/iCustomEditorForm.h"
 #include "platform/gui/CanvasTypes.h"
 
@@ -92,6 +93,11 @@ public:
     // File pickers.
     void ControlPropertiesOpenPickerChange(TObject* Sender);
     void ControlPropertiesSavePickerChange(TObject* Sender);
+    void ControlDataSavePickerChange(TObject* Sender);
+    void ControlDataOpenPickerChange(TObject* Sender);
+    void ControlAnnotationSavePickerChange(TObject* Sender);
+    void ControlAnnotationOpenPickerChange(TObject* Sender);
+    void ControlLogFileNamePickerChange(TObject* Sender);
     void ChannelPropertiesOpenPickerChange(TObject* Sender);
     void ChannelPropertiesSavePickerChange(TObject* Sender);
     void ChannelDataOpenPickerChange(TObject* Sender);
@@ -164,6 +170,8 @@ public:
 
     /// Replaces the form's texts (caption, control texts, combo items) by their translations.
     void TranslateForm(const std::function<std::string(const std::string&)>& Translate);
+    /// Gives every value converter button of the form the method that translates its window.
+    void SetFormTranslationMethod(const TFormTranslationMethod& Method);
 
 private:
     const qx::plot::editor::TiEditorPage* PageOf(const TiPlotObject& Object) const;
@@ -192,6 +200,12 @@ private:
     bool FInCloseHandler = false;
     TiPlotLayoutObject* FRightClickObject = nullptr;
 };
+
+namespace qx::plot {
+/// Replaces a window's texts (caption, control texts, combo items) by their translations;
+/// the values of its value controls stay.
+void TranslateFormTexts(TForm& Form, const std::function<std::string(const std::string&)>& Translate);
+} // namespace qx::plot
 
 namespace qx {
 /// Registers the editor form and makes it the editor of every plot.
