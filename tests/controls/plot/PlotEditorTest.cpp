@@ -944,6 +944,25 @@ TEST_F(PlotEditorTest, TheLayoutPopupsEntriesActOnThePlotAndTheLists)
     EXPECT_FALSE(master.XYAxesReverse());
 }
 
+TEST_F(PlotEditorTest, AnObjectTheLayoutViewerHoldsIsForgottenWhenThePlotDropsIt)
+{
+    auto& viewer = control<TiPlotLayoutViewer>("iPlotLayoutViewer");
+    const QPoint at = layoutPointOver(&plot->Label(1));
+    ASSERT_NE(at, QPoint(-1, -1));
+    QWidget* top = viewer.Widget()->window();
+    top->activateWindow();
+    QApplication::processEvents();
+    QTest::mousePress(top->windowHandle(), Qt::LeftButton, {}, viewer.Widget()->mapTo(top, at));
+    QApplication::processEvents();
+    ASSERT_EQ(viewer.SelectedObject(), &plot->Label(1));
+    plot->DeleteLabel(1);
+    EXPECT_EQ(viewer.SelectedObject(), nullptr);
+    QTest::mouseMove(top->windowHandle(), viewer.Widget()->mapTo(top, at + QPoint(20, 20)));
+    QTest::mouseRelease(top->windowHandle(), Qt::LeftButton, {}, viewer.Widget()->mapTo(top, at + QPoint(20, 20)));
+    QApplication::processEvents();
+    EXPECT_EQ(viewer.EditMode(), ilemNone);
+}
+
 TEST_F(PlotEditorTest, TheTablesStartAndStopPercentPlaceItsPicture)
 {
     TiPlotTable& table = plot->Table(0);
