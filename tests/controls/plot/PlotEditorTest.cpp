@@ -312,7 +312,14 @@ TEST_F(PlotEditorTest, EachPageEditsItsObjectAndThePlotRepaints)
     const auto label = [](TiXYPlot& p) -> TPersistent& { return p.Label(1); };
     const auto limit = [](TiXYPlot& p) -> TPersistent& { return *p.MasterManager().LimitManager()->GetItem(0); };
     const auto table = [](TiXYPlot& p) -> TPersistent& { return p.Table(0); };
+    const auto component = [](TiXYPlot& p) -> TPersistent& { return p; };
+    const auto title = [](TiXYPlot& p) -> TPersistent& { return p.Label(0); };
     const Row rows[] = {
+        {"OuterMarginLeftEdit", Row::Type, "20", component, "OuterMarginLeft", "20"},
+        {"BackGroundGradientEnabledCheckBox", Row::Click, "", component, "BackGroundGradientEnabled", "True"},
+        {"BackGroundGradientDirectionComboBox", Row::Pick, "", component, "BackGroundGradientDirection",
+         "ifdBottomTop"},
+        {"TitleTextEdit", Row::Type, "Response", title, "Caption", "\"Response\""},
         {"XAxisMinEdit", Row::Type, "-20", xAxis, "Min", "-20.0"},
         {"XAxisSpanEdit", Row::Type, "250", xAxis, "Span", "250.0"},
         {"XAxisTitleShowCheckBox", Row::Click, "", xAxis, "TitleShow", "True"},
@@ -760,6 +767,15 @@ TEST_F(PlotEditorTest, EveryNumberThatMayHoldATimeHasTheValueConverterAtItsRight
         EXPECT_EQ(picker.Hint(), "Date/Time Editor");
         EXPECT_TRUE(static_cast<bool>(picker.TranslationMethod));
     }
+    // Without a selection a page's buttons are disabled with its boxes; Add enables them again.
+    click("YAxisRemoveButton");
+    click("YAxisRemoveButton");
+    ASSERT_EQ(plot->MasterManager().YAxisManager()->Count(), 0);
+    EXPECT_FALSE(control<TControl>("YAxisMinTimePicker").Enabled());
+    EXPECT_FALSE(control<TControl>("YAxisSpanEdit").Enabled());
+    EXPECT_TRUE(control<TControl>("XAxisMinTimePicker").Enabled());
+    click("YAxesAddButton");
+    EXPECT_TRUE(control<TControl>("YAxisMinTimePicker").Enabled());
 }
 
 TEST_F(PlotEditorTest, TheValueConverterHandsItsNumberToTheBoxAndThePlotRepaints)
@@ -854,6 +870,13 @@ TEST_F(PlotEditorTest, TheControlPagesFilesAndLogReachThePlot)
     EXPECT_TRUE(control<TEdit>("ControlLogFileNameEdit").Enabled());
     EXPECT_TRUE(control<TButton>("ControlLogActivateButton").Enabled());
     EXPECT_TRUE(std::filesystem::exists(dir / "run.log"));
+
+    // A channel's log "..." proposes the file the channel logs to; cancelled, it changes nothing.
+    type("ChannelLogFileNameEdit", (dir / "channel.log").string());
+    EXPECT_EQ(plot->Channel(0).LogFileName(), (dir / "channel.log").string());
+    click("ChannelLogFileNamePicker");
+    EXPECT_EQ(dialogs.fileRequests.back().fileName, (dir / "channel.log").string());
+    EXPECT_EQ(plot->Channel(0).LogFileName(), (dir / "channel.log").string());
 }
 
 TEST_F(PlotEditorTest, TheAnnotationDefaultsOfTheControlPageGoToNewAnnotations)

@@ -508,6 +508,10 @@ void TiPlotEditorForm::PageChange(TiEditorKind Kind)
     if (!object)
         return;
     StoreRows(*object, EditorPage(Kind).Rows);
+    // The log's "..." proposes the channel's log file.
+    if (auto* channel = dynamic_cast<TiPlotChannelCustom*>(object); channel && Kind == TiEditorKind::Channel)
+        if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(FindComponent("ChannelLogFileNamePicker")))
+            picker->SetFileName(channel->LogFileName());
     switch (Kind) {
     case TiEditorKind::DataCursor:
     case TiEditorKind::Limit:
