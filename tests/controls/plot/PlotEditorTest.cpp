@@ -3,6 +3,7 @@
 
 #include "PlotControlSupport.h"
 #include "TempDir.h"
+#include "ValueConverterDriver.h"
 #include "WindowSystemInput.h"
 
 #include "controls/plot/editor/iPlotEditor.h"
@@ -163,54 +164,21 @@ protected:
         return qx::toText(qx::getProperty(object, path));
     }
 
-    /// Clicks a value converter button through the window and, once the converter is the
-    /// active window, types `typed` (when given) over its value and clicks OK or Cancel. The
-    /// converter's page and value as it opened are kept in `opened`. A converter that never
-    /// shows is closed after a while, so a missed click fails instead of hanging.
-    struct Opened
-    {
-        bool shown = false;
-        int page = -1;
-        double value = 0;
-        std::string caption;
-    };
-    Opened converse(const std::string& pickerName, const std::string& typed, bool ok)
+    /// Clicks a value converter button through the window and answers the converter: types
+    /// `typed` (when given) over its value, then clicks OK or Cancel.
+    qx::test::ConverterOpened converse(const std::string& pickerName, const std::string& typed, bool ok)
     {
         auto& picker = control<TiComponentEditorValueConverterPicker>(pickerName);
         reveal(picker);
-        Opened opened;
-        const auto started = std::chrono::steady_clock::now();
-        TTimer driver(nullptr);
-        driver.SetInterval(1);
-        driver.OnTimer = [&](TObject*) {
-            TiValueConverterEditForm* converter = picker.Form();
-            if (!converter || opened.shown)
-                return;
-            QWidget* top = converter->Widget()->window();
-            if (std::chrono::steady_clock::now() - started > std::chrono::seconds(20)) {
-                converter->Close();
-                return;
-            }
-            if (!converter->Visible() || !top->windowHandle() || !top->windowHandle()->isExposed())
-                return;
-            if (!top->isActiveWindow()) {
-                QApplication::setActiveWindow(top);
-                return;
-            }
-            opened = {true, converter->PageControl->ActivePageIndex(), converter->GetValue(), converter->Caption()};
-            if (!typed.empty()) {
-                qx::test::clickThroughWindow(*converter->ValueEdit);
-                QTest::keyClick(top->windowHandle(), Qt::Key_A, Qt::ControlModifier);
-                qx::test::typeThroughWindow(*converter->ValueEdit, typed);
-            }
-            TButton& button = ok ? static_cast<TButton&>(*converter->OkButton) : *converter->CancelButton;
-            QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {},
-                              button.Widget()->mapTo(top, button.Widget()->rect().center()));
-        };
-        driver.SetEnabled(true);
-        qx::test::clickThroughWindow(picker);
-        driver.SetEnabled(false);
-        QApplication::processEvents();
+        const qx::test::ConverterOpened opened = qx::test::answerValueConverter(
+            picker, ok, [&] { qx::test::clickThroughWindow(picker); },
+            [&](TiValueConverterEditForm& converter) {
+                if (typed.empty())
+                    return;
+                qx::test::clickThroughWindow(*converter.ValueEdit);
+                QTest::keyClick(converter.Widget()->window()->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+                qx::test::typeThroughWindow(*converter.ValueEdit, typed);
+            });
         EXPECT_TRUE(opened.shown) << "the value converter showed";
         EXPECT_EQ(picker.Form(), nullptr) << "the converter is gone after the dialog";
         return opened;
@@ -476,26 +444,7 @@ TEST_F(PlotEditorTest, TheTablesLayoutPageMovesTheTableAndLeavesTheAxesAlone)
 TEST_F(PlotEditorTest, TheLayoutPopupOffersWhatSuitsTheObjectUnderThePointer)
 {
     auto& viewer = control<TiPlotLayoutViewer>("iPlotLayoutViewer");
-    reveal(viewer);
-    viewer.Repaint();
-    QApplication::processEvents();
     ASSERT_EQ(viewer.PopupMenu(), &control<TPopupMenu>("LayoutPopupMenu"));
-    const auto pointOver = [&](TiPlotLayoutObject* object) {
-        for (int y = 1; y < viewer.Height(); y += 2)
-            for (int x = 1; x < viewer.Width(); x += 2)
-                if (viewer.GetMouseOverBlock(x, y) == object)
-                    return QPoint(x, y);
-        return QPoint(-1, -1);
-    };
-    /// Right-clicks through the window and returns the menu that opened.
-    const auto rightClick = [&](QPoint at) -> QMenu* {
-        QWidget* top = viewer.Widget()->window();
-        top->activateWindow();
-        QApplication::processEvents();
-        QTest::mouseClick(top->windowHandle(), Qt::RightButton, {}, viewer.Widget()->mapTo(top, at));
-        QApplication::processEvents();
-        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    };
     struct Case
     {
         const char* what;
@@ -511,9 +460,9 @@ TEST_F(PlotEditorTest, TheLayoutPopupOffersWhatSuitsTheObjectUnderThePointer)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const QPoint at = pointOver(c.object);
+        const QPoint at = layoutPointOver(c.object);
         ASSERT_NE(at, QPoint(-1, -1)) << "the object shows in the layout";
-        QMenu* menu = rightClick(at);
+        QMenu* menu = layoutMenuAt(at);
         ASSERT_NE(menu, nullptr);
         EXPECT_EQ(form->RightClickObject(), c.object);
         EXPECT_EQ(control<TMenuItem>("DeleteMenuItem").Enabled(), c.canDelete);
@@ -524,7 +473,7 @@ TEST_F(PlotEditorTest, TheLayoutPopupOffersWhatSuitsTheObjectUnderThePointer)
     }
 
     // Edit on an X axis shows its page with the axis selected and loaded.
-    QMenu* menu = rightClick(pointOver(&plot->XAxis(0)));
+    QMenu* menu = layoutMenuAt(layoutPointOver(&plot->XAxis(0)));
     ASSERT_NE(menu, nullptr);
     for (QAction* action : menu->actions())
         if (action->text() == "Edit")
@@ -799,7 +748,7 @@ TEST_F(PlotEditorTest, TheValueConverterHandsItsNumberToTheBoxAndThePlotRepaints
         SCOPED_TRACE(row.picker);
         const double before = row.value(*plot);
         TBitmap picture = qx::test::plotPicture(*plot);
-        const Opened opened = converse(row.picker, row.typed, row.ok);
+        const qx::test::ConverterOpened opened = converse(row.picker, row.typed, row.ok);
         EXPECT_EQ(opened.page, row.page);
         EXPECT_DOUBLE_EQ(opened.value, before) << "the converter opens on the box's number";
         const double expected = row.ok ? row.expected : before;
@@ -812,7 +761,7 @@ TEST_F(PlotEditorTest, TheValueConverterHandsItsNumberToTheBoxAndThePlotRepaints
 TEST_F(PlotEditorTest, TheValueConverterIsTranslatedLikeTheEditor)
 {
     plot->AddTranslation("Value Converter", "Wertwandler");
-    const Opened opened = converse("XAxisSpanTimePicker", "", false);
+    const qx::test::ConverterOpened opened = converse("XAxisSpanTimePicker", "", false);
     EXPECT_EQ(opened.caption, "Wertwandler");
 }
 

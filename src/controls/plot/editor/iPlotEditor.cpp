@@ -28,6 +28,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <cstdlib>
 #include <string_view>
 #include <utility>
@@ -116,6 +117,20 @@ const qx::ClassRegistry::EnumInfo* enumOf(const qx::PropertyInfo& Property)
 
 constexpr const char* kFontParts[] = {".Name", ".Color", ".Height", ".Style"};
 
+/// Runs Act on the target with the file a picker of either kind chose; nothing for another
+/// sender or without a target.
+template <class Target, class Act>
+void withPickedFile(Target* Into, TObject* Sender, Act&& Apply)
+{
+    std::optional<std::string> file;
+    if (auto* open = dynamic_cast<TiComponentEditorOpenPicker*>(Sender))
+        file = open->FileName();
+    else if (auto* save = dynamic_cast<TiComponentEditorSavePicker*>(Sender))
+        file = save->FileName();
+    if (Into && file)
+        Apply(*Into, *file);
+}
+
 } // namespace
 
 TiPlotEditorForm::TiPlotEditorForm(TComponent* AOwner) : TiCustomEditorForm(AOwner)
@@ -148,7 +163,7 @@ void TiPlotEditorForm::SetMaster(TiPlotMasterManager* Value)
                 list->Items()->AddObject({}, manager->GetItem(i));
         list->SetItemIndex(list->Items()->Count() > 0 ? 0 : -1);
     }
-    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
+    auto* plot = Plot();
     if (auto* viewer = dynamic_cast<TiPlotLayoutViewer*>(FindComponent("iPlotLayoutViewer"))) {
         viewer->SetMaster(FMaster);
         viewer->SetLayoutManager(plot ? &plot->LayoutManager() : nullptr);
@@ -541,7 +556,7 @@ void TiPlotEditorForm::GeneralChanged(TObject*)
 
 void TiPlotEditorForm::StoreControlPage()
 {
-    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
+    auto* plot = Plot();
     if (FIsClosing || !plot)
         return;
     StoreRows(*plot, ControlPageRows());
@@ -553,7 +568,7 @@ void TiPlotEditorForm::StoreControlPage()
 
 void TiPlotEditorForm::LoadControlPage()
 {
-    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
+    auto* plot = Plot();
     if (!plot)
         return;
     LoadRows(*plot, ControlPageRows());
@@ -771,7 +786,7 @@ void TiPlotEditorForm::DataCursorChannelNameComboBoxDropDown(TObject*)
 
 void TiPlotEditorForm::ControlLogActivateButtonClick(TObject* Sender)
 {
-    if (auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent)) {
+    if (auto* plot = Plot()) {
         plot->LogActivate(false);
         GeneralChanged(Sender);
     }
@@ -779,7 +794,7 @@ void TiPlotEditorForm::ControlLogActivateButtonClick(TObject* Sender)
 
 void TiPlotEditorForm::ControlLogDeactivateButtonClick(TObject* Sender)
 {
-    if (auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent)) {
+    if (auto* plot = Plot()) {
         plot->LogDeactivate();
         GeneralChanged(Sender);
     }
@@ -787,7 +802,7 @@ void TiPlotEditorForm::ControlLogDeactivateButtonClick(TObject* Sender)
 
 void TiPlotEditorForm::ChannelLogActivateButtonClick(TObject*)
 {
-    if (auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel))) {
+    if (auto* channel = SelectedChannel()) {
         channel->LogActivate(false);
         UpdateChannelEdit();
     }
@@ -795,7 +810,7 @@ void TiPlotEditorForm::ChannelLogActivateButtonClick(TObject*)
 
 void TiPlotEditorForm::ChannelLogDeactivateButtonClick(TObject*)
 {
-    if (auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel))) {
+    if (auto* channel = SelectedChannel()) {
         channel->LogDeactivate();
         UpdateChannelEdit();
     }
@@ -803,7 +818,7 @@ void TiPlotEditorForm::ChannelLogDeactivateButtonClick(TObject*)
 
 void TiPlotEditorForm::ChannelStatsRefreshButtonClick(TObject*)
 {
-    auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
+    auto* channel = SelectedChannel();
     if (!channel) {
         ResetStatistics();
         return;
@@ -829,98 +844,91 @@ void TiPlotEditorForm::ChannelStatsRefreshButtonClick(TObject*)
     show("ChannelStatsYMeanDisplay", format(channel->YAxis(), channel->RunningYMean()));
 }
 
+TiPlotComponent* TiPlotEditorForm::Plot() const { return dynamic_cast<TiPlotComponent*>(PlotComponent); }
+
+TiPlotChannelCustom* TiPlotEditorForm::SelectedChannel() const
+{
+    return dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
+}
+
 void TiPlotEditorForm::ControlPropertiesOpenPickerChange(TObject* Sender)
 {
-    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
-    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender); picker && plot) {
-        plot->LoadPropertiesFromFile(picker->FileName());
+    withPickedFile(Plot(), Sender, [this](TiPlotComponent& plot, const std::string& file) {
+        plot.LoadPropertiesFromFile(file);
         UpdateAll();
-    }
+    });
 }
 
 void TiPlotEditorForm::ControlPropertiesSavePickerChange(TObject* Sender)
 {
-    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
-    if (auto* picker = dynamic_cast<TiComponentEditorSavePicker*>(Sender); picker && plot)
-        plot->SavePropertiesToFile(picker->FileName());
+    withPickedFile(Plot(), Sender, [](TiPlotComponent& plot, const std::string& file) { plot.SavePropertiesToFile(file); });
 }
 
 void TiPlotEditorForm::ControlDataSavePickerChange(TObject* Sender)
 {
-    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
-    if (auto* picker = dynamic_cast<TiComponentEditorSavePicker*>(Sender); picker && plot)
-        plot->SaveDataToFile(picker->FileName());
+    withPickedFile(Plot(), Sender, [](TiPlotComponent& plot, const std::string& file) { plot.SaveDataToFile(file); });
 }
 
 void TiPlotEditorForm::ControlDataOpenPickerChange(TObject* Sender)
 {
-    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
-    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender); picker && plot) {
-        plot->ClearAllData();
-        plot->LoadDataFromFile(picker->FileName());
-    }
+    withPickedFile(Plot(), Sender, [](TiPlotComponent& plot, const std::string& file) {
+        plot.ClearAllData();
+        plot.LoadDataFromFile(file);
+    });
 }
 
 void TiPlotEditorForm::ControlAnnotationSavePickerChange(TObject* Sender)
 {
-    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
-    if (auto* picker = dynamic_cast<TiComponentEditorSavePicker*>(Sender); picker && plot)
-        plot->SaveAnnotationsToFile(picker->FileName());
+    withPickedFile(Plot(), Sender,
+                   [](TiPlotComponent& plot, const std::string& file) { plot.SaveAnnotationsToFile(file); });
 }
 
 void TiPlotEditorForm::ControlAnnotationOpenPickerChange(TObject* Sender)
 {
-    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
-    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender); picker && plot)
-        plot->LoadAnnotationsFromFile(picker->FileName());
+    withPickedFile(Plot(), Sender,
+                   [](TiPlotComponent& plot, const std::string& file) { plot.LoadAnnotationsFromFile(file); });
 }
 
 void TiPlotEditorForm::ControlLogFileNamePickerChange(TObject* Sender)
 {
-    auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender);
-    if (TComponent* edit = FindComponent("ControlLogFileNameEdit"); picker && edit) {
-        SetControlText(*edit, picker->FileName());
+    withPickedFile(FindComponent("ControlLogFileNameEdit"), Sender, [&](TComponent& edit, const std::string& file) {
+        SetControlText(edit, file);
         GeneralChanged(Sender);
-    }
+    });
 }
 
 void TiPlotEditorForm::ChannelPropertiesOpenPickerChange(TObject* Sender)
 {
-    auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
-    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender); picker && channel) {
-        channel->LoadPropertiesFromFile(picker->FileName());
+    withPickedFile(SelectedChannel(), Sender, [this](TiPlotChannelCustom& channel, const std::string& file) {
+        channel.LoadPropertiesFromFile(file);
         RepaintList(TiEditorKind::Channel);
-    }
+    });
 }
 
 void TiPlotEditorForm::ChannelPropertiesSavePickerChange(TObject* Sender)
 {
-    auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
-    if (auto* picker = dynamic_cast<TiComponentEditorSavePicker*>(Sender); picker && channel)
-        channel->SavePropertiesToFile(picker->FileName());
+    withPickedFile(SelectedChannel(), Sender,
+                   [](TiPlotChannelCustom& channel, const std::string& file) { channel.SavePropertiesToFile(file); });
 }
 
 void TiPlotEditorForm::ChannelDataOpenPickerChange(TObject* Sender)
 {
-    auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
-    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender); picker && channel)
-        channel->LoadDataFromFile(picker->FileName(), true);
+    withPickedFile(SelectedChannel(), Sender,
+                   [](TiPlotChannelCustom& channel, const std::string& file) { channel.LoadDataFromFile(file, true); });
 }
 
 void TiPlotEditorForm::ChannelDataSavePickerChange(TObject* Sender)
 {
-    auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
-    if (auto* picker = dynamic_cast<TiComponentEditorSavePicker*>(Sender); picker && channel)
-        channel->SaveDataToFile(picker->FileName());
+    withPickedFile(SelectedChannel(), Sender,
+                   [](TiPlotChannelCustom& channel, const std::string& file) { channel.SaveDataToFile(file); });
 }
 
 void TiPlotEditorForm::ChannelLogFileNamePickerChange(TObject* Sender)
 {
-    auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender);
-    if (TComponent* edit = FindComponent("ChannelLogFileNameEdit"); picker && edit) {
-        SetControlText(*edit, picker->FileName());
+    withPickedFile(FindComponent("ChannelLogFileNameEdit"), Sender, [&](TComponent& edit, const std::string& file) {
+        SetControlText(edit, file);
         ChannelChange(Sender);
-    }
+    });
 }
 
 void TiPlotEditorForm::CopyDefaultFormat(const std::string& Axis, const std::string& Target)
@@ -962,7 +970,7 @@ void TiPlotEditorForm::Execute(bool StayOnTop)
         SetLeft(screen->Width() / 2 - Width() / 2);
         SetTop(screen->Height() / 2 - Height() / 2);
     }
-    if (auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent); plot && plot->OnAfterOpenEditor)
+    if (auto* plot = Plot(); plot && plot->OnAfterOpenEditor)
         plot->OnAfterOpenEditor(this);
     if (StayOnTop) {
         SetFormStyle(fsStayOnTop);

@@ -16,6 +16,8 @@
 
 class TComponent;
 class TiComponentEditorListBox;
+class TiPlotChannelCustom;
+class TiPlotComponent;
 class TiPlotLayoutObject;
 class TiPlotObject;
 class TWinControl;
@@ -175,6 +177,9 @@ public:
 
 private:
     const qx::plot::editor::TiEditorPage* PageOf(const TiPlotObject& Object) const;
+    /// The plot component the editor edits, nullptr for another kind of plot.
+    TiPlotComponent* Plot() const;
+    TiPlotChannelCustom* SelectedChannel() const;
     void PageChange(qx::plot::editor::TiEditorKind Kind);
     void AddObject(qx::plot::editor::TiEditorKind Kind, int (TiPlotMasterManager::*Add)());
     void RemoveSelected(qx::plot::editor::TiEditorKind Kind);
