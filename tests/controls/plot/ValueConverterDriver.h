@@ -55,7 +55,8 @@ inline ConverterOpened answerValueConverter(TiComponentEditorValueConverterPicke
             QApplication::setActiveWindow(top);
             return;
         }
-        opened = {true, converter->PageControl->ActivePageIndex(), converter->GetValue(), converter->Caption()};
+        opened = {true, converter->PageControl->ActivePageIndex(), converter->GetValue(),
+                  converter->Caption()};
         if (act)
             act(*converter);
         TButton& button = ok ? static_cast<TButton&>(*converter->OkButton) : *converter->CancelButton;
