@@ -727,6 +727,26 @@ TEST_F(PlotEditorTest, EveryNumberThatMayHoldATimeHasTheValueConverterAtItsRight
     EXPECT_TRUE(control<TControl>("YAxisMinTimePicker").Enabled());
 }
 
+TEST_F(PlotEditorTest, TabRunsFromANumberToItsValueConverterButtonAndOn)
+{
+    const std::vector<const char*> order = {"XAxisMinEdit", "XAxisMinTimePicker", "XAxisSpanEdit",
+                                            "XAxisSpanTimePicker", "XAxisDesiredStartEdit"};
+    auto& first = control<TWinControl>(order.front());
+    reveal(first);
+    qx::test::clickThroughWindow(first);
+    QApplication::processEvents();
+    ASSERT_TRUE(first.Focused());
+    QWindow* window = first.Widget()->window()->windowHandle();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QTest::keyClick(window, Qt::Key_Tab);
+        QApplication::processEvents();
+        EXPECT_TRUE(control<TWinControl>(order[i]).Focused()) << "Tab " << i << " to " << order[i];
+    }
+    QTest::keyClick(window, Qt::Key_Tab, Qt::ShiftModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(control<TWinControl>("XAxisSpanTimePicker").Focused()) << "Shift+Tab goes back";
+}
+
 TEST_F(PlotEditorTest, TheValueConverterHandsItsNumberToTheBoxAndThePlotRepaints)
 {
     struct Row
