@@ -13,6 +13,7 @@
 #include "controls/plot/plot/iPlotLayoutViewer.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/PopupMenu.h"
+#include "platform/gui/Application.h"
 #include "platform/gui/Button.h"
 #include "controls/plot/editor/iComponentEditorCheckBox.h"
 #include "controls/plot/editor/iComponentEditorColorPicker.h"
@@ -820,6 +821,15 @@ TEST_F(PlotEditorTest, TheControlPagesFilesAndLogReachThePlot)
     answer("notes.ano");
     click("ControlAnnotationOpenPicker");
     EXPECT_EQ(plot->AnnotationCount(), 1);
+
+    // Activate without a file name: the plot's error shows and nothing changes.
+    std::vector<std::string> errors;
+    Application->OnException = [&](TObject*, const std::exception& e) { errors.push_back(e.what()); };
+    click("ControlLogActivateButton");
+    Application->OnException = nullptr;
+    EXPECT_EQ(errors, std::vector<std::string>{"Log File Name not Defined"});
+    EXPECT_FALSE(plot->LoggingActive());
+    EXPECT_TRUE(control<TButton>("ControlLogActivateButton").Enabled());
 
     // The log: a name picked with "...", then Activate and Deactivate.
     answer("run.log");
