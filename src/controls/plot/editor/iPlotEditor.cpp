@@ -28,8 +28,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <optional>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -117,8 +117,8 @@ const qx::ClassRegistry::EnumInfo* enumOf(const qx::PropertyInfo& Property)
 
 constexpr const char* kFontParts[] = {".Name", ".Color", ".Height", ".Style"};
 
-/// Runs Act on the target with the file a picker of either kind chose; nothing for another
-/// sender or without a target.
+/// Applies the file a picker of either kind chose to the target; nothing for another sender
+/// or without a target.
 template <class Target, class Act>
 void withPickedFile(Target* Into, TObject* Sender, Act&& Apply)
 {
