@@ -40,6 +40,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <chrono>
 #include <deque>
 #include <filesystem>
@@ -672,6 +673,24 @@ TEST(PlotEditorChannelKinds, TheYTPagesShowOnAYTPlotOnlyAndEditItsChannel)
     qx::test::clickThroughWindow(fill.Widget(), QPoint(6, fill.Height() / 2));
     QApplication::processEvents();
     EXPECT_EQ(qx::detail::asBool(qx::getProperty(channel, "FillEnabled")), !before);
+
+    // The bar width's value converter: an interval of half a day becomes the channel's width.
+    auto& picker =
+        *dynamic_cast<TiComponentEditorValueConverterPicker*>(form->FindComponent("iComponentEditorValueConverterPicker1"));
+    pages.SetActivePage(dynamic_cast<TTabSheet*>(picker.Parent()));
+    QApplication::processEvents();
+    const qx::test::ConverterOpened opened = qx::test::answerValueConverter(
+        picker, true, [&] { qx::test::clickThroughWindow(picker); },
+        [](TiValueConverterEditForm& converter) {
+            qx::test::clickThroughWindow(*converter.HoursEdit);
+            QWindow* window = converter.Widget()->window()->windowHandle();
+            QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+            qx::test::typeThroughWindow(*converter.HoursEdit, "12");
+            QTest::keyClick(window, Qt::Key_Return);
+        });
+    EXPECT_TRUE(opened.shown);
+    EXPECT_EQ(opened.page, 0) << "the interval page";
+    EXPECT_DOUBLE_EQ(qx::detail::asFloat(qx::getProperty(channel, "BarWidth")), std::trunc(opened.value) + 0.5);
 }
 
 } // namespace
