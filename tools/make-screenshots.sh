@@ -60,7 +60,7 @@ for page in "Control/General" "Control/Title" "Control/Background" "Control/Prin
   "Cursors/General" "Cursors/Channel" "Cursors/Hint" "Limits/General" "Labels/General" \
   "X-Axes/General" "X-Axes/Title" "X-Axes/Labels/(Default)" "X-Axes/Labels/Cursor" "X-Axes/Labels/Legend" \
   "X-Axes/Tracking" "X-Axes/Cursor" "X-Axes/Scroll" "X-Axes/Scale" "X-Axes/Cartesian" \
-  "Y-Axes/General" "Y-Axes/Labels/(Default)" "Y-Axes/Scale" \
+  "Y-Axes/General" "Y-Axes/Labels/(Default)" "Y-Axes/Scale" "Y-Axes/Cartesian" \
   "Legend/General" "Legend/Columns" "Legend/Wrap" "Tables/General" "Tables/Grid" "Tables/Layout" "ToolBar" \
   "Data View/General" "Data View/Grid Lines/X-Majors" "Data View/Grid Lines/Y-Minors" \
   "YT:Channels/General" "YT:Channels/Trace" "YT:Channels/Bar" "YT:Channels/High~Low/Open~Close" \

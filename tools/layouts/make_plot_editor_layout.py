@@ -30,6 +30,7 @@ CLASSES = {
     "updown": "TiUpDown", "color": "TiComponentEditorColorPicker",
     "font": "TiComponentEditorFontPicker", "open": "TiComponentEditorOpenPicker",
     "save": "TiComponentEditorSavePicker", "label": "TLabel", "sheet": "TTabSheet",
+    "value": "TiComponentEditorEdit", "converter": "TiComponentEditorValueConverterPicker",
 }
 out = []
 
@@ -57,6 +58,11 @@ def edit(name, caption, handler_kind="text"):
 
 def num(name, caption, lo=None, hi=None, step=None):
     return ("edit", name, caption, (lo, hi, step) if lo is not None else None)
+
+
+def value(name, caption, picker, page="ivcptInterval"):
+    """A number with the value converter's "..." button docked at its right edge."""
+    return ("value", name, caption, (picker, page))
 
 
 def combo(name, caption, items, editable=False, drop=None):
@@ -215,7 +221,8 @@ def channel_page():
         ]),
         ("Bar", [
             check("ChannelBarEnabledCheckBox", "Enabled"),
-            num("ChannelBarReferenceEdit", "Reference"), num("ChannelBarWidthEdit", "Width"),
+            num("ChannelBarReferenceEdit", "Reference"),
+            value("ChannelBarWidthEdit", "Width", "iComponentEditorValueConverterPicker1"),
             group("Pen", [combo("ChannelBarPenStyleComboBox", "Style", PEN[:6] + ["InsideFrame"]),
                           color("ChannelBarPenColorPicker", "Color"),
                           num("ChannelBarPenWidthEdit", "Width", 0, 100),
@@ -228,17 +235,17 @@ def channel_page():
             check("ChannelHighLowEnabledCheckBox", "Enabled"),
             combo("ChannelHighLowStyleComboBox", "Style", ["Open/Close", "Candlestick"]),
             group("Bar", [color("ChannelHighLowBarColorPicker", "Color"),
-                          num("ChannelHighLowBarWidthEdit", "Width")]),
+                          value("ChannelHighLowBarWidthEdit", "Width", "ChannelHighLowBarWidthPicker")]),
             ("pages", "iComponentEditorPageControl1", None, [
                 ("Open/Close", [
                     group("Open", [check("ChannelHighLowOpenShowCheckBox", "Show"),
                                    color("ChannelHighLowOpenColorPicker", "Color"),
-                                   num("ChannelHighLowOpenWidthEdit", "Width"),
-                                   num("ChannelHighLowOpenHeightEdit", "Height")]),
+                                   value("ChannelHighLowOpenWidthEdit", "Width", "ChannelHighLowOpenWidthPicker"),
+                                   value("ChannelHighLowOpenHeightEdit", "Height", "ChannelHighLowOpenHeightPicker")]),
                     group("Close", [check("ChannelHighLowCloseShowCheckBox", "Show"),
                                     color("ChannelHighLowCloseColorPicker", "Color"),
-                                    num("ChannelHighLowCloseWidthEdit", "Width"),
-                                    num("ChannelHighLowCloseHeightEdit", "Height")]),
+                                    value("ChannelHighLowCloseWidthEdit", "Width", "ChannelHighLowCloseWidthPicker"),
+                                    value("ChannelHighLowCloseHeightEdit", "Height", "ChannelHighLowCloseHeightPicker")]),
                 ]),
                 ("Candlestick", [
                     color("ChannelHighLowShadowColorPicker", "Shadow Color"),
@@ -289,8 +296,10 @@ def axis_page(a, x_page):
     other = "Y" if x_page else "X"
     return [
         ("General", [
-            edit(a + "NameEdit", "Name"), num(a + "MinEdit", "Min"), num(a + "SpanEdit", "Span"),
-            num(a + "DesiredStartEdit", "Desired Start"), num(a + "DesiredIncrementEdit", "Desired Increment"),
+            edit(a + "NameEdit", "Name"), value(a + "MinEdit", "Min", a + "MinTimePicker", "ivcptDateTime"),
+            value(a + "SpanEdit", "Span", a + "SpanTimePicker"),
+            value(a + "DesiredStartEdit", "Desired Start", a + "DesiredStartTimePicker"),
+            value(a + "DesiredIncrementEdit", "Desired Increment", a + "DesiredIncrementTimePicker"),
             radio(a + "ScaleTypeRadioGroup", "Scale Type", ["Linear", "Log10"], 2),
             check(a + "VisibleCheckBox", "Visible"), check(a + "EnabledCheckBox", "Enabled"),
             check(a + "PopupEnabledCheckBox", "Popup Enabled"), check(a + "ReverseScaleCheckBox", "Reverse Scale"),
@@ -372,7 +381,7 @@ def axis_page(a, x_page):
         ("Cartesian", [
             combo(a + "CartesianStyleComboBox", "Style", ["None", "Master", "Child"]),
             names(a + "CartesianChildRefAxisNameComboBox", "Child Ref Axis Name"),
-            num(a + "CartesianChildRefValueEdit", "Child Ref Value"),
+            value(a + "CartesianChildRefValueEdit", "Child Ref Value", a + "CartesianChildRefValuePicker"),
             num(a + "LayerEdit", "Layer", 0, 0),
         ]),
     ]
@@ -608,11 +617,7 @@ DROP_DOWNS = {
     "DataCursorChannelNameComboBox": "DataCursorChannelNameComboBoxDropDown",
 }
 
-# File pickers with a handler of the same name plus "Change"; the others act once the plot
-# has the file operations they call.
-PICKER_HANDLERS = {"ControlPropertiesOpenPicker", "ControlPropertiesSavePicker", "ChannelPropertiesOpenPicker",
-                   "ChannelPropertiesSavePicker", "ChannelDataOpenPicker", "ChannelDataSavePicker",
-                   "ChannelLogFileNamePicker"}
+# Every file picker has a handler of its own name plus "Change".
 # Filters and extensions of the file pickers.
 CONFIG = ("Config (*.cfg)|*.cfg|All Files (*.*)|*.*", "cfg")
 DATA = ("Data (*.dat)|*.dat|All Files (*.*)|*.*", "dat")
@@ -750,8 +755,7 @@ def emit_item(L, indent, item, x, y, handler, sheet_w=None, sheet_h=None):
             emit(indent + 1, "DefaultExt = %s" % q(ext))
             if kind == "open" and name == "ControlPropertiesOpenPicker":
                 emit(indent + 1, "FileMustExist = True")
-            if name in PICKER_HANDLERS:
-                emit(indent + 1, "OnChange = %sChange" % name)
+            emit(indent + 1, "OnChange = %sChange" % name)
         emit(indent, "end")
         return
     emit_labelled(L, indent, kind, name, caption, extra, x, y, handler)
@@ -768,11 +772,13 @@ def emit_labelled(L, indent, kind, name, caption, extra, x, y, handler):
     updown = kind == "edit" and extra is not None
     if updown:
         width -= 15
+    if kind == "value":
+        width -= 21
     if kind == "color":
         width = 60
     for k, v in [("Left", x + LABEL_W), ("Top", y), ("Width", width), ("Height", 21)]:
         emit(indent + 1, "%s = %s" % (k, v))
-    if kind == "edit":
+    if kind in ("edit", "value"):
         emit(indent + 1, "OnUpdate = %s" % handler)
     elif kind == "combo":
         items, editable, drop = extra
@@ -787,6 +793,14 @@ def emit_labelled(L, indent, kind, name, caption, extra, x, y, handler):
     elif kind == "color":
         emit(indent + 1, "OnChange = %s" % handler)
     emit(indent, "end")
+    if kind == "value":
+        picker, page = extra
+        emit(indent, "object %s: %s" % (picker, L.cls("converter")))
+        props = [("Left", x + LABEL_W + width), ("Top", y), ("Width", 21), ("Height", 21), ("Caption", q("...")),
+                 ("Hint", q("Date/Time Editor")), ("ShowHint", "True"), ("DefaultPage", page), ("Associate", name)]
+        for k, v in props:
+            emit(indent + 1, "%s = %s" % (k, v))
+        emit(indent, "end")
     if updown:
         lo, hi, step = extra
         emit(indent, "object %s: %s" % (name[:-4] + "UpDown" if name.endswith("Edit") else name + "UpDown",

@@ -3,6 +3,7 @@
 // window usable, and the picker hands a confirmed number to its edit or keeps it.
 
 #include "EditorTestForm.h"
+#include "ValueConverterDriver.h"
 
 #include "controls/plot/editor/iValueConverterEdit.h"
 #include "platform/gui/Button.h"
@@ -184,44 +185,15 @@ TEST_F(ValueConverterTest, AnHourOutOfRangeIsReportedAndKeepsTheNumber)
 class ValueConverterPickerTest : public ::testing::Test, public EditorFormFixture
 {
 protected:
-    /// Clicks the picker and, once its window shows as the active one, the OK or Cancel
-    /// button, from a timer of the dialog's own loop. A window that never shows is closed
-    /// after a while, so a missed click fails the test instead of hanging it.
+    /// Clicks the picker and answers its window with OK or Cancel, after `edit`.
     void pickAndAnswer(TiComponentEditorValueConverterPicker& picker, bool ok,
                        const std::function<void(TiValueConverterEditForm&)>& edit = {})
     {
-        bool acted = false;
-        const auto started = std::chrono::steady_clock::now();
-        TTimer driver(nullptr);
-        driver.SetInterval(1);
-        driver.OnTimer = [&](TObject*) {
-            TiValueConverterEditForm* converter = picker.Form();
-            if (!converter || acted)
-                return;
-            QWidget* top = converter->Widget()->window();
-            if (std::chrono::steady_clock::now() - started > std::chrono::seconds(20)) {
-                converter->Close();
-                return;
-            }
-            if (!converter->Visible() || !top->windowHandle() || !top->windowHandle()->isExposed())
-                return;
-            if (!top->isActiveWindow()) {
-                QApplication::setActiveWindow(top);
-                return;
-            }
-            acted = true;
-            seenPage = converter->PageControl->ActivePageIndex();
-            seenValue = converter->GetValue();
-            if (edit)
-                edit(*converter);
-            TButton& button = ok ? static_cast<TButton&>(*converter->OkButton) : *converter->CancelButton;
-            QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {},
-                              button.Widget()->mapTo(top, button.Widget()->rect().center()));
-        };
-        driver.SetEnabled(true);
-        click(picker, 5, 5);
-        driver.SetEnabled(false);
-        EXPECT_TRUE(acted) << "the value converter showed";
+        const qx::test::ConverterOpened opened =
+            qx::test::answerValueConverter(picker, ok, [&] { click(picker, 5, 5); }, edit);
+        seenPage = opened.page;
+        seenValue = opened.value;
+        EXPECT_TRUE(opened.shown) << "the value converter showed";
         EXPECT_EQ(picker.Form(), nullptr) << "the window is gone after the dialog";
     }
 

@@ -172,6 +172,35 @@ TEST_F(LayoutViewerTest, AnEdgeDragResizesInStepsOfOneAndAQuarterPercent)
     EXPECT_EQ(viewer.EditMode(), ilemNone);
 }
 
+TEST_F(LayoutViewerTest, ARightPressOpensNoMoveAndAnObjectLeavingThePlotIsForgotten)
+{
+    TiPlotAxis& x = plot.XAxis(0);
+    const TRect r = x.LayoutRect();
+    const int y = centre(r).Y;
+    const double start = x.StartPercent();
+    // A right press is the popup menu's, which takes the release: it starts nothing.
+    in::move(viewer, r.Left + 2, y, {}, Qt::NoButton); // arms the start edge
+    in::press(viewer, r.Left + 2, y, {}, Qt::RightButton);
+    EXPECT_EQ(viewer.EditMode(), ilemNone);
+    EXPECT_EQ(viewer.SelectedObject(), nullptr);
+    in::move(viewer, r.Left + 40, y, {}, Qt::NoButton);
+    EXPECT_DOUBLE_EQ(x.StartPercent(), start);
+
+    // A label pressed and then deleted while the press lasts leaves nothing behind.
+    TiPlotLabel& label = addLabel();
+    const TPoint at = centre(label.LayoutRect());
+    in::press(viewer, at.X, at.Y);
+    ASSERT_EQ(viewer.SelectedObject(), &label);
+    viewer.ForgetObject(&label);
+    plot.DeleteLabel(1);
+    EXPECT_EQ(viewer.SelectedObject(), nullptr);
+    EXPECT_EQ(viewer.EditMode(), ilemNone);
+    in::move(viewer, at.X + 30, at.Y + 30);
+    in::release(viewer, at.X + 30, at.Y + 30);
+    paint();
+    EXPECT_EQ(changes, 0);
+}
+
 TEST(LayoutViewer, WithoutALayoutManagerItDrawsTheFrameAndIgnoresTheMouse)
 {
     TiPlotLayoutViewer viewer(nullptr);

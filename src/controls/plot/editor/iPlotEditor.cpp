@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -116,6 +117,20 @@ const qx::ClassRegistry::EnumInfo* enumOf(const qx::PropertyInfo& Property)
 
 constexpr const char* kFontParts[] = {".Name", ".Color", ".Height", ".Style"};
 
+/// Applies the file a picker of either kind chose to the target; nothing for another sender
+/// or without a target.
+template <class Target, class Act>
+void withPickedFile(Target* Into, TObject* Sender, Act&& Apply)
+{
+    std::optional<std::string> file;
+    if (auto* open = dynamic_cast<TiComponentEditorOpenPicker*>(Sender))
+        file = open->FileName();
+    else if (auto* save = dynamic_cast<TiComponentEditorSavePicker*>(Sender))
+        file = save->FileName();
+    if (Into && file)
+        Apply(*Into, *file);
+}
+
 } // namespace
 
 TiPlotEditorForm::TiPlotEditorForm(TComponent* AOwner) : TiCustomEditorForm(AOwner)
@@ -148,7 +163,7 @@ void TiPlotEditorForm::SetMaster(TiPlotMasterManager* Value)
                 list->Items()->AddObject({}, manager->GetItem(i));
         list->SetItemIndex(list->Items()->Count() > 0 ? 0 : -1);
     }
-    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
+    auto* plot = Plot();
     if (auto* viewer = dynamic_cast<TiPlotLayoutViewer*>(FindComponent("iPlotLayoutViewer"))) {
         viewer->SetMaster(FMaster);
         viewer->SetLayoutManager(plot ? &plot->LayoutManager() : nullptr);
@@ -508,6 +523,10 @@ void TiPlotEditorForm::PageChange(TiEditorKind Kind)
     if (!object)
         return;
     StoreRows(*object, EditorPage(Kind).Rows);
+    // The log's "..." proposes the channel's log file.
+    if (auto* channel = dynamic_cast<TiPlotChannelCustom*>(object); channel && Kind == TiEditorKind::Channel)
+        if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(FindComponent("ChannelLogFileNamePicker")))
+            picker->SetFileName(channel->LogFileName());
     switch (Kind) {
     case TiEditorKind::DataCursor:
     case TiEditorKind::Limit:
@@ -537,19 +556,37 @@ void TiPlotEditorForm::GeneralChanged(TObject*)
 
 void TiPlotEditorForm::StoreControlPage()
 {
-    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
+    auto* plot = Plot();
     if (FIsClosing || !plot)
         return;
     StoreRows(*plot, ControlPageRows());
+    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(FindComponent("ControlLogFileNamePicker")))
+        if (TComponent* edit = FindComponent("ControlLogFileNameEdit"))
+            picker->SetFileName(ControlText(*edit));
     UpdateLogControls("Control", plot->LoggingActive());
 }
 
 void TiPlotEditorForm::LoadControlPage()
 {
-    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
+    auto* plot = Plot();
     if (!plot)
         return;
     LoadRows(*plot, ControlPageRows());
+    // The file pickers start in the plot's folders of their kind of file.
+    const std::pair<const char*, const std::string*> folders[] = {
+        {"ControlPropertiesOpenPicker", &plot->DefaultPropertyDirectory()},
+        {"ControlPropertiesSavePicker", &plot->DefaultPropertyDirectory()},
+        {"ControlDataOpenPicker", &plot->DefaultDataDirectory()},
+        {"ControlDataSavePicker", &plot->DefaultDataDirectory()},
+        {"ControlAnnotationOpenPicker", &plot->DefaultAnnotationDirectory()},
+        {"ControlAnnotationSavePicker", &plot->DefaultAnnotationDirectory()},
+    };
+    for (const auto& [name, folder] : folders) {
+        if (auto* open = dynamic_cast<TiComponentEditorOpenPicker*>(FindComponent(name)))
+            open->SetDefaultDir(*folder);
+        else if (auto* save = dynamic_cast<TiComponentEditorSavePicker*>(FindComponent(name)))
+            save->SetDefaultDir(*folder);
+    }
     UpdateLogControls("Control", plot->LoggingActive());
 }
 
@@ -747,13 +784,25 @@ void TiPlotEditorForm::DataCursorChannelNameComboBoxDropDown(TObject*)
 
 // ---- buttons of the pages
 
-// The plot component has no log of its own yet: its log buttons act once it does.
-void TiPlotEditorForm::ControlLogActivateButtonClick(TObject*) { StoreControlPage(); }
-void TiPlotEditorForm::ControlLogDeactivateButtonClick(TObject*) { StoreControlPage(); }
+void TiPlotEditorForm::ControlLogActivateButtonClick(TObject* Sender)
+{
+    if (auto* plot = Plot()) {
+        plot->LogActivate(false);
+        GeneralChanged(Sender);
+    }
+}
+
+void TiPlotEditorForm::ControlLogDeactivateButtonClick(TObject* Sender)
+{
+    if (auto* plot = Plot()) {
+        plot->LogDeactivate();
+        GeneralChanged(Sender);
+    }
+}
 
 void TiPlotEditorForm::ChannelLogActivateButtonClick(TObject*)
 {
-    if (auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel))) {
+    if (auto* channel = SelectedChannel()) {
         channel->LogActivate(false);
         UpdateChannelEdit();
     }
@@ -761,7 +810,7 @@ void TiPlotEditorForm::ChannelLogActivateButtonClick(TObject*)
 
 void TiPlotEditorForm::ChannelLogDeactivateButtonClick(TObject*)
 {
-    if (auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel))) {
+    if (auto* channel = SelectedChannel()) {
         channel->LogDeactivate();
         UpdateChannelEdit();
     }
@@ -769,7 +818,7 @@ void TiPlotEditorForm::ChannelLogDeactivateButtonClick(TObject*)
 
 void TiPlotEditorForm::ChannelStatsRefreshButtonClick(TObject*)
 {
-    auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
+    auto* channel = SelectedChannel();
     if (!channel) {
         ResetStatistics();
         return;
@@ -795,59 +844,91 @@ void TiPlotEditorForm::ChannelStatsRefreshButtonClick(TObject*)
     show("ChannelStatsYMeanDisplay", format(channel->YAxis(), channel->RunningYMean()));
 }
 
+TiPlotComponent* TiPlotEditorForm::Plot() const { return dynamic_cast<TiPlotComponent*>(PlotComponent); }
+
+TiPlotChannelCustom* TiPlotEditorForm::SelectedChannel() const
+{
+    return dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
+}
+
 void TiPlotEditorForm::ControlPropertiesOpenPickerChange(TObject* Sender)
 {
-    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
-    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender); picker && plot) {
-        plot->LoadPropertiesFromFile(picker->FileName());
+    withPickedFile(Plot(), Sender, [this](TiPlotComponent& plot, const std::string& file) {
+        plot.LoadPropertiesFromFile(file);
         UpdateAll();
-    }
+    });
 }
 
 void TiPlotEditorForm::ControlPropertiesSavePickerChange(TObject* Sender)
 {
-    auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent);
-    if (auto* picker = dynamic_cast<TiComponentEditorSavePicker*>(Sender); picker && plot)
-        plot->SavePropertiesToFile(picker->FileName());
+    withPickedFile(Plot(), Sender, [](TiPlotComponent& plot, const std::string& file) { plot.SavePropertiesToFile(file); });
+}
+
+void TiPlotEditorForm::ControlDataSavePickerChange(TObject* Sender)
+{
+    withPickedFile(Plot(), Sender, [](TiPlotComponent& plot, const std::string& file) { plot.SaveDataToFile(file); });
+}
+
+void TiPlotEditorForm::ControlDataOpenPickerChange(TObject* Sender)
+{
+    withPickedFile(Plot(), Sender, [](TiPlotComponent& plot, const std::string& file) {
+        plot.ClearAllData();
+        plot.LoadDataFromFile(file);
+    });
+}
+
+void TiPlotEditorForm::ControlAnnotationSavePickerChange(TObject* Sender)
+{
+    withPickedFile(Plot(), Sender,
+                   [](TiPlotComponent& plot, const std::string& file) { plot.SaveAnnotationsToFile(file); });
+}
+
+void TiPlotEditorForm::ControlAnnotationOpenPickerChange(TObject* Sender)
+{
+    withPickedFile(Plot(), Sender,
+                   [](TiPlotComponent& plot, const std::string& file) { plot.LoadAnnotationsFromFile(file); });
+}
+
+void TiPlotEditorForm::ControlLogFileNamePickerChange(TObject* Sender)
+{
+    withPickedFile(FindComponent("ControlLogFileNameEdit"), Sender, [&](TComponent& edit, const std::string& file) {
+        SetControlText(edit, file);
+        GeneralChanged(Sender);
+    });
 }
 
 void TiPlotEditorForm::ChannelPropertiesOpenPickerChange(TObject* Sender)
 {
-    auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
-    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender); picker && channel) {
-        channel->LoadPropertiesFromFile(picker->FileName());
+    withPickedFile(SelectedChannel(), Sender, [this](TiPlotChannelCustom& channel, const std::string& file) {
+        channel.LoadPropertiesFromFile(file);
         RepaintList(TiEditorKind::Channel);
-    }
+    });
 }
 
 void TiPlotEditorForm::ChannelPropertiesSavePickerChange(TObject* Sender)
 {
-    auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
-    if (auto* picker = dynamic_cast<TiComponentEditorSavePicker*>(Sender); picker && channel)
-        channel->SavePropertiesToFile(picker->FileName());
+    withPickedFile(SelectedChannel(), Sender,
+                   [](TiPlotChannelCustom& channel, const std::string& file) { channel.SavePropertiesToFile(file); });
 }
 
 void TiPlotEditorForm::ChannelDataOpenPickerChange(TObject* Sender)
 {
-    auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
-    if (auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender); picker && channel)
-        channel->LoadDataFromFile(picker->FileName(), true);
+    withPickedFile(SelectedChannel(), Sender,
+                   [](TiPlotChannelCustom& channel, const std::string& file) { channel.LoadDataFromFile(file, true); });
 }
 
 void TiPlotEditorForm::ChannelDataSavePickerChange(TObject* Sender)
 {
-    auto* channel = dynamic_cast<TiPlotChannelCustom*>(SelectedObject(TiEditorKind::Channel));
-    if (auto* picker = dynamic_cast<TiComponentEditorSavePicker*>(Sender); picker && channel)
-        channel->SaveDataToFile(picker->FileName());
+    withPickedFile(SelectedChannel(), Sender,
+                   [](TiPlotChannelCustom& channel, const std::string& file) { channel.SaveDataToFile(file); });
 }
 
 void TiPlotEditorForm::ChannelLogFileNamePickerChange(TObject* Sender)
 {
-    auto* picker = dynamic_cast<TiComponentEditorOpenPicker*>(Sender);
-    if (TComponent* edit = FindComponent("ChannelLogFileNameEdit"); picker && edit) {
-        SetControlText(*edit, picker->FileName());
+    withPickedFile(FindComponent("ChannelLogFileNameEdit"), Sender, [&](TComponent& edit, const std::string& file) {
+        SetControlText(edit, file);
         ChannelChange(Sender);
-    }
+    });
 }
 
 void TiPlotEditorForm::CopyDefaultFormat(const std::string& Axis, const std::string& Target)
@@ -889,7 +970,7 @@ void TiPlotEditorForm::Execute(bool StayOnTop)
         SetLeft(screen->Width() / 2 - Width() / 2);
         SetTop(screen->Height() / 2 - Height() / 2);
     }
-    if (auto* plot = dynamic_cast<TiPlotComponent*>(PlotComponent); plot && plot->OnAfterOpenEditor)
+    if (auto* plot = Plot(); plot && plot->OnAfterOpenEditor)
         plot->OnAfterOpenEditor(this);
     if (StayOnTop) {
         SetFormStyle(fsStayOnTop);
@@ -966,6 +1047,8 @@ void TiPlotEditorForm::ObjectRemoved(TiPlotObject& Object)
 {
     if (&Object == FRightClickObject)
         FRightClickObject = nullptr;
+    if (auto* viewer = dynamic_cast<TiPlotLayoutViewer*>(FindComponent("iPlotLayoutViewer")))
+        viewer->ForgetObject(&Object);
     // The object is being destroyed: only its list item is touched here.
     for (const TiEditorPage& page : EditorPages())
         if (TiComponentEditorListBox* list = ListBox(page.Kind); list && list->IndexOfObject(&Object) >= 0) {
@@ -1009,6 +1092,13 @@ void TiPlotEditorForm::TranslateForm(const std::function<std::string(const std::
     qx::plot::editor::TranslateForm(*this, Translate);
 }
 
+void TiPlotEditorForm::SetFormTranslationMethod(const TFormTranslationMethod& Method)
+{
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* picker = dynamic_cast<TiComponentEditorValueConverterPicker*>(Components(i)))
+            picker->TranslationMethod = Method;
+}
+
 namespace qx {
 
 void installPlotEditor()
@@ -1021,6 +1111,11 @@ void installPlotEditor()
         form->AfterConstruction();
         form->SetMaster(&Master);
         Master.SetEditorLink(form);
+        // The value converter's window is translated when it opens, with the table as it is then.
+        form->SetFormTranslationMethod([plot](TForm* AForm) {
+            if (AForm && plot->TranslationCount() > 0)
+                qx::plot::editor::TranslateForm(*AForm, [plot](const std::string& text) { return plot->TranslateText(text); });
+        });
         if (plot->TranslationCount() > 0)
             form->TranslateForm([plot](const std::string& text) { return plot->TranslateText(text); });
         return form;
@@ -1044,6 +1139,11 @@ void registerPlotEditorFormClasses()
         .method("TableListBoxGetData", &F::TableListBoxGetData)
         .method("ControlPropertiesOpenPickerChange", &F::ControlPropertiesOpenPickerChange)
         .method("ControlPropertiesSavePickerChange", &F::ControlPropertiesSavePickerChange)
+        .method("ControlDataSavePickerChange", &F::ControlDataSavePickerChange)
+        .method("ControlDataOpenPickerChange", &F::ControlDataOpenPickerChange)
+        .method("ControlAnnotationSavePickerChange", &F::ControlAnnotationSavePickerChange)
+        .method("ControlAnnotationOpenPickerChange", &F::ControlAnnotationOpenPickerChange)
+        .method("ControlLogFileNamePickerChange", &F::ControlLogFileNamePickerChange)
         .method("ChannelPropertiesOpenPickerChange", &F::ChannelPropertiesOpenPickerChange)
         .method("ChannelPropertiesSavePickerChange", &F::ChannelPropertiesSavePickerChange)
         .method("ChannelDataOpenPickerChange", &F::ChannelDataOpenPickerChange)

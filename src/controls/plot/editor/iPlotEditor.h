@@ -6,6 +6,7 @@
 
 #include "controls/plot/base/iPlotMasterManager.h"
 #include "controls/plot/editor/iPlotEditorPages.h"
+#include "controls/plot/editor/iComponentEditorValueConverterPicker.h"
 #include "controls/plot/editor/iCustomEditorForm.h"
 #include "platform/gui/CanvasTypes.h"
 
@@ -15,6 +16,8 @@
 
 class TComponent;
 class TiComponentEditorListBox;
+class TiPlotChannelCustom;
+class TiPlotComponent;
 class TiPlotLayoutObject;
 class TiPlotObject;
 class TWinControl;
@@ -92,6 +95,11 @@ public:
     // File pickers.
     void ControlPropertiesOpenPickerChange(TObject* Sender);
     void ControlPropertiesSavePickerChange(TObject* Sender);
+    void ControlDataSavePickerChange(TObject* Sender);
+    void ControlDataOpenPickerChange(TObject* Sender);
+    void ControlAnnotationSavePickerChange(TObject* Sender);
+    void ControlAnnotationOpenPickerChange(TObject* Sender);
+    void ControlLogFileNamePickerChange(TObject* Sender);
     void ChannelPropertiesOpenPickerChange(TObject* Sender);
     void ChannelPropertiesSavePickerChange(TObject* Sender);
     void ChannelDataOpenPickerChange(TObject* Sender);
@@ -164,9 +172,14 @@ public:
 
     /// Replaces the form's texts (caption, control texts, combo items) by their translations.
     void TranslateForm(const std::function<std::string(const std::string&)>& Translate);
+    /// Gives every value converter button of the form the method that translates its window.
+    void SetFormTranslationMethod(const TFormTranslationMethod& Method);
 
 private:
     const qx::plot::editor::TiEditorPage* PageOf(const TiPlotObject& Object) const;
+    /// The plot component the editor edits, nullptr for another kind of plot.
+    TiPlotComponent* Plot() const;
+    TiPlotChannelCustom* SelectedChannel() const;
     void PageChange(qx::plot::editor::TiEditorKind Kind);
     void AddObject(qx::plot::editor::TiEditorKind Kind, int (TiPlotMasterManager::*Add)());
     void RemoveSelected(qx::plot::editor::TiEditorKind Kind);

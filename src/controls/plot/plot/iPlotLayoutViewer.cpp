@@ -262,8 +262,29 @@ TiPlotLayoutObject* TiPlotLayoutViewer::FindLayerMember(TiPlotLayoutObject* Drag
 
 // ---- Mouse ----
 
-void TiPlotLayoutViewer::iMouseDown(TMouseButton, TShiftState Shift, int X, int Y)
+void TiPlotLayoutViewer::ForgetObject(const TiPlotObject* Object)
 {
+    // Compared as plot objects: an object being destroyed may no longer be a layout object.
+    const auto holds = [Object](const TiPlotLayoutObject* Held) {
+        return Held && static_cast<const TiPlotObject*>(Held) == Object;
+    };
+    if (!Object || !(holds(FSelectedBlock) || holds(FResizeBlock) || holds(FOverLayoutObject)))
+        return;
+    FMouseDown = false;
+    FEditMode = ilemNone;
+    FSelectedBlock = nullptr;
+    FResizeBlock = nullptr;
+    FOverLayoutObject = nullptr;
+    FDragOverRefBlock2 = nullptr;
+    InvalidateChange();
+}
+
+void TiPlotLayoutViewer::iMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    // Only the left button moves and resizes: a right press opens the popup menu, which
+    // takes the release, so the press would never end.
+    if (Button != mbLeft)
+        return;
     TiPlotLayoutObject* o = GetMouseOverBlock(X, Y);
     if (!o || Is<TiPlotDataView>(o) || Is<TiPlotToolBar>(o))
         return;

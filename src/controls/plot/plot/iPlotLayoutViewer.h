@@ -56,6 +56,9 @@ public:
     TiInsertDirection InsertDirection() const { return FInsertDirection; }
     /// The diagram's layout as the next paint computes it.
     void CalculateViewLayout(TCanvas& Canvas);
+    /// An object leaving the plot: a press, move or resize that holds it ends, so nothing
+    /// keeps a pointer to it.
+    void ForgetObject(const TiPlotObject* Object);
 
     TNotifyEvent OnChange;
 
