@@ -4,23 +4,14 @@
 #include "controls/skinned/GDIPFill.h"
 
 #include "platform/gui/IniFile.h"
+#include "platform/gui/PropertyRegistry.h"
 #include "platform/text/EConvertError.h"
 
 #include <cctype>
 
 namespace qx {
 
-std::string StreamToHexText(const Bytes& bytes)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    text.reserve(bytes.size() * 2);
-    for (const std::uint8_t b : bytes) {
-        text += kDigits[b >> 4];
-        text += kDigits[b & 15];
-    }
-    return text;
-}
+std::string StreamToHexText(const Bytes& bytes) { return hexText(bytes); }
 
 namespace {
 

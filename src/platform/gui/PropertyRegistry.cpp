@@ -74,6 +74,18 @@ std::string toText(const PropertyValue& value)
     return std::visit(Visitor{}, value);
 }
 
+std::string hexText(const std::vector<std::uint8_t>& bytes)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (const std::uint8_t b : bytes) {
+        text += kDigits[b >> 4];
+        text += kDigits[b & 0xF];
+    }
+    return text;
+}
+
 // ---- classes ----
 
 ClassInfo::ClassInfo(std::string name, const ClassInfo* parent)
@@ -485,17 +497,7 @@ PropertyValue fontStylesValue(TFontStyles styles)
     return s;
 }
 
-PropertyValue bytesValue(const std::vector<std::uint8_t>& bytes)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    text.reserve(bytes.size() * 2);
-    for (const std::uint8_t b : bytes) {
-        text += kDigits[b >> 4];
-        text += kDigits[b & 0xF];
-    }
-    return text;
-}
+PropertyValue bytesValue(const std::vector<std::uint8_t>& bytes) { return hexText(bytes); }
 
 std::vector<std::uint8_t> asBytes(const PropertyValue& v)
 {

@@ -45,6 +45,9 @@ using PropertyValue = std::variant<std::monostate, bool, std::int64_t, double, s
 /// Text of a value as a layout writes it ("alClient", 12, "'text'", [a, b]).
 std::string toText(const PropertyValue& value);
 
+/// Bytes as upper-case hexadecimal digits, two a byte.
+std::string hexText(const std::vector<std::uint8_t>& bytes);
+
 /// A property that does not exist, does not take the value given, or
 /// refused it. The message names the class and property.
 class PropertyError : public std::runtime_error

@@ -12,6 +12,7 @@
 #include "controls/plot/opc/iOPCManager.h"
 #include "platform/gui/ImageList.h"
 #include "platform/gui/LayoutLoader.h"
+#include "platform/gui/LayoutWriter.h"
 #include "platform/gui/TreeView.h"
 
 #include <QDir>
@@ -345,6 +346,42 @@ TEST(OPCLayout, ItemsAndGroupsAreReadFromALayoutAndConnectOnlyWithALibrary)
             EXPECT_EQ(manager->Group(0).DLLGroupHandle(), 0);
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(OPCLayout, ItemsAndGroupsAreWrittenAndReadBackInOrder)
+{
+    TForm form(nullptr);
+    qx::loadLayoutText(form, kOPCLayout, "OPC.layout");
+    auto* plot = dynamic_cast<TTestVCLComponent*>(form.FindComponent("plot"));
+    auto* manager = dynamic_cast<TiOPCManager*>(form.FindComponent("manager"));
+    ASSERT_TRUE(plot && manager);
+
+    const std::string managerText = qx::writeLayoutText(*manager);
+    TiOPCManager readManager(nullptr);
+    qx::readLayoutText(readManager, managerText, "manager.layout");
+    ASSERT_EQ(readManager.GroupCount(), 2) << managerText;
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(readManager.Group(i).Name(), manager->Group(i).Name());
+        EXPECT_EQ(readManager.Group(i).ComputerName(), manager->Group(i).ComputerName());
+        EXPECT_EQ(readManager.Group(i).OPCServerName(), manager->Group(i).OPCServerName());
+        EXPECT_EQ(readManager.Group(i).UpdateRate(), manager->Group(i).UpdateRate());
+    }
+    TiOPCManager empty(nullptr);
+    EXPECT_EQ(qx::writeLayoutText(empty).find("Groups"), std::string::npos) << "no groups, no Groups";
+
+    const std::string plotText = qx::writeLayoutText(*plot);
+    TTestVCLComponent readPlot(nullptr);
+    qx::readLayoutText(readPlot, plotText, "plot.layout");
+    ASSERT_EQ(readPlot.OPCItemCount(), 1) << plotText;
+    EXPECT_EQ(readPlot.GetOPCItemItemName(0), "Tank.Level");
+    EXPECT_EQ(readPlot.GetOPCItemServerName(0), "Fake.Server");
+    EXPECT_EQ(readPlot.GetOPCItemUpdateRate(0), 250);
+    TTestVCLComponent bare(nullptr);
+    EXPECT_EQ(qx::writeLayoutText(bare).find("OPCItems"), std::string::npos) << "no items, no OPCItems";
 }
 
 } // namespace
