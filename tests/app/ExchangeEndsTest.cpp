@@ -292,12 +292,15 @@ protected:
     // right there (to check that state and to answer the window that holds
     // the loop), and the call returns once the loops it ended have returned.
     // While `advance` is set and the exchange stalls, the manual clock moves
-    // on by the link's time-out, one time-out per stall seen: the link waits
-    // for the answer to its frame in flight, the simulator has taken that
-    // frame, and for a while neither the frame nor the simulator's log has
-    // changed. A slow build only makes the stalls come later: an exchange
-    // under way changes its frame in flight or the simulator's log, whatever
-    // its pace. The most time-outs one frame waited go to `longestWait`.
+    // on to the time-out of the frame in flight, one time-out per stall seen:
+    // the link waits for the answer to that frame and times it, the
+    // simulator has taken it, and for a while neither the frame nor the
+    // simulator's log has changed. The clock moves again only once the link
+    // has taken that time-out and times the frame anew, so each move is one
+    // time-out of the link however slowly its thread runs. A slow build
+    // only makes the stalls come later: an exchange under way changes its
+    // frame in flight or the simulator's log, whatever its pace. The most
+    // time-outs one frame waited go to `longestWait`.
     bool runUntil(const std::function<bool()>& done, const std::function<void()>& atEnd = {},
                   bool advance = true)
     {
@@ -336,9 +339,10 @@ protected:
                 waits = 0;
                 return;
             }
-            if (advance && !holdClock && sim && fmMain->Router->Busy() && now - lastChange >= kQuiet &&
-                sim->log().quietAfter(inFlight, kQuiet)) {
-                clock.advance(fmMain->Router->LinkTimeout());
+            const std::int64_t timeoutAt = fmMain->Router->FrameTimeoutAt();
+            if (advance && !holdClock && sim && fmMain->Router->Busy() && timeoutAt > clock.nowMs() &&
+                now - lastChange >= kQuiet && sim->log().quietAfter(inFlight, kQuiet)) {
+                clock.advance(timeoutAt - clock.nowMs());
                 lastChange = now;
                 longestWait = std::max(longestWait, ++waits);
             }
