@@ -20,6 +20,7 @@
 #include "app/FNetWorkScan.h"
 #include "app/SmallWindows.h"
 #include "app/lock/FLockPassWord.h"
+#include "app/presets/FStoreName.h"
 #include "app/presets/FStorePreset.h"
 #include "codec/CmMcs.h"
 #include "codec/LCmd.h"
@@ -33,6 +34,7 @@
 #include "platform/gui/Label.h"
 #include "platform/gui/ScriptedDialogService.h"
 #include "platform/gui/Timer.h"
+#include "platform/gui/ValueListEditor.h"
 #include "platform/hid/FakeHidBus.h"
 #include "platform/serial/SerialPortList.h"
 #include "platform/sync/Clock.h"
@@ -834,6 +836,39 @@ TEST_F(ExchangeEnds, ALinkLostWhileTheScanDialogStillClosesShowsIt)
     EXPECT_EQ(connect("the scan dialog closing beneath the progress window"), Outcome::Offline);
     EXPECT_FALSE(holdClock) << "the scan dialog closed while the progress window ran above it";
     expectWithinTheResends(LinkKind::Net, "the scan dialog closing beneath the progress window");
+}
+
+// The processor goes away while the user names a preset to store: the store
+// list and the name dialog close and the scan dialog shows the broken link.
+TEST_F(ExchangeEnds, ALinkLostWhileAStoreIsNamedClosesItsDialogs)
+{
+    const std::string what = "the store's dialogs open";
+    startSimulator(LinkKind::Serial, {});
+    ASSERT_EQ(connect("connecting"), Outcome::Completes);
+    later([] { fmMain->bStoreClick(nullptr); });
+    bool named = false;
+    TTimer step(nullptr);
+    step.SetInterval(1);
+    step.OnTimer = [&](TObject*) {
+        if (!fmStorePreset->Visible())
+            return;
+        step.SetEnabled(false);
+        bool canSelect = true;
+        fmStorePreset->vledPresetNameSelectCell(fmStorePreset->vledPresetName, 1, 5, canSelect);
+        named = fmStoreName->Visible();
+        sim.reset();
+    };
+    step.SetEnabled(true);
+    Outcome outcome = Outcome::Completes;
+    runUntil([&] { return named && (lost() || disconnected()); },
+             [&] {
+                 EXPECT_TRUE(lost()) << what << "; " << state();
+                 EXPECT_FALSE(fmStoreName->Visible()) << what;
+                 outcome = checkEnd(what);
+             });
+    expectLeftUsable(what);
+    EXPECT_TRUE(named) << "the name dialog was up";
+    EXPECT_EQ(outcome, Outcome::Offline);
 }
 
 } // namespace
