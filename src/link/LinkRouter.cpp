@@ -181,6 +181,12 @@ int LinkRouter::LinkTimeout() const
     return link ? link->Timeout() : 0;
 }
 
+std::int64_t LinkRouter::FrameTimeoutAt() const
+{
+    const LinkWorker* link = current();
+    return link ? link->FrameTimeoutAt() : -1;
+}
+
 LinkRouter::TimeoutPause::TimeoutPause(LinkRouter& router) : router_(router), generation_(router.Generation())
 {
     if (LinkWorker* link = router_.current())

@@ -99,6 +99,9 @@ public:
     /// The time-out the open link waits for an answer, in milliseconds; 0
     /// without a link.
     int LinkTimeout() const;
+    /// The clock time at which the open link's frame in flight times out
+    /// next, once its worker times it; -1 otherwise.
+    std::int64_t FrameTimeoutAt() const;
 
     /// While one lives, the link open at its making neither times out nor
     /// polls: a dialog that waits for the user in the middle of an exchange

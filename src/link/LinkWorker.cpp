@@ -182,6 +182,21 @@ bool LinkWorker::TimeoutsPaused() const
     return pauses_ > 0;
 }
 
+std::int64_t LinkWorker::FrameTimeoutAt() const
+{
+    std::lock_guard lock(mutex_);
+    if (!pending_ || timed_ != handed_ || pauses_ > 0)
+        return -1;
+    return frameDeadline_ + pausedTotal_;
+}
+
+void LinkWorker::TimeFrameUntil(std::int64_t deadline)
+{
+    std::lock_guard lock(mutex_);
+    frameDeadline_ = deadline;
+    timed_ = handed_;
+}
+
 Frame LinkWorker::PendingFrame() const
 {
     std::lock_guard lock(mutex_);
@@ -259,6 +274,7 @@ bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int
         if (now < waitDeadline)
             return true;
         waitDeadline = now + timeout;
+        TimeFrameUntil(waitDeadline);
         return HandleTimeout();
     }
     switch (result.index) {
@@ -272,6 +288,7 @@ bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int
         return true;
     case kSendEvent:
         waitDeadline = now + timeout;
+        TimeFrameUntil(waitDeadline);
         return WritePending(true);
     case kWakeEvent:
         return true; // the pause ended: the next wait has an end again

@@ -64,6 +64,11 @@ public:
     /// none is pending (none handed yet, or given up after error 0).
     Frame PendingFrame() const;
 
+    /// The clock time at which the frame in flight times out next, once the
+    /// worker times the frame handed over last; -1 before that, without a
+    /// pending frame and while paused.
+    std::int64_t FrameTimeoutAt() const;
+
     bool IsOpen() const { return open_.load(); }
     int Timeout() const { return timeoutMs_.load(); }
 
@@ -133,6 +138,7 @@ private:
     int SendBufferByte(std::size_t index) const;
     bool TimeoutsPaused() const;
     bool TimerTickHandedAFrame();
+    void TimeFrameUntil(std::int64_t deadline);
     std::int64_t NextDeadline(std::int64_t waitDeadline);
 
     MessageTarget& owner_;
@@ -150,6 +156,8 @@ private:
     bool pending_ = false;
     std::uint64_t handed_ = 0;  // frames handed over so far
     std::uint64_t written_ = 0; // the hand-over whose frame was written last
+    std::uint64_t timed_ = 0;   // the hand-over whose frame frameDeadline_ times
+    std::int64_t frameDeadline_ = kNever; // on the ActiveMs time
     ResendPolicy policy_;
     int pauses_ = 0;               // PauseTimeouts not yet resumed
     std::int64_t pausedAt_ = 0;    // when the first of them came

@@ -20,6 +20,7 @@
 #include "app/FNetWorkScan.h"
 #include "app/SmallWindows.h"
 #include "app/lock/FLockPassWord.h"
+#include "app/presets/FStoreName.h"
 #include "app/presets/FStorePreset.h"
 #include "codec/CmMcs.h"
 #include "codec/LCmd.h"
@@ -33,6 +34,7 @@
 #include "platform/gui/Label.h"
 #include "platform/gui/ScriptedDialogService.h"
 #include "platform/gui/Timer.h"
+#include "platform/gui/ValueListEditor.h"
 #include "platform/hid/FakeHidBus.h"
 #include "platform/serial/SerialPortList.h"
 #include "platform/sync/Clock.h"
@@ -292,12 +294,15 @@ protected:
     // right there (to check that state and to answer the window that holds
     // the loop), and the call returns once the loops it ended have returned.
     // While `advance` is set and the exchange stalls, the manual clock moves
-    // on by the link's time-out, one time-out per stall seen: the link waits
-    // for the answer to its frame in flight, the simulator has taken that
-    // frame, and for a while neither the frame nor the simulator's log has
-    // changed. A slow build only makes the stalls come later: an exchange
-    // under way changes its frame in flight or the simulator's log, whatever
-    // its pace. The most time-outs one frame waited go to `longestWait`.
+    // on to the time-out of the frame in flight, one time-out per stall seen:
+    // the link waits for the answer to that frame and times it, the
+    // simulator has taken it, and for a while neither the frame nor the
+    // simulator's log has changed. The clock moves again only once the link
+    // has taken that time-out and times the frame anew, so each move is one
+    // time-out of the link however slowly its thread runs. A slow build
+    // only makes the stalls come later: an exchange under way changes its
+    // frame in flight or the simulator's log, whatever its pace. The most
+    // time-outs one frame waited go to `longestWait`.
     bool runUntil(const std::function<bool()>& done, const std::function<void()>& atEnd = {},
                   bool advance = true)
     {
@@ -336,9 +341,10 @@ protected:
                 waits = 0;
                 return;
             }
-            if (advance && !holdClock && sim && fmMain->Router->Busy() && now - lastChange >= kQuiet &&
-                sim->log().quietAfter(inFlight, kQuiet)) {
-                clock.advance(fmMain->Router->LinkTimeout());
+            const std::int64_t timeoutAt = fmMain->Router->FrameTimeoutAt();
+            if (advance && !holdClock && sim && fmMain->Router->Busy() && timeoutAt > clock.nowMs() &&
+                now - lastChange >= kQuiet && sim->log().quietAfter(inFlight, kQuiet)) {
+                clock.advance(timeoutAt - clock.nowMs());
                 lastChange = now;
                 longestWait = std::max(longestWait, ++waits);
             }
@@ -830,6 +836,39 @@ TEST_F(ExchangeEnds, ALinkLostWhileTheScanDialogStillClosesShowsIt)
     EXPECT_EQ(connect("the scan dialog closing beneath the progress window"), Outcome::Offline);
     EXPECT_FALSE(holdClock) << "the scan dialog closed while the progress window ran above it";
     expectWithinTheResends(LinkKind::Net, "the scan dialog closing beneath the progress window");
+}
+
+// The processor goes away while the user names a preset to store: the store
+// list and the name dialog close and the scan dialog shows the broken link.
+TEST_F(ExchangeEnds, ALinkLostWhileAStoreIsNamedClosesItsDialogs)
+{
+    const std::string what = "the store's dialogs open";
+    startSimulator(LinkKind::Serial, {});
+    ASSERT_EQ(connect("connecting"), Outcome::Completes);
+    later([] { fmMain->bStoreClick(nullptr); });
+    bool named = false;
+    TTimer step(nullptr);
+    step.SetInterval(1);
+    step.OnTimer = [&](TObject*) {
+        if (!fmStorePreset->Visible())
+            return;
+        step.SetEnabled(false);
+        bool canSelect = true;
+        fmStorePreset->vledPresetNameSelectCell(fmStorePreset->vledPresetName, 1, 5, canSelect);
+        named = fmStoreName->Visible();
+        sim.reset();
+    };
+    step.SetEnabled(true);
+    Outcome outcome = Outcome::Completes;
+    runUntil([&] { return named && (lost() || disconnected()); },
+             [&] {
+                 EXPECT_TRUE(lost()) << what << "; " << state();
+                 EXPECT_FALSE(fmStoreName->Visible()) << what;
+                 outcome = checkEnd(what);
+             });
+    expectLeftUsable(what);
+    EXPECT_TRUE(named) << "the name dialog was up";
+    EXPECT_EQ(outcome, Outcome::Offline);
 }
 
 } // namespace

@@ -77,6 +77,34 @@ TEST_F(NetLinkTest, ResendsAtEachTimeOutThenReportsNoAnswer)
     EXPECT_EQ(writer.writes(), (std::vector<Frame>(3, frame)));
 }
 
+// When the frame in flight times out next, once the worker times it: not
+// before a frame is handed over, not while the time-outs are held (and the
+// pause is left out after), and not once the link gave up on it.
+TEST_F(NetLinkTest, TellsWhenTheFrameInFlightTimesOut)
+{
+    open();
+    EXPECT_EQ(link->FrameTimeoutAt(), -1) << "no frame";
+    const std::int64_t start = clock.nowMs();
+    link->SendFrame(command(0x27, {3}), true);
+    ASSERT_TRUE(writer.waitForWrites(1));
+    ASSERT_TRUE(waitUntil([&] { return link->FrameTimeoutAt() == start + 800; }, "the worker to time the frame"));
+    tick(800);
+    EXPECT_EQ(writes(), 2u);
+    ASSERT_TRUE(waitUntil([&] { return link->FrameTimeoutAt() == start + 1600; }, "the resend's time-out"));
+    link->PauseTimeouts();
+    EXPECT_EQ(link->FrameTimeoutAt(), -1) << "held";
+    clock.advance(5000);
+    link->ResumeTimeouts();
+    EXPECT_EQ(link->FrameTimeoutAt(), start + 6600) << "the pause left out";
+    link->settle();
+    clock.advance(start + 6600 - clock.nowMs());
+    ASSERT_TRUE(writer.waitForWrites(3));
+    ASSERT_TRUE(waitUntil([&] { return link->FrameTimeoutAt() == start + 7400; }, "the last resend's time-out"));
+    tick(800);
+    ASSERT_TRUE(owner.waitForErrors(1));
+    EXPECT_EQ(link->FrameTimeoutAt(), -1) << "given up";
+}
+
 TEST_F(UsbLinkTest, WaitsFourMorePeriodsAfterItsResends)
 {
     open();
