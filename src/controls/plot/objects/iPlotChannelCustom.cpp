@@ -448,26 +448,19 @@ void TiPlotChannelCustom::DrawTrace(TCanvas& Canvas, bool XYReversed, TColor Bac
     (void)BackGroundColor;
     bool broken = true;
     double lastX = 0, lastY = 0;
-    for (int i = FStartIndex; i <= FStopIndex; ++i) {
-        double x = 0, y = 0;
-        bool null = false, empty = false;
-        FDataList->GetXYEmptyNull(i, x, null, empty, y);
-        if (empty)
-            continue;
-        if (null) {
-            broken = true;
-            continue;
-        }
-        if (!broken) {
-            Canvas.Pen().Color = FDataList->GetTraceLineColor(i);
-            Canvas.Pen().Style = static_cast<TPenStyle>(FDataList->GetTraceLineStyle(i));
-            Canvas.Pen().Width = TracePenWidth(FDataList->GetTraceLineWidth(i));
-            DrawLine(Canvas, XYReversed, lastX, lastY, x, y, false);
-        }
-        broken = false;
-        lastX = x;
-        lastY = y;
-    }
+    ForEachPoint(
+        FStartIndex, FStopIndex, [&](int, double) { broken = true; },
+        [&](int i, double x, double y) {
+            if (!broken) {
+                Canvas.Pen().Color = FDataList->GetTraceLineColor(i);
+                Canvas.Pen().Style = static_cast<TPenStyle>(FDataList->GetTraceLineStyle(i));
+                Canvas.Pen().Width = TracePenWidth(FDataList->GetTraceLineWidth(i));
+                DrawLine(Canvas, XYReversed, lastX, lastY, x, y, false);
+            }
+            broken = false;
+            lastX = x;
+            lastY = y;
+        });
 }
 
 void TiPlotChannelCustom::DrawLine(TCanvas& Canvas, bool XYReversed, double X1, double Y1, double X2, double Y2,

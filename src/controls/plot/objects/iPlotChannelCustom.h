@@ -266,6 +266,23 @@ protected:
 
     TiPlotHost* Host() const { return PlotHostOf(*this); }
     TiPlotDataCustomList& Store() { return *FDataList; }
+    /// Walks the points First to Last in order, leaving out the empty ones: OnNull(Index, X)
+    /// for a null point, OnPoint(Index, X, Y) for the others.
+    template <class Null, class Point>
+    void ForEachPoint(int First, int Last, Null OnNull, Point OnPoint) const
+    {
+        for (int i = First; i <= Last; ++i) {
+            double x = 0, y = 0;
+            bool null = false, empty = false;
+            GetXYEmptyNull(i, x, null, empty, y);
+            if (empty)
+                continue;
+            if (null)
+                OnNull(i, x);
+            else
+                OnPoint(i, x, y);
+        }
+    }
     void SetDrawRange(int Start, int Stop)
     {
         FStartIndex = Start;

@@ -157,22 +157,15 @@ void TiPlotChannel::DrawFill(TCanvas& Canvas, bool XYReversed, TColor)
     Canvas.Pen().Style = psClear;
     bool broken = true;
     double lastX = 0, lastY = 0;
-    for (int i = DrawStartIndex(); i <= DrawStopIndex(); ++i) {
-        double x = 0, y = 0;
-        bool null = false, empty = false;
-        GetXYEmptyNull(i, x, null, empty, y);
-        if (empty)
-            continue;
-        if (null) {
-            broken = true;
-            continue;
-        }
-        if (!broken)
-            DrawQuad(Canvas, XYReversed, lastX, FFillReference, lastX, lastY, x, y, x, FFillReference);
-        broken = false;
-        lastX = x;
-        lastY = y;
-    }
+    ForEachPoint(
+        DrawStartIndex(), DrawStopIndex(), [&](int, double) { broken = true; },
+        [&](int, double x, double y) {
+            if (!broken)
+                DrawQuad(Canvas, XYReversed, lastX, FFillReference, lastX, lastY, x, y, x, FFillReference);
+            broken = false;
+            lastX = x;
+            lastY = y;
+        });
 }
 
 TRect TiPlotChannel::BarRect(int Index)
@@ -395,19 +388,12 @@ void TiPlotChannel::DrawSplineTrace(TCanvas& Canvas, bool XYReversed)
         xa.assign(1, 0);
         ya.assign(1, 0);
     };
-    for (int i = 0; i < Count(); ++i) {
-        double x = 0, y = 0;
-        bool null = false, empty = false;
-        GetXYEmptyNull(i, x, null, empty, y);
-        if (empty)
-            continue;
-        if (null) {
-            drawRun();
-            continue;
-        }
-        xa.push_back(x);
-        ya.push_back(y);
-    }
+    ForEachPoint(
+        0, Count() - 1, [&](int, double) { drawRun(); },
+        [&](int, double x, double y) {
+            xa.push_back(x);
+            ya.push_back(y);
+        });
     drawRun();
 }
 
@@ -450,28 +436,24 @@ void TiPlotChannel::DrawSteppedTrace(TCanvas& Canvas, bool XYReversed)
                 break;
             }
     } else {
-        for (int i = DrawStartIndex(); i <= DrawStopIndex(); ++i) {
-            double x = 0, y = 0;
-            bool null = false, empty = false;
-            GetXYEmptyNull(i, x, null, empty, y);
-            if (empty)
-                continue;
-            if (null) {
+        ForEachPoint(
+            DrawStartIndex(), DrawStopIndex(),
+            [&](int, double x) {
                 if (previous && !broken)
                     step(x);
                 broken = true;
-                continue;
-            }
-            if (broken) {
-                broken = false;
-            } else {
-                step(x);
-                DrawLine(Canvas, XYReversed, x, yp, x, y, false);
-            }
-            xp = x;
-            yp = y;
-            previous = true;
-        }
+            },
+            [&](int, double x, double y) {
+                if (broken) {
+                    broken = false;
+                } else {
+                    step(x);
+                    DrawLine(Canvas, XYReversed, x, yp, x, y, false);
+                }
+                xp = x;
+                yp = y;
+                previous = true;
+            });
     }
     if (FInterpolationStyle == ipistDifferential && previous && !broken && XAxis()) {
         Canvas.Pen().Color = Color();
@@ -486,33 +468,26 @@ void TiPlotChannel::DrawDigitalTrace(TCanvas& Canvas, bool XYReversed)
     Canvas.Brush().Style = FFillStyle;
     Canvas.Brush().Color = FillBrushColor();
     TDigitalSequenceData run;
-    for (int i = DrawStartIndex(); i <= DrawStopIndex(); ++i) {
-        double x = 0, y = 0;
-        bool null = false, empty = false;
-        GetXYEmptyNull(i, x, null, empty, y);
-        if (empty)
-            continue;
-        if (null) {
-            DrawDigitalRun(Canvas, XYReversed, run);
-            continue;
-        }
-        const bool level = y != 0;
-        if (!run.StartSet) {
-            run.StartSet = true;
-            run.StartXValue = x;
-            run.StartYValue = level;
-        } else if (level == run.StartYValue) {
-            run.StopSet = true;
-            run.StopXValue = x;
-        } else {
-            run.TransitionSet = true;
-            run.TransitionXValue = x;
-            DrawDigitalRun(Canvas, XYReversed, run);
-            run.StartSet = true;
-            run.StartXValue = x;
-            run.StartYValue = level;
-        }
-    }
+    ForEachPoint(
+        DrawStartIndex(), DrawStopIndex(), [&](int, double) { DrawDigitalRun(Canvas, XYReversed, run); },
+        [&](int, double x, double y) {
+            const bool level = y != 0;
+            if (!run.StartSet) {
+                run.StartSet = true;
+                run.StartXValue = x;
+                run.StartYValue = level;
+            } else if (level == run.StartYValue) {
+                run.StopSet = true;
+                run.StopXValue = x;
+            } else {
+                run.TransitionSet = true;
+                run.TransitionXValue = x;
+                DrawDigitalRun(Canvas, XYReversed, run);
+                run.StartSet = true;
+                run.StartXValue = x;
+                run.StartYValue = level;
+            }
+        });
     DrawDigitalRun(Canvas, XYReversed, run);
 }
 
