@@ -37,10 +37,23 @@ TMainMenu::~TMainMenu()
     delete bar_;
 }
 
+void TMainMenu::Loaded()
+{
+    TMenu::Loaded();
+    if (measurePending_)
+        rebuild();
+}
+
 void TMainMenu::rebuild()
 {
     if (!bar_)
         return;
+    // While a layout adds the items one by one, the bar measured with its
+    // first item keeps that height; the rest are appended and the bar is
+    // measured once more when the layout is loaded.
+    if (ComponentState().Contains(csLoading) && appendLoadedItems())
+        return;
+    measurePending_ = false;
     const int height = barHeight_;
     bar_->clear();
     for (int i = 0; i < Items()->Count(); ++i)
@@ -48,6 +61,20 @@ void TMainMenu::rebuild()
     placeBar();
     if (form_ && BarHeight() != height)
         form_->clientAreaMoved();
+}
+
+bool TMainMenu::appendLoadedItems()
+{
+    const QList<QAction*> shown = bar_->actions();
+    if (shown.isEmpty() || shown.size() > Items()->Count())
+        return false;
+    for (int i = 0; i < static_cast<int>(shown.size()); ++i)
+        if (shown[i] != Items()->Items(i)->Action())
+            return false;
+    for (int i = static_cast<int>(shown.size()); i < Items()->Count(); ++i)
+        bar_->addAction(Items()->Items(i)->Action());
+    measurePending_ = true;
+    return true;
 }
 
 void TMainMenu::placeBar()

@@ -18,10 +18,15 @@ public:
     /// The bar's height on the form, as last laid out.
     int BarHeight() const { return barHeight_; }
 
+    void Loaded() override;
+
 private:
     friend class TForm;
 
     void rebuild();
+    /// During loading: appends the items added after those on the bar and
+    /// leaves the measuring to Loaded(); false when the bar must be rebuilt.
+    bool appendLoadedItems();
     /// Lays the bar across the top of the form.
     void placeBar();
 
@@ -30,4 +35,5 @@ private:
     /// The form whose menu this is; cleared when the form goes first.
     TForm* form_ = nullptr;
     int barHeight_ = 0;
+    bool measurePending_ = false;
 };
