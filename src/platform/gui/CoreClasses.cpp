@@ -104,7 +104,17 @@ void registerClasses()
     registerClass<TGraphicControl, TControl>("TGraphicControl");
     registerClass<TCustomControl, TWinControl>("TCustomControl");
 
+    registerClass<TSizeConstraints>("TSizeConstraints")
+        .property("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth)
+        .defaultValue(0)
+        .property("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight)
+        .defaultValue(0)
+        .property("MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth)
+        .defaultValue(0)
+        .property("MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight)
+        .defaultValue(0);
     registerClass<TForm, TCustomControl>("TForm")
+        .object("Constraints", &TForm::Constraints)
         .property("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview)
         .defaultValue(false)
         .property("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle)

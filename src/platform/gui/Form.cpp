@@ -36,7 +36,22 @@ void qx::endModalLoops()
         loop->exit();
 }
 
-TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner), scroller_(std::make_unique<qx::FormScroller>(*this))
+void TSizeConstraints::set(int& Field, int Value)
+{
+    Field = std::max(Value, 0);
+    form_.SetBounds(form_.Left(), form_.Top(), form_.Width(), form_.Height());
+}
+
+int TSizeConstraints::hold(int Value, int Min, int Max)
+{
+    if (Max > 0)
+        Value = std::min(Value, Max);
+    return std::max(Value, Min);
+}
+
+TForm::TForm(TComponent* AOwner)
+    : TCustomControl(AOwner), scroller_(std::make_unique<qx::FormScroller>(*this)),
+      constraints_(std::make_unique<TSizeConstraints>(*this))
 {
     visible_ = false;
     SetBounds(0, 0, 320, 240);
@@ -336,6 +351,10 @@ void TForm::SetWindowState(TWindowState Value)
 
 void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
+    if (constraints_ && (borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin)) {
+        AWidth = constraints_->HoldWidth(AWidth);
+        AHeight = constraints_->HoldHeight(AHeight);
+    }
     TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
     applySizeLimits();
 }
@@ -343,8 +362,13 @@ void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 void TForm::applySizeLimits()
 {
     if (borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin) {
-        widget_->setMinimumSize(0, 0);
-        widget_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        const int minWidth = constraints_ ? constraints_->MinWidth() : 0;
+        const int minHeight = constraints_ ? constraints_->MinHeight() : 0;
+        const int maxWidth = constraints_ && constraints_->MaxWidth() > 0 ? constraints_->MaxWidth() : QWIDGETSIZE_MAX;
+        const int maxHeight =
+            constraints_ && constraints_->MaxHeight() > 0 ? constraints_->MaxHeight() : QWIDGETSIZE_MAX;
+        widget_->setMinimumSize(minWidth, minHeight);
+        widget_->setMaximumSize(maxWidth, maxHeight);
     } else {
         widget_->setFixedSize(width_, height_);
     }

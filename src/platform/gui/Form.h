@@ -29,6 +29,36 @@ enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+
+class TForm;
+
+/// The smallest and largest size of a sizeable form: the user cannot resize it beyond them
+/// and SetBounds holds its size within them. 0 sets no limit.
+class TSizeConstraints : public TPersistent
+{
+public:
+    explicit TSizeConstraints(TForm& Form) : form_(Form) {}
+
+    int MinWidth() const { return minWidth_; }
+    void SetMinWidth(int Value) { set(minWidth_, Value); }
+    int MinHeight() const { return minHeight_; }
+    void SetMinHeight(int Value) { set(minHeight_, Value); }
+    int MaxWidth() const { return maxWidth_; }
+    void SetMaxWidth(int Value) { set(maxWidth_, Value); }
+    int MaxHeight() const { return maxHeight_; }
+    void SetMaxHeight(int Value) { set(maxHeight_, Value); }
+
+    /// A width or height held within the limits.
+    int HoldWidth(int Value) const { return hold(Value, minWidth_, maxWidth_); }
+    int HoldHeight(int Value) const { return hold(Value, minHeight_, maxHeight_); }
+
+private:
+    void set(int& Field, int Value);
+    static int hold(int Value, int Min, int Max);
+
+    TForm& form_;
+    int minWidth_ = 0, minHeight_ = 0, maxWidth_ = 0, maxHeight_ = 0;
+};
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
 /// A top-level window. Forms start hidden. A subclass loads its layout in
@@ -89,6 +119,8 @@ public:
     void SetAutoScroll(bool Value);
     /// The form's scroll bars.
     qx::FormScroller& Scroller() const { return *scroller_; }
+    /// The limits of the form's size while it is sizeable.
+    TSizeConstraints* Constraints() const { return constraints_.get(); }
     /// Layout scaling by screen resolution; always off here, the value is kept.
     bool Scaled() const { return false; }
     void SetScaled(bool) {}
@@ -149,6 +181,7 @@ private:
     TFormStyle formStyle_ = fsNormal;
     TWindowState windowState_ = wsNormal;
     std::unique_ptr<qx::FormScroller> scroller_;
+    std::unique_ptr<TSizeConstraints> constraints_;
     TMainMenu* menu_ = nullptr;
     struct ModalLoop;
     ModalLoop* loop_ = nullptr;

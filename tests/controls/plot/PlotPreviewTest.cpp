@@ -282,6 +282,8 @@ protected:
 TEST_F(PlotPreviewForm, ALandscapeLetterPageIsASheetWithAShadowInTheMiddle)
 {
     EXPECT_EQ(form->Caption(), "Untitled (Preview)");
+    EXPECT_EQ(form->Constraints()->MinWidth(), 500);
+    EXPECT_EQ(form->Constraints()->MinHeight(), 300);
     ASSERT_EQ(form->Preview->Width(), 828);
     ASSERT_EQ(form->Preview->Height(), 488);
     const TiPlotPreviewPage page = form->PageLayout(828, 488);

@@ -484,6 +484,34 @@ TEST(FormCreation, OnlySizeableBorderStylesLetTheUserResize)
     }
 }
 
+TEST(FormGeometry, ConstraintsHoldASizeableFormsSizeFromTheLayoutCodeAndUser)
+{
+    registerTestClasses();
+    TForm form(nullptr);
+    const std::string text = "object fmTest: TForm\n  Constraints.MinWidth = 500\n  Constraints.MinHeight = 300\n"
+                             "  Constraints.MaxWidth = 900\n  ClientWidth = 200\n  ClientHeight = 100\nend\n";
+    qx::loadLayoutText(form, text, "Constraints.layout");
+    EXPECT_EQ(form.Width(), 500);
+    EXPECT_EQ(form.Height(), 300);
+    form.SetBounds(0, 0, 1200, 700);
+    EXPECT_EQ(form.Width(), 900);
+    EXPECT_EQ(form.Height(), 700);
+    form.AfterConstruction();
+    form.Show();
+    QApplication::processEvents();
+    // As the window system resizes it for the user.
+    form.Widget()->resize(100, 80);
+    QApplication::processEvents();
+    EXPECT_EQ(form.Widget()->width(), 500);
+    EXPECT_EQ(form.Widget()->height(), 300);
+    EXPECT_EQ(form.Width(), 500);
+    // No limit on a form the user cannot resize: its size is its own.
+    form.SetBorderStyle(bsDialog);
+    form.SetBounds(0, 0, 120, 90);
+    EXPECT_EQ(form.Width(), 120);
+    form.Hide();
+}
+
 TEST(ApplicationObject, NumbersAreReadTheCWay)
 {
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
