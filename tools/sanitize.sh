@@ -21,7 +21,8 @@ run_isolated() {
 BUILD_DIR="$top/build-asan" "$top/tools/build.sh" -DQX_SANITIZE=address,undefined -DQX_BUILD_BENCH=OFF
 run_isolated ctest --test-dir "$top/build-asan" --output-on-failure -j "$(nproc)" --timeout 600
 
+# The build runs our art generator, which must pass the same suppressions.
+export TSAN_OPTIONS="halt_on_error=1 suppressions=$top/tools/tsan-suppressions.txt"
 BUILD_DIR="$top/build-tsan" "$top/tools/build.sh" -DQX_SANITIZE=thread -DQX_BUILD_BENCH=OFF
-run_isolated env TSAN_OPTIONS="halt_on_error=1 suppressions=$top/tools/tsan-suppressions.txt" \
-  ctest --test-dir "$top/build-tsan" --output-on-failure \
+run_isolated env TSAN_OPTIONS="$TSAN_OPTIONS" ctest --test-dir "$top/build-tsan" --output-on-failure \
   -j "$(nproc)" --timeout 600 -L 'link|sync|serial|hid|sim|gui|model|app|connect'
