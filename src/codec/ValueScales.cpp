@@ -1,9 +1,11 @@
 #include "codec/ValueScales.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 #include "codec/SharedConstants.h"
@@ -121,8 +123,10 @@ int QToIndex(double q)
     double s = static_cast<double>(std::log(static_cast<long double>(kQMax) / clamped) /
                                    std::log(static_cast<long double>(kQStepRatio)));
     // Rounds on the value's 15-digit decimal text, as the step table was made.
+    // (to_chars writes what printf's "%.15g" writes, without printf's cost.)
     char text[64];
-    std::snprintf(text, sizeof text, "%.15g", s);
+    const auto written = std::to_chars(std::begin(text), std::end(text) - 1, s, std::chars_format::general, 15);
+    *written.ptr = '\0';
     const char* point = std::strchr(text, '.');
     if (point != nullptr && point[1] >= '5' && point[1] <= '9') {
         s += 1.0;

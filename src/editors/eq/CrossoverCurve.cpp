@@ -5,6 +5,8 @@
 #include "response/Plot.h"
 
 #include <algorithm>
+#include <array>
+#include <functional>
 
 namespace qx {
 
@@ -114,20 +116,32 @@ void computeCrossoverCurve(Plot& plot, CrossoverSide side, int slopeCode, double
     } else {
         Stage last;
         const auto stages = stagesOf(row, codes);
+        std::array<PlotView, Plot::kStageCount> views{};
         for (int k = 0; k < Plot::kStageCount; ++k) {
+            PlotSection& stage = plot.section(Plot::kFirstStageSection + k);
+            views[static_cast<std::size_t>(k)] = stage.view();
             const Stage& s = stages[static_cast<std::size_t>(k)];
             if (s.code == kFilterFlat)
                 continue;
-            plot.section(Plot::kFirstStageSection + k).SetBiquad(0.0, f, kStageQ, s.code, s.a, s.b);
+            stage.SetBiquad(0.0, f, kStageQ, s.code, s.a, s.b);
             last = s;
         }
         total.SetBiquad(0.0, f, kStageQ, last.code, last.a, last.b);
-        Curve sum{};
-        for (int k = 0; k < Plot::kStageCount; ++k) {
-            const CurveView stage = plot.curve(Plot::kFirstStageSection + k);
-            std::transform(sum.begin(), sum.end(), stage.begin(), sum.begin(), std::plus<>());
-        }
-        total.setCurve(sum);
+        // The sum is made when the total is first read (a graph out of sight
+        // reads it when it comes into sight), from the stages as set now: the
+        // other side sets the same stage sections after this one.
+        total.setDerivedCurve([stages, views, f](Curve& sum) {
+            PlotSection stage;
+            for (std::size_t k = 0; k < stages.size(); ++k) {
+                const Stage& s = stages[k];
+                if (s.code == kFilterFlat)
+                    continue; // a flat stage adds 0 to every point, which changes none of them
+                stage.setView(views[k]);
+                stage.SetBiquad(0.0, f, kStageQ, s.code, s.a, s.b);
+                const CurveView points = stage.curve();
+                std::transform(sum.begin(), sum.end(), points.begin(), sum.begin(), std::plus<>());
+            }
+        });
     }
     plot.ShowSectionHandle(totalOf(side), 0.0F, handleOf(side));
 }

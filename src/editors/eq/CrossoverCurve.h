@@ -19,8 +19,8 @@ enum class CrossoverSide
 int crossoverResponseRow(int slopeCode);
 
 // Sets the stage sections 34-38 and the side's total (31 high-pass, 32
-// low-pass) of the plot and places the total's handle. The caller sums and
-// redraws.
+// low-pass) of the plot and places the total's handle. The total is the sum
+// of the stages, computed when it is first read. The caller sums and redraws.
 void computeCrossoverCurve(Plot& plot, CrossoverSide side, int slopeCode, double frequencyHz);
 
 // The side's total flat at 32 kHz, its handle out of sight (FIR view or

@@ -9,6 +9,7 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -35,9 +36,53 @@ private:
     const TEdit& edit_;
 };
 
+/// The box's widget. A text written while the box is out of sight (on a
+/// hidden page, or before its window is first shown) waits here, as laying
+/// it out is most of a text's price: the widget takes it before it handles
+/// any event (its show, paint, keys, mouse) and whenever the control uses it.
+class LineEdit : public QLineEdit
+{
+public:
+    void showText(const QString& text)
+    {
+        if (!isVisible()) {
+            owed_ = text;
+            textOwed_ = true;
+            return;
+        }
+        textOwed_ = false;
+        owed_.clear();
+        const QSignalBlocker block(this);
+        setText(text);
+    }
+
+    // The length of a text that waits, or -1.
+    qsizetype owedLength() const { return textOwed_ ? owed_.size() : -1; }
+
+    void payText()
+    {
+        if (!textOwed_)
+            return;
+        textOwed_ = false;
+        const QSignalBlocker block(this);
+        setText(std::exchange(owed_, QString()));
+    }
+
+protected:
+    bool event(QEvent* e) override
+    {
+        payText();
+        return QLineEdit::event(e);
+    }
+
+private:
+    QString owed_;
+    bool textOwed_ = false;
+};
+
 } // namespace
 
-TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, new QLineEdit)
+TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, new LineEdit)
 {
     SetControlStyle(ControlStyle() - TControlStyle{csSetCaption});
     SetTabStop(true);
@@ -47,7 +92,12 @@ TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, new QLineEdit)
     SetBounds(0, 0, 121, 21);
 }
 
-QLineEdit* TEdit::edit() const { return static_cast<QLineEdit*>(Widget()); }
+QLineEdit* TEdit::edit() const
+{
+    auto* widget = static_cast<LineEdit*>(Widget());
+    widget->payText();
+    return widget;
+}
 
 std::string TEdit::cased(const std::string& text) const
 {
@@ -88,8 +138,7 @@ void TEdit::TextChanged()
             SetText(text); // raises its own change
             return;
         }
-        const QSignalBlocker block(edit());
-        edit()->setText(qx::toQt(text));
+        static_cast<LineEdit*>(Widget())->showText(qx::toQt(text));
     }
     if (!Loading())
         Change();
@@ -152,6 +201,11 @@ int TEdit::SelStart() const
 
 void TEdit::SetSelStart(int Value)
 {
+    // A text that waits for the widget gets its caret at its end, with
+    // nothing selected, when the widget takes it.
+    const qsizetype owed = static_cast<LineEdit*>(Widget())->owedLength();
+    if (owed >= 0 && Value >= owed)
+        return;
     // Deselecting finishes an edit in the widget; with nothing selected it
     // would change nothing at a price.
     if (edit()->hasSelectedText())

@@ -3,7 +3,11 @@
 #include "platform/text/CLocale.h"
 #include "platform/text/EConvertError.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <cstring>
 #include <vector>
 
@@ -73,8 +77,10 @@ std::string PrintfPattern(const Conversion& c, std::string_view length, char typ
     std::string pattern = "%" + c.flags;
     if (c.width >= 0)
         pattern += std::to_string(c.width);
-    if (c.precision >= 0)
-        pattern += "." + std::to_string(c.precision);
+    if (c.precision >= 0) {
+        pattern += '.';
+        pattern += std::to_string(c.precision);
+    }
     return pattern.append(length) + type;
 }
 
@@ -194,6 +200,23 @@ std::string FormatReader::Floating(const Conversion& c)
                                    : static_cast<double>(arg.Integer());
     else
         Invalid();
+    const bool plus = c.flags == "+";
+    if (c.type == 'f' && (c.flags.empty() || plus) && std::isfinite(value)) {
+        // The plain fixed form without a printf and its pattern: to_chars
+        // rounds the exact value to the precision as printf does, in the
+        // C locale's form.
+        char digits[400];
+        char* first = digits + 1;
+        const auto [end, error] =
+            std::to_chars(first, std::end(digits), value, std::chars_format::fixed, c.precision < 0 ? 6 : c.precision);
+        if (error == std::errc()) {
+            if (plus && !std::signbit(value))
+                *--first = '+';
+            const auto length = static_cast<int>(end - first);
+            std::string out(static_cast<std::size_t>(std::max(c.width - length, 0)), ' ');
+            return out.append(first, end);
+        }
+    }
     return Printf(PrintfPattern(c, "", c.type), value);
 }
 

@@ -418,6 +418,49 @@ TEST_F(ControlsTest, EditKeepsItsRulesForTypedText)
     EXPECT_EQ(seen, VK_RETURN);
 }
 
+// A text written while the box is out of sight (on a hidden page) is the
+// box's text at once, with its change raised; the box shows it when it is
+// shown, or painted while hidden, as a box written in sight shows it, with
+// the caret put at its end, and typing goes on from there.
+TEST_F(ControlsTest, AnEditOutOfSightShowsTheLastTextWrittenToIt)
+{
+    auto* page = make<TGroupBox>();
+    page->SetBounds(0, 0, 300, 120);
+    page->SetVisible(false);
+    auto* hidden = make<TEdit>(page);
+    auto* painted = make<TEdit>(page);
+    auto* inSight = make<TEdit>();
+    for (TEdit* box : {hidden, painted, inSight})
+        box->SetBounds(10, 10, 120, 24);
+    inSight->SetLeft(150);
+    hidden->OnChange = logger("change");
+    for (TEdit* box : {hidden, painted, inSight}) {
+        box->SetText("20.0Hz");
+        box->SetText("1.50KHz");
+    }
+    EXPECT_EQ(hidden->Text(), "1.50KHz");
+    EXPECT_EQ(log_, (Log{"change", "change"}));
+    hidden->SetSelStart(7);
+    const QImage expected = inSight->Widget()->grab().toImage();
+    EXPECT_EQ(painted->Widget()->grab().toImage(), expected) << "painted while its page is hidden";
+
+    page->SetVisible(true);
+    EXPECT_EQ(hidden->Widget()->grab().toImage(), expected) << "its page shown";
+    EXPECT_EQ(hidden->SelStart(), 7);
+    EXPECT_EQ(hidden->SelLength(), 0);
+    hidden->SetFocus();
+    QTest::keyClick(hidden->Widget(), Qt::Key_Backspace);
+    EXPECT_EQ(hidden->Text(), "1.50KH");
+
+    // The caret put inside a text written out of sight.
+    page->SetVisible(false);
+    painted->SetText("0.71");
+    painted->SetSelStart(1);
+    page->SetVisible(true);
+    EXPECT_EQ(painted->SelStart(), 1);
+    EXPECT_EQ(painted->SelLength(), 0);
+}
+
 // The box's text area shows its colour, enabled, on a dark form, and after a change.
 TEST_F(ControlsTest, AnEditIsFilledWithItsColour)
 {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -48,6 +49,30 @@ TEST(Format, FormatsOfTheEditor)
         {Format("Pos: %d", -2), "Pos: -2"},
         {Format("no conversions"), "no conversions"},
     });
+}
+
+// A plain fixed conversion (no flag but "+") is written without printf:
+// every digit and the rounding of ties, signs and the field width as printf
+// writes them.
+TEST(Format, PlainFixedFormAsPrintfWritesIt)
+{
+    const double values[] = {0.0, -0.0, 0.125, -0.125, 0.375, 2.5, 0.005, 1.005, -0.0049, 19.95, 999.995,
+                             1000.0 / 3, 1e-9, -1e-9, 123456789.987654321, 1e300, -2.675, 0.045};
+    for (const double v : values) {
+        for (int precision = -1; precision <= 4; ++precision) {
+            for (int width = -1; width <= 12; width += 4) {
+                std::string pattern = width == 3 ? "%+" : "%";
+                if (width >= 0)
+                    pattern += std::to_string(width);
+                if (precision >= 0)
+                    pattern += "." + std::to_string(precision);
+                pattern += "f";
+                char expected[512];
+                std::snprintf(expected, sizeof expected, pattern.c_str(), v);
+                EXPECT_EQ(Format(pattern, v), expected) << pattern << " of " << v;
+            }
+        }
+    }
 }
 
 TEST(Format, FlagsWidthAndPrecision)
