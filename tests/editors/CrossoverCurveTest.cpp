@@ -199,3 +199,24 @@ TEST(CrossoverCurveTest, FlatRowsKeepTheHandleAtTheCutOff)
 }
 
 } // namespace
+
+// A total is summed when first read, from its stages as they were set: the
+// other side setting the shared stage sections in between changes nothing.
+TEST(CrossoverCurveTest, BothSidesSetBeforeEitherIsReadKeepTheirOwnStages)
+{
+    struct Case { int highCode; double highHz; int lowCode; double lowHz; };
+    for (const Case& c : {Case{20, 80.0, 20, 5000.0}, Case{16, 300.0, 7, 2000.0}, Case{10, 1000.0, 1, 1000.0}}) {
+        Plot both;
+        qx::computeCrossoverCurve(both, qx::CrossoverSide::HighPass, c.highCode, c.highHz);
+        qx::computeCrossoverCurve(both, qx::CrossoverSide::LowPass, c.lowCode, c.lowHz);
+        Plot high;
+        qx::computeCrossoverCurve(high, qx::CrossoverSide::HighPass, c.highCode, c.highHz);
+        const std::vector<double> highAlone(high.curve(31).begin(), high.curve(31).end());
+        Plot low;
+        qx::computeCrossoverCurve(low, qx::CrossoverSide::LowPass, c.lowCode, c.lowHz);
+        const std::vector<double> lowAlone(low.curve(32).begin(), low.curve(32).end());
+        EXPECT_EQ(std::vector<double>(both.curve(31).begin(), both.curve(31).end()), highAlone) << c.highCode;
+        EXPECT_EQ(std::vector<double>(both.curve(32).begin(), both.curve(32).end()), lowAlone) << c.lowCode;
+        EXPECT_LT(highAlone[100], -20.0) << "the high-pass cuts the lows";
+    }
+}
