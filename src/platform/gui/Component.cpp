@@ -42,8 +42,10 @@ char foldCase(char c)
 
 bool sameText(std::string_view a, std::string_view b)
 {
+    // Most names are looked up as they were written: the plain compare first.
     return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return foldCase(x) == foldCase(y); });
+           (a == b ||
+            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return foldCase(x) == foldCase(y); }));
 }
 
 
