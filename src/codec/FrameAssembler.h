@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 
 namespace qx {
 
@@ -20,10 +21,13 @@ public:
 
     /// Feeds one byte; `complete` runs for every frame this byte completes.
     void push(std::uint8_t byte, const Sink& complete);
+    /// Feeds the bytes in order, as many single pushes.
+    void push(std::span<const std::uint8_t> bytes, const Sink& complete);
     void clear() { buffer_.clear(); }
     std::size_t buffered() const { return buffer_.size(); }
 
 private:
+    void feed(std::uint8_t byte, Frame& retry, const Sink& complete);
     void scan(std::uint8_t byte, Frame& retry);
 
     Frame buffer_;
