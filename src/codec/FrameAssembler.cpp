@@ -2,6 +2,7 @@
 
 #include "codec/LCmd.h"
 
+#include <algorithm>
 #include <deque>
 
 namespace qx {
@@ -13,7 +14,7 @@ constexpr std::size_t kLargestFrame = 255 + frame::kOverhead;
 // Most bytes extend the candidate or are skipped before one starts; only a
 // false start hands bytes back to be scanned again, so only that road
 // allocates.
-void FrameAssembler::push(std::uint8_t byte, const Sink& complete)
+void FrameAssembler::pushChecked(std::uint8_t byte, const Sink& complete)
 {
     Frame retry;
     feed(byte, retry, complete);
@@ -34,8 +35,16 @@ void FrameAssembler::push(std::uint8_t byte, const Sink& complete)
 
 void FrameAssembler::push(std::span<const std::uint8_t> bytes, const Sink& complete)
 {
-    for (const std::uint8_t byte : bytes)
-        push(byte, complete);
+    while (!bytes.empty()) {
+        const std::size_t run = std::min(plainRoom(), bytes.size());
+        if (run > 0) {
+            buffer_.insert(buffer_.end(), bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(run));
+            bytes = bytes.subspan(run);
+            continue;
+        }
+        pushChecked(bytes.front(), complete);
+        bytes = bytes.subspan(1);
+    }
 }
 
 // Scans one byte; hands a completed frame to `complete`, or a dropped
