@@ -1,9 +1,11 @@
 #pragma once
 
 #include "codec/Frame.h"
+#include "codec/LCmd.h"
 
 #include <cstdint>
 #include <functional>
+#include <span>
 
 namespace qx {
 
@@ -19,11 +21,32 @@ public:
     using Sink = std::function<void(const Frame&)>;
 
     /// Feeds one byte; `complete` runs for every frame this byte completes.
-    void push(std::uint8_t byte, const Sink& complete);
+    void push(std::uint8_t byte, const Sink& complete)
+    {
+        if (plainRoom() > 0)
+            buffer_.push_back(byte);
+        else
+            pushChecked(byte, complete);
+    }
+    /// Feeds the bytes in order, as many single pushes.
+    void push(std::span<const std::uint8_t> bytes, const Sink& complete);
     void clear() { buffer_.clear(); }
     std::size_t buffered() const { return buffer_.size(); }
 
 private:
+    // How many bytes the candidate takes next without a check: payload bytes
+    // before the trailer, once the length byte has come.
+    std::size_t plainRoom() const
+    {
+        const std::size_t size = buffer_.size();
+        if (size <= frame::kLengthOffset)
+            return 0;
+        // The place of the trailer's first byte.
+        const std::size_t last = buffer_[frame::kLengthOffset] + frame::kOverhead - 2;
+        return size + 1 < last ? last - 1 - size : 0;
+    }
+    void pushChecked(std::uint8_t byte, const Sink& complete);
+    void feed(std::uint8_t byte, Frame& retry, const Sink& complete);
     void scan(std::uint8_t byte, Frame& retry);
 
     Frame buffer_;

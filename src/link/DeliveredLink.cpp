@@ -72,14 +72,14 @@ bool DeliveredLink::TakeInput()
 void DeliveredLink::FeedStaged()
 {
     for (;;) {
-        std::deque<std::uint8_t> batch;
+        batch_.clear(); // keeps its room: the staged bytes and the batch trade buffers
         {
             std::lock_guard lock(receivedMutex_);
-            batch.swap(received_);
+            batch_.swap(received_);
         }
-        if (batch.empty())
+        if (batch_.empty())
             return;
-        for (const std::uint8_t byte : batch) {
+        for (const std::uint8_t byte : batch_) {
             if (StopRequested())
                 return;
             OnByte(byte);

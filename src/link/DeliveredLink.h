@@ -3,7 +3,7 @@
 #include "link/FrameWriter.h"
 #include "link/LinkWorker.h"
 
-#include <deque>
+#include <vector>
 #include <mutex>
 
 namespace qx {
@@ -46,8 +46,9 @@ private:
     FrameWriter& writer_;
     std::mutex feedMutex_; // held while bytes go to the byte handler
     bool feeding_ = false;       // owner's thread only
+    std::vector<std::uint8_t> batch_; // the bytes being fed, under feedMutex_
     std::mutex receivedMutex_;
-    std::deque<std::uint8_t> received_;
+    std::vector<std::uint8_t> received_;
 };
 
 } // namespace qx

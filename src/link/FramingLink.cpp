@@ -58,7 +58,7 @@ void FramingLink<Base>::Send(std::span<const std::uint8_t> bytes)
 template <class Base>
 void FramingLink<Base>::OnByte(std::uint8_t byte)
 {
-    assembler_.push(byte, [this](const Frame& frame) { FrameComplete(frame); });
+    assembler_.push(byte, frameSink_);
 }
 
 template <class Base>

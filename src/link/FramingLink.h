@@ -34,7 +34,8 @@ public:
 
     template <class... BaseArgs>
     FramingLink(const FramingOptions& options, int deviceId, BaseArgs&&... args)
-        : Base(std::forward<BaseArgs>(args)...), options_(options), deviceId_(deviceId)
+        : Base(std::forward<BaseArgs>(args)...), options_(options), deviceId_(deviceId),
+          frameSink_([this](const Frame& frame) { FrameComplete(frame); })
     {
     }
     ~FramingLink() override;
@@ -97,6 +98,8 @@ private:
     SendQueue queue_;
     std::int64_t keepAliveDue_ = LinkWorker::kNever; // on the ActiveMs time
     std::int64_t responseStart_ = 0;
+    // Made once: the assembler gets it with every byte.
+    const FrameAssembler::Sink frameSink_;
 };
 
 } // namespace qx

@@ -58,12 +58,12 @@ void LinkRouter::retire(std::unique_ptr<Link>& link)
 std::string traceLine(std::string_view prefix, std::span<const std::uint8_t> bytes)
 {
     static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string line(prefix);
-    line.reserve(prefix.size() + 3 * bytes.size());
+    std::string line(prefix.size() + 3 * bytes.size(), ' ');
+    char* out = line.data() + prefix.copy(line.data(), prefix.size());
     for (std::uint8_t b : bytes) {
-        line += kDigits[b >> 4];
-        line += kDigits[b & 0x0F];
-        line += ' ';
+        out[0] = kDigits[b >> 4];
+        out[1] = kDigits[b & 0x0F];
+        out += 3;
     }
     return line;
 }
@@ -369,8 +369,7 @@ void LinkRouter::OnSocketRead(TCustomWinSocket& socket)
 bool LinkRouter::carriesFrameBytes(std::span<const std::uint8_t> bytes)
 {
     bool carries = netFrames_.buffered() > 0; // continues a frame
-    for (std::uint8_t b : bytes)
-        netFrames_.push(b, [&carries](const Frame&) { carries = true; });
+    netFrames_.push(bytes, [&carries](const Frame&) { carries = true; });
     return carries || netFrames_.buffered() > 0; // completes or begins one
 }
 

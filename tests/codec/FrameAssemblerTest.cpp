@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <vector>
 
 namespace {
@@ -18,6 +19,14 @@ std::vector<Frame> feed(FrameAssembler& assembler, const std::vector<std::uint8_
     std::vector<Frame> frames;
     for (const auto byte : bytes)
         assembler.push(byte, [&](const Frame& f) { frames.push_back(f); });
+    return frames;
+}
+
+// The same bytes handed over in one piece, as a read delivers them.
+std::vector<Frame> feedAtOnce(FrameAssembler& assembler, const std::vector<std::uint8_t>& bytes)
+{
+    std::vector<Frame> frames;
+    assembler.push(std::span<const std::uint8_t>(bytes), [&](const Frame& f) { frames.push_back(f); });
     return frames;
 }
 
@@ -39,6 +48,12 @@ TEST(FrameAssembler, AFrameSplitAtEveryPositionCompletesOnce)
         EXPECT_TRUE(first.empty()) << "split at " << split;
         EXPECT_EQ(second, std::vector<Frame>{frame}) << "split at " << split;
         EXPECT_EQ(assembler.buffered(), 0u);
+
+        FrameAssembler pieces;
+        EXPECT_TRUE(feedAtOnce(pieces, {frame.begin(), frame.begin() + static_cast<std::ptrdiff_t>(split)}).empty());
+        EXPECT_EQ(feedAtOnce(pieces, {frame.begin() + static_cast<std::ptrdiff_t>(split), frame.end()}),
+                  std::vector<Frame>{frame})
+            << "in two pieces, split at " << split;
     }
 }
 
@@ -68,6 +83,8 @@ TEST(FrameAssembler, CutsStreamsIntoTheirFrames)
     for (const auto& c : cases) {
         FrameAssembler assembler;
         EXPECT_EQ(feed(assembler, c.bytes), c.frames) << c.rule;
+        FrameAssembler atOnce;
+        EXPECT_EQ(feedAtOnce(atOnce, c.bytes), c.frames) << c.rule << ", in one piece";
     }
 }
 
