@@ -4,6 +4,7 @@
 #include "platform/gui/PropertyRegistry.h"
 
 #include <exception>
+#include <memory>
 
 namespace qx {
 
@@ -25,22 +26,37 @@ public:
         LayoutObject top;
         top.name = root_.Name();
         top.className = info->name();
-        properties(root_, "", top.properties);
+        // A value is left out only when it equals what the reader's freshly made object
+        // holds: some constructors set values other than the declared default.
+        std::unique_ptr<TComponent> fresh;
+        if (info->create) {
+            try {
+                fresh.reset(info->create(nullptr));
+            } catch (const std::exception&) {
+                fresh.reset();
+            }
+        }
+        properties(root_, fresh.get(), "", top.properties);
         return top;
     }
 
 private:
-    void properties(TPersistent& instance, const std::string& prefix, std::vector<LayoutProperty>& out)
+    /// fresh: the object of the same place as the reader makes it, or null when there is
+    /// none (the declared defaults then stand for it).
+    void properties(TPersistent& instance, TPersistent* fresh, const std::string& prefix,
+                    std::vector<LayoutProperty>& out)
     {
         const ClassInfo* info = ClassRegistry::instance().classOf(instance);
         if (!info)
             return;
+        if (fresh && ClassRegistry::instance().classOf(*fresh) != info)
+            fresh = nullptr;
         for (const PropertyInfo* p : info->properties())
             if (p->storedFor(instance))
-                property(instance, *p, prefix + p->name, out);
+                property(instance, fresh, *p, prefix + p->name, out);
     }
 
-    void property(TPersistent& instance, const PropertyInfo& p, const std::string& path,
+    void property(TPersistent& instance, TPersistent* fresh, const PropertyInfo& p, const std::string& path,
                   std::vector<LayoutProperty>& out)
     {
         switch (p.type) {
@@ -48,11 +64,11 @@ private:
             return;
         case PropertyType::Object:
             if (TPersistent* sub = p.object ? p.object(instance) : nullptr)
-                properties(*sub, path + ".", out);
+                properties(*sub, fresh ? p.object(*fresh) : nullptr, path + ".", out);
             return;
         case PropertyType::Collection:
             if (TPersistent* sub = p.object ? p.object(instance) : nullptr)
-                out.push_back(collection(*sub, path));
+                out.push_back(collection(*sub, fresh ? p.object(*fresh) : nullptr, path));
             return;
         case PropertyType::Component:
             if (TComponent* c = p.getComponent && p.setComponent ? p.getComponent(instance) : nullptr)
@@ -65,24 +81,65 @@ private:
         if (!p.get || !p.set)
             return;
         PropertyValue value = p.get(instance);
-        if (p.defaultValue && value == *p.defaultValue)
+        if (isDefault(p, fresh, value))
             return;
         out.push_back(leaf(path, std::move(value)));
     }
 
-    LayoutProperty collection(TPersistent& items, const std::string& path)
+    static bool isDefault(const PropertyInfo& p, TPersistent* fresh, const PropertyValue& value)
+    {
+        if (!fresh)
+            return p.defaultValue && value == *p.defaultValue;
+        try {
+            return value == p.get(*fresh);
+        } catch (const std::exception&) {
+            return false;
+        }
+    }
+
+    /// freshItems: the same collection of the fresh object; its items are made one by one
+    /// as the reader makes them (cleared first, each taken in before the next is made).
+    LayoutProperty collection(TPersistent& items, TPersistent* freshItems, const std::string& path)
     {
         LayoutProperty c;
         c.name = path;
         c.isCollection = true;
+        auto* freshOwned = dynamic_cast<TOwnedItemsReader*>(freshItems);
+        auto* freshList = dynamic_cast<TCollection*>(freshItems);
+        const auto freshItem = [&]() -> TPersistent* {
+            try {
+                if (freshOwned)
+                    return freshOwned->NewItem();
+                if (freshList)
+                    return freshList->Add();
+            } catch (const std::exception&) {
+            }
+            return nullptr;
+        };
+        try {
+            if (freshOwned)
+                freshOwned->ClearItems();
+            else if (freshList)
+                freshList->Clear();
+        } catch (const std::exception&) {
+            freshOwned = nullptr;
+            freshList = nullptr;
+        }
         const auto addItem = [&](TPersistent& item) {
+            TPersistent* fresh = freshItem();
             LayoutObject written;
             try {
-                properties(item, "", written.properties);
+                properties(item, fresh, "", written.properties);
             } catch (const std::exception&) {
                 // The item keeps the properties written before the failure.
             }
             c.items.push_back(std::move(written));
+            if (fresh && freshOwned) {
+                try {
+                    freshOwned->ItemRead(*fresh);
+                } catch (const std::exception&) {
+                }
+            }
         };
         if (auto* owned = dynamic_cast<TOwnedItemsReader*>(&items))
             owned->ForEachItem(addItem);
