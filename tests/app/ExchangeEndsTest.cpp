@@ -12,10 +12,13 @@
 #include "DeviceCore.h"
 #include "FakeHidProcessor.h"
 #include "FrameLog.h"
+#include "PresetRowClick.h"
 #include "PumpUntil.h"
 #include "Responder.h"
 #include "SimServer.h"
 #include "TempDir.h"
+#include "UserSteps.h"
+#include "WindowSystemInput.h"
 #include "app/FMain.h"
 #include "app/FNetWorkScan.h"
 #include "app/SmallWindows.h"
@@ -840,25 +843,24 @@ TEST_F(ExchangeEnds, ALinkLostWhileTheScanDialogStillClosesShowsIt)
 
 // The processor goes away while the user names a preset to store: the store
 // list and the name dialog close and the scan dialog shows the broken link.
+// The user presses Store, clicks a row of the list and, with the name dialog
+// up over the list, the processor goes.
 TEST_F(ExchangeEnds, ALinkLostWhileAStoreIsNamedClosesItsDialogs)
 {
     const std::string what = "the store's dialogs open";
     startSimulator(LinkKind::Serial, {});
     ASSERT_EQ(connect("connecting"), Outcome::Completes);
-    later([] { fmMain->bStoreClick(nullptr); });
     bool named = false;
-    TTimer step(nullptr);
-    step.SetInterval(1);
-    step.OnTimer = [&](TObject*) {
-        if (!fmStorePreset->Visible())
-            return;
-        step.SetEnabled(false);
-        bool canSelect = true;
-        fmStorePreset->vledPresetNameSelectCell(fmStorePreset->vledPresetName, 1, 5, canSelect);
-        named = fmStoreName->Visible();
-        sim.reset();
-    };
-    step.SetEnabled(true);
+    qx::test::UserSteps user(
+        {{"the main window", [] { return loaded(); }, [] { qx::test::clickThroughWindow(*find("bStore")); }},
+         {"the store list", [] { return qx::test::readyForTheUser(*fmStorePreset); },
+          [] { qx::test::clickRow(*fmStorePreset, 5); }},
+         {"the name dialog", [] { return qx::test::readyForTheUser(*fmStoreName); },
+          [&] {
+              EXPECT_EQ(fmStoreName->lTitle->Caption(), "U05 : ");
+              named = fmStorePreset->Visible();
+              sim.reset();
+          }}});
     Outcome outcome = Outcome::Completes;
     runUntil([&] { return named && (lost() || disconnected()); },
              [&] {
@@ -867,7 +869,8 @@ TEST_F(ExchangeEnds, ALinkLostWhileAStoreIsNamedClosesItsDialogs)
                  outcome = checkEnd(what);
              });
     expectLeftUsable(what);
-    EXPECT_TRUE(named) << "the name dialog was up";
+    EXPECT_TRUE(user.done()) << "waiting for " << user.waitingFor();
+    EXPECT_TRUE(named) << "the name dialog was up over the store list";
     EXPECT_EQ(outcome, Outcome::Offline);
 }
 

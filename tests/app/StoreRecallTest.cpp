@@ -4,6 +4,7 @@
 // runs from a timer of its own, so that the modal windows it opens leave the
 // next steps running; every wait has a limit.
 
+#include "PresetRowClick.h"
 #include "ProgramWithSimulator.h"
 #include "WindowSystemInput.h"
 #include "app/SmallWindows.h"
@@ -20,9 +21,6 @@
 #include "platform/gui/Label.h"
 #include "platform/gui/ValueListEditor.h"
 
-#include <QAbstractItemModel>
-#include <QTableWidget>
-
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -31,15 +29,7 @@
 namespace {
 
 namespace rec = qx::rec;
-
-// A click on grid row `row` (1 the first) through the list's window.
-void clickRow(qx::PresetListForm& list, int row)
-{
-    auto* table = static_cast<QTableWidget*>(list.vledPresetName->Widget());
-    table->scrollToItem(table->item(row - 1, 1));
-    const QRect cell = table->visualRect(table->model()->index(row - 1, 1));
-    qx::test::clickThroughWindow(table->viewport(), cell.center());
-}
+using qx::test::clickRow;
 
 std::string storedName(std::span<const std::uint8_t> image)
 {

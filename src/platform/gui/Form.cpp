@@ -36,6 +36,16 @@ void qx::endModalLoops()
         loop->exit();
 }
 
+// An active window going away hands the activation back to the window it was
+// kept above, as a closed dialog gives the user its opener again (a window
+// manager does not always do this itself; without one nobody would).
+static QWindow* activationHeir(QWidget* widget)
+{
+    QWindow* window = widget->windowHandle();
+    QWindow* opener = window ? window->transientParent() : nullptr;
+    return opener && opener->isVisible() && widget->isActiveWindow() ? opener : nullptr;
+}
+
 void TSizeConstraints::set(int& Field, int Value)
 {
     Field = std::max(Value, 0);
@@ -117,22 +127,16 @@ void TForm::SetVisible(bool Value)
         widget_->raise();
         widget_->activateWindow();
     } else {
-        giveActivationBack();
+        QWindow* opener = activationHeir(widget_);
         widget_->hide();
+        // Asked after the hide: while this window is up and modal, the window
+        // system hands an opener's activation straight back to it.
+        if (opener)
+            opener->requestActivate();
         DoHide();
     }
 }
 
-// An active window going away hands the activation back to the window it was
-// kept above, as a closed dialog gives the user its opener again (a window
-// manager does this itself; without one nobody would).
-void TForm::giveActivationBack()
-{
-    QWindow* window = widget_->windowHandle();
-    QWindow* opener = window ? window->transientParent() : nullptr;
-    if (opener && opener->isVisible() && widget_->isActiveWindow())
-        opener->requestActivate();
-}
 
 // A window opened while a modal window runs belongs to the innermost modal
 // window: the window system keeps it on top of that one and lets it take

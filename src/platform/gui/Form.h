@@ -163,7 +163,6 @@ private:
     void applySizeLimits();
     void placeOnScreen();
     void keepAboveOpener();
-    void giveActivationBack();
     void closeModal();
     // The menu bar's height changed: the children and scroll bars move with
     // the client area.
