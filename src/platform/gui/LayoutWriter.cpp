@@ -1,10 +1,13 @@
 #include "platform/gui/LayoutWriter.h"
 
 #include "platform/gui/Collection.h"
+#include "platform/gui/LayoutLoader.h"
 #include "platform/gui/PropertyRegistry.h"
 
 #include <exception>
 #include <memory>
+#include <set>
+#include <utility>
 
 namespace qx {
 
@@ -13,10 +16,22 @@ namespace {
 // Strings longer than this are written in pieces, one a line.
 constexpr std::size_t kPieceLength = 64;
 
+/// A value of one object: the object and its property.
+using ValueOf = std::pair<const TPersistent*, const PropertyInfo*>;
+
+/// Whether a value is one the writer leaves out for equalling the declared default.
+bool declaredDefault(TPersistent& instance, const PropertyInfo& p, const PropertyValue& value)
+{
+    return p.type != PropertyType::Event && p.type != PropertyType::Object && p.type != PropertyType::Collection &&
+           p.type != PropertyType::Component && p.get && p.set && p.defaultValue && p.storedFor(instance) &&
+           value == *p.defaultValue;
+}
+
 class Writer
 {
 public:
-    explicit Writer(TComponent& root) : root_(root) {}
+    /// kept: values written although they equal their declared default.
+    Writer(TComponent& root, const std::set<ValueOf>& kept) : root_(root), kept_(kept) {}
 
     LayoutObject component()
     {
@@ -26,37 +41,22 @@ public:
         LayoutObject top;
         top.name = root_.Name();
         top.className = info->name();
-        // A value is left out only when it equals what the reader's freshly made object
-        // holds: some constructors set values other than the declared default.
-        std::unique_ptr<TComponent> fresh;
-        if (info->create) {
-            try {
-                fresh.reset(info->create(nullptr));
-            } catch (const std::exception&) {
-                fresh.reset();
-            }
-        }
-        properties(root_, fresh.get(), "", top.properties);
+        properties(root_, "", top.properties);
         return top;
     }
 
 private:
-    /// fresh: the object of the same place as the reader makes it, or null when there is
-    /// none (the declared defaults then stand for it).
-    void properties(TPersistent& instance, TPersistent* fresh, const std::string& prefix,
-                    std::vector<LayoutProperty>& out)
+    void properties(TPersistent& instance, const std::string& prefix, std::vector<LayoutProperty>& out)
     {
         const ClassInfo* info = ClassRegistry::instance().classOf(instance);
         if (!info)
             return;
-        if (fresh && ClassRegistry::instance().classOf(*fresh) != info)
-            fresh = nullptr;
         for (const PropertyInfo* p : info->properties())
             if (p->storedFor(instance))
-                property(instance, fresh, *p, prefix + p->name, out);
+                property(instance, *p, prefix + p->name, out);
     }
 
-    void property(TPersistent& instance, TPersistent* fresh, const PropertyInfo& p, const std::string& path,
+    void property(TPersistent& instance, const PropertyInfo& p, const std::string& path,
                   std::vector<LayoutProperty>& out)
     {
         switch (p.type) {
@@ -64,11 +64,11 @@ private:
             return;
         case PropertyType::Object:
             if (TPersistent* sub = p.object ? p.object(instance) : nullptr)
-                properties(*sub, fresh ? p.object(*fresh) : nullptr, path + ".", out);
+                properties(*sub, path + ".", out);
             return;
         case PropertyType::Collection:
             if (TPersistent* sub = p.object ? p.object(instance) : nullptr)
-                out.push_back(collection(*sub, fresh ? p.object(*fresh) : nullptr, path));
+                out.push_back(collection(*sub, path));
             return;
         case PropertyType::Component:
             if (TComponent* c = p.getComponent && p.setComponent ? p.getComponent(instance) : nullptr)
@@ -81,65 +81,24 @@ private:
         if (!p.get || !p.set)
             return;
         PropertyValue value = p.get(instance);
-        if (isDefault(p, fresh, value))
+        if (declaredDefault(instance, p, value) && !kept_.contains({&instance, &p}))
             return;
         out.push_back(leaf(path, std::move(value)));
     }
 
-    static bool isDefault(const PropertyInfo& p, TPersistent* fresh, const PropertyValue& value)
-    {
-        if (!fresh)
-            return p.defaultValue && value == *p.defaultValue;
-        try {
-            return value == p.get(*fresh);
-        } catch (const std::exception&) {
-            return false;
-        }
-    }
-
-    /// freshItems: the same collection of the fresh object; its items are made one by one
-    /// as the reader makes them (cleared first, each taken in before the next is made).
-    LayoutProperty collection(TPersistent& items, TPersistent* freshItems, const std::string& path)
+    LayoutProperty collection(TPersistent& items, const std::string& path)
     {
         LayoutProperty c;
         c.name = path;
         c.isCollection = true;
-        auto* freshOwned = dynamic_cast<TOwnedItemsReader*>(freshItems);
-        auto* freshList = dynamic_cast<TCollection*>(freshItems);
-        const auto freshItem = [&]() -> TPersistent* {
-            try {
-                if (freshOwned)
-                    return freshOwned->NewItem();
-                if (freshList)
-                    return freshList->Add();
-            } catch (const std::exception&) {
-            }
-            return nullptr;
-        };
-        try {
-            if (freshOwned)
-                freshOwned->ClearItems();
-            else if (freshList)
-                freshList->Clear();
-        } catch (const std::exception&) {
-            freshOwned = nullptr;
-            freshList = nullptr;
-        }
         const auto addItem = [&](TPersistent& item) {
-            TPersistent* fresh = freshItem();
             LayoutObject written;
             try {
-                properties(item, fresh, "", written.properties);
+                properties(item, "", written.properties);
             } catch (const std::exception&) {
                 // The item keeps the properties written before the failure.
             }
             c.items.push_back(std::move(written));
-            if (fresh && freshOwned) {
-                try {
-                    freshOwned->ItemRead(*fresh);
-                } catch (const std::exception&) {
-                }
-            }
         };
         if (auto* owned = dynamic_cast<TOwnedItemsReader*>(&items))
             owned->ForEachItem(addItem);
@@ -158,7 +117,70 @@ private:
     }
 
     TComponent& root_;
+    const std::set<ValueOf>& kept_;
 };
+
+/// The items of a collection, in writing order.
+std::vector<TPersistent*> itemsOf(TPersistent* items)
+{
+    std::vector<TPersistent*> out;
+    if (auto* owned = dynamic_cast<TOwnedItemsReader*>(items))
+        owned->ForEachItem([&](TPersistent& item) { out.push_back(&item); });
+    else if (auto* list = dynamic_cast<TCollection*>(items))
+        for (int i = 0; i < list->Count(); ++i)
+            out.push_back(list->Items(i));
+    return out;
+}
+
+/// Adds to kept every value of written left out for its declared default that read, the
+/// same object read back from the layout, does not hold (a constructor, or the reading
+/// itself, gave it another value). Returns whether it added any.
+bool keepLost(TPersistent& written, TPersistent& read, std::set<ValueOf>& kept)
+{
+    const ClassInfo* info = ClassRegistry::instance().classOf(written);
+    if (!info || ClassRegistry::instance().classOf(read) != info)
+        return false;
+    bool added = false;
+    for (const PropertyInfo* p : info->properties()) {
+        if (!p->storedFor(written))
+            continue;
+        if (p->type == PropertyType::Object) {
+            TPersistent* w = p->object ? p->object(written) : nullptr;
+            TPersistent* r = p->object ? p->object(read) : nullptr;
+            if (w && r)
+                added = keepLost(*w, *r, kept) || added;
+        } else if (p->type == PropertyType::Collection) {
+            const auto w = itemsOf(p->object ? p->object(written) : nullptr);
+            const auto r = itemsOf(p->object ? p->object(read) : nullptr);
+            for (std::size_t i = 0; i < w.size() && i < r.size(); ++i)
+                added = keepLost(*w[i], *r[i], kept) || added;
+        } else if (p->get && !kept.contains({&written, p})) {
+            const PropertyValue value = p->get(written);
+            if (declaredDefault(written, *p, value) && !(p->get(read) == value)) {
+                kept.insert({&written, p});
+                added = true;
+            }
+        }
+    }
+    return added;
+}
+
+/// Reads layout into a fresh component of written's class and keeps what it loses (see
+/// keepLost). False when nothing is to be added or there is no fresh component to read into.
+bool keepLostOnReading(TComponent& written, const LayoutObject& layout, std::set<ValueOf>& kept)
+{
+    const ClassInfo* info = ClassRegistry::instance().classOf(written);
+    if (!info || !info->create)
+        return false;
+    try {
+        const std::unique_ptr<TComponent> read(info->create(nullptr));
+        loadLayoutText(*read, layoutText(layout), "written.layout");
+        return keepLost(written, *read, kept);
+    } catch (const std::exception&) {
+        // A layout that does not read into a fresh component keeps the declared defaults out.
+        return false;
+    }
+}
 
 void indent(std::string& out, int depth) { out.append(static_cast<std::size_t>(depth) * 2, ' '); }
 
@@ -216,7 +238,19 @@ void objectText(std::string& out, const LayoutObject& object, int depth)
 
 } // namespace
 
-LayoutObject layoutOf(TComponent& component) { return Writer(component).component(); }
+LayoutObject layoutOf(TComponent& component)
+{
+    // A value equal to its declared default is left out, unless reading the layout without
+    // it gives another value (a constructor or the reading sets one): such values are found
+    // by reading the layout back and written, until the reading loses none. Each round adds
+    // at least one value, so this ends.
+    std::set<ValueOf> kept;
+    for (;;) {
+        LayoutObject layout = Writer(component, kept).component();
+        if (!keepLostOnReading(component, layout, kept))
+            return layout;
+    }
+}
 
 std::string layoutText(const LayoutObject& layout)
 {
