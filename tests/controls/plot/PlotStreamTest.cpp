@@ -224,6 +224,11 @@ void expectDeclaredDefaultsRoundTrip()
     // Values whose constructors differ from the declared default, among others.
     EXPECT_FALSE(source->ToolBar(0).Horizontal());
     EXPECT_FALSE(source->AutoFrameRate());
+    EXPECT_FALSE(source->XAxis(0).Horizontal()) << "the insertion would make it horizontal";
+    // Toolbar 0 and the title label now share a layer; in one place the reader would move
+    // the toolbar above (older streams), beside each other both keep their place.
+    source->ToolBar(0).SetStartStopPercent(0, 50);
+    source->Label(0).SetStartStopPercent(50, 100);
     readBack(*source);
 }
 
