@@ -19,6 +19,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -191,6 +193,121 @@ void expectRoundTrip()
 TEST(PlotStream, AnXYPlotWithEveryObjectKindReadsBackEqual) { expectRoundTrip<TiXYPlot>(); }
 
 TEST(PlotStream, AYTPlotWithEveryObjectKindReadsBackEqual) { expectRoundTrip<TiPlot>(); }
+
+/// Sets every published leaf value of an object, its sub-objects and its collections' items
+/// that differs from its declared default back to that default (where the setter takes it).
+void declaredDefaults(TPersistent& object)
+{
+    const qx::ClassInfo* info = qx::ClassRegistry::instance().classOf(object);
+    if (!info)
+        return;
+    for (const qx::PropertyInfo* p : info->properties()) {
+        if (p->type == qx::PropertyType::Object) {
+            if (TPersistent* sub = p->object(object))
+                declaredDefaults(*sub);
+        } else if (p->type == qx::PropertyType::Collection) {
+            TPersistent* items = p->object(object);
+            if (auto* owned = dynamic_cast<TOwnedItemsReader*>(items))
+                owned->ForEachItem([](TPersistent& i) { declaredDefaults(i); });
+        } else if (p->get && p->set && p->defaultValue && !(p->get(object) == *p->defaultValue)) {
+            try {
+                p->set(object, *p->defaultValue);
+            } catch (const std::exception&) {
+            }
+        }
+    }
+}
+
+template <class Plot>
+void expectDeclaredDefaultsRoundTrip()
+{
+    auto source = everyKind<Plot>();
+    declaredDefaults(*source);
+    // Values whose constructors differ from the declared default, among others.
+    EXPECT_FALSE(source->ToolBar(0).Horizontal());
+    EXPECT_FALSE(source->AutoFrameRate());
+    EXPECT_FALSE(source->XAxis(0).Horizontal()) << "the insertion would make it horizontal";
+    // Toolbar 0 and the title label now share a layer; in one place the reader would move
+    // the toolbar above (older streams), beside each other both keep their place.
+    source->ToolBar(0).SetStartStopPercent(0, 50);
+    source->Label(0).SetStartStopPercent(50, 100);
+    readBack(*source);
+}
+
+TEST(PlotStream, AnXYPlotWithDeclaredDefaultsTheConstructorsDoNotSetReadsBackEqual)
+{
+    expectDeclaredDefaultsRoundTrip<TiXYPlot>();
+}
+
+TEST(PlotStream, AYTPlotWithDeclaredDefaultsTheConstructorsDoNotSetReadsBackEqual)
+{
+    expectDeclaredDefaultsRoundTrip<TiPlot>();
+}
+
+/// Values a constructor, or the reading of another value, sets otherwise than the declared
+/// default: each set to the declared default and to another value reads back as it was.
+template <class Plot>
+void expectValuesAwayFromTheConstructorsReadBack()
+{
+    using Object = std::function<TPersistent&(TiPlotComponent&)>;
+    const Object plot = [](TiPlotComponent& p) -> TPersistent& { return p; };
+    const struct
+    {
+        const char* what;
+        Object object;
+        const char* property;
+        qx::PropertyValue declared; // monostate: none declared
+        qx::PropertyValue declaredOrFirst;
+        qx::PropertyValue other;
+        std::function<void(TiPlotComponent&)> prepare;
+    } rows[] = {
+        {"toolbar", [](TiPlotComponent& p) -> TPersistent& { return p.ToolBar(0); }, "Horizontal", false, false, true,
+         {}},
+        {"label", [](TiPlotComponent& p) -> TPersistent& { return p.Label(0); }, "Horizontal", false, false, true, {}},
+        {"X axis", [](TiPlotComponent& p) -> TPersistent& { return p.XAxis(0); }, "Horizontal", false, false, true,
+         {}},
+        {"Y axis", [](TiPlotComponent& p) -> TPersistent& { return p.YAxis(0); }, "TrackingAlignFirstStyle",
+         qx::Ident{"ipafsMin"}, qx::Ident{"ipafsMin"}, qx::Ident{"ipafsMax"}, {}},
+        {"plot", plot, "AutoFrameRate", false, false, true, {}},
+        {"data cursor", [](TiPlotComponent& p) -> TPersistent& { return p.DataCursor(0); }, "Visible", true, true,
+         false, {}},
+        {"plot showing hints (setting ShowHint clears it)", plot, "ParentShowHint", true, true, false,
+         [](TiPlotComponent& p) { p.SetShowHint(true); }},
+        {"plot", plot, "DataViewZHorz", {}, std::int64_t{0}, std::int64_t{3}, {}},
+        {"toolbar beside the title label", [](TiPlotComponent& p) -> TPersistent& { return p.ToolBar(0); },
+         "ZOrder", std::int64_t{0}, std::int64_t{0}, std::int64_t{2},
+         [](TiPlotComponent& p) {
+             p.ToolBar(0).SetStartStopPercent(0, 50);
+             p.Label(0).SetStartStopPercent(50, 100);
+         }},
+    };
+    for (const auto& row : rows)
+        for (const qx::PropertyValue& value : {row.declaredOrFirst, row.other}) {
+            const std::string what = std::string(row.what) + " " + row.property + " = " + qx::toText(value);
+            SCOPED_TRACE(what);
+            auto source = std::make_unique<Plot>(nullptr);
+            if (row.prepare)
+                row.prepare(*source);
+            TPersistent& object = row.object(*source);
+            const qx::PropertyInfo* p = qx::ClassRegistry::instance().classOf(object)->findProperty(row.property);
+            ASSERT_NE(p, nullptr);
+            if (std::holds_alternative<std::monostate>(row.declared))
+                EXPECT_FALSE(p->defaultValue.has_value());
+            else
+                EXPECT_EQ(p->defaultValue, std::optional<qx::PropertyValue>(row.declared));
+            p->set(object, value);
+            ASSERT_EQ(p->get(object), value);
+            auto target = readBack(*source);
+            EXPECT_EQ(p->get(row.object(*target)), value);
+        }
+}
+
+TEST(PlotStream, AnXYPlotsValuesAwayFromTheConstructorsReadBack)
+{
+    expectValuesAwayFromTheConstructorsReadBack<TiXYPlot>();
+}
+
+TEST(PlotStream, AYTPlotsValuesAwayFromTheConstructorsReadBack) { expectValuesAwayFromTheConstructorsReadBack<TiPlot>(); }
 
 TEST(PlotStream, TheStreamHoldsTheImageListsAndTheStoredManagersInOrder)
 {

@@ -322,6 +322,12 @@ void TiPlotLayoutObject::SetLayoutRect(const TRect& R)
     FLayoutBottom = R.Bottom;
 }
 
+bool TiPlotLayoutObject::SpanOverlaps(const TiPlotLayoutObject& Other) const
+{
+    return (Other.FStartPercent < FStopPercent && Other.FStopPercent > FStartPercent) ||
+           (Other.FStartPercent == FStartPercent && Other.FStopPercent == FStopPercent);
+}
+
 std::string TiPlotLayoutObject::GetZOrderSortKey() const { return PaddedSortKey(FZOrder, 3); }
 
 std::string TiPlotLayoutObject::GetStartSortKey() const

@@ -199,7 +199,14 @@ public:
                        TNotifyEvent AOnRename);
 
     bool Horizontal() const { return FHorizontal; }
-    void SetHorizontal(bool Value) { SetBooleanField(Value, FHorizontal, &TiPlotObject::DoLayoutChange); }
+    void SetHorizontal(bool Value)
+    {
+        FHorizontalGiven = true;
+        SetBooleanField(Value, FHorizontal, &TiPlotObject::DoLayoutChange);
+    }
+    /// Whether Horizontal has been set since the object was made: a stream read sets the
+    /// stored orientation before the object is inserted.
+    bool HorizontalGiven() const { return FHorizontalGiven; }
     int ZOrder() const { return FZOrder; }
     void SetZOrder(int Value) { SetIntegerField(Value, FZOrder, &TiPlotObject::DoLayoutChange); }
     double StartPercent() const { return FStartPercent; }
@@ -207,6 +214,8 @@ public:
     double StopPercent() const { return FStopPercent; }
     void SetStopPercent(double Value);
     void SetStartStopPercent(double Start, double Stop);
+    /// Whether the spans along the edge overlap or are the same.
+    bool SpanOverlaps(const TiPlotLayoutObject& Other) const;
     bool ReverseSide() const { return FReverseSide; }
     void SetReverseSide(bool Value) { SetBooleanField(Value, FReverseSide, &TiPlotObject::DoChange); }
     bool ForceStacking() const { return FForceStacking; }
@@ -243,6 +252,7 @@ private:
     double FStartPercent = 0;
     int FZOrder = 0;
     bool FHorizontal = false;
+    bool FHorizontalGiven = false;
     bool FReverseSide = false;
     int FBottom = 0, FLeft = 0, FTop = 0, FRight = 0;
     bool FStartStacked = false;

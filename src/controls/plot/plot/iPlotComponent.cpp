@@ -94,8 +94,9 @@ void TiPlotComponent::Loaded()
 {
     TiVCLComponent::Loaded();
     // Older streams put toolbar 0 and the title label in one place: the toolbar goes above.
+    // A toolbar beside the label in its layer (spans apart) keeps its place.
     if (ToolBarCount() > 0 && LabelCount() > 0 && ToolBar(0).Horizontal() == Label(0).Horizontal() &&
-        ToolBar(0).ZOrder() == Label(0).ZOrder())
+        ToolBar(0).ZOrder() == Label(0).ZOrder() && ToolBar(0).SpanOverlaps(Label(0)))
         ToolBar(0).SetZOrder(ToolBar(0).ZOrder() + 1);
     FLayoutManager->SetEnabled(true);
     if (FStreamReading) {

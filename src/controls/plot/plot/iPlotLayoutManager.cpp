@@ -81,7 +81,9 @@ void TiPlotLayoutManager::NotificationInsert(TObject* Sender)
     InsertObject(object);
     if (isLayoutRouted(*object))
         object->FOnLayoutChange = [this](TObject*) { Rebuild(); };
-    if (auto* axis = dynamic_cast<TiPlotAxis*>(object))
+    // An axis lies as its kind and the reversal say, unless a stream read gave it its
+    // stored orientation before inserting it.
+    if (auto* axis = dynamic_cast<TiPlotAxis*>(object); axis && !axis->HorizontalGiven())
         axis->SetHorizontal(axis->IsXAxis() ? !FXYAxesReverse : FXYAxesReverse);
     if (FEnabled)
         InsertZOrder(object, 0, iidMerge);
@@ -118,8 +120,7 @@ void TiPlotLayoutManager::InsertZOrder(TiPlotLayoutObject* NewObject, int Desire
         if (!SameOrientationOthers(NewObject, *other) || other->ZOrder() != DesiredZOrder)
             continue;
         taken = true;
-        if ((other->StartPercent() < NewObject->StopPercent() && other->StopPercent() > NewObject->StartPercent()) ||
-            (other->StartPercent() == NewObject->StartPercent() && other->StopPercent() == NewObject->StopPercent()))
+        if (NewObject->SpanOverlaps(*other))
             overlaps = true;
     }
     const bool saved = FEnabled;
