@@ -23,6 +23,9 @@ public:
     void AddBeziers(std::span<const PointF> points); // 1 + 3n points
     // Cardinal spline through the points; tension 0 gives straight lines, 0.5 is the default.
     void AddCurve(std::span<const PointF> points, float tension = 0.5f);
+    // Segments first .. last - 1 of that spline (segment i runs from points[i] to points[i + 1],
+    // shaped by its neighbours in the whole list), the same curves AddCurve adds for them.
+    void AddCurveSegments(std::span<const PointF> points, std::size_t first, std::size_t last, float tension = 0.5f);
     void AddClosedCurve(std::span<const PointF> points, float tension = 0.5f);
     void AddArc(float x, float y, float width, float height, float startAngle, float sweepAngle);
     void AddArc(const RectF& r, float startAngle, float sweepAngle)
