@@ -304,7 +304,8 @@ void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int 
     // segments that reach the page (with a margin) are stroked; for the fill, the run of
     // segments at either end that lies wholly beyond the page's left (or right) edge is put in
     // as the straight line between its ends, which crosses every row as often, odd or even,
-    // as the run does and stays beyond that edge: every pixel on the page comes out the same.
+    // as the run does and stays beyond that edge, and a run of level segments as one line
+    // along its row: every pixel on the page comes out the same.
     const FillOutline outline = fillOutlineOf(points, W);
     gp::GraphicsPath stroke(gp::FillMode::Alternate);
     stroke.AddCurveSegments(points, outline.first, outline.last);
@@ -316,7 +317,7 @@ void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int 
     if (outline.first > 0) {
         path.AddLines(all.first(1)); // from the first point straight to the first segment kept
     }
-    path.AddCurveSegments(points, outline.first, outline.last);
+    path.AddCurveSegmentsToFill(points, outline.first, outline.last);
     if (outline.last + 1 < points.size()) {
         path.AddLines(all.last(1));
     }

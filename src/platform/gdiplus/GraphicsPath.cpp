@@ -93,6 +93,33 @@ void GraphicsPath::AddCurveSegments(std::span<const PointF> points, std::size_t 
         splineSegment(m_path, points, i, tension, false);
 }
 
+void GraphicsPath::AddCurveSegmentsToFill(std::span<const PointF> points, std::size_t first, std::size_t last,
+                                          float tension)
+{
+    last = std::min(last, points.size() > 0 ? points.size() - 1 : 0);
+    if (first >= last)
+        return;
+    lineToOrStart(points[first]);
+    const auto y = [&](std::size_t i, std::ptrdiff_t d) {
+        const auto k = std::clamp<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(i) + d, 0, std::ptrdiff_t(points.size()) - 1);
+        return points[static_cast<std::size_t>(k)].Y;
+    };
+    // The segment's four points, and so its control points and every point of its curve, on one row.
+    const auto level = [&](std::size_t i) { return y(i, -1) == y(i, 0) && y(i, 1) == y(i, 0) && y(i, 2) == y(i, 0); };
+    for (std::size_t i = first; i < last;) {
+        std::size_t end = i;
+        while (end < last && level(end))
+            ++end;
+        if (end > i) {
+            m_path.lineTo(q(points[end]));
+            i = end;
+        } else {
+            splineSegment(m_path, points, i, tension, false);
+            ++i;
+        }
+    }
+}
+
 void GraphicsPath::AddClosedCurve(std::span<const PointF> points, float tension)
 {
     if (points.size() < 3)
