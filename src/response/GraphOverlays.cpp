@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <vector>
 
 #include "codec/SharedConstants.h"
@@ -46,6 +47,45 @@ std::string frequencyText(float frequency)
 }
 
 constexpr qx::gdiplus::Argb kFillColour = 0x1E808080; // alpha 30, grey 128
+
+// The segments of the fill's spline that reach the page: first .. last - 1. A segment lies
+// within the hull of its four control points; one whose points all lie more than kMargin
+// pixels beyond the page's left or right edge draws nothing on the page.
+struct FillOutline
+{
+    std::size_t first = 0, last = 0;
+};
+
+FillOutline fillOutlineOf(const std::vector<qx::gdiplus::PointF>& points, double width)
+{
+    constexpr double kMargin = 4;
+    constexpr double kTension = 0.5 / 3.0;
+    const std::size_t n = points.size();
+    if (n < 2) {
+        return {};
+    }
+    const auto x = [&](std::ptrdiff_t k) {
+        return static_cast<double>(points[static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(k, 0, std::ptrdiff_t(n) - 1))].X);
+    };
+    // -1 wholly left of the page, 1 wholly right of it, 0 reaching it.
+    const auto side = [&](std::size_t i) {
+        const auto k = static_cast<std::ptrdiff_t>(i);
+        const double c1 = x(k) + (x(k + 1) - x(k - 1)) * kTension;
+        const double c2 = x(k + 1) - (x(k + 2) - x(k)) * kTension;
+        const auto [low, high] = std::minmax({x(k), c1, c2, x(k + 1)});
+        return high < -kMargin ? -1 : low > width + kMargin ? 1 : 0;
+    };
+    FillOutline o{0, n - 1};
+    const int head = side(0);
+    while (head != 0 && o.first + 1 < o.last && side(o.first) == head) {
+        ++o.first;
+    }
+    const int tail = side(n - 2);
+    while (tail != 0 && o.last > o.first + 1 && side(o.last - 1) == tail) {
+        --o.last;
+    }
+    return o; // at least one segment, so the lines between the runs' ends join curve points
+}
 constexpr double kFillLeftX = 10;
 constexpr double kFillRightX = 20000;
 } // namespace
@@ -260,12 +300,27 @@ void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int 
     if (points.empty()) {
         return;
     }
-    gp::GraphicsPath path(gp::FillMode::Alternate);
-    // A cardinal spline through the whole-pixel points, at the default tension.
-    path.AddCurve(points);
+    // A cardinal spline through the whole-pixel points, at the default tension. Only the
+    // segments that reach the page (with a margin) are stroked; for the fill, the run of
+    // segments at either end that lies wholly beyond the page's left (or right) edge is put in
+    // as the straight line between its ends, which crosses every row as often, odd or even,
+    // as the run does and stays beyond that edge, and a run of level segments as one line
+    // along its row: every pixel on the page comes out the same.
+    const FillOutline outline = fillOutlineOf(points, W);
+    gp::GraphicsPath stroke(gp::FillMode::Alternate);
+    stroke.AddCurveSegments(points, outline.first, outline.last);
     const gp::Pen pen(kFillColour, 1.0F);
     const gp::SolidBrush brush(kFillColour);
-    g.DrawPath(pen, path); // only the curve is outlined
+    g.DrawPath(pen, stroke); // only the curve is outlined
+    gp::GraphicsPath path(gp::FillMode::Alternate);
+    const std::span<const gp::PointF> all(points);
+    if (outline.first > 0) {
+        path.AddLines(all.first(1)); // from the first point straight to the first segment kept
+    }
+    path.AddCurveSegmentsToFill(points, outline.first, outline.last);
+    if (outline.last + 1 < points.size()) {
+        path.AddLines(all.last(1));
+    }
     auto X = [&](double v) { return static_cast<float>(ScreenX(v)); };
     auto Y = [&](double v) { return static_cast<float>(ScreenY(v)); };
     const float left = X(kFillLeftX);

@@ -15,6 +15,8 @@
 #include <QWidget>
 
 #include "GraphTestSupport.h"
+#include "platform/gdiplus/Graphics.h"
+#include "response/GraphScale.h"
 #include "response/LMyFFTDrawPhase.h"
 #include "response/Plot.h"
 
@@ -560,6 +562,75 @@ TEST(GraphOverlay, ReadingBetweenChangesShowsTheSamePixels)
         }
         EXPECT_EQ(atEnd.graph->Screen().Image(), eachStep.graph->Screen().Image());
         EXPECT_EQ(atEnd.form->Widget()->grab().toImage(), eachStep.form->Widget()->grab().toImage());
+    }
+}
+
+// The band fill shows the pixels of the whole spline outlined and filled, however much of it
+// lies beyond the page or level along a row.
+TEST(GraphOverlay, BandFillShowsTheWholeSplineFilled)
+{
+    namespace gp = qx::gdiplus;
+    struct Case
+    {
+        const char* name;
+        double xMin, xMax;
+        double (*curve)(int i);
+    };
+    const Case cases[] = {
+        {"a bell, the low end beyond the left edge", 966, 4096,
+         [](int i) { return -9.0 * std::exp(-std::pow((i - 2600) / 150.0, 2)); }},
+        {"a bell beyond both edges, level tails", 1500, 3000,
+         [](int i) { return 12.0 * std::exp(-std::pow((i - 2200) / 60.0, 2)); }},
+        {"steps with level runs", 966, 4096, [](int i) { return (i / 97 % 5) * 3.0 - 6.0; }},
+        {"a curve wholly left of the page", 3000, 4000, [](int i) { return i < 2900 ? 5.0 * std::sin(i / 40.0) : 0.0; }},
+        {"a ripple", 800, 3500, [](int i) { return 4.0 * std::sin(i / 7.0) + (i % 13 == 0 ? 0.5 : 0.0); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GraphOnForm f;
+        LMyFFTDrawHpLp6dB& g = *f.graph;
+        g.SetXYMinMax(c.xMin, c.xMax, -18, 18);
+        g.UpdateCurvePage();
+        TBitmap expected = g.Screen();
+        std::vector<double> curve(4096);
+        for (int i = 0; i < 4096; ++i) {
+            curve[static_cast<std::size_t>(i)] = c.curve(i);
+        }
+        {
+            // The whole spline, outlined, closed along the zero line and filled.
+            const TRect& at = g.Page(LMyFFTDrawHpLp6dB::MainPage).Placement();
+            const int W = g.GetPlotWidth();
+            const int H = g.GetPlotHeight();
+            TCanvas& canvas = expected.Canvas();
+            canvas.MoveOrigin(at.Left, at.Top);
+            canvas.SetClipRect({0, 0, W, H});
+            gp::Graphics graphics(canvas);
+            std::vector<gp::PointF> points;
+            for (int i = 0; i < 4096; ++i) {
+                const double px = W * (i - c.xMin) / (c.xMax - c.xMin);
+                const double py = H - H * (curve[static_cast<std::size_t>(i)] + 18) / 36;
+                points.push_back({static_cast<float>(qx::pixelOf(px)), static_cast<float>(qx::pixelOf(py))});
+            }
+            gp::GraphicsPath path(gp::FillMode::Alternate);
+            path.AddCurve(points);
+            const gp::Argb grey = 0x1E808080;
+            graphics.DrawPath(gp::Pen(grey, 1.0F), path);
+            const auto zero = static_cast<float>(g.ScreenY(0));
+            path.AddLine(static_cast<float>(g.ScreenX(10)), zero, static_cast<float>(g.ScreenX(20000)), zero);
+            graphics.FillPath(gp::SolidBrush(grey), path);
+        }
+        g.DrawCurveFill(0, curve.data(), 4096);
+        g.SetCurveDisplay(true);
+        g.UpdateCurvePage();
+        const QImage& shown = g.Screen().Image();
+        ASSERT_NE(shown, g.Page(LMyFFTDrawHpLp6dB::MainPage).Bitmap().Image());
+        int differing = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                differing += shown.pixel(x, y) != expected.Image().pixel(x, y) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(differing, 0);
     }
 }
 

@@ -8,13 +8,13 @@ namespace {
 QPointF q(PointF p) { return {p.X, p.Y}; }
 
 // Bézier control points of a cardinal spline segment from points[i] to points[i + 1].
-void splineSegment(QPainterPath& path, const std::vector<QPointF>& pts, std::size_t i, float tension, bool closed)
+void splineSegment(QPainterPath& path, std::span<const PointF> points, std::size_t i, float tension, bool closed)
 {
-    const std::size_t n = pts.size();
+    const std::size_t n = points.size();
     const auto at = [&](std::ptrdiff_t k) {
         if (closed)
-            return pts[static_cast<std::size_t>((k % std::ptrdiff_t(n) + std::ptrdiff_t(n)) % std::ptrdiff_t(n))];
-        return pts[static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(k, 0, std::ptrdiff_t(n) - 1))];
+            return q(points[static_cast<std::size_t>((k % std::ptrdiff_t(n) + std::ptrdiff_t(n)) % std::ptrdiff_t(n))]);
+        return q(points[static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(k, 0, std::ptrdiff_t(n) - 1))]);
     };
     const auto k = static_cast<std::ptrdiff_t>(i);
     const double t = tension / 3.0;
@@ -79,26 +79,54 @@ void GraphicsPath::AddCurve(std::span<const PointF> points, float tension)
 {
     if (points.size() < 2)
         return;
-    std::vector<QPointF> pts;
-    pts.reserve(points.size());
-    for (const PointF& p : points)
-        pts.push_back(q(p));
-    lineToOrStart(points[0]);
-    m_path.reserve(m_path.elementCount() + 3 * static_cast<int>(pts.size())); // three elements a segment
-    for (std::size_t i = 0; i + 1 < pts.size(); ++i)
-        splineSegment(m_path, pts, i, tension, false);
+    AddCurveSegments(points, 0, points.size() - 1, tension);
+}
+
+void GraphicsPath::AddCurveSegments(std::span<const PointF> points, std::size_t first, std::size_t last, float tension)
+{
+    last = std::min(last, points.size() > 0 ? points.size() - 1 : 0);
+    if (first >= last)
+        return;
+    lineToOrStart(points[first]);
+    m_path.reserve(m_path.elementCount() + 3 * static_cast<int>(last - first)); // three elements a segment
+    for (std::size_t i = first; i < last; ++i)
+        splineSegment(m_path, points, i, tension, false);
+}
+
+void GraphicsPath::AddCurveSegmentsToFill(std::span<const PointF> points, std::size_t first, std::size_t last,
+                                          float tension)
+{
+    last = std::min(last, points.size() > 0 ? points.size() - 1 : 0);
+    if (first >= last)
+        return;
+    lineToOrStart(points[first]);
+    const auto y = [&](std::size_t i, std::ptrdiff_t d) {
+        const auto k = std::clamp<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(i) + d, 0, std::ptrdiff_t(points.size()) - 1);
+        return points[static_cast<std::size_t>(k)].Y;
+    };
+    // The segment's four points, and so its control points and every point of its curve, on one row.
+    const auto level = [&](std::size_t i) { return y(i, -1) == y(i, 0) && y(i, 1) == y(i, 0) && y(i, 2) == y(i, 0); };
+    for (std::size_t i = first; i < last;) {
+        std::size_t end = i;
+        while (end < last && level(end))
+            ++end;
+        if (end > i) {
+            m_path.lineTo(q(points[end]));
+            i = end;
+        } else {
+            splineSegment(m_path, points, i, tension, false);
+            ++i;
+        }
+    }
 }
 
 void GraphicsPath::AddClosedCurve(std::span<const PointF> points, float tension)
 {
     if (points.size() < 3)
         return;
-    std::vector<QPointF> pts;
-    for (const PointF& p : points)
-        pts.push_back(q(p));
-    m_path.moveTo(pts[0]);
-    for (std::size_t i = 0; i < pts.size(); ++i)
-        splineSegment(m_path, pts, i, tension, true);
+    m_path.moveTo(q(points[0]));
+    for (std::size_t i = 0; i < points.size(); ++i)
+        splineSegment(m_path, points, i, tension, true);
     m_path.closeSubpath();
     m_soleEllipse.reset();
     closedFigure();

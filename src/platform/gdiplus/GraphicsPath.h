@@ -23,6 +23,14 @@ public:
     void AddBeziers(std::span<const PointF> points); // 1 + 3n points
     // Cardinal spline through the points; tension 0 gives straight lines, 0.5 is the default.
     void AddCurve(std::span<const PointF> points, float tension = 0.5f);
+    // Segments first .. last - 1 of that spline (segment i runs from points[i] to points[i + 1],
+    // shaped by its neighbours in the whole list), the same curves AddCurve adds for them.
+    void AddCurveSegments(std::span<const PointF> points, std::size_t first, std::size_t last, float tension = 0.5f);
+    // The same segments for a path that is only filled: a run of segments that lie on one row
+    // (their points and the neighbours that shape them share a y) is put in as one straight line
+    // along the row. A fill takes no pixel from a level edge, so it fills the same pixels.
+    void AddCurveSegmentsToFill(std::span<const PointF> points, std::size_t first, std::size_t last,
+                                float tension = 0.5f);
     void AddClosedCurve(std::span<const PointF> points, float tension = 0.5f);
     void AddArc(float x, float y, float width, float height, float startAngle, float sweepAngle);
     void AddArc(const RectF& r, float startAngle, float sweepAngle)
