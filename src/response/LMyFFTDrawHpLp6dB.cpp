@@ -41,6 +41,14 @@ public:
             flush();
             points_.push_back(point(from));
         }
+        // A level line that goes on the way it went ends further on: the wide
+        // pen's outline of the run is the same rectangle.
+        const std::size_t n = points_.size();
+        if (n > 1 && points_[n - 2].Y == points_[n - 1].Y && points_[n - 1].Y == static_cast<float>(to.Y) &&
+            (points_[n - 1].X - points_[n - 2].X > 0) == (static_cast<float>(to.X) - points_[n - 1].X > 0)) {
+            points_.back() = point(to);
+            return;
+        }
         points_.push_back(point(to));
     }
     void flush()

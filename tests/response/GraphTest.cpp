@@ -6,9 +6,14 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <random>
 #include <vector>
 
+#include <QImage>
+
 #include "GraphTestSupport.h"
+#include "platform/gdiplus/Graphics.h"
+#include "response/GraphScale.h"
 
 namespace {
 
@@ -522,6 +527,86 @@ TEST(Graph, AutoRedrawOffOnlyStores)
     EXPECT_EQ(basePixel(g, column(g, 3500), row(g, 7.5)), clBlack);
     g.SetAutoRedraw(true);
     EXPECT_EQ(basePixel(g, column(g, 3500), row(g, 7.5)), clRed);
+}
+
+
+// A line series shows the pixels of its whole polyline, every point a vertex,
+// however long its level runs: runs going on, turning back on their row,
+// broken by points without value, curves going right or left.
+TEST(Graph, LineSeriesShowsEveryPointJoined)
+{
+    namespace gp = qx::gdiplus;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    std::mt19937 random(20);
+    for (int round = 0; round < 24; ++round) {
+        SCOPED_TRACE(round);
+        GraphOnForm f;
+        LMyFFTDrawHpLp6dB& g = *f.graph;
+        TBitmap expected = g.Page(LMyFFTDrawHpLp6dB::MainPage).Bitmap();
+        // Steps on a few rows with long level runs, some points twice on a
+        // pixel, now and then a step back or a point without value.
+        std::vector<double> x, y;
+        double at = round % 3 == 2 ? 4096 : 900;
+        const double way = round % 3 == 2 ? -1 : 1;
+        double level = 0;
+        while (x.size() < 3000) {
+            const unsigned pick = random() % 100;
+            if (pick < 6) {
+                level = static_cast<double>(static_cast<int>(random() % 13)) * 3 - 18;
+            } else if (pick < 9) {
+                level += (random() % 2 == 0 ? 0.1 : -0.1);
+            }
+            const double step = pick < 11 && pick >= 9 ? -3.0 : (pick == 11 ? 0.0 : 1.0 + random() % 3 * 0.3);
+            at += way * step;
+            x.push_back(at);
+            y.push_back(pick == 12 && round % 2 == 1 ? nan : level);
+        }
+        g.FFTDraw(x.data(), y.data(), static_cast<int>(x.size()), 7, clWhite, TMyPlotStyle::Line);
+        {
+            TCanvas& canvas = expected.Canvas();
+            gp::Graphics graphics(canvas);
+            const gp::Pen pen(gp::argbFromColor(clWhite, 255), 2.0F);
+            std::vector<gp::PointF> points;
+            const auto flush = [&] {
+                if (points.size() > 1) {
+                    graphics.DrawLines(pen, points);
+                }
+                points.clear();
+            };
+            // After a point without value the pen starts anew at the next
+            // point; the polyline goes on when that is where it ended.
+            const auto same = [](gp::PointF a, gp::PointF b) { return a.X == b.X && a.Y == b.Y; };
+            gp::PointF penAt{};
+            bool penDown = false;
+            for (std::size_t i = 0; i < x.size(); ++i) {
+                if (!std::isfinite(y[i])) {
+                    penDown = false;
+                    continue;
+                }
+                const gp::PointF p{static_cast<float>(qx::pixelOf(g.ScreenX(x[i]))),
+                                   static_cast<float>(qx::pixelOf(g.ScreenY(y[i])))};
+                if (penDown && !same(p, penAt)) {
+                    if (points.empty() || !same(points.back(), penAt)) {
+                        flush();
+                        points.push_back(penAt);
+                    }
+                    points.push_back(p);
+                }
+                penAt = p;
+                penDown = true;
+            }
+            flush();
+        }
+        const QImage& shown = g.Page(LMyFFTDrawHpLp6dB::MainPage).Bitmap().Image();
+        ASSERT_EQ(shown.size(), expected.Image().size());
+        int differing = 0;
+        for (int row = 0; row < shown.height(); ++row) {
+            for (int col = 0; col < shown.width(); ++col) {
+                differing += shown.pixel(col, row) != expected.Image().pixel(col, row) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(differing, 0);
+    }
 }
 
 } // namespace
