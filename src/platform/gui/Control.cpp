@@ -278,8 +278,27 @@ void TControl::applyFont()
                 child->Perform(CM_PARENTFONTCHANGED);
 }
 
+void TControl::applyOwedColor()
+{
+    if (colorOwed_)
+        setWidgetColor();
+}
+
 void TControl::applyColor()
 {
+    if (!widget_->parentWidget() && !widget_->testAttribute(Qt::WA_WState_Polished))
+        colorOwed_ = true;
+    else
+        setWidgetColor();
+    if (auto* self = dynamic_cast<TWinControl*>(this))
+        for (TControl* child : self->controls_)
+            if (child->parentColor_)
+                child->Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TControl::setWidgetColor()
+{
+    colorOwed_ = false;
     // Setting a palette is costly (Qt looks up the class's palette and
     // resolves it again); a colour the widget already has set is kept.
     static const QPalette::ResolveMask windowSet = [] {
@@ -297,10 +316,6 @@ void TControl::applyColor()
         palette.setColor(QPalette::Window, wanted);
         widget_->setPalette(palette);
     }
-    if (auto* self = dynamic_cast<TWinControl*>(this))
-        for (TControl* child : self->controls_)
-            if (child->parentColor_)
-                child->Perform(CM_PARENTCOLORCHANGED);
 }
 
 void TControl::BringToFront()
@@ -572,6 +587,13 @@ void TWinControl::InsertControl(TControl* AControl)
     AControl->parent_ = this;
     AControl->widget_->setParent(widget_);
     AControl->widget_->setWindowFlags(Qt::Widget);
+    if (AControl->colorOwed_) {
+        // The colour it takes from this control, set once (the message below
+        // then finds it set).
+        if (AControl->parentColor_)
+            AControl->color_ = color_;
+        AControl->setWidgetColor();
+    }
     if (AControl->isWindowed()) {
         controls_.push_back(AControl);
         AControl->widget_->raise();

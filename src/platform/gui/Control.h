@@ -231,6 +231,12 @@ private:
     void applyGeometry();
     void applyFont();
     void applyColor();
+    // The colour of a widget without a parent that is not polished yet is
+    // owed: setting a palette and then giving the widget a parent resolves
+    // the palette twice, so the colour is set once the widget has its parent
+    // (or when it is first polished, for a window).
+    void applyOwedColor();
+    void setWidgetColor();
     void applyHint();
     virtual bool isWindowed() const { return false; }
 
@@ -250,6 +256,7 @@ private:
     bool parentFont_ = true;
     TColor color_ = clBtnFace;
     bool parentColor_ = false;
+    bool colorOwed_ = false;
     std::string hint_;
     bool showHint_ = false;
     int helpContext_ = 0;

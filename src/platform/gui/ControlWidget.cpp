@@ -185,6 +185,9 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event)
         case QEvent::ContextMenu:
             eaten = contextMenu(event);
             break;
+        case QEvent::Polish:
+            control_->applyOwedColor(); // a window, or a widget never given a parent control
+            break;
         case QEvent::WindowActivate:
         case QEvent::WindowDeactivate:
             if (auto* form = dynamic_cast<TForm*>(control_))

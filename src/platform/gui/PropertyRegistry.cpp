@@ -1,5 +1,7 @@
 #include "platform/gui/PropertyRegistry.h"
 
+#include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <sstream>
@@ -101,18 +103,55 @@ bool ClassInfo::inheritsFrom(const ClassInfo& other) const
     return false;
 }
 
+namespace {
+
+// Counts the changes to any class's properties: a class's lookup made before
+// the last change is made again.
+std::atomic<unsigned> gPropertyChanges{1};
+
+std::string folded(std::string_view name)
+{
+    std::string key(name.size(), '\0');
+    std::transform(name.begin(), name.end(), key.begin(), foldCase);
+    return key;
+}
+
+} // namespace
+
+std::vector<PropertyInfo>& ClassInfo::ownProperties()
+{
+    ++gPropertyChanges;
+    return properties_;
+}
+
+const ClassInfo::Lookup& ClassInfo::lookup() const
+{
+    const unsigned generation = gPropertyChanges.load();
+    if (!lookup_ || lookup_->generation != generation) {
+        auto made = std::make_unique<Lookup>();
+        made->generation = generation;
+        // The first of a name wins: the nearest class, then the order of adding.
+        for (const ClassInfo* c = this; c; c = c->parent_)
+            for (const PropertyInfo& p : c->properties_) {
+                made->byName.emplace(folded(p.name), &p);
+                for (const std::string& old : p.oldNames)
+                    made->byOldName.emplace(folded(old), &p);
+            }
+        lookup_ = std::move(made);
+    }
+    return *lookup_;
+}
+
 const PropertyInfo* ClassInfo::findProperty(std::string_view name, bool reading) const
 {
-    for (const ClassInfo* c = this; c; c = c->parent_)
-        for (const PropertyInfo& p : c->properties_)
-            if (sameText(p.name, name))
-                return &p;
+    const std::string key = folded(name);
+    const std::lock_guard lock(lookupMutex_);
+    const Lookup& found = lookup();
+    if (auto it = found.byName.find(key); it != found.byName.end())
+        return it->second;
     if (reading)
-        for (const ClassInfo* c = this; c; c = c->parent_)
-            for (const PropertyInfo& p : c->properties_)
-                for (const std::string& old : p.oldNames)
-                    if (sameText(old, name))
-                        return &p;
+        if (auto it = found.byOldName.find(key); it != found.byOldName.end())
+            return it->second;
     return nullptr;
 }
 

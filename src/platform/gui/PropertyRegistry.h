@@ -7,11 +7,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <typeindex>
+#include <unordered_map>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -139,14 +141,28 @@ public:
     std::function<TComponent*(TComponent* owner)> create;
     std::function<bool(const TObject&)> isInstance;
 
-    std::vector<PropertyInfo>& ownProperties() { return properties_; }
+    /// The class's own properties, to add or change (the lookup of every
+    /// class is made again after a change).
+    std::vector<PropertyInfo>& ownProperties();
     std::vector<MethodInfo>& ownMethods() { return methods_; }
     std::vector<FieldInfo>& ownFields() { return fields_; }
 
 private:
+    // Names (case folded) to properties, here and in the base classes, the
+    // nearest class first; made when first asked and again after any class's
+    // properties changed. A layout sets tens of thousands of properties.
+    struct Lookup
+    {
+        unsigned generation = 0;
+        std::unordered_map<std::string, const PropertyInfo*> byName, byOldName;
+    };
+    const Lookup& lookup() const;
+
     std::string name_;
     const ClassInfo* parent_;
     int depth_;
+    mutable std::mutex lookupMutex_;
+    mutable std::unique_ptr<Lookup> lookup_;
     std::vector<PropertyInfo> properties_;
     std::vector<MethodInfo> methods_;
     std::vector<FieldInfo> fields_;

@@ -275,6 +275,51 @@ TEST(ParentFontAndColor, FollowTheParentUntilSetOnTheControl)
     EXPECT_EQ(child->Font().Height(), -20);
 }
 
+TEST(ParentFontAndColor, AWidgetShowsItsColourWhenEverItGotItsParent)
+{
+    // A widget without a parent takes its control's colour when it is given
+    // one (or, for a window, when it is first polished): the same pixels
+    // whichever comes first, the colour or the parent.
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 100, 40);
+    form.SetColor(clBlue);
+    auto colouredFirst = new TTestPanel(&form);
+    colouredFirst->SetColor(clYellow);
+    colouredFirst->SetParent(&form);
+    auto parentedFirst = new TTestPanel(&form);
+    parentedFirst->SetParent(&form);
+    parentedFirst->SetColor(clFuchsia);
+    auto following = new TTestPanel(&form);
+    following->SetParentColor(true);
+    following->SetParent(&form);
+    auto plain = new TTestPanel(&form);
+    plain->SetParent(&form);
+    auto inner = new TTestPanel(&form);
+    inner->SetColor(clAqua);
+    auto outer = new TTestPanel(&form); // given its child before its own parent
+    outer->SetColor(clMaroon);
+    inner->SetParent(outer);
+    outer->SetParent(&form);
+    const struct { TControl* control; int x; TColor shown; } cases[] = {
+        {colouredFirst, 0, clYellow}, {parentedFirst, 10, clFuchsia}, {following, 20, clBlue},
+        {plain, 30, plain->Color()},  {outer, 40, clMaroon},          {nullptr, 70, clBlue}};
+    for (const auto& c : cases)
+        if (c.control)
+            c.control->SetBounds(c.x, 0, 10, 10);
+    inner->SetBounds(0, 5, 5, 5);
+    form.AfterConstruction();
+    form.Show();
+    const QImage image = form.Widget()->grab().toImage();
+    for (const auto& c : cases) {
+        EXPECT_EQ(pixelOf(image, c.x + 2, 2), ColorToRGB(c.shown)) << "at " << c.x;
+        if (c.control) {
+            const QColor window = c.control->Widget()->palette().color(QPalette::Window);
+            EXPECT_EQ(RGB(window.red(), window.green(), window.blue()), ColorToRGB(c.shown)) << "at " << c.x;
+        }
+    }
+    EXPECT_EQ(pixelOf(image, 42, 7), clAqua) << "the child of a control parented later";
+}
+
 TEST(Messages, NotificationsPassThroughWndProc)
 {
     struct TSpy : TCustomControl
