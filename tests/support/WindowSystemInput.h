@@ -112,9 +112,12 @@ inline bool enterThroughWindow(TControl& box, std::string text, Qt::Key finish =
     if (!box.Widget()->isVisible())
         return false;
     clickThroughWindow(box);
-    QCoreApplication::processEvents();
-    QWidget* focus = QApplication::focusWidget();
-    if (focus == nullptr || (focus != box.Widget() && !box.Widget()->isAncestorOf(focus)))
+    const auto focused = [&box] {
+        QWidget* focus = QApplication::focusWidget();
+        return focus != nullptr && (focus == box.Widget() || box.Widget()->isAncestorOf(focus));
+    };
+    // Under a window manager the focus comes a moment after the click.
+    if (!QTest::qWaitFor(focused, 2000))
         return false;
     QWidget* top = box.Widget()->window();
     QTest::keyClick(top->windowHandle(), Qt::Key_A, Qt::ControlModifier);
