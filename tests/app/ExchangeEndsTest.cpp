@@ -35,12 +35,16 @@
 #include "platform/gui/Control.h"
 #include "platform/gui/Edit.h"
 #include "platform/gui/Label.h"
+#include "platform/gui/MenuItem.h"
 #include "platform/gui/ScriptedDialogService.h"
 #include "platform/gui/Timer.h"
 #include "platform/gui/ValueListEditor.h"
 #include "platform/hid/FakeHidBus.h"
 #include "platform/serial/SerialPortList.h"
 #include "platform/sync/Clock.h"
+
+#include <QApplication>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -273,17 +277,45 @@ protected:
         }
     }
 
-    // Runs `action` from the message loop, so that the modal windows it opens
-    // do not hold up the test.
-    void later(std::function<void()> action)
+    // The main window as a user finds it to act on: active and on top, with
+    // no modal window over it.
+    static bool mainWindowReady()
+    {
+        return qx::test::readyForTheUser(*fmMain) && QApplication::activeModalWidget() == nullptr;
+    }
+
+    // Runs `action` from the message loop once `ready` holds, so that the
+    // modal windows it opens do not hold up the test.
+    void later(std::function<void()> action, std::function<bool()> ready = mainWindowReady)
     {
         TTimer* t = timers.emplace_back(std::make_unique<TTimer>(nullptr)).get();
         t->SetInterval(1);
-        t->OnTimer = [t, action](TObject*) {
+        t->OnTimer = [t, action, ready](TObject*) {
+            if (!ready())
+                return;
             t->SetEnabled(false);
             action();
         };
         t->SetEnabled(true);
+    }
+
+    // The link button pressed as a user presses it, once the main window is
+    // there; `pressed` is set as the button takes the click, before its
+    // handler runs.
+    void pressTheLinkButton(bool* pressed = nullptr)
+    {
+        later([pressed] {
+            QWidget* button = find("rzbMenuLink")->Widget();
+            const qx::test::ReleaseWatch watch(button, pressed);
+            qx::test::clickThroughWindow(button);
+        });
+    }
+    // A main menu entry chosen with the mouse (a modal window it opens is
+    // worked from the loop and closed before this returns); `chosen` is set
+    // as the click lands.
+    static void choose(const char* entry, bool* chosen = nullptr)
+    {
+        EXPECT_TRUE(qx::test::chooseMenuThroughWindow(*find<TMenuItem>(entry), chosen)) << entry << " chosen";
     }
 
     static void pump(int realMs)
@@ -294,8 +326,9 @@ protected:
 
     // Runs the loop until done() holds, checked by a timer that also fires
     // inside the modal loops of the windows under test; `atEnd` then runs
-    // right there (to check that state and to answer the window that holds
-    // the loop), and the call returns once the loops it ended have returned.
+    // right there, once the window that holds the loop is ready for the user
+    // (to check that state and to answer that window), and the call returns
+    // once the loops it ended have returned.
     // While `advance` is set and the exchange stalls, the manual clock moves
     // on to the time-out of the frame in flight, one time-out per stall seen:
     // the link waits for the answer to that frame and times it, the
@@ -331,7 +364,7 @@ protected:
                     window->Close();
                 return;
             }
-            if (done()) {
+            if (done() && qx::test::modalWindowReady()) {
                 finished = true;
                 if (atEnd)
                     atEnd();
@@ -386,10 +419,7 @@ protected:
     {
         Outcome outcome = Outcome::Offline;
         bool pressed = false;
-        later([&] {
-            pressed = true;
-            fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
-        });
+        pressTheLinkButton(&pressed);
         runUntil([&] { return pressed && (loaded() || lost() || disconnected()); },
                  [&] {
                      EXPECT_FALSE(disconnected()) << what << ": offline without the scan dialog";
@@ -412,7 +442,7 @@ protected:
             EXPECT_EQ(find("rzbMenuLink")->Caption(), "OffLine") << what;
             EXPECT_FALSE(fmMain->IsOnline()) << what;
             if (fmNetwork->Visible())
-                fmNetwork->btnExit->Click();
+                qx::test::clickThroughWindow(*fmNetwork->btnExit);
         }
         return outcome;
     }
@@ -443,7 +473,7 @@ protected:
     {
         if (fmMain->Router->Kind() == LinkKind::None)
             return;
-        later([] { fmMain->rzbMenuLinkClick(find("rzbMenuLink")); });
+        pressTheLinkButton();
         ASSERT_TRUE(runUntil([] { return fmMain->Router->Kind() == LinkKind::None && !fmNetwork->Visible(); }, {},
                              false));
     }
@@ -526,7 +556,7 @@ struct TransferCase
 {
     std::string what;
     FaultPlan faults;
-    std::function<void()> start;
+    std::function<void(bool* started)> start; // sets `started` as the user's action lands
     Outcome outcome;
     LinkKind kind = LinkKind::Net;
 };
@@ -541,45 +571,48 @@ protected:
         core.SeedPreset(3, "Third");
         core.SeedPreset(7, "Seventh");
     }
-    void choose(const std::filesystem::path& file)
+    // The file the next file dialog answers with.
+    void answerWith(const std::filesystem::path& file)
     {
         dialogs.fileAnswers.push_back(qx::FileDialogResult{{file.string()}, 1});
     }
 
-    static void store() { fmMain->StorePreset(4, qx::presetNameFromText("Stored")); }
-    static void recall() { fmMain->RecallPreset(3); }
-    static void factory() { fmMain->LoadFactoryDefault(); }
-    std::function<void()> upload()
+    static void store(bool* started)
     {
-        return [this] {
-            choose(unitFile);
-            fmMain->UploadClick(nullptr);
+        *started = true;
+        fmMain->StorePreset(4, qx::presetNameFromText("Stored"));
+    }
+    static void recall(bool* started)
+    {
+        *started = true;
+        fmMain->RecallPreset(3);
+    }
+    static void factory(bool* started)
+    {
+        *started = true;
+        fmMain->LoadFactoryDefault();
+    }
+    // A file chosen from the File menu, the file dialog answering `file`.
+    std::function<void(bool*)> fromTheFileMenu(const char* entry, const std::filesystem::path& file)
+    {
+        return [this, entry, file](bool* started) {
+            answerWith(file);
+            choose(entry, started);
         };
     }
-    std::function<void()> download()
-    {
-        return [this] {
-            choose(unitFile);
-            fmMain->DownloadClick(nullptr);
-        };
-    }
-    std::function<void()> openPreset()
-    {
-        return [this] {
-            choose(presetFile);
-            fmMain->OpenClick(nullptr);
-        };
-    }
+    std::function<void(bool*)> upload() { return fromTheFileMenu("Upload", unitFile); }
+    std::function<void(bool*)> download() { return fromTheFileMenu("Download", unitFile); }
+    std::function<void(bool*)> openPreset() { return fromTheFileMenu("Open", presetFile); }
 
     // The files the cases send: a unit upload and a preset-file save.
     void makeFiles()
     {
         startSimulator(LinkKind::Net, {}, seed);
         ASSERT_EQ(connect("the files"), Outcome::Completes);
-        later(upload());
+        later([this] { upload()(nullptr); });
         ASSERT_TRUE(runUntil([&] { return std::filesystem::exists(unitFile) && !fmProcess->Visible(); }));
-        choose(presetFile);
-        fmMain->SaveClick(nullptr);
+        answerWith(presetFile);
+        choose("Save");
         ASSERT_TRUE(std::filesystem::exists(presetFile));
         disconnect();
     }
@@ -593,10 +626,7 @@ protected:
             sim->replaceFaults(c.faults);
             longestWait = 0;
             bool started = false;
-            later([&] {
-                started = true;
-                c.start();
-            });
+            later([&] { c.start(&started); });
             Outcome outcome = Outcome::Offline;
             runUntil(
                 [&] {
@@ -704,27 +734,24 @@ constexpr std::uint8_t kPasswordSubmit = 0x2D;
 void ExchangeEnds::connectLocked(const FaultPlan& faults, LinkKind kind)
 {
     startSimulator(kind, faults, [](qx::sim::DeviceCore& core) { core.SetLock("1234"); });
-    later([] { fmMain->rzbMenuLinkClick(find("rzbMenuLink")); });
+    pressTheLinkButton();
 }
 
-// Once the unlock prompt is up: runs `whileAsked` there, then types
-// `password` and presses OK (no password: leaves the prompt as it is).
+// Once the unlock prompt is up for the user: runs `whileAsked` there, then
+// types `password` into its box and clicks OK (no password: leaves the
+// prompt as it is).
 void ExchangeEnds::answerThePrompt(const std::string& password, const std::function<void()>& whileAsked)
 {
-    TTimer* t = timers.emplace_back(std::make_unique<TTimer>(nullptr)).get();
-    t->SetInterval(1);
-    t->OnTimer = [t, password, whileAsked](TObject*) {
-        if (!fmLockPassWord->Visible())
-            return;
-        t->SetEnabled(false);
-        if (whileAsked)
-            whileAsked();
-        if (password.empty())
-            return;
-        fmLockPassWord->edName->SetText(password);
-        fmLockPassWord->btnOK->Click();
-    };
-    t->SetEnabled(true);
+    later(
+        [password, whileAsked] {
+            if (whileAsked)
+                whileAsked();
+            if (password.empty())
+                return;
+            EXPECT_TRUE(qx::test::enterThroughWindow(*fmLockPassWord->edName, password, Qt::Key_unknown));
+            qx::test::clickThroughWindow(*fmLockPassWord->btnOK);
+        },
+        [] { return qx::test::readyForTheUser(*fmLockPassWord); });
 }
 
 // The unlock prompt waits half a minute with the link open and the

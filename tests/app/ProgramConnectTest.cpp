@@ -3,6 +3,7 @@
 // 127.0.0.1 is found and its state shown, or nothing is and Demo leaves the
 // window offline.
 
+#include "FaderDrag.h"
 #include "FrameLog.h"
 #include "ProgramWithSimulator.h"
 #include "WhenShown.h"
@@ -285,7 +286,7 @@ TEST_F(ProgramConnect, TheLinkButtonWhileOnlineEndsTheConnection)
 {
     startSimulator();
     ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load"));
-    fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
+    qx::test::clickThroughWindow(*find("rzbMenuLink"));
     ASSERT_TRUE(runUntil([] { return fmMain->Router->Kind() == qx::LinkKind::None; }, "the link closed"));
     EXPECT_FALSE(fmMain->IsOnline());
     EXPECT_EQ(find("rzbMenuLink")->Caption(), "OffLine");
@@ -303,11 +304,11 @@ TEST_F(ProgramConnect, WithNothingToFindTheScanEndsAndDemoGivesTheOfflineWindow)
     TTimer pressDemo(nullptr);
     pressDemo.SetInterval(1);
     pressDemo.OnTimer = [&](TObject*) {
-        if (demoPressed || !fmNetwork->Visible() || !fmNetwork->btnExit->Enabled())
+        if (demoPressed || !fmNetwork->btnExit->Enabled() || !qx::test::readyForTheUser(*fmNetwork))
             return;
         EXPECT_EQ(fmNetwork->lblScan->Caption(), "No Device found.");
         demoPressed = true;
-        fmNetwork->btnExit->Click();
+        qx::test::clickThroughWindow(*fmNetwork->btnExit);
     };
     pressDemo.SetEnabled(true);
     ASSERT_TRUE(runUntil([&] { return demoPressed && !fmNetwork->Visible(); }, "Demo pressed and the dialog gone"));
@@ -403,14 +404,16 @@ TEST_F(ProgramConnect, EqualiserAndCrossoverEditsOnALinkedPairSurviveAReconnect)
     expectTheSimulatorsStateInTheModel();
     EXPECT_TRUE(sim.Responder().ProtocolErrors().empty());
 
-    fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
+    qx::test::clickThroughWindow(*find("rzbMenuLink"));
     EXPECT_TRUE(runUntil([] { return fmMain->Router->Kind() == qx::LinkKind::None; }, "the link closed"));
     fmMain->UnitControl->LoadFactoryDefault();
     TTimer press(nullptr);
     press.SetInterval(1);
     press.OnTimer = [&](TObject*) {
+        if (!qx::test::readyForTheUser(*fmMain))
+            return;
         press.SetEnabled(false);
-        fmMain->rzbMenuLinkClick(find("rzbMenuLink")); // the scan dialog finds the simulator again
+        qx::test::clickThroughWindow(*find("rzbMenuLink")); // the scan dialog finds the simulator again
     };
     press.SetEnabled(true);
     EXPECT_TRUE(runUntil([] { return !fmMain->IsOnline(); }, "offline before the new scan"));
@@ -468,7 +471,7 @@ TEST_F(ProgramConnect, LinkGroupsAndChannelCopiesSurviveAReconnect)
             qx::test::clickThroughWindow(*fmLinkSel->GridButton(6, 4));
             qx::test::clickThroughWindow(*fmLinkSel->bnSet);
         });
-        find<TMenuItem>("Link")->Click();
+        EXPECT_TRUE(qx::test::chooseMenuThroughWindow(*find<TMenuItem>("Link")));
         ASSERT_TRUE(link.Ran());
     }
     EXPECT_FALSE(find<TTimer>("tmInLevelDet")->Enabled()) << "no meter poll until the reload";
@@ -504,7 +507,7 @@ TEST_F(ProgramConnect, LinkGroupsAndChannelCopiesSurviveAReconnect)
             qx::test::clickThroughWindow(*fmCopy->bnOutChCopy);
             qx::test::clickThroughWindow(*fmCopy->bnExit);
         });
-        find<TMenuItem>("Copy")->Click();
+        EXPECT_TRUE(qx::test::chooseMenuThroughWindow(*find<TMenuItem>("Copy")));
         ASSERT_TRUE(copy.Ran());
     }
     ASSERT_TRUE(runUntil([] { return fmMain->UnitControl->GetGain(7) == 250 && stateLoaded(); },
@@ -520,7 +523,7 @@ TEST_F(ProgramConnect, LinkGroupsAndChannelCopiesSurviveAReconnect)
     expectTheSimulatorsStateInTheModel();
 
     // A new connection loads the same state back.
-    fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
+    qx::test::clickThroughWindow(*find("rzbMenuLink"));
     ASSERT_TRUE(runUntil([] { return fmMain->Router->Kind() == qx::LinkKind::None; }, "the link closed"));
     fmMain->UnitControl->LoadFactoryDefault();
     fmMain->LoadUnitToForm();
@@ -528,8 +531,10 @@ TEST_F(ProgramConnect, LinkGroupsAndChannelCopiesSurviveAReconnect)
     TTimer press(nullptr);
     press.SetInterval(1);
     press.OnTimer = [&](TObject*) {
+        if (!qx::test::readyForTheUser(*fmMain))
+            return;
         press.SetEnabled(false);
-        fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
+        qx::test::clickThroughWindow(*find("rzbMenuLink"));
     };
     press.SetEnabled(true);
     ASSERT_TRUE(runUntil(stateLoaded, "the state loaded over the new connection"));
@@ -594,7 +599,7 @@ TEST_F(ProgramConnect, DynamicsRoutingMixAndSignalEditsSurviveAReconnect)
             EXPECT_TRUE(qx::test::chooseThroughWindow(*out1, 1));
             qx::test::clickThroughWindow(*fmSourceSelect->bnExit);
         });
-        find<TMenuItem>("SourceSelect")->Click();
+        EXPECT_TRUE(qx::test::chooseMenuThroughWindow(*find<TMenuItem>("SourceSelect")));
         ASSERT_TRUE(source.Ran());
     }
     ASSERT_TRUE(answered(CM_MCS_CMD(1, 0x5B, 4, 1))) << (stop(), "");
@@ -614,16 +619,16 @@ TEST_F(ProgramConnect, DynamicsRoutingMixAndSignalEditsSurviveAReconnect)
     {
         const qx::test::WhenShown test(*fmTest, [] {
             qx::test::clickThroughWindow(*fmTest->rbPinkNoise);
-            fmTest->isToneGain->SetPosition(-12);
+            qx::test::dragFaderThroughWindow(*fmTest->isToneGain, -12);
             qx::test::clickThroughWindow(*fmTest->bnExit);
         });
-        find<TMenuItem>("TestTone")->Click();
+        EXPECT_TRUE(qx::test::chooseMenuThroughWindow(*find<TMenuItem>("TestTone")));
         ASSERT_TRUE(test.Ran());
     }
     ASSERT_TRUE(answered(CM_MCS_WORK_MODE(1, 1, 0, 12))) << (stop(), "");
     EXPECT_EQ(unit.GetTestSignalKind(), 0) << "the model learns the signal at the next load";
 
-    fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
+    qx::test::clickThroughWindow(*find("rzbMenuLink"));
     ASSERT_TRUE(runUntil([] { return fmMain->Router->Kind() == qx::LinkKind::None; }, "the link closed"))
         << (stop(), "");
     fmMain->UnitControl->LoadFactoryDefault();
@@ -632,8 +637,10 @@ TEST_F(ProgramConnect, DynamicsRoutingMixAndSignalEditsSurviveAReconnect)
     TTimer press(nullptr);
     press.SetInterval(1);
     press.OnTimer = [&](TObject*) {
+        if (!qx::test::readyForTheUser(*fmMain))
+            return;
         press.SetEnabled(false);
-        fmMain->rzbMenuLinkClick(find("rzbMenuLink"));
+        qx::test::clickThroughWindow(*find("rzbMenuLink"));
     };
     press.SetEnabled(true);
     ASSERT_TRUE(runUntil(stateLoaded, "the state loaded over the new connection")) << (stop(), "");

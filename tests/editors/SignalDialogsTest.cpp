@@ -4,6 +4,7 @@
 // model load.
 
 #include "ChannelWindowFixture.h"
+#include "FaderDrag.h"
 #include "PumpUntil.h"
 #include "WindowSystemInput.h"
 #include "controls/buttons/rz/RzCmboBx.h"
@@ -31,6 +32,7 @@ namespace {
 using namespace chantest;
 using qx::test::chooseThroughWindow;
 using qx::test::clickThroughWindow;
+using qx::test::dragFaderThroughWindow;
 
 constexpr std::uint8_t kSourceSelect = 0x5B;
 constexpr std::uint8_t kWorkMode = 0x39;
@@ -64,7 +66,7 @@ protected:
             inside();
             clickThroughWindow(exit);
         });
-        find<TMenuItem>(item)->Click();
+        EXPECT_TRUE(qx::test::chooseMenuThroughWindow(*find<TMenuItem>(item))) << item;
         EXPECT_TRUE(run.Ran()) << item;
         EXPECT_FALSE(dialog.Visible()) << item << " closed";
     }
@@ -145,11 +147,11 @@ TEST_F(SignalDialogsTest, TheLevelFaderSendsTheKindNotUrgent)
 {
     fromMenu("TestTone", *fmTest, *fmTest->bnExit, [&] {
         clickThroughWindow(*fmTest->rbWhiteNoise);
-        fmTest->isToneGain->SetPosition(-12);
+        dragFaderThroughWindow(*fmTest->isToneGain, -12);
         EXPECT_EQ(fmTest->lbToneGain->Caption(), "-6.0 dB");
-        fmTest->isToneGain->SetPosition(-1);
+        dragFaderThroughWindow(*fmTest->isToneGain, -1);
         EXPECT_EQ(fmTest->lbToneGain->Caption(), "-0.5 dB");
-        fmTest->isToneGain->SetPosition(0);
+        dragFaderThroughWindow(*fmTest->isToneGain, 0);
         EXPECT_EQ(fmTest->lbToneGain->Caption(), " 0.0 dB");
     });
     EXPECT_EQ(sent(), (std::vector<Sent>{workMode(2, 0, 80, true), workMode(2, 0, 12, false),
@@ -166,7 +168,7 @@ TEST_F(SignalDialogsTest, TheSineListIsNotTypedAndKeepsItsLastIndex)
         EXPECT_TRUE(chooseThroughWindow(*fmTest->cbSineFreq, 5));
         fmTest->cbSineFreq->SetItemIndex(-1); // no item chosen
         clickThroughWindow(*fmTest->rbPinkNoise);
-        fmTest->isToneGain->SetPosition(-4);
+        dragFaderThroughWindow(*fmTest->isToneGain, -4);
     });
     EXPECT_EQ(sent(), (std::vector<Sent>{workMode(3, 5, 80, true), workMode(3, 5, 80, true), workMode(1, 5, 80, true),
                                          workMode(1, 5, 4, false)}));
@@ -195,7 +197,7 @@ TEST_F(SignalDialogsTest, AModelLoadShowsTheTestSignalAndSendsNothing)
     EXPECT_EQ(fmTest->isToneGain->Position(), -20);
     EXPECT_EQ(fmTest->lbToneGain->Caption(), "-10.0 dB");
     EXPECT_TRUE(sent().empty());
-    fromMenu("TestTone", *fmTest, *fmTest->bnExit, [&] { fmTest->isToneGain->SetPosition(-22); });
+    fromMenu("TestTone", *fmTest, *fmTest->bnExit, [&] { dragFaderThroughWindow(*fmTest->isToneGain, -22); });
     EXPECT_EQ(sent(), std::vector<Sent>{workMode(2, 9, 22, false)});
 }
 
@@ -207,7 +209,7 @@ protected:
     void SetUp() override
     {
         SignalDialogsTest::SetUp();
-        find<TMenuItem>("LimitCalculate")->Click();
+        ASSERT_TRUE(qx::test::chooseMenuThroughWindow(*find<TMenuItem>("LimitCalculate")));
         ASSERT_TRUE(fmLimitCalculate->Visible()) << "shown without waiting";
         ASSERT_TRUE(qx::test::pumpUntil([] { return qx::test::readyForTheUser(*fmLimitCalculate); },
                                         "the calculator active"));
@@ -218,12 +220,10 @@ protected:
         SignalDialogsTest::TearDown();
     }
     TEdit* box(const std::string& name) const { return qx::findComponent<TEdit>(*fmLimitCalculate, name); }
+    // A value typed into a box of the calculator and taken with Enter.
     void enter(const std::string& name, const std::string& typed)
     {
-        TEdit* b = box(name);
-        b->SetText(typed);
-        Word key = 13;
-        b->OnKeyDown(b, key, {});
+        EXPECT_TRUE(qx::test::enterThroughWindow(*box(name), typed)) << name << " took the focus";
     }
     std::vector<std::string> results() const
     {
@@ -298,6 +298,8 @@ TEST_F(LimitCalculateTest, RefusedEntriesRestoreTheBox)
     const std::vector<std::string> before = results();
     for (const char* name : {"edSentivity1", "edPowerAes", "edPowerPeak", "edImpedance", "edXoverFreq",
                              "edSentivity2Volt", "edSentivity2Ohms", "edSentivity2Watt"}) {
+        if (std::string(name) == "edSentivity2Volt")
+            clickThroughWindow(*fmLimitCalculate->rbSentivity2); // its boxes come to the front
         enter(name, box(name)->Text()); // the design text in the box's format ("4.0" becomes " 4.0")
         const std::string shown = box(name)->Text();
         for (const char* typed : {"abc", "-3", "", "0", "0.0", ".", "0,5", "0.0001"}) {

@@ -5,18 +5,53 @@
 // to the widget and would pass a blocked window.) Needs Qt6::Test.
 
 #include "platform/gui/Control.h"
+#include "platform/gui/MenuItem.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QMenu>
+#include <QEvent>
+#include <QMenuBar>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
 
 #include <string>
+#include <vector>
 
 namespace qx::test {
+
+// Sets `*seen` as `widget` takes a mouse button's release, before the widget
+// acts on it: a test that waits for what a click starts knows the click has
+// landed, also when the click's handler runs a modal loop of its own.
+class ReleaseWatch final : public QObject
+{
+public:
+    ReleaseWatch(QWidget* widget, bool* seen) : widget_(widget), seen_(seen) { widget_->installEventFilter(this); }
+    ~ReleaseWatch() override
+    {
+        if (widget_)
+            widget_->removeEventFilter(this);
+    }
+    ReleaseWatch(const ReleaseWatch&) = delete;
+    ReleaseWatch& operator=(const ReleaseWatch&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (seen_ && watched == widget_ && event->type() == QEvent::MouseButtonRelease)
+            *seen_ = true;
+        return false;
+    }
+
+private:
+    QPointer<QWidget> widget_;
+    bool* seen_;
+};
 
 // A left click at `at` inside `widget` (its centre when not given). As a
 // window system does, the click first makes its window the active one
@@ -65,6 +100,97 @@ inline void typeThroughWindow(TControl& control, const std::string& text)
     top->winId();
     for (char c : text)
         QTest::keyClick(top->windowHandle(), c);
+}
+
+// A value entered into a box as a user enters it: a click into the box gives
+// it the focus, Ctrl+A selects what it holds, the text is typed over it and
+// `finish` pressed (Enter to take the value, Tab to leave the box,
+// Qt::Key_unknown for neither). False when the box did not take the focus.
+// (The text is a copy: the box's own text changes as it is typed over.)
+inline bool enterThroughWindow(TControl& box, std::string text, Qt::Key finish = Qt::Key_Return)
+{
+    if (!box.Widget()->isVisible())
+        return false;
+    clickThroughWindow(box);
+    const auto focused = [&box] {
+        QWidget* focus = QApplication::focusWidget();
+        return focus != nullptr && (focus == box.Widget() || box.Widget()->isAncestorOf(focus));
+    };
+    // Under a window manager the focus comes a moment after the click.
+    if (!QTest::qWaitFor(focused, 2000))
+        return false;
+    QWidget* top = box.Widget()->window();
+    QTest::keyClick(top->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+    typeThroughWindow(box, text);
+    if (finish != Qt::Key_unknown)
+        QTest::keyClick(top->windowHandle(), finish);
+    QCoreApplication::processEvents();
+    return true;
+}
+
+// A press at `from` inside `widget`, the mouse moved to `to` with the button
+// held and let go there, through the widget's window.
+inline void dragThroughWindow(QWidget* widget, QPoint from, QPoint to)
+{
+    QWidget* top = widget->window();
+    top->winId();
+    top->activateWindow();
+    QCoreApplication::processEvents();
+    QWindow* window = top->windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {}, widget->mapTo(top, from));
+    QTest::mouseMove(window, widget->mapTo(top, to));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, widget->mapTo(top, to));
+    QCoreApplication::processEvents();
+}
+
+// The menu bar that shows `action`, if any.
+inline QMenuBar* menuBarShowing(QAction* action)
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        for (QMenuBar* bar : top->findChildren<QMenuBar*>())
+            if (bar->actions().contains(action))
+                return bar;
+    return nullptr;
+}
+
+// A menu entry chosen as a user chooses it with the mouse: its caption
+// clicked on the menu bar, then each entry on the way down clicked in the
+// drop-down menu that opened. False when an entry on the way is hidden or
+// disabled or its menu did not open (the menus are then closed). `chosen`,
+// when given, is set as the last click lands (see ReleaseWatch).
+inline bool chooseMenuThroughWindow(TMenuItem& item, bool* chosen = nullptr)
+{
+    std::vector<TMenuItem*> path;
+    for (TMenuItem* at = &item; at != nullptr && at->Parent() != nullptr; at = at->Parent())
+        path.insert(path.begin(), at);
+    const auto giveUp = [] {
+        while (QWidget* open = QApplication::activePopupWidget())
+            open->close();
+        QCoreApplication::processEvents();
+        return false;
+    };
+    for (std::size_t step = 0; step < path.size(); ++step) {
+        QAction* action = path[step]->Action();
+        if (!action->isVisible() || !action->isEnabled())
+            return giveUp();
+        if (step == 0) {
+            QMenuBar* bar = menuBarShowing(action);
+            if (bar == nullptr || !bar->isVisible())
+                return giveUp();
+            const ReleaseWatch watch(bar, step + 1 == path.size() ? chosen : nullptr);
+            clickThroughWindow(bar, bar->actionGeometry(action).center());
+            continue;
+        }
+        QMenu* menu = path[step - 1]->SubMenu();
+        for (int wait = 0; wait < 400 && menu && !(menu->isVisible() && menu->windowHandle() && menu->windowHandle()->isExposed()); ++wait)
+            QTest::qWait(5);
+        if (menu == nullptr || !menu->isVisible())
+            return giveUp();
+        const ReleaseWatch watch(menu, step + 1 == path.size() ? chosen : nullptr);
+        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    }
+    QCoreApplication::processEvents();
+    return true;
 }
 
 // Item `index` of a drop-down list chosen as a user chooses it from the
