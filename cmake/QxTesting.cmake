@@ -11,7 +11,10 @@ function(qx_add_test name)
   add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/LsanSuppressions.cpp)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} qx_test_support GTest::gtest GTest::gtest_main qx_warnings)
   target_compile_definitions(${name} PRIVATE QX_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
+  # Listing the cases of a sanitizer build on a loaded machine can take longer
+  # than the default five seconds; a listing cut off stops the whole run.
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
     PROPERTIES LABELS "${ARG_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
