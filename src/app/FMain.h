@@ -531,6 +531,7 @@ private:
     bool shareButtonPictures();
     void setPhaseCaption(const std::string& name);
     void showLinksAndDelayLines();
+    bool fillSections();
     void nameBandTypes(TMyPEQType8& grid);
 };
 

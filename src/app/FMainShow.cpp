@@ -4,6 +4,7 @@
 #include "app/FMain.h"
 
 #include <array>
+#include <span>
 
 #include "editors/UnitShow.h"
 #include "editors/channel/ChannelControls.h"
@@ -13,13 +14,61 @@
 #include "model/LUnitControl.h"
 #include "response/Plot.h"
 
+namespace {
+
+// The channel sums set over and over by a load, drawn on their graphs
+// once more at the end of the scope (the first drawing of each stays where it was).
+class SumDrawingHold
+{
+public:
+    explicit SumDrawingHold(std::span<const qx::PlotPtr> plots) : plots_(plots)
+    {
+        for (const qx::PlotPtr& plot : plots_)
+            if (plot)
+                plot->HoldSumDrawing();
+    }
+    ~SumDrawingHold()
+    {
+        for (const qx::PlotPtr& plot : plots_)
+            if (plot)
+                plot->ReleaseSumDrawing();
+    }
+    SumDrawingHold(const SumDrawingHold&) = delete;
+    SumDrawingHold& operator=(const SumDrawingHold&) = delete;
+
+private:
+    std::span<const qx::PlotPtr> plots_;
+};
+
+} // namespace
+
 void TfmMain::LoadUnitToForm()
 {
     if (!UnitControl)
         return;
+    if (!fillSections())
+        return;
+    if (CurrentPage == kPageGain)
+        RefreshGainOverlays();
+    else
+        RefreshChannelOverlays(CurrentPage);
+    for (int c = qx::kInputCount; c < qx::kChannelCount; ++c)
+        UpdateOutputFirPanel(c);
+    if (!Initialising) {
+        GateEdit().DrawCurve(0);
+        PlotCompCurve(qx::kInputCount);
+        PlotLimitCurve(qx::kInputCount);
+    }
+}
+
+// The controls and every channel's sections, band 0 selected; each graph
+// in sight draws its sum once more at the end.
+bool TfmMain::fillSections()
+{
+    const SumDrawingHold hold(Plots);
     ClearPeqSelection();
     if (!qx::showUnitState(*this, *this, *UnitControl))
-        return;
+        return false;
     showLinksAndDelayLines();
     std::array<TControl*, qx::kChannelCount> graphs{};
     for (int c = 0; c < qx::kChannelCount; ++c)
@@ -33,17 +82,7 @@ void TfmMain::LoadUnitToForm()
     for (TControl* graph : graphs)
         UpdateFirSection(graph);
     RebuildPeqCurves();
-    if (CurrentPage == kPageGain)
-        RefreshGainOverlays();
-    else
-        RefreshChannelOverlays(CurrentPage);
-    for (int c = qx::kInputCount; c < qx::kChannelCount; ++c)
-        UpdateOutputFirPanel(c);
-    if (!Initialising) {
-        GateEdit().DrawCurve(0);
-        PlotCompCurve(qx::kInputCount);
-        PlotLimitCurve(qx::kInputCount);
-    }
+    return true;
 }
 
 // The link dialog's grid and the menu buttons' link captions from the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -38,6 +39,7 @@ Plot::~Plot()
 {
     if (graph_) {
         graph_->PaySeries(this);
+        graph_->PaySeries(&fillKey_);
     }
 }
 
@@ -73,10 +75,38 @@ bool Plot::DrawSum(int channel)
             }
         }
     });
+    if (hold_ == SumHold::Drawn) {
+        heldChannel_ = channel;
+        return true;
+    }
+    if (hold_ == SumHold::Open) {
+        hold_ = SumHold::Drawn;
+    }
+    drawSum(channel);
+    return true;
+}
+
+void Plot::drawSum(int channel)
+{
     if (graph_) {
         graph_->OweSeries(this, [this, channel] { DrawSection(kSumSection, channelColour(channel)); });
     }
-    return true;
+}
+
+void Plot::HoldSumDrawing()
+{
+    hold_ = SumHold::Open;
+    heldChannel_ = -1;
+}
+
+void Plot::ReleaseSumDrawing()
+{
+    const int owed = heldChannel_;
+    hold_ = SumHold::Off;
+    heldChannel_ = -1;
+    if (owed >= 0) {
+        drawSum(owed);
+    }
 }
 
 bool Plot::DrawSection(int n, TColor colour)
@@ -126,10 +156,31 @@ bool Plot::ShowSectionCurve(int peqType, int n, float gain, float q, bool show)
     if (show) {
         graph_->DrawParam(peqType, gain, sectionPosition(n),
                           static_cast<float>(section(n).biquad().frequency), q, clYellow);
-        graph_->DrawCurveFill(peqType, curve(n).data(), qx::kGridSize);
+        drawCurveFill(peqType, n);
     }
     graph_->SetCurveDisplay(show);
     return true;
+}
+
+void Plot::drawCurveFill(int peqType, int n)
+{
+    const std::optional<PlotSection::BiquadOrigin> origin = section(n).biquadOrigin();
+    if (!origin) {
+        graph_->DrawCurveFill(peqType, curve(n).data(), qx::kGridSize);
+        return;
+    }
+    // Drawn at once on a graph in sight. Out of sight, the section's own
+    // curve when it still holds these settings (the sum reads it too), else
+    // a curve made from them.
+    graph_->OweSeries(&fillKey_, [this, peqType, n, origin = *origin] {
+        if (section(n).holdsBiquad(origin)) {
+            graph_->DrawCurveFill(peqType, curve(n).data(), qx::kGridSize);
+            return;
+        }
+        PlotSection then;
+        then.SetBiquadOrigin(origin);
+        graph_->DrawCurveFill(peqType, then.curve().data(), qx::kGridSize);
+    });
 }
 
 TColor Plot::handleColour(int n)

@@ -52,6 +52,12 @@ public:
     // sight, when the graph is shown on one out of sight (or when the plot
     // goes away), from the sections as they are then.
     bool DrawSum(int channel);
+    // While held, the sum is drawn on the graph at the first DrawSum only;
+    // a later one is made as usual but drawn at the release, once, in the
+    // colour of the last channel given (a load sets the sections several
+    // times over).
+    void HoldSumDrawing();
+    void ReleaseSumDrawing();
     // Section n's curve as plot number n; false for a section outside 0..47.
     bool DrawSection(int n, TColor colour);
     bool RemoveSection(int n);
@@ -60,7 +66,9 @@ public:
     // 1 PEQ band, 2 low-pass, 3 high-pass. False for n outside 0..47.
     bool ShowSectionHandle(int n, float y, int kind);
     // Shows section n's parameter text and filled curve, or hides them; a
-    // negative n is section 0. False for n above 47.
+    // negative n is section 0. False for n above 47. A graph out of sight
+    // takes a biquad's filled curve when it is next drawn, computed from the
+    // section's settings as they were at the call.
     bool ShowSectionCurve(int peqType, int n, float gain, float q, bool show);
 
     // 0 magnitude, any other value phase: sets the view of every section,
@@ -80,7 +88,19 @@ public:
     static TColor channelColour(int channel);
 
 private:
+    enum class SumHold
+    {
+        Off,
+        Open,  // held, the sum not drawn yet
+        Drawn, // held, the sum drawn once
+    };
+    void drawSum(int channel);
+    void drawCurveFill(int peqType, int n);
+
     qx::PlotGraph* graph_ = nullptr;
+    SumHold hold_ = SumHold::Off;
+    int heldChannel_ = -1; // the sum owed at the release, -1 for none
+    char fillKey_ = 0;     // its address names the owed filled curve to the graph
     qx::PlotView view_ = qx::PlotView::Magnitude;
     std::array<std::unique_ptr<PlotSection>, kSectionCount> sections_;
 };

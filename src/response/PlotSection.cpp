@@ -58,6 +58,26 @@ void PlotSection::SetBiquad(double gain, double frequency, double q, int filterC
     SetPeq(gain, frequency, q, filterCode);
 }
 
+std::optional<PlotSection::BiquadOrigin> PlotSection::biquadOrigin() const
+{
+    if (pending_ != Source::Biquad) {
+        return std::nullopt;
+    }
+    return BiquadOrigin{biquad_, pendingView_};
+}
+
+bool PlotSection::holdsBiquad(const BiquadOrigin& origin) const
+{
+    return pending_ == Source::Biquad && pendingView_ == origin.view && sameSettings(biquad_, origin.settings);
+}
+
+void PlotSection::SetBiquadOrigin(const BiquadOrigin& origin)
+{
+    view_ = origin.view;
+    biquad_ = origin.settings;
+    setPending(Source::Biquad);
+}
+
 void PlotSection::SetFirDesign(int firType, int firWindow, double lowCut, double highCut, int tapCount)
 {
     fir_ = {firType, firWindow, lowCut, highCut, tapCount};

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -41,6 +42,21 @@ public:
 
     // Takes effect with the section's next setting.
     void setView(qx::PlotView view) { view_ = view; }
+
+    // What a biquad's curve is computed from: a section given it computes
+    // the same points.
+    struct BiquadOrigin
+    {
+        qx::BiquadSettings settings;
+        qx::PlotView view = qx::PlotView::Magnitude;
+    };
+    // The origin of the curve the current settings call for, when they are
+    // a biquad's; nothing for any other source.
+    std::optional<BiquadOrigin> biquadOrigin() const;
+    // The current settings are those of origin, bit for bit.
+    bool holdsBiquad(const BiquadOrigin& origin) const;
+    // Sets the section (and its view) to origin.
+    void SetBiquadOrigin(const BiquadOrigin& origin);
 
     // The view stays on this section's points for the section's life.
     qx::CurveView curve() const
