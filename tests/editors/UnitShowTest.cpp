@@ -2,8 +2,11 @@
 // the curves drawn after, and the meters.
 
 #include "MainWindowFixture.h"
+#include "PumpUntil.h"
+#include "WindowSystemInput.h"
 
 #include "codec/SharedConstants.h"
+#include "codec/ValueScales.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
 #include "controls/buttons/rz/RzBorder.h"
 #include "controls/skinned/AdvTrackBar.h"
@@ -14,6 +17,7 @@
 #include "model/PresetFile.h"
 #include "model/ReplyDispatcher.h"
 #include "model/UnitView.h"
+#include "platform/gui/Application.h"
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/PropertyRegistry.h"
@@ -24,6 +28,8 @@
 #include "response/TMyPEQType8.h"
 
 #include <gtest/gtest.h>
+
+#include <QImage>
 
 #include <array>
 #include <cmath>
@@ -624,6 +630,64 @@ TEST_F(ShowStateTest, TheBusyPresetFileShowsOnEveryPage)
     EXPECT_EQ(window->FirTapsReserved, 100 + 480);
     EXPECT_EQ(window->FirTaps[1], 100);
     EXPECT_NE(drawnSum("fftDrawInB"), flatInB) << "InB's 100 coefficients are drawn";
+}
+
+// What a channel page shows of a load: the graph's picture and summed
+// curve, the selected band's boxes and faders.
+struct PageShown
+{
+    QImage graph;
+    std::vector<double> sum;
+    std::vector<std::string> texts;
+    std::vector<int> positions;
+    friend bool operator==(const PageShown&, const PageShown&) = default;
+};
+
+// A load made while a channel page is out of sight, after another load,
+// shows on that page, when the user opens it, just what a load made in sight
+// shows: nothing of the first load is left in what the page draws later
+// (the selected band's filled curve, the sum, the crossover, the boxes).
+TEST_F(ShowStateTest, ALoadOutOfSightShowsAsALoadInSight)
+{
+    window->Show();
+    ASSERT_TRUE(qx::test::pumpUntil([&] { return qx::test::readyForTheUser(*window); }, "the main window active"));
+    const auto loadFile = [&](bool changed) {
+        ASSERT_TRUE(qx::openPresetFile(QX_FIXTURE_DIR "/busy.prs", record(), window->FirCoeffs).result.ok());
+        if (changed) {
+            auto& unit = *window->UnitControl;
+            unit.SetPeqBand(4, 0, {static_cast<std::uint16_t>(qx::kGainIndexZeroDb + 90), 150, 30, 0}, 0);
+            unit.SetPeqBand(4, 1, {static_cast<std::uint16_t>(qx::kGainIndexZeroDb - 60), 220, 12, 0}, 0);
+            qx::OutputFilter f = unit.GetOutputFilter(4);
+            f.highPassFrequency = 90;
+            f.highPassSlope = 5;
+            unit.SetOutputFilter(4, f);
+        }
+        window->FirTaps = qx::firCountsOf(record());
+        window->LoadUnitToForm();
+    };
+    const auto shown = [&] {
+        Application->ProcessMessages(); // the paints
+        auto* graph = find<LMyFFTDrawHpLp6dB>("fftDrawOut1");
+        PageShown s{graph->Screen().Image(), drawnSum("fftDrawOut1"), {}, {}};
+        for (const char* box : {"cvdEqFreqOut1", "cvdEqBwOut1", "cvdEqGainOut1"})
+            s.texts.push_back(text(box));
+        for (const char* fader : {"isEqFreqOut1", "isEqBwOut1", "isEqGainOut1", "isLowCutFreqOut1"})
+            s.positions.push_back(position(fader));
+        return s;
+    };
+    loadFile(false);
+    loadFile(true); // Out1's page out of sight both times
+    ASSERT_FALSE(find<LMyFFTDrawHpLp6dB>("fftDrawOut1")->InSight());
+    qx::test::clickThroughWindow(*find("rzbMenuOut1"));
+    const PageShown later = shown();
+    ASSERT_FALSE(later.graph.isNull()) << "the page is shown";
+    loadFile(false);
+    loadFile(true); // in sight
+    const PageShown inSight = shown();
+    EXPECT_EQ(later.sum, inSight.sum);
+    EXPECT_EQ(later.texts, inSight.texts);
+    EXPECT_EQ(later.positions, inSight.positions);
+    EXPECT_TRUE(later.graph == inSight.graph) << "every pixel of the graph";
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -229,6 +231,95 @@ TEST(PlotOnGraph, APlotWithoutGraphDrawsNothing)
     EXPECT_TRUE(plot.DrawSum(1));
     EXPECT_TRUE(plot.ShowSectionHandle(3, 0, 1));
     EXPECT_EQ(plot.graph(), nullptr);
+}
+
+// A graph out of sight: it keeps what is owed to it, one per owner, until it is drawn.
+class HiddenGraph : public RecordingGraph
+{
+public:
+    void OweSeries(const void* owner, std::function<void()> draw) override { owed[owner] = std::move(draw); }
+    void PaySeries(const void* owner) override
+    {
+        if (const auto it = owed.find(owner); it != owed.end()) {
+            const auto draw = std::move(it->second);
+            owed.erase(it);
+            draw();
+        }
+    }
+    void DrawCurveFill(int type, const double* curve, int count) override
+    {
+        RecordingGraph::DrawCurveFill(type, curve, count);
+        fill.assign(curve, curve + count);
+    }
+    // Draws everything owed, as the graph does when it comes into sight.
+    void show()
+    {
+        auto draws = std::move(owed);
+        owed.clear();
+        for (auto& [owner, draw] : draws)
+            draw();
+    }
+    std::map<const void*, std::function<void()>> owed;
+    std::vector<double> fill;
+};
+
+// The curve of a band set as given, computed on its own.
+std::vector<double> bandCurve(qx::PlotView view, double gain, double frequency, double q, int code)
+{
+    PlotSection s;
+    s.setView(view);
+    s.SetPeq(gain, frequency, q, code);
+    const qx::CurveView c = s.curve();
+    return {c.begin(), c.end()};
+}
+
+// The filled curve a graph out of sight takes when it is shown is the band's
+// as it was at the call, whatever the section holds by then, in the view of
+// the call.
+TEST(PlotOnGraph, AFillOwedOutOfSightIsTheBandAsItWasAtTheCall)
+{
+    struct Case
+    {
+        const char* what;
+        bool changeAfter;
+        bool phase;
+    };
+    for (const Case k : {Case{"unchanged", false, false}, Case{"set again after", true, false},
+                         Case{"phase view, set again", true, true}}) {
+        HiddenGraph graph;
+        Plot plot(&graph);
+        plot.SetPhaseMode(k.phase ? 1 : 0);
+        const qx::PlotView view = k.phase ? qx::PlotView::Phase : qx::PlotView::Magnitude;
+        plot.section(0).SetPeq(6.0, 800.0, 1.4, 1);
+        ASSERT_TRUE(plot.ShowSectionCurve(0, 0, 6.0F, 1.4F, true));
+        EXPECT_TRUE(graph.fill.empty()) << k.what << ": nothing computed out of sight";
+        if (k.changeAfter) {
+            plot.section(0).SetPeq(-9.0, 3000.0, 0.7, 2);
+            plot.SetPhaseMode(k.phase ? 0 : 1);
+        }
+        graph.show();
+        EXPECT_EQ(graph.fill, bandCurve(view, 6.0, 800.0, 1.4, 1)) << k.what;
+    }
+}
+
+// Held, the sum is drawn at the first DrawSum and once more at the release,
+// in the last channel's colour; reading it in between sums the sections as they are.
+TEST(PlotOnGraph, AHeldSumIsDrawnFirstAndAtTheRelease)
+{
+    RecordingGraph graph;
+    Plot plot(&graph);
+    plot.HoldSumDrawing();
+    ASSERT_TRUE(plot.DrawSum(4));
+    plot.section(0).SetPeq(6.0, 800.0, 1.4, 1);
+    ASSERT_TRUE(plot.DrawSum(4));
+    EXPECT_EQ(plot.curve(Plot::kSumSection)[100], plot.curve(0)[100]) << "read while held";
+    ASSERT_TRUE(plot.DrawSum(0));
+    EXPECT_EQ(graph.calls, (Calls{"FFTDraw 33 4096 255 0"}));
+    plot.ReleaseSumDrawing();
+    plot.ReleaseSumDrawing();
+    EXPECT_EQ(graph.calls, (Calls{"FFTDraw 33 4096 255 0", "FFTDraw 33 4096 8388736 0"}));
+    ASSERT_TRUE(plot.DrawSum(4));
+    EXPECT_EQ(graph.calls.size(), 3U) << "drawn at once after the release";
 }
 
 } // namespace
