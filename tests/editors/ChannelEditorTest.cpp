@@ -34,11 +34,12 @@ protected:
     TAdvTrackBar* fader(const std::string& name) const { return find<TAdvTrackBar>(name); }
     std::string text(const std::string& box) const { return find<TCurvyEdit>(box)->Text(); }
     std::string caption(const std::string& name) const { return find(name)->Caption(); }
+    // A button clicked through the window, its page brought to the front first.
     void click(const std::string& name)
     {
         auto* b = button(name);
-        b->SetDown(!b->Down());
-        b->Click();
+        showPageOf(*b);
+        qx::test::clickThroughWindow(*b);
     }
 };
 
@@ -98,9 +99,7 @@ TEST_F(ChannelEditorTest, TheBusyFlagKeepsTheEditorsSilent)
     window->Busy = true;
     fader("isGainInA")->SetPosition(50);
     fader("isDelayOut1")->SetPosition(480);
-    auto* box = find<TCurvyEdit>("cvdDelayInB");
-    box->SetText("5");
-    box->OnExit(box);
+    type("cvdDelayInB", "5", false);
     click("rzbPhaseInC");
     click("rzbMuteBackupInD");
     window->Busy = false;
@@ -170,9 +169,8 @@ TEST_F(ChannelEditorTest, RefusedGainsRestoreTheBox)
 TEST_F(ChannelEditorTest, OnlyEnterCommitsATypedGain)
 {
     auto* box = find<TCurvyEdit>("cvdGainInD");
-    box->SetText("6");
-    Word key = 'A';
-    box->OnKeyDown(box, key, {});
+    showPageOf(*box);
+    EXPECT_TRUE(qx::test::enterThroughWindow(*box, "6a", Qt::Key_unknown));
     EXPECT_EQ(fader("isGainInD")->Position(), 0);
     EXPECT_TRUE(sent().empty());
 }
@@ -183,7 +181,7 @@ TEST_F(ChannelEditorTest, OnlyEnterCommitsATypedGain)
 TEST_F(ChannelEditorTest, PolarityFollowsTheGroupMuteStaysWithItsChannel)
 {
     storeMasks(0, {0x3, 0x0}); // InA heads InA and InB
-    click("rzbPhaseInB");
+    click("rzbPhaseBackupInB");
     EXPECT_EQ(sent(), std::vector<Sent>{frame(kPolarity, {1, 1})});
     for (const char* name : {"rzbPhaseInA", "rzbPhaseBackupInA", "rzbPhaseInB", "rzbPhaseBackupInB"}) {
         EXPECT_TRUE(down(name)) << name;
@@ -194,18 +192,20 @@ TEST_F(ChannelEditorTest, PolarityFollowsTheGroupMuteStaysWithItsChannel)
     EXPECT_FALSE(down("rzbPhaseInC"));
 
     sent().clear();
-    click("rzbPhaseBackupInA");
+    click("rzbPhaseInA");
     EXPECT_EQ(sent(), std::vector<Sent>{frame(kPolarity, {0, 0})});
     for (const char* name : {"rzbPhaseInA", "rzbPhaseBackupInA", "rzbPhaseInB", "rzbPhaseBackupInB"}) {
         EXPECT_FALSE(down(name)) << name;
         EXPECT_EQ(caption(name), "Normal") << name;
     }
 
-    // The channel page's mute button takes its channel from the page in front.
-    button("rzbMenuInB")->Click();
+    // The channel page's mute button takes its channel from the page in front:
+    // InB's page shows the controls of its group's head, InA.
+    ASSERT_TRUE(shown());
+    qx::test::clickThroughWindow(*button("rzbMenuInB"));
     ASSERT_EQ(window->CurrentPage, 1);
     sent().clear();
-    click("rzbMuteInB");
+    click("rzbMuteInA");
     EXPECT_EQ(sent(), std::vector<Sent>{frame(kMute, {1, 1})});
     EXPECT_TRUE(down("rzbMuteBackupInB"));
     EXPECT_FALSE(down("rzbMuteBackupInA"));
@@ -269,9 +269,7 @@ TEST_F(ChannelEditorTest, TypedDelaysInEachUnit)
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(std::string(k.unitButton) + " " + k.typed);
-        auto* unitButton = button(k.unitButton);
-        unitButton->SetDown(true);
-        unitButton->Click();
+        click(k.unitButton);
         sent().clear();
         const int before = fader("isDelayInC")->Position();
         type("cvdDelayInC", k.typed, k.enter);
@@ -286,21 +284,21 @@ TEST_F(ChannelEditorTest, TypedDelaysInEachUnit)
     }
 }
 
-// A box left with the text it was given last is left alone: a three-decimal
-// text that would read back a sample lower is not read back at all.
+// A box taken or left with the text it was given last is left alone: a
+// three-decimal text that would read back a sample lower is not read back at all.
 TEST_F(ChannelEditorTest, LeavingAnUntouchedDelayBoxDoesNothing)
 {
     for (int unitIndex : {0, 1, 2}) {
-        auto* unitButton = button("rzbUnit" + std::to_string(unitIndex));
-        unitButton->SetDown(true);
-        unitButton->Click();
+        click("rzbUnit" + std::to_string(unitIndex));
         for (int samples : {47, 42, 139, 32639}) {
             fader("isDelayOut6")->SetPosition(samples);
             sent().clear();
             auto* box = find<TCurvyEdit>("cvdDelayOut6");
-            box->Edit().SetSelStart(0);
-            box->OnExit(box);
-            press("cvdDelayOut6", 13);
+            // Into the box, the caret to its start, Enter, then out of the box.
+            ASSERT_TRUE(qx::test::focusThroughWindow(*box));
+            for (Qt::Key key : {Qt::Key_Home, Qt::Key_Return, Qt::Key_Tab})
+                qx::test::pressThroughWindow(*box, key);
+            afterTheDelayGuard();
             EXPECT_TRUE(sent().empty()) << samples << " in unit " << unitIndex;
             EXPECT_EQ(fader("isDelayOut6")->Position(), samples);
             EXPECT_EQ(box->Edit().SelStart(), 0) << "not even the caret moved";
@@ -312,22 +310,17 @@ TEST_F(ChannelEditorTest, LeavingAnUntouchedDelayBoxDoesNothing)
 // nothing is sent and no delay changes.
 TEST_F(ChannelEditorTest, TabbingThroughTheDelayPageSendsNothing)
 {
-    window->Show();
     // Keys go where the window system has put the focus: once the window is active.
-    ASSERT_TRUE(qx::test::pumpUntil([&] { return qx::test::readyForTheUser(*window); }, "the main window active"));
-    button("rzbMenuDelay")->Click();
+    ASSERT_TRUE(shown());
+    qx::test::clickThroughWindow(*button("rzbMenuDelay"));
     QWindow* keys = window->Widget()->windowHandle();
     const int samples[] = {47, 42, 139, 1, 32639, 48, 16320, 7, 100, 333, 2000, 31999};
     for (int c = 0; c < 12; ++c)
         fader("isDelay" + qx::channelSuffix(c))->SetPosition(samples[c]);
     for (int unitIndex : {2, 1, 0}) {
-        auto* unitButton = button("rzbUnit" + std::to_string(unitIndex));
-        unitButton->SetDown(true);
-        unitButton->Click();
+        click("rzbUnit" + std::to_string(unitIndex));
         sent().clear();
-        auto* first = find<TCurvyEdit>("cvdDelayInA");
-        first->SetFocus();
-        QApplication::processEvents();
+        ASSERT_TRUE(qx::test::focusThroughWindow(*find<TCurvyEdit>("cvdDelayInA")));
         int exits = 0;
         for (int c = 0; c < 12; ++c) {
             auto* box = find<TCurvyEdit>("cvdDelay" + qx::channelSuffix(c));
@@ -354,9 +347,7 @@ TEST_F(ChannelEditorTest, TheDelayUnitRewritesEveryText)
     for (int c = 0; c < 12; ++c)
         fader("isDelay" + qx::channelSuffix(c))->SetPosition(48 * (c + 1));
     sent().clear();
-    auto* feet = button("rzbUnit2");
-    feet->SetDown(true);
-    feet->Click();
+    click("rzbUnit2");
     EXPECT_EQ(sent(), std::vector<Sent>{frame(kDelayUnit, {2})});
     EXPECT_EQ(unit().GetDelayUnit(), 2);
     for (int c = 0; c < 12; ++c) {
