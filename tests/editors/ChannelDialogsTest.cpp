@@ -673,14 +673,10 @@ TEST_F(ChannelDialogsTest, TheDialogsSpeakTheWindowsLanguage)
     for (const Case& k : {Case{"Link", fmLinkSel, "SID_LINK_TITLE"}, Case{"Copy", fmCopy, "SID_COPY_TITLE"},
                           Case{"ChNameList", fmChNameList, "SID_CH_NAME_LIST"}}) {
         std::string title;
-        const WhenShown run(*k.dialog, [&] {
+        fromMenu(k.item, *k.dialog, [&] {
             title = k.dialog->Caption();
             k.dialog->Close();
         });
-        // The menu bar keeps its English height, too low for the Chinese
-        // captions, and lays every entry into its overflow: the entries' own
-        // clicks open the dialogs.
-        find<TMenuItem>(k.item)->Click();
         EXPECT_EQ(title, window->Translate(k.title)) << k.item;
     }
     EXPECT_EQ(fmLinkSel->bnSet->Caption(), window->Translate("SID_SET"));

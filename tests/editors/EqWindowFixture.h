@@ -114,14 +114,6 @@ protected:
                     return;
                 }
     }
-    // A key pressed in a box as a user presses it: the box clicked, then the key.
-    void press(const std::string& box, Qt::Key key)
-    {
-        auto* b = find<TCurvyEdit>(box);
-        showPageOf(*b);
-        ASSERT_TRUE(qx::test::focusThroughWindow(*b)) << box << " took the focus";
-        qx::test::pressThroughWindow(*b, key);
-    }
     // A value typed into a box as a user types it, taken by Enter or by Tab out of the box.
     void type(const std::string& box, const std::string& text, bool enter)
     {
