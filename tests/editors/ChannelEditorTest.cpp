@@ -380,34 +380,40 @@ TEST_F(ChannelEditorTest, TheChangeGuardTurnsAMoveBack)
     EXPECT_EQ(sent(), std::vector<Sent>{wordFrame(kDelay, 1, 960)});
 }
 
-// The marker dragged along its line: the fader follows, clamped at both ends.
+// The marker dragged along its line with the mouse: the fader follows,
+// clamped at both ends.
 TEST_F(ChannelEditorTest, DraggingTheMarkerMovesTheDelay)
 {
     auto* line = find<TLabel>("lbDelayLineOut4");
     auto* marker = find("imDelayOut4");
-    const int y = line->Height() / 2;
-    window->lbDelayLineInAMouseMove(line, {}, marker->Left() - 25, y);
+    showPageOf(*line);
+    QWindow* mouse = window->Widget()->windowHandle();
+    // A point of the line, where the mouse goes through the window.
+    const auto at = [&](int x) { return line->Widget()->mapTo(window->Widget(), QPoint(x, line->Height() / 2)); };
+    const int grip = marker->Left() - 25;
+    QTest::mouseMove(mouse, at(grip));
     EXPECT_EQ(line->Cursor(), crHandPoint) << "the hand over the marker";
-    window->lbDelayLineInAMouseMove(line, {}, marker->Left() + 200, y);
+    QTest::mouseMove(mouse, at(grip + 225));
     EXPECT_EQ(line->Cursor(), crDefault);
 
-    window->lbDelayLineInAMouseDown(line, mbLeft, {}, marker->Left() - 25, y);
-    window->lbDelayLineInAMouseMove(line, {}, 1000, y);
+    QTest::mousePress(mouse, Qt::LeftButton, {}, at(grip));
+    QTest::mouseMove(mouse, at(line->Width() - 1));
     EXPECT_EQ(fader("isDelayOut4")->Position(), 32640) << "the right end";
     EXPECT_EQ(unit().GetDelay(7), 32640);
-    window->lbDelayLineInAMouseMove(line, {}, 100, y);
+    QTest::mouseMove(mouse, at(100));
     EXPECT_EQ(fader("isDelayOut4")->Position(), 85 * 32640 / 385);
     EXPECT_EQ(line->Caption(), std::string(85 / 6, '-'));
-    window->lbDelayLineInAMouseMove(line, {}, -50, y);
+    QTest::mouseMove(mouse, at(-50));
     EXPECT_EQ(fader("isDelayOut4")->Position(), 0) << "left of the line's start";
     EXPECT_EQ(line->Caption(), "");
-    window->lbDelayLineInAMouseUp(line, mbLeft, {}, -50, y);
+    QTest::mouseRelease(mouse, Qt::LeftButton, {}, at(-50));
     sent().clear();
-    window->lbDelayLineInAMouseMove(line, {}, 300, y);
+    QTest::mouseMove(mouse, at(300));
     EXPECT_TRUE(sent().empty()) << "the drag ended";
 
-    window->lbDelayLineInAMouseDown(line, mbLeft, {}, marker->Left() + 100, y);
-    window->lbDelayLineInAMouseMove(line, {}, 300, y);
+    QTest::mousePress(mouse, Qt::LeftButton, {}, at(marker->Left() + 100));
+    QTest::mouseMove(mouse, at(300));
+    QTest::mouseRelease(mouse, Qt::LeftButton, {}, at(300));
     EXPECT_TRUE(sent().empty()) << "a press away from the marker drags nothing";
 }
 
