@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "SimHarness.h"
+#include "WindowSystemInput.h"
 #include "app/lock/FLockMode.h"
 #include "app/lock/FLockPassWord.h"
 #include "app/lock/FLockSetup.h"
@@ -100,11 +101,12 @@ protected:
     }
     void tick() { tick(clock); }
 
-    void type(TEdit& edit, const char* text)
+    // A text typed over what the box holds, as a user types it.
+    static void type(TEdit& edit, const char* text)
     {
-        edit.SelectAll();
-        QTest::keyClicks(edit.Widget(), text);
+        EXPECT_TRUE(qx::test::enterThroughWindow(edit, text, Qt::Key_unknown)) << "the box took the focus";
     }
+    static void click(TControl& button) { qx::test::clickThroughWindow(button); }
 
     // The commands sent since the last call, by code and payload.
     std::vector<std::pair<std::uint8_t, std::vector<std::uint8_t>>> sentCommands()
@@ -185,7 +187,8 @@ TEST_F(LockDialogsTest, LockSetupSendsTheCodeClosesAndDropsTheLink)
     setup->Show();
     EXPECT_EQ(setup->edName->Text(), "7481") << "the default code at every show";
     EXPECT_EQ(setup->edName->SelLength(), 4);
-    QTest::keyClick(setup->edName->Widget(), Qt::Key_Return);
+    click(*setup->edName);
+    qx::test::pressThroughWindow(*setup->edName, Qt::Key_Return);
     EXPECT_EQ(sentCommands(), (Commands{{kSetLock, {'7', '4', '8', '1', 1}}, {kClose, {}}}));
     EXPECT_TRUE(setup->Visible());
     EXPECT_EQ(disconnects, 0);
@@ -200,14 +203,14 @@ TEST_F(LockDialogsTest, LockSetupTypedCodeIsUpperCaseAndAShortOnePadded)
 {
     setup->Show();
     type(*setup->edName, "ab");
-    setup->btnOK->Click();
+    click(*setup->btnOK);
     EXPECT_EQ(sentCommands(), (Commands{{kSetLock, {'A', 'B', 0, 0, 1}}, {kClose, {}}}));
 }
 
 TEST_F(LockDialogsTest, LockSetupCancelSendsNothing)
 {
     setup->Show();
-    setup->btnExit->Click();
+    click(*setup->btnExit);
     EXPECT_FALSE(setup->Visible());
     tick();
     EXPECT_TRUE(sentCommands().empty());
@@ -218,15 +221,15 @@ TEST_F(LockDialogsTest, OneTimeSendsTheDefaultCodeAndHidesTheMenuItemPermanentSe
 {
     host.lockModeVisible = true;
     mode->Show();
-    mode->btnPermanent->Click();
+    click(*mode->btnPermanent);
     EXPECT_FALSE(mode->Visible());
     mode->Show();
-    mode->btnCancel->Click();
+    click(*mode->btnCancel);
     EXPECT_TRUE(sentCommands().empty());
     EXPECT_TRUE(host.lockModeVisible);
 
     mode->Show();
-    mode->btnOneTime->Click();
+    click(*mode->btnOneTime);
     EXPECT_FALSE(mode->Visible());
     EXPECT_FALSE(host.lockModeVisible);
     EXPECT_EQ(sentCommands(), (Commands{{kSetLock, {'7', '4', '8', '1', 0}}}));
@@ -236,7 +239,7 @@ TEST_F(LockDialogsTest, UnlockWithoutAnAnswerTimesOutAndClosesTheConnection)
 {
     unlock->Show();
     type(*unlock->edName, "1234");
-    unlock->btnOK->Click();
+    click(*unlock->btnOK);
     EXPECT_EQ(sentCommands(), (Commands{{kPassSubmit, {0, '1', '2', '3', '4'}}}));
     EXPECT_EQ(unlock->ReplyState, TfmLockPassWord::kWaiting);
     for (int check = 1; check <= TfmLockPassWord::kMaxChecks; ++check) {
@@ -257,7 +260,7 @@ TEST_F(LockDialogsTest, UnlockWithoutAnAnswerTimesOutAndClosesTheConnection)
 TEST_F(LockDialogsTest, UnlockCancelClosesTheConnection)
 {
     unlock->Show();
-    unlock->bnCancel->Click();
+    click(*unlock->bnCancel);
     EXPECT_EQ(sentCommands(), (Commands{{kClose, {}}}));
     EXPECT_EQ(disconnects, 1);
     EXPECT_FALSE(unlock->Visible());
@@ -266,7 +269,7 @@ TEST_F(LockDialogsTest, UnlockCancelClosesTheConnection)
 TEST_F(LockDialogsTest, AnUnknownResultLeavesTheDialogWaitingForTheUser)
 {
     unlock->Show();
-    unlock->btnOK->Click();
+    click(*unlock->btnOK);
     unlock->SetReplyState(7);
     tick();
     tick();
@@ -292,8 +295,7 @@ protected:
     // pressed, the answer dispatched, the checks that follow.
     void enterPassword(const char* password)
     {
-        type(*unlock->edName, password);
-        QTest::keyClick(unlock->edName->Widget(), Qt::Key_Return);
+        EXPECT_TRUE(qx::test::enterThroughWindow(*unlock->edName, password)) << "the box took the focus";
         run();
         tick();
     }

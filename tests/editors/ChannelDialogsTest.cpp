@@ -30,6 +30,7 @@ namespace {
 using namespace chantest;
 using qx::test::chooseThroughWindow;
 using qx::test::clickThroughWindow;
+using qx::test::enterThroughWindow;
 
 class ChannelDialogsTest : public ChannelWindowTest
 {
@@ -37,18 +38,24 @@ protected:
     void SetUp() override
     {
         ChannelWindowTest::SetUp();
-        window->Show();
         // The user starts once the window system has made the window the active one.
-        ASSERT_TRUE(qx::test::pumpUntil([&] { return qx::test::readyForTheUser(*window); }, "the main window active"));
+        ASSERT_TRUE(shown());
     }
 
     // Opens a modal dialog from the main window's menu; `inside` runs in its loop.
     void fromMenu(const char* item, TForm& dialog, const std::function<void()>& inside)
     {
         const WhenShown run(dialog, inside);
-        find<TMenuItem>(item)->Click();
+        EXPECT_TRUE(qx::test::chooseMenuThroughWindow(*find<TMenuItem>(item))) << item;
         EXPECT_TRUE(run.Ran()) << item;
         EXPECT_FALSE(dialog.Visible()) << item << " closed";
+    }
+    // A control clicked through the window, its page brought to the front first.
+    void clickOnPage(const std::string& name)
+    {
+        TControl* control = find(name);
+        showPageOf(*control);
+        clickThroughWindow(*control);
     }
     // The grid button of row r, column h, clicked through the dialog's window.
     void clickGrid(int row, int column) { clickThroughWindow(*fmLinkSel->GridButton(row, column)); }
@@ -196,7 +203,7 @@ TEST_F(ChannelDialogsTest, RegroupingWritesEveryChangedMask)
 // Set with nothing changed writes nothing and leaves the page alone.
 TEST_F(ChannelDialogsTest, SetWithoutAChangeDoesNothing)
 {
-    button("rzbMenuOut5")->Click();
+    clickThroughWindow(*button("rzbMenuOut5"));
     fromMenu("Link", *fmLinkSel, [&] { clickThroughWindow(*fmLinkSel->bnSet); });
     EXPECT_TRUE(sent().empty());
     EXPECT_EQ(window->CurrentPage, 8);
@@ -540,8 +547,6 @@ TEST_F(ChannelDialogsTest, OnlineTheProcessorCopiesAndTheStateReloads)
 
 TEST_F(ChannelDialogsTest, ALabelClickRenamesItsChannel)
 {
-    button("rzbMenuMatrix")->Click();
-    QApplication::processEvents();
     const WhenShown rename(*fmChannelName, [&] {
         EXPECT_EQ(fmChannelName->lbChannel->Caption(), "Out3 :");
         EXPECT_EQ(fmChannelName->edName->Text(), "Out3");
@@ -549,7 +554,7 @@ TEST_F(ChannelDialogsTest, ALabelClickRenamesItsChannel)
         qx::test::typeThroughWindow(*fmChannelName->edName, "Sub");
         QTest::keyClick(fmChannelName->Widget()->windowHandle(), Qt::Key_Return);
     });
-    clickThroughWindow(*find("lbMatrixChNameOut3"));
+    clickOnPage("lbMatrixChNameOut3");
     EXPECT_TRUE(rename.Ran());
     EXPECT_FALSE(fmChannelName->Visible());
     EXPECT_EQ(sent(), std::vector<Sent>{frame(kChannelName, {6, 'S', 'u', 'b', 0, 0, 0, 0, 0}, true)});
@@ -562,10 +567,10 @@ TEST_F(ChannelDialogsTest, ALabelClickRenamesItsChannel)
 TEST_F(ChannelDialogsTest, CancelKeepsTheName)
 {
     const WhenShown cancel(*fmChannelName, [&] {
-        fmChannelName->edName->SetText("Other");
+        qx::test::typeThroughWindow(*fmChannelName->edName, "Other");
         clickThroughWindow(*fmChannelName->bnCancel);
     });
-    window->lbMatrixChNameInAClick(find("lbMatrixChNameInB"));
+    clickOnPage("lbMatrixChNameInB");
     EXPECT_TRUE(cancel.Ran());
     EXPECT_TRUE(sent().empty());
     EXPECT_EQ(window->ChannelNameText(1), "InB");
@@ -581,8 +586,10 @@ TEST_F(ChannelDialogsTest, TheNameListSendsTheChangedNamesOnly)
         auto* out6 = qx::findComponent<TEdit>(*fmChNameList, "edMatrixChNameOut6");
         EXPECT_EQ(out6->Text(), "EightChr");
         EXPECT_EQ(qx::findComponent<TEdit>(*fmChNameList, "edMatrixChNameInA")->Text(), "InA");
-        qx::findComponent<TEdit>(*fmChNameList, "edMatrixChNameInB")->SetText("Kick");
-        qx::findComponent<TEdit>(*fmChNameList, "edMatrixChNameOut8")->SetText("\xc3\xa9t\xc3\xa9 Top");
+        EXPECT_TRUE(enterThroughWindow(*qx::findComponent<TEdit>(*fmChNameList, "edMatrixChNameInB"), "Kick",
+                                       Qt::Key_unknown));
+        EXPECT_TRUE(enterThroughWindow(*qx::findComponent<TEdit>(*fmChNameList, "edMatrixChNameOut8"),
+                                       "\xc3\xa9t\xc3\xa9 Top", Qt::Key_unknown));
         clickThroughWindow(*fmChNameList->btnOK);
     });
     EXPECT_EQ(sent(), (std::vector<Sent>{frame(kChannelName, {1, 'K', 'i', 'c', 'k', 0, 0, 0, 0}, true),
@@ -614,9 +621,8 @@ TEST_F(ChannelDialogsTest, TheEqResetButtonAsksFirst)
 {
     storeMasks(4, {0x01, 0x06, 0x00}); // Out2 heads Out3
     unit().SetPeqBand(5, 3, qx::PeqBand{200, 100, 60, 2}, 0);
-    button("rzbMenuOut2")->Click();
-    QApplication::processEvents();
     auto* reset = find("vrbEqResetOut2");
+    showPageOf(*reset);
 
     const WhenShown cancel(*fmPeqRst, [&] { clickThroughWindow(*fmPeqRst->btnCancel); });
     clickThroughWindow(*reset);
@@ -655,6 +661,7 @@ TEST_F(ChannelDialogsTest, TheEqResetButtonAsksFirst)
 // Each dialog shows its texts in the window's language.
 TEST_F(ChannelDialogsTest, TheDialogsSpeakTheWindowsLanguage)
 {
+    // The Language menu is hidden: its handler is the only road to another language.
     window->ChineseSimplifiedClick(find<TMenuItem>("ChineseSimplified"));
     ASSERT_NE(window->Translate("SID_LINK_TITLE"), "Link Selection");
     struct Case
@@ -681,7 +688,7 @@ TEST_F(ChannelDialogsTest, TheDialogsSpeakTheWindowsLanguage)
     EXPECT_EQ(fmPeqRst->lbReset->Caption(), window->Translate("SID_PEQRST_RESET"));
     EXPECT_EQ(fmPeqRst->btnOK->Caption(), window->Translate("SID_PEQRST_OK"));
     const WhenShown name(*fmChannelName, [] { fmChannelName->Close(); });
-    window->lbMatrixChNameInAClick(find("lbMatrixChNameOut1"));
+    clickOnPage("lbMatrixChNameOut1");
     EXPECT_EQ(fmChannelName->lbChannelName->Caption(), window->Translate("SID_CH_NAME"));
     EXPECT_EQ(fmChannelName->bnCancel->Caption(), window->Translate("SID_EXIT_CANCEL"));
 }

@@ -34,11 +34,12 @@ protected:
     TAdvTrackBar* fader(const std::string& name) const { return find<TAdvTrackBar>(name); }
     std::string text(const std::string& box) const { return find<TCurvyEdit>(box)->Text(); }
     std::string caption(const std::string& name) const { return find(name)->Caption(); }
+    // A button clicked through the window, its page brought to the front first.
     void click(const std::string& name)
     {
         auto* b = button(name);
-        b->SetDown(!b->Down());
-        b->Click();
+        showPageOf(*b);
+        qx::test::clickThroughWindow(*b);
     }
 };
 
@@ -98,9 +99,7 @@ TEST_F(ChannelEditorTest, TheBusyFlagKeepsTheEditorsSilent)
     window->Busy = true;
     fader("isGainInA")->SetPosition(50);
     fader("isDelayOut1")->SetPosition(480);
-    auto* box = find<TCurvyEdit>("cvdDelayInB");
-    box->SetText("5");
-    box->OnExit(box);
+    type("cvdDelayInB", "5", false);
     click("rzbPhaseInC");
     click("rzbMuteBackupInD");
     window->Busy = false;
@@ -170,9 +169,8 @@ TEST_F(ChannelEditorTest, RefusedGainsRestoreTheBox)
 TEST_F(ChannelEditorTest, OnlyEnterCommitsATypedGain)
 {
     auto* box = find<TCurvyEdit>("cvdGainInD");
-    box->SetText("6");
-    Word key = 'A';
-    box->OnKeyDown(box, key, {});
+    showPageOf(*box);
+    EXPECT_TRUE(qx::test::enterThroughWindow(*box, "6a", Qt::Key_unknown));
     EXPECT_EQ(fader("isGainInD")->Position(), 0);
     EXPECT_TRUE(sent().empty());
 }
@@ -183,7 +181,7 @@ TEST_F(ChannelEditorTest, OnlyEnterCommitsATypedGain)
 TEST_F(ChannelEditorTest, PolarityFollowsTheGroupMuteStaysWithItsChannel)
 {
     storeMasks(0, {0x3, 0x0}); // InA heads InA and InB
-    click("rzbPhaseInB");
+    click("rzbPhaseBackupInB");
     EXPECT_EQ(sent(), std::vector<Sent>{frame(kPolarity, {1, 1})});
     for (const char* name : {"rzbPhaseInA", "rzbPhaseBackupInA", "rzbPhaseInB", "rzbPhaseBackupInB"}) {
         EXPECT_TRUE(down(name)) << name;
@@ -194,18 +192,20 @@ TEST_F(ChannelEditorTest, PolarityFollowsTheGroupMuteStaysWithItsChannel)
     EXPECT_FALSE(down("rzbPhaseInC"));
 
     sent().clear();
-    click("rzbPhaseBackupInA");
+    click("rzbPhaseInA");
     EXPECT_EQ(sent(), std::vector<Sent>{frame(kPolarity, {0, 0})});
     for (const char* name : {"rzbPhaseInA", "rzbPhaseBackupInA", "rzbPhaseInB", "rzbPhaseBackupInB"}) {
         EXPECT_FALSE(down(name)) << name;
         EXPECT_EQ(caption(name), "Normal") << name;
     }
 
-    // The channel page's mute button takes its channel from the page in front.
-    button("rzbMenuInB")->Click();
+    // The channel page's mute button takes its channel from the page in front:
+    // InB's page shows the controls of its group's head, InA.
+    ASSERT_TRUE(shown());
+    qx::test::clickThroughWindow(*button("rzbMenuInB"));
     ASSERT_EQ(window->CurrentPage, 1);
     sent().clear();
-    click("rzbMuteInB");
+    click("rzbMuteInA");
     EXPECT_EQ(sent(), std::vector<Sent>{frame(kMute, {1, 1})});
     EXPECT_TRUE(down("rzbMuteBackupInB"));
     EXPECT_FALSE(down("rzbMuteBackupInA"));
@@ -269,9 +269,7 @@ TEST_F(ChannelEditorTest, TypedDelaysInEachUnit)
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(std::string(k.unitButton) + " " + k.typed);
-        auto* unitButton = button(k.unitButton);
-        unitButton->SetDown(true);
-        unitButton->Click();
+        click(k.unitButton);
         sent().clear();
         const int before = fader("isDelayInC")->Position();
         type("cvdDelayInC", k.typed, k.enter);
@@ -286,21 +284,21 @@ TEST_F(ChannelEditorTest, TypedDelaysInEachUnit)
     }
 }
 
-// A box left with the text it was given last is left alone: a three-decimal
-// text that would read back a sample lower is not read back at all.
+// A box taken or left with the text it was given last is left alone: a
+// three-decimal text that would read back a sample lower is not read back at all.
 TEST_F(ChannelEditorTest, LeavingAnUntouchedDelayBoxDoesNothing)
 {
     for (int unitIndex : {0, 1, 2}) {
-        auto* unitButton = button("rzbUnit" + std::to_string(unitIndex));
-        unitButton->SetDown(true);
-        unitButton->Click();
+        click("rzbUnit" + std::to_string(unitIndex));
         for (int samples : {47, 42, 139, 32639}) {
             fader("isDelayOut6")->SetPosition(samples);
             sent().clear();
             auto* box = find<TCurvyEdit>("cvdDelayOut6");
-            box->Edit().SetSelStart(0);
-            box->OnExit(box);
-            press("cvdDelayOut6", 13);
+            // Into the box, the caret to its start, Enter, then out of the box.
+            ASSERT_TRUE(qx::test::focusThroughWindow(*box));
+            for (Qt::Key key : {Qt::Key_Home, Qt::Key_Return, Qt::Key_Tab})
+                qx::test::pressThroughWindow(*box, key);
+            afterTheDelayGuard();
             EXPECT_TRUE(sent().empty()) << samples << " in unit " << unitIndex;
             EXPECT_EQ(fader("isDelayOut6")->Position(), samples);
             EXPECT_EQ(box->Edit().SelStart(), 0) << "not even the caret moved";
@@ -312,22 +310,17 @@ TEST_F(ChannelEditorTest, LeavingAnUntouchedDelayBoxDoesNothing)
 // nothing is sent and no delay changes.
 TEST_F(ChannelEditorTest, TabbingThroughTheDelayPageSendsNothing)
 {
-    window->Show();
     // Keys go where the window system has put the focus: once the window is active.
-    ASSERT_TRUE(qx::test::pumpUntil([&] { return qx::test::readyForTheUser(*window); }, "the main window active"));
-    button("rzbMenuDelay")->Click();
+    ASSERT_TRUE(shown());
+    qx::test::clickThroughWindow(*button("rzbMenuDelay"));
     QWindow* keys = window->Widget()->windowHandle();
     const int samples[] = {47, 42, 139, 1, 32639, 48, 16320, 7, 100, 333, 2000, 31999};
     for (int c = 0; c < 12; ++c)
         fader("isDelay" + qx::channelSuffix(c))->SetPosition(samples[c]);
     for (int unitIndex : {2, 1, 0}) {
-        auto* unitButton = button("rzbUnit" + std::to_string(unitIndex));
-        unitButton->SetDown(true);
-        unitButton->Click();
+        click("rzbUnit" + std::to_string(unitIndex));
         sent().clear();
-        auto* first = find<TCurvyEdit>("cvdDelayInA");
-        first->SetFocus();
-        QApplication::processEvents();
+        ASSERT_TRUE(qx::test::focusThroughWindow(*find<TCurvyEdit>("cvdDelayInA")));
         int exits = 0;
         for (int c = 0; c < 12; ++c) {
             auto* box = find<TCurvyEdit>("cvdDelay" + qx::channelSuffix(c));
@@ -354,9 +347,7 @@ TEST_F(ChannelEditorTest, TheDelayUnitRewritesEveryText)
     for (int c = 0; c < 12; ++c)
         fader("isDelay" + qx::channelSuffix(c))->SetPosition(48 * (c + 1));
     sent().clear();
-    auto* feet = button("rzbUnit2");
-    feet->SetDown(true);
-    feet->Click();
+    click("rzbUnit2");
     EXPECT_EQ(sent(), std::vector<Sent>{frame(kDelayUnit, {2})});
     EXPECT_EQ(unit().GetDelayUnit(), 2);
     for (int c = 0; c < 12; ++c) {
@@ -389,34 +380,40 @@ TEST_F(ChannelEditorTest, TheChangeGuardTurnsAMoveBack)
     EXPECT_EQ(sent(), std::vector<Sent>{wordFrame(kDelay, 1, 960)});
 }
 
-// The marker dragged along its line: the fader follows, clamped at both ends.
+// The marker dragged along its line with the mouse: the fader follows,
+// clamped at both ends.
 TEST_F(ChannelEditorTest, DraggingTheMarkerMovesTheDelay)
 {
     auto* line = find<TLabel>("lbDelayLineOut4");
     auto* marker = find("imDelayOut4");
-    const int y = line->Height() / 2;
-    window->lbDelayLineInAMouseMove(line, {}, marker->Left() - 25, y);
+    showPageOf(*line);
+    QWindow* mouse = window->Widget()->windowHandle();
+    // A point of the line, where the mouse goes through the window.
+    const auto at = [&](int x) { return line->Widget()->mapTo(window->Widget(), QPoint(x, line->Height() / 2)); };
+    const int grip = marker->Left() - 25;
+    QTest::mouseMove(mouse, at(grip));
     EXPECT_EQ(line->Cursor(), crHandPoint) << "the hand over the marker";
-    window->lbDelayLineInAMouseMove(line, {}, marker->Left() + 200, y);
+    QTest::mouseMove(mouse, at(grip + 225));
     EXPECT_EQ(line->Cursor(), crDefault);
 
-    window->lbDelayLineInAMouseDown(line, mbLeft, {}, marker->Left() - 25, y);
-    window->lbDelayLineInAMouseMove(line, {}, 1000, y);
+    QTest::mousePress(mouse, Qt::LeftButton, {}, at(grip));
+    QTest::mouseMove(mouse, at(line->Width() - 1));
     EXPECT_EQ(fader("isDelayOut4")->Position(), 32640) << "the right end";
     EXPECT_EQ(unit().GetDelay(7), 32640);
-    window->lbDelayLineInAMouseMove(line, {}, 100, y);
+    QTest::mouseMove(mouse, at(100));
     EXPECT_EQ(fader("isDelayOut4")->Position(), 85 * 32640 / 385);
     EXPECT_EQ(line->Caption(), std::string(85 / 6, '-'));
-    window->lbDelayLineInAMouseMove(line, {}, -50, y);
+    QTest::mouseMove(mouse, at(-50));
     EXPECT_EQ(fader("isDelayOut4")->Position(), 0) << "left of the line's start";
     EXPECT_EQ(line->Caption(), "");
-    window->lbDelayLineInAMouseUp(line, mbLeft, {}, -50, y);
+    QTest::mouseRelease(mouse, Qt::LeftButton, {}, at(-50));
     sent().clear();
-    window->lbDelayLineInAMouseMove(line, {}, 300, y);
+    QTest::mouseMove(mouse, at(300));
     EXPECT_TRUE(sent().empty()) << "the drag ended";
 
-    window->lbDelayLineInAMouseDown(line, mbLeft, {}, marker->Left() + 100, y);
-    window->lbDelayLineInAMouseMove(line, {}, 300, y);
+    QTest::mousePress(mouse, Qt::LeftButton, {}, at(marker->Left() + 100));
+    QTest::mouseMove(mouse, at(300));
+    QTest::mouseRelease(mouse, Qt::LeftButton, {}, at(300));
     EXPECT_TRUE(sent().empty()) << "a press away from the marker drags nothing";
 }
 

@@ -4,6 +4,7 @@
 
 #include "FakeHosts.h"
 #include "PumpUntil.h"
+#include "WindowSystemInput.h"
 #include "app/FMain.h"
 #include "model/LUnitControl.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
@@ -85,19 +86,49 @@ protected:
             if (mask & (1U << n))
                 qx::writeWord(unit().record(), rec::output(n) + rec::kOutLinkMask, n == first - 4 ? mask : 0U);
     }
-    void press(const std::string& box, Word key)
+    // The window shown and made the active one by the window system, as a user finds it.
+    bool shown()
     {
-        auto* b = find<TCurvyEdit>(box);
-        b->OnKeyDown(b, key, {});
+        if (window->Widget()->isVisible())
+            return true;
+        window->Show();
+        return qx::test::pumpUntil([&] { return qx::test::readyForTheUser(*window); }, "the main window active");
     }
+    // The page that holds `control` brought to the front as a user brings it:
+    // its page button clicked through the window. (A page left visible
+    // behind the page in front, as In A's behind the Gain page at start,
+    // counts as out of sight.) The Gate page's button lies beneath the Comp
+    // page's, where no click reaches it: that page opens by its click handler.
+    void showPageOf(TControl& control)
+    {
+        if (!shown() || qx::test::inSightAtItsCentre(control))
+            return;
+        for (const TControl* at = &control; at != nullptr; at = at->Parent())
+            for (const std::string side : {"rzgParam", "rzgFft"})
+                if (at->Name().starts_with(side)) {
+                    auto* page = find<TRzBmpButton>("rzbMenu" + at->Name().substr(side.size()));
+                    if (qx::test::inSightAtItsCentre(*page))
+                        qx::test::clickThroughWindow(*page);
+                    else
+                        page->Click();
+                    return;
+                }
+    }
+    // A value typed into a box as a user types it, taken by Enter or by Tab out of the box.
     void type(const std::string& box, const std::string& text, bool enter)
     {
         auto* b = find<TCurvyEdit>(box);
-        b->SetText(text);
-        if (enter)
-            press(box, 13);
-        else
-            b->OnExit(b);
+        showPageOf(*b);
+        EXPECT_TRUE(qx::test::enterThroughWindow(*b, text, enter ? Qt::Key_Return : Qt::Key_Tab))
+            << box << " took the focus";
+        afterTheDelayGuard();
+    }
+    // Tab may give a delay fader the focus, and for 100 ms its guard turns back
+    // any delay change: a user's next step comes after the guard's one tick.
+    void afterTheDelayGuard()
+    {
+        auto* guard = find<TTimer>("tmSlider");
+        EXPECT_TRUE(qx::test::pumpUntil([guard] { return !guard->Enabled(); }, "the delay guard's tick"));
     }
     // A list's choice as the user makes it: the item, then its change event.
     void pick(const std::string& list, int item)

@@ -3,6 +3,7 @@
 // each asserted as the frames sent, the model, the grid and the graph.
 
 #include "EqWindowFixture.h"
+#include "WindowSystemInput.h"
 #include "codec/CmMcs.h"
 #include "codec/ValueScales.h"
 #include "controls/buttons/rz/RzBmpBtn.h"
@@ -160,8 +161,9 @@ TEST_F(PeqEditorTest, TypedValuesGoThroughTheFader)
 
 TEST_F(PeqEditorTest, OtherKeysInAValueBoxCommitNothing)
 {
-    find<TCurvyEdit>("cvdEqGainOut1")->SetText("6");
-    press("cvdEqGainOut1", 'A');
+    auto* box = find<TCurvyEdit>("cvdEqGainOut1");
+    showPageOf(*box);
+    EXPECT_TRUE(qx::test::enterThroughWindow(*box, "6a", Qt::Key_unknown));
     settle();
     EXPECT_TRUE(sent().empty());
     EXPECT_EQ(find<TAdvTrackBar>("isEqGainOut1")->Position(), 120);
@@ -171,25 +173,33 @@ TEST_F(PeqEditorTest, KeyBoxStepsTheCurrentBand)
 {
     struct Case
     {
-        Word key;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
         const char* fader;
         int before;
         int after;
     };
+    constexpr Qt::KeyboardModifiers pad = Qt::KeypadModifier;
     const std::vector<Case> cases = {
-        {39, "isEqFreqOut2", 85, 86},  {37, "isEqFreqOut2", 85, 84},  {38, "isEqGainOut2", 120, 121},
-        {40, "isEqGainOut2", 120, 119}, {107, "isEqBwOut2", 25, 26},   {187, "isEqBwOut2", 25, 26},
-        {109, "isEqBwOut2", 25, 24},   {189, "isEqBwOut2", 25, 24},   {37, "isEqFreqOut2", 0, 0},
-        {38, "isEqGainOut2", 240, 240}, {16, "isEqGainOut2", 120, 120}, {'X', "isEqGainOut2", 120, 120},
+        {Qt::Key_Right, {}, "isEqFreqOut2", 85, 86},  {Qt::Key_Left, {}, "isEqFreqOut2", 85, 84},
+        {Qt::Key_Up, {}, "isEqGainOut2", 120, 121},   {Qt::Key_Down, {}, "isEqGainOut2", 120, 119},
+        {Qt::Key_Plus, pad, "isEqBwOut2", 25, 26},    {Qt::Key_Equal, {}, "isEqBwOut2", 25, 26},
+        {Qt::Key_Minus, pad, "isEqBwOut2", 25, 24},   {Qt::Key_Minus, {}, "isEqBwOut2", 25, 24},
+        {Qt::Key_Left, {}, "isEqFreqOut2", 0, 0},     {Qt::Key_Up, {}, "isEqGainOut2", 240, 240},
+        {Qt::Key_Shift, {}, "isEqGainOut2", 120, 120}, {Qt::Key_X, {}, "isEqGainOut2", 120, 120},
     };
-    find<TRzBmpButton>("rzbEq2Out2")->Click();
+    // The band button gives the page's key box the focus.
+    auto* band = find<TRzBmpButton>("rzbEq2Out2");
+    showPageOf(*band);
+    qx::test::clickThroughWindow(*band);
+    ASSERT_TRUE(find<TCurvyEdit>("cvdEqParamOut2")->Edit().Focused());
     for (const Case& k : cases) {
         SCOPED_TRACE(std::to_string(k.key) + " " + k.fader);
         auto* fader = find<TAdvTrackBar>(k.fader);
         fader->SetPosition(k.before);
         settle();
         sent().clear();
-        press("cvdEqParamOut2", k.key);
+        qx::test::pressThroughWindow(*band, k.key, k.modifiers);
         EXPECT_EQ(fader->Position(), k.after);
         if (k.before != k.after) {
             settle();

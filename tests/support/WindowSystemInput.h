@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QMenuBar>
 #include <QPointer>
+#include <QString>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -91,36 +92,75 @@ inline bool modalWindowReady()
     return modal == nullptr || (modal->isActiveWindow() && onTopAtItsCentre(modal));
 }
 
+// Whether the window shows `control` at its centre: not hidden, nor covered
+// by a sibling in front of it (a page behind the page in front is covered).
+inline bool inSightAtItsCentre(TControl& control)
+{
+    QWidget* widget = control.Widget();
+    if (!widget->isVisible())
+        return false;
+    QWidget* top = widget->window();
+    QWidget* seen = top->childAt(widget->mapTo(top, widget->rect().center()));
+    return seen == widget || widget->isAncestorOf(seen);
+}
+
 inline void clickThroughWindow(TControl& control) { clickThroughWindow(control.Widget()); }
 
-// Text typed into the window that has the focus of `control`'s window.
+// Text (UTF-8) typed into the window that has the focus of `control`'s
+// window, a key for each character (a letter beyond ASCII on its own key, as
+// a keyboard of its language has it).
 inline void typeThroughWindow(TControl& control, const std::string& text)
 {
     QWidget* top = control.Widget()->window();
     top->winId();
-    for (char c : text)
-        QTest::keyClick(top->windowHandle(), c);
+    for (const QChar c : QString::fromStdString(text)) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(top->windowHandle(), static_cast<char>(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, top->windowHandle(), static_cast<Qt::Key>(c.toUpper().unicode()),
+                                QString(c), Qt::NoModifier);
+    }
+}
+
+// A click into `control` that gives it (or a control inside it) the focus,
+// as a user gives it. False when it did not take the focus.
+inline bool focusThroughWindow(TControl& control)
+{
+    if (!control.Widget()->isVisible())
+        return false;
+    clickThroughWindow(control);
+    const auto focused = [&control] {
+        QWidget* focus = QApplication::focusWidget();
+        return focus != nullptr && (focus == control.Widget() || control.Widget()->isAncestorOf(focus));
+    };
+    // Under a window manager the focus comes a moment after the click.
+    return QTest::qWaitFor(focused, 2000);
+}
+
+// A key pressed (with `modifiers` held) into the window that has the focus of
+// `control`'s window.
+inline void pressThroughWindow(TControl& control, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QWidget* top = control.Widget()->window();
+    top->winId();
+    QTest::keyClick(top->windowHandle(), key, modifiers);
+    QCoreApplication::processEvents();
 }
 
 // A value entered into a box as a user enters it: a click into the box gives
-// it the focus, Ctrl+A selects what it holds, the text is typed over it and
-// `finish` pressed (Enter to take the value, Tab to leave the box,
-// Qt::Key_unknown for neither). False when the box did not take the focus.
-// (The text is a copy: the box's own text changes as it is typed over.)
+// it the focus, Ctrl+A selects what it holds, the text is typed over it (an
+// empty text deletes it) and `finish` pressed (Enter to take the value, Tab
+// to leave the box, Qt::Key_unknown for neither). False when the box did not
+// take the focus. (The text is a copy: the box's own text changes as it is
+// typed over.)
 inline bool enterThroughWindow(TControl& box, std::string text, Qt::Key finish = Qt::Key_Return)
 {
-    if (!box.Widget()->isVisible())
-        return false;
-    clickThroughWindow(box);
-    const auto focused = [&box] {
-        QWidget* focus = QApplication::focusWidget();
-        return focus != nullptr && (focus == box.Widget() || box.Widget()->isAncestorOf(focus));
-    };
-    // Under a window manager the focus comes a moment after the click.
-    if (!QTest::qWaitFor(focused, 2000))
+    if (!focusThroughWindow(box))
         return false;
     QWidget* top = box.Widget()->window();
     QTest::keyClick(top->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+    if (text.empty())
+        QTest::keyClick(top->windowHandle(), Qt::Key_Delete);
     typeThroughWindow(box, text);
     if (finish != Qt::Key_unknown)
         QTest::keyClick(top->windowHandle(), finish);

@@ -5,14 +5,54 @@
 #include "platform/gui/canvas/Colors.h"
 #include "platform/gui/canvas/QtBridge.h"
 
+#include <QActionEvent>
 #include <QMenuBar>
 #include <QPalette>
 #include <QWidget>
 
+#include <functional>
+#include <utility>
+
+namespace {
+
+// The bar tells its menu when its entries have changed, once for the changes
+// of one pass of the message loop (a language switch renames them all).
+class EntryWatchingBar final : public QMenuBar
+{
+public:
+    EntryWatchingBar(QWidget* parent, std::function<void()> changed) : QMenuBar(parent), changed_(std::move(changed))
+    {
+    }
+    void forget() { changed_ = nullptr; }
+
+protected:
+    void actionEvent(QActionEvent* event) override
+    {
+        QMenuBar::actionEvent(event);
+        if (event->type() != QEvent::ActionChanged || told_)
+            return;
+        told_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                told_ = false;
+                if (changed_)
+                    changed_();
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    std::function<void()> changed_;
+    bool told_ = false;
+};
+
+} // namespace
+
 TMainMenu::TMainMenu(TComponent* AOwner) : TMenu(AOwner)
 {
     auto* form = dynamic_cast<TForm*>(AOwner);
-    bar_ = new QMenuBar(form ? form->Widget() : nullptr);
+    bar_ = new EntryWatchingBar(form ? form->Widget() : nullptr, [this] { entryChanged(); });
     bar_->setNativeMenuBar(false);
     // The bar has the system's menu colours, whatever colour the form has.
     QPalette palette = bar_->palette();
@@ -30,6 +70,8 @@ TMainMenu::TMainMenu(TComponent* AOwner) : TMenu(AOwner)
 
 TMainMenu::~TMainMenu()
 {
+    if (bar_)
+        static_cast<EntryWatchingBar*>(bar_.data())->forget();
     Items()->OnItemsChanged = nullptr;
     Items()->Clear();
     if (form_)
@@ -60,6 +102,19 @@ void TMainMenu::rebuild()
         bar_->addAction(Items()->Items(i)->Action());
     placeBar();
     if (form_ && BarHeight() != height)
+        form_->clientAreaMoved();
+}
+
+// A caption in a script whose font is taller than the bar would move the
+// entries into the bar's overflow, out of a click's reach: the bar takes the
+// height its entries need, and the client area moves below it.
+void TMainMenu::entryChanged()
+{
+    if (!bar_ || measurePending_ || ComponentState().Contains(csLoading) ||
+        bar_->sizeHint().height() == barHeight_)
+        return;
+    placeBar();
+    if (form_)
         form_->clientAreaMoved();
 }
 

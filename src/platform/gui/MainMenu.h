@@ -29,6 +29,8 @@ private:
     bool appendLoadedItems();
     /// Lays the bar across the top of the form.
     void placeBar();
+    /// Gives the bar the height a changed entry needs.
+    void entryChanged();
 
     /// Goes with the form's window, which may be destroyed first.
     QPointer<QMenuBar> bar_;

@@ -236,6 +236,28 @@ TEST_F(MenuTest, TheClientAreaLiesBelowTheMenuBar)
     EXPECT_EQ(graph->Widget()->geometry().top(), 300);
 }
 
+// A caption in a script whose font needs a taller bar gets the taller bar:
+// the entries stay on it, where a click reaches them (an entry taller than
+// the bar would go to its overflow), and the client area begins below it.
+TEST_F(MenuTest, ACaptionInAnotherScriptKeepsTheEntriesOnTheBar)
+{
+    auto* menu = qx::findComponent<TMainMenu>(*form_, "MainMenu");
+    auto* graph = qx::findComponent<TControl>(*form_, "plGraph");
+    form_->Show();
+    item("InSelect").SetCaption("\xe8\xbe\x93\xe5\x85\xa5\xe9\x80\x89\xe6\x8b\xa9");
+    QApplication::processEvents();
+    QMenuBar* bar = qx::test::menuBarShowing(item("File").Action());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(menu->BarHeight(), bar->height());
+    for (const char* name : {"File", "InSelect"})
+        EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(item(name).Action()))) << name;
+    EXPECT_EQ(graph->Widget()->geometry().top(), menu->BarHeight()) << "the client area below the bar";
+    int clicks = 0;
+    item("InDigital").OnClick = [&](TObject*) { ++clicks; };
+    EXPECT_TRUE(qx::test::chooseMenuThroughWindow(item("InDigital")));
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(MenuTest, PopupRaisesOnPopupFirst)
 {
     auto* popup = qx::findComponent<TPopupMenu>(*form_, "pmGraph");
