@@ -33,6 +33,7 @@
 #include "platform/serial/SerialPortList.h"
 #include "platform/sync/Clock.h"
 #include "tests/platform/net/LoopbackListener.h"
+#include "WindowSystemInput.h"
 #include "WithoutOverrides.h"
 #include "platform/serial/SerialPort.h"
 
@@ -106,11 +107,15 @@ public:
         }
     }
 
-    // The link button while offline: a new scan, then the dialog.
+    // A new scan as the user starts one: the scan dialog's Start Scan button
+    // clicked through its window.
     void startScan()
     {
-        scan->btnOKClick(nullptr);
         scan->Show();
+        bool clicked = false;
+        const ReleaseWatch watch(scan->btnOK->Widget(), &clicked);
+        clickThroughWindow(*scan->btnOK);
+        EXPECT_TRUE(clicked) << "Start Scan took the click";
     }
     std::vector<std::string> traceLines() const { return monitor->hbHidData->Items()->Lines(); }
     bool shown(const std::string& what) const
@@ -369,7 +374,7 @@ TEST_F(ConnectEndToEnd, DemoWorksOfflineWithNothingToFind)
     window->startScan();
     ASSERT_TRUE(pumpUntil([&] { return window->scan->btnExit->Enabled(); }));
     EXPECT_EQ(window->scan->lblScan->Caption(), "No Device found.");
-    window->scan->btnExitClick(nullptr);
+    clickThroughWindow(*window->scan->btnExit);
     EXPECT_FALSE(window->scan->Visible());
     EXPECT_TRUE(window->shown("link controls enabled"));
     EXPECT_EQ(window->router.Kind(), LinkKind::None);

@@ -23,6 +23,8 @@
 #include "app/FNetWorkScan.h"
 #include "app/SmallWindows.h"
 #include "app/lock/FLockPassWord.h"
+#include "app/presets/FFactory.h"
+#include "app/presets/FRecallPreset.h"
 #include "app/presets/FStoreName.h"
 #include "app/presets/FStorePreset.h"
 #include "codec/CmMcs.h"
@@ -437,7 +439,8 @@ protected:
         const Outcome outcome = lost() || disconnected() ? Outcome::Offline : Outcome::Completes;
         EXPECT_FALSE(fmProcess->Visible()) << what;
         EXPECT_FALSE(fmLockPassWord->Visible()) << what;
-        EXPECT_FALSE(fmStorePreset->Visible()) << what;
+        for (TForm* window : std::initializer_list<TForm*>{fmStorePreset, fmRecallPreset, fmStoreName, fmFactory})
+            EXPECT_FALSE(window->Visible()) << what << ": " << window->Name();
         if (outcome == Outcome::Offline) {
             EXPECT_EQ(find("rzbMenuLink")->Caption(), "OffLine") << what;
             EXPECT_FALSE(fmMain->IsOnline()) << what;
@@ -552,11 +555,14 @@ TEST_F(ExchangeEnds, TheStateLoadOverUsbEndsWhateverTheProcessorAnswers)
     runStateLoadCases(LinkKind::Usb, cases);
 }
 
+using Steps = std::vector<qx::test::UserSteps::Step>;
+
 struct TransferCase
 {
     std::string what;
     FaultPlan faults;
-    std::function<void(bool* started)> start; // sets `started` as the user's action lands
+    // The user's steps; the click of the last sets `started` as it lands.
+    std::function<Steps(bool* started)> steps;
     Outcome outcome;
     LinkKind kind = LinkKind::Net;
 };
@@ -577,39 +583,77 @@ protected:
         dialogs.fileAnswers.push_back(qx::FileDialogResult{{file.string()}, 1});
     }
 
-    static void store(bool* started)
+    // A click on `button` of a dialog, `started` set as it lands.
+    static void clickToStart(TControl& button, bool* started)
     {
-        *started = true;
-        fmMain->StorePreset(4, qx::presetNameFromText("Stored"));
+        const qx::test::ReleaseWatch watch(button.Widget(), started);
+        qx::test::clickThroughWindow(button);
     }
-    static void recall(bool* started)
+    // The name dialog shown over its list and given the user's keys. (The
+    // offscreen platform does not stack windows: where the two overlap it
+    // may name the list as the top-most one.)
+    static bool nameDialogUp()
     {
-        *started = true;
-        fmMain->RecallPreset(3);
+        return fmStoreName->Visible() && fmStoreName->Widget()->isActiveWindow();
     }
-    static void factory(bool* started)
+    // Store: the Store button, row U05 of the list, a name typed into the
+    // name dialog and OK.
+    static Steps store(bool* started)
     {
-        *started = true;
-        fmMain->LoadFactoryDefault();
+        return {{"the main window", mainWindowReady, [] { qx::test::clickThroughWindow(*find("bStore")); }},
+                {"the store list", [] { return qx::test::readyForTheUser(*fmStorePreset); },
+                 [] { qx::test::clickRow(*fmStorePreset, 5); }},
+                {"the name dialog", nameDialogUp,
+                 [started] {
+                     EXPECT_EQ(fmStoreName->lTitle->Caption(), "U05 : ");
+                     EXPECT_TRUE(qx::test::enterThroughWindow(*fmStoreName->edName, "Stored", Qt::Key_unknown));
+                     clickToStart(*fmStoreName->btnOK, started);
+                 }}};
+    }
+    // Recall: the Recall button, row U03 of the list and OK under its name.
+    static Steps recall(bool* started)
+    {
+        return {{"the main window", mainWindowReady, [] { qx::test::clickThroughWindow(*find("bRecall")); }},
+                {"the recall list", [] { return qx::test::readyForTheUser(*fmRecallPreset); },
+                 [] { qx::test::clickRow(*fmRecallPreset, 4); }},
+                {"the name dialog", nameDialogUp,
+                 [started] {
+                     EXPECT_EQ(fmStoreName->edName->Text(), "Third");
+                     clickToStart(*fmStoreName->btnOK, started);
+                 }}};
+    }
+    // The factory default: the File menu's entry and OK in its dialog. The
+    // layout hides the entry; it is shown here to be chosen as it would be.
+    static Steps factory(bool* started)
+    {
+        return {{"the main window", mainWindowReady,
+                 [] {
+                     find<TMenuItem>("FactoryDefault")->SetVisible(true);
+                     choose("FactoryDefault");
+                 }},
+                {"the factory dialog", [] { return qx::test::readyForTheUser(*fmFactory); },
+                 [started] { clickToStart(*fmFactory->btnOK, started); }}};
     }
     // A file chosen from the File menu, the file dialog answering `file`.
-    std::function<void(bool*)> fromTheFileMenu(const char* entry, const std::filesystem::path& file)
+    std::function<Steps(bool*)> fromTheFileMenu(const char* entry, const std::filesystem::path& file)
     {
-        return [this, entry, file](bool* started) {
-            answerWith(file);
-            choose(entry, started);
+        return [this, entry, file](bool* started) -> Steps {
+            return {{"the main window", mainWindowReady, [this, entry, file, started] {
+                         answerWith(file);
+                         choose(entry, started);
+                     }}};
         };
     }
-    std::function<void(bool*)> upload() { return fromTheFileMenu("Upload", unitFile); }
-    std::function<void(bool*)> download() { return fromTheFileMenu("Download", unitFile); }
-    std::function<void(bool*)> openPreset() { return fromTheFileMenu("Open", presetFile); }
+    std::function<Steps(bool*)> upload() { return fromTheFileMenu("Upload", unitFile); }
+    std::function<Steps(bool*)> download() { return fromTheFileMenu("Download", unitFile); }
+    std::function<Steps(bool*)> openPreset() { return fromTheFileMenu("Open", presetFile); }
 
     // The files the cases send: a unit upload and a preset-file save.
     void makeFiles()
     {
         startSimulator(LinkKind::Net, {}, seed);
         ASSERT_EQ(connect("the files"), Outcome::Completes);
-        later([this] { upload()(nullptr); });
+        const qx::test::UserSteps user(upload()(nullptr));
         ASSERT_TRUE(runUntil([&] { return std::filesystem::exists(unitFile) && !fmProcess->Visible(); }));
         answerWith(presetFile);
         choose("Save");
@@ -626,7 +670,7 @@ protected:
             sim->replaceFaults(c.faults);
             longestWait = 0;
             bool started = false;
-            later([&] { c.start(&started); });
+            const qx::test::UserSteps user(c.steps(&started));
             Outcome outcome = Outcome::Offline;
             runUntil(
                 [&] {
@@ -636,6 +680,7 @@ protected:
                 },
                 [&] { outcome = checkEnd(c.what); });
             expectLeftUsable(c.what);
+            EXPECT_TRUE(user.done()) << c.what << ": waiting for " << user.waitingFor();
             EXPECT_EQ(outcome, c.outcome) << c.what;
             expectWithinTheResends(c.kind, c.what);
             disconnect();

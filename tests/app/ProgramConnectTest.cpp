@@ -155,6 +155,14 @@ private:
 class ProgramConnect : public ProgramWithSimulator
 {
 protected:
+    // The link button pressed offline once the main window takes input: the
+    // scan dialog finds the simulator again and the state is loaded anew.
+    bool reconnect()
+    {
+        return take({{"the main window", [] { return qx::test::readyForTheUser(*fmMain); },
+                      [] { qx::test::clickThroughWindow(*find("rzbMenuLink")); }}},
+                    stateLoaded, "the state loaded over the new connection");
+    }
     // The record (but its first two bytes, which the load does not carry) and
     // the coefficients of the current preset as the simulator holds them.
     void expectTheSimulatorsStateInTheModel()
@@ -360,33 +368,40 @@ TEST_F(ProgramConnect, EqualiserAndCrossoverEditsOnALinkedPairSurviveAReconnect)
     find<TTimer>("tmInLevelDet")->SetEnabled(false); // nothing but the edits on the link
     fmMain->SetKeepAliveSuppressed(true);
 
-    // Each edit as a user makes it, one pass of the loop after the other.
+    // Each edit as a user makes it through the window, one pass of the loop
+    // after the other.
     const auto pass = [this] {
         return runUntil([] { return !find<TTimer>("tmEqCurve")->Enabled() && !find<TTimer>("tmHpLpCurve")->Enabled(); },
                         "the curve timers ran");
     };
-    find<TRzBmpButton>("rzbEq3Out1")->Click();
-    find<TAdvTrackBar>("isEqGainOut1")->SetPosition(170);
+    const auto drag = [](const char* fader, int position) {
+        qx::test::dragFaderThroughWindow(*find<TAdvTrackBar>(fader), position);
+        EXPECT_EQ(find<TAdvTrackBar>(fader)->Position(), position) << fader;
+    };
+    // A filter taken out of bypass by a click on its bypass button.
+    const auto unbypass = [](const char* button) {
+        auto* b = find<TRzBmpButton>(button);
+        EXPECT_TRUE(b->Down()) << button << " bypassed before";
+        qx::test::clickThroughWindow(*b);
+        EXPECT_FALSE(b->Down()) << button;
+    };
+    qx::test::clickThroughWindow(*find("rzbMenuOut1"));
+    qx::test::clickThroughWindow(*find("rzbEq3Out1"));
+    // A value typed into a box, which is then left with Tab: the gain fader
+    // is too short for every step of its range to lie under a pixel.
+    const auto type = [&pass](const char* box, const char* text) {
+        EXPECT_TRUE(qx::test::enterThroughWindow(find<TCurvyEdit>(box)->Edit(), text, Qt::Key_Tab)) << box;
+        pass();
+    };
+    type("cvdEqGainOut1", "5");
+    type("cvdEqFreqOut1", "2k");
+    EXPECT_TRUE(qx::test::chooseThroughWindow(*find<TMyPEQType8>("peqPeqOut1")->TypeList(2), 1));
+    unbypass("rzbLowCutBypassOut1");
+    drag("isLowCutFreqOut1", 120);
     pass();
-    auto* freq = find<TCurvyEdit>("cvdEqFreqOut1");
-    freq->SetText("2k");
-    freq->OnExit(freq);
-    pass();
-    auto* grid = find<TMyPEQType8>("peqPeqOut1");
-    grid->TypeList(2)->SetItemIndex(1);
-    grid->PeqTypeChange(grid->TypeList(2));
-    auto* bypass = find<TRzBmpButton>("rzbLowCutBypassOut1");
-    bypass->SetDown(false);
-    bypass->OnClick(bypass);
-    find<TAdvTrackBar>("isLowCutFreqOut1")->SetPosition(120);
-    pass();
-    auto* slope = find<TRzComboBox>("rzcLowCutSlopOut1");
-    slope->SetItemIndex(7);
-    slope->OnChange(slope);
-    auto* lowPass = find<TRzBmpButton>("rzbHighCutBypassOut1");
-    lowPass->SetDown(false);
-    lowPass->OnClick(lowPass);
-    find<TAdvTrackBar>("isHighCutFreqOut1")->SetPosition(250);
+    EXPECT_TRUE(qx::test::chooseThroughWindow(*find<TRzComboBox>("rzcLowCutSlopOut1"), 7));
+    unbypass("rzbHighCutBypassOut1");
+    drag("isHighCutFreqOut1", 250);
     pass();
 
     ASSERT_TRUE(runUntil([&] { return sim.Answered(CM_MCS_LOW_PASS(1, 4, 250, 20)); }, "the last edit answered"))
@@ -407,17 +422,7 @@ TEST_F(ProgramConnect, EqualiserAndCrossoverEditsOnALinkedPairSurviveAReconnect)
     qx::test::clickThroughWindow(*find("rzbMenuLink"));
     EXPECT_TRUE(runUntil([] { return fmMain->Router->Kind() == qx::LinkKind::None; }, "the link closed"));
     fmMain->UnitControl->LoadFactoryDefault();
-    TTimer press(nullptr);
-    press.SetInterval(1);
-    press.OnTimer = [&](TObject*) {
-        if (!qx::test::readyForTheUser(*fmMain))
-            return;
-        press.SetEnabled(false);
-        qx::test::clickThroughWindow(*find("rzbMenuLink")); // the scan dialog finds the simulator again
-    };
-    press.SetEnabled(true);
-    EXPECT_TRUE(runUntil([] { return !fmMain->IsOnline(); }, "offline before the new scan"));
-    EXPECT_TRUE(runUntil(stateLoaded, "the state loaded again"));
+    EXPECT_TRUE(reconnect());
     expectTheSimulatorsStateInTheModel();
     EXPECT_EQ(fmMain->UnitControl->GetPeqBand(5, 2), band);
     EXPECT_EQ(find<TMyPEQType8>("peqPeqOut2")->GetGainValue(2), 5.0);
@@ -528,16 +533,7 @@ TEST_F(ProgramConnect, LinkGroupsAndChannelCopiesSurviveAReconnect)
     fmMain->UnitControl->LoadFactoryDefault();
     fmMain->LoadUnitToForm();
     EXPECT_EQ(find("rzbMenuInB")->Caption(), "InB") << "the factory state shown offline";
-    TTimer press(nullptr);
-    press.SetInterval(1);
-    press.OnTimer = [&](TObject*) {
-        if (!qx::test::readyForTheUser(*fmMain))
-            return;
-        press.SetEnabled(false);
-        qx::test::clickThroughWindow(*find("rzbMenuLink"));
-    };
-    press.SetEnabled(true);
-    ASSERT_TRUE(runUntil(stateLoaded, "the state loaded over the new connection"));
+    ASSERT_TRUE(reconnect());
     groupsAndCopies();
     copied();
     expectTheSimulatorsStateInTheModel();
@@ -634,16 +630,7 @@ TEST_F(ProgramConnect, DynamicsRoutingMixAndSignalEditsSurviveAReconnect)
     fmMain->UnitControl->LoadFactoryDefault();
     fmMain->LoadUnitToForm();
     EXPECT_EQ(find<TCurvyEdit>("cvdBMatrixOut3")->Text(), "+0.0dB") << "the factory state shown offline";
-    TTimer press(nullptr);
-    press.SetInterval(1);
-    press.OnTimer = [&](TObject*) {
-        if (!qx::test::readyForTheUser(*fmMain))
-            return;
-        press.SetEnabled(false);
-        qx::test::clickThroughWindow(*find("rzbMenuLink"));
-    };
-    press.SetEnabled(true);
-    ASSERT_TRUE(runUntil(stateLoaded, "the state loaded over the new connection")) << (stop(), "");
+    ASSERT_TRUE(reconnect()) << (stop(), "");
     edited();
     expectTheSimulatorsStateInTheModel();
     EXPECT_EQ(unit.GetTestSignalKind(), 1);

@@ -74,11 +74,12 @@ protected:
     }
 
     // Runs the steps and waits until they are taken and `settled` holds.
-    void take(std::vector<qx::test::UserSteps::Step> steps, const std::function<bool()>& settled, std::string_view what)
+    bool take(std::vector<qx::test::UserSteps::Step> steps, const std::function<bool()>& settled, std::string_view what)
     {
         qx::test::UserSteps user(std::move(steps));
         const bool ok = runUntil([&] { return user.done() && settled(); }, what);
         EXPECT_TRUE(ok) << "waiting for " << user.waitingFor();
+        return ok;
     }
 
     // Runs the loop, modal loops included, until done() holds. Once the
