@@ -27,6 +27,8 @@ EditorLink::EditorLink(TfmMain& window, std::uint16_t port)
       dispatcher_(*this, *window.UnitControl, window.FirCoeffs), unit_(this),
       scan_(std::make_unique<TfmNetwork>(nullptr)), control_(router_, dispatcher_, *scan_, *this)
 {
+    // As in the program with its traffic monitor hidden: no trace lines.
+    router_.SetTraceShown(false);
     socket_->SetAddress("127.0.0.1");
     socket_->SetPort(port);
     socket_->OnConnect = [this](TObject*, TCustomWinSocket*) {

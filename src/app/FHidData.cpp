@@ -7,6 +7,26 @@ TfmHidData* fmHidData = nullptr;
 
 TfmHidData::TfmHidData(TComponent* Owner) : TForm(Owner) { LoadLayout("FHidData"); }
 
+TfmHidData::~TfmHidData()
+{
+    if (fmHidData == this)
+        fmHidData = nullptr;
+}
+
+void TfmHidData::DoShow()
+{
+    if (OnShownChange)
+        OnShownChange(true);
+    TForm::DoShow();
+}
+
+void TfmHidData::DoHide()
+{
+    TForm::DoHide();
+    if (OnShownChange)
+        OnShownChange(false);
+}
+
 void TfmHidData::bnClearClick(TObject*) { hbHidData->Clear(); }
 
 void TfmHidData::AddTraceLine(const std::string& line)

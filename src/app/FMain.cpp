@@ -1,5 +1,6 @@
 #include "app/FMain.h"
 
+#include "app/FHidData.h"
 #include "app/SmallWindows.h"
 #include "app/presets/DialogText.h"
 #include "app/presets/PresetDialogs.h"
@@ -66,6 +67,8 @@ TfmMain::~TfmMain()
         qx::setLockDialogHost(nullptr);
     if (qx::channelDialogHost() == this)
         qx::setChannelDialogHost(nullptr);
+    if (fmHidData)
+        fmHidData->OnShownChange = nullptr;
     closeConnection();
 }
 

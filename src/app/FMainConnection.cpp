@@ -40,6 +40,15 @@ constexpr std::uint8_t kEndOfConnection = 0x11;
 qx::hid::Backend* hidBackend = nullptr;
 qx::Clock* linkClock = nullptr;
 
+// The links make trace lines only while the traffic monitor shows them.
+void attachTrafficMonitor(qx::LinkRouter& router)
+{
+    if (!fmHidData)
+        return;
+    router.SetTraceShown(fmHidData->Visible());
+    fmHidData->OnShownChange = [&router](bool shown) { router.SetTraceShown(shown); };
+}
+
 } // namespace
 
 void qx::setMainWindowHidBackend(hid::Backend* backend) { hidBackend = backend; }
@@ -69,6 +78,7 @@ void TfmMain::makeConnectionDevices()
 
 void TfmMain::AttachConnectionWindows()
 {
+    attachTrafficMonitor(*Router);
     if (!fmNetwork || !Replies || Connection)
         return;
     Connection = std::make_unique<qx::ConnectionControl>(*Router, *Replies, *fmNetwork, *this);

@@ -84,7 +84,7 @@ public:
             last_.assign(frame.begin(), frame.begin() + static_cast<std::ptrdiff_t>(std::min(frame.size(), kLastFrameMax)));
         }
         const int sent = router_.socket_.Socket()->SendBuf(frame.data(), static_cast<int>(frame.size()));
-        router_.trace(LinkKind::Net, traceLine("NET W ", frame));
+        router_.trace(LinkKind::Net, "NET W ", frame);
         return sent == static_cast<int>(frame.size());
     }
 
@@ -109,7 +109,7 @@ public:
     bool writeFrame(std::span<const std::uint8_t> frame) override
     {
         const bool written = router_.hid_.Write(frame);
-        router_.trace(LinkKind::Usb, traceLine("USB W 00  ", frame));
+        router_.trace(LinkKind::Usb, "USB W 00  ", frame);
         return written;
     }
 
@@ -339,8 +339,11 @@ std::vector<LinkKind> LinkRouter::CloseAll()
     return kinds;
 }
 
-void LinkRouter::trace(LinkKind kind, std::string line)
+void LinkRouter::trace(LinkKind kind, std::string_view prefix, std::span<const std::uint8_t> bytes)
 {
+    if (!traceShown_.load(std::memory_order_relaxed))
+        return;
+    const std::string line = traceLine(prefix, bytes);
     owner_.postMessage({WM_LINK_TRACE, static_cast<std::uintptr_t>(kind), 0,
                         std::vector<std::uint8_t>(line.begin(), line.end())});
 }
@@ -352,7 +355,7 @@ void LinkRouter::OnSocketRead(TCustomWinSocket& socket)
     if (n <= 0)
         return;
     const std::span<const std::uint8_t> bytes(buffer, static_cast<std::size_t>(n));
-    trace(LinkKind::Net, traceLine("NET R ", bytes.first(firstFrameSize(bytes))));
+    trace(LinkKind::Net, "NET R ", bytes.first(firstFrameSize(bytes)));
 
     // A few bytes are a request to repeat the last frame only when no byte
     // of them belongs to a frame: junk before the start of an answer, or an
@@ -378,14 +381,14 @@ void LinkRouter::resendLastNetFrame(TCustomWinSocket& socket)
     const std::vector<std::uint8_t> last = netWriter_->last();
     if (!last.empty())
         socket.SendBuf(last.data(), static_cast<int>(last.size()));
-    trace(LinkKind::Net, traceLine("NET RW ", last));
+    trace(LinkKind::Net, "NET RW ", last);
 }
 
 void LinkRouter::OnHidData(std::uint8_t reportId, std::span<const std::uint8_t> frame)
 {
     char prefix[16];
     std::snprintf(prefix, sizeof prefix, "USB R %02X  ", reportId);
-    trace(LinkKind::Usb, traceLine(prefix, frame));
+    trace(LinkKind::Usb, prefix, frame);
     if (usb_) {
         const DeliveryScope delivering(*this);
         usb_->Deliver(frame.data(), frame.size());
@@ -394,12 +397,12 @@ void LinkRouter::OnHidData(std::uint8_t reportId, std::span<const std::uint8_t> 
 
 void LinkRouter::TraceComWrite(std::span<const std::uint8_t> bytes)
 {
-    trace(LinkKind::Serial, traceLine("COM W ", bytes));
+    trace(LinkKind::Serial, "COM W ", bytes);
 }
 
 void LinkRouter::TraceComRead(std::span<const std::uint8_t> frame)
 {
-    trace(LinkKind::Serial, traceLine("COM R ", frame));
+    trace(LinkKind::Serial, "COM R ", frame);
 }
 
 } // namespace qx

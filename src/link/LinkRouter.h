@@ -10,6 +10,7 @@
 #include "platform/sync/MessageTarget.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -70,6 +71,10 @@ public:
     void SetLinkTimeout(int milliseconds);
     void SetLinkRetries(int count);
     void SetKeepAliveSuppressed(bool suppressed);
+    /// Trace lines are made and posted only while someone shows them (the
+    /// traffic monitor, which records nothing while hidden); on until told
+    /// otherwise. Any thread.
+    void SetTraceShown(bool shown) { traceShown_ = shown; }
     /// The serial link's resends that do not count against its retries; no
     /// serial link, nothing.
     void SetFreeResends(int count);
@@ -149,7 +154,8 @@ private:
     // Closes the link and deletes it, or keeps it until the delivery ends.
     template <class Link>
     void retire(std::unique_ptr<Link>& link);
-    void trace(LinkKind kind, std::string line);
+    // Posts the line "prefix" + "%02X " per byte, while the trace is shown.
+    void trace(LinkKind kind, std::string_view prefix, std::span<const std::uint8_t> bytes);
     // Follows the TCP byte stream as the link's assembler does: true when the
     // bytes continue, complete or begin a frame.
     bool carriesFrameBytes(std::span<const std::uint8_t> bytes);
@@ -170,6 +176,7 @@ private:
     // Where the TCP byte stream stands between reads.
     FrameAssembler netFrames_;
     DeviceOpenFailure openFailure_;
+    std::atomic<bool> traceShown_{true};
 };
 
 } // namespace qx

@@ -41,6 +41,12 @@ bool LinkWorker::StartWorker(int watchFd)
         events_->watch(kInputEvent, watchFd);
     stop_ = std::stop_source();
     worker_ = std::make_unique<qx::WorkerThread>(clock_);
+    {
+        const std::int64_t now = clock_.nowMs();
+        std::lock_guard lock(mutex_);
+        frameDeadline_ = ActiveMsLocked(now) + timeoutMs_.load();
+        waitEnd_ = kNever;
+    }
     OnOpening();
     open_ = true;
     if (!worker_->start([this] { WorkerThread(); })) {
@@ -83,20 +89,32 @@ void LinkWorker::Send(std::span<const std::uint8_t> bytes)
     HandToWorker(bytes);
 }
 
+// A frame handed over on the owner's thread of a link that writes there is
+// written and timed at once, as the worker would on its send event; the
+// worker, whose wait ends at a time-out, is woken only when this frame's
+// time-out comes first. Any other frame wakes the worker to do both.
 void LinkWorker::HandToWorker(std::span<const std::uint8_t> bytes)
 {
     if (!open_.load() || bytes.empty())
         return;
+    const bool here = WritesOnOwnerThread() && OnOwnerThread();
+    const std::int64_t now = here ? clock_.nowMs() : 0;
+    bool wake = !here;
     {
         std::lock_guard lock(mutex_);
         sendBuffer_.assign(bytes.begin(), bytes.end());
         pending_ = true;
         ++handed_;
+        if (here) {
+            StartFrameLocked(ActiveMsLocked(now));
+            wake = !waitingPaused_ && frameDeadline_ < waitEnd_;
+        }
     }
     OnHandedOver(bytes);
-    if (WritesOnOwnerThread() && OnOwnerThread())
+    if (here)
         WriteHanded(false);
-    events_->set(kSendEvent);
+    if (wake)
+        events_->set(here ? kWakeEvent : kSendEvent);
 }
 
 void LinkWorker::OnByte(std::uint8_t byte)
@@ -163,17 +181,24 @@ std::int64_t LinkWorker::ActiveMs() const
 {
     const std::int64_t now = clock_.nowMs();
     std::lock_guard lock(mutex_);
-    return (pauses_ > 0 ? pausedAt_ : now) - pausedTotal_;
+    return ActiveMsLocked(now);
 }
 
-// The clock's deadline of the next wait, for a time-out on the ActiveMs
-// time: none while paused.
-std::int64_t LinkWorker::NextDeadline(std::int64_t waitDeadline)
+std::int64_t LinkWorker::ActiveMsLocked(std::int64_t clockNow) const
 {
-    const std::int64_t due = std::min(waitDeadline, TimerDue());
+    return (pauses_ > 0 ? pausedAt_ : clockNow) - pausedTotal_;
+}
+
+// The clock's deadline of the next wait: the frame's time-out or the
+// periodic duty, whichever comes first, on the ActiveMs time; none while
+// paused.
+std::int64_t LinkWorker::NextDeadline()
+{
+    const std::int64_t due = TimerDue();
     std::lock_guard lock(mutex_);
     waitingPaused_ = pauses_ > 0;
-    return waitingPaused_ || due == kNever ? kNever : due + pausedTotal_;
+    waitEnd_ = waitingPaused_ ? kNever : std::min(frameDeadline_, due);
+    return waitEnd_ == kNever ? kNever : waitEnd_ + pausedTotal_;
 }
 
 bool LinkWorker::TimeoutsPaused() const
@@ -190,11 +215,17 @@ std::int64_t LinkWorker::FrameTimeoutAt() const
     return frameDeadline_ + pausedTotal_;
 }
 
-void LinkWorker::TimeFrameUntil(std::int64_t deadline)
+void LinkWorker::StartFrame(std::int64_t now)
 {
     std::lock_guard lock(mutex_);
-    frameDeadline_ = deadline;
+    StartFrameLocked(now);
+}
+
+void LinkWorker::StartFrameLocked(std::int64_t now)
+{
+    frameDeadline_ = now + timeoutMs_.load();
     timed_ = handed_;
+    policy_.newFrame();
 }
 
 Frame LinkWorker::PendingFrame() const
@@ -238,11 +269,10 @@ int LinkWorker::SendBufferByte(std::size_t index) const
 
 void LinkWorker::WorkerThread()
 {
-    std::int64_t waitDeadline = ActiveMs() + timeoutMs_.load();
     for (;;) {
-        const WaitResult result = WaitForWork(NextDeadline(waitDeadline));
+        const WaitResult result = WaitForWork(NextDeadline());
         const std::int64_t now = ActiveMs();
-        if (StopRequested() || !HandleWait(result, now, waitDeadline))
+        if (StopRequested() || !HandleWait(result, now))
             break;
     }
     open_ = false;
@@ -250,10 +280,9 @@ void LinkWorker::WorkerThread()
 
 // One pass of the worker, `now` and the deadlines on the ActiveMs time;
 // false when it must end.
-bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int64_t& waitDeadline)
+bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now)
 {
     using Kind = WaitResult::Kind;
-    const std::int64_t timeout = timeoutMs_.load();
     if (result.kind == Kind::Failed) {
         if (result.index == kInputEvent)
             OnError(static_cast<int>(LinkError::PortFailed), SendBufferByte(frame::kReplyIdOffset));
@@ -271,11 +300,7 @@ bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int
         // the time-out of the one before it.
         if (now >= TimerDue() && TimerTickHandedAFrame())
             return true;
-        if (now < waitDeadline)
-            return true;
-        waitDeadline = now + timeout;
-        TimeFrameUntil(waitDeadline);
-        return HandleTimeout();
+        return HandleTimeout(now);
     }
     switch (result.index) {
     case kInputEvent:
@@ -287,38 +312,36 @@ bool LinkWorker::HandleWait(const WaitResult& result, std::int64_t now, std::int
         }
         return true;
     case kSendEvent:
-        waitDeadline = now + timeout;
-        TimeFrameUntil(waitDeadline);
-        return WritePending(true);
+        StartFrame(now);
+        return WritePending(false);
     case kWakeEvent:
-        return true; // the pause ended: the next wait has an end again
+        return true; // the pause ended, or a frame's time-out moved earlier
     default:
         return false; // stop
     }
 }
 
-// False when the write failed for good (error 1 posted).
-bool LinkWorker::WritePending(bool newFrame)
+// WriteHanded; false when the write failed for good (error 1 posted).
+bool LinkWorker::WritePending(bool resend, std::uint64_t resendOf)
 {
-    if (newFrame) {
-        std::lock_guard lock(mutex_);
-        policy_.newFrame();
-    }
-    if (WriteHanded(!newFrame) || !WriteFailureIsFatal())
+    if (WriteHanded(resend, resendOf) || !WriteFailureIsFatal())
         return true;
     OnError(static_cast<int>(LinkError::PortFailed), SendBufferByte(frame::kReplyIdOffset));
     return false;
 }
 
-// Writes the pending frame: a resend always, a new frame only when nobody
-// has written it yet. False when the write failed.
-bool LinkWorker::WriteHanded(bool resend)
+// Writes the pending frame: a resend of hand-over `resendOf` always, a new
+// frame only when nobody has written it yet. A resend that a newer frame
+// overtook writes that one only if it has not been written. False when the
+// write failed.
+bool LinkWorker::WriteHanded(bool resend, std::uint64_t resendOf)
 {
     std::lock_guard writing(writeMutex_);
     Frame copy;
     {
         std::lock_guard lock(mutex_);
-        if (!pending_ || (!resend && written_ == handed_))
+        const bool again = resend && resendOf == handed_;
+        if (!pending_ || (!again && written_ == handed_))
             return true;
         copy = sendBuffer_;
         written_ = handed_;
@@ -326,11 +349,20 @@ bool LinkWorker::WriteHanded(bool resend)
     return WriteFrame(copy);
 }
 
-bool LinkWorker::HandleTimeout()
+// A time-out at `now` (ActiveMs): none when the frame's deadline has not
+// come (a new frame restarted it meanwhile); else the next period starts and
+// the policy says what to do.
+bool LinkWorker::HandleTimeout(std::int64_t now)
 {
     ResendPolicy::Action action;
+    std::uint64_t resendOf = 0;
     {
         std::lock_guard lock(mutex_);
+        if (now < frameDeadline_)
+            return true;
+        frameDeadline_ = now + timeoutMs_.load();
+        timed_ = handed_;
+        resendOf = handed_;
         action = policy_.onTimeout();
         if (action == ResendPolicy::Action::Fail)
             pending_ = false;
@@ -338,7 +370,7 @@ bool LinkWorker::HandleTimeout()
     switch (action) {
     case ResendPolicy::Action::Resend:
     case ResendPolicy::Action::FreeResend:
-        return WritePending(false);
+        return WritePending(true, resendOf);
     case ResendPolicy::Action::Wait:
         return true;
     case ResendPolicy::Action::Fail:

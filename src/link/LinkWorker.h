@@ -108,12 +108,13 @@ protected:
     virtual WaitResult WaitForWork(std::int64_t deadlineMs);
 
     /// True for a link whose writes never block: a frame handed over on the
-    /// owner's thread is written there at once, and the worker, woken as
-    /// usual, only restarts its time-out for it.
+    /// owner's thread is written and timed there at once, and the worker is
+    /// woken only when the frame's time-out comes before the end of its wait.
     virtual bool WritesOnOwnerThread() const { return false; }
     bool OnOwnerThread() const { return owner_.isOwnerThread(); }
 
-    /// Makes the frame the pending one and wakes the worker to write it.
+    /// Makes the frame the pending one and has it written and timed: by the
+    /// worker, which it wakes, or on the owner's thread (WritesOnOwnerThread).
     void HandToWorker(std::span<const std::uint8_t> bytes);
     /// Runs for every frame HandToWorker takes, on the thread that hands it
     /// over (the owner's, or the worker's for a frame that waited in a queue).
@@ -131,15 +132,19 @@ protected:
 
 private:
     void WorkerThread();
-    bool HandleWait(const WaitResult& result, std::int64_t now, std::int64_t& waitDeadline);
-    bool WritePending(bool newFrame);
-    bool WriteHanded(bool resend);
-    bool HandleTimeout();
+    bool HandleWait(const WaitResult& result, std::int64_t now);
+    bool WritePending(bool resend, std::uint64_t resendOf = 0);
+    bool WriteHanded(bool resend, std::uint64_t resendOf = 0);
+    bool HandleTimeout(std::int64_t now);
     int SendBufferByte(std::size_t index) const;
     bool TimeoutsPaused() const;
     bool TimerTickHandedAFrame();
-    void TimeFrameUntil(std::int64_t deadline);
-    std::int64_t NextDeadline(std::int64_t waitDeadline);
+    // The frame handed over last is new: its time-out runs from `now` (on
+    // the ActiveMs time) and its resends are counted afresh.
+    void StartFrame(std::int64_t now);
+    void StartFrameLocked(std::int64_t now); // under mutex_
+    std::int64_t ActiveMsLocked(std::int64_t clockNow) const;
+    std::int64_t NextDeadline();
 
     MessageTarget& owner_;
     Clock& clock_;
@@ -157,7 +162,13 @@ private:
     std::uint64_t handed_ = 0;  // frames handed over so far
     std::uint64_t written_ = 0; // the hand-over whose frame was written last
     std::uint64_t timed_ = 0;   // the hand-over whose frame frameDeadline_ times
-    std::int64_t frameDeadline_ = kNever; // on the ActiveMs time
+    // When the worker's time-out comes next (resend, or give up), on the
+    // ActiveMs time; restarted by every new frame and every time-out.
+    std::int64_t frameDeadline_ = kNever;
+    // The ActiveMs time the worker's wait ends at (kNever while paused): a
+    // frame timed on the owner's thread wakes the worker only when it times
+    // out before that.
+    std::int64_t waitEnd_ = kNever;
     ResendPolicy policy_;
     int pauses_ = 0;               // PauseTimeouts not yet resumed
     std::int64_t pausedAt_ = 0;    // when the first of them came

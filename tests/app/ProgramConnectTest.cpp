@@ -8,6 +8,7 @@
 #include "ProgramWithSimulator.h"
 #include "WhenShown.h"
 #include "WindowSystemInput.h"
+#include "app/FHidData.h"
 #include "app/FMain.h"
 #include "app/FNetworkSetup.h"
 #include "app/FNetWorkScan.h"
@@ -32,13 +33,18 @@
 #include "platform/gui/Button.h"
 #include "platform/gui/Control.h"
 #include "platform/gui/Label.h"
+#include "platform/gui/ListBox.h"
 #include "platform/gui/MenuItem.h"
 #include "platform/gui/RadioButton.h"
+#include "platform/gui/Strings.h"
 #include "platform/gui/UpDown.h"
 #include "platform/gui/Timer.h"
 #include "platform/serial/SerialPortList.h"
 
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -301,6 +307,34 @@ TEST_F(ProgramConnect, TheLinkButtonWhileOnlineEndsTheConnection)
     EXPECT_EQ(find("lbShowIp")->Caption(), "Disconnected");
     EXPECT_TRUE(find("rzbMenuLink")->Enabled());
     EXPECT_FALSE(fmNetwork->Visible()) << "a connection the user ended opens no scan";
+}
+
+// The traffic monitor lists the frames that go while it is open: nothing of
+// a load made with it hidden, then the meter poll's frames once it is opened,
+// and again after it was closed and opened once more.
+TEST_F(ProgramConnect, TheTrafficMonitorListsTheFramesWhileItIsOpen)
+{
+    startSimulator();
+    ASSERT_TRUE(runUntil(stateLoaded, "the end of the state load"));
+    TStrings& lines = *fmHidData->hbHidData->Items();
+    EXPECT_EQ(lines.Count(), 0) << "hidden through the load";
+    const auto listsBothWays = [&](int from) {
+        const std::vector<std::string> all = lines.Lines();
+        const auto has = [&](std::string_view prefix) {
+            return std::any_of(all.begin() + std::min<std::ptrdiff_t>(from, std::ssize(all)), all.end(),
+                               [&](const std::string& line) { return line.starts_with(prefix); });
+        };
+        return has("NET W 10 02 ") && has("NET R 10 02 ");
+    };
+    for (int opening = 0; opening < 2; ++opening) {
+        const int before = lines.Count();
+        find<TMenuItem>("HidData")->Click();
+        ASSERT_TRUE(fmHidData->Visible());
+        EXPECT_TRUE(runUntil([&] { return listsBothWays(before); }, "the meter poll's frames listed")) << opening;
+        QCloseEvent close;
+        QApplication::sendEvent(fmHidData->Widget(), &close);
+        ASSERT_FALSE(fmHidData->Visible()) << "the close box hides it";
+    }
 }
 
 TEST_F(ProgramConnect, WithNothingToFindTheScanEndsAndDemoGivesTheOfflineWindow)

@@ -183,17 +183,19 @@ TEST_F(NetLinkTest, PausedTimeOutsResumeWhereTheyStood)
     const std::function<void()> duringHandOver = [&] {
         owner.ownCallingThread();
         owner.onSend = [&](const WindowMessage&) { clock.advance(30000); };
+        const std::int64_t start = clock.nowMs();
         link->SendFrame(command(0x2C), true);
-        ASSERT_TRUE(writer.waitForWrites(1));
-        ASSERT_TRUE(link->waitForWaits(2)) << "the worker took the frame";
+        ASSERT_EQ(writer.writes().size(), 1u) << "written by the caller";
+        ASSERT_EQ(link->FrameTimeoutAt(), start + 800) << "and timed";
         clock.advance(100);
         owner.result = qx::kFrameNotAnAnswer;
         answer(reply(0x1));
     };
     const std::function<void()> heldByADialog = [&] {
+        const std::int64_t start = clock.nowMs();
         link->SendFrame(command(0x2C), true);
-        ASSERT_TRUE(writer.waitForWrites(1));
-        ASSERT_TRUE(link->waitForWaits(2)) << "the worker took the frame";
+        ASSERT_EQ(writer.writes().size(), 1u) << "written by the caller";
+        ASSERT_EQ(link->FrameTimeoutAt(), start + 800) << "and timed";
         clock.advance(100);
         link->PauseTimeouts();
         link->PauseTimeouts();
@@ -278,8 +280,9 @@ TEST_F(NetLinkTest, HandsEachReplyToTheOwnerWithItsResponseTime)
 }
 
 // On the owner's thread a reply is handled inside Deliver, and the frame its
-// handler queued goes on the wire before Deliver returns; the worker, woken
-// afterwards, writes nothing again but still resends at its time-out.
+// handler queued goes on the wire, timed, before Deliver returns; the worker
+// sleeps through both hand-overs, writes nothing again, and resends at the
+// time-out.
 TEST_F(NetLinkTest, OnTheOwnersThreadAReplyIsHandledAndTheNextFrameWrittenAtOnce)
 {
     owner.ownCallingThread();
@@ -287,22 +290,43 @@ TEST_F(NetLinkTest, OnTheOwnersThreadAReplyIsHandledAndTheNextFrameWrittenAtOnce
     writer.beforeWrite = [&] { writers.push_back(std::this_thread::get_id()); };
     const Frame first = command(0x10);
     const Frame second = command(0x13);
-    owner.onSend = [&](const WindowMessage&) { link->SendFrame(second, true); };
+    owner.onSend = [&](const WindowMessage&) {
+        clock.advance(50);
+        link->SendFrame(second, true);
+    };
     open();
+    const std::size_t waits = link->waits();
     link->SendFrame(first, true);
     EXPECT_EQ(writes(), 1u) << "written by the caller";
-    link->waitForWaits(2); // the worker has taken the hand-over
-    const std::size_t waits = link->waits();
+    EXPECT_EQ(link->FrameTimeoutAt(), 800) << "and timed";
 
     answer(reply(0x10));
     EXPECT_EQ(owner.sent().size(), 1u);
     EXPECT_EQ(writer.writes(), (std::vector<Frame>{first, second}));
     EXPECT_EQ(writers, std::vector<std::thread::id>(2, std::this_thread::get_id()));
+    EXPECT_EQ(link->FrameTimeoutAt(), 850) << "the next frame timed from its hand-over, the handling left out";
 
-    link->waitForWaits(waits + 1);
-    EXPECT_EQ(writes(), 2u) << "the worker does not write a frame twice";
-    tick(800);
-    EXPECT_EQ(writer.writes(), (std::vector<Frame>{first, second, second})) << "resent at the time-out";
+    tick(750);
+    EXPECT_EQ(writes(), 2u) << "not resent at the first frame's time-out";
+    tick(50);
+    EXPECT_EQ(writer.writes(), (std::vector<Frame>{first, second, second})) << "resent at its own";
+    EXPECT_EQ(link->waits(), waits + 2) << "the worker woke at the two time-outs only";
+}
+
+// A frame handed over on the owner's thread whose time-out comes before the
+// end of the worker's wait (the time-out was shortened) wakes the worker,
+// which resends it on time.
+TEST_F(NetLinkTest, OnTheOwnersThreadAShorterTimeOutWakesTheWorker)
+{
+    owner.ownCallingThread();
+    open();
+    ASSERT_EQ(link->lastDeadline(), 800) << "the worker waits for the time-out set at opening";
+    link->SetTimeout(100);
+    const Frame frame = command(0x10);
+    link->SendFrame(frame, true);
+    ASSERT_TRUE(waitUntil([&] { return link->lastDeadline() == 100; }, "the worker to wait for the frame"));
+    tick(100);
+    EXPECT_EQ(writer.writes(), (std::vector<Frame>(2, frame))) << "resent at 100 ms";
 }
 
 // Bytes delivered while the owner handles a frame wait for that handler, then

@@ -53,14 +53,17 @@ private:
             throw ESocketError(std::string("Socket error: cannot watch the socket: ") + std::strerror(errno));
     }
 
+    // A connected socket, the one watched, is looked at by readable() itself
+    // (a read per reply, no wait before it); the wait is asked only whether
+    // a connection attempt has ended.
     void dispatch(TClientSocket& owner)
     {
-        epoll_event ev{};
-        if (epoll_wait(epoll_, &ev, 1, 0) != 1 || ev.data.fd != owner.socket_.fd_.load())
-            return;
-        if (owner.socket_.Connected())
+        if (owner.socket_.Connected()) {
             owner.readable();
-        else
+            return;
+        }
+        epoll_event ev{};
+        if (epoll_wait(epoll_, &ev, 1, 0) == 1 && ev.data.fd == owner.socket_.fd_.load())
             owner.connectFinished();
     }
 
