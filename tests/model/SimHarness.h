@@ -23,9 +23,6 @@ namespace qxtest {
 class SimHarness : public ExchangeFixture
 {
 protected:
-// GCC 12 at -O3 misreads the default fault plan's empty sets as read uninitialised.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
     SimHarness() : responder(core)
     {
         host.onSend = [this](const Frame& f) { outgoing.push_back(f); };
@@ -33,7 +30,6 @@ protected:
         // A modal progress window dispatches the replies until it closes.
         host.onModalProgress = [this] { run(); };
     }
-#pragma GCC diagnostic pop
 
     // Runs the handler of every enabled timer that ends a transfer or counts
     // its progress, once each, as their ticks would.
