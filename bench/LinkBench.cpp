@@ -89,7 +89,7 @@ void BM_StateLoad(benchmark::State& state)
         const double n = runs[s];
         if (n == 0 || total.floorSeconds <= 0)
             continue;
-        const std::string tag = "_" + std::to_string(s);
+        const std::string tag = std::string(1, '_').append(std::to_string(s));
         state.counters["exchanges" + tag] = static_cast<double>(total.exchanges);
         state.counters["editor_ms" + tag] = total.editorSeconds * 1e3 / n;
         state.counters["floor_ms" + tag] = total.floorSeconds * 1e3 / n;

@@ -362,8 +362,10 @@ DeviceCore::Result DeviceCore::PresetName(Payload p)
 namespace {
 Bytes PieceReply(std::span<const std::uint8_t> image, std::uint8_t piece)
 {
-    Bytes out{piece};
     const auto data = image.subspan(kParameterPieceSize * piece, kParameterPieceSize);
+    Bytes out;
+    out.reserve(1 + data.size());
+    out.push_back(piece);
     out.insert(out.end(), data.begin(), data.end());
     return out;
 }

@@ -80,7 +80,9 @@ int createTemporary(const std::filesystem::path& path, std::string& name)
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         char suffix[24];
         std::snprintf(suffix, sizeof suffix, ".%016llx", static_cast<unsigned long long>(random()));
-        name = (folder / ("." + path.filename().string() + suffix)).string();
+        std::string hidden(1, '.');
+        hidden.append(path.filename().string()).append(suffix);
+        name = (folder / hidden).string();
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
@@ -197,7 +199,8 @@ FileResult writeFileReplacing(const std::filesystem::path& chosen, std::span<con
 
 std::filesystem::path nameWithExtension(const std::filesystem::path& chosen, std::string_view extension)
 {
-    const std::string lower = "." + std::string(extension);
+    std::string lower(1, '.');
+    lower.append(extension);
     std::string upper = lower;
     for (char& ch : upper) {
         ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));

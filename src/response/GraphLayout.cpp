@@ -413,18 +413,24 @@ std::vector<LMyFFTDrawHpLp6dB::AxisLabel> LMyFFTDrawHpLp6dB::YAxisLabels() const
 {
     const double s = yLabelScale_;
     auto F = [&](double v) { return qx::FormatAxisValue(v, yLabelFormat_, yLabelPrecision_, yLabelDigits_); };
+    // A value's text with the unit, after a "+" when asked.
+    auto Signed = [&](bool plus, double v) {
+        std::string text = plus ? "+" : "";
+        text.append(F(v)).append(yLabel_);
+        return text;
+    };
     std::vector<AxisLabel> labels;
     if (scale_.yFormat == TMyAxisFormat::Linear) {
-        labels.push_back({scale_.yMax, "+" + F(scale_.yMax * s) + yLabel_});
-        labels.push_back({scale_.yMin, F(scale_.yMin * s) + yLabel_});
+        labels.push_back({scale_.yMax, Signed(true, scale_.yMax * s)});
+        labels.push_back({scale_.yMin, Signed(false, scale_.yMin * s)});
         const double step = (scale_.yMax - scale_.yMin) / (numHorzGrid_ + 1);
         for (int i = 2; i <= numHorzGrid_; i += 2) {
             const double value = scale_.yMin + i * step;
-            labels.push_back({value, (value > 0 ? "+" : "") + F(i * step * s + scale_.yMin * s) + yLabel_});
+            labels.push_back({value, Signed(value > 0, i * step * s + scale_.yMin * s)});
         }
     } else {
         for (double j = std::floor(scale_.logYMin) + 1; j < scale_.logYMax; j += 1) {
-            labels.push_back({std::pow(10.0, j), F(std::pow(10.0, j * s)) + yLabel_});
+            labels.push_back({std::pow(10.0, j), Signed(false, std::pow(10.0, j * s))});
         }
     }
     return labels;

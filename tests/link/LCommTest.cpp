@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -161,8 +162,9 @@ TEST_F(SerialLinkTest, AnEightByteFrameWithLengthZeroIsNotAReply)
     link->SendFrame(command(0x10), true);
     received(9);
     const Frame answer = reply(0x10, {0});
-    Frame bytes{0x10, 0x02, 0x00, 0x01, 0x00, 0x10, 0x03, 0x00};
-    bytes.insert(bytes.end(), answer.begin(), answer.end());
+    const Frame lengthZero{0x10, 0x02, 0x00, 0x01, 0x00, 0x10, 0x03, 0x00};
+    Frame bytes(lengthZero.size() + answer.size());
+    std::copy(answer.begin(), answer.end(), std::copy(lengthZero.begin(), lengthZero.end(), bytes.begin()));
     pty.write(bytes);
     ASSERT_TRUE(owner.waitForSent(1));
     link->settle();

@@ -27,7 +27,9 @@ std::vector<std::uint8_t> piece(int n, std::size_t dataSize = 50)
 std::vector<std::uint8_t> pieceOf(const qx::UnitRecord& record, int n)
 {
     const auto data = qx::parameterPieceData(record, n);
-    std::vector<std::uint8_t> payload{static_cast<std::uint8_t>(n)};
+    std::vector<std::uint8_t> payload;
+    payload.reserve(1 + data.size());
+    payload.push_back(static_cast<std::uint8_t>(n));
     payload.insert(payload.end(), data.begin(), data.end());
     return payload;
 }

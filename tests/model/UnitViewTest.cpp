@@ -16,7 +16,7 @@ namespace {
 namespace rec = qx::rec;
 using qx::Shows;
 
-std::string translated(std::string_view id) { return "<" + std::string(id) + ">"; }
+std::string translated(std::string_view id) { return std::string(1, '<').append(id).append(1, '>'); }
 
 // What one control is expected to show, and how.
 struct Expect

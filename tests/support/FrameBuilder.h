@@ -14,7 +14,11 @@ using Frame = std::vector<std::uint8_t>;
 inline Frame buildFrame(std::uint8_t source, std::uint8_t destination, std::uint8_t code,
                         const std::vector<std::uint8_t>& payload)
 {
-    Frame f{0x10, 0x02, source, destination, static_cast<std::uint8_t>(payload.size() + 1), code};
+    Frame f;
+    f.reserve(payload.size() + 9);
+    for (const std::uint8_t b : {std::uint8_t{0x10}, std::uint8_t{0x02}, source, destination,
+                                 static_cast<std::uint8_t>(payload.size() + 1), code})
+        f.push_back(b);
     f.insert(f.end(), payload.begin(), payload.end());
     f.push_back(0x10);
     f.push_back(0x03);

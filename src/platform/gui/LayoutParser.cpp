@@ -247,8 +247,13 @@ private:
     void body(LayoutObject& obj, std::string_view closing)
     {
         while (true) {
-            if (tok_.kind == Tok::End)
-                fail("'" + std::string(closing) + "' expected" + (obj.name.empty() ? "" : " for " + obj.name));
+            if (tok_.kind == Tok::End) {
+                std::string message = "'";
+                message.append(closing).append("' expected");
+                if (!obj.name.empty())
+                    message.append(" for ").append(obj.name);
+                fail(message);
+            }
             if (isWord(closing)) {
                 advance();
                 endOfLine();

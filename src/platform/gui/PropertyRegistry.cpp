@@ -37,14 +37,19 @@ std::string quoted(const std::string& s)
     return out + '"';
 }
 
-std::string joined(const std::vector<std::string>& items, bool quote)
+// The items between the open and close marks, separated by ", ", quoted when asked.
+std::string listed(const std::vector<std::string>& items, bool quote, char open, char close)
 {
-    std::string out;
+    std::string out(1, open);
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i)
             out += ", ";
-        out += quote ? quoted(items[i]) : items[i];
+        if (quote)
+            out += quoted(items[i]);
+        else
+            out += items[i];
     }
+    out += close;
     return out;
 }
 
@@ -70,8 +75,8 @@ std::string toText(const PropertyValue& value)
         }
         std::string operator()(const std::string& s) const { return quoted(s); }
         std::string operator()(const Ident& i) const { return i.name; }
-        std::string operator()(const IdentSet& s) const { return "[" + joined(s.names, false) + "]"; }
-        std::string operator()(const StringLines& l) const { return "(" + joined(l.lines, true) + ")"; }
+        std::string operator()(const IdentSet& s) const { return listed(s.names, false, '[', ']'); }
+        std::string operator()(const StringLines& l) const { return listed(l.lines, true, '(', ')'); }
     };
     return std::visit(Visitor{}, value);
 }

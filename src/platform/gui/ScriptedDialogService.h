@@ -69,7 +69,8 @@ private:
     {
         if (answers.empty())
             return std::nullopt;
-        auto answer = std::move(answers.front());
+        std::optional<T> answer;
+        answer.swap(answers.front());
         answers.pop_front();
         return answer;
     }

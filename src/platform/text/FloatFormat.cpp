@@ -78,8 +78,8 @@ std::string GeneralText(double value, int precision, int exponentDigits)
     if (d.exponent > precision || d.exponent < -4) {
         std::string text = Sign(d) + d.digits[0];
         if (d.digits.size() > 1)
-            text += "." + d.digits.substr(1);
-        return text + "E" + ExponentText(d.exponent - 1, false, exponentDigits);
+            text.append(1, '.').append(d.digits, 1);
+        return text.append(1, 'E').append(ExponentText(d.exponent - 1, false, exponentDigits));
     }
     const std::string integer = IntegerDigits(d);
     const std::string fraction = FractionDigits(d);
@@ -93,8 +93,8 @@ std::string ExponentFormText(double value, int precision, int exponentDigits)
     mantissa.resize(static_cast<std::size_t>(precision), '0');
     std::string text = Sign(d) + mantissa[0];
     if (precision > 1)
-        text += "." + mantissa.substr(1);
-    return text + "E" + ExponentText(d.IsZero() ? 0 : d.exponent - 1, true, exponentDigits);
+        text.append(1, '.').append(mantissa, 1);
+    return text.append(1, 'E').append(ExponentText(d.IsZero() ? 0 : d.exponent - 1, true, exponentDigits));
 }
 
 std::string FixedText(double value, int precision, int decimals, bool grouped)
@@ -102,9 +102,7 @@ std::string FixedText(double value, int precision, int decimals, bool grouped)
     const DecimalDigits d = ToDecimalDigits(value, precision, decimals);
     if (d.exponent > precision)
         return GeneralText(value, precision, 0);
-    std::string integer = IntegerDigits(d);
-    if (integer.empty())
-        integer = "0";
+    const std::string integer = d.exponent > 0 ? IntegerDigits(d) : std::string(1, '0');
     std::string fraction = FractionDigits(d);
     fraction.resize(static_cast<std::size_t>(decimals), '0');
     return Sign(d) + (grouped ? GroupThousands(integer) : integer) + (decimals > 0 ? "." + fraction : "");

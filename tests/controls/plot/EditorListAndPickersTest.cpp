@@ -389,7 +389,7 @@ public:
     {
         box = true;
         color = clBlue;
-        text = "x";
+        text.assign(1, 'x');
     }
     int changes = 0;
 };

@@ -33,7 +33,9 @@ std::string points(TiPlotChannelCustom& channel)
 {
     std::string text;
     for (int i = 0; i < channel.Count(); ++i) {
-        text += (text.empty() ? "" : " ") + TiVariant(channel.DataX(i)).AsText() + ":";
+        if (!text.empty())
+            text += ' ';
+        text.append(TiVariant(channel.DataX(i)).AsText()).append(1, ':');
         text += channel.DataNull(i) ? "null" : channel.DataEmpty(i) ? "empty" : TiVariant(channel.DataY(i)).AsText();
     }
     return text;

@@ -122,12 +122,14 @@ TEST(AxisTicks, LinearIncrementsAndMinors)
 TEST(AxisTicks, LabelsAndPixelsOfTheTicks)
 {
     Axis a(0, 100, 200, 10);
-    a.Calc([](double v) { return "v" + std::to_string(static_cast<int>(v)); });
+    // "v" and the whole value.
+    const auto label = [](double v) { return std::string(1, 'v').append(std::to_string(static_cast<int>(v))); };
+    a.Calc(label);
     for (const TiPlotTickObject& t : a.result.Ticks) {
         EXPECT_TRUE(t.Show);
         EXPECT_EQ(t.PositionPixels, static_cast<int>(std::nearbyint(t.Position * 2)));
         if (t.TickType == ipttMajor)
-            EXPECT_EQ(t.Text, "v" + std::to_string(static_cast<int>(t.Position)));
+            EXPECT_EQ(t.Text, label(t.Position));
         else
             EXPECT_EQ(t.Text, "");
     }

@@ -74,11 +74,9 @@ qx::Bytes tiff()
 // A GIF header with a 2-entry global colour table, then an image descriptor of 300 x 20.
 qx::Bytes gif()
 {
-    qx::Bytes b{'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0};
-    b.insert(b.end(), 6, 0);
-    const qx::Bytes descriptor{0x2C, 0, 0, 0, 0, 0x2C, 0x01, 20, 0, 0, 2};
-    b.insert(b.end(), descriptor.begin(), descriptor.end());
-    return b;
+    return qx::Bytes{'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, // header
+                     0, 0, 0, 0, 0, 0,                                   // colour table
+                     0x2C, 0, 0, 0, 0, 0x2C, 0x01, 20, 0, 0, 2};         // image descriptor
 }
 
 // A JPEG whose only frame marker is C3 (lossless): no size found.

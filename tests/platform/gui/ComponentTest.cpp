@@ -112,6 +112,13 @@ TEST(Component, NameIndexDropsEachComponentTheOwnerDestroys)
     EXPECT_EQ(found, (std::vector<std::string>{"first", "second", "third", "|", "first", "second", "|", "first", "|"}));
 }
 
+// A stem with a number after it ("c7").
+static std::string numbered(std::string stem, int i)
+{
+    stem += std::to_string(i);
+    return stem;
+}
+
 // Enough components for many to share a place in the index, removed and
 // renamed in a scattered order: every one is still found under its name only.
 TEST(Component, NameIndexStaysRightThroughManyChanges)
@@ -121,7 +128,7 @@ TEST(Component, NameIndexStaysRightThroughManyChanges)
     std::vector<TComponent*> all;
     for (int i = 0; i < kCount; ++i) {
         all.push_back(new TComponent(&owner));
-        all.back()->SetName("c" + std::to_string(i));
+        all.back()->SetName(numbered("c", i));
     }
     std::vector<bool> gone(kCount, false);
     for (int i = 0; i < kCount; i += 3) {
@@ -133,13 +140,13 @@ TEST(Component, NameIndexStaysRightThroughManyChanges)
     }
     for (int i = 1; i < kCount; i += 5)
         if (!gone[static_cast<std::size_t>(i)])
-            all[static_cast<std::size_t>(i)]->SetName("Renamed" + std::to_string(i));
+            all[static_cast<std::size_t>(i)]->SetName(numbered("Renamed", i));
     for (int i = 0; i < kCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
         const bool renamed = !gone[at] && i % 5 == 1;
-        EXPECT_EQ(owner.FindComponent("C" + std::to_string(i)), gone[at] || renamed ? nullptr : all[at]) << i;
+        EXPECT_EQ(owner.FindComponent(numbered("C", i)), gone[at] || renamed ? nullptr : all[at]) << i;
         if (renamed) {
-            EXPECT_EQ(owner.FindComponent("renamed" + std::to_string(i)), all[at]) << i;
+            EXPECT_EQ(owner.FindComponent(numbered("renamed", i)), all[at]) << i;
         }
     }
 }

@@ -178,7 +178,7 @@ TEST(ImageListStream, AStreamThatIsNotWholeIsRefusedWithTheListUnchanged)
     const auto with32 = [&](std::size_t at, std::uint32_t v) {
         std::vector<std::uint8_t> s = good;
         for (int i = 0; i < 4; ++i)
-            s[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+            s.at(at + i) = static_cast<std::uint8_t>(v >> (8 * i));
         return s;
     };
     std::vector<std::pair<std::string, std::vector<std::uint8_t>>> cases = {

@@ -65,7 +65,7 @@ TEST(Format, PlainFixedFormAsPrintfWritesIt)
                 if (width >= 0)
                     pattern += std::to_string(width);
                 if (precision >= 0)
-                    pattern += "." + std::to_string(precision);
+                    pattern.append(1, '.').append(std::to_string(precision));
                 pattern += "f";
                 char expected[512];
                 std::snprintf(expected, sizeof expected, pattern.c_str(), v);

@@ -190,28 +190,34 @@ bool IsTwoValued(const qx::PropertyInfo& Property)
     return low->second == 0 && high->second == 1;
 }
 
+/// The text an enumeration property takes: "True" and "False" become "1" and "0",
+/// and a two-valued enumeration (a Boolean among them) takes any text but "0" as 1.
+std::string EnumerationText(TPersistent& Instance, const std::string& Path, const std::string& Text)
+{
+    const std::string text = qx::sameText(Text, "True") ? std::string("1")
+                             : qx::sameText(Text, "False") ? std::string("0")
+                                                            : Text;
+    const qx::PropertyTarget target = [&] {
+        try {
+            return qx::resolvePropertyPath(Instance, Path);
+        } catch (const qx::PropertyError&) {
+            return qx::PropertyTarget{};
+        }
+    }();
+    if (target.property && IsTwoValued(*target.property) && text != "0")
+        return "1";
+    return text;
+}
+
 } // namespace
 
 void TiVCLComponent::SetPropertyFromVariant(TPersistent& Instance, const std::string& Path, const TiVariant& Value)
 {
-    std::string text = Value.AsText();
-    if (qx::plot::PropertyTypeOf(Instance, Path) == tkEnumeration) {
-        if (qx::sameText(text, "True"))
-            text = "1";
-        else if (qx::sameText(text, "False"))
-            text = "0";
-        // A two-valued enumeration (a Boolean among them) takes any text but "0" as 1.
-        const qx::PropertyTarget target = [&] {
-            try {
-                return qx::resolvePropertyPath(Instance, Path);
-            } catch (const qx::PropertyError&) {
-                return qx::PropertyTarget{};
-            }
-        }();
-        if (target.property && IsTwoValued(*target.property) && text != "0")
-            text = "1";
-    }
-    qx::plot::SetPropertyFromText(Instance, Path, text);
+    const std::string text = Value.AsText();
+    if (qx::plot::PropertyTypeOf(Instance, Path) == tkEnumeration)
+        qx::plot::SetPropertyFromText(Instance, Path, EnumerationText(Instance, Path, text));
+    else
+        qx::plot::SetPropertyFromText(Instance, Path, text);
 }
 
 void TiVCLComponent::OPCItemNewData(TObject* Sender)

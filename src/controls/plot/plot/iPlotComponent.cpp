@@ -469,7 +469,9 @@ void TiPlotComponent::ImageListLoadFromResourceName(int ImageListIndex, std::int
 
 void TiPlotComponent::ImageListLoadFromResourceID(int ImageListIndex, std::intptr_t Instance, int ResID)
 {
-    ImageListLoadFromResourceName(ImageListIndex, Instance, "#" + std::to_string(ResID));
+    std::string name(1, '#');
+    name += std::to_string(ResID);
+    ImageListLoadFromResourceName(ImageListIndex, Instance, name);
 }
 
 std::vector<std::uint8_t> TiPlotComponent::ImageListStream(int ImageListIndex) const

@@ -1,0 +1,7 @@
+#include "FaultPlan.h"
+
+namespace qx::sim {
+
+FaultPlan::FaultPlan() = default;
+
+} // namespace qx::sim
