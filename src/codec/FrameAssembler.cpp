@@ -14,12 +14,12 @@ constexpr std::size_t kLargestFrame = 255 + frame::kOverhead;
 // Most bytes extend the candidate or are skipped before one starts; only a
 // false start hands bytes back to be scanned again, so only that road
 // allocates.
-void FrameAssembler::pushChecked(std::uint8_t byte, const Sink& complete)
+bool FrameAssembler::pushChecked(std::uint8_t byte, const Sink& complete)
 {
     Frame retry;
-    feed(byte, retry, complete);
+    bool completed = feed(byte, retry, complete);
     if (retry.empty())
-        return;
+        return completed;
     // False start: look again at everything after its first byte, and so on
     // for every false start found among those bytes.
     std::deque<std::uint8_t> pending(retry.begin() + 1, retry.end());
@@ -27,37 +27,49 @@ void FrameAssembler::pushChecked(std::uint8_t byte, const Sink& complete)
         const std::uint8_t next = pending.front();
         pending.pop_front();
         retry.clear();
-        feed(next, retry, complete);
+        completed = feed(next, retry, complete) || completed;
         if (!retry.empty())
             pending.insert(pending.begin(), retry.begin() + 1, retry.end());
     }
+    return completed;
 }
 
 void FrameAssembler::push(std::span<const std::uint8_t> bytes, const Sink& complete)
 {
-    while (!bytes.empty()) {
-        const std::size_t run = std::min(plainRoom(), bytes.size());
-        if (run > 0) {
-            buffer_.insert(buffer_.end(), bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(run));
-            bytes = bytes.subspan(run);
-            continue;
-        }
-        pushChecked(bytes.front(), complete);
-        bytes = bytes.subspan(1);
-    }
+    while (!bytes.empty())
+        bytes = bytes.subspan(pushUntilFrame(bytes, complete));
 }
 
-// Scans one byte; hands a completed frame to `complete`, or a dropped
-// candidate back in `retry`.
-void FrameAssembler::feed(std::uint8_t byte, Frame& retry, const Sink& complete)
+// Payload bytes go into the candidate in runs; the bytes around them one by one.
+std::size_t FrameAssembler::pushUntilFrame(std::span<const std::uint8_t> bytes, const Sink& complete)
+{
+    std::size_t taken = 0;
+    while (taken < bytes.size()) {
+        const std::size_t run = std::min(plainRoom(), bytes.size() - taken);
+        if (run > 0) {
+            const auto from = bytes.begin() + static_cast<std::ptrdiff_t>(taken);
+            buffer_.insert(buffer_.end(), from, from + static_cast<std::ptrdiff_t>(run));
+            taken += run;
+            continue;
+        }
+        if (pushChecked(bytes[taken++], complete))
+            break;
+    }
+    return taken;
+}
+
+// Scans one byte; hands a completed frame to `complete` (true), or a
+// dropped candidate back in `retry`.
+bool FrameAssembler::feed(std::uint8_t byte, Frame& retry, const Sink& complete)
 {
     using namespace frame;
     scan(byte, retry);
     if (!retry.empty() || buffer_.size() <= kLengthOffset || buffer_.size() != buffer_[kLengthOffset] + kOverhead)
-        return;
+        return false;
     const Frame done = std::move(buffer_);
     buffer_.clear();
     complete(done);
+    return true;
 }
 
 // Adds the byte to the candidate; on a false start hands the dropped

@@ -30,6 +30,10 @@ public:
     }
     /// Feeds the bytes in order, as many single pushes.
     void push(std::span<const std::uint8_t> bytes, const Sink& complete);
+    /// Feeds the bytes in order up to and including the first byte that
+    /// completes a frame (or all of them); returns how many it took. A caller
+    /// that must stop after a frame's handling feeds the rest only then.
+    std::size_t pushUntilFrame(std::span<const std::uint8_t> bytes, const Sink& complete);
     void clear() { buffer_.clear(); }
     std::size_t buffered() const { return buffer_.size(); }
 
@@ -45,8 +49,9 @@ private:
         const std::size_t last = buffer_[frame::kLengthOffset] + frame::kOverhead - 2;
         return size + 1 < last ? last - 1 - size : 0;
     }
-    void pushChecked(std::uint8_t byte, const Sink& complete);
-    void feed(std::uint8_t byte, Frame& retry, const Sink& complete);
+    // Both: true when the byte completed at least one frame.
+    bool pushChecked(std::uint8_t byte, const Sink& complete);
+    bool feed(std::uint8_t byte, Frame& retry, const Sink& complete);
     void scan(std::uint8_t byte, Frame& retry);
 
     Frame buffer_;

@@ -1,6 +1,7 @@
 #include "link/DeliveredLink.h"
 
 #include <chrono>
+#include <span>
 #include <thread>
 
 namespace qx {
@@ -79,10 +80,12 @@ void DeliveredLink::FeedStaged()
         }
         if (batch_.empty())
             return;
-        for (const std::uint8_t byte : batch_) {
+        // Stopping is looked at before each piece: only a byte that ends a
+        // piece (one completing a frame) runs a handler that may close.
+        for (std::span<const std::uint8_t> rest(batch_); !rest.empty();) {
             if (StopRequested())
                 return;
-            OnByte(byte);
+            rest = rest.subspan(OnBytes(rest));
         }
     }
 }

@@ -62,6 +62,12 @@ void FramingLink<Base>::OnByte(std::uint8_t byte)
 }
 
 template <class Base>
+std::size_t FramingLink<Base>::OnBytes(std::span<const std::uint8_t> bytes)
+{
+    return assembler_.pushUntilFrame(bytes, frameSink_);
+}
+
+template <class Base>
 void FramingLink<Base>::FrameComplete(const Frame& frame)
 {
     std::int64_t start = 0;

@@ -54,6 +54,8 @@ public:
 
     /// The frame assembler.
     void OnByte(std::uint8_t byte) override;
+    /// The frame assembler, up to the byte that completes a frame.
+    std::size_t OnBytes(std::span<const std::uint8_t> bytes) override;
 
     /// The keep-alive duty, normally run by the worker every 2000 ms without
     /// a SendFrame: on an idle link with nothing queued and keep-alive not

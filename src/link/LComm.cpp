@@ -1,6 +1,7 @@
 #include "link/LComm.h"
 
 #include <array>
+#include <span>
 
 LComm::LComm(qx::MessageTarget& owner, qx::Clock& clock) : LinkWorker(owner, clock, 0) {}
 
@@ -58,8 +59,8 @@ bool LComm::TakeInput()
             return false;
         if (*got == 0)
             return true;
-        for (std::size_t i = 0; i < *got && !StopRequested(); ++i)
-            OnByte(buffer[i]);
+        for (std::span<const std::uint8_t> rest(buffer.data(), *got); !rest.empty() && !StopRequested();)
+            rest = rest.subspan(OnBytes(rest));
         if (StopRequested())
             return true;
     }

@@ -125,6 +125,14 @@ void LinkWorker::OnByte(std::uint8_t byte)
     owner_.postMessage(std::move(message));
 }
 
+std::size_t LinkWorker::OnBytes(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.empty())
+        return 0;
+    OnByte(bytes.front());
+    return 1;
+}
+
 void LinkWorker::OnError(int code, int extra)
 {
     owner_.postMessage(makeLinkErrorMessage({code, extra, generation_}));

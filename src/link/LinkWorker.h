@@ -46,6 +46,11 @@ public:
 
     /// Default handling of a received byte: posts message 1359.
     virtual void OnByte(std::uint8_t byte);
+    /// Feeds received bytes in order up to the first one whose handling may
+    /// have ended the link (one that completes a frame), or all of them;
+    /// returns how many it took (at least one of a non-empty span). By
+    /// default one byte to OnByte.
+    virtual std::size_t OnBytes(std::span<const std::uint8_t> bytes);
     /// Posts message 1361 with this link's generation.
     virtual void OnError(int code, int extra);
 

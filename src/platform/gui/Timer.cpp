@@ -84,13 +84,20 @@ private:
         std::int64_t next = std::numeric_limits<std::int64_t>::max();
         for (TTimer* t : running_)
             next = std::min(next, t->dueMs_);
+        // On the steady clock a Qt timer armed for the same due time already
+        // wakes the loop then; it is restarted only when the earliest due time
+        // moves (a loop pass comes after every event, most change nothing).
+        if (next == armedDue_ && clock_ == &Clock::system() && wake_->isActive())
+            return;
         const std::int64_t wait = std::clamp<std::int64_t>(next - clock_->nowMs(), 0, 1 << 30);
         wake_->start(static_cast<int>(wait));
+        armedDue_ = next;
     }
 
     Clock* clock_;
     std::vector<TTimer*> running_;
     QTimer* wake_ = nullptr;
+    std::int64_t armedDue_ = 0; // the due time wake_ was last started for
 };
 
 void setTimerClock(Clock& clock) { TimerService::instance().setClock(clock); }

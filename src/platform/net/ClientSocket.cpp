@@ -5,6 +5,8 @@
 
 #include <QSocketNotifier>
 
+#include <algorithm>
+
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
@@ -18,18 +20,18 @@
 /// Watches the connection for the GUI loop: one epoll descriptor, alive as
 /// long as the socket, holds the connection's descriptor (writable while
 /// connecting, readable once connected, level-triggered so that unread bytes
-/// notify again), and one Qt notifier on it wakes the loop.
+/// notify again), and one Qt notifier on it wakes the loop; bytes a read
+/// event took and its handler left are raised again by a posted call.
 class TClientSocket::Watch
 {
 public:
-    explicit Watch(TClientSocket& owner) : epoll_(epoll_create1(EPOLL_CLOEXEC))
+    explicit Watch(TClientSocket& owner) : owner_(owner), epoll_(epoll_create1(EPOLL_CLOEXEC))
     {
         if (epoll_ < 0)
             throw ESocketError(std::string("Socket error: cannot watch sockets: ") + std::strerror(errno));
         notifier_ = new QSocketNotifier(epoll_, QSocketNotifier::Read);
-        QObject::connect(notifier_, &QSocketNotifier::activated, [this, &owner] {
-            qx::guarded(&owner, [this, &owner] { dispatch(owner); });
-        });
+        QObject::connect(notifier_, &QSocketNotifier::activated,
+                         [this] { qx::guarded(&owner_, [this] { dispatch(owner_); }); });
     }
     ~Watch()
     {
@@ -42,6 +44,23 @@ public:
     void watchConnect(int fd) { set(fd, EPOLLOUT, EPOLL_CTL_ADD); }
     void watchRead(int fd) { set(fd, EPOLLIN | EPOLLRDHUP, EPOLL_CTL_MOD); }
     void forget(int fd) { epoll_ctl(epoll_, EPOLL_CTL_DEL, fd, nullptr); }
+    /// Has the connection looked at again at the next pass of the loop, once.
+    void readAgain()
+    {
+        if (readAgainPosted_)
+            return;
+        readAgainPosted_ = true;
+        QMetaObject::invokeMethod(
+            notifier_,
+            [this] {
+                readAgainPosted_ = false;
+                qx::guarded(&owner_, [this] {
+                    if (owner_.socket_.Connected())
+                        owner_.readable();
+                });
+            },
+            Qt::QueuedConnection);
+    }
 
 private:
     void set(int fd, std::uint32_t events, int op)
@@ -67,8 +86,10 @@ private:
             owner.connectFinished();
     }
 
+    TClientSocket& owner_;
     int epoll_;
     QSocketNotifier* notifier_;
+    bool readAgainPosted_ = false;
 };
 
 namespace {
@@ -115,12 +136,32 @@ int TCustomWinSocket::ReceiveBuf(void* Buf, int Count)
     const int fd = fd_.load();
     if (!connected_.load() || fd < 0 || Count <= 0)
         return 0;
-    const ssize_t n = ::recv(fd, Buf, static_cast<std::size_t>(Count), MSG_DONTWAIT);
+    // What the read event took comes first; a read after it goes to the
+    // connection itself.
+    auto* out = static_cast<unsigned char*>(Buf);
+    if (inboxSize() > 0)
+        return takeFromInbox(out, Count);
+    return std::max(receive(out, Count), 0);
+}
+
+int TCustomWinSocket::takeFromInbox(unsigned char* out, int count)
+{
+    const std::size_t n = std::min(inboxSize(), static_cast<std::size_t>(count));
+    std::memcpy(out, inbox_.data() + inboxBegin_, n);
+    inboxBegin_ += n;
+    if (inboxBegin_ == inboxEnd_)
+        inboxBegin_ = inboxEnd_ = 0;
+    return static_cast<int>(n);
+}
+
+int TCustomWinSocket::receive(unsigned char* out, int count)
+{
+    const ssize_t n = ::recv(fd_.load(), out, static_cast<std::size_t>(count), MSG_DONTWAIT);
     if (n >= 0)
         return static_cast<int>(n);
     if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
         owner_.failed(eeReceive, errno);
-    return 0;
+    return -1;
 }
 
 int TCustomWinSocket::ReceiveLength() const
@@ -128,8 +169,8 @@ int TCustomWinSocket::ReceiveLength() const
     int waiting = 0;
     const int fd = fd_.load();
     if (fd < 0 || ::ioctl(fd, FIONREAD, &waiting) != 0)
-        return 0;
-    return waiting;
+        waiting = 0;
+    return waiting + static_cast<int>(inboxSize());
 }
 
 namespace {
@@ -229,18 +270,29 @@ void TClientSocket::connectFinished()
     qx::fire(OnConnect, this, &socket_);
 }
 
+// One read per event, no count asked before it: the bytes go to the inbox,
+// which the handler's reads empty; a read of nothing at all is the end of the
+// stream, which closes the socket without a read event.
 void TClientSocket::readable()
 {
-    if (socket_.ReceiveLength() > 0) {
-        qx::fire(OnRead, this, &socket_);
-        return;
+    const int fd = socket_.fd_.load();
+    if (socket_.inboxSize() == 0) {
+        const ssize_t n = ::recv(fd, socket_.inbox_.data(), socket_.inbox_.size(), MSG_DONTWAIT);
+        if (n == 0)
+            return disconnect(); // the peer closed the connection
+        if (n < 0) {
+            if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
+                failed(eeReceive, errno);
+            return;
+        }
+        socket_.inboxBegin_ = 0;
+        socket_.inboxEnd_ = static_cast<std::size_t>(n);
     }
-    char probe = 0;
-    const ssize_t n = ::recv(socket_.fd_.load(), &probe, 1, MSG_PEEK | MSG_DONTWAIT);
-    if (n == 0)
-        disconnect(); // the peer closed the connection
-    else if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
-        failed(eeReceive, errno);
+    qx::fire(OnRead, this, &socket_);
+    // Bytes the handler left in the inbox raise the event again at the next
+    // pass, as bytes left in the connection would.
+    if (socket_.fd_.load() == fd && socket_.inboxSize() > 0)
+        watch_->readAgain();
 }
 
 void TClientSocket::disconnect()
@@ -250,6 +302,7 @@ void TClientSocket::disconnect()
     if (fd < 0)
         return;
     socket_.connected_ = false;
+    socket_.inboxBegin_ = socket_.inboxEnd_ = 0;
     ::shutdown(fd, SHUT_RDWR); // wakes a sender waiting in SendBuf
     {
         std::lock_guard lock(socket_.sendMutex_);

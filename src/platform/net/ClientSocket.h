@@ -2,6 +2,7 @@
 
 #include "platform/gui/Component.h"
 
+#include <array>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -37,7 +38,18 @@ private:
     friend class TClientSocket;
     explicit TCustomWinSocket(TClientSocket& owner) : owner_(owner) {}
 
+    // What the read event took from the connection and the handler has not
+    // read yet (GUI thread).
+    static constexpr std::size_t kInboxSize = 4096;
+    std::size_t inboxSize() const { return inboxEnd_ - inboxBegin_; }
+    int takeFromInbox(unsigned char* out, int count);
+    // recv on the connection; a failure other than "nothing waits" fails the socket.
+    int receive(unsigned char* out, int count);
+
     TClientSocket& owner_;
+    std::array<unsigned char, kInboxSize> inbox_{};
+    std::size_t inboxBegin_ = 0;
+    std::size_t inboxEnd_ = 0;
     std::atomic<int> fd_{-1};
     std::atomic<bool> connected_{false};
     std::mutex sendMutex_;
