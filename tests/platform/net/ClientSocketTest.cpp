@@ -42,9 +42,23 @@ protected:
         ASSERT_GE(listener.accept(), 0);
     }
 
+    // Every read event reads at most 100 bytes; connects, then the peer
+    // sends 250.
+    void connectAndReceive250InHundreds()
+    {
+        socket.OnRead = [this](TObject*, TCustomWinSocket* s) {
+            unsigned char buf[100];
+            reads.push_back(s->ReceiveBuf(buf, sizeof buf));
+        };
+        connect();
+        const std::vector<unsigned char> data(250, 0x5A);
+        ASSERT_EQ(::send(listener.peer(), data.data(), data.size(), 0), 250);
+    }
+
     LoopbackListener listener;
     TClientSocket socket{nullptr};
     std::vector<std::string> events;
+    std::vector<int> reads;
 };
 
 TEST_F(ClientSocketTest, ConnectsWithoutWaitingAndReportsTheProgressOnTheLoop)
@@ -92,14 +106,7 @@ TEST_F(ClientSocketTest, SendBufFromAWorkerWritesEveryByte)
 
 TEST_F(ClientSocketTest, ReceiveBufTakesWhatIsAskedAndReadIsRaisedAgainWhileBytesRemain)
 {
-    std::vector<int> reads;
-    socket.OnRead = [&](TObject*, TCustomWinSocket* s) {
-        unsigned char buf[100];
-        reads.push_back(s->ReceiveBuf(buf, sizeof buf));
-    };
-    connect();
-    const std::vector<unsigned char> data(250, 0x5A);
-    ASSERT_EQ(::send(listener.peer(), data.data(), data.size(), 0), 250);
+    connectAndReceive250InHundreds();
     ASSERT_TRUE(pumpUntil([&] { return reads.size() == 3; }));
     EXPECT_EQ(reads, (std::vector<int>{100, 100, 50}));
     for (int i = 0; i < 5; ++i)
@@ -116,6 +123,16 @@ TEST_F(ClientSocketTest, APeerThatClosesDeactivatesTheSocket)
     ASSERT_TRUE(pumpUntil([this] { return !socket.Active(); }));
     EXPECT_EQ(readEvents, 0);
     EXPECT_FALSE(socket.Socket()->Connected());
+}
+
+TEST_F(ClientSocketTest, BytesBeforeThePeersCloseAreAllReadThenTheSocketDeactivates)
+{
+    connectAndReceive250InHundreds();
+    listener.closePeer();
+    ASSERT_TRUE(pumpUntil([this] { return !socket.Active(); }));
+    EXPECT_EQ(reads, (std::vector<int>{100, 100, 50})) << "every byte read, no read event for the close";
+    EXPECT_FALSE(socket.Socket()->Connected());
+    EXPECT_EQ(events, (std::vector<std::string>{"connecting", "connect"})) << "a close is no error";
 }
 
 struct FailureCase
