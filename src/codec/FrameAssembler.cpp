@@ -66,9 +66,14 @@ bool FrameAssembler::feed(std::uint8_t byte, Frame& retry, const Sink& complete)
     scan(byte, retry);
     if (!retry.empty() || buffer_.size() <= kLengthOffset || buffer_.size() != buffer_[kLengthOffset] + kOverhead)
         return false;
-    const Frame done = std::move(buffer_);
-    buffer_.clear();
-    complete(done);
+    // The candidate goes to `complete` where it stands and is emptied after,
+    // keeping its room for the next frame.
+    struct Empty
+    {
+        Frame& frame;
+        ~Empty() { frame.clear(); }
+    } empty{buffer_};
+    complete(buffer_);
     return true;
 }
 

@@ -18,6 +18,7 @@ namespace qx {
 class FrameAssembler
 {
 public:
+    /// Gets each completed frame; it must not feed the assembler that calls it.
     using Sink = std::function<void(const Frame&)>;
 
     /// Feeds one byte; `complete` runs for every frame this byte completes.
