@@ -1,8 +1,10 @@
 #include "response/PeqBoxRules.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 #include "codec/SharedConstants.h"
 #include "codec/ValueScales.h"
@@ -59,9 +61,30 @@ double qOfStep(int step)
     return kQTable[static_cast<std::size_t>(std::clamp(step, 0, kQStepMax))];
 }
 
+std::string frequencyStepText(int step)
+{
+    // Every row write shows a step's text: made once per step.
+    static const auto texts = [] {
+        std::array<std::string, kFrequencyStepMax - kFrequencyStepMin + 1> out;
+        for (int s = kFrequencyStepMin; s <= kFrequencyStepMax; ++s)
+            out[static_cast<std::size_t>(s - kFrequencyStepMin)] = frequencyText(frequencyOfStep(s));
+        return out;
+    }();
+    const int s = std::clamp(step, kFrequencyStepMin, kFrequencyStepMax);
+    if (s != step)
+        return frequencyText(frequencyOfStep(step));
+    return texts[static_cast<std::size_t>(s - kFrequencyStepMin)];
+}
+
 std::string qText(int step)
 {
-    return Format("%1.2f", qOfStep(step));
+    static const auto texts = [] {
+        std::array<std::string, kQStepMax + 1> out;
+        for (int s = 0; s <= kQStepMax; ++s)
+            out[static_cast<std::size_t>(s)] = Format("%1.2f", qOfStep(s));
+        return out;
+    }();
+    return texts[static_cast<std::size_t>(std::clamp(step, 0, kQStepMax))];
 }
 
 std::optional<int> frequencyStepFromText(std::string text)
@@ -154,6 +177,21 @@ std::string shortest(double v)
 
 int frequencyStepFromHz(double hz)
 {
+    // A loaded band's frequency is its index's frequency as a float: the
+    // answers for those exact values are made once, by the same rounding.
+    static const auto ofIndex = [] {
+        std::array<std::pair<double, int>, kFreqIndexMax + 1> out;
+        for (int i = 0; i <= kFreqIndexMax; ++i) {
+            const double f = static_cast<float>(IndexToFreq(i));
+            out[static_cast<std::size_t>(i)] = {f, roundedFrequencyStep(f, twoDecimals, twoDecimals)};
+        }
+        return out;
+    }();
+    if (hz > 0 && std::isfinite(hz)) {
+        const int i = FreqToIndex(hz);
+        if (i >= 0 && i <= kFreqIndexMax && ofIndex[static_cast<std::size_t>(i)].first == hz)
+            return ofIndex[static_cast<std::size_t>(i)].second;
+    }
     return roundedFrequencyStep(hz, twoDecimals, twoDecimals);
 }
 

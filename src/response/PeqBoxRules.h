@@ -20,6 +20,8 @@ inline constexpr int kQStepMax = 100;
 double frequencyOfStep(int step);
 // "%4.2fKHz" of hz / 1000 from 1000 Hz, else "%4.1fHz".
 std::string frequencyText(double hz);
+// frequencyText of frequencyOfStep(step).
+std::string frequencyStepText(int step);
 // "%1.2f" of the Q table entry of a step (clamped to 0..100).
 std::string qText(int step);
 double qOfStep(int step);

@@ -207,7 +207,7 @@ int TMyPEQType8::GetBypassValue(int row) const
 
 void TMyPEQType8::showFrequency(Row& row)
 {
-    row.frequency->SetText(peq::frequencyText(peq::frequencyOfStep(row.frequencyStep)));
+    row.frequency->SetText(peq::frequencyStepText(row.frequencyStep));
 }
 
 void TMyPEQType8::showGain(Row& row, double db)
@@ -311,7 +311,7 @@ void TMyPEQType8::enterFrequency(TObject* Sender)
         r->frequencyStep = *step;
         showFrequency(*r);
     } else {
-        restore(*r->frequency, peq::frequencyText(peq::frequencyOfStep(r->frequencyStep)));
+        restore(*r->frequency, peq::frequencyStepText(r->frequencyStep));
     }
     touchRow(rowOf(Sender));
     Change();

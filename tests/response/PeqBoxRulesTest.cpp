@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "codec/ValueScales.h"
 #include "response/PeqBoxRules.h"
 
 namespace {
@@ -151,6 +152,21 @@ TEST(PeqBoxRules, GainsAndQWrittenByCode)
     }
     EXPECT_EQ(peq::qText(-3), "0.40") << "the table is never read outside 0..100";
     EXPECT_EQ(peq::qText(300), "128.00");
+}
+
+// A loaded band's frequency (its index's frequency as a float) reads the
+// same step as the values beside it, and a step shows its frequency's text.
+TEST(PeqBoxRules, LoadedFrequenciesAndStepTexts)
+{
+    for (int i = 0; i <= qx::kFreqIndexMax; ++i) {
+        const double hz = static_cast<float>(IndexToFreq(i));
+        const int step = peq::frequencyStepFromHz(hz);
+        EXPECT_EQ(step, peq::frequencyStepFromHz(std::nextafter(hz, kInf))) << i;
+        EXPECT_EQ(step, peq::frequencyStepFromHz(std::nextafter(hz, 0.0))) << i;
+    }
+    for (int step = peq::kFrequencyStepMin - 2; step <= peq::kFrequencyStepMax + 2; ++step) {
+        EXPECT_EQ(peq::frequencyStepText(step), peq::frequencyText(peq::frequencyOfStep(step))) << step;
+    }
 }
 
 } // namespace
