@@ -308,7 +308,7 @@ void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int 
     // along its row: every pixel on the page comes out the same.
     const FillOutline outline = fillOutlineOf(points, W);
     gp::GraphicsPath stroke(gp::FillMode::Alternate);
-    stroke.AddCurveSegments(points, outline.first, outline.last);
+    stroke.AddCurveSegmentsToStroke(points, outline.first, outline.last);
     const gp::Pen pen(kFillColour, 1.0F);
     const gp::SolidBrush brush(kFillColour);
     g.DrawPath(pen, stroke); // only the curve is outlined
