@@ -301,14 +301,15 @@ void LMyFFTDrawHpLp6dB::fillBandCurve(TCanvas& canvas, const double* curve, int 
         return;
     }
     // A cardinal spline through the whole-pixel points, at the default tension. Only the
-    // segments that reach the page (with a margin) are stroked; for the fill, the run of
+    // segments that reach the page (with a margin) are stroked, a level one that spans
+    // columns as the line the stroker would draw for it; for the fill, the run of
     // segments at either end that lies wholly beyond the page's left (or right) edge is put in
     // as the straight line between its ends, which crosses every row as often, odd or even,
     // as the run does and stays beyond that edge, and a run of level segments as one line
     // along its row: every pixel on the page comes out the same.
     const FillOutline outline = fillOutlineOf(points, W);
     gp::GraphicsPath stroke(gp::FillMode::Alternate);
-    stroke.AddCurveSegments(points, outline.first, outline.last);
+    stroke.AddCurveSegmentsToStroke(points, outline.first, outline.last);
     const gp::Pen pen(kFillColour, 1.0F);
     const gp::SolidBrush brush(kFillColour);
     g.DrawPath(pen, stroke); // only the curve is outlined

@@ -566,7 +566,8 @@ TEST(GraphOverlay, ReadingBetweenChangesShowsTheSamePixels)
 }
 
 // The band fill shows the pixels of the whole spline outlined and filled, however much of it
-// lies beyond the page or level along a row.
+// lies beyond the page or level along a row, with level segments within a column or across
+// columns.
 TEST(GraphOverlay, BandFillShowsTheWholeSplineFilled)
 {
     namespace gp = qx::gdiplus;
@@ -584,6 +585,11 @@ TEST(GraphOverlay, BandFillShowsTheWholeSplineFilled)
         {"steps with level runs", 966, 4096, [](int i) { return (i / 97 % 5) * 3.0 - 6.0; }},
         {"a curve wholly left of the page", 3000, 4000, [](int i) { return i < 2900 ? 5.0 * std::sin(i / 40.0) : 0.0; }},
         {"a ripple", 800, 3500, [](int i) { return 4.0 * std::sin(i / 7.0) + (i % 13 == 0 ? 0.5 : 0.0); }},
+        {"steep steps, a few points a column", 3900, 4096, [](int i) { return (i / 3 % 4) * 0.4 - ((i / 11) % 3) * 7.0; }},
+        {"level with short jumps", 2000, 2600, [](int i) { return (i % 29 < 3) ? 0.3 * (i % 7) : 0.0; }},
+        {"a narrow peak, level tails", 966, 4096, [](int i) { return 6.0 / (1 + std::pow((i - 3000) / 20.0, 2)); }},
+        {"points columns apart", 4000, 4096, [](int i) { return std::sin(i * 0.7) * 0.2 + ((i / 5) % 2) * 0.2; }},
+        {"a wiggle of a row or two", 966, 4096, [](int i) { return 0.12 * std::sin(i / 3.0); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -22,6 +22,17 @@ void splineSegment(QPainterPath& path, std::span<const PointF> points, std::size
     const QPointF c2 = at(k + 1) - (at(k + 2) - at(k)) * t;
     path.cubicTo(c1, c2, at(k + 1));
 }
+
+// Whether segment i of the spline (from points[i] to points[i + 1]) lies on one row: its
+// four points, and so its control points and every point of its curve, share a y.
+bool levelSegment(std::span<const PointF> points, std::size_t i)
+{
+    const auto y = [&](std::ptrdiff_t d) {
+        const auto k = std::clamp<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(i) + d, 0, std::ptrdiff_t(points.size()) - 1);
+        return points[static_cast<std::size_t>(k)].Y;
+    };
+    return y(-1) == y(0) && y(1) == y(0) && y(2) == y(0);
+}
 } // namespace
 
 GraphicsPath::GraphicsPath(FillMode mode) : m_fillMode(mode) { SetFillMode(mode); }
@@ -100,15 +111,9 @@ void GraphicsPath::AddCurveSegmentsToFill(std::span<const PointF> points, std::s
     if (first >= last)
         return;
     lineToOrStart(points[first]);
-    const auto y = [&](std::size_t i, std::ptrdiff_t d) {
-        const auto k = std::clamp<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(i) + d, 0, std::ptrdiff_t(points.size()) - 1);
-        return points[static_cast<std::size_t>(k)].Y;
-    };
-    // The segment's four points, and so its control points and every point of its curve, on one row.
-    const auto level = [&](std::size_t i) { return y(i, -1) == y(i, 0) && y(i, 1) == y(i, 0) && y(i, 2) == y(i, 0); };
     for (std::size_t i = first; i < last;) {
         std::size_t end = i;
-        while (end < last && level(end))
+        while (end < last && levelSegment(points, end))
             ++end;
         if (end > i) {
             m_path.lineTo(q(points[end]));
@@ -117,6 +122,22 @@ void GraphicsPath::AddCurveSegmentsToFill(std::span<const PointF> points, std::s
             splineSegment(m_path, points, i, tension, false);
             ++i;
         }
+    }
+}
+
+void GraphicsPath::AddCurveSegmentsToStroke(std::span<const PointF> points, std::size_t first, std::size_t last,
+                                            float tension)
+{
+    last = std::min(last, points.size() > 0 ? points.size() - 1 : 0);
+    if (first >= last)
+        return;
+    lineToOrStart(points[first]);
+    m_path.reserve(m_path.elementCount() + 3 * static_cast<int>(last - first)); // at most three elements a segment
+    for (std::size_t i = first; i < last; ++i) {
+        if (levelSegment(points, i) && points[i + 1].X != points[i].X)
+            m_path.lineTo(q(points[i + 1]));
+        else
+            splineSegment(m_path, points, i, tension, false);
     }
 }
 

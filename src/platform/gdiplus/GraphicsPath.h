@@ -31,6 +31,11 @@ public:
     // along the row. A fill takes no pixel from a level edge, so it fills the same pixels.
     void AddCurveSegmentsToFill(std::span<const PointF> points, std::size_t first, std::size_t last,
                                 float tension = 0.5f);
+    // The same segments for a path that is stroked with a one-pixel pen: a segment on one row
+    // whose ends lie in different columns goes in as the straight line between its ends, which
+    // the stroker draws in place of such a flat curve; every other segment stays a curve.
+    void AddCurveSegmentsToStroke(std::span<const PointF> points, std::size_t first, std::size_t last,
+                                  float tension = 0.5f);
     void AddClosedCurve(std::span<const PointF> points, float tension = 0.5f);
     void AddArc(float x, float y, float width, float height, float startAngle, float sweepAngle);
     void AddArc(const RectF& r, float startAngle, float sweepAngle)
