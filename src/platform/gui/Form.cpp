@@ -134,10 +134,8 @@ void TForm::SetVisible(bool Value)
         widget_->hide();
         // Asked after the hide: while this window is up and modal, the window
         // system hands an opener's activation straight back to it.
-        if (opener) {
+        if (opener)
             opener->requestActivate();
-            qx::reportHeldFocus(*opener);
-        }
         DoHide();
     }
 }

@@ -13,11 +13,4 @@ namespace qx {
 // that takes no input. Does nothing off X11.
 void markModalOver(QWindow& modal, const QWindow* opener);
 
-// After a modal window went, the window it blocked may already hold the
-// keyboard (handed it while blocked, which Qt passes on to the modal window
-// without counting it); the window system tells nobody of a focus that does
-// not move, so Qt is told here that the window has it. Does nothing unless
-// the window holds the keyboard, or off X11.
-void reportHeldFocus(QWindow& window);
-
 } // namespace qx
