@@ -125,8 +125,8 @@ void TForm::SetVisible(bool Value)
         case wsMinimized: widget_->showMinimized(); break;
         default: widget_->show(); break;
         }
-        if (modal_)
-            qx::markModalOver(*widget_->windowHandle(), widget_->windowHandle()->transientParent());
+        if (QWindow* opener = modal_ ? widget_->windowHandle()->transientParent() : nullptr)
+            qx::markModalOver(*widget_->windowHandle(), *opener);
         widget_->raise();
         widget_->activateWindow();
     } else {

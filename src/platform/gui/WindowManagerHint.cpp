@@ -5,7 +5,7 @@
 
 #include <xcb/xcb.h>
 
-void qx::markModalOver(QWindow& modal, const QWindow* opener)
+void qx::markModalOver(QWindow& modal, const QWindow& opener)
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
@@ -13,9 +13,7 @@ void qx::markModalOver(QWindow& modal, const QWindow* opener)
     if (!x11 || !x11->connection())
         return;
     xcb_connection_t* connection = x11->connection();
-    // The root window stands for the program's whole group of windows.
-    const xcb_window_t owner = opener ? static_cast<xcb_window_t>(opener->winId())
-                                      : xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const auto owner = static_cast<xcb_window_t>(opener.winId());
     // Set after the window is shown: Qt clears the property of a window that
     // is not a dialog whenever it shows it.
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(modal.winId()),

@@ -11,16 +11,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
 #include <QScrollBar>
 
-#include <xcb/xcb.h>
-
 #include <clocale>
-#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -225,73 +221,6 @@ TEST(Modal, ADialogOverAStayOnTopWindowStaysOnTopAndGivesTheActivationBack)
     EXPECT_TRUE(openerActiveAfter);
     dialog.form.Show(); // opened with no stay-on-top window beneath it
     EXPECT_FALSE(dialog.form.Widget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
-// Counts the window system's keyboard focus arriving at a window while on
-// (X11; elsewhere it sees nothing).
-class FocusArrivals final : public QAbstractNativeEventFilter
-{
-public:
-    explicit FocusArrivals(QWidget* window) : window_(static_cast<std::uint32_t>(window->winId()))
-    {
-        QCoreApplication::instance()->installNativeEventFilter(this);
-    }
-    ~FocusArrivals() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
-    FocusArrivals(const FocusArrivals&) = delete;
-    FocusArrivals& operator=(const FocusArrivals&) = delete;
-    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
-    {
-        if (on && type == "xcb_generic_event_t") {
-            const auto* event = static_cast<const xcb_generic_event_t*>(message);
-            const auto* focus = reinterpret_cast<const xcb_focus_in_event_t*>(event);
-            if ((event->response_type & 0x7f) == XCB_FOCUS_IN && focus->event == window_ &&
-                focus->detail != XCB_NOTIFY_DETAIL_POINTER)
-                ++count;
-        }
-        return false;
-    }
-    bool on = false;
-    int count = 0;
-
-private:
-    std::uint32_t window_;
-};
-
-// A click on a window that a modal dialog blocks leaves the keyboard with the
-// dialog: the window system hands the blocked window's activation to the
-// dialog rather than give it to the window and wait for the program to send
-// it on (which, were the dialog to close meanwhile, left the keyboard on the
-// opener while the program counted no window of its own active).
-TEST(Modal, AClickOnTheWindowADialogBlocksLeavesTheKeyboardWithTheDialog)
-{
-    ClickableForm opener;
-    ClickableForm dialog;
-    ClickableForm note;
-    FocusArrivals arrivals(opener.form.Widget());
-    bool noteActive = false;
-    TTimer script(nullptr);
-    script.SetInterval(1);
-    script.OnTimer = [&](TObject*) {
-        script.SetEnabled(false);
-        note.form.Show(); // shown from the dialog: usable while it runs
-        qx::test::pumpUntil([&] { return note.form.Widget()->isActiveWindow(); }, "the note active");
-        arrivals.on = true;
-        qx::test::clickThroughWindow(*opener.button);
-        qx::test::clickThroughWindow(*note.button);
-        // The window system handles the two clicks in turn: once the note is
-        // active again it has handled the first.
-        noteActive = qx::test::pumpUntil([&] { return note.form.Widget()->isActiveWindow(); }, "the note active");
-        arrivals.on = false;
-        note.form.Hide();
-        dialog.form.SetModalResult(mrOk);
-    };
-    opener.form.Show();
-    script.SetEnabled(true);
-    EXPECT_EQ(dialog.form.ShowModal(), mrOk);
-    EXPECT_TRUE(noteActive);
-    EXPECT_EQ(arrivals.count, 0) << "the keyboard went to the blocked window";
-    EXPECT_EQ(opener.clicks, 0);
-    EXPECT_EQ(note.clicks, 1);
 }
 
 // With AutoScroll the bars come while the controls reach past the client
