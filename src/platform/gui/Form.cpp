@@ -4,6 +4,7 @@
 #include "platform/gui/ControlWidget.h"
 #include "platform/gui/FormScroller.h"
 #include "platform/gui/MainMenu.h"
+#include "platform/gui/WindowManagerHint.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -124,6 +125,8 @@ void TForm::SetVisible(bool Value)
         case wsMinimized: widget_->showMinimized(); break;
         default: widget_->show(); break;
         }
+        if (QWindow* opener = modal_ ? widget_->windowHandle()->transientParent() : nullptr)
+            qx::markModalOver(*widget_->windowHandle(), *opener);
         widget_->raise();
         widget_->activateWindow();
     } else {
