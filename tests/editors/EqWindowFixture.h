@@ -16,6 +16,8 @@
 #include "platform/gui/UpDown.h"
 #include "response/Plot.h"
 
+#include <QWheelEvent>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -107,8 +109,9 @@ protected:
             return;
         for (const TControl* at = &control; at != nullptr; at = at->Parent())
             for (const std::string side : {"rzgParam", "rzgFft"})
-                if (at->Name().starts_with(side)) {
-                    auto* page = find<TRzBmpButton>("rzbMenu" + at->Name().substr(side.size()));
+                if (auto* page = at->Name().starts_with(side) ? qx::findComponent<TRzBmpButton>(
+                                                                     *window, "rzbMenu" + at->Name().substr(side.size()))
+                                                               : nullptr) {
                     if (qx::test::inSightAtItsCentre(*page))
                         qx::test::clickThroughWindow(*page);
                     else
@@ -140,6 +143,7 @@ protected:
     {
         auto* fader = find<TAdvTrackBar>(name);
         showPageOf(*fader);
+        EXPECT_TRUE(qx::test::inSightAtItsCentre(*fader)) << name;
         const int span = fader->Max() - fader->Min();
         qx::test::dragFaderThroughWindow(*fader, position == fader->Min()   ? position - span
                                                  : position == fader->Max() ? position + span
@@ -157,6 +161,7 @@ protected:
     {
         auto* upDown = find<TUpDown>(name);
         showPageOf(*upDown);
+        EXPECT_TRUE(qx::test::inSightAtItsCentre(*upDown)) << name;
         auto* button = upDown->Widget()->findChild<QWidget*>(which == btNext ? "next" : "prev");
         ASSERT_NE(button, nullptr) << name;
         for (int c = 0; c < clicks; ++c)
@@ -168,12 +173,27 @@ protected:
     {
         TControl* control = find(name);
         showPageOf(*control);
+        EXPECT_TRUE(qx::test::inSightAtItsCentre(*control)) << name;
         if (auto* fader = dynamic_cast<TAdvTrackBar*>(control)) {
             const TRect thumb = fader->GetThumbRect();
             qx::test::clickThroughWindow(fader->Widget(), QPoint(thumb.Left + thumb.Width() / 2, thumb.Top + thumb.Height() / 2));
         } else {
             qx::test::clickThroughWindow(*control);
         }
+    }
+    // A wheel turned `notches` notches over the centre of a control on its
+    // page, through its window.
+    void wheel(TControl& over, int notches)
+    {
+        showPageOf(over);
+        EXPECT_TRUE(qx::test::inSightAtItsCentre(over)) << over.Name();
+        QWidget* top = over.Widget()->window();
+        const QPointF at = over.Widget()->mapTo(top, over.Widget()->rect().center());
+        QWheelEvent turn(at, top->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        // The window hands the turn to the widget under the mouse.
+        QCoreApplication::sendEvent(top->windowHandle(), &turn);
+        QCoreApplication::processEvents();
     }
     // A list's choice as the user makes it on the list's page, from the
     // keyboard. (The program may turn a choice back; the tests look at what
