@@ -159,8 +159,13 @@ TEST_F(CrossoverEditorTest, AnInputIsSentAndStoredNowhere)
 {
     const qx::UnitRecord before = unit().record();
     const auto firSection = total(0, true);
+    // The inputs' cut-off controls lie below the bottom of their box, where
+    // no user sees them: they are moved from here.
     find<TAdvTrackBar>("isLowCutFreqInA")->SetPosition(100);
-    pick("rzcHighCutSlopInA", 3);
+    auto* slope = find<TComboBox>("rzcHighCutSlopInA");
+    ASSERT_FALSE(qx::test::inSightAtItsCentre(*slope));
+    slope->SetItemIndex(3);
+    slope->OnChange(slope);
     settle();
     EXPECT_EQ(sent(), (std::vector<Sent>{passFrame(kHighPass, 0, 100, 20), passFrame(kLowPass, 0, 300, 4)}));
     EXPECT_EQ(unit().record(), before);
@@ -249,7 +254,10 @@ TEST_F(CrossoverEditorTest, AListWithoutAnItemKeepsTheLastSlope)
 {
     pick("rzcHighCutSlopOut4", 4);
     sent().clear();
-    pick("rzcHighCutSlopOut4", -1);
+    // No user can choose no item: the list is emptied by the program.
+    auto* list = find<TComboBox>("rzcHighCutSlopOut4");
+    list->SetItemIndex(-1);
+    list->OnChange(list);
     find<TAdvTrackBar>("isHighCutFreqOut4")->SetPosition(200);
     settle();
     EXPECT_EQ(sent(), (std::vector<Sent>{passFrame(kLowPass, 7, 300, 5), passFrame(kLowPass, 7, 200, 5)}));

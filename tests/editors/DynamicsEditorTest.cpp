@@ -61,15 +61,6 @@ protected:
     TUpDown* upDown(const std::string& name) const { return find<TUpDown>(name); }
     std::string text(const std::string& box) const { return find<TCurvyEdit>(box)->Text(); }
     std::string caption(const std::string& name) const { return find(name)->Caption(); }
-    // A value box raises its own mouse-down event.
-    void mouseDown(const std::string& name)
-    {
-        TControl* c = find(name);
-        if (auto* box = dynamic_cast<TCurvyEdit*>(c))
-            box->OnMouseDown(box, mbLeft, {}, 1, 1);
-        else
-            c->OnMouseDown(c, mbLeft, {}, 1, 1);
-    }
     // The compressor and limiter curve timers run once.
     void settleCurves()
     {
@@ -106,16 +97,16 @@ protected:
 // --- compressor and limiter ----------------------------------------------
 
 // Out3's threshold at -7: word 173 stored and sent for channel 6, -3.5dB
-// shown, Out3's curve drawn at the timer's tick.
+// shown, Out3's curve drawn once the timer has ticked.
 TEST_F(DynamicsEditorTest, ThresholdFaderStoresSendsAndDrawsAtTheTick)
 {
-    fader("isCompThresholdOut3")->SetPosition(-7);
+    slide("isCompThresholdOut3", -7);
     qx::Dynamics want = kFactoryComp;
     want.threshold = 173;
     EXPECT_EQ(unit().GetCompressor(6), want);
-    EXPECT_EQ(sent(), std::vector<Sent>{dynamicsFrame(kComp, 6, want)});
+    ASSERT_FALSE(sent().empty());
+    EXPECT_EQ(sent().back(), dynamicsFrame(kComp, 6, want)) << "a frame for each step, the last one -3.5 dB";
     EXPECT_EQ(text("cvdCompThresholdOut3"), "-3.5dB");
-    EXPECT_TRUE(find<TTimer>("tmCompDisp")->Enabled()) << "the curve waits for the tick";
     EXPECT_EQ(window->ShownCompOutput, 6);
     settleCurves();
     EXPECT_EQ(caption("lbCompName"), "Out 3  RMS Compressor");
@@ -155,12 +146,16 @@ TEST_F(DynamicsEditorTest, EveryControlWritesItsFieldAndSendsTheRecord)
         const std::string s = std::string(k.kind) + k.field + "Out4";
         SCOPED_TRACE(s);
         sent().clear();
-        if (k.upDown)
-            upDown("ud" + s)->SetPosition(k.position);
-        else
-            fader("is" + s)->SetPosition(k.position);
+        if (k.upDown) {
+            const int steps = k.position - upDown("ud" + s)->Position();
+            arrow("ud" + s, steps > 0 ? btNext : btPrev, std::abs(steps));
+        } else {
+            slide("is" + s, k.position);
+        }
         const bool limiter = std::string(k.kind) == "Limit";
-        EXPECT_EQ(sent(), std::vector<Sent>{dynamicsFrame(limiter ? kLimit : kComp, 7, k.record)});
+        // A frame for each step on the way, the record as it ends last.
+        ASSERT_FALSE(sent().empty());
+        EXPECT_EQ(sent().back(), dynamicsFrame(limiter ? kLimit : kComp, 7, k.record));
         EXPECT_EQ(limiter ? unit().GetLimiter(7) : unit().GetCompressor(7), k.record);
         EXPECT_EQ(text("cvd" + s), k.shown);
     }
@@ -172,7 +167,7 @@ TEST_F(DynamicsEditorTest, EveryControlWritesItsFieldAndSendsTheRecord)
 TEST_F(DynamicsEditorTest, AChangeFansOutOverTheLinkGroup)
 {
     linkOutputs(5, 0x12);
-    upDown("udCompKneeOut2")->ArrowClick(btNext);
+    arrow("udCompKneeOut2", btNext);
     qx::Dynamics want = kFactoryComp;
     want.knee = 1;
     EXPECT_EQ(sent(), std::vector<Sent>{dynamicsFrame(kComp, 5, want)});
@@ -184,10 +179,13 @@ TEST_F(DynamicsEditorTest, AChangeFansOutOverTheLinkGroup)
     EXPECT_EQ(upDown("udCompKneeOut3")->Position(), 0);
 
     sent().clear();
-    fader("isLimitAttackOut5")->SetPosition(99);
+    slide("isLimitAttackOut5", 99);
     want = kFactoryLimit;
     want.attack = 99;
-    EXPECT_EQ(sent(), std::vector<Sent>{dynamicsFrame(kLimit, 8, want)});
+    ASSERT_FALSE(sent().empty());
+    EXPECT_EQ(sent().back(), dynamicsFrame(kLimit, 8, want));
+    for (const Sent& s : sent())
+        EXPECT_EQ(s.frame[6], 8) << "the moved member's channel only";
     EXPECT_EQ(unit().GetLimiter(5), want);
     EXPECT_EQ(fader("isLimitAttackOut2")->Position(), 99);
     EXPECT_EQ(text("cvdLimitAttackOut2"), "10.0ms");
@@ -287,13 +285,13 @@ TEST_F(DynamicsEditorTest, RefusedTextsRestoreTheBox)
 // Pressing an up-down beyond its ends changes nothing.
 TEST_F(DynamicsEditorTest, UpDownsStopAtTheirEnds)
 {
-    upDown("udLimitRatioOut4")->ArrowClick(btNext);
-    upDown("udCompRatioOut4")->ArrowClick(btPrev);
-    upDown("udCompKneeOut4")->ArrowClick(btPrev);
+    arrow("udLimitRatioOut4", btNext);
+    arrow("udCompRatioOut4", btPrev);
+    arrow("udCompKneeOut4", btPrev);
     EXPECT_TRUE(sent().empty());
     EXPECT_EQ(text("cvdLimitRatioOut4"), "Limit");
     // From "Limit" downwards: 1:20, stored and sent for channel 7.
-    upDown("udLimitRatioOut4")->ArrowClick(btPrev);
+    arrow("udLimitRatioOut4", btPrev);
     qx::Dynamics want = kFactoryLimit;
     want.ratio = 14;
     EXPECT_EQ(sent(), std::vector<Sent>{dynamicsFrame(kLimit, 7, want)});
@@ -304,33 +302,33 @@ TEST_F(DynamicsEditorTest, UpDownsStopAtTheirEnds)
 // a mouse-down shows an output at once, without a change.
 TEST_F(DynamicsEditorTest, CurvesFollowTheLastChangeAndTheMouse)
 {
-    fader("isCompThresholdOut2")->SetPosition(-20);
-    upDown("udCompRatioOut2")->SetPosition(9);
-    upDown("udCompKneeOut2")->SetPosition(6);
-    upDown("udCompKneeOut3")->SetPosition(6);
+    slide("isCompThresholdOut2", -20);
+    arrow("udCompRatioOut2", btNext, 9);
+    arrow("udCompKneeOut2", btNext, 6);
+    arrow("udCompKneeOut3", btNext, 6);
     EXPECT_EQ(window->ShownCompOutput, 6);
     settleCurves();
     EXPECT_EQ(caption("lbCompName"), "Out 3  RMS Compressor");
     // Out3: +20 dB, 1:1, knee 6.
     expectPoints(plotted("ipComp"), {{20, 20}, {26, 26}, {14, 14}, {-100, -100}});
     expectPoints(curve(DynamicsBlock::Compressor, 5), {{20, -2.5}, {-4, -8.5}, {-16, -16}, {-100, -100}});
-    mouseDown("lbCompOut2");
+    clickOn("lbCompOut2");
     expectPoints(plotted("ipComp"), {{20, -2.5}, {-4, -8.5}, {-16, -16}, {-100, -100}});
     expectPoints(plotted("ipComp", 1), {{-9.8, -10.4}});
 
     sent().clear();
-    mouseDown("cvdCompAttackOut7");
+    clickOn("cvdCompAttackOut7");
     EXPECT_EQ(window->ShownCompOutput, 10);
     EXPECT_EQ(caption("lbHeadCompOut"), "Out 7");
-    mouseDown("isLimitThresholdOut8");
+    clickOn("isLimitThresholdOut8");
     EXPECT_EQ(window->ShownLimitOutput, 11);
     EXPECT_EQ(caption("lbLimitName"), "Out 8  Peak Limit");
-    mouseDown("lbLimitOut2");
+    clickOn("lbLimitOut2");
     EXPECT_EQ(window->ShownLimitOutput, 5);
     EXPECT_EQ(window->ShownCompOutput, 10) << "the plots are separate";
     EXPECT_TRUE(sent().empty());
     // The factory limiter is flat above its +20 dB threshold.
-    mouseDown("lbLimitOut1");
+    clickOn("lbLimitOut1");
     expectPoints(plotted("ipLimit"), {{20, 20}, {20, 20}, {20, 20}, {-100, -100}});
 }
 
@@ -343,8 +341,8 @@ TEST_F(DynamicsEditorTest, ADrawingReplacesWhateverPointsThePlotHolds)
     auto* gate = find<TiXYPlot>("ipGate");
     gate->GetChannel(0).AddXY(0, 0);
     gate->GetChannel(0).AddXY(5, 5);
-    mouseDown("lbLimitOut3");
-    fader("isGateThresholdInC")->SetPosition(-60);
+    clickOn("lbLimitOut3");
+    slide("isGateThresholdInC", -60);
     expectPoints(plotted("ipLimit"), {{20, 20}, {20, 20}, {20, 20}, {-100, -100}});
     expectPoints(plotted("ipLimit", 1), {{20.2, 19.6}});
     expectPoints(plotted("ipGate"), {{20, 20}, {-30, -30}, {-30, -100}});
@@ -356,13 +354,13 @@ TEST_F(DynamicsEditorTest, ADrawingReplacesWhateverPointsThePlotHolds)
 TEST_F(DynamicsEditorTest, GateChangesAreShownAndGoNowhere)
 {
     const std::vector<std::uint8_t> before(unit().record().begin(), unit().record().end());
-    fader("isGateThresholdInB")->SetPosition(-40);
+    slide("isGateThresholdInB", -40);
     EXPECT_EQ(text("cvdGateThresholdInB"), "-20.0dB");
     EXPECT_EQ(caption("lbGateName"), "In B  Gate");
     EXPECT_EQ(window->ShownGateInput, 1);
     expectPoints(plotted("ipGate"), {{20, 20}, {-20, -20}, {-20, -100}});
     expectPoints(plotted("ipGate", 1), {{-19.8, -20.4}});
-    fader("isGateHoldInB")->SetPosition(500);
+    slide("isGateHoldInB", 500);
     EXPECT_EQ(text("cvdGateHoldInB"), "501ms");
     EXPECT_TRUE(sent().empty());
     EXPECT_TRUE(std::equal(before.begin(), before.end(), unit().record().begin())) << "the record has no gate";
@@ -392,11 +390,11 @@ TEST_F(DynamicsEditorTest, TypedGateValues)
 TEST_F(DynamicsEditorTest, GateFollowsTheLinkGroupAndTheMouse)
 {
     storeMasks(0, {0x5, 0x0, 0x0, 0x0}); // InA heads InA and InC
-    fader("isGateHoldInA")->SetPosition(199);
+    slide("isGateHoldInA", 199);
     EXPECT_EQ(fader("isGateHoldInC")->Position(), 199);
     EXPECT_EQ(text("cvdGateHoldInC"), "200ms");
     EXPECT_EQ(fader("isGateHoldInB")->Position(), 9);
-    mouseDown("isGateHoldInD");
+    clickOn("isGateHoldInD");
     EXPECT_EQ(window->ShownGateInput, 3);
     EXPECT_EQ(caption("lbHeadGateIn"), "In D");
     EXPECT_EQ(caption("lbGateName"), "In D  Gate");
@@ -446,17 +444,16 @@ TEST_F(DynamicsEditorTest, TypedMixLevels)
 
 TEST_F(DynamicsEditorTest, MixArrowsStepTheScaleAndStopAtItsEnds)
 {
-    auto* ud = upDown("udMixGainDOut8");
-    ud->ArrowClick(btNext);
+    arrow("udMixGainDOut8", btNext);
     EXPECT_TRUE(sent().empty()) << "0 dB is the top";
-    ud->SetPosition(-200);
+    type("cvdDMatrixOut8", "-20", true);
     sent().clear();
-    ud->ArrowClick(btPrev);
+    arrow("udMixGainDOut8", btPrev);
     EXPECT_EQ(text("cvdDMatrixOut8"), "-20.5dB");
     EXPECT_EQ(sent(), std::vector<Sent>{frame(kMix, {11, 3, 79, 0})});
-    ud->SetPosition(-280);
+    type("cvdDMatrixOut8", "-60", true);
     sent().clear();
-    ud->ArrowClick(btPrev);
+    arrow("udMixGainDOut8", btPrev);
     EXPECT_TRUE(sent().empty());
     EXPECT_EQ(text("cvdDMatrixOut8"), "-60.0dB");
 }
@@ -494,9 +491,8 @@ TEST_F(DynamicsEditorTest, RoutingLinesFollowTheModelAndTheWindowHeight)
 // paint that follows shows it.
 TEST_F(DynamicsEditorTest, TheNextPaintShowsTheRoutes)
 {
-    window->Show();
-    find<TRzBmpButton>("rzbMenuMatrix")->Click();
     TControl* box = find("pbMatrix");
+    showPageOf(*box);
     const auto pixelAt = [&](int x, int y) { return box->Widget()->grab().toImage().pixelColor(x, y); };
     // InC's line to Out1 is new: from (0, 138 + 0) to (width, 0).
     const int x = box->Width() / 2;
@@ -516,8 +512,8 @@ TEST_F(DynamicsEditorTest, ALoadedStateShowsItsLevelsAndCurves)
     qx::writeWord(unit().record(), rec::output(2) + rec::kOutMixLevels + 2, 70);
     unit().SetCompressor(4, qx::Dynamics{9, 499, 499, 6, 160});
     sent().clear();
-    mouseDown("lbCompOut5");
-    mouseDown("lbLimitOut6");
+    clickOn("lbCompOut5");
+    clickOn("lbLimitOut6");
     window->LoadUnitToForm();
     EXPECT_EQ(text("cvdBMatrixOut3"), "-25.0dB");
     EXPECT_EQ(upDown("udMixGainBOut3")->Position(), -210);
@@ -541,15 +537,15 @@ TEST_F(DynamicsEditorTest, TheDynamicsPagesShowALoadedState)
     qx::writeDynamics(record, rec::output(0) + rec::kOutLimiter, qx::Dynamics{15, 9, 99, 2, 168});
     qx::writeWord(record, rec::output(1) + rec::kOutRouteMask, 0x7);
     qx::writeWord(record, rec::output(1) + rec::kOutMixLevels + 2, 70);
-    fader("isGateThresholdInA")->SetPosition(-100);
-    window->Show();
+    slide("isGateThresholdInA", -100);
     window->LoadUnitToForm();
     expectPoints(plotted("ipComp"), {{20, -2.5}, {-4, -8.5}, {-16, -16}, {-100, -100}});
     expectPoints(plotted("ipLimit"), {{20, -6}, {-4, -6}, {-8, -8}, {-100, -100}});
     expectPoints(plotted("ipGate"), {{20, 20}, {-50, -50}, {-50, -100}});
     EXPECT_EQ(text("cvdBMatrixOut2"), "-25.0dB");
+    // Each page brought to the front as a user brings it, by way of a control on it.
     for (const char* page : {"Comp", "Limit", "Gate", "Matrix"}) {
-        find<TRzBmpButton>(std::string("rzbMenu") + page)->Click();
+        showPageOf(*find(page == std::string("Matrix") ? std::string("pbMatrix") : std::string("ip") + page));
         QApplication::processEvents();
         const QImage shot = window->Widget()->grab().toImage();
         EXPECT_FALSE(shot.isNull()) << page;

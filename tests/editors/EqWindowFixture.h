@@ -2,6 +2,7 @@
 // The main window with its send router replaced by a record of the frames,
 // and the helpers the equaliser and crossover editor tests share.
 
+#include "FaderDrag.h"
 #include "FakeHosts.h"
 #include "PumpUntil.h"
 #include "WindowSystemInput.h"
@@ -12,7 +13,10 @@
 #include "platform/gui/ComboBox.h"
 #include "platform/gui/RadioButton.h"
 #include "platform/gui/Timer.h"
+#include "platform/gui/UpDown.h"
 #include "response/Plot.h"
+
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -105,8 +109,9 @@ protected:
             return;
         for (const TControl* at = &control; at != nullptr; at = at->Parent())
             for (const std::string side : {"rzgParam", "rzgFft"})
-                if (at->Name().starts_with(side)) {
-                    auto* page = find<TRzBmpButton>("rzbMenu" + at->Name().substr(side.size()));
+                if (auto* page = at->Name().starts_with(side) ? qx::findComponent<TRzBmpButton>(
+                                                                     *window, "rzbMenu" + at->Name().substr(side.size()))
+                                                               : nullptr) {
                     if (qx::test::inSightAtItsCentre(*page))
                         qx::test::clickThroughWindow(*page);
                     else
@@ -130,19 +135,83 @@ protected:
         auto* guard = find<TTimer>("tmSlider");
         EXPECT_TRUE(qx::test::pumpUntil([guard] { return !guard->Enabled(); }, "the delay guard's tick"));
     }
-    // A list's choice as the user makes it: the item, then its change event.
+    // A fader set as a user sets it on its page: the thumb dragged to the
+    // position (past the fader's end for an end), then stepped there with
+    // Page Up/Down and the arrow keys where the fader is too short for every
+    // step of its range to lie under a pixel.
+    void slide(const std::string& name, int position)
+    {
+        auto* fader = find<TAdvTrackBar>(name);
+        showPageOf(*fader);
+        EXPECT_TRUE(qx::test::inSightAtItsCentre(*fader)) << name;
+        const int span = fader->Max() - fader->Min();
+        qx::test::dragFaderThroughWindow(*fader, position == fader->Min()   ? position - span
+                                                 : position == fader->Max() ? position + span
+                                                                            : position);
+        for (int key = 0; key < 200 && fader->Position() != position; ++key) {
+            const int gap = position - fader->Position();
+            const bool page = std::abs(gap) >= fader->PageSize();
+            qx::test::pressThroughWindow(*fader, gap > 0 ? (page ? Qt::Key_PageUp : Qt::Key_Up)
+                                                         : (page ? Qt::Key_PageDown : Qt::Key_Down));
+        }
+        EXPECT_EQ(fader->Position(), position) << name;
+    }
+    // An up-down's arrow clicked on its page, `clicks` times.
+    void arrow(const std::string& name, TUDBtnType which, int clicks = 1)
+    {
+        auto* upDown = find<TUpDown>(name);
+        showPageOf(*upDown);
+        EXPECT_TRUE(qx::test::inSightAtItsCentre(*upDown)) << name;
+        auto* button = upDown->Widget()->findChild<QWidget*>(which == btNext ? "next" : "prev");
+        ASSERT_NE(button, nullptr) << name;
+        for (int c = 0; c < clicks; ++c)
+            qx::test::clickThroughWindow(button);
+    }
+    // A click on a control of a page, as a user clicks it: on a fader, on its
+    // thumb, so that the fader does not move.
+    void clickOn(const std::string& name)
+    {
+        TControl* control = find(name);
+        showPageOf(*control);
+        EXPECT_TRUE(qx::test::inSightAtItsCentre(*control)) << name;
+        if (auto* fader = dynamic_cast<TAdvTrackBar*>(control)) {
+            const TRect thumb = fader->GetThumbRect();
+            qx::test::clickThroughWindow(fader->Widget(), QPoint(thumb.Left + thumb.Width() / 2, thumb.Top + thumb.Height() / 2));
+        } else {
+            qx::test::clickThroughWindow(*control);
+        }
+    }
+    // A wheel turned `notches` notches over the centre of a control on its
+    // page, through its window.
+    void wheel(TControl& over, int notches)
+    {
+        showPageOf(over);
+        EXPECT_TRUE(qx::test::inSightAtItsCentre(over)) << over.Name();
+        QWidget* top = over.Widget()->window();
+        const QPointF at = over.Widget()->mapTo(top, over.Widget()->rect().center());
+        QWheelEvent turn(at, top->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        // The window hands the turn to the widget under the mouse.
+        QCoreApplication::sendEvent(top->windowHandle(), &turn);
+        QCoreApplication::processEvents();
+    }
+    // A list's choice as the user makes it on the list's page, from the
+    // keyboard. (The program may turn a choice back; the tests look at what
+    // the list shows after it.)
     void pick(const std::string& list, int item)
     {
         auto* combo = find<TComboBox>(list);
-        combo->SetItemIndex(item);
-        combo->OnChange(combo);
+        showPageOf(*combo);
+        EXPECT_TRUE(qx::test::inSightAtItsCentre(*combo)) << list;
+        qx::test::chooseThroughWindow(*combo, item);
     }
-    // A latching button pressed: its state flips, then its click event.
+    // A latching button clicked on its page. (The program may put it back.)
     void toggle(const std::string& button)
     {
         auto* b = find<TRzBmpButton>(button);
-        b->SetDown(!b->Down());
-        b->OnClick(b);
+        showPageOf(*b);
+        EXPECT_TRUE(qx::test::inSightAtItsCentre(*b)) << button;
+        qx::test::clickThroughWindow(*b);
     }
     std::vector<double> curveOf(int c, int section)
     {

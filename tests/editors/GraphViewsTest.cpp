@@ -127,6 +127,7 @@ TEST_F(GraphViewsTest, ThePhaseViewSetsTheAxis)
 // A view change puts the stored design back into the pending one.
 TEST_F(GraphViewsTest, AViewChangeDropsAPendingDesign)
 {
+    pick("rzcModeOut1", 1); // FIR: the design boxes come to the front
     pick("rzcFirTypeOut1", 3);
     EXPECT_EQ(window->FirDesign[0].type, 3);
     click("rbShowEqOut1");
