@@ -45,6 +45,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QString>
+#include <QToolButton>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -328,7 +330,7 @@ TEST_F(ProgramConnect, TheTrafficMonitorListsTheFramesWhileItIsOpen)
     };
     for (int opening = 0; opening < 2; ++opening) {
         const int before = lines.Count();
-        find<TMenuItem>("HidData")->Click();
+        find<TMenuItem>("HidData")->Click(); // a hidden item: its handler, as the code calls it
         ASSERT_TRUE(fmHidData->Visible());
         EXPECT_TRUE(runUntil([&] { return listsBothWays(before); }, "the meter poll's frames listed")) << opening;
         QCloseEvent close;
@@ -615,14 +617,25 @@ TEST_F(ProgramConnect, DynamicsRoutingMixAndSignalEditsSurviveAReconnect)
         EXPECT_FALSE(edit.Focused()) << name << " left";
     };
 
-    find<TAdvTrackBar>("isCompThresholdOut1")->SetPosition(-20);
+    // An up-down's lower arrow clicked on its page.
+    const auto stepDown = [](const char* page, const char* name) {
+        qx::test::clickThroughWindow(*find(page));
+        qx::test::clickThroughWindow(find<TUpDown>(name)->Widget()->findChild<QToolButton*>("prev"));
+    };
+
+    qx::test::clickThroughWindow(*find("rzbMenuComp"));
+    // The fader takes the position nearest the drag's end that its pixels give.
+    auto* threshold = find<TAdvTrackBar>("isCompThresholdOut1");
+    qx::test::dragFaderThroughWindow(*threshold, -20);
+    const int dragged = threshold->Position();
+    EXPECT_LT(dragged, 0) << "the fader moved down";
     type("rzbMenuComp", "cvdCompRatioOut1", "4");
-    find<TUpDown>("udLimitRatioOut4")->ArrowClick(btPrev);
+    stepDown("rzbMenuLimit", "udLimitRatioOut4");
     type("rzbMenuLimit", "cvdLimitAttackOut4", "5");
     toggle("rzbCMatrixOut2");
     toggle("rzbAMatrixOut5");
     type("rzbMenuMatrix", "cvdBMatrixOut3", "-25.3");
-    find<TUpDown>("udMixGainDOut8")->ArrowClick(btPrev);
+    stepDown("rzbMenuMatrix", "udMixGainDOut8");
     {
         const qx::test::WhenShown source(*fmSourceSelect, [] {
             auto* out1 = qx::findComponent<TComboBox>(*fmSourceSelect, "cbOut1");
@@ -635,7 +648,7 @@ TEST_F(ProgramConnect, DynamicsRoutingMixAndSignalEditsSurviveAReconnect)
     ASSERT_TRUE(answered(CM_MCS_CMD(1, 0x5B, 4, 1))) << (stop(), "");
     const LUnitControl& unit = *fmMain->UnitControl;
     const auto edited = [&] {
-        EXPECT_EQ(unit.GetCompressor(4), (qx::Dynamics{9, 499, 499, 0, 160}));
+        EXPECT_EQ(unit.GetCompressor(4), (qx::Dynamics{9, 499, 499, 0, static_cast<std::uint16_t>(dragged + 180)}));
         EXPECT_EQ(unit.GetLimiter(7), (qx::Dynamics{14, 49, 499, 0, 220}));
         EXPECT_EQ(unit.GetMatrixRoute(5), 0x6);
         EXPECT_EQ(unit.GetMatrixRoute(8), 0x0);
@@ -676,7 +689,7 @@ TEST_F(ProgramConnect, DynamicsRoutingMixAndSignalEditsSurviveAReconnect)
     EXPECT_EQ(find<TCurvyEdit>("cvdDMatrixOut8")->Text(), "-0.1dB");
     EXPECT_TRUE(find<TRzBmpButton>("rzbCMatrixOut2")->Down());
     EXPECT_FALSE(find<TRzBmpButton>("rzbAMatrixOut5")->Down());
-    EXPECT_EQ(find<TCurvyEdit>("cvdCompThresholdOut1")->Text(), "-10.0dB");
+    EXPECT_EQ(find<TCurvyEdit>("cvdCompThresholdOut1")->Text(), QString::asprintf("%+1.1fdB", dragged / 2.0).toStdString());
     EXPECT_EQ(find<TCurvyEdit>("cvdLimitRatioOut4")->Text(), "1:20");
     EXPECT_EQ(find("lbCompName")->Caption(), "Out 1  RMS Compressor");
     EXPECT_TRUE(sim.Responder().ProtocolErrors().empty());
