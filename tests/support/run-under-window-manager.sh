@@ -18,9 +18,12 @@ cleanup() {
     rm -rf "$dir"
 }
 trap cleanup EXIT
-# The server picks a free display number and writes it to fd 3 (the tests
-# that use this runner never run side by side: the pick is not race-free).
-Xvfb -displayfd 3 -nolisten tcp -nolisten local -screen 0 1600x1000x24 3>"$dir/display" >"$dir/server.log" 2>&1 &
+# The server picks a free display number and writes it to fd 3. It listens
+# on an abstract socket only: binding one fails when the number is taken, so
+# two runners never share a server, and the socket belongs to the network
+# namespace, so runners in separate loopback-only namespaces never meet (a
+# socket file in the shared /tmp would be taken over by the next server).
+Xvfb -displayfd 3 -nolisten tcp -nolisten unix -screen 0 1600x1000x24 3>"$dir/display" >"$dir/server.log" 2>&1 &
 xserver=$!
 tries=0
 until [ -s "$dir/display" ]; do
