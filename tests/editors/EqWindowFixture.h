@@ -16,6 +16,9 @@
 #include "platform/gui/UpDown.h"
 #include "response/Plot.h"
 
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -168,7 +171,9 @@ protected:
             qx::test::clickThroughWindow(button);
     }
     // A click on a control of a page, as a user clicks it: on a fader, on its
-    // thumb, so that the fader does not move.
+    // thumb, so that the fader does not move; on a radio button, on its dot
+    // and caption, the only part of it that takes a click (a radio may be
+    // laid out wider than its caption).
     void clickOn(const std::string& name)
     {
         TControl* control = find(name);
@@ -177,6 +182,12 @@ protected:
         if (auto* fader = dynamic_cast<TAdvTrackBar*>(control)) {
             const TRect thumb = fader->GetThumbRect();
             qx::test::clickThroughWindow(fader->Widget(), QPoint(thumb.Left + thumb.Width() / 2, thumb.Top + thumb.Height() / 2));
+        } else if (auto* radio = qobject_cast<QRadioButton*>(control->Widget())) {
+            QStyleOptionButton option;
+            option.initFrom(radio);
+            option.text = radio->text();
+            qx::test::clickThroughWindow(
+                radio, radio->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &option, radio).center());
         } else {
             qx::test::clickThroughWindow(*control);
         }
