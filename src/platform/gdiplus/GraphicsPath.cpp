@@ -93,12 +93,21 @@ void GraphicsPath::AddCurve(std::span<const PointF> points, float tension)
     AddCurveSegments(points, 0, points.size() - 1, tension);
 }
 
-void GraphicsPath::AddCurveSegments(std::span<const PointF> points, std::size_t first, std::size_t last, float tension)
+// Clamps `last` to the points' last segment end and starts the path at the first segment's
+// start; false when no segment lies between them.
+bool GraphicsPath::startSegments(std::span<const PointF> points, std::size_t first, std::size_t& last)
 {
     last = std::min(last, points.size() > 0 ? points.size() - 1 : 0);
     if (first >= last)
-        return;
+        return false;
     lineToOrStart(points[first]);
+    return true;
+}
+
+void GraphicsPath::AddCurveSegments(std::span<const PointF> points, std::size_t first, std::size_t last, float tension)
+{
+    if (!startSegments(points, first, last))
+        return;
     m_path.reserve(m_path.elementCount() + 3 * static_cast<int>(last - first)); // three elements a segment
     for (std::size_t i = first; i < last; ++i)
         splineSegment(m_path, points, i, tension, false);
@@ -107,10 +116,8 @@ void GraphicsPath::AddCurveSegments(std::span<const PointF> points, std::size_t 
 void GraphicsPath::AddCurveSegmentsToFill(std::span<const PointF> points, std::size_t first, std::size_t last,
                                           float tension)
 {
-    last = std::min(last, points.size() > 0 ? points.size() - 1 : 0);
-    if (first >= last)
+    if (!startSegments(points, first, last))
         return;
-    lineToOrStart(points[first]);
     for (std::size_t i = first; i < last;) {
         std::size_t end = i;
         while (end < last && levelSegment(points, end))
@@ -128,10 +135,8 @@ void GraphicsPath::AddCurveSegmentsToFill(std::span<const PointF> points, std::s
 void GraphicsPath::AddCurveSegmentsToStroke(std::span<const PointF> points, std::size_t first, std::size_t last,
                                             float tension)
 {
-    last = std::min(last, points.size() > 0 ? points.size() - 1 : 0);
-    if (first >= last)
+    if (!startSegments(points, first, last))
         return;
-    lineToOrStart(points[first]);
     m_path.reserve(m_path.elementCount() + 3 * static_cast<int>(last - first)); // at most three elements a segment
     for (std::size_t i = first; i < last; ++i) {
         if (levelSegment(points, i) && points[i + 1].X != points[i].X)

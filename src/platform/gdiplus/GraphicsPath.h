@@ -65,6 +65,7 @@ public:
 
 private:
     void lineToOrStart(PointF p);
+    bool startSegments(std::span<const PointF> points, std::size_t first, std::size_t& last);
     void closedFigure();
 
     QPainterPath m_path;
